@@ -13,6 +13,8 @@ namespace {
 
 constexpr int64_t kMsPerDay = 86400000;
 constexpr int64_t kDaysBefore1970 = 25569;  // from 30 December 1899
+constexpr double kFirstDay = -693593;        // 1 January 1
+constexpr double kLastDay = 2958465;         // 31 December 9999
 
 // Days since 1 January 1970 of a proleptic Gregorian date, and back.
 int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d) {
@@ -41,7 +43,9 @@ void CivilFromDays(int64_t z, Parts& p) {
 }
 
 // Rounded to the millisecond as a whole, so 23:59:59.9996 becomes the next day's midnight.
+// A value outside the years 1 to 9999 (or not a number) gives zeros.
 Parts Split(TDateTime value) {
+  if (!(value > kFirstDay - 1 && value < kLastDay + 1)) return {};
   int64_t ms = std::llround(std::fabs(value) * kMsPerDay);
   int64_t days = ms / kMsPerDay, time = ms % kMsPerDay;
   Parts p;

@@ -98,7 +98,8 @@ const IniText& TIniFile::Current() const {
   FileStamp now = StampOf(FileName());
   if (now == stamp_) return text_;
   std::string bytes;
-  text_ = now.exists && ReadFileBytes(FileName(), bytes) ? IniText(bytes) : IniText();
+  unreadable_ = now.exists && !ReadFileBytes(FileName(), bytes);
+  text_ = now.exists && !unreadable_ ? IniText(bytes) : IniText();
   stamp_ = now;
   return text_;
 }
@@ -107,7 +108,7 @@ void TIniFile::Change(const std::function<bool(IniText&)>& edit) {
   IniText text = Current();
   if (!edit(text)) return;
   if (createFolder_) ForceDirectories(ExtractFilePath(FileName()));
-  if (!WriteFileBytes(FileName(), text.Bytes()))
+  if (unreadable_ || !WriteFileBytes(FileName(), text.Bytes()))
     throw EIniFileException("Unable to write to " + FileName());
   text_ = std::move(text);
   stamp_ = StampOf(FileName());

@@ -83,4 +83,5 @@ class TIniFile : public TCustomIniFile {
   bool createFolder_;
   mutable IniText text_;
   mutable FileStamp stamp_;
+  mutable bool unreadable_ = false;  // rewriting it would lose what could not be read
 };

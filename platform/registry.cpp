@@ -98,7 +98,11 @@ bool TRegistry::OpenKey(const AnsiString& key, bool canCreate) {
   AnsiString path = Resolve(key);
   if (!path.empty() && !file_->HasKey(SectionOf(path))) {
     if (!canCreate) return false;
-    file_->CreateKey(SectionOf(path));
+    try {
+      file_->CreateKey(SectionOf(path));
+    } catch (const EIniFileException&) {
+      return false;
+    }
   }
   current_ = path;
   open_ = true;
@@ -171,9 +175,7 @@ void TRegistry::WriteBool(const AnsiString& name, bool value) { WriteInteger(nam
 
 // --- TRegistryIniFile -----------------------------------------------------------------------
 
-TRegistryIniFile::TRegistryIniFile(const AnsiString& key) : TCustomIniFile(key) {
-  registry_.OpenKey("\\" + key, true);
-}
+TRegistryIniFile::TRegistryIniFile(const AnsiString& key) : TCustomIniFile(key) {}
 
 bool TRegistryIniFile::Open(const AnsiString& section, bool create) const {
   registry_.CloseKey();

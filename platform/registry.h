@@ -36,7 +36,8 @@ class TRegistry : public TObject {
   void SetRootKey(HKEY root);  // closes the open key
   AnsiString GetCurrentPath() const { return open_ ? current_ : AnsiString(); }
 
-  // A key starting with "\\" is taken from the root, any other from the open key.
+  // A key starting with "\\" is taken from the root, any other from the open key. False when
+  // the key is missing and may not or cannot be created.
   bool OpenKey(const AnsiString& key, bool canCreate);
   void CloseKey();
   bool KeyExists(const AnsiString& key) const;

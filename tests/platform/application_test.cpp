@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QTimer>
 
 #include <chrono>
@@ -19,16 +18,6 @@ TEST(Application, ProcessMessagesDeliversWaitingEvents) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   EXPECT_TRUE(delivered);
-}
-
-TEST(Application, TheHourglassOverridesTheCursorUntilReset) {
-  Screen->SetCursor(crHourGlass);
-  ASSERT_NE(QApplication::overrideCursor(), nullptr);
-  EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-  Screen->SetCursor(crSQLWait);
-  Screen->SetCursor(crDefault);
-  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-  EXPECT_EQ(Screen->GetCursor(), crDefault);
 }
 
 }  // namespace

@@ -29,6 +29,8 @@ TEST(DateTime, DecodeIsTheInverse) {
   }
   DecodeDate(-1.25, y, m, d);  // the fraction counts forward from midnight of that day
   EXPECT_EQ(y * 10000 + m * 100 + d, 18991229);
+  DecodeDate(1e300, y, m, d);
+  EXPECT_EQ(y + m + d, 0);
 }
 
 TEST(DateTime, FormatPatterns) {

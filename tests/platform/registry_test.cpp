@@ -47,6 +47,15 @@ TEST(Registry, ValuesAndTheirFailures) {
   EXPECT_FALSE(reg.ValueExists("Text"));
 }
 
+TEST(Registry, AStoreThatCannotBeWrittenCreatesNoKeys) {
+  ConfigHome home;
+  WriteBytes(home / "kalvento", "a file where the folder should be");
+  TRegistry reg;
+  EXPECT_FALSE(reg.OpenKey("Software", true));
+  TRegistryIniFile ini("Software");
+  EXPECT_THROW(ini.WriteString("s", "k", "v"), ERegistryException);
+}
+
 TEST(Registry, RelativePathsDeletionAndListing) {
   ConfigHome home;
   TRegistry reg;
