@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/object.h"
+#include "platform/notify_event.h"
 #include "platform/text.h"
 
 enum TOperation { opInsert, opRemove };

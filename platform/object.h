@@ -1,8 +1,7 @@
-// The root of the class hierarchy and the plain event that carries only its sender.
+// The root of the class library's objects: what string lists carry and events name as Sender.
 #pragma once
 
-#include <functional>
-
-class TObject { public: virtual ~TObject() = default; };
-
-using TNotifyEvent = std::function<void(TObject* Sender)>;
+class TObject {
+ public:
+  virtual ~TObject() = default;
+};
