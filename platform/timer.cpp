@@ -2,7 +2,9 @@
 
 #include <QTimer>
 
-TTimer::TTimer() : timer_(std::make_unique<QTimer>()) {
+#include "platform/application.h"
+
+TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner), timer_(std::make_unique<QTimer>()) {
   QObject::connect(timer_.get(), &QTimer::timeout, [this] { Fire(); });
   Update();
 }
@@ -28,6 +30,6 @@ void TTimer::Update() {
 
 // The handler is copied first: it may free this timer, and with it OnTimer.
 void TTimer::Fire() {
-  auto handler = OnTimer;
-  if (handler) handler(this);
+  TNotifyEvent handler = OnTimer;
+  if (handler) Application->HandleEvent([&handler, this] { handler(this); });
 }

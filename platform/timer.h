@@ -1,27 +1,26 @@
 // A timer that calls OnTimer every Interval milliseconds while Enabled, through the message
-// loop. An interval of 0 never fires. A handler may free the timer that calls it.
+// loop. An interval of 0 never fires. A handler may free the timer that calls it; an
+// exception escaping it is shown as other event handlers' are.
 #pragma once
 
-#include <functional>
 #include <memory>
 
-#include "platform/object.h"
+#include "platform/component.h"
+#include "platform/notify_event.h"
 
 class QTimer;
 
-class TTimer : public TObject {
+class TTimer : public TComponent {
  public:
-  TTimer();
+  explicit TTimer(TComponent* AOwner);
   ~TTimer() override;
-  TTimer(const TTimer&) = delete;
-  TTimer& operator=(const TTimer&) = delete;
 
   bool GetEnabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   int GetInterval() const { return interval_; }
   void SetInterval(int milliseconds);  // a change starts the count anew
 
-  std::function<void(TObject* Sender)> OnTimer;
+  TNotifyEvent OnTimer;
 
  private:
   std::unique_ptr<QTimer> timer_;

@@ -3,11 +3,13 @@
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/testing.h"
+#include "scoped_application.h"
 
 namespace {
 
 TEST(MessageLog, RecordsEveryTextInOrder) {
-  Application->Title = "Kalvento";
+  ScopedApplication scoped;
+  scoped.app.Title = "Kalvento";
   MessageLog log;
   ShowMessage("first");
   MessageDlg("second", mtWarning, {mbOK});

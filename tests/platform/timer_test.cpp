@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include "platform/exception.h"
+#include "platform/testing.h"
 #include "platform/timer.h"
 
 namespace {
@@ -10,7 +12,7 @@ namespace {
 void Idle(int milliseconds) { QTest::qWait(milliseconds); }
 
 TEST(Timer, FiresWhileEnabledWithItselfAsSender) {
-  TTimer timer;
+  TTimer timer(nullptr);
   EXPECT_TRUE(timer.GetEnabled());
   EXPECT_EQ(timer.GetInterval(), 1000);
   int count = 0;
@@ -33,7 +35,7 @@ TEST(Timer, FiresWhileEnabledWithItselfAsSender) {
 }
 
 TEST(Timer, AnIntervalOfZeroNeverFires) {
-  TTimer timer;
+  TTimer timer(nullptr);
   int count = 0;
   timer.OnTimer = [&](TObject*) { ++count; };
   timer.SetInterval(0);
@@ -42,8 +44,9 @@ TEST(Timer, AnIntervalOfZeroNeverFires) {
   EXPECT_TRUE(timer.GetEnabled());
 }
 
-TEST(Timer, AHandlerMayFreeItsTimer) {
-  auto* timer = new TTimer;
+TEST(Timer, AHandlerMayFreeItsTimerOrFail) {
+  TComponent owner(nullptr);
+  auto* timer = new TTimer(&owner);
   bool fired = false;
   timer->SetInterval(1);
   timer->OnTimer = [&](TObject* sender) {
@@ -51,7 +54,17 @@ TEST(Timer, AHandlerMayFreeItsTimer) {
     delete static_cast<TTimer*>(sender);
   };
   EXPECT_TRUE(QTest::qWaitFor([&] { return fired; }, 5000));
-  Idle(10);
+  EXPECT_EQ(owner.GetComponentCount(), 0);
+
+  MessageLog log;
+  TTimer failing(&owner);
+  failing.SetInterval(1);
+  failing.OnTimer = [&](TObject*) {
+    failing.SetEnabled(false);
+    throw Exception("Timer failed");
+  };
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !log.texts.empty(); }, 5000));
+  EXPECT_EQ(log.texts, std::vector<AnsiString>{"Timer failed."});
 }
 
 }  // namespace
