@@ -58,7 +58,11 @@ AnsiString RootName(HKEY root) {
   return "HKEY_" + IntToHex(root, 8);
 }
 
-AnsiString Quoted(const AnsiString& value) { return "\"" + value + "\""; }
+AnsiString Quoted(const AnsiString& value) {
+  AnsiString out(1, '"');
+  out += value;
+  return out += '"';
+}
 
 }  // namespace
 
@@ -79,7 +83,10 @@ AnsiString TRegistry::Resolve(const AnsiString& key) const {
   std::size_t pos = 0;
   while (pos <= key.size()) {
     std::size_t end = std::min(key.find('\\', pos), key.size());
-    if (end > pos) path += (path.empty() ? "" : "\\") + key.substr(pos, end - pos);
+    if (end > pos) {
+      if (!path.empty()) path += '\\';
+      path.append(key, pos, end - pos);
+    }
     pos = end + 1;
   }
   return path;

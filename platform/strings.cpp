@@ -15,7 +15,11 @@ bool NeedsQuotes(const AnsiString& text) {
                      [](char c) { return IsBlankOrControl(c) || c == '"' || c == ','; });
 }
 
-AnsiString Quoted(const AnsiString& text) { return "\"" + StringReplaceAll(text, "\"", "\"\"") + "\""; }
+AnsiString Quoted(const AnsiString& text) {
+  AnsiString out(1, '"');
+  out += StringReplaceAll(text, "\"", "\"\"");
+  return out += '"';
+}
 
 // Reads a quoted string from text[pos] (the opening quote); a doubled quote is one quote.
 AnsiString TakeQuoted(const AnsiString& text, std::size_t& pos) {
