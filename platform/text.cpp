@@ -107,7 +107,8 @@ AnsiString Exponent(double value, int precision, int expDigits, bool stripZeros,
   int exponent = std::atoi(s.c_str() + e + 1);
   if (stripZeros) StripFractionZeros(mantissa);
   std::string exp = std::to_string(std::abs(exponent));
-  while (static_cast<int>(exp.size()) < expDigits) exp.insert(0, "0");
+  if (static_cast<int>(exp.size()) < expDigits)
+    exp = std::string(static_cast<std::size_t>(expDigits) - exp.size(), '0') + exp;
   std::string sign = exponent < 0 ? "-" : (plusSign ? "+" : "");
   return WithSeparators(mantissa, false) + "E" + sign + exp;
 }

@@ -45,11 +45,14 @@ TEST(Component, OwnerIsToldOfJoiningAndLeaving) {
   std::vector<int> freed;
   Probe owner(nullptr, 0, freed);
   auto* child = new Probe(&owner, 1, freed);
+  auto* asComponent = static_cast<TComponent*>(child);
   EXPECT_EQ(child->GetOwner(), &owner);
   delete child;
   ASSERT_EQ(owner.notes.size(), 2u);
-  EXPECT_EQ(owner.notes[0], std::make_pair(static_cast<TComponent*>(child), opInsert));
-  EXPECT_EQ(owner.notes[1], std::make_pair(static_cast<TComponent*>(child), opRemove));
+  EXPECT_EQ(owner.notes[0].first, asComponent);
+  EXPECT_EQ(owner.notes[0].second, opInsert);
+  EXPECT_EQ(owner.notes[1].first, asComponent);
+  EXPECT_EQ(owner.notes[1].second, opRemove);
 }
 
 }  // namespace
