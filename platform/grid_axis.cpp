@@ -1,0 +1,124 @@
+#include "platform/grid_axis.h"
+
+#include <algorithm>
+
+TGridAxis::TGridAxis(int count, int fixed, int defaultSize)
+    : count_(count), fixed_(fixed), defaultSize_(defaultSize), first_(fixed) {}
+
+void TGridAxis::SetCount(int count) {
+  count_ = std::max(count, 0);
+  if (fixed_ >= count_) fixed_ = std::max(count_ - 1, 0);
+  if (!sizes_.empty()) sizes_.resize(count_, defaultSize_);
+  ClampFirst();
+}
+
+void TGridAxis::SetFixed(int fixed) {
+  fixed_ = fixed;
+  ClampFirst();
+}
+
+void TGridAxis::SetDefaultSize(int size) {
+  defaultSize_ = std::max(size, 0);
+  sizes_.clear();
+  ClampFirst();
+}
+
+int TGridAxis::Size(int index) const {
+  if (index < 0 || static_cast<size_t>(index) >= sizes_.size()) return defaultSize_;
+  return sizes_[index];
+}
+
+void TGridAxis::SetSize(int index, int size) {
+  if (index < 0 || index >= count_) return;
+  if (sizes_.empty()) sizes_.assign(count_, defaultSize_);
+  sizes_[index] = std::max(size, 0);
+  ClampFirst();
+}
+
+void TGridAxis::MoveLine(int from, int to) {
+  if (sizes_.empty() || from == to) return;
+  auto at = sizes_.begin();
+  if (from < to)
+    std::rotate(at + from, at + from + 1, at + to + 1);
+  else
+    std::rotate(at + to, at + from, at + from + 1);
+}
+
+void TGridAxis::SetLineWidths(int fixedLine, int scrollLine) {
+  fixedLine_ = std::max(fixedLine, 0);
+  scrollLine_ = std::max(scrollLine, 0);
+  ClampFirst();
+}
+
+void TGridAxis::SetExtent(int pixels) {
+  extent_ = std::max(pixels, 0);
+  ClampFirst();
+}
+
+void TGridAxis::SetFirst(int index) {
+  first_ = index;
+  ClampFirst();
+}
+
+void TGridAxis::ClampFirst() { first_ = std::clamp(first_, fixed_, std::max(fixed_, MaxFirst())); }
+
+int TGridAxis::MaxFirst() const {
+  if (count_ <= fixed_) return fixed_;
+  int room = extent_ - FixedExtent();
+  int first = count_ - 1;
+  int used = Size(first);
+  while (first > fixed_ && used + Pitch(first - 1) <= room) used += Pitch(--first);
+  return first;
+}
+
+int TGridAxis::FirstShowing(int index) const {
+  if (index < fixed_ || index >= count_) return first_;
+  if (index < first_) return index;
+  int start, end;
+  if (Span(index, start, end) && end <= extent_) return first_;
+  int room = extent_ - FixedExtent();
+  int first = index;
+  int used = Size(index);
+  while (first > fixed_ && used + Pitch(first - 1) <= room) used += Pitch(--first);
+  return first;
+}
+
+int TGridAxis::FixedExtent() const {
+  int extent = 0;
+  for (int i = 0; i < fixed_; ++i) extent += Pitch(i);
+  return extent;
+}
+
+int TGridAxis::VisibleCount() const {
+  if (count_ <= fixed_) return 0;
+  int pos = FixedExtent();
+  int visible = 0;
+  for (int i = first_; i < count_ && pos + Size(i) <= extent_; ++i, ++visible) pos += Pitch(i);
+  return std::max(visible, 1);
+}
+
+bool TGridAxis::Span(int index, int& start, int& end) const {
+  if (index < 0 || index >= count_ || (index >= fixed_ && index < first_)) return false;
+  bool fixed = index < fixed_;
+  int from = fixed ? 0 : first_;
+  int pos = fixed ? 0 : FixedExtent();
+  for (int i = from; i < index && pos < extent_; ++i) pos += Pitch(i);
+  if (pos >= extent_) return false;
+  start = pos;
+  end = pos + Size(index);
+  return true;
+}
+
+int TGridAxis::LineAt(int pos) const {
+  if (pos < 0 || pos >= extent_) return -1;
+  int start = 0;
+  for (int i = 0; i < fixed_; ++i) {
+    if (pos < start + Pitch(i)) return i;
+    start += Pitch(i);
+  }
+  for (int i = first_; i < count_ && start < extent_; ++i) {
+    if (pos < start + Pitch(i)) return i;
+    start += Pitch(i);
+  }
+  return -1;
+}
