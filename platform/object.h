@@ -1,0 +1,2 @@
+#pragma once
+class TObject { public: virtual ~TObject() = default; };
