@@ -222,6 +222,23 @@ void CanvasAccess::Restore(TCanvas& c, const TCanvasDC::Saved& s) {
   c.penPos_ = s.penPos;
 }
 
+TemporaryTools::TemporaryTools(TCanvas& canvas)
+    : canvas_(canvas),
+      brushChanged_(CanvasAccess::BrushChanged(canvas)),
+      bkMode_(canvas.GetBkMode()),
+      bkColor_(canvas.GetBkColor()) {
+  pen_.Assign(*canvas.Pen);
+  brush_.Assign(*canvas.Brush);
+}
+
+TemporaryTools::~TemporaryTools() {
+  canvas_.Pen->Assign(pen_);
+  canvas_.Brush->Assign(brush_);
+  canvas_.SetBkMode(bkMode_);
+  canvas_.SetBkColor(bkColor_);
+  CanvasAccess::BrushChanged(canvas_) = brushChanged_;
+}
+
 class CanvasPainterBinding::Device : public CanvasDevice {
  public:
   Device(QPainter& painter, const TDeviceCaps& caps) : painter_(painter), caps_(caps) {}

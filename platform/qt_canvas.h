@@ -47,6 +47,7 @@ struct HRGN__ {
 
 // The canvas's device and state, for the code of platform/ that paints.
 struct CanvasAccess {
+  static bool& BrushChanged(TCanvas& canvas) { return canvas.brushChanged_; }
   static void Bind(TCanvas& canvas, CanvasDevice* device);
   static CanvasDevice* Device(TCanvas& canvas) { return canvas.dc_->device; }
   // The painter set up with the canvas's clipping, or null.
@@ -56,6 +57,24 @@ struct CanvasAccess {
   // Pixels of a device rectangle of the canvas (a bitmap's or a widget's); null image when
   // it has none.
   static QImage Grab(TCanvas& canvas, const QRect& deviceRect);
+};
+
+// Lends a canvas's pen and brush to drawing helpers (3D edges, frame controls) and gives
+// them back unchanged, background mode included.
+class TemporaryTools {
+ public:
+  explicit TemporaryTools(TCanvas& canvas);
+  ~TemporaryTools();
+  TemporaryTools(const TemporaryTools&) = delete;
+  TemporaryTools& operator=(const TemporaryTools&) = delete;
+
+ private:
+  TCanvas& canvas_;
+  TPen pen_;
+  TBrush brush_;
+  bool brushChanged_;
+  int bkMode_;
+  TColor bkColor_;
 };
 
 // Binds a canvas to a painter that is already active (a widget's paint event, a printer
