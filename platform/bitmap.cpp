@@ -47,6 +47,11 @@ ImagePixels& TBitmap::Pixels() {
   return *pixels_;
 }
 
+void TBitmap::PixelsChanged() {
+  Rebind();
+  Changed();
+}
+
 void TBitmap::Rebind() { CanvasAccess::Bind(*canvas_, device_.get()); }
 
 bool TBitmap::GetEmpty() const { return pixels_->image.isNull(); }

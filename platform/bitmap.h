@@ -46,8 +46,9 @@ class TBitmap : public TGraphic {
   void Assign(const TGraphic* source) override;
   void Draw(TCanvas& canvas, const TRect& rect) override;
 
-  // The pixels, for the graphics code of platform/.
+  // The pixels, for the graphics code of platform/; PixelsChanged after replacing them.
   ImagePixels& Pixels();
+  void PixelsChanged();
 
  private:
   class Device;
