@@ -72,19 +72,6 @@ QRect OutlineBox(const TRect& device, const TPen& pen, int penWidth) {
   return box;
 }
 
-// A one-pixel line leaves its last pixel out; a step back along the longer axis does it.
-QPoint BeforeEnd(QPoint from, QPoint to) {
-  int dx = to.x() - from.x();
-  int dy = to.y() - from.y();
-  if (dx == 0 && dy == 0) return to;
-  if (std::abs(dx) >= std::abs(dy)) {
-    int sx = dx > 0 ? 1 : -1;
-    return {to.x() - sx, to.y() - static_cast<int>(std::lround(double(dy) / std::abs(dx)))};
-  }
-  int sy = dy > 0 ? 1 : -1;
-  return {to.x() - static_cast<int>(std::lround(double(dx) / std::abs(dy))), to.y() - sy};
-}
-
 double AngleOf(QPointF centre, QPoint p) {
   return std::atan2(-(p.y() - centre.y()), p.x() - centre.x()) * 180.0 / M_PI;
 }
@@ -232,10 +219,8 @@ void TCanvas::Perform(const TCanvasCall& call) {
         p.drawPolygon(points);
       } else if (call.Op == coPolyline) {
         p.drawPolyline(points);
-      } else if (pen.width() == 1) {
-        if (points[0] != points[1]) p.drawLine(points[0], BeforeEnd(points[0], points[1]));
-      } else {
-        p.drawLine(points[0], points[1]);
+      } else if (points[0] != points[1]) {
+        p.drawLine(points[0], points[1]);  // a flat cap leaves the end pixel out
       }
       break;
     }

@@ -52,7 +52,10 @@ void TRecordingCanvas::Perform(const TCanvasCall& call) {
   LOGFONT font = CurrentLogFont();
   r.FontName = font.lfFaceName;
   r.FontHeight = font.lfHeight;
-  r.FontStyle = Font->GetStyle();
+  if (font.lfWeight >= FW_BOLD) r.FontStyle << fsBold;
+  if (font.lfItalic) r.FontStyle << fsItalic;
+  if (font.lfUnderline) r.FontStyle << fsUnderline;
+  if (font.lfStrikeOut) r.FontStyle << fsStrikeOut;
   r.TextColor = GetTextColor();
   r.FontEscapement = font.lfEscapement;
   r.BrushColor = Brush->GetColor();
