@@ -62,6 +62,13 @@ struct Layout {
   int xPels, yPels;
 };
 
+// The info header sizes of the Windows versions (and of OS/2's second one).
+bool KnownHeader(uint32_t size) {
+  for (uint32_t known : {40u, 52u, 56u, 64u, 108u, 124u})
+    if (size == known) return true;
+  return false;
+}
+
 Layout ReadLayout(const Reader& r, size_t fileSize) {
   if (r.U16(0) != 0x4D42) Invalid();
   uint32_t headerSize = r.U32(kFileHeader);
@@ -69,7 +76,7 @@ Layout ReadLayout(const Reader& r, size_t fileSize) {
   if (headerSize == 12) {
     l = {static_cast<int>(r.U16(18)), static_cast<int>(r.U16(20)), static_cast<int>(r.U16(24)),
          kBiRgb, 0, kFileHeader + 12, 3, {}, {}, {}, 3780, 3780};
-  } else if (headerSize >= kInfoHeader && headerSize <= fileSize) {
+  } else if (KnownHeader(headerSize) && headerSize <= fileSize) {
     l = {r.I32(18), r.I32(22), static_cast<int>(r.U16(28)), r.U32(30), r.U32(46),
          kFileHeader + headerSize, 4, {}, {}, {}, r.I32(38), r.I32(42)};
     if (l.compression == kBiBitfields) {
