@@ -1,5 +1,7 @@
 #include "platform/canvas.h"
 
+#include <QPrinter>
+
 #include "platform/font_handle.h"
 #include "platform/graphic.h"
 #include "platform/qt_canvas.h"
@@ -275,6 +277,16 @@ TDeviceCaps DeviceCapsOf(const QPaintDevice& device) {
   caps.dpiX = device.logicalDpiX() > 0 ? device.logicalDpiX() : 96;
   caps.dpiY = device.logicalDpiY() > 0 ? device.logicalDpiY() : 96;
   caps.bitsPerPixel = device.depth();
+  if (device.devType() == QInternal::Printer) {
+    // A page: painting starts at the printable area's corner, inside the paper.
+    const auto& printer = static_cast<const QPrinter&>(device);
+    QRect paper = printer.paperRect(QPrinter::DevicePixel).toRect();
+    QRect page = printer.pageRect(QPrinter::DevicePixel).toRect();
+    caps.physicalWidth = paper.width();
+    caps.physicalHeight = paper.height();
+    caps.offsetX = page.left() - paper.left();
+    caps.offsetY = page.top() - paper.top();
+  }
   return caps;
 }
 
