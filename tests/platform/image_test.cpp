@@ -38,15 +38,22 @@ bool Near(TColor a, TColor b, int tolerance) {
          std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
 
-TEST(JpegTest, RoundTripThroughLibjpeg) {
-  auto bitmap = WhiteBitmap(32, 24);
-  bitmap->Canvas->Brush->SetColor(clRed);
-  bitmap->Canvas->FillRect(Rect(0, 0, 16, 24));
+// A white bitmap with a coloured part, compressed.
+void SaveAsJpeg(TStream& stream, int width, int height, const TRect& part, TColor colour,
+                bool grayscale) {
+  auto bitmap = WhiteBitmap(width, height);
+  bitmap->Canvas->Brush->SetColor(colour);
+  bitmap->Canvas->FillRect(part);
   TJPEGImage jpeg;
   jpeg.Assign(bitmap.get());
   jpeg.SetCompressionQuality(95);
-  TMemoryStream stream;
+  jpeg.SetGrayscale(grayscale);
   jpeg.SaveToStream(stream);
+}
+
+TEST(JpegTest, RoundTripThroughLibjpeg) {
+  TMemoryStream stream;
+  SaveAsJpeg(stream, 32, 24, Rect(0, 0, 16, 24), clRed, false);
   const std::vector<uint8_t>& bytes = stream.Bytes();
   ASSERT_GT(bytes.size(), 100u);
   EXPECT_EQ(bytes[0], 0xFF);
@@ -72,14 +79,8 @@ TEST(JpegTest, RoundTripThroughLibjpeg) {
 }
 
 TEST(JpegTest, GrayscaleEncodingAndDamagedData) {
-  auto bitmap = WhiteBitmap(8, 8);
-  bitmap->Canvas->Brush->SetColor(clBlue);
-  bitmap->Canvas->FillRect(Rect(0, 0, 8, 8));
-  TJPEGImage jpeg;
-  jpeg.Assign(bitmap.get());
-  jpeg.SetGrayscale(true);
   TMemoryStream stream;
-  jpeg.SaveToStream(stream);
+  SaveAsJpeg(stream, 8, 8, Rect(0, 0, 8, 8), clBlue, true);
   TJPEGImage gray;
   stream.SetPosition(0);
   gray.LoadFromStream(stream);
