@@ -1,5 +1,5 @@
 // TBrush: the colour and pattern that fills areas; bsClear fills nothing and makes text
-// backgrounds transparent.
+// backgrounds transparent. Giving a clear brush a colour makes it solid again.
 #pragma once
 
 #include "platform/color.h"

@@ -264,11 +264,16 @@ CanvasPainterBinding::CanvasPainterBinding(TCanvas& canvas, QPainter& painter,
                                            const TDeviceCaps& caps)
     : canvas_(canvas),
       previous_(CanvasAccess::Device(canvas)),
-      device_(std::make_unique<Device>(painter, caps)) {
+      device_(std::make_unique<Device>(painter, caps)),
+      painter_(painter) {
+  painter_.save();  // the canvas sets clipping, modes and transforms of its own
   CanvasAccess::Bind(canvas_, device_.get());
 }
 
-CanvasPainterBinding::~CanvasPainterBinding() { CanvasAccess::Bind(canvas_, previous_); }
+CanvasPainterBinding::~CanvasPainterBinding() {
+  CanvasAccess::Bind(canvas_, previous_);
+  if (painter_.isActive()) painter_.restore();
+}
 
 TDeviceCaps DeviceCapsOf(const QPaintDevice& device) {
   TDeviceCaps caps;

@@ -78,7 +78,8 @@ class TemporaryTools {
 };
 
 // Binds a canvas to a painter that is already active (a widget's paint event, a printer
-// page) for the life of the binding; the earlier binding returns afterwards.
+// page) for the life of the binding; the earlier binding and the painter's own state
+// return afterwards. The printer code passes the page's caps (paper size, offsets).
 class CanvasPainterBinding {
  public:
   CanvasPainterBinding(TCanvas& canvas, QPainter& painter);
@@ -92,6 +93,7 @@ class CanvasPainterBinding {
   TCanvas& canvas_;
   CanvasDevice* previous_;
   std::unique_ptr<Device> device_;
+  QPainter& painter_;
 };
 
 // Paints a coTextOut call: the font's escapement, the text alignment, the background mode.
