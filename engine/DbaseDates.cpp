@@ -1,0 +1,28 @@
+// Dates as day, month and year in three globals and as DD.MM.YYYY in dbase_text.
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#include "engine/DbaseText.h"
+
+void dbase_datumheute() {
+  std::time_t now = std::time(nullptr);
+  std::tm today{};
+  localtime_r(&now, &today);
+  dbase_tag = today.tm_mday;
+  dbase_monat = today.tm_mon + 1;
+  dbase_jahr = today.tm_year + 1900;
+  dbase_datumformatieren();
+}
+
+void dbase_datumzerlegen(const AnsiString& text) {
+  dbase_tag = dbase_monat = dbase_jahr = 0;
+  if (text.size() != 10 || std::atol(text.c_str()) < 1) return;
+  dbase_tag = static_cast<int>(std::atol(text.substr(0, 2).c_str()));
+  dbase_monat = static_cast<int>(std::atol(text.substr(3, 2).c_str()));
+  dbase_jahr = static_cast<int>(std::atol(text.substr(6, 4).c_str()));
+}
+
+void dbase_datumformatieren() {
+  std::snprintf(dbase_text, kDbaseTextSize, "%02d.%02d.%04d", dbase_tag, dbase_monat, dbase_jahr);
+}
