@@ -1,17 +1,16 @@
 // Dates as day, month and year in three globals and as DD.MM.YYYY in dbase_text.
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 #include "engine/DbaseText.h"
+#include "platform/datetime.h"
 
 void dbase_datumheute() {
-  std::time_t now = std::time(nullptr);
-  std::tm today{};
-  localtime_r(&now, &today);
-  dbase_tag = today.tm_mday;
-  dbase_monat = today.tm_mon + 1;
-  dbase_jahr = today.tm_year + 1900;
+  unsigned short year = 0, month = 0, day = 0;
+  DecodeDate(Date(), year, month, day);
+  dbase_tag = day;
+  dbase_monat = month;
+  dbase_jahr = year;
   dbase_datumformatieren();
 }
 

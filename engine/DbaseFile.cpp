@@ -4,17 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 
-AnsiString DbaseNativePath(const AnsiString& name) {
-  AnsiString path = name;
-  std::replace(path.begin(), path.end(), '\\', '/');
-  return path;
-}
+#include "platform/files.h"
 
 int DbaseOpenHandle(const AnsiString& name, int& error) {
-  int handle = ::open(DbaseNativePath(name).c_str(), O_RDWR | O_CLOEXEC);
+  int handle = ::open(NativePath(name).c_str(), O_RDWR | O_CLOEXEC);
   error = handle < 0 ? errno : 0;
   return handle;
 }

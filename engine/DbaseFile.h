@@ -12,9 +12,6 @@
 
 #include "platform/text.h"
 
-// Backslashes of a stored name become this system's folder separator.
-AnsiString DbaseNativePath(const AnsiString& name);
-
 // The low-level handle: -1 with `error` set to errno when the file cannot be opened.
 int DbaseOpenHandle(const AnsiString& name, int& error);
 // An unbuffered "rb+" stream over the handle; nullptr (and the handle closed) when it fails.
