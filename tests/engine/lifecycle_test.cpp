@@ -20,9 +20,6 @@ TEST_F(LifecycleTest, StartAndEndBringTheEngineToItsStartValues) {
   EXPECT_EQ(dbase_nachkomma, 2);
   EXPECT_EQ(dbm_zeichensatz, 0);
   EXPECT_EQ(dbase_freistart, 0u);
-  EXPECT_EQ(dbase_cachestart, kDbaseWindowEmpty);
-  EXPECT_EQ(dbase_dbtblockgroesse, 512u);
-  EXPECT_STREQ(dbase_tabelle2.prefix, "dbase2");
 }
 
 TEST_F(LifecycleTest, TheLookupInstanceIsAStateOfItsOwn) {

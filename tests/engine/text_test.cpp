@@ -57,12 +57,6 @@ TEST_F(TextTest, UmlautsTurnBetweenOemAndAnsi) {
   EXPECT_STREQ(dbase_text, oem);
 }
 
-TEST_F(TextTest, TextsCopiedIntoTheScratchTextAreCut) {
-  dbase_ansinachchar(dbase_text, std::string(300, 'q'));
-  EXPECT_EQ(std::strlen(dbase_text), 254u);
-  EXPECT_EQ(dbase_charnachansi("abc"), "abc");
-}
-
 TEST_F(TextTest, WildcardsMatchTheWholeText) {
   EXPECT_EQ(dbase_wildcardvergleich("R*", "Relais", 1), 0);
   EXPECT_NE(dbase_wildcardvergleich("R*", "Trafo", 1), 0);
