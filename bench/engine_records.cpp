@@ -2,6 +2,10 @@
 // two fields of each, as a query run does.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "engine/dbase.h"
@@ -25,10 +29,18 @@ DbfFile PartsLayout() {
   return DbfFile(fields);
 }
 
-std::string WriteTable(const TempDir& dir) {
+// The table in the temporary folder for the program's run.
+struct BenchTable {
+  BenchTable() { Write(); }
+  ~BenchTable() { std::remove(path.c_str()); }
+  std::string path = (std::filesystem::temp_directory_path() /
+                      ("kalvento-bench-" + std::to_string(getpid()) + ".dbf")).string();
+  void Write() const;
+};
+
+void BenchTable::Write() const {
   DbfFile file = PartsLayout();
   file.count = kRecords;
-  std::string path = dir / "teile.dbf";
   std::ofstream out(path, std::ios::binary);
   out << file.Header();
   for (long n = 0; n < kRecords; ++n) {
@@ -38,14 +50,12 @@ std::string WriteTable(const TempDir& dir) {
                         std::string(10 - price.size(), ' ') + price, "Bemerkung", "   0", "     3.75",
                         "   0", "T", "   0", "   0", "Reichelt", "   0", "   0", "resistor"});
   }
-  return path;
 }
 
 void ReadAllRecordsThroughTheWindow(benchmark::State& state) {
-  static TempDir dir;
-  static const std::string path = WriteTable(dir);
+  static const BenchTable table;
   dbase_initialisieren();
-  if (dbase_open(path) != 1) state.SkipWithError("table did not open");
+  if (dbase_open(table.path) != 1) state.SkipWithError("table did not open");
   for (auto _ : state) {
     for (long n = 0; n < kRecords; ++n) {
       dbase_lesenmulti(n);

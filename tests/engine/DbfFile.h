@@ -1,17 +1,11 @@
-// Test and benchmark support: dBase table files written byte by byte, file bytes read back,
-// and temporary folders.
+// Test and benchmark support: dBase table files written byte by byte.
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <stdlib.h>
 
 struct DbfField {
   std::string name;
@@ -85,35 +79,7 @@ struct DbfFile {
   }
 };
 
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
+inline void DbfFile::Write(const std::string& path) const {
+  std::string bytes = Bytes();
   std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
-
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-inline void DbfFile::Write(const std::string& path) const { WriteBytes(path, Bytes()); }
-
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kalvento-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};

@@ -7,6 +7,7 @@
 #include "engine/dbase.h"
 #include "platform/testing.h"
 #include "tests/engine/DbfFile.h"
+#include "tests/platform/temp_folder.h"
 
 class EngineTest : public ::testing::Test {
  protected:
@@ -25,7 +26,7 @@ class EngineTest : public ::testing::Test {
     return path;
   }
 
-  TempDir dir;
+  TempFolder dir;
   MessageLog log;
 };
 
