@@ -7,7 +7,7 @@
 #include "engine/dbase.h"
 #include "platform/testing.h"
 #include "tests/engine/DbfFile.h"
-#include "tests/platform/temp_folder.h"
+#include "temp_folder.h"
 
 class EngineTest : public ::testing::Test {
  protected:
