@@ -109,16 +109,31 @@ bool TGridAxis::Span(int index, int& start, int& end) const {
   return true;
 }
 
-int TGridAxis::LineAt(int pos) const {
-  if (pos < 0 || pos >= extent_) return -1;
+template <typename Visit>
+void TGridAxis::ForEachShown(Visit visit) const {
   int start = 0;
-  for (int i = 0; i < fixed_; ++i) {
-    if (pos < start + Pitch(i)) return i;
-    start += Pitch(i);
-  }
-  for (int i = first_; i < count_ && start < extent_; ++i) {
-    if (pos < start + Pitch(i)) return i;
-    start += Pitch(i);
-  }
-  return -1;
+  for (int i = 0; i < fixed_ && start < extent_; start += Pitch(i++))
+    if (visit(i, start)) return;
+  for (int i = first_; i < count_ && start < extent_; start += Pitch(i++))
+    if (visit(i, start)) return;
+}
+
+int TGridAxis::LineAt(int pos) const {
+  int found = -1;
+  if (pos < 0 || pos >= extent_) return found;
+  ForEachShown([&](int i, int start) {
+    if (pos < start + Pitch(i)) found = i;
+    return found >= 0;
+  });
+  return found;
+}
+
+int TGridAxis::BorderNear(int pos, int slack) const {
+  int found = -1;
+  ForEachShown([&](int i, int start) {
+    int border = start + Size(i);
+    if (pos >= border - slack && pos < border + LineWidthAfter(i) + slack) found = i;
+    return start > pos + slack;
+  });
+  return found;
 }

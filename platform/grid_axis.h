@@ -46,6 +46,9 @@ class TGridAxis {
   bool Span(int index, int& start, int& end) const;
   // The line under a position, its grid line included; -1 outside every line shown.
   int LineAt(int pos) const;
+  // The shown line whose trailing border (the end of the line and its grid line) lies within
+  // `slack` pixels of a position; the later one where two are that near; -1 when none.
+  int BorderNear(int pos, int slack) const;
 
  private:
   int count_;
@@ -59,4 +62,7 @@ class TGridAxis {
 
   int Pitch(int index) const { return Size(index) + LineWidthAfter(index); }
   void ClampFirst();
+  // Calls visit(index, start) for each shown line in screen order until it returns true.
+  template <typename Visit>
+  void ForEachShown(Visit visit) const;
 };

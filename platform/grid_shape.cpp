@@ -112,3 +112,15 @@ void TGridShape::ScrollInView(TGridCoord cell) {
   if (!options_.Contains(goRowSelect)) cols_.SetFirst(cols_.FirstShowing(cell.X));
   rows_.SetFirst(rows_.FirstShowing(cell.Y));
 }
+
+TRect TGridShape::CellRect(int col, int row) const {
+  TRect r;
+  if (!cols_.Span(col, r.Left, r.Right) || !rows_.Span(row, r.Top, r.Bottom)) return {};
+  return r;
+}
+
+TGridCoord TGridShape::CellAt(int x, int y) const {
+  TGridCoord cell{cols_.LineAt(x), rows_.LineAt(y)};
+  if (cell.X < 0 || cell.Y < 0) return {-1, -1};
+  return cell;
+}

@@ -5,6 +5,7 @@
 // and raises its messages.
 #pragma once
 
+#include "platform/geometry.h"
 #include "platform/grid_axis.h"
 #include "platform/grid_types.h"
 
@@ -45,6 +46,12 @@ class TGridShape {
   // Any rectangle, even outside the grid: its top left becomes the anchor, its bottom right
   // the current cell.
   void SetSelection(const TGridRect& rect);
+  // The cell's rectangle in client pixels, its grid lines outside it; empty when the cell is
+  // not shown.
+  TRect CellRect(int col, int row) const;
+  // The cell under a client point, its grid lines included; (-1, -1) outside every cell shown.
+  TGridCoord CellAt(int x, int y) const;
+
   // Scrolls as little as shows the cell whole.
   void ScrollInView(TGridCoord cell);
 

@@ -2,6 +2,7 @@
 
 #include "platform/grid_error.h"
 #include "platform/grid_shape.h"
+#include "grid_print.h"
 
 namespace {
 
@@ -105,6 +106,41 @@ TEST(GridShape, ScrollingIntoViewKeepsColumnsWithRowSelect) {
   shape.ScrollInView({15, 2});
   EXPECT_EQ(shape.Cols().First(), 1);
   EXPECT_EQ(shape.Rows().First(), 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GridShape, CellRectsAndTheCellsUnderPoints) {
+  TGridShape shape;
+  shape.SetClientSize(200, 80);
+  shape.SetFirst(kRows, 2);
+  EXPECT_EQ(shape.CellRect(0, 0), TRect(0, 0, 64, 24));
+  EXPECT_EQ(shape.CellRect(2, 2), TRect(130, 25, 194, 49));
+  EXPECT_EQ(shape.CellRect(3, 2), TRect(195, 25, 259, 49));  // partly shown
+  EXPECT_EQ(shape.CellRect(1, 1), TRect());                  // scrolled away
+  EXPECT_EQ(shape.CellRect(4, 2), TRect());                  // right of the client
+  EXPECT_EQ(shape.CellAt(64, 24), (TGridCoord{0, 0}));       // the grid lines count
+  EXPECT_EQ(shape.CellAt(65, 30), (TGridCoord{1, 2}));
+  EXPECT_EQ(shape.CellAt(199, 79), (TGridCoord{3, 4}));
+  EXPECT_EQ(shape.CellAt(200, 10), (TGridCoord{-1, -1}));
+  shape.SetCount(kRows, 3);
+  EXPECT_EQ(shape.CellAt(10, 76), (TGridCoord{-1, -1}));  // below the last row
+}
+
+TEST(GridShape, BordersNearAPosition) {
+  TGridShape shape;
+  shape.SetClientSize(300, 100);
+  const TGridAxis& cols = shape.Cols();
+  EXPECT_EQ(cols.BorderNear(64, 3), 0);
+  EXPECT_EQ(cols.BorderNear(61, 3), 0);
+  EXPECT_EQ(cols.BorderNear(60, 3), -1);
+  EXPECT_EQ(cols.BorderNear(67, 3), 0);
+  EXPECT_EQ(cols.BorderNear(68, 3), -1);
+  EXPECT_EQ(cols.BorderNear(130, 3), 1);
+  shape.SetSize(kCols, 2, 0);  // a column sized to nothing can still be found and grown
+  EXPECT_EQ(cols.BorderNear(130, 3), 2);
 }
 
 }  // namespace
