@@ -42,6 +42,7 @@ void TGridAxis::MoveLine(int from, int to) {
     std::rotate(at + from, at + from + 1, at + to + 1);
   else
     std::rotate(at + to, at + from, at + from + 1);
+  ClampFirst();
 }
 
 void TGridAxis::SetLineWidths(int fixedLine, int scrollLine) {
@@ -60,7 +61,22 @@ void TGridAxis::SetFirst(int index) {
   ClampFirst();
 }
 
-void TGridAxis::ClampFirst() { first_ = std::clamp(first_, fixed_, std::max(fixed_, MaxFirst())); }
+void TGridAxis::ClampFirst() {
+  lastShownKnown_ = false;
+  first_ = std::clamp(first_, fixed_, std::max(fixed_, MaxFirst()));
+}
+
+int TGridAxis::LastShown() const {
+  if (!lastShownKnown_) {
+    lastShown_ = -1;
+    ForEachShown([this](int i, int) {
+      lastShown_ = i;
+      return false;
+    });
+    lastShownKnown_ = true;
+  }
+  return lastShown_;
+}
 
 int TGridAxis::MaxFirst() const {
   if (count_ <= fixed_) return fixed_;
@@ -98,7 +114,7 @@ int TGridAxis::VisibleCount() const {
 }
 
 bool TGridAxis::Span(int index, int& start, int& end) const {
-  if (index < 0 || index >= count_ || (index >= fixed_ && index < first_)) return false;
+  if (index < 0 || index > LastShown() || (index >= fixed_ && index < first_)) return false;
   bool fixed = index < fixed_;
   int from = fixed ? 0 : first_;
   int pos = fixed ? 0 : FixedExtent();
@@ -107,15 +123,6 @@ bool TGridAxis::Span(int index, int& start, int& end) const {
   start = pos;
   end = pos + Size(index);
   return true;
-}
-
-template <typename Visit>
-void TGridAxis::ForEachShown(Visit visit) const {
-  int start = 0;
-  for (int i = 0; i < fixed_ && start < extent_; start += Pitch(i++))
-    if (visit(i, start)) return;
-  for (int i = first_; i < count_ && start < extent_; start += Pitch(i++))
-    if (visit(i, start)) return;
 }
 
 int TGridAxis::LineAt(int pos) const {
@@ -136,4 +143,17 @@ int TGridAxis::BorderNear(int pos, int slack) const {
     return start > pos + slack;
   });
   return found;
+}
+
+bool TGridAxis::RangeSpan(int first, int last, int& start, int& end) const {
+  if (first > last || last < 0 || first > LastShown()) return false;
+  bool any = false;
+  ForEachShown([&](int i, int at) {
+    if (i < first || i > last) return false;
+    if (!any) start = at;
+    any = true;
+    end = at + Pitch(i);
+    return false;
+  });
+  return any;
 }

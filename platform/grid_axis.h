@@ -44,6 +44,9 @@ class TGridAxis {
   int VisibleCount() const;
   // Where a line stands on screen, its grid line not included; false when it is not shown.
   bool Span(int index, int& start, int& end) const;
+  // The pixels the shown lines of first..last cover, their grid lines included; false when
+  // none of them is shown.
+  bool RangeSpan(int first, int last, int& start, int& end) const;
   // The line under a position, its grid line included; -1 outside every line shown.
   int LineAt(int pos) const;
   // The shown line whose trailing border (the end of the line and its grid line) lies within
@@ -61,8 +64,23 @@ class TGridAxis {
   int first_;
 
   int Pitch(int index) const { return Size(index) + LineWidthAfter(index); }
+  // Every change goes through here: the first line shown stays in range.
   void ClampFirst();
-  // Calls visit(index, start) for each shown line in screen order until it returns true.
+
+ public:
+  // Calls visit(index, start) for each line shown, in screen order, until it returns true.
   template <typename Visit>
-  void ForEachShown(Visit visit) const;
+  void ForEachShown(Visit visit) const {
+    int start = 0;
+    for (int i = 0; i < fixed_ && start < extent_; start += Pitch(i++))
+      if (visit(i, start)) return;
+    for (int i = first_; i < count_ && start < extent_; start += Pitch(i++))
+      if (visit(i, start)) return;
+  }
+  // The last line shown; below First when only fixed lines are.
+  int LastShown() const;
+
+ private:
+  mutable int lastShown_ = -1;
+  mutable bool lastShownKnown_ = false;
 };
