@@ -83,7 +83,9 @@ void TCustomGrid::SetLineSize(GridAxis axis, int index, int value) {
   axis == GridAxis::Columns ? ColWidthsChanged() : RowHeightsChanged();
 }
 
-void TCustomGrid::SetColWidths(int index, int value) { SetLineSize(GridAxis::Columns, index, value); }
+void TCustomGrid::SetColWidths(int index, int value) {
+  SetLineSize(GridAxis::Columns, index, value);
+}
 void TCustomGrid::SetRowHeights(int index, int value) { SetLineSize(GridAxis::Rows, index, value); }
 
 void TCustomGrid::SetGridLineWidth(int value) {
@@ -228,6 +230,16 @@ void TCustomGrid::Loaded() {
   SyncClientSize();
 }
 
+void TCustomGrid::ShowHintAt(TPoint clientPos, TPoint screenPos) {
+  THintInfo info;
+  info.CursorPos = clientPos;
+  info.HintPos = screenPos;
+  info.CursorRect = {0, 0, GetClientWidth(), GetClientHeight()};
+  TCMHintShow message{&info, 0};
+  CMHintShow(message);
+  view_->ShowHint(message.Result ? AnsiString() : info.HintStr, info);
+}
+
 void TCustomGrid::CMHintShow(TCMHintShow& Message) {
   AnsiString hint = GetHint();
   Message.HintInfo->HintStr = hint.substr(0, hint.find('|'));
@@ -304,15 +316,17 @@ void TCustomGrid::MoveLine(GridAxis axis, int from, int to) {
   UpdateText();
   Reshape([&] { shape_.MoveLine(axis, from, to); });
   bool columns = axis == GridAxis::Columns;
-  int& edited = columns ? editCell_.X : editCell_.Y;
-  if (edited == from) edited = to;
   columns ? ColumnMoved(from, to) : RowMoved(from, to);
   columns ? ColWidthsChanged() : RowHeightsChanged();
   InvalidateEditor();
 }
 
-void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) { MoveLine(GridAxis::Columns, FromIndex, ToIndex); }
-void TCustomGrid::MoveRow(int FromIndex, int ToIndex) { MoveLine(GridAxis::Rows, FromIndex, ToIndex); }
+void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) {
+  MoveLine(GridAxis::Columns, FromIndex, ToIndex);
+}
+void TCustomGrid::MoveRow(int FromIndex, int ToIndex) {
+  MoveLine(GridAxis::Rows, FromIndex, ToIndex);
+}
 
 void TCustomGrid::DeleteColumn(int ACol) {
   MoveColumn(ACol, GetColCount() - 1);
@@ -329,17 +343,11 @@ void TCustomGrid::InvalidatePixels(const TRect& r) {
     view_->viewport()->update(r.Left, r.Top, r.Width(), r.Height());
 }
 
-void TCustomGrid::InvalidateCell(int ACol, int ARow) {
-  InvalidateRect({ACol, ARow, ACol, ARow});
-}
+void TCustomGrid::InvalidateCell(int ACol, int ARow) { InvalidateRect({ACol, ARow, ACol, ARow}); }
 
-void TCustomGrid::InvalidateCol(int ACol) {
-  InvalidateRect({ACol, 0, ACol, GetRowCount() - 1});
-}
+void TCustomGrid::InvalidateCol(int ACol) { InvalidateRect({ACol, 0, ACol, GetRowCount() - 1}); }
 
-void TCustomGrid::InvalidateRow(int ARow) {
-  InvalidateRect({0, ARow, GetColCount() - 1, ARow});
-}
+void TCustomGrid::InvalidateRow(int ARow) { InvalidateRect({0, ARow, GetColCount() - 1, ARow}); }
 
 void TCustomGrid::InvalidateRect(const TGridRect& ARect) {
   TRect pixels;

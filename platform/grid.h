@@ -25,9 +25,21 @@ using TBorderStyle = TFormBorderStyle;
 // The requests of WM_HSCROLL and WM_VSCROLL. Positions are first columns and rows: the scroll
 // bars count in columns and rows, not in pixels.
 enum : int {
-  SB_LINEUP = 0, SB_LINELEFT = 0, SB_LINEDOWN = 1, SB_LINERIGHT = 1, SB_PAGEUP = 2,
-  SB_PAGELEFT = 2, SB_PAGEDOWN = 3, SB_PAGERIGHT = 3, SB_THUMBPOSITION = 4, SB_THUMBTRACK = 5,
-  SB_TOP = 6, SB_LEFT = 6, SB_BOTTOM = 7, SB_RIGHT = 7, SB_ENDSCROLL = 8
+  SB_LINEUP = 0,
+  SB_LINELEFT = 0,
+  SB_LINEDOWN = 1,
+  SB_LINERIGHT = 1,
+  SB_PAGEUP = 2,
+  SB_PAGELEFT = 2,
+  SB_PAGEDOWN = 3,
+  SB_PAGERIGHT = 3,
+  SB_THUMBPOSITION = 4,
+  SB_THUMBTRACK = 5,
+  SB_TOP = 6,
+  SB_LEFT = 6,
+  SB_BOTTOM = 7,
+  SB_RIGHT = 7,
+  SB_ENDSCROLL = 8
 };
 struct TWMScroll {
   int ScrollCode = SB_ENDSCROLL;

@@ -23,7 +23,8 @@ std::vector<ShownLine> ShownLines(const TGridAxis& axis, int clipStart, int clip
   std::vector<ShownLine> lines;
   axis.ForEachShown([&](int i, int start) {
     int end = start + axis.Size(i);
-    if (end + axis.LineWidthAfter(i) > clipStart && start < clipEnd) lines.push_back({i, start, end});
+    if (end + axis.LineWidthAfter(i) > clipStart && start < clipEnd)
+      lines.push_back({i, start, end});
     return start >= clipEnd;
   });
   return lines;
@@ -73,8 +74,8 @@ TGridDrawState TCustomGrid::DrawStateOf(int col, int row) const {
   bool current = col == GetCol() && row == GetRow();
   if (current && (Focused() || EditorFocused())) state << gdFocused;
   TGridOptions options = GetOptions();
-  bool showsSelected = !current || options.Contains(goDrawFocusSelected) ||
-                       options.Contains(goRowSelect);
+  bool showsSelected =
+      !current || options.Contains(goDrawFocusSelected) || options.Contains(goRowSelect);
   if (showsSelected && GetSelection().Contains(col, row)) state << gdSelected;
   return state;
 }

@@ -104,9 +104,7 @@ bool GridWidget::viewportEvent(QEvent* event) {
       Application->HandleEvent([&] { grid_->PaintClient(clip); });
       return true;
     }
-    case QEvent::Resize:
-      Application->HandleEvent([&] { grid_->SyncClientSize(); });
-      return false;
+    case QEvent::Resize: Application->HandleEvent([&] { grid_->SyncClientSize(); }); return false;
     default: return QAbstractScrollArea::viewportEvent(event);
   }
 }

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QAbstractScrollArea>
-
 #include <map>
 
 #include "platform/grid.h"

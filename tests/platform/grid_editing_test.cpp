@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/inplace_edit.h"
 #include "grid_fixture.h"
+#include "platform/inplace_edit.h"
 
 namespace {
 
