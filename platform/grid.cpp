@@ -148,6 +148,7 @@ int TCustomGrid::GetClientWidth() const { return view_->viewport()->width(); }
 int TCustomGrid::GetClientHeight() const { return view_->viewport()->height(); }
 
 void TCustomGrid::Resize() {
+  view_->LayOutNow();
   SyncClientSize();
   TWinControl::Resize();
 }

@@ -65,6 +65,9 @@ class TCustomGrid : public TWinControl {
   ~TCustomGrid() override;
 
   TCanvas* const Canvas;
+  // The viewport's size.
+  int GetClientWidth() const override;
+  int GetClientHeight() const override;
   // The grid's font; the control's own font record (parent font) flows into it.
   TFont* GetFont() const { return font_.get(); }
 
@@ -197,8 +200,6 @@ class TCustomGrid : public TWinControl {
   void Resize() override;
   void Loaded() override;
   void FontChanged() override;
-  int GetClientWidth() const override;
-  int GetClientHeight() const override;
   QWidget* ClientWidget() const override;
 
   // Moves the current cell (and the anchor with MoveAnchor) after SelectCell agrees, showing

@@ -85,6 +85,16 @@ TEST_F(StringGrid, TopRowIsClampedAndReported) {
   EXPECT_EQ(changes, 3);
 }
 
+TEST_F(StringGrid, AGridNeverShownKnowsItsClientArea) {
+  grid->SetRowCount(100);
+  grid->SetColCount(4);
+  grid->SetBounds(0, 0, 340, 29 + 4 + 25 * 6);  // the frame, the fixed row, six rows
+  EXPECT_EQ(grid->GetClientHeight(), 29 + 25 * 6);
+  EXPECT_EQ(grid->GetVisibleRowCount(), 6);
+  grid->SetScrollBars(ssNone);
+  EXPECT_EQ(grid->GetClientWidth(), 336);
+}
+
 TEST_F(StringGrid, SelectionMayBeAnyRectangle) {
   grid->SetSelection({-1, -1, -1, -1});
   EXPECT_EQ(grid->GetSelection(), (TGridRect{-1, -1, -1, -1}));
