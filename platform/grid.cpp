@@ -20,7 +20,7 @@ TCustomGrid::TCustomGrid(TComponent* AOwner)
   AddInputWidget(view_->viewport());
   view_->viewport()->installEventFilter(view_);
   SetTabStop(true);
-  font_->OnChange = [this](TObject*) { Invalidate(); };
+  font_->OnChange = [this](TObject*) { GridFontChanged(); };
   FontChanged();
   SetBorderStyle(bsSingle);
   TWinControl::SetBounds(0, 0, kDefaultWidth, kDefaultHeight);
@@ -129,12 +129,28 @@ void TCustomGrid::SetDefaultDrawing(bool value) {
   Invalidate();
 }
 
+// The control's font (from the parent, or set on the control) becomes the grid's Font.
 void TCustomGrid::FontChanged() {
   TWinControl::FontChanged();
+  if (syncingFont_) return;
+  syncingFont_ = true;
   const ControlFont& font = TWinControl::GetFont();
   font_->SetName(font.Name);
   font_->SetHeight(font.Height);
   font_->SetStyle(font.Bold ? TFontStyles{fsBold} : TFontStyles{});
+  syncingFont_ = false;
+  Invalidate();
+}
+
+// The grid's Font, set by the program, becomes the control's, which the editor takes on.
+void TCustomGrid::GridFontChanged() {
+  Invalidate();
+  if (syncingFont_) return;
+  syncingFont_ = true;
+  SetFontName(font_->GetName());
+  SetFontHeight(font_->GetHeight());
+  SetFontBold(font_->GetStyle().Contains(fsBold));
+  syncingFont_ = false;
 }
 
 void TCustomGrid::SizeChanged(int, int) {}

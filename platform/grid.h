@@ -197,6 +197,8 @@ class TCustomGrid : public TWinControl {
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void DoExit() override;
+  void WMSetFocus() override;
+  void WMKillFocus() override;
   void Resize() override;
   void Loaded() override;
   void FontChanged() override;
@@ -226,6 +228,7 @@ class TCustomGrid : public TWinControl {
   bool defaultDrawing_ = true;
   TGridState gridState_ = gsNormal;
   bool windowCreated_ = false;
+  bool syncingFont_ = false;
   bool reshaping_ = false;
 
   // Sizing and moving by the mouse: the line, where it started and where it is now.
@@ -236,6 +239,7 @@ class TCustomGrid : public TWinControl {
     int target = -1;
   } drag_;
   TGridCoord pressCell_{-1, -1};  // the cell of the last left press
+  TPoint dragMouse_;              // where the mouse is while a drag runs
 
   TInplaceEdit* inplaceEdit_ = nullptr;
   bool editorMode_ = false;
@@ -247,6 +251,7 @@ class TCustomGrid : public TWinControl {
   void Reshape(Change change);
   void Reshaped(TGridCoord oldTopLeft);
   void SyncClientSize();
+  void GridFontChanged();
   void UpdateScrollBars();
   void SetTopLeft(TGridCoord topLeft);
   void SetLineSize(GridAxis axis, int index, int value);

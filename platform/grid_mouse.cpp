@@ -46,6 +46,7 @@ void TCustomGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, i
 }
 
 void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  dragMouse_ = {X, Y};
   if (!Focused() && !EditorFocused() && view_->isVisible() && CanFocus()) SetFocus();
   if (Button == mbLeft && !StartDrag(X, Y)) {
     TGridCoord cell = MouseCoord(X, Y);
@@ -69,6 +70,7 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 }
 
 void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
+  dragMouse_ = {X, Y};
   if (gridState_ == gsSelecting) {
     ExtendSelection(X, Y);
   } else if (gridState_ != gsNormal) {
@@ -185,9 +187,7 @@ void TCustomGrid::ScrollTowards(int x, int y) {
 }
 
 void TCustomGrid::WMTimer(int TimerID) {
-  if (TimerID != kScrollTimer || gridState_ == gsNormal) return;
-  QPoint at = view_->viewport()->mapFromGlobal(QCursor::pos());
-  ScrollTowards(at.x(), at.y());
+  if (TimerID == kScrollTimer && gridState_ != gsNormal) ScrollTowards(dragMouse_.x, dragMouse_.y);
 }
 
 bool TCustomGrid::DoMouseWheelDown(TShiftState, TPoint) {

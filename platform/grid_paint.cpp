@@ -49,6 +49,17 @@ void Fill(TCanvas& canvas, TColor color, const TRect& r) {
 
 }  // namespace
 
+// The focus shows only while the grid or its editor has it.
+void TCustomGrid::WMSetFocus() {
+  TWinControl::WMSetFocus();
+  Invalidate();
+}
+
+void TCustomGrid::WMKillFocus() {
+  TWinControl::WMKillFocus();
+  Invalidate();
+}
+
 void TCustomGrid::PaintClient(const TRect& clip) {
   int saved = SaveDC(Canvas);
   IntersectClipRect(Canvas, clip.Left, clip.Top, clip.Right, clip.Bottom);

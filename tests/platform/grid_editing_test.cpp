@@ -94,6 +94,15 @@ TEST_F(GridEditing, AlwaysShownEditorFollowsTheCurrentCell) {
   EXPECT_EQ(Editor()->GetTop(), grid->CellRect(1, 2).Top);
 }
 
+TEST_F(GridEditing, TheEditorTakesTheGridsFont) {
+  grid->GetFont()->SetHeight(-20);
+  grid->GetFont()->SetStyle(fsBold);
+  Key(Qt::Key_F2);
+  ASSERT_TRUE(EditorShown());
+  EXPECT_EQ(Editor()->GetFont().Height, -20);
+  EXPECT_TRUE(Editor()->GetFont().Bold);
+}
+
 TEST_F(GridEditing, AProgramWriteToTheEditedCellReloadsTheEditor) {
   Key(Qt::Key_F2);
   grid->SetCells(1, 1, "from the program");
