@@ -355,7 +355,7 @@ void TCustomGrid::DeleteRow(int ARow) {
   SetRowCount(GetRowCount() - 1);
 }
 
-void TCustomGrid::InvalidatePixels(const TRect& r) {
+void TCustomGrid::InvalidateClientRect(const TRect& r) {
   if (r.Width() > 0 && r.Height() > 0)
     view_->viewport()->update(r.Left, r.Top, r.Width(), r.Height());
 }
@@ -370,5 +370,5 @@ void TCustomGrid::InvalidateRect(const TGridRect& ARect) {
   TRect pixels;
   if (shape_.Cols().RangeSpan(ARect.Left, ARect.Right, pixels.Left, pixels.Right) &&
       shape_.Rows().RangeSpan(ARect.Top, ARect.Bottom, pixels.Top, pixels.Bottom))
-    InvalidatePixels(pixels);
+    InvalidateClientRect(pixels);
 }

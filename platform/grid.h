@@ -131,6 +131,8 @@ class TCustomGrid : public TWinControl {
   void InvalidateCol(int ACol);
   void InvalidateRow(int ARow);
   void InvalidateRect(const TGridRect& ARect);
+  // A rectangle of the client area, in pixels.
+  void InvalidateClientRect(const TRect& ARect);
 
   // Editing.
   bool GetEditorMode() const { return editorMode_; }
@@ -258,7 +260,6 @@ class TCustomGrid : public TWinControl {
   void SetCount(GridAxis axis, int value);
   void MoveLine(GridAxis axis, int from, int to);
   void FocusCell(int ACol, int ARow, bool MoveAnchor);
-  void InvalidatePixels(const TRect& r);
   void SelectionMoved(const TGridRect& oldSelection);
 
   // Painting.
