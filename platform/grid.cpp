@@ -1,6 +1,6 @@
 #include "platform/grid.h"
 
-#include <QScrollBar>
+#include <QWidget>
 
 #include "platform/grid_error.h"
 #include "platform/inplace_edit.h"
