@@ -17,6 +17,8 @@ class QKeyEvent;
 class QMouseEvent;
 
 class ControlEvents : public QObject {
+  Q_OBJECT
+
  public:
   static void Attach(TControl* control, QWidget* widget);
   static void AddInputWidget(TControl* control, QWidget* widget);
