@@ -270,6 +270,7 @@ bool ControlEvents::Mouse(QWidget* widget, QMouseEvent* event) {
   TWMMouse message{msg, MouseKeys(event->buttons(), event->modifiers()), at.x(), at.y(), 0};
   TControl* control = control_;
   Run(widget, event, [&] { control->DispatchMouse(message); });
+  event->accept();  // the parent control does not get it as well
   return true;
 }
 
