@@ -27,15 +27,31 @@ struct NativeEvent {
 };
 
 NativeEvent* current = nullptr;
-// The event on its way to a widget: the filters let it through.
+// The event on its way to a widget: the filters let it through to that widget, and keep it (and
+// the copies Qt makes of a mouse event) from the parents Qt would pass it on to.
 QEvent* delivering = nullptr;
+QObject* deliveringTo = nullptr;
 const AnsiString* keyDownChars = nullptr;
 
 void Deliver(QObject* receiver, QEvent* event) {
   QEvent* saved = delivering;
+  QObject* savedTo = deliveringTo;
   delivering = event;
+  deliveringTo = receiver;
   QCoreApplication::sendEvent(receiver, event);
   delivering = saved;
+  deliveringTo = savedTo;
+}
+
+bool IsMouse(QEvent::Type type) {
+  return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+         type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove || type == QEvent::Wheel;
+}
+
+// Whether an event is the one being delivered, or a copy of it, on its way up to a parent.
+bool PassedOnToParent(QObject* watched, QEvent* event) {
+  if (!delivering || watched == deliveringTo) return false;
+  return event == delivering || (IsMouse(event->type()) && event->type() == delivering->type());
 }
 
 ControlEvents* FilterOf(const QWidget* widget) {
@@ -200,6 +216,7 @@ void ControlEvents::DeliverPosted(TWinControl* control, UINT msg, WPARAM wParam,
 }
 
 bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
+  if (PassedOnToParent(watched, event)) return true;
   if (!control_ || event == delivering || !watched->isWidgetType()) return false;
   auto* widget = static_cast<QWidget*>(watched);
   switch (event->type()) {
