@@ -8,6 +8,13 @@
 
 namespace {
 QAbstractButton* Box(QWidget* widget) { return static_cast<QAbstractButton*>(widget); }
+
+// The whole control takes the click, as the Windows box does, not only its mark and text.
+template <class Button>
+class WholeButton : public Button {
+ protected:
+  bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
 }  // namespace
 
 TButtonControl::TButtonControl(TComponent* AOwner, QWidget* widget) : TWinControl(AOwner, widget) {
@@ -35,7 +42,7 @@ Qt::CheckState ToQt(TCheckBoxState state) {
 }
 }  // namespace
 
-TCheckBox::TCheckBox(TComponent* AOwner) : TButtonControl(AOwner, new QCheckBox) {
+TCheckBox::TCheckBox(TComponent* AOwner) : TButtonControl(AOwner, new WholeButton<QCheckBox>) {
   QObject::connect(Box(Widget()), &QAbstractButton::clicked, Widget(),
                    [this] { Application->HandleEvent([this] { Toggled(); }); });
   SetBounds(0, 0, 97, 17);
@@ -72,7 +79,7 @@ void TCheckBox::Toggled() {
 // ---- TRadioButton ----
 
 // Only a button that becomes checked by the user clicks; one clicked while checked does not.
-TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner, new QRadioButton) {
+TRadioButton::TRadioButton(TComponent* AOwner) : TButtonControl(AOwner, new WholeButton<QRadioButton>) {
   QObject::connect(Box(Widget()), &QAbstractButton::toggled, Widget(), [this](bool on) {
     if (on) Application->HandleEvent([this] { Toggled(); });
   });

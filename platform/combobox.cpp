@@ -57,12 +57,17 @@ class ComboItems : public TStrings {
     if (index < 0 || index >= limit)
       throw EStringListError("List index out of bounds (" + IntToStr(index) + ")");
   }
-  // Changing the list is the program's doing: no OnChange; an edit combo keeps its text.
+  // Changing the list is the program's doing: no OnChange. The chosen entry stays chosen while
+  // it is there (Qt would choose the first one added, or another for one removed), and an edit
+  // combo keeps its text.
   template <typename F>
   void Quietly(F change) {
     QString text = combo_->currentText();
+    int index = combo_->currentIndex();
+    QPersistentModelIndex chosen(index >= 0 ? combo_->model()->index(index, 0) : QModelIndex());
     QSignalBlocker block(combo_);
     change();
+    combo_->setCurrentIndex(chosen.isValid() ? chosen.row() : -1);
     if (combo_->isEditable() && combo_->currentText() != text) combo_->setEditText(text);
   }
 
