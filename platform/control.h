@@ -21,6 +21,8 @@ class EInvalidOperation : public Exception {
   using Exception::Exception;
 };
 
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
 // Where a control keeps to inside its parent when the parent's size changes.
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
