@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "platform/application.h"
+#include "platform/list_index.h"
 #include "platform/qt_text.h"
 
 namespace {
@@ -18,45 +19,37 @@ class ComboItems : public TStrings {
 
   int Count() const override { return combo_->count(); }
   AnsiString Strings(int index) const override {
-    CheckIndex(index, Count());
+    CheckListIndex(index, Count());
     return FromQString(combo_->itemText(index));
   }
   void SetStrings(int index, const AnsiString& text) override {
-    CheckIndex(index, Count());
+    CheckListIndex(index, Count());
     combo_->setItemText(index, ToQString(text));
   }
   TObject* Objects(int index) const override {
-    CheckIndex(index, Count());
+    CheckListIndex(index, Count());
     return static_cast<TObject*>(combo_->itemData(index).value<void*>());
   }
   void SetObjects(int index, TObject* object) override {
-    CheckIndex(index, Count());
+    CheckListIndex(index, Count());
     combo_->setItemData(index, QVariant::fromValue(static_cast<void*>(object)));
   }
   void InsertObject(int index, const AnsiString& text, TObject* object) override {
-    CheckIndex(index, Count() + 1);
+    CheckListIndex(index, Count() + 1);
     Quietly([&] {
       combo_->insertItem(index, ToQString(text), QVariant::fromValue(static_cast<void*>(object)));
     });
   }
   void Delete(int index) override {
-    CheckIndex(index, Count());
+    CheckListIndex(index, Count());
     Quietly([&] { combo_->removeItem(index); });
   }
   // The typed text of an edit combo stays; the list's choice goes.
   void Clear() override {
-    Quietly([&] {
-      QString text = combo_->currentText();
-      combo_->clear();
-      if (combo_->isEditable()) combo_->setEditText(text);
-    });
+    Quietly([&] { combo_->clear(); });
   }
 
  private:
-  static void CheckIndex(int index, int limit) {
-    if (index < 0 || index >= limit)
-      throw EStringListError("List index out of bounds (" + IntToStr(index) + ")");
-  }
   // Changing the list is the program's doing: no OnChange. The chosen entry stays chosen while
   // it is there (Qt would choose the first one added, or another for one removed), and an edit
   // combo keeps its text.

@@ -4,6 +4,7 @@
 #include <QTextBlock>
 
 #include "platform/qt_edit_box.h"
+#include "platform/list_index.h"
 #include "platform/qt_text.h"
 
 namespace {
@@ -22,11 +23,11 @@ class MemoLines : public TStrings {
     return document->lastBlock().length() <= 1 ? count - 1 : count;
   }
   AnsiString Strings(int index) const override {
-    CheckIndex(index, Count());
+    CheckListIndex(index, Count());
     return FromQString(Editor(memo_)->document()->findBlockByNumber(index).text());
   }
   void SetStrings(int index, const AnsiString& text) override {
-    CheckIndex(index, Count());
+    CheckListIndex(index, Count());
     Replace(memo_.LineIndex(index), LineLength(index), text);
   }
   TObject* Objects(int) const override { return nullptr; }
@@ -34,14 +35,14 @@ class MemoLines : public TStrings {
   // Before an existing line the text goes in with its line end; past the last line it goes
   // after a line end of its own.
   void InsertObject(int index, const AnsiString& text, TObject*) override {
-    CheckIndex(index, Count() + 1);
+    CheckListIndex(index, Count() + 1);
     int start = memo_.LineIndex(index);
     if (start >= 0) return Replace(start, 0, text + "\r\n");
     int previous = memo_.LineIndex(index - 1);
     Replace(previous + LineLength(index - 1), 0, "\r\n" + text);
   }
   void Delete(int index) override {
-    CheckIndex(index, Count());
+    CheckListIndex(index, Count());
     int start = memo_.LineIndex(index);
     int next = memo_.LineIndex(index + 1);
     Replace(start, (next >= 0 ? next : start + LineLength(index)) - start, "");
@@ -49,10 +50,6 @@ class MemoLines : public TStrings {
   void Clear() override { memo_.Clear(); }
 
  private:
-  static void CheckIndex(int index, int limit) {
-    if (index < 0 || index >= limit)
-      throw EStringListError("List index out of bounds (" + IntToStr(index) + ")");
-  }
   int LineLength(int line) const {
     return static_cast<int>(Editor(memo_)->document()->findBlockByNumber(line).text().size());
   }
