@@ -85,6 +85,16 @@ TEST_F(Mouse, MovesArriveWithoutAButtonDown) {
   EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{7, 8}}));
 }
 
+TEST_F(Mouse, EnterAndLeaveReachTheControl) {
+  label->OnMouseEnter = [this](TObject*) { log.push_back("enter"); };
+  label->OnMouseLeave = [this](TObject*) { log.push_back("leave"); };
+  QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(21, 31));
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(label->Widget(), &enter);
+  QApplication::sendEvent(label->Widget(), &leave);
+  EXPECT_EQ(log, (std::vector<std::string>{"enter", "leave"}));
+}
+
 TEST_F(Mouse, PopupMenuRunsTheChosenItemAfterClosing) {
   TPopupMenu menu(&form);
   std::vector<std::string> chosen;
