@@ -1,0 +1,72 @@
+// Free functions the grid's sorting, filtering, editing, painting and import and export code
+// share: searching and counting in cell texts, the line-break conversions of the file and
+// export formats, classification and number clean-up of cell texts, dates, the filter
+// condition language, and small colour, geometry and drawing helpers. None keeps state.
+// Positions are 1-based; the locale's separators are read at each call.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "components/grid/GridCoord.h"
+#include "platform/text.h"
+
+enum TAutoType { atNumeric, atFloat, atString, atDate, atTime };
+enum TTextType { ttText, ttHTML, ttRTF, ttFormula, ttURL };
+
+// Searching and counting (GridUtilSearch.cpp). The Var forms store a found position in P
+// and leave P alone otherwise.
+int CharPos(char Ch, const AnsiString& S);
+int VarCharPos(char Ch, const AnsiString& S, int& P);
+int VarCharPosNC(char Ch, const AnsiString& S, int& P);  // Ch given upper-cased
+int VarPos(const AnsiString& Sub, const AnsiString& S, int& P);
+int FIPos(const AnsiString& Sub, const AnsiString& S);  // Sub given upper-cased
+char FirstChar(std::string_view Set, const AnsiString& S);  // '\0' when none is in Set
+int NumChar(char Ch, const AnsiString& S);
+// A single Ch stands next to no other Ch; one in the last position always counts.
+int SinglePos(char Ch, const AnsiString& S, int& P);
+int NumSingleChar(char Ch, const AnsiString& S);
+AnsiString GetToken(AnsiString& S, const AnsiString& Sep);
+AnsiString GetNextLine(AnsiString& S, bool Multi);
+int LinesInText(const AnsiString& S, bool Multi);
+
+// Line breaks of the file, CSV, HTML, Java and spreadsheet forms (GridUtilLineBreaks.cpp).
+AnsiString HTMLLineBreaks(const AnsiString& S);
+AnsiString LFToCLF(const AnsiString& S);
+AnsiString CLFToLF(const AnsiString& S);
+AnsiString LfToFile(const AnsiString& S);
+AnsiString FileToLf(const AnsiString& S, bool Multi);
+AnsiString LineFeedsToCSV(AnsiString& S);
+AnsiString CSVToLineFeeds(AnsiString& S);
+AnsiString LineFeedsToJava(AnsiString& S);
+AnsiString JavaToLineFeeds(AnsiString& S);
+AnsiString LineFeedsToXLS(const AnsiString& S);
+
+// Text conversions (GridUtilText.cpp, GridUtilOem.cpp).
+AnsiString StringToPassword(AnsiString& S, char Ch);
+AnsiString StringToOem(AnsiString& S);
+AnsiString OemToString(AnsiString& S);
+AnsiString DoubleToSingleChar(char Ch, const AnsiString& S);
+AnsiString ShiftCase(const AnsiString& S);
+bool IsURL(const AnsiString& S);
+AnsiString StripURLProtocol(AnsiString& S);
+
+// Classification and number clean-up (GridUtilClassify.cpp).
+TTextType TextType(const AnsiString& S, bool HTMLEnabled);
+TAutoType IsType(const AnsiString& S);
+AnsiString FixDecimalSeparator(const AnsiString& S);
+AnsiString RemoveSeps(const AnsiString& S);
+bool NameToCell(const AnsiString& Name, TGridCoord& Cell);  // "R<row>C<col>"
+
+// The filter condition language (GridUtilFilter.cpp): "&" is AND; ";", "^" and "|" are OR;
+// ">", ">=", "<", "<=" compare as numbers, dates or texts; "*", "?" and "!" are wildcards.
+bool MatchStrEx(const AnsiString& Condition, const AnsiString& Value, bool CaseSensitive);
+bool MatchStr(const AnsiString& Condition, const AnsiString& Value, bool CaseSensitive);
+bool Matches(const AnsiString& Pattern, const AnsiString& Value);
+
+// Numbers and geometry (GridUtilGeometry.cpp).
+int CheckLimits(int Value, int Min, int Max);  // Min = Max means no limits
+int Max(int A, int B);
+int Min(int A, int B);
+bool IsInGridRect(const TGridRect& Rect, int X, int Y);
+AnsiString RectString(const TGridRect& R);  // "[Left:Top][Right:Bottom]"
