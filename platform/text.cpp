@@ -107,7 +107,8 @@ AnsiString Exponent(double value, int precision, int expDigits, bool stripZeros,
   int exponent = std::atoi(s.c_str() + e + 1);
   if (stripZeros) StripFractionZeros(mantissa);
   std::string exp = std::to_string(std::abs(exponent));
-  while (static_cast<int>(exp.size()) < expDigits) exp.insert(0, "0");
+  if (static_cast<int>(exp.size()) < expDigits)
+    exp = std::string(static_cast<std::size_t>(expDigits) - exp.size(), '0') + exp;
   std::string sign = exponent < 0 ? "-" : (plusSign ? "+" : "");
   return WithSeparators(mantissa, false) + "E" + sign + exp;
 }
@@ -274,6 +275,18 @@ int CompareText(const AnsiString& a, const AnsiString& b) {
 }
 
 bool SameText(const AnsiString& a, const AnsiString& b) { return CompareText(a, b) == 0; }
+
+int AnsiCompareText(const AnsiString& a, const AnsiString& b) {
+  std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    auto x = static_cast<unsigned char>(ToUpper1252(a[i]));
+    auto y = static_cast<unsigned char>(ToUpper1252(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+bool AnsiSameText(const AnsiString& a, const AnsiString& b) { return AnsiCompareText(a, b) == 0; }
 
 AnsiString Trim(const AnsiString& text) { return TrimLeft(TrimRight(text)); }
 

@@ -40,6 +40,10 @@ char AnsiUpperChar(char c);
 char AnsiLowerChar(char c);
 int CompareText(const AnsiString& a, const AnsiString& b);  // ASCII case ignored
 bool SameText(const AnsiString& a, const AnsiString& b);
+// Every Windows-1252 letter's case ignored: an ordinal comparison of the AnsiUpperCase forms,
+// so umlauts sort after Z rather than beside their base letters as a locale's collation would.
+int AnsiCompareText(const AnsiString& a, const AnsiString& b);
+bool AnsiSameText(const AnsiString& a, const AnsiString& b);
 
 AnsiString Trim(const AnsiString& text);  // strips blanks and control characters
 AnsiString TrimLeft(const AnsiString& text);

@@ -1,0 +1,50 @@
+#include "app/Kalventohaupt.h"
+
+// The engine's start and stop (once each, guarded by a counter) join this unit with the engine;
+// Button1 gets its action with the list window.
+
+TfrmKalventoHaupt* frmKalventoHaupt = nullptr;
+
+namespace {
+// A label on the form; a width makes it a word-wrapped block of that width.
+TLabel* PlaceLabel(TForm* form, int left, int top, int width, const AnsiString& caption) {
+  auto* label = new TLabel(form);
+  label->SetParent(form);
+  label->SetWordWrap(width > 0);
+  label->SetBounds(left, top, width, label->GetHeight());
+  label->SetCaption(caption);
+  return label;
+}
+
+TLabel* PlaceTitle(TForm* form, int left, int top, const AnsiString& caption) {
+  TLabel* label = PlaceLabel(form, left, top, 0, caption);
+  label->SetFontHeight(-16);
+  label->SetFontBold(true);
+  return label;
+}
+}  // namespace
+
+TfrmKalventoHaupt::TfrmKalventoHaupt(TComponent* Owner) : TForm(Owner) {
+  SetCaption("Kalventodatenbank");
+  SetBounds(GetLeft(), GetTop(), 674, 390);
+  SetFontName("MS Sans Serif");
+  SetFontSize(8);
+
+  lblTitel = PlaceTitle(this, 232, 48, "Kalvento f\xFCr Vandrix V7");
+  lblTitle = PlaceTitle(this, 240, 168, "Components for Vandrix V7");
+  lblHinweis = PlaceLabel(this, 72, 72, 456,
+                          "Die Datenbank kann zur einfachen Kalventobestellung (v.a. Fa. Reichelt) "
+                          "und zur Kalkulation der Gesamtkosten  verwendet werden .");
+  lblHaftung = PlaceLabel(this, 72, 104, 541,
+                          "Die Liste wurde mit Sorgfalt erstellt. Auf Grund des Umfanges sind "
+                          "Fehler aber nicht ausgeschlossen. Kalventopreise \xE4ndern sich "
+                          "laufend. Bitte passen Sie f\xFCr eine genaue Kalkulation die Preise an.");
+  lblNote = PlaceLabel(this, 152, 200, 366,
+                       "The database helps to order the components easily (mainly in the web "
+                       "shop of Reichelt) and to calculate the total cost.");
+
+  Button1 = new TButton(this);
+  Button1->SetParent(this);
+  Button1->SetBounds(232, 272, 169, 25);
+  Button1->SetCaption("Kalvento - Components");
+}

@@ -1,0 +1,21 @@
+// The main window: the program's title in German and English, what the database is for, the
+// disclaimer on prices, and the button that opens the parts list.
+#pragma once
+
+#include "platform/button.h"
+#include "platform/forms.h"
+#include "platform/label.h"
+
+class TfrmKalventoHaupt : public TForm {
+ public:
+  explicit TfrmKalventoHaupt(TComponent* Owner);
+
+  TLabel* lblTitel;       // German title
+  TLabel* lblTitle;       // English title
+  TLabel* lblHinweis;     // what the database is for, in German
+  TLabel* lblHaftung;     // the disclaimer on the prices
+  TLabel* lblNote;        // what the database is for, in English
+  TButton* Button1;       // opens the parts list
+};
+
+extern TfrmKalventoHaupt* frmKalventoHaupt;

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdlib>
+
+#include "app/Kalventohaupt.h"
+#include "scoped_application.h"
+
+namespace {
+
+class MainWindow : public testing::Test {
+ protected:
+  TfrmKalventoHaupt form{nullptr};
+  // Everything on the window, top to bottom.
+  std::vector<TControl*> Column() {
+    return {form.lblTitel, form.lblHinweis, form.lblHaftung, form.lblTitle, form.lblNote,
+            form.Button1};
+  }
+};
+
+struct Expected {
+  TLabel* label;
+  int left, top, width;  // width 0: the label takes the width of its text
+  const char* caption;
+};
+
+TEST_F(MainWindow, TextsAndPlaces) {
+  EXPECT_EQ(form.GetCaption(), "Kalventodatenbank");
+  EXPECT_EQ(form.GetWidth(), 674);
+  EXPECT_EQ(form.GetHeight(), 390);
+  EXPECT_EQ(form.GetFont().Size, 8);
+
+  const Expected labels[] = {
+      {form.lblTitel, 232, 48, 0, "Kalvento f\xFCr Vandrix V7"},
+      {form.lblTitle, 240, 168, 0, "Components for Vandrix V7"},
+      {form.lblHinweis, 72, 72, 456,
+       "Die Datenbank kann zur einfachen Kalventobestellung (v.a. Fa. Reichelt) und zur "
+       "Kalkulation der Gesamtkosten  verwendet werden ."},
+      {form.lblHaftung, 72, 104, 541,
+       "Die Liste wurde mit Sorgfalt erstellt. Auf Grund des Umfanges sind Fehler aber nicht "
+       "ausgeschlossen. Kalventopreise \xE4ndern sich laufend. Bitte passen Sie f\xFCr eine "
+       "genaue Kalkulation die Preise an."},
+      {form.lblNote, 152, 200, 366, nullptr},
+  };
+  for (const Expected& e : labels) {
+    SCOPED_TRACE(e.left * 1000 + e.top);
+    EXPECT_EQ(e.label->GetParent(), &form);
+    EXPECT_EQ(e.label->GetLeft(), e.left);
+    EXPECT_EQ(e.label->GetTop(), e.top);
+    EXPECT_EQ(e.label->GetWordWrap(), e.width > 0);
+    if (e.width > 0) {
+      EXPECT_EQ(e.label->GetWidth(), e.width);
+    }
+    if (e.caption) {
+      EXPECT_EQ(e.label->GetCaption(), e.caption);
+    }
+    bool title = e.width == 0;
+    EXPECT_EQ(e.label->GetFont().Bold, title);
+    EXPECT_EQ(e.label->GetFont().Height, title ? -16 : -11);
+  }
+  EXPECT_EQ(form.lblNote->GetCaption().find("www"), AnsiString::npos);
+  EXPECT_NE(form.lblNote->GetCaption().find("Reichelt"), AnsiString::npos);
+
+  EXPECT_EQ(form.Button1->GetCaption(), "Kalvento - Components");
+  EXPECT_EQ(form.Button1->Widget()->geometry(), QRect(232, 272, 169, 25));
+}
+
+// The texts stand one below the other in the client area, none running into the next.
+TEST_F(MainWindow, TextsDoNotOverlap) {
+  std::vector<TControl*> column = Column();
+  for (size_t i = 0; i + 1 < column.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_LE(column[i]->GetTop() + column[i]->GetHeight(), column[i + 1]->GetTop());
+    EXPECT_LE(column[i]->GetLeft() + column[i]->GetWidth(), form.GetClientWidth());
+  }
+}
+
+bool HasInk(const QImage& image, const QRect& area) {
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (qGray(image.pixel(x, y)) < 96) return true;
+  return false;
+}
+
+QRect Area(TControl* control) {
+  return QRect(control->GetLeft(), control->GetTop(), control->GetWidth(), control->GetHeight());
+}
+
+// Renders the window into a PNG (kept in $KALVENTO_PICTURE_DIR when that is set) and looks
+// for the texts where they belong.
+TEST_F(MainWindow, PictureShowsTheTextsWhereTheyBelong) {
+  form.Show();
+  QTemporaryDir temp;
+  const char* keep = std::getenv("KALVENTO_PICTURE_DIR");
+  QString path = QDir(keep ? QString::fromLocal8Bit(keep) : temp.path()).filePath("main.png");
+  ASSERT_TRUE(form.Widget()->grab().save(path));
+
+  QImage image(path);
+  ASSERT_EQ(image.size(), QSize(666, 363));
+  for (TControl* text : Column()) EXPECT_TRUE(HasInk(image, Area(text)));
+  QRect left(0, 0, 60, image.height());
+  EXPECT_FALSE(HasInk(image, left));
+}
+
+TEST_F(MainWindow, ShowsAsTheMainFormAndClosingItEndsTheProgram) {
+  ScopedApplication scope;
+  Application->CreateForm(frmKalventoHaupt);
+  QTimer::singleShot(0, [] {
+    EXPECT_TRUE(frmKalventoHaupt->Widget()->isVisible());
+    frmKalventoHaupt->Widget()->close();
+  });
+  Application->Run();
+  EXPECT_TRUE(Application->Terminated());
+  EXPECT_FALSE(frmKalventoHaupt->GetVisible());
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/component.h"
+
+namespace {
+
+// Records its own destruction, and what its owner was told.
+class Probe : public TComponent {
+ public:
+  Probe(TComponent* owner, int id, std::vector<int>& freed) : TComponent(owner), id_(id), freed_(freed) {}
+  ~Probe() override { freed_.push_back(id_); }
+
+  std::vector<std::pair<TComponent*, TOperation>> notes;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override {
+    notes.emplace_back(component, operation);
+  }
+
+ private:
+  int id_;
+  std::vector<int>& freed_;
+};
+
+TEST(Component, OwnerFreesWhatItOwnsOnceLastCreatedFirst) {
+  std::vector<int> freed;
+  auto* owner = new Probe(nullptr, 0, freed);
+  auto* first = new Probe(owner, 1, freed);
+  new Probe(first, 11, freed);
+  auto* second = new Probe(owner, 2, freed);
+  new Probe(owner, 3, freed);
+  ASSERT_EQ(owner->GetComponentCount(), 3);
+
+  delete second;  // leaves its owner's list
+  EXPECT_EQ(owner->GetComponentCount(), 2);
+  EXPECT_EQ(owner->GetComponent(0), first);
+
+  delete owner;  // its own destructor runs before it frees what it owns
+  EXPECT_EQ(freed, (std::vector<int>{2, 0, 3, 1, 11}));
+}
+
+TEST(Component, OwnerIsToldOfJoiningAndLeaving) {
+  std::vector<int> freed;
+  Probe owner(nullptr, 0, freed);
+  auto* child = new Probe(&owner, 1, freed);
+  auto* asComponent = static_cast<TComponent*>(child);
+  EXPECT_EQ(child->GetOwner(), &owner);
+  delete child;
+  ASSERT_EQ(owner.notes.size(), 2u);
+  EXPECT_EQ(owner.notes[0].first, asComponent);
+  EXPECT_EQ(owner.notes[0].second, opInsert);
+  EXPECT_EQ(owner.notes[1].first, asComponent);
+  EXPECT_EQ(owner.notes[1].second, opRemove);
+}
+
+}  // namespace

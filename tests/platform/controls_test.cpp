@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QTest>
+#include <QWidget>
+
+#include "platform/button.h"
+#include "platform/forms.h"
+#include "platform/label.h"
+
+namespace {
+
+class Controls : public testing::Test {
+ protected:
+  TForm form{nullptr};
+};
+
+TEST_F(Controls, ParentHoldsAndFreesItsChildren) {
+  auto* label = new TLabel(&form);
+  auto* button = new TButton(nullptr);  // owned by nobody: the parent alone frees it
+  label->SetParent(&form);
+  button->SetParent(&form);
+  EXPECT_EQ(form.GetControlCount(), 2);
+  EXPECT_EQ(label->Widget()->parentWidget(), form.Widget());
+
+  delete label;  // leaves both its parent and its owner
+  EXPECT_EQ(form.GetControlCount(), 1);
+  EXPECT_EQ(form.GetComponentCount(), 0);
+  EXPECT_EQ(form.GetControl(0), button);
+
+  EXPECT_THROW(form.SetParent(button), EInvalidOperation);
+  button->SetParent(nullptr);
+  EXPECT_EQ(form.GetControlCount(), 0);
+  delete button;
+}
+
+TEST_F(Controls, WidgetFollowsBoundsVisibleAndEnabled) {
+  auto* button = new TButton(&form);
+  EXPECT_FALSE(button->Widget()->isWindow() && button->Widget()->isVisible());
+  button->SetParent(&form);
+  button->SetBounds(10, 20, 30, 40);
+  button->SetEnabled(false);
+  form.Show();
+  EXPECT_EQ(button->Widget()->geometry(), QRect(10, 20, 30, 40));
+  EXPECT_TRUE(button->Widget()->isVisible());
+  EXPECT_FALSE(button->Widget()->isEnabled());
+  button->Hide();
+  EXPECT_FALSE(button->Widget()->isVisible());
+}
+
+TEST_F(Controls, FontComesFromTheParentUntilTheControlSetsItsOwn) {
+  auto* label = new TLabel(&form);
+  label->SetParent(&form);
+  form.SetFontSize(10);
+  EXPECT_EQ(label->GetFont().Height, -13);
+
+  label->SetFontBold(true);
+  EXPECT_FALSE(label->GetParentFont());
+  form.SetFontSize(12);
+  EXPECT_EQ(label->GetFont().Size, 10);
+  EXPECT_TRUE(label->Widget()->font().bold());
+
+  label->SetParentFont(true);
+  EXPECT_EQ(label->GetFont().Size, 12);
+  EXPECT_FALSE(label->GetFont().Bold);
+}
+
+TEST_F(Controls, DialogFontBecomesTheSystemSansSerifInPixels) {
+  ControlFont font;
+  EXPECT_EQ(font.Height, -11);  // 8 points
+  font.SetHeight(-16);
+  EXPECT_EQ(font.Size, 12);
+
+  QFont qt = form.Widget()->font();
+  EXPECT_EQ(qt.pixelSize(), 11);
+  QFont sans("Sans Serif");
+  sans.setStyleHint(QFont::SansSerif);
+  EXPECT_EQ(QFontInfo(qt).family(), QFontInfo(sans).family());
+}
+
+TEST_F(Controls, LabelSizesItselfToItsText) {
+  TLabel label(&form);
+  label.SetParent(&form);
+  label.SetCaption("Short");
+  int shortWidth = label.GetWidth();
+  int lineHeight = label.GetHeight();
+  label.SetCaption("A much longer caption than before");
+  EXPECT_GT(label.GetWidth(), shortWidth);
+  EXPECT_EQ(label.GetHeight(), lineHeight);
+
+  label.SetCaption("");
+  EXPECT_EQ(label.GetHeight(), lineHeight);  // an empty label keeps a line's height
+
+  label.SetAutoSize(false);
+  label.SetBounds(5, 6, 7, 8);
+  label.SetCaption("Text that would need more room");
+  EXPECT_EQ(label.Widget()->geometry(), QRect(5, 6, 7, 8));
+}
+
+TEST_F(Controls, WordWrappedLabelKeepsItsWidthAndGrowsDown) {
+  TLabel label(&form);
+  label.SetParent(&form);
+  label.SetWordWrap(true);
+  label.SetBounds(0, 0, 120, 0);
+  label.SetCaption("one two three four five six seven eight nine ten eleven twelve");
+  int lineHeight = QFontMetrics(label.Widget()->font()).height();
+  EXPECT_EQ(label.GetWidth(), 120);
+  EXPECT_GE(label.GetHeight(), 3 * lineHeight);
+
+  label.SetWidth(2000);  // all on one line now
+  EXPECT_EQ(label.GetHeight(), lineHeight);
+}
+
+TEST_F(Controls, ButtonClickFiresOnClickOnlyWhenEnabled) {
+  auto* button = new TButton(&form);
+  button->SetParent(&form);
+  form.Show();
+  std::vector<TObject*> senders;
+  button->OnClick = [&](TObject* sender) { senders.push_back(sender); };
+
+  QTest::mouseClick(button->Widget(), Qt::LeftButton);
+  button->SetEnabled(false);
+  QTest::mouseClick(button->Widget(), Qt::LeftButton);
+  EXPECT_EQ(senders, std::vector<TObject*>{button});
+}
+
+}  // namespace

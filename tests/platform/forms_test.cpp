@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include "platform/button.h"
+#include "platform/forms.h"
+#include "platform/testing.h"
+#include "scoped_application.h"
+
+namespace {
+
+// A form that logs its events in order.
+class LoggedForm : public TForm {
+ public:
+  explicit LoggedForm(TComponent* owner) : TForm(owner) {
+    OnShow = [this](TObject*) { log.push_back("show"); };
+    OnActivate = [this](TObject*) { log.push_back("activate"); };
+    OnClose = [this](TObject*, TCloseAction& action) {
+      log.push_back("close");
+      if (refuseCloses > 0) {
+        --refuseCloses;
+        action = caNone;
+      }
+    };
+  }
+  std::vector<std::string> log;
+  int refuseCloses = 0;
+};
+
+void Later(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
+
+TEST(Form, SizeIncludesTheFrameAndTheWidgetIsTheClientArea) {
+  TForm form(nullptr);
+  form.SetBounds(10, 20, 674, 390);
+  EXPECT_EQ(form.GetClientWidth(), 666);
+  EXPECT_EQ(form.GetClientHeight(), 363);
+  EXPECT_EQ(form.Widget()->size(), QSize(666, 363));
+  form.SetClientWidth(200);
+  EXPECT_EQ(form.GetWidth(), 208);
+  form.SetCaption("Fenster f\xFCr Tests");
+  EXPECT_EQ(form.Widget()->windowTitle(), QString::fromUtf8("Fenster f\xC3\xBCr Tests"));
+  EXPECT_FALSE(form.GetVisible());
+}
+
+TEST(Form, ShowModalReturnsTheResultSetWhileItRuns) {
+  LoggedForm form(nullptr);
+  Later([&] {
+    EXPECT_TRUE(form.Widget()->isVisible());
+    EXPECT_TRUE(form.IsModal());
+    form.ModalResult = mrOk;
+  });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_EQ(form.log, (std::vector<std::string>{"show", "activate", "close"}));
+  EXPECT_FALSE(form.GetVisible());
+  EXPECT_FALSE(form.Widget()->isVisible());
+  EXPECT_FALSE(form.IsModal());
+}
+
+TEST(Form, ClosingFromTheFrameCancelsAndOnCloseMayRefuse) {
+  LoggedForm form(nullptr);
+  form.refuseCloses = 1;
+  Later([&] {
+    form.Widget()->close();  // refused: the form stays
+    Later([&] {
+      EXPECT_TRUE(form.GetVisible());
+      form.Widget()->close();
+    });
+  });
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  EXPECT_EQ(form.log, (std::vector<std::string>{"show", "activate", "close", "close"}));
+}
+
+TEST(Form, ButtonWithModalResultEndsTheShowing) {
+  TForm form(nullptr);
+  auto* ok = new TButton(&form);
+  ok->SetParent(&form);
+  ok->ModalResult = mrYes;
+  Later([&] { QTest::mouseClick(ok->Widget(), Qt::LeftButton); });
+  EXPECT_EQ(form.ShowModal(), mrYes);
+}
+
+TEST(Form, ShowingAVisibleFormModallyIsRefused) {
+  TForm form(nullptr);
+  form.Show();
+  EXPECT_THROW(form.ShowModal(), EInvalidOperation);
+}
+
+TEST(Form, ModalChildDoesNotActivateItsOwnerAgain) {
+  LoggedForm owner(nullptr);
+  TForm child(nullptr);
+  owner.Show();
+  Later([&] { child.Close(); });
+  EXPECT_EQ(child.ShowModal(), mrCancel);
+  owner.Close();
+  owner.Show();
+  EXPECT_EQ(owner.log, (std::vector<std::string>{"show", "activate", "close", "show", "activate"}));
+}
+
+TEST(Form, ClosingTheMainFormEndsTheMessageLoop) {
+  ScopedApplication scope;
+  LoggedForm* main = nullptr;
+  LoggedForm* other = nullptr;
+  Application->CreateForm(main);
+  Application->CreateForm(other);
+  EXPECT_EQ(Application->GetMainForm(), main);
+
+  other->Show();
+  other->Close();  // only hides
+  EXPECT_FALSE(other->GetVisible());
+  EXPECT_FALSE(Application->Terminated());
+
+  Later([&] { main->Close(); });
+  Application->Run();  // shows the main form and returns when it closes
+  EXPECT_TRUE(Application->Terminated());
+  EXPECT_EQ(main->log, (std::vector<std::string>{"show", "activate", "close"}));
+
+  delete main;
+  EXPECT_EQ(Application->GetMainForm(), nullptr);
+}
+
+TEST(Form, ExceptionFromAHandlerIsShownAndTheProgramGoesOn) {
+  MessageLog messages;
+  Application->HandleEvent([] { throw Exception("Datei fehlt"); });
+  Application->HandleEvent([] { throw Exception("Schon mit Punkt."); });
+  Application->HandleEvent([] { throw Exception(""); });
+  EXPECT_EQ(messages.texts, (std::vector<AnsiString>{"Datei fehlt.", "Schon mit Punkt.", ""}));
+  EXPECT_EQ(messages.captions[0], Application->Title);
+}
+
+}  // namespace

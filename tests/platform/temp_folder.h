@@ -1,0 +1,58 @@
+// A fresh folder for one test, removed with everything in it afterwards; and one that also
+// serves as the user's configuration home while it lives.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kalvento-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) ADD_FAILURE() << "no temporary folder";
+    path_ = pattern;
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  std::string Path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+class ConfigHome : public TempFolder {
+ public:
+  ConfigHome() {
+    if (const char* old = std::getenv("XDG_CONFIG_HOME")) saved_ = old, hadOld_ = true;
+    setenv("XDG_CONFIG_HOME", Path().c_str(), 1);
+  }
+  ~ConfigHome() {
+    if (hadOld_) setenv("XDG_CONFIG_HOME", saved_.c_str(), 1);
+    else unsetenv("XDG_CONFIG_HOME");
+  }
+  std::string Kalvento(const std::string& name) const { return Path() + "/kalvento/" + name; }
+
+ private:
+  std::string saved_;
+  bool hadOld_ = false;
+};
+
+inline std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
