@@ -9,7 +9,10 @@
 #include <string_view>
 
 #include "components/grid/GridCoord.h"
+#include "platform/datetime.h"
 #include "platform/text.h"
+
+class TStrings;
 
 enum TAutoType { atNumeric, atFloat, atString, atDate, atTime };
 enum TTextType { ttText, ttHTML, ttRTF, ttFormula, ttURL };
@@ -29,6 +32,7 @@ int NumSingleChar(char Ch, const AnsiString& S);
 AnsiString GetToken(AnsiString& S, const AnsiString& Sep);
 AnsiString GetNextLine(AnsiString& S, bool Multi);
 int LinesInText(const AnsiString& S, bool Multi);
+AnsiString StringListToText(const TStrings& List);  // the strings with nothing between them
 
 // Line breaks of the file, CSV, HTML, Java and spreadsheet forms (GridUtilLineBreaks.cpp).
 AnsiString HTMLLineBreaks(const AnsiString& S);
@@ -57,6 +61,18 @@ TAutoType IsType(const AnsiString& S);
 AnsiString FixDecimalSeparator(const AnsiString& S);
 AnsiString RemoveSeps(const AnsiString& S);
 bool NameToCell(const AnsiString& Name, TGridCoord& Cell);  // "R<row>C<col>"
+
+// Dates (GridUtilDates.cpp). Short dates give 0 when the text holds no valid date; a one- or
+// two-digit year below 26 lies in 2000 onwards, any other in 1900 onwards.
+TDateTime StrToShortdateUS(const AnsiString& S);  // month, day, year
+TDateTime StrToShortDateEU(const AnsiString& S);  // day, month, year
+// A date in the order of ShortDateFormat's fields, separated by DateSeparator.
+bool StrToDateFmt(const AnsiString& S, TDateTime& Date);
+// The next date of a series: Days, Years or Months on when only that one is given (a day
+// the target month lacks becomes its last day), otherwise Step days on. Throws
+// EConvertError beyond the year 9999.
+TDateTime GetNextDate(TDateTime Date, uint16_t Years, uint16_t Months, uint16_t Days,
+                      TDateTime Step);
 
 // The filter condition language (GridUtilFilter.cpp): "&" is AND; ";", "^" and "|" are OR;
 // ">", ">=", "<", "<=" compare as numbers, dates or texts; "*", "?" and "!" are wildcards.

@@ -33,6 +33,8 @@ int Sign(double d) { return (d > 0) - (d < 0); }
 int Compare(const AnsiString& value, const AnsiString& token) {
   double a = 0, b = 0;
   if (TryStrToFloat(value, a) && TryStrToFloat(token, b)) return Sign(a - b);
+  TDateTime da = 0, db = 0;
+  if (StrToDateFmt(value, da) && StrToDateFmt(token, db)) return Sign(da - db);
   return Sign(value.substr(0, kMaxCompared).compare(token.substr(0, kMaxCompared)));
 }
 

@@ -1,5 +1,6 @@
 // Searching and counting characters and substrings in cell texts.
 #include "components/grid/GridUtil.h"
+#include "platform/strings.h"
 
 namespace {
 
@@ -96,3 +97,9 @@ AnsiString GetNextLine(AnsiString& S, bool Multi) {
 }
 
 int LinesInText(const AnsiString& S, bool Multi) { return Multi ? 1 + NumChar('\r', S) : 1; }
+
+AnsiString StringListToText(const TStrings& List) {
+  AnsiString text;
+  for (int i = 0; i < List.Count(); ++i) text += List.Strings(i);
+  return text;
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "components/grid/GridUtil.h"
+#include "platform/strings.h"
 
 namespace {
 
@@ -67,6 +68,15 @@ TEST(GridUtilSearch, GetNextLineEatsOneLineBreak) {
   EXPECT_EQ(LinesInText("a\r\nb\r\nc", true), 3);
   EXPECT_EQ(LinesInText("a\r\nb\r\nc", false), 1);
   EXPECT_EQ(LinesInText("", true), 1);
+}
+
+TEST(GridUtilSearch, StringListToTextJoinsWithoutSeparator) {
+  TStringList list;
+  EXPECT_EQ(StringListToText(list), "");
+  list.Add("ab");
+  list.Add("");
+  list.Add("c\r\n");
+  EXPECT_EQ(StringListToText(list), "abc\r\n");
 }
 
 }  // namespace
