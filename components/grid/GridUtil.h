@@ -9,10 +9,15 @@
 #include <string_view>
 
 #include "components/grid/GridCoord.h"
+#include "platform/color.h"
 #include "platform/datetime.h"
+#include "platform/geometry.h"
 #include "platform/text.h"
 
+class TBitmap;
+class TCanvas;
 class TStrings;
+class TWinControl;
 
 enum TAutoType { atNumeric, atFloat, atString, atDate, atTime };
 enum TTextType { ttText, ttHTML, ttRTF, ttFormula, ttURL };
@@ -80,9 +85,21 @@ bool MatchStrEx(const AnsiString& Condition, const AnsiString& Value, bool CaseS
 bool MatchStr(const AnsiString& Condition, const AnsiString& Value, bool CaseSensitive);
 bool Matches(const AnsiString& Pattern, const AnsiString& Value);
 
+// Colours (GridUtilColor.cpp).
+AnsiString HTMLColor(TColor Color);  // "RRGGBB" of the value as stored
+TColor DarkenColor(TColor Color);    // each of red, green and blue halved
+
 // Numbers and geometry (GridUtilGeometry.cpp).
 int CheckLimits(int Value, int Min, int Max);  // Min = Max means no limits
 int Max(int A, int B);
 int Min(int A, int B);
 bool IsInGridRect(const TGridRect& Rect, int X, int Y);
 AnsiString RectString(const TGridRect& R);  // "[Left:Top][Right:Bottom]"
+
+// Drawing (GridUtilDraw.cpp). DrawBitmapTransp draws the bitmap at Rect's top left in its
+// own size with the colour of its top-left pixel replaced by Color. DrawErrorLines draws a
+// red zigzag under characters ErrorStart (0-based) on of a text laid out as a multi-line
+// edit of Rect's width would lay it out; YOffset is the line height.
+void DrawBitmapTransp(TCanvas* Canvas, TBitmap* Bitmap, TColor Color, const TRect& Rect);
+void DrawErrorLines(TWinControl* Parent, TCanvas* Canvas, const AnsiString& Text,
+                    const TRect& Rect, int YOffset, int ErrorStart, int ErrorLength);
