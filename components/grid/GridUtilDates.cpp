@@ -19,11 +19,16 @@ bool SplitDate(const AnsiString& S, char sep, DateParts& parts) {
   return true;
 }
 
+// Throws EConvertError for a date that does not exist; the values must fit a short.
+TDateTime Encode(int year, int month, int day) {
+  return EncodeDate(static_cast<unsigned short>(year), static_cast<unsigned short>(month),
+                    static_cast<unsigned short>(day));
+}
+
 bool TryEncode(int year, int month, int day, TDateTime& date) {
   if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31) return false;
   try {
-    date = EncodeDate(static_cast<unsigned short>(year), static_cast<unsigned short>(month),
-                      static_cast<unsigned short>(day));
+    date = Encode(year, month, day);
     return true;
   } catch (const EConvertError&) {
     return false;
@@ -32,8 +37,8 @@ bool TryEncode(int year, int month, int day, TDateTime& date) {
 
 // A one- or two-digit year lies in 1926 to 2025; a longer one is meant as written.
 int FullYear(const AnsiString& text, int year) {
-  auto digits = std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-  if (digits > 2) return year;
+  auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  if (std::count_if(text.begin(), text.end(), isDigit) > 2) return year;
   return year + (year < 26 ? 2000 : 1900);
 }
 
@@ -58,10 +63,7 @@ TDateTime StrToShortDate(const AnsiString& S, int dayPart, int monthPart) {
 
 int DaysInMonth(int year, int month) {
   if (month == 12) return 31;
-  return static_cast<int>(EncodeDate(static_cast<unsigned short>(year),
-                                     static_cast<unsigned short>(month + 1), 1) -
-                          EncodeDate(static_cast<unsigned short>(year),
-                                     static_cast<unsigned short>(month), 1));
+  return static_cast<int>(Encode(year, month + 1, 1) - Encode(year, month, 1));
 }
 
 // The same day some years and months on; a day the target month lacks becomes its last.
@@ -73,8 +75,7 @@ TDateTime AddYearsMonths(TDateTime date, int years, int months) {
   // Beyond 9999 EncodeDate refuses the date; the year must not wrap into range on the way.
   const int year = std::min(y + years + monthIndex / 12, 10000);
   const int day = year > 9999 ? d : std::min<int>(d, DaysInMonth(year, month));
-  return EncodeDate(static_cast<unsigned short>(year), static_cast<unsigned short>(month),
-                    static_cast<unsigned short>(day));
+  return Encode(year, month, day);
 }
 
 }  // namespace
@@ -84,18 +85,17 @@ TDateTime StrToShortdateUS(const AnsiString& S) { return StrToShortDate(S, 1, 0)
 TDateTime StrToShortDateEU(const AnsiString& S) { return StrToShortDate(S, 0, 1); }
 
 bool StrToDateFmt(const AnsiString& S, TDateTime& Date) {
+  // Day, month and year in the order of their letters in the short date format.
   const AnsiString format = UpperCase(ShortDateFormat);
-  std::array<char, 3> fields = {'D', 'M', 'Y'};
-  std::stable_sort(fields.begin(), fields.end(), [&format](char a, char b) {
-    return Pos(AnsiString(1, a), format) < Pos(AnsiString(1, b), format);
-  });
+  auto position = [&format](std::size_t field) { return Pos(AnsiString(1, "DMY"[field]), format); };
+  std::array<std::size_t, 3> order = {0, 1, 2};
+  std::stable_sort(order.begin(), order.end(),
+                   [&position](std::size_t a, std::size_t b) { return position(a) < position(b); });
   DateParts parts;
   if (!SplitDate(S, DateSeparator, parts)) return false;
-  int value[3] = {0, 0, 0};  // day, month, year
-  for (int i = 0; i < 3; ++i) {
-    int field = static_cast<int>(std::string_view("DMY").find(fields[static_cast<std::size_t>(i)]));
-    if (!TryStrToInt(parts[static_cast<std::size_t>(i)], value[field])) return false;
-  }
+  std::array<int, 3> value = {0, 0, 0};  // day, month, year
+  for (std::size_t i = 0; i < 3; ++i)
+    if (!TryStrToInt(parts[i], value[order[i]])) return false;
   return value[0] < 32 && value[1] < 13 && TryEncode(value[2], value[1], value[0], Date);
 }
 

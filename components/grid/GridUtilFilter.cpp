@@ -38,7 +38,7 @@ int Compare(const AnsiString& value, const AnsiString& token) {
   return Sign(value.substr(0, kMaxCompared).compare(token.substr(0, kMaxCompared)));
 }
 
-// The comparison of the bound that follows `mark` in the pattern: `greater` for ">".
+// The bound that follows `mark` (">" lower, "<" upper) in the pattern, met by the value?
 bool Bound(std::string_view pattern, char mark, const AnsiString& value) {
   std::size_t i = pattern.find(mark) + 1;
   bool orEqual = i < pattern.size() && pattern[i] == '=';
