@@ -98,8 +98,9 @@ AnsiString RectString(const TGridRect& R);  // "[Left:Top][Right:Bottom]"
 
 // Drawing (GridUtilDraw.cpp). DrawBitmapTransp draws the bitmap at Rect's top left in its
 // own size with the colour of its top-left pixel replaced by Color. DrawErrorLines draws a
-// red zigzag under ErrorLength characters from ErrorStart (0-based) of a text laid out as a multi-line
-// edit of Rect's width would lay it out; YOffset is the line height.
+// red zigzag under ErrorLength characters from ErrorStart (0-based) of a text laid out as a
+// multi-line edit of Rect's width in the canvas's font would lay it out; YOffset is the line
+// height. Parent is not needed for the layout here.
 void DrawBitmapTransp(TCanvas* Canvas, TBitmap* Bitmap, TColor Color, const TRect& Rect);
 void DrawErrorLines(TWinControl* Parent, TCanvas* Canvas, const AnsiString& Text,
                     const TRect& Rect, int YOffset, int ErrorStart, int ErrorLength);
