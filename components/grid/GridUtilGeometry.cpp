@@ -17,6 +17,9 @@ bool IsInGridRect(const TGridRect& Rect, int X, int Y) {
 }
 
 AnsiString RectString(const TGridRect& R) {
-  return "[" + IntToStr(R.Left) + ":" + IntToStr(R.Top) + "][" + IntToStr(R.Right) + ":" +
-         IntToStr(R.Bottom) + "]";
+  AnsiString text(1, '[');
+  text += IntToStr(R.Left) + ":" + IntToStr(R.Top);
+  text += "][";
+  text += IntToStr(R.Right) + ":" + IntToStr(R.Bottom);
+  return text += ']';
 }

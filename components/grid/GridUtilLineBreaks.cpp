@@ -32,7 +32,9 @@ AnsiString FileToLf(const AnsiString& S, bool Multi) {
 }
 
 AnsiString LineFeedsToCSV(AnsiString& S) {
-  S = "\"" + Replace(S, "\r\n", "\n") + "\"";
+  AnsiString quoted(1, '"');
+  quoted += Replace(S, "\r\n", "\n");
+  S = quoted += '"';
   return S;
 }
 

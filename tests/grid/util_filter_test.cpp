@@ -53,8 +53,10 @@ TEST(GridUtilFilter, BoundsCompareAsNumbersThenAsTexts) {
 TEST(GridUtilFilter, NumbersUseTheDecimalSeparator) {
   for (const LocaleSettings& settings : {kGerman, kEnglish}) {
     LocaleScope locale(settings);
-    EXPECT_TRUE(MatchStrEx(">" + Localised("1,5"), "2", true)) << settings.name;
-    EXPECT_FALSE(MatchStrEx(">" + Localised("1,5"), Localised("1,25"), true)) << settings.name;
+    AnsiString above(1, '>');
+    above += Localised("1,5");
+    EXPECT_TRUE(MatchStrEx(above, "2", true)) << settings.name;
+    EXPECT_FALSE(MatchStrEx(above, Localised("1,25"), true)) << settings.name;
   }
 }
 
