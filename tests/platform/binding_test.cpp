@@ -45,7 +45,7 @@ TEST(BindingTest, APrinterPageReportsItsResolutionAndPaper) {
   TempFolder folder;
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(QString::fromStdString(folder.File("page.pdf")));
+  printer.setOutputFileName(QString::fromStdString((folder / "page.pdf")));
   printer.setPageSize(QPageSize(QPageSize::A4));
   QPainter painter(&printer);
   TCanvas canvas;
@@ -63,7 +63,7 @@ TEST(BindingTest, APrinterPageReportsItsResolutionAndPaper) {
     canvas.TextOut(100, -100, "page");
   }
   painter.end();
-  EXPECT_GT(std::filesystem::file_size(folder.File("page.pdf")), 0u);
+  EXPECT_GT(std::filesystem::file_size((folder / "page.pdf")), 0u);
 }
 
 TEST(BindingTest, ArcsAndRoundRectangles) {

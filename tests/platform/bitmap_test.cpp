@@ -117,9 +117,9 @@ TEST(BitmapTest, FileSaveAndLoadThroughAFolderWithBackslashes) {
   TempFolder folder;
   Sample()->SaveToFile(folder.Path() + "\\picture.bmp");
   TBitmap loaded;
-  loaded.LoadFromFile(folder.File("picture.bmp"));
+  loaded.LoadFromFile((folder / "picture.bmp"));
   EXPECT_EQ(loaded.Canvas->GetPixels(0, 0), clRed);
-  EXPECT_THROW(loaded.LoadFromFile(folder.File("missing.bmp")), EStreamError);
+  EXPECT_THROW(loaded.LoadFromFile((folder / "missing.bmp")), EStreamError);
 }
 
 TEST(BitmapTest, TransparentDrawingLeavesTheTransparentColourOut) {

@@ -125,7 +125,7 @@ TEST(ReaderImageTest, PngGifAndIconThroughQtReaders) {
 
 TEST(PictureTest, LoadsByExtensionAndBySignature) {
   TempFolder folder;
-  AnsiString bmp = folder.File("a.BMP");
+  AnsiString bmp = (folder / "a.BMP");
   auto bitmap = WhiteBitmap(5, 3);
   bitmap->SaveToFile(bmp);
   TPicture picture;
@@ -136,7 +136,7 @@ TEST(PictureTest, LoadsByExtensionAndBySignature) {
   EXPECT_EQ(picture.GetWidth(), 5);
   EXPECT_GT(changes, 0);
   try {
-    picture.LoadFromFile(folder.File("a.xyz"));
+    picture.LoadFromFile((folder / "a.xyz"));
     ADD_FAILURE();
   } catch (const EInvalidGraphic& e) {
     EXPECT_EQ(e.Message, "Unknown picture file extension (.xyz)");

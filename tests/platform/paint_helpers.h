@@ -1,14 +1,12 @@
 // Shared helpers of the painting tests: a white bitmap to draw on, the box around the
-// pixels that differ from white, and a temporary folder for files.
+// pixels that differ from white, and the shared temporary folder.
 #pragma once
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "platform/bitmap.h"
+#include "temp_folder.h"
 
 inline std::unique_ptr<TBitmap> WhiteBitmap(int width, int height) {
   auto bitmap = std::make_unique<TBitmap>();
@@ -31,20 +29,3 @@ inline TRect InkBox(TBitmap& bitmap) {
       }
   return IsRectEmpty(box) ? TRect() : box;
 }
-
-// A fresh folder under the system's temporary folder, removed with its files afterwards.
-class TempFolder {
- public:
-  TempFolder()
-      : path_(std::filesystem::temp_directory_path() /
-              ("kalvento_graphics_" + std::to_string(getpid()) + "_" + std::to_string(++count_))) {
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() { std::filesystem::remove_all(path_); }
-  AnsiString File(const std::string& name) const { return (path_ / name).string(); }
-  AnsiString Path() const { return path_.string(); }
-
- private:
-  static inline int count_ = 0;
-  std::filesystem::path path_;
-};
