@@ -6,6 +6,7 @@
 #include <array>
 #include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -97,12 +98,31 @@ AnsiString WithSeparators(std::string text, bool thousands) {
   return text;
 }
 
+// The C library's number formatting follows LC_NUMERIC, which Qt sets from the user's
+// environment; these two never depend on it.
+std::string Scientific(double value, int fractionDigits) {
+  char buf[64];
+  auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
+                         std::max(0, fractionDigits));
+  return std::string(buf, r.ptr);
+}
+
+std::string Fixed(double value, int fractionDigits) {
+  char buf[400];
+  auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed,
+                         std::max(0, fractionDigits));
+  return std::string(buf, r.ptr);
+}
+
+int DecimalExponent(double value, int precision) {
+  std::string s = Scientific(value, precision - 1);
+  return std::atoi(s.c_str() + s.find('e') + 1);
+}
+
 // Scientific form "d.dddE+xx" with at least `expDigits` exponent digits.
 AnsiString Exponent(double value, int precision, int expDigits, bool stripZeros, bool plusSign) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*E", std::max(0, precision - 1), value);
-  std::string s = buf;
-  std::size_t e = s.find('E');
+  std::string s = Scientific(value, precision - 1);
+  std::size_t e = s.find('e');
   std::string mantissa = s.substr(0, e);
   int exponent = std::atoi(s.c_str() + e + 1);
   if (stripZeros) StripFractionZeros(mantissa);
@@ -116,13 +136,10 @@ AnsiString Exponent(double value, int precision, int expDigits, bool stripZeros,
 AnsiString General(double value, int precision, int digits) {
   if (value == 0) return "0";
   precision = std::clamp(precision, 1, 18);
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*E", precision - 1, value);
-  int exponent = std::atoi(std::strchr(buf, 'E') + 1);
+  int exponent = DecimalExponent(value, precision);
   if (exponent >= precision || std::fabs(value) < 0.00001)
     return Exponent(value, precision, std::clamp(digits, 0, 4), true, false);
-  std::snprintf(buf, sizeof buf, "%.*f", std::max(0, precision - 1 - exponent), value);
-  std::string s = buf;
+  std::string s = Fixed(value, precision - 1 - exponent);
   StripFractionZeros(s);
   if (s == "-0") s = "0";
   return WithSeparators(s, false);
@@ -195,9 +212,12 @@ bool TryStrToFloat(const AnsiString& text, double& value) {
     if (c == DecimalSeparator) c = '.';
     else if (c == '.' && DecimalSeparator != '.') return false;
   }
-  char* end = nullptr;
-  double v = std::strtod(t.c_str(), &end);
-  if (*end != '\0' || std::isnan(v) || std::isinf(v)) return false;
+  // from_chars takes no leading '+', which the text functions accept.
+  const char* first = t.c_str() + (t[0] == '+' ? 1 : 0);
+  const char* last = t.c_str() + t.size();
+  double v = 0;
+  auto r = std::from_chars(first, last, v);
+  if (r.ec != std::errc() || r.ptr != last || std::isnan(v) || std::isinf(v)) return false;
   value = v;
   return true;
 }
@@ -220,7 +240,6 @@ AnsiString FloatToStrF(double value, TFloatFormat format, int precision, int dig
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
   precision = std::clamp(precision, 1, 18);
-  char buf[400];
   switch (format) {
     case ffGeneral:
       return General(value, precision, digits);
@@ -229,11 +248,9 @@ AnsiString FloatToStrF(double value, TFloatFormat format, int precision, int dig
     case ffFixed:
     case ffNumber:
     case ffCurrency: {
-      std::snprintf(buf, sizeof buf, "%.*E", precision - 1, value);
-      if (std::atoi(std::strchr(buf, 'E') + 1) >= precision)
+      if (DecimalExponent(value, precision) >= precision)
         return Exponent(value, precision, 0, true, false);
-      std::snprintf(buf, sizeof buf, "%.*f", std::clamp(digits, 0, 18), value);
-      std::string s = buf;
+      std::string s = Fixed(value, std::clamp(digits, 0, 18));
       if (s.find_first_not_of("-0.") == std::string::npos && s[0] == '-') s.erase(0, 1);
       return WithSeparators(s, format != ffFixed);
     }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 #include "platform/exception.h"
 #include "platform/text.h"
 
@@ -87,6 +90,25 @@ TEST(Text, OneBasedPositions) {
   EXPECT_EQ(Trim(" \t a b \r\n"), "a b");
   EXPECT_EQ(TrimLeft("  a "), "a ");
   EXPECT_EQ(TrimRight("  a "), "  a");
+}
+
+}  // namespace
+
+namespace {
+
+// Qt sets the C library's locale from the environment; the text functions must not follow it.
+TEST(Text, NumbersIgnoreTheProcessLocale) {
+  const char* old = setlocale(LC_NUMERIC, nullptr);
+  std::string saved = old ? old : "C";
+  if (!setlocale(LC_NUMERIC, "de_DE.UTF-8") && !setlocale(LC_NUMERIC, "de_DE"))
+    GTEST_SKIP() << "no German locale installed";
+  char decimal = DecimalSeparator;
+  DecimalSeparator = '.';
+  EXPECT_EQ(FloatToStr(12.5), "12.5");
+  EXPECT_EQ(FloatToStrF(12.5, ffFixed, 15, 2), "12.50");
+  EXPECT_DOUBLE_EQ(StrToFloat("12.5"), 12.5);
+  DecimalSeparator = decimal;
+  setlocale(LC_NUMERIC, saved.c_str());
 }
 
 }  // namespace

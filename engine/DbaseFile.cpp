@@ -1,0 +1,71 @@
+#include "engine/DbaseFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/files.h"
+
+int DbaseOpenHandle(const AnsiString& name, int& error) {
+  int handle = ::open(NativePath(name).c_str(), O_RDWR | O_CLOEXEC);
+  error = handle < 0 ? errno : 0;
+  return handle;
+}
+
+FILE* DbaseStreamOver(int handle) {
+  FILE* stream = ::fdopen(handle, "rb+");
+  if (!stream) {
+    ::close(handle);
+    return nullptr;
+  }
+  // Other copies write the same file: a buffer would serve them stale bytes.
+  std::setvbuf(stream, nullptr, _IONBF, 0);
+  return stream;
+}
+
+std::size_t DbaseReadAt(int handle, off_t position, void* buffer, std::size_t length) {
+  if (handle < 0 || position < 0) return 0;
+  auto* bytes = static_cast<char*>(buffer);
+  std::size_t done = 0;
+  while (done < length) {
+    ssize_t got = ::pread(handle, bytes + done, length - done, position + static_cast<off_t>(done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    done += static_cast<std::size_t>(got);
+  }
+  return done;
+}
+
+bool DbaseWriteAt(int handle, off_t position, const void* buffer, std::size_t length) {
+  if (handle < 0 || position < 0) return false;
+  const auto* bytes = static_cast<const char*>(buffer);
+  std::size_t done = 0;
+  while (done < length) {
+    ssize_t put = ::pwrite(handle, bytes + done, length - done, position + static_cast<off_t>(done));
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) return false;
+    done += static_cast<std::size_t>(put);
+  }
+  return true;
+}
+
+off_t DbaseFileSize(int handle) {
+  struct stat info {};
+  return handle >= 0 && ::fstat(handle, &info) == 0 ? info.st_size : -1;
+}
+
+DbaseCountLock::DbaseCountLock(int handle) : handle_(handle) { Set(F_WRLCK); }
+
+DbaseCountLock::~DbaseCountLock() { Set(F_UNLCK); }
+
+void DbaseCountLock::Set(short type) {
+  struct flock region {};
+  region.l_type = type;
+  region.l_whence = SEEK_SET;
+  region.l_start = 4;
+  region.l_len = 4;
+  while (::fcntl(handle_, F_SETLKW, &region) == -1 && errno == EINTR) {
+  }
+}

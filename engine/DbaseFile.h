@@ -1,0 +1,45 @@
+// File access of the engine: files opened for reading and writing without shutting other
+// running copies out, positioned reads and writes that always reach the file (no stale
+// buffers between copies), the little-endian numbers of the dBase header and the lock that
+// serialises appends.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+#include "platform/text.h"
+
+// The low-level handle: -1 with `error` set to errno when the file cannot be opened.
+int DbaseOpenHandle(const AnsiString& name, int& error);
+// An unbuffered "rb+" stream over the handle; nullptr (and the handle closed) when it fails.
+FILE* DbaseStreamOver(int handle);
+
+// Bytes read, fewer than `length` at the end of the file or on an error.
+std::size_t DbaseReadAt(int handle, off_t position, void* buffer, std::size_t length);
+bool DbaseWriteAt(int handle, off_t position, const void* buffer, std::size_t length);
+off_t DbaseFileSize(int handle);  // -1 when unknown
+
+inline uint16_t DbaseU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+inline uint32_t DbaseU32(const uint8_t* p) {
+  return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
+}
+inline void DbasePutU32(uint8_t* p, uint32_t v) {
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+// Holds an advisory write lock on the header's record count while it lives, so that running
+// copies append one after the other. Where the file system has no locks it goes on without.
+class DbaseCountLock {
+ public:
+  explicit DbaseCountLock(int handle);
+  ~DbaseCountLock();
+  DbaseCountLock(const DbaseCountLock&) = delete;
+  DbaseCountLock& operator=(const DbaseCountLock&) = delete;
+
+ private:
+  void Set(short type);
+  int handle_;
+};

@@ -1,0 +1,134 @@
+// Reading, writing, appending and deleting records, directly and through the read window,
+// and the search for a free (deleted) slot.
+#include <algorithm>
+#include <cstring>
+
+#include "engine/DbaseFile.h"
+#include "engine/DbaseTable.h"
+
+namespace {
+
+bool HasBuffers(const DbaseTable& t) {
+  return t.datei && t.lengthofrecord > 0 && t.record.size() == t.lengthofrecord &&
+         t.record_temp.size() == t.lengthofrecord;
+}
+
+off_t RecordPosition(const DbaseTable& t, long n) {
+  return static_cast<off_t>(t.headerlength) + static_cast<off_t>(n) * t.lengthofrecord;
+}
+
+long Count(const DbaseTable& t) { return static_cast<long>(t.anzahldatensaetze); }
+
+int PastTheEnd(DbaseTable& t) {
+  std::fill(t.record.begin(), t.record.end(), ' ');
+  return -1;
+}
+
+// A record that has just landed in t.record: deleted, or unscrambled and read.
+int Landed(DbaseTable& t) {
+  if (t.record[0] == '*') return -3;
+  DbaseUnscramble(t.modus, t.record.data(), t.lengthofrecord);
+  return 1;
+}
+
+bool InWindow(const DbaseTable& t, long n) {
+  return t.cachestart != kDbaseWindowEmpty && n >= static_cast<long>(t.cachestart) &&
+         n < static_cast<long>(t.cachestart) + kDbaseWindowRecords;
+}
+
+// Fills the window from record n on; false (window empty) when the file does not hold all.
+bool FillWindow(DbaseTable& t, long n) {
+  t.cachestart = kDbaseWindowEmpty;
+  std::size_t size = t.recordMulti.size();
+  if (DbaseReadAt(t.handle, RecordPosition(t, n), t.recordMulti.data(), size) < size) return false;
+  t.cachestart = static_cast<uint32_t>(n);
+  return true;
+}
+
+int WriteAt(const DbaseTable& t, long n, const std::vector<char>& bytes) {
+  return DbaseWriteAt(t.handle, RecordPosition(t, n), bytes.data(), t.lengthofrecord) ? 1 : 0;
+}
+
+// The records a file really holds: never more than its header counts, and never a gap
+// when the file is shorter than the header says.
+bool CountInFile(const DbaseTable& t, uint32_t& count) {
+  uint8_t bytes[4];
+  off_t size = DbaseFileSize(t.handle);
+  if (size < t.headerlength || DbaseReadAt(t.handle, 4, bytes, 4) < 4) return false;
+  off_t whole = (size - t.headerlength) / t.lengthofrecord;
+  count = static_cast<uint32_t>(std::min<off_t>(DbaseU32(bytes), whole));
+  return true;
+}
+
+// Appends record_temp after the records the file holds now, whatever other running copies
+// appended since this one read the count.
+int Append(DbaseTable& t) {
+  DbaseCountLock lock(t.handle);
+  uint32_t count = 0;
+  if (!CountInFile(t, count) || count == UINT32_MAX || !WriteAt(t, count, t.record_temp)) return 0;
+  uint8_t bytes[4];
+  DbasePutU32(bytes, count + 1);
+  if (!DbaseWriteAt(t.handle, 4, bytes, 4)) return 0;
+  t.anzahldatensaetze = count + 1;
+  return 1;
+}
+
+}  // namespace
+
+int DbaseRead(DbaseTable& t, long n) {
+  if (n >= Count(t)) return PastTheEnd(t);
+  if (n < 0 || !HasBuffers(t)) return -2;
+  // A short read must not leave half a record behind in the buffer.
+  if (DbaseReadAt(t.handle, RecordPosition(t, n), t.record_temp.data(), t.lengthofrecord) <
+      t.lengthofrecord)
+    return -2;
+  t.record = t.record_temp;
+  return Landed(t);
+}
+
+int DbaseReadWindowed(DbaseTable& t, long n) {
+  bool windowFits = t.recordMulti.size() == std::size_t{kDbaseWindowRecords} * t.lengthofrecord;
+  if (n < 0 || n + kDbaseWindowRecords > Count(t) || !windowFits || !HasBuffers(t))
+    return DbaseRead(t, n);
+  if (!InWindow(t, n) && !FillWindow(t, n)) return DbaseRead(t, n);
+  const char* source = t.recordMulti.data() + (n - t.cachestart) * t.lengthofrecord;
+  std::memcpy(t.record.data(), source, t.lengthofrecord);
+  return Landed(t);
+}
+
+int DbaseWrite(DbaseTable& t, long n) {
+  if (n < 0 || !HasBuffers(t)) return 0;
+  t.record[0] = ' ';
+  DbaseScramble(t.modus, t.record.data(), t.record_temp.data(), t.lengthofrecord);
+  int written = n < Count(t) ? WriteAt(t, n, t.record_temp) : Append(t);
+  t.cachestart = kDbaseWindowEmpty;
+  return written;
+}
+
+int DbaseDelete(DbaseTable& t, long n) {
+  // Only records the table holds: a deleted record past the end would be a gap.
+  if (n < 0 || n >= Count(t) || !HasBuffers(t)) return 0;
+  t.record[0] = '*';
+  std::fill(t.record.begin() + 1, t.record.end(), 0);
+  int written = WriteAt(t, n, t.record);
+  t.cachestart = kDbaseWindowEmpty;
+  return written;
+}
+
+long DbaseFreeSlot(DbaseTable& t) {
+  for (long k = t.freistart; k < Count(t); ++k) {
+    char status = 0;
+    if (DbaseReadAt(t.handle, RecordPosition(t, k), &status, 1) == 1 && status == '*') {
+      t.freistart = static_cast<uint32_t>(k);
+      return k;
+    }
+  }
+  DbaseReloadCount(t);
+  t.freistart = t.anzahldatensaetze;
+  return Count(t);
+}
+
+void DbaseReloadCount(DbaseTable& t) {
+  uint8_t bytes[4];
+  if (DbaseReadAt(t.handle, 4, bytes, 4) == 4) t.anzahldatensaetze = DbaseU32(bytes);
+}

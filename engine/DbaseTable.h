@@ -1,0 +1,74 @@
+// The state of one open dBase table and the operations on it. The engine keeps two such
+// instances (the main table and the one for linked lookups); the table logic is written once
+// here and the dbase_ globals of dbase.h name the members of the main instance.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "platform/text.h"
+
+// A window start that no record number reaches: the read window holds nothing.
+inline constexpr uint32_t kDbaseWindowEmpty = 99999999;
+inline constexpr int kDbaseWindowRecords = 20;
+
+struct DbaseTable {
+  // "dbase" or "dbase2": the prefix of this instance's own messages.
+  const char* prefix = "dbase";
+  bool hasWindow = true;  // the lookup instance reads without a read window
+
+  FILE* datei = nullptr;
+  int handle = -1;
+  AnsiString dateiname;
+
+  uint8_t version = 0;
+  std::array<uint8_t, 3> datum{};
+  uint32_t anzahldatensaetze = 0;
+  uint16_t headerlength = 0;
+  uint16_t lengthofrecord = 0;
+  uint8_t modus = 0;
+  uint8_t anzahldatenfelder = 0;
+
+  // Field count + 1 entries each while a table is open.
+  std::vector<std::array<char, 12>> feldname;
+  std::vector<char> feldtyp;
+  std::vector<uint32_t> feldadresse;
+  std::vector<uint8_t> feldlength;
+  std::vector<uint8_t> feldkommastellen;
+  std::vector<uint16_t> feldoffset;
+
+  std::vector<char> record;       // the current record, plain
+  std::vector<char> record_temp;  // scrambled copy on its way to the file
+  std::vector<char> recordMulti;  // read window of kDbaseWindowRecords records
+  uint32_t cachestart = kDbaseWindowEmpty;
+  uint32_t freistart = 0;
+
+  FILE* dbtdatei = nullptr;
+  uint32_t dbtnaechster = 0;
+  uint32_t dbtblockgroesse = 512;
+};
+
+// Opening and closing (DbaseOpen.cpp). Open refuses a damaged file with a message and leaves
+// the instance closed; it closes a table the instance still holds first.
+int DbaseOpen(DbaseTable& t, const AnsiString& name);
+void DbaseClose(DbaseTable& t);
+int DbaseMemoOpen(DbaseTable& t, const AnsiString& name);
+void DbaseMemoClose(DbaseTable& t);
+
+// Records (DbaseRecords.cpp); results as dbase_lesen, dbase_schreiben ... give them.
+int DbaseRead(DbaseTable& t, long n);
+int DbaseReadWindowed(DbaseTable& t, long n);
+int DbaseWrite(DbaseTable& t, long n);
+int DbaseDelete(DbaseTable& t, long n);
+long DbaseFreeSlot(DbaseTable& t);
+void DbaseReloadCount(DbaseTable& t);
+
+// Field texts (DbaseFields.cpp), through dbase_text; `zeichensatz` as dbm_zeichensatz.
+int DbaseFieldRead(DbaseTable& t, int n, uint8_t zeichensatz);
+int DbaseFieldWrite(DbaseTable& t, int n, uint8_t zeichensatz);
+
+// Record scrambling by mode (DbaseScramble.cpp): bytes 1 .. length - 1, byte 0 untouched.
+void DbaseScramble(uint8_t mode, const char* plain, char* stored, std::size_t length);
+void DbaseUnscramble(uint8_t mode, char* record, std::size_t length);
