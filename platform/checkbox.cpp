@@ -20,6 +20,7 @@ class WholeButton : public Button {
 TButtonControl::TButtonControl(TComponent* AOwner, QWidget* widget) : TWinControl(AOwner, widget) {
   ControlStyle = {csCaptureMouse};  // its click comes from the box itself
   SetTabStop(true);
+  SetParentColor(true);
 }
 
 bool TButtonControl::GetChecked() const { return Box(Widget())->isChecked(); }

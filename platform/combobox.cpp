@@ -6,6 +6,7 @@
 
 #include "platform/application.h"
 #include "platform/list_index.h"
+#include "platform/qt_font.h"
 #include "platform/qt_text.h"
 
 namespace {
@@ -78,6 +79,7 @@ TComboBox::TComboBox(TComponent* AOwner)
                    [this] { Application->HandleEvent([this] { Change(); }); });
   ApplyStyle();
   SetBounds(0, 0, 145, 21);
+  ColorChanged();
 }
 
 TComboBox::~TComboBox() = default;
@@ -145,6 +147,8 @@ void TComboBox::Clear() {
 void TComboBox::Change() {
   if (OnChange) OnChange(this);
 }
+
+void TComboBox::ColorChanged() { SetWidgetColor(Widget(), QPalette::Base, GetColor()); }
 
 AnsiString TComboBox::RealGetText() const { return FromQString(Combo(Widget())->currentText()); }
 

@@ -35,6 +35,7 @@ class TComboBox : public TWinControl {
 
  protected:
   virtual void Change();
+  void ColorChanged() override;
   AnsiString RealGetText() const override;
   void RealSetText(const AnsiString& value) override;
   bool TakesCharacters() const override;

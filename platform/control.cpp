@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QWidget>
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/qt_control_events.h"
 #include "platform/qt_cursor.h"
@@ -10,8 +11,14 @@
 #include "platform/qt_font.h"
 #include "platform/wincontrol.h"
 
-TControl::TControl(TComponent* AOwner, QWidget* widget) : TComponent(AOwner), widget_(widget) {
-  widget_->setFont(ToQFont(font_));
+TControl::TControl(TComponent* AOwner, QWidget* widget)
+    : TComponent(AOwner), widget_(widget), font_(std::make_unique<TFont>()) {
+  font_->OnChange = [this](TObject*) {
+    if (!takingParentFont_) parentFont_ = false;
+    ShowFont();
+    FontChanged();
+  };
+  ShowFont();
   ControlEvents::Attach(this, widget_);
 }
 
@@ -36,7 +43,8 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent_) parent_->controls_.push_back(this);
   widget_->setParent(parent_ ? parent_->ClientWidget() : nullptr);
   if (parent_) parent_->ControlAdded(this);
-  if (parent_ && parentFont_) ApplyFont(parent_->font_, false);
+  TakeParentFont();
+  TakeParentColor();
   UpdateWidgetGeometry();
   VisibleChanged();
   RequestAlign();
@@ -119,44 +127,64 @@ void TControl::WMContextMenu(int X, int Y) {
   popupMenu_->Popup(X, Y);
 }
 
+// ---- Font and colour ----
+
 void TControl::SetParentFont(bool value) {
   parentFont_ = value;
-  if (value && parent_) ApplyFont(parent_->font_, false);
+  TakeParentFont();
 }
 
-void TControl::SetFontName(const AnsiString& name) {
-  ControlFont font = font_;
-  font.Name = name;
-  ApplyFont(font, true);
+void TControl::TakeParentFont() {
+  if (!parentFont_ || !parent_) return;
+  takingParentFont_ = true;
+  font_->Assign(*parent_->font_);
+  takingParentFont_ = false;
 }
 
-void TControl::SetFontSize(int points) {
-  ControlFont font = font_;
-  font.SetSize(points);
-  ApplyFont(font, true);
-}
-
-void TControl::SetFontHeight(int pixels) {
-  ControlFont font = font_;
-  font.SetHeight(pixels);
-  ApplyFont(font, true);
-}
-
-void TControl::SetFontBold(bool bold) {
-  ControlFont font = font_;
-  font.Bold = bold;
-  ApplyFont(font, true);
-}
-
-void TControl::ApplyFont(const ControlFont& font, bool own) {
-  if (own) parentFont_ = false;
-  if (font == font_) return;
-  font_ = font;
-  widget_->setFont(ToQFont(font_));
-  FontChanged();
+// The text colour goes with the font, as Windows draws a control's text in its font's colour.
+void TControl::ShowFont() {
+  widget_->setFont(ToQFont(*font_));
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    SetWidgetColor(widget_, role, font_->GetColor());
 }
 
 void TControl::FontChanged() {}
+
+void TControl::SetColor(TColor value) {
+  parentColor_ = false;
+  ShowColor(value);
+}
+
+void TControl::SetParentColor(bool value) {
+  parentColor_ = value;
+  TakeParentColor();
+}
+
+void TControl::TakeParentColor() {
+  if (parentColor_ && parent_) ShowColor(parent_->color_);
+}
+
+void TControl::ShowColor(TColor value) {
+  color_ = value;
+  ColorChanged();
+}
+
+void TControl::ColorChanged() {
+  SetWidgetColor(widget_, QPalette::Window, color_);
+  widget_->setAutoFillBackground(true);
+}
+
+TPoint TControl::GetClientOrigin() const { return ClientToScreen(TPoint(0, 0)); }
+
+TPoint TControl::ClientToScreen(const TPoint& point) const {
+  QPoint p = widget_->mapToGlobal(QPoint(point.x, point.y));
+  return {p.x(), p.y()};
+}
+
+TPoint TControl::ScreenToClient(const TPoint& point) const {
+  QPoint p = widget_->mapFromGlobal(QPoint(point.x, point.y));
+  return {p.x(), p.y()};
+}
 
 void TControl::Invalidate() { widget_->update(); }
 
@@ -286,6 +314,35 @@ void TControl::CMMouseEnter() {
 void TControl::CMMouseLeave() {
   if (OnMouseLeave) OnMouseLeave(this);
 }
+
+bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+  if (handled) return true;
+  // Whole notches of 120 become downs and ups; a rest waits for the next turn.
+  constexpr int kNotch = 120;
+  wheelAccumulator_ += WheelDelta;
+  while (std::abs(wheelAccumulator_) >= kNotch) {
+    bool down = wheelAccumulator_ < 0;
+    wheelAccumulator_ += down ? kNotch : -kNotch;
+    handled = down ? DoMouseWheelDown(Shift, MousePos) : DoMouseWheelUp(Shift, MousePos);
+  }
+  return handled;
+}
+
+bool TControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, handled);
+  return handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+  bool handled = false;
+  if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, handled);
+  return handled;
+}
+
+void TControl::CMHintShow(THintInfo&) {}
 
 TShiftState KeysToShiftState(unsigned keys) {
   TShiftState shift;

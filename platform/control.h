@@ -3,18 +3,39 @@
 // its own; the widget stays inside the platform layer.
 #pragma once
 
+#include <memory>
+
 #include "platform/component.h"
-#include "platform/control_font.h"
+#include "platform/color.h"
 #include "platform/cursor.h"
 #include "platform/exception.h"
+#include "platform/font.h"
+#include "platform/geometry.h"
 #include "platform/keys.h"
 #include "platform/messages.h"
 #include "platform/notify_event.h"
 
 class QWidget;
+class TControl;
 class TWinControl;
 class TPopupMenu;
 class ControlEvents;
+
+using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta,
+                                            TPoint MousePos, bool& Handled)>;
+using TMouseWheelUpDownEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
+
+// What a control's hint is about to show: its text and screen position may be changed.
+struct THintInfo {
+  TControl* HintControl = nullptr;
+  TPoint HintPos;         // screen coordinates of the hint's top-left corner
+  int HintMaxWidth = 0;
+  TColor HintColor = clInfoBk;
+  TRect CursorRect;       // client coordinates the hint belongs to
+  TPoint CursorPos;       // client coordinates of the mouse
+  AnsiString HintStr;
+};
 
 class EInvalidOperation : public Exception {
  public:
@@ -78,14 +99,23 @@ class TControl : public TComponent {
   TPopupMenu* GetPopupMenu() const { return popupMenu_; }
   void SetPopupMenu(TPopupMenu* menu);
 
-  // Until a Font object takes over: the control's own font, or its parent's while ParentFont.
-  const ControlFont& GetFont() const { return font_; }
+  // The control's font; while ParentFont it follows its parent's, and changing it ends that.
+  TFont* GetFont() const { return font_.get(); }
+  void SetFont(const TFont* font) { font_->Assign(*font); }
   bool GetParentFont() const { return parentFont_; }
   void SetParentFont(bool value);
-  void SetFontName(const AnsiString& name);
-  void SetFontSize(int points);
-  void SetFontHeight(int pixels);
-  void SetFontBold(bool bold);
+  // The background; while ParentColor it follows the parent's.
+  TColor GetColor() const { return color_; }
+  void SetColor(TColor value);
+  bool GetParentColor() const { return parentColor_; }
+  void SetParentColor(bool value);
+
+  // The client area at (0, 0), and points between client and screen coordinates.
+  TRect GetClientRect() const { return TRect(0, 0, GetClientWidth(), GetClientHeight()); }
+  TPoint GetClientOrigin() const;
+  TPoint ClientToScreen(const TPoint& point) const;
+  TPoint ScreenToClient(const TPoint& point) const;
+  TRect GetBoundsRect() const { return Bounds(left_, top_, width_, height_); }
 
   TControlStyle ControlStyle{csClickEvents, csCaptureMouse, csDoubleClicks};
 
@@ -101,6 +131,9 @@ class TControl : public TComponent {
   TNotifyEvent OnResize;
   TNotifyEvent OnMouseEnter;
   TNotifyEvent OnMouseLeave;
+  TMouseWheelEvent OnMouseWheel;
+  TMouseWheelUpDownEvent OnMouseWheelDown;
+  TMouseWheelUpDownEvent OnMouseWheelUp;
   TMouseEvent OnMouseDown;
   TMouseEvent OnMouseUp;
   TMouseMoveEvent OnMouseMove;
@@ -117,7 +150,10 @@ class TControl : public TComponent {
   virtual AnsiString RealGetText() const { return caption_; }
   virtual void RealSetText(const AnsiString& value);
   virtual void TextChanged() {}
+  // The font changed (its own or the parent's); the base hands it to the widget.
   virtual void FontChanged();
+  // Puts the colour on the widget: by default as the background it fills.
+  virtual void ColorChanged();
   // Shows or hides the widget after Visible or Parent changed.
   virtual void VisibleChanged();
   virtual void EnabledChanged();
@@ -125,8 +161,9 @@ class TControl : public TComponent {
   virtual void UpdateWidgetGeometry();
   // The size changed; fires OnResize.
   virtual void Resize();
-  // Takes a font from the parent, or sets the control's own.
-  void ApplyFont(const ControlFont& font, bool own);
+  // Takes the parent's font and colour while ParentFont and ParentColor.
+  void TakeParentFont();
+  void TakeParentColor();
 
   // The mouse messages. Each base handler first lets the platform control act on the event,
   // then fires the class library's events: MouseDown, Click on the left button's release
@@ -144,6 +181,13 @@ class TControl : public TComponent {
   virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
   virtual void CMMouseEnter();
   virtual void CMMouseLeave();
+  // The wheel: OnMouseWheel, then per notch of 120 OnMouseWheelDown or OnMouseWheelUp; true when
+  // a handler used it. MousePos is in screen coordinates.
+  virtual bool DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
+  virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+  virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+  // Before the control's hint shows: the handler may change its text and place.
+  virtual void CMHintShow(THintInfo& HintInfo);
   // A right click or the menu key, at a screen point: shows PopupMenu, else the platform
   // control's own menu.
   virtual void WMContextMenu(int X, int Y);
@@ -165,12 +209,18 @@ class TControl : public TComponent {
   void DoMouseDown(const TWMMouse& message, TMouseButton button, TShiftState extra);
   void DoMouseUp(const TWMMouse& message, TMouseButton button);
   void RequestAlign();
+  void ShowFont();
+  void ShowColor(TColor value);
 
   QWidget* widget_;
   TWinControl* parent_ = nullptr;
   bool visible_ = true;
   bool enabled_ = true;
   bool parentFont_ = true;
+  bool parentColor_ = false;
+  bool takingParentFont_ = false;
+  int wheelAccumulator_ = 0;
+  TColor color_ = clWindow;
   bool showHint_ = false;
   bool clicked_ = false;
   TAlign align_ = alNone;
@@ -178,7 +228,7 @@ class TControl : public TComponent {
   TPopupMenu* popupMenu_ = nullptr;
   AnsiString caption_;
   AnsiString hint_;
-  ControlFont font_;
+  std::unique_ptr<TFont> font_;
 };
 
 // The shift state of a mouse message: its keys and buttons, and Alt from the keyboard.

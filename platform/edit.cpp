@@ -4,6 +4,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/qt_edit_box.h"
+#include "platform/qt_font.h"
 
 TCustomEdit::TCustomEdit(TComponent* AOwner)
     : TCustomEdit(AOwner, NewLineEditBox([this] { Change(); })) {}
@@ -13,6 +14,7 @@ TCustomEdit::TCustomEdit(TComponent* AOwner, EditBox* box)
   SetTabStop(true);
   AddInputWidget(box->Widget());
   SetBounds(0, 0, 121, 21);
+  ColorChanged();
 }
 
 // The box goes first and stops reporting changes; the control frees the widget.
@@ -53,6 +55,9 @@ void TCustomEdit::SetPasswordChar(char value) {
   passwordChar_ = value;
   box_->SetPasswordChar(value);
 }
+
+// The colour is the field's, behind the text.
+void TCustomEdit::ColorChanged() { SetWidgetColor(Widget(), QPalette::Base, GetColor()); }
 
 AnsiString TCustomEdit::RealGetText() const { return box_->Text(); }
 

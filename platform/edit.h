@@ -62,6 +62,7 @@ class TCustomEdit : public TWinControl {
   virtual void WMClear();
   virtual void WMUndo();
 
+  void ColorChanged() override;
   AnsiString RealGetText() const override;
   void RealSetText(const AnsiString& value) override;
   bool TakesCharacters() const override { return true; }

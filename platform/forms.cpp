@@ -55,6 +55,7 @@ class TForm::Window : public QWidget {
 
 TForm::TForm(TComponent* AOwner) : TWinControl(AOwner, new Window(this)) {
   SetParentFont(false);
+  SetColor(clBtnFace);
   SetVisible(false);
   ApplyWindowFlags();
 }

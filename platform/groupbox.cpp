@@ -7,6 +7,7 @@
 
 TGroupBox::TGroupBox(TComponent* AOwner) : TWinControl(AOwner, new QGroupBox) {
   SetBounds(0, 0, 185, 105);
+  SetParentColor(true);
 }
 
 void TGroupBox::TextChanged() {

@@ -26,7 +26,18 @@ TLabel::TLabel(TComponent* AOwner) : TControl(AOwner, new QLabel) {
   Text(Widget())->setTextFormat(Qt::PlainText);
   Text(Widget())->setAlignment(Qt::Alignment(TextFlags()));
   TControl::SetBounds(0, 0, 65, 17);
+  SetParentColor(true);
   AdjustBounds();
+}
+
+void TLabel::SetTransparent(bool value) {
+  transparent_ = value;
+  ColorChanged();
+}
+
+void TLabel::ColorChanged() {
+  TControl::ColorChanged();
+  Widget()->setAutoFillBackground(!transparent_);
 }
 
 int TLabel::TextFlags() const {

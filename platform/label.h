@@ -23,12 +23,16 @@ class TLabel : public TControl {
   void SetShowAccelChar(bool value);
   TWinControl* GetFocusControl() const { return focusControl_; }
   void SetFocusControl(TWinControl* control);
+  // Without a background of its own: what lies behind shows through.
+  bool GetTransparent() const { return transparent_; }
+  void SetTransparent(bool value);
 
   void SetBounds(int left, int top, int width, int height) override;
 
  protected:
   void TextChanged() override;
   void FontChanged() override;
+  void ColorChanged() override;
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
@@ -39,6 +43,7 @@ class TLabel : public TControl {
   bool autoSize_ = true;
   bool wordWrap_ = false;
   bool showAccelChar_ = true;
+  bool transparent_ = false;
   TAlignment alignment_ = taLeftJustify;
   TTextLayout layout_ = tlTop;
   TWinControl* focusControl_ = nullptr;

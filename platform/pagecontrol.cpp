@@ -51,6 +51,7 @@ QTabBar* TabsOf(const TPageControl* control) {
 // ---- TTabSheet ----
 
 TTabSheet::TTabSheet(TComponent* AOwner) : TWinControl(AOwner, new QWidget) {
+  SetParentColor(true);
   SetVisible(false);  // until its page control shows it
 }
 
@@ -96,6 +97,7 @@ TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner, new Frame) 
     Application->HandleEvent([this, index] { TabChosen(index); });
   });
   SetBounds(0, 0, 289, 193);
+  SetParentColor(true);
 }
 
 void TPageControl::ControlAdded(TControl* control) {

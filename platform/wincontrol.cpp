@@ -19,8 +19,12 @@ bool TWinControl::ContainsControl(const TControl* control) const {
 }
 
 void TWinControl::FontChanged() {
-  for (TControl* child : controls_)
-    if (child->parentFont_) child->ApplyFont(GetFont(), false);
+  for (TControl* child : controls_) child->TakeParentFont();
+}
+
+void TWinControl::ColorChanged() {
+  TControl::ColorChanged();
+  for (TControl* child : controls_) child->TakeParentColor();
 }
 
 void TWinControl::Resize() {

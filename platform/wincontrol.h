@@ -49,6 +49,7 @@ class TWinControl : public TControl {
  protected:
   using TControl::TControl;
   void FontChanged() override;
+  void ColorChanged() override;
   void Resize() override;
 
   // The keyboard messages. The base WMKeyDown, WMChar and WMKeyUp run the events (through the

@@ -54,25 +54,43 @@ TEST_F(Controls, WidgetFollowsBoundsVisibleAndEnabled) {
 TEST_F(Controls, FontComesFromTheParentUntilTheControlSetsItsOwn) {
   auto* label = new TLabel(&form);
   label->SetParent(&form);
-  form.SetFontSize(10);
-  EXPECT_EQ(label->GetFont().Height, -13);
+  form.GetFont()->SetSize(10);
+  EXPECT_EQ(label->GetFont()->GetHeight(), -13);
+  EXPECT_TRUE(label->GetParentFont());
 
-  label->SetFontBold(true);
+  label->GetFont()->SetStyle(fsBold);
   EXPECT_FALSE(label->GetParentFont());
-  form.SetFontSize(12);
-  EXPECT_EQ(label->GetFont().Size, 10);
+  form.GetFont()->SetSize(12);
+  EXPECT_EQ(label->GetFont()->GetSize(), 10);
   EXPECT_TRUE(label->Widget()->font().bold());
 
   label->SetParentFont(true);
-  EXPECT_EQ(label->GetFont().Size, 12);
-  EXPECT_FALSE(label->GetFont().Bold);
+  EXPECT_EQ(label->GetFont()->GetSize(), 12);
+  EXPECT_FALSE(label->GetFont()->GetStyle().Contains(fsBold));
+}
+
+TEST_F(Controls, FontColourAndColourReachTheWidget) {
+  auto* label = new TLabel(&form);
+  label->SetParent(&form);
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  label->GetFont()->SetColor(clRed);
+  EXPECT_EQ(label->Widget()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  form.SetColor(clYellow);  // the label follows its parent's colour; the edit keeps its own
+  EXPECT_EQ(label->GetColor(), clYellow);
+  EXPECT_EQ(label->Widget()->palette().color(QPalette::Window), QColor(255, 255, 0));
+  EXPECT_EQ(edit->GetColor(), clWindow);
+  edit->SetColor(clAqua);
+  EXPECT_EQ(edit->Widget()->palette().color(QPalette::Base), QColor(0, 255, 255));
+  label->SetTransparent(true);
+  EXPECT_FALSE(label->Widget()->autoFillBackground());
 }
 
 TEST_F(Controls, DialogFontBecomesTheSystemSansSerifInPixels) {
-  ControlFont font;
-  EXPECT_EQ(font.Height, -11);  // 8 points
+  TFont font;
+  EXPECT_EQ(font.GetHeight(), -11);  // 8 points
   font.SetHeight(-16);
-  EXPECT_EQ(font.Size, 12);
+  EXPECT_EQ(font.GetSize(), 12);
 
   QFont qt = form.Widget()->font();
   EXPECT_EQ(qt.pixelSize(), 11);

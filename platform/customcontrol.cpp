@@ -1,0 +1,23 @@
+#include "platform/customcontrol.h"
+
+#include "platform/qt_painted_widget.h"
+
+namespace {
+PaintedWidget* Painted(QWidget* widget) { return static_cast<PaintedWidget*>(widget); }
+}  // namespace
+
+TCustomControl::TCustomControl(TComponent* AOwner)
+    : TWinControl(AOwner, new PaintedWidget), canvas_(std::make_unique<TCanvas>()) {
+  Painted(Widget())->SetPainter(this, canvas_.get(), [this] { Paint(); });
+  ColorChanged();
+}
+
+// The widget stops painting before the canvas goes.
+TCustomControl::~TCustomControl() { Painted(Widget())->SetPainter(nullptr, nullptr, nullptr); }
+
+TGraphicControl::TGraphicControl(TComponent* AOwner)
+    : TControl(AOwner, new PaintedWidget), canvas_(std::make_unique<TCanvas>()) {
+  Painted(Widget())->SetPainter(this, canvas_.get(), [this] { Paint(); });
+}
+
+TGraphicControl::~TGraphicControl() { Painted(Widget())->SetPainter(nullptr, nullptr, nullptr); }
