@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include "platform/application.h"
@@ -32,6 +33,8 @@ NativeEvent* current = nullptr;
 QEvent* delivering = nullptr;
 QObject* deliveringTo = nullptr;
 const AnsiString* keyDownChars = nullptr;
+// A hint shows below the mouse pointer.
+constexpr int kHintBelowMouse = 20;
 
 void Deliver(QObject* receiver, QEvent* event) {
   QEvent* saved = delivering;
@@ -299,11 +302,22 @@ bool ControlEvents::Focus(QWidget* widget, QEvent* event) {
   return true;
 }
 
+// The short hint (before "|") shows below the mouse, as the handler leaves it.
 bool ControlEvents::ToolTip(QWidget* widget, QEvent* event) {
-  AnsiString hint = control_->GetHint();
-  hint = hint.substr(0, hint.find('|'));
-  if (control_->GetShowHint() && !hint.empty())
-    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), ToQString(hint), widget);
+  TControl* control = control_;
+  AnsiString hint = control->GetHint();
+  if (!control->GetShowHint() || hint.empty()) return true;
+  auto* help = static_cast<QHelpEvent*>(event);
+  QPoint at = widget->mapTo(control->Widget(), help->pos());
+  THintInfo info;
+  info.HintControl = control;
+  info.CursorPos = TPoint(at.x(), at.y());
+  info.CursorRect = control->GetClientRect();
+  info.HintPos = TPoint(help->globalPos().x(), help->globalPos().y() + kHintBelowMouse);
+  info.HintStr = hint.substr(0, hint.find('|'));
+  Run(widget, nullptr, [&] { control->CMHintShow(info); });
+  if (info.HintStr.empty()) QToolTip::hideText();
+  else QToolTip::showText(QPoint(info.HintPos.x, info.HintPos.y), ToQString(info.HintStr), widget);
   return true;
 }
 
@@ -314,4 +328,24 @@ bool ControlEvents::ContextMenu(QWidget* widget, QEvent* event) {
   return true;
 }
 
-bool ControlEvents::Wheel(QWidget*, QEvent*) { return false; }
+// The control under the mouse, then the platform control, then the parents in turn.
+bool ControlEvents::Wheel(QWidget* widget, QEvent* event) {
+  auto* wheel = static_cast<QWheelEvent*>(event);
+  int delta = wheel->angleDelta().y();
+  if (delta == 0) return false;  // sideways: Qt's own
+  TShiftState shift = ShiftStateOf(wheel->modifiers(), wheel->buttons());
+  QPoint global = wheel->globalPosition().toPoint();
+  TPoint at(global.x(), global.y());
+  TControl* control = control_;
+  Run(widget, event, [&] {
+    for (TControl* c = control; c; c = c->GetParent()) {
+      if (c->DoMouseWheel(shift, delta, at)) return;
+      if (c != control) continue;
+      event->ignore();
+      DefaultHandler(c);
+      if (event->isAccepted()) return;
+    }
+  });
+  event->accept();
+  return true;
+}

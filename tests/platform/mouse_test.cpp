@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include "platform/edit.h"
@@ -93,6 +95,50 @@ TEST_F(Mouse, EnterAndLeaveReachTheControl) {
   QApplication::sendEvent(label->Widget(), &enter);
   QApplication::sendEvent(label->Widget(), &leave);
   EXPECT_EQ(log, (std::vector<std::string>{"enter", "leave"}));
+}
+
+TEST_F(Mouse, WheelNotchesGoUpTheParentsUntilOneIsUsed) {
+  std::vector<std::string> wheel;
+  label->OnMouseWheelDown = [&](TObject*, TShiftState, TPoint, bool&) { wheel.push_back("down"); };
+  form.OnMouseWheel = [&](TObject*, TShiftState shift, int delta, TPoint at, bool& handled) {
+    wheel.push_back("form " + std::to_string(delta) + Shift(shift));
+    handled = delta > 0;
+    EXPECT_EQ(at, label->ClientToScreen(TPoint(4, 4)));
+  };
+  auto turn = [&](int delta) {
+    QPoint at(4, 4);
+    QWheelEvent event(at, label->Widget()->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(label->Widget(), &event);
+  };
+  turn(-60);   // half a notch: nothing yet for the label, the form sees the turn
+  turn(-60);   // the notch is full
+  turn(120);   // up: the form takes it
+  EXPECT_EQ(wheel, (std::vector<std::string>{"form -60 ctrl", "down", "form -60 ctrl",
+                                             "form 120 ctrl"}));
+}
+
+TEST_F(Mouse, HintShowsItsShortPartAndTheControlMayChangeIt) {
+  struct Hinted : TLabel {
+    using TLabel::TLabel;
+    void CMHintShow(THintInfo& info) override {
+      seen = info.HintStr;
+      info.HintStr += "!";
+    }
+    AnsiString seen;
+  };
+  auto* hinted = new Hinted(&form);
+  hinted->SetParent(&form);
+  hinted->SetHint("Kurz|Ein langer Hinweis");
+  QHelpEvent quiet(QEvent::ToolTip, QPoint(2, 2), hinted->Widget()->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(hinted->Widget(), &quiet);
+  EXPECT_EQ(hinted->seen, "");  // ShowHint is off
+  hinted->SetShowHint(true);
+  QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), hinted->Widget()->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(hinted->Widget(), &help);
+  EXPECT_EQ(hinted->seen, "Kurz");
+  EXPECT_EQ(QToolTip::text(), "Kurz!");
+  QToolTip::hideText();
 }
 
 TEST_F(Mouse, PopupMenuRunsTheChosenItemAfterClosing) {
