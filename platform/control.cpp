@@ -169,9 +169,10 @@ void TControl::ShowColor(TColor value) {
   ColorChanged();
 }
 
+// A control with its parent's colour lets the parent's background show, as Qt draws it.
 void TControl::ColorChanged() {
   SetWidgetColor(widget_, QPalette::Window, color_);
-  widget_->setAutoFillBackground(true);
+  widget_->setAutoFillBackground(!parentColor_);
 }
 
 TPoint TControl::GetClientOrigin() const { return ClientToScreen(TPoint(0, 0)); }

@@ -43,6 +43,9 @@ class EInvalidOperation : public Exception {
 };
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+// The border of a form; controls take bsNone or bsSingle.
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+using TBorderStyle = TFormBorderStyle;
 
 // Where a control keeps to inside its parent when the parent's size changes.
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };

@@ -1,11 +1,13 @@
 #include "platform/dialogs.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "platform/application.h"
+#include "platform/qt_color.h"
 #include "platform/qt_text.h"
 
 namespace {
@@ -135,6 +137,13 @@ class QtDialogs : public DialogHandler {
     r.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
     return true;
   }
+
+  bool ColorDialog(TColor& color) override {
+    QColorDialog dialog(ToQColor(color));
+    if (dialog.exec() != QDialog::Accepted) return false;
+    color = FromQColor(dialog.selectedColor());
+    return true;
+  }
 };
 
 QtDialogs qtDialogs;
@@ -182,3 +191,5 @@ bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString&
 }
 
 bool ExecuteFileDialog(FileDialogRequest& request) { return handler->FileDialog(request); }
+
+bool ExecuteColorDialog(TColor& color) { return handler->ColorDialog(color); }

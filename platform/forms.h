@@ -16,7 +16,6 @@ using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
 enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
                  poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = Set<TBorderIcon>;
 

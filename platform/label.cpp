@@ -37,7 +37,7 @@ void TLabel::SetTransparent(bool value) {
 
 void TLabel::ColorChanged() {
   TControl::ColorChanged();
-  Widget()->setAutoFillBackground(!transparent_);
+  if (transparent_) Widget()->setAutoFillBackground(false);
 }
 
 int TLabel::TextFlags() const {

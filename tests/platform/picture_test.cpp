@@ -10,10 +10,13 @@
 #include "platform/combobox.h"
 #include "platform/edit.h"
 #include "platform/forms.h"
+#include "platform/bitmap.h"
 #include "platform/groupbox.h"
+#include "platform/image.h"
 #include "platform/label.h"
 #include "platform/memo.h"
 #include "platform/pagecontrol.h"
+#include "platform/panel.h"
 #include "platform/progressbar.h"
 #include "platform/scrollbar.h"
 #include "platform/statusbar.h"
@@ -70,6 +73,19 @@ class Dialog : public TForm {
     Place<TLabel>(this, pages->Pages(0), 8, 8, 0, 0, "Seite eins");
     progress = Place<TProgressBar>(this, this, 344, 180, 200, 16);
     progress->SetPosition(60);
+    auto* panel = Place<TPanel>(this, this, 16, 264, 296, 41, "Gesamtpreis: 12,50 \x80");
+    panel->SetBevelOuter(bvLowered);
+    auto* image = Place<TImage>(this, this, 344, 264, 48, 48);
+    TBitmap* bitmap = image->GetPicture()->GetBitmap();
+    bitmap->SetSize(48, 48);
+    bitmap->Canvas->Brush->SetColor(clNavy);
+    bitmap->Canvas->FillRect(TRect(0, 0, 48, 48));
+    bitmap->Canvas->Brush->SetColor(clYellow);
+    bitmap->Canvas->Ellipse(8, 8, 40, 40);
+    auto* warning = Place<TLabel>(this, this, 344, 324, 0, 0, "  durchsuche Datens\xE4tze  ");
+    warning->SetColor(clYellow);
+    warning->GetFont()->SetColor(clRed);
+    warning->GetFont()->SetStyle(fsBold);
     ok = Place<TButton>(this, this, 344, 220, 75, 25, "&OK");
     ok->SetDefault(true);
     Place<TButton>(this, this, 432, 220, 75, 25, "&abbrechen")->Cancel = true;
