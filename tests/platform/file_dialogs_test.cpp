@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -54,6 +56,24 @@ TEST(QtDialogs, MessageBoxAnswersWithTheWindowsId) {
   ClickLater(QStringLiteral("&Nein"), &seen);
   EXPECT_EQ(MessageBox("Weiter?", "Frage", MB_YESNOCANCEL | MB_ICONQUESTION), IDNO);
   EXPECT_EQ(seen.size(), 3);
+}
+
+TEST(QtDialogs, InputBoxTakesTheTypedTextOnlyOnOk) {
+  QStringList buttons;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    for (QAbstractButton* button : dialog->findChild<QDialogButtonBox*>()->buttons())
+      buttons.append(button->text());
+    dialog->setTextValue(QString::fromUtf8("Widerst\xC3\xA4nde"));
+    dialog->accept();
+  });
+  EXPECT_EQ(InputBox("Schnellsuche", "Bezeichnung = ", ""), "Widerst\xE4nde");
+  buttons.sort();
+  EXPECT_EQ(buttons, (QStringList{"Abbrechen", "OK"}));
+
+  QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+  EXPECT_EQ(InputBox("Schnellsuche", "Bezeichnung = ", "alt"), "alt");
 }
 
 }  // namespace
