@@ -11,6 +11,7 @@ DbaseTable LookupInstance() {
   DbaseTable t;
   t.prefix = "dbase2";
   t.hasWindow = false;
+  t.asStored = true;
   return t;
 }
 
@@ -29,6 +30,9 @@ void dbase_initialisieren() {
   dbase_nachkomma = 2;
   dbase_tag = dbase_monat = dbase_jahr = 0;
   dbm_zeichensatz = 0;
+  dbase_bediener.clear();
+  dbase_gesperrt = 0;
+  dbm_sperren = 0;
 }
 
 void dbase_finalisieren() {
