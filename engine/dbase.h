@@ -14,6 +14,7 @@
 
 #include "engine/DbaseLocks.h"
 #include "engine/DbaseLookup.h"
+#include "engine/DbaseQuery.h"
 #include "engine/DbaseTable.h"
 #include "engine/DbaseText.h"
 #include "engine/DbaseValues.h"
