@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "components/grid/GridUtil.h"
+#include "platform/wildcard.h"
 
 namespace {
 
@@ -51,28 +52,6 @@ bool Bound(std::string_view pattern, char mark, const AnsiString& value) {
   return mark == '>' ? cmp > 0 : cmp < 0;
 }
 
-// "*" and "?" over the whole value, in time proportional to the value's length times the
-// pattern's: after a mismatch only the last "*" takes one more character.
-bool Wildcard(std::string_view pattern, std::string_view value) {
-  std::size_t p = 0, v = 0, star = std::string_view::npos, resume = 0;
-  while (v < value.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == value[v])) {
-      ++p;
-      ++v;
-    } else if (p < pattern.size() && pattern[p] == '*') {
-      star = p++;
-      resume = v;
-    } else if (star != std::string_view::npos) {
-      p = star + 1;
-      v = ++resume;
-    } else {
-      return false;
-    }
-  }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
-  return p == pattern.size();
-}
-
 }  // namespace
 
 bool Matches(const AnsiString& Pattern, const AnsiString& Value) {
@@ -94,7 +73,7 @@ bool Matches(const AnsiString& Pattern, const AnsiString& Value) {
   AnsiString wildcard;
   for (char c : pattern)
     if (c != '!') wildcard += c;
-  return Wildcard(wildcard, value) != negated;
+  return MatchWildcard(wildcard, value, false) != negated;
 }
 
 bool MatchStr(const AnsiString& Condition, const AnsiString& Value, bool CaseSensitive) {
