@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "engine/DbaseFile.h"
 #include "engine/DbaseValues.h"
 
 namespace {
@@ -34,22 +35,11 @@ std::string Encoded(const DbaseLockHolder& holder) {
   return bytes;
 }
 
-bool WriteAll(int handle, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t put = ::write(handle, bytes.data() + done, bytes.size() - done);
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return false;
-    done += static_cast<std::size_t>(put);
-  }
-  return true;
-}
-
 // A new file holding the bytes; false (and no file) when it cannot be written.
 bool WriteNew(const std::string& name, const std::string& bytes) {
   int handle = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (handle < 0) return false;
-  bool written = WriteAll(handle, bytes);
+  bool written = DbaseWriteAt(handle, 0, bytes.data(), bytes.size());
   written = ::close(handle) == 0 && written;
   if (!written) ::unlink(name.c_str());
   return written;
