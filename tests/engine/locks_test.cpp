@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "platform/username.h"
 #include "tests/engine/EngineTest.h"
 
 namespace {
@@ -54,6 +55,14 @@ TEST_F(LocksTest, BackslashesSeparateFoldersOfTheLockBase) {
   EXPECT_TRUE(std::filesystem::exists(LockFile(3)));
   EXPECT_EQ(dbase_entsperren(base, 3, "Anna"), 0);
   EXPECT_FALSE(std::filesystem::exists(LockFile(3)));
+}
+
+TEST_F(LocksTest, TheOperatorIsTheUserRunningTheProgram) {
+  dbase_bedienerholen();
+  char name[256];
+  unsigned long size = sizeof name;
+  ASSERT_TRUE(GetUserNameA(name, &size));
+  EXPECT_EQ(dbase_bediener, name);
 }
 
 TEST_F(LocksTest, WithLockingOffNothingIsWritten) {
