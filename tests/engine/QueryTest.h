@@ -6,7 +6,7 @@
 
 #include "engine/DbaseQuerySlots.h"
 #include "tests/engine/EngineTest.h"
-#include "tests/grid/locale_scope.h"
+#include "locale_scope.h"
 
 class QueryTest : public EngineTest {
  protected:

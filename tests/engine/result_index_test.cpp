@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/ResultIndex.h"
-#include "tests/grid/locale_scope.h"
+#include "locale_scope.h"
 
 namespace {
 
