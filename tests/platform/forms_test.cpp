@@ -235,4 +235,29 @@ TEST(Form, ActiveControlGetsTheFocusWhenTheFormShows) {
   EXPECT_EQ(form.GetActiveControl(), nullptr);
 }
 
+TEST(Form, AnotherWindowTakingOverDeactivatesTheForm) {
+  LoggedForm first(nullptr);
+  LoggedForm second(nullptr);
+  first.OnDeactivate = [&](TObject*) { first.log.push_back("deactivate"); };
+  first.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(first.Widget()));
+  second.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(second.Widget()));
+  EXPECT_EQ(first.log, (std::vector<std::string>{"show", "activate", "deactivate"}));
+}
+
+TEST(Form, ResizeFiresOnResizeAndRealignsTheControls) {
+  TForm form(nullptr);
+  auto* bottom = new TButton(&form);
+  bottom->SetParent(&form);
+  bottom->SetAlign(alBottom);
+  int resizes = 0;
+  form.OnResize = [&](TObject*) { ++resizes; };
+  form.SetBounds(0, 0, 400, 300);
+  form.SetBounds(10, 10, 400, 300);  // moved only
+  EXPECT_EQ(resizes, 1);
+  EXPECT_EQ(bottom->GetTop() + bottom->GetHeight(), form.GetClientHeight());
+  EXPECT_EQ(bottom->GetWidth(), form.GetClientWidth());
+}
+
 }  // namespace
