@@ -18,8 +18,8 @@ TLabel* PlaceLabel(TForm* form, int left, int top, int width, const AnsiString& 
 
 TLabel* PlaceTitle(TForm* form, int left, int top, const AnsiString& caption) {
   TLabel* label = PlaceLabel(form, left, top, 0, caption);
-  label->SetFontHeight(-16);
-  label->SetFontBold(true);
+  label->GetFont()->SetHeight(-16);
+  label->GetFont()->SetStyle(fsBold);
   return label;
 }
 }  // namespace
@@ -27,8 +27,8 @@ TLabel* PlaceTitle(TForm* form, int left, int top, const AnsiString& caption) {
 TfrmKalventoHaupt::TfrmKalventoHaupt(TComponent* Owner) : TForm(Owner) {
   SetCaption("Kalventodatenbank");
   SetBounds(GetLeft(), GetTop(), 674, 390);
-  SetFontName("MS Sans Serif");
-  SetFontSize(8);
+  GetFont()->SetName("MS Sans Serif");
+  GetFont()->SetSize(8);
 
   lblTitel = PlaceTitle(this, 232, 48, "Kalvento f\xFCr Vandrix V7");
   lblTitle = PlaceTitle(this, 240, 168, "Components for Vandrix V7");

@@ -100,7 +100,7 @@ void StoredNumber(const DbaseTable& t, int n, char* out, std::size_t length) {
 int DbaseFieldRead(DbaseTable& t, int n, uint8_t zeichensatz) {
   dbase_text[0] = '\0';
   if (!FieldAvailable(t, n)) return 0;
-  if (t.record[0] == '*') return -1;
+  if (t.record[0] == '*' && !t.asStored) return -1;
   std::size_t length = t.feldlength[n];
   std::memcpy(dbase_text, t.record.data() + t.feldoffset[n], length);
   dbase_text[length] = '\0';

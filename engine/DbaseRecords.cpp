@@ -26,6 +26,7 @@ int PastTheEnd(DbaseTable& t) {
 
 // A record that has just landed in t.record: deleted, or unscrambled and read.
 int Landed(DbaseTable& t) {
+  if (t.asStored) return 1;
   if (t.record[0] == '*') return -3;
   DbaseUnscramble(t.modus, t.record.data(), t.lengthofrecord);
   return 1;

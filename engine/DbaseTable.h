@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 #include "platform/text.h"
@@ -18,6 +19,9 @@ struct DbaseTable {
   // "dbase" or "dbase2": the prefix of this instance's own messages.
   const char* prefix = "dbase";
   bool hasWindow = true;  // the lookup instance reads without a read window
+  // The lookup instance reads records as the file holds them: not unscrambled, and a deleted
+  // record reads like any other.
+  bool asStored = false;
 
   FILE* datei = nullptr;
   int handle = -1;
@@ -69,6 +73,18 @@ void DbaseReloadCount(DbaseTable& t);
 int DbaseFieldRead(DbaseTable& t, int n, uint8_t zeichensatz);
 int DbaseFieldWrite(DbaseTable& t, int n, uint8_t zeichensatz);
 
+// One query criterion against field n of the current record (DbaseCompare.cpp): negative,
+// 0 or positive as the field sorts before, matches or sorts after the criterion text.
+// `grossklein` 1 compares "C" texts case-sensitively.
+int DbaseFieldCompare(DbaseTable& t, int n, std::string_view criterion, uint8_t zeichensatz,
+                      int grossklein);
+// Whether a comparison result c satisfies the operator "=", "!", "<" or ">".
+bool DbaseOperatorHolds(char op, int c);
+
 // Record scrambling by mode (DbaseScramble.cpp): bytes 1 .. length - 1, byte 0 untouched.
 void DbaseScramble(uint8_t mode, const char* plain, char* stored, std::size_t length);
 void DbaseUnscramble(uint8_t mode, char* record, std::size_t length);
+
+// The main table and the one the linked lookups open (DbaseGlobals.cpp).
+extern DbaseTable dbase_tabelle;
+extern DbaseTable dbase_tabelle2;

@@ -5,18 +5,20 @@
 // dbase_tabelle2, the one the linked lookups open. Each dbase_ global below is a reference to
 // a member of dbase_tabelle, so `dbase_anzahldatensaetze` and
 // `dbase_tabelle.anzahldatensaetze` are one variable, and the windows read and write the
-// globals directly. The dbase2_ globals will name the members of dbase_tabelle2 the same way.
+// globals directly. The dbase2_ globals name the members of dbase_tabelle2 the same way
+// (DbaseLookup.h).
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 
+#include "engine/DbaseLocks.h"
+#include "engine/DbaseLookup.h"
+#include "engine/DbaseQuery.h"
 #include "engine/DbaseTable.h"
 #include "engine/DbaseText.h"
+#include "engine/DbaseValues.h"
 #include "platform/text.h"
-
-extern DbaseTable dbase_tabelle;
-extern DbaseTable dbase_tabelle2;
 
 inline FILE*& dbase_datei = dbase_tabelle.datei;
 inline int& dbase_handle = dbase_tabelle.handle;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/color.h"
 #include "platform/set.h"
 #include "platform/text.h"
 
@@ -31,6 +32,8 @@ struct FileDialogRequest {
   AnsiString initialDir;
   AnsiString defaultExt;
   AnsiString fileName;    // in: proposed name; out: the chosen one
+  bool overwritePrompt = false;  // save: ask before replacing a file
+  bool fileMustExist = false;    // open: only files that are there
 };
 
 class DialogHandler {
@@ -43,6 +46,8 @@ class DialogHandler {
   virtual bool InputQuery(const AnsiString& caption, const AnsiString& prompt,
                           AnsiString& value) = 0;
   virtual bool FileDialog(FileDialogRequest& request) = 0;
+  // Offers the colour and takes the one chosen; false when cancelled.
+  virtual bool ColorDialog(TColor& color) = 0;
 };
 
 // Installs a handler and returns the one it replaces; nullptr restores the Qt dialogs.
@@ -54,6 +59,7 @@ int MessageBox(const AnsiString& text, const AnsiString& caption, unsigned flags
 AnsiString InputBox(const AnsiString& caption, const AnsiString& prompt, const AnsiString& fallback);
 bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value);
 bool ExecuteFileDialog(FileDialogRequest& request);
+bool ExecuteColorDialog(TColor& color);
 
 // The button a dialog answers with when the user just presses Enter.
 int DefaultMessageDlgResult(TMsgDlgButtons buttons);

@@ -1,4 +1,5 @@
 #include "platform/files.h"
+#include "platform/wildcard.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -28,28 +29,9 @@ bool IsDelimiter(char c) { return c == '/' || c == '\\'; }
 
 std::size_t LastDelimiter(const AnsiString& name) { return name.find_last_of("/\\"); }
 
-bool SameLetter(char a, char b) { return AnsiUpperChar(a) == AnsiUpperChar(b); }
-
-// '*' matches any run, '?' any one character; letters match without case.
+// Letters match without case; "*.*" matches every name, as the folder search has it.
 bool MatchesMask(const AnsiString& mask, const AnsiString& name) {
-  if (mask == "*.*") return true;
-  std::size_t m = 0, n = 0, starMask = std::string::npos, starName = 0;
-  while (n < name.size()) {
-    if (m < mask.size() && mask[m] == '*') {
-      starMask = m++;
-      starName = n;
-    } else if (m < mask.size() && (mask[m] == '?' || SameLetter(mask[m], name[n]))) {
-      ++m;
-      ++n;
-    } else if (starMask != std::string::npos) {
-      m = starMask + 1;
-      n = ++starName;
-    } else {
-      return false;
-    }
-  }
-  while (m < mask.size() && mask[m] == '*') ++m;
-  return m == mask.size();
+  return mask == "*.*" || MatchWildcard(mask, name, true);
 }
 
 int DosDateTime(time_t seconds) {

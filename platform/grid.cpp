@@ -11,19 +11,14 @@ constexpr int kDefaultWidth = 320;
 constexpr int kDefaultHeight = 120;
 }  // namespace
 
-TCustomGrid::TCustomGrid(TComponent* AOwner)
-    : TWinControl(AOwner, new GridWidget(this)),
-      Canvas(new TCanvas),
-      view_(static_cast<GridWidget*>(Widget())),
-      canvas_(Canvas),
-      font_(std::make_unique<TFont>()) {
+TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomGrid(AOwner, new GridWidget(this)) {}
+
+TCustomGrid::TCustomGrid(TComponent* AOwner, GridWidget* view)
+    : TCustomControl(AOwner, view, view->Surface()), view_(view) {
   AddInputWidget(view_->viewport());
-  view_->viewport()->installEventFilter(view_);
   SetTabStop(true);
-  font_->OnChange = [this](TObject*) { GridFontChanged(); };
-  FontChanged();
   SetBorderStyle(bsSingle);
-  TWinControl::SetBounds(0, 0, kDefaultWidth, kDefaultHeight);
+  TCustomControl::SetBounds(0, 0, kDefaultWidth, kDefaultHeight);
   SyncClientSize();
 }
 
@@ -114,11 +109,6 @@ void TCustomGrid::SetBorderStyle(TBorderStyle value) {
   SyncClientSize();
 }
 
-void TCustomGrid::SetColor(TColor value) {
-  color_ = value;
-  Invalidate();
-}
-
 void TCustomGrid::SetFixedColor(TColor value) {
   fixedColor_ = value;
   Invalidate();
@@ -129,28 +119,14 @@ void TCustomGrid::SetDefaultDrawing(bool value) {
   Invalidate();
 }
 
-// The control's font (from the parent, or set on the control) becomes the grid's Font.
 void TCustomGrid::FontChanged() {
-  TWinControl::FontChanged();
-  if (syncingFont_) return;
-  syncingFont_ = true;
-  const ControlFont& font = TWinControl::GetFont();
-  font_->SetName(font.Name);
-  font_->SetHeight(font.Height);
-  font_->SetStyle(font.Bold ? TFontStyles{fsBold} : TFontStyles{});
-  syncingFont_ = false;
+  TCustomControl::FontChanged();
   Invalidate();
 }
 
-// The grid's Font, set by the program, becomes the control's, which the editor takes on.
-void TCustomGrid::GridFontChanged() {
+void TCustomGrid::ColorChanged() {
+  TCustomControl::ColorChanged();
   Invalidate();
-  if (syncingFont_) return;
-  syncingFont_ = true;
-  SetFontName(font_->GetName());
-  SetFontHeight(font_->GetHeight());
-  SetFontBold(font_->GetStyle().Contains(fsBold));
-  syncingFont_ = false;
 }
 
 void TCustomGrid::SizeChanged(int, int) {}
@@ -166,7 +142,7 @@ int TCustomGrid::GetClientHeight() const { return view_->viewport()->height(); }
 void TCustomGrid::Resize() {
   view_->LayOutNow();
   SyncClientSize();
-  TWinControl::Resize();
+  TCustomControl::Resize();
 }
 
 // The viewport's size as the shape knows it; scroll bars that come or go change it again.
@@ -243,24 +219,8 @@ void TCustomGrid::FirstShown() {
 }
 
 void TCustomGrid::Loaded() {
-  TWinControl::Loaded();
+  TCustomControl::Loaded();
   SyncClientSize();
-}
-
-void TCustomGrid::ShowHintAt(TPoint clientPos, TPoint screenPos) {
-  THintInfo info;
-  info.CursorPos = clientPos;
-  info.HintPos = screenPos;
-  info.CursorRect = {0, 0, GetClientWidth(), GetClientHeight()};
-  TCMHintShow message{&info, 0};
-  CMHintShow(message);
-  view_->ShowHint(message.Result ? AnsiString() : info.HintStr, info);
-}
-
-void TCustomGrid::CMHintShow(TCMHintShow& Message) {
-  AnsiString hint = GetHint();
-  Message.HintInfo->HintStr = hint.substr(0, hint.find('|'));
-  if (!GetShowHint() || Message.HintInfo->HintStr.empty()) Message.Result = 1;
 }
 
 // --- position ------------------------------------------------------------------------------

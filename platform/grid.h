@@ -9,18 +9,12 @@
 #include <functional>
 #include <memory>
 
-#include "platform/canvas.h"
-#include "platform/font.h"
-#include "platform/forms.h"
+#include "platform/customcontrol.h"
 #include "platform/grid_shape.h"
 #include "platform/scroll_style.h"
-#include "platform/wincontrol.h"
 
 class GridWidget;
 class TInplaceEdit;
-
-// A control's border: bsNone or bsSingle of the form border styles.
-using TBorderStyle = TFormBorderStyle;
 
 // The requests of WM_HSCROLL and WM_VSCROLL. Positions are first columns and rows: the scroll
 // bars count in columns and rows, not in pixels.
@@ -46,30 +40,13 @@ struct TWMScroll {
   int Pos = 0;
 };
 
-// A hint about to show: a handler may change its text, place and colour, or refuse it by a
-// non-zero Result.
-struct THintInfo {
-  AnsiString HintStr;
-  TPoint CursorPos;  // client coordinates
-  TPoint HintPos;    // screen coordinates
-  TColor HintColor = clInfoBk;
-  TRect CursorRect;  // the hint hides when the mouse leaves it
-};
-struct TCMHintShow {
-  THintInfo* HintInfo = nullptr;
-  LRESULT Result = 0;
-};
-
-class TCustomGrid : public TWinControl {
+class TCustomGrid : public TCustomControl {
  public:
   ~TCustomGrid() override;
 
-  TCanvas* const Canvas;
   // The viewport's size.
   int GetClientWidth() const override;
   int GetClientHeight() const override;
-  // The grid's font; the control's own font record (parent font) flows into it.
-  TFont* GetFont() const { return font_.get(); }
 
   // Shape.
   int GetColCount() const { return shape_.Cols().Count(); }
@@ -96,8 +73,6 @@ class TCustomGrid : public TWinControl {
   void SetScrollBars(TScrollStyle value);
   TBorderStyle GetBorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle value);
-  TColor GetColor() const { return color_; }
-  void SetColor(TColor value);
   TColor GetFixedColor() const { return fixedColor_; }
   void SetFixedColor(TColor value);
 
@@ -154,7 +129,7 @@ class TCustomGrid : public TWinControl {
 
   // Hooks of derived grids.
   virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) = 0;
-  virtual void Paint();
+  void Paint() override;
   virtual bool SelectCell(int ACol, int ARow);
   virtual void TopLeftChanged() {}
   virtual void SizeChanged(int OldColCount, int OldRowCount);
@@ -166,15 +141,13 @@ class TCustomGrid : public TWinControl {
   // Index is the line, SizingPos the border, SizingOfs the press's distance from it.
   virtual void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
                                int& SizingOfs);
-  // One notch of the wheel; true when handled. The current row moves by the system's lines
-  // per notch.
-  virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
-  virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+  // One notch of the wheel: unless OnMouseWheelDown (Up) handles it, the current row moves by
+  // the system's lines per notch.
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   virtual void WMHScroll(TWMScroll& Message);
   virtual void WMVScroll(TWMScroll& Message);
   virtual void WMTimer(int TimerID);
-  // The hint of the grid is about to show.
-  virtual void CMHintShow(TCMHintShow& Message);
   // Paints the border around the client area; the canvas covers the whole control.
   virtual void WMNCPaint(TCanvas& /*WindowCanvas*/) {}
   // Runs once, when the control's window first shows.
@@ -204,6 +177,7 @@ class TCustomGrid : public TWinControl {
   void Resize() override;
   void Loaded() override;
   void FontChanged() override;
+  void ColorChanged() override;
   QWidget* ClientWidget() const override;
 
   // Moves the current cell (and the anchor with MoveAnchor) after SelectCell agrees, showing
@@ -220,17 +194,13 @@ class TCustomGrid : public TWinControl {
   friend class TInplaceEdit;
 
   GridWidget* view_;
-  std::unique_ptr<TCanvas> canvas_;
-  std::unique_ptr<TFont> font_;
   TGridShape shape_;
   TScrollStyle scrollBars_ = ssBoth;
   TBorderStyle borderStyle_ = bsSingle;
-  TColor color_ = clWindow;
   TColor fixedColor_ = clBtnFace;
   bool defaultDrawing_ = true;
   TGridState gridState_ = gsNormal;
   bool windowCreated_ = false;
-  bool syncingFont_ = false;
   bool reshaping_ = false;
 
   // Sizing and moving by the mouse: the line, where it started and where it is now.
@@ -253,7 +223,6 @@ class TCustomGrid : public TWinControl {
   void Reshape(Change change);
   void Reshaped(TGridCoord oldTopLeft);
   void SyncClientSize();
-  void GridFontChanged();
   void UpdateScrollBars();
   void SetTopLeft(TGridCoord topLeft);
   void SetLineSize(GridAxis axis, int index, int value);
@@ -286,9 +255,7 @@ class TCustomGrid : public TWinControl {
   bool EditorFocused() const;
 
   // From the widget.
-  void PaintClient(const TRect& clip);
+  TCustomGrid(TComponent* AOwner, GridWidget* view);
   void ScrollBarAction(GridAxis axis, int code, int pos);
-  void WheelNotch(bool down, TShiftState shift, TPoint pos);
-  void ShowHintAt(TPoint clientPos, TPoint screenPos);
   void FirstShown();
 };

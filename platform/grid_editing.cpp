@@ -89,6 +89,6 @@ void TCustomGrid::PlaceEditor() {
 }
 
 void TCustomGrid::DoExit() {
-  TWinControl::DoExit();
+  TCustomControl::DoExit();
   if (!EditorFocused() && !GetOptions().Contains(goAlwaysShowEditor)) HideEditor();
 }

@@ -38,7 +38,7 @@ void TCustomGrid::WMGetDlgCode(TWMGetDlgCode& Message) {
 }
 
 void TCustomGrid::KeyDown(WORD& Key, TShiftState Shift) {
-  TWinControl::KeyDown(Key, Shift);
+  TCustomControl::KeyDown(Key, Shift);
   if (Key == VK_F2 && Editable(GetOptions())) {
     SetEditorMode(true);
     Key = 0;
@@ -65,7 +65,7 @@ bool TCustomGrid::NavigationKey(WORD key, TShiftState shift) {
 
 // Enter opens the editor and, in it, closes it; with goAlwaysShowEditor it selects the text.
 void TCustomGrid::KeyPress(char& Key) {
-  TWinControl::KeyPress(Key);
+  TCustomControl::KeyPress(Key);
   if (Key != '\r' || !Editable(GetOptions())) return;
   if (!editorMode_) {
     ShowEditor();
@@ -85,5 +85,5 @@ void TCustomGrid::WMChar(TWMChar& Message) {
   if (typed && Editable(GetOptions()) && !EditorFocused())
     ShowEditorChar(c);
   else
-    TWinControl::WMChar(Message);
+    TCustomControl::WMChar(Message);
 }

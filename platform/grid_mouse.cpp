@@ -66,7 +66,7 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
       }
     }
   }
-  TWinControl::MouseDown(Button, Shift, X, Y);
+  TCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
 void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
@@ -84,7 +84,7 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
                                             : GetCursor();
     view_->viewport()->setCursor(ToCursorShape(cursor));
   }
-  TWinControl::MouseMove(Shift, X, Y);
+  TCustomControl::MouseMove(Shift, X, Y);
 }
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -96,7 +96,7 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     TrackDrag(X, Y);
     EndDrag();
   }
-  TWinControl::MouseUp(Button, Shift, X, Y);
+  TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
 // Sizing at a border of the fixed cells, or moving a fixed cell's column or row.
@@ -190,18 +190,16 @@ void TCustomGrid::WMTimer(int TimerID) {
   if (TimerID == kScrollTimer && gridState_ != gsNormal) ScrollTowards(dragMouse_.x, dragMouse_.y);
 }
 
-bool TCustomGrid::DoMouseWheelDown(TShiftState, TPoint) {
+bool TCustomGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+  if (TCustomControl::DoMouseWheelDown(Shift, MousePos)) return true;
   int row = std::min(GetRow() + QApplication::wheelScrollLines(), GetRowCount() - 1);
   if (row > GetRow() && row >= GetFixedRows()) SetRow(row);
   return true;
 }
 
-bool TCustomGrid::DoMouseWheelUp(TShiftState, TPoint) {
+bool TCustomGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+  if (TCustomControl::DoMouseWheelUp(Shift, MousePos)) return true;
   int row = std::max(GetRow() - QApplication::wheelScrollLines(), GetFixedRows());
   if (row < GetRow() && row < GetRowCount()) SetRow(row);
   return true;
-}
-
-void TCustomGrid::WheelNotch(bool down, TShiftState shift, TPoint pos) {
-  down ? DoMouseWheelDown(shift, pos) : DoMouseWheelUp(shift, pos);
 }

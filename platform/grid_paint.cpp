@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "platform/edge.h"
-#include "platform/gdi.h"
 #include "platform/grid.h"
 #include "platform/inplace_edit.h"
 
@@ -51,31 +50,24 @@ void Fill(TCanvas& canvas, TColor color, const TRect& r) {
 
 // The focus shows only while the grid or its editor has it.
 void TCustomGrid::WMSetFocus() {
-  TWinControl::WMSetFocus();
+  TCustomControl::WMSetFocus();
   Invalidate();
 }
 
 void TCustomGrid::WMKillFocus() {
-  TWinControl::WMKillFocus();
+  TCustomControl::WMKillFocus();
   Invalidate();
 }
 
-void TCustomGrid::PaintClient(const TRect& clip) {
-  int saved = SaveDC(Canvas);
-  IntersectClipRect(Canvas, clip.Left, clip.Top, clip.Right, clip.Bottom);
-  Paint();
-  RestoreDC(Canvas, saved);
-}
-
 void TCustomGrid::Paint() {
-  TRect clip = Canvas->GetClipRect();
-  Canvas->SetFont(font_.get());
+  TCanvas* canvas = GetCanvas();
+  TRect clip = canvas->GetClipRect();
   PaintCells(clip);
   PaintGridLines(clip);
   int right = ShownEnd(shape_.Cols());
   int bottom = ShownEnd(shape_.Rows());
-  Fill(*Canvas, color_, {right, 0, GetClientWidth(), GetClientHeight()});
-  Fill(*Canvas, color_, {0, bottom, right, GetClientHeight()});
+  Fill(*canvas, GetColor(), {right, 0, GetClientWidth(), GetClientHeight()});
+  Fill(*canvas, GetColor(), {0, bottom, right, GetClientHeight()});
   PaintDragLine();
 }
 
@@ -92,13 +84,15 @@ TGridDrawState TCustomGrid::DrawStateOf(int col, int row) const {
 }
 
 void TCustomGrid::FillDefault(int, int, const TRect& rect, TGridDrawState state) {
+  TCanvas* canvas = GetCanvas();
   bool selected = state.Contains(gdSelected);
-  Canvas->Font->SetColor(selected ? clHighlightText : font_->GetColor());
-  TColor back = state.Contains(gdFixed) ? fixedColor_ : selected ? clHighlight : color_;
-  Fill(*Canvas, back, rect);
+  canvas->Font->SetColor(selected ? clHighlightText : GetFont()->GetColor());
+  TColor back = state.Contains(gdFixed) ? fixedColor_ : selected ? clHighlight : GetColor();
+  Fill(*canvas, back, rect);
 }
 
 void TCustomGrid::PaintCells(const TRect& clip) {
+  TCanvas* canvas = GetCanvas();
   std::vector<ShownLine> cols = ShownLines(shape_.Cols(), clip.Left, clip.Right);
   std::vector<ShownLine> rows = ShownLines(shape_.Rows(), clip.Top, clip.Bottom);
   TGridOptions options = GetOptions();
@@ -112,22 +106,23 @@ void TCustomGrid::PaintCells(const TRect& clip) {
       if (!defaultDrawing_) continue;
       if (state.Contains(gdFixed) && raised) {
         TRect edge = rect;
-        DrawEdge(Canvas, &edge, BDR_RAISEDINNER, BF_RECT);
+        DrawEdge(canvas, &edge, BDR_RAISEDINNER, BF_RECT);
       }
-      if (state.Contains(gdFocused) && !options.Contains(goRowSelect)) Canvas->DrawFocusRect(rect);
+      if (state.Contains(gdFocused) && !options.Contains(goRowSelect)) canvas->DrawFocusRect(rect);
     }
   }
   if (!defaultDrawing_ || !options.Contains(goRowSelect) || !Focused() || cols.empty()) return;
   for (const ShownLine& row : rows)
     if (row.index == GetRow() && row.index >= GetFixedRows()) {
       int left = std::max(cols.front().start, shape_.Cols().FixedExtent());
-      Canvas->DrawFocusRect({left, row.start, cols.back().end, row.end});
+      canvas->DrawFocusRect({left, row.start, cols.back().end, row.end});
     }
 }
 
 // The gaps after each line shown, in the colours of the cells they border: a line where the
 // options draw one, else the cells' background.
 void TCustomGrid::PaintGridLines(const TRect& clip) {
+  TCanvas* canvas = GetCanvas();
   const TGridAxis& colAxis = shape_.Cols();
   const TGridAxis& rowAxis = shape_.Rows();
   TGridOptions options = GetOptions();
@@ -135,30 +130,31 @@ void TCustomGrid::PaintGridLines(const TRect& clip) {
   int right = ShownEnd(colAxis), bottom = ShownEnd(rowAxis);
   auto colour = [&](bool fixed, TGridOption fixedOption, TGridOption option) {
     if (fixed) return options.Contains(fixedOption) ? kFixedLineColor : fixedColor_;
-    return options.Contains(option) ? kLineColor : color_;
+    return options.Contains(option) ? kLineColor : GetColor();
   };
   for (const ShownLine& col : ShownLines(colAxis, clip.Left, clip.Right)) {
     TRect gap{col.end, 0, col.end + colAxis.LineWidthAfter(col.index), 0};
     bool fixedCol = col.index < colAxis.Fixed();
     gap.Bottom = std::min(fixedHeight, bottom);
-    Fill(*Canvas, colour(true, goFixedVertLine, goVertLine), gap);
+    Fill(*canvas, colour(true, goFixedVertLine, goVertLine), gap);
     gap.Top = gap.Bottom;
     gap.Bottom = bottom;
-    Fill(*Canvas, colour(fixedCol, goFixedVertLine, goVertLine), gap);
+    Fill(*canvas, colour(fixedCol, goFixedVertLine, goVertLine), gap);
   }
   for (const ShownLine& row : ShownLines(rowAxis, clip.Top, clip.Bottom)) {
     TRect gap{0, row.end, std::min(fixedWidth, right), row.end + rowAxis.LineWidthAfter(row.index)};
     bool fixedRow = row.index < rowAxis.Fixed();
-    Fill(*Canvas, colour(true, goFixedHorzLine, goHorzLine), gap);
+    Fill(*canvas, colour(true, goFixedHorzLine, goHorzLine), gap);
     gap.Left = gap.Right;
     gap.Right = right;
-    Fill(*Canvas, colour(fixedRow, goFixedHorzLine, goHorzLine), gap);
+    Fill(*canvas, colour(fixedRow, goFixedHorzLine, goHorzLine), gap);
   }
 }
 
 // While a column or row is sized, the line where its border would go; while one is moved,
 // a thick line where it would land.
 void TCustomGrid::PaintDragLine() {
+  TCanvas* canvas = GetCanvas();
   bool columns = gridState_ == gsColSizing || gridState_ == gsColMoving;
   int pos;
   int thickness = 1;
@@ -175,5 +171,5 @@ void TCustomGrid::PaintDragLine() {
   }
   TRect line = columns ? TRect{pos, 0, pos + thickness, GetClientHeight()}
                        : TRect{0, pos, GetClientWidth(), pos + thickness};
-  Fill(*Canvas, clBlack, line);
+  Fill(*canvas, clBlack, line);
 }

@@ -1,25 +1,16 @@
 #include "platform/qt_font.h"
 
-#include <algorithm>
+#include <QWidget>
 #include <cstdlib>
 
-#include "platform/qt_text.h"
+#include "platform/qt_canvas.h"
+#include "platform/qt_color.h"
 
-namespace {
-// Faces of the Windows dialogs that have no counterpart here.
-constexpr const char* kSansSerifFaces[] = {"MS Sans Serif", "Microsoft Sans Serif",
-                                           "MS Shell Dlg", "MS Shell Dlg 2"};
+QFont ToQFont(const TFont& font) { return ToQFont(font.ToLogFont(), std::abs(font.GetHeight())); }
 
-bool IsSansSerifFace(const AnsiString& name) {
-  return std::any_of(std::begin(kSansSerifFaces), std::end(kSansSerifFaces),
-                     [&](const char* face) { return SameText(name, face); });
-}
-}  // namespace
-
-QFont ToQFont(const ControlFont& font) {
-  QFont result(IsSansSerifFace(font.Name) ? QStringLiteral("Sans Serif") : ToQString(font.Name));
-  result.setStyleHint(QFont::SansSerif);
-  result.setPixelSize(std::max(1, std::abs(font.Height)));
-  result.setBold(font.Bold);
-  return result;
+void SetWidgetColor(QWidget* widget, QPalette::ColorRole role, TColor color) {
+  QPalette palette = widget->palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+    palette.setColor(group, role, ToQColor(color));
+  widget->setPalette(palette);
 }

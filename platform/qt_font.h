@@ -1,10 +1,14 @@
-// Where control fonts meet Qt. Private to platform/.
+// Where control fonts and colours meet Qt widgets. Private to platform/.
 #pragma once
 
 #include <QFont>
+#include <QPalette>
 
-#include "platform/control_font.h"
+#include "platform/font.h"
 
-// The Windows dialog faces become the system's sans-serif font; sizes are kept in pixels so
-// that the designed layouts fit whatever the screen's resolution.
-QFont ToQFont(const ControlFont& font);
+class QWidget;
+
+// The font as the canvas draws it, at the control's 96 pixels per inch.
+QFont ToQFont(const TFont& font);
+// Sets a colour of the widget's palette while it is enabled; a disabled widget keeps Qt's.
+void SetWidgetColor(QWidget* widget, QPalette::ColorRole role, TColor color);

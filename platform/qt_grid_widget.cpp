@@ -1,22 +1,16 @@
 #include "platform/qt_grid_widget.h"
 
 #include <QCoreApplication>
-#include <QHelpEvent>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTimerEvent>
-#include <QToolTip>
-#include <QWheelEvent>
 
 #include "platform/application.h"
 #include "platform/qt_canvas.h"
-#include "platform/qt_text.h"
+#include "platform/qt_painted_widget.h"
 
 namespace {
-
-constexpr int kNotch = 120;
 
 int ScrollCodeOf(int action) {
   switch (action) {
@@ -31,22 +25,20 @@ int ScrollCodeOf(int action) {
   }
 }
 
-TShiftState ShiftOf(Qt::KeyboardModifiers modifiers) {
-  TShiftState shift;
-  if (modifiers & Qt::ShiftModifier) shift << ssShift;
-  if (modifiers & Qt::ControlModifier) shift << ssCtrl;
-  if (modifiers & Qt::AltModifier) shift << ssAlt;
-  return shift;
-}
-
 }  // namespace
 
-GridWidget::GridWidget(TCustomGrid* grid) : grid_(grid) {
+GridWidget::GridWidget(TCustomGrid* grid) : grid_(grid), surface_(new PaintedWidget) {
+  setViewport(surface_);
   setFocusPolicy(Qt::StrongFocus);
-  viewport()->setAutoFillBackground(false);
-  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  surface_->setAttribute(Qt::WA_OpaquePaintEvent);
   ConnectBar(verticalScrollBar(), GridAxis::Rows);
   ConnectBar(horizontalScrollBar(), GridAxis::Columns);
+}
+
+void GridWidget::Detach() {
+  grid_ = nullptr;
+  for (auto [id, qtId] : timers_) killTimer(qtId);
+  timers_.clear();
 }
 
 void GridWidget::ConnectBar(QScrollBar* bar, GridAxis axis) {
@@ -90,13 +82,14 @@ void GridWidget::LayOutNow() {
   QCoreApplication::sendEvent(this, &event);
 }
 
+// The frame is the grid's border: WMNCPaint draws on it after Qt.
 bool GridWidget::event(QEvent* event) {
   bool result = QAbstractScrollArea::event(event);
   if (!grid_) return result;
   if (event->type() == QEvent::Paint) {
     QPainter painter(this);
-    CanvasPainterBinding binding(*grid_->canvas_, painter);
-    Application->HandleEvent([&] { grid_->WMNCPaint(*grid_->canvas_); });
+    CanvasPainterBinding binding(*grid_->GetCanvas(), painter);
+    Application->HandleEvent([&] { grid_->WMNCPaint(*grid_->GetCanvas()); });
   } else if (event->type() == QEvent::Show) {
     Application->HandleEvent([&] { grid_->FirstShown(); });
   }
@@ -106,55 +99,10 @@ bool GridWidget::event(QEvent* event) {
 bool GridWidget::viewportEvent(QEvent* event) {
   if (!grid_) return QAbstractScrollArea::viewportEvent(event);
   switch (event->type()) {
-    case QEvent::Paint: {
-      QPainter painter(viewport());
-      CanvasPainterBinding binding(*grid_->canvas_, painter);
-      TRect clip = FromQRect(static_cast<QPaintEvent*>(event)->rect());
-      Application->HandleEvent([&] { grid_->PaintClient(clip); });
-      return true;
-    }
+    case QEvent::Paint: return false;  // the surface paints itself through the grid's Paint
     case QEvent::Resize: Application->HandleEvent([&] { grid_->SyncClientSize(); }); return false;
     default: return QAbstractScrollArea::viewportEvent(event);
   }
-}
-
-// Installed on the viewport after the control's own filter, so it sees hints first.
-bool GridWidget::eventFilter(QObject* watched, QEvent* event) {
-  if (!grid_ || watched != viewport() || event->type() != QEvent::ToolTip) return false;
-  auto* help = static_cast<QHelpEvent*>(event);
-  Application->HandleEvent([&] {
-    grid_->ShowHintAt({help->pos().x(), help->pos().y()},
-                      {help->globalPos().x(), help->globalPos().y()});
-  });
-  return true;
-}
-
-void GridWidget::wheelEvent(QWheelEvent* event) {
-  if (!grid_) return;
-  wheelRest_ += event->angleDelta().y();
-  TPoint at{static_cast<int>(event->position().x()), static_cast<int>(event->position().y())};
-  TShiftState shift = ShiftOf(event->modifiers());
-  Application->HandleEvent([&] {
-    for (; wheelRest_ <= -kNotch; wheelRest_ += kNotch) grid_->WheelNotch(true, shift, at);
-    for (; wheelRest_ >= kNotch; wheelRest_ -= kNotch) grid_->WheelNotch(false, shift, at);
-  });
-  event->accept();
-}
-
-void GridWidget::Detach() {
-  grid_ = nullptr;
-  for (auto [id, qtId] : timers_) killTimer(qtId);
-  timers_.clear();
-}
-
-void GridWidget::ShowHint(const AnsiString& text, const THintInfo& info) {
-  if (text.empty()) {
-    QToolTip::hideText();
-    return;
-  }
-  const TRect& r = info.CursorRect;
-  QToolTip::showText({info.HintPos.x, info.HintPos.y}, ToQString(text), viewport(),
-                     QRect(r.Left, r.Top, r.Width(), r.Height()));
 }
 
 void GridWidget::SetTimer(int id, int milliseconds) {

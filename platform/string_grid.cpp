@@ -36,8 +36,8 @@ TGridLineStrings TStringGrid::Rows(int index) {
 void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
   const AnsiString& text = cells_.Text(ACol, ARow);
   if (GetDefaultDrawing() && !text.empty()) {
-    Canvas->Brush->SetStyle(bsClear);
-    Canvas->TextRect(ARect, ARect.Left + kTextOffset, ARect.Top + kTextOffset, text);
+    GetCanvas()->Brush->SetStyle(bsClear);
+    GetCanvas()->TextRect(ARect, ARect.Left + kTextOffset, ARect.Top + kTextOffset, text);
   }
   TDrawGrid::DrawCell(ACol, ARow, ARect, AState);
 }

@@ -21,7 +21,9 @@ bool MessageLog::NextText(AnsiString& text, bool& cancelled) {
     answers_.pop_front();
     return false;
   }
-  text = std::get<AnsiString>(answers_.front());
+  const auto* answer = std::get_if<AnsiString>(&answers_.front());
+  if (!answer) return false;  // meant for another dialog
+  text = *answer;
   answers_.pop_front();
   return true;
 }
@@ -57,4 +59,17 @@ bool MessageLog::FileDialog(FileDialogRequest& request) {
   if (!NextText(text, cancelled)) return false;
   request.fileName = text;
   return true;
+}
+
+bool MessageLog::ColorDialog(TColor& color) {
+  texts.emplace_back();
+  captions.emplace_back();
+  if (answers_.empty()) return false;
+  if (const auto* answer = std::get_if<ColorAnswer>(&answers_.front())) {
+    color = answer->color;
+    answers_.pop_front();
+    return true;
+  }
+  if (std::holds_alternative<int>(answers_.front())) answers_.pop_front();  // a button: cancel
+  return false;
 }

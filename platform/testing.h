@@ -18,17 +18,23 @@ class MessageLog : public DialogHandler {
   // A button result (mrYes, IDNO, mrCancel ...) or a text for an input or file dialog.
   void Answer(int result) { answers_.emplace_back(result); }
   void Answer(const AnsiString& text) { answers_.emplace_back(text); }
+  // The colour a colour dialog chooses (mrCancel cancels it).
+  void AnswerColor(TColor color) { answers_.emplace_back(ColorAnswer{color}); }
 
-  std::vector<AnsiString> texts;     // message texts, prompts and file dialog titles
+  std::vector<AnsiString> texts;     // message texts, prompts, dialog titles ("" for colours)
   std::vector<AnsiString> captions;  // the matching captions ("" where there is none)
 
   int MessageDlg(const AnsiString& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
   int MessageBox(const AnsiString& text, const AnsiString& caption, unsigned flags) override;
   bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value) override;
   bool FileDialog(FileDialogRequest& request) override;
+  bool ColorDialog(TColor& color) override;
 
  private:
-  std::deque<std::variant<int, AnsiString>> answers_;
+  struct ColorAnswer {
+    TColor color;
+  };
+  std::deque<std::variant<int, AnsiString, ColorAnswer>> answers_;
   DialogHandler* previous_;
   bool NextResult(int& result);
   bool NextText(AnsiString& text, bool& cancelled);

@@ -35,7 +35,7 @@ TEST_F(MainWindow, TextsAndPlaces) {
   EXPECT_EQ(form.GetCaption(), "Kalventodatenbank");
   EXPECT_EQ(form.GetWidth(), 674);
   EXPECT_EQ(form.GetHeight(), 390);
-  EXPECT_EQ(form.GetFont().Size, 8);
+  EXPECT_EQ(form.GetFont()->GetSize(), 8);
 
   const Expected labels[] = {
       {form.lblTitel, 232, 48, 0, "Kalvento f\xFCr Vandrix V7"},
@@ -62,8 +62,8 @@ TEST_F(MainWindow, TextsAndPlaces) {
       EXPECT_EQ(e.label->GetCaption(), e.caption);
     }
     bool title = e.width == 0;
-    EXPECT_EQ(e.label->GetFont().Bold, title);
-    EXPECT_EQ(e.label->GetFont().Height, title ? -16 : -11);
+    EXPECT_EQ(e.label->GetFont()->GetStyle().Contains(fsBold), title);
+    EXPECT_EQ(e.label->GetFont()->GetHeight(), title ? -16 : -11);
   }
   EXPECT_EQ(form.lblNote->GetCaption().find("www"), AnsiString::npos);
   EXPECT_NE(form.lblNote->GetCaption().find("Reichelt"), AnsiString::npos);

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontInfo>
+#include <QLabel>
 #include <QTest>
 #include <QWidget>
 
 #include "platform/button.h"
+#include "platform/edit.h"
 #include "platform/forms.h"
 #include "platform/label.h"
 
@@ -51,25 +54,43 @@ TEST_F(Controls, WidgetFollowsBoundsVisibleAndEnabled) {
 TEST_F(Controls, FontComesFromTheParentUntilTheControlSetsItsOwn) {
   auto* label = new TLabel(&form);
   label->SetParent(&form);
-  form.SetFontSize(10);
-  EXPECT_EQ(label->GetFont().Height, -13);
+  form.GetFont()->SetSize(10);
+  EXPECT_EQ(label->GetFont()->GetHeight(), -13);
+  EXPECT_TRUE(label->GetParentFont());
 
-  label->SetFontBold(true);
+  label->GetFont()->SetStyle(fsBold);
   EXPECT_FALSE(label->GetParentFont());
-  form.SetFontSize(12);
-  EXPECT_EQ(label->GetFont().Size, 10);
+  form.GetFont()->SetSize(12);
+  EXPECT_EQ(label->GetFont()->GetSize(), 10);
   EXPECT_TRUE(label->Widget()->font().bold());
 
   label->SetParentFont(true);
-  EXPECT_EQ(label->GetFont().Size, 12);
-  EXPECT_FALSE(label->GetFont().Bold);
+  EXPECT_EQ(label->GetFont()->GetSize(), 12);
+  EXPECT_FALSE(label->GetFont()->GetStyle().Contains(fsBold));
+}
+
+TEST_F(Controls, FontColourAndColourReachTheWidget) {
+  auto* label = new TLabel(&form);
+  label->SetParent(&form);
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  label->GetFont()->SetColor(clRed);
+  EXPECT_EQ(label->Widget()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  form.SetColor(clYellow);  // the label follows its parent's colour; the edit keeps its own
+  EXPECT_EQ(label->GetColor(), clYellow);
+  EXPECT_EQ(label->Widget()->palette().color(QPalette::Window), QColor(255, 255, 0));
+  EXPECT_EQ(edit->GetColor(), clWindow);
+  edit->SetColor(clAqua);
+  EXPECT_EQ(edit->Widget()->palette().color(QPalette::Base), QColor(0, 255, 255));
+  label->SetTransparent(true);
+  EXPECT_FALSE(label->Widget()->autoFillBackground());
 }
 
 TEST_F(Controls, DialogFontBecomesTheSystemSansSerifInPixels) {
-  ControlFont font;
-  EXPECT_EQ(font.Height, -11);  // 8 points
+  TFont font;
+  EXPECT_EQ(font.GetHeight(), -11);  // 8 points
   font.SetHeight(-16);
-  EXPECT_EQ(font.Size, 12);
+  EXPECT_EQ(font.GetSize(), 12);
 
   QFont qt = form.Widget()->font();
   EXPECT_EQ(qt.pixelSize(), 11);
@@ -122,6 +143,42 @@ TEST_F(Controls, ButtonClickFiresOnClickOnlyWhenEnabled) {
   button->SetEnabled(false);
   QTest::mouseClick(button->Widget(), Qt::LeftButton);
   EXPECT_EQ(senders, std::vector<TObject*>{button});
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Label, AcceleratorShowsWithoutItsAmpersandAndFocusesTheFocusControl) {
+  TForm form(nullptr);
+  auto* label = new TLabel(&form);
+  label->SetParent(&form);
+  label->SetCaption("&Name && Vorname");
+  EXPECT_EQ(static_cast<QLabel*>(label->Widget())->text(), "Name & Vorname");
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  edit->SetTop(30);
+  auto* other = new TEdit(&form);
+  other->SetParent(&form);
+  label->SetFocusControl(edit);
+  form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+  other->SetFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+  EXPECT_TRUE(edit->Focused());
+  delete edit;  // the label lets go of it
+  EXPECT_EQ(label->GetFocusControl(), nullptr);
+  EXPECT_EQ(static_cast<QLabel*>(label->Widget())->text(), "Name & Vorname");
+}
+
+TEST(Label, AlignmentAndLayoutPlaceTheTextInsideTheLabel) {
+  TForm form(nullptr);
+  TLabel label(&form);
+  label.SetParent(&form);
+  label.SetAutoSize(false);
+  label.SetAlignment(taRightJustify);
+  label.SetLayout(tlCenter);
+  EXPECT_EQ(static_cast<QLabel*>(label.Widget())->alignment(), Qt::AlignRight | Qt::AlignVCenter);
 }
 
 }  // namespace

@@ -99,8 +99,8 @@ TEST_F(GridEditing, TheEditorTakesTheGridsFont) {
   grid->GetFont()->SetStyle(fsBold);
   Key(Qt::Key_F2);
   ASSERT_TRUE(EditorShown());
-  EXPECT_EQ(Editor()->GetFont().Height, -20);
-  EXPECT_TRUE(Editor()->GetFont().Bold);
+  EXPECT_EQ(Editor()->GetFont()->GetHeight(), -20);
+  EXPECT_TRUE(Editor()->GetFont()->GetStyle().Contains(fsBold));
 }
 
 TEST_F(GridEditing, AProgramWriteToTheEditedCellReloadsTheEditor) {

@@ -35,11 +35,11 @@ class HookGrid : public TStringGrid {
     TStringGrid::CalcSizingState(X, Y, State, Index, Pos, Ofs);
     if (refuseSizing) State = gsNormal;
   }
-  void CMHintShow(TCMHintShow& m) override {
-    TStringGrid::CMHintShow(m);
-    TGridCoord cell = MouseCoord(m.HintInfo->CursorPos.x, m.HintInfo->CursorPos.y);
-    m.HintInfo->HintStr = "cell " + std::to_string(cell.X) + "," + std::to_string(cell.Y);
-    m.Result = cell.X == 0;
+  void CMHintShow(THintInfo& info) override {
+    TStringGrid::CMHintShow(info);
+    TGridCoord cell = MouseCoord(info.CursorPos.x, info.CursorPos.y);
+    info.HintStr =
+        cell.X == 0 ? "" : "cell " + std::to_string(cell.X) + "," + std::to_string(cell.Y);
   }
   void WMNCPaint(TCanvas& canvas) override {
     calls.push_back("NCPaint " + std::to_string(canvas.GetClipRect().Width()));
@@ -128,6 +128,7 @@ TEST_F(GridHooks, ARefusedSizingLeavesThePressToSelect) {
 
 TEST_F(GridHooks, HintsAskTheGridForTextAndRefusal) {
   grid->SetShowHint(true);
+  grid->SetHint("grid");
   ShowFocused();
   QPoint at = At(2, 1);
   QHelpEvent help(QEvent::ToolTip, at, Client()->mapToGlobal(at));

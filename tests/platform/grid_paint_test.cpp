@@ -82,8 +82,8 @@ TEST_F(GridPaint, TextShowsAndDefaultDrawingCanBeOff) {
   EXPECT_TRUE(inked(Paint()));
   grid->SetDefaultDrawing(false);
   grid->OnDrawCell = [&](TObject*, int, int, TRect rect, TGridDrawState) {
-    grid->Canvas->Brush->SetColor(clWindow);
-    grid->Canvas->FillRect(rect);
+    grid->GetCanvas()->Brush->SetColor(clWindow);
+    grid->GetCanvas()->FillRect(rect);
   };
   EXPECT_FALSE(inked(Paint()));
 }

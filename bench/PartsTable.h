@@ -1,0 +1,52 @@
+// A large parts table for the engine's benchmarks, in the temporary folder for the program's
+// run: the parts table's layout, designations in no particular order, every other part from
+// Reichelt and every other pair of parts to be ordered, so a quarter of them are in the cart.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "tests/engine/DbfFile.h"
+
+inline DbfFile PartsLayout() {
+  std::vector<DbfField> fields = {{"BEZEICHNUN", 'C', 40}, {"ANZAHLGESA", 'N', 6}};
+  for (const char* count : {"RELAISPLAT", "ANODENSPAN", "G2SPANNUNG", "HEIZSPANNU", "G1SPANNUNG",
+                            "G3SPANNUNG", "MIKROPROZE", "SONSTIGES"})
+    fields.push_back({count, 'N', 4});
+  fields.insert(fields.end(), {{"REICHELTBE", 'C', 20}, {"EINZELPREI", 'N', 10, 3}, {"BEMERKUNGE", 'C', 100},
+                               {"HAUPT1", 'N', 4}, {"GESAMTPREI", 'N', 10, 2}, {"ZUSAETZLIC", 'N', 4},
+                               {"BESTELLEN", 'L', 1}, {"KARTE600V", 'N', 4}, {"ANSCHLUSSP", 'N', 4},
+                               {"BEZUGSQUEL", 'C', 30}, {"TRAFOPLATI", 'N', 4}, {"HAUPT2", 'N', 4},
+                               {"ENGLISH", 'C', 30}});
+  return DbfFile(fields);
+}
+
+class PartsTable {
+ public:
+  explicit PartsTable(long records) { Write(records); }
+  ~PartsTable() { std::remove(path.c_str()); }
+  PartsTable(const PartsTable&) = delete;
+  PartsTable& operator=(const PartsTable&) = delete;
+
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("kalvento-bench-" + std::to_string(getpid()) + ".dbf")).string();
+
+ private:
+  void Write(long records) const {
+    DbfFile file = PartsLayout();
+    file.count = records;
+    std::ofstream out(path, std::ios::binary);
+    out << file.Header();
+    for (long n = 0; n < records; ++n) {
+      std::string price = std::to_string(n % 1000) + ".125";
+      std::string designation = "Widerstand " + std::to_string(n * 7919 % 1000003);
+      out << file.Record({designation, "     3", "   1", "   0", "   0", "   0", "   2", "   0", "   0",
+                          "   0", "ORD-" + std::to_string(n), std::string(10 - price.size(), ' ') + price,
+                          "Bemerkung", "   0", "     3.75", "   0", n / 2 % 2 == 0 ? "T" : "F", "   0",
+                          "   0", n % 2 == 0 ? "Reichelt" : "Conrad", "   0", "   0", "resistor"});
+    }
+  }
+};

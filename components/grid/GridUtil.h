@@ -1,0 +1,106 @@
+// Free functions the grid's sorting, filtering, editing, painting and import and export code
+// share: searching and counting in cell texts, the line-break conversions of the file and
+// export formats, classification and number clean-up of cell texts, dates, the filter
+// condition language, and small colour, geometry and drawing helpers. None keeps state.
+// Positions are 1-based; the locale's separators are read at each call.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "components/grid/GridCoord.h"
+#include "platform/color.h"
+#include "platform/datetime.h"
+#include "platform/geometry.h"
+#include "platform/text.h"
+
+class TBitmap;
+class TCanvas;
+class TStrings;
+class TWinControl;
+
+enum TAutoType { atNumeric, atFloat, atString, atDate, atTime };
+enum TTextType { ttText, ttHTML, ttRTF, ttFormula, ttURL };
+
+// Searching and counting (GridUtilSearch.cpp). The Var forms store a found position in P
+// and leave P alone otherwise.
+int CharPos(char Ch, const AnsiString& S);
+int VarCharPos(char Ch, const AnsiString& S, int& P);
+int VarCharPosNC(char Ch, const AnsiString& S, int& P);  // Ch given upper-cased
+int VarPos(const AnsiString& Sub, const AnsiString& S, int& P);
+int FIPos(const AnsiString& Sub, const AnsiString& S);  // Sub given upper-cased
+char FirstChar(std::string_view Set, const AnsiString& S);  // '\0' when none is in Set
+int NumChar(char Ch, const AnsiString& S);
+// A single Ch stands next to no other Ch; one in the last position always counts.
+int SinglePos(char Ch, const AnsiString& S, int& P);
+int NumSingleChar(char Ch, const AnsiString& S);
+AnsiString GetToken(AnsiString& S, const AnsiString& Sep);
+AnsiString GetNextLine(AnsiString& S, bool Multi);
+int LinesInText(const AnsiString& S, bool Multi);
+AnsiString StringListToText(const TStrings& List);  // the strings with nothing between them
+
+// Line breaks of the file, CSV, HTML, Java and spreadsheet forms (GridUtilLineBreaks.cpp).
+AnsiString HTMLLineBreaks(const AnsiString& S);
+AnsiString LFToCLF(const AnsiString& S);
+AnsiString CLFToLF(const AnsiString& S);
+AnsiString LfToFile(const AnsiString& S);
+AnsiString FileToLf(const AnsiString& S, bool Multi);
+AnsiString LineFeedsToCSV(AnsiString& S);
+AnsiString CSVToLineFeeds(AnsiString& S);
+AnsiString LineFeedsToJava(AnsiString& S);
+AnsiString JavaToLineFeeds(AnsiString& S);
+AnsiString LineFeedsToXLS(const AnsiString& S);
+
+// Text conversions (GridUtilText.cpp, GridUtilOem.cpp).
+AnsiString StringToPassword(AnsiString& S, char Ch);
+AnsiString StringToOem(AnsiString& S);
+AnsiString OemToString(AnsiString& S);
+AnsiString DoubleToSingleChar(char Ch, const AnsiString& S);
+AnsiString ShiftCase(const AnsiString& S);
+bool IsURL(const AnsiString& S);
+AnsiString StripURLProtocol(AnsiString& S);
+
+// Classification and number clean-up (GridUtilClassify.cpp).
+TTextType TextType(const AnsiString& S, bool HTMLEnabled);
+TAutoType IsType(const AnsiString& S);
+AnsiString FixDecimalSeparator(const AnsiString& S);
+AnsiString RemoveSeps(const AnsiString& S);
+bool NameToCell(const AnsiString& Name, TGridCoord& Cell);  // "R<row>C<col>"
+
+// Dates (GridUtilDates.cpp). Short dates give 0 when the text holds no valid date; a one- or
+// two-digit year below 26 lies in 2000 onwards, any other in 1900 onwards.
+TDateTime StrToShortdateUS(const AnsiString& S);  // month, day, year
+TDateTime StrToShortDateEU(const AnsiString& S);  // day, month, year
+// A date in the order of ShortDateFormat's fields, separated by DateSeparator.
+bool StrToDateFmt(const AnsiString& S, TDateTime& Date);
+// The next date of a series: Days, Years or Months on when only that one is given (a day
+// the target month lacks becomes its last day), otherwise Step days on. Throws
+// EConvertError beyond the year 9999.
+TDateTime GetNextDate(TDateTime Date, uint16_t Years, uint16_t Months, uint16_t Days,
+                      TDateTime Step);
+
+// The filter condition language (GridUtilFilter.cpp): "&" is AND; ";", "^" and "|" are OR;
+// ">", ">=", "<", "<=" compare as numbers, dates or texts; "*", "?" and "!" are wildcards.
+bool MatchStrEx(const AnsiString& Condition, const AnsiString& Value, bool CaseSensitive);
+bool MatchStr(const AnsiString& Condition, const AnsiString& Value, bool CaseSensitive);
+bool Matches(const AnsiString& Pattern, const AnsiString& Value);
+
+// Colours (GridUtilColor.cpp).
+AnsiString HTMLColor(TColor Color);  // "RRGGBB" of the value as stored
+TColor DarkenColor(TColor Color);    // each of red, green and blue halved
+
+// Numbers and geometry (GridUtilGeometry.cpp).
+int CheckLimits(int Value, int Min, int Max);  // Min = Max means no limits
+int Max(int A, int B);
+int Min(int A, int B);
+bool IsInGridRect(const TGridRect& Rect, int X, int Y);
+AnsiString RectString(const TGridRect& R);  // "[Left:Top][Right:Bottom]"
+
+// Drawing (GridUtilDraw.cpp). DrawBitmapTransp draws the bitmap at Rect's top left in its
+// own size with the colour of its top-left pixel replaced by Color. DrawErrorLines draws a
+// red zigzag under ErrorLength characters from ErrorStart (0-based) of a text laid out as a
+// multi-line edit of Rect's width in the canvas's font would lay it out; YOffset is the line
+// height. Parent is not needed for the layout here.
+void DrawBitmapTransp(TCanvas* Canvas, TBitmap* Bitmap, TColor Color, const TRect& Rect);
+void DrawErrorLines(TWinControl* Parent, TCanvas* Canvas, const AnsiString& Text,
+                    const TRect& Rect, int YOffset, int ErrorStart, int ErrorLength);

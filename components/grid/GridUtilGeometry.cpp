@@ -1,0 +1,25 @@
+// Limits and comparisons of integers, and the cell blocks of the grid.
+#include "components/grid/GridUtil.h"
+
+int CheckLimits(int Value, int Min, int Max) {
+  if (Min == Max) return Value;
+  if (Value < Min) Value = Min;
+  if (Value > Max) Value = Max;
+  return Value;
+}
+
+int Max(int A, int B) { return A > B ? A : B; }
+
+int Min(int A, int B) { return A < B ? A : B; }
+
+bool IsInGridRect(const TGridRect& Rect, int X, int Y) {
+  return Rect.Left <= X && X <= Rect.Right && Rect.Top <= Y && Y <= Rect.Bottom;
+}
+
+AnsiString RectString(const TGridRect& R) {
+  AnsiString text(1, '[');
+  text += IntToStr(R.Left) + ":" + IntToStr(R.Top);
+  text += "][";
+  text += IntToStr(R.Right) + ":" + IntToStr(R.Bottom);
+  return text += ']';
+}

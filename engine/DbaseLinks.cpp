@@ -1,0 +1,71 @@
+// Link files and the lookups they describe: one lookup, or two chained ones.
+#include <cstdio>
+
+#include "engine/DbaseLookup.h"
+#include "engine/DbaseValues.h"
+#include "engine/dbase.h"
+#include "platform/application.h"
+#include "platform/files.h"
+
+namespace {
+
+constexpr int kFirstLinkTag = 1000;
+
+struct Lookup {
+  AnsiString tabelle;
+  int ergebnisfeld = 0;
+  int suchfeld = 0;
+};
+
+// A link file's entries in their stored order; its first text is not used.
+struct Link {
+  int modus = 0;
+  Lookup a;
+  int schluesselfeld = 0;
+  Lookup b;
+};
+
+bool ReadLink(int tag, Link& link) {
+  FILE* datei = std::fopen(NativePath(IntToStr(tag) + ".vkn").c_str(), "rb");
+  if (!datei) return false;
+  dbase_ansilesen(datei);
+  link.modus = dbase_intlesen(datei);
+  link.a.tabelle = dbase_ansilesen(datei);
+  link.a.ergebnisfeld = dbase_intlesen(datei);
+  link.a.suchfeld = dbase_intlesen(datei);
+  link.schluesselfeld = dbase_intlesen(datei);
+  link.b.tabelle = dbase_ansilesen(datei);
+  link.b.ergebnisfeld = dbase_intlesen(datei);
+  link.b.suchfeld = dbase_intlesen(datei);
+  std::fclose(datei);
+  return true;
+}
+
+AnsiString LookUp(const Lookup& l, const AnsiString& schluessel) {
+  return dbase_verknuepfung(l.tabelle, l.ergebnisfeld, l.suchfeld, schluessel);
+}
+
+}  // namespace
+
+AnsiString dbase_verknuepfung(const AnsiString& tabelle, int ergebnisfeld, int suchfeld,
+                              const AnsiString& schluessel) {
+  AnsiString wert;
+  if (schluessel.empty()) return wert;
+  dbase2_open(tabelle);
+  for (long r = 0; r < static_cast<long>(dbase2_anzahldatensaetze); ++r) {
+    bool found = dbase2_suchen(suchfeld, "=", schluessel, r) == 1;
+    if (found) wert = dbase2_trAnsi(ergebnisfeld);
+    Application->ProcessMessages();
+    if (found) break;
+  }
+  dbase2_close();
+  return wert;
+}
+
+AnsiString DbaseColumnValue(int tag) {
+  if (tag < kFirstLinkTag) return dbase_trAnsi(tag);
+  Link link;
+  if (!ReadLink(tag, link)) return "";
+  AnsiString first = LookUp(link.a, dbase_trAnsi(link.schluesselfeld));
+  return link.modus == 1 ? first : LookUp(link.b, first);
+}

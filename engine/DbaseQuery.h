@@ -1,0 +1,67 @@
+// Queries of the open table: 28 text slots as the query window's controls hold them, eight
+// criteria grouped [ (1 und 2) oder (3 und 4) oder (5 und 6) ] und (7 und 8), up to two sort
+// fields, the run over every record into the result index, the list page filled from the
+// index, and saved queries (.dba files).
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/ResultIndex.h"
+#include "platform/text.h"
+
+inline constexpr int kDbaseSlots = 28;
+inline constexpr int kDbaseSlotSize = 20;        // a text of at most 19 characters and its NUL
+inline constexpr int kDbaseQueryFields = 11;     // 8 criteria, 2 sort fields and slot 27
+inline constexpr int kDbaseDescriptionSize = 80;
+
+// Slot k is the query control cbo<k>; criterion j (1-8) has its field name in slot 3j - 2,
+// its operator in 3j - 1 and its value in 3j; slots 25 and 26 name the sort fields, slot 27
+// a third field that is checked but not sorted by. Slot 0 is not used.
+extern char dbase_abfragetext[kDbaseSlots][kDbaseSlotSize];
+// The field numbers of the name slots after a check, -1 for unused: criteria 1-8, sort
+// field 1, sort field 2, slot 27.
+extern int dbase_abfragefeld[kDbaseQueryFields];
+extern char dbase_beschreibung[2][kDbaseDescriptionSize];
+extern int dbase_reiter;             // the list tab saved with a query (0: none)
+extern uint8_t dbase_grossklein;     // 1: criteria compare texts case-sensitively
+extern int dbase_prozent;            // progress of a running query
+// The outcome of the query window's last showing: 0 cancelled, 1 hits, 255 no hit (the query
+// window hands it on as a signed byte, -1).
+extern uint8_t dbase_abfrageergebnis;
+extern uint32_t dbase_anzahlindex;   // hits in the result index
+extern uint32_t dbase_ersterindex;   // index position of the list page's first row
+extern int dbase_indexfeld1;         // the field whose text stands in the index's column 1
+
+// Resolves the name slots and checks the eight values against their fields' types: 1, or -1
+// after a message naming the criterion.
+int dbase_kriterienpruefen();
+// Compares field n of the current record with a criterion text: negative, 0 or positive.
+int dbase_feldvergleich(int n, const AnsiString& text);
+// Runs the query over every record into the index and sorts it; sets dbase_anzahlindex.
+void dbase_abfrage(ResultIndex& index);
+
+// 0 when written, -1 when the file cannot be created.
+int dbase_abfragespeichern(const AnsiString& name);
+// -2 cannot be opened (nothing changed), -1 saved for another table (loaded all the same),
+// 0 saved for the open table.
+int dbase_abfrageladen(const AnsiString& name);
+
+// The record number at an index position; 0 when there are no hits or no such position.
+// dbase_indexdsnr asks it of the query window's index grid.
+long DbaseIndexRecord(const ResultIndex& index, long position);
+// The texts of one list row for index position p, column c showing the column tag tags[c]
+// (tags[0], the position's own column, is not used): the position and the record's values,
+// or -1 and empty texts past the hits. dbase_ausgabe fills each data row of the list so.
+std::vector<AnsiString> DbasePageRow(const ResultIndex& index, long position,
+                                     const std::vector<int>& tags);
+
+// The list's scroll bar for a list grid of `listRows` rows (the header included), as
+// dbase_scrollbar sets it.
+struct DbaseScrollRange {
+  int Min = 0;
+  int Max = 0;
+  int LargeChange = 0;
+  int Position = 0;
+};
+DbaseScrollRange DbaseScrollRangeFor(int listRows);

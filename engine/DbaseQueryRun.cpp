@@ -1,0 +1,108 @@
+// The query run: every valid record checked against the criteria, the hits with their sort
+// texts into the result index, and the index sorted by the second and then the first key.
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "engine/DbaseQuerySlots.h"
+#include "engine/dbase.h"
+#include "platform/application.h"
+
+namespace {
+
+constexpr int kCriteria = 8;
+constexpr int kSortField1 = 8;
+constexpr int kSortField2 = 9;
+constexpr std::size_t kSortTextLength = 19;
+
+struct Criterion {
+  int field = -1;  // -1: unused
+  char op = '\0';
+  AnsiString value;
+};
+using Criteria = std::array<Criterion, kCriteria>;
+
+Criteria CriteriaOfSlots() {
+  Criteria criteria;
+  for (int j = 0; j < kCriteria; ++j) {
+    AnsiString op = DbaseSlot(3 * j + 2);
+    criteria[j] = {dbase_abfragefeld[j], op.empty() ? '\0' : op[0], DbaseSlot(3 * j + 3)};
+  }
+  return criteria;
+}
+
+bool Holds(const Criterion& c) {
+  return c.field < 0 || DbaseOperatorHolds(c.op, dbase_feldvergleich(c.field, c.value));
+}
+
+// Both criteria hold; a pair of two unused criteria counts as `whenUnused`.
+bool Pair(const Criterion& a, const Criterion& b, bool whenUnused) {
+  if (a.field < 0 && b.field < 0) return whenUnused;
+  return Holds(a) && Holds(b);
+}
+
+// [ (1 und 2) oder (3 und 4) oder (5 und 6) ] und (7 und 8); without any criterion, all.
+bool IsHit(const Criteria& c, bool anyUsed) {
+  if (!anyUsed) return true;
+  return Pair(c[6], c[7], true) &&
+         (Pair(c[0], c[1], false) || Pair(c[2], c[3], false) || Pair(c[4], c[5], false));
+}
+
+// The field's shown text cut to 19 characters, without trailing blanks.
+AnsiString SortText(int field) {
+  if (field >= dbase_anzahldatenfelder) return {};
+  dbase_tr(field);
+  std::size_t length = strnlen(dbase_text, kSortTextLength);
+  while (length > 0 && dbase_text[length - 1] == ' ') --length;
+  return AnsiString(dbase_text, length);
+}
+
+IndexSortStyle StyleOf(char type) {
+  switch (type) {
+    case 'N': return IndexSortStyle::Numeric;
+    case 'D': return IndexSortStyle::Date;
+    case 'C':
+    case 'L': return IndexSortStyle::Alphabetic;
+    default: return IndexSortStyle::Automatic;
+  }
+}
+
+void SortBy(ResultIndex& index, int column, int field) {
+  if (field < 0) return;
+  index.SetSortStyle(column, StyleOf(dbase_feldtyp[field]));
+  index.Sort(column);
+}
+
+int FirstKeyField() {
+  if (dbase_abfragefeld[kSortField1] >= 0) return dbase_abfragefeld[kSortField1];
+  if (!DbaseSlot(1).empty() && dbase_abfragefeld[0] >= 0) return dbase_abfragefeld[0];
+  return 0;
+}
+
+}  // namespace
+
+int dbase_feldvergleich(int n, const AnsiString& text) {
+  return DbaseFieldCompare(dbase_tabelle, n, text, dbm_zeichensatz, dbase_grossklein);
+}
+
+void dbase_abfrage(ResultIndex& index) {
+  index.Clear();
+  dbase_anzahlindex = 0;
+  const Criteria criteria = CriteriaOfSlots();
+  const bool anyUsed =
+      std::any_of(criteria.begin(), criteria.end(), [](const Criterion& c) { return c.field >= 0; });
+  const int sortField2 = dbase_abfragefeld[kSortField2];
+  dbase_indexfeld1 = FirstKeyField();
+  uint32_t hits = 0;
+  for (uint32_t r = 0; r < dbase_anzahldatensaetze; ++r) {
+    Application->ProcessMessages();
+    dbase_prozent = static_cast<int>(uint64_t{r} * 100 / dbase_anzahldatensaetze);
+    if (dbase_lesenmulti(r) == -3 || !IsHit(criteria, anyUsed)) continue;
+    index.AddHit(IntToStr(r), SortText(dbase_indexfeld1), sortField2 >= 0 ? SortText(sortField2) : "");
+    ++hits;
+  }
+  SortBy(index, 2, sortField2);
+  SortBy(index, 1, dbase_abfragefeld[kSortField1]);
+  dbase_anzahlindex = hits;
+  if (hits == 0) dbase_abfrageergebnis = 255;
+}

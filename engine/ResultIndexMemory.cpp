@@ -1,0 +1,105 @@
+// The result index in memory and its sort. Each cell of the sort's columns becomes a key
+// once, so a sort of many hits compares numbers and texts, not cells.
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <numeric>
+
+#include "components/grid/GridUtil.h"
+#include "engine/ResultIndex.h"
+
+namespace {
+
+// The places in the order: values by number, texts by their bytes, then the texts of a
+// numeric column that are no number (they tie with each other), then the empty cells.
+enum class Rank { Value, Text, Unordered, Empty };
+
+struct Key {
+  Rank rank = Rank::Empty;
+  double value = 0;
+  const AnsiString* text = nullptr;
+};
+
+// The whole text as a number, the locale's first decimal separator read as ".".
+bool StrictNumber(const AnsiString& text, double& value) {
+  AnsiString plain = Trim(text);
+  std::size_t separator = plain.find(DecimalSeparator);
+  if (separator != AnsiString::npos) plain[separator] = '.';
+  const char* begin = plain.data() + (!plain.empty() && plain[0] == '+');
+  const char* end = plain.data() + plain.size();
+  auto [stop, error] = std::from_chars(begin, end, value);
+  return error == std::errc() && stop == end && std::isfinite(value);
+}
+
+Key NumberKey(const AnsiString& text) {
+  double number = 0;
+  return StrictNumber(text, number) ? Key{Rank::Value, number} : Key{Rank::Unordered};
+}
+
+// A date in the locale's short format; the day 0 when the text names none.
+Key DateKey(const AnsiString& text) {
+  TDateTime date = 0;
+  return {Rank::Value, StrToDateFmt(text, date) ? date : 0};
+}
+
+// The first "/" second or third, between two digits.
+bool LooksLikeDate(const AnsiString& text) {
+  std::size_t slash = text.find('/');
+  auto digit = [&text](std::size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+  return (slash == 1 || slash == 2) && slash + 1 < text.size() && digit(slash - 1) && digit(slash + 1);
+}
+
+Key KeyOf(const AnsiString& text, IndexSortStyle style) {
+  if (text.empty()) return {};
+  switch (style) {
+    case IndexSortStyle::Numeric: return NumberKey(text);
+    case IndexSortStyle::Date: return DateKey(text);
+    case IndexSortStyle::Alphabetic: break;
+    case IndexSortStyle::Automatic: {
+      TAutoType type = IsType(text);
+      if (type == atNumeric || type == atFloat) return NumberKey(text);
+      if (LooksLikeDate(text)) return DateKey(text);
+      break;
+    }
+  }
+  return {Rank::Text, 0, &text};
+}
+
+int Compare(const Key& a, const Key& b) {
+  if (a.rank != b.rank) return a.rank < b.rank ? -1 : 1;
+  if (a.rank == Rank::Value) return (a.value > b.value) - (a.value < b.value);
+  if (a.rank == Rank::Text) return a.text->compare(*b.text);
+  return 0;
+}
+
+}  // namespace
+
+void MemoryResultIndex::SetSortStyle(int column, IndexSortStyle style) {
+  if (column >= 0 && column < kColumns) styles_[column] = style;
+}
+
+void MemoryResultIndex::Sort(int column) {
+  if (column < 0 || column >= kColumns || rows_.size() < 2) return;
+  std::vector<std::vector<Key>> keys;  // the sort column's and those to its right
+  for (int c = column; c < kColumns; ++c) {
+    std::vector<Key>& k = keys.emplace_back();
+    k.reserve(rows_.size());
+    for (const Row& row : rows_) k.push_back(KeyOf(row[c], styles_[c]));
+  }
+  std::vector<std::size_t> order(rows_.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::sort(order.begin(), order.end(), [&keys](std::size_t a, std::size_t b) {
+    for (const std::vector<Key>& k : keys)
+      if (int c = Compare(k[a], k[b]); c != 0) return c < 0;
+    return false;
+  });
+  std::vector<Row> sorted;
+  sorted.reserve(rows_.size());
+  for (std::size_t i : order) sorted.push_back(std::move(rows_[i]));
+  rows_.swap(sorted);
+}
+
+AnsiString MemoryResultIndex::Cell(int column, int row) const {
+  if (column < 0 || column >= kColumns || row < 0 || row >= static_cast<int>(rows_.size())) return {};
+  return rows_[row][column];
+}

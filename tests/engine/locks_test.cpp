@@ -1,0 +1,176 @@
+// Record locks: their file names, who may take and release them, damaged lock files, and
+// two running copies taking one lock at the same moment.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/username.h"
+#include "tests/engine/EngineTest.h"
+
+namespace {
+
+std::string Typed(const std::string& text) {
+  std::string head = "S    ";
+  DbfFile::Put(head, 1, static_cast<uint32_t>(text.size()), 4);
+  return head + text;
+}
+
+std::string Today() {
+  dbase_datumheute();
+  return dbase_text;
+}
+
+const std::string kRefusedAnna =
+    "Der aufgerufene Datensatz ist gesperrt durch Bediener 'Anna' - \xC4nderung derzeit nicht m\xF6glich";
+
+class LocksTest : public EngineTest {
+ protected:
+  void SetUp() override {
+    EngineTest::SetUp();
+    dbm_sperren = 1;
+    std::filesystem::create_directories(dir / "sperren/daten");
+  }
+  std::string Base() const { return dir / "sperren/daten/teile.dbf"; }
+  std::string LockFile(long n) const { return dir / ("sperren/daten/teile_" + std::to_string(n) + ".dsp"); }
+  // Every file in the lock folder, to see that nothing is left behind.
+  std::size_t FilesInLockFolder() const {
+    auto files = std::filesystem::directory_iterator(dir / "sperren/daten");
+    return static_cast<std::size_t>(std::distance(begin(files), end(files)));
+  }
+};
+
+TEST_F(LocksTest, LockFileNamesCutTheBaseAtItsFirstLowerCaseDbf) {
+  EXPECT_EQ(DbaseLockFileName("/srv/sperren/daten/teile.dbf", 12), "/srv/sperren/daten/teile_12.dsp");
+  EXPECT_EQ(DbaseLockFileName("S:\\sperren\\TEILE.DBF", 12), "_12.dsp");
+  EXPECT_EQ(DbaseLockFileName("teile", 0), "_0.dsp");
+  EXPECT_EQ(DbaseLockFileName("a.dbf/b.dbf", 3), "a_3.dsp");
+}
+
+TEST_F(LocksTest, BackslashesSeparateFoldersOfTheLockBase) {
+  std::string base = dir.Path() + "\\sperren\\daten\\teile.dbf";
+  EXPECT_EQ(dbase_sperren(base, 3, "Anna"), 0);
+  EXPECT_TRUE(std::filesystem::exists(LockFile(3)));
+  EXPECT_EQ(dbase_entsperren(base, 3, "Anna"), 0);
+  EXPECT_FALSE(std::filesystem::exists(LockFile(3)));
+}
+
+TEST_F(LocksTest, TheOperatorIsTheUserRunningTheProgram) {
+  dbase_bedienerholen();
+  char name[256];
+  unsigned long size = sizeof name;
+  ASSERT_TRUE(GetUserNameA(name, &size));
+  EXPECT_EQ(dbase_bediener, name);
+}
+
+TEST_F(LocksTest, WithLockingOffNothingIsWritten) {
+  dbm_sperren = 0;
+  EXPECT_EQ(dbase_sperren(Base(), 1, "Anna"), 1);
+  EXPECT_EQ(dbase_entsperren(Base(), 1, "Anna"), 1);
+  EXPECT_EQ(FilesInLockFolder(), 0u);
+}
+
+TEST_F(LocksTest, AnOperatorTakesRetakesAndReleasesALock) {
+  EXPECT_EQ(dbase_sperren(Base(), 12, "Anna"), 0);
+  EXPECT_EQ(ReadBytes(LockFile(12)), Typed("Anna") + Typed(Today()));
+  EXPECT_EQ(dbase_sperren(Base(), 12, "Anna"), 0);  // an own lock is taken again
+  EXPECT_EQ(dbase_gesperrt, 0);
+  EXPECT_EQ(FilesInLockFolder(), 1u);
+  EXPECT_EQ(dbase_entsperren(Base(), 12, "Anna"), 0);
+  EXPECT_EQ(FilesInLockFolder(), 0u);
+  EXPECT_EQ(dbase_entsperren(Base(), 12, "Anna"), -1);
+  EXPECT_TRUE(log.texts.empty());
+}
+
+TEST_F(LocksTest, AnotherOperatorsLockBindsForTheDayItWasTaken) {
+  WriteBytes(LockFile(5), Typed("Anna") + Typed("01.01.2000"));
+  EXPECT_EQ(dbase_sperren(Base(), 5, "Bert"), 0);  // yesterday's lock is overwritten silently
+  EXPECT_TRUE(log.texts.empty());
+  EXPECT_EQ(ReadBytes(LockFile(5)), Typed("Bert") + Typed(Today()));
+
+  WriteBytes(LockFile(5), Typed("Anna") + Typed(Today()));
+  EXPECT_EQ(dbase_sperren(Base(), 5, "Bert"), -1);
+  EXPECT_EQ(dbase_gesperrt, 1);
+  EXPECT_EQ(log.texts, std::vector<AnsiString>{kRefusedAnna});
+  EXPECT_EQ(dbase_entsperren(Base(), 5, "Bert"), 2);
+  EXPECT_EQ(ReadBytes(LockFile(5)), Typed("Anna") + Typed(Today()));
+}
+
+TEST_F(LocksTest, DamagedOrUnwritableLockFilesNeverBlockOrCrash) {
+  // Cut inside the name, and a name whose stored length runs past the end of the file.
+  for (std::string bytes : {Typed("Anna").substr(0, 3), std::string("S\xFF\xFF\0\0Anna", 9), std::string()}) {
+    WriteBytes(LockFile(8), bytes);
+    EXPECT_EQ(dbase_sperren(Base(), 8, "Bert"), 0);
+    EXPECT_EQ(ReadBytes(LockFile(8)), Typed("Bert") + Typed(Today()));
+  }
+  // A lock folder that does not exist leaves no lock; the lock counts as taken.
+  EXPECT_EQ(dbase_sperren(dir / "fehlt/teile.dbf", 8, "Bert"), 0);
+  EXPECT_EQ(dbase_gesperrt, 0);
+  EXPECT_TRUE(log.texts.empty());
+  EXPECT_EQ(FilesInLockFolder(), 1u);
+}
+
+// Two running copies, operators Anna and Bert, take the same record's lock in turns as fast
+// as they can. After each grant a copy marks the record as being edited, which fails when the
+// other copy is editing it too; then it releases the lock, or lets it expire by putting a
+// lock of another day in its place.
+constexpr int kRounds = 400;
+enum Outcome { kSound = 0, kBothHeldIt = 1, kNeverGotIt = 2, kNoStart = 3 };
+
+void Expire(const std::string& lock) {
+  std::string old = lock + ".gestern";
+  WriteBytes(old, Typed("Carl") + Typed("01.01.2000"));
+  std::rename(old.c_str(), lock.c_str());
+}
+
+[[noreturn]] void TakeInTurns(const std::string& base, const std::string& lock, const std::string& editing,
+                              const char* bediener, const int start[2]) {
+  close(start[1]);
+  char go;
+  if (read(start[0], &go, 1) < 0) _exit(kNoStart);
+  int granted = 0;
+  bool both = false;
+  for (int round = 0; round < kRounds; ++round) {
+    if (dbase_sperren(base, 7, bediener) != 0) continue;
+    ++granted;
+    int mark = open(editing.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0666);
+    if (mark < 0) {
+      both = true;
+      continue;
+    }
+    usleep(50);
+    close(mark);
+    unlink(editing.c_str());
+    if (round % 2 == 0) {
+      dbase_entsperren(base, 7, bediener);
+    } else {
+      Expire(lock);
+    }
+  }
+  _exit(both ? kBothHeldIt : granted == 0 ? kNeverGotIt : kSound);
+}
+
+TEST_F(LocksTest, TwoCopiesNeverHoldOneLockAtOnce) {
+  Expire(LockFile(7));
+  int start[2];
+  ASSERT_EQ(pipe(start), 0);
+  std::vector<pid_t> copies;
+  for (const char* bediener : {"Anna", "Bert"}) {
+    pid_t pid = fork();
+    if (pid == 0) TakeInTurns(Base(), LockFile(7), dir / "in-bearbeitung", bediener, start);
+    copies.push_back(pid);
+  }
+  close(start[0]);
+  close(start[1]);
+  for (pid_t pid : copies) {
+    int status = 0;
+    waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), kSound);
+  }
+  EXPECT_LE(FilesInLockFolder(), 1u);  // no moved or half-made lock files are left
+}
+
+}  // namespace
