@@ -1,7 +1,6 @@
 #include "platform/application.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QFileInfo>
 #include <memory>
 
@@ -13,12 +12,10 @@ namespace {
 // Declared before the application object, so that it outlives the forms that object frees.
 std::unique_ptr<QApplication> windowSystem;
 TApplication theApplication;
-TScreen theScreen;
 constexpr auto kLoopInterval = std::chrono::milliseconds(5);
 }  // namespace
 
 TApplication* Application = &theApplication;
-TScreen* Screen = &theScreen;
 
 TApplication::TApplication() : TComponent(nullptr) {}
 
@@ -81,15 +78,4 @@ void TApplication::ShowException(const std::exception& error) {
   AnsiString text = error.what();
   if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
   MessageBox(text, Title, MB_OK | MB_ICONERROR);
-}
-
-void TScreen::SetCursor(TCursor cursor) {
-  if (cursor == cursor_) return;
-  bool wasOverridden = cursor_ != crDefault;
-  cursor_ = cursor;
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
-  Qt::CursorShape shape = cursor == crHourGlass || cursor == crSQLWait ? Qt::WaitCursor
-                                                                        : Qt::ArrowCursor;
-  if (wasOverridden) QApplication::restoreOverrideCursor();
-  if (cursor != crDefault) QApplication::setOverrideCursor(QCursor(shape));
 }

@@ -1,5 +1,5 @@
 // The application object: the forms it owns and its main form, the message loop, the title,
-// the display of exceptions that escape an event handler, and the screen cursor.
+// the display of exceptions that escape an event handler. The screen is in screen.h.
 #pragma once
 
 #include <chrono>
@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/component.h"
+#include "platform/screen.h"
 #include "platform/text.h"
 
 class TForm;
@@ -24,6 +25,7 @@ class TApplication : public TComponent {
   template <class T>
   void CreateForm(T*& form) {
     form = new T(this);
+    form->AfterConstruction();
     FormCreated(form);
   }
   TForm* GetMainForm() const { return mainForm_; }
@@ -56,16 +58,3 @@ class TApplication : public TComponent {
 };
 
 extern TApplication* Application;
-
-enum TCursor : int { crDefault = 0, crArrow = -2, crHourGlass = -11, crSQLWait = -17 };
-
-class TScreen {
- public:
-  TCursor GetCursor() const { return cursor_; }
-  void SetCursor(TCursor cursor);
-
- private:
-  TCursor cursor_ = crDefault;
-};
-
-extern TScreen* Screen;

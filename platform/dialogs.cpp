@@ -3,25 +3,33 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "platform/application.h"
 #include "platform/qt_text.h"
 
 namespace {
 
+// The buttons in the program's language, as its class library and Windows label them.
 struct ButtonMap {
   TMsgDlgBtn button;
   QMessageBox::StandardButton qt;
   int result;
+  const char* text;  // UTF-8
 };
 
 constexpr ButtonMap kButtons[] = {
-    {mbYes, QMessageBox::Yes, mrYes},          {mbNo, QMessageBox::No, mrNo},
-    {mbOK, QMessageBox::Ok, mrOk},             {mbCancel, QMessageBox::Cancel, mrCancel},
-    {mbAbort, QMessageBox::Abort, mrAbort},    {mbRetry, QMessageBox::Retry, mrRetry},
-    {mbIgnore, QMessageBox::Ignore, mrIgnore}, {mbAll, QMessageBox::Apply, mrAll},
-    {mbNoToAll, QMessageBox::NoToAll, mrNoToAll}, {mbYesToAll, QMessageBox::YesToAll, mrYesToAll},
-    {mbHelp, QMessageBox::Help, mrNone}};
+    {mbYes, QMessageBox::Yes, mrYes, "&Ja"},
+    {mbNo, QMessageBox::No, mrNo, "&Nein"},
+    {mbOK, QMessageBox::Ok, mrOk, "OK"},
+    {mbCancel, QMessageBox::Cancel, mrCancel, "Abbrechen"},
+    {mbAbort, QMessageBox::Abort, mrAbort, "&Abbrechen"},
+    {mbRetry, QMessageBox::Retry, mrRetry, "&Wiederholen"},
+    {mbIgnore, QMessageBox::Ignore, mrIgnore, "&Ignorieren"},
+    {mbAll, QMessageBox::Apply, mrAll, "&Alle"},
+    {mbNoToAll, QMessageBox::NoToAll, mrNoToAll, "N&ein f\xC3\xBCr alle"},
+    {mbYesToAll, QMessageBox::YesToAll, mrYesToAll, "J&a f\xC3\xBCr alle"},
+    {mbHelp, QMessageBox::Help, mrNone, "&Hilfe"}};
 
 // The buttons of each MB_ type, in the order the dialog shows them, with their results.
 TMsgDlgButtons MessageBoxButtons(unsigned flags) {
@@ -63,7 +71,7 @@ int Show(QMessageBox::Icon icon, const AnsiString& caption, const AnsiString& te
   QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
   for (const ButtonMap& m : kButtons) {
     if (!buttons.Contains(m.button)) continue;
-    box.addButton(m.qt);
+    box.addButton(m.qt)->setText(QString::fromUtf8(m.text));
     if (m.result == defaultResult) defaultButton = m.qt;
   }
   if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
@@ -76,7 +84,8 @@ int Show(QMessageBox::Icon icon, const AnsiString& caption, const AnsiString& te
 class QtDialogs : public DialogHandler {
  public:
   int MessageDlg(const AnsiString& text, TMsgDlgType type, TMsgDlgButtons buttons) override {
-    static const char* const kCaptions[] = {"Warning", "Error", "Information", "Confirm", ""};
+    static const char* const kCaptions[] = {"Warnung", "Fehler", "Information",
+                                            "Best\xE4tigen", ""};
     static const QMessageBox::Icon kIcons[] = {QMessageBox::Warning, QMessageBox::Critical,
                                                QMessageBox::Information, QMessageBox::Question,
                                                QMessageBox::NoIcon};
@@ -100,17 +109,22 @@ class QtDialogs : public DialogHandler {
   }
 
   bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value) override {
-    bool ok = false;
-    QString text = QInputDialog::getText(nullptr, ToQString(caption), ToQString(prompt),
-                                         QLineEdit::Normal, ToQString(value), &ok);
-    if (ok) value = FromQString(text);
-    return ok;
+    QInputDialog dialog;
+    dialog.setWindowTitle(ToQString(caption));
+    dialog.setLabelText(ToQString(prompt));
+    dialog.setTextValue(ToQString(value));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (dialog.exec() != QDialog::Accepted) return false;
+    value = FromQString(dialog.textValue());
+    return true;
   }
 
   bool FileDialog(FileDialogRequest& r) override {
     QFileDialog dialog(nullptr, ToQString(r.title), ToQString(r.initialDir), QtFilter(r.filter));
     dialog.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(r.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(r.save || !r.fileMustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !r.overwritePrompt);
     if (!r.defaultExt.empty()) dialog.setDefaultSuffix(ToQString(r.defaultExt));
     if (!r.fileName.empty()) dialog.selectFile(ToQString(r.fileName));
     QStringList filters = dialog.nameFilters();

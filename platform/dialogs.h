@@ -31,6 +31,8 @@ struct FileDialogRequest {
   AnsiString initialDir;
   AnsiString defaultExt;
   AnsiString fileName;    // in: proposed name; out: the chosen one
+  bool overwritePrompt = false;  // save: ask before replacing a file
+  bool fileMustExist = false;    // open: only files that are there
 };
 
 class DialogHandler {

@@ -56,3 +56,52 @@ TEST(Component, OwnerIsToldOfJoiningAndLeaving) {
 }
 
 }  // namespace
+
+namespace {
+
+// Records when its loading ends and what it was told of others.
+class Loader : public TComponent {
+ public:
+  Loader(TComponent* owner, std::vector<std::string>& log, std::string name)
+      : TComponent(owner), log_(log), name_(std::move(name)) {}
+  void Loaded() override {
+    TComponent::Loaded();
+    log_.push_back(name_);
+  }
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override {
+    if (operation == opRemove && component != this) log_.push_back(name_ + " heard");
+  }
+
+ private:
+  std::vector<std::string>& log_;
+  std::string name_;
+};
+
+TEST(Component, ComponentsMadeWhileTheOwnerLoadsEndLoadingTogether) {
+  std::vector<std::string> log;
+  Loader form(nullptr, log, "form");
+  form.BeginLoading();
+  auto* panel = new Loader(&form, log, "panel");
+  new Loader(panel, log, "edit");
+  new Loader(&form, log, "button");
+  EXPECT_TRUE(panel->GetComponentState().Contains(csLoading));
+  TComponent::EndLoading(&form);
+  EXPECT_EQ(log, (std::vector<std::string>{"edit", "panel", "button", "form"}));
+  EXPECT_FALSE(panel->GetComponentState().Contains(csLoading));
+  Loader later(&form, log, "later");  // made after loading: not loading
+  EXPECT_FALSE(later.GetComponentState().Contains(csLoading));
+}
+
+TEST(Component, FreeNotificationTellsTheOtherSideOnce) {
+  std::vector<std::string> log;
+  auto* menu = new Loader(nullptr, log, "menu");
+  Loader control(nullptr, log, "control");
+  control.FreeNotification(menu);
+  control.FreeNotification(menu);  // asked twice, told once
+  delete menu;
+  EXPECT_EQ(log, std::vector<std::string>{"control heard"});
+}
+
+}  // namespace

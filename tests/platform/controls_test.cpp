@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontInfo>
+#include <QLabel>
 #include <QTest>
 #include <QWidget>
 
 #include "platform/button.h"
+#include "platform/edit.h"
 #include "platform/forms.h"
 #include "platform/label.h"
 
@@ -122,6 +125,42 @@ TEST_F(Controls, ButtonClickFiresOnClickOnlyWhenEnabled) {
   button->SetEnabled(false);
   QTest::mouseClick(button->Widget(), Qt::LeftButton);
   EXPECT_EQ(senders, std::vector<TObject*>{button});
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Label, AcceleratorShowsWithoutItsAmpersandAndFocusesTheFocusControl) {
+  TForm form(nullptr);
+  auto* label = new TLabel(&form);
+  label->SetParent(&form);
+  label->SetCaption("&Name && Vorname");
+  EXPECT_EQ(static_cast<QLabel*>(label->Widget())->text(), "Name & Vorname");
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  edit->SetTop(30);
+  auto* other = new TEdit(&form);
+  other->SetParent(&form);
+  label->SetFocusControl(edit);
+  form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+  other->SetFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+  EXPECT_TRUE(edit->Focused());
+  delete edit;  // the label lets go of it
+  EXPECT_EQ(label->GetFocusControl(), nullptr);
+  EXPECT_EQ(static_cast<QLabel*>(label->Widget())->text(), "Name & Vorname");
+}
+
+TEST(Label, AlignmentAndLayoutPlaceTheTextInsideTheLabel) {
+  TForm form(nullptr);
+  TLabel label(&form);
+  label.SetParent(&form);
+  label.SetAutoSize(false);
+  label.SetAlignment(taRightJustify);
+  label.SetLayout(tlCenter);
+  EXPECT_EQ(static_cast<QLabel*>(label.Widget())->alignment(), Qt::AlignRight | Qt::AlignVCenter);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -127,6 +128,111 @@ TEST(Form, ExceptionFromAHandlerIsShownAndTheProgramGoesOn) {
   Application->HandleEvent([] { throw Exception(""); });
   EXPECT_EQ(messages.texts, (std::vector<AnsiString>{"Datei fehlt.", "Schon mit Punkt.", ""}));
   EXPECT_EQ(messages.captions[0], Application->Title);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Form, CloseQueryMayKeepTheFormOpen) {
+  LoggedForm form(nullptr);
+  bool canClose = false;
+  form.OnCloseQuery = [&](TObject*, bool& allow) {
+    form.log.push_back("query");
+    allow = canClose;
+  };
+  form.Show();
+  form.Close();
+  EXPECT_TRUE(form.GetVisible());
+  canClose = true;
+  form.Close();
+  EXPECT_FALSE(form.GetVisible());
+  EXPECT_EQ(form.log, (std::vector<std::string>{"show", "activate", "query", "query", "close"}));
+}
+
+TEST(Form, ModalFormAsksBeforeItsResultEndsTheShowing) {
+  LoggedForm form(nullptr);
+  int queries = 0;
+  form.OnCloseQuery = [&](TObject*, bool& allow) { allow = ++queries > 1; };
+  Later([&] {
+    form.ModalResult = mrOk;  // refused: the loop goes on with the result cleared
+    Later([&] { form.ModalResult = mrNo; });
+  });
+  EXPECT_EQ(form.ShowModal(), mrNo);
+  EXPECT_EQ(queries, 2);
+}
+
+TEST(Form, CloseWithCaFreeFreesTheFormLater) {
+  auto* form = new TForm(nullptr);
+  auto* button = new TButton(form);
+  button->SetParent(form);
+  QPointer<QWidget> widget(form->Widget());
+  form->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+  form->Show();
+  form->Close();
+  EXPECT_TRUE(widget);  // still there while the close runs
+  QCoreApplication::sendPostedEvents();
+  EXPECT_FALSE(widget);
+}
+
+TEST(Form, ActivateOncePerShowingAndDeactivateWhenHidden) {
+  LoggedForm form(nullptr);
+  form.OnDeactivate = [&](TObject*) { form.log.push_back("deactivate"); };
+  form.Show();
+  form.Hide();
+  form.Show();
+  EXPECT_EQ(form.log, (std::vector<std::string>{"show", "activate", "deactivate", "show",
+                                                "activate"}));
+}
+
+TEST(Form, OnCreateFiresOnceTheFormIsBuilt) {
+  struct Created : TForm {
+    explicit Created(TComponent* owner) : TForm(owner) {
+      OnCreate = [this](TObject*) { created = GetCaption(); };
+      SetCaption("fertig");
+    }
+    AnsiString created;
+  };
+  ScopedApplication scope;
+  Created* form = nullptr;
+  Application->CreateForm(form);
+  EXPECT_EQ(form->created, "fertig");
+}
+
+TEST(Form, BorderStyleDecidesTheFrameAndPositionTheCentre) {
+  TForm form(nullptr);
+  form.SetBorderStyle(bsDialog);
+  form.SetBounds(0, 0, 300, 200);
+  EXPECT_EQ(form.GetClientWidth(), 294);
+  EXPECT_EQ(form.GetClientHeight(), 175);
+  form.SetClientWidth(180);
+  EXPECT_EQ(form.GetWidth(), 186);
+  form.SetBorderStyle(bsNone);
+  EXPECT_EQ(form.GetClientWidth(), 186);
+  form.SetPosition(poScreenCenter);
+  form.Show();
+  EXPECT_EQ(form.GetLeft(), (Screen->GetWidth() - form.GetWidth()) / 2);
+  EXPECT_EQ(form.GetTop(), (Screen->GetHeight() - form.GetHeight()) / 2);
+}
+
+TEST(Form, ActiveControlGetsTheFocusWhenTheFormShows) {
+  TForm form(nullptr);
+  auto* first = new TButton(&form);
+  auto* second = new TButton(&form);
+  first->SetParent(&form);
+  second->SetParent(&form);
+  form.SetActiveControl(second);
+  EXPECT_THROW(first->SetFocus(), EInvalidOperation);  // the form is hidden
+  std::vector<std::string> entered;
+  second->OnEnter = [&](TObject*) { entered.push_back("second"); };
+  form.Show();
+  EXPECT_EQ(form.GetActiveControl(), second);
+  EXPECT_EQ(entered, std::vector<std::string>{"second"});
+  second->SetEnabled(false);
+  EXPECT_FALSE(second->CanFocus());
+  EXPECT_THROW(second->SetFocus(), EInvalidOperation);
+  delete second;  // the form forgets a control that goes
+  EXPECT_EQ(form.GetActiveControl(), nullptr);
 }
 
 }  // namespace
