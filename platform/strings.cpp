@@ -70,8 +70,10 @@ int TStrings::IndexOfObject(const TObject* object) const {
 
 void TStrings::Assign(const TStrings& source) {
   if (&source == this) return;
+  TStringList copy;  // taken first: the source may share its storage with this list
+  copy.AddStrings(source);
   Clear();
-  AddStrings(source);
+  AddStrings(copy);
 }
 
 void TStrings::AddStrings(const TStrings& source) {

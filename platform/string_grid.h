@@ -1,0 +1,37 @@
+// TStringGrid: a grid of texts, one text and one object per cell. Cells outside the counts
+// read as "" and no object; cells beyond the counts stay stored when the grid shrinks and show
+// again when it grows. Cols and Rows view a line of cells as a string list.
+#pragma once
+
+#include "platform/draw_grid.h"
+#include "platform/grid_cells.h"
+#include "platform/grid_line_strings.h"
+
+class TStringGrid : public TDrawGrid {
+ public:
+  explicit TStringGrid(TComponent* AOwner);
+
+  const AnsiString& Cells(int ACol, int ARow) const { return cells_.Text(ACol, ARow); }
+  void SetCells(int ACol, int ARow, const AnsiString& Value);
+  TObject* Objects(int ACol, int ARow) const { return cells_.Object(ACol, ARow); }
+  void SetObjects(int ACol, int ARow, TObject* Value);
+  // A column (a row) as long as the grid is high (wide); writing to it writes the cells.
+  TGridLineStrings Cols(int index);
+  TGridLineStrings Rows(int index);
+  // Copies the texts and objects of a list into the line.
+  void SetCols(int index, const TStrings& Value) { Cols(index).Assign(Value); }
+  void SetRows(int index, const TStrings& Value) { Rows(index).Assign(Value); }
+
+ protected:
+  void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  AnsiString GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const AnsiString& Value) override;
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  void RowMoved(int FromIndex, int ToIndex) override;
+  void SizeChanged(int OldColCount, int OldRowCount) override;
+
+ private:
+  TGridCells cells_;
+  // Set while the editor's change writes a cell, so that the write does not reload the editor.
+  bool fromEditor_ = false;
+};
