@@ -12,7 +12,7 @@
 #include <cstdint>
 
 #include "components/grid/BaseGridTypes.h"
-#include "platform/alignment.h"
+#include "platform/control.h"
 #include "platform/brush.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
