@@ -96,6 +96,9 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   int FixedColsWidth() const;
   int FixedRowsHeight() const;
   void RepaintCell(int ACol, int ARow) override;
+  // The whole client area, the cells shown included (the control's own invalidation reaches
+  // only its frame).
+  void Invalidate();
   // Mirrors the canvas horizontally for right-to-left text, or sets it straight again.
   void SetGridOrientation(bool RightToLeft);
 

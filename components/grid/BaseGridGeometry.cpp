@@ -62,6 +62,11 @@ void TBaseGrid::RepaintCell(int ACol, int ARow) {
   InvalidateRect({block.Left, block.Top, block.Right, block.Bottom});
 }
 
+void TBaseGrid::Invalidate() {
+  TStringGrid::Invalidate();
+  InvalidateRect({0, 0, GetColCount() - 1, GetRowCount() - 1});
+}
+
 void TBaseGrid::SetGridOrientation(bool RightToLeft) {
   const int width = GetClientWidth();
   const int height = GetClientHeight();

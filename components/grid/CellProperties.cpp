@@ -26,6 +26,14 @@ void TCellProperties::Assign(const TCellProperties& Source) {
   ReadOnly = Source.ReadOnly;
 }
 
+void TCellProperties::ApplyLook(TBrush& Brush, TFont& Font) const {
+  if (brushColor_ != clNone) Brush.SetColor(brushColor_);
+  if (FontColor != clNone) Font.SetColor(FontColor);
+  if (!FontStyle.Empty()) Font.SetStyle(FontStyle);
+  if (FontSize != 0) Font.SetSize(FontSize);
+  if (!FontName.empty()) Font.SetName(FontName);
+}
+
 TPoint TCellProperties::GetBaseCell(int ACol, int ARow) const {
   if (IsBaseCell || CellSpanX == -1 || CellSpanY == -1) return {ACol, ARow};
   // A distance that points forward or off the grid's edge is not a block of this grid.

@@ -34,6 +34,9 @@ class TCellProperties : public TObject {
 
   TCellPropertyGrid* GetGrid() const { return grid_; }
 
+  // Puts the settings this object has (not clNone, 0 or empty) on a brush and a font.
+  void ApplyLook(TBrush& Brush, TFont& Font) const;
+
   // The base cell of the block the cell (ACol, ARow) holding this object belongs to; the
   // cell itself when it is a base cell or the distances it holds make no sense.
   TPoint GetBaseCell(int ACol, int ARow) const;
