@@ -73,7 +73,9 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   void CopyRows(int ToRow, int FromRow);
 
   // Merging (MergedCells.h holds the rules).
-  virtual void MergeCells(int ACol, int ARow, int W, int H) { merged_.MergeCells(ACol, ARow, W, H); }
+  virtual void MergeCells(int ACol, int ARow, int W, int H) {
+    merged_.MergeCells(ACol, ARow, W, H);
+  }
   virtual void SplitCells(int ACol, int ARow) { merged_.SplitCells(ACol, ARow); }
   TPoint BaseCell(int ACol, int ARow) const { return merged_.BaseCell(ACol, ARow); }
   bool IsBaseCell(int ACol, int ARow) const { return merged_.IsBaseCell(ACol, ARow); }
@@ -85,8 +87,12 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   bool IsYMergedCell(int ACol, int ARow) const { return merged_.IsYMergedCell(ACol, ARow); }
   int MinRowSpan(int ARow) const { return merged_.MinRowSpan(ARow); }
   int MaxRowSpan(int ARow) const { return merged_.MaxRowSpan(ARow); }
-  bool RowSpanIdentical(int ARow1, int ARow2) const { return merged_.RowSpanIdentical(ARow1, ARow2); }
-  bool ColSpanIdentical(int ACol1, int ACol2) const { return merged_.ColSpanIdentical(ACol1, ACol2); }
+  bool RowSpanIdentical(int ARow1, int ARow2) const {
+    return merged_.RowSpanIdentical(ARow1, ARow2);
+  }
+  bool ColSpanIdentical(int ACol1, int ACol2) const {
+    return merged_.ColSpanIdentical(ACol1, ACol2);
+  }
 
   // Geometry in client pixels, grid lines not counted. GetCellRect also places cells that are
   // scrolled out of view; CellRect covers a cell's whole block.

@@ -12,8 +12,8 @@
 #include <cstdint>
 
 #include "components/grid/BaseGridTypes.h"
-#include "platform/control.h"
 #include "platform/brush.h"
+#include "platform/control.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
 #include "platform/object.h"
@@ -51,7 +51,7 @@ class TCellProperties : public TObject {
 
   int OwnerCol;
   int OwnerRow;
-  TObject* CellObject = nullptr;   // the user's, never freed here
+  TObject* CellObject = nullptr;    // the user's, never freed here
   TCellGraphic* Graphic = nullptr;  // freed by the graphics code, not here
   TBrushStyle BrushStyle = bsSolid;
   int FontSize = 0;

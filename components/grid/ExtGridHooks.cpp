@@ -22,8 +22,8 @@ void TExtStringGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBr
   if (OnGetCellColor) OnGetCellColor(this, ARow, ACol, AState, ABrush, AFont);
 }
 
-void TExtStringGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState,
-                                       TBrush* ABrush, TFont* AFont) {
+void TExtStringGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush,
+                                       TFont* AFont) {
   if (OnGetCellPrintColor) OnGetCellPrintColor(this, ARow, ACol, AState, ABrush, AFont);
 }
 

@@ -7,8 +7,8 @@
 template <typename T>
 void TBands::UpdateBand(T& field, const T& value) {
   field = value;
-  period_ = static_cast<int>(
-      std::clamp<int64_t>(int64_t{primaryLength_} + secondaryLength_, 1, INT_MAX));
+  period_ =
+      static_cast<int>(std::clamp<int64_t>(int64_t{primaryLength_} + secondaryLength_, 1, INT_MAX));
   if (active_) Changed();
 }
 

@@ -107,8 +107,8 @@ void TMergedCells::SplitCells(int ACol, int ARow) {
   if (!Inside(ACol, ARow)) return;
   const TRect full = FullCell(ACol, ARow);
   // Spans that do not reach back to the cell still must not leave it merged.
-  const TRect block{std::min(full.Left, ACol), std::min(full.Top, ARow),
-                    std::max(full.Right, ACol), std::max(full.Bottom, ARow)};
+  const TRect block{std::min(full.Left, ACol), std::min(full.Top, ARow), std::max(full.Right, ACol),
+                    std::max(full.Bottom, ARow)};
   ForEachCell(block, [&](int c, int r) {
     TCellProperties* props = grid_.GetCellProperties(c, r);
     props->IsBaseCell = true;

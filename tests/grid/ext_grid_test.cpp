@@ -12,8 +12,8 @@ namespace {
 // The full grid with the state the editing code keeps, and a count of the cells it draws.
 class EditedGrid : public TExtStringGrid {
  public:
-  using TExtStringGrid::TExtStringGrid;
   using TExtStringGrid::HiddenRows;
+  using TExtStringGrid::TExtStringGrid;
   int draws = 0;
   void DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect,
                     TGridDrawState AState) override {

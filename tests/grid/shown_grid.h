@@ -28,9 +28,7 @@ class ShownGrid : public testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
     grid->SetFocus();
   }
-  QWidget* Client() const {
-    return static_cast<QAbstractScrollArea*>(grid->Widget())->viewport();
-  }
+  QWidget* Client() const { return static_cast<QAbstractScrollArea*>(grid->Widget())->viewport(); }
   QImage Render() const { return Client()->grab().toImage(); }
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
