@@ -2,22 +2,10 @@
 // event loop it saves.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
-#include <cstdlib>
-
 #include "platform/application.h"
+#include "offscreen_app.h"
 
 namespace {
-
-QApplication& App() {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static int argc = 1;
-  static char name[] = "bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
 
 void ProcessMessages(benchmark::State& state) {
   App();

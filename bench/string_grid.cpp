@@ -1,30 +1,20 @@
 // The query engine keeps its result index in a string grid: one row per hit, three short texts
 // a row. What filling a million such rows costs in time and memory, reading them back, and
 // painting one screen of such a grid, which must not depend on the number of rows.
+#include "platform/string_grid.h"
+
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
 #include <QAbstractScrollArea>
-#include <QApplication>
 #include <QImage>
-
-#include <cstdlib>
 #include <memory>
 
-#include "platform/string_grid.h"
+#include "offscreen_app.h"
 
 namespace {
 
 constexpr int kRows = 1000000;
-
-QApplication& App() {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static int argc = 1;
-  static char name[] = "bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
 
 size_t HeapInUse() { return mallinfo2().uordblks; }
 

@@ -6,8 +6,7 @@
 
 using TDrawCellEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State)>;
-using TSelectCellEvent =
-    std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
+using TSelectCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
 using TGetEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, AnsiString& Value)>;
 using TSetEditEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, const AnsiString& Value)>;
@@ -16,8 +15,8 @@ using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToInd
 class TCustomDrawGrid : public TCustomGrid {
  public:
   using TCustomGrid::GetDefaultDrawing;
-  using TCustomGrid::SetDefaultDrawing;
   using TCustomGrid::GetGridState;
+  using TCustomGrid::SetDefaultDrawing;
 
   TDrawCellEvent OnDrawCell;
   TSelectCellEvent OnSelectCell;

@@ -1,6 +1,6 @@
 #include "platform/grid.h"
 
-#include <QScrollBar>
+#include <QWidget>
 
 #include "platform/grid_error.h"
 #include "platform/inplace_edit.h"
@@ -20,7 +20,7 @@ TCustomGrid::TCustomGrid(TComponent* AOwner)
   AddInputWidget(view_->viewport());
   view_->viewport()->installEventFilter(view_);
   SetTabStop(true);
-  font_->OnChange = [this](TObject*) { Invalidate(); };
+  font_->OnChange = [this](TObject*) { GridFontChanged(); };
   FontChanged();
   SetBorderStyle(bsSingle);
   TWinControl::SetBounds(0, 0, kDefaultWidth, kDefaultHeight);
@@ -83,7 +83,9 @@ void TCustomGrid::SetLineSize(GridAxis axis, int index, int value) {
   axis == GridAxis::Columns ? ColWidthsChanged() : RowHeightsChanged();
 }
 
-void TCustomGrid::SetColWidths(int index, int value) { SetLineSize(GridAxis::Columns, index, value); }
+void TCustomGrid::SetColWidths(int index, int value) {
+  SetLineSize(GridAxis::Columns, index, value);
+}
 void TCustomGrid::SetRowHeights(int index, int value) { SetLineSize(GridAxis::Rows, index, value); }
 
 void TCustomGrid::SetGridLineWidth(int value) {
@@ -127,12 +129,28 @@ void TCustomGrid::SetDefaultDrawing(bool value) {
   Invalidate();
 }
 
+// The control's font (from the parent, or set on the control) becomes the grid's Font.
 void TCustomGrid::FontChanged() {
   TWinControl::FontChanged();
+  if (syncingFont_) return;
+  syncingFont_ = true;
   const ControlFont& font = TWinControl::GetFont();
   font_->SetName(font.Name);
   font_->SetHeight(font.Height);
   font_->SetStyle(font.Bold ? TFontStyles{fsBold} : TFontStyles{});
+  syncingFont_ = false;
+  Invalidate();
+}
+
+// The grid's Font, set by the program, becomes the control's, which the editor takes on.
+void TCustomGrid::GridFontChanged() {
+  Invalidate();
+  if (syncingFont_) return;
+  syncingFont_ = true;
+  SetFontName(font_->GetName());
+  SetFontHeight(font_->GetHeight());
+  SetFontBold(font_->GetStyle().Contains(fsBold));
+  syncingFont_ = false;
 }
 
 void TCustomGrid::SizeChanged(int, int) {}
@@ -146,6 +164,7 @@ int TCustomGrid::GetClientWidth() const { return view_->viewport()->width(); }
 int TCustomGrid::GetClientHeight() const { return view_->viewport()->height(); }
 
 void TCustomGrid::Resize() {
+  view_->LayOutNow();
   SyncClientSize();
   TWinControl::Resize();
 }
@@ -228,6 +247,16 @@ void TCustomGrid::Loaded() {
   SyncClientSize();
 }
 
+void TCustomGrid::ShowHintAt(TPoint clientPos, TPoint screenPos) {
+  THintInfo info;
+  info.CursorPos = clientPos;
+  info.HintPos = screenPos;
+  info.CursorRect = {0, 0, GetClientWidth(), GetClientHeight()};
+  TCMHintShow message{&info, 0};
+  CMHintShow(message);
+  view_->ShowHint(message.Result ? AnsiString() : info.HintStr, info);
+}
+
 void TCustomGrid::CMHintShow(TCMHintShow& Message) {
   AnsiString hint = GetHint();
   Message.HintInfo->HintStr = hint.substr(0, hint.find('|'));
@@ -304,15 +333,17 @@ void TCustomGrid::MoveLine(GridAxis axis, int from, int to) {
   UpdateText();
   Reshape([&] { shape_.MoveLine(axis, from, to); });
   bool columns = axis == GridAxis::Columns;
-  int& edited = columns ? editCell_.X : editCell_.Y;
-  if (edited == from) edited = to;
   columns ? ColumnMoved(from, to) : RowMoved(from, to);
   columns ? ColWidthsChanged() : RowHeightsChanged();
   InvalidateEditor();
 }
 
-void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) { MoveLine(GridAxis::Columns, FromIndex, ToIndex); }
-void TCustomGrid::MoveRow(int FromIndex, int ToIndex) { MoveLine(GridAxis::Rows, FromIndex, ToIndex); }
+void TCustomGrid::MoveColumn(int FromIndex, int ToIndex) {
+  MoveLine(GridAxis::Columns, FromIndex, ToIndex);
+}
+void TCustomGrid::MoveRow(int FromIndex, int ToIndex) {
+  MoveLine(GridAxis::Rows, FromIndex, ToIndex);
+}
 
 void TCustomGrid::DeleteColumn(int ACol) {
   MoveColumn(ACol, GetColCount() - 1);
@@ -324,26 +355,20 @@ void TCustomGrid::DeleteRow(int ARow) {
   SetRowCount(GetRowCount() - 1);
 }
 
-void TCustomGrid::InvalidatePixels(const TRect& r) {
+void TCustomGrid::InvalidateClientRect(const TRect& r) {
   if (r.Width() > 0 && r.Height() > 0)
     view_->viewport()->update(r.Left, r.Top, r.Width(), r.Height());
 }
 
-void TCustomGrid::InvalidateCell(int ACol, int ARow) {
-  InvalidateRect({ACol, ARow, ACol, ARow});
-}
+void TCustomGrid::InvalidateCell(int ACol, int ARow) { InvalidateRect({ACol, ARow, ACol, ARow}); }
 
-void TCustomGrid::InvalidateCol(int ACol) {
-  InvalidateRect({ACol, 0, ACol, GetRowCount() - 1});
-}
+void TCustomGrid::InvalidateCol(int ACol) { InvalidateRect({ACol, 0, ACol, GetRowCount() - 1}); }
 
-void TCustomGrid::InvalidateRow(int ARow) {
-  InvalidateRect({0, ARow, GetColCount() - 1, ARow});
-}
+void TCustomGrid::InvalidateRow(int ARow) { InvalidateRect({0, ARow, GetColCount() - 1, ARow}); }
 
 void TCustomGrid::InvalidateRect(const TGridRect& ARect) {
   TRect pixels;
   if (shape_.Cols().RangeSpan(ARect.Left, ARect.Right, pixels.Left, pixels.Right) &&
       shape_.Rows().RangeSpan(ARect.Top, ARect.Bottom, pixels.Top, pixels.Bottom))
-    InvalidatePixels(pixels);
+    InvalidateClientRect(pixels);
 }

@@ -25,9 +25,21 @@ using TBorderStyle = TFormBorderStyle;
 // The requests of WM_HSCROLL and WM_VSCROLL. Positions are first columns and rows: the scroll
 // bars count in columns and rows, not in pixels.
 enum : int {
-  SB_LINEUP = 0, SB_LINELEFT = 0, SB_LINEDOWN = 1, SB_LINERIGHT = 1, SB_PAGEUP = 2,
-  SB_PAGELEFT = 2, SB_PAGEDOWN = 3, SB_PAGERIGHT = 3, SB_THUMBPOSITION = 4, SB_THUMBTRACK = 5,
-  SB_TOP = 6, SB_LEFT = 6, SB_BOTTOM = 7, SB_RIGHT = 7, SB_ENDSCROLL = 8
+  SB_LINEUP = 0,
+  SB_LINELEFT = 0,
+  SB_LINEDOWN = 1,
+  SB_LINERIGHT = 1,
+  SB_PAGEUP = 2,
+  SB_PAGELEFT = 2,
+  SB_PAGEDOWN = 3,
+  SB_PAGERIGHT = 3,
+  SB_THUMBPOSITION = 4,
+  SB_THUMBTRACK = 5,
+  SB_TOP = 6,
+  SB_LEFT = 6,
+  SB_BOTTOM = 7,
+  SB_RIGHT = 7,
+  SB_ENDSCROLL = 8
 };
 struct TWMScroll {
   int ScrollCode = SB_ENDSCROLL;
@@ -53,6 +65,9 @@ class TCustomGrid : public TWinControl {
   ~TCustomGrid() override;
 
   TCanvas* const Canvas;
+  // The viewport's size.
+  int GetClientWidth() const override;
+  int GetClientHeight() const override;
   // The grid's font; the control's own font record (parent font) flows into it.
   TFont* GetFont() const { return font_.get(); }
 
@@ -116,6 +131,8 @@ class TCustomGrid : public TWinControl {
   void InvalidateCol(int ACol);
   void InvalidateRow(int ARow);
   void InvalidateRect(const TGridRect& ARect);
+  // A rectangle of the client area, in pixels.
+  void InvalidateClientRect(const TRect& ARect);
 
   // Editing.
   bool GetEditorMode() const { return editorMode_; }
@@ -182,11 +199,11 @@ class TCustomGrid : public TWinControl {
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void DoExit() override;
+  void WMSetFocus() override;
+  void WMKillFocus() override;
   void Resize() override;
   void Loaded() override;
   void FontChanged() override;
-  int GetClientWidth() const override;
-  int GetClientHeight() const override;
   QWidget* ClientWidget() const override;
 
   // Moves the current cell (and the anchor with MoveAnchor) after SelectCell agrees, showing
@@ -213,6 +230,7 @@ class TCustomGrid : public TWinControl {
   bool defaultDrawing_ = true;
   TGridState gridState_ = gsNormal;
   bool windowCreated_ = false;
+  bool syncingFont_ = false;
   bool reshaping_ = false;
 
   // Sizing and moving by the mouse: the line, where it started and where it is now.
@@ -223,6 +241,7 @@ class TCustomGrid : public TWinControl {
     int target = -1;
   } drag_;
   TGridCoord pressCell_{-1, -1};  // the cell of the last left press
+  TPoint dragMouse_;              // where the mouse is while a drag runs
 
   TInplaceEdit* inplaceEdit_ = nullptr;
   bool editorMode_ = false;
@@ -234,13 +253,13 @@ class TCustomGrid : public TWinControl {
   void Reshape(Change change);
   void Reshaped(TGridCoord oldTopLeft);
   void SyncClientSize();
+  void GridFontChanged();
   void UpdateScrollBars();
   void SetTopLeft(TGridCoord topLeft);
   void SetLineSize(GridAxis axis, int index, int value);
   void SetCount(GridAxis axis, int value);
   void MoveLine(GridAxis axis, int from, int to);
   void FocusCell(int ACol, int ARow, bool MoveAnchor);
-  void InvalidatePixels(const TRect& r);
   void SelectionMoved(const TGridRect& oldSelection);
 
   // Painting.

@@ -19,8 +19,7 @@ bool TCustomGrid::CanEditShow() {
   if (GetCol() < GetFixedCols() || GetRow() < GetFixedRows()) return false;
   if (!shape_.IsCell(GetCol(), GetRow())) return false;
   TForm* form = GetParentForm(this);
-  bool active = Focused() || EditorFocused() ||
-                (form && form->GetActiveControl() == this);
+  bool active = Focused() || EditorFocused() || (form && form->GetActiveControl() == this);
   return options.Contains(goAlwaysShowEditor) || active;
 }
 

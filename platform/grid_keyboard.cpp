@@ -17,7 +17,8 @@ bool StepOf(WORD key, TShiftState shift, TGridOptions options, GridStep& step) {
     case VK_HOME: step = GridStep::Home; return true;
     case VK_END: step = GridStep::End; return true;
     case VK_TAB:
-      if (!options.Contains(goTabs) || shift.Contains(ssAlt) || shift.Contains(ssCtrl)) return false;
+      if (!options.Contains(goTabs) || shift.Contains(ssAlt) || shift.Contains(ssCtrl))
+        return false;
       step = shift.Contains(ssShift) ? GridStep::BackTab : GridStep::Tab;
       return true;
     default: return false;

@@ -21,7 +21,7 @@ class TGridLineStrings : public TStrings {
   // -1 when no empty cell is left.
   int AddObject(const AnsiString& text, TObject* object) override;
   void InsertObject(int index, const AnsiString& text, TObject* object) override;  // throws
-  void Delete(int index) override;                                               // throws
+  void Delete(int index) override;                                                 // throws
   void Clear() override;
 
  private:

@@ -31,7 +31,8 @@ void TCustomGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, i
   const TGridAxis& rows = shape_.Rows();
   auto check = [&](const TGridAxis& along, int pos, int across, const TGridAxis& other,
                    TGridOption option, TGridState state) {
-    if (State != gsNormal || !GetOptions().Contains(option) || across >= other.FixedExtent()) return;
+    if (State != gsNormal || !GetOptions().Contains(option) || across >= other.FixedExtent())
+      return;
     int line = along.BorderNear(pos, kSizingSlack);
     int start, end;
     if (line < 0 || !along.Span(line, start, end)) return;
@@ -45,6 +46,7 @@ void TCustomGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, i
 }
 
 void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  dragMouse_ = {X, Y};
   if (!Focused() && !EditorFocused() && view_->isVisible() && CanFocus()) SetFocus();
   if (Button == mbLeft && !StartDrag(X, Y)) {
     TGridCoord cell = MouseCoord(X, Y);
@@ -68,6 +70,7 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
 }
 
 void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
+  dragMouse_ = {X, Y};
   if (gridState_ == gsSelecting) {
     ExtendSelection(X, Y);
   } else if (gridState_ != gsNormal) {
@@ -76,7 +79,9 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
     TGridState state;
     int index, pos, offset;
     CalcSizingState(X, Y, state, index, pos, offset);
-    TCursor cursor = state == gsColSizing ? crHSplit : state == gsRowSizing ? crVSplit : GetCursor();
+    TCursor cursor = state == gsColSizing   ? crHSplit
+                     : state == gsRowSizing ? crVSplit
+                                            : GetCursor();
     view_->viewport()->setCursor(ToCursorShape(cursor));
   }
   TWinControl::MouseMove(Shift, X, Y);
@@ -104,7 +109,8 @@ bool TCustomGrid::StartDrag(int x, int y) {
     if (cell.X < 0) return false;
     if (GetOptions().Contains(goColMoving) && cell.Y < GetFixedRows() && cell.X >= GetFixedCols())
       state = gsColMoving, index = cell.X;
-    else if (GetOptions().Contains(goRowMoving) && cell.X < GetFixedCols() && cell.Y >= GetFixedRows())
+    else if (GetOptions().Contains(goRowMoving) && cell.X < GetFixedCols() &&
+             cell.Y >= GetFixedRows())
       state = gsRowMoving, index = cell.Y;
     else
       return false;
@@ -151,7 +157,8 @@ void TCustomGrid::ExtendSelection(int x, int y) {
   const TGridAxis& rows = shape_.Rows();
   auto nearest = [](const TGridAxis& axis, int pos) {
     int line = axis.LineAt(std::clamp(pos, axis.FixedExtent(), std::max(axis.Extent() - 1, 0)));
-    if (line < 0 || line < axis.Fixed()) line = pos < axis.FixedExtent() ? axis.First() : axis.LastShown();
+    if (line < 0 || line < axis.Fixed())
+      line = pos < axis.FixedExtent() ? axis.First() : axis.LastShown();
     return line;
   };
   int col = GetOptions().Contains(goRowSelect) ? GetCol() : nearest(cols, x);
@@ -180,9 +187,7 @@ void TCustomGrid::ScrollTowards(int x, int y) {
 }
 
 void TCustomGrid::WMTimer(int TimerID) {
-  if (TimerID != kScrollTimer || gridState_ == gsNormal) return;
-  QPoint at = view_->viewport()->mapFromGlobal(QCursor::pos());
-  ScrollTowards(at.x(), at.y());
+  if (TimerID == kScrollTimer && gridState_ != gsNormal) ScrollTowards(dragMouse_.x, dragMouse_.y);
 }
 
 bool TCustomGrid::DoMouseWheelDown(TShiftState, TPoint) {
@@ -199,14 +204,4 @@ bool TCustomGrid::DoMouseWheelUp(TShiftState, TPoint) {
 
 void TCustomGrid::WheelNotch(bool down, TShiftState shift, TPoint pos) {
   down ? DoMouseWheelDown(shift, pos) : DoMouseWheelUp(shift, pos);
-}
-
-void TCustomGrid::ShowHintAt(TPoint clientPos, TPoint screenPos) {
-  THintInfo info;
-  info.CursorPos = clientPos;
-  info.HintPos = screenPos;
-  info.CursorRect = {0, 0, GetClientWidth(), GetClientHeight()};
-  TCMHintShow message{&info, 0};
-  CMHintShow(message);
-  view_->ShowHint(message.Result ? AnsiString() : info.HintStr, info);
 }

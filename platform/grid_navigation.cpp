@@ -36,8 +36,14 @@ TGridMoveTarget GridStepTarget(const TGridShape& shape, GridStep step, bool toCo
     case GridStep::Down: ++cell.Y; break;
     case GridStep::Left: (rowSelect ? topLeft.X : cell.X) -= 1; break;
     case GridStep::Right: (rowSelect ? topLeft.X : cell.X) += 1; break;
-    case GridStep::PageUp: cell.Y -= page; topLeft.Y -= page; break;
-    case GridStep::PageDown: cell.Y += page; topLeft.Y += page; break;
+    case GridStep::PageUp:
+      cell.Y -= page;
+      topLeft.Y -= page;
+      break;
+    case GridStep::PageDown:
+      cell.Y += page;
+      topLeft.Y += page;
+      break;
     case GridStep::Home:
       cell.X = cols.Fixed();
       if (toCorner || rowSelect) cell.Y = rows.Fixed();

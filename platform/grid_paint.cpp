@@ -23,7 +23,8 @@ std::vector<ShownLine> ShownLines(const TGridAxis& axis, int clipStart, int clip
   std::vector<ShownLine> lines;
   axis.ForEachShown([&](int i, int start) {
     int end = start + axis.Size(i);
-    if (end + axis.LineWidthAfter(i) > clipStart && start < clipEnd) lines.push_back({i, start, end});
+    if (end + axis.LineWidthAfter(i) > clipStart && start < clipEnd)
+      lines.push_back({i, start, end});
     return start >= clipEnd;
   });
   return lines;
@@ -47,6 +48,17 @@ void Fill(TCanvas& canvas, TColor color, const TRect& r) {
 }
 
 }  // namespace
+
+// The focus shows only while the grid or its editor has it.
+void TCustomGrid::WMSetFocus() {
+  TWinControl::WMSetFocus();
+  Invalidate();
+}
+
+void TCustomGrid::WMKillFocus() {
+  TWinControl::WMKillFocus();
+  Invalidate();
+}
 
 void TCustomGrid::PaintClient(const TRect& clip) {
   int saved = SaveDC(Canvas);
@@ -73,8 +85,8 @@ TGridDrawState TCustomGrid::DrawStateOf(int col, int row) const {
   bool current = col == GetCol() && row == GetRow();
   if (current && (Focused() || EditorFocused())) state << gdFocused;
   TGridOptions options = GetOptions();
-  bool showsSelected = !current || options.Contains(goDrawFocusSelected) ||
-                       options.Contains(goRowSelect);
+  bool showsSelected =
+      !current || options.Contains(goDrawFocusSelected) || options.Contains(goRowSelect);
   if (showsSelected && GetSelection().Contains(col, row)) state << gdSelected;
   return state;
 }

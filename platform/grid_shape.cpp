@@ -31,7 +31,8 @@ TGridShape::TGridShape()
 void TGridShape::SetCount(GridAxis axis, int count) {
   Edit(axis).SetCount(count);
   int last = std::max(Axis(axis).Count() - 1, 0);
-  for (TGridCoord* cell : {&current_, &anchor_}) Along(*cell, axis) = std::min(Along(*cell, axis), last);
+  for (TGridCoord* cell : {&current_, &anchor_})
+    Along(*cell, axis) = std::min(Along(*cell, axis), last);
 }
 
 void TGridShape::SetFixed(GridAxis axis, int fixed) {

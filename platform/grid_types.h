@@ -37,11 +37,23 @@ using TGridDrawState = Set<TGridDrawStateItem>;
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
 
 enum TGridOption {
-  goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goDrawFocusSelected,
-  goRowSizing, goColSizing, goRowMoving, goColMoving, goEditing, goTabs, goRowSelect,
-  goAlwaysShowEditor, goThumbTracking
+  goFixedVertLine,
+  goFixedHorzLine,
+  goVertLine,
+  goHorzLine,
+  goRangeSelect,
+  goDrawFocusSelected,
+  goRowSizing,
+  goColSizing,
+  goRowMoving,
+  goColMoving,
+  goEditing,
+  goTabs,
+  goRowSelect,
+  goAlwaysShowEditor,
+  goThumbTracking
 };
 using TGridOptions = Set<TGridOption>;
 
-constexpr TGridOptions kDefaultGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine,
-                                           goHorzLine, goRangeSelect};
+constexpr TGridOptions kDefaultGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
+                                           goRangeSelect};

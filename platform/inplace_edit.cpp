@@ -56,9 +56,16 @@ void TInplaceEdit::Change() {
 void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
   bool toGrid = false;
   switch (Key) {
-    case VK_UP: case VK_DOWN: case VK_PRIOR: case VK_NEXT: case VK_ESCAPE: toGrid = true; break;
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_ESCAPE: toGrid = true; break;
     case VK_TAB: toGrid = !Shift.Contains(ssAlt); break;
-    case VK_LEFT: case VK_RIGHT: case VK_HOME: case VK_END: toGrid = Shift.Contains(ssCtrl); break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_HOME:
+    case VK_END: toGrid = Shift.Contains(ssCtrl); break;
     default: break;
   }
   if (grid_ && toGrid) {

@@ -1,8 +1,10 @@
 #include "platform/qt_grid_widget.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QTimerEvent>
 #include <QToolTip>
@@ -79,6 +81,13 @@ void GridWidget::SetBar(GridAxis axis, bool shown, int minimum, int maximum, int
   bar->setPageStep(page);
   if (!bar->isSliderDown()) bar->setSliderPosition(position);
   settingBar_ = false;
+  LayOutNow();
+}
+
+void GridWidget::LayOutNow() {
+  if (isVisible()) return;
+  QResizeEvent event(size(), size());
+  QCoreApplication::sendEvent(this, &event);
 }
 
 bool GridWidget::event(QEvent* event) {
@@ -104,9 +113,7 @@ bool GridWidget::viewportEvent(QEvent* event) {
       Application->HandleEvent([&] { grid_->PaintClient(clip); });
       return true;
     }
-    case QEvent::Resize:
-      Application->HandleEvent([&] { grid_->SyncClientSize(); });
-      return false;
+    case QEvent::Resize: Application->HandleEvent([&] { grid_->SyncClientSize(); }); return false;
     default: return QAbstractScrollArea::viewportEvent(event);
   }
 }

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QAbstractScrollArea>
-
 #include <map>
 
 #include "platform/grid.h"
@@ -20,6 +19,8 @@ class GridWidget : public QAbstractScrollArea {
   void KillTimer(int id);
   // Range, page and position of a scroll bar; `shown` whether the grid allows it.
   void SetBar(GridAxis axis, bool shown, int minimum, int maximum, int page, int position);
+  // Lays the viewport and the scroll bars out now; a hidden widget would wait until shown.
+  void LayOutNow();
   // Shows a hint at the place the info gives; an empty text hides it.
   void ShowHint(const AnsiString& text, const THintInfo& info);
 

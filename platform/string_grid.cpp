@@ -21,7 +21,9 @@ void TStringGrid::SetCells(int ACol, int ARow, const AnsiString& Value) {
   if (!fromEditor_ && GetEditorMode() && ACol == GetCol() && ARow == GetRow()) InvalidateEditor();
 }
 
-void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) { cells_.SetObject(ACol, ARow, Value); }
+void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) {
+  cells_.SetObject(ACol, ARow, Value);
+}
 
 TGridLineStrings TStringGrid::Cols(int index) {
   return TGridLineStrings(cells_, TGridLineStrings::Column, index, GetRowCount());

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/grid_axis.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -85,10 +85,10 @@ TEST_F(Axis, SizesTravelAndResetWithTheDefault) {
 
 TEST_F(Axis, ScrollingShowsALineWhole) {
   axis.SetSize(8, 60);
-  EXPECT_EQ(axis.FirstShowing(2), 1);   // already whole
-  EXPECT_EQ(axis.FirstShowing(4), 2);   // 2, 3, 4 end at 21 + 42 + 20 = 83
-  EXPECT_EQ(axis.FirstShowing(8), 8);   // 60 leaves no room for the line before
-  EXPECT_EQ(axis.FirstShowing(0), 1);   // fixed lines are always shown
+  EXPECT_EQ(axis.FirstShowing(2), 1);  // already whole
+  EXPECT_EQ(axis.FirstShowing(4), 2);  // 2, 3, 4 end at 21 + 42 + 20 = 83
+  EXPECT_EQ(axis.FirstShowing(8), 8);  // 60 leaves no room for the line before
+  EXPECT_EQ(axis.FirstShowing(0), 1);  // fixed lines are always shown
   axis.SetFirst(5);
   EXPECT_EQ(axis.FirstShowing(3), 3);
   axis.SetLineWidths(0, 0);

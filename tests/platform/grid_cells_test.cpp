@@ -1,6 +1,7 @@
+#include "platform/grid_cells.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/grid_cells.h"
 #include "platform/grid_error.h"
 #include "platform/grid_line_strings.h"
 #include "platform/strings.h"

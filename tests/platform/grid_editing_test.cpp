@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/inplace_edit.h"
 #include "grid_fixture.h"
+#include "platform/inplace_edit.h"
 
 namespace {
 
@@ -92,6 +92,15 @@ TEST_F(GridEditing, AlwaysShownEditorFollowsTheCurrentCell) {
   ASSERT_TRUE(EditorShown());
   EXPECT_EQ(Editor()->GetText(), "next");
   EXPECT_EQ(Editor()->GetTop(), grid->CellRect(1, 2).Top);
+}
+
+TEST_F(GridEditing, TheEditorTakesTheGridsFont) {
+  grid->GetFont()->SetHeight(-20);
+  grid->GetFont()->SetStyle(fsBold);
+  Key(Qt::Key_F2);
+  ASSERT_TRUE(EditorShown());
+  EXPECT_EQ(Editor()->GetFont().Height, -20);
+  EXPECT_TRUE(Editor()->GetFont().Bold);
 }
 
 TEST_F(GridEditing, AProgramWriteToTheEditedCellReloadsTheEditor) {

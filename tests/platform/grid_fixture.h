@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QTest>
 
+#include "grid_test_helpers.h"
 #include "platform/forms.h"
 #include "platform/string_grid.h"
-#include "grid_print.h"
 
 class GridFixture : public testing::Test {
  protected:
@@ -41,8 +41,8 @@ class GridFixture : public testing::Test {
   }
   // QTest's mouse moves carry no buttons; a drag's moves must.
   void MoveTo(QPoint at) {
-    QMouseEvent move(QEvent::MouseMove, at, Client()->mapToGlobal(at), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, at, Client()->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(Client(), &move);
   }
   void Drag(QPoint from, QPoint to) {

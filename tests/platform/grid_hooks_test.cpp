@@ -103,9 +103,9 @@ TEST_F(GridHooks, ScrollBarRequestsCarryCodesAndRowPositions) {
   bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   bar->triggerAction(QAbstractSlider::SliderToMaximum);
   int last = 50 - grid->GetVisibleRowCount();
-  EXPECT_EQ(hooks->calls, (std::vector<std::string>{
-                              "VScroll 1 2", "TopLeftChanged",
-                              "VScroll 7 " + std::to_string(last), "TopLeftChanged"}));
+  EXPECT_EQ(hooks->calls,
+            (std::vector<std::string>{"VScroll 1 2", "TopLeftChanged",
+                                      "VScroll 7 " + std::to_string(last), "TopLeftChanged"}));
   EXPECT_EQ(grid->GetTopRow(), last);
 }
 

@@ -31,6 +31,18 @@ TEST_F(GridInput, ClickShiftClickAndDragSelectRanges) {
   EXPECT_EQ(grid->GetSelection(), (TGridRect{1, 1, 1, 1}));
 }
 
+TEST_F(GridInput, ADragPastTheBottomScrollsOnAndExtends) {
+  Press(At(2, 2));
+  MoveTo({At(2, 2).x(), Client()->height() + 20});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return grid->GetTopRow() > 3; }, 3000));
+  Release({At(2, 2).x(), Client()->height() + 20});
+  EXPECT_EQ(grid->GetSelection().Top, 2);
+  EXPECT_EQ(grid->GetSelection().Bottom, grid->GetTopRow() + grid->GetVisibleRowCount() - 1);
+  int top = grid->GetTopRow();
+  QTest::qWait(150);  // released: no more scrolling
+  EXPECT_EQ(grid->GetTopRow(), top);
+}
+
 TEST_F(GridInput, ShiftArrowsExtendAndPlainArrowsCollapse) {
   Key(Qt::Key_Down, Qt::ShiftModifier);
   Key(Qt::Key_Right, Qt::ShiftModifier);

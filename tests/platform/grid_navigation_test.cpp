@@ -1,7 +1,8 @@
+#include "platform/grid_navigation.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/grid_navigation.h"
-#include "grid_print.h"
+#include "grid_test_helpers.h"
 
 namespace {
 

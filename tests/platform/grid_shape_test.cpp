@@ -1,22 +1,14 @@
+#include "platform/grid_shape.h"
+
 #include <gtest/gtest.h>
 
+#include "grid_test_helpers.h"
 #include "platform/grid_error.h"
-#include "platform/grid_shape.h"
-#include "grid_print.h"
 
 namespace {
 
 constexpr auto kCols = GridAxis::Columns;
 constexpr auto kRows = GridAxis::Rows;
-
-AnsiString RaisedBy(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const EInvalidGridOperation& e) {
-    return e.Message;
-  }
-  return "";
-}
 
 TEST(GridShape, StartsAsTheClassLibraryGrid) {
   TGridShape shape;
@@ -30,11 +22,11 @@ TEST(GridShape, StartsAsTheClassLibraryGrid) {
 
 TEST(GridShape, FixedCountsStayBelowTheCounts) {
   TGridShape shape;
-  EXPECT_EQ(RaisedBy([&] { shape.SetFixed(kCols, 5); }),
+  EXPECT_EQ(RaisedMessage([&] { shape.SetFixed(kCols, 5); }),
             "Fixed column count must be less than column count");
-  EXPECT_EQ(RaisedBy([&] { shape.SetFixed(kRows, 7); }),
+  EXPECT_EQ(RaisedMessage([&] { shape.SetFixed(kRows, 7); }),
             "Fixed row count must be less than row count");
-  EXPECT_EQ(RaisedBy([&] { shape.SetFixed(kRows, -1); }), "Grid index out of range");
+  EXPECT_EQ(RaisedMessage([&] { shape.SetFixed(kRows, -1); }), "Grid index out of range");
   EXPECT_EQ(shape.Rows().Fixed(), 1);
 
   shape.SetFixed(kRows, 3);
@@ -77,8 +69,8 @@ TEST(GridShape, MovedLinesTakeTheCurrentCellAndSizesAlong) {
   shape.MoveLine(kCols, 4, 0);
   EXPECT_EQ(shape.Anchor(), (TGridCoord{0, 1}));
   EXPECT_EQ(shape.Current(), (TGridCoord{3, 1}));
-  EXPECT_EQ(RaisedBy([&] { shape.MoveLine(kRows, 0, 5); }), "Grid index out of range");
-  EXPECT_EQ(RaisedBy([&] { shape.SetSize(kRows, 5, 3); }), "Grid index out of range");
+  EXPECT_EQ(RaisedMessage([&] { shape.MoveLine(kRows, 0, 5); }), "Grid index out of range");
+  EXPECT_EQ(RaisedMessage([&] { shape.SetSize(kRows, 5, 3); }), "Grid index out of range");
 }
 
 TEST(GridShape, GridLinesTakeRoomOnlyWhereDrawn) {

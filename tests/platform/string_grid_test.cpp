@@ -1,21 +1,13 @@
+#include "platform/string_grid.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/grid_error.h"
-#include "platform/string_grid.h"
 #include "grid_fixture.h"
+#include "platform/grid_error.h"
 
 namespace {
 
 using StringGrid = GridFixture;
-
-AnsiString Raised(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const EInvalidGridOperation& e) {
-    return e.Message;
-  }
-  return "";
-}
 
 TEST_F(StringGrid, ShrinkingKeepsCellsThatGrowingShowsAgain) {
   TObject object;
@@ -33,10 +25,11 @@ TEST_F(StringGrid, ShrinkingKeepsCellsThatGrowingShowsAgain) {
 }
 
 TEST_F(StringGrid, FixedCountsMustStayBelowTheCounts) {
-  EXPECT_EQ(Raised([&] { grid->SetFixedCols(5); }),
+  EXPECT_EQ(RaisedMessage([&] { grid->SetFixedCols(5); }),
             "Fixed column count must be less than column count");
-  EXPECT_EQ(Raised([&] { grid->SetFixedRows(5); }), "Fixed row count must be less than row count");
-  EXPECT_EQ(Raised([&] { grid->SetCol(5); }), "Grid index out of range");
+  EXPECT_EQ(RaisedMessage([&] { grid->SetFixedRows(5); }),
+            "Fixed row count must be less than row count");
+  EXPECT_EQ(RaisedMessage([&] { grid->SetCol(5); }), "Grid index out of range");
   EXPECT_EQ(grid->GetFixedCols(), 1);
   grid->SetRowCount(1);  // the fixed rows give way
   EXPECT_EQ(grid->GetFixedRows(), 0);
@@ -60,7 +53,7 @@ TEST_F(StringGrid, MovedAndDeletedLinesTakeTheirCellsAndSizes) {
   EXPECT_EQ(grid->Cells(0, 2), "three");
   grid->DeleteColumn(0);
   EXPECT_EQ(grid->Rows(1).GetCommaText(), "c,d,b,e");
-  EXPECT_EQ(Raised([&] { grid->MoveRow(0, 9); }), "Grid index out of range");
+  EXPECT_EQ(RaisedMessage([&] { grid->MoveRow(0, 9); }), "Grid index out of range");
 }
 
 TEST_F(StringGrid, LinesReadAndAssignTextsAndObjects) {
@@ -90,6 +83,16 @@ TEST_F(StringGrid, TopRowIsClampedAndReported) {
   EXPECT_GE(50, grid->GetTopRow());
   EXPECT_LT(50, grid->GetTopRow() + grid->GetVisibleRowCount());
   EXPECT_EQ(changes, 3);
+}
+
+TEST_F(StringGrid, AGridNeverShownKnowsItsClientArea) {
+  grid->SetRowCount(100);
+  grid->SetColCount(4);
+  grid->SetBounds(0, 0, 340, 29 + 4 + 25 * 6);  // the frame, the fixed row, six rows
+  EXPECT_EQ(grid->GetClientHeight(), 29 + 25 * 6);
+  EXPECT_EQ(grid->GetVisibleRowCount(), 6);
+  grid->SetScrollBars(ssNone);
+  EXPECT_EQ(grid->GetClientWidth(), 336);
 }
 
 TEST_F(StringGrid, SelectionMayBeAnyRectangle) {
