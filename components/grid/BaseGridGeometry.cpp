@@ -57,14 +57,11 @@ int TBaseGrid::FixedRowsHeight() const {
   return SizesBetween(0, GetFixedRows(), [this](int r) { return RowHeights(r); });
 }
 
-void TBaseGrid::RepaintCell(int ACol, int ARow) {
-  const TRect block = FullCell(ACol, ARow);
-  InvalidateRect({block.Left, block.Top, block.Right, block.Bottom});
-}
+void TBaseGrid::RepaintCell(int ACol, int ARow) { InvalidateClientRect(CellRect(ACol, ARow)); }
 
 void TBaseGrid::Invalidate() {
   TStringGrid::Invalidate();
-  InvalidateRect({0, 0, GetColCount() - 1, GetRowCount() - 1});
+  InvalidateClientRect({0, 0, GetClientWidth(), GetClientHeight()});
 }
 
 void TBaseGrid::SetGridOrientation(bool RightToLeft) {
