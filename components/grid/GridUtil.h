@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "components/grid/GridCoord.h"
+#include "platform/grid_types.h"
 #include "platform/color.h"
 #include "platform/datetime.h"
 #include "platform/geometry.h"

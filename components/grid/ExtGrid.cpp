@@ -1,0 +1,122 @@
+// TExtStringGrid: construction, the settings it holds, and the window and component life.
+#include "components/grid/ExtGrid.h"
+
+#include <algorithm>
+
+#include "components/grid/GridUtil.h"
+#include "platform/system_metrics.h"
+
+namespace {
+constexpr int kTimerId = 111;
+constexpr int kTimerMilliseconds = 500;
+}  // namespace
+
+TExtStringGrid::TExtStringGrid(TComponent* AOwner)
+    : TBaseGrid(AOwner),
+      ScrollWidth(GetSystemMetrics(SM_CXVSCROLL)),
+      fixedFont_(std::make_unique<TFont>()),
+      activeCellFont_(std::make_unique<TFont>()),
+      rowIndicator_(std::make_unique<TBitmap>()) {
+  const TNotifyEvent repaint = [this](TObject*) { Invalidate(); };
+  for (TGridSettings* settings : std::initializer_list<TGridSettings*>{
+           &SortSettings, &ControlLook, &CellNode, &Bands, &BackGround})
+    settings->OnChange = repaint;
+  fixedFont_->SetName("Tahoma");
+  fixedFont_->OnChange = repaint;
+  GetFont()->SetName("Tahoma");
+  activeCellFont_->SetStyle(fsBold);
+  activeCellFont_->OnChange = repaint;
+  SetDefaultRowHeight(21);
+  TakeOverFormResize();
+}
+
+TExtStringGrid::~TExtStringGrid() {
+  HandBackFormResize();
+  ReleaseHiddenRows();
+}
+
+// The rows set aside still hold their cells' properties objects.
+void TExtStringGrid::ReleaseHiddenRows() {
+  for (int i = 0; i < HiddenRows.Count(); ++i) {
+    const TStringList& row = HiddenRows.Items(i)->Items;
+    for (int c = 0; c < row.Count(); ++c)
+      TCellProperties::Release(dynamic_cast<TCellProperties*>(row.Objects(c)));
+  }
+  HiddenRows.Clear();
+}
+
+void TExtStringGrid::SetRowIndicator(const TBitmap* Value) {
+  rowIndicator_->Assign(Value);
+  RepaintCell(0, GetRow());
+}
+
+void TExtStringGrid::SetVAlignment(TVAlignment Value) {
+  vAlignment_ = Value;
+  if (!GetLockFlag()) Invalidate();
+}
+
+int TExtStringGrid::GetFixedRowsEx() const {
+  return GetFixedRows() == 0 && FixedRowAlways ? 1 : GetFixedRows();
+}
+
+int TExtStringGrid::GetFixedColsEx() const {
+  return GetFixedCols() == 0 && FixedColAlways ? 1 : GetFixedCols();
+}
+
+void TExtStringGrid::RegisterNotifier(TGridChangeNotifier* Notifier) {
+  if (std::find(notifiers_.begin(), notifiers_.end(), Notifier) == notifiers_.end())
+    notifiers_.push_back(Notifier);
+}
+
+void TExtStringGrid::UnRegisterNotifier(TGridChangeNotifier* Notifier) {
+  std::erase(notifiers_, Notifier);
+}
+
+void TExtStringGrid::ShowColumnHeaders() {
+  if (GetFixedRowsEx() <= 0) return;
+  for (int i = 0; i < ColumnHeaders.Count() && i < GetColCount(); ++i)
+    SetCells(i, 0, CLFToLF(ColumnHeaders.Strings(i)));
+}
+
+void TExtStringGrid::ShowRowHeaders() {
+  if (GetFixedColsEx() <= 0) return;
+  for (int i = 0; i < RowHeaders.Count() && i < GetRowCount(); ++i)
+    SetCells(0, i, CLFToLF(RowHeaders.Strings(i)));
+}
+
+// --- window and component life -------------------------------------------------------------
+
+void TExtStringGrid::CreateWnd() {
+  TBaseGrid::CreateWnd();
+  if (GetParent()) SetTimer(kTimerId, kTimerMilliseconds);
+}
+
+void TExtStringGrid::Loaded() {
+  TBaseGrid::Loaded();
+  ShowColumnHeaders();
+  ShowRowHeaders();
+}
+
+void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  const int rowHeight = GetDefaultRowHeight();
+  if (IntegralHeight && rowHeight > 0) {
+    const int rest = AHeight % rowHeight;
+    if (GetVisibleColCount() + GetFixedCols() >= GetColCount())
+      AHeight += rowHeight - rest - 1 - GetSystemMetrics(SM_CYHSCROLL);
+    else
+      AHeight -= rest + 1;
+  }
+  TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TExtStringGrid::Click() {
+  TBaseGrid::Click();
+  ClickPending = false;
+  InitValidate(GetCol(), GetRow());
+}
+
+void TExtStringGrid::DoEnter() {
+  TBaseGrid::DoEnter();
+  SelectCell(GetCol(), GetRow());
+  InitValidate(GetCol(), GetRow());
+}

@@ -1,0 +1,49 @@
+// TExtStringGrid: validating the value an edit ends with, and the update lock.
+#include "components/grid/ExtGrid.h"
+
+void TExtStringGrid::InitValidate(int ACol, int ARow) {
+  validateCell_ = {ACol, ARow};
+  validateValue_ = GetCellEx(RemapCol(ACol), ARow);
+}
+
+bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
+  if (!EditActive || Validating) return true;
+  EditActive = false;
+  Validating = true;
+  bool valid = true;
+  const int col = validateCell_.x;
+  const int row = validateCell_.y;
+  const int realCol = RemapCol(col);
+  if (NewValue != validateValue_ || ForceValidation) {
+    UpdateCell(col, row);
+    AnsiString value = NewValue;
+    if (OnCellValidate) OnCellValidate(this, col, row, value, valid);
+    CellsChanged({col, row, col, row});
+    if (valid) {
+      SetCellEx(realCol, row, value);
+    } else {
+      SetCellEx(realCol, row, value != NewValue ? value : validateValue_);
+      ReopenEditor(col, row);
+    }
+    validateValue_ = GetCellEx(realCol, row);
+  }
+  Validating = false;
+  InitValidate(GetCol(), GetRow());
+  return valid;
+}
+
+void TExtStringGrid::ReopenEditor(int ACol, int ARow) {
+  if (ACol != GetCol()) SetCol(ACol);
+  if (ARow != GetRow()) SetRow(ARow);
+  ShowEditor();
+  InvalidateEditor();
+  EditActive = true;
+}
+
+void TExtStringGrid::EndUpdate() {
+  if (updateLock_.End()) Invalidate();
+}
+
+void TExtStringGrid::Paint() {
+  if (!updateLock_.Locked()) TBaseGrid::Paint();
+}
