@@ -36,6 +36,16 @@ struct TGridCells::Row {
 
   Row() = default;
   Row(Row&& other) noexcept { *this = std::move(other); }
+  Row& CopyOf(const Row& other) {
+    if (this == &other) return *this;
+    texts = std::make_unique<AnsiString[]>(other.textCount);
+    std::copy(other.texts.get(), other.texts.get() + other.textCount, texts.get());
+    objects = std::make_unique<TObject*[]>(other.objectCount);
+    std::copy(other.objects.get(), other.objects.get() + other.objectCount, objects.get());
+    textCount = other.textCount;
+    objectCount = other.objectCount;
+    return *this;
+  }
   Row& operator=(Row&& other) noexcept {
     texts = std::move(other.texts);
     objects = std::move(other.objects);
@@ -140,4 +150,22 @@ void TGridCells::MoveColumn(int from, int to) {
       }
     }
   }
+}
+
+void TGridCells::SwapRows(int a, int b) {
+  if (a < 0 || b < 0 || a == b || (!FindRow(a) && !FindRow(b))) return;
+  std::swap(RowAt(a), RowAt(b));
+}
+
+void TGridCells::CopyRow(int from, int to) {
+  if (from < 0 || to < 0 || from == to) return;
+  if (const Row* source = FindRow(from))
+    RowAt(to).CopyOf(*source);
+  else
+    ClearRow(to);
+}
+
+void TGridCells::ClearRow(int row) {
+  const Row* found = FindRow(row);
+  if (found && !found->Empty()) RowAt(row) = Row();
 }

@@ -32,6 +32,11 @@ class TGridCells {
   // stored cell of the line travels, also those beyond the grid's counts.
   void MoveRow(int from, int to);
   void MoveColumn(int from, int to);
+  // Whole rows at once, every stored cell of them, for the sorts: two rows trade places, a
+  // row becomes a copy of another (objects shared, not owned), a row is emptied.
+  void SwapRows(int a, int b);
+  void CopyRow(int from, int to);
+  void ClearRow(int row);
 
  private:
   struct Row;

@@ -22,6 +22,13 @@ class TStringGrid : public TDrawGrid {
   void SetCols(int index, const TStrings& Value) { Cols(index).Assign(Value); }
   void SetRows(int index, const TStrings& Value) { Rows(index).Assign(Value); }
 
+  // Whole rows of cells for the sorts, also the cells beyond the column count: two rows
+  // trade their cells, a row takes a copy of another's (objects shared, not owned), a row is
+  // emptied (its objects dropped, not freed). Sizes and the current cell stay.
+  void SwapRowCells(int ARow1, int ARow2);
+  void CopyRowCells(int FromRow, int ToRow);
+  void DropRowCells(int ARow);
+
  protected:
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   AnsiString GetEditText(int ACol, int ARow) override;
@@ -34,4 +41,6 @@ class TStringGrid : public TDrawGrid {
   TGridCells cells_;
   // Set while the editor's change writes a cell, so that the write does not reload the editor.
   bool fromEditor_ = false;
+
+  void RowCellsChanged(int ARow);
 };

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "components/grid/BaseGrid.h"
@@ -18,6 +19,8 @@
 #include "components/grid/GridItem.h"
 #include "components/grid/InputSettings.h"
 #include "components/grid/LookSettings.h"
+#include "components/grid/SortCompare.h"
+#include "components/grid/SortIndexList.h"
 #include "components/grid/SortSettings.h"
 #include "components/grid/UpdateLock.h"
 
@@ -259,6 +262,123 @@ class TExtStringGrid : public TBaseGrid {
   // Rows taken out of the grid by hiding, filtering and nodes, with their objects.
   TGridCollection<TGridItem> HiddenRows;
 
+  // Sorting, rows and columns
+ public:
+  // The columns of an indexed sort, in the order they decide.
+  TSortIndexList SortIndexes;
+
+  // -1, 0 or 1 (negative: ARow1 first in ascending order) by the column's sort style
+  // (GetColFormat) on the cells' display texts; SortSettings places empty cells.
+  // CompareLine lets the columns to the right break a tie while SortSettings.Full is on;
+  // CompareLineIndexed the following entries of SortIndexes, each in its own direction.
+  int Compare(int ACol, int ARow1, int ARow2);
+  int CompareLine(int ACol, int ARow1, int ARow2);
+  int CompareLineIndexed(int Index, int ARow1, int ARow2);
+  // Sort the normal rows above the footer rows by SortSettings.Column (QSort) or by
+  // SortIndexes (QSortIndexed), inside the update lock, the current row kept. The sorts are
+  // not stable: rows that tie may change their order.
+  void QSort();
+  void QSortIndexed();
+  // The same for the rows Left..Right only, without the update lock or the current row.
+  void QuickSort(int ACol, int Left, int Right);
+  void QuickSortIndexed(int Left, int Right);
+  // A stable (bubble) sort of the normal rows by one column, without ties broken.
+  void SortByColumn(int ACol);
+  // Swaps the two rows when ARow1 belongs after ARow2, the columns from ACol on deciding.
+  bool SortLine(int ACol, int ARow1, int ARow2);
+  // Every exchange of two rows by a sort.
+  virtual void SortSwapRows(int ARow1, int ARow2);
+  // The cross reference: which row (by its place before sorting) stands where now.
+  void InitSortXRef();
+  int SortedRowIndex(int ARow) const;
+  int UnSortedRowIndex(int ARow) const;
+  AnsiString GetUnSortedCell(int ACol, int ARow);
+  void SetUnSortedCell(int ACol, int ARow, const AnsiString& Value);
+
+  // Rows at the bottom and columns at the right that stay out of the normal cells.
+  int GetFixedFooters() const { return fixedFooters_; }
+  void SetFixedFooters(int Value);
+  int GetFixedRightCols() const { return fixedRightCols_; }
+  void SetFixedRightCols(int Value);
+  // Columns are not hidden yet: whole-row operations show none before they move rows.
+  int NumHiddenColumns() const { return 0; }
+  bool WordWrap = false;
+  bool Multilinecells = false;  // cells hold several lines; exported as CSV text
+
+  // Clearing: texts emptied, cell properties freed; the counts stay.
+  virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  void ClearRows(int ARow, int Count);
+  void ClearCols(int ACol, int Count);
+  // Every cell but the fixed ones, the right fixed columns and the footer rows.
+  void ClearNormalCells();
+  void Clear();
+  void ClearSelection();
+
+  // Rows. Inserted rows are empty and of the default height; removed rows free their cell
+  // properties; RemoveRowsEx takes rows out without freeing them (hiding keeps them).
+  virtual void InsertRows(int ARow, int Count);
+  virtual void RemoveRows(int ARow, int Count);
+  virtual void RemoveRowsEx(int ARow, int Count);
+  void AddRow();
+  void AddColumn();
+  // Removes each normal row whose text in ACol an earlier row already holds.
+  void RemoveDuplicates(int ACol, bool DoCase);
+  // Two rows (columns) exchange their cells and heights (widths).
+  void SwapRows(int ARow1, int ARow2);
+  void SwapColumns(int ACol1, int ACol2);
+
+  // Columns.
+  virtual void InsertCols(int ACol, int Count);
+  virtual void RemoveCols(int ACol, int Count);
+  // Appends ACol2's text to ACol1's in every normal row, then removes ACol2.
+  void MergeCols(int ACol1, int ACol2);
+
+  // Merging runs of equal neighbours into blocks, and splitting blocks again. Unless
+  // MainMerge, a run also ends where the merges of the other columns (rows) differ.
+  void MergeColumnCells(int ACol, bool MainMerge);
+  void MergeRowCells(int ARow, bool MainMerge);
+  void SplitColumnCells(int ACol);
+  void SplitRowCells(int ARow);
+  void SplitAllCells();
+
+  // 1, 2, 3, ... into the normal cells of a column (row).
+  void AutoNumberCol(int ACol);
+  void AutoNumberRow(int ARow);
+
+  // Statistics of float cells (EExtGridError for a cell that holds none); 0 over no cells.
+  double ColumnSum(int ACol, int FromRow, int ToRow);
+  double ColumnAvg(int ACol, int FromRow, int ToRow);
+  double ColumnMin(int ACol, int FromRow, int ToRow);
+  double ColumnMax(int ACol, int FromRow, int ToRow);
+  double RowSum(int ARow, int FromCol, int ToCol);
+  double RowAvg(int ARow, int FromCol, int ToCol);
+  double RowMin(int ARow, int FromCol, int ToCol);
+  double RowMax(int ARow, int FromCol, int ToCol);
+
+  // The first cell, row by row, whose stored text is Text.
+  bool IsCell(const AnsiString& Text, int& ACol, int& ARow);
+
+  // Selection. The disjunct cell selection is a list of cells apart from the grid's own.
+  bool IsSelected(int ACol, int ARow);
+  bool GetSelectedCells(int ACol, int ARow) const;
+  void SetSelectedCells(int ACol, int ARow, bool Value);
+  int GetSelectedCellsCount() const { return static_cast<int>(selectedCells_.size()); }
+  TGridCoord GetSelectedCell(int Index) const { return selectedCells_.at(Index); }
+  void ClearSelectedCells();
+  // The selected cells as text: TAB between cells, CR LF after each row.
+  AnsiString SelectedText();
+  void InvalidateGridRect(const TGridRect& GridRect);
+
+  // Automatic sizing to the cells' contents.
+  void AutoSizeCol(int ACol);
+  void AutoSizeColumns(bool DoFixed, int Extra);
+  void AutoSizeCells(bool DoFixed, int ExtraX, int ExtraY);
+  void AutoSizeRow(int ARow);
+  void AutoSizeRows(bool DoFixed, int Extra);
+  // The row becomes as high as Lines lines of the canvas font, plus Extra.
+  void SizeToLines(int ARow, int Lines, int Extra);
+
+ protected:
  private:
   friend class FormResizeLink;
 
@@ -290,4 +410,41 @@ class TExtStringGrid : public TBaseGrid {
   void HandBackFormResize();
   void ReleaseHiddenRows();
   void ReopenEditor(int ACol, int ARow);
+  // Sorting, rows and columns
+  struct SortPass;
+  class SortSpace;
+  int fixedFooters_ = 0;
+  int fixedRightCols_ = 0;
+  // The columns' sort formats, read once per sort while one runs (sortDepth_ > 0).
+  int sortDepth_ = 0;
+  std::vector<std::optional<TSortFormat>> sortFormats_;
+  TSortFormat lastFormat_;
+  int sortColumn_ = 0;       // the column a running sort compares first
+  int sortRowFollow_ = -1;   // the row the current row's contents stand in while QSort runs
+  std::vector<int> sortXRef_;
+  std::vector<TGridCoord> selectedCells_;
+
+  const TSortFormat& ColumnSortFormat(int ACol);
+  const AnsiString& SortText(int ACol, int ARow, AnsiString& Made);
+  int PlaceBlanks(int Result, bool Empty1, bool Empty2) const;
+  int DirectionFactor() const;
+  int PassCompare(const SortPass& Pass, int ARow1, int ARow2);
+  void QuickSortRows(const SortPass& Pass, int L, int R);
+  void CopyPivotRow(int ARow, int Pivot);
+  void SortWhole(const SortPass& Pass, bool KeepColumn0);
+  void ExchangeRows(int ARow1, int ARow2);
+  void ExchangeColumns(int ACol1, int ACol2);
+  void ExchangeCells(int ACol1, int ARow1, int ACol2, int ARow2);
+  int LastNormalRow() const { return GetRowCount() - 1 - fixedFooters_; }
+  int LastNormalCol() const { return GetColCount() - 1 - fixedRightCols_; }
+  // The last index of Count lines from First, not beyond Limit (no overflow for any Count).
+  static int LastOf(int First, int Count, int Limit);
+  // Takes Count rows out at ARow (the rows below move up) without freeing their objects;
+  // Restore decides where the current row goes when its row is gone.
+  enum class RowRestore { LastAboveFooter, FirstNormal };
+  void DeleteRows(int ARow, int Count, RowRestore Restore);
+  struct FloatStats;
+  double CellFloat(int ACol, int ARow);
+  FloatStats LineStats(bool Columnwise, int Line, int From, int To);
+  TPoint MeasureCell(int ACol, int ARow, bool Wrap);
 };

@@ -1,0 +1,83 @@
+// TExtStringGrid: sizing columns and rows to their cells' contents. A cell is measured in the
+// font it is drawn with. The grid keeps no minimum or maximum automatic size and always sets
+// the measured size, as its defaults have it.
+#include <algorithm>
+
+#include "components/grid/ExtGrid.h"
+#include "components/grid/GridUtil.h"
+#include "platform/drawtext.h"
+
+// The room the cell's text takes with its margins: its widest line and all its lines, or,
+// word-wrapped, its height in the column's width.
+TPoint TExtStringGrid::MeasureCell(int ACol, int ARow, bool Wrap) {
+  TCanvas* canvas = GetCanvas();
+  const bool fixed = IsFixed(ACol, ARow);
+  canvas->SetFont(fixed ? GetFixedFont() : GetFont());
+  GetCellColor(ACol, ARow, fixed ? TGridDrawState{gdFixed} : TGridDrawState{}, canvas->Brush,
+               canvas->Font);
+  AnsiString text = GetCellEx(ACol, ARow);
+  const TPoint margin = GetXYOffset();
+  if (Wrap) {
+    TRect rect(0, 0, ColWidths(ACol), 0);
+    DrawText(canvas->GetHandle(), text.c_str(), static_cast<int>(text.size()), &rect,
+             DT_CALCRECT | DT_WORDBREAK);
+    return {ColWidths(ACol) + 2 * margin.x, rect.Height() + 2 * margin.y};
+  }
+  int width = 0;
+  int lines = 0;
+  do {
+    width = std::max(width, canvas->TextWidth(GetNextLine(text, true)));
+    ++lines;
+  } while (!text.empty());
+  return {width + 2 * margin.x, canvas->TextHeight("gh") * lines + 2 * margin.y};
+}
+
+void TExtStringGrid::AutoSizeCol(int ACol) {
+  if (ACol < 0 || ACol >= GetColCount()) return;
+  int widest = 0;
+  for (int r = 0; r < GetRowCount(); ++r)
+    if (!IsXMergedCell(ACol, r)) widest = std::max(widest, MeasureCell(ACol, r, false).x);
+  SetColWidths(ACol, widest + 2 * (GetGridLineWidth() + 1) + GetXYOffset().x);
+}
+
+void TExtStringGrid::AutoSizeColumns(bool DoFixed, int Extra) {
+  for (int c = DoFixed ? 0 : GetFixedCols(); c < GetColCount(); ++c) {
+    AutoSizeCol(c);
+    if (Extra != 0) SetColWidths(c, ColWidths(c) + Extra);
+  }
+}
+
+void TExtStringGrid::AutoSizeCells(bool DoFixed, int ExtraX, int ExtraY) {
+  AutoSizeColumns(DoFixed, ExtraX);
+  AutoSizeRows(DoFixed, ExtraY);
+}
+
+void TExtStringGrid::AutoSizeRow(int ARow) {
+  if (ARow < 0 || ARow >= GetRowCount()) return;
+  int tallest = 0;
+  for (int c = 0; c < GetColCount(); ++c)
+    if (!IsYMergedCell(c, ARow)) tallest = std::max(tallest, MeasureCell(c, ARow, WordWrap).y);
+  SetRowHeights(ARow, tallest + 2 * (GetGridLineWidth() + 1) + GetXYOffset().y);
+}
+
+void TExtStringGrid::AutoSizeRows(bool DoFixed, int Extra) {
+  for (int r = DoFixed ? 0 : GetFixedRows(); r < GetRowCount(); ++r) {
+    if (WordWrap) {
+      AutoSizeRow(r);
+      SetRowHeights(r, RowHeights(r) + Extra);
+      continue;
+    }
+    int lines = 1;
+    for (int c = 0; c < GetColCount(); ++c)
+      lines = std::max(lines, LinesInText(GetCellEx(c, r), true));
+    SizeToLines(r, lines, Extra);
+  }
+}
+
+void TExtStringGrid::SizeToLines(int ARow, int Lines, int Extra) {
+  if (ARow < 0 || ARow >= GetRowCount()) return;
+  TCanvas* canvas = GetCanvas();
+  canvas->SetFont(GetFont());
+  const int h = canvas->TextHeight("gh");
+  SetRowHeights(ARow, (h + h / 4) * Lines + Extra);
+}

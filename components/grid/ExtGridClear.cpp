@@ -1,0 +1,50 @@
+// TExtStringGrid: clearing cells. Texts are emptied and the cells' properties objects let go;
+// the row and column counts stay.
+#include <algorithm>
+#include <cstdint>
+
+#include "components/grid/ExtGrid.h"
+
+int TExtStringGrid::LastOf(int First, int Count, int Limit) {
+  return static_cast<int>(std::min<int64_t>(int64_t{First} + Count - 1, Limit));
+}
+
+void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
+  const int lastCol = std::min(ACol2, GetColCount() + NumHiddenColumns() - 1);
+  const int lastRow = std::min(ARow2, GetRowCount() - 1);
+  for (int r = std::max(ARow1, 0); r <= lastRow; ++r) {
+    for (int c = std::max(ACol1, 0); c <= lastCol; ++c) {
+      ClearPropCell(c, r);
+      if (!Cells(c, r).empty()) SetCells(c, r, "");
+    }
+  }
+  CellsChanged(TRect(ACol1, ARow1, ACol2, ARow2));
+}
+
+void TExtStringGrid::ClearRows(int ARow, int Count) {
+  if (GetRowCount() == 0 || GetColCount() == 0 || Count < 1) return;
+  ClearRect(0, ARow, GetColCount() + NumHiddenColumns() - 1,
+            LastOf(ARow, Count, GetRowCount() - 1));
+}
+
+void TExtStringGrid::ClearCols(int ACol, int Count) {
+  if (GetRowCount() == 0 || GetColCount() == 0 || Count < 1) return;
+  ClearRect(ACol, 0, LastOf(ACol, Count, GetColCount() + NumHiddenColumns() - 1),
+            GetRowCount() - 1);
+}
+
+void TExtStringGrid::ClearNormalCells() {
+  if (GetRowCount() == 0 || GetColCount() == 0) return;
+  ClearRect(GetFixedCols(), GetFixedRows(), LastNormalCol() + NumHiddenColumns(),
+            LastNormalRow());
+}
+
+void TExtStringGrid::Clear() {
+  if (GetRowCount() == 0 || GetColCount() == 0) return;
+  ClearRect(0, 0, GetColCount() + NumHiddenColumns() - 1, GetRowCount() - 1);
+}
+
+void TExtStringGrid::ClearSelection() {
+  const TGridRect selection = GetSelection();
+  ClearRect(selection.Left, selection.Top, selection.Right, selection.Bottom);
+}

@@ -1,0 +1,76 @@
+// TExtStringGrid: inserting, removing, exchanging and merging columns. Columns move cell by
+// cell over the rows, their widths with them.
+#include <climits>
+#include <utility>
+
+#include "components/grid/ExtGrid.h"
+
+void TExtStringGrid::SetFixedRightCols(int Value) {
+  fixedRightCols_ = std::max(Value, 0);
+  Invalidate();
+}
+
+// Texts and objects change places; the objects are moved, not held again.
+void TExtStringGrid::ExchangeCells(int ACol1, int ARow1, int ACol2, int ARow2) {
+  AnsiString text = Cells(ACol1, ARow1);
+  TObject* object = Objects(ACol1, ARow1);
+  SetCells(ACol1, ARow1, Cells(ACol2, ARow2));
+  SetGridObject(ACol1, ARow1, Objects(ACol2, ARow2));
+  SetCells(ACol2, ARow2, std::move(text));
+  SetGridObject(ACol2, ARow2, object);
+}
+
+void TExtStringGrid::ExchangeColumns(int ACol1, int ACol2) {
+  for (int r = 0; r < GetRowCount(); ++r) ExchangeCells(ACol1, r, ACol2, r);
+  const int width1 = ColWidths(ACol1);
+  const int width2 = ColWidths(ACol2);
+  if (width1 == width2) return;
+  SetColWidths(ACol1, width2);
+  SetColWidths(ACol2, width1);
+}
+
+void TExtStringGrid::SwapColumns(int ACol1, int ACol2) {
+  const int cols = GetColCount();
+  if (ACol1 < 0 || ACol2 < 0 || ACol1 >= cols || ACol2 >= cols || ACol1 == ACol2) return;
+  ExchangeColumns(ACol1, ACol2);
+  if (SortSettings.GetColumn() == ACol1)
+    SortSettings.SetColumn(ACol2);
+  else if (SortSettings.GetColumn() == ACol2)
+    SortSettings.SetColumn(ACol1);
+}
+
+void TExtStringGrid::InsertCols(int ACol, int Count) {
+  const int cols = GetColCount() + NumHiddenColumns();
+  if (Count < 1 || ACol < 0 || ACol > cols || Count > INT_MAX - cols) return;
+  SetColCount(GetColCount() + Count);
+  for (int c = cols + Count - 1; c >= ACol + Count; --c) ExchangeColumns(c, c - Count);
+  // The new columns now hold what the store kept beyond the old count.
+  const int last = ACol + Count - 1;
+  ClearPropRect(ACol, 0, last, INT_MAX);
+  for (int c = ACol; c <= last; ++c) {
+    for (int r = 0; r < GetRowCount(); ++r)
+      if (!Cells(c, r).empty()) SetCells(c, r, "");
+    if (ColWidths(c) != GetDefaultColWidth()) SetColWidths(c, GetDefaultColWidth());
+  }
+}
+
+void TExtStringGrid::AddColumn() { InsertCols(GetColCount(), 1); }
+
+void TExtStringGrid::RemoveCols(int ACol, int Count) {
+  const int cols = GetColCount() + NumHiddenColumns();
+  if (ACol < 0 || ACol >= cols || Count < 1) return;
+  Count = std::min(Count, cols - ACol);
+  ClearCols(ACol, Count);
+  // The cleared columns travel to the end: what stays beyond the count is empty.
+  for (int c = ACol; c + Count < cols; ++c) ExchangeColumns(c, c + Count);
+  SetColCount(GetColCount() - Count);
+  CellsChanged(TRect(ACol, 0, ACol + Count, GetRowCount() - 1));
+}
+
+void TExtStringGrid::MergeCols(int ACol1, int ACol2) {
+  const int cols = GetColCount();
+  if (ACol1 < 0 || ACol2 < 0 || ACol1 >= cols || ACol2 >= cols || ACol1 == ACol2) return;
+  for (int r = GetFixedRows(); r < GetRowCount(); ++r)
+    SetCellEx(ACol1, r, Trim(GetCellEx(ACol1, r)) + " " + GetCellEx(ACol2, r));
+  RemoveCols(ACol2, 1);
+}

@@ -1,0 +1,101 @@
+// TExtStringGrid: inserting, removing and exchanging rows. Rows move whole in the cell store,
+// the cells of hidden columns with them; a row taken out leaves nothing behind in the store
+// beyond the count, so a grid that grows again shows empty rows, not the removed ones.
+#include <climits>
+#include <unordered_set>
+#include <utility>
+
+#include "components/grid/ExtGrid.h"
+
+void TExtStringGrid::SetFixedFooters(int Value) {
+  fixedFooters_ = std::max(Value, 0);
+  Invalidate();
+}
+
+void TExtStringGrid::ExchangeRows(int ARow1, int ARow2) {
+  SwapRowCells(ARow1, ARow2);
+  const int height1 = RowHeights(ARow1);
+  const int height2 = RowHeights(ARow2);
+  if (height1 == height2) return;
+  SetRowHeights(ARow1, height2);
+  SetRowHeights(ARow2, height1);
+}
+
+void TExtStringGrid::SwapRows(int ARow1, int ARow2) {
+  const int rows = GetRowCount();
+  if (ARow1 < 0 || ARow2 < 0 || ARow1 >= rows || ARow2 >= rows || ARow1 == ARow2) return;
+  ExchangeRows(ARow1, ARow2);
+}
+
+void TExtStringGrid::InsertRows(int ARow, int Count) {
+  const int rows = GetRowCount();
+  if (Count < 1 || ARow < 0 || ARow > rows || Count > INT_MAX - rows) return;
+  SetRowCount(rows + Count);
+  for (int r = rows + Count - 1; r >= ARow + Count; --r) ExchangeRows(r, r - Count);
+  // The new rows now hold what the store kept beyond the old count.
+  const int last = ARow + Count - 1;
+  ClearPropRect(0, ARow, INT_MAX, last);
+  for (int r = ARow; r <= last; ++r) {
+    DropRowCells(r);
+    if (RowHeights(r) != GetDefaultRowHeight()) SetRowHeights(r, GetDefaultRowHeight());
+  }
+}
+
+void TExtStringGrid::AddRow() { InsertRows(GetRowCount() - (GetFooterShown() ? 1 : 0), 1); }
+
+void TExtStringGrid::DeleteRows(int ARow, int Count, RowRestore Restore) {
+  if (ARow < 0 || ARow >= GetRowCount() || Count < 1) return;
+  Count = std::min(Count, GetRowCount() - ARow);
+  const int oldRow = GetRow();
+  const int oldTop = GetTopRow();
+  const bool clickPending = ClickPending;
+  BeginUpdate();
+  for (int i = 0; i < Count; ++i) {
+    DeleteRow(ARow);
+    // The row now waits beyond the count; its objects were freed or moved elsewhere.
+    DropRowCells(GetRowCount());
+  }
+  const int first = GetFixedRows();
+  const int rows = GetRowCount();
+  auto moveTo = [this](int row) {
+    if (row != GetRow()) SetRow(row);
+  };
+  if (Restore == RowRestore::FirstNormal) {
+    if (oldRow < rows) {
+      moveTo(oldRow);
+    } else if (first < rows) {
+      moveTo(first);
+      SetTopRow(first);
+    }
+  } else if (oldRow > LastNormalRow()) {
+    if (LastNormalRow() >= first) moveTo(LastNormalRow());
+  } else {
+    moveTo(oldRow);
+    SetTopRow(oldTop);  // the platform keeps it within the rows left
+  }
+  ClickPending = clickPending;
+  CellsChanged(TRect(0, ARow, GetColCount() - 1, ARow + Count));
+  EndUpdate();
+}
+
+void TExtStringGrid::RemoveRows(int ARow, int Count) {
+  if (ARow < 0 || ARow >= GetRowCount() || Count < 1) return;
+  ClearPropRect(0, ARow, INT_MAX, LastOf(ARow, Count, GetRowCount() - 1));
+  DeleteRows(ARow, Count, RowRestore::LastAboveFooter);
+}
+
+void TExtStringGrid::RemoveRowsEx(int ARow, int Count) {
+  DeleteRows(ARow, Count, RowRestore::FirstNormal);
+}
+
+void TExtStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
+  std::unordered_set<AnsiString> kept;
+  const int col = RemapCol(ACol);
+  for (int r = GetFixedRows(); r <= LastNormalRow();) {
+    const AnsiString value = GetCellEx(col, r);
+    if (kept.insert(DoCase ? value : AnsiUpperCase(value)).second)
+      ++r;
+    else
+      RemoveRows(r, 1);
+  }
+}

@@ -1,0 +1,72 @@
+// TExtStringGrid: what is selected: the grid's own selection, the disjunct list of selected
+// cells (full coordinates, so rows past 65535 never collide), the selection as text, and
+// finding a cell by its text.
+#include <algorithm>
+
+#include "components/grid/ExtGrid.h"
+#include "components/grid/GridUtil.h"
+
+bool TExtStringGrid::IsSelected(int ACol, int ARow) {
+  return !IsFixed(ACol, ARow) && TBaseGrid::IsSelected(ACol, ARow);
+}
+
+bool TExtStringGrid::GetSelectedCells(int ACol, int ARow) const {
+  return std::find(selectedCells_.begin(), selectedCells_.end(), TGridCoord{ACol, ARow}) !=
+         selectedCells_.end();
+}
+
+void TExtStringGrid::SetSelectedCells(int ACol, int ARow, bool Value) {
+  const auto found = std::find(selectedCells_.begin(), selectedCells_.end(), TGridCoord{ACol, ARow});
+  const bool present = found != selectedCells_.end();
+  if (Value == present) return;
+  if (Value)
+    selectedCells_.push_back({ACol, ARow});
+  else
+    selectedCells_.erase(found);
+  RepaintCell(ACol, ARow);
+}
+
+void TExtStringGrid::ClearSelectedCells() {
+  selectedCells_.clear();
+  Invalidate();
+}
+
+AnsiString TExtStringGrid::SelectedText() {
+  const TGridRect selection = GetSelection();
+  int left = selection.Left;
+  int right = selection.Right;
+  if (GetOptions().Contains(goRowSelect) && DragDropSettings.OleEntireRows) {
+    left = 0;
+    right = GetColCount() - 1;
+  }
+  AnsiString text;
+  for (int r = selection.Top; r <= selection.Bottom; ++r) {
+    for (int c = left; c <= right; ++c) {
+      AnsiString cell = GetCellEx(c, r);
+      if (Multilinecells && cell.find('\n') != AnsiString::npos) LineFeedsToCSV(cell);
+      text += cell;
+      if (c < right) text += '\t';
+    }
+    text += "\r\n";
+  }
+  return text;
+}
+
+void TExtStringGrid::InvalidateGridRect(const TGridRect& GridRect) {
+  const TRect first = CellRect(GridRect.Left, GridRect.Top);
+  const TRect last = CellRect(GridRect.Right, GridRect.Bottom);
+  InvalidateClientRect(TRect(std::min(first.Left, last.Left), std::min(first.Top, last.Top),
+                             std::max(first.Right, last.Right), std::max(first.Bottom, last.Bottom)));
+}
+
+bool TExtStringGrid::IsCell(const AnsiString& Text, int& ACol, int& ARow) {
+  for (int r = 0; r < GetRowCount(); ++r) {
+    for (int c = 0; c < GetColCount(); ++c) {
+      if (Cells(c, r) != Text) continue;
+      ACol = c;
+      ARow = r;
+      return true;
+    }
+  }
+  return false;
+}
