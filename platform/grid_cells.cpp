@@ -26,6 +26,29 @@ void Grow(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t size) {
   items = std::move(grown);
   count = size;
 }
+// A copy of `count` items, into the array it replaces when that has the same size.
+template <typename T>
+void CopyItems(std::unique_ptr<T[]>& items, uint32_t& itemCount, const T* from, uint32_t count) {
+  if (itemCount != count) {
+    items = std::make_unique<T[]>(count);
+    itemCount = count;
+  }
+  std::copy(from, from + count, items.get());
+}
+
+// Two rows' cells trade places. Rows of the same width swap their cells in place, so that
+// each row's cells stay where they were allocated: rows filled in order lie in order in
+// memory, and a sort that walks the rows walks memory in order however it moved the cells.
+template <typename T>
+void SwapItems(std::unique_ptr<T[]>& a, uint32_t& countA, std::unique_ptr<T[]>& b,
+               uint32_t& countB) {
+  if (countA == countB) {
+    std::swap_ranges(a.get(), a.get() + countA, b.get());
+    return;
+  }
+  std::swap(a, b);
+  std::swap(countA, countB);
+}
 }  // namespace
 
 struct TGridCells::Row {
@@ -38,12 +61,8 @@ struct TGridCells::Row {
   Row(Row&& other) noexcept { *this = std::move(other); }
   Row& CopyOf(const Row& other) {
     if (this == &other) return *this;
-    texts = std::make_unique<AnsiString[]>(other.textCount);
-    std::copy(other.texts.get(), other.texts.get() + other.textCount, texts.get());
-    objects = std::make_unique<TObject*[]>(other.objectCount);
-    std::copy(other.objects.get(), other.objects.get() + other.objectCount, objects.get());
-    textCount = other.textCount;
-    objectCount = other.objectCount;
+    CopyItems(texts, textCount, other.texts.get(), other.textCount);
+    CopyItems(objects, objectCount, other.objects.get(), other.objectCount);
     return *this;
   }
   Row& operator=(Row&& other) noexcept {
@@ -154,7 +173,23 @@ void TGridCells::MoveColumn(int from, int to) {
 
 void TGridCells::SwapRows(int a, int b) {
   if (a < 0 || b < 0 || a == b || (!FindRow(a) && !FindRow(b))) return;
-  std::swap(RowAt(a), RowAt(b));
+  Row& x = RowAt(a);
+  Row& y = RowAt(b);
+  SwapItems(x.texts, x.textCount, y.texts, y.textCount);
+  SwapItems(x.objects, x.objectCount, y.objects, y.objectCount);
+}
+
+// Rows take their new places by moving their arrays, a sort's million rows at little cost;
+// the arrays then lie in memory in the rows' old order.
+void TGridCells::PermuteRows(const std::vector<int>& order) {
+  const auto count = static_cast<int>(order.size());
+  std::vector<Row> taken(order.size());
+  for (int p = 0; p < count; ++p)
+    if (FindRow(p)) taken[p] = std::move(RowAt(p));
+  for (int p = 0; p < count; ++p) {
+    Row& source = taken[order[p]];
+    if (!source.Empty() || FindRow(p)) RowAt(p) = std::move(source);
+  }
 }
 
 void TGridCells::CopyRow(int from, int to) {

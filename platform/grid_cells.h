@@ -37,6 +37,8 @@ class TGridCells {
   void SwapRows(int a, int b);
   void CopyRow(int from, int to);
   void ClearRow(int row);
+  // Row p takes the cells of row order[p]; order is a permutation of 0..size-1.
+  void PermuteRows(const std::vector<int>& order);
 
  private:
   struct Row;

@@ -25,26 +25,13 @@ void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) {
   cells_.SetObject(ACol, ARow, Value);
 }
 
-void TStringGrid::SwapRowCells(int ARow1, int ARow2) {
-  cells_.SwapRows(ARow1, ARow2);
-  RowCellsChanged(ARow1);
-  RowCellsChanged(ARow2);
-}
+void TStringGrid::SwapRowCells(int ARow1, int ARow2) { cells_.SwapRows(ARow1, ARow2); }
 
-void TStringGrid::CopyRowCells(int FromRow, int ToRow) {
-  cells_.CopyRow(FromRow, ToRow);
-  RowCellsChanged(ToRow);
-}
+void TStringGrid::CopyRowCells(int FromRow, int ToRow) { cells_.CopyRow(FromRow, ToRow); }
 
-void TStringGrid::DropRowCells(int ARow) {
-  cells_.ClearRow(ARow);
-  RowCellsChanged(ARow);
-}
+void TStringGrid::DropRowCells(int ARow) { cells_.ClearRow(ARow); }
 
-void TStringGrid::RowCellsChanged(int ARow) {
-  InvalidateRow(ARow);
-  if (GetEditorMode() && ARow == GetRow()) InvalidateEditor();
-}
+void TStringGrid::PermuteRowCells(const std::vector<int>& Order) { cells_.PermuteRows(Order); }
 
 TGridLineStrings TStringGrid::Cols(int index) {
   return TGridLineStrings(cells_, TGridLineStrings::Column, index, GetRowCount());

@@ -24,10 +24,13 @@ class TStringGrid : public TDrawGrid {
 
   // Whole rows of cells for the sorts, also the cells beyond the column count: two rows
   // trade their cells, a row takes a copy of another's (objects shared, not owned), a row is
-  // emptied (its objects dropped, not freed). Sizes and the current cell stay.
+  // emptied (its objects dropped, not freed). Sizes and the current cell stay, and nothing
+  // is repainted: a sort moves a million rows and repaints once.
   void SwapRowCells(int ARow1, int ARow2);
   void CopyRowCells(int FromRow, int ToRow);
   void DropRowCells(int ARow);
+  // Row p takes the cells of row Order[p] (Order a permutation of 0..size-1).
+  void PermuteRowCells(const std::vector<int>& Order);
 
  protected:
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
@@ -41,6 +44,4 @@ class TStringGrid : public TDrawGrid {
   TGridCells cells_;
   // Set while the editor's change writes a cell, so that the write does not reload the editor.
   bool fromEditor_ = false;
-
-  void RowCellsChanged(int ARow);
 };

@@ -7,7 +7,6 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "components/grid/BaseGrid.h"
@@ -21,6 +20,7 @@
 #include "components/grid/LookSettings.h"
 #include "components/grid/SortCompare.h"
 #include "components/grid/SortIndexList.h"
+#include "components/grid/SortKeys.h"
 #include "components/grid/SortSettings.h"
 #include "components/grid/UpdateLock.h"
 
@@ -271,7 +271,11 @@ class TExtStringGrid : public TBaseGrid {
   // (GetColFormat) on the cells' display texts; SortSettings places empty cells.
   // CompareLine lets the columns to the right break a tie while SortSettings.Full is on;
   // CompareLineIndexed the following entries of SortIndexes, each in its own direction.
-  int Compare(int ACol, int ARow1, int ARow2);
+  int Compare(int ACol, int ARow1, int ARow2) {
+    const TSortKeys::Column* column = SortColumn(ACol);
+    if (column && column->Holds(ARow1, ARow2)) return CompareKeys(*column, ARow1, ARow2);
+    return CompareCells(ACol, ARow1, ARow2, column);
+  }
   int CompareLine(int ACol, int ARow1, int ARow2);
   int CompareLineIndexed(int Index, int ARow1, int ARow2);
   // Sort the normal rows above the footer rows by SortSettings.Column (QSort) or by
@@ -415,20 +419,48 @@ class TExtStringGrid : public TBaseGrid {
   class SortSpace;
   int fixedFooters_ = 0;
   int fixedRightCols_ = 0;
-  // The columns' sort formats, read once per sort while one runs (sortDepth_ > 0).
+  // While a sort runs (sortDepth_ > 0): the columns' sort formats, read once, and the cells'
+  // keys, made once unless a display-text handler may change what a cell shows as it moves.
   int sortDepth_ = 0;
-  std::vector<std::optional<TSortFormat>> sortFormats_;
-  TSortFormat lastFormat_;
+  TSortKeys sortKeys_;
+  bool sortKeysOn_ = false;
+  // While the sort reads keys only, it exchanges rows in sortPending_ and moves the cells
+  // once at the end (FlushSortedRows): row p is to take the cells now at sortPending_[p].
+  // The pivot row is to hold the cells now at sortPivotFrom_ (-1: nothing pending).
+  bool sortDefer_ = false;
+  std::vector<int> sortPending_;
+  int sortPivotFrom_ = -1;
+  int sortPivotRow_ = -1;
   int sortColumn_ = 0;       // the column a running sort compares first
   int sortRowFollow_ = -1;   // the row the current row's contents stand in while QSort runs
   std::vector<int> sortXRef_;
   std::vector<TGridCoord> selectedCells_;
 
-  const TSortFormat& ColumnSortFormat(int ACol);
+  TSortFormat ReadSortFormat(int ACol);
   const AnsiString& SortText(int ACol, int ARow, AnsiString& Made);
-  int PlaceBlanks(int Result, bool Empty1, bool Empty2) const;
-  int DirectionFactor() const;
+  // An empty cell goes last (blLast) or first (blFirst) in either direction.
+  int PlaceBlanks(int Result, bool Empty1, bool Empty2) const {
+    if (!SortSettings.IgnoreBlanks || Empty1 == Empty2) return Result;
+    return (Empty1 ? 1 : -1) * (SortSettings.BlankPos == blLast ? 1 : -1) * DirectionFactor();
+  }
+  int DirectionFactor() const { return SortSettings.GetDirection() == sdAscending ? 1 : -1; }
+  // What the running sort knows of a column (nullptr while none runs).
+  TSortKeys::Column* SortColumn(int ACol) {
+    if (sortDepth_ == 0 || ACol < 0) return nullptr;
+    TSortKeys::Column& column = sortKeys_.At(ACol);
+    return column.Known ? &column : KnowSortColumn(ACol);
+  }
+  TSortKeys::Column* KnowSortColumn(int ACol);
+  int CompareKeys(const TSortKeys::Column& Column, int ARow1, int ARow2) const {
+    const TSortKey& key1 = Column.Keys[ARow1];
+    const TSortKey& key2 = Column.Keys[ARow2];
+    return PlaceBlanks(CompareSortKeys(Column.Format.Style, key1, key2, Column.Texts),
+                       key1.Empty, key2.Empty);
+  }
+  int CompareCells(int ACol, int ARow1, int ARow2, const TSortKeys::Column* Column);
   int PassCompare(const SortPass& Pass, int ARow1, int ARow2);
+  void SwapSortedRows(int ARow1, int ARow2);
+  void FlushSortedRows();
   void QuickSortRows(const SortPass& Pass, int L, int R);
   void CopyPivotRow(int ARow, int Pivot);
   void SortWhole(const SortPass& Pass, bool KeepColumn0);

@@ -25,6 +25,8 @@ void TExtStringGrid::SwapRows(int ARow1, int ARow2) {
   const int rows = GetRowCount();
   if (ARow1 < 0 || ARow2 < 0 || ARow1 >= rows || ARow2 >= rows || ARow1 == ARow2) return;
   ExchangeRows(ARow1, ARow2);
+  InvalidateRow(ARow1);
+  InvalidateRow(ARow2);
 }
 
 void TExtStringGrid::InsertRows(int ARow, int Count) {
@@ -39,6 +41,7 @@ void TExtStringGrid::InsertRows(int ARow, int Count) {
     DropRowCells(r);
     if (RowHeights(r) != GetDefaultRowHeight()) SetRowHeights(r, GetDefaultRowHeight());
   }
+  Invalidate();
 }
 
 void TExtStringGrid::AddRow() { InsertRows(GetRowCount() - (GetFooterShown() ? 1 : 0), 1); }

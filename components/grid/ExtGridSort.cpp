@@ -51,18 +51,24 @@ class ColumnAside {
 }  // namespace
 
 // One sort: the column it compares first, its direction and kind. The columns' sort formats
-// are read once each while the outermost pass lives.
+// are read once each while the outermost pass lives, and with Keys the cells' keys are made
+// once each (a sort of many comparisons; not worth it for one).
 struct TExtStringGrid::SortPass {
-  SortPass(TExtStringGrid& grid, int column, bool indexed)
+  SortPass(TExtStringGrid& grid, int column, bool indexed, bool keys = true)
       : grid(grid), column(column), indexed(indexed),
         direction(indexed ? 1 : grid.DirectionFactor()),
         outerColumn(std::exchange(grid.sortColumn_, column)) {
-    if (grid.sortDepth_++ == 0) grid.sortFormats_.clear();
+    if (grid.sortDepth_++ > 0) return;
+    grid.sortKeys_.Clear();
+    grid.sortKeysOn_ = keys && !grid.OnGetDisplText;
+    grid.sortDefer_ = grid.sortKeysOn_ && !grid.SortSettings.SingleColumn;
   }
   ~SortPass() {
     grid.sortColumn_ = outerColumn;
     if (--grid.sortDepth_ > 0) return;
-    grid.sortFormats_.clear();
+    grid.FlushSortedRows();
+    grid.sortKeys_.Clear();
+    grid.sortKeysOn_ = false;
     grid.sortRowFollow_ = -1;
   }
   SortPass(const SortPass&) = delete;
@@ -90,7 +96,9 @@ class TExtStringGrid::SortSpace {
     if (hidden_ > 0) grid.SetColCount(grid.GetColCount() + hidden_);
   }
   ~SortSpace() {
+    grid_.FlushSortedRows();
     DropSpareRows();  // their objects are the real rows'
+    grid_.Invalidate();
     if (hidden_ > 0) grid_.SetColCount(grid_.GetColCount() - hidden_);
     if (grid_.GetColCount() > 0) grid_.SetColWidths(grid_.GetColCount() - 1, lastWidth_);
     grid_.SetRowCount(rows_);
@@ -112,6 +120,25 @@ class TExtStringGrid::SortSpace {
   }
 };
 
+// --- comparing rows ---
+
+int TExtStringGrid::CompareLine(int ACol, int ARow1, int ARow2) {
+  for (int col = ACol;; ++col) {
+    const int result = Compare(col, ARow1, ARow2);
+    if (result != 0 || !SortSettings.Full || col > GetColCount() - 2) return result;
+  }
+}
+
+int TExtStringGrid::CompareLineIndexed(int Index, int ARow1, int ARow2) {
+  for (int k = Index; k < SortIndexes.Count(); ++k) {
+    const uint32_t entry = SortIndexes.Items(k);
+    const int result = Compare(TSortIndexList::Column(entry), ARow1, ARow2);
+    if (result == 0 && SortSettings.Full && k + 1 < SortIndexes.Count()) continue;
+    return TSortIndexList::Descending(entry) ? -result : result;
+  }
+  return 0;
+}
+
 // --- the quick sort --------------------------------------------------------------------------
 
 int TExtStringGrid::PassCompare(const SortPass& Pass, int ARow1, int ARow2) {
@@ -119,11 +146,46 @@ int TExtStringGrid::PassCompare(const SortPass& Pass, int ARow1, int ARow2) {
 }
 
 void TExtStringGrid::CopyPivotRow(int ARow, int Pivot) {
+  sortKeys_.Copy(ARow, Pivot);
+  if (sortDefer_) {
+    sortPivotFrom_ = sortPending_.empty() ? ARow : sortPending_[ARow];
+    sortPivotRow_ = Pivot;
+    return;
+  }
   if (!OnGetDisplText) {
     CopyRowCells(ARow, Pivot);
     return;
   }
   for (int c = 0; c < GetColCount(); ++c) SetCellEx(c, Pivot, GetCellEx(c, ARow));
+}
+
+// Moves the cells of the rows the sort has exchanged so far, and from then on moves them at
+// once: for a comparison that reads the cells, and when the sort ends.
+void TExtStringGrid::FlushSortedRows() {
+  sortDefer_ = false;
+  if (!sortPending_.empty()) {
+    const auto count = static_cast<int>(sortPending_.size());
+    std::vector<int> heights(sortPending_.size());
+    for (int r = 0; r < count; ++r) heights[r] = RowHeights(r);
+    PermuteRowCells(sortPending_);
+    for (int r = 0; r < std::min(count, GetRowCount()); ++r)
+      if (heights[sortPending_[r]] != heights[r]) SetRowHeights(r, heights[sortPending_[r]]);
+    if (sortPivotFrom_ >= 0)
+      sortPivotFrom_ = static_cast<int>(
+          std::find(sortPending_.begin(), sortPending_.end(), sortPivotFrom_) - sortPending_.begin());
+    sortPending_.clear();
+  }
+  if (sortPivotFrom_ >= 0 && sortPivotRow_ < GetRowCount()) CopyRowCells(sortPivotFrom_, sortPivotRow_);
+  sortPivotFrom_ = -1;
+}
+
+// The rows' keys move as SortSwapRows moves their cells.
+void TExtStringGrid::SwapSortedRows(int ARow1, int ARow2) {
+  SortSwapRows(ARow1, ARow2);
+  if (SortSettings.SingleColumn)
+    sortKeys_.SwapIn(sortColumn_, ARow1, ARow2);
+  else
+    sortKeys_.Swap(ARow1, ARow2);
 }
 
 void TExtStringGrid::QuickSortRows(const SortPass& Pass, int L, int R) {
@@ -137,7 +199,7 @@ void TExtStringGrid::QuickSortRows(const SortPass& Pass, int L, int R) {
       while (PassCompare(Pass, j, pivot) == d && j > L) --j;
       if (i <= j) {
         // Rows that tie are left where they meet; the indexed sort swaps them all the same.
-        if (i != j && (Pass.indexed || PassCompare(Pass, i, j) != 0)) SortSwapRows(i, j);
+        if (i != j && (Pass.indexed || PassCompare(Pass, i, j) != 0)) SwapSortedRows(i, j);
         ++i;
         --j;
       }
@@ -163,7 +225,15 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
     ExchangeCells(col, ARow1, col, ARow2);
     return;
   }
-  ExchangeRows(ARow1, ARow2);
+  if (sortDefer_) {
+    if (sortPending_.empty()) {
+      sortPending_.resize(static_cast<std::size_t>(GetRowCount()));
+      std::iota(sortPending_.begin(), sortPending_.end(), 0);
+    }
+    std::swap(sortPending_.at(ARow1), sortPending_.at(ARow2));
+  } else {
+    ExchangeRows(ARow1, ARow2);
+  }
   if (sortRowFollow_ == ARow1)
     sortRowFollow_ = ARow2;
   else if (sortRowFollow_ == ARow2)
@@ -185,6 +255,7 @@ void TExtStringGrid::SortWhole(const SortPass& Pass, bool KeepColumn0) {
   sortRowFollow_ = current;
   if (Navigation.MoveRowOnSort) SetRow(space.Rows());
   QuickSortRows(Pass, first, last);
+  FlushSortedRows();
   const int target = Navigation.MoveRowOnSort ? sortRowFollow_ : current;
   if (GetRow() != target && target >= 0) SetRow(target);
   ClickPending = clickPending;
@@ -207,6 +278,7 @@ void TExtStringGrid::QuickSort(int ACol, int Left, int Right) {
   SortSpace space(*this);
   // The spare rows below are the sort's own.
   QuickSortRows(pass, std::max(Left, 0), std::min(Right, space.Rows() - 1));
+  FlushSortedRows();
 }
 
 void TExtStringGrid::QuickSortIndexed(int Left, int Right) {
@@ -215,6 +287,7 @@ void TExtStringGrid::QuickSortIndexed(int Left, int Right) {
   SortPass pass(*this, col, true);
   SortSpace space(*this);
   QuickSortRows(pass, std::max(Left, 0), std::min(Right, space.Rows() - 1));
+  FlushSortedRows();
 }
 
 void TExtStringGrid::SortByColumn(int ACol) {
@@ -225,18 +298,21 @@ void TExtStringGrid::SortByColumn(int ACol) {
     swapped = false;
     for (int r = GetFixedRows(); r <= GetRowCount() - 2 - fixedFooters_; ++r) {
       if (Compare(ACol, r, r + 1) != pass.direction) continue;
-      SortSwapRows(r, r + 1);
+      SwapSortedRows(r, r + 1);
       swapped = true;
     }
   }
+  FlushSortedRows();
 }
 
 bool TExtStringGrid::SortLine(int ACol, int ARow1, int ARow2) {
-  SortPass pass(*this, ACol, false);
+  SortPass pass(*this, ACol, false, false);
   for (int col = ACol; col < GetColCount() + NumHiddenColumns(); ++col) {
     const int result = Compare(col, ARow1, ARow2);
     if (result == pass.direction) {
       SortSwapRows(ARow1, ARow2);
+      InvalidateRow(ARow1);
+      InvalidateRow(ARow2);
       return true;
     }
     if (result != 0) return false;

@@ -1,8 +1,8 @@
-// The text comparisons of the sort styles. The alphabetic and numeric ones run a million
-// times and more in a sort of the query's result, so they work on the texts in place and
-// make no copies in the common case.
+// The keys of the sort styles and their comparison. A sort of the query's result reads a
+// million numbers, so plain decimals are read without the general conversion.
 #include "components/grid/SortCompare.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -24,21 +24,16 @@ int Order(T a, T b) {
 
 int CompareBytes(const AnsiString& a, const AnsiString& b) { return Sign(a.compare(b)); }
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
-
-int CompareAsciiNoCase(const AnsiString& a, const AnsiString& b) {
-  const std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto x = static_cast<unsigned char>(AsciiUpper(a[i]));
-    const auto y = static_cast<unsigned char>(AsciiUpper(b[i]));
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return Order(a.size(), b.size());
+AnsiString AsciiUpper(AnsiString text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  return text;
 }
 
 // Plain decimals of up to 15 digits are exact in a double, and so is their quotient by a
-// power of ten up to 1e22: one division gives the correctly rounded value.
-bool FastDecimal(std::string_view text, double& value) {
+// power of ten up to 1e22: one division gives the correctly rounded value. The point is "."
+// or `decimal`, once; anything else is left to the general conversion.
+bool FastDecimal(std::string_view text, char decimal, double& value) {
   static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
@@ -54,7 +49,7 @@ bool FastDecimal(std::string_view text, double& value) {
       if (++digits > 15) return false;
       mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
       decimals += point;
-    } else if (c == '.' && !point) {
+    } else if ((c == '.' || c == decimal) && !point) {
       point = true;
     } else {
       return false;
@@ -116,19 +111,18 @@ bool DateTimeOf(const AnsiString& text, TDateTime& value) {
   return true;
 }
 
+// A date needs the date separator, a time the colon: most texts are no date at a glance.
 TDateTime DateOf(TSortStyle style, const AnsiString& text) {
   if (style == ssShortDateEU) return StrToShortDateEU(text);
   if (style == ssShortDateUS) return StrToShortdateUS(text);
+  if (text.find(DateSeparator) == AnsiString::npos && text.find(':') == AnsiString::npos)
+    return 0;
   TDateTime value = 0;
-  return !text.empty() && DateTimeOf(text, value) ? value : 0;
+  return DateTimeOf(text, value) ? value : 0;
 }
 
-int CompareNumbers(const AnsiString& a, const AnsiString& b, const AnsiString& prefix,
-                   const AnsiString& suffix, bool financial) {
-  double x = 0, y = 0;
-  if (!SortNumber(a, prefix, suffix, financial, x) || !SortNumber(b, prefix, suffix, financial, y))
-    return 0;
-  return Order(x, y);
+bool IsDateStyle(TSortStyle style) {
+  return style == ssDate || style == ssShortDateEU || style == ssShortDateUS;
 }
 
 }  // namespace
@@ -145,7 +139,7 @@ TSortStyle AutomaticSortStyle(const AnsiString& Text) {
 
 bool StrictNumber(std::string_view Text, double& Value) {
   Text = TrimBlanks(Text);
-  if (FastDecimal(Text, Value)) return true;
+  if (FastDecimal(Text, '.', Value)) return true;
   if (!Text.empty() && Text[0] == '+') Text.remove_prefix(1);
   if (Text.empty() || Text[0] == '+') return false;
   double value = 0;
@@ -158,10 +152,12 @@ bool StrictNumber(std::string_view Text, double& Value) {
 
 bool SortNumber(const AnsiString& Text, const AnsiString& Prefix, const AnsiString& Suffix,
                 bool Financial, double& Value) {
+  const bool simple = Prefix.empty() && Suffix.empty() && !Financial;
+  if (simple && FastDecimal(TrimBlanks(Text), DecimalSeparator, Value)) return true;
   const bool decimalOther =
       DecimalSeparator != '.' && Text.find(DecimalSeparator) != AnsiString::npos;
   bool valid = false;
-  if (Prefix.empty() && Suffix.empty() && !Financial && !decimalOther) {
+  if (simple && !decimalOther) {
     valid = StrictNumber(Text, Value);
   } else {
     AnsiString plain = Text;
@@ -181,28 +177,81 @@ bool SortNumber(const AnsiString& Text, const AnsiString& Prefix, const AnsiStri
   return valid;
 }
 
-int CompareSortTexts(TSortStyle Style, const AnsiString& A, const AnsiString& B,
-                     const AnsiString& Prefix, const AnsiString& Suffix) {
-  switch (Style) {
-    case ssAlphabetic:
-    case ssAlphaCase:
-      return CompareBytes(A, B);
-    case ssAlphaNoCase:
-      return CompareAsciiNoCase(A, B);
-    case ssAnsiAlphaCase:
-      return LocaleCompare(A, B, true);
-    case ssAnsiAlphaNoCase:
-      return LocaleCompare(A, B, false);
-    case ssNumeric:
-    case ssFinancial:
-      return CompareNumbers(A, B, Prefix, Suffix, Style == ssFinancial);
-    case ssDate:
-    case ssShortDateEU:
-    case ssShortDateUS:
-      return Order(DateOf(Style, A), DateOf(Style, B));
-    case ssHTML:
-      return CompareBytes(HTMLStrip(A), HTMLStrip(B));
-    default:
-      return 0;
+bool IsTextSortStyle(TSortStyle Style) {
+  return Style != ssCustom && Style != ssRaw && Style != ssImages;
+}
+
+namespace {
+
+uint64_t HeadOf(std::string_view text) {
+  uint64_t head = 0;
+  for (std::size_t i = 0; i < 8; ++i)
+    head = head << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0);
+  return head;
+}
+
+// The text a key compares; the whole of it is kept when the first eight bytes may not
+// decide (or the locale's collation compares it whole).
+void SetText(TSortKey& key, std::string_view text, bool keepWhole, TSortTexts& texts) {
+  key.Head = HeadOf(text);
+  key.Length = static_cast<uint8_t>(std::min<std::size_t>(text.size(), 9));
+  if (!keepWhole && text.size() <= 8) return;
+  texts.emplace_back(text);
+  key.Whole = static_cast<uint32_t>(texts.size());
+}
+
+const AnsiString& WholeText(const TSortKey& key, const TSortTexts& texts) {
+  return texts[key.Whole - 1];
+}
+
+bool IsLocaleStyle(TSortStyle style) {
+  return style == ssAnsiAlphaCase || style == ssAnsiAlphaNoCase;
+}
+
+}  // namespace
+
+TSortKey MakeSortKey(const TSortFormat& Format, const AnsiString& Text, TSortTexts& Texts) {
+  TSortKey key;
+  key.Empty = Text.empty();
+  const TSortStyle style = Format.Style;
+  if (style == ssAutomatic) {
+    key.Automatic = static_cast<uint8_t>(AutomaticSortStyle(Text));
+    SetText(key, Text, false, Texts);
+    key.Valid = SortNumber(Text, Format.Prefix, Format.Suffix, false, key.Value);
+    if (!key.Valid) key.Value = DateOf(ssDate, Text);
+  } else if (style == ssNumeric || style == ssFinancial) {
+    key.Valid = SortNumber(Text, Format.Prefix, Format.Suffix, style == ssFinancial, key.Value);
+  } else if (IsDateStyle(style)) {
+    key.Value = DateOf(style, Text);
+  } else if (style == ssAlphaNoCase) {
+    SetText(key, AsciiUpper(Text), false, Texts);
+  } else if (style == ssHTML) {
+    SetText(key, HTMLStrip(Text), false, Texts);
+  } else if (IsTextSortStyle(style)) {
+    SetText(key, Text, IsLocaleStyle(style), Texts);
   }
+  return key;
+}
+
+int CompareWholeTexts(const TSortKey& A, const TSortKey& B, const TSortTexts& Texts) {
+  return CompareBytes(WholeText(A, Texts), WholeText(B, Texts));
+}
+
+int CompareOtherSortKeys(TSortStyle Style, const TSortKey& A, const TSortKey& B,
+                         const TSortTexts& Texts) {
+  if (IsLocaleStyle(Style))
+    return LocaleCompare(WholeText(A, Texts), WholeText(B, Texts), Style == ssAnsiAlphaCase);
+  if (!IsDateStyle(Style)) return 0;
+  // A key that is a number (only automatic keys read both) holds its number: its date is 0.
+  const TDateTime a = A.Valid ? 0 : A.Value;
+  const TDateTime b = B.Valid ? 0 : B.Value;
+  return Order(a, b);
+}
+
+int CompareSortTexts(const TSortFormat& Format, const AnsiString& A, const AnsiString& B) {
+  if (!IsTextSortStyle(Format.Style)) return 0;
+  TSortTexts texts;
+  const TSortKey a = MakeSortKey(Format, A, texts);
+  const TSortKey b = MakeSortKey(Format, B, texts);
+  return CompareSortKeys(Format.Style, a, b, texts);
 }
