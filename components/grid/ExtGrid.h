@@ -461,6 +461,7 @@ class TExtStringGrid : public TBaseGrid {
   int PassCompare(const SortPass& Pass, int ARow1, int ARow2);
   void SwapSortedRows(int ARow1, int ARow2);
   void FlushSortedRows();
+  int SortedCellsRow(int ARow) const;
   void QuickSortRows(const SortPass& Pass, int L, int R);
   void CopyPivotRow(int ARow, int Pivot);
   void SortWhole(const SortPass& Pass, bool KeepColumn0);

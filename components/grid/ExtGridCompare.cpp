@@ -29,9 +29,16 @@ TSortKeys::Column* TExtStringGrid::KnowSortColumn(int ACol) {
   if (sortKeysOn_ && IsTextSortStyle(column.Format.Style))
     TSortKeys::MakeKeys(column, GetRowCount(),
                         [this, ACol](int ARow, AnsiString& Made) -> const AnsiString& {
-                          return SortText(ACol, ARow, Made);
+                          return SortText(ACol, SortedCellsRow(ARow), Made);
                         });
   return &column;
+}
+
+// Where the cells of a row stand while the sort has not moved them yet.
+int TExtStringGrid::SortedCellsRow(int ARow) const {
+  if (ARow == sortPivotRow_ && sortPivotFrom_ >= 0) return sortPivotFrom_;
+  if (ARow >= 0 && ARow < static_cast<int>(sortPending_.size())) return sortPending_[ARow];
+  return ARow;
 }
 
 // Without keys: the format as the running sort knows it (or asked for now), the cells read.

@@ -57,8 +57,9 @@ int CompareOtherSortKeys(TSortStyle Style, const TSortKey& A, const TSortKey& B,
 // -1, 0 or 1 (negative: A first in ascending order) for two keys of a text style:
 //  - alphabetic, with case: byte values; without case: a-z read as A-Z; the Ansi styles: the
 //    user locale's collation; HTML: the visible texts' bytes;
-//  - numeric, financial: the numbers; a text that is no number ties with every other, and
-//    an empty text is 0;
+//  - numeric, financial: the numbers, an empty text being 0; texts that are no number come
+//    after them and tie with each other (a text tying with every number would let a sort
+//    leave numbers out of order);
 //  - dates: the day and time they name, 0 when they name none;
 //  - automatic: as A's text makes it numeric, date or alphabetic.
 // The common cases are here to be inlined into the sort's loop.
@@ -76,7 +77,8 @@ inline int CompareSortKeys(TSortStyle Style, const TSortKey& A, const TSortKey& 
       return CompareWholeTexts(A, B, Texts);
     case ssNumeric:
     case ssFinancial:
-      return A.Valid && B.Valid ? (A.Value > B.Value) - (A.Value < B.Value) : 0;
+      if (A.Valid && B.Valid) return (A.Value > B.Value) - (A.Value < B.Value);
+      return (B.Valid && !A.Valid) - (A.Valid && !B.Valid);
     default:
       return CompareOtherSortKeys(Style, A, B, Texts);
   }
