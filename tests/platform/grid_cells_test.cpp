@@ -67,6 +67,39 @@ TEST(GridCells, RowsMoveWithTheirObjectsAndBeyondTheStoredRows) {
   EXPECT_EQ(cells.Text(0, 6000), "");
 }
 
+TEST(GridCells, WholeRowsSwapCopyClearAndPermute) {
+  TGridCells cells;
+  TObject a, b;
+  cells.SetRowWidthHint(2);
+  for (int r = 0; r < 4; ++r) cells.SetText(0, r, IntToStr(r));
+  cells.SetText(5, 1, "wide");  // a row wider than the others
+  cells.SetObject(1, 0, &a);
+  cells.SwapRows(0, 1);
+  EXPECT_EQ(ColText(cells, 0, 4), "1|0|2|3");
+  EXPECT_EQ(cells.Text(5, 0), "wide");
+  EXPECT_EQ(cells.Object(1, 1), &a);
+  cells.SwapRows(2, 900);  // with a row never written
+  EXPECT_EQ(cells.Text(0, 900), "2");
+  EXPECT_EQ(cells.Text(0, 2), "");
+  cells.SwapRows(2, 900);
+
+  cells.CopyRow(1, 3);
+  EXPECT_EQ(RowText(cells, 3, 2), "0|");
+  EXPECT_EQ(cells.Object(1, 3), &a);
+  cells.CopyRow(700, 3);  // a row never written copies as empty
+  EXPECT_EQ(cells.Object(1, 3), nullptr);
+  cells.SetObject(1, 3, &b);
+  cells.ClearRow(3);
+  EXPECT_EQ(cells.Object(1, 3), nullptr);
+  cells.ClearRow(5000);
+
+  // Row p takes row order[p].
+  cells.PermuteRows({2, 0, 1, 3});
+  EXPECT_EQ(ColText(cells, 0, 4), "2|1|0|");
+  EXPECT_EQ(cells.Text(5, 1), "wide");
+  EXPECT_EQ(cells.Object(1, 2), &a);
+}
+
 TEST(GridCells, ColumnsMoveInEveryRowAlsoPastShortRows) {
   TGridCells cells;
   cells.SetRowWidthHint(2);
