@@ -472,6 +472,10 @@ class TExtStringGrid : public TBaseGrid {
   int LastNormalCol() const { return GetColCount() - 1 - fixedRightCols_; }
   // The last index of Count lines from First, not beyond Limit (no overflow for any Count).
   static int LastOf(int First, int Count, int Limit);
+  // A and B are two different lines of the Count there are.
+  static bool TwoLines(int A, int B, int Count) {
+    return A >= 0 && B >= 0 && A < Count && B < Count && A != B;
+  }
   // Takes Count rows out at ARow (the rows below move up) without freeing their objects;
   // Restore decides where the current row goes when its row is gone.
   enum class RowRestore { LastAboveFooter, FirstNormal };
@@ -480,4 +484,8 @@ class TExtStringGrid : public TBaseGrid {
   double CellFloat(int ACol, int ARow);
   FloatStats LineStats(bool Columnwise, int Line, int From, int To);
   TPoint MeasureCell(int ACol, int ARow, bool Wrap);
+  int NeededSize(bool Widths, int Line);
+  // Down a column (Down) or along a row: runs of equal cells merged, blocks split.
+  void MergeRuns(bool Down, int Line, bool MainMerge);
+  void SplitRuns(bool Down, int Line);
 };

@@ -32,12 +32,21 @@ TPoint TExtStringGrid::MeasureCell(int ACol, int ARow, bool Wrap) {
   return {width + 2 * margin.x, canvas->TextHeight("gh") * lines + 2 * margin.y};
 }
 
+// The width of a column (Widths) or the height of a row its cells need, grid lines and
+// margin included; cells of blocks across the line's direction do not count.
+int TExtStringGrid::NeededSize(bool Widths, int Line) {
+  int largest = 0;
+  for (int i = 0; i < (Widths ? GetRowCount() : GetColCount()); ++i) {
+    if (Widths ? IsXMergedCell(Line, i) : IsYMergedCell(i, Line)) continue;
+    const TPoint size = Widths ? MeasureCell(Line, i, false) : MeasureCell(i, Line, WordWrap);
+    largest = std::max(largest, Widths ? size.x : size.y);
+  }
+  const TPoint offset = GetXYOffset();
+  return largest + 2 * (GetGridLineWidth() + 1) + (Widths ? offset.x : offset.y);
+}
+
 void TExtStringGrid::AutoSizeCol(int ACol) {
-  if (ACol < 0 || ACol >= GetColCount()) return;
-  int widest = 0;
-  for (int r = 0; r < GetRowCount(); ++r)
-    if (!IsXMergedCell(ACol, r)) widest = std::max(widest, MeasureCell(ACol, r, false).x);
-  SetColWidths(ACol, widest + 2 * (GetGridLineWidth() + 1) + GetXYOffset().x);
+  if (ACol >= 0 && ACol < GetColCount()) SetColWidths(ACol, NeededSize(true, ACol));
 }
 
 void TExtStringGrid::AutoSizeColumns(bool DoFixed, int Extra) {
@@ -53,11 +62,7 @@ void TExtStringGrid::AutoSizeCells(bool DoFixed, int ExtraX, int ExtraY) {
 }
 
 void TExtStringGrid::AutoSizeRow(int ARow) {
-  if (ARow < 0 || ARow >= GetRowCount()) return;
-  int tallest = 0;
-  for (int c = 0; c < GetColCount(); ++c)
-    if (!IsYMergedCell(c, ARow)) tallest = std::max(tallest, MeasureCell(c, ARow, WordWrap).y);
-  SetRowHeights(ARow, tallest + 2 * (GetGridLineWidth() + 1) + GetXYOffset().y);
+  if (ARow >= 0 && ARow < GetRowCount()) SetRowHeights(ARow, NeededSize(false, ARow));
 }
 
 void TExtStringGrid::AutoSizeRows(bool DoFixed, int Extra) {

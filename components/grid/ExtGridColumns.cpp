@@ -30,8 +30,7 @@ void TExtStringGrid::ExchangeColumns(int ACol1, int ACol2) {
 }
 
 void TExtStringGrid::SwapColumns(int ACol1, int ACol2) {
-  const int cols = GetColCount();
-  if (ACol1 < 0 || ACol2 < 0 || ACol1 >= cols || ACol2 >= cols || ACol1 == ACol2) return;
+  if (!TwoLines(ACol1, ACol2, GetColCount())) return;
   ExchangeColumns(ACol1, ACol2);
   if (SortSettings.GetColumn() == ACol1)
     SortSettings.SetColumn(ACol2);
@@ -68,8 +67,7 @@ void TExtStringGrid::RemoveCols(int ACol, int Count) {
 }
 
 void TExtStringGrid::MergeCols(int ACol1, int ACol2) {
-  const int cols = GetColCount();
-  if (ACol1 < 0 || ACol2 < 0 || ACol1 >= cols || ACol2 >= cols || ACol1 == ACol2) return;
+  if (!TwoLines(ACol1, ACol2, GetColCount())) return;
   for (int r = GetFixedRows(); r < GetRowCount(); ++r)
     SetCellEx(ACol1, r, Trim(GetCellEx(ACol1, r)) + " " + GetCellEx(ACol2, r));
   RemoveCols(ACol2, 1);

@@ -1,50 +1,42 @@
 // TExtStringGrid: merging runs of equal neighbouring cells into blocks (the column merge of a
-// sorted grid) and splitting blocks again.
+// sorted grid) and splitting blocks again, down a column or along a row alike.
 #include "components/grid/ExtGrid.h"
 
-void TExtStringGrid::MergeColumnCells(int ACol, bool MainMerge) {
-  const int first = GetFixedRows();
-  const int last = LastNormalRow();
+void TExtStringGrid::MergeRuns(bool Down, int Line, bool MainMerge) {
+  const int first = Down ? GetFixedRows() : GetFixedCols();
+  const int last = Down ? LastNormalRow() : LastNormalCol();
+  auto text = [&](int i) { return Down ? GetCellEx(Line, i) : GetCellEx(i, Line); };
+  auto sameBlocks = [&](int i) {
+    return MainMerge || (Down ? RowSpanIdentical(i - 1, i) : ColSpanIdentical(i - 1, i));
+  };
+  auto merge = [&](int start, int count) {
+    Down ? MergeCells(Line, start, 1, count) : MergeCells(start, Line, count, 1);
+  };
   int start = first;
-  for (int r = first + 1; r <= last; ++r) {
-    if (GetCellEx(ACol, r) == GetCellEx(ACol, r - 1) && (MainMerge || RowSpanIdentical(r - 1, r)))
-      continue;
-    MergeCells(ACol, start, 1, r - start);
-    start = r;
+  for (int i = first + 1; i <= last; ++i) {
+    if (text(i) == text(i - 1) && sameBlocks(i)) continue;
+    merge(start, i - start);
+    start = i;
   }
-  if (last - start > 0) MergeCells(ACol, start, 1, last - start + 1);
+  if (last - start > 0) merge(start, last - start + 1);
 }
 
-void TExtStringGrid::MergeRowCells(int ARow, bool MainMerge) {
-  const int first = GetFixedCols();
-  const int last = LastNormalCol();
-  int start = first;
-  for (int c = first + 1; c <= last; ++c) {
-    if (GetCellEx(c, ARow) == GetCellEx(c - 1, ARow) && (MainMerge || ColSpanIdentical(c - 1, c)))
-      continue;
-    MergeCells(start, ARow, c - start, 1);
-    start = c;
-  }
-  if (last - start > 0) MergeCells(start, ARow, last - start + 1, 1);
-}
-
-void TExtStringGrid::SplitColumnCells(int ACol) {
-  for (int r = GetFixedRows(); r <= LastNormalRow(); ++r) {
-    if (!IsMergedCell(ACol, r)) continue;
-    const int bottom = FullCell(ACol, r).Bottom;
-    SplitCells(ACol, r);
-    r = bottom;
+void TExtStringGrid::SplitRuns(bool Down, int Line) {
+  const int last = Down ? LastNormalRow() : LastNormalCol();
+  for (int i = Down ? GetFixedRows() : GetFixedCols(); i <= last; ++i) {
+    const int col = Down ? Line : i;
+    const int row = Down ? i : Line;
+    if (!IsMergedCell(col, row)) continue;
+    const TRect block = FullCell(col, row);
+    SplitCells(col, row);
+    i = Down ? block.Bottom : block.Right;
   }
 }
 
-void TExtStringGrid::SplitRowCells(int ARow) {
-  for (int c = GetFixedCols(); c <= LastNormalCol(); ++c) {
-    if (!IsMergedCell(c, ARow)) continue;
-    const int right = FullCell(c, ARow).Right;
-    SplitCells(c, ARow);
-    c = right;
-  }
-}
+void TExtStringGrid::MergeColumnCells(int ACol, bool MainMerge) { MergeRuns(true, ACol, MainMerge); }
+void TExtStringGrid::MergeRowCells(int ARow, bool MainMerge) { MergeRuns(false, ARow, MainMerge); }
+void TExtStringGrid::SplitColumnCells(int ACol) { SplitRuns(true, ACol); }
+void TExtStringGrid::SplitRowCells(int ARow) { SplitRuns(false, ARow); }
 
 void TExtStringGrid::SplitAllCells() {
   for (int r = 0; r < GetRowCount(); ++r)

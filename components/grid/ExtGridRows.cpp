@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "components/grid/ExtGrid.h"
+#include "components/grid/UpdateScope.h"
 
 void TExtStringGrid::SetFixedFooters(int Value) {
   fixedFooters_ = std::max(Value, 0);
@@ -22,8 +23,7 @@ void TExtStringGrid::ExchangeRows(int ARow1, int ARow2) {
 }
 
 void TExtStringGrid::SwapRows(int ARow1, int ARow2) {
-  const int rows = GetRowCount();
-  if (ARow1 < 0 || ARow2 < 0 || ARow1 >= rows || ARow2 >= rows || ARow1 == ARow2) return;
+  if (!TwoLines(ARow1, ARow2, GetRowCount())) return;
   ExchangeRows(ARow1, ARow2);
   InvalidateRow(ARow1);
   InvalidateRow(ARow2);
@@ -52,7 +52,7 @@ void TExtStringGrid::DeleteRows(int ARow, int Count, RowRestore Restore) {
   const int oldRow = GetRow();
   const int oldTop = GetTopRow();
   const bool clickPending = ClickPending;
-  BeginUpdate();
+  TUpdateScope lock(*this);
   for (int i = 0; i < Count; ++i) {
     DeleteRow(ARow);
     // The row now waits beyond the count; its objects were freed or moved elsewhere.
@@ -78,7 +78,6 @@ void TExtStringGrid::DeleteRows(int ARow, int Count, RowRestore Restore) {
   }
   ClickPending = clickPending;
   CellsChanged(TRect(0, ARow, GetColCount() - 1, ARow + Count));
-  EndUpdate();
 }
 
 void TExtStringGrid::RemoveRows(int ARow, int Count) {

@@ -10,21 +10,11 @@
 
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtGridError.h"
+#include "components/grid/UpdateScope.h"
 
 namespace {
 
 constexpr const char* kNoSortIndexes = "No indexes specified for indexed sort";
-
-class UpdateScope {
- public:
-  explicit UpdateScope(TExtStringGrid& grid) : grid_(grid) { grid_.BeginUpdate(); }
-  ~UpdateScope() { grid_.EndUpdate(); }
-  UpdateScope(const UpdateScope&) = delete;
-  UpdateScope& operator=(const UpdateScope&) = delete;
-
- private:
-  TExtStringGrid& grid_;
-};
 
 // Column 0 (texts and objects) kept in place while the rows are sorted under it.
 class ColumnAside {
@@ -247,7 +237,7 @@ void TExtStringGrid::SortWhole(const SortPass& Pass, bool KeepColumn0) {
   const int last = LastNormalRow();
   if (last - first < 1) return;
   ColumnAside column0(*this, KeepColumn0 && SortSettings.NormalCellsOnly && GetFixedCols() > 0);
-  UpdateScope lock(*this);
+  TUpdateScope lock(*this);
   SortSpace space(*this);
   // Moving the current row away and back is no click of the user's.
   const bool clickPending = ClickPending;
@@ -293,7 +283,7 @@ void TExtStringGrid::QuickSortIndexed(int Left, int Right) {
 void TExtStringGrid::SortByColumn(int ACol) {
   if (GetRowCount() < 2) return;
   SortPass pass(*this, ACol, false);
-  UpdateScope lock(*this);
+  TUpdateScope lock(*this);
   for (bool swapped = true; swapped;) {
     swapped = false;
     for (int r = GetFixedRows(); r <= GetRowCount() - 2 - fixedFooters_; ++r) {
