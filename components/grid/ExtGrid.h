@@ -444,9 +444,9 @@ class TExtStringGrid : public TBaseGrid {
     return (Empty1 ? 1 : -1) * (SortSettings.BlankPos == blLast ? 1 : -1) * DirectionFactor();
   }
   int DirectionFactor() const { return SortSettings.GetDirection() == sdAscending ? 1 : -1; }
-  // What the running sort knows of a column (nullptr while none runs).
+  // What the running sort knows of a column of the grid (nullptr while none runs).
   TSortKeys::Column* SortColumn(int ACol) {
-    if (sortDepth_ == 0 || ACol < 0) return nullptr;
+    if (sortDepth_ == 0 || ACol < 0 || ACol >= GetColCount()) return nullptr;
     TSortKeys::Column& column = sortKeys_.At(ACol);
     return column.Known ? &column : KnowSortColumn(ACol);
   }
