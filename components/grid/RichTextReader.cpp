@@ -202,12 +202,16 @@ class RtfReader {
     }
   }
 
+  // Two hex digits; an escape cut short shows nothing.
   void HexChar() {
-    const int high = i_ < rtf_.size() ? HexValue(rtf_[i_]) : -1;
-    const int low = i_ + 1 < rtf_.size() ? HexValue(rtf_[i_ + 1]) : -1;
-    if (high < 0 || low < 0) return;
-    i_ += 2;
-    Char(static_cast<char>(high * 16 + low));
+    int value = 0;
+    for (int digits = 0; digits < 2; ++digits) {
+      const int digit = i_ < rtf_.size() ? HexValue(rtf_[i_]) : -1;
+      if (digit < 0) return;
+      value = value * 16 + digit;
+      ++i_;
+    }
+    Char(static_cast<char>(value));
   }
 
   Word ReadWord() {
