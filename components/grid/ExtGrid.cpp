@@ -21,6 +21,8 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
   for (TGridSettings* settings : std::initializer_list<TGridSettings*>{
            &SortSettings, &ControlLook, &CellNode, &Bands, &BackGround})
     settings->OnChange = repaint;
+  ColumnHeaders.OnChange = [this](TObject*) { ShowColumnHeaders(); };
+  RowHeaders.OnChange = [this](TObject*) { ShowRowHeaders(); };
   fixedFont_->SetName("Tahoma");
   fixedFont_->OnChange = repaint;
   GetFont()->SetName("Tahoma");

@@ -283,6 +283,12 @@ TEST(ExtGridHeaders, ShownFromTheListsAsFarAsTheyReach) {
   grid.ClearColumnHeaders();
   EXPECT_EQ(grid.Cells(1, 0), "");
 
+  // A change of a list shows it.
+  grid.ColumnHeaders.SetStrings(1, "Changed");
+  grid.RowHeaders.Add("Third");
+  EXPECT_EQ(grid.Cells(1, 0), "Changed");
+  EXPECT_EQ(grid.Cells(0, 2), "Third");
+
   grid.SetFixedRows(0);
   grid.SetCells(1, 0, "data");
   grid.SetColumnHeaders(headers);
