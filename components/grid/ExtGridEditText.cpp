@@ -1,7 +1,7 @@
 // TExtStringGrid: the text the inplace editor edits.
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridUtil.h"
-#include "components/grid/HTMLText.h"
+#include "components/grid/HTMLStrip.h"
 
 AnsiString TExtStringGrid::GetEditText(int ACol, int ARow) {
   const AnsiString text = TBaseGrid::GetEditText(RemapCol(ACol), ARow);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "components/grid/ExtGrid.h"
-#include "components/grid/HTMLText.h"
+#include "components/grid/HTMLHilight.h"
 
 namespace {
 const AnsiString kHilight = "hi";

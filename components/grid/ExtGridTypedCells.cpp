@@ -2,7 +2,7 @@
 // without its tags.
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtGridError.h"
-#include "components/grid/HTMLText.h"
+#include "components/grid/HTMLStrip.h"
 #include "platform/format.h"
 
 namespace {

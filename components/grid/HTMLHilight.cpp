@@ -1,4 +1,4 @@
-#include "components/grid/HTMLText.h"
+#include "components/grid/HTMLHilight.h"
 
 #include <string_view>
 #include <utility>
@@ -42,14 +42,6 @@ AnsiString ReplaceNoCase(const AnsiString& Text, std::string_view From, std::str
 }
 
 }  // namespace
-
-AnsiString HTMLStrip(const AnsiString& Text) {
-  AnsiString text = ReplaceNoCase(Text, "<BR>", "\r\n");
-  text = ReplaceNoCase(text, "<HR>", "\r\n");
-  AnsiString out;
-  for (std::size_t place : VisiblePlaces(text)) out += text[place];
-  return out;
-}
 
 AnsiString HiLight(const AnsiString& Text, const AnsiString& Find, const AnsiString& Tag,
                    bool CaseSensitive) {

@@ -1,13 +1,10 @@
-// The text functions of the grid's mini-HTML cell texts that need no renderer: the visible
-// text of a marked-up text, and wrapping found words in a tag and taking that tag out again
+// Wrapping found words of a mini-HTML cell text in a tag and taking that tag out again
 // (highlighting and error marking in cells). A tag runs from "<" to the next ">"; a "<" that
 // is never closed is text.
 #pragma once
 
 #include "platform/text.h"
 
-// "<BR>" and "<HR>" (any letter case) become CR LF, every other tag goes.
-AnsiString HTMLStrip(const AnsiString& Text);
 // Wraps every occurrence of Find in the visible text in "<Tag>" ... "</Tag>". A place in the
 // visible text lands in the marked-up text right after the visible character before it, so a
 // highlight that starts or ends where a tag stands goes before that tag. Occurrences do not

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "components/grid/HTMLText.h"
+#include "components/grid/HTMLHilight.h"
+#include "components/grid/HTMLStrip.h"
 
 namespace {
 
