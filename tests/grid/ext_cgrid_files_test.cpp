@@ -190,18 +190,5 @@ TEST(BinaryStream, ValuesRoundTripLittleEndian) {
   EXPECT_THROW(in.Byte(), EStreamError);
 }
 
-TEST(BinaryStream, RefusesWhatCannotBeRight) {
-  TMemoryStream stream;
-  BinaryWriter out(stream);
-  out.Int(1000);  // a text length far beyond the stream
-  out.Byte(2);    // no Boolean
-  out.Byte(3);    // beyond the enumeration
-  stream.SetPosition(0);
-  BinaryReader in(stream);
-  EXPECT_THROW(in.Text(), EStreamError);
-  stream.SetPosition(4);
-  EXPECT_THROW(in.Bool(), EStreamError);
-  EXPECT_THROW(in.Choice(taCenter), EStreamError);
-}
 
 }  // namespace

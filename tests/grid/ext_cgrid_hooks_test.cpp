@@ -156,23 +156,6 @@ TEST_F(ColumnHooks, SortFormatOfTheNormalColumns) {
   EXPECT_EQ(style, ssAutomatic);
 }
 
-TEST_F(ColumnHooks, BordersOfTheNormalCells) {
-  column->SetBorders({cbLeft, cbRight});
-  column->GetBorderPen()->SetWidth(2);
-  column->PrintBorders = {cbTop};
-  column->GetPrintBorderPen()->SetColor(clBlue);
-  TPen pen;
-  TCellBorders borders;
-  grid.GetCellBorder(2, 0, &pen, borders);
-  EXPECT_TRUE(borders.Empty());
-  grid.GetCellBorder(2, 3, &pen, borders);
-  EXPECT_EQ(borders, (TCellBorders{cbLeft, cbRight}));
-  EXPECT_EQ(pen.GetWidth(), 2);
-  EXPECT_EQ(pen.GetColor(), clSilver);
-  grid.GetCellPrintBorder(2, 3, &pen, borders);
-  EXPECT_EQ(borders, TCellBorders{cbTop});
-  EXPECT_EQ(pen.GetColor(), clBlue);
-}
 
 TEST_F(ColumnHooks, FilterEntriesAndSizeLimits) {
   EXPECT_FALSE(grid.GetFilter(2));
