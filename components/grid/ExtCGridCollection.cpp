@@ -25,12 +25,12 @@ TGridColumnItem* TGridColumnCollection::Insert(int Index) {
 }
 
 void TGridColumnCollection::Delete(int Index) {
-  GetItem(Index);
+  GetItem(Index);  // raises outside the collection
   items_.erase(items_.begin() + Index);
 }
 
 void TGridColumnCollection::Move(int FromIndex, int ToIndex) {
-  GetItem(FromIndex);
+  GetItem(FromIndex);  // both raise outside the collection
   GetItem(ToIndex);
   auto at = items_.begin();
   if (FromIndex < ToIndex)
