@@ -430,6 +430,20 @@ class TExtStringGrid : public TBaseGrid {
   // Rows taken out of the grid by hiding, filtering and nodes, with their objects.
   TGridCollection<TGridItem> HiddenRows;
 
+  // Column grid hooks
+  // The size a column is given by the user (UpdateColSize) or by automatic sizing
+  // (UpdateAutoColSize); the base asks OnUpdateColumnSize.
+  virtual void UpdateColSize(int ACol, int& AWidth) {
+    if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
+  }
+  virtual void UpdateAutoColSize(int ACol, int& AWidth) {
+    TExtStringGrid::UpdateColSize(ACol, AWidth);
+  }
+  // ColumnHeaders changed.
+  virtual void UpdateColHeaders() {}
+  // No column hides until column hiding is built; it replaces this.
+  int NumHiddenColumns() const { return 0; }
+
  private:
   // Cell access, marking and selection ------------------------------------------------------
   int fixedFooters_ = 0;
