@@ -33,25 +33,14 @@ int HexValue(char c) {
   return -1;
 }
 
-// A character of the Basic Multilingual Plane in Windows-1252; "?" when it has none there.
+// A character of the Basic Multilingual Plane (a negative \u counts from 65536) in
+// Windows-1252; "?" when it has none there.
 char AnsiOf(long long codePoint) {
   if (codePoint < 0) codePoint += 65536;
-  if (codePoint < 0 || codePoint > 0xFFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-    return '?';
-  const auto cp = static_cast<unsigned>(codePoint);
-  std::string utf8;
-  if (cp < 0x80) {
-    utf8 += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    utf8 += static_cast<char>(0xC0 | (cp >> 6));
-    utf8 += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    utf8 += static_cast<char>(0xE0 | (cp >> 12));
-    utf8 += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    utf8 += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-  const AnsiString ansi = Utf8ToAnsi(utf8);
-  return ansi.size() == 1 ? ansi[0] : '?';
+  const int byte = codePoint >= 0 && codePoint <= 0xFFFF
+                       ? UnicodeToAnsi(static_cast<char32_t>(codePoint))
+                       : -1;
+  return byte < 0 ? '?' : static_cast<char>(byte);
 }
 
 // Control words that stand for one character.

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "components/grid/ExtGrid.h"
-#include "components/grid/ExtGridError.h"
+#include "ext_grid_error.h"
 #include "locale_scope.h"
 #include "platform/exception.h"
 
@@ -28,16 +28,6 @@ class CellGrid : public TExtStringGrid {
     DeleteRow(row);
   }
 };
-
-template <typename Call>
-AnsiString ErrorOf(Call call) {
-  try {
-    call();
-  } catch (const EExtGridError& e) {
-    return e.Message;
-  }
-  return "no error";
-}
 
 class TypedCells : public testing::TestWithParam<LocaleSettings> {
  protected:

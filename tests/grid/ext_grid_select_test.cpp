@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "components/grid/ExtGrid.h"
-#include "components/grid/ExtGridError.h"
+#include "ext_grid_error.h"
 #include "shown_grid.h"
 
 namespace {
@@ -22,16 +22,6 @@ class SelectGrid : public testing::Test {
     return rows;
   }
 };
-
-template <typename Call>
-AnsiString ErrorOf(Call call) {
-  try {
-    call();
-  } catch (const EExtGridError& e) {
-    return e.Message;
-  }
-  return "no error";
-}
 
 TEST_F(SelectGrid, RowsOutsideTheGridAreRefused) {
   grid.SetRowSelect(7, true);
