@@ -453,7 +453,7 @@ class TExtStringGrid : public TBaseGrid {
   TColor orvikGradTo_ = clWhite;
   TCursor normalCursor_ = crDefault;
   std::array<int16_t, 513> allColWidths_{};  // the real columns hiding can keep
-  std::vector<uint8_t> rowSelect_;  // 1: the row is selected
+  std::vector<uint8_t> rowSelect_;           // 1: the row is selected
   int zoomLevel_ = 0;
   std::array<int, 512> printColWidths_{};
   std::array<int, 512> printColOffsets_{};

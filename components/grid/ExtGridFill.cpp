@@ -12,6 +12,7 @@ void TExtStringGrid::RandomFill(bool DoFixed, int Max) {
   static std::mt19937 random{std::random_device{}()};
   // No number lies below a maximum of 0 or less.
   std::uniform_int_distribution<int> number(0, Max > 0 ? Max - 1 : 0);
-  ChangeCellTexts(CellRange(DoFixed), [&number](const AnsiString&) { return IntToStr(number(random)); });
+  ChangeCellTexts(CellRange(DoFixed),
+                  [&number](const AnsiString&) { return IntToStr(number(random)); });
   CellsLoaded();
 }

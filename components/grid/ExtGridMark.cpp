@@ -74,7 +74,9 @@ void TExtStringGrid::HilightInGrid(bool DoFixed, bool DoCase, const AnsiString& 
   MarkCells(Text, kHilight, DoCase, CellRange(DoFixed));
 }
 
-void TExtStringGrid::UnHilightInCell(int ACol, int ARow) { UnMarkCells(kHilight, Cell(ACol, ARow)); }
+void TExtStringGrid::UnHilightInCell(int ACol, int ARow) {
+  UnMarkCells(kHilight, Cell(ACol, ARow));
+}
 
 void TExtStringGrid::UnHilightInCol(bool DoFixed, int ACol) {
   UnMarkCells(kHilight, InColumn(CellRange(DoFixed), ACol));
@@ -86,11 +88,14 @@ void TExtStringGrid::UnHilightInRow(bool DoFixed, int ARow) {
 
 void TExtStringGrid::UnHilightInGrid(bool DoFixed) { UnMarkCells(kHilight, CellRange(DoFixed)); }
 
-AnsiString TExtStringGrid::HilightText(bool DoCase, const AnsiString& Text, const AnsiString& Source) {
+AnsiString TExtStringGrid::HilightText(bool DoCase, const AnsiString& Text,
+                                       const AnsiString& Source) {
   return HiLight(Source, Text, kHilight, DoCase);
 }
 
-AnsiString TExtStringGrid::UnHilightText(const AnsiString& Source) { return UnHiLight(Source, kHilight); }
+AnsiString TExtStringGrid::UnHilightText(const AnsiString& Source) {
+  return UnHiLight(Source, kHilight);
+}
 
 // --- error marking ----------------------------------------------------------------------
 

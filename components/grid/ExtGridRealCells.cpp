@@ -38,7 +38,8 @@ AnsiString TExtStringGrid::GetCellsEx(int ACol, int ARow) {
 
 void TExtStringGrid::SetCellsEx(int ACol, int ARow, const AnsiString& Value) {
   if (TGridItem* item = HiddenRowItem(ARow)) {
-    if (TStringList* cells = WritableSlot(item, ACol, GetColCount())) cells->SetStrings(ACol, Value);
+    if (TStringList* cells = WritableSlot(item, ACol, GetColCount()))
+      cells->SetStrings(ACol, Value);
     return;
   }
   const int row = RemapRow(ARow);

@@ -5,8 +5,8 @@ namespace {
 constexpr int kBorderReach = 6;  // a border's line lies this far right of (below) the mouse
 }
 
-void TExtStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index,
-                                     int& SizingPos, int& SizingOfs) {
+void TExtStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
+                                     int& SizingOfs) {
   TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs);
   bool allow = true;
   if (State == gsColSizing && OnColumnSize) {

@@ -22,7 +22,8 @@ void TExtStringGrid::SetInts(int ACol, int ARow, int Value) {
 }
 
 double TExtStringGrid::GetFloats(int ACol, int ARow) {
-  const AnsiString text = StringReplaceAll(GetCellEx(ACol, ARow), AnsiString(1, ThousandSeparator), "");
+  const AnsiString text =
+      StringReplaceAll(GetCellEx(ACol, ARow), AnsiString(1, ThousandSeparator), "");
   double value = 0;
   if (!text.empty() && !TryStrToFloat(text, value)) throw EExtGridError(kNoFloat);
   return value;

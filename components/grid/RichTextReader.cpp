@@ -17,10 +17,10 @@ constexpr long long kMaxParam = 1000000000;
 
 // Destinations whose content is not text of the document.
 constexpr std::array<std::string_view, 26> kSkipped = {
-    "fonttbl",    "stylesheet", "info",        "pict",       "object",    "fldinst",
-    "header",     "headerl",    "headerr",     "headerf",    "footer",    "footerl",
-    "footerr",    "footerf",    "footnote",    "annotation", "listtable", "listoverridetable",
-    "revtbl",     "rsidtbl",    "filetbl",     "xmlnstbl",   "themedata", "colorschememapping",
+    "fonttbl",      "stylesheet", "info",     "pict",       "object",    "fldinst",
+    "header",       "headerl",    "headerr",  "headerf",    "footer",    "footerl",
+    "footerr",      "footerf",    "footnote", "annotation", "listtable", "listoverridetable",
+    "revtbl",       "rsidtbl",    "filetbl",  "xmlnstbl",   "themedata", "colorschememapping",
     "latentstyles", "datastore"};
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -37,9 +37,8 @@ int HexValue(char c) {
 // Windows-1252; "?" when it has none there.
 char AnsiOf(long long codePoint) {
   if (codePoint < 0) codePoint += 65536;
-  const int byte = codePoint >= 0 && codePoint <= 0xFFFF
-                       ? UnicodeToAnsi(static_cast<char32_t>(codePoint))
-                       : -1;
+  const int byte =
+      codePoint >= 0 && codePoint <= 0xFFFF ? UnicodeToAnsi(static_cast<char32_t>(codePoint)) : -1;
   return byte < 0 ? '?' : static_cast<char>(byte);
 }
 
@@ -112,8 +111,8 @@ class RtfReader {
   std::size_t deeper_ = 0;  // groups beyond kMaxDepth
   std::vector<TColor> colors_;
   int red_ = -1, green_ = -1, blue_ = -1;  // the colour table entry being read
-  int fallback_ = 0;                        // characters still to drop after \u
-  AnsiString pending_;                      // text read in the current format
+  int fallback_ = 0;                       // characters still to drop after \u
+  AnsiString pending_;                     // text read in the current format
   bool paragraphEnded_ = false;
 
   void OpenGroup() {
@@ -261,14 +260,22 @@ class RtfReader {
     auto style = [&word, &format](TFontStyle s) {
       word.Or(1) != 0 ? format.Style << s : format.Style >> s;
     };
-    if (name == "b") style(fsBold);
-    else if (name == "i") style(fsItalic);
-    else if (name == "ul") style(fsUnderline);
-    else if (name == "ulnone") format.Style >> fsUnderline;
-    else if (name == "strike") style(fsStrikeOut);
-    else if (name == "fs") format.Size = (std::max(word.Or(24), 0) + 1) / 2;
-    else if (name == "cf") state_.color = std::max(word.param, 0);
-    else if (name == "uc") state_.unicodeSkip = word.param;
+    if (name == "b")
+      style(fsBold);
+    else if (name == "i")
+      style(fsItalic);
+    else if (name == "ul")
+      style(fsUnderline);
+    else if (name == "ulnone")
+      format.Style >> fsUnderline;
+    else if (name == "strike")
+      style(fsStrikeOut);
+    else if (name == "fs")
+      format.Size = (std::max(word.Or(24), 0) + 1) / 2;
+    else if (name == "cf")
+      state_.color = std::max(word.param, 0);
+    else if (name == "uc")
+      state_.unicodeSkip = word.param;
     else if (name == "plain") {
       format = {};
       state_.color = 0;

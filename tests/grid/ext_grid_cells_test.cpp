@@ -42,7 +42,8 @@ TEST_P(TypedCells, Integers) {
     const char* text;
     int value;
   };
-  for (const Case& c : {Case{"", 0}, Case{"42", 42}, Case{" -7 ", -7}, Case{"2147483647", 2147483647}}) {
+  for (const Case& c :
+       {Case{"", 0}, Case{"42", 42}, Case{" -7 ", -7}, Case{"2147483647", 2147483647}}) {
     grid.SetCellEx(1, 1, c.text);
     EXPECT_EQ(grid.GetInts(1, 1), c.value) << c.text;
   }
@@ -61,8 +62,8 @@ TEST_P(TypedCells, Floats) {
     const char* text;
     double value;
   };
-  const Case cases[] = {{"", 0},          {"1.234,5", 1234.5}, {"-0,25", -0.25},
-                        {"1.000.000", 1e6}, {"7", 7},           {"12.34,5", 1234.5}};
+  const Case cases[] = {{"", 0},  {"1.234,5", 1234.5}, {"-0,25", -0.25}, {"1.000.000", 1e6},
+                        {"7", 7}, {"12.34,5", 1234.5}};
   for (const Case& c : cases) {
     grid.SetCellEx(1, 1, Localised(c.text));
     EXPECT_DOUBLE_EQ(grid.GetFloats(1, 1), c.value) << c.text;

@@ -45,10 +45,14 @@ TEST(RichText, ReadsFormatsOfRuns) {
 
 TEST(RichText, ReadsEscapesSymbolsAndUnicode) {
   EXPECT_EQ(Rich("{\\rtf1 a\\{b\\}c\\\\d}").GetText(), "a{b}c\\d");
-  EXPECT_EQ(Rich("{\\rtf1 gr\\'fc\\'DFe\\tab x\\~y\\-z\\_w}").GetText(), "gr\xFC\xDF" "e\tx\xA0yz-w");
+  EXPECT_EQ(Rich("{\\rtf1 gr\\'fc\\'DFe\\tab x\\~y\\-z\\_w}").GetText(),
+            "gr\xFC\xDF"
+            "e\tx\xA0yz-w");
   EXPECT_EQ(Rich("{\\rtf1 \\lquote a\\rquote  \\ldblquote b\\rdblquote \\endash\\emdash\\bullet}")
                 .GetText(),
-            "\x91" "a\x92 \x93" "b\x94\x96\x97\x95");
+            "\x91"
+            "a\x92 \x93"
+            "b\x94\x96\x97\x95");
   // \u with its fallback dropped: one character after \uc1, none after \uc0, two after \uc2.
   EXPECT_EQ(Rich("{\\rtf1 \\u8364?x \\uc0\\u252 y\\uc2\\u-3913 ??z\\u1234?}").GetText(),
             "\x80x \xFCy?z?");
@@ -88,7 +92,8 @@ TEST(RichText, WritesWhatItReads) {
   const AnsiString rtf = rich.GetRTF();
   EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0), 0u) << rtf;
   EXPECT_NE(rtf.find("{\\colortbl ;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"),
-            std::string::npos) << rtf;
+            std::string::npos)
+      << rtf;
   EXPECT_NE(rtf.find("Plain \\{brace\\} \\\\ and \\'e4 and\\tab tab\\par"), std::string::npos);
   EXPECT_NE(rtf.find("{\\i\\ul\\strike\\fs28\\cf2  big}"), std::string::npos) << rtf;
   EXPECT_EQ(Rich(rtf), rich);

@@ -16,7 +16,8 @@ TEST(DateTimeText, DatesInTheGermanOrder) {
   LocaleScope locale(kGerman);
   EXPECT_EQ(StrToDate("03.04.2005"), EncodeDate(2005, 4, 3));
   EXPECT_EQ(StrToDate(" 3 . 4 . 2005 "), EncodeDate(2005, 4, 3));
-  EXPECT_EQ(StrToDate("3.4.05"), EncodeDate(static_cast<unsigned short>(ThisYear() / 100 * 100 + 5), 4, 3));
+  EXPECT_EQ(StrToDate("3.4.05"),
+            EncodeDate(static_cast<unsigned short>(ThisYear() / 100 * 100 + 5), 4, 3));
   EXPECT_EQ(StrToDate("3.4"), EncodeDate(static_cast<unsigned short>(ThisYear()), 4, 3));
   EXPECT_EQ(StrToDate(DateToStr(EncodeDate(1999, 12, 31))), EncodeDate(1999, 12, 31));
   for (const char* bad : {"", "31.02.2005", "3/4/2005", "3.4.2005.1", "a.4.2005", "3..2005",

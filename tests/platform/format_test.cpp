@@ -1,8 +1,9 @@
+#include "platform/format.h"
+
 #include <gtest/gtest.h>
 
 #include "locale_scope.h"
 #include "platform/exception.h"
-#include "platform/format.h"
 
 namespace {
 
@@ -21,11 +22,18 @@ TEST_P(FormatFloat, Specifiers) {
     const char* text;
   };
   const Case cases[] = {
-      {"%.2f", 1234.5, "1234,50"},   {"%f", 2.25, "2,25"},         {"%.0f", 2.75, "3"},
-      {"%.3f", -0.0001, "0,000"},    {"%n", 1234567.891, "1.234.567,89"},
-      {"%.1n", 999.96, "1.000,0"},   {"%8.1f", 3.14159, "     3,1"},
-      {"%-6.1f|", 3.14, "3,1   |"},  {"%g", 0.5, "0,5"},           {"%.3e", 12345, "1,23E+004"},
-      {"%.2f %%", 50, "50,00 %"},    {"Sum: %.1f EUR", 7, "Sum: 7,0 EUR"},
+      {"%.2f", 1234.5, "1234,50"},
+      {"%f", 2.25, "2,25"},
+      {"%.0f", 2.75, "3"},
+      {"%.3f", -0.0001, "0,000"},
+      {"%n", 1234567.891, "1.234.567,89"},
+      {"%.1n", 999.96, "1.000,0"},
+      {"%8.1f", 3.14159, "     3,1"},
+      {"%-6.1f|", 3.14, "3,1   |"},
+      {"%g", 0.5, "0,5"},
+      {"%.3e", 12345, "1,23E+004"},
+      {"%.2f %%", 50, "50,00 %"},
+      {"Sum: %.1f EUR", 7, "Sum: 7,0 EUR"},
       {"no number", 7, "no number"},
   };
   for (const Case& c : cases) EXPECT_EQ(Format(c.format, c.value), Localised(c.text)) << c.format;
@@ -37,7 +45,8 @@ TEST(FormatFloatErrors, OtherSpecifiersAreRefused) {
       Format(format, 1);
       ADD_FAILURE() << format;
     } catch (const EConvertError& e) {
-      EXPECT_EQ(e.Message, AnsiString("Format '") + format + "' invalid or incompatible with argument");
+      EXPECT_EQ(e.Message,
+                AnsiString("Format '") + format + "' invalid or incompatible with argument");
     }
   }
 }
