@@ -7,6 +7,8 @@ void TExtStringGrid::SetMergedColumns(const std::vector<int>& Value) {
   ApplyColumnMerge();
 }
 
+// Merging and splitting runs of equal neighbours (MergeColumnCells with the first listed column
+// leading, SplitColumnCells for every column) come with the row and column operations.
 void TExtStringGrid::ApplyColumnMerge() {}
 
 void TExtStringGrid::UndoColumnMerge() {}
