@@ -177,14 +177,17 @@ void TControl::ColorChanged() {
 
 TPoint TControl::GetClientOrigin() const { return ClientToScreen(TPoint(0, 0)); }
 
+// A windowed control's client area may lie inside its frame (a grid's viewport).
 TPoint TControl::ClientToScreen(const TPoint& point) const {
-  QPoint p = widget_->mapToGlobal(QPoint(point.x, point.y));
+  auto* win = dynamic_cast<const TWinControl*>(this);
+  const QWidget* client = win ? win->ClientWidget() : widget_;
+  QPoint p = client->mapToGlobal(QPoint(point.x, point.y));
   return {p.x(), p.y()};
 }
 
 TPoint TControl::ScreenToClient(const TPoint& point) const {
-  QPoint p = widget_->mapFromGlobal(QPoint(point.x, point.y));
-  return {p.x(), p.y()};
+  const TPoint origin = GetClientOrigin();
+  return {point.x - origin.x, point.y - origin.y};
 }
 
 void TControl::Invalidate() { widget_->update(); }

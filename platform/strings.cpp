@@ -42,6 +42,18 @@ void SkipBlanks(const AnsiString& text, std::size_t& pos) {
   while (pos < text.size() && IsBlankOrControl(text[pos])) ++pos;
 }
 
+// Changes made while it lives report once, when it ends.
+class UpdateScope {
+ public:
+  explicit UpdateScope(TStrings& strings) : strings_(strings) { strings_.BeginUpdate(); }
+  ~UpdateScope() { strings_.EndUpdate(); }
+  UpdateScope(const UpdateScope&) = delete;
+  UpdateScope& operator=(const UpdateScope&) = delete;
+
+ private:
+  TStrings& strings_;
+};
+
 }  // namespace
 
 // --- TStrings -------------------------------------------------------------------------------
@@ -68,10 +80,19 @@ int TStrings::IndexOfObject(const TObject* object) const {
   return -1;
 }
 
+void TStrings::BeginUpdate() {
+  if (updateCount_++ == 0) SetUpdateState(true);
+}
+
+void TStrings::EndUpdate() {
+  if (updateCount_ > 0 && --updateCount_ == 0) SetUpdateState(false);
+}
+
 void TStrings::Assign(const TStrings& source) {
   if (&source == this) return;
   TStringList copy;  // taken first: the source may share its storage with this list
   copy.AddStrings(source);
+  const UpdateScope update(*this);
   Clear();
   AddStrings(copy);
 }
@@ -80,6 +101,7 @@ void TStrings::AddStrings(const TStrings& source) {
   // Taken first: the source may be this list.
   std::vector<std::pair<AnsiString, TObject*>> items;
   for (int i = 0; i < source.Count(); ++i) items.emplace_back(source.Strings(i), source.Objects(i));
+  const UpdateScope update(*this);
   for (auto& [text, object] : items) AddObject(text, object);
 }
 
@@ -90,6 +112,7 @@ AnsiString TStrings::GetText() const {
 }
 
 void TStrings::SetText(const AnsiString& text) {
+  const UpdateScope update(*this);
   Clear();
   std::size_t pos = 0;
   while (pos < text.size()) {
@@ -115,6 +138,7 @@ AnsiString TStrings::GetCommaText() const {
 
 // Items are separated by commas or blanks; a comma at the very end adds an empty item.
 void TStrings::SetCommaText(const AnsiString& text) {
+  const UpdateScope update(*this);
   Clear();
   std::size_t pos = 0;
   SkipBlanks(text, pos);
@@ -188,10 +212,19 @@ AnsiString TStringList::Strings(int index) const {
   return items_[index].text;
 }
 
+void TStringList::Changed() {
+  if (!Updating() && OnChange) OnChange(this);
+}
+
+void TStringList::SetUpdateState(bool Updating) {
+  if (!Updating) Changed();
+}
+
 void TStringList::SetStrings(int index, const AnsiString& text) {
   if (sorted_) throw EStringListError("Operation not allowed on sorted list");
   CheckIndex(index, Count() - 1);
   items_[index].text = text;
+  Changed();
 }
 
 TObject* TStringList::Objects(int index) const {
@@ -202,17 +235,26 @@ TObject* TStringList::Objects(int index) const {
 void TStringList::SetObjects(int index, TObject* object) {
   CheckIndex(index, Count() - 1);
   items_[index].object = object;
+  Changed();
 }
 
 void TStringList::InsertObject(int index, const AnsiString& text, TObject* object) {
   if (sorted_) throw EStringListError("Operation not allowed on sorted list");
   CheckIndex(index, Count());
   items_.insert(items_.begin() + index, Item{text, object});
+  Changed();
 }
 
 void TStringList::Delete(int index) {
   CheckIndex(index, Count() - 1);
   items_.erase(items_.begin() + index);
+  Changed();
+}
+
+void TStringList::Clear() {
+  if (items_.empty()) return;
+  items_.clear();
+  Changed();
 }
 
 int TStringList::AddObject(const AnsiString& text, TObject* object) {
@@ -222,6 +264,7 @@ int TStringList::AddObject(const AnsiString& text, TObject* object) {
     if (duplicates_ == dupError) throw EStringListError("String list does not allow duplicates");
   }
   items_.insert(items_.begin() + index, Item{text, object});
+  Changed();
   return index;
 }
 
@@ -255,6 +298,7 @@ void TStringList::Exchange(int index1, int index2) {
   CheckIndex(index1, Count() - 1);
   CheckIndex(index2, Count() - 1);
   std::swap(items_[index1], items_[index2]);
+  Changed();
 }
 
 void TStringList::Sort() {
@@ -264,7 +308,9 @@ void TStringList::Sort() {
 }
 
 void TStringList::CustomSort(const TStringListSortCompare& compare) {
-  if (!sorted_ && Count() > 1) QuickSort(0, Count() - 1, compare);
+  if (sorted_ || Count() <= 1) return;
+  QuickSort(0, Count() - 1, compare);
+  Changed();
 }
 
 void TStringList::SetSorted(bool sorted) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/exception.h"
+#include "platform/notify_event.h"
 #include "platform/object.h"
 #include "platform/text.h"
 
@@ -34,6 +35,10 @@ class TStrings : public TObject {
   virtual int IndexOf(const AnsiString& text) const;
   int IndexOfObject(const TObject* object) const;
 
+  // Changes between BeginUpdate and the matching EndUpdate report as one, at its end.
+  void BeginUpdate();
+  void EndUpdate();
+
   // Copies the strings and objects of another list (Assign replaces, AddStrings appends).
   void Assign(const TStrings& source);
   void AddStrings(const TStrings& source);
@@ -58,6 +63,12 @@ class TStrings : public TObject {
  protected:
   // How two strings compare when the list searches or sorts: without case.
   virtual int CompareStrings(const AnsiString& a, const AnsiString& b) const;
+  // The outermost BeginUpdate (Updating true) and EndUpdate (false).
+  virtual void SetUpdateState(bool /*Updating*/) {}
+  bool Updating() const { return updateCount_ > 0; }
+
+ private:
+  int updateCount_ = 0;
 };
 
 enum TDuplicates { dupIgnore, dupAccept, dupError };
@@ -74,7 +85,7 @@ class TStringList : public TStrings {
   void SetObjects(int index, TObject* object) override;
   void InsertObject(int index, const AnsiString& text, TObject* object) override;
   void Delete(int index) override;
-  void Clear() override { items_.clear(); }
+  void Clear() override;
   int AddObject(const AnsiString& text, TObject* object) override;
   int IndexOf(const AnsiString& text) const override;
 
@@ -92,6 +103,12 @@ class TStringList : public TStrings {
   TDuplicates GetDuplicates() const { return duplicates_; }
   void SetDuplicates(TDuplicates duplicates) { duplicates_ = duplicates; }
 
+  // After every change of the strings, their objects or their order.
+  TNotifyEvent OnChange;
+
+ protected:
+  void SetUpdateState(bool Updating) override;
+
  private:
   struct Item {
     AnsiString text;
@@ -102,5 +119,6 @@ class TStringList : public TStrings {
   TDuplicates duplicates_ = dupIgnore;
 
   void CheckIndex(int index, int limit) const;
+  void Changed();
   void QuickSort(int lo, int hi, const TStringListSortCompare& compare);
 };

@@ -147,6 +147,8 @@ AnsiString General(double value, int precision, int digits) {
 
 }  // namespace
 
+int UnicodeToAnsi(char32_t codePoint) { return CodePointToByte(codePoint); }
+
 std::string AnsiToUtf8(const AnsiString& text) {
   std::string out;
   out.reserve(text.size());

@@ -12,6 +12,8 @@ using AnsiString = std::string;
 // undefined travel as the C1 control characters of the same value.
 std::string AnsiToUtf8(const AnsiString& text);
 AnsiString Utf8ToAnsi(const std::string& text);  // characters outside Windows-1252 become '?'
+// The Windows-1252 byte of a Unicode character; -1 for a character it does not have.
+int UnicodeToAnsi(char32_t codePoint);
 
 // Locale settings: they start from the user's locale and may be set (tests set them).
 extern char DecimalSeparator;

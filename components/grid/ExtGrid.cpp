@@ -21,6 +21,8 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
   for (TGridSettings* settings : std::initializer_list<TGridSettings*>{
            &SortSettings, &ControlLook, &CellNode, &Bands, &BackGround})
     settings->OnChange = repaint;
+  ColumnHeaders.OnChange = [this](TObject*) { ShowColumnHeaders(); };
+  RowHeaders.OnChange = [this](TObject*) { ShowRowHeaders(); };
   fixedFont_->SetName("Tahoma");
   fixedFont_->OnChange = repaint;
   GetFont()->SetName("Tahoma");
@@ -99,12 +101,12 @@ void TExtStringGrid::Loaded() {
 
 void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   const int rowHeight = GetDefaultRowHeight();
-  if (IntegralHeight && rowHeight > 0) {
+  if (integralHeight_ && rowHeight > 0) {
     const int rest = AHeight % rowHeight;
     if (GetVisibleColCount() + GetFixedCols() >= GetColCount())
       AHeight += rowHeight - rest - 1 - GetSystemMetrics(SM_CYHSCROLL);
-    else
-      AHeight -= rest + 1;
+    else if (rest != rowHeight - 1)
+      AHeight -= rest + 1;  // a height already rounded stays
   }
   TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
 }

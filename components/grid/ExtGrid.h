@@ -6,6 +6,9 @@
 // own (ExtGrid*.cpp).
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,6 +21,7 @@
 #include "components/grid/GridItem.h"
 #include "components/grid/InputSettings.h"
 #include "components/grid/LookSettings.h"
+#include "components/grid/RichText.h"
 #include "components/grid/SortCompare.h"
 #include "components/grid/SortIndexList.h"
 #include "components/grid/SortKeys.h"
@@ -30,6 +34,177 @@ class TExtStringGrid : public TBaseGrid {
  public:
   explicit TExtStringGrid(TComponent* AOwner);
   ~TExtStringGrid() override;
+
+  // Cell access, marking and selection ------------------------------------------------------
+  // Column numbers are real columns (hidden ones counted) unless a member says otherwise.
+
+  // The grid's RowCount, ColCount, FixedRows and FixedCols properties. Setting the row
+  // (column) count gives a grid of more than one row (column) without fixed ones a fixed one
+  // when FixedRowAlways (FixedColAlways) is on; the row count is the data-row count too.
+  int GetRowCountEx() const { return GetRowCount(); }
+  void SetRowCountEx(int Value);
+  void SetRowCount(int Value) { SetRowCountEx(Value); }
+  int GetColCountEx() const { return GetColCount(); }
+  // Also applies the bounds again, so IntegralHeight follows.
+  void SetColCountEx(int Value);
+  void SetColCount(int Value) { SetColCountEx(Value); }
+  void SetFixedRowsEx(int Value) { SetFixedRows(Value); }
+  void SetFixedColsEx(int Value) { SetFixedCols(Value); }
+  int GetDefRowHeightEx() const { return GetDefaultRowHeight(); }
+  void SetDefRowHeightEx(int Value) { SetDefaultRowHeight(Value); }
+  // The width (height) of the first column (row); setting gives it to every fixed one.
+  int GetFixedColWidth() const { return ColWidths(0); }
+  void SetFixedColWidth(int Value);
+  int GetFixedRowHeight() const { return RowHeights(0); }
+  void SetFixedRowHeight(int Value);
+  // Rows at the bottom and columns at the right that are fixed too; they repaint when set.
+  int GetFixedFooters() const { return fixedFooters_; }
+  void SetFixedFooters(int Value);
+  int GetFixedRightCols() const { return fixedRightCols_; }
+  void SetFixedRightCols(int Value);
+  // Rounds the height to whole default rows when the bounds are set; setting applies it.
+  bool GetIntegralHeight() const { return integralHeight_; }
+  void SetIntegralHeight(bool Value);
+  // The gradient of fixed cells in the soft and Orvik looks; setting repaints.
+  TColor GetOrvikGradFrom() const { return orvikGradFrom_; }
+  void SetOrvikGradFrom(TColor Value) { Restyle(orvikGradFrom_, Value); }
+  TColor GetOrvikGradTo() const { return orvikGradTo_; }
+  void SetOrvikGradTo(TColor Value) { Restyle(orvikGradTo_, Value); }
+  // The control's cursor; setting makes it the grid's normal cursor too.
+  TCursor GetCursorEx() const { return GetCursor(); }
+  void SetCursorEx(TCursor Value);
+
+  // Typed cell text. An empty cell reads as 0; text that is no number raises EExtGridError.
+  // Floats are written in FloatFormat and read with the locale's separators.
+  int GetInts(int ACol, int ARow);
+  void SetInts(int ACol, int ARow, int Value);
+  double GetFloats(int ACol, int ARow);
+  void SetFloats(int ACol, int ARow, double Value);
+  // The locale's date (time) text; reading text that is none raises EConvertError.
+  TDateTime GetDates(int ACol, int ARow);
+  void SetDates(int ACol, int ARow, TDateTime Value);
+  TDateTime GetTimes(int ACol, int ARow);
+  void SetTimes(int ACol, int ARow, TDateTime Value);
+  // The current cell, its column taken as a display column.
+  AnsiString GetCurrentCell();
+  void SetCurrentCell(const AnsiString& Value);
+  // The text without its HTML tags.
+  AnsiString GetStrippedCell(int ACol, int ARow);
+
+  // Real rows: hidden rows counted. RemapRow gives a shown row's display row; RemapColInv a
+  // real column's display column (every column shows while none is hidden).
+  int RemapRow(int RealRow) const;
+  int RemapColInv(int RealCol) const { return RealCol; }
+  // A hidden row's cells are read and written in the hidden-row store.
+  AnsiString GetCellsEx(int ACol, int ARow);
+  void SetCellsEx(int ACol, int ARow, const AnsiString& Value);
+  TObject* GetObjectsEx(int ACol, int ARow) const;
+  void SetObjectsEx(int ACol, int ARow, TObject* Obj);
+  // A width kept for every real column (16 bits); setting also sizes a shown column.
+  int GetAllColWidths(int ACol) const;
+  void SetAllColWidths(int ACol, int Value);
+
+  // The look of single cells. The getters create no properties object (and answer clNone,
+  // [], 0, "" or taLeftJustify without one); the setters make it and repaint the cell.
+  TColor GetColors(int ACol, int ARow) const;
+  void SetColors(int ACol, int ARow, TColor Value);
+  TColor GetFontColors(int ACol, int ARow) const;
+  void SetFontColors(int ACol, int ARow, TColor Value);
+  TFontStyles GetFontStyles(int ACol, int ARow) const;
+  void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+  int GetFontSizes(int ACol, int ARow) const;
+  void SetFontSizes(int ACol, int ARow, int Value);
+  AnsiString GetFontNames(int ACol, int ARow) const;
+  void SetFontNames(int ACol, int ARow, const AnsiString& Value);
+  TAlignment GetAlignments(int ACol, int ARow) const;
+  void SetAlignments(int ACol, int ARow, TAlignment Value);
+
+  // Headers: row 0 (column 0) emptied; setting the list shows it (for RowHeaders column 0 is
+  // emptied first only while designing).
+  void ClearColumnHeaders();
+  void SetColumnHeaders(const TStrings& Value);
+  void ClearRowHeaders();
+  void SetRowHeaders(const TStrings& Value);
+
+  // Highlighting (tag "hi") and error marking (tag "e") of every occurrence of a text in
+  // cells. With DoFixed every row (column) of the grid, else the normal ones between the
+  // fixed rows (columns) and the footer rows (right fixed columns). Removing the marks gives
+  // the texts back as they were.
+  void HilightInCell(bool DoCase, int ACol, int ARow, const AnsiString& Text);
+  void HilightInCol(bool DoFixed, bool DoCase, int ACol, const AnsiString& Text);
+  void HilightInRow(bool DoFixed, bool DoCase, int ARow, const AnsiString& Text);
+  void HilightInGrid(bool DoFixed, bool DoCase, const AnsiString& Text);
+  void UnHilightInCell(int ACol, int ARow);
+  void UnHilightInCol(bool DoFixed, int ACol);
+  void UnHilightInRow(bool DoFixed, int ARow);
+  void UnHilightInGrid(bool DoFixed);
+  void MarkInCell(bool DoCase, int ACol, int ARow, const AnsiString& Text);
+  void MarkInCol(bool DoFixed, bool DoCase, int ACol, const AnsiString& Text);
+  void MarkInRow(bool DoFixed, bool DoCase, int ARow, const AnsiString& Text);
+  void MarkInGrid(bool DoFixed, bool DoCase, const AnsiString& Text);
+  void UnMarkInCell(int ACol, int ARow);
+  void UnMarkInCol(bool DoFixed, int ACol);
+  void UnMarkInRow(bool DoFixed, int ARow);
+  void UnMarkInGrid(bool DoFixed);
+  AnsiString HilightText(bool DoCase, const AnsiString& Text, const AnsiString& Source);
+  AnsiString UnHilightText(const AnsiString& Source);
+  AnsiString MarkText(bool DoCase, const AnsiString& Text, const AnsiString& Source);
+  AnsiString UnMarkText(const AnsiString& Source);
+
+  // Fill every cell of the range the marking uses, then CellsLoaded. RandomFill writes
+  // whole numbers from 0 to Max-1 (0 when Max is not positive).
+  void TextFill(bool DoFixed, const AnsiString& Text);
+  void RandomFill(bool DoFixed, int Max);
+
+  // The rows selected one by one (MouseActions.DisjunctRowSelect). A row outside the grid
+  // raises EExtGridError.
+  bool GetRowSelect(int ARow) const;
+  void SetRowSelect(int ARow, bool Value);
+  int GetRowSelectCount() const;
+  void ClearRowSelect();
+  // The rows of the selection become selected; with All every other row is unselected.
+  void SelectToRowSelect(bool All);
+  // The grid's selection, kept inside the grid; SelectRows selects the rows one by one
+  // with DisjunctRowSelect.
+  void SelectRows(int ARow, int Count);
+  void SelectCols(int ACol, int Count);
+  void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+
+  // Repainting in display cells; RepaintRect the whole grid when a corner is not shown.
+  void RepaintRow(int ARow) { InvalidateRow(ARow); }
+  void RepaintCol(int ACol) { InvalidateCol(ACol); }
+  void RepaintRect(const TGridRect& R);
+
+  // The inplace editor edits the text without HTML tags unless this is on.
+  bool EditWithTags = false;
+  // A cell's text as rich text (RTF, or plain text), and rich text into a cell as RTF.
+  void CellToRich(int ACol, int ARow, TRichText& RichEdit);
+  void RichToCell(int ACol, int ARow, const TRichText& RichEdit);
+
+  // Every column and row grows by Delta while the zoom level stays within -10 to 10; a
+  // size that would not stay positive is kept.
+  void Zoom(int Delta);
+  int GetZoomLevel() const { return zoomLevel_; }
+  // A column's printed width and left offset in the last print layout (columns 0 to 511).
+  int GetPrintColWidth(int ACol) const;
+  int GetPrintColOffset(int ACol) const;
+
+  // The columns whose equal neighbouring cells merge after a sort, the first leading.
+  const std::vector<int>& GetMergedColumns() const { return mergedColumns_; }
+  void SetMergedColumns(const std::vector<int>& Value);
+  void ApplyColumnMerge();
+  void UndoColumnMerge();
+
+ protected:
+  // The inplace editor's text of a display column.
+  AnsiString GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const AnsiString& Value) override;
+  // OnColumnSize and OnRowSize may refuse sizing at the borders of row 0 and column 0.
+  void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
+                       int& SizingOfs) override;
+
+ public:
+  // End of cell access, marking and selection -----------------------------------------------
 
   // Settings objects; a change of their look repaints the grid.
   TSortSettings SortSettings{[this] { return GetFixedRowsEx(); }};
@@ -90,12 +265,8 @@ class TExtStringGrid : public TBaseGrid {
   TScrollType ScrollType = ssNormal;
   TColor ScrollColor = clNone;
   int ScrollWidth;  // the system's vertical scroll bar width
-  TColor OrvikGradFrom = clSilver;
-  TColor OrvikGradTo = clWhite;
   bool FixedRowAlways = false;
   bool FixedColAlways = false;
-  // Rounds the height to whole default rows when the bounds are set.
-  bool IntegralHeight = false;
   // The CSV and text file writers: fixed cells saved, hidden ones not, empty cells quoted.
   char Delimiter = '\0';  // automatic
   bool SaveFixedCells = true;
@@ -262,6 +433,20 @@ class TExtStringGrid : public TBaseGrid {
   // Rows taken out of the grid by hiding, filtering and nodes, with their objects.
   TGridCollection<TGridItem> HiddenRows;
 
+  // Column grid hooks
+  // The size a column is given by the user (UpdateColSize) or by automatic sizing
+  // (UpdateAutoColSize); the base asks OnUpdateColumnSize.
+  virtual void UpdateColSize(int ACol, int& AWidth) {
+    if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
+  }
+  virtual void UpdateAutoColSize(int ACol, int& AWidth) {
+    TExtStringGrid::UpdateColSize(ACol, AWidth);
+  }
+  // ColumnHeaders changed.
+  virtual void UpdateColHeaders() {}
+  // No column hides until column hiding is built; it replaces this.
+  int NumHiddenColumns() const { return 0; }
+
   // Sorting, rows and columns
  public:
   // The columns of an indexed sort, in the order they decide.
@@ -299,13 +484,6 @@ class TExtStringGrid : public TBaseGrid {
   AnsiString GetUnSortedCell(int ACol, int ARow);
   void SetUnSortedCell(int ACol, int ARow, const AnsiString& Value);
 
-  // Rows at the bottom and columns at the right that stay out of the normal cells.
-  int GetFixedFooters() const { return fixedFooters_; }
-  void SetFixedFooters(int Value);
-  int GetFixedRightCols() const { return fixedRightCols_; }
-  void SetFixedRightCols(int Value);
-  // Columns are not hidden yet: whole-row operations show none before they move rows.
-  int NumHiddenColumns() const { return 0; }
   bool WordWrap = false;
   bool Multilinecells = false;  // cells hold several lines; exported as CSV text
 
@@ -382,8 +560,36 @@ class TExtStringGrid : public TBaseGrid {
   // The row becomes as high as Lines lines of the canvas font, plus Extra.
   void SizeToLines(int ARow, int Lines, int Extra);
 
- protected:
+
  private:
+  // Cell access, marking and selection ------------------------------------------------------
+  int fixedFooters_ = 0;
+  int fixedRightCols_ = 0;
+  bool integralHeight_ = false;
+  TColor orvikGradFrom_ = clSilver;
+  TColor orvikGradTo_ = clWhite;
+  TCursor normalCursor_ = crDefault;
+  std::array<int16_t, 513> allColWidths_{};  // the real columns hiding can keep
+  std::vector<uint8_t> rowSelect_;           // 1: the row is selected
+  int zoomLevel_ = 0;
+  std::array<int, 512> printColWidths_{};
+  std::array<int, 512> printColOffsets_{};
+  std::vector<int> mergedColumns_;
+
+  // The cells of a marking or fill: all, or the normal ones.
+  TGridRect CellRange(bool DoFixed) const;
+  // Gives each cell of R (inside the grid) the text Change makes of it, a merged block once.
+  void ChangeCellTexts(const TGridRect& R,
+                       const std::function<AnsiString(const AnsiString&)>& Change);
+  void MarkCells(const AnsiString& Text, const AnsiString& Tag, bool DoCase, const TGridRect& R);
+  void UnMarkCells(const AnsiString& Tag, const TGridRect& R);
+  TGridItem* HiddenRowItem(int RealRow) const;
+  template <typename Change>
+  void StyleCell(int ACol, int ARow, Change change);
+  void CheckRowSelect(int ARow) const;
+  void SelectInGrid(TGridRect R);
+  // End of cell access, marking and selection -----------------------------------------------
+
   friend class FormResizeLink;
 
   std::unique_ptr<TFont> fixedFont_;
@@ -414,11 +620,10 @@ class TExtStringGrid : public TBaseGrid {
   void HandBackFormResize();
   void ReleaseHiddenRows();
   void ReopenEditor(int ACol, int ARow);
+
   // Sorting, rows and columns
   struct SortPass;
   class SortSpace;
-  int fixedFooters_ = 0;
-  int fixedRightCols_ = 0;
   // While a sort runs (sortDepth_ > 0): the columns' sort formats, read once, and the cells'
   // keys, made once unless a display-text handler may change what a cell shows as it moves.
   int sortDepth_ = 0;

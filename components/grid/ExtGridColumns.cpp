@@ -5,11 +5,6 @@
 
 #include "components/grid/ExtGrid.h"
 
-void TExtStringGrid::SetFixedRightCols(int Value) {
-  fixedRightCols_ = std::max(Value, 0);
-  Invalidate();
-}
-
 // Texts and objects change places; the objects are moved, not held again.
 void TExtStringGrid::ExchangeCells(int ACol1, int ARow1, int ACol2, int ARow2) {
   AnsiString text = Cells(ACol1, ARow1);

@@ -8,11 +8,6 @@
 #include "components/grid/ExtGrid.h"
 #include "components/grid/UpdateScope.h"
 
-void TExtStringGrid::SetFixedFooters(int Value) {
-  fixedFooters_ = std::max(Value, 0);
-  Invalidate();
-}
-
 void TExtStringGrid::ExchangeRows(int ARow1, int ARow2) {
   SwapRowCells(ARow1, ARow2);
   const int height1 = RowHeights(ARow1);

@@ -60,8 +60,8 @@ TEST(ExtGridMadeInCode, DefaultsAndSubObjects) {
   EXPECT_EQ(grid.ScrollColor, clNone);
   EXPECT_EQ(grid.ScrollWidth, GetSystemMetrics(SM_CXVSCROLL));
   EXPECT_GT(grid.ScrollWidth, 0);
-  EXPECT_EQ(grid.OrvikGradFrom, clSilver);
-  EXPECT_EQ(grid.OrvikGradTo, clWhite);
+  EXPECT_EQ(grid.GetOrvikGradFrom(), clSilver);
+  EXPECT_EQ(grid.GetOrvikGradTo(), clWhite);
   EXPECT_FALSE(grid.GetLockFlag());
   EXPECT_EQ(grid.Delimiter, '\0');
   EXPECT_TRUE(grid.SaveFixedCells);
@@ -326,7 +326,7 @@ TEST_F(ExtGrid, HiddenRowsGiveUpTheirObjectsWithTheGrid) {
 }
 
 TEST_F(ExtGrid, IntegralHeightWithoutARowHeightLeavesTheHeight) {
-  grid->IntegralHeight = true;
+  grid->SetIntegralHeight(true);
   grid->SetDefaultRowHeight(0);
   grid->SetBounds(0, 0, 200, 100);
   EXPECT_EQ(grid->GetHeight(), 100);

@@ -1,0 +1,47 @@
+// Little-endian values on a byte stream, for the grid's settings streams: 32-bit integers,
+// bytes, Booleans and texts (a 32-bit length and the bytes). A reader raises EStreamError
+// ("Stream read error") when the stream ends early, and refuses a text or a count longer than
+// what the stream has left, so a damaged length never makes it allocate.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/stream.h"
+#include "platform/text.h"
+
+class BinaryWriter {
+ public:
+  explicit BinaryWriter(TStream& Stream) : stream_(Stream) {}
+  void Int(int32_t Value);
+  void Byte(uint8_t Value) { stream_.WriteBuffer(&Value, 1); }
+  void Bool(bool Value) { Byte(Value ? 1 : 0); }
+  void Text(const AnsiString& Value);
+
+ private:
+  TStream& stream_;
+};
+
+class BinaryReader {
+ public:
+  explicit BinaryReader(TStream& Stream) : stream_(Stream) {}
+  int32_t Int();
+  uint8_t Byte();
+  // A byte of 0 or 1.
+  bool Bool();
+  // A byte not above Last: a value of an enumeration that ends with Last.
+  template <typename Enum>
+  Enum Choice(Enum Last) {
+    const uint8_t value = Byte();
+    if (value > static_cast<uint8_t>(Last)) Refuse();
+    return static_cast<Enum>(value);
+  }
+  AnsiString Text();
+  // A count of things that take at least MinBytes each of what is left.
+  int Count(int MinBytes);
+
+ private:
+  TStream& stream_;
+
+  int64_t Left();
+  [[noreturn]] static void Refuse();
+};

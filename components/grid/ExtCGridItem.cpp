@@ -1,0 +1,124 @@
+// TGridColumnItem: one column's settings and what setting them does to the grid.
+#include "components/grid/ExtCGrid.h"
+
+#include <string>
+
+TGridColumnItem::TGridColumnItem(TGridColumnCollection* ACollection)
+    : collection_(ACollection),
+      font_(std::make_unique<TFont>()),
+      borderPen_(std::make_unique<TPen>()),
+      comboItems_(std::make_unique<TStringList>()),
+      filter_(std::make_unique<TStringList>()),
+      printFont_(std::make_unique<TFont>()),
+      printBorderPen_(std::make_unique<TPen>()) {
+  if (const TExtColumnGrid* grid = Grid()) {
+    font_->Assign(*grid->GetFont());
+    printFont_->Assign(*grid->GetFont());
+    color_ = grid->GetColor();
+  }
+  borderPen_->SetColor(clSilver);
+  // Only now: the defaults above are no change of the column.
+  font_->OnChange = [this](TObject*) { Updated(); };
+  borderPen_->OnChange = [this](TObject*) { Updated(); };
+}
+
+TGridColumnItem::~TGridColumnItem() = default;
+
+TExtColumnGrid* TGridColumnItem::Grid() const {
+  return collection_ ? collection_->GetOwner() : nullptr;
+}
+
+void TGridColumnItem::Updated() {
+  if (collection_) collection_->Update(this);
+}
+
+int TGridColumnItem::GetIndex() const { return collection_ ? collection_->IndexOf(this) : -1; }
+
+AnsiString TGridColumnItem::GetDisplayName() const {
+  return Name.empty() ? "Column " + std::to_string(GetIndex()) : Name;
+}
+
+void TGridColumnItem::Assign(const TGridColumnItem& Source) {
+  if (&Source == this) return;
+  SetWidth(Source.width_);
+  SetAlignment(Source.alignment_);
+  SetHeader(Source.header_);
+  SortStyle = Source.SortStyle;
+  SortPrefix = Source.SortPrefix;
+  SortSuffix = Source.SortSuffix;
+  EditMask = Source.EditMask;
+  EditLength = Source.EditLength;
+  EditLink = Source.EditLink;
+  SetFont(Source.GetFont());
+  SetColor(Source.color_);
+  SetEditor(Source.editor_);
+  SetFixed(Source.fixed_);
+  ReadOnly = Source.ReadOnly;
+  SetComboItems(Source.GetComboItems());
+  SpinMin = Source.SpinMin;
+  SpinMax = Source.SpinMax;
+  SpinStep = Source.SpinStep;
+  SetPassword(Source.password_);
+  SetPrintFont(Source.GetPrintFont());
+  PrintColor = Source.PrintColor;
+  SetBorders(Source.borders_);
+  SetBorderPen(Source.GetBorderPen());
+  PrintBorders = Source.PrintBorders;
+  SetPrintBorderPen(Source.GetPrintBorderPen());
+  Tag = Source.Tag;
+  Position = Source.Position;
+  Name = Source.Name;
+  CheckFalse = Source.CheckFalse;
+  CheckTrue = Source.CheckTrue;
+  SetShowBands(Source.showBands_);
+  SetFilter(Source.GetFilter());
+  MaxSize = Source.MaxSize;
+  MinSize = Source.MinSize;
+  AutoMinSize = Source.AutoMinSize;
+  AutoMaxSize = Source.AutoMaxSize;
+  FilterCaseSensitive = Source.FilterCaseSensitive;
+}
+
+void TGridColumnItem::SetWidth(int Value) {
+  width_ = Value;
+  TExtColumnGrid* grid = Grid();
+  const int index = GetIndex();
+  if (grid && index < grid->GetColCount()) grid->SetColWidths(index, Value);
+}
+
+void TGridColumnItem::SetHeader(const AnsiString& Value) {
+  header_ = Value;
+  TExtColumnGrid* grid = Grid();
+  if (!grid) return;
+  if (grid->GetFixedRows() > 0) {
+    grid->SetGridCell(GetIndex(), 0, Value);
+    Updated();
+  }
+  grid->CollectHeaders();
+}
+
+void TGridColumnItem::SetEditor(TEditorType Value) {
+  const bool checkBox = editor_ == edDataCheckBox || Value == edDataCheckBox;
+  editor_ = Value;
+  if (checkBox && Grid()) Grid()->Invalidate();
+}
+
+void TGridColumnItem::SetFilter(const TStrings* Value) {
+  filter_->Assign(*Value);
+  if (Grid()) Grid()->Invalidate();
+}
+
+void TGridColumnItem::SetColumnPopup(TPopupMenu* Value) {
+  columnPopup_ = Value;
+  // The link stays when the menu changes: another item may use the menu too.
+  if (Value && Grid()) Value->FreeNotification(Grid());
+}
+
+AnsiString TGridColumnItem::Rows(int ARow) const {
+  TExtColumnGrid* grid = Grid();
+  return grid ? grid->GetCellEx(GetIndex(), ARow) : AnsiString();
+}
+
+void TGridColumnItem::SetRows(int ARow, const AnsiString& Value) {
+  if (TExtColumnGrid* grid = Grid()) grid->SetCellEx(GetIndex(), ARow, Value);
+}
