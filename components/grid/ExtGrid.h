@@ -503,6 +503,9 @@ class TExtStringGrid : public TBaseGrid {
   virtual void RemoveRowsEx(int ARow, int Count);
   void AddRow();
   void AddColumn();
+  // The normal rows above the footer rows whose row-select state is set (not set).
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
   // Removes each normal row whose text in ACol an earlier row already holds.
   void RemoveDuplicates(int ACol, bool DoCase);
   // Two rows (columns) exchange their cells and heights (widths).
@@ -671,6 +674,8 @@ class TExtStringGrid : public TBaseGrid {
   void CopyPivotRow(int ARow, int Pivot);
   void SortWhole(const SortPass& Pass, bool KeepColumn0);
   void ExchangeRows(int ARow1, int ARow2);
+  void ExchangeRowSelect(int ARow1, int ARow2);
+  void RemoveRowsSelected(bool Selected);
   void ExchangeColumns(int ACol1, int ACol2);
   void ExchangeCells(int ACol1, int ARow1, int ACol2, int ARow2);
   int LastNormalRow() const { return GetRowCount() - 1 - fixedFooters_; }
@@ -686,9 +691,9 @@ class TExtStringGrid : public TBaseGrid {
   enum class RowRestore { LastAboveFooter, FirstNormal };
   void DeleteRows(int ARow, int Count, RowRestore Restore);
   struct FloatStats;
-  double CellFloat(int ACol, int ARow);
   FloatStats LineStats(bool Columnwise, int Line, int From, int To);
   TPoint MeasureCell(int ACol, int ARow, bool Wrap);
+  AnsiString SelectedCellText(int ACol, int ARow);
   int NeededSize(bool Widths, int Line);
   // Down a column (Down) or along a row: runs of equal cells merged, blocks split.
   void MergeRuns(bool Down, int Line, bool MainMerge);

@@ -45,8 +45,12 @@ int TExtStringGrid::NeededSize(bool Widths, int Line) {
   return largest + 2 * (GetGridLineWidth() + 1) + (Widths ? offset.x : offset.y);
 }
 
+// The column's own limits apply (UpdateAutoColSize); the grid keeps none.
 void TExtStringGrid::AutoSizeCol(int ACol) {
-  if (ACol >= 0 && ACol < GetColCount()) SetColWidths(ACol, NeededSize(true, ACol));
+  if (ACol < 0 || ACol >= GetColCount()) return;
+  int width = NeededSize(true, ACol);
+  UpdateAutoColSize(ACol, width);
+  SetColWidths(ACol, width);
 }
 
 void TExtStringGrid::AutoSizeColumns(bool DoFixed, int Extra) {

@@ -45,6 +45,11 @@ void TExtStringGrid::Clear() {
 }
 
 void TExtStringGrid::ClearSelection() {
+  if (MouseActions.DisjunctRowSelect) {
+    for (int r = GetFixedRows(); r < GetRowCount(); ++r)
+      if (GetRowSelect(r)) ClearRows(r, 1);
+    return;
+  }
   const TGridRect selection = GetSelection();
   ClearRect(selection.Left, selection.Top, selection.Right, selection.Bottom);
 }

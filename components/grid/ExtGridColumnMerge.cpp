@@ -7,8 +7,12 @@ void TExtStringGrid::SetMergedColumns(const std::vector<int>& Value) {
   ApplyColumnMerge();
 }
 
-// Merging and splitting runs of equal neighbours (MergeColumnCells with the first listed column
-// leading, SplitColumnCells for every column) come with the row and column operations.
-void TExtStringGrid::ApplyColumnMerge() {}
+// The first listed column leads: the others merge only within its blocks.
+void TExtStringGrid::ApplyColumnMerge() {
+  for (std::size_t i = 0; i < mergedColumns_.size(); ++i)
+    MergeColumnCells(mergedColumns_[i], i == 0);
+}
 
-void TExtStringGrid::UndoColumnMerge() {}
+void TExtStringGrid::UndoColumnMerge() {
+  for (int c = 0; c < GetColCount(); ++c) SplitColumnCells(c);
+}

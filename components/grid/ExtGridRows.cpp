@@ -1,6 +1,7 @@
 // TExtStringGrid: inserting, removing and exchanging rows. Rows move whole in the cell store,
 // the cells of hidden columns with them; a row taken out leaves nothing behind in the store
 // beyond the count, so a grid that grows again shows empty rows, not the removed ones.
+#include <algorithm>
 #include <climits>
 #include <unordered_set>
 #include <utility>
@@ -15,6 +16,16 @@ void TExtStringGrid::ExchangeRows(int ARow1, int ARow2) {
   if (height1 == height2) return;
   SetRowHeights(ARow1, height2);
   SetRowHeights(ARow2, height1);
+}
+
+void TExtStringGrid::ExchangeRowSelect(int ARow1, int ARow2) {
+  const auto row1 = static_cast<std::size_t>(ARow1);
+  const auto row2 = static_cast<std::size_t>(ARow2);
+  const uint8_t state1 = row1 < rowSelect_.size() ? rowSelect_[row1] : 0;
+  const uint8_t state2 = row2 < rowSelect_.size() ? rowSelect_[row2] : 0;
+  if (state1 == state2) return;
+  rowSelect_.resize(std::max({rowSelect_.size(), row1 + 1, row2 + 1}), 0);
+  std::swap(rowSelect_[row1], rowSelect_[row2]);
 }
 
 void TExtStringGrid::SwapRows(int ARow1, int ARow2) {
@@ -53,6 +64,10 @@ void TExtStringGrid::DeleteRows(int ARow, int Count, RowRestore Restore) {
     // The row now waits beyond the count; its objects were freed or moved elsewhere.
     DropRowCells(GetRowCount());
   }
+  // The select states belong to the rows: those below move up with them.
+  if (static_cast<std::size_t>(ARow) < rowSelect_.size())
+    rowSelect_.erase(rowSelect_.begin() + ARow,
+                     rowSelect_.begin() + std::min<std::size_t>(ARow + Count, rowSelect_.size()));
   const int first = GetFixedRows();
   const int rows = GetRowCount();
   auto moveTo = [this](int row) {
@@ -84,6 +99,19 @@ void TExtStringGrid::RemoveRows(int ARow, int Count) {
 void TExtStringGrid::RemoveRowsEx(int ARow, int Count) {
   DeleteRows(ARow, Count, RowRestore::FirstNormal);
 }
+
+void TExtStringGrid::RemoveRowsSelected(bool Selected) {
+  for (int r = GetFixedRows(); r <= LastNormalRow();) {
+    if (GetRowSelect(r) == Selected)
+      RemoveRows(r, 1);
+    else
+      ++r;
+  }
+}
+
+void TExtStringGrid::RemoveSelectedRows() { RemoveRowsSelected(true); }
+
+void TExtStringGrid::RemoveUnSelectedRows() { RemoveRowsSelected(false); }
 
 void TExtStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
   std::unordered_set<AnsiString> kept;

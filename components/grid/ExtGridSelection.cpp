@@ -7,7 +7,9 @@
 #include "components/grid/GridUtil.h"
 
 bool TExtStringGrid::IsSelected(int ACol, int ARow) {
-  return !IsFixed(ACol, ARow) && TBaseGrid::IsSelected(ACol, ARow);
+  if (IsFixed(ACol, ARow)) return false;
+  if (!MouseActions.DisjunctRowSelect) return TBaseGrid::IsSelected(ACol, ARow);
+  return ARow >= 0 && ARow < GetRowCount() && GetRowSelect(ARow);
 }
 
 bool TExtStringGrid::GetSelectedCells(int ACol, int ARow) const {
@@ -31,6 +33,18 @@ void TExtStringGrid::ClearSelectedCells() {
   Invalidate();
 }
 
+// Rich text as its plain text; a cell of several lines as CSV text when cells may hold them.
+AnsiString TExtStringGrid::SelectedCellText(int ACol, int ARow) {
+  AnsiString text = GetCellEx(ACol, ARow);
+  if (text.find("{\\") != AnsiString::npos) {
+    TRichText rich;
+    CellToRich(ACol, ARow, rich);
+    text = rich.GetText();
+  }
+  if (Multilinecells && text.find('\n') != AnsiString::npos) LineFeedsToCSV(text);
+  return text;
+}
+
 AnsiString TExtStringGrid::SelectedText() {
   const TGridRect selection = GetSelection();
   int left = selection.Left;
@@ -39,12 +53,13 @@ AnsiString TExtStringGrid::SelectedText() {
     left = 0;
     right = GetColCount() - 1;
   }
+  const bool disjunct = MouseActions.DisjunctRowSelect;
   AnsiString text;
-  for (int r = selection.Top; r <= selection.Bottom; ++r) {
+  for (int r = disjunct ? GetFixedRows() : selection.Top;
+       r <= (disjunct ? GetRowCount() - 1 : selection.Bottom); ++r) {
+    if (disjunct && !GetRowSelect(r)) continue;
     for (int c = left; c <= right; ++c) {
-      AnsiString cell = GetCellEx(c, r);
-      if (Multilinecells && cell.find('\n') != AnsiString::npos) LineFeedsToCSV(cell);
-      text += cell;
+      text += SelectedCellText(c, r);
       if (c < right) text += '\t';
     }
     text += "\r\n";

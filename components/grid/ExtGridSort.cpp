@@ -215,6 +215,7 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
     ExchangeCells(col, ARow1, col, ARow2);
     return;
   }
+  if (MouseActions.DisjunctRowSelect) ExchangeRowSelect(ARow1, ARow2);
   if (sortDefer_) {
     if (sortPending_.empty()) {
       sortPending_.resize(static_cast<std::size_t>(GetRowCount()));
@@ -317,10 +318,9 @@ void TExtStringGrid::InitSortXRef() {
   std::iota(sortXRef_.begin(), sortXRef_.end(), 0);
 }
 
-// Rows are not hidden yet, so a real row is its display row.
 int TExtStringGrid::SortedRowIndex(int ARow) const {
-  if (ARow >= 0 && ARow < static_cast<int>(sortXRef_.size())) return sortXRef_[ARow];
-  return ARow;
+  if (ARow >= 0 && ARow < static_cast<int>(sortXRef_.size())) return RemapRow(sortXRef_[ARow]);
+  return RemapRow(ARow);
 }
 
 int TExtStringGrid::UnSortedRowIndex(int ARow) const {

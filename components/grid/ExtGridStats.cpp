@@ -1,13 +1,8 @@
 // TExtStringGrid: figures in rows and columns: numbering the normal cells, and the sum,
-// average, smallest and largest value of a range of float cells.
+// average, smallest and largest value of a range of float cells (GetFloats).
 #include <algorithm>
 
 #include "components/grid/ExtGrid.h"
-#include "components/grid/ExtGridError.h"
-
-namespace {
-constexpr const char* kNoFloat = "Cell does not contain a float value";
-}
 
 struct TExtStringGrid::FloatStats {
   double sum = 0;
@@ -27,20 +22,10 @@ void TExtStringGrid::AutoNumberRow(int ARow) {
     SetCellEx(c, ARow, IntToStr(c - GetFixedCols() + 1));
 }
 
-// The cell's float: thousand separators left out, an empty cell 0.
-double TExtStringGrid::CellFloat(int ACol, int ARow) {
-  AnsiString text = GetCellEx(ACol, ARow);
-  std::erase(text, ThousandSeparator);
-  if (text.empty()) return 0;
-  double value = 0;
-  if (!TryStrToFloat(text, value)) throw EExtGridError(kNoFloat);
-  return value;
-}
-
 TExtStringGrid::FloatStats TExtStringGrid::LineStats(bool Columnwise, int Line, int From, int To) {
   FloatStats stats;
   for (int i = From; i <= To; ++i) {
-    const double value = Columnwise ? CellFloat(Line, i) : CellFloat(i, Line);
+    const double value = Columnwise ? GetFloats(Line, i) : GetFloats(i, Line);
     stats.sum += value;
     stats.min = stats.count > 0 ? std::min(stats.min, value) : value;
     stats.max = stats.count > 0 ? std::max(stats.max, value) : value;

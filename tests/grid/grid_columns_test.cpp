@@ -87,6 +87,20 @@ TEST_F(GridColumns, EqualNeighboursMergeIntoBlocksAndSplitAgain) {
   EXPECT_FALSE(grid.IsMergedCell(2, 1));
 }
 
+TEST_F(GridColumns, TheMergedColumnsListMergesAfterItsLeader) {
+  SetRowTexts(grid, {{"h", "h", "h"}, {"x", "1", "p"}, {"x", "1", "p"}, {"y", "1", "p"}});
+  grid.SetMergedColumns({1, 2});
+  EXPECT_EQ(grid.CellSpan(1, 1), TPoint(0, 2));
+  EXPECT_EQ(grid.CellSpan(2, 1), TPoint(0, 2));
+  grid.SetMergedColumns({0, 1});
+  EXPECT_EQ(grid.CellSpan(0, 1), TPoint(0, 1));
+  EXPECT_EQ(grid.CellSpan(1, 1), TPoint(0, 1));  // within column 0's block only
+  EXPECT_FALSE(grid.IsMergedCell(1, 3));
+  EXPECT_FALSE(grid.IsMergedCell(2, 1));
+  grid.UndoColumnMerge();
+  EXPECT_FALSE(grid.IsMergedCell(0, 1));
+}
+
 TEST_F(GridColumns, NumberingSkipsFixedAndFooterCells) {
   grid.Clear();
   grid.SetRowCount(5);
@@ -159,6 +173,14 @@ TEST_F(GridColumns, SelectionAndItsText) {
   EXPECT_EQ(grid.SelectedText(), "a1\tb1\tc1\td1\r\na2\tb2\tc2\td2\r\n");
   grid.SetSelection({0, 0, 1, 0});
   EXPECT_FALSE(grid.IsSelected(0, 0));  // fixed cells never count
+
+  grid.SetCells(0, 2, "{\\rtf1\\ansi {\\b bold}\\par}");
+  grid.MouseActions.DisjunctRowSelect = true;
+  grid.SetRowSelect(2, true);
+  EXPECT_TRUE(grid.IsSelected(1, 2));
+  EXPECT_FALSE(grid.IsSelected(1, 1));
+  EXPECT_FALSE(grid.IsSelected(1, 99));
+  EXPECT_EQ(grid.SelectedText(), "bold\tb2\tc2\td2\r\n");
 }
 
 TEST_F(GridColumns, SizingToTheContents) {
@@ -173,6 +195,11 @@ TEST_F(GridColumns, SizingToTheContents) {
   grid.AutoSizeColumns(false, 5);
   EXPECT_EQ(grid.ColWidths(2), canvas->TextWidth("a much longer text") + margins + 5);
   EXPECT_EQ(grid.ColWidths(0), grid.GetDefaultColWidth());
+  grid.OnUpdateColumnSize = [](TObject*, int ACol, int& AWidth) {
+    if (ACol == 2) AWidth = 50;
+  };
+  grid.AutoSizeCol(2);
+  EXPECT_EQ(grid.ColWidths(2), 50);
 
   canvas->SetFont(grid.GetFont());
   const int h = canvas->TextHeight("gh");

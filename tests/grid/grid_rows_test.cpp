@@ -87,6 +87,24 @@ TEST_F(GridRows, RemovingRowsReportsTheChange) {
   EXPECT_EQ(changed, TRect(0, 1, 1, 3));
 }
 
+TEST_F(GridRows, SelectedRowsGoAndTheirStatesMoveWithTheRows) {
+  grid.SetRowCount(6);
+  grid.SetCells(1, 5, "six");
+  grid.MouseActions.DisjunctRowSelect = true;
+  grid.SetRowSelect(2, true);
+  grid.SetRowSelect(4, true);
+  grid.RemoveRows(1, 1);  // the states below move up
+  EXPECT_TRUE(grid.GetRowSelect(1));
+  EXPECT_TRUE(grid.GetRowSelect(3));
+  EXPECT_FALSE(grid.GetRowSelect(2));
+  grid.RemoveSelectedRows();
+  EXPECT_EQ(ColumnText(grid, 1), "one|four|six");
+  EXPECT_EQ(grid.GetRowSelectCount(), 0);
+  grid.SetRowSelect(2, true);
+  grid.RemoveUnSelectedRows();
+  EXPECT_EQ(ColumnText(grid, 1), "one|six");
+}
+
 TEST_F(GridRows, RemoveDuplicatesKeepsTheFirstAndMindsCaseWhenAsked) {
   SetRowTexts(grid, {{"h", "h"}, {"1", "abc"}, {"2", "ABC"}, {"3", "x"}, {"4", "abc"}, {"5", "x"}});
   grid.SetFixedCols(1);
@@ -136,6 +154,12 @@ TEST_F(GridRows, ClearingRowsColumnsAndTheSelection) {
   grid.SetSelection({1, 1, 1, 2});
   grid.ClearSelection();
   EXPECT_EQ(ColumnText(grid, 1), "one||||");
+  SetUp();
+  grid.MouseActions.DisjunctRowSelect = true;
+  grid.SetRowSelect(0, true);  // a fixed row stays
+  grid.SetRowSelect(3, true);
+  grid.ClearSelection();
+  EXPECT_EQ(ColumnText(grid, 1) + " " + ColumnText(grid, 0), "one|two|three||five x|x|x||x");
 }
 
 TEST(GridRowsEmpty, ClearingAGridWithoutRowsDoesNothing) {

@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "components/grid/ExtCGrid.h"
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtGridError.h"
 #include "grid_text.h"
@@ -136,6 +137,22 @@ TEST_F(GridSort, TwoKeySortAsTheQueryEngineDoes) {
   for (int r = 1; r < grid.GetRowCount(); ++r)
     pairs.push_back(grid.Cells(1, r) + grid.Cells(2, r) + "#" + grid.Cells(0, r));
   EXPECT_EQ(pairs, (std::vector<AnsiString>{"C9#1", "C10#3", "R#4", "R9#2", "R10#0"}));
+}
+
+// The query engine's index grid: each key column's items carry its sort style.
+TEST(ColumnGridSort, TheColumnsSortStylesDecide) {
+  LocaleScope german(kGerman);
+  TExtColumnGrid grid(nullptr);
+  SetRowTexts(grid, {{"Nr", "Key1", "Key2"}, {"0", "b", "10"}, {"1", "a", "9,5"},
+                     {"2", "b", "9"}, {"3", "a", "10"}});
+  grid.SetFixedCols(0);
+  grid.GetColumns()->GetItem(1)->SortStyle = ssAlphabetic;
+  grid.GetColumns()->GetItem(2)->SortStyle = ssNumeric;
+  grid.SortSettings.SetColumn(2);
+  grid.QSort();
+  grid.SortSettings.SetColumn(1);
+  grid.QSort();
+  EXPECT_EQ(ColumnText(grid, 0), "Nr|1|3|2|0");
 }
 
 TEST_F(GridSort, CellsBeyondTheColumnsAndPropertiesTravelWithTheirRows) {
