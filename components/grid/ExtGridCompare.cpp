@@ -27,10 +27,12 @@ TSortKeys::Column* TExtStringGrid::KnowSortColumn(int ACol) {
   column.Format = std::move(format);
   column.Known = true;
   if (sortKeysOn_ && IsTextSortStyle(column.Format.Style))
-    TSortKeys::MakeKeys(column, GetRowCount(),
-                        [this, ACol](int ARow, AnsiString& Made) -> const AnsiString& {
-                          return SortText(ACol, SortedCellsRow(ARow), Made);
-                        });
+    TSortKeys::MakeKeys(
+        column, GetRowCount(),
+        [this, ACol](int ARow, AnsiString& Made) -> const AnsiString& {
+          return SortText(ACol, SortedCellsRow(ARow), Made);
+        },
+        [this, ACol](int ARow) { return &Cells(ACol, SortedCellsRow(ARow)); });
   return &column;
 }
 
