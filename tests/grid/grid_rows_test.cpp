@@ -80,13 +80,6 @@ TEST_F(GridRows, TheCurrentRowAfterRemoving) {
   EXPECT_EQ(grid.GetRow(), 1);
 }
 
-TEST_F(GridRows, RemovingRowsReportsTheChange) {
-  TRect changed;
-  grid.OnCellsChanged = [&changed](TObject*, TRect R) { changed = R; };
-  grid.RemoveRows(1, 2);
-  EXPECT_EQ(changed, TRect(0, 1, 1, 3));
-}
-
 TEST_F(GridRows, SelectedRowsGoAndTheirStatesMoveWithTheRows) {
   grid.SetRowCount(6);
   grid.SetCells(1, 5, "six");
