@@ -475,7 +475,9 @@ class TExtStringGrid : public TBaseGrid {
   void SortByColumn(int ACol);
   // Swaps the two rows when ARow1 belongs after ARow2, the columns from ACol on deciding.
   bool SortLine(int ACol, int ARow1, int ARow2);
-  // Every exchange of two rows by a sort.
+  // Every exchange of two rows by a sort. While a sort compares keys only, the base records
+  // the exchange and the cells take their places when the sort ends; an override exchanges
+  // rows by calling the base.
   virtual void SortSwapRows(int ARow1, int ARow2);
   // The cross reference: which row (by its place before sorting) stands where now.
   void InitSortXRef();
@@ -484,8 +486,10 @@ class TExtStringGrid : public TBaseGrid {
   AnsiString GetUnSortedCell(int ACol, int ARow);
   void SetUnSortedCell(int ACol, int ARow, const AnsiString& Value);
 
+  // Cells wrap their text at the column's width (the automatic row sizing measures so).
   bool WordWrap = false;
-  bool Multilinecells = false;  // cells hold several lines; exported as CSV text
+  // Cells may hold several lines; the selection's text gives such a cell as CSV text.
+  bool Multilinecells = false;
 
   // Clearing: texts emptied, cell properties freed; the counts stay.
   virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
@@ -562,7 +566,6 @@ class TExtStringGrid : public TBaseGrid {
   void AutoSizeRows(bool DoFixed, int Extra);
   // The row becomes as high as Lines lines of the canvas font, plus Extra.
   void SizeToLines(int ARow, int Lines, int Extra);
-
 
  private:
   // Cell access, marking and selection ------------------------------------------------------
