@@ -118,9 +118,18 @@ class TGridColumnItem : public TObject {
   // Where the column stood when the order was set (SetOrganization), not a published setting.
   int Position = 0;
 
-  // The column's cells: text through GetCellEx and SetCellEx.
+  // The column's cells: text through GetCellEx and SetCellEx, typed values through the
+  // grid's typed accessors (with their errors).
   AnsiString Rows(int ARow) const;
   void SetRows(int ARow, const AnsiString& Value);
+  int Ints(int ARow) const;
+  void SetInts(int ARow, int Value);
+  double Floats(int ARow) const;
+  void SetFloats(int ARow, double Value);
+  TDateTime Dates(int ARow) const;
+  void SetDates(int ARow, TDateTime Value);
+  TDateTime Times(int ARow) const;
+  void SetTimes(int ARow, TDateTime Value);
 
  private:
   friend class TExtColumnGrid;

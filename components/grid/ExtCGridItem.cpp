@@ -83,7 +83,7 @@ void TGridColumnItem::SetWidth(int Value) {
   width_ = Value;
   TExtColumnGrid* grid = Grid();
   const int index = GetIndex();
-  if (grid && index < grid->GetColCount()) grid->SetColWidths(index, Value);
+  if (grid && index < grid->GetColCount()) grid->SetAllColWidths(index, Value);
 }
 
 void TGridColumnItem::SetHeader(const AnsiString& Value) {
@@ -121,4 +121,44 @@ AnsiString TGridColumnItem::Rows(int ARow) const {
 
 void TGridColumnItem::SetRows(int ARow, const AnsiString& Value) {
   if (TExtColumnGrid* grid = Grid()) grid->SetCellEx(GetIndex(), ARow, Value);
+}
+
+namespace {
+
+template <typename T>
+T ReadTyped(TExtColumnGrid* grid, T (TExtStringGrid::*get)(int, int), int ACol, int ARow) {
+  return grid ? (grid->*get)(ACol, ARow) : T{};
+}
+
+template <typename T>
+void WriteTyped(TExtColumnGrid* grid, void (TExtStringGrid::*set)(int, int, T), int ACol,
+                int ARow, T Value) {
+  if (grid) (grid->*set)(ACol, ARow, Value);
+}
+
+}  // namespace
+
+int TGridColumnItem::Ints(int ARow) const {
+  return ReadTyped(Grid(), &TExtStringGrid::GetInts, GetIndex(), ARow);
+}
+void TGridColumnItem::SetInts(int ARow, int Value) {
+  WriteTyped(Grid(), &TExtStringGrid::SetInts, GetIndex(), ARow, Value);
+}
+double TGridColumnItem::Floats(int ARow) const {
+  return ReadTyped(Grid(), &TExtStringGrid::GetFloats, GetIndex(), ARow);
+}
+void TGridColumnItem::SetFloats(int ARow, double Value) {
+  WriteTyped(Grid(), &TExtStringGrid::SetFloats, GetIndex(), ARow, Value);
+}
+TDateTime TGridColumnItem::Dates(int ARow) const {
+  return ReadTyped(Grid(), &TExtStringGrid::GetDates, GetIndex(), ARow);
+}
+void TGridColumnItem::SetDates(int ARow, TDateTime Value) {
+  WriteTyped(Grid(), &TExtStringGrid::SetDates, GetIndex(), ARow, Value);
+}
+TDateTime TGridColumnItem::Times(int ARow) const {
+  return ReadTyped(Grid(), &TExtStringGrid::GetTimes, GetIndex(), ARow);
+}
+void TGridColumnItem::SetTimes(int ARow, TDateTime Value) {
+  WriteTyped(Grid(), &TExtStringGrid::SetTimes, GetIndex(), ARow, Value);
 }

@@ -3,6 +3,9 @@
 #include <vector>
 
 #include "column_settings.h"
+#include "locale_scope.h"
+#include "components/grid/ExtGridError.h"
+#include "platform/datetime.h"
 #include "components/grid/ExtCGrid.h"
 
 namespace {
@@ -181,6 +184,28 @@ TEST(ColumnGridColumns, ItemsReadAndWriteTheirCellsThroughMergedBlocks) {
   item->SetRows(3, "merged");
   EXPECT_EQ(grid.Cells(1, 3), "merged");
   EXPECT_EQ(item->Rows(3), "merged");
+}
+
+TEST(ColumnGridColumns, ItemsReadAndWriteTypedValuesThroughTheGrid) {
+  LocaleScope german(kGerman);
+  TExtColumnGrid grid(nullptr);
+  TGridColumnItem* item = grid.GetColumns()->GetItem(1);
+  item->SetInts(1, 42);
+  EXPECT_EQ(grid.Cells(1, 1), "42");
+  EXPECT_EQ(item->Ints(1), 42);
+  grid.SetCells(1, 2, "2,5");
+  EXPECT_DOUBLE_EQ(item->Floats(2), 2.5);
+  item->SetDates(3, EncodeDate(2024, 2, 29));
+  EXPECT_DOUBLE_EQ(item->Dates(3), EncodeDate(2024, 2, 29));
+  grid.SetCells(1, 4, "abc");
+  EXPECT_THROW(item->Ints(4), EExtGridError);
+}
+
+TEST(ColumnGridColumns, AnItemsWidthIsTheColumnsRealWidth) {
+  TExtColumnGrid grid(nullptr);
+  grid.GetColumns()->GetItem(2)->SetWidth(77);
+  EXPECT_EQ(grid.ColWidths(2), 77);
+  EXPECT_EQ(grid.GetAllColWidths(2), 77);
 }
 
 
