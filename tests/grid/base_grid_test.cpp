@@ -192,7 +192,7 @@ TEST_F(BaseGrid, SelectionCoversTheBlockOfTheCurrentCell) {
   EXPECT_TRUE(grid->IsSelected(2, 2));
   EXPECT_FALSE(grid->IsSelected(1, 1));
   grid->SelectBaseCell();
-  EXPECT_EQ(Current(), TPoint(2, 2));
+  EXPECT_EQ(Current(), (TGridCoord{2, 2}));
 }
 
 TEST_F(BaseGrid, ArrowsStepOverABlockAndStayInsideTheGrid) {
@@ -203,21 +203,21 @@ TEST_F(BaseGrid, ArrowsStepOverABlockAndStayInsideTheGrid) {
   grid->SetCol(1);
   grid->SetRow(2);
   Key(Qt::Key_Right);
-  EXPECT_EQ(Current(), TPoint(2, 2));  // into the block: its base cell
+  EXPECT_EQ(Current(), (TGridCoord{2, 2}));  // into the block: its base cell
   Key(Qt::Key_Right);
-  EXPECT_EQ(Current(), TPoint(2, 2));
+  EXPECT_EQ(Current(), (TGridCoord{2, 2}));
   Key(Qt::Key_Down);
-  EXPECT_EQ(Current(), TPoint(2, 2));
+  EXPECT_EQ(Current(), (TGridCoord{2, 2}));
   Key(Qt::Key_Up);
-  EXPECT_EQ(Current(), TPoint(2, 1));
+  EXPECT_EQ(Current(), (TGridCoord{2, 1}));
   grid->SplitCells(2, 2);
   grid->MergeCells(1, 2, 2, 1);
   grid->SetCol(1);
   grid->SetRow(2);
   Key(Qt::Key_Right);
-  EXPECT_EQ(Current(), TPoint(3, 2));  // past the whole block
+  EXPECT_EQ(Current(), (TGridCoord{3, 2}));  // past the whole block
   Key(Qt::Key_Left);
-  EXPECT_EQ(Current(), TPoint(1, 2));
+  EXPECT_EQ(Current(), (TGridCoord{1, 2}));
 }
 
 TEST_F(BaseGrid, ABlockIsDrawnOncePerPassOverItsWholeRectangle) {

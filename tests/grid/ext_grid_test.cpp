@@ -286,7 +286,7 @@ TEST_F(Validation, RefusedValueGivesBackTheOldTextAndReopensTheEditor) {
   EXPECT_FALSE(grid->ValidateCell("typed"));
   EXPECT_EQ(offered, std::vector<AnsiString>{"typed"});
   EXPECT_EQ(grid->Cells(2, 2), "before");
-  EXPECT_EQ(Current(), TPoint(2, 2));
+  EXPECT_EQ(Current(), (TGridCoord{2, 2}));
   EXPECT_TRUE(grid->GetEditorMode());
   EXPECT_TRUE(grid->Editing());
 }
