@@ -97,7 +97,10 @@ void dbase_abfrage(ResultIndex& index) {
   for (uint32_t r = 0; r < dbase_anzahldatensaetze; ++r) {
     Application->ProcessMessages();
     dbase_prozent = static_cast<int>(uint64_t{r} * 100 / dbase_anzahldatensaetze);
-    if (dbase_lesenmulti(r) == -3 || !IsHit(criteria, anyUsed)) continue;
+    int read = dbase_lesenmulti(r);
+    // The file ends before the header's count: the buffer holds no record of this number.
+    if (read == -2) break;
+    if (read == -3 || !IsHit(criteria, anyUsed)) continue;
     index.AddHit(IntToStr(r), SortText(dbase_indexfeld1), sortField2 >= 0 ? SortText(sortField2) : "");
     ++hits;
   }

@@ -46,6 +46,11 @@ bool FillWindow(DbaseTable& t, long n) {
   return true;
 }
 
+// Whether the file holds all of record n; one past its end would leave a gap of zeros.
+bool InFile(const DbaseTable& t, long n) {
+  return RecordPosition(t, n) + t.lengthofrecord <= DbaseFileSize(t.handle);
+}
+
 int WriteAt(const DbaseTable& t, long n, const std::vector<char>& bytes) {
   return DbaseWriteAt(t.handle, RecordPosition(t, n), bytes.data(), t.lengthofrecord) ? 1 : 0;
 }
@@ -101,7 +106,7 @@ int DbaseWrite(DbaseTable& t, long n) {
   if (n < 0 || !HasBuffers(t)) return 0;
   t.record[0] = ' ';
   DbaseScramble(t.modus, t.record.data(), t.record_temp.data(), t.lengthofrecord);
-  int written = n < Count(t) ? WriteAt(t, n, t.record_temp) : Append(t);
+  int written = n < Count(t) && InFile(t, n) ? WriteAt(t, n, t.record_temp) : Append(t);
   t.cachestart = kDbaseWindowEmpty;
   return written;
 }

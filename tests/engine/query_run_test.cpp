@@ -14,6 +14,19 @@ TEST_F(QueryRunTest, WithoutCriteriaEveryValidRecordIsAHitInRecordOrder) {
   EXPECT_EQ(dbase_prozent, 83);  // the last record read was 5 of 6
 }
 
+// A header that counts more records than the file holds: the missing ones are no hits, and
+// a count near the limit does not make the run read four billion records.
+TEST_F(QueryRunTest, RecordsTheFileDoesNotHoldAreNoHits) {
+  DbfFile file = PartsFile();
+  file.Add({"Rainer", "   10.00", "20120131", "T"}).Add({"rot", "   10.50", "00000000", "F"});
+  file.count = 25;
+  Open(file, "kurz.dbf");
+  EXPECT_EQ(Run(), (Hits{"0", "1"}));
+  file.count = 0xFFFFFFFF;
+  Open(file, "riesig.dbf");
+  EXPECT_EQ(Run(), (Hits{"0", "1"}));
+}
+
 TEST_F(QueryRunTest, CriteriaSevenAndEightAloneFindNothing) {
   dbase_abfrageergebnis = 1;
   Criterion(7, "BESTELLEN", "=", "ja");

@@ -115,6 +115,21 @@ TEST_F(RecordsTest, AppendingToATruncatedFileFillsNoGap) {
   EXPECT_EQ(ReadBytes(path), file.Bytes());
 }
 
+TEST_F(RecordsTest, WritingPastTheEndOfATruncatedFileAppendsWithoutAGap) {
+  DbfFile file = Numbered(4);
+  file.count = 9;
+  std::string path = dir / "teile.dbf";
+  WriteBytes(path, file.Bytes());
+  ASSERT_EQ(dbase_open(path), 1);
+  dbase_lesen(0);
+  dbase_feldschreibenAnsi("NEU", 0);
+  EXPECT_EQ(dbase_schreiben(6), 1);  // below the header's count, past the file's records
+  EXPECT_EQ(dbase_anzahldatensaetze, 5u);
+  file.count = -1;
+  file.records.push_back(file.Record({"NEU"}));
+  EXPECT_EQ(ReadBytes(path), file.Bytes());
+}
+
 TEST_F(RecordsTest, NothingIsWrittenWithoutAnOpenTable) {
   EXPECT_EQ(dbase_schreiben(0), 0);
   EXPECT_EQ(dbase_loeschen(0), 0);
