@@ -124,7 +124,10 @@ int DbaseDelete(DbaseTable& t, long n) {
 long DbaseFreeSlot(DbaseTable& t) {
   for (long k = t.freistart; k < Count(t); ++k) {
     char status = 0;
-    if (DbaseReadAt(t.handle, RecordPosition(t, k), &status, 1) == 1 && status == '*') {
+    // The file ends before the header's count: no slot lies beyond, and a damaged count of
+    // billions must not turn into billions of reads.
+    if (DbaseReadAt(t.handle, RecordPosition(t, k), &status, 1) != 1) break;
+    if (status == '*') {
       t.freistart = static_cast<uint32_t>(k);
       return k;
     }

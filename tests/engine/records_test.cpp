@@ -130,6 +130,19 @@ TEST_F(RecordsTest, WritingPastTheEndOfATruncatedFileAppendsWithoutAGap) {
   EXPECT_EQ(ReadBytes(path), file.Bytes());
 }
 
+TEST_F(RecordsTest, TheFreeSlotSearchStopsWhereTheFileEnds) {
+  DbfFile file = Numbered(4);
+  file.count = 0xFFFFFFFF;
+  std::string path = dir / "riesig.dbf";
+  WriteBytes(path, file.Bytes());
+  ASSERT_EQ(dbase_open(path), 1);
+  EXPECT_GE(dbase_freiersatz(), 4);  // no deleted record; returns without reading on
+  dbase_lesen(0);
+  dbase_feldschreibenAnsi("NEU", 0);
+  EXPECT_EQ(dbase_schreiben(dbase_freiersatz()), 1);  // lands after the records there are
+  EXPECT_EQ(dbase_anzahldatensaetze, 5u);
+}
+
 TEST_F(RecordsTest, NothingIsWrittenWithoutAnOpenTable) {
   EXPECT_EQ(dbase_schreiben(0), 0);
   EXPECT_EQ(dbase_loeschen(0), 0);
