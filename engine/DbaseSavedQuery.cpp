@@ -37,7 +37,9 @@ int dbase_abfragespeichern(const AnsiString& name) {
   dbase_ansinachchar(dbase_text, dbase_dateiname);
   dbase_zeileschreiben(datei);
   dbase_intschreiben(dbase_reiter, datei);
-  return std::fclose(datei) == 0 ? 0 : -1;
+  // A write that failed on the way (disk full) is a failure even when closing succeeds.
+  const bool written = std::ferror(datei) == 0;
+  return std::fclose(datei) == 0 && written ? 0 : -1;
 }
 
 int dbase_abfrageladen(const AnsiString& name) {

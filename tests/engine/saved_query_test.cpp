@@ -28,6 +28,11 @@ class SavedQueryTest : public QueryTest {
   }
 };
 
+TEST_F(SavedQueryTest, AFullDiskIsAFailure) {
+  FillAll();
+  EXPECT_EQ(dbase_abfragespeichern("/dev/full"), -1);
+}
+
 TEST_F(SavedQueryTest, WritesSlotsDescriptionsTableAndTab) {
   FillAll();
   std::string path = dir / "abfrage.dba";
