@@ -1,9 +1,12 @@
 // The result index kept in a column grid.
 #include "engine/ResultIndexGrid.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kColumns = 3;
+constexpr int kGrowth = 1024;
 
 TSortStyle GridStyle(IndexSortStyle style) {
   switch (style) {
@@ -33,15 +36,24 @@ void DbaseShapeIndexGrid(TExtColumnGrid& grid) {
 
 void GridResultIndex::Clear() {
   grid_.Clear();
-  grid_.SetRowCount(1);
+  rows_ = 1;
+  grid_.SetRowCount(rows_);
 }
 
 void GridResultIndex::AddHit(const AnsiString& satznummer, const AnsiString& key1, const AnsiString& key2) {
-  const int row = grid_.GetRowCount() - 1;  // the empty row becomes the hit's
-  grid_.SetRowCount(row + 2);
+  const int row = rows_++ - 1;  // the empty row becomes the hit's
+  if (rows_ > grid_.GetRowCount()) Grow();
   grid_.SetCells(0, row, satznummer);
   grid_.SetCells(1, row, key1);
   grid_.SetCells(2, row, key2);
+}
+
+// The grid keeps the cells of rows it once had past its row count: those it takes again
+// must be empty.
+void GridResultIndex::Grow() {
+  const int old = grid_.GetRowCount();
+  grid_.SetRowCount(std::max(2 * rows_, kGrowth));
+  grid_.ClearRows(old, grid_.GetRowCount() - old);
 }
 
 void GridResultIndex::SetSortStyle(int column, IndexSortStyle style) {
@@ -50,15 +62,15 @@ void GridResultIndex::SetSortStyle(int column, IndexSortStyle style) {
 }
 
 void GridResultIndex::Sort(int column) {
-  const int hits = grid_.GetRowCount() - 1;
+  const int hits = rows_ - 1;
   if (column < 0 || column >= grid_.GetColCount() || hits < 2) return;
   grid_.SortSettings.SetColumn(column);
   grid_.SetRowCount(hits);
   grid_.QSort();
-  grid_.SetRowCount(hits + 1);
+  grid_.SetRowCount(rows_);
 }
 
 AnsiString GridResultIndex::Cell(int column, int row) const {
-  if (column < 0 || column >= grid_.GetColCount() || row < 0 || row >= grid_.GetRowCount()) return {};
+  if (column < 0 || column >= grid_.GetColCount() || row < 0 || row >= rows_) return {};
   return grid_.Cells(column, row);
 }

@@ -10,18 +10,27 @@
 // the right, empty cells last, normal cells only.
 void DbaseShapeIndexGrid(TExtColumnGrid& grid);
 
+// The grid grows by many rows at a time while hits come in (a change of its row count costs
+// a layout of its scroll bars); it holds exactly the hits and the empty row again after a
+// sort and when the adapter is let go.
 class GridResultIndex : public ResultIndex {
  public:
-  explicit GridResultIndex(TExtColumnGrid& grid) : grid_(grid) {}
+  explicit GridResultIndex(TExtColumnGrid& grid) : grid_(grid), rows_(grid.GetRowCount()) {}
+  ~GridResultIndex() override { grid_.SetRowCount(rows_); }
+  GridResultIndex(const GridResultIndex&) = delete;
+  GridResultIndex& operator=(const GridResultIndex&) = delete;
 
   void Clear() override;
   void AddHit(const AnsiString& satznummer, const AnsiString& key1, const AnsiString& key2) override;
   void SetSortStyle(int column, IndexSortStyle style) override;
   // Sorts the hit rows only, so the empty row cannot tie with hits whose key is empty.
   void Sort(int column) override;
-  int RowCount() const override { return grid_.GetRowCount(); }
+  int RowCount() const override { return rows_; }
   AnsiString Cell(int column, int row) const override;
 
  private:
+  void Grow();
+
   TExtColumnGrid& grid_;
+  int rows_;  // the hits and the empty row
 };
