@@ -48,6 +48,8 @@ void CartQueryIntoGrid(benchmark::State& state) {
   App();
   TExtColumnGrid grid(nullptr);
   MeasureCartQuery(state, [&grid] { dbase_abfrage(&grid); });
+  for (int r = 0; r + 2 < grid.GetRowCount(); ++r)
+    if (grid.CompareLine(1, r, r + 1) > 0) return state.SkipWithError("the hits are not in order");
 }
 BENCHMARK(CartQueryIntoGrid)->Unit(benchmark::kMillisecond)->UseRealTime();
 
