@@ -10,6 +10,9 @@
 #include "engine/ResultIndex.h"
 #include "platform/text.h"
 
+class TExtColumnGrid;
+class TScrollBar;
+
 inline constexpr int kDbaseSlots = 28;
 inline constexpr int kDbaseSlotSize = 20;        // a text of at most 19 characters and its NUL
 inline constexpr int kDbaseQueryFields = 11;     // 8 criteria, 2 sort fields and slot 27
@@ -40,6 +43,8 @@ int dbase_kriterienpruefen();
 int dbase_feldvergleich(int n, const AnsiString& text);
 // Runs the query over every record into the index and sorts it; sets dbase_anzahlindex.
 void dbase_abfrage(ResultIndex& index);
+// The same into an index grid, which takes the index's form first.
+void dbase_abfrage(TExtColumnGrid* g);
 
 // 0 when written, -1 when the file cannot be created.
 int dbase_abfragespeichern(const AnsiString& name);
@@ -65,3 +70,14 @@ struct DbaseScrollRange {
   int Position = 0;
 };
 DbaseScrollRange DbaseScrollRangeFor(int listRows);
+
+// The query window's hidden index grid; it stores the grid here when it activates.
+extern TExtColumnGrid* dbase_indexgrid;
+// The record number at an index position of dbase_indexgrid; 0 without hits or grid.
+long dbase_indexdsnr(long p);
+// What column c of a list grid shows for the current record, by the column item's Tag.
+AnsiString dbase_spaltenwert(int c, TExtColumnGrid* l);
+// Fills every row below the list grid's header from dbase_indexgrid, from dbase_ersterindex on.
+void dbase_ausgabe(TExtColumnGrid* l);
+// Sets the list's scroll bar from the hits, the list grid's page and dbase_ersterindex.
+void dbase_scrollbar(TScrollBar* s, TExtColumnGrid* l);

@@ -1,0 +1,38 @@
+// The query window's index grid and the list grid: the engine's index logic over real grids.
+#include "engine/ResultIndexGrid.h"
+#include "engine/dbase.h"
+#include "platform/scrollbar.h"
+
+TExtColumnGrid* dbase_indexgrid = nullptr;
+
+void dbase_abfrage(TExtColumnGrid* g) {
+  DbaseShapeIndexGrid(*g);
+  GridResultIndex index(*g);
+  dbase_abfrage(index);
+}
+
+long dbase_indexdsnr(long p) {
+  if (dbase_indexgrid == nullptr) return 0;
+  return DbaseIndexRecord(GridResultIndex(*dbase_indexgrid), p);
+}
+
+AnsiString dbase_spaltenwert(int c, TExtColumnGrid* l) {
+  return DbaseColumnValue(l->GetColumns()->GetItem(c)->Tag);
+}
+
+void dbase_ausgabe(TExtColumnGrid* l) {
+  if (dbase_indexgrid == nullptr) return;
+  const GridResultIndex index(*dbase_indexgrid);
+  std::vector<int> tags;
+  for (int c = 0; c < l->GetColCount(); ++c) tags.push_back(l->GetColumns()->GetItem(c)->Tag);
+  for (int i = 1; i < l->GetRowCount(); ++i) {
+    const std::vector<AnsiString> row = DbasePageRow(index, dbase_ersterindex + i - 1, tags);
+    for (int c = 0; c < l->GetColCount(); ++c) l->SetCells(c, i, row[c]);
+  }
+}
+
+void dbase_scrollbar(TScrollBar* s, TExtColumnGrid* l) {
+  const DbaseScrollRange range = DbaseScrollRangeFor(l->GetRowCount());
+  s->SetParams(range.Position, range.Min, range.Max);
+  s->SetLargeChange(range.LargeChange);
+}

@@ -1,0 +1,76 @@
+// The result index kept in a column grid.
+#include "engine/ResultIndexGrid.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kColumns = 3;
+constexpr int kGrowth = 1024;
+
+TSortStyle GridStyle(IndexSortStyle style) {
+  switch (style) {
+    case IndexSortStyle::Numeric: return ssNumeric;
+    case IndexSortStyle::Date: return ssDate;
+    case IndexSortStyle::Alphabetic: return ssAlphabetic;
+    case IndexSortStyle::Automatic: break;
+  }
+  return ssAutomatic;
+}
+
+}  // namespace
+
+void DbaseShapeIndexGrid(TExtColumnGrid& grid) {
+  grid.SetFixedRows(0);
+  grid.SetFixedCols(0);
+  grid.SetColCount(kColumns);
+  TSortSettings& sort = grid.SortSettings;
+  sort.SetColumn(1);
+  sort.SetDirection(sdAscending);
+  sort.Full = true;
+  sort.SingleColumn = false;
+  sort.IgnoreBlanks = true;
+  sort.BlankPos = blLast;
+  sort.NormalCellsOnly = true;
+}
+
+void GridResultIndex::Clear() {
+  grid_.Clear();
+  rows_ = 1;
+  grid_.SetRowCount(rows_);
+}
+
+void GridResultIndex::AddHit(const AnsiString& satznummer, const AnsiString& key1, const AnsiString& key2) {
+  const int row = rows_++ - 1;  // the empty row becomes the hit's
+  if (rows_ > grid_.GetRowCount()) Grow();
+  grid_.SetCells(0, row, satznummer);
+  grid_.SetCells(1, row, key1);
+  grid_.SetCells(2, row, key2);
+}
+
+// The grid keeps the cells of rows it once had past its row count: those it takes again
+// must be empty.
+void GridResultIndex::Grow() {
+  const int old = grid_.GetRowCount();
+  grid_.SetRowCount(std::max(2 * rows_, kGrowth));
+  grid_.ClearRows(old, grid_.GetRowCount() - old);
+}
+
+void GridResultIndex::SetSortStyle(int column, IndexSortStyle style) {
+  if (column >= 0 && column < grid_.GetColumns()->Count())
+    grid_.GetColumns()->GetItem(column)->SortStyle = GridStyle(style);
+}
+
+void GridResultIndex::Sort(int column) {
+  const int hits = rows_ - 1;
+  if (column < 0 || column >= grid_.GetColCount() || hits < 2) return;
+  grid_.SortSettings.SetColumn(column);
+  grid_.SetRowCount(hits);
+  grid_.QSort();
+  grid_.SetRowCount(rows_);
+}
+
+AnsiString GridResultIndex::Cell(int column, int row) const {
+  if (column < 0 || column >= grid_.GetColCount() || row < 0 || row >= rows_) return {};
+  return grid_.Cells(column, row);
+}

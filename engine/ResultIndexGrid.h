@@ -1,0 +1,36 @@
+// The result index in the query window's hidden column grid: three columns, no fixed cells,
+// one row per hit and the empty row after them. The grid sorts it itself (QSort) by the
+// styles set on its column items.
+#pragma once
+
+#include "components/grid/ExtCGrid.h"
+#include "engine/ResultIndex.h"
+
+// Gives a grid the index's form and sort settings: ascending, ties decided by the columns to
+// the right, empty cells last, normal cells only.
+void DbaseShapeIndexGrid(TExtColumnGrid& grid);
+
+// The grid grows by many rows at a time while hits come in (a change of its row count costs
+// a layout of its scroll bars); it holds exactly the hits and the empty row again after a
+// sort and when the adapter is let go.
+class GridResultIndex : public ResultIndex {
+ public:
+  explicit GridResultIndex(TExtColumnGrid& grid) : grid_(grid), rows_(grid.GetRowCount()) {}
+  ~GridResultIndex() override { grid_.SetRowCount(rows_); }
+  GridResultIndex(const GridResultIndex&) = delete;
+  GridResultIndex& operator=(const GridResultIndex&) = delete;
+
+  void Clear() override;
+  void AddHit(const AnsiString& satznummer, const AnsiString& key1, const AnsiString& key2) override;
+  void SetSortStyle(int column, IndexSortStyle style) override;
+  // Sorts the hit rows only, so the empty row cannot tie with hits whose key is empty.
+  void Sort(int column) override;
+  int RowCount() const override { return rows_; }
+  AnsiString Cell(int column, int row) const override;
+
+ private:
+  void Grow();
+
+  TExtColumnGrid& grid_;
+  int rows_;  // the hits and the empty row
+};

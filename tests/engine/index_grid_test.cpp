@@ -1,0 +1,111 @@
+// The result index in a real column grid: the same order as the in-memory index, the list
+// page filled from it and the list's scroll bar.
+#include <memory>
+
+#include "components/grid/ExtCGrid.h"
+#include "platform/scrollbar.h"
+#include "tests/engine/QueryTest.h"
+
+namespace {
+
+class IndexGridTest : public QueryTest {
+ protected:
+  void TearDown() override {
+    dbase_indexgrid = nullptr;
+    QueryTest::TearDown();
+  }
+
+  // Runs the query into the in-memory index and into the grid; the grid's rows, which must
+  // be the in-memory index's row for row, the empty row last.
+  std::vector<Hits> RunBoth() {
+    Run();
+    dbase_abfrage(grid.get());
+    EXPECT_EQ(grid->GetRowCount(), index.RowCount());
+    std::vector<Hits> rows;
+    for (int r = 0; r < grid->GetRowCount(); ++r) {
+      Hits& row = rows.emplace_back();
+      for (int c = 0; c < MemoryResultIndex::kColumns; ++c) {
+        row.push_back(grid->Cells(c, r));
+        EXPECT_EQ(row.back(), index.Cell(c, r)) << c << "," << r;
+      }
+    }
+    EXPECT_EQ(rows.back(), (Hits{"", "", ""}));
+    return rows;
+  }
+  static Hits RecordsOf(const std::vector<Hits>& rows) {
+    Hits records;
+    for (std::size_t r = 0; r + 1 < rows.size(); ++r) records.push_back(rows[r][0]);
+    return records;
+  }
+
+  std::unique_ptr<TExtColumnGrid> grid = std::make_unique<TExtColumnGrid>(nullptr);
+};
+
+TEST_F(IndexGridTest, SortsAsTheInMemoryIndexWithEmptyValuesAndTheEmptyRowLast) {
+  EXPECT_EQ(RecordsOf(RunBoth()), (Hits{"0", "1", "2", "3", "5"}));  // record order
+  Slot(25, "PREIS");
+  EXPECT_EQ(RecordsOf(RunBoth()), (Hits{"2", "0", "1", "3", "5"}));
+  Slot(25, "BESTELLEN");
+  Slot(26, "PREIS");
+  std::vector<Hits> rows = RunBoth();
+  EXPECT_EQ(RecordsOf(rows), (Hits{"2", "0", "5", "1", "3"}));
+  EXPECT_EQ(rows[2], (Hits{"5", "ja", ""}));
+  Slot(25, "DATUM");
+  Slot(26, "");
+  ASSERT_EQ(dbase_kriterienpruefen(), 1);
+  dbase_abfrage(grid.get());  // records 1 and 2 name no day: they tie, in either order
+  EXPECT_EQ(grid->Cells(0, 0) + grid->Cells(0, 1), grid->Cells(0, 0) == "1" ? "12" : "21");
+  EXPECT_EQ(grid->Cells(0, 2) + grid->Cells(0, 3) + grid->Cells(0, 4), "503");
+  Slot(25, "BEZEICHNUN");
+  EXPECT_EQ(RecordsOf(RunBoth()), (Hits{"2", "3", "0", "5", "1"}));
+}
+
+TEST_F(IndexGridTest, ARunTakesTheGridsFormAndLeavesNothingOfTheLastRun) {
+  grid->SetColCount(6);
+  grid->SetRowCount(40);
+  grid->SetCells(1, 1, "alt");
+  grid->SetCells(0, 5, "alt");  // kept by the grid past its rows: must not become the empty row
+  grid->SetRowCount(3);
+  RunBoth();
+  EXPECT_EQ(grid->GetColCount(), 3);
+  EXPECT_EQ(grid->GetFixedRows(), 0);
+  Criterion(1, "BEZEICHNUN", "=", "Nichts");
+  EXPECT_EQ(RunBoth().size(), 1u);
+  EXPECT_EQ(dbase_abfrageergebnis, 255);
+}
+
+TEST_F(IndexGridTest, ThePageFillsFromTheIndexGridAndTheScrollBarFollowsIt) {
+  EXPECT_EQ(dbase_indexdsnr(0), 0);  // no grid yet
+  Slot(25, "PREIS");
+  RunBoth();
+  dbase_indexgrid = grid.get();
+  EXPECT_EQ(dbase_indexdsnr(0), 2);
+  EXPECT_EQ(dbase_indexdsnr(4), 5);
+  EXPECT_EQ(dbase_indexdsnr(5), 0);
+
+  TExtColumnGrid list(nullptr);
+  list.SetColCount(3);
+  list.SetRowCount(21);
+  list.GetColumns()->GetItem(1)->Tag = 1;  // price
+  list.GetColumns()->GetItem(2)->Tag = 0;  // designation
+  for (int r = 1; r < 21; ++r) list.SetCells(2, r, "alt");
+  dbase_ersterindex = 1;
+  dbase_ausgabe(&list);
+  EXPECT_EQ(list.Cells(0, 1), "1");
+  EXPECT_EQ(list.Cells(1, 1), "10,00");
+  EXPECT_EQ(list.Cells(2, 1), "Rainer");
+  EXPECT_EQ(dbase_spaltenwert(2, &list), "Zange");  // the last record read, position 4
+  for (int r = 5; r < 21; ++r) {
+    EXPECT_EQ(list.Cells(0, r), "-1") << r;
+    EXPECT_EQ(list.Cells(2, r), "") << r;
+  }
+
+  TScrollBar bar(nullptr);
+  dbase_scrollbar(&bar, &list);
+  EXPECT_EQ(bar.GetMin(), 0);
+  EXPECT_EQ(bar.GetMax(), 4);
+  EXPECT_EQ(bar.GetLargeChange(), 19);
+  EXPECT_EQ(bar.GetPosition(), 1);
+}
+
+}  // namespace
