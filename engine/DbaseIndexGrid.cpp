@@ -17,6 +17,8 @@ long dbase_indexdsnr(long p) {
 }
 
 AnsiString dbase_spaltenwert(int c, TExtColumnGrid* l) {
+  // A column the list does not have has no value, rather than an exception in a paint loop.
+  if (l == nullptr || c < 0 || c >= l->GetColumns()->Count()) return {};
   return DbaseColumnValue(l->GetColumns()->GetItem(c)->Tag);
 }
 

@@ -95,6 +95,8 @@ TEST_F(IndexGridTest, ThePageFillsFromTheIndexGridAndTheScrollBarFollowsIt) {
   EXPECT_EQ(list.Cells(1, 1), "10,00");
   EXPECT_EQ(list.Cells(2, 1), "Rainer");
   EXPECT_EQ(dbase_spaltenwert(2, &list), "Zange");  // the last record read, position 4
+  EXPECT_EQ(dbase_spaltenwert(99, &list), "");  // a column the list does not have
+  EXPECT_EQ(dbase_spaltenwert(-1, &list), "");
   for (int r = 5; r < 21; ++r) {
     EXPECT_EQ(list.Cells(0, r), "-1") << r;
     EXPECT_EQ(list.Cells(2, r), "") << r;
