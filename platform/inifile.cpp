@@ -33,7 +33,7 @@ void Fill(TStrings* strings, const std::vector<AnsiString>& names) {
 }  // namespace
 
 AnsiString ConfigFolder() {
-  // The base directory specification ignores a relative setting.
+  // The XDG rules ignore a relative setting.
   const char* config = std::getenv("XDG_CONFIG_HOME");
   AnsiString base = config && config[0] == '/' ? AnsiString(config) : HomeFolder() + "/.config";
   return base + "/kalvento";
