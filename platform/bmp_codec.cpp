@@ -110,7 +110,8 @@ std::vector<uint32_t> ReadPalette(const Reader& r, const Layout& l) {
   return palette;
 }
 
-int RowBytes(int width, int bits) { return ((width * bits + 31) / 32) * 4; }
+// In 64 bits: a wide 32-bit row would overflow an int and pass the size check as zero bytes.
+size_t RowBytes(int64_t width, int bits) { return static_cast<size_t>((width * bits + 31) / 32 * 4); }
 
 uint32_t PixelAt(const uint8_t* row, int x, const Layout& l, const std::vector<uint32_t>& palette) {
   switch (l.bits) {
@@ -217,7 +218,7 @@ std::optional<BmpImage> ReadBmp(const std::vector<uint8_t>& data) {
   image.yPelsPerMeter = l.yPels;
   image.palette = ReadPalette(r, l);
   size_t offset = r.U32(10);
-  size_t rowBytes = static_cast<size_t>(RowBytes(l.width, l.bits));
+  size_t rowBytes = RowBytes(l.width, l.bits);
   r.Need(offset, rowBytes * static_cast<size_t>(height));
   image.pixels.resize(static_cast<size_t>(l.width * height));
   for (int y = 0; y < image.height; ++y) {
@@ -257,8 +258,8 @@ std::vector<uint8_t> WriteBmp(const BmpImage& image) {
   int bits = image.bitsPerPixel;
   std::vector<uint32_t> palette;
   if (bits <= 8) palette = image.palette.empty() ? DefaultPalette(image) : image.palette;
-  int rowBytes = RowBytes(image.width, bits);
-  uint32_t pixelBytes = static_cast<uint32_t>(rowBytes * image.height);
+  size_t rowBytes = RowBytes(image.width, bits);
+  uint32_t pixelBytes = static_cast<uint32_t>(rowBytes * static_cast<size_t>(image.height));
   uint32_t offset = kFileHeader + kInfoHeader + static_cast<uint32_t>(palette.size()) * 4;
   std::vector<uint8_t> out;
   out.reserve(offset + pixelBytes);

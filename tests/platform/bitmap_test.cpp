@@ -89,6 +89,11 @@ TEST(BitmapTest, DamagedBmpDataIsRefused) {
   std::vector<uint8_t> huge = good;
   huge[18] = huge[19] = huge[20] = 0x7F;  // a width of two billion
   refused(huge);
+  std::vector<uint8_t> wideRow = good;  // one row of 2^27 pixels of 32 bits: 2^32 bits
+  const uint8_t wide[] = {0, 0, 0, 0x08, 1, 0, 0, 0};
+  std::memcpy(wideRow.data() + 18, wide, sizeof wide);
+  wideRow[28] = 32;
+  refused(wideRow);
   std::vector<uint8_t> badDepth = good;
   badDepth[28] = 7;
   refused(badDepth);
