@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "platform/files.h"
 #include "platform/qt_text.h"
 
 namespace {
@@ -38,8 +39,8 @@ HINSTANCE ShellExecuteA(HWND, const char* operation, const char* file, const cha
   if (!verb.empty() && !SameText(verb, "open") && !SameText(verb, "explore")) return SE_ERR_NOASSOC;
   AnsiString target = file ? file : "";
   if (!IsAddress(target)) {
-    QString path = ToQString(StringReplaceAll(target, "\\", "/"));
-    QString base = directory && *directory ? ToQString(StringReplaceAll(directory, "\\", "/"))
+    QString path = ToQString(NativePath(target));
+    QString base = directory && *directory ? ToQString(NativePath(directory))
                                            : QDir::currentPath();
     QFileInfo info(QDir(base), path);
     if (!info.exists()) return SE_ERR_FNF;

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/files.h"
+
 int64_t TStream::GetSize() {
   int64_t position = Seek(0, soFromCurrent);
   int64_t size = Seek(0, soFromEnd);
@@ -69,8 +71,7 @@ void TMemoryStream::SaveToFile(const AnsiString& fileName) {
 
 TFileStream::TFileStream(const AnsiString& fileName, unsigned mode) {
   const char* how = mode == fmCreate ? "wb" : (mode & 3) == fmOpenRead ? "rb" : "r+b";
-  std::string path = AnsiToUtf8(fileName);
-  std::replace(path.begin(), path.end(), '\\', '/');
+  std::string path = AnsiToUtf8(NativePath(fileName));
   file_ = std::fopen(path.c_str(), how);
   if (!file_)
     throw EStreamError(std::string(mode == fmCreate ? "Cannot create file " : "Cannot open file ") +
