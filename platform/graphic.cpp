@@ -14,6 +14,7 @@ void TGraphic::LoadFromFile(const AnsiString& fileName) {
 void TGraphic::SaveToFile(const AnsiString& fileName) {
   TFileStream stream(fileName, fmCreate);
   SaveToStream(stream);
+  stream.Flush();
 }
 
 void TGraphic::Changed() {

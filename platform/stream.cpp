@@ -67,6 +67,7 @@ void TMemoryStream::LoadFromFile(const AnsiString& fileName) {
 void TMemoryStream::SaveToFile(const AnsiString& fileName) {
   TFileStream file(fileName, fmCreate);
   file.WriteBuffer(data_.data(), static_cast<int64_t>(data_.size()));
+  file.Flush();
 }
 
 TFileStream::TFileStream(const AnsiString& fileName, unsigned mode) {
@@ -92,4 +93,8 @@ int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
   int whence = origin == soFromBeginning ? SEEK_SET : origin == soFromCurrent ? SEEK_CUR : SEEK_END;
   if (std::fseek(file_, static_cast<long>(offset), whence) != 0) return -1;
   return std::ftell(file_);
+}
+
+void TFileStream::Flush() {
+  if (std::fflush(file_) != 0) throw EStreamError("Stream write error");
 }

@@ -62,6 +62,8 @@ class TFileStream : public TStream {
   int64_t Read(void* buffer, int64_t count) override;
   int64_t Write(const void* buffer, int64_t count) override;
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+  // Writes out what is still buffered; a full disk often shows only here. Raises EStreamError.
+  void Flush();
 
  private:
   std::FILE* file_;

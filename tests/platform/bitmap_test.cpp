@@ -127,6 +127,13 @@ TEST(BitmapTest, FileSaveAndLoadThroughAFolderWithBackslashes) {
   EXPECT_THROW(loaded.LoadFromFile((folder / "missing.bmp")), EStreamError);
 }
 
+TEST(BitmapTest, SavingToAFullDiskIsAnError) {
+  EXPECT_THROW(Sample()->SaveToFile("/dev/full"), EStreamError);
+  TMemoryStream stream;
+  stream.WriteBuffer("abc", 3);
+  EXPECT_THROW(stream.SaveToFile("/dev/full"), EStreamError);
+}
+
 TEST(BitmapTest, TransparentDrawingLeavesTheTransparentColourOut) {
   auto sprite = WhiteBitmap(10, 10);
   sprite->Canvas->Brush->SetColor(clLime);
