@@ -72,8 +72,8 @@ void TMemoryStream::SaveToFile(const AnsiString& fileName) {
 
 TFileStream::TFileStream(const AnsiString& fileName, unsigned mode) {
   const char* how = mode == fmCreate ? "wb" : (mode & 3) == fmOpenRead ? "rb" : "r+b";
-  std::string path = AnsiToUtf8(NativePath(fileName));
-  file_ = std::fopen(path.c_str(), how);
+  // File names keep their bytes, as everywhere in the layer.
+  file_ = std::fopen(NativePath(fileName).c_str(), how);
   if (!file_)
     throw EStreamError(std::string(mode == fmCreate ? "Cannot create file " : "Cannot open file ") +
                        "\"" + fileName + "\"");
