@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "components/grid/GridUtil.h"
 #include "platform/grid_error.h"
 
 TBaseGrid::TBaseGrid(TComponent* AOwner) : TStringGrid(AOwner), dataRowCount_(GetRowCount()) {
@@ -130,10 +131,9 @@ void TBaseGrid::ClearPropRow(int ARow) { ClearPropRect(0, ARow, GetColCount() - 
 
 void TBaseGrid::ClearPropRect(int ACol1, int ARow1, int ACol2, int ARow2) {
   // No object lies beyond the reach: the loops stay finite for any corners.
-  ACol2 = std::min(ACol2, reachCols_ - 1);
-  ARow2 = std::min(ARow2, reachRows_ - 1);
-  for (int r = std::max(ARow1, 0); r <= ARow2; ++r)
-    for (int c = std::max(ACol1, 0); c <= ACol2; ++c) ClearPropCell(c, r);
+  const TGridRect cells = ClipGridRect({ACol1, ARow1, ACol2, ARow2}, reachCols_, reachRows_);
+  for (int r = cells.Top; r <= cells.Bottom; ++r)
+    for (int c = cells.Left; c <= cells.Right; ++c) ClearPropCell(c, r);
 }
 
 void TBaseGrid::ClearProps() { ClearPropRect(0, 0, reachCols_ - 1, reachRows_ - 1); }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "components/grid/ExtCGrid.h"
+#include "components/grid/UpdateScope.h"
 #include "platform/inifile.h"
 
 namespace {
@@ -44,14 +45,13 @@ void TExtColumnGrid::ArrangeColumns(const std::vector<int>& Ranks) {
   std::vector<int> current = PositionRanks();
   // Only shown columns can move.
   if (current.size() != Ranks.size() || static_cast<int>(Ranks.size()) != GetColCount()) return;
-  BeginUpdate();
+  TUpdateScope lock(*this);
   for (size_t slot = 0; slot < Ranks.size(); ++slot) {
     const auto from = std::find(current.begin() + slot, current.end(), Ranks[slot]);
     if (from == current.begin() + slot) continue;
     MoveColumn(static_cast<int>(from - current.begin()), static_cast<int>(slot));
     std::rotate(current.begin() + slot, from, from + 1);
   }
-  EndUpdate();
 }
 
 void TExtColumnGrid::ResetOrganization() {

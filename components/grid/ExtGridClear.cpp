@@ -4,16 +4,17 @@
 #include <cstdint>
 
 #include "components/grid/ExtGrid.h"
+#include "components/grid/GridUtil.h"
 
 int TExtStringGrid::LastOf(int First, int Count, int Limit) {
   return static_cast<int>(std::min<int64_t>(int64_t{First} + Count - 1, Limit));
 }
 
 void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
-  const int lastCol = std::min(ACol2, GetColCount() + NumHiddenColumns() - 1);
-  const int lastRow = std::min(ARow2, GetRowCount() - 1);
-  for (int r = std::max(ARow1, 0); r <= lastRow; ++r) {
-    for (int c = std::max(ACol1, 0); c <= lastCol; ++c) {
+  const TGridRect cells = ClipGridRect({ACol1, ARow1, ACol2, ARow2},
+                                       GetColCount() + NumHiddenColumns(), GetRowCount());
+  for (int r = cells.Top; r <= cells.Bottom; ++r) {
+    for (int c = cells.Left; c <= cells.Right; ++c) {
       ClearPropCell(c, r);
       if (!Cells(c, r).empty()) SetCells(c, r, "");
     }

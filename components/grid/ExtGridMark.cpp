@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "components/grid/ExtGrid.h"
+#include "components/grid/GridUtil.h"
 #include "components/grid/HTMLHilight.h"
+#include "components/grid/UpdateScope.h"
 
 namespace {
 const AnsiString kHilight = "hi";
@@ -31,20 +33,18 @@ TGridRect TExtStringGrid::CellRange(bool DoFixed) const {
 
 void TExtStringGrid::ChangeCellTexts(const TGridRect& R,
                                      const std::function<AnsiString(const AnsiString&)>& Change) {
-  const int left = std::max(R.Left, 0), top = std::max(R.Top, 0);
-  const int right = std::min(R.Right, GetColCount() - 1);
-  const int bottom = std::min(R.Bottom, GetRowCount() - 1);
-  BeginUpdate();
-  for (int r = top; r <= bottom; ++r)
-    for (int c = left; c <= right; ++c) {
+  const TGridRect cells = ClipGridRect(R, GetColCount(), GetRowCount());
+  TUpdateScope lock(*this);
+  for (int r = cells.Top; r <= cells.Bottom; ++r)
+    for (int c = cells.Left; c <= cells.Right; ++c) {
       // A merged block changes once, at its first cell in the range.
       const TPoint base = BaseCell(c, r);
-      if (TPoint(std::max(base.x, left), std::max(base.y, top)) != TPoint(c, r)) continue;
+      if (TPoint(std::max(base.x, cells.Left), std::max(base.y, cells.Top)) != TPoint(c, r))
+        continue;
       const AnsiString text = GetCellEx(c, r);
       const AnsiString changed = Change(text);
       if (changed != text) SetCellEx(c, r, changed);
     }
-  EndUpdate();
 }
 
 void TExtStringGrid::MarkCells(const AnsiString& Text, const AnsiString& Tag, bool DoCase,

@@ -4,6 +4,7 @@
 
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtGridError.h"
+#include "components/grid/GridUtil.h"
 
 namespace {
 const char* const kInvalidRow = "Invalid Row accessed";
@@ -69,9 +70,6 @@ void TExtStringGrid::SelectRange(int FromCol, int ToCol, int FromRow, int ToRow)
 // The current cell is the selection's corner: a selection outside the grid is cut to it,
 // and one with nothing left inside changes nothing.
 void TExtStringGrid::SelectInGrid(TGridRect R) {
-  R.Left = std::max(R.Left, 0);
-  R.Top = std::max(R.Top, 0);
-  R.Right = std::min(R.Right, GetColCount() - 1);
-  R.Bottom = std::min(R.Bottom, GetRowCount() - 1);
+  R = ClipGridRect(R, GetColCount(), GetRowCount());
   if (R.Left <= R.Right && R.Top <= R.Bottom) SetSelection(R);
 }

@@ -19,6 +19,7 @@ void TExtStringGrid::ExchangeRows(int ARow1, int ARow2) {
 }
 
 void TExtStringGrid::ExchangeRowSelect(int ARow1, int ARow2) {
+  if (ARow1 < 0 || ARow2 < 0) return;  // no select state there to take part
   const auto row1 = static_cast<std::size_t>(ARow1);
   const auto row2 = static_cast<std::size_t>(ARow2);
   const uint8_t state1 = row1 < rowSelect_.size() ? rowSelect_[row1] : 0;

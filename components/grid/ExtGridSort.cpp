@@ -297,6 +297,8 @@ void TExtStringGrid::SortByColumn(int ACol) {
 }
 
 bool TExtStringGrid::SortLine(int ACol, int ARow1, int ARow2) {
+  // A row outside the grid has no place to swap with: its cells and select state would be lost.
+  if (!TwoLines(ARow1, ARow2, GetRowCount())) return false;
   SortPass pass(*this, ACol, false, false);
   for (int col = ACol; col < GetColCount() + NumHiddenColumns(); ++col) {
     const int result = Compare(col, ARow1, ARow2);

@@ -94,6 +94,9 @@ int CheckLimits(int Value, int Min, int Max);  // Min = Max means no limits
 int Max(int A, int B);
 int Min(int A, int B);
 bool IsInGridRect(const TGridRect& Rect, int X, int Y);
+// The part of R inside ColCount x RowCount cells; empty (Left > Right or Top > Bottom) when
+// they do not meet.
+TGridRect ClipGridRect(const TGridRect& R, int ColCount, int RowCount);
 AnsiString RectString(const TGridRect& R);  // "[Left:Top][Right:Bottom]"
 
 // Drawing (GridUtilDraw.cpp). DrawBitmapTransp draws the bitmap at Rect's top left in its

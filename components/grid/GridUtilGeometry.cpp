@@ -16,6 +16,10 @@ bool IsInGridRect(const TGridRect& Rect, int X, int Y) {
   return Rect.Left <= X && X <= Rect.Right && Rect.Top <= Y && Y <= Rect.Bottom;
 }
 
+TGridRect ClipGridRect(const TGridRect& R, int ColCount, int RowCount) {
+  return {Max(R.Left, 0), Max(R.Top, 0), Min(R.Right, ColCount - 1), Min(R.Bottom, RowCount - 1)};
+}
+
 AnsiString RectString(const TGridRect& R) {
   AnsiString text(1, '[');
   text += IntToStr(R.Left) + ":" + IntToStr(R.Top);

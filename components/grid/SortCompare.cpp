@@ -24,12 +24,6 @@ int Order(T a, T b) {
 
 int CompareBytes(const AnsiString& a, const AnsiString& b) { return Sign(a.compare(b)); }
 
-AnsiString AsciiUpper(AnsiString text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  return text;
-}
-
 // Plain decimals of up to 15 digits are exact in a double, and so is their quotient by a
 // power of ten up to 1e22: one division gives the correctly rounded value. The point is "."
 // or `decimal`, once; anything else is left to the general conversion.
@@ -224,7 +218,7 @@ TSortKey MakeSortKey(const TSortFormat& Format, const AnsiString& Text, TSortTex
   } else if (IsDateStyle(style)) {
     key.Value = DateOf(style, Text);
   } else if (style == ssAlphaNoCase) {
-    SetText(key, AsciiUpper(Text), false, Texts);
+    SetText(key, UpperCase(Text), false, Texts);
   } else if (style == ssHTML) {
     SetText(key, HTMLStrip(Text), false, Texts);
   } else if (IsTextSortStyle(style)) {

@@ -309,6 +309,19 @@ TEST_F(GridSort, SortLineSwapsTwoRowsOutOfOrder) {
   EXPECT_EQ(ColumnText(grid, 1), "h|1|2");
 }
 
+TEST_F(GridSort, SortLineLeavesRowsOutsideTheGridAlone) {
+  Rows({{"h", "h"}, {"b", "2"}, {"a", "1"}});
+  grid.SortSettings.AutoFormat = false;
+  grid.MouseActions.DisjunctRowSelect = true;
+  grid.SetRowSelect(2, true);
+  EXPECT_FALSE(grid.SortLine(0, 2, -1));
+  EXPECT_FALSE(grid.SortLine(0, 1, 3));
+  EXPECT_EQ(ColumnText(grid, 1), "h|2|1");
+  EXPECT_TRUE(grid.GetRowSelect(2));
+  grid.SortSwapRows(2, -1);  // the hook itself keeps the select states in bounds
+  EXPECT_TRUE(grid.GetRowSelect(2));
+}
+
 TEST_F(GridSort, TheCrossReferenceTellsWhereRowsWent) {
   Rows({{"h"}, {"c"}, {"a"}, {"b"}});
   grid.SortSettings.AutoFormat = false;
