@@ -1,0 +1,71 @@
+// The engine's side files on damaged input: the typed values, saved queries and lock files
+// read to what the file holds, never past their buffers.
+#include <cstdio>
+#include <fstream>
+#include <functional>
+
+#include "../damaged_input.h"
+#include "engine/DbaseLockFile.h"
+#include "engine/DbaseText.h"
+#include "engine/DbaseValues.h"
+#include "tests/engine/EngineTest.h"
+
+namespace {
+
+using DamagedInput = EngineTest;
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string Saved(const std::string& path, const std::function<void(FILE*)>& write) {
+  FILE* file = std::fopen(path.c_str(), "wb");
+  write(file);
+  std::fclose(file);
+  return ReadBytes(path);
+}
+
+TEST_F(DamagedInput, TypedValuesAndLinesStayInTheirBuffers) {
+  const std::string path = dir / "werte";
+  const std::string sample = Saved(path, [](FILE* file) {
+    dbase_ansischreiben("Bediener", file);
+    dbase_intschreiben(-7, file);
+    std::snprintf(dbase_text, kDbaseTextSize, "%s", std::string(kDbaseLineLength - 1, 'z').c_str());
+    dbase_zeileschreiben(file);
+    dbase_ansischreiben(std::string(300, 'x'), file);
+    dbase_intschreiben(123456, file);
+  });
+  ForEachDamaged(sample, [&](const std::string& bytes) {
+    WriteFile(path, bytes);
+    FILE* file = std::fopen(path.c_str(), "rb");
+    EXPECT_LE(dbase_ansilesen(file).size(), bytes.size());
+    dbase_intlesen(file);
+    dbase_zeilelesen(file);
+    EXPECT_LE(strnlen(dbase_text, kDbaseTextSize), static_cast<size_t>(kDbaseLineLength));
+    EXPECT_LE(dbase_ansilesen(file).size(), bytes.size());
+    dbase_intlesen(file);
+    std::fclose(file);
+  });
+}
+
+TEST_F(DamagedInput, SavedQueriesAndLocksLoadWhatTheFileHolds) {
+  const std::string query = dir / "abfrage.dba";
+  dbase_reiter = 3;
+  ASSERT_EQ(dbase_abfragespeichern(query), 0);
+  ForEachDamaged(ReadBytes(query), [&](const std::string& bytes) {
+    WriteFile(query, bytes);
+    EXPECT_NE(dbase_abfrageladen(query), -2);
+    EXPECT_LE(dbase_reiter, 20);
+  });
+
+  const std::string lock = dir / "sperre";
+  ASSERT_EQ(DbaseCreateLock(lock, {"Bediener", "01.02.2024"}), DbaseLockCreate::Created);
+  ForEachDamaged(ReadBytes(lock), [&](const std::string& bytes) {
+    WriteFile(lock, bytes);
+    DbaseLockHolder holder;
+    EXPECT_TRUE(DbaseReadLock(lock, holder));
+    EXPECT_LE(holder.bediener.size() + holder.datum.size(), bytes.size());
+  });
+}
+
+}  // namespace

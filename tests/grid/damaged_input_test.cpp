@@ -1,0 +1,55 @@
+// The grid's readers of outside data on damaged input: RTF and the column settings stream.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "../damaged_input.h"
+#include "column_settings.h"
+#include "components/grid/ExtCGrid.h"
+#include "components/grid/ExtGridError.h"
+#include "components/grid/RichText.h"
+
+namespace {
+
+TEST(DamagedInput, RtfIsReadToItsEndWhateverItHolds) {
+  const std::string sample =
+      "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}{\\colortbl ;\\red255\\green0\\blue0;}"
+      "\\uc1\\pard\\b Fett\\b0  \\cf1\\fs28 rot\\'e4\\u8364?\\par{\\*\\foo x}\\bin3 abc"
+      "\\i kursiv\\i0\\tab\\emdash\\~\\_\\\\\\{\\}\\line Ende}";
+  TRichText reference;
+  reference.SetRTF(sample);
+  ASSERT_EQ(reference.GetText(), "Fett rot\xE4\x80\r\nkursiv\t\x97\xA0-\\{}\r\nEnde");
+  auto read = [](const std::string& rtf) {
+    TRichText text;
+    text.SetRTF(rtf);
+    EXPECT_FALSE(text.Paragraphs().empty());
+  };
+  ForEachDamaged(sample, read);
+  // Changes into RTF's own characters reach the control words' and groups' paths.
+  ForEachDamaged(sample, read, 300, "{}\\'*-0123456789abfu ;\r\n");
+}
+
+TEST(DamagedInput, ColumnSettingsAreReadOrRefused) {
+  TExtColumnGrid source(nullptr);
+  source.SetColCount(2);
+  for (int i = 0; i < 2; ++i) FillColumn(*source.GetColumns()->GetItem(i), i);
+  TMemoryStream saved;
+  source.SaveColumnsToStream(&saved);
+
+  TExtColumnGrid target(nullptr);
+  int read = 0;
+  ForEachDamaged(saved.Bytes(), [&](const std::vector<uint8_t>& bytes) {
+    TMemoryStream stream;
+    stream.Write(bytes.data(), static_cast<int64_t>(bytes.size()));
+    stream.SetPosition(0);
+    try {
+      target.LoadColumnsFromStream(&stream);
+      ++read;
+    } catch (const EStreamError&) {
+    } catch (const EExtGridError&) {
+    }
+  });
+  EXPECT_GT(read, 0);  // some changes only alter values
+}
+
+}  // namespace
