@@ -52,7 +52,8 @@ int dbase_abfrageladen(const AnsiString& name) {
   dbase_zeilelesen(datei);
   AnsiString tabelle = dbase_text;
   dbase_reiter = dbase_intlesen(datei);
-  if (dbase_reiter > kHighestTab) dbase_reiter = 0;
+  // The list window picks its tab by this number: one it does not have means the first.
+  if (dbase_reiter < 0 || dbase_reiter > kHighestTab) dbase_reiter = 0;
   std::fclose(datei);
   return tabelle == dbase_dateiname ? 0 : -1;
 }

@@ -80,12 +80,14 @@ TEST_F(SavedQueryTest, AMissingFileChangesNothing) {
   EXPECT_FALSE(std::filesystem::exists(dir / "fehlt"));
 }
 
-TEST_F(SavedQueryTest, ATabAboveTwentyLoadsAsNone) {
-  dbase_reiter = 25;
+TEST_F(SavedQueryTest, ATabOutsideTheListsLoadsAsNone) {
   std::string path = dir / "abfrage.dba";
-  ASSERT_EQ(dbase_abfragespeichern(path), 0);
-  EXPECT_EQ(dbase_abfrageladen(path), 0);
-  EXPECT_EQ(dbase_reiter, 0);
+  for (int tab : {25, -3}) {
+    dbase_reiter = tab;
+    ASSERT_EQ(dbase_abfragespeichern(path), 0);
+    EXPECT_EQ(dbase_abfrageladen(path), 0);
+    EXPECT_EQ(dbase_reiter, 0) << tab;
+  }
 }
 
 TEST_F(SavedQueryTest, DamagedFilesStayInsideTheirFields) {
