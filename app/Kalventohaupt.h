@@ -2,9 +2,9 @@
 // disclaimer on prices, and the button that opens the parts list.
 #pragma once
 
-#include "platform/button.h"
-#include "platform/forms.h"
-#include "platform/label.h"
+#include "platform/stdctrls/button.h"
+#include "platform/controls/forms.h"
+#include "platform/stdctrls/label.h"
 
 class TfrmKalventoHaupt : public TForm {
  public:

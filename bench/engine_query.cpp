@@ -11,7 +11,7 @@
 #include "engine/DbaseQuerySlots.h"
 #include "engine/dbase.h"
 #include "offscreen_app.h"
-#include "platform/application.h"
+#include "platform/controls/application.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // event loop it saves.
 #include <benchmark/benchmark.h>
 
-#include "platform/application.h"
+#include "platform/controls/application.h"
 #include "offscreen_app.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The query engine keeps its result index in a string grid: one row per hit, three short texts
 // a row. What filling a million such rows costs in time and memory, reading them back, and
 // painting one screen of such a grid, which must not depend on the number of rows.
-#include "platform/string_grid.h"
+#include "platform/grids/string_grid.h"
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>

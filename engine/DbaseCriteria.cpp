@@ -4,7 +4,7 @@
 
 #include "engine/DbaseQuerySlots.h"
 #include "engine/dbase.h"
-#include "platform/dialogs.h"
+#include "platform/controls/dialogs.h"
 
 namespace {
 

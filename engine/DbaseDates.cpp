@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "engine/DbaseText.h"
-#include "platform/datetime.h"
+#include "platform/core/datetime.h"
 
 void dbase_datumheute() {
   unsigned short year = 0, month = 0, day = 0;

@@ -5,7 +5,7 @@
 
 #include "engine/DbaseTable.h"
 #include "engine/DbaseText.h"
-#include "platform/dialogs.h"
+#include "platform/controls/dialogs.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "platform/files.h"
+#include "platform/core/files.h"
 
 int DbaseOpenHandle(const AnsiString& name, int& error) {
   int handle = ::open(NativePath(name).c_str(), O_RDWR | O_CLOEXEC);

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 // The low-level handle: -1 with `error` set to errno when the file cannot be opened.
 int DbaseOpenHandle(const AnsiString& name, int& error);

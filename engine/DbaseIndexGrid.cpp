@@ -1,7 +1,7 @@
 // The query window's index grid and the list grid: the engine's index logic over real grids.
 #include "engine/ResultIndexGrid.h"
 #include "engine/dbase.h"
-#include "platform/scrollbar.h"
+#include "platform/stdctrls/scrollbar.h"
 
 TExtColumnGrid* dbase_indexgrid = nullptr;
 

@@ -4,8 +4,8 @@
 #include "engine/DbaseLookup.h"
 #include "engine/DbaseValues.h"
 #include "engine/dbase.h"
-#include "platform/application.h"
-#include "platform/files.h"
+#include "platform/controls/application.h"
+#include "platform/core/files.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 struct DbaseLockHolder {
   AnsiString bediener;

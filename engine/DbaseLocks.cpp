@@ -5,9 +5,9 @@
 
 #include "engine/DbaseLockFile.h"
 #include "engine/DbaseText.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
-#include "platform/username.h"
+#include "platform/controls/dialogs.h"
+#include "platform/core/files.h"
+#include "platform/core/username.h"
 
 AnsiString dbase_bediener;
 uint8_t dbase_gesperrt = 0;

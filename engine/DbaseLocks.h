@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 extern AnsiString dbase_bediener;  // the operator: the name of the user running the program
 extern uint8_t dbase_gesperrt;     // 1: the last dbase_sperren met another operator's lock

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "engine/DbaseTable.h"
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 inline FILE*& dbase2_datei = dbase_tabelle2.datei;
 inline int& dbase2_handle = dbase_tabelle2.handle;

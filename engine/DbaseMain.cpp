@@ -3,8 +3,8 @@
 #include <thread>
 
 #include "engine/dbase.h"
-#include "platform/application.h"
-#include "platform/dialogs.h"
+#include "platform/controls/application.h"
+#include "platform/controls/dialogs.h"
 
 int dbase_open(const AnsiString& name) {
   if (name.empty()) ShowMessage("Fehler: dbase_open: Dateiname fehlt");

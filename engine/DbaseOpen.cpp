@@ -5,7 +5,7 @@
 
 #include "engine/DbaseFile.h"
 #include "engine/DbaseTable.h"
-#include "platform/dialogs.h"
+#include "platform/controls/dialogs.h"
 
 namespace {
 

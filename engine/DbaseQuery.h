@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/ResultIndex.h"
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 class TExtColumnGrid;
 class TScrollBar;

@@ -6,7 +6,7 @@
 
 #include "engine/DbaseQuerySlots.h"
 #include "engine/dbase.h"
-#include "platform/application.h"
+#include "platform/controls/application.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "engine/DbaseQuerySlots.h"
 #include "engine/dbase.h"
-#include "platform/files.h"
+#include "platform/core/files.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 // A window start that no record number reaches: the read window holds nothing.
 inline constexpr uint32_t kDbaseWindowEmpty = 99999999;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 // Room for the longest field (255 bytes) and its NUL; texts copied in from an AnsiString are
 // still cut to kDbaseTextCut characters.

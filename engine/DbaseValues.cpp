@@ -8,7 +8,7 @@
 
 #include "engine/DbaseFile.h"
 #include "engine/DbaseText.h"
-#include "platform/dialogs.h"
+#include "platform/controls/dialogs.h"
 
 namespace {
 

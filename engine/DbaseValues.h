@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 // One line into dbase_text, at most kDbaseLineLength characters of it: 0 when a CR ended it
 // (its LF is dropped) or the limit was reached, -1 when the file ended first. The rest of

@@ -7,7 +7,7 @@
 #include <array>
 #include <vector>
 
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 // How a column's texts compare when the index is sorted by it.
 enum class IndexSortStyle { Numeric, Date, Alphabetic, Automatic };

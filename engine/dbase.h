@@ -18,7 +18,7 @@
 #include "engine/DbaseTable.h"
 #include "engine/DbaseText.h"
 #include "engine/DbaseValues.h"
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 inline FILE*& dbase_datei = dbase_tabelle.datei;
 inline int& dbase_handle = dbase_tabelle.handle;

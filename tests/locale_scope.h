@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 struct LocaleSettings {
   const char* name;

@@ -2,7 +2,7 @@
 // the main form, termination and the owned forms start clean and end with the test.
 #pragma once
 
-#include "platform/application.h"
+#include "platform/controls/application.h"
 
 class ScopedApplication {
  public:

@@ -10,8 +10,8 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "platform/forms.h"
-#include "platform/grid_types.h"
+#include "platform/controls/forms.h"
+#include "platform/grids/grid_types.h"
 
 template <typename Grid>
 class ShownGrid : public testing::Test {

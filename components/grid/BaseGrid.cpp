@@ -5,7 +5,7 @@
 #include <climits>
 
 #include "components/grid/GridUtil.h"
-#include "platform/grid_error.h"
+#include "platform/grids/grid_error.h"
 
 TBaseGrid::TBaseGrid(TComponent* AOwner) : TStringGrid(AOwner), dataRowCount_(GetRowCount()) {
   TStringGrid::SetDefaultDrawing(false);

@@ -15,7 +15,7 @@
 #include "components/grid/CellProperties.h"
 #include "components/grid/CellPropertyGrid.h"
 #include "components/grid/MergedCells.h"
-#include "platform/string_grid.h"
+#include "platform/grids/string_grid.h"
 
 using TGetDisplTextEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, AnsiString& Value)>;

@@ -2,8 +2,8 @@
 #include <algorithm>
 
 #include "components/grid/BaseGrid.h"
-#include "platform/gdi.h"
-#include "platform/mapping.h"
+#include "platform/winapi/gdi.h"
+#include "platform/graphics/mapping.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // TBaseGrid: the current cell and merged blocks. Keys and the wheel leave the current cell on
 // its block's base cell; the arrow keys step out of a block as a whole.
 #include "components/grid/BaseGrid.h"
-#include "platform/keys.h"
+#include "platform/controls/keys.h"
 
 namespace {
 

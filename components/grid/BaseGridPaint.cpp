@@ -2,8 +2,8 @@
 // of a merged block that is painted in a pass draws the whole block, with the grid lines the
 // grid draws itself inside each block's rectangle.
 #include "components/grid/BaseGrid.h"
-#include "platform/drawtext.h"
-#include "platform/gdi.h"
+#include "platform/winapi/drawtext.h"
+#include "platform/winapi/gdi.h"
 
 void TBaseGrid::Paint() {
   TStringGrid::Paint();

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "platform/stream.h"
-#include "platform/text.h"
+#include "platform/core/stream.h"
+#include "platform/core/text.h"
 
 class BinaryWriter {
  public:

@@ -12,12 +12,12 @@
 #include <cstdint>
 
 #include "components/grid/BaseGridTypes.h"
-#include "platform/brush.h"
-#include "platform/control.h"
-#include "platform/font.h"
-#include "platform/geometry.h"
-#include "platform/object.h"
-#include "platform/text.h"
+#include "platform/graphics/brush.h"
+#include "platform/controls/control.h"
+#include "platform/graphics/font.h"
+#include "platform/graphics/geometry.h"
+#include "platform/core/object.h"
+#include "platform/core/text.h"
 
 class TCellGraphic;
 class TCellPropertyGrid;

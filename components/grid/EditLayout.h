@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "platform/canvas.h"
+#include "platform/graphics/canvas.h"
 
 class EditLayout {
  public:

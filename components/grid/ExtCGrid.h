@@ -16,11 +16,11 @@
 #include <vector>
 
 #include "components/grid/ExtGrid.h"
-#include "platform/font.h"
-#include "platform/menus.h"
-#include "platform/pen.h"
-#include "platform/stream.h"
-#include "platform/strings.h"
+#include "platform/graphics/font.h"
+#include "platform/controls/menus.h"
+#include "platform/graphics/pen.h"
+#include "platform/core/stream.h"
+#include "platform/core/strings.h"
 
 class TExtColumnGrid;
 class TGridColumnCollection;

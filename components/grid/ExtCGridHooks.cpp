@@ -2,7 +2,7 @@
 // rule and then the inherited hook, so cell properties and the grid's events still have the
 // last word; only the check texts of a column win over the events.
 #include "components/grid/ExtCGrid.h"
-#include "platform/brush.h"
+#include "platform/graphics/brush.h"
 
 bool TExtColumnGrid::IsNormalCell(int ACol, int ARow) const {
   return ACol >= GetFixedCols() && ARow >= GetFixedRows();

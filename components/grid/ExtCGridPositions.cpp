@@ -9,7 +9,7 @@
 
 #include "components/grid/ExtCGrid.h"
 #include "components/grid/UpdateScope.h"
-#include "platform/inifile.h"
+#include "platform/core/inifile.h"
 
 namespace {
 AnsiString PositionKey(int Slot) { return "CP" + std::to_string(Slot); }

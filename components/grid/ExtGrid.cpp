@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "components/grid/GridUtil.h"
-#include "platform/system_metrics.h"
+#include "platform/winapi/system_metrics.h"
 
 namespace {
 constexpr int kTimerId = 111;

@@ -5,7 +5,7 @@
 
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridUtil.h"
-#include "platform/drawtext.h"
+#include "platform/winapi/drawtext.h"
 
 // The room the cell's text takes with its margins: its widest line and all its lines, or,
 // word-wrapped, its height in the column's width.

@@ -1,7 +1,7 @@
 // The grid's own exception. Each message is declared beside the code that raises it.
 #pragma once
 
-#include "platform/exception.h"
+#include "platform/core/exception.h"
 
 class EExtGridError : public Exception {
  public:

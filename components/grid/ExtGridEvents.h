@@ -7,10 +7,10 @@
 
 #include "components/grid/BaseGridTypes.h"
 #include "components/grid/ExtGridTypes.h"
-#include "platform/control.h"
-#include "platform/datetime.h"
-#include "platform/geometry.h"
-#include "platform/grid_types.h"
+#include "platform/controls/control.h"
+#include "platform/core/datetime.h"
+#include "platform/graphics/geometry.h"
+#include "platform/grids/grid_types.h"
 
 class TBrush;
 class TCanvas;

@@ -3,7 +3,7 @@
 // on to the handler the grid found, so a form with two grids keeps a sound chain whichever
 // grid is freed first.
 #include "components/grid/ExtGrid.h"
-#include "platform/forms.h"
+#include "platform/controls/forms.h"
 
 class FormResizeLink {
  public:

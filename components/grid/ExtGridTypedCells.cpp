@@ -3,7 +3,7 @@
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtGridError.h"
 #include "components/grid/HTMLStrip.h"
-#include "platform/format.h"
+#include "platform/core/format.h"
 
 namespace {
 const char* const kNoInteger = "Cell does not contain integer value";

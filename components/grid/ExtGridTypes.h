@@ -3,7 +3,7 @@
 // how an editor shows and which borders a cell draws.
 #pragma once
 
-#include "platform/set.h"
+#include "platform/core/set.h"
 
 enum TSortStyle {
   ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase, ssShortDateEU,

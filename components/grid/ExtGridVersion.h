@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 constexpr uint32_t kExtGridVersionNr = 0x02020006;  // 2.2.0.6
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 struct THTMLSettings {
   bool SaveColor = true;

@@ -2,8 +2,8 @@
 // notifier is told the rectangle (in cells, both corners included) that changed.
 #pragma once
 
-#include "platform/geometry.h"
-#include "platform/object.h"
+#include "platform/graphics/geometry.h"
+#include "platform/core/object.h"
 
 class TGridChangeNotifier : public TObject {
  public:

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "components/grid/GridCollection.h"
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 struct TFilterData {
   int16_t Column = 0;

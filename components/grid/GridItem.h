@@ -2,7 +2,7 @@
 // its cells' texts with their Objects pointers, which travel with it.
 #pragma once
 
-#include "platform/strings.h"
+#include "platform/core/strings.h"
 
 struct TGridItem {
   int Idx = 0;

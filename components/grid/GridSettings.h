@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "platform/bitmap.h"
-#include "platform/notify_event.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/core/notify_event.h"
 
 class TGridSettings : public TObject {
  public:

@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/grid_types.h"
-#include "platform/color.h"
-#include "platform/datetime.h"
-#include "platform/geometry.h"
-#include "platform/text.h"
+#include "platform/grids/grid_types.h"
+#include "platform/graphics/color.h"
+#include "platform/core/datetime.h"
+#include "platform/graphics/geometry.h"
+#include "platform/core/text.h"
 
 class TBitmap;
 class TCanvas;

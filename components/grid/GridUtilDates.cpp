@@ -4,7 +4,7 @@
 #include <array>
 
 #include "components/grid/GridUtil.h"
-#include "platform/exception.h"
+#include "platform/core/exception.h"
 
 namespace {
 

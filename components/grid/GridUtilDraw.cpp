@@ -2,7 +2,7 @@
 // marked stretch of text.
 #include "components/grid/EditLayout.h"
 #include "components/grid/GridUtil.h"
-#include "platform/bitmap.h"
+#include "platform/graphics/bitmap.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "components/grid/GridUtil.h"
-#include "platform/wildcard.h"
+#include "platform/core/wildcard.h"
 
 namespace {
 

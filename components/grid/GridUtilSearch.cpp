@@ -1,6 +1,6 @@
 // Searching and counting characters and substrings in cell texts.
 #include "components/grid/GridUtil.h"
-#include "platform/strings.h"
+#include "platform/core/strings.h"
 
 namespace {
 

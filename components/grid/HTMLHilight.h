@@ -3,7 +3,7 @@
 // is never closed is text.
 #pragma once
 
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 // Wraps every occurrence of Find in the visible text in "<Tag>" ... "</Tag>". A place in the
 // visible text lands in the marked-up text right after the visible character before it, so a

@@ -2,7 +2,7 @@
 // other tag goes.
 #pragma once
 
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 // "<BR>" and "<HR>" (any case) become CR LF; every tag from "<" to the next ">" is removed. A
 // "<" that no ">" follows ends the removal: the text from it onward stays as it is.

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "components/grid/GridSettings.h"
-#include "platform/color.h"
+#include "platform/graphics/color.h"
 
 enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf };
 

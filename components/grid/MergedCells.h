@@ -5,7 +5,7 @@
 #pragma once
 
 #include "components/grid/CellPropertyGrid.h"
-#include "platform/geometry.h"
+#include "platform/graphics/geometry.h"
 
 enum class TBlockExit { Left, Right, Up, Down };
 

@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "platform/color.h"
-#include "platform/font.h"
-#include "platform/text.h"
+#include "platform/graphics/color.h"
+#include "platform/graphics/font.h"
+#include "platform/core/text.h"
 
 struct TRichFormat {
   TFontStyles Style;

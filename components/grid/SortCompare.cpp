@@ -9,7 +9,7 @@
 
 #include "components/grid/GridUtil.h"
 #include "components/grid/HTMLStrip.h"
-#include "platform/collate.h"
+#include "platform/core/collate.h"
 
 namespace {
 

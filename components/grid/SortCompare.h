@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "components/grid/ExtGridTypes.h"
-#include "platform/datetime.h"
-#include "platform/text.h"
+#include "platform/core/datetime.h"
+#include "platform/core/text.h"
 
 // A column's sort style with the prefix and suffix its numbers carry.
 struct TSortFormat {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/dbase.h"
-#include "platform/testing.h"
+#include "message_log.h"
 #include "tests/engine/DbfFile.h"
 #include "temp_folder.h"
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <functional>
 
-#include "../damaged_input.h"
+#include "damaged_input.h"
 #include "engine/DbaseLockFile.h"
 #include "engine/DbaseText.h"
 #include "engine/DbaseValues.h"

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "components/grid/ExtCGrid.h"
-#include "platform/scrollbar.h"
+#include "platform/stdctrls/scrollbar.h"
 #include "tests/engine/QueryTest.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "platform/username.h"
+#include "platform/core/username.h"
 #include "tests/engine/EngineTest.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "components/grid/BaseGrid.h"
-#include "platform/grid_error.h"
+#include "platform/grids/grid_error.h"
 #include "shown_grid.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "../damaged_input.h"
+#include "damaged_input.h"
 #include "column_settings.h"
 #include "components/grid/ExtCGrid.h"
 #include "components/grid/ExtGridError.h"

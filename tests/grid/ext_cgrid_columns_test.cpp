@@ -5,7 +5,7 @@
 #include "column_settings.h"
 #include "locale_scope.h"
 #include "components/grid/ExtGridError.h"
-#include "platform/datetime.h"
+#include "platform/core/datetime.h"
 #include "components/grid/ExtCGrid.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "components/grid/ExtCGrid.h"
-#include "platform/brush.h"
+#include "platform/graphics/brush.h"
 
 namespace {
 

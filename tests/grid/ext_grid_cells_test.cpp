@@ -5,7 +5,7 @@
 #include "components/grid/ExtGrid.h"
 #include "ext_grid_error.h"
 #include "locale_scope.h"
-#include "platform/exception.h"
+#include "platform/core/exception.h"
 
 namespace {
 

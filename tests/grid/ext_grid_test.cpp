@@ -4,7 +4,7 @@
 
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtGridError.h"
-#include "platform/system_metrics.h"
+#include "platform/winapi/system_metrics.h"
 #include "shown_grid.h"
 
 namespace {

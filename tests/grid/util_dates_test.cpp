@@ -2,7 +2,7 @@
 
 #include "components/grid/GridUtil.h"
 #include "locale_scope.h"
-#include "platform/exception.h"
+#include "platform/core/exception.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "components/grid/GridUtil.h"
-#include "platform/bitmap.h"
-#include "platform/recording_canvas.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/recording_canvas.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "components/grid/GridUtil.h"
-#include "platform/strings.h"
+#include "platform/core/strings.h"
 
 namespace {
 

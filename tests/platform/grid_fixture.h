@@ -2,7 +2,7 @@
 #pragma once
 
 #include "grid_test_helpers.h"
-#include "platform/string_grid.h"
+#include "platform/grids/string_grid.h"
 #include "shown_grid.h"
 
 using GridFixture = ShownGrid<TStringGrid>;

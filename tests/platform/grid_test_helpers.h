@@ -5,9 +5,9 @@
 #include <functional>
 #include <ostream>
 
-#include "platform/geometry.h"
-#include "platform/grid_error.h"
-#include "platform/grid_types.h"
+#include "platform/graphics/geometry.h"
+#include "platform/grids/grid_error.h"
+#include "platform/grids/grid_types.h"
 
 inline void PrintTo(const TGridCoord& c, std::ostream* os) {
   *os << "(" << c.X << ", " << c.Y << ")";

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "platform/strings.h"
+#include "platform/core/strings.h"
 
 using Lines = std::vector<AnsiString>;
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/bitmap.h"
+#include "platform/graphics/bitmap.h"
 #include "temp_folder.h"
 
 inline std::unique_ptr<TBitmap> WhiteBitmap(int width, int height) {

@@ -1,0 +1,35 @@
+#include "platform/controls/timer.h"
+
+#include <QTimer>
+
+#include "platform/controls/application.h"
+
+TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner), timer_(std::make_unique<QTimer>()) {
+  QObject::connect(timer_.get(), &QTimer::timeout, [this] { Fire(); });
+  Update();
+}
+
+TTimer::~TTimer() = default;
+
+void TTimer::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Update();
+}
+
+void TTimer::SetInterval(int milliseconds) {
+  if (milliseconds == interval_) return;
+  interval_ = milliseconds;
+  Update();
+}
+
+void TTimer::Update() {
+  timer_->stop();
+  if (enabled_ && interval_ > 0) timer_->start(interval_);
+}
+
+// The handler is copied first: it may free this timer, and with it OnTimer.
+void TTimer::Fire() {
+  TNotifyEvent handler = OnTimer;
+  if (handler) Application->HandleEvent([&handler, this] { handler(this); });
+}

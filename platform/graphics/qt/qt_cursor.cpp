@@ -1,0 +1,22 @@
+#include "platform/graphics/qt/qt_cursor.h"
+
+Qt::CursorShape ToCursorShape(TCursor cursor) {
+  switch (cursor) {
+    case crNone: return Qt::BlankCursor;
+    case crCross: return Qt::CrossCursor;
+    case crIBeam: return Qt::IBeamCursor;
+    case crSizeNESW: return Qt::SizeBDiagCursor;
+    case crSizeNS: case crVSplit: return Qt::SizeVerCursor;
+    case crSizeNWSE: return Qt::SizeFDiagCursor;
+    case crSizeWE: case crHSplit: return Qt::SizeHorCursor;
+    case crUpArrow: return Qt::UpArrowCursor;
+    case crHourGlass: case crSQLWait: return Qt::WaitCursor;
+    case crDrag: case crMultiDrag: return Qt::DragCopyCursor;
+    case crNoDrop: case crNo: return Qt::ForbiddenCursor;
+    case crAppStart: return Qt::BusyCursor;
+    case crHelp: return Qt::WhatsThisCursor;
+    case crHandPoint: return Qt::PointingHandCursor;
+    case crSizeAll: return Qt::SizeAllCursor;
+    default: return Qt::ArrowCursor;
+  }
+}

@@ -1,0 +1,159 @@
+#include "platform/grids/grid_axis.h"
+
+#include <algorithm>
+
+TGridAxis::TGridAxis(int count, int fixed, int defaultSize)
+    : count_(count), fixed_(fixed), defaultSize_(defaultSize), first_(fixed) {}
+
+void TGridAxis::SetCount(int count) {
+  count_ = std::max(count, 0);
+  if (fixed_ >= count_) fixed_ = std::max(count_ - 1, 0);
+  if (!sizes_.empty()) sizes_.resize(count_, defaultSize_);
+  ClampFirst();
+}
+
+void TGridAxis::SetFixed(int fixed) {
+  fixed_ = fixed;
+  ClampFirst();
+}
+
+void TGridAxis::SetDefaultSize(int size) {
+  defaultSize_ = std::max(size, 0);
+  sizes_.clear();
+  ClampFirst();
+}
+
+int TGridAxis::Size(int index) const {
+  if (index < 0 || static_cast<size_t>(index) >= sizes_.size()) return defaultSize_;
+  return sizes_[index];
+}
+
+void TGridAxis::SetSize(int index, int size) {
+  if (index < 0 || index >= count_) return;
+  if (sizes_.empty()) sizes_.assign(count_, defaultSize_);
+  sizes_[index] = std::max(size, 0);
+  ClampFirst();
+}
+
+void TGridAxis::MoveLine(int from, int to) {
+  if (sizes_.empty() || from == to) return;
+  auto at = sizes_.begin();
+  if (from < to)
+    std::rotate(at + from, at + from + 1, at + to + 1);
+  else
+    std::rotate(at + to, at + from, at + from + 1);
+  ClampFirst();
+}
+
+void TGridAxis::SetLineWidths(int fixedLine, int scrollLine) {
+  fixedLine_ = std::max(fixedLine, 0);
+  scrollLine_ = std::max(scrollLine, 0);
+  ClampFirst();
+}
+
+void TGridAxis::SetExtent(int pixels) {
+  extent_ = std::max(pixels, 0);
+  ClampFirst();
+}
+
+void TGridAxis::SetFirst(int index) {
+  first_ = index;
+  ClampFirst();
+}
+
+void TGridAxis::ClampFirst() {
+  lastShownKnown_ = false;
+  first_ = std::clamp(first_, fixed_, std::max(fixed_, MaxFirst()));
+}
+
+int TGridAxis::LastShown() const {
+  if (!lastShownKnown_) {
+    lastShown_ = -1;
+    ForEachShown([this](int i, int) {
+      lastShown_ = i;
+      return false;
+    });
+    lastShownKnown_ = true;
+  }
+  return lastShown_;
+}
+
+int TGridAxis::MaxFirst() const {
+  if (count_ <= fixed_) return fixed_;
+  int room = extent_ - FixedExtent();
+  int first = count_ - 1;
+  int used = Size(first);
+  while (first > fixed_ && used + Pitch(first - 1) <= room) used += Pitch(--first);
+  return first;
+}
+
+int TGridAxis::FirstShowing(int index) const {
+  if (index < fixed_ || index >= count_) return first_;
+  if (index < first_) return index;
+  int start, end;
+  if (Span(index, start, end) && end <= extent_) return first_;
+  int room = extent_ - FixedExtent();
+  int first = index;
+  int used = Size(index);
+  while (first > fixed_ && used + Pitch(first - 1) <= room) used += Pitch(--first);
+  return first;
+}
+
+int TGridAxis::FixedExtent() const {
+  int extent = 0;
+  for (int i = 0; i < fixed_; ++i) extent += Pitch(i);
+  return extent;
+}
+
+int TGridAxis::VisibleCount() const {
+  if (count_ <= fixed_) return 0;
+  int pos = FixedExtent();
+  int visible = 0;
+  for (int i = first_; i < count_ && pos + Size(i) <= extent_; ++i, ++visible) pos += Pitch(i);
+  return std::max(visible, 1);
+}
+
+bool TGridAxis::Span(int index, int& start, int& end) const {
+  if (index < 0 || index > LastShown() || (index >= fixed_ && index < first_)) return false;
+  bool fixed = index < fixed_;
+  int from = fixed ? 0 : first_;
+  int pos = fixed ? 0 : FixedExtent();
+  for (int i = from; i < index && pos < extent_; ++i) pos += Pitch(i);
+  if (pos >= extent_) return false;
+  start = pos;
+  end = pos + Size(index);
+  return true;
+}
+
+int TGridAxis::LineAt(int pos) const {
+  int found = -1;
+  if (pos < 0 || pos >= extent_) return found;
+  ForEachShown([&](int i, int start) {
+    if (pos < start + Pitch(i)) found = i;
+    return found >= 0;
+  });
+  return found;
+}
+
+int TGridAxis::BorderNear(int pos, int slack) const {
+  int found = -1;
+  ForEachShown([&](int i, int start) {
+    int border = start + Size(i);
+    if (pos >= border - slack && pos < border + LineWidthAfter(i) + slack) found = i;
+    return start > pos + slack;
+  });
+  return found;
+}
+
+bool TGridAxis::RangeSpan(int first, int last, int& start, int& end) const {
+  if (first > last || last < 0 || first > LastShown()) return false;
+  bool any = false;
+  ForEachShown([&](int i, int at) {
+    if (i < first || i > last) return false;
+    if (!any) start = at;
+    any = true;
+    end = at + Pitch(i);
+    return false;
+  });
+  return any;
+}

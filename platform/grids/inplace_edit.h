@@ -1,0 +1,50 @@
+// TInplaceEdit: the edit a grid places over its current cell. The grid creates it through
+// CreateEditor, owns it, shows and hides it. It loads the cell's edit text (UpdateContents),
+// hands every change of its text back to the grid (the grid's SetEditText), places itself over
+// the cell (BoundsChanged), and passes the keys that navigate, Enter and Escape to the grid.
+#pragma once
+
+#include "platform/stdctrls/edit.h"
+#include "platform/graphics/geometry.h"
+
+class TCustomGrid;
+
+class TInplaceEdit : public TCustomEdit {
+ public:
+  explicit TInplaceEdit(TComponent* AOwner);
+  ~TInplaceEdit() override;
+
+  TCustomGrid* GetGrid() const { return grid_; }
+  // Kept for derived editors that filter by it; this edit does not apply it.
+  AnsiString GetEditMask() const { return editMask_; }
+  void SetEditMask(const AnsiString& value) { editMask_ = value; }
+  // Back to the text the cell had when the edit began, handed to the grid as any change.
+  void Revert();
+  // The caret after the text, nothing selected.
+  void Deselect();
+
+ protected:
+  // Loads text, length limit and mask of the grid's current cell.
+  virtual void UpdateContents();
+  // The edit has been placed over a cell.
+  virtual void BoundsChanged() {}
+
+  void Change() override;
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  void KeyPress(char& Key) override;
+  void KeyUp(WORD& Key, TShiftState Shift) override;
+  void WMGetDlgCode(TWMGetDlgCode& Message) override;
+  void DoExit() override;
+
+ private:
+  friend class TCustomGrid;
+  TCustomGrid* grid_ = nullptr;
+  AnsiString original_;
+  AnsiString editMask_;
+  bool loading_ = false;
+
+  // Over the cell's rectangle, shown; hidden when the cell is not shown.
+  void Move(const TRect& cell);
+  // As if the character were typed: through KeyPress and the edit's own typing.
+  void TypeChar(char c);
+};

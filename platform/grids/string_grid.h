@@ -1,0 +1,47 @@
+// TStringGrid: a grid of texts, one text and one object per cell. Cells outside the counts
+// read as "" and no object; cells beyond the counts stay stored when the grid shrinks and show
+// again when it grows. Cols and Rows view a line of cells as a string list.
+#pragma once
+
+#include "platform/grids/draw_grid.h"
+#include "platform/grids/grid_cells.h"
+#include "platform/grids/grid_line_strings.h"
+
+class TStringGrid : public TDrawGrid {
+ public:
+  explicit TStringGrid(TComponent* AOwner);
+
+  const AnsiString& Cells(int ACol, int ARow) const { return cells_.Text(ACol, ARow); }
+  void SetCells(int ACol, int ARow, const AnsiString& Value);
+  TObject* Objects(int ACol, int ARow) const { return cells_.Object(ACol, ARow); }
+  void SetObjects(int ACol, int ARow, TObject* Value);
+  // A column (a row) as long as the grid is high (wide); writing to it writes the cells.
+  TGridLineStrings Cols(int index);
+  TGridLineStrings Rows(int index);
+  // Copies the texts and objects of a list into the line.
+  void SetCols(int index, const TStrings& Value) { Cols(index).Assign(Value); }
+  void SetRows(int index, const TStrings& Value) { Rows(index).Assign(Value); }
+
+  // Whole rows of cells for the sorts, also the cells beyond the column count: two rows
+  // trade their cells, a row takes a copy of another's (objects shared, not owned), a row is
+  // emptied (its objects dropped, not freed). Sizes and the current cell stay, and nothing
+  // is repainted: a sort moves a million rows and repaints once.
+  void SwapRowCells(int ARow1, int ARow2);
+  void CopyRowCells(int FromRow, int ToRow);
+  void DropRowCells(int ARow);
+  // Row p takes the cells of row Order[p] (Order a permutation of 0..size-1).
+  void PermuteRowCells(const std::vector<int>& Order);
+
+ protected:
+  void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+  AnsiString GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const AnsiString& Value) override;
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  void RowMoved(int FromIndex, int ToIndex) override;
+  void SizeChanged(int OldColCount, int OldRowCount) override;
+
+ private:
+  TGridCells cells_;
+  // Set while the editor's change writes a cell, so that the write does not reload the editor.
+  bool fromEditor_ = false;
+};

@@ -1,0 +1,86 @@
+// Edit controls. TCustomEdit is what single- and multi-line edits share: the text, the
+// selection, the length limit, read-only and modified, and the clipboard. Every change the
+// user makes passes through a handler a derived class can refuse first: each key (WMKeyDown),
+// each character, typed or from an input method (WMChar), and cut, copy, paste, delete and undo
+// whether from the keyboard or the context menu (WMCut, WMCopy, WMPaste, WMClear, WMUndo).
+// The edit takes no dropped text, as the Windows edit control takes none.
+#pragma once
+
+#include <memory>
+
+#include "platform/controls/wincontrol.h"
+
+class EditBox;
+
+class TCustomEdit : public TWinControl {
+ public:
+  explicit TCustomEdit(TComponent* AOwner);
+  ~TCustomEdit() override;
+
+  // Counted from 0 in the window text; without a selection SelStart is the caret.
+  int GetSelStart() const;
+  void SetSelStart(int value);  // moves the caret there, nothing selected
+  int GetSelLength() const;
+  void SetSelLength(int value);  // selects from SelStart on
+  AnsiString GetSelText() const;
+  void SetSelText(const AnsiString& value);
+  void SelectAll();
+  void ClearSelection() { WMClear(); }
+  void Clear() { SetText(""); }
+
+  void CopyToClipboard() { WMCopy(); }
+  void CutToClipboard() { WMCut(); }
+  void PasteFromClipboard() { WMPaste(); }
+  void Undo() { WMUndo(); }
+
+  // The most characters the control takes; 0 for no limit.
+  int GetMaxLength() const { return maxLength_; }
+  void SetMaxLength(int value);
+  bool GetReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool value);
+  // Set by typing and pasting, cleared by setting the text.
+  bool GetModified() const;
+  void SetModified(bool value);
+  // Shown in place of each character; 0 shows the text.
+  char GetPasswordChar() const { return passwordChar_; }
+  void SetPasswordChar(char value);
+  // Select all when the focus arrives by keyboard.
+  bool AutoSelect = true;
+
+  TNotifyEvent OnChange;
+
+ protected:
+  // For TMemo: an edit standing on another box.
+  TCustomEdit(TComponent* AOwner, EditBox* box);
+  EditBox& Box() const { return *box_; }
+
+  // Every change of the text, the user's and the program's; fires OnChange.
+  virtual void Change();
+  virtual void WMCopy();
+  virtual void WMCut();
+  virtual void WMPaste();  // the clipboard's text up to its first line end
+  virtual void WMClear();
+  virtual void WMUndo();
+
+  void ColorChanged() override;
+  AnsiString RealGetText() const override;
+  void RealSetText(const AnsiString& value) override;
+  bool TakesCharacters() const override { return true; }
+  void WMGetDlgCode(TWMGetDlgCode& Message) override;
+  void DefaultKeyHandler(TWMKey& Message) override;
+  void DoEnter() override;
+  void WMContextMenu(int X, int Y) override;
+  // Whether a paste keeps only the first line of the clipboard's text.
+  virtual bool SingleLine() const { return true; }
+
+ private:
+  std::unique_ptr<EditBox> box_;
+  int maxLength_ = 0;
+  bool readOnly_ = false;
+  char passwordChar_ = 0;
+};
+
+class TEdit : public TCustomEdit {
+ public:
+  explicit TEdit(TComponent* AOwner);
+};

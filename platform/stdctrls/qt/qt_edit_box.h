@@ -1,0 +1,35 @@
+// The Qt widget under an edit control, seen as the Windows edit control it stands for.
+// Private to platform/. Positions and texts count a line end as CR LF, as Windows does.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+#include "platform/core/text.h"
+
+class EditBox {
+ public:
+  virtual ~EditBox() = default;
+  virtual QWidget* Widget() const = 0;
+  virtual AnsiString Text() const = 0;
+  virtual void SetText(const AnsiString& text) = 0;
+  virtual int SelStart() const = 0;
+  virtual int SelLength() const = 0;
+  // Selects from start on; the caret stands at the end of the selection.
+  virtual void Select(int start, int length) = 0;
+  // Types text over the selection, as far as the length limit lets it.
+  virtual void ReplaceSelection(const AnsiString& text) = 0;
+  virtual bool Modified() const = 0;
+  virtual void SetModified(bool modified) = 0;
+  virtual void SetReadOnly(bool readOnly) = 0;
+  virtual void SetMaxLength(int length) = 0;  // 0: no limit
+  virtual void SetPasswordChar(char) {}  // 0 shows the text
+  virtual bool CanUndo() const = 0;
+  virtual void Undo() = 0;
+};
+
+// A single-line edit over QLineEdit; `changed` runs on every change of its text.
+EditBox* NewLineEditBox(const std::function<void()>& changed);
+// A multi-line edit over QPlainTextEdit.
+EditBox* NewMemoBox(const std::function<void()>& changed);

@@ -1,0 +1,179 @@
+#include "platform/grids/grid_cells.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/grids/grid_error.h"
+#include "platform/grids/grid_line_strings.h"
+#include "platform/core/strings.h"
+
+namespace {
+
+// Texts of row `row`, columns 0..count-1, joined by '|'.
+AnsiString RowText(const TGridCells& cells, int row, int count) {
+  AnsiString out;
+  for (int c = 0; c < count; ++c) out += (c ? "|" : "") + cells.Text(c, row);
+  return out;
+}
+
+AnsiString ColText(const TGridCells& cells, int col, int count) {
+  AnsiString out;
+  for (int r = 0; r < count; ++r) out += (r ? "|" : "") + cells.Text(col, r);
+  return out;
+}
+
+TEST(GridCells, UnstoredCellsReadEmptyAndNegativeWritesAreIgnored) {
+  TGridCells cells;
+  EXPECT_EQ(cells.Text(3, 1000000), "");
+  EXPECT_EQ(cells.Object(-1, -5), nullptr);
+  cells.SetText(-1, 0, "x");
+  cells.SetText(0, -1, "x");
+  TObject object;
+  cells.SetObject(-2, 3, &object);
+  EXPECT_EQ(cells.Text(0, 0), "");
+  EXPECT_EQ(cells.Object(0, 3), nullptr);
+
+  cells.SetText(700, 300000, "far");
+  cells.SetObject(2, 5, &object);
+  EXPECT_EQ(cells.Text(700, 300000), "far");
+  EXPECT_EQ(cells.Text(699, 300000), "");
+  EXPECT_EQ(cells.Object(2, 5), &object);
+  EXPECT_EQ(cells.Text(2, 5), "");
+  cells.SetText(0, 5, AnsiString("a\0b\xFF", 4) + AnsiString(39, 'x'));
+  EXPECT_EQ(cells.Text(0, 5).size(), 43u);
+}
+
+TEST(GridCells, RowsMoveWithTheirObjectsAndBeyondTheStoredRows) {
+  TGridCells cells;
+  TObject a, b;
+  for (int r = 0; r < 4; ++r) cells.SetText(0, r, IntToStr(r));
+  cells.SetObject(1, 0, &a);
+  cells.SetObject(1, 3, &b);
+  cells.MoveRow(0, 3);
+  EXPECT_EQ(ColText(cells, 0, 4), "1|2|3|0");
+  EXPECT_EQ(cells.Object(1, 3), &a);
+  EXPECT_EQ(cells.Object(1, 2), &b);
+  cells.MoveRow(3, 1);
+  EXPECT_EQ(ColText(cells, 0, 4), "1|0|2|3");
+  EXPECT_EQ(cells.Object(1, 1), &a);
+
+  // Across pages, into rows never written, and back.
+  cells.MoveRow(1, 1000);
+  EXPECT_EQ(cells.Text(0, 1000), "0");
+  EXPECT_EQ(cells.Object(1, 1000), &a);
+  EXPECT_EQ(ColText(cells, 0, 4), "1|2|3|");
+  cells.MoveRow(1000, 0);
+  EXPECT_EQ(ColText(cells, 0, 5), "0|1|2|3|");
+  cells.MoveRow(5000, 6000);  // nothing stored there
+  EXPECT_EQ(cells.Text(0, 6000), "");
+}
+
+TEST(GridCells, WholeRowsSwapCopyClearAndPermute) {
+  TGridCells cells;
+  TObject a, b;
+  cells.SetRowWidthHint(2);
+  for (int r = 0; r < 4; ++r) cells.SetText(0, r, IntToStr(r));
+  cells.SetText(5, 1, "wide");  // a row wider than the others
+  cells.SetObject(1, 0, &a);
+  cells.SwapRows(0, 1);
+  EXPECT_EQ(ColText(cells, 0, 4), "1|0|2|3");
+  EXPECT_EQ(cells.Text(5, 0), "wide");
+  EXPECT_EQ(cells.Object(1, 1), &a);
+  cells.SwapRows(2, 900);  // with a row never written
+  EXPECT_EQ(cells.Text(0, 900), "2");
+  EXPECT_EQ(cells.Text(0, 2), "");
+  cells.SwapRows(2, 900);
+
+  cells.CopyRow(1, 3);
+  EXPECT_EQ(RowText(cells, 3, 2), "0|");
+  EXPECT_EQ(cells.Object(1, 3), &a);
+  cells.CopyRow(700, 3);  // a row never written copies as empty
+  EXPECT_EQ(cells.Object(1, 3), nullptr);
+  cells.SetObject(1, 3, &b);
+  cells.ClearRow(3);
+  EXPECT_EQ(cells.Object(1, 3), nullptr);
+  cells.ClearRow(5000);
+
+  // Row p takes row order[p].
+  cells.PermuteRows({2, 0, 1, 3});
+  EXPECT_EQ(ColText(cells, 0, 4), "2|1|0|");
+  EXPECT_EQ(cells.Text(5, 1), "wide");
+  EXPECT_EQ(cells.Object(1, 2), &a);
+}
+
+TEST(GridCells, ColumnsMoveInEveryRowAlsoPastShortRows) {
+  TGridCells cells;
+  cells.SetRowWidthHint(2);
+  for (int c = 0; c < 3; ++c) cells.SetText(c, 0, AnsiString(1, 'a' + c));
+  cells.SetText(0, 1, "short");
+  TObject object;
+  cells.SetObject(0, 2, &object);
+  cells.MoveColumn(0, 4);
+  EXPECT_EQ(RowText(cells, 0, 5), "b|c|||a");
+  EXPECT_EQ(RowText(cells, 1, 5), "||||short");
+  EXPECT_EQ(cells.Object(4, 2), &object);
+  cells.MoveColumn(4, 1);
+  EXPECT_EQ(RowText(cells, 0, 5), "b|a|c||");
+  EXPECT_EQ(cells.Object(1, 2), &object);
+  EXPECT_EQ(cells.Object(0, 2), nullptr);
+  cells.MoveColumn(3, 4);  // beyond every stored text
+  EXPECT_EQ(RowText(cells, 0, 5), "b|a|c||");
+}
+
+class GridLine : public testing::Test {
+ protected:
+  TGridCells cells;
+  TObject x, y;
+  void SetUp() override {
+    for (int c = 0; c < 3; ++c)
+      for (int r = 0; r < 3; ++r) cells.SetText(c, r, IntToStr(c) + IntToStr(r));
+  }
+};
+
+TEST_F(GridLine, ReadsAndWritesItsCells) {
+  TGridLineStrings row(cells, TGridLineStrings::Row, 1, 3);
+  TGridLineStrings col(cells, TGridLineStrings::Column, 2, 3);
+  EXPECT_EQ(row.Count(), 3);
+  EXPECT_EQ(row.GetCommaText(), "01,11,21");
+  EXPECT_EQ(col.GetCommaText(), "20,21,22");
+  row.SetStrings(2, "new");
+  row.SetObjects(0, &x);
+  EXPECT_EQ(col.Strings(1), "new");
+  EXPECT_EQ(cells.Object(0, 1), &x);
+  EXPECT_EQ(row.IndexOf("NEW"), 2);
+  EXPECT_THROW(row.Insert(0, "x"), EInvalidGridOperation);
+  EXPECT_THROW(row.Delete(0), EInvalidGridOperation);
+}
+
+TEST_F(GridLine, AssignCopiesTextsAndObjectsAndEmptiesTheRest) {
+  TStringList source;
+  source.AddObject("", &x);
+  source.AddObject("b", &y);
+  TGridLineStrings row(cells, TGridLineStrings::Row, 0, 3);
+  row.Assign(source);
+  EXPECT_EQ(row.GetCommaText(), ",b,");
+  EXPECT_EQ(row.Objects(0), &x);
+  EXPECT_EQ(row.Objects(1), &y);
+
+  // A longer list fills the line and no more; the next row is untouched.
+  source.Add("c");
+  source.Add("d");
+  TGridLineStrings col(cells, TGridLineStrings::Column, 1, 2);
+  col.Assign(source);
+  EXPECT_EQ(cells.Text(1, 1), "b");
+  EXPECT_EQ(cells.Text(1, 2), "12");
+  EXPECT_EQ(col.Add("full"), -1);
+
+  TStringList copy;
+  copy.Assign(TGridLineStrings(cells, TGridLineStrings::Row, 2, 3));
+  EXPECT_EQ(copy.GetCommaText(), "02,12,22");
+}
+
+TEST_F(GridLine, AddFillsTheNextEmptyCell) {
+  cells.SetText(1, 2, "");
+  TGridLineStrings row(cells, TGridLineStrings::Row, 2, 4);
+  EXPECT_EQ(row.Add("p"), 1);
+  EXPECT_EQ(row.Add("q"), 3);
+  EXPECT_EQ(row.Add("r"), -1);
+}
+
+}  // namespace
