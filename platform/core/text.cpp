@@ -1,4 +1,4 @@
-#include "platform/text.h"
+#include "platform/core/text.h"
 
 #include <QLocale>
 
@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/exception.h"
+#include "platform/core/exception.h"
 
 namespace {
 
