@@ -1,5 +1,6 @@
 // TGridColumnItem: one column's settings and what setting them does to the grid.
 #include "components/grid/ExtCGrid.h"
+#include "components/grid/ExtCGridSettings.h"
 
 #include <string>
 
@@ -40,43 +41,8 @@ AnsiString TGridColumnItem::GetDisplayName() const {
 
 void TGridColumnItem::Assign(const TGridColumnItem& Source) {
   if (&Source == this) return;
-  SetWidth(Source.width_);
-  SetAlignment(Source.alignment_);
-  SetHeader(Source.header_);
-  SortStyle = Source.SortStyle;
-  SortPrefix = Source.SortPrefix;
-  SortSuffix = Source.SortSuffix;
-  EditMask = Source.EditMask;
-  EditLength = Source.EditLength;
+  ColumnSettings::ForEach([&](auto Setting) { Setting.Set(*this, Setting.Get(Source)); });
   EditLink = Source.EditLink;
-  SetFont(Source.GetFont());
-  SetColor(Source.color_);
-  SetEditor(Source.editor_);
-  SetFixed(Source.fixed_);
-  ReadOnly = Source.ReadOnly;
-  SetComboItems(Source.GetComboItems());
-  SpinMin = Source.SpinMin;
-  SpinMax = Source.SpinMax;
-  SpinStep = Source.SpinStep;
-  SetPassword(Source.password_);
-  SetPrintFont(Source.GetPrintFont());
-  PrintColor = Source.PrintColor;
-  SetBorders(Source.borders_);
-  SetBorderPen(Source.GetBorderPen());
-  PrintBorders = Source.PrintBorders;
-  SetPrintBorderPen(Source.GetPrintBorderPen());
-  Tag = Source.Tag;
-  Position = Source.Position;
-  Name = Source.Name;
-  CheckFalse = Source.CheckFalse;
-  CheckTrue = Source.CheckTrue;
-  SetShowBands(Source.showBands_);
-  SetFilter(Source.GetFilter());
-  MaxSize = Source.MaxSize;
-  MinSize = Source.MinSize;
-  AutoMinSize = Source.AutoMinSize;
-  AutoMaxSize = Source.AutoMaxSize;
-  FilterCaseSensitive = Source.FilterCaseSensitive;
 }
 
 void TGridColumnItem::SetWidth(int Value) {

@@ -2,9 +2,11 @@
 // settings in a fixed order (BinaryStream.h gives the encoding). It holds every setting but
 // those that refer to other components: the edit link and the popup menu with its type.
 #include <cstring>
+#include <type_traits>
 
 #include "components/grid/BinaryStream.h"
 #include "components/grid/ExtCGrid.h"
+#include "components/grid/ExtCGridSettings.h"
 #include "components/grid/ExtGridError.h"
 
 namespace {
@@ -76,83 +78,48 @@ TCellBorders ReadBorders(BinaryReader& In) {
   return TCellBorders::FromBits(In.Byte() & kAllBorders.Bits());
 }
 
+constexpr TAlignment LastOf(TAlignment) { return taCenter; }
+constexpr TSortStyle LastOf(TSortStyle) { return ssImages; }
+constexpr TEditorType LastOf(TEditorType) { return edRichEdit; }
+
+void Write(BinaryWriter& Out, int32_t Value) { Out.Int(Value); }
+void Write(BinaryWriter& Out, bool Value) { Out.Bool(Value); }
+void Write(BinaryWriter& Out, const AnsiString& Value) { Out.Text(Value); }
+void Write(BinaryWriter& Out, TCellBorders Value) { WriteBorders(Out, Value); }
+void Write(BinaryWriter& Out, const TFont* Value) { WriteFont(Out, *Value); }
+void Write(BinaryWriter& Out, const TPen* Value) { WritePen(Out, *Value); }
+void Write(BinaryWriter& Out, const TStrings* Value) { WriteList(Out, *Value); }
+template <typename Enum>
+  requires std::is_enum_v<Enum>
+void Write(BinaryWriter& Out, Enum Value) {
+  Out.Byte(static_cast<uint8_t>(Value));
+}
+
+template <typename T>
+T Read(BinaryReader& In) {
+  if constexpr (std::is_same_v<T, bool>) return In.Bool();
+  else if constexpr (std::is_enum_v<T>) return In.Choice(LastOf(T{}));
+  else if constexpr (std::is_same_v<T, int32_t>) return In.Int();
+  else if constexpr (std::is_same_v<T, AnsiString>) return In.Text();
+  else return ReadBorders(In);
+}
+
+// Fonts, pens and lists are read into the item's own.
+void ReadInto(BinaryReader& In, TFont* Font) { ReadFont(In, *Font); }
+void ReadInto(BinaryReader& In, TPen* Pen) { ReadPen(In, *Pen); }
+void ReadInto(BinaryReader& In, TStrings* List) { ReadList(In, *List); }
+
 void WriteColumn(BinaryWriter& Out, const TGridColumnItem& Item) {
-  Out.Int(Item.GetWidth());
-  Out.Byte(Item.GetAlignment());
-  Out.Text(Item.GetHeader());
-  Out.Byte(Item.SortStyle);
-  Out.Text(Item.SortPrefix);
-  Out.Text(Item.SortSuffix);
-  Out.Text(Item.EditMask);
-  Out.Int(Item.EditLength);
-  WriteFont(Out, *Item.GetFont());
-  Out.Int(Item.GetColor());
-  Out.Byte(Item.GetEditor());
-  Out.Bool(Item.GetFixed());
-  Out.Bool(Item.ReadOnly);
-  WriteList(Out, *Item.GetComboItems());
-  Out.Int(Item.SpinMin);
-  Out.Int(Item.SpinMax);
-  Out.Int(Item.SpinStep);
-  Out.Bool(Item.GetPassword());
-  WriteFont(Out, *Item.GetPrintFont());
-  Out.Int(Item.PrintColor);
-  WriteBorders(Out, Item.GetBorders());
-  WritePen(Out, *Item.GetBorderPen());
-  WriteBorders(Out, Item.PrintBorders);
-  WritePen(Out, *Item.GetPrintBorderPen());
-  Out.Int(Item.Tag);
-  Out.Int(Item.Position);
-  Out.Text(Item.Name);
-  Out.Text(Item.CheckFalse);
-  Out.Text(Item.CheckTrue);
-  Out.Bool(Item.GetShowBands());
-  WriteList(Out, *Item.GetFilter());
-  Out.Int(Item.MaxSize);
-  Out.Int(Item.MinSize);
-  Out.Int(Item.AutoMinSize);
-  Out.Int(Item.AutoMaxSize);
-  Out.Bool(Item.FilterCaseSensitive);
+  ColumnSettings::ForEach([&](auto Setting) { Write(Out, Setting.Get(Item)); });
 }
 
 // Into an item of a collection without grid, so the setters only store.
 void ReadColumn(BinaryReader& In, TGridColumnItem& Item) {
-  Item.SetWidth(In.Int());
-  Item.SetAlignment(In.Choice(taCenter));
-  Item.SetHeader(In.Text());
-  Item.SortStyle = In.Choice(ssImages);
-  Item.SortPrefix = In.Text();
-  Item.SortSuffix = In.Text();
-  Item.EditMask = In.Text();
-  Item.EditLength = In.Int();
-  ReadFont(In, *Item.GetFont());
-  Item.SetColor(In.Int());
-  Item.SetEditor(In.Choice(edRichEdit));
-  Item.SetFixed(In.Bool());
-  Item.ReadOnly = In.Bool();
-  ReadList(In, *Item.GetComboItems());
-  Item.SpinMin = In.Int();
-  Item.SpinMax = In.Int();
-  Item.SpinStep = In.Int();
-  Item.SetPassword(In.Bool());
-  ReadFont(In, *Item.GetPrintFont());
-  Item.PrintColor = In.Int();
-  Item.SetBorders(ReadBorders(In));
-  ReadPen(In, *Item.GetBorderPen());
-  Item.PrintBorders = ReadBorders(In);
-  ReadPen(In, *Item.GetPrintBorderPen());
-  Item.Tag = In.Int();
-  Item.Position = In.Int();
-  Item.Name = In.Text();
-  Item.CheckFalse = In.Text();
-  Item.CheckTrue = In.Text();
-  Item.SetShowBands(In.Bool());
-  ReadList(In, *Item.GetFilter());
-  Item.MaxSize = In.Int();
-  Item.MinSize = In.Int();
-  Item.AutoMinSize = In.Int();
-  Item.AutoMaxSize = In.Int();
-  Item.FilterCaseSensitive = In.Bool();
+  ColumnSettings::ForEach([&](auto Setting) {
+    using T = std::decay_t<decltype(Setting.Get(Item))>;
+    if constexpr (std::is_pointer_v<T>) ReadInto(In, Setting.Get(Item));
+    else Setting.Set(Item, Read<T>(In));
+  });
 }
 
 void ReadHeader(BinaryReader& In) {

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 
 #include "components/grid/ExtCGrid.h"
+#include "components/grid/ExtCGridSettings.h"
 
 // Every setting of the item, different for each Seed and from the defaults.
 inline void FillColumn(TGridColumnItem& Item, int Seed) {
@@ -72,60 +74,39 @@ inline void FillColumn(TGridColumnItem& Item, int Seed) {
   Item.FilterCaseSensitive = true;
 }
 
-inline void ExpectSameFont(const TFont& A, const TFont& B) {
-  EXPECT_EQ(A.GetName(), B.GetName());
-  EXPECT_EQ(A.GetHeight(), B.GetHeight());
-  EXPECT_EQ(A.GetPixelsPerInch(), B.GetPixelsPerInch());
-  EXPECT_EQ(A.GetStyle(), B.GetStyle());
-  EXPECT_EQ(A.GetColor(), B.GetColor());
-  EXPECT_EQ(A.GetPitch(), B.GetPitch());
-  EXPECT_EQ(A.GetCharset(), B.GetCharset());
-  EXPECT_EQ(A.GetOrientation(), B.GetOrientation());
+inline bool SameSetting(const TFont* A, const TFont* B) {
+  return A->GetName() == B->GetName() && A->GetHeight() == B->GetHeight() &&
+         A->GetPixelsPerInch() == B->GetPixelsPerInch() && A->GetStyle() == B->GetStyle() &&
+         A->GetColor() == B->GetColor() && A->GetPitch() == B->GetPitch() &&
+         A->GetCharset() == B->GetCharset() && A->GetOrientation() == B->GetOrientation();
 }
 
-inline void ExpectSamePen(const TPen& A, const TPen& B) {
-  EXPECT_EQ(A.GetColor(), B.GetColor());
-  EXPECT_EQ(A.GetWidth(), B.GetWidth());
-  EXPECT_EQ(A.GetStyle(), B.GetStyle());
-  EXPECT_EQ(A.GetMode(), B.GetMode());
+inline bool SameSetting(const TPen* A, const TPen* B) {
+  return A->GetColor() == B->GetColor() && A->GetWidth() == B->GetWidth() &&
+         A->GetStyle() == B->GetStyle() && A->GetMode() == B->GetMode();
+}
+
+inline bool SameSetting(const TStrings* A, const TStrings* B) {
+  return A->GetText() == B->GetText();
+}
+
+template <typename T>
+  requires(!std::is_pointer_v<T>)
+bool SameSetting(const T& A, const T& B) {
+  return A == B;
+}
+
+// Every setting of the saved list compared, with the number of each that differs (or agrees,
+// when Same is false) in the failure.
+inline void ExpectColumnSettings(const TGridColumnItem& A, const TGridColumnItem& B, bool Same) {
+  int index = 0;
+  ColumnSettings::ForEach([&](auto Setting) {
+    EXPECT_EQ(SameSetting(Setting.Get(A), Setting.Get(B)), Same) << "setting " << index;
+    ++index;
+  });
 }
 
 // Every setting but the edit link, the popup menu and its type.
 inline void ExpectSameColumn(const TGridColumnItem& A, const TGridColumnItem& B) {
-  EXPECT_EQ(A.GetWidth(), B.GetWidth());
-  EXPECT_EQ(A.GetAlignment(), B.GetAlignment());
-  EXPECT_EQ(A.GetHeader(), B.GetHeader());
-  EXPECT_EQ(A.SortStyle, B.SortStyle);
-  EXPECT_EQ(A.SortPrefix, B.SortPrefix);
-  EXPECT_EQ(A.SortSuffix, B.SortSuffix);
-  EXPECT_EQ(A.EditMask, B.EditMask);
-  EXPECT_EQ(A.EditLength, B.EditLength);
-  ExpectSameFont(*A.GetFont(), *B.GetFont());
-  EXPECT_EQ(A.GetColor(), B.GetColor());
-  EXPECT_EQ(A.GetEditor(), B.GetEditor());
-  EXPECT_EQ(A.GetFixed(), B.GetFixed());
-  EXPECT_EQ(A.ReadOnly, B.ReadOnly);
-  EXPECT_EQ(A.GetComboItems()->GetText(), B.GetComboItems()->GetText());
-  EXPECT_EQ(A.SpinMin, B.SpinMin);
-  EXPECT_EQ(A.SpinMax, B.SpinMax);
-  EXPECT_EQ(A.SpinStep, B.SpinStep);
-  EXPECT_EQ(A.GetPassword(), B.GetPassword());
-  ExpectSameFont(*A.GetPrintFont(), *B.GetPrintFont());
-  EXPECT_EQ(A.PrintColor, B.PrintColor);
-  EXPECT_EQ(A.GetBorders(), B.GetBorders());
-  ExpectSamePen(*A.GetBorderPen(), *B.GetBorderPen());
-  EXPECT_EQ(A.PrintBorders, B.PrintBorders);
-  ExpectSamePen(*A.GetPrintBorderPen(), *B.GetPrintBorderPen());
-  EXPECT_EQ(A.Tag, B.Tag);
-  EXPECT_EQ(A.Position, B.Position);
-  EXPECT_EQ(A.Name, B.Name);
-  EXPECT_EQ(A.CheckFalse, B.CheckFalse);
-  EXPECT_EQ(A.CheckTrue, B.CheckTrue);
-  EXPECT_EQ(A.GetShowBands(), B.GetShowBands());
-  EXPECT_EQ(A.GetFilter()->GetText(), B.GetFilter()->GetText());
-  EXPECT_EQ(A.MaxSize, B.MaxSize);
-  EXPECT_EQ(A.MinSize, B.MinSize);
-  EXPECT_EQ(A.AutoMinSize, B.AutoMinSize);
-  EXPECT_EQ(A.AutoMaxSize, B.AutoMaxSize);
-  EXPECT_EQ(A.FilterCaseSensitive, B.FilterCaseSensitive);
+  ExpectColumnSettings(A, B, true);
 }

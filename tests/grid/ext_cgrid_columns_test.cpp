@@ -137,6 +137,14 @@ TEST(ColumnGridColumns, AMovedColumnTakesItsWholeItemAlong) {
 }
 
 
+// The tests of copying and saving columns see a setting only if the fill changes it.
+TEST(ColumnGridColumns, TheTestFillChangesEverySavedSetting) {
+  TGridColumnCollection loose(nullptr);
+  TGridColumnItem& filled = *loose.Add();
+  FillColumn(filled, 1);
+  ExpectColumnSettings(*loose.Add(), filled, false);
+}
+
 TEST(ColumnGridColumns, AssignCopiesEverythingButThePopupMenu) {
   TGridColumnCollection loose(nullptr);
   TGridColumnItem& source = *loose.Add();
