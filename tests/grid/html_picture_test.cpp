@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "components/grid/ExtGrid.h"
 #include "components/grid/GifFrames.h"
 #include "components/grid/HTMLPictureLookup.h"
 #include "picture_samples.h"
@@ -260,6 +261,28 @@ TEST(HTMLPictureLookup, NamesComeFromTheContainerAndAddressesFromTheCache) {
   EXPECT_EQ(FindHTMLPicture("FILE:///no/such/file.gif", &container, &cache), missing);
   EXPECT_EQ(cache.Count(), 2);
   EXPECT_EQ(FindHTMLPicture("RES://LOGO", &container, nullptr), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GridPictures, TheGridForgetsAFreedPictureContainer) {
+  TExtStringGrid grid(nullptr);
+  EXPECT_EQ(grid.GetPictureContainer(), nullptr);
+  EXPECT_EQ(grid.GetPictureCache()->Count(), 0);
+  auto container = std::make_unique<TPictureContainer>(nullptr);
+  grid.SetPictureContainer(container.get());
+  EXPECT_EQ(grid.GetPictureContainer(), container.get());
+  container.reset();
+  EXPECT_EQ(grid.GetPictureContainer(), nullptr);
+
+  // And a container outliving the grid is not told of a grid long gone.
+  TPictureContainer lasting(nullptr);
+  {
+    TExtStringGrid shortLived(nullptr);
+    shortLived.SetPictureContainer(&lasting);
+  }
 }
 
 }  // namespace

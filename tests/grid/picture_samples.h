@@ -42,15 +42,15 @@ inline std::vector<uint8_t> MakeGif(int screenWidth, int screenHeight,
     std::vector<uint8_t> codes;
     uint32_t bits = 0;
     int used = 0;
-    auto emit = [&](uint32_t code) {
+    auto putCode = [&](uint32_t code) {
       bits |= code << used;
       for (used += 3; used >= 8; used -= 8, bits >>= 8) codes.push_back(bits & 0xFF);
     };
     for (int i = 0; i < f.Width * f.Height; ++i) {
-      if (i % 2 == 0) emit(4);  // clear
-      emit(f.Color);
+      if (i % 2 == 0) putCode(4);  // clear
+      putCode(f.Color);
     }
-    emit(5);  // end of information
+    putCode(5);  // end of information
     if (used > 0) codes.push_back(bits & 0xFF);
     for (size_t at = 0; at < codes.size(); at += 255) {
       const size_t n = std::min<size_t>(255, codes.size() - at);
