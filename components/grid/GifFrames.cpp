@@ -11,8 +11,8 @@ constexpr size_t kDescriptorSize = 10;  // 0x2C, left, top, width, height, packe
 int Word(const TGIFBytes& d, size_t at) { return d[at] | (d[at + 1] << 8); }
 
 bool IsFrameAt(const TGIFBytes& d, size_t i) {
-  return d[i] == 0x21 && d.size() - i - 1 > kFrameSpan - 1 && d[i + 1] == 0xF9 &&
-         d[i + 2] == 4 && d[i + 8] == 0x2C;
+  return d[i] == 0x21 && d.size() - i - 1 > kFrameSpan - 1 && d[i + 1] == 0xF9 && d[i + 2] == 4 &&
+         d[i + 8] == 0x2C;
 }
 
 // Calls `visit(number, offset)` for each frame until it answers false.
@@ -65,7 +65,6 @@ TGIFFrameCut CutGIFFrame(const TGIFBytes& data, int frame) {
     return false;
   });
   cut.Data.assign(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(skipFrom));
-  cut.Data.insert(cut.Data.end(), data.begin() + static_cast<std::ptrdiff_t>(keepFrom),
-                  data.end());
+  cut.Data.insert(cut.Data.end(), data.begin() + static_cast<std::ptrdiff_t>(keepFrom), data.end());
   return cut;
 }

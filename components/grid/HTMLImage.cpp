@@ -39,11 +39,16 @@ void THTMLImage::Paint() {
   const int w = picture->GetWidth(), h = picture->GetHeight();
   const int right = GetWidth() - w, bottom = GetHeight() - h;
   switch (position_) {
-    case bpTopLeft: return canvas.Draw(0, 0, picture);
-    case bpTopRight: return canvas.Draw(right, 0, picture);
-    case bpBottomLeft: return canvas.Draw(0, bottom, picture);
-    case bpBottomRight: return canvas.Draw(right, bottom, picture);
-    case bpCenter: return canvas.Draw(right / 2, bottom / 2, picture);
+    case bpTopLeft:
+      return canvas.Draw(0, 0, picture);
+    case bpTopRight:
+      return canvas.Draw(right, 0, picture);
+    case bpBottomLeft:
+      return canvas.Draw(0, bottom, picture);
+    case bpBottomRight:
+      return canvas.Draw(right, bottom, picture);
+    case bpCenter:
+      return canvas.Draw(right / 2, bottom / 2, picture);
     case bpTiled:
       if (w <= 0 || h <= 0) return;
       for (int y = 0; y < GetHeight(); y += h)

@@ -7,8 +7,15 @@
 #include "components/grid/HTMLPicture.h"
 #include "platform/controls/customcontrol.h"
 
-enum TPicturePosition { bpTopLeft, bpTopRight, bpBottomLeft, bpBottomRight, bpCenter, bpTiled,
-                        bpStretched };
+enum TPicturePosition {
+  bpTopLeft,
+  bpTopRight,
+  bpBottomLeft,
+  bpBottomRight,
+  bpCenter,
+  bpTiled,
+  bpStretched
+};
 
 class THTMLImage : public TGraphicControl {
  public:

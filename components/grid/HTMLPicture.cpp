@@ -113,9 +113,7 @@ void THTMLPicture::SetResolution(int X, int Y) {
   yResolution_ = Y;
 }
 
-int THTMLPicture::GetMaxWidth() const {
-  return gifScreenWidth_ > 0 ? gifScreenWidth_ : GetWidth();
-}
+int THTMLPicture::GetMaxWidth() const { return gifScreenWidth_ > 0 ? gifScreenWidth_ : GetWidth(); }
 
 int THTMLPicture::GetMaxHeight() const {
   return gifScreenHeight_ > 0 ? gifScreenHeight_ : GetHeight();

@@ -19,9 +19,10 @@ TDownload::TDownload(const AnsiString& url) : transfer_(std::make_unique<Transfe
   transfer_->reply = reply;
   // The handlers copy what they need first: the event they fire may free this download.
   transfer_->progress = QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
-                   [this](qint64 received, qint64 total) {
-                     if (auto onProgress = OnProgress) onProgress(received, total);
-                   });
+                                         [this](qint64 received, qint64 total) {
+                                           if (auto onProgress = OnProgress)
+                                             onProgress(received, total);
+                                         });
   transfer_->finished = QObject::connect(reply, &QNetworkReply::finished, reply, [this, reply] {
     if (reply->error() != QNetworkReply::NoError) {
       if (auto onError = OnError) onError(FromQString(reply->errorString()));

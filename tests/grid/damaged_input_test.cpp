@@ -4,14 +4,14 @@
 
 #include <vector>
 
-#include "damaged_input.h"
 #include "column_settings.h"
-#include "picture_samples.h"
 #include "components/grid/ExtCGrid.h"
 #include "components/grid/ExtGridError.h"
 #include "components/grid/GifFrames.h"
 #include "components/grid/HTMLPicture.h"
 #include "components/grid/RichText.h"
+#include "damaged_input.h"
+#include "picture_samples.h"
 
 namespace {
 

@@ -36,7 +36,7 @@ TEST_F(HTMLImageShown, PlacesThePictureByPosition) {
   EXPECT_EQ(image->GetHeight(), 100);
   struct Case {
     TPicturePosition position;
-    int x, y;  // a pixel of the picture
+    int x, y;        // a pixel of the picture
     int outX, outY;  // a pixel beside it
   };
   for (const Case& c : {Case{bpTopLeft, 0, 0, 4, 0}, Case{bpTopRight, 99, 0, 95, 0},

@@ -186,8 +186,8 @@ TEST(HTMLPicture, AddressesOfResourcesAndFiles) {
   TempFolder folder;
   const std::string path = folder / "Mixed.gif";
   const std::vector<uint8_t> gif = ThreeFrameGif();
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(gif.data()),
-                                              static_cast<std::streamsize>(gif.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(gif.data()), static_cast<std::streamsize>(gif.size()));
   THTMLPicture file;
   file.LoadFromURL("File://" + path);
   EXPECT_EQ(file.GetFrameCount(), 3);

@@ -17,8 +17,9 @@ namespace {
 class LocalServer {
  public:
   LocalServer(const std::string& status, const std::vector<uint8_t>& body) {
-    response_ = "HTTP/1.1 " + status + "\r\nContent-Type: image/gif\r\nContent-Length: " +
-                std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n";
+    response_ = "HTTP/1.1 " + status +
+                "\r\nContent-Type: image/gif\r\nContent-Length: " + std::to_string(body.size()) +
+                "\r\nConnection: close\r\n\r\n";
     response_.append(body.begin(), body.end());
     EXPECT_TRUE(server_.listen(QHostAddress::LocalHost));
     QObject::connect(&server_, &QTcpServer::newConnection, [this] {
@@ -65,7 +66,7 @@ TEST(PictureDownload, APictureByAddressLoadsInTheBackground) {
   picture.OnChange = [&](TObject*) { ++changes; };
   picture.LoadFromURL(server.Url("/anim.gif"));
   EXPECT_TRUE(picture.GetDownloading());
-  EXPECT_TRUE(picture.GetEmpty());  // nothing waits for the transfer
+  EXPECT_TRUE(picture.GetEmpty());               // nothing waits for the transfer
   picture.LoadFromURL(server.Url("/anim.gif"));  // one download at a time
   ASSERT_TRUE(RunUntil([&] { return completed > 0; }));
   EXPECT_FALSE(picture.GetDownloading());

@@ -66,8 +66,8 @@ inline std::vector<uint8_t> MakeGif(int screenWidth, int screenHeight,
 
 // 30 x 20: a red frame over all, a lime one at (5, 4) 10 x 8, a blue one at (12, 6) 6 x 5.
 inline std::vector<uint8_t> ThreeFrameGif() {
-  return MakeGif(30, 20, {{0, 0, 30, 20, 10, scRed}, {5, 4, 10, 8, 20, scLime},
-                          {12, 6, 6, 5, 30, scBlue}});
+  return MakeGif(30, 20,
+                 {{0, 0, 30, 20, 10, scRed}, {5, 4, 10, 8, 20, scLime}, {12, 6, 6, 5, 30, scBlue}});
 }
 
 // A red PNG of 4 x 3 pixels.
