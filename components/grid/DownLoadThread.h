@@ -1,26 +1,14 @@
-// The background download of a picture given by web address. It starts at once, frees itself
-// when it ends and reports to its picture on the GUI thread; a picture freed first lets go of
-// it, and it reports nothing more.
+// The download of a picture given by web address. Its work is empty: no bytes are fetched, so
+// the picture stays empty and stays marked as downloading, which keeps a second load of the
+// address from starting another.
 #pragma once
 
-#include <functional>
-#include <memory>
-
-#include "platform/core/download.h"
+#include "platform/core/text.h"
 
 class THTMLPicture;
 
 class TDownLoadThread {
  public:
+  // Marks the picture's download as running; a thread that would touch nothing is not started.
   static void Start(THTMLPicture* Picture, const AnsiString& URL);
-  // The picture goes: the download ends and frees itself.
-  void Abandon();
-
- private:
-  TDownLoadThread(THTMLPicture* Picture, const AnsiString& URL);
-  void Finish(const std::function<void(THTMLPicture&)>& Report);
-
-  THTMLPicture* picture_;
-  bool reporting_ = false;
-  std::unique_ptr<TDownload> download_;
 };

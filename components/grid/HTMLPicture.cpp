@@ -15,9 +15,7 @@ constexpr int kDecodedPixelsPerInch = 96;
 
 THTMLPicture::THTMLPicture() = default;
 
-THTMLPicture::~THTMLPicture() {
-  if (download_) download_->Abandon();
-}
+THTMLPicture::~THTMLPicture() = default;
 
 void THTMLPicture::LoadFromStream(TStream& Stream) {
   ReadData(Stream);

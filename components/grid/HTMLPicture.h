@@ -110,8 +110,6 @@ class THTMLPicture : public TGraphic {
   void TakeData(std::vector<uint8_t> Data);
   void LoadPicture();
   void ResetFrames();
-  void Downloaded(std::vector<uint8_t>& Data);
-  void DownloadEnded();
 
   std::vector<uint8_t> data_;
   bool empty_ = true;
@@ -123,7 +121,6 @@ class THTMLPicture : public TGraphic {
   AnsiString id_;
   bool asynch_ = true;
   bool downloading_ = false;
-  TDownLoadThread* download_ = nullptr;
   int frame_ = 1;
   int frameCount_ = -1;
   TRect frameRect_;

@@ -31,18 +31,3 @@ void THTMLPicture::LoadFromURL(const AnsiString& URL) {
   if (HasPrefix(URL, file)) return LoadFromFile(URL.substr(file.size()));
   if (!URL.empty() && asynch_ && !downloading_) TDownLoadThread::Start(this, URL);
 }
-
-void THTMLPicture::DownloadEnded() {
-  download_ = nullptr;
-  downloading_ = false;
-}
-
-void THTMLPicture::Downloaded(std::vector<uint8_t>& Data) {
-  try {
-    TakeData(std::move(Data));
-  } catch (const Exception& e) {
-    return DownLoadError(e.Message);
-  }
-  Changed();
-  DownLoadComplete();
-}

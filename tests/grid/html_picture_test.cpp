@@ -8,6 +8,7 @@
 #include "components/grid/GifFrames.h"
 #include "components/grid/HTMLPictureLookup.h"
 #include "picture_samples.h"
+#include "platform/controls/application.h"
 #include "platform/graphics/bitmap.h"
 #include "temp_folder.h"
 
@@ -286,3 +287,16 @@ TEST(GridPictures, TheGridForgetsAFreedPictureContainer) {
 }
 
 }  // namespace
+
+TEST(HTMLPicture, AnAddressStaysEmptyAndIsFetchedOnce) {
+  THTMLPicture picture;
+  int completed = 0;
+  picture.OnDownLoadComplete = [&](TObject*) { ++completed; };
+  picture.LoadFromURL("http://example.org/x.gif");
+  EXPECT_TRUE(picture.GetDownloading());
+  EXPECT_TRUE(picture.GetEmpty());
+  EXPECT_EQ(picture.GetURL(), "http://example.org/x.gif");
+  Application->ProcessMessages();
+  EXPECT_EQ(completed, 0);
+  EXPECT_TRUE(picture.GetDownloading());
+}
