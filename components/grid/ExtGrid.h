@@ -13,14 +13,17 @@
 #include <vector>
 
 #include "components/grid/BaseGrid.h"
+#include "components/grid/ComponentLink.h"
 #include "components/grid/DragDropSettings.h"
 #include "components/grid/ExtGridEvents.h"
 #include "components/grid/FileSettings.h"
 #include "components/grid/GridChangeNotifier.h"
 #include "components/grid/GridFilter.h"
 #include "components/grid/GridItem.h"
+#include "components/grid/HTMLPictureCache.h"
 #include "components/grid/InputSettings.h"
 #include "components/grid/LookSettings.h"
+#include "components/grid/PictureContainer.h"
 #include "components/grid/RichText.h"
 #include "components/grid/SortCompare.h"
 #include "components/grid/SortIndexList.h"
@@ -230,6 +233,12 @@ class TExtStringGrid : public TBaseGrid {
   void SetActiveCellFont(const TFont* Value) { activeCellFont_->Assign(*Value); }
   TBitmap* GetRowIndicator() const { return rowIndicator_.get(); }
   void SetRowIndicator(const TBitmap* Value);
+
+  // Pictures of HTML cell text: the grid's own cache of pictures by address, and the
+  // container of named pictures it may point to (null again when the container is freed).
+  THTMLPictureCache* GetPictureCache() { return &pictureCache_; }
+  TPictureContainer* GetPictureContainer() const { return pictureContainer_.Get(); }
+  void SetPictureContainer(TPictureContainer* Value);
 
   // Look settings that repaint when set.
   bool GetActiveCellShow() const { return activeCellShow_; }
@@ -615,6 +624,8 @@ class TExtStringGrid : public TBaseGrid {
   // The owner form's resize handler, taken over and handed back.
   std::shared_ptr<FormResizeLink> formResize_;
   TPoint formSize_;
+  THTMLPictureCache pictureCache_;
+  TComponentLink<TPictureContainer> pictureContainer_;
 
   template <typename T>
   void Restyle(T& field, const T& value) {

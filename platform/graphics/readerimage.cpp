@@ -37,3 +37,8 @@ void TReaderImage::Assign(const TGraphic* source) {
 void TReaderImage::Draw(TCanvas& canvas, const TRect& rect) {
   PaintImage(canvas, rect, pixels_->image, true);
 }
+
+void TReaderImage::Crop(const TRect& rect) {
+  pixels_->image = pixels_->image.copy(rect.Left, rect.Top, rect.Width(), rect.Height());
+  Changed();
+}

@@ -22,6 +22,9 @@ class TReaderImage : public TGraphic {
   void SaveToStream(TStream& stream) override;
   void Assign(const TGraphic* source) override;   // the same kind only
   void Draw(TCanvas& canvas, const TRect& rect) override;
+  // Keeps only the part of the picture inside the rectangle (one frame of an animation);
+  // the bytes saved stay the file's.
+  void Crop(const TRect& rect);
 
  protected:
   TReaderImage(const char* format, const char* error);

@@ -1,13 +1,17 @@
-// The grid's readers of outside data on damaged input: RTF and the column settings stream.
+// The grid's readers of outside data on damaged input: RTF, the column settings stream and
+// the pictures of HTML text.
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "damaged_input.h"
 #include "column_settings.h"
 #include "components/grid/ExtCGrid.h"
 #include "components/grid/ExtGridError.h"
+#include "components/grid/GifFrames.h"
+#include "components/grid/HTMLPicture.h"
 #include "components/grid/RichText.h"
+#include "damaged_input.h"
+#include "picture_samples.h"
 
 namespace {
 
@@ -50,6 +54,34 @@ TEST(DamagedInput, ColumnSettingsAreReadOrRefused) {
     }
   });
   EXPECT_GT(read, 0);  // some changes only alter values
+}
+
+TEST(DamagedInput, GifFramesAreCutOrRefusedWithinTheData) {
+  int shown = 0;
+  ForEachDamaged(ThreeFrameGif(), [&](const std::vector<uint8_t>& bytes) {
+    for (int frame = 0; frame <= 4; ++frame) {
+      const TGIFFrameCut cut = CutGIFFrame(bytes, frame);
+      EXPECT_LE(cut.Data.size(), bytes.size());
+      GIFFrameTiming(bytes, frame);
+    }
+    THTMLPicture picture;
+    try {
+      LoadBytes(picture, bytes);
+    } catch (const Exception& e) {
+      EXPECT_EQ(e.Message, "Could not load image. Invalid format");
+      EXPECT_TRUE(picture.GetEmpty());
+      return;
+    }
+    ++shown;
+    for (int step = 0; step < 8; ++step) {
+      try {
+        picture.FrameNext();  // a damaged later frame is refused, the shown one stays
+      } catch (const Exception&) {
+      }
+      EXPECT_FALSE(picture.GetEmpty());
+    }
+  });
+  EXPECT_GT(shown, 0);
 }
 
 }  // namespace

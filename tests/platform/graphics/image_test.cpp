@@ -123,6 +123,21 @@ TEST(ReaderImageTest, PngGifAndIconThroughQtReaders) {
   EXPECT_THROW(gif.Assign(&png), EConvertError);
 }
 
+TEST(ReaderImageTest, CropKeepsAPartAndTheFileBytes) {
+  TPngImage png;
+  TMemoryStream pngData = StreamOf(QtEncoded("png"));
+  png.LoadFromStream(pngData);
+  png.Crop(TRect(1, 1, 4, 3));
+  EXPECT_EQ(png.GetWidth(), 3);
+  EXPECT_EQ(png.GetHeight(), 2);
+  auto target = WhiteBitmap(6, 4);
+  target->Canvas->Draw(0, 0, &png);
+  EXPECT_EQ(target->Canvas->GetPixels(0, 0), clRed);  // the red pixel at (1, 1) moved
+  TMemoryStream saved;
+  png.SaveToStream(saved);
+  EXPECT_EQ(saved.Bytes(), pngData.Bytes());
+}
+
 TEST(PictureTest, LoadsByExtensionAndBySignature) {
   TempFolder folder;
   AnsiString bmp = (folder / "a.BMP");

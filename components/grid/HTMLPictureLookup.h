@@ -1,0 +1,11 @@
+// The picture an image of HTML text names: a plain name from the picture container, an
+// address ("RES://", "FILE://", "http://" ...) from the picture cache, which loads it the
+// first time. Null for a missing picture, container or cache; a picture that could not be
+// loaded stays in the cache, empty, so it is not loaded again at every painting.
+#pragma once
+
+#include "components/grid/HTMLPictureCache.h"
+#include "components/grid/PictureContainer.h"
+
+THTMLPicture* FindHTMLPicture(const AnsiString& Name, const TPictureContainer* Container,
+                              THTMLPictureCache* Cache);
