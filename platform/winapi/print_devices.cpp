@@ -8,11 +8,12 @@
 
 namespace {
 
+// A CUPS queue, known by name only: Qt's printer records must not outlive the application.
 class TQueuePrinter : public TPrintDevice {
  public:
-  explicit TQueuePrinter(const QPrinterInfo& info) : info_(info) {}
+  explicit TQueuePrinter(const QString& name) : name_(name) {}
 
-  AnsiString Name() const override { return FromQString(info_.printerName()); }
+  AnsiString Name() const override { return FromQString(name_); }
   TPrinterCapabilities Capabilities() const override {
     return {pcCopies, pcOrientation, pcCollation};
   }
@@ -25,12 +26,13 @@ class TQueuePrinter : public TPrintDevice {
 
  private:
   std::unique_ptr<QPrinter> Printer(const TPrintSetup& setup) const {
-    auto printer = std::make_unique<QPrinter>(info_, QPrinter::HighResolution);
+    auto printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(name_),
+                                              QPrinter::HighResolution);
     ApplySetup(*printer, setup);
     return printer;
   }
 
-  QPrinterInfo info_;
+  QString name_;
 };
 
 struct Installed {
@@ -46,10 +48,9 @@ Installed& TheInstalled() {
 
 void ReadSystemPrinters(Installed& installed) {
   QString defaultName = QPrinterInfo::defaultPrinterName();
-  for (const QPrinterInfo& info : QPrinterInfo::availablePrinters()) {
-    if (info.printerName() == defaultName)
-      installed.defaultIndex = static_cast<int>(installed.printers.size());
-    installed.printers.push_back(std::make_shared<TQueuePrinter>(info));
+  for (const QString& name : QPrinterInfo::availablePrinterNames()) {
+    if (name == defaultName) installed.defaultIndex = static_cast<int>(installed.printers.size());
+    installed.printers.push_back(std::make_shared<TQueuePrinter>(name));
   }
   installed.printers.push_back(std::make_shared<TVirtualPrinter>("PDF", 600));
   if (installed.defaultIndex < 0) installed.defaultIndex = 0;
