@@ -12,7 +12,7 @@ class TVirtualPrinter : public TPrintDevice {
   TVirtualPrinter(AnsiString name, int dpi, TSize paper = {2100, 2970}, TSize edge = {0, 0});
 
   // Where the next job writes. Empty: the job's title with ".pdf" in the user's documents
-  // folder.
+  // folder (the home folder when there is none).
   AnsiString FileName;
   // The file the last job started on wrote to.
   AnsiString LastFileName() const { return lastFile_; }

@@ -1,7 +1,5 @@
 #include "platform/winapi/qt/qt_print_job.h"
 
-#include <QFile>
-
 #include "platform/core/qt/qt_text.h"
 #include "platform/graphics/qt/qt_canvas.h"
 
@@ -28,14 +26,11 @@ class QtPrintJob : public TPrintJob {
     return painter_.end() && printer_->printerState() != QPrinter::Error;
   }
 
-  // A queue drops the job; a file that Qt cannot abort is removed, so no half document stays.
   void Abort() override {
     if (!binding_) return;
     binding_.reset();
-    bool aborted = printer_->abort();
+    printer_->abort();
     if (painter_.isActive()) painter_.end();
-    if (!aborted && !printer_->outputFileName().isEmpty())
-      QFile::remove(printer_->outputFileName());
   }
 
  private:

@@ -111,6 +111,14 @@ TEST_F(PrinterTest, AnAbortedJobLeavesNoFile) {
   EXPECT_THROW(p->Abort(), EPrinter);
 }
 
+TEST_F(PrinterTest, TheFileNameKeepsItsBytes) {
+  fine_->FileName = folder_ / "St\xFC" "ckliste.pdf";
+  Printer()->BeginDoc();
+  Printer()->EndDoc();
+  EXPECT_EQ(fine_->LastFileName(), fine_->FileName);
+  EXPECT_EQ(ReadBytes(fine_->FileName).substr(0, 5), "%PDF-");
+}
+
 TEST_F(PrinterTest, AFileThatCannotBeWrittenRefusesTheJob) {
   fine_->FileName = folder_ / "no such folder/fine.pdf";
   EXPECT_THROW(Printer()->BeginDoc(), EPrinter);
