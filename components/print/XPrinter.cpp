@@ -11,7 +11,7 @@ TXPrint::TXPrint(TComponent* AOwner) : TComponent(AOwner) {
   printerCount_ = static_cast<int16_t>(std::min(PrintersInstalled(), 0x7FFF));
   if (GetPrinterAvailable()) {
     Canvas = Printer()->Canvas;
-    Printer()->SetPrinterIndex(-1);
+    if (!Printer()->GetPrinting()) Printer()->SetPrinterIndex(-1);
     // Read now, not at the first job, so the minimum margins hold from the start.
     ReadDeviceParameters();
   } else {
