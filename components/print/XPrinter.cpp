@@ -121,23 +121,26 @@ bool TXPrint::GetCanUserDefFill() const {
   return GetPrinterAvailable() && (GetDeviceCaps(GetHandle(), RASTERCAPS) & RC_STRETCHBLT);
 }
 
+namespace {
+
+void CopyFace(TFont& to, const TFont& from) {
+  to.SetName(from.GetName());
+  to.SetPitch(from.GetPitch());
+  to.SetStyle(from.GetStyle());
+}
+
+}  // namespace
+
 void TXPrint::SetFont(const TFont* font) {
   if (!font) return;
-  TFont* f = Canvas->Font;
-  f->SetColor(font->GetColor());
-  f->SetHeight(font->GetHeight());
-  f->SetName(font->GetName());
-  f->SetPitch(font->GetPitch());
-  f->SetSize(font->GetSize());
-  f->SetStyle(font->GetStyle());
+  Canvas->Font->SetColor(font->GetColor());
+  CopyFace(*Canvas->Font, *font);
+  Canvas->Font->SetSize(font->GetSize());
 }
 
 void TXPrint::SelectFont(const TFont* font) {
   if (!font) return;
-  TFont* f = Canvas->Font;
-  f->SetName(font->GetName());
-  f->SetPitch(font->GetPitch());
-  f->SetStyle(font->GetStyle());
-  f->SetHeight(-std::abs(font->GetHeight()));
+  CopyFace(*Canvas->Font, *font);
+  Canvas->Font->SetHeight(-std::abs(font->GetHeight()));
   SetFontSize(font->GetSize());
 }

@@ -139,6 +139,15 @@ TEST_F(ScalingTest, FontSizesFollowTheMapping) {
   EXPECT_EQ(xp.Canvas->Font->GetHeight(), -33);
   xp.SetFontSize(-24);
   EXPECT_EQ(xp.Canvas->Font->GetSize(), 10);
+  // A font given as a cell height (positive) is taken as a character height, its size scaled.
+  TFont courier;
+  courier.SetName("Courier New");
+  courier.SetStyle(fsBold);
+  courier.SetHeight(40);  // -30 points at 96 dpi
+  xp.SelectFont(&courier);
+  EXPECT_EQ(xp.Canvas->Font->GetName(), "Courier New");
+  EXPECT_TRUE(xp.Canvas->Font->GetStyle().Contains(fsBold));
+  EXPECT_EQ(xp.Canvas->Font->GetSize(), 12);  // 30 x 254 / 600
   xp.EndDoc();
   // The job's end gives the font back as it began.
   EXPECT_EQ(xp.Canvas->Font->GetSize(), 10);
