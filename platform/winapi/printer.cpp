@@ -58,19 +58,28 @@ void TPrinter::Rebind() {
   if (!GetPrinting()) CanvasAccess::Bind(*Canvas, info_.get());
 }
 
-int TPrinter::GetPrinterIndex() {
+void TPrinter::List() {
   if (!listed_) Refresh();
+}
+
+HDC TPrinter::GetHandle() {
+  List();
+  return Canvas->GetHandle();
+}
+
+int TPrinter::GetPrinterIndex() {
+  List();
   return index_;
 }
 
 void TPrinter::SetPrinterIndex(int index) {
   CheckPrinting(false);
-  if (!listed_) Refresh();
+  List();
   Choose(index);
 }
 
 TStrings* TPrinter::GetPrinters() {
-  if (!listed_) Refresh();
+  List();
   return printers_.get();
 }
 

@@ -23,7 +23,7 @@ class TPrinter : public TObject {
   TPrinter& operator=(const TPrinter&) = delete;
 
   TCanvas* const Canvas;
-  HDC GetHandle() { return Canvas->GetHandle(); }
+  HDC GetHandle();
 
   // Jobs. BeginDoc and the setters raise EPrinter while a job runs, EndDoc, NewPage and Abort
   // when none does; BeginDoc also when there is no printer or it refuses the job.
@@ -41,8 +41,8 @@ class TPrinter : public TObject {
   TPrinterOrientation GetOrientation() const { return setup_.Orientation; }
   void SetOrientation(TPrinterOrientation orientation);
   // The printable page in device pixels.
-  int GetPageWidth() const { return Canvas->GetDeviceCaps().width; }
-  int GetPageHeight() const { return Canvas->GetDeviceCaps().height; }
+  int GetPageWidth() { return GetHandle()->GetDeviceCaps().width; }
+  int GetPageHeight() { return GetHandle()->GetDeviceCaps().height; }
 
   // The printer chosen: an index into Printers; -1 chooses the default printer. A new
   // printer starts with its own setup (portrait, one copy).
@@ -58,6 +58,7 @@ class TPrinter : public TObject {
  private:
   class InfoDevice;
   void CheckPrinting(bool printing) const;
+  void List();  // reads the printers at the first need
   void Choose(int index);
   void Rebind();
 
