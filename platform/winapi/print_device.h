@@ -15,10 +15,13 @@ enum TPrinterOrientation { poPortrait, poLandscape };
 enum TPrinterCapability { pcCopies, pcOrientation, pcCollation };
 using TPrinterCapabilities = Set<TPrinterCapability>;
 
-// What a job asks of the printer.
+// What a job asks of the printer. A paper or resolution of 0 leaves the printer's own.
 struct TPrintSetup {
   TPrinterOrientation Orientation = poPortrait;
   int Copies = 1;
+  bool Collate = false;
+  TSize Paper;         // tenths of a millimetre, portrait
+  int Resolution = 0;  // dots per inch
   AnsiString Title;
 };
 

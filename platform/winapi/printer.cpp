@@ -105,8 +105,14 @@ void TPrinter::SetCopies(int copies) {
 }
 
 void TPrinter::SetOrientation(TPrinterOrientation orientation) {
+  TPrintSetup setup = setup_;
+  setup.Orientation = orientation;
+  SetSetup(setup);
+}
+
+void TPrinter::SetSetup(const TPrintSetup& setup) {
   CheckPrinting(false);
-  setup_.Orientation = orientation;
+  setup_ = setup;
   Rebind();
 }
 

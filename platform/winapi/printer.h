@@ -40,6 +40,9 @@ class TPrinter : public TObject {
   void SetCopies(int copies);
   TPrinterOrientation GetOrientation() const { return setup_.Orientation; }
   void SetOrientation(TPrinterOrientation orientation);
+  // The whole setup of the next job (its title is Title's at BeginDoc).
+  const TPrintSetup& GetSetup() const { return setup_; }
+  void SetSetup(const TPrintSetup& setup);
   // The printable page in device pixels.
   int GetPageWidth() { return GetHandle()->GetDeviceCaps().width; }
   int GetPageHeight() { return GetHandle()->GetDeviceCaps().height; }

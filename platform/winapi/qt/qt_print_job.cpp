@@ -45,6 +45,11 @@ void ApplySetup(QPrinter& printer, const TPrintSetup& setup) {
   printer.setPageOrientation(setup.Orientation == poLandscape ? QPageLayout::Landscape
                                                               : QPageLayout::Portrait);
   printer.setCopyCount(std::max(1, setup.Copies));
+  printer.setCollateCopies(setup.Collate);
+  if (setup.Paper.cx > 0 && setup.Paper.cy > 0)
+    printer.setPageSize(QPageSize(QSizeF(setup.Paper.cx / 10.0, setup.Paper.cy / 10.0),
+                                  QPageSize::Millimeter));
+  if (setup.Resolution > 0) printer.setResolution(setup.Resolution);
   printer.setDocName(ToQString(setup.Title));
 }
 

@@ -9,7 +9,7 @@
 
 #include "platform/winapi/print_device.h"
 
-// Sets what a job asks for (orientation, copies, title) on a printer.
+// Sets what a job asks for (orientation, copies, paper, resolution, title) on a printer.
 void ApplySetup(QPrinter& printer, const TPrintSetup& setup);
 // The page of a set-up printer in device pixels.
 TDeviceCaps CapsOfPrinter(const QPrinter& printer);

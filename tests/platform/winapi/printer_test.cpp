@@ -60,6 +60,16 @@ TEST_F(PrinterTest, TheHandleAnswersWithThePageOfTheCurrentSetup) {
   Printer()->SetOrientation(poLandscape);
   EXPECT_EQ(GetDeviceCaps(dc, PHYSICALWIDTH), 4958);
   EXPECT_EQ(GetDeviceCaps(dc, PHYSICALHEIGHT), 3500);
+  // Another paper and resolution: A4, 297 x 210 mm in landscape, at 144 dpi.
+  TPrintSetup setup = Printer()->GetSetup();
+  setup.Paper = {2100, 2970};
+  setup.Resolution = 144;
+  Printer()->SetSetup(setup);
+  EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), 144);
+  EXPECT_EQ(GetDeviceCaps(dc, PHYSICALWIDTH), 842 * 2);
+  EXPECT_EQ(GetDeviceCaps(dc, PHYSICALHEIGHT), 595 * 2);
+  EXPECT_EQ(GetDeviceCaps(dc, PHYSICALOFFSETX), 12);  // the edges keep their 6 and 9 points
+  EXPECT_EQ(GetDeviceCaps(dc, PHYSICALOFFSETY), 18);
   Printer()->SetPrinterIndex(0);  // a new printer starts from its own setup
   EXPECT_EQ(Printer()->GetOrientation(), poPortrait);
   EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSX), 300);
