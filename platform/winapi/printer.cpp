@@ -32,7 +32,7 @@ TPrinter::~TPrinter() = default;
 
 void TPrinter::CheckPrinting(bool printing) const {
   if (GetPrinting() == printing) return;
-  throw EPrinter(printing ? "Printer is not currently printing" : "Printing in progress");
+  throw EPrinter(printing ? "No print job is running" : "A print job is running");
 }
 
 void TPrinter::Refresh() {
@@ -47,7 +47,7 @@ void TPrinter::Refresh() {
 void TPrinter::Choose(int index) {
   int count = static_cast<int>(devices_.size());
   if (index == -1) index = count == 0 ? -1 : std::clamp(DefaultPrinterIndex(), 0, count - 1);
-  else if (index < 0 || index >= count) throw EPrinter("Printer selected is not valid");
+  else if (index < 0 || index >= count) throw EPrinter("No printer has the index " + std::to_string(index));
   index_ = index;
   setup_ = TPrintSetup();
   Rebind();
@@ -119,7 +119,7 @@ void TPrinter::SetSetup(const TPrintSetup& setup) {
 void TPrinter::BeginDoc() {
   CheckPrinting(false);
   TPrintDevice* device = GetDevice();
-  if (!device) throw EPrinter("There is no default printer currently selected");
+  if (!device) throw EPrinter("No printer is installed");
   // Each job gets a fresh device context.
   Canvas->Mapping() = TMapping();
   SelectClipRgn(Canvas, nullptr);
