@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 
+#include <string>
+
 #include "platform/core/qt/qt_text.h"
 #include "platform/graphics/qt/qt_canvas.h"
 #include "platform/winapi/gdi.h"
@@ -47,7 +49,8 @@ void TPrinter::Refresh() {
 void TPrinter::Choose(int index) {
   int count = static_cast<int>(devices_.size());
   if (index == -1) index = count == 0 ? -1 : std::clamp(DefaultPrinterIndex(), 0, count - 1);
-  else if (index < 0 || index >= count) throw EPrinter("No printer has the index " + std::to_string(index));
+  else if (index < 0 || index >= count)
+    throw EPrinter("No printer has the index " + std::to_string(index));
   index_ = index;
   setup_ = TPrintSetup();
   Rebind();
