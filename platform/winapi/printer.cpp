@@ -1,0 +1,182 @@
+#include "platform/winapi/printer.h"
+
+#include <QFontDatabase>
+
+#include <string>
+
+#include "platform/core/qt/qt_text.h"
+#include "platform/graphics/qt/qt_canvas.h"
+#include "platform/winapi/gdi.h"
+
+// Outside a job the canvas is bound here: nothing to paint on, the page of the current setup
+// to measure.
+class TPrinter::InfoDevice : public CanvasDevice {
+ public:
+  explicit InfoDevice(TPrinter& printer) : printer_(printer) {}
+  QPainter* Painter() override { return nullptr; }
+  TDeviceCaps Caps() const override {
+    TPrintDevice* device = printer_.GetDevice();
+    return device ? device->Caps(printer_.setup_) : TDeviceCaps();
+  }
+
+ private:
+  TPrinter& printer_;
+};
+
+TPrinter::TPrinter()
+    : Canvas(new TCanvas),
+      canvas_(Canvas),
+      info_(std::make_unique<InfoDevice>(*this)),
+      printers_(std::make_unique<TStringList>()),
+      fonts_(std::make_unique<TStringList>()) {}
+
+TPrinter::~TPrinter() = default;
+
+void TPrinter::CheckPrinting(bool printing) const {
+  if (GetPrinting() == printing) return;
+  throw EPrinter(printing ? "No print job is running" : "A print job is running");
+}
+
+void TPrinter::Refresh() {
+  CheckPrinting(false);
+  devices_ = InstalledPrinters();
+  printers_->Clear();
+  for (const auto& device : devices_) printers_->Add(device->Name());
+  listed_ = true;
+  Choose(-1);
+}
+
+void TPrinter::Choose(int index) {
+  int count = static_cast<int>(devices_.size());
+  if (index == -1) index = count == 0 ? -1 : std::clamp(DefaultPrinterIndex(), 0, count - 1);
+  else if (index < 0 || index >= count)
+    throw EPrinter("No printer has the index " + std::to_string(index));
+  index_ = index;
+  setup_ = TPrintSetup();
+  Rebind();
+}
+
+// The canvas measures the page the printer and setup give now.
+void TPrinter::Rebind() {
+  if (!GetPrinting()) CanvasAccess::Bind(*Canvas, info_.get());
+}
+
+void TPrinter::List() {
+  if (!listed_) Refresh();
+}
+
+HDC TPrinter::GetHandle() {
+  List();
+  return Canvas->GetHandle();
+}
+
+int TPrinter::GetPrinterIndex() {
+  List();
+  return index_;
+}
+
+void TPrinter::SetPrinterIndex(int index) {
+  CheckPrinting(false);
+  List();
+  Choose(index);
+}
+
+TStrings* TPrinter::GetPrinters() {
+  List();
+  return printers_.get();
+}
+
+TPrintDevice* TPrinter::GetDevice() {
+  int index = GetPrinterIndex();
+  return index < 0 ? nullptr : devices_[index].get();
+}
+
+TPrinterCapabilities TPrinter::GetCapabilities() {
+  TPrintDevice* device = GetDevice();
+  return device ? device->Capabilities() : TPrinterCapabilities();
+}
+
+TStrings* TPrinter::GetFonts() {
+  if (fonts_->Count() == 0)
+    for (const QString& family : QFontDatabase::families()) fonts_->Add(FromQString(family));
+  return fonts_.get();
+}
+
+void TPrinter::SetCopies(int copies) {
+  CheckPrinting(false);
+  setup_.Copies = copies;
+}
+
+void TPrinter::SetOrientation(TPrinterOrientation orientation) {
+  TPrintSetup setup = setup_;
+  setup.Orientation = orientation;
+  SetSetup(setup);
+}
+
+void TPrinter::SetSetup(const TPrintSetup& setup) {
+  CheckPrinting(false);
+  setup_ = setup;
+  Rebind();
+}
+
+void TPrinter::BeginDoc() {
+  CheckPrinting(false);
+  TPrintDevice* device = GetDevice();
+  if (!device) throw EPrinter("No printer is installed");
+  // Each job gets a fresh device context.
+  Canvas->Mapping() = TMapping();
+  SelectClipRgn(Canvas, nullptr);
+  Canvas->SelectFont(nullptr);
+  setup_.Title = Title;
+  job_ = device->Start(*Canvas, setup_);
+  if (!job_) throw EPrinter("Printing on " + device->Name() + " could not start");
+  aborted_ = false;
+  pageNumber_ = 1;
+}
+
+void TPrinter::NewPage() {
+  CheckPrinting(true);
+  job_->NewPage();
+  ++pageNumber_;
+  // A new page takes the canvas's own font again, as the class library's refresh does.
+  Canvas->SelectFont(nullptr);
+}
+
+void TPrinter::EndDoc() {
+  CheckPrinting(true);
+  std::unique_ptr<TPrintJob> job = std::move(job_);
+  bool ended = job->End();
+  job.reset();
+  Rebind();
+  if (!ended) throw EPrinter("The printed pages could not be completed");
+}
+
+void TPrinter::Abort() {
+  CheckPrinting(true);
+  std::unique_ptr<TPrintJob> job = std::move(job_);
+  job->Abort();
+  job.reset();
+  Rebind();
+  aborted_ = true;
+}
+
+namespace {
+
+std::unique_ptr<TPrinter>& GlobalPrinter() {
+  static std::unique_ptr<TPrinter> printer;
+  return printer;
+}
+
+}  // namespace
+
+TPrinter* Printer() {
+  auto& printer = GlobalPrinter();
+  if (!printer) printer = std::make_unique<TPrinter>();
+  return printer.get();
+}
+
+TPrinter* SetPrinter(TPrinter* printer) {
+  TPrinter* old = GlobalPrinter().release();
+  GlobalPrinter().reset(printer);
+  return old;
+}

@@ -1,0 +1,62 @@
+#include "platform/winapi/qt/qt_print_job.h"
+
+#include "platform/core/qt/qt_text.h"
+#include "platform/graphics/qt/qt_canvas.h"
+
+namespace {
+
+class QtPrintJob : public TPrintJob {
+ public:
+  QtPrintJob(std::unique_ptr<QPrinter> printer, TCanvas& canvas)
+      : printer_(std::move(printer)) {
+    if (painter_.begin(printer_.get()))
+      binding_ = std::make_unique<CanvasPainterBinding>(canvas, painter_);
+  }
+  ~QtPrintJob() override {
+    if (binding_) Abort();
+  }
+
+  bool Started() const { return binding_ != nullptr; }
+
+  bool NewPage() override { return binding_ && printer_->newPage(); }
+
+  bool End() override {
+    if (!binding_) return false;
+    binding_.reset();
+    return painter_.end() && printer_->printerState() != QPrinter::Error;
+  }
+
+  void Abort() override {
+    if (!binding_) return;
+    binding_.reset();
+    printer_->abort();
+    if (painter_.isActive()) painter_.end();
+  }
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+  QPainter painter_;
+  std::unique_ptr<CanvasPainterBinding> binding_;
+};
+
+}  // namespace
+
+void ApplySetup(QPrinter& printer, const TPrintSetup& setup) {
+  printer.setPageOrientation(setup.Orientation == poLandscape ? QPageLayout::Landscape
+                                                              : QPageLayout::Portrait);
+  printer.setCopyCount(std::max(1, setup.Copies));
+  printer.setCollateCopies(setup.Collate);
+  if (setup.Paper.cx > 0 && setup.Paper.cy > 0)
+    printer.setPageSize(QPageSize(QSizeF(setup.Paper.cx / 10.0, setup.Paper.cy / 10.0),
+                                  QPageSize::Millimeter));
+  if (setup.Resolution > 0) printer.setResolution(setup.Resolution);
+  printer.setDocName(ToQString(setup.Title));
+}
+
+TDeviceCaps CapsOfPrinter(const QPrinter& printer) { return DeviceCapsOf(printer); }
+
+std::unique_ptr<TPrintJob> StartQtJob(std::unique_ptr<QPrinter> printer, TCanvas& canvas) {
+  auto job = std::make_unique<QtPrintJob>(std::move(printer), canvas);
+  if (!job->Started()) return nullptr;
+  return job;
+}

@@ -1,0 +1,33 @@
+// A printer that writes its pages into a PDF file, at a chosen resolution on a chosen paper
+// with unprintable edges of its own: tests and machines without printers print for real.
+#pragma once
+
+#include "platform/winapi/print_device.h"
+
+class TVirtualPrinter : public TPrintDevice {
+ public:
+  // The paper in tenths of a millimetre (portrait); the unprintable edge on the left and
+  // right (edge.cx) and at the top and bottom (edge.cy) in dots of the resolution. A PDF
+  // page keeps both in whole points (1/72 inch): GetDeviceCaps tells the dots they give.
+  TVirtualPrinter(AnsiString name, int dpi, TSize paper = {2100, 2970}, TSize edge = {0, 0});
+
+  // Where the next job writes. Empty: the job's title with ".pdf" in the user's documents
+  // folder (the home folder when there is none).
+  AnsiString FileName;
+  // The file the last job started on wrote to.
+  AnsiString LastFileName() const { return lastFile_; }
+
+  AnsiString Name() const override { return name_; }
+  TPrinterCapabilities Capabilities() const override;
+  TDeviceCaps Caps(const TPrintSetup& setup) const override;
+  std::unique_ptr<TPrintJob> Start(TCanvas& canvas, const TPrintSetup& setup) override;
+
+ private:
+  AnsiString OutputFor(const AnsiString& title) const;
+
+  AnsiString name_;
+  int dpi_;
+  TSize paper_;
+  TSize edge_;
+  AnsiString lastFile_;
+};
