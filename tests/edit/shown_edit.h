@@ -31,7 +31,10 @@ class ShownEdit : public testing::TestWithParam<LocaleSettings> {
     edit->SetFocus();
   }
   // Text with German separators, typed in the current locale's.
-  void Type(const AnsiString& german) { QTest::keyClicks(Focus(), QString::fromLatin1(Localised(german).c_str())); }
+  void Type(const AnsiString& german) { TypeAsIs(Localised(german)); }
+  void TypeAsIs(const AnsiString& text) {
+    QTest::keyClicks(Focus(), QString::fromLatin1(text.c_str()));
+  }
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(Focus(), key, modifiers);
   }
@@ -43,9 +46,10 @@ class ShownEdit : public testing::TestWithParam<LocaleSettings> {
     text.insert(static_cast<std::size_t>(start + length), "]");
     return text.insert(static_cast<std::size_t>(start), "[");
   }
-  // Sets the value and puts the caret (or a selection) in the window text.
+  // Puts a value into the window as it stands, unformatted, and the caret (or a selection)
+  // at a place in the window text.
   void Place(const AnsiString& german, int caret, int length = 0) {
-    edit->SetText(Localised(german));
+    edit->TControl::SetText(edit->GetPrefix() + Localised(german) + edit->GetSuffix());
     edit->SetSelStart(caret);
     if (length) edit->SetSelLength(length);
   }
