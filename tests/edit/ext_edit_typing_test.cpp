@@ -36,6 +36,18 @@ TEST_P(Typing, MixedCaseKeepsTheCaretWhereTheKeyLeftIt) {
   Place("anna", 2);
   Type("x");
   EXPECT_EQ(Shown(), "Anx|na");
+  Key(Qt::Key_Backspace);
+  EXPECT_EQ(Shown(), "An|na");
+}
+
+TEST_P(Typing, DecimalSeparatorIntoAnEmptyValueBehindAPrefix) {
+  edit->SetEditType(etFloat);
+  edit->SetPrecision(2);
+  edit->SetPrefix("EUR ");
+  ShowFocused();
+  Place("", 4);
+  Type(",");
+  EXPECT_EQ(Shown(), L("EUR 0,|"));
 }
 
 TEST_P(Typing, FloatPrecisionOnTyping) {
