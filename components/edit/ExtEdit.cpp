@@ -4,16 +4,11 @@
 
 #include <algorithm>
 
+#include "components/edit/EditChars.h"
+
+using namespace EditChars;
+
 namespace {
-bool StartsWith(const AnsiString& text, const AnsiString& head) {
-  return text.size() >= head.size() && text.compare(0, head.size(), head) == 0;
-}
-
-bool EndsWith(const AnsiString& text, const AnsiString& tail) {
-  return text.size() >= tail.size() &&
-         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 // Whether a value reads as the edit type needs; text types take any.
 bool FitsType(TExtEditType type, const AnsiString& value) {
   Extedit::TAutoType read = Extedit::IsType(value);

@@ -2,12 +2,12 @@
 // either passes to the platform edit, is refused, or is consumed by a rewrite of the value.
 #include <algorithm>
 
+#include "components/edit/EditChars.h"
 #include "components/edit/ExtEdit.h"
 
+using namespace EditChars;
+
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsHexLetter(char c) { return (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 // Backspace, Tab and Enter, which every type lets through.
 bool IsEditingKey(char c) { return c == '\b' || c == '\t' || c == '\r'; }
 bool IsRangeSeparator(char c) { return c == ',' || c == '-' || c == ';'; }

@@ -1,14 +1,13 @@
 // Cut, copy and paste, each open to a veto. A paste passes the rules typing does: the edit
 // type's characters, the sign, the length limit; only the clipboard text's first line is
 // taken.
+#include <algorithm>
+
+#include "components/edit/EditChars.h"
 #include "components/edit/ExtEdit.h"
 #include "platform/controls/clipboard.h"
 
-namespace {
-bool IsAlphaNumeric(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-}  // namespace
+using EditChars::IsAlphaNumeric;
 
 AnsiString TExtEdit::SelectedValue() const {
   return GetText().substr(static_cast<std::size_t>(ValueSelStart()),

@@ -5,10 +5,12 @@
 #include <cmath>
 #include <cstdint>
 
+#include "components/edit/EditChars.h"
 #include "components/edit/ExtEdit.h"
 
+using namespace EditChars;
+
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A whole decimal number with an optional sign, within 32 bits.
 bool ReadInteger(const AnsiString& text, int& value) {

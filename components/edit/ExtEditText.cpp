@@ -2,9 +2,11 @@
 
 #include <cstdint>
 
+#include "components/edit/EditChars.h"
+
+using namespace EditChars;
+
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsHexLetter(char c) { return (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 }  // namespace
 
@@ -57,11 +59,6 @@ char LowCase(char Ch) { return Ch >= 'A' && Ch <= 'Z' ? static_cast<char>(Ch + 3
 namespace {
 bool StartsWord(char c) {
   return c == ' ' || c == '\'' || c == ',' || c == '-' || c == '.';
-}
-
-bool EndsWith(const AnsiString& text, const char* tail) {
-  AnsiString t(tail);
-  return text.size() >= t.size() && text.compare(text.size() - t.size(), t.size(), t) == 0;
 }
 }  // namespace
 
