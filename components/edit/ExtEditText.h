@@ -3,12 +3,14 @@
 // separators are read at each call.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/core/text.h"
 
 namespace Extedit {
 
 // What a text reads as. The grid utilities have a classifier of their own with fewer kinds.
-enum TAutoType { atNumeric, atFloat, atString, atDate, atTime, atHex };
+enum TAutoType : uint8_t { atNumeric, atFloat, atString, atDate, atTime, atHex };
 
 // Digits and '-' read as numeric; with ',' and '.' as float; hex digits without a decimal
 // digit-only reading as hex. Two '-' or two decimal separators make any text atString.
