@@ -21,7 +21,9 @@ class TCustomEdit : public TWinControl {
   int GetSelStart() const;
   void SetSelStart(int value);  // moves the caret there, nothing selected
   int GetSelLength() const;
-  void SetSelLength(int value);  // selects from SelStart on
+  // Selects from SelStart on; a negative length selects backwards from SelStart, with the
+  // caret before the selection, as EM_SETSEL does with the anchor after the caret.
+  void SetSelLength(int value);
   AnsiString GetSelText() const;
   void SetSelText(const AnsiString& value);
   void SelectAll();

@@ -16,7 +16,8 @@ class EditBox {
   virtual void SetText(const AnsiString& text) = 0;
   virtual int SelStart() const = 0;
   virtual int SelLength() const = 0;
-  // Selects from start on; the caret stands at the end of the selection.
+  // Selects from start on; the caret stands at the end of the selection. A negative length
+  // selects backwards: the anchor stays at start and the caret goes before the selection.
   virtual void Select(int start, int length) = 0;
   // Types text over the selection, as far as the length limit lets it.
   virtual void ReplaceSelection(const AnsiString& text) = 0;

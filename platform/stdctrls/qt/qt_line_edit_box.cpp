@@ -43,9 +43,9 @@ class LineEditBox : public EditBox {
   void Select(int start, int length) override {
     int size = static_cast<int>(edit_->text().size());
     start = std::clamp(start, 0, size);
-    int end = std::clamp(start + std::max(0, length), start, size);
+    int end = std::clamp(start + length, 0, size);
     if (end == start) edit_->setCursorPosition(start);
-    else edit_->setSelection(start, end - start);
+    else edit_->setSelection(start, end - start);  // a negative length leaves the caret at end
   }
   void ReplaceSelection(const AnsiString& text) override { edit_->insert(ToQString(text)); }
   bool Modified() const override { return edit_->isModified(); }
