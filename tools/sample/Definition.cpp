@@ -44,7 +44,7 @@ DbmDefinition KalventoDefinition() {
   d.dublettenpruefung = 1;
   d.grossklein = 0;
   d.listen[0] = Liste("Übersicht / overview",
-                      {{kBezeichnung, "Bezeichnung", 220}, {kEnglish, "english", 170},
+                      {{kBezeichnung, "Bezeichnung", 220}, {kEnglisch, "english", 170},
                        {kBezugsquelle, "Bezugsquelle", 120}, {kBestellnummer, "Bestellnummer", 130},
                        {kEinzelpreis, "Einzelpreis €", 80, kPreis}, {kAnzahlGesamt, "Anzahl", 55},
                        {kGesamtpreis, "Gesamtpreis €", 85, kPreis}, {kBestellen, "bestellen", 65, kBestellung},

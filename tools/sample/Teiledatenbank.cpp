@@ -49,7 +49,7 @@ Satz TeilSatz(const Teil& teil) {
     gesamt += anzahl;
   }
   satz[kBezeichnung] = Utf8ToAnsi(teil.bezeichnung);
-  satz[kEnglish] = Utf8ToAnsi(teil.english);
+  satz[kEnglisch] = Utf8ToAnsi(teil.english);
   satz[kBezugsquelle] = Utf8ToAnsi(teil.bezugsquelle);
   satz[kBestellnummer] = Utf8ToAnsi(teil.bestellnummer);
   satz[kBemerkungen] = Utf8ToAnsi(teil.bemerkung);

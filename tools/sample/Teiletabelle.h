@@ -9,7 +9,7 @@ enum TeileFeld {
   kBezeichnung, kAnzahlGesamt, kRelaisplatinen, kAnodenspannung, kG2Spannung, kHeizspannung,
   kG1Spannung, kG3Spannung, kMikroprozessor, kSonstiges, kBestellnummer, kEinzelpreis,
   kBemerkungen, kHaupt1, kGesamtpreis, kZusaetzlich, kBestellen, kKarte600V, kAnschluss,
-  kBezugsquelle, kTrafoplatine, kHaupt2, kEnglish, kTeileFelder
+  kBezugsquelle, kTrafoplatine, kHaupt2, kEnglisch, kTeileFelder
 };
 
 inline DbfFile Teiletabelle() {

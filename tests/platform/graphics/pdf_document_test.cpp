@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/graphics/pdf_document.h"
+#include "pdf_text.h"
 #include "temp_folder.h"
 
 namespace {
@@ -13,17 +14,6 @@ int Count(const std::string& text, const std::string& what) {
   int n = 0;
   for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
   return n;
-}
-
-// The text of a PDF file as poppler reads it; empty when poppler is not installed.
-std::string PdfText(const std::string& path) {
-  std::string out;
-  FILE* pipe = popen(("pdftotext -q '" + path + "' - 2>/dev/null").c_str(), "r");
-  if (!pipe) return out;
-  char buffer[4096];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, got);
-  pclose(pipe);
-  return out;
 }
 
 TEST(PdfDocument, PagesOfTextInTheFile) {
