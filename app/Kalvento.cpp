@@ -1,17 +1,17 @@
 // The program: the engine, the application object, the windows, and the message loop until the
 // main window closes.
-#include "app/KalventoFenster.h"
 #include "app/Kalventohaupt.h"
+#include "app/ProgramWindows.h"
 #include "platform/controls/application.h"
 
 int main(int argc, char** argv) {
-  KalventohauptInitialisierung();
+  KalventohauptInitialization();
   Application->Initialize(argc, argv);
   Application->HandleEvent([] {
-    KalventoFensterErzeugen();
+    CreateProgramWindows();
     Application->Run();
   });
   Application->Shutdown();
-  KalventohauptFinalisierung();
+  KalventohauptFinalization();
   return 0;
 }

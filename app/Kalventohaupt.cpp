@@ -1,12 +1,12 @@
 #include "app/Kalventohaupt.h"
 
-#include "app/DatenbankDbm.h"
+#include "app/DatabaseDefinition.h"
 
 TfrmKalventoHaupt* frmKalventoHaupt = nullptr;
 
 namespace {
 
-int initialisierungen = 0;
+int initializations = 0;
 
 // A label on the form; a width makes it a word-wrapped block of that width.
 TLabel* PlaceLabel(TForm* form, int left, int top, int width, const AnsiString& caption) {
@@ -56,10 +56,10 @@ TfrmKalventoHaupt::TfrmKalventoHaupt(TComponent* Owner) : TForm(Owner) {
 // window, shown here modally, applies it when it activates.
 void TfrmKalventoHaupt::Button1Click(TObject* /*Sender*/) { DatenbankDbmLaden("Kalvento.dbm"); }
 
-void KalventohauptInitialisierung() {
-  if (initialisierungen++ == 0) dbase_initialisieren();
+void KalventohauptInitialization() {
+  if (initializations++ == 0) dbase_initialisieren();
 }
 
-void KalventohauptFinalisierung() {
-  if (initialisierungen > 0 && --initialisierungen == 0) dbase_finalisieren();
+void KalventohauptFinalization() {
+  if (initializations > 0 && --initializations == 0) dbase_finalisieren();
 }

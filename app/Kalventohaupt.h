@@ -26,5 +26,5 @@ extern TfrmKalventoHaupt* frmKalventoHaupt;
 
 // The unit's start and end: the engine's start and end, run by the first start and the last
 // end of a balanced count, so that a second start or a surplus end does nothing.
-void KalventohauptInitialisierung();
-void KalventohauptFinalisierung();
+void KalventohauptInitialization();
+void KalventohauptFinalization();

@@ -9,9 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tools/sample/Teiletabelle.h"
-
-inline DbfFile PartsLayout() { return Teiletabelle(); }
+#include "tools/sample/PartsLayout.h"
 
 class PartsTable {
  public:

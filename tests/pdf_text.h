@@ -10,7 +10,8 @@ inline std::string PdfText(const std::string& path) {
   FILE* pipe = popen(("pdftotext -q '" + path + "' - 2>/dev/null").c_str(), "r");
   if (!pipe) return out;
   char buffer[4096];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, got);
+  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    out.append(buffer, got);
   pclose(pipe);
   return out;
 }

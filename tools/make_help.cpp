@@ -5,18 +5,18 @@
 #include <cstdlib>
 
 #include "platform/controls/application.h"
-#include "tools/sample/Hilfedokument.h"
+#include "tools/sample/HelpDocument.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: make_help <folder>\n");
     return 2;
   }
-  AnsiString datei = AnsiString(argv[1]) + "/" + kHilfedokument;
+  AnsiString fileName = AnsiString(argv[1]) + "/" + kHelpDocument;
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   Application->Initialize(argc, argv);
-  bool gut = HilfedokumentErzeugen(datei);
+  bool ok = WriteHelpDocument(fileName);
   Application->Shutdown();
-  if (!gut) std::fprintf(stderr, "%s could not be written\n", datei.c_str());
-  return gut ? 0 : 1;
+  if (!ok) std::fprintf(stderr, "%s could not be written\n", fileName.c_str());
+  return ok ? 0 : 1;
 }

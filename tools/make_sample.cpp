@@ -3,17 +3,17 @@
 #include <cstdio>
 
 #include "engine/dbase.h"
-#include "tools/sample/Konsolenmeldungen.h"
-#include "tools/sample/Teiledatenbank.h"
+#include "tools/sample/ConsoleMessages.h"
+#include "tools/sample/SampleDatabase.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: make_sample <folder>\n");
     return 2;
   }
-  Konsolenmeldungen meldungen;
+  ConsoleMessages messages;
   dbase_initialisieren();
-  bool gut = TeiledatenbankErzeugen(argv[1]);
+  bool ok = WriteSampleDatabase(argv[1]);
   dbase_finalisieren();
-  return gut && meldungen.anzahl == 0 ? 0 : 1;
+  return ok && messages.count == 0 ? 0 : 1;
 }

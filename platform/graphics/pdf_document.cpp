@@ -54,7 +54,8 @@ TPdfDocument::TPdfDocument(const AnsiString& fileName, const AnsiString& title, 
                                    QMarginsF(margin, margin, margin, margin),
                                    QPageLayout::Millimeter));
   canvas_.Font->SetPixelsPerInch(dpi);
-  if (state_->painter.begin(&writer)) state_->binding.emplace(canvas_, state_->painter, PageCaps(writer));
+  if (state_->painter.begin(&writer))
+    state_->binding.emplace(canvas_, state_->painter, PageCaps(writer));
 }
 
 TPdfDocument::~TPdfDocument() { EndDoc(); }

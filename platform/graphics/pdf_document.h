@@ -20,7 +20,7 @@ class TPdfDocument {
   TPdfDocument& operator=(const TPdfDocument&) = delete;
 
   TCanvas* Canvas() { return &canvas_; }
-  int PageWidth() const;   // the printable area in device pixels
+  int PageWidth() const;  // the printable area in device pixels
   int PageHeight() const;
   int PageNumber() const { return pageNumber_; }
   void NewPage();

@@ -10,13 +10,13 @@
 
 #include <cstdlib>
 
-#include "app/DatenbankDbm.h"
-#include "app/KalventoFenster.h"
+#include "app/DatabaseDefinition.h"
 #include "app/Kalventohaupt.h"
+#include "app/ProgramWindows.h"
 #include "message_log.h"
 #include "scoped_application.h"
 #include "temp_folder.h"
-#include "tools/sample/DbmSchreiben.h"
+#include "tools/sample/DefinitionWriter.h"
 
 namespace {
 
@@ -129,7 +129,7 @@ TEST_F(MainWindow, ShowsAsTheMainFormAndClosingItEndsTheProgram) {
 // The windows in the order of the program's start: the main window first, the main form.
 TEST(Start, CreatesTheWindowsInOrderTheMainWindowFirst) {
   ScopedApplication scope;
-  KalventoFensterErzeugen();
+  CreateProgramWindows();
   std::vector<TComponent*> expected = {frmKalventoHaupt};
   ASSERT_EQ(Application->GetComponentCount(), static_cast<int>(expected.size()));
   for (int i = 0; i < Application->GetComponentCount(); ++i)
@@ -139,18 +139,18 @@ TEST(Start, CreatesTheWindowsInOrderTheMainWindowFirst) {
 
 // A second start or a surplus end of the unit leaves the engine alone.
 TEST(Start, TheEngineStartsAndEndsOnce) {
-  KalventohauptInitialisierung();
+  KalventohauptInitialization();
   dbase_nachkomma = 5;
-  KalventohauptInitialisierung();
+  KalventohauptInitialization();
   EXPECT_EQ(dbase_nachkomma, 5);
-  KalventohauptFinalisierung();
+  KalventohauptFinalization();
   EXPECT_EQ(dbase_nachkomma, 5);
-  KalventohauptFinalisierung();
+  KalventohauptFinalization();
   dbase_nachkomma = 5;
-  KalventohauptFinalisierung();
-  KalventohauptInitialisierung();
+  KalventohauptFinalization();
+  KalventohauptInitialization();
   EXPECT_EQ(dbase_nachkomma, 2);  // started afresh
-  KalventohauptFinalisierung();
+  KalventohauptFinalization();
 }
 
 // The button reads the definition from the working folder, again at every press.
@@ -159,13 +159,13 @@ TEST_F(MainWindow, TheButtonReadsTheDefinitionOfTheWorkingFolderEachTime) {
   InFolder in(dir.Path());
   MessageLog log;
   DbmDefinition d;
-  d.tabelle = "erste.dbf";
-  ASSERT_TRUE(DbmSchreiben(d, "Kalvento.dbm"));
+  d.table = "erste.dbf";
+  ASSERT_TRUE(WriteDefinition(d, "Kalvento.dbm"));
   form.Button1->Click();
   EXPECT_EQ(dbm_datei, "Kalvento.dbm");
   EXPECT_EQ(dbm_tabelle, "erste.dbf");
-  d.tabelle = "zweite.dbf";
-  ASSERT_TRUE(DbmSchreiben(d, "Kalvento.dbm"));
+  d.table = "zweite.dbf";
+  ASSERT_TRUE(WriteDefinition(d, "Kalvento.dbm"));
   form.Button1->Click();
   EXPECT_EQ(dbm_tabelle, "zweite.dbf");
   EXPECT_TRUE(log.texts.empty());

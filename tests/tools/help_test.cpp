@@ -5,18 +5,18 @@
 
 #include "pdf_text.h"
 #include "temp_folder.h"
-#include "tools/sample/Hilfedokument.h"
+#include "tools/sample/HelpDocument.h"
 
 namespace {
 
 TEST(HelpDocument, GuidesThroughEveryWindowInGermanAndEnglish) {
   TempFolder dir;
-  std::string path = dir / kHilfedokument;
-  ASSERT_TRUE(HilfedokumentErzeugen(path));
+  std::string path = dir / kHelpDocument;
+  ASSERT_TRUE(WriteHelpDocument(path));
   ASSERT_EQ(ReadBytes(path).substr(0, 5), "%PDF-");
   std::string text = PdfText(path);
   if (text.empty()) GTEST_SKIP() << "pdftotext is not installed";
-  for (const char* heading : {"Hauptfenster (main window)", "Teileliste (list window)",
+  for (const char* heading : {"Hauptfenster (main window)", "PartsList (list window)",
                               "Abfrage (query window)", "Eingabemaske (record entry form)",
                               "Warenkorb exportieren (cart export)", "Drucken (printing)"})
     EXPECT_NE(text.find(heading), std::string::npos) << heading;
@@ -25,7 +25,7 @@ TEST(HelpDocument, GuidesThroughEveryWindowInGermanAndEnglish) {
 
 TEST(HelpDocument, AFolderThatIsNotThereFails) {
   TempFolder dir;
-  EXPECT_FALSE(HilfedokumentErzeugen(dir / "nicht/da.pdf"));
+  EXPECT_FALSE(WriteHelpDocument(dir / "nicht/da.pdf"));
 }
 
 }  // namespace

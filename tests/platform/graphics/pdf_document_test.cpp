@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/graphics/pdf_document.h"
 #include "pdf_text.h"
+#include "platform/graphics/pdf_document.h"
 #include "temp_folder.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "platform/core/text.h"
 
-inline constexpr const char* kHilfedokument = "Kalvento - Hilfe.pdf";
+inline constexpr const char* kHelpDocument = "Kalvento - Hilfe.pdf";
 
 // False when the file could not be written.
-bool HilfedokumentErzeugen(const AnsiString& datei);
+bool WriteHelpDocument(const AnsiString& fileName);

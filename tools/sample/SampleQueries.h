@@ -5,4 +5,4 @@
 
 // Opens the table (whose file name the queries record), writes each query into the folder and
 // closes the table; false when one could not be written.
-bool AbfragenSchreiben(const AnsiString& tabelle, const AnsiString& ordner);
+bool WriteSampleQueries(const AnsiString& table, const AnsiString& folder);

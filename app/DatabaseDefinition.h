@@ -9,8 +9,8 @@
 #include "engine/dbase.h"
 #include "platform/core/text.h"
 
-inline constexpr int kDbmListen = 10;   // layouts, numbered from 1
-inline constexpr int kDbmSpalten = 20;  // column entries per layout, numbered from 1
+inline constexpr int kDbmLayouts = 10;  // layouts, numbered from 1
+inline constexpr int kDbmColumns = 20;  // column entries per layout, numbered from 1
 
 extern AnsiString dbm_datei;        // the file the definition was last read from
 extern AnsiString dbm_name;         // "Kalvento.dbm" offers the entry form
@@ -25,20 +25,20 @@ extern int dbm_spezialknopf;        // the special button shows when not 0
 
 // Layouts and columns are counted from 1, as the definition counts them; index 0 is unused.
 // A layout's column count includes the list's index column.
-extern AnsiString dbm_listenname[kDbmListen + 1];  // tab captions; empty hides the tab
-extern int dbm_spaltenanzahl[kDbmListen + 1];
-extern int dbm_spaltenfeld[kDbmSpalten + 1][kDbmListen + 1];  // 1000 and more: a link file
-extern AnsiString dbm_spaltentitel[kDbmSpalten + 1][kDbmListen + 1];
-extern AnsiString dbm_spaltenreserve[kDbmSpalten + 1][kDbmListen + 1];  // kept, not used
-extern int dbm_spaltenbreite[kDbmSpalten + 1][kDbmListen + 1];
-extern int dbm_spaltenfarbe[kDbmSpalten + 1][kDbmListen + 1];  // a TColor
+extern AnsiString dbm_listenname[kDbmLayouts + 1];  // tab captions; empty hides the tab
+extern int dbm_spaltenanzahl[kDbmLayouts + 1];
+extern int dbm_spaltenfeld[kDbmColumns + 1][kDbmLayouts + 1];  // 1000 and more: a link file
+extern AnsiString dbm_spaltentitel[kDbmColumns + 1][kDbmLayouts + 1];
+extern AnsiString dbm_spaltenreserve[kDbmColumns + 1][kDbmLayouts + 1];  // kept, not used
+extern int dbm_spaltenbreite[kDbmColumns + 1][kDbmLayouts + 1];
+extern int dbm_spaltenfarbe[kDbmColumns + 1][kDbmLayouts + 1];  // a TColor
 
 // Reads the definition into the globals. A missing file is reported and changes nothing
 // but dbm_datei; a file that ends early leaves the missing texts empty and integers 0.
-void DatenbankDbmLaden(const AnsiString& datei);
+void DatenbankDbmLaden(const AnsiString& name);
 
 // The stored values are not checked, so a window that indexes by them asks these: layout l's
-// column count within 1 .. kDbmSpalten + 1 (the index column and twenty entries), and a
-// column's width, never below 0. A layout number outside 1 .. kDbmListen counts as 1.
-int DbmSpaltenanzahl(int l);
-int DbmSpaltenbreite(int c, int l);
+// column count within 1 .. kDbmColumns + 1 (the index column and twenty entries), and a
+// column's width, never below 0. A layout number outside 1 .. kDbmLayouts counts as 1.
+int DbmColumnCount(int l);
+int DbmColumnWidth(int c, int l);

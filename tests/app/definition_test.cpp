@@ -3,10 +3,10 @@
 
 #include <filesystem>
 
-#include "app/DatenbankDbm.h"
+#include "app/DatabaseDefinition.h"
 #include "message_log.h"
 #include "temp_folder.h"
-#include "tools/sample/DbmSchreiben.h"
+#include "tools/sample/DefinitionWriter.h"
 
 namespace {
 
@@ -14,26 +14,26 @@ namespace {
 DbmDefinition Distinct() {
   DbmDefinition d;
   d.name = "Kalvento.dbm";
-  d.sperrordner = "Sperren/";
-  d.tabelle = "Teile.dbf";
-  d.abfrage = "erste.dba";
-  d.titel = "Liste f\xFCr alle";
-  d.druckknopf = 2;
-  d.dublettenpruefung = 7;
-  d.grossklein = 0;
-  for (int l = 0; l < kDbmListen; ++l) {
-    DbmListe& liste = d.listen[l];
-    liste.name = l == 2 ? "" : "Liste" + IntToStr(l + 1);
-    liste.spaltenanzahl = l + 3;
-    for (int c = 0; c < kDbmSpalten; ++c) {
+  d.lockFolder = "Sperren/";
+  d.table = "Teile.dbf";
+  d.query = "erste.dba";
+  d.title = "Liste f\xFCr alle";
+  d.printButton = 2;
+  d.duplicateCheck = 7;
+  d.caseSensitive = 0;
+  for (int l = 0; l < kDbmLayouts; ++l) {
+    DbmLayout& layout = d.layouts[l];
+    layout.name = l == 2 ? "" : "Liste" + IntToStr(l + 1);
+    layout.columnCount = l + 3;
+    for (int c = 0; c < kDbmColumns; ++c) {
       int k = 100 * (l + 1) + c + 1;
-      liste.spalten[c] = {k, "T" + IntToStr(k), "R" + IntToStr(k), 1000 + k, 0x10000 + k};
+      layout.columns[c] = {k, "T" + IntToStr(k), "R" + IntToStr(k), 1000 + k, 0x10000 + k};
     }
   }
-  d.sperren = 1;
-  d.zeichensatz = 2;
-  d.spezialtext = "Warenkorb";
-  d.spezialknopf = 1;
+  d.locks = 1;
+  d.codePage = 2;
+  d.specialText = "Warenkorb";
+  d.specialButton = 1;
   return d;
 }
 
@@ -44,7 +44,7 @@ class Definition : public testing::Test {
 
   std::string Write(const DbmDefinition& d, const std::string& name = "Kalvento.dbm") {
     std::string path = dir / name;
-    EXPECT_TRUE(DbmSchreiben(d, path));
+    EXPECT_TRUE(WriteDefinition(d, path));
     return path;
   }
 
@@ -65,12 +65,12 @@ TEST_F(Definition, ReadsBackEveryValueInItsPlace) {
   EXPECT_EQ(dbm_druckknopf, 2);  // not a switch: the list shows its button for 1 only
   EXPECT_EQ(dbm_dublettenpruefung, 7);
   EXPECT_EQ(dbase_grossklein, 0);
-  for (int l = 1; l <= kDbmListen; ++l) {
+  for (int l = 1; l <= kDbmLayouts; ++l) {
     SCOPED_TRACE(l);
     EXPECT_EQ(dbm_listenname[l], l == 3 ? "" : "Liste" + IntToStr(l));
     EXPECT_EQ(dbm_spaltenanzahl[l], l + 2);
     // All twenty entries, also those past the layout's column count.
-    for (int c = 1; c <= kDbmSpalten; ++c) {
+    for (int c = 1; c <= kDbmColumns; ++c) {
       int k = 100 * l + c;
       EXPECT_EQ(dbm_spaltenfeld[c][l], k);
       EXPECT_EQ(dbm_spaltentitel[c][l], "T" + IntToStr(k));
@@ -87,18 +87,18 @@ TEST_F(Definition, ReadsBackEveryValueInItsPlace) {
 
 TEST_F(Definition, SwitchesAreOneWhenNotZeroAndTheCodePageKeepsItsLowByte) {
   DbmDefinition d = Distinct();
-  d.grossklein = 5;
-  d.sperren = -3;
-  d.spezialknopf = 2;
-  d.zeichensatz = 0x101;
+  d.caseSensitive = 5;
+  d.locks = -3;
+  d.specialButton = 2;
+  d.codePage = 0x101;
   DatenbankDbmLaden(Write(d));
   EXPECT_EQ(dbase_grossklein, 1);
   EXPECT_EQ(dbm_sperren, 1);
   EXPECT_EQ(dbm_spezialknopf, 1);
   EXPECT_EQ(dbm_zeichensatz, 1);
 
-  d.grossklein = d.sperren = d.spezialknopf = 0;
-  d.zeichensatz = 0x7F00;
+  d.caseSensitive = d.locks = d.specialButton = 0;
+  d.codePage = 0x7F00;
   DatenbankDbmLaden(Write(d));
   EXPECT_EQ(dbase_grossklein, 0);
   EXPECT_EQ(dbm_sperren, 0);
@@ -124,9 +124,9 @@ TEST_F(Definition, AFileThatEndsEarlyLeavesTheRestEmpty) {
   EXPECT_EQ(dbm_spaltentitel[7][4], "T4");  // the part the file still holds
   EXPECT_EQ(dbm_spaltenreserve[7][4], "");
   EXPECT_EQ(dbm_spaltenbreite[7][4], 0);
-  for (int l = 5; l <= kDbmListen; ++l) {
+  for (int l = 5; l <= kDbmLayouts; ++l) {
     EXPECT_EQ(dbm_spaltenanzahl[l], 0);
-    for (int c = 1; c <= kDbmSpalten; ++c) {
+    for (int c = 1; c <= kDbmColumns; ++c) {
       EXPECT_EQ(dbm_spaltenfeld[c][l], 0);
       EXPECT_EQ(dbm_spaltentitel[c][l], "");
       EXPECT_EQ(dbm_spaltenfarbe[c][l], 0);
@@ -160,8 +160,8 @@ TEST_F(Definition, ReadingAgainPicksUpTheEditedFile) {
   DbmDefinition d = Distinct();
   std::string path = Write(d);
   DatenbankDbmLaden(path);
-  d.tabelle = "Neu.dbf";
-  d.listen[0].spalten[19].titel = "zuletzt";
+  d.table = "Neu.dbf";
+  d.layouts[0].columns[19].title = "zuletzt";
   Write(d);
   DatenbankDbmLaden(path);
   EXPECT_EQ(dbm_tabelle, "Neu.dbf");
@@ -171,28 +171,28 @@ TEST_F(Definition, ReadingAgainPicksUpTheEditedFile) {
 // A damaged count or width must not let a window index outside its arrays of 21 columns.
 TEST_F(Definition, WindowsReadCountsAndWidthsWithinTheArrays) {
   DbmDefinition d = Distinct();
-  d.listen[0].spaltenanzahl = 0;
-  d.listen[1].spaltenanzahl = -7;
-  d.listen[2].spaltenanzahl = 22;
-  d.listen[3].spaltenanzahl = 21;
-  d.listen[4].spalten[0].breite = -40;
+  d.layouts[0].columnCount = 0;
+  d.layouts[1].columnCount = -7;
+  d.layouts[2].columnCount = 22;
+  d.layouts[3].columnCount = 21;
+  d.layouts[4].columns[0].width = -40;
   DatenbankDbmLaden(Write(d));
-  EXPECT_EQ(DbmSpaltenanzahl(1), 1);
-  EXPECT_EQ(DbmSpaltenanzahl(2), 1);
-  EXPECT_EQ(DbmSpaltenanzahl(3), 21);
-  EXPECT_EQ(DbmSpaltenanzahl(4), 21);
-  EXPECT_EQ(DbmSpaltenanzahl(5), 7);
-  EXPECT_EQ(DbmSpaltenanzahl(0), 1);    // no such layout: the first one's
-  EXPECT_EQ(DbmSpaltenanzahl(11), 1);
-  EXPECT_EQ(DbmSpaltenbreite(1, 5), 0);
-  EXPECT_EQ(DbmSpaltenbreite(2, 5), 1502);
-  EXPECT_EQ(DbmSpaltenbreite(21, 5), 0);
-  EXPECT_EQ(DbmSpaltenbreite(0, 5), 0);
+  EXPECT_EQ(DbmColumnCount(1), 1);
+  EXPECT_EQ(DbmColumnCount(2), 1);
+  EXPECT_EQ(DbmColumnCount(3), 21);
+  EXPECT_EQ(DbmColumnCount(4), 21);
+  EXPECT_EQ(DbmColumnCount(5), 7);
+  EXPECT_EQ(DbmColumnCount(0), 1);  // no such layout: the first one's
+  EXPECT_EQ(DbmColumnCount(11), 1);
+  EXPECT_EQ(DbmColumnWidth(1, 5), 0);
+  EXPECT_EQ(DbmColumnWidth(2, 5), 1502);
+  EXPECT_EQ(DbmColumnWidth(21, 5), 0);
+  EXPECT_EQ(DbmColumnWidth(0, 5), 0);
 }
 
 TEST(DefinitionWriter, RefusesAFileItCannotCreate) {
   TempFolder dir;
-  EXPECT_FALSE(DbmSchreiben(Distinct(), dir / "nicht/da.dbm"));
+  EXPECT_FALSE(WriteDefinition(Distinct(), dir / "nicht/da.dbm"));
 }
 
 }  // namespace

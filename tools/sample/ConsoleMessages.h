@@ -4,14 +4,14 @@
 
 #include "platform/controls/dialogs.h"
 
-class Konsolenmeldungen : public DialogHandler {
+class ConsoleMessages : public DialogHandler {
  public:
-  Konsolenmeldungen();
-  ~Konsolenmeldungen() override;
-  Konsolenmeldungen(const Konsolenmeldungen&) = delete;
-  Konsolenmeldungen& operator=(const Konsolenmeldungen&) = delete;
+  ConsoleMessages();
+  ~ConsoleMessages() override;
+  ConsoleMessages(const ConsoleMessages&) = delete;
+  ConsoleMessages& operator=(const ConsoleMessages&) = delete;
 
-  int anzahl = 0;  // messages shown so far
+  int count = 0;  // messages shown so far
 
   int MessageDlg(const AnsiString& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
   int MessageBox(const AnsiString& text, const AnsiString& caption, unsigned flags) override;
@@ -20,6 +20,6 @@ class Konsolenmeldungen : public DialogHandler {
   bool ColorDialog(TColor& color) override;
 
  private:
-  int Melden(const AnsiString& text);
-  DialogHandler* vorher_;
+  int Report(const AnsiString& text);
+  DialogHandler* previous_;
 };

@@ -5,18 +5,18 @@
 
 #include <vector>
 
-struct Teil {
-  const char* bezeichnung;
+struct Part {
+  const char* designation;
   const char* english;
-  const char* bezugsquelle;
-  const char* bestellnummer;
-  double einzelpreis;
+  const char* supplier;
+  const char* orderNumber;
+  double unitPrice;
   // Counts per board as "H1:4 G1:2": RE relay boards, AN anode voltage, G2, HZ heater
   // voltage, G1, G3, MP microprocessor, SO other, H1 and H2 main board parts 1 and 2,
   // ZU extra to order, 6H 600 V card, AS connection board, TR transformer board.
-  const char* anzahlen;
-  bool bestellen;
-  const char* bemerkung;
+  const char* counts;
+  bool order;
+  const char* remarks;
 };
 
-const std::vector<Teil>& Teileliste();
+const std::vector<Part>& PartsList();
