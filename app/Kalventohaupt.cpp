@@ -6,7 +6,7 @@ TfrmKalventoHaupt* frmKalventoHaupt = nullptr;
 
 namespace {
 
-int initializations = 0;
+int initializations = 0;  // the unit's starts not yet ended
 
 // A label on the form; a width makes it a word-wrapped block of that width.
 TLabel* PlaceLabel(TForm* form, int left, int top, int width, const AnsiString& caption) {
@@ -53,7 +53,7 @@ TfrmKalventoHaupt::TfrmKalventoHaupt(TComponent* Owner) : TForm(Owner) {
 }
 
 // The name is relative: the definition belongs to the folder the program runs in. The list
-// window, shown here modally, applies it when it activates.
+// window applies it when it activates; it is shown here modally once its unit is written.
 void TfrmKalventoHaupt::Button1Click(TObject* /*Sender*/) { DatenbankDbmLaden("Kalvento.dbm"); }
 
 void KalventohauptInitialization() {
