@@ -86,24 +86,22 @@ TEST_F(Definition, ReadsBackEveryValueInItsPlace) {
 }
 
 TEST_F(Definition, SwitchesAreOneWhenNotZeroAndTheCodePageKeepsItsLowByte) {
-  DbmDefinition d = Distinct();
-  d.caseSensitive = 5;
-  d.locks = -3;
-  d.specialButton = 2;
-  d.codePage = 0x101;
-  DatenbankDbmLaden(Write(d));
-  EXPECT_EQ(dbase_grossklein, 1);
-  EXPECT_EQ(dbm_sperren, 1);
-  EXPECT_EQ(dbm_spezialknopf, 1);
-  EXPECT_EQ(dbm_zeichensatz, 1);
-
-  d.caseSensitive = d.locks = d.specialButton = 0;
-  d.codePage = 0x7F00;
-  DatenbankDbmLaden(Write(d));
-  EXPECT_EQ(dbase_grossklein, 0);
-  EXPECT_EQ(dbm_sperren, 0);
-  EXPECT_EQ(dbm_spezialknopf, 0);
-  EXPECT_EQ(dbm_zeichensatz, 0);
+  struct Case {
+    int stored;    // the three switches
+    int codePage;  // as stored
+    int expected;  // the switches' and the code page's value as read
+  };
+  for (Case c : {Case{5, 0x101, 1}, Case{-3, 0x7F01, 1}, Case{0, 0x7F00, 0}}) {
+    SCOPED_TRACE(c.stored);
+    DbmDefinition d = Distinct();
+    d.caseSensitive = d.locks = d.specialButton = c.stored;
+    d.codePage = c.codePage;
+    DatenbankDbmLaden(Write(d));
+    EXPECT_EQ(dbase_grossklein, c.expected);
+    EXPECT_EQ(dbm_sperren, c.expected);
+    EXPECT_EQ(dbm_spezialknopf, c.expected);
+    EXPECT_EQ(dbm_zeichensatz, c.expected);
+  }
 }
 
 // Cut inside layout 4: what stands before is read, every later text is empty and every
