@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ctime>
 #include <string_view>
+#include <utility>
 
 #include "platform/core/exception.h"
 
@@ -98,7 +99,14 @@ void DecodeDate(TDateTime date, unsigned short& year, unsigned short& month, uns
   day = static_cast<unsigned short>(p.day);
 }
 
-TDateTime Now() {
+namespace {
+
+TClockSource& ClockSource() {
+  static TClockSource source;
+  return source;
+}
+
+TDateTime SystemNow() {
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
   tm t{};
@@ -108,6 +116,18 @@ TDateTime Now() {
                     static_cast<unsigned short>(t.tm_mon + 1), static_cast<unsigned short>(t.tm_mday)) +
          static_cast<double>(ms) / kMsPerDay;
 }
+
+}  // namespace
+
+void SetClockSource(TClockSource source) { ClockSource() = std::move(source); }
+
+TClockScope::TClockScope(TClockSource source) : saved_(std::move(ClockSource())) {
+  SetClockSource(std::move(source));
+}
+
+TClockScope::~TClockScope() { SetClockSource(std::move(saved_)); }
+
+TDateTime Now() { return ClockSource() ? ClockSource()() : SystemNow(); }
 
 TDateTime Date() { return std::trunc(Now()); }
 

@@ -3,12 +3,31 @@
 // forward from midnight: -1.25 is 29 December 1899, 6:00.
 #pragma once
 
+#include <functional>
+
 #include "platform/core/text.h"
 
 using TDateTime = double;
 
 TDateTime Date();  // today, midnight
 TDateTime Now();
+
+// Where Now and Date take the time from: the system clock, unless a source is set (a test
+// prints "on 5 March 2013" or holds a lock from yesterday). An empty source restores the
+// system clock.
+using TClockSource = std::function<TDateTime()>;
+void SetClockSource(TClockSource source);
+// Sets a source for the life of the scope and puts the earlier one back afterwards.
+class TClockScope {
+ public:
+  explicit TClockScope(TClockSource source);
+  ~TClockScope();
+  TClockScope(const TClockScope&) = delete;
+  TClockScope& operator=(const TClockScope&) = delete;
+
+ private:
+  TClockSource saved_;
+};
 
 // Throws EConvertError for a day that does not exist (years 1 to 9999).
 TDateTime EncodeDate(unsigned short year, unsigned short month, unsigned short day);
