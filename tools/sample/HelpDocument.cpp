@@ -2,7 +2,8 @@
 
 #include <vector>
 
-#include "platform/graphics/pdf_document.h"
+#include "platform/winapi/printer.h"
+#include "platform/winapi/virtual_printer.h"
 
 namespace {
 
@@ -141,20 +142,35 @@ std::vector<AnsiString> Lines(TCanvas* canvas, const AnsiString& text, int width
 
 }  // namespace
 
+// A4 at 300 dots per inch with 2 cm margins, printed into the file by the PDF printer.
 bool WriteHelpDocument(const AnsiString& fileName) {
-  TPdfDocument pdf(fileName, "Kalvento - Hilfe");
-  TCanvas* canvas = pdf.Canvas();
+  constexpr int kDpi = 300, kMarginDots = 236;
+  auto pdf = std::make_shared<TVirtualPrinter>("PDF", kDpi, TSize{2100, 2970},
+                                               TSize{kMarginDots, kMarginDots});
+  pdf->FileName = fileName;
+  SetInstalledPrinters({pdf});
+  TPrinter printer;
+  printer.Title = "Kalvento - Hilfe";
+  try {
+    printer.BeginDoc();
+  } catch (const EPrinter&) {
+    return false;
+  }
+  TCanvas* canvas = printer.Canvas;
   canvas->Brush->SetStyle(bsClear);
+  // Font sizes count points on the page.
+  canvas->Font->SetPixelsPerInch(kDpi);
+  const int pageWidth = printer.GetPageWidth(), pageHeight = printer.GetPageHeight();
   int y = 0;
   for (const Paragraph& paragraph : kHelp) {
     SetFont(canvas, paragraph.kind);
     int lineHeight = canvas->TextHeight("Hg") * 6 / 5;
     // A heading keeps a little room above it and never stands alone at the foot of a page.
     if (paragraph.kind == kHeading) y += lineHeight / 2;
-    if (paragraph.kind == kHeading && y + 4 * lineHeight > pdf.PageHeight()) y = pdf.PageHeight();
-    for (const AnsiString& line : Lines(canvas, Utf8ToAnsi(paragraph.text), pdf.PageWidth())) {
-      if (y + lineHeight > pdf.PageHeight()) {
-        pdf.NewPage();
+    if (paragraph.kind == kHeading && y + 4 * lineHeight > pageHeight) y = pageHeight;
+    for (const AnsiString& line : Lines(canvas, Utf8ToAnsi(paragraph.text), pageWidth)) {
+      if (y + lineHeight > pageHeight) {
+        printer.NewPage();
         y = 0;
       }
       canvas->TextOut(0, y, line);
@@ -162,5 +178,10 @@ bool WriteHelpDocument(const AnsiString& fileName) {
     }
     y += paragraph.kind == kGermanText ? lineHeight / 4 : lineHeight / 2;
   }
-  return pdf.EndDoc();
+  try {
+    printer.EndDoc();
+  } catch (const EPrinter&) {
+    return false;
+  }
+  return true;
 }
