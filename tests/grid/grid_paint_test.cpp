@@ -4,6 +4,7 @@
 
 #include "components/grid/ExtCGrid.h"
 #include "components/grid/GridUtil.h"
+#include "components/grid/RichTextPaint.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/recording_canvas.h"
 #include "shown_grid.h"
@@ -246,6 +247,39 @@ TEST_F(PaintedCell, TiledBackgroundScrollsWithTheCells) {
   EXPECT_EQ(copies[0].Rect.Right, Inner(2, 2).Left + 10 + 50);
   Draw(3, 4);
   EXPECT_TRUE(canvas.CallsOf(coCopyRect).empty());
+}
+
+TEST_F(PaintedCell, RichAndHTMLText) {
+  grid.SetRowHeights(1, 60);
+  grid.SetCells(1, 1, "{\\rtf1 one {\\b two}\\par three}");
+  grid.SetCells(2, 1, "<b>bold</b> text");
+  Draw(1, 1);
+  EXPECT_EQ(Texts(), "one |two|three");
+  const std::vector<TRecordedCall> runs = canvas.CallsOf(coTextOut);
+  EXPECT_TRUE(runs.at(1).FontStyle.Contains(fsBold));
+  EXPECT_EQ(runs.at(1).Points.at(0).x, runs.at(0).Points.at(0).x + 8 * 4);
+  EXPECT_GT(runs.at(2).Points.at(0).y, runs.at(0).Points.at(0).y);
+  // Selected, the runs take the selection text colour unless they keep their own.
+  grid.SetSelectionTextColor(clYellow);
+  grid.SelectRange(1, 1, 1, 1);
+  grid.SetCol(3);
+  grid.SetRow(3);
+  Draw(1, 1, TGridDrawState{gdSelected});
+  EXPECT_EQ(canvas.CallsOf(coTextOut).at(0).TextColor, clYellow);
+  grid.SetCells(1, 1, "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\cf1 red}");
+  grid.SelectionRTFKeep = true;
+  Draw(1, 1, TGridDrawState{gdSelected});
+  EXPECT_EQ(canvas.CallsOf(coTextOut).at(0).TextColor, clRed);
+  // HTML shows as its text until the mini-HTML renderer draws it.
+  Draw(2, 1);
+  EXPECT_EQ(Texts(), "bold text");
+}
+
+TEST(RichTextSize, ParagraphsAndRuns) {
+  TRecordingCanvas canvas;
+  TRichText text;
+  text.SetRTF("{\\rtf1 abc {\\b de}\\par x}");
+  EXPECT_EQ(MeasureRichText(canvas, text), TSize(6 * 8, 2 * 16));
 }
 
 using PaintedColumnCell = Recorded<TExtColumnGrid>;
