@@ -4,13 +4,13 @@
 
 void TExtStringGrid::DrawCellBorders(CellPaint& P) {
   TCanvas* canvas = P.Canvas;
-  TPen saved;
-  saved.Assign(*canvas->Pen);
   TPen pen;
   pen.Assign(*canvas->Pen);
   TCellBorders borders;
   GetCellBorder(P.RealCol, P.Row, &pen, borders);
-  TPen left, top, right, bottom;
+  if (borders.Empty() && !OnGetCellBorderProp) return;  // most cells: no pens to make
+  TPen saved, left, top, right, bottom;
+  saved.Assign(*canvas->Pen);
   for (TPen* side : {&left, &top, &right, &bottom}) side->Assign(pen);
   if (OnGetCellBorderProp) OnGetCellBorderProp(this, P.Row, P.RealCol, &left, &top, &right, &bottom);
 
