@@ -573,8 +573,8 @@ class TExtStringGrid : public TBaseGrid {
   // Settings the cell painter and the text measure read.
   bool Flat = false;  // no 3D edges, gradients or soft-look border
   bool URLShow = false;
-  bool URLFull = false;  // URLs keep their protocol
-  bool EnhTextSize = false;  // one-line text that does not fit ends in an ellipsis
+  bool URLFull = false;       // URLs keep their protocol
+  bool EnhTextSize = false;   // one-line text that does not fit ends in an ellipsis
   bool AutoNumAlign = false;  // numbers right-aligned
   bool SelectionRectangle = false;
   bool SelectionResizer = false;
@@ -597,8 +597,8 @@ class TExtStringGrid : public TBaseGrid {
   TSize GetCellTextSize(int ACol, int ARow, bool WordWrap);
   // The cell's graphic with the room it takes, whether the text is drawn beside it and its
   // alignment. No cell carries a graphic until cell graphics are built: nil, 0 x 0, text drawn.
-  TCellGraphic* GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText,
-                                  int& HAlign, int& VAlign);
+  TCellGraphic* GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText, int& HAlign,
+                                  int& VAlign);
   // A rich-text cell drawn into ARect.
   void RTFPaint(int ACol, int ARow, TCanvas* Canvas, TRect ARect);
   // The sort mark of column ACol centred at (X, Y).
@@ -635,8 +635,6 @@ class TExtStringGrid : public TBaseGrid {
   bool InNormalArea(int ACol, int ARow) const;
   void WMNCPaint(TCanvas& WindowCanvas) override;
   void NCPaintProc(TCanvas& WindowCanvas);
-
- public:
 
  private:
   // Cell access, marking and selection ------------------------------------------------------

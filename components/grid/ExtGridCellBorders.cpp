@@ -12,7 +12,8 @@ void TExtStringGrid::DrawCellBorders(CellPaint& P) {
   TPen saved, left, top, right, bottom;
   saved.Assign(*canvas->Pen);
   for (TPen* side : {&left, &top, &right, &bottom}) side->Assign(pen);
-  if (OnGetCellBorderProp) OnGetCellBorderProp(this, P.Row, P.RealCol, &left, &top, &right, &bottom);
+  if (OnGetCellBorderProp)
+    OnGetCellBorderProp(this, P.Row, P.RealCol, &left, &top, &right, &bottom);
 
   TRect r = P.Rect;
   const int inset = (pen.GetWidth() + 1) / 2;

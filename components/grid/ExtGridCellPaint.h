@@ -6,10 +6,10 @@
 
 struct TExtStringGrid::CellPaint {
   TCanvas* Canvas;
-  int Col;      // display column
+  int Col;  // display column
   int RealCol;
   int Row;
-  TRect Rect;   // the working rectangle; the steps move its edges
+  TRect Rect;  // the working rectangle; the steps move its edges
   TGridDrawState State;
   bool Fixed;
   // The brush and font colour the visual properties gave, put back after the text step.

@@ -18,10 +18,10 @@ constexpr int kUnderText = 3;
 constexpr int kAboveText = 4;
 
 constexpr int kFilterGlyphWidth = 16;
-constexpr int kSortRoom = 14;       // kept free beside a sort column's header text
+constexpr int kSortRoom = 14;  // kept free beside a sort column's header text
 constexpr int kCentredSortShift = 10;
-constexpr int kSortGap = 10;        // between the text and the sort mark
-constexpr int kSortMarkInset = 8;   // of the sort mark from the top or bottom edge
+constexpr int kSortGap = 10;       // between the text and the sort mark
+constexpr int kSortMarkInset = 8;  // of the sort mark from the top or bottom edge
 
 unsigned WrapFlags(bool WordWrap, bool Multilinecells) {
   if (WordWrap) return DT_WORDBREAK | DT_EDITCONTROL;
@@ -30,26 +30,35 @@ unsigned WrapFlags(bool WordWrap, bool Multilinecells) {
 
 unsigned HorizontalFlags(TAlignment Align) {
   switch (Align) {
-    case taRightJustify: return DT_RIGHT;
-    case taCenter: return DT_CENTER;
-    default: return DT_LEFT;
+    case taRightJustify:
+      return DT_RIGHT;
+    case taCenter:
+      return DT_CENTER;
+    default:
+      return DT_LEFT;
   }
 }
 
 unsigned VerticalFlags(TVAlignment Align) {
   switch (Align) {
-    case vtaCenter: return DT_VCENTER;
-    case vtaBottom: return DT_BOTTOM;
-    default: return DT_TOP;
+    case vtaCenter:
+      return DT_VCENTER;
+    case vtaBottom:
+      return DT_BOTTOM;
+    default:
+      return DT_TOP;
   }
 }
 
 // Where the sort mark's centre lies vertically in the text rectangle.
 int SortMarkY(const TRect& R, TVAlignment Align) {
   switch (Align) {
-    case vtaCenter: return R.Top + R.Height() / 2;
-    case vtaBottom: return R.Bottom - kSortMarkInset;
-    default: return R.Top + kSortMarkInset;
+    case vtaCenter:
+      return R.Top + R.Height() / 2;
+    case vtaBottom:
+      return R.Bottom - kSortMarkInset;
+    default:
+      return R.Top + kSortMarkInset;
   }
 }
 
@@ -93,9 +102,9 @@ void TExtStringGrid::DrawCellText(CellPaint& P) {
     const bool kind = BackGround.GetCells() == bcAll ||
                       (BackGround.GetCells() == bcFixed) == P.State.Contains(gdFixed);
     const bool selected = P.State.Contains(gdSelected), focused = P.State.Contains(gdFocused);
-    const bool drawnSelected =
-        (selected || focused) && !(focused && !GetOptions().Contains(goDrawFocusSelected)) &&
-        showSelection_;
+    const bool drawnSelected = (selected || focused) &&
+                               !(focused && !GetOptions().Contains(goDrawFocusSelected)) &&
+                               showSelection_;
     if (kind && !drawnSelected) {
       if (BackGround.GetDisplay() == bdTile)
         DrawBackgroundPictureCell(P);

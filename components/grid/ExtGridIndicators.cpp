@@ -92,8 +92,7 @@ void TExtStringGrid::PaintOverlays() {
     canvas->Pen->SetColor(clBlack);
     canvas->Pen->SetStyle(psDot);
     canvas->Pen->SetWidth(1);
-    const int bottom =
-        std::min(GetHeight(), GetCellRect(0, std::max(0, GetRowCount() - 1)).Bottom);
+    const int bottom = std::min(GetHeight(), GetCellRect(0, std::max(0, GetRowCount() - 1)).Bottom);
     for (int x : sizingLines_) {
       canvas->MoveTo(x, 0);
       canvas->LineTo(x, bottom);

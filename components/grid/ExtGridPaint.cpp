@@ -105,7 +105,8 @@ void TExtStringGrid::DrawFixedEdges(CellPaint& P) {
         DrawEdge(canvas, &edge, BDR_RAISEDINNER, BF_LEFT);
         DrawEdge(canvas, &edge, BDR_RAISEDINNER, BF_TOP);
         DrawEdge(canvas, &edge, EDGE_RAISED, BF_RIGHT | BF_BOTTOM);
-        line(clBlack, {{r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left - 1, r.Bottom - 1}});
+        line(clBlack,
+             {{r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left - 1, r.Bottom - 1}});
         break;
       }
       case glOrvik:

@@ -20,11 +20,10 @@ void TExtStringGrid::RTFPaint(int ACol, int ARow, TCanvas* Canvas, TRect ARect) 
   const bool focused = ACol == GetCol() && ARow == GetRow() && Focused() &&
                        !GetOptions().Contains(goDrawFocusSelected);
   const bool disjunct = MouseActions.DisjunctRowSelect;
-  const bool selected = (IsSelected(ACol, ARow) && !focused && !disjunct) ||
-                        (disjunct && GetRowSelect(ARow));
+  const bool selected =
+      (IsSelected(ACol, ARow) && !focused && !disjunct) || (disjunct && GetRowSelect(ARow));
   const bool screen = GetMapMode(Canvas) == MM_TEXT;
-  const TColor textColor =
-      selected && !SelectionRTFKeep && screen ? selectionTextColor_ : clNone;
+  const TColor textColor = selected && !SelectionRTFKeep && screen ? selectionTextColor_ : clNone;
 
   POINT corners[2] = {{ARect.Left, ARect.Top}, {ARect.Right, ARect.Bottom}};
   LPtoDP(Canvas, corners, 2);

@@ -5,8 +5,7 @@
 #include "components/grid/GridUtil.h"
 
 bool TExtStringGrid::InNormalArea(int ACol, int ARow) const {
-  return IsNormalCell(ACol, ARow) &&
-         ACol < GetColCount() - fixedRightCols_ + NumHiddenColumns() &&
+  return IsNormalCell(ACol, ARow) && ACol < GetColCount() - fixedRightCols_ + NumHiddenColumns() &&
          ARow < GetRowCount() - fixedFooters_;
 }
 

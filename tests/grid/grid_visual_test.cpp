@@ -10,8 +10,8 @@ namespace {
 // A grid whose formulas compute to a number.
 class FormulaGrid : public TExtStringGrid {
  public:
-  using TExtStringGrid::TExtStringGrid;
   using TExtStringGrid::RowSelectDragging;
+  using TExtStringGrid::TExtStringGrid;
   AnsiString CalcCell(int ACol, int ARow) override {
     return GetCellEx(ACol, ARow) == "=1+1" ? "2" : GetCellEx(ACol, ARow);
   }
@@ -93,7 +93,9 @@ TEST_F(Visual, FixedCellsOnTheScreenAndInPrint) {
   };
   EXPECT_EQ(Brush(0, 4), clMaroon);
   // A cell the handler calls fixed looks fixed too.
-  grid.OnIsFixedCell = [](TObject*, int row, int col, bool& fixed) { fixed = row == 5 && col == 2; };
+  grid.OnIsFixedCell = [](TObject*, int row, int col, bool& fixed) {
+    fixed = row == 5 && col == 2;
+  };
   EXPECT_EQ(Brush(2, 5), clSilver);
 }
 
