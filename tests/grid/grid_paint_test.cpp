@@ -392,6 +392,23 @@ TEST_F(ShownExtGrid, MergedBlockPaintedAsOneCell) {
   EXPECT_FALSE(AnyDark(image, {innerRight + 2, block.Top + 22, block.Right - 3, block.Bottom - 3}));
 }
 
+TEST_F(ShownExtGrid, FocusRectangleAroundTheWholeBlock) {
+  grid->SetColor(clWhite);
+  grid->SetOptions(grid->GetOptions() - TGridOptions{goVertLine, goHorzLine});
+  grid->MergeCells(1, 1, 2, 2);
+  grid->SetSelectionColor(clWhite);
+  ShowFocused();
+  grid->SetCol(1);
+  grid->SetRow(1);
+  const TRect block = grid->CellRect(1, 1);
+  const QImage image = Render();
+  // Dots along the block's right and bottom edges, past its first cell.
+  EXPECT_TRUE(AnyDark(image, {block.Right - 3, block.Bottom - 12, block.Right, block.Bottom}));
+  EXPECT_TRUE(AnyDark(image, {block.Right - 12, block.Bottom - 3, block.Right, block.Bottom}));
+  grid->HideFocusRect = true;
+  EXPECT_FALSE(AnyDark(Render(), {block.Right - 3, block.Bottom - 12, block.Right, block.Bottom}));
+}
+
 TEST_F(ShownExtGrid, SizingLineShowsAndGoesAgain) {
   grid->SetColor(clWhite);
   ShowFocused();
