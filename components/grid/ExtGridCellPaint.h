@@ -25,6 +25,5 @@ struct TExtStringGrid::CellPaint {
   int GraphicHAlign = 0;
   int GraphicVAlign = 0;
   bool GraphicText = true;
-  int LineHeight = 0;
   TColor URLColor = clBlue;
 };

@@ -119,7 +119,6 @@ void TExtStringGrid::DrawCellText(CellPaint& P) {
   r.Right -= 2;
   r.Left += GetXYOffset().x;
   r.Top += GetXYOffset().y;
-  P.LineHeight = canvas->TextHeight("gh");
   const bool besideText = P.HAlign != taCenter;
   if (P.GraphicHAlign == kBeforeText && besideText) r.Left += P.GraphicW;
   if (P.GraphicHAlign == kAfterText && besideText) r.Right -= P.GraphicW;
@@ -240,7 +239,7 @@ void TExtStringGrid::DrawPlainText(CellPaint& P, AnsiString Text, TRect R) {
 
   int errFrom = 0, errLen = 0;
   if (GetMarker(P.RealCol, P.Row, errFrom, errLen) && errLen > 0)
-    DrawErrorLines(this, canvas, Text, R, P.LineHeight, errFrom, errLen);
+    DrawErrorLines(this, canvas, Text, R, canvas->TextHeight("gh"), errFrom, errLen);
   if (SortIndicatorShows(P.RealCol, P.Row)) {
     const int w = std::clamp(canvas->TextWidth(Text), 0, std::max(0, R.Width()));
     const int x = P.HAlign == taLeftJustify    ? R.Left + w + kSortGap
