@@ -2,6 +2,8 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
+
 #include "platform/controls/clipboard.h"
 #include "platform/stdctrls/qt/qt_edit_box.h"
 #include "platform/graphics/qt/qt_font.h"
@@ -54,6 +56,22 @@ void TCustomEdit::SetModified(bool value) { box_->SetModified(value); }
 void TCustomEdit::SetPasswordChar(char value) {
   passwordChar_ = value;
   box_->SetPasswordChar(value);
+}
+
+TRect TCustomEdit::GetFormatRect() const {
+  return formatRectSet_ ? formatRect_ : GetClientRect();
+}
+
+// The box keeps the text inside the rectangle by margins, which it must keep after a resize.
+void TCustomEdit::SetFormatRect(const TRect& rect) {
+  formatRectSet_ = true;
+  formatRect_ = rect;
+  box_->SetTextMargins(std::max(0, rect.Left), 0, std::max(0, GetClientWidth() - rect.Right), 0);
+}
+
+void TCustomEdit::Resize() {
+  if (formatRectSet_) SetFormatRect(formatRect_);
+  TWinControl::Resize();
 }
 
 // The colour is the field's, behind the text.

@@ -44,6 +44,11 @@ class TCustomEdit : public TWinControl {
   // Shown in place of each character; 0 shows the text.
   char GetPasswordChar() const { return passwordChar_; }
   void SetPasswordChar(char value);
+  // The formatting rectangle: the part of the client area the text stands in (EM_GETRECT,
+  // EM_SETRECT). It follows the client area until it is set.
+  TRect GetFormatRect() const;
+  void SetFormatRect(const TRect& rect);
+
   // Select all when the focus arrives by keyboard.
   bool AutoSelect = true;
 
@@ -63,6 +68,7 @@ class TCustomEdit : public TWinControl {
   virtual void WMUndo();
 
   void ColorChanged() override;
+  void Resize() override;
   AnsiString RealGetText() const override;
   void RealSetText(const AnsiString& value) override;
   bool TakesCharacters() const override { return true; }
@@ -78,6 +84,8 @@ class TCustomEdit : public TWinControl {
   int maxLength_ = 0;
   bool readOnly_ = false;
   char passwordChar_ = 0;
+  bool formatRectSet_ = false;
+  TRect formatRect_;
 };
 
 class TEdit : public TCustomEdit {

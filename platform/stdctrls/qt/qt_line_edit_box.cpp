@@ -64,6 +64,9 @@ class LineEditBox : public EditBox {
     }
     edit_->setEchoMode(c ? QLineEdit::Password : QLineEdit::Normal);
   }
+  void SetTextMargins(int left, int top, int right, int bottom) override {
+    edit_->setTextMargins(left, top, right, bottom);
+  }
   bool CanUndo() const override { return edit_->isUndoAvailable(); }
   void Undo() override { edit_->undo(); }
 
