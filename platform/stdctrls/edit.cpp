@@ -58,6 +58,16 @@ void TCustomEdit::SetPasswordChar(char value) {
   box_->SetPasswordChar(value);
 }
 
+void TCustomEdit::SetBorderStyle(TBorderStyle value) {
+  borderStyle_ = value;
+  box_->SetFrame(value != bsNone);
+}
+
+void TCustomEdit::SetAlignment(TAlignment value) {
+  alignment_ = value;
+  box_->SetAlignment(value);
+}
+
 TRect TCustomEdit::GetFormatRect() const {
   return formatRectSet_ ? formatRect_ : GetClientRect();
 }

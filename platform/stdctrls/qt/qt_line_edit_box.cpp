@@ -64,6 +64,11 @@ class LineEditBox : public EditBox {
     }
     edit_->setEchoMode(c ? QLineEdit::Password : QLineEdit::Normal);
   }
+  void SetFrame(bool frame) override { edit_->setFrame(frame); }
+  void SetAlignment(int alignment) override {
+    const Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    edit_->setAlignment(horizontal[alignment] | Qt::AlignVCenter);
+  }
   void SetTextMargins(int left, int top, int right, int bottom) override {
     edit_->setTextMargins(left, top, right, bottom);
   }
