@@ -41,6 +41,8 @@ void TSpeedButton::DrawGlyph(TCanvas& canvas, TBitmap& glyph, int numGlyphs, int
   const int from = std::clamp(index, 0, numGlyphs - 1) * width;
   image.Canvas->CopyRect(TRect(0, 0, width, glyph.GetHeight()), glyph.Canvas,
                          TRect(from, 0, from + width, glyph.GetHeight()));
+  // One colour leaves out the background of every image: the strip's bottom-left pixel.
+  image.SetTransparentColor(glyph.Canvas->GetPixels(0, glyph.GetHeight() - 1));
   image.SetTransparent(true);
   canvas.Draw(x, y, &image);
 }
