@@ -26,6 +26,8 @@ class TESGCustomCombo : public TComboBox {
   void SetDropWidth(int value) { SetDropDownWidth(value); }
   // Takes the focus when the mouse comes over it.
   bool AutoFocus = false;
+  // The drop-down button in the look of the desktop's theme.
+  bool IsWinXP = false;
 
   bool GetMouseInControl() const { return mouseInControl_; }
 

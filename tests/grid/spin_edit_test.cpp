@@ -227,6 +227,16 @@ TEST_F(SpinEdit, DateTypeShowsTheDateSetLastWhenTheTextIsNone) {
   EXPECT_EQ(spin->GetText(), "04.05.2003");
 }
 
+TEST_F(SpinEdit, ADateSetWhileLoadingShowsWhenLoadingEnds) {
+  LocaleScope locale(kGerman);
+  spin->BeginLoading();
+  spin->SetSpinType(sptDate);
+  spin->SetDateValue(EncodeDate(2004, 2, 29));
+  EXPECT_EQ(spin->GetText(), "0");
+  spin->Loaded();
+  EXPECT_EQ(spin->GetText(), "29.02.2004");
+}
+
 TEST_F(SpinEdit, LeavingADateOutsideTheBoundsTakesTheNearest) {
   LocaleScope locale(kGerman);
   spin->SetSpinType(sptDate);
