@@ -44,19 +44,21 @@ TDateTime TEsgSpinEdit::GetDateValue() const { return StrToDate(GetText()); }
 
 void TEsgSpinEdit::SetDateValue(TDateTime value) {
   dateValue_ = value;
-  if (GetComponentState().Contains(csLoading)) return;
-  const int caret = GetSelStart();
-  SetText(DateToStr(value));
-  SetSelStart(caret);
+  ShowAtCaret(DateToStr(value));
 }
 
 TDateTime TEsgSpinEdit::GetTimeValue() const { return StrToTime(GetText()); }
 
 void TEsgSpinEdit::SetTimeValue(TDateTime value) {
   timeValue_ = value;
+  ShowAtCaret(TimeToStr(value));
+}
+
+// While loading only the value is kept; Loaded shows it.
+void TEsgSpinEdit::ShowAtCaret(const AnsiString& text) {
   if (GetComponentState().Contains(csLoading)) return;
   const int caret = GetSelStart();
-  SetText(TimeToStr(value));
+  SetText(text);
   SetSelStart(caret);
 }
 
@@ -216,10 +218,14 @@ void TEsgSpinEdit::Resize() {
 }
 
 // A nudge of the width lays the arrows out anew.
-void TEsgSpinEdit::SetDirection(TSpinDirection value) {
-  button_->SetDirection(value);
+void TEsgSpinEdit::NudgeWidth() {
   SetWidth(GetWidth() + 1);
   SetWidth(GetWidth() - 1);
+}
+
+void TEsgSpinEdit::SetDirection(TSpinDirection value) {
+  button_->SetDirection(value);
+  NudgeWidth();
 }
 
 void TEsgSpinEdit::SetSpinFlat(bool value) {
@@ -230,6 +236,5 @@ void TEsgSpinEdit::SetSpinFlat(bool value) {
 void TEsgSpinEdit::SetSpinTransparent(bool value) {
   spinTransparent_ = value;
   button_->SetTransparent(value);
-  SetWidth(GetWidth() + 1);
-  SetWidth(GetWidth() - 1);
+  NudgeWidth();
 }

@@ -179,6 +179,8 @@ class TEsgSpinEdit : public TCustomEdit {
   void DoExit() override;
 
  private:
+  void ShowAtCaret(const AnsiString& text);
+  void NudgeWidth();
   void Step(int Sign);
   void StepDate(int Sign);
   void StepTime(int Sign);
