@@ -14,7 +14,7 @@ int PosFrom(const AnsiString& Sub, const AnsiString& Text, int Offset) {
 
 TDateTime IncYear(TDateTime Date, int N) { return IncMonth(Date, 12 * N); }
 
-TEsgSpinEdit::TEsgSpinEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
+TEsgSpinEdit::TEsgSpinEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
   button_ = new TEsgSpinButton(this);
   button_->SetBounds(0, 0, 15, 17);
   button_->SetParent(this);
@@ -107,7 +107,7 @@ void TEsgSpinEdit::SetPrecision(int value) {
 }
 
 void TEsgSpinEdit::Loaded() {
-  TCustomEdit::Loaded();
+  TCustomMaskEdit::Loaded();
   if (spinType_ == sptDate) SetDateValue(dateValue_);
   if (spinType_ == sptTime) SetTimeValue(timeValue_);
   SetSpinType(spinType_);
@@ -214,7 +214,7 @@ void TEsgSpinEdit::Resize() {
   const TRect bounds = Layout().ButtonBounds(button_->GetWidth());
   button_->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
   SetEditRect();
-  TCustomEdit::Resize();
+  TCustomMaskEdit::Resize();
 }
 
 // A nudge of the width lays the arrows out anew.

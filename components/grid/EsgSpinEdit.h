@@ -1,4 +1,4 @@
-// The spin edit: an edit with a pair of arrows that steps an integer, a float, a date or a time
+// The spin edit: a masked edit with a pair of arrows that steps an integer, a float, a date or a time
 // (at the part of the date or time the caret stands in), keeps integers within their bounds,
 // and beeps at input it refuses. The grid's spin editor stands on it.
 #pragma once
@@ -9,7 +9,7 @@
 #include "platform/controls/timer.h"
 #include "platform/core/set.h"
 #include "platform/core/datetime.h"
-#include "platform/stdctrls/edit.h"
+#include "platform/stdctrls/maskedit.h"
 #include "platform/stdctrls/speedbutton.h"
 
 // --- the arrows -------------------------------------------------------------------------------
@@ -107,7 +107,7 @@ class TEsgSpinButton : public TCustomControl {
 
 enum TEsgSpinType { sptNormal, sptFloat, sptDate, sptTime };
 
-class TEsgSpinEdit : public TCustomEdit {
+class TEsgSpinEdit : public TCustomMaskEdit {
  public:
   explicit TEsgSpinEdit(TComponent* AOwner);
 
@@ -203,6 +203,14 @@ class TEsgSpinEdit : public TCustomEdit {
   bool editorEnabled_ = true;
   bool spinFlat_ = false;
   bool spinTransparent_ = false;
+};
+
+// The spin edit that offers its edit mask.
+class TExtMaskSpinEdit : public TEsgSpinEdit {
+ public:
+  using TEsgSpinEdit::TEsgSpinEdit;
+  using TEsgSpinEdit::GetEditMask;
+  using TEsgSpinEdit::SetEditMask;
 };
 
 // The position (from 1) of Sub in Text after its first Offset characters; 0 when absent.

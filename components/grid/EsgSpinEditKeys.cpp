@@ -18,12 +18,12 @@ int Count(const AnsiString& text, char c) {
 void TEsgSpinEdit::WMKeyDown(TWMKeyDown& Message) {
   if (Message.CharCode == VK_UP) return UpClick(this);
   if (Message.CharCode == VK_DOWN) return DownClick(this);
-  TCustomEdit::WMKeyDown(Message);
+  TCustomMaskEdit::WMKeyDown(Message);
 }
 
 // Enter must reach KeyDown to move on.
 void TEsgSpinEdit::WMGetDlgCode(TWMGetDlgCode& Message) {
-  TCustomEdit::WMGetDlgCode(Message);
+  TCustomMaskEdit::WMGetDlgCode(Message);
   if (ReturnIsTab) Message.Result |= DLGC_WANTALLKEYS;
 }
 
@@ -33,7 +33,7 @@ void TEsgSpinEdit::KeyDown(WORD& Key, TShiftState Shift) {
     PostMessage(this, WM_KEYDOWN, VK_TAB, 0);
   }
   if (Key == VK_DELETE && !editorEnabled_) Key = 0;
-  TCustomEdit::KeyDown(Key, Shift);
+  TCustomMaskEdit::KeyDown(Key, Shift);
 }
 
 void TEsgSpinEdit::KeyPress(char& Key) {
@@ -43,7 +43,7 @@ void TEsgSpinEdit::KeyPress(char& Key) {
     Key = 0;
     MessageBeep(0);
   }
-  if (Key) TCustomEdit::KeyPress(Key);
+  if (Key) TCustomMaskEdit::KeyPress(Key);
 }
 
 bool TEsgSpinEdit::IsValidChar(char& Key) {
@@ -71,20 +71,20 @@ bool TEsgSpinEdit::IsValidChar(char& Key) {
 }
 
 void TEsgSpinEdit::WMPaste() {
-  if (Editable()) TCustomEdit::WMPaste();
+  if (Editable()) TCustomMaskEdit::WMPaste();
 }
 
 void TEsgSpinEdit::WMCut() {
-  if (Editable()) TCustomEdit::WMCut();
+  if (Editable()) TCustomMaskEdit::WMCut();
 }
 
 // Coming by a click places the caret where it falls, unless typing is off.
 void TEsgSpinEdit::DoEnter() {
-  TCustomEdit::DoEnter();
+  TCustomMaskEdit::DoEnter();
   if (AutoSelect && !editorEnabled_) SelectAll();
 }
 
 void TEsgSpinEdit::DoExit() {
   KeepInBounds();
-  TCustomEdit::DoExit();
+  TCustomMaskEdit::DoExit();
 }

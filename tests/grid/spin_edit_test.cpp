@@ -273,6 +273,18 @@ TEST_F(SpinEdit, TimeTakesNoThirdSeparator) {
   EXPECT_EQ(beeps.count, 1);
 }
 
+TEST_F(SpinEdit, AMaskedSpinEditStepsItsTime) {
+  TExtMaskSpinEdit masked(&form);
+  masked.SetParent(&form);
+  masked.SetEditMask("!90:00:00;1;_");
+  masked.SetSpinType(sptTime);
+  masked.SetText("08:15:00");
+  masked.SetSelStart(4);
+  masked.UpClick(&masked);
+  EXPECT_EQ(masked.GetText(), "08:16:00");
+  EXPECT_EQ(masked.GetEditMask(), "!90:00:00;1;_");
+}
+
 TEST(SpinUnit, PosFromAndIncYear) {
   EXPECT_EQ(PosFrom(".", "31.01.2003", 0), 3);
   EXPECT_EQ(PosFrom(".", "31.01.2003", 3), 6);
