@@ -26,7 +26,7 @@ int TEsgEditBtn::GetMinHeight() { return EditTextHeight(*GetFont()); }
 // The text ends before the button and the unit text; the rest of the rectangle stays the
 // edit's own.
 void TEsgEditBtn::SetEditRect() {
-  SetFormatRect(Layout().FormatRect(GetFormatRect(), GetButtonWidth(), 3 + UnitWidth));
+  SetFormatRect(Layout().FormatRect(GetFormatRect(), GetButtonWidth(), 3 + unitWidth_));
 }
 
 void TEsgEditBtn::Resize() {

@@ -82,7 +82,7 @@ class TEsgEditBtn : public TCustomEdit {
   void WMPaste() override;
   void WMCut() override;
   // Room kept right of the text before the button.
-  int UnitWidth = 0;
+  int unitWidth_ = 0;
 
  private:
   TEsgEditButton* button_;
@@ -99,7 +99,7 @@ class TEsgUnitEditBtn : public TEsgEditBtn {
   void SetUnits(const TStrings* value);
   AnsiString GetUnitID() const { return unitID_; }
   void SetUnitID(const AnsiString& value);
-  int GetUnitSpace() const { return UnitWidth; }
+  int GetUnitSpace() const { return unitWidth_; }
   void SetUnitSize(int value);
   void SetUnitSpace(int value) { SetUnitSize(value); }
 

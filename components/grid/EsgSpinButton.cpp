@@ -29,7 +29,7 @@ TExtTimerSpeedButton::TExtTimerSpeedButton(TComponent* AOwner) : TSpeedButton(AO
 void TExtTimerSpeedButton::SetTimeBtnState(TTimeBtnState value) {
   timeBtnState_ = value;
   // A repeating button steps at the press; the release adds no step of its own.
-  ClickOnRelease = !value.Contains(tbAllowTimer);
+  clickOnRelease_ = !value.Contains(tbAllowTimer);
 }
 
 void TExtTimerSpeedButton::SetIsWinXP(bool value) {
@@ -45,7 +45,7 @@ void TExtTimerSpeedButton::SetTransparent(bool value) {
 void TExtTimerSpeedButton::Paint() {
   TCanvas* canvas = GetCanvas();
   TRect rect = GetClientRect();
-  const bool down = FState == bsDown;
+  const bool down = state_ == bsDown;
   HTHEME theme = isWinXP_ ? OpenThemeData(GetParent(), "spin") : nullptr;
   if (theme) {
     const int part = Horizontal ? (Arrow == saUp ? SPNP_UPHORZ : SPNP_DOWNHORZ)
@@ -83,7 +83,7 @@ void TExtTimerSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X
 
 void TExtTimerSpeedButton::TimerExpired() {
   repeatTimer_->SetInterval(kRepeatPause);
-  if (FState == bsDown && GetMouseCapture()) Click();
+  if (state_ == bsDown && GetMouseCapture()) Click();
 }
 
 void TExtTimerSpeedButton::RepaintParent() {

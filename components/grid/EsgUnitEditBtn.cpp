@@ -21,7 +21,7 @@ void TEsgUnitEditBtn::SetUnitID(const AnsiString& value) {
 }
 
 void TEsgUnitEditBtn::SetUnitSize(int value) {
-  UnitWidth = value;
+  unitWidth_ = value;
   SetEditRect();
   unitPainter_->Invalidate();
 }
@@ -42,8 +42,8 @@ void TEsgUnitEditBtn::BtnClick() {
 void TEsgUnitEditBtn::PaintUnit(TCanvas* Canvas) {
   if (unitID_.empty()) return;
   const TButtonEditLayout layout = Layout();
-  const int left = layout.Frame() + layout.ClientWidth() - GetButtonWidth() - 3 - UnitWidth;
-  TRect rect(left, layout.Frame() + 2, left + UnitWidth, layout.Frame() + layout.ClientHeight());
+  const int left = layout.Frame() + layout.ClientWidth() - GetButtonWidth() - 3 - unitWidth_;
+  TRect rect(left, layout.Frame() + 2, left + unitWidth_, layout.Frame() + layout.ClientHeight());
   Canvas->Font->Assign(*GetFont());
   Canvas->Brush->SetStyle(bsClear);
   DrawText(Canvas->GetHandle(), unitID_.c_str(), -1, &rect, DT_RIGHT | DT_EDITCONTROL);

@@ -12,10 +12,10 @@ void TExtSpeedButton::Paint() {
   TCanvas* canvas = GetCanvas();
   canvas->Font->Assign(*GetFont());
   TRect rect = GetClientRect();
-  const bool down = FState == bsDown || FState == bsExclusive;
+  const bool down = state_ == bsDown || state_ == bsExclusive;
   HTHEME theme = isWinXP_ ? OpenThemeData(GetParent(), "button") : nullptr;
   if (theme) {
-    const int state = down ? PBS_PRESSED : MouseInControl ? PBS_HOT : PBS_NORMAL;
+    const int state = down ? PBS_PRESSED : mouseInControl_ ? PBS_HOT : PBS_NORMAL;
     DrawThemeBackground(theme, canvas->GetHandle(), BP_PUSHBUTTON, state, &rect, nullptr);
     CloseThemeData(theme);
   } else if (GetFlat()) {

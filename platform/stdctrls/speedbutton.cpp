@@ -50,11 +50,11 @@ void TSpeedButton::DrawGlyph(TCanvas& canvas, TBitmap& glyph, int numGlyphs, int
 void TSpeedButton::Paint() {
   TCanvas* canvas = GetCanvas();
   TRect rect = GetClientRect();
-  const bool down = FState == bsDown || FState == bsExclusive;
+  const bool down = state_ == bsDown || state_ == bsExclusive;
   if (flat_) {
     canvas->Brush->SetColor(GetColor());
     canvas->FillRect(rect);
-    if (down || (MouseInControl && GetEnabled()))
+    if (down || (mouseInControl_ && GetEnabled()))
       DrawEdge(canvas->GetHandle(), &rect, down ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
   } else {
     DrawFrameControl(canvas->GetHandle(), &rect, DFC_BUTTON,
@@ -72,7 +72,7 @@ void TSpeedButton::PaintContent(const TRect& rect, bool down) {
   const int gap = glyphWidth > 0 && textWidth > 0 ? 4 : 0;
   int x = rect.Left + (rect.Width() - glyphWidth - gap - textWidth) / 2 + offset;
   if (glyphWidth > 0) {
-    int index = !GetEnabled() ? 1 : down ? (FState == bsExclusive ? 3 : 2) : 0;
+    int index = !GetEnabled() ? 1 : down ? (state_ == bsExclusive ? 3 : 2) : 0;
     if (index >= numGlyphs_) index = 0;
     DrawGlyph(*canvas, *glyph_, numGlyphs_, index, x,
               rect.Top + (rect.Height() - glyph_->GetHeight()) / 2 + offset);
@@ -89,7 +89,7 @@ void TSpeedButton::PaintContent(const TRect& rect, bool down) {
 void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   if (Button == mbLeft && GetEnabled()) {
     capture_ = true;
-    FState = bsDown;
+    state_ = bsDown;
     Invalidate();
   }
   TGraphicControl::MouseDown(Button, Shift, X, Y);
@@ -99,8 +99,8 @@ void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int 
 void TSpeedButton::MouseMove(TShiftState Shift, int X, int Y) {
   if (capture_) {
     const TButtonState state = Inside(X, Y) ? bsDown : bsUp;
-    if (state != FState) {
-      FState = state;
+    if (state != state_) {
+      state_ = state;
       Invalidate();
     }
   }
@@ -111,28 +111,28 @@ void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
   const bool wasHeld = capture_ && Button == mbLeft;
   if (wasHeld) {
     capture_ = false;
-    FState = bsUp;
+    state_ = bsUp;
     Invalidate();
   }
-  if (wasHeld && ClickOnRelease && Inside(X, Y)) Click();
+  if (wasHeld && clickOnRelease_ && Inside(X, Y)) Click();
   TGraphicControl::MouseUp(Button, Shift, X, Y);
 }
 
 void TSpeedButton::CMMouseEnter() {
   TGraphicControl::CMMouseEnter();
-  MouseInControl = true;
+  mouseInControl_ = true;
   if (flat_) Invalidate();
 }
 
 void TSpeedButton::CMMouseLeave() {
   TGraphicControl::CMMouseLeave();
-  MouseInControl = false;
+  mouseInControl_ = false;
   if (flat_) Invalidate();
 }
 
 void TSpeedButton::EnabledChanged() {
   TGraphicControl::EnabledChanged();
-  FState = GetEnabled() ? bsUp : bsDisabled;
+  state_ = GetEnabled() ? bsUp : bsDisabled;
   capture_ = false;
   Invalidate();
 }

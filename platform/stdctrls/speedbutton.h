@@ -25,20 +25,20 @@ class TSpeedButton : public TGraphicControl {
   bool GetFlat() const { return flat_; }
   void SetFlat(bool value);
 
-  TButtonState GetState() const { return FState; }
-  bool GetMouseInControl() const { return MouseInControl; }
+  TButtonState GetState() const { return state_; }
+  bool GetMouseInControl() const { return mouseInControl_; }
 
   // Draws image `index` of a glyph strip transparent at (x, y).
   static void DrawGlyph(TCanvas& canvas, TBitmap& glyph, int numGlyphs, int index, int x, int y);
 
  protected:
-  TButtonState FState = bsUp;
-  bool MouseInControl = false;
+  TButtonState state_ = bsUp;
+  bool mouseInControl_ = false;
   // Whether the left button went down on the button and is held still: the mouse is the
   // button's until it comes up.
   bool GetMouseCapture() const { return capture_; }
   // A release over the button clicks it; a button that clicks on the press turns this off.
-  bool ClickOnRelease = true;
+  bool clickOnRelease_ = true;
 
   void Paint() override;
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
