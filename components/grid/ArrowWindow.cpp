@@ -9,11 +9,10 @@ namespace {
 
 using Shape = std::array<POINT, 7>;
 
-const Shape kShapes[] = {
-    {{{3, 0}, {7, 0}, {7, 4}, {9, 4}, {5, 8}, {1, 4}, {3, 4}}},      // arrUp
-    {{{5, 0}, {10, 5}, {7, 5}, {7, 9}, {3, 9}, {3, 5}, {0, 5}}},     // arrDown
-    {{{0, 3}, {0, 7}, {4, 7}, {4, 10}, {8, 5}, {4, 0}, {4, 3}}},     // arrLeft
-    {{{0, 5}, {4, 10}, {4, 7}, {8, 7}, {8, 3}, {4, 3}, {4, 0}}}};    // arrRight
+const Shape kShapes[] = {{{{3, 0}, {7, 0}, {7, 4}, {9, 4}, {5, 8}, {1, 4}, {3, 4}}},    // arrUp
+                         {{{5, 0}, {10, 5}, {7, 5}, {7, 9}, {3, 9}, {3, 5}, {0, 5}}},   // arrDown
+                         {{{0, 3}, {0, 7}, {4, 7}, {4, 10}, {8, 5}, {4, 0}, {4, 3}}},   // arrLeft
+                         {{{0, 5}, {4, 10}, {4, 7}, {8, 7}, {8, 3}, {4, 3}, {4, 0}}}};  // arrRight
 
 }  // namespace
 
@@ -31,8 +30,7 @@ TArrowWindow::TArrowWindow(TComponent* AOwner, TArrowDirection Direction)
     height = std::max(height, p.y + 1);
   }
   SetBounds(0, 0, width, height);
-  SetWindowRgn(this, CreatePolygonRgn(shape.data(), static_cast<int>(shape.size()), WINDING),
-               true);
+  SetWindowRgn(this, CreatePolygonRgn(shape.data(), static_cast<int>(shape.size()), WINDING), true);
 }
 
 void TArrowWindow::VisibleChanged() { ShowPopupWindow(this, GetVisible()); }

@@ -72,9 +72,7 @@ class TEsgEditBtn : public TCustomEdit {
   virtual void BtnClick();
 
  protected:
-  TButtonEditLayout Layout() const {
-    return {GetWidth(), GetHeight(), GetBorderStyle() != bsNone};
-  }
+  TButtonEditLayout Layout() const { return {GetWidth(), GetHeight(), GetBorderStyle() != bsNone}; }
 
   void Resize() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;

@@ -93,7 +93,9 @@ void TExtTimerSpeedButton::RepaintParent() {
 // --- TEsgSpinButton ---------------------------------------------------------------------------
 
 TEsgSpinButton::TEsgSpinButton(TComponent* AOwner)
-    : TCustomControl(AOwner), upButton_(CreateButton(saUp)), downButton_(CreateButton(saDown)),
+    : TCustomControl(AOwner),
+      upButton_(CreateButton(saUp)),
+      downButton_(CreateButton(saDown)),
       focusButton_(upButton_) {
   DrawArrowGlyph(*upButton_->GetGlyph(), true);
   DrawArrowGlyph(*downButton_->GetGlyph(), false);
@@ -166,9 +168,12 @@ void TEsgSpinButton::Resize() {
 void TEsgSpinButton::WMGetDlgCode(TWMGetDlgCode& Message) { Message.Result = DLGC_WANTARROWS; }
 
 void TEsgSpinButton::KeyDown(WORD& Key, TShiftState Shift) {
-  if (Key == VK_UP) upButton_->Click();
-  else if (Key == VK_DOWN) downButton_->Click();
-  else if (Key == VK_SPACE) focusButton_->Click();
+  if (Key == VK_UP)
+    upButton_->Click();
+  else if (Key == VK_DOWN)
+    downButton_->Click();
+  else if (Key == VK_SPACE)
+    focusButton_->Click();
   TCustomControl::KeyDown(Key, Shift);
 }
 

@@ -84,10 +84,18 @@ TDateTime TEsgSpinEdit::CheckDateValue(TDateTime value) const {
 void TEsgSpinEdit::Rewrite() {
   try {
     switch (spinType_) {
-      case sptNormal: SetValue(GetValue()); break;
-      case sptFloat: SetFloatValue(GetFloatValue()); break;
-      case sptDate: SetDateValue(GetDateValue()); break;
-      case sptTime: SetTimeValue(GetTimeValue()); break;
+      case sptNormal:
+        SetValue(GetValue());
+        break;
+      case sptFloat:
+        SetFloatValue(GetFloatValue());
+        break;
+      case sptDate:
+        SetDateValue(GetDateValue());
+        break;
+      case sptTime:
+        SetTimeValue(GetTimeValue());
+        break;
     }
   } catch (const EConvertError&) {
     // A date or time that does not read shows the one set last; other texts stay.
@@ -150,10 +158,18 @@ void TEsgSpinEdit::Step(int Sign) {
   }
   try {
     switch (spinType_) {
-      case sptNormal: SetValue(GetValue() + Sign * Increment); break;
-      case sptFloat: SetFloatValue(GetFloatValue() + Sign * IncrementFloat); break;
-      case sptDate: StepDate(Sign); break;
-      case sptTime: StepTime(Sign); break;
+      case sptNormal:
+        SetValue(GetValue() + Sign * Increment);
+        break;
+      case sptFloat:
+        SetFloatValue(GetFloatValue() + Sign * IncrementFloat);
+        break;
+      case sptDate:
+        StepDate(Sign);
+        break;
+      case sptTime:
+        StepTime(Sign);
+        break;
     }
   } catch (const EConvertError&) {
     MessageBeep(0);
@@ -180,9 +196,15 @@ void TEsgSpinEdit::StepDate(int Sign) {
   const int field = CaretField(DateSeparator);
   const char part = static_cast<std::size_t>(field) < order.size() ? order[field] : "DMY"[field];
   switch (part) {
-    case 'D': SetDateValue(date + Sign); break;
-    case 'M': SetDateValue(IncMonth(date, Sign)); break;
-    default: SetDateValue(IncYear(date, Sign)); break;
+    case 'D':
+      SetDateValue(date + Sign);
+      break;
+    case 'M':
+      SetDateValue(IncMonth(date, Sign));
+      break;
+    default:
+      SetDateValue(IncYear(date, Sign));
+      break;
   }
 }
 

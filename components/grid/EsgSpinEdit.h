@@ -1,5 +1,5 @@
-// The spin edit: a masked edit with a pair of arrows that steps an integer, a float, a date or a time
-// (at the part of the date or time the caret stands in), keeps integers within their bounds,
+// The spin edit: a masked edit with a pair of arrows that steps an integer, a float, a date or a
+// time (at the part of the date or time the caret stands in), keeps integers within their bounds,
 // and beeps at input it refuses. The grid's spin editor stands on it.
 #pragma once
 
@@ -7,8 +7,8 @@
 
 #include "components/grid/ButtonEditLayout.h"
 #include "platform/controls/timer.h"
-#include "platform/core/set.h"
 #include "platform/core/datetime.h"
+#include "platform/core/set.h"
 #include "platform/stdctrls/maskedit.h"
 #include "platform/stdctrls/speedbutton.h"
 
@@ -191,9 +191,7 @@ class TEsgSpinEdit : public TCustomMaskEdit {
   // A text that reads as a value outside the bounds takes the nearest bound.
   void KeepInBounds();
   bool Editable() const { return editorEnabled_ && !GetReadOnly(); }
-  TButtonEditLayout Layout() const {
-    return {GetWidth(), GetHeight(), GetBorderStyle() != bsNone};
-  }
+  TButtonEditLayout Layout() const { return {GetWidth(), GetHeight(), GetBorderStyle() != bsNone}; }
 
   TEsgSpinButton* button_;
   TDateTime dateValue_ = 0;
@@ -208,9 +206,9 @@ class TEsgSpinEdit : public TCustomMaskEdit {
 // The spin edit that offers its edit mask.
 class TExtMaskSpinEdit : public TEsgSpinEdit {
  public:
-  using TEsgSpinEdit::TEsgSpinEdit;
   using TEsgSpinEdit::GetEditMask;
   using TEsgSpinEdit::SetEditMask;
+  using TEsgSpinEdit::TEsgSpinEdit;
 };
 
 // The position (from 1) of Sub in Text after its first Offset characters; 0 when absent.

@@ -48,9 +48,8 @@ void TEsgSpinEdit::KeyPress(char& Key) {
 
 bool TEsgSpinEdit::IsValidChar(char& Key) {
   if (!editorEnabled_) return IsControl(Key) && Key != '\b';
-  bool valid = Key == '+' || Key == '-' || (Key >= '0' && Key <= '9') ||
-               Key == DecimalSeparator || Key == ThousandSeparator ||
-               (Key == TimeSeparator && spinType_ == sptTime) ||
+  bool valid = Key == '+' || Key == '-' || (Key >= '0' && Key <= '9') || Key == DecimalSeparator ||
+               Key == ThousandSeparator || (Key == TimeSeparator && spinType_ == sptTime) ||
                (Key == DateSeparator && spinType_ == sptDate) || (IsControl(Key) && Key != '\r');
   if (!valid) return false;
   const AnsiString text = GetText();
@@ -61,8 +60,7 @@ bool TEsgSpinEdit::IsValidChar(char& Key) {
     kept.erase(static_cast<std::size_t>(GetSelStart()), static_cast<std::size_t>(GetSelLength()));
     if (Key == DecimalSeparator && kept.find(DecimalSeparator) != AnsiString::npos) return false;
     const int separator = Pos(AnsiString(1, DecimalSeparator), text);
-    const bool fractionFull = separator > 0 && GetSelLength() == 0 &&
-                              GetSelStart() >= separator &&
+    const bool fractionFull = separator > 0 && GetSelLength() == 0 && GetSelStart() >= separator &&
                               static_cast<int>(text.size()) - separator >= precision_;
     if (precision_ >= 1 && !IsControl(Key) && fractionFull) return false;
   }

@@ -5,14 +5,17 @@
 #include "platform/winapi/drawtext.h"
 
 TEsgUnitEditBtn::TEsgUnitEditBtn(TComponent* AOwner)
-    : TEsgEditBtn(AOwner), units_(std::make_unique<TStringList>()),
+    : TEsgEditBtn(AOwner),
+      units_(std::make_unique<TStringList>()),
       unitPainter_(std::make_unique<TPaintOver>(this, [this](TCanvas* c) { PaintUnit(c); })) {}
 
 TEsgUnitEditBtn::~TEsgUnitEditBtn() = default;
 
 void TEsgUnitEditBtn::SetUnits(const TStrings* value) {
-  if (value) units_->Assign(*value);
-  else units_->Clear();
+  if (value)
+    units_->Assign(*value);
+  else
+    units_->Clear();
 }
 
 void TEsgUnitEditBtn::SetUnitID(const AnsiString& value) {

@@ -22,8 +22,10 @@ void ShowPopupWindow(TControl* control, bool visible) {
 
 int SetWindowRgn(HWND window, HRGN region, bool redraw) {
   if (!window) return 0;
-  if (region) window->Widget()->setMask(region->region);
-  else window->Widget()->clearMask();
+  if (region)
+    window->Widget()->setMask(region->region);
+  else
+    window->Widget()->clearMask();
   delete region;
   if (redraw) window->Widget()->update();
   return 1;

@@ -68,9 +68,7 @@ void TCustomEdit::SetAlignment(TAlignment value) {
   box_->SetAlignment(value);
 }
 
-TRect TCustomEdit::GetFormatRect() const {
-  return formatRectSet_ ? formatRect_ : GetClientRect();
-}
+TRect TCustomEdit::GetFormatRect() const { return formatRectSet_ ? formatRect_ : GetClientRect(); }
 
 // The box keeps the text inside the rectangle by margins, which it must keep after a resize.
 void TCustomEdit::SetFormatRect(const TRect& rect) {

@@ -13,8 +13,10 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 void SplitFields(const AnsiString& text, AnsiString& mask, bool& saveLiterals, char& blank) {
   std::vector<std::size_t> semicolons;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\') ++i;
-    else if (text[i] == ';') semicolons.push_back(i);
+    if (text[i] == '\\')
+      ++i;
+    else if (text[i] == ';')
+      semicolons.push_back(i);
   }
   mask = text;
   if (semicolons.size() >= 2) {
@@ -50,12 +52,18 @@ TEditMask::TEditMask(const AnsiString& text) {
       letterCase = c == '>' ? Upper : Lower;
       continue;
     }
-    if (c == '\\' && i + 1 < mask.size()) position.literal = mask[++i];
-    else if (kInputKinds.find(c) != std::string_view::npos) position.kind = c;
-    else if (c == ':') position.literal = TimeSeparator;
-    else if (c == '/') position.literal = DateSeparator;
-    else if (c == '_') position.literal = ' ';
-    else position.literal = c;
+    if (c == '\\' && i + 1 < mask.size())
+      position.literal = mask[++i];
+    else if (kInputKinds.find(c) != std::string_view::npos)
+      position.kind = c;
+    else if (c == ':')
+      position.literal = TimeSeparator;
+    else if (c == '/')
+      position.literal = DateSeparator;
+    else if (c == '_')
+      position.literal = ' ';
+    else
+      position.literal = c;
     positions_.push_back(position);
   }
 }
@@ -63,12 +71,22 @@ TEditMask::TEditMask(const AnsiString& text) {
 bool TEditMask::Accepts(int index, char c) const {
   if (index < 0 || index >= Count()) return false;
   switch (Position(index).kind) {
-    case 'L': case 'l': return IsLetter(c);
-    case 'A': case 'a': return IsLetter(c) || IsDigit(c);
-    case 'C': case 'c': return static_cast<unsigned char>(c) >= 32;
-    case '0': case '9': return IsDigit(c);
-    case '#': return IsDigit(c) || c == '+' || c == '-';
-    default: return false;
+    case 'L':
+    case 'l':
+      return IsLetter(c);
+    case 'A':
+    case 'a':
+      return IsLetter(c) || IsDigit(c);
+    case 'C':
+    case 'c':
+      return static_cast<unsigned char>(c) >= 32;
+    case '0':
+    case '9':
+      return IsDigit(c);
+    case '#':
+      return IsDigit(c) || c == '+' || c == '-';
+    default:
+      return false;
   }
 }
 
@@ -88,9 +106,12 @@ AnsiString TEditMask::EditTextOf(const AnsiString& text) const {
       continue;
     }
     char c = next < text.size() ? text[next++] : ' ';
-    if (c == ' ') c = blank_;
-    else if (p.letterCase == Upper) c = AnsiUpperChar(c);
-    else if (p.letterCase == Lower) c = AnsiLowerChar(c);
+    if (c == ' ')
+      c = blank_;
+    else if (p.letterCase == Upper)
+      c = AnsiUpperChar(c);
+    else if (p.letterCase == Lower)
+      c = AnsiLowerChar(c);
     shown += c;
   }
   return shown;
@@ -109,8 +130,8 @@ AnsiString TEditMask::TextOf(const AnsiString& editText) const {
 bool TEditMask::Complete(const AnsiString& editText) const {
   for (int i = 0; i < Count(); ++i) {
     const std::size_t at = static_cast<std::size_t>(i);
-    if (Position(i).Required() && (at >= editText.size() || editText[at] == blank_ ||
-                                   editText[at] == ' '))
+    if (Position(i).Required() &&
+        (at >= editText.size() || editText[at] == blank_ || editText[at] == ' '))
       return false;
   }
   return true;

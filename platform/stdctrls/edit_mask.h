@@ -25,7 +25,9 @@ class TEditMask {
 
   bool Empty() const { return positions_.empty(); }
   int Count() const { return static_cast<int>(positions_.size()); }
-  const TPosition& Position(int index) const { return positions_.at(static_cast<std::size_t>(index)); }
+  const TPosition& Position(int index) const {
+    return positions_.at(static_cast<std::size_t>(index));
+  }
   bool SaveLiterals() const { return saveLiterals_; }
   char Blank() const { return blank_; }
 

@@ -39,7 +39,7 @@ class TCustomMaskEdit : public TCustomEdit {
 
 class TMaskEdit : public TCustomMaskEdit {
  public:
-  using TCustomMaskEdit::TCustomMaskEdit;
   using TCustomMaskEdit::GetEditMask;
   using TCustomMaskEdit::SetEditMask;
+  using TCustomMaskEdit::TCustomMaskEdit;
 };

@@ -17,8 +17,10 @@ TSpeedButton::TSpeedButton(TComponent* AOwner)
 TSpeedButton::~TSpeedButton() = default;
 
 void TSpeedButton::SetGlyph(const TBitmap* value) {
-  if (value) glyph_->Assign(value);
-  else glyph_->SetSize(0, 0);
+  if (value)
+    glyph_->Assign(value);
+  else
+    glyph_->SetSize(0, 0);
   Invalidate();
 }
 

@@ -28,10 +28,14 @@ QStyle::State StateFlags(int part, int state) {
 // The spin parts point up, down, right (horizontal up) and left (horizontal down).
 QStyle::PrimitiveElement ArrowOf(int spinPart) {
   switch (spinPart) {
-    case SPNP_UP: return QStyle::PE_IndicatorArrowUp;
-    case SPNP_UPHORZ: return QStyle::PE_IndicatorArrowRight;
-    case SPNP_DOWNHORZ: return QStyle::PE_IndicatorArrowLeft;
-    default: return QStyle::PE_IndicatorArrowDown;
+    case SPNP_UP:
+      return QStyle::PE_IndicatorArrowUp;
+    case SPNP_UPHORZ:
+      return QStyle::PE_IndicatorArrowRight;
+    case SPNP_DOWNHORZ:
+      return QStyle::PE_IndicatorArrowLeft;
+    default:
+      return QStyle::PE_IndicatorArrowDown;
   }
 }
 

@@ -37,9 +37,7 @@ class EditButton : public testing::Test {
     control->SetFocus();
   }
   QWidget* ButtonWidget() const { return edit->GetButton()->GetButton()->Widget(); }
-  void ClickButton() {
-    QTest::mouseClick(ButtonWidget(), Qt::LeftButton, {}, QPoint(4, 4));
-  }
+  void ClickButton() { QTest::mouseClick(ButtonWidget(), Qt::LeftButton, {}, QPoint(4, 4)); }
 };
 
 TEST_F(EditButton, ButtonSitsAtTheRightEdgeInsideTheBorder) {

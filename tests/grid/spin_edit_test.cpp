@@ -195,8 +195,10 @@ TEST_P(SpinDate, StepsThePartAtTheCaret) {
   LocaleScope locale(GetParam().locale);
   spin->SetSpinType(sptDate);
   Show(GetParam().text, GetParam().caret);
-  if (GetParam().sign > 0) spin->UpClick(spin);
-  else spin->DownClick(spin);
+  if (GetParam().sign > 0)
+    spin->UpClick(spin);
+  else
+    spin->DownClick(spin);
   EXPECT_EQ(spin->GetText(), GetParam().expected);
 }
 

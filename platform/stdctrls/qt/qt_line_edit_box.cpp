@@ -43,10 +43,18 @@ QString QtMask(const TEditMask& mask) {
       continue;
     }
     switch (p.kind) {
-      case '0': qt += '9'; break;
-      case '9': qt += '0'; break;
-      case '#': qt += '#'; break;
-      default: qt += p.Required() ? 'X' : 'x'; break;
+      case '0':
+        qt += '9';
+        break;
+      case '9':
+        qt += '0';
+        break;
+      case '#':
+        qt += '#';
+        break;
+      default:
+        qt += p.Required() ? 'X' : 'x';
+        break;
     }
   }
   return qt + ';' + ToQString(AnsiString(1, mask.Blank()));
@@ -112,7 +120,9 @@ class LineEditBox : public EditBox {
   void Undo() override { edit_->undo(); }
 
  private:
-  QString Shown() const { return edit_->inputMask().isEmpty() ? edit_->text() : edit_->displayText(); }
+  QString Shown() const {
+    return edit_->inputMask().isEmpty() ? edit_->text() : edit_->displayText();
+  }
   // Qt reads a text given to a mask its own way (the blank may count as a character); so the
   // positions empty the box and take the shown text's characters one by one, as one change.
   void SetMaskedText(const QString& shown) {
