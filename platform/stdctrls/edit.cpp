@@ -31,13 +31,14 @@ int TCustomEdit::GetSelLength() const { return box_->SelLength(); }
 void TCustomEdit::SetSelLength(int value) { box_->Select(GetSelStart(), value); }
 
 AnsiString TCustomEdit::GetSelText() const {
-  return GetText().substr(static_cast<std::size_t>(GetSelStart()),
+  // Positions count in the box's text, which a derived Text (a mask's) need not match.
+  return box_->Text().substr(static_cast<std::size_t>(GetSelStart()),
                           static_cast<std::size_t>(GetSelLength()));
 }
 
 void TCustomEdit::SetSelText(const AnsiString& value) { box_->ReplaceSelection(value); }
 
-void TCustomEdit::SelectAll() { box_->Select(0, static_cast<int>(GetText().size())); }
+void TCustomEdit::SelectAll() { box_->Select(0, static_cast<int>(box_->Text().size())); }
 
 void TCustomEdit::SetMaxLength(int value) {
   maxLength_ = value;
@@ -144,7 +145,7 @@ void TCustomEdit::DefaultKeyHandler(TWMKey& Message) {
     }
     // A full control takes no more characters (a line end needs two).
     int needed = Message.CharCode == '\r' ? 2 : Message.CharCode >= 32 ? 1 : 0;
-    int room = maxLength_ - static_cast<int>(GetText().size()) + GetSelLength();
+    int room = maxLength_ - static_cast<int>(box_->Text().size()) + GetSelLength();
     if (maxLength_ > 0 && needed > room) return;
   }
   TWinControl::DefaultKeyHandler(Message);

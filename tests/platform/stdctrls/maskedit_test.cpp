@@ -73,6 +73,9 @@ TEST_F(MaskEdit, TypingFillsThePositionsAndSkipsTheLiterals) {
   EXPECT_EQ(edit->GetEditText(), "AB-123");
   EXPECT_EQ(edit->GetText(), "AB123");
   EXPECT_NO_THROW(edit->ValidateEdit());
+  edit->SetSelStart(4);
+  edit->SetSelLength(2);
+  EXPECT_EQ(edit->GetSelText(), "23");  // positions count in the shown text
 }
 
 TEST_F(MaskEdit, ARefusedCharacterBeepsAndAGapFailsValidation) {
