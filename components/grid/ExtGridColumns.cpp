@@ -38,6 +38,7 @@ void TExtStringGrid::InsertCols(int ACol, int Count) {
   if (Count < 1 || ACol < 0 || ACol > cols || Count > INT_MAX - cols) return;
   SetColCount(GetColCount() + Count);
   for (int c = cols + Count - 1; c >= ACol + Count; --c) ExchangeColumns(c, c - Count);
+  ShiftHiddenColumns(ACol, Count);
   // The new columns now hold what the store kept beyond the old count.
   const int last = ACol + Count - 1;
   ClearPropRect(ACol, 0, last, INT_MAX);
@@ -57,7 +58,8 @@ void TExtStringGrid::RemoveCols(int ACol, int Count) {
   ClearCols(ACol, Count);
   // The cleared columns travel to the end: what stays beyond the count is empty.
   for (int c = ACol; c + Count < cols; ++c) ExchangeColumns(c, c + Count);
-  SetColCount(GetColCount() - Count);
+  // Hidden columns removed were not in ColCount.
+  SetColCount(GetColCount() - (Count - ShiftHiddenColumns(ACol, -Count)));
   CellsChanged(TRect(ACol, 0, ACol + Count, GetRowCount() - 1));
 }
 
