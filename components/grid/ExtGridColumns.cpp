@@ -1,5 +1,6 @@
 // TExtStringGrid: inserting, removing, exchanging and merging columns. Columns move cell by
 // cell over the rows, their widths with them.
+#include <algorithm>
 #include <climits>
 #include <utility>
 
@@ -17,6 +18,8 @@ void TExtStringGrid::ExchangeCells(int ACol1, int ARow1, int ACol2, int ARow2) {
 
 void TExtStringGrid::ExchangeColumns(int ACol1, int ACol2) {
   for (int r = 0; r < GetRowCount(); ++r) ExchangeCells(ACol1, r, ACol2, r);
+  // Columns beyond the count (hidden ones) have no width of their own there.
+  if (std::max(ACol1, ACol2) >= GetColCount()) return;
   const int width1 = ColWidths(ACol1);
   const int width2 = ColWidths(ACol2);
   if (width1 == width2) return;

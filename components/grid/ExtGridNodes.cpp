@@ -2,6 +2,7 @@
 // rows it holds, itself included (0: up to the next node); contracting hides the rows below
 // it, expanding shows them again. The rows of a span have node level 1 in column 0.
 #include <algorithm>
+#include <climits>
 
 #include "components/grid/ExtGrid.h"
 #include "components/grid/UpdateScope.h"
@@ -75,8 +76,10 @@ void TExtStringGrid::ContractNode(int ARow) {
   if (!IsNode(row) || GetNodeState(row)) return;
   TCellGraphic* node = GetCellGraphic(0, row);
   node->CellBoolean = true;
-  const int end = NodeEndRow(row, node->CellIndex);
-  if (end - 1 > row) HideRows(RemapRowInv(row + 1), RemapRowInv(end - 1));
+  // A span counts real rows: rows a closed node inside already hid are part of it.
+  const long long last = node->CellIndex > 0 ? static_cast<long long>(ARow) + node->CellIndex - 1
+                                             : RemapRowInv(NodeEndRow(row, 0)) - 1LL;
+  if (last > ARow) HideRows(ARow + 1, static_cast<int>(std::min<long long>(last, INT_MAX)));
   RepaintCell(0, row);
 }
 
