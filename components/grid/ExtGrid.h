@@ -736,7 +736,7 @@ class TExtStringGrid : public TBaseGrid {
   // The pixels the cell's text needs on the grid's canvas, margins included.
   TSize GetCellTextSize(int ACol, int ARow, bool WordWrap);
   // The cell's graphic with the room it takes, whether the text is drawn beside it and its
-  // alignment. No cell carries a graphic until cell graphics are built: nil, 0 x 0, text drawn.
+  // alignment.
   TCellGraphic* GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText, int& HAlign,
                                   int& VAlign);
   // A rich-text cell drawn into ARect.
@@ -972,5 +972,8 @@ class TExtStringGrid : public TBaseGrid {
   void DrawBackgroundPicture(CellPaint& P);
   void DrawBackgroundPictureCell(CellPaint& P);
   void DrawFocusRectangle(CellPaint& P);
+  void DrawTreeLines(CellPaint& P);
+  void DrawCellGraphic(CellPaint& P);
+  void DrawNodeButton(CellPaint& P);
   void PaintOverlays();
 };
