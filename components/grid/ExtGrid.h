@@ -586,6 +586,10 @@ class TExtStringGrid : public TBaseGrid {
   // Turning it on sizes the normal columns to their contents.
   bool GetAutoSize() const { return AutoSize; }
   void SetAutoSize(bool Value);
+  // The painting settings of the same names, set with a repaint (Flat not while loading).
+  void SetFlat(bool Value);
+  void SetSelectionRectangle(bool Value) { Restyle(SelectionRectangle, Value); }
+  void SetSelectionResizer(bool Value) { Restyle(SelectionResizer, Value); }
 
   // Sorting, rows and columns
  public:

@@ -51,3 +51,8 @@ void TExtStringGrid::SetAutoSize(bool Value) {
   AutoSize = Value;
   if (Value) AutoSizeColumns(false, 10);
 }
+
+void TExtStringGrid::SetFlat(bool Value) {
+  Flat = Value;
+  if (!GetComponentState().Contains(csLoading)) Invalidate();
+}

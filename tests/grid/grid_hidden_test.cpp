@@ -2,6 +2,7 @@
 
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtGridError.h"
+#include "platform/controls/forms.h"
 #include "grid_text.h"
 
 namespace {
@@ -359,6 +360,39 @@ TEST(GridView, SaveRangeAndHiddenSelection) {
   EXPECT_EQ(grid.GetSelection().Left, 6);
   grid.UnHideSelection();
   EXPECT_EQ(grid.GetSelection().Bottom, 4);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GridView, ScrollInViewCentresACellOutOfView) {
+  TForm form(nullptr);
+  form.SetBounds(0, 0, 300, 300);
+  TExtStringGrid grid(&form);
+  grid.SetParent(&form);
+  grid.SetBounds(0, 0, 200, 200);
+  grid.SetRowCount(100);
+  form.Show();
+  const int rows = grid.GetVisibleRowCount();
+  grid.ScrollInView(2, 50);
+  EXPECT_EQ(grid.GetRow(), 50);
+  EXPECT_EQ(grid.GetTopRow(), 50 - rows / 2);
+  grid.ScrollInView(2, 51);  // in view already: nothing moves
+  EXPECT_EQ(grid.GetRow(), 50);
+  grid.ScrollInView(1, 99);
+  EXPECT_EQ(grid.GetTopRow(), 100 - rows);
+  grid.ScrollInView(1, 100);  // outside the grid
+  EXPECT_EQ(grid.GetRow(), 99);
+}
+
+TEST(GridView, AutoSizeSizesTheNormalColumnsWhenTurnedOn) {
+  TExtStringGrid grid(nullptr);
+  grid.SetCells(2, 1, "a rather long text for a column");
+  const int before = grid.ColWidths(2);
+  grid.SetAutoSize(true);
+  EXPECT_TRUE(grid.GetAutoSize());
+  EXPECT_GT(grid.ColWidths(2), before);
 }
 
 }  // namespace
