@@ -184,3 +184,36 @@ TEST(CellCheck, CheckerHelpers) {
 }
 
 }  // namespace
+
+namespace {
+
+class EditedGrid : public TExtStringGrid {
+ public:
+  using TExtStringGrid::TExtStringGrid;
+  void StartEdit() {
+    InitValidate(GetCol(), GetRow());
+    EditActive = true;
+  }
+};
+
+// An edit that ends is corrected, then the handler sees the corrected text, then the marking.
+TEST(CellCheck, EditsAreCorrectedAndMarkedAsTheyEnd) {
+  EditedGrid grid(nullptr);
+  SetRowTexts(grid, {{"", ""}, {"", ""}});
+  MarkingCheck check(nullptr);
+  grid.CellChecker = &check;
+  grid.SetCol(1);
+  grid.SetRow(1);
+  AnsiString seen;
+  grid.OnCellValidate = [&](TObject*, int, int, AnsiString& Value, bool&) { seen = Value; };
+  grid.StartEdit();
+  EXPECT_TRUE(grid.ValidateCell("hello. world"));
+  EXPECT_EQ(grid.Cells(1, 1), "hello. world");  // neither flag set
+  check.AutoCorrect = check.AutoMarkError = true;
+  grid.StartEdit();
+  EXPECT_TRUE(grid.ValidateCell("new. world"));
+  EXPECT_EQ(seen, "New. World");
+  EXPECT_EQ(grid.Cells(1, 1), "New. <e>World</e>");
+}
+
+}  // namespace
