@@ -832,6 +832,7 @@ class TExtStringGrid : public TBaseGrid {
   // The display rows of the shown rows among the real rows FromRow..ToRow.
   std::vector<int> ShownRowsIn(int FromRow, int ToRow) const;
   int NodeEndRow(int DisplayRow, int Span);
+  std::vector<int> CloseNode(int DisplayRow);
   void SetNodeLevels(int FromRow, int ToRow, int Level);
   // Each node row's cell in ACol gets what Of gives for its group's rows From..To.
   void GroupStatistic(int ACol, const std::function<AnsiString(int From, int To)>& Of);

@@ -69,18 +69,25 @@ int TExtStringGrid::NodeEndRow(int DisplayRow, int Span) {
   return end;
 }
 
+// Closes the open node at a display row and gives the display rows it hides. A span counts
+// real rows: rows a closed node inside already hid are part of it.
+std::vector<int> TExtStringGrid::CloseNode(int DisplayRow) {
+  if (!IsNode(DisplayRow) || GetNodeState(DisplayRow)) return {};
+  TCellGraphic* node = GetCellGraphic(0, DisplayRow);
+  node->CellBoolean = true;
+  RepaintCell(0, DisplayRow);
+  const int real = RemapRowInv(DisplayRow);
+  const long long last = node->CellIndex > 0
+                             ? static_cast<long long>(real) + node->CellIndex - 1
+                             : RemapRowInv(NodeEndRow(DisplayRow, 0)) - 1LL;
+  if (last <= real) return {};
+  return ShownRowsIn(real + 1, static_cast<int>(std::min<long long>(last, INT_MAX)));
+}
+
 void TExtStringGrid::ContractNode(int ARow) {
   if (IsHiddenRow(ARow)) return;
   HideEditor();
-  const int row = RemapRow(ARow);
-  if (!IsNode(row) || GetNodeState(row)) return;
-  TCellGraphic* node = GetCellGraphic(0, row);
-  node->CellBoolean = true;
-  // A span counts real rows: rows a closed node inside already hid are part of it.
-  const long long last = node->CellIndex > 0 ? static_cast<long long>(ARow) + node->CellIndex - 1
-                                             : RemapRowInv(NodeEndRow(row, 0)) - 1LL;
-  if (last > ARow) HideRows(ARow + 1, static_cast<int>(std::min<long long>(last, INT_MAX)));
-  RepaintCell(0, row);
+  TakeRowsOut(CloseNode(RemapRow(ARow)), false);
 }
 
 void TExtStringGrid::ExpandNode(int ARow) {
@@ -96,9 +103,17 @@ void TExtStringGrid::ExpandNode(int ARow) {
   RepaintCell(0, row);
 }
 
+// The rows of all nodes leave at once: one move of the cell store, not one per node.
 void TExtStringGrid::ContractAll() {
   TUpdateScope lock(*this);
-  for (int r = GetRowCount() + NumHiddenRows() - 1; r >= 1; --r) ContractNode(r);
+  HideEditor();
+  std::vector<bool> hide(GetRowCount());
+  for (int r = GetRowCount() - 1; r >= 1; --r)
+    for (int row : CloseNode(r)) hide[row] = true;
+  std::vector<int> rows;
+  for (int r = 0; r < GetRowCount(); ++r)
+    if (hide[r]) rows.push_back(r);
+  TakeRowsOut(rows, false);
 }
 
 void TExtStringGrid::ExpandAll() {
