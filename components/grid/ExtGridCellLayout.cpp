@@ -50,8 +50,8 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap) {
 }
 
 // The sizes of the kinds of graphic are added as those are built; nodes take no room.
-TCellGraphic* TExtStringGrid::GetGraphicDetails(int ACol, int ARow, int& W, int& H,
-                                                bool& DrawText, int& HAlign, int& VAlign) {
+TCellGraphic* TExtStringGrid::GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText,
+                                                int& HAlign, int& VAlign) {
   W = H = 0;
   DrawText = true;
   HAlign = VAlign = 0;

@@ -43,7 +43,8 @@ AnsiString TCapitalCheck::Correct(int /*ACol*/, int /*ARow*/, const AnsiString& 
   AnsiString result = Value;
   for (std::size_t i = 0; i < result.size(); ++i) {
     const bool starts = i == 0 || (i >= 2 && result[i - 1] == ' ' && EndsSentence(result[i - 2]));
-    if (starts && result[i] >= 'a' && result[i] <= 'z') result[i] = static_cast<char>(result[i] - 'a' + 'A');
+    if (starts && result[i] >= 'a' && result[i] <= 'z')
+      result[i] = static_cast<char>(result[i] - 'a' + 'A');
   }
   return result;
 }

@@ -10,7 +10,9 @@ class TExtStringGridCheck : public TComponent {
  public:
   explicit TExtStringGridCheck(TComponent* AOwner) : TComponent(AOwner) {}
 
-  virtual AnsiString MarkError(int /*ACol*/, int /*ARow*/, const AnsiString& Value) { return Value; }
+  virtual AnsiString MarkError(int /*ACol*/, int /*ARow*/, const AnsiString& Value) {
+    return Value;
+  }
   virtual AnsiString Correct(int /*ACol*/, int /*ARow*/, const AnsiString& Value) { return Value; }
   virtual void StartCheck() {}
   virtual void StopCheck() {}

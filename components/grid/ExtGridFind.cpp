@@ -16,9 +16,15 @@ struct FindWalk {
 
   int& Inner(TPoint& P) const { return down ? P.y : P.x; }
   int& Outer(TPoint& P) const { return down ? P.x : P.y; }
-  int InnerFirst() const { return down ? (backward ? range.Bottom : range.Top) : (backward ? range.Right : range.Left); }
-  int InnerLast() const { return down ? (backward ? range.Top : range.Bottom) : (backward ? range.Left : range.Right); }
-  int OuterLast() const { return down ? (backward ? range.Left : range.Right) : (backward ? range.Top : range.Bottom); }
+  int InnerFirst() const {
+    return down ? (backward ? range.Bottom : range.Top) : (backward ? range.Right : range.Left);
+  }
+  int InnerLast() const {
+    return down ? (backward ? range.Top : range.Bottom) : (backward ? range.Left : range.Right);
+  }
+  int OuterLast() const {
+    return down ? (backward ? range.Left : range.Right) : (backward ? range.Top : range.Bottom);
+  }
   TPoint First() const {
     return backward ? TPoint(range.Right, range.Bottom) : TPoint(range.Left, range.Top);
   }
@@ -102,7 +108,8 @@ TPoint TExtStringGrid::FindNext() { return Find(findCell_, findText_, findParams
 // A grid of one column looks in that column.
 int TExtStringGrid::Search(const AnsiString& Text) {
   if (GetRowCount() < 2 || GetColCount() < 1) return -1;
-  const int col = std::min(SortSettings.GetShow() ? SortSettings.GetColumn() : 1, GetColCount() - 1);
+  const int col =
+      std::min(SortSettings.GetShow() ? SortSettings.GetColumn() : 1, GetColCount() - 1);
   for (int r = GetFixedRows(); r < GetRowCount(); ++r)
     if (AnsiUpperCase(GetCellEx(col, r).substr(0, Text.size())) == Text) return r;
   return -1;

@@ -59,7 +59,8 @@ void TExtStringGrid::UnGroup() {
   groupColumn_ = -1;
 }
 
-void TExtStringGrid::GroupStatistic(int ACol, const std::function<AnsiString(int From, int To)>& Of) {
+void TExtStringGrid::GroupStatistic(int ACol,
+                                    const std::function<AnsiString(int From, int To)>& Of) {
   for (int r = GetFixedRows(); r < GetRowCount(); ++r) {
     if (!IsNode(r)) continue;
     int next = r + 1;

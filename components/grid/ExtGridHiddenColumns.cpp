@@ -36,7 +36,8 @@ int TExtStringGrid::RemapCol(int DisplayCol) const {
 int TExtStringGrid::RemapColInv(int RealCol) const {
   if (hiddenCols_ == 0 || RealCol <= 0) return RealCol;
   const int below = std::min(RealCol, kHideableColumns);
-  return RealCol - static_cast<int>(std::count(colHidden_.begin(), colHidden_.begin() + below, true));
+  return RealCol -
+         static_cast<int>(std::count(colHidden_.begin(), colHidden_.begin() + below, true));
 }
 
 void TExtStringGrid::HideColumns(int FromCol, int ToCol) {

@@ -30,15 +30,17 @@ void TExtStringGrid::TakeRowsOut(const std::vector<int>& DisplayRows, bool AsRem
     for (int c = 0; c < cols; ++c) item->Items.AddObject(Cells(c, row), GetGridObject(c, row));
   }
   HiddenRows.Add(std::move(taken));
-  const bool consecutive = DisplayRows.back() - DisplayRows.front() + 1 ==
-                           static_cast<int>(DisplayRows.size());
+  const bool consecutive =
+      DisplayRows.back() - DisplayRows.front() + 1 == static_cast<int>(DisplayRows.size());
   if (AsRemoveEx && consecutive)
     RemoveRowsEx(DisplayRows.front(), static_cast<int>(DisplayRows.size()));
   else
     DeleteRowSet(DisplayRows, AsRemoveEx ? RowRestore::FirstNormal : RowRestore::LastAboveFooter);
 }
 
-void TExtStringGrid::HideRows(int FromRow, int ToRow) { TakeRowsOut(ShownRowsIn(FromRow, ToRow), false); }
+void TExtStringGrid::HideRows(int FromRow, int ToRow) {
+  TakeRowsOut(ShownRowsIn(FromRow, ToRow), false);
+}
 
 void TExtStringGrid::HideRowsEx(int FromRow, int ToRow) {
   TakeRowsOut(ShownRowsIn(FromRow, ToRow), true);

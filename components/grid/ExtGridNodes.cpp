@@ -63,7 +63,8 @@ void TExtStringGrid::SetNodeSpan(int ARow, int Span) {
 
 // The display row after the last row of the node at Row.
 int TExtStringGrid::NodeEndRow(int DisplayRow, int Span) {
-  if (Span > 0) return std::min<long long>(static_cast<long long>(DisplayRow) + Span, GetRowCount());
+  if (Span > 0)
+    return std::min<long long>(static_cast<long long>(DisplayRow) + Span, GetRowCount());
   int end = DisplayRow + 1;
   while (end < GetRowCount() && !IsNode(end)) ++end;
   return end;
@@ -77,9 +78,8 @@ std::vector<int> TExtStringGrid::CloseNode(int DisplayRow) {
   node->CellBoolean = true;
   RepaintCell(0, DisplayRow);
   const int real = RemapRowInv(DisplayRow);
-  const long long last = node->CellIndex > 0
-                             ? static_cast<long long>(real) + node->CellIndex - 1
-                             : RemapRowInv(NodeEndRow(DisplayRow, 0)) - 1LL;
+  const long long last = node->CellIndex > 0 ? static_cast<long long>(real) + node->CellIndex - 1
+                                             : RemapRowInv(NodeEndRow(DisplayRow, 0)) - 1LL;
   if (last <= real) return {};
   return ShownRowsIn(real + 1, static_cast<int>(std::min<long long>(last, INT_MAX)));
 }

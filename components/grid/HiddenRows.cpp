@@ -4,13 +4,15 @@
 #include <iterator>
 
 THiddenRows::Rows::const_iterator THiddenRows::LowerBound(int RealRow) const {
-  return std::lower_bound(items_.begin(), items_.end(), RealRow,
-                          [](const std::unique_ptr<TGridItem>& item, int row) { return item->Idx < row; });
+  return std::lower_bound(
+      items_.begin(), items_.end(), RealRow,
+      [](const std::unique_ptr<TGridItem>& item, int row) { return item->Idx < row; });
 }
 
 THiddenRows::Rows::const_iterator THiddenRows::UpperBound(int RealRow) const {
-  return std::upper_bound(items_.begin(), items_.end(), RealRow,
-                          [](int row, const std::unique_ptr<TGridItem>& item) { return row < item->Idx; });
+  return std::upper_bound(
+      items_.begin(), items_.end(), RealRow,
+      [](int row, const std::unique_ptr<TGridItem>& item) { return row < item->Idx; });
 }
 
 TGridItem* THiddenRows::Find(int RealRow) const {

@@ -12,10 +12,9 @@ class FindCells : public testing::Test {
   TExtStringGrid grid{nullptr};
   const TPoint none{-1, -1};
   void SetUp() override {
-    SetRowTexts(grid, {{"", "ab", "head"},
-                       {"1", "xAby", "<b>ab</b>"},
-                       {"2", "ab", "cab"},
-                       {"3", "abc", "zz"}});
+    SetRowTexts(
+        grid,
+        {{"", "ab", "head"}, {"1", "xAby", "<b>ab</b>"}, {"2", "ab", "cab"}, {"3", "abc", "zz"}});
     grid.SetFixedRows(1);
     grid.SetFixedCols(1);
   }

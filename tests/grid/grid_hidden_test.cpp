@@ -2,8 +2,8 @@
 
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtGridError.h"
-#include "platform/controls/forms.h"
 #include "grid_text.h"
+#include "platform/controls/forms.h"
 
 namespace {
 

@@ -14,7 +14,7 @@ class GroupedPicture : public ShownGrid<TExtStringGrid> {
  protected:
   void SetUp() override {
     ShownGrid::SetUp();
-    const char* rows[][3] = {{"", "Part", "Kind"},      {"", "R1 10k", "resistor"},
+    const char* rows[][3] = {{"", "Part", "Kind"},         {"", "R1 10k", "resistor"},
                              {"", "C1 100n", "capacitor"}, {"", "R2 4k7", "resistor"},
                              {"", "C2 10u", "capacitor"},  {"", "R3 1k", "resistor"}};
     grid->SetColCount(3);
@@ -42,7 +42,8 @@ class GroupedPicture : public ShownGrid<TExtStringGrid> {
 TEST_F(GroupedPicture, NodeButtonsShowWhetherTheirGroupIsOpen) {
   QTemporaryDir temp;
   const char* keep = std::getenv("KALVENTO_PICTURE_DIR");
-  const QString path = QDir(keep ? QString::fromLocal8Bit(keep) : temp.path()).filePath("nodes.png");
+  const QString path =
+      QDir(keep ? QString::fromLocal8Bit(keep) : temp.path()).filePath("nodes.png");
   const QImage image = Render();
   ASSERT_TRUE(image.save(path));
 

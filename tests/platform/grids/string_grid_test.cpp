@@ -65,7 +65,7 @@ TEST_F(StringGrid, PermutedRowsTakeTheirCellsAndHeightsAtOnce) {
   EXPECT_EQ(grid->Cols(0).GetCommaText().substr(0, 7), "d,b,a,c");
   EXPECT_EQ(grid->RowHeights(1), 33);
   EXPECT_EQ(grid->GetRow(), 2);  // the current cell stays where it was
-  grid->PermuteRows({0, 1});  // not a permutation of the rows: nothing moves
+  grid->PermuteRows({0, 1});     // not a permutation of the rows: nothing moves
   EXPECT_EQ(grid->Cells(0, 0), "d");
 }
 
