@@ -109,7 +109,7 @@ TPoint TExtStringGrid::FindNext() { return Find(findCell_, findText_, findParams
 int TExtStringGrid::Search(const AnsiString& Text) {
   if (GetRowCount() < 2 || GetColCount() < 1) return -1;
   const int col =
-      std::min(SortSettings.GetShow() ? SortSettings.GetColumn() : 1, GetColCount() - 1);
+      std::clamp(SortSettings.GetShow() ? SortSettings.GetColumn() : 1, 0, GetColCount() - 1);
   for (int r = GetFixedRows(); r < GetRowCount(); ++r)
     if (AnsiUpperCase(GetCellEx(col, r).substr(0, Text.size())) == Text) return r;
   return -1;

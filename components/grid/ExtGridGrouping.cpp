@@ -1,6 +1,8 @@
 // TExtStringGrid: grouping by a column. The rows are sorted by it, a node row with the value
 // goes before each run of equal values, and the column leaves the grid; ungrouping brings it
 // back from the node rows and removes them.
+#include <algorithm>
+
 #include "components/grid/ExtGrid.h"
 #include "components/grid/UpdateScope.h"
 #include "platform/core/format.h"
@@ -43,8 +45,11 @@ void TExtStringGrid::UnGroup() {
   if (groupColumn_ < 0) return;
   TUpdateScope lock(*this);
   ExpandAll();
+  // The grid may have lost columns since: the column comes back at its end then.
+  groupColumn_ = std::min(groupColumn_, GetColCount() + NumHiddenColumns());
   InsertCols(groupColumn_, 1);
-  SetColWidths(RemapColInv(groupColumn_), groupWidth_);
+  const int shown = RemapColInv(groupColumn_);
+  if (shown < GetColCount()) SetColWidths(shown, groupWidth_);
   if (GetFixedRows() > 0) SetCells(groupColumn_, 0, groupHeader_);
   AnsiString value;
   for (int r = GetFixedRows(); r < GetRowCount();) {

@@ -68,6 +68,9 @@ TEST_F(FindCells, SearchLooksAtTheStartOfTheSortColumn) {
   SetRowTexts(narrow, {{"h"}, {"apple"}, {"pear"}});
   narrow.SetFixedCols(0);
   EXPECT_EQ(narrow.Search("PE"), 2);
+  narrow.SortSettings.SetShow(true);
+  narrow.SortSettings.SetColumn(-4);
+  EXPECT_EQ(narrow.Search("AP"), 1);
   narrow.SetRowCount(1);
   EXPECT_EQ(narrow.Search("H"), -1);
 }
@@ -122,6 +125,9 @@ TEST_F(RowFilter, ConditionsOfSeveralColumnsMustAllMatch) {
   EXPECT_EQ(ColumnText(grid, 1), "name|");  // apple odd, apricot odd
   grid.SetFilterActive(false);
   grid.Filter.Clear();
+  EXPECT_TRUE(grid.MatchFilter(1));
+  Filter(-3, "");  // columns outside the grid read as empty
+  Filter(99, "");
   EXPECT_TRUE(grid.MatchFilter(1));
 }
 
