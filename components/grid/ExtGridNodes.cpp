@@ -26,7 +26,7 @@ void TExtStringGrid::AddNode(int ARow, int Span) {
   node->CellVAlign = vaCenter;
   node->CellHAlign = haBeforeText;
   node->CellAngle = row;
-  SetNodeLevels(row, row + Span - 1, 1);
+  SetNodeLevels(row, LastOf(row, Span, GetRowCount() - 1), 1);
   if (nodeCount_ == 0) RepaintCol(0);
   ++nodeCount_;
   if (GetCol() == 0 && GetColCount() > 1) SetCol(1);
@@ -36,7 +36,7 @@ void TExtStringGrid::RemoveNode(int ARow) {
   const int row = RemapRow(ARow);
   if (!IsNode(row)) return;
   ExpandNode(ARow);
-  SetNodeLevels(row, row + GetNodeSpan(row) - 1, 0);
+  SetNodeLevels(row, LastOf(row, GetNodeSpan(row), GetRowCount() - 1), 0);
   FreeCellGraphic(0, row);
   RepaintCell(0, row);
   nodeCount_ = std::max(nodeCount_ - 1, 0);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtGridError.h"
 #include "grid_text.h"
@@ -228,6 +230,19 @@ TEST_F(Nodes, NestedContractionSkipsRowsAlreadyHidden) {
   EXPECT_EQ(grid.NumHiddenRows(), 5);
   grid.ExpandNode(1);
   EXPECT_EQ(Shown(), "r0|r1|r2|r3|r4|r5|r6|r7|r8|r9");
+}
+
+TEST_F(Nodes, SpansBeyondTheGridStopAtItsEnd) {
+  grid.AddNode(8, INT_MAX);
+  grid.AddNode(2, -5);
+  grid.ContractNode(8);
+  EXPECT_EQ(Shown(), "r0|r1|r2|r3|r4|r5|r6|r7|r8");
+  grid.ContractNode(2);  // a span below 1 reaches the next node
+  EXPECT_EQ(Shown(), "r0|r1|r2|r8");
+  grid.RemoveNode(8);
+  grid.RemoveNode(2);
+  EXPECT_EQ(grid.GetRowCount(), 10);
+  EXPECT_EQ(grid.GetNodeCount(), 0);
 }
 
 TEST_F(Nodes, ChildRowsChangeTheSpan) {
