@@ -67,3 +67,45 @@ TEST_F(GroupedPicture, NodeButtonsShowWhetherTheirGroupIsOpen) {
 }
 
 }  // namespace
+
+#include "components/grid/ExtCGrid.h"
+
+namespace {
+
+class HiddenColumnPicture : public ShownGrid<TExtColumnGrid> {};
+
+// Column 1 hidden: display column 1 shows real column 2, whose filter mark it draws.
+TEST_F(HiddenColumnPicture, ShownColumnsDrawTheirRealColumns) {
+  grid->SetColCount(4);
+  const char* headers[] = {"", "Hidden", "Kind", "Price"};
+  for (int c = 0; c < 4; ++c) grid->SetCells(c, 0, headers[c]);
+  grid->SetCells(2, 1, "resistor");
+  TStringList entries;
+  entries.Add("R=r*");
+  grid->GetColumns()->GetItem(2)->SetFilter(&entries);
+  grid->HideColumn(1);
+  form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+  QTemporaryDir temp;
+  const char* keep = std::getenv("KALVENTO_PICTURE_DIR");
+  const QString path =
+      QDir(keep ? QString::fromLocal8Bit(keep) : temp.path()).filePath("hidden_column.png");
+  const QImage image = Render();
+  ASSERT_TRUE(image.save(path));
+
+  auto inked = [&](const TRect& r) {
+    const QColor background = image.pixelColor(r.Left + 1, r.Bottom - 2);
+    for (int y = r.Top + 2; y < r.Bottom - 2; ++y)
+      for (int x = r.Left + 2; x < r.Right - 2; ++x)
+        if (image.pixelColor(x, y) != background) return true;
+    return false;
+  };
+  const TRect kind = grid->CellRect(1, 0);
+  const TRect price = grid->CellRect(2, 0);
+  EXPECT_TRUE(inked({kind.Right - 16, kind.Top, kind.Right, kind.Bottom}));  // the filter mark
+  EXPECT_FALSE(inked({price.Right - 16, price.Top, price.Right, price.Bottom}));
+  EXPECT_TRUE(inked(grid->CellRect(1, 1)));  // "resistor"
+  EXPECT_FALSE(inked(grid->CellRect(2, 1)));
+}
+
+}  // namespace
