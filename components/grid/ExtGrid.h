@@ -611,6 +611,8 @@ class TExtStringGrid : public TBaseGrid {
   // SortIndexes (QSortIndexed), inside the update lock, the current row kept. The sorts are
   // not stable: rows that tie may change their order.
   void QSort();
+  // QSort within each group of rows below a node row.
+  void QSortGroup();
   void QSortIndexed();
   // The same for the rows Left..Right only, without the update lock or the current row.
   void QuickSort(int ACol, int Left, int Right);
@@ -927,7 +929,9 @@ class TExtStringGrid : public TBaseGrid {
   int SortedCellsRow(int ARow) const;
   void QuickSortRows(const SortPass& Pass, int L, int R);
   void CopyPivotRow(int ARow, int Pivot);
-  void SortWhole(const SortPass& Pass, bool KeepColumn0);
+  // The normal rows, or each group (first and last row) alone.
+  void SortWhole(const SortPass& Pass, bool KeepColumn0,
+                 const std::vector<TPoint>* Groups = nullptr);
   void ExchangeRows(int ARow1, int ARow2);
   void ExchangeRowSelect(int ARow1, int ARow2);
   void RemoveRowsSelected(bool Selected);

@@ -315,6 +315,19 @@ TEST(Grouping, GroupAndUnGroupWithoutFixedColumns) {
   EXPECT_EQ(grid.GetColCount(), 3);
 }
 
+TEST(Grouping, QSortGroupSortsEachGroupAlone) {
+  TExtStringGrid grid(nullptr);
+  SetRowTexts(grid, {{"", "b"}, {"", "z"}, {"", "d"}, {"", "a"}, {"", "y"}, {"", "c"}, {"", "x"}});
+  grid.SetFixedRows(0);
+  grid.AddNode(0, 3);
+  grid.AddNode(3, 4);
+  grid.SortSettings.SetColumn(1);
+  grid.QSortGroup();
+  EXPECT_EQ(ColumnText(grid, 1), "b|d|z|a|c|x|y");
+  EXPECT_TRUE(grid.IsNode(0));
+  EXPECT_TRUE(grid.IsNode(3));
+}
+
 TEST(Grouping, AnEmptyGroupAveragesToZero) {
   TExtStringGrid grid(nullptr);
   SetRowTexts(grid, {{"", "a"}, {"", "2"}, {"", "4"}});
