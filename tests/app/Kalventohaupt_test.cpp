@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "app/DatabaseDefinition.h"
+#include "app/Dbaseabfrage.h"
 #include "app/Kalventohaupt.h"
 #include "app/ProgramWindows.h"
 #include "message_log.h"
@@ -130,7 +131,7 @@ TEST_F(MainWindow, ShowsAsTheMainFormAndClosingItEndsTheProgram) {
 TEST(Start, CreatesTheWindowsInOrderTheMainWindowFirst) {
   ScopedApplication scope;
   CreateProgramWindows();
-  std::vector<TComponent*> expected = {frmKalventoHaupt};
+  std::vector<TComponent*> expected = {frmKalventoHaupt, frmDbaseAbfrage};
   ASSERT_EQ(Application->GetComponentCount(), static_cast<int>(expected.size()));
   for (int i = 0; i < Application->GetComponentCount(); ++i)
     EXPECT_EQ(Application->GetComponent(i), expected[i]) << i;
