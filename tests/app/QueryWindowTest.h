@@ -20,17 +20,10 @@
 
 class QueryWindow : public EngineTest {
  protected:
-  // Record 4 is deleted: the live records are 0, 1, 2, 3 and 5.
+  // The engine tests' parts: the live records are 0, 1, 2, 3 and 5.
   void SetUp() override {
     EngineTest::SetUp();
-    DbfFile file = PartsFile();
-    file.Add({"Rainer", "   10.00", "20120131", "T"})
-        .Add({"rot", "   10.50", "20120101", "F"})
-        .Add({"Blau", "       2", "20120301", "T"})
-        .Add({"Rad", "     100", "20121231", "F"});
-    file.records.push_back(file.Record({"Rest", "       1", "20120101", "T"}, '*'));
-    file.Add({"Zange", "       3", "20000101", "T"});
-    table = Open(file);
+    Open(QueryPartsFile());
     frmDbaseAbfrage = &form;
   }
   void TearDown() override {
@@ -104,7 +97,6 @@ class QueryWindow : public EngineTest {
   bool Saved(const std::string& name) const { return std::filesystem::exists(dir / name); }
 
   InFolder in{dir.Path()};
-  std::string table;
   TfrmDbaseAbfrage form{nullptr};
   QTimer watchdog;
 };

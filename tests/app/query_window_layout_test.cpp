@@ -1,14 +1,8 @@
 // The query window's controls, their places and what activation puts in them.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QImage>
-#include <QPixmap>
-#include <QTemporaryDir>
-
-#include <cstdlib>
-
 #include "QueryWindowTest.h"
+#include "window_picture.h"
 
 namespace {
 
@@ -131,23 +125,8 @@ TEST_F(QueryWindow, ActivationFillsTheListsAndShowsTheEnginesQuery) {
   EXPECT_EQ(form.cbo2->GetItems()->Count(), 4);
 }
 
-bool HasInk(const QImage& image, const QRect& area) {
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x)
-      if (qGray(image.pixel(x, y)) < 96) return true;
-  return false;
-}
-
-// Where a control of the panel lies in the form's client area.
-QRect InForm(TControl* control) {
-  int left = control->GetLeft(), top = control->GetTop();
-  for (TControl* p = control->GetParent(); p && p->GetParent(); p = p->GetParent())
-    left += p->GetLeft(), top += p->GetTop();
-  return QRect(left, top, control->GetWidth(), control->GetHeight());
-}
-
-// Renders the window with a query in it and the progress shown (kept in
-// $KALVENTO_PICTURE_DIR when that is set) and looks for the texts where they belong.
+// Renders the window with a query in it and the progress shown, and looks for the texts
+// where they belong.
 TEST_F(QueryWindow, PictureShowsTheQuery) {
   form.Show();
   Criterion(1, "BEZEICHNUN", "=", "R*");
@@ -159,21 +138,16 @@ TEST_F(QueryWindow, PictureShowsTheQuery) {
   form.ProgressBar1->Show();
   form.labMeldung->Show();
   form.Timer1Timer(form.Timer1);
-  QTemporaryDir temp;
-  const char* keep = std::getenv("KALVENTO_PICTURE_DIR");
-  QString path = QDir(keep ? QString::fromLocal8Bit(keep) : temp.path()).filePath("query.png");
-  ASSERT_TRUE(form.Widget()->grab().save(path));
-
-  QImage image(path);
+  QImage image = RenderWindow(&form, "query.png");
   ASSERT_EQ(image.size(), QSize(688, 544));
   for (TControl* text : {static_cast<TControl*>(form.labDatenbank), static_cast<TControl*>(form.labDateiName),
                          static_cast<TControl*>(form.Label1), static_cast<TControl*>(form.Label6),
                          static_cast<TControl*>(form.labUnd4), static_cast<TControl*>(form.btnOK),
                          static_cast<TControl*>(form.cbo1), static_cast<TControl*>(form.labMeldung)})
-    EXPECT_TRUE(HasInk(image, InForm(text)));
-  EXPECT_FALSE(HasInk(image, InForm(form.cbo12).adjusted(3, 3, -3, -3)));  // an unused value
+    EXPECT_TRUE(HasInk(image, AreaInForm(text)));
+  EXPECT_FALSE(HasInk(image, AreaInForm(form.cbo12).adjusted(3, 3, -3, -3)));  // an unused value
   // The message stands on yellow.
-  QRect message = InForm(form.labMeldung);
+  QRect message = AreaInForm(form.labMeldung);
   EXPECT_EQ(image.pixelColor(message.left() + 1, message.top() + 1), QColor(255, 255, 0));
 }
 
