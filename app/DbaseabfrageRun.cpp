@@ -89,6 +89,9 @@ void TfrmDbaseAbfrage::Timer1Timer(TObject* /*Sender*/) {
 // and a saved query that fails to load runs the criteria the controls hold.
 void TfrmDbaseAbfrage::Timer2Timer(TObject* /*Sender*/) {
   Timer2->SetInterval(0);
+  // A window closed before the first tick keeps its mailboxes for the next showing rather
+  // than running a query behind the list's back.
+  if (!GetVisible()) return;
   if (!abfrage_dateiauftrag.empty()) {
     try {
       btnLadenClick(this);

@@ -224,4 +224,19 @@ TEST_F(QueryWindow, AnUnattendedQueryThatCannotBeOpenedRunsTheEnginesCriteria) {
   EXPECT_TRUE(log.texts.empty());
 }
 
+// A window closed before its unattended tick runs nothing; the next showing runs the query.
+TEST_F(QueryWindow, AnUnattendedTickAfterTheWindowClosedRunsNothing) {
+  abfrage_dateiauftrag = "fehlt.dba";
+  form.Show();
+  EXPECT_EQ(form.Timer2->GetInterval(), 100);
+  form.Close();
+  form.Timer2->OnTimer(form.Timer2);
+  EXPECT_EQ(form.Timer2->GetInterval(), 0);
+  EXPECT_FALSE(Saved("LetzteAbfrage.dba"));
+  EXPECT_EQ(abfrage_dateiauftrag, "fehlt.dba");
+  EXPECT_EQ(Call(), 1);
+  EXPECT_TRUE(Saved("LetzteAbfrage.dba"));
+  EXPECT_EQ(abfrage_dateiauftrag, "");
+}
+
 }  // namespace
