@@ -50,7 +50,8 @@ void TfrmDbaseAbfrage::FillFieldLists() {
     TComboBox* combo = this->*member;
     combo->Clear();
     combo->GetItems()->Add("");
-    for (int n = 0; n < dbase_anzahldatenfelder; ++n) combo->GetItems()->Add(dbase_feldnameholen(n));
+    for (int n = 0; n < dbase_anzahldatenfelder; ++n)
+      combo->GetItems()->Add(dbase_feldnameholen(n));
   }
   for (auto member : kOperatorCombos) {
     TComboBox* combo = this->*member;

@@ -16,7 +16,8 @@ constexpr int kOperatorOffset = 104;
 constexpr int kValueOffset = 144;
 constexpr int kRowHeight = 21;
 
-TLabel* Heading(TComponent* owner, TWinControl* parent, int left, int top, const AnsiString& caption) {
+TLabel* Heading(TComponent* owner, TWinControl* parent, int left, int top,
+                const AnsiString& caption) {
   TLabel* label = PlaceLabel(owner, parent, left, top, caption);
   label->GetFont()->SetColor(clRed);
   label->GetFont()->SetStyle(fsBold);
@@ -24,7 +25,8 @@ TLabel* Heading(TComponent* owner, TWinControl* parent, int left, int top, const
 }
 
 // A bracket of the grouping; an opening one ends just before the line's first field combo.
-TLabel* Bracket(TComponent* owner, TWinControl* parent, int line, bool opening, const AnsiString& text) {
+TLabel* Bracket(TComponent* owner, TWinControl* parent, int line, bool opening,
+                const AnsiString& text) {
   TLabel* label = PlaceLabel(owner, parent, 0, kLineTops[line] - 1, text);
   label->GetFont()->SetName("Arial");
   label->GetFont()->SetHeight(-19);
@@ -48,7 +50,8 @@ TfrmDbaseAbfrage::TfrmDbaseAbfrage(TComponent* Owner) : TForm(Owner) {
 
   dbaseabfrageOpenDialog1 = new TOpenDialog(this);
   dbaseabfrageSaveDialog1 = new TSaveDialog(this);
-  for (TOpenDialog* dialog : {dbaseabfrageOpenDialog1, static_cast<TOpenDialog*>(dbaseabfrageSaveDialog1)}) {
+  for (TOpenDialog* dialog :
+       {dbaseabfrageOpenDialog1, static_cast<TOpenDialog*>(dbaseabfrageSaveDialog1)}) {
     dialog->DefaultExt = "dba";
     dialog->FileName = "*.dba";
     dialog->Filter = "*.dba|*.dba";
@@ -85,7 +88,9 @@ void TfrmDbaseAbfrage::PlaceControls() {
   labSuchkriterien = Heading(this, p, 24, 16, "Suchkriterien:");
   // The switch's text leads to its box; a font wider than the designed one moves the box on.
   constexpr int kBoxLeft = 344;
-  Label11 = PlaceLabel(this, p, 0, 17, "Gro\xDF" "-Kleinschreibung bei der Suche ber\xFC" "cksichtigen:");
+  Label11 = PlaceLabel(this, p, 0, 17,
+                       "Gro\xDF-Kleinschreibung bei der Suche ber\xFC"
+                       "cksichtigen:");
   const int afterHeading = labSuchkriterien->GetLeft() + labSuchkriterien->GetWidth() + 16;
   Label11->SetLeft(std::max(afterHeading, kBoxLeft - 4 - Label11->GetWidth()));
   const int boxLeft = std::max(kBoxLeft, Label11->GetLeft() + Label11->GetWidth() + 4);
@@ -97,7 +102,8 @@ void TfrmDbaseAbfrage::PlaceControls() {
   labKriterium2 = PlaceLabel(this, p, 496, 56, "Kriterium:");
 
   TLabel** unds[] = {&labUnd, &labUnd2, &labUnd3, &labUnd5};
-  for (int line = 0; line < 4; ++line) *unds[line] = PlaceLabel(this, p, 312, kLineTops[line] + 4, "und");
+  for (int line = 0; line < 4; ++line)
+    *unds[line] = PlaceLabel(this, p, 312, kLineTops[line] + 4, "und");
   laboder = PlaceLabel(this, p, 16, 120, "oder");
   labOder2 = PlaceLabel(this, p, 16, 176, "oder");
   labUnd4 = PlaceLabel(this, p, 16, 240, "und");
@@ -121,7 +127,8 @@ void TfrmDbaseAbfrage::PlaceControls() {
   labBemerkung = Heading(this, p, 24, 360, "Bemerkungen:");
   edtBeschreibung1 = Place<TEdit>(this, p, 24, 384, 561, kRowHeight);
   edtBeschreibung2 = Place<TEdit>(this, p, 24, 408, 561, kRowHeight);
-  for (TEdit* description : {edtBeschreibung1, edtBeschreibung2}) description->SetMaxLength(kDescriptionLength);
+  for (TEdit* description : {edtBeschreibung1, edtBeschreibung2})
+    description->SetMaxLength(kDescriptionLength);
 
   grdIndex = Place<TExtColumnGrid>(this, p, 0, 0, 200, 100);
   grdIndex->SetVisible(false);
@@ -173,7 +180,8 @@ void TfrmDbaseAbfrage::PlaceButtons() {
   };
   const Spec specs[] = {
       {&TfrmDbaseAbfrage::btnLaden, 24, "Abfrage &laden", &TfrmDbaseAbfrage::btnLadenClick},
-      {&TfrmDbaseAbfrage::btnSpeichern, 136, "Abfrage &speichern", &TfrmDbaseAbfrage::btnSpeichernClick},
+      {&TfrmDbaseAbfrage::btnSpeichern, 136, "Abfrage &speichern",
+       &TfrmDbaseAbfrage::btnSpeichernClick},
       {&TfrmDbaseAbfrage::btnLoeschen, 248, "Felder &leeren", &TfrmDbaseAbfrage::btnLoeschenClick},
       {&TfrmDbaseAbfrage::btnAbbrechen, 472, "&abbrechen", &TfrmDbaseAbfrage::btnAbbrechenClick},
       {&TfrmDbaseAbfrage::btnOK, 584, "&OK", &TfrmDbaseAbfrage::btnOKClick},

@@ -28,8 +28,8 @@ class TfrmDbaseAbfrage::RunScope {
 
  private:
   void EnableButtons(bool enabled) {
-    for (TButton* button : {form_.btnLaden, form_.btnSpeichern, form_.btnLoeschen, form_.btnAbbrechen,
-                            form_.btnOK})
+    for (TButton* button :
+         {form_.btnLaden, form_.btnSpeichern, form_.btnLoeschen, form_.btnAbbrechen, form_.btnOK})
       button->SetEnabled(enabled);
   }
   TfrmDbaseAbfrage& form_;

@@ -13,8 +13,8 @@
 #include <functional>
 
 #include "app/Dbaseabfrage.h"
-#include "platform/controls/application.h"
 #include "engine/DbaseQuerySlots.h"
+#include "platform/controls/application.h"
 #include "temp_folder.h"
 #include "tests/engine/EngineTest.h"
 
@@ -90,7 +90,8 @@ class QueryWindow : public EngineTest {
   // The record numbers of the hits in index order.
   std::vector<std::string> IndexHits() const {
     std::vector<std::string> hits;
-    for (uint32_t h = 0; h < dbase_anzahlindex; ++h) hits.push_back(form.grdIndex->Cells(0, static_cast<int>(h)));
+    for (uint32_t h = 0; h < dbase_anzahlindex; ++h)
+      hits.push_back(form.grdIndex->Cells(0, static_cast<int>(h)));
     return hits;
   }
 

@@ -8,7 +8,8 @@ namespace {
 
 std::vector<std::string> Items(TComboBox* combo) {
   std::vector<std::string> items;
-  for (int i = 0; i < combo->GetItems()->Count(); ++i) items.push_back(combo->GetItems()->Strings(i));
+  for (int i = 0; i < combo->GetItems()->Count(); ++i)
+    items.push_back(combo->GetItems()->Strings(i));
   return items;
 }
 
@@ -22,15 +23,24 @@ TEST_F(QueryWindow, ControlsStandAtTheirPlaces) {
   EXPECT_EQ(form.GetWidth(), 696);
   EXPECT_EQ(form.GetHeight(), 571);
   const Place places[] = {
-      {form.Panel1, 24, 32, 649, 441},     {form.cbo1, 24, 88, 97, 21},
-      {form.cbo2, 128, 88, 33, 21},        {form.cbo3, 168, 88, 121, 21},
-      {form.cbo4, 352, 88, 97, 21},        {form.cbo6, 496, 88, 121, 21},
-      {form.cbo7, 24, 144, 97, 21},        {form.cbo13, 24, 208, 97, 21},
-      {form.cbo24, 496, 264, 121, 21},     {form.cbo25, 24, 328, 121, 21},
-      {form.cbo26, 168, 328, 121, 21},     {form.edtBeschreibung1, 24, 384, 561, 21},
-      {form.edtBeschreibung2, 24, 408, 561, 21}, {form.ProgressBar1, 184, 200, 280, 40},
-      {form.btnLaden, 24, 488, 105, 25},   {form.btnSpeichern, 136, 488, 105, 25},
-      {form.btnLoeschen, 248, 488, 105, 25}, {form.btnAbbrechen, 472, 488, 89, 25},
+      {form.Panel1, 24, 32, 649, 441},
+      {form.cbo1, 24, 88, 97, 21},
+      {form.cbo2, 128, 88, 33, 21},
+      {form.cbo3, 168, 88, 121, 21},
+      {form.cbo4, 352, 88, 97, 21},
+      {form.cbo6, 496, 88, 121, 21},
+      {form.cbo7, 24, 144, 97, 21},
+      {form.cbo13, 24, 208, 97, 21},
+      {form.cbo24, 496, 264, 121, 21},
+      {form.cbo25, 24, 328, 121, 21},
+      {form.cbo26, 168, 328, 121, 21},
+      {form.edtBeschreibung1, 24, 384, 561, 21},
+      {form.edtBeschreibung2, 24, 408, 561, 21},
+      {form.ProgressBar1, 184, 200, 280, 40},
+      {form.btnLaden, 24, 488, 105, 25},
+      {form.btnSpeichern, 136, 488, 105, 25},
+      {form.btnLoeschen, 248, 488, 105, 25},
+      {form.btnAbbrechen, 472, 488, 89, 25},
       {form.btnOK, 584, 488, 89, 25},
   };
   for (const Place& p : places) {
@@ -65,7 +75,8 @@ TEST_F(QueryWindow, ControlsStandAtTheirPlaces) {
   EXPECT_FALSE(form.Timer1->GetEnabled());
   EXPECT_EQ(form.Timer1->GetInterval(), 100);
   EXPECT_EQ(form.Timer2->GetInterval(), 0);
-  for (TOpenDialog* dialog : {form.dbaseabfrageOpenDialog1, static_cast<TOpenDialog*>(form.dbaseabfrageSaveDialog1)}) {
+  for (TOpenDialog* dialog :
+       {form.dbaseabfrageOpenDialog1, static_cast<TOpenDialog*>(form.dbaseabfrageSaveDialog1)}) {
     EXPECT_EQ(dialog->DefaultExt, "dba");
     EXPECT_EQ(dialog->FileName, "*.dba");
     EXPECT_EQ(dialog->Filter, "*.dba|*.dba");
@@ -140,10 +151,11 @@ TEST_F(QueryWindow, PictureShowsTheQuery) {
   form.Timer1Timer(form.Timer1);
   QImage image = RenderWindow(&form, "query.png");
   ASSERT_EQ(image.size(), QSize(688, 544));
-  for (TControl* text : {static_cast<TControl*>(form.labDatenbank), static_cast<TControl*>(form.labDateiName),
-                         static_cast<TControl*>(form.Label1), static_cast<TControl*>(form.Label6),
-                         static_cast<TControl*>(form.labUnd4), static_cast<TControl*>(form.btnOK),
-                         static_cast<TControl*>(form.cbo1), static_cast<TControl*>(form.labMeldung)})
+  for (TControl* text :
+       {static_cast<TControl*>(form.labDatenbank), static_cast<TControl*>(form.labDateiName),
+        static_cast<TControl*>(form.Label1), static_cast<TControl*>(form.Label6),
+        static_cast<TControl*>(form.labUnd4), static_cast<TControl*>(form.btnOK),
+        static_cast<TControl*>(form.cbo1), static_cast<TControl*>(form.labMeldung)})
     EXPECT_TRUE(HasInk(image, AreaInForm(text)));
   EXPECT_FALSE(HasInk(image, AreaInForm(form.cbo12).adjusted(3, 3, -3, -3)));  // an unused value
   // The message stands on yellow.

@@ -125,7 +125,8 @@ TEST_F(QueryWindow, NothingStartsOrClosesWhileAQueryRuns) {
     QTimer::singleShot(0, [&] {
       ++during;
       EXPECT_TRUE(form.Running());
-      for (TButton* button : {form.btnOK, form.btnLaden, form.btnSpeichern, form.btnLoeschen, form.btnAbbrechen})
+      for (TButton* button :
+           {form.btnOK, form.btnLaden, form.btnSpeichern, form.btnLoeschen, form.btnAbbrechen})
         EXPECT_FALSE(button->GetEnabled());
       Click(form.btnOK);
       Click(form.btnAbbrechen);
@@ -161,7 +162,7 @@ TEST_F(QueryWindow, AQuickSearchRunsByItselfAndClosesTheWindow) {
   EXPECT_EQ(DbaseSlot(2), "=");
   EXPECT_EQ(DbaseSlot(3), "R*");
   EXPECT_EQ(DbaseSlot(25), "PREIS");
-  EXPECT_EQ(DbaseSlot(4), "");   // activation emptied every other field
+  EXPECT_EQ(DbaseSlot(4), "");  // activation emptied every other field
   EXPECT_EQ(DbaseSlot(26), "");
   EXPECT_EQ(DbaseSlot(6), "bleibt");  // values keep their texts, unused
   EXPECT_EQ(schnellsuche_feld, "");
