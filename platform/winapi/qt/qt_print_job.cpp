@@ -54,12 +54,13 @@ void ApplySetup(QPrinter& printer, const TPrintSetup& setup) {
   static const QPrinter::DuplexMode kDuplex[] = {QPrinter::DuplexNone, QPrinter::DuplexLongSide,
                                                  QPrinter::DuplexShortSide};
   printer.setDuplex(kDuplex[setup.Duplex]);
-  // The trays that device modes and Qt both number; Qt counts one less up to the large
-  // capacity tray.
+  // The trays that device modes and Qt both number (Qt counts one less up to the large
+  // capacity tray); the automatic choice by paper (15) and a printer's own trays leave the
+  // printer's choice.
   if (setup.Tray >= 1 && setup.Tray <= 11)
     printer.setPaperSource(static_cast<QPrinter::PaperSource>(setup.Tray - 1));
-  else if (setup.Tray == 14 || setup.Tray == 15)
-    printer.setPaperSource(setup.Tray == 14 ? QPrinter::Cassette : QPrinter::FormSource);
+  else if (setup.Tray == 14)
+    printer.setPaperSource(QPrinter::Cassette);
   printer.setDocName(ToQString(setup.Title));
 }
 
