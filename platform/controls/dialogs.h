@@ -44,6 +44,9 @@ struct PrintDialogRequest {
   std::vector<AnsiString> printers;
   int printerIndex = -1;
   TPrintSetup settings;
+  // A printer that writes a file: in, the file it writes ("" for its own choice); out, the file
+  // the user chose ("" for none).
+  AnsiString fileName;
 };
 
 class DialogHandler {

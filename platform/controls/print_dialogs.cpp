@@ -2,8 +2,13 @@
 
 #include "platform/controls/dialogs.h"
 #include "platform/winapi/printer.h"
+#include "platform/winapi/virtual_printer.h"
 
 namespace {
+
+TVirtualPrinter* FilePrinter(TPrinter* printer) {
+  return dynamic_cast<TVirtualPrinter*>(printer->GetDevice());
+}
 
 bool RunPrinterDialog(bool setupOnly) {
   TPrinter* printer = Printer();
@@ -14,6 +19,7 @@ bool RunPrinterDialog(bool setupOnly) {
   for (int i = 0; i < names->Count(); ++i) request.printers.push_back(names->Strings(i));
   request.printerIndex = printer->GetPrinterIndex();
   request.settings = printer->GetSetup();
+  if (TVirtualPrinter* file = FilePrinter(printer)) request.fileName = file->FileName;
   if (!ExecutePrintDialog(request)) return false;
   // A printer that left the list while the dialog showed keeps the current one.
   if (request.printerIndex >= 0 && request.printerIndex < names->Count() &&
@@ -21,6 +27,8 @@ bool RunPrinterDialog(bool setupOnly) {
     printer->SetPrinterIndex(request.printerIndex);
   request.settings.Title = printer->GetSetup().Title;
   printer->SetSetup(request.settings);
+  if (TVirtualPrinter* file = FilePrinter(printer); file && !request.fileName.empty())
+    file->FileName = request.fileName;
   return true;
 }
 

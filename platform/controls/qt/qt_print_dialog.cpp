@@ -1,5 +1,6 @@
 #include "platform/controls/qt/qt_print_dialog.h"
 
+#include <QFile>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -23,6 +24,8 @@ std::unique_ptr<QPrinter> PrinterFor(const PrintDialogRequest& request) {
                                 : std::make_unique<QPrinter>(queue, QPrinter::HighResolution);
   if (queue.isNull()) printer->setOutputFormat(QPrinter::PdfFormat);
   ApplySetup(*printer, request.settings);
+  if (queue.isNull() && !request.fileName.empty())
+    printer->setOutputFileName(QFile::decodeName(QByteArray::fromStdString(request.fileName)));
   return printer;
 }
 
@@ -70,5 +73,10 @@ bool ShowPrintDialog(PrintDialogRequest& request) {
   if (dialog.exec() != QDialog::Accepted) return false;
   request.printerIndex = ChosenIndex(request, *printer);
   TakeSetup(*printer, request.settings);
+  // Qt proposes a folder until a file is chosen; the file keeps its bytes.
+  QString file = printer->outputFileName();
+  request.fileName.clear();
+  if (printer->outputFormat() == QPrinter::PdfFormat && !file.isEmpty() && !file.endsWith('/'))
+    request.fileName = QFile::encodeName(file).toStdString();
   return true;
 }
