@@ -13,7 +13,8 @@ TVirtualPrinter* FilePrinter(TPrinter* printer) {
 bool RunPrinterDialog(bool setupOnly) {
   TPrinter* printer = Printer();
   TStrings* names = printer->GetPrinters();
-  if (names->Count() == 0) return false;
+  // A running job keeps its printer and setup to the end.
+  if (names->Count() == 0 || printer->GetPrinting()) return false;
   PrintDialogRequest request;
   request.setupOnly = setupOnly;
   for (int i = 0; i < names->Count(); ++i) request.printers.push_back(names->Strings(i));

@@ -1,6 +1,6 @@
 // The print and printer-setup dialogs as components. Execute offers the program's printer
 // (printer.h) through the dialog handler and, on OK, makes the printer and setup chosen the
-// printer's own. Without printers no dialog shows and Execute is false.
+// printer's own. Without printers, or while a job runs, no dialog shows and Execute is false.
 #pragma once
 
 #include "platform/core/component.h"

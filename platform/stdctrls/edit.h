@@ -21,7 +21,9 @@ class TCustomEdit : public TWinControl {
   int GetSelStart() const;
   void SetSelStart(int value);  // moves the caret there, nothing selected
   int GetSelLength() const;
-  void SetSelLength(int value);  // selects from SelStart on
+  // Selects from SelStart on; a negative length selects backwards from SelStart, with the
+  // caret before the selection, as EM_SETSEL does with the anchor after the caret.
+  void SetSelLength(int value);
   AnsiString GetSelText() const;
   void SetSelText(const AnsiString& value);
   void SelectAll();
@@ -44,6 +46,16 @@ class TCustomEdit : public TWinControl {
   // Shown in place of each character; 0 shows the text.
   char GetPasswordChar() const { return passwordChar_; }
   void SetPasswordChar(char value);
+  // bsSingle draws the sunken frame of an edit (2 pixels), bsNone none.
+  TBorderStyle GetBorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle value);
+  TAlignment GetAlignment() const { return alignment_; }
+  void SetAlignment(TAlignment value);
+  // The formatting rectangle: the part of the client area the text stands in (EM_GETRECT,
+  // EM_SETRECT). It follows the client area until it is set.
+  TRect GetFormatRect() const;
+  void SetFormatRect(const TRect& rect);
+
   // Select all when the focus arrives by keyboard.
   bool AutoSelect = true;
 
@@ -63,6 +75,7 @@ class TCustomEdit : public TWinControl {
   virtual void WMUndo();
 
   void ColorChanged() override;
+  void Resize() override;
   AnsiString RealGetText() const override;
   void RealSetText(const AnsiString& value) override;
   bool TakesCharacters() const override { return true; }
@@ -78,6 +91,10 @@ class TCustomEdit : public TWinControl {
   int maxLength_ = 0;
   bool readOnly_ = false;
   char passwordChar_ = 0;
+  TBorderStyle borderStyle_ = bsSingle;
+  TAlignment alignment_ = taLeftJustify;
+  bool formatRectSet_ = false;
+  TRect formatRect_;
 };
 
 class TEdit : public TCustomEdit {

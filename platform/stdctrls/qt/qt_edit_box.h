@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/core/text.h"
+#include "platform/stdctrls/edit_mask.h"
 
 class EditBox {
  public:
@@ -16,7 +17,8 @@ class EditBox {
   virtual void SetText(const AnsiString& text) = 0;
   virtual int SelStart() const = 0;
   virtual int SelLength() const = 0;
-  // Selects from start on; the caret stands at the end of the selection.
+  // Selects from start on; the caret stands at the end of the selection. A negative length
+  // selects backwards: the anchor stays at start and the caret goes before the selection.
   virtual void Select(int start, int length) = 0;
   // Types text over the selection, as far as the length limit lets it.
   virtual void ReplaceSelection(const AnsiString& text) = 0;
@@ -25,6 +27,13 @@ class EditBox {
   virtual void SetReadOnly(bool readOnly) = 0;
   virtual void SetMaxLength(int length) = 0;  // 0: no limit
   virtual void SetPasswordChar(char) {}  // 0 shows the text
+  // Typing fills the mask's positions; an empty mask takes any text.
+  virtual void SetMask(const TEditMask& /*mask*/) {}
+  virtual void SetFrame(bool /*frame*/) {}
+  // 0 left, 1 right, 2 centred.
+  virtual void SetAlignment(int /*alignment*/) {}
+  // Room kept free of text at each side of the box.
+  virtual void SetTextMargins(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
   virtual bool CanUndo() const = 0;
   virtual void Undo() = 0;
 };

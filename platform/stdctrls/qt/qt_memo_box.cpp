@@ -39,7 +39,7 @@ class MemoBox : public EditBox {
   void Select(int start, int length) override {
     QTextCursor cursor = edit_->textCursor();
     cursor.setPosition(ToQt(start));
-    cursor.setPosition(ToQt(start + std::max(0, length)), QTextCursor::KeepAnchor);
+    cursor.setPosition(ToQt(std::max(0, start + length)), QTextCursor::KeepAnchor);
     edit_->setTextCursor(cursor);
   }
   void ReplaceSelection(const AnsiString& text) override {
