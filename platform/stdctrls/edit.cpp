@@ -1,8 +1,12 @@
 #include "platform/stdctrls/edit.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 
+#include "platform/controls/application.h"
 #include "platform/controls/clipboard.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/qt/qt_canvas.h"
 #include "platform/stdctrls/qt/qt_edit_box.h"
 #include "platform/graphics/qt/qt_font.h"
 
@@ -10,8 +14,9 @@ TCustomEdit::TCustomEdit(TComponent* AOwner)
     : TCustomEdit(AOwner, NewLineEditBox([this] { Change(); })) {}
 
 TCustomEdit::TCustomEdit(TComponent* AOwner, EditBox* box)
-    : TWinControl(AOwner, box->Widget()), box_(box) {
+    : TWinControl(AOwner, box->Widget()), box_(box), canvas_(std::make_unique<TCanvas>()) {
   SetTabStop(true);
+  box_->SetOverPaint([this](QPainter& painter) { PaintOver(painter); });
   AddInputWidget(box->Widget());
   SetBounds(0, 0, 121, 21);
   ColorChanged();
@@ -129,6 +134,51 @@ void TCustomEdit::DoEnter() {
   if (AutoSelect && SingleLine() && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
     SelectAll();
   TWinControl::DoEnter();
+}
+
+void TCustomEdit::SetBorderStyle(TBorderStyle value) {
+  borderStyle_ = value;
+  box_->SetFrame(value != bsNone);
+}
+
+// The margins are what the rectangle leaves of the client area on each side.
+void TCustomEdit::SetEditRect(const TRect& rect) {
+  editRect_ = rect;
+  box_->SetTextMargins(std::max(0, rect.Left), std::max(0, rect.Top),
+                       std::max(0, GetClientWidth() - rect.Right),
+                       std::max(0, GetClientHeight() - rect.Bottom));
+}
+
+TPoint TCustomEdit::PosFromChar(int index) const { return box_->PosFromChar(index); }
+
+void TCustomEdit::CreateParams(TCreateParams& Params) {
+  Params.Style = ES_AUTOHSCROLL;
+  if (passwordChar_) Params.Style |= ES_PASSWORD;
+}
+
+void TCustomEdit::RecreateWnd() {
+  TCreateParams params;
+  CreateParams(params);
+  box_->SetAlignment(params.Style & ES_RIGHT ? 1 : params.Style & ES_CENTER ? 2 : 0);
+  created_ = true;
+  CreateWnd();
+}
+
+// The window stands once the control has a parent to show on.
+void TCustomEdit::VisibleChanged() {
+  TWinControl::VisibleChanged();
+  if (!created_ && GetParent()) RecreateWnd();
+}
+
+void TCustomEdit::SetTransparentBackground(bool value) { box_->SetTransparent(value); }
+
+void TCustomEdit::PaintOver(QPainter& painter) {
+  CanvasPainterBinding binding(*canvas_, painter);
+  const TDeviceCaps& caps = canvas_->GetDeviceCaps();
+  canvas_->Mapping() = TMapping(caps.dpiX, caps.dpiY);
+  canvas_->Font->Assign(*GetFont());
+  canvas_->Brush->SetColor(GetColor());
+  Application->HandleEvent([this] { WMPaint(*canvas_); });
 }
 
 TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner) {}

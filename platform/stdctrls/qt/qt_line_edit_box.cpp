@@ -1,6 +1,7 @@
 // The single-line edit box over QLineEdit.
 #include <QApplication>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <algorithm>
@@ -25,9 +26,24 @@ class PasswordStyle : public QProxyStyle {
   QChar c_;
 };
 
+// A line edit that lets its control paint over it once it has painted itself.
+class PaintedLineEdit : public QLineEdit {
+ public:
+  std::function<void(QPainter&)> overPaint;
+  QRect CaretRect() const { return cursorRect(); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QLineEdit::paintEvent(event);
+    if (!overPaint) return;
+    QPainter painter(this);
+    overPaint(painter);
+  }
+};
+
 class LineEditBox : public EditBox {
  public:
-  explicit LineEditBox(const std::function<void()>& changed) : edit_(new QLineEdit) {
+  explicit LineEditBox(const std::function<void()>& changed) : edit_(new PaintedLineEdit) {
     edit_->setAcceptDrops(false);
     changed_ = QObject::connect(edit_, &QLineEdit::textChanged, [changed] { changed(); });
   }
@@ -67,8 +83,44 @@ class LineEditBox : public EditBox {
   bool CanUndo() const override { return edit_->isUndoAvailable(); }
   void Undo() override { edit_->undo(); }
 
+  void SetFrame(bool frame) override { edit_->setFrame(frame); }
+  void SetTextMargins(int left, int top, int right, int bottom) override {
+    edit_->setTextMargins(left, top, right, bottom);
+  }
+  void SetAlignment(int alignment) override {
+    Qt::Alignment horizontal = alignment == 1   ? Qt::AlignRight
+                               : alignment == 2 ? Qt::AlignHCenter
+                                                : Qt::AlignLeft;
+    edit_->setAlignment(horizontal | Qt::AlignVCenter);
+  }
+  // Without a background of its own the parent shows through the field.
+  void SetTransparent(bool transparent) override {
+    QPalette palette = edit_->palette();
+    if (transparent) base_ = palette.brush(QPalette::Base);
+    palette.setBrush(QPalette::Base, transparent ? QBrush(Qt::transparent) : base_);
+    edit_->setPalette(palette);
+    edit_->setAutoFillBackground(false);
+  }
+  void SetOverPaint(std::function<void(QPainter&)> paint) override {
+    edit_->overPaint = std::move(paint);
+  }
+  // The caret's rectangle tells where the shown text starts (scrolling and alignment
+  // included); a character lies that far on from it.
+  TPoint PosFromChar(int index) const override {
+    const QString shown = edit_->displayText();
+    if (index < 0 || index > shown.size()) return TPoint(-1, -1);
+    const QFontMetrics metrics(edit_->font());
+    const int caret = edit_->cursorPosition();
+    const QRect caretRect = edit_->CaretRect();
+    // The caret rectangle starts 5 pixels before the caret line.
+    const int caretX = caretRect.left() + 5;
+    const int origin = caretX - metrics.horizontalAdvance(shown.left(caret));
+    return TPoint(origin + metrics.horizontalAdvance(shown.left(index)), caretRect.top());
+  }
+
  private:
-  QLineEdit* edit_;
+  PaintedLineEdit* edit_;
+  QBrush base_;
   QStyle* style_ = nullptr;
   QMetaObject::Connection changed_;
 };
