@@ -8,6 +8,7 @@
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/qt/qt_canvas.h"
 #include "platform/stdctrls/qt/qt_edit_box.h"
+#include "platform/graphics/qt/qt_color.h"
 #include "platform/graphics/qt/qt_font.h"
 
 TCustomEdit::TCustomEdit(TComponent* AOwner)
@@ -61,8 +62,16 @@ void TCustomEdit::SetPasswordChar(char value) {
   box_->SetPasswordChar(value);
 }
 
-// The colour is the field's, behind the text.
-void TCustomEdit::ColorChanged() { SetWidgetColor(Widget(), QPalette::Base, GetColor()); }
+// The colour is the field's, behind the text, disabled too (where the text turns grey); a
+// transparent edit has none.
+void TCustomEdit::ColorChanged() {
+  QPalette palette = Widget()->palette();
+  QColor color = transparent_ ? QColor(Qt::transparent) : ToQColor(GetColor());
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    palette.setColor(group, QPalette::Base, color);
+  palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+  Widget()->setPalette(palette);
+}
 
 AnsiString TCustomEdit::RealGetText() const { return box_->Text(); }
 
@@ -170,7 +179,10 @@ void TCustomEdit::VisibleChanged() {
   if (!created_ && GetParent()) RecreateWnd();
 }
 
-void TCustomEdit::SetTransparentBackground(bool value) { box_->SetTransparent(value); }
+void TCustomEdit::SetTransparentBackground(bool value) {
+  transparent_ = value;
+  ColorChanged();
+}
 
 void TCustomEdit::PaintOver(QPainter& painter) {
   CanvasPainterBinding binding(*canvas_, painter);

@@ -116,6 +116,7 @@ class TCustomEdit : public TWinControl {
   TBorderStyle borderStyle_ = bsSingle;
   TRect editRect_;
   bool created_ = false;
+  bool transparent_ = false;
   int maxLength_ = 0;
   bool readOnly_ = false;
   char passwordChar_ = 0;

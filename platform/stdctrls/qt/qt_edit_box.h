@@ -32,12 +32,11 @@ class EditBox {
   virtual bool CanUndo() const = 0;
   virtual void Undo() = 0;
   // The single-line box's look: its frame, the rectangle its text keeps to (margins from the
-  // widget's edges), the text's alignment (0 left, 1 right, 2 centre), a background of its
-  // own or none, and a painting over the finished box.
+  // widget's edges), the text's alignment (0 left, 1 right, 2 centre), and a painting over
+  // the finished box.
   virtual void SetFrame(bool) {}
   virtual void SetTextMargins(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
   virtual void SetAlignment(int) {}
-  virtual void SetTransparent(bool) {}
   virtual void SetOverPaint(std::function<void(QPainter&)>) {}
   // The top-left corner of a character in widget pixels, the length giving the place after
   // the last one; (-1, -1) past that.

@@ -93,14 +93,6 @@ class LineEditBox : public EditBox {
                                                 : Qt::AlignLeft;
     edit_->setAlignment(horizontal | Qt::AlignVCenter);
   }
-  // Without a background of its own the parent shows through the field.
-  void SetTransparent(bool transparent) override {
-    QPalette palette = edit_->palette();
-    if (transparent) base_ = palette.brush(QPalette::Base);
-    palette.setBrush(QPalette::Base, transparent ? QBrush(Qt::transparent) : base_);
-    edit_->setPalette(palette);
-    edit_->setAutoFillBackground(false);
-  }
   void SetOverPaint(std::function<void(QPainter&)> paint) override {
     edit_->overPaint = std::move(paint);
   }
@@ -120,7 +112,6 @@ class LineEditBox : public EditBox {
 
  private:
   PaintedLineEdit* edit_;
-  QBrush base_;
   QStyle* style_ = nullptr;
   QMetaObject::Connection changed_;
 };

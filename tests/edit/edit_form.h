@@ -1,0 +1,46 @@
+// Typed edits on a shown form, for the look, label and lookup tests: pictures of controls and
+// their pixels as colours.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+
+#include "components/edit/ExtEdit.h"
+#include "platform/controls/forms.h"
+#include "platform/graphics/qt/qt_color.h"
+
+class EditForm : public testing::Test {
+ protected:
+  void SetUp() override { form.SetBounds(0, 0, 420, 320); }
+  TExtEdit* NewEdit(int left, int top, int width = 150, int height = 21) {
+    auto* edit = new TExtEdit(&form);
+    edit->SetParent(&form);
+    edit->SetBounds(left, top, width, height);
+    return edit;
+  }
+  void Show() {
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+  }
+  static QImage Picture(TControl* control) { return control->Widget()->grab().toImage(); }
+  static TColor At(const QImage& image, int x, int y) {
+    return FromQColor(image.pixelColor(x, y));
+  }
+  // Whether some pixel of the rectangle has the colour.
+  static bool Has(const QImage& image, const QRect& area, TColor color) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (At(image, x, y) == color) return true;
+    return false;
+  }
+  static void Type(const char* text) {
+    QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text));
+  }
+  static void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
+
+  TForm form{nullptr};
+};
