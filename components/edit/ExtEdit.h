@@ -394,6 +394,7 @@ class TExtEdit : public TCustomEdit {
   int errorMarkerLen_ = 0;
   TBorderStyle savedBorderStyle_ = bsSingle;
   bool mouseInside_ = false;
+  bool focusedByPress_ = false;
   bool urlLook_ = false;
   int loadedHeight_ = -1;
 

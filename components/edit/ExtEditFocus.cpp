@@ -14,6 +14,7 @@ void TExtEdit::Change() {
 
 void TExtEdit::WMSetFocus() {
   TCustomEdit::WMSetFocus();
+  focusedByPress_ = GetKeyState(VK_LBUTTON) < 0;
   if (Loading()) return;
   undoText_ = GetText();
   if (AutoSelect) SelectAll();

@@ -49,8 +49,11 @@ void TExtEdit::CMHintShow(THintInfo& HintInfo) {
   HintInfo.HintPos = ClientToScreen(TPoint(0, 0));
 }
 
+// The press that brings the focus only focuses; the platform hands the focus over before
+// the press arrives.
 void TExtEdit::WMLButtonDown(TWMMouse& Message) {
-  const bool opens = urlLook_ && ShowURL && Focused();
+  const bool opens = urlLook_ && ShowURL && Focused() && !focusedByPress_;
+  focusedByPress_ = false;
   TCustomEdit::WMLButtonDown(Message);
   if (opens) OpenURL();
 }

@@ -37,6 +37,13 @@ class EditForm : public testing::Test {
         if (At(image, x, y) == color) return true;
     return false;
   }
+  // Whether the rectangle holds dark ink (text, smoothed at its edges).
+  static bool HasInk(const QImage& image, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (image.pixelColor(x, y).lightness() < 0x60) return true;
+    return false;
+  }
   static void Type(const char* text) {
     QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text));
   }
