@@ -1,13 +1,17 @@
-// The program: the application object, the main window, and the message loop until it closes.
+// The program: the engine, the application object, the windows, and the message loop until the
+// main window closes.
 #include "app/Kalventohaupt.h"
+#include "app/ProgramWindows.h"
 #include "platform/controls/application.h"
 
 int main(int argc, char** argv) {
+  KalventohauptInitialization();
   Application->Initialize(argc, argv);
   Application->HandleEvent([] {
-    Application->CreateForm(frmKalventoHaupt);
+    CreateProgramWindows();
     Application->Run();
   });
   Application->Shutdown();
+  KalventohauptFinalization();
   return 0;
 }

@@ -1,11 +1,13 @@
 #include "app/Kalventohaupt.h"
 
-// The engine's start and stop (once each, guarded by a counter) join this unit with the engine;
-// Button1 gets its action with the list window.
+#include "app/DatabaseDefinition.h"
 
 TfrmKalventoHaupt* frmKalventoHaupt = nullptr;
 
 namespace {
+
+int initializations = 0;  // the unit's starts not yet ended
+
 // A label on the form; a width makes it a word-wrapped block of that width.
 TLabel* PlaceLabel(TForm* form, int left, int top, int width, const AnsiString& caption) {
   auto* label = new TLabel(form);
@@ -47,4 +49,17 @@ TfrmKalventoHaupt::TfrmKalventoHaupt(TComponent* Owner) : TForm(Owner) {
   Button1->SetParent(this);
   Button1->SetBounds(232, 272, 169, 25);
   Button1->SetCaption("Kalvento - Components");
+  Button1->OnClick = [this](TObject* Sender) { Button1Click(Sender); };
+}
+
+// The name is relative: the definition belongs to the folder the program runs in. The list
+// window applies it when it activates; it is shown here modally once its unit is written.
+void TfrmKalventoHaupt::Button1Click(TObject* /*Sender*/) { DatenbankDbmLaden("Kalvento.dbm"); }
+
+void KalventohauptInitialization() {
+  if (initializations++ == 0) dbase_initialisieren();
+}
+
+void KalventohauptFinalization() {
+  if (initializations > 0 && --initializations == 0) dbase_finalisieren();
 }

@@ -9,20 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/engine/DbfFile.h"
-
-inline DbfFile PartsLayout() {
-  std::vector<DbfField> fields = {{"BEZEICHNUN", 'C', 40}, {"ANZAHLGESA", 'N', 6}};
-  for (const char* count : {"RELAISPLAT", "ANODENSPAN", "G2SPANNUNG", "HEIZSPANNU", "G1SPANNUNG",
-                            "G3SPANNUNG", "MIKROPROZE", "SONSTIGES"})
-    fields.push_back({count, 'N', 4});
-  fields.insert(fields.end(), {{"REICHELTBE", 'C', 20}, {"EINZELPREI", 'N', 10, 3}, {"BEMERKUNGE", 'C', 100},
-                               {"HAUPT1", 'N', 4}, {"GESAMTPREI", 'N', 10, 2}, {"ZUSAETZLIC", 'N', 4},
-                               {"BESTELLEN", 'L', 1}, {"KARTE600V", 'N', 4}, {"ANSCHLUSSP", 'N', 4},
-                               {"BEZUGSQUEL", 'C', 30}, {"TRAFOPLATI", 'N', 4}, {"HAUPT2", 'N', 4},
-                               {"ENGLISH", 'C', 30}});
-  return DbfFile(fields);
-}
+#include "tools/sample/PartsLayout.h"
 
 class PartsTable {
  public:

@@ -1,9 +1,11 @@
-// A fresh folder for one test, removed with everything in it afterwards; and one that also
-// serves as the user's configuration home while it lives.
+// A fresh folder for one test, removed with everything in it afterwards; one that also serves
+// as the user's configuration home while it lives; and the working folder moved for a test.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -46,6 +48,21 @@ class ConfigHome : public TempFolder {
  private:
   std::string saved_;
   bool hadOld_ = false;
+};
+
+// The working folder (where the program finds its definition, link files and saved queries)
+// moved to a folder for one test.
+class InFolder {
+ public:
+  explicit InFolder(const std::string& path) {
+    if (!getcwd(saved_, sizeof saved_) || chdir(path.c_str()) != 0) ADD_FAILURE() << "chdir";
+  }
+  ~InFolder() { EXPECT_EQ(chdir(saved_), 0); }
+  InFolder(const InFolder&) = delete;
+  InFolder& operator=(const InFolder&) = delete;
+
+ private:
+  char saved_[PATH_MAX];
 };
 
 inline std::string ReadBytes(const std::string& path) {

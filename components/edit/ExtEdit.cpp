@@ -24,8 +24,11 @@ bool FitsType(TExtEditType type, const AnsiString& value) {
 }  // namespace
 
 TExtEdit::TExtEdit(TComponent* AOwner)
-    : TCustomEdit(AOwner), labelFont_(std::make_unique<TFont>()) {
+    : TCustomEdit(AOwner),
+      paintOver_(std::make_unique<TPaintOver>(this, [this](TCanvas* Canvas) { WMPaint(*Canvas); })),
+      labelFont_(std::make_unique<TFont>()) {
   labelFont_->OnChange = [this](TObject*) { UpdateLabel(); };
+  ApplyEditRect();
 }
 
 // Saving may fail (a folder that cannot be written); the message shows and the edit goes.
@@ -124,7 +127,7 @@ void TExtEdit::SetEditType(TExtEditType Value) {
 
 void TExtEdit::SetCanUndo(bool Value) {
   canUndo_ = Value && editType_ != etPassword;
-  RecreateAndNudge();
+  ApplyAndNudge();
 }
 
 void TExtEdit::SetModified(bool Value) {

@@ -12,6 +12,7 @@
 #include "components/edit/ExtEditText.h"
 #include "components/edit/RangeList.h"
 #include "platform/controls/hintwindow.h"
+#include "platform/controls/paint_over.h"
 #include "platform/stdctrls/edit.h"
 #include "platform/stdctrls/label.h"
 #include "platform/stdctrls/listbox.h"
@@ -272,15 +273,14 @@ class TExtEdit : public TCustomEdit {
   void WMSetFocus() override;
   void WMKillFocus() override;
   void DoEnter() override;
-  void CreateParams(TCreateParams& Params) override;
-  void CreateWnd() override;
   void VisibleChanged() override;
   void EnabledChanged() override;
   void FontChanged() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
-  // Painting (ExtEditPaint.cpp): the border, then PaintEdit, then the 3D border.
-  void WMPaint(TCanvas& Canvas) override;
+  // Painting (ExtEditPaint.cpp), over the platform edit: the border, then PaintEdit, then
+  // the 3D border.
+  void WMPaint(TCanvas& Canvas);
   void PaintEdit(TCanvas& Canvas);
   void DrawBorder(TCanvas& Canvas);
   void DrawControlBorder(TCanvas& Canvas);
@@ -359,9 +359,9 @@ class TExtEdit : public TCustomEdit {
   bool ErrorShown() const { return error_ && ShowError; }
   // The text's rectangle: inset for the flat line, else the whole client area.
   void ApplyEditRect();
-  // Builds the window anew so the alignment takes, and nudges the width so the text is laid
-  // out again.
-  void RecreateAndNudge();
+  // EditAlign as the window's alignment; with the width nudged so the text is laid out again.
+  void ApplyAlign();
+  void ApplyAndNudge();
   TColor ParentColor() const;
   void MakeLookupWindow();
   void ListKeyPress(TObject* Sender, char& Key);
@@ -378,6 +378,7 @@ class TExtEdit : public TCustomEdit {
   bool error_ = false;
   AnsiString undoText_;
 
+  std::unique_ptr<TPaintOver> paintOver_;
   TEditAlign editAlign_ = eaLeft;
   TEditAlign savedAlign_ = eaLeft;
   bool alignSaved_ = false;

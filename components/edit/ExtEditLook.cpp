@@ -73,8 +73,8 @@ void TExtEdit::SetFlat(bool Value) {
 }
 
 void TExtEdit::ApplyEditRect() {
-  if (flat_) SetEditRect(TRect(2, 4, GetClientWidth() - 2, GetClientHeight() - 4));
-  else SetEditRect(GetClientRect());
+  if (flat_) SetFormatRect(TRect(2, 4, GetClientWidth() - 2, GetClientHeight() - 4));
+  else SetFormatRect(GetClientRect());
 }
 
 void TExtEdit::SetFlatLineColor(TColor Value) {
@@ -134,26 +134,19 @@ void TExtEdit::SetError(bool Value) {
 
 // ---- Alignment ----
 
-void TExtEdit::CreateParams(TCreateParams& Params) {
-  TCustomEdit::CreateParams(Params);
-  // A multi-line window is what takes a formatting rectangle.
-  if (editType_ != etPassword) Params.Style |= ES_MULTILINE;
-  if (editAlign_ == eaRight) Params.Style = (Params.Style & ~ES_CENTER) | ES_RIGHT;
-  if (editAlign_ == eaCenter) Params.Style = (Params.Style & ~ES_RIGHT) | ES_CENTER;
-}
-
-void TExtEdit::CreateWnd() {
-  TCustomEdit::CreateWnd();
-  ApplyEditRect();
+// The window's alignment styles: eaDefault is the left.
+void TExtEdit::ApplyAlign() {
+  SetAlignment(editAlign_ == eaRight ? taRightJustify : editAlign_ == eaCenter ? taCenter
+                                                                               : taLeftJustify);
 }
 
 void TExtEdit::SetEditAlign(TEditAlign Value) {
   editAlign_ = Value;
-  RecreateAndNudge();
+  ApplyAndNudge();
 }
 
-void TExtEdit::RecreateAndNudge() {
-  RecreateWnd();
+void TExtEdit::ApplyAndNudge() {
+  ApplyAlign();
   SetWidth(GetWidth() + 1);
   SetWidth(GetWidth() - 1);
 }
@@ -182,7 +175,7 @@ void TExtEdit::EnterLook() {
     savedAlign_ = editAlign_;
     alignSaved_ = true;
     editAlign_ = FocusAlign;
-    RecreateWnd();
+    ApplyAlign();
   }
   if ((!emptyText_.empty() && GetText().empty()) || focusBorder_) Invalidate();
 }
@@ -201,7 +194,7 @@ void TExtEdit::RestoreAlignAndWidth() {
   if (alignSaved_) {
     alignSaved_ = false;
     editAlign_ = savedAlign_;
-    RecreateWnd();
+    ApplyAlign();
   }
   Invalidate();
 }

@@ -20,7 +20,7 @@ void TExtEdit::WMPaint(TCanvas& Canvas) {
 
 void TExtEdit::PaintEdit(TCanvas& Canvas) {
   const int width = GetWidth(), height = GetHeight();
-  const TRect rect = GetEditRect();
+  const TRect rect = GetFormatRect();
   if (flat_ && focusBorder_) {
     DrawControlBorder(Canvas);
   } else if (flat_) {

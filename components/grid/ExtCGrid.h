@@ -280,8 +280,6 @@ class TExtColumnGrid : public TExtStringGrid {
   std::unique_ptr<TGridColumnCollection> columns_;
 
   TGridColumnItem* ItemOf(int ACol) const;  // nullptr for a column without item
-  bool IsNormalCell(int ACol, int ARow) const;
-  bool InNormalArea(int ACol, int ARow) const;
   // Runs Change with the collection's updating flag set.
   template <typename Change>
   void WhileUpdating(Change change);

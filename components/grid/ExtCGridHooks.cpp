@@ -4,17 +4,6 @@
 #include "components/grid/ExtCGrid.h"
 #include "platform/graphics/brush.h"
 
-bool TExtColumnGrid::IsNormalCell(int ACol, int ARow) const {
-  return ACol >= GetFixedCols() && ARow >= GetFixedRows();
-}
-
-// The normal cells up to the last real column; right fixed columns and footer rows, once the
-// grid has them, lie outside.
-bool TExtColumnGrid::InNormalArea(int ACol, int ARow) const {
-  return IsNormalCell(ACol, ARow) && ACol < GetColCount() + NumHiddenColumns() &&
-         ARow < GetRowCount();
-}
-
 void TExtColumnGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush,
                                   TFont* AFont) {
   const TGridColumnItem* item = ItemOf(ACol);

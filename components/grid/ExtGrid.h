@@ -576,6 +576,75 @@ class TExtStringGrid : public TBaseGrid {
   // The row becomes as high as Lines lines of the canvas font, plus Extra.
   void SizeToLines(int ARow, int Lines, int Extra);
 
+  // Visual properties, cell layout and painting ----------------------------------------------
+  // Column numbers are real columns unless a member says otherwise.
+
+  // Settings the cell painter and the text measure read.
+  bool Flat = false;  // no 3D edges, gradients or soft-look border
+  bool URLShow = false;
+  bool URLFull = false;       // URLs keep their protocol
+  bool EnhTextSize = false;   // one-line text that does not fit ends in an ellipsis
+  bool AutoNumAlign = false;  // numbers right-aligned
+  bool SelectionRectangle = false;
+  bool SelectionResizer = false;
+  bool SelectionRTFKeep = false;  // rich text keeps its colours when selected
+  TIntelliPan IntelliPan = ipVertical;
+  // The font of every printed cell; the print settings take it over when they are built.
+  TFont* GetPrintFont() const { return printFont_.get(); }
+
+  // The brush, font, state and alignment a cell is drawn (Print: printed) with. Select applies
+  // the grid's selection colours; Remap takes ACol as a display column.
+  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
+                           bool Remap, TBrush* ABrush, TFont* AFont, TAlignment& HAlign,
+                           TVAlignment& VAlign, bool& WordWrap) override;
+  struct TCellAlignment {
+    TAlignment HAlign;
+    TVAlignment VAlign;
+  };
+  TCellAlignment GetCellAlignment(int ACol, int ARow);
+  // The pixels the cell's text needs on the grid's canvas, margins included.
+  TSize GetCellTextSize(int ACol, int ARow, bool WordWrap);
+  // The cell's graphic with the room it takes, whether the text is drawn beside it and its
+  // alignment. No cell carries a graphic until cell graphics are built: nil, 0 x 0, text drawn.
+  TCellGraphic* GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText, int& HAlign,
+                                  int& VAlign);
+  // A rich-text cell drawn into ARect.
+  void RTFPaint(int ACol, int ARow, TCanvas* Canvas, TRect ARect);
+  // The sort mark of column ACol centred at (X, Y).
+  void DrawSortIndicator(TCanvas* Canvas, int ACol, int X, int Y);
+  // Shows the dotted line of a column being sized at X; the same call again takes it away.
+  void DrawSizingLine(int X);
+  // The mark of the wheel-panning origin (IntelliPanOrigin), shown and taken away.
+  void DrawIntelliFocusPoint();
+  void EraseIntelliFocusPoint();
+  // The value of a formula cell, and the text every export writes; both the cell's text here.
+  virtual AnsiString CalcCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+  virtual AnsiString SaveCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+  // Told of the inplace edit's text as it is typed.
+  virtual void EditProgress(const AnsiString& /*Value*/, TPoint /*Pt*/, int /*Pos*/) {}
+  // Rotated cell text and error markers are cell graphics; none until those are built.
+  bool IsRotated(int /*ACol*/, int /*ARow*/, int& /*Angle*/) const { return false; }
+  bool GetMarker(int /*ACol*/, int /*ARow*/, int& /*ErrFrom*/, int& /*ErrLen*/) const {
+    return false;
+  }
+  void DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect,
+                    TGridDrawState AState) override;
+
+ protected:
+  // Set by the mouse code while a disjunct row selection is dragged, by the editing code while
+  // an editor control other than the inplace edit shows, and by wheel panning (its origin).
+  bool RowSelectDragging = false;
+  bool EditControlShown = false;
+  TPoint IntelliPanOrigin;
+  // Right of the fixed columns and below the fixed rows; the normal area also ends before the
+  // right fixed columns and the footer rows.
+  bool IsNormalCell(int ACol, int ARow) const {
+    return ACol >= GetFixedCols() && ARow >= GetFixedRows();
+  }
+  bool InNormalArea(int ACol, int ARow) const;
+  void WMNCPaint(TCanvas& WindowCanvas) override;
+  void NCPaintProc(TCanvas& WindowCanvas);
+
  private:
   // Cell access, marking and selection ------------------------------------------------------
   int fixedFooters_ = 0;
@@ -712,4 +781,25 @@ class TExtStringGrid : public TBaseGrid {
   // Down a column (Down) or along a row: runs of equal cells merged, blocks split.
   void MergeRuns(bool Down, int Line, bool MainMerge);
   void SplitRuns(bool Down, int Line);
+
+  // Visual properties, cell layout and painting
+  std::unique_ptr<TFont> printFont_ = std::make_unique<TFont>();
+  std::vector<int> sizingLines_;  // the sizing lines shown
+  bool intelliShown_ = false;
+  struct CellPaint;
+  void ApplyBands(int ACol, int ARow, bool Print, TBrush* ABrush);
+  void ApplySelection(int ACol, int ARow, TGridDrawState& AState, bool Select, TBrush* ABrush,
+                      TFont* AFont);
+  bool SortIndicatorShows(int ACol, int ARow);
+  void DrawCellText(CellPaint& P);
+  void SelectCellColors(CellPaint& P);
+  void DrawPlainText(CellPaint& P, AnsiString Text, TRect R);
+  void DrawFilterGlyph(CellPaint& P);
+  void DrawSelectionRectangle(CellPaint& P);
+  void DrawCellBorders(CellPaint& P);
+  void DrawFixedEdges(CellPaint& P);
+  void DrawBackgroundPicture(CellPaint& P);
+  void DrawBackgroundPictureCell(CellPaint& P);
+  void DrawFocusRectangle(CellPaint& P);
+  void PaintOverlays();
 };

@@ -5,31 +5,11 @@
 
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridUtil.h"
-#include "platform/winapi/drawtext.h"
 
-// The room the cell's text takes with its margins: its widest line and all its lines, or,
-// word-wrapped, its height in the column's width.
+// The room the cell's text takes with its margins, as the cell layout measures it.
 TPoint TExtStringGrid::MeasureCell(int ACol, int ARow, bool Wrap) {
-  TCanvas* canvas = GetCanvas();
-  const bool fixed = IsFixed(ACol, ARow);
-  canvas->SetFont(fixed ? GetFixedFont() : GetFont());
-  GetCellColor(ACol, ARow, fixed ? TGridDrawState{gdFixed} : TGridDrawState{}, canvas->Brush,
-               canvas->Font);
-  AnsiString text = GetCellEx(ACol, ARow);
-  const TPoint margin = GetXYOffset();
-  if (Wrap) {
-    TRect rect(0, 0, ColWidths(ACol), 0);
-    DrawText(canvas->GetHandle(), text.c_str(), static_cast<int>(text.size()), &rect,
-             DT_CALCRECT | DT_WORDBREAK);
-    return {ColWidths(ACol) + 2 * margin.x, rect.Height() + 2 * margin.y};
-  }
-  int width = 0;
-  int lines = 0;
-  do {
-    width = std::max(width, canvas->TextWidth(GetNextLine(text, true)));
-    ++lines;
-  } while (!text.empty());
-  return {width + 2 * margin.x, canvas->TextHeight("gh") * lines + 2 * margin.y};
+  const TSize size = GetCellTextSize(ACol, ARow, Wrap);
+  return {size.cx, size.cy};
 }
 
 // The width of a column (Widths) or the height of a row its cells need, grid lines and

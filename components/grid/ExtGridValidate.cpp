@@ -43,7 +43,3 @@ void TExtStringGrid::ReopenEditor(int ACol, int ARow) {
 void TExtStringGrid::EndUpdate() {
   if (updateLock_.End()) Invalidate();
 }
-
-void TExtStringGrid::Paint() {
-  if (!updateLock_.Locked()) TBaseGrid::Paint();
-}

@@ -98,6 +98,9 @@ bool IsInGridRect(const TGridRect& Rect, int X, int Y);
 // they do not meet.
 TGridRect ClipGridRect(const TGridRect& R, int ColCount, int RowCount);
 AnsiString RectString(const TGridRect& R);  // "[Left:Top][Right:Bottom]"
+// The box a text of Size takes turned by Degrees, as its cell's text measure gives it: 12
+// pixels added each way for the turned glyphs' overhang.
+TSize RotatedTextSize(TSize Size, int Degrees);
 
 // Drawing (GridUtilDraw.cpp). DrawBitmapTransp draws the bitmap at Rect's top left in its
 // own size with the colour of its top-left pixel replaced by Color. DrawErrorLines draws a
@@ -105,5 +108,12 @@ AnsiString RectString(const TGridRect& R);  // "[Left:Top][Right:Bottom]"
 // multi-line edit of Rect's width in the canvas's font would lay it out; YOffset is the line
 // height. Parent is not needed for the layout here.
 void DrawBitmapTransp(TCanvas* Canvas, TBitmap* Bitmap, TColor Color, const TRect& Rect);
+// The same for a bitmap of the program's own (GridResources.h); nothing for an unknown name.
+void DrawBitmapResourceTransp(TCanvas* Canvas, TColor Color, const TRect& Rect,
+                              const AnsiString& ResourceName);
+// Fills Rect with Steps bands of colour from From to To, top to bottom (Vertical) or left to
+// right; 0 steps count as 1.
+void DrawGradient(TCanvas* Canvas, TColor From, TColor To, int Steps, bool Vertical,
+                  const TRect& Rect);
 void DrawErrorLines(TWinControl* Parent, TCanvas* Canvas, const AnsiString& Text,
                     const TRect& Rect, int YOffset, int ErrorStart, int ErrorLength);

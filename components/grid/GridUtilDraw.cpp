@@ -1,6 +1,9 @@
-// Drawing helpers: bitmaps with a transparent background colour and the red zigzag under a
-// marked stretch of text.
+// Drawing helpers: bitmaps with a transparent background colour, colour gradients and the red
+// zigzag under a marked stretch of text.
+#include <cmath>
+
 #include "components/grid/EditLayout.h"
+#include "components/grid/GridResources.h"
 #include "components/grid/GridUtil.h"
 #include "platform/graphics/bitmap.h"
 
@@ -33,6 +36,35 @@ void DrawBitmapTransp(TCanvas* Canvas, TBitmap* Bitmap, TColor Color, const TRec
       work.Canvas->SetPixels(x, y, pixel == background ? fill : pixel);
     }
   Canvas->Draw(Rect.Left, Rect.Top, &work);
+}
+
+void DrawBitmapResourceTransp(TCanvas* Canvas, TColor Color, const TRect& Rect,
+                              const AnsiString& ResourceName) {
+  TBitmap bitmap;
+  if (LoadBitmapResource(bitmap, ResourceName)) DrawBitmapTransp(Canvas, &bitmap, Color, Rect);
+}
+
+void DrawGradient(TCanvas* Canvas, TColor From, TColor To, int Steps, bool Vertical,
+                  const TRect& Rect) {
+  if (Steps <= 0) Steps = 1;
+  const TColor from = ColorToRGB(From), to = ColorToRGB(To);
+  const double stepR = (GetRValue(to) - GetRValue(from)) / static_cast<double>(Steps);
+  const double stepG = (GetGValue(to) - GetGValue(from)) / static_cast<double>(Steps);
+  const double stepB = (GetBValue(to) - GetBValue(from)) / static_cast<double>(Steps);
+  const double band = (Vertical ? Rect.Height() : Rect.Width()) / static_cast<double>(Steps);
+  for (int i = 0; i < Steps; ++i) {
+    const TColor color = RGB(GetRValue(from) + static_cast<int>(std::lround(i * stepR)),
+                             GetGValue(from) + static_cast<int>(std::lround(i * stepG)),
+                             GetBValue(from) + static_cast<int>(std::lround(i * stepB)));
+    Canvas->Pen->SetColor(color);
+    Canvas->Brush->SetColor(color);
+    const int start = static_cast<int>(std::lround(i * band));
+    const int end = static_cast<int>(std::lround((i + 1) * band)) + 1;
+    if (Vertical)
+      Canvas->Rectangle(Rect.Left, Rect.Top + start, Rect.Right, Rect.Top + end);
+    else
+      Canvas->Rectangle(Rect.Left + start, Rect.Top, Rect.Left + end, Rect.Bottom);
+  }
 }
 
 void DrawErrorLines(TWinControl* /*Parent*/, TCanvas* Canvas, const AnsiString& Text,

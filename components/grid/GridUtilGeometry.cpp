@@ -1,4 +1,6 @@
 // Limits and comparisons of integers, and the cell blocks of the grid.
+#include <cmath>
+
 #include "components/grid/GridUtil.h"
 
 int CheckLimits(int Value, int Min, int Max) {
@@ -26,4 +28,15 @@ AnsiString RectString(const TGridRect& R) {
   text += "][";
   text += IntToStr(R.Right) + ":" + IntToStr(R.Bottom);
   return text += ']';
+}
+
+// The turned rectangle's bounding box: its sides' projections add up (a difference of them
+// would shrink a square at 45 degrees to nothing).
+TSize RotatedTextSize(TSize Size, int Degrees) {
+  constexpr double kPi = 3.14159265358979323846;
+  const double a = Degrees * kPi / 180.0;
+  const auto part = [](double v) { return static_cast<int>(std::abs(std::trunc(v))); };
+  const int width = part(std::cos(a) * Size.cx) + part(std::sin(a) * Size.cy);
+  const int height = part(std::sin(a) * Size.cx) + part(std::cos(a) * Size.cy);
+  return {width + 12, height + 12};
 }

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "platform/controls/application.h"
 #include "platform/stdctrls/list_index.h"
@@ -120,6 +121,11 @@ void TComboBox::SetItemIndex(int value) {
   QSignalBlocker block(combo);
   combo->setCurrentIndex(value >= 0 && value < combo->count() ? value : -1);
   if (value < 0 && combo->isEditable()) combo->setEditText(QString());
+}
+
+void TComboBox::SetDropDownWidth(int value) {
+  dropDownWidth_ = value;
+  Combo(Widget())->view()->setMinimumWidth(std::max(0, value));
 }
 
 void TComboBox::SetDropDownCount(int value) {

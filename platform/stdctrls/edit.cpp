@@ -1,12 +1,10 @@
 #include "platform/stdctrls/edit.h"
 
 #include <QGuiApplication>
+
 #include <algorithm>
 
-#include "platform/controls/application.h"
 #include "platform/controls/clipboard.h"
-#include "platform/graphics/canvas.h"
-#include "platform/graphics/qt/qt_canvas.h"
 #include "platform/stdctrls/qt/qt_edit_box.h"
 #include "platform/graphics/qt/qt_color.h"
 #include "platform/graphics/qt/qt_font.h"
@@ -15,9 +13,8 @@ TCustomEdit::TCustomEdit(TComponent* AOwner)
     : TCustomEdit(AOwner, NewLineEditBox([this] { Change(); })) {}
 
 TCustomEdit::TCustomEdit(TComponent* AOwner, EditBox* box)
-    : TWinControl(AOwner, box->Widget()), box_(box), canvas_(std::make_unique<TCanvas>()) {
+    : TWinControl(AOwner, box->Widget()), box_(box) {
   SetTabStop(true);
-  box_->SetOverPaint([this](QPainter& painter) { PaintOver(painter); });
   AddInputWidget(box->Widget());
   SetBounds(0, 0, 121, 21);
   ColorChanged();
@@ -35,13 +32,14 @@ int TCustomEdit::GetSelLength() const { return box_->SelLength(); }
 void TCustomEdit::SetSelLength(int value) { box_->Select(GetSelStart(), value); }
 
 AnsiString TCustomEdit::GetSelText() const {
-  return GetText().substr(static_cast<std::size_t>(GetSelStart()),
+  // Positions count in the box's text, which a derived Text (a mask's) need not match.
+  return box_->Text().substr(static_cast<std::size_t>(GetSelStart()),
                           static_cast<std::size_t>(GetSelLength()));
 }
 
 void TCustomEdit::SetSelText(const AnsiString& value) { box_->ReplaceSelection(value); }
 
-void TCustomEdit::SelectAll() { box_->Select(0, static_cast<int>(GetText().size())); }
+void TCustomEdit::SelectAll() { box_->Select(0, static_cast<int>(box_->Text().size())); }
 
 void TCustomEdit::SetMaxLength(int value) {
   maxLength_ = value;
@@ -62,8 +60,39 @@ void TCustomEdit::SetPasswordChar(char value) {
   box_->SetPasswordChar(value);
 }
 
-// The colour is the field's, behind the text, disabled too (where the text turns grey); a
-// transparent edit has none.
+void TCustomEdit::SetBorderStyle(TBorderStyle value) {
+  borderStyle_ = value;
+  box_->SetFrame(value != bsNone);
+}
+
+void TCustomEdit::SetAlignment(TAlignment value) {
+  alignment_ = value;
+  box_->SetAlignment(value);
+}
+
+TRect TCustomEdit::GetFormatRect() const { return formatRectSet_ ? formatRect_ : GetClientRect(); }
+
+// The box keeps the text inside the rectangle by margins, which it must keep after a resize.
+void TCustomEdit::SetFormatRect(const TRect& rect) {
+  formatRectSet_ = true;
+  formatRect_ = rect;
+  box_->SetTextMargins(std::max(0, rect.Left), 0, std::max(0, GetClientWidth() - rect.Right), 0);
+}
+
+void TCustomEdit::Resize() {
+  if (formatRectSet_) SetFormatRect(formatRect_);
+  TWinControl::Resize();
+}
+
+TPoint TCustomEdit::PosFromChar(int index) const { return box_->PosFromChar(index); }
+
+void TCustomEdit::SetTransparentBackground(bool value) {
+  transparent_ = value;
+  ColorChanged();
+}
+
+// The colour is the field's, behind the text, disabled too (where the text turns grey as
+// Windows greys it); a transparent edit has none.
 void TCustomEdit::ColorChanged() {
   QPalette palette = Widget()->palette();
   QColor color = transparent_ ? QColor(Qt::transparent) : ToQColor(GetColor());
@@ -132,7 +161,7 @@ void TCustomEdit::DefaultKeyHandler(TWMKey& Message) {
     }
     // A full control takes no more characters (a line end needs two).
     int needed = Message.CharCode == '\r' ? 2 : Message.CharCode >= 32 ? 1 : 0;
-    int room = maxLength_ - static_cast<int>(GetText().size()) + GetSelLength();
+    int room = maxLength_ - static_cast<int>(box_->Text().size()) + GetSelLength();
     if (maxLength_ > 0 && needed > room) return;
   }
   TWinControl::DefaultKeyHandler(Message);
@@ -143,54 +172,6 @@ void TCustomEdit::DoEnter() {
   if (AutoSelect && SingleLine() && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
     SelectAll();
   TWinControl::DoEnter();
-}
-
-void TCustomEdit::SetBorderStyle(TBorderStyle value) {
-  borderStyle_ = value;
-  box_->SetFrame(value != bsNone);
-}
-
-// The margins are what the rectangle leaves of the client area on each side.
-void TCustomEdit::SetEditRect(const TRect& rect) {
-  editRect_ = rect;
-  box_->SetTextMargins(std::max(0, rect.Left), std::max(0, rect.Top),
-                       std::max(0, GetClientWidth() - rect.Right),
-                       std::max(0, GetClientHeight() - rect.Bottom));
-}
-
-TPoint TCustomEdit::PosFromChar(int index) const { return box_->PosFromChar(index); }
-
-void TCustomEdit::CreateParams(TCreateParams& Params) {
-  Params.Style = ES_AUTOHSCROLL;
-  if (passwordChar_) Params.Style |= ES_PASSWORD;
-}
-
-void TCustomEdit::RecreateWnd() {
-  TCreateParams params;
-  CreateParams(params);
-  box_->SetAlignment(params.Style & ES_RIGHT ? 1 : params.Style & ES_CENTER ? 2 : 0);
-  created_ = true;
-  CreateWnd();
-}
-
-// The window stands once the control has a parent to show on.
-void TCustomEdit::VisibleChanged() {
-  TWinControl::VisibleChanged();
-  if (!created_ && GetParent()) RecreateWnd();
-}
-
-void TCustomEdit::SetTransparentBackground(bool value) {
-  transparent_ = value;
-  ColorChanged();
-}
-
-void TCustomEdit::PaintOver(QPainter& painter) {
-  CanvasPainterBinding binding(*canvas_, painter);
-  const TDeviceCaps& caps = canvas_->GetDeviceCaps();
-  canvas_->Mapping() = TMapping(caps.dpiX, caps.dpiY);
-  canvas_->Font->Assign(*GetFont());
-  canvas_->Brush->SetColor(GetColor());
-  Application->HandleEvent([this] { WMPaint(*canvas_); });
 }
 
 TEdit::TEdit(TComponent* AOwner) : TCustomEdit(AOwner) {}

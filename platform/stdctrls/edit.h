@@ -11,17 +11,6 @@
 #include "platform/controls/wincontrol.h"
 
 class EditBox;
-class TCanvas;
-class QPainter;
-
-// Styles of an edit's window (the alignment ones take effect).
-enum : unsigned { ES_LEFT = 0x0000, ES_CENTER = 0x0001, ES_RIGHT = 0x0002, ES_MULTILINE = 0x0004,
-                  ES_PASSWORD = 0x0020, ES_AUTOHSCROLL = 0x0080 };
-
-// What a window is created with: its edit styles.
-struct TCreateParams {
-  unsigned Style = 0;
-};
 
 class TCustomEdit : public TWinControl {
  public:
@@ -57,20 +46,21 @@ class TCustomEdit : public TWinControl {
   // Shown in place of each character; 0 shows the text.
   char GetPasswordChar() const { return passwordChar_; }
   void SetPasswordChar(char value);
-  // Select all when the focus arrives by keyboard.
-  bool AutoSelect = true;
-
-  // bsSingle draws the sunken frame, bsNone none.
+  // bsSingle draws the sunken frame of an edit (2 pixels), bsNone none.
   TBorderStyle GetBorderStyle() const { return borderStyle_; }
   void SetBorderStyle(TBorderStyle value);
-  // The rectangle the text keeps to, in client coordinates (EM_GETRECT, EM_SETRECT).
-  TRect GetEditRect() const { return editRect_; }
-  void SetEditRect(const TRect& rect);
+  TAlignment GetAlignment() const { return alignment_; }
+  void SetAlignment(TAlignment value);
+  // The formatting rectangle: the part of the client area the text stands in (EM_GETRECT,
+  // EM_SETRECT). It follows the client area until it is set.
+  TRect GetFormatRect() const;
+  void SetFormatRect(const TRect& rect);
   // The top-left corner of a character of the window text in client pixels (EM_POSFROMCHAR);
   // the text's length gives the place after its last character, and (-1, -1) lies past it.
   TPoint PosFromChar(int index) const;
-  // Builds the window anew from CreateParams, then runs CreateWnd.
-  void RecreateWnd();
+
+  // Select all when the focus arrives by keyboard.
+  bool AutoSelect = true;
 
   TNotifyEvent OnChange;
 
@@ -88,6 +78,7 @@ class TCustomEdit : public TWinControl {
   virtual void WMUndo();
 
   void ColorChanged() override;
+  void Resize() override;
   AnsiString RealGetText() const override;
   void RealSetText(const AnsiString& value) override;
   bool TakesCharacters() const override { return true; }
@@ -97,29 +88,19 @@ class TCustomEdit : public TWinControl {
   void WMContextMenu(int X, int Y) override;
   // Whether a paste keeps only the first line of the clipboard's text.
   virtual bool SingleLine() const { return true; }
-
-  // The styles the window is built with; CreateWnd runs once it stands, first when the
-  // control gets a parent.
-  virtual void CreateParams(TCreateParams& Params);
-  virtual void CreateWnd() {}
-  void VisibleChanged() override;
-  // After the platform edit painted itself: a canvas over the whole control, with its font.
-  virtual void WMPaint(TCanvas& /*Canvas*/) {}
   // No background of its own: the parent shows behind the text.
   void SetTransparentBackground(bool value);
 
  private:
-  void PaintOver(QPainter& painter);
-
   std::unique_ptr<EditBox> box_;
-  std::unique_ptr<TCanvas> canvas_;
-  TBorderStyle borderStyle_ = bsSingle;
-  TRect editRect_;
-  bool created_ = false;
-  bool transparent_ = false;
   int maxLength_ = 0;
   bool readOnly_ = false;
   char passwordChar_ = 0;
+  TBorderStyle borderStyle_ = bsSingle;
+  TAlignment alignment_ = taLeftJustify;
+  bool formatRectSet_ = false;
+  TRect formatRect_;
+  bool transparent_ = false;
 };
 
 class TEdit : public TCustomEdit {

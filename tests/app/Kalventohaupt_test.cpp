@@ -10,8 +10,13 @@
 
 #include <cstdlib>
 
+#include "app/DatabaseDefinition.h"
 #include "app/Kalventohaupt.h"
+#include "app/ProgramWindows.h"
+#include "message_log.h"
 #include "scoped_application.h"
+#include "temp_folder.h"
+#include "tools/sample/DefinitionWriter.h"
 
 namespace {
 
@@ -119,6 +124,57 @@ TEST_F(MainWindow, ShowsAsTheMainFormAndClosingItEndsTheProgram) {
   Application->Run();
   EXPECT_TRUE(Application->Terminated());
   EXPECT_FALSE(frmKalventoHaupt->GetVisible());
+}
+
+// The windows in the order of the program's start: the main window first, the main form.
+TEST(Start, CreatesTheWindowsInOrderTheMainWindowFirst) {
+  ScopedApplication scope;
+  CreateProgramWindows();
+  std::vector<TComponent*> expected = {frmKalventoHaupt};
+  ASSERT_EQ(Application->GetComponentCount(), static_cast<int>(expected.size()));
+  for (int i = 0; i < Application->GetComponentCount(); ++i)
+    EXPECT_EQ(Application->GetComponent(i), expected[i]) << i;
+  EXPECT_EQ(Application->GetMainForm(), frmKalventoHaupt);
+}
+
+// A second start or a surplus end of the unit leaves the engine alone.
+TEST(Start, TheEngineStartsAndEndsOnce) {
+  KalventohauptInitialization();
+  dbase_nachkomma = 5;
+  KalventohauptInitialization();
+  EXPECT_EQ(dbase_nachkomma, 5);
+  KalventohauptFinalization();
+  EXPECT_EQ(dbase_nachkomma, 5);
+  KalventohauptFinalization();
+  dbase_nachkomma = 5;
+  KalventohauptFinalization();
+  KalventohauptInitialization();
+  EXPECT_EQ(dbase_nachkomma, 2);  // started afresh
+  KalventohauptFinalization();
+}
+
+// The button reads the definition from the working folder, again at every press.
+TEST_F(MainWindow, TheButtonReadsTheDefinitionOfTheWorkingFolderEachTime) {
+  TempFolder dir;
+  InFolder in(dir.Path());
+  MessageLog log;
+  DbmDefinition d;
+  d.table = "erste.dbf";
+  ASSERT_TRUE(WriteDefinition(d, "Kalvento.dbm"));
+  form.Button1->Click();
+  EXPECT_EQ(dbm_datei, "Kalvento.dbm");
+  EXPECT_EQ(dbm_tabelle, "erste.dbf");
+  d.table = "zweite.dbf";
+  ASSERT_TRUE(WriteDefinition(d, "Kalvento.dbm"));
+  form.Button1->Click();
+  EXPECT_EQ(dbm_tabelle, "zweite.dbf");
+  EXPECT_TRUE(log.texts.empty());
+
+  std::filesystem::remove(dir / "Kalvento.dbm");
+  form.Button1->Click();
+  ASSERT_EQ(log.texts.size(), 1u);
+  EXPECT_EQ(log.texts[0], "Fehler: DatenbankDbmLaden finde Kalvento.dbm nicht!");
+  EXPECT_EQ(dbm_tabelle, "zweite.dbf");
 }
 
 }  // namespace

@@ -151,7 +151,7 @@ TEST_F(EditLook, FlatLookDrawsALineOrAFrame) {
   EXPECT_EQ(edit->GetBorderStyle(), bsNone);
   EXPECT_EQ(edit->GetColor(), clAqua);  // the parent's
   EXPECT_EQ(edit->FocusColor, clAqua);
-  EXPECT_EQ(edit->GetEditRect(), TRect(2, 4, edit->GetWidth() - 2, edit->GetHeight() - 4));
+  EXPECT_EQ(edit->GetFormatRect(), TRect(2, 4, edit->GetWidth() - 2, edit->GetHeight() - 4));
   Show();
   const int bottom = edit->GetHeight() - 1, right = edit->GetWidth() - 1;
   QImage line = Picture(edit);
@@ -166,7 +166,7 @@ TEST_F(EditLook, FlatLookDrawsALineOrAFrame) {
   edit->SetFlat(false);
   EXPECT_EQ(edit->GetBorderStyle(), bsSingle);
   EXPECT_EQ(edit->GetColor(), clWindow);
-  EXPECT_EQ(edit->GetEditRect(), edit->GetClientRect());
+  EXPECT_EQ(edit->GetFormatRect(), edit->GetClientRect());
 }
 
 TEST_F(EditLook, Border3DDrawsASunkenEdge) {

@@ -1,4 +1,4 @@
-// Test and benchmark support: dBase table files written byte by byte.
+// Test, benchmark and generator support: dBase table files written byte by byte.
 #pragma once
 
 #include <cstdint>

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "platform/core/datetime.h"
 #include "platform/core/username.h"
 #include "tests/engine/EngineTest.h"
 
@@ -96,6 +97,21 @@ TEST_F(LocksTest, AnotherOperatorsLockBindsForTheDayItWasTaken) {
   EXPECT_EQ(log.texts, std::vector<AnsiString>{kRefusedAnna});
   EXPECT_EQ(dbase_entsperren(Base(), 5, "Bert"), 2);
   EXPECT_EQ(ReadBytes(LockFile(5)), Typed("Anna") + Typed(Today()));
+}
+
+// Under a clock set to 5 March 2013 at noon, Anna's lock holds Bert off until the next day.
+TEST_F(LocksTest, ALockExpiresWithItsDay) {
+  TDateTime now = EncodeDate(2013, 3, 5) + 0.5;
+  TClockScope clock([&] { return now; });
+  EXPECT_EQ(dbase_sperren(Base(), 3, "Anna"), 0);
+  EXPECT_EQ(ReadBytes(LockFile(3)), Typed("Anna") + Typed("05.03.2013"));
+  now += 0.49;  // 23:45 the same day
+  EXPECT_EQ(dbase_sperren(Base(), 3, "Bert"), -1);
+  EXPECT_EQ(log.texts, std::vector<AnsiString>{kRefusedAnna});
+  now += 0.02;  // past midnight
+  EXPECT_EQ(dbase_sperren(Base(), 3, "Bert"), 0);
+  EXPECT_EQ(ReadBytes(LockFile(3)), Typed("Bert") + Typed("06.03.2013"));
+  EXPECT_EQ(log.texts.size(), 1u);
 }
 
 TEST_F(LocksTest, DamagedOrUnwritableLockFilesNeverBlockOrCrash) {

@@ -1,23 +1,7 @@
 // The second table instance and the list columns that look values up through it.
-#include <unistd.h>
-
-#include <climits>
-
 #include "tests/engine/EngineTest.h"
 
 namespace {
-
-// The working folder, where link files are looked up, for one test.
-class InFolder {
- public:
-  explicit InFolder(const std::string& path) {
-    if (!getcwd(saved_, sizeof saved_) || chdir(path.c_str()) != 0) ADD_FAILURE() << "chdir";
-  }
-  ~InFolder() { EXPECT_EQ(chdir(saved_), 0); }
-
- private:
-  char saved_[PATH_MAX];
-};
 
 class LookupTest : public EngineTest {
  protected:

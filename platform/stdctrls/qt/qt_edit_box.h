@@ -8,8 +8,7 @@
 
 #include "platform/core/text.h"
 #include "platform/graphics/geometry.h"
-
-class QPainter;
+#include "platform/stdctrls/edit_mask.h"
 
 class EditBox {
  public:
@@ -29,18 +28,18 @@ class EditBox {
   virtual void SetReadOnly(bool readOnly) = 0;
   virtual void SetMaxLength(int length) = 0;  // 0: no limit
   virtual void SetPasswordChar(char) {}  // 0 shows the text
-  virtual bool CanUndo() const = 0;
-  virtual void Undo() = 0;
-  // The single-line box's look: its frame, the rectangle its text keeps to (margins from the
-  // widget's edges), the text's alignment (0 left, 1 right, 2 centre), and a painting over
-  // the finished box.
-  virtual void SetFrame(bool) {}
+  // Typing fills the mask's positions; an empty mask takes any text.
+  virtual void SetMask(const TEditMask& /*mask*/) {}
+  virtual void SetFrame(bool /*frame*/) {}
+  // 0 left, 1 right, 2 centred.
+  virtual void SetAlignment(int /*alignment*/) {}
+  // Room kept free of text at each side of the box.
   virtual void SetTextMargins(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
-  virtual void SetAlignment(int) {}
-  virtual void SetOverPaint(std::function<void(QPainter&)>) {}
   // The top-left corner of a character in widget pixels, the length giving the place after
   // the last one; (-1, -1) past that.
   virtual TPoint PosFromChar(int) const { return TPoint(-1, -1); }
+  virtual bool CanUndo() const = 0;
+  virtual void Undo() = 0;
 };
 
 // A single-line edit over QLineEdit; `changed` runs on every change of its text.

@@ -67,4 +67,31 @@ TEST(DateTime, TodayIsTheLocalDate) {
   EXPECT_LT(now, today + 1);
 }
 
+// A set source stands for the clock until its scope ends; a nested one gives the outer back.
+TEST(DateTime, ASetClockSourceStandsForTheClock) {
+  TDateTime march5 = EncodeDate(2013, 3, 5) + 0.75;
+  {
+    TClockScope clock([=] { return march5; });
+    EXPECT_EQ(Now(), march5);
+    EXPECT_EQ(Date(), EncodeDate(2013, 3, 5));
+    EXPECT_EQ(FormatDateTime("dd.mm.yyyy hh:nn", Now()), "05.03.2013 18:00");
+    {
+      TClockScope yesterday([=] { return march5 - 1; });
+      EXPECT_EQ(Date(), EncodeDate(2013, 3, 4));
+    }
+    EXPECT_EQ(Date(), EncodeDate(2013, 3, 5));
+  }
+  EXPECT_GT(Date(), EncodeDate(2020, 1, 1));  // the system clock again
+}
+
 }  // namespace
+
+TEST(DateTime, IncMonthKeepsTheDayWhereTheMonthHasItAndTheTime) {
+  EXPECT_EQ(IncMonth(EncodeDate(2003, 1, 31)), EncodeDate(2003, 2, 28));
+  EXPECT_EQ(IncMonth(EncodeDate(2004, 1, 31)), EncodeDate(2004, 2, 29));
+  EXPECT_EQ(IncMonth(EncodeDate(2003, 12, 15), 1), EncodeDate(2004, 1, 15));
+  EXPECT_EQ(IncMonth(EncodeDate(2003, 1, 15), -13), EncodeDate(2001, 12, 15));
+  EXPECT_DOUBLE_EQ(IncMonth(EncodeDate(2003, 3, 31) + 0.25, -1), EncodeDate(2003, 2, 28) + 0.25);
+  EXPECT_THROW(IncMonth(EncodeDate(9999, 12, 1), 1), EConvertError);
+  EXPECT_THROW(IncMonth(EncodeDate(1, 1, 1), -1), EConvertError);
+}

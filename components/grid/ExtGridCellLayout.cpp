@@ -1,0 +1,58 @@
+// TExtStringGrid: the room a cell's text and graphic take. The text is measured on the
+// grid's canvas in the font the cell is drawn with, its margins (XYOffset) included.
+#include <algorithm>
+
+#include "components/grid/ExtGrid.h"
+#include "components/grid/GridUtil.h"
+#include "components/grid/HTMLStrip.h"
+#include "components/grid/RichTextPaint.h"
+#include "platform/winapi/drawtext.h"
+
+TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap) {
+  AnsiString text = GetCellEx(ACol, ARow);
+  const TTextType type = TextType(text, EnableHTML);
+  TCanvas* canvas = GetCanvas();
+  TGridDrawState state;
+  TAlignment hAlign = taLeftJustify;
+  TVAlignment vAlign = vtaTop;
+  bool wrap = WordWrap;
+  GetVisualProperties(ACol, ARow, state, false, true, true, canvas->Brush, canvas->Font, hAlign,
+                      vAlign, wrap);
+  if (type == ttRTF) {
+    TRichText rich;
+    CellToRich(ACol, ARow, rich);
+    return MeasureRichText(*canvas, rich);
+  }
+  // The mini-HTML renderer is not built yet: HTML measures as its text without the tags.
+  if (type == ttHTML) text = HTMLStrip(text);
+
+  const TPoint margin = GetXYOffset();
+  TSize size;
+  if (WordWrap) {
+    TRect rect = CellRect(ACol, ARow);
+    DrawText(canvas->GetHandle(), text.c_str(), static_cast<int>(text.size()), &rect,
+             DT_CALCRECT | DT_WORDBREAK);
+    size = {CellSize(ACol, ARow).x + 2 * margin.x, rect.Height() + 2 * margin.y};
+  } else {
+    const bool stripURL = type == ttText && URLShow && !URLFull;
+    int lines = 0;
+    do {
+      AnsiString line = GetNextLine(text, true);
+      if (stripURL) StripURLProtocol(line);
+      size.cx = std::max(size.cx, canvas->TextWidth(line));
+      ++lines;
+    } while (!text.empty());
+    size.cx += 2 * margin.x;
+    size.cy = canvas->TextHeight("gh") * lines + 2 * margin.y;
+  }
+  if (int angle = 0; IsRotated(ACol, ARow, angle)) size = RotatedTextSize(size, angle);
+  return size;
+}
+
+TCellGraphic* TExtStringGrid::GetGraphicDetails(int /*ACol*/, int /*ARow*/, int& W, int& H,
+                                                bool& DrawText, int& HAlign, int& VAlign) {
+  W = H = 0;
+  DrawText = true;
+  HAlign = VAlign = 0;
+  return nullptr;
+}
