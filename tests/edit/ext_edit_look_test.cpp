@@ -1,6 +1,7 @@
 // The look: the colours of the states and their order, the flat line and frame, the 3D
 // border, the grey empty text, the red error zigzag, transparency, the width and alignment
 // while focused, and the hint with the whole value.
+#include <QEnterEvent>
 #include <QLineEdit>
 
 #include "edit_form.h"
@@ -176,6 +177,24 @@ TEST_F(EditLook, Border3DDrawsASunkenEdge) {
   EXPECT_EQ(At(image, 0, 0), ColorToRGB(clBtnShadow));
   EXPECT_EQ(At(image, edit->GetWidth() - 1, edit->GetHeight() - 1), ColorToRGB(clBtnHighlight));
   EXPECT_EQ(At(image, 1, 1), ColorToRGB(clBtnFace));
+}
+
+TEST_F(EditLook, FocusBorderWhileTheMouseIsOverAndAutoFocus) {
+  edit->SetFlat(true);
+  edit->SetFocusBorder(true);
+  edit->AutoFocus = true;
+  Show();
+  other->SetFocus();
+  const TColor shadow = ColorToRGB(clBtnShadow);
+  EXPECT_NE(At(Picture(edit), 0, 0), shadow);
+  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(25, 25));
+  QApplication::sendEvent(edit->Widget(), &enter);
+  EXPECT_TRUE(edit->Focused());
+  EXPECT_EQ(At(Picture(edit), 0, 0), shadow);
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(edit->Widget(), &leave);
+  other->SetFocus();
+  EXPECT_NE(At(Picture(edit), 0, 0), shadow);
 }
 
 TEST_F(EditLook, ErrorMarkerZigzagsUnderTheMarkedCharactersWhileUnfocused) {

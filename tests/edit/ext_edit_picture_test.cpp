@@ -8,7 +8,16 @@
 
 namespace {
 
-using EditPicture = EditForm;
+class EditPicture : public EditForm {
+ protected:
+  static QImage Save(QWidget* widget, const char* name) {
+    QTemporaryDir temp;
+    const char* keep = std::getenv("KALVENTO_PICTURE_DIR");
+    QString path = QDir(keep ? QString::fromLocal8Bit(keep) : temp.path()).filePath(name);
+    EXPECT_TRUE(widget->grab().save(path));
+    return QImage(path);
+  }
+};
 
 TEST_F(EditPicture, EachLook) {
   form.SetBounds(0, 0, 320, 360);
@@ -53,10 +62,24 @@ TEST_F(EditPicture, EachLook) {
   Show();
   focused->SetFocus();
 
-  QTemporaryDir temp;
-  const char* keep = std::getenv("KALVENTO_PICTURE_DIR");
-  QString path = QDir(keep ? QString::fromLocal8Bit(keep) : temp.path()).filePath("edit-looks.png");
-  ASSERT_TRUE(form.Widget()->grab().save(path));
+  Save(form.Widget(), "edit-looks.png");
+}
+
+TEST_F(EditPicture, LookupList) {
+  TExtEdit* edit = NewEdit(20, 20);
+  edit->GetLookup()->Enabled = true;
+  edit->GetLookup()->GetDisplayList()->SetCommaText("Widerstand,Wickel,Wendel,Kondensator");
+  Show();
+  edit->SetFocus();
+  Type("w");
+  Type("i");
+  TListHintWindow* window = edit->GetLookupWindow();
+  ASSERT_TRUE(window && window->GetVisible());
+  QImage image = Save(window->Widget(), "edit-lookup.png");
+  EXPECT_EQ(image.height(), 2 * 12 + 4);
+  EXPECT_EQ(At(image, 0, 0), ColorToRGB(clWindowFrame));       // the border
+  EXPECT_EQ(At(image, 4, 2), ColorToRGB(clHighlight));        // the chosen first row
+  EXPECT_EQ(At(image, 4, 2 + 12), ColorToRGB(clWindow));      // the second
 }
 
 }  // namespace
