@@ -8,6 +8,10 @@
 
 namespace {
 QListWidget* List(QWidget* widget) { return static_cast<QListWidget*>(widget); }
+// A row's size: the font's for a standard list, ItemHeight for an owner-drawn one.
+QSize RowSize(TListBoxStyle style, int itemHeight) {
+  return style == lbStandard ? QSize() : QSize(0, itemHeight);
+}
 }  // namespace
 
 // The entries, kept in the Qt list; each may carry an object.
@@ -36,7 +40,7 @@ class ListBoxItems : public TStrings {
     CheckListIndex(index, Count() + 1);
     auto* item = new QListWidgetItem(ToQString(text));
     item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(object)));
-    if (box_->style_ != lbStandard) item->setSizeHint(QSize(0, box_->itemHeight_));
+    item->setSizeHint(RowSize(box_->style_, box_->itemHeight_));
     List()->insertItem(index, item);
   }
   // A sorted list puts the entry after those that do not sort behind it.
@@ -96,7 +100,7 @@ void TListBox::SetItemHeight(int value) {
 
 void TListBox::ApplyItemHeight() {
   QListWidget* list = List(Widget());
-  QSize size = style_ == lbStandard ? QSize() : QSize(0, itemHeight_);
+  const QSize size = RowSize(style_, itemHeight_);
   for (int i = 0; i < list->count(); ++i) list->item(i)->setSizeHint(size);
 }
 

@@ -13,6 +13,15 @@
 #include "platform/controls/forms.h"
 #include "platform/graphics/qt/qt_color.h"
 
+// Whether some pixel of the rectangle is as the test wants it.
+template <typename Test>
+bool Any(const QImage& image, const QRect& area, Test test) {
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (test(image.pixelColor(x, y))) return true;
+  return false;
+}
+
 class EditForm : public testing::Test {
  protected:
   void SetUp() override { form.SetBounds(0, 0, 420, 320); }
@@ -30,19 +39,12 @@ class EditForm : public testing::Test {
   static TColor At(const QImage& image, int x, int y) {
     return FromQColor(image.pixelColor(x, y));
   }
-  // Whether some pixel of the rectangle has the colour.
   static bool Has(const QImage& image, const QRect& area, TColor color) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-      for (int x = area.left(); x <= area.right(); ++x)
-        if (At(image, x, y) == color) return true;
-    return false;
+    return Any(image, area, [color](const QColor& c) { return FromQColor(c) == color; });
   }
   // Whether the rectangle holds dark ink (text, smoothed at its edges).
   static bool HasInk(const QImage& image, const QRect& area) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-      for (int x = area.left(); x <= area.right(); ++x)
-        if (image.pixelColor(x, y).lightness() < 0x60) return true;
-    return false;
+    return Any(image, area, [](const QColor& c) { return c.lightness() < 0x60; });
   }
   static void Type(const char* text) {
     QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text));

@@ -121,13 +121,9 @@ TEST_F(EditLook, UrlsAreRecognised) {
 
 // Grey ink, smoothed at the glyphs' edges: not the field's white, not the caret's black.
 bool HasGreyText(const QImage& image, const QRect& area) {
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x) {
-      QColor c = image.pixelColor(x, y);
-      if (c.red() == c.green() && c.green() == c.blue() && c.red() >= 0x60 && c.red() <= 0xA0)
-        return true;
-    }
-  return false;
+  return Any(image, area, [](const QColor& c) {
+    return c.red() == c.green() && c.green() == c.blue() && c.red() >= 0x60 && c.red() <= 0xA0;
+  });
 }
 
 TEST_F(EditLook, EmptyTextShowsOnlyWhileEmptyAndUnfocused) {
