@@ -26,7 +26,7 @@ TListHintWindow::TListHintWindow(TComponent* AOwner)
   listBox_->SetAlign(alClient);
   listBox_->SetStyle(lbOwnerDrawFixed);
   listBox_->SetItemHeight(kRowHeight);
-  listBox_->SetCtl3D(false);
+  listBox_->SetFlat(true);
   listBox_->SetTabStop(true);
   listBox_->SetTabOrder(0);
 }
@@ -75,12 +75,14 @@ void TExtEdit::UpdateLookup() {
   TCanvas canvas;
   canvas.Font->Assign(*lookupWindow_->GetFont());
   int widest = 0;
+  list->GetItems()->BeginUpdate();
   for (int i = 0; i < display->Count(); ++i) {
     const AnsiString entry = display->Strings(i);
     if (fold(entry).compare(0, wanted.size(), wanted) != 0) continue;
     list->GetItems()->AddObject(entry, IndexObject(i));
     widest = std::max(widest, canvas.TextWidth(entry));
   }
+  list->GetItems()->EndUpdate();
   const int matches = list->GetItems()->Count();
   if (display->Count() > 0) list->SetItemIndex(0);
   if (matches < lookup_->DisplayCount) lookupWindow_->SetHeight(ListHeight(matches));

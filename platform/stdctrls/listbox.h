@@ -1,12 +1,13 @@
-// A list box: a column of entries to choose one from. With lbOwnerDrawFixed every row is
-// ItemHeight pixels high; otherwise the font sets the height. A sorted list box puts each
-// entry added where it belongs, without case.
+// A list box: a list of texts, one of which may be chosen. The program's changes of Items or
+// ItemIndex fire no events. With lbOwnerDrawFixed every row is ItemHeight pixels high;
+// otherwise the font sets the height. A sorted list box puts each entry where it belongs,
+// without case, and keeps equal entries. The client area lies inside the frame.
 #pragma once
 
 #include <memory>
 
-#include "platform/core/strings.h"
 #include "platform/controls/wincontrol.h"
+#include "platform/core/strings.h"
 
 enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
 
@@ -17,18 +18,17 @@ class TListBox : public TWinControl {
 
   TStrings* GetItems() const { return items_.get(); }
   void SetItems(const TStrings& items) { items_->Assign(items); }
-  // The selected entry; -1 for none.
+  // The chosen entry, -1 for none.
   int GetItemIndex() const;
   void SetItemIndex(int value);
-  bool GetSorted() const { return sorted_; }
-  void SetSorted(bool value);
+  bool GetSorted() const { return items_->GetSorted(); }
+  void SetSorted(bool value) { items_->SetSorted(value); }
   TListBoxStyle GetStyle() const { return style_; }
   void SetStyle(TListBoxStyle value);
   int GetItemHeight() const { return itemHeight_; }
   void SetItemHeight(int value);
-  // A sunken frame; off, a flat line.
-  bool GetCtl3D() const { return ctl3D_; }
-  void SetCtl3D(bool value);
+  // Without a sunken frame: a flat line (Ctl3D off).
+  void SetFlat(bool value);
   // The row's rectangle in client coordinates.
   TRect ItemRect(int index) const;
   int GetTopIndex() const;
@@ -40,12 +40,8 @@ class TListBox : public TWinControl {
   void WMGetDlgCode(TWMGetDlgCode& Message) override;
 
  private:
-  friend class ListBoxItems;
-  void ApplyItemHeight();
-
-  std::unique_ptr<TStrings> items_;
-  bool sorted_ = false;
-  bool ctl3D_ = true;
+  std::unique_ptr<TStringList> items_;
   TListBoxStyle style_ = lbStandard;
   int itemHeight_ = 13;
+  void ShowItems();
 };
