@@ -7,8 +7,16 @@
 #include "platform/graphics/geometry.h"
 
 enum TLabelPosition : uint8_t {
-  lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft,
-  lpLeftCenterLeft, lpLeftBottomLeft, lpTopCenter, lpBottomCenter
+  lpLeftTop,
+  lpLeftCenter,
+  lpLeftBottom,
+  lpTopLeft,
+  lpBottomLeft,
+  lpLeftTopLeft,
+  lpLeftCenterLeft,
+  lpLeftBottomLeft,
+  lpTopCenter,
+  lpBottomCenter
 };
 
 // The label's top-left corner for an edit with the bounds Edit, a label of LabelWidth x

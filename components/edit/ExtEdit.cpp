@@ -33,7 +33,8 @@ TExtEdit::TExtEdit(TComponent* AOwner)
 
 // Saving may fail (a folder that cannot be written); the message shows and the edit goes.
 TExtEdit::~TExtEdit() {
-  if (!GetComponentState().Contains(csDesigning)) Application->HandleEvent([this] { SavePersist(); });
+  if (!GetComponentState().Contains(csDesigning))
+    Application->HandleEvent([this] { SavePersist(); });
 }
 
 // The colours set while loading are the normal ones; the look and the label follow them.

@@ -73,8 +73,7 @@ void TExtEdit::SetFlat(bool Value) {
 }
 
 void TExtEdit::ApplyEditRect() {
-  if (flat_) SetFormatRect(TRect(2, 4, GetClientWidth() - 2, GetClientHeight() - 4));
-  else SetFormatRect(GetClientRect());
+  SetFormatRect(flat_ ? TRect(2, 4, GetClientWidth() - 2, GetClientHeight() - 4) : GetClientRect());
 }
 
 void TExtEdit::SetFlatLineColor(TColor Value) {
@@ -127,8 +126,8 @@ void TExtEdit::SetError(bool Value) {
   if (Loading() || Value == error_) return;
   error_ = Value;
   if (!ShowError) return;
-  if (Value) SetColor(ErrorColor);
-  else SetColor(Focused() && !ShowModified ? FocusColor : normalColor_);
+  const TColor unerred = Focused() && !ShowModified ? FocusColor : normalColor_;
+  SetColor(Value ? ErrorColor : unerred);
   GetFont()->SetColor(urlLook_ && !Value ? URLColor : StateFontColor());
 }
 
@@ -136,8 +135,9 @@ void TExtEdit::SetError(bool Value) {
 
 // The window's alignment styles: eaDefault is the left.
 void TExtEdit::ApplyAlign() {
-  SetAlignment(editAlign_ == eaRight ? taRightJustify : editAlign_ == eaCenter ? taCenter
-                                                                               : taLeftJustify);
+  SetAlignment(editAlign_ == eaRight    ? taRightJustify
+               : editAlign_ == eaCenter ? taCenter
+                                        : taLeftJustify);
 }
 
 void TExtEdit::SetEditAlign(TEditAlign Value) {
@@ -151,8 +151,9 @@ void TExtEdit::ApplyAndNudge() {
   SetWidth(GetWidth() - 1);
 }
 
+// While loading the label shows the edit's font until Loaded gives it LabelFont.
 void TExtEdit::FontChanged() {
-  if (Loading() && label_) labelFont_->Assign(*GetFont());
+  if (Loading() && label_) label_->SetFont(GetFont());
   TCustomEdit::FontChanged();
   ApplyEditRect();
 }

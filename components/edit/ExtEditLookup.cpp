@@ -11,12 +11,8 @@ constexpr int kRowHeight = 12;
 constexpr int kWindowWidth = 200;
 
 // A row carries the index of its DisplayList entry, as sorting moves it.
-TObject* IndexObject(int index) {
-  return reinterpret_cast<TObject*>(static_cast<intptr_t>(index));
-}
-int ObjectIndex(TObject* object) {
-  return static_cast<int>(reinterpret_cast<intptr_t>(object));
-}
+TObject* IndexObject(int index) { return reinterpret_cast<TObject*>(static_cast<intptr_t>(index)); }
+int ObjectIndex(TObject* object) { return static_cast<int>(reinterpret_cast<intptr_t>(object)); }
 int ListHeight(int rows) { return rows * kRowHeight + 4; }
 }  // namespace
 
@@ -113,18 +109,29 @@ bool TExtEdit::LookupKeyDown(WORD& Key, TShiftState) {
   const int last = list->GetItems()->Count() - 1, row = list->GetItemIndex();
   const int page = lookup_->DisplayCount;
   switch (Key) {
-    case VK_RETURN: DoneLookup(); break;
-    case VK_HOME: list->SetItemIndex(0); break;
-    case VK_END: list->SetItemIndex(last); break;
-    case VK_NEXT: list->SetItemIndex(std::min(row + page, last)); break;
-    case VK_PRIOR: list->SetItemIndex(std::max(row - page, 0)); break;
+    case VK_RETURN:
+      DoneLookup();
+      break;
+    case VK_HOME:
+      list->SetItemIndex(0);
+      break;
+    case VK_END:
+      list->SetItemIndex(last);
+      break;
+    case VK_NEXT:
+      list->SetItemIndex(std::min(row + page, last));
+      break;
+    case VK_PRIOR:
+      list->SetItemIndex(std::max(row - page, 0));
+      break;
     case VK_UP:
       if (row > 0) list->SetItemIndex(row - 1);
       return false;
     case VK_DOWN:
       if (row < last) list->SetItemIndex(row + 1);
       return false;
-    default: return false;
+    default:
+      return false;
   }
   Key = 0;
   return true;

@@ -60,7 +60,8 @@ void TExtEdit::WMLButtonDown(TWMMouse& Message) {
 
 void TExtEdit::OpenURL() const {
   const AnsiString address = SafeAddress(GetText());
-  if (!address.empty()) ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  if (!address.empty())
+    ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void TExtEdit::WMLButtonUp(TWMMouse& Message) {

@@ -14,8 +14,7 @@ constexpr const char* kMissing = "@";
 // An empty key names an INI file after the program, in the user's configuration folder (the
 // program's own folder is not writable once installed).
 std::unique_ptr<TCustomIniFile> OpenStore(const TPersistence& persistence) {
-  if (persistence.Location == plRegistry)
-    return std::make_unique<TRegIniFile>(persistence.Key);
+  if (persistence.Location == plRegistry) return std::make_unique<TRegIniFile>(persistence.Key);
   AnsiString key = persistence.Key;
   if (key.empty()) key = ExtractFileName(ChangeFileExt(Application->ExeName(), ".INI"));
   return std::make_unique<TIniFile>(key);

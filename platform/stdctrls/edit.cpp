@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "platform/controls/clipboard.h"
-#include "platform/stdctrls/qt/qt_edit_box.h"
 #include "platform/graphics/qt/qt_color.h"
 #include "platform/graphics/qt/qt_font.h"
+#include "platform/stdctrls/qt/qt_edit_box.h"
 
 TCustomEdit::TCustomEdit(TComponent* AOwner)
     : TCustomEdit(AOwner, NewLineEditBox([this] { Change(); })) {}

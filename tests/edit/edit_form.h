@@ -36,9 +36,7 @@ class EditForm : public testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
   }
   static QImage Picture(TControl* control) { return control->Widget()->grab().toImage(); }
-  static TColor At(const QImage& image, int x, int y) {
-    return FromQColor(image.pixelColor(x, y));
-  }
+  static TColor At(const QImage& image, int x, int y) { return FromQColor(image.pixelColor(x, y)); }
   static bool Has(const QImage& image, const QRect& area, TColor color) {
     return Any(image, area, [color](const QColor& c) { return FromQColor(c) == color; });
   }

@@ -112,8 +112,8 @@ TEST_F(EditLook, UrlColourDoesNotStickAfterFocus) {
 }
 
 TEST_F(EditLook, UrlsAreRecognised) {
-  for (auto [text, url] : {std::pair{"ftp://x", true}, {"name@host.de", true},
-                           {"@host", false}, {"text", false}}) {
+  for (auto [text, url] :
+       {std::pair{"ftp://x", true}, {"name@host.de", true}, {"@host", false}, {"text", false}}) {
     edit->SetText(text);
     EXPECT_EQ(edit->TestURL(), url) << text;
   }
@@ -239,8 +239,8 @@ TEST_F(EditLook, FocusWidensAndAlignsTheEdit) {
 // CMHintShow as the hint would ask.
 class HintEdit : public TExtEdit {
  public:
-  using TExtEdit::TExtEdit;
   using TExtEdit::CMHintShow;
+  using TExtEdit::TExtEdit;
 };
 
 TEST_F(EditLook, HintShowsTheWholeValueWhenItDoesNotFit) {

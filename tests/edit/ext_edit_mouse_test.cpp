@@ -49,8 +49,10 @@ TEST_F(EditMouse, ClickOpensOnlySafeAddresses) {
     edit->SetText(value);
     edit->SetFocus();
     Click(10);
-    if (target) EXPECT_EQ(opened, std::vector<AnsiString>{target}) << value;
-    else EXPECT_TRUE(opened.empty()) << value;
+    if (target)
+      EXPECT_EQ(opened, std::vector<AnsiString>{target}) << value;
+    else
+      EXPECT_TRUE(opened.empty()) << value;
   }
 }
 

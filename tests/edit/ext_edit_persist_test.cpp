@@ -7,9 +7,9 @@
 #include "components/edit/ExtEdit.h"
 #include "locale_scope.h"
 #include "message_log.h"
+#include "platform/controls/forms.h"
 #include "platform/core/inifile.h"
 #include "platform/core/registry.h"
-#include "platform/controls/forms.h"
 #include "temp_folder.h"
 
 namespace {

@@ -77,9 +77,9 @@ TEST_F(EditPicture, LookupList) {
   ASSERT_TRUE(window && window->GetVisible());
   QImage image = Save(window->Widget(), "edit-lookup.png");
   EXPECT_EQ(image.height(), 2 * 12 + 4);
-  EXPECT_EQ(At(image, 0, 0), ColorToRGB(clWindowFrame));       // the border
-  EXPECT_EQ(At(image, 4, 2), ColorToRGB(clHighlight));        // the chosen first row
-  EXPECT_EQ(At(image, 4, 2 + 12), ColorToRGB(clWindow));      // the second
+  EXPECT_EQ(At(image, 0, 0), ColorToRGB(clWindowFrame));  // the border
+  EXPECT_EQ(At(image, 4, 2), ColorToRGB(clHighlight));    // the chosen first row
+  EXPECT_EQ(At(image, 4, 2 + 12), ColorToRGB(clWindow));  // the second
 }
 
 }  // namespace

@@ -130,8 +130,8 @@ class LineEditBox : public EditBox {
     const QFontMetrics metrics(edit_->font());
     const QRect caretRect = edit_->CaretRect();
     // The caret rectangle starts 5 pixels before the caret line.
-    const int origin = caretRect.left() + 5 -
-                       metrics.horizontalAdvance(shown.left(edit_->cursorPosition()));
+    const int origin =
+        caretRect.left() + 5 - metrics.horizontalAdvance(shown.left(edit_->cursorPosition()));
     return TPoint(origin + metrics.horizontalAdvance(shown.left(index)), caretRect.top());
   }
   bool CanUndo() const override { return edit_->isUndoAvailable(); }

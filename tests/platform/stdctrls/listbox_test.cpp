@@ -76,8 +76,8 @@ TEST_F(ListBox, ClickChoosesTheRowUnderTheMouse) {
     EXPECT_EQ(Y, 18);
   };
   form.Show();
-  QTest::mouseClick(list->Widget()->findChild<QWidget*>("qt_scrollarea_viewport"),
-                    Qt::LeftButton, {}, QPoint(5, 18));
+  QTest::mouseClick(list->Widget()->findChild<QWidget*>("qt_scrollarea_viewport"), Qt::LeftButton,
+                    {}, QPoint(5, 18));
   EXPECT_EQ(list->GetItemIndex(), 1);
   EXPECT_EQ(ups, 1);
 }
