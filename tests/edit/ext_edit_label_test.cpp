@@ -100,11 +100,4 @@ TEST_F(EditLabel, LabelPicturedLeftOfTheEdit) {
   EXPECT_FALSE(HasInk(image, QRect(0, 60, label->GetLeft() - 1, 21)));
 }
 
-TEST(EditLabelNone, CaptionIsEmptyWithoutALabel) {
-  TForm form(nullptr);
-  TExtEdit edit(&form);
-  EXPECT_EQ(edit.GetLabelCaption(), "");
-  EXPECT_EQ(edit.GetLabel(), nullptr);
-}
-
 }  // namespace

@@ -163,12 +163,4 @@ TEST_F(EditLookup, LeavingTheEditHidesTheList) {
   EXPECT_FALSE(Shown());
 }
 
-TEST(LookupSettings, NumCharsBelowOneIsIgnored) {
-  TLookupSettings settings;
-  settings.SetNumChars(0);
-  EXPECT_EQ(settings.GetNumChars(), 2);
-  settings.SetNumChars(1);
-  EXPECT_EQ(settings.GetNumChars(), 1);
-}
-
 }  // namespace

@@ -36,24 +36,6 @@ TEST_F(ListBox, SortedListPutsEachEntryInItsPlaceWithItsObject) {
   EXPECT_THROW(list->GetItems()->Strings(2), EStringListError);
 }
 
-TEST_F(ListBox, UnsortedListKeepsTheOrderUntilSorted) {
-  list->GetItems()->SetCommaText("c,a,b");
-  EXPECT_EQ(list->GetItems()->GetCommaText(), "c,a,b");
-  list->SetSorted(true);
-  EXPECT_EQ(list->GetItems()->GetCommaText(), "a,b,c");
-}
-
-TEST_F(ListBox, ItemIndexChoosesOneEntryOrNone) {
-  list->GetItems()->SetCommaText("a,b,c");
-  EXPECT_EQ(list->GetItemIndex(), -1);
-  list->SetItemIndex(2);
-  EXPECT_EQ(list->GetItemIndex(), 2);
-  list->SetItemIndex(7);
-  EXPECT_EQ(list->GetItemIndex(), -1);
-  list->Clear();
-  EXPECT_EQ(list->GetItems()->Count(), 0);
-}
-
 TEST_F(ListBox, OwnerDrawnRowsHaveTheirFixedHeight) {
   list->SetStyle(lbOwnerDrawFixed);
   list->SetItemHeight(12);
