@@ -72,8 +72,8 @@ void TCellGraphic::SetDataImage(int Idx, TCellHAlign HAlign, TCellVAlign VAlign)
   CellIndex = Idx;
 }
 
-void TCellGraphic::SetMultiImage(int Col, int Row, int Dir, TCellHAlign HAlign,
-                                 TCellVAlign VAlign, TImageChangeEvent Notifier) {
+void TCellGraphic::SetMultiImage(int Col, int Row, int Dir, TCellHAlign HAlign, TCellVAlign VAlign,
+                                 TImageChangeEvent Notifier) {
   if (CellType == ctImages) delete CellBitmap;
   Place(ctImages, HAlign, VAlign);
   auto* list = new TIntList(Col, Row);
@@ -114,9 +114,8 @@ void TCellGraphic::SetPicture(TPicture* Picture, bool Transparent, TStretchMode 
   CellIndex = Value;
 }
 
-void TCellGraphic::SetFilePicture(TFilePicture* Picture, bool Transparent,
-                                  TStretchMode StretchMode, int Value, TCellHAlign HAlign,
-                                  TCellVAlign VAlign) {
+void TCellGraphic::SetFilePicture(TFilePicture* Picture, bool Transparent, TStretchMode StretchMode,
+                                  int Value, TCellHAlign HAlign, TCellVAlign VAlign) {
   SetPicture(nullptr, Transparent, StretchMode, Value, HAlign, VAlign);
   CellType = ctFilePicture;
   CellBitmap = Picture;

@@ -72,15 +72,14 @@ class TCellGraphic : public TObject {
   // change.
   void SetMultiImage(int Col, int Row, int Dir, TCellHAlign HAlign, TCellVAlign VAlign,
                      TImageChangeEvent Notifier);
-  void SetCheckBox(bool Value, bool Data, bool Transparent, TCellHAlign HAlign,
-                   TCellVAlign VAlign);
+  void SetCheckBox(bool Value, bool Data, bool Transparent, TCellHAlign HAlign, TCellVAlign VAlign);
   void SetButton(int W, int H, const AnsiString& Caption, TCellHAlign HAlign, TCellVAlign VAlign);
   void SetBitButton(int W, int H, const AnsiString& Caption, TBitmap* Glyph, TCellHAlign HAlign,
                     TCellVAlign VAlign);
   void SetPicture(TPicture* Picture, bool Transparent, TStretchMode StretchMode, int Value,
                   TCellHAlign HAlign, TCellVAlign VAlign);
-  void SetFilePicture(TFilePicture* Picture, bool Transparent, TStretchMode StretchMode,
-                      int Value, TCellHAlign HAlign, TCellVAlign VAlign);
+  void SetFilePicture(TFilePicture* Picture, bool Transparent, TStretchMode StretchMode, int Value,
+                      TCellHAlign HAlign, TCellVAlign VAlign);
   // The angle in 0..360: -90 is 270, 720 is 360.
   void SetAngle(int Angle);
 

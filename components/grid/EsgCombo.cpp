@@ -1,10 +1,10 @@
 #include "components/grid/EsgCombo.h"
 
+#include "components/grid/ExtXPVS.h"
 #include "platform/controls/paint_over.h"
 #include "platform/winapi/edge.h"
 #include "platform/winapi/gdi.h"
 #include "platform/winapi/system_metrics.h"
-#include "components/grid/ExtXPVS.h"
 
 TESGCustomCombo::TESGCustomCombo(TComponent* AOwner)
     : TComboBox(AOwner),

@@ -1,8 +1,8 @@
 // The arrows of the spin edit: the repeating arrow button and the pair of them.
 #include "components/grid/EsgSpinEdit.h"
+#include "components/grid/ExtXPVS.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/winapi/edge.h"
-#include "components/grid/ExtXPVS.h"
 
 namespace {
 
@@ -48,8 +48,8 @@ void TExtTimerSpeedButton::Paint() {
   const bool down = state_ == bsDown;
   const int part = Horizontal ? (Arrow == saUp ? SPNP_UPHORZ : SPNP_DOWNHORZ)
                               : (Arrow == saUp ? SPNP_UP : SPNP_DOWN);
-  if (isWinXP_ && DrawThemed(GetParent(), "spin", canvas, part,
-                             down ? UPS_PRESSED : UPS_NORMAL, rect))
+  if (isWinXP_ &&
+      DrawThemed(GetParent(), "spin", canvas, part, down ? UPS_PRESSED : UPS_NORMAL, rect))
     return;
   const unsigned arrow = Horizontal ? (Arrow == saUp ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT)
                                     : (Arrow == saUp ? DFCS_SCROLLUP : DFCS_SCROLLDOWN);

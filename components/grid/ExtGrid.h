@@ -577,18 +577,16 @@ class TExtStringGrid : public TBaseGrid {
   void AddIcon(int ACol, int ARow, TIcon* Icon, TCellHAlign HAlign, TCellVAlign VAlign);
   TIcon* CreateIcon(int ACol, int ARow, TCellHAlign HAlign, TCellVAlign VAlign);
   bool RemoveIcon(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctIcon); }
-  void AddPicture(int ACol, int ARow, TPicture* Picture, bool Transparent,
-                  TStretchMode StretchMode, int Value, TCellHAlign HAlign, TCellVAlign VAlign);
-  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode,
-                          int Value, TCellHAlign HAlign, TCellVAlign VAlign);
+  void AddPicture(int ACol, int ARow, TPicture* Picture, bool Transparent, TStretchMode StretchMode,
+                  int Value, TCellHAlign HAlign, TCellVAlign VAlign);
+  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Value,
+                          TCellHAlign HAlign, TCellVAlign VAlign);
   TPicture* GetPicture(int ACol, int ARow);
   bool RemovePicture(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctPicture); }
   void AddFilePicture(int ACol, int ARow, TFilePicture* Picture, bool Transparent,
-                      TStretchMode StretchMode, int Value, TCellHAlign HAlign,
-                      TCellVAlign VAlign);
-  TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent,
-                                  TStretchMode StretchMode, int Value, TCellHAlign HAlign,
-                                  TCellVAlign VAlign);
+                      TStretchMode StretchMode, int Value, TCellHAlign HAlign, TCellVAlign VAlign);
+  TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode,
+                                  int Value, TCellHAlign HAlign, TCellVAlign VAlign);
   TFilePicture* GetFilePicture(int ACol, int ARow);
   bool RemoveFilePicture(int ACol, int ARow) {
     return RemoveCellGraphic(ACol, ARow, ctFilePicture);
@@ -628,9 +626,10 @@ class TExtStringGrid : public TBaseGrid {
   bool HasButton(int ACol, int ARow);
   bool HasStaticEdit(int ACol, int ARow);
 
-  // Buttons, progress bars, comments, error markers, rotated text (ExtGridCellMarks.cpp).
-  void AddButton(int ACol, int ARow, int W, int H, const AnsiString& Caption,
-                 TCellHAlign HAlign, TCellVAlign VAlign);
+  // Buttons, progress bars, comments, error markers, rotated text (ExtGridCellMarks.cpp; the
+  // bit button's Create form stands with the others in ExtGridGraphicObjects.cpp).
+  void AddButton(int ACol, int ARow, int W, int H, const AnsiString& Caption, TCellHAlign HAlign,
+                 TCellVAlign VAlign);
   void AddBitButton(int ACol, int ARow, int W, int H, const AnsiString& Caption, TBitmap* Glyph,
                     TCellHAlign HAlign, TCellVAlign VAlign);
   TBitmap* CreateBitButton(int ACol, int ARow, int W, int H, const AnsiString& Caption,
@@ -1132,16 +1131,14 @@ class TExtStringGrid : public TBaseGrid {
   void DrawCheck(TCanvas* Canvas, TColor Background, bool Checked, bool Enabled,
                  TGridControlStyle Style, const TRect& R);
   void DrawRadio(TCanvas* Canvas, TColor Background, int Count, bool Enabled, bool Horizontal,
-                 int Index, const TStrings* Captions, const AnsiString& CellText,
-                 const TRect& R);
+                 int Index, const TStrings* Captions, const AnsiString& CellText, const TRect& R);
   // Where a rotated text starts so that it lies in R by the alignments, measured in the
   // canvas's font.
   TPoint CalcTextPos(TCanvas* Canvas, const TRect& R, int Angle, const AnsiString& Text,
                      TAlignment Alignment, TVAlignment VAlignment);
 
  private:
-  void DrawRadioButton(TCanvas* Canvas, TColor Background, bool On, bool Enabled,
-                       const TRect& R);
+  void DrawRadioButton(TCanvas* Canvas, TColor Background, bool On, bool Enabled, const TRect& R);
   int RadioButtonSize() const;
   void PaintOverlays();
 };

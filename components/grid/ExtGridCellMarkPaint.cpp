@@ -122,9 +122,9 @@ void TExtStringGrid::DrawComment(CellPaint& P) {
 void TExtStringGrid::DrawButton(CellPaint& P, const TRect& R) {
   TCanvas* canvas = P.Canvas;
   TCellGraphic& graphic = *P.Graphic;
-  graphic.CellValue = static_cast<double>(
-      (static_cast<uint32_t>((R.Top - P.Rect.Top) & 0xFFFF) << 16) |
-      static_cast<uint32_t>((R.Left - P.Rect.Left) & 0xFFFF));
+  graphic.CellValue =
+      static_cast<double>((static_cast<uint32_t>((R.Top - P.Rect.Top) & 0xFFFF) << 16) |
+                          static_cast<uint32_t>((R.Left - P.Rect.Left) & 0xFFFF));
   const bool down = graphic.CellBoolean;
   TRect caption = R;
   const bool themed = IsWinXP && DrawThemed(this, "button", canvas, BP_PUSHBUTTON,

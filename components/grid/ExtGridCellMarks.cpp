@@ -1,7 +1,6 @@
 // TExtStringGrid: buttons, progress bars, comment marks, error markers and rotated text in
 // cells.
 #include "components/grid/ExtGrid.h"
-#include "platform/graphics/bitmap.h"
 
 void TExtStringGrid::AddButton(int ACol, int ARow, int W, int H, const AnsiString& Caption,
                                TCellHAlign HAlign, TCellVAlign VAlign) {
@@ -11,16 +10,6 @@ void TExtStringGrid::AddButton(int ACol, int ARow, int W, int H, const AnsiStrin
 void TExtStringGrid::AddBitButton(int ACol, int ARow, int W, int H, const AnsiString& Caption,
                                   TBitmap* Glyph, TCellHAlign HAlign, TCellVAlign VAlign) {
   NewGraphic(ACol, ARow)->SetBitButton(W, H, Caption, Glyph, HAlign, VAlign);
-}
-
-TBitmap* TExtStringGrid::CreateBitButton(int ACol, int ARow, int W, int H,
-                                         const AnsiString& Caption, TCellHAlign HAlign,
-                                         TCellVAlign VAlign) {
-  TCellGraphic* graphic = NewGraphic(ACol, ARow);
-  auto* glyph = new TBitmap;
-  graphic->CellCreated = true;
-  graphic->SetBitButton(W, H, Caption, glyph, HAlign, VAlign);
-  return glyph;
 }
 
 bool TExtStringGrid::RemoveButton(int ACol, int ARow) {

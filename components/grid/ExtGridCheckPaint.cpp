@@ -169,8 +169,7 @@ void TExtStringGrid::DrawRadio(TCanvas* Canvas, TColor Background, int Count, bo
       by = R.Top + 2 + i * line + (line - size) / 2;
     }
     DrawRadioButton(Canvas, Background, on, Enabled, Square(bx, by, size));
-    if (!caption.empty())
-      Canvas->TextOut(bx + size, by + (size - line) / 2, caption);
+    if (!caption.empty()) Canvas->TextOut(bx + size, by + (size - line) / 2, caption);
   }
   Canvas->SetBkMode(oldMode);
 }
@@ -179,6 +178,6 @@ void TExtStringGrid::DrawRadioGroup(CellPaint& P) {
   const TStrings* captions = GetRadioStrings(P.RealCol, P.Row);
   if (!captions) return;
   DrawRadio(P.Canvas, P.Shown, captions->Count(), CheckEnabled(P.RealCol, P.Row),
-            P.Graphic->CellBoolean, P.Graphic->CellIndex, captions,
-            GetCellEx(P.RealCol, P.Row), P.Rect);
+            P.Graphic->CellBoolean, P.Graphic->CellIndex, captions, GetCellEx(P.RealCol, P.Row),
+            P.Rect);
 }

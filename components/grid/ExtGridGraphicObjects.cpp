@@ -1,4 +1,5 @@
-// TExtStringGrid: bitmaps, icons, pictures and images of the grid's image list in cells.
+// TExtStringGrid: bitmaps, icons, pictures and images of the grid's image list in cells, and
+// the bit buttons' glyphs: the graphics that show an object.
 #include "components/grid/ExtGrid.h"
 #include "components/grid/FilePicture.h"
 #include "platform/graphics/bitmap.h"
@@ -8,11 +9,13 @@
 
 namespace {
 
-// The graphic owns what the Create forms make.
-template <typename T>
-T* Owned(TCellGraphic* Graphic, T* Object) {
+// The Create forms: a new object of the graphic's own, set by Set and given to be filled.
+template <typename T, typename Setter>
+T* MakeOwned(TCellGraphic* Graphic, Setter Set) {
+  auto* object = new T;
   Graphic->CellCreated = true;
-  return Object;
+  Set(*Graphic, object);
+  return object;
 }
 
 }  // namespace
@@ -24,10 +27,9 @@ void TExtStringGrid::AddBitmap(int ACol, int ARow, TBitmap* Bitmap, bool Transpa
 
 TBitmap* TExtStringGrid::CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign HAlign,
                                       TCellVAlign VAlign) {
-  TCellGraphic* graphic = NewGraphic(ACol, ARow);
-  auto* bitmap = Owned(graphic, new TBitmap);
-  graphic->SetBitmap(bitmap, Transparent, HAlign, VAlign);
-  return bitmap;
+  return MakeOwned<TBitmap>(NewGraphic(ACol, ARow), [&](TCellGraphic& G, TBitmap* Bitmap) {
+    G.SetBitmap(Bitmap, Transparent, HAlign, VAlign);
+  });
 }
 
 TBitmap* TExtStringGrid::GetBitmap(int ACol, int ARow) {
@@ -41,10 +43,8 @@ void TExtStringGrid::AddIcon(int ACol, int ARow, TIcon* Icon, TCellHAlign HAlign
 }
 
 TIcon* TExtStringGrid::CreateIcon(int ACol, int ARow, TCellHAlign HAlign, TCellVAlign VAlign) {
-  TCellGraphic* graphic = NewGraphic(ACol, ARow);
-  auto* icon = Owned(graphic, new TIcon);
-  graphic->SetIcon(icon, HAlign, VAlign);
-  return icon;
+  return MakeOwned<TIcon>(NewGraphic(ACol, ARow),
+                          [&](TCellGraphic& G, TIcon* Icon) { G.SetIcon(Icon, HAlign, VAlign); });
 }
 
 void TExtStringGrid::AddPicture(int ACol, int ARow, TPicture* Picture, bool Transparent,
@@ -56,10 +56,17 @@ void TExtStringGrid::AddPicture(int ACol, int ARow, TPicture* Picture, bool Tran
 TPicture* TExtStringGrid::CreatePicture(int ACol, int ARow, bool Transparent,
                                         TStretchMode StretchMode, int Value, TCellHAlign HAlign,
                                         TCellVAlign VAlign) {
-  TCellGraphic* graphic = NewGraphic(ACol, ARow);
-  auto* picture = Owned(graphic, new TPicture);
-  graphic->SetPicture(picture, Transparent, StretchMode, Value, HAlign, VAlign);
-  return picture;
+  return MakeOwned<TPicture>(NewGraphic(ACol, ARow), [&](TCellGraphic& G, TPicture* Picture) {
+    G.SetPicture(Picture, Transparent, StretchMode, Value, HAlign, VAlign);
+  });
+}
+
+TBitmap* TExtStringGrid::CreateBitButton(int ACol, int ARow, int W, int H,
+                                         const AnsiString& Caption, TCellHAlign HAlign,
+                                         TCellVAlign VAlign) {
+  return MakeOwned<TBitmap>(NewGraphic(ACol, ARow), [&](TCellGraphic& G, TBitmap* Glyph) {
+    G.SetBitButton(W, H, Caption, Glyph, HAlign, VAlign);
+  });
 }
 
 TPicture* TExtStringGrid::GetPicture(int ACol, int ARow) {
@@ -70,17 +77,16 @@ TPicture* TExtStringGrid::GetPicture(int ACol, int ARow) {
 void TExtStringGrid::AddFilePicture(int ACol, int ARow, TFilePicture* Picture, bool Transparent,
                                     TStretchMode StretchMode, int Value, TCellHAlign HAlign,
                                     TCellVAlign VAlign) {
-  NewGraphic(ACol, ARow)->SetFilePicture(Picture, Transparent, StretchMode, Value, HAlign,
-                                         VAlign);
+  NewGraphic(ACol, ARow)->SetFilePicture(Picture, Transparent, StretchMode, Value, HAlign, VAlign);
 }
 
 TFilePicture* TExtStringGrid::CreateFilePicture(int ACol, int ARow, bool Transparent,
                                                 TStretchMode StretchMode, int Value,
                                                 TCellHAlign HAlign, TCellVAlign VAlign) {
-  TCellGraphic* graphic = NewGraphic(ACol, ARow);
-  auto* picture = Owned(graphic, new TFilePicture);
-  graphic->SetFilePicture(picture, Transparent, StretchMode, Value, HAlign, VAlign);
-  return picture;
+  return MakeOwned<TFilePicture>(
+      NewGraphic(ACol, ARow), [&](TCellGraphic& G, TFilePicture* Picture) {
+        G.SetFilePicture(Picture, Transparent, StretchMode, Value, HAlign, VAlign);
+      });
 }
 
 TFilePicture* TExtStringGrid::GetFilePicture(int ACol, int ARow) {

@@ -1,7 +1,7 @@
 #include "components/grid/ExtSpeedButton.h"
 
-#include "platform/winapi/edge.h"
 #include "components/grid/ExtXPVS.h"
+#include "platform/winapi/edge.h"
 
 void TExtSpeedButton::SetIsWinXP(bool value) {
   isWinXP_ = value;

@@ -70,33 +70,27 @@ ControlArt ArtOf(bool Themed, bool Enabled) {
 constexpr int kCheckSize = 15;
 constexpr int kRadioSize = 16;
 
-void DrawCheckArt(TBitmap& Bitmap, bool Themed, bool Checked, bool Enabled) {
-  Clear(Bitmap, kCheckSize);
+// A square box with a tick, or a round button with a dot.
+void DrawControlArt(TBitmap& Bitmap, bool Check, bool Themed, bool On, bool Enabled) {
+  const int size = Check ? kCheckSize : kRadioSize;
+  Clear(Bitmap, size);
   TCanvas& canvas = *Bitmap.Canvas;
   const ControlArt art = ArtOf(Themed, Enabled);
   canvas.Pen->SetColor(art.Rim);
   canvas.Brush->SetColor(art.Face);
-  canvas.Rectangle(1, 1, kCheckSize - 1, kCheckSize - 1);
-  if (!Checked) return;
+  Check ? canvas.Rectangle(1, 1, size - 1, size - 1) : canvas.Ellipse(2, 2, size - 2, size - 2);
+  if (!On) return;
   canvas.Pen->SetColor(art.Mark);
+  canvas.Brush->SetColor(art.Mark);
+  if (!Check) {
+    canvas.Ellipse(5, 5, 11, 11);
+    return;
+  }
   for (int d = 0; d < 2; ++d) {  // a tick two pixels thick
     canvas.MoveTo(4, 7 + d);
     canvas.LineTo(6, 9 + d);
     canvas.LineTo(11, 4 + d);
   }
-}
-
-void DrawRadioArt(TBitmap& Bitmap, bool Themed, bool On, bool Enabled) {
-  Clear(Bitmap, kRadioSize);
-  TCanvas& canvas = *Bitmap.Canvas;
-  const ControlArt art = ArtOf(Themed, Enabled);
-  canvas.Pen->SetColor(art.Rim);
-  canvas.Brush->SetColor(art.Face);
-  canvas.Ellipse(2, 2, 14, 14);
-  if (!On) return;
-  canvas.Pen->SetColor(art.Mark);
-  canvas.Brush->SetColor(art.Mark);
-  canvas.Ellipse(5, 5, 11, 11);
 }
 
 // A leaf: a small page with a corner turned, a triangle on it pointing right (closed) or
@@ -125,7 +119,7 @@ bool DrawNumberedControl(TBitmap& Bitmap, const AnsiString& Name) {
   const int n = Name[7] - '1';
   if (n < 0 || n > 7) return false;
   const bool themed = n >= 4, on = n % 2 == 0, enabled = n % 4 < 2;
-  check ? DrawCheckArt(Bitmap, themed, on, enabled) : DrawRadioArt(Bitmap, themed, on, enabled);
+  DrawControlArt(Bitmap, check, themed, on, enabled);
   return true;
 }
 

@@ -155,13 +155,13 @@ TEST_F(GraphicPicture, ProgressBarsStayInTheirCells) {
     const QRect c = Cell(1, row);
     return image.pixelColor(c.right() - 4, c.top() + 4);
   };
-  EXPECT_EQ(left(1), QColor(Qt::blue));   // 0: the second colour only
+  EXPECT_EQ(left(1), QColor(Qt::blue));  // 0: the second colour only
   EXPECT_EQ(right(1), QColor(Qt::blue));
-  EXPECT_EQ(left(2), QColor(Qt::red));    // 100: the first only
+  EXPECT_EQ(left(2), QColor(Qt::red));  // 100: the first only
   EXPECT_EQ(right(2), QColor(Qt::red));
-  EXPECT_EQ(left(3), QColor(Qt::blue));   // no number: 0
+  EXPECT_EQ(left(3), QColor(Qt::blue));  // no number: 0
   EXPECT_EQ(grid->Cells(1, 3), "abc");
-  EXPECT_EQ(right(4), QColor(Qt::red));   // 150: full, and no further
+  EXPECT_EQ(right(4), QColor(Qt::red));  // 150: full, and no further
   const QRect next = Cell(2, 4);
   EXPECT_TRUE(Find(image, Qt::red, next.adjusted(2, 2, -2, -2)).isEmpty());
 }
@@ -183,6 +183,49 @@ TEST_F(GraphicPicture, LeafNodesShowWhetherTheyAreOpen) {
   ASSERT_FALSE(open.isEmpty());
   EXPECT_GT(closed.height(), closed.width());
   EXPECT_GT(open.width(), open.height());
+}
+
+TEST_F(GraphicPicture, DataImagesShowTheImageTheirValueNames) {
+  TImageList images(10, 10);
+  for (TColor color : {clRed, clBlue}) {
+    TBitmap b;
+    b.SetSize(10, 10);
+    b.Canvas->Brush->SetColor(color);
+    b.Canvas->FillRect({0, 0, 10, 10});
+    images.AddMasked(&b, clWhite);
+  }
+  grid->SetImages(&images);
+  const char* values[] = {"1", "5", "x", "-3"};
+  for (int r = 1; r <= 4; ++r) {
+    grid->SetRowHeights(r, 20);
+    grid->SetCells(1, r, values[r - 1]);
+    grid->AddDataImage(1, r, 0, haLeft, vaTop);
+  }
+  Show();
+  const QImage image = Render();
+  EXPECT_FALSE(Find(image, Qt::blue, Cell(1, 1)).isEmpty());  // image 1
+  EXPECT_TRUE(Find(image, Qt::red, Cell(1, 2)).isEmpty());    // 5: beyond the list
+  EXPECT_TRUE(Find(image, Qt::blue, Cell(1, 2)).isEmpty());
+  EXPECT_FALSE(Find(image, Qt::red, Cell(1, 3)).isEmpty());  // no number: image 0
+  EXPECT_TRUE(Find(image, Qt::red, Cell(1, 4)).isEmpty());   // below the list
+  EXPECT_TRUE(Find(image, Qt::blue, Cell(1, 4)).isEmpty());
+  grid->SetImages(nullptr);
+}
+
+TEST_F(GraphicPicture, WithoutTheThemedLookTheThemeStyleDrawsNothing) {
+  grid->IsWinXP = false;
+  grid->ControlLook.SetControlStyle(csTheme);
+  grid->AddCheckBox(1, 2, true, false);
+  grid->SetRowHeights(2, 24);
+  Show();
+  const QImage image = Render();
+  const QRect c = Cell(1, 2).adjusted(1, 1, -1, -1);
+  EXPECT_TRUE(FindText(image, c).isEmpty());
+  // A button falls back on the frame control: its face is drawn.
+  grid->AddButton(1, 2, 40, 18, "", haLeft, vaTop);
+  const QImage button = Render();
+  EXPECT_EQ(button.pixelColor(c.left() + 5, c.top() + 5),
+            QApplication::palette().color(QPalette::Button));
 }
 
 // A picture of every kind of graphic (and the check boxes and radio buttons of every look),
@@ -213,8 +256,8 @@ TEST_F(GraphicPicture, EveryKindOfGraphic) {
   }
   grid->SetImages(&images);
 
-  const char* kinds[] = {"",          "bitmap",   "images", "check",  "radio",  "rotated",
-                         "progress",  "comment",  "button", "picture", "icon",  "marker"};
+  const char* kinds[] = {"",         "bitmap",  "images", "check",   "radio", "rotated",
+                         "progress", "comment", "button", "picture", "icon",  "marker"};
   for (int r = 0; r < 12; ++r) grid->SetCells(0, r, kinds[r]);
   grid->SetCells(1, 1, "beside a bitmap");
   grid->AddBitmap(1, 1, &bitmap, true, haBeforeText, vaCenter);
@@ -255,8 +298,7 @@ TEST_F(GraphicPicture, EveryKindOfGraphic) {
   QTemporaryDir temp;
   const QString file = temp.filePath("tile.bmp");
   large.SaveToFile(file.toLocal8Bit().constData());
-  TFilePicture* filePicture =
-      grid->CreateFilePicture(2, 9, false, Stretch, 0, haFull, vaFull);
+  TFilePicture* filePicture = grid->CreateFilePicture(2, 9, false, Stretch, 0, haFull, vaFull);
   filePicture->SetFileName(file.toLocal8Bit().constData());
 
   QImage icoImage(16, 16, QImage::Format_ARGB32);
@@ -304,8 +346,8 @@ TEST_F(GraphicPicture, EveryKindOfGraphic) {
   for (const char* s : {"a", "b"}) disabled->Add(s);
   QImage looks(660, 7 * 130, QImage::Format_ARGB32);
   QPainter all(&looks);
-  const TGridControlStyle styles[] = {csClassic, csFlat, csWinXP, csBorland, csOrvik, csGlyph,
-                                      csTheme};
+  const TGridControlStyle styles[] = {csClassic, csFlat,  csWinXP, csBorland,
+                                      csOrvik,   csGlyph, csTheme};
   TBitmap on, off;
   Solid(on, 15, 15, clLime);
   Solid(off, 15, 15, clMaroon);

@@ -85,8 +85,8 @@ TEST_F(CellGraphics, AGraphicOnAnEmptyCellKeepsItEmpty) {
 
 TEST_F(CellGraphics, AnglesComeInto0To360) {
   TCellGraphic graphic;
-  for (auto [given, kept] : {std::pair{-90, 270}, {720, 360}, {360, 360}, {0, 0}, {-450, 270},
-                             {45, 45}}) {
+  for (auto [given, kept] :
+       {std::pair{-90, 270}, {720, 360}, {360, 360}, {0, 0}, {-450, 270}, {45, 45}}) {
     graphic.SetAngle(given);
     EXPECT_EQ(graphic.CellAngle, kept) << given;
   }
