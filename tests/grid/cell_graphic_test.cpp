@@ -317,3 +317,35 @@ TEST_F(CellGraphics, TheImageSortComparesImageIndexes) {
 }
 
 }  // namespace
+
+#include "components/grid/GridResources.h"
+
+namespace {
+
+TEST(GridArtwork, TheNamedControlBitmapsHaveTheirSizes) {
+  TBitmap bitmap;
+  for (int i = 1; i <= 8; ++i) {
+    const AnsiString n(1, static_cast<char>('0' + i));
+    ASSERT_TRUE(LoadBitmapResource(bitmap, "ESGCHK0" + n)) << i;
+    EXPECT_EQ(bitmap.GetWidth(), 15);
+    EXPECT_EQ(bitmap.GetHeight(), 15);
+    ASSERT_TRUE(LoadBitmapResource(bitmap, "ESGRAD0" + n)) << i;
+    EXPECT_EQ(bitmap.GetWidth(), 16);
+  }
+  for (const char* name : {"ESGLEAFOPEN", "ESGLEAFCLOSE"}) {
+    ASSERT_TRUE(LoadBitmapResource(bitmap, name));
+    EXPECT_EQ(bitmap.GetHeight(), 16);
+  }
+  EXPECT_FALSE(LoadBitmapResource(bitmap, "ESGCHK09"));
+  EXPECT_FALSE(LoadBitmapResource(bitmap, "ESGCHK0"));
+  EXPECT_FALSE(LoadBitmapResource(bitmap, "ESGRAD00"));
+  // Checked and unchecked differ; so do enabled and disabled.
+  TBitmap other;
+  LoadBitmapResource(bitmap, "ESGCHK01");
+  LoadBitmapResource(other, "ESGCHK02");
+  EXPECT_NE(bitmap.Canvas->GetPixels(7, 8), other.Canvas->GetPixels(7, 8));
+  LoadBitmapResource(other, "ESGCHK03");
+  EXPECT_NE(bitmap.Canvas->GetPixels(7, 8), other.Canvas->GetPixels(7, 8));
+}
+
+}  // namespace
