@@ -30,7 +30,9 @@ TRect TExtStringGrid::ButtonRect(int ACol, int ARow) {
   const TCellGraphic* graphic = GraphicOf(ACol, ARow, {ctButton, ctBitButton});
   if (!graphic) return {};
   const TRect cell = CellRect(RemapColInv(ACol), ARow);
-  const auto offset = static_cast<uint32_t>(graphic->CellValue);
+  // A value read from elsewhere may be anything: one that is no packed offset counts 0.
+  const double packed = graphic->CellValue;
+  const uint32_t offset = packed >= 0 && packed < 4294967296.0 ? static_cast<uint32_t>(packed) : 0;
   TRect r;
   r.Left = cell.Left + static_cast<int>(offset & 0xFFFF);
   r.Top = cell.Top + static_cast<int>(offset >> 16);

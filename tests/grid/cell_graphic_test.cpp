@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "components/grid/ExtGrid.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/imagelist.h"
@@ -72,6 +74,22 @@ TEST_F(CellGraphics, RemovingLooksAtTheKind) {
   EXPECT_TRUE(grid.HasButton(2, 2));
   EXPECT_TRUE(grid.RemoveButton(2, 2));
   EXPECT_FALSE(grid.HasButton(2, 2));
+}
+
+// A graphic read from a stream may carry any offset; the button then stands at the cell.
+TEST_F(CellGraphics, AButtonOffsetThatIsNoneCountsZero) {
+  grid.AddButton(1, 1, 30, 12, "x", haLeft, vaTop);
+  const TRect cell = grid.CellRect(1, 1);
+  for (double junk : {1e300, -5.0, std::nan("")}) {
+    grid.GetCellGraphic(1, 1)->CellValue = junk;
+    const TRect r = grid.ButtonRect(1, 1);
+    EXPECT_EQ(r.Left, cell.Left);
+    EXPECT_EQ(r.Top, cell.Top);
+    EXPECT_EQ(r.Width(), 30);
+  }
+  grid.GetCellGraphic(1, 1)->CellValue = (3 << 16) | 5;
+  EXPECT_EQ(grid.ButtonRect(1, 1).Left, cell.Left + 5);
+  EXPECT_EQ(grid.ButtonRect(1, 1).Top, cell.Top + 3);
 }
 
 TEST_F(CellGraphics, AGraphicOnAnEmptyCellKeepsItEmpty) {
@@ -346,6 +364,26 @@ TEST(GridArtwork, TheNamedControlBitmapsHaveTheirSizes) {
   EXPECT_NE(bitmap.Canvas->GetPixels(7, 8), other.Canvas->GetPixels(7, 8));
   LoadBitmapResource(other, "ESGCHK03");
   EXPECT_NE(bitmap.Canvas->GetPixels(7, 8), other.Canvas->GetPixels(7, 8));
+}
+
+}  // namespace
+
+#include "components/grid/ExtXPVS.h"
+
+namespace {
+
+TEST(ThemeBinding, DrawsTheClassesItKnows) {
+  ASSERT_TRUE(ThemeAvailable());  // the tests run a GUI application
+  TBitmap bitmap;
+  bitmap.SetSize(20, 20);
+  bitmap.Canvas->Brush->SetColor(clFuchsia);
+  bitmap.Canvas->FillRect({0, 0, 20, 20});
+  EXPECT_FALSE(DrawThemed(nullptr, "no such class", bitmap.Canvas, BP_PUSHBUTTON, PBS_NORMAL,
+                          {0, 0, 20, 20}));
+  EXPECT_EQ(bitmap.Canvas->GetPixels(10, 10), clFuchsia);
+  EXPECT_TRUE(
+      DrawThemed(nullptr, "button", bitmap.Canvas, BP_PUSHBUTTON, PBS_NORMAL, {0, 0, 20, 20}));
+  EXPECT_NE(bitmap.Canvas->GetPixels(10, 10), clFuchsia);
 }
 
 }  // namespace
