@@ -1110,6 +1110,7 @@ class TExtStringGrid : public TBaseGrid {
   TSize GraphicSize(int ACol, int ARow, const TSize* PrintArea, double Factor);
   void RepaintRealCell(int ACol, int ARow) { RepaintCell(RemapColInv(ACol), ARow); }
   TCellGraphic* GraphicOf(int ACol, int ARow, std::initializer_list<TCellType> Types);
+  TCellType BaseCellType(int ACol, int ARow);  // of the block's base cell
   bool CheckEnabled(int ACol, int ARow);
   bool DataChecked(int ACol, int ARow);
   int CellIntValue(int ACol, int ARow);

@@ -87,25 +87,26 @@ bool TExtStringGrid::ToggleRadio(int ACol, int ARow, bool FromEdit) {
   return true;
 }
 
-bool TExtStringGrid::HasCheckBox(int ACol, int ARow) {
+TCellType TExtStringGrid::BaseCellType(int ACol, int ARow) {
   const TPoint base = BaseCell(ACol, ARow);
-  const TCellType type = GetCellType(base.x, base.y);
+  return GetCellType(base.x, base.y);
+}
+
+bool TExtStringGrid::HasCheckBox(int ACol, int ARow) {
+  const TCellType type = BaseCellType(ACol, ARow);
   return type == ctCheckBox || type == ctDataCheckBox;
 }
 
 bool TExtStringGrid::HasDataCheckBox(int ACol, int ARow) {
-  const TPoint base = BaseCell(ACol, ARow);
-  return GetCellType(base.x, base.y) == ctDataCheckBox;
+  return BaseCellType(ACol, ARow) == ctDataCheckBox;
 }
 
 bool TExtStringGrid::HasButton(int ACol, int ARow) {
-  const TPoint base = BaseCell(ACol, ARow);
-  const TCellType type = GetCellType(base.x, base.y);
+  const TCellType type = BaseCellType(ACol, ARow);
   return type == ctButton || type == ctBitButton;
 }
 
 bool TExtStringGrid::HasStaticEdit(int ACol, int ARow) {
-  const TPoint base = BaseCell(ACol, ARow);
-  const TCellType type = GetCellType(base.x, base.y);
+  const TCellType type = BaseCellType(ACol, ARow);
   return type == ctBitmap || type == ctIcon || type == ctDataCheckBox;
 }
