@@ -1,25 +1,31 @@
 #include "components/grid/StreamRecord.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
-constexpr const char* kSignature = "TPF0";
+constexpr char kSignature[] = {'T', 'P', 'F', '0'};
+constexpr int kSignatureLength = sizeof kSignature;
 enum : uint8_t { vtInt = 1, vtText = 2, vtFalse = 3, vtTrue = 4 };
 
 [[noreturn]] void Refuse() { throw EStreamError("Stream read error"); }
 
 }  // namespace
 
-TStreamRecordWriter::TStreamRecordWriter(TStream& Stream, const char* ClassName) : out_(Stream) {
-  for (const char* c = kSignature; *c; ++c) out_.Byte(static_cast<uint8_t>(*c));
+TStreamRecordWriter::TStreamRecordWriter(TStream& Stream, const char* ClassName)
+    : stream_(Stream), out_(Stream) {
+  stream_.WriteBuffer(kSignature, kSignatureLength);
   Name(ClassName);
 }
 
+// Names are short texts: a length byte and at most 255 characters.
 void TStreamRecordWriter::Name(const char* Name) {
-  const std::size_t length = std::strlen(Name);
-  out_.Byte(static_cast<uint8_t>(length));
-  for (std::size_t i = 0; i < length; ++i) out_.Byte(static_cast<uint8_t>(Name[i]));
+  uint8_t text[256];
+  const std::size_t length = std::min<std::size_t>(std::strlen(Name), 255);
+  text[0] = static_cast<uint8_t>(length);
+  std::memcpy(text + 1, Name, length);
+  stream_.WriteBuffer(text, static_cast<int64_t>(length + 1));
 }
 
 void TStreamRecordWriter::Int(const char* Name, int32_t Value) {
@@ -39,17 +45,20 @@ void TStreamRecordWriter::Bool(const char* Name, bool Value) {
   out_.Byte(Value ? vtTrue : vtFalse);
 }
 
-TStreamRecordReader::TStreamRecordReader(TStream& Stream, const char* ClassName) : in_(Stream) {
-  for (const char* c = kSignature; *c; ++c)
-    if (in_.Byte() != static_cast<uint8_t>(*c)) Refuse();
+TStreamRecordReader::TStreamRecordReader(TStream& Stream, const char* ClassName)
+    : stream_(Stream), in_(Stream) {
+  char signature[kSignatureLength];
+  stream_.ReadBuffer(signature, kSignatureLength);
+  if (std::memcmp(signature, kSignature, kSignatureLength) != 0) Refuse();
   Expect(ClassName);
 }
 
 void TStreamRecordReader::Expect(const char* Text) {
-  const std::size_t length = std::strlen(Text);
+  const std::size_t length = std::min<std::size_t>(std::strlen(Text), 255);
   if (in_.Byte() != length) Refuse();
-  for (std::size_t i = 0; i < length; ++i)
-    if (in_.Byte() != static_cast<uint8_t>(Text[i])) Refuse();
+  char read[255];
+  stream_.ReadBuffer(read, static_cast<int64_t>(length));
+  if (std::memcmp(read, Text, length) != 0) Refuse();
 }
 
 uint8_t TStreamRecordReader::ValueType(const char* Name) {

@@ -19,6 +19,7 @@ class TStreamRecordWriter {
   void End() { out_.Byte(0); }
 
  private:
+  TStream& stream_;
   BinaryWriter out_;
   void Name(const char* Name);
 };
@@ -32,6 +33,7 @@ class TStreamRecordReader {
   void End();
 
  private:
+  TStream& stream_;
   BinaryReader in_;
   void Expect(const char* Text);
   uint8_t ValueType(const char* Name);
