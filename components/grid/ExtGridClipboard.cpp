@@ -14,9 +14,7 @@ constexpr const char* kRichTextFormat = "Rich Text Format";
 unsigned GridCellsFormat() { return RegisterClipboardFormat(kGridCellsFormat); }
 unsigned RichTextFormat() { return RegisterClipboardFormat(kRichTextFormat); }
 
-bool Holds(const AnsiString& Text, const char* Part) {
-  return Text.find(Part) != std::string::npos;
-}
+bool Holds(const AnsiString& Text, const char* Part) { return Pos(Part, Text) > 0; }
 
 // The clipboard's batch: every format set between its construction and its end is one content.
 class ClipboardBatch {

@@ -1,5 +1,7 @@
 // TExtStringGrid: the cells as an HTML table, with the cells' colours, fonts, alignment and
 // merged blocks, between the user's header and footer files.
+#include <utility>
+
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtGridError.h"
 #include "components/grid/GridUtil.h"
@@ -23,19 +25,21 @@ AnsiString AlignAttribute(TAlignment Alignment) {
   return {};
 }
 
+// Bold, italic and underline open in this order and close in the reverse one.
+constexpr std::pair<TFontStyle, const char*> kStyleTags[] = {
+    {fsBold, "b"}, {fsItalic, "i"}, {fsUnderline, "u"}};
+
 AnsiString StyleOpen(TFontStyles Style) {
   AnsiString tags;
-  if (Style.Contains(fsBold)) tags += "<b>";
-  if (Style.Contains(fsItalic)) tags += "<i>";
-  if (Style.Contains(fsUnderline)) tags += "<u>";
+  for (const auto& [style, tag] : kStyleTags)
+    if (Style.Contains(style)) tags += AnsiString("<") + tag + ">";
   return tags;
 }
 
 AnsiString StyleClose(TFontStyles Style) {
   AnsiString tags;
-  if (Style.Contains(fsUnderline)) tags += "</u>";
-  if (Style.Contains(fsItalic)) tags += "</i>";
-  if (Style.Contains(fsBold)) tags += "</b>";
+  for (const auto& [style, tag] : kStyleTags)
+    if (Style.Contains(style)) tags = AnsiString("</") + tag + ">" + tags;
   return tags;
 }
 

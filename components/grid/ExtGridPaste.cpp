@@ -9,7 +9,7 @@
 
 namespace {
 
-bool Holds(const AnsiString& Text, char Ch) { return Text.find(Ch) != std::string::npos; }
+bool Holds(const AnsiString& Text, char Ch) { return CharPos(Ch, Text) > 0; }
 
 // A quoted field of a multi-line clipboard text: its quotes off, its line breaks back.
 AnsiString UnquoteMultiLine(AnsiString Field) {

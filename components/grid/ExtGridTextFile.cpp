@@ -50,6 +50,31 @@ bool ReadCellLine(AnsiString Line, int& ACol, int& ARow, AnsiString& Text, bool 
 
 bool IsLoadableCount(int Count) { return Count >= 0 && Count <= kMaxLoadedLines; }
 
+// The header's column and row counts; false when they are beyond what a grid is given.
+bool ReadHeader(AnsiString Header, int& Cols, int& Rows, bool Strict) {
+  const AnsiString cols = GetToken(Header, ",");
+  Cols = Strict ? StrToInt(cols) : LenientInt(cols);
+  Rows = Strict ? StrToInt(Header) : LenientInt(Header);
+  return IsLoadableCount(Cols) && IsLoadableCount(Rows);
+}
+
+// The lines after the header: widths go to the grid's columns, cells to Store.
+template <typename Store>
+void ReadRecords(TExtStringGrid& Grid, const std::vector<AnsiString>& Lines, bool Strict,
+                 Store store) {
+  for (std::size_t i = 1; i < Lines.size(); ++i) {
+    int col, row;
+    AnsiString text;
+    if (IsWidthLine(Lines[i])) {
+      int width;
+      ReadWidthLine(Lines[i], col, width, Strict);
+      if (col >= 0 && col < Grid.GetColCount() && width >= 0) Grid.SetColWidths(col, width);
+    } else if (ReadCellLine(Lines[i], col, row, text, Strict)) {
+      store(col, row, text);
+    }
+  }
+}
+
 }  // namespace
 
 void TExtStringGrid::SaveToFile(const AnsiString& FileName) {
@@ -75,29 +100,19 @@ void TExtStringGrid::LoadFromFile(const AnsiString& FileName) {
   const int fc = SaveFixedCells ? 0 : GetFixedCols();
   const int fr = SaveFixedCells ? 0 : GetFixedRows();
   if (!lines.empty() && !lines[0].empty()) {
-    AnsiString header = lines[0];
-    const int cols = LenientInt(GetToken(header, ","));
-    const int rows = LenientInt(header);
-    if (!IsLoadableCount(cols) || !IsLoadableCount(rows)) throw EExtGridError(kNoData + FileName);
+    int cols, rows;
+    if (!ReadHeader(lines[0], cols, rows, false)) throw EExtGridError(kNoData + FileName);
     SetColCount(cols + fc);
     SetRowCount(rows + fr);
   }
   if (GetColCount() == 0 || GetRowCount() == 0) throw EExtGridError(kNoData + FileName);
   int progress = -1;
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    int col, row;
-    AnsiString text;
-    if (IsWidthLine(lines[i])) {
-      int width;
-      ReadWidthLine(lines[i], col, width, false);
-      if (col >= 0 && col < GetColCount() && width >= 0) SetColWidths(col, width);
-    } else if (ReadCellLine(lines[i], col, row, text, false)) {
-      if (col < 0 || row < 0 || col >= GetColCount() || row >= GetRowCount()) continue;
-      SetGridCell(col, row, FileToLf(text, Multilinecells));
-      ReportProgress(progress, row, GetRowCount() - 1);
-      Application->ProcessMessages();
-    }
-  }
+  ReadRecords(*this, lines, false, [&](int col, int row, const AnsiString& text) {
+    if (col < 0 || row < 0 || col >= GetColCount() || row >= GetRowCount()) return;
+    SetGridCell(col, row, FileToLf(text, Multilinecells));
+    ReportProgress(progress, row, GetRowCount() - 1);
+    Application->ProcessMessages();
+  });
   FinishLoading();
 }
 
@@ -119,28 +134,17 @@ void TExtStringGrid::LoadFromStream(TStream* Stream) {
   const std::vector<uint8_t> bytes = Stream->ReadRest();
   const std::vector<AnsiString> lines = SplitTextLines(std::string(bytes.begin(), bytes.end()));
   if (!lines.empty() && !lines[0].empty()) {
-    AnsiString header = lines[0];
-    const int cols = StrToInt(GetToken(header, ","));
-    const int rows = StrToInt(header);
-    if (!IsLoadableCount(cols) || !IsLoadableCount(rows))
-      throw EStreamError("Stream read error");
+    int cols, rows;
+    if (!ReadHeader(lines[0], cols, rows, true)) throw EStreamError("Stream read error");
     SetColCount(cols + GetSaveStartCol());
     SetRowCount(rows + GetSaveStartRow());
   }
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    int col, row;
-    AnsiString text;
-    if (IsWidthLine(lines[i])) {
-      int width;
-      ReadWidthLine(lines[i], col, width, true);
-      if (col >= 0 && col < GetColCount() && width >= 0) SetColWidths(col, width);
-    } else if (ReadCellLine(lines[i], col, row, text, true)) {
-      // Relative to the save range; compared before adding, so no number overflows.
-      if (col < 0 || row < 0 || col >= GetColCount() - GetSaveStartCol() ||
-          row >= GetRowCount() - GetSaveStartRow())
-        continue;
-      SetCellEx(GetSaveStartCol() + col, GetSaveStartRow() + row, FileToLf(text, Multilinecells));
-    }
-  }
+  ReadRecords(*this, lines, true, [&](int col, int row, const AnsiString& text) {
+    // Relative to the save range; compared before adding, so no number overflows.
+    if (col < 0 || row < 0 || col >= GetColCount() - GetSaveStartCol() ||
+        row >= GetRowCount() - GetSaveStartRow())
+      return;
+    SetCellEx(GetSaveStartCol() + col, GetSaveStartRow() + row, FileToLf(text, Multilinecells));
+  });
   FinishLoading();
 }
