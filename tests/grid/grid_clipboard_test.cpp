@@ -202,6 +202,21 @@ TEST_F(GridClipboard, CutEmptiesTheEditableCellsItCopied) {
   EXPECT_EQ(RowText(source, 1), "d|e|f");
 }
 
+TEST_F(GridClipboard, RowSelectCutClearsOnlyWhatMayBeEdited) {
+  EditGrid grid({{"h", "H"}, {"a", "b"}, {"c", "d"}});
+  grid.MouseActions.DisjunctRowSelect = true;
+  grid.SetRowSelect(1, true);
+  grid.SetColors(0, 1, clRed);
+  grid.OnCanEditCell = [](TObject*, int ARow, int ACol, bool& Allow) {
+    Allow = !(ACol == 1 && ARow == 1);
+  };
+  grid.CutSelectionToClipboard();
+  EXPECT_EQ(Clipboard()->GetAsText(), "a\tb\t");
+  EXPECT_EQ(RowText(grid, 1), "|b");
+  EXPECT_EQ(grid.GetColors(0, 1), clNone);
+  EXPECT_EQ(RowText(grid, 2), "c|d");
+}
+
 TEST_F(GridClipboard, SmartPasteFillsFromOneValueAndContinuesSeries) {
   LocaleScope german(kGerman);
   EditGrid grid(Blank(2, 6));

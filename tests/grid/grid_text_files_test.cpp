@@ -47,6 +47,12 @@ TEST_F(GridTextFiles, GridFileWritesCellsOnOneLineEachAndReadsThemBack) {
   PlainGrid single;
   single.LoadFromFile(file);
   EXPECT_EQ(single.Cells(1, 1), "x");
+
+  // A real Tab in a cell of several lines comes back as a line's CR.
+  PlainGrid tab({{"a\tb\r\nc"}});
+  tab.SaveToFile(file);
+  multi.LoadFromFile(file);
+  EXPECT_EQ(multi.Cells(0, 0), "a\rb\r\nc");
 }
 
 TEST_F(GridTextFiles, GridFileSkipsLinesThatPlaceNothingInTheGrid) {
@@ -208,6 +214,10 @@ TEST_F(GridTextFiles, HtmlOfAnEmptyCellAndOfALookedUpTable) {
   plain.HTMLSettings.SaveFonts = false;
   plain.SaveToHTML(file);
   EXPECT_NE(ReadBytes(file).find("\r\n<tr>\r\n<td nowrap><br></td>\r\n</tr>\r\n"), std::string::npos);
+  plain.HTMLSettings.ColumnWidths = {40};
+  plain.HTMLSettings.XHTML = true;
+  plain.SaveToHTML(file);
+  EXPECT_NE(ReadBytes(file).find("\r\n<td nowrap width=40><br/></td>\r\n"), std::string::npos);
 
   TExtStringGrid grid(nullptr);
   SetRowTexts(grid, {{"Name", "Link"}, {"a b", "http://x.de/a b"}, {"m", ""}});
