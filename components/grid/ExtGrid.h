@@ -14,6 +14,7 @@
 
 #include "components/grid/BaseGrid.h"
 #include "components/grid/ComponentLink.h"
+#include "components/grid/CellGraphic.h"
 #include "components/grid/DragDropSettings.h"
 #include "components/grid/ExtGridEvents.h"
 #include "components/grid/FileSettings.h"
@@ -21,6 +22,7 @@
 #include "components/grid/GridFilter.h"
 #include "components/grid/GridItem.h"
 #include "components/grid/HTMLPictureCache.h"
+#include "components/grid/HiddenRows.h"
 #include "components/grid/InputSettings.h"
 #include "components/grid/LookSettings.h"
 #include "components/grid/PictureContainer.h"
@@ -32,6 +34,7 @@
 #include "components/grid/UpdateLock.h"
 
 class FormResizeLink;
+class TExtStringGridCheck;
 
 class TExtStringGrid : public TBaseGrid {
  public:
@@ -95,9 +98,9 @@ class TExtStringGrid : public TBaseGrid {
   AnsiString GetStrippedCell(int ACol, int ARow);
 
   // Real rows: hidden rows counted. RemapRow gives a shown row's display row; RemapColInv a
-  // real column's display column (every column shows while none is hidden).
+  // real column's display column.
   int RemapRow(int RealRow) const;
-  int RemapColInv(int RealCol) const { return RealCol; }
+  int RemapColInv(int RealCol) const;
   // A hidden row's cells are read and written in the hidden-row store.
   AnsiString GetCellsEx(int ACol, int ARow);
   void SetCellsEx(int ACol, int ARow, const AnsiString& Value);
@@ -286,8 +289,9 @@ class TExtStringGrid : public TBaseGrid {
   // The fixed rows (columns), but 1 when there are none and one is always kept.
   int GetFixedRowsEx() const;
   int GetFixedColsEx() const;
-  // The real column of a display column; every column shows while none is hidden.
-  int RemapCol(int DisplayCol) const { return DisplayCol; }
+  // The real column of a display column: the DisplayCol-th shown one (0 when there are not
+  // that many below 512); from 512 on the same.
+  int RemapCol(int DisplayCol) const;
 
   // Cell hooks: the built-in rule, then the event.
   virtual void GetCellHint(int ACol, int ARow, AnsiString& Hint);
@@ -440,7 +444,7 @@ class TExtStringGrid : public TBaseGrid {
   // A click the mouse code has yet to finish.
   bool ClickPending = false;
   // Rows taken out of the grid by hiding, filtering and nodes, with their objects.
-  TGridCollection<TGridItem> HiddenRows;
+  THiddenRows HiddenRows;
 
   // Column grid hooks
   // The size a column is given by the user (UpdateColSize) or by automatic sizing
@@ -453,8 +457,149 @@ class TExtStringGrid : public TBaseGrid {
   }
   // ColumnHeaders changed.
   virtual void UpdateColHeaders() {}
-  // No column hides until column hiding is built; it replaces this.
-  int NumHiddenColumns() const { return 0; }
+
+  // Hidden rows and columns, nodes, grouping ------------------------------------------------
+ public:
+  // Display rows and columns are what the grid shows; real ones count the hidden ones too.
+  int RemapRowInv(int DisplayRow) const { return HiddenRows.RealRow(DisplayRow); }
+  int DisplRowIndex(int RealRow) const { return RemapRow(RealRow); }
+  int RealRowIndex(int DisplayRow) const { return RemapRowInv(DisplayRow); }
+  int RealColIndex(int DisplayCol) const { return RemapCol(DisplayCol); }
+  int DisplColIndex(int RealCol) const { return RemapColInv(RealCol); }
+  int GetRealCol() const { return RemapCol(GetCol()); }
+  int GetRealRow() const { return RemapRowInv(GetRow()); }
+  bool IsHiddenRow(int RealRow) const { return HiddenRows.Find(RealRow) != nullptr; }
+  int NumHiddenRows() const { return HiddenRows.Count(); }
+  bool IsHiddenColumn(int RealCol) const;
+  int NumHiddenColumns() const { return hiddenCols_; }
+  // The shown flag alone: the column neither hides nor shows.
+  bool GetVisibleCol(int RealCol) const { return !IsHiddenColumn(RealCol); }
+  void SetVisibleCol(int RealCol, bool Shown);
+
+  // Real rows out of the grid and back, with their cells and properties. Hiding skips rows
+  // already hidden; showing puts each row back at its own place.
+  void HideRows(int FromRow, int ToRow);
+  void HideRow(int ARow) { HideRows(ARow, ARow); }
+  // Takes the rows out as RemoveRowsEx does.
+  void HideRowsEx(int FromRow, int ToRow);
+  void UnHideRow(int ARow) { UnHideRows(ARow, ARow); }
+  void UnHideRows(int FromRow, int ToRow);
+  void UnHideRowsAll();
+  // The stored cells of a hidden row; nullptr when it is not hidden.
+  TStrings* HiddenRow(int ARow) const;
+  // The normal rows above the footer rows whose row-select state is set (not set).
+  void HideSelectedRows();
+  void HideUnSelectedRows();
+
+  // Real columns out of view and back. A hidden column keeps its cells and its width; the
+  // last shown column does not hide. The inplace editor closes.
+  void HideColumns(int FromCol, int ToCol);
+  void HideColumn(int ACol) { HideColumns(ACol, ACol); }
+  void UnHideColumns(int FromCol, int ToCol);
+  void UnHideColumn(int ACol) { UnHideColumns(ACol, ACol); }
+  void UnHideColumnsAll();
+
+  // Tree nodes: a node graphic in column 0 whose span (node row included; 0: up to the next
+  // node) closes by hiding the rows below it. Rows are real rows.
+  void AddNode(int ARow, int Span);
+  void RemoveNode(int ARow);
+  bool IsNode(int ARow);
+  bool GetNodeState(int ARow);  // contracted
+  void SetNodeState(int ARow, bool Contracted);
+  int GetNodeSpan(int ARow);  // -1 without a node
+  void SetNodeSpan(int ARow, int Span);
+  void ContractNode(int ARow);
+  void ExpandNode(int ARow);
+  void ContractAll();
+  void ExpandAll();
+  int GetNodeCount() const { return nodeCount_; }
+  // The node whose span holds the row, -1 for none.
+  int GetParentRow(int ARow);
+  // A row added to (taken from) the node the row belongs to, whose span follows.
+  void InsertChildRow(int ARow);
+  void RemoveChildRow(int ARow);
+  // For the tree lines: 0 a node row, 1 the last row of an open node, 2 a row inside one.
+  int GetNodeSpanType(int ARow);
+  bool HasNodes() override { return nodeCount_ > 0; }
+  int NodeIndent(int ARow) override;
+
+  // Grouping: sorted by a column, a node row before each run of equal values, which the node
+  // row shows in the text column; the column itself leaves the grid until UnGroup.
+  int GetGroupColumn() const { return groupColumn_; }
+  void SetGroupColumn(int Value);
+  void Group(int ACol);
+  void UnGroup();
+  // Each node row's cell in ACol gets the statistic of its group's rows.
+  void GroupSum(int ACol);
+  void GroupAvg(int ACol);
+  void GroupMin(int ACol);
+  void GroupMax(int ACol);
+  void GroupCount(int ACol);
+
+  // Radio groups over a list of captions: AddRadio keeps the caller's list, CreateRadio makes
+  // an empty one the graphic owns and gives it to be filled.
+  void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStrings* Strings);
+  TStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+  bool GetRadioIdx(int ACol, int ARow, int& Idx);
+  bool SetRadioIdx(int ACol, int ARow, int Idx);
+  TStrings* GetRadioStrings(int ACol, int ARow);
+  bool IsRadio(int ACol, int ARow);
+  bool RemoveRadio(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctRadio); }
+
+  // A cell's graphic. A cell has at most one; a new one replaces (frees) the old.
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+  virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+  virtual TCellType GetCellType(int ACol, int ARow);
+  bool FreeCellGraphic(int ACol, int ARow);
+  bool RemoveCellGraphic(int ACol, int ARow, TCellType CellType);
+
+  // Makes the cell current and scrolls it to the middle when it is out of view.
+  void ScrollInView(int ACol, int ARow);
+  // Sets the selection outside the grid, and gives it back.
+  void HideSelection();
+  void UnHideSelection();
+  // The cells the exports write: all with SaveFixedCells, else the normal ones.
+  int GetSaveStartCol() const;
+  int GetSaveStartRow() const;
+  int GetSaveEndCol() const;
+  int GetSaveEndRow() const;
+  int GetSaveColCount() const { return GetSaveEndCol() - GetSaveStartCol() + 1; }
+  int GetSaveRowCount() const { return GetSaveEndRow() - GetSaveStartRow() + 1; }
+
+  // Find, filter and check -------------------------------------------------------------------
+  // The cell (column, row) of the first match from one step past StartCell ((-1, -1): from
+  // the start of the range), or (-1, -1).
+  TPoint Find(TPoint StartCell, const AnsiString& Text, TFindParameters Params);
+  TPoint FindFirst(const AnsiString& Text, TFindParameters Params);
+  TPoint FindNext();
+  // The first normal row whose text in the sort column (column 1 without a shown sort)
+  // starts with Text in upper case; -1 for none.
+  int Search(const AnsiString& Text);
+
+  // Rows that do not match every condition of Filter are hidden while FilterActive is on.
+  virtual bool MatchFilter(int ARow);
+  void ApplyFilter();
+  bool GetFilterActive() const { return filterActive_; }
+  void SetFilterActive(bool Value);
+
+  // Corrects or marks cell texts with CellChecker; true when no text changed.
+  TExtStringGridCheck* CellChecker = nullptr;
+  bool CheckCell(int ACol, int ARow);
+  bool CheckCells(int ACol1, int ARow1, int ACol2, int ARow2);
+  bool CheckCol(bool DoFixed, int ACol);
+  bool CheckRow(bool DoFixed, int ARow);
+  bool CheckGrid(bool DoFixed);
+
+  // Handed to the inplace editor as its length limit.
+  int GetMaxEditLength() const { return maxEditLength_; }
+  void SetMaxEditLength(int Value);
+  // Turning it on sizes the normal columns to their contents.
+  bool GetAutoSize() const { return AutoSize; }
+  void SetAutoSize(bool Value);
+  // The painting settings of the same names, set with a repaint (Flat not while loading).
+  void SetFlat(bool Value);
+  void SetSelectionRectangle(bool Value) { Restyle(SelectionRectangle, Value); }
+  void SetSelectionResizer(bool Value) { Restyle(SelectionResizer, Value); }
 
   // Sorting, rows and columns
  public:
@@ -476,6 +621,8 @@ class TExtStringGrid : public TBaseGrid {
   // SortIndexes (QSortIndexed), inside the update lock, the current row kept. The sorts are
   // not stable: rows that tie may change their order.
   void QSort();
+  // QSort within each group of rows below a node row.
+  void QSortGroup();
   void QSortIndexed();
   // The same for the rows Left..Right only, without the update lock or the current row.
   void QuickSort(int ACol, int Left, int Right);
@@ -504,13 +651,7 @@ class TExtStringGrid : public TBaseGrid {
   // (ExtGridTextFile.cpp, ExtGridCSV.cpp, ExtGridFixed.cpp, ExtGridASCII.cpp, ExtGridHTML.cpp,
   // ExtGridXML.cpp, ExtGridBinStream.cpp, ExtGridClipboard.cpp, ExtGridPaste.cpp.)
 
-  // The cells the exports write: all with SaveFixedCells, else the normal ones.
-  int GetSaveStartCol() const;
-  int GetSaveStartRow() const;
-  int GetSaveEndCol() const;
-  int GetSaveEndRow() const;
-  int GetSaveColCount() const { return GetSaveEndCol() - GetSaveStartCol() + 1; }
-  int GetSaveRowCount() const { return GetSaveEndRow() - GetSaveStartRow() + 1; }
+  // The save range (GetSaveStartCol ...) is with hiding's members above.
   // The grid allows editing and neither GetCellReadOnly nor GetCellFixed keeps the cell.
   bool IsEditable(int ACol, int ARow);
 
@@ -712,7 +853,7 @@ class TExtStringGrid : public TBaseGrid {
   // The pixels the cell's text needs on the grid's canvas, margins included.
   TSize GetCellTextSize(int ACol, int ARow, bool WordWrap);
   // The cell's graphic with the room it takes, whether the text is drawn beside it and its
-  // alignment. No cell carries a graphic until cell graphics are built: nil, 0 x 0, text drawn.
+  // alignment.
   TCellGraphic* GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText, int& HAlign,
                                   int& VAlign);
   // A rich-text cell drawn into ARect.
@@ -779,6 +920,45 @@ class TExtStringGrid : public TBaseGrid {
   void StyleCell(int ACol, int ARow, Change change);
   void CheckRowSelect(int ARow) const;
   void SelectInGrid(TGridRect R);
+
+  // Hidden rows and columns, nodes, grouping
+  std::array<bool, 512> colHidden_{};
+  int hiddenCols_ = 0;
+  // The real column of each shown column below 512, in display order.
+  std::vector<int> shownCols_;
+  void ColumnsHiddenChanged();
+  // The hidden flags from ACol on move by Delta columns (columns inserted or removed there);
+  // answers how many hidden columns were removed.
+  int ShiftHiddenColumns(int ACol, int Delta);
+  int nodeCount_ = 0;
+  int groupColumn_ = -1;
+  int groupTextColumn_ = 0;  // where the node rows hold the group values
+  int groupWidth_ = 0;
+  AnsiString groupHeader_;
+  TGridRect hiddenSelection_{};
+  // Rows out of the grid into the store (display rows, rising) and back (by real number).
+  // Display rows (rising) into the store: taken out as the internal row removal does, or
+  // with RemoveRowsEx when the rows are consecutive and AsRemoveEx.
+  void TakeRowsOut(const std::vector<int>& DisplayRows, bool AsRemoveEx);
+  // Rows of the store back at their places.
+  void PutRowsBack(THiddenRows::Rows Rows);
+  // The display rows of the shown rows among the real rows FromRow..ToRow.
+  std::vector<int> ShownRowsIn(int FromRow, int ToRow) const;
+  int NodeEndRow(int DisplayRow, int Span);
+  std::vector<int> CloseNode(int DisplayRow);
+  void SetNodeLevels(int FromRow, int ToRow, int Level);
+  // Each node row's cell in ACol gets what Of gives for its group's rows From..To.
+  void GroupStatistic(int ACol, const std::function<AnsiString(int From, int To)>& Of);
+  // Find, filter and check
+  TFindParameters findParams_;
+  AnsiString findText_;
+  TPoint findCell_{-1, -1};
+  bool findBusy_ = false;
+  bool filterActive_ = false;
+  int filterFixedRows_ = 0;
+  int maxEditLength_ = 0;
+  bool MatchCell(int ACol, int ARow);
+  AnsiString CheckText(int ACol, int ARow, const AnsiString& Text, bool Correct, bool Mark);
   // End of cell access, marking and selection -----------------------------------------------
 
   friend class FormResizeLink;
@@ -862,7 +1042,9 @@ class TExtStringGrid : public TBaseGrid {
   int SortedCellsRow(int ARow) const;
   void QuickSortRows(const SortPass& Pass, int L, int R);
   void CopyPivotRow(int ARow, int Pivot);
-  void SortWhole(const SortPass& Pass, bool KeepColumn0);
+  // The normal rows, or each group (first and last row) alone.
+  void SortWhole(const SortPass& Pass, bool KeepColumn0,
+                 const std::vector<TPoint>* Groups = nullptr);
   void ExchangeRows(int ARow1, int ARow2);
   void ExchangeRowSelect(int ARow1, int ARow2);
   void RemoveRowsSelected(bool Selected);
@@ -880,6 +1062,10 @@ class TExtStringGrid : public TBaseGrid {
   // Restore decides where the current row goes when its row is gone.
   enum class RowRestore { LastAboveFooter, FirstNormal };
   void DeleteRows(int ARow, int Count, RowRestore Restore);
+  // The same for any rows (rising, inside the grid) at once.
+  void DeleteRowSet(const std::vector<int>& Rows, RowRestore Restore);
+  // The normal rows above the footer rows whose row-select state is Selected.
+  std::vector<int> RowsSelected(bool Selected) const;
   struct FloatStats;
   FloatStats LineStats(bool Columnwise, int Line, int From, int To);
   TPoint MeasureCell(int ACol, int ARow, bool Wrap);
@@ -908,5 +1094,8 @@ class TExtStringGrid : public TBaseGrid {
   void DrawBackgroundPicture(CellPaint& P);
   void DrawBackgroundPictureCell(CellPaint& P);
   void DrawFocusRectangle(CellPaint& P);
+  void DrawTreeLines(CellPaint& P);
+  void DrawCellGraphic(CellPaint& P);
+  void DrawNodeButton(CellPaint& P);
   void PaintOverlays();
 };

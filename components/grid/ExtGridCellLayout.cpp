@@ -49,10 +49,15 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap) {
   return size;
 }
 
-TCellGraphic* TExtStringGrid::GetGraphicDetails(int /*ACol*/, int /*ARow*/, int& W, int& H,
-                                                bool& DrawText, int& HAlign, int& VAlign) {
+// The sizes of the kinds of graphic are added as those are built; nodes take no room.
+TCellGraphic* TExtStringGrid::GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText,
+                                                int& HAlign, int& VAlign) {
   W = H = 0;
   DrawText = true;
   HAlign = VAlign = 0;
-  return nullptr;
+  TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+  if (!graphic) return nullptr;
+  HAlign = graphic->CellHAlign;
+  VAlign = graphic->CellVAlign;
+  return graphic;
 }

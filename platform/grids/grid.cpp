@@ -305,6 +305,15 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex) {
   MoveLine(GridAxis::Rows, FromIndex, ToIndex);
 }
 
+void TCustomGrid::PermuteRows(const std::vector<int>& Order) {
+  if (Order.size() != static_cast<size_t>(GetRowCount())) return;
+  UpdateText();
+  Reshape([&] { shape_.PermuteLines(GridAxis::Rows, Order); });
+  RowsPermuted(Order);
+  RowHeightsChanged();
+  InvalidateEditor();
+}
+
 void TCustomGrid::DeleteColumn(int ACol) {
   MoveColumn(ACol, GetColCount() - 1);
   SetColCount(GetColCount() - 1);

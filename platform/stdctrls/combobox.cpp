@@ -167,6 +167,8 @@ void TComboBox::RealSetText(const AnsiString& value) {
     int index = combo->findText(ToQString(value), Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (index >= 0) combo->setCurrentIndex(index);
     combo->setEditText(ToQString(value));
+    // The text shows from its start, as the caret stands there after a set text.
+    combo->lineEdit()->setCursorPosition(0);
   } else {
     int index = combo->findText(ToQString(value), Qt::MatchFixedString);
     if (index >= 0 || value.empty()) combo->setCurrentIndex(index);

@@ -1,22 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
-#include <QDir>
-#include <QImage>
-#include <QPixmap>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
-#include <cstdlib>
-
 #include "app/DatabaseDefinition.h"
+#include "app/Dbaseabfrage.h"
 #include "app/Kalventohaupt.h"
 #include "app/ProgramWindows.h"
 #include "message_log.h"
 #include "scoped_application.h"
 #include "temp_folder.h"
 #include "tools/sample/DefinitionWriter.h"
+#include "window_picture.h"
 
 namespace {
 
@@ -87,29 +83,13 @@ TEST_F(MainWindow, TextsDoNotOverlap) {
   }
 }
 
-bool HasInk(const QImage& image, const QRect& area) {
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x)
-      if (qGray(image.pixel(x, y)) < 96) return true;
-  return false;
-}
-
-QRect Area(TControl* control) {
-  return QRect(control->GetLeft(), control->GetTop(), control->GetWidth(), control->GetHeight());
-}
-
 // Renders the window into a PNG (kept in $KALVENTO_PICTURE_DIR when that is set) and looks
 // for the texts where they belong.
 TEST_F(MainWindow, PictureShowsTheTextsWhereTheyBelong) {
   form.Show();
-  QTemporaryDir temp;
-  const char* keep = std::getenv("KALVENTO_PICTURE_DIR");
-  QString path = QDir(keep ? QString::fromLocal8Bit(keep) : temp.path()).filePath("main.png");
-  ASSERT_TRUE(form.Widget()->grab().save(path));
-
-  QImage image(path);
+  QImage image = RenderWindow(&form, "main.png");
   ASSERT_EQ(image.size(), QSize(666, 363));
-  for (TControl* text : Column()) EXPECT_TRUE(HasInk(image, Area(text)));
+  for (TControl* text : Column()) EXPECT_TRUE(HasInk(image, AreaInForm(text)));
   QRect left(0, 0, 60, image.height());
   EXPECT_FALSE(HasInk(image, left));
 }
@@ -130,7 +110,7 @@ TEST_F(MainWindow, ShowsAsTheMainFormAndClosingItEndsTheProgram) {
 TEST(Start, CreatesTheWindowsInOrderTheMainWindowFirst) {
   ScopedApplication scope;
   CreateProgramWindows();
-  std::vector<TComponent*> expected = {frmKalventoHaupt};
+  std::vector<TComponent*> expected = {frmKalventoHaupt, frmDbaseAbfrage};
   ASSERT_EQ(Application->GetComponentCount(), static_cast<int>(expected.size()));
   for (int i = 0; i < Application->GetComponentCount(); ++i)
     EXPECT_EQ(Application->GetComponent(i), expected[i]) << i;
