@@ -4,6 +4,7 @@
 
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridIO.h"
+#include "components/grid/GridUtil.h"
 #include "components/grid/TextLines.h"
 
 namespace {
@@ -35,6 +36,55 @@ std::vector<int> SplitNumbers(const AnsiString& Text, int Count) {
   return numbers;
 }
 
+bool HoldsStrings(TCellType Type) { return Type == ctRadio || Type == ctImages; }
+
+// Bitmaps, icons and pictures of every kind cannot be stored yet: their records (TGridBMPIO,
+// TGridIconIO, TGridPicIO, TGridFilePicIO) join here when cells carry those objects.
+bool StreamCarries(TCellType Type) {
+  switch (Type) {
+    case ctEmpty:
+    case ctBitmap:
+    case ctIcon:
+    case ctPicture:
+    case ctFilePicture:
+    case ctBitButton:
+      return false;
+    default:
+      return true;
+  }
+}
+
+// Whether the stream holds a cell's graphic, and the texts of its radio group or the indexes of
+// its image list. A graphic whose object the cell does not own is not stored.
+bool StoredGraphic(const TCellGraphic* Graphic, std::vector<AnsiString>& Strings) {
+  Strings.clear();
+  if (!Graphic || !StreamCarries(Graphic->CellType)) return false;
+  if (Graphic->CellType == ctRadio) {
+    const auto* list = dynamic_cast<const TStrings*>(Graphic->CellBitmap);
+    if (!Graphic->CellCreated || !list) return false;
+    for (int i = 0; i < list->Count(); ++i) Strings.push_back(list->Strings(i));
+  } else if (Graphic->CellType == ctImages) {
+    if (const auto* list = dynamic_cast<const TIntList*>(Graphic->CellBitmap))
+      for (int i = 0; i < list->Count(); ++i) Strings.push_back(IntToStr(list->Items(i)));
+  }
+  return true;
+}
+
+// The cell's own object for a graphic read from the stream.
+void GiveObject(TCellGraphic& Graphic, const std::vector<AnsiString>& Strings, int ACol,
+                int ARow) {
+  if (Graphic.CellType == ctRadio) {
+    auto* list = new TStringList;
+    for (const AnsiString& text : Strings) list->Add(text);
+    Graphic.CellBitmap = list;
+    Graphic.CellCreated = true;
+  } else if (Graphic.CellType == ctImages) {
+    auto* list = new TIntList(ACol, ARow);
+    for (const AnsiString& index : Strings) list->Add(StrToInt(index));
+    Graphic.CellBitmap = list;
+  }
+}
+
 struct ReleaseProps {
   void operator()(TCellProperties* Props) const { TCellProperties::Release(Props); }
 };
@@ -51,29 +101,34 @@ struct TExtStringGrid::BinCells {
     int Col, Row;
     AnsiString Text;
     std::unique_ptr<TCellProperties, ReleaseProps> Props;
+    std::unique_ptr<TCellGraphic> Graphic;  // without its object
+    std::vector<AnsiString> GraphicStrings;
   };
   std::vector<Cell> Cells;
 };
 
 // The first record is always the rectangle's top-left cell, so a reader knows where the
 // rectangle starts even when that cell is empty.
-void TExtStringGrid::SaveRectToBinStream(const TRect& R, TStream* Stream) {
+// The part of the rectangle outside the grid is left out.
+void TExtStringGrid::SaveRectToBinStream(const TRect& Rect, TStream* Stream) {
   const int allCols = GetColCount() + NumHiddenColumns();
+  const TGridRect R =
+      ClipGridRect({Rect.Left, Rect.Top, Rect.Right, Rect.Bottom}, allCols, GetRowCount());
   TGridPropIO prop(this);
-  prop.ColCount = R.Right - R.Left + 1;
-  prop.RowCount = R.Bottom - R.Top + 1;
+  prop.ColCount = std::max(0, R.Right - R.Left + 1);
+  prop.RowCount = std::max(0, R.Bottom - R.Top + 1);
   prop.ColWidths = JoinNumbers(R.Left, R.Right, [this](int c) {
     return c < GetColCount() ? ColWidths(c) : GetAllColWidths(c);
   });
-  prop.RowHeights = JoinNumbers(R.Top, R.Bottom, [this](int r) {
-    return r < GetRowCount() ? RowHeights(r) : GetDefaultRowHeight();
-  });
+  prop.RowHeights = JoinNumbers(R.Top, R.Bottom, [this](int r) { return RowHeights(r); });
   prop.FullGrid = R.Left == 0 && R.Top == 0 && prop.ColCount == allCols &&
                   prop.RowCount == GetRowCount();
   prop.Write(*Stream);
 
   TGridCellIO cell(this);
   TGridCellPropIO cellProp(this);
+  TGridGraphicIO graphic(this);
+  TGridSLIO strings(this);
   for (int c = R.Left; c <= R.Right; ++c)
     for (int r = R.Top; r <= R.Bottom; ++r) {
       const TCellProperties* props = FindCellProperties(c, r);
@@ -85,9 +140,12 @@ void TExtStringGrid::SaveRectToBinStream(const TRect& R, TStream* Stream) {
       cell.Write(*Stream);
       if (!props) continue;
       cellProp.CellProperties().Assign(*props);
-      // The cell's graphic and its object follow here once cells carry graphics.
-      cellProp.HasGraphic = false;
+      cellProp.HasGraphic = StoredGraphic(props->Graphic, strings.Strings);
       cellProp.Write(*Stream);
+      if (!cellProp.HasGraphic) continue;
+      graphic.CellGraphic.Assign(*props->Graphic);
+      graphic.Write(*Stream);
+      if (HoldsStrings(props->Graphic->CellType)) strings.Write(*Stream);
     }
 }
 
@@ -118,6 +176,24 @@ void TExtStringGrid::ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Ce
   }
   TGridCellIO cell(this);
   TGridCellPropIO cellProp(this);
+  auto ReadGraphic = [this](TStream& In, BinCells::Cell& Read) {
+    TGridGraphicIO graphic(this);
+    graphic.Read(In);
+    // The objects the stream cannot carry yet (see StoredGraphic) are never written: a stream
+    // that announces one is refused rather than read out of step.
+    if (!StreamCarries(graphic.CellGraphic.CellType)) Refuse();
+    Read.Graphic = std::make_unique<TCellGraphic>();
+    Read.Graphic->Assign(graphic.CellGraphic);
+    Read.Graphic->CellCreated = false;
+    if (!HoldsStrings(graphic.CellGraphic.CellType)) return;
+    TGridSLIO strings(this);
+    strings.Read(In);
+    int index;
+    if (graphic.CellGraphic.CellType == ctImages)
+      for (const AnsiString& text : strings.Strings)
+        if (!TryStrToInt(text, index)) Refuse();
+    Read.GraphicStrings = std::move(strings.Strings);
+  };
   while (Stream.GetPosition() < Stream.GetSize()) {
     cell.Read(Stream);
     BinCells::Cell& read = Cells.Cells.emplace_back();
@@ -126,9 +202,7 @@ void TExtStringGrid::ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Ce
     read.Text = std::move(cell.Cell);
     if (!cell.HasProp) continue;
     cellProp.Read(Stream);
-    // A graphic's records cannot be read until cells carry graphics: such a stream is refused
-    // rather than read out of step.
-    if (cellProp.HasGraphic) Refuse();
+    if (cellProp.HasGraphic) ReadGraphic(Stream, read);
     read.Props.reset(new TCellProperties(nullptr, 0, 0));
     read.Props->Assign(cellProp.CellProperties());
   }
@@ -157,6 +231,11 @@ void TExtStringGrid::PlaceBinCells(const BinCells& Cells, bool Paste) {
       if (Paste && !MayPasteInto(col, row)) continue;
       SetGridCell(col, row, cell.Text);
       if (cell.Props) GetCellProperties(col, row)->Assign(*cell.Props);
+      if (cell.Graphic) {
+        TCellGraphic* graphic = CreateCellGraphic(col, row);
+        graphic->Assign(*cell.Graphic);
+        GiveObject(*graphic, cell.GraphicStrings, col, row);
+      }
     }
   }
   EndUpdate();

@@ -106,3 +106,53 @@ void TGridCellPropIO::Read(TStream& Stream) {
   HasGraphic = in.Bool("HasGraphic");
   in.End();
 }
+
+void TGridGraphicIO::Write(TStream& Stream) const {
+  const TCellGraphic& g = CellGraphic;
+  TStreamRecordWriter out(Stream, "TGridGraphicIO");
+  out.Int("CellGraphic.CellType", g.CellType);
+  out.Int("CellGraphic.CellVAlign", g.CellVAlign);
+  out.Int("CellGraphic.CellHAlign", g.CellHAlign);
+  out.Int("CellGraphic.CellIndex", g.CellIndex);
+  out.Bool("CellGraphic.CellTransparent", g.CellTransparent);
+  out.Bool("CellGraphic.CellBoolean", g.CellBoolean);
+  out.Int("CellGraphic.CellAngle", g.CellAngle);
+  out.Float("CellGraphic.CellValue", g.CellValue);
+  out.Int("CellGraphic.CellErrFrom", g.CellErrFrom);
+  out.Int("CellGraphic.CellErrLen", g.CellErrLen);
+  out.Text("CellGraphic.CellText", g.CellText);
+  out.End();
+}
+
+void TGridGraphicIO::Read(TStream& Stream) {
+  TCellGraphic& g = CellGraphic;
+  TStreamRecordReader in(Stream, "TGridGraphicIO");
+  g.CellType = ReadChoice(in, "CellGraphic.CellType", ctBitButton);
+  g.CellVAlign = ReadChoice(in, "CellGraphic.CellVAlign", vaFull);
+  g.CellHAlign = ReadChoice(in, "CellGraphic.CellHAlign", haFull);
+  g.CellIndex = in.Int("CellGraphic.CellIndex");
+  g.CellTransparent = in.Bool("CellGraphic.CellTransparent");
+  g.CellBoolean = in.Bool("CellGraphic.CellBoolean");
+  g.CellAngle = in.Int("CellGraphic.CellAngle");
+  g.CellValue = in.Float("CellGraphic.CellValue");
+  g.CellErrFrom = static_cast<int16_t>(in.Int("CellGraphic.CellErrFrom"));
+  g.CellErrLen = static_cast<int16_t>(in.Int("CellGraphic.CellErrLen"));
+  g.CellText = in.Text("CellGraphic.CellText");
+  in.End();
+}
+
+void TGridSLIO::Write(TStream& Stream) const {
+  TStreamRecordWriter out(Stream, "TGridSLIO");
+  out.Int("Strings.Count", static_cast<int32_t>(Strings.size()));
+  for (const AnsiString& text : Strings) out.Text("Strings.Item", text);
+  out.End();
+}
+
+// A damaged count ends in a read error at the stream's end, having allocated only what was read.
+void TGridSLIO::Read(TStream& Stream) {
+  TStreamRecordReader in(Stream, "TGridSLIO");
+  Strings.clear();
+  for (int32_t count = in.Int("Strings.Count"); count > 0; --count)
+    Strings.push_back(in.Text("Strings.Item"));
+  in.End();
+}

@@ -7,7 +7,7 @@ namespace {
 
 constexpr char kSignature[] = {'T', 'P', 'F', '0'};
 constexpr int kSignatureLength = sizeof kSignature;
-enum : uint8_t { vtInt = 1, vtText = 2, vtFalse = 3, vtTrue = 4 };
+enum : uint8_t { vtInt = 1, vtText = 2, vtFalse = 3, vtTrue = 4, vtFloat = 5 };
 
 [[noreturn]] void Refuse() { throw EStreamError("Stream read error"); }
 
@@ -32,6 +32,15 @@ void TStreamRecordWriter::Int(const char* Name, int32_t Value) {
   this->Name(Name);
   out_.Byte(vtInt);
   out_.Int(Value);
+}
+
+void TStreamRecordWriter::Float(const char* Name, double Value) {
+  this->Name(Name);
+  out_.Byte(vtFloat);
+  uint64_t bits;
+  std::memcpy(&bits, &Value, sizeof bits);
+  out_.Int(static_cast<int32_t>(static_cast<uint32_t>(bits)));
+  out_.Int(static_cast<int32_t>(static_cast<uint32_t>(bits >> 32)));
 }
 
 void TStreamRecordWriter::Text(const char* Name, const AnsiString& Value) {
@@ -69,6 +78,15 @@ uint8_t TStreamRecordReader::ValueType(const char* Name) {
 int32_t TStreamRecordReader::Int(const char* Name) {
   if (ValueType(Name) != vtInt) Refuse();
   return in_.Int();
+}
+
+double TStreamRecordReader::Float(const char* Name) {
+  if (ValueType(Name) != vtFloat) Refuse();
+  const uint64_t low = static_cast<uint32_t>(in_.Int());
+  const uint64_t bits = low | (static_cast<uint64_t>(static_cast<uint32_t>(in_.Int())) << 32);
+  double value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
 }
 
 AnsiString TStreamRecordReader::Text(const char* Name) {

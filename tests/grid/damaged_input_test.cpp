@@ -106,6 +106,7 @@ class DamagedGridFiles : public testing::Test {
     source.SetCells(2, 2, "z");
     source.SetColors(1, 2, clRed);
     source.MergeCells(0, 1, 2, 1);
+    source.CreateRadio(2, 0, 0, 1)->Add("a");
   }
 
   // Reads each damaged copy of the sample through Load; a readable share must exist.

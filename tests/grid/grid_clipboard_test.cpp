@@ -101,6 +101,33 @@ TEST(BinaryGridStream, CoordinatesBeyondSixteenBitsSurvive) {
   EXPECT_EQ(target.Cells(1, 39999), "far");
 }
 
+TEST(BinaryGridStream, RadioGroupsAndOtherGraphicsTravelWithTheirCells) {
+  EditGrid source(Blank(3, 3));
+  TStrings* captions = source.CreateRadio(0, 0, 0, 1);
+  captions->Add("eins");
+  captions->Add("zwei");
+  TStringList mine;
+  mine.Add("fremd");
+  source.AddRadio(1, 0, 0, 0, &mine);  // not the cell's own list: not stored
+  source.AddNode(1, 2);
+  TMemoryStream stream;
+  source.SaveToBinStream(&stream);
+
+  EditGrid target(Blank(1, 1));
+  stream.SetPosition(0);
+  target.LoadFromBinStream(&stream);
+  ASSERT_EQ(target.GetCellType(0, 0), ctRadio);
+  TStrings* loaded = target.GetRadioStrings(0, 0);
+  ASSERT_NE(loaded, captions);
+  EXPECT_EQ(loaded->GetText(), "eins\r\nzwei\r\n");
+  int index = -1;
+  EXPECT_TRUE(target.GetRadioIdx(0, 0, index));
+  EXPECT_EQ(index, 1);
+  EXPECT_EQ(target.GetCellType(1, 0), ctEmpty);
+  EXPECT_EQ(target.GetCellType(0, 1), ctNode);
+  EXPECT_EQ(target.CellSpan(0, 1), source.CellSpan(0, 1));
+}
+
 TEST(BinaryGridStream, CutStreamIsRefusedBeforeTheGridChanges) {
   EditGrid source({{"a", "b"}, {"c", "d"}});
   TMemoryStream whole;
