@@ -27,18 +27,20 @@ class ClipboardBatch {
 
 }  // namespace
 
+// The rectangle is in shown columns.
 AnsiString TExtStringGrid::CopyText(const TGridRect& R, bool SelectedRowsOnly) {
   TTabRows rows;
   for (int r = R.Top; r <= R.Bottom; ++r) {
     if (SelectedRowsOnly && MouseActions.DisjunctRowSelect && !GetRowSelect(r)) continue;
     std::vector<AnsiString>& fields = rows.emplace_back();
     for (int c = R.Left; c <= R.Right; ++c) {
-      AnsiString text = SaveCell(c, r);
+      const int col = RemapCol(c);
+      AnsiString text = SaveCell(col, r);
       if (!Navigation.CopyHTMLTagsToClipboard && Holds(text, "</")) {
-        text = GetStrippedCell(c, r);
+        text = GetStrippedCell(col, r);
       } else if (Holds(text, "{\\")) {
         TRichText rich;
-        CellToRich(c, r, rich);
+        CellToRich(col, r, rich);
         text = rich.GetText();
       }
       if (MultiLineClipboard && LinesInText(text, true) > 1) LineFeedsToCSV(text);

@@ -22,6 +22,7 @@ AnsiString UnquoteMultiLine(AnsiString Field) {
 
 TPoint TExtStringGrid::PasteSize(const char* Text) { return TabTextSize(Text ? Text : ""); }
 
+// ACol is a shown column; the fields go to the shown columns from there.
 int TExtStringGrid::PasteText(int ACol, int ARow, const char* Text) {
   if (!Text || ACol < 0 || ARow < 0 || ACol >= GetColCount() || ARow >= GetRowCount() ||
       !MayPaste())
@@ -38,8 +39,8 @@ int TExtStringGrid::PasteText(int ACol, int ARow, const char* Text) {
       if (MultiLineClipboard && Holds(field, '"')) field = UnquoteMultiLine(std::move(field));
       const bool last = i + 1 == rows.size() && k + 1 == rows[i].size();
       if (!(last && field.empty()) && col < GetColCount() && row < GetRowCount() &&
-          MayPasteInto(col, row))
-        SetCellEx(col, row, field);
+          MayPasteInto(RemapCol(col), row))
+        SetCellEx(RemapCol(col), row, field);
       ++fields;
       pasted.Right = std::max(pasted.Right, col);
       if (Navigation.AllowClipboardColGrow && k + 1 < rows[i].size() && col + 1 >= GetColCount())
@@ -81,7 +82,7 @@ void TExtStringGrid::FillSelection(int Pasted) {
   if (width * height <= 1 || Pasted < 1) return;
   std::vector<TPoint> cells;
   for (int r = s.Top; r <= s.Bottom; ++r)
-    for (int c = s.Left; c <= s.Right; ++c) cells.emplace_back(c, r);
+    for (int c = s.Left; c <= s.Right; ++c) cells.emplace_back(RemapCol(c), r);
   auto fill = [&](const std::function<void(std::size_t, TPoint)>& Give) {
     BeginUpdate();
     for (std::size_t i = 0; i < cells.size(); ++i)
@@ -89,7 +90,8 @@ void TExtStringGrid::FillSelection(int Pasted) {
     EndUpdate();
     CellsChanged(TRect(s.Left, s.Top, s.Right, s.Bottom));
   };
-  const AnsiString first = GetCellEx(s.Left, s.Top);
+  // The selection is in shown columns, the cells in stored ones.
+  const AnsiString first = GetCellEx(cells[0].x, cells[0].y);
   if (Pasted == 1) {
     fill([&](std::size_t, TPoint P) { SetCellEx(P.x, P.y, first); });
     return;

@@ -66,6 +66,26 @@ TEST_F(GridTextFiles, GridFileSkipsLinesThatPlaceNothingInTheGrid) {
   EXPECT_EQ(RowText(grid, 1), "|b,c");
 }
 
+TEST_F(GridTextFiles, HiddenColumnsAreWrittenOnlyWhenSaved) {
+  PlainGrid grid({{"a", "b", "c"}});
+  grid.HideColumn(1);
+  grid.SaveToFile(file);
+  EXPECT_EQ(ReadBytes(file).substr(0, 5), "2,1\r\n");
+  EXPECT_NE(ReadBytes(file).find("\r\n0,0,a\r\n1,0,c\r\n"), std::string::npos);
+  PlainGrid read;
+  read.LoadFromFile(file);
+  EXPECT_EQ(RowText(read, 0), "a|c");
+  grid.SaveToCSV(file);
+  EXPECT_EQ(ReadBytes(file), "a,c\r\n");
+
+  grid.SaveHiddenCells = true;
+  grid.SaveToFile(file);
+  read.LoadFromFile(file);
+  EXPECT_EQ(RowText(read, 0), "a|b|c");
+  grid.SaveToCSV(file);
+  EXPECT_EQ(ReadBytes(file), "a,b,c\r\n");
+}
+
 TEST_F(GridTextFiles, GridFileFailuresNameTheFile) {
   PlainGrid grid;
   EXPECT_EQ(ErrorOf([&] { grid.LoadFromFile(folder / "none.txt"); }),
