@@ -23,9 +23,10 @@ std::unique_ptr<TExtStringGrid> FilledGrid() {
   std::mt19937 random(4711);
   for (int r = 0; r < kRows; ++r)
     for (int c = 0; c < kCols; ++c)
-      grid->SetCells(c, r, c % 3 == 0 ? "R" + IntToStr(random() % 2000)
-                           : c % 3 == 1 ? IntToStr(random() % 10000) + ",50"
-                                        : "Teil " + IntToStr(random()));
+      grid->SetCells(c, r,
+                     c % 3 == 0   ? "R" + IntToStr(random() % 2000)
+                     : c % 3 == 1 ? IntToStr(random() % 10000) + ",50"
+                                  : "Teil " + IntToStr(random()));
   return grid;
 }
 

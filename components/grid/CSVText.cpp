@@ -38,9 +38,9 @@ AnsiString QuotedField(const AnsiString& Line, std::size_t Start, char Delimiter
   }
   const std::size_t delimiter =
       Delimiter == '\0' ? std::string::npos : Line.find(Delimiter, closed ? i : Start + 1);
-  if (!closed) text = Line.substr(Start + 1, delimiter == std::string::npos
-                                                  ? std::string::npos
-                                                  : delimiter - Start - 1);
+  if (!closed)
+    text = Line.substr(Start + 1,
+                       delimiter == std::string::npos ? std::string::npos : delimiter - Start - 1);
   Next = delimiter == std::string::npos ? std::string::npos : delimiter + 1;
   return text;
 }

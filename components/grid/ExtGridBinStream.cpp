@@ -71,8 +71,7 @@ bool StoredGraphic(const TCellGraphic* Graphic, std::vector<AnsiString>& Strings
 }
 
 // The cell's own object for a graphic read from the stream.
-void GiveObject(TCellGraphic& Graphic, const std::vector<AnsiString>& Strings, int ACol,
-                int ARow) {
+void GiveObject(TCellGraphic& Graphic, const std::vector<AnsiString>& Strings, int ACol, int ARow) {
   if (Graphic.CellType == ctRadio) {
     auto* list = new TStringList;
     for (const AnsiString& text : Strings) list->Add(text);
@@ -121,8 +120,8 @@ void TExtStringGrid::SaveRectToBinStream(const TRect& Rect, TStream* Stream) {
     return c < GetColCount() ? ColWidths(c) : GetAllColWidths(c);
   });
   prop.RowHeights = JoinNumbers(R.Top, R.Bottom, [this](int r) { return RowHeights(r); });
-  prop.FullGrid = R.Left == 0 && R.Top == 0 && prop.ColCount == allCols &&
-                  prop.RowCount == GetRowCount();
+  prop.FullGrid =
+      R.Left == 0 && R.Top == 0 && prop.ColCount == allCols && prop.RowCount == GetRowCount();
   prop.Write(*Stream);
 
   TGridCellIO cell(this);

@@ -7,8 +7,7 @@
 // Last starts below 0 in each run, so the first value is always reported.
 void TExtStringGrid::ReportProgress(int& Last, int Done, int Total) {
   if (!OnFileProgress) return;
-  const int percent =
-      static_cast<int>(std::lround(100.0 * Done / std::max(1, Total)));
+  const int percent = static_cast<int>(std::lround(100.0 * Done / std::max(1, Total)));
   if (percent == Last) return;
   Last = percent;
   OnFileProgress(this, static_cast<int16_t>(percent));

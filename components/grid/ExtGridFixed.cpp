@@ -6,8 +6,7 @@
 
 namespace {
 constexpr const char* kCannotCreate = "Cannot Create file ";
-constexpr const char* kBadPositions =
-    "Fixed-width positions need at least two, ascending from 1";
+constexpr const char* kBadPositions = "Fixed-width positions need at least two, ascending from 1";
 }  // namespace
 
 int TExtStringGrid::MaxCharsInCol(int ACol) {
@@ -45,7 +44,8 @@ void TExtStringGrid::LoadFromFixed(const AnsiString& FileName, const TIntList& P
     SetRowCount(first + static_cast<int>(std::min<std::size_t>(lines.size(), kMaxLoadedLines)));
   for (int i = 0; i < static_cast<int>(lines.size()) && first + i < GetRowCount(); ++i)
     for (int k = 0; k + 1 < n; ++k)
-      SetCellEx(GetSaveStartCol() + k, first + i,
-                Trim(Copy(lines[i], Positions.Items(k), Positions.Items(k + 1) - Positions.Items(k))));
+      SetCellEx(
+          GetSaveStartCol() + k, first + i,
+          Trim(Copy(lines[i], Positions.Items(k), Positions.Items(k + 1) - Positions.Items(k))));
   FinishLoading();
 }

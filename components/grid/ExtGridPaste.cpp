@@ -61,7 +61,9 @@ namespace {
 enum class Series { Dates, Integers, Texts, Floats };
 
 Series SeriesOf(const AnsiString& First, const AnsiString& Second) {
-  auto dateLike = [](const AnsiString& s) { return Holds(s, DateSeparator) || Holds(s, TimeSeparator); };
+  auto dateLike = [](const AnsiString& s) {
+    return Holds(s, DateSeparator) || Holds(s, TimeSeparator);
+  };
   if (dateLike(First) && dateLike(Second)) return Series::Dates;
   if (Holds(First, DecimalSeparator) || Holds(Second, DecimalSeparator)) return Series::Floats;
   int a, b;

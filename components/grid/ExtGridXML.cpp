@@ -13,8 +13,8 @@ void TExtStringGrid::SaveToXML(const AnsiString& FileName, const AnsiString& Lis
     AppendTextLine(out, "<" + RecordDescr + ">");
     for (int c = GetSaveStartCol(); c <= GetSaveEndCol(); ++c) {
       const int i = c - GetSaveStartCol();
-      const AnsiString tag = FieldDescr && i < FieldDescr->Count() ? FieldDescr->Strings(i)
-                                                                    : "FIELD" + IntToStr(i);
+      const AnsiString tag =
+          FieldDescr && i < FieldDescr->Count() ? FieldDescr->Strings(i) : "FIELD" + IntToStr(i);
       AppendTextLine(out, "<" + tag + ">" + XMLEscape(SaveCell(RemapCol(c), r)) + "</" + tag + ">");
     }
     AppendTextLine(out, "</" + RecordDescr + ">");

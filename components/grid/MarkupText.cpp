@@ -26,10 +26,18 @@ AnsiString XMLEscape(const AnsiString& Text) {
   for (char ch : Text) {
     const auto byte = static_cast<unsigned char>(ch);
     switch (ch) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
       default:
         if (byte >= 0x80 && byte <= 0x9F)
           out += "&#" + IntToStr(CodePoint(ch)) + ";";
@@ -45,7 +53,8 @@ AnsiString MakeHRef(const AnsiString& Text, bool Full) {
   for (const char* mark : {"mailto:", "://"}) {
     const std::size_t at = Text.find(mark);
     if (at == std::string::npos) continue;
-    return Link(Text, Full ? Text : Text.substr(at + std::char_traits<char>::length(mark), kMaxShown));
+    return Link(Text,
+                Full ? Text : Text.substr(at + std::char_traits<char>::length(mark), kMaxShown));
   }
   return Text;
 }

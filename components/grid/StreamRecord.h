@@ -1,9 +1,10 @@
 // One record of the binary grid stream: the signature "TPF0", the class name, then the
 // properties in their fixed order, each its name, a value type and the value, and an empty
 // name at the end. Names are short texts (a length byte); integers are 32 bits; floats are the
-// 8 bytes of a double; texts a 32-bit length and the bytes; a Boolean is its value type alone. A reader takes the properties in
-// the order it asks for them and raises EStreamError ("Stream read error") for any other
-// record, name or value type, so a damaged stream is refused before its values are used.
+// 8 bytes of a double; texts a 32-bit length and the bytes; a Boolean is its value type alone. A
+// reader takes the properties in the order it asks for them and raises EStreamError ("Stream read
+// error") for any other record, name or value type, so a damaged stream is refused before its
+// values are used.
 #pragma once
 
 #include <cstdint>

@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "platform/graphics/geometry.h"
 #include "platform/core/text.h"
+#include "platform/graphics/geometry.h"
 
 using TTabRows = std::vector<std::vector<AnsiString>>;
 

@@ -19,7 +19,10 @@ TEST(TextLines, EndAtCrWithTheLfAfterItAndKeepABareLf) {
   EXPECT_EQ(SplitTextLines("a\r\n\r\nb"), (Lines{"a", "", "b"}));
   EXPECT_EQ(SplitTextLines(""), Lines{});
   // Byte 26 ends the text only as the last byte.
-  EXPECT_EQ(SplitTextLines("a\x1A" "b\r\n\x1A"), (Lines{"a\x1A" "b"}));
+  EXPECT_EQ(SplitTextLines("a\x1A"
+                           "b\r\n\x1A"),
+            (Lines{"a\x1A"
+                   "b"}));
   EXPECT_EQ(LenientInt(" 12x"), 12);
   EXPECT_EQ(LenientInt("-3"), -3);
   EXPECT_EQ(LenientInt("x"), 0);
@@ -77,7 +80,7 @@ TEST(CSVText, DelimiterIsTheOneBothLinesHoldEquallyOften) {
   EXPECT_EQ(DetectDelimiter("a,b;c", ""), ',');  // a tie keeps the earlier candidate
   EXPECT_EQ(DetectDelimiter("a\tb", "c\td"), '\t');
   EXPECT_EQ(DetectDelimiter(",,a;b", ",,c;d"), ';');  // single characters first
-  EXPECT_EQ(DetectDelimiter(",,a", ",,c"), ',');       // then all of them
+  EXPECT_EQ(DetectDelimiter(",,a", ",,c"), ',');      // then all of them
   EXPECT_EQ(DetectDelimiter("abc", "def"), '\0');
 }
 
@@ -108,7 +111,8 @@ TEST(TextColumns, LinesWidthsAndAlignment) {
 }
 
 TEST(MarkupText, EscapesAndLinks) {
-  EXPECT_EQ(XMLEscape("a&b<c>\"d\" \x80\x9F\xE4"), "a&amp;b&lt;c&gt;&quot;d&quot; &#8364;&#376;\xE4");
+  EXPECT_EQ(XMLEscape("a&b<c>\"d\" \x80\x9F\xE4"),
+            "a&amp;b&lt;c&gt;&quot;d&quot; &#8364;&#376;\xE4");
   EXPECT_EQ(MakeHRef("http://x.de/a b", false), "<a href=\"http://x.de/a b\">x.de/a b</a>");
   EXPECT_EQ(MakeHRef("http://x.de", true), "<a href=\"http://x.de\">http://x.de</a>");
   EXPECT_EQ(MakeHRef("mailto:me@x.de", false), "<a href=\"mailto:me@x.de\">me@x.de</a>");
@@ -125,8 +129,10 @@ TEST(StreamRecord, PropertiesReadBackInTheirOrderAndNothingElse) {
   out.End();
   using namespace std::string_literals;
   EXPECT_EQ(std::string(stream.Bytes().begin(), stream.Bytes().end()),
-            "TPF0\x06TThing"s + "\x05" "Count\x01\x90\xEE\xFE\xFF"s + "\x04Name\x02\x03\0\0\0a\0b"s +
-                "\x02On\x04"s + "\0"s);
+            "TPF0\x06TThing"s +
+                "\x05"
+                "Count\x01\x90\xEE\xFE\xFF"s +
+                "\x04Name\x02\x03\0\0\0a\0b"s + "\x02On\x04"s + "\0"s);
   stream.SetPosition(0);
   TStreamRecordReader in(stream, "TThing");
   EXPECT_EQ(in.Int("Count"), -70000);

@@ -30,8 +30,8 @@ class EditGrid : public TExtStringGrid {
 };
 
 std::vector<std::vector<AnsiString>> Blank(int cols, int rows) {
-  return std::vector<std::vector<AnsiString>>(static_cast<std::size_t>(rows),
-                                              std::vector<AnsiString>(static_cast<std::size_t>(cols)));
+  return std::vector<std::vector<AnsiString>>(
+      static_cast<std::size_t>(rows), std::vector<AnsiString>(static_cast<std::size_t>(cols)));
 }
 
 int Occurrences(const std::vector<uint8_t>& bytes, const std::string& part) {

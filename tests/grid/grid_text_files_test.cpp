@@ -56,8 +56,9 @@ TEST_F(GridTextFiles, GridFileWritesCellsOnOneLineEachAndReadsThemBack) {
 }
 
 TEST_F(GridTextFiles, GridFileSkipsLinesThatPlaceNothingInTheGrid) {
-  WriteBytes(file, "2,2\r\ncw 5,99\r\ncw 1,70\r\ncw -1,5\r\n0,0,a\r\n5,0,far\r\n-1,0,neg\r\n"
-                   "nocomma\r\n0,1\r\n1,1,b,c\r\n\x1A");
+  WriteBytes(file,
+             "2,2\r\ncw 5,99\r\ncw 1,70\r\ncw -1,5\r\n0,0,a\r\n5,0,far\r\n-1,0,neg\r\n"
+             "nocomma\r\n0,1\r\n1,1,b,c\r\n\x1A");
   PlainGrid grid;
   grid.LoadFromFile(file);
   EXPECT_EQ(grid.GetColCount(), 2);
@@ -91,9 +92,11 @@ TEST_F(GridTextFiles, GridFileFailuresNameTheFile) {
   EXPECT_EQ(ErrorOf([&] { grid.LoadFromFile(folder / "none.txt"); }),
             "Cannot open file " + folder / "none.txt");
   WriteBytes(file, "0,5\r\n");
-  EXPECT_EQ(ErrorOf([&] { grid.LoadFromFile(file); }), "File contains no data or corrupt file " + file);
+  EXPECT_EQ(ErrorOf([&] { grid.LoadFromFile(file); }),
+            "File contains no data or corrupt file " + file);
   WriteBytes(file, "99999999,99999999\r\n");
-  EXPECT_EQ(ErrorOf([&] { grid.LoadFromFile(file); }), "File contains no data or corrupt file " + file);
+  EXPECT_EQ(ErrorOf([&] { grid.LoadFromFile(file); }),
+            "File contains no data or corrupt file " + file);
   EXPECT_EQ(ErrorOf([&] { grid.SaveToFile(folder / "no/such.txt"); }),
             "Cannot Create " + folder / "no/such.txt");
 }
@@ -233,7 +236,8 @@ TEST_F(GridTextFiles, HtmlOfAnEmptyCellAndOfALookedUpTable) {
   plain.HTMLSettings.SaveColor = false;
   plain.HTMLSettings.SaveFonts = false;
   plain.SaveToHTML(file);
-  EXPECT_NE(ReadBytes(file).find("\r\n<tr>\r\n<td nowrap><br></td>\r\n</tr>\r\n"), std::string::npos);
+  EXPECT_NE(ReadBytes(file).find("\r\n<tr>\r\n<td nowrap><br></td>\r\n</tr>\r\n"),
+            std::string::npos);
   plain.HTMLSettings.ColumnWidths = {40};
   plain.HTMLSettings.XHTML = true;
   plain.SaveToHTML(file);
@@ -254,14 +258,20 @@ TEST_F(GridTextFiles, HtmlOfAnEmptyCellAndOfALookedUpTable) {
   grid.HTMLSettings.TableStyle = "class=\"t\"";
   grid.SaveToHTML(file);
   const std::string face = "#" + HTMLColor(ColorToRGB(clBtnFace));
-  EXPECT_EQ(ReadBytes(file),
-            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\r\n"
-            "<table border=\"1\" cellspacing=\"0\" cellpadding=\"0\" class=\"t\" width=\"100%\">\r\n"
-            "<tr>\r\n<td bgcolor=\"" + face + "\"><b>Name</b></td>\r\n"
-            "<td bgcolor=\"" + face + "\"><b>Link</b></td>\r\n</tr>\r\n"
-            "<tr>\r\n<td bgcolor=\"#FF0000\"><font color=\"#0000FF\"><b><i>a b</i></b></font></td>\r\n"
-            "<td align=\"right\"><a href=\"http://x.de/a b\">x.de/a b</a></td>\r\n</tr>\r\n"
-            "<tr>\r\n<td colspan=\"2\">m</td>\r\n</tr>\r\n</table>\r\n");
+  EXPECT_EQ(
+      ReadBytes(file),
+      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\r\n"
+      "<table border=\"1\" cellspacing=\"0\" cellpadding=\"0\" class=\"t\" width=\"100%\">\r\n"
+      "<tr>\r\n<td bgcolor=\"" +
+          face +
+          "\"><b>Name</b></td>\r\n"
+          "<td bgcolor=\"" +
+          face +
+          "\"><b>Link</b></td>\r\n</tr>\r\n"
+          "<tr>\r\n<td bgcolor=\"#FF0000\"><font color=\"#0000FF\"><b><i>a "
+          "b</i></b></font></td>\r\n"
+          "<td align=\"right\"><a href=\"http://x.de/a b\">x.de/a b</a></td>\r\n</tr>\r\n"
+          "<tr>\r\n<td colspan=\"2\">m</td>\r\n</tr>\r\n</table>\r\n");
 }
 
 TEST_F(GridTextFiles, XhtmlIsUtf8AndKeepsTheUsersFiles) {
