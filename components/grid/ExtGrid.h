@@ -649,7 +649,8 @@ class TExtStringGrid : public TBaseGrid {
 
   // Files, streams and the clipboard ---------------------------------------------------------
   // (ExtGridTextFile.cpp, ExtGridCSV.cpp, ExtGridFixed.cpp, ExtGridASCII.cpp, ExtGridHTML.cpp,
-  // ExtGridXML.cpp, ExtGridBinStream.cpp, ExtGridClipboard.cpp, ExtGridPaste.cpp.)
+  // ExtGridXML.cpp, ExtGridFileProgress.cpp, ExtGridBinStream.cpp, ExtGridClipboard.cpp,
+  // ExtGridPaste.cpp.)
 
   // The save range (GetSaveStartCol ...) is with hiding's members above.
   // The grid allows editing and neither GetCellReadOnly nor GetCellFixed keeps the cell.
@@ -689,9 +690,9 @@ class TExtStringGrid : public TBaseGrid {
   void SaveToXML(const AnsiString& FileName, const AnsiString& ListDescr,
                  const AnsiString& RecordDescr, const TStrings* FieldDescr);
 
-  // The binary grid stream: a rectangle of cells with their properties; loading a whole
-  // grid's stream resets the grid to it. A damaged stream raises EStreamError and changes
-  // nothing.
+  // The binary grid stream: a rectangle of cells with their properties and graphics (pictures
+  // not yet); loading a whole grid's stream resets the grid to it. A damaged stream raises
+  // EStreamError and changes nothing.
   void SaveRectToBinStream(const TRect& R, TStream* Stream);
   void SaveToBinStream(TStream* Stream);
   void SaveToBinFile(const AnsiString& FileName);
@@ -742,7 +743,7 @@ class TExtStringGrid : public TBaseGrid {
   void PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes);
   bool MayPaste() const;
   bool MayPasteInto(int ACol, int ARow);
-  void EmptyCells(const TGridRect& R, bool Editable);
+  void EmptyCells(const TGridRect& R, bool Properties);
   void FillSelection(int Pasted);
 
  public:
