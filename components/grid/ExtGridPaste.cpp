@@ -12,10 +12,12 @@ namespace {
 bool Holds(const AnsiString& Text, char Ch) { return CharPos(Ch, Text) > 0; }
 
 // A quoted field of a multi-line clipboard text: its quotes off, its line breaks back.
-AnsiString UnquoteMultiLine(AnsiString Field) {
-  if (!Field.empty() && Field.front() == '"') Field.erase(0, 1);
-  if (!Field.empty() && Field.back() == '"') Field.pop_back();
-  return CSVToLineFeeds(Field);
+AnsiString UnquoteMultiLine(const AnsiString& Field) {
+  const std::size_t from = !Field.empty() && Field[0] == '"' ? 1 : 0;
+  const std::size_t to =
+      Field.size() > from && Field[Field.size() - 1] == '"' ? Field.size() - 1 : Field.size();
+  AnsiString text = Field.substr(from, to - from);
+  return CSVToLineFeeds(text);
 }
 
 }  // namespace
@@ -36,7 +38,7 @@ int TExtStringGrid::PasteText(int ACol, int ARow, const char* Text) {
     for (std::size_t k = 0; k < rows[i].size(); ++k) {
       const int col = ACol + static_cast<int>(k);
       AnsiString field = rows[i][k];
-      if (MultiLineClipboard && Holds(field, '"')) field = UnquoteMultiLine(std::move(field));
+      if (MultiLineClipboard && Holds(field, '"')) field = UnquoteMultiLine(field);
       const bool last = i + 1 == rows.size() && k + 1 == rows[i].size();
       if (!(last && field.empty()) && col < GetColCount() && row < GetRowCount() &&
           MayPasteInto(RemapCol(col), row))

@@ -162,6 +162,17 @@ TEST_F(GridClipboard, TextCopyHasATabAfterEachCellAndPastesBack) {
   EXPECT_EQ(target.pasted.Bottom, 2);
 }
 
+TEST_F(GridClipboard, CellsOfSeveralLinesTravelQuotedWhenAsked) {
+  source.MultiLineClipboard = true;
+  target.MultiLineClipboard = true;
+  source.SetCells(0, 0, "x\r\ny");
+  source.CopyToClipBoard();
+  EXPECT_EQ(Clipboard()->GetAsText().substr(0, 7), "\"x\ny\"\tb");
+  target.PasteFunc(0, 0);
+  EXPECT_EQ(target.Cells(0, 0), "x\r\ny");
+  EXPECT_EQ(target.Cells(1, 0), "b");
+}
+
 TEST_F(GridClipboard, GridFormatCarriesPropertiesAndPastesARectangle) {
   source.Navigation.AllowFmtClipboard = true;
   target.Navigation.AllowFmtClipboard = true;
