@@ -104,7 +104,7 @@ void TExtStringGrid::OutputToHTML(const AnsiString& FileName, bool Append) {
     lines.push_back("<tr>");
     for (int c = firstCol; c < GetColCount(); ++c) {
       int baseCol, baseRow;
-      if (!IsBaseCellEx(c, r, baseCol, baseRow)) continue;
+      if (!IsBaseCellEx(RemapCol(c), r, baseCol, baseRow)) continue;
       const AnsiString text = cellText(c, r);
       const bool fixed = r < GetFixedRows() || c < GetFixedCols();
       TGridDrawState state;
@@ -126,7 +126,7 @@ void TExtStringGrid::OutputToHTML(const AnsiString& FileName, bool Append) {
         }
       }
       const TFontStyles style = settings.SaveFonts ? font.GetStyle() : TFontStyles();
-      const TPoint span = CellSpan(c, r);
+      const TPoint span = CellSpan(RemapCol(c), r);
       AnsiString spans;
       if (span.x > 0) spans += Attribute("colspan", IntToStr(span.x + 1));
       if (span.y > 0) spans += Attribute("rowspan", IntToStr(span.y + 1));
