@@ -8,7 +8,7 @@ constexpr int kGridLeft = 8;
 constexpr int kGridTop = 60;
 constexpr int kGridWidth = 953;
 constexpr int kScrollWidth = 17;
-constexpr int kButtonsTop = 640;
+constexpr int kButtonsTop = 600;
 
 // The list's own look: the header row and the index column fixed, whole rows selected,
 // columns sized by the user; no scroll bar of its own across the rows, which the page holds.
@@ -23,17 +23,17 @@ void ShapeListGrid(TExtColumnGrid* grid) {
   grid->SetScrollBars(ssHorizontal);
 }
 
-// The grid as high as its rows with their lines, its frame and the scroll bar across.
-int ListGridHeight(TExtColumnGrid* grid) {
-  const int rows = TfrmDatenbank_Liste::kListRows;
-  return rows * (TfrmDatenbank_Liste::kRowHeight + grid->GetGridLineWidth()) + 4 + kScrollWidth;
+// The grid as high as its rows (their lines lie inside them), its frame and the scroll bar
+// across.
+int ListGridHeight() {
+  return TfrmDatenbank_Liste::kListRows * TfrmDatenbank_Liste::kRowHeight + 4 + kScrollWidth;
 }
 
 }  // namespace
 
 TfrmDatenbank_Liste::TfrmDatenbank_Liste(TComponent* Owner) : TForm(Owner) {
   SetCaption("Datenbank");
-  SetBounds(GetLeft(), GetTop(), 1000, 744);
+  SetBounds(GetLeft(), GetTop(), 1000, 700);
   GetFont()->SetName("MS Sans Serif");
   GetFont()->SetSize(8);
   PlaceControls();
@@ -50,11 +50,11 @@ void TfrmDatenbank_Liste::PlaceControls() {
   labDsNr = PlaceLabel(this, this, 376, 8, "0");
   Label2 = PlaceLabel(this, this, 440, 8, "von");
   labnumberofindex = PlaceLabel(this, this, 472, 8, "0");
-  labNumberofrecords = PlaceLabel(this, this, 536, 8, "0");
+  labNumberofrecords = PlaceLabel(this, this, 552, 8, "0");
   for (TLabel* number : {labDsNr, labnumberofindex, labNumberofrecords})
     number->GetFont()->SetStyle(fsBold);
   Label3 = PlaceLabel(this, this, 616, 8, "gespeicherte Abfrage:");
-  cboAusgabe = Place<TComboBox>(this, this, 736, 4, 225, kRowHeight);
+  cboAusgabe = Place<TComboBox>(this, this, 744, 4, 217, kRowHeight);
   cboAusgabe->SetDropDownCount(16);
 
   PageControl1 = Place<TPageControl>(this, this, kGridLeft, 32, kGridWidth + kScrollWidth, 26);
@@ -66,7 +66,7 @@ void TfrmDatenbank_Liste::PlaceControls() {
 
   grdAusgabe = Place<TExtColumnGrid>(this, this, kGridLeft, kGridTop, kGridWidth, 100);
   ShapeListGrid(grdAusgabe);
-  grdAusgabe->SetHeight(ListGridHeight(grdAusgabe));
+  grdAusgabe->SetHeight(ListGridHeight());
   scrAusgabe = Place<TScrollBar>(this, this, kGridLeft + kGridWidth, kGridTop, kScrollWidth,
                                  grdAusgabe->GetHeight());
   scrAusgabe->SetKind(sbVertical);
@@ -113,7 +113,7 @@ void TfrmDatenbank_Liste::PlaceButtons() {
   GroupBox1->SetCaption("Gesamtpreis der ausgew\xE4hlten Teile");
   labGesamtpreis = PlaceLabel(this, GroupBox1, 16, 18, "0,00");
   labGesamtpreis->GetFont()->SetStyle(fsBold);
-  Label8 = PlaceLabel(this, GroupBox1, 200, 18, "\x80");
+  Label8 = PlaceLabel(this, GroupBox1, 120, 18, "\x80");
   Label8->GetFont()->SetStyle(fsBold);
 }
 

@@ -43,6 +43,7 @@ TEST_F(ListWindow, ActivationAppliesTheDefinitionAndRunsItsFirstQuery) {
   // The layout: the index column, then the definition's columns.
   TExtColumnGrid* g = list.grdAusgabe;
   EXPECT_EQ(g->GetRowCount(), 24);
+  EXPECT_EQ(g->GetVisibleRowCount(), 23);  // the page shows whole, without a scroll bar of its own
   EXPECT_EQ(g->GetColCount(), 5);
   EXPECT_EQ(g->GetFixedCols(), 1);
   EXPECT_EQ(Cell(0, 0), "Index");
