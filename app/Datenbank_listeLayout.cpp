@@ -18,8 +18,8 @@ void ShapeListGrid(TExtColumnGrid* grid) {
   grid->SetFixedRows(1);
   grid->SetFixedCols(1);
   grid->SetDefaultRowHeight(TfrmDatenbank_Liste::kRowHeight);
-  grid->SetOptions({goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRowSelect,
-                    goColSizing});
+  grid->SetOptions(
+      {goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRowSelect, goColSizing});
   grid->SetScrollBars(ssHorizontal);
 }
 

@@ -59,7 +59,8 @@ void TfrmDatenbank_Liste::FollowEntryForm(long shown) {
   const long row = dbase_indexposition - first + 1;
   if (row >= 1 && row < grdAusgabe->GetRowCount()) {
     SelectRow(static_cast<int>(row));
-  } else if (dbase_indexposition >= 0 && dbase_indexposition < static_cast<long>(dbase_anzahlindex)) {
+  } else if (dbase_indexposition >= 0 &&
+             dbase_indexposition < static_cast<long>(dbase_anzahlindex)) {
     dbase_ersterindex = static_cast<uint32_t>(dbase_indexposition);
     SelectRow(1);
     FillPage();
@@ -115,12 +116,17 @@ void TfrmDatenbank_Liste::DeleteRow(int row) {
 }
 
 // The total price field of every hit; records that cannot be read (deleted meanwhile) add
-// nothing, and a table without that field totals 0 rather than a message per hit.
+// nothing, and a table without that field totals 0 rather than a message per hit. Hits in
+// record order are read through the read window, the others one by one.
 void TfrmDatenbank_Liste::GesamtpreisRechnenExecute(TObject* /*Sender*/) {
   double sum = 0;
   if (kTotalPriceField < dbase_anzahldatenfelder) {
+    long previous = -2;
     for (uint32_t p = 0; p < dbase_anzahlindex; ++p) {
-      if (dbase_lesen(dbase_indexdsnr(p)) != 1) continue;
+      const long record = dbase_indexdsnr(p);
+      const int read = record == previous + 1 ? dbase_lesenmulti(record) : dbase_lesen(record);
+      previous = record;
+      if (read != 1) continue;
       dbase_tr(kTotalPriceField);
       sum += dbase_ansinachzahl(dbase_text);
     }

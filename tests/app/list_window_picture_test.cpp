@@ -13,15 +13,16 @@ TEST_F(ListWindow, PictureOfTheBundledDatabase) {
   ASSERT_GT(dbase_anzahlindex, 23u);
   QImage image = RenderWindow(&list, "list.png");
   ASSERT_FALSE(image.isNull());
-  for (TControl* text : {static_cast<TControl*>(list.labDatenbank), static_cast<TControl*>(list.Label1),
-                         static_cast<TControl*>(list.labnumberofindex), static_cast<TControl*>(list.Label3),
-                         static_cast<TControl*>(list.btnSelektieren), static_cast<TControl*>(list.btnOK)})
+  for (TControl* text :
+       {static_cast<TControl*>(list.labDatenbank), static_cast<TControl*>(list.Label1),
+        static_cast<TControl*>(list.labnumberofindex), static_cast<TControl*>(list.Label3),
+        static_cast<TControl*>(list.btnSelektieren), static_cast<TControl*>(list.btnOK)})
     EXPECT_TRUE(HasInk(image, AreaInForm(text)));
   // The last data row shows its designation.
   TRect last = list.grdAusgabe->CellRect(1, 23);
   QRect cell = AreaInForm(list.grdAusgabe).adjusted(2, 2, 0, 0);
-  EXPECT_TRUE(HasInk(image, QRect(cell.left() + last.Left, cell.top() + last.Top, last.Right - last.Left,
-                                  last.Bottom - last.Top)));
+  EXPECT_TRUE(HasInk(image, QRect(cell.left() + last.Left, cell.top() + last.Top,
+                                  last.Right - last.Left, last.Bottom - last.Top)));
 
   // The suppliers' layout looks the delivery time up in the linked table.
   ClickTab(3);

@@ -234,6 +234,22 @@ TEST_F(ListWindow, HelpOpensTheDocumentOfTheWorkingFolder) {
   EXPECT_EQ(opened, dir / "Kalvento - Hilfe.pdf");
 }
 
+// A table that cannot be opened leaves the list empty after the engine's message; a first
+// query that names no file runs the criteria the query window holds.
+TEST_F(ListWindow, WithoutItsTableTheListStaysEmpty) {
+  dbm_tabelle = "fehlt.dbf";
+  dbm_abfrage = "nirgends.dba";
+  Show();
+  ASSERT_EQ(log.texts.size(), 2u);  // the open's messages, none per row
+  EXPECT_EQ(log.texts[0].rfind("Fehler: \xF6" "ffnen handle: fehlt.dbf", 0), 0u) << log.texts[0];
+  EXPECT_EQ(Hits(), "0");
+  EXPECT_EQ(list.labNumberofrecords->GetCaption(), "0");
+  EXPECT_EQ(Cell(0, 1), "-1");
+  EXPECT_EQ(Cell(1, 1), "");
+  EXPECT_EQ(list.labGesamtpreis->GetCaption(), "0");
+  EXPECT_EQ(list.cboAusgabe->GetItems()->Count(), 0);
+}
+
 TEST_F(ListWindow, OkClosesTheWindowAndTheTable) {
   Show();
   Click(list.btnOK);
