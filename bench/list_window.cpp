@@ -11,11 +11,10 @@
 #include "app/DatabaseDefinition.h"
 #include "app/Datenbank_liste.h"
 #include "app/Dbaseabfrage.h"
+#include "bench/CartQuery.h"
 #include "bench/PartsTable.h"
-#include "engine/DbaseQuerySlots.h"
 #include "engine/dbase.h"
 #include "offscreen_app.h"
-#include "platform/core/files.h"
 #include "tools/sample/ConsoleMessages.h"
 #include "tools/sample/PartsLayout.h"
 
@@ -26,10 +25,6 @@ constexpr long kRecords = 1000000;
 const PartsTable& Table() {
   static const PartsTable table(kRecords);
   return table;
-}
-
-void SetSlot(int k, const char* text) {
-  DbaseSetFixedText(dbase_abfragetext[k], kDbaseSlotSize, text);
 }
 
 // The program's two windows the list needs, with its definition: eight columns over the table.
@@ -117,13 +112,7 @@ BENCHMARK(OpenTheListOnAMillionRecords)
 // designation, so the records are read in no order.
 void TotalPriceOfAQuarterMillionHits(benchmark::State& state) {
   ListSetup setup;
-  SetSlot(1, "Bezugsquel");
-  SetSlot(2, "=");
-  SetSlot(3, "Reichelt*");
-  SetSlot(4, "bestellen");
-  SetSlot(5, "=");
-  SetSlot(6, "ja");
-  SetSlot(25, "Bezeichnun");
+  SetCartQuerySlots();
   setup.Query();
   if (dbase_anzahlindex != kRecords / 4) return state.SkipWithError("not a quarter");
   for (auto _ : state) setup.list.GesamtpreisRechnenExecute(nullptr);
