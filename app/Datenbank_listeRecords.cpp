@@ -1,6 +1,7 @@
 // The list's records: the entry form on a row, the quick search from a header, deleting a
 // row's record and the total price of the hits.
 #include <algorithm>
+#include <vector>
 
 #include "app/DatabaseDefinition.h"
 #include "app/Datenbank_liste.h"
@@ -116,17 +117,16 @@ void TfrmDatenbank_Liste::DeleteRow(int row) {
 }
 
 // The total price field of every hit; records that cannot be read (deleted meanwhile) add
-// nothing, and a table without that field totals 0 rather than a message per hit. Hits in
-// record order are read through the read window, the others one by one.
+// nothing, and a table without that field totals 0 rather than a message per hit. A sum
+// needs no order, so the hits are read in record order, through the read window.
 void TfrmDatenbank_Liste::GesamtpreisRechnenExecute(TObject* /*Sender*/) {
   double sum = 0;
   if (kTotalPriceField < dbase_anzahldatenfelder) {
-    long previous = -2;
-    for (uint32_t p = 0; p < dbase_anzahlindex; ++p) {
-      const long record = dbase_indexdsnr(p);
-      const int read = record == previous + 1 ? dbase_lesenmulti(record) : dbase_lesen(record);
-      previous = record;
-      if (read != 1) continue;
+    std::vector<long> records(dbase_anzahlindex);
+    for (uint32_t p = 0; p < dbase_anzahlindex; ++p) records[p] = dbase_indexdsnr(p);
+    std::sort(records.begin(), records.end());
+    for (long record : records) {
+      if (dbase_lesenmulti(record) != 1) continue;
       dbase_tr(kTotalPriceField);
       sum += dbase_ansinachzahl(dbase_text);
     }
