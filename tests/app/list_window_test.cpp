@@ -166,6 +166,35 @@ TEST_F(ListWindow, AHeaderDoubleClickSearchesATextColumnByItsBeginning) {
   EXPECT_EQ(DbaseSlot(3), "Teil 0123456789abc*");
 }
 
+// Choosing a saved query runs it; a double click on a data row refills the page, or runs the
+// chooser's query again when the entry form asked for it.
+TEST_F(ListWindow, ChoosingAQueryRunsItAndARunAgainFollowsTheChooser) {
+  ASSERT_EQ(dbase_open("teile.dbf"), 1);
+  DbaseSetFixedText(dbase_abfragetext[1], kDbaseSlotSize, "GESAMTPREI");
+  DbaseSetFixedText(dbase_abfragetext[2], kDbaseSlotSize, ">");
+  DbaseSetFixedText(dbase_abfragetext[3], kDbaseSlotSize, "1");
+  ASSERT_EQ(dbase_abfragespeichern("teuer.dba"), 0);
+  dbase_close();
+  Show();
+  EXPECT_EQ(list.cboAusgabe->GetItems()->Count(), 2);
+  list.cboAusgabe->SetText("teuer.dba");
+  list.cboAusgabeChange(list.cboAusgabe);
+  EXPECT_EQ(Hits(), "2");
+  EXPECT_EQ(Cell(1, 2), "Teil 01");
+  EXPECT_EQ(list.labGesamtpreis->GetCaption(), "3,75");
+
+  list.cboAusgabe->SetText("alle.dba");
+  DoubleClickCell(1, 2);  // the page is refilled from the index as it stands
+  EXPECT_EQ(Hits(), "2");
+  EXPECT_EQ(dbase_indexposition, 1);
+  EXPECT_EQ(dbase_satznummer, 1);
+  dbase_neusortieren = 1;
+  DoubleClickCell(1, 2);
+  EXPECT_EQ(dbase_neusortieren, 0);
+  EXPECT_EQ(Hits(), "30");
+  EXPECT_TRUE(log.texts.empty());
+}
+
 TEST_F(ListWindow, ALinkedColumnIsNotSearched) {
   Show();
   DoubleClickCell(kLinkedColumn, 0);
@@ -241,7 +270,11 @@ TEST_F(ListWindow, WithoutItsTableTheListStaysEmpty) {
   dbm_abfrage = "nirgends.dba";
   Show();
   ASSERT_EQ(log.texts.size(), 2u);  // the open's messages, none per row
-  EXPECT_EQ(log.texts[0].rfind("Fehler: \xF6" "ffnen handle: fehlt.dbf", 0), 0u) << log.texts[0];
+  EXPECT_EQ(log.texts[0].rfind("Fehler: \xF6"
+                               "ffnen handle: fehlt.dbf",
+                               0),
+            0u)
+      << log.texts[0];
   EXPECT_EQ(Hits(), "0");
   EXPECT_EQ(list.labNumberofrecords->GetCaption(), "0");
   EXPECT_EQ(Cell(0, 1), "-1");
