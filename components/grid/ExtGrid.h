@@ -443,6 +443,8 @@ class TExtStringGrid : public TBaseGrid {
   void Paint() override;
   void CreateWnd() override;
   void DoEnter() override;
+  // The class library's double click, then OnDblClickCell with the cell under the mouse.
+  void WMLButtonDblClk(TWMMouse& Message) override;
   // Installed as the owner form's OnResize; runs the form's former handler (whose exceptions
   // are swallowed).
   virtual void GridResize(TObject* Sender);
