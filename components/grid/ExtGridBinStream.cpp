@@ -72,9 +72,18 @@ bool StoredGraphic(const TCellGraphic* Graphic) {
   return present && (Graphic->CellCreated || Graphic->CellType == ctImages);
 }
 
+// A radio group's captions, or an image list's indexes as decimal numbers.
+std::vector<AnsiString> ObjectTexts(const TCellGraphic& Graphic) {
+  std::vector<AnsiString> texts;
+  if (const TStrings* captions = RadioStrings(Graphic))
+    for (int i = 0; i < captions->Count(); ++i) texts.push_back(captions->Strings(i));
+  if (const TIntList* indexes = Graphic.GetImages())
+    for (int i = 0; i < indexes->Count(); ++i) texts.push_back(IntToStr(indexes->Items(i)));
+  return texts;
+}
+
 // The object record of a stored graphic.
 void WriteObject(TComponent* Owner, const TCellGraphic& Graphic, TStream& Stream) {
-  TGridSLIO texts(Owner);
   switch (Graphic.CellType) {
     case ctBitmap:
     case ctBitButton:
@@ -89,15 +98,10 @@ void WriteObject(TComponent* Owner, const TCellGraphic& Graphic, TStream& Stream
     case ctFilePicture:
       TGridFilePicIO(Owner).Write(Stream, *Graphic.GetFilePicture());
       break;
-    case ctRadio: {
-      const TStrings* list = RadioStrings(Graphic);
-      for (int i = 0; i < list->Count(); ++i) texts.Strings.push_back(list->Strings(i));
-      texts.Write(Stream);
-      break;
-    }
+    case ctRadio:
     case ctImages: {
-      const TIntList* list = Graphic.GetImages();
-      for (int i = 0; i < list->Count(); ++i) texts.Strings.push_back(IntToStr(list->Items(i)));
+      TGridSLIO texts(Owner);
+      texts.Strings = ObjectTexts(Graphic);
       texts.Write(Stream);
       break;
     }
