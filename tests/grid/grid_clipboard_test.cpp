@@ -10,6 +10,7 @@
 #include "picture_samples.h"
 #include "platform/controls/clipboard.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/imagelist.h"
 #include "platform/graphics/picture.h"
 #include "platform/graphics/readerimage.h"
 
@@ -226,6 +227,27 @@ TEST(BinaryGridStream, GraphicsPastedAtAPointAreTheCellsOwn) {
   EXPECT_EQ(target.GetPicture(2, 2)->GetHeight(), 3);
   // The objects are freed with the cells (the sanitizer's leak check sees any left over).
   EXPECT_TRUE(target.FreeCellGraphic(1, 2));
+}
+
+TEST(BinaryGridStream, ImageIndexListsKnowTheCellTheyLandIn) {
+  TImageList images(16, 16);
+  EditGrid source(Blank(2, 2));
+  source.SetImages(&images);
+  TIntList* list = source.AddMultiImage(1, 1, 0, haLeft, vaTop);
+  list->Add(3);
+  list->Add(1);
+  TMemoryStream stream;
+  source.SaveRectToBinStream(TRect(1, 1, 1, 1), &stream);
+  source.SetImages(nullptr);
+  EditGrid target(Blank(4, 4));
+  stream.SetPosition(0);
+  target.LoadAtPointFromBinStream(TPoint(2, 3), &stream);
+  TIntList* loaded = target.GetCellImages(2, 3);
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(loaded->GetStrValue(), "3,1");
+  EXPECT_EQ(loaded->GetCol(), 2);
+  EXPECT_EQ(loaded->GetRow(), 3);
+  EXPECT_TRUE(target.GetCellGraphic(2, 3)->CellBoolean);  // horizontal
 }
 
 TEST(BinaryGridStream, GraphicAnnouncingAnObjectItDoesNotOwnIsRefused) {
