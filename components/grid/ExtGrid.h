@@ -851,7 +851,7 @@ class TExtStringGrid : public TBaseGrid {
   void FinishLoading();
   AnsiString CopyText(const TGridRect& R, bool SelectedRowsOnly);
   void ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Cells);
-  void PlaceBinCells(const BinCells& Cells, bool Paste);
+  void PlaceBinCells(BinCells& Cells, bool Paste);
   void PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes);
   bool MayPaste() const;
   bool MayPasteInto(int ACol, int ARow);
