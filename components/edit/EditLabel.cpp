@@ -1,5 +1,8 @@
 #include "components/edit/EditLabel.h"
 
+#include "platform/graphics/canvas.h"
+#include "platform/stdctrls/label.h"
+
 TPoint LabelPlace(TLabelPosition Position, const TRect& Edit, int LabelWidth, int LabelHeight,
                   int TextWidth, int Margin) {
   const int l = Edit.Left, t = Edit.Top, w = Edit.Width(), h = Edit.Height();
@@ -30,4 +33,25 @@ TPoint LabelPlace(TLabelPosition Position, const TRect& Edit, int LabelWidth, in
       return TPoint(centered, below);
   }
   return TPoint(l, t);
+}
+
+TLabel* NewEditLabel(TWinControl* Edit) {
+  auto* label = new TLabel(Edit);
+  label->SetParent(Edit->GetParent());
+  label->SetFocusControl(Edit);
+  return label;
+}
+
+void PlaceEditLabel(TLabel& Label, TWinControl& Edit, const TFont& Font, TLabelPosition Position,
+                    int Margin, bool Transparent) {
+  if (Label.GetParent() != Edit.GetParent()) Label.SetParent(Edit.GetParent());
+  Label.SetTransparent(Transparent);
+  Label.SetFont(&Font);
+  TCanvas canvas;
+  canvas.Font->Assign(Font);
+  const int textWidth = canvas.TextWidth(Label.GetCaption());
+  const TPoint place = LabelPlace(Position, Edit.GetBoundsRect(), Label.GetWidth(),
+                                  Label.GetHeight(), textWidth, Margin);
+  Label.SetBounds(place.x, place.y, Label.GetWidth(), Label.GetHeight());
+  Label.SetVisible(Edit.GetVisible());
 }

@@ -6,6 +6,10 @@
 
 #include "platform/graphics/geometry.h"
 
+class TFont;
+class TLabel;
+class TWinControl;
+
 enum TLabelPosition : uint8_t {
   lpLeftTop,
   lpLeftCenter,
@@ -23,3 +27,10 @@ enum TLabelPosition : uint8_t {
 // LabelHeight pixels whose caption is TextWidth pixels wide, Margin pixels apart.
 TPoint LabelPlace(TLabelPosition Position, const TRect& Edit, int LabelWidth, int LabelHeight,
                   int TextWidth, int Margin);
+
+// The label of Edit: owned by it, on its parent, focusing it.
+TLabel* NewEditLabel(TWinControl* Edit);
+// Gives the label Font, then places it by Position beside the edit, and shows it while the
+// edit shows. The font goes first, so the label is placed at the size it shows.
+void PlaceEditLabel(TLabel& Label, TWinControl& Edit, const TFont& Font, TLabelPosition Position,
+                    int Margin, bool Transparent);

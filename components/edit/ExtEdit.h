@@ -343,7 +343,6 @@ class TExtEdit : public TCustomEdit {
   void AfterTyping();
   // The key-down filter (ExtEditKeys.cpp); true when it handled the key.
   bool FilterKeyDown(WORD Key, TShiftState Shift);
-  void PostToParent(WORD Key);
   // The clipboard (ExtEditClipboard.cpp): the selected part of the value; the value with the
   // selection replaced by a paste; whether the edit type takes it (converting its case).
   AnsiString SelectedValue() const;

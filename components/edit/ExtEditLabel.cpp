@@ -1,16 +1,11 @@
 // The attached label: made at the first caption, placed beside the edit by LabelPosition at
 // every move of the edit, and showing and enabled as the edit is.
 #include "components/edit/ExtEdit.h"
-#include "platform/graphics/canvas.h"
 
 AnsiString TExtEdit::GetLabelCaption() const { return label_ ? label_->GetCaption() : ""; }
 
 void TExtEdit::SetLabelCaption(const AnsiString& Value) {
-  if (!label_) {
-    label_ = new TLabel(this);
-    label_->SetParent(GetParent());
-    label_->SetFocusControl(this);
-  }
+  if (!label_) label_ = NewEditLabel(this);
   label_->SetCaption(Value);
   UpdateLabel();
 }
@@ -35,19 +30,9 @@ void TExtEdit::SetLabelAlwaysEnabled(bool Value) {
   if (label_ && Value) label_->SetEnabled(true);
 }
 
-// The font goes first, so the label's size is that of the font it shows.
 void TExtEdit::UpdateLabel() {
-  if (!label_) return;
-  if (label_->GetParent() != GetParent()) label_->SetParent(GetParent());
-  label_->SetTransparent(labelTransparent_);
-  label_->SetFont(labelFont_.get());
-  TCanvas canvas;
-  canvas.Font->Assign(*labelFont_);
-  const int textWidth = canvas.TextWidth(label_->GetCaption());
-  const TPoint place = LabelPlace(labelPosition_, GetBoundsRect(), label_->GetWidth(),
-                                  label_->GetHeight(), textWidth, labelMargin_);
-  label_->SetBounds(place.x, place.y, label_->GetWidth(), label_->GetHeight());
-  label_->SetVisible(GetVisible());
+  if (label_)
+    PlaceEditLabel(*label_, *this, *labelFont_, labelPosition_, labelMargin_, labelTransparent_);
 }
 
 void TExtEdit::VisibleChanged() {

@@ -1,5 +1,6 @@
 // The look: the colours of the normal, focused, modified, error and disabled states, the
 // flat look, the URL look, the alignment and the width while focused.
+#include "components/edit/EditFrame.h"
 #include "components/edit/ExtEdit.h"
 
 namespace {
@@ -47,7 +48,7 @@ void TExtEdit::EnabledChanged() {
   if (label_ && !labelAlwaysEnabled_) label_->SetEnabled(GetEnabled());
 }
 
-TColor TExtEdit::ParentColor() const { return GetParent() ? GetParent()->GetColor() : GetColor(); }
+TColor TExtEdit::ParentColor() const { return EditParentColor(*this); }
 
 void TExtEdit::SetFlat(bool Value) {
   if (Loading()) {
@@ -72,9 +73,7 @@ void TExtEdit::SetFlat(bool Value) {
   Invalidate();
 }
 
-void TExtEdit::ApplyEditRect() {
-  SetFormatRect(flat_ ? TRect(2, 4, GetClientWidth() - 2, GetClientHeight() - 4) : GetClientRect());
-}
+void TExtEdit::ApplyEditRect() { ApplyFlatRect(*this, flat_); }
 
 void TExtEdit::SetFlatLineColor(TColor Value) {
   flatLineColor_ = Value;
