@@ -35,23 +35,67 @@ TPoint LabelPlace(TLabelPosition Position, const TRect& Edit, int LabelWidth, in
   return TPoint(l, t);
 }
 
-TLabel* NewEditLabel(TWinControl* Edit) {
-  auto* label = new TLabel(Edit);
-  label->SetParent(Edit->GetParent());
-  label->SetFocusControl(Edit);
-  return label;
+TAttachedLabel::TAttachedLabel(TWinControl* Edit) : edit_(Edit), font_(std::make_unique<TFont>()) {
+  font_->OnChange = [this](TObject*) { Update(); };
 }
 
-void PlaceEditLabel(TLabel& Label, TWinControl& Edit, const TFont& Font, TLabelPosition Position,
-                    int Margin, bool Transparent) {
-  if (Label.GetParent() != Edit.GetParent()) Label.SetParent(Edit.GetParent());
-  Label.SetTransparent(Transparent);
-  Label.SetFont(&Font);
+// The label itself belongs to the edit, which frees it.
+TAttachedLabel::~TAttachedLabel() = default;
+
+AnsiString TAttachedLabel::GetCaption() const { return label_ ? label_->GetCaption() : ""; }
+
+void TAttachedLabel::SetCaption(const AnsiString& Value) {
+  if (!label_) {
+    label_ = new TLabel(edit_);
+    label_->SetParent(edit_->GetParent());
+    label_->SetFocusControl(edit_);
+  }
+  label_->SetCaption(Value);
+  Update();
+}
+
+void TAttachedLabel::SetPosition(TLabelPosition Value) {
+  position_ = Value;
+  Update();
+}
+
+void TAttachedLabel::SetMargin(int Value) {
+  margin_ = Value;
+  Update();
+}
+
+void TAttachedLabel::SetTransparent(bool Value) {
+  transparent_ = Value;
+  Update();
+}
+
+void TAttachedLabel::SetAlwaysEnabled(bool Value) {
+  alwaysEnabled_ = Value;
+  if (label_ && Value) label_->SetEnabled(true);
+}
+
+void TAttachedLabel::Update() {
+  if (!label_) return;
+  if (label_->GetParent() != edit_->GetParent()) label_->SetParent(edit_->GetParent());
+  label_->SetTransparent(transparent_);
+  label_->SetFont(font_.get());
   TCanvas canvas;
-  canvas.Font->Assign(Font);
-  const int textWidth = canvas.TextWidth(Label.GetCaption());
-  const TPoint place = LabelPlace(Position, Edit.GetBoundsRect(), Label.GetWidth(),
-                                  Label.GetHeight(), textWidth, Margin);
-  Label.SetBounds(place.x, place.y, Label.GetWidth(), Label.GetHeight());
-  Label.SetVisible(Edit.GetVisible());
+  canvas.Font->Assign(*font_);
+  const int textWidth = canvas.TextWidth(label_->GetCaption());
+  const TPoint place = LabelPlace(position_, edit_->GetBoundsRect(), label_->GetWidth(),
+                                  label_->GetHeight(), textWidth, margin_);
+  label_->SetBounds(place.x, place.y, label_->GetWidth(), label_->GetHeight());
+  label_->SetVisible(edit_->GetVisible());
+}
+
+void TAttachedLabel::FollowEnabled() {
+  if (label_ && !alwaysEnabled_) label_->SetEnabled(edit_->GetEnabled());
+}
+
+void TAttachedLabel::ShowWhileLoading(const TFont& EditFont) {
+  if (label_) label_->SetFont(&EditFont);
+}
+
+void TAttachedLabel::Forget(const TComponent* Gone) {
+  if (Gone == label_) label_ = nullptr;
 }

@@ -1,39 +1,5 @@
-// The attached label: made at the first caption, placed beside the edit by LabelPosition at
-// every move of the edit, and showing and enabled as the edit is.
+// The attached label follows the edit: placed again at every move, shown as the edit is.
 #include "components/edit/ExtEdit.h"
-
-AnsiString TExtEdit::GetLabelCaption() const { return label_ ? label_->GetCaption() : ""; }
-
-void TExtEdit::SetLabelCaption(const AnsiString& Value) {
-  if (!label_) label_ = NewEditLabel(this);
-  label_->SetCaption(Value);
-  UpdateLabel();
-}
-
-void TExtEdit::SetLabelPosition(TLabelPosition Value) {
-  labelPosition_ = Value;
-  UpdateLabel();
-}
-
-void TExtEdit::SetLabelMargin(int Value) {
-  labelMargin_ = Value;
-  UpdateLabel();
-}
-
-void TExtEdit::SetLabelTransparent(bool Value) {
-  labelTransparent_ = Value;
-  UpdateLabel();
-}
-
-void TExtEdit::SetLabelAlwaysEnabled(bool Value) {
-  labelAlwaysEnabled_ = Value;
-  if (label_ && Value) label_->SetEnabled(true);
-}
-
-void TExtEdit::UpdateLabel() {
-  if (label_)
-    PlaceEditLabel(*label_, *this, *labelFont_, labelPosition_, labelMargin_, labelTransparent_);
-}
 
 void TExtEdit::VisibleChanged() {
   TCustomEdit::VisibleChanged();
@@ -50,6 +16,6 @@ void TExtEdit::SetBounds(int left, int top, int width, int height) {
 void TExtEdit::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomEdit::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
-  if (AComponent == label_) label_ = nullptr;
+  label_.Forget(AComponent);
   if (AComponent == lookupWindow_) lookupWindow_ = nullptr;
 }

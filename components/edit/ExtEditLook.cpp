@@ -45,7 +45,7 @@ void TExtEdit::EnabledChanged() {
   } else {
     SetColor(normalColor_);
   }
-  if (label_ && !labelAlwaysEnabled_) label_->SetEnabled(GetEnabled());
+  label_.FollowEnabled();
 }
 
 TColor TExtEdit::ParentColor() const { return EditParentColor(*this); }
@@ -152,7 +152,7 @@ void TExtEdit::ApplyAndNudge() {
 
 // While loading the label shows the edit's font until Loaded gives it LabelFont.
 void TExtEdit::FontChanged() {
-  if (Loading() && label_) label_->SetFont(GetFont());
+  if (Loading()) label_.ShowWhileLoading(*GetFont());
   TCustomEdit::FontChanged();
   ApplyEditRect();
 }
@@ -169,7 +169,8 @@ void TExtEdit::EnterLook() {
       normalFontColor_ = GetFont()->GetColor();
     if (!urlLook_) GetFont()->SetColor(FocusFontColor);
   }
-  if (FocusLabel && label_) label_->GetFont()->SetStyle(label_->GetFont()->GetStyle() << fsBold);
+  if (TLabel* label = label_.Get(); FocusLabel && label)
+    label->GetFont()->SetStyle(label->GetFont()->GetStyle() << fsBold);
   if (FocusWidthInc > 0) SetWidth(GetWidth() + FocusWidthInc);
   if (FocusAlign != editAlign_ && FocusAlign != eaDefault) {
     savedAlign_ = editAlign_;
@@ -186,7 +187,8 @@ void TExtEdit::LeaveLook() {
     SetColor(normalColor_);
     if (!urlLook_) GetFont()->SetColor(normalFontColor_);
   }
-  if (FocusLabel && label_) label_->GetFont()->SetStyle(label_->GetFont()->GetStyle() >> fsBold);
+  if (TLabel* label = label_.Get(); FocusLabel && label)
+    label->GetFont()->SetStyle(label->GetFont()->GetStyle() >> fsBold);
 }
 
 void TExtEdit::RestoreAlignAndWidth() {

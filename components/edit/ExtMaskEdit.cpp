@@ -6,9 +6,7 @@
 
 TExtMaskEdit::TExtMaskEdit(TComponent* AOwner)
     : TMaskEdit(AOwner),
-      paintOver_(std::make_unique<TPaintOver>(this, [this](TCanvas* Canvas) { WMPaint(*Canvas); })),
-      labelFont_(std::make_unique<TFont>()) {
-  labelFont_->OnChange = [this](TObject*) { UpdateLabel(); };
+      paintOver_(std::make_unique<TPaintOver>(this, [this](TCanvas* Canvas) { WMPaint(*Canvas); })) {
   SetFlatRect();
 }
 
@@ -24,7 +22,7 @@ void TExtMaskEdit::Loaded() {
   UpdateLabel();
   if (!GetEnabled()) {
     SetColor(disabledColor_);
-    if (label_ && !labelAlwaysEnabled_) label_->SetEnabled(false);
+    label_.FollowEnabled();
   }
 }
 
@@ -57,7 +55,7 @@ void TExtMaskEdit::EnabledChanged() {
   TMaskEdit::EnabledChanged();
   if (Loading()) return;
   SetColor(GetEnabled() ? normalColor_ : disabledColor_);
-  if (label_ && !labelAlwaysEnabled_) label_->SetEnabled(GetEnabled());
+  label_.FollowEnabled();
 }
 
 // The parent's colour stands in for the edit's own while flat, and gives it back after.
@@ -104,7 +102,7 @@ void TExtMaskEdit::SetFocusBorder(bool Value) {
 
 // While loading the label shows the edit's font until Loaded gives it LabelFont.
 void TExtMaskEdit::FontChanged() {
-  if (Loading() && label_) label_->SetFont(GetFont());
+  if (Loading()) label_.ShowWhileLoading(*GetFont());
   TMaskEdit::FontChanged();
   SetFlatRect();
 }
@@ -150,39 +148,6 @@ void TExtMaskEdit::CMMouseLeave() {
 
 // ---- Label ----
 
-AnsiString TExtMaskEdit::GetLabelCaption() const { return label_ ? label_->GetCaption() : ""; }
-
-void TExtMaskEdit::SetLabelCaption(const AnsiString& Value) {
-  if (!label_) label_ = NewEditLabel(this);
-  label_->SetCaption(Value);
-  UpdateLabel();
-}
-
-void TExtMaskEdit::SetLabelPosition(TLabelPosition Value) {
-  labelPosition_ = Value;
-  UpdateLabel();
-}
-
-void TExtMaskEdit::SetLabelMargin(int Value) {
-  labelMargin_ = Value;
-  UpdateLabel();
-}
-
-void TExtMaskEdit::SetLabelTransparent(bool Value) {
-  labelTransparent_ = Value;
-  UpdateLabel();
-}
-
-void TExtMaskEdit::SetLabelAlwaysEnabled(bool Value) {
-  labelAlwaysEnabled_ = Value;
-  if (label_ && Value) label_->SetEnabled(true);
-}
-
-void TExtMaskEdit::UpdateLabel() {
-  if (label_)
-    PlaceEditLabel(*label_, *this, *labelFont_, labelPosition_, labelMargin_, labelTransparent_);
-}
-
 void TExtMaskEdit::VisibleChanged() {
   TMaskEdit::VisibleChanged();
   UpdateLabel();
@@ -197,5 +162,5 @@ void TExtMaskEdit::SetBounds(int left, int top, int width, int height) {
 
 void TExtMaskEdit::Notification(TComponent* AComponent, TOperation Operation) {
   TMaskEdit::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == label_) label_ = nullptr;
+  if (Operation == opRemove) label_.Forget(AComponent);
 }
