@@ -107,6 +107,8 @@ class TExtMaskEdit : public TMaskEdit {
   bool Loading() const { return GetComponentState().Contains(csLoading); }
   // The font colour outside focus: the modified one while it shows.
   TColor RestingFontColor() const;
+  // The first character selected, on entry with SelectFirstChar.
+  void SelectFirst();
   // A key that changed the text may have filled the mask: tell, and move on.
   void CheckComplete();
 

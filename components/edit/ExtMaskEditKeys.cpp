@@ -13,7 +13,8 @@ void TExtMaskEdit::WMSetFocus() {
     GetFont()->SetColor(FocusFontColor);
   }
   undoText_ = GetText();
-  if (AutoSelect) SelectAll();
+  if (IsMasked() && SelectFirstChar) SelectFirst();
+  else if (AutoSelect) SelectAll();
 }
 
 void TExtMaskEdit::WMKillFocus() {
@@ -26,10 +27,12 @@ void TExtMaskEdit::WMKillFocus() {
 
 void TExtMaskEdit::DoEnter() {
   TMaskEdit::DoEnter();
-  if (IsMasked() && SelectFirstChar) {
-    SetSelStart(0);
-    SetSelLength(1);
-  }
+  if (IsMasked() && SelectFirstChar) SelectFirst();
+}
+
+void TExtMaskEdit::SelectFirst() {
+  SetSelStart(0);
+  SetSelLength(1);
 }
 
 // Enter with ReturnIsTab and Esc with CanUndo come to the edit instead of the form.
@@ -51,6 +54,8 @@ void TExtMaskEdit::WMKeyDown(TWMKeyDown& Message) {
     PostKeyToParent(*this, VK_ESCAPE);
   }
   TMaskEdit::WMKeyDown(Message);
+  // The masked edit's own Esc reset leaves the modified look too.
+  if (ShowModified && !GetModified()) GetFont()->SetColor(FocusFontColor);
 }
 
 // Only a character that changed the text can have filled the mask.

@@ -155,6 +155,24 @@ TEST_F(MaskEditForm, FocusAndModifiedColours) {
   EXPECT_EQ(mask->GetFont()->GetColor(), clMaroon);
 }
 
+TEST_F(MaskEditForm, EntrySelectsTheFirstCharacterAndEscClearsTheModifiedLook) {
+  mask->SetEditMask("0000;1;_");
+  mask->SelectFirstChar = true;
+  mask->ShowModified = true;
+  mask->FocusFontColor = clNavy;
+  mask->SetText("1234");
+  Show();
+  mask->SetFocus();
+  EXPECT_EQ(mask->GetSelStart(), 0);
+  EXPECT_EQ(mask->GetSelLength(), 1);
+  mask->AutoTab = false;
+  Type("9");
+  EXPECT_EQ(mask->GetFont()->GetColor(), clRed);
+  Key(Qt::Key_Escape);  // the masked edit's reset
+  EXPECT_EQ(mask->GetEditText(), "1234");
+  EXPECT_EQ(mask->GetFont()->GetColor(), clNavy);
+}
+
 TEST_F(MaskEditForm, FlatTakesTheParentsColourAndGivesTheOwnBack) {
   form.SetColor(clSilver);
   mask->SetColorEx(clYellow);
