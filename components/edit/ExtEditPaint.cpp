@@ -19,8 +19,10 @@ void TExtEdit::WMPaint(TCanvas& Canvas) {
 }
 
 void TExtEdit::PaintEdit(TCanvas& Canvas) {
-  if (flat_ && focusBorder_) DrawControlBorder(Canvas);
-  else if (flat_) DrawFlatLine(Canvas, *this, flatLineColor_, softBorder_);
+  if (flat_ && focusBorder_)
+    DrawControlBorder(Canvas);
+  else if (flat_)
+    DrawFlatLine(Canvas, *this, flatLineColor_, softBorder_);
   if (GetText().empty() && !Focused() && !emptyText_.empty()) {
     // Where typed text would start.
     const TPoint origin = PosFromChar(PrefixLength());

@@ -21,8 +21,8 @@ TPoint GetAveCharSize(const TFont& Font) {
   return TPoint(size.cx / 52, size.cy);
 }
 
-TButton* NewButton(TForm* Form, const AnsiString& Caption, int Result, int Left, int Top,
-                   int Width, int Height) {
+TButton* NewButton(TForm* Form, const AnsiString& Caption, int Result, int Left, int Top, int Width,
+                   int Height) {
   auto* button = new TButton(Form);
   button->SetParent(Form);
   button->SetCaption(Caption);
@@ -72,8 +72,7 @@ bool ExtInputQuery(TExtEditType EditType, const TQueryParams* Params, const Ansi
 
   const int top = MulDiv(41, y, 8), width = MulDiv(50, x, 4), height = MulDiv(14, y, 8);
   NewButton(form.get(), "OK", mrOk, MulDiv(38, x, 4), top, width, height)->SetDefault(true);
-  NewButton(form.get(), "Abbrechen", mrCancel, MulDiv(92, x, 4), top, width, height)->Cancel =
-      true;
+  NewButton(form.get(), "Abbrechen", mrCancel, MulDiv(92, x, 4), top, width, height)->Cancel = true;
 
   if (form->ShowModal() != mrOk) return false;
   Value = edit->GetText();

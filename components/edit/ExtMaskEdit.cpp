@@ -6,7 +6,8 @@
 
 TExtMaskEdit::TExtMaskEdit(TComponent* AOwner)
     : TMaskEdit(AOwner),
-      paintOver_(std::make_unique<TPaintOver>(this, [this](TCanvas* Canvas) { WMPaint(*Canvas); })) {
+      paintOver_(
+          std::make_unique<TPaintOver>(this, [this](TCanvas* Canvas) { WMPaint(*Canvas); })) {
   SetFlatRect();
 }
 
@@ -115,8 +116,10 @@ void TExtMaskEdit::WMPaint(TCanvas& Canvas) {
 }
 
 void TExtMaskEdit::PaintEdit(TCanvas& Canvas) {
-  if (flat_ && focusBorder_) DrawControlBorder(Canvas);
-  else if (flat_) DrawFlatLine(Canvas, *this, flatLineColor_, softBorder_);
+  if (flat_ && focusBorder_)
+    DrawControlBorder(Canvas);
+  else if (flat_)
+    DrawFlatLine(Canvas, *this, flatLineColor_, softBorder_);
 }
 
 bool TExtMaskEdit::Is3DBorderButton() const {

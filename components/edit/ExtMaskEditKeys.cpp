@@ -13,8 +13,10 @@ void TExtMaskEdit::WMSetFocus() {
     GetFont()->SetColor(FocusFontColor);
   }
   undoText_ = GetText();
-  if (IsMasked() && SelectFirstChar) SelectFirst();
-  else if (AutoSelect) SelectAll();
+  if (IsMasked() && SelectFirstChar)
+    SelectFirst();
+  else if (AutoSelect)
+    SelectAll();
 }
 
 void TExtMaskEdit::WMKillFocus() {
@@ -38,8 +40,7 @@ void TExtMaskEdit::SelectFirst() {
 // Enter with ReturnIsTab and Esc with CanUndo come to the edit instead of the form.
 void TExtMaskEdit::CMWantSpecialKey(TCMWantSpecialKey& Message) {
   TMaskEdit::CMWantSpecialKey(Message);
-  if ((Message.CharCode == VK_RETURN && ReturnIsTab) ||
-      (Message.CharCode == VK_ESCAPE && CanUndo))
+  if ((Message.CharCode == VK_RETURN && ReturnIsTab) || (Message.CharCode == VK_ESCAPE && CanUndo))
     Message.Result = 1;
 }
 

@@ -41,12 +41,14 @@ Dialog Find() {
 
 // Runs the dialog with an action done on it while it shows.
 bool RunDialog(TExtEditType type, const TQueryParams* params, AnsiString& value,
-         std::function<void(Dialog&)> action) {
+               std::function<void(Dialog&)> action) {
   QTimer::singleShot(0, [action] {
     const bool shown = QTest::qWaitFor([] { return Screen->GetActiveForm() != nullptr; });
     Dialog dialog = shown ? Find() : Dialog();
-    if (dialog.edit && dialog.ok && dialog.cancel) action(dialog);
-    else ADD_FAILURE() << "the dialog's controls are not there";
+    if (dialog.edit && dialog.ok && dialog.cancel)
+      action(dialog);
+    else
+      ADD_FAILURE() << "the dialog's controls are not there";
     // A dialog the action left open ends all the same.
     if (dialog.form && dialog.form->IsModal() && dialog.form->ModalResult == mrNone)
       dialog.form->ModalResult = mrCancel;
