@@ -2,6 +2,7 @@
 // lines per file and numbered by the table's size, the data checks, the status bar, and the
 // refusals: a maximum below 10, a missing or foreign cart query, files that cannot be written.
 #include "ExportWindowTest.h"
+#include "engine/DbaseQuerySlots.h"
 
 namespace {
 
@@ -163,6 +164,19 @@ TEST_F(ExportWindow, AMissingOrForeignCartQueryWritesNoFile) {
   ASSERT_EQ(dbase_abfrageladen(kQueryAll), 0);
   form.Button1Click(nullptr);
   EXPECT_EQ(Messages(), std::vector<AnsiString>{refusal});
+  EXPECT_FALSE(Exists(Path("korb.csv")));
+  EXPECT_EQ(AnsiString(dbase_beschreibung[0]), description);
+  EXPECT_EQ(list.labnumberofindex->GetCaption(), "500");
+
+  // Saved for this table, but on a field it lacks: the check's message, then the refusal.
+  log.texts.clear();
+  DbaseSetFixedText(dbase_abfragetext[1], kDbaseSlotSize, "GIBTSNICHT");
+  ASSERT_EQ(dbase_abfragespeichern(kQueryReichelt), 0);
+  ASSERT_EQ(dbase_abfrageladen(kQueryAll), 0);
+  form.Button1Click(nullptr);
+  const std::vector<AnsiString> shown = {
+      "GIBTSNICHT - Feld existiert nicht - bitte berichtigen - Kriterium: 1", refusal};
+  EXPECT_EQ(Messages(), shown);
   EXPECT_FALSE(Exists(Path("korb.csv")));
   EXPECT_EQ(AnsiString(dbase_beschreibung[0]), description);
   EXPECT_EQ(list.labnumberofindex->GetCaption(), "500");
