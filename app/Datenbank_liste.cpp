@@ -4,6 +4,7 @@
 
 #include "app/DatabaseDefinition.h"
 #include "app/Dbaseabfrage.h"
+#include "app/Kalvento_warenkorbexportieren.h"
 #include "engine/dbase.h"
 #include "platform/controls/application.h"
 #include "platform/controls/shell.h"
@@ -32,11 +33,11 @@ void TfrmDatenbank_Liste::FormActivate(TObject* /*Sender*/) {
 
   SetCaption(dbm_titel);
   btnDrucken->SetVisible(dbm_druckknopf == 1);
-  // The entry form, the list print and the cart export are not part of the program yet.
+  // The entry form and the list print are not part of the program yet.
   btnBearbeiten->SetEnabled(false);
   btnNeuerDatensatz->SetEnabled(false);
   btnDrucken->SetEnabled(false);
-  btnSpezial->SetEnabled(false);
+  btnSpezial->SetEnabled(true);
   btnLoeschen->SetEnabled(true);
   btnSpezial->SetCaption(dbm_spezialtext);
   btnSpezial->SetVisible(dbm_spezialknopf != 0);
@@ -130,10 +131,12 @@ void TfrmDatenbank_Liste::btnNeuerDatensatzClick(TObject* /*Sender*/) {
     Ausgeben->Execute();
 }
 
-// The list print and the cart export join the program with their own windows; until then
-// their buttons are off.
+// The list print joins the program with its own window; until then its button is off.
 void TfrmDatenbank_Liste::btnDruckenClick(TObject* /*Sender*/) {}
-void TfrmDatenbank_Liste::btnSpezialClick(TObject* /*Sender*/) {}
+
+void TfrmDatenbank_Liste::btnSpezialClick(TObject* /*Sender*/) {
+  frmWarenkorbExportieren->ShowModal();
+}
 
 void TfrmDatenbank_Liste::btnOKClick(TObject* /*Sender*/) { Close(); }
 

@@ -2,6 +2,7 @@
 
 #include "app/Datenbank_liste.h"
 #include "app/Dbaseabfrage.h"
+#include "app/Kalvento_warenkorbexportieren.h"
 #include "app/Kalventohaupt.h"
 #include "platform/controls/application.h"
 
@@ -13,4 +14,6 @@ void CreateProgramWindows() {
   Application->CreateForm(frmDatenbank_Liste);
   // The list print window comes here.
   Application->CreateForm(frmDbaseAbfrage);
+  // The entry form comes here.
+  Application->CreateForm(frmWarenkorbExportieren);
 }
