@@ -7,6 +7,7 @@
 #include "components/grid/ExtGrid.h"
 #include "pdf_pages.h"
 #include "pdf_text.h"
+#include "platform/graphics/bitmap.h"
 #include "platform/winapi/printer.h"
 #include "platform/winapi/virtual_printer.h"
 #include "temp_folder.h"
@@ -105,6 +106,43 @@ TEST_F(GridPrintPdf, AFailingEventAbortsTheJobAndRestoresTheCanvas) {
   grid.OnPrintPage = nullptr;
   grid.Print();  // the printer takes the next job
   EXPECT_GT(PdfPageCount(File()), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// A preview drawn on a bitmap: the page inside the rectangle given, nothing outside it.
+TEST(GridPrintPreview, DrawsThePageInsideItsRectangle) {
+  TExtStringGrid grid(nullptr);
+  grid.SetColCount(3);
+  grid.SetRowCount(30);
+  for (int r = 0; r < 30; ++r)
+    for (int c = 0; c < 3; ++c) grid.SetCells(c, r, "Cell " + IntToStr(r) + "/" + IntToStr(c));
+  grid.PrintSettings.Borders = pbSingle;
+  grid.PrintSettings.LeftSize = 100;
+  grid.PrintSettings.Title = ppTopCenter;
+  grid.PrintSettings.TitleText = "Preview";
+  grid.PrintSettings.HeaderSize = 50;
+  TBitmap bitmap;
+  bitmap.SetSize(400, 500);
+  bitmap.Canvas->Brush->SetColor(clWhite);
+  bitmap.Canvas->FillRect({0, 0, 400, 500});
+  grid.PrintPreview(bitmap.Canvas, {50, 40, 350, 460});
+  QImage image(400, 500, QImage::Format_RGB32);
+  for (int y = 0; y < 500; ++y)
+    for (int x = 0; x < 400; ++x) {
+      const TColor c = bitmap.Canvas->GetPixels(x, y);
+      image.setPixel(x, y, qRgb(GetRValue(c), GetGValue(c), GetBValue(c)));
+    }
+  if (const char* keep = std::getenv("KALVENTO_PICTURE_DIR"))
+    image.save(QString::fromLocal8Bit(keep) + "/grid_preview.png");
+  const QRect ink = InkOf(image);
+  ASSERT_FALSE(ink.isNull());
+  EXPECT_NEAR(ink.left(), 50 + 100 * 96 / 254, 2);  // the left margin inside the rectangle
+  EXPECT_GE(ink.top(), 40 + 50 * 96 / 254 - 1);
+  EXPECT_LE(ink.bottom(), 460);
+  EXPECT_EQ(bitmap.Canvas->GetMapping().Mode(), MM_TEXT);
 }
 
 }  // namespace
