@@ -218,6 +218,17 @@ class TExtStringGrid : public TBaseGrid {
   int BuildPages(TCanvas* Canvas, TPrintMethod Method, int MaxPages, bool SelectedOnly);
   // The pages the last preview laid out.
   int GetPreviewPageCount() const { return previewPages_; }
+  // The most lines of any cell's text (of one row's); 1 without Multilinecells.
+  int MaxLinesInGrid();
+  int MaxLinesInRow(int ARow);
+  // The longest line of a display column's export texts (the first lines only without
+  // Multilinecells).
+  int MaxCharsInCol(int ACol);
+  // The bitmap stretched into Rect of the canvas, by copy or by the raster operation Rop.
+  void PrintBitmap(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap);
+  void PrintBitmapRop(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap, TCopyMode Rop);
+  // How far the current printer turns landscape pages (degrees; 0 without landscape).
+  int PrinterOrientationAngle();
   // The print settings in one section of a settings file.
   void SavePrintSettings(const AnsiString& FileName, const AnsiString& Section);
   void LoadPrintSettings(const AnsiString& FileName, const AnsiString& Section);

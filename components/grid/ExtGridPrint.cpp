@@ -7,6 +7,7 @@
 #include "components/grid/ExtGridPrintPass.h"
 #include "platform/winapi/gdi.h"
 #include "platform/winapi/printer.h"
+#include "platform/winapi/winspool.h"
 
 namespace {
 
@@ -116,4 +117,11 @@ void TExtStringGrid::PrintDrawRect(TCanvas* Canvas, TRect Rect, const TGridRect&
   const LometricScope lometric(Canvas);
   SetPrintOutput(Canvas, Rect);
   BuildPages(Canvas, prPrint, 1, false);
+}
+
+int TExtStringGrid::PrinterOrientationAngle() {
+  const TPrintDevice* device = ::Printer()->GetDevice();
+  if (!device) return 0;
+  return std::max(0, DeviceCapabilitiesA(device->Name().c_str(), nullptr, DC_ORIENTATION,
+                                         nullptr, nullptr));
 }

@@ -119,3 +119,29 @@ int TExtStringGrid::PrintedRowHeight(PrintPass& P, int ARow) {
   const int h = PrintRowHeight(P, ARow);
   return std::max(0, h + h / 8 + 2 * P.Gap + PrintSettings.RowSpacing);
 }
+
+int TExtStringGrid::MaxLinesInRow(int ARow) {
+  if (!Multilinecells) return 1;
+  int lines = 1;
+  for (int c = 0; c < GetColCount(); ++c)
+    lines = std::max(lines, LinesInText(GetCellEx(RemapCol(c), ARow), true));
+  return lines;
+}
+
+int TExtStringGrid::MaxLinesInGrid() {
+  int lines = 1;
+  for (int r = 0; r < GetRowCount() && Multilinecells; ++r)
+    lines = std::max(lines, MaxLinesInRow(r));
+  return lines;
+}
+
+int TExtStringGrid::MaxCharsInCol(int ACol) {
+  int longest = 0;
+  for (int r = 0; r < GetRowCount(); ++r) {
+    AnsiString rest = SaveCell(RemapCol(ACol), r);
+    do {
+      longest = std::max(longest, static_cast<int>(GetNextLine(rest, true).size()));
+    } while (Multilinecells && !rest.empty());
+  }
+  return longest;
+}

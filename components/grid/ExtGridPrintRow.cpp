@@ -156,7 +156,10 @@ void TExtStringGrid::PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect
   else if (graphic->CellVAlign == vaCenter)
     top = R.Top - (height - h) / 2;
   const TRect target(left, top, left + w, top - h);
-  if (image) P.Canvas->StretchDraw(target, image);
+  if (TBitmap* bitmap = dynamic_cast<TBitmap*>(image))
+    PrintBitmap(P.Canvas, target, bitmap);
+  else if (image)
+    P.Canvas->StretchDraw(target, image);
   if (file) file->DrawPicture(P.Canvas, target);
   if (graphic->CellHAlign == haBeforeText) R.Left += w;
   if (graphic->CellHAlign == haAfterText) R.Right -= w;
@@ -183,4 +186,17 @@ void TExtStringGrid::PrintBorders(PrintPass& P) {
     for (int c = 0; c < std::min(GetFixedCols(), first); ++c)
       line(P.X[static_cast<std::size_t>(c)], P.TableTop, P.X[static_cast<std::size_t>(c)], P.Y);
   }
+}
+
+void TExtStringGrid::PrintBitmap(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap) {
+  PrintBitmapRop(Canvas, Rect, Bitmap, SRCCOPY);
+}
+
+void TExtStringGrid::PrintBitmapRop(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap,
+                                    TCopyMode Rop) {
+  if (!Canvas || !Bitmap) return;
+  const TCopyMode mode = Canvas->GetCopyMode();
+  Canvas->SetCopyMode(Rop);
+  Canvas->StretchDraw(Rect, Bitmap);
+  Canvas->SetCopyMode(mode);
 }

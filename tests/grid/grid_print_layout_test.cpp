@@ -8,6 +8,7 @@
 
 #include "components/grid/ExtGrid.h"
 #include "platform/core/datetime.h"
+#include "platform/graphics/bitmap.h"
 #include "platform/graphics/recording_canvas.h"
 
 namespace {
@@ -331,6 +332,47 @@ TEST_F(GridPrintLayout, AnEmptyRangeHasNoPages) {
   EXPECT_EQ(grid.GetPreviewPageCount(), 0);
   grid.PrintPreviewRect(&canvas, {0, 0, 1000, 1000}, {0, 98, 7, 300});
   EXPECT_EQ(grid.GetPreviewPageCount(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridPrintLayout, HtmlRotatedAndGraphicCells) {
+  grid.SetRowCount(3);
+  grid.SetCells(0, 1, "<b>bold</b> text");
+  grid.AddRotated(1, 1, 90, "up");
+  TBitmap bitmap;
+  bitmap.SetSize(20, 10);
+  grid.SetCells(0, 2, "pic");
+  grid.AddBitmap(0, 2, &bitmap, false, haBeforeText, vaTop);
+  ps.PrintGraphics = true;
+  Preview(1);
+  EXPECT_TRUE(Shows("bold text"));  // as text until the grid draws HTML
+  const TRecordedCall* up = TextCall("up");
+  ASSERT_NE(up, nullptr);
+  EXPECT_EQ(up->FontEscapement, 900);
+  const std::vector<TRecordedCall> pictures = canvas.CallsOf(coStretchDraw);
+  ASSERT_EQ(pictures.size(), 1u);
+  const int w = static_cast<int>(20 * 254.0 / 96 + 0.5);
+  EXPECT_EQ(pictures[0].Rect.Right - pictures[0].Rect.Left, w);
+  const TRecordedCall* pic = TextCall("pic");
+  ASSERT_NE(pic, nullptr);
+  EXPECT_GE(pic->Points[0].x, pictures[0].Rect.Right);  // the text moves aside
+  // The column is as wide as the graphic and the text.
+  EXPECT_EQ(grid.GetPrintColWidth(0), std::max(8 * 9, w + 8 * 3));
+  grid.RemoveBitmap(0, 2);
+}
+
+TEST_F(GridPrintLayout, LinesAndCharactersOfTheCells) {
+  grid.SetCells(1, 3, "one\r\nthree lines\r\nx");
+  EXPECT_EQ(grid.MaxLinesInGrid(), 1);
+  EXPECT_EQ(grid.MaxCharsInCol(1), 5);  // "r10c1" and the like; of row 3 only "one"
+  grid.Multilinecells = true;
+  EXPECT_EQ(grid.MaxLinesInGrid(), 3);
+  EXPECT_EQ(grid.MaxLinesInRow(3), 3);
+  EXPECT_EQ(grid.MaxLinesInRow(4), 1);
+  EXPECT_EQ(grid.MaxCharsInCol(1), 11);
 }
 
 }  // namespace

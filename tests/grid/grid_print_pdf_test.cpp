@@ -80,6 +80,14 @@ TEST_F(GridPrintPdf, PrintsEveryPageWithItsHeaderRowsAndNumbers) {
     std::filesystem::copy_file(File(), keep, std::filesystem::copy_options::overwrite_existing);
 }
 
+TEST_F(GridPrintPdf, LandscapeSettingsPrintLandscapePages) {
+  EXPECT_EQ(grid.PrinterOrientationAngle(), 90);
+  grid.PrintSettings.Orientation = poLandscape;
+  grid.Print();
+  const QImage page = RenderPdfPage(File(), 1, 30);
+  EXPECT_GT(page.width(), page.height());
+}
+
 TEST_F(GridPrintPdf, OnlyThePagesTheStartEventLeaves) {
   grid.OnPrintStart = [](TObject*, int, int& From, int& To) {
     From = 2;
