@@ -62,7 +62,7 @@ void TExtStringGrid::PrintHeaderFooter(PrintPass& P) {
   const int mode = canvas->SetBkMode(TRANSPARENT);
   for (int pos = ppTopLeft; pos <= ppBottomCenter; ++pos) {
     const auto at = static_cast<TPrintPosition>(pos);
-    const bool title = at == ps.Title && ps.TitleText.empty();
+    const bool title = at == ps.Title && ps.TitleText.empty() && lines.Count() > 0;
     if (texts[at].empty() && !title) continue;
     const TFont* font = AtTop(at) ? ps.GetHeaderFont() : ps.GetFooterFont();
     canvas->Font->Assign(*font);
