@@ -482,6 +482,8 @@ class TExtStringGrid : public TBaseGrid {
   void Paint() override;
   void CreateWnd() override;
   void DoEnter() override;
+  // The class library's double click, then OnDblClickCell with the cell under the mouse.
+  void WMLButtonDblClk(TWMMouse& Message) override;
   // Installed as the owner form's OnResize; runs the form's former handler (whose exceptions
   // are swallowed).
   virtual void GridResize(TObject* Sender);
@@ -795,6 +797,108 @@ class TExtStringGrid : public TBaseGrid {
   bool WordWrap = false;
   // Cells may hold several lines; the selection's text gives such a cell as CSV text.
   bool Multilinecells = false;
+
+  // Files, streams and the clipboard ---------------------------------------------------------
+  // (ExtGridTextFile.cpp, ExtGridCSV.cpp, ExtGridFixed.cpp, ExtGridASCII.cpp, ExtGridHTML.cpp,
+  // ExtGridXML.cpp, ExtGridFileProgress.cpp, ExtGridBinStream.cpp, ExtGridClipboard.cpp,
+  // ExtGridPaste.cpp.)
+
+  // The save range (GetSaveStartCol ...) is with hiding's members above.
+  // The grid allows editing and neither GetCellReadOnly nor GetCellFixed keeps the cell.
+  bool IsEditable(int ACol, int ARow);
+
+  // CSV: "~" for a line break and "^" for an empty cell; texts in the OEM code page.
+  bool JavaCSV = false;
+  bool OemConvert = false;
+  // The clipboard's text gives a cell of several lines as a quoted CSV text, and takes it so.
+  bool MultiLineClipboard = false;
+
+  // The grid's text file, and the same records on a stream from its position. A file's
+  // failures raise EExtGridError with the file's name.
+  void SaveToFile(const AnsiString& FileName);
+  void LoadFromFile(const AnsiString& FileName);
+  void SaveToStream(TStream* Stream);
+  void LoadFromStream(TStream* Stream);
+  // CSV (the separator is Delimiter, or "," when it is automatic); reading detects it.
+  void SaveToCSV(const AnsiString& FileName) { OutputToCSV(FileName, false); }
+  void AppendToCSV(const AnsiString& FileName) { OutputToCSV(FileName, true); }
+  void OutputToCSV(const AnsiString& FileName, bool Append);
+  void LoadFromCSV(const AnsiString& FileName) { InputFromCSV(FileName, false); }
+  void InsertFromCSV(const AnsiString& FileName) { InputFromCSV(FileName, true); }
+  void InputFromCSV(const AnsiString& FileName, bool Insert);
+  // Fixed-width columns: Widths gets the missing widths (the longest line + 1); Positions are
+  // 1-based, n positions giving n - 1 fields.
+  void SaveToFixed(const AnsiString& FileName, TIntList& Widths);
+  void LoadFromFixed(const AnsiString& FileName, const TIntList& Positions);
+  // The longest line of a shown column's export texts.
+  int MaxCharsInCol(int ACol);
+  // Every cell aligned in columns as wide as their longest line.
+  void SaveToASCII(const AnsiString& FileName);
+  void SaveToHTML(const AnsiString& FileName) { OutputToHTML(FileName, false); }
+  void AppendToHTML(const AnsiString& FileName) { OutputToHTML(FileName, true); }
+  void OutputToHTML(const AnsiString& FileName, bool Append);
+  // FieldDescr names the fields (FIELD0, FIELD1, ... where it has no name).
+  void SaveToXML(const AnsiString& FileName, const AnsiString& ListDescr,
+                 const AnsiString& RecordDescr, const TStrings* FieldDescr);
+
+  // The binary grid stream: a rectangle of cells with their properties and graphics (pictures
+  // not yet); loading a whole grid's stream resets the grid to it. A damaged stream raises
+  // EStreamError and changes nothing.
+  void SaveRectToBinStream(const TRect& R, TStream* Stream);
+  void SaveToBinStream(TStream* Stream);
+  void SaveToBinFile(const AnsiString& FileName);
+  void LoadAtPointFromBinStream(const TPoint& P, TStream* Stream);
+  void LoadFromBinStream(TStream* Stream) { LoadAtPointFromBinStream(TPoint(0, 0), Stream); }
+  void LoadFromBinFile(const AnsiString& FileName);
+
+  // The clipboard: text, rich text (AllowRTFClipboard) and the grid's own cells
+  // (AllowFmtClipboard) together.
+  enum TClipOperation { coCut, coCopy };
+  void CopyToClipBoard();
+  void CopySelectionToClipboard();
+  void CutToClipboard();
+  void CutSelectionToClipboard();
+  void PasteFromClipboard();
+  // Fills the selection from one pasted value or continues a pasted series in it
+  // (AllowSmartClipboard).
+  void PasteSelectionFromClipboard();
+  // The fields taken from the text (0 for the grid's cells and rich text).
+  int PasteFunc(int ACol, int ARow);
+  int PasteText(int ACol, int ARow, const char* Text);
+  TPoint PasteSize(const char* Text);
+  // Told after a paste of the last copy's origin, the rectangle pasted and the operation.
+  virtual void PasteNotify(const TPoint& /*Origin*/, const TGridRect& /*R*/,
+                           TClipOperation /*Operation*/) {}
+
+ protected:
+  void CopyFunc(const TGridRect& R, bool SelectedRowsOnly);
+  void CopyRTFFunc(int ACol, int ARow);
+  void CopyBinFunc(const TGridRect& R);
+
+ private:
+  TPoint copyOrigin_;
+  TClipOperation clipOperation_ = coCopy;
+  struct BinCells;
+  // The column whose text a writer takes for column c: c itself when hidden columns are
+  // saved, else the shown column's.
+  int ExportCol(int ACol) const { return SaveHiddenCells ? ACol : RemapCol(ACol); }
+  // The last column a writer reaches: the save range's, plus the hidden ones when saved.
+  int ExportEndCol() const {
+    return GetSaveEndCol() + (SaveHiddenCells ? NumHiddenColumns() : 0);
+  }
+  void ReportProgress(int& Last, int Done, int Total);
+  void FinishLoading();
+  AnsiString CopyText(const TGridRect& R, bool SelectedRowsOnly);
+  void ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Cells);
+  void PlaceBinCells(const BinCells& Cells, bool Paste);
+  void PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes);
+  bool MayPaste() const;
+  bool MayPasteInto(int ACol, int ARow);
+  void EmptyCells(const TGridRect& R, bool Properties);
+  void FillSelection(int Pasted);
+
+ public:
+  // End of files, streams and the clipboard -------------------------------------------------
 
   // Clearing: texts emptied, cell properties freed; the counts stay.
   virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
