@@ -221,9 +221,6 @@ class TExtStringGrid : public TBaseGrid {
   // The most lines of any cell's text (of one row's); 1 without Multilinecells.
   int MaxLinesInGrid();
   int MaxLinesInRow(int ARow);
-  // The longest line of a display column's export texts (the first lines only without
-  // Multilinecells).
-  int MaxCharsInCol(int ACol);
   // The bitmap stretched into Rect of the canvas, by copy or by the raster operation Rop.
   void PrintBitmap(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap);
   void PrintBitmapRop(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap, TCopyMode Rop);

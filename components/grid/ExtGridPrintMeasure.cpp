@@ -134,14 +134,3 @@ int TExtStringGrid::MaxLinesInGrid() {
     lines = std::max(lines, MaxLinesInRow(r));
   return lines;
 }
-
-int TExtStringGrid::MaxCharsInCol(int ACol) {
-  int longest = 0;
-  for (int r = 0; r < GetRowCount(); ++r) {
-    AnsiString rest = SaveCell(RemapCol(ACol), r);
-    do {
-      longest = std::max(longest, static_cast<int>(GetNextLine(rest, true).size()));
-    } while (Multilinecells && !rest.empty());
-  }
-  return longest;
-}
