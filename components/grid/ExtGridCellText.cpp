@@ -4,6 +4,7 @@
 // the room the cell graphic, the filter mark and the sort mark take.
 #include <algorithm>
 
+#include "components/grid/CellTextFlags.h"
 #include "components/grid/ExtGridCellPaint.h"
 #include "components/grid/GridUtil.h"
 #include "components/grid/HTMLStrip.h"
@@ -22,33 +23,6 @@ constexpr int kSortRoom = 14;  // kept free beside a sort column's header text
 constexpr int kCentredSortShift = 10;
 constexpr int kSortGap = 10;       // between the text and the sort mark
 constexpr int kSortMarkInset = 8;  // of the sort mark from the top or bottom edge
-
-unsigned WrapFlags(bool WordWrap, bool Multilinecells) {
-  if (WordWrap) return DT_WORDBREAK | DT_EDITCONTROL;
-  return Multilinecells ? 0u : unsigned{DT_SINGLELINE};
-}
-
-unsigned HorizontalFlags(TAlignment Align) {
-  switch (Align) {
-    case taRightJustify:
-      return DT_RIGHT;
-    case taCenter:
-      return DT_CENTER;
-    default:
-      return DT_LEFT;
-  }
-}
-
-unsigned VerticalFlags(TVAlignment Align) {
-  switch (Align) {
-    case vtaCenter:
-      return DT_VCENTER;
-    case vtaBottom:
-      return DT_BOTTOM;
-    default:
-      return DT_TOP;
-  }
-}
 
 // Where the sort mark's centre lies vertically in the text rectangle.
 int SortMarkY(const TRect& R, TVAlignment Align) {
