@@ -6,6 +6,7 @@
 
 #include "app/DatabaseDefinition.h"
 #include "app/Dbaseabfrage.h"
+#include "app/Dbaseindexprint.h"
 #include "app/Kalventohaupt.h"
 #include "app/ProgramWindows.h"
 #include "message_log.h"
@@ -110,7 +111,7 @@ TEST_F(MainWindow, ShowsAsTheMainFormAndClosingItEndsTheProgram) {
 TEST(Start, CreatesTheWindowsInOrderTheMainWindowFirst) {
   ScopedApplication scope;
   CreateProgramWindows();
-  std::vector<TComponent*> expected = {frmKalventoHaupt, frmDbaseAbfrage};
+  std::vector<TComponent*> expected = {frmKalventoHaupt, frmDbaseIndexPrint, frmDbaseAbfrage};
   ASSERT_EQ(Application->GetComponentCount(), static_cast<int>(expected.size()));
   for (int i = 0; i < Application->GetComponentCount(); ++i)
     EXPECT_EQ(Application->GetComponent(i), expected[i]) << i;
