@@ -12,20 +12,33 @@
 
 namespace {
 
-using ListPrintTest = ListPrint;
-
 // Two columns of 464 pixels: 928 pixels, 185 mm.
 const std::vector<LayoutColumn> kFullWidth = {{0, "Bezeichnung", 464}, {1, "Preis", 464}};
 
-// 2 mm a character, lines of 4 mm.
-TRecordingCanvas Recording() { return TRecordingCanvas(20, 40, 2480, 3508, 300); }
+class ListPrintTest : public ListPrint {
+ protected:
+  // Prints n parts in the layout onto the recording canvas.
+  void PrintParts(int n, const std::vector<LayoutColumn>& layout = kFullWidth) {
+    Parts(n);
+    PrintLayout(layout);
+  }
+  void PrintLayout(const std::vector<LayoutColumn>& layout) {
+    Layout(layout);
+    canvas.Calls.clear();
+    ASSERT_EQ(PrintRecorded(canvas), 1);
+  }
+
+  // How often the text was printed.
+  int Printed(const AnsiString& text) const {
+    const std::vector<AnsiString> texts = TextsOf(canvas);
+    return static_cast<int>(std::count(texts.begin(), texts.end(), text));
+  }
+
+  TRecordingCanvas canvas{20, 40, 2480, 3508, 300};  // 2 mm a character, lines of 4 mm
+};
 
 std::vector<TRecordedCall> Lines(const TRecordingCanvas& canvas) {
   return canvas.CallsOf(coLineTo);
-}
-
-int Count(const std::vector<AnsiString>& texts, const AnsiString& text) {
-  return static_cast<int>(std::count(texts.begin(), texts.end(), text));
 }
 
 TEST_F(ListPrintTest, ACancelledSetupDialogPrintsNothing) {
@@ -39,31 +52,24 @@ TEST_F(ListPrintTest, ACancelledSetupDialogPrintsNothing) {
 }
 
 TEST_F(ListPrintTest, SixtyTwoHitsFillOnePage) {
-  Parts(62);
-  Layout(kFullWidth);
-  TRecordingCanvas canvas = Recording();
-  ASSERT_EQ(PrintRecorded(canvas), 1);
+  PrintParts(62);
   EXPECT_EQ(PdfPageCount(Pdf()), 1);
-  std::vector<AnsiString> texts = TextsOf(canvas);
-  EXPECT_EQ(Count(texts, "Liste1"), 1);
-  EXPECT_EQ(Count(texts, "Teil 62"), 1);
-  EXPECT_EQ(Count(texts, "62,50"), 1);  // the column of field 1
+  EXPECT_EQ(Printed("Liste1"), 1);
+  EXPECT_EQ(Printed("Teil 62"), 1);
+  EXPECT_EQ(Printed("62,50"), 1);  // the column of field 1
 }
 
 // Page 2 holds record 63 alone, in its first row, and is ruled as the first: a frame of four
 // lines, one rule between the columns and 62 between the rows on each page.
 TEST_F(ListPrintTest, TheSixtyThirdHitStartsASecondPageOfEmptyRuledRows) {
-  Parts(63);
-  Layout(kFullWidth);
-  TRecordingCanvas canvas = Recording();
-  ASSERT_EQ(PrintRecorded(canvas), 1);
+  PrintParts(63);
   EXPECT_EQ(PdfPageCount(Pdf()), 2);
   const std::vector<TRecordedCall> texts = canvas.CallsOf(coTextOut);
   auto find = [&](const AnsiString& text) {
     return std::find_if(texts.begin(), texts.end(),
                         [&](const TRecordedCall& c) { return c.Text == text; });
   };
-  EXPECT_EQ(Count(TextsOf(canvas), "Liste1"), 2);
+  EXPECT_EQ(Printed("Liste1"), 2);
   ASSERT_NE(find("Teil 63"), texts.end());
   EXPECT_GT(find("Teil 63") - find("Teil 62"), 0);
   EXPECT_EQ(find("Teil 63")->Points[0], find("Teil 1")->Points[0]);
@@ -78,26 +84,17 @@ TEST_F(ListPrintTest, TheSixtyThirdHitStartsASecondPageOfEmptyRuledRows) {
 }
 
 TEST_F(ListPrintTest, NoHitsPrintOnePageWithAnEmptyTable) {
-  Parts(0);
-  Layout(kFullWidth);
-  TRecordingCanvas canvas = Recording();
-  ASSERT_EQ(PrintRecorded(canvas), 1);
+  PrintParts(0);
   EXPECT_EQ(PdfPageCount(Pdf()), 1);
-  std::vector<AnsiString> texts = TextsOf(canvas);
-  EXPECT_EQ(Count(texts, "Liste1"), 1);
-  EXPECT_EQ(Count(texts, "Bezeichnung"), 1);
-  EXPECT_EQ(Count(texts, "Preis"), 1);
-  EXPECT_EQ(texts.size(), 4u);  // title, date and page, the two headers
+  EXPECT_EQ(Printed("Bezeichnung") + Printed("Preis"), 2);
+  EXPECT_EQ(TextsOf(canvas).size(), 4u);  // title, date and page, the two headers
   EXPECT_EQ(Lines(canvas).size(), 4 + 1 + 62u);
 }
 
 // 928 layout pixels become 185 mm, from the left margin at 15 mm; the table starts 15 mm
 // below the top margin at 10 mm, and 63 rows of 21 pixels, 1323 pixels, are 264 mm high.
 TEST_F(ListPrintTest, ALayoutOf928PixelsPrints185MillimetresWide) {
-  Parts(5);
-  Layout(kFullWidth);
-  TRecordingCanvas canvas = Recording();
-  ASSERT_EQ(PrintRecorded(canvas), 1);
+  PrintParts(5);
   const std::vector<TRecordedCall> lines = Lines(canvas);
   ASSERT_FALSE(lines.empty());
   // The frame: down, right, up, back.
@@ -116,20 +113,14 @@ TEST_F(ListPrintTest, ALayoutOf928PixelsPrints185MillimetresWide) {
 }
 
 TEST_F(ListPrintTest, ALayoutOfTwice928PixelsRunsOffThePage) {
-  Parts(1);
-  Layout({{0, "Bezeichnung", 928}, {1, "Preis", 928}});
-  TRecordingCanvas canvas = Recording();
-  ASSERT_EQ(PrintRecorded(canvas), 1);
+  PrintParts(1, {{0, "Bezeichnung", 928}, {1, "Preis", 928}});
   const std::vector<TRecordedCall> lines = Lines(canvas);
   EXPECT_EQ(lines[lines.size() - 3].Points[1].x, 3700);
 }
 
 TEST_F(ListPrintTest, OnPage2TheHeaderShowsTitleDateAndPage) {
   TClockScope clock([] { return EncodeDate(2013, 3, 5) + 0.5; });
-  Parts(70);
-  Layout(kFullWidth);
-  TRecordingCanvas canvas = Recording();
-  ASSERT_EQ(PrintRecorded(canvas), 1);
+  PrintParts(70);
   std::vector<TRecordedCall> titles, dates;
   for (const TRecordedCall& call : canvas.CallsOf(coTextOut)) {
     if (call.Text == "Liste1") titles.push_back(call);
@@ -165,9 +156,7 @@ TEST_F(ListPrintTest, ALayoutWithoutWidthPrintsTheHeaderAndNoTable) {
   for (const std::vector<LayoutColumn>& layout :
        {std::vector<LayoutColumn>{},
         std::vector<LayoutColumn>{{0, "Bezeichnung", 0}, {1, "Preis", 0}}}) {
-    Layout(layout);
-    TRecordingCanvas canvas = Recording();
-    ASSERT_EQ(PrintRecorded(canvas), 1);
+    PrintLayout(layout);
     EXPECT_EQ(TextsOf(canvas).size(), 2u);
     EXPECT_TRUE(Lines(canvas).empty());
     EXPECT_TRUE(canvas.CallsOf(coRectangle).empty());
