@@ -12,6 +12,9 @@ constexpr int kRecordsPerPage = 62;
 // The list's layout pixels become millimetres in this ratio: 928 pixels fill 185 mm.
 constexpr int64_t kLayoutPixels = 928;
 constexpr int64_t kLayoutSteps = 185;
+// However wide a damaged definition makes the columns, the table's lengths in units stay
+// far inside the integers: no table is printed wider than a kilometre.
+constexpr int64_t kMostSteps = 1000000;
 
 // The print grid takes the list's columns from column 1 on (column 0 holds the index
 // position): field, header and width. Returns the sum of the widths.
@@ -85,8 +88,7 @@ int druck_liste(TExtColumnGrid* grid, const AnsiString& title) {
   druck_spaltenformatsetzen(AnsiString(kDruckSpalten, 'a'));
   TExtColumnGrid& print = *form->grdDbaseIndexPrint;
   const int64_t widths = TakeLayout(print, *grid);
-  const int breite =
-      static_cast<int>(std::min<int64_t>(widths * kLayoutSteps / kLayoutPixels, INT32_MAX));
+  const int breite = static_cast<int>(std::min(widths * kLayoutSteps / kLayoutPixels, kMostSteps));
 
   TXPrint& xprint = *form->XPrint1;
   if (xprint.GetPrinting()) return 1;

@@ -118,6 +118,12 @@ TEST_F(ListPrintTest, ALayoutOfTwice928PixelsRunsOffThePage) {
   EXPECT_EQ(lines[lines.size() - 3].Points[1].x, 3700);
 }
 
+TEST_F(ListPrintTest, ColumnsOfADamagedDefinitionPrintNoEndlessTable) {
+  PrintParts(1, {{0, "Bezeichnung", 1500000000}});
+  const std::vector<TRecordedCall> lines = Lines(canvas);
+  EXPECT_EQ(lines[lines.size() - 3].Points[1].x, 10000000);
+}
+
 TEST_F(ListPrintTest, OnPage2TheHeaderShowsTitleDateAndPage) {
   TClockScope clock([] { return EncodeDate(2013, 3, 5) + 0.5; });
   PrintParts(70);
