@@ -51,6 +51,16 @@ TEST_F(ListPrintTest, ACancelledSetupDialogPrintsNothing) {
   EXPECT_FALSE(form->XPrint1->GetPrinting());
 }
 
+TEST_F(ListPrintTest, WithoutPrintersNoDialogShowsAndNothingPrints) {
+  Parts(3);
+  Layout(kFullWidth);
+  SetInstalledPrinters({});
+  form = std::make_unique<TfrmDbaseIndexPrint>(nullptr);
+  frmDbaseIndexPrint = form.get();
+  EXPECT_EQ(Print(), -1);
+  EXPECT_EQ(log.printDialogs, 0);
+}
+
 TEST_F(ListPrintTest, SixtyTwoHitsFillOnePage) {
   PrintParts(62);
   EXPECT_EQ(PdfPageCount(Pdf()), 1);
