@@ -71,7 +71,8 @@ void TExtEdit::CMWantSpecialKey(TCMWantSpecialKey& Message) {
   }
   if (Message.CharCode == VK_RETURN) {
     auto* form = dynamic_cast<TForm*>(GetParent());
-    if (!form || !form->KeyPreview) PostToParent(VK_RETURN);
+    // While the lookup list shows, Enter chooses from it and goes no further.
+    if ((!form || !form->KeyPreview) && !LookupShown()) PostToParent(VK_RETURN);
     Message.Result = 1;
     return;
   }

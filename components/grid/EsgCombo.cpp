@@ -1,10 +1,10 @@
 #include "components/grid/EsgCombo.h"
 
+#include "components/grid/ExtXPVS.h"
 #include "platform/controls/paint_over.h"
 #include "platform/winapi/edge.h"
 #include "platform/winapi/gdi.h"
 #include "platform/winapi/system_metrics.h"
-#include "platform/winapi/theme.h"
 
 TESGCustomCombo::TESGCustomCombo(TComponent* AOwner)
     : TComboBox(AOwner),
@@ -81,15 +81,11 @@ void TESGCustomCombo::Paint(TCanvas* Canvas) {
 void TESGCustomCombo::DrawButton(TCanvas* Canvas) {
   if (GetStyle() == csSimple) return;
   TRect rect(GetWidth() - buttonWidth_ - 1, 1, GetWidth() - 1, GetHeight() - 1);
-  HTHEME theme = IsWinXP ? OpenThemeData(this, "combobox") : nullptr;
-  if (!theme) {
-    DrawFrameControl(Canvas->GetHandle(), &rect, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | DFCS_FLAT);
-    return;
-  }
   const bool pressed = GetKeyState(VK_LBUTTON) < 0 || GetKeyState(VK_RBUTTON) < 0;
-  DrawThemeBackground(theme, Canvas->GetHandle(), CP_DROPDOWNBUTTON,
-                      pressed ? CBXS_PRESSED : CBXS_NORMAL, &rect, nullptr);
-  CloseThemeData(theme);
+  if (IsWinXP && DrawThemed(this, "combobox", Canvas, CP_DROPDOWNBUTTON,
+                            pressed ? CBXS_PRESSED : CBXS_NORMAL, rect))
+    return;
+  DrawFrameControl(Canvas->GetHandle(), &rect, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | DFCS_FLAT);
 }
 
 void TESGCustomCombo::DrawControlBorder(TCanvas* Canvas) {

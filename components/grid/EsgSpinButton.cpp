@@ -1,8 +1,8 @@
 // The arrows of the spin edit: the repeating arrow button and the pair of them.
 #include "components/grid/EsgSpinEdit.h"
+#include "components/grid/ExtXPVS.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/winapi/edge.h"
-#include "platform/winapi/theme.h"
 
 namespace {
 
@@ -46,15 +46,11 @@ void TExtTimerSpeedButton::Paint() {
   TCanvas* canvas = GetCanvas();
   TRect rect = GetClientRect();
   const bool down = state_ == bsDown;
-  HTHEME theme = isWinXP_ ? OpenThemeData(GetParent(), "spin") : nullptr;
-  if (theme) {
-    const int part = Horizontal ? (Arrow == saUp ? SPNP_UPHORZ : SPNP_DOWNHORZ)
-                                : (Arrow == saUp ? SPNP_UP : SPNP_DOWN);
-    DrawThemeBackground(theme, canvas->GetHandle(), part, down ? UPS_PRESSED : UPS_NORMAL, &rect,
-                        nullptr);
-    CloseThemeData(theme);
+  const int part = Horizontal ? (Arrow == saUp ? SPNP_UPHORZ : SPNP_DOWNHORZ)
+                              : (Arrow == saUp ? SPNP_UP : SPNP_DOWN);
+  if (isWinXP_ &&
+      DrawThemed(GetParent(), "spin", canvas, part, down ? UPS_PRESSED : UPS_NORMAL, rect))
     return;
-  }
   const unsigned arrow = Horizontal ? (Arrow == saUp ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT)
                                     : (Arrow == saUp ? DFCS_SCROLLUP : DFCS_SCROLLDOWN);
   DrawFrameControl(canvas->GetHandle(), &rect, DFC_SCROLL,

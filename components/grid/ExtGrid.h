@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -34,6 +35,7 @@
 #include "components/grid/UpdateLock.h"
 
 class FormResizeLink;
+class TImageList;
 class TExtStringGridCheck;
 
 class TExtStringGrid : public TBaseGrid {
@@ -243,7 +245,15 @@ class TExtStringGrid : public TBaseGrid {
   TPictureContainer* GetPictureContainer() const { return pictureContainer_.Get(); }
   void SetPictureContainer(TPictureContainer* Value);
 
-  // Look settings that repaint when set.
+  // Look settings that repaint when set (SetLook will move the floating footer too).
+  void SetURLColor(TColor Value) { Restyle(URLColor, Value); }
+  void SetURLShow(bool Value) { Restyle(URLShow, Value); }
+  void SetURLFull(bool Value) {
+    if (URLFull == Value) return;
+    URLFull = Value;
+    if (URLShow) Invalidate();
+  }
+  void SetLook(TGridLook Value) { Restyle(Look, Value); }
   bool GetActiveCellShow() const { return activeCellShow_; }
   void SetActiveCellShow(bool Value) { Restyle(activeCellShow_, Value); }
   TColor GetActiveCellColor() const { return activeCellColor_; }
@@ -433,6 +443,8 @@ class TExtStringGrid : public TBaseGrid {
   void Paint() override;
   void CreateWnd() override;
   void DoEnter() override;
+  // The class library's double click, then OnDblClickCell with the cell under the mouse.
+  void WMLButtonDblClk(TWMMouse& Message) override;
   // Installed as the owner form's OnResize; runs the form's former handler (whose exceptions
   // are swallowed).
   virtual void GridResize(TObject* Sender);
@@ -546,12 +558,112 @@ class TExtStringGrid : public TBaseGrid {
   bool IsRadio(int ACol, int ARow);
   bool RemoveRadio(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctRadio); }
 
-  // A cell's graphic. A cell has at most one; a new one replaces (frees) the old.
+  // Cell graphics (ExtGridCellGraphics.cpp and the files named below) ------------------------
+  // Coordinates are real cells. A cell has at most one graphic; a new one replaces (frees) the
+  // old. The Add forms keep the caller's object; the Create forms make an empty one the
+  // graphic owns and give it to be filled.
   TCellGraphic* CreateCellGraphic(int ACol, int ARow);
   virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
-  virtual TCellType GetCellType(int ACol, int ARow);
+  virtual TCellType GetCellType(int ACol, int ARow);  // ctEmpty without a graphic
   bool FreeCellGraphic(int ACol, int ARow);
+  // Frees the graphic only when it is of that type.
   bool RemoveCellGraphic(int ACol, int ARow, TCellType CellType);
+
+  // Bitmaps, icons, pictures (ExtGridGraphicObjects.cpp).
+  void AddBitmap(int ACol, int ARow, TBitmap* Bitmap, bool Transparent, TCellHAlign HAlign,
+                 TCellVAlign VAlign);
+  TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign HAlign,
+                        TCellVAlign VAlign);
+  TBitmap* GetBitmap(int ACol, int ARow);
+  bool RemoveBitmap(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctBitmap); }
+  void AddIcon(int ACol, int ARow, TIcon* Icon, TCellHAlign HAlign, TCellVAlign VAlign);
+  TIcon* CreateIcon(int ACol, int ARow, TCellHAlign HAlign, TCellVAlign VAlign);
+  bool RemoveIcon(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctIcon); }
+  void AddPicture(int ACol, int ARow, TPicture* Picture, bool Transparent, TStretchMode StretchMode,
+                  int Value, TCellHAlign HAlign, TCellVAlign VAlign);
+  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Value,
+                          TCellHAlign HAlign, TCellVAlign VAlign);
+  TPicture* GetPicture(int ACol, int ARow);
+  bool RemovePicture(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctPicture); }
+  void AddFilePicture(int ACol, int ARow, TFilePicture* Picture, bool Transparent,
+                      TStretchMode StretchMode, int Value, TCellHAlign HAlign, TCellVAlign VAlign);
+  TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode,
+                                  int Value, TCellHAlign HAlign, TCellVAlign VAlign);
+  TFilePicture* GetFilePicture(int ACol, int ARow);
+  bool RemoveFilePicture(int ACol, int ARow) {
+    return RemoveCellGraphic(ACol, ARow, ctFilePicture);
+  }
+  // Images of GridImages; nothing happens while no image list is set.
+  void AddImageIdx(int ACol, int ARow, int Idx, TCellHAlign HAlign, TCellVAlign VAlign);
+  bool GetImageIdx(int ACol, int ARow, int& Idx);
+  bool RemoveImageIdx(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctImageList); }
+  // The image the cell's integer value plus Idx names.
+  void AddDataImage(int ACol, int ARow, int Idx, TCellHAlign HAlign, TCellVAlign VAlign);
+  bool RemoveDataImage(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctDataImage); }
+  // A row (Dir 0) or column of images whose index list repaints the cell when it changes;
+  // null without an image list.
+  TIntList* AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign HAlign, TCellVAlign VAlign);
+  TIntList* GetCellImages(int ACol, int ARow);
+  bool RemoveMultiImage(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctImages); }
+  // The image index of an image-list cell, else -1 (what the ssImages sort compares).
+  int GetCellImageIdx(int ACol, int ARow);
+  TImageList* GetGridImages() const { return gridImages_; }
+  void SetImages(TImageList* Value) { Restyle(gridImages_, Value); }
+
+  // Check boxes and the toggling of check boxes and radio groups (ExtGridCheckBoxes.cpp). A
+  // data check box shows whether the text is the cell's true value (GetCheckTrue).
+  void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+  bool RemoveCheckBox(int ACol, int ARow);
+  bool GetCheckBoxState(int ACol, int ARow, bool& State);
+  bool SetCheckBoxState(int ACol, int ARow, bool State);
+  // FromEdit asks GetCellReadOnly first. True when toggled.
+  bool ToggleCheck(int ACol, int ARow, bool FromEdit);
+  bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheck(ACol, ARow, false); }
+  // Selects the next item of a radio group (after the last the first).
+  bool ToggleRadio(int ACol, int ARow, bool FromEdit);
+  // By the graphic of the cell's base cell; a static editor is a bitmap, an icon or a data
+  // check box.
+  bool HasCheckBox(int ACol, int ARow);
+  bool HasDataCheckBox(int ACol, int ARow);
+  bool HasButton(int ACol, int ARow);
+  bool HasStaticEdit(int ACol, int ARow);
+
+  // Buttons, progress bars, comments, error markers, rotated text (ExtGridCellMarks.cpp; the
+  // bit button's Create form stands with the others in ExtGridGraphicObjects.cpp).
+  void AddButton(int ACol, int ARow, int W, int H, const AnsiString& Caption, TCellHAlign HAlign,
+                 TCellVAlign VAlign);
+  void AddBitButton(int ACol, int ARow, int W, int H, const AnsiString& Caption, TBitmap* Glyph,
+                    TCellHAlign HAlign, TCellVAlign VAlign);
+  TBitmap* CreateBitButton(int ACol, int ARow, int W, int H, const AnsiString& Caption,
+                           TCellHAlign HAlign, TCellVAlign VAlign);
+  bool RemoveButton(int ACol, int ARow);
+  void PushButton(int ACol, int ARow, bool Down);
+  // Where the button was last drawn, in client coordinates of the shown cell.
+  TRect ButtonRect(int ACol, int ARow);
+  // The bar shows the cell's integer value in percent (a text that is no integer counts 0).
+  void AddProgress(int ACol, int ARow, TColor Color, TColor FontColor);
+  void AddProgressEx(int ACol, int ARow, TColor Color, TColor FontColor, TColor BKColor,
+                     TColor BKFontColor);
+  bool RemoveProgress(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctProgress); }
+  void AddComment(int ACol, int ARow, const AnsiString& Comment);
+  bool IsComment(int ACol, int ARow, AnsiString& Comment);
+  bool RemoveComment(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctComment); }
+  TColor CommentColor = clRed;  // clNone hides the marks
+  // The characters ErrFrom (0-based) to ErrFrom + ErrLen - 1 underlined as wrong.
+  void AddMarker(int ACol, int ARow, int ErrFrom, int ErrLen);
+  void RemoveMarker(int ACol, int ARow);
+  bool GetMarker(int ACol, int ARow, int& ErrFrom, int& ErrLen);
+  void AddRotated(int ACol, int ARow, int Angle, const AnsiString& Text);
+  void SetRotated(int ACol, int ARow, int Angle);
+  bool IsRotated(int ACol, int ARow, int& Angle);
+  bool RemoveRotated(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctRotated); }
+
+  // The room a graphic adds to its cell for automatic sizing (ExtGridGraphicSize.cpp), and for
+  // printing, where pictures take Width x Height and scale by Factor.
+  virtual TSize GetCellGraphicSize(int ACol, int ARow);
+  virtual TSize GetPrintGraphicSize(int ACol, int ARow, int Width, int Height, double Factor);
+  // The themed look: the visual styles are there and active.
+  bool IsWinXP;
 
   // Makes the cell current and scrolls it to the middle when it is out of view.
   void ScrollInView(int ACol, int ARow);
@@ -646,6 +758,108 @@ class TExtStringGrid : public TBaseGrid {
   bool WordWrap = false;
   // Cells may hold several lines; the selection's text gives such a cell as CSV text.
   bool Multilinecells = false;
+
+  // Files, streams and the clipboard ---------------------------------------------------------
+  // (ExtGridTextFile.cpp, ExtGridCSV.cpp, ExtGridFixed.cpp, ExtGridASCII.cpp, ExtGridHTML.cpp,
+  // ExtGridXML.cpp, ExtGridFileProgress.cpp, ExtGridBinStream.cpp, ExtGridClipboard.cpp,
+  // ExtGridPaste.cpp.)
+
+  // The save range (GetSaveStartCol ...) is with hiding's members above.
+  // The grid allows editing and neither GetCellReadOnly nor GetCellFixed keeps the cell.
+  bool IsEditable(int ACol, int ARow);
+
+  // CSV: "~" for a line break and "^" for an empty cell; texts in the OEM code page.
+  bool JavaCSV = false;
+  bool OemConvert = false;
+  // The clipboard's text gives a cell of several lines as a quoted CSV text, and takes it so.
+  bool MultiLineClipboard = false;
+
+  // The grid's text file, and the same records on a stream from its position. A file's
+  // failures raise EExtGridError with the file's name.
+  void SaveToFile(const AnsiString& FileName);
+  void LoadFromFile(const AnsiString& FileName);
+  void SaveToStream(TStream* Stream);
+  void LoadFromStream(TStream* Stream);
+  // CSV (the separator is Delimiter, or "," when it is automatic); reading detects it.
+  void SaveToCSV(const AnsiString& FileName) { OutputToCSV(FileName, false); }
+  void AppendToCSV(const AnsiString& FileName) { OutputToCSV(FileName, true); }
+  void OutputToCSV(const AnsiString& FileName, bool Append);
+  void LoadFromCSV(const AnsiString& FileName) { InputFromCSV(FileName, false); }
+  void InsertFromCSV(const AnsiString& FileName) { InputFromCSV(FileName, true); }
+  void InputFromCSV(const AnsiString& FileName, bool Insert);
+  // Fixed-width columns: Widths gets the missing widths (the longest line + 1); Positions are
+  // 1-based, n positions giving n - 1 fields.
+  void SaveToFixed(const AnsiString& FileName, TIntList& Widths);
+  void LoadFromFixed(const AnsiString& FileName, const TIntList& Positions);
+  // The longest line of a shown column's export texts.
+  int MaxCharsInCol(int ACol);
+  // Every cell aligned in columns as wide as their longest line.
+  void SaveToASCII(const AnsiString& FileName);
+  void SaveToHTML(const AnsiString& FileName) { OutputToHTML(FileName, false); }
+  void AppendToHTML(const AnsiString& FileName) { OutputToHTML(FileName, true); }
+  void OutputToHTML(const AnsiString& FileName, bool Append);
+  // FieldDescr names the fields (FIELD0, FIELD1, ... where it has no name).
+  void SaveToXML(const AnsiString& FileName, const AnsiString& ListDescr,
+                 const AnsiString& RecordDescr, const TStrings* FieldDescr);
+
+  // The binary grid stream: a rectangle of cells with their properties and graphics (pictures
+  // not yet); loading a whole grid's stream resets the grid to it. A damaged stream raises
+  // EStreamError and changes nothing.
+  void SaveRectToBinStream(const TRect& R, TStream* Stream);
+  void SaveToBinStream(TStream* Stream);
+  void SaveToBinFile(const AnsiString& FileName);
+  void LoadAtPointFromBinStream(const TPoint& P, TStream* Stream);
+  void LoadFromBinStream(TStream* Stream) { LoadAtPointFromBinStream(TPoint(0, 0), Stream); }
+  void LoadFromBinFile(const AnsiString& FileName);
+
+  // The clipboard: text, rich text (AllowRTFClipboard) and the grid's own cells
+  // (AllowFmtClipboard) together.
+  enum TClipOperation { coCut, coCopy };
+  void CopyToClipBoard();
+  void CopySelectionToClipboard();
+  void CutToClipboard();
+  void CutSelectionToClipboard();
+  void PasteFromClipboard();
+  // Fills the selection from one pasted value or continues a pasted series in it
+  // (AllowSmartClipboard).
+  void PasteSelectionFromClipboard();
+  // The fields taken from the text (0 for the grid's cells and rich text).
+  int PasteFunc(int ACol, int ARow);
+  int PasteText(int ACol, int ARow, const char* Text);
+  TPoint PasteSize(const char* Text);
+  // Told after a paste of the last copy's origin, the rectangle pasted and the operation.
+  virtual void PasteNotify(const TPoint& /*Origin*/, const TGridRect& /*R*/,
+                           TClipOperation /*Operation*/) {}
+
+ protected:
+  void CopyFunc(const TGridRect& R, bool SelectedRowsOnly);
+  void CopyRTFFunc(int ACol, int ARow);
+  void CopyBinFunc(const TGridRect& R);
+
+ private:
+  TPoint copyOrigin_;
+  TClipOperation clipOperation_ = coCopy;
+  struct BinCells;
+  // The column whose text a writer takes for column c: c itself when hidden columns are
+  // saved, else the shown column's.
+  int ExportCol(int ACol) const { return SaveHiddenCells ? ACol : RemapCol(ACol); }
+  // The last column a writer reaches: the save range's, plus the hidden ones when saved.
+  int ExportEndCol() const {
+    return GetSaveEndCol() + (SaveHiddenCells ? NumHiddenColumns() : 0);
+  }
+  void ReportProgress(int& Last, int Done, int Total);
+  void FinishLoading();
+  AnsiString CopyText(const TGridRect& R, bool SelectedRowsOnly);
+  void ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Cells);
+  void PlaceBinCells(const BinCells& Cells, bool Paste);
+  void PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes);
+  bool MayPaste() const;
+  bool MayPasteInto(int ACol, int ARow);
+  void EmptyCells(const TGridRect& R, bool Properties);
+  void FillSelection(int Pasted);
+
+ public:
+  // End of files, streams and the clipboard -------------------------------------------------
 
   // Clearing: texts emptied, cell properties freed; the counts stay.
   virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
@@ -769,11 +983,6 @@ class TExtStringGrid : public TBaseGrid {
   virtual AnsiString SaveCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
   // Told of the inplace edit's text as it is typed.
   virtual void EditProgress(const AnsiString& /*Value*/, TPoint /*Pt*/, int /*Pos*/) {}
-  // Rotated cell text and error markers are cell graphics; none until those are built.
-  bool IsRotated(int /*ACol*/, int /*ARow*/, int& /*Angle*/) const { return false; }
-  bool GetMarker(int /*ACol*/, int /*ARow*/, int& /*ErrFrom*/, int& /*ErrLen*/) const {
-    return false;
-  }
   void DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect,
                     TGridDrawState AState) override;
 
@@ -996,5 +1205,45 @@ class TExtStringGrid : public TBaseGrid {
   void DrawTreeLines(CellPaint& P);
   void DrawCellGraphic(CellPaint& P);
   void DrawNodeButton(CellPaint& P);
+  // Cell graphics
+  TImageList* gridImages_ = nullptr;
+  TCellGraphic* NewGraphic(int ACol, int ARow);  // created, the cell repainted
+  TSize GraphicOwnSize(const TCellGraphic& Graphic, TPoint Cell);
+  TSize RadioGroupSize(const TCellGraphic& Graphic, TStrings* Captions);
+  // PrintArea null: the screen's sizes.
+  TSize GraphicSize(int ACol, int ARow, const TSize* PrintArea, double Factor);
+  void RepaintRealCell(int ACol, int ARow) { RepaintCell(RemapColInv(ACol), ARow); }
+  TCellGraphic* GraphicOf(int ACol, int ARow, std::initializer_list<TCellType> Types);
+  TCellType BaseCellType(int ACol, int ARow);  // of the block's base cell
+  bool CheckEnabled(int ACol, int ARow);
+  bool DataChecked(int ACol, int ARow);
+  int CellIntValue(int ACol, int ARow);
+  int CellTextWidth(CellPaint& P);
+  TRect GraphicRect(const CellPaint& P, int TextWidth);
+  void DrawGraphicObject(CellPaint& P, const TRect& R);
+  void DrawGridImage(TCanvas* Canvas, int X, int Y, int Index);
+  void DrawImages(CellPaint& P, const TRect& R);
+  void DrawCheckBox(CellPaint& P, TRect R, int TextWidth);
+  void DrawRadioGroup(CellPaint& P);
+  void DrawRotated(CellPaint& P);
+  void DrawProgress(CellPaint& P);
+  void DrawComment(CellPaint& P);
+  void DrawButton(CellPaint& P, const TRect& R);
+
+ public:
+  // The check box and radio button steps of the cell painter, by ControlLook's style; a
+  // bitmap look puts Background in place of the bitmap's own.
+  void DrawCheck(TCanvas* Canvas, TColor Background, bool Checked, bool Enabled,
+                 TGridControlStyle Style, const TRect& R);
+  void DrawRadio(TCanvas* Canvas, TColor Background, int Count, bool Enabled, bool Horizontal,
+                 int Index, const TStrings* Captions, const AnsiString& CellText, const TRect& R);
+  // Where a rotated text starts so that it lies in R by the alignments, measured in the
+  // canvas's font.
+  TPoint CalcTextPos(TCanvas* Canvas, const TRect& R, int Angle, const AnsiString& Text,
+                     TAlignment Alignment, TVAlignment VAlignment);
+
+ private:
+  void DrawRadioButton(TCanvas* Canvas, TColor Background, bool On, bool Enabled, const TRect& R);
+  int RadioButtonSize() const;
   void PaintOverlays();
 };

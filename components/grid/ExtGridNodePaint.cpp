@@ -1,5 +1,5 @@
 // TExtStringGrid: painting what belongs to tree nodes: the tree lines of column 0 and the
-// node buttons. The other kinds of cell graphic draw where DrawCellGraphic hands them on.
+// node buttons.
 #include "components/grid/ExtGridCellPaint.h"
 #include "components/grid/GridUtil.h"
 #include "platform/winapi/edge.h"
@@ -7,6 +7,7 @@
 namespace {
 constexpr int kTreeIndent = 8;
 constexpr int kNodeBox = 8;  // the button's box, from 4 to 12 pixels into the cell
+constexpr int kLeafSize = 16;
 }  // namespace
 
 void TExtStringGrid::DrawTreeLines(CellPaint& P) {
@@ -33,17 +34,19 @@ void TExtStringGrid::DrawTreeLines(CellPaint& P) {
   }
 }
 
-// Where the kinds of graphic other than nodes are drawn once they are built.
-void TExtStringGrid::DrawCellGraphic(CellPaint& P) {
-  if (P.Graphic && P.Graphic->CellType == ctNode) DrawNodeButton(P);
-}
-
 // A box with a minus sign, and the stroke that makes it a plus while the node is closed; the
-// glyph look shows the two glyphs instead when both are set.
+// glyph look shows the two glyphs instead when both are set, the leaf look the program's
+// leaf marks.
 void TExtStringGrid::DrawNodeButton(CellPaint& P) {
   TCanvas* canvas = P.Canvas;
   const bool contracted = P.Graphic->CellBoolean;
   const int left = P.Rect.Left - NodeIndent(P.Row);
+  if (CellNode.GetNodeType() == cnLeaf) {
+    const int top = P.Rect.Top + (P.Rect.Height() - kLeafSize) / 2;
+    DrawBitmapResourceTransp(canvas, P.Shown, {left + 1, top, P.Rect.Right, P.Rect.Bottom},
+                             contracted ? "ESGLEAFCLOSE" : "ESGLEAFOPEN");
+    return;
+  }
   TBitmap* glyph = contracted ? CellNode.GetContractGlyph() : CellNode.GetExpandGlyph();
   if (CellNode.GetNodeType() == cnGlyph && !CellNode.GetContractGlyph()->GetEmpty() &&
       !CellNode.GetExpandGlyph()->GetEmpty()) {

@@ -1,7 +1,7 @@
 #include "components/grid/ExtSpeedButton.h"
 
+#include "components/grid/ExtXPVS.h"
 #include "platform/winapi/edge.h"
-#include "platform/winapi/theme.h"
 
 void TExtSpeedButton::SetIsWinXP(bool value) {
   isWinXP_ = value;
@@ -13,11 +13,11 @@ void TExtSpeedButton::Paint() {
   canvas->Font->Assign(*GetFont());
   TRect rect = GetClientRect();
   const bool down = state_ == bsDown || state_ == bsExclusive;
-  HTHEME theme = isWinXP_ ? OpenThemeData(GetParent(), "button") : nullptr;
-  if (theme) {
-    const int state = down ? PBS_PRESSED : mouseInControl_ ? PBS_HOT : PBS_NORMAL;
-    DrawThemeBackground(theme, canvas->GetHandle(), BP_PUSHBUTTON, state, &rect, nullptr);
-    CloseThemeData(theme);
+  const int state = down ? PBS_PRESSED : mouseInControl_ ? PBS_HOT : PBS_NORMAL;
+  const bool themed =
+      isWinXP_ && DrawThemed(GetParent(), "button", canvas, BP_PUSHBUTTON, state, rect);
+  if (themed) {
+    // the theme drew the face
   } else if (GetFlat()) {
     DrawEdge(canvas->GetHandle(), &rect, down ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_MIDDLE);
     InflateRect(rect, -1, -1);

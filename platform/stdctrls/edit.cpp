@@ -5,8 +5,9 @@
 #include <algorithm>
 
 #include "platform/controls/clipboard.h"
-#include "platform/stdctrls/qt/qt_edit_box.h"
+#include "platform/graphics/qt/qt_color.h"
 #include "platform/graphics/qt/qt_font.h"
+#include "platform/stdctrls/qt/qt_edit_box.h"
 
 TCustomEdit::TCustomEdit(TComponent* AOwner)
     : TCustomEdit(AOwner, NewLineEditBox([this] { Change(); })) {}
@@ -83,8 +84,23 @@ void TCustomEdit::Resize() {
   TWinControl::Resize();
 }
 
-// The colour is the field's, behind the text.
-void TCustomEdit::ColorChanged() { SetWidgetColor(Widget(), QPalette::Base, GetColor()); }
+TPoint TCustomEdit::PosFromChar(int index) const { return box_->PosFromChar(index); }
+
+void TCustomEdit::SetTransparentBackground(bool value) {
+  transparent_ = value;
+  ColorChanged();
+}
+
+// The colour is the field's, behind the text, disabled too (where the text turns grey as
+// Windows greys it); a transparent edit has none.
+void TCustomEdit::ColorChanged() {
+  QPalette palette = Widget()->palette();
+  QColor color = transparent_ ? QColor(Qt::transparent) : ToQColor(GetColor());
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    palette.setColor(group, QPalette::Base, color);
+  palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+  Widget()->setPalette(palette);
+}
 
 AnsiString TCustomEdit::RealGetText() const { return box_->Text(); }
 

@@ -55,6 +55,9 @@ class TCustomEdit : public TWinControl {
   // EM_SETRECT). It follows the client area until it is set.
   TRect GetFormatRect() const;
   void SetFormatRect(const TRect& rect);
+  // The top-left corner of a character of the window text in client pixels (EM_POSFROMCHAR);
+  // the text's length gives the place after its last character, and (-1, -1) lies past it.
+  TPoint PosFromChar(int index) const;
 
   // Select all when the focus arrives by keyboard.
   bool AutoSelect = true;
@@ -85,6 +88,8 @@ class TCustomEdit : public TWinControl {
   void WMContextMenu(int X, int Y) override;
   // Whether a paste keeps only the first line of the clipboard's text.
   virtual bool SingleLine() const { return true; }
+  // No background of its own: the parent shows behind the text.
+  void SetTransparentBackground(bool value);
 
  private:
   std::unique_ptr<EditBox> box_;
@@ -95,6 +100,7 @@ class TCustomEdit : public TWinControl {
   TAlignment alignment_ = taLeftJustify;
   bool formatRectSet_ = false;
   TRect formatRect_;
+  bool transparent_ = false;
 };
 
 class TEdit : public TCustomEdit {

@@ -10,6 +10,7 @@
 #include "components/grid/GifFrames.h"
 #include "components/grid/HTMLPicture.h"
 #include "components/grid/RichText.h"
+#include "../temp_folder.h"
 #include "damaged_input.h"
 #include "picture_samples.h"
 
@@ -82,6 +83,88 @@ TEST(DamagedInput, GifFramesAreCutOrRefusedWithinTheData) {
     }
   });
   EXPECT_GT(shown, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The grid's files: each damaged copy is read whole or refused with an error, never beyond
+// its bytes, and a refused binary stream leaves the grid as it was.
+class DamagedGridFiles : public testing::Test {
+ protected:
+  TExtStringGrid source{nullptr};
+  TempFolder folder;
+  std::string file = folder / "damaged";
+
+  void SetUp() override {
+    source.SetColCount(3);
+    source.SetRowCount(3);
+    source.Multilinecells = true;
+    source.SetCells(0, 0, "a\r\nb");
+    source.SetCells(1, 1, "x,\"y\"");
+    source.SetCells(2, 2, "z");
+    source.SetColors(1, 2, clRed);
+    source.MergeCells(0, 1, 2, 1);
+    source.CreateRadio(2, 0, 0, 1)->Add("a");
+  }
+
+  // Reads each damaged copy of the sample through Load; a readable share must exist.
+  template <typename Load>
+  void ReadDamaged(const std::string& sample, Load load, const std::string& alphabet = {}) {
+    int read = 0;
+    ForEachDamaged(sample, [&](const std::string& bytes) {
+      TExtStringGrid target(nullptr);
+      try {
+        load(target, bytes);
+        ++read;
+      } catch (const EExtGridError&) {
+      } catch (const EConvertError&) {
+      } catch (const EStreamError&) {
+      }
+    }, 200, alphabet);
+    EXPECT_GT(read, 0);
+  }
+};
+
+TEST_F(DamagedGridFiles, BinaryStreamIsReadOrRefusedWithTheGridUnchanged) {
+  TMemoryStream saved;
+  source.SaveToBinStream(&saved);
+  const std::string sample(saved.Bytes().begin(), saved.Bytes().end());
+  ReadDamaged(sample, [](TExtStringGrid& target, const std::string& bytes) {
+    target.SetCells(0, 0, "before");
+    TMemoryStream stream;
+    stream.Write(bytes.data(), static_cast<int64_t>(bytes.size()));
+    stream.SetPosition(0);
+    try {
+      target.LoadFromBinStream(&stream);
+    } catch (const EStreamError&) {
+      EXPECT_EQ(target.Cells(0, 0), "before");
+      throw;
+    }
+  });
+}
+
+TEST_F(DamagedGridFiles, TextFormatsAreReadOrRefused) {
+  source.SaveToFile(file);
+  ReadDamaged(ReadBytes(file), [this](TExtStringGrid& target, const std::string& bytes) {
+    WriteBytes(file, bytes);
+    target.LoadFromFile(file);
+  }, "0123456789,-cw \r\n\t\b");
+  TMemoryStream stream;
+  source.SaveToStream(&stream);
+  ReadDamaged(std::string(stream.Bytes().begin(), stream.Bytes().end()),
+              [](TExtStringGrid& target, const std::string& bytes) {
+                TMemoryStream in;
+                in.Write(bytes.data(), static_cast<int64_t>(bytes.size()));
+                in.SetPosition(0);
+                target.LoadFromStream(&in);
+              }, "0123456789,-cw \r\n");
+  source.SaveToCSV(file);
+  ReadDamaged(ReadBytes(file), [this](TExtStringGrid& target, const std::string& bytes) {
+    WriteBytes(file, bytes);
+    target.LoadFromCSV(file);
+  }, ",;#|\t\"^~\r\n");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/core/text.h"
+#include "platform/graphics/geometry.h"
 #include "platform/stdctrls/edit_mask.h"
 
 class EditBox {
@@ -34,6 +35,9 @@ class EditBox {
   virtual void SetAlignment(int /*alignment*/) {}
   // Room kept free of text at each side of the box.
   virtual void SetTextMargins(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
+  // The top-left corner of a character in widget pixels, the length giving the place after
+  // the last one; (-1, -1) past that.
+  virtual TPoint PosFromChar(int) const { return TPoint(-1, -1); }
   virtual bool CanUndo() const = 0;
   virtual void Undo() = 0;
 };

@@ -60,9 +60,15 @@ QString QtMask(const TEditMask& mask) {
   return qt + ';' + ToQString(AnsiString(1, mask.Blank()));
 }
 
+// A line edit that tells where its caret stands.
+class CaretLineEdit : public QLineEdit {
+ public:
+  QRect CaretRect() const { return cursorRect(); }
+};
+
 class LineEditBox : public EditBox {
  public:
-  explicit LineEditBox(const std::function<void()>& changed) : edit_(new QLineEdit) {
+  explicit LineEditBox(const std::function<void()>& changed) : edit_(new CaretLineEdit) {
     edit_->setAcceptDrops(false);
     changed_ = QObject::connect(edit_, &QLineEdit::textChanged, [changed] { changed(); });
     changedHandler_ = changed;
@@ -116,6 +122,18 @@ class LineEditBox : public EditBox {
   void SetTextMargins(int left, int top, int right, int bottom) override {
     edit_->setTextMargins(left, top, right, bottom);
   }
+  // The caret's rectangle tells where the shown text starts (scrolling and alignment
+  // included); a character lies that far on from it.
+  TPoint PosFromChar(int index) const override {
+    const QString shown = edit_->displayText();  // password characters as shown
+    if (index < 0 || index > shown.size()) return TPoint(-1, -1);
+    const QFontMetrics metrics(edit_->font());
+    const QRect caretRect = edit_->CaretRect();
+    // The caret rectangle starts 5 pixels before the caret line.
+    const int origin =
+        caretRect.left() + 5 - metrics.horizontalAdvance(shown.left(edit_->cursorPosition()));
+    return TPoint(origin + metrics.horizontalAdvance(shown.left(index)), caretRect.top());
+  }
   bool CanUndo() const override { return edit_->isUndoAvailable(); }
   void Undo() override { edit_->undo(); }
 
@@ -140,7 +158,7 @@ class LineEditBox : public EditBox {
     changedHandler_();
   }
 
-  QLineEdit* edit_;
+  CaretLineEdit* edit_;
   QChar blank_ = '_';
   std::function<void()> changedHandler_;
   QStyle* style_ = nullptr;
