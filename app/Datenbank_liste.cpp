@@ -5,6 +5,7 @@
 #include "app/DatabaseDefinition.h"
 #include "app/Dbaseabfrage.h"
 #include "app/Kalvento_warenkorbexportieren.h"
+#include "app/Dbaseindexprint.h"
 #include "engine/dbase.h"
 #include "platform/controls/application.h"
 #include "platform/controls/shell.h"
@@ -33,10 +34,9 @@ void TfrmDatenbank_Liste::FormActivate(TObject* /*Sender*/) {
 
   SetCaption(dbm_titel);
   btnDrucken->SetVisible(dbm_druckknopf == 1);
-  // The entry form and the list print are not part of the program yet.
+  // The entry form is not part of the program yet.
   btnBearbeiten->SetEnabled(false);
   btnNeuerDatensatz->SetEnabled(false);
-  btnDrucken->SetEnabled(false);
   btnSpezial->SetEnabled(true);
   btnLoeschen->SetEnabled(true);
   btnSpezial->SetCaption(dbm_spezialtext);
@@ -131,8 +131,11 @@ void TfrmDatenbank_Liste::btnNeuerDatensatzClick(TObject* /*Sender*/) {
     Ausgeben->Execute();
 }
 
-// The list print joins the program with its own window; until then its button is off.
-void TfrmDatenbank_Liste::btnDruckenClick(TObject* /*Sender*/) {}
+// Prints the hits in the layout shown, headed by its tab's caption.
+void TfrmDatenbank_Liste::btnDruckenClick(TObject* /*Sender*/) {
+  TTabSheet* tab = PageControl1->GetActivePage();
+  druck_liste(grdAusgabe, tab ? tab->GetCaption() : AnsiString());
+}
 
 void TfrmDatenbank_Liste::btnSpezialClick(TObject* /*Sender*/) {
   frmWarenkorbExportieren->ShowModal();
