@@ -20,6 +20,7 @@
 #include "components/grid/GridChangeNotifier.h"
 #include "components/grid/GridFilter.h"
 #include "components/grid/GridItem.h"
+#include "components/grid/HTMLDraw.h"
 #include "components/grid/HTMLPictureCache.h"
 #include "components/grid/InputSettings.h"
 #include "components/grid/LookSettings.h"
@@ -239,6 +240,8 @@ class TExtStringGrid : public TBaseGrid {
   THTMLPictureCache* GetPictureCache() { return &pictureCache_; }
   TPictureContainer* GetPictureContainer() const { return pictureContainer_.Get(); }
   void SetPictureContainer(TPictureContainer* Value);
+  // The images of HTML text's IMG SRC="IDX:n"; the grid does not own them.
+  TImageList* GridImages = nullptr;
 
   // Look settings that repaint when set.
   bool GetActiveCellShow() const { return activeCellShow_; }
@@ -604,6 +607,9 @@ class TExtStringGrid : public TBaseGrid {
   TCellAlignment GetCellAlignment(int ACol, int ARow);
   // The pixels the cell's text needs on the grid's canvas, margins included.
   TSize GetCellTextSize(int ACol, int ARow, bool WordWrap);
+  // The anchor of an HTML cell's text under the point (client coordinates) of a display
+  // column's cell ("ctrl" for a control): what hints and clicks on links ask.
+  bool HTMLAnchorAt(int ACol, int ARow, int X, int Y, AnsiString& Anchor);
   // The cell's graphic with the room it takes, whether the text is drawn beside it and its
   // alignment. No cell carries a graphic until cell graphics are built: nil, 0 x 0, text drawn.
   TCellGraphic* GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText, int& HAlign,
@@ -794,6 +800,9 @@ class TExtStringGrid : public TBaseGrid {
   void DrawCellText(CellPaint& P);
   void SelectCellColors(CellPaint& P);
   void DrawPlainText(CellPaint& P, AnsiString Text, TRect R);
+  void DrawHTMLText(CellPaint& P, const AnsiString& Text, TRect R);
+  // The renderer's settings for this grid's HTML text, links in LinkColor.
+  THTMLDrawParams HTMLParams(TColor LinkColor);
   void DrawFilterGlyph(CellPaint& P);
   void DrawSelectionRectangle(CellPaint& P);
   void DrawCellBorders(CellPaint& P);

@@ -4,7 +4,6 @@
 
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridUtil.h"
-#include "components/grid/HTMLStrip.h"
 #include "components/grid/RichTextPaint.h"
 #include "platform/winapi/drawtext.h"
 
@@ -23,8 +22,13 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap) {
     CellToRich(ACol, ARow, rich);
     return MeasureRichText(*canvas, rich);
   }
-  // The mini-HTML renderer is not built yet: HTML measures as its text without the tags.
-  if (type == ttHTML) text = HTMLStrip(text);
+  if (type == ttHTML) {
+    THTMLDrawParams params = HTMLParams(URLColor);
+    params.MeasureOnly = true;
+    THTMLDrawResult result;
+    HTMLDrawEx(canvas, text, {0, 0, 65535, 65535}, params, result);
+    return {result.ExtentX, result.ExtentY};
+  }
 
   const TPoint margin = GetXYOffset();
   TSize size;
