@@ -2,9 +2,13 @@
 // links under the mouse, tags and their attributes, damaged markup; and its text functions.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "components/grid/HTMLColors.h"
 #include "components/grid/HTMLDraw.h"
+#include "picture_samples.h"
 #include "platform/graphics/recording_canvas.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -245,6 +249,51 @@ TEST_F(HTMLDraw, DamagedMarkupDrawsWithoutCrashOrRotationLeft) {
   Draw("<r a=\"90\">turned");
   EXPECT_EQ(Texts()[0].FontEscapement, 900);
   EXPECT_EQ(canvas.Font->GetOrientation(), 0);
+}
+
+TEST_F(HTMLDraw, ImagesFromTheListTheContainerAndFiles) {
+  params.WordWrap = false;
+  TImageList images(16, 16);
+  TBitmap bitmap;
+  bitmap.SetSize(16, 16);
+  images.Add(&bitmap, nullptr);
+  params.Images = &images;
+  Draw("a<img src=\"idx:0\">b<img src=\"IDX:7\">c");
+  EXPECT_EQ(Texts()[1].Points[0].x, 1 + 8 + 16);
+  EXPECT_EQ(Texts()[2].Points[0].x, 1 + 2 * 8 + 16);  // no such entry: no room
+  // A named picture of the container, stretched to the size the tag gives.
+  TPictureContainer container(nullptr);
+  TPictureItem* item = container.GetItems()->Add();
+  item->Name = "Logo";
+  LoadBytes(*item->GetPicture(), RedPng());
+  params.PictureContainer = &container;
+  Draw("<img src=\"logo\" width=\"30\" height=\"40\">x");
+  EXPECT_EQ(Texts()[0].Points[0], TPoint(1 + 30, 40 - 16));
+  ASSERT_EQ(canvas.CallsOf(coStretchDraw).size(), 1u);
+  EXPECT_EQ(canvas.CallsOf(coStretchDraw)[0].Rect, TRect(1, 0, 31, 40));
+  EXPECT_EQ(result.ExtentY, 40);
+  // ALIGN="TOP" raises the line's text to the image's top.
+  Draw("<img src=\"logo\" width=\"30\" height=\"40\" align=\"top\">x");
+  EXPECT_EQ(Texts()[0].Points[0], TPoint(1 + 30, 0));
+  // A file keeps the case of its path.
+  TempFolder folder;
+  const std::string path = folder / "Mixed.png";
+  const std::vector<uint8_t> png = RedPng();
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png.data()),
+                                              static_cast<std::streamsize>(png.size()));
+  THTMLPictureCache cache;
+  params.PictureCache = &cache;
+  Draw("<img src=\"file://" + path + "\">x");
+  EXPECT_EQ(Texts()[0].Points[0].x, 1 + 4);
+  Draw("<img src=\"file:///no/such.png\">x<img src=\"ssys:no such kind.zzq\">y");
+  EXPECT_EQ(Joined(), "x|y");
+  EXPECT_EQ(Texts()[1].Points[0].x, 1 + 8);
+  // An image in a link hit-tests as the link.
+  params.HitTestOnly = true;
+  params.MouseX = 10;
+  params.MouseY = 20;
+  EXPECT_TRUE(Draw("<a href=\"pic\"><img src=\"logo\" width=\"30\" height=\"40\"></a>"));
+  EXPECT_EQ(result.AnchorValue, "pic");
 }
 
 TEST(HTMLColors, HexValuesAndNames) {
