@@ -803,6 +803,8 @@ class TExtStringGrid : public TBaseGrid {
   void DrawHTMLText(CellPaint& P, const AnsiString& Text, TRect R);
   // The renderer's settings for this grid's HTML text, links in LinkColor.
   THTMLDrawParams HTMLParams(TColor LinkColor);
+  // The grid's canvas in the font and brush the cell is drawn with (ACol a display column).
+  TCanvas* CanvasInCellFont(int ACol, int ARow);
   void DrawFilterGlyph(CellPaint& P);
   void DrawSelectionRectangle(CellPaint& P);
   void DrawCellBorders(CellPaint& P);

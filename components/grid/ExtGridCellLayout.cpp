@@ -10,13 +10,7 @@
 TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap) {
   AnsiString text = GetCellEx(ACol, ARow);
   const TTextType type = TextType(text, EnableHTML);
-  TCanvas* canvas = GetCanvas();
-  TGridDrawState state;
-  TAlignment hAlign = taLeftJustify;
-  TVAlignment vAlign = vtaTop;
-  bool wrap = WordWrap;
-  GetVisualProperties(ACol, ARow, state, false, true, true, canvas->Brush, canvas->Font, hAlign,
-                      vAlign, wrap);
+  TCanvas* canvas = CanvasInCellFont(ACol, ARow);
   if (type == ttRTF) {
     TRichText rich;
     CellToRich(ACol, ARow, rich);
@@ -51,6 +45,17 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap) {
   }
   if (int angle = 0; IsRotated(ACol, ARow, angle)) size = RotatedTextSize(size, angle);
   return size;
+}
+
+TCanvas* TExtStringGrid::CanvasInCellFont(int ACol, int ARow) {
+  TCanvas* canvas = GetCanvas();
+  TGridDrawState state;
+  TAlignment hAlign = taLeftJustify;
+  TVAlignment vAlign = vtaTop;
+  bool wrap = WordWrap;
+  GetVisualProperties(ACol, ARow, state, false, true, true, canvas->Brush, canvas->Font, hAlign,
+                      vAlign, wrap);
+  return canvas;
 }
 
 TCellGraphic* TExtStringGrid::GetGraphicDetails(int /*ACol*/, int /*ARow*/, int& W, int& H,

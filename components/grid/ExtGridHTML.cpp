@@ -16,16 +16,9 @@ THTMLDrawParams TExtStringGrid::HTMLParams(TColor LinkColor) {
 }
 
 bool TExtStringGrid::HTMLAnchorAt(int ACol, int ARow, int X, int Y, AnsiString& Anchor) {
-  const int real = RemapCol(ACol);
-  const AnsiString text = GetCellEx(real, ARow);
+  const AnsiString text = GetCellEx(RemapCol(ACol), ARow);
   if (TextType(text, EnableHTML) != ttHTML) return false;
-  TCanvas* canvas = GetCanvas();
-  TGridDrawState state;
-  TAlignment hAlign = taLeftJustify;
-  TVAlignment vAlign = vtaTop;
-  bool wrap = WordWrap;
-  GetVisualProperties(real, ARow, state, false, true, true, canvas->Brush, canvas->Font, hAlign,
-                      vAlign, wrap);
+  TCanvas* canvas = CanvasInCellFont(ACol, ARow);
   // The rectangle the text step draws into.
   TRect r = CellRect(ACol, ARow);
   r.Right -= 2;

@@ -115,11 +115,9 @@ bool HTMLDrawEx(TCanvas* Canvas, const AnsiString& Text, const TRect& Rect,
       const TRect placed = PlaceLine(r, line);
       const HTMLLine replayed =
           engine.Replay(text.substr(start, pos - start), placed, line, drawing, anchor);
-      const int bottom = placed.Bottom - line.ImageOffset;
-      const int my = Params.MouseY;
-      if (replayed.ControlHit ||
-          (replayed.AnchorHit && my >= bottom - Canvas->TextHeight("gh") && my < bottom))
-        hit = true;
+      const int bottom = placed.Bottom - line.ImageOffset, y = Params.MouseY;
+      hit = hit || replayed.ControlHit ||
+            (replayed.AnchorHit && y < bottom && y >= bottom - Canvas->TextHeight("gh"));
     }
     if (line.Dropped) pos = text.size();
     const int height = line.Height + line.SubOffset + line.SupOffset;

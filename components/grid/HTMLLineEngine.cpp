@@ -17,12 +17,14 @@ AnsiString DecodeSegment(const AnsiString& Raw) {
                           "&gt;", ">");
 }
 
-int MeasureSegment(TCanvas* Canvas, const AnsiString& Text, const TRect& R, unsigned Flags) {
-  if (Text.find('\t') == AnsiString::npos) return Canvas->TextWidth(Text);
+// Width and height; tabs expand as drawing expands them.
+TSize MeasureSegment(TCanvas* Canvas, const AnsiString& Text, const TRect& R, unsigned Flags) {
+  const TSize extent = Canvas->TextExtent(Text);
+  if (Text.find('\t') == AnsiString::npos) return extent;
   TRect r = R;
   DrawText(Canvas->GetHandle(), Text.c_str(), static_cast<int>(Text.size()), &r,
            Flags | DT_CALCRECT);
-  return r.Width();
+  return {r.Width(), extent.cy};
 }
 
 }  // namespace
@@ -44,7 +46,7 @@ HTMLLine HTMLLineEngine::Measure(const AnsiString& Text, std::size_t& Pos, const
   Pass p{true, false, Text, Pos, Text.size(), R, S, A, nullptr};
   HTMLLine line = Run(p);
   // A line takes at least one character, so no text keeps the layout going for ever.
-  if (p.Pos == Pos && !p.Dropped) ++p.Pos;
+  if (p.Pos <= Pos && !p.Dropped) p.Pos = Pos + 1;
   Pos = p.Pos;
   line.Dropped = p.Dropped;
   return line;
@@ -88,20 +90,29 @@ HTMLLine HTMLLineEngine::Run(Pass& P) {
   return P.Line;
 }
 
-// The text up to the next tag, or with word wrap up to and including the next space.
+// The text up to the next tag, or with word wrap up to and including the next space. A run of
+// words that fits the line whole is taken whole, since each of its words would fit; a replayed
+// line always fits.
 bool HTMLLineEngine::Segment(Pass& P) {
   std::size_t end = std::min(P.Text.find('<', P.Pos), P.End);
-  if (const std::size_t space = P.Text.find(' ', P.Pos); params_.WordWrap && space < end)
+  const std::size_t space = P.Text.find(' ', P.Pos);
+  const bool words = params_.WordWrap && P.Measuring && space < end && space + 1 < end &&
+                     !P.S.Hidden;
+  const TRect room{P.X, P.W.Top, P.W.Right, P.W.Bottom};
+  AnsiString text = DecodeSegment(P.Text.substr(P.Pos, end - P.Pos));
+  TSize size = MeasureSegment(canvas_, text, room, flags_);
+  if (words && !(P.X - P.W.Left + size.cx < P.W.Width())) {
     end = space + 1;
-  const AnsiString text = DecodeSegment(P.Text.substr(P.Pos, end - P.Pos));
-  const int h = canvas_->TextHeight(text);
+    text = DecodeSegment(P.Text.substr(P.Pos, end - P.Pos));
+    size = MeasureSegment(canvas_, text, room, flags_);
+  }
+  const int w = size.cx, h = size.cy;
   if (P.S.Hidden) {  // counts for the height and the plain text only
     P.Line.Height = std::max(P.Line.Height, h);
     if (P.Measuring) result_.PlainText += text;
     P.Pos = end;
     return true;
   }
-  const int w = MeasureSegment(canvas_, text, {P.X, P.W.Top, P.W.Right, P.W.Bottom}, flags_);
   const bool fits = !P.Measuring || Fits(P, w, false) || (P.X > P.W.Left && !P.EndsSpace);
   if (!fits && params_.WordWrap) return false;  // left for the next line
   if (P.S.Sub) P.Line.SubOffset = std::max(P.Line.SubOffset, h / 4);

@@ -127,19 +127,22 @@ TEST_F(HTMLDraw, FocusedLinkGetsItsRectangleAndValue) {
 TEST_F(HTMLDraw, WrapsAtSpacesInANarrowRectangle) {
   rect = {0, 0, 81, 100};  // 80 pixels after the margin: 9 characters fit
   Draw("aaa bbb ccc ddd");
-  EXPECT_EQ(Joined(), "aaa |bbb |ccc |ddd");
+  EXPECT_EQ(Joined(), "aaa bbb |ccc ddd");  // a line's text up to a tag is drawn whole
+  EXPECT_EQ(result.PlainText, "aaa bbb ccc ddd");
   const std::vector<TRecordedCall> texts = Texts();
-  EXPECT_EQ(texts[1].Points[0].y, 0);
-  EXPECT_EQ(texts[2].Points[0], TPoint(1, 16));
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].Points[0], TPoint(1, 0));
+  EXPECT_EQ(texts[1].Points[0], TPoint(1, 16));
   EXPECT_EQ(result.ExtentY, 32);
   EXPECT_EQ(result.ExtentX, 7 * 8);  // the trailing space does not count
   // A word right after a tag stays on its line, overflowing.
   Draw("aaaaaaa<b>bbbb</b>");
+  ASSERT_EQ(Texts().size(), 2u);
   EXPECT_EQ(Texts()[1].Points[0].y, 0);
   // A word wider than the rectangle fits anywhere; what follows it goes on.
   Draw("a bbbbbbbbbbbbbbb c");
-  EXPECT_EQ(Texts()[1].Points[0], TPoint(17, 0));
-  EXPECT_EQ(Texts()[2].Points[0], TPoint(1, 16));
+  EXPECT_EQ(Joined(), "a bbbbbbbbbbbbbbb |c");
+  EXPECT_EQ(Texts()[1].Points[0], TPoint(1, 16));
 }
 
 TEST_F(HTMLDraw, WithoutWordWrapOneLineEndsInAnEllipsis) {
