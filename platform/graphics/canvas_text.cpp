@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <optional>
+#include <utility>
 #include <string>
 #include <unordered_map>
 
@@ -68,16 +69,19 @@ QPaintDevice* MetricsDevice(TCanvas& canvas) {
 
 namespace {
 
-// Text is measured again and again in the same few fonts (every cell of a grid, every word
-// of HTML text), and Qt makes the font and shapes the text at every measure, so the fonts and
-// the texts' device widths are kept by font and device resolution. A store is emptied when it
-// grows large.
-constexpr std::size_t kStoreLimit = 20000;
+// Text is measured and drawn again and again in the same few fonts (every cell of a grid,
+// every run of HTML text), and Qt makes the font and shapes the text each time, so the fonts,
+// the texts' device widths and their shaped glyphs are kept by font and device resolution. A
+// store is emptied when it is full.
+constexpr std::size_t kFontLimit = 64;
+constexpr std::size_t kWidthLimit = 20000;  // per font
+constexpr std::size_t kGlyphLimit = 2000;   // per font; shaped glyphs take more room
 
 template <typename Value, typename Make>
-const Value& Stored(std::unordered_map<std::string, Value>& store, std::string key, Make make) {
+const Value& Stored(std::unordered_map<std::string, Value>& store, std::string key, Make make,
+                    std::size_t limit) {
   if (auto found = store.find(key); found != store.end()) return found->second;
-  if (store.size() > kStoreLimit) store.clear();
+  if (store.size() >= limit) store.clear();
   return store.emplace(std::move(key), make()).first->second;
 }
 
@@ -109,6 +113,9 @@ struct DeviceFont {
   int strikeOutPos;  // above it
   std::unordered_map<std::string, int> widths;
   std::unordered_map<std::string, QList<QGlyphRun>> glyphs;
+  // The text metrics in the logical units of the mapping they were asked in.
+  std::pair<double, double> metricsScale{0, 0};
+  TEXTMETRIC metrics{};
 };
 
 const DeviceFont& FontOnDevice(TCanvas& canvas) {
@@ -119,14 +126,14 @@ const DeviceFont& FontOnDevice(TCanvas& canvas) {
   const LOGFONT logFont = canvas.CurrentLogFont();
   const FontOnDeviceKey fontKey(canvas, logFont);
   if (last && lastKey == fontKey) return *last;
-  if (store.size() > kStoreLimit / 100) store.clear();
   const std::string key = fontKey.Bytes();
   last = &Stored(store, key, [&] {
     QFont font = ToQFont(logFont, DevicePixelHeight(canvas, logFont));
     const QFontMetrics m = MetricsOf(canvas, font);
     return DeviceFont{key,           font, m.ascent(),      m.height(), m.lineWidth(),
-                      m.underlinePos(), m.strikeOutPos(), {},         {}};
-  });
+                      m.underlinePos(), m.strikeOutPos(), {},         {},
+                      {0, 0},           {}};
+  }, kFontLimit);
   lastKey = fontKey;
   return *last;
 }
@@ -136,7 +143,7 @@ int DeviceTextWidth(TCanvas& canvas, const DeviceFont& font, const AnsiString& t
   if (auto found = widths.find(text); found != widths.end()) return found->second;
   return Stored(widths, text, [&] {
     return MetricsOf(canvas, font.font).horizontalAdvance(ToQString(text));
-  });
+  }, kWidthLimit);
 }
 
 // The text shaped in the font, laid out from the top left of its line: drawing shaped glyphs
@@ -151,7 +158,7 @@ const QList<QGlyphRun>& GlyphRuns(const DeviceFont& font, const AnsiString& text
     layout.createLine();
     layout.endLayout();
     return layout.glyphRuns();
-  });
+  }, kGlyphLimit);
 }
 
 }  // namespace
@@ -163,25 +170,20 @@ TSize TCanvas::TextExtent(const AnsiString& text) {
 }
 
 TEXTMETRIC TCanvas::GetTextMetrics() {
-  static std::unordered_map<std::string, TEXTMETRIC> store;
-  const DeviceFont& font = FontOnDevice(*this);
-  const double scale[] = {mapping_.ScaleX(), mapping_.ScaleY()};
-  std::string key = font.key;
-  key.append(reinterpret_cast<const char*>(scale), sizeof scale);  // the measures are logical
-  return Stored(store, std::move(key), [&] {
-    QFontMetrics m = MetricsOf(*this, font.font);
-    double sy = scale[1];
-    double sx = scale[0];
-    TEXTMETRIC tm;
-    tm.tmAscent = ToLogical(m.ascent(), sy);
-    tm.tmDescent = ToLogical(m.descent(), sy);
-    tm.tmHeight = tm.tmAscent + tm.tmDescent;
-    tm.tmInternalLeading = std::max(0, tm.tmHeight - ToLogical(font.font.pixelSize(), sy));
-    tm.tmExternalLeading = ToLogical(std::max(0, m.leading()), sy);
-    tm.tmAveCharWidth = ToLogical(m.averageCharWidth(), sx);
-    tm.tmMaxCharWidth = ToLogical(m.maxWidth(), sx);
-    return tm;
-  });
+  DeviceFont& font = const_cast<DeviceFont&>(FontOnDevice(*this));
+  const double sx = mapping_.ScaleX(), sy = mapping_.ScaleY();  // the measures are logical
+  if (font.metricsScale == std::pair(sx, sy)) return font.metrics;
+  QFontMetrics m = MetricsOf(*this, font.font);
+  TEXTMETRIC& tm = font.metrics;
+  tm.tmAscent = ToLogical(m.ascent(), sy);
+  tm.tmDescent = ToLogical(m.descent(), sy);
+  tm.tmHeight = tm.tmAscent + tm.tmDescent;
+  tm.tmInternalLeading = std::max(0, tm.tmHeight - ToLogical(font.font.pixelSize(), sy));
+  tm.tmExternalLeading = ToLogical(std::max(0, m.leading()), sy);
+  tm.tmAveCharWidth = ToLogical(m.averageCharWidth(), sx);
+  tm.tmMaxCharWidth = ToLogical(m.maxWidth(), sx);
+  font.metricsScale = {sx, sy};
+  return tm;
 }
 
 void PaintCanvasText(TCanvas& canvas, QPainter& p, const TCanvasCall& call) {
