@@ -73,3 +73,21 @@ bool MessageLog::ColorDialog(TColor& color) {
   if (std::holds_alternative<int>(answers_.front())) answers_.pop_front();  // a button: cancel
   return false;
 }
+
+bool MessageLog::PrintDialog(PrintDialogRequest& request) {
+  ++printDialogs;
+  if (answers_.empty()) return false;
+  auto answer = std::move(answers_.front());
+  answers_.pop_front();
+  if (auto* choice = std::get_if<PrintChoice>(&answer)) {
+    (*choice)(request);
+    return true;
+  }
+  if (auto* name = std::get_if<AnsiString>(&answer)) {
+    for (size_t i = 0; i < request.printers.size(); ++i)
+      if (request.printers[i] == *name) request.printerIndex = static_cast<int>(i);
+    return true;
+  }
+  const int* result = std::get_if<int>(&answer);
+  return result && *result == mrOk;
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <variant>
 #include <vector>
 
@@ -20,6 +21,10 @@ class MessageLog : public DialogHandler {
   void Answer(const AnsiString& text) { answers_.emplace_back(text); }
   // The colour a colour dialog chooses (mrCancel cancels it).
   void AnswerColor(TColor color) { answers_.emplace_back(ColorAnswer{color}); }
+  // What the user does in a print or printer-setup dialog before pressing OK (mrOk: nothing,
+  // mrCancel cancels it; a text chooses the printer of that name).
+  using PrintChoice = std::function<void(PrintDialogRequest&)>;
+  void AnswerPrint(PrintChoice choice) { answers_.emplace_back(std::move(choice)); }
 
   std::vector<AnsiString> texts;     // message texts, prompts, dialog titles ("" for colours)
   std::vector<AnsiString> captions;  // the matching captions ("" where there is none)
@@ -29,12 +34,14 @@ class MessageLog : public DialogHandler {
   bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value) override;
   bool FileDialog(FileDialogRequest& request) override;
   bool ColorDialog(TColor& color) override;
+  bool PrintDialog(PrintDialogRequest& request) override;
+  int printDialogs = 0;  // print and printer-setup dialogs shown
 
  private:
   struct ColorAnswer {
     TColor color;
   };
-  std::deque<std::variant<int, AnsiString, ColorAnswer>> answers_;
+  std::deque<std::variant<int, AnsiString, ColorAnswer, PrintChoice>> answers_;
   DialogHandler* previous_;
   bool NextResult(int& result);
   bool NextText(AnsiString& text, bool& cancelled);

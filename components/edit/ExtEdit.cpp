@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "components/edit/EditChars.h"
+#include "platform/controls/application.h"
 
 using namespace EditChars;
 
@@ -22,15 +23,45 @@ bool FitsType(TExtEditType type, const AnsiString& value) {
 }
 }  // namespace
 
-TExtEdit::TExtEdit(TComponent* AOwner) : TCustomEdit(AOwner) {}
+TExtEdit::TExtEdit(TComponent* AOwner)
+    : TCustomEdit(AOwner),
+      paintOver_(std::make_unique<TPaintOver>(this, [this](TCanvas* Canvas) { WMPaint(*Canvas); })) {
+  ApplyEditRect();
+}
+
+// Saving may fail (a folder that cannot be written); the message shows and the edit goes.
+TExtEdit::~TExtEdit() {
+  if (!GetComponentState().Contains(csDesigning))
+    Application->HandleEvent([this] { SavePersist(); });
+}
+
+// The colours set while loading are the normal ones; the look and the label follow them.
+void TExtEdit::Loaded() {
+  TCustomEdit::Loaded();
+  normalColor_ = GetColor();
+  normalFontColor_ = GetFont()->GetColor();
+  savedBorderStyle_ = GetBorderStyle();
+  if (flat_) {
+    flat_ = false;
+    SetFlat(true);
+  }
+  UpdateLabel();
+  if (!GetEnabled()) {
+    SetColor(disabledColor_);
+    label_.FollowEnabled();
+  }
+  if (loadedHeight_ >= 0) SetBounds(GetLeft(), GetTop(), GetWidth(), loadedHeight_);
+  if (!GetComponentState().Contains(csDesigning)) LoadPersist();
+}
+
+AnsiString TExtEdit::GetText() const { return WithoutFrame(TCustomEdit::GetText()); }
 
 // The frame comes off only where it stands: a user who typed over the Suffix keeps the
 // characters typed.
-AnsiString TExtEdit::GetText() const {
-  AnsiString text = TCustomEdit::GetText();
-  if (!prefix_.empty() && StartsWith(text, prefix_)) text.erase(0, prefix_.size());
-  if (!suffix_.empty() && EndsWith(text, suffix_)) text.erase(text.size() - suffix_.size());
-  return text;
+AnsiString TExtEdit::WithoutFrame(AnsiString Text) const {
+  if (!prefix_.empty() && StartsWith(Text, prefix_)) Text.erase(0, prefix_.size());
+  if (!suffix_.empty() && EndsWith(Text, suffix_)) Text.erase(Text.size() - suffix_.size());
+  return Text;
 }
 
 void TExtEdit::SetText(const AnsiString& Value) {
@@ -93,7 +124,10 @@ void TExtEdit::SetEditType(TExtEditType Value) {
   }
 }
 
-void TExtEdit::SetCanUndo(bool Value) { canUndo_ = Value && editType_ != etPassword; }
+void TExtEdit::SetCanUndo(bool Value) {
+  canUndo_ = Value && editType_ != etPassword;
+  ApplyAndNudge();
+}
 
 void TExtEdit::SetModified(bool Value) {
   if (Loading()) return;

@@ -6,15 +6,80 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
+#include "components/edit/EditLabel.h"
 #include "components/edit/ExtEditText.h"
 #include "components/edit/RangeList.h"
+#include "platform/controls/hintwindow.h"
+#include "platform/controls/paint_over.h"
 #include "platform/stdctrls/edit.h"
+#include "platform/stdctrls/label.h"
+#include "platform/stdctrls/listbox.h"
 
 enum TExtEditType : uint8_t {
   etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase, etPassword, etMoney,
   etRange, etHex, etAlphaNumeric
 };
+
+// The text's alignment; eaDefault as FocusAlign keeps EditAlign while focused.
+enum TEditAlign : uint8_t { eaLeft, eaRight, eaDefault, eaCenter };
+
+enum TPersistenceLocation : uint8_t { plInifile, plRegistry };
+
+// Where the value is kept between runs: an INI file (Key its name, the program's name with
+// ".INI" when empty; relative names lie in the user's configuration folder) or a registry
+// key, entry Section / the control's Name.
+class TPersistence : public TObject {
+ public:
+  bool Enable = false;
+  AnsiString Key;
+  AnsiString Section;
+  TPersistenceLocation Location = plInifile;
+};
+
+// The completions offered while typing: the DisplayList entries that begin with the value;
+// choosing one enters its ValueList entry of the same index, or the entry itself.
+class TLookupSettings : public TObject {
+ public:
+  TStringList* GetDisplayList() const { return displayList_.get(); }
+  void SetDisplayList(const TStrings& Value) { displayList_->Assign(Value); }
+  TStringList* GetValueList() const { return valueList_.get(); }
+  void SetValueList(const TStrings& Value) { valueList_->Assign(Value); }
+  // Characters typed before the list shows; values below 1 are ignored.
+  int GetNumChars() const { return numChars_; }
+  void SetNumChars(int Value) {
+    if (Value >= 1) numChars_ = Value;
+  }
+
+  int DisplayCount = 4;  // rows shown
+  TColor Color = clWindow;
+  bool Enabled = false;
+  bool CaseSensitive = false;
+
+ private:
+  std::unique_ptr<TStringList> displayList_ = std::make_unique<TStringList>();
+  std::unique_ptr<TStringList> valueList_ = std::make_unique<TStringList>();
+  int numChars_ = 2;
+};
+
+// The lookup pop-up: a bordered window over everything that holds the list of matches in
+// rows 12 pixels high; it never takes the focus from the edit.
+class TListHintWindow : public THintWindow {
+ public:
+  explicit TListHintWindow(TComponent* AOwner);
+  TListBox* GetListBox() const { return listBox_; }
+
+ protected:
+  void Paint() override {}
+  void AlignArea(int& left, int& top, int& width, int& height) const override;
+
+ private:
+  TListBox* listBox_;
+};
+
+// The chosen completion; the handler may change Value.
+using TLookupSelectEvent = std::function<void(TObject* Sender, AnsiString& Value)>;
 
 // Called on every change of the value and when the focus leaves; IsValid starts true.
 using TValueValidateEvent =
@@ -29,6 +94,10 @@ using TClipboardEvent = std::function<void(TObject* Sender, const AnsiString& Va
 class TExtEdit : public TCustomEdit {
  public:
   explicit TExtEdit(TComponent* AOwner);
+  // Keeps the value when Persistence asks for it.
+  ~TExtEdit() override;
+  void Loaded() override;
+  void SetBounds(int left, int top, int width, int height) override;
 
   // The value, without Prefix and Suffix. SetText checks it against the edit type (what does
   // not fit becomes "0"), formats floats and money with Precision, upper-cases hex, and clears
@@ -101,6 +170,93 @@ class TExtEdit : public TCustomEdit {
   // The font colour while focused, which Esc returns to.
   TColor FocusFontColor = clWindowText;
 
+  // The look (ExtEditLook.cpp). Color, Enabled and Height as the form sets them: the colour
+  // is also the one outside focus; a disabled edit shows DisabledColor.
+  TColor GetColorEx() const { return GetColor(); }
+  void SetColorEx(TColor Value);
+  bool GetEnabledEx() const { return GetEnabled(); }
+  void SetEnabledEx(bool Value) { SetEnabled(Value); }
+  int GetHeightEx() const { return GetHeight(); }
+  void SetHeightEx(int Value);
+  TEditAlign GetEditAlign() const { return editAlign_; }
+  void SetEditAlign(TEditAlign Value);
+  TColor GetDisabledColor() const { return disabledColor_; }
+  void SetDisabledColor(TColor Value);
+  // Flat: no frame, a line of FlatLineColor under the text (a frame with SoftBorder), and
+  // with FlatParentColor the parent's colour.
+  bool GetFlat() const { return flat_; }
+  void SetFlat(bool Value);
+  TColor GetFlatLineColor() const { return flatLineColor_; }
+  void SetFlatLineColor(TColor Value);
+  bool GetFlatParentColor() const { return flatParentColor_; }
+  void SetFlatParentColor(bool Value);
+  bool GetSoftBorder() const { return softBorder_; }
+  void SetSoftBorder(bool Value);
+  bool GetTransparent() const { return transparent_; }
+  void SetTransparent(bool Value);
+  // A sunken border while the mouse is over the edit or it has the focus (FocusBorder), or
+  // always (Border3D).
+  bool GetFocusBorder() const { return focusBorder_; }
+  void SetFocusBorder(bool Value);
+  bool GetBorder3D() const { return border3D_; }
+  void SetBorder3D(bool Value);
+  // Grey text shown while the value is empty and the edit has not the focus.
+  AnsiString GetEmptyText() const { return emptyText_; }
+  void SetEmptyText(const AnsiString& Value);
+  // Characters of the window text (from 0) underlined by a red zigzag while unfocused.
+  int GetErrorMarkerPos() const { return errorMarkerPos_; }
+  void SetErrorMarkerPos(int Value);
+  int GetErrorMarkerLen() const { return errorMarkerLen_; }
+  void SetErrorMarkerLen(int Value);
+  // The error look: ErrorColor and ErrorFontColor while a validation failed (with ShowError).
+  bool GetError() const { return error_; }
+  void SetError(bool Value);
+  // Whether the value is an address ("://", or "@" after its first character), and its look.
+  bool TestURL() const;
+  void ApplyURL(bool Value);
+
+  TColor FocusColor = clWindow;
+  TColor ErrorColor = clRed;
+  TColor ErrorFontColor = clWhite;
+  TColor URLColor = clBlue;
+  // Pixels added to the width while focused.
+  int FocusWidthInc = 0;
+  TEditAlign FocusAlign = eaDefault;
+  // Take the focus when the mouse enters.
+  bool AutoFocus = false;
+  // The hint shows the whole value when it does not fit.
+  bool HintShowLargeText = false;
+
+  // The attached label, made at the first caption.
+  AnsiString GetLabelCaption() const { return label_.GetCaption(); }
+  void SetLabelCaption(const AnsiString& Value) { label_.SetCaption(Value); }
+  TLabel* GetLabel() const { return label_.Get(); }
+  TLabelPosition GetLabelPosition() const { return label_.GetPosition(); }
+  void SetLabelPosition(TLabelPosition Value) { label_.SetPosition(Value); }
+  int GetLabelMargin() const { return label_.GetMargin(); }
+  void SetLabelMargin(int Value) { label_.SetMargin(Value); }
+  bool GetLabelTransparent() const { return label_.GetTransparent(); }
+  void SetLabelTransparent(bool Value) { label_.SetTransparent(Value); }
+  TFont* GetLabelFont() const { return label_.GetFont(); }
+  void SetLabelFont(const TFont* Value) { label_.GetFont()->Assign(*Value); }
+  bool GetLabelAlwaysEnabled() const { return label_.GetAlwaysEnabled(); }
+  void SetLabelAlwaysEnabled(bool Value) { label_.SetAlwaysEnabled(Value); }
+  void UpdateLabel() { label_.Update(); }
+  // The label is bold while the edit has the focus.
+  bool FocusLabel = false;
+
+  // The lookup list (ExtEditLookup.cpp).
+  TLookupSettings* GetLookup() const { return lookup_.get(); }
+  TListHintWindow* GetLookupWindow() const { return lookupWindow_; }
+  void UpdateLookup();
+  void DoneLookup();
+  TLookupSelectEvent OnLookupSelect;
+
+  // Persistence of the value (ExtEditPersist.cpp).
+  TPersistence* GetPersistence() const { return persistence_.get(); }
+  virtual void LoadPersist();
+  virtual void SavePersist();
+
   TValueValidateEvent OnValueValidate;
   Extedit::TClipboardEvent OnClipboardCut;
   Extedit::TClipboardEvent OnClipboardPaste;
@@ -117,6 +273,26 @@ class TExtEdit : public TCustomEdit {
   void WMSetFocus() override;
   void WMKillFocus() override;
   void DoEnter() override;
+  void VisibleChanged() override;
+  void EnabledChanged() override;
+  void FontChanged() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+  // Painting (ExtEditPaint.cpp), over the platform edit: the border, then PaintEdit, then
+  // the 3D border.
+  void WMPaint(TCanvas& Canvas);
+  void PaintEdit(TCanvas& Canvas);
+  void DrawBorder(TCanvas& Canvas);
+  void DrawControlBorder(TCanvas& Canvas);
+  bool Is3DBorderButton() const;
+  void DrawErrorLines(TCanvas& Canvas);
+
+  // The mouse (ExtEditMouse.cpp).
+  void CMMouseEnter() override;
+  void CMMouseLeave() override;
+  void CMHintShow(THintInfo& HintInfo) override;
+  void WMLButtonDown(TWMMouse& Message) override;
+  void WMLButtonUp(TWMMouse& Message) override;
 
   // Whether a digit typed at Caret (window text) would overwrite a fraction that has all its
   // Precision digits.
@@ -125,14 +301,14 @@ class TExtEdit : public TCustomEdit {
   // thousand separator.
   bool SeparatorGroupCheck(const AnsiString& Value, int Caret) const;
 
-  // The lookup list, the error look and the URL look; they join here.
-  void UpdateLookup() {}
-  bool LookupKeyDown(WORD& /*Key*/, TShiftState /*Shift*/) { return false; }
-  void SetError(bool Value) { error_ = Value; }
-  bool GetError() const { return error_; }
-  void TestURLLook() {}
+  // The lookup keys while the list shows; true when the key ends there.
+  bool LookupKeyDown(WORD& Key, TShiftState Shift);
+  bool LookupShown() const;
+  // Switches the URL look on or off as the value now asks (with ShowURL).
+  void TestURLLook();
 
-  // The font colour outside focus, modified and error looks.
+  // The colours outside focus, modified, error and URL looks.
+  TColor normalColor_ = clWindow;
   TColor normalFontColor_ = clWindowText;
 
  private:
@@ -147,6 +323,8 @@ class TExtEdit : public TCustomEdit {
   // The selection counted in the value, cut to it.
   int ValueSelStart() const;
   int ValueSelLength() const;
+  // A window text without the Prefix and Suffix standing at its ends.
+  AnsiString WithoutFrame(AnsiString Text) const;
   // Puts Prefix + Value + Suffix into the window; the platform's modified state stays.
   void WriteValue(const AnsiString& Value);
   // The value with the character at (Forward) or before the caret, or the selection, deleted.
@@ -165,12 +343,29 @@ class TExtEdit : public TCustomEdit {
   void AfterTyping();
   // The key-down filter (ExtEditKeys.cpp); true when it handled the key.
   bool FilterKeyDown(WORD Key, TShiftState Shift);
-  void PostToParent(WORD Key);
   // The clipboard (ExtEditClipboard.cpp): the selected part of the value; the value with the
   // selection replaced by a paste; whether the edit type takes it (converting its case).
   AnsiString SelectedValue() const;
   AnsiString PasteInsert(const AnsiString& Pasted) const;
   bool PasteAccepted(const AnsiString& Pasted, AnsiString& Value) const;
+
+  // The look's steps around focus changes (ExtEditLook.cpp).
+  void EnterLook();
+  void LeaveLook();
+  void RestoreAlignAndWidth();
+  // The font colour the state asks for, the URL look aside: error, modified, focus, normal.
+  TColor StateFontColor() const;
+  bool ErrorShown() const { return error_ && ShowError; }
+  // The text's rectangle: inset for the flat line, else the whole client area.
+  void ApplyEditRect();
+  // EditAlign as the window's alignment; with the width nudged so the text is laid out again.
+  void ApplyAlign();
+  void ApplyAndNudge();
+  TColor ParentColor() const;
+  void MakeLookupWindow();
+  void ListKeyPress(TObject* Sender, char& Key);
+  // Opens the value as an address, for the schemes that are safe to hand to the desktop.
+  void OpenURL() const;
 
   TExtEditType editType_ = etString;
   int16_t precision_ = 0;
@@ -181,4 +376,31 @@ class TExtEdit : public TCustomEdit {
   bool modified_ = false;
   bool error_ = false;
   AnsiString undoText_;
+
+  std::unique_ptr<TPaintOver> paintOver_;
+  TEditAlign editAlign_ = eaLeft;
+  TEditAlign savedAlign_ = eaLeft;
+  bool alignSaved_ = false;
+  TColor disabledColor_ = clSilver;
+  bool flat_ = false;
+  TColor flatLineColor_ = clBlack;
+  bool flatParentColor_ = true;
+  bool softBorder_ = false;
+  bool transparent_ = false;
+  bool focusBorder_ = false;
+  bool border3D_ = false;
+  AnsiString emptyText_;
+  int errorMarkerPos_ = 0;
+  int errorMarkerLen_ = 0;
+  TBorderStyle savedBorderStyle_ = bsSingle;
+  bool mouseInside_ = false;
+  bool focusedByPress_ = false;
+  bool urlLook_ = false;
+  int loadedHeight_ = -1;
+
+  TAttachedLabel label_{this};
+
+  std::unique_ptr<TLookupSettings> lookup_ = std::make_unique<TLookupSettings>();
+  TListHintWindow* lookupWindow_ = nullptr;
+  std::unique_ptr<TPersistence> persistence_ = std::make_unique<TPersistence>();
 };

@@ -1,9 +1,12 @@
 #include "components/grid/CellProperties.h"
 
+#include "components/grid/CellGraphic.h"
 #include "components/grid/CellPropertyGrid.h"
 
 TCellProperties::TCellProperties(TCellPropertyGrid* AGrid, int ACol, int ARow)
     : OwnerCol(ACol), OwnerRow(ARow), grid_(AGrid) {}
+
+TCellProperties::~TCellProperties() { delete Graphic; }
 
 void TCellProperties::Assign(const TCellProperties& Source) {
   if (&Source == this) return;

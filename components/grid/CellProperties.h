@@ -5,8 +5,8 @@
 // The object sits in the cell's Objects slot and belongs to the grid. Copying rows or columns
 // lets several cells hold the same object, so it counts its holders: a cell that takes it
 // calls Hold, a cell that lets go calls Release, and the last one frees it. Moving an object
-// from one slot to another changes nothing. The user's object and the graphic are never
-// freed with it.
+// from one slot to another changes nothing. The cell's graphic is freed with it, the user's
+// object never.
 #pragma once
 
 #include <cstdint>
@@ -52,7 +52,7 @@ class TCellProperties : public TObject {
   int OwnerCol;
   int OwnerRow;
   TObject* CellObject = nullptr;    // the user's, never freed here
-  TCellGraphic* Graphic = nullptr;  // freed by the graphics code, not here
+  TCellGraphic* Graphic = nullptr;  // owned
   TBrushStyle BrushStyle = bsSolid;
   int FontSize = 0;
   TColor FontColor = clNone;
@@ -78,7 +78,7 @@ class TCellProperties : public TObject {
   static void Release(TCellProperties* Props);
 
  private:
-  ~TCellProperties() override = default;
+  ~TCellProperties() override;
 
   TCellPropertyGrid* grid_;
   TColor brushColor_ = clNone;

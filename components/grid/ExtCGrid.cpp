@@ -3,8 +3,14 @@
 #include "components/grid/ExtCGrid.h"
 
 TExtColumnGrid::TExtColumnGrid(TComponent* AOwner)
-    : TExtStringGrid(AOwner), columns_(std::make_unique<TGridColumnCollection>(this)) {
+    : TExtStringGrid(AOwner),
+      columns_(std::make_unique<TGridColumnCollection>(this)),
+      filterList_(new TDropList(this)) {
   WhileUpdating([this] { SynchColumns(); });
+  filterList_->SetParent(this);
+  filterList_->SetVisible(false);
+  filterList_->SetBounds(0, 0, 0, 0);
+  filterList_->OnSelect = [this](TObject*, int ItemIndex) { FilterSelect(ItemIndex); };
 }
 
 TExtColumnGrid::~TExtColumnGrid() = default;

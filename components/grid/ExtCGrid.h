@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "components/grid/ExtGrid.h"
+#include "components/grid/FilterDropDown.h"
 #include "platform/graphics/font.h"
 #include "platform/controls/menus.h"
 #include "platform/graphics/pen.h"
@@ -33,6 +34,10 @@ enum TColumnPopupType {
 
 using TColumnPopupEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, TPopupMenu* PopupMenu)>;
+// A filter entry was chosen in a header's drop-down; the handler may change the condition.
+using TFilterSelectEvent = std::function<void(TObject* Sender, int Column, int ItemIndex,
+                                              const AnsiString& FriendlyName,
+                                              AnsiString& FilterCondition)>;
 
 // The settings of one column. An item of a grid's collection acts on the grid when set; an
 // item of a collection without grid only keeps its values.
@@ -239,6 +244,15 @@ class TExtColumnGrid : public TExtStringGrid {
   // A click on a cell of a column with a popup menu, of the column's popup type.
   TColumnPopupEvent OnColumnPopup;
 
+  // A click near the right edge of a header cell whose column has Filter entries drops down
+  // their friendly names; the entry chosen becomes the grid's filter condition for the
+  // column (the grid's filter goes off and on again with AutoFilterUpdate, the header shows
+  // the name with AutoFilterDisplay).
+  TFilterDropDown FilterDropDown;
+  bool AutoFilterUpdate = false;
+  bool AutoFilterDisplay = false;
+  TFilterSelectEvent OnFilterSelect;
+
   void Loaded() override;
   void CellsLoaded() override;
 
@@ -292,6 +306,15 @@ class TExtColumnGrid : public TExtStringGrid {
   std::vector<int> PositionRanks() const;
   void ArrangeColumns(const std::vector<int>& Ranks);
   void ColumnPopup(TMouseButton Button, int X, int Y);
+
+  // The filter drop-down and the column whose list shows (-1: none).
+  TDropList* filterList_;
+  int filterColumn_ = -1;
+  void FilterDropDownClick(int X, int Y);
+  void FilterSelect(int ItemIndex);
+
+ protected:
+  TDropList* GetFilterList() const { return filterList_; }
 };
 
 // A component that carries a collection of column settings through a stream.

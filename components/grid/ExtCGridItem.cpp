@@ -49,7 +49,8 @@ void TGridColumnItem::SetWidth(int Value) {
   width_ = Value;
   TExtColumnGrid* grid = Grid();
   const int index = GetIndex();
-  if (grid && index < grid->GetColCount()) grid->SetAllColWidths(index, Value);
+  if (grid && index < grid->GetColCount() + grid->NumHiddenColumns())
+    grid->SetAllColWidths(index, Value);
 }
 
 void TGridColumnItem::SetHeader(const AnsiString& Value) {

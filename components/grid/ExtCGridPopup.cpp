@@ -1,4 +1,5 @@
-// TExtColumnGrid: a column's popup menu, opened by the clicks its popup type names.
+// TExtColumnGrid: the mouse on columns: a column's popup menu, opened by the clicks its popup
+// type names, and the header's filter drop-down.
 #include "components/grid/ExtCGrid.h"
 
 namespace {
@@ -12,6 +13,7 @@ constexpr ButtonTypes kRightTypes{cpFixedCellsRClick, cpNormalCellsRClick, cpAll
 
 void TExtColumnGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
   TExtStringGrid::MouseDown(Button, Shift, X, Y);
+  FilterDropDownClick(X, Y);
   ColumnPopup(Button, X, Y);
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "components/grid/ExtXPVS.h"
 #include "components/grid/GridUtil.h"
 #include "platform/winapi/system_metrics.h"
 
@@ -14,6 +15,7 @@ constexpr int kTimerMilliseconds = 500;
 TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     : TBaseGrid(AOwner),
       ScrollWidth(GetSystemMetrics(SM_CXVSCROLL)),
+      IsWinXP(ThemeAvailable()),
       fixedFont_(std::make_unique<TFont>()),
       activeCellFont_(std::make_unique<TFont>()),
       rowIndicator_(std::make_unique<TBitmap>()) {
@@ -115,6 +117,13 @@ void TExtStringGrid::Click() {
   TBaseGrid::Click();
   ClickPending = false;
   InitValidate(GetCol(), GetRow());
+}
+
+void TExtStringGrid::WMLButtonDblClk(TWMMouse& Message) {
+  TBaseGrid::WMLButtonDblClk(Message);
+  int col = -1, row = -1;
+  MouseToCell(Message.XPos, Message.YPos, col, row);
+  if (OnDblClickCell && col >= 0 && row >= 0) OnDblClickCell(this, row, col);
 }
 
 void TExtStringGrid::DoEnter() {

@@ -9,11 +9,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
 #include "components/grid/BaseGrid.h"
 #include "components/grid/ComponentLink.h"
+#include "components/grid/CellGraphic.h"
 #include "components/grid/DragDropSettings.h"
 #include "components/grid/ExtGridEvents.h"
 #include "components/grid/FileSettings.h"
@@ -22,6 +24,7 @@
 #include "components/grid/GridItem.h"
 #include "components/grid/HTMLDraw.h"
 #include "components/grid/HTMLPictureCache.h"
+#include "components/grid/HiddenRows.h"
 #include "components/grid/InputSettings.h"
 #include "components/grid/LookSettings.h"
 #include "components/grid/PictureContainer.h"
@@ -33,6 +36,8 @@
 #include "components/grid/UpdateLock.h"
 
 class FormResizeLink;
+class TImageList;
+class TExtStringGridCheck;
 
 class TExtStringGrid : public TBaseGrid {
  public:
@@ -96,9 +101,9 @@ class TExtStringGrid : public TBaseGrid {
   AnsiString GetStrippedCell(int ACol, int ARow);
 
   // Real rows: hidden rows counted. RemapRow gives a shown row's display row; RemapColInv a
-  // real column's display column (every column shows while none is hidden).
+  // real column's display column.
   int RemapRow(int RealRow) const;
-  int RemapColInv(int RealCol) const { return RealCol; }
+  int RemapColInv(int RealCol) const;
   // A hidden row's cells are read and written in the hidden-row store.
   AnsiString GetCellsEx(int ACol, int ARow);
   void SetCellsEx(int ACol, int ARow, const AnsiString& Value);
@@ -243,7 +248,15 @@ class TExtStringGrid : public TBaseGrid {
   // The images of HTML text's IMG SRC="IDX:n"; the grid does not own them.
   TImageList* GridImages = nullptr;
 
-  // Look settings that repaint when set.
+  // Look settings that repaint when set (SetLook will move the floating footer too).
+  void SetURLColor(TColor Value) { Restyle(URLColor, Value); }
+  void SetURLShow(bool Value) { Restyle(URLShow, Value); }
+  void SetURLFull(bool Value) {
+    if (URLFull == Value) return;
+    URLFull = Value;
+    if (URLShow) Invalidate();
+  }
+  void SetLook(TGridLook Value) { Restyle(Look, Value); }
   bool GetActiveCellShow() const { return activeCellShow_; }
   void SetActiveCellShow(bool Value) { Restyle(activeCellShow_, Value); }
   TColor GetActiveCellColor() const { return activeCellColor_; }
@@ -289,8 +302,9 @@ class TExtStringGrid : public TBaseGrid {
   // The fixed rows (columns), but 1 when there are none and one is always kept.
   int GetFixedRowsEx() const;
   int GetFixedColsEx() const;
-  // The real column of a display column; every column shows while none is hidden.
-  int RemapCol(int DisplayCol) const { return DisplayCol; }
+  // The real column of a display column: the DisplayCol-th shown one (0 when there are not
+  // that many below 512); from 512 on the same.
+  int RemapCol(int DisplayCol) const;
 
   // Cell hooks: the built-in rule, then the event.
   virtual void GetCellHint(int ACol, int ARow, AnsiString& Hint);
@@ -432,6 +446,8 @@ class TExtStringGrid : public TBaseGrid {
   void Paint() override;
   void CreateWnd() override;
   void DoEnter() override;
+  // The class library's double click, then OnDblClickCell with the cell under the mouse.
+  void WMLButtonDblClk(TWMMouse& Message) override;
   // Installed as the owner form's OnResize; runs the form's former handler (whose exceptions
   // are swallowed).
   virtual void GridResize(TObject* Sender);
@@ -443,7 +459,7 @@ class TExtStringGrid : public TBaseGrid {
   // A click the mouse code has yet to finish.
   bool ClickPending = false;
   // Rows taken out of the grid by hiding, filtering and nodes, with their objects.
-  TGridCollection<TGridItem> HiddenRows;
+  THiddenRows HiddenRows;
 
   // Column grid hooks
   // The size a column is given by the user (UpdateColSize) or by automatic sizing
@@ -456,8 +472,249 @@ class TExtStringGrid : public TBaseGrid {
   }
   // ColumnHeaders changed.
   virtual void UpdateColHeaders() {}
-  // No column hides until column hiding is built; it replaces this.
-  int NumHiddenColumns() const { return 0; }
+
+  // Hidden rows and columns, nodes, grouping ------------------------------------------------
+ public:
+  // Display rows and columns are what the grid shows; real ones count the hidden ones too.
+  int RemapRowInv(int DisplayRow) const { return HiddenRows.RealRow(DisplayRow); }
+  int DisplRowIndex(int RealRow) const { return RemapRow(RealRow); }
+  int RealRowIndex(int DisplayRow) const { return RemapRowInv(DisplayRow); }
+  int RealColIndex(int DisplayCol) const { return RemapCol(DisplayCol); }
+  int DisplColIndex(int RealCol) const { return RemapColInv(RealCol); }
+  int GetRealCol() const { return RemapCol(GetCol()); }
+  int GetRealRow() const { return RemapRowInv(GetRow()); }
+  bool IsHiddenRow(int RealRow) const { return HiddenRows.Find(RealRow) != nullptr; }
+  int NumHiddenRows() const { return HiddenRows.Count(); }
+  bool IsHiddenColumn(int RealCol) const;
+  int NumHiddenColumns() const { return hiddenCols_; }
+  // The shown flag alone: the column neither hides nor shows.
+  bool GetVisibleCol(int RealCol) const { return !IsHiddenColumn(RealCol); }
+  void SetVisibleCol(int RealCol, bool Shown);
+
+  // Real rows out of the grid and back, with their cells and properties. Hiding skips rows
+  // already hidden; showing puts each row back at its own place.
+  void HideRows(int FromRow, int ToRow);
+  void HideRow(int ARow) { HideRows(ARow, ARow); }
+  // Takes the rows out as RemoveRowsEx does.
+  void HideRowsEx(int FromRow, int ToRow);
+  void UnHideRow(int ARow) { UnHideRows(ARow, ARow); }
+  void UnHideRows(int FromRow, int ToRow);
+  void UnHideRowsAll();
+  // The stored cells of a hidden row; nullptr when it is not hidden.
+  TStrings* HiddenRow(int ARow) const;
+  // The normal rows above the footer rows whose row-select state is set (not set).
+  void HideSelectedRows();
+  void HideUnSelectedRows();
+
+  // Real columns out of view and back. A hidden column keeps its cells and its width; the
+  // last shown column does not hide. The inplace editor closes.
+  void HideColumns(int FromCol, int ToCol);
+  void HideColumn(int ACol) { HideColumns(ACol, ACol); }
+  void UnHideColumns(int FromCol, int ToCol);
+  void UnHideColumn(int ACol) { UnHideColumns(ACol, ACol); }
+  void UnHideColumnsAll();
+
+  // Tree nodes: a node graphic in column 0 whose span (node row included; 0: up to the next
+  // node) closes by hiding the rows below it. Rows are real rows.
+  void AddNode(int ARow, int Span);
+  void RemoveNode(int ARow);
+  bool IsNode(int ARow);
+  bool GetNodeState(int ARow);  // contracted
+  void SetNodeState(int ARow, bool Contracted);
+  int GetNodeSpan(int ARow);  // -1 without a node
+  void SetNodeSpan(int ARow, int Span);
+  void ContractNode(int ARow);
+  void ExpandNode(int ARow);
+  void ContractAll();
+  void ExpandAll();
+  int GetNodeCount() const { return nodeCount_; }
+  // The node whose span holds the row, -1 for none.
+  int GetParentRow(int ARow);
+  // A row added to (taken from) the node the row belongs to, whose span follows.
+  void InsertChildRow(int ARow);
+  void RemoveChildRow(int ARow);
+  // For the tree lines: 0 a node row, 1 the last row of an open node, 2 a row inside one.
+  int GetNodeSpanType(int ARow);
+  bool HasNodes() override { return nodeCount_ > 0; }
+  int NodeIndent(int ARow) override;
+
+  // Grouping: sorted by a column, a node row before each run of equal values, which the node
+  // row shows in the text column; the column itself leaves the grid until UnGroup.
+  int GetGroupColumn() const { return groupColumn_; }
+  void SetGroupColumn(int Value);
+  void Group(int ACol);
+  void UnGroup();
+  // Each node row's cell in ACol gets the statistic of its group's rows.
+  void GroupSum(int ACol);
+  void GroupAvg(int ACol);
+  void GroupMin(int ACol);
+  void GroupMax(int ACol);
+  void GroupCount(int ACol);
+
+  // Radio groups over a list of captions: AddRadio keeps the caller's list, CreateRadio makes
+  // an empty one the graphic owns and gives it to be filled.
+  void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStrings* Strings);
+  TStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+  bool GetRadioIdx(int ACol, int ARow, int& Idx);
+  bool SetRadioIdx(int ACol, int ARow, int Idx);
+  TStrings* GetRadioStrings(int ACol, int ARow);
+  bool IsRadio(int ACol, int ARow);
+  bool RemoveRadio(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctRadio); }
+
+  // Cell graphics (ExtGridCellGraphics.cpp and the files named below) ------------------------
+  // Coordinates are real cells. A cell has at most one graphic; a new one replaces (frees) the
+  // old. The Add forms keep the caller's object; the Create forms make an empty one the
+  // graphic owns and give it to be filled.
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+  virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+  virtual TCellType GetCellType(int ACol, int ARow);  // ctEmpty without a graphic
+  bool FreeCellGraphic(int ACol, int ARow);
+  // Frees the graphic only when it is of that type.
+  bool RemoveCellGraphic(int ACol, int ARow, TCellType CellType);
+
+  // Bitmaps, icons, pictures (ExtGridGraphicObjects.cpp).
+  void AddBitmap(int ACol, int ARow, TBitmap* Bitmap, bool Transparent, TCellHAlign HAlign,
+                 TCellVAlign VAlign);
+  TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign HAlign,
+                        TCellVAlign VAlign);
+  TBitmap* GetBitmap(int ACol, int ARow);
+  bool RemoveBitmap(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctBitmap); }
+  void AddIcon(int ACol, int ARow, TIcon* Icon, TCellHAlign HAlign, TCellVAlign VAlign);
+  TIcon* CreateIcon(int ACol, int ARow, TCellHAlign HAlign, TCellVAlign VAlign);
+  bool RemoveIcon(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctIcon); }
+  void AddPicture(int ACol, int ARow, TPicture* Picture, bool Transparent, TStretchMode StretchMode,
+                  int Value, TCellHAlign HAlign, TCellVAlign VAlign);
+  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Value,
+                          TCellHAlign HAlign, TCellVAlign VAlign);
+  TPicture* GetPicture(int ACol, int ARow);
+  bool RemovePicture(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctPicture); }
+  void AddFilePicture(int ACol, int ARow, TFilePicture* Picture, bool Transparent,
+                      TStretchMode StretchMode, int Value, TCellHAlign HAlign, TCellVAlign VAlign);
+  TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode,
+                                  int Value, TCellHAlign HAlign, TCellVAlign VAlign);
+  TFilePicture* GetFilePicture(int ACol, int ARow);
+  bool RemoveFilePicture(int ACol, int ARow) {
+    return RemoveCellGraphic(ACol, ARow, ctFilePicture);
+  }
+  // Images of GridImages; nothing happens while no image list is set.
+  void AddImageIdx(int ACol, int ARow, int Idx, TCellHAlign HAlign, TCellVAlign VAlign);
+  bool GetImageIdx(int ACol, int ARow, int& Idx);
+  bool RemoveImageIdx(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctImageList); }
+  // The image the cell's integer value plus Idx names.
+  void AddDataImage(int ACol, int ARow, int Idx, TCellHAlign HAlign, TCellVAlign VAlign);
+  bool RemoveDataImage(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctDataImage); }
+  // A row (Dir 0) or column of images whose index list repaints the cell when it changes;
+  // null without an image list.
+  TIntList* AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign HAlign, TCellVAlign VAlign);
+  TIntList* GetCellImages(int ACol, int ARow);
+  bool RemoveMultiImage(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctImages); }
+  // The image index of an image-list cell, else -1 (what the ssImages sort compares).
+  int GetCellImageIdx(int ACol, int ARow);
+  TImageList* GetGridImages() const { return gridImages_; }
+  void SetImages(TImageList* Value) { Restyle(gridImages_, Value); }
+
+  // Check boxes and the toggling of check boxes and radio groups (ExtGridCheckBoxes.cpp). A
+  // data check box shows whether the text is the cell's true value (GetCheckTrue).
+  void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+  bool RemoveCheckBox(int ACol, int ARow);
+  bool GetCheckBoxState(int ACol, int ARow, bool& State);
+  bool SetCheckBoxState(int ACol, int ARow, bool State);
+  // FromEdit asks GetCellReadOnly first. True when toggled.
+  bool ToggleCheck(int ACol, int ARow, bool FromEdit);
+  bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheck(ACol, ARow, false); }
+  // Selects the next item of a radio group (after the last the first).
+  bool ToggleRadio(int ACol, int ARow, bool FromEdit);
+  // By the graphic of the cell's base cell; a static editor is a bitmap, an icon or a data
+  // check box.
+  bool HasCheckBox(int ACol, int ARow);
+  bool HasDataCheckBox(int ACol, int ARow);
+  bool HasButton(int ACol, int ARow);
+  bool HasStaticEdit(int ACol, int ARow);
+
+  // Buttons, progress bars, comments, error markers, rotated text (ExtGridCellMarks.cpp; the
+  // bit button's Create form stands with the others in ExtGridGraphicObjects.cpp).
+  void AddButton(int ACol, int ARow, int W, int H, const AnsiString& Caption, TCellHAlign HAlign,
+                 TCellVAlign VAlign);
+  void AddBitButton(int ACol, int ARow, int W, int H, const AnsiString& Caption, TBitmap* Glyph,
+                    TCellHAlign HAlign, TCellVAlign VAlign);
+  TBitmap* CreateBitButton(int ACol, int ARow, int W, int H, const AnsiString& Caption,
+                           TCellHAlign HAlign, TCellVAlign VAlign);
+  bool RemoveButton(int ACol, int ARow);
+  void PushButton(int ACol, int ARow, bool Down);
+  // Where the button was last drawn, in client coordinates of the shown cell.
+  TRect ButtonRect(int ACol, int ARow);
+  // The bar shows the cell's integer value in percent (a text that is no integer counts 0).
+  void AddProgress(int ACol, int ARow, TColor Color, TColor FontColor);
+  void AddProgressEx(int ACol, int ARow, TColor Color, TColor FontColor, TColor BKColor,
+                     TColor BKFontColor);
+  bool RemoveProgress(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctProgress); }
+  void AddComment(int ACol, int ARow, const AnsiString& Comment);
+  bool IsComment(int ACol, int ARow, AnsiString& Comment);
+  bool RemoveComment(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctComment); }
+  TColor CommentColor = clRed;  // clNone hides the marks
+  // The characters ErrFrom (0-based) to ErrFrom + ErrLen - 1 underlined as wrong.
+  void AddMarker(int ACol, int ARow, int ErrFrom, int ErrLen);
+  void RemoveMarker(int ACol, int ARow);
+  bool GetMarker(int ACol, int ARow, int& ErrFrom, int& ErrLen);
+  void AddRotated(int ACol, int ARow, int Angle, const AnsiString& Text);
+  void SetRotated(int ACol, int ARow, int Angle);
+  bool IsRotated(int ACol, int ARow, int& Angle);
+  bool RemoveRotated(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctRotated); }
+
+  // The room a graphic adds to its cell for automatic sizing (ExtGridGraphicSize.cpp), and for
+  // printing, where pictures take Width x Height and scale by Factor.
+  virtual TSize GetCellGraphicSize(int ACol, int ARow);
+  virtual TSize GetPrintGraphicSize(int ACol, int ARow, int Width, int Height, double Factor);
+  // The themed look: the visual styles are there and active.
+  bool IsWinXP;
+
+  // Makes the cell current and scrolls it to the middle when it is out of view.
+  void ScrollInView(int ACol, int ARow);
+  // Sets the selection outside the grid, and gives it back.
+  void HideSelection();
+  void UnHideSelection();
+  // The cells the exports write: all with SaveFixedCells, else the normal ones.
+  int GetSaveStartCol() const;
+  int GetSaveStartRow() const;
+  int GetSaveEndCol() const;
+  int GetSaveEndRow() const;
+  int GetSaveColCount() const { return GetSaveEndCol() - GetSaveStartCol() + 1; }
+  int GetSaveRowCount() const { return GetSaveEndRow() - GetSaveStartRow() + 1; }
+
+  // Find, filter and check -------------------------------------------------------------------
+  // The cell (column, row) of the first match from one step past StartCell ((-1, -1): from
+  // the start of the range), or (-1, -1).
+  TPoint Find(TPoint StartCell, const AnsiString& Text, TFindParameters Params);
+  TPoint FindFirst(const AnsiString& Text, TFindParameters Params);
+  TPoint FindNext();
+  // The first normal row whose text in the sort column (column 1 without a shown sort)
+  // starts with Text in upper case; -1 for none.
+  int Search(const AnsiString& Text);
+
+  // Rows that do not match every condition of Filter are hidden while FilterActive is on.
+  virtual bool MatchFilter(int ARow);
+  void ApplyFilter();
+  bool GetFilterActive() const { return filterActive_; }
+  void SetFilterActive(bool Value);
+
+  // Corrects or marks cell texts with CellChecker; true when no text changed.
+  TExtStringGridCheck* CellChecker = nullptr;
+  bool CheckCell(int ACol, int ARow);
+  bool CheckCells(int ACol1, int ARow1, int ACol2, int ARow2);
+  bool CheckCol(bool DoFixed, int ACol);
+  bool CheckRow(bool DoFixed, int ARow);
+  bool CheckGrid(bool DoFixed);
+
+  // Handed to the inplace editor as its length limit.
+  int GetMaxEditLength() const { return maxEditLength_; }
+  void SetMaxEditLength(int Value);
+  // Turning it on sizes the normal columns to their contents.
+  bool GetAutoSize() const { return AutoSize; }
+  void SetAutoSize(bool Value);
+  // The painting settings of the same names, set with a repaint (Flat not while loading).
+  void SetFlat(bool Value);
+  void SetSelectionRectangle(bool Value) { Restyle(SelectionRectangle, Value); }
+  void SetSelectionResizer(bool Value) { Restyle(SelectionResizer, Value); }
 
   // Sorting, rows and columns
  public:
@@ -479,6 +736,8 @@ class TExtStringGrid : public TBaseGrid {
   // SortIndexes (QSortIndexed), inside the update lock, the current row kept. The sorts are
   // not stable: rows that tie may change their order.
   void QSort();
+  // QSort within each group of rows below a node row.
+  void QSortGroup();
   void QSortIndexed();
   // The same for the rows Left..Right only, without the update lock or the current row.
   void QuickSort(int ACol, int Left, int Right);
@@ -502,6 +761,108 @@ class TExtStringGrid : public TBaseGrid {
   bool WordWrap = false;
   // Cells may hold several lines; the selection's text gives such a cell as CSV text.
   bool Multilinecells = false;
+
+  // Files, streams and the clipboard ---------------------------------------------------------
+  // (ExtGridTextFile.cpp, ExtGridCSV.cpp, ExtGridFixed.cpp, ExtGridASCII.cpp, ExtGridHTML.cpp,
+  // ExtGridXML.cpp, ExtGridFileProgress.cpp, ExtGridBinStream.cpp, ExtGridClipboard.cpp,
+  // ExtGridPaste.cpp.)
+
+  // The save range (GetSaveStartCol ...) is with hiding's members above.
+  // The grid allows editing and neither GetCellReadOnly nor GetCellFixed keeps the cell.
+  bool IsEditable(int ACol, int ARow);
+
+  // CSV: "~" for a line break and "^" for an empty cell; texts in the OEM code page.
+  bool JavaCSV = false;
+  bool OemConvert = false;
+  // The clipboard's text gives a cell of several lines as a quoted CSV text, and takes it so.
+  bool MultiLineClipboard = false;
+
+  // The grid's text file, and the same records on a stream from its position. A file's
+  // failures raise EExtGridError with the file's name.
+  void SaveToFile(const AnsiString& FileName);
+  void LoadFromFile(const AnsiString& FileName);
+  void SaveToStream(TStream* Stream);
+  void LoadFromStream(TStream* Stream);
+  // CSV (the separator is Delimiter, or "," when it is automatic); reading detects it.
+  void SaveToCSV(const AnsiString& FileName) { OutputToCSV(FileName, false); }
+  void AppendToCSV(const AnsiString& FileName) { OutputToCSV(FileName, true); }
+  void OutputToCSV(const AnsiString& FileName, bool Append);
+  void LoadFromCSV(const AnsiString& FileName) { InputFromCSV(FileName, false); }
+  void InsertFromCSV(const AnsiString& FileName) { InputFromCSV(FileName, true); }
+  void InputFromCSV(const AnsiString& FileName, bool Insert);
+  // Fixed-width columns: Widths gets the missing widths (the longest line + 1); Positions are
+  // 1-based, n positions giving n - 1 fields.
+  void SaveToFixed(const AnsiString& FileName, TIntList& Widths);
+  void LoadFromFixed(const AnsiString& FileName, const TIntList& Positions);
+  // The longest line of a shown column's export texts.
+  int MaxCharsInCol(int ACol);
+  // Every cell aligned in columns as wide as their longest line.
+  void SaveToASCII(const AnsiString& FileName);
+  void SaveToHTML(const AnsiString& FileName) { OutputToHTML(FileName, false); }
+  void AppendToHTML(const AnsiString& FileName) { OutputToHTML(FileName, true); }
+  void OutputToHTML(const AnsiString& FileName, bool Append);
+  // FieldDescr names the fields (FIELD0, FIELD1, ... where it has no name).
+  void SaveToXML(const AnsiString& FileName, const AnsiString& ListDescr,
+                 const AnsiString& RecordDescr, const TStrings* FieldDescr);
+
+  // The binary grid stream: a rectangle of cells with their properties and graphics (pictures
+  // not yet); loading a whole grid's stream resets the grid to it. A damaged stream raises
+  // EStreamError and changes nothing.
+  void SaveRectToBinStream(const TRect& R, TStream* Stream);
+  void SaveToBinStream(TStream* Stream);
+  void SaveToBinFile(const AnsiString& FileName);
+  void LoadAtPointFromBinStream(const TPoint& P, TStream* Stream);
+  void LoadFromBinStream(TStream* Stream) { LoadAtPointFromBinStream(TPoint(0, 0), Stream); }
+  void LoadFromBinFile(const AnsiString& FileName);
+
+  // The clipboard: text, rich text (AllowRTFClipboard) and the grid's own cells
+  // (AllowFmtClipboard) together.
+  enum TClipOperation { coCut, coCopy };
+  void CopyToClipBoard();
+  void CopySelectionToClipboard();
+  void CutToClipboard();
+  void CutSelectionToClipboard();
+  void PasteFromClipboard();
+  // Fills the selection from one pasted value or continues a pasted series in it
+  // (AllowSmartClipboard).
+  void PasteSelectionFromClipboard();
+  // The fields taken from the text (0 for the grid's cells and rich text).
+  int PasteFunc(int ACol, int ARow);
+  int PasteText(int ACol, int ARow, const char* Text);
+  TPoint PasteSize(const char* Text);
+  // Told after a paste of the last copy's origin, the rectangle pasted and the operation.
+  virtual void PasteNotify(const TPoint& /*Origin*/, const TGridRect& /*R*/,
+                           TClipOperation /*Operation*/) {}
+
+ protected:
+  void CopyFunc(const TGridRect& R, bool SelectedRowsOnly);
+  void CopyRTFFunc(int ACol, int ARow);
+  void CopyBinFunc(const TGridRect& R);
+
+ private:
+  TPoint copyOrigin_;
+  TClipOperation clipOperation_ = coCopy;
+  struct BinCells;
+  // The column whose text a writer takes for column c: c itself when hidden columns are
+  // saved, else the shown column's.
+  int ExportCol(int ACol) const { return SaveHiddenCells ? ACol : RemapCol(ACol); }
+  // The last column a writer reaches: the save range's, plus the hidden ones when saved.
+  int ExportEndCol() const {
+    return GetSaveEndCol() + (SaveHiddenCells ? NumHiddenColumns() : 0);
+  }
+  void ReportProgress(int& Last, int Done, int Total);
+  void FinishLoading();
+  AnsiString CopyText(const TGridRect& R, bool SelectedRowsOnly);
+  void ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Cells);
+  void PlaceBinCells(BinCells& Cells, bool Paste);
+  void PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes);
+  bool MayPaste() const;
+  bool MayPasteInto(int ACol, int ARow);
+  void EmptyCells(const TGridRect& R, bool Properties);
+  void FillSelection(int Pasted);
+
+ public:
+  // End of files, streams and the clipboard -------------------------------------------------
 
   // Clearing: texts emptied, cell properties freed; the counts stay.
   virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
@@ -611,7 +972,7 @@ class TExtStringGrid : public TBaseGrid {
   // column's cell ("ctrl" for a control): what hints and clicks on links ask.
   bool HTMLAnchorAt(int ACol, int ARow, int X, int Y, AnsiString& Anchor);
   // The cell's graphic with the room it takes, whether the text is drawn beside it and its
-  // alignment. No cell carries a graphic until cell graphics are built: nil, 0 x 0, text drawn.
+  // alignment.
   TCellGraphic* GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText, int& HAlign,
                                   int& VAlign);
   // A rich-text cell drawn into ARect.
@@ -628,11 +989,6 @@ class TExtStringGrid : public TBaseGrid {
   virtual AnsiString SaveCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
   // Told of the inplace edit's text as it is typed.
   virtual void EditProgress(const AnsiString& /*Value*/, TPoint /*Pt*/, int /*Pos*/) {}
-  // Rotated cell text and error markers are cell graphics; none until those are built.
-  bool IsRotated(int /*ACol*/, int /*ARow*/, int& /*Angle*/) const { return false; }
-  bool GetMarker(int /*ACol*/, int /*ARow*/, int& /*ErrFrom*/, int& /*ErrLen*/) const {
-    return false;
-  }
   void DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect,
                     TGridDrawState AState) override;
 
@@ -678,6 +1034,45 @@ class TExtStringGrid : public TBaseGrid {
   void StyleCell(int ACol, int ARow, Change change);
   void CheckRowSelect(int ARow) const;
   void SelectInGrid(TGridRect R);
+
+  // Hidden rows and columns, nodes, grouping
+  std::array<bool, 512> colHidden_{};
+  int hiddenCols_ = 0;
+  // The real column of each shown column below 512, in display order.
+  std::vector<int> shownCols_;
+  void ColumnsHiddenChanged();
+  // The hidden flags from ACol on move by Delta columns (columns inserted or removed there);
+  // answers how many hidden columns were removed.
+  int ShiftHiddenColumns(int ACol, int Delta);
+  int nodeCount_ = 0;
+  int groupColumn_ = -1;
+  int groupTextColumn_ = 0;  // where the node rows hold the group values
+  int groupWidth_ = 0;
+  AnsiString groupHeader_;
+  TGridRect hiddenSelection_{};
+  // Rows out of the grid into the store (display rows, rising) and back (by real number).
+  // Display rows (rising) into the store: taken out as the internal row removal does, or
+  // with RemoveRowsEx when the rows are consecutive and AsRemoveEx.
+  void TakeRowsOut(const std::vector<int>& DisplayRows, bool AsRemoveEx);
+  // Rows of the store back at their places.
+  void PutRowsBack(THiddenRows::Rows Rows);
+  // The display rows of the shown rows among the real rows FromRow..ToRow.
+  std::vector<int> ShownRowsIn(int FromRow, int ToRow) const;
+  int NodeEndRow(int DisplayRow, int Span);
+  std::vector<int> CloseNode(int DisplayRow);
+  void SetNodeLevels(int FromRow, int ToRow, int Level);
+  // Each node row's cell in ACol gets what Of gives for its group's rows From..To.
+  void GroupStatistic(int ACol, const std::function<AnsiString(int From, int To)>& Of);
+  // Find, filter and check
+  TFindParameters findParams_;
+  AnsiString findText_;
+  TPoint findCell_{-1, -1};
+  bool findBusy_ = false;
+  bool filterActive_ = false;
+  int filterFixedRows_ = 0;
+  int maxEditLength_ = 0;
+  bool MatchCell(int ACol, int ARow);
+  AnsiString CheckText(int ACol, int ARow, const AnsiString& Text, bool Correct, bool Mark);
   // End of cell access, marking and selection -----------------------------------------------
 
   friend class FormResizeLink;
@@ -761,7 +1156,9 @@ class TExtStringGrid : public TBaseGrid {
   int SortedCellsRow(int ARow) const;
   void QuickSortRows(const SortPass& Pass, int L, int R);
   void CopyPivotRow(int ARow, int Pivot);
-  void SortWhole(const SortPass& Pass, bool KeepColumn0);
+  // The normal rows, or each group (first and last row) alone.
+  void SortWhole(const SortPass& Pass, bool KeepColumn0,
+                 const std::vector<TPoint>* Groups = nullptr);
   void ExchangeRows(int ARow1, int ARow2);
   void ExchangeRowSelect(int ARow1, int ARow2);
   void RemoveRowsSelected(bool Selected);
@@ -779,6 +1176,10 @@ class TExtStringGrid : public TBaseGrid {
   // Restore decides where the current row goes when its row is gone.
   enum class RowRestore { LastAboveFooter, FirstNormal };
   void DeleteRows(int ARow, int Count, RowRestore Restore);
+  // The same for any rows (rising, inside the grid) at once.
+  void DeleteRowSet(const std::vector<int>& Rows, RowRestore Restore);
+  // The normal rows above the footer rows whose row-select state is Selected.
+  std::vector<int> RowsSelected(bool Selected) const;
   struct FloatStats;
   FloatStats LineStats(bool Columnwise, int Line, int From, int To);
   TPoint MeasureCell(int ACol, int ARow, bool Wrap);
@@ -812,5 +1213,48 @@ class TExtStringGrid : public TBaseGrid {
   void DrawBackgroundPicture(CellPaint& P);
   void DrawBackgroundPictureCell(CellPaint& P);
   void DrawFocusRectangle(CellPaint& P);
+  void DrawTreeLines(CellPaint& P);
+  void DrawCellGraphic(CellPaint& P);
+  void DrawNodeButton(CellPaint& P);
+  // Cell graphics
+  TImageList* gridImages_ = nullptr;
+  TCellGraphic* NewGraphic(int ACol, int ARow);  // created, the cell repainted
+  TSize GraphicOwnSize(const TCellGraphic& Graphic, TPoint Cell);
+  TSize RadioGroupSize(const TCellGraphic& Graphic, TStrings* Captions);
+  // PrintArea null: the screen's sizes.
+  TSize GraphicSize(int ACol, int ARow, const TSize* PrintArea, double Factor);
+  void RepaintRealCell(int ACol, int ARow) { RepaintCell(RemapColInv(ACol), ARow); }
+  TCellGraphic* GraphicOf(int ACol, int ARow, std::initializer_list<TCellType> Types);
+  TCellType BaseCellType(int ACol, int ARow);  // of the block's base cell
+  bool CheckEnabled(int ACol, int ARow);
+  bool DataChecked(int ACol, int ARow);
+  int CellIntValue(int ACol, int ARow);
+  int CellTextWidth(CellPaint& P);
+  TRect GraphicRect(const CellPaint& P, int TextWidth);
+  void DrawGraphicObject(CellPaint& P, const TRect& R);
+  void DrawGridImage(TCanvas* Canvas, int X, int Y, int Index);
+  void DrawImages(CellPaint& P, const TRect& R);
+  void DrawCheckBox(CellPaint& P, TRect R, int TextWidth);
+  void DrawRadioGroup(CellPaint& P);
+  void DrawRotated(CellPaint& P);
+  void DrawProgress(CellPaint& P);
+  void DrawComment(CellPaint& P);
+  void DrawButton(CellPaint& P, const TRect& R);
+
+ public:
+  // The check box and radio button steps of the cell painter, by ControlLook's style; a
+  // bitmap look puts Background in place of the bitmap's own.
+  void DrawCheck(TCanvas* Canvas, TColor Background, bool Checked, bool Enabled,
+                 TGridControlStyle Style, const TRect& R);
+  void DrawRadio(TCanvas* Canvas, TColor Background, int Count, bool Enabled, bool Horizontal,
+                 int Index, const TStrings* Captions, const AnsiString& CellText, const TRect& R);
+  // Where a rotated text starts so that it lies in R by the alignments, measured in the
+  // canvas's font.
+  TPoint CalcTextPos(TCanvas* Canvas, const TRect& R, int Angle, const AnsiString& Text,
+                     TAlignment Alignment, TVAlignment VAlignment);
+
+ private:
+  void DrawRadioButton(TCanvas* Canvas, TColor Background, bool On, bool Enabled, const TRect& R);
+  int RadioButtonSize() const;
   void PaintOverlays();
 };

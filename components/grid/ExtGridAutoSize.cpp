@@ -6,10 +6,12 @@
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridUtil.h"
 
-// The room the cell's text takes with its margins, as the cell layout measures it.
+// The room the cell's text takes with its margins, as the cell layout measures it, and the
+// room its graphic adds.
 TPoint TExtStringGrid::MeasureCell(int ACol, int ARow, bool Wrap) {
-  const TSize size = GetCellTextSize(ACol, ARow, Wrap);
-  return {size.cx, size.cy};
+  const TSize text = GetCellTextSize(ACol, ARow, Wrap);
+  const TSize graphic = GetCellGraphicSize(RemapCol(ACol), ARow);
+  return {text.cx + graphic.cx, text.cy + graphic.cy};
 }
 
 // The width of a column (Widths) or the height of a row its cells need, grid lines and

@@ -5,6 +5,7 @@
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridUtil.h"
 #include "components/grid/RichTextPaint.h"
+#include "platform/graphics/imagelist.h"
 #include "platform/winapi/drawtext.h"
 
 TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap) {
@@ -43,7 +44,7 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap) {
     size.cx += 2 * margin.x;
     size.cy = canvas->TextHeight("gh") * lines + 2 * margin.y;
   }
-  if (int angle = 0; IsRotated(ACol, ARow, angle)) size = RotatedTextSize(size, angle);
+  if (int angle = 0; IsRotated(RemapCol(ACol), ARow, angle)) size = RotatedTextSize(size, angle);
   return size;
 }
 
@@ -58,10 +59,45 @@ TCanvas* TExtStringGrid::CanvasInCellFont(int ACol, int ARow) {
   return canvas;
 }
 
-TCellGraphic* TExtStringGrid::GetGraphicDetails(int /*ACol*/, int /*ARow*/, int& W, int& H,
-                                                bool& DrawText, int& HAlign, int& VAlign) {
+TCellGraphic* TExtStringGrid::GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText,
+                                                int& HAlign, int& VAlign) {
   W = H = 0;
   DrawText = true;
   HAlign = VAlign = 0;
-  return nullptr;
+  TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+  if (!graphic) return nullptr;
+  TSize size;
+  switch (graphic->CellType) {
+    case ctBitmap:
+    case ctIcon:
+    case ctPicture:
+    case ctFilePicture:
+    case ctButton:
+    case ctBitButton:
+    case ctImages:
+      size = GraphicOwnSize(*graphic, CellSize(RemapColInv(ACol), ARow));
+      break;
+    case ctImageList:
+    case ctDataImage:
+      if (gridImages_) size = {gridImages_->GetWidth(), gridImages_->GetHeight()};
+      DrawText = graphic->CellType == ctImageList;
+      break;
+    case ctCheckBox:
+    case ctDataCheckBox:
+      size = {ControlLook.GetCheckSize(), ControlLook.GetCheckSize()};
+      DrawText = graphic->CellType == ctCheckBox;
+      break;
+    case ctRotated:
+    case ctRadio:
+    case ctProgress:
+      DrawText = false;
+      break;
+    default:
+      break;
+  }
+  W = size.cx;
+  H = size.cy;
+  HAlign = graphic->CellHAlign;
+  VAlign = graphic->CellVAlign;
+  return graphic;
 }

@@ -155,7 +155,7 @@ void TExtStringGrid::SelectCellColors(CellPaint& P) {
     if (selectionTextColor_ != clNone) canvas->Font->SetColor(selectionTextColor_);
     P.URLColor = selectionTextColor_;
   }
-  if (!Focused() && !showSelection_) {
+  if ((!Focused() || HasCheckBox(P.RealCol, P.Row)) && !showSelection_) {
     canvas->Brush->SetColor(P.Brush);
     canvas->Font->SetColor(P.FontColor);
     P.URLColor = URLColor;

@@ -1,5 +1,6 @@
 // TExtStringGrid: inserting, removing, exchanging and merging columns. Columns move cell by
 // cell over the rows, their widths with them.
+#include <algorithm>
 #include <climits>
 #include <utility>
 
@@ -17,6 +18,8 @@ void TExtStringGrid::ExchangeCells(int ACol1, int ARow1, int ACol2, int ARow2) {
 
 void TExtStringGrid::ExchangeColumns(int ACol1, int ACol2) {
   for (int r = 0; r < GetRowCount(); ++r) ExchangeCells(ACol1, r, ACol2, r);
+  // Columns beyond the count (hidden ones) have no width of their own there.
+  if (std::max(ACol1, ACol2) >= GetColCount()) return;
   const int width1 = ColWidths(ACol1);
   const int width2 = ColWidths(ACol2);
   if (width1 == width2) return;
@@ -38,6 +41,7 @@ void TExtStringGrid::InsertCols(int ACol, int Count) {
   if (Count < 1 || ACol < 0 || ACol > cols || Count > INT_MAX - cols) return;
   SetColCount(GetColCount() + Count);
   for (int c = cols + Count - 1; c >= ACol + Count; --c) ExchangeColumns(c, c - Count);
+  ShiftHiddenColumns(ACol, Count);
   // The new columns now hold what the store kept beyond the old count.
   const int last = ACol + Count - 1;
   ClearPropRect(ACol, 0, last, INT_MAX);
@@ -57,7 +61,8 @@ void TExtStringGrid::RemoveCols(int ACol, int Count) {
   ClearCols(ACol, Count);
   // The cleared columns travel to the end: what stays beyond the count is empty.
   for (int c = ACol; c + Count < cols; ++c) ExchangeColumns(c, c + Count);
-  SetColCount(GetColCount() - Count);
+  // Hidden columns removed were not in ColCount.
+  SetColCount(GetColCount() - (Count - ShiftHiddenColumns(ACol, -Count)));
   CellsChanged(TRect(ACol, 0, ACol + Count, GetRowCount() - 1));
 }
 

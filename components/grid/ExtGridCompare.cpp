@@ -57,8 +57,10 @@ int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2,
     if (OnCustomCompare) OnCustomCompare(this, text1, text2, result);
   } else if (format.Style == ssRaw) {
     if (OnRawCompare) OnRawCompare(this, ACol, ARow1, ARow2, result);
+  } else if (format.Style == ssImages) {
+    const int index1 = GetCellImageIdx(ACol, ARow1), index2 = GetCellImageIdx(ACol, ARow2);
+    result = (index1 > index2) - (index1 < index2);
   } else {
-    // ssImages compares the cells' image indexes, which arrive with the cell graphics.
     result = CompareSortTexts(format, text1, text2);
   }
   // A handler may answer any number; the sorts look for -1 and 1.

@@ -49,8 +49,8 @@ void TExtStringGrid::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect AR
   DrawCellBorders(p);
   p.Rect.Left -= indicatorWidth;
   DrawFixedEdges(p);
-  // Tree lines of grouped rows and the cell graphic are drawn here once nodes and cell
-  // graphics are built.
+  DrawTreeLines(p);
+  DrawCellGraphic(p);
 
   if (OnDrawCell) {
     const int line = GetGridLineWidth();

@@ -18,17 +18,9 @@ bool HasSlot(const TGridItem& item, int ACol) { return ACol >= 0 && ACol < item.
 
 }  // namespace
 
-TGridItem* TExtStringGrid::HiddenRowItem(int RealRow) const {
-  for (int i = 0; i < HiddenRows.Count(); ++i)
-    if (HiddenRows.Items(i)->Idx == RealRow) return HiddenRows.Items(i);
-  return nullptr;
-}
+TGridItem* TExtStringGrid::HiddenRowItem(int RealRow) const { return HiddenRows.Find(RealRow); }
 
-int TExtStringGrid::RemapRow(int RealRow) const {
-  int hidden = 0;
-  for (int i = 0; i < HiddenRows.Count(); ++i) hidden += HiddenRows.Items(i)->Idx < RealRow;
-  return RealRow - hidden;
-}
+int TExtStringGrid::RemapRow(int RealRow) const { return RealRow - HiddenRows.CountBelow(RealRow); }
 
 AnsiString TExtStringGrid::GetCellsEx(int ACol, int ARow) {
   if (const TGridItem* item = HiddenRowItem(ARow))
@@ -38,7 +30,7 @@ AnsiString TExtStringGrid::GetCellsEx(int ACol, int ARow) {
 
 void TExtStringGrid::SetCellsEx(int ACol, int ARow, const AnsiString& Value) {
   if (TGridItem* item = HiddenRowItem(ARow)) {
-    if (TStringList* cells = WritableSlot(item, ACol, GetColCount()))
+    if (TStringList* cells = WritableSlot(item, ACol, GetColCount() + NumHiddenColumns()))
       cells->SetStrings(ACol, Value);
     return;
   }
@@ -60,7 +52,7 @@ TObject* TExtStringGrid::GetObjectsEx(int ACol, int ARow) const {
 void TExtStringGrid::SetObjectsEx(int ACol, int ARow, TObject* Obj) {
   TGridItem* item = HiddenRowItem(ARow);
   if (!item) return SetObjectEx(ACol, RemapRow(ARow), Obj);
-  TStringList* cells = WritableSlot(item, ACol, GetColCount());
+  TStringList* cells = WritableSlot(item, ACol, GetColCount() + NumHiddenColumns());
   if (!cells) return;
   auto* props = dynamic_cast<TCellProperties*>(cells->Objects(ACol));
   if (!props) {
@@ -80,6 +72,7 @@ void TExtStringGrid::SetAllColWidths(int ACol, int Value) {
   if (ACol >= 0 && ACol < static_cast<int>(allColWidths_.size()))
     allColWidths_[ACol] = static_cast<int16_t>(std::clamp<int>(
         Value, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
+  if (IsHiddenColumn(ACol)) return;
   const int col = RemapColInv(ACol);
   if (col >= 0 && col < GetColCount()) SetColWidths(col, Value);
 }

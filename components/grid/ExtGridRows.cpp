@@ -3,6 +3,7 @@
 // beyond the count, so a grid that grows again shows empty rows, not the removed ones.
 #include <algorithm>
 #include <climits>
+#include <numeric>
 #include <unordered_set>
 #include <utility>
 
@@ -55,29 +56,56 @@ void TExtStringGrid::AddRow() { InsertRows(GetRowCount() - (GetFooterShown() ? 1
 
 void TExtStringGrid::DeleteRows(int ARow, int Count, RowRestore Restore) {
   if (ARow < 0 || ARow >= GetRowCount() || Count < 1) return;
-  Count = std::min(Count, GetRowCount() - ARow);
+  std::vector<int> rows(std::min(Count, GetRowCount() - ARow));
+  std::iota(rows.begin(), rows.end(), ARow);
+  DeleteRowSet(rows, Restore);
+}
+
+// The rows go to the end in one move of the cell store, whatever their number: a filter
+// takes out half a million rows at once.
+void TExtStringGrid::DeleteRowSet(const std::vector<int>& Rows, RowRestore Restore) {
+  if (Rows.empty()) return;
   const int oldRow = GetRow();
   const int oldTop = GetTopRow();
   const bool clickPending = ClickPending;
   TUpdateScope lock(*this);
-  for (int i = 0; i < Count; ++i) {
-    DeleteRow(ARow);
-    // The row now waits beyond the count; its objects were freed or moved elsewhere.
-    DropRowCells(GetRowCount());
-  }
-  // The select states belong to the rows: those below move up with them.
-  if (static_cast<std::size_t>(ARow) < rowSelect_.size())
-    rowSelect_.erase(rowSelect_.begin() + ARow,
-                     rowSelect_.begin() + std::min<std::size_t>(ARow + Count, rowSelect_.size()));
-  const int first = GetFixedRows();
   const int rows = GetRowCount();
+  const int gone = static_cast<int>(Rows.size());
+  std::vector<int> order;
+  order.reserve(rows);
+  std::size_t next = 0;
+  for (int r = 0; r < rows; ++r) {
+    if (next < Rows.size() && Rows[next] == r)
+      ++next;
+    else
+      order.push_back(r);
+  }
+  order.insert(order.end(), Rows.begin(), Rows.end());
+  PermuteRows(order);
+  TCustomGrid::SetRowCount(rows - gone);
+  // The rows now wait beyond the count; their objects were freed or moved elsewhere.
+  for (int r = rows - gone; r < rows; ++r) DropRowCells(r);
+  // The select states belong to the rows: those below move up with them.
+  if (!rowSelect_.empty()) {
+    std::size_t kept = 0;
+    next = 0;
+    for (std::size_t r = 0; r < rowSelect_.size(); ++r) {
+      if (next < Rows.size() && static_cast<std::size_t>(Rows[next]) == r)
+        ++next;
+      else
+        rowSelect_[kept++] = rowSelect_[r];
+    }
+    rowSelect_.resize(kept);
+  }
+  const int first = GetFixedRows();
+  const int left = GetRowCount();
   auto moveTo = [this](int row) {
     if (row != GetRow()) SetRow(row);
   };
   if (Restore == RowRestore::FirstNormal) {
-    if (oldRow < rows) {
+    if (oldRow < left) {
       moveTo(oldRow);
-    } else if (first < rows) {
+    } else if (first < left) {
       moveTo(first);
       SetTopRow(first);
     }
@@ -88,7 +116,7 @@ void TExtStringGrid::DeleteRows(int ARow, int Count, RowRestore Restore) {
     SetTopRow(oldTop);  // the platform keeps it within the rows left
   }
   ClickPending = clickPending;
-  CellsChanged(TRect(0, ARow, GetColCount() - 1, ARow + Count));
+  CellsChanged(TRect(0, Rows.front(), GetColCount() - 1, Rows.back() + 1));
 }
 
 void TExtStringGrid::RemoveRows(int ARow, int Count) {
@@ -108,6 +136,13 @@ void TExtStringGrid::RemoveRowsSelected(bool Selected) {
     else
       ++r;
   }
+}
+
+std::vector<int> TExtStringGrid::RowsSelected(bool Selected) const {
+  std::vector<int> rows;
+  for (int r = GetFixedRows(); r <= LastNormalRow(); ++r)
+    if (GetRowSelect(r) == Selected) rows.push_back(r);
+  return rows;
 }
 
 void TExtStringGrid::RemoveSelectedRows() { RemoveRowsSelected(true); }

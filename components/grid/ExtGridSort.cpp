@@ -233,7 +233,8 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
 
 // --- the sorts -------------------------------------------------------------------------------
 
-void TExtStringGrid::SortWhole(const SortPass& Pass, bool KeepColumn0) {
+void TExtStringGrid::SortWhole(const SortPass& Pass, bool KeepColumn0,
+                               const std::vector<TPoint>* Groups) {
   const int first = GetFixedRows();
   const int last = LastNormalRow();
   if (last - first < 1) return;
@@ -245,7 +246,11 @@ void TExtStringGrid::SortWhole(const SortPass& Pass, bool KeepColumn0) {
   const int current = GetRow();
   sortRowFollow_ = current;
   if (Navigation.MoveRowOnSort) SetRow(space.Rows());
-  QuickSortRows(Pass, first, last);
+  if (Groups) {
+    for (const TPoint& group : *Groups) QuickSortRows(Pass, group.x, group.y);
+  } else {
+    QuickSortRows(Pass, first, last);
+  }
   FlushSortedRows();
   const int target = Navigation.MoveRowOnSort ? sortRowFollow_ : current;
   if (GetRow() != target && target >= 0) SetRow(target);
@@ -256,6 +261,21 @@ void TExtStringGrid::QSort() {
   SortIndexes.Clear();
   SortPass pass(*this, SortSettings.GetColumn(), false);
   SortWhole(pass, true);
+}
+
+// The rows between two node rows (the last group up to the last normal row) are a group;
+// the node rows stay where they are.
+void TExtStringGrid::QSortGroup() {
+  std::vector<TPoint> groups;
+  int node = -1;
+  for (int r = GetFixedRows(); r <= LastNormalRow() + 1; ++r) {
+    if (r <= LastNormalRow() && !IsNode(r)) continue;
+    if (node >= 0 && r - node > 2) groups.emplace_back(node + 1, r - 1);
+    node = r;
+  }
+  SortIndexes.Clear();
+  SortPass pass(*this, SortSettings.GetColumn(), false);
+  SortWhole(pass, true, &groups);
 }
 
 void TExtStringGrid::QSortIndexed() {

@@ -19,3 +19,11 @@ enum TEditStyle { esInplace, esPopup };
 
 enum TCellBorder { cbTop, cbLeft, cbRight, cbBottom };
 using TCellBorders = Set<TCellBorder>;
+
+// How Find searches.
+enum TFindParameter {
+  fnMatchCase, fnMatchFull, fnMatchRegular, fnDirectionLeftRight, fnMatchStart,
+  fnFindInCurrentRow, fnFindInCurrentCol, fnIncludeFixed, fnAutoGoto, fnIgnoreHTMLTags,
+  fnBackward, fnIncludeHiddenColumns
+};
+using TFindParameters = Set<TFindParameter>;

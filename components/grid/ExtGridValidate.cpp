@@ -1,5 +1,6 @@
 // TExtStringGrid: validating the value an edit ends with, and the update lock.
 #include "components/grid/ExtGrid.h"
+#include "components/grid/ExtGridCheck.h"
 
 void TExtStringGrid::InitValidate(int ACol, int ARow) {
   validateCell_ = {ACol, ARow};
@@ -17,7 +18,9 @@ bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
   if (NewValue != validateValue_ || ForceValidation) {
     UpdateCell(col, row);
     AnsiString value = NewValue;
+    if (CellChecker && CellChecker->AutoCorrect) value = CheckText(col, row, value, true, false);
     if (OnCellValidate) OnCellValidate(this, col, row, value, valid);
+    if (CellChecker && CellChecker->AutoMarkError) value = CheckText(col, row, value, false, true);
     CellsChanged({col, row, col, row});
     if (valid) {
       SetCellEx(realCol, row, value);

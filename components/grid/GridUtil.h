@@ -74,9 +74,9 @@ TDateTime StrToShortDateEU(const AnsiString& S);  // day, month, year
 // A date in the order of ShortDateFormat's fields, separated by DateSeparator.
 bool StrToDateFmt(const AnsiString& S, TDateTime& Date);
 // The next date of a series: Days, Years or Months on when only that one is given (a day
-// the target month lacks becomes its last day), otherwise Step days on. Throws
-// EConvertError beyond the year 9999.
-TDateTime GetNextDate(TDateTime Date, uint16_t Years, uint16_t Months, uint16_t Days,
+// the target month lacks becomes its last day), otherwise Step days on; negative counts go
+// back. Throws EConvertError outside the years 1 to 9999.
+TDateTime GetNextDate(TDateTime Date, int Years, int Months, int Days,
                       TDateTime Step);
 
 // The filter condition language (GridUtilFilter.cpp): "&" is AND; ";", "^" and "|" are OR;

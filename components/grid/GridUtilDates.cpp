@@ -70,11 +70,13 @@ int DaysInMonth(int year, int month) {
 TDateTime AddYearsMonths(TDateTime date, int years, int months) {
   unsigned short y = 0, m = 0, d = 0;
   DecodeDate(date, y, m, d);
-  int monthIndex = m - 1 + months;
-  const int month = monthIndex % 12 + 1;
-  // Beyond 9999 EncodeDate refuses the date; the year must not wrap into range on the way.
-  const int year = std::min(y + years + monthIndex / 12, 10000);
-  const int day = year > 9999 ? d : std::min<int>(d, DaysInMonth(year, month));
+  const int monthIndex = m - 1 + months;
+  // Whole years down as well as up, so a series runs backwards too.
+  const int yearShift = monthIndex >= 0 ? monthIndex / 12 : -((11 - monthIndex) / 12);
+  const int month = monthIndex - 12 * yearShift + 1;
+  // Outside 1..9999 EncodeDate refuses the date; the year must not wrap into range on the way.
+  const int year = std::clamp(y + years + yearShift, 0, 10000);
+  const int day = year > 9999 || year < 1 ? d : std::min<int>(d, DaysInMonth(year, month));
   return Encode(year, month, day);
 }
 
@@ -99,7 +101,7 @@ bool StrToDateFmt(const AnsiString& S, TDateTime& Date) {
   return value[0] < 32 && value[1] < 13 && TryEncode(value[2], value[1], value[0], Date);
 }
 
-TDateTime GetNextDate(TDateTime Date, uint16_t Years, uint16_t Months, uint16_t Days,
+TDateTime GetNextDate(TDateTime Date, int Years, int Months, int Days,
                       TDateTime Step) {
   if (Days != 0 && Years == 0 && Months == 0) return Date + Days;
   if (Years != 0 && Months == 0 && Days == 0) return AddYearsMonths(Date, Years, 0);

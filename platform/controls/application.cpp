@@ -79,3 +79,7 @@ void TApplication::ShowException(const std::exception& error) {
   if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
   MessageBox(text, Title, MB_OK | MB_ICONERROR);
 }
+
+AnsiString TApplication::ExeName() const {
+  return FromQString(QCoreApplication::applicationFilePath());
+}

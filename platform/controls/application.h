@@ -18,6 +18,8 @@ class TApplication : public TComponent {
   ~TApplication() override;
 
   AnsiString Title;
+  // The full file name of the running program.
+  AnsiString ExeName() const;
 
   // Starts the window system; the title defaults to the program's name.
   void Initialize(int& argc, char** argv);

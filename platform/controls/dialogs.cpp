@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "platform/controls/application.h"
+#include "platform/controls/qt/qt_print_dialog.h"
 #include "platform/graphics/qt/qt_color.h"
 #include "platform/core/qt/qt_text.h"
 
@@ -144,6 +145,8 @@ class QtDialogs : public DialogHandler {
     color = FromQColor(dialog.selectedColor());
     return true;
   }
+
+  bool PrintDialog(PrintDialogRequest& request) override { return ShowPrintDialog(request); }
 };
 
 QtDialogs qtDialogs;
@@ -193,3 +196,5 @@ bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString&
 bool ExecuteFileDialog(FileDialogRequest& request) { return handler->FileDialog(request); }
 
 bool ExecuteColorDialog(TColor& color) { return handler->ColorDialog(color); }
+
+bool ExecutePrintDialog(PrintDialogRequest& request) { return handler->PrintDialog(request); }

@@ -1,4 +1,4 @@
-// Message boxes, questions, input boxes and file dialogs. Every one goes through the
+// Message boxes, questions, input boxes, file, colour and print dialogs. Every one goes through the
 // installed DialogHandler, so that tests can read each text and give each answer.
 #pragma once
 
@@ -7,6 +7,7 @@
 #include "platform/graphics/color.h"
 #include "platform/core/set.h"
 #include "platform/core/text.h"
+#include "platform/winapi/print_device.h"
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
 enum TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll,
@@ -36,6 +37,18 @@ struct FileDialogRequest {
   bool fileMustExist = false;    // open: only files that are there
 };
 
+// A print or printer-setup dialog: the printers offered, the one chosen and its setup. On OK
+// the user's choice comes back in the same fields.
+struct PrintDialogRequest {
+  bool setupOnly = false;  // the printer-setup dialog: choose and set up, print nothing
+  std::vector<AnsiString> printers;
+  int printerIndex = -1;
+  TPrintSetup settings;
+  // A printer that writes a file: in, the file it writes ("" for its own choice); out, the file
+  // the user chose ("" for none).
+  AnsiString fileName;
+};
+
 class DialogHandler {
  public:
   virtual ~DialogHandler() = default;
@@ -48,6 +61,8 @@ class DialogHandler {
   virtual bool FileDialog(FileDialogRequest& request) = 0;
   // Offers the colour and takes the one chosen; false when cancelled.
   virtual bool ColorDialog(TColor& color) = 0;
+  // False when cancelled.
+  virtual bool PrintDialog(PrintDialogRequest& request) = 0;
 };
 
 // Installs a handler and returns the one it replaces; nullptr restores the Qt dialogs.
@@ -60,6 +75,7 @@ AnsiString InputBox(const AnsiString& caption, const AnsiString& prompt, const A
 bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value);
 bool ExecuteFileDialog(FileDialogRequest& request);
 bool ExecuteColorDialog(TColor& color);
+bool ExecutePrintDialog(PrintDialogRequest& request);
 
 // The button a dialog answers with when the user just presses Enter.
 int DefaultMessageDlgResult(TMsgDlgButtons buttons);

@@ -99,6 +99,24 @@ void DecodeDate(TDateTime date, unsigned short& year, unsigned short& month, uns
   day = static_cast<unsigned short>(p.day);
 }
 
+TDateTime IncMonth(TDateTime date, int months) {
+  unsigned short year = 0, month = 0, day = 0;
+  DecodeDate(date, year, month, day);
+  const int64_t index = int64_t{year} * 12 + (month - 1) + months;
+  const int newMonth = static_cast<int>((index % 12 + 12) % 12) + 1;
+  // A year outside 1..9999 fails in EncodeDate; it must not wrap into range on the way.
+  const int64_t newYear = std::clamp<int64_t>((index - (newMonth - 1)) / 12, 0, 10000);
+  const int newDay = newYear >= 1 && newYear <= 9999
+                         ? std::min<int>(day, DaysInMonth(static_cast<int>(newYear), newMonth))
+                         : day;
+  const TDateTime result =
+      EncodeDate(static_cast<unsigned short>(newYear), static_cast<unsigned short>(newMonth),
+                 static_cast<unsigned short>(newDay));
+  // The time of day counts forward from midnight on either side of day 0.
+  const double time = std::fabs(date - std::trunc(date));
+  return result < 0 ? result - time : result + time;
+}
+
 namespace {
 
 TClockSource& ClockSource() {
@@ -146,7 +164,7 @@ AnsiString FormatDateTime(const AnsiString& format, TDateTime value) {
       continue;
     }
     if (std::string_view("DMYHNS").find(token) == std::string_view::npos) {
-      out += c == '/' ? DateSeparator : c;
+      out += c == '/' ? DateSeparator : c == ':' ? TimeSeparator : c;
       ++i;
       continue;
     }

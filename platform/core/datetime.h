@@ -32,18 +32,20 @@ class TClockScope {
 // Throws EConvertError for a day that does not exist (years 1 to 9999).
 TDateTime EncodeDate(unsigned short year, unsigned short month, unsigned short day);
 void DecodeDate(TDateTime date, unsigned short& year, unsigned short& month, unsigned short& day);
+// The same day and time some months on (or back); a day the month lacks becomes its last.
+TDateTime IncMonth(TDateTime date, int months = 1);
 
 // Patterns, letters in either case: d dd (day), m mm (month; minutes right after an hour),
-// yy yyyy (year), h hh (hour), n nn (minutes), s ss (seconds); "/" is DateSeparator, text in
-// single or double quotes is copied, any other character too.
+// yy yyyy (year), h hh (hour), n nn (minutes), s ss (seconds); "/" is DateSeparator, ":"
+// TimeSeparator, text in single or double quotes is copied, any other character too.
 AnsiString FormatDateTime(const AnsiString& format, TDateTime value);
 AnsiString DateToStr(TDateTime date);  // ShortDateFormat
 
 // The conversions of the locale's date and time texts back to values. A date is two or three
 // numbers separated by DateSeparator in the order of ShortDateFormat's day, month and year;
 // without a year it lies in the current year, and a year of one or two digits in the current
-// century. A time is hours and minutes, and seconds if given, separated by ":". Both throw
-// EConvertError for a text that is no valid date (time).
+// century. A time is hours and minutes, and seconds if given, separated by TimeSeparator. Both
+// throw EConvertError for a text that is no valid date (time).
 extern AnsiString LongTimeFormat;  // "hh:nn:ss"
 TDateTime StrToDate(const AnsiString& text);
 bool TryStrToDate(const AnsiString& text, TDateTime& date);

@@ -76,7 +76,7 @@ AnsiString TimeToStr(TDateTime time) { return FormatDateTime(LongTimeFormat, tim
 bool TryStrToTime(const AnsiString& text, TDateTime& time) {
   std::vector<int> numbers;
   std::vector<std::size_t> lengths;
-  if (!Numbers(text, ':', numbers, lengths) || numbers.size() < 2 || numbers.size() > 3)
+  if (!Numbers(text, TimeSeparator, numbers, lengths) || numbers.size() < 2 || numbers.size() > 3)
     return false;
   const int seconds = numbers.size() == 3 ? numbers[2] : 0;
   if (numbers[0] > 23 || numbers[1] > 59 || seconds > 59) return false;

@@ -1,4 +1,5 @@
-// The class library's exception root and the conversion error of the text functions.
+// The class library's exception root, the conversion error of the text functions and the
+// index error of lists.
 #pragma once
 
 #include <exception>
@@ -13,6 +14,11 @@ class Exception : public std::exception {
 };
 
 class EConvertError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+class EListError : public Exception {
  public:
   using Exception::Exception;
 };

@@ -88,3 +88,6 @@ class TRegistryIniFile : public TCustomIniFile {
   // Opens the section's key below the base key; false when it does not exist.
   bool Open(const AnsiString& section, bool create) const;
 };
+
+// The registry's INI view by its other name.
+using TRegIniFile = TRegistryIniFile;

@@ -170,6 +170,7 @@ AnsiString Utf8ToAnsi(const std::string& text) {
 char DecimalSeparator = LocaleChar(QLocale::system().decimalPoint(), '.');
 char ThousandSeparator = LocaleChar(QLocale::system().groupSeparator(), ',');
 char DateSeparator = '.';
+char TimeSeparator = ':';
 AnsiString ShortDateFormat = LocaleShortDateFormat();
 
 AnsiString IntToStr(int64_t value) { return std::to_string(value); }

@@ -19,6 +19,7 @@ int UnicodeToAnsi(char32_t codePoint);
 extern char DecimalSeparator;
 extern char ThousandSeparator;
 extern char DateSeparator;
+extern char TimeSeparator;  // between hours, minutes and seconds
 extern AnsiString ShortDateFormat;
 
 AnsiString IntToStr(int64_t value);

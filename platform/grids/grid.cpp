@@ -305,6 +305,15 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex) {
   MoveLine(GridAxis::Rows, FromIndex, ToIndex);
 }
 
+void TCustomGrid::PermuteRows(const std::vector<int>& Order) {
+  if (Order.size() != static_cast<size_t>(GetRowCount())) return;
+  UpdateText();
+  Reshape([&] { shape_.PermuteLines(GridAxis::Rows, Order); });
+  RowsPermuted(Order);
+  RowHeightsChanged();
+  InvalidateEditor();
+}
+
 void TCustomGrid::DeleteColumn(int ACol) {
   MoveColumn(ACol, GetColCount() - 1);
   SetColCount(GetColCount() - 1);
@@ -327,6 +336,9 @@ void TCustomGrid::InvalidateCol(int ACol) { InvalidateRect({ACol, 0, ACol, GetRo
 void TCustomGrid::InvalidateRow(int ARow) { InvalidateRect({0, ARow, GetColCount() - 1, ARow}); }
 
 void TCustomGrid::InvalidateRect(const TGridRect& ARect) {
+  // A grid not on screen paints whole when it shows; a hidden index grid filled cell by cell
+  // need not work out where each cell would lie.
+  if (!view_->isVisible()) return;
   TRect pixels;
   if (shape_.Cols().RangeSpan(ARect.Left, ARect.Right, pixels.Left, pixels.Right) &&
       shape_.Rows().RangeSpan(ARect.Top, ARect.Bottom, pixels.Top, pixels.Bottom))

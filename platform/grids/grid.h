@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/controls/customcontrol.h"
 #include "platform/grids/grid_shape.h"
@@ -100,6 +101,9 @@ class TCustomGrid : public TCustomControl {
   // moves the line to the end and drops it.
   void MoveColumn(int FromIndex, int ToIndex);
   void MoveRow(int FromIndex, int ToIndex);
+  // Row p takes the place of row Order[p] (a permutation of 0..RowCount-1) with its height
+  // and, in a string grid, its cells, all at once; the current cell and the selection stay.
+  void PermuteRows(const std::vector<int>& Order);
   virtual void DeleteColumn(int ACol);
   virtual void DeleteRow(int ARow);
   void InvalidateCell(int ACol, int ARow);
@@ -137,6 +141,7 @@ class TCustomGrid : public TCustomControl {
   virtual void RowHeightsChanged();
   virtual void ColumnMoved(int /*FromIndex*/, int /*ToIndex*/) {}
   virtual void RowMoved(int /*FromIndex*/, int /*ToIndex*/) {}
+  virtual void RowsPermuted(const std::vector<int>& /*Order*/) {}
   // Whether a press at (X, Y) starts sizing a column (gsColSizing) or a row (gsRowSizing):
   // Index is the line, SizingPos the border, SizingOfs the press's distance from it.
   virtual void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,

@@ -45,6 +45,14 @@ void TGridAxis::MoveLine(int from, int to) {
   ClampFirst();
 }
 
+void TGridAxis::Permute(const std::vector<int>& order) {
+  if (sizes_.empty() || order.size() != sizes_.size()) return;
+  std::vector<int> sizes(sizes_.size());
+  for (size_t p = 0; p < order.size(); ++p) sizes[p] = sizes_[order[p]];
+  sizes_ = std::move(sizes);
+  ClampFirst();
+}
+
 void TGridAxis::SetLineWidths(int fixedLine, int scrollLine) {
   fixedLine_ = std::max(fixedLine, 0);
   scrollLine_ = std::max(scrollLine, 0);

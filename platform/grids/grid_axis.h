@@ -24,6 +24,8 @@ class TGridAxis {
   void SetSize(int index, int size);
   // The line at `from` moves to `to` with its size; those between shift towards `from`.
   void MoveLine(int from, int to);
+  // Line p takes the size of line order[p] (order a permutation of 0..Count-1).
+  void Permute(const std::vector<int>& order);
 
   // Width of the grid line after a fixed and after a scrollable line (0 where none is drawn).
   void SetLineWidths(int fixedLine, int scrollLine);

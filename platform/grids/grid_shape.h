@@ -28,6 +28,8 @@ class TGridShape {
   void SetSize(GridAxis axis, int index, int size);  // raises outside the count
   // Raises outside the count; the current cell and the anchor follow the lines they are on.
   void MoveLine(GridAxis axis, int from, int to);
+  // Line p takes the size of line order[p]; the current cell and the anchor stay.
+  void PermuteLines(GridAxis axis, const std::vector<int>& order) { Edit(axis).Permute(order); }
   void SetFirst(GridAxis axis, int index) { Edit(axis).SetFirst(index); }
 
   int GridLineWidth() const { return lineWidth_; }

@@ -38,6 +38,7 @@ class TStringGrid : public TDrawGrid {
   void SetEditText(int ACol, int ARow, const AnsiString& Value) override;
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;
+  void RowsPermuted(const std::vector<int>& Order) override { cells_.PermuteRows(Order); }
   void SizeChanged(int OldColCount, int OldRowCount) override;
 
  private:

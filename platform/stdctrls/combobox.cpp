@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "platform/controls/application.h"
 #include "platform/stdctrls/list_index.h"
@@ -122,6 +123,11 @@ void TComboBox::SetItemIndex(int value) {
   if (value < 0 && combo->isEditable()) combo->setEditText(QString());
 }
 
+void TComboBox::SetDropDownWidth(int value) {
+  dropDownWidth_ = value;
+  Combo(Widget())->view()->setMinimumWidth(std::max(0, value));
+}
+
 void TComboBox::SetDropDownCount(int value) {
   dropDownCount_ = value;
   Combo(Widget())->setMaxVisibleItems(std::max(1, value));
@@ -161,6 +167,8 @@ void TComboBox::RealSetText(const AnsiString& value) {
     int index = combo->findText(ToQString(value), Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (index >= 0) combo->setCurrentIndex(index);
     combo->setEditText(ToQString(value));
+    // The text shows from its start, as the caret stands there after a set text.
+    combo->lineEdit()->setCursorPosition(0);
   } else {
     int index = combo->findText(ToQString(value), Qt::MatchFixedString);
     if (index >= 0 || value.empty()) combo->setCurrentIndex(index);

@@ -25,6 +25,9 @@ class TComboBox : public TWinControl {
   // Rows the open list shows before it scrolls.
   int GetDropDownCount() const { return dropDownCount_; }
   void SetDropDownCount(int value);
+  // The width of the open list; it is never narrower than the control.
+  int GetDropDownWidth() const { return dropDownWidth_; }
+  void SetDropDownWidth(int value);
   int GetMaxLength() const { return maxLength_; }
   void SetMaxLength(int value);
   bool GetDroppedDown() const;
@@ -47,6 +50,7 @@ class TComboBox : public TWinControl {
   std::unique_ptr<TStrings> items_;
   TComboBoxStyle style_ = csDropDown;
   int dropDownCount_ = 8;
+  int dropDownWidth_ = 0;
   int maxLength_ = 0;
   QWidget* edit_ = nullptr;
 };

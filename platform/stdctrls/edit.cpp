@@ -2,9 +2,12 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
+
 #include "platform/controls/clipboard.h"
-#include "platform/stdctrls/qt/qt_edit_box.h"
+#include "platform/graphics/qt/qt_color.h"
 #include "platform/graphics/qt/qt_font.h"
+#include "platform/stdctrls/qt/qt_edit_box.h"
 
 TCustomEdit::TCustomEdit(TComponent* AOwner)
     : TCustomEdit(AOwner, NewLineEditBox([this] { Change(); })) {}
@@ -29,13 +32,14 @@ int TCustomEdit::GetSelLength() const { return box_->SelLength(); }
 void TCustomEdit::SetSelLength(int value) { box_->Select(GetSelStart(), value); }
 
 AnsiString TCustomEdit::GetSelText() const {
-  return GetText().substr(static_cast<std::size_t>(GetSelStart()),
+  // Positions count in the box's text, which a derived Text (a mask's) need not match.
+  return box_->Text().substr(static_cast<std::size_t>(GetSelStart()),
                           static_cast<std::size_t>(GetSelLength()));
 }
 
 void TCustomEdit::SetSelText(const AnsiString& value) { box_->ReplaceSelection(value); }
 
-void TCustomEdit::SelectAll() { box_->Select(0, static_cast<int>(GetText().size())); }
+void TCustomEdit::SelectAll() { box_->Select(0, static_cast<int>(box_->Text().size())); }
 
 void TCustomEdit::SetMaxLength(int value) {
   maxLength_ = value;
@@ -56,8 +60,47 @@ void TCustomEdit::SetPasswordChar(char value) {
   box_->SetPasswordChar(value);
 }
 
-// The colour is the field's, behind the text.
-void TCustomEdit::ColorChanged() { SetWidgetColor(Widget(), QPalette::Base, GetColor()); }
+void TCustomEdit::SetBorderStyle(TBorderStyle value) {
+  borderStyle_ = value;
+  box_->SetFrame(value != bsNone);
+}
+
+void TCustomEdit::SetAlignment(TAlignment value) {
+  alignment_ = value;
+  box_->SetAlignment(value);
+}
+
+TRect TCustomEdit::GetFormatRect() const { return formatRectSet_ ? formatRect_ : GetClientRect(); }
+
+// The box keeps the text inside the rectangle by margins, which it must keep after a resize.
+void TCustomEdit::SetFormatRect(const TRect& rect) {
+  formatRectSet_ = true;
+  formatRect_ = rect;
+  box_->SetTextMargins(std::max(0, rect.Left), 0, std::max(0, GetClientWidth() - rect.Right), 0);
+}
+
+void TCustomEdit::Resize() {
+  if (formatRectSet_) SetFormatRect(formatRect_);
+  TWinControl::Resize();
+}
+
+TPoint TCustomEdit::PosFromChar(int index) const { return box_->PosFromChar(index); }
+
+void TCustomEdit::SetTransparentBackground(bool value) {
+  transparent_ = value;
+  ColorChanged();
+}
+
+// The colour is the field's, behind the text, disabled too (where the text turns grey as
+// Windows greys it); a transparent edit has none.
+void TCustomEdit::ColorChanged() {
+  QPalette palette = Widget()->palette();
+  QColor color = transparent_ ? QColor(Qt::transparent) : ToQColor(GetColor());
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    palette.setColor(group, QPalette::Base, color);
+  palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+  Widget()->setPalette(palette);
+}
 
 AnsiString TCustomEdit::RealGetText() const { return box_->Text(); }
 
@@ -118,7 +161,7 @@ void TCustomEdit::DefaultKeyHandler(TWMKey& Message) {
     }
     // A full control takes no more characters (a line end needs two).
     int needed = Message.CharCode == '\r' ? 2 : Message.CharCode >= 32 ? 1 : 0;
-    int room = maxLength_ - static_cast<int>(GetText().size()) + GetSelLength();
+    int room = maxLength_ - static_cast<int>(box_->Text().size()) + GetSelLength();
     if (maxLength_ > 0 && needed > room) return;
   }
   TWinControl::DefaultKeyHandler(Message);

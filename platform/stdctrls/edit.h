@@ -46,6 +46,19 @@ class TCustomEdit : public TWinControl {
   // Shown in place of each character; 0 shows the text.
   char GetPasswordChar() const { return passwordChar_; }
   void SetPasswordChar(char value);
+  // bsSingle draws the sunken frame of an edit (2 pixels), bsNone none.
+  TBorderStyle GetBorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle value);
+  TAlignment GetAlignment() const { return alignment_; }
+  void SetAlignment(TAlignment value);
+  // The formatting rectangle: the part of the client area the text stands in (EM_GETRECT,
+  // EM_SETRECT). It follows the client area until it is set.
+  TRect GetFormatRect() const;
+  void SetFormatRect(const TRect& rect);
+  // The top-left corner of a character of the window text in client pixels (EM_POSFROMCHAR);
+  // the text's length gives the place after its last character, and (-1, -1) lies past it.
+  TPoint PosFromChar(int index) const;
+
   // Select all when the focus arrives by keyboard.
   bool AutoSelect = true;
 
@@ -65,6 +78,7 @@ class TCustomEdit : public TWinControl {
   virtual void WMUndo();
 
   void ColorChanged() override;
+  void Resize() override;
   AnsiString RealGetText() const override;
   void RealSetText(const AnsiString& value) override;
   bool TakesCharacters() const override { return true; }
@@ -74,12 +88,19 @@ class TCustomEdit : public TWinControl {
   void WMContextMenu(int X, int Y) override;
   // Whether a paste keeps only the first line of the clipboard's text.
   virtual bool SingleLine() const { return true; }
+  // No background of its own: the parent shows behind the text.
+  void SetTransparentBackground(bool value);
 
  private:
   std::unique_ptr<EditBox> box_;
   int maxLength_ = 0;
   bool readOnly_ = false;
   char passwordChar_ = 0;
+  TBorderStyle borderStyle_ = bsSingle;
+  TAlignment alignment_ = taLeftJustify;
+  bool formatRectSet_ = false;
+  TRect formatRect_;
+  bool transparent_ = false;
 };
 
 class TEdit : public TCustomEdit {

@@ -53,6 +53,9 @@ enum : int { RGN_AND = 1, RGN_OR = 2, RGN_XOR = 3, RGN_DIFF = 4, RGN_COPY = 5 };
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom);
 HRGN CreateRectRgnIndirect(const TRect* rect);
+enum : int { ALTERNATE = 1, WINDING = 2 };
+// The pixels inside a closed polygon, by the alternate (even-odd) or winding fill rule.
+HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode);
 int CombineRgn(HRGN dest, HRGN a, HRGN b, int mode);
 int OffsetRgn(HRGN region, int dx, int dy);
 int GetRgnBox(HRGN region, TRect* box);

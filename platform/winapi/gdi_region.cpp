@@ -45,6 +45,13 @@ HRGN CreateRectRgnIndirect(const TRect* rect) {
   return rect ? CreateRectRgn(rect->Left, rect->Top, rect->Right, rect->Bottom) : nullptr;
 }
 
+HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
+  if (!points || count < 3) return nullptr;
+  QPolygon polygon;
+  for (int i = 0; i < count; ++i) polygon << QPoint(points[i].x, points[i].y);
+  return new HRGN__{QRegion(polygon, fillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill)};
+}
+
 int CombineRgn(HRGN dest, HRGN a, HRGN b, int mode) {
   if (!dest || !a || (mode != RGN_COPY && !b)) return RGN_ERROR;
   dest->region = mode == RGN_COPY ? a->region : Combine(a->region, b->region, mode);

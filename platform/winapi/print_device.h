@@ -14,16 +14,52 @@
 enum TPrinterOrientation { poPortrait, poLandscape };
 enum TPrinterCapability { pcCopies, pcOrientation, pcCollation };
 using TPrinterCapabilities = Set<TPrinterCapability>;
+enum TPrintDuplex { pdSimplex, pdLongEdge, pdShortEdge };
 
-// What a job asks of the printer. A paper or resolution of 0 leaves the printer's own.
+// What a job asks of the printer. A paper, tray or resolution of 0 leaves the printer's own.
 struct TPrintSetup {
   TPrinterOrientation Orientation = poPortrait;
   int Copies = 1;
   bool Collate = false;
-  TSize Paper;         // tenths of a millimetre, portrait
-  int Resolution = 0;  // dots per inch
+  TSize Paper;          // tenths of a millimetre, portrait
+  int PaperNumber = 0;  // the paper's number in the printer's list; 0 when only its size counts
+  int Tray = 0;         // a tray's number in the printer's list
+  bool Color = true;    // where the printer prints in colour
+  TPrintDuplex Duplex = pdSimplex;
+  int Resolution = 0;   // dots per inch
+  int ResolutionY = 0;  // vertical dots per inch where they differ; 0: as Resolution
   AnsiString Title;
 };
+
+// A paper a printer takes: its number as device modes count papers (DMPAPER_...), its name
+// and its size in tenths of a millimetre, portrait.
+struct TPaperInfo {
+  int Number = 0;
+  AnsiString Name;
+  TSize Size;
+};
+
+// A paper tray by its number as device modes count them (DMBIN_...) and its name.
+struct TTrayInfo {
+  int Number = 0;
+  AnsiString Name;
+};
+
+// What a printer can do beyond the page of a setup.
+struct TPrintDeviceInfo {
+  std::vector<TPaperInfo> Papers;
+  int DefaultPaper = 0;  // the number of the paper a setup without one gets
+  std::vector<TTrayInfo> Trays;
+  std::vector<TSize> Resolutions;  // dots per inch, horizontal (cx) and vertical (cy)
+  int MaxCopies = 1;
+  bool Duplex = false;
+  bool Color = true;
+  TSize MinExtent;  // the smallest and largest paper, tenths of a millimetre
+  TSize MaxExtent;
+};
+
+// The printer's paper of that number; null when it has none.
+const TPaperInfo* FindPaper(const TPrintDeviceInfo& info, int number);
 
 // A job running on a printer; its canvas draws on the current page. Freeing a job that has
 // not ended aborts it.
@@ -40,6 +76,7 @@ class TPrintDevice {
   virtual ~TPrintDevice() = default;
   virtual AnsiString Name() const = 0;
   virtual TPrinterCapabilities Capabilities() const = 0;
+  virtual const TPrintDeviceInfo& Info() const = 0;
   // The page this setup gives: resolution, paper and printable area in device pixels.
   virtual TDeviceCaps Caps(const TPrintSetup& setup) const = 0;
   // Starts a job with the canvas on its first page; null when the printer refuses it.
@@ -54,3 +91,5 @@ int DefaultPrinterIndex();
 // Puts the given printers in place of the installed ones (an empty list: no printer at all);
 // the global printer reads its list again.
 void SetInstalledPrinters(TPrintDevices printers, int defaultIndex = 0);
+// The installed printer of that name; null when none has it.
+TPrintDevice* InstalledPrinter(const AnsiString& name);

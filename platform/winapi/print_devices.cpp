@@ -4,6 +4,7 @@
 #include "platform/core/qt/qt_text.h"
 #include "platform/winapi/printer.h"
 #include "platform/winapi/qt/qt_print_job.h"
+#include "platform/winapi/qt/qt_printer_info.h"
 #include "platform/winapi/virtual_printer.h"
 
 namespace {
@@ -17,8 +18,13 @@ class TQueuePrinter : public TPrintDevice {
   TPrinterCapabilities Capabilities() const override {
     return {pcCopies, pcOrientation, pcCollation};
   }
+  // Read at the first need: CUPS is asked over its socket.
+  const TPrintDeviceInfo& Info() const override {
+    if (!info_) info_ = std::make_unique<TPrintDeviceInfo>(QueueInfo(name_));
+    return *info_;
+  }
   TDeviceCaps Caps(const TPrintSetup& setup) const override {
-    return CapsOfPrinter(*Printer(setup));
+    return CapsOfDevice(*Printer(setup), Info());
   }
   std::unique_ptr<TPrintJob> Start(TCanvas& canvas, const TPrintSetup& setup) override {
     return StartQtJob(Printer(setup), canvas);
@@ -33,6 +39,7 @@ class TQueuePrinter : public TPrintDevice {
   }
 
   QString name_;
+  mutable std::unique_ptr<TPrintDeviceInfo> info_;
 };
 
 struct Installed {
@@ -68,6 +75,12 @@ Installed& Read() {
 const TPrintDevices& InstalledPrinters() { return Read().printers; }
 
 int DefaultPrinterIndex() { return Read().defaultIndex; }
+
+TPrintDevice* InstalledPrinter(const AnsiString& name) {
+  for (const auto& printer : InstalledPrinters())
+    if (printer->Name() == name) return printer.get();
+  return nullptr;
+}
 
 void SetInstalledPrinters(TPrintDevices printers, int defaultIndex) {
   Installed& installed = TheInstalled();

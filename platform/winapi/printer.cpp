@@ -2,10 +2,13 @@
 
 #include <QFontDatabase>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "platform/core/qt/qt_text.h"
 #include "platform/graphics/qt/qt_canvas.h"
+#include "platform/winapi/devmode.h"
 #include "platform/winapi/gdi.h"
 
 // Outside a job the canvas is bound here: nothing to paint on, the page of the current setup
@@ -30,7 +33,7 @@ TPrinter::TPrinter()
       printers_(std::make_unique<TStringList>()),
       fonts_(std::make_unique<TStringList>()) {}
 
-TPrinter::~TPrinter() = default;
+TPrinter::~TPrinter() { GlobalFree(deviceMode_); }
 
 void TPrinter::CheckPrinting(bool printing) const {
   if (GetPrinting() == printing) return;
@@ -100,6 +103,42 @@ TStrings* TPrinter::GetFonts() {
   if (fonts_->Count() == 0)
     for (const QString& family : QFontDatabase::families()) fonts_->Add(FromQString(family));
   return fonts_.get();
+}
+
+void TPrinter::GetPrinter(AnsiString& device, AnsiString& driver, AnsiString& port,
+                          HGLOBAL& deviceMode) {
+  driver.clear();
+  port.clear();
+  TPrintDevice* current = GetDevice();
+  device = current ? current->Name() : "";
+  deviceMode = nullptr;
+  if (!current) return;
+  DEVMODEA mode = DevModeOf(*current, setup_);
+  if (!deviceMode_) deviceMode_ = GlobalAlloc(GHND, sizeof mode);
+  GlobalReAlloc(deviceMode_, sizeof mode, GHND);
+  std::memcpy(GlobalLock(deviceMode_), &mode, sizeof mode);
+  GlobalUnlock(deviceMode_);
+  deviceMode = deviceMode_;
+}
+
+void TPrinter::SetPrinter(const AnsiString& device, const AnsiString& /*driver*/,
+                          const AnsiString& /*port*/, HGLOBAL deviceMode) {
+  CheckPrinting(false);
+  List();
+  auto named = std::find_if(devices_.begin(), devices_.end(),
+                            [&](const auto& d) { return d->Name() == device; });
+  if (named == devices_.end()) throw EPrinter("No printer is named " + device);
+  int index = static_cast<int>(named - devices_.begin());
+  if (index != index_) Choose(index);
+  if (deviceMode != deviceMode_) {
+    GlobalFree(deviceMode_);
+    deviceMode_ = deviceMode;
+  }
+  if (void* bytes = GlobalLock(deviceMode_)) {
+    ApplyDevMode(*devices_[index], bytes, GlobalSize(deviceMode_), setup_);
+    GlobalUnlock(deviceMode_);
+  }
+  Rebind();
 }
 
 void TPrinter::SetCopies(int copies) {

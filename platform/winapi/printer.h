@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/core/exception.h"
+#include "platform/core/global_memory.h"
 #include "platform/core/strings.h"
 #include "platform/winapi/print_device.h"
 
@@ -55,6 +56,15 @@ class TPrinter : public TObject {
   TStrings* GetFonts();
   TPrinterCapabilities GetCapabilities();
   TPrintDevice* GetDevice();  // null without printers
+  // The printer and its setup as handles pass them: the name of the current printer (no
+  // driver or port) and its device mode (devmode.h) of the current setup, in a block the
+  // printer owns. Without printers the names are empty and the handle null.
+  void GetPrinter(AnsiString& device, AnsiString& driver, AnsiString& port, HGLOBAL& deviceMode);
+  // Chooses the printer of that name (a new one starts from its own setup) and takes into the
+  // setup what the device mode sets; a block other than its own becomes its own. EPrinter for
+  // a name no printer has and while a job runs.
+  void SetPrinter(const AnsiString& device, const AnsiString& driver, const AnsiString& port,
+                  HGLOBAL deviceMode);
   // Reads the installed printers again and chooses the default one.
   void Refresh();
 
@@ -73,6 +83,7 @@ class TPrinter : public TObject {
   bool listed_ = false;
   int index_ = -1;
   TPrintSetup setup_;
+  HGLOBAL deviceMode_ = nullptr;
   std::unique_ptr<TPrintJob> job_;
   bool aborted_ = false;
   int pageNumber_ = 0;

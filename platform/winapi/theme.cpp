@@ -9,7 +9,7 @@
 #include "platform/graphics/qt/qt_canvas.h"
 
 struct HTHEME__ {
-  bool combo;
+  enum Kind { button, combo, spin } kind;
 };
 
 namespace {
@@ -25,6 +25,20 @@ QStyle::State StateFlags(int part, int state) {
   return flags;
 }
 
+// The spin parts point up, down, right (horizontal up) and left (horizontal down).
+QStyle::PrimitiveElement ArrowOf(int spinPart) {
+  switch (spinPart) {
+    case SPNP_UP:
+      return QStyle::PE_IndicatorArrowUp;
+    case SPNP_UPHORZ:
+      return QStyle::PE_IndicatorArrowRight;
+    case SPNP_DOWNHORZ:
+      return QStyle::PE_IndicatorArrowLeft;
+    default:
+      return QStyle::PE_IndicatorArrowDown;
+  }
+}
+
 }  // namespace
 
 bool IsThemeActive() { return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr; }
@@ -33,8 +47,9 @@ bool IsAppThemed() { return IsThemeActive(); }
 
 HTHEME OpenThemeData(void*, const char* classList) {
   if (!IsThemeActive() || !classList) return nullptr;
-  if (strcasecmp(classList, "button") == 0) return new HTHEME__{false};
-  if (strcasecmp(classList, "combobox") == 0) return new HTHEME__{true};
+  if (strcasecmp(classList, "button") == 0) return new HTHEME__{HTHEME__::button};
+  if (strcasecmp(classList, "combobox") == 0) return new HTHEME__{HTHEME__::combo};
+  if (strcasecmp(classList, "spin") == 0) return new HTHEME__{HTHEME__::spin};
   return nullptr;
 }
 
@@ -52,15 +67,16 @@ int DrawThemeBackground(HTHEME theme, HDC dc, int part, int state, const TRect* 
   QStyleOptionButton option;
   option.rect = ToQRect(dc->GetMapping().LPtoDP(*rect));
   option.palette = QApplication::palette();
-  option.state = StateFlags(theme->combo ? BP_PUSHBUTTON : part, state);
+  const bool arrowButton = theme->kind != HTHEME__::button;
+  option.state = StateFlags(arrowButton ? BP_PUSHBUTTON : part, state);
   if (clip) p->setClipRect(ToQRect(dc->GetMapping().LPtoDP(*clip)), Qt::IntersectClip);
-  if (theme->combo) {
+  if (arrowButton) {
     style->drawControl(QStyle::CE_PushButtonBevel, &option, p);
     QStyleOption arrow = option;
     int side = std::min(option.rect.width(), option.rect.height()) / 2;
     arrow.rect = QRect(0, 0, side, side);
     arrow.rect.moveCenter(option.rect.center());
-    style->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, p);
+    style->drawPrimitive(ArrowOf(theme->kind == HTHEME__::spin ? part : SPNP_DOWN), &arrow, p);
   } else if (part == BP_CHECKBOX) {
     style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, p);
   } else if (part == BP_RADIOBUTTON) {

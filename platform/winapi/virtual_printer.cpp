@@ -13,6 +13,7 @@
 #include "platform/core/file_bytes.h"
 #include "platform/core/files.h"
 #include "platform/winapi/qt/qt_print_job.h"
+#include "platform/winapi/qt/qt_printer_info.h"
 
 namespace {
 
@@ -90,12 +91,19 @@ bool FolderWritable(const AnsiString& fileName) {
 }  // namespace
 
 TVirtualPrinter::TVirtualPrinter(AnsiString name, int dpi, TSize paper, TSize edge)
-    : name_(std::move(name)), dpi_(dpi > 0 ? dpi : 300), paper_(paper), edge_(edge) {}
+    : name_(std::move(name)),
+      dpi_(dpi > 0 ? dpi : 300),
+      paper_(paper),
+      edge_(edge),
+      info_(VirtualInfo(paper_, dpi_)) {}
 
-TPrinterCapabilities TVirtualPrinter::Capabilities() const { return {pcOrientation}; }
+TPrinterCapabilities TVirtualPrinter::Capabilities() const {
+  if (info_.MaxCopies > 1) return {pcOrientation, pcCopies, pcCollation};
+  return {pcOrientation};
+}
 
 TDeviceCaps TVirtualPrinter::Caps(const TPrintSetup& setup) const {
-  return CapsOfPrinter(*PdfPrinter(dpi_, paper_, edge_, setup));
+  return CapsOfDevice(*PdfPrinter(dpi_, paper_, edge_, setup), info_);
 }
 
 AnsiString TVirtualPrinter::OutputFor(const AnsiString& title) const {

@@ -17,8 +17,13 @@ class TVirtualPrinter : public TPrintDevice {
   // The file the last job started on wrote to.
   AnsiString LastFileName() const { return lastFile_; }
 
+  // What it can do: the common papers and its own, one automatic tray, its resolution, one
+  // copy a job, colour. Tests give it other abilities; copies and collation follow MaxCopies.
+  void SetInfo(const TPrintDeviceInfo& info) { info_ = info; }
+
   AnsiString Name() const override { return name_; }
   TPrinterCapabilities Capabilities() const override;
+  const TPrintDeviceInfo& Info() const override { return info_; }
   TDeviceCaps Caps(const TPrintSetup& setup) const override;
   std::unique_ptr<TPrintJob> Start(TCanvas& canvas, const TPrintSetup& setup) override;
 
@@ -30,4 +35,5 @@ class TVirtualPrinter : public TPrintDevice {
   TSize paper_;
   TSize edge_;
   AnsiString lastFile_;
+  TPrintDeviceInfo info_;
 };

@@ -1,5 +1,6 @@
 #include "platform/winapi/winspool.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -54,4 +55,78 @@ bool EnumPrintersA(DWORD flags, char* /*name*/, DWORD level, uint8_t* buffer, DW
   else Fill<PRINTER_INFO_5A>(names, buffer);
   if (returned) *returned = static_cast<DWORD>(names.size());
   return true;
+}
+
+namespace {
+
+TPrintDevice* DeviceNamed(const char* name) { return name ? InstalledPrinter(name) : nullptr; }
+
+// Writes the items into the buffer, when there is one, and answers their count.
+template <typename Item, typename Write>
+int List(const std::vector<Item>& items, char* output, size_t width, Write write) {
+  if (output)
+    for (size_t i = 0; i < items.size(); ++i) write(items[i], output + i * width);
+  return static_cast<int>(items.size());
+}
+
+void WriteName(const AnsiString& name, char* to, size_t width) {
+  std::memset(to, 0, width);
+  std::memcpy(to, name.data(), std::min(name.size(), width));
+}
+
+void WriteInts(char* to, std::initializer_list<int32_t> values) {
+  for (int32_t v : values) {
+    std::memcpy(to, &v, sizeof v);
+    to += sizeof v;
+  }
+}
+
+int Packed(TSize size) {
+  return static_cast<int>((static_cast<uint32_t>(size.cy & 0xFFFF) << 16) |
+                          static_cast<uint32_t>(size.cx & 0xFFFF));
+}
+
+}  // namespace
+
+int DocumentPropertiesA(void* /*window*/, void* /*printer*/, const char* deviceName,
+                        DEVMODEA* out, const DEVMODEA* /*in*/, DWORD mode) {
+  TPrintDevice* device = DeviceNamed(deviceName);
+  if (!device) return -1;
+  if (mode == 0) return sizeof(DEVMODEA);
+  if ((mode & DM_OUT_BUFFER) && out) *out = DevModeOf(*device, TPrintSetup());
+  return 1;
+}
+
+int DeviceCapabilitiesA(const char* deviceName, const char* /*port*/, uint16_t capability,
+                        char* output, const DEVMODEA* /*devMode*/) {
+  TPrintDevice* device = DeviceNamed(deviceName);
+  if (!device) return -1;
+  const TPrintDeviceInfo& info = device->Info();
+  auto number = [](int n, char* to) {
+    uint16_t v = static_cast<uint16_t>(n);
+    std::memcpy(to, &v, sizeof v);
+  };
+  switch (capability) {
+    case DC_COPIES: return info.MaxCopies;
+    case DC_DUPLEX: return info.Duplex ? 1 : 0;
+    case DC_MINEXTENT: return Packed(info.MinExtent);
+    case DC_MAXEXTENT: return Packed(info.MaxExtent);
+    case DC_PAPERS:
+      return List(info.Papers, output, 2, [&](const TPaperInfo& p, char* to) { number(p.Number, to); });
+    case DC_PAPERNAMES:
+      return List(info.Papers, output, 64,
+                  [](const TPaperInfo& p, char* to) { WriteName(p.Name, to, 64); });
+    case DC_PAPERSIZE:
+      return List(info.Papers, output, 8,
+                  [](const TPaperInfo& p, char* to) { WriteInts(to, {p.Size.cx, p.Size.cy}); });
+    case DC_BINS:
+      return List(info.Trays, output, 2, [&](const TTrayInfo& t, char* to) { number(t.Number, to); });
+    case DC_BINNAMES:
+      return List(info.Trays, output, 24,
+                  [](const TTrayInfo& t, char* to) { WriteName(t.Name, to, 24); });
+    case DC_ENUMRESOLUTIONS:
+      return List(info.Resolutions, output, 8,
+                  [](const TSize& r, char* to) { WriteInts(to, {r.cx, r.cy}); });
+    default: return -1;
+  }
 }

@@ -1,22 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
-#include <QDir>
-#include <QImage>
-#include <QPixmap>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
-#include <cstdlib>
-
 #include "app/DatabaseDefinition.h"
+#include "app/Datenbank_liste.h"
+#include "app/Dbaseabfrage.h"
+#include "app/Kalvento_warenkorbexportieren.h"
 #include "app/Kalventohaupt.h"
 #include "app/ProgramWindows.h"
 #include "message_log.h"
 #include "scoped_application.h"
 #include "temp_folder.h"
 #include "tools/sample/DefinitionWriter.h"
+#include "window_picture.h"
 
 namespace {
 
@@ -87,29 +85,13 @@ TEST_F(MainWindow, TextsDoNotOverlap) {
   }
 }
 
-bool HasInk(const QImage& image, const QRect& area) {
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    for (int x = area.left(); x <= area.right(); ++x)
-      if (qGray(image.pixel(x, y)) < 96) return true;
-  return false;
-}
-
-QRect Area(TControl* control) {
-  return QRect(control->GetLeft(), control->GetTop(), control->GetWidth(), control->GetHeight());
-}
-
 // Renders the window into a PNG (kept in $KALVENTO_PICTURE_DIR when that is set) and looks
 // for the texts where they belong.
 TEST_F(MainWindow, PictureShowsTheTextsWhereTheyBelong) {
   form.Show();
-  QTemporaryDir temp;
-  const char* keep = std::getenv("KALVENTO_PICTURE_DIR");
-  QString path = QDir(keep ? QString::fromLocal8Bit(keep) : temp.path()).filePath("main.png");
-  ASSERT_TRUE(form.Widget()->grab().save(path));
-
-  QImage image(path);
+  QImage image = RenderWindow(&form, "main.png");
   ASSERT_EQ(image.size(), QSize(666, 363));
-  for (TControl* text : Column()) EXPECT_TRUE(HasInk(image, Area(text)));
+  for (TControl* text : Column()) EXPECT_TRUE(HasInk(image, AreaInForm(text)));
   QRect left(0, 0, 60, image.height());
   EXPECT_FALSE(HasInk(image, left));
 }
@@ -130,7 +112,8 @@ TEST_F(MainWindow, ShowsAsTheMainFormAndClosingItEndsTheProgram) {
 TEST(Start, CreatesTheWindowsInOrderTheMainWindowFirst) {
   ScopedApplication scope;
   CreateProgramWindows();
-  std::vector<TComponent*> expected = {frmKalventoHaupt};
+  std::vector<TComponent*> expected = {frmKalventoHaupt, frmDatenbank_Liste, frmDbaseAbfrage,
+                                       frmWarenkorbExportieren};
   ASSERT_EQ(Application->GetComponentCount(), static_cast<int>(expected.size()));
   for (int i = 0; i < Application->GetComponentCount(); ++i)
     EXPECT_EQ(Application->GetComponent(i), expected[i]) << i;
@@ -153,11 +136,20 @@ TEST(Start, TheEngineStartsAndEndsOnce) {
   KalventohauptFinalization();
 }
 
-// The button reads the definition from the working folder, again at every press.
+// The button reads the definition from the working folder, again at every press, and shows
+// the list window modally (here one that closes as it opens).
 TEST_F(MainWindow, TheButtonReadsTheDefinitionOfTheWorkingFolderEachTime) {
   TempFolder dir;
   InFolder in(dir.Path());
   MessageLog log;
+  TfrmDatenbank_Liste list(nullptr);
+  int shown = 0;
+  list.OnActivate = [&](TObject*) {
+    ++shown;
+    EXPECT_TRUE(list.IsModal());
+    QTimer::singleShot(0, [&] { list.Close(); });
+  };
+  frmDatenbank_Liste = &list;
   DbmDefinition d;
   d.table = "erste.dbf";
   ASSERT_TRUE(WriteDefinition(d, "Kalvento.dbm"));
@@ -175,6 +167,8 @@ TEST_F(MainWindow, TheButtonReadsTheDefinitionOfTheWorkingFolderEachTime) {
   ASSERT_EQ(log.texts.size(), 1u);
   EXPECT_EQ(log.texts[0], "Fehler: DatenbankDbmLaden finde Kalvento.dbm nicht!");
   EXPECT_EQ(dbm_tabelle, "zweite.dbf");
+  EXPECT_EQ(shown, 3);  // the list opens all the same
+  frmDatenbank_Liste = nullptr;
 }
 
 }  // namespace

@@ -34,3 +34,16 @@ class EngineTest : public ::testing::Test {
 inline DbfFile PartsFile() {
   return DbfFile{{{"BEZEICHNUN", 'C', 10}, {"PREIS", 'N', 8, 2}, {"DATUM", 'D', 8}, {"BESTELLEN", 'L', 1}}};
 }
+
+// Six parts to query. Record 4 is deleted; record 1's date is eight zeros, record 2's blank,
+// record 5 has no price.
+inline DbfFile QueryPartsFile() {
+  DbfFile file = PartsFile();
+  file.Add({"Rainer", "   10.00", "20120131", "T"})
+      .Add({"rot", "   10.50", "00000000", "F"})
+      .Add({"Blau", "       2", "        ", "T"})
+      .Add({"Rad", "     100", "20121231", "F"});
+  file.records.push_back(file.Record({"Rest", "       1", "20120101", "T"}, '*'));
+  file.Add({"Zange", "        ", "20000101", "T"});
+  return file;
+}

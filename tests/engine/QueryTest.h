@@ -10,17 +10,9 @@
 
 class QueryTest : public EngineTest {
  protected:
-  // Record 4 is deleted; record 1's date is eight zeros, record 2's blank, record 5 has no price.
   void SetUp() override {
     EngineTest::SetUp();
-    DbfFile file = PartsFile();
-    file.Add({"Rainer", "   10.00", "20120131", "T"})
-        .Add({"rot", "   10.50", "00000000", "F"})
-        .Add({"Blau", "       2", "        ", "T"})
-        .Add({"Rad", "     100", "20121231", "F"});
-    file.records.push_back(file.Record({"Rest", "       1", "20120101", "T"}, '*'));
-    file.Add({"Zange", "        ", "20000101", "T"});
-    Open(file);
+    Open(QueryPartsFile());
   }
 
   static void Slot(int k, const std::string& text) {

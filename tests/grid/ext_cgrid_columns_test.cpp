@@ -228,3 +228,26 @@ TEST(ColumnGridColumns, LoadingBringsTheColumnsInStepAndSetsTheOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ColumnGridHidden, ItemsCountHiddenColumnsAndKeepTheirWidths) {
+  TExtColumnGrid grid(nullptr);
+  grid.SetColCount(5);
+  grid.GetColumns()->GetItem(4)->SetWidth(70);
+  grid.HideColumn(2);
+  EXPECT_EQ(grid.GetColCount(), 4);
+  EXPECT_EQ(grid.GetColumns()->Count(), 5);
+  grid.GetColumns()->GetItem(4)->SetWidth(80);  // shown at display column 3
+  EXPECT_EQ(grid.ColWidths(3), 80);
+  const int shownWidth = grid.ColWidths(2);
+  grid.GetColumns()->GetItem(2)->SetWidth(90);  // hidden: kept for it
+  EXPECT_EQ(grid.ColWidths(2), shownWidth);
+  grid.SetColCount(6);
+  EXPECT_EQ(grid.GetColumns()->Count(), 7);
+  grid.UnHideColumn(2);
+  EXPECT_EQ(grid.ColWidths(2), 90);
+  EXPECT_EQ(grid.GetColumns()->Count(), 7);
+}
+
+}  // namespace

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <QListWidget>
+
 #include "components/grid/ExtCGrid.h"
 #include "shown_grid.h"
 
@@ -81,6 +83,88 @@ TEST_F(ColumnPopup, AHandlerMayTakeTheMenuAway) {
   };
   Click(Qt::RightButton, 2, 0);
   EXPECT_TRUE(menu.shown.empty());
+}
+
+}  // namespace
+
+namespace {
+
+class FilterGrid : public TExtColumnGrid {
+ public:
+  using TExtColumnGrid::GetFilterList;
+  using TExtColumnGrid::TExtColumnGrid;
+};
+
+// Header "kind" over a, b, a, c in column 2, whose filter offers two entries.
+class HeaderFilter : public ShownGrid<FilterGrid> {
+ protected:
+  void SetUp() override {
+    ShownGrid::SetUp();
+    grid->SetRowCount(5);
+    const char* kinds[] = {"kind", "a", "b", "a", "c"};
+    for (int r = 0; r < 5; ++r) grid->SetCells(2, r, kinds[r]);
+    TStringList entries;
+    entries.Add("Only a=a");
+    entries.Add("b|c");
+    grid->GetColumns()->GetItem(2)->SetFilter(&entries);
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Widget()));
+  }
+  void ClickHeader(int col, int fromRight) {
+    const TRect r = grid->CellRect(col, 0);
+    const QPoint at(r.Right - fromRight, r.Top + 5);
+    QTest::mousePress(Client(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(Client(), Qt::LeftButton, {}, at);
+  }
+  // A click on the entry, or Enter on the first one.
+  void Choose(int Index) {
+    auto* list = static_cast<QListWidget*>(grid->GetFilterList()->Widget());
+    if (Index == 0) return QTest::keyClick(list, Qt::Key_Return);
+    const QPoint at = list->visualItemRect(list->item(Index)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+  }
+};
+
+TEST_F(HeaderFilter, TheRightEdgeOfAHeaderWithEntriesOpensTheList) {
+  ClickHeader(1, 10);  // no entries
+  EXPECT_FALSE(grid->GetFilterList()->GetVisible());
+  ClickHeader(2, 30);  // not the edge
+  EXPECT_FALSE(grid->GetFilterList()->GetVisible());
+  ClickHeader(2, 10);
+  ASSERT_TRUE(grid->GetFilterList()->GetVisible());
+  EXPECT_EQ(grid->GetFilterList()->GetItems()->GetCommaText(), "\"Only a\",b|c");
+  EXPECT_EQ(grid->GetFilterList()->GetItemIndex(), 0);
+  EXPECT_EQ(grid->GetFilterList()->GetLeft(), grid->CellRect(2, 0).Left);
+  EXPECT_EQ(grid->GetFilterList()->GetWidth(), 200);
+  ClickHeader(2, 10);  // the same column again closes it
+  EXPECT_FALSE(grid->GetFilterList()->GetVisible());
+}
+
+TEST_F(HeaderFilter, ChoosingAnEntryFiltersTheRows) {
+  grid->AutoFilterUpdate = true;
+  grid->AutoFilterDisplay = true;
+  AnsiString named;
+  grid->OnFilterSelect = [&](TObject*, int Column, int, const AnsiString& Name, AnsiString& Cond) {
+    EXPECT_EQ(Column, 2);
+    named = Name;
+    EXPECT_EQ(Cond, "b|c");  // an entry without "=" is its own condition
+  };
+  ClickHeader(2, 10);
+  Choose(1);
+  EXPECT_FALSE(grid->GetFilterList()->GetVisible());
+  EXPECT_EQ(named, "b|c");
+  EXPECT_TRUE(grid->GetFilterActive());
+  EXPECT_EQ(grid->GetRowCount(), 3);
+  EXPECT_EQ(grid->Cells(2, 1), "b");
+  EXPECT_EQ(grid->Cells(2, 0), "b|c");  // the header shows the name
+
+  grid->OnFilterSelect = nullptr;
+  ClickHeader(2, 10);
+  Choose(0);
+  EXPECT_EQ(grid->GetRowCount(), 3);  // all rows back, then the a rows kept
+  EXPECT_EQ(grid->Cells(2, 2), "a");
+  EXPECT_EQ(grid->Filter.GetColFilter(2)->Condition, "a");
+  EXPECT_FALSE(grid->Filter.GetColFilter(2)->CaseSensitive);
 }
 
 }  // namespace

@@ -16,17 +16,6 @@ class CellGrid : public TExtStringGrid {
   using TExtStringGrid::HiddenRows;
   using TExtStringGrid::SetEditText;
   using TExtStringGrid::TExtStringGrid;
-
-  // Takes real row ARow out of the grid into the hidden-row store, as hiding does.
-  void HideRow(int ARow) {
-    TGridItem* item = HiddenRows.Add();
-    item->Idx = ARow;
-    const int row = RemapRow(ARow);
-    for (int c = 0; c < GetColCount(); ++c)
-      item->Items.AddObject(GetGridCell(c, row), GetGridObject(c, row));
-    NilRow(row);
-    DeleteRow(row);
-  }
 };
 
 class TypedCells : public testing::TestWithParam<LocaleSettings> {

@@ -71,6 +71,12 @@ TEST(GridUtilDates, NextDateOfASeries) {
   EXPECT_EQ(GetNextDate(jan31, 0, 0, 0, 7), jan31 + 7);
   EXPECT_THROW(GetNextDate(Day(9999, 12, 1), 0, 1, 0, 7), EConvertError);
   EXPECT_THROW(GetNextDate(Day(2000, 1, 1), 65535, 0, 0, 7), EConvertError);
+  // Descending series.
+  EXPECT_EQ(GetNextDate(Day(2024, 1, 15), 0, -1, 0, 7), Day(2023, 12, 15));
+  EXPECT_EQ(GetNextDate(Day(2024, 3, 31), 0, -13, 0, 7), Day(2023, 2, 28));
+  EXPECT_EQ(GetNextDate(Day(2024, 2, 29), -1, 0, 0, 7), Day(2023, 2, 28));
+  EXPECT_EQ(GetNextDate(jan31, 0, 0, -2, 7), Day(2024, 1, 29));
+  EXPECT_THROW(GetNextDate(Day(1, 1, 15), 0, -1, 0, 7), EConvertError);
 }
 
 }  // namespace

@@ -32,3 +32,5 @@ bool ConsoleMessages::FileDialog(FileDialogRequest& request) {
 }
 
 bool ConsoleMessages::ColorDialog(TColor&) { return false; }
+
+bool ConsoleMessages::PrintDialog(PrintDialogRequest&) { return false; }

@@ -18,6 +18,7 @@ class ConsoleMessages : public DialogHandler {
   bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value) override;
   bool FileDialog(FileDialogRequest& request) override;
   bool ColorDialog(TColor& color) override;
+  bool PrintDialog(PrintDialogRequest& request) override;
 
  private:
   int Report(const AnsiString& text);

@@ -7,6 +7,8 @@
 #include <functional>
 
 #include "platform/core/text.h"
+#include "platform/graphics/geometry.h"
+#include "platform/stdctrls/edit_mask.h"
 
 class EditBox {
  public:
@@ -26,6 +28,16 @@ class EditBox {
   virtual void SetReadOnly(bool readOnly) = 0;
   virtual void SetMaxLength(int length) = 0;  // 0: no limit
   virtual void SetPasswordChar(char) {}  // 0 shows the text
+  // Typing fills the mask's positions; an empty mask takes any text.
+  virtual void SetMask(const TEditMask& /*mask*/) {}
+  virtual void SetFrame(bool /*frame*/) {}
+  // 0 left, 1 right, 2 centred.
+  virtual void SetAlignment(int /*alignment*/) {}
+  // Room kept free of text at each side of the box.
+  virtual void SetTextMargins(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) {}
+  // The top-left corner of a character in widget pixels, the length giving the place after
+  // the last one; (-1, -1) past that.
+  virtual TPoint PosFromChar(int) const { return TPoint(-1, -1); }
   virtual bool CanUndo() const = 0;
   virtual void Undo() = 0;
 };

@@ -50,10 +50,25 @@ void ApplySetup(QPrinter& printer, const TPrintSetup& setup) {
     printer.setPageSize(QPageSize(QSizeF(setup.Paper.cx / 10.0, setup.Paper.cy / 10.0),
                                   QPageSize::Millimeter));
   if (setup.Resolution > 0) printer.setResolution(setup.Resolution);
+  printer.setColorMode(setup.Color ? QPrinter::Color : QPrinter::GrayScale);
+  static const QPrinter::DuplexMode kDuplex[] = {QPrinter::DuplexNone, QPrinter::DuplexLongSide,
+                                                 QPrinter::DuplexShortSide};
+  printer.setDuplex(kDuplex[setup.Duplex]);
+  // The trays that device modes and Qt both number (Qt counts one less up to the large
+  // capacity tray); the automatic choice by paper (15) and a printer's own trays leave the
+  // printer's choice.
+  if (setup.Tray >= 1 && setup.Tray <= 11)
+    printer.setPaperSource(static_cast<QPrinter::PaperSource>(setup.Tray - 1));
+  else if (setup.Tray == 14)
+    printer.setPaperSource(QPrinter::Cassette);
   printer.setDocName(ToQString(setup.Title));
 }
 
-TDeviceCaps CapsOfPrinter(const QPrinter& printer) { return DeviceCapsOf(printer); }
+TDeviceCaps CapsOfDevice(const QPrinter& printer, const TPrintDeviceInfo& info) {
+  TDeviceCaps caps = DeviceCapsOf(printer);
+  if (!info.Color) caps.bitsPerPixel = 1;
+  return caps;
+}
 
 std::unique_ptr<TPrintJob> StartQtJob(std::unique_ptr<QPrinter> printer, TCanvas& canvas) {
   auto job = std::make_unique<QtPrintJob>(std::move(printer), canvas);

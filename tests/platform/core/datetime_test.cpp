@@ -85,3 +85,13 @@ TEST(DateTime, ASetClockSourceStandsForTheClock) {
 }
 
 }  // namespace
+
+TEST(DateTime, IncMonthKeepsTheDayWhereTheMonthHasItAndTheTime) {
+  EXPECT_EQ(IncMonth(EncodeDate(2003, 1, 31)), EncodeDate(2003, 2, 28));
+  EXPECT_EQ(IncMonth(EncodeDate(2004, 1, 31)), EncodeDate(2004, 2, 29));
+  EXPECT_EQ(IncMonth(EncodeDate(2003, 12, 15), 1), EncodeDate(2004, 1, 15));
+  EXPECT_EQ(IncMonth(EncodeDate(2003, 1, 15), -13), EncodeDate(2001, 12, 15));
+  EXPECT_DOUBLE_EQ(IncMonth(EncodeDate(2003, 3, 31) + 0.25, -1), EncodeDate(2003, 2, 28) + 0.25);
+  EXPECT_THROW(IncMonth(EncodeDate(9999, 12, 1), 1), EConvertError);
+  EXPECT_THROW(IncMonth(EncodeDate(1, 1, 1), -1), EConvertError);
+}

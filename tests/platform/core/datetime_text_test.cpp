@@ -54,4 +54,15 @@ TEST(DateTimeText, Times) {
   EXPECT_THROW(StrToTime("25:00"), EConvertError);
 }
 
+TEST(DateTimeText, TimesUseTheTimeSeparator) {
+  const char saved = TimeSeparator;
+  TimeSeparator = '.';
+  const TDateTime t = (13 * 3600 + 7 * 60 + 9) / 86400.0;
+  EXPECT_EQ(TimeToStr(t), "13.07.09");
+  EXPECT_DOUBLE_EQ(StrToTime("13.07.09"), t);
+  TDateTime time = 0;
+  EXPECT_FALSE(TryStrToTime("13:07:09", time));
+  TimeSeparator = saved;
+}
+
 }  // namespace

@@ -56,6 +56,19 @@ TEST_F(StringGrid, MovedAndDeletedLinesTakeTheirCellsAndSizes) {
   EXPECT_EQ(RaisedMessage([&] { grid->MoveRow(0, 9); }), "Grid index out of range");
 }
 
+TEST_F(StringGrid, PermutedRowsTakeTheirCellsAndHeightsAtOnce) {
+  grid->SetRowCount(4);
+  for (int r = 0; r < 4; ++r) grid->SetCells(0, r, AnsiString(1, 'a' + r));
+  grid->SetRowHeights(1, 33);
+  grid->SetRow(2);
+  grid->PermuteRows({3, 1, 0, 2});
+  EXPECT_EQ(grid->Cols(0).GetCommaText().substr(0, 7), "d,b,a,c");
+  EXPECT_EQ(grid->RowHeights(1), 33);
+  EXPECT_EQ(grid->GetRow(), 2);  // the current cell stays where it was
+  grid->PermuteRows({0, 1});     // not a permutation of the rows: nothing moves
+  EXPECT_EQ(grid->Cells(0, 0), "d");
+}
+
 TEST_F(StringGrid, LinesReadAndAssignTextsAndObjects) {
   TStringList list;
   TObject object;

@@ -110,6 +110,18 @@ TEST_F(StandardControls, ComboBoxChangesOnlyByTheUserFireOnChange) {
   EXPECT_EQ(combo->GetText().substr(0, 2), "Mi");
 }
 
+// A text set by the program shows from its start, however long it is.
+TEST_F(StandardControls, ComboBoxShowsASetTextFromItsStart) {
+  auto* combo = Add<TComboBox>();
+  combo->SetBounds(0, 0, 60, 21);
+  combo->GetItems()->Add("BEZEICHNUNG");
+  combo->SetText("BEZEICHNUNG");
+  EXPECT_EQ(combo->Widget()->findChild<QLineEdit*>()->cursorPosition(), 0);
+  combo->SetText("EINE SEHR LANGE ZEILE");
+  EXPECT_EQ(combo->Widget()->findChild<QLineEdit*>()->cursorPosition(), 0);
+  EXPECT_EQ(combo->GetText(), "EINE SEHR LANGE ZEILE");
+}
+
 TEST_F(StandardControls, ListComboChoosesByKeyAndKeepsItsEntries) {
   auto* combo = Add<TComboBox>();
   combo->SetStyle(csDropDownList);

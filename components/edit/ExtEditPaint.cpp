@@ -1,0 +1,71 @@
+// Painting over the platform edit: the border the look asks for, the flat line or frame, the
+// grey empty text, the red zigzag under a marked range, and the 3D border.
+#include "components/edit/EditFrame.h"
+#include "components/edit/ExtEdit.h"
+#include "platform/graphics/canvas.h"
+
+namespace {
+constexpr TColor kEmptyTextColor = static_cast<TColor>(0x808080);
+constexpr int kZigzagStep = 3;
+constexpr int kZigzagHeight = 3;
+constexpr int kPastEnd = 4;
+}  // namespace
+
+// The border first, as the frame around the text is drawn before the text.
+void TExtEdit::WMPaint(TCanvas& Canvas) {
+  DrawBorder(Canvas);
+  PaintEdit(Canvas);
+  if (border3D_) DrawBorder(Canvas);
+}
+
+void TExtEdit::PaintEdit(TCanvas& Canvas) {
+  if (flat_ && focusBorder_)
+    DrawControlBorder(Canvas);
+  else if (flat_)
+    DrawFlatLine(Canvas, *this, flatLineColor_, softBorder_);
+  if (GetText().empty() && !Focused() && !emptyText_.empty()) {
+    // Where typed text would start.
+    const TPoint origin = PosFromChar(PrefixLength());
+    Canvas.SetBkMode(TRANSPARENT);
+    Canvas.Font->SetColor(kEmptyTextColor);
+    Canvas.TextOut(origin.x, origin.y, emptyText_);
+  }
+  if (!Focused() && errorMarkerLen_ >= 1) DrawErrorLines(Canvas);
+}
+
+bool TExtEdit::Is3DBorderButton() const {
+  return Is3DBorder(*this, focusBorder_, border3D_, mouseInside_);
+}
+
+void TExtEdit::DrawBorder(TCanvas& Canvas) {
+  if (flat_ || (focusBorder_ && mouseInside_) || border3D_) DrawControlBorder(Canvas);
+}
+
+void TExtEdit::DrawControlBorder(TCanvas& Canvas) {
+  ::DrawControlBorder(Canvas, *this, Is3DBorderButton());
+}
+
+// Characters past the value's end have no place of their own: the zigzag runs on a few
+// pixels after the last one.
+void TExtEdit::DrawErrorLines(TCanvas& Canvas) {
+  const int length = static_cast<int>(TCustomEdit::GetText().size());
+  if (length == 0) return;
+  auto place = [&](int index) {
+    if (index < length) return PosFromChar(index);
+    TPoint last = PosFromChar(length - 1);
+    return TPoint(last.x + kPastEnd, last.y);
+  };
+  const TPoint start = place(errorMarkerPos_);
+  const TPoint end = place(errorMarkerPos_ + errorMarkerLen_ - 1);
+  const int baseline = start.y + Canvas.TextHeight("gh") - 1;
+  Canvas.Pen->SetColor(clRed);
+  Canvas.Pen->SetWidth(2);
+  int x = start.x;
+  bool low = false;
+  Canvas.MoveTo(x, baseline);
+  while (x <= end.x) {
+    x += kZigzagStep;
+    low = !low;
+    Canvas.LineTo(x, baseline + (low ? kZigzagHeight : 0));
+  }
+}

@@ -1,0 +1,155 @@
+// TExtStringGrid: copy and cut to the clipboard and paste from it. A copy puts up to three
+// formats together: the cells as text, the top-left cell's rich text, and the cells with
+// their properties as a binary grid stream of the program's own format.
+#include "components/grid/ExtGrid.h"
+#include "components/grid/GridUtil.h"
+#include "components/grid/TabText.h"
+#include "platform/controls/clipboard.h"
+
+namespace {
+
+constexpr const char* kGridCellsFormat = "TExtStringGrid Cells";
+constexpr const char* kRichTextFormat = "Rich Text Format";
+
+unsigned GridCellsFormat() { return RegisterClipboardFormat(kGridCellsFormat); }
+unsigned RichTextFormat() { return RegisterClipboardFormat(kRichTextFormat); }
+
+bool Holds(const AnsiString& Text, const char* Part) { return Pos(Part, Text) > 0; }
+
+// The clipboard's batch: every format set between its construction and its end is one content.
+class ClipboardBatch {
+ public:
+  ClipboardBatch() { Clipboard()->Open(); }
+  ~ClipboardBatch() { Clipboard()->Close(); }
+  ClipboardBatch(const ClipboardBatch&) = delete;
+  ClipboardBatch& operator=(const ClipboardBatch&) = delete;
+};
+
+}  // namespace
+
+// The rectangle is in shown columns.
+AnsiString TExtStringGrid::CopyText(const TGridRect& R, bool SelectedRowsOnly) {
+  TTabRows rows;
+  for (int r = R.Top; r <= R.Bottom; ++r) {
+    if (SelectedRowsOnly && MouseActions.DisjunctRowSelect && !GetRowSelect(r)) continue;
+    std::vector<AnsiString>& fields = rows.emplace_back();
+    for (int c = R.Left; c <= R.Right; ++c) {
+      const int col = RemapCol(c);
+      AnsiString text = SaveCell(col, r);
+      if (!Navigation.CopyHTMLTagsToClipboard && Holds(text, "</")) {
+        text = GetStrippedCell(col, r);
+      } else if (Holds(text, "{\\")) {
+        TRichText rich;
+        CellToRich(col, r, rich);
+        text = rich.GetText();
+      }
+      if (MultiLineClipboard && LinesInText(text, true) > 1) LineFeedsToCSV(text);
+      fields.push_back(std::move(text));
+    }
+  }
+  return JoinTabText(rows);
+}
+
+void TExtStringGrid::CopyFunc(const TGridRect& R, bool SelectedRowsOnly) {
+  copyOrigin_ = TPoint(R.Left, R.Top);
+  ClipboardBatch batch;
+  Clipboard()->SetTextBuf(CopyText(R, SelectedRowsOnly).c_str());
+  if (Navigation.AllowRTFClipboard) CopyRTFFunc(R.Left, R.Top);
+  if (Navigation.AllowFmtClipboard) CopyBinFunc(R);
+}
+
+void TExtStringGrid::CopyRTFFunc(int ACol, int ARow) {
+  const AnsiString text = GetCellEx(ACol, ARow);
+  if (!Holds(text, "{\\")) return;
+  Clipboard()->SetAsBytes(RichTextFormat(), std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+void TExtStringGrid::CopyBinFunc(const TGridRect& R) {
+  TMemoryStream stream;
+  SaveRectToBinStream(TRect(R.Left, R.Top, R.Right, R.Bottom), &stream);
+  Clipboard()->SetAsBytes(GridCellsFormat(), stream.Bytes());
+}
+
+namespace {
+TGridRect SaveRange(const TExtStringGrid& Grid) {
+  return {Grid.GetSaveStartCol(), Grid.GetSaveStartRow(), Grid.GetSaveEndCol(),
+          Grid.GetSaveEndRow()};
+}
+}  // namespace
+
+void TExtStringGrid::CopyToClipBoard() {
+  CopyFunc(SaveRange(*this), false);
+  clipOperation_ = coCopy;
+}
+
+void TExtStringGrid::CopySelectionToClipboard() {
+  if (MouseActions.DisjunctRowSelect)
+    CopyFunc(SaveRange(*this), true);
+  else
+    CopyFunc(GetSelection(), false);
+  clipOperation_ = coCopy;
+}
+
+bool TExtStringGrid::MayPaste() const {
+  return GetOptions().Contains(goEditing) || Navigation.AllowClipboardAlways;
+}
+
+bool TExtStringGrid::MayPasteInto(int ACol, int ARow) {
+  return ACol >= 0 && ARow >= 0 && ACol < GetColCount() + NumHiddenColumns() &&
+         ARow < GetRowCount() && (Navigation.AllowClipboardAlways || IsEditable(ACol, ARow));
+}
+
+// Cut obeys what a paste obeys: only cells a paste may write are emptied.
+void TExtStringGrid::EmptyCells(const TGridRect& R, bool Properties) {
+  BeginUpdate();
+  for (int r = R.Top; r <= R.Bottom; ++r)
+    for (int c = R.Left; c <= R.Right; ++c) {
+      if (!MayPasteInto(c, r)) continue;
+      SetGridCell(c, r, "");
+      if (Properties) ClearPropCell(c, r);
+    }
+  EndUpdate();
+  CellsChanged(TRect(R.Left, R.Top, R.Right, R.Bottom));
+}
+
+void TExtStringGrid::CutToClipboard() {
+  CopyToClipBoard();
+  EmptyCells(SaveRange(*this), false);
+  clipOperation_ = coCut;
+}
+
+void TExtStringGrid::CutSelectionToClipboard() {
+  CopySelectionToClipboard();
+  if (MouseActions.DisjunctRowSelect) {
+    for (int r = GetFixedRows(); r < GetRowCount(); ++r)
+      if (GetRowSelect(r)) EmptyCells({0, r, GetColCount() + NumHiddenColumns() - 1, r}, true);
+  } else {
+    EmptyCells(GetSelection(), Navigation.AllowFmtClipboard);
+  }
+  clipOperation_ = coCut;
+}
+
+void TExtStringGrid::PasteFromClipboard() { PasteFunc(GetSaveStartCol(), GetSaveStartRow()); }
+
+void TExtStringGrid::PasteSelectionFromClipboard() {
+  const TGridRect selection = GetSelection();
+  const int pasted = PasteFunc(selection.Left, selection.Top);
+  if (Navigation.AllowSmartClipboard) FillSelection(pasted);
+}
+
+int TExtStringGrid::PasteFunc(int ACol, int ARow) {
+  TClipboard* clipboard = Clipboard();
+  if (Navigation.AllowFmtClipboard && clipboard->HasFormat(GridCellsFormat())) {
+    PasteBinCells(ACol, ARow, clipboard->GetAsBytes(GridCellsFormat()));
+    return 0;
+  }
+  if (Navigation.AllowRTFClipboard && clipboard->HasFormat(RichTextFormat())) {
+    const std::vector<uint8_t> bytes = clipboard->GetAsBytes(RichTextFormat());
+    AnsiString text(bytes.begin(), bytes.end());
+    text.resize(std::min(text.size(), text.find('\0')));
+    if (MayPaste() && MayPasteInto(ACol, ARow)) SetCellEx(ACol, ARow, text);
+    return 0;
+  }
+  if (clipboard->HasFormat(CF_TEXT)) return PasteText(ACol, ARow, clipboard->GetAsText().c_str());
+  return 0;
+}

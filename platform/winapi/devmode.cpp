@@ -1,0 +1,93 @@
+#include "platform/winapi/devmode.h"
+
+#include <algorithm>
+#include <cstring>
+
+const TPaperInfo* FindPaper(const TPrintDeviceInfo& info, int number) {
+  for (const TPaperInfo& paper : info.Papers)
+    if (paper.Number == number) return &paper;
+  return nullptr;
+}
+
+namespace {
+
+void CopyName(char (&field)[32], const AnsiString& name) {
+  std::memset(field, 0, sizeof field);
+  std::memcpy(field, name.data(), std::min(name.size(), sizeof field - 1));
+}
+
+// The setup's paper as the printer lists it: by number, else by size, else its default.
+TPaperInfo PaperOf(const TPrintDeviceInfo& info, const TPrintSetup& setup) {
+  if (const TPaperInfo* paper = FindPaper(info, setup.PaperNumber)) return *paper;
+  bool sized = setup.Paper.cx > 0 && setup.Paper.cy > 0;
+  for (const TPaperInfo& paper : info.Papers)
+    if (sized && paper.Size == setup.Paper) return paper;
+  if (sized) return {DMPAPER_USER, "", setup.Paper};
+  if (const TPaperInfo* paper = FindPaper(info, info.DefaultPaper)) return *paper;
+  return {};
+}
+
+int16_t Short(int value) { return static_cast<int16_t>(std::clamp(value, -32768, 32767)); }
+
+}  // namespace
+
+DEVMODEA DevModeOf(const TPrintDevice& device, const TPrintSetup& setup) {
+  const TPrintDeviceInfo& info = device.Info();
+  DEVMODEA mode{};
+  CopyName(mode.dmDeviceName, device.Name());
+  mode.dmSpecVersion = 0x401;
+  mode.dmSize = sizeof(DEVMODEA);
+  mode.dmFields = DM_ORIENTATION | DM_PAPERSIZE | DM_PAPERLENGTH | DM_PAPERWIDTH | DM_COPIES |
+                  DM_DEFAULTSOURCE | DM_PRINTQUALITY | DM_COLOR | DM_DUPLEX | DM_YRESOLUTION |
+                  DM_COLLATE | DM_FORMNAME;
+  mode.dmOrientation = setup.Orientation == poLandscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+  TPaperInfo paper = PaperOf(info, setup);
+  mode.dmPaperSize = Short(paper.Number);
+  mode.dmPaperWidth = Short(paper.Size.cx);
+  mode.dmPaperLength = Short(paper.Size.cy);
+  CopyName(mode.dmFormName, paper.Name);
+  mode.dmScale = 100;
+  mode.dmCopies = Short(setup.Copies);
+  mode.dmCollate = setup.Collate ? DMCOLLATE_TRUE : DMCOLLATE_FALSE;
+  mode.dmColor = setup.Color && info.Color ? DMCOLOR_COLOR : DMCOLOR_MONOCHROME;
+  mode.dmDuplex = Short(DMDUP_SIMPLEX + static_cast<int>(setup.Duplex));
+  int tray = setup.Tray != 0 ? setup.Tray
+             : info.Trays.empty() ? DMBIN_FORMSOURCE : info.Trays.front().Number;
+  mode.dmDefaultSource = Short(tray);
+  TDeviceCaps caps = device.Caps(setup);
+  int x = setup.Resolution > 0 ? setup.Resolution : caps.dpiX;
+  int y = setup.ResolutionY > 0 ? setup.ResolutionY : setup.Resolution > 0 ? x : caps.dpiY;
+  mode.dmPrintQuality = Short(x);
+  mode.dmYResolution = Short(y);
+  return mode;
+}
+
+void ApplyDevMode(const TPrintDevice& device, const void* bytes, std::size_t size,
+                  TPrintSetup& setup) {
+  DEVMODEA mode{};
+  std::memcpy(&mode, bytes, std::min(size, sizeof mode));
+  size = std::min<std::size_t>(size, mode.dmSize);
+  // A member counts when it is flagged and lies wholly within the record given.
+  auto has = [&](uint32_t field, std::size_t end) { return (mode.dmFields & field) && end <= size; };
+  const TPrintDeviceInfo& info = device.Info();
+  if (has(DM_ORIENTATION, 46) && (mode.dmOrientation == DMORIENT_PORTRAIT ||
+                                  mode.dmOrientation == DMORIENT_LANDSCAPE))
+    setup.Orientation = mode.dmOrientation == DMORIENT_LANDSCAPE ? poLandscape : poPortrait;
+  const TPaperInfo* listed = has(DM_PAPERSIZE, 48) ? FindPaper(info, mode.dmPaperSize) : nullptr;
+  if (listed) {
+    setup.PaperNumber = listed->Number;
+    setup.Paper = listed->Size;
+  } else if (has(DM_PAPERLENGTH, 50) && has(DM_PAPERWIDTH, 52) && mode.dmPaperWidth > 0 &&
+             mode.dmPaperLength > 0) {
+    setup.PaperNumber = 0;
+    setup.Paper = {mode.dmPaperWidth, mode.dmPaperLength};
+  }
+  if (has(DM_COPIES, 56) && mode.dmCopies >= 1) setup.Copies = mode.dmCopies;
+  if (has(DM_DEFAULTSOURCE, 58)) setup.Tray = mode.dmDefaultSource;
+  if (has(DM_PRINTQUALITY, 60) && mode.dmPrintQuality > 0) setup.Resolution = mode.dmPrintQuality;
+  if (has(DM_COLOR, 62)) setup.Color = mode.dmColor == DMCOLOR_COLOR;
+  if (has(DM_DUPLEX, 64) && mode.dmDuplex >= DMDUP_SIMPLEX && mode.dmDuplex <= DMDUP_HORIZONTAL)
+    setup.Duplex = static_cast<TPrintDuplex>(mode.dmDuplex - DMDUP_SIMPLEX);
+  if (has(DM_YRESOLUTION, 66) && mode.dmYResolution > 0) setup.ResolutionY = mode.dmYResolution;
+  if (has(DM_COLLATE, 70)) setup.Collate = mode.dmCollate == DMCOLLATE_TRUE;
+}
