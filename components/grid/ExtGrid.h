@@ -22,6 +22,7 @@
 #include "components/grid/GridChangeNotifier.h"
 #include "components/grid/GridFilter.h"
 #include "components/grid/GridItem.h"
+#include "components/grid/HTMLDraw.h"
 #include "components/grid/HTMLPictureCache.h"
 #include "components/grid/HiddenRows.h"
 #include "components/grid/InputSettings.h"
@@ -280,6 +281,8 @@ class TExtStringGrid : public TBaseGrid {
   THTMLPictureCache* GetPictureCache() { return &pictureCache_; }
   TPictureContainer* GetPictureContainer() const { return pictureContainer_.Get(); }
   void SetPictureContainer(TPictureContainer* Value);
+  // The images of HTML text's IMG SRC="IDX:n"; the grid does not own them.
+  TImageList* GridImages = nullptr;
 
   // Look settings that repaint when set (SetLook will move the floating footer too).
   void SetURLColor(TColor Value) { Restyle(URLColor, Value); }
@@ -999,6 +1002,9 @@ class TExtStringGrid : public TBaseGrid {
   TCellAlignment GetCellAlignment(int ACol, int ARow);
   // The pixels the cell's text needs on the grid's canvas, margins included.
   TSize GetCellTextSize(int ACol, int ARow, bool WordWrap);
+  // The anchor of an HTML cell's text under the point (client coordinates) of a display
+  // column's cell ("ctrl" for a control): what hints and clicks on links ask.
+  bool HTMLAnchorAt(int ACol, int ARow, int X, int Y, AnsiString& Anchor);
   // The cell's graphic with the room it takes, whether the text is drawn beside it and its
   // alignment.
   TCellGraphic* GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText, int& HAlign,
@@ -1266,6 +1272,11 @@ class TExtStringGrid : public TBaseGrid {
   void DrawCellText(CellPaint& P);
   void SelectCellColors(CellPaint& P);
   void DrawPlainText(CellPaint& P, AnsiString Text, TRect R);
+  void DrawHTMLText(CellPaint& P, const AnsiString& Text, TRect R);
+  // The renderer's settings for this grid's HTML text, links in LinkColor.
+  THTMLDrawParams HTMLParams(TColor LinkColor);
+  // The grid's canvas in the font and brush the cell is drawn with (ACol a display column).
+  TCanvas* CanvasInCellFont(int ACol, int ARow);
   void DrawFilterGlyph(CellPaint& P);
   void DrawSelectionRectangle(CellPaint& P);
   void DrawCellBorders(CellPaint& P);
