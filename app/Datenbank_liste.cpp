@@ -32,9 +32,9 @@ void TfrmDatenbank_Liste::FormActivate(TObject* /*Sender*/) {
 
   SetCaption(dbm_titel);
   btnDrucken->SetVisible(dbm_druckknopf == 1);
-  // The entry form, the list print and the cart export are not part of the program yet.
-  btnBearbeiten->SetEnabled(false);
-  btnNeuerDatensatz->SetEnabled(false);
+  // The list print and the cart export are not part of the program yet.
+  btnBearbeiten->SetEnabled(true);
+  btnNeuerDatensatz->SetEnabled(true);
   btnDrucken->SetEnabled(false);
   btnSpezial->SetEnabled(false);
   btnLoeschen->SetEnabled(true);

@@ -2,6 +2,7 @@
 
 #include "app/Datenbank_liste.h"
 #include "app/Dbaseabfrage.h"
+#include "app/Kalvento_maske.h"
 #include "app/Kalventohaupt.h"
 #include "platform/controls/application.h"
 
@@ -13,4 +14,5 @@ void CreateProgramWindows() {
   Application->CreateForm(frmDatenbank_Liste);
   // The list print window comes here.
   Application->CreateForm(frmDbaseAbfrage);
+  Application->CreateForm(frmKalvento_Maske);
 }

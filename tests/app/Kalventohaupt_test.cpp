@@ -7,6 +7,7 @@
 #include "app/DatabaseDefinition.h"
 #include "app/Datenbank_liste.h"
 #include "app/Dbaseabfrage.h"
+#include "app/Kalvento_maske.h"
 #include "app/Kalventohaupt.h"
 #include "app/ProgramWindows.h"
 #include "message_log.h"
@@ -111,7 +112,8 @@ TEST_F(MainWindow, ShowsAsTheMainFormAndClosingItEndsTheProgram) {
 TEST(Start, CreatesTheWindowsInOrderTheMainWindowFirst) {
   ScopedApplication scope;
   CreateProgramWindows();
-  std::vector<TComponent*> expected = {frmKalventoHaupt, frmDatenbank_Liste, frmDbaseAbfrage};
+  std::vector<TComponent*> expected = {frmKalventoHaupt, frmDatenbank_Liste, frmDbaseAbfrage,
+                                       frmKalvento_Maske};
   ASSERT_EQ(Application->GetComponentCount(), static_cast<int>(expected.size()));
   for (int i = 0; i < Application->GetComponentCount(); ++i)
     EXPECT_EQ(Application->GetComponent(i), expected[i]) << i;

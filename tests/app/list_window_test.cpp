@@ -17,8 +17,8 @@ TEST_F(ListWindow, ActivationAppliesTheDefinitionAndRunsItsFirstQuery) {
   // Windows that are not part of the program yet: their buttons are off.
   EXPECT_FALSE(list.btnSpezial->GetEnabled());
   EXPECT_FALSE(list.btnDrucken->GetEnabled());
-  EXPECT_FALSE(list.btnBearbeiten->GetEnabled());
-  EXPECT_FALSE(list.btnNeuerDatensatz->GetEnabled());
+  EXPECT_TRUE(list.btnBearbeiten->GetEnabled());
+  EXPECT_TRUE(list.btnNeuerDatensatz->GetEnabled());
   EXPECT_TRUE(list.btnLoeschen->GetEnabled());
   EXPECT_FALSE(list.grpEinstellungen->GetVisible());
 
