@@ -30,12 +30,13 @@ TfrmKalvento_Maske::TfrmKalvento_Maske(TComponent* Owner) : TForm(Owner) {
 
 namespace {
 
-// An edit of field `field` with its label to the left, in the form's font.
+// An edit with its label to the left, centred on it, in the form's font.
 TExtEdit* PlaceEdit(TfrmKalvento_Maske* form, TWinControl* parent, int left, int top, int width,
                     TExtEditType type, const AnsiString& caption) {
   auto* edit = Place<TExtEdit>(form, parent, left, top, width, kRowHeight);
   edit->SetEditType(type);
   edit->SetLabelFont(form->GetFont());
+  edit->SetLabelPosition(lpLeftCenter);
   edit->SetLabelCaption(caption);
   return edit;
 }
@@ -140,9 +141,9 @@ void TfrmKalvento_Maske::PlaceButtons() {
       {&TfrmKalvento_Maske::btnNeuer, 280, "&neuer DS", &TfrmKalvento_Maske::btnNeuerClick},
       {&TfrmKalvento_Maske::btnDublizieren, 400, "DS &dublizieren",
        &TfrmKalvento_Maske::btnDublizierenClick},
-      {&TfrmKalvento_Maske::btnAbbrechen, 664, "&abbrechen",
+      {&TfrmKalvento_Maske::btnAbbrechen, 648, "&abbrechen",
        &TfrmKalvento_Maske::btnAbbrechenClick},
-      {&TfrmKalvento_Maske::btnOK, 784, "&OK", &TfrmKalvento_Maske::btnOKClick},
+      {&TfrmKalvento_Maske::btnOK, 768, "&OK", &TfrmKalvento_Maske::btnOKClick},
   };
   for (const Spec& spec : specs) {
     TButton* button = Place<TButton>(this, grpNavigation, spec.left, 16, 105, 25);
