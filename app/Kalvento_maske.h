@@ -18,29 +18,29 @@
 // The record being edited, one member per field of the parts table (the field numbers in
 // brackets).
 struct TMaskeSatz {
-  AnsiString bezeichnung;      // designation (0)
-  int gesamtanzahl = 0;        // total count (1), worked out
-  int relaisplatinen = 0;      // (2)
-  int anodenspannung = 0;      // (3)
-  int g2spannung = 0;          // (4)
-  int heizspannung = 0;        // (5)
-  int g1spannung = 0;          // (6)
-  int g3spannung = 0;          // (7)
-  int mikroprozessor = 0;      // (8)
-  int sonstiges = 0;           // (9)
-  AnsiString bestellnummer;    // the retailer's order number (10)
-  double einzelpreis = 0;      // unit price (11)
-  AnsiString bemerkungen;      // remarks (12)
-  int hauptplatine1 = 0;       // (13)
-  int hauptplatine2 = 0;       // (21)
-  double gesamtpreis = 0;      // total price (14), worked out
-  int zusaetzlich = 0;         // extra quantity to order (15)
-  AnsiString bestellen;        // order flag (16): "ja" or "nein"
-  int karte600v = 0;           // (17)
-  int anschlussplatine = 0;    // (18)
-  AnsiString bezugsquelle;     // supplier (19)
-  int trafoplatine = 0;        // (20)
-  AnsiString english;          // English name (22)
+  AnsiString bezeichnung;    // designation (0)
+  int gesamtanzahl = 0;      // total count (1), worked out
+  int relaisplatinen = 0;    // (2)
+  int anodenspannung = 0;    // (3)
+  int g2spannung = 0;        // (4)
+  int heizspannung = 0;      // (5)
+  int g1spannung = 0;        // (6)
+  int g3spannung = 0;        // (7)
+  int mikroprozessor = 0;    // (8)
+  int sonstiges = 0;         // (9)
+  AnsiString bestellnummer;  // the retailer's order number (10)
+  double einzelpreis = 0;    // unit price (11)
+  AnsiString bemerkungen;    // remarks (12)
+  int hauptplatine1 = 0;     // (13)
+  int hauptplatine2 = 0;     // (21)
+  double gesamtpreis = 0;    // total price (14), worked out
+  int zusaetzlich = 0;       // extra quantity to order (15)
+  AnsiString bestellen;      // order flag (16): "ja" or "nein"
+  int karte600v = 0;         // (17)
+  int anschlussplatine = 0;  // (18)
+  AnsiString bezugsquelle;   // supplier (19)
+  int trafoplatine = 0;      // (20)
+  AnsiString english;        // English name (22)
 };
 
 extern TMaskeSatz maske_satz;

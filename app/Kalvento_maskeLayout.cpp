@@ -80,13 +80,13 @@ void TfrmKalvento_Maske::PlaceControls() {
   edtKalvento_Anzahlgesa = PlaceCount(this, this, 16 + kCountLeft, 560, 49, "Gesamtanzahl");
   edtKalvento_Anzahlgesa->SetReadOnly(true);
 
-  fields_[0] = edtKalvento_Bezeichnun;
-  fields_[1] = edtKalvento_Anzahlgesa;
-  fields_[10] = edtKalvento_Reicheltbe;
-  fields_[11] = edtKalvento_Einzelprei;
+  fields_[kDesignationField] = edtKalvento_Bezeichnun;
+  fields_[kTotalCountField] = edtKalvento_Anzahlgesa;
+  fields_[kOrderNumberField] = edtKalvento_Reicheltbe;
+  fields_[kUnitPriceField] = edtKalvento_Einzelprei;
   fields_[kRemarksField] = edtKalvento_Bemerkunge;
-  fields_[14] = edtKalvento_Gesamtprei;
-  fields_[19] = edtKalvento_Bezugsquel;
+  fields_[kTotalPriceField] = edtKalvento_Gesamtprei;
+  fields_[kSupplierField] = edtKalvento_Bezugsquel;
   fields_[kEnglishField] = edtKalvento_English;
 }
 
@@ -117,7 +117,7 @@ void TfrmKalvento_Maske::PlaceCounts() {
   };
   int top = 24;
   for (const Spec& spec : specs) {
-    if (spec.field == 15) top += kCountPitch;
+    if (spec.field == kExtraField) top += kCountPitch;
     TExtEdit* edit = PlaceCount(this, grpAnzahl, kCountLeft, top, kCountWidth, spec.caption);
     this->*spec.edit = edit;
     fields_[spec.field] = edit;
@@ -134,8 +134,9 @@ void TfrmKalvento_Maske::PlaceButtons() {
     void (TfrmKalvento_Maske::*click)(TObject*);
   };
   const Spec specs[] = {
-      {&TfrmKalvento_Maske::btnZurueck, 16, "DS &zur\xFC"
-                                            "ck",
+      {&TfrmKalvento_Maske::btnZurueck, 16,
+       "DS &zur\xFC"
+       "ck",
        &TfrmKalvento_Maske::btnZurueckClick},
       {&TfrmKalvento_Maske::btnVor, 136, "DS &vor", &TfrmKalvento_Maske::btnVorClick},
       {&TfrmKalvento_Maske::btnNeuer, 280, "&neuer DS", &TfrmKalvento_Maske::btnNeuerClick},

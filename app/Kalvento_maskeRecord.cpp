@@ -1,6 +1,6 @@
 // The entry form's record: between the table and maske_satz, and between maske_satz and the
 // controls, with the totals worked out from the counts.
-#include <cerrno>
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 
@@ -27,17 +27,15 @@ Overloaded(F...) -> Overloaded<F...>;
 // it at every record.
 bool TableHas(int field) { return field < dbase_anzahldatenfelder; }
 
+int ToCount(long long value) {
+  return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
 }  // namespace
 
 namespace kalvento_maske {
 
-int LeadingInt(const AnsiString& text) {
-  errno = 0;
-  long long value = std::strtoll(text.c_str(), nullptr, 10);
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
-  return static_cast<int>(value);
-}
+int LeadingInt(const AnsiString& text) { return ToCount(std::strtoll(text.c_str(), nullptr, 10)); }
 
 AnsiString ControlText(const TCustomEdit* control) {
   if (auto* edit = dynamic_cast<const TExtEdit*>(control)) return edit->GetText();
@@ -54,16 +52,17 @@ void SetControlText(TCustomEdit* control, const AnsiString& text) {
 void FillRecordBuffer() {
   for (const Field& f : kRecordFields) {
     if (!TableHas(f.number)) continue;
-    std::visit(Overloaded{
-                   [&](AnsiString TMaskeSatz::*m) { dbase_feldschreibenAnsi(maske_satz.*m, f.number); },
-                   [&](int TMaskeSatz::*m) { dbase_feldschreibenAnsi(IntToStr(maske_satz.*m), f.number); },
-                   [&](double TMaskeSatz::*m) {
-                     dbase_nachkomma = static_cast<uint8_t>(f.decimals);
-                     dbase_zahlnachtext(maske_satz.*m);
-                     dbase_feldschreiben(f.number);
-                   },
-               },
-               f.member);
+    std::visit(
+        Overloaded{
+            [&](AnsiString TMaskeSatz::*m) { dbase_feldschreibenAnsi(maske_satz.*m, f.number); },
+            [&](int TMaskeSatz::*m) { dbase_feldschreibenAnsi(IntToStr(maske_satz.*m), f.number); },
+            [&](double TMaskeSatz::*m) {
+              dbase_nachkomma = static_cast<uint8_t>(f.decimals);
+              dbase_zahlnachtext(maske_satz.*m);
+              dbase_feldschreiben(f.number);
+            },
+        },
+        f.member);
   }
 }
 
@@ -100,13 +99,13 @@ void TfrmKalvento_Maske::GlobalNachFormExecute(TObject* /*Sender*/) {
       continue;
     }
     TCustomEdit* control = fields_[f.number];
-    const AnsiString text = std::visit(
-        Overloaded{
-            [](AnsiString TMaskeSatz::*m) { return maske_satz.*m; },
-            [](int TMaskeSatz::*m) { return IntToStr(maske_satz.*m); },
-            [](double TMaskeSatz::*m) { return FloatToStr(maske_satz.*m); },
-        },
-        f.member);
+    const AnsiString text =
+        std::visit(Overloaded{
+                       [](AnsiString TMaskeSatz::*m) { return maske_satz.*m; },
+                       [](int TMaskeSatz::*m) { return IntToStr(maske_satz.*m); },
+                       [](double TMaskeSatz::*m) { return FloatToStr(maske_satz.*m); },
+                   },
+                   f.member);
     SetControlText(control, text);
   }
 }
@@ -132,7 +131,7 @@ void TfrmKalvento_Maske::FormNachGlobalExecute(TObject* /*Sender*/) {
 void TfrmKalvento_Maske::GesamtanzahlUndPreisErrechnenExecute(TObject* /*Sender*/) {
   long long total = 0;
   for (int field : kCountFields) total += LeadingInt(ControlText(fields_[field]));
-  const int count = static_cast<int>(std::min<long long>(std::max<long long>(total, INT_MIN), INT_MAX));
+  const int count = ToCount(total);
   const double price = dbase_ansinachzahl(ControlText(edtKalvento_Einzelprei)) * count;
   edtKalvento_Anzahlgesa->SetText(IntToStr(count));
   edtKalvento_Gesamtprei->SetText(FloatToStr(price));

@@ -50,9 +50,7 @@ class EntryForm : public ListWindow {
   }
   static bool Locked(long n) { return FileExists(DbaseLockFileName(DbmLockBase(), n)); }
   // Another operator's lock of today on record n.
-  static void LockAsOther(long n) {
-    ASSERT_EQ(dbase_sperren(DbmLockBase(), n, "fremd"), 0);
-  }
+  static void LockAsOther(long n) { ASSERT_EQ(dbase_sperren(DbmLockBase(), n, "fremd"), 0); }
 
   static void Type(TExtEdit* edit, const AnsiString& text) { edit->SetText(text); }
   AnsiString Last() const { return log.texts.empty() ? "" : log.texts.back(); }

@@ -15,12 +15,18 @@ TEST_F(EntryForm, PictureOfABundledRecord) {
   Open(1);
   QImage image = RenderWindow(&form, "entry-form.png");
   ASSERT_FALSE(image.isNull());
-  std::vector<TControl*> inked = {form.edtKalvento_Bezeichnun, form.edtKalvento_Bezeichnun->GetLabel(),
-                                  form.labBemerkungen,         form.grpAnzahl,
-                                  form.edtKalvento_Haupt1,     form.edtKalvento_Zusaetzlic->GetLabel(),
-                                  form.edtKalvento_Einzelprei, form.labEuro2,
-                                  form.chkKalvento_Bestellen,  form.edtKalvento_Anzahlgesa,
-                                  form.btnZurueck,             form.btnOK};
+  std::vector<TControl*> inked = {form.edtKalvento_Bezeichnun,
+                                  form.edtKalvento_Bezeichnun->GetLabel(),
+                                  form.labBemerkungen,
+                                  form.grpAnzahl,
+                                  form.edtKalvento_Haupt1,
+                                  form.edtKalvento_Zusaetzlic->GetLabel(),
+                                  form.edtKalvento_Einzelprei,
+                                  form.labEuro2,
+                                  form.chkKalvento_Bestellen,
+                                  form.edtKalvento_Anzahlgesa,
+                                  form.btnZurueck,
+                                  form.btnOK};
   for (std::size_t i = 0; i < inked.size(); ++i)
     EXPECT_TRUE(HasInk(image, AreaInForm(inked[i]))) << i;
   // Every count's label stands inside the group box, clear of its edit.

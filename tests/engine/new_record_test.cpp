@@ -1,10 +1,8 @@
 // Writing a new record into the free slot found when it was started: the slot may have been
 // taken since, by this copy or by another running one.
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <set>
 
+#include "tests/engine/Copies.h"
 #include "tests/engine/EngineTest.h"
 
 namespace {
@@ -84,41 +82,25 @@ TEST_F(NewRecordTest, RefusesWithoutATable) {
 constexpr int kEach = 150;
 constexpr int kDeleted = 100;
 
-// Waits until the pipe `start` closes, then creates kEach records marked `who`, each
-// starting from the free slot it finds, as the entry form does.
-[[noreturn]] void CreateAfterStart(const std::string& path, const int start[2], char who) {
-  close(start[1]);
-  char go;
-  if (read(start[0], &go, 1) < 0 || dbase_open(path) != 1) _exit(2);
+// Creates kEach records marked `who`, each starting from the free slot it finds, as the
+// entry form does; 0 when all were written.
+int Create(const std::string& path, char who) {
+  if (dbase_open(path) != 1) return 2;
   for (int i = 0; i < kEach; ++i) {
     long n = dbase_freiersatz();
     Fill(std::string(1, who), i);
-    if (dbase_neuschreiben(n) != 1) _exit(1);
+    if (dbase_neuschreiben(n) != 1) return 1;
   }
-  _exit(0);
+  return 0;
 }
 
 TEST_F(NewRecordTest, TwoCopiesCreatingAtOnceKeepEveryRecord) {
   std::set<int> deleted;
   for (int n = 0; n < 2 * kDeleted; n += 2) deleted.insert(n);
-  DbfFile file = WithDeleted(2 * kDeleted, deleted);
   std::string path = dir / "teile.dbf";
-  file.Write(path);
-  int start[2];
-  ASSERT_EQ(pipe(start), 0);
-  std::vector<pid_t> copies;
-  for (char who : {'A', 'B'}) {
-    pid_t pid = fork();
-    if (pid == 0) CreateAfterStart(path, start, who);
-    copies.push_back(pid);
-  }
-  close(start[0]);
-  close(start[1]);  // both copies start now
-  for (pid_t pid : copies) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  }
+  WithDeleted(2 * kDeleted, deleted).Write(path);
+  for (int code : RunCopiesAtOnce(2, [&](int k) { return Create(path, "AB"[k]); }))
+    EXPECT_EQ(code, 0);
 
   ASSERT_EQ(dbase_open(path), 1);
   // The deleted slots were filled first, then the rest appended.
