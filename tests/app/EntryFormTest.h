@@ -3,6 +3,9 @@
 // or the new record the test hands it, then driven by real clicks.
 #pragma once
 
+#include <QTimer>
+
+#include <functional>
 #include <map>
 
 #include "ListWindowTest.h"
@@ -51,6 +54,19 @@ class EntryForm : public ListWindow {
   static bool Locked(long n) { return FileExists(DbaseLockFileName(DbmLockBase(), n)); }
   // Another operator's lock of today on record n.
   static void LockAsOther(long n) { ASSERT_EQ(dbase_sperren(DbmLockBase(), n, "fremd"), 0); }
+
+  // What the user does once the list has shown the form modally; the form then closes.
+  void WhenShown(std::function<void()> act) {
+    TNotifyEvent activate = form.OnActivate;
+    form.OnActivate = [this, activate, act](TObject* Sender) {
+      activate(Sender);
+      QTimer::singleShot(0, [this, act] {
+        act();
+        if (form.GetVisible()) form.Close();
+      });
+      form.OnActivate = activate;  // frees this handler: nothing of it is used after
+    };
+  }
 
   static void Type(TExtEdit* edit, const AnsiString& text) { edit->SetText(text); }
   AnsiString Last() const { return log.texts.empty() ? "" : log.texts.back(); }

@@ -2,8 +2,6 @@
 // duplicate checks, stepping through the hits, new and copied records.
 #include "EntryFormTest.h"
 
-#include <QTimer>
-
 #include "tools/sample/PartsLayout.h"
 
 namespace {
@@ -231,7 +229,7 @@ TEST_F(EntryForm, CancelAfterANewRecordWritesNothing) {
 // The list opens the form on the row's record; a step there moves the list's row with it.
 TEST_F(EntryForm, TheListShowsItOnARowAndFollowsItsSteps) {
   bool shown = false;
-  QTimer::singleShot(0, [&] {
+  WhenShown([&] {
     shown = form.IsModal();
     EXPECT_EQ(form.edtKalvento_Bezeichnun->GetText(), Cell(1, 3));
     Click(form.btnVor);
@@ -242,6 +240,31 @@ TEST_F(EntryForm, TheListShowsItOnARowAndFollowsItsSteps) {
   EXPECT_FALSE(form.GetVisible());
   EXPECT_EQ(list.grdAusgabe->GetRow(), 4);
   EXPECT_EQ(dbase_indexposition, 3);
+}
+
+// A step past the page's last row makes the page start with the record shown.
+TEST_F(EntryForm, TheListTurnsThePageToTheRecordItEndsOn) {
+  WhenShown([&] {
+    Click(form.btnVor);
+    Click(form.btnAbbrechen);
+  });
+  DoubleClickCell(1, TfrmDatenbank_Liste::kListRows - 1);
+  EXPECT_EQ(dbase_indexposition, TfrmDatenbank_Liste::kListRows - 1);
+  EXPECT_EQ(dbase_ersterindex, static_cast<uint32_t>(dbase_indexposition));
+  EXPECT_EQ(list.grdAusgabe->GetRow(), 1);
+  EXPECT_EQ(Cell(1, 1), Stored(dbase_satznummer, kDesignation));
+}
+
+// The list's new-record button: a record written there is a hit of the query run again.
+TEST_F(EntryForm, TheListRunsItsQueryAgainAfterANewRecord) {
+  WhenShown([&] {
+    Type(form.edtKalvento_Bezeichnun, "Teil 30");
+    Click(form.btnOK);
+  });
+  list.btnNeuerDatensatz->Click();
+  EXPECT_EQ(Hits(), "31");
+  EXPECT_EQ(dbase_neusortieren, 0);
+  EXPECT_EQ(Stored(30, kDesignation), "Teil 30");
 }
 
 }  // namespace
