@@ -22,6 +22,7 @@
 #include "components/grid/GridChangeNotifier.h"
 #include "components/grid/GridFilter.h"
 #include "components/grid/GridItem.h"
+#include "components/grid/GridUtil.h"
 #include "components/grid/HTMLDraw.h"
 #include "components/grid/HTMLPictureCache.h"
 #include "components/grid/HiddenRows.h"
@@ -1071,8 +1072,11 @@ class TExtStringGrid : public TBaseGrid {
   int MapFontHeight(const PrintPass& P, int Size) const;
   // The canvas takes the cell's print font at the pass's scale; answers the rotation angle.
   int PrintFont(PrintPass& P, int RealCol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
-  // The text a cell prints; Rich: it is rich text, drawn by RTFPaint.
-  AnsiString PrintText(int RealCol, int ARow, bool& Rich);
+  // The text a cell prints and its kind: rich text is drawn by RTFPaint, HTML by PrintHTML.
+  AnsiString PrintText(int RealCol, int ARow, TTextType& Type);
+  // Draws (or only measures) HTML text in R of the page in the canvas's font; answers its
+  // extent in 0.1 mm.
+  TSize PrintHTML(PrintPass& P, const AnsiString& Text, const TRect& R, bool MeasureOnly);
   TSize CellTextExtent(PrintPass& P, int ACol, int ARow);
   int PrintRowHeight(PrintPass& P, int ARow);
   int PrintedRowHeight(PrintPass& P, int ARow);

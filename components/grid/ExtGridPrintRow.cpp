@@ -53,11 +53,15 @@ void TExtStringGrid::PrintCell(PrintPass& P, int ACol, int ARow, int X, int Y, i
   TRect text(X + inset, Y - above, right - inset, bottom + P.Gap);
   if (PrintSettings.PrintGraphics) PrintCellGraphic(P, real, ARow, text);
 
-  bool rich = false;
-  AnsiString value = PrintText(real, ARow, rich);
-  if (rich) {
+  TTextType type = ttText;
+  AnsiString value = PrintText(real, ARow, type);
+  if (type == ttRTF) {
     canvas->Brush->SetStyle(bsClear);
     RTFPaint(real, ARow, canvas, text);
+    return;
+  }
+  if (type == ttHTML) {
+    PrintHTML(P, value, text, false);
     return;
   }
   if (URLShow && IsURL(value)) {

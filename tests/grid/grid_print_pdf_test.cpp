@@ -80,6 +80,32 @@ TEST_F(GridPrintPdf, PrintsEveryPageWithItsHeaderRowsAndNumbers) {
     std::filesystem::copy_file(File(), keep, std::filesystem::copy_options::overwrite_existing);
 }
 
+// HTML cells and title lines print through the renderer at the printer's resolution: their
+// text without tags, the red words in red, as large as the plain text beside them.
+TEST_F(GridPrintPdf, HtmlCellsAndTitleLinesPrintFormatted) {
+  grid.SetRowCount(4);
+  grid.SetCells(1, 1, "<b>Bold</b> <font color=\"clRed\">crimson</font> part");
+  grid.SetCells(1, 2, "Plain part");
+  TPrintSettings& ps = grid.PrintSettings;
+  ps.TitleText = "";
+  ps.GetTitleLines()->Add("<u>Parts</u> <i>list</i>");
+  grid.Print();
+  const std::string text = PdfText(File());
+  if (text.empty()) GTEST_SKIP() << "pdftotext is not installed";
+  EXPECT_NE(text.find("Bold crimson part"), std::string::npos);
+  EXPECT_NE(text.find("Parts list"), std::string::npos);
+  EXPECT_EQ(text.find('<'), std::string::npos);
+  const QImage page = RenderPdfPage(File(), 1, 75);
+  ASSERT_FALSE(page.isNull());
+  if (const char* keep = std::getenv("KALVENTO_PICTURE_DIR"))
+    page.save(QString::fromLocal8Bit(keep) + "/grid_print_html.png");
+  int red = 0;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (page.pixel(x, y) == qRgb(255, 0, 0)) ++red;
+  EXPECT_GT(red, 10);
+}
+
 TEST_F(GridPrintPdf, LandscapeSettingsPrintLandscapePages) {
   EXPECT_EQ(grid.PrinterOrientationAngle(), 90);
   grid.PrintSettings.Orientation = poLandscape;
