@@ -1299,6 +1299,10 @@ class TExtStringGrid : public TBaseGrid {
   // PrintArea null: the screen's sizes.
   TSize GraphicSize(int ACol, int ARow, const TSize* PrintArea, double Factor);
   void RepaintRealCell(int ACol, int ARow) { RepaintCell(RemapColInv(ACol), ARow); }
+  // What an image-index list of a cell calls when it changes: its cell is painted anew.
+  TImageChangeEvent ImageListRepaint() {
+    return [this](TObject*, int Col, int Row) { RepaintRealCell(Col, Row); };
+  }
   TCellGraphic* GraphicOf(int ACol, int ARow, std::initializer_list<TCellType> Types);
   TCellType BaseCellType(int ACol, int ARow);  // of the block's base cell
   bool CheckEnabled(int ACol, int ARow);
