@@ -1092,7 +1092,13 @@ class TExtStringGrid : public TBaseGrid {
   int PrintRow(PrintPass& P, int ARow, int Y);
   void PrintCell(PrintPass& P, int ACol, int ARow, int X, int Y, int RowHeight);
   void PrintCellLines(PrintPass& P, int RealCol, int ARow, const TRect& R, bool BottomCut);
-  void PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R);
+  // Draws the cell's graphic in its text rectangle R and moves R's edge aside from one before
+  // or after the text; false when the graphic stands for the text (radio groups, progress).
+  bool PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R, TAlignment HAlign);
+  // Check boxes, radio groups, buttons, progress bars and image-list images, drawn by the
+  // screen's steps in screen pixels on the page; answers their width in 0.1 mm.
+  int PrintCellControl(PrintPass& P, int RealCol, int ARow, const TRect& R, TAlignment HAlign,
+                       bool& TextShows);
   void PrintBorders(PrintPass& P);
   AnsiString PageNumberText(const PrintPass& P) const;
   void PrintHeaderFooter(PrintPass& P);

@@ -106,6 +106,45 @@ TEST_F(GridPrintPdf, HtmlCellsAndTitleLinesPrintFormatted) {
   EXPECT_GT(red, 10);
 }
 
+// Check boxes, radio groups, buttons and progress bars print as the screen shows them, at
+// their screen size: a progress bar of 80 pixels is 80 / 96 inch wide on paper.
+TEST_F(GridPrintPdf, CellControlsPrintAtTheirScreenSize) {
+  grid.SetRowCount(5);
+  grid.SetCells(1, 1, "");
+  grid.AddCheckBox(1, 1, true, false);
+  grid.SetCells(1, 2, "50");
+  grid.AddProgress(1, 2, clLime, clBlack);
+  TStringList captions;
+  captions.Add("On");
+  captions.Add("Off");
+  grid.SetCells(1, 3, "");
+  grid.AddRadio(1, 3, 1, 0, &captions);
+  grid.SetCells(1, 4, "");
+  grid.AddButton(1, 4, 60, 18, "Press", haLeft, vaTop);
+  TPrintSettings& ps = grid.PrintSettings;
+  ps.PrintGraphics = true;
+  ps.FitToPage = fpNever;
+  grid.Print();
+  EXPECT_EQ(grid.GetCellGraphic(1, 4)->CellValue, 0);  // the mouse's place of the button
+  const QImage page = RenderPdfPage(File(), 1, 96);
+  ASSERT_FALSE(page.isNull());
+  if (const char* keep = std::getenv("KALVENTO_PICTURE_DIR"))
+    page.save(QString::fromLocal8Bit(keep) + "/grid_print_controls.png");
+  // The progress bar's green part: half the column less the 2-pixel insets, in pixels at
+  // 96 dpi, which are screen pixels.
+  int greenLeft = page.width(), greenRight = -1;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (page.pixel(x, y) == qRgb(0, 255, 0)) {
+        greenLeft = std::min(greenLeft, x);
+        greenRight = std::max(greenRight, x);
+      }
+  ASSERT_GE(greenRight, 0);
+  const double column = grid.GetPrintColWidth(1) * 96 / 254.0;
+  EXPECT_NEAR(greenRight - greenLeft + 1, (column - 4) / 2, 3);
+  grid.RemoveRadio(1, 3);  // the captions are the test's
+}
+
 TEST_F(GridPrintPdf, LandscapeSettingsPrintLandscapePages) {
   EXPECT_EQ(grid.PrinterOrientationAngle(), 90);
   grid.PrintSettings.Orientation = poLandscape;
