@@ -121,10 +121,20 @@ TEST_F(GridPrintPdf, CellControlsPrintAtTheirScreenSize) {
   grid.AddRadio(1, 3, 1, 0, &captions);
   grid.SetCells(1, 4, "");
   grid.AddButton(1, 4, 60, 18, "Press", haLeft, vaTop);
+  TImageList images(16, 16);
+  TBitmap red;
+  red.SetSize(16, 16);
+  red.Canvas->Brush->SetColor(clRed);
+  red.Canvas->FillRect({0, 0, 16, 16});
+  images.Add(&red, nullptr);
+  grid.SetImages(&images);
+  grid.SetCells(2, 4, "");
+  grid.AddImageIdx(2, 4, 0, haLeft, vaTop);
   TPrintSettings& ps = grid.PrintSettings;
   ps.PrintGraphics = true;
   ps.FitToPage = fpNever;
   grid.Print();
+  grid.SetImages(nullptr);
   EXPECT_EQ(grid.GetCellGraphic(1, 4)->CellValue, 0);  // the mouse's place of the button
   const QImage page = RenderPdfPage(File(), 1, 96);
   ASSERT_FALSE(page.isNull());
@@ -142,6 +152,14 @@ TEST_F(GridPrintPdf, CellControlsPrintAtTheirScreenSize) {
   ASSERT_GE(greenRight, 0);
   const double column = grid.GetPrintColWidth(1) * 96 / 254.0;
   EXPECT_NEAR(greenRight - greenLeft + 1, (column - 4) / 2, 3);
+  // The image of the list, 16 screen pixels square.
+  QRect redArea;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (const QRgb c = page.pixel(x, y); qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60)
+        redArea |= QRect(x, y, 1, 1);
+  EXPECT_NEAR(redArea.width(), 16, 1);
+  EXPECT_NEAR(redArea.height(), 16, 1);
   grid.RemoveRadio(1, 3);  // the captions are the test's
 }
 
