@@ -22,6 +22,7 @@
 #include "components/grid/GridChangeNotifier.h"
 #include "components/grid/GridFilter.h"
 #include "components/grid/GridItem.h"
+#include "components/grid/GridUtil.h"
 #include "components/grid/HTMLDraw.h"
 #include "components/grid/HTMLPictureCache.h"
 #include "components/grid/HiddenRows.h"
@@ -1071,8 +1072,11 @@ class TExtStringGrid : public TBaseGrid {
   int MapFontHeight(const PrintPass& P, int Size) const;
   // The canvas takes the cell's print font at the pass's scale; answers the rotation angle.
   int PrintFont(PrintPass& P, int RealCol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
-  // The text a cell prints; Rich: it is rich text, drawn by RTFPaint.
-  AnsiString PrintText(int RealCol, int ARow, bool& Rich);
+  // The text a cell prints and its kind: rich text is drawn by RTFPaint, HTML by PrintHTML.
+  AnsiString PrintText(int RealCol, int ARow, TTextType& Type);
+  // Draws (or only measures) HTML text in R of the page in the canvas's font; answers its
+  // extent in 0.1 mm.
+  TSize PrintHTML(PrintPass& P, const AnsiString& Text, const TRect& R, bool MeasureOnly);
   TSize CellTextExtent(PrintPass& P, int ACol, int ARow);
   int PrintRowHeight(PrintPass& P, int ARow);
   int PrintedRowHeight(PrintPass& P, int ARow);
@@ -1088,7 +1092,13 @@ class TExtStringGrid : public TBaseGrid {
   int PrintRow(PrintPass& P, int ARow, int Y);
   void PrintCell(PrintPass& P, int ACol, int ARow, int X, int Y, int RowHeight);
   void PrintCellLines(PrintPass& P, int RealCol, int ARow, const TRect& R, bool BottomCut);
-  void PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R);
+  // Draws the cell's graphic in its text rectangle R and moves R's edge aside from one before
+  // or after the text; false when the graphic stands for the text (radio groups, progress).
+  bool PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R, TAlignment HAlign);
+  // Check boxes, radio groups, buttons, progress bars and image-list images, drawn by the
+  // screen's steps in screen pixels on the page; answers their width in 0.1 mm.
+  int PrintCellControl(PrintPass& P, int RealCol, int ARow, const TRect& R, TAlignment HAlign,
+                       bool& TextShows);
   void PrintBorders(PrintPass& P);
   AnsiString PageNumberText(const PrintPass& P) const;
   void PrintHeaderFooter(PrintPass& P);
@@ -1295,6 +1305,10 @@ class TExtStringGrid : public TBaseGrid {
   // PrintArea null: the screen's sizes.
   TSize GraphicSize(int ACol, int ARow, const TSize* PrintArea, double Factor);
   void RepaintRealCell(int ACol, int ARow) { RepaintCell(RemapColInv(ACol), ARow); }
+  // What an image-index list of a cell calls when it changes: its cell is painted anew.
+  TImageChangeEvent ImageListRepaint() {
+    return [this](TObject*, int Col, int Row) { RepaintRealCell(Col, Row); };
+  }
   TCellGraphic* GraphicOf(int ACol, int ARow, std::initializer_list<TCellType> Types);
   TCellType BaseCellType(int ACol, int ARow);  // of the block's base cell
   bool CheckEnabled(int ACol, int ARow);
