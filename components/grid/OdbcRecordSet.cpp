@@ -19,6 +19,7 @@ AnsiString Diagnostic(SQLSMALLINT Type, SQLHANDLE Handle) {
   if (!Handle || !SQL_SUCCEEDED(SQLGetDiagRec(Type, Handle, 1, state, &native, text,
                                               sizeof text, &length)))
     return "unknown ODBC failure";
+  if (text[0] == 0) return AnsiString("ODBC call failed, state ") + reinterpret_cast<char*>(state);
   return AnsiString(reinterpret_cast<char*>(state)) + " " + reinterpret_cast<char*>(text);
 }
 

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
@@ -43,8 +44,12 @@ void ConvertOfficeFile(const std::string& Source, const std::string& Extension,
   argv.push_back(nullptr);
   pid_t pid = 0;
   int status = 0;
-  if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0 ||
-      waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+  if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
+    throw Exception("The office suite could not convert " + Source);
+  pid_t waited;
+  while ((waited = waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
+  }
+  if (waited != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
     throw Exception("The office suite could not convert " + Source);
   const std::string result =
       out / (std::filesystem::path(Source).stem().string() + "." + Extension);
