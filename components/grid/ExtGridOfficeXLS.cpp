@@ -36,6 +36,12 @@ AnsiString SheetText(const TSheetValue& Value) {
   }
 }
 
+// Where the sheet's first cell lies in the grid: after the fixed cells unless they are saved.
+TPoint DataOrigin(const TExtStringGrid& Grid) {
+  if (Grid.SaveFixedCells) return TPoint(0, 0);
+  return TPoint(Grid.GetFixedColsEx(), Grid.GetFixedRowsEx());
+}
+
 }  // namespace
 
 void TExtStringGrid::LoadXLS(const AnsiString& FileName, const AnsiString& SheetName) {
@@ -51,8 +57,8 @@ void TExtStringGrid::LoadXLS(const AnsiString& FileName, const AnsiString& Sheet
 void TExtStringGrid::PlaceSheet(const TSheetData& Sheet) {
   const int cols = Sheet.LastCol - Sheet.FirstCol + 1;
   const int rows = Sheet.LastRow - Sheet.FirstRow + 1;
-  const int colOffset = SaveFixedCells ? 0 : GetFixedColsEx();
-  const int rowOffset = SaveFixedCells ? 0 : GetFixedRowsEx();
+  const TPoint origin = DataOrigin(*this);
+  const int colOffset = origin.x, rowOffset = origin.y;
   SetColCountEx(cols + colOffset);
   SetRowCountEx(rows + rowOffset);
   for (const auto& [at, value] : Sheet.Cells) {
@@ -79,8 +85,8 @@ void TExtStringGrid::SaveXLS(const AnsiString& FileName, const AnsiString& Sheet
 // The export texts from the save offsets on; a text that reads as a number is one, as it is
 // when typed into a sheet.
 std::vector<std::vector<TSheetValue>> TExtStringGrid::SheetRows() {
-  const int colOffset = SaveFixedCells ? 0 : GetFixedColsEx();
-  const int rowOffset = SaveFixedCells ? 0 : GetFixedRowsEx();
+  const TPoint origin = DataOrigin(*this);
+  const int colOffset = origin.x, rowOffset = origin.y;
   std::vector<std::vector<TSheetValue>> rows;
   for (int r = rowOffset; r < GetRowCountEx(); ++r) {
     auto& row = rows.emplace_back();
