@@ -142,6 +142,25 @@ TEST(XlsxWriter, ASheetPutIntoAWorkbookLeavesTheOtherPartsAsTheyWere) {
             before.at("xl/worksheets/sheet1.xml"));
 }
 
+TEST(XlsxWriter, ASheetPutIntoAWorkbookDropsTheCalculationChain) {
+  TempFolder dir;
+  auto parts = TwoSheetWorkbook();
+  const std::string rels = "xl/_rels/workbook.xml.rels";
+  parts[rels].insert(parts[rels].find("</Relationships>"),
+                     "<Relationship Id=\"rId9\" Type=\"http://schemas.openxmlformats.org/"
+                     "officeDocument/2006/relationships/calcChain\" Target=\"calcChain.xml\"/>");
+  parts["[Content_Types].xml"].insert(parts["[Content_Types].xml"].find("</Types>"),
+                                      "<Override PartName=\"/xl/calcChain.xml\" "
+                                      "ContentType=\"application/xml\"/>");
+  parts["xl/calcChain.xml"] = "<calcChain><c r=\"B4\" i=\"2\"/></calcChain>";
+  WriteZip(dir / "book.xlsx", parts);
+  PutXlsxSheet(dir / "book.xlsx", "Daten", Rows(1, 1));
+  EXPECT_FALSE(ZipArchive(dir / "book.xlsx", ZipArchive::Read).Has("xl/calcChain.xml"));
+  EXPECT_EQ(ZipPart(dir / "book.xlsx", rels), TwoSheetWorkbook().at(rels));
+  EXPECT_EQ(ZipPart(dir / "book.xlsx", "[Content_Types].xml"),
+            TwoSheetWorkbook().at("[Content_Types].xml"));
+}
+
 TEST(DocxWriter, OneTableWithAlignedParagraphsAndLineBreaks) {
   TempFolder dir;
   WriteDocxTable(dir / "t.docx", {{{"Teil", TDocCell::Left}, {"Preis", TDocCell::Right}},
