@@ -168,6 +168,12 @@ TEST_F(GridOffice, LegacyWorkbookIsReadThroughItsRecords) {
   EXPECT_EQ(RowText(grid, 1), "|2,5|01.01.2024");
   EXPECT_EQ(ErrorOf([&] { grid.LoadFromXLSSheet(dir / "old.xls", "Fehlt"); }),
             "Excel worksheet Fehlt not found");
+  const std::string whole = XlsSample::Build({{"Blatt", {{1, 1, "Teil"}}}});
+  for (std::size_t cut : {std::size_t{8}, std::size_t{600}, std::size_t{1100}}) {
+    WriteBytes(dir / "cut.xls", whole.substr(0, cut));
+    EXPECT_THROW(grid.LoadFromXLS(dir / "cut.xls"), Exception) << cut;
+  }
+  EXPECT_EQ(RowText(grid, 1), "|2,5|01.01.2024");  // nothing changed
 }
 
 class GridDatabase : public GridOffice {
