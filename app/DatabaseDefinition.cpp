@@ -77,3 +77,5 @@ int DbmColumnWidth(int c, int l) {
   if (c < 1 || c > kDbmColumns) return 0;
   return std::max(dbm_spaltenbreite[c][Layout(l)], 0);
 }
+
+AnsiString DbmLockBase() { return dbm_sperrordner + dbm_tabelle; }

@@ -42,3 +42,6 @@ void DatenbankDbmLaden(const AnsiString& name);
 // column's width, never below 0. A layout number outside 1 .. kDbmLayouts counts as 1.
 int DbmColumnCount(int l);
 int DbmColumnWidth(int c, int l);
+
+// The base of the record locks' file names: the lock folder followed by the table's path.
+AnsiString DbmLockBase();

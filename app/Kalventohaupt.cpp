@@ -1,6 +1,7 @@
 #include "app/Kalventohaupt.h"
 
 #include "app/DatabaseDefinition.h"
+#include "app/Datenbank_liste.h"
 
 TfrmKalventoHaupt* frmKalventoHaupt = nullptr;
 
@@ -53,8 +54,11 @@ TfrmKalventoHaupt::TfrmKalventoHaupt(TComponent* Owner) : TForm(Owner) {
 }
 
 // The name is relative: the definition belongs to the folder the program runs in. The list
-// window applies it when it activates; it is shown here modally once its unit is written.
-void TfrmKalventoHaupt::Button1Click(TObject* /*Sender*/) { DatenbankDbmLaden("Kalvento.dbm"); }
+// window applies it when it activates.
+void TfrmKalventoHaupt::Button1Click(TObject* /*Sender*/) {
+  DatenbankDbmLaden("Kalvento.dbm");
+  frmDatenbank_Liste->ShowModal();
+}
 
 void KalventohauptInitialization() {
   if (initializations++ == 0) dbase_initialisieren();

@@ -6,9 +6,9 @@
 
 #include <functional>
 
+#include "bench/CartQuery.h"
 #include "bench/PartsTable.h"
 #include "components/grid/ExtCGrid.h"
-#include "engine/DbaseQuerySlots.h"
 #include "engine/dbase.h"
 #include "offscreen_app.h"
 #include "platform/controls/application.h"
@@ -17,20 +17,12 @@ namespace {
 
 constexpr long kRecords = 1000000;
 
-void SetSlot(int k, const char* text) { DbaseSetFixedText(dbase_abfragetext[k], kDbaseSlotSize, text); }
-
 void MeasureCartQuery(benchmark::State& state, const std::function<void()>& run) {
   static const PartsTable table(kRecords);
   App();
   dbase_initialisieren();
   if (dbase_open(table.path) != 1) state.SkipWithError("table did not open");
-  SetSlot(1, "Bezugsquel");
-  SetSlot(2, "=");
-  SetSlot(3, "Reichelt*");
-  SetSlot(4, "bestellen");
-  SetSlot(5, "=");
-  SetSlot(6, "ja");
-  SetSlot(25, "Bezeichnun");
+  SetCartQuerySlots();
   if (dbase_kriterienpruefen() != 1) state.SkipWithError("query refused");
   for (auto _ : state) run();
   state.counters["hits"] = dbase_anzahlindex;

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kFirstLinkTag = 1000;
-
 struct Lookup {
   AnsiString tabelle;
   int ergebnisfeld = 0;
@@ -53,7 +51,10 @@ AnsiString dbase_verknuepfung(const AnsiString& tabelle, int ergebnisfeld, int s
   if (schluessel.empty()) return wert;
   dbase2_open(tabelle);
   for (long r = 0; r < static_cast<long>(dbase2_anzahldatensaetze); ++r) {
-    bool found = dbase2_suchen(suchfeld, "=", schluessel, r) == 1;
+    const int result = dbase2_suchen(suchfeld, "=", schluessel, r);
+    // The file ends before the header's count: no record further on can be read either.
+    if (result == -1) break;
+    bool found = result == 1;
     if (found) wert = dbase2_trAnsi(ergebnisfeld);
     Application->ProcessMessages();
     if (found) break;
@@ -63,7 +64,7 @@ AnsiString dbase_verknuepfung(const AnsiString& tabelle, int ergebnisfeld, int s
 }
 
 AnsiString DbaseColumnValue(int tag) {
-  if (tag < kFirstLinkTag) return dbase_trAnsi(tag);
+  if (tag < kDbaseFirstLinkTag) return dbase_trAnsi(tag);
   Link link;
   if (!ReadLink(tag, link)) return "";
   AnsiString first = LookUp(link.a, dbase_trAnsi(link.schluesselfeld));

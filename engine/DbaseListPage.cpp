@@ -4,6 +4,16 @@
 
 #include "engine/dbase.h"
 
+namespace {
+
+// A layout may name a field the table lacks: its cells stay empty, where asking for the field
+// would report it once per cell at every move of the page.
+bool ShowsValue(int tag) {
+  return tag >= kDbaseFirstLinkTag || (tag >= 0 && tag < dbase_anzahldatenfelder);
+}
+
+}  // namespace
+
 long DbaseIndexRecord(const ResultIndex& index, long position) {
   if (dbase_anzahlindex == 0 || position < 0 || position >= index.RowCount()) return 0;
   return std::strtol(index.Cell(0, static_cast<int>(position)).c_str(), nullptr, 10);
@@ -12,13 +22,13 @@ long DbaseIndexRecord(const ResultIndex& index, long position) {
 std::vector<AnsiString> DbasePageRow(const ResultIndex& index, long position,
                                      const std::vector<int>& tags) {
   std::vector<AnsiString> row(std::max<std::size_t>(tags.size(), 1));
-  if (position < 0 || position >= static_cast<long>(dbase_anzahlindex)) {
-    row[0] = "-1";
-    return row;
-  }
+  row[0] = "-1";
+  if (position < 0 || position >= static_cast<long>(dbase_anzahlindex)) return row;
+  // A hit deleted since the run is no record to show or to open.
+  if (dbase_lesen(DbaseIndexRecord(index, position)) != 1) return row;
   row[0] = IntToStr(position);
-  dbase_lesen(DbaseIndexRecord(index, position));
-  for (std::size_t c = 1; c < tags.size(); ++c) row[c] = DbaseColumnValue(tags[c]);
+  for (std::size_t c = 1; c < tags.size(); ++c)
+    if (ShowsValue(tags[c])) row[c] = DbaseColumnValue(tags[c]);
   return row;
 }
 

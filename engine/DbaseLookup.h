@@ -41,6 +41,9 @@ int dbase2_feldvergleich(int n, const AnsiString& text);
 // does not, -1 when the record could not be read.
 int dbase2_suchen(int n, const AnsiString& op, const AnsiString& schluessel, long r);
 
+// List columns with this tag or above show linked values.
+inline constexpr int kDbaseFirstLinkTag = 1000;
+
 // The shown text of field `ergebnisfeld` of the first record of `tabelle` whose field
 // `suchfeld` equals the key (wildcards allowed); empty when none or the key is empty.
 AnsiString dbase_verknuepfung(const AnsiString& tabelle, int ergebnisfeld, int suchfeld,

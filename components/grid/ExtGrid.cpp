@@ -5,6 +5,7 @@
 
 #include "components/grid/ExtXPVS.h"
 #include "components/grid/GridUtil.h"
+#include "platform/controls/application.h"
 #include "platform/winapi/system_metrics.h"
 
 namespace {
@@ -35,6 +36,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
 }
 
 TExtStringGrid::~TExtStringGrid() {
+  if (ColumnSize.Save) Application->HandleEvent([this] { SaveColSizes(); });
   HandBackFormResize();
   ReleaseHiddenRows();
 }
@@ -93,12 +95,14 @@ void TExtStringGrid::ShowRowHeaders() {
 void TExtStringGrid::CreateWnd() {
   TBaseGrid::CreateWnd();
   if (GetParent()) SetTimer(kTimerId, kTimerMilliseconds);
+  if (ColumnSize.Save) LoadColSizes();
 }
 
 void TExtStringGrid::Loaded() {
   TBaseGrid::Loaded();
   ShowColumnHeaders();
   ShowRowHeaders();
+  if (ColumnSize.Save) LoadColSizes();
 }
 
 void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -117,6 +121,13 @@ void TExtStringGrid::Click() {
   TBaseGrid::Click();
   ClickPending = false;
   InitValidate(GetCol(), GetRow());
+}
+
+void TExtStringGrid::WMLButtonDblClk(TWMMouse& Message) {
+  TBaseGrid::WMLButtonDblClk(Message);
+  int col = -1, row = -1;
+  MouseToCell(Message.XPos, Message.YPos, col, row);
+  if (OnDblClickCell && col >= 0 && row >= 0) OnDblClickCell(this, row, col);
 }
 
 void TExtStringGrid::DoEnter() {

@@ -1,11 +1,16 @@
 // TExtStringGrid: the binary grid stream (GridIO.h gives its records). A stream is read whole
 // before the grid changes, so a damaged one leaves the grid as it was.
 #include <memory>
+#include <utility>
 
 #include "components/grid/ExtGrid.h"
+#include "components/grid/FilePicture.h"
 #include "components/grid/GridIO.h"
 #include "components/grid/GridUtil.h"
 #include "components/grid/TextLines.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/picture.h"
+#include "platform/graphics/readerimage.h"
 
 namespace {
 
@@ -36,52 +41,118 @@ std::vector<int> SplitNumbers(const AnsiString& Text, int Count) {
   return numbers;
 }
 
-bool HoldsStrings(TCellType Type) { return Type == ctRadio || Type == ctImages; }
-
-// Bitmaps, icons and pictures of every kind cannot be stored yet: their records (TGridBMPIO,
-// TGridIconIO, TGridPicIO, TGridFilePicIO) join here when cells carry those objects.
-bool StreamCarries(TCellType Type) {
+// The kinds whose object follows the graphic's record in a record of its own.
+bool HoldsObject(TCellType Type) {
   switch (Type) {
-    case ctEmpty:
     case ctBitmap:
     case ctIcon:
+    case ctRadio:
+    case ctImages:
     case ctPicture:
     case ctFilePicture:
     case ctBitButton:
-      return false;
-    default:
       return true;
+    default:
+      return false;
   }
 }
 
-// Whether the stream holds a cell's graphic, and the texts of its radio group or the indexes of
-// its image list. A graphic whose object the cell does not own is not stored.
-bool StoredGraphic(const TCellGraphic* Graphic, std::vector<AnsiString>& Strings) {
-  Strings.clear();
-  if (!Graphic || !StreamCarries(Graphic->CellType)) return false;
-  if (Graphic->CellType == ctRadio) {
-    const auto* list = dynamic_cast<const TStrings*>(Graphic->CellBitmap);
-    if (!Graphic->CellCreated || !list) return false;
-    for (int i = 0; i < list->Count(); ++i) Strings.push_back(list->Strings(i));
-  } else if (Graphic->CellType == ctImages) {
-    if (const auto* list = dynamic_cast<const TIntList*>(Graphic->CellBitmap))
-      for (int i = 0; i < list->Count(); ++i) Strings.push_back(IntToStr(list->Items(i)));
-  }
-  return true;
+TStrings* RadioStrings(const TCellGraphic& Graphic) {
+  return Graphic.CellType == ctRadio ? dynamic_cast<TStrings*>(Graphic.CellBitmap) : nullptr;
 }
 
-// The cell's own object for a graphic read from the stream.
-void GiveObject(TCellGraphic& Graphic, const std::vector<AnsiString>& Strings, int ACol, int ARow) {
-  if (Graphic.CellType == ctRadio) {
-    auto* list = new TStringList;
-    for (const AnsiString& text : Strings) list->Add(text);
-    Graphic.CellBitmap = list;
-    Graphic.CellCreated = true;
-  } else if (Graphic.CellType == ctImages) {
-    auto* list = new TIntList(ACol, ARow);
-    for (const AnsiString& index : Strings) list->Add(StrToInt(index));
-    Graphic.CellBitmap = list;
+// Whether the stream holds a cell's graphic. A graphic whose object the cell does not own is
+// not stored; an image index list is always the cell's own.
+bool StoredGraphic(const TCellGraphic* Graphic) {
+  if (!Graphic || Graphic->CellType == ctEmpty) return false;
+  if (!HoldsObject(Graphic->CellType)) return true;
+  const bool present = Graphic->GetBitmap() || Graphic->GetIcon() || Graphic->GetPicture() ||
+                       Graphic->GetFilePicture() || Graphic->GetImages() ||
+                       RadioStrings(*Graphic);
+  return present && (Graphic->CellCreated || Graphic->CellType == ctImages);
+}
+
+// A radio group's captions, or an image list's indexes as decimal numbers.
+std::vector<AnsiString> ObjectTexts(const TCellGraphic& Graphic) {
+  std::vector<AnsiString> texts;
+  if (const TStrings* captions = RadioStrings(Graphic))
+    for (int i = 0; i < captions->Count(); ++i) texts.push_back(captions->Strings(i));
+  if (const TIntList* indexes = Graphic.GetImages())
+    for (int i = 0; i < indexes->Count(); ++i) texts.push_back(IntToStr(indexes->Items(i)));
+  return texts;
+}
+
+// The object record of a stored graphic.
+void WriteObject(TComponent* Owner, const TCellGraphic& Graphic, TStream& Stream) {
+  switch (Graphic.CellType) {
+    case ctBitmap:
+    case ctBitButton:
+      TGridBMPIO(Owner).Write(Stream, *Graphic.GetBitmap());
+      break;
+    case ctIcon:
+      TGridIconIO(Owner).Write(Stream, *Graphic.GetIcon());
+      break;
+    case ctPicture:
+      TGridPicIO(Owner).Write(Stream, *Graphic.GetPicture());
+      break;
+    case ctFilePicture:
+      TGridFilePicIO(Owner).Write(Stream, *Graphic.GetFilePicture());
+      break;
+    case ctRadio:
+    case ctImages: {
+      TGridSLIO texts(Owner);
+      texts.Strings = ObjectTexts(Graphic);
+      texts.Write(Stream);
+      break;
+    }
+    default:
+      break;
   }
+}
+
+template <typename IO>
+TObject* ReadRecord(TComponent* Owner, TStream& Stream) {
+  IO io(Owner);
+  io.Read(Stream);
+  return io.Take();
+}
+
+// Reads the object record of a graphic and gives the graphic the object read, except an image
+// index list, which must know its cell: its indexes go to Indexes.
+void ReadObject(TComponent* Owner, TStream& Stream, TCellGraphic& Graphic,
+                std::vector<int>& Indexes) {
+  switch (Graphic.CellType) {
+    case ctBitmap:
+    case ctBitButton:
+      Graphic.CellBitmap = ReadRecord<TGridBMPIO>(Owner, Stream);
+      break;
+    case ctIcon:
+      Graphic.CellIcon = ReadRecord<TGridIconIO>(Owner, Stream);
+      break;
+    case ctPicture:
+      Graphic.CellBitmap = ReadRecord<TGridPicIO>(Owner, Stream);
+      break;
+    case ctFilePicture:
+      Graphic.CellBitmap = ReadRecord<TGridFilePicIO>(Owner, Stream);
+      break;
+    case ctRadio:
+    case ctImages: {
+      TGridSLIO strings(Owner);
+      strings.Read(Stream);
+      if (Graphic.CellType == ctImages) {
+        for (const AnsiString& text : strings.Strings)
+          if (!TryStrToInt(text, Indexes.emplace_back())) Refuse();
+        return;
+      }
+      auto* list = new TStringList;
+      Graphic.CellBitmap = list;
+      for (const AnsiString& text : strings.Strings) list->Add(text);
+      break;
+    }
+    default:
+      return;
+  }
+  Graphic.CellCreated = true;
 }
 
 struct ReleaseProps {
@@ -100,8 +171,8 @@ struct TExtStringGrid::BinCells {
     int Col, Row;
     AnsiString Text;
     std::unique_ptr<TCellProperties, ReleaseProps> Props;
-    std::unique_ptr<TCellGraphic> Graphic;  // without its object
-    std::vector<AnsiString> GraphicStrings;
+    std::unique_ptr<TCellGraphic> Graphic;  // with the object read, its own
+    std::vector<int> ImageIndexes;          // of an image index list
   };
   std::vector<Cell> Cells;
 };
@@ -127,7 +198,6 @@ void TExtStringGrid::SaveRectToBinStream(const TRect& Rect, TStream* Stream) {
   TGridCellIO cell(this);
   TGridCellPropIO cellProp(this);
   TGridGraphicIO graphic(this);
-  TGridSLIO strings(this);
   for (int c = R.Left; c <= R.Right; ++c)
     for (int r = R.Top; r <= R.Bottom; ++r) {
       const TCellProperties* props = FindCellProperties(c, r);
@@ -139,12 +209,12 @@ void TExtStringGrid::SaveRectToBinStream(const TRect& Rect, TStream* Stream) {
       cell.Write(*Stream);
       if (!props) continue;
       cellProp.CellProperties().Assign(*props);
-      cellProp.HasGraphic = StoredGraphic(props->Graphic, strings.Strings);
+      cellProp.HasGraphic = StoredGraphic(props->Graphic);
       cellProp.Write(*Stream);
       if (!cellProp.HasGraphic) continue;
       graphic.CellGraphic.Assign(*props->Graphic);
       graphic.Write(*Stream);
-      if (HoldsStrings(props->Graphic->CellType)) strings.Write(*Stream);
+      WriteObject(this, *props->Graphic, *Stream);
     }
 }
 
@@ -178,20 +248,14 @@ void TExtStringGrid::ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Ce
   auto ReadGraphic = [this](TStream& In, BinCells::Cell& Read) {
     TGridGraphicIO graphic(this);
     graphic.Read(In);
-    // The objects the stream cannot carry yet (see StoredGraphic) are never written: a stream
-    // that announces one is refused rather than read out of step.
-    if (!StreamCarries(graphic.CellGraphic.CellType)) Refuse();
+    const TCellType type = graphic.CellGraphic.CellType;
+    // A graphic whose object the cell did not own is never written (see StoredGraphic).
+    if (type == ctEmpty || (HoldsObject(type) && type != ctImages && !graphic.CellGraphic.CellCreated))
+      Refuse();
     Read.Graphic = std::make_unique<TCellGraphic>();
     Read.Graphic->Assign(graphic.CellGraphic);
-    Read.Graphic->CellCreated = false;
-    if (!HoldsStrings(graphic.CellGraphic.CellType)) return;
-    TGridSLIO strings(this);
-    strings.Read(In);
-    int index;
-    if (graphic.CellGraphic.CellType == ctImages)
-      for (const AnsiString& text : strings.Strings)
-        if (!TryStrToInt(text, index)) Refuse();
-    Read.GraphicStrings = std::move(strings.Strings);
+    Read.Graphic->CellCreated = false;  // until it holds the object read
+    ReadObject(this, In, *Read.Graphic, Read.ImageIndexes);
   };
   while (Stream.GetPosition() < Stream.GetSize()) {
     cell.Read(Stream);
@@ -208,7 +272,7 @@ void TExtStringGrid::ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Ce
 }
 
 // Targets outside the grid are skipped; a paste writes only where a paste may.
-void TExtStringGrid::PlaceBinCells(const BinCells& Cells, bool Paste) {
+void TExtStringGrid::PlaceBinCells(BinCells& Cells, bool Paste) {
   BeginUpdate();
   if (!Paste && Cells.FullGrid) {
     Clear();
@@ -223,7 +287,7 @@ void TExtStringGrid::PlaceBinCells(const BinCells& Cells, bool Paste) {
     const int64_t dx = int64_t{Cells.At.x} - Cells.Cells.front().Col;
     const int64_t dy = int64_t{Cells.At.y} - Cells.Cells.front().Row;
     const int64_t cols = GetColCount() + NumHiddenColumns();
-    for (const BinCells::Cell& cell : Cells.Cells) {
+    for (BinCells::Cell& cell : Cells.Cells) {
       const int64_t c = cell.Col + dx, r = cell.Row + dy;
       if (c < 0 || r < 0 || c >= cols || r >= GetRowCount()) continue;
       const int col = static_cast<int>(c), row = static_cast<int>(r);
@@ -233,7 +297,13 @@ void TExtStringGrid::PlaceBinCells(const BinCells& Cells, bool Paste) {
       if (cell.Graphic) {
         TCellGraphic* graphic = CreateCellGraphic(col, row);
         graphic->Assign(*cell.Graphic);
-        GiveObject(*graphic, cell.GraphicStrings, col, row);
+        graphic->CellBitmap = std::exchange(cell.Graphic->CellBitmap, nullptr);
+        graphic->CellIcon = std::exchange(cell.Graphic->CellIcon, nullptr);
+        if (graphic->CellType == ctImages) {
+          auto* list = new TIntList(col, row);
+          for (int index : cell.ImageIndexes) list->Add(index);
+          graphic->CellBitmap = list;
+        }
       }
     }
   }

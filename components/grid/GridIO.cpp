@@ -1,6 +1,12 @@
 #include "components/grid/GridIO.h"
 
+#include <utility>
+
+#include "components/grid/FilePicture.h"
 #include "components/grid/StreamRecord.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/picture.h"
+#include "platform/graphics/readerimage.h"
 
 namespace {
 
@@ -9,6 +15,44 @@ Enum ReadChoice(TStreamRecordReader& In, const char* Name, Enum Last) {
   const int32_t value = In.Int(Name);
   if (value < 0 || value > static_cast<int32_t>(Last)) throw EStreamError("Stream read error");
   return static_cast<Enum>(value);
+}
+
+// A graphic's bytes as its own file holds them; an empty graphic has none.
+std::vector<uint8_t> SavedBytes(TGraphic* Graphic) {
+  if (!Graphic || Graphic->GetEmpty()) return {};
+  TMemoryStream stream;
+  Graphic->SaveToStream(stream);
+  return stream.Bytes();
+}
+
+// Hands the bytes to Load as a stream of their own; no bytes leave the object empty.
+template <typename Load>
+void LoadBytes(const std::vector<uint8_t>& Bytes, Load Loader) {
+  if (Bytes.empty()) return;
+  TMemoryStream stream;
+  stream.WriteBuffer(Bytes.data(), static_cast<int64_t>(Bytes.size()));
+  stream.SetPosition(0);
+  Loader(stream);
+}
+
+// The value of each object kind, by overload.
+void WriteObject(TStreamRecordWriter& Out, const char* Name, TGraphic& Graphic) {
+  Out.Binary(Name, SavedBytes(&Graphic));
+}
+void WriteObject(TStreamRecordWriter& Out, const char* Name, TPicture& Picture) {
+  Out.Binary(Name, SavedBytes(Picture.GetGraphic()));
+}
+void WriteObject(TStreamRecordWriter& Out, const char* Name, TFilePicture& Picture) {
+  Out.Text(Name, Picture.GetFilename());
+}
+void ReadObject(TStreamRecordReader& In, const char* Name, TGraphic& Graphic) {
+  LoadBytes(In.Binary(Name), [&](TStream& Stream) { Graphic.LoadFromStream(Stream); });
+}
+void ReadObject(TStreamRecordReader& In, const char* Name, TPicture& Picture) {
+  LoadBytes(In.Binary(Name), [&](TStream& Stream) { Picture.LoadFromStream(Stream); });
+}
+void ReadObject(TStreamRecordReader& In, const char* Name, TFilePicture& Picture) {
+  Picture.SetFileName(In.Text(Name));
 }
 
 constexpr uint64_t kFontStyleBits = TFontStyles{fsBold, fsItalic, fsUnderline, fsStrikeOut}.Bits();
@@ -115,12 +159,15 @@ void TGridGraphicIO::Write(TStream& Stream) const {
   out.Int("CellGraphic.CellHAlign", g.CellHAlign);
   out.Int("CellGraphic.CellIndex", g.CellIndex);
   out.Bool("CellGraphic.CellTransparent", g.CellTransparent);
+  out.Bool("CellGraphic.CellCreated", g.CellCreated);
   out.Bool("CellGraphic.CellBoolean", g.CellBoolean);
   out.Int("CellGraphic.CellAngle", g.CellAngle);
   out.Float("CellGraphic.CellValue", g.CellValue);
   out.Int("CellGraphic.CellErrFrom", g.CellErrFrom);
   out.Int("CellGraphic.CellErrLen", g.CellErrLen);
   out.Text("CellGraphic.CellText", g.CellText);
+  out.Int("CellGraphic.CellColor", static_cast<int32_t>(g.CellColor));
+  out.Int("CellGraphic.CellColor2", static_cast<int32_t>(g.CellColor2));
   out.End();
 }
 
@@ -132,12 +179,15 @@ void TGridGraphicIO::Read(TStream& Stream) {
   g.CellHAlign = ReadChoice(in, "CellGraphic.CellHAlign", haFull);
   g.CellIndex = in.Int("CellGraphic.CellIndex");
   g.CellTransparent = in.Bool("CellGraphic.CellTransparent");
+  g.CellCreated = in.Bool("CellGraphic.CellCreated");
   g.CellBoolean = in.Bool("CellGraphic.CellBoolean");
   g.CellAngle = in.Int("CellGraphic.CellAngle");
   g.CellValue = in.Float("CellGraphic.CellValue");
   g.CellErrFrom = static_cast<int16_t>(in.Int("CellGraphic.CellErrFrom"));
   g.CellErrLen = static_cast<int16_t>(in.Int("CellGraphic.CellErrLen"));
   g.CellText = in.Text("CellGraphic.CellText");
+  g.CellColor = static_cast<TColor>(in.Int("CellGraphic.CellColor"));
+  g.CellColor2 = static_cast<TColor>(in.Int("CellGraphic.CellColor2"));
   in.End();
 }
 
@@ -156,3 +206,36 @@ void TGridSLIO::Read(TStream& Stream) {
     Strings.push_back(in.Text("Strings.Item"));
   in.End();
 }
+
+template <typename T>
+TGridObjectIO<T>::TGridObjectIO(TComponent* AOwner, const char* ClassName, const char* Property)
+    : TComponent(AOwner), className_(ClassName), property_(Property), object_(new T) {}
+
+template <typename T>
+TGridObjectIO<T>::~TGridObjectIO() = default;
+
+template <typename T>
+void TGridObjectIO<T>::Write(TStream& Stream, T& Object) const {
+  TStreamRecordWriter out(Stream, className_);
+  WriteObject(out, property_, Object);
+  out.End();
+}
+
+template <typename T>
+void TGridObjectIO<T>::Read(TStream& Stream) {
+  TStreamRecordReader in(Stream, className_);
+  auto read = std::make_unique<T>();
+  ReadObject(in, property_, *read);
+  in.End();
+  object_ = std::move(read);
+}
+
+template <typename T>
+T* TGridObjectIO<T>::Take() {
+  return std::exchange(object_, std::make_unique<T>()).release();
+}
+
+template class TGridObjectIO<TBitmap>;
+template class TGridObjectIO<TIcon>;
+template class TGridObjectIO<TPicture>;
+template class TGridObjectIO<TFilePicture>;

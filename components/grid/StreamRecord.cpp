@@ -7,7 +7,7 @@ namespace {
 
 constexpr char kSignature[] = {'T', 'P', 'F', '0'};
 constexpr int kSignatureLength = sizeof kSignature;
-enum : uint8_t { vtInt = 1, vtText = 2, vtFalse = 3, vtTrue = 4, vtFloat = 5 };
+enum : uint8_t { vtInt = 1, vtText = 2, vtFalse = 3, vtTrue = 4, vtFloat = 5, vtBinary = 6 };
 
 [[noreturn]] void Refuse() { throw EStreamError("Stream read error"); }
 
@@ -47,6 +47,13 @@ void TStreamRecordWriter::Text(const char* Name, const AnsiString& Value) {
   this->Name(Name);
   out_.Byte(vtText);
   out_.Text(Value);
+}
+
+void TStreamRecordWriter::Binary(const char* Name, const std::vector<uint8_t>& Value) {
+  this->Name(Name);
+  out_.Byte(vtBinary);
+  out_.Int(static_cast<int32_t>(Value.size()));
+  if (!Value.empty()) stream_.WriteBuffer(Value.data(), static_cast<int64_t>(Value.size()));
 }
 
 void TStreamRecordWriter::Bool(const char* Name, bool Value) {
@@ -98,6 +105,13 @@ bool TStreamRecordReader::Bool(const char* Name) {
   const uint8_t type = ValueType(Name);
   if (type != vtFalse && type != vtTrue) Refuse();
   return type == vtTrue;
+}
+
+std::vector<uint8_t> TStreamRecordReader::Binary(const char* Name) {
+  if (ValueType(Name) != vtBinary) Refuse();
+  std::vector<uint8_t> value(static_cast<std::size_t>(in_.Count(1)));
+  if (!value.empty()) stream_.ReadBuffer(value.data(), static_cast<int64_t>(value.size()));
+  return value;
 }
 
 void TStreamRecordReader::End() {

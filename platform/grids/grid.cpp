@@ -336,6 +336,9 @@ void TCustomGrid::InvalidateCol(int ACol) { InvalidateRect({ACol, 0, ACol, GetRo
 void TCustomGrid::InvalidateRow(int ARow) { InvalidateRect({0, ARow, GetColCount() - 1, ARow}); }
 
 void TCustomGrid::InvalidateRect(const TGridRect& ARect) {
+  // A grid not on screen paints whole when it shows; a hidden index grid filled cell by cell
+  // need not work out where each cell would lie.
+  if (!view_->isVisible()) return;
   TRect pixels;
   if (shape_.Cols().RangeSpan(ARect.Left, ARect.Right, pixels.Left, pixels.Right) &&
       shape_.Rows().RangeSpan(ARect.Top, ARect.Bottom, pixels.Top, pixels.Bottom))

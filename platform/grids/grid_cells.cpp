@@ -26,6 +26,34 @@ void Grow(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t size) {
   items = std::move(grown);
   count = size;
 }
+// Room for the item at `col` in a row holding `count`: the row doubles (at least to 4 items)
+// but never past the grid's width `hint` unless the item lies beyond it, so a row filled left
+// to right is allocated a few times and a row with one cell near its start stays small
+// however wide the grid is.
+template <typename T>
+void GrowFor(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t col, uint32_t hint) {
+  if (col < count) return;
+  const uint32_t doubled = std::min(std::max<uint32_t>(count * 2, 4), hint);
+  Grow(items, count, std::max(col + 1, doubled));
+}
+
+// Moves the item at `from` to `to` in a row of `count` stored items (those past it are
+// empty). An empty item leaving for beyond the end, or coming in from there, shifts only the
+// stored part, so moving or deleting a column of a wide grid does not widen every row to it.
+template <typename T>
+void MoveStored(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t from, uint32_t to) {
+  if (count <= std::min(from, to)) return;
+  if (from >= count) {
+    Grow(items, count, count + 1);
+    MoveItem(items.get(), static_cast<int>(count - 1), static_cast<int>(to));
+  } else if (to >= count && items[from] == T{}) {
+    MoveItem(items.get(), static_cast<int>(from), static_cast<int>(count - 1));
+  } else {
+    Grow(items, count, std::max(from, to) + 1);
+    MoveItem(items.get(), static_cast<int>(from), static_cast<int>(to));
+  }
+}
+
 // A copy of `count` items, into the array it replaces when that has the same size.
 template <typename T>
 void CopyItems(std::unique_ptr<T[]>& items, uint32_t& itemCount, const T* from, uint32_t count) {
@@ -97,6 +125,14 @@ TGridCells::Row& TGridCells::RowAt(int row) {
   return pages_[page]->rows[row & (kPageRows - 1)];
 }
 
+std::size_t TGridCells::StoredCells() const {
+  std::size_t stored = 0;
+  for (const auto& page : pages_)
+    if (page)
+      for (const Row& r : page->rows) stored += std::size_t{r.textCount} + r.objectCount;
+  return stored;
+}
+
 const AnsiString& TGridCells::Text(int col, int row) const {
   const Row* r = FindRow(row);
   if (!r || col < 0 || static_cast<uint32_t>(col) >= r->textCount) return kEmpty;
@@ -116,7 +152,7 @@ void TGridCells::SetText(int col, int row, AnsiString text) {
     if (!found || static_cast<uint32_t>(col) >= found->textCount) return;
   }
   Row& r = RowAt(row);
-  Grow(r.texts, r.textCount, std::max<uint32_t>(col + 1, r.textCount ? 0 : widthHint_));
+  GrowFor(r.texts, r.textCount, static_cast<uint32_t>(col), widthHint_);
   r.texts[col] = std::move(text);
 }
 
@@ -127,7 +163,7 @@ void TGridCells::SetObject(int col, int row, TObject* object) {
     if (!found || static_cast<uint32_t>(col) >= found->objectCount) return;
   }
   Row& r = RowAt(row);
-  Grow(r.objects, r.objectCount, std::max<uint32_t>(col + 1, r.objectCount ? 0 : widthHint_));
+  GrowFor(r.objects, r.objectCount, static_cast<uint32_t>(col), widthHint_);
   r.objects[col] = object;
 }
 
@@ -155,18 +191,11 @@ void TGridCells::MoveRow(int from, int to) {
 
 void TGridCells::MoveColumn(int from, int to) {
   if (from < 0 || to < 0 || from == to) return;
-  uint32_t low = std::min(from, to), high = std::max(from, to);
   for (auto& page : pages_) {
     if (!page) continue;
     for (Row& r : page->rows) {
-      if (r.textCount > low) {
-        Grow(r.texts, r.textCount, high + 1);
-        MoveItem(r.texts.get(), from, to);
-      }
-      if (r.objectCount > low) {
-        Grow(r.objects, r.objectCount, high + 1);
-        MoveItem(r.objects.get(), from, to);
-      }
+      MoveStored(r.texts, r.textCount, from, to);
+      MoveStored(r.objects, r.objectCount, from, to);
     }
   }
 }

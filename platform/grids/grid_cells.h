@@ -1,9 +1,12 @@
 // The cells of a string grid: a text and an object per cell, kept sparsely by row. The store
 // knows nothing of the grid's counts: cells beyond them stay stored (a grid that shrinks and
 // grows again shows them again), and reading a cell never stored gives "" and no object.
-// A row costs its texts and one pointer per cell only once an object is set in it.
+// A row holds its cells up to about the last one written (never more than twice as many, nor
+// past the grid's width unless a cell lies beyond it), and pointers only once an object is set
+// in it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -24,9 +27,11 @@ class TGridCells {
   void SetText(int col, int row, AnsiString text);
   void SetObject(int col, int row, TObject* object);
 
-  // How many texts a row gets when it is first written: the grid's column count, so that a
-  // row filled left to right is allocated once.
-  void SetRowWidthHint(int columns) { widthHint_ = columns > 0 ? columns : 1; }
+  // The grid's column count: the most a row grows to ahead of its cells, so that a row
+  // filled left to right ends at exactly its width.
+  void SetRowWidthHint(int columns) { widthHint_ = columns > 0 ? static_cast<uint32_t>(columns) : 1; }
+  // How many text and object slots the rows hold, what the store costs beyond its pages.
+  std::size_t StoredCells() const;
 
   // Line `from` moves to `to`; the lines between shift one place towards `from`. Every
   // stored cell of the line travels, also those beyond the grid's counts.
@@ -44,7 +49,7 @@ class TGridCells {
   struct Row;
   struct Page;
   std::vector<std::unique_ptr<Page>> pages_;
-  int widthHint_ = 1;
+  uint32_t widthHint_ = 1;
 
   const Row* FindRow(int row) const;
   Row& RowAt(int row);

@@ -5,7 +5,10 @@
 #include <QWidget>
 
 #include "app/DatabaseDefinition.h"
+#include "app/Datenbank_liste.h"
 #include "app/Dbaseabfrage.h"
+#include "app/Kalvento_warenkorbexportieren.h"
+#include "app/Dbaseindexprint.h"
 #include "app/Kalventohaupt.h"
 #include "app/ProgramWindows.h"
 #include "message_log.h"
@@ -21,8 +24,8 @@ class MainWindow : public testing::Test {
   TfrmKalventoHaupt form{nullptr};
   // Everything on the window, top to bottom.
   std::vector<TControl*> Column() {
-    return {form.lblTitel, form.lblHinweis, form.lblHaftung, form.lblTitle, form.lblNote,
-            form.Button1};
+    return {form.lblTitel, form.lblHinweis, form.lblHaftung,
+            form.lblTitle, form.lblNote,    form.Button1};
   }
 };
 
@@ -110,7 +113,8 @@ TEST_F(MainWindow, ShowsAsTheMainFormAndClosingItEndsTheProgram) {
 TEST(Start, CreatesTheWindowsInOrderTheMainWindowFirst) {
   ScopedApplication scope;
   CreateProgramWindows();
-  std::vector<TComponent*> expected = {frmKalventoHaupt, frmDbaseAbfrage};
+  std::vector<TComponent*> expected = {frmKalventoHaupt, frmDatenbank_Liste, frmDbaseIndexPrint,
+                                       frmDbaseAbfrage, frmWarenkorbExportieren};
   ASSERT_EQ(Application->GetComponentCount(), static_cast<int>(expected.size()));
   for (int i = 0; i < Application->GetComponentCount(); ++i)
     EXPECT_EQ(Application->GetComponent(i), expected[i]) << i;
@@ -133,11 +137,20 @@ TEST(Start, TheEngineStartsAndEndsOnce) {
   KalventohauptFinalization();
 }
 
-// The button reads the definition from the working folder, again at every press.
+// The button reads the definition from the working folder, again at every press, and shows
+// the list window modally (here one that closes as it opens).
 TEST_F(MainWindow, TheButtonReadsTheDefinitionOfTheWorkingFolderEachTime) {
   TempFolder dir;
   InFolder in(dir.Path());
   MessageLog log;
+  TfrmDatenbank_Liste list(nullptr);
+  int shown = 0;
+  list.OnActivate = [&](TObject*) {
+    ++shown;
+    EXPECT_TRUE(list.IsModal());
+    QTimer::singleShot(0, [&] { list.Close(); });
+  };
+  frmDatenbank_Liste = &list;
   DbmDefinition d;
   d.table = "erste.dbf";
   ASSERT_TRUE(WriteDefinition(d, "Kalvento.dbm"));
@@ -155,6 +168,8 @@ TEST_F(MainWindow, TheButtonReadsTheDefinitionOfTheWorkingFolderEachTime) {
   ASSERT_EQ(log.texts.size(), 1u);
   EXPECT_EQ(log.texts[0], "Fehler: DatenbankDbmLaden finde Kalvento.dbm nicht!");
   EXPECT_EQ(dbm_tabelle, "zweite.dbf");
+  EXPECT_EQ(shown, 3);  // the list opens all the same
+  frmDatenbank_Liste = nullptr;
 }
 
 }  // namespace

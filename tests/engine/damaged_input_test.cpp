@@ -68,4 +68,17 @@ TEST_F(DamagedInput, SavedQueriesAndLocksLoadWhatTheFileHolds) {
   });
 }
 
+// A linked table whose header counts far more records than its file holds: the lookup stops
+// where the file ends instead of reading (and letting the message loop run for) each missing
+// record.
+TEST_F(DamagedInput, ALinkedLookupStopsWhereTheFileEnds) {
+  DbfFile linked{{{"NAME", 'C', 10}, {"WERT", 'C', 4}}};
+  linked.Add({"eins", "1"}).Add({"zwei", "2"});
+  linked.count = 0xFFFFFFFF;
+  linked.Write(dir / "verknuepft.dbf");
+  EXPECT_EQ(dbase_verknuepfung(dir / "verknuepft.dbf", 1, 0, "zwei"), "2");
+  EXPECT_EQ(dbase_verknuepfung(dir / "verknuepft.dbf", 1, 0, "drei"), "");
+  EXPECT_EQ(dbase2_datei, nullptr);
+}
+
 }  // namespace

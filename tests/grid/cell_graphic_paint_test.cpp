@@ -366,4 +366,37 @@ TEST_F(GraphicPicture, EveryKindOfGraphic) {
   grid->SetImages(nullptr);
 }
 
+// Graphics that own their objects paint the same after a trip through the binary stream.
+TEST_F(GraphicPicture, StreamedGraphicsPaintAsBefore) {
+  grid->SetColWidths(2, 120);
+  for (int r = 1; r < 6; ++r) grid->SetRowHeights(r, 36);
+  Solid(*grid->CreateBitmap(1, 1, true, haBeforeText, vaCenter), 20, 20, clGreen);
+  grid->SetCells(1, 1, "bitmap");
+  Solid(*grid->CreateBitButton(2, 1, 90, 24, "Glyph", haLeft, vaCenter), 12, 12, clRed);
+  TBitmap large;
+  Solid(large, 200, 100, clTeal);
+  TPicture* picture = grid->CreatePicture(1, 2, false, StretchWithAspectRatio, 0, haCenter,
+                                          vaCenter);
+  picture->SetGraphic(&large);
+  QTemporaryDir temp;
+  const QString file = temp.filePath("tile.bmp");
+  large.SaveToFile(file.toLocal8Bit().constData());
+  grid->CreateFilePicture(2, 2, false, Stretch, 0, haFull, vaFull)
+      ->SetFileName(file.toLocal8Bit().constData());
+  grid->SetCells(1, 3, "40");
+  grid->AddProgressEx(1, 3, clGreen, clYellow, clSilver, clBlack);
+  Show();
+  const QImage before = Render();
+
+  TMemoryStream stream;
+  grid->SaveToBinStream(&stream);
+  grid->ClearRect(0, 0, 2, 5);
+  ASSERT_NE(Render(), before);
+  stream.SetPosition(0);
+  grid->LoadFromBinStream(&stream);
+  const QImage after = Render();
+  SavePicture(after, "streamed_graphics.png");
+  EXPECT_EQ(after, before);
+}
+
 }  // namespace

@@ -81,6 +81,22 @@ inline std::vector<uint8_t> RedPng() {
   return {bytes.begin(), bytes.end()};
 }
 
+inline std::string PngText() {
+  const std::vector<uint8_t> bytes = RedPng();
+  return {bytes.begin(), bytes.end()};
+}
+
+// An icon of 2 x 2 red pixels, 32 bits each, with an empty mask.
+inline std::vector<uint8_t> RedIcon() {
+  std::vector<uint8_t> d = {0, 0, 1, 0, 1, 0,                 // an icon file of one image
+                            2, 2, 0, 0, 1, 0, 32, 0, 64, 0, 0, 0, 22, 0, 0, 0};
+  const uint8_t header[40] = {40, 0, 0, 0, 2, 0, 0, 0, 4, 0, 0, 0, 1, 0, 32, 0};
+  d.insert(d.end(), header, header + 40);
+  for (int pixel = 0; pixel < 4; ++pixel) d.insert(d.end(), {0, 0, 255, 255});
+  d.insert(d.end(), 8, 0);
+  return d;
+}
+
 inline void LoadBytes(TGraphic& graphic, const std::vector<uint8_t>& bytes) {
   TMemoryStream stream;
   stream.Write(bytes.data(), static_cast<int64_t>(bytes.size()));

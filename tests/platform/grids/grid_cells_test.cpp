@@ -119,6 +119,37 @@ TEST(GridCells, ColumnsMoveInEveryRowAlsoPastShortRows) {
   EXPECT_EQ(RowText(cells, 0, 5), "b|a|c||");
 }
 
+// A damaged text file of one very long line and many short ones makes a grid that wide: its
+// rows must cost what they hold, not the grid's width, also after columns move or go.
+TEST(GridCells, RowsOfAWideGridCostWhatTheyHold) {
+  constexpr int kCols = 1000000, kRows = 10000;
+  TGridCells cells;
+  cells.SetRowWidthHint(kCols);
+  for (int r = 0; r < kRows; ++r) cells.SetText(r % 3, r, "x");
+  EXPECT_LE(cells.StoredCells(), std::size_t{4} * kRows);
+  EXPECT_EQ(cells.Text(2, 2), "x");
+  EXPECT_EQ(cells.Text(3, 2), "");
+  EXPECT_EQ(cells.Text(kCols - 1, 2), "");
+
+  cells.MoveColumn(5, kCols - 1);  // deleting an empty column
+  cells.MoveColumn(kCols - 1, 0);  // the empty last column comes in first
+  EXPECT_LE(cells.StoredCells(), std::size_t{5} * kRows);
+  EXPECT_EQ(cells.Text(0, 2), "");
+  EXPECT_EQ(cells.Text(3, 2), "x");
+  EXPECT_EQ(cells.Text(1, 3), "x");
+  EXPECT_EQ(cells.Text(kCols - 1, 3), "");
+
+  // A row filled to the grid's width holds exactly that many, wherever it stops.
+  TGridCells narrow;
+  narrow.SetRowWidthHint(3);
+  for (int c = 0; c < 3; ++c) narrow.SetText(c, 0, "t");
+  narrow.SetText(6, 1, "beyond");
+  EXPECT_EQ(narrow.StoredCells(), 3u + 7u);
+  TObject object;
+  narrow.SetObject(0, 0, &object);
+  EXPECT_EQ(narrow.StoredCells(), 3u + 7u + 3u);
+}
+
 class GridLine : public testing::Test {
  protected:
   TGridCells cells;

@@ -1,0 +1,135 @@
+// The list's records: the entry form on a row, the quick search from a header, deleting a
+// row's record and the total price of the hits.
+#include <algorithm>
+#include <vector>
+
+#include "app/DatabaseDefinition.h"
+#include "app/Datenbank_liste.h"
+#include "app/Dbaseabfrage.h"
+#include "engine/dbase.h"
+#include "platform/controls/dialogs.h"
+
+namespace {
+
+constexpr int kTotalPriceField = 14;
+constexpr std::size_t kQueryTextLength = 19;  // a query slot's text
+
+}  // namespace
+
+void TfrmDatenbank_Liste::btnBearbeitenClick(TObject* /*Sender*/) {
+  dbase_klickzeile = grdAusgabe->GetRow();
+  actMaskeAufrufen->Execute();
+}
+
+void TfrmDatenbank_Liste::grdAusgabeDblClickCell(TObject* /*Sender*/, int ARow, int ACol) {
+  dbase_klickzeile = ARow;
+  dbase_klickspalte = ACol;
+  actMaskeAufrufen->Execute();
+  for (int col : {2, 1})
+    if (col < grdAusgabe->GetColCount()) grdAusgabe->SetCol(col);
+}
+
+void TfrmDatenbank_Liste::actMaskeAufrufenExecute(TObject* /*Sender*/) {
+  if (dbase_klickzeile != 0) {
+    const long shown = RowPosition(grdAusgabe->GetRow());
+    if (shown != -1) {
+      dbase_indexposition = shown;
+      dbase_satznummer = dbase_indexdsnr(shown);
+      ShowEntryForm();
+      FollowEntryForm(shown);
+    }
+  } else {
+    QuickSearch(dbase_klickspalte);
+  }
+  if (dbase_neusortieren == 1)
+    NeuSortierenExecute(this);
+  else
+    Ausgeben->Execute();
+  GesamtpreisRechnen->Execute();
+}
+
+// The entry form joins the program with its own window; only the definition "Kalvento.dbm"
+// offers it.
+void TfrmDatenbank_Liste::ShowEntryForm() {}
+
+// The entry form may have stepped to another hit: its row when the page shows it, else a page
+// that starts with it.
+void TfrmDatenbank_Liste::FollowEntryForm(long shown) {
+  if (dbase_indexposition == shown) return;
+  const long first = static_cast<long>(dbase_ersterindex);
+  const long row = dbase_indexposition - first + 1;
+  if (row >= 1 && row < grdAusgabe->GetRowCount()) {
+    SelectRow(static_cast<int>(row));
+  } else if (dbase_indexposition >= 0 &&
+             dbase_indexposition < static_cast<long>(dbase_anzahlindex)) {
+    dbase_ersterindex = static_cast<uint32_t>(dbase_indexposition);
+    SelectRow(1);
+    FillPage();
+  }
+}
+
+// One criterion, "=" on the column's field, run by the query window without the user; a text
+// field matches every text that begins with the answer.
+void TfrmDatenbank_Liste::QuickSearch(int column) {
+  if (column < 0 || column >= grdAusgabe->GetColumns()->Count()) return;
+  const int field = grdAusgabe->GetColumns()->GetItem(column)->Tag;
+  if (field >= kDbaseFirstLinkTag) {
+    ShowMessage("suchen in Feldern verkn\xFCpfter Datenbanken ist nicht m\xF6glich");
+    return;
+  }
+  const AnsiString name = dbase_feldnameholen(field);
+  if (name.empty()) return;
+  AnsiString answer = InputBox("Schnellsuche", name + " = ", "");
+  if (answer.empty()) return;
+  const bool text = dbase_feldtyp[field] == 'C';
+  // The answer and its "*" must fit the query's slot.
+  answer.resize(std::min(answer.size(), kQueryTextLength - (text ? 1 : 0)));
+  schnellsuche_feld = name;
+  schnellsuche_wert = text ? answer + "*" : answer;
+  schnellsuche_sortierfeld = dbase_feldnameholen(0);
+  dbase_abfrageaufrufen();
+  dbase_ersterindex = 0;
+  SelectRow(1);
+  cboAusgabe->SetText("LetzteAbfrage.dba");
+}
+
+void TfrmDatenbank_Liste::btnLoeschenClick(TObject* /*Sender*/) {
+  // Only a "Yes" deletes: closing the box is no answer to act on.
+  if (MessageDlg("Datensatz wirklich l\xF6schen?", mtConfirmation, {mbYes, mbAbort}) != mrYes)
+    return;
+  DeleteRow(grdAusgabe->GetRow());
+}
+
+// The hit stays in the index, blanked, until the next run. A record another operator is
+// editing is not deleted: their save would write it back.
+void TfrmDatenbank_Liste::DeleteRow(int row) {
+  const long shown = RowPosition(row);
+  if (shown == -1) return;
+  const long record = dbase_indexdsnr(shown);
+  const AnsiString lockBase = DbmLockBase();
+  if (dbase_sperren(lockBase, record, dbase_bediener) == -1) return;
+  dbase_satznummer = record;
+  dbase_loeschen(record);
+  dbase_entsperren(lockBase, record, dbase_bediener);
+  grdAusgabe->SetCellEx(0, row, "-1");
+  for (int c = 1; c < grdAusgabe->GetColCount(); ++c) grdAusgabe->SetCellEx(c, row, "");
+  dbase_indexposition = 0;
+}
+
+// The total price field of every hit; records that cannot be read (deleted meanwhile) add
+// nothing, and a table without that field totals 0 rather than a message per hit. A sum
+// needs no order, so the hits are read in record order, through the read window.
+void TfrmDatenbank_Liste::GesamtpreisRechnenExecute(TObject* /*Sender*/) {
+  double sum = 0;
+  if (kTotalPriceField < dbase_anzahldatenfelder) {
+    std::vector<long> records(dbase_anzahlindex);
+    for (uint32_t p = 0; p < dbase_anzahlindex; ++p) records[p] = dbase_indexdsnr(p);
+    std::sort(records.begin(), records.end());
+    for (long record : records) {
+      if (dbase_lesenmulti(record) != 1) continue;
+      dbase_tr(kTotalPriceField);
+      sum += dbase_ansinachzahl(dbase_text);
+    }
+  }
+  labGesamtpreis->SetCaption(FloatToStr(sum));
+}
