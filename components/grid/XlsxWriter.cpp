@@ -158,7 +158,7 @@ void PutXlsxSheet(const AnsiString& FileName, const AnsiString& SheetName,
   const std::string sheetXml = ZipArchive(single, ZipArchive::Read).Entry("xl/worksheets/sheet1.xml");
   ZipArchive zip(FileName, ZipArchive::Change);
   const XlsxWorkbook book = ReadXlsxWorkbook(zip);
-  const XlsxSheetEntry* entry = SheetName.empty() ? nullptr : book.Find(SheetName);
+  const XlsxSheetEntry* entry = book.Find(SheetName);
   const std::string part = entry ? entry->Part : AddSheet(zip, book, SheetName);
   zip.Put(part, sheetXml);
   DropCalcChain(zip, book);

@@ -13,5 +13,6 @@ using TSheetRows = std::vector<std::vector<TSheetValue>>;
 
 // A new workbook; an empty SheetName gives the sheet its default name.
 void WriteXlsxFile(const AnsiString& FileName, const AnsiString& SheetName, const TSheetRows& Rows);
-// The sheet SheetName of the workbook FileName gets the rows and nothing else.
+// The sheet SheetName (the active one for "") of the workbook FileName gets the rows and
+// nothing else; a name the workbook lacks adds that sheet at the end.
 void PutXlsxSheet(const AnsiString& FileName, const AnsiString& SheetName, const TSheetRows& Rows);

@@ -214,6 +214,19 @@ TEST_F(GridDatabase, RecordsGrowTheGridAndAQueryWithoutRecordsKeepsItsRows) {
   EXPECT_THROW(grid.LoadFromMDBTable("DSN=parts", "Fehlt"), Exception);
 }
 
+TEST_F(GridDatabase, RecordSetReadsForwardWithNullAsEmpty) {
+  OdbcConnection connection("DSN=parts");
+  OdbcRecordSet records(connection, "SELECT Nr, Name FROM " + connection.QuoteName("Teile Liste") +
+                                        " ORDER BY Nr");
+  ASSERT_EQ(records.FieldCount(), 2);
+  EXPECT_EQ(records.FieldName(1), "Name");
+  AnsiString seen;
+  for (; !records.Eof(); records.MoveNext()) seen += records.Value(0) + "=" + records.Value(1) + ";";
+  EXPECT_EQ(seen, "1=Schraube;2=;");
+  records.MoveNext();  // past the end stays there
+  EXPECT_TRUE(records.Eof());
+}
+
 TEST(OdbcRecordSet, ConnectionValuesAreBracedOnlyWhenTheyMustBe) {
   EXPECT_EQ(ConnectionValue("/data/parts.mdb"), "/data/parts.mdb");
   EXPECT_EQ(ConnectionValue("/data/a;b.mdb"), "{/data/a;b.mdb}");
