@@ -66,8 +66,7 @@ void TExtStringGrid::PlaceSheet(const TSheetData& Sheet) {
     SetCellEx(at.second - Sheet.FirstCol + colOffset, at.first - Sheet.FirstRow + rowOffset,
               SheetText(value));
   }
-  CellsChanged(TRect(0, 0, GetColCountEx() - 1, GetRowCountEx() - 1));
-  CellsLoaded();
+  FinishLoading();
 }
 
 void TExtStringGrid::SaveXLS(const AnsiString& FileName, const AnsiString& SheetName) {
