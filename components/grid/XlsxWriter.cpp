@@ -2,7 +2,7 @@
 
 #include <xlsxwriter.h>
 
-#include <cstdio>
+#include <functional>
 #include <regex>
 #include <set>
 
@@ -56,13 +56,15 @@ std::string FreeName(const std::string& Prefix, const std::string& Suffix, const
     if (!Used(Prefix + std::to_string(n) + Suffix)) return Prefix + std::to_string(n) + Suffix;
 }
 
-// Xml with Insert put before its closing tag of Element (with any prefix).
+// Xml with an insert put before its closing tag of Element; the insert is made for the
+// namespace prefix the tag has ("x:" or "").
 std::string InsertBeforeClose(const std::string& Xml, const std::string& Element,
-                              const std::string& Insert, const std::string& PartName) {
+                              const std::function<std::string(const std::string&)>& Insert,
+                              const std::string& PartName) {
   std::smatch m;
   if (!std::regex_search(Xml, m, std::regex("</([A-Za-z0-9_]+:)?" + Element + ">")))
     throw Exception("The part " + PartName + " has no " + Element);
-  return Xml.substr(0, m.position(0)) + Insert + Xml.substr(m.position(0));
+  return Xml.substr(0, m.position(0)) + Insert(m[1].str()) + Xml.substr(m.position(0));
 }
 
 // The workbook gets a new last sheet whose part is returned.
@@ -79,26 +81,31 @@ std::string AddSheet(ZipArchive& Zip, const XlsxWorkbook& Book, const AnsiString
   for (std::sregex_iterator it(book.begin(), book.end(), sheetId), end; it != end; ++it)
     ids.insert(std::stol((*it)[1]));
   const long id = ids.empty() ? 1 : *ids.rbegin() + 1;
-  std::smatch m;
-  std::regex_search(book, m, std::regex("</([A-Za-z0-9_]+:)?sheets>"));
-  const std::string prefix = m.empty() ? "" : m[1].str();
-  Zip.Put(Book.Part, InsertBeforeClose(book, "sheets",
-                                       "<" + prefix + "sheet xmlns:r=\"" + kRelationshipsNs +
-                                           "\" name=\"" + XmlEscape(AnsiToUtf8(SheetName)) +
-                                           "\" sheetId=\"" + std::to_string(id) + "\" r:id=\"" +
-                                           relId + "\"/>",
-                                       Book.Part));
-  Zip.Put(Book.RelsPart(),
-          InsertBeforeClose(rels, "Relationships",
-                            "<Relationship Id=\"" + relId + "\" Type=\"" + kWorksheetType +
-                                "\" Target=\"/" + part + "\"/>",
-                            Book.RelsPart()));
+  Zip.Put(Book.Part, InsertBeforeClose(
+                         book, "sheets",
+                         [&](const std::string& prefix) {
+                           return "<" + prefix + "sheet xmlns:r=\"" + kRelationshipsNs +
+                                  "\" name=\"" + XmlEscape(AnsiToUtf8(SheetName)) +
+                                  "\" sheetId=\"" + std::to_string(id) + "\" r:id=\"" + relId +
+                                  "\"/>";
+                         },
+                         Book.Part));
+  Zip.Put(Book.RelsPart(), InsertBeforeClose(
+                               rels, "Relationships",
+                               [&](const std::string&) {
+                                 return "<Relationship Id=\"" + relId + "\" Type=\"" +
+                                        kWorksheetType + "\" Target=\"/" + part + "\"/>";
+                               },
+                               Book.RelsPart()));
   const std::string types = Zip.Entry("[Content_Types].xml");
   Zip.Put("[Content_Types].xml",
-          InsertBeforeClose(types, "Types",
-                            "<Override PartName=\"/" + part + "\" ContentType=\"" +
-                                kWorksheetContent + "\"/>",
-                            "[Content_Types].xml"));
+          InsertBeforeClose(
+              types, "Types",
+              [&](const std::string&) {
+                return "<Override PartName=\"/" + part + "\" ContentType=\"" +
+                       kWorksheetContent + "\"/>";
+              },
+              "[Content_Types].xml"));
   return part;
 }
 
@@ -114,7 +121,6 @@ void DropCalcChain(ZipArchive& Zip, const XlsxWorkbook& Book) {
   }
   if (dropped) Zip.Remove("xl/calcChain.xml");
 }
-
 
 // The workbook is made in the scratch folder; Target is the name failures report.
 void WriteWorkbook(const ScratchFolder& Scratch, const std::string& Path, const AnsiString& Target,
