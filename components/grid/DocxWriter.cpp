@@ -66,8 +66,8 @@ std::string TableXml(const TDocTable& Table) {
   for (const auto& row : Table) cols = std::max(cols, row.size());
   if (cols == 0) return "";
   const std::string width = std::to_string(kTextWidth / static_cast<int>(cols));
-  std::string xml = std::string("<w:tbl><w:tblPr><w:tblW w:w=\"0\" w:type=\"auto\"/>") +
-                    kBorders + "</w:tblPr><w:tblGrid>";
+  std::string xml = std::string("<w:tbl><w:tblPr><w:tblW w:w=\"0\" w:type=\"auto\"/>") + kBorders +
+                    "</w:tblPr><w:tblGrid>";
   for (std::size_t c = 0; c < cols; ++c) xml += "<w:gridCol w:w=\"" + width + "\"/>";
   xml += "</w:tblGrid>";
   for (const auto& row : Table) {

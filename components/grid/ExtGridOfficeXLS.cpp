@@ -28,11 +28,16 @@ bool IsCompoundFile(const AnsiString& FileName) {
 // Numbers with 15 significant digits, dates and times in the locale's formats.
 AnsiString SheetText(const TSheetValue& Value) {
   switch (Value.Kind) {
-    case TSheetValue::skText: return Value.Text;
-    case TSheetValue::skNumber: return FloatToStr(Value.Number);
-    case TSheetValue::skDate: return DateTimeToStr(Value.Number);
-    case TSheetValue::skBoolean: return Value.Number != 0 ? "True" : "False";
-    default: return "";
+    case TSheetValue::skText:
+      return Value.Text;
+    case TSheetValue::skNumber:
+      return FloatToStr(Value.Number);
+    case TSheetValue::skDate:
+      return DateTimeToStr(Value.Number);
+    case TSheetValue::skBoolean:
+      return Value.Number != 0 ? "True" : "False";
+    default:
+      return "";
   }
 }
 
@@ -92,7 +97,8 @@ std::vector<std::vector<TSheetValue>> TExtStringGrid::SheetRows() {
     for (int c = colOffset; c < GetColCountEx(); ++c) {
       TSheetValue& value = row.emplace_back();
       value.Text = LineFeedsToXLS(SaveCell(RemapCol(c), r));
-      value.Kind = TryStrToFloat(value.Text, value.Number) ? TSheetValue::skNumber : TSheetValue::skText;
+      value.Kind =
+          TryStrToFloat(value.Text, value.Number) ? TSheetValue::skNumber : TSheetValue::skText;
     }
   }
   return rows;

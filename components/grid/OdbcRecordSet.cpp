@@ -16,8 +16,8 @@ AnsiString Diagnostic(SQLSMALLINT Type, SQLHANDLE Handle) {
   SQLCHAR text[1024] = {0};
   SQLINTEGER native = 0;
   SQLSMALLINT length = 0;
-  if (!Handle || !SQL_SUCCEEDED(SQLGetDiagRec(Type, Handle, 1, state, &native, text,
-                                              sizeof text, &length)))
+  if (!Handle ||
+      !SQL_SUCCEEDED(SQLGetDiagRec(Type, Handle, 1, state, &native, text, sizeof text, &length)))
     return "unknown ODBC failure";
   if (text[0] == 0) return AnsiString("ODBC call failed, state ") + reinterpret_cast<char*>(state);
   return AnsiString(reinterpret_cast<char*>(state)) + " " + reinterpret_cast<char*>(text);
@@ -143,10 +143,12 @@ AnsiString OdbcRecordSet::Column(unsigned short Index) {
         SQLGetData(stmt_, Index, SQL_C_CHAR, buffer, sizeof buffer, &indicator);
     if (result == SQL_NO_DATA || indicator == SQL_NULL_DATA) break;
     Check(result, SQL_HANDLE_STMT, stmt_);
-    const bool more = result == SQL_SUCCESS_WITH_INFO &&
-                      (indicator == SQL_NO_TOTAL || indicator >= static_cast<SQLLEN>(sizeof buffer));
-    const std::size_t got = more || indicator < 0 ? std::strlen(buffer)
-                                                   : std::min<std::size_t>(indicator, sizeof buffer - 1);
+    const bool more =
+        result == SQL_SUCCESS_WITH_INFO &&
+        (indicator == SQL_NO_TOTAL || indicator >= static_cast<SQLLEN>(sizeof buffer));
+    const std::size_t got = more || indicator < 0
+                                ? std::strlen(buffer)
+                                : std::min<std::size_t>(indicator, sizeof buffer - 1);
     value.append(buffer, got);
     if (!more) break;
   }

@@ -32,7 +32,9 @@ class OdbcRecordSet {
   OdbcRecordSet& operator=(const OdbcRecordSet&) = delete;
 
   int FieldCount() const { return static_cast<int>(names_.size()); }
-  const AnsiString& FieldName(int Index) const { return names_.at(static_cast<std::size_t>(Index)); }
+  const AnsiString& FieldName(int Index) const {
+    return names_.at(static_cast<std::size_t>(Index));
+  }
   // The number of records when the driver knows it before reading them, else -1.
   long RecordCount() const { return recordCount_; }
   bool Eof() const { return eof_; }

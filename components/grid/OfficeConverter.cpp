@@ -37,8 +37,8 @@ void ConvertOfficeFile(const std::string& Source, const std::string& Extension,
   ScratchFolder out;
   // A profile of its own keeps the run apart from a suite the user has open.
   const std::string profile = "-env:UserInstallation=file://" + out.Path() + "/profile";
-  std::vector<std::string> args = {program, profile, "--headless", "--convert-to", Extension,
-                                   "--outdir", out.Path(), Source};
+  std::vector<std::string> args = {program,   profile,    "--headless", "--convert-to",
+                                   Extension, "--outdir", out.Path(),   Source};
   std::vector<char*> argv;
   for (auto& arg : args) argv.push_back(arg.data());
   argv.push_back(nullptr);

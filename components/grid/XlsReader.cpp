@@ -40,11 +40,16 @@ double DateValue(int Type, const char* Text) {
 TSheetValue CellValue(const FreeXL_CellValue& Cell) {
   TSheetValue v;
   switch (Cell.type) {
-    case FREEXL_CELL_INT: v.Kind = TSheetValue::skNumber, v.Number = Cell.value.int_value; break;
-    case FREEXL_CELL_DOUBLE: v.Kind = TSheetValue::skNumber, v.Number = Cell.value.double_value; break;
+    case FREEXL_CELL_INT:
+      v.Kind = TSheetValue::skNumber, v.Number = Cell.value.int_value;
+      break;
+    case FREEXL_CELL_DOUBLE:
+      v.Kind = TSheetValue::skNumber, v.Number = Cell.value.double_value;
+      break;
     case FREEXL_CELL_TEXT:
     case FREEXL_CELL_SST_TEXT:
-      if (Cell.value.text_value) v.Kind = TSheetValue::skText, v.Text = Utf8ToAnsi(Cell.value.text_value);
+      if (Cell.value.text_value)
+        v.Kind = TSheetValue::skText, v.Text = Utf8ToAnsi(Cell.value.text_value);
       break;
     case FREEXL_CELL_DATE:
     case FREEXL_CELL_DATETIME:
@@ -55,7 +60,8 @@ TSheetValue CellValue(const FreeXL_CellValue& Cell) {
       } catch (const EConvertError&) {  // a date the calendar lacks stays out
       }
       break;
-    default: break;
+    default:
+      break;
   }
   return v;
 }
@@ -69,14 +75,16 @@ bool ReadXlsSheet(const AnsiString& FileName, const AnsiString& SheetName, TShee
   int index = SheetName.empty() && count > 0 ? 0 : -1;
   for (unsigned int i = 0; index < 0 && i < count; ++i) {
     const char* name = nullptr;
-    if (freexl_get_worksheet_name(file.Handle(), static_cast<unsigned short>(i), &name) == FREEXL_OK &&
+    if (freexl_get_worksheet_name(file.Handle(), static_cast<unsigned short>(i), &name) ==
+            FREEXL_OK &&
         name && Utf8ToAnsi(name) == SheetName)
       index = static_cast<int>(i);
   }
   if (index < 0) return false;
   unsigned int rows = 0;
   unsigned short cols = 0;
-  if (freexl_select_active_worksheet(file.Handle(), static_cast<unsigned short>(index)) != FREEXL_OK ||
+  if (freexl_select_active_worksheet(file.Handle(), static_cast<unsigned short>(index)) !=
+          FREEXL_OK ||
       freexl_worksheet_dimensions(file.Handle(), &rows, &cols) != FREEXL_OK)
     throw Exception("File " + FileName + " has a damaged sheet");
   for (unsigned int r = 0; r < rows; ++r)

@@ -47,10 +47,14 @@ bool IsDateFormatCode(const std::string& Code) {
     const char ch = Code[i];
     if (ch == '"') quoted = !quoted;
     if (quoted) continue;
-    if (ch == '\\') ++i;
-    else if (ch == '[') ++bracket;
-    else if (ch == ']') bracket = bracket > 0 ? bracket - 1 : 0;
-    else if (bracket == 0 && ch != 0 && std::strchr("dmyhsDMYHS", ch)) return true;
+    if (ch == '\\')
+      ++i;
+    else if (ch == '[')
+      ++bracket;
+    else if (ch == ']')
+      bracket = bracket > 0 ? bracket - 1 : 0;
+    else if (bracket == 0 && ch != 0 && std::strchr("dmyhsDMYHS", ch))
+      return true;
   }
   return false;
 }
@@ -67,20 +71,20 @@ std::vector<bool> ReadDateStyles(const ZipArchive& Zip, const std::string& Part)
   std::set<int> customDates;
   std::vector<int> styleFormats;
   bool inCellXfs = false;
-  ParseXmlPart(Zip.Entry(Part), Part,
-               {[&](const std::string& name, const XmlAttributes& a) {
-                  if (name == "numFmt" && a.count("numFmtId") && a.count("formatCode") &&
-                      IsDateFormatCode(a.at("formatCode")))
-                    customDates.insert(std::atoi(a.at("numFmtId").c_str()));
-                  if (name == "cellXfs") inCellXfs = true;
-                  if (name == "xf" && inCellXfs)
-                    styleFormats.push_back(
-                        a.count("numFmtId") ? std::atoi(a.at("numFmtId").c_str()) : 0);
-                },
-                [&](const std::string& name) {
-                  if (name == "cellXfs") inCellXfs = false;
-                },
-                {}});
+  ParseXmlPart(
+      Zip.Entry(Part), Part,
+      {[&](const std::string& name, const XmlAttributes& a) {
+         if (name == "numFmt" && a.count("numFmtId") && a.count("formatCode") &&
+             IsDateFormatCode(a.at("formatCode")))
+           customDates.insert(std::atoi(a.at("numFmtId").c_str()));
+         if (name == "cellXfs") inCellXfs = true;
+         if (name == "xf" && inCellXfs)
+           styleFormats.push_back(a.count("numFmtId") ? std::atoi(a.at("numFmtId").c_str()) : 0);
+       },
+       [&](const std::string& name) {
+         if (name == "cellXfs") inCellXfs = false;
+       },
+       {}});
   for (int id : styleFormats) dates.push_back(IsBuiltinDateFormat(id) || customDates.count(id));
   return dates;
 }
@@ -129,7 +133,8 @@ struct CellReader {
     if (type == "s") {
       char* end = nullptr;
       const unsigned long index = std::strtoul(value.c_str(), &end, 10);
-      if (*end == '\0' && index < Strings.size()) v.Kind = TSheetValue::skText, v.Text = Strings[index];
+      if (*end == '\0' && index < Strings.size())
+        v.Kind = TSheetValue::skText, v.Text = Strings[index];
     } else if (type == "inlineStr" || type == "str") {
       v.Kind = TSheetValue::skText, v.Text = Utf8ToAnsi(value);
     } else if (type == "b") {

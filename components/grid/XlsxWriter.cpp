@@ -69,8 +69,8 @@ std::string InsertBeforeClose(const std::string& Xml, const std::string& Element
 
 // The workbook gets a new last sheet whose part is returned.
 std::string AddSheet(ZipArchive& Zip, const XlsxWorkbook& Book, const AnsiString& SheetName) {
-  const std::string part = FreeName("xl/worksheets/sheet", ".xml",
-                                    [&](const std::string& p) { return Zip.Has(p); });
+  const std::string part =
+      FreeName("xl/worksheets/sheet", ".xml", [&](const std::string& p) { return Zip.Has(p); });
   std::string rels = Zip.Entry(Book.RelsPart());
   const std::string relId = FreeName("rId", "", [&](const std::string& id) {
     return rels.find("\"" + id + "\"") != std::string::npos;
@@ -98,14 +98,13 @@ std::string AddSheet(ZipArchive& Zip, const XlsxWorkbook& Book, const AnsiString
                                },
                                Book.RelsPart()));
   const std::string types = Zip.Entry("[Content_Types].xml");
-  Zip.Put("[Content_Types].xml",
-          InsertBeforeClose(
-              types, "Types",
-              [&](const std::string&) {
-                return "<Override PartName=\"/" + part + "\" ContentType=\"" +
-                       kWorksheetContent + "\"/>";
-              },
-              "[Content_Types].xml"));
+  Zip.Put("[Content_Types].xml", InsertBeforeClose(
+                                     types, "Types",
+                                     [&](const std::string&) {
+                                       return "<Override PartName=\"/" + part +
+                                              "\" ContentType=\"" + kWorksheetContent + "\"/>";
+                                     },
+                                     "[Content_Types].xml"));
   return part;
 }
 
@@ -132,10 +131,12 @@ void WriteWorkbook(const ScratchFolder& Scratch, const std::string& Path, const 
   lxw_workbook* book = workbook_new_opt(Path.c_str(), &options);
   if (!book) throw Exception("Cannot create file " + Target);
   const std::string name = AnsiToUtf8(SheetName);
-  lxw_error valid = SheetName.empty() ? LXW_NO_ERROR : workbook_validate_sheet_name(book, name.c_str());
-  lxw_worksheet* sheet = valid == LXW_NO_ERROR
-                             ? workbook_add_worksheet(book, SheetName.empty() ? nullptr : name.c_str())
-                             : nullptr;
+  lxw_error valid =
+      SheetName.empty() ? LXW_NO_ERROR : workbook_validate_sheet_name(book, name.c_str());
+  lxw_worksheet* sheet =
+      valid == LXW_NO_ERROR
+          ? workbook_add_worksheet(book, SheetName.empty() ? nullptr : name.c_str())
+          : nullptr;
   try {
     Check(valid, Target);
     WriteRows(sheet, Rows, Target);
@@ -156,12 +157,12 @@ void WriteXlsxFile(const AnsiString& FileName, const AnsiString& SheetName,
   PlaceFile(scratch / "book.xlsx", FileName);
 }
 
-void PutXlsxSheet(const AnsiString& FileName, const AnsiString& SheetName,
-                  const TSheetRows& Rows) {
+void PutXlsxSheet(const AnsiString& FileName, const AnsiString& SheetName, const TSheetRows& Rows) {
   ScratchFolder scratch;
   const std::string single = scratch / "sheet.xlsx";
   WriteWorkbook(scratch, single, FileName, SheetName, Rows);
-  const std::string sheetXml = ZipArchive(single, ZipArchive::Read).Entry("xl/worksheets/sheet1.xml");
+  const std::string sheetXml =
+      ZipArchive(single, ZipArchive::Read).Entry("xl/worksheets/sheet1.xml");
   ZipArchive zip(FileName, ZipArchive::Change);
   const XlsxWorkbook book = ReadXlsxWorkbook(zip);
   const XlsxSheetEntry* entry = book.Find(SheetName);

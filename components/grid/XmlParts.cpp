@@ -53,11 +53,20 @@ std::string XmlEscape(const std::string& Utf8) {
     const auto u = static_cast<unsigned char>(ch);
     if (u < 0x20 && ch != '\t' && ch != '\n' && ch != '\r') continue;
     switch (ch) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += ch;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += ch;
     }
   }
   return out;

@@ -13,7 +13,9 @@ constexpr zip_uint64_t kMaxEntry = 256u * 1024 * 1024;
 }  // namespace
 
 ZipArchive::ZipArchive(const AnsiString& FileName, Mode OpenMode) : fileName_(FileName) {
-  const int flags = OpenMode == Read ? ZIP_RDONLY : OpenMode == Create ? ZIP_CREATE | ZIP_TRUNCATE : 0;
+  const int flags = OpenMode == Read     ? ZIP_RDONLY
+                    : OpenMode == Create ? ZIP_CREATE | ZIP_TRUNCATE
+                                         : 0;
   int error = 0;
   zip_ = zip_open(FileName.c_str(), flags, &error);
   if (!zip_) Fail("is no readable archive");

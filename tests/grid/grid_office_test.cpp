@@ -156,10 +156,10 @@ TEST_F(GridOffice, DocumentTableHasEveryCellAndTheColumnsAlignment) {
 }
 
 TEST_F(GridOffice, LegacyWorkbookIsReadThroughItsRecords) {
-  WriteBytes(dir / "old.xls",
-             XlsSample::Build({{"Leer", {}},
-                               {"Blatt",
-                                {{1, 1, "Teil"}, {2, 2, "", 2.5}, {2, 3, "", 45292, true}}}}));
+  WriteBytes(
+      dir / "old.xls",
+      XlsSample::Build(
+          {{"Leer", {}}, {"Blatt", {{1, 1, "Teil"}, {2, 2, "", 2.5}, {2, 3, "", 45292, true}}}}));
   grid.SetFixedRows(0), grid.SetFixedCols(0);
   grid.LoadFromXLSSheet(dir / "old.xls", "Blatt");
   EXPECT_EQ(grid.GetColCount(), 3);
@@ -182,7 +182,8 @@ class GridDatabase : public GridOffice {
     if (!odbc.Available()) GTEST_SKIP() << "no SQLite ODBC driver";
     OdbcConnection connection("DSN=parts");
     for (const char* sql :
-         {"DROP TABLE IF EXISTS [Teile Liste]", "DROP TABLE IF EXISTS Leer", "CREATE TABLE [Teile Liste] (Nr INTEGER, Name TEXT, Preis REAL)",
+         {"DROP TABLE IF EXISTS [Teile Liste]", "DROP TABLE IF EXISTS Leer",
+          "CREATE TABLE [Teile Liste] (Nr INTEGER, Name TEXT, Preis REAL)",
           "INSERT INTO [Teile Liste] VALUES (1, 'Schraube', 0.5)",
           "INSERT INTO [Teile Liste] VALUES (2, NULL, 2)", "CREATE TABLE Leer (A TEXT, B TEXT)"})
       OdbcRecordSet(connection, sql);
@@ -216,12 +217,13 @@ TEST_F(GridDatabase, RecordsGrowTheGridAndAQueryWithoutRecordsKeepsItsRows) {
 
 TEST_F(GridDatabase, RecordSetReadsForwardWithNullAsEmpty) {
   OdbcConnection connection("DSN=parts");
-  OdbcRecordSet records(connection, "SELECT Nr, Name FROM " + connection.QuoteName("Teile Liste") +
-                                        " ORDER BY Nr");
+  OdbcRecordSet records(
+      connection, "SELECT Nr, Name FROM " + connection.QuoteName("Teile Liste") + " ORDER BY Nr");
   ASSERT_EQ(records.FieldCount(), 2);
   EXPECT_EQ(records.FieldName(1), "Name");
   AnsiString seen;
-  for (; !records.Eof(); records.MoveNext()) seen += records.Value(0) + "=" + records.Value(1) + ";";
+  for (; !records.Eof(); records.MoveNext())
+    seen += records.Value(0) + "=" + records.Value(1) + ";";
   EXPECT_EQ(seen, "1=Schraube;2=;");
   records.MoveNext();  // past the end stays there
   EXPECT_TRUE(records.Eof());

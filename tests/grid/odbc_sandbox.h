@@ -26,8 +26,8 @@ class OdbcSandbox {
       if (!driver_.empty()) break;
     }
     std::ofstream(folder_ / "odbcinst.ini") << "[Kalvento SQLite]\nDriver=" << driver_ << "\n";
-    std::ofstream(folder_ / "odbc.ini") << "[parts]\nDriver=Kalvento SQLite\nDatabase="
-                                        << Database() << "\n";
+    std::ofstream(folder_ / "odbc.ini")
+        << "[parts]\nDriver=Kalvento SQLite\nDatabase=" << Database() << "\n";
     Save("ODBCSYSINI", sysIni_, hadSysIni_);
     Save("ODBCINI", ini_, hadIni_);
     setenv("ODBCSYSINI", folder_.Path().c_str(), 1);

@@ -103,16 +103,21 @@ TEST(XlsxWriter, WrittenWorkbooksReadBackWithTheirRange) {
   TempFolder dir;
   TSheetRows rows = Rows(28, 10);
   rows[1][1] = TSheetValue{TSheetValue::skNumber, "", 2.25};
-  rows[2][2].Text = "Gr\xF6\xDF" "e";
+  rows[2][2].Text =
+      "Gr\xF6\xDF"
+      "e";
   WriteXlsxFile(dir / "new.xlsx", "Teile", rows);
-  EXPECT_NE(ZipPart(dir / "new.xlsx", "xl/worksheets/sheet1.xml").find("<dimension ref=\"A1:AB10\"/>"),
-            std::string::npos);
+  EXPECT_NE(
+      ZipPart(dir / "new.xlsx", "xl/worksheets/sheet1.xml").find("<dimension ref=\"A1:AB10\"/>"),
+      std::string::npos);
   TSheetData back;
   ASSERT_TRUE(ReadXlsxSheet(dir / "new.xlsx", "Teile", back));
   EXPECT_EQ(back.LastCol, 28);
   EXPECT_EQ(back.At(28, 10).Text, "AB10");
   EXPECT_EQ(back.At(2, 2).Number, 2.25);
-  EXPECT_EQ(back.At(3, 3).Text, "Gr\xF6\xDF" "e");
+  EXPECT_EQ(back.At(3, 3).Text,
+            "Gr\xF6\xDF"
+            "e");
   EXPECT_THROW(WriteXlsxFile(dir / "bad.xlsx", "a[1]", rows), Exception);
   EXPECT_FALSE(std::filesystem::exists(dir / "bad.xlsx"));
 }

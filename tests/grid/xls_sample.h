@@ -21,9 +21,7 @@ class XlsSample {
     std::vector<Cell> Cells;
   };
 
-  static std::string Build(const std::vector<Sheet>& Sheets) {
-    return Compound(Workbook(Sheets));
-  }
+  static std::string Build(const std::vector<Sheet>& Sheets) { return Compound(Workbook(Sheets)); }
 
  private:
   static void U16(std::string& s, unsigned v) { s += char(v & 0xFF), s += char((v >> 8) & 0xFF); }
