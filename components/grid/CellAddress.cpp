@@ -40,14 +40,3 @@ bool ReadCellAddress(const AnsiString& Address, int& Col, int& Row) {
   Row = row;
   return true;
 }
-
-bool ReadRangeAddress(const AnsiString& Address, int& FirstCol, int& FirstRow, int& LastCol,
-                      int& LastRow) {
-  const auto colon = Address.find(':');
-  const AnsiString first = Address.substr(0, colon);
-  const AnsiString last = colon == AnsiString::npos ? first : Address.substr(colon + 1);
-  int c1, r1, c2, r2;
-  if (!ReadCellAddress(first, c1, r1) || !ReadCellAddress(last, c2, r2)) return false;
-  FirstCol = c1, FirstRow = r1, LastCol = c2, LastRow = r2;
-  return true;
-}

@@ -9,6 +9,3 @@ AnsiString ColumnLetters(int Col);
 int ColumnNumber(const AnsiString& Letters);
 // "$B$2" or "b2": Col 2, Row 2; false (nothing set) for anything else.
 bool ReadCellAddress(const AnsiString& Address, int& Col, int& Row);
-// "A1:C4" or, for one cell, "A1"; "$" signs are ignored. False unless all four numbers read.
-bool ReadRangeAddress(const AnsiString& Address, int& FirstCol, int& FirstRow, int& LastCol,
-                      int& LastRow);

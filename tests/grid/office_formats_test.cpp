@@ -7,6 +7,7 @@
 #include "components/grid/DocxWriter.h"
 #include "components/grid/XlsxReader.h"
 #include "components/grid/XlsxWriter.h"
+#include "components/grid/XmlParts.h"
 #include "office_files.h"
 #include "platform/core/exception.h"
 
@@ -26,15 +27,15 @@ TEST(CellAddress, ColumnLettersBothWaysWithoutALimit) {
   EXPECT_EQ(ColumnNumber("ZZZZZZZZZZ"), 0);  // beyond any int
 }
 
-TEST(CellAddress, RangesReadAsFourNumbersOrNotAtAll) {
-  int c1 = -1, r1 = -1, c2 = -1, r2 = -1;
-  ASSERT_TRUE(ReadRangeAddress("$B$2:$D$5", c1, r1, c2, r2));
-  EXPECT_EQ((std::vector{c1, r1, c2, r2}), (std::vector{2, 2, 4, 5}));
-  ASSERT_TRUE(ReadRangeAddress("$C$7", c1, r1, c2, r2));  // one cell
-  EXPECT_EQ((std::vector{c1, r1, c2, r2}), (std::vector{3, 7, 3, 7}));
-  for (const char* bad : {"", "B", "2", "B2:", "B0", "2B", "B2:D", "B99999999999"})
-    EXPECT_FALSE(ReadRangeAddress(bad, c1, r1, c2, r2)) << bad;
-  EXPECT_EQ((std::vector{c1, r1, c2, r2}), (std::vector{3, 7, 3, 7}));
+TEST(CellAddress, CellsReadWithOrWithoutDollarsOrNotAtAll) {
+  int col = -1, row = -1;
+  ASSERT_TRUE(ReadCellAddress("$B$2", col, row));
+  EXPECT_EQ((std::vector{col, row}), (std::vector{2, 2}));
+  ASSERT_TRUE(ReadCellAddress("ab10", col, row));
+  EXPECT_EQ((std::vector{col, row}), (std::vector{28, 10}));
+  for (const char* bad : {"", "B", "2", "B0", "2B", "B2:D5", "B99999999999"})
+    EXPECT_FALSE(ReadCellAddress(bad, col, row)) << bad;
+  EXPECT_EQ((std::vector{col, row}), (std::vector{28, 10}));
 }
 
 TEST(XlsxReader, NamesTypedCellsAndUsedRangeOfAHandMadeWorkbook) {
@@ -179,6 +180,7 @@ TEST(DocxWriter, OneTableWithAlignedParagraphsAndLineBreaks) {
                      "</w:t><w:br/><w:t xml:space=\"preserve\">c</w:t>"),
             std::string::npos);
   EXPECT_EQ(xml.find("<w:jc w:val=\"left\""), std::string::npos);  // left is not set
+  EXPECT_NO_THROW(ParseXmlPart(xml, "word/document.xml", {}));  // well-formed
   EXPECT_NE(ZipPart(dir / "t.docx", "[Content_Types].xml").find("/word/document.xml"),
             std::string::npos);
 }
