@@ -39,7 +39,7 @@ std::string Runs(const AnsiString& Text) {
   std::string runs = "<w:r>";
   std::string line;
   auto flush = [&] {
-    runs += "<w:t xml:space=\"preserve\">" + XmlEscape(AnsiToUtf8(line)) + "</w:t>";
+    runs += "<w:t xml:space=\"preserve\">" + XmlText(line) + "</w:t>";
     line.clear();
   };
   for (char ch : Text) {

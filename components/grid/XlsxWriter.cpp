@@ -85,7 +85,7 @@ std::string AddSheet(ZipArchive& Zip, const XlsxWorkbook& Book, const AnsiString
                          book, "sheets",
                          [&](const std::string& prefix) {
                            return "<" + prefix + "sheet xmlns:r=\"" + kRelationshipsNs +
-                                  "\" name=\"" + XmlEscape(AnsiToUtf8(SheetName)) +
+                                  "\" name=\"" + XmlText(SheetName) +
                                   "\" sheetId=\"" + std::to_string(id) + "\" r:id=\"" + relId +
                                   "\"/>";
                          },

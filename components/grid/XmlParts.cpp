@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstring>
 
+#include "components/grid/MarkupText.h"
 #include "platform/core/exception.h"
 
 namespace {
@@ -47,27 +48,9 @@ void ParseXmlPart(const std::string& Xml, const std::string& PartName,
   if (!ok) throw Exception("The part " + PartName + " is damaged: " + error);
 }
 
-std::string XmlEscape(const std::string& Utf8) {
-  std::string out;
-  for (char ch : Utf8) {
-    const auto u = static_cast<unsigned char>(ch);
-    if (u < 0x20 && ch != '\t' && ch != '\n' && ch != '\r') continue;
-    switch (ch) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += ch;
-    }
-  }
-  return out;
+std::string XmlText(const AnsiString& Text) {
+  AnsiString kept;
+  for (char ch : Text)
+    if (static_cast<unsigned char>(ch) >= 0x20 || ch == '\t' || ch == '\n' || ch == '\r') kept += ch;
+  return AnsiToUtf8(XMLEscape(kept));
 }

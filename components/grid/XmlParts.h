@@ -19,5 +19,6 @@ struct XmlHandlers {
 
 // Malformed XML throws Exception with PartName.
 void ParseXmlPart(const std::string& Xml, const std::string& PartName, const XmlHandlers& Handlers);
-// Text or attribute value with &, <, >, " escaped, and characters XML cannot hold dropped.
-std::string XmlEscape(const std::string& Utf8);
+// A Windows-1252 text as UTF-8 text or attribute value of a part: &, <, >, " escaped and the
+// control characters XML cannot hold dropped.
+std::string XmlText(const AnsiString& Text);

@@ -170,7 +170,8 @@ TEST(XlsxWriter, ASheetPutIntoAWorkbookDropsTheCalculationChain) {
 TEST(DocxWriter, OneTableWithAlignedParagraphsAndLineBreaks) {
   TempFolder dir;
   WriteDocxTable(dir / "t.docx", {{{"Teil", TDocCell::Left}, {"Preis", TDocCell::Right}},
-                                  {{"a<b\r\nc", TDocCell::Center}, {"12,50", TDocCell::Right}}});
+                                  {{"a<b\r\nc", TDocCell::Center}, {"12,50", TDocCell::Right}},
+                                  {{"5\x80\x01"}}});
   const std::string xml = ZipPart(dir / "t.docx", "word/document.xml");
   EXPECT_NE(xml.find("<w:gridCol w:w=\"4536\"/><w:gridCol w:w=\"4536\"/></w:tblGrid>"),
             std::string::npos);
@@ -180,6 +181,7 @@ TEST(DocxWriter, OneTableWithAlignedParagraphsAndLineBreaks) {
                      "</w:t><w:br/><w:t xml:space=\"preserve\">c</w:t>"),
             std::string::npos);
   EXPECT_EQ(xml.find("<w:jc w:val=\"left\""), std::string::npos);  // left is not set
+  EXPECT_NE(xml.find(">5&#8364;</w:t>"), std::string::npos);  // the control character goes
   EXPECT_NO_THROW(ParseXmlPart(xml, "word/document.xml", {}));  // well-formed
   EXPECT_NE(ZipPart(dir / "t.docx", "[Content_Types].xml").find("/word/document.xml"),
             std::string::npos);
