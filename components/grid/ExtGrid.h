@@ -40,6 +40,8 @@
 class FormResizeLink;
 class TImageList;
 class TExtStringGridCheck;
+struct TSheetData;
+struct TSheetValue;
 
 class TExtStringGrid : public TBaseGrid {
  public:
@@ -842,6 +844,27 @@ class TExtStringGrid : public TBaseGrid {
   void SaveToXML(const AnsiString& FileName, const AnsiString& ListDescr,
                  const AnsiString& RecordDescr, const TStrings* FieldDescr);
 
+  // Spreadsheets, word processors and databases (ExtGridOfficeXLS.cpp, ExtGridOfficeDOC.cpp,
+  // ExtGridOfficeMDB.cpp). Without SaveFixedCells loaded data lands after the fixed rows and
+  // columns and saves leave them out. A sheet is read from .xlsx or .xls (formulas give their
+  // stored results); saving with a sheet name writes that sheet into an existing workbook and
+  // keeps the others. The legacy .xls and .doc targets need the office suite's converter.
+  void LoadFromXLS(const AnsiString& FileName) { LoadXLS(FileName, ""); }
+  void LoadFromXLSSheet(const AnsiString& FileName, const AnsiString& SheetName) {
+    LoadXLS(FileName, SheetName);
+  }
+  void SaveToXLS(const AnsiString& FileName) { SaveXLS(FileName, ""); }
+  void SaveToXLSSheet(const AnsiString& FileName, const AnsiString& SheetName) {
+    SaveXLS(FileName, SheetName);
+  }
+  // A table with the cells' texts and their left, centred or right alignment.
+  void SaveToDOC(const AnsiString& FileName);
+  // The records of the statement on an Access database file, the field names in the last
+  // fixed row. A FileName holding "=" is a whole ODBC connection text (a DSN or a driver with
+  // its attributes), so any ODBC source serves.
+  void LoadFromMDBTable(const AnsiString& FileName, const AnsiString& Table);
+  void LoadFromMDBSQL(const AnsiString& FileName, const AnsiString& SQL);
+
   // The binary grid stream: a rectangle of cells with their properties and graphics (pictures
   // not yet); loading a whole grid's stream resets the grid to it. A damaged stream raises
   // EStreamError and changes nothing.
@@ -887,6 +910,12 @@ class TExtStringGrid : public TBaseGrid {
   int ExportEndCol() const {
     return GetSaveEndCol() + (SaveHiddenCells ? NumHiddenColumns() : 0);
   }
+  void LoadXLS(const AnsiString& FileName, const AnsiString& SheetName);
+  void SaveXLS(const AnsiString& FileName, const AnsiString& SheetName);
+  void PlaceSheet(const TSheetData& Sheet);
+  std::vector<std::vector<TSheetValue>> SheetRows();
+  // Table, when not empty, is read whole; else the records of SQL.
+  void LoadMDB(const AnsiString& FileName, const AnsiString& Table, const AnsiString& SQL);
   void ReportProgress(int& Last, int Done, int Total);
   void FinishLoading();
   AnsiString CopyText(const TGridRect& R, bool SelectedRowsOnly);
