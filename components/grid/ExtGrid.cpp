@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "components/grid/ExtXPVS.h"
+#include "components/grid/HTMLHintWindow.h"
 #include "components/grid/GridUtil.h"
 #include "platform/winapi/system_metrics.h"
 
@@ -15,6 +16,9 @@ constexpr int kTimerMilliseconds = 500;
 TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     : TBaseGrid(AOwner),
       ScrollWidth(GetSystemMetrics(SM_CXVSCROLL)),
+      WheelLines(WheelScrollLines()),
+      footerPanel_(new TFooterPanel(this, this)),
+      hintWindow_(new THTMLHintWindow(this)),
       IsWinXP(ThemeAvailable()),
       fixedFont_(std::make_unique<TFont>()),
       activeCellFont_(std::make_unique<TFont>()),
@@ -31,6 +35,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
   activeCellFont_->SetStyle(fsBold);
   activeCellFont_->OnChange = repaint;
   SetDefaultRowHeight(21);
+  footerPanel_->SetParent(this);
   TakeOverFormResize();
 }
 
