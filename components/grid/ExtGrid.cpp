@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "components/grid/ExtGridCheck.h"
 #include "components/grid/ExtXPVS.h"
 #include "components/grid/HTMLHintWindow.h"
 #include "components/grid/GridUtil.h"
@@ -98,6 +99,18 @@ void TExtStringGrid::ShowRowHeaders() {
 void TExtStringGrid::CreateWnd() {
   TBaseGrid::CreateWnd();
   if (GetParent()) SetTimer(kTimerId, kTimerMilliseconds);
+}
+
+void TExtStringGrid::SetCellChecker(TExtStringGridCheck* Value) {
+  if (CellChecker == Value) return;
+  if (CellChecker) CellChecker->RemoveFreeNotification(this);
+  CellChecker = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
+  TBaseGrid::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == CellChecker) CellChecker = nullptr;
 }
 
 void TExtStringGrid::Loaded() {

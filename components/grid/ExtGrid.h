@@ -61,7 +61,11 @@ class TExtStringGrid : public TBaseGrid {
   void SetFixedRowsEx(int Value) { SetFixedRows(Value); }
   void SetFixedColsEx(int Value) { SetFixedCols(Value); }
   int GetDefRowHeightEx() const { return GetDefaultRowHeight(); }
-  void SetDefRowHeightEx(int Value) { SetDefaultRowHeight(Value); }
+  // Also the floating footer's height.
+  void SetDefRowHeightEx(int Value) {
+    SetDefaultRowHeight(Value);
+    FloatingFooter.SetHeight(Value);
+  }
   // The width (height) of the first column (row); setting gives it to every fixed one.
   int GetFixedColWidth() const { return ColWidths(0); }
   void SetFixedColWidth(int Value);
@@ -539,6 +543,8 @@ class TExtStringGrid : public TBaseGrid {
   void WMRButtonDown(TWMMouse& Message) override;
   void WMKeyDown(TWMKeyDown& Message) override;
   void CMHintShow(THintInfo& HintInfo) override;
+  // A cell checker being freed is no longer the grid's.
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
  private:
   friend class TFloatingFooter;
@@ -804,6 +810,8 @@ class TExtStringGrid : public TBaseGrid {
 
   // Corrects or marks cell texts with CellChecker; true when no text changed.
   TExtStringGridCheck* CellChecker = nullptr;
+  // Sets CellChecker so that it is cleared when the checker is freed.
+  void SetCellChecker(TExtStringGridCheck* Value);
   bool CheckCell(int ACol, int ARow);
   bool CheckCells(int ACol1, int ARow1, int ACol2, int ARow2);
   bool CheckCol(bool DoFixed, int ACol);

@@ -4,6 +4,7 @@
 #include <QWheelEvent>
 
 #include "components/grid/ExtGrid.h"
+#include "components/grid/ExtGridCheck.h"
 #include "components/grid/HTMLHintWindow.h"
 #include "components/grid/PanMath.h"
 #include "platform/controls/keys.h"
@@ -324,4 +325,15 @@ TEST_F(GridScrolling, HintWindowIsAsLargeAsItsText) {
   hint->ReleaseHandle();
 }
 
+}  // namespace
+
+namespace {
+TEST(GridNotification, FreedCellCheckerIsNoLongerTheGrids) {
+  TExtStringGrid grid(nullptr);
+  auto* checker = new TExtStringGridCheck(nullptr);
+  grid.SetCellChecker(checker);
+  EXPECT_EQ(grid.CellChecker, checker);
+  delete checker;
+  EXPECT_EQ(grid.CellChecker, nullptr);
+}
 }  // namespace
