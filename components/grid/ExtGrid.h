@@ -574,6 +574,7 @@ class TExtStringGrid : public TBaseGrid {
   void FlatDone();
   void FlatUpdate();
   void ScrollHint(bool Vertical, int Line);
+  void ThumbTracking(bool Vertical, const TWMScroll& Message);
   void EndScrollHint();
   void ScaleOtherLines(bool Columns, int Sized, double Ratio);
   void EndSizing();

@@ -87,22 +87,24 @@ void TExtStringGrid::ScrollHint(bool Vertical, int Line) {
 void TExtStringGrid::EndScrollHint() { hintWindow_->ReleaseHandle(); }
 
 // The thumb's position is the first row (column) itself on the platform's bars.
-void TExtStringGrid::WMVScroll(TWMScroll& Message) {
-  if (ScrollHints == shVertical || ScrollHints == shBoth) {
+void TExtStringGrid::ThumbTracking(bool Vertical, const TWMScroll& Message) {
+  const TScrollHintType own = Vertical ? shVertical : shHorizontal;
+  if (ScrollHints == own || ScrollHints == shBoth) {
     if (Message.ScrollCode == SB_ENDSCROLL) EndScrollHint();
-    if (Message.ScrollCode == SB_THUMBTRACK) ScrollHint(true, Message.Pos);
+    if (Message.ScrollCode == SB_THUMBTRACK) ScrollHint(Vertical, Message.Pos);
   }
-  if (Message.ScrollCode == SB_THUMBTRACK && ScrollSynch) SetTopRow(Message.Pos);
+  if (Message.ScrollCode != SB_THUMBTRACK || !ScrollSynch) return;
+  Vertical ? SetTopRow(Message.Pos) : SetLeftCol(Message.Pos);
+}
+
+void TExtStringGrid::WMVScroll(TWMScroll& Message) {
+  ThumbTracking(true, Message);
   TBaseGrid::WMVScroll(Message);
   UpdateVScrollBar();
 }
 
 void TExtStringGrid::WMHScroll(TWMScroll& Message) {
-  if (ScrollHints == shHorizontal || ScrollHints == shBoth) {
-    if (Message.ScrollCode == SB_ENDSCROLL) EndScrollHint();
-    if (Message.ScrollCode == SB_THUMBTRACK) ScrollHint(false, Message.Pos);
-  }
-  if (Message.ScrollCode == SB_THUMBTRACK && ScrollSynch) SetLeftCol(Message.Pos);
+  ThumbTracking(false, Message);
   TBaseGrid::WMHScroll(Message);
   UpdateHScrollBar();
 }
