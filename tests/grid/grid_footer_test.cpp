@@ -135,4 +135,29 @@ TEST_F(FloatingFooterTest, PanelShowsTheFooterRowUnderTheCells) {
   EXPECT_GT(origin.y(), 0);
 }
 
+TEST_F(FloatingFooterTest, PreviewsShowTheCurrentRow) {
+  grid->SetCells(2, 3, "Resistor");
+  grid->SetRow(3);
+  grid->FloatingFooter.SetFooterStyle(fsCustomPreview);
+  grid->FloatingFooter.SetCustomTemplate("Part: <#2>");
+  EXPECT_EQ(grid->GetFixedFooters(), 1);
+  ShowFocused();
+  const QImage custom = grid->GetFooterPanel()->Widget()->grab().toImage();
+  SavePicture(custom, "footer_custom.png");
+  grid->FloatingFooter.SetFooterStyle(fsColumnPreview);
+  grid->FloatingFooter.SetColumn(2);
+  const QImage preview = grid->GetFooterPanel()->Widget()->grab().toImage();
+  SavePicture(preview, "footer_preview.png");
+  // Both show text, in the footer's own colour around it.
+  for (const QImage* image : {&custom, &preview}) {
+    int dark = 0;
+    for (int x = 2; x < 120; ++x)
+      for (int y = 2; y < image->height() - 2; ++y)
+        if (image->pixelColor(x, y).lightness() < 80) ++dark;
+    EXPECT_GT(dark, 10);
+    EXPECT_EQ(image->pixelColor(image->width() / 2, image->height() / 2),
+              QColor(image->pixelColor(200, 3)));
+  }
+}
+
 }  // namespace
