@@ -4,6 +4,8 @@
 
 #include "app/DatabaseDefinition.h"
 #include "app/Dbaseabfrage.h"
+#include "app/Kalvento_warenkorbexportieren.h"
+#include "app/Dbaseindexprint.h"
 #include "engine/dbase.h"
 #include "platform/controls/application.h"
 #include "platform/controls/shell.h"
@@ -32,11 +34,10 @@ void TfrmDatenbank_Liste::FormActivate(TObject* /*Sender*/) {
 
   SetCaption(dbm_titel);
   btnDrucken->SetVisible(dbm_druckknopf == 1);
-  // The entry form, the list print and the cart export are not part of the program yet.
+  // The entry form is not part of the program yet.
   btnBearbeiten->SetEnabled(false);
   btnNeuerDatensatz->SetEnabled(false);
-  btnDrucken->SetEnabled(false);
-  btnSpezial->SetEnabled(false);
+  btnSpezial->SetEnabled(true);
   btnLoeschen->SetEnabled(true);
   btnSpezial->SetCaption(dbm_spezialtext);
   btnSpezial->SetVisible(dbm_spezialknopf != 0);
@@ -130,10 +131,15 @@ void TfrmDatenbank_Liste::btnNeuerDatensatzClick(TObject* /*Sender*/) {
     Ausgeben->Execute();
 }
 
-// The list print and the cart export join the program with their own windows; until then
-// their buttons are off.
-void TfrmDatenbank_Liste::btnDruckenClick(TObject* /*Sender*/) {}
-void TfrmDatenbank_Liste::btnSpezialClick(TObject* /*Sender*/) {}
+// Prints the hits in the layout shown, headed by its tab's caption.
+void TfrmDatenbank_Liste::btnDruckenClick(TObject* /*Sender*/) {
+  TTabSheet* tab = PageControl1->GetActivePage();
+  druck_liste(grdAusgabe, tab ? tab->GetCaption() : AnsiString());
+}
+
+void TfrmDatenbank_Liste::btnSpezialClick(TObject* /*Sender*/) {
+  frmWarenkorbExportieren->ShowModal();
+}
 
 void TfrmDatenbank_Liste::btnOKClick(TObject* /*Sender*/) { Close(); }
 

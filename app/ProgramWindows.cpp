@@ -2,15 +2,18 @@
 
 #include "app/Datenbank_liste.h"
 #include "app/Dbaseabfrage.h"
+#include "app/Kalvento_warenkorbexportieren.h"
+#include "app/Dbaseindexprint.h"
 #include "app/Kalventohaupt.h"
 #include "platform/controls/application.h"
 
-// Each window joins at its place when its unit is written: the list print stands between the
-// list window and the query window, the entry form and the cart export follow it, in that
-// order.
+// Each window joins at its place when its unit is written: the entry form and the cart
+// export follow the query window, in that order.
 void CreateProgramWindows() {
   Application->CreateForm(frmKalventoHaupt);
   Application->CreateForm(frmDatenbank_Liste);
-  // The list print window comes here.
+  Application->CreateForm(frmDbaseIndexPrint);
   Application->CreateForm(frmDbaseAbfrage);
+  // The entry form comes here.
+  Application->CreateForm(frmWarenkorbExportieren);
 }

@@ -25,9 +25,7 @@ bool FitsType(TExtEditType type, const AnsiString& value) {
 
 TExtEdit::TExtEdit(TComponent* AOwner)
     : TCustomEdit(AOwner),
-      paintOver_(std::make_unique<TPaintOver>(this, [this](TCanvas* Canvas) { WMPaint(*Canvas); })),
-      labelFont_(std::make_unique<TFont>()) {
-  labelFont_->OnChange = [this](TObject*) { UpdateLabel(); };
+      paintOver_(std::make_unique<TPaintOver>(this, [this](TCanvas* Canvas) { WMPaint(*Canvas); })) {
   ApplyEditRect();
 }
 
@@ -50,7 +48,7 @@ void TExtEdit::Loaded() {
   UpdateLabel();
   if (!GetEnabled()) {
     SetColor(disabledColor_);
-    if (label_ && !labelAlwaysEnabled_) label_->SetEnabled(false);
+    label_.FollowEnabled();
   }
   if (loadedHeight_ >= 0) SetBounds(GetLeft(), GetTop(), GetWidth(), loadedHeight_);
   if (!GetComponentState().Contains(csDesigning)) LoadPersist();

@@ -227,21 +227,21 @@ class TExtEdit : public TCustomEdit {
   // The hint shows the whole value when it does not fit.
   bool HintShowLargeText = false;
 
-  // The attached label (ExtEditLabel.cpp), made at the first caption.
-  AnsiString GetLabelCaption() const;
-  void SetLabelCaption(const AnsiString& Value);
-  TLabel* GetLabel() const { return label_; }
-  TLabelPosition GetLabelPosition() const { return labelPosition_; }
-  void SetLabelPosition(TLabelPosition Value);
-  int GetLabelMargin() const { return labelMargin_; }
-  void SetLabelMargin(int Value);
-  bool GetLabelTransparent() const { return labelTransparent_; }
-  void SetLabelTransparent(bool Value);
-  TFont* GetLabelFont() const { return labelFont_.get(); }
-  void SetLabelFont(const TFont* Value) { labelFont_->Assign(*Value); }
-  bool GetLabelAlwaysEnabled() const { return labelAlwaysEnabled_; }
-  void SetLabelAlwaysEnabled(bool Value);
-  void UpdateLabel();
+  // The attached label, made at the first caption.
+  AnsiString GetLabelCaption() const { return label_.GetCaption(); }
+  void SetLabelCaption(const AnsiString& Value) { label_.SetCaption(Value); }
+  TLabel* GetLabel() const { return label_.Get(); }
+  TLabelPosition GetLabelPosition() const { return label_.GetPosition(); }
+  void SetLabelPosition(TLabelPosition Value) { label_.SetPosition(Value); }
+  int GetLabelMargin() const { return label_.GetMargin(); }
+  void SetLabelMargin(int Value) { label_.SetMargin(Value); }
+  bool GetLabelTransparent() const { return label_.GetTransparent(); }
+  void SetLabelTransparent(bool Value) { label_.SetTransparent(Value); }
+  TFont* GetLabelFont() const { return label_.GetFont(); }
+  void SetLabelFont(const TFont* Value) { label_.GetFont()->Assign(*Value); }
+  bool GetLabelAlwaysEnabled() const { return label_.GetAlwaysEnabled(); }
+  void SetLabelAlwaysEnabled(bool Value) { label_.SetAlwaysEnabled(Value); }
+  void UpdateLabel() { label_.Update(); }
   // The label is bold while the edit has the focus.
   bool FocusLabel = false;
 
@@ -343,7 +343,6 @@ class TExtEdit : public TCustomEdit {
   void AfterTyping();
   // The key-down filter (ExtEditKeys.cpp); true when it handled the key.
   bool FilterKeyDown(WORD Key, TShiftState Shift);
-  void PostToParent(WORD Key);
   // The clipboard (ExtEditClipboard.cpp): the selected part of the value; the value with the
   // selection replaced by a paste; whether the edit type takes it (converting its case).
   AnsiString SelectedValue() const;
@@ -399,12 +398,7 @@ class TExtEdit : public TCustomEdit {
   bool urlLook_ = false;
   int loadedHeight_ = -1;
 
-  TLabel* label_ = nullptr;
-  std::unique_ptr<TFont> labelFont_;
-  TLabelPosition labelPosition_ = lpLeftTop;
-  int labelMargin_ = 4;
-  bool labelTransparent_ = false;
-  bool labelAlwaysEnabled_ = false;
+  TAttachedLabel label_{this};
 
   std::unique_ptr<TLookupSettings> lookup_ = std::make_unique<TLookupSettings>();
   TListHintWindow* lookupWindow_ = nullptr;

@@ -2,6 +2,7 @@
 // limit, Enter can act as Tab; and Enter and Esc, which the edit keeps from the form, reach
 // its parent as posted keys.
 #include "components/edit/ExtEdit.h"
+#include "components/edit/ParentKeys.h"
 #include "platform/controls/forms.h"
 
 void TExtEdit::WMKeyDown(TWMKeyDown& Message) {
@@ -66,21 +67,15 @@ void TExtEdit::CMWantSpecialKey(TCMWantSpecialKey& Message) {
     SelectAll();
     SetModified(false);
     Message.Result = 1;
-    PostToParent(VK_ESCAPE);
+    PostKeyToParent(*this, VK_ESCAPE);
     return;
   }
   if (Message.CharCode == VK_RETURN) {
     auto* form = dynamic_cast<TForm*>(GetParent());
     // While the lookup list shows, Enter chooses from it and goes no further.
-    if ((!form || !form->KeyPreview) && !LookupShown()) PostToParent(VK_RETURN);
+    if ((!form || !form->KeyPreview) && !LookupShown()) PostKeyToParent(*this, VK_RETURN);
     Message.Result = 1;
     return;
   }
   TCustomEdit::CMWantSpecialKey(Message);
-}
-
-void TExtEdit::PostToParent(WORD Key) {
-  if (!GetParent()) return;
-  PostMessage(GetParent()->GetHandle(), WM_KEYDOWN, Key, 0);
-  PostMessage(GetParent()->GetHandle(), WM_KEYUP, Key, 0);
 }

@@ -1,5 +1,6 @@
 // The look: the colours of the normal, focused, modified, error and disabled states, the
 // flat look, the URL look, the alignment and the width while focused.
+#include "components/edit/EditFrame.h"
 #include "components/edit/ExtEdit.h"
 
 namespace {
@@ -44,10 +45,10 @@ void TExtEdit::EnabledChanged() {
   } else {
     SetColor(normalColor_);
   }
-  if (label_ && !labelAlwaysEnabled_) label_->SetEnabled(GetEnabled());
+  label_.FollowEnabled();
 }
 
-TColor TExtEdit::ParentColor() const { return GetParent() ? GetParent()->GetColor() : GetColor(); }
+TColor TExtEdit::ParentColor() const { return EditParentColor(*this); }
 
 void TExtEdit::SetFlat(bool Value) {
   if (Loading()) {
@@ -72,9 +73,7 @@ void TExtEdit::SetFlat(bool Value) {
   Invalidate();
 }
 
-void TExtEdit::ApplyEditRect() {
-  SetFormatRect(flat_ ? TRect(2, 4, GetClientWidth() - 2, GetClientHeight() - 4) : GetClientRect());
-}
+void TExtEdit::ApplyEditRect() { ApplyFlatRect(*this, flat_); }
 
 void TExtEdit::SetFlatLineColor(TColor Value) {
   flatLineColor_ = Value;
@@ -153,7 +152,7 @@ void TExtEdit::ApplyAndNudge() {
 
 // While loading the label shows the edit's font until Loaded gives it LabelFont.
 void TExtEdit::FontChanged() {
-  if (Loading() && label_) label_->SetFont(GetFont());
+  if (Loading()) label_.ShowWhileLoading(*GetFont());
   TCustomEdit::FontChanged();
   ApplyEditRect();
 }
@@ -170,7 +169,8 @@ void TExtEdit::EnterLook() {
       normalFontColor_ = GetFont()->GetColor();
     if (!urlLook_) GetFont()->SetColor(FocusFontColor);
   }
-  if (FocusLabel && label_) label_->GetFont()->SetStyle(label_->GetFont()->GetStyle() << fsBold);
+  if (TLabel* label = label_.Get(); FocusLabel && label)
+    label->GetFont()->SetStyle(label->GetFont()->GetStyle() << fsBold);
   if (FocusWidthInc > 0) SetWidth(GetWidth() + FocusWidthInc);
   if (FocusAlign != editAlign_ && FocusAlign != eaDefault) {
     savedAlign_ = editAlign_;
@@ -187,7 +187,8 @@ void TExtEdit::LeaveLook() {
     SetColor(normalColor_);
     if (!urlLook_) GetFont()->SetColor(normalFontColor_);
   }
-  if (FocusLabel && label_) label_->GetFont()->SetStyle(label_->GetFont()->GetStyle() >> fsBold);
+  if (TLabel* label = label_.Get(); FocusLabel && label)
+    label->GetFont()->SetStyle(label->GetFont()->GetStyle() >> fsBold);
 }
 
 void TExtEdit::RestoreAlignAndWidth() {

@@ -1,8 +1,8 @@
 // Painting over the platform edit: the border the look asks for, the flat line or frame, the
 // grey empty text, the red zigzag under a marked range, and the 3D border.
+#include "components/edit/EditFrame.h"
 #include "components/edit/ExtEdit.h"
 #include "platform/graphics/canvas.h"
-#include "platform/winapi/edge.h"
 
 namespace {
 constexpr TColor kEmptyTextColor = static_cast<TColor>(0x808080);
@@ -19,23 +19,10 @@ void TExtEdit::WMPaint(TCanvas& Canvas) {
 }
 
 void TExtEdit::PaintEdit(TCanvas& Canvas) {
-  const int width = GetWidth(), height = GetHeight();
-  const TRect rect = GetFormatRect();
-  if (flat_ && focusBorder_) {
+  if (flat_ && focusBorder_)
     DrawControlBorder(Canvas);
-  } else if (flat_) {
-    Canvas.Pen->SetColor(flatLineColor_);
-    Canvas.Pen->SetWidth(1);
-    Canvas.MoveTo(rect.Left - 2, height - 1);
-    if (softBorder_) {
-      Canvas.LineTo(width - 1, height - 1);
-      Canvas.LineTo(width - 1, rect.Top - 4);
-      Canvas.LineTo(rect.Left - 2, rect.Top - 4);
-      Canvas.LineTo(rect.Left - 2, height - 1);
-    } else {
-      Canvas.LineTo(width, height - 1);
-    }
-  }
+  else if (flat_)
+    DrawFlatLine(Canvas, *this, flatLineColor_, softBorder_);
   if (GetText().empty() && !Focused() && !emptyText_.empty()) {
     // Where typed text would start.
     const TPoint origin = PosFromChar(PrefixLength());
@@ -47,25 +34,15 @@ void TExtEdit::PaintEdit(TCanvas& Canvas) {
 }
 
 bool TExtEdit::Is3DBorderButton() const {
-  if (GetComponentState().Contains(csDesigning)) return (GetEnabled() && focusBorder_) || border3D_;
-  return ((mouseInside_ || Focused()) && focusBorder_) || border3D_;
+  return Is3DBorder(*this, focusBorder_, border3D_, mouseInside_);
 }
 
 void TExtEdit::DrawBorder(TCanvas& Canvas) {
   if (flat_ || (focusBorder_ && mouseInside_) || border3D_) DrawControlBorder(Canvas);
 }
 
-// The sunken edge in the 3D state; otherwise the parent's colour over the platform frame.
 void TExtEdit::DrawControlBorder(TCanvas& Canvas) {
-  TRect rect(0, 0, GetWidth(), GetHeight());
-  Canvas.Brush->SetColor(Is3DBorderButton() ? clBtnFace : ParentColor());
-  if (Is3DBorderButton()) {
-    DrawEdge(Canvas.GetHandle(), &rect, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-    Canvas.FrameRect(rect);
-    return;
-  }
-  Canvas.FrameRect(rect);
-  Canvas.FrameRect(TRect(rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1));
+  ::DrawControlBorder(Canvas, *this, Is3DBorderButton());
 }
 
 // Characters past the value's end have no place of their own: the zigzag runs on a few

@@ -7,6 +7,7 @@
 #include "components/grid/ExtXPVS.h"
 #include "components/grid/HTMLHintWindow.h"
 #include "components/grid/GridUtil.h"
+#include "platform/controls/application.h"
 #include "platform/winapi/system_metrics.h"
 
 namespace {
@@ -41,6 +42,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
 }
 
 TExtStringGrid::~TExtStringGrid() {
+  if (ColumnSize.Save) Application->HandleEvent([this] { SaveColSizes(); });
   HandBackFormResize();
   ReleaseHiddenRows();
 }
@@ -99,6 +101,7 @@ void TExtStringGrid::ShowRowHeaders() {
 void TExtStringGrid::CreateWnd() {
   TBaseGrid::CreateWnd();
   if (GetParent()) SetTimer(kTimerId, kTimerMilliseconds);
+  if (ColumnSize.Save) LoadColSizes();
 }
 
 void TExtStringGrid::SetCellChecker(TExtStringGridCheck* Value) {
@@ -117,6 +120,7 @@ void TExtStringGrid::Loaded() {
   TBaseGrid::Loaded();
   ShowColumnHeaders();
   ShowRowHeaders();
+  if (ColumnSize.Save) LoadColSizes();
 }
 
 void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {

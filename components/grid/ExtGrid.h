@@ -23,11 +23,13 @@
 #include "components/grid/GridChangeNotifier.h"
 #include "components/grid/GridFilter.h"
 #include "components/grid/GridItem.h"
+#include "components/grid/HTMLDraw.h"
 #include "components/grid/HTMLPictureCache.h"
 #include "components/grid/HiddenRows.h"
 #include "components/grid/InputSettings.h"
 #include "components/grid/LookSettings.h"
 #include "components/grid/PictureContainer.h"
+#include "components/grid/PrintSettings.h"
 #include "components/grid/RichText.h"
 #include "components/grid/SortCompare.h"
 #include "components/grid/SortIndexList.h"
@@ -203,6 +205,41 @@ class TExtStringGrid : public TBaseGrid {
   int GetPrintColWidth(int ACol) const;
   int GetPrintColOffset(int ACol) const;
 
+  // Printing (ExtGridPrint*.cpp). Ranges are display cells; sizes on the page are tenths of
+  // a millimetre. Print and PrintRect print every row of the range on the program's printer,
+  // the SelectedRows forms the selected rows of all columns. A preview draws the pages from
+  // the first to the last page to output (SetPreviewPage) into DisplayRect (device pixels)
+  // of Canvas; PrintDraw draws the range as one page into Rect.
+  TPrintSettings PrintSettings;
+  void Print();
+  void PrintRect(const TGridRect& GridRect);
+  void PrintSelectedRows();
+  void PrintPreview(TCanvas* Canvas, TRect DisplayRect);
+  void PrintPreviewRect(TCanvas* Canvas, TRect DisplayRect, const TGridRect& GridRect);
+  void PrintPreviewSelectedRows(TCanvas* Canvas, TRect DisplayRect);
+  void SetPreviewPage(int Value) { printFromPage_ = printToPage_ = Value; }
+  void PrintDraw(TCanvas* Canvas, TRect Rect);
+  void PrintDrawRect(TCanvas* Canvas, TRect Rect, const TGridRect& GridRect);
+  // Lays the range out on pages of the output rectangle and, for prPrint and prPreview, draws
+  // the pages to output on Canvas (in MM_LOMETRIC). Answers the number of pages.
+  int BuildPages(TCanvas* Canvas, TPrintMethod Method, int MaxPages, bool SelectedOnly);
+  // The pages the last preview laid out.
+  int GetPreviewPageCount() const { return previewPages_; }
+  // The most lines of any cell's text (of one row's); 1 without Multilinecells.
+  int MaxLinesInGrid();
+  int MaxLinesInRow(int ARow);
+  // The bitmap stretched into Rect of the canvas, by copy or by the raster operation Rop.
+  void PrintBitmap(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap);
+  void PrintBitmapRop(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap, TCopyMode Rop);
+  // How far the current printer turns landscape pages (degrees; 0 without landscape).
+  int PrinterOrientationAngle();
+  // The print settings in one section of a settings file.
+  void SavePrintSettings(const AnsiString& FileName, const AnsiString& Section);
+  void LoadPrintSettings(const AnsiString& FileName, const AnsiString& Section);
+  // The column widths at the place ColumnSize names; nothing without a key and a section.
+  void SaveColSizes();
+  void LoadColSizes();
+
   // The columns whose equal neighbouring cells merge after a sort, the first leading.
   const std::vector<int>& GetMergedColumns() const { return mergedColumns_; }
   void SetMergedColumns(const std::vector<int>& Value);
@@ -250,6 +287,8 @@ class TExtStringGrid : public TBaseGrid {
   THTMLPictureCache* GetPictureCache() { return &pictureCache_; }
   TPictureContainer* GetPictureContainer() const { return pictureContainer_.Get(); }
   void SetPictureContainer(TPictureContainer* Value);
+  // The images of HTML text's IMG SRC="IDX:n"; the grid does not own them.
+  TImageList* GridImages = nullptr;
 
   // Look settings that repaint when set (SetLook will move the floating footer too).
   void SetURLColor(TColor Value) { Restyle(URLColor, Value); }
@@ -1067,8 +1106,6 @@ class TExtStringGrid : public TBaseGrid {
   bool SelectionResizer = false;
   bool SelectionRTFKeep = false;  // rich text keeps its colours when selected
   TIntelliPan IntelliPan = ipVertical;
-  // The font of every printed cell; the print settings take it over when they are built.
-  TFont* GetPrintFont() const { return printFont_.get(); }
 
   // The brush, font, state and alignment a cell is drawn (Print: printed) with. Select applies
   // the grid's selection colours; Remap takes ACol as a display column.
@@ -1082,6 +1119,9 @@ class TExtStringGrid : public TBaseGrid {
   TCellAlignment GetCellAlignment(int ACol, int ARow);
   // The pixels the cell's text needs on the grid's canvas, margins included.
   TSize GetCellTextSize(int ACol, int ARow, bool WordWrap);
+  // The anchor of an HTML cell's text under the point (client coordinates) of a display
+  // column's cell ("ctrl" for a control): what hints and clicks on links ask.
+  bool HTMLAnchorAt(int ACol, int ARow, int X, int Y, AnsiString& Anchor);
   // The cell's graphic with the room it takes, whether the text is drawn beside it and its
   // alignment.
   TCellGraphic* GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText, int& HAlign,
@@ -1131,6 +1171,44 @@ class TExtStringGrid : public TBaseGrid {
   int zoomLevel_ = 0;
   std::array<int, 512> printColWidths_{};
   std::array<int, 512> printColOffsets_{};
+  // Printing: the range, the output rectangle (0.1 mm) and the pages to output.
+  struct PrintPass;
+  TGridRect printRange_{};
+  TRect printOutput_;
+  int printFromPage_ = 1;
+  int printToPage_ = 1;
+  int printPageCount_ = 0;
+  int previewPages_ = 0;
+  void PrivatePrintRect(const TGridRect& GridRect, bool SelectedOnly);
+  void PrivatePrintPreviewRect(TCanvas* Canvas, TRect DisplayRect, const TGridRect& GridRect,
+                               bool SelectedOnly);
+  // The output rectangle of a canvas's device rectangle, whose corner becomes the origin.
+  void SetPrintOutput(TCanvas* Canvas, const TRect& DeviceRect);
+  int BuildPages(PrintPass& P);
+  int MapFontHeight(const PrintPass& P, int Size) const;
+  // The canvas takes the cell's print font at the pass's scale; answers the rotation angle.
+  int PrintFont(PrintPass& P, int RealCol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  // The text a cell prints; Rich: it is rich text, drawn by RTFPaint.
+  AnsiString PrintText(int RealCol, int ARow, bool& Rich);
+  TSize CellTextExtent(PrintPass& P, int ACol, int ARow);
+  int PrintRowHeight(PrintPass& P, int ARow);
+  int PrintedRowHeight(PrintPass& P, int ARow);
+  void PrintColumnWidths(PrintPass& P);
+  void PrintStrips(PrintPass& P);
+  void PlaceStrip(PrintPass& P, int Strip);
+  void PrintAreas(PrintPass& P);
+  bool RowPrinted(const PrintPass& P, int ARow);
+  int NextPrintedRow(const PrintPass& P, int ARow);
+  void PrintPages(PrintPass& P);
+  void StartPrintPage(PrintPass& P);
+  void EndPrintPage(PrintPass& P, int NextRow);
+  int PrintRow(PrintPass& P, int ARow, int Y);
+  void PrintCell(PrintPass& P, int ACol, int ARow, int X, int Y, int RowHeight);
+  void PrintCellLines(PrintPass& P, int RealCol, int ARow, const TRect& R, bool BottomCut);
+  void PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R);
+  void PrintBorders(PrintPass& P);
+  AnsiString PageNumberText(const PrintPass& P) const;
+  void PrintHeaderFooter(PrintPass& P);
   std::vector<int> mergedColumns_;
 
   // The cells of a marking or fill: all, or the normal ones.
@@ -1301,7 +1379,6 @@ class TExtStringGrid : public TBaseGrid {
   void SplitRuns(bool Down, int Line);
 
   // Visual properties, cell layout and painting
-  std::unique_ptr<TFont> printFont_ = std::make_unique<TFont>();
   std::vector<int> sizingLines_;  // the sizing lines shown
   bool intelliShown_ = false;
   struct CellPaint;
@@ -1312,6 +1389,11 @@ class TExtStringGrid : public TBaseGrid {
   void DrawCellText(CellPaint& P);
   void SelectCellColors(CellPaint& P);
   void DrawPlainText(CellPaint& P, AnsiString Text, TRect R);
+  void DrawHTMLText(CellPaint& P, const AnsiString& Text, TRect R);
+  // The renderer's settings for this grid's HTML text, links in LinkColor.
+  THTMLDrawParams HTMLParams(TColor LinkColor);
+  // The grid's canvas in the font and brush the cell is drawn with (ACol a display column).
+  TCanvas* CanvasInCellFont(int ACol, int ARow);
   void DrawFilterGlyph(CellPaint& P);
   void DrawSelectionRectangle(CellPaint& P);
   void DrawCellBorders(CellPaint& P);

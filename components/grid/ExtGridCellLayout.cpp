@@ -4,7 +4,6 @@
 
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridUtil.h"
-#include "components/grid/HTMLStrip.h"
 #include "components/grid/RichTextPaint.h"
 #include "platform/graphics/imagelist.h"
 #include "platform/winapi/drawtext.h"
@@ -12,20 +11,19 @@
 TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap) {
   AnsiString text = GetCellEx(ACol, ARow);
   const TTextType type = TextType(text, EnableHTML);
-  TCanvas* canvas = GetCanvas();
-  TGridDrawState state;
-  TAlignment hAlign = taLeftJustify;
-  TVAlignment vAlign = vtaTop;
-  bool wrap = WordWrap;
-  GetVisualProperties(ACol, ARow, state, false, true, true, canvas->Brush, canvas->Font, hAlign,
-                      vAlign, wrap);
+  TCanvas* canvas = CanvasInCellFont(ACol, ARow);
   if (type == ttRTF) {
     TRichText rich;
     CellToRich(ACol, ARow, rich);
     return MeasureRichText(*canvas, rich);
   }
-  // The mini-HTML renderer is not built yet: HTML measures as its text without the tags.
-  if (type == ttHTML) text = HTMLStrip(text);
+  if (type == ttHTML) {
+    THTMLDrawParams params = HTMLParams(URLColor);
+    params.MeasureOnly = true;
+    THTMLDrawResult result;
+    HTMLDrawEx(canvas, text, {0, 0, 65535, 65535}, params, result);
+    return {result.ExtentX, result.ExtentY};
+  }
 
   const TPoint margin = GetXYOffset();
   TSize size;
@@ -48,6 +46,17 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap) {
   }
   if (int angle = 0; IsRotated(RemapCol(ACol), ARow, angle)) size = RotatedTextSize(size, angle);
   return size;
+}
+
+TCanvas* TExtStringGrid::CanvasInCellFont(int ACol, int ARow) {
+  TCanvas* canvas = GetCanvas();
+  TGridDrawState state;
+  TAlignment hAlign = taLeftJustify;
+  TVAlignment vAlign = vtaTop;
+  bool wrap = WordWrap;
+  GetVisualProperties(ACol, ARow, state, false, true, true, canvas->Brush, canvas->Font, hAlign,
+                      vAlign, wrap);
+  return canvas;
 }
 
 TCellGraphic* TExtStringGrid::GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText,

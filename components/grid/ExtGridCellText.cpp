@@ -1,12 +1,12 @@
 // TExtStringGrid: the text step of painting a cell: the selection colours, the filter mark,
 // the background picture, the selection rectangle, then the text by its kind (rich text,
-// plain text and formulas; HTML as plain text until the mini-HTML renderer is built) with
-// the room the cell graphic, the filter mark and the sort mark take.
+// HTML through the mini-HTML renderer, plain text and formulas) with the room the cell
+// graphic, the filter mark and the sort mark take.
 #include <algorithm>
 
+#include "components/grid/CellTextFlags.h"
 #include "components/grid/ExtGridCellPaint.h"
 #include "components/grid/GridUtil.h"
-#include "components/grid/HTMLStrip.h"
 #include "platform/winapi/drawtext.h"
 
 namespace {
@@ -18,37 +18,12 @@ constexpr int kUnderText = 3;
 constexpr int kAboveText = 4;
 
 constexpr int kFilterGlyphWidth = 16;
+constexpr int kHTMLFilterRoom = 18;  // HTML text keeps this much free of the filter mark
+constexpr int kHTMLSortRoom = 10;
 constexpr int kSortRoom = 14;  // kept free beside a sort column's header text
 constexpr int kCentredSortShift = 10;
 constexpr int kSortGap = 10;       // between the text and the sort mark
 constexpr int kSortMarkInset = 8;  // of the sort mark from the top or bottom edge
-
-unsigned WrapFlags(bool WordWrap, bool Multilinecells) {
-  if (WordWrap) return DT_WORDBREAK | DT_EDITCONTROL;
-  return Multilinecells ? 0u : unsigned{DT_SINGLELINE};
-}
-
-unsigned HorizontalFlags(TAlignment Align) {
-  switch (Align) {
-    case taRightJustify:
-      return DT_RIGHT;
-    case taCenter:
-      return DT_CENTER;
-    default:
-      return DT_LEFT;
-  }
-}
-
-unsigned VerticalFlags(TVAlignment Align) {
-  switch (Align) {
-    case vtaCenter:
-      return DT_VCENTER;
-    case vtaBottom:
-      return DT_BOTTOM;
-    default:
-      return DT_TOP;
-  }
-}
 
 // Where the sort mark's centre lies vertically in the text rectangle.
 int SortMarkY(const TRect& R, TVAlignment Align) {
@@ -135,9 +110,10 @@ void TExtStringGrid::DrawCellText(CellPaint& P) {
     canvas->Brush->SetStyle(style);
     return;
   }
-  // The mini-HTML renderer is not built yet: HTML shows as its text without the tags.
-  if (type == ttHTML) text = HTMLStrip(text);
-  DrawPlainText(P, text, r);
+  if (type == ttHTML)
+    DrawHTMLText(P, text, r);
+  else
+    DrawPlainText(P, text, r);
 }
 
 // Selected cells take the selection colours; without ShowSelection they keep their own.
@@ -193,6 +169,15 @@ void TExtStringGrid::DrawSelectionRectangle(CellPaint& P) {
     canvas->FillRect({r.Right - 4, r.Bottom - 4, r.Right, r.Bottom});
     canvas->Brush->SetColor(brush);
   }
+}
+
+void TExtStringGrid::DrawHTMLText(CellPaint& P, const AnsiString& Text, TRect R) {
+  if (P.Row == 0 && GetFilter(P.RealCol)) R.Right -= kHTMLFilterRoom;
+  const bool sortMark = SortIndicatorShows(P.RealCol, P.Row);
+  if (sortMark) R.Right -= kHTMLSortRoom;
+  THTMLDrawResult result;
+  HTMLDrawEx(P.Canvas, Text, R, HTMLParams(P.URLColor), result);
+  if (sortMark) DrawSortIndicator(P.Canvas, P.RealCol, R.Right + 2, SortMarkY(R, P.VAlign));
 }
 
 void TExtStringGrid::DrawPlainText(CellPaint& P, AnsiString Text, TRect R) {

@@ -14,7 +14,7 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
                                          TAlignment& HAlign, TVAlignment& VAlign,
                                          bool& /*WordWrap*/) {
   if (Print)
-    AFont->Assign(*printFont_);
+    AFont->Assign(*PrintSettings.GetFont());
   else
     AFont->Assign(IsNormalCell(ACol, ARow) ? *GetFont() : *fixedFont_);
   const int realCol = Remap ? RemapCol(ACol) : ACol;

@@ -11,3 +11,7 @@ THTMLPicture* FindHTMLPicture(const AnsiString& Name, const TPictureContainer* C
   }
   return Cache->FindPicture(Name);
 }
+
+AnsiString HTMLPictureName(const AnsiString& Source) {
+  return Source.find(':') == AnsiString::npos ? UpperCase(Source) : Source;
+}

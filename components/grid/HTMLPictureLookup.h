@@ -9,3 +9,7 @@
 
 THTMLPicture* FindHTMLPicture(const AnsiString& Name, const TPictureContainer* Container,
                               THTMLPictureCache* Cache);
+
+// The name an image tag's source is looked up by: a container name upper-cased, as the
+// container finds names; an address as written, since a file's path keeps its case.
+AnsiString HTMLPictureName(const AnsiString& Source);

@@ -1,8 +1,15 @@
 // Text on a canvas: fonts made for the device's pixels, measures in logical units, and
 // ExtTextOut's reference point, rotation, background and clipping.
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QTextLayout>
 
 #include <cmath>
+#include <cstring>
+#include <optional>
+#include <utility>
+#include <string>
+#include <unordered_map>
 
 #include "platform/graphics/qt/qt_canvas.h"
 #include "platform/graphics/qt/qt_color.h"
@@ -15,11 +22,6 @@ constexpr int kDefaultFontHeight = -13;  // a height of 0 asks for the device's 
 int DevicePixelHeight(const TCanvas& canvas, const LOGFONT& font) {
   int height = font.lfHeight == 0 ? kDefaultFontHeight : font.lfHeight;
   return std::max(1, canvas.GetMapping().DeviceLength(height));
-}
-
-QFont CanvasFont(TCanvas& canvas) {
-  LOGFONT font = canvas.CurrentLogFont();
-  return ToQFont(font, DevicePixelHeight(canvas, font));
 }
 
 QFontMetrics MetricsOf(TCanvas& canvas, const QFont& font) {
@@ -65,26 +67,122 @@ QPaintDevice* MetricsDevice(TCanvas& canvas) {
   return painter ? painter->device() : nullptr;
 }
 
+namespace {
+
+// Text is measured and drawn again and again in the same few fonts (every cell of a grid,
+// every run of HTML text), and Qt makes the font and shapes the text each time, so the fonts,
+// the texts' device widths and their shaped glyphs are kept by font and device resolution. A
+// store is emptied when it is full.
+constexpr std::size_t kFontLimit = 64;
+constexpr std::size_t kWidthLimit = 20000;  // per font
+constexpr std::size_t kGlyphLimit = 2000;   // per font; shaped glyphs take more room
+
+template <typename Value, typename Make>
+const Value& Stored(std::unordered_map<std::string, Value>& store, std::string key, Make make,
+                    std::size_t limit) {
+  if (auto found = store.find(key); found != store.end()) return found->second;
+  if (store.size() >= limit) store.clear();
+  return store.emplace(std::move(key), make()).first->second;
+}
+
+// What makes a font on a device: the font, its pixel height and the device's resolution.
+struct FontOnDeviceKey {
+  LOGFONT font;
+  int parts[3];
+  FontOnDeviceKey(TCanvas& canvas, const LOGFONT& logFont) : font(logFont) {
+    QPaintDevice* device = MetricsDevice(canvas);
+    parts[0] = DevicePixelHeight(canvas, logFont);
+    parts[1] = device ? device->logicalDpiX() : 0;
+    parts[2] = device ? device->logicalDpiY() : 0;
+  }
+  bool operator==(const FontOnDeviceKey& other) const {
+    return std::memcmp(this, &other, sizeof *this) == 0;
+  }
+  std::string Bytes() const { return {reinterpret_cast<const char*>(this), sizeof *this}; }
+};
+
+// The canvas's font made for its device, with the measures every text shares and the widths
+// of the texts measured in it.
+struct DeviceFont {
+  std::string key;
+  QFont font;
+  int ascent;
+  int height;
+  int lineWidth;
+  int underlinePos;  // below the baseline
+  int strikeOutPos;  // above it
+  std::unordered_map<std::string, int> widths;
+  std::unordered_map<std::string, QList<QGlyphRun>> glyphs;
+  // The text metrics in the logical units of the mapping they were asked in.
+  std::pair<double, double> metricsScale{0, 0};
+  TEXTMETRIC metrics{};
+};
+
+const DeviceFont& FontOnDevice(TCanvas& canvas) {
+  static std::unordered_map<std::string, DeviceFont> store;
+  // Most calls ask for the font of the call before.
+  static std::optional<FontOnDeviceKey> lastKey;
+  static const DeviceFont* last = nullptr;
+  const LOGFONT logFont = canvas.CurrentLogFont();
+  const FontOnDeviceKey fontKey(canvas, logFont);
+  if (last && lastKey == fontKey) return *last;
+  const std::string key = fontKey.Bytes();
+  last = &Stored(store, key, [&] {
+    QFont font = ToQFont(logFont, DevicePixelHeight(canvas, logFont));
+    const QFontMetrics m = MetricsOf(canvas, font);
+    return DeviceFont{key,           font, m.ascent(),      m.height(), m.lineWidth(),
+                      m.underlinePos(), m.strikeOutPos(), {},         {},
+                      {0, 0},           {}};
+  }, kFontLimit);
+  lastKey = fontKey;
+  return *last;
+}
+
+int DeviceTextWidth(TCanvas& canvas, const DeviceFont& font, const AnsiString& text) {
+  auto& widths = const_cast<DeviceFont&>(font).widths;
+  if (auto found = widths.find(text); found != widths.end()) return found->second;
+  return Stored(widths, text, [&] {
+    return MetricsOf(canvas, font.font).horizontalAdvance(ToQString(text));
+  }, kWidthLimit);
+}
+
+// The text shaped in the font, laid out from the top left of its line: drawing shaped glyphs
+// spares Qt shaping the same text at every painting.
+const QList<QGlyphRun>& GlyphRuns(const DeviceFont& font, const AnsiString& text,
+                                  QPaintDevice* device) {
+  auto& glyphs = const_cast<DeviceFont&>(font).glyphs;
+  if (auto found = glyphs.find(text); found != glyphs.end()) return found->second;
+  return Stored(glyphs, text, [&] {
+    QTextLayout layout(ToQString(text), font.font, device);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    return layout.glyphRuns();
+  }, kGlyphLimit);
+}
+
+}  // namespace
+
 TSize TCanvas::TextExtent(const AnsiString& text) {
-  QFont font = CanvasFont(*this);
-  QFontMetrics m = MetricsOf(*this, font);
-  return {ToLogical(m.horizontalAdvance(ToQString(text)), mapping_.ScaleX()),
-          ToLogical(m.height(), mapping_.ScaleY())};
+  const DeviceFont& font = FontOnDevice(*this);
+  return {ToLogical(DeviceTextWidth(*this, font, text), mapping_.ScaleX()),
+          ToLogical(font.height, mapping_.ScaleY())};
 }
 
 TEXTMETRIC TCanvas::GetTextMetrics() {
-  QFont font = CanvasFont(*this);
-  QFontMetrics m = MetricsOf(*this, font);
-  double sy = mapping_.ScaleY();
-  double sx = mapping_.ScaleX();
-  TEXTMETRIC tm;
+  DeviceFont& font = const_cast<DeviceFont&>(FontOnDevice(*this));
+  const double sx = mapping_.ScaleX(), sy = mapping_.ScaleY();  // the measures are logical
+  if (font.metricsScale == std::pair(sx, sy)) return font.metrics;
+  QFontMetrics m = MetricsOf(*this, font.font);
+  TEXTMETRIC& tm = font.metrics;
   tm.tmAscent = ToLogical(m.ascent(), sy);
   tm.tmDescent = ToLogical(m.descent(), sy);
   tm.tmHeight = tm.tmAscent + tm.tmDescent;
-  tm.tmInternalLeading = std::max(0, tm.tmHeight - ToLogical(font.pixelSize(), sy));
+  tm.tmInternalLeading = std::max(0, tm.tmHeight - ToLogical(font.font.pixelSize(), sy));
   tm.tmExternalLeading = ToLogical(std::max(0, m.leading()), sy);
   tm.tmAveCharWidth = ToLogical(m.averageCharWidth(), sx);
   tm.tmMaxCharWidth = ToLogical(m.maxWidth(), sx);
+  font.metricsScale = {sx, sy};
   return tm;
 }
 
@@ -94,27 +192,32 @@ void PaintCanvasText(TCanvas& canvas, QPainter& p, const TCanvasCall& call) {
   if (call.Options & ETO_OPAQUE) p.fillRect(box, ToQColor(canvas.GetBkColor()));
   if (call.Options & ETO_CLIPPED) p.setClipRect(box, p.hasClipping() ? Qt::IntersectClip
                                                                      : Qt::ReplaceClip);
-  QFont font = CanvasFont(canvas);
-  QFontMetrics m(font, p.device());
+  const DeviceFont& font = FontOnDevice(canvas);
   QString text = ToQString(call.Text);
-  int width = m.horizontalAdvance(text);
+  int width = DeviceTextWidth(canvas, font, call.Text);
   unsigned align = canvas.GetTextAlign();
   int left = (align & TA_CENTER) == TA_CENTER ? -width / 2 : (align & TA_RIGHT) ? -width : 0;
-  int top = (align & TA_BASELINE) == TA_BASELINE ? -m.ascent()
-            : (align & TA_BOTTOM)               ? -m.height()
+  int top = (align & TA_BASELINE) == TA_BASELINE ? -font.ascent
+            : (align & TA_BOTTOM)               ? -font.height
                                                 : 0;
   TPoint origin = mapping.LPtoDP(call.Points[0]);
   p.translate(origin.x, origin.y);
   p.rotate(-canvas.CurrentLogFont().lfEscapement / 10.0);
   if (canvas.GetBkMode() == OPAQUE)
-    p.fillRect(QRect(left, top, width, m.height()), ToQColor(canvas.GetBkColor()));
+    p.fillRect(QRect(left, top, width, font.height), ToQColor(canvas.GetBkColor()));
   QColor color = ToQColor(canvas.GetTextColor());
-  p.setFont(font);
+  p.setFont(font.font);
   p.setPen(color);
-  p.drawText(QPoint(left, top + m.ascent()), text);
+  for (const QGlyphRun& run : GlyphRuns(font, call.Text, p.device()))
+    p.drawGlyphRun(QPointF(left, top), run);
+  // Glyph runs come without the font's lines.
+  const int line = std::max(1, font.lineWidth), baseline = top + font.ascent;
+  if (font.font.underline()) p.fillRect(QRect(left, baseline + font.underlinePos, width, line), color);
+  if (font.font.strikeOut()) p.fillRect(QRect(left, baseline - font.strikeOutPos, width, line), color);
   if (call.Underline >= 0 && call.Underline < text.size()) {
+    QFontMetrics m(font.font, p.device());
     int x = left + m.horizontalAdvance(text.left(call.Underline));
     int w = m.horizontalAdvance(text.at(call.Underline));
-    p.fillRect(QRect(x, top + m.ascent() + 1, w, std::max(1, m.lineWidth())), color);
+    p.fillRect(QRect(x, top + font.ascent + 1, w, std::max(1, font.lineWidth)), color);
   }
 }

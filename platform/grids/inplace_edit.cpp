@@ -4,7 +4,7 @@
 
 #include "platform/grids/grid.h"
 
-TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
+TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
   SetTabStop(false);
   SetVisible(false);
   if (auto* line = qobject_cast<QLineEdit*>(Widget())) line->setFrame(false);
@@ -17,7 +17,8 @@ TInplaceEdit::~TInplaceEdit() {
 void TInplaceEdit::UpdateContents() {
   loading_ = true;
   int col = grid_->GetCol(), row = grid_->GetRow();
-  editMask_ = grid_->GetEditMask(col, row);
+  const AnsiString mask = grid_->GetEditMask(col, row);
+  if (mask != GetEditMask()) SetEditMask(mask);
   SetMaxLength(grid_->GetEditLimit());
   original_ = grid_->GetEditText(col, row);
   SetText(original_);
@@ -40,7 +41,7 @@ void TInplaceEdit::Revert() {
   SelectAll();
 }
 
-void TInplaceEdit::Deselect() { SetSelStart(static_cast<int>(GetText().size())); }
+void TInplaceEdit::Deselect() { SetSelStart(static_cast<int>(GetEditText().size())); }
 
 void TInplaceEdit::TypeChar(char c) {
   TWMChar message{WM_CHAR, static_cast<WORD>(static_cast<unsigned char>(c)), 0, 0};
@@ -48,7 +49,7 @@ void TInplaceEdit::TypeChar(char c) {
 }
 
 void TInplaceEdit::Change() {
-  TCustomEdit::Change();
+  TCustomMaskEdit::Change();
   if (!loading_ && grid_) grid_->UpdateText();
 }
 
@@ -74,29 +75,29 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     return;
   }
   if (grid_ && grid_->OnKeyDown) grid_->OnKeyDown(grid_, Key, Shift);
-  if (Key) TCustomEdit::KeyDown(Key, Shift);
+  if (Key) TCustomMaskEdit::KeyDown(Key, Shift);
 }
 
 void TInplaceEdit::KeyPress(char& Key) {
   if (grid_) grid_->KeyPress(Key);
   if (Key == '\r' || Key == '\t' || Key == '\x1B') Key = 0;
-  if (Key) TCustomEdit::KeyPress(Key);
+  if (Key) TCustomMaskEdit::KeyPress(Key);
 }
 
 void TInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
   if (grid_ && grid_->OnKeyUp) grid_->OnKeyUp(grid_, Key, Shift);
-  if (Key) TCustomEdit::KeyUp(Key, Shift);
+  if (Key) TCustomMaskEdit::KeyUp(Key, Shift);
 }
 
 void TInplaceEdit::WMGetDlgCode(TWMGetDlgCode& Message) {
-  TCustomEdit::WMGetDlgCode(Message);
+  TCustomMaskEdit::WMGetDlgCode(Message);
   Message.Result |= DLGC_WANTARROWS | DLGC_WANTALLKEYS;
   if (grid_ && grid_->GetOptions().Contains(goTabs)) Message.Result |= DLGC_WANTTAB;
 }
 
 // Leaving for another control than the grid ends the edit.
 void TInplaceEdit::DoExit() {
-  TCustomEdit::DoExit();
+  TCustomMaskEdit::DoExit();
   if (grid_ && !grid_->Focused() && !grid_->GetOptions().Contains(goAlwaysShowEditor))
     grid_->HideEditor();
 }

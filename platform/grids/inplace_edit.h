@@ -1,23 +1,23 @@
 // TInplaceEdit: the edit a grid places over its current cell. The grid creates it through
-// CreateEditor, owns it, shows and hides it. It loads the cell's edit text (UpdateContents),
+// CreateEditor, owns it, shows and hides it. It loads the cell's edit text and edit mask
+// (UpdateContents), takes typing as the masked edit does,
 // hands every change of its text back to the grid (the grid's SetEditText), places itself over
 // the cell (BoundsChanged), and passes the keys that navigate, Enter and Escape to the grid.
 #pragma once
 
-#include "platform/stdctrls/edit.h"
+#include "platform/stdctrls/maskedit.h"
 #include "platform/graphics/geometry.h"
 
 class TCustomGrid;
 
-class TInplaceEdit : public TCustomEdit {
+class TInplaceEdit : public TCustomMaskEdit {
  public:
   explicit TInplaceEdit(TComponent* AOwner);
   ~TInplaceEdit() override;
 
   TCustomGrid* GetGrid() const { return grid_; }
-  // Kept for derived editors that filter by it; this edit does not apply it.
-  AnsiString GetEditMask() const { return editMask_; }
-  void SetEditMask(const AnsiString& value) { editMask_ = value; }
+  using TCustomMaskEdit::GetEditMask;
+  using TCustomMaskEdit::SetEditMask;
   // Back to the text the cell had when the edit began, handed to the grid as any change.
   void Revert();
   // The caret after the text, nothing selected.
@@ -40,7 +40,6 @@ class TInplaceEdit : public TCustomEdit {
   friend class TCustomGrid;
   TCustomGrid* grid_ = nullptr;
   AnsiString original_;
-  AnsiString editMask_;
   bool loading_ = false;
 
   // Over the cell's rectangle, shown; hidden when the cell is not shown.

@@ -69,8 +69,11 @@ TEditMask::TEditMask(const AnsiString& text) {
 }
 
 bool TEditMask::Accepts(int index, char c) const {
-  if (index < 0 || index >= Count()) return false;
-  switch (Position(index).kind) {
+  return index >= 0 && index < Count() && AcceptsKind(Position(index).kind, c);
+}
+
+bool TEditMask::AcceptsKind(char kind, char c) {
+  switch (kind) {
     case 'L':
     case 'l':
       return IsLetter(c);
@@ -106,7 +109,8 @@ AnsiString TEditMask::EditTextOf(const AnsiString& text) const {
       continue;
     }
     char c = next < text.size() ? text[next++] : ' ';
-    if (c == ' ')
+    // A character its position refuses leaves the position empty.
+    if (c == ' ' || !AcceptsKind(p.kind, c))
       c = blank_;
     else if (p.letterCase == Upper)
       c = AnsiUpperChar(c);
@@ -127,12 +131,20 @@ AnsiString TEditMask::TextOf(const AnsiString& editText) const {
   return text;
 }
 
-bool TEditMask::Complete(const AnsiString& editText) const {
+int TEditMask::FirstGap(const AnsiString& editText) const {
   for (int i = 0; i < Count(); ++i) {
     const std::size_t at = static_cast<std::size_t>(i);
-    if (Position(i).Required() &&
-        (at >= editText.size() || editText[at] == blank_ || editText[at] == ' '))
-      return false;
+    if (!Position(i).Required()) continue;
+    const char c = at < editText.size() ? editText[at] : blank_;
+    if (c == blank_ || (c == ' ' && Position(i).kind != 'C')) return i;
+  }
+  return -1;
+}
+
+bool TEditMask::Filled(const AnsiString& editText) const {
+  for (int i = 0; i < Count(); ++i) {
+    const std::size_t at = static_cast<std::size_t>(i);
+    if (Position(i).kind && (at >= editText.size() || editText[at] == blank_)) return false;
   }
   return true;
 }

@@ -36,14 +36,21 @@ class TEditMask {
   // The first input position at or after `index`; -1 when there is none.
   int NextInput(int index) const;
   // The shown text of a Text: its characters go into the input positions in order (with
-  // SaveLiterals a Text's literals match the mask's), the rest show the blank.
+  // SaveLiterals a Text's literals match the mask's); empty positions, and those that refuse
+  // their character, show the blank.
   AnsiString EditTextOf(const AnsiString& text) const;
   // The Text of a shown text: blanks become spaces; without SaveLiterals the literals go.
   AnsiString TextOf(const AnsiString& editText) const;
-  // Every required position holds a character.
-  bool Complete(const AnsiString& editText) const;
+  // Every required position holds a character (a space counts only where any character may
+  // stand); the first position that does not, or -1.
+  bool Complete(const AnsiString& editText) const { return FirstGap(editText) < 0; }
+  int FirstGap(const AnsiString& editText) const;
+  // Every input position, optional ones too, holds something other than the blank.
+  bool Filled(const AnsiString& editText) const;
 
  private:
+  static bool AcceptsKind(char kind, char c);
+
   std::vector<TPosition> positions_;
   bool saveLiterals_ = true;
   char blank_ = '_';

@@ -1,5 +1,9 @@
 #include "platform/stdctrls/maskedit.h"
 
+#include <QTimer>
+
+#include "platform/controls/application.h"
+#include "platform/controls/forms.h"
 #include "platform/core/sound.h"
 #include "platform/stdctrls/qt/qt_edit_box.h"
 
@@ -18,8 +22,52 @@ AnsiString TCustomMaskEdit::GetEditText() const { return TCustomEdit::RealGetTex
 void TCustomMaskEdit::SetEditText(const AnsiString& value) { TCustomEdit::RealSetText(value); }
 
 void TCustomMaskEdit::ValidateEdit() {
-  if (IsMasked() && !mask_.Complete(GetEditText()))
-    throw EDBEditError("Invalid input value.  Use escape key to abandon changes");
+  if (!IsMasked() || !GetModified()) return;
+  const int gap = mask_.FirstGap(GetEditText());
+  if (gap < 0) return;
+  TForm* form = GetParentForm(this);
+  if (CanFocus() && form && form->GetVisible() && !Focused()) {
+    reEnter_ = true;
+    SetFocus();
+  }
+  SetSelStart(gap);
+  MessageBeep(0);
+  throw EDBEditError("Invalid input value.  Use escape key to abandon changes");
+}
+
+void TCustomMaskEdit::Reset() {
+  if (!GetModified()) return;
+  SetEditText(oldValue_);
+  SetModified(false);
+}
+
+void TCustomMaskEdit::DoEnter() {
+  if (!reEnter_) oldValue_ = GetEditText();
+  reEnter_ = false;
+  TCustomEdit::DoEnter();
+}
+
+// The check waits until the focus has moved on: bringing it back in the middle of the move
+// would leave the form's focus steps half done. A form that closed meanwhile checks nothing.
+void TCustomMaskEdit::DoExit() {
+  TCustomEdit::DoExit();
+  if (!IsMasked() || !GetModified() || mask_.Complete(GetEditText())) return;
+  // The widget as the timer's context: an edit freed meanwhile is not called.
+  QTimer::singleShot(0, Widget(), [this] {
+    TForm* form = GetParentForm(this);
+    if (!Focused() && CanFocus() && form && form->GetVisible())
+      Application->HandleEvent([this] { ValidateEdit(); });
+  });
+}
+
+void TCustomMaskEdit::CMWantSpecialKey(TCMWantSpecialKey& Message) {
+  TCustomEdit::CMWantSpecialKey(Message);
+  if (Message.CharCode == VK_ESCAPE && IsMasked() && GetModified()) Message.Result = 1;
+}
+
+void TCustomMaskEdit::KeyDown(WORD& Key, TShiftState Shift) {
+  TCustomEdit::KeyDown(Key, Shift);
+  if (Key == VK_ESCAPE && IsMasked()) Reset();
 }
 
 AnsiString TCustomMaskEdit::RealGetText() const {

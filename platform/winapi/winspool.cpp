@@ -109,6 +109,7 @@ int DeviceCapabilitiesA(const char* deviceName, const char* /*port*/, uint16_t c
   switch (capability) {
     case DC_COPIES: return info.MaxCopies;
     case DC_DUPLEX: return info.Duplex ? 1 : 0;
+    case DC_ORIENTATION: return device->Capabilities().Contains(pcOrientation) ? 90 : 0;
     case DC_MINEXTENT: return Packed(info.MinExtent);
     case DC_MAXEXTENT: return Packed(info.MaxExtent);
     case DC_PAPERS:

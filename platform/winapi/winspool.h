@@ -42,12 +42,14 @@ int DocumentPropertiesA(void* window, void* printer, const char* deviceName, DEV
 
 enum : uint16_t { DC_FIELDS = 1, DC_PAPERS = 2, DC_PAPERSIZE = 3, DC_MINEXTENT = 4,
                   DC_MAXEXTENT = 5, DC_BINS = 6, DC_DUPLEX = 7, DC_BINNAMES = 12,
-                  DC_ENUMRESOLUTIONS = 13, DC_PAPERNAMES = 16, DC_COPIES = 18 };
+                  DC_ENUMRESOLUTIONS = 13, DC_PAPERNAMES = 16, DC_ORIENTATION = 17,
+                  DC_COPIES = 18 };
 
 // What a printer can do. Lists give their count and, with an output buffer, fill it: papers
 // and trays as 16-bit numbers, paper sizes as POINTs in tenths of a millimetre, resolutions
 // as pairs of 32-bit dots per inch, paper names in 64 and tray names in 24 characters each
-// (NUL-filled, not terminated when full). DC_COPIES and DC_DUPLEX give their value, the
+// (NUL-filled, not terminated when full). DC_COPIES and DC_DUPLEX give their value,
+// DC_ORIENTATION the turn of landscape pages (90 degrees, 0 for a printer without them), the
 // extents x in the low and y in the high 16 bits. An unknown printer or capability gives -1.
 int DeviceCapabilitiesA(const char* device, const char* port, uint16_t capability, char* output,
                         const DEVMODEA* devMode);

@@ -7,6 +7,8 @@
 #include "app/DatabaseDefinition.h"
 #include "app/Datenbank_liste.h"
 #include "app/Dbaseabfrage.h"
+#include "app/Kalvento_warenkorbexportieren.h"
+#include "app/Dbaseindexprint.h"
 #include "app/Kalventohaupt.h"
 #include "app/ProgramWindows.h"
 #include "message_log.h"
@@ -22,8 +24,8 @@ class MainWindow : public testing::Test {
   TfrmKalventoHaupt form{nullptr};
   // Everything on the window, top to bottom.
   std::vector<TControl*> Column() {
-    return {form.lblTitel, form.lblHinweis, form.lblHaftung, form.lblTitle, form.lblNote,
-            form.Button1};
+    return {form.lblTitel, form.lblHinweis, form.lblHaftung,
+            form.lblTitle, form.lblNote,    form.Button1};
   }
 };
 
@@ -111,7 +113,8 @@ TEST_F(MainWindow, ShowsAsTheMainFormAndClosingItEndsTheProgram) {
 TEST(Start, CreatesTheWindowsInOrderTheMainWindowFirst) {
   ScopedApplication scope;
   CreateProgramWindows();
-  std::vector<TComponent*> expected = {frmKalventoHaupt, frmDatenbank_Liste, frmDbaseAbfrage};
+  std::vector<TComponent*> expected = {frmKalventoHaupt, frmDatenbank_Liste, frmDbaseIndexPrint,
+                                       frmDbaseAbfrage, frmWarenkorbExportieren};
   ASSERT_EQ(Application->GetComponentCount(), static_cast<int>(expected.size()));
   for (int i = 0; i < Application->GetComponentCount(); ++i)
     EXPECT_EQ(Application->GetComponent(i), expected[i]) << i;

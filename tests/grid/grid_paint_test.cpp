@@ -270,9 +270,11 @@ TEST_F(PaintedCell, RichAndHTMLText) {
   grid.SelectionRTFKeep = true;
   Draw(1, 1, TGridDrawState{gdSelected});
   EXPECT_EQ(canvas.CallsOf(coTextOut).at(0).TextColor, clRed);
-  // HTML shows as its text until the mini-HTML renderer draws it.
+  // HTML goes through the mini-HTML renderer: a segment per word, bold where tagged.
   Draw(2, 1);
-  EXPECT_EQ(Texts(), "bold text");
+  EXPECT_EQ(Texts(), "bold| |text");
+  EXPECT_TRUE(canvas.CallsOf(coTextOut).at(0).FontStyle.Contains(fsBold));
+  EXPECT_FALSE(canvas.CallsOf(coTextOut).at(2).FontStyle.Contains(fsBold));
 }
 
 TEST(RichTextSize, ParagraphsAndRuns) {

@@ -102,7 +102,7 @@ TEST_F(Visual, FixedCellsOnTheScreenAndInPrint) {
 TEST_F(Visual, FontsByPlaceAndPrintAndTheCellsOwn) {
   grid.GetFont()->SetName("Arial");
   grid.GetFixedFont()->SetName("Courier");
-  grid.GetPrintFont()->SetName("Times");
+  grid.PrintSettings.GetFont()->SetName("Times");
   TBrush brush;
   TFont font;
   TAlignment h;

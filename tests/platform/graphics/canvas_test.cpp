@@ -240,3 +240,56 @@ TEST(CanvasTextTest, SelectedFontHandleDrawsUntilTheFontChanges) {
 }
 
 }  // namespace
+
+namespace {
+
+// Rows of the bitmap with ink across at least `span` pixels: the lines a font draws.
+int RowsInkedAcross(TBitmap& bitmap, int left, int span) {
+  int rows = 0;
+  for (int y = 0; y < bitmap.GetHeight(); ++y) {
+    int run = 0;
+    for (int x = left; x < bitmap.GetWidth() && run < span; ++x)
+      run = bitmap.Canvas->GetPixels(x, y) == clWhite ? 0 : run + 1;
+    rows += run >= span;
+  }
+  return rows;
+}
+
+}  // namespace
+
+TEST(CanvasTextTest, UnderlineAndStrikeOutAreDrawnWithTheText) {
+  auto bitmap = WhiteBitmap(200, 40);
+  TCanvas* c = bitmap->Canvas;
+  c->Font->SetName("DejaVu Sans");
+  c->Font->SetHeight(-20);
+  c->Brush->SetStyle(bsClear);
+  c->TextOut(10, 5, "iiiiiiii");  // no glyph has a long horizontal run
+  const int plain = RowsInkedAcross(*bitmap, 10, 30);
+  c->Font->SetStyle(TFontStyles{fsUnderline, fsStrikeOut});
+  c->TextOut(10, 5, "iiiiiiii");
+  EXPECT_GE(RowsInkedAcross(*bitmap, 10, 30), plain + 2);
+}
+
+TEST(CanvasTextTest, MeasuresFollowTheFontAndTheMapping) {
+  TBitmap bitmap;
+  TCanvas* c = bitmap.Canvas;
+  c->Font->SetHeight(-12);
+  const TSize small = c->TextExtent("measure");
+  c->Font->SetHeight(-24);
+  const TSize big = c->TextExtent("measure");
+  EXPECT_GT(big.cx, small.cx * 3 / 2);
+  EXPECT_GT(big.cy, small.cy * 3 / 2);
+  c->Font->SetStyle(TFontStyles{fsBold});
+  EXPECT_GT(c->TextExtent("measure").cx, big.cx);
+  c->Font->SetStyle({});
+  EXPECT_EQ(c->TextExtent("measure"), big);
+  EXPECT_LT(c->TextExtent("measur").cx, big.cx);
+  const int height = c->GetTextMetrics().tmHeight;
+  // Logical units of half a pixel double every measure of the same device font.
+  SetMapMode(c, MM_ANISOTROPIC);
+  SetWindowExtEx(c, 2, 2, nullptr);
+  SetViewportExtEx(c, 1, 1, nullptr);
+  c->Font->SetHeight(-48);
+  EXPECT_EQ(c->TextExtent("measure"), TSize(big.cx * 2, big.cy * 2));
+  EXPECT_EQ(c->GetTextMetrics().tmHeight, height * 2);
+}

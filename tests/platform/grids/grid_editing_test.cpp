@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "grid_fixture.h"
+#include "platform/core/sound.h"
 #include "platform/grids/inplace_edit.h"
 
 namespace {
@@ -107,6 +108,34 @@ TEST_F(GridEditing, AProgramWriteToTheEditedCellReloadsTheEditor) {
   Key(Qt::Key_F2);
   grid->SetCells(1, 1, "from the program");
   EXPECT_EQ(Editor()->GetText(), "from the program");
+}
+
+TEST_F(GridEditing, TheCellsEditMaskShapesTheTyping) {
+  int beeps = 0;
+  BeepHook previous = SetBeepHook([&](unsigned) { ++beeps; });
+  grid->OnGetEditMask = [](TObject*, int col, int row, AnsiString& mask) {
+    if (col == 2 && row == 1) mask = "00-00;0;_";
+  };
+  grid->SetCells(2, 1, "1234");
+  Key(Qt::Key_Right);
+  Key(Qt::Key_F2);
+  ASSERT_TRUE(EditorShown());
+  EXPECT_EQ(Editor()->GetEditText(), "12-34");
+  Key(Qt::Key_Escape);
+  Type("5x678");  // the first character opens the editor in place of the text
+  EXPECT_EQ(beeps, 1);
+  EXPECT_EQ(Editor()->GetEditText(), "56-78");
+  EXPECT_EQ(grid->Cells(2, 1), "5678");  // the literal is not saved
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Down);  // the next cell has no mask
+  EXPECT_EQ(Current(), (TGridCoord{2, 2}));
+  Type("abc");
+  EXPECT_TRUE(EditorShown());
+  EXPECT_EQ(Editor()->GetEditText(), "abc");
+  EXPECT_EQ(grid->Cells(2, 2), "abc");
+  SetBeepHook(previous);
 }
 
 }  // namespace

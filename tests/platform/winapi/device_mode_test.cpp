@@ -36,6 +36,7 @@ class DeviceModeTest : public testing::Test {
 TEST_F(DeviceModeTest, DeviceCapabilitiesAnswerCountsAndFillBuffers) {
   EXPECT_EQ(DeviceCapabilitiesA("Known", "", DC_COPIES, nullptr, nullptr), 42);
   EXPECT_EQ(DeviceCapabilitiesA("Known", "", DC_DUPLEX, nullptr, nullptr), 1);
+  EXPECT_EQ(DeviceCapabilitiesA("Known", "", DC_ORIENTATION, nullptr, nullptr), 90);
   EXPECT_EQ(DeviceCapabilitiesA("Known", "", DC_MAXEXTENT, nullptr, nullptr), 4200 << 16 | 2970);
   EXPECT_EQ(DeviceCapabilitiesA("Nobody", "", DC_COPIES, nullptr, nullptr), -1);
   EXPECT_EQ(DeviceCapabilitiesA("Known", "", 999, nullptr, nullptr), -1);

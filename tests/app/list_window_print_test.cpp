@@ -1,0 +1,47 @@
+// The list window's print button: the hits in the layout shown, on the printer's pages.
+#include <memory>
+
+#include "ListWindowTest.h"
+#include "app/Dbaseindexprint.h"
+#include "pdf_pages.h"
+#include "pdf_text.h"
+#include "platform/winapi/printer.h"
+#include "platform/winapi/virtual_printer.h"
+
+namespace {
+
+class ListWindowPrint : public ListWindow {
+ protected:
+  void SetUp() override {
+    auto printer = std::make_shared<TVirtualPrinter>("A4", 300);
+    printer->FileName = dir / "liste.pdf";
+    SetInstalledPrinters({printer}, 0);
+    print = std::make_unique<TfrmDbaseIndexPrint>(nullptr);  // finds the printer
+    frmDbaseIndexPrint = print.get();
+    ListWindow::SetUp();
+  }
+  void TearDown() override {
+    ListWindow::TearDown();
+    frmDbaseIndexPrint = nullptr;
+    druck_xprint = nullptr;
+    print.reset();
+    SetInstalledPrinters({});
+  }
+
+  std::unique_ptr<TfrmDbaseIndexPrint> print;
+};
+
+TEST_F(ListWindowPrint, ThePrintButtonPrintsTheHitsUnderTheTabsCaption) {
+  Show();
+  log.Answer(mrOk);
+  Click(list.btnDrucken);
+  EXPECT_EQ(log.printDialogs, 1);
+  EXPECT_EQ(PdfPageCount(dir / "liste.pdf"), 1);
+  const std::string text = PdfText(dir / "liste.pdf");
+  if (text.empty()) GTEST_SKIP() << "pdftotext is not installed";
+  for (const char* shown : {"Alles", "Seite: 1", "Bezeichnung", "Lieferzeit", "Teil 00", "Teil 29"})
+    EXPECT_NE(text.find(shown), std::string::npos) << shown;
+  EXPECT_EQ(text.find("Index"), std::string::npos);  // the index column is not printed
+}
+
+}  // namespace
