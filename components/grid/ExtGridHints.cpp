@@ -1,5 +1,6 @@
-// TExtStringGrid: the hint of the cell under the mouse: a comment beside its cell, the cell's
-// own text over it (HintShowCells, HintShowLargeText), and what GetCellHint makes of it.
+// TExtStringGrid: the hint of the cell under the mouse: a link's value over an HTML link, a
+// comment beside its cell, the cell's own text over it (HintShowCells, HintShowLargeText), and
+// what GetCellHint makes of it.
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridUtil.h"
 #include "components/grid/HTMLStrip.h"
@@ -18,7 +19,12 @@ void TExtStringGrid::ShowHintProc(AnsiString& HintStr, bool& /*CanShow*/, THintI
   const int realCol = RemapCol(cell.X);
   const TRect r = CellRect(cell.X, cell.Y);
   const AnsiString text = GetCellEx(realCol, cell.Y);
-  // A link's value over an HTML link (AnchorHint) waits for the mini-HTML renderer's hit test.
+  AnsiString anchor;
+  if (AnchorHint &&
+      HTMLAnchorAt(cell.X, cell.Y, HintInfo.CursorPos.x, HintInfo.CursorPos.y, anchor)) {
+    if (OnAnchorHint) OnAnchorHint(this, cell.Y, cell.X, anchor);
+    HintStr = anchor;
+  }
   TPoint at(r.Left, r.Bottom + 6);
   if (IsComment(realCol, cell.Y, HintStr)) at = TPoint(r.Right, r.Top);
   const bool normal = IsNormalCell(cell.X, cell.Y);

@@ -5,7 +5,7 @@
 
 #include "components/grid/ExtGrid.h"
 #include "components/grid/FooterTemplate.h"
-#include "components/grid/HTMLStrip.h"
+#include "components/grid/HTMLDraw.h"
 #include "platform/winapi/drawtext.h"
 
 // --- TFloatingFooter -----------------------------------------------------------------------
@@ -172,9 +172,8 @@ void TFooterPanel::PaintCustomPreview() {
     DrawText(GetCanvas(), source.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     return;
   }
-  // The mini-HTML renderer's seam: until it draws here, the text shows without its tags.
-  const AnsiString text = HTMLStrip(HTMLColReplace(source));
-  DrawText(GetCanvas(), text.c_str(), -1, &r, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  THTMLDrawResult result;
+  HTMLDrawEx(GetCanvas(), HTMLColReplace(source), r, grid_->HTMLParams(grid_->URLColor), result);
 }
 
 AnsiString TFooterPanel::HTMLColReplace(const AnsiString& Template) const {

@@ -2,29 +2,36 @@
 
 #include <algorithm>
 
-#include "components/grid/HTMLStrip.h"
+#include "components/grid/HTMLDraw.h"
 #include "platform/controls/screen.h"
-#include "platform/winapi/drawtext.h"
 
 namespace {
 constexpr int kMeasureWidth = 1008;
 }
 
-// The mini-HTML renderer's seam: until it lays hints out, a hint is its text without tags.
+namespace {
+THTMLDrawParams HintParams(bool WordWrap, bool MeasureOnly) {
+  THTMLDrawParams params;
+  params.WordWrap = WordWrap;
+  params.MeasureOnly = MeasureOnly;
+  params.LinkColor = clBlue;
+  params.ShadowColor = clGray;
+  params.ShadowOffset = 1;
+  return params;
+}
+}  // namespace
+
 TSize THTMLHintWindow::Measure(const AnsiString& Text, int MaxWidth, bool WordWrap) {
   TCanvas* canvas = GetCanvas();
   canvas->Font->Assign(*GetFont());
-  const AnsiString plain = HTMLStrip(Text);
-  TRect r(0, 0, MaxWidth, 0);
-  DrawText(canvas, plain.c_str(), -1, &r,
-           DT_CALCRECT | DT_LEFT | DT_NOPREFIX | (WordWrap ? unsigned{DT_WORDBREAK} : 0u));
-  return TSize(r.Width(), r.Height());
+  THTMLDrawResult result;
+  HTMLDrawEx(canvas, Text, TRect(0, 0, MaxWidth, 4096), HintParams(WordWrap, true), result);
+  return TSize(result.ExtentX, result.ExtentY);
 }
 
 void THTMLHintWindow::Draw(const AnsiString& Text, TRect R) {
-  const AnsiString plain = HTMLStrip(Text);
-  GetCanvas()->Brush->SetStyle(bsClear);
-  DrawText(GetCanvas(), plain.c_str(), -1, &R, DT_LEFT | DT_NOPREFIX);
+  THTMLDrawResult result;
+  HTMLDrawEx(GetCanvas(), Text, R, HintParams(false, false), result);
 }
 
 TRect THTMLHintWindow::CalcHintRect(int MaxWidth, const AnsiString& AHint, void*) {

@@ -139,7 +139,7 @@ TEST_F(FloatingFooterTest, PreviewsShowTheCurrentRow) {
   grid->SetCells(2, 3, "Resistor");
   grid->SetRow(3);
   grid->FloatingFooter.SetFooterStyle(fsCustomPreview);
-  grid->FloatingFooter.SetCustomTemplate("Part: <#2>");
+  grid->FloatingFooter.SetCustomTemplate("Part: <b><#2></b>");
   EXPECT_EQ(grid->GetFixedFooters(), 1);
   ShowFocused();
   const QImage custom = grid->GetFooterPanel()->Widget()->grab().toImage();

@@ -314,11 +314,39 @@ TEST_F(GridScrolling, CellHintsShowTheCellsText) {
   EXPECT_EQ(hint, "<b>bold</b> words @2,3");
 }
 
+TEST_F(GridScrolling, HintOverALinkShowsItsValue) {
+  ShowFocused();
+  grid->SetColWidths(2, 200);
+  grid->SetCells(2, 3, "<a href=\"http://parts.example\">datasheet</a> and more");
+  grid->AnchorHint = true;
+  int anchorCol = -1;
+  grid->OnAnchorHint = [&](TObject*, int, int ACol, AnsiString& Anchor) {
+    anchorCol = ACol;
+    Anchor += "!";
+  };
+  THintInfo info;
+  const QPoint link = At(2, 3, 8, 8);
+  info.CursorPos = TPoint(link.x(), link.y());
+  AnsiString hint = "cell hint";
+  bool canShow = true;
+  grid->ShowHintProc(hint, canShow, info);
+  EXPECT_EQ(hint, "http://parts.example!");
+  EXPECT_EQ(anchorCol, 2);
+  const QPoint plain = At(2, 3, 180, 8);
+  info.CursorPos = TPoint(plain.x(), plain.y());
+  hint = "cell hint";
+  grid->ShowHintProc(hint, canShow, info);
+  EXPECT_EQ(hint, "cell hint");
+}
+
 TEST_F(GridScrolling, HintWindowIsAsLargeAsItsText) {
   THTMLHintWindow* hint = grid->GetHintWindow();
-  const TRect measured = hint->CalcHintRect(1008, "Row : 12", nullptr);
-  EXPECT_GT(measured.Width(), 0);
-  hint->ActivateHint(TRect(10, 10, 20, 20), "Row : 12");
+  const TRect plain = hint->CalcHintRect(1008, "Row : 12", nullptr);
+  const TRect measured = hint->CalcHintRect(1008, "<b>Row</b> : 12", nullptr);
+  EXPECT_GT(measured.Width(), plain.Width() / 2);
+  EXPECT_LT(measured.Width(), plain.Width() * 2);
+  EXPECT_EQ(measured.Height(), plain.Height());
+  hint->ActivateHint(TRect(10, 10, 20, 20), "<b>Row</b> : 12");
   EXPECT_EQ(hint->GetWidth(), measured.Width() + 16);
   EXPECT_EQ(hint->GetHeight(), measured.Height() + 4);
   EXPECT_EQ(hint->GetTextWidth(), measured.Width());
