@@ -77,14 +77,14 @@ void TfrmKalvento_Maske::PlaceControls() {
   edtKalvento_Anzahlgesa = PlaceCount(this, this, 16 + kCountLeft, 560, 49, "Gesamtanzahl");
   edtKalvento_Anzahlgesa->SetReadOnly(true);
 
-  fields_[kDesignationField] = edtKalvento_Bezeichnun;
-  fields_[kTotalCountField] = edtKalvento_Anzahlgesa;
-  fields_[kOrderNumberField] = edtKalvento_Reicheltbe;
-  fields_[kUnitPriceField] = edtKalvento_Einzelprei;
-  fields_[kRemarksField] = edtKalvento_Bemerkunge;
-  fields_[kTotalPriceField] = edtKalvento_Gesamtprei;
-  fields_[kSupplierField] = edtKalvento_Bezugsquel;
-  fields_[kEnglishField] = edtKalvento_English;
+  fields_[kDesignation] = edtKalvento_Bezeichnun;
+  fields_[kTotalCount] = edtKalvento_Anzahlgesa;
+  fields_[kOrderNumber] = edtKalvento_Reicheltbe;
+  fields_[kUnitPrice] = edtKalvento_Einzelprei;
+  fields_[kRemarks] = edtKalvento_Bemerkunge;
+  fields_[kTotalPrice] = edtKalvento_Gesamtprei;
+  fields_[kSupplier] = edtKalvento_Bezugsquel;
+  fields_[kEnglishName] = edtKalvento_English;
 }
 
 // The counts top to bottom as the boards are built, the extra quantity after a gap.
@@ -98,24 +98,24 @@ void TfrmKalvento_Maske::PlaceCounts() {
     const char* caption;
   };
   const CountPlace counts[] = {
-      {&TfrmKalvento_Maske::edtKalvento_Haupt1, 13, "Hauptplatine Teil1"},
-      {&TfrmKalvento_Maske::edtKalvento_Haupt2, 21, "Hauptplatine Teil2"},
-      {&TfrmKalvento_Maske::edtKalvento_G1spannung, 6, "G1-Spannung"},
-      {&TfrmKalvento_Maske::edtKalvento_G3spannung, 7, "G3-Spannung"},
-      {&TfrmKalvento_Maske::edtKalvento_G2spannung, 4, "G2-Spannung"},
-      {&TfrmKalvento_Maske::edtKalvento_Anodenspan, 3, "Anodenspang"},
-      {&TfrmKalvento_Maske::edtKalvento_Heizspannu, 5, "Heizspannung"},
-      {&TfrmKalvento_Maske::edtKalvento_Karte600v, 17, "Karte 600 V Erh\xF6hung"},
-      {&TfrmKalvento_Maske::edtKalvento_Relaisplat, 2, "Relaisplatinen (10 Karten)"},
-      {&TfrmKalvento_Maske::edtKalvento_Mikroproze, 8, "Mikroprozessor"},
-      {&TfrmKalvento_Maske::edtKalvento_Anschlussp, 18, "Anschlussplatine"},
-      {&TfrmKalvento_Maske::edtKalvento_Trafoplati, 20, "Trafoplatine"},
-      {&TfrmKalvento_Maske::edtKalvento_Sonstiges, 9, "Sonstiges"},
-      {&TfrmKalvento_Maske::edtKalvento_Zusaetzlic, 15, "Zusaetzlich bestellen"},
+      {&TfrmKalvento_Maske::edtKalvento_Haupt1, kMainBoard1, "Hauptplatine Teil1"},
+      {&TfrmKalvento_Maske::edtKalvento_Haupt2, kMainBoard2, "Hauptplatine Teil2"},
+      {&TfrmKalvento_Maske::edtKalvento_G1spannung, kG1Voltage, "G1-Spannung"},
+      {&TfrmKalvento_Maske::edtKalvento_G3spannung, kG3Voltage, "G3-Spannung"},
+      {&TfrmKalvento_Maske::edtKalvento_G2spannung, kG2Voltage, "G2-Spannung"},
+      {&TfrmKalvento_Maske::edtKalvento_Anodenspan, kAnodeVoltage, "Anodenspang"},
+      {&TfrmKalvento_Maske::edtKalvento_Heizspannu, kHeaterVoltage, "Heizspannung"},
+      {&TfrmKalvento_Maske::edtKalvento_Karte600v, kCard600V, "Karte 600 V Erh\xF6hung"},
+      {&TfrmKalvento_Maske::edtKalvento_Relaisplat, kRelayBoards, "Relaisplatinen (10 Karten)"},
+      {&TfrmKalvento_Maske::edtKalvento_Mikroproze, kMicroprocessor, "Mikroprozessor"},
+      {&TfrmKalvento_Maske::edtKalvento_Anschlussp, kConnectionBoard, "Anschlussplatine"},
+      {&TfrmKalvento_Maske::edtKalvento_Trafoplati, kTransformerBoard, "Trafoplatine"},
+      {&TfrmKalvento_Maske::edtKalvento_Sonstiges, kOther, "Sonstiges"},
+      {&TfrmKalvento_Maske::edtKalvento_Zusaetzlic, kExtra, "Zusaetzlich bestellen"},
   };
   int top = 24;
   for (const CountPlace& count : counts) {
-    if (count.field == kExtraField) top += kCountPitch;
+    if (count.field == kExtra) top += kCountPitch;
     TExtEdit* edit = PlaceCount(this, grpAnzahl, kCountLeft, top, kCountWidth, count.caption);
     this->*count.edit = edit;
     fields_[count.field] = edit;
