@@ -1,0 +1,277 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "components/grid/EsgCombo.h"
+#include "components/grid/EsgEditBtn.h"
+#include "components/grid/EsgSpinEdit.h"
+#include "components/grid/ExtGrid.h"
+#include "components/grid/ExtInplaceEdit.h"
+#include "locale_scope.h"
+#include "platform/controls/clipboard.h"
+#include "platform/core/sound.h"
+#include "shown_grid.h"
+
+namespace {
+
+class Editing : public ShownGrid<TExtStringGrid> {
+ protected:
+  TEditorType type = edNormal;
+  BeepHook beeps = SetBeepHook([](unsigned) {});
+
+  void SetUp() override {
+    ShownGrid::SetUp();
+    grid->SetOptions(grid->GetOptions() + goEditing);
+    grid->OnGetEditorType = [this](TObject*, int, int, TEditorType& editor) { editor = type; };
+    grid->SetCells(1, 1, "before");
+    ShowFocused();
+    grid->SetCol(1);
+    grid->SetRow(1);
+  }
+  void TearDown() override { SetBeepHook(beeps); }
+  TExtInplaceEdit* Inplace() const {
+    return dynamic_cast<TExtInplaceEdit*>(grid->GetInplaceEditor());
+  }
+  bool InplaceShown() const { return Inplace() && Inplace()->GetVisible(); }
+  // Opens the cell's editor as F2 does, over a cell of the given type and text.
+  void Open(TEditorType editor, const AnsiString& text) {
+    type = editor;
+    grid->SetCells(1, 1, text);
+    Key(Qt::Key_F2);
+  }
+  void SelectInEditor(int start, int length) {
+    Inplace()->SetSelStart(start);
+    Inplace()->SetSelLength(length);
+  }
+};
+
+TEST_F(Editing, EachTextTypeOpensTheInplaceEditOnF2AndOnAClick) {
+  for (TEditorType editor : {edNormal, edNumeric, edPositiveNumeric, edFloat, edCapital,
+                             edMixedCase, edPassword, edLowerCase, edUpperCase}) {
+    Open(editor, "12");
+    ASSERT_TRUE(InplaceShown()) << editor;
+    EXPECT_EQ(grid->GetEditorType(), editor);
+    EXPECT_EQ(Inplace()->GetPasswordChar(), editor == edPassword ? '*' : '\0');
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(InplaceShown());
+    QTest::mouseClick(Client(), Qt::LeftButton, {}, At(1, 1));  // the current cell again
+    EXPECT_TRUE(InplaceShown()) << editor;
+    Key(Qt::Key_Escape);
+  }
+}
+
+TEST_F(Editing, TypedAndPastedTextPassTheFilter) {
+  Open(edNumeric, "");
+  Type("1a-2");
+  EXPECT_EQ(Inplace()->GetText(), "12");
+  Inplace()->SetSelStart(0);
+  Type("-");
+  Type("-");
+  EXPECT_EQ(Inplace()->GetText(), "-12");
+  Clipboard()->SetAsText("5-3");
+  Inplace()->PasteFromClipboard();
+  EXPECT_EQ(Inplace()->GetText(), "-12");
+  Key(Qt::Key_Escape);
+
+  Open(edPositiveNumeric, "7");
+  Clipboard()->SetAsText("-5");
+  Inplace()->PasteFromClipboard();
+  EXPECT_EQ(Inplace()->GetText(), "7");
+  Clipboard()->SetAsText("55");
+  Inplace()->SelectAll();
+  Inplace()->PasteFromClipboard();
+  EXPECT_EQ(Inplace()->GetText(), "55");
+  EXPECT_EQ(Inplace()->GetSelText(), "55");  // a paste over a selection stays selected
+  Key(Qt::Key_Escape);
+
+  Open(edCapital, "");
+  Type("ab");
+  Clipboard()->SetAsText("cd");
+  Inplace()->PasteFromClipboard();
+  EXPECT_EQ(Inplace()->GetText(), "ABCD");
+  EXPECT_EQ(Inplace()->GetSelStart(), 4);
+}
+
+TEST_F(Editing, FloatTakesASecondSeparatorOnlyOverTheFirst) {
+  Open(edFloat, "1.5");
+  Inplace()->Deselect();
+  Type(",");
+  EXPECT_EQ(Inplace()->GetText(), "1.5");
+  SelectInEditor(1, 2);
+  Type(",");
+  EXPECT_EQ(Inplace()->GetText(), "1,");
+}
+
+TEST_F(Editing, TheLengthLimitLetsASelectionBeReplaced) {
+  grid->SetMaxEditLength(5);
+  Open(edNormal, "");
+  Type("abcdef");
+  EXPECT_EQ(Inplace()->GetText(), "abcde");
+  SelectInEditor(1, 1);
+  Type("X");
+  EXPECT_EQ(Inplace()->GetText(), "aXcde");
+  Clipboard()->SetAsText("toolong");
+  SelectInEditor(0, 1);
+  Inplace()->PasteFromClipboard();
+  EXPECT_EQ(Inplace()->GetText(), "aXcde");
+}
+
+TEST_F(Editing, ALimitAbove32767IsKept) {
+  grid->SetMaxEditLength(40000);
+  Open(edNormal, "");
+  EXPECT_EQ(Inplace()->LengthLimit, 40000);
+}
+
+TEST_F(Editing, TypingCompletesFromTheLookupList) {
+  grid->Lookup = true;
+  grid->LookupItems.SetCommaText("Apfel,Birne,Birke");
+  Open(edNormal, "");
+  Type("bi");
+  EXPECT_EQ(Inplace()->GetText(), "birne");  // the typed part as typed
+  EXPECT_EQ(Inplace()->GetSelText(), "rne");
+  Key(Qt::Key_Backspace);  // takes the completion away and does not complete again
+  EXPECT_EQ(Inplace()->GetText(), "bi");
+}
+
+TEST_F(Editing, RefusedValidationKeepsTheEditOpen) {
+  grid->OnCellValidate = [](TObject*, int, int, AnsiString& value, bool& valid) {
+    valid = value != "bad";
+  };
+  Open(edNormal, "before");
+  Inplace()->SelectAll();
+  Type("bad");
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Current(), (TGridCoord{1, 1}));
+  EXPECT_EQ(grid->Cells(1, 1), "before");
+  EXPECT_TRUE(InplaceShown());
+  EXPECT_EQ(Inplace()->GetText(), "before");
+  Inplace()->SelectAll();
+  Type("good");
+  Key(Qt::Key_Down);
+  EXPECT_EQ(Current(), (TGridCoord{1, 2}));
+  EXPECT_EQ(grid->Cells(1, 1), "good");
+}
+
+TEST_F(Editing, EscapeBringsBackTheTextTheEditBeganWith) {
+  bool done = false;
+  grid->OnEditingDone = [&](TObject*) { done = true; };
+  Open(edNormal, "before");
+  Type("changed");
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(grid->Cells(1, 1), "before");
+  EXPECT_TRUE(done);
+  Key(Qt::Key_F2);  // a new edit begins
+  EXPECT_TRUE(InplaceShown());
+}
+
+TEST_F(Editing, AReadOnlyCellParksTheEditingSwitch) {
+  grid->OnCanEditCell = [](TObject*, int, int ACol, bool& CanEdit) { CanEdit = ACol != 2; };
+  grid->SetCol(2);
+  EXPECT_FALSE(grid->GetOptions().Contains(goEditing));
+  EXPECT_TRUE(grid->IsEditable(1, 1));  // editing is parked, not off
+  EXPECT_FALSE(grid->IsEditable(2, 1));
+  Key(Qt::Key_F2);
+  EXPECT_FALSE(InplaceShown());
+  grid->SetCol(1);
+  EXPECT_TRUE(grid->GetOptions().Contains(goEditing));
+}
+
+TEST_F(Editing, ADataCheckBoxNeverShowsAnEditor) {
+  Open(edDataCheckBox, "Y");
+  EXPECT_FALSE(InplaceShown());
+  EXPECT_EQ(grid->GetEditors().Shown, nullptr);
+}
+
+TEST_F(Editing, ASpinOnNoNumberStartsAtZeroAndLeavesTheCell) {
+  Open(edSpinEdit, "abc");
+  TEsgSpinEdit* spin = grid->GetEditors().Spin;
+  ASSERT_TRUE(spin && spin->GetVisible());
+  EXPECT_FALSE(InplaceShown());
+  EXPECT_EQ(spin->GetValue(), 0);
+  grid->HideInplaceEdit();
+  EXPECT_FALSE(spin->GetVisible());
+  EXPECT_EQ(grid->Cells(1, 1), "abc");
+  Open(edSpinEdit, "abc");
+  spin->SetValue(7);
+  grid->HideInplaceEdit();
+  EXPECT_EQ(grid->Cells(1, 1), "7");
+  EXPECT_TRUE(grid->Focused());
+}
+
+TEST_F(Editing, SpinTypesOpenOnTheirValues) {
+  LocaleScope locale(kGerman);
+  Open(edFloatSpinEdit, "2,5");
+  EXPECT_DOUBLE_EQ(grid->GetEditors().Spin->GetFloatValue(), 2.5);
+  grid->GetEditors().Spin->SetFloatValue(3.25);
+  grid->HideInplaceEdit();
+  EXPECT_EQ(grid->Cells(1, 1), "3,25");
+  Open(edDateSpinEdit, "kein Datum");
+  grid->HideInplaceEdit();
+  EXPECT_EQ(grid->Cells(1, 1), "kein Datum");
+}
+
+TEST_F(Editing, TheUnitEditKeepsTheUnitAsWritten) {
+  Open(edUnitEditBtn, "1 m2");
+  TEsgUnitEditBtn* edit = grid->GetEditors().UnitEditBtn;
+  ASSERT_TRUE(edit && edit->GetVisible());
+  EXPECT_EQ(edit->GetText(), "1");
+  EXPECT_EQ(edit->GetUnitID(), " m2");
+  edit->SetText("12.5");
+  grid->HideInplaceEdit();
+  EXPECT_EQ(grid->Cells(1, 1), "12.5 m2");
+}
+
+TEST_F(Editing, AComboListOnATextNotInTheListSelectsTheStoredItemAndLeavesTheCell) {
+  grid->AddComboString("rot");
+  grid->AddComboString("blau");
+  EXPECT_TRUE(grid->RemoveComboString("rot"));
+  EXPECT_FALSE(grid->RemoveComboString("rot"));
+  grid->AddComboString("gelb");
+  EXPECT_EQ(grid->GetComboCount(), 2);
+  Open(edComboList, "lila");
+  TESGComboBox* combo = grid->GetEditors().Combo;
+  ASSERT_TRUE(combo->GetVisible());
+  EXPECT_EQ(combo->GetItemIndex(), 0);
+  grid->HideInplaceEdit();
+  EXPECT_EQ(grid->Cells(1, 1), "lila");
+  EXPECT_TRUE(grid->SetComboSelectionString("gelb"));
+  EXPECT_FALSE(grid->SetComboSelectionString("grau"));
+  Open(edComboList, "lila");
+  EXPECT_EQ(combo->GetItemIndex(), 1);
+  grid->HideInplaceEdit();
+  Open(edComboList, "blau");
+  combo->SetItemIndex(1);
+  grid->HideInplaceEdit();
+  EXPECT_EQ(grid->Cells(1, 1), "gelb");
+}
+
+TEST_F(Editing, EditButtonTakesTheEditTextAndTheEllipsClickAnswers) {
+  grid->OnEllipsClick = [](TObject*, int ACol, int ARow, AnsiString& S) {
+    S += "@" + std::to_string(ACol) + "," + std::to_string(ARow);
+  };
+  Open(edEditBtn, "abc");
+  EXPECT_EQ(grid->GetEditors().EditBtn->GetText(), "abc");
+  EXPECT_EQ(grid->EllipsClick("x"), "x@1,1");
+  grid->GetEditors().EditBtn->SetText("abd");
+  grid->HideInplaceEdit();
+  EXPECT_EQ(grid->Cells(1, 1), "abd");
+}
+
+TEST_F(Editing, RestoreCacheGivesTheCellItsTextFromBefore) {
+  Open(edNormal, "before");
+  Inplace()->SelectAll();
+  Type("after");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(grid->Cells(1, 1), "after");
+  grid->RestoreCache();
+  EXPECT_EQ(grid->Cells(1, 1), "before");
+  grid->SetCells(1, 1, "after");
+  grid->SetCol(2);
+  grid->SetCol(1);  // a cell change refreshes the cache
+  grid->SetCells(1, 1, "typed");
+  grid->RestoreCache();
+  EXPECT_EQ(grid->Cells(1, 1), "after");
+}
+
+}  // namespace
