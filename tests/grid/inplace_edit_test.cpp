@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "components/grid/EsgCombo.h"
@@ -272,6 +274,40 @@ TEST_F(Editing, RestoreCacheGivesTheCellItsTextFromBefore) {
   grid->SetCells(1, 1, "typed");
   grid->RestoreCache();
   EXPECT_EQ(grid->Cells(1, 1), "after");
+}
+
+}  // namespace
+
+namespace {
+
+// Kept in $KALVENTO_PICTURE_DIR when that is set.
+TEST_F(Editing, TheOpenEditorTakesTheCellsLookAndStandsInItsMiddle) {
+  grid->SetRowHeights(1, 40);
+  grid->SetColWidths(1, 150);
+  grid->SetVAlignment(vtaCenter);
+  grid->SetColors(1, 1, clYellow);
+  Open(edNormal, "Widerstand 4,7k");
+  ASSERT_TRUE(InplaceShown());
+  QApplication::processEvents();
+  const QImage image = grid->Widget()->grab().toImage();
+  QTemporaryDir temp;
+  const char* keep = std::getenv("KALVENTO_PICTURE_DIR");
+  ASSERT_TRUE(image.save(QDir(keep ? QString::fromLocal8Bit(keep) : temp.path())
+                             .filePath("inplace_edit.png")));
+
+  const QPoint origin = Inplace()->Widget()->mapTo(grid->Widget(), QPoint(0, 0));
+  const int width = Inplace()->GetWidth(), height = Inplace()->GetHeight();
+  EXPECT_EQ(height, 39);  // one pixel inside the cell's lines
+  EXPECT_EQ(image.pixelColor(origin + QPoint(width - 3, 2)), QColor(Qt::yellow));
+  int firstInk = -1, lastInk = -1;
+  for (int y = 0; y < height; ++y)
+    for (int x = 3; x < width / 2; ++x)
+      if (image.pixelColor(origin + QPoint(x, y)).lightness() < 100) {
+        if (firstInk < 0) firstInk = y;
+        lastInk = y;
+      }
+  ASSERT_GE(firstInk, 0);
+  EXPECT_NEAR((firstInk + lastInk) / 2.0, height / 2.0, 4);
 }
 
 }  // namespace
