@@ -1324,7 +1324,7 @@ class TExtStringGrid : public TBaseGrid {
   // The renderer's settings for this grid's HTML text, links in LinkColor.
   THTMLDrawParams HTMLParams(TColor LinkColor);
   // The grid's canvas in the font and brush the cell is drawn with (ACol a display column).
-  TCanvas* CanvasInCellFont(int ACol, int ARow);
+  TCanvas* CanvasInCellFont(int ACol, int ARow, bool Select = true);
   void DrawFilterGlyph(CellPaint& P);
   void DrawSelectionRectangle(CellPaint& P);
   void DrawCellBorders(CellPaint& P);

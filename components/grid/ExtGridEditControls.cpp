@@ -40,13 +40,7 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
   const TRect r = CellRect(ACol, ARow);
   const int realCol = RemapCol(ACol);
   const AnsiString text = GetEditText(ACol, ARow);
-  TCanvas* canvas = GetCanvas();
-  TGridDrawState state;
-  TAlignment hAlign = taLeftJustify;
-  TVAlignment vAlign = vtaTop;
-  bool wrap = WordWrap;
-  GetVisualProperties(ACol, ARow, state, false, false, true, canvas->Brush, canvas->Font, hAlign,
-                      vAlign, wrap);
+  TCanvas* canvas = CanvasInCellFont(ACol, ARow, false);
   TWinControl* control = nullptr;
   const TEditorType type = edit_.Editor;
   if (IsSpin(type)) {

@@ -39,14 +39,9 @@ void TExtInplaceEdit::UpdateContents() {
   if (LengthLimit == 0) LengthLimit = grid_->GetMaxEditLength();
   SetPasswordChar(grid_->GetEditorType() == edPassword ? grid_->PasswordChar : '\0');
   TInplaceEdit::UpdateContents();
-  TBrush brush;
-  TGridDrawState state;
-  TAlignment hAlign = taLeftJustify;
-  TVAlignment vAlign = vtaTop;
-  bool wrap = WordWrap;
-  grid_->GetVisualProperties(grid_->GetCol(), grid_->GetRow(), state, false, false, true, &brush,
-                             GetFont(), hAlign, vAlign, wrap);
-  SetColor(brush.GetColor());
+  const TCanvas* canvas = grid_->CanvasInCellFont(grid_->GetCol(), grid_->GetRow(), false);
+  SetColor(canvas->Brush->GetColor());
+  SetFont(canvas->Font);
   completionArmed_ = true;
 }
 
