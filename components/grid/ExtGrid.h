@@ -522,6 +522,8 @@ class TExtStringGrid : public TBaseGrid {
 
   bool CanEditShow() override;
   TInplaceEdit* CreateEditor() override;
+  // A character typed into the grid starts the edit; an editor control gets it when shown.
+  void WMChar(TWMChar& Message) override;
   bool SelectCell(int ACol, int ARow) override;
   void ShowEditControl(int ACol, int ARow);
   void HideEditControl(int ACol, int ARow);

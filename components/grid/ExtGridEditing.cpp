@@ -27,6 +27,13 @@ bool TExtStringGrid::CanEditShow() {
   return show;
 }
 
+void TExtStringGrid::WMChar(TWMChar& Message) {
+  const auto c = static_cast<unsigned char>(Message.CharCode);
+  if (!EditActive && (c == '\b' || c >= 32)) edit_.StartKey = static_cast<char>(c);
+  TBaseGrid::WMChar(Message);
+  if (!EditControlShown) edit_.StartKey = 0;
+}
+
 void TExtStringGrid::ShowInplaceEdit() {
   const TPoint base = BaseCell(RemapCol(GetCol()), GetRow());
   if (!HasStaticEdit(base.x, base.y)) ShowEditor();

@@ -201,6 +201,17 @@ TEST_F(Editing, ASpinOnNoNumberStartsAtZeroAndLeavesTheCell) {
   EXPECT_TRUE(grid->Focused());
 }
 
+TEST_F(Editing, ACharacterTypedIntoTheGridReachesTheEditorControl) {
+  type = edEditBtn;
+  grid->SetCells(1, 1, "");
+  Type("7");
+  TEsgEditBtn* edit = grid->GetEditors().EditBtn;
+  ASSERT_TRUE(edit && edit->GetVisible());
+  QApplication::processEvents();
+  EXPECT_EQ(edit->GetText(), "7");
+  EXPECT_FALSE(InplaceShown());
+}
+
 TEST_F(Editing, SpinTypesOpenOnTheirValues) {
   LocaleScope locale(kGerman);
   Open(edFloatSpinEdit, "2,5");
@@ -280,8 +291,20 @@ TEST_F(Editing, RestoreCacheGivesTheCellItsTextFromBefore) {
 
 namespace {
 
+// The rows of the editor's first half that hold dark text.
+std::pair<int, int> InkRows(const QImage& image, const QPoint& origin, int width, int height) {
+  int first = -1, last = -1;
+  for (int y = 0; y < height; ++y)
+    for (int x = 3; x < width / 2; ++x)
+      if (image.pixelColor(origin + QPoint(x, y)).lightness() < 100) {
+        if (first < 0) first = y;
+        last = y;
+      }
+  return {first, last};
+}
+
 // Kept in $KALVENTO_PICTURE_DIR when that is set.
-TEST_F(Editing, TheOpenEditorTakesTheCellsLookAndStandsInItsMiddle) {
+TEST_F(Editing, TheOpenEditorTakesTheCellsLookAndStandsWhereTheCellsTextStands) {
   grid->SetRowHeights(1, 40);
   grid->SetColWidths(1, 150);
   grid->SetVAlignment(vtaCenter);
@@ -289,7 +312,7 @@ TEST_F(Editing, TheOpenEditorTakesTheCellsLookAndStandsInItsMiddle) {
   Open(edNormal, "Widerstand 4,7k");
   ASSERT_TRUE(InplaceShown());
   QApplication::processEvents();
-  const QImage image = grid->Widget()->grab().toImage();
+  QImage image = grid->Widget()->grab().toImage();
   QTemporaryDir temp;
   const char* keep = std::getenv("KALVENTO_PICTURE_DIR");
   ASSERT_TRUE(image.save(QDir(keep ? QString::fromLocal8Bit(keep) : temp.path())
@@ -299,15 +322,18 @@ TEST_F(Editing, TheOpenEditorTakesTheCellsLookAndStandsInItsMiddle) {
   const int width = Inplace()->GetWidth(), height = Inplace()->GetHeight();
   EXPECT_EQ(height, 39);  // one pixel inside the cell's lines
   EXPECT_EQ(image.pixelColor(origin + QPoint(width - 3, 2)), QColor(Qt::yellow));
-  int firstInk = -1, lastInk = -1;
-  for (int y = 0; y < height; ++y)
-    for (int x = 3; x < width / 2; ++x)
-      if (image.pixelColor(origin + QPoint(x, y)).lightness() < 100) {
-        if (firstInk < 0) firstInk = y;
-        lastInk = y;
-      }
-  ASSERT_GE(firstInk, 0);
-  EXPECT_NEAR((firstInk + lastInk) / 2.0, height / 2.0, 4);
+  auto [first, last] = InkRows(image, origin, width, height);
+  ASSERT_GE(first, 0);
+  EXPECT_NEAR((first + last) / 2.0, height / 2.0, 4);
+
+  Key(Qt::Key_Escape);
+  grid->SetVAlignment(vtaTop);
+  Key(Qt::Key_F2);
+  QApplication::processEvents();
+  image = grid->Widget()->grab().toImage();
+  std::tie(first, last) = InkRows(image, origin, width, height);
+  ASSERT_GE(first, 0);
+  EXPECT_LT(last, height / 2);
 }
 
 }  // namespace
