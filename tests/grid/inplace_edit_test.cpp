@@ -291,6 +291,13 @@ TEST_F(Editing, RestoreCacheGivesTheCellItsTextFromBefore) {
 
 namespace {
 
+// Kept in $KALVENTO_PICTURE_DIR when that is set.
+void SaveShot(const QImage& image, const char* name) {
+  static QTemporaryDir temp;
+  const char* keep = std::getenv("KALVENTO_PICTURE_DIR");
+  ASSERT_TRUE(image.save(QDir(keep ? QString::fromLocal8Bit(keep) : temp.path()).filePath(name)));
+}
+
 // The rows of the editor's first half that hold dark text.
 std::pair<int, int> InkRows(const QImage& image, const QPoint& origin, int width, int height) {
   int first = -1, last = -1;
@@ -303,7 +310,6 @@ std::pair<int, int> InkRows(const QImage& image, const QPoint& origin, int width
   return {first, last};
 }
 
-// Kept in $KALVENTO_PICTURE_DIR when that is set.
 TEST_F(Editing, TheOpenEditorTakesTheCellsLookAndStandsWhereTheCellsTextStands) {
   grid->SetRowHeights(1, 40);
   grid->SetColWidths(1, 150);
@@ -313,10 +319,7 @@ TEST_F(Editing, TheOpenEditorTakesTheCellsLookAndStandsWhereTheCellsTextStands) 
   ASSERT_TRUE(InplaceShown());
   QApplication::processEvents();
   QImage image = grid->Widget()->grab().toImage();
-  QTemporaryDir temp;
-  const char* keep = std::getenv("KALVENTO_PICTURE_DIR");
-  ASSERT_TRUE(image.save(QDir(keep ? QString::fromLocal8Bit(keep) : temp.path())
-                             .filePath("inplace_edit.png")));
+  SaveShot(image, "inplace_edit.png");
 
   const QPoint origin = Inplace()->Widget()->mapTo(grid->Widget(), QPoint(0, 0));
   const int width = Inplace()->GetWidth(), height = Inplace()->GetHeight();
@@ -334,6 +337,22 @@ TEST_F(Editing, TheOpenEditorTakesTheCellsLookAndStandsWhereTheCellsTextStands) 
   std::tie(first, last) = InkRows(image, origin, width, height);
   ASSERT_GE(first, 0);
   EXPECT_LT(last, height / 2);
+}
+
+TEST_F(Editing, AnEditorControlCoversItsCell) {
+  grid->SetRowHeights(1, 24);
+  grid->SetColWidths(1, 120);
+  grid->SetColors(1, 1, clAqua);
+  Open(edSpinEdit, "42");
+  TEsgSpinEdit* spin = grid->GetEditors().Spin;
+  ASSERT_TRUE(spin && spin->GetVisible());
+  const TRect cell = grid->CellRect(1, 1);
+  EXPECT_EQ(spin->GetLeft(), cell.Left);
+  EXPECT_EQ(spin->GetWidth(), cell.Width() - 1);
+  EXPECT_EQ(spin->GetHeight(), cell.Height() - 1);
+  EXPECT_EQ(spin->GetColor(), clAqua);
+  QApplication::processEvents();
+  SaveShot(grid->Widget()->grab().toImage(), "spin_in_cell.png");
 }
 
 }  // namespace
