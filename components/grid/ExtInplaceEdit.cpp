@@ -135,8 +135,17 @@ void TExtInplaceEdit::KeyPress(char& Key) {
 
 void TExtInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
   if (Key != VK_LEFT && Key != VK_RIGHT) Complete();
+  if (grid_->SizeWhileTyping.Width) WidenColumn();
   if (grid_->SizeWhileTyping.Height && grid_->WordWrap) grid_->AutoSizeRow(grid_->GetRow());
   TInplaceEdit::KeyUp(Key, Shift);
+}
+
+// The column grows to the typed text (never shrinks while typing).
+void TExtInplaceEdit::WidenColumn() {
+  const int col = grid_->GetCol();
+  TCanvas* canvas = grid_->CanvasInCellFont(col, grid_->GetRow(), false);
+  const int needed = canvas->TextWidth(GetText()) + 2 * grid_->GetXYOffset().x + 4;
+  if (needed > grid_->ColWidths(col)) grid_->SetColWidths(col, needed);
 }
 
 void TExtInplaceEdit::WMKeyUp(TWMKeyUp& Message) {

@@ -45,6 +45,7 @@ class TExtInplaceEdit : public TInplaceEdit {
   bool Validated();
   AnsiString CellText() const;
   void Complete();
+  void WidenColumn();
   void Walk(bool Forward);
   bool TakesChar(char& Key);
 };

@@ -136,6 +136,40 @@ TEST_F(Editing, TypingCompletesFromTheLookupList) {
   EXPECT_EQ(Inplace()->GetText(), "bi");
 }
 
+TEST_F(Editing, TheEditReportsToTheGridsEvents) {
+  grid->LookupHistory = true;
+  grid->SizeWhileTyping.Width = true;
+  int copies = 0, dblClicks = 0;
+  grid->OnClipboardCopy = [&](TObject*, bool& Allow) { ++copies, Allow = false; };
+  grid->OnDblClickCell = [&](TObject*, int ARow, int ACol) {
+    EXPECT_EQ(ARow * 10 + ACol, 11);
+    ++dblClicks;
+  };
+  Clipboard()->SetAsText("kept");
+  Open(edNormal, "");
+  const int width = grid->ColWidths(1);
+  Type("a rather long text that needs room");
+  EXPECT_GT(grid->ColWidths(1), width);
+  Inplace()->SelectAll();
+  Inplace()->CopyToClipboard();
+  EXPECT_EQ(copies, 1);
+  EXPECT_EQ(Clipboard()->GetAsText(), "kept");
+  QTest::mouseDClick(Inplace()->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(dblClicks, 1);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(grid->LookupItems.IndexOf("a rather long text that needs room"), 0);
+}
+
+TEST_F(Editing, TheKeypadPointTypesTheDecimalSeparator) {
+  LocaleScope locale(kGerman);
+  grid->ExcelStyleDecimalSeparator = true;
+  Open(edFloat, "");
+  Type("1");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Period, Qt::KeypadModifier);
+  Type("5");
+  EXPECT_EQ(Inplace()->GetText(), "1,5");
+}
+
 TEST_F(Editing, RefusedValidationKeepsTheEditOpen) {
   grid->OnCellValidate = [](TObject*, int, int, AnsiString& value, bool& valid) {
     valid = value != "bad";
@@ -152,6 +186,7 @@ TEST_F(Editing, RefusedValidationKeepsTheEditOpen) {
   Type("good");
   Key(Qt::Key_Down);
   EXPECT_EQ(Current(), (TGridCoord{1, 2}));
+  EXPECT_FALSE(InplaceShown());  // the validation's writing left no editor over no cell
   EXPECT_EQ(grid->Cells(1, 1), "good");
 }
 
