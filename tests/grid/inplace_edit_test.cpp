@@ -10,6 +10,7 @@
 #include "components/grid/EsgSpinEdit.h"
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtInplaceEdit.h"
+#include "components/grid/GridUtil.h"
 #include "locale_scope.h"
 #include "platform/controls/clipboard.h"
 #include "platform/core/sound.h"
@@ -93,6 +94,28 @@ TEST_F(Editing, TypedAndPastedTextPassTheFilter) {
   Inplace()->PasteFromClipboard();
   EXPECT_EQ(Inplace()->GetText(), "ABCD");
   EXPECT_EQ(Inplace()->GetSelStart(), 4);
+}
+
+TEST_F(Editing, MixedCaseRecasesTheWholeTextAsItIsTyped) {
+  Open(edMixedCase, "");
+  Type("hello world");
+  EXPECT_EQ(Inplace()->GetText(), ShiftCase("hello world"));
+  EXPECT_EQ(Inplace()->GetSelStart(), 11);
+}
+
+TEST_F(Editing, TheCaretWalksOutOfTheTextIntoTheNextCell) {
+  grid->Navigation.CursorWalkEditor = true;
+  grid->Navigation.AdvanceDirection = adTopBottom;
+  grid->SetCells(2, 1, "next");
+  Open(edNormal, "ab");
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Right);
+  EXPECT_EQ(Current(), (TGridCoord{1, 1}));  // the caret was inside the text
+  Key(Qt::Key_Right);
+  EXPECT_EQ(Current(), (TGridCoord{2, 1}));
+  ASSERT_TRUE(InplaceShown());
+  EXPECT_EQ(Inplace()->GetText(), "next");
+  EXPECT_EQ(grid->Navigation.AdvanceDirection, adTopBottom);
 }
 
 TEST_F(Editing, FloatTakesASecondSeparatorOnlyOverTheFirst) {
