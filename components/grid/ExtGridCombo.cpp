@@ -23,4 +23,6 @@ bool TExtStringGrid::SetComboSelectionString(const AnsiString& S) {
   return true;
 }
 
-int TExtStringGrid::GetComboCount() { return MadeEditor(editors_.Combo, this)->GetItems()->Count(); }
+int TExtStringGrid::GetComboCount() {
+  return MadeEditor(editors_.Combo, this)->GetItems()->Count();
+}

@@ -47,8 +47,8 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
     TEsgSpinEdit* spin = MadeEditor(editors_.Spin, this);
     if (type == edSpinEdit) {
       spin->SetSpinType(sptNormal);
-      spin->SetValue(SpinStart([&] { return GetInts(realCol, ARow); }, spin->CheckValue(0),
-                               edit_.Converted));
+      spin->SetValue(
+          SpinStart([&] { return GetInts(realCol, ARow); }, spin->CheckValue(0), edit_.Converted));
     } else if (type == edFloatSpinEdit) {
       spin->SetSpinType(sptFloat);
       spin->SetFloatValue(SpinStart([&] { return GetFloats(realCol, ARow); },
@@ -133,8 +133,8 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow) {
   if (control) {
     const TEditorType type = edit_.Editor;
     // A value the user left as it opened is not written over a cell it could not read.
-    const bool write = (edit_.Converted || control->GetText() != edit_.Opened) &&
-                       (!IsCombo(type) || EditActive);
+    const bool write =
+        (edit_.Converted || control->GetText() != edit_.Opened) && (!IsCombo(type) || EditActive);
     if (write && IsSpin(type)) {
       TEsgSpinEdit* spin = editors_.Spin;
       if (type == edFloatSpinEdit)

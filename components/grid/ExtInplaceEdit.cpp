@@ -15,9 +15,12 @@ constexpr int kKeypadBit = 1 << 22;
 // the cell's text), in the middle or at the bottom.
 int LineTop(TVAlignment VAlign, int Height, int LineHeight) {
   switch (VAlign) {
-    case vtaCenter: return std::max(0, (Height - LineHeight) / 2);
-    case vtaBottom: return std::max(0, Height - LineHeight - 1);
-    default: return std::min(3, std::max(0, Height - LineHeight));
+    case vtaCenter:
+      return std::max(0, (Height - LineHeight) / 2);
+    case vtaBottom:
+      return std::max(0, Height - LineHeight - 1);
+    default:
+      return std::min(3, std::max(0, Height - LineHeight));
   }
 }
 
@@ -71,7 +74,9 @@ void TExtInplaceEdit::WMKeyDown(TWMKeyDown& Message) {
   const TShiftState shift = KeyDataToShiftState(Message.KeyData);
   const bool ctrl = shift.Contains(ssCtrl);
   switch (Message.CharCode) {
-    case VK_ESCAPE: SetText(grid_->edit_.Cache); break;
+    case VK_ESCAPE:
+      SetText(grid_->edit_.Cache);
+      break;
     case VK_TAB:
       if (!grid_->GetOptions().Contains(goTabs)) break;
       // A refused text keeps the edit open where it is.
@@ -87,7 +92,8 @@ void TExtInplaceEdit::WMKeyDown(TWMKeyDown& Message) {
     case VK_RETURN:
       if (!ctrl && !grid_->Navigation.LineFeedOnEnter && !Validated()) return;
       break;
-    default: break;
+    default:
+      break;
   }
   TInplaceEdit::WMKeyDown(Message);
   // Escape ends the edit: the editor has closed with the cell's text from before.
@@ -155,8 +161,7 @@ void TExtInplaceEdit::WMKeyUp(TWMKeyUp& Message) {
 }
 
 void TExtInplaceEdit::Complete() {
-  if (!grid_->Lookup || grid_->LookupItems.Count() == 0 || !completionArmed_ ||
-      GetSelLength() != 0)
+  if (!grid_->Lookup || grid_->LookupItems.Count() == 0 || !completionArmed_ || GetSelLength() != 0)
     return;
   const AnsiString typed = GetText().substr(0, GetSelStart());
   const int match = LookupMatch(typed, grid_->LookupItems, grid_->LookupCaseSensitive);
@@ -169,14 +174,18 @@ void TExtInplaceEdit::Complete() {
 
 // Takes a character when the length limit and the editor type let it in.
 bool TExtInplaceEdit::TakesChar(char& Key) {
-  const bool full = LengthLimit > 0 && static_cast<int>(GetText().size()) >= LengthLimit &&
-                    GetSelLength() == 0;
+  const bool full =
+      LengthLimit > 0 && static_cast<int>(GetText().size()) >= LengthLimit && GetSelLength() == 0;
   if (full && Key != '\b' && Key != '\x1B' && !(Key == '\r' && grid_->Navigation.AdvanceOnEnter))
     return false;
   switch (FilterChar(grid_->GetEditorType(), Key, GetText(), GetSelStart(), GetSelLength())) {
-    case TCharVerdict::Take: return true;
-    case TCharVerdict::Beep: MessageBeep(0); return false;
-    default: return false;
+    case TCharVerdict::Take:
+      return true;
+    case TCharVerdict::Beep:
+      MessageBeep(0);
+      return false;
+    default:
+      return false;
   }
 }
 

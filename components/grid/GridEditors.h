@@ -14,11 +14,11 @@ class TEsgUnitEditBtn;
 class TWinControl;
 
 struct TGridEditState {
-  TEditorType Editor = edNormal;  // chosen when the edit began
-  bool Shown = false;             // an editor (inplace edit or control) is shown
-  AnsiString Cache;               // the cell's text when the edit began
-  char StartKey = 0;              // the character that started the edit by typing
-  bool CaretClickPending = false; // the click that opened the edit places the caret
+  TEditorType Editor = edNormal;   // chosen when the edit began
+  bool Shown = false;              // an editor (inplace edit or control) is shown
+  AnsiString Cache;                // the cell's text when the edit began
+  char StartKey = 0;               // the character that started the edit by typing
+  bool CaretClickPending = false;  // the click that opened the edit places the caret
   int ComboSelection = -1;
   bool Parked = false;  // goEditing switched off for a cell that may not be edited
   // What the control opened with: an unchanged value over a cell it could not read (no date,

@@ -24,8 +24,8 @@ TCharVerdict Numeric(char Key, const AnsiString& Text, int SelStart) {
 TCharVerdict Float(char Key, const AnsiString& Text, int SelStart, int SelLength) {
   if (IsControlKey(Key) || IsDigit(Key)) return TCharVerdict::Take;
   if (Key == '.' || Key == ',') {
-    const bool separator = Holds(Text, '.', SelStart, SelLength, true) ||
-                           Holds(Text, ',', SelStart, SelLength, true);
+    const bool separator =
+        Holds(Text, '.', SelStart, SelLength, true) || Holds(Text, ',', SelStart, SelLength, true);
     return separator ? TCharVerdict::Drop : TCharVerdict::Take;
   }
   if (Key == '-') {
@@ -46,14 +46,21 @@ bool IsInplaceEditorType(TEditorType Type) {
 TCharVerdict FilterChar(TEditorType Type, char& Key, const AnsiString& Text, int SelStart,
                         int SelLength) {
   switch (Type) {
-    case edNumeric: return Numeric(Key, Text, SelStart);
+    case edNumeric:
+      return Numeric(Key, Text, SelStart);
     case edPositiveNumeric:
       return IsControlKey(Key) || IsDigit(Key) ? TCharVerdict::Take : TCharVerdict::Beep;
-    case edFloat: return Float(Key, Text, SelStart, SelLength);
+    case edFloat:
+      return Float(Key, Text, SelStart, SelLength);
     case edCapital:
-    case edUpperCase: Key = AnsiUpperCase(AnsiString(1, Key))[0]; return TCharVerdict::Take;
-    case edLowerCase: Key = AnsiLowerCase(AnsiString(1, Key))[0]; return TCharVerdict::Take;
-    default: return TCharVerdict::Take;
+    case edUpperCase:
+      Key = AnsiUpperCase(AnsiString(1, Key))[0];
+      return TCharVerdict::Take;
+    case edLowerCase:
+      Key = AnsiLowerCase(AnsiString(1, Key))[0];
+      return TCharVerdict::Take;
+    default:
+      return TCharVerdict::Take;
   }
 }
 

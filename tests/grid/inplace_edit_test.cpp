@@ -237,6 +237,24 @@ TEST_F(Editing, AReadOnlyCellParksTheEditingSwitch) {
   EXPECT_TRUE(grid->GetOptions().Contains(goEditing));
 }
 
+TEST_F(Editing, EachControlTypeOpensItsControlOnF2AndOnAClick) {
+  for (TEditorType editor :
+       {edSpinEdit, edFloatSpinEdit, edTimeSpinEdit, edDateSpinEdit, edComboEdit, edComboList,
+        edEditBtn, edNumericEditBtn, edFloatEditBtn, edUnitEditBtn, edCheckBox, edButton}) {
+    Open(editor, "1");
+    TWinControl* shown = grid->GetEditors().Shown;
+    ASSERT_TRUE(shown && shown->GetVisible()) << editor;
+    EXPECT_TRUE(shown->Focused()) << editor;
+    EXPECT_FALSE(InplaceShown());
+    grid->HideInplaceEdit();
+    EXPECT_FALSE(shown->GetVisible());
+    EXPECT_TRUE(grid->Focused());
+    QTest::mouseClick(Client(), Qt::LeftButton, {}, At(1, 1));
+    EXPECT_EQ(grid->GetEditors().Shown, shown) << editor;
+    grid->HideInplaceEdit();
+  }
+}
+
 TEST_F(Editing, ADataCheckBoxNeverShowsAnEditor) {
   Open(edDataCheckBox, "Y");
   EXPECT_FALSE(InplaceShown());

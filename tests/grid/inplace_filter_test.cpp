@@ -26,8 +26,8 @@ TEST(InplaceFilter, FloatTakesASeparatorOnlyWhenNoneIsLeft) {
   EXPECT_EQ(Typed(edFloat, ',', "1.5", 3), TCharVerdict::Drop);
   EXPECT_EQ(Typed(edFloat, ',', "1.5", 1, 2), TCharVerdict::Take);  // ".5" selected
   EXPECT_EQ(Typed(edFloat, '.', "15", 1), TCharVerdict::Take);
-  EXPECT_EQ(Typed(edFloat, 'x', "15", 1), TCharVerdict::Drop);       // silently
-  EXPECT_EQ(Typed(edFloat, '-', "-1", 0, 2), TCharVerdict::Take);    // replaces its own minus
+  EXPECT_EQ(Typed(edFloat, 'x', "15", 1), TCharVerdict::Drop);     // silently
+  EXPECT_EQ(Typed(edFloat, '-', "-1", 0, 2), TCharVerdict::Take);  // replaces its own minus
   EXPECT_EQ(Typed(edFloat, '-', "1", 1), TCharVerdict::Beep);
 }
 
