@@ -34,9 +34,9 @@ void TfrmDatenbank_Liste::FormActivate(TObject* /*Sender*/) {
 
   SetCaption(dbm_titel);
   btnDrucken->SetVisible(dbm_druckknopf == 1);
-  // The entry form is not part of the program yet.
-  btnBearbeiten->SetEnabled(false);
-  btnNeuerDatensatz->SetEnabled(false);
+  btnBearbeiten->SetEnabled(true);
+  btnNeuerDatensatz->SetEnabled(true);
+  btnDrucken->SetEnabled(true);
   btnSpezial->SetEnabled(true);
   btnLoeschen->SetEnabled(true);
   btnSpezial->SetCaption(dbm_spezialtext);

@@ -6,6 +6,7 @@
 #include "app/DatabaseDefinition.h"
 #include "app/Datenbank_liste.h"
 #include "app/Dbaseabfrage.h"
+#include "app/Kalvento_maske.h"
 #include "engine/dbase.h"
 #include "platform/controls/dialogs.h"
 
@@ -48,9 +49,8 @@ void TfrmDatenbank_Liste::actMaskeAufrufenExecute(TObject* /*Sender*/) {
   GesamtpreisRechnen->Execute();
 }
 
-// The entry form joins the program with its own window; only the definition "Kalvento.dbm"
-// offers it.
-void TfrmDatenbank_Liste::ShowEntryForm() {}
+// Only the definition "Kalvento.dbm" offers the entry form.
+void TfrmDatenbank_Liste::ShowEntryForm() { dbase_maskeaufrufen(); }
 
 // The entry form may have stepped to another hit: its row when the page shows it, else a page
 // that starts with it.

@@ -4,6 +4,7 @@
 #include "app/Dbaseabfrage.h"
 #include "app/Kalvento_warenkorbexportieren.h"
 #include "app/Dbaseindexprint.h"
+#include "app/Kalvento_maske.h"
 #include "app/Kalventohaupt.h"
 #include "platform/controls/application.h"
 
@@ -14,6 +15,6 @@ void CreateProgramWindows() {
   Application->CreateForm(frmDatenbank_Liste);
   Application->CreateForm(frmDbaseIndexPrint);
   Application->CreateForm(frmDbaseAbfrage);
-  // The entry form comes here.
+  Application->CreateForm(frmKalvento_Maske);
   Application->CreateForm(frmWarenkorbExportieren);
 }

@@ -18,6 +18,7 @@ void dbase_dbtclose() { DbaseMemoClose(dbase_tabelle); }
 int dbase_lesen(long n) { return DbaseRead(dbase_tabelle, n); }
 int dbase_lesenmulti(long n) { return DbaseReadWindowed(dbase_tabelle, n); }
 int dbase_schreiben(long n) { return DbaseWrite(dbase_tabelle, n); }
+int dbase_neuschreiben(long& n) { return DbaseWriteNew(dbase_tabelle, n); }
 int dbase_loeschen(long n) { return DbaseDelete(dbase_tabelle, n); }
 long dbase_freiersatz() { return DbaseFreeSlot(dbase_tabelle); }
 void dbase_anzahlholen() { DbaseReloadCount(dbase_tabelle); }

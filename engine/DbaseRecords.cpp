@@ -66,17 +66,34 @@ bool CountInFile(const DbaseTable& t, uint32_t& count) {
   return true;
 }
 
-// Appends record_temp after the records the file holds now, whatever other running copies
-// appended since this one read the count.
-int Append(DbaseTable& t) {
-  DbaseCountLock lock(t.handle);
-  uint32_t count = 0;
-  if (!CountInFile(t, count) || count == UINT32_MAX || !WriteAt(t, count, t.record_temp)) return 0;
+// Appends record_temp after the `count` records the file holds; the caller holds the count
+// lock.
+int AppendAt(DbaseTable& t, uint32_t count) {
+  if (count == UINT32_MAX || !WriteAt(t, count, t.record_temp)) return 0;
   uint8_t bytes[4];
   DbasePutU32(bytes, count + 1);
   if (!DbaseWriteAt(t.handle, 4, bytes, 4)) return 0;
   t.anzahldatensaetze = count + 1;
   return 1;
+}
+
+// Appends record_temp after the records the file holds now, whatever other running copies
+// appended since this one read the count.
+int Append(DbaseTable& t) {
+  DbaseCountLock lock(t.handle);
+  uint32_t count = 0;
+  return CountInFile(t, count) ? AppendAt(t, count) : 0;
+}
+
+bool IsDeleted(const DbaseTable& t, long k) {
+  char status = 0;
+  return DbaseReadAt(t.handle, RecordPosition(t, k), &status, 1) == 1 && status == '*';
+}
+
+// record_temp from the plain record, marked valid.
+void Scramble(DbaseTable& t) {
+  t.record[0] = ' ';
+  DbaseScramble(t.modus, t.record.data(), t.record_temp.data(), t.lengthofrecord);
 }
 
 }  // namespace
@@ -104,11 +121,30 @@ int DbaseReadWindowed(DbaseTable& t, long n) {
 
 int DbaseWrite(DbaseTable& t, long n) {
   if (n < 0 || !HasBuffers(t)) return 0;
-  t.record[0] = ' ';
-  DbaseScramble(t.modus, t.record.data(), t.record_temp.data(), t.lengthofrecord);
+  Scramble(t);
   int written = n < Count(t) && InFile(t, n) ? WriteAt(t, n, t.record_temp) : Append(t);
   t.cachestart = kDbaseWindowEmpty;
   return written;
+}
+
+// Under the append lock, so that copies creating records at once never take one slot: the
+// slot chosen when the record was started may have been reused meanwhile.
+int DbaseWriteNew(DbaseTable& t, long& n) {
+  if (n < 0 || !HasBuffers(t)) return 0;
+  Scramble(t);
+  DbaseCountLock lock(t.handle);
+  uint32_t count = 0;
+  if (!CountInFile(t, count)) return 0;
+  t.cachestart = kDbaseWindowEmpty;
+  for (long k = n; k < static_cast<long>(count); ++k) {
+    if (!IsDeleted(t, k)) continue;
+    if (!WriteAt(t, k, t.record_temp)) return 0;
+    n = k;
+    return 1;
+  }
+  if (!AppendAt(t, count)) return 0;
+  n = static_cast<long>(count);
+  return 1;
 }
 
 int DbaseDelete(DbaseTable& t, long n) {

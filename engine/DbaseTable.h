@@ -65,6 +65,9 @@ void DbaseMemoClose(DbaseTable& t);
 int DbaseRead(DbaseTable& t, long n);
 int DbaseReadWindowed(DbaseTable& t, long n);
 int DbaseWrite(DbaseTable& t, long n);
+// Writes the record as a new one into slot n while it is still deleted, or at the end when n
+// is there; else into the next deleted slot after n, or at the end. n becomes the slot.
+int DbaseWriteNew(DbaseTable& t, long& n);
 int DbaseDelete(DbaseTable& t, long n);
 long DbaseFreeSlot(DbaseTable& t);
 void DbaseReloadCount(DbaseTable& t);

@@ -61,6 +61,10 @@ void dbase_dbtclose();
 int dbase_lesen(long n);
 int dbase_lesenmulti(long n);
 int dbase_schreiben(long n);
+// A new record into the free slot n found earlier, unless another running copy has taken it
+// since: then into the next free one. n becomes the record's number; the result as
+// dbase_schreiben's.
+int dbase_neuschreiben(long& n);
 int dbase_loeschen(long n);
 long dbase_freiersatz();
 void dbase_anzahlholen();

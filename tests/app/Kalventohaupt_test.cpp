@@ -9,6 +9,7 @@
 #include "app/Dbaseabfrage.h"
 #include "app/Kalvento_warenkorbexportieren.h"
 #include "app/Dbaseindexprint.h"
+#include "app/Kalvento_maske.h"
 #include "app/Kalventohaupt.h"
 #include "app/ProgramWindows.h"
 #include "message_log.h"
@@ -113,8 +114,9 @@ TEST_F(MainWindow, ShowsAsTheMainFormAndClosingItEndsTheProgram) {
 TEST(Start, CreatesTheWindowsInOrderTheMainWindowFirst) {
   ScopedApplication scope;
   CreateProgramWindows();
-  std::vector<TComponent*> expected = {frmKalventoHaupt, frmDatenbank_Liste, frmDbaseIndexPrint,
-                                       frmDbaseAbfrage, frmWarenkorbExportieren};
+  std::vector<TComponent*> expected = {frmKalventoHaupt,   frmDatenbank_Liste, frmDbaseIndexPrint,
+                                       frmDbaseAbfrage,    frmKalvento_Maske,
+                                       frmWarenkorbExportieren};
   ASSERT_EQ(Application->GetComponentCount(), static_cast<int>(expected.size()));
   for (int i = 0; i < Application->GetComponentCount(); ++i)
     EXPECT_EQ(Application->GetComponent(i), expected[i]) << i;

@@ -16,9 +16,8 @@ TEST_F(ListWindow, ActivationAppliesTheDefinitionAndRunsItsFirstQuery) {
   EXPECT_EQ(list.btnSpezial->GetCaption(), "Warenkorb");
   EXPECT_TRUE(list.btnSpezial->GetEnabled());  // the export window
   EXPECT_TRUE(list.btnDrucken->GetEnabled());
-  // Windows that are not part of the program yet: their buttons are off.
-  EXPECT_FALSE(list.btnBearbeiten->GetEnabled());
-  EXPECT_FALSE(list.btnNeuerDatensatz->GetEnabled());
+  EXPECT_TRUE(list.btnBearbeiten->GetEnabled());
+  EXPECT_TRUE(list.btnNeuerDatensatz->GetEnabled());
   EXPECT_TRUE(list.btnLoeschen->GetEnabled());
   EXPECT_FALSE(list.grpEinstellungen->GetVisible());
 

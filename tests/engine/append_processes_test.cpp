@@ -1,9 +1,7 @@
 // Several running copies append to one table, each knowing only the count it read itself.
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <set>
 
+#include "tests/engine/Copies.h"
 #include "tests/engine/EngineTest.h"
 
 namespace {
@@ -12,38 +10,23 @@ using AppendProcessesTest = EngineTest;
 
 constexpr int kEach = 400;
 
-// Waits until the pipe `start` closes, then appends kEach records marked `who`.
-[[noreturn]] void AppendAfterStart(const std::string& path, const int start[2], char who) {
-  close(start[1]);
-  char go;
-  if (read(start[0], &go, 1) < 0 || dbase_open(path) != 1) _exit(2);
+// Appends kEach records marked `who`; 0 when all were written.
+int Append(const std::string& path, char who) {
+  if (dbase_open(path) != 1) return 2;
   for (int i = 0; i < kEach; ++i) {
     dbase_feldschreibenAnsi(std::string(1, who), 0);
     dbase_feldschreibenAnsi(std::to_string(i), 1);
-    if (dbase_schreiben(dbase_anzahldatensaetze) != 1) _exit(1);
+    if (dbase_schreiben(dbase_anzahldatensaetze) != 1) return 1;
   }
-  _exit(0);
+  return 0;
 }
 
 TEST_F(AppendProcessesTest, TwoCopiesAppendingAtOnceLoseNoRecord) {
   DbfFile file{{{"WER", 'C', 1}, {"NR", 'N', 5}}};
   std::string path = dir / "teile.dbf";
   file.Write(path);
-  int start[2];
-  ASSERT_EQ(pipe(start), 0);
-  std::vector<pid_t> copies;
-  for (char who : {'A', 'B'}) {
-    pid_t pid = fork();
-    if (pid == 0) AppendAfterStart(path, start, who);
-    copies.push_back(pid);
-  }
-  close(start[0]);
-  close(start[1]);  // both copies start now
-  for (pid_t pid : copies) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  }
+  for (int code : RunCopiesAtOnce(2, [&](int k) { return Append(path, "AB"[k]); }))
+    EXPECT_EQ(code, 0);
 
   ASSERT_EQ(dbase_open(path), 1);
   ASSERT_EQ(dbase_anzahldatensaetze, 2u * kEach);

@@ -2,13 +2,13 @@
 // two running copies taking one lock at the same moment.
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "platform/core/datetime.h"
 #include "platform/core/username.h"
+#include "tests/engine/Copies.h"
 #include "tests/engine/EngineTest.h"
 
 namespace {
@@ -133,7 +133,7 @@ TEST_F(LocksTest, DamagedOrUnwritableLockFilesNeverBlockOrCrash) {
 // other copy is editing it too; then it releases the lock, or lets it expire by putting a
 // lock of another day in its place.
 constexpr int kRounds = 400;
-enum Outcome { kSound = 0, kBothHeldIt = 1, kNeverGotIt = 2, kNoStart = 3 };
+enum Outcome { kSound = 0, kBothHeldIt = 1, kNeverGotIt = 2 };
 
 void Expire(const std::string& lock) {
   std::string old = lock + ".gestern";
@@ -141,11 +141,8 @@ void Expire(const std::string& lock) {
   std::rename(old.c_str(), lock.c_str());
 }
 
-[[noreturn]] void TakeInTurns(const std::string& base, const std::string& lock, const std::string& editing,
-                              const char* bediener, const int start[2]) {
-  close(start[1]);
-  char go;
-  if (read(start[0], &go, 1) < 0) _exit(kNoStart);
+Outcome TakeInTurns(const std::string& base, const std::string& lock, const std::string& editing,
+                    const char* bediener) {
   int granted = 0;
   bool both = false;
   for (int round = 0; round < kRounds; ++round) {
@@ -165,27 +162,16 @@ void Expire(const std::string& lock) {
       Expire(lock);
     }
   }
-  _exit(both ? kBothHeldIt : granted == 0 ? kNeverGotIt : kSound);
+  return both ? kBothHeldIt : granted == 0 ? kNeverGotIt : kSound;
 }
 
 TEST_F(LocksTest, TwoCopiesNeverHoldOneLockAtOnce) {
   Expire(LockFile(7));
-  int start[2];
-  ASSERT_EQ(pipe(start), 0);
-  std::vector<pid_t> copies;
-  for (const char* bediener : {"Anna", "Bert"}) {
-    pid_t pid = fork();
-    if (pid == 0) TakeInTurns(Base(), LockFile(7), dir / "in-bearbeitung", bediener, start);
-    copies.push_back(pid);
-  }
-  close(start[0]);
-  close(start[1]);
-  for (pid_t pid : copies) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), kSound);
-  }
+  const char* bediener[] = {"Anna", "Bert"};
+  for (int code : RunCopiesAtOnce(2, [&](int k) {
+         return TakeInTurns(Base(), LockFile(7), dir / "in-bearbeitung", bediener[k]);
+       }))
+    EXPECT_EQ(code, kSound);
   EXPECT_LE(FilesInLockFolder(), 1u);  // no moved or half-made lock files are left
 }
 
