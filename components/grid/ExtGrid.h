@@ -539,6 +539,7 @@ class TExtStringGrid : public TBaseGrid {
   // A character typed into the grid starts the edit; an editor control gets it when shown.
   void WMChar(TWMChar& Message) override;
   bool SelectCell(int ACol, int ARow) override;
+  bool FooterLetsSelect(int ACol, int ARow);
   void ShowEditControl(int ACol, int ARow);
   void HideEditControl(int ACol, int ARow);
   void DoneEditing() {

@@ -3,8 +3,22 @@
 #include "components/grid/ExtGrid.h"
 #include "platform/grids/inplace_edit.h"
 
+// The floating footer covers the bottom of the grid: a cell under it scrolls up into view,
+// and the last row a fixed-last-row footer shows is no cell to select.
+bool TExtStringGrid::FooterLetsSelect(int ACol, int ARow) {
+  if (!FloatingFooter.GetVisible() || ARow >= GetRowCount()) return true;
+  const bool lastRow = FloatingFooter.GetFooterStyle() == fsFixedLastRow;
+  if (!lastRow) FloatingFooter.Invalidate();
+  if (lastRow && ARow == GetRowCount() - 1) return false;
+  const bool covered =
+      GetCellRect(ACol, ARow).Bottom > GetClientHeight() - FloatingFooter.GetHeight() + 2;
+  if (covered && (!lastRow || ARow < GetRowCount() - 2)) SetTopRow(GetTopRow() + 1);
+  return true;
+}
+
 bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   const int oldCol = GetCol(), oldRow = GetRow();
+  if (!FooterLetsSelect(ACol, ARow)) return false;
   bool allow = true;
   if (ACol < GetColCount() && ARow < GetRowCount()) {
     if (ARow != oldRow && OnRowChanging) OnRowChanging(this, oldRow, ARow, allow);

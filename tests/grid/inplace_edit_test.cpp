@@ -255,6 +255,24 @@ TEST_F(Editing, EachControlTypeOpensItsControlOnF2AndOnAClick) {
   }
 }
 
+TEST_F(Editing, ScrollingEndsAnEditorControlsEdit) {
+  grid->SetRowCount(30);
+  Open(edEditBtn, "abc");
+  grid->GetEditors().EditBtn->SetText("abd");
+  grid->SetTopRow(5);
+  EXPECT_FALSE(grid->GetEditors().EditBtn->GetVisible());
+  EXPECT_EQ(grid->Cells(1, 1), "abd");
+}
+
+TEST_F(Editing, TheFixedLastRowFooterRowIsNoCellToSelect) {
+  grid->SetRowCount(4);
+  grid->FloatingFooter.SetVisible(true);
+  grid->SetRow(2);
+  EXPECT_EQ(grid->GetRow(), 2);
+  grid->SetRow(3);
+  EXPECT_EQ(grid->GetRow(), 2);
+}
+
 TEST_F(Editing, ADataCheckBoxNeverShowsAnEditor) {
   Open(edDataCheckBox, "Y");
   EXPECT_FALSE(InplaceShown());
