@@ -26,6 +26,7 @@
 #include "components/grid/GridUtil.h"
 #include "components/grid/HTMLDraw.h"
 #include "components/grid/HTMLPictureCache.h"
+#include "components/grid/GridEditors.h"
 #include "components/grid/HiddenRows.h"
 #include "components/grid/InputSettings.h"
 #include "components/grid/LookSettings.h"
@@ -383,6 +384,37 @@ class TExtStringGrid : public TBaseGrid {
   virtual bool ValidateCell(const AnsiString& NewValue);
   bool IsFixed(int ACol, int ARow) override;
 
+  // Inplace editing (ExtGridEditing.cpp, ExtGridEditControls.cpp, ExtGridSelectCell.cpp,
+  // ExtGridCombo.cpp; the text editor is ExtInplaceEdit.h). One edit at a time, with the
+  // editor its cell's GetCellEditor chooses.
+  bool Lookup = false;  // the inplace edit completes from LookupItems
+  bool LookupCaseSensitive = false;
+  bool LookupHistory = false;  // a text left in the inplace edit joins LookupItems
+  bool ExcelStyleDecimalSeparator = false;  // the keypad's "." types the decimal separator
+  TEditorType GetEditorType() const { return edit_.Editor; }
+  void ShowInplaceEdit();
+  // Ends the open edit: the editor hides and writes its value back.
+  void HideInplaceEdit();
+  void ShowCellEdit();  // as F2 would
+  void HideCellEdit() { HideEditControl(GetCol(), GetRow()); }
+  // The cell's text from when the edit began, written back.
+  void RestoreCache();
+  // A key ended an editor control's edit: Tab and the arrows move on, Return advances.
+  void DoneInplaceEdit(WORD Key, TShiftState Shift);
+  virtual AnsiString EllipsClick(const AnsiString& S);
+  bool IsPassword(int ACol, int ARow);
+  // The items of the combo editor, shared by every combo edit.
+  void ClearComboString();
+  void AddComboString(const AnsiString& S) { AddComboStringObject(S, nullptr); }
+  void AddComboStringObject(const AnsiString& S, TObject* AObject);
+  bool RemoveComboString(const AnsiString& S);
+  // The item a combo-list edit of a cell whose text is in no item selects (-1: the first).
+  void SetComboSelection(int Index) { edit_.ComboSelection = Index; }
+  bool SetComboSelectionString(const AnsiString& S);
+  int GetComboCount();
+  // The editor controls (made at their first edit, owned by the grid).
+  const TGridEditors& GetEditors() const { return editors_; }
+
   // The column calculations of the floating footer into the last row (ACol -1: every
   // column); nothing while no footer of the fixed-last-row style shows. Texts that are no
   // number are passed over, and no data rows give 0.
@@ -501,6 +533,24 @@ class TExtStringGrid : public TBaseGrid {
   // Installed as the owner form's OnResize; runs the form's former handler (whose exceptions
   // are swallowed).
   virtual void GridResize(TObject* Sender);
+
+  bool CanEditShow() override;
+  TInplaceEdit* CreateEditor() override;
+  // A character typed into the grid starts the edit; an editor control gets it when shown.
+  void WMChar(TWMChar& Message) override;
+  bool SelectCell(int ACol, int ARow) override;
+  bool FooterLetsSelect(int ACol, int ARow);
+  void ShowEditControl(int ACol, int ARow);
+  void HideEditControl(int ACol, int ARow);
+  void DoneEditing() {
+    if (OnEditingDone) OnEditingDone(this);
+  }
+  // The keyboard's moves out of an edit: to the next cell by Tab (back with Shift), and on
+  // from Return by Navigation's direction.
+  void TabEdit(bool Backward);
+  void AdvanceEdit(int ACol, int ARow, bool Forward);
+  TGridEditState edit_;
+  TGridEditors editors_;
 
   // The editing state: an edit is open, a validation runs, or every end of an edit validates.
   bool EditActive = false;
@@ -1304,6 +1354,7 @@ class TExtStringGrid : public TBaseGrid {
   // End of cell access, marking and selection -----------------------------------------------
 
   friend class FormResizeLink;
+  friend class TExtInplaceEdit;
 
   std::unique_ptr<TFont> fixedFont_;
   std::unique_ptr<TFont> activeCellFont_;
@@ -1432,7 +1483,7 @@ class TExtStringGrid : public TBaseGrid {
   // The renderer's settings for this grid's HTML text, links in LinkColor.
   THTMLDrawParams HTMLParams(TColor LinkColor);
   // The grid's canvas in the font and brush the cell is drawn with (ACol a display column).
-  TCanvas* CanvasInCellFont(int ACol, int ARow);
+  TCanvas* CanvasInCellFont(int ACol, int ARow, bool Select = true);
   void DrawFilterGlyph(CellPaint& P);
   void DrawSelectionRectangle(CellPaint& P);
   void DrawCellBorders(CellPaint& P);

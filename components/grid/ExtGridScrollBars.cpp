@@ -111,6 +111,8 @@ void TExtStringGrid::WMHScroll(TWMScroll& Message) {
 
 void TExtStringGrid::TopLeftChanged() {
   TBaseGrid::TopLeftChanged();
+  // An editor control stays where it was put: scrolling ends its edit.
+  if (EditControlShown && EditActive) HideInplaceEdit();
   UpdateVScrollBar();
   UpdateHScrollBar();
   UpdateFooter();
