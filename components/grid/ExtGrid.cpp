@@ -5,6 +5,7 @@
 
 #include "components/grid/ExtXPVS.h"
 #include "components/grid/GridUtil.h"
+#include "components/grid/esgdd.h"
 #include "platform/controls/application.h"
 #include "platform/winapi/system_metrics.h"
 
@@ -33,6 +34,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
   activeCellFont_->OnChange = repaint;
   SetDefaultRowHeight(21);
   TakeOverFormResize();
+  InitOleDragDrop();
 }
 
 TExtStringGrid::~TExtStringGrid() {

@@ -1,6 +1,7 @@
 #include "platform/controls/ole_dragdrop.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDrag>
 #include <QDropEvent>
 #include <QFile>
@@ -140,7 +141,9 @@ class FormatList : public IEnumFORMATETC {
 class MimeDataObject : public IDataObject {
  public:
   explicit MimeDataObject(const QMimeData& mime) : mime_(mime) {
-    if (HasMimeText(mime)) Offer({CF_TEXT, CF_UNICODETEXT});
+    // Qt reads a file list as text too; a file drag offers no text.
+    if (mime.hasFormat(QStringLiteral("text/plain")) || mime.hasFormat(AnsiTextMime()))
+      Offer({CF_TEXT, CF_UNICODETEXT});
     for (const QUrl& url : mime.urls())
       if (url.isLocalFile()) files_.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
     if (!files_.empty()) Offer({CF_HDROP});
@@ -401,6 +404,11 @@ HRESULT RevokeDragDrop(TWinControl* control) {
   delete filter;
   widget->setAcceptDrops(false);
   return S_OK;
+}
+
+TPoint GetCursorPos() {
+  const QPoint at = QCursor::pos();
+  return TPoint(at.x(), at.y());
 }
 
 TDragSession::TDragSession(IDataObject& data, IDropSource& source, DWORD okEffects)

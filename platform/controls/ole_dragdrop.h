@@ -118,6 +118,9 @@ HRESULT RevokeDragDrop(TWinControl* control);
 HRESULT DoDragDrop(std::shared_ptr<IDataObject> data, std::shared_ptr<IDropSource> source,
                    DWORD okEffects, DWORD& effect);
 
+// Where the mouse is, in screen pixels.
+TPoint GetCursorPos();
+
 // A running drag as its loop sees it: the data as MIME data, and the source to consult.
 class TDragSession {
  public:

@@ -68,8 +68,9 @@ bool TDragFormatReader::Reset() {
 
 bool TDragFormatReader::HasFormat(unsigned cf) {
   if (!Reset()) return false;
+  // A format listed but not given counts as missing.
   while (Next())
-    if (current_.cfFormat == cf) return true;
+    if (current_.cfFormat == cf) return data_.QueryGetData(current_) == S_OK;
   return false;
 }
 
