@@ -13,25 +13,21 @@
 
 namespace drag_script {
 
-// The drop action a target chose, Qt::IgnoreAction when it refused; the move steps over
-// `via` on the way when given.
+// The drop action a target chose, Qt::IgnoreAction when it refused.
 inline Qt::DropAction DropOn(QWidget* target, QPoint at, const QMimeData& data,
                              Qt::KeyboardModifiers modifiers = {},
                              Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction) {
+  auto refused = [target](QEvent& step) {
+    QApplication::sendEvent(target, &step);
+    if (step.isAccepted()) return false;
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(target, &leave);
+    return true;
+  };
   QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, modifiers);
-  QApplication::sendEvent(target, &enter);
-  if (!enter.isAccepted()) {
-    QDragLeaveEvent leave;
-    QApplication::sendEvent(target, &leave);
-    return Qt::IgnoreAction;
-  }
+  if (refused(enter)) return Qt::IgnoreAction;
   QDragMoveEvent move(at, actions, &data, Qt::LeftButton, modifiers);
-  QApplication::sendEvent(target, &move);
-  if (!move.isAccepted()) {
-    QDragLeaveEvent leave;
-    QApplication::sendEvent(target, &leave);
-    return Qt::IgnoreAction;
-  }
+  if (refused(move)) return Qt::IgnoreAction;
   QDropEvent drop(QPointF(at), actions, &data, Qt::NoButton, modifiers);
   QApplication::sendEvent(target, &drop);
   return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;

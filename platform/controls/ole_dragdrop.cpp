@@ -20,27 +20,13 @@
 namespace {
 int oleInitCount = 0;
 
-std::vector<uint8_t> BlockBytes(HGLOBAL block) {
-  const auto* bytes = static_cast<const uint8_t*>(GlobalLock(block));
-  std::vector<uint8_t> out(bytes, bytes ? bytes + GlobalSize(block) : bytes);
-  GlobalUnlock(block);
-  return out;
-}
-
-HGLOBAL NewBlock(const void* bytes, std::size_t size) {
-  HGLOBAL block = GlobalAlloc(GHND, size);
-  if (size > 0) std::memcpy(GlobalLock(block), bytes, size);
-  GlobalUnlock(block);
-  return block;
-}
-
 // The bytes of one format of a data object; empty when it has none.
 std::vector<uint8_t> FormatBytes(IDataObject& data, unsigned format) {
   FORMATETC wanted;
   wanted.cfFormat = static_cast<uint16_t>(format);
   STGMEDIUM medium;
   if (data.GetData(wanted, medium) != S_OK) return {};
-  std::vector<uint8_t> bytes = BlockBytes(medium.hGlobal);
+  std::vector<uint8_t> bytes = GlobalBytes(medium.hGlobal);
   ReleaseStgMedium(medium);
   return bytes;
 }
@@ -56,25 +42,10 @@ QString WideUpToZero(const uint8_t* bytes, std::size_t size) {
   return text.left(text.indexOf(QChar(0)));
 }
 
-// The file names of a DROPFILES block; names run to the block's end at most.
 QList<QUrl> FileUrls(const std::vector<uint8_t>& block) {
   QList<QUrl> urls;
-  if (block.size() < sizeof(DROPFILES)) return urls;
-  DROPFILES header;
-  std::memcpy(&header, block.data(), sizeof header);
-  for (std::size_t at = header.pFiles; at < block.size();) {
-    QString name;
-    if (header.fWide) {
-      name = WideUpToZero(block.data() + at, block.size() - at);
-      at += (name.size() + 1) * 2;
-    } else {
-      AnsiString bytes = UpToZero(std::vector<uint8_t>(block.begin() + at, block.end()));
-      name = QFile::decodeName(QByteArray::fromStdString(bytes));
-      at += bytes.size() + 1;
-    }
-    if (name.isEmpty()) break;
-    urls.append(QUrl::fromLocalFile(name));
-  }
+  for (const AnsiString& name : DropFilesNames(block))
+    urls.append(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(name))));
   return urls;
 }
 
@@ -156,7 +127,7 @@ class MimeDataObject : public IDataObject {
     if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
     std::vector<uint8_t> bytes = Bytes(format.cfFormat);
     medium.tymed = TYMED_HGLOBAL;
-    medium.hGlobal = NewBlock(bytes.data(), bytes.size());
+    medium.hGlobal = GlobalCopy(bytes.data(), bytes.size());
     return S_OK;
   }
   HRESULT QueryGetData(const FORMATETC& format) override {
@@ -374,6 +345,41 @@ TDragLoop& CurrentLoop() {
 struct OleDropWindow {
   static QWidget* Of(TWinControl* control) { return control ? control->ClientWidget() : nullptr; }
 };
+
+HGLOBAL GlobalCopy(const void* bytes, std::size_t size) {
+  HGLOBAL block = GlobalAlloc(GHND, size);
+  if (block && size > 0) std::memcpy(GlobalLock(block), bytes, size);
+  GlobalUnlock(block);
+  return block;
+}
+
+std::vector<uint8_t> GlobalBytes(HGLOBAL block) {
+  const auto* bytes = static_cast<const uint8_t*>(GlobalLock(block));
+  std::vector<uint8_t> out(bytes, bytes ? bytes + GlobalSize(block) : bytes);
+  GlobalUnlock(block);
+  return out;
+}
+
+std::vector<AnsiString> DropFilesNames(const std::vector<uint8_t>& block) {
+  std::vector<AnsiString> names;
+  if (block.size() < sizeof(DROPFILES)) return names;
+  DROPFILES header;
+  std::memcpy(&header, block.data(), sizeof header);
+  for (std::size_t at = header.pFiles; at < block.size();) {
+    AnsiString name;
+    if (header.fWide) {
+      const QString wide = WideUpToZero(block.data() + at, block.size() - at);
+      name = QFile::encodeName(wide).toStdString();
+      at += (static_cast<std::size_t>(wide.size()) + 1) * 2;
+    } else {
+      name = UpToZero(std::vector<uint8_t>(block.begin() + static_cast<std::ptrdiff_t>(at), block.end()));
+      at += name.size() + 1;
+    }
+    if (name.empty()) break;
+    names.push_back(name);
+  }
+  return names;
+}
 
 void ReleaseStgMedium(STGMEDIUM& medium) {
   medium.hGlobal = GlobalFree(medium.hGlobal);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/controls/clipboard.h"
 #include "platform/controls/messages.h"
@@ -63,6 +64,14 @@ struct DROPFILES {
   int32_t fNC = 0;
   int32_t fWide = 0;
 };
+
+// A new global memory block holding a copy of the bytes.
+HGLOBAL GlobalCopy(const void* bytes, std::size_t size);
+// The bytes of a global memory block.
+std::vector<uint8_t> GlobalBytes(HGLOBAL block);
+// The names of a DROPFILES block as the file system spells them; names run to the block's
+// end at most, so a damaged block ends the list early.
+std::vector<AnsiString> DropFilesNames(const std::vector<uint8_t>& block);
 
 class IEnumFORMATETC {
  public:

@@ -6,29 +6,17 @@
 #include "platform/core/qt/qt_text.h"
 
 namespace {
-HGLOBAL TextBlock(const AnsiString& text) {
-  HGLOBAL block = GlobalAlloc(GHND, text.size() + 1);
-  if (block && !text.empty()) std::memcpy(GlobalLock(block), text.data(), text.size());
-  GlobalUnlock(block);
-  return block;
-}
+// Texts with their terminating zero; the Unicode form takes two bytes a character.
+HGLOBAL TextBlock(const AnsiString& text) { return GlobalCopy(text.c_str(), text.size() + 1); }
 
-// The text in UTF-16 with its terminating zero: two bytes for each character.
 HGLOBAL WideBlock(const AnsiString& text) {
   const QString wide = ToQString(text);
-  const std::size_t bytes = static_cast<std::size_t>(wide.size()) * 2;
-  HGLOBAL block = GlobalAlloc(GHND, bytes + 2);
-  if (block && bytes) std::memcpy(GlobalLock(block), wide.utf16(), bytes);
-  GlobalUnlock(block);
-  return block;
+  return GlobalCopy(wide.utf16(), (static_cast<std::size_t>(wide.size()) + 1) * 2);
 }
 
 HGLOBAL IntBlock(int value) {
-  HGLOBAL block = GlobalAlloc(GHND, sizeof(int32_t));
   const int32_t bits = value;
-  if (block) std::memcpy(GlobalLock(block), &bits, sizeof bits);
-  GlobalUnlock(block);
-  return block;
+  return GlobalCopy(&bits, sizeof bits);
 }
 
 FORMATETC EntryOf(unsigned cf) {
@@ -83,51 +71,25 @@ HGLOBAL TDragFormatReader::Handle(DWORD tymed) {
   return medium_.hGlobal;
 }
 
-std::vector<uint8_t> TDragFormatReader::Bytes(HGLOBAL block) const {
-  const auto* bytes = static_cast<const uint8_t*>(GlobalLock(block));
-  std::vector<uint8_t> out(bytes, bytes ? bytes + GlobalSize(block) : bytes);
-  GlobalUnlock(block);
-  return out;
-}
-
 AnsiString TDragFormatReader::SomeText(unsigned cf) {
   if (!cf || !HasFormat(cf)) return {};
-  const std::vector<uint8_t> bytes = Bytes(GlobalHandle());
+  const std::vector<uint8_t> bytes = GlobalBytes(GlobalHandle());
   const char* text = reinterpret_cast<const char*>(bytes.data());
   return AnsiString(text, strnlen(text, bytes.size()));
 }
 
 int TDragFormatReader::SomeInt(unsigned cf) {
   if (!cf || !HasFormat(cf)) return -1;
-  const std::vector<uint8_t> bytes = Bytes(GlobalHandle());
+  const std::vector<uint8_t> bytes = GlobalBytes(GlobalHandle());
   if (bytes.size() < sizeof(int32_t)) return -1;
   int32_t value;
   std::memcpy(&value, bytes.data(), sizeof value);
   return value;
 }
 
-// Names run to the end of the block at most, so a list without its empty name still ends.
 bool TDragFormatReader::SomeFiles(TStrings& List) {
   List.Clear();
-  const std::vector<uint8_t> block = Bytes(GlobalHandle());
-  if (block.size() < sizeof(DROPFILES)) return false;
-  DROPFILES header;
-  std::memcpy(&header, block.data(), sizeof header);
-  for (std::size_t at = header.pFiles; at < block.size();) {
-    AnsiString name;
-    if (header.fWide) {
-      QString wide;
-      for (; at + 1 < block.size() && (block[at] | block[at + 1]); at += 2)
-        wide += QChar(static_cast<char16_t>(block[at] | block[at + 1] << 8));
-      at += 2;
-      name = FromQString(wide);
-    } else {
-      for (; at < block.size() && block[at]; ++at) name += static_cast<char>(block[at]);
-      ++at;
-    }
-    if (name.empty()) break;
-    List.Add(name);
-  }
+  for (const AnsiString& name : DropFilesNames(GlobalBytes(GlobalHandle()))) List.Add(name);
   return List.Count() > 0;
 }
 

@@ -67,7 +67,6 @@ class TDragFormatReader {
 
  private:
   void FreeMedium();
-  std::vector<uint8_t> Bytes(HGLOBAL block) const;
 
   IDataObject& data_;
   TDragFormatSet& formats_;
