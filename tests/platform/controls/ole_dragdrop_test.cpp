@@ -69,9 +69,11 @@ TEST_F(DropTargets, TextFromOtherProgramsArrivesInTheCodePageAtAScreenPoint) {
 TEST_F(DropTargets, FilesArriveAsAListAndATargetThatTookNothingAnswersNone) {
   auto target = std::make_shared<RecordingTarget>(formats);
   RegisterDragDrop(panel, target);
-  std::unique_ptr<QMimeData> data(drag_script::FileData({"/tmp/a b.csv", "/tmp/c.txt"}));
+  std::unique_ptr<QMimeData> data(
+      drag_script::FileData({"/tmp/a b.csv", QString::fromUtf8("/tmp/\xC3\xA4.txt")}));
   EXPECT_EQ(drag_script::DropOn(panel->Widget(), QPoint(5, 5), *data), Qt::IgnoreAction);
-  EXPECT_EQ(target->files, (std::vector<AnsiString>{"/tmp/a b.csv", "/tmp/c.txt"}));
+  // Names keep the bytes the file system knows them by.
+  EXPECT_EQ(target->files, (std::vector<AnsiString>{"/tmp/a b.csv", "/tmp/\xC3\xA4.txt"}));
   EXPECT_TRUE(target->texts.empty());  // a file list is no text
   QMimeData image;
   image.setData("image/png", "x");
@@ -168,6 +170,14 @@ TEST(DragData, DamagedDataReadsAsNothingOrAsFarAsItGoes) {
   TStringList files;
   EXPECT_TRUE(reader.SomeFiles(files));
   EXPECT_EQ(files.Strings(0), "/a");
+  // Wide names, the last without its zero.
+  header.fWide = 1;
+  data.block.assign(reinterpret_cast<uint8_t*>(&header), reinterpret_cast<uint8_t*>(&header) + sizeof header);
+  data.block.insert(data.block.end(), {'/', 0, 'b', 0, 0, 0, '/', 0, 'c', 0});
+  reader.HasText();
+  EXPECT_TRUE(reader.SomeFiles(files));
+  EXPECT_EQ(files.Count(), 2);
+  EXPECT_EQ(files.Strings(1), "/c");
   header.pFiles = 1000;
   std::memcpy(data.block.data(), &header, sizeof header);
   reader.HasText();
