@@ -419,6 +419,7 @@ class TExtEdit : public TCustomEdit {
   int errorMarkerPos_ = 0;
   int errorMarkerLen_ = 0;
   TBorderStyle savedBorderStyle_ = bsSingle;
+  TColor unflatColor_ = clWindow;  // the colour the flat look gives back
   bool mouseInside_ = false;
   bool focusedByPress_ = false;
   bool urlLook_ = false;

@@ -58,15 +58,16 @@ void TExtEdit::SetFlat(bool Value) {
   if (Value == flat_) return;
   flat_ = Value;
   if (Value) {
-    normalColor_ = GetColor();
+    unflatColor_ = normalColor_ = GetColor();
+    // The parent's colour is the normal one while flat, so leaving the focus keeps it.
     if (flatParentColor_) {
-      SetColor(ParentColor());
+      SetColorEx(ParentColor());
       FocusColor = ParentColor();
     }
     savedBorderStyle_ = GetBorderStyle();
     SetBorderStyle(bsNone);
   } else {
-    SetColor(normalColor_);
+    SetColorEx(unflatColor_);
     SetBorderStyle(savedBorderStyle_);
   }
   ApplyEditRect();

@@ -18,10 +18,12 @@
 #include "components/grid/CellGraphic.h"
 #include "components/grid/DragDropSettings.h"
 #include "components/grid/ExtGridEvents.h"
+#include "components/grid/FloatingFooter.h"
 #include "components/grid/FileSettings.h"
 #include "components/grid/GridChangeNotifier.h"
 #include "components/grid/GridFilter.h"
 #include "components/grid/GridItem.h"
+#include "components/grid/GridUtil.h"
 #include "components/grid/HTMLDraw.h"
 #include "components/grid/HTMLPictureCache.h"
 #include "components/grid/HiddenRows.h"
@@ -40,6 +42,9 @@ class FormResizeLink;
 class TImageList;
 class TExtStringGridCheck;
 class TGridOleState;
+struct TSheetData;
+struct TSheetValue;
+class THTMLHintWindow;
 
 class TExtStringGrid : public TBaseGrid {
  public:
@@ -62,7 +67,11 @@ class TExtStringGrid : public TBaseGrid {
   void SetFixedRowsEx(int Value) { SetFixedRows(Value); }
   void SetFixedColsEx(int Value) { SetFixedCols(Value); }
   int GetDefRowHeightEx() const { return GetDefaultRowHeight(); }
-  void SetDefRowHeightEx(int Value) { SetDefaultRowHeight(Value); }
+  // Also the floating footer's height.
+  void SetDefRowHeightEx(int Value) {
+    SetDefaultRowHeight(Value);
+    FloatingFooter.SetHeight(Value);
+  }
   // The width (height) of the first column (row); setting gives it to every fixed one.
   int GetFixedColWidth() const { return ColWidths(0); }
   void SetFixedColWidth(int Value);
@@ -293,7 +302,10 @@ class TExtStringGrid : public TBaseGrid {
     URLFull = Value;
     if (URLShow) Invalidate();
   }
-  void SetLook(TGridLook Value) { Restyle(Look, Value); }
+  void SetLook(TGridLook Value) {
+    Restyle(Look, Value);
+    FloatingFooter.Invalidate();
+  }
   bool GetActiveCellShow() const { return activeCellShow_; }
   void SetActiveCellShow(bool Value) { Restyle(activeCellShow_, Value); }
   TColor GetActiveCellColor() const { return activeCellColor_; }
@@ -372,8 +384,10 @@ class TExtStringGrid : public TBaseGrid {
   virtual bool ValidateCell(const AnsiString& NewValue);
   bool IsFixed(int ACol, int ARow) override;
 
-  // The column calculations of the floating footer; nothing while no footer calculates.
-  void CalcFooter(int /*ACol*/) {}
+  // The column calculations of the floating footer into the last row (ACol -1: every
+  // column); nothing while no footer of the fixed-last-row style shows. Texts that are no
+  // number are passed over, and no data rows give 0.
+  void CalcFooter(int ACol);
 
   // Writes ColumnHeaders into row 0 (RowHeaders into column 0) while there are fixed rows
   // (columns); "\n" in a header stands for a line break.
@@ -509,6 +523,110 @@ class TExtStringGrid : public TBaseGrid {
   }
   // ColumnHeaders changed.
   virtual void UpdateColHeaders() {}
+
+  // Scrolling, sizing and the footer; timers, wheel panning and hints ------------------------
+  // (ExtGridScrollBars.cpp, ExtGridStretch.cpp, ExtGridFooter.cpp, ExtGridTimer.cpp,
+  // ExtGridWheel.cpp, ExtGridHints.cpp)
+ public:
+  TFloatingFooter FloatingFooter{this};
+  TFooterPanel* GetFooterPanel() const { return footerPanel_; }
+  void FloatFooterUpdate() override;
+  void UpdateFooter();
+  // The scroll bars' look; a proportional bar's thumb shows the share of the grid shown.
+  void SetScrollType(TScrollType Value);
+  void SetScrollColor(TColor Value);
+  void SetScrollWidth(int Value);
+  bool GetScrollProportional() const { return scrollProportional_; }
+  void SetScrollProportional(bool Value);
+  void UpdateVScrollBar();
+  void UpdateHScrollBar();
+  // Dragging a thumb shows "Row : n" ("Col : n") and, with ScrollSynch, scrolls along.
+  bool ScrollSynch = false;
+  TScrollHintType ScrollHints = shNone;
+  // Column ACol (-1: the last) takes what the client width leaves, with ColumnSize.Stretch.
+  void StretchColumn(int ACol);
+  void StretchRightColumn() { StretchColumn(-1); }
+  // ColumnSize.Stretch, stretching ColumnSize.StretchColumn at once.
+  void SetColumnStretch(bool Value);
+  void ScreenToCell(TPoint Point, int& ACol, int& ARow);
+  // Within 4 pixels of a border that sizes with the mouse.
+  bool InSizeZone(int X, int Y);
+  // The grid timer: the cell under a hovering mouse becomes current; blink tags blink.
+  bool Hovering = false;
+  bool EnableBlink = false;
+  bool GetBlinkOn() const { return blinkOn_; }
+  // Wheel panning with the middle button runs until the next button or key.
+  bool GetPanning() const { return panning_; }
+  // The lines a wheel notch moves.
+  int WheelLines;
+  // Cell hints: the cell's text over it (HintShowCells, or HintShowLargeText where it does
+  // not fit), as HTML with HTMLHint; the link's value over a link with AnchorHint.
+  bool HintShowCells = false;
+  bool HintShowLargeText = false;
+  bool HTMLHint = false;
+  bool AnchorHint = false;
+  void ShowHintProc(AnsiString& HintStr, bool& CanShow, THintInfo& HintInfo);
+  THTMLHintWindow* GetHintWindow() const { return hintWindow_; }
+
+ protected:
+  void WMVScroll(TWMScroll& Message) override;
+  void WMHScroll(TWMScroll& Message) override;
+  void WMTimer(int TimerID) override;
+  void SizeChanged(int OldColCount, int OldRowCount) override;
+  void ColWidthsChanged() override;
+  void RowHeightsChanged() override;
+  void Resize() override;
+  void TopLeftChanged() override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void WMMButtonDown(TWMMouse& Message) override;
+  void WMLButtonDown(TWMMouse& Message) override;
+  void WMRButtonDown(TWMMouse& Message) override;
+  void WMKeyDown(TWMKeyDown& Message) override;
+  void CMHintShow(THintInfo& HintInfo) override;
+  // A cell checker being freed is no longer the grid's.
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+ private:
+  friend class TFloatingFooter;
+  friend class TFooterPanel;
+  TFooterPanel* footerPanel_;
+  THTMLHintWindow* hintWindow_;
+  bool scrollProportional_ = false;
+  bool flatInit_ = false;
+  bool stretchEnabled_ = true;
+  bool blinkOn_ = false;
+  bool panning_ = false;
+  TCursor panCursor_ = crDefault;
+  bool panHint_ = false;  // ShowHint before panning
+  int previousWidth_ = -1;
+  // The widths ColumnSize.SynchWithGrid scales, unrounded, until a width changes otherwise.
+  std::vector<double> synchWidths_;
+  bool synching_ = false;
+  TPoint hintCell_{-1, -1};
+  // The line the mouse sizes, its size before and whether a sizing runs.
+  TPoint sizeCandidate_{-1, -1};
+  int sizeCol_ = -1;
+  int sizeRow_ = -1;
+  int sizeColWidth_ = 0;
+  int sizeRowHeight_ = 0;
+  bool mouseSizing_ = false;
+  bool FlatInit();
+  void FlatDone();
+  void FlatUpdate();
+  void ScrollHint(bool Vertical, int Line);
+  void ThumbTracking(bool Vertical, const TWMScroll& Message);
+  void EndScrollHint();
+  void ScaleOtherLines(bool Columns, int Sized, double Ratio);
+  void EndSizing();
+  void HoverStep();
+  void BlinkStep();
+  void StartPanning(TPoint Origin);
+  void EndPanning();
+  void PanStep();
+  bool WheelStep(int Lines, TShiftState Shift);
 
   // Hidden rows and columns, nodes, grouping ------------------------------------------------
  public:
@@ -736,6 +854,8 @@ class TExtStringGrid : public TBaseGrid {
 
   // Corrects or marks cell texts with CellChecker; true when no text changed.
   TExtStringGridCheck* CellChecker = nullptr;
+  // Sets CellChecker so that it is cleared when the checker is freed.
+  void SetCellChecker(TExtStringGridCheck* Value);
   bool CheckCell(int ACol, int ARow);
   bool CheckCells(int ACol1, int ARow1, int ACol2, int ARow2);
   bool CheckCol(bool DoFixed, int ACol);
@@ -842,6 +962,27 @@ class TExtStringGrid : public TBaseGrid {
   void SaveToXML(const AnsiString& FileName, const AnsiString& ListDescr,
                  const AnsiString& RecordDescr, const TStrings* FieldDescr);
 
+  // Spreadsheets, word processors and databases (ExtGridOfficeXLS.cpp, ExtGridOfficeDOC.cpp,
+  // ExtGridOfficeMDB.cpp). Without SaveFixedCells loaded data lands after the fixed rows and
+  // columns and saves leave them out. A sheet is read from .xlsx or .xls (formulas give their
+  // stored results); saving with a sheet name writes that sheet into an existing workbook and
+  // keeps the others. The legacy .xls and .doc targets need the office suite's converter.
+  void LoadFromXLS(const AnsiString& FileName) { LoadXLS(FileName, ""); }
+  void LoadFromXLSSheet(const AnsiString& FileName, const AnsiString& SheetName) {
+    LoadXLS(FileName, SheetName);
+  }
+  void SaveToXLS(const AnsiString& FileName) { SaveXLS(FileName, ""); }
+  void SaveToXLSSheet(const AnsiString& FileName, const AnsiString& SheetName) {
+    SaveXLS(FileName, SheetName);
+  }
+  // A table with the cells' texts and their left, centred or right alignment.
+  void SaveToDOC(const AnsiString& FileName);
+  // The records of the statement on an Access database file, the field names in the last
+  // fixed row. A FileName holding "=" is a whole ODBC connection text (a DSN or a driver with
+  // its attributes), so any ODBC source serves.
+  void LoadFromMDBTable(const AnsiString& FileName, const AnsiString& Table);
+  void LoadFromMDBSQL(const AnsiString& FileName, const AnsiString& SQL);
+
   // The binary grid stream: a rectangle of cells with their properties and graphics (pictures
   // not yet); loading a whole grid's stream resets the grid to it. A damaged stream raises
   // EStreamError and changes nothing.
@@ -887,6 +1028,12 @@ class TExtStringGrid : public TBaseGrid {
   int ExportEndCol() const {
     return GetSaveEndCol() + (SaveHiddenCells ? NumHiddenColumns() : 0);
   }
+  void LoadXLS(const AnsiString& FileName, const AnsiString& SheetName);
+  void SaveXLS(const AnsiString& FileName, const AnsiString& SheetName);
+  void PlaceSheet(const TSheetData& Sheet);
+  std::vector<std::vector<TSheetValue>> SheetRows();
+  // Table, when not empty, is read whole; else the records of SQL.
+  void LoadMDB(const AnsiString& FileName, const AnsiString& Table, const AnsiString& SQL);
   void ReportProgress(int& Last, int Done, int Total);
   void FinishLoading();
   AnsiString CopyText(const TGridRect& R, bool SelectedRowsOnly);
@@ -1072,8 +1219,11 @@ class TExtStringGrid : public TBaseGrid {
   int MapFontHeight(const PrintPass& P, int Size) const;
   // The canvas takes the cell's print font at the pass's scale; answers the rotation angle.
   int PrintFont(PrintPass& P, int RealCol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
-  // The text a cell prints; Rich: it is rich text, drawn by RTFPaint.
-  AnsiString PrintText(int RealCol, int ARow, bool& Rich);
+  // The text a cell prints and its kind: rich text is drawn by RTFPaint, HTML by PrintHTML.
+  AnsiString PrintText(int RealCol, int ARow, TTextType& Type);
+  // Draws (or only measures) HTML text in R of the page in the canvas's font; answers its
+  // extent in 0.1 mm.
+  TSize PrintHTML(PrintPass& P, const AnsiString& Text, const TRect& R, bool MeasureOnly);
   TSize CellTextExtent(PrintPass& P, int ACol, int ARow);
   int PrintRowHeight(PrintPass& P, int ARow);
   int PrintedRowHeight(PrintPass& P, int ARow);
@@ -1089,7 +1239,13 @@ class TExtStringGrid : public TBaseGrid {
   int PrintRow(PrintPass& P, int ARow, int Y);
   void PrintCell(PrintPass& P, int ACol, int ARow, int X, int Y, int RowHeight);
   void PrintCellLines(PrintPass& P, int RealCol, int ARow, const TRect& R, bool BottomCut);
-  void PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R);
+  // Draws the cell's graphic in its text rectangle R and moves R's edge aside from one before
+  // or after the text; false when the graphic stands for the text (radio groups, progress).
+  bool PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R, TAlignment HAlign);
+  // Check boxes, radio groups, buttons, progress bars and image-list images, drawn by the
+  // screen's steps in screen pixels on the page; answers their width in 0.1 mm.
+  int PrintCellControl(PrintPass& P, int RealCol, int ARow, const TRect& R, TAlignment HAlign,
+                       bool& TextShows);
   void PrintBorders(PrintPass& P);
   AnsiString PageNumberText(const PrintPass& P) const;
   void PrintHeaderFooter(PrintPass& P);
@@ -1296,6 +1452,10 @@ class TExtStringGrid : public TBaseGrid {
   // PrintArea null: the screen's sizes.
   TSize GraphicSize(int ACol, int ARow, const TSize* PrintArea, double Factor);
   void RepaintRealCell(int ACol, int ARow) { RepaintCell(RemapColInv(ACol), ARow); }
+  // What an image-index list of a cell calls when it changes: its cell is painted anew.
+  TImageChangeEvent ImageListRepaint() {
+    return [this](TObject*, int Col, int Row) { RepaintRealCell(Col, Row); };
+  }
   TCellGraphic* GraphicOf(int ACol, int ARow, std::initializer_list<TCellType> Types);
   TCellType BaseCellType(int ACol, int ARow);  // of the block's base cell
   bool CheckEnabled(int ACol, int ARow);

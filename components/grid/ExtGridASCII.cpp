@@ -1,23 +1,14 @@
 // TExtStringGrid: every cell as plain text in columns as wide as their longest line, aligned
 // as the cell is; the further lines of a multi-line cell go on lines of their own below.
+#include "components/grid/BusyCursor.h"
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtGridError.h"
 #include "components/grid/TextColumns.h"
 #include "components/grid/TextLines.h"
-#include "platform/controls/screen.h"
 
 namespace {
 
 constexpr const char* kCannotCreate = "Cannot Create file ";
-
-// The hourglass while the export runs, the default cursor after it, also after a failure.
-class BusyCursor {
- public:
-  BusyCursor() { Screen->SetCursor(crHourGlass); }
-  ~BusyCursor() { Screen->SetCursor(crDefault); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 void PadTo(AnsiString& Line, std::size_t Length) {
   if (Line.size() < Length) Line.append(Length - Line.size(), ' ');

@@ -302,6 +302,7 @@ void TExtStringGrid::PlaceBinCells(BinCells& Cells, bool Paste) {
         if (graphic->CellType == ctImages) {
           auto* list = new TIntList(col, row);
           for (int index : cell.ImageIndexes) list->Add(index);
+          list->OnChange = ImageListRepaint();
           graphic->CellBitmap = list;
         }
       }

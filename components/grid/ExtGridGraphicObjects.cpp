@@ -115,8 +115,7 @@ TIntList* TExtStringGrid::AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign
                                         TCellVAlign VAlign) {
   if (!gridImages_) return nullptr;
   TCellGraphic* graphic = NewGraphic(ACol, ARow);
-  graphic->SetMultiImage(ACol, ARow, Dir, HAlign, VAlign,
-                         [this](TObject*, int Col, int Row) { RepaintRealCell(Col, Row); });
+  graphic->SetMultiImage(ACol, ARow, Dir, HAlign, VAlign, ImageListRepaint());
   return graphic->GetImages();
 }
 

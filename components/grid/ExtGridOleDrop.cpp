@@ -143,15 +143,21 @@ void TGridDropTarget::DropCol(TPoint pt, int Col) {
   MarkTaken();
 }
 
-// One file, known by its extension: "a.csv.bak" is no CSV file.
+// One file, known by its extension: "a.csv.bak" is no CSV file. Spreadsheets come as ".xls"
+// or ".xlsx", which the spreadsheet import reads alike.
 void TGridDropTarget::DropFiles(TPoint, TStrings* Files) {
   grid_->OleState().HideArrows();
   if (Files->Count() != 1) return;
   const AnsiString name = Files->Strings(0);
-  if (AnsiUpperCase(ExtractFileExt(name)) != ".CSV") return;
+  const AnsiString extension = AnsiUpperCase(ExtractFileExt(name));
+  const bool csv = extension == ".CSV";
+  if (!csv && extension != ".XLS" && extension != ".XLSX") return;
   bool allow = true;
   if (grid_->OnOleDrop) grid_->OnOleDrop(grid_, -1, -1, name, allow);
   if (!allow) return;
-  grid_->LoadFromCSV(name);
+  if (csv)
+    grid_->LoadFromCSV(name);
+  else
+    grid_->LoadFromXLS(name);
   MarkTaken();
 }

@@ -4,7 +4,6 @@
 
 #include "components/grid/ExtGridPrintPass.h"
 #include "components/grid/GridUtil.h"
-#include "components/grid/HTMLStrip.h"
 #include "platform/core/datetime.h"
 
 namespace {
@@ -37,42 +36,49 @@ void TExtStringGrid::PrintHeaderFooter(PrintPass& P) {
   add(ps.Time, FormatDateTime("hh:nn", now));
   add(ps.Date, FormatDateTime(ps.DateFormat, now));
   add(ps.PageNr, ps.PagePrefix + " " + PageNumberText(P) + " " + ps.PageSuffix);
-  // HTML title lines print as their text until the grid draws HTML itself.
-  TStringList lines;
-  if (ps.TitleText.empty()) {
-    const AnsiString all = ps.GetTitleLines()->GetText();
-    if (TextType(all, EnableHTML) == ttHTML)
-      lines.SetText(HTMLStrip(all));
-    else
-      lines.Assign(*ps.GetTitleLines());
-  }
+  // HTML title lines are drawn whole by the renderer beside the position's other items.
+  const AnsiString titleText = ps.GetTitleLines()->GetText();
+  const bool htmlTitle = ps.TitleText.empty() && ps.Title != ppNone &&
+                         TextType(titleText, EnableHTML) == ttHTML;
+  const TStrings* lines = ps.GetTitleLines();
   if (!ps.TitleText.empty())
     add(ps.Title, ps.TitleText);
-  else if (lines.Count() > 0)
-    add(ps.Title, lines.Strings(0));
+  else if (lines->Count() > 0 && !htmlTitle)
+    add(ps.Title, lines->Strings(0));
 
   TCanvas* canvas = P.Canvas;
-  const auto textAt = [&](TPrintPosition Pos, int Y, const AnsiString& Text) {
-    const int width = canvas->TextWidth(Text);
-    const int x = AtLeft(Pos)    ? ps.LeftSize
-                  : AtRight(Pos) ? P.W - width - 20 - ps.RightSize
-                                 : (P.W - width) / 2;
-    canvas->TextOut(x, Y, Text);
+  const auto xFor = [&](TPrintPosition Pos, int Width) {
+    return AtLeft(Pos)    ? ps.LeftSize
+           : AtRight(Pos) ? P.W - Width - 20 - ps.RightSize
+                          : (P.W - Width) / 2;
   };
   const int mode = canvas->SetBkMode(TRANSPARENT);
   for (int pos = ppTopLeft; pos <= ppBottomCenter; ++pos) {
     const auto at = static_cast<TPrintPosition>(pos);
-    const bool title = at == ps.Title && ps.TitleText.empty() && lines.Count() > 0;
+    const bool title = at == ps.Title && ps.TitleText.empty() && lines->Count() > 0;
     if (texts[at].empty() && !title) continue;
     const TFont* font = AtTop(at) ? ps.GetHeaderFont() : ps.GetFooterFont();
     canvas->Font->Assign(*font);
     canvas->Font->SetHeight(PrintFontHeight(font->GetSize(), 1.0));
     const int y = AtTop(at) ? -ps.HeaderSize
                             : -P.H + P.FooterTextHeight + P.Gap + ps.FooterSize;
-    textAt(at, y, texts[at]);
-    if (!title) continue;
     const int step = canvas->TextHeight("gh");
-    for (int i = 1; i < lines.Count(); ++i) textAt(at, y - i * step, lines.Strings(i));
+    const TRect area(0, y, 65535, y - lines->Count() * step - P.Gap);
+    const int htmlWidth = title && htmlTitle ? PrintHTML(P, titleText, area, true).cx : 0;
+    const int width = canvas->TextWidth(texts[at]) + htmlWidth;
+    const int x = xFor(at, width);
+    // The title comes first at the left and last elsewhere, as the items are joined.
+    if (!texts[at].empty()) canvas->TextOut(AtLeft(at) ? x + htmlWidth : x, y, texts[at]);
+    if (!title) continue;
+    if (htmlTitle) {
+      const int left = AtLeft(at) ? x : x + width - htmlWidth;
+      PrintHTML(P, titleText, {left, area.Top, left + htmlWidth, area.Bottom}, false);
+      continue;
+    }
+    for (int i = 1; i < lines->Count(); ++i) {
+      const AnsiString line = lines->Strings(i);
+      canvas->TextOut(xFor(at, canvas->TextWidth(line)), y - i * step, line);
+    }
   }
   canvas->SetBkMode(mode);
 }

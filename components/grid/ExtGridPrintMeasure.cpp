@@ -6,7 +6,6 @@
 
 #include "components/grid/ExtGridPrintPass.h"
 #include "components/grid/GridUtil.h"
-#include "components/grid/HTMLStrip.h"
 #include "platform/winapi/drawtext.h"
 
 int TExtStringGrid::MapFontHeight(const PrintPass& P, int Size) const {
@@ -26,19 +25,15 @@ int TExtStringGrid::PrintFont(PrintPass& P, int RealCol, int ARow, TAlignment& H
   return angle;
 }
 
-// HTML prints as its text until the grid draws HTML itself; rich text is drawn by RTFPaint
-// and measured by its plain text.
-AnsiString TExtStringGrid::PrintText(int RealCol, int ARow, bool& Rich) {
-  Rich = false;
+// Rich text is drawn by RTFPaint and measured by its plain text.
+AnsiString TExtStringGrid::PrintText(int RealCol, int ARow, TTextType& Type) {
+  Type = ttText;
   if (HasDataCheckBox(RealCol, ARow)) return "";
   AnsiString text = GetCellEx(RealCol, ARow);
-  const TTextType type = TextType(text, EnableHTML);
-  Rich = type == ttRTF;
-  switch (type) {
+  Type = TextType(text, EnableHTML);
+  switch (Type) {
     case ttFormula:
       return CalcCell(RealCol, ARow);
-    case ttHTML:
-      return HTMLStrip(text);
     case ttRTF: {
       TRichText rich;
       CellToRich(RealCol, ARow, rich);
@@ -52,11 +47,18 @@ AnsiString TExtStringGrid::PrintText(int RealCol, int ARow, bool& Rich) {
 TSize TExtStringGrid::CellTextExtent(PrintPass& P, int ACol, int ARow) {
   TCanvas* canvas = P.Canvas;
   const int real = RemapCol(ACol);
-  bool rich = false;
-  AnsiString text = PrintText(real, ARow, rich);
+  TTextType type = ttText;
+  AnsiString text = PrintText(real, ARow, type);
   TAlignment hAlign;
   TVAlignment vAlign;
   const int angle = PrintFont(P, real, ARow, hAlign, vAlign);
+  if (type == ttHTML) {
+    // Fixed widths wrap the text as it will be drawn.
+    const int width = PrintSettings.NoAutoSize && !IsXMergedCell(real, ARow)
+                          ? P.Widths[static_cast<std::size_t>(ACol)]
+                          : 65535;
+    return PrintHTML(P, text, {0, 0, width, -65535}, true);
+  }
   const int graphicWidth =
       PrintSettings.PrintGraphics
           ? static_cast<int>(std::lround(GetCellGraphicSize(real, ARow).cx * P.K))

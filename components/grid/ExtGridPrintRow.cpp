@@ -51,13 +51,17 @@ void TExtStringGrid::PrintCell(PrintPass& P, int ACol, int ARow, int X, int Y, i
   const int inset = P.Spacing / 2;
   const int above = P.Gap + h / 16 + PrintSettings.RowSpacing / 2;
   TRect text(X + inset, Y - above, right - inset, bottom + P.Gap);
-  if (PrintSettings.PrintGraphics) PrintCellGraphic(P, real, ARow, text);
+  if (PrintSettings.PrintGraphics && !PrintCellGraphic(P, real, ARow, text, hAlign)) return;
 
-  bool rich = false;
-  AnsiString value = PrintText(real, ARow, rich);
-  if (rich) {
+  TTextType type = ttText;
+  AnsiString value = PrintText(real, ARow, type);
+  if (type == ttRTF) {
     canvas->Brush->SetStyle(bsClear);
     RTFPaint(real, ARow, canvas, text);
+    return;
+  }
+  if (type == ttHTML) {
+    PrintHTML(P, value, text, false);
     return;
   }
   if (URLShow && IsURL(value)) {
@@ -117,13 +121,16 @@ void TExtStringGrid::PrintCellLines(PrintPass& P, int RealCol, int ARow, const T
   canvas->Pen->Assign(pen);
 }
 
-// Bitmaps, icons and pictures, at their printed size in the text rectangle's corner by their
-// alignment; the text moves aside from a graphic before or after it.
-void TExtStringGrid::PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R) {
+// Bitmaps, icons and pictures at their printed size in the text rectangle's corner by their
+// alignment; the controls as the screen draws them.
+bool TExtStringGrid::PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R,
+                                      TAlignment HAlign) {
   TCellGraphic* graphic = GetCellGraphic(RealCol, ARow);
-  if (!graphic) return;
+  if (!graphic) return true;
   TGraphic* image = nullptr;
   TFilePicture* file = nullptr;
+  bool textShows = true;
+  int w = 0;
   switch (graphic->CellType) {
     case ctBitmap:
       image = graphic->GetBitmap();
@@ -137,32 +144,46 @@ void TExtStringGrid::PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect
     case ctFilePicture:
       file = graphic->GetFilePicture();
       break;
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctRadio:
+    case ctButton:
+    case ctBitButton:
+    case ctProgress:
+    case ctImageList:
+    case ctDataImage:
+    case ctImages:
+      w = PrintCellControl(P, RealCol, ARow, R, HAlign, textShows);
+      break;
     default:
-      return;
+      return true;
   }
-  const int width = std::abs(R.Width()), height = std::abs(R.Height());
-  const TSize pixels = GetPrintGraphicSize(RealCol, ARow, static_cast<int>(width / P.K),
-                                           static_cast<int>(height / P.K), 1.0);
-  const int w = std::min(width, static_cast<int>(std::lround(pixels.cx * P.K)));
-  const int h = std::min(height, static_cast<int>(std::lround(pixels.cy * P.K)));
-  int left = R.Left;
-  if (graphic->CellHAlign == haRight || graphic->CellHAlign == haAfterText)
-    left = R.Right - w;
-  else if (graphic->CellHAlign == haCenter)
-    left = R.Left + (width - w) / 2;
-  int top = R.Top;
-  if (graphic->CellVAlign == vaBottom || graphic->CellVAlign == vaUnderText)
-    top = R.Bottom + h;
-  else if (graphic->CellVAlign == vaCenter)
-    top = R.Top - (height - h) / 2;
-  const TRect target(left, top, left + w, top - h);
-  if (TBitmap* bitmap = dynamic_cast<TBitmap*>(image))
-    PrintBitmap(P.Canvas, target, bitmap);
-  else if (image)
-    P.Canvas->StretchDraw(target, image);
-  if (file) file->DrawPicture(P.Canvas, target);
+  if (image || file) {
+    const int width = std::abs(R.Width()), height = std::abs(R.Height());
+    const TSize pixels = GetPrintGraphicSize(RealCol, ARow, static_cast<int>(width / P.K),
+                                             static_cast<int>(height / P.K), 1.0);
+    w = std::min(width, static_cast<int>(std::lround(pixels.cx * P.K)));
+    const int h = std::min(height, static_cast<int>(std::lround(pixels.cy * P.K)));
+    int left = R.Left;
+    if (graphic->CellHAlign == haRight || graphic->CellHAlign == haAfterText)
+      left = R.Right - w;
+    else if (graphic->CellHAlign == haCenter)
+      left = R.Left + (width - w) / 2;
+    int top = R.Top;
+    if (graphic->CellVAlign == vaBottom || graphic->CellVAlign == vaUnderText)
+      top = R.Bottom + h;
+    else if (graphic->CellVAlign == vaCenter)
+      top = R.Top - (height - h) / 2;
+    const TRect target(left, top, left + w, top - h);
+    if (TBitmap* bitmap = dynamic_cast<TBitmap*>(image))
+      PrintBitmap(P.Canvas, target, bitmap);
+    else if (image)
+      P.Canvas->StretchDraw(target, image);
+    if (file) file->DrawPicture(P.Canvas, target);
+  }
   if (graphic->CellHAlign == haBeforeText) R.Left += w;
   if (graphic->CellHAlign == haAfterText) R.Right -= w;
+  return textShows;
 }
 
 void TExtStringGrid::PrintBorders(PrintPass& P) {

@@ -50,5 +50,8 @@ extern AnsiString LongTimeFormat;  // "hh:nn:ss"
 TDateTime StrToDate(const AnsiString& text);
 bool TryStrToDate(const AnsiString& text, TDateTime& date);
 AnsiString TimeToStr(TDateTime time);  // LongTimeFormat
+// The date, then a blank and the time when it is not midnight; the time alone for a value
+// without a date (below 1).
+AnsiString DateTimeToStr(TDateTime value);
 TDateTime StrToTime(const AnsiString& text);
 bool TryStrToTime(const AnsiString& text, TDateTime& time);

@@ -1,6 +1,7 @@
 // Dates and times read back from the texts the locale's formats write.
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 #include "platform/core/datetime.h"
@@ -72,6 +73,14 @@ TDateTime StrToDate(const AnsiString& text) {
 }
 
 AnsiString TimeToStr(TDateTime time) { return FormatDateTime(LongTimeFormat, time); }
+
+AnsiString DateTimeToStr(TDateTime value) {
+  const double day = std::floor(value);
+  if (day == 0) return TimeToStr(value);
+  // A time is whole seconds; a fraction below half a second is midnight.
+  const bool midnight = std::abs(value - day) * 86400 < 0.5;
+  return midnight ? DateToStr(value) : DateToStr(value) + " " + TimeToStr(value);
+}
 
 bool TryStrToTime(const AnsiString& text, TDateTime& time) {
   std::vector<int> numbers;

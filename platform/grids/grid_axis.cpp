@@ -91,7 +91,8 @@ int TGridAxis::MaxFirst() const {
   int room = extent_ - FixedExtent();
   int first = count_ - 1;
   int used = Size(first);
-  while (first > fixed_ && used + Pitch(first - 1) <= room) used += Pitch(--first);
+  while (first > fixed_ && Advance(used, Pitch(first - 1)) <= room)
+    used = Advance(used, Pitch(--first));
   return first;
 }
 
@@ -103,13 +104,14 @@ int TGridAxis::FirstShowing(int index) const {
   int room = extent_ - FixedExtent();
   int first = index;
   int used = Size(index);
-  while (first > fixed_ && used + Pitch(first - 1) <= room) used += Pitch(--first);
+  while (first > fixed_ && Advance(used, Pitch(first - 1)) <= room)
+    used = Advance(used, Pitch(--first));
   return first;
 }
 
 int TGridAxis::FixedExtent() const {
   int extent = 0;
-  for (int i = 0; i < fixed_; ++i) extent += Pitch(i);
+  for (int i = 0; i < fixed_ && extent < INT_MAX; ++i) extent = Advance(extent, Pitch(i));
   return extent;
 }
 
@@ -117,7 +119,8 @@ int TGridAxis::VisibleCount() const {
   if (count_ <= fixed_) return 0;
   int pos = FixedExtent();
   int visible = 0;
-  for (int i = first_; i < count_ && pos + Size(i) <= extent_; ++i, ++visible) pos += Pitch(i);
+  for (int i = first_; i < count_ && Advance(pos, Size(i)) <= extent_; ++i, ++visible)
+    pos = Advance(pos, Pitch(i));
   return std::max(visible, 1);
 }
 
@@ -126,10 +129,10 @@ bool TGridAxis::Span(int index, int& start, int& end) const {
   bool fixed = index < fixed_;
   int from = fixed ? 0 : first_;
   int pos = fixed ? 0 : FixedExtent();
-  for (int i = from; i < index && pos < extent_; ++i) pos += Pitch(i);
+  for (int i = from; i < index && pos < extent_; ++i) pos = Advance(pos, Pitch(i));
   if (pos >= extent_) return false;
   start = pos;
-  end = pos + Size(index);
+  end = Advance(pos, Size(index));
   return true;
 }
 
@@ -137,7 +140,7 @@ int TGridAxis::LineAt(int pos) const {
   int found = -1;
   if (pos < 0 || pos >= extent_) return found;
   ForEachShown([&](int i, int start) {
-    if (pos < start + Pitch(i)) found = i;
+    if (pos < Advance(start, Pitch(i))) found = i;
     return found >= 0;
   });
   return found;
@@ -146,9 +149,9 @@ int TGridAxis::LineAt(int pos) const {
 int TGridAxis::BorderNear(int pos, int slack) const {
   int found = -1;
   ForEachShown([&](int i, int start) {
-    int border = start + Size(i);
+    const int64_t border = Advance(start, Size(i));
     if (pos >= border - slack && pos < border + LineWidthAfter(i) + slack) found = i;
-    return start > pos + slack;
+    return start > int64_t{pos} + slack;
   });
   return found;
 }
@@ -160,7 +163,7 @@ bool TGridAxis::RangeSpan(int first, int last, int& start, int& end) const {
     if (i < first || i > last) return false;
     if (!any) start = at;
     any = true;
-    end = at + Pitch(i);
+    end = Advance(at, Pitch(i));
     return false;
   });
   return any;

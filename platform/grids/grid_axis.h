@@ -5,10 +5,19 @@
 // not the number of lines.
 #pragma once
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <vector>
 
 class TGridAxis {
  public:
+  // pos + length along the axis, held at INT_MAX: sizes from a damaged file may add up past
+  // what an int holds, and a position must never wrap round to a negative one.
+  static int Advance(int pos, int length) {
+    return static_cast<int>(std::min<int64_t>(int64_t{pos} + length, INT_MAX));
+  }
+
   TGridAxis(int count, int fixed, int defaultSize);
 
   int Count() const { return count_; }
@@ -65,7 +74,7 @@ class TGridAxis {
   int extent_ = 0;
   int first_;
 
-  int Pitch(int index) const { return Size(index) + LineWidthAfter(index); }
+  int Pitch(int index) const { return Advance(Size(index), LineWidthAfter(index)); }
   // Every change goes through here: the first line shown stays in range.
   void ClampFirst();
 
@@ -74,9 +83,9 @@ class TGridAxis {
   template <typename Visit>
   void ForEachShown(Visit visit) const {
     int start = 0;
-    for (int i = 0; i < fixed_ && start < extent_; start += Pitch(i++))
+    for (int i = 0; i < fixed_ && start < extent_; start = Advance(start, Pitch(i++)))
       if (visit(i, start)) return;
-    for (int i = first_; i < count_ && start < extent_; start += Pitch(i++))
+    for (int i = first_; i < count_ && start < extent_; start = Advance(start, Pitch(i++)))
       if (visit(i, start)) return;
   }
   // The last line shown; below First when only fixed lines are.

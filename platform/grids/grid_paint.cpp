@@ -21,8 +21,8 @@ struct ShownLine {
 std::vector<ShownLine> ShownLines(const TGridAxis& axis, int clipStart, int clipEnd) {
   std::vector<ShownLine> lines;
   axis.ForEachShown([&](int i, int start) {
-    int end = start + axis.Size(i);
-    if (end + axis.LineWidthAfter(i) > clipStart && start < clipEnd)
+    int end = TGridAxis::Advance(start, axis.Size(i));
+    if (TGridAxis::Advance(end, axis.LineWidthAfter(i)) > clipStart && start < clipEnd)
       lines.push_back({i, start, end});
     return start >= clipEnd;
   });
@@ -33,7 +33,7 @@ std::vector<ShownLine> ShownLines(const TGridAxis& axis, int clipStart, int clip
 int ShownEnd(const TGridAxis& axis) {
   int end = 0;
   axis.ForEachShown([&](int i, int start) {
-    end = start + axis.Size(i) + axis.LineWidthAfter(i);
+    end = TGridAxis::Advance(TGridAxis::Advance(start, axis.Size(i)), axis.LineWidthAfter(i));
     return false;
   });
   return end;

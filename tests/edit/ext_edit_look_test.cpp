@@ -166,6 +166,24 @@ TEST_F(EditLook, FlatLookDrawsALineOrAFrame) {
   EXPECT_EQ(edit->GetFormatRect(), edit->GetClientRect());
 }
 
+// The parent's colour is the flat edit's own outside focus, also after it had the focus.
+TEST_F(EditLook, FlatParentColourOutlastsTheFocus) {
+  form.SetColor(clAqua);
+  edit->SetColorEx(clYellow);
+  edit->SetFlat(true);
+  Show();
+  edit->SetFocus();
+  EXPECT_EQ(edit->GetColor(), clAqua);  // the focus colour is the parent's too
+  other->SetFocus();
+  EXPECT_EQ(edit->GetColor(), clAqua);
+  EXPECT_EQ(At(Picture(edit), edit->GetWidth() / 2, 3), clAqua);
+  edit->SetFlat(false);
+  EXPECT_EQ(edit->GetColor(), clYellow);
+  edit->SetFocus();
+  other->SetFocus();
+  EXPECT_EQ(edit->GetColor(), clYellow);
+}
+
 TEST_F(EditLook, Border3DDrawsASunkenEdge) {
   edit->SetBorder3D(true);
   Show();

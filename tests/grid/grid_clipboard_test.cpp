@@ -30,9 +30,14 @@ class EditGrid : public TExtStringGrid {
     pasted = R;
     operation = Op;
   }
+  void RepaintCell(int ACol, int ARow) override {
+    repainted.push_back({ACol, ARow});
+    TExtStringGrid::RepaintCell(ACol, ARow);
+  }
   TPoint origin{-1, -1};
   TGridRect pasted{-1, -1, -1, -1};
   TClipOperation operation = coCopy;
+  std::vector<TPoint> repainted;
 };
 
 std::vector<std::vector<AnsiString>> Blank(int cols, int rows) {
@@ -248,6 +253,10 @@ TEST(BinaryGridStream, ImageIndexListsKnowTheCellTheyLandIn) {
   EXPECT_EQ(loaded->GetCol(), 2);
   EXPECT_EQ(loaded->GetRow(), 3);
   EXPECT_TRUE(target.GetCellGraphic(2, 3)->CellBoolean);  // horizontal
+  // A change of the loaded list paints its cell anew, as one made by AddMultiImage does.
+  target.repainted.clear();
+  loaded->Add(5);
+  EXPECT_EQ(target.repainted, std::vector<TPoint>{TPoint(2, 3)});
 }
 
 TEST(BinaryGridStream, GraphicAnnouncingAnObjectItDoesNotOwnIsRefused) {

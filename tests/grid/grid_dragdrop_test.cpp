@@ -11,6 +11,7 @@
 #include "components/grid/ExtGrid.h"
 #include "components/grid/esgdd.h"
 #include "drag_script.h"
+#include "office_files.h"
 #include "platform/controls/forms.h"
 #include "temp_folder.h"
 
@@ -193,6 +194,15 @@ TEST_F(GridDragDrop, OneDroppedCSVFileLoadsByItsExtension) {
   EXPECT_EQ(target->Cells(1, 1), "v2");
   ASSERT_EQ(announced.size(), 1u);
   EXPECT_EQ(announced[0], folder / "data.csv");
+}
+
+TEST_F(GridDragDrop, ADroppedWorkbookLoadsAsASpreadsheet) {
+  TempFolder folder;
+  WriteZip(folder / "book.xlsx", TwoSheetWorkbook());
+  std::unique_ptr<QMimeData> book(FileData({QString::fromStdString(folder / "book.xlsx")}));
+  EXPECT_EQ(DropOn(Client(target), At(target, 1, 1), *book), Qt::MoveAction);
+  AnsiString firstRows = Row(target, 0) + "|" + Row(target, 1);
+  EXPECT_NE(firstRows.find("Preis"), AnsiString::npos) << firstRows;
 }
 
 TEST_F(GridDragDrop, RichTextLandsInOneCellWhenAware) {

@@ -348,7 +348,10 @@ TEST_F(GridPrintLayout, HtmlRotatedAndGraphicCells) {
   grid.AddBitmap(0, 2, &bitmap, false, haBeforeText, vaTop);
   ps.PrintGraphics = true;
   Preview(1);
-  EXPECT_TRUE(Shows("bold text"));  // as text until the grid draws HTML
+  const TRecordedCall* bold = TextCall("bold");  // through the mini-HTML renderer
+  ASSERT_NE(bold, nullptr);
+  EXPECT_TRUE(bold->FontStyle.Contains(fsBold));
+  EXPECT_FALSE(Shows("<b>bold</b> text"));
   const TRecordedCall* up = TextCall("up");
   ASSERT_NE(up, nullptr);
   EXPECT_EQ(up->FontEscapement, 900);
@@ -373,6 +376,64 @@ TEST_F(GridPrintLayout, LinesAndCharactersOfTheCells) {
   EXPECT_EQ(grid.MaxLinesInRow(3), 3);
   EXPECT_EQ(grid.MaxLinesInRow(4), 1);
   EXPECT_EQ(grid.MaxCharsInCol(1), 11);
+}
+
+}  // namespace
+
+namespace {
+
+// HTML is laid out in device pixels: at 508 dots per inch a tenth of a millimetre is two.
+TEST_F(GridPrintLayout, HtmlCellsDrawAndMeasureInDevicePixels) {
+  TRecordingCanvas fine{8, 16, 2000, 2000, 508};
+  grid.SetRowCount(2);
+  // 64 pixels of the fixed metrics and 2 of the renderer's margins: 33 tenths.
+  grid.SetCells(0, 0, "<i>abcdefgh</i>");
+  grid.SetCells(0, 1, "<b>x</b><br>y");
+  grid.SetCells(1, 0, "plain");
+  grid.SetCells(1, 1, "plain");
+  grid.PrintPreview(&fine, {0, 0, 2000, 2000});
+  EXPECT_EQ(grid.GetPrintColWidth(0), 33);
+  EXPECT_EQ(grid.GetPrintColWidth(1), 40);  // plain text measures in tenths
+  const TRecordedCall *x = nullptr, *y = nullptr, *plain = nullptr;
+  for (const TRecordedCall& call : fine.Calls) {
+    if (call.Op != coTextOut) continue;
+    if (call.Text == "x") x = &call;
+    if (call.Text == "y") y = &call;
+    if (call.Text == "plain" && !plain) plain = &call;
+  }
+  ASSERT_TRUE(x && y && plain);
+  // The HTML font is the print font in pixels; the plain one stays in tenths.
+  EXPECT_EQ(x->FontHeight, 2 * plain->FontHeight);
+  EXPECT_TRUE(x->FontStyle.Contains(fsBold));
+  EXPECT_EQ(y->Points[0].x, x->Points[0].x);
+  EXPECT_EQ(y->Points[0].y, x->Points[0].y + 16);  // the next line, downwards
+  // Device pixels of the cell: right of the left margin, below the page's top.
+  EXPECT_GE(x->Points[0].x, 2 * ps.LeftSize);
+  EXPECT_GT(x->Points[0].y, 0);
+  EXPECT_LT(plain->Points[0].y, 0);  // tenths, y upwards
+  EXPECT_EQ(fine.GetMapping().Mode(), MM_TEXT);
+}
+
+TEST_F(GridPrintLayout, HtmlTitleLinesBesideTheOtherItems) {
+  const TClockScope clock([] { return EncodeDate(2026, 12, 7) + 9.5 / 24; });
+  ps.Time = ppTopCenter;
+  ps.Title = ppTopCenter;
+  ps.HeaderSize = 50;
+  ps.GetTitleLines()->Add("<b>Parts</b>");
+  ps.GetTitleLines()->Add("Kit 7");
+  Preview(1);
+  const TRecordedCall* time = TextCall(" 09:30");
+  const TRecordedCall* parts = TextCall("Parts");
+  const TRecordedCall* kit = TextCall("Kit 7");
+  ASSERT_TRUE(time && parts && kit);
+  EXPECT_TRUE(parts->FontStyle.Contains(fsBold));
+  EXPECT_FALSE(Shows("<b>Parts</b>"));
+  // The time, then the title's widest line (5 characters and 2), centred together.
+  const int left = (1000 - 6 * 8 - 5 * 8 - 2) / 2;
+  EXPECT_EQ(time->Points[0], TPoint(left, -50));
+  EXPECT_NEAR(parts->Points[0].x, left + 6 * 8, 2);
+  EXPECT_EQ(parts->Points[0].y, 50);  // device pixels, y downwards
+  EXPECT_EQ(kit->Points[0].y, 50 + 16);
 }
 
 }  // namespace

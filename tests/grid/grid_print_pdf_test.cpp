@@ -80,6 +80,89 @@ TEST_F(GridPrintPdf, PrintsEveryPageWithItsHeaderRowsAndNumbers) {
     std::filesystem::copy_file(File(), keep, std::filesystem::copy_options::overwrite_existing);
 }
 
+// HTML cells and title lines print through the renderer at the printer's resolution: their
+// text without tags, the red words in red, as large as the plain text beside them.
+TEST_F(GridPrintPdf, HtmlCellsAndTitleLinesPrintFormatted) {
+  grid.SetRowCount(4);
+  grid.SetCells(1, 1, "<b>Bold</b> <font color=\"clRed\">crimson</font> part");
+  grid.SetCells(1, 2, "Plain part");
+  TPrintSettings& ps = grid.PrintSettings;
+  ps.TitleText = "";
+  ps.GetTitleLines()->Add("<u>Parts</u> <i>list</i>");
+  grid.Print();
+  const std::string text = PdfText(File());
+  if (text.empty()) GTEST_SKIP() << "pdftotext is not installed";
+  EXPECT_NE(text.find("Bold crimson part"), std::string::npos);
+  EXPECT_NE(text.find("Parts list"), std::string::npos);
+  EXPECT_EQ(text.find('<'), std::string::npos);
+  const QImage page = RenderPdfPage(File(), 1, 75);
+  ASSERT_FALSE(page.isNull());
+  if (const char* keep = std::getenv("KALVENTO_PICTURE_DIR"))
+    page.save(QString::fromLocal8Bit(keep) + "/grid_print_html.png");
+  int red = 0;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (page.pixel(x, y) == qRgb(255, 0, 0)) ++red;
+  EXPECT_GT(red, 10);
+}
+
+// Check boxes, radio groups, buttons and progress bars print as the screen shows them, at
+// their screen size: a progress bar of 80 pixels is 80 / 96 inch wide on paper.
+TEST_F(GridPrintPdf, CellControlsPrintAtTheirScreenSize) {
+  grid.SetRowCount(5);
+  grid.SetCells(1, 1, "");
+  grid.AddCheckBox(1, 1, true, false);
+  grid.SetCells(1, 2, "50");
+  grid.AddProgress(1, 2, clLime, clBlack);
+  TStringList captions;
+  captions.Add("On");
+  captions.Add("Off");
+  grid.SetCells(1, 3, "");
+  grid.AddRadio(1, 3, 1, 0, &captions);
+  grid.SetCells(1, 4, "");
+  grid.AddButton(1, 4, 60, 18, "Press", haLeft, vaTop);
+  TImageList images(16, 16);
+  TBitmap red;
+  red.SetSize(16, 16);
+  red.Canvas->Brush->SetColor(clRed);
+  red.Canvas->FillRect({0, 0, 16, 16});
+  images.Add(&red, nullptr);
+  grid.SetImages(&images);
+  grid.SetCells(2, 4, "");
+  grid.AddImageIdx(2, 4, 0, haLeft, vaTop);
+  TPrintSettings& ps = grid.PrintSettings;
+  ps.PrintGraphics = true;
+  ps.FitToPage = fpNever;
+  grid.Print();
+  grid.SetImages(nullptr);
+  EXPECT_EQ(grid.GetCellGraphic(1, 4)->CellValue, 0);  // the mouse's place of the button
+  const QImage page = RenderPdfPage(File(), 1, 96);
+  ASSERT_FALSE(page.isNull());
+  if (const char* keep = std::getenv("KALVENTO_PICTURE_DIR"))
+    page.save(QString::fromLocal8Bit(keep) + "/grid_print_controls.png");
+  // The progress bar's green part: half the column less the 2-pixel insets, in pixels at
+  // 96 dpi, which are screen pixels.
+  int greenLeft = page.width(), greenRight = -1;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (page.pixel(x, y) == qRgb(0, 255, 0)) {
+        greenLeft = std::min(greenLeft, x);
+        greenRight = std::max(greenRight, x);
+      }
+  ASSERT_GE(greenRight, 0);
+  const double column = grid.GetPrintColWidth(1) * 96 / 254.0;
+  EXPECT_NEAR(greenRight - greenLeft + 1, (column - 4) / 2, 3);
+  // The image of the list, 16 screen pixels square.
+  QRect redArea;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x)
+      if (const QRgb c = page.pixel(x, y); qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60)
+        redArea |= QRect(x, y, 1, 1);
+  EXPECT_NEAR(redArea.width(), 16, 1);
+  EXPECT_NEAR(redArea.height(), 16, 1);
+  grid.RemoveRadio(1, 3);  // the captions are the test's
+}
+
 TEST_F(GridPrintPdf, LandscapeSettingsPrintLandscapePages) {
   EXPECT_EQ(grid.PrinterOrientationAngle(), 90);
   grid.PrintSettings.Orientation = poLandscape;

@@ -66,3 +66,16 @@ TEST(DateTimeText, TimesUseTheTimeSeparator) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DateTimeText, DateAndTimeTogetherOnlyWhereBothAreThere) {
+  LocaleScope locale(kGerman);
+  const TDateTime day = EncodeDate(2024, 1, 1);
+  EXPECT_EQ(DateTimeToStr(day), "01.01.2024");
+  EXPECT_EQ(DateTimeToStr(day + 0.75), "01.01.2024 18:00:00");
+  EXPECT_EQ(DateTimeToStr(0.5), "12:00:00");
+  EXPECT_EQ(DateTimeToStr(day + 0.1 / 86400), "01.01.2024");  // below half a second
+}
+
+}  // namespace

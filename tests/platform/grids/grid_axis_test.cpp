@@ -96,4 +96,33 @@ TEST_F(Axis, ScrollingShowsALineWhole) {
   EXPECT_EQ(axis.VisibleCount(), 3);  // after the fixed 20: 5, 6, 7 fit, then 60 does not
 }
 
+// Sizes a damaged file can set add up past INT_MAX; no sum wraps round to a negative
+// position (the sanitizers stop at a signed overflow).
+TEST_F(Axis, SizesAddingUpPastTheIntRangeHoldAtItsEnd) {
+  const int huge = INT_MAX - 5;
+  for (int i = 0; i < 10; ++i) axis.SetSize(i, huge);
+  axis.SetFixed(2);
+  EXPECT_EQ(axis.FixedExtent(), INT_MAX);
+  EXPECT_EQ(axis.VisibleCount(), 1);
+  EXPECT_EQ(axis.MaxFirst(), 9);
+  axis.SetFirst(9);
+  EXPECT_EQ(axis.First(), 9);
+  EXPECT_EQ(SpanOf(0), std::make_pair(0, huge));
+  EXPECT_EQ(axis.LineAt(99), 0);
+  EXPECT_EQ(axis.BorderNear(99, 3), -1);
+  EXPECT_EQ(axis.FirstShowing(5), 5);
+  int start = -1, end = -1;
+  ASSERT_TRUE(axis.RangeSpan(0, 9, start, end));
+  EXPECT_EQ(start, 0);
+  EXPECT_GT(end, 0);
+
+  axis.SetFixed(0);
+  axis.SetFirst(0);
+  axis.SetSize(0, 50);  // a line shown, the next one past the end of the axis
+  axis.SetExtent(INT_MAX);
+  EXPECT_EQ(SpanOf(1), std::make_pair(51, INT_MAX));
+  EXPECT_EQ(axis.LineAt(INT_MAX - 1), 1);
+  EXPECT_EQ(axis.LastShown(), 1);
+}
+
 }  // namespace
