@@ -436,5 +436,6 @@ class TExtEdit : public TCustomEdit {
   bool registered_ = false;
   bool dragPending_ = false;
   bool dragging_ = false;
+  bool droppedOnSelf_ = false;  // the running drag was dropped into this edit
   TPoint dropCaret_{-1, -1};
 };

@@ -65,6 +65,7 @@ bool TExtEdit::DropTextAt(TPoint ClientPoint, const AnsiString& Text, bool Ctrl)
   if (dragging_ && index >= selStart && index <= selStart + selLength) return false;
   const AnsiString before = TCustomEdit::GetText();
   const bool wasModified = GetModified();
+  droppedOnSelf_ = dragging_;
   if (dragging_ && !Ctrl) {
     WriteValue(PasteInsert(""));
     if (index > selStart) index -= selLength;
@@ -94,15 +95,18 @@ void TExtEdit::WMMouseMove(TWMMouse& Message) {
   TCustomEdit::WMMouseMove(Message);
 }
 
-// The dragged text leaves only when the target moved it; a read-only edit offers a copy.
+// The dragged text leaves only when another target moved it (a move within the edit took it
+// already, and what is selected after it is the dropped text); a read-only edit offers a copy.
 void TExtEdit::DragSelection() {
   dragPending_ = false;
   const DWORD allowed = GetReadOnly() ? DROPEFFECT_COPY : DROPEFFECT_COPY | DROPEFFECT_MOVE;
   DWORD effect = DROPEFFECT_NONE;
   dragging_ = true;
+  droppedOnSelf_ = false;
   const HRESULT result = StartTextDoDragDrop(SelectedValue(), "", allowed, effect);
   dragging_ = false;
-  if (result == DRAGDROP_S_DROP && effect == DROPEFFECT_MOVE && ValueSelLength() > 0) {
+  const bool moved = result == DRAGDROP_S_DROP && effect == DROPEFFECT_MOVE && !droppedOnSelf_;
+  if (moved && ValueSelLength() > 0) {
     const int start = PrefixLength() + ValueSelStart();
     WriteValue(PasteInsert(""));
     SetModified(true);

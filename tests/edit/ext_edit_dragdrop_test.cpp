@@ -7,6 +7,7 @@
 #include "components/edit/exteddd.h"
 #include "drag_script.h"
 #include "edit_form.h"
+#include "locale_scope.h"
 
 using drag_script::DropOn;
 using drag_script::ScriptedDrag;
@@ -141,6 +142,16 @@ TEST_F(EditDragDrop, MoveWithinOneEditLandsWhereTheMouseLetGo) {
   ScriptedDrag drag(source->Widget(), Before(source, 4));
   DragFromSource(0, 2);
   EXPECT_EQ(source->GetText(), "cdabef");
+}
+
+TEST_F(EditDragDrop, AMoveWithinAMoneyEditKeepsTheValueThatSelectsItself) {
+  LocaleScope german(kGerman);
+  source->SetEditType(etMoney);
+  source->SetPrecision(2);
+  source->SetText("12,50");
+  ScriptedDrag drag(source->Widget(), Before(source, 2));
+  DragFromSource(0, 1);  // the leading digit before the decimal separator
+  EXPECT_EQ(source->GetText(), "21,50");
 }
 
 TEST_F(EditDragDrop, EscapeCancelsAndAPressThatNeverDraggedPlacesTheCaret) {
