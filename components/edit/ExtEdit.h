@@ -257,6 +257,24 @@ class TExtEdit : public TCustomEdit {
   virtual void LoadPersist();
   virtual void SavePersist();
 
+  // Drag and drop of text (ExtEditDragDrop.cpp): selected text dragged out, text dropped in
+  // at the character under the mouse, as a paste would take it.
+  bool GetOleDropSource() const { return oleDropSource_; }
+  void SetOleDropSource(bool Value) { oleDropSource_ = Value; }
+  bool GetOleDropTarget() const { return oleDropTarget_; }
+  void SetOleDropTarget(bool Value);
+  // The drop caret at the character under a screen point, and away.
+  void DrawCaretByCursor(TPoint ScreenPoint);
+  void EraseCaret();
+  void InvalidateCaret(TPoint Point);
+  TPoint GetDropCaret() const { return dropCaret_; }
+  // Puts the caret at the value's character nearest a screen point.
+  void SetCaretByCursor(TPoint ScreenPoint);
+  int GetTextSize() const;
+  // Inserts the first line of a dropped text at a client point; false when the edit refused
+  // it. Moving (no Ctrl) within the edit that is being dragged from takes the selection away.
+  bool DropTextAt(TPoint ClientPoint, const AnsiString& Text, bool Ctrl);
+
   TValueValidateEvent OnValueValidate;
   Extedit::TClipboardEvent OnClipboardCut;
   Extedit::TClipboardEvent OnClipboardPaste;
@@ -293,6 +311,7 @@ class TExtEdit : public TCustomEdit {
   void CMHintShow(THintInfo& HintInfo) override;
   void WMLButtonDown(TWMMouse& Message) override;
   void WMLButtonUp(TWMMouse& Message) override;
+  void WMMouseMove(TWMMouse& Message) override;
 
   // Whether a digit typed at Caret (window text) would overwrite a fraction that has all its
   // Precision digits.
@@ -348,6 +367,13 @@ class TExtEdit : public TCustomEdit {
   AnsiString SelectedValue() const;
   AnsiString PasteInsert(const AnsiString& Pasted) const;
   bool PasteAccepted(const AnsiString& Pasted, AnsiString& Value) const;
+  // Types Pasted over the selection when the edit type takes it; false when refused.
+  bool InsertChecked(const AnsiString& Pasted);
+  // The value character (window index) nearest a client point.
+  int ValueCharAt(TPoint ClientPoint) const;
+  void DragSelection();
+  // A press on the selected text of the focused edit, which may start a drag.
+  bool PressOnSelection(const TWMMouse& Message) const;
 
   // The look's steps around focus changes (ExtEditLook.cpp).
   void EnterLook();
@@ -404,4 +430,12 @@ class TExtEdit : public TCustomEdit {
   std::unique_ptr<TLookupSettings> lookup_ = std::make_unique<TLookupSettings>();
   TListHintWindow* lookupWindow_ = nullptr;
   std::unique_ptr<TPersistence> persistence_ = std::make_unique<TPersistence>();
+
+  bool oleDropSource_ = false;
+  bool oleDropTarget_ = false;
+  bool registered_ = false;
+  bool dragPending_ = false;
+  bool dragging_ = false;
+  bool droppedOnSelf_ = false;  // the running drag was dropped into this edit
+  TPoint dropCaret_{-1, -1};
 };

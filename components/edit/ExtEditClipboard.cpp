@@ -40,22 +40,26 @@ void TExtEdit::WMPaste() {
   bool allow = true;
   if (OnClipboardPaste) OnClipboardPaste(this, SelectedValue(), allow);
   if (!allow) return;
+  InsertChecked(pasted);
+  UpdateLookup();
+}
+
+bool TExtEdit::InsertChecked(const AnsiString& Pasted) {
   const int start = PrefixLength() + ValueSelStart();
   const bool selected = ValueSelLength() > 0;
-  AnsiString value = PasteInsert(pasted);
-  if (PasteAccepted(pasted, value)) {
-    WriteValue(value);
-    if (editType_ == etFloat || editType_ == etMoney) SetFloat(GetFloat());
-    SetModified(true);
-    if (editType_ == etMoney && GetText().size() > 3) {
-      SelectAll();
-    } else {
-      int length = static_cast<int>(pasted.size());
-      SetSelStart(selected ? start : start + length);
-      if (selected) SetSelLength(length);
-    }
+  AnsiString value = PasteInsert(Pasted);
+  if (!PasteAccepted(Pasted, value)) return false;
+  WriteValue(value);
+  if (editType_ == etFloat || editType_ == etMoney) SetFloat(GetFloat());
+  SetModified(true);
+  if (editType_ == etMoney && GetText().size() > 3) {
+    SelectAll();
+  } else {
+    int length = static_cast<int>(Pasted.size());
+    SetSelStart(selected ? start : start + length);
+    if (selected) SetSelLength(length);
   }
-  UpdateLookup();
+  return true;
 }
 
 bool TExtEdit::PasteAccepted(const AnsiString& Pasted, AnsiString& Value) const {

@@ -52,6 +52,11 @@ void TExtEdit::CMHintShow(THintInfo& HintInfo) {
 // The press that brings the focus only focuses; the platform hands the focus over before
 // the press arrives.
 void TExtEdit::WMLButtonDown(TWMMouse& Message) {
+  if (PressOnSelection(Message)) {
+    dragPending_ = true;  // the selection stays for the drag
+    focusedByPress_ = false;
+    return;
+  }
   const bool opens = urlLook_ && ShowURL && Focused() && !focusedByPress_;
   focusedByPress_ = false;
   TCustomEdit::WMLButtonDown(Message);
@@ -66,6 +71,11 @@ void TExtEdit::OpenURL() const {
 
 void TExtEdit::WMLButtonUp(TWMMouse& Message) {
   TCustomEdit::WMLButtonUp(Message);
+  if (dragPending_) {  // a press on the selection that never became a drag
+    dragPending_ = false;
+    SetSelStart(CharFromPos(TPoint(Message.XPos, Message.YPos)));
+    SetSelLength(0);
+  }
   if (prefix_.empty() && suffix_.empty()) return;
   const int start = GetSelStart(), length = GetSelLength(), valueEnd = ValueEnd();
   if (length == 0 && start < PrefixLength()) {

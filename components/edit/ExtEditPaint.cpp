@@ -23,6 +23,11 @@ void TExtEdit::PaintEdit(TCanvas& Canvas) {
     DrawControlBorder(Canvas);
   else if (flat_)
     DrawFlatLine(Canvas, *this, flatLineColor_, softBorder_);
+  if (dropCaret_.x >= 0) {
+    Canvas.Brush->SetColor(GetFont()->GetColor());
+    Canvas.FillRect(TRect(dropCaret_.x, dropCaret_.y, dropCaret_.x + 1,
+                          dropCaret_.y + Canvas.TextHeight("gh")));
+  }
   if (GetText().empty() && !Focused() && !emptyText_.empty()) {
     // Where typed text would start.
     const TPoint origin = PosFromChar(PrefixLength());

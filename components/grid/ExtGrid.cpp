@@ -7,6 +7,7 @@
 #include "components/grid/ExtXPVS.h"
 #include "components/grid/HTMLHintWindow.h"
 #include "components/grid/GridUtil.h"
+#include "components/grid/esgdd.h"
 #include "platform/controls/application.h"
 #include "platform/winapi/system_metrics.h"
 
@@ -39,6 +40,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
   SetDefaultRowHeight(21);
   footerPanel_->SetParent(this);
   TakeOverFormResize();
+  InitOleDragDrop();
 }
 
 TExtStringGrid::~TExtStringGrid() {

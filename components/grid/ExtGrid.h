@@ -42,6 +42,7 @@
 class FormResizeLink;
 class TImageList;
 class TExtStringGridCheck;
+class TGridOleState;
 struct TSheetData;
 struct TSheetValue;
 class THTMLHintWindow;
@@ -1539,4 +1540,19 @@ class TExtStringGrid : public TBaseGrid {
   void DrawRadioButton(TCanvas* Canvas, TColor Background, bool On, bool Enabled, const TRect& R);
   int RadioButtonSize() const;
   void PaintOverlays();
+
+ public:
+  // Drag and drop between programs (ExtGridOleDrag.cpp, esgdd.h). The mouse code calls
+  // OleDragCell once a press on a selected cell has moved on with OleDropSource on: it asks
+  // OnOleDrag (false when refused: the mouse selects instead), drags the column of a fixed
+  // row (OleColumnDragDrop) or the selected cells, and removes or clears them after a move.
+  bool OleDragCell(int ACol, int ARow);
+  TGridOleState& OleState() { return *oleState_; }
+
+ private:
+  void InitOleDragDrop();
+  void SetOleDropTargetOn(bool On);
+  // What a move takes away from the cells dragged out.
+  void RemoveDragged(const TGridRect& R);
+  std::unique_ptr<TGridOleState> oleState_;
 };

@@ -92,6 +92,7 @@ class TWinControl : public TControl {
  private:
   friend class TControl;
   friend class ControlEvents;
+  friend struct OleDropWindow;  // drops land on the client widget
   friend class TForm;
 
   // A key-down as the message loop runs it: a dialog key the control does not want goes to

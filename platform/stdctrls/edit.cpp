@@ -96,6 +96,8 @@ void TCustomEdit::Resize() {
 
 TPoint TCustomEdit::PosFromChar(int index) const { return box_->PosFromChar(index); }
 
+int TCustomEdit::CharFromPos(const TPoint& point) const { return box_->CharFromPos(point); }
+
 void TCustomEdit::SetTransparentBackground(bool value) {
   transparent_ = value;
   ColorChanged();

@@ -61,6 +61,8 @@ class TCustomEdit : public TWinControl {
   // The top-left corner of a character of the window text in client pixels (EM_POSFROMCHAR);
   // the text's length gives the place after its last character, and (-1, -1) lies past it.
   TPoint PosFromChar(int index) const;
+  // The index of the character boundary nearest a client point (EM_CHARFROMPOS).
+  int CharFromPos(const TPoint& point) const;
 
   // Select all when the focus arrives by keyboard.
   bool AutoSelect = true;

@@ -38,6 +38,8 @@ class EditBox {
   // The top-left corner of a character in widget pixels, the length giving the place after
   // the last one; (-1, -1) past that.
   virtual TPoint PosFromChar(int) const { return TPoint(-1, -1); }
+  // The character nearest a point of the widget (EM_CHARFROMPOS).
+  virtual int CharFromPos(TPoint) const { return 0; }
   virtual bool CanUndo() const = 0;
   virtual void Undo() = 0;
 };

@@ -134,6 +134,9 @@ class LineEditBox : public EditBox {
         caretRect.left() + 5 - metrics.horizontalAdvance(shown.left(edit_->cursorPosition()));
     return TPoint(origin + metrics.horizontalAdvance(shown.left(index)), caretRect.top());
   }
+  int CharFromPos(TPoint point) const override {
+    return edit_->cursorPositionAt(QPoint(point.x, point.y));
+  }
   bool CanUndo() const override { return edit_->isUndoAvailable(); }
   void Undo() override { edit_->undo(); }
 

@@ -1,0 +1,70 @@
+// The grid as a drag source: the selected cells (a single rich-text cell also as rich text)
+// or a header's column dragged out, and what a move takes away afterwards. Also the switches
+// of DragDropSettings that make the grid a drop target and rich text welcome.
+#include "components/grid/ExtGrid.h"
+#include "components/grid/PopupButton.h"
+#include "components/grid/esgdd.h"
+
+namespace {
+bool IsRTF(const AnsiString& text) { return text.rfind("{\\rtf", 0) == 0; }
+}  // namespace
+
+void TExtStringGrid::InitOleDragDrop() {
+  oleState_ = std::make_unique<TGridOleState>(this);
+  DragDropSettings.OnOleDropRTFChange = [](bool On) { Esgdd::SetRTFAware(On); };
+  DragDropSettings.OnOleDropTargetChange = [this](bool On) { SetOleDropTargetOn(On); };
+}
+
+void TExtStringGrid::SetOleDropTargetOn(bool On) {
+  if (GetComponentState().Contains(csDesigning)) return;
+  if (On && !oleState_->Registered)
+    oleState_->Registered = RegisterDragDrop(this, std::make_shared<TGridDropTarget>(this)) == S_OK;
+  else if (!On && oleState_->Registered)
+    oleState_->Registered = RevokeDragDrop(this) != S_OK;
+}
+
+// The cells dragged out are remembered rather than read from the selection afterwards: a
+// drop into this same grid selects what it pasted.
+bool TExtStringGrid::OleDragCell(int ACol, int ARow) {
+  bool allow = true;
+  if (OnOleDrag) OnOleDrag(this, ARow, ACol, "", allow);
+  if (!allow) return false;
+  auto source = std::make_shared<TGridDropSource>(this);
+  if (OnOleDragStart) OnOleDragStart(this, ARow, ACol);
+  DWORD effect = DROPEFFECT_NONE;
+  HRESULT result;
+  if (ARow < GetFixedRows() && DragDropSettings.OleColumnDragDrop) {
+    TPopupButton* button = oleState_->ColumnButton();
+    const TRect r = CellRect(ACol, ARow);
+    const TPoint at = ClientToScreen(TPoint(r.Left, r.Top));
+    button->SetCaption(Cells(ACol, ARow));
+    button->SetBounds(at.x, at.y, r.Right - r.Left, r.Bottom - r.Top);
+    button->SetVisible(true);
+    result = Esgdd::StartColDoDragDrop(source, ACol, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
+    oleState_->HideAll();
+  } else {
+    const TGridRect selection = GetSelection();
+    const bool oneCell = selection.Left == selection.Right && selection.Top == selection.Bottom;
+    const AnsiString cell = Cells(selection.Left, selection.Top);
+    oleState_->Dragging = true;
+    oleState_->DragRect = selection;
+    result = Esgdd::StartTextDoDragDrop(source, SelectedText(), oneCell && IsRTF(cell) ? cell : "",
+                                        DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
+    oleState_->Dragging = false;
+    if (result == DRAGDROP_S_DROP && effect == DROPEFFECT_MOVE) RemoveDragged(oleState_->DragRect);
+  }
+  oleState_->LastEffect = source->LastEffect();
+  if (result != DRAGDROP_S_CANCEL && OnOleDragStop) OnOleDragStop(this, static_cast<int>(effect));
+  return true;
+}
+
+void TExtStringGrid::RemoveDragged(const TGridRect& R) {
+  if (DragDropSettings.OleRemoveRows && GetOptions().Contains(goRowSelect)) {
+    if (MouseActions.DisjunctRowSelect)
+      RemoveSelectedRows();
+    else
+      RemoveRows(R.Top, R.Bottom - R.Top + 1);
+  } else if (!DragDropSettings.OleCopyAlways) {
+    ClearRect(R.Left, R.Top, R.Right, R.Bottom);
+  }
+}
