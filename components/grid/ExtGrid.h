@@ -485,8 +485,21 @@ class TExtStringGrid : public TBaseGrid {
   void Paint() override;
   void CreateWnd() override;
   void DoEnter() override;
-  // The class library's double click, then OnDblClickCell with the cell under the mouse.
+  // Keys (ExtGridKeys.cpp) and the mouse (ExtGridMouse.cpp, ExtGridHeaderClick.cpp).
+  void KeyPress(char& Key) override;
+  void WMChar(TWMChar& Message) override;
+  void WMKeyDown(TWMKeyDown& Message) override;
+  void KeyUp(WORD& Key, TShiftState Shift) override;
+  void WMLButtonDown(TWMMouse& Message) override;
+  void WMLButtonUp(TWMMouse& Message) override;
+  void WMRButtonDown(TWMMouse& Message) override;
+  // Auto-sizes a column from a border in row 0; elsewhere the class library's double click,
+  // then OnDblClickCell with the cell under the mouse.
   void WMLButtonDblClk(TWMMouse& Message) override;
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  void RowMoved(int FromIndex, int ToIndex) override;
+  // Selects the item of the cell's radio group under (X, Y), relative to the cell.
+  void HandleRadioClick(int ACol, int ARow, int X, int Y);
   // Installed as the owner form's OnResize; runs the form's former handler (whose exceptions
   // are swallowed).
   virtual void GridResize(TObject* Sender);
@@ -796,6 +809,13 @@ class TExtStringGrid : public TBaseGrid {
   AnsiString GetUnSortedCell(int ACol, int ARow);
   void SetUnSortedCell(int ACol, int ARow, const AnsiString& Value);
 
+  // Moves to the next (previous) editable cell after the block holding (ACol, ARow), in
+  // Navigation.AdvanceDirection, when AdvanceOnEnter or Force; adds a row or column at the end
+  // with AdvanceInsert.
+  void AdvanceEdit(int ACol, int ARow, bool Forward, bool ShowEditor, bool Force);
+  // One step left or right over merged blocks, wrapping between rows.
+  void TabEdit(bool Backward);
+
   // Cells wrap their text at the column's width (the automatic row sizing measures so).
   bool WordWrap = false;
   // Cells may hold several lines; the selection's text gives such a cell as CSV text.
@@ -1061,6 +1081,10 @@ class TExtStringGrid : public TBaseGrid {
   // an editor control other than the inplace edit shows, and by wheel panning (its origin).
   bool RowSelectDragging = false;
   bool EditControlShown = false;
+  // Set while AdvanceEdit moves the current cell.
+  bool Navigating = false;
+  // The incremental key search's text; navigation keys and Clear empty it.
+  AnsiString SearchText;
   TPoint IntelliPanOrigin;
   // Right of the fixed columns and below the fixed rows; the normal area also ends before the
   // right fixed columns and the footer rows.
@@ -1371,4 +1395,37 @@ class TExtStringGrid : public TBaseGrid {
   void DrawRadioButton(TCanvas* Canvas, TColor Background, bool On, bool Enabled, const TRect& R);
   int RadioButtonSize() const;
   void PaintOverlays();
+
+  // Keys and mouse ---------------------------------------------------------------------------
+  // The navigable area: fixed rows and columns, footer rows and right fixed columns excluded.
+  TRect NavigableArea() const;
+  // The cell after (before) the block at From in the advance direction; false when adding a
+  // row was refused.
+  bool AdvanceTarget(TPoint From, bool Forward, TPoint& Target);
+  bool StaticControl(int ACol, int ARow);  // a check box, radio group or button
+  void ToggleByKey();
+  bool HomeEndKey(WORD Key);
+  bool ClipboardKey(WORD Key, TShiftState Shift);
+  void InsertRowByKey();
+  void DeleteRowByKey();
+  void KeySearch(char Key);
+  // Where the inplace editor (or a static editor's press) will open; today the base editor.
+  void OpenEditor();
+  // A press on a cell inside the grid; true when it is handled whole.
+  bool CellPress(int ACol, int ARow, int X, int Y);
+  bool NodePress(int ACol, int ARow);
+  bool AnchorPress(int ACol, int ARow, int X, int Y);
+  void FollowAnchor(const AnsiString& Anchor);
+  // The release on a header cell: the check box and radio events, then the sort.
+  void HeaderRelease(int ACol, int ARow, int X, TShiftState Shift);
+  void SortByHeader(int ACol, TShiftState Shift);
+  bool ColumnSizeAt(int X, int Y, int& ACol);
+  struct MouseState {
+    TGridCoord down{-1, -1};
+    TGridCoord button{-1, -1};  // the cell whose button is held
+    bool moved = false;         // a column or row moved, or a width changed, during the click
+    bool dblSized = false;      // a double click auto-sized: the release does not sort
+    int downWidth = 0;
+  } mouse_;
+  AnsiString hoverAnchor_;
 };
