@@ -96,7 +96,7 @@ bool TExtStringGrid::NodePress(int ACol, int ARow) {
 bool TExtStringGrid::AnchorPress(int ACol, int ARow, int X, int Y) {
   const AnsiString text = GetCellEx(RemapCol(ACol), ARow);
   AnsiString anchor;
-  if (URLShow && TextType(text, EnableHTML) == ttURL)
+  if (URLShow && TextType(text, EnableHTML) != ttHTML && IsURL(text))
     anchor = text;
   else if (!HTMLAnchorAt(ACol, ARow, X, Y, anchor) || anchor == "ctrl")
     return false;
