@@ -493,6 +493,7 @@ class TExtStringGrid : public TBaseGrid {
   void WMLButtonDown(TWMMouse& Message) override;
   void WMLButtonUp(TWMMouse& Message) override;
   void WMRButtonDown(TWMMouse& Message) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
   // Auto-sizes a column from a border in row 0; elsewhere the class library's double click,
   // then OnDblClickCell with the cell under the mouse.
   void WMLButtonDblClk(TWMMouse& Message) override;
@@ -1420,12 +1421,19 @@ class TExtStringGrid : public TBaseGrid {
   void HeaderRelease(int ACol, int ARow, int X, TShiftState Shift);
   void SortByHeader(int ACol, TShiftState Shift);
   bool ColumnSizeAt(int X, int Y, int& ACol);
+  // Whole rows, whole columns or all cells selected from the fixed cells.
+  bool FixedSelectPress(int ACol, int ARow, int X, int Y);
+  void ExtendFixedSelect(int X, int Y);
+  void HoverAnchor(int X, int Y);
+  void DisjunctCellRelease(int ACol, int ARow, bool Ctrl);
   struct MouseState {
     TGridCoord down{-1, -1};
     TGridCoord button{-1, -1};  // the cell whose button is held
     bool moved = false;         // a column or row moved, or a width changed, during the click
     bool dblSized = false;      // a double click auto-sized: the release does not sort
     int downWidth = 0;
+    int rangeAnchor = -1;  // the row or column a whole-line drag selection started at
+    bool rangeRows = false;
   } mouse_;
   AnsiString hoverAnchor_;
 };

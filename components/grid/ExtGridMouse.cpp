@@ -64,7 +64,7 @@ bool TExtStringGrid::CellPress(int ACol, int ARow, int X, int Y) {
     return true;
   }
   if (MouseActions.DisjunctRowSelect && !fixed && GetKeyState(VK_CONTROL) >= 0) ClearRowSelect();
-  if (AnchorPress(ACol, ARow, X, Y)) return true;
+  if (AnchorPress(ACol, ARow, X, Y) || FixedSelectPress(ACol, ARow, X, Y)) return true;
   bool canEdit = GetOptions().Contains(goEditing);
   GetCellReadOnly(real, ARow, canEdit);
   if (!fixed && canEdit && HasCheckBox(real, ARow)) {
@@ -163,10 +163,12 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   const bool moving = GetGridState() == gsColMoving || GetGridState() == gsRowMoving;
   const int width = mouse_.down.X >= 0 && mouse_.down.X < GetColCount() ? ColWidths(mouse_.down.X) : 0;
   TBaseGrid::WMLButtonUp(Message);
-  if (MouseActions.DisjunctRowSelect) RowSelectDragging = false;
+  RowSelectDragging = false;
+  mouse_.rangeAnchor = -1;
   if (moving || width != mouse_.downWidth) mouse_.moved = true;
   int col = -1, row = -1;
   MouseToCell(x, y, col, row);
+  DisjunctCellRelease(col, row, (Message.Keys & MK_CONTROL) != 0);
   HeaderRelease(col, row, x, KeysToShiftState(Message.Keys));
   mouse_.moved = false;
   mouse_.down = {-1, -1};

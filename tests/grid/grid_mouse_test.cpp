@@ -145,6 +145,42 @@ TEST_F(GridMouse, DoubleClickAtAHeaderBorderAutoSizesTheColumnLeftOfIt) {
   EXPECT_EQ(dbl, 1);
 }
 
+TEST_F(GridMouse, FixedCellsSelectWholeRowsColumnsAndAll) {
+  grid->SetOptions(grid->GetOptions() + goRangeSelect);
+  grid->MouseActions.RowSelect = true;
+  grid->MouseActions.ColSelect = true;
+  grid->MouseActions.AllSelect = true;
+  Drag(At(0, 1), At(0, 3));
+  EXPECT_EQ(grid->GetSelection(), (TGridRect{1, 1, 3, 3}));
+  Click(At(2, 0, 20));
+  EXPECT_EQ(grid->GetSelection(), (TGridRect{2, 1, 2, 4}));
+  Click(At(0, 0));
+  EXPECT_EQ(grid->GetSelection(), (TGridRect{1, 1, 3, 4}));
+}
+
+TEST_F(GridMouse, DisjunctCellsFollowPlainAndCtrlClicks) {
+  grid->MouseActions.DisjunctCellSelect = true;
+  Click(At(1, 1));
+  Click(At(2, 3), Qt::ControlModifier);
+  EXPECT_EQ(grid->GetSelectedCellsCount(), 2);
+  Click(At(1, 1), Qt::ControlModifier);
+  EXPECT_FALSE(grid->GetSelectedCells(1, 1));
+  EXPECT_TRUE(grid->GetSelectedCells(2, 3));
+  Click(At(3, 2));
+  EXPECT_EQ(grid->GetSelectedCellsCount(), 1);
+  EXPECT_TRUE(grid->GetSelectedCells(3, 2));
+}
+
+TEST_F(GridMouse, PassingOverAnAnchorEntersAndLeavesIt) {
+  grid->SetCellEx(1, 1, "<a href=\"x\">link</a>");
+  std::vector<AnsiString> seen;
+  grid->OnAnchorEnter = [&](TObject*, int, int, const AnsiString& A) { seen.push_back("+" + A); };
+  grid->OnAnchorExit = [&](TObject*, int, int, const AnsiString& A) { seen.push_back("-" + A); };
+  QTest::mouseMove(Client(), At(1, 1, 4, 5));
+  QTest::mouseMove(Client(), At(2, 2));
+  EXPECT_EQ(seen, (std::vector<AnsiString>{"+x", "-x"}));
+}
+
 class ColumnMove : public ShownGrid<TExtColumnGrid> {};
 
 TEST_F(ColumnMove, MovingAColumnCarriesItsItemAndTheSortColumn) {
