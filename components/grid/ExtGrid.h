@@ -1426,6 +1426,9 @@ class TExtStringGrid : public TBaseGrid {
   void ExtendFixedSelect(int X, int Y);
   void HoverAnchor(int X, int Y);
   void DisjunctCellRelease(int ACol, int ARow, bool Ctrl);
+  // Sizing the first column from its right edge in any row (MouseActions.SizeFixedCol).
+  bool NearFixedColEdge(int X) const;
+  void MoveFixedColLine(int X);
   struct MouseState {
     TGridCoord down{-1, -1};
     TGridCoord button{-1, -1};  // the cell whose button is held
@@ -1434,6 +1437,7 @@ class TExtStringGrid : public TBaseGrid {
     int downWidth = 0;
     int rangeAnchor = -1;  // the row or column a whole-line drag selection started at
     bool rangeRows = false;
+    int fixedSizingX = -1;  // the sizing line of the first column, -1 while not sizing
   } mouse_;
   AnsiString hoverAnchor_;
 };

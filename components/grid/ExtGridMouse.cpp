@@ -27,6 +27,7 @@ bool OpenableAddress(const AnsiString& Anchor) {
 
 void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   const int x = Message.XPos, y = Message.YPos;
+  if (NearFixedColEdge(x)) return MoveFixedColLine(x);
   int col = -1, row = -1;
   MouseToCell(x, y, col, row);
   mouse_.down = {col, row};
@@ -154,6 +155,12 @@ void TExtStringGrid::HandleRadioClick(int ACol, int ARow, int X, int Y) {
 
 void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   const int x = Message.XPos, y = Message.YPos;
+  if (mouse_.fixedSizingX >= 0) {
+    MoveFixedColLine(-1);
+    // Under mouse capture X may lie left of the grid: a width is never negative.
+    SetColWidths(0, std::max(x, 0));
+    return TBaseGrid::WMLButtonUp(Message);
+  }
   if (mouse_.button.X >= 0) {
     const TGridCoord pressed = mouse_.button;
     mouse_.button = {-1, -1};

@@ -1,6 +1,6 @@
 // Selecting by the mouse beyond the class library's: whole rows from the fixed columns, whole
 // columns from the fixed rows, everything from the top-left cell, disjunct cells by Ctrl
-// clicks; and the anchors the mouse passes over.
+// clicks; the anchors the mouse passes over, and sizing the first column from any row.
 #include "components/grid/ExtGrid.h"
 #include "platform/controls/keys.h"
 
@@ -43,7 +43,24 @@ void TExtStringGrid::ExtendFixedSelect(int X, int Y) {
     SelectRange(std::min(anchor, col), std::max(anchor, col), GetFixedRows(), GetRowCount() - 1);
 }
 
+namespace {
+constexpr int kSizingSlack = 3;
+}  // namespace
+
+bool TExtStringGrid::NearFixedColEdge(int X) const {
+  if (!MouseActions.SizeFixedCol || GetFixedCols() == 0) return false;
+  return std::abs(X - ColWidths(0)) <= kSizingSlack;
+}
+
+// The base grid draws no line here, so the grid's own sizing line shows the new edge.
+void TExtStringGrid::MoveFixedColLine(int X) {
+  if (mouse_.fixedSizingX >= 0) DrawSizingLine(mouse_.fixedSizingX);
+  mouse_.fixedSizingX = X;
+  if (X >= 0) DrawSizingLine(X);
+}
+
 void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
+  if (mouse_.fixedSizingX >= 0) return MoveFixedColLine(std::max(X, 0));
   if (mouse_.rangeAnchor >= 0 && Shift.Contains(ssLeft)) return ExtendFixedSelect(X, Y);
   TBaseGrid::MouseMove(Shift, X, Y);
   HoverAnchor(X, Y);

@@ -181,6 +181,16 @@ TEST_F(GridMouse, PassingOverAnAnchorEntersAndLeavesIt) {
   EXPECT_EQ(seen, (std::vector<AnsiString>{"+x", "-x"}));
 }
 
+TEST_F(GridMouse, TheFirstColumnSizesFromAnyRowAndNeverBelowZero) {
+  grid->MouseActions.SizeFixedCol = true;
+  const int edge = grid->ColWidths(0);
+  Drag(QPoint(edge - 1, At(1, 3).y()), QPoint(edge + 30, At(1, 3).y()));
+  EXPECT_EQ(grid->ColWidths(0), edge + 30);  // the release point is the new edge
+  EXPECT_EQ(Current(), (TGridCoord{1, 1}));  // the press sized, it did not select
+  Drag(QPoint(edge + 29, At(1, 2).y()), QPoint(-40, At(1, 2).y()));
+  EXPECT_EQ(grid->ColWidths(0), 0);
+}
+
 class ColumnMove : public ShownGrid<TExtColumnGrid> {};
 
 TEST_F(ColumnMove, MovingAColumnCarriesItsItemAndTheSortColumn) {
