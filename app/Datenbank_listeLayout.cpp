@@ -32,10 +32,7 @@ int ListGridHeight() {
 }  // namespace
 
 TfrmDatenbank_Liste::TfrmDatenbank_Liste(TComponent* Owner) : TForm(Owner) {
-  SetCaption("Datenbank");
-  SetBounds(GetLeft(), GetTop(), 1000, 700);
-  GetFont()->SetName("MS Sans Serif");
-  GetFont()->SetSize(8);
+  ShapeForm(this, "Datenbank", 1000, 700);
   PlaceControls();
   PlaceButtons();
   PlaceSettings();
@@ -78,36 +75,21 @@ void TfrmDatenbank_Liste::PlaceControls() {
 }
 
 void TfrmDatenbank_Liste::PlaceButtons() {
-  struct Spec {
-    TButton* TfrmDatenbank_Liste::*button;
-    int left, top, width;
-    const char* caption;
-    void (TfrmDatenbank_Liste::*click)(TObject*);
-  };
+  using Form = TfrmDatenbank_Liste;
   const int second = kButtonsTop + 32;
-  const Spec specs[] = {
-      {&TfrmDatenbank_Liste::btnSelektieren, 8, kButtonsTop, 193, "Abfrage (selektieren/sortieren)",
-       &TfrmDatenbank_Liste::btnSelektierenClick},
-      {&TfrmDatenbank_Liste::btnBearbeiten, 216, kButtonsTop, 113, "&bearbeiten",
-       &TfrmDatenbank_Liste::btnBearbeitenClick},
-      {&TfrmDatenbank_Liste::btnNeuerDatensatz, 344, kButtonsTop, 113, "&neuer Datensatz",
-       &TfrmDatenbank_Liste::btnNeuerDatensatzClick},
-      {&TfrmDatenbank_Liste::btnLoeschen, 472, kButtonsTop, 113, "DS &l\xF6schen",
-       &TfrmDatenbank_Liste::btnLoeschenClick},
-      {&TfrmDatenbank_Liste::btnDrucken, 8, second, 193, "&drucken",
-       &TfrmDatenbank_Liste::btnDruckenClick},
-      {&TfrmDatenbank_Liste::btnSpezial, 216, second, 241, "",
-       &TfrmDatenbank_Liste::btnSpezialClick},
-      {&TfrmDatenbank_Liste::Button1, 472, second, 113, "Hilfe - help",
-       &TfrmDatenbank_Liste::Button1Click},
-      {&TfrmDatenbank_Liste::btnOK, 872, second, 89, "&OK", &TfrmDatenbank_Liste::btnOKClick},
+  const ButtonPlace<Form> buttons[] = {
+      {&Form::btnSelektieren, 8, kButtonsTop, 193, "Abfrage (selektieren/sortieren)",
+       &Form::btnSelektierenClick},
+      {&Form::btnBearbeiten, 216, kButtonsTop, 113, "&bearbeiten", &Form::btnBearbeitenClick},
+      {&Form::btnNeuerDatensatz, 344, kButtonsTop, 113, "&neuer Datensatz",
+       &Form::btnNeuerDatensatzClick},
+      {&Form::btnLoeschen, 472, kButtonsTop, 113, "DS &l\xF6schen", &Form::btnLoeschenClick},
+      {&Form::btnDrucken, 8, second, 193, "&drucken", &Form::btnDruckenClick},
+      {&Form::btnSpezial, 216, second, 241, "", &Form::btnSpezialClick},
+      {&Form::Button1, 472, second, 113, "Hilfe - help", &Form::Button1Click},
+      {&Form::btnOK, 872, second, 89, "&OK", &Form::btnOKClick},
   };
-  for (const Spec& spec : specs) {
-    TButton* button = Place<TButton>(this, this, spec.left, spec.top, spec.width, 25);
-    button->SetCaption(spec.caption);
-    button->OnClick = [this, click = spec.click](TObject* Sender) { (this->*click)(Sender); };
-    this->*spec.button = button;
-  }
+  PlaceButtonList(this, this, buttons);
 
   GroupBox1 = Place<TGroupBox>(this, this, 616, kButtonsTop - 8, 345, 41);
   GroupBox1->SetCaption("Gesamtpreis der ausgew\xE4hlten Teile");
@@ -130,33 +112,27 @@ void TfrmDatenbank_Liste::PlaceSettings() {
   UpDown1 = Place<TUpDown>(this, grpEinstellungen, 49, 20, 16, kRowHeight);
   UpDown1->SetMin(1);
   UpDown1->SetMax(kTabs);
-  btnTabelleKopieren = Place<TButton>(this, grpEinstellungen, 80, 18, 121, 25);
-  btnTabelleKopieren->SetCaption("Tabelle kopieren");
+  btnTabelleKopieren = PlaceButton(this, grpEinstellungen, 80, 18, 121, "Tabelle kopieren");
 }
 
 void TfrmDatenbank_Liste::BindEvents() {
   ActionList1 = new TActionList(this);
-  auto action = [this](void (TfrmDatenbank_Liste::*execute)(TObject*)) {
-    auto* a = new TAction(this);
-    a->SetActionList(ActionList1);
-    a->OnExecute = [this, execute](TObject* Sender) { (this->*execute)(Sender); };
-    return a;
-  };
-  actEinstellungenLaden = action(&TfrmDatenbank_Liste::actEinstellungenLadenExecute);
-  actMaskeAufrufen = action(&TfrmDatenbank_Liste::actMaskeAufrufenExecute);
-  Ausgeben = action(&TfrmDatenbank_Liste::AusgebenExecute);
-  GesamtpreisRechnen = action(&TfrmDatenbank_Liste::GesamtpreisRechnenExecute);
+  using Form = TfrmDatenbank_Liste;
+  actEinstellungenLaden = AddAction(this, ActionList1, &Form::actEinstellungenLadenExecute);
+  actMaskeAufrufen = AddAction(this, ActionList1, &Form::actMaskeAufrufenExecute);
+  Ausgeben = AddAction(this, ActionList1, &Form::AusgebenExecute);
+  GesamtpreisRechnen = AddAction(this, ActionList1, &Form::GesamtpreisRechnenExecute);
 
-  cboAusgabe->OnChange = [this](TObject* Sender) { cboAusgabeChange(Sender); };
-  scrAusgabe->OnChange = [this](TObject* Sender) { scrAusgabeChange(Sender); };
+  cboAusgabe->OnChange = MethodEvent(this, &Form::cboAusgabeChange);
+  scrAusgabe->OnChange = MethodEvent(this, &Form::scrAusgabeChange);
   grdAusgabe->OnKeyDown = [this](TObject* Sender, WORD& Key, TShiftState Shift) {
     grdAusgabeKeyDown(Sender, Key, Shift);
   };
   grdAusgabe->OnDblClickCell = [this](TObject* Sender, int ARow, int ACol) {
     grdAusgabeDblClickCell(Sender, ARow, ACol);
   };
-  PageControl1->OnChange = [this](TObject* Sender) { PageControl1Change(Sender); };
-  tmrIdle->OnTimer = [this](TObject* Sender) { tmrIdleTimer(Sender); };
-  OnActivate = [this](TObject* Sender) { FormActivate(Sender); };
+  PageControl1->OnChange = MethodEvent(this, &Form::PageControl1Change);
+  tmrIdle->OnTimer = MethodEvent(this, &Form::tmrIdleTimer);
+  OnActivate = MethodEvent(this, &Form::FormActivate);
   OnClose = [this](TObject* Sender, TCloseAction& Action) { FormClose(Sender, Action); };
 }

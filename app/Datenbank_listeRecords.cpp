@@ -7,12 +7,12 @@
 #include "app/Datenbank_liste.h"
 #include "app/Dbaseabfrage.h"
 #include "app/Kalvento_maske.h"
+#include "app/PartsFields.h"
 #include "engine/dbase.h"
 #include "platform/controls/dialogs.h"
 
 namespace {
 
-constexpr int kTotalPriceField = 14;
 constexpr std::size_t kQueryTextLength = 19;  // a query slot's text
 
 }  // namespace
@@ -121,13 +121,13 @@ void TfrmDatenbank_Liste::DeleteRow(int row) {
 // needs no order, so the hits are read in record order, through the read window.
 void TfrmDatenbank_Liste::GesamtpreisRechnenExecute(TObject* /*Sender*/) {
   double sum = 0;
-  if (kTotalPriceField < dbase_anzahldatenfelder) {
+  if (kTotalPrice < dbase_anzahldatenfelder) {
     std::vector<long> records(dbase_anzahlindex);
     for (uint32_t p = 0; p < dbase_anzahlindex; ++p) records[p] = dbase_indexdsnr(p);
     std::sort(records.begin(), records.end());
     for (long record : records) {
       if (dbase_lesenmulti(record) != 1) continue;
-      dbase_tr(kTotalPriceField);
+      dbase_tr(kTotalPrice);
       sum += dbase_ansinachzahl(dbase_text);
     }
   }

@@ -38,10 +38,7 @@ TLabel* Bracket(TComponent* owner, TWinControl* parent, int line, bool opening,
 }  // namespace
 
 TfrmDbaseAbfrage::TfrmDbaseAbfrage(TComponent* Owner) : TForm(Owner) {
-  SetCaption("Datenbankabfrage");
-  SetBounds(GetLeft(), GetTop(), 696, 571);
-  GetFont()->SetName("MS Sans Serif");
-  GetFont()->SetSize(8);
+  ShapeForm(this, "Datenbankabfrage", 696, 571);
   PlaceControls();
   PlaceCriteria();
   PlaceButtons();
@@ -59,16 +56,14 @@ TfrmDbaseAbfrage::TfrmDbaseAbfrage(TComponent* Owner) : TForm(Owner) {
   Timer1 = new TTimer(this);
   Timer1->SetEnabled(false);
   Timer1->SetInterval(100);
-  Timer1->OnTimer = [this](TObject* Sender) { Timer1Timer(Sender); };
+  Timer1->OnTimer = MethodEvent(this, &Form::Timer1Timer);
   Timer2 = new TTimer(this);
   Timer2->SetInterval(0);
-  Timer2->OnTimer = [this](TObject* Sender) { Timer2Timer(Sender); };
+  Timer2->OnTimer = MethodEvent(this, &Form::Timer2Timer);
   ActionList1 = new TActionList(this);
-  actAbfrageSpeichern = new TAction(this);
-  actAbfrageSpeichern->SetActionList(ActionList1);
-  actAbfrageSpeichern->OnExecute = [this](TObject* Sender) { actAbfrageSpeichernExecute(Sender); };
+  actAbfrageSpeichern = AddAction(this, ActionList1, &Form::actAbfrageSpeichernExecute);
 
-  OnActivate = [this](TObject* Sender) { FormActivate(Sender); };
+  OnActivate = MethodEvent(this, &Form::FormActivate);
   // The engine lets the message loop run between records: a close then would end the
   // showing under the running query.
   OnCloseQuery = [this](TObject*, bool& CanClose) { CanClose = CanClose && !running_; };
@@ -95,7 +90,7 @@ void TfrmDbaseAbfrage::PlaceControls() {
   Label11->SetLeft(std::max(afterHeading, kBoxLeft - 4 - Label11->GetWidth()));
   const int boxLeft = std::max(kBoxLeft, Label11->GetLeft() + Label11->GetWidth() + 4);
   chkGrossKlein = Place<TCheckBox>(this, p, boxLeft, 16, 17, 17);
-  chkGrossKlein->OnClick = [this](TObject* Sender) { chkGrossKleinClick(Sender); };
+  chkGrossKlein->OnClick = MethodEvent(this, &Form::chkGrossKleinClick);
   labFeld = PlaceLabel(this, p, 24, 56, "Feld:");
   labKriterium = PlaceLabel(this, p, 168, 56, "Kriterium:");
   labFeld2 = PlaceLabel(this, p, 352, 56, "Feld:");
@@ -172,24 +167,14 @@ void TfrmDbaseAbfrage::PlaceCriteria() {
 }
 
 void TfrmDbaseAbfrage::PlaceButtons() {
-  struct Spec {
-    TButton* TfrmDbaseAbfrage::*button;
-    int left;
-    const char* caption;
-    void (TfrmDbaseAbfrage::*click)(TObject*);
+  // The loading, saving and clearing buttons wider than the closing ones.
+  constexpr int top = 488, wide = 105, narrow = 89;
+  const ButtonPlace<Form> buttons[] = {
+      {&Form::btnLaden, 24, top, wide, "Abfrage &laden", &Form::btnLadenClick},
+      {&Form::btnSpeichern, 136, top, wide, "Abfrage &speichern", &Form::btnSpeichernClick},
+      {&Form::btnLoeschen, 248, top, wide, "Felder &leeren", &Form::btnLoeschenClick},
+      {&Form::btnAbbrechen, 472, top, narrow, "&abbrechen", &Form::btnAbbrechenClick},
+      {&Form::btnOK, 584, top, narrow, "&OK", &Form::btnOKClick},
   };
-  const Spec specs[] = {
-      {&TfrmDbaseAbfrage::btnLaden, 24, "Abfrage &laden", &TfrmDbaseAbfrage::btnLadenClick},
-      {&TfrmDbaseAbfrage::btnSpeichern, 136, "Abfrage &speichern",
-       &TfrmDbaseAbfrage::btnSpeichernClick},
-      {&TfrmDbaseAbfrage::btnLoeschen, 248, "Felder &leeren", &TfrmDbaseAbfrage::btnLoeschenClick},
-      {&TfrmDbaseAbfrage::btnAbbrechen, 472, "&abbrechen", &TfrmDbaseAbfrage::btnAbbrechenClick},
-      {&TfrmDbaseAbfrage::btnOK, 584, "&OK", &TfrmDbaseAbfrage::btnOKClick},
-  };
-  for (const Spec& spec : specs) {
-    TButton* button = Place<TButton>(this, this, spec.left, 488, spec.left < 400 ? 105 : 89, 25);
-    button->SetCaption(spec.caption);
-    button->OnClick = [this, click = spec.click](TObject* Sender) { (this->*click)(Sender); };
-    this->*spec.button = button;
-  }
+  PlaceButtonList(this, this, buttons);
 }

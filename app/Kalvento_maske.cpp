@@ -17,13 +17,13 @@ void dbase_maskeaufrufen() {
 // Limits from the open table, for the fields that have no limit of their own: a number's
 // limit counts the digits before its decimal separator.
 void TfrmKalvento_Maske::ApplyFieldLimits() {
-  for (int n = 0; n < kFields && n < dbase_anzahldatenfelder; ++n) {
-    if (n == kOrderField || n == kEnglishField) continue;
+  for (int n = 0; n < kPartsFields && n < dbase_anzahldatenfelder; ++n) {
+    if (n == kOrder || n == kEnglishName) continue;
     const char type = dbase_feldtyp[n];
     if (type != 'C' && type != 'N') continue;
     const int length = dbase_feldlength[n];
     const int decimals = dbase_feldkommastellen[n];
-    if (n == kRemarksField) {
+    if (n == kRemarks) {
       edtKalvento_Bemerkunge->SetMaxLength(length);
       continue;
     }

@@ -6,6 +6,7 @@
 // record or copies this one under a new designation.
 #pragma once
 
+#include "app/PartsFields.h"
 #include "components/edit/ExtEdit.h"
 #include "platform/controls/forms.h"
 #include "platform/core/actions.h"
@@ -138,7 +139,7 @@ class TfrmKalvento_Maske : public TForm {
   // Writes maske_satz over the record it was read from, or as a new record.
   bool WriteRecord();
 
-  TCustomEdit* fields_[23] = {};
+  TCustomEdit* fields_[kPartsFields] = {};
 };
 
 extern TfrmKalvento_Maske* frmKalvento_Maske;

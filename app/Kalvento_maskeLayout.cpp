@@ -18,10 +18,7 @@ constexpr int kRightLeft = 448;  // supplier, order number and prices
 }  // namespace
 
 TfrmKalvento_Maske::TfrmKalvento_Maske(TComponent* Owner) : TForm(Owner) {
-  SetCaption("Kalvento Vandrix");
-  SetBounds(GetLeft(), GetTop(), 913, 680);
-  GetFont()->SetName("MS Sans Serif");
-  GetFont()->SetSize(8);
+  ShapeForm(this, "Kalvento Vandrix", 913, 680);
   PlaceControls();
   PlaceCounts();
   PlaceButtons();
@@ -80,96 +77,80 @@ void TfrmKalvento_Maske::PlaceControls() {
   edtKalvento_Anzahlgesa = PlaceCount(this, this, 16 + kCountLeft, 560, 49, "Gesamtanzahl");
   edtKalvento_Anzahlgesa->SetReadOnly(true);
 
-  fields_[kDesignationField] = edtKalvento_Bezeichnun;
-  fields_[kTotalCountField] = edtKalvento_Anzahlgesa;
-  fields_[kOrderNumberField] = edtKalvento_Reicheltbe;
-  fields_[kUnitPriceField] = edtKalvento_Einzelprei;
-  fields_[kRemarksField] = edtKalvento_Bemerkunge;
-  fields_[kTotalPriceField] = edtKalvento_Gesamtprei;
-  fields_[kSupplierField] = edtKalvento_Bezugsquel;
-  fields_[kEnglishField] = edtKalvento_English;
+  fields_[kDesignation] = edtKalvento_Bezeichnun;
+  fields_[kTotalCount] = edtKalvento_Anzahlgesa;
+  fields_[kOrderNumber] = edtKalvento_Reicheltbe;
+  fields_[kUnitPrice] = edtKalvento_Einzelprei;
+  fields_[kRemarks] = edtKalvento_Bemerkunge;
+  fields_[kTotalPrice] = edtKalvento_Gesamtprei;
+  fields_[kSupplier] = edtKalvento_Bezugsquel;
+  fields_[kEnglishName] = edtKalvento_English;
 }
 
 // The counts top to bottom as the boards are built, the extra quantity after a gap.
 void TfrmKalvento_Maske::PlaceCounts() {
   grpAnzahl = Place<TGroupBox>(this, this, 16, 160, 265, 393);
   grpAnzahl->SetCaption("Anzahl der Kalvento auf den Platinen: ");
-  struct Spec {
+  // A count's edit: the form's member it is kept in, its field and its caption.
+  struct CountPlace {
     TExtEdit* TfrmKalvento_Maske::*edit;
     int field;
     const char* caption;
   };
-  const Spec specs[] = {
-      {&TfrmKalvento_Maske::edtKalvento_Haupt1, 13, "Hauptplatine Teil1"},
-      {&TfrmKalvento_Maske::edtKalvento_Haupt2, 21, "Hauptplatine Teil2"},
-      {&TfrmKalvento_Maske::edtKalvento_G1spannung, 6, "G1-Spannung"},
-      {&TfrmKalvento_Maske::edtKalvento_G3spannung, 7, "G3-Spannung"},
-      {&TfrmKalvento_Maske::edtKalvento_G2spannung, 4, "G2-Spannung"},
-      {&TfrmKalvento_Maske::edtKalvento_Anodenspan, 3, "Anodenspang"},
-      {&TfrmKalvento_Maske::edtKalvento_Heizspannu, 5, "Heizspannung"},
-      {&TfrmKalvento_Maske::edtKalvento_Karte600v, 17, "Karte 600 V Erh\xF6hung"},
-      {&TfrmKalvento_Maske::edtKalvento_Relaisplat, 2, "Relaisplatinen (10 Karten)"},
-      {&TfrmKalvento_Maske::edtKalvento_Mikroproze, 8, "Mikroprozessor"},
-      {&TfrmKalvento_Maske::edtKalvento_Anschlussp, 18, "Anschlussplatine"},
-      {&TfrmKalvento_Maske::edtKalvento_Trafoplati, 20, "Trafoplatine"},
-      {&TfrmKalvento_Maske::edtKalvento_Sonstiges, 9, "Sonstiges"},
-      {&TfrmKalvento_Maske::edtKalvento_Zusaetzlic, 15, "Zusaetzlich bestellen"},
+  const CountPlace counts[] = {
+      {&TfrmKalvento_Maske::edtKalvento_Haupt1, kMainBoard1, "Hauptplatine Teil1"},
+      {&TfrmKalvento_Maske::edtKalvento_Haupt2, kMainBoard2, "Hauptplatine Teil2"},
+      {&TfrmKalvento_Maske::edtKalvento_G1spannung, kG1Voltage, "G1-Spannung"},
+      {&TfrmKalvento_Maske::edtKalvento_G3spannung, kG3Voltage, "G3-Spannung"},
+      {&TfrmKalvento_Maske::edtKalvento_G2spannung, kG2Voltage, "G2-Spannung"},
+      {&TfrmKalvento_Maske::edtKalvento_Anodenspan, kAnodeVoltage, "Anodenspang"},
+      {&TfrmKalvento_Maske::edtKalvento_Heizspannu, kHeaterVoltage, "Heizspannung"},
+      {&TfrmKalvento_Maske::edtKalvento_Karte600v, kCard600V, "Karte 600 V Erh\xF6hung"},
+      {&TfrmKalvento_Maske::edtKalvento_Relaisplat, kRelayBoards, "Relaisplatinen (10 Karten)"},
+      {&TfrmKalvento_Maske::edtKalvento_Mikroproze, kMicroprocessor, "Mikroprozessor"},
+      {&TfrmKalvento_Maske::edtKalvento_Anschlussp, kConnectionBoard, "Anschlussplatine"},
+      {&TfrmKalvento_Maske::edtKalvento_Trafoplati, kTransformerBoard, "Trafoplatine"},
+      {&TfrmKalvento_Maske::edtKalvento_Sonstiges, kOther, "Sonstiges"},
+      {&TfrmKalvento_Maske::edtKalvento_Zusaetzlic, kExtra, "Zusaetzlich bestellen"},
   };
   int top = 24;
-  for (const Spec& spec : specs) {
-    if (spec.field == kExtraField) top += kCountPitch;
-    TExtEdit* edit = PlaceCount(this, grpAnzahl, kCountLeft, top, kCountWidth, spec.caption);
-    this->*spec.edit = edit;
-    fields_[spec.field] = edit;
+  for (const CountPlace& count : counts) {
+    if (count.field == kExtra) top += kCountPitch;
+    TExtEdit* edit = PlaceCount(this, grpAnzahl, kCountLeft, top, kCountWidth, count.caption);
+    this->*count.edit = edit;
+    fields_[count.field] = edit;
     top += kCountPitch;
   }
 }
 
 void TfrmKalvento_Maske::PlaceButtons() {
   grpNavigation = Place<TGroupBox>(this, this, 8, 592, 889, 49);
-  struct Spec {
-    TButton* TfrmKalvento_Maske::*button;
-    int left;
-    const char* caption;
-    void (TfrmKalvento_Maske::*click)(TObject*);
-  };
-  const Spec specs[] = {
-      {&TfrmKalvento_Maske::btnZurueck, 16,
+  constexpr int top = 16, width = 105;
+  const ButtonPlace<Form> buttons[] = {
+      {&Form::btnZurueck, 16, top, width,
        "DS &zur\xFC"
        "ck",
-       &TfrmKalvento_Maske::btnZurueckClick},
-      {&TfrmKalvento_Maske::btnVor, 136, "DS &vor", &TfrmKalvento_Maske::btnVorClick},
-      {&TfrmKalvento_Maske::btnNeuer, 280, "&neuer DS", &TfrmKalvento_Maske::btnNeuerClick},
-      {&TfrmKalvento_Maske::btnDublizieren, 400, "DS &dublizieren",
-       &TfrmKalvento_Maske::btnDublizierenClick},
-      {&TfrmKalvento_Maske::btnAbbrechen, 648, "&abbrechen",
-       &TfrmKalvento_Maske::btnAbbrechenClick},
-      {&TfrmKalvento_Maske::btnOK, 768, "&OK", &TfrmKalvento_Maske::btnOKClick},
+       &Form::btnZurueckClick},
+      {&Form::btnVor, 136, top, width, "DS &vor", &Form::btnVorClick},
+      {&Form::btnNeuer, 280, top, width, "&neuer DS", &Form::btnNeuerClick},
+      {&Form::btnDublizieren, 400, top, width, "DS &dublizieren", &Form::btnDublizierenClick},
+      {&Form::btnAbbrechen, 648, top, width, "&abbrechen", &Form::btnAbbrechenClick},
+      {&Form::btnOK, 768, top, width, "&OK", &Form::btnOKClick},
   };
-  for (const Spec& spec : specs) {
-    TButton* button = Place<TButton>(this, grpNavigation, spec.left, 16, 105, 25);
-    button->SetCaption(spec.caption);
-    button->OnClick = [this, click = spec.click](TObject* Sender) { (this->*click)(Sender); };
-    this->*spec.button = button;
-  }
+  PlaceButtonList(this, grpNavigation, buttons);
 }
 
 void TfrmKalvento_Maske::BindEvents() {
   ActionList1 = new TActionList(this);
-  auto action = [this](void (TfrmKalvento_Maske::*execute)(TObject*)) {
-    auto* a = new TAction(this);
-    a->SetActionList(ActionList1);
-    a->OnExecute = [this, execute](TObject* Sender) { (this->*execute)(Sender); };
-    return a;
-  };
-  FormNachGlobal = action(&TfrmKalvento_Maske::FormNachGlobalExecute);
-  GlobalNachForm = action(&TfrmKalvento_Maske::GlobalNachFormExecute);
-  actSpeichern = action(&TfrmKalvento_Maske::Speichern);
-  GesamtanzahlUndPreisErrechnen = action(&TfrmKalvento_Maske::GesamtanzahlUndPreisErrechnenExecute);
+  FormNachGlobal = AddAction(this, ActionList1, &TfrmKalvento_Maske::FormNachGlobalExecute);
+  GlobalNachForm = AddAction(this, ActionList1, &TfrmKalvento_Maske::GlobalNachFormExecute);
+  actSpeichern = AddAction(this, ActionList1, &TfrmKalvento_Maske::Speichern);
+  GesamtanzahlUndPreisErrechnen =
+      AddAction(this, ActionList1, &TfrmKalvento_Maske::GesamtanzahlUndPreisErrechnenExecute);
 
   auto totals = [this](TObject*) { GesamtanzahlUndPreisErrechnen->Execute(); };
   for (int field : kCountFields) fields_[field]->OnChange = totals;
   edtKalvento_Einzelprei->OnChange = totals;
-  OnActivate = [this](TObject* Sender) { FormActivate(Sender); };
+  OnActivate = MethodEvent(this, &TfrmKalvento_Maske::FormActivate);
   OnClose = [this](TObject* Sender, TCloseAction& Action) { FormClose(Sender, Action); };
 }

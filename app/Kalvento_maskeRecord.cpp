@@ -94,7 +94,7 @@ void maske_satzleeren() { maske_satz = TMaskeSatz{}; }
 
 void TfrmKalvento_Maske::GlobalNachFormExecute(TObject* /*Sender*/) {
   for (const Field& f : kRecordFields) {
-    if (f.number == kOrderField) {
+    if (f.number == kOrder) {
       chkKalvento_Bestellen->SetChecked(maske_satz.bestellen == "ja");
       continue;
     }
@@ -112,7 +112,7 @@ void TfrmKalvento_Maske::GlobalNachFormExecute(TObject* /*Sender*/) {
 
 void TfrmKalvento_Maske::FormNachGlobalExecute(TObject* /*Sender*/) {
   for (const Field& f : kRecordFields) {
-    if (f.number == kOrderField) {
+    if (f.number == kOrder) {
       maske_satz.bestellen = chkKalvento_Bestellen->GetChecked() ? "ja" : "nein";
       continue;
     }

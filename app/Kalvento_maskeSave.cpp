@@ -49,7 +49,7 @@ bool TfrmKalvento_Maske::DuplicateOf(const AnsiString& designation) const {
   for (long n = 0; n < static_cast<long>(dbase_anzahldatensaetze); ++n) {
     const int read = dbase_lesen(n);
     if (read != 1 && read != -3) continue;
-    if (n != dbase_satznummer && AnsiUpperCase(dbase_trAnsi(kDesignationField)) == wanted)
+    if (n != dbase_satznummer && AnsiUpperCase(dbase_trAnsi(kDesignation)) == wanted)
       found = true;
   }
   return found;

@@ -11,7 +11,6 @@ TfrmWarenkorbExportieren* frmWarenkorbExportieren = nullptr;
 
 namespace {
 
-constexpr int kButtonHeight = 25;
 constexpr int kEditHeight = 21;
 
 // No web addresses: the shop's pages move, and the steps hold without them.
@@ -36,10 +35,7 @@ const char* const kInstructions[] = {
 }  // namespace
 
 TfrmWarenkorbExportieren::TfrmWarenkorbExportieren(TComponent* Owner) : TForm(Owner) {
-  SetCaption("Warenkorb exportieren");
-  SetBounds(GetLeft(), GetTop(), 540, 483);
-  GetFont()->SetName("MS Sans Serif");
-  GetFont()->SetSize(8);
+  ShapeForm(this, "Warenkorb exportieren", 540, 483);
   PlaceControls();
   SaveDialog1 = new TSaveDialog(this);
   SaveDialog1->DefaultExt = ".csv";
@@ -47,6 +43,7 @@ TfrmWarenkorbExportieren::TfrmWarenkorbExportieren(TComponent* Owner) : TForm(Ow
 }
 
 void TfrmWarenkorbExportieren::PlaceControls() {
+  using Form = TfrmWarenkorbExportieren;
   Memo1 = Place<TMemo>(this, this, 8, 8, 516, 185);
   Memo1->SetReadOnly(true);
   Memo1->SetScrollBars(ssVertical);
@@ -54,7 +51,9 @@ void TfrmWarenkorbExportieren::PlaceControls() {
 
   GroupBox1 = Place<TGroupBox>(this, this, 8, 200, 516, 137);
   GroupBox1->SetCaption("export Warenkorb Reichelt");
-  Label1 = PlaceLabel(this, GroupBox1, 16, 24, "csv (;) nur Bestellnummer+St\xFC" "ckzahl");
+  Label1 = PlaceLabel(this, GroupBox1, 16, 24,
+                      "csv (;) nur Bestellnummer+St\xFC"
+                      "ckzahl");
   Label3 = PlaceLabel(this, GroupBox1, 16, 52, "Anzahl max. pro Datei:");
   // The edit keeps clear of its text where the system font runs wider than the designed one.
   const int editLeft = std::max(152, Label3->GetLeft() + Label3->GetWidth() + 8);
@@ -63,20 +62,18 @@ void TfrmWarenkorbExportieren::PlaceControls() {
   edtAnzahlProDatei->Signed = false;
   edtAnzahlProDatei->SetPrecision(0);
   edtAnzahlProDatei->SetText(IntToStr(kDefaultLines));
-  edtAnzahlProDatei->OnExit = [this](TObject* Sender) { edtAnzahlProDateiExit(Sender); };
+  edtAnzahlProDatei->OnExit = MethodEvent(this, &Form::edtAnzahlProDateiExit);
   Label4 = PlaceLabel(this, GroupBox1, 16, 76,
                       "(bei gr\xF6\xDF"
                       "erer Anzahl werden mehrere Dateien angelegt)");
-  Button1 = Place<TButton>(this, GroupBox1, 16, 100, 233, kButtonHeight);
-  Button1->SetCaption("Warenkorb exportieren  (reichelt)");
-  Button1->OnClick = [this](TObject* Sender) { Button1Click(Sender); };
+  Button1 = PlaceButton(this, GroupBox1, 16, 100, 233, "Warenkorb exportieren  (reichelt)",
+                        &Form::Button1Click);
 
   GroupBox2 = Place<TGroupBox>(this, this, 8, 344, 516, 81);
   GroupBox2->SetCaption("export CSV-Datei allgemein");
   Label2 = PlaceLabel(this, GroupBox2, 16, 24, "csv(;)");
-  btnCSVDatei = Place<TButton>(this, GroupBox2, 16, 44, 233, kButtonHeight);
-  btnCSVDatei->SetCaption("csv-Datei komplett");
-  btnCSVDatei->OnClick = [this](TObject* Sender) { btnCSVDateiClick(Sender); };
+  btnCSVDatei =
+      PlaceButton(this, GroupBox2, 16, 44, 233, "csv-Datei komplett", &Form::btnCSVDateiClick);
 
   StatusBar1 = new TStatusBar(this);
   StatusBar1->SetParent(this);

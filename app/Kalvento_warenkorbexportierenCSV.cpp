@@ -12,8 +12,8 @@ namespace {
 
 constexpr const char* kHeader =
     "Bezeichnung;Bezugsquelle;Reichelt-Bestellnummer;Einzelpreis;Anzahl;Bemerkungen";
-constexpr int kColumns[] = {kFieldDesignation, kFieldSupplier,   kFieldOrderNumber,
-                            kFieldUnitPrice,   kFieldTotalCount, kFieldRemarks};
+constexpr int kColumns[] = {kDesignation, kSupplier,   kOrderNumber,
+                            kUnitPrice,   kTotalCount, kRemarks};
 
 // The current record's line; a ";" in a field is shown and written all the same.
 AnsiString GeneralLine() {
@@ -22,8 +22,9 @@ AnsiString GeneralLine() {
     AnsiString text = dbase_trAnsi(field);
     WarnSemicolon("FEHLER: Daten enthalten ';' ", text);
     // One record, one line.
-    if (field == kFieldRemarks) std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    if (field == kRemarks)
+      std::replace_if(
+          text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     line += text + ";";
   }
   return line;

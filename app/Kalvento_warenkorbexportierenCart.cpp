@@ -40,9 +40,9 @@ struct EngineQuery {
 // The current record's cart line; each fault of its data is shown and counted, and the line
 // is written all the same.
 AnsiString CartLine(int& errors) {
-  const AnsiString number = dbase_trAnsi(kFieldOrderNumber);
-  const AnsiString designation = dbase_trAnsi(kFieldDesignation);
-  const AnsiString count = dbase_trAnsi(kFieldTotalCount);
+  const AnsiString number = dbase_trAnsi(kOrderNumber);
+  const AnsiString designation = dbase_trAnsi(kDesignation);
+  const AnsiString count = dbase_trAnsi(kTotalCount);
   if (WarnSemicolon("FEHLER: Daten enthalten (error in data) ';' ", number)) ++errors;
   if (number.size() < 2) {
     ShowMessage(designation +

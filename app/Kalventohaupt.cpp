@@ -2,6 +2,7 @@
 
 #include "app/DatabaseDefinition.h"
 #include "app/Datenbank_liste.h"
+#include "app/FormPlacement.h"
 
 TfrmKalventoHaupt* frmKalventoHaupt = nullptr;
 
@@ -10,7 +11,7 @@ namespace {
 int initializations = 0;  // the unit's starts not yet ended
 
 // A label on the form; a width makes it a word-wrapped block of that width.
-TLabel* PlaceLabel(TForm* form, int left, int top, int width, const AnsiString& caption) {
+TLabel* PlaceTextBlock(TForm* form, int left, int top, int width, const AnsiString& caption) {
   auto* label = new TLabel(form);
   label->SetParent(form);
   label->SetWordWrap(width > 0);
@@ -20,7 +21,7 @@ TLabel* PlaceLabel(TForm* form, int left, int top, int width, const AnsiString& 
 }
 
 TLabel* PlaceTitle(TForm* form, int left, int top, const AnsiString& caption) {
-  TLabel* label = PlaceLabel(form, left, top, 0, caption);
+  TLabel* label = PlaceTextBlock(form, left, top, 0, caption);
   label->GetFont()->SetHeight(-16);
   label->GetFont()->SetStyle(fsBold);
   return label;
@@ -28,29 +29,25 @@ TLabel* PlaceTitle(TForm* form, int left, int top, const AnsiString& caption) {
 }  // namespace
 
 TfrmKalventoHaupt::TfrmKalventoHaupt(TComponent* Owner) : TForm(Owner) {
-  SetCaption("Kalventodatenbank");
-  SetBounds(GetLeft(), GetTop(), 674, 390);
-  GetFont()->SetName("MS Sans Serif");
-  GetFont()->SetSize(8);
+  ShapeForm(this, "Kalventodatenbank", 674, 390);
 
   lblTitel = PlaceTitle(this, 232, 48, "Kalvento f\xFCr Vandrix V7");
   lblTitle = PlaceTitle(this, 240, 168, "Components for Vandrix V7");
-  lblHinweis = PlaceLabel(this, 72, 72, 456,
-                          "Die Datenbank kann zur einfachen Kalventobestellung (v.a. Fa. Reichelt) "
-                          "und zur Kalkulation der Gesamtkosten  verwendet werden .");
-  lblHaftung = PlaceLabel(this, 72, 104, 541,
-                          "Die Liste wurde mit Sorgfalt erstellt. Auf Grund des Umfanges sind "
-                          "Fehler aber nicht ausgeschlossen. Kalventopreise \xE4ndern sich "
-                          "laufend. Bitte passen Sie f\xFCr eine genaue Kalkulation die Preise an.");
-  lblNote = PlaceLabel(this, 152, 200, 366,
-                       "The database helps to order the components easily (mainly in the web "
-                       "shop of Reichelt) and to calculate the total cost.");
+  lblHinweis =
+      PlaceTextBlock(this, 72, 72, 456,
+                     "Die Datenbank kann zur einfachen Kalventobestellung (v.a. Fa. Reichelt) "
+                     "und zur Kalkulation der Gesamtkosten  verwendet werden .");
+  lblHaftung =
+      PlaceTextBlock(this, 72, 104, 541,
+                     "Die Liste wurde mit Sorgfalt erstellt. Auf Grund des Umfanges sind "
+                     "Fehler aber nicht ausgeschlossen. Kalventopreise \xE4ndern sich "
+                     "laufend. Bitte passen Sie f\xFCr eine genaue Kalkulation die Preise an.");
+  lblNote = PlaceTextBlock(this, 152, 200, 366,
+                           "The database helps to order the components easily (mainly in the web "
+                           "shop of Reichelt) and to calculate the total cost.");
 
-  Button1 = new TButton(this);
-  Button1->SetParent(this);
-  Button1->SetBounds(232, 272, 169, 25);
-  Button1->SetCaption("Kalvento - Components");
-  Button1->OnClick = [this](TObject* Sender) { Button1Click(Sender); };
+  Button1 = PlaceButton(this, this, 232, 272, 169, "Kalvento - Components",
+                        &TfrmKalventoHaupt::Button1Click);
 }
 
 // The name is relative: the definition belongs to the folder the program runs in. The list

@@ -23,18 +23,20 @@ struct Link {
   Lookup b;
 };
 
+void ReadLookup(FILE* datei, Lookup& lookup) {
+  lookup.tabelle = dbase_ansilesen(datei);
+  lookup.ergebnisfeld = dbase_intlesen(datei);
+  lookup.suchfeld = dbase_intlesen(datei);
+}
+
 bool ReadLink(int tag, Link& link) {
   FILE* datei = std::fopen(NativePath(IntToStr(tag) + ".vkn").c_str(), "rb");
   if (!datei) return false;
   dbase_ansilesen(datei);
   link.modus = dbase_intlesen(datei);
-  link.a.tabelle = dbase_ansilesen(datei);
-  link.a.ergebnisfeld = dbase_intlesen(datei);
-  link.a.suchfeld = dbase_intlesen(datei);
+  ReadLookup(datei, link.a);
   link.schluesselfeld = dbase_intlesen(datei);
-  link.b.tabelle = dbase_ansilesen(datei);
-  link.b.ergebnisfeld = dbase_intlesen(datei);
-  link.b.suchfeld = dbase_intlesen(datei);
+  ReadLookup(datei, link.b);
   std::fclose(datei);
   return true;
 }

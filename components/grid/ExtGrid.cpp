@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "components/grid/ExtGridCheck.h"
 #include "components/grid/ExtXPVS.h"
+#include "components/grid/HTMLHintWindow.h"
 #include "components/grid/GridUtil.h"
 #include "platform/controls/application.h"
 #include "platform/winapi/system_metrics.h"
@@ -16,6 +18,9 @@ constexpr int kTimerMilliseconds = 500;
 TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     : TBaseGrid(AOwner),
       ScrollWidth(GetSystemMetrics(SM_CXVSCROLL)),
+      WheelLines(WheelScrollLines()),
+      footerPanel_(new TFooterPanel(this, this)),
+      hintWindow_(new THTMLHintWindow(this)),
       IsWinXP(ThemeAvailable()),
       fixedFont_(std::make_unique<TFont>()),
       activeCellFont_(std::make_unique<TFont>()),
@@ -32,6 +37,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
   activeCellFont_->SetStyle(fsBold);
   activeCellFont_->OnChange = repaint;
   SetDefaultRowHeight(21);
+  footerPanel_->SetParent(this);
   TakeOverFormResize();
 }
 
@@ -96,6 +102,18 @@ void TExtStringGrid::CreateWnd() {
   TBaseGrid::CreateWnd();
   if (GetParent()) SetTimer(kTimerId, kTimerMilliseconds);
   if (ColumnSize.Save) LoadColSizes();
+}
+
+void TExtStringGrid::SetCellChecker(TExtStringGridCheck* Value) {
+  if (CellChecker == Value) return;
+  if (CellChecker) CellChecker->RemoveFreeNotification(this);
+  CellChecker = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
+  TBaseGrid::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == CellChecker) CellChecker = nullptr;
 }
 
 void TExtStringGrid::Loaded() {

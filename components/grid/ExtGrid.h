@@ -18,6 +18,7 @@
 #include "components/grid/CellGraphic.h"
 #include "components/grid/DragDropSettings.h"
 #include "components/grid/ExtGridEvents.h"
+#include "components/grid/FloatingFooter.h"
 #include "components/grid/FileSettings.h"
 #include "components/grid/GridChangeNotifier.h"
 #include "components/grid/GridFilter.h"
@@ -25,6 +26,7 @@
 #include "components/grid/GridUtil.h"
 #include "components/grid/HTMLDraw.h"
 #include "components/grid/HTMLPictureCache.h"
+#include "components/grid/GridEditors.h"
 #include "components/grid/HiddenRows.h"
 #include "components/grid/InputSettings.h"
 #include "components/grid/LookSettings.h"
@@ -42,6 +44,7 @@ class TImageList;
 class TExtStringGridCheck;
 struct TSheetData;
 struct TSheetValue;
+class THTMLHintWindow;
 
 class TExtStringGrid : public TBaseGrid {
  public:
@@ -64,7 +67,11 @@ class TExtStringGrid : public TBaseGrid {
   void SetFixedRowsEx(int Value) { SetFixedRows(Value); }
   void SetFixedColsEx(int Value) { SetFixedCols(Value); }
   int GetDefRowHeightEx() const { return GetDefaultRowHeight(); }
-  void SetDefRowHeightEx(int Value) { SetDefaultRowHeight(Value); }
+  // Also the floating footer's height.
+  void SetDefRowHeightEx(int Value) {
+    SetDefaultRowHeight(Value);
+    FloatingFooter.SetHeight(Value);
+  }
   // The width (height) of the first column (row); setting gives it to every fixed one.
   int GetFixedColWidth() const { return ColWidths(0); }
   void SetFixedColWidth(int Value);
@@ -295,7 +302,10 @@ class TExtStringGrid : public TBaseGrid {
     URLFull = Value;
     if (URLShow) Invalidate();
   }
-  void SetLook(TGridLook Value) { Restyle(Look, Value); }
+  void SetLook(TGridLook Value) {
+    Restyle(Look, Value);
+    FloatingFooter.Invalidate();
+  }
   bool GetActiveCellShow() const { return activeCellShow_; }
   void SetActiveCellShow(bool Value) { Restyle(activeCellShow_, Value); }
   TColor GetActiveCellColor() const { return activeCellColor_; }
@@ -374,8 +384,41 @@ class TExtStringGrid : public TBaseGrid {
   virtual bool ValidateCell(const AnsiString& NewValue);
   bool IsFixed(int ACol, int ARow) override;
 
-  // The column calculations of the floating footer; nothing while no footer calculates.
-  void CalcFooter(int /*ACol*/) {}
+  // Inplace editing (ExtGridEditing.cpp, ExtGridEditControls.cpp, ExtGridSelectCell.cpp,
+  // ExtGridCombo.cpp; the text editor is ExtInplaceEdit.h). One edit at a time, with the
+  // editor its cell's GetCellEditor chooses.
+  bool Lookup = false;  // the inplace edit completes from LookupItems
+  bool LookupCaseSensitive = false;
+  bool LookupHistory = false;  // a text left in the inplace edit joins LookupItems
+  bool ExcelStyleDecimalSeparator = false;  // the keypad's "." types the decimal separator
+  TEditorType GetEditorType() const { return edit_.Editor; }
+  void ShowInplaceEdit();
+  // Ends the open edit: the editor hides and writes its value back.
+  void HideInplaceEdit();
+  void ShowCellEdit();  // as F2 would
+  void HideCellEdit() { HideEditControl(GetCol(), GetRow()); }
+  // The cell's text from when the edit began, written back.
+  void RestoreCache();
+  // A key ended an editor control's edit: Tab and the arrows move on, Return advances.
+  void DoneInplaceEdit(WORD Key, TShiftState Shift);
+  virtual AnsiString EllipsClick(const AnsiString& S);
+  bool IsPassword(int ACol, int ARow);
+  // The items of the combo editor, shared by every combo edit.
+  void ClearComboString();
+  void AddComboString(const AnsiString& S) { AddComboStringObject(S, nullptr); }
+  void AddComboStringObject(const AnsiString& S, TObject* AObject);
+  bool RemoveComboString(const AnsiString& S);
+  // The item a combo-list edit of a cell whose text is in no item selects (-1: the first).
+  void SetComboSelection(int Index) { edit_.ComboSelection = Index; }
+  bool SetComboSelectionString(const AnsiString& S);
+  int GetComboCount();
+  // The editor controls (made at their first edit, owned by the grid).
+  const TGridEditors& GetEditors() const { return editors_; }
+
+  // The column calculations of the floating footer into the last row (ACol -1: every
+  // column); nothing while no footer of the fixed-last-row style shows. Texts that are no
+  // number are passed over, and no data rows give 0.
+  void CalcFooter(int ACol);
 
   // Writes ColumnHeaders into row 0 (RowHeaders into column 0) while there are fixed rows
   // (columns); "\n" in a header stands for a line break.
@@ -487,7 +530,9 @@ class TExtStringGrid : public TBaseGrid {
   void DoEnter() override;
   // Keys (ExtGridKeys.cpp) and the mouse (ExtGridMouse.cpp, ExtGridHeaderClick.cpp).
   void KeyPress(char& Key) override;
+  // A character typed into the grid starts the edit; an editor control gets it when shown.
   void WMChar(TWMChar& Message) override;
+  // Every key and button press (WMLButtonDown, WMRButtonDown) also ends wheel panning.
   void WMKeyDown(TWMKeyDown& Message) override;
   void KeyUp(WORD& Key, TShiftState Shift) override;
   void WMLButtonDown(TWMMouse& Message) override;
@@ -504,6 +549,18 @@ class TExtStringGrid : public TBaseGrid {
   // Installed as the owner form's OnResize; runs the form's former handler (whose exceptions
   // are swallowed).
   virtual void GridResize(TObject* Sender);
+
+  bool CanEditShow() override;
+  TInplaceEdit* CreateEditor() override;
+  bool SelectCell(int ACol, int ARow) override;
+  bool FooterLetsSelect(int ACol, int ARow);
+  void ShowEditControl(int ACol, int ARow);
+  void HideEditControl(int ACol, int ARow);
+  void DoneEditing() {
+    if (OnEditingDone) OnEditingDone(this);
+  }
+  TGridEditState edit_;
+  TGridEditors editors_;
 
   // The editing state: an edit is open, a validation runs, or every end of an edit validates.
   bool EditActive = false;
@@ -525,6 +582,107 @@ class TExtStringGrid : public TBaseGrid {
   }
   // ColumnHeaders changed.
   virtual void UpdateColHeaders() {}
+
+  // Scrolling, sizing and the footer; timers, wheel panning and hints ------------------------
+  // (ExtGridScrollBars.cpp, ExtGridStretch.cpp, ExtGridFooter.cpp, ExtGridTimer.cpp,
+  // ExtGridWheel.cpp, ExtGridHints.cpp)
+ public:
+  TFloatingFooter FloatingFooter{this};
+  TFooterPanel* GetFooterPanel() const { return footerPanel_; }
+  void FloatFooterUpdate() override;
+  void UpdateFooter();
+  // The scroll bars' look; a proportional bar's thumb shows the share of the grid shown.
+  void SetScrollType(TScrollType Value);
+  void SetScrollColor(TColor Value);
+  void SetScrollWidth(int Value);
+  bool GetScrollProportional() const { return scrollProportional_; }
+  void SetScrollProportional(bool Value);
+  void UpdateVScrollBar();
+  void UpdateHScrollBar();
+  // Dragging a thumb shows "Row : n" ("Col : n") and, with ScrollSynch, scrolls along.
+  bool ScrollSynch = false;
+  TScrollHintType ScrollHints = shNone;
+  // Column ACol (-1: the last) takes what the client width leaves, with ColumnSize.Stretch.
+  void StretchColumn(int ACol);
+  void StretchRightColumn() { StretchColumn(-1); }
+  // ColumnSize.Stretch, stretching ColumnSize.StretchColumn at once.
+  void SetColumnStretch(bool Value);
+  void ScreenToCell(TPoint Point, int& ACol, int& ARow);
+  // Within 4 pixels of a border that sizes with the mouse.
+  bool InSizeZone(int X, int Y);
+  // The grid timer: the cell under a hovering mouse becomes current; blink tags blink.
+  bool Hovering = false;
+  bool EnableBlink = false;
+  bool GetBlinkOn() const { return blinkOn_; }
+  // Wheel panning with the middle button runs until the next button or key.
+  bool GetPanning() const { return panning_; }
+  // The lines a wheel notch moves.
+  int WheelLines;
+  // Cell hints: the cell's text over it (HintShowCells, or HintShowLargeText where it does
+  // not fit), as HTML with HTMLHint; the link's value over a link with AnchorHint.
+  bool HintShowCells = false;
+  bool HintShowLargeText = false;
+  bool HTMLHint = false;
+  bool AnchorHint = false;
+  void ShowHintProc(AnsiString& HintStr, bool& CanShow, THintInfo& HintInfo);
+  THTMLHintWindow* GetHintWindow() const { return hintWindow_; }
+
+ protected:
+  void WMVScroll(TWMScroll& Message) override;
+  void WMHScroll(TWMScroll& Message) override;
+  void WMTimer(int TimerID) override;
+  void SizeChanged(int OldColCount, int OldRowCount) override;
+  void ColWidthsChanged() override;
+  void RowHeightsChanged() override;
+  void Resize() override;
+  void TopLeftChanged() override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void WMMButtonDown(TWMMouse& Message) override;
+  void CMHintShow(THintInfo& HintInfo) override;
+  // A cell checker being freed is no longer the grid's.
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+ private:
+  friend class TFloatingFooter;
+  friend class TFooterPanel;
+  TFooterPanel* footerPanel_;
+  THTMLHintWindow* hintWindow_;
+  bool scrollProportional_ = false;
+  bool flatInit_ = false;
+  bool stretchEnabled_ = true;
+  bool blinkOn_ = false;
+  bool panning_ = false;
+  TCursor panCursor_ = crDefault;
+  bool panHint_ = false;  // ShowHint before panning
+  int previousWidth_ = -1;
+  // The widths ColumnSize.SynchWithGrid scales, unrounded, until a width changes otherwise.
+  std::vector<double> synchWidths_;
+  bool synching_ = false;
+  TPoint hintCell_{-1, -1};
+  // The line the mouse sizes, its size before and whether a sizing runs.
+  TPoint sizeCandidate_{-1, -1};
+  int sizeCol_ = -1;
+  int sizeRow_ = -1;
+  int sizeColWidth_ = 0;
+  int sizeRowHeight_ = 0;
+  bool mouseSizing_ = false;
+  bool FlatInit();
+  void FlatDone();
+  void FlatUpdate();
+  void ScrollHint(bool Vertical, int Line);
+  void ThumbTracking(bool Vertical, const TWMScroll& Message);
+  void EndScrollHint();
+  void ScaleOtherLines(bool Columns, int Sized, double Ratio);
+  void EndSizing();
+  void HoverStep();
+  void BlinkStep();
+  void StartPanning(TPoint Origin);
+  void EndPanning();
+  void PanStep();
+  bool WheelStep(int Lines, TShiftState Shift);
 
   // Hidden rows and columns, nodes, grouping ------------------------------------------------
  public:
@@ -752,6 +910,8 @@ class TExtStringGrid : public TBaseGrid {
 
   // Corrects or marks cell texts with CellChecker; true when no text changed.
   TExtStringGridCheck* CellChecker = nullptr;
+  // Sets CellChecker so that it is cleared when the checker is freed.
+  void SetCellChecker(TExtStringGridCheck* Value);
   bool CheckCell(int ACol, int ARow);
   bool CheckCells(int ACol1, int ARow1, int ACol2, int ARow2);
   bool CheckCol(bool DoFixed, int ACol);
@@ -1212,6 +1372,7 @@ class TExtStringGrid : public TBaseGrid {
   // End of cell access, marking and selection -----------------------------------------------
 
   friend class FormResizeLink;
+  friend class TExtInplaceEdit;
 
   std::unique_ptr<TFont> fixedFont_;
   std::unique_ptr<TFont> activeCellFont_;
@@ -1340,7 +1501,7 @@ class TExtStringGrid : public TBaseGrid {
   // The renderer's settings for this grid's HTML text, links in LinkColor.
   THTMLDrawParams HTMLParams(TColor LinkColor);
   // The grid's canvas in the font and brush the cell is drawn with (ACol a display column).
-  TCanvas* CanvasInCellFont(int ACol, int ARow);
+  TCanvas* CanvasInCellFont(int ACol, int ARow, bool Select = true);
   void DrawFilterGlyph(CellPaint& P);
   void DrawSelectionRectangle(CellPaint& P);
   void DrawCellBorders(CellPaint& P);
@@ -1410,10 +1571,11 @@ class TExtStringGrid : public TBaseGrid {
   void InsertRowByKey();
   void DeleteRowByKey();
   void KeySearch(char Key);
-  // Where the inplace editor (or a static editor's press) will open; today the base editor.
+  // Opens the editor the cell's editor type asks for, when the grid allows editing.
   void OpenEditor();
   // A press on a cell inside the grid; true when it is handled whole.
   bool CellPress(int ACol, int ARow, int X, int Y);
+  bool DirectEditPress(int ACol, int ARow, int X);
   bool NodePress(int ACol, int ARow);
   bool AnchorPress(int ACol, int ARow, int X, int Y);
   void FollowAnchor(const AnsiString& Anchor);

@@ -60,6 +60,7 @@ bool TExtStringGrid::AdvanceTarget(TPoint From, bool Forward, TPoint& Target) {
 void TExtStringGrid::AdvanceEdit(int ACol, int ARow, bool Forward, bool ShowEditor, bool Force) {
   if (!Navigation.AdvanceOnEnter && !Force) return;
   TPoint at = BaseCell(ACol, ARow);
+  edit_.StartKey = 0;
   const TRect area = NavigableArea();
   const int64_t cells =
       static_cast<int64_t>(area.Width() + 1) * static_cast<int64_t>(area.Height() + 1);
@@ -103,7 +104,8 @@ void TExtStringGrid::TabEdit(bool Backward) {
   SetRow(base.y);
 }
 
-// The editing Parts open their own editors here; until then the class library's.
+// The inplace machinery chooses the editor: the inplace edit, or the control of the cell's
+// editor type (CanEditShow); a static control opens none.
 void TExtStringGrid::OpenEditor() {
-  if (GetOptions().Contains(goEditing)) ShowEditor();
+  if (GetOptions().Contains(goEditing)) ShowInplaceEdit();
 }

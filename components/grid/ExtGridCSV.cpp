@@ -1,5 +1,7 @@
 // TExtStringGrid: CSV files. The fields themselves are CSVText.h's; here the grid's rows and
 // columns, the OEM code page, the floating footer and the progress report.
+#include <algorithm>
+
 #include "components/grid/CSVText.h"
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtGridError.h"
@@ -39,7 +41,7 @@ void TExtStringGrid::InputFromCSV(const AnsiString& FileName, bool Insert) {
   int row = Insert ? GetRowCount() : (SaveFixedCells ? 0 : GetFixedRows());
   // The floating footer's row stays the last: its texts wait while the rows go in above it.
   std::vector<AnsiString> footer;
-  if (Insert && GetFooterShown() && row > 0) {
+  if (Insert && FloatingFooter.GetVisible() && row > 0) {
     --row;
     for (int c = 0; c < GetColCount(); ++c) {
       footer.push_back(GetGridCell(c, row));
@@ -61,7 +63,8 @@ void TExtStringGrid::InputFromCSV(const AnsiString& FileName, bool Insert) {
     for (int k = 0; k < cols; ++k) SetGridCell(fc + k, row, std::move(fields[k]));
     ReportProgress(progress, i + 1, count);
   }
-  SetRowCount(row + fixedFooters_ + (footer.empty() ? 0 : 1));
+  // The footer's row is one of the footer rows (the floating footer makes it one).
+  SetRowCount(row + std::max(fixedFooters_, footer.empty() ? 0 : 1));
   for (int c = 0; c < static_cast<int>(footer.size()); ++c)
     SetGridCell(c, GetRowCount() - 1, footer[c]);
   FinishLoading();

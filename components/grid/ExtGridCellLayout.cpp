@@ -48,13 +48,13 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap) {
   return size;
 }
 
-TCanvas* TExtStringGrid::CanvasInCellFont(int ACol, int ARow) {
+TCanvas* TExtStringGrid::CanvasInCellFont(int ACol, int ARow, bool Select) {
   TCanvas* canvas = GetCanvas();
   TGridDrawState state;
   TAlignment hAlign = taLeftJustify;
   TVAlignment vAlign = vtaTop;
   bool wrap = WordWrap;
-  GetVisualProperties(ACol, ARow, state, false, true, true, canvas->Brush, canvas->Font, hAlign,
+  GetVisualProperties(ACol, ARow, state, false, Select, true, canvas->Brush, canvas->Font, hAlign,
                       vAlign, wrap);
   return canvas;
 }

@@ -15,11 +15,3 @@ void TExtStringGrid::SetEditText(int ACol, int ARow, const AnsiString& Value) {
   TBaseGrid::SetEditText(RemapCol(ACol), ARow, Value);
 }
 
-bool TExtStringGrid::IsEditable(int ACol, int ARow) {
-  if (!GetOptions().Contains(goEditing)) return false;
-  bool canEdit = true;
-  GetCellReadOnly(ACol, ARow, canEdit);
-  bool fixed = false;
-  GetCellFixed(ACol, ARow, fixed);
-  return canEdit && !fixed;
-}

@@ -35,7 +35,7 @@ void TExtStringGrid::HeaderRelease(int ACol, int ARow, int X, TShiftState Shift)
 
 // A click on the sort column turns its direction; another column sorts ascending.
 void TExtStringGrid::SortByHeader(int ACol, TShiftState Shift) {
-  HideEditor();
+  HideInplaceEdit();
   if (SortSettings.AutoColumnMerge) UndoColumnMerge();
   if (!SortSettings.GetIndexShow()) {
     if (SortSettings.GetColumn() == ACol) {

@@ -2,6 +2,7 @@
 // rows, Tab over merged blocks, clipboard shortcuts, inserting and deleting rows, disjunct row
 // selection and the incremental key search.
 #include "components/grid/ExtGrid.h"
+#include "components/grid/ExtInplaceEdit.h"
 #include "platform/controls/keys.h"
 #include "platform/core/text.h"
 
@@ -49,19 +50,21 @@ void TExtStringGrid::KeySearch(char Key) {
   if (row >= 0) SetRow(row);
 }
 
-// A static control swallows typing; anything else typed opens the editor with it.
+// A static control swallows typing; anything else typed opens the cell's editor with it, and
+// an editor control opened so gets the character as its start key.
 void TExtStringGrid::WMChar(TWMChar& Message) {
-  const char c = static_cast<char>(Message.CharCode);
   if (MouseActions.RangeSelectAndEdit) {
     SetOptions(GetOptions() + goEditing);
     OpenEditor();
-    TBaseGrid::WMChar(Message);
-    return;
+  } else {
+    Message.CharCode = static_cast<unsigned char>(KeypadDecimal(
+        static_cast<char>(Message.CharCode), Message.KeyData, ExcelStyleDecimalSeparator));
+    if (StaticControl(RemapCol(GetCol()), GetRow()) && Message.CharCode != '\r') return;
   }
-  if (StaticControl(RemapCol(GetCol()), GetRow())) {
-    if (c != '\r') return;
-  }
+  const auto c = static_cast<unsigned char>(Message.CharCode);
+  if (!EditActive && (c == '\b' || c >= 32)) edit_.StartKey = static_cast<char>(c);
   TBaseGrid::WMChar(Message);
+  if (!EditControlShown) edit_.StartKey = 0;
 }
 
 void TExtStringGrid::ToggleByKey() {
@@ -139,6 +142,7 @@ void TExtStringGrid::DeleteRowByKey() {
 }
 
 void TExtStringGrid::WMKeyDown(TWMKeyDown& Message) {
+  if (panning_) EndPanning();
   const WORD key = Message.CharCode;
   const TShiftState shift = KeyDataToShiftState(Message.KeyData);
   const bool ctrl = Down(VK_CONTROL) || shift.Contains(ssCtrl);

@@ -26,6 +26,7 @@ bool OpenableAddress(const AnsiString& Anchor) {
 }  // namespace
 
 void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
+  if (panning_) EndPanning();
   const int x = Message.XPos, y = Message.YPos;
   if (NearFixedColEdge(x)) return MoveFixedColLine(x);
   int col = -1, row = -1;
@@ -35,14 +36,27 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   mouse_.moved = false;
   mouse_.downWidth = col >= 0 ? ColWidths(col) : 0;
   if (col < 0 || row < 0) {
-    HideEditor();
+    HideInplaceEdit();
     return TBaseGrid::WMLButtonDown(Message);
   }
-  if (col < GetFixedCols() || row < GetFixedRows() || IsFixed(col, row)) HideEditor();
+  if (MouseActions.CaretPositioning) edit_.CaretClickPending = true;
+  if (col < GetFixedCols() || row < GetFixedRows() || IsFixed(col, row)) HideInplaceEdit();
   if (CellPress(col, row, x, y)) return;
   TBaseGrid::WMLButtonDown(Message);
   if (OnClickCell) OnClickCell(this, row, col);
   if (OnCellValidate) InitValidate(GetCol(), GetRow());
+  if (DirectEditPress(col, row, x)) OpenEditor();
+}
+
+// With DirectEdit the first press opens the editor, unless it is near the cell's side edges
+// (where the column sizes) or on a cell that cannot be edited or holds a static control.
+bool TExtStringGrid::DirectEditPress(int ACol, int ARow, int X) {
+  if (!MouseActions.DirectEdit || ACol < GetFixedCols() || ARow < GetFixedRows()) return false;
+  if (IsFixed(ACol, ARow)) return false;
+  const TRect r = CellRect(ACol, ARow);
+  const int real = RemapCol(ACol);
+  return X > r.Left + kSizingSlack && X < r.Right - kSizingSlack && IsEditable(real, ARow) &&
+         !StaticControl(real, ARow);
 }
 
 bool TExtStringGrid::CellPress(int ACol, int ARow, int X, int Y) {
@@ -51,7 +65,7 @@ bool TExtStringGrid::CellPress(int ACol, int ARow, int X, int Y) {
   const TRect r = CellRect(ACol, ARow);
   if (NodePress(ACol, ARow)) return true;
   if (!fixed && IsRadio(real, ARow) && IsEditable(real, ARow)) {
-    HideEditor();
+    HideInplaceEdit();
     HandleRadioClick(ACol, ARow, X - r.Left, Y - r.Top);
     return true;
   }
@@ -69,7 +83,7 @@ bool TExtStringGrid::CellPress(int ACol, int ARow, int X, int Y) {
   bool canEdit = GetOptions().Contains(goEditing);
   GetCellReadOnly(real, ARow, canEdit);
   if (!fixed && canEdit && HasCheckBox(real, ARow)) {
-    HideEditor();
+    HideInplaceEdit();
     if (CanFocus()) SetFocus();
     ToggleCheck(real, ARow, true);
     bool state = false;
@@ -182,6 +196,7 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
 }
 
 void TExtStringGrid::WMRButtonDown(TWMMouse& Message) {
+  if (panning_) EndPanning();
   TBaseGrid::WMRButtonDown(Message);
   int col = -1, row = -1;
   MouseToCell(Message.XPos, Message.YPos, col, row);

@@ -52,7 +52,9 @@ void TExtStringGrid::InsertRows(int ARow, int Count) {
   Invalidate();
 }
 
-void TExtStringGrid::AddRow() { InsertRows(GetRowCount() - (GetFooterShown() ? 1 : 0), 1); }
+void TExtStringGrid::AddRow() {
+  InsertRows(GetRowCount() - (FloatingFooter.GetVisible() ? 1 : 0), 1);
+}
 
 void TExtStringGrid::DeleteRows(int ARow, int Count, RowRestore Restore) {
   if (ARow < 0 || ARow >= GetRowCount() || Count < 1) return;

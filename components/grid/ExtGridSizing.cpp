@@ -17,6 +17,8 @@ void TExtStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index
     if (cell.X == 0) OnRowSize(this, cell.Y, allow);
   }
   if (!allow) State = gsNormal;
+  // MouseDown takes it as the line being sized.
+  sizeCandidate_ = {State == gsColSizing ? Index : -1, State == gsRowSizing ? Index : -1};
 }
 
 void TExtStringGrid::SetCursorEx(TCursor Value) {

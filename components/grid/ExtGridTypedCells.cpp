@@ -2,6 +2,7 @@
 // without its tags.
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtGridError.h"
+#include "components/grid/GridUtil.h"
 #include "components/grid/HTMLStrip.h"
 #include "platform/core/format.h"
 
@@ -22,10 +23,8 @@ void TExtStringGrid::SetInts(int ACol, int ARow, int Value) {
 }
 
 double TExtStringGrid::GetFloats(int ACol, int ARow) {
-  const AnsiString text =
-      StringReplaceAll(GetCellEx(ACol, ARow), AnsiString(1, ThousandSeparator), "");
   double value = 0;
-  if (!text.empty() && !TryStrToFloat(text, value)) throw EExtGridError(kNoFloat);
+  if (!CellTextToFloat(GetCellEx(ACol, ARow), value)) throw EExtGridError(kNoFloat);
   return value;
 }
 

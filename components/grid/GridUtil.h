@@ -57,6 +57,8 @@ AnsiString StringToOem(AnsiString& S);
 AnsiString OemToString(AnsiString& S);
 AnsiString DoubleToSingleChar(char Ch, const AnsiString& S);
 AnsiString ShiftCase(const AnsiString& S);
+// A cell's float: thousand separators taken out, empty text 0; false for text that is none.
+bool CellTextToFloat(const AnsiString& S, double& Value);
 bool IsURL(const AnsiString& S);
 AnsiString StripURLProtocol(AnsiString& S);
 

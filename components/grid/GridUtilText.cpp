@@ -59,3 +59,9 @@ AnsiString StripURLProtocol(AnsiString& S) {
     S.erase(0, static_cast<std::size_t>(m) + 6);
   return S;
 }
+
+bool CellTextToFloat(const AnsiString& S, double& Value) {
+  const AnsiString text = StringReplaceAll(S, AnsiString(1, ThousandSeparator), "");
+  Value = 0;
+  return text.empty() || TryStrToFloat(text, Value);
+}

@@ -43,3 +43,14 @@ TForm* TScreen::GetActiveForm() const {
 TWinControl* TScreen::GetActiveControl() const {
   return dynamic_cast<TWinControl*>(ControlEvents::ControlOf(QApplication::focusWidget()));
 }
+
+bool GetCursorPos(TPoint& Point) {
+  const QPoint at = QCursor::pos();
+  Point = TPoint(at.x(), at.y());
+  return true;
+}
+
+bool SetCursorPos(int X, int Y) {
+  QCursor::setPos(X, Y);
+  return true;
+}

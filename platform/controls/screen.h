@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/graphics/cursor.h"
+#include "platform/graphics/geometry.h"
 
 class TForm;
 class TWinControl;
@@ -30,3 +31,8 @@ class TScreen {
 };
 
 extern TScreen* Screen;
+
+// The mouse's place on the screen (Windows GetCursorPos); a test may place it with
+// SetCursorPos, which moves the pointer where a pointer can be moved.
+bool GetCursorPos(TPoint& Point);
+bool SetCursorPos(int X, int Y);

@@ -208,6 +208,12 @@ void TCustomGrid::WMHScroll(TWMScroll& Message) {
   SetLeftCol(ScrolledFirst(shape_.Cols(), Message, tracking));
 }
 
+void TCustomGrid::SetScrollBarLook(TScrollBarLook Look, TColor Color, int Width) {
+  view_->SetBarLook(Look, Color, Width);
+  Reshape([] {});
+  SyncClientSize();
+}
+
 void TCustomGrid::SetTimer(int id, int milliseconds) { view_->SetTimer(id, milliseconds); }
 void TCustomGrid::KillTimer(int id) { view_->KillTimer(id); }
 

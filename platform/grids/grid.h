@@ -124,6 +124,10 @@ class TCustomGrid : public TCustomControl {
   // Loads the editor's text and place again.
   void InvalidateEditor();
 
+  // The scroll bars' look: a background colour (clNone: the system's) and their thickness
+  // (0: the system's).
+  void SetScrollBarLook(TScrollBarLook Look, TColor Color, int Width);
+
   // Window timers by id: WMTimer receives the id every interval until KillTimer.
   void SetTimer(int id, int milliseconds);
   void KillTimer(int id);

@@ -49,7 +49,15 @@ void TCustomGrid::ShowEditorChar(char Ch) {
   inplaceEdit_->TypeChar(Ch);
 }
 
+// An editor open over the current cell loads it again where it is: asking CanEditShow anew
+// could refuse in the middle of an edit (a validation writing the cell) and leave it shown
+// over no cell.
 void TCustomGrid::InvalidateEditor() {
+  if (inplaceEdit_ && editCell_ == shape_.Current()) {
+    inplaceEdit_->UpdateContents();
+    PlaceEditor();
+    return;
+  }
   editCell_ = {-1, -1};
   UpdateEdit();
 }

@@ -75,12 +75,22 @@ TRect TCustomEdit::GetFormatRect() const { return formatRectSet_ ? formatRect_ :
 // The box keeps the text inside the rectangle by margins, which it must keep after a resize.
 void TCustomEdit::SetFormatRect(const TRect& rect) {
   formatRectSet_ = true;
+  formatRectVert_ = false;
   formatRect_ = rect;
   box_->SetTextMargins(std::max(0, rect.Left), 0, std::max(0, GetClientWidth() - rect.Right), 0);
 }
 
+void TCustomEdit::SetFormatRectVert(const TRect& rect) {
+  formatRectSet_ = true;
+  formatRectVert_ = true;
+  formatRect_ = rect;
+  box_->SetTextMargins(std::max(0, rect.Left), std::max(0, rect.Top),
+                       std::max(0, GetClientWidth() - rect.Right),
+                       std::max(0, GetClientHeight() - rect.Bottom));
+}
+
 void TCustomEdit::Resize() {
-  if (formatRectSet_) SetFormatRect(formatRect_);
+  if (formatRectSet_) formatRectVert_ ? SetFormatRectVert(formatRect_) : SetFormatRect(formatRect_);
   TWinControl::Resize();
 }
 

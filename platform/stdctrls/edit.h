@@ -55,6 +55,9 @@ class TCustomEdit : public TWinControl {
   // EM_SETRECT). It follows the client area until it is set.
   TRect GetFormatRect() const;
   void SetFormatRect(const TRect& rect);
+  // The formatting rectangle with its top and bottom too (EM_SETRECT of a single line): the
+  // line stands in the middle of them. SetFormatRect keeps the line in the client's middle.
+  void SetFormatRectVert(const TRect& rect);
   // The top-left corner of a character of the window text in client pixels (EM_POSFROMCHAR);
   // the text's length gives the place after its last character, and (-1, -1) lies past it.
   TPoint PosFromChar(int index) const;
@@ -99,6 +102,7 @@ class TCustomEdit : public TWinControl {
   TBorderStyle borderStyle_ = bsSingle;
   TAlignment alignment_ = taLeftJustify;
   bool formatRectSet_ = false;
+  bool formatRectVert_ = false;
   TRect formatRect_;
   bool transparent_ = false;
 };

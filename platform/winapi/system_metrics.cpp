@@ -7,3 +7,5 @@ int GetSystemMetrics(int index) {
   if (index != SM_CXVSCROLL && index != SM_CYHSCROLL) return 0;
   return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
+
+int WheelScrollLines() { return QApplication::wheelScrollLines(); }

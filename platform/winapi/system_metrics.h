@@ -6,3 +6,6 @@ enum : int { SM_CXVSCROLL = 2, SM_CYHSCROLL = 3 };
 
 // 0 for an index it does not know.
 int GetSystemMetrics(int index);
+
+// The lines one notch of the mouse wheel scrolls (SPI_GETWHEELSCROLLLINES).
+int WheelScrollLines();

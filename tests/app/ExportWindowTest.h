@@ -5,8 +5,6 @@
 // either from another supplier or not to be ordered.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -18,39 +16,23 @@
 #include <string>
 #include <vector>
 
-#include "app/DatabaseDefinition.h"
-#include "app/Datenbank_liste.h"
-#include "app/Dbaseabfrage.h"
+#include "ListAndQueryTest.h"
 #include "app/Kalvento_warenkorbexportieren.h"
-#include "engine/dbase.h"
-#include "message_log.h"
-#include "temp_folder.h"
-#include "tools/sample/DefinitionWriter.h"
 #include "tools/sample/PartsLayout.h"
 #include "tools/sample/SampleDatabase.h"
 #include "tools/sample/SampleQueries.h"
 
-class ExportWindow : public testing::Test {
+class ExportWindow : public ListAndQuery {
  protected:
   using Change = std::function<void(int n, std::vector<std::string>& values)>;
 
   void SetUp() override {
-    dbase_initialisieren();
-    DecimalSeparator = ',';
-    ThousandSeparator = '.';
-    frmDbaseAbfrage = &query;
-    frmDatenbank_Liste = &list;
+    ListAndQuery::SetUp();
     frmWarenkorbExportieren = &form;
-    std::filesystem::create_directory(dir / "Sperren");
   }
   void TearDown() override {
-    if (list.GetVisible()) list.Close();
-    frmDbaseAbfrage = nullptr;
-    frmDatenbank_Liste = nullptr;
+    ListAndQuery::TearDown();
     frmWarenkorbExportieren = nullptr;
-    dbase_indexgrid = nullptr;
-    abfrage_dateiauftrag = schnellsuche_feld = schnellsuche_wert = schnellsuche_sortierfeld = "";
-    dbase_finalisieren();
   }
 
   static bool IsHit(int n, int records, int hits) {
@@ -83,19 +65,13 @@ class ExportWindow : public testing::Test {
     }
     file.Write(dir / "teile.dbf");
     ASSERT_TRUE(WriteSampleQueries("teile.dbf", dir.Path()));
-    DbmDefinition d;
-    d.name = "Kalvento.dbm";
-    d.lockFolder = "Sperren/";
-    d.table = "teile.dbf";
-    d.query = kQueryAll;
-    d.title = "Teileliste";
+    DbmDefinition d = PartsDefinition(kQueryAll);
     d.specialText = "Warenkorb exportieren";
     d.specialButton = 1;
     d.layouts[0].name = "Alles";
     d.layouts[0].columnCount = 2;
     d.layouts[0].columns[0] = {kDesignation, "Bezeichnung", "", 150, 0xFFFFFF};
-    ASSERT_TRUE(WriteDefinition(d, "Kalvento.dbm"));
-    DatenbankDbmLaden("Kalvento.dbm");
+    LoadDefinition(d);
   }
 
   // The list as the main window's button shows it, without a modal loop of its own; its
@@ -135,11 +111,6 @@ class ExportWindow : public testing::Test {
   static bool Exists(const std::string& path) { return std::filesystem::exists(path); }
   AnsiString Status() const { return form.StatusBar1->GetSimpleText(); }
 
-  TempFolder dir;
-  InFolder in{dir.Path()};
-  MessageLog log;
-  TfrmDbaseAbfrage query{nullptr};
-  TfrmDatenbank_Liste list{nullptr};
   TfrmWarenkorbExportieren form{nullptr};
   std::vector<int> hitRecords;
 };

@@ -4,54 +4,30 @@
 // through the query window), then driven by real clicks and keys.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QTabBar>
 #include <QTest>
 
 #include <cstring>
-#include <filesystem>
 
-#include "app/DatabaseDefinition.h"
-#include "app/Datenbank_liste.h"
-#include "app/Dbaseabfrage.h"
+#include "ListAndQueryTest.h"
 #include "engine/DbaseQuerySlots.h"
-#include "engine/dbase.h"
-#include "message_log.h"
-#include "temp_folder.h"
-#include "tools/sample/DefinitionWriter.h"
 #include "tools/sample/PartsLayout.h"
 
-class ListWindow : public testing::Test {
+class ListWindow : public ListAndQuery {
  protected:
   static constexpr int kParts = 30;
   static constexpr int kLinkedColumn = 4;  // the layout's column of tag 1000
 
   void SetUp() override {
-    dbase_initialisieren();
-    DecimalSeparator = ',';
-    ThousandSeparator = '.';
-    frmDbaseAbfrage = &query;
-    frmDatenbank_Liste = &list;
-    std::filesystem::create_directory(dir / "Sperren");
+    ListAndQuery::SetUp();
     WriteParts();
     ASSERT_EQ(dbase_open("teile.dbf"), 1);
     SaveQuery("alle.dba", "teile.dbf");
     SaveQuery("fremd.dba", "andere.dbf");
     dbase_close();
-    ASSERT_TRUE(WriteDefinition(Definition(), "Kalvento.dbm"));
-    DatenbankDbmLaden("Kalvento.dbm");
-  }
-  void TearDown() override {
-    if (list.GetVisible()) list.Close();
-    frmDbaseAbfrage = nullptr;
-    frmDatenbank_Liste = nullptr;
-    dbase_indexgrid = nullptr;
-    abfrage_dateiauftrag = schnellsuche_feld = schnellsuche_wert = schnellsuche_sortierfeld = "";
-    dbase_bediener = "";
-    dbase_finalisieren();
+    LoadDefinition(Definition());
   }
 
   // Designations "Teil 00" to "Teil 29"; parts 0 and 1 cost 1,50 and 2,25 in all, the others
@@ -81,12 +57,7 @@ class ListWindow : public testing::Test {
   // Layout 1: designation, total price, count and a linked column; layout 2 only the index
   // column; layout 3 without a name.
   static DbmDefinition Definition() {
-    DbmDefinition d;
-    d.name = "Kalvento.dbm";
-    d.lockFolder = "Sperren/";
-    d.table = "teile.dbf";
-    d.query = "alle.dba";
-    d.title = "Teileliste";
+    DbmDefinition d = PartsDefinition("alle.dba");
     d.printButton = 1;
     d.specialText = "Warenkorb";
     d.specialButton = 2;
@@ -136,10 +107,4 @@ class ListWindow : public testing::Test {
 
   AnsiString Cell(int col, int row) { return list.grdAusgabe->GetCellEx(col, row); }
   AnsiString Hits() const { return list.labnumberofindex->GetCaption(); }
-
-  TempFolder dir;
-  InFolder in{dir.Path()};
-  MessageLog log;
-  TfrmDbaseAbfrage query{nullptr};
-  TfrmDatenbank_Liste list{nullptr};
 };

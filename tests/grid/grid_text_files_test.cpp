@@ -20,7 +20,6 @@ class PlainGrid : public TExtStringGrid {
     SetFixedCols(0);
     SetRowTexts(*this, rows);
   }
-  using TBaseGrid::SetFooterShown;
 };
 
 class GridTextFiles : public testing::Test {
@@ -173,7 +172,7 @@ TEST_F(GridTextFiles, CsvDelimiterIsDetectedAndOemTextConverted) {
 
 TEST_F(GridTextFiles, CsvInsertKeepsTheFloatingFooterRowLast) {
   PlainGrid grid({{"a"}, {"sum"}});
-  grid.SetFooterShown(true);
+  grid.FloatingFooter.SetVisible(true);
   WriteBytes(file, "b\r\nc\r\n");
   std::vector<int> progress;
   grid.OnFileProgress = [&](TObject*, int16_t p) { progress.push_back(p); };

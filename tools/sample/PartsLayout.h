@@ -3,34 +3,8 @@
 // benchmarks build tables of the same shape.
 #pragma once
 
+#include "app/PartsFields.h"
 #include "tests/engine/DbfFile.h"
-
-enum PartsField {
-  kDesignation,
-  kTotalCount,
-  kRelayBoards,
-  kAnodeVoltage,
-  kG2Voltage,
-  kHeaterVoltage,
-  kG1Voltage,
-  kG3Voltage,
-  kMicroprocessor,
-  kOther,
-  kOrderNumber,
-  kUnitPrice,
-  kRemarks,
-  kMainBoard1,
-  kTotalPrice,
-  kExtra,
-  kOrder,
-  kCard600V,
-  kConnectionBoard,
-  kSupplier,
-  kTransformerBoard,
-  kMainBoard2,
-  kEnglishName,
-  kPartsFields
-};
 
 inline DbfFile PartsLayout() {
   return DbfFile({{"BEZEICHNUN", 'C', 40},  {"ANZAHLGESA", 'N', 6},  {"RELAISPLAT", 'N', 4},

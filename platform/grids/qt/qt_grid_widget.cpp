@@ -8,6 +8,7 @@
 
 #include "platform/controls/application.h"
 #include "platform/graphics/qt/qt_canvas.h"
+#include "platform/graphics/qt/qt_color.h"
 #include "platform/controls/qt/qt_painted_widget.h"
 
 namespace {
@@ -73,6 +74,27 @@ void GridWidget::SetBar(GridAxis axis, bool shown, int minimum, int maximum, int
   bar->setPageStep(page);
   if (!bar->isSliderDown()) bar->setSliderPosition(position);
   settingBar_ = false;
+  LayOutNow();
+}
+
+// Style sheets draw the flat looks; the regular look at the system's colour and thickness is
+// the style's own.
+void GridWidget::SetBarLook(TScrollBarLook look, TColor color, int width) {
+  QString sheet;
+  if (width > 0)
+    sheet += QString("QScrollBar:vertical{width:%1px;}QScrollBar:horizontal{height:%1px;}").arg(width);
+  if (look != sbRegular || color != clNone) {
+    const QString background =
+        color != clNone ? ToQColor(color).name() : palette().color(QPalette::Button).name();
+    const QString handle = look == sbEncarta ? "border:1px outset #808080;" : "border:none;";
+    sheet += QString("QScrollBar{background:%1;border:none;}"
+                     "QScrollBar::handle{background:#c0c0c0;%2min-height:8px;min-width:8px;}"
+                     "QScrollBar::add-line,QScrollBar::sub-line{background:%1;border:none;}"
+                     "QScrollBar::add-page,QScrollBar::sub-page{background:none;}")
+                 .arg(background, handle);
+  }
+  verticalScrollBar()->setStyleSheet(sheet);
+  horizontalScrollBar()->setStyleSheet(sheet);
   LayOutNow();
 }
 

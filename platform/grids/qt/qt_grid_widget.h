@@ -23,6 +23,7 @@ class GridWidget : public QAbstractScrollArea {
   void KillTimer(int id);
   // Range, page and position of a scroll bar; `shown` whether the grid allows it.
   void SetBar(GridAxis axis, bool shown, int minimum, int maximum, int page, int position);
+  void SetBarLook(TScrollBarLook look, TColor color, int width);
   // Lays the viewport and the scroll bars out now; a hidden widget would wait until shown.
   void LayOutNow();
 

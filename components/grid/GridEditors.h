@@ -1,0 +1,39 @@
+// What the grid keeps of its one edit at a time: the editing state, and the editor controls it
+// shows over cells for the editor types that are no inplace text edit.
+#pragma once
+
+#include "components/grid/BaseGridTypes.h"
+#include "platform/core/text.h"
+
+class TButton;
+class TCheckBox;
+class TESGComboBox;
+class TEsgEditBtn;
+class TEsgSpinEdit;
+class TEsgUnitEditBtn;
+class TWinControl;
+
+struct TGridEditState {
+  TEditorType Editor = edNormal;   // chosen when the edit began
+  bool Shown = false;              // an editor (inplace edit or control) is shown
+  AnsiString Cache;                // the cell's text when the edit began
+  char StartKey = 0;               // the character that started the edit by typing
+  bool CaretClickPending = false;  // the click that opened the edit places the caret
+  int ComboSelection = -1;
+  bool Parked = false;  // goEditing switched off for a cell that may not be edited
+  // What the control opened with: an unchanged value over a cell it could not read (no date,
+  // no number) is not written back.
+  AnsiString Opened;
+  bool Converted = true;
+};
+
+// Made once, at the first edit that needs each, and owned by the grid.
+struct TGridEditors {
+  TEsgSpinEdit* Spin = nullptr;
+  TESGComboBox* Combo = nullptr;
+  TEsgEditBtn* EditBtn = nullptr;
+  TEsgUnitEditBtn* UnitEditBtn = nullptr;
+  TCheckBox* CheckBox = nullptr;
+  TButton* Button = nullptr;
+  TWinControl* Shown = nullptr;  // the control of the open edit
+};
