@@ -143,13 +143,6 @@ void TExtStringGrid::Click() {
   InitValidate(GetCol(), GetRow());
 }
 
-void TExtStringGrid::WMLButtonDblClk(TWMMouse& Message) {
-  TBaseGrid::WMLButtonDblClk(Message);
-  int col = -1, row = -1;
-  MouseToCell(Message.XPos, Message.YPos, col, row);
-  if (OnDblClickCell && col >= 0 && row >= 0) OnDblClickCell(this, row, col);
-}
-
 void TExtStringGrid::DoEnter() {
   TBaseGrid::DoEnter();
   SelectCell(GetCol(), GetRow());

@@ -529,16 +529,30 @@ class TExtStringGrid : public TBaseGrid {
   void Paint() override;
   void CreateWnd() override;
   void DoEnter() override;
-  // The class library's double click, then OnDblClickCell with the cell under the mouse.
+  // Keys (ExtGridKeys.cpp) and the mouse (ExtGridMouse.cpp, ExtGridHeaderClick.cpp).
+  void KeyPress(char& Key) override;
+  // A character typed into the grid starts the edit; an editor control gets it when shown.
+  void WMChar(TWMChar& Message) override;
+  // Every key and button press (WMLButtonDown, WMRButtonDown) also ends wheel panning.
+  void WMKeyDown(TWMKeyDown& Message) override;
+  void KeyUp(WORD& Key, TShiftState Shift) override;
+  void WMLButtonDown(TWMMouse& Message) override;
+  void WMLButtonUp(TWMMouse& Message) override;
+  void WMRButtonDown(TWMMouse& Message) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  // Auto-sizes a column from a border in row 0; elsewhere the class library's double click,
+  // then OnDblClickCell with the cell under the mouse.
   void WMLButtonDblClk(TWMMouse& Message) override;
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  void RowMoved(int FromIndex, int ToIndex) override;
+  // Selects the item of the cell's radio group under (X, Y), relative to the cell.
+  void HandleRadioClick(int ACol, int ARow, int X, int Y);
   // Installed as the owner form's OnResize; runs the form's former handler (whose exceptions
   // are swallowed).
   virtual void GridResize(TObject* Sender);
 
   bool CanEditShow() override;
   TInplaceEdit* CreateEditor() override;
-  // A character typed into the grid starts the edit; an editor control gets it when shown.
-  void WMChar(TWMChar& Message) override;
   bool SelectCell(int ACol, int ARow) override;
   bool FooterLetsSelect(int ACol, int ARow);
   void ShowEditControl(int ACol, int ARow);
@@ -546,10 +560,6 @@ class TExtStringGrid : public TBaseGrid {
   void DoneEditing() {
     if (OnEditingDone) OnEditingDone(this);
   }
-  // The keyboard's moves out of an edit: to the next cell by Tab (back with Shift), and on
-  // from Return by Navigation's direction.
-  void TabEdit(bool Backward);
-  void AdvanceEdit(int ACol, int ARow, bool Forward);
   TGridEditState edit_;
   TGridEditors editors_;
 
@@ -632,9 +642,6 @@ class TExtStringGrid : public TBaseGrid {
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void WMMButtonDown(TWMMouse& Message) override;
-  void WMLButtonDown(TWMMouse& Message) override;
-  void WMRButtonDown(TWMMouse& Message) override;
-  void WMKeyDown(TWMKeyDown& Message) override;
   void CMHintShow(THintInfo& HintInfo) override;
   // A cell checker being freed is no longer the grid's.
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -964,6 +971,13 @@ class TExtStringGrid : public TBaseGrid {
   AnsiString GetUnSortedCell(int ACol, int ARow);
   void SetUnSortedCell(int ACol, int ARow, const AnsiString& Value);
 
+  // Moves to the next (previous) editable cell after the block holding (ACol, ARow), in
+  // Navigation.AdvanceDirection, when AdvanceOnEnter or Force; adds a row or column at the end
+  // with AdvanceInsert.
+  void AdvanceEdit(int ACol, int ARow, bool Forward, bool ShowEditor, bool Force);
+  // One step left or right over merged blocks, wrapping between rows.
+  void TabEdit(bool Backward);
+
   // Cells wrap their text at the column's width (the automatic row sizing measures so).
   bool WordWrap = false;
   // Cells may hold several lines; the selection's text gives such a cell as CSV text.
@@ -1229,6 +1243,10 @@ class TExtStringGrid : public TBaseGrid {
   // an editor control other than the inplace edit shows, and by wheel panning (its origin).
   bool RowSelectDragging = false;
   bool EditControlShown = false;
+  // Set while AdvanceEdit moves the current cell.
+  bool Navigating = false;
+  // The incremental key search's text; navigation keys and Clear empty it.
+  AnsiString SearchText;
   TPoint IntelliPanOrigin;
   // Right of the fixed columns and below the fixed rows; the normal area also ends before the
   // right fixed columns and the footer rows.
@@ -1555,4 +1573,48 @@ class TExtStringGrid : public TBaseGrid {
   // What a move takes away from the cells dragged out.
   void RemoveDragged(const TGridRect& R);
   std::unique_ptr<TGridOleState> oleState_;
+  // Keys and mouse ---------------------------------------------------------------------------
+  // The navigable area: fixed rows and columns, footer rows and right fixed columns excluded.
+  TRect NavigableArea() const;
+  // The cell after (before) the block at From in the advance direction; false when adding a
+  // row was refused.
+  bool AdvanceTarget(TPoint From, bool Forward, TPoint& Target);
+  bool StaticControl(int ACol, int ARow);  // a check box, radio group or button
+  void ToggleByKey();
+  bool HomeEndKey(WORD Key);
+  bool ClipboardKey(WORD Key, TShiftState Shift);
+  void InsertRowByKey();
+  void DeleteRowByKey();
+  void KeySearch(char Key);
+  // Opens the editor the cell's editor type asks for, when the grid allows editing.
+  void OpenEditor();
+  // A press on a cell inside the grid; true when it is handled whole.
+  bool CellPress(int ACol, int ARow, int X, int Y);
+  bool DirectEditPress(int ACol, int ARow, int X);
+  bool NodePress(int ACol, int ARow);
+  bool AnchorPress(int ACol, int ARow, int X, int Y);
+  void FollowAnchor(const AnsiString& Anchor);
+  // The release on a header cell: the check box and radio events, then the sort.
+  void HeaderRelease(int ACol, int ARow, int X, TShiftState Shift);
+  void SortByHeader(int ACol, TShiftState Shift);
+  bool ColumnSizeAt(int X, int Y, int& ACol);
+  // Whole rows, whole columns or all cells selected from the fixed cells.
+  bool FixedSelectPress(int ACol, int ARow, int X, int Y);
+  void ExtendFixedSelect(int X, int Y);
+  void HoverAnchor(int X, int Y);
+  void DisjunctCellRelease(int ACol, int ARow, bool Ctrl);
+  // Sizing the first column from its right edge in any row (MouseActions.SizeFixedCol).
+  bool NearFixedColEdge(int X) const;
+  void MoveFixedColLine(int X);
+  struct MouseState {
+    TGridCoord down{-1, -1};
+    TGridCoord button{-1, -1};  // the cell whose button is held
+    bool moved = false;         // a column or row moved, or a width changed, during the click
+    bool dblSized = false;      // a double click auto-sized: the release does not sort
+    int downWidth = 0;
+    int rangeAnchor = -1;  // the row or column a whole-line drag selection started at
+    bool rangeRows = false;
+    int fixedSizingX = -1;  // the sizing line of the first column, -1 while not sizing
+  } mouse_;
+  AnsiString hoverAnchor_;
 };

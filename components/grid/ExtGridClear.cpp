@@ -41,6 +41,7 @@ void TExtStringGrid::ClearNormalCells() {
 }
 
 void TExtStringGrid::Clear() {
+  SearchText.clear();
   if (GetRowCount() == 0 || GetColCount() == 0) return;
   ClearRect(0, 0, GetColCount() + NumHiddenColumns() - 1, GetRowCount() - 1);
 }

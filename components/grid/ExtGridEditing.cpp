@@ -27,13 +27,6 @@ bool TExtStringGrid::CanEditShow() {
   return show;
 }
 
-void TExtStringGrid::WMChar(TWMChar& Message) {
-  const auto c = static_cast<unsigned char>(Message.CharCode);
-  if (!EditActive && (c == '\b' || c >= 32)) edit_.StartKey = static_cast<char>(c);
-  TBaseGrid::WMChar(Message);
-  if (!EditControlShown) edit_.StartKey = 0;
-}
-
 void TExtStringGrid::ShowInplaceEdit() {
   const TPoint base = BaseCell(RemapCol(GetCol()), GetRow());
   if (!HasStaticEdit(base.x, base.y)) ShowEditor();
@@ -63,7 +56,7 @@ void TExtStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
   const bool alwaysEdit = Navigation.AlwaysEdit;
   Navigation.AlwaysEdit = false;
   if (CanFocus()) SetFocus();
-  if (Key == VK_RETURN) AdvanceEdit(GetCol(), GetRow(), true);
+  if (Key == VK_RETURN) AdvanceEdit(GetCol(), GetRow(), true, true, false);
   Navigation.AlwaysEdit = alwaysEdit;
 }
 
@@ -86,26 +79,4 @@ bool TExtStringGrid::IsEditable(int ACol, int ARow) {
   bool fixed = false;
   GetCellFixed(ACol, ARow, fixed);
   return canEdit && !fixed;
-}
-
-// Until the keyboard's own moves land, Tab steps as the grid's Tab key does.
-void TExtStringGrid::TabEdit(bool Backward) {
-  WORD key = VK_TAB;
-  KeyDown(key, Backward ? TShiftState{ssShift} : TShiftState{});
-}
-
-// Until the keyboard's own moves land, the next cell in Navigation's direction (after a
-// row's last column the next row's first).
-void TExtStringGrid::AdvanceEdit(int ACol, int ARow, bool Forward) {
-  const int step = Forward ? 1 : -1;
-  int col = ACol, row = ARow;
-  if (Navigation.AdvanceDirection == adTopBottom) {
-    row += step;
-  } else {
-    col += step;
-    if (col > LastNormalCol()) col = GetFixedCols(), ++row;
-    if (col < GetFixedCols()) col = LastNormalCol(), --row;
-  }
-  if (row < GetFixedRows() || row > LastNormalRow()) return;
-  MoveColRow(col, row, true, true);
 }

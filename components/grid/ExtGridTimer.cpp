@@ -114,18 +114,3 @@ void TExtStringGrid::WMMButtonDown(TWMMouse& Message) {
     StartPanning(TPoint(Message.XPos, Message.YPos));
   TBaseGrid::WMMButtonDown(Message);
 }
-
-void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
-  if (panning_) EndPanning();
-  TBaseGrid::WMLButtonDown(Message);
-}
-
-void TExtStringGrid::WMRButtonDown(TWMMouse& Message) {
-  if (panning_) EndPanning();
-  TBaseGrid::WMRButtonDown(Message);
-}
-
-void TExtStringGrid::WMKeyDown(TWMKeyDown& Message) {
-  if (panning_) EndPanning();
-  TBaseGrid::WMKeyDown(Message);
-}

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kKeypadBit = 1 << 22;
-
 // Where the text's line stands in an edit of the given height: at the top (3 pixels down, as
 // the cell's text), in the middle or at the bottom.
 int LineTop(TVAlignment VAlign, int Height, int LineHeight) {
@@ -120,9 +118,10 @@ void TExtInplaceEdit::Walk(bool Forward) {
   const TAdvanceDirection direction = grid->Navigation.AdvanceDirection;
   grid->Navigation.AdvanceDirection = adLeftRight;
   grid->HideInplaceEdit();
-  grid->AdvanceEdit(grid->GetCol(), grid->GetRow(), Forward);
+  grid->AdvanceEdit(grid->GetCol(), grid->GetRow(), Forward, false, true);
   grid->Navigation.AdvanceDirection = direction;
-  grid->ShowEditor();
+  // Opened after the move, so a refused move opens the editor again where it was.
+  grid->OpenEditor();
 }
 
 void TExtInplaceEdit::KeyPress(char& Key) {
@@ -189,10 +188,14 @@ bool TExtInplaceEdit::TakesChar(char& Key) {
   }
 }
 
+char KeypadDecimal(char Key, int KeyData, bool ExcelStyle) {
+  constexpr int kKeypadBit = 1 << 22;
+  return ExcelStyle && Key == '.' && (KeyData & kKeypadBit) ? DecimalSeparator : Key;
+}
+
 void TExtInplaceEdit::WMChar(TWMChar& Message) {
-  char key = static_cast<char>(Message.CharCode);
-  if (grid_->ExcelStyleDecimalSeparator && key == '.' && (Message.KeyData & kKeypadBit))
-    key = DecimalSeparator;
+  char key = KeypadDecimal(static_cast<char>(Message.CharCode), Message.KeyData,
+                           grid_->ExcelStyleDecimalSeparator);
   if (!TakesChar(key)) return;
   Message.CharCode = static_cast<unsigned char>(key);
   const int caret = GetSelStart();

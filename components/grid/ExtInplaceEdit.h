@@ -8,6 +8,10 @@
 
 class TExtStringGrid;
 
+// A "." typed on the numeric keypad (key data bit 22) is the locale's decimal separator when
+// the grid's ExcelStyleDecimalSeparator asks so.
+char KeypadDecimal(char Key, int KeyData, bool ExcelStyle);
+
 class TExtInplaceEdit : public TInplaceEdit {
  public:
   explicit TExtInplaceEdit(TExtStringGrid* AGrid);

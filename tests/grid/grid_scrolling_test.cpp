@@ -138,6 +138,19 @@ TEST_F(GridScrolling, MiddleButtonPansAndAnyKeyEnds) {
   EXPECT_EQ(Current(), TGridCoord(2, 9));
 }
 
+TEST_F(GridScrolling, ALeftOrRightPressEndsPanning) {
+  ShowFocused();
+  grid->IntelliPan = ipBoth;
+  grid->SetShowHint(true);
+  for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+    grid->MiddleDown(100, 100);
+    ASSERT_TRUE(grid->GetPanning());
+    QTest::mouseClick(Client(), button, {}, At(2, 2));
+    EXPECT_FALSE(grid->GetPanning()) << button;
+    EXPECT_TRUE(grid->GetShowHint());
+  }
+}
+
 TEST_F(GridScrolling, PanningNeedsScrollableRowsAndADirection) {
   ShowFocused();
   grid->IntelliPan = ipNone;

@@ -449,4 +449,58 @@ TEST_F(Editing, AnEditorControlCoversItsCell) {
   SaveShot(grid->Widget()->grab().toImage(), "spin_in_cell.png");
 }
 
+// The keys and the mouse open the editor the cell's type chooses.
+TEST_F(Editing, ADirectEditClickOpensTheCellsEditorAwayFromTheSideEdges) {
+  grid->MouseActions.DirectEdit = true;
+  type = edComboEdit;
+  QTest::mouseClick(Client(), Qt::LeftButton, {}, At(2, 1, 2));  // beside the left edge
+  EXPECT_EQ(Current(), (TGridCoord{2, 1}));
+  EXPECT_EQ(grid->GetEditors().Shown, nullptr);
+  QTest::mouseClick(Client(), Qt::LeftButton, {}, At(3, 1, 20));
+  EXPECT_EQ(Current(), (TGridCoord{3, 1}));
+  ASSERT_NE(grid->GetEditors().Shown, nullptr);
+  EXPECT_EQ(grid->GetEditors().Shown, grid->GetEditors().Combo);
+  QApplication::processEvents();
+  SaveShot(grid->Widget()->grab().toImage(), "direct_edit_combo.png");
+  grid->HideInplaceEdit();
+
+  bool readOnly = true;
+  grid->OnCanEditCell = [&](TObject*, int, int, bool& CanEdit) { CanEdit = !readOnly; };
+  QTest::mouseClick(Client(), Qt::LeftButton, {}, At(1, 2, 20));
+  EXPECT_EQ(grid->GetEditors().Shown, nullptr);
+}
+
+TEST_F(Editing, ReturnInAnEditorControlAdvancesAndOpensTheNextCellsControl) {
+  grid->Navigation.AdvanceOnEnter = true;
+  Open(edEditBtn, "a");
+  ASSERT_NE(grid->GetEditors().Shown, nullptr);
+  grid->DoneInplaceEdit(VK_RETURN, {});
+  EXPECT_EQ(Current(), (TGridCoord{2, 1}));
+  TWinControl* shown = grid->GetEditors().Shown;
+  ASSERT_TRUE(shown && shown->GetVisible());
+  EXPECT_EQ(shown, grid->GetEditors().EditBtn);
+}
+
+TEST_F(Editing, TabInTheInplaceEditStepsOverAMergedBlock) {
+  grid->SetOptions(grid->GetOptions() + goTabs);
+  grid->SetColCount(5);
+  grid->MergeCells(2, 1, 2, 1);
+  Open(edNormal, "a");
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(Current(), (TGridCoord{2, 1}));
+  grid->ShowInplaceEdit();
+  ASSERT_TRUE(InplaceShown());
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(Current(), (TGridCoord{4, 1}));  // past both columns of the block
+}
+
+TEST_F(Editing, TheKeypadPointTypedIntoTheGridOpensTheEditWithTheDecimalSeparator) {
+  LocaleScope locale(kGerman);
+  grid->ExcelStyleDecimalSeparator = true;
+  grid->SetCells(1, 1, "");
+  QTest::keyClick(Client(), Qt::Key_Period, Qt::KeypadModifier);
+  ASSERT_TRUE(InplaceShown());
+  EXPECT_EQ(Inplace()->GetText(), ",");
+}
+
 }  // namespace

@@ -1,0 +1,91 @@
+// Selecting by the mouse beyond the class library's: whole rows from the fixed columns, whole
+// columns from the fixed rows, everything from the top-left cell, disjunct cells by Ctrl
+// clicks; the anchors the mouse passes over, and sizing the first column from any row.
+#include "components/grid/ExtGrid.h"
+#include "platform/controls/keys.h"
+
+bool TExtStringGrid::FixedSelectPress(int ACol, int ARow, int X, int Y) {
+  if (!GetOptions().Contains(goRangeSelect)) return false;
+  TGridState sizing;
+  int index, pos, offset;
+  CalcSizingState(X, Y, sizing, index, pos, offset);
+  if (sizing != gsNormal) return false;
+  const int fixedCols = GetFixedCols(), fixedRows = GetFixedRows();
+  const int lastCol = GetColCount() - 1, lastRow = GetRowCount() - 1;
+  if (ACol < fixedCols && ARow < fixedRows && MouseActions.AllSelect) {
+    if (CanFocus()) SetFocus();
+    SelectRange(fixedCols, lastCol, fixedRows, lastRow);
+    return true;
+  }
+  if (ACol < fixedCols && ARow >= fixedRows && MouseActions.RowSelect) {
+    SelectRange(fixedCols, lastCol, ARow, ARow);
+    mouse_.rangeAnchor = ARow;
+    mouse_.rangeRows = true;
+    RowSelectDragging = MouseActions.DisjunctRowSelect;
+    return true;
+  }
+  if (ARow < fixedRows && ACol >= fixedCols && MouseActions.ColSelect) {
+    SelectRange(ACol, ACol, fixedRows, lastRow);
+    mouse_.rangeAnchor = ACol;
+    mouse_.rangeRows = false;
+    return true;
+  }
+  return false;
+}
+
+void TExtStringGrid::ExtendFixedSelect(int X, int Y) {
+  int col = -1, row = -1;
+  MouseToCell(X, Y, col, row);
+  const int anchor = mouse_.rangeAnchor;
+  if (mouse_.rangeRows && row >= GetFixedRows())
+    SelectRange(GetFixedCols(), GetColCount() - 1, std::min(anchor, row), std::max(anchor, row));
+  else if (!mouse_.rangeRows && col >= GetFixedCols())
+    SelectRange(std::min(anchor, col), std::max(anchor, col), GetFixedRows(), GetRowCount() - 1);
+}
+
+namespace {
+constexpr int kSizingSlack = 3;
+}  // namespace
+
+bool TExtStringGrid::NearFixedColEdge(int X) const {
+  if (!MouseActions.SizeFixedCol || GetFixedCols() == 0) return false;
+  return std::abs(X - ColWidths(0)) <= kSizingSlack;
+}
+
+// The base grid draws no line here, so the grid's own sizing line shows the new edge.
+void TExtStringGrid::MoveFixedColLine(int X) {
+  if (mouse_.fixedSizingX >= 0) DrawSizingLine(mouse_.fixedSizingX);
+  mouse_.fixedSizingX = X;
+  if (X >= 0) DrawSizingLine(X);
+}
+
+void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
+  if (mouse_.fixedSizingX >= 0) return MoveFixedColLine(std::max(X, 0));
+  if (mouse_.rangeAnchor >= 0 && Shift.Contains(ssLeft)) return ExtendFixedSelect(X, Y);
+  TBaseGrid::MouseMove(Shift, X, Y);
+  HoverAnchor(X, Y);
+}
+
+// Leaving an anchor is told before entering the next one.
+void TExtStringGrid::HoverAnchor(int X, int Y) {
+  int col = -1, row = -1;
+  MouseToCell(X, Y, col, row);
+  AnsiString anchor;
+  if (col < 0 || row < 0 || !HTMLAnchorAt(col, row, X, Y, anchor) || anchor == "ctrl")
+    anchor.clear();
+  if (anchor == hoverAnchor_) return;
+  if (!hoverAnchor_.empty() && OnAnchorExit) OnAnchorExit(this, row, col, hoverAnchor_);
+  hoverAnchor_ = anchor;
+  if (!anchor.empty() && OnAnchorEnter) OnAnchorEnter(this, row, col, anchor);
+}
+
+// A plain click leaves only the clicked cell listed; a Ctrl click adds or removes it.
+void TExtStringGrid::DisjunctCellRelease(int ACol, int ARow, bool Ctrl) {
+  if (!MouseActions.DisjunctCellSelect || ACol < GetFixedCols() || ARow < GetFixedRows()) return;
+  if (!Ctrl) {
+    ClearSelectedCells();
+    SetSelectedCells(ACol, ARow, true);
+  } else {
+    SetSelectedCells(ACol, ARow, !GetSelectedCells(ACol, ARow));
+  }
+}

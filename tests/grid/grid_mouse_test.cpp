@@ -1,0 +1,214 @@
+// The grid's mouse with real mouse events: header clicks that sort, anchors and cell links,
+// radio groups, check boxes, buttons and nodes in cells, auto-sizing by a double click and
+// moving columns.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "components/grid/ExtCGrid.h"
+#include "platform/controls/shell.h"
+#include "shown_grid.h"
+
+namespace {
+
+class GridMouse : public ShownGrid<TExtStringGrid> {
+ protected:
+  void SetUp() override {
+    ShownGrid::SetUp();
+    grid->SetColCount(4);
+    grid->SetRowCount(5);
+    ShowFocused();
+  }
+  void Click(QPoint at, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mouseClick(Client(), Qt::LeftButton, modifiers, at);
+  }
+  std::vector<AnsiString> Column(int col) {
+    std::vector<AnsiString> texts;
+    for (int r = 1; r < grid->GetRowCount(); ++r) texts.push_back(grid->GetCellEx(col, r));
+    return texts;
+  }
+};
+
+TEST_F(GridMouse, HeaderClicksSortAndToggleTheDirection) {
+  const char* names[] = {"c", "a", "d", "b"};
+  for (int r = 1; r <= 4; ++r) {
+    grid->SetCellEx(1, r, names[r - 1]);
+    grid->SetCellEx(2, r, AnsiString(1, static_cast<char>('0' + r)));
+  }
+  grid->SortSettings.SetShow(true);
+  std::vector<int> sorted;
+  grid->OnClickSort = [&](TObject*, int ACol) { sorted.push_back(ACol); };
+  Click(At(1, 0, 20));
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"a", "b", "c", "d"}));
+  Click(At(1, 0, 20));
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"d", "c", "b", "a"}));
+  Click(At(2, 0, 20));
+  EXPECT_EQ(Column(2), (std::vector<AnsiString>{"1", "2", "3", "4"}));
+  EXPECT_EQ(grid->SortSettings.GetDirection(), sdAscending);
+  EXPECT_EQ(sorted, (std::vector<int>{1, 1, 2}));
+
+  grid->OnCanSort = [](TObject*, int, bool& DoSort) { DoSort = false; };
+  Click(At(2, 0, 20));
+  EXPECT_EQ(grid->SortSettings.GetDirection(), sdAscending);
+  EXPECT_EQ(sorted.size(), 3u);
+}
+
+TEST_F(GridMouse, AnchorsOpenOnlyWebAndMailAddresses) {
+  std::vector<AnsiString> opened;
+  ShellOpenHook old = SetShellOpenHook([&](const AnsiString& Target) {
+    opened.push_back(Target);
+    return true;
+  });
+  std::vector<AnsiString> clicked;
+  grid->OnAnchorClick = [&](TObject*, int, int, const AnsiString& Anchor, bool&) {
+    clicked.push_back(Anchor);
+  };
+  grid->SetURLShow(true);
+  grid->SetCellEx(1, 1, "https://example.com/a");
+  grid->SetCellEx(2, 1, "file:///etc/passwd");
+  Click(At(1, 1));
+  Click(At(2, 1));
+  SetShellOpenHook(old);
+  EXPECT_EQ(clicked, (std::vector<AnsiString>{"https://example.com/a", "file:///etc/passwd"}));
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_NE(opened[0].find("example.com"), AnsiString::npos);
+}
+
+TEST_F(GridMouse, CellLinksSelectCellsInsideTheGridOnly) {
+  grid->SetCellEx(1, 1, "<a href=\"cell://R3C2\">go</a>");
+  grid->SetCellEx(2, 1, "<a href=\"CELL://R30C2\">far</a>");
+  Click(At(1, 1, 4, 5));
+  EXPECT_EQ(Current(), (TGridCoord{2, 3}));
+  Click(At(2, 1, 4, 5));
+  EXPECT_EQ(Current(), (TGridCoord{2, 3}));
+}
+
+TEST_F(GridMouse, RadioClicksSelectTheItemUnderTheMouse) {
+  grid->SetOptions(grid->GetOptions() + goEditing);
+  grid->SetDefaultRowHeight(60);
+  TStrings* items = grid->CreateRadio(1, 1, 0, 0);
+  items->Add("one");
+  items->Add("two");
+  std::vector<int> events;
+  grid->OnRadioClick = [&](TObject*, int, int, int AIdx) { events.push_back(AIdx); };
+  const int line = grid->GetCanvas()->TextHeight("gh");
+  Click(At(1, 1, 10, 2 + line + line / 2));
+  int index = -1;
+  grid->GetRadioIdx(1, 1, index);
+  EXPECT_EQ(index, 1);
+  Click(At(1, 1, 10, 2 + 2 * line + line / 2));  // below the last item
+  grid->GetRadioIdx(1, 1, index);
+  EXPECT_EQ(index, 1);
+  EXPECT_EQ(events, std::vector<int>{1});
+}
+
+TEST_F(GridMouse, CheckBoxesButtonsAndNodesAnswerClicks) {
+  grid->SetOptions(grid->GetOptions() + goEditing);
+  grid->AddCheckBox(1, 1, false, false);
+  std::vector<bool> states;
+  grid->OnCheckBoxClick = [&](TObject*, int, int, bool State) { states.push_back(State); };
+  Click(At(1, 1));
+  EXPECT_EQ(states, std::vector<bool>{true});
+
+  grid->SetDefaultRowHeight(30);
+  grid->AddButton(2, 2, 40, 20, "Go", haLeft, vaTop);
+  Render();  // the button's place is where it was drawn
+  int clicks = 0;
+  grid->OnButtonClick = [&](TObject*, int, int) { ++clicks; };
+  const TRect button = grid->ButtonRect(2, 2);
+  Click(QPoint(button.Left + 5, button.Top + 5));
+  EXPECT_EQ(clicks, 1);
+
+  grid->AddNode(2, 2);
+  std::vector<int> contracted, expanded;
+  grid->OnContractNode = [&](TObject*, int ARow, int) { contracted.push_back(ARow); };
+  grid->OnExpandNode = [&](TObject*, int ARow, int) { expanded.push_back(ARow); };
+  Click(At(0, 2));
+  EXPECT_EQ(grid->GetRowCount(), 4);
+  Click(At(0, 2));
+  EXPECT_EQ(grid->GetRowCount(), 5);
+  EXPECT_EQ(contracted, std::vector<int>{2});
+  EXPECT_EQ(expanded, std::vector<int>{2});
+}
+
+TEST_F(GridMouse, DoubleClickAtAHeaderBorderAutoSizesTheColumnLeftOfIt) {
+  grid->SetOptions(grid->GetOptions() + goColSizing);
+  grid->SetCellEx(1, 2, "a rather long text for this column");
+  const int width = grid->ColWidths(1);
+  int dbl = 0;
+  grid->OnDblClickCell = [&](TObject*, int, int) { ++dbl; };
+  QTest::mouseDClick(Client(), Qt::LeftButton, {}, At(2, 0, 5, 5));  // inside: no sizing
+  EXPECT_EQ(grid->ColWidths(1), width);
+  EXPECT_EQ(dbl, 1);
+  QTest::mouseDClick(Client(), Qt::LeftButton, {}, At(2, 0, 2, 5));
+  EXPECT_GT(grid->ColWidths(1), width);
+  EXPECT_EQ(dbl, 1);
+}
+
+TEST_F(GridMouse, FixedCellsSelectWholeRowsColumnsAndAll) {
+  grid->SetOptions(grid->GetOptions() + goRangeSelect);
+  grid->MouseActions.RowSelect = true;
+  grid->MouseActions.ColSelect = true;
+  grid->MouseActions.AllSelect = true;
+  Drag(At(0, 1), At(0, 3));
+  EXPECT_EQ(grid->GetSelection(), (TGridRect{1, 1, 3, 3}));
+  Click(At(2, 0, 20));
+  EXPECT_EQ(grid->GetSelection(), (TGridRect{2, 1, 2, 4}));
+  Click(At(0, 0));
+  EXPECT_EQ(grid->GetSelection(), (TGridRect{1, 1, 3, 4}));
+}
+
+TEST_F(GridMouse, DisjunctCellsFollowPlainAndCtrlClicks) {
+  grid->MouseActions.DisjunctCellSelect = true;
+  Click(At(1, 1));
+  Click(At(2, 3), Qt::ControlModifier);
+  EXPECT_EQ(grid->GetSelectedCellsCount(), 2);
+  Click(At(1, 1), Qt::ControlModifier);
+  EXPECT_FALSE(grid->GetSelectedCells(1, 1));
+  EXPECT_TRUE(grid->GetSelectedCells(2, 3));
+  Click(At(3, 2));
+  EXPECT_EQ(grid->GetSelectedCellsCount(), 1);
+  EXPECT_TRUE(grid->GetSelectedCells(3, 2));
+}
+
+TEST_F(GridMouse, PassingOverAnAnchorEntersAndLeavesIt) {
+  grid->SetCellEx(1, 1, "<a href=\"x\">link</a>");
+  std::vector<AnsiString> seen;
+  grid->OnAnchorEnter = [&](TObject*, int, int, const AnsiString& A) { seen.push_back("+" + A); };
+  grid->OnAnchorExit = [&](TObject*, int, int, const AnsiString& A) { seen.push_back("-" + A); };
+  QTest::mouseMove(Client(), At(1, 1, 4, 5));
+  QTest::mouseMove(Client(), At(2, 2));
+  EXPECT_EQ(seen, (std::vector<AnsiString>{"+x", "-x"}));
+}
+
+TEST_F(GridMouse, TheFirstColumnSizesFromAnyRowAndNeverBelowZero) {
+  grid->MouseActions.SizeFixedCol = true;
+  const int edge = grid->ColWidths(0);
+  Drag(QPoint(edge - 1, At(1, 3).y()), QPoint(edge + 30, At(1, 3).y()));
+  EXPECT_EQ(grid->ColWidths(0), edge + 30);  // the release point is the new edge
+  EXPECT_EQ(Current(), (TGridCoord{1, 1}));  // the press sized, it did not select
+  Drag(QPoint(edge + 29, At(1, 2).y()), QPoint(-40, At(1, 2).y()));
+  EXPECT_EQ(grid->ColWidths(0), 0);
+}
+
+class ColumnMove : public ShownGrid<TExtColumnGrid> {};
+
+TEST_F(ColumnMove, MovingAColumnCarriesItsItemAndTheSortColumn) {
+  grid->SetColCount(4);
+  const char* headers[] = {"", "A", "B", "C"};
+  for (int c = 0; c < 4; ++c) grid->GetColumns()->GetItem(c)->SetHeader(headers[c]);
+  grid->SetRowCount(3);
+  grid->SetOptions(grid->GetOptions() + goColMoving);
+  grid->SortSettings.SetShow(true);
+  grid->SortSettings.SetColumn(1);
+  ShowFocused();
+  int sorts = 0;
+  grid->OnClickSort = [&](TObject*, int) { ++sorts; };
+  Drag(At(1, 0, 20), At(3, 0, 20));
+  EXPECT_EQ(grid->GetColumns()->GetItem(3)->GetHeader(), "A");
+  EXPECT_EQ(grid->GetCellEx(3, 0), "A");
+  EXPECT_EQ(grid->SortSettings.GetColumn(), 3);
+  EXPECT_EQ(sorts, 0);  // the release that ends a move does not sort
+}
+
+}  // namespace
