@@ -1568,6 +1568,14 @@ class TExtStringGrid : public TBaseGrid {
   TGridOleState& OleState() { return *oleState_; }
 
  private:
+  // A press on a selected cell (or a header) waits for a move before it drags or selects.
+  bool OleDragPress(int ACol, int ARow, int X, int Y);
+  // The move of a waiting press: true when it dragged.
+  bool OleDragMove(int X, int Y);
+  // A waiting press released without a drag selects its cell after all.
+  void OleDragRelease();
+  // The pressed cell becomes the only one selected; false for a fixed cell or a refusal.
+  bool SelectPressedCell();
   void InitOleDragDrop();
   void SetOleDropTargetOn(bool On);
   // What a move takes away from the cells dragged out.
@@ -1615,6 +1623,8 @@ class TExtStringGrid : public TBaseGrid {
     int rangeAnchor = -1;  // the row or column a whole-line drag selection started at
     bool rangeRows = false;
     int fixedSizingX = -1;  // the sizing line of the first column, -1 while not sizing
+    bool dragPending = false;  // a press that a move turns into a drag between programs
+    TPoint downAt;             // where that press was
   } mouse_;
   AnsiString hoverAnchor_;
 };

@@ -34,6 +34,7 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   mouse_.down = {col, row};
   mouse_.button = {-1, -1};
   mouse_.moved = false;
+  mouse_.dragPending = false;
   mouse_.downWidth = col >= 0 ? ColWidths(col) : 0;
   if (col < 0 || row < 0) {
     HideInplaceEdit();
@@ -70,6 +71,7 @@ bool TExtStringGrid::CellPress(int ACol, int ARow, int X, int Y) {
     return true;
   }
   if (ACol == 0 && HasNodes()) return true;
+  if (OleDragPress(ACol, ARow, X, Y)) return true;
   if (!fixed && HasButton(real, ARow)) {
     if (Inside(ButtonRect(real, ARow), X, Y)) {
       PushButton(real, ARow, true);
@@ -184,6 +186,7 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   const bool moving = GetGridState() == gsColMoving || GetGridState() == gsRowMoving;
   const int width = mouse_.down.X >= 0 && mouse_.down.X < GetColCount() ? ColWidths(mouse_.down.X) : 0;
   TBaseGrid::WMLButtonUp(Message);
+  OleDragRelease();
   RowSelectDragging = false;
   mouse_.rangeAnchor = -1;
   if (moving || width != mouse_.downWidth) mouse_.moved = true;

@@ -1,9 +1,13 @@
 // The grid as a drag source: the selected cells (a single rich-text cell also as rich text)
 // or a header's column dragged out, and what a move takes away afterwards. Also the switches
-// of DragDropSettings that make the grid a drop target and rich text welcome.
+// of DragDropSettings that make the grid a drop target and rich text welcome, and the press
+// and move of the mouse that start a drag.
 #include "components/grid/ExtGrid.h"
 #include "components/grid/PopupButton.h"
 #include "components/grid/esgdd.h"
+
+#include <cstdlib>
+#include <utility>
 
 namespace {
 bool IsRTF(const AnsiString& text) { return text.rfind("{\\rtf", 0) == 0; }
@@ -67,4 +71,42 @@ void TExtStringGrid::RemoveDragged(const TGridRect& R) {
   } else if (!DragDropSettings.OleCopyAlways) {
     ClearRect(R.Left, R.Top, R.Right, R.Bottom);
   }
+}
+
+namespace {
+constexpr int kDragSlack = 3;  // pixels the mouse moves, or stays inside a cell's sides
+}  // namespace
+
+// The press stays off the base grid: selecting now would lose the selection to be dragged.
+bool TExtStringGrid::OleDragPress(int ACol, int ARow, int X, int Y) {
+  if (!DragDropSettings.OleDropSource || GetOptions().Contains(goEditing)) return false;
+  if (!IsSelected(ACol, ARow) && ARow >= GetFixedRows()) return false;
+  const TRect r = CellRect(ACol, ARow);
+  const bool clearOfBorders = X > r.Left + kDragSlack && X < r.Right - kDragSlack;
+  if (!clearOfBorders && GetOptions().Contains(goColSizing)) return false;
+  mouse_.dragPending = true;
+  mouse_.downAt = TPoint(X, Y);
+  if (OnClickCell) OnClickCell(this, ARow, ACol);
+  return true;
+}
+
+// A refused drag selects from the pressed cell on, as a press that never waited would have.
+bool TExtStringGrid::OleDragMove(int X, int Y) {
+  if (std::abs(X - mouse_.downAt.x) <= kDragSlack && std::abs(Y - mouse_.downAt.y) <= kDragSlack)
+    return false;
+  if (!DragDropSettings.OleDropSource || GetGridState() == gsColSizing) return false;
+  mouse_.dragPending = false;
+  if (OleDragCell(mouse_.down.X, mouse_.down.Y)) return true;
+  if (SelectPressedCell()) SetGridState(gsSelecting);
+  return false;
+}
+
+void TExtStringGrid::OleDragRelease() {
+  if (std::exchange(mouse_.dragPending, false)) SelectPressedCell();
+}
+
+bool TExtStringGrid::SelectPressedCell() {
+  const TGridCoord cell = mouse_.down;
+  if (cell.X < GetFixedCols() || cell.Y < GetFixedRows() || IsFixed(cell.X, cell.Y)) return false;
+  return MoveColRow(cell.X, cell.Y, true, true);
 }

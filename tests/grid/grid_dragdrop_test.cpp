@@ -1,6 +1,6 @@
 // The grid's drag and drop with real Qt drag events offscreen: rows of text inserting rows,
 // refused drops leaving both grids as they were, a dropped CSV file, a column dragged between
-// grids, and the cells a move takes from its source.
+// grids, the cells a move takes from its source, and drags started by the mouse.
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QMimeData>
@@ -147,6 +147,67 @@ TEST_F(GridDragDrop, OnOleDragRefusalStartsNoDrag) {
   ScriptedDrag drag(Client(target), At(target, 1, 4));
   EXPECT_FALSE(source->OleDragCell(1, 2));
   EXPECT_EQ(drag.drags, 0);
+}
+
+// A press on the selection with the mouse, then moves with the button held.
+class GridMouseDrag : public GridDragDrop {
+ protected:
+  void SetUp() override {
+    GridDragDrop::SetUp();
+    source->SetOptions(source->GetOptions() - goEditing + goRangeSelect);
+    source->SetSelection({1, 2, 2, 3});
+  }
+  void PressAndMove(QPoint from, std::initializer_list<QPoint> moves) {
+    QTest::mousePress(Client(source), Qt::LeftButton, {}, from);
+    for (QPoint at : moves) Move(at);
+  }
+  void Move(QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, Client(source)->mapToGlobal(at), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Client(source), &move);
+  }
+  void Release(QPoint at) { QTest::mouseRelease(Client(source), Qt::LeftButton, {}, at); }
+};
+
+TEST_F(GridMouseDrag, MovingOnFromASelectedCellDragsTheSelection) {
+  ScriptedDrag drag(Client(target), At(target, 1, 6));
+  const QPoint from = At(source, 2, 3);
+  PressAndMove(from, {from + QPoint(2, 2)});
+  EXPECT_EQ(drag.drags, 0);  // not yet past the slack
+  Move(from + QPoint(10, 0));
+  EXPECT_EQ(drag.drags, 1);
+  EXPECT_EQ(Row(target, 6), "a2|b2|c6");
+  EXPECT_EQ(Row(target, 7), "a3|b3|c7");
+  EXPECT_EQ(Row(source, 2), "||c2");  // moved: the source cells are cleared
+  Release(from + QPoint(10, 0));
+}
+
+TEST_F(GridMouseDrag, ARefusedDragSelectsFromThePressedCell) {
+  int asked = 0;
+  source->OnOleDrag = [&](TObject*, int, int, const AnsiString&, bool& Allow) {
+    ++asked;
+    Allow = false;
+  };
+  ScriptedDrag drag(Client(target), At(target, 1, 6));
+  PressAndMove(At(source, 2, 3), {At(source, 3, 4), At(source, 3, 5)});
+  Release(At(source, 3, 5));
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(drag.drags, 0);
+  EXPECT_EQ(source->GetSelection(), (TGridRect{2, 3, 3, 5}));
+  EXPECT_EQ(Row(source, 2), "a2|b2|c2");
+}
+
+TEST_F(GridMouseDrag, AClickOnTheSelectionSelectsTheCellAndNoSourceNoDrag) {
+  ScriptedDrag drag(Client(target), At(target, 1, 6));
+  QTest::mouseClick(Client(source), Qt::LeftButton, {}, At(source, 2, 3));
+  EXPECT_EQ(source->GetSelection(), (TGridRect{2, 3, 2, 3}));
+  source->DragDropSettings.OleDropSource = false;
+  source->SetSelection({1, 2, 2, 3});
+  PressAndMove(At(source, 1, 2), {At(source, 3, 4)});
+  Release(At(source, 3, 4));
+  EXPECT_EQ(drag.drags, 0);
+  EXPECT_EQ(source->GetSelection(), (TGridRect{1, 2, 3, 4}));
+  EXPECT_EQ(Row(target, 6), "a6|b6|c6");
 }
 
 TEST_F(GridDragDrop, MovingRowsWithinAGridFollowsTheInsertedRowsAndRefusesItsOwnRows) {
