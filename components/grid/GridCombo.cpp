@@ -1,0 +1,78 @@
+// TGridCombo: the combo editor's keys and wheel.
+#include "components/grid/ExtGrid.h"
+#include "components/grid/GridEditorControls.h"
+#include "components/grid/GridEditorEnding.h"
+
+TGridCombo::TGridCombo(TComponent* AOwner) : TESGComboBox(AOwner), grid_(EditorGrid(AOwner)) {
+  SetButtonWidth(16);
+}
+
+void TGridCombo::DoExit() {
+  const AnsiString text = GetText();
+  if (grid_->LookupHistory && !text.empty() && GetItems()->IndexOf(text) < 0)
+    GetItems()->Add(text);
+  EditorLeft(grid_);
+  TESGComboBox::DoExit();
+}
+
+void TGridCombo::CMWantSpecialKey(TCMWantSpecialKey& Message) { WantTabWithGrid(grid_, Message); }
+
+namespace {
+
+bool IsIn(WORD Key, std::initializer_list<WORD> Keys) {
+  for (WORD k : Keys)
+    if (k == Key) return true;
+  return false;
+}
+
+}  // namespace
+
+void TGridCombo::KeyDown(WORD& Key, TShiftState Shift) {
+  // A list that is open, or one to choose from only, keeps the arrows that walk it.
+  const bool list = GetDroppedDown() || GetStyle() == csDropDownList;
+  const bool ends = list ? IsIn(Key, {VK_TAB, VK_RETURN, VK_ESCAPE, VK_LEFT, VK_RIGHT})
+                         : IsIn(Key, {VK_TAB, VK_RETURN, VK_ESCAPE, VK_PRIOR, VK_NEXT, VK_END,
+                                      VK_UP, VK_DOWN});
+  if (!ends) {
+    TESGComboBox::KeyDown(Key, Shift);
+    return;
+  }
+  const bool validated = list ? Key == VK_RETURN : IsIn(Key, {VK_RETURN, VK_UP, VK_DOWN});
+  if (Key == VK_ESCAPE) {
+    const AnsiString cell = grid_->GetCurrentCell();
+    SetText(cell);
+    if (const int index = GetItems()->IndexOf(cell); index >= 0) SetItemIndex(index);
+  } else if (validated && !EditorValueAccepted(grid_, GetText(), [this](const AnsiString& cell,
+                                                                        bool) {
+               SetText(cell);
+             })) {
+    return;
+  }
+  if (list) SetDroppedDown(false);
+  // Left and Right reach the grid once, through the end of the edit.
+  grid_->DoneInplaceEdit(Key, Shift);
+  Key = 0;
+}
+
+void TGridCombo::Wheel(bool Down) {
+  const int last = GetItems()->Count() - 1;
+  if (last < 0) return;
+  const int index = std::clamp(GetItemIndex() + (Down ? 1 : -1), 0, last);
+  SetItemIndex(index);
+  const AnsiString text = GetItems()->Strings(index);
+  const int col = grid_->GetRealCol();
+  const int row = grid_->GetRow();
+  if (grid_->OnComboChange) grid_->OnComboChange(this, col, row, index, text);
+  if (grid_->OnComboObjectChange)
+    grid_->OnComboObjectChange(this, col, row, index, text, GetItems()->Objects(index));
+}
+
+bool TGridCombo::DoMouseWheelDown(TShiftState, TPoint) {
+  Wheel(true);
+  return true;
+}
+
+bool TGridCombo::DoMouseWheelUp(TShiftState, TPoint) {
+  Wheel(false);
+  return true;
+}
