@@ -149,9 +149,10 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow) {
       SetCellEx(realCol, ARow, control->GetText());
     }
     const bool hadFocus = control->Focused();
+    // Hiding moves the focus; the control's exit then finds no edit left to end.
+    EditActive = false;
     control->SetEnabled(false);
     control->SetVisible(false);
-    EditActive = false;
     if (hadFocus && CanFocus()) SetFocus();
   }
   DoneEditing();

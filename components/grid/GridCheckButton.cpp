@@ -23,6 +23,12 @@ void TGridCheckBox::KeyDown(WORD& Key, TShiftState Shift) {
   Key = 0;
 }
 
+// The arrows end the edit rather than move the focus.
+void TGridCheckBox::WMGetDlgCode(TWMGetDlgCode& Message) {
+  TCheckBox::WMGetDlgCode(Message);
+  Message.Result |= DLGC_WANTARROWS;
+}
+
 TGridButton::TGridButton(TComponent* AOwner) : TButton(AOwner), grid_(EditorGrid(AOwner)) {}
 
 void TGridButton::DoExit() {

@@ -84,6 +84,7 @@ class TGridCheckBox : public TCheckBox {
  protected:
   void DoExit() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
+  void WMGetDlgCode(TWMGetDlgCode& Message) override;
 
  private:
   TExtStringGrid* grid_;
