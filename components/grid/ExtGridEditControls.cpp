@@ -1,6 +1,7 @@
 // TExtStringGrid: the editor controls shown over a cell for the editor types that are no
 // inplace text edit, filled from the cell and written back when they hide.
 #include "components/grid/CellEditValues.h"
+#include "components/grid/EditLink.h"
 #include "components/grid/EsgCombo.h"
 #include "components/grid/EsgEditBtn.h"
 #include "components/grid/EsgSpinEdit.h"
@@ -101,8 +102,19 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
     button->SetCaption(text);
     control = button;
   }
-  // The date pickers, the rich edit and the edit link show nothing until their controls
-  // exist; no edit is then open.
+  if (type == edCustom) {
+    if (TEditLink* link = GetCellEditLink(ACol, ARow)) {
+      EditActive = true;
+      EditControlShown = true;
+      editors_.Link = link;
+      link->Open(this, ACol, ARow, canvas->Brush->GetColor(), canvas->Font, text,
+                 edit_.StartKey);
+      edit_.StartKey = 0;
+      return;
+    }
+  }
+  // The date pickers and the rich edit show nothing until their controls exist, nor a custom
+  // cell without an edit link; no edit is then open.
   if (!control) {
     edit_.Shown = false;
     EditActive = false;
@@ -127,6 +139,14 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
 void TExtStringGrid::HideEditControl(int ACol, int ARow) {
   EditControlShown = false;
   edit_.StartKey = 0;
+  if (TEditLink* link = editors_.Link) {
+    editors_.Link = nullptr;
+    EditActive = false;
+    link->Close();
+    if (CanFocus()) SetFocus();
+    DoneEditing();
+    return;
+  }
   const int realCol = RemapCol(ACol);
   TWinControl* control = editors_.Shown;
   editors_.Shown = nullptr;

@@ -11,6 +11,7 @@ class TGridCombo;
 class TGridEditBtn;
 class TGridSpin;
 class TGridUnitEditBtn;
+class TEditLink;
 class TWinControl;
 
 struct TGridEditState {
@@ -36,4 +37,5 @@ struct TGridEditors {
   TGridCheckBox* CheckBox = nullptr;
   TGridButton* Button = nullptr;
   TWinControl* Shown = nullptr;  // the control of the open edit
+  TEditLink* Link = nullptr;     // the edit link of the open edCustom edit
 };
