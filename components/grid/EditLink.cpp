@@ -38,7 +38,10 @@ void TEditLink::EditKeyDown(TObject*, WORD& Key, TShiftState Shift) {
   if (wanted) return;
   // The control's exit while the grid takes the focus must not write its value over this.
   busy_ = true;
-  if (Key == VK_ESCAPE) Grid->RestoreCache();
+  if (Key == VK_ESCAPE)
+    Grid->RestoreCache();
+  else
+    SetCellValue(GetEditorValue());
   const bool passed = Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN;
   Grid->DoneInplaceEdit(passed ? Key : 0, Shift);
   busy_ = false;
