@@ -3,12 +3,7 @@
 #include "components/grid/GridEditorControls.h"
 #include "components/grid/GridEditorEnding.h"
 
-TGridCheckBox::TGridCheckBox(TComponent* AOwner) : TCheckBox(AOwner), grid_(EditorGrid(AOwner)) {}
-
-void TGridCheckBox::DoExit() {
-  EditorLeft(grid_);
-  TCheckBox::DoExit();
-}
+TGridCheckBox::TGridCheckBox(TComponent* AOwner) : TGridEditorControl(AOwner) {}
 
 void TGridCheckBox::KeyDown(WORD& Key, TShiftState Shift) {
   const bool ends = Key == VK_RETURN || Key == VK_PRIOR || Key == VK_NEXT || Key == VK_END ||
@@ -29,12 +24,7 @@ void TGridCheckBox::WMGetDlgCode(TWMGetDlgCode& Message) {
   Message.Result |= DLGC_WANTARROWS;
 }
 
-TGridButton::TGridButton(TComponent* AOwner) : TButton(AOwner), grid_(EditorGrid(AOwner)) {}
-
-void TGridButton::DoExit() {
-  EditorLeft(grid_);
-  TButton::DoExit();
-}
+TGridButton::TGridButton(TComponent* AOwner) : TGridEditorControl(AOwner) {}
 
 void TGridButton::Ellips() { SetCaption(grid_->EllipsClick(GetCaption())); }
 

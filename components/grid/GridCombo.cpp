@@ -3,7 +3,7 @@
 #include "components/grid/GridEditorControls.h"
 #include "components/grid/GridEditorEnding.h"
 
-TGridCombo::TGridCombo(TComponent* AOwner) : TESGComboBox(AOwner), grid_(EditorGrid(AOwner)) {
+TGridCombo::TGridCombo(TComponent* AOwner) : TGridEditorControl(AOwner) {
   SetButtonWidth(16);
 }
 
@@ -11,11 +11,8 @@ void TGridCombo::DoExit() {
   const AnsiString text = GetText();
   if (grid_->LookupHistory && !text.empty() && GetItems()->IndexOf(text) < 0)
     GetItems()->Add(text);
-  EditorLeft(grid_);
-  TESGComboBox::DoExit();
+  TGridEditorControl::DoExit();
 }
-
-void TGridCombo::CMWantSpecialKey(TCMWantSpecialKey& Message) { WantTabWithGrid(grid_, Message); }
 
 namespace {
 

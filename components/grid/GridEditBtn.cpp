@@ -38,18 +38,9 @@ bool TakesNumberChar(TEditorType Type, char Key, const AnsiString& Text, int Sel
 
 }  // namespace
 
-TGridEditBtn::TGridEditBtn(TComponent* AOwner) : TEsgEditBtn(AOwner), grid_(EditorGrid(AOwner)) {
+TGridEditBtn::TGridEditBtn(TComponent* AOwner) : TGridEditorControl(AOwner) {
   SetBorderStyle(bsNone);
   OnClickBtn = [this](TObject*) { ButtonClicked(); };
-}
-
-void TGridEditBtn::DoExit() {
-  EditorLeft(grid_);
-  TEsgEditBtn::DoExit();
-}
-
-void TGridEditBtn::CMWantSpecialKey(TCMWantSpecialKey& Message) {
-  WantTabWithGrid(grid_, Message);
 }
 
 void TGridEditBtn::KeyDown(WORD& Key, TShiftState Shift) {
@@ -88,18 +79,8 @@ void TGridEditBtn::ButtonClicked() {
   Invalidate();
 }
 
-TGridUnitEditBtn::TGridUnitEditBtn(TComponent* AOwner)
-    : TEsgUnitEditBtn(AOwner), grid_(EditorGrid(AOwner)) {
+TGridUnitEditBtn::TGridUnitEditBtn(TComponent* AOwner) : TGridEditorControl(AOwner) {
   SetBorderStyle(bsNone);
-}
-
-void TGridUnitEditBtn::DoExit() {
-  EditorLeft(grid_);
-  TEsgUnitEditBtn::DoExit();
-}
-
-void TGridUnitEditBtn::CMWantSpecialKey(TCMWantSpecialKey& Message) {
-  WantTabWithGrid(grid_, Message);
 }
 
 void TGridUnitEditBtn::KeyDown(WORD& Key, TShiftState Shift) {

@@ -6,12 +6,33 @@
 #include "components/grid/EsgCombo.h"
 #include "components/grid/EsgEditBtn.h"
 #include "components/grid/EsgSpinEdit.h"
+#include "components/grid/GridEditorEnding.h"
 #include "platform/stdctrls/button.h"
 #include "platform/stdctrls/checkbox.h"
 
 class TExtStringGrid;
 
-class TGridSpin : public TEsgSpinEdit {
+// A control made for its grid: leaving it ends the edit; with WantsTab it keeps Tab while the
+// grid takes Tab.
+template <typename Base, bool WantsTab>
+class TGridEditorControl : public Base {
+ public:
+  explicit TGridEditorControl(TComponent* AOwner) : Base(AOwner), grid_(EditorGrid(AOwner)) {}
+
+ protected:
+  void DoExit() override {
+    EditorLeft(grid_);
+    Base::DoExit();
+  }
+  void CMWantSpecialKey(TCMWantSpecialKey& Message) override {
+    if (WantsTab) WantTabWithGrid(grid_, Message);
+    else Base::CMWantSpecialKey(Message);
+  }
+
+  TExtStringGrid* const grid_;
+};
+
+class TGridSpin : public TGridEditorControl<TEsgSpinEdit, true> {
  public:
   explicit TGridSpin(TComponent* AOwner);
   // The arrows step, then tell the grid's spin event of the spin type.
@@ -19,19 +40,16 @@ class TGridSpin : public TEsgSpinEdit {
   void DownClick(TObject* Sender) override;
 
  protected:
-  void DoExit() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyPress(char& Key) override;
-  void CMWantSpecialKey(TCMWantSpecialKey& Message) override;
 
  private:
   // Page Up, Page Down, Home and End move a number within its bounds.
   void StepKey(WORD Key);
   void SpinClicked(bool Up);
-  TExtStringGrid* grid_;
 };
 
-class TGridCombo : public TESGComboBox {
+class TGridCombo : public TGridEditorControl<TESGComboBox, true> {
  public:
   explicit TGridCombo(TComponent* AOwner);
   // One item on for a downward turn, one back for an upward one, within the list.
@@ -40,62 +58,48 @@ class TGridCombo : public TESGComboBox {
  protected:
   void DoExit() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
-  void CMWantSpecialKey(TCMWantSpecialKey& Message) override;
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
 
- private:
-  TExtStringGrid* grid_;
 };
 
-class TGridEditBtn : public TEsgEditBtn {
+class TGridEditBtn : public TGridEditorControl<TEsgEditBtn, true> {
  public:
   explicit TGridEditBtn(TComponent* AOwner);
 
  protected:
-  void DoExit() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void WMChar(TWMChar& Message) override;
-  void CMWantSpecialKey(TCMWantSpecialKey& Message) override;
 
  private:
   void ButtonClicked();
-  TExtStringGrid* grid_;
 };
 
-class TGridUnitEditBtn : public TEsgUnitEditBtn {
+class TGridUnitEditBtn : public TGridEditorControl<TEsgUnitEditBtn, true> {
  public:
   explicit TGridUnitEditBtn(TComponent* AOwner);
 
  protected:
-  void DoExit() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void WMChar(TWMChar& Message) override;
-  void CMWantSpecialKey(TCMWantSpecialKey& Message) override;
 
- private:
-  TExtStringGrid* grid_;
 };
 
-class TGridCheckBox : public TCheckBox {
+class TGridCheckBox : public TGridEditorControl<TCheckBox, false> {
  public:
   explicit TGridCheckBox(TComponent* AOwner);
 
  protected:
-  void DoExit() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void WMGetDlgCode(TWMGetDlgCode& Message) override;
 
- private:
-  TExtStringGrid* grid_;
 };
 
-class TGridButton : public TButton {
+class TGridButton : public TGridEditorControl<TButton, false> {
  public:
   explicit TGridButton(TComponent* AOwner);
 
  protected:
-  void DoExit() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyUp(WORD& Key, TShiftState Shift) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -104,5 +108,4 @@ class TGridButton : public TButton {
   void Ellips();
   // Hidden and disabled, with the focus back on the grid.
   void Leave();
-  TExtStringGrid* grid_;
 };

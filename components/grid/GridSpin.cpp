@@ -3,19 +3,12 @@
 #include "components/grid/GridEditorControls.h"
 #include "components/grid/GridEditorEnding.h"
 
-TGridSpin::TGridSpin(TComponent* AOwner) : TEsgSpinEdit(AOwner), grid_(EditorGrid(AOwner)) {
+TGridSpin::TGridSpin(TComponent* AOwner) : TGridEditorControl(AOwner) {
   MinValue = 0;
   MaxValue = 100;
   Increment = 1;
   SetBorderStyle(bsNone);
 }
-
-void TGridSpin::DoExit() {
-  EditorLeft(grid_);
-  TEsgSpinEdit::DoExit();
-}
-
-void TGridSpin::CMWantSpecialKey(TCMWantSpecialKey& Message) { WantTabWithGrid(grid_, Message); }
 
 void TGridSpin::KeyDown(WORD& Key, TShiftState Shift) {
   if (Key == VK_PRIOR || Key == VK_NEXT || Key == VK_HOME || Key == VK_END) {
