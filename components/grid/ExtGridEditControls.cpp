@@ -131,7 +131,10 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
   control->BringToFront();
   edit_.Opened = control->GetText();
   if (control->CanFocus()) control->SetFocus();
-  if (IsCombo(type)) editors_.Combo->SetDroppedDown(MouseActions.DirectComboDrop);
+  if (IsCombo(type)) {
+    editors_.Combo->SizeDropDownWidth();
+    editors_.Combo->SetDroppedDown(MouseActions.DirectComboDrop);
+  }
   if (edit_.StartKey) PostMessage(control, WM_CHAR, static_cast<unsigned char>(edit_.StartKey), 0);
   edit_.StartKey = 0;
 }

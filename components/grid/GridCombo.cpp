@@ -73,3 +73,17 @@ bool TGridCombo::DoMouseWheelUp(TShiftState, TPoint) {
   Wheel(false);
   return true;
 }
+
+void TGridCombo::SizeDropDownWidth() {
+  int width = GetWidth();
+  // A list that scrolls needs room for its scroll bar too.
+  const bool scrolls = GetItems()->Count() > GetDropDownCount();
+  for (int i = 0; i < GetItems()->Count(); ++i) {
+    const int text = grid_->GetCanvas()->TextWidth(GetItems()->Strings(i));
+    if (scrolls && width < text + 25)
+      width = text + 25;
+    else if (!scrolls && width < text + 5)
+      width = text + 8;
+  }
+  SetDropDownWidth(width);
+}

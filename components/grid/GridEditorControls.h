@@ -54,6 +54,8 @@ class TGridCombo : public TGridEditorControl<TESGComboBox, true> {
   explicit TGridCombo(TComponent* AOwner);
   // One item on for a downward turn, one back for an upward one, within the list.
   void Wheel(bool Down);
+  // The open list at least as wide as its widest item in the grid's font.
+  void SizeDropDownWidth();
 
  protected:
   void DoExit() override;

@@ -161,6 +161,20 @@ TEST_F(EditorControls, RightLeavesAComboListForTheNextCellOnce) {
   EXPECT_EQ(Current(), (TGridCoord{2, 1}));
 }
 
+TEST_F(EditorControls, TheOpenListIsAsWideAsItsWidestItem) {
+  const AnsiString wide(60, 'W');
+  grid->AddComboString("rot");
+  grid->AddComboString(wide);
+  Open(edComboList, "rot");
+  TGridCombo* combo = grid->GetEditors().Combo;
+  const int text = grid->GetCanvas()->TextWidth(wide);
+  EXPECT_EQ(combo->GetDropDownWidth(), text + 8);
+  grid->HideInplaceEdit();
+  for (int i = 0; i < 8; ++i) grid->AddComboString("x");
+  Open(edComboList, "rot");
+  EXPECT_EQ(combo->GetDropDownWidth(), text + 25);  // room for the scroll bar
+}
+
 TEST_F(EditorControls, EscapeInAnEditableComboSelectsTheCellsItem) {
   for (const char* item : {"rot", "blau"}) grid->AddComboString(item);
   Open(edComboEdit, "blau");
