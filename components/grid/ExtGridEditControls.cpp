@@ -1,5 +1,7 @@
 // TExtStringGrid: the editor controls shown over a cell for the editor types that are no
 // inplace text edit, filled from the cell and written back when they hide.
+#include <cmath>
+
 #include "components/grid/CellEditValues.h"
 #include "components/grid/EditLink.h"
 #include "components/grid/EsgCombo.h"
@@ -15,6 +17,9 @@ namespace {
 bool IsSpin(TEditorType Type) {
   return Type == edSpinEdit || Type == edFloatSpinEdit || Type == edTimeSpinEdit ||
          Type == edDateSpinEdit;
+}
+bool IsDate(TEditorType Type) {
+  return Type == edDateEdit || Type == edDateEditUpDown || Type == edTimeEdit;
 }
 bool IsCombo(TEditorType Type) { return Type == edComboEdit || Type == edComboList; }
 bool IsEditBtn(TEditorType Type) {
@@ -80,6 +85,16 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
       combo->SetText(text);
     }
     control = combo;
+  } else if (IsDate(type)) {
+    TGridDatePicker* picker = MadeEditor(editors_.DatePicker, this);
+    picker->SetKind(type == edTimeEdit ? dtkTime : dtkDate);
+    picker->SetDateMode(type == edDateEditUpDown ? dmUpDown : dmComboBox);
+    if (type == edTimeEdit)
+      picker->SetDateTime(SpinStart([&] { return GetTimes(realCol, ARow); }, 0.0, edit_.Converted));
+    else
+      picker->SetDateTime(
+          SpinStart([&] { return GetDates(realCol, ARow); }, Date(), edit_.Converted));
+    control = picker;
   } else if (IsEditBtn(type)) {
     TEsgEditBtn* edit = MadeEditor(editors_.EditBtn, this);
     edit->SetText(text);
@@ -113,8 +128,8 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
       return;
     }
   }
-  // The date pickers and the rich edit show nothing until their controls exist, nor a custom
-  // cell without an edit link; no edit is then open.
+  // The rich edit shows nothing until its control exists, nor a custom cell without an edit
+  // link; no edit is then open.
   if (!control) {
     edit_.Shown = false;
     EditActive = false;
@@ -166,6 +181,12 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow) {
         SetDates(realCol, ARow, spin->GetDateValue());
       else
         SetCellEx(realCol, ARow, spin->GetText());
+    } else if (write && IsDate(type)) {
+      const TDateTime value = editors_.DatePicker->GetDateTime();
+      if (type == edTimeEdit)
+        SetTimes(realCol, ARow, value - std::floor(value));
+      else
+        SetDates(realCol, ARow, std::floor(value));
     } else if (write && type == edUnitEditBtn) {
       SetCellEx(realCol, ARow, control->GetText() + editors_.UnitEditBtn->GetUnitID());
     } else if (write && (IsCombo(type) || IsEditBtn(type))) {

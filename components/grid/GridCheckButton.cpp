@@ -1,4 +1,4 @@
-// TGridCheckBox and TGridButton: the check box and push-button editors.
+// TGridCheckBox, TGridDatePicker and TGridButton: the check box, date and push-button editors.
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridEditorControls.h"
 #include "components/grid/GridEditorEnding.h"
@@ -22,6 +22,29 @@ void TGridCheckBox::KeyDown(WORD& Key, TShiftState Shift) {
 void TGridCheckBox::WMGetDlgCode(TWMGetDlgCode& Message) {
   TCheckBox::WMGetDlgCode(Message);
   Message.Result |= DLGC_WANTARROWS;
+}
+
+TGridDatePicker::TGridDatePicker(TComponent* AOwner) : TGridEditorControl(AOwner) {}
+
+void TGridDatePicker::KeyDown(WORD& Key, TShiftState Shift) {
+  const bool ends = Key == VK_RETURN || Key == VK_ESCAPE || Key == VK_PRIOR || Key == VK_NEXT ||
+                    Key == VK_END;
+  // The open calendar keeps its keys.
+  if (!ends || GetDroppedDown()) {
+    TDateTimePicker::KeyDown(Key, Shift);
+    return;
+  }
+  if (Key == VK_ESCAPE) {
+    try {
+      const int col = grid_->GetRealCol();
+      SetDateTime(GetKind() == dtkTime ? grid_->GetTimes(col, grid_->GetRow())
+                                       : grid_->GetDates(col, grid_->GetRow()));
+    } catch (const EConvertError&) {
+      // A cell that holds no date keeps its text: the edit writes back only a changed value.
+    }
+  }
+  grid_->DoneInplaceEdit(Key, Shift);
+  Key = 0;
 }
 
 TGridButton::TGridButton(TComponent* AOwner) : TGridEditorControl(AOwner) {}

@@ -9,6 +9,7 @@
 #include "components/grid/GridEditorEnding.h"
 #include "platform/stdctrls/button.h"
 #include "platform/stdctrls/checkbox.h"
+#include "platform/stdctrls/datetimepicker.h"
 
 class TExtStringGrid;
 
@@ -95,6 +96,14 @@ class TGridCheckBox : public TGridEditorControl<TCheckBox, false> {
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void WMGetDlgCode(TWMGetDlgCode& Message) override;
 
+};
+
+class TGridDatePicker : public TGridEditorControl<TDateTimePicker, false> {
+ public:
+  explicit TGridDatePicker(TComponent* AOwner);
+
+ protected:
+  void KeyDown(WORD& Key, TShiftState Shift) override;
 };
 
 class TGridButton : public TGridEditorControl<TButton, false> {

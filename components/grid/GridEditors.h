@@ -8,6 +8,7 @@
 class TGridButton;
 class TGridCheckBox;
 class TGridCombo;
+class TGridDatePicker;
 class TGridEditBtn;
 class TGridSpin;
 class TGridUnitEditBtn;
@@ -32,6 +33,7 @@ struct TGridEditState {
 struct TGridEditors {
   TGridSpin* Spin = nullptr;
   TGridCombo* Combo = nullptr;
+  TGridDatePicker* DatePicker = nullptr;
   TGridEditBtn* EditBtn = nullptr;
   TGridUnitEditBtn* UnitEditBtn = nullptr;
   TGridCheckBox* CheckBox = nullptr;

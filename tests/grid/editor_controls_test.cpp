@@ -7,6 +7,7 @@
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridEditorControls.h"
 #include "platform/core/sound.h"
+#include "locale_scope.h"
 #include "shown_grid.h"
 
 namespace {
@@ -26,9 +27,12 @@ class EditorControls : public ShownGrid<TExtStringGrid> {
     grid->SetRow(1);
   }
   void TearDown() override { SetBeepHook(beeps); }
+  // Opens the editor of cell (1, 1) as F2 does.
   void Open(TEditorType editor, const AnsiString& text) {
     type = editor;
     grid->SetCells(1, 1, text);
+    grid->SetCol(1);
+    grid->SetRow(1);
     Key(Qt::Key_F2);
   }
   bool Shown(TWinControl* control) const { return control && control->GetVisible(); }
@@ -197,6 +201,37 @@ TEST_F(EditorControls, ACheckBoxTogglesBySpaceAndClickAndLeavesByArrows) {
   EXPECT_FALSE(Shown(box));
   EXPECT_EQ(Current(), (TGridCoord{1, 2}));
   EXPECT_TRUE(grid->Focused());
+}
+
+TEST_F(EditorControls, ADateEditorWritesTheDateFormat) {
+  LocaleScope locale(kGerman);
+  Open(edDateEdit, "24.12.2026");
+  TGridDatePicker* picker = grid->GetEditors().DatePicker;
+  ASSERT_TRUE(Shown(picker));
+  EXPECT_EQ(picker->GetDateTime(), EncodeDate(2026, 12, 24));
+  EXPECT_EQ(picker->GetText(), "24.12.2026");
+  picker->SetDateTime(EncodeDate(2027, 1, 2));
+  Key(Qt::Key_Escape);  // the cell's date again
+  EXPECT_FALSE(Shown(picker));
+  EXPECT_EQ(grid->Cells(1, 1), "24.12.2026");
+  Open(edDateEdit, "24.12.2026");
+  picker->SetDateTime(EncodeDate(2027, 1, 2));
+  Key(Qt::Key_Return);
+  EXPECT_FALSE(Shown(picker));
+  EXPECT_EQ(grid->Cells(1, 1), "02.01.2027");
+  Open(edTimeEdit, "08:30:00");
+  EXPECT_EQ(picker->GetKind(), dtkTime);
+  EXPECT_EQ(picker->GetText(), "08:30:00");
+  Key(Qt::Key_PageDown);
+  EXPECT_FALSE(Shown(picker));
+  EXPECT_EQ(grid->Cells(1, 1), "08:30:00");
+}
+
+TEST_F(EditorControls, ADateEditorOnNoDateLeavesTheCell) {
+  Open(edDateEdit, "bald");
+  ASSERT_TRUE(Shown(grid->GetEditors().DatePicker));
+  Key(Qt::Key_Return);
+  EXPECT_EQ(grid->Cells(1, 1), "bald");
 }
 
 TEST_F(EditorControls, EscapeOnAButtonPutsBackTheCellsText) {
