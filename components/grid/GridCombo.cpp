@@ -25,6 +25,7 @@ bool IsIn(WORD Key, std::initializer_list<WORD> Keys) {
 }  // namespace
 
 void TGridCombo::KeyDown(WORD& Key, TShiftState Shift) {
+  completionArmed_ = Key != VK_BACK && Key != VK_DELETE;
   // A list that is open, or one to choose from only, keeps the arrows that walk it.
   const bool list = GetDroppedDown() || GetStyle() == csDropDownList;
   const bool ends = list ? IsIn(Key, {VK_TAB, VK_RETURN, VK_ESCAPE, VK_LEFT, VK_RIGHT})
@@ -86,4 +87,31 @@ void TGridCombo::SizeDropDownWidth() {
       width = text + 8;
   }
   SetDropDownWidth(width);
+}
+
+void TGridCombo::KeyUp(WORD& Key, TShiftState Shift) {
+  TGridEditorControl::KeyUp(Key, Shift);
+  Complete();
+}
+
+void TGridCombo::Complete() {
+  if (!completionArmed_ || !grid_->Lookup || GetStyle() == csDropDownList) return;
+  const AnsiString text = GetText();
+  const auto caret = static_cast<size_t>(std::clamp(GetSelStart(), 0, static_cast<int>(text.size())));
+  const AnsiString typed = text.substr(0, caret);
+  if (typed.empty()) return;
+  const auto folded = [this](const AnsiString& s) {
+    return grid_->LookupCaseSensitive ? s : AnsiUpperCase(s);
+  };
+  const AnsiString key = folded(typed);
+  for (int i = 0; i < GetItems()->Count(); ++i) {
+    const AnsiString item = GetItems()->Strings(i);
+    if (item.size() < typed.size() || folded(item.substr(0, typed.size())) != key) continue;
+    const AnsiString completed = (typed + item.substr(typed.size())).substr(0, 255);
+    completed_ = i;
+    SetItemIndex(i);
+    SetText(completed);
+    SetEditSel(static_cast<int>(typed.size()), static_cast<int>(completed.size() - typed.size()));
+    return;
+  }
 }

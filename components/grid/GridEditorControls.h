@@ -61,8 +61,16 @@ class TGridCombo : public TGridEditorControl<TESGComboBox, true> {
  protected:
   void DoExit() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
+  void KeyUp(WORD& Key, TShiftState Shift) override;
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+
+ private:
+  // With the grid's Lookup, the text before the caret is completed from the first item that
+  // begins with it; the added rest is selected.
+  void Complete();
+  bool completionArmed_ = true;  // off after Backspace or Delete
+  int completed_ = -1;
 
 };
 

@@ -179,6 +179,25 @@ TEST_F(EditorControls, TheOpenListIsAsWideAsItsWidestItem) {
   EXPECT_EQ(combo->GetDropDownWidth(), text + 25);  // room for the scroll bar
 }
 
+TEST_F(EditorControls, TypingIntoAComboCompletesFromTheItemsInOrder) {
+  grid->Lookup = true;
+  for (const char* item : {"Blau", "Braun", "Brombeer"}) grid->AddComboString(item);
+  Open(edComboEdit, "");
+  TGridCombo* combo = grid->GetEditors().Combo;
+  Type("b");
+  EXPECT_EQ(combo->GetText(), "blau");  // the typed part stays as typed
+  EXPECT_EQ(combo->GetItemIndex(), -1);
+  Type("r");
+  EXPECT_EQ(combo->GetText(), "braun");
+  EXPECT_EQ(combo->GetSelStart(), 2);
+  Key(Qt::Key_Backspace);  // takes the selected rest, and completes nothing
+  EXPECT_EQ(combo->GetText(), "br");
+  Type("o");
+  EXPECT_EQ(combo->GetText(), "brombeer");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(grid->Cells(1, 1), "brombeer");
+}
+
 TEST_F(EditorControls, EscapeInAnEditableComboSelectsTheCellsItem) {
   for (const char* item : {"rot", "blau"}) grid->AddComboString(item);
   Open(edComboEdit, "blau");
