@@ -268,6 +268,8 @@ class TExtColumnGrid : public TExtStringGrid {
   void GetColFormat(int ACol, TSortStyle& AStyle, AnsiString& Prefix,
                     AnsiString& Suffix) override;
   void GetCellEditor(int ACol, int ARow, TEditorType& AEditor) override;
+  // A column's own edit link edits its cells; without one, the grid's.
+  TEditLink* GetCellEditLink(int ACol, int ARow) override;
   void GetCellFixed(int ACol, int ARow, bool& IsFixed) override;
   void GetCellReadOnly(int ACol, int ARow, bool& CanEdit) override;
   void GetCellPassword(int ACol, int ARow, bool& IsPassword) override;

@@ -71,6 +71,12 @@ void TExtColumnGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor) {
   TExtStringGrid::GetCellEditor(ACol, ARow, AEditor);
 }
 
+TEditLink* TExtColumnGrid::GetCellEditLink(int ACol, int ARow) {
+  const TGridColumnItem* item = ItemOf(ACol);
+  if (item && item->EditLink && IsNormalCell(ACol, ARow)) return item->EditLink;
+  return TExtStringGrid::GetCellEditLink(ACol, ARow);
+}
+
 void TExtColumnGrid::GetCellFixed(int ACol, int ARow, bool& IsFixed) {
   const TGridColumnItem* item = ItemOf(ACol);
   if (item && IsNormalCell(ACol, ARow)) IsFixed = item->GetFixed();

@@ -415,6 +415,9 @@ class TExtStringGrid : public TBaseGrid {
   int GetComboCount();
   // The editor controls (made at their first edit, owned by the grid).
   const TGridEditors& GetEditors() const { return editors_; }
+  // The application's editor of edCustom cells (not owned).
+  TEditLink* EditLink = nullptr;
+  virtual TEditLink* GetCellEditLink(int /*ACol*/, int /*ARow*/) { return EditLink; }
 
   // The column calculations of the floating footer into the last row (ACol -1: every
   // column); nothing while no footer of the fixed-last-row style shows. Texts that are no

@@ -1,6 +1,9 @@
 // TExtStringGrid: the editor controls shown over a cell for the editor types that are no
 // inplace text edit, filled from the cell and written back when they hide.
+#include <cmath>
+
 #include "components/grid/CellEditValues.h"
+#include "components/grid/EditLink.h"
 #include "components/grid/EsgCombo.h"
 #include "components/grid/EsgEditBtn.h"
 #include "components/grid/EsgSpinEdit.h"
@@ -14,6 +17,9 @@ namespace {
 bool IsSpin(TEditorType Type) {
   return Type == edSpinEdit || Type == edFloatSpinEdit || Type == edTimeSpinEdit ||
          Type == edDateSpinEdit;
+}
+bool IsDate(TEditorType Type) {
+  return Type == edDateEdit || Type == edDateEditUpDown || Type == edTimeEdit;
 }
 bool IsCombo(TEditorType Type) { return Type == edComboEdit || Type == edComboList; }
 bool IsEditBtn(TEditorType Type) {
@@ -79,6 +85,16 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
       combo->SetText(text);
     }
     control = combo;
+  } else if (IsDate(type)) {
+    TGridDatePicker* picker = MadeEditor(editors_.DatePicker, this);
+    picker->SetKind(type == edTimeEdit ? dtkTime : dtkDate);
+    picker->SetDateMode(type == edDateEditUpDown ? dmUpDown : dmComboBox);
+    if (type == edTimeEdit)
+      picker->SetDateTime(SpinStart([&] { return GetTimes(realCol, ARow); }, 0.0, edit_.Converted));
+    else
+      picker->SetDateTime(
+          SpinStart([&] { return GetDates(realCol, ARow); }, Date(), edit_.Converted));
+    control = picker;
   } else if (IsEditBtn(type)) {
     TEsgEditBtn* edit = MadeEditor(editors_.EditBtn, this);
     edit->SetText(text);
@@ -101,8 +117,19 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
     button->SetCaption(text);
     control = button;
   }
-  // The date pickers, the rich edit and the edit link show nothing until their controls
-  // exist; no edit is then open.
+  if (type == edCustom) {
+    if (TEditLink* link = GetCellEditLink(ACol, ARow)) {
+      EditActive = true;
+      EditControlShown = true;
+      editors_.Link = link;
+      link->Open(this, ACol, ARow, canvas->Brush->GetColor(), canvas->Font, text,
+                 edit_.StartKey);
+      edit_.StartKey = 0;
+      return;
+    }
+  }
+  // The rich edit shows nothing until its control exists, nor a custom cell without an edit
+  // link; no edit is then open.
   if (!control) {
     edit_.Shown = false;
     EditActive = false;
@@ -119,7 +146,10 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
   control->BringToFront();
   edit_.Opened = control->GetText();
   if (control->CanFocus()) control->SetFocus();
-  if (IsCombo(type)) editors_.Combo->SetDroppedDown(MouseActions.DirectComboDrop);
+  if (IsCombo(type)) {
+    editors_.Combo->SizeDropDownWidth();
+    editors_.Combo->SetDroppedDown(MouseActions.DirectComboDrop);
+  }
   if (edit_.StartKey) PostMessage(control, WM_CHAR, static_cast<unsigned char>(edit_.StartKey), 0);
   edit_.StartKey = 0;
 }
@@ -127,6 +157,14 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
 void TExtStringGrid::HideEditControl(int ACol, int ARow) {
   EditControlShown = false;
   edit_.StartKey = 0;
+  if (TEditLink* link = editors_.Link) {
+    editors_.Link = nullptr;
+    EditActive = false;
+    link->Close();
+    if (CanFocus()) SetFocus();
+    DoneEditing();
+    return;
+  }
   const int realCol = RemapCol(ACol);
   TWinControl* control = editors_.Shown;
   editors_.Shown = nullptr;
@@ -143,15 +181,22 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow) {
         SetDates(realCol, ARow, spin->GetDateValue());
       else
         SetCellEx(realCol, ARow, spin->GetText());
+    } else if (write && IsDate(type)) {
+      const TDateTime value = editors_.DatePicker->GetDateTime();
+      if (type == edTimeEdit)
+        SetTimes(realCol, ARow, value - std::floor(value));
+      else
+        SetDates(realCol, ARow, std::floor(value));
     } else if (write && type == edUnitEditBtn) {
       SetCellEx(realCol, ARow, control->GetText() + editors_.UnitEditBtn->GetUnitID());
     } else if (write && (IsCombo(type) || IsEditBtn(type))) {
       SetCellEx(realCol, ARow, control->GetText());
     }
     const bool hadFocus = control->Focused();
+    // Hiding moves the focus; the control's exit then finds no edit left to end.
+    EditActive = false;
     control->SetEnabled(false);
     control->SetVisible(false);
-    EditActive = false;
     if (hadFocus && CanFocus()) SetFocus();
   }
   DoneEditing();

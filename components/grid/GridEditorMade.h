@@ -1,8 +1,9 @@
-// The grid makes each editor control once, hidden, at the first edit that needs it; the edit
-// ends when the focus leaves the control.
+// The grid makes each editor control once, hidden, at the first edit that needs it (the
+// control ends the edit when the focus leaves it).
 #pragma once
 
 #include "components/grid/ExtGrid.h"
+#include "components/grid/GridEditorControls.h"
 
 template <typename Control>
 Control* MadeEditor(Control*& Slot, TExtStringGrid* Grid) {
@@ -10,7 +11,6 @@ Control* MadeEditor(Control*& Slot, TExtStringGrid* Grid) {
     Slot = new Control(Grid);
     Slot->SetVisible(false);
     Slot->SetParent(Grid);
-    Slot->OnExit = [Grid](TObject*) { Grid->HideInplaceEdit(); };
   }
   return Slot;
 }

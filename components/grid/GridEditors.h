@@ -5,12 +5,14 @@
 #include "components/grid/BaseGridTypes.h"
 #include "platform/core/text.h"
 
-class TButton;
-class TCheckBox;
-class TESGComboBox;
-class TEsgEditBtn;
-class TEsgSpinEdit;
-class TEsgUnitEditBtn;
+class TGridButton;
+class TGridCheckBox;
+class TGridCombo;
+class TGridDatePicker;
+class TGridEditBtn;
+class TGridSpin;
+class TGridUnitEditBtn;
+class TEditLink;
 class TWinControl;
 
 struct TGridEditState {
@@ -29,11 +31,13 @@ struct TGridEditState {
 
 // Made once, at the first edit that needs each, and owned by the grid.
 struct TGridEditors {
-  TEsgSpinEdit* Spin = nullptr;
-  TESGComboBox* Combo = nullptr;
-  TEsgEditBtn* EditBtn = nullptr;
-  TEsgUnitEditBtn* UnitEditBtn = nullptr;
-  TCheckBox* CheckBox = nullptr;
-  TButton* Button = nullptr;
+  TGridSpin* Spin = nullptr;
+  TGridCombo* Combo = nullptr;
+  TGridDatePicker* DatePicker = nullptr;
+  TGridEditBtn* EditBtn = nullptr;
+  TGridUnitEditBtn* UnitEditBtn = nullptr;
+  TGridCheckBox* CheckBox = nullptr;
+  TGridButton* Button = nullptr;
   TWinControl* Shown = nullptr;  // the control of the open edit
+  TEditLink* Link = nullptr;     // the edit link of the open edCustom edit
 };

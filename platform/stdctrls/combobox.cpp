@@ -108,6 +108,16 @@ void TComboBox::ApplyStyle() {
                    [this] { Application->HandleEvent([this] { Change(); }); });
 }
 
+int TComboBox::GetSelStart() const {
+  const QLineEdit* edit = Combo(Widget())->lineEdit();
+  if (!edit) return 0;
+  return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+}
+
+void TComboBox::SetEditSel(int start, int length) {
+  if (QLineEdit* edit = Combo(Widget())->lineEdit()) edit->setSelection(start, length);
+}
+
 int TComboBox::GetItemIndex() const {
   QComboBox* combo = Combo(Widget());
   int index = combo->currentIndex();

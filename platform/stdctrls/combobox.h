@@ -32,6 +32,9 @@ class TComboBox : public TWinControl {
   void SetMaxLength(int value);
   bool GetDroppedDown() const;
   void SetDroppedDown(bool value);
+  // The caret and the selection in the edit field (csDropDown, csSimple); 0 without one.
+  int GetSelStart() const;
+  void SetEditSel(int start, int length);
   void Clear();
 
   TNotifyEvent OnChange;

@@ -9,6 +9,7 @@
 #include "components/grid/EsgEditBtn.h"
 #include "components/grid/EsgSpinEdit.h"
 #include "components/grid/ExtGrid.h"
+#include "components/grid/GridEditorControls.h"
 #include "components/grid/ExtInplaceEdit.h"
 #include "components/grid/GridUtil.h"
 #include "locale_scope.h"
