@@ -265,6 +265,35 @@ TEST_F(EditorControls, EscapeOnAButtonPutsBackTheCellsText) {
   EXPECT_TRUE(grid->Focused());
 }
 
+TEST_F(EditorControls, AButtonPassesItsArrowsAndEscapeToTheGridOnce) {
+  std::vector<WORD> downs, ups;
+  grid->OnKeyDown = [&](TObject*, WORD& Key, TShiftState) { downs.push_back(Key); };
+  grid->OnKeyUp = [&](TObject*, WORD& Key, TShiftState) { ups.push_back(Key); };
+  Open(edButton, "caption");
+  TGridButton* button = grid->GetEditors().Button;
+  ASSERT_TRUE(Shown(button));
+  downs.clear();
+  ups.clear();
+  Key(Qt::Key_Right);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(Shown(button));
+  EXPECT_EQ(Current(), (TGridCoord{2, 1}));  // one cell, not two
+  EXPECT_EQ(downs, std::vector<WORD>{VK_RIGHT});
+  EXPECT_EQ(ups, std::vector<WORD>{VK_RIGHT});
+  EXPECT_TRUE(grid->Focused());
+  Open(edButton, "caption");
+  Key(Qt::Key_Down);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Current(), (TGridCoord{1, 2}));
+  Open(edButton, "caption");
+  downs.clear();
+  Key(Qt::Key_Escape);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(Shown(button));
+  EXPECT_EQ(Current(), (TGridCoord{1, 1}));
+  EXPECT_EQ(downs, std::vector<WORD>{VK_ESCAPE});
+}
+
 TEST_F(EditorControls, LeavingAControlTwiceEndsTheEditOnce) {
   int done = 0;
   grid->OnEditingDone = [&](TObject*) { ++done; };
