@@ -59,6 +59,14 @@ class EditLinks : public ShownGrid<TExtStringGrid> {
   }
   void TearDown() override { grid->HideInplaceEdit(); }
   void Open() { Key(Qt::Key_F2); }
+  // A pop-up edit, active.
+  bool OpenPopup() {
+    link.EditStyle = esPopup;
+    link.PopupWidth = 120;
+    link.PopupHeight = 40;
+    Open();
+    return link.GetPopup() && QTest::qWaitForWindowActive(link.GetPopup()->Widget());
+  }
   bool Editing() const { return link.edit && link.edit->GetVisible(); }
 };
 
@@ -138,11 +146,7 @@ TEST_F(EditLinks, APopupOpensUnderTheCellAndClosesCleanly) {
 }
 
 TEST_F(EditLinks, APopupLeftForAnotherWindowWritesItsValueAndGoes) {
-  link.EditStyle = esPopup;
-  link.PopupWidth = 120;
-  link.PopupHeight = 40;
-  Open();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(link.GetPopup()->Widget()));
+  ASSERT_TRUE(OpenPopup());
   Type("xy");
   form.Widget()->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
@@ -161,11 +165,7 @@ TEST_F(EditLinks, APopupLeftForAnotherWindowPassesItsValueToTheGridsOwnEdit) {
   Key(Qt::Key_Escape);
   ASSERT_TRUE(grid->GetInplaceEditor());
   grid->SetCol(1);
-  link.EditStyle = esPopup;
-  link.PopupWidth = 120;
-  link.PopupHeight = 40;
-  Open();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(link.GetPopup()->Widget()));
+  ASSERT_TRUE(OpenPopup());
   Type("zz");
   // What the grid's edit holds when the pop-up's value is read for the cell.
   AnsiString editText = "none";
