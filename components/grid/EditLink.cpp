@@ -4,6 +4,7 @@
 #include "components/grid/ExtGrid.h"
 #include "platform/controls/application.h"
 #include "platform/controls/forms.h"
+#include "platform/grids/inplace_edit.h"
 
 TEditLink::TEditLink(TComponent* AOwner) : TComponent(AOwner) {}
 
@@ -76,6 +77,9 @@ void TEditLink::EditExit(TObject*) {
 }
 
 void TEditLink::FormExit(TObject* Sender) {
+  // The grid's own edit, when it has one, follows the pop-up's value.
+  if (TInplaceEdit* edit = Grid ? Grid->GetInplaceEditor() : nullptr)
+    edit->SetText(GetEditorValue());
   if (busy_)
     SetCellValue(GetEditorValue());
   else

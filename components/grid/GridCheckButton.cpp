@@ -71,6 +71,7 @@ void TGridButton::KeyDown(WORD& Key, TShiftState Shift) {
   Leave();
   grid_->HideInplaceEdit();
   grid_->RestoreCache();
+  PostMessage(grid_, WM_KEYDOWN, VK_ESCAPE, 0);
   Key = 0;
 }
 
@@ -80,8 +81,11 @@ void TGridButton::KeyUp(WORD& Key, TShiftState Shift) {
     Invalidate();
     Key = 0;
   } else if (Key == VK_LEFT || Key == VK_RIGHT || Key == VK_UP || Key == VK_DOWN) {
+    // The grid takes the whole key once the edit has closed: it moves once, as by its own key.
+    PostMessage(grid_, WM_KEYDOWN, Key, 0);
     Leave();
-    grid_->DoneInplaceEdit(Key, Shift);
+    grid_->HideInplaceEdit();
+    PostMessage(grid_, WM_KEYUP, Key, 0);
     Key = 0;
     return;
   }

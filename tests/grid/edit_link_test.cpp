@@ -7,6 +7,7 @@
 #include "components/grid/ExtCGrid.h"
 #include "components/grid/ExtGrid.h"
 #include "platform/controls/forms.h"
+#include "platform/grids/inplace_edit.h"
 #include "platform/stdctrls/edit.h"
 #include "shown_grid.h"
 
@@ -34,7 +35,11 @@ class EditLinkOfEdit : public TEditLink {
     ++destroyed;
     edit = nullptr;  // it goes with the pop-up
   }
-  AnsiString GetEditorValue() override { return edit ? edit->GetText() : ""; }
+  std::function<void()> onValue;  // called as the value is read
+  AnsiString GetEditorValue() override {
+    if (onValue) onValue();
+    return edit ? edit->GetText() : "";
+  }
   void SetEditorValue(const AnsiString& S) override { edit->SetText(S); }
 };
 
@@ -54,6 +59,14 @@ class EditLinks : public ShownGrid<TExtStringGrid> {
   }
   void TearDown() override { grid->HideInplaceEdit(); }
   void Open() { Key(Qt::Key_F2); }
+  // A pop-up edit, active.
+  bool OpenPopup() {
+    link.EditStyle = esPopup;
+    link.PopupWidth = 120;
+    link.PopupHeight = 40;
+    Open();
+    return link.GetPopup() && QTest::qWaitForWindowActive(link.GetPopup()->Widget());
+  }
   bool Editing() const { return link.edit && link.edit->GetVisible(); }
 };
 
@@ -133,11 +146,7 @@ TEST_F(EditLinks, APopupOpensUnderTheCellAndClosesCleanly) {
 }
 
 TEST_F(EditLinks, APopupLeftForAnotherWindowWritesItsValueAndGoes) {
-  link.EditStyle = esPopup;
-  link.PopupWidth = 120;
-  link.PopupHeight = 40;
-  Open();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(link.GetPopup()->Widget()));
+  ASSERT_TRUE(OpenPopup());
   Type("xy");
   form.Widget()->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
@@ -145,6 +154,29 @@ TEST_F(EditLinks, APopupLeftForAnotherWindowWritesItsValueAndGoes) {
   QCoreApplication::processEvents();
   EXPECT_EQ(grid->Cells(1, 1), "xy");  // the edit opened with its text selected
   EXPECT_FALSE(grid->GetEditors().Link);
+}
+
+TEST_F(EditLinks, APopupLeftForAnotherWindowPassesItsValueToTheGridsOwnEdit) {
+  grid->OnGetEditorType = [](TObject*, int ACol, int, TEditorType& editor) {
+    editor = ACol == 2 ? edNormal : edCustom;
+  };
+  grid->SetCol(2);
+  Open();  // the grid's own edit comes to be
+  Key(Qt::Key_Escape);
+  ASSERT_TRUE(grid->GetInplaceEditor());
+  grid->SetCol(1);
+  ASSERT_TRUE(OpenPopup());
+  Type("zz");
+  // What the grid's edit holds when the pop-up's value is read for the cell.
+  AnsiString editText = "none";
+  link.onValue = [&] { editText = grid->GetInplaceEditor()->GetText(); };
+  form.Widget()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+  QCoreApplication::processEvents();
+  link.onValue = nullptr;
+  EXPECT_EQ(editText, "zz");
+  EXPECT_EQ(grid->Cells(1, 1), "zz");
+  EXPECT_EQ(grid->Cells(2, 1), "");
 }
 
 TEST_F(EditLinks, LeavingTheEditorWritesItsValue) {

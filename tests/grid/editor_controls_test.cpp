@@ -265,6 +265,75 @@ TEST_F(EditorControls, EscapeOnAButtonPutsBackTheCellsText) {
   EXPECT_TRUE(grid->Focused());
 }
 
+TEST_F(EditorControls, AButtonPassesItsArrowsAndEscapeToTheGridOnce) {
+  std::vector<WORD> downs, ups;
+  grid->OnKeyDown = [&](TObject*, WORD& Key, TShiftState) { downs.push_back(Key); };
+  grid->OnKeyUp = [&](TObject*, WORD& Key, TShiftState) { ups.push_back(Key); };
+  Open(edButton, "caption");
+  TGridButton* button = grid->GetEditors().Button;
+  ASSERT_TRUE(Shown(button));
+  downs.clear();
+  ups.clear();
+  Key(Qt::Key_Right);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(Shown(button));
+  EXPECT_EQ(Current(), (TGridCoord{2, 1}));  // one cell, not two
+  EXPECT_EQ(downs, std::vector<WORD>{VK_RIGHT});
+  EXPECT_EQ(ups, std::vector<WORD>{VK_RIGHT});
+  EXPECT_TRUE(grid->Focused());
+  Open(edButton, "caption");
+  Key(Qt::Key_Down);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Current(), (TGridCoord{1, 2}));
+  Open(edButton, "caption");
+  downs.clear();
+  Key(Qt::Key_Escape);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(Shown(button));
+  EXPECT_EQ(Current(), (TGridCoord{1, 1}));
+  EXPECT_EQ(downs, std::vector<WORD>{VK_ESCAPE});
+}
+
+// Where a key leaves the current cell from (1, 1), for each editor that ends its edit by it.
+TEST_F(EditorControls, ReturnAdvancesDownMovesDownAndRightMovesOneCell) {
+  LocaleScope locale(kGerman);
+  grid->Navigation.AdvanceDirection = adLeftRight;
+  grid->Navigation.AdvanceOnEnter = true;
+  for (const char* item : {"b", "a"}) grid->AddComboString(item);
+  struct Case {
+    TEditorType editor;
+    const char* text;
+    Qt::Key key;
+    TGridCoord to;
+  };
+  const Case cases[] = {
+      {edSpinEdit, "5", Qt::Key_Return, {2, 1}},      {edEditBtn, "a", Qt::Key_Return, {2, 1}},
+      {edEditBtn, "a", Qt::Key_Down, {1, 2}},         {edUnitEditBtn, "1 mm", Qt::Key_Return, {2, 1}},
+      {edUnitEditBtn, "1 mm", Qt::Key_Down, {1, 2}},  {edComboEdit, "a", Qt::Key_Return, {2, 1}},
+      {edComboEdit, "a", Qt::Key_Down, {1, 2}},       {edComboList, "a", Qt::Key_Return, {2, 1}},
+      {edComboList, "a", Qt::Key_Right, {2, 1}},      {edCheckBox, "box", Qt::Key_Return, {2, 1}},
+      {edCheckBox, "box", Qt::Key_Down, {1, 2}},      {edDateEdit, "01.02.2027", Qt::Key_Return, {2, 1}},
+      {edButton, "b", Qt::Key_Right, {2, 1}},         {edButton, "b", Qt::Key_Down, {1, 2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "editor " << c.editor << " key " << c.key);
+    Open(c.editor, c.text);
+    ASSERT_NE(QApplication::focusWidget(), grid->Widget());  // the editor has the focus
+    Key(c.key);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Current(), c.to);
+    EXPECT_EQ(grid->Cells(1, 1), c.text);
+    if (c.key == Qt::Key_Return) {
+      // Return opens the next cell's editor.
+      EXPECT_TRUE(grid->GetEditors().Shown);
+      grid->HideInplaceEdit();
+    } else {
+      EXPECT_TRUE(grid->Focused());
+      EXPECT_FALSE(grid->GetEditors().Shown);
+    }
+  }
+}
+
 TEST_F(EditorControls, LeavingAControlTwiceEndsTheEditOnce) {
   int done = 0;
   grid->OnEditingDone = [&](TObject*) { ++done; };
