@@ -1592,6 +1592,7 @@ class TExtStringGrid : public TBaseGrid {
   bool AdvanceTarget(TPoint From, bool Forward, TPoint& Target);
   bool StaticControl(int ACol, int ARow);  // a check box, radio group or button
   void PressStaticCell(TPoint Cell);
+  bool MergedPress(int ACol, int ARow, bool WasSelected);
   void ToggleByKey();
   bool HomeEndKey(WORD Key);
   bool ClipboardKey(WORD Key, TShiftState Shift);

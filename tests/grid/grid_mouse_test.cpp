@@ -211,4 +211,27 @@ TEST_F(ColumnMove, MovingAColumnCarriesItsItemAndTheSortColumn) {
   EXPECT_EQ(sorts, 0);  // the release that ends a move does not sort
 }
 
+TEST_F(GridMouse, APressSelectsAMergedBlockAndASecondOneEditsIt) {
+  grid->SetOptions(grid->GetOptions() + goEditing);
+  grid->MergeCells(1, 1, 2, 2);
+  grid->SetCellEx(1, 1, "block");
+  const QPoint inside = At(1, 1, 40, 12);  // over the block's second column
+  grid->SetCol(3);
+  grid->SetRow(3);
+  Click(inside);
+  const TGridRect selected = grid->GetSelection();
+  EXPECT_EQ((std::vector<int>{selected.Left, selected.Top, selected.Right, selected.Bottom}),
+            (std::vector<int>{1, 1, 2, 2}));
+  EXPECT_FALSE(grid->GetEditorMode());
+  Click(inside);
+  EXPECT_TRUE(grid->GetEditorMode());
+
+  grid->HideInplaceEdit();
+  grid->SetCol(3);
+  grid->OnCanEditCell = [](TObject*, int, int, bool& CanEdit) { CanEdit = false; };
+  Click(inside);
+  Click(inside);
+  EXPECT_FALSE(grid->GetEditorMode());  // a block that may not be edited stays closed
+}
+
 }  // namespace
