@@ -1593,6 +1593,7 @@ class TExtStringGrid : public TBaseGrid {
   bool StaticControl(int ACol, int ARow);  // a check box, radio group or button
   void PressStaticCell(TPoint Cell);
   bool MergedPress(int ACol, int ARow, bool WasSelected);
+  bool URLCellAt(int ACol, int ARow);  // a URL text shown as a link
   void ToggleByKey();
   bool HomeEndKey(WORD Key);
   bool ClipboardKey(WORD Key, TShiftState Shift);

@@ -177,8 +177,17 @@ TEST_F(GridMouse, PassingOverAnAnchorEntersAndLeavesIt) {
   grid->OnAnchorEnter = [&](TObject*, int, int, const AnsiString& A) { seen.push_back("+" + A); };
   grid->OnAnchorExit = [&](TObject*, int, int, const AnsiString& A) { seen.push_back("-" + A); };
   QTest::mouseMove(Client(), At(1, 1, 4, 5));
+  EXPECT_EQ(Client()->cursor().shape(), Qt::PointingHandCursor);
   QTest::mouseMove(Client(), At(2, 2));
   EXPECT_EQ(seen, (std::vector<AnsiString>{"+x", "-x"}));
+  EXPECT_EQ(Client()->cursor().shape(), Qt::ArrowCursor);
+
+  grid->URLShow = true;
+  grid->SetCellEx(2, 2, "http://example.org");
+  QTest::mouseMove(Client(), At(2, 2, 8, 5));
+  EXPECT_EQ(Client()->cursor().shape(), Qt::PointingHandCursor);
+  QTest::mouseMove(Client(), At(3, 3));
+  EXPECT_EQ(Client()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(GridMouse, TheFirstColumnSizesFromAnyRowAndNeverBelowZero) {
