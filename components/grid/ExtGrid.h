@@ -1591,6 +1591,9 @@ class TExtStringGrid : public TBaseGrid {
   // row was refused.
   bool AdvanceTarget(TPoint From, bool Forward, TPoint& Target);
   bool StaticControl(int ACol, int ARow);  // a check box, radio group or button
+  void PressStaticCell(TPoint Cell);
+  bool MergedPress(int ACol, int ARow, bool WasSelected);
+  bool URLCellAt(int ACol, int ARow);  // a URL text shown as a link
   void ToggleByKey();
   bool HomeEndKey(WORD Key);
   bool ClipboardKey(WORD Key, TShiftState Shift);

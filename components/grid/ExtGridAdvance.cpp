@@ -75,9 +75,27 @@ void TExtStringGrid::AdvanceEdit(int ACol, int ARow, bool Forward, bool ShowEdit
     SetCol(at.x);
     SetRow(at.y);
     Navigating = false;
-    if (ShowEditor) OpenEditor();
+    const bool pressed = StaticControl(RemapCol(at.x), at.y);
+    if (ShowEditor || pressed) OpenEditor();
+    if (pressed) PressStaticCell(at);
     return;
   }
+}
+
+// A check box, radio group or button takes no typing: arriving on it works it the way a
+// click near its top-left corner would, and the change is announced once more.
+void TExtStringGrid::PressStaticCell(TPoint Cell) {
+  SetCol(Cell.x);
+  SetRow(Cell.y);
+  const TRect r = CellRect(Cell.x, Cell.y);
+  if (r.Right - r.Left > 2 && r.Bottom - r.Top > 2) {  // a press beside it would hit another cell
+    TWMMouse press{WM_LBUTTONDOWN, MK_LBUTTON, r.Left + 2, r.Top + 2};
+    Navigating = true;
+    WMLButtonDown(press);
+    Navigating = false;
+  }
+  bool allow = true;
+  if (OnCellChanging) OnCellChanging(this, GetRow(), GetCol(), GetRow(), GetCol(), allow);
 }
 
 void TExtStringGrid::TabEdit(bool Backward) {

@@ -43,10 +43,22 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   if (MouseActions.CaretPositioning) edit_.CaretClickPending = true;
   if (col < GetFixedCols() || row < GetFixedRows() || IsFixed(col, row)) HideInplaceEdit();
   if (CellPress(col, row, x, y)) return;
+  const bool wasSelected = IsSelected(col, row);
   TBaseGrid::WMLButtonDown(Message);
   if (OnClickCell) OnClickCell(this, row, col);
   if (OnCellValidate) InitValidate(GetCol(), GetRow());
-  if (DirectEditPress(col, row, x)) OpenEditor();
+  if (MergedPress(col, row, wasSelected) || DirectEditPress(col, row, x)) OpenEditor();
+}
+
+// A press on a merged block selects all of it; a second press on it edits the block.
+bool TExtStringGrid::MergedPress(int ACol, int ARow, bool WasSelected) {
+  if (!IsMergedCell(ACol, ARow) || ACol < GetFixedCols() || ARow < GetFixedRows()) return false;
+  if (IsFixed(ACol, ARow)) return false;
+  const TRect block = FullCell(ACol, ARow);
+  // The release would shrink a range selection back to the cell under the mouse.
+  if (GetGridState() == gsSelecting) SetGridState(gsNormal);
+  SelectRange(block.Left, block.Right, block.Top, block.Bottom);
+  return WasSelected && IsEditable(RemapCol(block.Left), block.Top);
 }
 
 // With DirectEdit the first press opens the editor, unless it is near the cell's side edges

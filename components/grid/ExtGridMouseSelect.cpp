@@ -74,11 +74,21 @@ void TExtStringGrid::HoverAnchor(int X, int Y) {
   AnsiString anchor;
   if (col < 0 || row < 0 || !HTMLAnchorAt(col, row, X, Y, anchor) || anchor == "ctrl")
     anchor.clear();
+  // The base grid has just set its own cursor, which leaving the link keeps.
+  if (!anchor.empty() || (col >= 0 && row >= 0 && URLCellAt(col, row)))
+    ShowClientCursor(crHandPoint);
   if (anchor == hoverAnchor_) return;
   if (!hoverAnchor_.empty() && OnAnchorExit) OnAnchorExit(this, row, col, hoverAnchor_);
   hoverAnchor_ = anchor;
   if (!anchor.empty() && OnAnchorEnter) OnAnchorEnter(this, row, col, anchor);
 }
+
+bool TExtStringGrid::URLCellAt(int ACol, int ARow) {
+  if (!URLShow) return false;
+  const AnsiString text = GetCellEx(RemapCol(ACol), ARow);
+  return TextType(text, EnableHTML) != ttHTML && IsURL(text);
+}
+
 
 // A plain click leaves only the clicked cell listed; a Ctrl click adds or removes it.
 void TExtStringGrid::DisjunctCellRelease(int ACol, int ARow, bool Ctrl) {

@@ -194,6 +194,8 @@ class TCustomGrid : public TCustomControl {
   bool MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
   bool GetDefaultDrawing() const { return defaultDrawing_; }
   void SetDefaultDrawing(bool value);
+  // The cursor over the cells until the next mouse move, which sets the sizing or own cursor.
+  void ShowClientCursor(TCursor value);
   TGridState GetGridState() const { return gridState_; }
   void SetGridState(TGridState value) { gridState_ = value; }
   const TGridShape& Shape() const { return shape_; }

@@ -82,9 +82,13 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
     TCursor cursor = state == gsColSizing   ? crHSplit
                      : state == gsRowSizing ? crVSplit
                                             : GetCursor();
-    view_->viewport()->setCursor(ToCursorShape(cursor));
+    ShowClientCursor(cursor);
   }
   TCustomControl::MouseMove(Shift, X, Y);
+}
+
+void TCustomGrid::ShowClientCursor(TCursor value) {
+  view_->viewport()->setCursor(ToCursorShape(value));
 }
 
 void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

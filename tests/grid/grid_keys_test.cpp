@@ -185,6 +185,26 @@ TEST_F(GridKeys, SpaceTogglesACheckBoxWhenTheCellMayBeEdited) {
   EXPECT_EQ(states.size(), 2u);
 }
 
+TEST_F(GridKeys, EnterOntoACheckBoxWorksItLikeAClick) {
+  grid->AddCheckBox(3, 1, false, false);
+  std::vector<TGridCoord> changes;
+  grid->OnCellChanging = [&](TObject*, int, int, int NewRow, int NewCol, bool&) {
+    changes.push_back({NewCol, NewRow});
+  };
+  std::vector<bool> states;
+  grid->OnCheckBoxClick = [&](TObject*, int, int, bool State) { states.push_back(State); };
+  Put(1, 1);
+  changes.clear();
+  EnterTwice();  // onto a plain cell
+  const size_t plain = changes.size();
+  changes.clear();
+  EnterTwice();
+  EXPECT_EQ(Current(), (TGridCoord{3, 1}));
+  EXPECT_EQ(states, std::vector<bool>{true});
+  EXPECT_EQ(changes.size(), plain + 1);  // announced once more after the press
+  EXPECT_EQ(changes.back(), (TGridCoord{3, 1}));
+}
+
 TEST_F(GridKeys, IncrementalSearchFindsRowsAndArrowsClearIt) {
   grid->SetOptions(grid->GetOptions() - goEditing);
   grid->Navigation.AutoGotoWhenSorted = true;

@@ -177,8 +177,17 @@ TEST_F(GridMouse, PassingOverAnAnchorEntersAndLeavesIt) {
   grid->OnAnchorEnter = [&](TObject*, int, int, const AnsiString& A) { seen.push_back("+" + A); };
   grid->OnAnchorExit = [&](TObject*, int, int, const AnsiString& A) { seen.push_back("-" + A); };
   QTest::mouseMove(Client(), At(1, 1, 4, 5));
+  EXPECT_EQ(Client()->cursor().shape(), Qt::PointingHandCursor);
   QTest::mouseMove(Client(), At(2, 2));
   EXPECT_EQ(seen, (std::vector<AnsiString>{"+x", "-x"}));
+  EXPECT_EQ(Client()->cursor().shape(), Qt::ArrowCursor);
+
+  grid->URLShow = true;
+  grid->SetCellEx(2, 2, "http://example.org");
+  QTest::mouseMove(Client(), At(2, 2, 8, 5));
+  EXPECT_EQ(Client()->cursor().shape(), Qt::PointingHandCursor);
+  QTest::mouseMove(Client(), At(3, 3));
+  EXPECT_EQ(Client()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(GridMouse, TheFirstColumnSizesFromAnyRowAndNeverBelowZero) {
@@ -209,6 +218,29 @@ TEST_F(ColumnMove, MovingAColumnCarriesItsItemAndTheSortColumn) {
   EXPECT_EQ(grid->GetCellEx(3, 0), "A");
   EXPECT_EQ(grid->SortSettings.GetColumn(), 3);
   EXPECT_EQ(sorts, 0);  // the release that ends a move does not sort
+}
+
+TEST_F(GridMouse, APressSelectsAMergedBlockAndASecondOneEditsIt) {
+  grid->SetOptions(grid->GetOptions() + goEditing);
+  grid->MergeCells(1, 1, 2, 2);
+  grid->SetCellEx(1, 1, "block");
+  const QPoint inside = At(1, 1, 40, 12);  // over the block's second column
+  grid->SetCol(3);
+  grid->SetRow(3);
+  Click(inside);
+  const TGridRect selected = grid->GetSelection();
+  EXPECT_EQ((std::vector<int>{selected.Left, selected.Top, selected.Right, selected.Bottom}),
+            (std::vector<int>{1, 1, 2, 2}));
+  EXPECT_FALSE(grid->GetEditorMode());
+  Click(inside);
+  EXPECT_TRUE(grid->GetEditorMode());
+
+  grid->HideInplaceEdit();
+  grid->SetCol(3);
+  grid->OnCanEditCell = [](TObject*, int, int, bool& CanEdit) { CanEdit = false; };
+  Click(inside);
+  Click(inside);
+  EXPECT_FALSE(grid->GetEditorMode());  // a block that may not be edited stays closed
 }
 
 }  // namespace
