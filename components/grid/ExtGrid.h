@@ -319,6 +319,9 @@ class TExtStringGrid : public TBaseGrid {
   void SetSelectionTextColor(TColor Value) { Restyle(selectionTextColor_, Value); }
   bool GetShowSelection() const { return showSelection_; }
   void SetShowSelection(bool Value) { Restyle(showSelection_, Value); }
+  // The four arrows that mark where a moved or dropped column or row lands.
+  TColor GetArrowColor() const;
+  void SetArrowColor(TColor Value);
   // Repaints unless the update lock is held.
   TVAlignment GetVAlignment() const { return vAlignment_; }
   void SetVAlignment(TVAlignment Value);
@@ -342,6 +345,8 @@ class TExtStringGrid : public TBaseGrid {
   int ScrollWidth;  // the system's vertical scroll bar width
   bool FixedRowAlways = false;
   bool FixedColAlways = false;
+  // Rows and columns moved by the mouse show in a floating window, arrows at the landing edge.
+  bool EnhRowColMove = false;
   // The CSV and text file writers: fixed cells saved, hidden ones not, empty cells quoted.
   char Delimiter = '\0';  // automatic
   bool SaveFixedCells = true;
@@ -1612,6 +1617,32 @@ class TExtStringGrid : public TBaseGrid {
   void HeaderRelease(int ACol, int ARow, int X, TShiftState Shift);
   void SortByHeader(int ACol, TShiftState Shift);
   bool ColumnSizeAt(int X, int Y, int& ACol);
+  // Rows and columns moved by the mouse (ExtGridEnhMove.cpp): OnColumnMove and OnRowMove may
+  // stop a move; with EnhRowColMove the floating window, the arrows and the drag cursor show,
+  // and the grid scrolls at its edges.
+  void NoteMovePress(int ACol, int ARow, int X, int Y);
+  // Runs the base grid's mouse move.
+  void MoveMouse(TShiftState Shift, int X, int Y);
+  void MoveTimer(int TimerID);
+  // The release's part: arrows hidden, an enhanced move made; true when the mouse left the
+  // press point while a line moved, so that the release does not sort.
+  bool MoveRelease();
+  bool MoveAllowed(bool Columns);
+  void StopMove();
+  void ShowMoveDisplay(int X, int Y);
+  void PlaceMoveArrows(bool Columns, int Target);
+  void ScrollMoveAtEdge(bool Columns, int X, int Y);
+  void EndMoveDisplay();
+  bool DrawsMoveLine() const override { return !EnhRowColMove; }
+  // The hidden flags and saved widths of real columns follow a moved real column.
+  void MoveColumnSlots(int From, int To);
+  struct LineMoveState {
+    TPoint pressAt{-1, -1};
+    TPoint offset;       // of the press inside the pressed cell
+    TPoint mouse;        // the last mouse point of the move
+    bool shown = false;  // the floating window and the drag cursor show
+    bool dragged = false;  // the mouse left the press point while a line moved
+  } lineMove_;
   // Whole rows, whole columns or all cells selected from the fixed cells.
   bool FixedSelectPress(int ACol, int ARow, int X, int Y);
   void ExtendFixedSelect(int X, int Y);

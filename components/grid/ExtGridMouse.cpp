@@ -36,6 +36,7 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   mouse_.moved = false;
   mouse_.dragPending = false;
   mouse_.downWidth = col >= 0 ? ColWidths(col) : 0;
+  NoteMovePress(col, row, x, y);
   if (col < 0 || row < 0) {
     HideInplaceEdit();
     return TBaseGrid::WMLButtonDown(Message);
@@ -195,7 +196,7 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
     PushButton(RemapCol(pressed.X), pressed.Y, false);
     if (OnButtonClick) OnButtonClick(this, pressed.X, pressed.Y);
   }
-  const bool moving = GetGridState() == gsColMoving || GetGridState() == gsRowMoving;
+  const bool moving = MoveRelease();
   const int width = mouse_.down.X >= 0 && mouse_.down.X < GetColCount() ? ColWidths(mouse_.down.X) : 0;
   TBaseGrid::WMLButtonUp(Message);
   OleDragRelease();
@@ -253,9 +254,13 @@ void TExtStringGrid::WMLButtonDblClk(TWMMouse& Message) {
   }
 }
 
-// The sort column and the sort index list follow a moved column; so does the current column.
+// The cells of hidden columns stay at their real columns, so the real columns move, and their
+// hidden flags and saved widths with them. The sort column and the sort index list follow a
+// moved column; so does the current column.
 void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
-  TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+  const int from = RemapCol(FromIndex), to = RemapCol(ToIndex);
+  TBaseGrid::ColumnMoved(from, to);
+  MoveColumnSlots(from, to);
   mouse_.moved = true;
   auto follow = [&](int c) {
     if (c == FromIndex) return ToIndex;

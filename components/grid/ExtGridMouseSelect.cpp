@@ -63,7 +63,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   if (mouse_.fixedSizingX >= 0) return MoveFixedColLine(std::max(X, 0));
   if (mouse_.rangeAnchor >= 0 && Shift.Contains(ssLeft)) return ExtendFixedSelect(X, Y);
   if (mouse_.dragPending && Shift.Contains(ssLeft) && OleDragMove(X, Y)) return;
-  TBaseGrid::MouseMove(Shift, X, Y);
+  MoveMouse(Shift, X, Y);
   HoverAnchor(X, Y);
 }
 

@@ -80,7 +80,7 @@ constexpr int kDragSlack = 3;  // pixels the mouse moves, or stays inside a cell
 // The press stays off the base grid: selecting now would lose the selection to be dragged.
 bool TExtStringGrid::OleDragPress(int ACol, int ARow, int X, int Y) {
   if (!DragDropSettings.OleDropSource || GetOptions().Contains(goEditing)) return false;
-  if (!IsSelected(ACol, ARow) && ARow >= GetFixedRows()) return false;
+  if (!IsSelected(ACol, ARow) && (ARow >= GetFixedRows() || EnhRowColMove)) return false;
   const TRect r = CellRect(ACol, ARow);
   const bool clearOfBorders = X > r.Left + kDragSlack && X < r.Right - kDragSlack;
   if (!clearOfBorders && GetOptions().Contains(goColSizing)) return false;

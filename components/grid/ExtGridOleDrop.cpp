@@ -62,23 +62,14 @@ void TGridDropTarget::ShowMarks(TGridCoord Cell, bool Column) {
   state.HideArrows();
   if (Column) {
     const TRect r = grid_->CellRect(Cell.X, Cell.Y);
-    const TPoint top = grid_->ClientToScreen(TPoint(r.Left, r.Top));
-    const TPoint bottom = grid_->ClientToScreen(TPoint(r.Left, r.Bottom));
-    TArrowWindow* down = state.Arrow(arrUp);
-    down->SetBounds(top.x, top.y - kColArrowRise, down->GetWidth(), down->GetHeight());
-    down->SetVisible(true);
-    TArrowWindow* up = state.Arrow(arrDown);
-    up->SetBounds(bottom.x, bottom.y, up->GetWidth(), up->GetHeight());
-    up->SetVisible(true);
+    state.ShowArrow(arrUp, TPoint(r.Left, r.Top - kColArrowRise));
+    state.ShowArrow(arrDown, TPoint(r.Left, r.Bottom));
     return;
   }
   const int row = Cell.Y == 0 && grid_->FixedRowAlways ? 1 : Cell.Y;
   const int col = grid_->DragDropSettings.OleEntireRows ? grid_->GetFixedCols() : Cell.X;
   const TRect r = grid_->CellRect(col, row);
-  const TPoint at = grid_->ClientToScreen(TPoint(r.Left - kRowArrowGap, r.Top));
-  TArrowWindow* right = state.Arrow(arrLeft);
-  right->SetBounds(at.x, at.y, right->GetWidth(), right->GetHeight());
-  right->SetVisible(true);
+  state.ShowArrow(arrLeft, TPoint(r.Left - kRowArrowGap, r.Top));
 }
 
 void TGridDropTarget::DragMouseLeave() { grid_->OleState().HideArrows(); }

@@ -32,7 +32,7 @@ void TExtStringGrid::WMTimer(int TimerID) {
   // Any timer makes one panning step while panning runs.
   if (panning_) PanStep();
   if (TimerID == kPanTimer) return;
-  if (TimerID != kGridTimer) return TBaseGrid::WMTimer(TimerID);
+  if (TimerID != kGridTimer) return MoveTimer(TimerID);
   HoverStep();
   BlinkStep();
   if (pictureCache_.Animate()) Invalidate();

@@ -33,8 +33,24 @@ HRESULT StartColDoDragDrop(std::shared_ptr<TESGDropSource> Source, int Col, DWOR
 
 TArrowWindow* TGridOleState::Arrow(int Direction) {
   TArrowWindow*& arrow = arrows_[Direction];
-  if (!arrow) arrow = new TArrowWindow(grid_, static_cast<TArrowDirection>(Direction));
+  if (!arrow) {
+    arrow = new TArrowWindow(grid_, static_cast<TArrowDirection>(Direction));
+    arrow->SetColor(arrowColor_);
+  }
   return arrow;
+}
+
+void TGridOleState::ShowArrow(int Direction, TPoint ClientAt) {
+  TArrowWindow* arrow = Arrow(Direction);
+  const TPoint at = grid_->ClientToScreen(ClientAt);
+  arrow->SetBounds(at.x, at.y, arrow->GetWidth(), arrow->GetHeight());
+  arrow->SetVisible(true);
+}
+
+void TGridOleState::SetArrowColor(TColor Value) {
+  arrowColor_ = Value;
+  for (TArrowWindow* arrow : arrows_)
+    if (arrow) arrow->SetColor(Value);
 }
 
 TPopupButton* TGridOleState::ColumnButton() {

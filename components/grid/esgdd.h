@@ -56,8 +56,13 @@ class TGridOleState {
   explicit TGridOleState(TExtStringGrid* Grid) : grid_(Grid) {}
 
   TArrowWindow* Arrow(int Direction);  // made at first use
+  // Shows the arrow with its top-left corner at a point of the grid's client area.
+  void ShowArrow(int Direction, TPoint ClientAt);
   TPopupButton* ColumnButton();
   void HideArrows();
+  // The colour the arrows are filled in.
+  TColor GetArrowColor() const { return arrowColor_; }
+  void SetArrowColor(TColor Value);
   void HideAll();
 
   bool Registered = false;
@@ -69,6 +74,7 @@ class TGridOleState {
  private:
   TExtStringGrid* grid_;
   TArrowWindow* arrows_[4] = {};
+  TColor arrowColor_ = clWindowText;
   TPopupButton* button_ = nullptr;
 };
 

@@ -198,6 +198,11 @@ class TCustomGrid : public TCustomControl {
   void ShowClientCursor(TCursor value);
   TGridState GetGridState() const { return gridState_; }
   void SetGridState(TGridState value) { gridState_ = value; }
+  // While a line moves by the mouse: the line taken and the line it would land on.
+  int GetMoveIndex() const { return drag_.index; }
+  int GetMovePos() const { return drag_.target; }
+  // A grid that shows a moved line's landing place otherwise answers false.
+  virtual bool DrawsMoveLine() const { return true; }
   const TGridShape& Shape() const { return shape_; }
 
  private:

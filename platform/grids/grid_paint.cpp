@@ -161,6 +161,7 @@ void TCustomGrid::PaintDragLine() {
   if (gridState_ == gsColSizing || gridState_ == gsRowSizing) {
     pos = drag_.pos;
   } else if (gridState_ == gsColMoving || gridState_ == gsRowMoving) {
+    if (!DrawsMoveLine()) return;
     const TGridAxis& axis = shape_.Axis(columns ? GridAxis::Columns : GridAxis::Rows);
     int start, end;
     if (drag_.target == drag_.index || !axis.Span(drag_.target, start, end)) return;
