@@ -1589,7 +1589,7 @@ class TExtStringGrid : public TBaseGrid {
   TRect NavigableArea() const;
   // The cell after (before) the block at From in the advance direction; false when adding a
   // row was refused.
-  bool AdvanceTarget(TPoint From, bool Forward, TPoint& Target);
+  bool AdvanceTarget(TPoint From, bool Forward, bool& MayGrow, TPoint& Target);
   bool StaticControl(int ACol, int ARow);  // a check box, radio group or button
   void PressStaticCell(TPoint Cell);
   bool MergedPress(int ACol, int ARow, bool WasSelected);
@@ -1600,6 +1600,9 @@ class TExtStringGrid : public TBaseGrid {
   void InsertRowByKey();
   void DeleteRowByKey();
   void KeySearch(char Key);
+  int64_t NavigableCellCount() const;
+  void MoveAdvanced(TPoint Target, bool ShowEditor);  // to the cell AdvanceEdit found
+  void TabPastRightCols(bool Backward);
   // Opens the editor the cell's editor type asks for, when the grid allows editing.
   void OpenEditor();
   // A press on a cell inside the grid; true when it is handled whole.
