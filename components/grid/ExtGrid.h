@@ -983,6 +983,8 @@ class TExtStringGrid : public TBaseGrid {
 
   // Cells wrap their text at the column's width (the automatic row sizing measures so).
   bool WordWrap = false;
+  // Also tells the inplace editor, and repaints unless the update lock is held.
+  void SetWordWrap(bool Value);
   // Cells may hold several lines; the selection's text gives such a cell as CSV text.
   bool Multilinecells = false;
 

@@ -176,13 +176,18 @@ TEST_F(GridKeys, EnterOntoACheckBoxWorksItLikeAClick) {
   EXPECT_EQ(changes.back(), (TGridCoord{3, 1}));
 }
 
-TEST_F(GridKeys, IncrementalSearchFindsRowsAndArrowsClearIt) {
+// A grid to look rows up in by typing: no editing, incremental key search, four names.
+void SearchNames(KeyGrid* grid) {
   grid->SetOptions(grid->GetOptions() - goEditing);
   grid->Navigation.AutoGotoWhenSorted = true;
   grid->Navigation.AutoGotoIncremental = true;
   grid->SetRowCount(5);
   const char* names[] = {"apple", "banana", "berry", "cherry"};
   for (int r = 1; r <= 4; ++r) grid->SetCellEx(1, r, names[r - 1]);
+}
+
+TEST_F(GridKeys, IncrementalSearchFindsRowsAndArrowsClearIt) {
+  SearchNames(grid);
   Type("b");
   EXPECT_EQ(grid->GetRow(), 2);
   Type("e");
@@ -199,12 +204,7 @@ TEST_F(GridKeys, IncrementalSearchFindsRowsAndArrowsClearIt) {
 }
 
 TEST_F(GridKeys, KeySearchTakesBackspaceAndOneKeyWhenNotIncremental) {
-  grid->SetOptions(grid->GetOptions() - goEditing);
-  grid->Navigation.AutoGotoWhenSorted = true;
-  grid->Navigation.AutoGotoIncremental = true;
-  grid->SetRowCount(5);
-  const char* names[] = {"apple", "banana", "berry", "cherry"};
-  for (int r = 1; r <= 4; ++r) grid->SetCellEx(1, r, names[r - 1]);
+  SearchNames(grid);
   Type("bx");
   EXPECT_EQ(grid->GetRow(), 2);
   Put(1, 4);
