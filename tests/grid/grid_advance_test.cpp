@@ -119,13 +119,16 @@ TEST_F(GridKeys, DeleteOnTheLastDataRowKeepsTheFooter) {
   EXPECT_EQ(grid->GetCellEx(1, 3), "sum");
 }
 
-TEST_F(GridKeys, EndStopsAboveTheFloatingFooter) {
+TEST_F(GridKeys, HomeLandsOnABlocksBaseAndEndStopsAboveTheFloatingFooter) {
   grid->SetRowCount(10);
   grid->Navigation.HomeEndKey = heFirstLastRow;
   grid->FloatingFooter.SetVisible(true);
+  grid->MergeCells(1, 1, 2, 1);
   Put(2, 4);
   Key(Qt::Key_End);
   EXPECT_EQ(Current(), (TGridCoord{2, 8}));
+  Key(Qt::Key_Home);
+  EXPECT_EQ(Current(), (TGridCoord{1, 1}));
 }
 
 TEST_F(GridKeys, ShiftArrowsSelectRowsFromTheAnchor) {
