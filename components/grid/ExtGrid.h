@@ -988,6 +988,8 @@ class TExtStringGrid : public TBaseGrid {
 
   // Cells wrap their text at the column's width (the automatic row sizing measures so).
   bool WordWrap = false;
+  // Also tells the inplace editor, and repaints unless the update lock is held.
+  void SetWordWrap(bool Value);
   // Cells may hold several lines; the selection's text gives such a cell as CSV text.
   bool Multilinecells = false;
 
@@ -1594,7 +1596,7 @@ class TExtStringGrid : public TBaseGrid {
   TRect NavigableArea() const;
   // The cell after (before) the block at From in the advance direction; false when adding a
   // row was refused.
-  bool AdvanceTarget(TPoint From, bool Forward, TPoint& Target);
+  bool AdvanceTarget(TPoint From, bool Forward, bool& MayGrow, TPoint& Target);
   bool StaticControl(int ACol, int ARow);  // a check box, radio group or button
   void PressStaticCell(TPoint Cell);
   bool MergedPress(int ACol, int ARow, bool WasSelected);
@@ -1605,6 +1607,9 @@ class TExtStringGrid : public TBaseGrid {
   void InsertRowByKey();
   void DeleteRowByKey();
   void KeySearch(char Key);
+  int64_t NavigableCellCount() const;
+  void MoveAdvanced(TPoint Target, bool ShowEditor);  // to the cell AdvanceEdit found
+  void TabPastRightCols(bool Backward);
   // Opens the editor the cell's editor type asks for, when the grid allows editing.
   void OpenEditor();
   // A press on a cell inside the grid; true when it is handled whole.

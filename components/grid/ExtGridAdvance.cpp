@@ -6,34 +6,40 @@ TRect TExtStringGrid::NavigableArea() const {
                GetRowCount() - 1 - fixedFooters_);
 }
 
-bool TExtStringGrid::AdvanceTarget(TPoint From, bool Forward, TPoint& Target) {
+// From may lie anywhere in a block: forward steps leave the whole block, so a block spanning
+// rows or a whole row does not hold the walk. Growing the grid at the end is left to the
+// first time only (MayGrow is cleared then), so a walk that finds nothing to edit ends.
+bool TExtStringGrid::AdvanceTarget(TPoint From, bool Forward, bool& MayGrow, TPoint& Target) {
   const TRect area = NavigableArea();
-  const int span = CellSpan(From.x, From.y).x;
+  const TRect block = FullCell(From.x, From.y);
   const bool leftRight = Navigation.AdvanceDirection == adLeftRight;
+  const bool grow = Navigation.AdvanceInsert && MayGrow;
   Target = From;
   if (Forward && leftRight) {
-    if (From.x + span < area.Right) {
-      Target.x = From.x + span + 1;
+    if (block.Right < area.Right) {
+      Target.x = block.Right + 1;
     } else if (From.y < area.Bottom) {
       Target = {area.Left, From.y + 1};
-    } else if (Navigation.AdvanceInsert) {
+    } else if (grow) {
       bool canAdd = true;
       if (OnCanAddRow) OnCanAddRow(this, canAdd);
       if (!canAdd) return false;
       InsertRows(area.Bottom + 1, 1);
+      MayGrow = false;
       Target = {area.Left, area.Bottom + 1};
       if (OnAutoAddRow) OnAutoAddRow(this, Target.y);
     } else {
       Target = {area.Left, area.Top};
     }
   } else if (Forward) {
-    if (From.y < area.Bottom) {
-      Target.y = From.y + 1;
-    } else if (From.x + span < area.Right) {
-      Target = {From.x + span + 1, area.Top};
-    } else if (Navigation.AdvanceInsert) {
+    if (block.Bottom < area.Bottom) {
+      Target.y = block.Bottom + 1;
+    } else if (block.Right < area.Right) {
+      Target = {block.Right + 1, area.Top};
+    } else if (grow) {
       SetColCount(GetColCount() + 1);
-      Target = {From.x + span + 1, area.Top};
+      MayGrow = false;
+      Target = {block.Right + 1, area.Top};
       if (OnAutoInsertCol) OnAutoInsertCol(this, Target.x);
       Invalidate();
     } else {
@@ -51,35 +57,43 @@ bool TExtStringGrid::AdvanceTarget(TPoint From, bool Forward, TPoint& Target) {
     else
       Target = {From.x > area.Left ? From.x - 1 : area.Right, area.Bottom};
   }
-  Target = BaseCell(Target.x, Target.y);
   return true;
 }
 
-// The walk visits each navigable cell at most once: a grid without an editable cell keeps
-// its current cell instead of walking for ever.
+// The walk goes cell by cell and visits each navigable cell at most once: a grid without an
+// editable cell keeps its current cell instead of walking for ever. The other cells of the
+// block it starts from are passed over.
 void TExtStringGrid::AdvanceEdit(int ACol, int ARow, bool Forward, bool ShowEditor, bool Force) {
   if (!Navigation.AdvanceOnEnter && !Force) return;
-  TPoint at = BaseCell(ACol, ARow);
+  const TPoint start = BaseCell(ACol, ARow);
   edit_.StartKey = 0;
-  const TRect area = NavigableArea();
-  const int64_t cells =
-      static_cast<int64_t>(area.Width() + 1) * static_cast<int64_t>(area.Height() + 1);
-  for (int64_t step = 0; step <= cells; ++step) {
-    if (!AdvanceTarget(at, Forward, at)) return;
+  bool mayGrow = true;
+  TPoint at = start;
+  for (int64_t step = 0; step <= NavigableCellCount(); ++step) {
+    if (!AdvanceTarget(at, Forward, mayGrow, at)) return;
     if (!Shape().IsCell(at.x, at.y)) return;
-    if (!IsEditable(RemapCol(at.x), at.y)) continue;
-    bool allow = true;
-    if (OnCellChanging) OnCellChanging(this, GetRow(), GetCol(), at.y, at.x, allow);
-    if (!allow) return;
-    Navigating = true;
-    SetCol(at.x);
-    SetRow(at.y);
-    Navigating = false;
-    const bool pressed = StaticControl(RemapCol(at.x), at.y);
-    if (ShowEditor || pressed) OpenEditor();
-    if (pressed) PressStaticCell(at);
-    return;
+    const TPoint target = BaseCell(at.x, at.y);
+    if (target == start && at != start) continue;
+    if (IsEditable(RemapCol(target.x), target.y)) return MoveAdvanced(target, ShowEditor);
   }
+}
+
+int64_t TExtStringGrid::NavigableCellCount() const {
+  const TRect area = NavigableArea();
+  return static_cast<int64_t>(std::max(area.Width() + 1, 0)) * std::max(area.Height() + 1, 0);
+}
+
+void TExtStringGrid::MoveAdvanced(TPoint Target, bool ShowEditor) {
+  bool allow = true;
+  if (OnCellChanging) OnCellChanging(this, GetRow(), GetCol(), Target.y, Target.x, allow);
+  if (!allow) return;
+  Navigating = true;
+  SetCol(Target.x);
+  SetRow(Target.y);
+  Navigating = false;
+  const bool pressed = StaticControl(RemapCol(Target.x), Target.y);
+  if (ShowEditor || pressed) OpenEditor();
+  if (pressed) PressStaticCell(Target);
 }
 
 // A check box, radio group or button takes no typing: arriving on it works it the way a

@@ -1,8 +1,9 @@
 // TExtStringGrid: the row and column count properties, the fixed lines' sizes, the footer rows
-// and right fixed columns, and the integral height.
+// and right fixed columns, the integral height and word wrap.
 #include <algorithm>
 
 #include "components/grid/ExtGrid.h"
+#include "components/grid/ExtInplaceEdit.h"
 
 void TExtStringGrid::SetRowCountEx(int Value) {
   TBaseGrid::SetRowCount(Value);
@@ -40,4 +41,10 @@ void TExtStringGrid::SetFixedRightCols(int Value) {
 void TExtStringGrid::SetIntegralHeight(bool Value) {
   integralHeight_ = Value;
   SetBounds(GetLeft(), GetTop(), GetWidth(), GetHeight());
+}
+
+void TExtStringGrid::SetWordWrap(bool Value) {
+  WordWrap = Value;
+  if (auto* editor = dynamic_cast<TExtInplaceEdit*>(GetInplaceEditor())) editor->WordWrap = Value;
+  if (!GetLockFlag()) Invalidate();
 }

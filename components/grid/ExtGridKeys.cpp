@@ -92,6 +92,7 @@ bool TExtStringGrid::HomeEndKey(WORD Key) {
   if (Key == VK_END && GetFooterShown() && GetRowCount() > 2) row = std::min(row, GetRowCount() - 2);
   if (row < GetFixedRows() || row >= GetRowCount()) return true;
   const TPoint base = BaseCell(GetCol(), row);
+  SetCol(base.x);
   SetRow(base.y);
   return true;
 }
@@ -128,8 +129,9 @@ void TExtStringGrid::InsertRowByKey() {
 
 void TExtStringGrid::DeleteRowByKey() {
   const TRect area = NavigableArea();
-  if (area.Bottom < area.Top) return;
   const int row = GetRow();
+  // Footer rows hold the calculations, not data to delete.
+  if (row < area.Top || row > area.Bottom) return;
   bool allow = true;
   if (OnCanDeleteRow) OnCanDeleteRow(this, row, allow);
   if (!allow) return;
@@ -139,6 +141,16 @@ void TExtStringGrid::DeleteRowByKey() {
     RemoveRows(row, 1);
   if (OnAutoDeleteRow) OnAutoDeleteRow(this, row);
   CalcFooter(-1);
+}
+
+// The base grid's Tab has landed on a right fixed column: forward it goes on to the next
+// row's first navigable column (the first row after the last), backward to the last
+// navigable column of the row it chose.
+void TExtStringGrid::TabPastRightCols(bool Backward) {
+  const TRect area = NavigableArea();
+  if (Backward) return SetCol(area.Right);
+  SetCol(area.Left);
+  SetRow(GetRow() >= area.Bottom ? area.Top : GetRow() + 1);
 }
 
 void TExtStringGrid::WMKeyDown(TWMKeyDown& Message) {
@@ -174,16 +186,16 @@ void TExtStringGrid::WMKeyDown(TWMKeyDown& Message) {
   if (!selectAll) {
     if ((key == VK_UP || key == VK_DOWN) && MouseActions.DisjunctRowSelect) {
       if (!shifted && !ctrl) ClearRowSelect();
-      if (!shifted) SetRowSelect(GetRow(), true);
+      if (shifted)
+        SelectToRowSelect(false);  // the rows from the anchor to the current row
+      else
+        SetRowSelect(GetRow(), true);
     } else if (key == VK_SPACE && MouseActions.DisjunctRowSelect) {
       SetRowSelect(GetRow(), !GetRowSelect(GetRow()));
     } else if (key == VK_DELETE && !alt && Navigation.AllowDeleteRow) {
       DeleteRowByKey();
-    } else if (key == VK_TAB && tabs && fixedRightCols_ > 0 &&
-               GetCol() == NavigableArea().Right) {
-      const TRect area = NavigableArea();
-      SetCol(area.Left);
-      SetRow(GetRow() >= area.Bottom ? area.Top : GetRow() + 1);
+    } else if (key == VK_TAB && tabs && GetCol() > NavigableArea().Right) {
+      TabPastRightCols(shifted);
     }
   } else if (GetOptions().Contains(goRowSelect) && GetOptions().Contains(goRangeSelect)) {
     const TRect area = NavigableArea();

@@ -4,38 +4,9 @@
 
 #include <vector>
 
-#include "components/grid/ExtGrid.h"
-#include "shown_grid.h"
+#include "key_grid.h"
 
 namespace {
-
-class KeyGrid : public TExtStringGrid {
- public:
-  using TExtStringGrid::TExtStringGrid;
-  const AnsiString& Searched() const { return SearchText; }
-};
-
-class GridKeys : public ShownGrid<KeyGrid> {
- protected:
-  void SetUp() override {
-    ShownGrid::SetUp();
-    grid->SetColCount(4);
-    grid->SetRowCount(4);
-    grid->SetOptions(grid->GetOptions() + goEditing);
-    grid->Navigation.AdvanceOnEnter = true;
-    ShowFocused();
-  }
-  // Enter on the grid opens the editor; Enter in the editor advances (and the editor opens
-  // again on the new cell).
-  void EnterTwice() {
-    if (!grid->GetEditorMode()) Key(Qt::Key_Return);
-    Key(Qt::Key_Return);
-  }
-  void Put(int col, int row) {
-    grid->SetCol(col);
-    grid->SetRow(row);
-  }
-};
 
 TEST_F(GridKeys, EnterAdvancesLeftToRightAddingARowAtTheEnd) {
   std::vector<int> added;
@@ -205,13 +176,18 @@ TEST_F(GridKeys, EnterOntoACheckBoxWorksItLikeAClick) {
   EXPECT_EQ(changes.back(), (TGridCoord{3, 1}));
 }
 
-TEST_F(GridKeys, IncrementalSearchFindsRowsAndArrowsClearIt) {
+// A grid to look rows up in by typing: no editing, incremental key search, four names.
+void SearchNames(KeyGrid* grid) {
   grid->SetOptions(grid->GetOptions() - goEditing);
   grid->Navigation.AutoGotoWhenSorted = true;
   grid->Navigation.AutoGotoIncremental = true;
   grid->SetRowCount(5);
   const char* names[] = {"apple", "banana", "berry", "cherry"};
   for (int r = 1; r <= 4; ++r) grid->SetCellEx(1, r, names[r - 1]);
+}
+
+TEST_F(GridKeys, IncrementalSearchFindsRowsAndArrowsClearIt) {
+  SearchNames(grid);
   Type("b");
   EXPECT_EQ(grid->GetRow(), 2);
   Type("e");
@@ -225,6 +201,20 @@ TEST_F(GridKeys, IncrementalSearchFindsRowsAndArrowsClearIt) {
   EXPECT_EQ(grid->GetRow(), 4);
   grid->Clear();
   EXPECT_EQ(grid->Searched(), "");
+}
+
+TEST_F(GridKeys, KeySearchTakesBackspaceAndOneKeyWhenNotIncremental) {
+  SearchNames(grid);
+  Type("bx");
+  EXPECT_EQ(grid->GetRow(), 2);
+  Put(1, 4);
+  Key(Qt::Key_Backspace);  // "b" again
+  EXPECT_EQ(grid->Searched(), "b");
+  EXPECT_EQ(grid->GetRow(), 2);
+  grid->Navigation.AutoGotoIncremental = false;
+  Type("c");
+  EXPECT_EQ(grid->Searched(), "c");
+  EXPECT_EQ(grid->GetRow(), 4);
 }
 
 }  // namespace
