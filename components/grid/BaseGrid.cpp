@@ -1,17 +1,14 @@
 // TBaseGrid: construction, cell text and the cells' properties objects.
 #include "components/grid/BaseGrid.h"
 
-#include <algorithm>
 #include <climits>
 
-#include "components/grid/GridUtil.h"
 #include "platform/grids/grid_error.h"
 
 TBaseGrid::TBaseGrid(TComponent* AOwner) : TStringGrid(AOwner), dataRowCount_(GetRowCount()) {
   TStringGrid::SetDefaultDrawing(false);
   TStringGrid::SetGridLineWidth(0);
   SetOptions(GetOptions() + goDrawFocusSelected);
-  Reach(GetColCount() - 1, GetRowCount() - 1);
 }
 
 TBaseGrid::~TBaseGrid() { ClearProps(); }
@@ -29,20 +26,6 @@ void TBaseGrid::SetGridLineColor(TColor Value) {
 void TBaseGrid::SetRowCount(int Value) {
   dataRowCount_ = Value;
   TStringGrid::SetRowCount(Value);
-}
-
-void TBaseGrid::SizeChanged(int OldColCount, int OldRowCount) {
-  Reach(GetColCount() - 1, GetRowCount() - 1);
-  TStringGrid::SizeChanged(OldColCount, OldRowCount);
-}
-
-namespace {
-int CountUpTo(int index) { return index < INT_MAX ? index + 1 : INT_MAX; }
-}  // namespace
-
-void TBaseGrid::Reach(int ACol, int ARow) {
-  reachCols_ = std::max(reachCols_, CountUpTo(ACol));
-  reachRows_ = std::max(reachRows_, CountUpTo(ARow));
 }
 
 // --- text ----------------------------------------------------------------------------------
@@ -84,10 +67,7 @@ void TBaseGrid::TakeObject(int ACol, int ARow, TObject* Obj) {
   if (ACol < 0 || ARow < 0) return;  // the store keeps nothing there
   TCellProperties* old = FindCellProperties(ACol, ARow);
   if (Obj == old) return;
-  if (auto* props = dynamic_cast<TCellProperties*>(Obj)) {
-    props->Hold();
-    Reach(ACol, ARow);
-  }
+  if (auto* props = dynamic_cast<TCellProperties*>(Obj)) props->Hold();
   SetObjects(ACol, ARow, Obj);
   TCellProperties::Release(old);
 }
@@ -115,11 +95,6 @@ void TBaseGrid::SetGraphicObjectEx(int ACol, int ARow, TCellGraphic* Graphic) {
   GetCellProperties(ACol, ARow)->Graphic = Graphic;
 }
 
-void TBaseGrid::SetGridObject(int ACol, int ARow, TObject* Obj) {
-  if (dynamic_cast<TCellProperties*>(Obj)) Reach(ACol, ARow);
-  SetObjects(ACol, ARow, Obj);
-}
-
 void TBaseGrid::ClearPropCell(int ACol, int ARow) {
   if (TCellProperties* props = FindCellProperties(ACol, ARow)) {
     SetObjects(ACol, ARow, nullptr);
@@ -130,13 +105,11 @@ void TBaseGrid::ClearPropCell(int ACol, int ARow) {
 void TBaseGrid::ClearPropRow(int ARow) { ClearPropRect(0, ARow, GetColCount() - 1, ARow); }
 
 void TBaseGrid::ClearPropRect(int ACol1, int ARow1, int ACol2, int ARow2) {
-  // No object lies beyond the reach: the loops stay finite for any corners.
-  const TGridRect cells = ClipGridRect({ACol1, ARow1, ACol2, ARow2}, reachCols_, reachRows_);
-  for (int r = cells.Top; r <= cells.Bottom; ++r)
-    for (int c = cells.Left; c <= cells.Right; ++c) ClearPropCell(c, r);
+  ForEachStored(TGridCells::Slot::Object, {ACol1, ARow1, ACol2, ARow2},
+                [this](int c, int r) { ClearPropCell(c, r); });
 }
 
-void TBaseGrid::ClearProps() { ClearPropRect(0, 0, reachCols_ - 1, reachRows_ - 1); }
+void TBaseGrid::ClearProps() { ClearPropRect(0, 0, INT_MAX, INT_MAX); }
 
 void TBaseGrid::NilCell(int ACol, int ARow) {
   SetCells(ACol, ARow, "");

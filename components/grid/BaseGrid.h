@@ -58,8 +58,9 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   void SetGraphicObjectEx(int ACol, int ARow, TCellGraphic* Graphic);
   // The raw Objects slot, moved without holding or releasing.
   TObject* GetGridObject(int ACol, int ARow) const { return Objects(ACol, ARow); }
-  void SetGridObject(int ACol, int ARow, TObject* Obj);
-  // The cells let go of their properties objects (both corners included).
+  void SetGridObject(int ACol, int ARow, TObject* Obj) { SetObjects(ACol, ARow, Obj); }
+  // The cells let go of their properties objects (both corners included), also cells beyond
+  // the counts; only the cells the store holds objects in are visited, whatever the corners.
   void ClearPropCell(int ACol, int ARow);
   void ClearPropRow(int ARow);
   void ClearPropRect(int ACol1, int ARow1, int ACol2, int ARow2);
@@ -139,7 +140,6 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   void TopLeftChanged() override;
-  void SizeChanged(int OldColCount, int OldRowCount) override;
 
   // The floating footer (Part of the full grid) covers the last row while this is set.
   bool GetFooterShown() const { return footerShown_; }
@@ -156,12 +156,6 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   bool footerShown_ = false;
   int dataRowCount_;
   TMergedCells merged_{*this};
-  // How far cells have reached: properties objects may lie anywhere below, also beyond the
-  // counts of a grid that shrank, and every sweep over "all cells" covers this much.
-  int reachCols_ = 0;
-  int reachRows_ = 0;
-
-  void Reach(int ACol, int ARow);
   // The cell takes Obj in place of what its slot held: holds it when it is a properties
   // object and releases the properties object it replaces.
   void TakeObject(int ACol, int ARow, TObject* Obj);

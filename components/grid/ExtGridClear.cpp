@@ -13,12 +13,8 @@ int TExtStringGrid::LastOf(int First, int Count, int Limit) {
 void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
   const TGridRect cells = ClipGridRect({ACol1, ARow1, ACol2, ARow2},
                                        GetColCount() + NumHiddenColumns(), GetRowCount());
-  for (int r = cells.Top; r <= cells.Bottom; ++r) {
-    for (int c = cells.Left; c <= cells.Right; ++c) {
-      ClearPropCell(c, r);
-      if (!Cells(c, r).empty()) SetCells(c, r, "");
-    }
-  }
+  ClearPropRect(cells.Left, cells.Top, cells.Right, cells.Bottom);
+  ForEachStored(TGridCells::Slot::Text, cells, [this](int c, int r) { SetCells(c, r, ""); });
   CellsChanged(TRect(ACol1, ARow1, ACol2, ARow2));
 }
 

@@ -102,6 +102,10 @@ struct TGridCells::Row {
   }
 
   bool Empty() const { return textCount == 0 && objectCount == 0; }
+  int64_t Count(Slot slot) const { return slot == Slot::Text ? textCount : objectCount; }
+  bool Holds(Slot slot, uint32_t col) const {
+    return slot == Slot::Text ? !texts[col].empty() : objects[col] != nullptr;
+  }
 };
 
 struct TGridCells::Page {
@@ -167,17 +171,33 @@ void TGridCells::SetObject(int col, int row, TObject* object) {
   r.objects[col] = object;
 }
 
-bool TGridCells::AnyRowIn(int first, int last) const {
-  for (int row = first; row <= last; ++row) {
-    size_t page = static_cast<size_t>(row) >> kPageBits;
-    if (page >= pages_.size()) return false;
-    if (!pages_[page]) {
+template <typename Visit>
+bool TGridCells::WalkRows(int64_t first, int64_t last, Visit visit) const {
+  // The end is read again each step: visit may add pages.
+  for (int64_t row = std::max<int64_t>(first, 0);
+       row <= std::min<int64_t>(last, static_cast<int64_t>(pages_.size()) * kPageRows - 1); ++row) {
+    const Page* page = pages_[static_cast<size_t>(row) >> kPageBits].get();
+    if (!page)
       row |= kPageRows - 1;  // skip the absent page
-      continue;
-    }
-    if (!pages_[page]->rows[row & (kPageRows - 1)].Empty()) return true;
+    else if (visit(static_cast<int>(row), page->rows[row & (kPageRows - 1)]))
+      return true;
   }
   return false;
+}
+
+bool TGridCells::AnyRowIn(int first, int last) const {
+  return WalkRows(first, last, [](int, const Row& r) { return !r.Empty(); });
+}
+
+void TGridCells::ForEachStored(Slot slot, const TGridRect& rect,
+                               const std::function<void(int col, int row)>& visit) const {
+  WalkRows(rect.Top, rect.Bottom, [&](int row, const Row& r) {
+    // The row's count is read again each step: visit may grow the row.
+    for (int64_t col = std::max(rect.Left, 0);
+         col <= std::min<int64_t>(rect.Right, r.Count(slot) - 1); ++col)
+      if (r.Holds(slot, static_cast<uint32_t>(col))) visit(static_cast<int>(col), row);
+    return false;
+  });
 }
 
 void TGridCells::MoveRow(int from, int to) {

@@ -8,11 +8,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "platform/core/object.h"
 #include "platform/core/text.h"
+#include "platform/grids/grid_types.h"
 
 class TGridCells {
  public:
@@ -32,6 +34,14 @@ class TGridCells {
   void SetRowWidthHint(int columns) { widthHint_ = columns > 0 ? static_cast<uint32_t>(columns) : 1; }
   // How many text and object slots the rows hold, what the store costs beyond its pages.
   std::size_t StoredCells() const;
+
+  // Calls visit(col, row) for each cell inside rect (both corners included) whose text is not
+  // empty, or whose object is set, row by row and left to right. Only what the rows hold is
+  // looked at, so a rectangle as large as the whole coordinate space costs what the store
+  // holds. visit may write any cell.
+  enum class Slot { Text, Object };
+  void ForEachStored(Slot slot, const TGridRect& rect,
+                     const std::function<void(int col, int row)>& visit) const;
 
   // Line `from` moves to `to`; the lines between shift one place towards `from`. Every
   // stored cell of the line travels, also those beyond the grid's counts.
@@ -54,4 +64,7 @@ class TGridCells {
   const Row* FindRow(int row) const;
   Row& RowAt(int row);
   bool AnyRowIn(int first, int last) const;
+  // Calls visit(row, Row) for the rows first..last that lie in a page, until it returns true.
+  template <typename Visit>
+  bool WalkRows(int64_t first, int64_t last, Visit visit) const;
 };

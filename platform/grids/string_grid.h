@@ -33,6 +33,12 @@ class TStringGrid : public TDrawGrid {
   void PermuteRowCells(const std::vector<int>& Order);
 
  protected:
+  // The cells inside Rect whose text is not empty (whose object is set), beyond the counts
+  // too, row by row: a sweep costs what the store holds, not the rectangle's size.
+  void ForEachStored(TGridCells::Slot Slot, const TGridRect& Rect,
+                     const std::function<void(int ACol, int ARow)>& Visit) const {
+    cells_.ForEachStored(Slot, Rect, Visit);
+  }
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   AnsiString GetEditText(int ACol, int ARow) override;
   void SetEditText(int ACol, int ARow, const AnsiString& Value) override;

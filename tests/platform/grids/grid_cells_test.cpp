@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "platform/grids/grid_error.h"
 #include "platform/grids/grid_line_strings.h"
 #include "platform/core/strings.h"
@@ -148,6 +150,48 @@ TEST(GridCells, RowsOfAWideGridCostWhatTheyHold) {
   TObject object;
   narrow.SetObject(0, 0, &object);
   EXPECT_EQ(narrow.StoredCells(), 3u + 7u + 3u);
+}
+
+// The cells a walk over a rectangle visits, as "col:row" joined by ' '.
+AnsiString Visited(const TGridCells& cells, TGridCells::Slot slot, const TGridRect& rect) {
+  AnsiString out;
+  cells.ForEachStored(slot, rect, [&](int col, int row) {
+    out += (out.empty() ? "" : " ") + IntToStr(col) + ":" + IntToStr(row);
+  });
+  return out;
+}
+
+// Sweeps over the whole coordinate space visit what is stored only, in row order, and nothing
+// that was stored and emptied again.
+TEST(GridCells, WalksVisitTheStoredCellsOfTheirRectangle) {
+  TGridCells cells;
+  TObject object;
+  cells.SetText(700, 300000, "far");
+  cells.SetText(3, 1, "a");
+  cells.SetText(0, 2, "b");
+  cells.SetText(1, 2, "gone");
+  cells.SetText(1, 2, "");
+  cells.SetObject(5, 5, &object);
+  cells.SetObject(2, 5, &object);
+  cells.SetObject(4, 1, &object);
+  cells.SetObject(4, 1, nullptr);
+  constexpr TGridRect kAll{INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+  EXPECT_EQ(Visited(cells, TGridCells::Slot::Text, kAll), "3:1 0:2 700:300000");
+  EXPECT_EQ(Visited(cells, TGridCells::Slot::Object, kAll), "2:5 5:5");
+  EXPECT_EQ(Visited(cells, TGridCells::Slot::Text, {1, 0, 700, 299999}), "3:1");
+  EXPECT_EQ(Visited(cells, TGridCells::Slot::Object, {3, 5, 5, 5}), "5:5");
+  EXPECT_EQ(Visited(cells, TGridCells::Slot::Text, {4, 0, 3, 9}), "");  // corners crossed
+  EXPECT_EQ(Visited(TGridCells(), TGridCells::Slot::Text, kAll), "");
+
+  // The visit may empty the cells it is shown, and write others.
+  int visits = 0;
+  cells.ForEachStored(TGridCells::Slot::Text, kAll, [&](int col, int row) {
+    ++visits;
+    cells.SetText(col, row, "");
+    cells.SetText(9, 0, "behind");
+  });
+  EXPECT_EQ(visits, 3);
+  EXPECT_EQ(Visited(cells, TGridCells::Slot::Text, kAll), "9:0");
 }
 
 class GridLine : public testing::Test {
