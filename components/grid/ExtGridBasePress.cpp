@@ -28,8 +28,7 @@ void TExtStringGrid::ReplayPress(const TWMMouse& Message) {
 }
 
 void TExtStringGrid::URLEditPress(int ACol, int ARow) {
-  if (!URLEdit || ACol < GetFixedCols() || ARow < GetFixedRows() || !URLCellAt(ACol, ARow))
-    return;
+  if (!URLEdit || ACol < GetFixedCols() || ARow < GetFixedRows() || !URLCellAt(ACol, ARow)) return;
   SetCol(ACol);
   SetRow(ARow);
   // A cell SelectCell refused is not the one to edit.

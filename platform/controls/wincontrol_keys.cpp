@@ -102,7 +102,8 @@ bool OfferChildren(const std::vector<TControl*>& controls, Offer offer) {
 }  // namespace
 
 bool TWinControl::CMDialogKey(WORD Key, TShiftState Shift) {
-  return OfferChildren(controls_, [&](TWinControl& child) { return child.CMDialogKey(Key, Shift); });
+  return OfferChildren(controls_,
+                       [&](TWinControl& child) { return child.CMDialogKey(Key, Shift); });
 }
 
 bool TWinControl::CMDialogChar(char Key, TShiftState Shift) {
