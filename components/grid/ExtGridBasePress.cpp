@@ -5,7 +5,7 @@
 
 #include "components/grid/ExtGrid.h"
 
-// AlwaysEdit would open the editor as the press focuses the grid; the press opens it itself.
+// The focus a press gives is no reason to edit with AlwaysEdit: the press decides that itself.
 void TExtStringGrid::BasePress(TWMMouse& Message) {
   const int leftCol = GetLeftCol();
   const bool alwaysEdit = std::exchange(Navigation.AlwaysEdit, false);
