@@ -165,17 +165,29 @@ TEST_F(MouseSizing, ADoubleClickEditsWhereAClickWouldWithRangeSelectAndEdit) {
   EXPECT_EQ(clicked, 2);  // the replayed presses
 }
 
-TEST_F(MouseSizing, HidingAColumnEndsTheEditOfItsCellFirst) {
+TEST_F(MouseSizing, HidingColumnsOrRowsEndsTheEditOfItsCellFirst) {
   grid->SetOptions(grid->GetOptions() + goEditing);
   grid->OnGetEditorType = [](TObject*, int, int, TEditorType& AEditor) { AEditor = edSpinEdit; };
-  grid->SetCellEx(2, 1, "5");
-  grid->SetCol(2);
-  Key(Qt::Key_F2);
-  ASSERT_TRUE(grid->GetEditors().Spin && grid->GetEditors().Spin->GetVisible());
-  Key(Qt::Key_Up);
+  auto editUp = [&](int ACol, int ARow) {
+    grid->SetCellEx(ACol, ARow, "5");
+    grid->SetCol(ACol);
+    grid->SetRow(ARow);
+    Key(Qt::Key_F2);
+    ASSERT_TRUE(grid->GetEditors().Spin && grid->GetEditors().Spin->GetVisible());
+    Key(Qt::Key_Up);
+  };
+  grid->AddNode(1, 3);
+  editUp(2, 2);
+  grid->ContractNode(1);
+  EXPECT_FALSE(grid->GetEditors().Spin->GetVisible());
+  grid->ExpandNode(1);
+  EXPECT_EQ(grid->GetCellEx(2, 2), "6");  // the edited cell, not the one shown there meanwhile
+  EXPECT_EQ(grid->GetCellEx(2, 4), "");
+
+  editUp(2, 1);
   grid->HideColumn(1);
   EXPECT_FALSE(grid->GetEditors().Spin->GetVisible());
-  EXPECT_EQ(grid->GetCellEx(2, 1), "6");  // the edited cell, not the one now shown there
+  EXPECT_EQ(grid->GetCellEx(2, 1), "6");
   EXPECT_EQ(grid->GetCellEx(3, 1), "");
 }
 
