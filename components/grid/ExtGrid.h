@@ -555,8 +555,9 @@ class TExtStringGrid : public TBaseGrid {
   void RowMoved(int FromIndex, int ToIndex) override;
   // Selects the item of the cell's radio group under (X, Y), relative to the cell.
   void HandleRadioClick(int ACol, int ARow, int X, int Y);
-  // Installed as the owner form's OnResize; runs the form's former handler (whose exceptions
-  // are swallowed).
+  // Installed as the owner form's OnResize: with SizeWithForm the grid's size follows the
+  // form's; then the form's former handler (whose exceptions are swallowed) and the stretch
+  // column.
   virtual void GridResize(TObject* Sender);
 
   bool CanEditShow() override;
@@ -1669,4 +1670,51 @@ class TExtStringGrid : public TBaseGrid {
     TPoint downAt;             // where that press was
   } mouse_;
   AnsiString hoverAnchor_;
+
+ public:
+  // The new width or height shows in the hint window while a column, a row or the first
+  // column is sized by the mouse (ExtGridSizingHint.cpp).
+  bool HintShowSizing = false;
+  // A right click on a URL cell (with URLShow) edits it.
+  bool URLEdit = false;
+  // The grid grows and shrinks with its owner form (GridResize).
+  bool SizeWithForm = false;
+
+ protected:
+  // Plain dialog characters stay with the grid, so its editor controls take only Alt ones.
+  bool CMDialogChar(char Key, TShiftState Shift) override;
+
+ private:
+  // The release's OnClick waits in here while a release in the header ends a column sizing.
+  class ClickParking {
+   public:
+    ClickParking(TNotifyEvent& Event, bool Park);
+    ClickParking(const ClickParking&) = delete;
+    ClickParking& operator=(const ClickParking&) = delete;
+    ~ClickParking();
+
+   private:
+    TNotifyEvent* event_;
+    TNotifyEvent parked_;
+  };
+  // The release's own steps: the pressed fixed cell rises, the sizing hint goes.
+  [[nodiscard]] ClickParking ReleaseSizing(int X, int Y);
+  void ShowSizingHint(int X, int Y);
+  void FixedColSizingMove(int X, int Y);
+  void ShowHintAt(TPoint Screen, const AnsiString& Text);
+  // The class library's press, with AlwaysEdit parked and the left column kept in row
+  // select with KeepHorizScroll.
+  void BasePress(TWMMouse& Message);
+  // A double click with RangeSelectAndEdit presses again with editing on.
+  void ReplayPress(const TWMMouse& Message);
+  void URLEditPress(int ACol, int ARow);
+  void PressFixedButton(int ACol, int ARow);
+  void ReleaseFixedButton();
+  void PaintFixedButton();
+  enum class FixedButton { None, Sunken, Raised };  // Raised: drawn once, at the next painting
+  struct SizingMouse {
+    bool hintShown = false;
+    FixedButton button = FixedButton::None;
+    TRect buttonRect;
+  } sizingMouse_;
 };

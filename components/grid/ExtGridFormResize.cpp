@@ -59,10 +59,24 @@ void TExtStringGrid::HandBackFormResize() {
   if (hook && hook->link == formResize_) form->OnResize = formResize_->Previous();
 }
 
+// The grid takes up what the form gained or lost since its last resize; a size that would
+// not stay positive is left.
 void TExtStringGrid::GridResize(TObject* Sender) {
+  auto* form = dynamic_cast<TForm*>(Sender);
+  if (form && !GetComponentState().Contains(csDesigning)) {
+    const TPoint size{form->GetWidth(), form->GetHeight()};
+    if (SizeWithForm) {
+      const int width = GetWidth() + size.x - formSize_.x;
+      const int height = GetHeight() + size.y - formSize_.y;
+      SetBounds(GetLeft(), GetTop(), width > 0 ? width : GetWidth(),
+                height > 0 ? height : GetHeight());
+    }
+    formSize_ = size;
+  }
   // The form's own handler must not stop the grid's resizing.
   try {
     if (formResize_) formResize_->RunPrevious(Sender);
   } catch (...) {
   }
+  StretchColumn(ColumnSize.StretchColumn);
 }

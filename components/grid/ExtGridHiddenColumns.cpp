@@ -41,7 +41,7 @@ int TExtStringGrid::RemapColInv(int RealCol) const {
 }
 
 void TExtStringGrid::HideColumns(int FromCol, int ToCol) {
-  HideEditor();
+  HideInplaceEdit();
   const int last = std::min(ToCol, kHideableColumns - 1);
   for (int c = std::max(FromCol, 0); c <= last; ++c) {
     if (colHidden_[c] || c >= GetColCount() + hiddenCols_ || GetColCount() < 2) continue;
@@ -56,7 +56,7 @@ void TExtStringGrid::HideColumns(int FromCol, int ToCol) {
 }
 
 void TExtStringGrid::UnHideColumns(int FromCol, int ToCol) {
-  HideEditor();
+  HideInplaceEdit();
   const int last = std::min(ToCol, kHideableColumns - 1);
   for (int c = std::max(FromCol, 0); c <= last; ++c) {
     if (!colHidden_[c]) continue;

@@ -85,6 +85,7 @@ void TExtStringGrid::EraseIntelliFocusPoint() {
 }
 
 void TExtStringGrid::PaintOverlays() {
+  PaintFixedButton();
   TCanvas* canvas = GetCanvas();
   if (!sizingLines_.empty()) {
     TPen saved;

@@ -43,9 +43,10 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   }
   if (MouseActions.CaretPositioning) edit_.CaretClickPending = true;
   if (col < GetFixedCols() || row < GetFixedRows() || IsFixed(col, row)) HideInplaceEdit();
+  PressFixedButton(col, row);
   if (CellPress(col, row, x, y)) return;
   const bool wasSelected = IsSelected(col, row);
-  TBaseGrid::WMLButtonDown(Message);
+  BasePress(Message);
   if (OnClickCell) OnClickCell(this, row, col);
   if (OnCellValidate) InitValidate(GetCol(), GetRow());
   if (MergedPress(col, row, wasSelected) || DirectEditPress(col, row, x)) OpenEditor();
@@ -184,6 +185,7 @@ void TExtStringGrid::HandleRadioClick(int ACol, int ARow, int X, int Y) {
 
 void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   const int x = Message.XPos, y = Message.YPos;
+  const ClickParking click = ReleaseSizing(x, y);
   if (mouse_.fixedSizingX >= 0) {
     MoveFixedColLine(-1);
     // Under mouse capture X may lie left of the grid: a width is never negative.
@@ -218,6 +220,7 @@ void TExtStringGrid::WMRButtonDown(TWMMouse& Message) {
   MouseToCell(Message.XPos, Message.YPos, col, row);
   if (col < 0 || row < 0) return;
   if (OnRightClickCell) OnRightClickCell(this, row, col);
+  URLEditPress(col, row);
 }
 
 // In row 0 a border sizes the column left of it: near a cell's left edge its left neighbour.
@@ -248,10 +251,7 @@ void TExtStringGrid::WMLButtonDblClk(TWMMouse& Message) {
   int col = -1, row = -1;
   MouseToCell(Message.XPos, Message.YPos, col, row);
   if (OnDblClickCell && col >= 0 && row >= 0) OnDblClickCell(this, row, col);
-  if (MouseActions.RangeSelectAndEdit) {
-    SetOptions(GetOptions() + goEditing);
-    OpenEditor();
-  }
+  if (MouseActions.RangeSelectAndEdit) ReplayPress(Message);
 }
 
 // The cells of hidden columns stay at their real columns, so the real columns move, and their

@@ -60,10 +60,11 @@ void TExtStringGrid::MoveFixedColLine(int X) {
 }
 
 void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
-  if (mouse_.fixedSizingX >= 0) return MoveFixedColLine(std::max(X, 0));
+  if (mouse_.fixedSizingX >= 0) return FixedColSizingMove(X, Y);
   if (mouse_.rangeAnchor >= 0 && Shift.Contains(ssLeft)) return ExtendFixedSelect(X, Y);
   if (mouse_.dragPending && Shift.Contains(ssLeft) && OleDragMove(X, Y)) return;
   MoveMouse(Shift, X, Y);
+  ShowSizingHint(X, Y);
   HoverAnchor(X, Y);
 }
 

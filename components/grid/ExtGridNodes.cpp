@@ -86,7 +86,7 @@ std::vector<int> TExtStringGrid::CloseNode(int DisplayRow) {
 
 void TExtStringGrid::ContractNode(int ARow) {
   if (IsHiddenRow(ARow)) return;
-  HideEditor();
+  HideInplaceEdit();
   TakeRowsOut(CloseNode(RemapRow(ARow)), false);
 }
 
@@ -106,7 +106,7 @@ void TExtStringGrid::ExpandNode(int ARow) {
 // The rows of all nodes leave at once: one move of the cell store, not one per node.
 void TExtStringGrid::ContractAll() {
   TUpdateScope lock(*this);
-  HideEditor();
+  HideInplaceEdit();
   std::vector<bool> hide(GetRowCount());
   for (int r = GetRowCount() - 1; r >= 1; --r)
     for (int row : CloseNode(r)) hide[row] = true;

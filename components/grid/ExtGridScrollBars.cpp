@@ -78,10 +78,7 @@ void TExtStringGrid::ScrollHint(bool Vertical, int Line) {
   TPoint at;
   GetCursorPos(at);
   at.x += 10;
-  TRect r = hintWindow_->CalcHintRect(100, hint, nullptr);
-  OffsetRect(r, at.x, at.y);
-  hintWindow_->SetColor(HintColor);
-  hintWindow_->ActivateHint(r, hint);
+  ShowHintAt(at, hint);
 }
 
 void TExtStringGrid::EndScrollHint() { hintWindow_->ReleaseHandle(); }

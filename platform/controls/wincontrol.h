@@ -62,6 +62,9 @@ class TWinControl : public TControl {
   virtual void CMWantSpecialKey(TCMWantSpecialKey& Message);
   // A dialog key no focused control took; true when used. The base hands it to each child.
   virtual bool CMDialogKey(WORD Key, TShiftState Shift);
+  // A character typed with Alt, or one the focused control does not take as text, offered by
+  // the form as an accelerator; true when used. The base hands it to each child.
+  virtual bool CMDialogChar(char Key, TShiftState Shift);
   // Focus arriving and leaving; the base lets the platform control know and, on arrival,
   // tells the form, which runs DoExit and DoEnter.
   virtual void WMSetFocus();
@@ -101,6 +104,7 @@ class TWinControl : public TControl {
   void ProcessKeyUp(WORD key, int keyData);
   void ProcessChar(char c, int keyData);
   bool IsDialogKey(WORD key, int keyData);
+  bool IsDialogChar(char c, int keyData);
   void AlignControls();
 
   std::vector<TControl*> controls_;

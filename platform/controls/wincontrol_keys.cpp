@@ -33,12 +33,31 @@ bool TWinControl::IsDialogKey(WORD key, int keyData) {
   return form && form->CMDialogKey(key, KeyDataToShiftState(keyData));
 }
 
+// The form offers a character to its controls unless the focused control types it; with Alt
+// a letter or digit types nothing, and is offered all the same (AltGr, Ctrl and Alt, types).
+bool TWinControl::IsDialogChar(char c, int keyData) {
+  const TShiftState shift = KeyDataToShiftState(keyData);
+  if (!shift.Contains(ssAlt) || shift.Contains(ssCtrl)) {
+    TWMGetDlgCode code;
+    WMGetDlgCode(code);
+    if (TakesCharacters() || (code.Result & DLGC_WANTCHARS)) return false;
+  }
+  TWinControl* form = GetParentForm(this);
+  return form && form->CMDialogChar(c, shift);
+}
+
 void TWinControl::ProcessKeyDown(WORD key, int keyData, const AnsiString& chars) {
   QPointer<QWidget> alive(Widget());
   if (key && IsDialogKey(key, keyData)) return;  // the form used it: no key-down, no character
   TWMKey message{WM_KEYDOWN, key, keyData, 0};
   ControlEvents::KeyDownChars scope(chars);
   WMKeyDown(message);
+  const TShiftState shift = KeyDataToShiftState(keyData);
+  const bool alnum = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
+  if (alive && alnum && shift.Contains(ssAlt) && !shift.Contains(ssCtrl)) {
+    const bool lower = key >= 'A' && !shift.Contains(ssShift);
+    IsDialogChar(static_cast<char>(lower ? key - 'A' + 'a' : key), keyData);
+  }
   for (char c : chars) {
     if (!alive) return;
     ProcessChar(c, keyData);
@@ -46,6 +65,7 @@ void TWinControl::ProcessKeyDown(WORD key, int keyData, const AnsiString& chars)
 }
 
 void TWinControl::ProcessChar(char c, int keyData) {
+  if (IsDialogChar(c, keyData)) return;
   TWMKey message{WM_CHAR, static_cast<WORD>(static_cast<unsigned char>(c)), keyData, 0};
   WMChar(message);
 }
@@ -71,11 +91,24 @@ void TWinControl::WMGetDlgCode(TWMGetDlgCode& Message) { Message.Result = 0; }
 
 void TWinControl::CMWantSpecialKey(TCMWantSpecialKey& Message) { Message.Result = 0; }
 
-bool TWinControl::CMDialogKey(WORD Key, TShiftState Shift) {
-  for (TControl* child : controls_)
-    if (auto* win = dynamic_cast<TWinControl*>(child); win && win->CMDialogKey(Key, Shift))
-      return true;
+namespace {
+// True once a windowed child used what Offer hands it.
+template <typename Offer>
+bool OfferChildren(const std::vector<TControl*>& controls, Offer offer) {
+  for (TControl* child : controls)
+    if (auto* win = dynamic_cast<TWinControl*>(child); win && offer(*win)) return true;
   return false;
+}
+}  // namespace
+
+bool TWinControl::CMDialogKey(WORD Key, TShiftState Shift) {
+  return OfferChildren(controls_,
+                       [&](TWinControl& child) { return child.CMDialogKey(Key, Shift); });
+}
+
+bool TWinControl::CMDialogChar(char Key, TShiftState Shift) {
+  return OfferChildren(controls_,
+                       [&](TWinControl& child) { return child.CMDialogChar(Key, Shift); });
 }
 
 namespace {

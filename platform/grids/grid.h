@@ -196,6 +196,9 @@ class TCustomGrid : public TCustomControl {
   void SetDefaultDrawing(bool value);
   // The cursor over the cells until the next mouse move, which sets the sizing or own cursor.
   void ShowClientCursor(TCursor value);
+  TCursor GetClientCursor() const { return clientCursor_; }
+  // The size the line being sized by the mouse takes at a release now; -1 while none is.
+  int GetSizingSize() const;
   TGridState GetGridState() const { return gridState_; }
   void SetGridState(TGridState value) { gridState_ = value; }
   // While a line moves by the mouse: the line taken and the line it would land on.
@@ -218,6 +221,7 @@ class TCustomGrid : public TCustomControl {
   TGridState gridState_ = gsNormal;
   bool windowCreated_ = false;
   bool reshaping_ = false;
+  TCursor clientCursor_ = crDefault;
 
   // Sizing and moving by the mouse: the line, where it started and where it is now.
   struct Drag {

@@ -88,6 +88,7 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TCustomGrid::ShowClientCursor(TCursor value) {
+  clientCursor_ = value;
   view_->viewport()->setCursor(ToCursorShape(value));
 }
 
@@ -140,6 +141,13 @@ void TCustomGrid::TrackDrag(int x, int y) {
     if (line >= along.Fixed()) drag_.target = line;
   }
   Invalidate();
+}
+
+int TCustomGrid::GetSizingSize() const {
+  int start, end;
+  if (!Sizing(gridState_) || !shape_.Axis(AxisOf(gridState_)).Span(drag_.index, start, end))
+    return -1;
+  return drag_.pos - start;
 }
 
 void TCustomGrid::EndDrag() {
