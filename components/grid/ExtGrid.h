@@ -46,6 +46,7 @@ class TGridOleState;
 struct TSheetData;
 struct TSheetValue;
 class THTMLHintWindow;
+class TRichEdit;
 
 class TExtStringGrid : public TBaseGrid {
  public:
@@ -201,6 +202,9 @@ class TExtStringGrid : public TBaseGrid {
   // A cell's text as rich text (RTF, or plain text), and rich text into a cell as RTF.
   void CellToRich(int ACol, int ARow, TRichText& RichEdit);
   void RichToCell(int ACol, int ARow, const TRichText& RichEdit);
+  // The same with a rich edit control (an empty cell empties it).
+  void CellToRich(int ACol, int ARow, TRichEdit& RichEdit);
+  void RichToCell(int ACol, int ARow, const TRichEdit& RichEdit);
 
   // Every column and row grows by Delta while the zoom level stays within -10 to 10; a
   // size that would not stay positive is kept.

@@ -1,5 +1,8 @@
 #include "platform/stdctrls/richedit.h"
 
+#include <cmath>
+
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -61,8 +64,22 @@ TRichEdit::TRichEdit(TComponent* AOwner)
   };
   QObject::connect(editor, &QTextEdit::cursorPositionChanged, Widget(), report);
   QObject::connect(editor, &QTextEdit::selectionChanged, Widget(), report);
+  QObject::connect(editor->document()->documentLayout(),
+                   &QAbstractTextDocumentLayout::documentSizeChanged, Widget(),
+                   [this](const QSizeF& size) {
+                     const int frame = 2 * Editor(*this)->frameWidth();
+                     const TRect rect(0, 0, GetWidth(), static_cast<int>(std::ceil(size.height())) + frame);
+                     Application->HandleEvent([this, rect] { RequestSize(rect); });
+                   });
   SetBounds(0, 0, 185, 89);
   ApplySelectionLook();
+}
+
+// The widget outlives the control a little; it reports nothing to it then.
+TRichEdit::~TRichEdit() {
+  QTextEdit* editor = Editor(*this);
+  QObject::disconnect(editor, nullptr, Widget(), nullptr);
+  QObject::disconnect(editor->document()->documentLayout(), nullptr, Widget(), nullptr);
 }
 
 std::vector<TRichSpan> TRichEdit::GetSpans() const {
@@ -128,6 +145,10 @@ void TRichEdit::ColorChanged() {
 
 void TRichEdit::SelectionChange() {
   if (OnSelectionChange) OnSelectionChange(this);
+}
+
+void TRichEdit::RequestSize(const TRect& Rect) {
+  if (OnResizeRequest) OnResizeRequest(this, Rect);
 }
 
 // Without the focus a hidden selection is painted as the text around it.

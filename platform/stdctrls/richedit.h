@@ -23,9 +23,13 @@ struct TRichSpan {
   bool operator==(const TRichSpan&) const = default;
 };
 
+// The size the whole text asks for at the control's width (EN_REQUESTRESIZE).
+using TRichEditResizeEvent = std::function<void(TObject* Sender, const TRect& Rect)>;
+
 class TRichEdit : public TCustomEdit {
  public:
   explicit TRichEdit(TComponent* AOwner);
+  ~TRichEdit() override;
 
   // The text in runs of one format, in order; each paragraph end is a run "\r\n" of its own.
   std::vector<TRichSpan> GetSpans() const;
@@ -45,12 +49,15 @@ class TRichEdit : public TCustomEdit {
 
   // The caret moved or the selection changed.
   TNotifyEvent OnSelectionChange;
+  // The text's height changed.
+  TRichEditResizeEvent OnResizeRequest;
 
  protected:
   bool SingleLine() const override { return false; }
   void WMGetDlgCode(TWMGetDlgCode& Message) override;
   void ColorChanged() override;
   virtual void SelectionChange();
+  virtual void RequestSize(const TRect& Rect);
 
  private:
   void ApplySelectionLook();

@@ -2,47 +2,13 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QWheelEvent>
 
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridEditorControls.h"
-#include "platform/core/sound.h"
+#include "editor_controls.h"
 #include "locale_scope.h"
-#include "shown_grid.h"
 
 namespace {
-
-class EditorControls : public ShownGrid<TExtStringGrid> {
- protected:
-  TEditorType type = edNormal;
-  int beepCount = 0;
-  BeepHook beeps = SetBeepHook([this](unsigned) { ++beepCount; });
-
-  void SetUp() override {
-    ShownGrid::SetUp();
-    grid->SetOptions(grid->GetOptions() + goEditing);
-    grid->OnGetEditorType = [this](TObject*, int, int, TEditorType& editor) { editor = type; };
-    ShowFocused();
-    grid->SetCol(1);
-    grid->SetRow(1);
-  }
-  void TearDown() override { SetBeepHook(beeps); }
-  // Opens the editor of cell (1, 1) as F2 does.
-  void Open(TEditorType editor, const AnsiString& text) {
-    type = editor;
-    grid->SetCells(1, 1, text);
-    grid->SetCol(1);
-    grid->SetRow(1);
-    Key(Qt::Key_F2);
-  }
-  bool Shown(TWinControl* control) const { return control && control->GetVisible(); }
-  void Wheel(TWinControl* control, int delta) {
-    QWidget* w = control->Widget();
-    QWheelEvent wheel(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), {}, {0, delta}, Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w, &wheel);
-  }
-};
 
 TEST_F(EditorControls, SpinKeysStepWithinTheBoundsAndReportTheStep) {
   std::vector<std::pair<int, bool>> clicks;
