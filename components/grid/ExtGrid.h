@@ -11,6 +11,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "components/grid/BaseGrid.h"
@@ -404,6 +405,9 @@ class TExtStringGrid : public TBaseGrid {
   void HideCellEdit() { HideEditControl(GetCol(), GetRow()); }
   // The cell's text from when the edit began, written back.
   void RestoreCache();
+  // Whether the press that opened the edit places the caret; asked once, by the editor that
+  // takes the focus.
+  bool TakeCaretClick() { return std::exchange(edit_.CaretClickPending, false); }
   // A key ended an editor control's edit: Tab and the arrows move on, Return advances.
   void DoneInplaceEdit(WORD Key, TShiftState Shift);
   virtual AnsiString EllipsClick(const AnsiString& S);

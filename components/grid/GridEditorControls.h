@@ -60,6 +60,8 @@ class TGridCombo : public TGridEditorControl<TESGComboBox, true> {
   void SizeDropDownWidth();
 
  protected:
+  // A press that opened the edit puts the caret under the mouse.
+  void DoEnter() override;
   void DoExit() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyUp(WORD& Key, TShiftState Shift) override;

@@ -7,6 +7,7 @@
 #include "components/grid/GridEditorControls.h"
 #include "editor_controls.h"
 #include "locale_scope.h"
+#include "platform/controls/screen.h"
 
 namespace {
 
@@ -162,6 +163,30 @@ TEST_F(EditorControls, TypingIntoAComboCompletesFromTheItemsInOrder) {
   EXPECT_EQ(combo->GetText(), "brombeer");
   Key(Qt::Key_Return);
   EXPECT_EQ(grid->Cells(1, 1), "brombeer");
+}
+
+// With CaretPositioning the press that opens a combo edit puts the caret where it fell; a
+// later edit opened by F2 does not.
+TEST_F(EditorControls, APressOpensAComboWithTheCaretUnderTheMouse) {
+  grid->MouseActions.DirectEdit = true;
+  grid->MouseActions.CaretPositioning = true;
+  type = edComboEdit;
+  grid->SetCells(1, 2, "abcdefghij");
+  const QPoint at = At(1, 2, 28, 8);
+  const TPoint screen = grid->ClientToScreen(TPoint(at.x(), at.y()));
+  ASSERT_TRUE(SetCursorPos(screen.x, screen.y));
+  Press(at);
+  Release(at);
+  TGridCombo* combo = grid->GetEditors().Combo;
+  ASSERT_TRUE(Shown(combo));
+  const int under = combo->CharFromPos(combo->ScreenToClient(screen));
+  EXPECT_GT(under, 0);
+  EXPECT_LT(under, 10);
+  EXPECT_EQ(combo->GetSelStart(), under);
+  Key(Qt::Key_Escape);
+  EXPECT_FALSE(Shown(combo));
+  Open(edComboEdit, "abcdefghij");
+  EXPECT_NE(combo->GetSelStart(), under);
 }
 
 TEST_F(EditorControls, EscapeInAnEditableComboSelectsTheCellsItem) {
