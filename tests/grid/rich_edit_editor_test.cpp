@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridEditorControls.h"
 #include "components/grid/RichText.h"
@@ -57,6 +59,14 @@ TEST_F(RichEditor, EscapeAndAnUntouchedEditKeepTheCellAsItWas) {
   EXPECT_FALSE(Shown(rich));
   EXPECT_TRUE(grid->Focused());
   EXPECT_EQ(grid->Cells(1, 1), cell);
+  // Typing over a cell opens the editor with the character typed over the whole text.
+  type = edRichEdit;
+  Type("q");
+  ASSERT_TRUE(Shown(rich));
+  QApplication::processEvents();
+  EXPECT_EQ(rich->GetText(), "q");
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(grid->Cells(1, 1), cell);
   // A plain text left untouched stays plain text, not RTF.
   Open(edRichEdit, "plain");
   ASSERT_TRUE(Shown(rich));
@@ -64,6 +74,17 @@ TEST_F(RichEditor, EscapeAndAnUntouchedEditKeepTheCellAsItWas) {
   Key(Qt::Key_Up);
   EXPECT_FALSE(Shown(rich));
   EXPECT_EQ(grid->Cells(1, 1), "plain");
+}
+
+TEST_F(RichEditor, AClickOnAnotherCellWritesTheEdit) {
+  Open(edRichEdit, "old");
+  TExtRichEdit* rich = grid->GetEditors().RichEdit;
+  Type("new");
+  Press(At(2, 2));
+  Release(At(2, 2));
+  EXPECT_FALSE(Shown(rich));
+  EXPECT_EQ(Current(), (TGridCoord{2, 2}));
+  EXPECT_EQ(RichOf(grid->Cells(1, 1)).GetText(), "new");
 }
 
 TEST_F(RichEditor, ParagraphsStayInTheEditorWhenCellsShowLines) {
