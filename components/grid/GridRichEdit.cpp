@@ -6,7 +6,8 @@ TExtRichEdit::TExtRichEdit(TComponent* AOwner) : TGridEditorControl(AOwner) {}
 
 void TExtRichEdit::KeyDown(WORD& Key, TShiftState Shift) {
   const bool lines = grid_->WordWrap || grid_->Multilinecells;
-  const bool ends = Key == VK_ESCAPE || Key == VK_TAB || ((Key == VK_UP || Key == VK_DOWN) && !lines);
+  const bool ends =
+      Key == VK_ESCAPE || Key == VK_TAB || ((Key == VK_UP || Key == VK_DOWN) && !lines);
   if (!ends) {
     TRichEdit::KeyDown(Key, Shift);
     return;

@@ -50,8 +50,7 @@ AnsiString SpanText(const QString& text) {
 
 }  // namespace
 
-TRichEdit::TRichEdit(TComponent* AOwner)
-    : TCustomEdit(AOwner, NewRichBox([this] { Change(); })) {
+TRichEdit::TRichEdit(TComponent* AOwner) : TCustomEdit(AOwner, NewRichBox([this] { Change(); })) {
   QTextEdit* editor = Editor(*this);
   AddInputWidget(editor->viewport());
   // One report for a caret move and a selection change, where anything changed.
@@ -64,13 +63,15 @@ TRichEdit::TRichEdit(TComponent* AOwner)
   };
   QObject::connect(editor, &QTextEdit::cursorPositionChanged, Widget(), report);
   QObject::connect(editor, &QTextEdit::selectionChanged, Widget(), report);
-  QObject::connect(editor->document()->documentLayout(),
-                   &QAbstractTextDocumentLayout::documentSizeChanged, Widget(),
-                   [this](const QSizeF& size) {
-                     const int frame = 2 * Editor(*this)->frameWidth();
-                     const TRect rect(0, 0, GetWidth(), static_cast<int>(std::ceil(size.height())) + frame);
-                     Application->HandleEvent([this, rect] { RequestSize(rect); });
-                   });
+  QObject::connect(
+      editor->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
+      Widget(), [this](const QSizeF& size) {
+        // The text, the room kept around it and the frame.
+        const QTextEdit* edit = Editor(*this);
+        const int around = edit->height() - edit->viewport()->height();
+        const TRect rect(0, 0, GetWidth(), static_cast<int>(std::ceil(size.height())) + around);
+        Application->HandleEvent([this, rect] { RequestSize(rect); });
+      });
   SetBounds(0, 0, 185, 89);
   ApplySelectionLook();
 }

@@ -20,7 +20,7 @@ class RichTextEdit : public QTextEdit {
 class RichBox : public TextBox<RichTextEdit> {
  public:
   explicit RichBox(const std::function<void()>& changed) : TextBox<RichTextEdit>(changed) {
-    QSignalBlocker block(edit_);  // a margin is no change of the text
+    QSignalBlocker block(edit_);      // a margin is no change of the text
     edit_->setAcceptRichText(false);  // pasted text comes as text, as typed
     edit_->document()->setDocumentMargin(0);
     edit_->setViewportMargins(1, 1, 1, 1);

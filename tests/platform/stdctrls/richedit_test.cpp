@@ -23,7 +23,8 @@ TEST(RichEdit, SpansComeBackAsTheyWentInWithParagraphsAsLineEnds) {
   EXPECT_FALSE(edit.GetModified());  // set by the program, as a text is
   // Line ends inside a run start paragraphs too; positions count them as two characters.
   edit.SetSpans({{"one\r\ntwo", kBold}});
-  EXPECT_EQ(edit.GetSpans(), (std::vector<TRichSpan>{{"one", kBold}, {"\r\n", kPlain}, {"two", kBold}}));
+  EXPECT_EQ(edit.GetSpans(),
+            (std::vector<TRichSpan>{{"one", kBold}, {"\r\n", kPlain}, {"two", kBold}}));
   edit.SetSelStart(5);
   edit.SetSelLength(3);
   EXPECT_EQ(edit.GetSelText(), "two");
@@ -65,6 +66,28 @@ TEST(RichEdit, ReportsEachSelectionChangeOnce) {
   EXPECT_EQ(reports, 1);  // nothing changed
   edit.SetSelStart(1);
   EXPECT_EQ(reports, 2);
+}
+
+TEST(RichEdit, AsksForTheHeightOfItsWholeText) {
+  TForm form{nullptr};
+  TRichEdit edit(&form);
+  edit.SetParent(&form);
+  edit.SetBounds(0, 0, 100, 20);
+  edit.SetBorderStyle(bsNone);  // the client area is the whole control
+  form.Show();
+  std::vector<TRect> asked;
+  edit.OnResizeRequest = [&](TObject*, const TRect& rect) { asked.push_back(rect); };
+  edit.SetText("one\r\ntwo\r\nthree");
+  ASSERT_FALSE(asked.empty());
+  const int three = asked.back().Height();
+  EXPECT_EQ(asked.back().Width(), 100);
+  edit.SetText("one");
+  const int one = asked.back().Height();
+  EXPECT_GT(three, 2 * one - 10);
+  // The room kept around the text counts too: 10 pixels above and below, not 1.
+  edit.SetFormatRect(TRect(2, 10, 98, 10));
+  edit.SetText("one\r\ntwo\r\nthree");
+  EXPECT_EQ(asked.back().Height(), three + 18);
 }
 
 // The grid's cell editor: no frame, the text two pixels inside, the field's colour around it.
