@@ -78,12 +78,14 @@ int TExtStringGrid::GetFixedColsEx() const {
 }
 
 void TExtStringGrid::RegisterNotifier(TGridChangeNotifier* Notifier) {
-  if (std::find(notifiers_.begin(), notifiers_.end(), Notifier) == notifiers_.end())
-    notifiers_.push_back(Notifier);
+  if (!Notifier || std::find(notifiers_.begin(), notifiers_.end(), Notifier) != notifiers_.end())
+    return;
+  notifiers_.push_back(Notifier);
+  Notifier->FreeNotification(this);
 }
 
 void TExtStringGrid::UnRegisterNotifier(TGridChangeNotifier* Notifier) {
-  std::erase(notifiers_, Notifier);
+  if (std::erase(notifiers_, Notifier) > 0) Notifier->RemoveFreeNotification(this);
 }
 
 void TExtStringGrid::ShowColumnHeaders() {
@@ -116,6 +118,11 @@ void TExtStringGrid::SetCellChecker(TExtStringGridCheck* Value) {
 void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
   TBaseGrid::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == CellChecker) CellChecker = nullptr;
+  // A notifier being freed is a pointer only: it is found by its address.
+  if (Operation == opRemove)
+    std::erase_if(notifiers_, [AComponent](TGridChangeNotifier* n) {
+      return static_cast<TComponent*>(n) == AComponent;
+    });
 }
 
 void TExtStringGrid::Loaded() {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "components/grid/BaseGrid.h"
@@ -46,6 +47,7 @@ class TGridOleState;
 struct TSheetData;
 struct TSheetValue;
 class THTMLHintWindow;
+class TRichEdit;
 
 class TExtStringGrid : public TBaseGrid {
  public:
@@ -201,6 +203,9 @@ class TExtStringGrid : public TBaseGrid {
   // A cell's text as rich text (RTF, or plain text), and rich text into a cell as RTF.
   void CellToRich(int ACol, int ARow, TRichText& RichEdit);
   void RichToCell(int ACol, int ARow, const TRichText& RichEdit);
+  // The same with a rich edit control (an empty cell empties it).
+  void CellToRich(int ACol, int ARow, TRichEdit& RichEdit);
+  void RichToCell(int ACol, int ARow, const TRichEdit& RichEdit);
 
   // Every column and row grows by Delta while the zoom level stays within -10 to 10; a
   // size that would not stay positive is kept.
@@ -405,6 +410,9 @@ class TExtStringGrid : public TBaseGrid {
   void HideCellEdit() { HideEditControl(GetCol(), GetRow()); }
   // The cell's text from when the edit began, written back.
   void RestoreCache();
+  // Whether the press that opened the edit places the caret; asked once, by the editor that
+  // takes the focus.
+  bool TakeCaretClick() { return std::exchange(edit_.CaretClickPending, false); }
   // A key ended an editor control's edit: Tab and the arrows move on, Return advances.
   void DoneInplaceEdit(WORD Key, TShiftState Shift);
   virtual AnsiString EllipsClick(const AnsiString& S);

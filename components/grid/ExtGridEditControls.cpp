@@ -116,6 +116,14 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
     TButton* button = MadeEditor(editors_.Button, this);
     button->SetCaption(text);
     control = button;
+  } else if (type == edRichEdit) {
+    TExtRichEdit* rich = MadeEditor(editors_.RichEdit, this);
+    rich->SetBorderStyle(bsNone);
+    rich->SetHideSelection(false);
+    rich->Lock();  // filling it is no typing that grows the row
+    CellToRich(realCol, ARow, *rich);
+    rich->SelectAll();
+    control = rich;
   }
   if (type == edCustom) {
     if (TEditLink* link = GetCellEditLink(ACol, ARow)) {
@@ -128,8 +136,7 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
       return;
     }
   }
-  // The rich edit shows nothing until its control exists, nor a custom cell without an edit
-  // link; no edit is then open.
+  // A custom cell without an edit link shows nothing; no edit is then open.
   if (!control) {
     edit_.Shown = false;
     EditActive = false;
@@ -145,6 +152,10 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
   control->SetVisible(true);
   control->BringToFront();
   edit_.Opened = control->GetText();
+  if (type == edRichEdit) {
+    editors_.RichEdit->SetFormatRect(TRect(2, 2, r.Width() - 2, r.Height() - 2));
+    editors_.RichEdit->Unlock();
+  }
   if (control->CanFocus()) control->SetFocus();
   if (IsCombo(type)) {
     editors_.Combo->SizeDropDownWidth();
@@ -191,6 +202,9 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow) {
       SetCellEx(realCol, ARow, control->GetText() + editors_.UnitEditBtn->GetUnitID());
     } else if (write && (IsCombo(type) || IsEditBtn(type))) {
       SetCellEx(realCol, ARow, control->GetText());
+    } else if (type == edRichEdit && editors_.RichEdit->GetModified()) {
+      // Only an edited text: a plain cell left untouched stays plain text.
+      RichToCell(realCol, ARow, *editors_.RichEdit);
     }
     const bool hadFocus = control->Focused();
     // Hiding moves the focus; the control's exit then finds no edit left to end.

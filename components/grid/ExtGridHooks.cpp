@@ -1,5 +1,7 @@
 // TExtStringGrid: the virtual cell hooks. Each applies the grid's own rule and then lets the
 // user's event change the result; derived grids answer them from their columns.
+#include <algorithm>
+
 #include "components/grid/ExtGrid.h"
 #include "components/grid/ExtGridVersion.h"
 
@@ -81,9 +83,12 @@ void TExtStringGrid::GetCheckFalse(int ACol, int ARow, AnsiString& Value) {
 
 void TExtStringGrid::CellsChanged(TRect R) {
   if (OnCellsChanged) OnCellsChanged(this, R);
-  // A notifier may unregister itself when told.
+  // A notifier told may unregister or free itself or another: only those still registered
+  // are told.
   const std::vector<TGridChangeNotifier*> notifiers = notifiers_;
-  for (TGridChangeNotifier* notifier : notifiers) notifier->CellsChanged(this, R);
+  for (TGridChangeNotifier* notifier : notifiers)
+    if (std::find(notifiers_.begin(), notifiers_.end(), notifier) != notifiers_.end())
+      notifier->CellsChanged(this, R);
   CalcFooter(-1);
 }
 

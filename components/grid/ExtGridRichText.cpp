@@ -1,6 +1,7 @@
 // TExtStringGrid: cell text to and from rich text; a cell holds rich text as RTF. A rich-text
 // cell is painted from its runs.
 #include "components/grid/ExtGrid.h"
+#include "components/grid/RichTextEdit.h"
 #include "components/grid/RichTextPaint.h"
 #include "platform/winapi/gdi.h"
 
@@ -10,6 +11,16 @@ void TExtStringGrid::CellToRich(int ACol, int ARow, TRichText& RichEdit) {
 
 void TExtStringGrid::RichToCell(int ACol, int ARow, const TRichText& RichEdit) {
   SetCellEx(ACol, ARow, RichEdit.GetRTF());
+}
+
+void TExtStringGrid::CellToRich(int ACol, int ARow, TRichEdit& RichEdit) {
+  TRichText rich;
+  CellToRich(ACol, ARow, rich);
+  RichTextToEdit(rich, RichEdit);
+}
+
+void TExtStringGrid::RichToCell(int ACol, int ARow, const TRichEdit& RichEdit) {
+  RichToCell(ACol, ARow, RichTextOfEdit(RichEdit));
 }
 
 // Selected cells show their text in the selection text colour on the screen, unless the

@@ -24,7 +24,10 @@ void TGridCheckBox::WMGetDlgCode(TWMGetDlgCode& Message) {
   Message.Result |= DLGC_WANTARROWS;
 }
 
-TGridDatePicker::TGridDatePicker(TComponent* AOwner) : TGridEditorControl(AOwner) {}
+// The cell shows no sunken border around the field.
+TGridDatePicker::TGridDatePicker(TComponent* AOwner) : TGridEditorControl(AOwner) {
+  SetBorderStyle(bsNone);
+}
 
 void TGridDatePicker::KeyDown(WORD& Key, TShiftState Shift) {
   const bool ends = Key == VK_RETURN || Key == VK_ESCAPE || Key == VK_PRIOR || Key == VK_NEXT ||

@@ -2,9 +2,17 @@
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridEditorControls.h"
 #include "components/grid/GridEditorEnding.h"
+#include "platform/controls/screen.h"
 
 TGridCombo::TGridCombo(TComponent* AOwner) : TGridEditorControl(AOwner) {
   SetButtonWidth(16);
+}
+
+void TGridCombo::DoEnter() {
+  TGridEditorControl::DoEnter();
+  TPoint mouse;
+  if (!grid_->TakeCaretClick() || GetStyle() == csDropDownList || !GetCursorPos(mouse)) return;
+  SetEditSel(CharFromPos(ScreenToClient(mouse)), 0);
 }
 
 void TGridCombo::DoExit() {

@@ -10,6 +10,7 @@
 #include "platform/stdctrls/button.h"
 #include "platform/stdctrls/checkbox.h"
 #include "platform/stdctrls/datetimepicker.h"
+#include "platform/stdctrls/richedit.h"
 
 class TExtStringGrid;
 
@@ -59,6 +60,8 @@ class TGridCombo : public TGridEditorControl<TESGComboBox, true> {
   void SizeDropDownWidth();
 
  protected:
+  // A press that opened the edit puts the caret under the mouse.
+  void DoEnter() override;
   void DoExit() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyUp(WORD& Key, TShiftState Shift) override;
@@ -127,4 +130,26 @@ class TGridButton : public TGridEditorControl<TButton, false> {
   void Ellips();
   // Hidden and disabled, with the focus back on the grid.
   void Leave();
+};
+
+// The editor of rich text cells. Its lines are the cell's paragraphs: Return starts one, and
+// Up and Down leave the edit unless the grid shows several lines in a cell. Escape ends the
+// edit with the cell as it was.
+class TExtRichEdit : public TGridEditorControl<TRichEdit, true> {
+ public:
+  explicit TExtRichEdit(TComponent* AOwner);
+  // While locked (the grid filling it), a text that needs more room grows nothing.
+  void Lock() { locked_ = true; }
+  void Unlock() { locked_ = false; }
+  bool IsLocked() const { return locked_; }
+
+ protected:
+  void KeyDown(WORD& Key, TShiftState Shift) override;
+  void SelectionChange() override;
+  // With SizeWhileTyping.Height, the editor and its row grow to the text while the grid has
+  // room.
+  void RequestSize(const TRect& Rect) override;
+
+ private:
+  bool locked_ = false;
 };

@@ -12,6 +12,7 @@ class TGridDatePicker;
 class TGridEditBtn;
 class TGridSpin;
 class TGridUnitEditBtn;
+class TExtRichEdit;
 class TEditLink;
 class TWinControl;
 
@@ -38,6 +39,7 @@ struct TGridEditors {
   TGridUnitEditBtn* UnitEditBtn = nullptr;
   TGridCheckBox* CheckBox = nullptr;
   TGridButton* Button = nullptr;
+  TExtRichEdit* RichEdit = nullptr;
   TWinControl* Shown = nullptr;  // the control of the open edit
   TEditLink* Link = nullptr;     // the edit link of the open edCustom edit
 };

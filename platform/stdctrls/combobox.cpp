@@ -118,6 +118,13 @@ void TComboBox::SetEditSel(int start, int length) {
   if (QLineEdit* edit = Combo(Widget())->lineEdit()) edit->setSelection(start, length);
 }
 
+int TComboBox::CharFromPos(const TPoint& point) const {
+  QComboBox* combo = Combo(Widget());
+  QLineEdit* edit = combo->lineEdit();
+  if (!edit) return 0;
+  return edit->cursorPositionAt(edit->mapFrom(combo, QPoint(point.x, point.y)));
+}
+
 int TComboBox::GetItemIndex() const {
   QComboBox* combo = Combo(Widget());
   int index = combo->currentIndex();

@@ -35,6 +35,9 @@ class TComboBox : public TWinControl {
   // The caret and the selection in the edit field (csDropDown, csSimple); 0 without one.
   int GetSelStart() const;
   void SetEditSel(int start, int length);
+  // The character boundary of the edit field nearest a client point (EM_CHARFROMPOS of the
+  // field); 0 without one.
+  int CharFromPos(const TPoint& point) const;
   void Clear();
 
   TNotifyEvent OnChange;

@@ -75,6 +75,15 @@ void TDateTimePicker::SetDateTime(TDateTime value) {
   Edit(Widget())->setTime(qt.time());
 }
 
+void TDateTimePicker::SetBorderStyle(TBorderStyle value) {
+  borderStyle_ = value;
+  QDateTimeEdit* edit = Edit(Widget());
+  edit->setFrame(value != bsNone);
+  // Where the frame stood the field's colour shows.
+  if (value == bsNone) edit->setBackgroundRole(QPalette::Base);
+  edit->setAutoFillBackground(value == bsNone);
+}
+
 TDateTime TDateTimePicker::GetDate() const { return std::floor(GetDateTime()); }
 
 TDateTime TDateTimePicker::GetTime() const {

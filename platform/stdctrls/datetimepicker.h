@@ -23,6 +23,9 @@ class TDateTimePicker : public TWinControl {
   TDateTime GetTime() const;
   // The calendar is open.
   bool GetDroppedDown() const;
+  // bsSingle draws the field's sunken frame, bsNone none (the field reaches the edges).
+  TBorderStyle GetBorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TBorderStyle value);
 
   TNotifyEvent OnChange;
 
@@ -35,4 +38,5 @@ class TDateTimePicker : public TWinControl {
   TDateTimeKind kind_ = dtkDate;
   TDTDateMode dateMode_ = dmComboBox;
   TDateTime days_ = 0;
+  TBorderStyle borderStyle_ = bsSingle;
 };

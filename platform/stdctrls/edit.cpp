@@ -73,7 +73,9 @@ void TCustomEdit::SetAlignment(TAlignment value) {
 TRect TCustomEdit::GetFormatRect() const { return formatRectSet_ ? formatRect_ : GetClientRect(); }
 
 // The box keeps the text inside the rectangle by margins, which it must keep after a resize.
+// The lines of a multi-line edit start at the rectangle's top.
 void TCustomEdit::SetFormatRect(const TRect& rect) {
+  if (!SingleLine()) return SetFormatRectVert(rect);
   formatRectSet_ = true;
   formatRectVert_ = false;
   formatRect_ = rect;

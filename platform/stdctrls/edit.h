@@ -52,7 +52,8 @@ class TCustomEdit : public TWinControl {
   TAlignment GetAlignment() const { return alignment_; }
   void SetAlignment(TAlignment value);
   // The formatting rectangle: the part of the client area the text stands in (EM_GETRECT,
-  // EM_SETRECT). It follows the client area until it is set.
+  // EM_SETRECT). It follows the client area until it is set. A single line keeps to the
+  // client's middle; the lines of a multi-line edit start at the rectangle's top.
   TRect GetFormatRect() const;
   void SetFormatRect(const TRect& rect);
   // The formatting rectangle with its top and bottom too (EM_SETRECT of a single line): the

@@ -2,47 +2,14 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QWheelEvent>
 
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridEditorControls.h"
-#include "platform/core/sound.h"
+#include "editor_controls.h"
 #include "locale_scope.h"
-#include "shown_grid.h"
+#include "platform/controls/screen.h"
 
 namespace {
-
-class EditorControls : public ShownGrid<TExtStringGrid> {
- protected:
-  TEditorType type = edNormal;
-  int beepCount = 0;
-  BeepHook beeps = SetBeepHook([this](unsigned) { ++beepCount; });
-
-  void SetUp() override {
-    ShownGrid::SetUp();
-    grid->SetOptions(grid->GetOptions() + goEditing);
-    grid->OnGetEditorType = [this](TObject*, int, int, TEditorType& editor) { editor = type; };
-    ShowFocused();
-    grid->SetCol(1);
-    grid->SetRow(1);
-  }
-  void TearDown() override { SetBeepHook(beeps); }
-  // Opens the editor of cell (1, 1) as F2 does.
-  void Open(TEditorType editor, const AnsiString& text) {
-    type = editor;
-    grid->SetCells(1, 1, text);
-    grid->SetCol(1);
-    grid->SetRow(1);
-    Key(Qt::Key_F2);
-  }
-  bool Shown(TWinControl* control) const { return control && control->GetVisible(); }
-  void Wheel(TWinControl* control, int delta) {
-    QWidget* w = control->Widget();
-    QWheelEvent wheel(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), {}, {0, delta}, Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w, &wheel);
-  }
-};
 
 TEST_F(EditorControls, SpinKeysStepWithinTheBoundsAndReportTheStep) {
   std::vector<std::pair<int, bool>> clicks;
@@ -196,6 +163,30 @@ TEST_F(EditorControls, TypingIntoAComboCompletesFromTheItemsInOrder) {
   EXPECT_EQ(combo->GetText(), "brombeer");
   Key(Qt::Key_Return);
   EXPECT_EQ(grid->Cells(1, 1), "brombeer");
+}
+
+// With CaretPositioning the press that opens a combo edit puts the caret where it fell; a
+// later edit opened by F2 does not.
+TEST_F(EditorControls, APressOpensAComboWithTheCaretUnderTheMouse) {
+  grid->MouseActions.DirectEdit = true;
+  grid->MouseActions.CaretPositioning = true;
+  type = edComboEdit;
+  grid->SetCells(1, 2, "abcdefghij");
+  const QPoint at = At(1, 2, 28, 8);
+  const TPoint screen = grid->ClientToScreen(TPoint(at.x(), at.y()));
+  ASSERT_TRUE(SetCursorPos(screen.x, screen.y));
+  Press(at);
+  Release(at);
+  TGridCombo* combo = grid->GetEditors().Combo;
+  ASSERT_TRUE(Shown(combo));
+  const int under = combo->CharFromPos(combo->ScreenToClient(screen));
+  EXPECT_GT(under, 0);
+  EXPECT_LT(under, 10);
+  EXPECT_EQ(combo->GetSelStart(), under);
+  Key(Qt::Key_Escape);
+  EXPECT_FALSE(Shown(combo));
+  Open(edComboEdit, "abcdefghij");
+  EXPECT_NE(combo->GetSelStart(), under);
 }
 
 TEST_F(EditorControls, EscapeInAnEditableComboSelectsTheCellsItem) {

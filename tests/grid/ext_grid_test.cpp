@@ -253,6 +253,31 @@ TEST_F(ExtGrid, ChangedCellsReachTheEventAndEachNotifierOnce) {
   EXPECT_EQ(notifier.told.size(), 1u);
 }
 
+// A notifier freed while registered, even by another one being told, is told nothing more.
+TEST_F(ExtGrid, AFreedNotifierLeavesTheGrid) {
+  TGridChangeNotifier plain;  // the base hears and does nothing
+  grid->RegisterNotifier(&plain);
+  auto* first = new CountingNotifier;
+  auto* second = new CountingNotifier;
+  struct Freeing : TGridChangeNotifier {
+    CountingNotifier* victim = nullptr;
+    void CellsChanged(TObject*, const TRect&) override {
+      delete victim;
+      victim = nullptr;
+    }
+  } freeing;
+  freeing.victim = second;
+  grid->RegisterNotifier(first);
+  grid->RegisterNotifier(&freeing);
+  grid->RegisterNotifier(second);
+  grid->CellsChanged({1, 1, 1, 1});
+  EXPECT_EQ(first->told.size(), 1u);
+  delete first;
+  grid->CellsChanged({2, 2, 2, 2});  // reaches neither freed one
+  grid->UnRegisterNotifier(&plain);
+  grid->UnRegisterNotifier(&freeing);
+}
+
 class Validation : public ExtGrid {
  protected:
   void SetUp() override {

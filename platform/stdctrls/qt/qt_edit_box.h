@@ -48,3 +48,5 @@ class EditBox {
 EditBox* NewLineEditBox(const std::function<void()>& changed);
 // A multi-line edit over QPlainTextEdit.
 EditBox* NewMemoBox(const std::function<void()>& changed);
+// A multi-line edit over QTextEdit, whose text keeps character formats.
+EditBox* NewRichBox(const std::function<void()>& changed);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QWidget>
+
 #include "platform/controls/forms.h"
 #include "platform/stdctrls/datetimepicker.h"
 
@@ -20,6 +23,24 @@ TEST(DateTimePicker, KeepsDateAndTimeAndShowsTheKindsText) {
   picker.SetDateTime(0.5);
   EXPECT_DOUBLE_EQ(picker.GetDateTime(), 0.5);
   EXPECT_FALSE(picker.GetDroppedDown());
+}
+
+}  // namespace
+
+namespace {
+
+// Without its border the field's colour reaches the edges.
+TEST(DateTimePicker, WithoutBorderTheFieldReachesTheEdges) {
+  TForm form{nullptr};
+  TDateTimePicker picker(&form);
+  picker.SetParent(&form);
+  picker.SetBounds(0, 0, 120, 24);
+  const auto corner = [&] { return picker.Widget()->grab().toImage().pixelColor(0, 12); };
+  const QColor framed = corner();
+  picker.SetBorderStyle(bsNone);
+  EXPECT_EQ(picker.GetBorderStyle(), bsNone);
+  EXPECT_NE(corner(), framed);
+  EXPECT_EQ(corner(), picker.Widget()->palette().color(QPalette::Base));
 }
 
 }  // namespace
