@@ -62,12 +62,12 @@ void TExtStringGrid::SelectModeMove(int X, int Y) {
 // from its top-left cell.
 bool TExtStringGrid::ResizerPress(TWMMouse& Message) {
   resizer_.mode = SelectModeAt(Message.XPos, Message.YPos);
-  if (resizer_.mode != msResize) return false;
+  resizer_.pastePending = resizer_.mode == msResize;  // a release that never came is forgotten
+  if (!resizer_.pastePending) return false;
   const TGridRect before = GetSelection();
   const TGridRect range = SelectionCopyRange();
   resizer_.origin = TPoint(range.Left, range.Top);
   resizer_.copy = CopyContent(range, MouseActions.DisjunctRowSelect);
-  resizer_.pastePending = true;
   Message.Keys |= MK_SHIFT;
   TBaseGrid::WMLButtonDown(Message);
   SetSelection(before);

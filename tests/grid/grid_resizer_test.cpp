@@ -111,6 +111,17 @@ TEST_F(SelectionResizer, WithoutAnyOfItsThreeSettingsTheHandleSelectsAsAnyCell) 
   }
 }
 
+TEST_F(SelectionResizer, APressElsewhereForgetsAResizeWhoseReleaseNeverCame) {
+  grid->SetCells(1, 1, "1");
+  grid->SetCells(1, 2, "2");
+  grid->SetSelection({1, 1, 1, 2});
+  Hover(Handle());
+  Press(Handle());
+  Press(At(3, 4));
+  Release(At(3, 4));
+  EXPECT_EQ(ColumnText(*grid, 3), "|||||");
+}
+
 TEST_F(SelectionResizer, TheHandleShowsTheCrossCursorOverItOnly) {
   grid->SetSelection({1, 1, 2, 2});
   const QPoint handle = Handle();
