@@ -1681,6 +1681,7 @@ class TExtStringGrid : public TBaseGrid {
     bool pastePending = false;
     bool pasting = false;  // the release's paste, which writes as when editing is on
     TPoint origin;         // the copied rectangle's top-left cell
+    TGridRect pressed;     // the selection at the press
     ClipContent copy;
   } resizer_;
   // Sizing the first column from its right edge in any row (MouseActions.SizeFixedCol).

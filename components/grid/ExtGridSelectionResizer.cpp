@@ -64,21 +64,24 @@ bool TExtStringGrid::ResizerPress(TWMMouse& Message) {
   resizer_.mode = SelectModeAt(Message.XPos, Message.YPos);
   resizer_.pastePending = resizer_.mode == msResize;  // a release that never came is forgotten
   if (!resizer_.pastePending) return false;
-  const TGridRect before = GetSelection();
+  resizer_.pressed = GetSelection();
   const TGridRect range = SelectionCopyRange();
   resizer_.origin = TPoint(range.Left, range.Top);
   resizer_.copy = CopyContent(range, MouseActions.DisjunctRowSelect);
   Message.Keys |= MK_SHIFT;
   TBaseGrid::WMLButtonDown(Message);
-  SetSelection(before);
+  SetSelection(resizer_.pressed);
   return true;
 }
 
 // The paste writes as when editing is on, into the cells IsEditable allows, and tells
-// PasteNotify the copy's origin; the clipboard's own origin and operation come back after.
+// PasteNotify the copy's origin; the clipboard's own origin and operation come back after. A
+// click that left the selection as it was pastes nothing: the smart paste would make its
+// cells a series or reformat them.
 void TExtStringGrid::ResizerRelease() {
   if (!std::exchange(resizer_.pastePending, false)) return;
   const ClipContent copy = std::exchange(resizer_.copy, {});
+  if (GetSelection() == resizer_.pressed) return;
   const Lent<bool> parked(edit_.Parked, true);
   const Lent<bool> pasting(resizer_.pasting, true);
   const Lent<TPoint> origin(copyOrigin_, resizer_.origin);

@@ -84,6 +84,15 @@ TEST_F(SelectionResizer, OneValueCopiesAndTextsRepeatAlongTheDrag) {
   EXPECT_EQ(ColumnText(*grid, 4), "|a|b|a|b|a");
 }
 
+TEST_F(SelectionResizer, AClickOnTheHandleLeavesTheCellsAsTheyAre) {
+  grid->SetCells(1, 1, "1");
+  grid->SetCells(1, 2, "5");
+  grid->SetCells(1, 3, "7,5");
+  grid->SetSelection({1, 1, 1, 3});
+  DragHandleTo(Handle());
+  EXPECT_EQ(ColumnText(*grid, 1), "|1|5|7,5||");
+}
+
 TEST_F(SelectionResizer, AnEditingGridKeepsItsReadOnlyCellsAndOpensNoEditor) {
   grid->SetOptions(grid->GetOptions() + goEditing);
   grid->OnCanEditCell = [](TObject*, int ARow, int, bool& CanEdit) { CanEdit = ARow != 3; };
