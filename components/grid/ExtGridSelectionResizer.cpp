@@ -26,8 +26,11 @@ class Lent {
 
 }  // namespace
 
+// A cell scrolled out of view to the left or top is placed under the fixed cells, where its
+// handle is not shown.
 bool TExtStringGrid::OnResizerHandle(int X, int Y) {
   if (!Navigation.AllowSmartClipboard || !SelectionResizer || !SelectionRectangle) return false;
+  if (X < FixedColsWidth() || Y < FixedRowsHeight()) return false;
   const TGridRect sel = GetSelection();
   const TRect r = CellRect(sel.Right, sel.Bottom);
   return X >= r.Right - kHandleSize && X < r.Right && Y >= r.Bottom - kHandleSize && Y < r.Bottom;

@@ -132,6 +132,14 @@ TEST_F(SelectionResizer, TheHandleShowsTheCrossCursorOverItOnly) {
   grid->SetSelectionResizer(false);
   Hover(handle + QPoint(1, 1));
   EXPECT_EQ(Client()->cursor().shape(), Qt::ArrowCursor);
+  // Scrolled out of view, the selection leaves no handle under the fixed column.
+  grid->SetSelectionResizer(true);
+  grid->SetColCount(12);
+  grid->SetColWidths(0, grid->ColWidths(1));
+  grid->SetSelection({1, 1, 1, 1});
+  grid->SetLeftCol(2);
+  Hover(Handle());
+  EXPECT_EQ(Client()->cursor().shape(), Qt::ArrowCursor);
 }
 
 }  // namespace
