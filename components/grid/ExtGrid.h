@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <memory>
 #include <utility>
+#include <optional>
 #include <vector>
 
 #include "components/grid/BaseGrid.h"
@@ -1120,6 +1121,20 @@ class TExtStringGrid : public TBaseGrid {
   void ReportProgress(int& Last, int Done, int Total);
   void FinishLoading();
   AnsiString CopyText(const TGridRect& R, bool SelectedRowsOnly);
+  // A copy's formats held apart from the clipboard, each absent when not taken: the cells as
+  // text, the top-left cell's rich text, the cells as a binary grid stream.
+  struct ClipContent {
+    std::optional<AnsiString> text;
+    std::optional<std::vector<uint8_t>> rich;
+    std::optional<std::vector<uint8_t>> cells;
+  };
+  ClipContent CopyContent(const TGridRect& R, bool SelectedRowsOnly);
+  ClipContent ClipboardContent();  // the one format a paste takes from the clipboard
+  std::optional<std::vector<uint8_t>> RichBytes(int ACol, int ARow);
+  std::vector<uint8_t> CellBytes(const TGridRect& R);
+  TGridRect SelectionCopyRange() const;  // what CopySelectionToClipboard takes
+  int PasteContent(int ACol, int ARow, const ClipContent& Content);
+  void PasteSelection(const ClipContent& Content);
   void ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Cells);
   void PlaceBinCells(BinCells& Cells, bool Paste);
   void PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes);
@@ -1662,6 +1677,22 @@ class TExtStringGrid : public TBaseGrid {
   void ExtendFixedSelect(int X, int Y);
   void HoverAnchor(int X, int Y);
   void DisjunctCellRelease(int ACol, int ARow, bool Ctrl);
+  // The selection resizer: a press on the handle at the selection's bottom-right corner copies
+  // the selection, the drag extends it and the release fills it as a smart paste would. The
+  // copy stays inside the grid: the clipboard is left alone.
+  TMouseSelectMode SelectModeAt(int X, int Y);
+  bool OnResizerHandle(int X, int Y);
+  void SelectModeMove(int X, int Y);
+  bool ResizerPress(TWMMouse& Message);
+  void ResizerRelease();
+  struct ResizerState {
+    TMouseSelectMode mode = msNormal;  // what a press does, as the last move found
+    bool pastePending = false;
+    bool pasting = false;  // the release's paste, which writes as when editing is on
+    TPoint origin;         // the copied rectangle's top-left cell
+    TGridRect pressed;     // the selection at the press
+    ClipContent copy;
+  } resizer_;
   // Sizing the first column from its right edge in any row (MouseActions.SizeFixedCol).
   bool NearFixedColEdge(int X) const;
   void MoveFixedColLine(int X);

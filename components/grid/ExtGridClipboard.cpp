@@ -50,24 +50,41 @@ AnsiString TExtStringGrid::CopyText(const TGridRect& R, bool SelectedRowsOnly) {
   return JoinTabText(rows);
 }
 
+TExtStringGrid::ClipContent TExtStringGrid::CopyContent(const TGridRect& R, bool SelectedRowsOnly) {
+  ClipContent content;
+  content.text = CopyText(R, SelectedRowsOnly);
+  if (Navigation.AllowRTFClipboard) content.rich = RichBytes(R.Left, R.Top);
+  if (Navigation.AllowFmtClipboard) content.cells = CellBytes(R);
+  return content;
+}
+
 void TExtStringGrid::CopyFunc(const TGridRect& R, bool SelectedRowsOnly) {
   copyOrigin_ = TPoint(R.Left, R.Top);
+  const ClipContent content = CopyContent(R, SelectedRowsOnly);
   ClipboardBatch batch;
-  Clipboard()->SetTextBuf(CopyText(R, SelectedRowsOnly).c_str());
-  if (Navigation.AllowRTFClipboard) CopyRTFFunc(R.Left, R.Top);
-  if (Navigation.AllowFmtClipboard) CopyBinFunc(R);
+  Clipboard()->SetTextBuf(content.text->c_str());
+  if (content.rich) Clipboard()->SetAsBytes(RichTextFormat(), *content.rich);
+  if (content.cells) Clipboard()->SetAsBytes(GridCellsFormat(), *content.cells);
+}
+
+std::optional<std::vector<uint8_t>> TExtStringGrid::RichBytes(int ACol, int ARow) {
+  const AnsiString text = GetCellEx(ACol, ARow);
+  if (!Holds(text, "{\\")) return std::nullopt;
+  return std::vector<uint8_t>(text.begin(), text.end());
 }
 
 void TExtStringGrid::CopyRTFFunc(int ACol, int ARow) {
-  const AnsiString text = GetCellEx(ACol, ARow);
-  if (!Holds(text, "{\\")) return;
-  Clipboard()->SetAsBytes(RichTextFormat(), std::vector<uint8_t>(text.begin(), text.end()));
+  if (const auto rich = RichBytes(ACol, ARow)) Clipboard()->SetAsBytes(RichTextFormat(), *rich);
+}
+
+std::vector<uint8_t> TExtStringGrid::CellBytes(const TGridRect& R) {
+  TMemoryStream stream;
+  SaveRectToBinStream(TRect(R.Left, R.Top, R.Right, R.Bottom), &stream);
+  return stream.Bytes();
 }
 
 void TExtStringGrid::CopyBinFunc(const TGridRect& R) {
-  TMemoryStream stream;
-  SaveRectToBinStream(TRect(R.Left, R.Top, R.Right, R.Bottom), &stream);
-  Clipboard()->SetAsBytes(GridCellsFormat(), stream.Bytes());
+  Clipboard()->SetAsBytes(GridCellsFormat(), CellBytes(R));
 }
 
 namespace {
@@ -82,16 +99,18 @@ void TExtStringGrid::CopyToClipBoard() {
   clipOperation_ = coCopy;
 }
 
+// With disjunct row selection the selected rows of the save range, else the selection.
+TGridRect TExtStringGrid::SelectionCopyRange() const {
+  return MouseActions.DisjunctRowSelect ? SaveRange(*this) : GetSelection();
+}
+
 void TExtStringGrid::CopySelectionToClipboard() {
-  if (MouseActions.DisjunctRowSelect)
-    CopyFunc(SaveRange(*this), true);
-  else
-    CopyFunc(GetSelection(), false);
+  CopyFunc(SelectionCopyRange(), MouseActions.DisjunctRowSelect);
   clipOperation_ = coCopy;
 }
 
 bool TExtStringGrid::MayPaste() const {
-  return GetOptions().Contains(goEditing) || Navigation.AllowClipboardAlways;
+  return GetOptions().Contains(goEditing) || Navigation.AllowClipboardAlways || resizer_.pasting;
 }
 
 bool TExtStringGrid::MayPasteInto(int ACol, int ARow) {
@@ -131,25 +150,41 @@ void TExtStringGrid::CutSelectionToClipboard() {
 
 void TExtStringGrid::PasteFromClipboard() { PasteFunc(GetSaveStartCol(), GetSaveStartRow()); }
 
-void TExtStringGrid::PasteSelectionFromClipboard() {
+void TExtStringGrid::PasteSelectionFromClipboard() { PasteSelection(ClipboardContent()); }
+
+void TExtStringGrid::PasteSelection(const ClipContent& Content) {
   const TGridRect selection = GetSelection();
-  const int pasted = PasteFunc(selection.Left, selection.Top);
+  const int pasted = PasteContent(selection.Left, selection.Top, Content);
   if (Navigation.AllowSmartClipboard) FillSelection(pasted);
 }
 
 int TExtStringGrid::PasteFunc(int ACol, int ARow) {
+  return PasteContent(ACol, ARow, ClipboardContent());
+}
+
+// The grid's own cells come first, then rich text, then plain text.
+TExtStringGrid::ClipContent TExtStringGrid::ClipboardContent() {
   TClipboard* clipboard = Clipboard();
-  if (Navigation.AllowFmtClipboard && clipboard->HasFormat(GridCellsFormat())) {
-    PasteBinCells(ACol, ARow, clipboard->GetAsBytes(GridCellsFormat()));
+  ClipContent content;
+  if (Navigation.AllowFmtClipboard && clipboard->HasFormat(GridCellsFormat()))
+    content.cells = clipboard->GetAsBytes(GridCellsFormat());
+  else if (Navigation.AllowRTFClipboard && clipboard->HasFormat(RichTextFormat()))
+    content.rich = clipboard->GetAsBytes(RichTextFormat());
+  else if (clipboard->HasFormat(CF_TEXT))
+    content.text = clipboard->GetAsText();
+  return content;
+}
+
+int TExtStringGrid::PasteContent(int ACol, int ARow, const ClipContent& Content) {
+  if (Content.cells) {
+    PasteBinCells(ACol, ARow, *Content.cells);
     return 0;
   }
-  if (Navigation.AllowRTFClipboard && clipboard->HasFormat(RichTextFormat())) {
-    const std::vector<uint8_t> bytes = clipboard->GetAsBytes(RichTextFormat());
-    AnsiString text(bytes.begin(), bytes.end());
+  if (Content.rich) {
+    AnsiString text(Content.rich->begin(), Content.rich->end());
     text.resize(std::min(text.size(), text.find('\0')));
     if (MayPaste() && MayPasteInto(ACol, ARow)) SetCellEx(ACol, ARow, text);
     return 0;
   }
-  if (clipboard->HasFormat(CF_TEXT)) return PasteText(ACol, ARow, clipboard->GetAsText().c_str());
-  return 0;
+  return Content.text ? PasteText(ACol, ARow, Content.text->c_str()) : 0;
 }

@@ -27,6 +27,7 @@ bool OpenableAddress(const AnsiString& Anchor) {
 
 void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   if (panning_) EndPanning();
+  if (ResizerPress(Message)) return;
   const int x = Message.XPos, y = Message.YPos;
   if (NearFixedColEdge(x)) return MoveFixedColLine(x);
   int col = -1, row = -1;
@@ -201,6 +202,7 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   const bool moving = MoveRelease();
   const int width = mouse_.down.X >= 0 && mouse_.down.X < GetColCount() ? ColWidths(mouse_.down.X) : 0;
   TBaseGrid::WMLButtonUp(Message);
+  ResizerRelease();
   OleDragRelease();
   RowSelectDragging = false;
   mouse_.rangeAnchor = -1;

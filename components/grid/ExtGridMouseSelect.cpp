@@ -6,25 +6,22 @@
 
 bool TExtStringGrid::FixedSelectPress(int ACol, int ARow, int X, int Y) {
   if (!GetOptions().Contains(goRangeSelect)) return false;
-  TGridState sizing;
-  int index, pos, offset;
-  CalcSizingState(X, Y, sizing, index, pos, offset);
-  if (sizing != gsNormal) return false;
+  const TMouseSelectMode mode = SelectModeAt(X, Y);
   const int fixedCols = GetFixedCols(), fixedRows = GetFixedRows();
   const int lastCol = GetColCount() - 1, lastRow = GetRowCount() - 1;
-  if (ACol < fixedCols && ARow < fixedRows && MouseActions.AllSelect) {
+  if (mode == msAll) {
     if (CanFocus()) SetFocus();
     SelectRange(fixedCols, lastCol, fixedRows, lastRow);
     return true;
   }
-  if (ACol < fixedCols && ARow >= fixedRows && MouseActions.RowSelect) {
+  if (mode == msRow) {
     SelectRange(fixedCols, lastCol, ARow, ARow);
     mouse_.rangeAnchor = ARow;
     mouse_.rangeRows = true;
     RowSelectDragging = MouseActions.DisjunctRowSelect;
     return true;
   }
-  if (ARow < fixedRows && ACol >= fixedCols && MouseActions.ColSelect) {
+  if (mode == msColumn) {
     SelectRange(ACol, ACol, fixedRows, lastRow);
     mouse_.rangeAnchor = ACol;
     mouse_.rangeRows = false;
@@ -66,6 +63,7 @@ void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   MoveMouse(Shift, X, Y);
   ShowSizingHint(X, Y);
   HoverAnchor(X, Y);
+  SelectModeMove(X, Y);
 }
 
 // Leaving an anchor is told before entering the next one.

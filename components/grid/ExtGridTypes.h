@@ -1,6 +1,6 @@
 // The kinds the full grid's settings, hooks and events speak of: how a column sorts, the
 // scroll hint and scroll bar kinds, the look of fixed cells, the wheel panning directions,
-// how an editor shows and which borders a cell draws.
+// how an editor shows, which borders a cell draws and what a press of the mouse will do.
 #pragma once
 
 #include "platform/core/set.h"
@@ -16,6 +16,9 @@ enum TScrollType { ssNormal, ssFlat, ssEncarta };
 enum TGridLook { glStandard, glSoft, glClassic, glOrvik };
 enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
 enum TEditStyle { esInplace, esPopup };
+// What a left press at the mouse's place does: select whole columns, rows or all from the
+// fixed cells, follow a link, or drag the selection's resizer handle.
+enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
 
 enum TCellBorder { cbTop, cbLeft, cbRight, cbBottom };
 using TCellBorders = Set<TCellBorder>;
