@@ -11,8 +11,8 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
-#include <utility>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "components/grid/BaseGrid.h"
