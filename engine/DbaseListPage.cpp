@@ -1,5 +1,6 @@
 // Walking the result index: record numbers by index position, the list page's rows and its
 // scroll bar.
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/dbase.h"
@@ -17,6 +18,15 @@ bool ShowsValue(int tag) {
 long DbaseIndexRecord(const ResultIndex& index, long position) {
   if (dbase_anzahlindex == 0 || position < 0 || position >= index.RowCount()) return 0;
   return std::strtol(index.Cell(0, static_cast<int>(position)).c_str(), nullptr, 10);
+}
+
+std::vector<long> DbaseHitRecords(const ResultIndex& index) {
+  std::vector<long> records;
+  records.reserve(dbase_anzahlindex);
+  for (uint32_t p = 0; p < dbase_anzahlindex; ++p) records.push_back(DbaseIndexRecord(index, p));
+  // A run without sort keys leaves them in order already.
+  if (!std::is_sorted(records.begin(), records.end())) std::sort(records.begin(), records.end());
+  return records;
 }
 
 std::vector<AnsiString> DbasePageRow(const ResultIndex& index, long position,

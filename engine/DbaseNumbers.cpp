@@ -35,6 +35,11 @@ double dbase_ansinachzahl(const AnsiString& text) {
   return dbase_textnachzahl();
 }
 
+double DbaseTextValue() {
+  if (strnlen(dbase_text, kDbaseTextSize) > kDbaseTextCut) dbase_text[kDbaseTextCut] = '\0';
+  return dbase_textnachzahl();
+}
+
 int dbase_zahlnachtext(double value) {
   dbase_ansinachchar(dbase_text, Trim(FloatToStrF(value, ffFixed, 15, dbase_nachkomma)));
   return 0;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "platform/core/text.h"
@@ -17,8 +18,8 @@ class ResultIndex {
   virtual ~ResultIndex() = default;
 
   virtual void Clear() = 0;  // no hits: the one empty row
-  // A hit in a new row before the empty one.
-  virtual void AddHit(const AnsiString& satznummer, const AnsiString& key1, const AnsiString& key2) = 0;
+  // A hit in a new row before the empty one; the texts move into the index.
+  virtual void AddHit(AnsiString satznummer, AnsiString key1, AnsiString key2) = 0;
   virtual void SetSortStyle(int column, IndexSortStyle style) = 0;
   // Orders the hits ascending by the column; ties are decided by the columns to its right,
   // each by its own style; empty texts come last. The empty row stays last.
@@ -35,8 +36,8 @@ class MemoryResultIndex : public ResultIndex {
   static constexpr int kColumns = 3;
 
   void Clear() override { rows_.clear(); }
-  void AddHit(const AnsiString& satznummer, const AnsiString& key1, const AnsiString& key2) override {
-    rows_.push_back({satznummer, key1, key2});
+  void AddHit(AnsiString satznummer, AnsiString key1, AnsiString key2) override {
+    rows_.push_back({std::move(satznummer), std::move(key1), std::move(key2)});
   }
   void SetSortStyle(int column, IndexSortStyle style) override;
   void Sort(int column) override;

@@ -14,6 +14,8 @@ void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
   const TGridRect cells = ClipGridRect({ACol1, ARow1, ACol2, ARow2},
                                        GetColCount() + NumHiddenColumns(), GetRowCount());
   for (int r = cells.Top; r <= cells.Bottom; ++r) {
+    // Rows never written (those a growing grid takes) have nothing to clear.
+    if (!RowHasCells(r)) continue;
     for (int c = cells.Left; c <= cells.Right; ++c) {
       ClearPropCell(c, r);
       if (!Cells(c, r).empty()) SetCells(c, r, "");

@@ -145,6 +145,11 @@ TObject* TGridCells::Object(int col, int row) const {
   return r->objects[col];
 }
 
+bool TGridCells::HasRow(int row) const {
+  const Row* r = FindRow(row);
+  return r && !r->Empty();
+}
+
 void TGridCells::SetText(int col, int row, AnsiString text) {
   if (col < 0 || row < 0) return;
   if (text.empty()) {

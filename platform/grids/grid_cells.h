@@ -23,6 +23,8 @@ class TGridCells {
 
   const AnsiString& Text(int col, int row) const;
   TObject* Object(int col, int row) const;
+  // Whether the row holds a text or object slot: a row without one reads empty throughout.
+  bool HasRow(int row) const;
   // Negative coordinates are ignored.
   void SetText(int col, int row, AnsiString text);
   void SetObject(int col, int row, TObject* object);

@@ -16,6 +16,15 @@ TEST_F(ListPageTest, PositionsGiveRecordNumbers) {
   EXPECT_EQ(DbaseIndexRecord(index, 99), 0);
 }
 
+TEST_F(ListPageTest, TheHitsRecordsComeInRecordOrder) {
+  EXPECT_TRUE(DbaseHitRecords(index).empty());  // no hits yet
+  Run();
+  EXPECT_EQ(DbaseHitRecords(index), (std::vector<long>{0, 1, 2, 3, 5}));
+  Slot(25, "PREIS");
+  EXPECT_EQ(Run(), (Hits{"2", "0", "1", "3", "5"}));
+  EXPECT_EQ(DbaseHitRecords(index), (std::vector<long>{0, 1, 2, 3, 5}));
+}
+
 TEST_F(ListPageTest, APageOfTwentyRowsWithFiveHits) {
   Run();
   const std::vector<int> tags = {0, 1, 0};  // position, price, designation

@@ -100,6 +100,26 @@ TEST(GridCells, WholeRowsSwapCopyClearAndPermute) {
   EXPECT_EQ(cells.Object(1, 2), &a);
 }
 
+TEST(GridCells, ARowHoldsCellsFromItsFirstWriteUntilItIsCleared) {
+  TGridCells cells;
+  TObject a;
+  EXPECT_FALSE(cells.HasRow(0));
+  EXPECT_FALSE(cells.HasRow(-1));
+  cells.SetText(2, 300, "");  // an empty text stores nothing
+  EXPECT_FALSE(cells.HasRow(300));
+  cells.SetText(2, 300, "x");
+  cells.SetObject(0, 301, &a);
+  EXPECT_TRUE(cells.HasRow(300));
+  EXPECT_TRUE(cells.HasRow(301));
+  EXPECT_FALSE(cells.HasRow(299));  // same page, never written
+  cells.SetText(2, 300, "");
+  EXPECT_TRUE(cells.HasRow(300));  // its slots stay until the row is cleared
+  cells.ClearRow(300);
+  cells.ClearRow(301);
+  EXPECT_FALSE(cells.HasRow(300));
+  EXPECT_FALSE(cells.HasRow(301));
+}
+
 TEST(GridCells, ColumnsMoveInEveryRowAlsoPastShortRows) {
   TGridCells cells;
   cells.SetRowWidthHint(2);
