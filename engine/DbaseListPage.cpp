@@ -13,11 +13,24 @@ bool ShowsValue(int tag) {
   return tag >= kDbaseFirstLinkTag || (tag >= 0 && tag < dbase_anzahldatenfelder);
 }
 
+// The number a text starts with, as strtol reads it; the run writes plain digits, which are
+// read here without the runtime's locale-aware parse.
+long RecordNumber(const AnsiString& text) {
+  constexpr std::size_t kSafeDigits = 18;  // cannot overflow a long
+  if (text.empty() || text.size() > kSafeDigits) return std::strtol(text.c_str(), nullptr, 10);
+  long number = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::strtol(text.c_str(), nullptr, 10);
+    number = number * 10 + (c - '0');
+  }
+  return number;
+}
+
 }  // namespace
 
 long DbaseIndexRecord(const ResultIndex& index, long position) {
   if (dbase_anzahlindex == 0 || position < 0 || position >= index.RowCount()) return 0;
-  return std::strtol(index.Cell(0, static_cast<int>(position)).c_str(), nullptr, 10);
+  return RecordNumber(index.Cell(0, static_cast<int>(position)));
 }
 
 std::vector<long> DbaseHitRecords(const ResultIndex& index) {

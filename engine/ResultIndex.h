@@ -25,7 +25,8 @@ class ResultIndex {
   // each by its own style; empty texts come last. The empty row stays last.
   virtual void Sort(int column) = 0;
   virtual int RowCount() const = 0;
-  virtual AnsiString Cell(int column, int row) const = 0;
+  // "" outside the hits' cells; the text lives as long as the index does not change.
+  virtual const AnsiString& Cell(int column, int row) const = 0;
 };
 
 // The index in memory. Its sort follows the column grid's: numbers by value (a text that is
@@ -42,7 +43,7 @@ class MemoryResultIndex : public ResultIndex {
   void SetSortStyle(int column, IndexSortStyle style) override;
   void Sort(int column) override;
   int RowCount() const override { return static_cast<int>(rows_.size()) + 1; }
-  AnsiString Cell(int column, int row) const override;
+  const AnsiString& Cell(int column, int row) const override;
 
  private:
   using Row = std::array<AnsiString, kColumns>;

@@ -72,7 +72,8 @@ void GridResultIndex::Sort(int column) {
   grid_.SetRowCount(rows_);
 }
 
-AnsiString GridResultIndex::Cell(int column, int row) const {
-  if (column < 0 || column >= grid_.GetColCount() || row < 0 || row >= rows_) return {};
+const AnsiString& GridResultIndex::Cell(int column, int row) const {
+  static const AnsiString none;
+  if (column < 0 || column >= grid_.GetColCount() || row < 0 || row >= rows_) return none;
   return grid_.Cells(column, row);
 }

@@ -26,7 +26,7 @@ class GridResultIndex : public ResultIndex {
   // Sorts the hit rows only, so the empty row cannot tie with hits whose key is empty.
   void Sort(int column) override;
   int RowCount() const override { return rows_; }
-  AnsiString Cell(int column, int row) const override;
+  const AnsiString& Cell(int column, int row) const override;
 
  private:
   void Grow();

@@ -41,6 +41,7 @@ TEST_F(TextTest, TheTextsValueIsWhatItsCopyReads) {
   std::memset(dbase_text, '7', kDbaseTextSize - 1);
   dbase_text[kDbaseTextSize - 1] = '\0';
   EXPECT_EQ(DbaseTextValue(), std::stod(std::string(kDbaseTextCut, '7')));
+  EXPECT_EQ(std::strlen(dbase_text), std::size_t{kDbaseTextCut});
 }
 
 TEST_F(TextTest, NumberToTextUsesTheDecimalsAndTheSeparator) {
