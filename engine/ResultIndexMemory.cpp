@@ -101,6 +101,7 @@ void MemoryResultIndex::Sort(int column) {
 
 const AnsiString& MemoryResultIndex::Cell(int column, int row) const {
   static const AnsiString none;
-  if (column < 0 || column >= kColumns || row < 0 || row >= static_cast<int>(rows_.size())) return none;
+  if (column < 0 || column >= kColumns || row < 0 || row >= static_cast<int>(rows_.size()))
+    return none;
   return rows_[row][column];
 }

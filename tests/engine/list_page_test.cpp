@@ -21,8 +21,16 @@ TEST_F(ListPageTest, PositionsGiveRecordNumbers) {
 
 TEST_F(ListPageTest, APositionsNumberIsWhatItsTextStartsWith) {
   const std::vector<std::pair<std::string, long>> cases = {
-      {"12", 12}, {" 12", 12}, {"+7", 7}, {"-3", -3}, {"12abc", 12}, {"x", 0}, {"", 0},
-      {"0012", 12}, {"123456789012345678", 123456789012345678}, {"99999999999999999999", LONG_MAX}};
+      {"12", 12},
+      {" 12", 12},
+      {"+7", 7},
+      {"-3", -3},
+      {"12abc", 12},
+      {"x", 0},
+      {"", 0},
+      {"0012", 12},
+      {"123456789012345678", 123456789012345678},
+      {"99999999999999999999", LONG_MAX}};
   for (const auto& [text, number] : cases) index.AddHit(text, "", "");
   dbase_anzahlindex = static_cast<uint32_t>(cases.size());
   for (std::size_t p = 0; p < cases.size(); ++p)
