@@ -13,8 +13,8 @@ bool ShowsValue(int tag) {
   return tag >= kDbaseFirstLinkTag || (tag >= 0 && tag < dbase_anzahldatenfelder);
 }
 
-// The number a text starts with, as strtol reads it; the run writes plain digits, which are
-// read here without the runtime's locale-aware parse.
+// The number a text starts with, as strtol reads it. The run writes plain digits: those are
+// read directly, a million of them at a time for a pass over the hits.
 long RecordNumber(const AnsiString& text) {
   constexpr std::size_t kSafeDigits = 18;  // cannot overflow a long
   if (text.empty() || text.size() > kSafeDigits) return std::strtol(text.c_str(), nullptr, 10);
