@@ -122,13 +122,10 @@ void TfrmDatenbank_Liste::DeleteRow(int row) {
 void TfrmDatenbank_Liste::GesamtpreisRechnenExecute(TObject* /*Sender*/) {
   double sum = 0;
   if (kTotalPrice < dbase_anzahldatenfelder) {
-    std::vector<long> records(dbase_anzahlindex);
-    for (uint32_t p = 0; p < dbase_anzahlindex; ++p) records[p] = dbase_indexdsnr(p);
-    std::sort(records.begin(), records.end());
-    for (long record : records) {
+    for (long record : DbaseIndexGridHitRecords()) {
       if (dbase_lesenmulti(record) != 1) continue;
       dbase_tr(kTotalPrice);
-      sum += dbase_ansinachzahl(dbase_text);
+      sum += DbaseTextValue();
     }
   }
   labGesamtpreis->SetCaption(FloatToStr(sum));

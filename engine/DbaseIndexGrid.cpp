@@ -16,6 +16,12 @@ long dbase_indexdsnr(long p) {
   return DbaseIndexRecord(GridResultIndex(*dbase_indexgrid), p);
 }
 
+std::vector<long> DbaseIndexGridHitRecords() {
+  // Without a grid every position names record 0, as dbase_indexdsnr says.
+  if (dbase_indexgrid == nullptr) return std::vector<long>(dbase_anzahlindex, 0);
+  return DbaseHitRecords(GridResultIndex(*dbase_indexgrid));
+}
+
 AnsiString dbase_spaltenwert(int c, TExtColumnGrid* l) {
   // A column the list does not have has no value, rather than an exception in a paint loop.
   if (l == nullptr || c < 0 || c >= l->GetColumns()->Count()) return {};

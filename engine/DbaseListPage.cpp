@@ -1,5 +1,6 @@
 // Walking the result index: record numbers by index position, the list page's rows and its
 // scroll bar.
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/dbase.h"
@@ -12,11 +13,33 @@ bool ShowsValue(int tag) {
   return tag >= kDbaseFirstLinkTag || (tag >= 0 && tag < dbase_anzahldatenfelder);
 }
 
+// The number a text starts with, as strtol reads it. The run writes plain digits: those are
+// read directly, a million of them at a time for a pass over the hits.
+long RecordNumber(const AnsiString& text) {
+  constexpr std::size_t kSafeDigits = 18;  // cannot overflow a long
+  if (text.empty() || text.size() > kSafeDigits) return std::strtol(text.c_str(), nullptr, 10);
+  long number = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::strtol(text.c_str(), nullptr, 10);
+    number = number * 10 + (c - '0');
+  }
+  return number;
+}
+
 }  // namespace
 
 long DbaseIndexRecord(const ResultIndex& index, long position) {
   if (dbase_anzahlindex == 0 || position < 0 || position >= index.RowCount()) return 0;
-  return std::strtol(index.Cell(0, static_cast<int>(position)).c_str(), nullptr, 10);
+  return RecordNumber(index.Cell(0, static_cast<int>(position)));
+}
+
+std::vector<long> DbaseHitRecords(const ResultIndex& index) {
+  std::vector<long> records;
+  records.reserve(dbase_anzahlindex);
+  for (uint32_t p = 0; p < dbase_anzahlindex; ++p) records.push_back(DbaseIndexRecord(index, p));
+  // A run without sort keys leaves them in order already.
+  if (!std::is_sorted(records.begin(), records.end())) std::sort(records.begin(), records.end());
+  return records;
 }
 
 std::vector<AnsiString> DbasePageRow(const ResultIndex& index, long position,

@@ -55,6 +55,9 @@ int dbase_abfrageladen(const AnsiString& name);
 // The record number at an index position; 0 when there are no hits or no such position.
 // dbase_indexdsnr asks it of the query window's index grid.
 long DbaseIndexRecord(const ResultIndex& index, long position);
+// The record numbers of every hit in record order, for a pass over the hits that needs no
+// order: through the read window it reads each stretch of the file once.
+std::vector<long> DbaseHitRecords(const ResultIndex& index);
 // The texts of one list row for index position p, column c showing the column tag tags[c]
 // (tags[0], the position's own column, is not used): the position and the record's values,
 // or -1 and empty texts past the hits. dbase_ausgabe fills each data row of the list so.
@@ -75,6 +78,8 @@ DbaseScrollRange DbaseScrollRangeFor(int listRows);
 extern TExtColumnGrid* dbase_indexgrid;
 // The record number at an index position of dbase_indexgrid; 0 without hits or grid.
 long dbase_indexdsnr(long p);
+// DbaseHitRecords of dbase_indexgrid; record 0 for every hit without grid.
+std::vector<long> DbaseIndexGridHitRecords();
 // What column c of a list grid shows for the current record, by the column item's Tag.
 AnsiString dbase_spaltenwert(int c, TExtColumnGrid* l);
 // Fills every row below the list grid's header from dbase_indexgrid, from dbase_ersterindex on.

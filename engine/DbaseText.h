@@ -27,6 +27,8 @@ void dbase_ansinachoem();
 int dbase_zeichensuchen(char c);
 double dbase_textnachzahl();
 double dbase_ansinachzahl(const AnsiString& text);
+// dbase_ansinachzahl(dbase_text), without the text's round trip through a string.
+double DbaseTextValue();
 int dbase_zahlnachtext(double value);
 
 // 0 when the text matches; "*" any run, "?" one character; case flag 0 ignores case.

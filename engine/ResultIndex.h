@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "platform/core/text.h"
@@ -17,14 +18,15 @@ class ResultIndex {
   virtual ~ResultIndex() = default;
 
   virtual void Clear() = 0;  // no hits: the one empty row
-  // A hit in a new row before the empty one.
-  virtual void AddHit(const AnsiString& satznummer, const AnsiString& key1, const AnsiString& key2) = 0;
+  // A hit in a new row before the empty one; the texts move into the index.
+  virtual void AddHit(AnsiString satznummer, AnsiString key1, AnsiString key2) = 0;
   virtual void SetSortStyle(int column, IndexSortStyle style) = 0;
   // Orders the hits ascending by the column; ties are decided by the columns to its right,
   // each by its own style; empty texts come last. The empty row stays last.
   virtual void Sort(int column) = 0;
   virtual int RowCount() const = 0;
-  virtual AnsiString Cell(int column, int row) const = 0;
+  // "" outside the hits' cells; the text lives as long as the index does not change.
+  virtual const AnsiString& Cell(int column, int row) const = 0;
 };
 
 // The index in memory. Its sort follows the column grid's: numbers by value (a text that is
@@ -35,13 +37,13 @@ class MemoryResultIndex : public ResultIndex {
   static constexpr int kColumns = 3;
 
   void Clear() override { rows_.clear(); }
-  void AddHit(const AnsiString& satznummer, const AnsiString& key1, const AnsiString& key2) override {
-    rows_.push_back({satznummer, key1, key2});
+  void AddHit(AnsiString satznummer, AnsiString key1, AnsiString key2) override {
+    rows_.push_back({std::move(satznummer), std::move(key1), std::move(key2)});
   }
   void SetSortStyle(int column, IndexSortStyle style) override;
   void Sort(int column) override;
   int RowCount() const override { return static_cast<int>(rows_.size()) + 1; }
-  AnsiString Cell(int column, int row) const override;
+  const AnsiString& Cell(int column, int row) const override;
 
  private:
   using Row = std::array<AnsiString, kColumns>;

@@ -2,6 +2,7 @@
 #include "engine/ResultIndexGrid.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -35,25 +36,26 @@ void DbaseShapeIndexGrid(TExtColumnGrid& grid) {
 }
 
 void GridResultIndex::Clear() {
+  cleared_ = grid_.GetRowCount();
   grid_.Clear();
   rows_ = 1;
   grid_.SetRowCount(rows_);
 }
 
-void GridResultIndex::AddHit(const AnsiString& satznummer, const AnsiString& key1, const AnsiString& key2) {
+void GridResultIndex::AddHit(AnsiString satznummer, AnsiString key1, AnsiString key2) {
   const int row = rows_++ - 1;  // the empty row becomes the hit's
   if (rows_ > grid_.GetRowCount()) Grow();
-  grid_.SetCells(0, row, satznummer);
-  grid_.SetCells(1, row, key1);
-  grid_.SetCells(2, row, key2);
+  grid_.SetCells(0, row, std::move(satznummer));
+  grid_.SetCells(1, row, std::move(key1));
+  grid_.SetCells(2, row, std::move(key2));
 }
 
 // The grid keeps the cells of rows it once had past its row count: those it takes again
-// must be empty.
+// must be empty, unless the clear of this run emptied them already.
 void GridResultIndex::Grow() {
-  const int old = grid_.GetRowCount();
+  const int first = std::max(grid_.GetRowCount(), cleared_);
   grid_.SetRowCount(std::max(2 * rows_, kGrowth));
-  grid_.ClearRows(old, grid_.GetRowCount() - old);
+  if (first < grid_.GetRowCount()) grid_.ClearRows(first, grid_.GetRowCount() - first);
 }
 
 void GridResultIndex::SetSortStyle(int column, IndexSortStyle style) {
@@ -70,7 +72,8 @@ void GridResultIndex::Sort(int column) {
   grid_.SetRowCount(rows_);
 }
 
-AnsiString GridResultIndex::Cell(int column, int row) const {
-  if (column < 0 || column >= grid_.GetColCount() || row < 0 || row >= rows_) return {};
+const AnsiString& GridResultIndex::Cell(int column, int row) const {
+  static const AnsiString none;
+  if (column < 0 || column >= grid_.GetColCount() || row < 0 || row >= rows_) return none;
   return grid_.Cells(column, row);
 }

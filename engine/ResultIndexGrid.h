@@ -21,16 +21,17 @@ class GridResultIndex : public ResultIndex {
   GridResultIndex& operator=(const GridResultIndex&) = delete;
 
   void Clear() override;
-  void AddHit(const AnsiString& satznummer, const AnsiString& key1, const AnsiString& key2) override;
+  void AddHit(AnsiString satznummer, AnsiString key1, AnsiString key2) override;
   void SetSortStyle(int column, IndexSortStyle style) override;
   // Sorts the hit rows only, so the empty row cannot tie with hits whose key is empty.
   void Sort(int column) override;
   int RowCount() const override { return rows_; }
-  AnsiString Cell(int column, int row) const override;
+  const AnsiString& Cell(int column, int row) const override;
 
  private:
   void Grow();
 
   TExtColumnGrid& grid_;
   int rows_;  // the hits and the empty row
+  int cleared_ = 0;  // the rows the last Clear emptied
 };

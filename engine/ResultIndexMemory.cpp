@@ -99,7 +99,9 @@ void MemoryResultIndex::Sort(int column) {
   rows_.swap(sorted);
 }
 
-AnsiString MemoryResultIndex::Cell(int column, int row) const {
-  if (column < 0 || column >= kColumns || row < 0 || row >= static_cast<int>(rows_.size())) return {};
+const AnsiString& MemoryResultIndex::Cell(int column, int row) const {
+  static const AnsiString none;
+  if (column < 0 || column >= kColumns || row < 0 || row >= static_cast<int>(rows_.size()))
+    return none;
   return rows_[row][column];
 }

@@ -1,5 +1,7 @@
 #include "platform/grids/string_grid.h"
 
+#include <utility>
+
 #include "platform/grids/inplace_edit.h"
 
 namespace {
@@ -15,8 +17,8 @@ void TStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
   TDrawGrid::SizeChanged(OldColCount, OldRowCount);
 }
 
-void TStringGrid::SetCells(int ACol, int ARow, const AnsiString& Value) {
-  cells_.SetText(ACol, ARow, Value);
+void TStringGrid::SetCells(int ACol, int ARow, AnsiString Value) {
+  cells_.SetText(ACol, ARow, std::move(Value));
   InvalidateCell(ACol, ARow);
   if (!fromEditor_ && GetEditorMode() && ACol == GetCol() && ARow == GetRow()) InvalidateEditor();
 }

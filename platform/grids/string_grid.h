@@ -12,7 +12,8 @@ class TStringGrid : public TDrawGrid {
   explicit TStringGrid(TComponent* AOwner);
 
   const AnsiString& Cells(int ACol, int ARow) const { return cells_.Text(ACol, ARow); }
-  void SetCells(int ACol, int ARow, const AnsiString& Value);
+  // By value: a text made for the cell moves into it.
+  void SetCells(int ACol, int ARow, AnsiString Value);
   TObject* Objects(int ACol, int ARow) const { return cells_.Object(ACol, ARow); }
   void SetObjects(int ACol, int ARow, TObject* Value);
   // A column (a row) as long as the grid is high (wide); writing to it writes the cells.

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "components/grid/ExtCGrid.h"
+#include "engine/ResultIndexGrid.h"
 #include "platform/stdctrls/scrollbar.h"
 #include "tests/engine/QueryTest.h"
 
@@ -74,14 +75,38 @@ TEST_F(IndexGridTest, ARunTakesTheGridsFormAndLeavesNothingOfTheLastRun) {
   EXPECT_EQ(dbase_abfrageergebnis, 255);
 }
 
+// The grid grows by many rows at once: rows it takes hold nothing of earlier texts, whether
+// the run's clear emptied them (rows the grid had) or the growth does (rows kept past them).
+TEST_F(IndexGridTest, RowsTheGrowingIndexTakesAreEmpty) {
+  DbaseShapeIndexGrid(*grid);
+  grid->SetRowCount(4000);
+  for (int r : {10, 2000, 3500}) grid->SetCells(0, r, "alt");
+  grid->SetRowCount(3000);  // row 3500 is kept past the rows
+  auto fill = [this](int hits, int stale) {
+    GridResultIndex index(*grid);
+    index.Clear();
+    for (int h = 0; h < hits; ++h) index.AddHit(IntToStr(h), "k", "");
+    ASSERT_GT(grid->GetRowCount(), stale);
+    EXPECT_EQ(grid->Cells(0, stale), "");
+    for (int r = hits; r < grid->GetRowCount(); r += 97) EXPECT_EQ(grid->Cells(0, r), "") << r;
+  };
+  fill(1500, 2000);
+  fill(2600, 3500);
+  EXPECT_EQ(grid->GetRowCount(), 2601);
+  EXPECT_EQ(grid->Cells(0, 2599), "2599");
+}
+
 TEST_F(IndexGridTest, ThePageFillsFromTheIndexGridAndTheScrollBarFollowsIt) {
   EXPECT_EQ(dbase_indexdsnr(0), 0);  // no grid yet
+  dbase_anzahlindex = 2;
+  EXPECT_EQ(DbaseIndexGridHitRecords(), (std::vector<long>{0, 0}));
   Slot(25, "PREIS");
   RunBoth();
   dbase_indexgrid = grid.get();
   EXPECT_EQ(dbase_indexdsnr(0), 2);
   EXPECT_EQ(dbase_indexdsnr(4), 5);
   EXPECT_EQ(dbase_indexdsnr(5), 0);
+  EXPECT_EQ(DbaseIndexGridHitRecords(), (std::vector<long>{0, 1, 2, 3, 5}));
 
   TExtColumnGrid list(nullptr);
   list.SetColCount(3);

@@ -1,4 +1,7 @@
 // Walking the result index: record numbers by position, the list page's rows, its scroll bar.
+#include <climits>
+#include <utility>
+
 #include "tests/engine/QueryTest.h"
 
 namespace {
@@ -14,6 +17,33 @@ TEST_F(ListPageTest, PositionsGiveRecordNumbers) {
   EXPECT_EQ(DbaseIndexRecord(index, 5), 0);  // the empty row
   EXPECT_EQ(DbaseIndexRecord(index, -1), 0);
   EXPECT_EQ(DbaseIndexRecord(index, 99), 0);
+}
+
+TEST_F(ListPageTest, APositionsNumberIsWhatItsTextStartsWith) {
+  const std::vector<std::pair<std::string, long>> cases = {
+      {"12", 12},
+      {" 12", 12},
+      {"+7", 7},
+      {"-3", -3},
+      {"12abc", 12},
+      {"x", 0},
+      {"", 0},
+      {"0012", 12},
+      {"123456789012345678", 123456789012345678},
+      {"99999999999999999999", LONG_MAX}};
+  for (const auto& [text, number] : cases) index.AddHit(text, "", "");
+  dbase_anzahlindex = static_cast<uint32_t>(cases.size());
+  for (std::size_t p = 0; p < cases.size(); ++p)
+    EXPECT_EQ(DbaseIndexRecord(index, static_cast<long>(p)), cases[p].second) << cases[p].first;
+}
+
+TEST_F(ListPageTest, TheHitsRecordsComeInRecordOrder) {
+  EXPECT_TRUE(DbaseHitRecords(index).empty());  // no hits yet
+  Run();
+  EXPECT_EQ(DbaseHitRecords(index), (std::vector<long>{0, 1, 2, 3, 5}));
+  Slot(25, "PREIS");
+  EXPECT_EQ(Run(), (Hits{"2", "0", "1", "3", "5"}));
+  EXPECT_EQ(DbaseHitRecords(index), (std::vector<long>{0, 1, 2, 3, 5}));
 }
 
 TEST_F(ListPageTest, APageOfTwentyRowsWithFiveHits) {

@@ -30,6 +30,20 @@ TEST_F(TextTest, TextToNumberDropsThousandsAndReadsTheDecimalSeparator) {
   EXPECT_EQ(dbase_ansinachzahl(std::string(300, '7')), std::stod(std::string(254, '7')));
 }
 
+TEST_F(TextTest, TheTextsValueIsWhatItsCopyReads) {
+  for (const char* text : {"  12,75", "1.234,5", "", "x", "-0,5"}) {
+    std::strcpy(dbase_text, text);
+    const double copied = dbase_ansinachzahl(dbase_text);
+    std::strcpy(dbase_text, text);
+    EXPECT_EQ(DbaseTextValue(), copied) << text;
+  }
+  // A text of the buffer's whole length is cut as a copy cuts it.
+  std::memset(dbase_text, '7', kDbaseTextSize - 1);
+  dbase_text[kDbaseTextSize - 1] = '\0';
+  EXPECT_EQ(DbaseTextValue(), std::stod(std::string(kDbaseTextCut, '7')));
+  EXPECT_EQ(std::strlen(dbase_text), std::size_t{kDbaseTextCut});
+}
+
 TEST_F(TextTest, NumberToTextUsesTheDecimalsAndTheSeparator) {
   EXPECT_EQ(Formatted(1234.5), "1234,50");
   EXPECT_EQ(Formatted(0), "0,00");
