@@ -8,11 +8,12 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include "platform/controls/forms.h"
+#include "platform/controls/menus.h"
 #include "platform/stdctrls/button.h"
 #include "platform/stdctrls/edit.h"
-#include "platform/controls/forms.h"
 #include "platform/stdctrls/label.h"
-#include "platform/controls/menus.h"
+#include "platform/stdctrls/panel.h"
 #include "window_double_click.h"
 
 namespace {
@@ -74,6 +75,31 @@ TEST_F(Mouse, AWindowDoubleClickTakesTheSecondPressAsTheDblClick) {
   WindowDoubleClick(label->Widget(), QPoint(5, 6));
   EXPECT_EQ(log, (std::vector<std::string>{"down 0 5,6 left", "click", "up 0 5,6", "dblclick",
                                             "down 0 5,6 left double", "up 0 5,6"}));
+}
+
+// The window system pairs only two presses of one window: a double click on a control whose
+// window did not get the first press is its press. The label's window is the form's.
+TEST_F(Mouse, ADoubleClickWhoseFirstPressWentToAnotherWindowIsAPress) {
+  auto hiddenOnClick = [&](TControl* cover) {
+    cover->SetParent(&form);
+    cover->SetBounds(20, 30, 80, 20);
+    cover->BringToFront();
+    cover->OnClick = [this, cover](TObject*) {
+      log.push_back("cover");
+      cover->SetVisible(false);
+    };
+  };
+  hiddenOnClick(new TPanel(&form));
+  WindowDoubleClick(label->Widget(), QPoint(5, 6));
+  EXPECT_EQ(log, (std::vector<std::string>{"cover", "down 0 5,6 left", "click", "up 0 5,6"}));
+
+  log.clear();
+  auto* graphic = new TLabel(&form);
+  graphic->SetAutoSize(false);
+  hiddenOnClick(graphic);
+  WindowDoubleClick(label->Widget(), QPoint(5, 6));
+  EXPECT_EQ(log,
+            (std::vector<std::string>{"cover", "dblclick", "down 0 5,6 left double", "up 0 5,6"}));
 }
 
 TEST_F(Mouse, WithoutDoubleClicksAWindowDoubleClickIsTwoClicks) {
