@@ -12,6 +12,7 @@
 #include "platform/stdctrls/edit.h"
 #include "platform/stdctrls/panel.h"
 #include "shown_grid.h"
+#include "window_double_click.h"
 
 namespace {
 
@@ -163,6 +164,19 @@ TEST_F(MouseSizing, ADoubleClickEditsWhereAClickWouldWithRangeSelectAndEdit) {
   EXPECT_EQ(Current(), (TGridCoord{2, 3}));
   EXPECT_TRUE(grid->GetEditorMode());
   EXPECT_EQ(clicked, 2);  // the replayed presses
+}
+
+// The press before the double click selects the cell, the replayed one opens its editor: two
+// presses in all, as many as a click and a double click make.
+TEST_F(MouseSizing, AWindowDoubleClickWithRangeSelectAndEditPressesTwice) {
+  grid->MouseActions.RangeSelectAndEdit = true;
+  grid->SetOptions(grid->GetOptions() - goEditing);
+  int clicked = 0;
+  grid->OnClickCell = [&](TObject*, int, int) { ++clicked; };
+  WindowDoubleClick(Client(), At(2, 3));
+  EXPECT_EQ(Current(), (TGridCoord{2, 3}));
+  EXPECT_TRUE(grid->GetEditorMode());
+  EXPECT_EQ(clicked, 2);
 }
 
 TEST_F(MouseSizing, HidingColumnsOrRowsEndsTheEditOfItsCellFirst) {

@@ -8,6 +8,7 @@
 #include "components/grid/ExtCGrid.h"
 #include "platform/controls/shell.h"
 #include "shown_grid.h"
+#include "window_double_click.h"
 
 namespace {
 
@@ -129,6 +130,22 @@ TEST_F(GridMouse, CheckBoxesButtonsAndNodesAnswerClicks) {
   EXPECT_EQ(grid->GetRowCount(), 5);
   EXPECT_EQ(contracted, std::vector<int>{2});
   EXPECT_EQ(expanded, std::vector<int>{2});
+}
+
+// The double click takes the place of the second press: the box toggles at the first only.
+TEST_F(GridMouse, AWindowDoubleClickTogglesACheckBoxOnce) {
+  grid->SetOptions(grid->GetOptions() + goEditing);
+  grid->AddCheckBox(1, 1, false, false);
+  std::vector<bool> states;
+  grid->OnCheckBoxClick = [&](TObject*, int, int, bool State) { states.push_back(State); };
+  int dbl = 0;
+  grid->OnDblClickCell = [&](TObject*, int ARow, int ACol) { dbl += ARow * 10 + ACol == 11; };
+  WindowDoubleClick(Client(), At(1, 1));
+  EXPECT_EQ(states, std::vector<bool>{true});
+  bool state = false;
+  grid->GetCheckBoxState(1, 1, state);
+  EXPECT_TRUE(state);
+  EXPECT_EQ(dbl, 1);
 }
 
 TEST_F(GridMouse, DoubleClickAtAHeaderBorderAutoSizesTheColumnLeftOfIt) {

@@ -9,13 +9,14 @@
 #include "components/grid/EsgEditBtn.h"
 #include "components/grid/EsgSpinEdit.h"
 #include "components/grid/ExtGrid.h"
-#include "components/grid/GridEditorControls.h"
 #include "components/grid/ExtInplaceEdit.h"
+#include "components/grid/GridEditorControls.h"
 #include "components/grid/GridUtil.h"
 #include "locale_scope.h"
 #include "platform/controls/clipboard.h"
 #include "platform/core/sound.h"
 #include "shown_grid.h"
+#include "window_double_click.h"
 
 namespace {
 
@@ -469,6 +470,20 @@ TEST_F(Editing, ADirectEditClickOpensTheCellsEditorAwayFromTheSideEdges) {
   grid->OnCanEditCell = [&](TObject*, int, int, bool& CanEdit) { CanEdit = !readOnly; };
   QTest::mouseClick(Client(), Qt::LeftButton, {}, At(1, 2, 20));
   EXPECT_EQ(grid->GetEditors().Shown, nullptr);
+}
+
+// The press opens the editor under the mouse; the second press is the editor's own, no double
+// click of the cell.
+TEST_F(Editing, ADirectEditDoubleClickPlacesTheCaretInTheEditorItOpened) {
+  grid->MouseActions.DirectEdit = true;
+  grid->SetCells(2, 2, "eins zwei");
+  int dblClicks = 0;
+  grid->OnDblClickCell = [&](TObject*, int, int) { ++dblClicks; };
+  WindowDoubleClick(Client(), At(2, 2, 12));
+  ASSERT_TRUE(InplaceShown());
+  EXPECT_EQ(Current(), (TGridCoord{2, 2}));
+  EXPECT_EQ(Inplace()->GetSelLength(), 0);
+  EXPECT_EQ(dblClicks, 0);
 }
 
 TEST_F(Editing, ReturnInAnEditorControlAdvancesAndOpensTheNextCellsControl) {

@@ -7,9 +7,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QStyleHints>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <QWidget>
+
+#include <optional>
 
 #include "platform/controls/application.h"
 #include "platform/controls/qt/qt_keys.h"
@@ -33,6 +36,9 @@ NativeEvent* current = nullptr;
 QEvent* delivering = nullptr;
 QObject* deliveringTo = nullptr;
 const AnsiString* keyDownChars = nullptr;
+// The window that got the last press, and when.
+QPointer<QWidget> pressedWindow;
+std::optional<quint64> pressedAt;
 // A hint shows below the mouse pointer.
 constexpr int kHintBelowMouse = 20;
 
@@ -71,8 +77,40 @@ UINT MouseMessage(QEvent::Type type, Qt::MouseButton button, bool doubleClicks) 
       {WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP},
       {WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK}};
   int row = type == QEvent::MouseButtonPress ? 0 : type == QEvent::MouseButtonRelease ? 1 : 2;
+  // Qt keeps the press that makes a double click at the top-level window, so the double click
+  // comes in its place as on a window that takes double clicks; on one that does not, a press.
   if (row == 2 && !doubleClicks) row = 0;
   return kMessages[row][column];
+}
+
+// The window a control's mouse messages come through: its own, or its parent's for a control
+// without one.
+QWidget* WindowOf(TControl* control) {
+  bool windowed = dynamic_cast<TWinControl*>(control) || !control->GetParent();
+  return windowed ? control->Widget() : control->GetParent()->Widget();
+}
+
+// Qt pairs any two presses close in time and place, the window system only two presses of
+// one window: a double click whose first press went to another window is a press for this
+// one (as when that press opened an editor under the mouse). A double click without a recent
+// press (sent alone) stands.
+bool FirstPressElsewhere(QWidget* window, const QMouseEvent& event) {
+  auto interval = static_cast<quint64>(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+  bool recent =
+      pressedAt && event.timestamp() >= *pressedAt && event.timestamp() - *pressedAt < interval;
+  return recent && pressedWindow != window;
+}
+
+void NotePress(QWidget* window, const QMouseEvent& event) {
+  if (event.type() != QEvent::MouseButtonPress) return;
+  pressedWindow = window;
+  pressedAt = event.timestamp();
+}
+
+QMouseEvent PressOf(const QMouseEvent& event) {
+  return QMouseEvent(QEvent::MouseButtonPress, event.position(), event.scenePosition(),
+                     event.globalPosition(), event.button(), event.buttons(), event.modifiers(),
+                     event.pointingDevice());
 }
 
 unsigned MouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
@@ -289,6 +327,15 @@ QPoint ControlEvents::ClientPoint(TControl* control, QWidget* widget, QPoint poi
 }
 
 bool ControlEvents::Mouse(QWidget* widget, QMouseEvent* event) {
+  if (event->type() == QEvent::MouseButtonDblClick &&
+      FirstPressElsewhere(WindowOf(control_), *event)) {
+    QMouseEvent press = PressOf(*event);
+    press.setTimestamp(event->timestamp());
+    bool handled = Mouse(widget, &press);
+    event->setAccepted(press.isAccepted());
+    return handled;
+  }
+  NotePress(WindowOf(control_), *event);
   UINT msg = MouseMessage(event->type(), event->button(),
                           control_->ControlStyle.Contains(csDoubleClicks));
   if (!msg) return false;

@@ -8,10 +8,13 @@
 #include <QWheelEvent>
 #include <QWidget>
 
-#include "platform/stdctrls/edit.h"
 #include "platform/controls/forms.h"
-#include "platform/stdctrls/label.h"
 #include "platform/controls/menus.h"
+#include "platform/stdctrls/button.h"
+#include "platform/stdctrls/edit.h"
+#include "platform/stdctrls/label.h"
+#include "platform/stdctrls/panel.h"
+#include "window_double_click.h"
 
 namespace {
 
@@ -64,6 +67,69 @@ TEST_F(Mouse, DoubleClickAddsDblClickAndADownWithDouble) {
   QTest::mouseRelease(label->Widget(), Qt::LeftButton, {}, QPoint(5, 6));
   EXPECT_EQ(log, (std::vector<std::string>{"down 0 5,6 left", "click", "up 0 5,6", "dblclick",
                                             "down 0 5,6 left double", "up 0 5,6"}));
+}
+
+// Qt hands the press that makes a double click to the window only: the control sees it as the
+// double click, and its release clicks no second time.
+TEST_F(Mouse, AWindowDoubleClickTakesTheSecondPressAsTheDblClick) {
+  WindowDoubleClick(label->Widget(), QPoint(5, 6));
+  EXPECT_EQ(log, (std::vector<std::string>{"down 0 5,6 left", "click", "up 0 5,6", "dblclick",
+                                            "down 0 5,6 left double", "up 0 5,6"}));
+}
+
+// The window system pairs only two presses of one window: a double click on a control whose
+// window did not get the first press is its press. The label's window is the form's.
+TEST_F(Mouse, ADoubleClickWhoseFirstPressWentToAnotherWindowIsAPress) {
+  auto hiddenOnClick = [&](TControl* cover) {
+    cover->SetParent(&form);
+    cover->SetBounds(20, 30, 80, 20);
+    cover->BringToFront();
+    cover->OnClick = [this, cover](TObject*) {
+      log.push_back("cover");
+      cover->SetVisible(false);
+    };
+  };
+  hiddenOnClick(new TPanel(&form));
+  WindowDoubleClick(label->Widget(), QPoint(5, 6));
+  EXPECT_EQ(log, (std::vector<std::string>{"cover", "down 0 5,6 left", "click", "up 0 5,6"}));
+
+  log.clear();
+  auto* graphic = new TLabel(&form);
+  graphic->SetAutoSize(false);
+  hiddenOnClick(graphic);
+  WindowDoubleClick(label->Widget(), QPoint(5, 6));
+  EXPECT_EQ(log,
+            (std::vector<std::string>{"cover", "dblclick", "down 0 5,6 left double", "up 0 5,6"}));
+}
+
+TEST_F(Mouse, WithoutDoubleClicksAWindowDoubleClickIsTwoClicks) {
+  label->ControlStyle = label->ControlStyle - TControlStyle{csDoubleClicks};
+  WindowDoubleClick(label->Widget(), QPoint(5, 6));
+  EXPECT_EQ(log, (std::vector<std::string>{"down 0 5,6 left", "click", "up 0 5,6",
+                                            "down 0 5,6 left", "click", "up 0 5,6"}));
+
+  auto* button = new TButton(&form);  // clicks from its Qt widget, which gets the double click
+  button->SetParent(&form);
+  button->SetBounds(20, 80, 75, 25);
+  int clicks = 0;
+  button->OnClick = [&](TObject*) { ++clicks; };
+  WindowDoubleClick(button->Widget(), QPoint(10, 10));
+  EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(Mouse, AWindowDoubleClickOnAnEditSelectsAWordOnce) {
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  edit->SetBounds(20, 80, 160, 21);
+  edit->SetText("eins zwei");
+  std::vector<std::string> events;
+  edit->OnMouseDown = [&](TObject*, TMouseButton, TShiftState shift, int, int) {
+    events.push_back("down" + Shift(shift));
+  };
+  edit->OnDblClick = [&](TObject*) { events.push_back("dblclick"); };
+  WindowDoubleClick(edit->Widget(), QPoint(6, 10));
+  EXPECT_EQ(events, (std::vector<std::string>{"down left", "dblclick", "down left double"}));
+  EXPECT_EQ(edit->GetSelText(), "eins");  // its Qt widget had the double click
 }
 
 TEST_F(Mouse, ReleaseOutsideTheControlIsNoClick) {
