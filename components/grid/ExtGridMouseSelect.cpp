@@ -1,6 +1,8 @@
 // Selecting by the mouse beyond the class library's: whole rows from the fixed columns, whole
 // columns from the fixed rows, everything from the top-left cell, disjunct cells by Ctrl
 // clicks; the anchors the mouse passes over, and sizing the first column from any row.
+#include <utility>
+
 #include "components/grid/ExtGrid.h"
 #include "platform/controls/keys.h"
 
@@ -98,4 +100,24 @@ void TExtStringGrid::DisjunctCellRelease(int ACol, int ARow, bool Ctrl) {
   } else {
     SetSelectedCells(ACol, ARow, !GetSelectedCells(ACol, ARow));
   }
+}
+
+// A plain press starts the row selection afresh; a Ctrl press on a selected row takes it
+// out at the release. A press in the fixed rows leaves the row selection alone: a header
+// click would otherwise select the current row again.
+void TExtStringGrid::DisjunctRowPress(int ARow) {
+  mouse_.rowSelectPress = MouseActions.DisjunctRowSelect && ARow >= GetFixedRows();
+  mouse_.rowDeselect = -1;
+  if (!mouse_.rowSelectPress) return;
+  if (GetKeyState(VK_CONTROL) >= 0)
+    ClearRowSelect();
+  else if (GetRowSelect(ARow))
+    mouse_.rowDeselect = ARow;
+}
+
+void TExtStringGrid::DisjunctRowRelease() {
+  const int deselect = std::exchange(mouse_.rowDeselect, -1);
+  if (!std::exchange(mouse_.rowSelectPress, false) || !MouseActions.DisjunctRowSelect) return;
+  SelectToRowSelect(false);
+  if (deselect >= 0 && deselect < GetRowCount()) SetRowSelect(deselect, false);
 }

@@ -103,6 +103,8 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
 }
 
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  // A column move is the left button's: a right release would end it.
+  if (Button == mbRight && GetGridState() == gsColMoving) return;
   TBaseGrid::MouseUp(Button, Shift, X, Y);
   if (Button == mbLeft) EndSizing();  // a sizing that changed nothing
 }
