@@ -1680,7 +1680,7 @@ class TExtStringGrid : public TBaseGrid {
   bool FixedSelectPress(int ACol, int ARow, int X, int Y);
   void ExtendFixedSelect(int X, int Y);
   void HoverAnchor(int X, int Y);
-  void DisjunctCellRelease(int ACol, int ARow, bool Ctrl);
+  void DisjunctCellRelease(TGridCoord Cell, bool Ctrl);
   void DisjunctRowPress(int ARow);
   void DisjunctRowRelease();
   // The selection resizer: a press on the handle at the selection's bottom-right corner copies

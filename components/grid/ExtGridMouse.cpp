@@ -96,7 +96,12 @@ bool TExtStringGrid::CellPress(int ACol, int ARow, int X, int Y) {
     return true;
   }
   DisjunctRowPress(ARow);
-  if (AnchorPress(ACol, ARow, X, Y) || FixedSelectPress(ACol, ARow, X, Y)) return true;
+  if (AnchorPress(ACol, ARow, X, Y)) return true;
+  // The base grid's press would start moving the line: the click is told all the same.
+  if (FixedSelectPress(ACol, ARow, X, Y)) {
+    if (OnClickCell) OnClickCell(this, ARow, ACol);
+    return true;
+  }
   bool canEdit = GetOptions().Contains(goEditing);
   GetCellReadOnly(real, ARow, canEdit);
   if (!fixed && canEdit && HasCheckBox(real, ARow)) {
@@ -211,7 +216,6 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   if (moving || sizing) mouse_.moved = true;
   int col = -1, row = -1;
   MouseToCell(x, y, col, row);
-  DisjunctCellRelease(col, row, (Message.Keys & MK_CONTROL) != 0);
   HeaderRelease(col, row, x, KeysToShiftState(Message.Keys));
   mouse_.moved = false;
   mouse_.down = {-1, -1};

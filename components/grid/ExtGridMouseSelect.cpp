@@ -91,14 +91,16 @@ bool TExtStringGrid::URLCellAt(int ACol, int ARow) {
 }
 
 
-// A plain click leaves only the clicked cell listed; a Ctrl click adds or removes it.
-void TExtStringGrid::DisjunctCellRelease(int ACol, int ARow, bool Ctrl) {
-  if (!MouseActions.DisjunctCellSelect || ACol < GetFixedCols() || ARow < GetFixedRows()) return;
+// A plain click (of any button) leaves only the clicked cell listed; a Ctrl click adds or
+// removes it.
+void TExtStringGrid::DisjunctCellRelease(TGridCoord Cell, bool Ctrl) {
+  if (!MouseActions.DisjunctCellSelect || Cell.X < GetFixedCols() || Cell.Y < GetFixedRows())
+    return;
   if (!Ctrl) {
     ClearSelectedCells();
-    SetSelectedCells(ACol, ARow, true);
+    SetSelectedCells(Cell.X, Cell.Y, true);
   } else {
-    SetSelectedCells(ACol, ARow, !GetSelectedCells(ACol, ARow));
+    SetSelectedCells(Cell.X, Cell.Y, !GetSelectedCells(Cell.X, Cell.Y));
   }
 }
 

@@ -155,12 +155,15 @@ TEST_F(GridMouse, FixedCellsSelectWholeRowsColumnsAndAll) {
   grid->MouseActions.RowSelect = true;
   grid->MouseActions.ColSelect = true;
   grid->MouseActions.AllSelect = true;
+  std::vector<TGridCoord> clicked;
+  grid->OnClickCell = [&](TObject*, int ARow, int ACol) { clicked.push_back({ACol, ARow}); };
   Drag(At(0, 1), At(0, 3));
   EXPECT_EQ(grid->GetSelection(), (TGridRect{1, 1, 3, 3}));
   Click(At(2, 0, 20));
   EXPECT_EQ(grid->GetSelection(), (TGridRect{2, 1, 2, 4}));
   Click(At(0, 0));
   EXPECT_EQ(grid->GetSelection(), (TGridRect{1, 1, 3, 4}));
+  EXPECT_EQ(clicked, (std::vector<TGridCoord>{{0, 1}, {2, 0}, {0, 0}}));
 }
 
 TEST_F(GridMouse, DisjunctCellsFollowPlainAndCtrlClicks) {
@@ -174,6 +177,9 @@ TEST_F(GridMouse, DisjunctCellsFollowPlainAndCtrlClicks) {
   Click(At(3, 2));
   EXPECT_EQ(grid->GetSelectedCellsCount(), 1);
   EXPECT_TRUE(grid->GetSelectedCells(3, 2));
+  QTest::mouseClick(Client(), Qt::RightButton, {}, At(1, 3));  // any button's release
+  EXPECT_EQ(grid->GetSelectedCellsCount(), 1);
+  EXPECT_TRUE(grid->GetSelectedCells(1, 3));
 }
 
 TEST_F(GridMouse, PassingOverAnAnchorEntersAndLeavesIt) {
