@@ -1,6 +1,7 @@
 // A release on a header cell: the check box and radio release events, then the sort by the
 // clicked column.
 #include <chrono>
+#include <utility>
 
 #include "components/grid/ExtGrid.h"
 
@@ -10,6 +11,8 @@ constexpr int kFilterButton = 16;  // the filter button at a header's right edge
 }  // namespace
 
 void TExtStringGrid::HeaderRelease(int ACol, int ARow, int X, TShiftState Shift) {
+  // Only the release right after the double click is no sort click.
+  const bool dblSized = std::exchange(mouse_.dblSized, false);
   if (mouse_.moved || ACol < 0 || ARow < 0) return;
   if (ACol < GetFixedCols() && !SortSettings.FixedCols) return;
   const int real = RemapCol(ACol);
@@ -18,10 +21,7 @@ void TExtStringGrid::HeaderRelease(int ACol, int ARow, int X, TShiftState Shift)
   } else if (int index = -1; IsRadio(real, ARow) && GetRadioIdx(real, ARow, index)) {
     if (OnRadioMouseUp) OnRadioMouseUp(this, ACol, ARow, index);
   }
-  if (mouse_.dblSized) {
-    mouse_.dblSized = false;
-    return;
-  }
+  if (dblSized) return;
   const TRect r = CellRect(ACol, ARow);
   if (ARow == 0 && GetOptions().Contains(goColSizing) &&
       (X - r.Left <= kSizingSlack || r.Right - X <= kSizingSlack))

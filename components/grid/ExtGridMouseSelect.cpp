@@ -90,7 +90,6 @@ bool TExtStringGrid::URLCellAt(int ACol, int ARow) {
   return TextType(text, EnableHTML) != ttHTML && IsURL(text);
 }
 
-
 // A plain click (of any button) leaves only the clicked cell listed; a Ctrl click adds or
 // removes it.
 void TExtStringGrid::DisjunctCellRelease(TGridCoord Cell, bool Ctrl) {

@@ -320,6 +320,20 @@ TEST_F(HeaderSort, TheColumnMergeIsUndoneAroundTheSortWhichIsTimed) {
   EXPECT_EQ(blocks(), (std::vector<int>{1, 2, 2, 4}));
 }
 
+TEST_F(HeaderSort, TheClickAfterADoubleClickThatAutoSizedSortsAgain) {
+  grid->SetOptions(grid->GetOptions() + goColSizing);
+  const int width = grid->ColWidths(1);
+  grid->SetCellEx(1, 2, "a rather long text for this column");
+  const QPoint border = At(2, 0, 2, 8);
+  Click(border);
+  QTest::mouseDClick(Client(), Qt::LeftButton, {}, border);
+  Release(QPoint(border.x(), 300));  // let go below the cells
+  ASSERT_GT(grid->ColWidths(1), width);
+  EXPECT_TRUE(sorted.empty());
+  Click(At(2, 0, 20, 8));
+  EXPECT_EQ(sorted, std::vector<int>{2});
+}
+
 // A column sized past its left neighbour leaves the mouse over that neighbour's header.
 TEST_F(HeaderSort, SizingAColumnIsNoSortClickWhereverTheMouseIsLet) {
   grid->SetOptions(grid->GetOptions() + goColSizing);
