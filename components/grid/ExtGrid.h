@@ -1681,7 +1681,7 @@ class TExtStringGrid : public TBaseGrid {
   void ExtendFixedSelect(int X, int Y);
   void HoverAnchor(int X, int Y);
   void DisjunctCellRelease(TGridCoord Cell, bool Ctrl);
-  void DisjunctRowPress(int ARow);
+  void DisjunctRowPress(int ACol, int ARow);
   void DisjunctRowRelease();
   // The selection resizer: a press on the handle at the selection's bottom-right corner copies
   // the selection, the drag extends it and the release fills it as a smart paste would. The

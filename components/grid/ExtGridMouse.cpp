@@ -95,7 +95,7 @@ bool TExtStringGrid::CellPress(int ACol, int ARow, int X, int Y) {
     if (OnClickCell) OnClickCell(this, ARow, ACol);
     return true;
   }
-  DisjunctRowPress(ARow);
+  DisjunctRowPress(ACol, ARow);
   if (AnchorPress(ACol, ARow, X, Y)) return true;
   // The base grid's press would start moving the line: the click is told all the same.
   if (FixedSelectPress(ACol, ARow, X, Y)) {

@@ -103,11 +103,13 @@ void TExtStringGrid::DisjunctCellRelease(TGridCoord Cell, bool Ctrl) {
   }
 }
 
-// A plain press starts the row selection afresh; a Ctrl press on a selected row takes it
-// out at the release. A press in the fixed rows leaves the row selection alone: a header
-// click would otherwise select the current row again.
-void TExtStringGrid::DisjunctRowPress(int ARow) {
-  mouse_.rowSelectPress = MouseActions.DisjunctRowSelect && ARow >= GetFixedRows();
+// A plain press that selects a row starts the row selection afresh; a Ctrl press on a
+// selected row takes it out at the release. Other presses (a header click, the fixed column
+// without RowSelect, the footer) leave the rows alone: they select no row of their own.
+void TExtStringGrid::DisjunctRowPress(int ACol, int ARow) {
+  const bool normal = ACol >= GetFixedCols() && ARow >= GetFixedRows() && !IsFixed(ACol, ARow);
+  const bool wholeRow = resizer_.mode == msRow && GetOptions().Contains(goRangeSelect);
+  mouse_.rowSelectPress = MouseActions.DisjunctRowSelect && (normal || wholeRow);
   mouse_.rowDeselect = -1;
   if (!mouse_.rowSelectPress) return;
   if (GetKeyState(VK_CONTROL) >= 0)

@@ -386,6 +386,8 @@ TEST_F(GridMouse, DisjunctRowsFollowPlainAndCtrlClicks) {
   EXPECT_EQ(rows(), std::vector<int>{4});
   Click(At(3, 0, 20));  // a header click keeps the rows as they are
   EXPECT_EQ(rows(), std::vector<int>{4});
+  Click(At(0, 1));  // so does the fixed column without RowSelect
+  EXPECT_EQ(rows(), std::vector<int>{4});
   Click(At(3, 3));
   EXPECT_EQ(rows(), std::vector<int>{3});
 
