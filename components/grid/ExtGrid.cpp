@@ -46,6 +46,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
 TExtStringGrid::~TExtStringGrid() {
   if (ColumnSize.Save) Application->HandleEvent([this] { SaveColSizes(); });
   HandBackFormResize();
+  EndMoveDisplay();  // freed during a move: the drag cursor must not outlive it
   ReleaseHiddenRows();
 }
 

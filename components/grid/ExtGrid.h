@@ -971,6 +971,8 @@ class TExtStringGrid : public TBaseGrid {
   // QSort within each group of rows below a node row.
   void QSortGroup();
   void QSortIndexed();
+  // The milliseconds the last sort by a header click took.
+  int GetLastSortTime() const { return lastSortTime_; }
   // The same for the rows Left..Right only, without the update lock or the current row.
   void QuickSort(int ACol, int Left, int Right);
   void QuickSortIndexed(int Left, int Right);
@@ -1645,6 +1647,8 @@ class TExtStringGrid : public TBaseGrid {
   // The release on a header cell: the check box and radio events, then the sort.
   void HeaderRelease(int ACol, int ARow, int X, TShiftState Shift);
   void SortByHeader(int ACol, TShiftState Shift);
+  void SortIndexClick(int ACol, TShiftState Shift);
+  int lastSortTime_ = 0;
   bool ColumnSizeAt(int X, int Y, int& ACol);
   // Rows and columns moved by the mouse (ExtGridEnhMove.cpp): OnColumnMove and OnRowMove may
   // stop a move; with EnhRowColMove the floating window, the arrows and the drag cursor show,
@@ -1676,7 +1680,9 @@ class TExtStringGrid : public TBaseGrid {
   bool FixedSelectPress(int ACol, int ARow, int X, int Y);
   void ExtendFixedSelect(int X, int Y);
   void HoverAnchor(int X, int Y);
-  void DisjunctCellRelease(int ACol, int ARow, bool Ctrl);
+  void DisjunctCellRelease(TGridCoord Cell, bool Ctrl);
+  void DisjunctRowPress(int ACol, int ARow);
+  void DisjunctRowRelease();
   // The selection resizer: a press on the handle at the selection's bottom-right corner copies
   // the selection, the drag extends it and the release fills it as a smart paste would. The
   // copy stays inside the grid: the clipboard is left alone.
@@ -1701,12 +1707,15 @@ class TExtStringGrid : public TBaseGrid {
     TGridCoord button{-1, -1};  // the cell whose button is held
     bool moved = false;         // a column or row moved, or a width changed, during the click
     bool dblSized = false;      // a double click auto-sized: the release does not sort
-    int downWidth = 0;
     int rangeAnchor = -1;  // the row or column a whole-line drag selection started at
     bool rangeRows = false;
     int fixedSizingX = -1;  // the sizing line of the first column, -1 while not sizing
     bool dragPending = false;  // a press that a move turns into a drag between programs
     TPoint downAt;             // where that press was
+    // DisjunctRowSelect: the press was on a normal row, so the release selects rows; a Ctrl
+    // press on a row already selected deselects it at the release.
+    bool rowSelectPress = false;
+    int rowDeselect = -1;
   } mouse_;
   AnsiString hoverAnchor_;
 

@@ -1,5 +1,8 @@
 // A release on a header cell: the check box and radio release events, then the sort by the
 // clicked column.
+#include <chrono>
+#include <utility>
+
 #include "components/grid/ExtGrid.h"
 
 namespace {
@@ -8,6 +11,8 @@ constexpr int kFilterButton = 16;  // the filter button at a header's right edge
 }  // namespace
 
 void TExtStringGrid::HeaderRelease(int ACol, int ARow, int X, TShiftState Shift) {
+  // Only the release right after the double click is no sort click.
+  const bool dblSized = std::exchange(mouse_.dblSized, false);
   if (mouse_.moved || ACol < 0 || ARow < 0) return;
   if (ACol < GetFixedCols() && !SortSettings.FixedCols) return;
   const int real = RemapCol(ACol);
@@ -16,15 +21,13 @@ void TExtStringGrid::HeaderRelease(int ACol, int ARow, int X, TShiftState Shift)
   } else if (int index = -1; IsRadio(real, ARow) && GetRadioIdx(real, ARow, index)) {
     if (OnRadioMouseUp) OnRadioMouseUp(this, ACol, ARow, index);
   }
-  if (mouse_.dblSized) {
-    mouse_.dblSized = false;
-    return;
-  }
+  if (dblSized) return;
   const TRect r = CellRect(ACol, ARow);
   if (ARow == 0 && GetOptions().Contains(goColSizing) &&
       (X - r.Left <= kSizingSlack || r.Right - X <= kSizingSlack))
     return;
-  if (GetFilter(ACol) && r.Right - X <= kFilterButton) return;
+  // The filter button opens the column's filter list instead.
+  if (GetFilter(real) && r.Right - X <= kFilterButton) return;
   if (ARow != SortSettings.GetRow() || mouse_.down.Y != ARow || GetFixedRows() == 0 ||
       !SortSettings.GetShow() || GetRowCount() <= 2)
     return;
@@ -37,6 +40,7 @@ void TExtStringGrid::HeaderRelease(int ACol, int ARow, int X, TShiftState Shift)
 void TExtStringGrid::SortByHeader(int ACol, TShiftState Shift) {
   HideInplaceEdit();
   if (SortSettings.AutoColumnMerge) UndoColumnMerge();
+  const auto start = std::chrono::steady_clock::now();
   if (!SortSettings.GetIndexShow()) {
     if (SortSettings.GetColumn() == ACol) {
       SortSettings.SetDirection(SortSettings.GetDirection() == sdAscending ? sdDescending
@@ -47,19 +51,26 @@ void TExtStringGrid::SortByHeader(int ACol, TShiftState Shift) {
     }
     HasNodes() ? QSortGroup() : QSort();
   } else {
-    const bool only = SortIndexes.Count() == 1 && SortIndexes.FindIndex(ACol) == 0;
-    if (Shift.Contains(ssShift) && SortIndexes.FindIndex(ACol) >= 0) {
-      SortIndexes.ToggleIndex(ACol);
-    } else if (Shift.Contains(ssShift)) {
-      SortIndexes.AddIndex(ACol, true);
-    } else if (only) {
-      SortIndexes.ToggleIndex(ACol);
-    } else {
-      SortIndexes.Clear();
-      SortIndexes.AddIndex(ACol, true);
-    }
+    SortIndexClick(ACol, Shift);
     QSortIndexed();
   }
+  const auto spent = std::chrono::steady_clock::now() - start;
+  lastSortTime_ =
+      static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(spent).count());
   if (SortSettings.AutoColumnMerge) ApplyColumnMerge();
   if (OnClickSort) OnClickSort(this, ACol);
+}
+
+// Shift adds the column to the sort index list or turns its direction there; a plain click
+// sorts by the column alone, turning it when it is already the only one.
+void TExtStringGrid::SortIndexClick(int ACol, TShiftState Shift) {
+  const bool listed = SortIndexes.FindIndex(ACol) >= 0;
+  if (Shift.Contains(ssShift)) {
+    listed ? SortIndexes.ToggleIndex(ACol) : SortIndexes.AddIndex(ACol, true);
+  } else if (listed && SortIndexes.Count() == 1) {
+    SortIndexes.ToggleIndex(ACol);
+  } else {
+    SortIndexes.Clear();
+    SortIndexes.AddIndex(ACol, true);
+  }
 }

@@ -36,7 +36,7 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   mouse_.button = {-1, -1};
   mouse_.moved = false;
   mouse_.dragPending = false;
-  mouse_.downWidth = col >= 0 ? ColWidths(col) : 0;
+  mouse_.rowSelectPress = false;
   NoteMovePress(col, row, x, y);
   if (col < 0 || row < 0) {
     HideInplaceEdit();
@@ -95,8 +95,13 @@ bool TExtStringGrid::CellPress(int ACol, int ARow, int X, int Y) {
     if (OnClickCell) OnClickCell(this, ARow, ACol);
     return true;
   }
-  if (MouseActions.DisjunctRowSelect && !fixed && GetKeyState(VK_CONTROL) >= 0) ClearRowSelect();
-  if (AnchorPress(ACol, ARow, X, Y) || FixedSelectPress(ACol, ARow, X, Y)) return true;
+  DisjunctRowPress(ACol, ARow);
+  if (AnchorPress(ACol, ARow, X, Y)) return true;
+  // The base grid's press would start moving the line: the click is told all the same.
+  if (FixedSelectPress(ACol, ARow, X, Y)) {
+    if (OnClickCell) OnClickCell(this, ARow, ACol);
+    return true;
+  }
   bool canEdit = GetOptions().Contains(goEditing);
   GetCellReadOnly(real, ARow, canEdit);
   if (!fixed && canEdit && HasCheckBox(real, ARow)) {
@@ -200,16 +205,17 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
     if (OnButtonClick) OnButtonClick(this, pressed.X, pressed.Y);
   }
   const bool moving = MoveRelease();
-  const int width = mouse_.down.X >= 0 && mouse_.down.X < GetColCount() ? ColWidths(mouse_.down.X) : 0;
+  // The base grid sets the new width at its release.
+  const bool sizing = GetGridState() == gsColSizing;
   TBaseGrid::WMLButtonUp(Message);
   ResizerRelease();
   OleDragRelease();
+  DisjunctRowRelease();
   RowSelectDragging = false;
   mouse_.rangeAnchor = -1;
-  if (moving || width != mouse_.downWidth) mouse_.moved = true;
+  if (moving || sizing) mouse_.moved = true;
   int col = -1, row = -1;
   MouseToCell(x, y, col, row);
-  DisjunctCellRelease(col, row, (Message.Keys & MK_CONTROL) != 0);
   HeaderRelease(col, row, x, KeysToShiftState(Message.Keys));
   mouse_.moved = false;
   mouse_.down = {-1, -1};

@@ -1,6 +1,8 @@
 // Selecting by the mouse beyond the class library's: whole rows from the fixed columns, whole
 // columns from the fixed rows, everything from the top-left cell, disjunct cells by Ctrl
 // clicks; the anchors the mouse passes over, and sizing the first column from any row.
+#include <utility>
+
 #include "components/grid/ExtGrid.h"
 #include "platform/controls/keys.h"
 
@@ -88,14 +90,37 @@ bool TExtStringGrid::URLCellAt(int ACol, int ARow) {
   return TextType(text, EnableHTML) != ttHTML && IsURL(text);
 }
 
-
-// A plain click leaves only the clicked cell listed; a Ctrl click adds or removes it.
-void TExtStringGrid::DisjunctCellRelease(int ACol, int ARow, bool Ctrl) {
-  if (!MouseActions.DisjunctCellSelect || ACol < GetFixedCols() || ARow < GetFixedRows()) return;
+// A plain click (of any button) leaves only the clicked cell listed; a Ctrl click adds or
+// removes it.
+void TExtStringGrid::DisjunctCellRelease(TGridCoord Cell, bool Ctrl) {
+  if (!MouseActions.DisjunctCellSelect || Cell.X < GetFixedCols() || Cell.Y < GetFixedRows())
+    return;
   if (!Ctrl) {
     ClearSelectedCells();
-    SetSelectedCells(ACol, ARow, true);
+    SetSelectedCells(Cell.X, Cell.Y, true);
   } else {
-    SetSelectedCells(ACol, ARow, !GetSelectedCells(ACol, ARow));
+    SetSelectedCells(Cell.X, Cell.Y, !GetSelectedCells(Cell.X, Cell.Y));
   }
+}
+
+// A plain press that selects a row starts the row selection afresh; a Ctrl press on a
+// selected row takes it out at the release. Other presses (a header click, the fixed column
+// without RowSelect, the footer) leave the rows alone: they select no row of their own.
+void TExtStringGrid::DisjunctRowPress(int ACol, int ARow) {
+  const bool normal = ACol >= GetFixedCols() && ARow >= GetFixedRows() && !IsFixed(ACol, ARow);
+  const bool wholeRow = resizer_.mode == msRow && GetOptions().Contains(goRangeSelect);
+  mouse_.rowSelectPress = MouseActions.DisjunctRowSelect && (normal || wholeRow);
+  mouse_.rowDeselect = -1;
+  if (!mouse_.rowSelectPress) return;
+  if (GetKeyState(VK_CONTROL) >= 0)
+    ClearRowSelect();
+  else if (GetRowSelect(ARow))
+    mouse_.rowDeselect = ARow;
+}
+
+void TExtStringGrid::DisjunctRowRelease() {
+  const int deselect = std::exchange(mouse_.rowDeselect, -1);
+  if (!std::exchange(mouse_.rowSelectPress, false) || !MouseActions.DisjunctRowSelect) return;
+  SelectToRowSelect(false);
+  if (deselect >= 0 && deselect < GetRowCount()) SetRowSelect(deselect, false);
 }

@@ -41,7 +41,7 @@ bool TExtStringGrid::OleDragCell(int ACol, int ARow) {
     TPopupButton* button = oleState_->ColumnButton();
     const TRect r = CellRect(ACol, ARow);
     const TPoint at = ClientToScreen(TPoint(r.Left, r.Top));
-    button->SetCaption(Cells(ACol, ARow));
+    button->SetCaption(GetCellEx(RemapCol(ACol), ARow));
     button->SetBounds(at.x, at.y, r.Right - r.Left, r.Bottom - r.Top);
     button->SetVisible(true);
     result = Esgdd::StartColDoDragDrop(source, ACol, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
@@ -49,7 +49,7 @@ bool TExtStringGrid::OleDragCell(int ACol, int ARow) {
   } else {
     const TGridRect selection = GetSelection();
     const bool oneCell = selection.Left == selection.Right && selection.Top == selection.Bottom;
-    const AnsiString cell = Cells(selection.Left, selection.Top);
+    const AnsiString cell = Cells(RemapCol(selection.Left), selection.Top);
     oleState_->Dragging = true;
     oleState_->DragRect = selection;
     result = Esgdd::StartTextDoDragDrop(source, SelectedText(), oneCell && IsRTF(cell) ? cell : "",

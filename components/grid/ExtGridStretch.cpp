@@ -103,6 +103,9 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
 }
 
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  // A column move is the left button's: a right release would end it.
+  if (Button == mbRight && GetGridState() == gsColMoving) return;
+  DisjunctCellRelease(MouseCoord(X, Y), Shift.Contains(ssCtrl));
   TBaseGrid::MouseUp(Button, Shift, X, Y);
   if (Button == mbLeft) EndSizing();  // a sizing that changed nothing
 }

@@ -234,3 +234,30 @@ TEST_F(GridMove, AHeaderPressMovesInsteadOfDraggingOut) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridMove, ARightClickDuringAColumnMoveLeavesItRunning) {
+  grid->SetOptions(grid->GetOptions() + goColMoving);
+  grid->SetCellEx(1, 0, "one");
+  Press(At(1, 0, 20));
+  MoveTo(At(2, 0, 20));
+  QTest::mouseClick(Client(), Qt::RightButton, Qt::NoModifier, At(2, 0, 20));
+  MoveTo(At(3, 0, 20));
+  Release(At(3, 0, 20));
+  EXPECT_EQ(grid->GetCellEx(3, 0), "one");
+}
+
+TEST_F(GridMove, AGridFreedDuringAMoveTakesTheDragCursorAlong) {
+  grid->SetOptions(grid->GetOptions() + goColMoving);
+  Press(At(1, 0, 20));
+  MoveTo(At(2, 0, 20));
+  MoveTo(At(3, 0, 20));
+  ASSERT_EQ(Screen->GetCursor(), crDrag);
+  delete grid;
+  grid = nullptr;
+  EXPECT_EQ(Screen->GetCursor(), crDefault);
+  QTest::mouseRelease(form.Widget(), Qt::LeftButton);  // the mouse's own state
+}
+
+}  // namespace

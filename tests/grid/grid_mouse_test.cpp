@@ -3,9 +3,14 @@
 // moving columns.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
 #include <vector>
 
 #include "components/grid/ExtCGrid.h"
+#include "components/grid/PopupButton.h"
+#include "components/grid/esgdd.h"
+#include "drag_script.h"
 #include "platform/controls/shell.h"
 #include "shown_grid.h"
 #include "window_double_click.h"
@@ -167,12 +172,15 @@ TEST_F(GridMouse, FixedCellsSelectWholeRowsColumnsAndAll) {
   grid->MouseActions.RowSelect = true;
   grid->MouseActions.ColSelect = true;
   grid->MouseActions.AllSelect = true;
+  std::vector<TGridCoord> clicked;
+  grid->OnClickCell = [&](TObject*, int ARow, int ACol) { clicked.push_back({ACol, ARow}); };
   Drag(At(0, 1), At(0, 3));
   EXPECT_EQ(grid->GetSelection(), (TGridRect{1, 1, 3, 3}));
   Click(At(2, 0, 20));
   EXPECT_EQ(grid->GetSelection(), (TGridRect{2, 1, 2, 4}));
   Click(At(0, 0));
   EXPECT_EQ(grid->GetSelection(), (TGridRect{1, 1, 3, 4}));
+  EXPECT_EQ(clicked, (std::vector<TGridCoord>{{0, 1}, {2, 0}, {0, 0}}));
 }
 
 TEST_F(GridMouse, DisjunctCellsFollowPlainAndCtrlClicks) {
@@ -186,6 +194,9 @@ TEST_F(GridMouse, DisjunctCellsFollowPlainAndCtrlClicks) {
   Click(At(3, 2));
   EXPECT_EQ(grid->GetSelectedCellsCount(), 1);
   EXPECT_TRUE(grid->GetSelectedCells(3, 2));
+  QTest::mouseClick(Client(), Qt::RightButton, {}, At(1, 3));  // any button's release
+  EXPECT_EQ(grid->GetSelectedCellsCount(), 1);
+  EXPECT_TRUE(grid->GetSelectedCells(1, 3));
 }
 
 TEST_F(GridMouse, PassingOverAnAnchorEntersAndLeavesIt) {
@@ -261,3 +272,179 @@ TEST_F(GridMouse, APressSelectsAMergedBlockAndASecondOneEditsIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// Header clicks with a second column to tell the rows apart.
+class HeaderSort : public GridMouse {
+ protected:
+  void SetUp() override {
+    GridMouse::SetUp();
+    const char* names[] = {"b", "a", "b", "a"};
+    for (int r = 1; r <= 4; ++r) {
+      grid->SetCellEx(1, r, names[r - 1]);
+      grid->SetCellEx(2, r, IntToStr(r));
+    }
+    grid->SortSettings.SetShow(true);
+    grid->OnClickSort = [this](TObject*, int ACol) { sorted.push_back(ACol); };
+  }
+  std::vector<int> sorted;
+};
+
+TEST_F(HeaderSort, ShiftClicksAddColumnsToTheSortIndexList) {
+  grid->SortSettings.SetIndexShow(true);
+  const QPoint header1 = At(1, 0, 20), header2 = At(2, 0, 20);
+  Click(header1);
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"a", "a", "b", "b"}));
+  Click(header2, Qt::ShiftModifier);
+  EXPECT_EQ(Column(2), (std::vector<AnsiString>{"2", "4", "1", "3"}));
+  Click(header2, Qt::ShiftModifier);  // its direction turns within the list
+  EXPECT_EQ(Column(2), (std::vector<AnsiString>{"4", "2", "3", "1"}));
+  EXPECT_EQ(grid->SortIndexes.Count(), 2);
+  Click(header2);  // alone now, ascending
+  EXPECT_EQ(Column(2), (std::vector<AnsiString>{"1", "2", "3", "4"}));
+  Click(header2);
+  EXPECT_EQ(Column(2), (std::vector<AnsiString>{"4", "3", "2", "1"}));
+  EXPECT_EQ(grid->SortIndexes.Count(), 1);
+  EXPECT_EQ(sorted, (std::vector<int>{1, 2, 2, 2, 2}));
+}
+
+TEST_F(HeaderSort, TheColumnMergeIsUndoneAroundTheSortWhichIsTimed) {
+  grid->SetMergedColumns({1});
+  grid->SortSettings.AutoColumnMerge = true;
+  grid->SetOptions(grid->GetOptions() + goRangeSelect);
+  grid->SortSettings.SetColumn(1);
+  grid->SortSettings.SetDirection(sdDescending);
+  grid->OnGetFormat = [](TObject*, int, TSortStyle& Style, AnsiString&, AnsiString&) {
+    Style = ssRaw;
+  };
+  grid->OnRawCompare = [this](TObject*, int ACol, int Row1, int Row2, int& Result) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    Result = grid->Cells(ACol, Row1).compare(grid->Cells(ACol, Row2));
+  };
+  auto blocks = [&] {
+    std::vector<int> tops;
+    for (int r = 1; r <= 4; ++r) tops.push_back(grid->FullCell(1, r).Top);
+    return tops;
+  };
+  Click(At(1, 0, 20));
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"a", "a", "b", "b"}));
+  EXPECT_EQ(blocks(), (std::vector<int>{1, 1, 3, 3}));
+  EXPECT_GE(grid->GetLastSortTime(), 2);
+  grid->SetCellEx(1, 1, "c");
+  Click(At(1, 0, 20));
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"c", "b", "b", "a"}));
+  EXPECT_EQ(blocks(), (std::vector<int>{1, 2, 2, 4}));
+}
+
+TEST_F(HeaderSort, TheClickAfterADoubleClickThatAutoSizedSortsAgain) {
+  grid->SetOptions(grid->GetOptions() + goColSizing);
+  const int width = grid->ColWidths(1);
+  grid->SetCellEx(1, 2, "a rather long text for this column");
+  const QPoint border = At(2, 0, 2, 8);
+  Click(border);
+  QTest::mouseDClick(Client(), Qt::LeftButton, {}, border);
+  Release(QPoint(border.x(), 300));  // let go below the cells
+  ASSERT_GT(grid->ColWidths(1), width);
+  EXPECT_TRUE(sorted.empty());
+  Click(At(2, 0, 20, 8));
+  EXPECT_EQ(sorted, std::vector<int>{2});
+}
+
+// A column sized past its left neighbour leaves the mouse over that neighbour's header.
+TEST_F(HeaderSort, SizingAColumnIsNoSortClickWhereverTheMouseIsLet) {
+  grid->SetOptions(grid->GetOptions() + goColSizing);
+  const TRect border = grid->CellRect(2, 0);
+  Drag(QPoint(border.Right - 1, 8), At(1, 0, 20, 8));
+  EXPECT_LT(grid->ColWidths(2), 10);
+  EXPECT_TRUE(sorted.empty());
+  Click(At(1, 0, 20, 8));
+  EXPECT_EQ(sorted, std::vector<int>{1});
+}
+
+TEST_F(GridMouse, ReleasesOnCheckBoxesAndRadioGroupsAreTold) {
+  grid->SetOptions(grid->GetOptions() + goEditing);
+  grid->SetDefaultRowHeight(40);
+  grid->AddCheckBox(1, 1, false, false);
+  grid->AddCheckBox(0, 2, false, false);
+  TStrings* items = grid->CreateRadio(2, 2, 0, 0);
+  items->Add("one");
+  items->Add("two");
+  std::vector<bool> states;
+  grid->OnCheckBoxMouseUp = [&](TObject*, int, int, bool State) { states.push_back(State); };
+  std::vector<int> indexes;
+  grid->OnRadioMouseUp = [&](TObject*, int, int, int AIdx) { indexes.push_back(AIdx); };
+  Click(At(1, 1));
+  Click(At(1, 1));
+  const int line = grid->GetCanvas()->TextHeight("gh");
+  Click(At(2, 2, 10, 2 + line + line / 2));
+  Click(At(0, 2));  // a fixed column tells only with SortSettings.FixedCols
+  EXPECT_EQ(states, (std::vector<bool>{true, false}));
+  EXPECT_EQ(indexes, std::vector<int>{1});
+  grid->SortSettings.FixedCols = true;
+  Click(At(0, 2));
+  EXPECT_EQ(states.size(), 3u);
+}
+
+TEST_F(GridMouse, DisjunctRowsFollowPlainAndCtrlClicks) {
+  grid->MouseActions.DisjunctRowSelect = true;
+  grid->SortSettings.SetShow(true);
+  auto rows = [&] {
+    std::vector<int> selected;
+    for (int r = 1; r < grid->GetRowCount(); ++r)
+      if (grid->GetRowSelect(r)) selected.push_back(r);
+    return selected;
+  };
+  Click(At(1, 2));
+  EXPECT_EQ(rows(), std::vector<int>{2});
+  Click(At(2, 4), Qt::ControlModifier);
+  EXPECT_EQ(rows(), (std::vector<int>{2, 4}));
+  Click(At(1, 2), Qt::ControlModifier);
+  EXPECT_EQ(rows(), std::vector<int>{4});
+  Click(At(3, 0, 20));  // a header click keeps the rows as they are
+  EXPECT_EQ(rows(), std::vector<int>{4});
+  Click(At(0, 1));  // so does the fixed column without RowSelect
+  EXPECT_EQ(rows(), std::vector<int>{4});
+  Click(At(3, 3));
+  EXPECT_EQ(rows(), std::vector<int>{3});
+
+  grid->SetOptions(grid->GetOptions() + goRangeSelect);
+  grid->MouseActions.RowSelect = true;
+  Drag(At(0, 1), At(0, 2));
+  EXPECT_EQ(rows(), (std::vector<int>{1, 2}));
+}
+
+TEST_F(GridMouse, AColumnDraggedOutShowsItsOwnHeaderWithHiddenColumns) {
+  const char* headers[] = {"", "A", "B", "C"};
+  for (int c = 0; c < 4; ++c) grid->SetCellEx(c, 0, headers[c]);
+  grid->DragDropSettings.OleDropSource = true;
+  grid->DragDropSettings.OleColumnDragDrop = true;
+  grid->HideColumn(1);
+  drag_script::ScriptedDrag drag(nullptr, QPoint(), {}, true);
+  Press(At(1, 0, 20));
+  MoveTo(At(1, 0, 40));
+  Release(At(1, 0, 40));
+  EXPECT_EQ(drag.drags, 1);
+  EXPECT_EQ(grid->OleState().ColumnButton()->GetCaption(), "B");
+}
+
+}  // namespace
+
+TEST_F(ColumnMove, TheFilterButtonOfTheColumnShownTakesTheHeaderClick) {
+  grid->SetColCount(5);
+  grid->SetRowCount(4);
+  grid->GetColumns()->GetItem(3)->GetFilter()->Add("x=x");
+  grid->SortSettings.SetShow(true);
+  ShowFocused();
+  grid->HideColumn(1);  // column 3 shows second, column 4 third
+  std::vector<int> sorted;
+  grid->OnClickSort = [&](TObject*, int ACol) { sorted.push_back(ACol); };
+  auto click = [&](int col, int fromRight) {
+    const QPoint at(grid->CellRect(col, 0).Right - fromRight, 8);
+    QTest::mouseClick(Client(), Qt::LeftButton, {}, at);
+  };
+  click(2, 10);
+  click(3, 10);
+  click(2, 30);
+  EXPECT_EQ(sorted, (std::vector<int>{3, 2}));
+}
