@@ -156,6 +156,18 @@ TEST_F(GridSheetMoves, ColumnsMoveAcrossTheWholeSheet) {
   EXPECT_EQ(grid->Cells(kCols - 2, kRows - 1), "far");
 }
 
+TEST_F(GridSheetMoves, ColumnsCopyAndEmptyAcrossTheWholeSheet) {
+  grid->SetCells(5, 9, "stale");
+  grid->CopyCols(5, 1);
+  EXPECT_EQ(grid->Cells(5, 1), "near");
+  EXPECT_EQ(grid->FindCellProperties(5, 1), near);
+  EXPECT_EQ(grid->Cells(5, 9), "");
+  grid->ClearPropCell(1, 1);
+  EXPECT_EQ(grid->FindCellProperties(5, 1), near);  // the copy holds it still
+  grid->NilCol(700);
+  EXPECT_EQ(grid->Cells(700, 70000), "");
+}
+
 TEST_F(GridSheetMoves, RowsMoveAcrossTheWholeSheet) {
   grid->InsertRows(1, 2);
   EXPECT_EQ(grid->Cells(1, 3), "near");
