@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "offscreen_app.h"
 #include "sheet_sized_grid.h"
@@ -24,30 +26,30 @@ void SheetSizedChange(benchmark::State& state,
   }
 }
 
-void Change(benchmark::internal::Benchmark* b) {
-  b->Unit(benchmark::kMillisecond)->Iterations(3);
-}
+struct Change {
+  const char* name;
+  void (*apply)(TExtStringGrid& grid, int at);
+  std::vector<int> lines;  // the argument values
+};
 
-BENCHMARK_CAPTURE(SheetSizedChange, InsertCols, [](TExtStringGrid& g, int at) {
-  g.InsertCols(at, 1);
-})->Apply(Change)->Arg(1)->Arg(kSheetCols - 8);
-BENCHMARK_CAPTURE(SheetSizedChange, RemoveCols, [](TExtStringGrid& g, int at) {
-  g.RemoveCols(at, 1);
-})->Apply(Change)->Arg(1)->Arg(kSheetCols - 8);
-BENCHMARK_CAPTURE(SheetSizedChange, SwapColumns, [](TExtStringGrid& g, int at) {
-  g.SwapColumns(at, 700);
-})->Apply(Change)->Arg(1);
-BENCHMARK_CAPTURE(SheetSizedChange, MoveColumn, [](TExtStringGrid& g, int at) {
-  g.MoveColumn(at, kSheetCols - 1);
-})->Apply(Change)->Arg(1);
-BENCHMARK_CAPTURE(SheetSizedChange, InsertRows, [](TExtStringGrid& g, int at) {
-  g.InsertRows(at, 1);
-})->Apply(Change)->Arg(1);
-BENCHMARK_CAPTURE(SheetSizedChange, RemoveRows, [](TExtStringGrid& g, int at) {
-  g.RemoveRows(at, 1);
-})->Apply(Change)->Arg(1);
-BENCHMARK_CAPTURE(SheetSizedChange, MoveRow, [](TExtStringGrid& g, int at) {
-  g.MoveRow(at, kSheetRows - 1);
-})->Apply(Change)->Arg(1);
+const Change kChanges[] = {
+    {"InsertCols", [](TExtStringGrid& g, int at) { g.InsertCols(at, 1); }, {1, kSheetCols - 8}},
+    {"RemoveCols", [](TExtStringGrid& g, int at) { g.RemoveCols(at, 1); }, {1, kSheetCols - 8}},
+    {"SwapColumns", [](TExtStringGrid& g, int at) { g.SwapColumns(at, 700); }, {1}},
+    {"MoveColumn", [](TExtStringGrid& g, int at) { g.MoveColumn(at, kSheetCols - 1); }, {1}},
+    {"InsertRows", [](TExtStringGrid& g, int at) { g.InsertRows(at, 1); }, {1}},
+    {"RemoveRows", [](TExtStringGrid& g, int at) { g.RemoveRows(at, 1); }, {1}},
+    {"MoveRow", [](TExtStringGrid& g, int at) { g.MoveRow(at, kSheetRows - 1); }, {1}},
+};
+
+const bool kRegistered = [] {
+  for (const Change& change : kChanges) {
+    auto* b = benchmark::RegisterBenchmark((std::string("SheetSizedChange/") + change.name).c_str(),
+                                           SheetSizedChange, change.apply);
+    b->Unit(benchmark::kMillisecond)->Iterations(3);
+    for (const int at : change.lines) b->Arg(at);
+  }
+  return true;
+}();
 
 }  // namespace

@@ -13,8 +13,8 @@ inline std::unique_ptr<TExtStringGrid> SheetSizedGrid() {
   auto grid = std::make_unique<TExtStringGrid>(nullptr);
   grid->SetColCountEx(kSheetCols);
   grid->SetRowCountEx(kSheetRows);
-  for (const TPoint at : {TPoint(1, 1), TPoint(2, 500), TPoint(700, 70000),
-                          TPoint(kSheetCols - 1, kSheetRows - 1)}) {
+  for (const TPoint at :
+       {TPoint(1, 1), TPoint(2, 500), TPoint(700, 70000), TPoint(kSheetCols - 1, kSheetRows - 1)}) {
     grid->SetCells(at.x, at.y, "part");
     grid->GetCellProperties(at.x, at.y)->SetBrushColor(clYellow);
   }
