@@ -9,15 +9,6 @@ constexpr int kPageBits = 8;
 constexpr int kPageRows = 1 << kPageBits;
 const AnsiString kEmpty;
 
-// Shifts items[lo..hi] by one so that the item at `from` ends at `to` (both inside lo..hi).
-template <typename T>
-void MoveItem(T* items, int from, int to) {
-  if (from < to)
-    std::rotate(items + from, items + from + 1, items + to + 1);
-  else
-    std::rotate(items + to, items + from, items + from + 1);
-}
-
 // Grows a dense array to `size` entries, keeping its contents.
 template <typename T>
 void Grow(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t size) {
@@ -236,7 +227,7 @@ void TGridCells::MoveHeldRows(int64_t first, int64_t last, PlaceOf placeOf) {
 }
 
 void TGridCells::RotateRows(int64_t first, int64_t middle, int64_t last) {
-  if (first < 0 || first >= middle || middle >= last) return;
+  if (first < 0 || first >= middle || middle >= last || last > int64_t{INT_MAX} + 1) return;
   MoveHeldRows(first, last - 1, [&](int64_t row) {
     return row < middle ? row + (last - middle) : row - (middle - first);
   });
