@@ -13,13 +13,13 @@ namespace {
 
 // The grid is made and freed outside the timing; the line number is the benchmark's argument.
 void SheetSizedChange(benchmark::State& state,
-                      const std::function<void(TExtStringGrid&, int)>& Change) {
+                      const std::function<void(TExtStringGrid&, int)>& Apply) {
   App();
   for (auto _ : state) {
     state.PauseTiming();
     auto grid = SheetSizedGrid();
     state.ResumeTiming();
-    Change(*grid, static_cast<int>(state.range(0)));
+    Apply(*grid, static_cast<int>(state.range(0)));
     state.PauseTiming();
     grid.reset();
     state.ResumeTiming();
