@@ -1,30 +1,12 @@
-// A grid as wide and high as a worksheet's full used range (16384 columns, 1,048,576 rows)
-// with a few cells written and styled, as a loaded workbook reaching its last cell leaves
-// it: what it costs to make and size it, to free it, and to clear its cells.
+// A sheet-sized grid: what it costs to make and size it, to free it, and to clear its cells.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
-#include "components/grid/ExtGrid.h"
 #include "offscreen_app.h"
+#include "sheet_sized_grid.h"
 
 namespace {
-
-constexpr int kCols = 16384;
-constexpr int kRows = 1048576;
-
-std::unique_ptr<TExtStringGrid> SheetSizedGrid() {
-  auto grid = std::make_unique<TExtStringGrid>(nullptr);
-  grid->SetColCountEx(kCols);
-  grid->SetRowCountEx(kRows);
-  for (const TPoint at :
-       {TPoint(1, 1), TPoint(2, 500), TPoint(700, 70000), TPoint(kCols - 1, kRows - 1)}) {
-    grid->SetCells(at.x, at.y, "part");
-    grid->GetCellProperties(at.x, at.y)->SetBrushColor(clYellow);
-  }
-  grid->MergeCells(3, 3, 4, 2);
-  return grid;
-}
 
 // Making, sizing and freeing, each timed or not.
 void SheetSizedLife(benchmark::State& state, bool TimeMake, bool TimeFree) {

@@ -116,20 +116,28 @@ void TBaseGrid::NilCell(int ACol, int ARow) {
   SetObjects(ACol, ARow, nullptr);
 }
 
+void TBaseGrid::ForEachStoredRow(int ACol, const std::function<void(int ARow)>& Visit) const {
+  for (const auto slot : {TGridCells::Slot::Text, TGridCells::Slot::Object})
+    ForEachStored(slot, {ACol, 0, ACol, GetRowCount() - 1}, [&](int, int r) { Visit(r); });
+}
+
 void TBaseGrid::NilCol(int ACol) {
-  for (int r = 0; r < GetRowCount(); ++r) NilCell(ACol, r);
+  ForEachStoredRow(ACol, [&](int r) { NilCell(ACol, r); });
 }
 
 void TBaseGrid::NilRow(int ARow) {
   for (int c = 0; c < GetColCount(); ++c) NilCell(c, ARow);
 }
 
+// Only rows where either column holds something change.
 void TBaseGrid::CopyCols(int ToCol, int FromCol) {
   if (ToCol == FromCol) return;
-  for (int r = 0; r < GetRowCount(); ++r) {
+  auto copy = [&](int r) {
     SetCells(ToCol, r, Cells(FromCol, r));
     TakeObject(ToCol, r, Objects(FromCol, r));
-  }
+  };
+  ForEachStoredRow(FromCol, copy);
+  ForEachStoredRow(ToCol, copy);
 }
 
 void TBaseGrid::CopyRows(int ToRow, int FromRow) {

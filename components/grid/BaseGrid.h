@@ -159,6 +159,8 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   // The cell takes Obj in place of what its slot held: holds it when it is a properties
   // object and releases the properties object it replaces.
   void TakeObject(int ACol, int ARow, TObject* Obj);
+  // The grid's rows in which the column holds a text or an object; a row may come twice.
+  void ForEachStoredRow(int ACol, const std::function<void(int ARow)>& Visit) const;
   void DrawBlock(int ACol, int ARow, TGridDrawState AState);
   void DrawCellLines(const TRect& R, int ACol, bool Fixed);
 };

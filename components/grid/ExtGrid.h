@@ -1494,9 +1494,11 @@ class TExtStringGrid : public TBaseGrid {
   void SortWhole(const SortPass& Pass, bool KeepColumn0,
                  const std::vector<TPoint>* Groups = nullptr);
   void ExchangeRows(int ARow1, int ARow2);
+  void ExchangeRowHeights(int ARow1, int ARow2);
   void ExchangeRowSelect(int ARow1, int ARow2);
   void RemoveRowsSelected(bool Selected);
   void ExchangeColumns(int ACol1, int ACol2);
+  void ExchangeColWidths(int ACol1, int ACol2);
   void ExchangeCells(int ACol1, int ARow1, int ACol2, int ARow2);
   int LastNormalRow() const { return GetRowCount() - 1 - fixedFooters_; }
   int LastNormalCol() const { return GetColCount() - 1 - fixedRightCols_; }

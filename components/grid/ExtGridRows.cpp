@@ -12,6 +12,10 @@
 
 void TExtStringGrid::ExchangeRows(int ARow1, int ARow2) {
   SwapRowCells(ARow1, ARow2);
+  ExchangeRowHeights(ARow1, ARow2);
+}
+
+void TExtStringGrid::ExchangeRowHeights(int ARow1, int ARow2) {
   const int height1 = RowHeights(ARow1);
   const int height2 = RowHeights(ARow2);
   if (height1 == height2) return;
@@ -41,7 +45,8 @@ void TExtStringGrid::InsertRows(int ARow, int Count) {
   const int rows = GetRowCount();
   if (Count < 1 || ARow < 0 || ARow > rows || Count > INT_MAX - rows) return;
   SetRowCount(rows + Count);
-  for (int r = rows + Count - 1; r >= ARow + Count; --r) ExchangeRows(r, r - Count);
+  RotateRowCells(ARow, rows, rows + Count);
+  for (int r = rows + Count - 1; r >= ARow + Count; --r) ExchangeRowHeights(r, r - Count);
   // The new rows now hold what the store kept beyond the old count.
   const int last = ARow + Count - 1;
   ClearPropRect(0, ARow, INT_MAX, last);

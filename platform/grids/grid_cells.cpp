@@ -1,21 +1,13 @@
 #include "platform/grids/grid_cells.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 
 namespace {
 constexpr int kPageBits = 8;
 constexpr int kPageRows = 1 << kPageBits;
 const AnsiString kEmpty;
-
-// Shifts items[lo..hi] by one so that the item at `from` ends at `to` (both inside lo..hi).
-template <typename T>
-void MoveItem(T* items, int from, int to) {
-  if (from < to)
-    std::rotate(items + from, items + from + 1, items + to + 1);
-  else
-    std::rotate(items + to, items + from, items + from + 1);
-}
 
 // Grows a dense array to `size` entries, keeping its contents.
 template <typename T>
@@ -37,21 +29,45 @@ void GrowFor(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t col, uint32_
   Grow(items, count, std::max(col + 1, doubled));
 }
 
-// Moves the item at `from` to `to` in a row of `count` stored items (those past it are
-// empty). An empty item leaving for beyond the end, or coming in from there, shifts only the
-// stored part, so moving or deleting a column of a wide grid does not widen every row to it.
+// Vacates `shift` places at the start of items[first..end), the items there moving up; those
+// pushed past `end` are lost.
 template <typename T>
-void MoveStored(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t from, uint32_t to) {
-  if (count <= std::min(from, to)) return;
-  if (from >= count) {
-    Grow(items, count, count + 1);
-    MoveItem(items.get(), static_cast<int>(count - 1), static_cast<int>(to));
-  } else if (to >= count && items[from] == T{}) {
-    MoveItem(items.get(), static_cast<int>(from), static_cast<int>(count - 1));
-  } else {
-    Grow(items, count, std::max(from, to) + 1);
-    MoveItem(items.get(), static_cast<int>(from), static_cast<int>(to));
+void ShiftUp(T* items, uint32_t first, uint32_t end, uint32_t shift) {
+  const uint32_t vacated = std::min(shift, end - first);
+  std::shift_right(items + first, items + end, static_cast<std::ptrdiff_t>(vacated));
+  std::fill(items + first, items + first + vacated, T{});
+}
+
+// std::rotate of items[first..last) in a row of `count` stored items (those past it are
+// empty): the item at `middle` comes first. Only the stored part moves, and the row grows
+// only as far as a stored item travels, so moving or deleting a column of a wide grid does
+// not widen every row to it.
+template <typename T>
+void RotateStored(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t first, uint32_t middle,
+                  uint32_t last) {
+  if (count <= first || first >= middle || middle >= last) return;
+  if (last > count) {
+    uint32_t top = std::min(middle, count);  // past the last item of first..middle held
+    while (top > first && items[top - 1] == T{}) --top;
+    if (top > first) Grow(items, count, top + (last - middle));
   }
+  // Past `end` the range is empty, and no item held travels there.
+  const uint32_t end = std::min(last, count);
+  if (middle >= end) {
+    ShiftUp(items.get(), first, end, last - middle);
+    return;
+  }
+  std::rotate(items.get() + first, items.get() + middle, items.get() + end);
+  if (last > end) ShiftUp(items.get(), first + (end - middle), end, last - end);
+}
+
+// Two items trade places; the row grows only to take a held item.
+template <typename T>
+void SwapStored(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t a, uint32_t b) {
+  const uint32_t low = std::min(a, b), high = std::max(a, b);
+  if (count <= low || (count <= high && items[low] == T{})) return;
+  Grow(items, count, high + 1);
+  std::swap(items[a], items[b]);
 }
 
 // A copy of `count` items, into the array it replaces when that has the same size.
@@ -171,12 +187,14 @@ void TGridCells::SetObject(int col, int row, TObject* object) {
   r.objects[col] = object;
 }
 
-template <typename Visit>
-bool TGridCells::WalkRows(int64_t first, int64_t last, Visit visit) const {
+template <typename Self, typename Visit>
+bool TGridCells::WalkRows(Self& self, int64_t first, int64_t last, Visit visit) {
   // The end is read again each step: visit may add pages.
   for (int64_t row = std::max<int64_t>(first, 0);
-       row <= std::min<int64_t>(last, static_cast<int64_t>(pages_.size()) * kPageRows - 1); ++row) {
-    const Page* page = pages_[static_cast<size_t>(row) >> kPageBits].get();
+       row <= std::min<int64_t>(last, static_cast<int64_t>(self.pages_.size()) * kPageRows - 1);
+       ++row) {
+    using PageOf = std::conditional_t<std::is_const_v<Self>, const Page, Page>;
+    PageOf* page = self.pages_[static_cast<size_t>(row) >> kPageBits].get();
     if (!page)
       row |= kPageRows - 1;  // skip the absent page
     else if (visit(static_cast<int>(row), page->rows[row & (kPageRows - 1)]))
@@ -185,13 +203,9 @@ bool TGridCells::WalkRows(int64_t first, int64_t last, Visit visit) const {
   return false;
 }
 
-bool TGridCells::AnyRowIn(int first, int last) const {
-  return WalkRows(first, last, [](int, const Row& r) { return !r.Empty(); });
-}
-
 void TGridCells::ForEachStored(Slot slot, const TGridRect& rect,
                                const std::function<void(int col, int row)>& visit) const {
-  WalkRows(rect.Top, rect.Bottom, [&](int row, const Row& r) {
+  WalkRows(*this, rect.Top, rect.Bottom, [&](int row, const Row& r) {
     // The row's count is read again each step: visit may grow the row.
     for (int64_t col = std::max(rect.Left, 0);
          col <= std::min<int64_t>(rect.Right, r.Count(slot) - 1); ++col)
@@ -200,24 +214,56 @@ void TGridCells::ForEachStored(Slot slot, const TGridRect& rect,
   });
 }
 
+// The rows held are taken out and put back at their new places: the cost is that of the pages
+// in the range, not of its rows.
+template <typename PlaceOf>
+void TGridCells::MoveHeldRows(int64_t first, int64_t last, PlaceOf placeOf) {
+  std::vector<std::pair<int64_t, Row>> held;
+  WalkRows(*this, first, last, [&](int row, Row& r) {
+    if (!r.Empty()) held.emplace_back(placeOf(row), std::move(r));
+    return false;
+  });
+  for (auto& [row, r] : held) RowAt(static_cast<int>(row)) = std::move(r);
+}
+
+void TGridCells::RotateRows(int64_t first, int64_t middle, int64_t last) {
+  if (first < 0 || first >= middle || middle >= last || last > int64_t{INT_MAX} + 1) return;
+  MoveHeldRows(first, last - 1, [&](int64_t row) {
+    return row < middle ? row + (last - middle) : row - (middle - first);
+  });
+}
+
+void TGridCells::RotateColumns(int64_t first, int64_t middle, int64_t last, int firstRow,
+                               int lastRow) {
+  if (first < 0 || first >= middle || middle >= last || last > int64_t{UINT32_MAX}) return;
+  WalkRows(*this, firstRow, lastRow, [&](int, Row& r) {
+    const auto f = static_cast<uint32_t>(first), m = static_cast<uint32_t>(middle),
+               l = static_cast<uint32_t>(last);
+    RotateStored(r.texts, r.textCount, f, m, l);
+    RotateStored(r.objects, r.objectCount, f, m, l);
+    return false;
+  });
+}
+
+void TGridCells::SwapColumns(int a, int b, int firstRow, int lastRow) {
+  if (a < 0 || b < 0 || a == b) return;
+  WalkRows(*this, firstRow, lastRow, [&](int, Row& r) {
+    SwapStored(r.texts, r.textCount, static_cast<uint32_t>(a), static_cast<uint32_t>(b));
+    SwapStored(r.objects, r.objectCount, static_cast<uint32_t>(a), static_cast<uint32_t>(b));
+    return false;
+  });
+}
+
+// A move is a rotation by one place of the lines from..to.
 void TGridCells::MoveRow(int from, int to) {
-  if (from < 0 || to < 0 || from == to) return;
-  if (!AnyRowIn(std::min(from, to), std::max(from, to))) return;
-  Row moving = std::move(RowAt(from));
-  int step = from < to ? 1 : -1;
-  for (int row = from; row != to; row += step) RowAt(row) = std::move(RowAt(row + step));
-  RowAt(to) = std::move(moving);
+  if (from < 0 || to < 0) return;
+  from < to ? RotateRows(from, from + 1, int64_t{to} + 1) : RotateRows(to, from, int64_t{from} + 1);
 }
 
 void TGridCells::MoveColumn(int from, int to) {
-  if (from < 0 || to < 0 || from == to) return;
-  for (auto& page : pages_) {
-    if (!page) continue;
-    for (Row& r : page->rows) {
-      MoveStored(r.texts, r.textCount, from, to);
-      MoveStored(r.objects, r.objectCount, from, to);
-    }
-  }
+  if (from < 0 || to < 0) return;
+  from < to ? RotateColumns(from, from + 1, int64_t{to} + 1)
+            : RotateColumns(to, from, int64_t{from} + 1);
 }
 
 void TGridCells::SwapRows(int a, int b) {
@@ -229,16 +275,12 @@ void TGridCells::SwapRows(int a, int b) {
 }
 
 // Rows take their new places by moving their arrays, a sort's million rows at little cost;
-// the arrays then lie in memory in the rows' old order.
+// the arrays then lie in memory in the rows' old order. Only the rows held move.
 void TGridCells::PermuteRows(const std::vector<int>& order) {
-  const auto count = static_cast<int>(order.size());
-  std::vector<Row> taken(order.size());
-  for (int p = 0; p < count; ++p)
-    if (FindRow(p)) taken[p] = std::move(RowAt(p));
-  for (int p = 0; p < count; ++p) {
-    Row& source = taken[order[p]];
-    if (!source.Empty() || FindRow(p)) RowAt(p) = std::move(source);
-  }
+  std::vector<int> place(order.size());
+  for (std::size_t p = 0; p < order.size(); ++p) place[order[p]] = static_cast<int>(p);
+  MoveHeldRows(0, static_cast<int64_t>(order.size()) - 1,
+               [&](int64_t row) { return place[static_cast<std::size_t>(row)]; });
 }
 
 void TGridCells::CopyRow(int from, int to) {

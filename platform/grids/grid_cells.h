@@ -6,6 +6,7 @@
 // in it.
 #pragma once
 
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -47,6 +48,14 @@ class TGridCells {
   // stored cell of the line travels, also those beyond the grid's counts.
   void MoveRow(int from, int to);
   void MoveColumn(int from, int to);
+  // Lines first..last-1 as std::rotate: line `middle` becomes line `first`. Only the rows the
+  // store holds are looked at, so the cost follows what is stored, not the range. The column
+  // forms move the cells of rows firstRow..lastRow only.
+  void RotateRows(int64_t first, int64_t middle, int64_t last);
+  void RotateColumns(int64_t first, int64_t middle, int64_t last, int firstRow = 0,
+                     int lastRow = INT_MAX);
+  // Two columns trade their cells in the rows firstRow..lastRow.
+  void SwapColumns(int a, int b, int firstRow = 0, int lastRow = INT_MAX);
   // Whole rows at once, every stored cell of them, for the sorts: two rows trade places, a
   // row becomes a copy of another (objects shared, not owned), a row is emptied.
   void SwapRows(int a, int b);
@@ -63,8 +72,12 @@ class TGridCells {
 
   const Row* FindRow(int row) const;
   Row& RowAt(int row);
-  bool AnyRowIn(int first, int last) const;
-  // Calls visit(row, Row) for the rows first..last that lie in a page, until it returns true.
-  template <typename Visit>
-  bool WalkRows(int64_t first, int64_t last, Visit visit) const;
+  // Calls visit(row, Row) for the rows first..last that lie in a page, until it returns true;
+  // the rows are const when self is.
+  template <typename Self, typename Visit>
+  static bool WalkRows(Self& self, int64_t first, int64_t last, Visit visit);
+  // The rows first..last held move to placeOf(row): the rows they leave end empty, and the
+  // places taken are empty or among those left.
+  template <typename PlaceOf>
+  void MoveHeldRows(int64_t first, int64_t last, PlaceOf placeOf);
 };

@@ -35,6 +35,23 @@ void TStringGrid::DropRowCells(int ARow) { cells_.ClearRow(ARow); }
 
 void TStringGrid::PermuteRowCells(const std::vector<int>& Order) { cells_.PermuteRows(Order); }
 
+void TStringGrid::SwapColCells(int ACol1, int ACol2) {
+  cells_.SwapColumns(ACol1, ACol2, 0, GetRowCount() - 1);
+  ColCellsChanged(ACol1, ACol1);
+  ColCellsChanged(ACol2, ACol2);
+}
+
+void TStringGrid::RotateColCells(int First, int Middle, int Last) {
+  cells_.RotateColumns(First, Middle, Last, 0, GetRowCount() - 1);
+  ColCellsChanged(First, Last - 1);
+}
+
+// As writing each cell would: the cells repaint, and the editor reloads on the current one.
+void TStringGrid::ColCellsChanged(int First, int Last) {
+  InvalidateRect({First, 0, Last, GetRowCount() - 1});
+  if (GetEditorMode() && GetCol() >= First && GetCol() <= Last) InvalidateEditor();
+}
+
 TGridLineStrings TStringGrid::Cols(int index) {
   return TGridLineStrings(cells_, TGridLineStrings::Column, index, GetRowCount());
 }

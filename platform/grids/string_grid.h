@@ -32,6 +32,12 @@ class TStringGrid : public TDrawGrid {
   void DropRowCells(int ARow);
   // Row p takes the cells of row Order[p] (Order a permutation of 0..size-1).
   void PermuteRowCells(const std::vector<int>& Order);
+  // Rows First..Last-1 as std::rotate: row Middle becomes row First. Costs what is stored.
+  void RotateRowCells(int First, int Middle, int Last) { cells_.RotateRows(First, Middle, Last); }
+  // Whole columns for inserting, removing and exchanging columns, in the grid's rows only;
+  // the columns are repainted. The rotation is as the rows'. Both cost what is stored.
+  void SwapColCells(int ACol1, int ACol2);
+  void RotateColCells(int First, int Middle, int Last);
 
  protected:
   // The cells inside Rect whose text is not empty (whose object is set), beyond the counts
@@ -50,6 +56,7 @@ class TStringGrid : public TDrawGrid {
 
  private:
   TGridCells cells_;
+  void ColCellsChanged(int First, int Last);
   // Set while the editor's change writes a cell, so that the write does not reload the editor.
   bool fromEditor_ = false;
 };
