@@ -1142,7 +1142,7 @@ class TExtStringGrid : public TBaseGrid {
   void PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes);
   bool MayPaste() const;
   bool MayPasteInto(int ACol, int ARow);
-  void EmptyCells(const TGridRect& R, bool Properties);
+  void EmptyCells(const TGridRect& R, bool Properties, bool Stored = false);
   void FillSelection(int Pasted);
 
  public:
