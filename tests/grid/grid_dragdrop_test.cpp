@@ -294,6 +294,10 @@ TEST_F(GridDragDrop, RichTextLandsInOneCellWhenAware) {
   EXPECT_EQ(DropOn(Client(target), At(target, 2, 2), rtf), Qt::MoveAction);
   EXPECT_EQ(target->Cells(2, 2), "{\\rtf1 bold}");
   EXPECT_EQ(target->Cells(3, 2), "c2");
+  target->HideColumn(1);  // the shown column 1 is stored column 2
+  EXPECT_EQ(DropOn(Client(target), At(target, 1, 3), rtf), Qt::MoveAction);
+  EXPECT_EQ(target->Cells(2, 3), "{\\rtf1 bold}");
+  EXPECT_EQ(target->Cells(1, 3), "a3");
 }
 
 TEST_F(GridDragDrop, ArrowsMarkTheTargetRowWhileTheDragIsOver) {
