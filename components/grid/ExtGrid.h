@@ -1142,7 +1142,7 @@ class TExtStringGrid : public TBaseGrid {
   void PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes);
   bool MayPaste() const;
   bool MayPasteInto(int ACol, int ARow);
-  void EmptyCells(const TGridRect& R, bool Properties);
+  void EmptyCells(const TGridRect& R, bool Properties, bool Stored = false);
   void FillSelection(int Pasted);
 
  public:
@@ -1156,6 +1156,8 @@ class TExtStringGrid : public TBaseGrid {
   void ClearNormalCells();
   void Clear();
   void ClearSelection();
+  // R in shown columns, as a selection is.
+  void ClearShownRect(const TGridRect& R);
 
   // Rows. Inserted rows are empty and of the default height; removed rows free their cell
   // properties; RemoveRowsEx takes rows out without freeing them (hiding keeps them).
@@ -1504,6 +1506,8 @@ class TExtStringGrid : public TBaseGrid {
   int LastNormalCol() const { return GetColCount() - 1 - fixedRightCols_; }
   // The last index of Count lines from First, not beyond Limit (no overflow for any Count).
   static int LastOf(int First, int Count, int Limit);
+  // Empties stored cells without telling CellsChanged.
+  void ClearStoredRect(const TGridRect& R);
   // A and B are two different lines of the Count there are.
   static bool TwoLines(int A, int B, int Count) {
     return A >= 0 && B >= 0 && A < Count && B < Count && A != B;

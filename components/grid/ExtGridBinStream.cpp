@@ -324,13 +324,13 @@ void TExtStringGrid::LoadFromBinFile(const AnsiString& FileName) {
   LoadFromBinStream(&stream);
 }
 
-// A damaged block raises EStreamError before any cell changes.
+// A damaged block raises EStreamError before any cell changes. ACol is a shown column.
 void TExtStringGrid::PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes) {
   TMemoryStream stream;
   if (!Bytes.empty()) stream.WriteBuffer(Bytes.data(), static_cast<int64_t>(Bytes.size()));
   stream.SetPosition(0);
   BinCells cells;
-  ReadBinCells(TPoint(ACol, ARow), stream, cells);
+  ReadBinCells(TPoint(RemapCol(ACol), ARow), stream, cells);
   if (!MayPaste()) return;
   PlaceBinCells(cells, true);
   const TGridRect pasted{ACol, ARow, ACol + std::max(cells.ColCount, 1) - 1,

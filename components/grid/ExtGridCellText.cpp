@@ -121,7 +121,7 @@ void TExtStringGrid::SelectCellColors(CellPaint& P) {
   TCanvas* canvas = P.Canvas;
   const TGridOptions options = GetOptions();
   const bool rowListed =
-      options.Contains(goRowSelect) && P.RealCol >= GetFixedCols() && GetRowSelect(P.Row);
+      options.Contains(goRowSelect) && P.Col >= GetFixedCols() && GetRowSelect(P.Row);
   const bool selected = (P.State.Contains(gdSelected) || rowListed) &&
                         (!P.State.Contains(gdFocused) || options.Contains(goDrawFocusSelected));
   if (selected && showSelection_) {
@@ -156,7 +156,7 @@ void TExtStringGrid::DrawSelectionRectangle(CellPaint& P) {
     canvas->MoveTo(x1, y1);
     canvas->LineTo(x2, y2);
   };
-  const TPoint span = CellSpan(P.Col, P.Row);
+  const TPoint span = CellSpan(P.RealCol, P.Row);
   const int right = P.Col + std::max(0, span.x), bottom = P.Row + std::max(0, span.y);
   if (P.Col == sel.Left) line(r.Left + inset, r.Top, r.Left + inset, r.Bottom);
   if (right >= sel.Right) line(r.Right - inset, r.Top, r.Right - inset, r.Bottom);

@@ -10,12 +10,24 @@ int TExtStringGrid::LastOf(int First, int Count, int Limit) {
   return static_cast<int>(std::min<int64_t>(int64_t{First} + Count - 1, Limit));
 }
 
-void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
-  const TGridRect cells = ClipGridRect({ACol1, ARow1, ACol2, ARow2},
-                                       GetColCount() + NumHiddenColumns(), GetRowCount());
+void TExtStringGrid::ClearStoredRect(const TGridRect& R) {
+  const TGridRect cells = ClipGridRect(R, GetColCount() + NumHiddenColumns(), GetRowCount());
   ClearPropRect(cells.Left, cells.Top, cells.Right, cells.Bottom);
   ForEachStored(TGridCells::Slot::Text, cells, [this](int c, int r) { SetCells(c, r, ""); });
+}
+
+void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
+  ClearStoredRect({ACol1, ARow1, ACol2, ARow2});
   CellsChanged(TRect(ACol1, ARow1, ACol2, ARow2));
+}
+
+// A hidden column inside the shown range keeps its cells.
+void TExtStringGrid::ClearShownRect(const TGridRect& R) {
+  for (int c = std::max(R.Left, 0); c <= std::min(R.Right, GetColCount() - 1); ++c) {
+    const int col = RemapCol(c);
+    ClearStoredRect({col, R.Top, col, R.Bottom});
+  }
+  CellsChanged(TRect(R.Left, R.Top, R.Right, R.Bottom));
 }
 
 void TExtStringGrid::ClearRows(int ARow, int Count) {
@@ -48,6 +60,5 @@ void TExtStringGrid::ClearSelection() {
       if (GetRowSelect(r)) ClearRows(r, 1);
     return;
   }
-  const TGridRect selection = GetSelection();
-  ClearRect(selection.Left, selection.Top, selection.Right, selection.Bottom);
+  ClearShownRect(GetSelection());
 }

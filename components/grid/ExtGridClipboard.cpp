@@ -53,8 +53,10 @@ AnsiString TExtStringGrid::CopyText(const TGridRect& R, bool SelectedRowsOnly) {
 TExtStringGrid::ClipContent TExtStringGrid::CopyContent(const TGridRect& R, bool SelectedRowsOnly) {
   ClipContent content;
   content.text = CopyText(R, SelectedRowsOnly);
-  if (Navigation.AllowRTFClipboard) content.rich = RichBytes(R.Left, R.Top);
-  if (Navigation.AllowFmtClipboard) content.cells = CellBytes(R);
+  if (Navigation.AllowRTFClipboard) content.rich = RichBytes(RemapCol(R.Left), R.Top);
+  // The cells' block is a rectangle of stored columns: hidden ones inside travel with it.
+  if (Navigation.AllowFmtClipboard)
+    content.cells = CellBytes({RemapCol(R.Left), R.Top, RemapCol(R.Right), R.Bottom});
   return content;
 }
 
@@ -118,14 +120,16 @@ bool TExtStringGrid::MayPasteInto(int ACol, int ARow) {
          ARow < GetRowCount() && (Navigation.AllowClipboardAlways || IsEditable(ACol, ARow));
 }
 
-// Cut obeys what a paste obeys: only cells a paste may write are emptied.
-void TExtStringGrid::EmptyCells(const TGridRect& R, bool Properties) {
+// Cut obeys what a paste obeys: only cells a paste may write are emptied. R is in shown
+// columns unless Stored.
+void TExtStringGrid::EmptyCells(const TGridRect& R, bool Properties, bool Stored) {
   BeginUpdate();
   for (int r = R.Top; r <= R.Bottom; ++r)
     for (int c = R.Left; c <= R.Right; ++c) {
-      if (!MayPasteInto(c, r)) continue;
-      SetGridCell(c, r, "");
-      if (Properties) ClearPropCell(c, r);
+      const int col = Stored ? c : RemapCol(c);
+      if (!MayPasteInto(col, r)) continue;
+      SetGridCell(col, r, "");
+      if (Properties) ClearPropCell(col, r);
     }
   EndUpdate();
   CellsChanged(TRect(R.Left, R.Top, R.Right, R.Bottom));
@@ -141,7 +145,8 @@ void TExtStringGrid::CutSelectionToClipboard() {
   CopySelectionToClipboard();
   if (MouseActions.DisjunctRowSelect) {
     for (int r = GetFixedRows(); r < GetRowCount(); ++r)
-      if (GetRowSelect(r)) EmptyCells({0, r, GetColCount() + NumHiddenColumns() - 1, r}, true);
+      if (GetRowSelect(r))
+        EmptyCells({0, r, GetColCount() + NumHiddenColumns() - 1, r}, true, true);
   } else {
     EmptyCells(GetSelection(), Navigation.AllowFmtClipboard);
   }
@@ -183,7 +188,7 @@ int TExtStringGrid::PasteContent(int ACol, int ARow, const ClipContent& Content)
   if (Content.rich) {
     AnsiString text(Content.rich->begin(), Content.rich->end());
     text.resize(std::min(text.size(), text.find('\0')));
-    if (MayPaste() && MayPasteInto(ACol, ARow)) SetCellEx(ACol, ARow, text);
+    if (MayPaste() && MayPasteInto(RemapCol(ACol), ARow)) SetCellEx(RemapCol(ACol), ARow, text);
     return 0;
   }
   return Content.text ? PasteText(ACol, ARow, Content.text->c_str()) : 0;

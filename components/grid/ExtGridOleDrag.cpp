@@ -69,7 +69,7 @@ void TExtStringGrid::RemoveDragged(const TGridRect& R) {
     else
       RemoveRows(R.Top, R.Bottom - R.Top + 1);
   } else if (!DragDropSettings.OleCopyAlways) {
-    ClearRect(R.Left, R.Top, R.Right, R.Bottom);
+    ClearShownRect(R);
   }
 }
 

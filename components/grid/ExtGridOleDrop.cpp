@@ -120,7 +120,7 @@ void TGridDropTarget::DropRTF(TPoint pt, const AnsiString& s) {
   bool allow = cell.X >= 0 && cell.Y >= 0 && !InDraggedCells(cell);
   if (grid_->OnOleDrop) grid_->OnOleDrop(grid_, cell.Y, cell.X, s, allow);
   if (allow) {
-    grid_->SetCellEx(cell.X, cell.Y, s);
+    grid_->SetCellEx(grid_->RemapCol(cell.X), cell.Y, s);
     MarkTaken();
   }
   grid_->OleState().HideArrows();

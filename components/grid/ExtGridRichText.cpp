@@ -25,14 +25,16 @@ void TExtStringGrid::RichToCell(int ACol, int ARow, const TRichEdit& RichEdit) {
 
 // Selected cells show their text in the selection text colour on the screen, unless the
 // text keeps its own colours (SelectionRTFKeep). The margins are device pixels at 96 dpi.
+// ACol is a stored column; the selection is in shown ones.
 void TExtStringGrid::RTFPaint(int ACol, int ARow, TCanvas* Canvas, TRect ARect) {
   TRichText rich;
   CellToRich(ACol, ARow, rich);
-  const bool focused = ACol == GetCol() && ARow == GetRow() && Focused() &&
+  const int shown = RemapColInv(ACol);
+  const bool focused = shown == GetCol() && ARow == GetRow() && Focused() &&
                        !GetOptions().Contains(goDrawFocusSelected);
   const bool disjunct = MouseActions.DisjunctRowSelect;
   const bool selected =
-      (IsSelected(ACol, ARow) && !focused && !disjunct) || (disjunct && GetRowSelect(ARow));
+      (IsSelected(shown, ARow) && !focused && !disjunct) || (disjunct && GetRowSelect(ARow));
   const bool screen = GetMapMode(Canvas) == MM_TEXT;
   const TColor textColor = selected && !SelectionRTFKeep && screen ? selectionTextColor_ : clNone;
 

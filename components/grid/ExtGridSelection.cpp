@@ -45,6 +45,7 @@ AnsiString TExtStringGrid::SelectedCellText(int ACol, int ARow) {
   return text;
 }
 
+// The selection is in shown columns; a hidden column inside it is left out, as in a copy.
 AnsiString TExtStringGrid::SelectedText() {
   const TGridRect selection = GetSelection();
   int left = selection.Left;
@@ -59,7 +60,7 @@ AnsiString TExtStringGrid::SelectedText() {
        r <= (disjunct ? GetRowCount() - 1 : selection.Bottom); ++r) {
     if (disjunct && !GetRowSelect(r)) continue;
     for (int c = left; c <= right; ++c) {
-      text += SelectedCellText(c, r);
+      text += SelectedCellText(RemapCol(c), r);
       if (c < right) text += '\t';
     }
     text += "\r\n";

@@ -37,7 +37,8 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
   else
     GetCellColor(realCol, ARow, AState, ABrush, AFont);
 
-  ApplySelection(ACol, ARow, AState, Select && !Print, ABrush, AFont);
+  // The selection and the disjunct cells are in shown columns.
+  ApplySelection(Remap ? ACol : RemapColInv(ACol), ARow, AState, Select && !Print, ABrush, AFont);
   const TCellAlignment alignment = GetCellAlignment(realCol, ARow);
   HAlign = alignment.HAlign;
   VAlign = alignment.VAlign;

@@ -405,6 +405,54 @@ TEST_F(GridClipboard, RowSelectCutClearsOnlyWhatMayBeEdited) {
   EXPECT_EQ(RowText(grid, 2), "c|d");
 }
 
+// Column 0 hidden: shown column 0 is "b", shown column 1 is "c".
+TEST_F(GridClipboard, ASelectionRightOfAHiddenColumnCopiesAndEmptiesItsShownCells) {
+  source.HideColumn(0);
+  source.SetSelection({1, 0, 1, 1});
+  source.CutSelectionToClipboard();
+  EXPECT_EQ(Clipboard()->GetAsText(), "c\t\r\nf\t");
+  source.SetSelection({0, 1, 0, 1});
+  source.ClearSelection();
+  source.UnHideColumnsAll();
+  EXPECT_EQ(RowText(source, 0), "a|b|");
+  EXPECT_EQ(RowText(source, 1), "d||");
+}
+
+TEST_F(GridClipboard, GridAndRichFormatsStartAtTheStoredColumnOfAShownOne) {
+  for (EditGrid* grid : {&source, &target}) {
+    grid->Navigation.AllowFmtClipboard = true;
+    grid->Navigation.AllowRTFClipboard = true;
+    grid->HideColumn(0);
+  }
+  source.SetSelection({0, 0, 1, 1});
+  source.CopySelectionToClipboard();
+  target.PasteFunc(0, 1);
+  target.UnHideColumnsAll();
+  EXPECT_EQ(RowText(target, 1), "|b|c|");
+  EXPECT_EQ(RowText(target, 2), "|e|f|");
+  EXPECT_EQ(target.pasted, (TGridRect{0, 1, 1, 2}));
+
+  source.Navigation.AllowFmtClipboard = false;
+  target.Navigation.AllowFmtClipboard = false;
+  source.SetCells(1, 0, "{\\rtf1 Fett}");
+  source.SetSelection({0, 0, 0, 0});
+  source.CopySelectionToClipboard();
+  target.HideColumn(0);
+  target.PasteFunc(0, 3);
+  EXPECT_EQ(target.Cells(1, 3), "{\\rtf1 Fett}");
+  EXPECT_EQ(target.Cells(0, 3), "");
+}
+
+// A cut of the whole grid empties what it copied: the shown cells, not the hidden column's.
+TEST_F(GridClipboard, ACutKeepsTheHiddenColumnItDidNotCopy) {
+  source.HideColumn(1);
+  source.CutToClipboard();
+  EXPECT_EQ(Clipboard()->GetAsText(), "a\tc\t\r\nd\tf\t");
+  source.UnHideColumnsAll();
+  EXPECT_EQ(RowText(source, 0), "|b|");
+  EXPECT_EQ(RowText(source, 1), "|e|");
+}
+
 TEST_F(GridClipboard, SmartPasteFillsFromOneValueAndContinuesSeries) {
   LocaleScope german(kGerman);
   EditGrid grid(Blank(2, 6));

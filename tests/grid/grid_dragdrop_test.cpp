@@ -182,6 +182,26 @@ TEST_F(GridMouseDrag, MovingOnFromASelectedCellDragsTheSelection) {
   Release(from + QPoint(10, 0));
 }
 
+// Column 1 ("a") hidden: the selection's shown columns 1 and 2 are stored columns 2 and 3.
+TEST_F(GridMouseDrag, AMoveRightOfAHiddenColumnCarriesAndClearsTheShownCells) {
+  source->HideColumn(1);
+  source->SetSelection({1, 2, 2, 3});
+  ScriptedDrag drag(Client(target), At(target, 1, 6));
+  const QPoint from = At(source, 2, 3);
+  PressAndMove(from, {from + QPoint(10, 0)});
+  Release(from + QPoint(10, 0));
+  EXPECT_EQ(drag.text, QString("b2\tc2\nb3\tc3\n"));
+  EXPECT_EQ(Row(target, 6), "b2|c2|c6");
+  for (int r : {2, 3}) {
+    EXPECT_EQ(source->Cells(1, r), "a" + std::to_string(r)) << r;  // the hidden cell stays
+    EXPECT_EQ(source->Cells(2, r), "") << r;
+    EXPECT_EQ(source->Cells(3, r), "") << r;
+  }
+  EXPECT_EQ(source->Cells(3, 4), "c4");
+  source->UnHideColumn(1);
+  EXPECT_EQ(Row(source, 2), "a2||");
+}
+
 TEST_F(GridMouseDrag, ARefusedDragSelectsFromThePressedCell) {
   int asked = 0;
   source->OnOleDrag = [&](TObject*, int, int, const AnsiString&, bool& Allow) {
@@ -274,6 +294,10 @@ TEST_F(GridDragDrop, RichTextLandsInOneCellWhenAware) {
   EXPECT_EQ(DropOn(Client(target), At(target, 2, 2), rtf), Qt::MoveAction);
   EXPECT_EQ(target->Cells(2, 2), "{\\rtf1 bold}");
   EXPECT_EQ(target->Cells(3, 2), "c2");
+  target->HideColumn(1);  // the shown column 1 is stored column 2
+  EXPECT_EQ(DropOn(Client(target), At(target, 1, 3), rtf), Qt::MoveAction);
+  EXPECT_EQ(target->Cells(2, 3), "{\\rtf1 bold}");
+  EXPECT_EQ(target->Cells(1, 3), "a3");
 }
 
 TEST_F(GridDragDrop, ArrowsMarkTheTargetRowWhileTheDragIsOver) {

@@ -277,6 +277,37 @@ TEST_F(PaintedCell, RichAndHTMLText) {
   EXPECT_FALSE(canvas.CallsOf(coTextOut).at(2).FontStyle.Contains(fsBold));
 }
 
+// Column 1 hidden: shown column 2 is stored column 3, a red rich cell merged over stored 4.
+TEST_F(PaintedCell, ASelectedCellRightOfAHiddenColumnLooksSelected) {
+  grid.SetColCount(7);
+  grid.SetCells(3, 1, "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\cf1 red}");
+  grid.MergeCells(3, 1, 2, 1);
+  grid.HideColumn(1);
+  grid.SetSelectionTextColor(clYellow);
+  grid.SetSelectionRectangle(true);
+  grid.SelectRange(1, 2, 1, 1);
+  Draw(2, 1, TGridDrawState{gdSelected});
+  EXPECT_EQ(canvas.CallsOf(coTextOut).at(0).TextColor, clYellow);
+  grid.SelectRange(2, 3, 1, 1);
+  Draw(2, 1, TGridDrawState{gdSelected});
+  EXPECT_EQ(LinesOfWidth(2).size(), 4u);  // the merge reaches the selection's right side
+}
+
+// Column 0 hidden: the fixed column shows stored column 1, which a listed row leaves alone.
+TEST_F(PaintedCell, AListedRowLeavesTheFixedColumnThatShowsAStoredNormalOne) {
+  grid.SetOptions(grid.GetOptions() + goRowSelect);
+  grid.SetSelectionColor(clNavy);
+  grid.SetCells(1, 2, "fixed");
+  grid.HideColumn(0);
+  grid.SetRowSelect(2, true);
+  Draw(0, 2, TGridDrawState{gdFixed});
+  EXPECT_EQ(Texts(), "fixed");
+  const std::vector<TColor> fills = Fills();
+  EXPECT_EQ(std::count(fills.begin(), fills.end(), clNavy), 0);
+  Draw(1, 2);
+  EXPECT_EQ(Fills().back(), clNavy);
+}
+
 TEST(RichTextSize, ParagraphsAndRuns) {
   TRecordingCanvas canvas;
   TRichText text;

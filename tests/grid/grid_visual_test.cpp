@@ -32,13 +32,15 @@ class Visual : public testing::Test {
     grid.SetColor(clWhite);
     grid.SetFixedColor(clSilver);
   }
-  Look Of(int col, int row, bool print = false, bool select = false, TGridDrawState state = {}) {
+  // Without remap, col is a stored column, as the printer passes it.
+  Look Of(int col, int row, bool print = false, bool select = false, TGridDrawState state = {},
+          bool remap = true) {
     TBrush brush;
     TFont font;
     TAlignment h;
     TVAlignment v;
     bool wrap = false;
-    grid.GetVisualProperties(col, row, state, print, select, true, &brush, &font, h, v, wrap);
+    grid.GetVisualProperties(col, row, state, print, select, remap, &brush, &font, h, v, wrap);
     return {brush.GetColor(), font.GetColor(), state};
   }
   TColor Brush(int col, int row, bool print = false) { return Of(col, row, print).brush; }
@@ -162,6 +164,15 @@ TEST_F(Visual, DisjunctRowsAndCells) {
   const Look cell = Of(3, 7);  // in every mode, the screen painter's too
   EXPECT_EQ(cell.brush, clNavy);
   EXPECT_TRUE(cell.state.Contains(gdSelected));
+}
+
+TEST_F(Visual, PrintedDisjunctCellsRightOfAHiddenColumn) {
+  grid.SetSelectionColor(clNavy);
+  grid.MouseActions.DisjunctCellSelect = true;
+  grid.HideColumn(1);
+  grid.SetSelectedCells(2, 7, true);  // stored column 3
+  EXPECT_EQ(Of(3, 7, true, false, {}, false).brush, clNavy);
+  EXPECT_EQ(Of(2, 7, true, false, {}, false).brush, clWhite);
 }
 
 TEST_F(Visual, NumbersAlignRightWithAutoNumAlignUnlessTheCellSaysOtherwise) {
