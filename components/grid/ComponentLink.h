@@ -1,5 +1,6 @@
 // A reference to another component that empties itself when that component is freed, for
-// holders that keep such a reference without overriding Notification themselves.
+// holders that keep such a reference without overriding Notification themselves. It reads and
+// assigns like the plain pointer it replaces.
 #pragma once
 
 #include "platform/core/component.h"
@@ -8,19 +9,39 @@ template <typename T>
 class TComponentLink : private TComponent {
  public:
   TComponentLink() : TComponent(nullptr) {}
-  T* Get() const { return target_; }
-  void Set(T* Value) {
-    if (Value == target_) return;
-    if (target_) RemoveFreeNotification(target_);
-    target_ = Value;
-    if (target_) FreeNotification(target_);
+  // Copying a holder's settings points the copy at the same target, listening on its own.
+  TComponentLink& operator=(const TComponentLink& Other) {
+    Bind(Other.target_, Other.component_);
+    return *this;
   }
+  TComponentLink& operator=(T* Value) {
+    Set(Value);
+    return *this;
+  }
+
+  T* Get() const { return target_; }
+  void Set(T* Value) { Bind(Value, Value); }
+  operator T*() const { return target_; }
+  T* operator->() const { return target_; }
 
  protected:
   void Notification(TComponent* AComponent, TOperation Operation) override {
-    if (Operation == opRemove && AComponent == target_) target_ = nullptr;
+    if (Operation != opRemove || AComponent != component_) return;
+    target_ = nullptr;
+    component_ = nullptr;
   }
 
  private:
+  // The target as a component too: a freed target is told apart by it, so T may stay
+  // incomplete wherever no new target is set.
+  void Bind(T* Target, TComponent* Component) {
+    if (Component == component_) return;
+    if (component_) RemoveFreeNotification(component_);
+    target_ = Target;
+    component_ = Component;
+    if (component_) FreeNotification(component_);
+  }
+
   T* target_ = nullptr;
+  TComponent* component_ = nullptr;
 };

@@ -29,7 +29,7 @@ class TEditLink : public TComponent {
   TEditStyle EditStyle = esInplace;
   int PopupWidth = 0;
   int PopupHeight = 0;
-  int Tag = 0;
+  // Tag is the component's.
   bool AutoPopupWidth = false;  // the pop-up takes the cell's width
 
   // The application's side.

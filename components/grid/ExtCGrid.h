@@ -103,7 +103,7 @@ class TGridColumnItem : public TObject {
   AnsiString SortSuffix;
   AnsiString EditMask;
   int EditLength = 0;  // 0: no limit
-  TEditLink* EditLink = nullptr;
+  TComponentLink<TEditLink> EditLink;  // not owned; empty once it is freed
   bool ReadOnly = false;
   int SpinMin = 0;
   int SpinMax = 0;

@@ -429,8 +429,8 @@ class TExtStringGrid : public TBaseGrid {
   int GetComboCount();
   // The editor controls (made at their first edit, owned by the grid).
   const TGridEditors& GetEditors() const { return editors_; }
-  // The application's editor of edCustom cells (not owned).
-  TEditLink* EditLink = nullptr;
+  // The application's editor of edCustom cells (not owned; empty once it is freed).
+  TComponentLink<TEditLink> EditLink;
   virtual TEditLink* GetCellEditLink(int /*ACol*/, int /*ARow*/) { return EditLink; }
 
   // The column calculations of the floating footer into the last row (ACol -1: every

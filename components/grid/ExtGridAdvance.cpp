@@ -1,6 +1,23 @@
 // Advancing to the next editable cell after an edit, and Tab over merged blocks.
 #include "components/grid/ExtGrid.h"
 
+namespace {
+
+// Set for a block and cleared however it is left: a handler may raise in the middle of a move,
+// and a flag left set would keep silencing the cell-change event.
+class TFlagScope {
+ public:
+  explicit TFlagScope(bool& Flag) : flag_(Flag) { flag_ = true; }
+  ~TFlagScope() { flag_ = false; }
+  TFlagScope(const TFlagScope&) = delete;
+  TFlagScope& operator=(const TFlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
 TRect TExtStringGrid::NavigableArea() const {
   return TRect(GetFixedColsEx(), GetFixedRowsEx(), GetColCount() - 1 - fixedRightCols_,
                GetRowCount() - 1 - fixedFooters_);
@@ -87,10 +104,11 @@ void TExtStringGrid::MoveAdvanced(TPoint Target, bool ShowEditor) {
   bool allow = true;
   if (OnCellChanging) OnCellChanging(this, GetRow(), GetCol(), Target.y, Target.x, allow);
   if (!allow) return;
-  Navigating = true;
-  SetCol(Target.x);
-  SetRow(Target.y);
-  Navigating = false;
+  {
+    const TFlagScope navigating(Navigating);
+    SetCol(Target.x);
+    SetRow(Target.y);
+  }
   const bool pressed = StaticControl(RemapCol(Target.x), Target.y);
   if (ShowEditor || pressed) OpenEditor();
   if (pressed) PressStaticCell(Target);
@@ -104,9 +122,8 @@ void TExtStringGrid::PressStaticCell(TPoint Cell) {
   const TRect r = CellRect(Cell.x, Cell.y);
   if (r.Right - r.Left > 2 && r.Bottom - r.Top > 2) {  // a press beside it would hit another cell
     TWMMouse press{WM_LBUTTONDOWN, MK_LBUTTON, r.Left + 2, r.Top + 2};
-    Navigating = true;
+    const TFlagScope navigating(Navigating);
     WMLButtonDown(press);
-    Navigating = false;
   }
   bool allow = true;
   if (OnCellChanging) OnCellChanging(this, GetRow(), GetCol(), GetRow(), GetCol(), allow);

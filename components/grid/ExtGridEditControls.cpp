@@ -130,6 +130,7 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
       EditActive = true;
       EditControlShown = true;
       editors_.Link = link;
+      editors_.LinkOpen = true;
       link->Open(this, ACol, ARow, canvas->Brush->GetColor(), canvas->Font, text,
                  edit_.StartKey);
       edit_.StartKey = 0;
@@ -168,10 +169,12 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
 void TExtStringGrid::HideEditControl(int ACol, int ARow) {
   EditControlShown = false;
   edit_.StartKey = 0;
-  if (TEditLink* link = editors_.Link) {
+  if (editors_.LinkOpen) {
+    TEditLink* link = editors_.Link;
     editors_.Link = nullptr;
+    editors_.LinkOpen = false;
     EditActive = false;
-    link->Close();
+    if (link) link->Close();
     if (CanFocus()) SetFocus();
     DoneEditing();
     return;

@@ -50,7 +50,7 @@ void TExtStringGrid::RestoreCache() {
 void TExtStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
   HideInplaceEdit();
   // An accepted validation has closed the edit already; its control still shows.
-  if (editors_.Shown || editors_.Link) HideEditControl(GetCol(), GetRow());
+  if (editors_.Shown || editors_.LinkOpen) HideEditControl(GetCol(), GetRow());
   if (Key == VK_TAB || Key == VK_LEFT || Key == VK_RIGHT || Key == VK_UP || Key == VK_DOWN) {
     WORD key = Key;
     KeyDown(key, Shift);

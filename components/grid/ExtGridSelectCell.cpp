@@ -23,7 +23,8 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   if (ACol < GetColCount() && ARow < GetRowCount()) {
     if (ARow != oldRow && OnRowChanging) OnRowChanging(this, oldRow, ARow, allow);
     if (ACol != oldCol && OnColChanging) OnColChanging(this, oldCol, ACol, allow);
-    if ((ARow != oldRow || ACol != oldCol) && !GetLockFlag() && OnCellChanging)
+    // AdvanceEdit asks once for its whole move, before its column and row steps.
+    if ((ARow != oldRow || ACol != oldCol) && !GetLockFlag() && !Navigating && OnCellChanging)
       OnCellChanging(this, oldRow, oldCol, ARow, ACol, allow);
   }
   if (ACol == 0 && HasNodes() && !GetOptions().Contains(goRowSelect)) allow = false;

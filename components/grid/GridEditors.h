@@ -3,6 +3,7 @@
 #pragma once
 
 #include "components/grid/BaseGridTypes.h"
+#include "components/grid/ComponentLink.h"
 #include "platform/core/text.h"
 
 class TGridButton;
@@ -41,5 +42,8 @@ struct TGridEditors {
   TGridButton* Button = nullptr;
   TExtRichEdit* RichEdit = nullptr;
   TWinControl* Shown = nullptr;  // the control of the open edit
-  TEditLink* Link = nullptr;     // the edit link of the open edCustom edit
+  // The edit link of the open edCustom edit; it empties when the link is freed during the
+  // edit, which then ends without it.
+  TComponentLink<TEditLink> Link;
+  bool LinkOpen = false;
 };

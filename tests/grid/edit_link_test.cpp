@@ -20,6 +20,12 @@ class EditLinkOfEdit : public TEditLink {
   TEdit* edit = nullptr;
   int destroyed = 0;
   std::vector<AnsiString> props;
+  // As an application's link should: its control, left behind, calls it no more.
+  ~EditLinkOfEdit() override {
+    if (!edit) return;
+    edit->OnKeyDown = nullptr;
+    edit->OnExit = nullptr;
+  }
 
   TWinControl* GetEditControl() override { return edit; }
   void CreateEditor(TWinControl* AParent) override {
@@ -68,6 +74,12 @@ class EditLinks : public ShownGrid<TExtStringGrid> {
     return link.GetPopup() && QTest::qWaitForWindowActive(link.GetPopup()->Widget());
   }
   bool Editing() const { return link.edit && link.edit->GetVisible(); }
+  // A custom edit of the current cell opened nothing.
+  void ExpectNoEdit(const TExtStringGrid& g) {
+    EXPECT_FALSE(g.GetEditors().LinkOpen);
+    EXPECT_FALSE(g.GetEditors().Link);
+    EXPECT_TRUE(g.Focused());
+  }
 };
 
 TEST_F(EditLinks, AnInplaceEditorCoversTheCellAndReturnWritesItsValue) {
@@ -196,6 +208,62 @@ TEST_F(EditLinks, AColumnsOwnLinkEditsItsCells) {
   columns.GetColumns()->GetItem(1)->EditLink = &own;
   EXPECT_EQ(columns.GetCellEditLink(1, 1), &own);
   EXPECT_EQ(columns.GetCellEditLink(2, 1), &link);
+}
+
+TEST_F(EditLinks, AFreedLinkLeavesTheGridWithoutOneAndItsCellsWithoutAnEditor) {
+  auto* gone = new EditLinkOfEdit(nullptr);
+  grid->EditLink = gone;
+  delete gone;
+  EXPECT_EQ(grid->EditLink, nullptr);
+  Open();
+  ExpectNoEdit(*grid);
+  EXPECT_EQ(grid->Cells(1, 1), "before");
+  // A link set again edits again.
+  grid->EditLink = &link;
+  Open();
+  EXPECT_TRUE(Editing());
+}
+
+TEST_F(EditLinks, ALinkFreedDuringItsEditIsNotCalledToCloseIt) {
+  auto* gone = new EditLinkOfEdit(nullptr);
+  grid->EditLink = gone;
+  Open();
+  ASSERT_TRUE(gone->edit && gone->edit->GetVisible());
+  gone->edit->SetText("lost");
+  delete gone;
+  grid->HideInplaceEdit();
+  ExpectNoEdit(*grid);
+  EXPECT_EQ(grid->Cells(1, 1), "before");  // the value went with the link
+  Open();
+  ExpectNoEdit(*grid);
+}
+
+TEST_F(EditLinks, AFreedColumnLinkLeavesTheColumnAndItsCopiesWithoutOne) {
+  TExtColumnGrid columns(&form);
+  columns.SetParent(&form);
+  columns.SetBounds(0, 210, 340, 150);
+  columns.SetOptions(columns.GetOptions() + goEditing);
+  columns.OnGetEditorType = [](TObject*, int, int, TEditorType& editor) { editor = edCustom; };
+  auto* gone = new EditLinkOfEdit(nullptr);
+  columns.GetColumns()->GetItem(1)->EditLink = gone;
+  // Loading the columns copies their settings in, the link with them.
+  TMemoryStream stream;
+  columns.SaveColumnsToStream(&stream);
+  stream.SetPosition(0);
+  columns.LoadColumnsFromStream(&stream);
+  TGridColumnCollection copy(nullptr);
+  copy.Assign(*columns.GetColumns());
+  ASSERT_EQ(columns.GetCellEditLink(1, 1), gone);
+  ASSERT_EQ(copy.GetItem(1)->EditLink, gone);
+  delete gone;
+  EXPECT_EQ(columns.GetColumns()->GetItem(1)->EditLink, nullptr);
+  EXPECT_EQ(copy.GetItem(1)->EditLink, nullptr);
+  EXPECT_EQ(columns.GetCellEditLink(1, 1), nullptr);
+  columns.SetFocus();
+  columns.SetCol(1);
+  columns.SetRow(1);
+  Open();
+  ExpectNoEdit(columns);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "../temp_folder.h"
 #include "column_settings.h"
 #include "components/grid/BinaryStream.h"
+#include "components/grid/EditLink.h"
 #include "components/grid/ExtCGrid.h"
 #include "components/grid/ExtGridError.h"
 
@@ -101,8 +102,8 @@ TEST_F(ColumnFiles, TheStreamCarriesEveryColumnSetting) {
   TPopupMenu menu(nullptr);
   target.GetColumns()->GetItem(1)->SetColumnPopup(&menu);
   target.GetColumns()->GetItem(1)->ColumnPopupType = cpAllCellsRClick;
-  auto* link = reinterpret_cast<TEditLink*>(&menu);  // only compared, never used
-  target.GetColumns()->GetItem(1)->EditLink = link;
+  TEditLink link(nullptr);
+  target.GetColumns()->GetItem(1)->EditLink = &link;
   stream.SetPosition(0);
   target.LoadColumnsFromStream(&stream);
 
@@ -114,7 +115,7 @@ TEST_F(ColumnFiles, TheStreamCarriesEveryColumnSetting) {
   }
   EXPECT_EQ(target.GetColumns()->GetItem(1)->GetColumnPopup(), &menu);
   EXPECT_EQ(target.GetColumns()->GetItem(1)->ColumnPopupType, cpAllCellsRClick);
-  EXPECT_EQ(target.GetColumns()->GetItem(1)->EditLink, link);
+  EXPECT_EQ(target.GetColumns()->GetItem(1)->EditLink, &link);
 }
 
 TEST_F(ColumnFiles, TheStreamStartsWithItsMarkAndVersion) {

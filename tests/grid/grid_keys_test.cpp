@@ -2,6 +2,7 @@
 // Delete and Insert of rows, Home and End by rows, Space on check boxes and the key search.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "key_grid.h"
@@ -73,6 +74,39 @@ TEST_F(GridKeys, AdvancingStopsInAGridWithoutEditableCells) {
   grid->OnCellChanging = [&](TObject*, int, int, int, int, bool& Allow) { Allow = !refuse; };
   grid->AdvanceEdit(1, 1, true, false, false);
   EXPECT_EQ(Current(), (TGridCoord{1, 1}));
+}
+
+TEST_F(GridKeys, OneAdvanceAnnouncesItsMoveOnceAndItsRefusalKeepsTheCell) {
+  std::vector<std::array<int, 4>> cells;  // old column and row, new column and row
+  int rows = 0, cols = 0;
+  bool refuse = false;
+  grid->OnCellChanging = [&](TObject*, int OldRow, int OldCol, int NewRow, int NewCol,
+                             bool& Allow) {
+    cells.push_back({OldCol, OldRow, NewCol, NewRow});
+    Allow = !refuse;
+  };
+  grid->OnRowChanging = [&](TObject*, int, int, bool&) { ++rows; };
+  grid->OnColChanging = [&](TObject*, int, int, bool&) { ++cols; };
+  Put(3, 1);
+  cells.clear();
+  rows = cols = 0;
+  EnterTwice();  // the row's last column: column and row both change
+  EXPECT_EQ(Current(), (TGridCoord{1, 2}));
+  EXPECT_EQ(cells, (std::vector<std::array<int, 4>>{{3, 1, 1, 2}}));
+  EXPECT_EQ(rows, 1);
+  EXPECT_EQ(cols, 1);
+
+  cells.clear();
+  refuse = true;
+  EnterTwice();
+  EXPECT_EQ(Current(), (TGridCoord{1, 2}));
+  EXPECT_EQ(cells, (std::vector<std::array<int, 4>>{{1, 2, 2, 2}}));
+  // Moves of other kinds still ask.
+  cells.clear();
+  refuse = false;
+  Key(Qt::Key_Escape);
+  Key(Qt::Key_Down);
+  EXPECT_EQ(cells, (std::vector<std::array<int, 4>>{{1, 2, 1, 3}}));
 }
 
 TEST_F(GridKeys, TabEditStepsOverMergedBlocksAndWrapsRows) {
