@@ -96,15 +96,19 @@ TEST_F(MergedHidden, TabStepsOverABlockRightOfAHiddenColumn) {
   EXPECT_EQ(Current(), (TGridCoord{1, 1}));
 }
 
-TEST(MergedHiddenSearch, IsCellFindsACellStoredBeyondTheShownCount) {
+// Stored column 3 lies beyond the shown count of 3.
+TEST(MergedHiddenStore, CellsStoredBeyondTheShownCountAreSearchedAndSplit) {
   TExtStringGrid grid(nullptr);
   grid.SetColCount(4);
   grid.SetCells(3, 2, "last");
+  grid.MergeCells(3, 1, 1, 2);
   grid.HideColumn(1);
   int col = -1, row = -1;
   ASSERT_TRUE(grid.IsCell("last", col, row));
   EXPECT_EQ(col, 3);  // the stored column
   EXPECT_EQ(row, 2);
+  grid.SplitAllCells();
+  EXPECT_FALSE(grid.IsMergedCell(3, 2));
 }
 
 }  // namespace
