@@ -109,7 +109,7 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   TPoint CellSize(int ACol, int ARow) const;
   int FixedColsWidth() const;
   int FixedRowsHeight() const;
-  void RepaintCell(int ACol, int ARow) override;
+  virtual void RepaintCell(int ACol, int ARow);
   // The whole client area, the cells shown included (the control's own invalidation reaches
   // only its frame).
   void Invalidate();
@@ -138,6 +138,7 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   int CellColCount() const override { return GetColCount(); }
   int CellRowCount() const override { return GetRowCount(); }
   TCellProperties* FindCellProperties(int ACol, int ARow) const override;
+  void RepaintStoredCell(int ACol, int ARow) override { RepaintCell(RemapColInv(ACol), ARow); }
 
  protected:
   void Paint() override;

@@ -1564,7 +1564,7 @@ class TExtStringGrid : public TBaseGrid {
   TSize RadioGroupSize(const TCellGraphic& Graphic, TStrings* Captions);
   // PrintArea null: the screen's sizes.
   TSize GraphicSize(int ACol, int ARow, const TSize* PrintArea, double Factor);
-  void RepaintRealCell(int ACol, int ARow) { RepaintCell(RemapColInv(ACol), ARow); }
+  void RepaintRealCell(int ACol, int ARow) { RepaintStoredCell(ACol, ARow); }
   // What an image-index list of a cell calls when it changes: its cell is painted anew.
   TImageChangeEvent ImageListRepaint() {
     return [this](TObject*, int Col, int Row) { RepaintRealCell(Col, Row); };

@@ -100,7 +100,7 @@ void TMergedCells::MergeCells(int ACol, int ARow, int W, int H) {
     props->CellSpanX = props->IsBaseCell ? block.Right - ACol : c - ACol;
     props->CellSpanY = props->IsBaseCell ? block.Bottom - ARow : r - ARow;
   });
-  ForEachCell(block, [&](int c, int r) { grid_.RepaintCell(c, r); });
+  ForEachCell(block, [&](int c, int r) { grid_.RepaintStoredCell(c, r); });
 }
 
 void TMergedCells::SplitCells(int ACol, int ARow) {
@@ -115,7 +115,7 @@ void TMergedCells::SplitCells(int ACol, int ARow) {
     props->CellSpanX = -1;
     props->CellSpanY = -1;
   });
-  ForEachCell(block, [&](int c, int r) { grid_.RepaintCell(c, r); });
+  ForEachCell(block, [&](int c, int r) { grid_.RepaintStoredCell(c, r); });
 }
 
 bool TMergedCells::LeaveBlock(TPoint Current, TBlockExit Exit, int FixedCols, int FixedRows,

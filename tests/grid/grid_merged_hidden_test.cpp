@@ -2,7 +2,9 @@
 // the selection and the keys in shown ones.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "components/grid/ExtGrid.h"
 #include "platform/controls/keys.h"
@@ -109,6 +111,24 @@ TEST(MergedHiddenStore, CellsStoredBeyondTheShownCountAreSearchedAndSplit) {
   EXPECT_EQ(row, 2);
   grid.SplitAllCells();
   EXPECT_FALSE(grid.IsMergedCell(3, 2));
+}
+
+class RepaintLog : public TExtStringGrid {
+ public:
+  RepaintLog() : TExtStringGrid(nullptr) {}
+  void RepaintCell(int ACol, int /*ARow*/) override { repainted.push_back(ACol); }
+  std::vector<int> repainted;
+};
+
+// Merging repaints the block's cells at their shown columns.
+TEST(MergedHiddenStore, MergingRepaintsTheShownColumns) {
+  RepaintLog grid;
+  grid.SetColCount(6);
+  grid.HideColumn(1);
+  grid.MergeCells(3, 1, 2, 1);
+  ASSERT_FALSE(grid.repainted.empty());
+  EXPECT_EQ(*std::max_element(grid.repainted.begin(), grid.repainted.end()), 3);
+  EXPECT_EQ(*std::min_element(grid.repainted.begin(), grid.repainted.end()), 2);
 }
 
 }  // namespace
