@@ -95,14 +95,21 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
     return merged_.ColSpanIdentical(ACol1, ACol2);
   }
 
-  // Geometry in client pixels, grid lines not counted. GetCellRect also places cells that are
-  // scrolled out of view; CellRect covers a cell's whole block.
+  // The stored column of a shown one and the shown column of a stored one (the first shown
+  // at or after it); the base grid hides no columns. Blocks lie in stored columns.
+  virtual int RemapCol(int DisplayCol) const { return DisplayCol; }
+  virtual int RemapColInv(int RealCol) const { return RealCol; }
+  // The block of a shown cell in shown columns: from its first shown column to its last.
+  TRect ShownBlock(int ACol, int ARow) const;
+
+  // Geometry in client pixels of shown cells, grid lines not counted. GetCellRect also places
+  // cells that are scrolled out of view; CellRect covers a cell's whole block.
   TRect GetCellRect(int ACol, int ARow) const;
   TRect CellRect(int ACol, int ARow) const;
   TPoint CellSize(int ACol, int ARow) const;
   int FixedColsWidth() const;
   int FixedRowsHeight() const;
-  void RepaintCell(int ACol, int ARow) override;
+  virtual void RepaintCell(int ACol, int ARow);
   // The whole client area, the cells shown included (the control's own invalidation reaches
   // only its frame).
   void Invalidate();
@@ -131,6 +138,7 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   int CellColCount() const override { return GetColCount(); }
   int CellRowCount() const override { return GetRowCount(); }
   TCellProperties* FindCellProperties(int ACol, int ARow) const override;
+  void RepaintStoredCell(int ACol, int ARow) override { RepaintCell(RemapColInv(ACol), ARow); }
 
  protected:
   void Paint() override;
@@ -161,6 +169,7 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   void TakeObject(int ACol, int ARow, TObject* Obj);
   // The grid's rows in which the column holds a text or an object; a row may come twice.
   void ForEachStoredRow(int ACol, const std::function<void(int ARow)>& Visit) const;
+  TCellProperties* BaseProperties(int ACol, int ARow) const;
   void DrawBlock(int ACol, int ARow, TGridDrawState AState);
   void DrawCellLines(const TRect& R, int ACol, bool Fixed);
 };

@@ -36,8 +36,16 @@ TRect TBaseGrid::GetCellRect(int ACol, int ARow) const {
   return {left, top, left + ColWidths(ACol), top + RowHeights(ARow)};
 }
 
+TRect TBaseGrid::ShownBlock(int ACol, int ARow) const {
+  TRect block = FullCell(RemapCol(ACol), ARow);
+  // A hidden column inside the block takes no room; one at its right end is not shown.
+  block.Left = RemapColInv(block.Left);
+  block.Right = std::max(block.Left, RemapColInv(block.Right + 1) - 1);
+  return block;
+}
+
 TRect TBaseGrid::CellRect(int ACol, int ARow) const {
-  const TRect block = FullCell(ACol, ARow);
+  const TRect block = ShownBlock(ACol, ARow);
   if (block.Left == block.Right && block.Top == block.Bottom) return GetCellRect(ACol, ARow);
   const TRect first = GetCellRect(block.Left, block.Top);
   const TRect last = GetCellRect(block.Right, block.Bottom);

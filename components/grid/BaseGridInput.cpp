@@ -24,17 +24,18 @@ bool TBaseGrid::SelectCell(int ACol, int ARow) {
   return result;
 }
 
+// A block whose base column is hidden rests on its first shown column.
 void TBaseGrid::SelectBaseCell() {
-  if (!HasCellProperties(GetCol(), GetRow())) return;
-  const TPoint base = BaseCell(GetCol(), GetRow());
-  SetCol(base.x);
-  SetRow(base.y);
+  if (!HasCellProperties(RemapCol(GetCol()), GetRow())) return;
+  const TRect block = ShownBlock(GetCol(), GetRow());
+  SetCol(block.Left);
+  SetRow(block.Top);
 }
 
 bool TBaseGrid::IsSelected(int ACol, int ARow) const {
   if (GetSelection().Contains(ACol, ARow)) return true;
-  if (!IsMergedCell(ACol, ARow)) return false;
-  const TRect block = FullCell(ACol, ARow);
+  if (!IsMergedCell(RemapCol(ACol), ARow)) return false;
+  const TRect block = ShownBlock(ACol, ARow);
   return GetCol() >= block.Left && GetCol() <= block.Right && GetRow() >= block.Top &&
          GetRow() <= block.Bottom;
 }
@@ -48,8 +49,10 @@ void TBaseGrid::KeyDown(WORD& Key, TShiftState Shift) {
   // and the inherited step into the block would only bring it back there.
   TBlockExit exit;
   TPoint target;
-  if (ExitOf(Key, exit) &&
-      merged_.LeaveBlock({GetCol(), GetRow()}, exit, GetFixedCols(), GetFixedRows(), target)) {
+  const TPoint current{GetCol(), GetRow()};
+  const TRect room{GetFixedCols(), GetFixedRows(), GetColCount() - 1, GetRowCount() - 1};
+  if (ExitOf(Key, exit) && IsMergedCell(RemapCol(current.x), current.y) &&
+      LeaveBlock(ShownBlock(current.x, current.y), current, exit, room, target)) {
     if (target.x != GetCol()) SetCol(target.x);
     if (target.y != GetRow()) SetRow(target.y);
     Key = 0;
@@ -80,8 +83,8 @@ void TBaseGrid::TopLeftChanged() {
   const int lastCol = GetLeftCol() + GetVisibleColCount();
   for (int r = GetTopRow(); r <= lastRow && r < GetRowCount(); ++r)
     for (int c = 0; c < GetFixedCols(); ++c)
-      if (IsMergedCell(c, r)) RepaintCell(c, r);
+      if (IsMergedCell(RemapCol(c), r)) RepaintCell(c, r);
   for (int c = GetLeftCol(); c <= lastCol && c < GetColCount(); ++c)
     for (int r = 0; r < GetFixedRows(); ++r)
-      if (IsMergedCell(c, r)) RepaintCell(c, r);
+      if (IsMergedCell(RemapCol(c), r)) RepaintCell(c, r);
 }

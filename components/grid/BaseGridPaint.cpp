@@ -17,15 +17,21 @@ void TBaseGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState 
     GetCanvas()->FillRect(ARect);
     return;
   }
-  const TPoint base = BaseCell(ACol, ARow);
-  if (base == TPoint(ACol, ARow)) return DrawBlock(ACol, ARow, AState);
-  TCellProperties* baseProps = FindCellProperties(base.x, base.y);
+  const TRect block = ShownBlock(ACol, ARow);
+  if (block.Left == ACol && block.Top == ARow) return DrawBlock(ACol, ARow, AState);
+  const TCellProperties* baseProps = BaseProperties(ACol, ARow);
   if (baseProps && baseProps->PaintStamp == paintPass_) return;
-  DrawBlock(base.x, base.y, AState);
+  DrawBlock(block.Left, block.Top, AState);
+}
+
+// The block's base cell keeps its paint stamp; it may lie in a hidden column.
+TCellProperties* TBaseGrid::BaseProperties(int ACol, int ARow) const {
+  const TPoint base = BaseCell(RemapCol(ACol), ARow);
+  return FindCellProperties(base.x, base.y);
 }
 
 void TBaseGrid::DrawBlock(int ACol, int ARow, TGridDrawState AState) {
-  if (TCellProperties* props = FindCellProperties(ACol, ARow)) props->PaintStamp = paintPass_;
+  if (TCellProperties* props = BaseProperties(ACol, ARow)) props->PaintStamp = paintPass_;
   if (IsFixed(ACol, ARow)) {
     AState >> gdSelected;
     AState << gdFixed;

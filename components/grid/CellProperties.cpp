@@ -64,5 +64,5 @@ void TCellProperties::Release(TCellProperties* Props) {
 }
 
 void TCellProperties::RepaintOwner() {
-  if (grid_) grid_->RepaintCell(OwnerCol, OwnerRow);
+  if (grid_) grid_->RepaintStoredCell(OwnerCol, OwnerRow);
 }

@@ -13,8 +13,8 @@ class TCellPropertyGrid {
   virtual TCellProperties* FindCellProperties(int ACol, int ARow) const = 0;
   // Makes the object with its defaults when the cell has none; only for cells of the grid.
   virtual TCellProperties* GetCellProperties(int ACol, int ARow) = 0;
-  // Repaints the cell's whole merged block.
-  virtual void RepaintCell(int ACol, int ARow) = 0;
+  // Repaints the cell's whole merged block; the column is a stored one.
+  virtual void RepaintStoredCell(int ACol, int ARow) = 0;
 
  protected:
   ~TCellPropertyGrid() = default;

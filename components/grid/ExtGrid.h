@@ -118,7 +118,7 @@ class TExtStringGrid : public TBaseGrid {
   // Real rows: hidden rows counted. RemapRow gives a shown row's display row; RemapColInv a
   // real column's display column.
   int RemapRow(int RealRow) const;
-  int RemapColInv(int RealCol) const;
+  int RemapColInv(int RealCol) const override;
   // A hidden row's cells are read and written in the hidden-row store.
   AnsiString GetCellsEx(int ACol, int ARow);
   void SetCellsEx(int ACol, int ARow, const AnsiString& Value);
@@ -365,7 +365,7 @@ class TExtStringGrid : public TBaseGrid {
   int GetFixedColsEx() const;
   // The real column of a display column: the DisplayCol-th shown one (0 when there are not
   // that many below 512); from 512 on the same.
-  int RemapCol(int DisplayCol) const;
+  int RemapCol(int DisplayCol) const override;
 
   // Cell hooks: the built-in rule, then the event.
   virtual void GetCellHint(int ACol, int ARow, AnsiString& Hint);
@@ -717,6 +717,8 @@ class TExtStringGrid : public TBaseGrid {
   int NumHiddenRows() const { return HiddenRows.Count(); }
   bool IsHiddenColumn(int RealCol) const;
   int NumHiddenColumns() const { return hiddenCols_; }
+  // Merged blocks lie in stored columns, hidden ones included.
+  int CellColCount() const override { return GetColCount() + hiddenCols_; }
   // The shown flag alone: the column neither hides nor shows.
   bool GetVisibleCol(int RealCol) const { return !IsHiddenColumn(RealCol); }
   void SetVisibleCol(int RealCol, bool Shown);
@@ -1562,7 +1564,7 @@ class TExtStringGrid : public TBaseGrid {
   TSize RadioGroupSize(const TCellGraphic& Graphic, TStrings* Captions);
   // PrintArea null: the screen's sizes.
   TSize GraphicSize(int ACol, int ARow, const TSize* PrintArea, double Factor);
-  void RepaintRealCell(int ACol, int ARow) { RepaintCell(RemapColInv(ACol), ARow); }
+  void RepaintRealCell(int ACol, int ARow) { RepaintStoredCell(ACol, ARow); }
   // What an image-index list of a cell calls when it changes: its cell is painted anew.
   TImageChangeEvent ImageListRepaint() {
     return [this](TObject*, int Col, int Row) { RepaintRealCell(Col, Row); };

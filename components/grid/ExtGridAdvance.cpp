@@ -140,7 +140,7 @@ void TExtStringGrid::TabEdit(bool Backward) {
       col -= 1;
     }
   } else {
-    const int next = col + CellSpan(col, row).x + 1;
+    const int next = ShownBlock(col, row).Right + 1;
     if (next > area.Right) {
       col = area.Left;
       row = row >= area.Bottom ? area.Top : row + 1;
@@ -148,9 +148,9 @@ void TExtStringGrid::TabEdit(bool Backward) {
       col = next;
     }
   }
-  const TPoint base = BaseCell(col, row);
-  SetCol(base.x);
-  SetRow(base.y);
+  const TRect block = ShownBlock(col, row);
+  SetCol(block.Left);
+  SetRow(block.Top);
 }
 
 // The inplace machinery chooses the editor: the inplace edit, or the control of the cell's

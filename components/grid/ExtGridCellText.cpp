@@ -156,8 +156,8 @@ void TExtStringGrid::DrawSelectionRectangle(CellPaint& P) {
     canvas->MoveTo(x1, y1);
     canvas->LineTo(x2, y2);
   };
-  const TPoint span = CellSpan(P.RealCol, P.Row);
-  const int right = P.Col + std::max(0, span.x), bottom = P.Row + std::max(0, span.y);
+  const TRect block = ShownBlock(P.Col, P.Row);
+  const int right = block.Right, bottom = block.Bottom;
   if (P.Col == sel.Left) line(r.Left + inset, r.Top, r.Left + inset, r.Bottom);
   if (right >= sel.Right) line(r.Right - inset, r.Top, r.Right - inset, r.Bottom);
   if (P.Row == sel.Top) line(r.Left, r.Top + inset, r.Right, r.Top + inset);

@@ -28,7 +28,7 @@ void TExtStringGrid::ShowHintProc(AnsiString& HintStr, bool& /*CanShow*/, THintI
   TPoint at(r.Left, r.Bottom + 6);
   if (IsComment(realCol, cell.Y, HintStr)) at = TPoint(r.Right, r.Top);
   const bool normal = IsNormalCell(cell.X, cell.Y);
-  const bool cellText = HintShowCells && normal && InNormalArea(cell.X, cell.Y);
+  const bool cellText = HintShowCells && normal && InNormalArea(realCol, cell.Y);
   const bool largeText =
       HintShowLargeText && normal && GetCellTextSize(realCol, cell.Y, false).cx > r.Width();
   if (cellText || largeText) {

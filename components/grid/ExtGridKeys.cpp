@@ -91,9 +91,9 @@ bool TExtStringGrid::HomeEndKey(WORD Key) {
   int row = Key == VK_HOME ? area.Top : area.Bottom;
   if (Key == VK_END && GetFooterShown() && GetRowCount() > 2) row = std::min(row, GetRowCount() - 2);
   if (row < GetFixedRows() || row >= GetRowCount()) return true;
-  const TPoint base = BaseCell(GetCol(), row);
-  SetCol(base.x);
-  SetRow(base.y);
+  const TRect block = ShownBlock(GetCol(), row);
+  SetCol(block.Left);
+  SetRow(block.Top);
   return true;
 }
 
@@ -165,7 +165,7 @@ void TExtStringGrid::WMKeyDown(TWMKeyDown& Message) {
   if (key == VK_SPACE && StaticControl(RemapCol(GetCol()), GetRow())) ToggleByKey();
   if (HomeEndKey(key)) return;
   const bool tabs = GetOptions().Contains(goTabs);
-  if (key == VK_TAB && tabs && IsMergedCell(GetCol(), GetRow())) return TabEdit(shifted);
+  if (key == VK_TAB && tabs && IsMergedCell(RemapCol(GetCol()), GetRow())) return TabEdit(shifted);
 
   TBaseGrid::WMKeyDown(Message);
 

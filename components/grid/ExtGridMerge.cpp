@@ -40,6 +40,6 @@ void TExtStringGrid::SplitRowCells(int ARow) { SplitRuns(false, ARow); }
 
 void TExtStringGrid::SplitAllCells() {
   for (int r = 0; r < GetRowCount(); ++r)
-    for (int c = 0; c < GetColCount(); ++c)
+    for (int c = 0; c < CellColCount(); ++c)  // hidden columns' blocks too
       if (IsMergedCell(c, r)) SplitCells(c, r);
 }

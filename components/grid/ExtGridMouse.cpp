@@ -55,9 +55,10 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
 
 // A press on a merged block selects all of it; a second press on it edits the block.
 bool TExtStringGrid::MergedPress(int ACol, int ARow, bool WasSelected) {
-  if (!IsMergedCell(ACol, ARow) || ACol < GetFixedCols() || ARow < GetFixedRows()) return false;
+  if (!IsMergedCell(RemapCol(ACol), ARow) || ACol < GetFixedCols() || ARow < GetFixedRows())
+    return false;
   if (IsFixed(ACol, ARow)) return false;
-  const TRect block = FullCell(ACol, ARow);
+  const TRect block = ShownBlock(ACol, ARow);
   // The release would shrink a range selection back to the cell under the mouse.
   if (GetGridState() == gsSelecting) SetGridState(gsNormal);
   SelectRange(block.Left, block.Right, block.Top, block.Bottom);
@@ -163,9 +164,9 @@ void TExtStringGrid::HandleRadioClick(int ACol, int ARow, int X, int Y) {
   const TStrings* items = GetRadioStrings(real, ARow);
   const TCellGraphic* graphic = GetCellGraphic(real, ARow);
   if (!items || !graphic) return;
-  const TPoint base = BaseCell(ACol, ARow);
-  SetCol(base.x);
-  SetRow(base.y);
+  const TRect block = ShownBlock(ACol, ARow);
+  SetCol(block.Left);
+  SetRow(block.Top);
   // The same layout as the painting: a text line per item down, or button and caption across.
   TCanvas* canvas = CanvasInCellFont(ACol, ARow);
   int item = -1;

@@ -64,7 +64,8 @@ void TExtStringGrid::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect AR
 
 void TExtStringGrid::DrawFocusRectangle(CellPaint& P) {
   if (HideFocusRect || !Focused() || GetOptions().Contains(goRowSelect)) return;
-  if (BaseCell(GetCol(), GetRow()) != TPoint(P.Col, P.Row)) return;
+  const TRect current = ShownBlock(GetCol(), GetRow());
+  if (current.Left != P.Col || current.Top != P.Row) return;
   TRect r = P.Rect;
   const int grow = GetGridLineWidth() - 1;
   InflateRect(r, grow, grow);

@@ -75,9 +75,10 @@ void TExtStringGrid::InvalidateGridRect(const TGridRect& GridRect) {
                              std::max(first.Right, last.Right), std::max(first.Bottom, last.Bottom)));
 }
 
+// A search of the store: hidden columns' cells count, and ACol is a stored column.
 bool TExtStringGrid::IsCell(const AnsiString& Text, int& ACol, int& ARow) {
   for (int r = 0; r < GetRowCount(); ++r) {
-    for (int c = 0; c < GetColCount(); ++c) {
+    for (int c = 0; c < CellColCount(); ++c) {
       if (Cells(c, r) != Text) continue;
       ACol = c;
       ARow = r;

@@ -4,8 +4,10 @@
 #include "components/grid/ExtGrid.h"
 #include "components/grid/GridUtil.h"
 
+// ACol is a stored column; the fixed columns are counted in shown ones.
 bool TExtStringGrid::InNormalArea(int ACol, int ARow) const {
-  return IsNormalCell(ACol, ARow) && ACol < GetColCount() - fixedRightCols_ + NumHiddenColumns() &&
+  const int shown = RemapColInv(ACol);
+  return IsNormalCell(shown, ARow) && shown < GetColCount() - fixedRightCols_ &&
          ARow < GetRowCount() - fixedFooters_;
 }
 
@@ -24,7 +26,7 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
     props->ApplyLook(*ABrush, *AFont);
   if (ABrush->GetColor() == clNone) {
     ABrush->SetColor(GetColor());
-    ApplyBands(ACol, ARow, Print, ABrush);
+    ApplyBands(realCol, ARow, Print, ABrush);
   }
 
   if (!Print && IsFixed(ACol, ARow)) {

@@ -100,7 +100,7 @@ void TMergedCells::MergeCells(int ACol, int ARow, int W, int H) {
     props->CellSpanX = props->IsBaseCell ? block.Right - ACol : c - ACol;
     props->CellSpanY = props->IsBaseCell ? block.Bottom - ARow : r - ARow;
   });
-  ForEachCell(block, [&](int c, int r) { grid_.RepaintCell(c, r); });
+  ForEachCell(block, [&](int c, int r) { grid_.RepaintStoredCell(c, r); });
 }
 
 void TMergedCells::SplitCells(int ACol, int ARow) {
@@ -115,26 +115,31 @@ void TMergedCells::SplitCells(int ACol, int ARow) {
     props->CellSpanX = -1;
     props->CellSpanY = -1;
   });
-  ForEachCell(block, [&](int c, int r) { grid_.RepaintCell(c, r); });
+  ForEachCell(block, [&](int c, int r) { grid_.RepaintStoredCell(c, r); });
 }
 
 bool TMergedCells::LeaveBlock(TPoint Current, TBlockExit Exit, int FixedCols, int FixedRows,
                               TPoint& Target) const {
   if (!IsMergedCell(Current.x, Current.y)) return false;
-  const TRect block = FullCell(Current.x, Current.y);
+  const TRect room{FixedCols, FixedRows, grid_.CellColCount() - 1, grid_.CellRowCount() - 1};
+  return ::LeaveBlock(FullCell(Current.x, Current.y), Current, Exit, room, Target);
+}
+
+bool LeaveBlock(const TRect& Block, TPoint Current, TBlockExit Exit, const TRect& Room,
+                TPoint& Target) {
   switch (Exit) {
     case TBlockExit::Left:
-      Target = {block.Left - 1, Current.y};
-      return Target.x >= FixedCols;
+      Target = {Block.Left - 1, Current.y};
+      return Target.x >= Room.Left;
     case TBlockExit::Right:
-      Target = {block.Right + 1, Current.y};
-      return Target.x < grid_.CellColCount();
+      Target = {Block.Right + 1, Current.y};
+      return Target.x <= Room.Right;
     case TBlockExit::Up:
-      Target = {Current.x, block.Top - 1};
-      return Target.y >= FixedRows;
+      Target = {Current.x, Block.Top - 1};
+      return Target.y >= Room.Top;
     case TBlockExit::Down:
-      Target = {Current.x, block.Bottom + 1};
-      return Target.y < grid_.CellRowCount();
+      Target = {Current.x, Block.Bottom + 1};
+      return Target.y <= Room.Bottom;
   }
   return false;
 }

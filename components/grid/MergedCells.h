@@ -9,6 +9,12 @@
 
 enum class TBlockExit { Left, Right, Up, Down };
 
+// Where an arrow key takes a current cell out of Block: the next line beyond it, on the
+// current row or column. False when that line lies outside Room (the cells a key may reach,
+// both ends included).
+bool LeaveBlock(const TRect& Block, TPoint Current, TBlockExit Exit, const TRect& Room,
+                TPoint& Target);
+
 class TMergedCells {
  public:
   explicit TMergedCells(TCellPropertyGrid& Grid) : grid_(Grid) {}

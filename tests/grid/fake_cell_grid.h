@@ -29,7 +29,7 @@ class FakeCellGrid : public TCellPropertyGrid {
     props_[{ACol, ARow}] = props;
     return props;
   }
-  void RepaintCell(int ACol, int ARow) override { repainted.emplace_back(ACol, ARow); }
+  void RepaintStoredCell(int ACol, int ARow) override { repainted.emplace_back(ACol, ARow); }
 
   std::vector<std::pair<int, int>> repainted;
 

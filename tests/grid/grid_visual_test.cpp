@@ -166,6 +166,19 @@ TEST_F(Visual, DisjunctRowsAndCells) {
   EXPECT_TRUE(cell.state.Contains(gdSelected));
 }
 
+// Stored column 1 hidden: shown 3 is stored 4, the right fixed column.
+TEST_F(Visual, BandsEndBeforeTheRightFixedColumnWithAColumnHidden) {
+  grid.Bands.SetActive(true);
+  grid.Bands.Print = true;
+  grid.Bands.SetPrimaryColor(clYellow);
+  grid.SetFixedRightCols(1);
+  grid.HideColumn(1);
+  EXPECT_EQ(Brush(2, 1), clYellow);
+  EXPECT_EQ(Brush(3, 1), clWhite);
+  EXPECT_EQ(Of(4, 1, true, false, {}, false).brush, clWhite);
+  EXPECT_EQ(Of(3, 1, true, false, {}, false).brush, clYellow);
+}
+
 TEST_F(Visual, PrintedDisjunctCellsRightOfAHiddenColumn) {
   grid.SetSelectionColor(clNavy);
   grid.MouseActions.DisjunctCellSelect = true;

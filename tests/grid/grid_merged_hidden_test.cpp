@@ -1,0 +1,134 @@
+// Merged blocks of a grid with hidden columns: the blocks lie in stored columns, the screen,
+// the selection and the keys in shown ones.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "components/grid/ExtGrid.h"
+#include "platform/controls/keys.h"
+#include "shown_grid.h"
+
+namespace {
+
+using MergedHidden = ShownGrid<TExtStringGrid>;
+
+bool AnyDark(const QImage& image, const TRect& r) {
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x)
+      if (qRed(image.pixel(x, y)) + qGreen(image.pixel(x, y)) + qBlue(image.pixel(x, y)) < 200)
+        return true;
+  return false;
+}
+
+// Stored column 1 hidden: shown columns 2 and 3 are stored 3 and 4, merged into one block.
+TEST_F(MergedHidden, ABlockRightOfAHiddenColumnDrawsAndSelectsAsOne) {
+  grid->SetColCount(6);
+  grid->SetColor(clWhite);
+  grid->SetCells(3, 1, "merged");
+  grid->MergeCells(3, 1, 2, 1);
+  grid->HideColumn(1);
+  ShowFocused();
+  const QImage image = Render();
+  if (const char* path = std::getenv("MERGED_HIDDEN_PNG")) image.save(path);
+  const TRect block = grid->CellRect(2, 1);
+  EXPECT_EQ(block, grid->CellRect(3, 1));
+  EXPECT_EQ(block.Left, grid->GetCellRect(2, 1).Left);
+  EXPECT_EQ(block.Right, grid->GetCellRect(3, 1).Right);
+  // The text once, at the block's left; nothing over its second cell.
+  EXPECT_TRUE(AnyDark(image, {block.Left, block.Top, block.Left + 30, block.Bottom - 2}));
+  const int second = grid->GetCellRect(3, 1).Left;
+  EXPECT_FALSE(AnyDark(image, {second + 2, block.Top + 2, block.Right - 3, block.Bottom - 3}));
+
+  Press(At(3, 1));
+  Release(At(3, 1));
+  const TGridRect sel = grid->GetSelection();
+  EXPECT_EQ(sel.Left, 2);
+  EXPECT_EQ(sel.Right, 3);
+  grid->SetCol(3);
+  grid->SelectBaseCell();
+  EXPECT_EQ(grid->GetCol(), 2);  // the block's first shown column
+  EXPECT_TRUE(grid->IsSelected(3, 1));
+  EXPECT_FALSE(grid->IsSelected(4, 1));
+}
+
+// Five stored columns, stored 1 hidden: the last shown column is stored 4.
+TEST_F(MergedHidden, ASpanReachingTheLastShownColumnIsNotCut) {
+  grid->SetColCount(5);
+  grid->MergeCells(3, 1, 2, 1);
+  grid->HideColumn(1);
+  EXPECT_EQ(grid->CellSpan(3, 1), TPoint(1, 0));
+  EXPECT_EQ(grid->CellRect(2, 1).Right, grid->GetCellRect(3, 1).Right);
+  grid->SplitCells(3, 1);
+  grid->MergeCells(3, 2, 2, 1);
+  EXPECT_EQ(grid->FullCell(4, 2), TRect(3, 2, 4, 2));
+}
+
+// A hidden column inside a block takes no room; the block ends at its last shown column.
+TEST_F(MergedHidden, AHiddenColumnInsideABlock) {
+  grid->SetColCount(6);
+  grid->MergeCells(1, 1, 3, 1);  // stored 1 to 3
+  grid->HideColumn(3);
+  EXPECT_EQ(grid->ShownBlock(2, 1), TRect(1, 1, 2, 1));
+  grid->UnHideColumn(3);
+  grid->HideColumn(1);
+  EXPECT_EQ(grid->ShownBlock(1, 1), TRect(1, 1, 2, 1));
+  grid->SetCol(2);
+  grid->SelectBaseCell();
+  EXPECT_EQ(grid->GetCol(), 1);
+}
+
+TEST_F(MergedHidden, TabStepsOverABlockRightOfAHiddenColumn) {
+  grid->SetColCount(7);
+  grid->SetOptions(grid->GetOptions() + goTabs);
+  grid->MergeCells(3, 1, 2, 1);  // shown 2 and 3
+  grid->HideColumn(1);
+  ShowFocused();
+  grid->SetCol(2);
+  grid->SetRow(1);
+  Key(Qt::Key_Tab);
+  EXPECT_EQ(Current(), (TGridCoord{4, 1}));
+  grid->TabEdit(true);
+  EXPECT_EQ(Current(), (TGridCoord{2, 1}));  // back onto the block's first shown column
+  Key(Qt::Key_Right);
+  EXPECT_EQ(Current(), (TGridCoord{4, 1}));
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Left);
+  EXPECT_EQ(Current(), (TGridCoord{1, 1}));
+}
+
+// Stored column 3 lies beyond the shown count of 3.
+TEST(MergedHiddenStore, CellsStoredBeyondTheShownCountAreSearchedAndSplit) {
+  TExtStringGrid grid(nullptr);
+  grid.SetColCount(4);
+  grid.SetCells(3, 2, "last");
+  grid.MergeCells(3, 1, 1, 2);
+  grid.HideColumn(1);
+  int col = -1, row = -1;
+  ASSERT_TRUE(grid.IsCell("last", col, row));
+  EXPECT_EQ(col, 3);  // the stored column
+  EXPECT_EQ(row, 2);
+  grid.SplitAllCells();
+  EXPECT_FALSE(grid.IsMergedCell(3, 2));
+}
+
+class RepaintLog : public TExtStringGrid {
+ public:
+  RepaintLog() : TExtStringGrid(nullptr) {}
+  void RepaintCell(int ACol, int /*ARow*/) override { repainted.push_back(ACol); }
+  std::vector<int> repainted;
+};
+
+// Merging repaints the block's cells at their shown columns.
+TEST(MergedHiddenStore, MergingRepaintsTheShownColumns) {
+  RepaintLog grid;
+  grid.SetColCount(6);
+  grid.HideColumn(1);
+  grid.MergeCells(3, 1, 2, 1);
+  ASSERT_FALSE(grid.repainted.empty());
+  EXPECT_EQ(*std::max_element(grid.repainted.begin(), grid.repainted.end()), 3);
+  EXPECT_EQ(*std::min_element(grid.repainted.begin(), grid.repainted.end()), 2);
+}
+
+}  // namespace
