@@ -1528,8 +1528,12 @@ class TExtStringGrid : public TBaseGrid {
   AnsiString SelectedCellText(int ACol, int ARow);
   int NeededSize(bool Widths, int Line);
   // Down a column (Down) or along a row: runs of equal cells merged, blocks split.
+  std::pair<int, int> NormalRun(bool Down) const;
   void MergeRuns(bool Down, int Line, bool MainMerge);
   void SplitRuns(bool Down, int Line);
+  // The stored columns from that of the shown column First to that of Last, hidden ones
+  // inside included; an empty span stays empty.
+  std::pair<int, int> StoredSpan(int First, int Last) const;
 
   // Visual properties, cell layout and painting
   std::vector<int> sizingLines_;  // the sizing lines shown

@@ -7,20 +7,22 @@
 #include "components/grid/GridUtil.h"
 
 // The room the cell's text takes with its margins, as the cell layout measures it, and the
-// room its graphic adds.
+// room its graphic adds; a stored column.
 TPoint TExtStringGrid::MeasureCell(int ACol, int ARow, bool Wrap) {
   const TSize text = GetCellTextSize(ACol, ARow, Wrap);
-  const TSize graphic = GetCellGraphicSize(RemapCol(ACol), ARow);
+  const TSize graphic = GetCellGraphicSize(ACol, ARow);
   return {text.cx + graphic.cx, text.cy + graphic.cy};
 }
 
 // The width of a column (Widths) or the height of a row its cells need, grid lines and
-// margin included; cells of blocks across the line's direction do not count.
+// margin included; cells of blocks across the line's direction do not count. Line and the
+// walk are shown columns; the cells and blocks are looked up at the stored ones.
 int TExtStringGrid::NeededSize(bool Widths, int Line) {
   int largest = 0;
   for (int i = 0; i < (Widths ? GetRowCount() : GetColCount()); ++i) {
-    if (Widths ? IsXMergedCell(Line, i) : IsYMergedCell(i, Line)) continue;
-    const TPoint size = Widths ? MeasureCell(Line, i, false) : MeasureCell(i, Line, WordWrap);
+    const int col = RemapCol(Widths ? Line : i), row = Widths ? i : Line;
+    if (Widths ? IsXMergedCell(col, row) : IsYMergedCell(col, row)) continue;
+    const TPoint size = MeasureCell(col, row, !Widths && WordWrap);
     largest = std::max(largest, Widths ? size.x : size.y);
   }
   const TPoint offset = GetXYOffset();

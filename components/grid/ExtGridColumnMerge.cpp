@@ -14,5 +14,5 @@ void TExtStringGrid::ApplyColumnMerge() {
 }
 
 void TExtStringGrid::UndoColumnMerge() {
-  for (int c = 0; c < GetColCount(); ++c) SplitColumnCells(c);
+  for (int c = 0; c < CellColCount(); ++c) SplitColumnCells(c);  // hidden columns too
 }

@@ -40,6 +40,11 @@ int TExtStringGrid::RemapColInv(int RealCol) const {
          static_cast<int>(std::count(colHidden_.begin(), colHidden_.begin() + below, true));
 }
 
+std::pair<int, int> TExtStringGrid::StoredSpan(int First, int Last) const {
+  if (Last < First) return {First, Last};
+  return {RemapCol(First), RemapCol(Last)};
+}
+
 void TExtStringGrid::HideColumns(int FromCol, int ToCol) {
   HideInplaceEdit();
   const int last = std::min(ToCol, kHideableColumns - 1);

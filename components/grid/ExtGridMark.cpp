@@ -25,15 +25,17 @@ TGridRect Cell(int ACol, int ARow) { return {ACol, ARow, ACol, ARow}; }
 
 }  // namespace
 
+// In stored columns, from the stored column of the first shown one to that of the last,
+// hidden ones inside included: the cells are read and written there.
 TGridRect TExtStringGrid::CellRange(bool DoFixed) const {
-  if (DoFixed) return {0, 0, GetColCount() - 1, GetRowCount() - 1};
-  return {GetFixedColsEx(), GetFixedRowsEx(), GetColCount() - 1 - fixedRightCols_,
-          GetRowCount() - 1 - fixedFooters_};
+  if (DoFixed) return {0, 0, CellColCount() - 1, GetRowCount() - 1};
+  const auto [left, right] = StoredSpan(GetFixedColsEx(), GetColCount() - 1 - fixedRightCols_);
+  return {left, GetFixedRowsEx(), right, GetRowCount() - 1 - fixedFooters_};
 }
 
 void TExtStringGrid::ChangeCellTexts(const TGridRect& R,
                                      const std::function<AnsiString(const AnsiString&)>& Change) {
-  const TGridRect cells = ClipGridRect(R, GetColCount(), GetRowCount());
+  const TGridRect cells = ClipGridRect(R, CellColCount(), GetRowCount());
   TUpdateScope lock(*this);
   for (int r = cells.Top; r <= cells.Bottom; ++r)
     for (int c = cells.Left; c <= cells.Right; ++c) {

@@ -2,9 +2,14 @@
 // sorted grid) and splitting blocks again, down a column or along a row alike.
 #include "components/grid/ExtGrid.h"
 
+// A row walks the stored columns between the first and the last shown normal one.
+std::pair<int, int> TExtStringGrid::NormalRun(bool Down) const {
+  if (Down) return {GetFixedRows(), LastNormalRow()};
+  return StoredSpan(GetFixedCols(), LastNormalCol());
+}
+
 void TExtStringGrid::MergeRuns(bool Down, int Line, bool MainMerge) {
-  const int first = Down ? GetFixedRows() : GetFixedCols();
-  const int last = Down ? LastNormalRow() : LastNormalCol();
+  const auto [first, last] = NormalRun(Down);
   auto text = [&](int i) { return Down ? GetCellEx(Line, i) : GetCellEx(i, Line); };
   auto sameBlocks = [&](int i) {
     return MainMerge || (Down ? RowSpanIdentical(i - 1, i) : ColSpanIdentical(i - 1, i));
@@ -22,8 +27,8 @@ void TExtStringGrid::MergeRuns(bool Down, int Line, bool MainMerge) {
 }
 
 void TExtStringGrid::SplitRuns(bool Down, int Line) {
-  const int last = Down ? LastNormalRow() : LastNormalCol();
-  for (int i = Down ? GetFixedRows() : GetFixedCols(); i <= last; ++i) {
+  const auto [first, last] = NormalRun(Down);
+  for (int i = first; i <= last; ++i) {
     const int col = Down ? Line : i;
     const int row = Down ? i : Line;
     if (!IsMergedCell(col, row)) continue;

@@ -131,4 +131,60 @@ TEST(MergedHiddenStore, MergingRepaintsTheShownColumns) {
   EXPECT_EQ(*std::min_element(grid.repainted.begin(), grid.repainted.end()), 2);
 }
 
+// Stored column 1 hidden in six: the shown normal columns are stored 2 to 5.
+TEST(MergedHiddenStore, RowRunsReachTheLastShownColumn) {
+  TExtStringGrid grid(nullptr);
+  grid.SetColCount(6);
+  for (int c = 1; c < 6; ++c) grid.SetCells(c, 1, c < 4 ? IntToStr(c) : AnsiString("same"));
+  grid.HideColumn(1);
+  grid.MergeRowCells(1, true);
+  EXPECT_EQ(grid.FullCell(4, 1), TRect(4, 1, 5, 1));
+  grid.SplitRowCells(1);
+  EXPECT_FALSE(grid.IsMergedCell(5, 1));
+}
+
+TEST(MergedHiddenStore, ClearingTheMergedColumnsSplitsAColumnBeyondTheShownCount) {
+  TExtStringGrid grid(nullptr);
+  grid.SetColCount(6);
+  grid.SetCells(5, 1, "x");
+  grid.SetCells(5, 2, "x");
+  grid.HideColumn(1);
+  grid.SetMergedColumns({5});
+  ASSERT_TRUE(grid.IsMergedCell(5, 2));
+  grid.SetMergedColumns({});
+  EXPECT_FALSE(grid.IsMergedCell(5, 2));
+}
+
+// Shown column 2 is stored 3: its width comes from stored 3's cells, a block across it aside.
+TEST(MergedHiddenStore, AutoSizeMeasuresTheShownColumnsCells) {
+  auto fill = [](TExtStringGrid& grid) {
+    grid.SetColCount(6);
+    grid.SetCells(2, 1, "a neighbour's text far wider than the column's own");
+    grid.SetCells(3, 2, "own text");
+    grid.SetCells(3, 3, "a block's text far wider than the column's own");
+    grid.MergeCells(3, 3, 2, 1);
+  };
+  TExtStringGrid plain(nullptr), hidden(nullptr);
+  fill(plain);
+  fill(hidden);
+  hidden.HideColumn(1);
+  plain.AutoSizeCol(3);
+  hidden.AutoSizeCol(2);
+  EXPECT_EQ(hidden.ColWidths(2), plain.ColWidths(3));
+  plain.SplitCells(3, 3);
+  plain.AutoSizeCol(3);
+  EXPECT_GT(plain.ColWidths(3), hidden.ColWidths(2));  // the block's text would widen it
+}
+
+TEST(MergedHiddenStore, FillAndMarkReachTheStoredColumnsOfTheShownOnes) {
+  TExtStringGrid grid(nullptr);
+  grid.SetColCount(6);
+  grid.HideColumn(1);
+  grid.TextFill(false, "x");
+  EXPECT_EQ(grid.Cells(5, 1), "x");  // shown 4, the last
+  EXPECT_EQ(grid.Cells(0, 1), "");
+  grid.HilightInCell(false, 5, 2, "x");
+  EXPECT_EQ(grid.Cells(5, 2), "<hi>x</hi>");
+}
+
 }  // namespace
