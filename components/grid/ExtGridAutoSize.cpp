@@ -62,7 +62,7 @@ void TExtStringGrid::AutoSizeRows(bool DoFixed, int Extra) {
     }
     int lines = 1;
     for (int c = 0; c < GetColCount(); ++c)
-      lines = std::max(lines, LinesInText(GetCellEx(c, r), true));
+      lines = std::max(lines, LinesInText(GetCellEx(RemapCol(c), r), true));
     SizeToLines(r, lines, Extra);
   }
 }

@@ -176,6 +176,17 @@ TEST(MergedHiddenStore, AutoSizeMeasuresTheShownColumnsCells) {
   EXPECT_GT(plain.ColWidths(3), hidden.ColWidths(2));  // the block's text would widen it
 }
 
+// Rows count the lines of the shown cells: the last shown one, not the hidden one.
+TEST(MergedHiddenStore, AutoSizedRowsCountTheLinesOfTheShownCells) {
+  TExtStringGrid grid(nullptr);
+  grid.SetColCount(4);
+  grid.SetCells(1, 1, "one\r\ntwo\r\nthree");
+  grid.SetCells(3, 2, "one\r\ntwo\r\nthree");
+  grid.HideColumn(1);
+  grid.AutoSizeRows(false, 0);
+  EXPECT_LT(grid.RowHeights(1), grid.RowHeights(2));
+}
+
 TEST(MergedHiddenStore, FillAndMarkReachTheStoredColumnsOfTheShownOnes) {
   TExtStringGrid grid(nullptr);
   grid.SetColCount(6);
