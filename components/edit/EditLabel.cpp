@@ -99,3 +99,5 @@ void TAttachedLabel::ShowWhileLoading(const TFont& EditFont) {
 void TAttachedLabel::Forget(const TComponent* Gone) {
   if (Gone == label_) label_ = nullptr;
 }
+
+void TLabelSettings::SetLabelFont(const TFont* Value) { label_.GetFont()->Assign(*Value); }

@@ -72,3 +72,28 @@ class TAttachedLabel {
   bool transparent_ = false;
   bool alwaysEnabled_ = false;
 };
+
+// The attached label's settings as the edits that carry one publish them.
+class TLabelSettings {
+ public:
+  // The attached label, made at the first caption.
+  AnsiString GetLabelCaption() const { return label_.GetCaption(); }
+  void SetLabelCaption(const AnsiString& Value) { label_.SetCaption(Value); }
+  TLabel* GetLabel() const { return label_.Get(); }
+  TLabelPosition GetLabelPosition() const { return label_.GetPosition(); }
+  void SetLabelPosition(TLabelPosition Value) { label_.SetPosition(Value); }
+  int GetLabelMargin() const { return label_.GetMargin(); }
+  void SetLabelMargin(int Value) { label_.SetMargin(Value); }
+  bool GetLabelTransparent() const { return label_.GetTransparent(); }
+  void SetLabelTransparent(bool Value) { label_.SetTransparent(Value); }
+  TFont* GetLabelFont() const { return label_.GetFont(); }
+  void SetLabelFont(const TFont* Value);
+  bool GetLabelAlwaysEnabled() const { return label_.GetAlwaysEnabled(); }
+  void SetLabelAlwaysEnabled(bool Value) { label_.SetAlwaysEnabled(Value); }
+  void UpdateLabel() { label_.Update(); }
+
+ protected:
+  explicit TLabelSettings(TWinControl* Edit) : label_(Edit) {}
+
+  TAttachedLabel label_;
+};

@@ -25,6 +25,7 @@ bool FitsType(TExtEditType type, const AnsiString& value) {
 
 TExtEdit::TExtEdit(TComponent* AOwner)
     : TCustomEdit(AOwner),
+      TLabelSettings(this),
       paintOver_(std::make_unique<TPaintOver>(this, [this](TCanvas* Canvas) { WMPaint(*Canvas); })) {
   ApplyEditRect();
 }

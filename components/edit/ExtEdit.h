@@ -91,7 +91,7 @@ namespace Extedit {
 using TClipboardEvent = std::function<void(TObject* Sender, const AnsiString& Value, bool& Allow)>;
 }  // namespace Extedit
 
-class TExtEdit : public TCustomEdit {
+class TExtEdit : public TCustomEdit, public TLabelSettings {
  public:
   explicit TExtEdit(TComponent* AOwner);
   // Keeps the value when Persistence asks for it.
@@ -227,21 +227,6 @@ class TExtEdit : public TCustomEdit {
   // The hint shows the whole value when it does not fit.
   bool HintShowLargeText = false;
 
-  // The attached label, made at the first caption.
-  AnsiString GetLabelCaption() const { return label_.GetCaption(); }
-  void SetLabelCaption(const AnsiString& Value) { label_.SetCaption(Value); }
-  TLabel* GetLabel() const { return label_.Get(); }
-  TLabelPosition GetLabelPosition() const { return label_.GetPosition(); }
-  void SetLabelPosition(TLabelPosition Value) { label_.SetPosition(Value); }
-  int GetLabelMargin() const { return label_.GetMargin(); }
-  void SetLabelMargin(int Value) { label_.SetMargin(Value); }
-  bool GetLabelTransparent() const { return label_.GetTransparent(); }
-  void SetLabelTransparent(bool Value) { label_.SetTransparent(Value); }
-  TFont* GetLabelFont() const { return label_.GetFont(); }
-  void SetLabelFont(const TFont* Value) { label_.GetFont()->Assign(*Value); }
-  bool GetLabelAlwaysEnabled() const { return label_.GetAlwaysEnabled(); }
-  void SetLabelAlwaysEnabled(bool Value) { label_.SetAlwaysEnabled(Value); }
-  void UpdateLabel() { label_.Update(); }
   // The label is bold while the edit has the focus.
   bool FocusLabel = false;
 
@@ -425,7 +410,6 @@ class TExtEdit : public TCustomEdit {
   bool urlLook_ = false;
   int loadedHeight_ = -1;
 
-  TAttachedLabel label_{this};
 
   std::unique_ptr<TLookupSettings> lookup_ = std::make_unique<TLookupSettings>();
   TListHintWindow* lookupWindow_ = nullptr;

@@ -6,6 +6,7 @@
 
 TExtMaskEdit::TExtMaskEdit(TComponent* AOwner)
     : TMaskEdit(AOwner),
+      TLabelSettings(this),
       paintOver_(
           std::make_unique<TPaintOver>(this, [this](TCanvas* Canvas) { WMPaint(*Canvas); })) {
   SetFlatRect();

@@ -15,7 +15,7 @@
 using TMaskCompleteEvent =
     std::function<void(TObject* Sender, const AnsiString& Value, bool& Accept)>;
 
-class TExtMaskEdit : public TMaskEdit {
+class TExtMaskEdit : public TMaskEdit, public TLabelSettings {
  public:
   explicit TExtMaskEdit(TComponent* AOwner);
   void Loaded() override;
@@ -63,21 +63,6 @@ class TExtMaskEdit : public TMaskEdit {
   bool GetFocusBorder() const { return focusBorder_; }
   void SetFocusBorder(bool Value);
 
-  // The attached label, made at the first caption.
-  AnsiString GetLabelCaption() const { return label_.GetCaption(); }
-  void SetLabelCaption(const AnsiString& Value) { label_.SetCaption(Value); }
-  TLabel* GetLabel() const { return label_.Get(); }
-  TLabelPosition GetLabelPosition() const { return label_.GetPosition(); }
-  void SetLabelPosition(TLabelPosition Value) { label_.SetPosition(Value); }
-  int GetLabelMargin() const { return label_.GetMargin(); }
-  void SetLabelMargin(int Value) { label_.SetMargin(Value); }
-  bool GetLabelTransparent() const { return label_.GetTransparent(); }
-  void SetLabelTransparent(bool Value) { label_.SetTransparent(Value); }
-  TFont* GetLabelFont() const { return label_.GetFont(); }
-  void SetLabelFont(const TFont* Value) { label_.GetFont()->Assign(*Value); }
-  bool GetLabelAlwaysEnabled() const { return label_.GetAlwaysEnabled(); }
-  void SetLabelAlwaysEnabled(bool Value) { label_.SetAlwaysEnabled(Value); }
-  void UpdateLabel() { label_.Update(); }
 
  protected:
   void WMChar(TWMChar& Message) override;
@@ -128,5 +113,4 @@ class TExtMaskEdit : public TMaskEdit {
   bool softBorder_ = false;
   bool focusBorder_ = false;
 
-  TAttachedLabel label_{this};
 };
