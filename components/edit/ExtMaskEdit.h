@@ -63,7 +63,6 @@ class TExtMaskEdit : public TMaskEdit, public TLabelSettings {
   bool GetFocusBorder() const { return focusBorder_; }
   void SetFocusBorder(bool Value);
 
-
  protected:
   void WMChar(TWMChar& Message) override;
   void WMKeyDown(TWMKeyDown& Message) override;
@@ -112,5 +111,4 @@ class TExtMaskEdit : public TMaskEdit, public TLabelSettings {
   bool flatParentColor_ = true;
   bool softBorder_ = false;
   bool focusBorder_ = false;
-
 };

@@ -74,7 +74,6 @@ class TGridCombo : public TGridEditorControl<TESGComboBox, true> {
   void Complete();
   bool completionArmed_ = true;  // off after Backspace or Delete
   int completed_ = -1;
-
 };
 
 class TGridEditBtn : public TGridEditorControl<TEsgEditBtn, true> {
@@ -96,7 +95,6 @@ class TGridUnitEditBtn : public TGridEditorControl<TEsgUnitEditBtn, true> {
  protected:
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void WMChar(TWMChar& Message) override;
-
 };
 
 class TGridCheckBox : public TGridEditorControl<TCheckBox, false> {
@@ -106,7 +104,6 @@ class TGridCheckBox : public TGridEditorControl<TCheckBox, false> {
  protected:
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void WMGetDlgCode(TWMGetDlgCode& Message) override;
-
 };
 
 class TGridDatePicker : public TGridEditorControl<TDateTimePicker, false> {
