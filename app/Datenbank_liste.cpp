@@ -8,6 +8,7 @@
 #include "app/Dbaseindexprint.h"
 #include "engine/dbase.h"
 #include "platform/controls/application.h"
+#include "platform/controls/dialogs.h"
 #include "platform/controls/shell.h"
 #include "platform/core/files.h"
 
@@ -24,6 +25,8 @@ namespace {
 
 // An operator name that keeps the one it has; every other operator is read from the system.
 constexpr const char* kFixedOperator = "warden7";
+// The shell's answers up to this one are errors.
+constexpr HINSTANCE kShellErrors = 32;
 
 }  // namespace
 
@@ -129,6 +132,8 @@ void TfrmDatenbank_Liste::btnNeuerDatensatzClick(TObject* /*Sender*/) {
     NeuSortierenExecute(this);
   else
     Ausgeben->Execute();
+  // The total follows the hits: a new record that the query takes in adds its price.
+  GesamtpreisRechnen->Execute();
 }
 
 // Prints the hits in the layout shown, headed by its tab's caption.
@@ -143,6 +148,14 @@ void TfrmDatenbank_Liste::btnSpezialClick(TObject* /*Sender*/) {
 
 void TfrmDatenbank_Liste::btnOKClick(TObject* /*Sender*/) { Close(); }
 
+// A help document that no program opens is told, with where it was looked for.
 void TfrmDatenbank_Liste::Button1Click(TObject* /*Sender*/) {
-  ShellExecuteA(GetHandle(), "open", "Kalvento - Hilfe.pdf", nullptr, nullptr, SW_SHOWDEFAULT);
+  const char* help = "Kalvento - Hilfe.pdf";
+  const HINSTANCE opened = ShellExecuteA(GetHandle(), "open", help, nullptr, nullptr, SW_SHOWDEFAULT);
+  if (opened > kShellErrors) return;
+  const AnsiString path = IncludeTrailingPathDelimiter(GetCurrentDir()) + help;
+  ShowMessage(opened == SE_ERR_FNF
+                  ? "Das Hilfedokument \"" + path + "\" wurde nicht gefunden."
+                  : "Das Hilfedokument \"" + path +
+                        "\" kann nicht ge\xF6""ffnet werden: kein Programm zeigt PDF-Dateien an.");
 }

@@ -36,6 +36,8 @@ void TfrmDatenbank_Liste::ApplyLayout(TExtColumnGrid* grid, int layout) {
     column->SetColor(static_cast<TColor>(dbm_spaltenfarbe[c][layout]));
   }
   grid->EndUpdate();
+  // A layout shows from its first column, wherever the last one was scrolled to.
+  grid->SetLeftCol(grid->GetFixedCols());
 }
 
 void TfrmDatenbank_Liste::PageControl1Change(TObject* /*Sender*/) {

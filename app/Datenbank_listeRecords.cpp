@@ -98,6 +98,8 @@ void TfrmDatenbank_Liste::btnLoeschenClick(TObject* /*Sender*/) {
   if (MessageDlg("Datensatz wirklich l\xF6schen?", mtConfirmation, {mbYes, mbAbort}) != mrYes)
     return;
   DeleteRow(grdAusgabe->GetRow());
+  // The deleted record reads as deleted and adds nothing: the total never shows its price.
+  GesamtpreisRechnen->Execute();
 }
 
 // The hit stays in the index, blanked, until the next run. A record another operator is

@@ -5,6 +5,9 @@
 
 #include "app/Dbaseindexprint.h"
 #include "engine/dbase.h"
+#include "platform/controls/dialogs.h"
+#include "platform/winapi/printer.h"
+#include "platform/winapi/virtual_printer.h"
 
 namespace {
 
@@ -80,6 +83,13 @@ class JobScope {
   TXPrint& xprint_;
 };
 
+// A job to the PDF file printer tells the file it wrote: the user chose it nowhere.
+void TellPrintedFile() {
+  auto* file = dynamic_cast<TVirtualPrinter*>(Printer()->GetDevice());
+  if (file && !file->LastFileName().empty())
+    ShowMessage("Die Liste wurde in die Datei \"" + file->LastFileName() + "\" gedruckt.");
+}
+
 }  // namespace
 
 int druck_liste(TExtColumnGrid* grid, const AnsiString& title) {
@@ -107,5 +117,6 @@ int druck_liste(TExtColumnGrid* grid, const AnsiString& title) {
     xprint.NewPage();
   }
   job.End();
+  TellPrintedFile();
   return 1;
 }

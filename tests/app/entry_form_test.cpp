@@ -259,16 +259,21 @@ TEST_F(EntryForm, TheListTurnsThePageToTheRecordItEndsOn) {
   EXPECT_EQ(Cell(1, 1), Stored(dbase_satznummer, kDesignation));
 }
 
-// The list's new-record button: a record written there is a hit of the query run again.
+// The list's new-record button: a record written there is a hit of the query run again, and
+// its price is in the total.
 TEST_F(EntryForm, TheListRunsItsQueryAgainAfterANewRecord) {
+  EXPECT_EQ(list.labGesamtpreis->GetCaption(), "3,75");
   WhenShown([&] {
     Type(form.edtKalvento_Bezeichnun, "Teil 30");
+    Type(form.edtKalvento_Einzelprei, "10,00");
+    Type(form.edtKalvento_Haupt1, "2");
     Click(form.btnOK);
   });
-  list.btnNeuerDatensatz->Click();
+  Click(list.btnNeuerDatensatz);
   EXPECT_EQ(Hits(), "31");
   EXPECT_EQ(dbase_neusortieren, 0);
   EXPECT_EQ(Stored(30, kDesignation), "Teil 30");
+  EXPECT_EQ(list.labGesamtpreis->GetCaption(), "23,75");
 }
 
 }  // namespace

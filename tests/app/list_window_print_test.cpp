@@ -37,6 +37,8 @@ TEST_F(ListWindowPrint, ThePrintButtonPrintsTheHitsUnderTheTabsCaption) {
   Click(list.btnDrucken);
   EXPECT_EQ(log.printDialogs, 1);
   EXPECT_EQ(PdfPageCount(dir / "liste.pdf"), 1);
+  ASSERT_FALSE(log.texts.empty());
+  EXPECT_EQ(log.texts.back(), "Die Liste wurde in die Datei \"" + (dir / "liste.pdf") + "\" gedruckt.");
   const std::string text = PdfText(dir / "liste.pdf");
   if (text.empty()) GTEST_SKIP() << "pdftotext is not installed";
   for (const char* shown : {"Alles", "Seite: 1", "Bezeichnung", "Lieferzeit", "Teil 00", "Teil 29"})

@@ -214,6 +214,13 @@ TEST_F(ListWindow, DeleteOnYesBlanksTheRowAndKeepsTheHitCount) {
   EXPECT_EQ(Cell(1, 3), "Teil 02");
   EXPECT_EQ(dbase_lesen(2), 1);
 
+  EXPECT_EQ(list.labGesamtpreis->GetCaption(), "3,75");
+  log.Answer(mrYes);
+  ClickCell(1, 1);
+  Click(list.btnLoeschen);
+  EXPECT_EQ(Cell(0, 1), "-1");
+  EXPECT_EQ(list.labGesamtpreis->GetCaption(), "2,25");  // part 0's price has gone
+  ClickCell(1, 3);
   log.Answer(mrYes);
   Click(list.btnLoeschen);
   EXPECT_EQ(Cell(0, 3), "-1");
@@ -222,7 +229,7 @@ TEST_F(ListWindow, DeleteOnYesBlanksTheRowAndKeepsTheHitCount) {
   EXPECT_EQ(dbase_lesen(2), -3);
   EXPECT_EQ(dbase_satznummer, 2);
   EXPECT_FALSE(std::filesystem::exists(dir / "Sperren/teile_2.dsp"));  // the lock given back
-  EXPECT_EQ(log.texts.size(), 3u);
+  EXPECT_EQ(log.texts.size(), 4u);
 
   // Paged away and back, the deleted hit stays blank; it cannot be opened or deleted again.
   Key(Qt::Key_Down);
@@ -230,7 +237,7 @@ TEST_F(ListWindow, DeleteOnYesBlanksTheRowAndKeepsTheHitCount) {
   EXPECT_EQ(Cell(0, 3), "-1");
   log.Answer(mrYes);
   Click(list.btnLoeschen);
-  EXPECT_EQ(log.texts.size(), 4u);
+  EXPECT_EQ(log.texts.size(), 5u);
   EXPECT_EQ(dbase_satznummer, 2);
 }
 
@@ -260,6 +267,21 @@ TEST_F(ListWindow, HelpOpensTheDocumentOfTheWorkingFolder) {
   Click(list.Button1);
   SetShellOpenHook(previous);
   EXPECT_EQ(opened, dir / "Kalvento - Hilfe.pdf");
+}
+
+// Where no program opens the document, or it is missing, the user is told which file it is.
+TEST_F(ListWindow, HelpThatCannotOpenTellsTheFile) {
+  ShellOpenHook previous = SetShellOpenHook([](const AnsiString&) { return false; });
+  Show();
+  Click(list.Button1);
+  std::ofstream(dir / "Kalvento - Hilfe.pdf") << "%PDF";
+  Click(list.Button1);
+  SetShellOpenHook(previous);
+  const AnsiString path = dir / "Kalvento - Hilfe.pdf";
+  ASSERT_EQ(log.texts.size(), 2u);
+  EXPECT_EQ(log.texts[0], "Das Hilfedokument \"" + path + "\" wurde nicht gefunden.");
+  EXPECT_EQ(log.texts[1], "Das Hilfedokument \"" + path +
+                              "\" kann nicht ge\xF6" "ffnet werden: kein Programm zeigt PDF-Dateien an.");
 }
 
 // A table that cannot be opened leaves the list empty after the engine's message; a first

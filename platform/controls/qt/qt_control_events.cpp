@@ -57,10 +57,25 @@ bool IsMouse(QEvent::Type type) {
          type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove || type == QEvent::Wheel;
 }
 
-// Whether an event is the one being delivered, or a copy of it, on its way up to a parent.
+// Whether a widget is one Qt passes an event of `child` on to: its parents up to its window.
+bool IsParentInWindow(QObject* watched, QObject* child) {
+  if (!child->isWidgetType()) return false;
+  for (auto* w = static_cast<QWidget*>(child); !w->isWindow();) {
+    w = w->parentWidget();
+    if (!w) return false;
+    if (w == watched) return true;
+  }
+  return false;
+}
+
+// Whether an event is the one being delivered, or Qt's copy of it, on its way up to a parent.
+// A handler of the delivered event may run a modal window: the events of its loop come from
+// the window system (spontaneous) or go to other windows, and are no copies.
 bool PassedOnToParent(QObject* watched, QEvent* event) {
   if (!delivering || watched == deliveringTo) return false;
-  return event == delivering || (IsMouse(event->type()) && event->type() == delivering->type());
+  if (event == delivering) return true;
+  return IsMouse(event->type()) && event->type() == delivering->type() &&
+         !event->spontaneous() && IsParentInWindow(watched, deliveringTo);
 }
 
 ControlEvents* FilterOf(const QWidget* widget) {

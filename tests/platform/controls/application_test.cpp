@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <chrono>
 #include <thread>
 
 #include "platform/controls/application.h"
+#include "platform/controls/dialog_language.h"
 
 namespace {
 
@@ -21,3 +23,13 @@ TEST(Application, ProcessMessagesDeliversWaitingEvents) {
 }
 
 }  // namespace
+
+// The system's dialogs speak the program's language; a language without translations changes
+// nothing. (The translator stays for the rest of this test program's process.)
+TEST(DialogLanguage, TheSystemsDialogTextsFollowTheLanguageChosen) {
+  EXPECT_FALSE(UseDialogLanguage("xx"));
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+  ASSERT_TRUE(UseDialogLanguage("de")) << "qt6-translations-l10n is not installed";
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+  EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), "Drucken");
+}

@@ -1,0 +1,180 @@
+#include "XDisplay.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr int kScreenWidth = 1280;
+constexpr int kScreenHeight = 1024;
+constexpr auto kPoll = std::chrono::milliseconds(100);
+// What the program needs after an input to have drawn its answer.
+constexpr int kSettleMs = 400;
+
+// Starts Xvfb on a free display, which it names through a pipe; -1 when it does not start.
+int StartServer(QString& display) {
+  int pipeFds[2];
+  if (pipe(pipeFds) != 0) return -1;
+  pid_t pid = fork();
+  if (pid == 0) {
+    dup2(pipeFds[1], 3);
+    close(pipeFds[0]);
+    std::string screen = std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
+    execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", screen.c_str(), "-nolisten",
+           "tcp", "-noreset", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(pipeFds[1]);
+  if (pid < 0) return -1;
+  std::string number;
+  char c;
+  while (read(pipeFds[0], &c, 1) == 1 && c != '\n') number += c;
+  close(pipeFds[0]);
+  if (number.empty()) {
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+    return -1;
+  }
+  display = ":" + QString::fromStdString(number);
+  return pid;
+}
+
+}  // namespace
+
+XDisplay::XDisplay() {
+  for (const char* tool : {"Xvfb", "xdotool", "import"})
+    if (QStandardPaths::findExecutable(tool).isEmpty())
+      problem_ += QString(tool) + " is not installed; ";
+  if (!problem_.isEmpty()) return;
+  serverPid_ = StartServer(display_);
+  if (serverPid_ < 0) problem_ = "Xvfb did not start";
+}
+
+XDisplay::~XDisplay() {
+  if (program_.state() != QProcess::NotRunning) {
+    program_.kill();
+    program_.waitForFinished(5000);
+  }
+  if (serverPid_ > 0) {
+    kill(serverPid_, SIGTERM);
+    waitpid(serverPid_, nullptr, 0);
+  }
+}
+
+void XDisplay::Start(const QString& program, const QString& folder,
+                     const QStringList& environment) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("DISPLAY", display_);
+  env.insert("QT_QPA_PLATFORM", "xcb");
+  for (const QString& setting : environment)
+    env.insert(setting.section('=', 0, 0), setting.section('=', 1));
+  program_.setProcessEnvironment(env);
+  program_.setWorkingDirectory(folder);
+  program_.setProcessChannelMode(QProcess::MergedChannels);
+  program_.start(program, {});
+  program_.waitForStarted(10000);
+}
+
+std::optional<int> XDisplay::WaitForExit(std::chrono::milliseconds limit) {
+  if (!program_.waitForFinished(static_cast<int>(limit.count()))) return std::nullopt;
+  if (program_.exitStatus() != QProcess::NormalExit) return -1;
+  return program_.exitCode();
+}
+
+QString XDisplay::ProgramOutput() { return QString::fromLocal8Bit(program_.readAll()); }
+
+QString XDisplay::Run(const QStringList& arguments, int timeoutMs) {
+  QProcess tool;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("DISPLAY", display_);
+  tool.setProcessEnvironment(env);
+  tool.start(arguments.front(), arguments.mid(1));
+  if (!tool.waitForFinished(timeoutMs)) {
+    tool.kill();
+    tool.waitForFinished(1000);
+    return {};
+  }
+  return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+QString XDisplay::Window(const QString& titlePattern, std::chrono::milliseconds limit) {
+  auto end = std::chrono::steady_clock::now() + limit;
+  do {
+    QString found = Run({"xdotool", "search", "--onlyvisible", "--name", titlePattern});
+    if (!found.isEmpty()) return found.split('\n').last();
+    QThread::msleep(kPoll.count());
+  } while (std::chrono::steady_clock::now() < end);
+  return {};
+}
+
+bool XDisplay::WindowGone(const QString& titlePattern, std::chrono::milliseconds limit) {
+  auto end = std::chrono::steady_clock::now() + limit;
+  do {
+    if (Run({"xdotool", "search", "--onlyvisible", "--name", titlePattern}).isEmpty()) return true;
+    QThread::msleep(kPoll.count());
+  } while (std::chrono::steady_clock::now() < end);
+  return false;
+}
+
+QRect XDisplay::Geometry(const QString& window) {
+  QRect r;
+  for (const QString& line : Run({"xdotool", "getwindowgeometry", "--shell", window}).split('\n')) {
+    int value = line.section('=', 1).toInt();
+    if (line.startsWith("X=")) r.moveLeft(value);
+    if (line.startsWith("Y=")) r.moveTop(value);
+    if (line.startsWith("WIDTH=")) r.setWidth(value);
+    if (line.startsWith("HEIGHT=")) r.setHeight(value);
+  }
+  return r;
+}
+
+QImage XDisplay::Grab(const QString& window) {
+  QTemporaryDir dir;
+  QString file = dir.filePath("grab.png");
+  Run({"import", "-window", window, file}, 20000);
+  return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
+void XDisplay::Settle() { QThread::msleep(kSettleMs); }
+
+void XDisplay::Click(QPoint at) {
+  Run({"xdotool", "mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
+       "click", "1"});
+  Settle();
+}
+
+void XDisplay::DoubleClick(QPoint at) {
+  Run({"xdotool", "mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
+       "click", "--repeat", "2", "--delay", "80", "1"});
+  Settle();
+}
+
+void XDisplay::Press(QPoint at) {
+  Run({"xdotool", "mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
+       "mousedown", "1"});
+}
+
+void XDisplay::Release() {
+  Run({"xdotool", "mouseup", "1"});
+  Settle();
+}
+
+void XDisplay::Type(const QString& text) {
+  Run({"xdotool", "type", "--delay", "40", text}, 30000);
+  Settle();
+}
+
+void XDisplay::Key(const QString& keys) {
+  Run({"xdotool", "key", keys});
+  Settle();
+}

@@ -1,0 +1,56 @@
+// A virtual X display of the test's own (Xvfb), a program started on it, and the real pointer
+// and keyboard driven through the X server (xdotool), with grabs of the windows (ImageMagick's
+// import). Every wait is bounded.
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <optional>
+
+class XDisplay {
+ public:
+  XDisplay();
+  ~XDisplay();
+  XDisplay(const XDisplay&) = delete;
+  XDisplay& operator=(const XDisplay&) = delete;
+
+  // Empty when the display runs; otherwise why it could not start.
+  QString Problem() const { return problem_; }
+
+  // Starts a program on the display in a working folder, with extra environment settings.
+  void Start(const QString& program, const QString& folder, const QStringList& environment);
+  // The program's exit code once it has ended within the time, else nothing.
+  std::optional<int> WaitForExit(std::chrono::milliseconds limit);
+  QString ProgramOutput();
+
+  // The id of the shown window whose title matches the pattern, waiting for it to appear.
+  QString Window(const QString& titlePattern,
+                 std::chrono::milliseconds limit = std::chrono::seconds(20));
+  bool WindowGone(const QString& titlePattern,
+                  std::chrono::milliseconds limit = std::chrono::seconds(20));
+  // The window's place on the screen and its size.
+  QRect Geometry(const QString& window);
+  QImage Grab(const QString& window);
+
+  // The pointer at a point of the screen.
+  void Click(QPoint at);
+  void DoubleClick(QPoint at);
+  void Press(QPoint at);
+  void Release();
+  void Type(const QString& text);
+  void Key(const QString& keys);
+
+ private:
+  QString Run(const QStringList& arguments, int timeoutMs = 10000);
+  void Settle();
+
+  QString problem_;
+  QString display_;
+  int serverPid_ = -1;
+  QProcess program_;
+};
