@@ -122,7 +122,8 @@ class TControl : public TComponent {
 
   TControlStyle ControlStyle{csClickEvents, csCaptureMouse, csDoubleClicks};
 
-  void Invalidate();
+  // Repaints the whole control, the client area of a scrolling control included.
+  virtual void Invalidate();
   void Update();  // paints what is invalid now
   void Repaint();
   void Refresh() { Repaint(); }

@@ -55,6 +55,12 @@ bool TWinControl::Focused() const {
   return ControlEvents::ControlOf(QApplication::focusWidget()) == this;
 }
 
+// A scroll area's own update reaches its frame only: the client area is a widget of its own.
+void TWinControl::Invalidate() {
+  TControl::Invalidate();
+  if (ClientWidget() != Widget()) ClientWidget()->update();
+}
+
 void TWinControl::SetFocus() {
   TForm* form = GetParentForm(this);
   if (!form || !CanFocus() || !form->GetVisible())

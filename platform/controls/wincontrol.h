@@ -21,6 +21,7 @@ class TWinControl : public TControl {
 
   // The window handle is the control itself.
   HWND GetHandle() { return this; }
+  void Invalidate() override;
 
   // Visible and enabled up to its form (which need not be showing).
   bool CanFocus() const;

@@ -202,6 +202,20 @@ TEST_F(ListWindow, ALinkedColumnIsNotSearched) {
   EXPECT_EQ(Hits(), "30");
 }
 
+// A layout chosen on a tab shows from its first column, however far the last one was
+// scrolled sideways.
+TEST_F(ListWindow, ALayoutChosenShowsFromItsFirstColumn) {
+  Show();
+  for (int c = 1; c < list.grdAusgabe->GetColCount(); ++c)
+    list.grdAusgabe->GetColumns()->GetItem(c)->SetWidth(400);
+  list.grdAusgabe->SetLeftCol(3);
+  ASSERT_EQ(list.grdAusgabe->GetLeftCol(), 3);
+  ClickTab(3);
+  EXPECT_EQ(list.PageControl1->GetActivePageIndex(), 3);
+  EXPECT_EQ(list.grdAusgabe->GetLeftCol(), 1);
+  EXPECT_EQ(Cell(1, 0), "Bezugsquelle");
+}
+
 TEST_F(ListWindow, DeleteOnYesBlanksTheRowAndKeepsTheHitCount) {
   Show();
   ClickCell(1, 3);

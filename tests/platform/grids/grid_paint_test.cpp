@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPaintEvent>
+#include <QScrollBar>
 #include <set>
 
 #include "grid_fixture.h"
@@ -100,6 +102,43 @@ TEST_F(GridPaint, ASizingDragShowsItsLineUntilTheRelease) {
   image = Paint();
   EXPECT_NE(Pixel(image, header.Right + 20, 100), clBlack);
   EXPECT_EQ(grid->ColWidths(1), 84);
+}
+
+}  // namespace
+
+namespace {
+
+// The parts of the client area that the window system is asked to paint again.
+class PaintedArea : public QObject {
+ public:
+  explicit PaintedArea(QWidget* client) { client->installEventFilter(this); }
+  QRegion area;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) area += static_cast<QPaintEvent*>(event)->region();
+    return false;
+  }
+};
+
+// Scrolled sideways by its bar's arrow or by the keys, the grid paints the whole client area
+// again: the header and the fixed column with the cells, nothing left from before.
+TEST_F(GridPaint, ScrollingSidewaysPaintsTheWholeClientArea) {
+  grid->SetColCount(30);
+  grid->SetRowCount(30);
+  ShowFocused();
+  QTest::qWait(50);
+  PaintedArea painted(Client());
+  auto* bar = static_cast<QAbstractScrollArea*>(grid->Widget())->horizontalScrollBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, {bar->width() - 4, bar->height() / 2});
+  QTest::qWait(50);
+  EXPECT_EQ(grid->GetLeftCol(), 2);
+  EXPECT_TRUE(painted.area.contains(Client()->rect()));
+
+  painted.area = {};
+  grid->SetCol(grid->GetLeftCol() + grid->GetVisibleColCount() - 1);
+  Key(Qt::Key_Right);  // past the last column shown
+  QTest::qWait(50);
+  EXPECT_EQ(grid->GetLeftCol(), 3);
+  EXPECT_TRUE(painted.area.contains(Client()->rect()));
 }
 
 }  // namespace
