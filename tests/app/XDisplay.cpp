@@ -5,13 +5,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <cstdlib>
 #include <string>
+
+// Last: Xlib's macros (None, Bool, Status) would rename what the headers above declare.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace {
 
@@ -19,7 +21,7 @@ constexpr int kScreenWidth = 1280;
 constexpr int kScreenHeight = 1024;
 constexpr auto kPoll = std::chrono::milliseconds(100);
 // What the program needs after an input to have drawn its answer.
-constexpr int kSettleMs = 400;
+constexpr int kSettleMs = 250;
 
 // Starts Xvfb on a free display, which it names through a pipe; -1 when it does not start.
 int StartServer(QString& display) {
@@ -52,12 +54,17 @@ int StartServer(QString& display) {
 }  // namespace
 
 XDisplay::XDisplay() {
-  for (const char* tool : {"Xvfb", "xdotool", "import"})
+  for (const char* tool : {"Xvfb", "xdotool"})
     if (QStandardPaths::findExecutable(tool).isEmpty())
       problem_ += QString(tool) + " is not installed; ";
   if (!problem_.isEmpty()) return;
   serverPid_ = StartServer(display_);
-  if (serverPid_ < 0) problem_ = "Xvfb did not start";
+  if (serverPid_ < 0) {
+    problem_ = "Xvfb did not start";
+    return;
+  }
+  connection_ = XOpenDisplay(display_.toLocal8Bit().constData());
+  if (!connection_) problem_ = "the virtual display does not answer";
 }
 
 XDisplay::~XDisplay() {
@@ -65,6 +72,7 @@ XDisplay::~XDisplay() {
     program_.kill();
     program_.waitForFinished(5000);
   }
+  if (connection_) XCloseDisplay(connection_);
   if (serverPid_ > 0) {
     kill(serverPid_, SIGTERM);
     waitpid(serverPid_, nullptr, 0);
@@ -111,7 +119,10 @@ QString XDisplay::Window(const QString& titlePattern, std::chrono::milliseconds 
   auto end = std::chrono::steady_clock::now() + limit;
   do {
     QString found = Run({"xdotool", "search", "--onlyvisible", "--name", titlePattern});
-    if (!found.isEmpty()) return found.split('\n').last();
+    if (!found.isEmpty()) {
+      Settle();  // shown is not yet drawn, nor has its focus
+      return found.split('\n').last();
+    }
     QThread::msleep(kPoll.count());
   } while (std::chrono::steady_clock::now() < end);
   return {};
@@ -124,6 +135,13 @@ bool XDisplay::WindowGone(const QString& titlePattern, std::chrono::milliseconds
     QThread::msleep(kPoll.count());
   } while (std::chrono::steady_clock::now() < end);
   return false;
+}
+
+std::string XDisplay::Titles() {
+  QStringList titles;
+  for (const QString& id : Run({"xdotool", "search", "--onlyvisible", "--name", "."}).split('\n'))
+    if (!id.isEmpty()) titles << Run({"xdotool", "getwindowname", id});
+  return titles.join(" | ").toStdString();
 }
 
 QRect XDisplay::Geometry(const QString& window) {
@@ -139,28 +157,53 @@ QRect XDisplay::Geometry(const QString& window) {
 }
 
 QImage XDisplay::Grab(const QString& window) {
-  QTemporaryDir dir;
-  QString file = dir.filePath("grab.png");
-  Run({"import", "-window", window, file}, 20000);
-  return QImage(file).convertToFormat(QImage::Format_RGB32);
+  ::Window id = window.toULong();
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(connection_, id, &attributes)) return {};
+  XImage* pixels = XGetImage(connection_, id, 0, 0, attributes.width, attributes.height,
+                             AllPlanes, ZPixmap);
+  if (!pixels) return {};
+  QImage image(attributes.width, attributes.height, QImage::Format_RGB32);
+  for (int y = 0; y < attributes.height; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < attributes.width; ++x)
+      line[x] = static_cast<QRgb>(XGetPixel(pixels, x, y)) | 0xFF000000u;
+  }
+  XDestroyImage(pixels);
+  return image;
+}
+
+void XDisplay::Close(const QString& window) {
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window.toULong();
+  event.xclient.message_type = XInternAtom(connection_, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(connection_, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(connection_, event.xclient.window, False, NoEventMask, &event);
+  XFlush(connection_);
+  Settle();
 }
 
 void XDisplay::Settle() { QThread::msleep(kSettleMs); }
 
+// Pointer moves without --sync: xdotool would wait for ever on a move to where the pointer is,
+// and the server handles the move before the click that follows it anyway.
 void XDisplay::Click(QPoint at) {
-  Run({"xdotool", "mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
+  Run({"xdotool", "mousemove", QString::number(at.x()), QString::number(at.y()),
        "click", "1"});
   Settle();
 }
 
 void XDisplay::DoubleClick(QPoint at) {
-  Run({"xdotool", "mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
+  Run({"xdotool", "mousemove", QString::number(at.x()), QString::number(at.y()),
        "click", "--repeat", "2", "--delay", "80", "1"});
   Settle();
 }
 
 void XDisplay::Press(QPoint at) {
-  Run({"xdotool", "mousemove", "--sync", QString::number(at.x()), QString::number(at.y()),
+  Run({"xdotool", "mousemove", QString::number(at.x()), QString::number(at.y()),
        "mousedown", "1"});
 }
 
@@ -169,12 +212,19 @@ void XDisplay::Release() {
   Settle();
 }
 
-void XDisplay::Type(const QString& text) {
+void XDisplay::PointInto(const QString& window) {
+  QPoint middle = Geometry(window).center();
+  Run({"xdotool", "mousemove", QString::number(middle.x()), QString::number(middle.y())});
+}
+
+void XDisplay::Type(const QString& window, const QString& text) {
+  PointInto(window);
   Run({"xdotool", "type", "--delay", "40", text}, 30000);
   Settle();
 }
 
-void XDisplay::Key(const QString& keys) {
+void XDisplay::Key(const QString& window, const QString& keys) {
+  PointInto(window);
   Run({"xdotool", "key", keys});
   Settle();
 }

@@ -1,6 +1,6 @@
 // A virtual X display of the test's own (Xvfb), a program started on it, and the real pointer
-// and keyboard driven through the X server (xdotool), with grabs of the windows (ImageMagick's
-// import). Every wait is bounded.
+// and keyboard driven through the X server (xdotool), with grabs of the windows and the
+// window manager's request to close one. Every wait is bounded.
 #pragma once
 
 #include <QImage>
@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
 
 class XDisplay {
  public:
@@ -33,24 +34,32 @@ class XDisplay {
                  std::chrono::milliseconds limit = std::chrono::seconds(20));
   bool WindowGone(const QString& titlePattern,
                   std::chrono::milliseconds limit = std::chrono::seconds(20));
+  // The titles of the windows shown, for the messages of a failed step.
+  std::string Titles();
   // The window's place on the screen and its size.
   QRect Geometry(const QString& window);
   QImage Grab(const QString& window);
+  // Asks the window to close, as a window manager's close button does.
+  void Close(const QString& window);
 
   // The pointer at a point of the screen.
   void Click(QPoint at);
   void DoubleClick(QPoint at);
   void Press(QPoint at);
   void Release();
-  void Type(const QString& text);
-  void Key(const QString& keys);
+  // Keys go to the window under the pointer (there is no window manager to give the focus):
+  // the pointer moves into the window first.
+  void Type(const QString& window, const QString& text);
+  void Key(const QString& window, const QString& keys);
 
  private:
   QString Run(const QStringList& arguments, int timeoutMs = 10000);
   void Settle();
+  void PointInto(const QString& window);
 
   QString problem_;
   QString display_;
   int serverPid_ = -1;
+  struct _XDisplay* connection_ = nullptr;
   QProcess program_;
 };
