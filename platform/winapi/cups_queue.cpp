@@ -22,7 +22,8 @@ int TrayNumber(const char* keyword, int index) {
 }
 
 void ReadTrays(cups_dest_t* dest, cups_dinfo_t* info, CupsQueueExtras& extras) {
-  ipp_attribute_t* sources = cupsFindDestSupported(CUPS_HTTP_DEFAULT, dest, info, CUPS_MEDIA_SOURCE);
+  ipp_attribute_t* sources =
+      cupsFindDestSupported(CUPS_HTTP_DEFAULT, dest, info, CUPS_MEDIA_SOURCE);
   for (int i = 0, count = sources ? ippGetCount(sources) : 0; i < count; ++i)
     if (const char* keyword = ippGetString(sources, i, nullptr))
       extras.trays.push_back({TrayNumber(keyword, i), keyword});

@@ -101,5 +101,8 @@ int DefaultPrinterIndex();
 // Puts the given printers in place of the installed ones (an empty list: no printer at all);
 // the global printer reads its list again.
 void SetInstalledPrinters(TPrintDevices printers, int defaultIndex = 0);
+// Reads the system's printers again (a print service that started or changed later); the
+// global printer reads its list again.
+void ReadInstalledPrinters();
 // The installed printer of that name; null when none has it.
 TPrintDevice* InstalledPrinter(const AnsiString& name);

@@ -158,6 +158,13 @@ TPrintDevice* InstalledPrinter(const AnsiString& name) {
   return nullptr;
 }
 
+void ReadInstalledPrinters() {
+  Installed& installed = TheInstalled();
+  installed = Installed();
+  ReadSystemPrinters(installed);
+  Printer()->Refresh();
+}
+
 void SetInstalledPrinters(TPrintDevices printers, int defaultIndex) {
   Installed& installed = TheInstalled();
   installed.printers = std::move(printers);
