@@ -23,6 +23,8 @@ std::unique_ptr<QPrinter> PrinterFor(const PrintDialogRequest& request) {
   auto printer = queue.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
                                 : std::make_unique<QPrinter>(queue, QPrinter::HighResolution);
   if (queue.isNull()) printer->setOutputFormat(QPrinter::PdfFormat);
+  // Qt starts a queue on A4 whatever its own paper; a setup without paper shows the queue's.
+  else printer->setPageSize(queue.defaultPageSize());
   ApplySetup(*printer, request.settings);
   if (queue.isNull() && !request.fileName.empty())
     printer->setOutputFileName(QFile::decodeName(QByteArray::fromStdString(request.fileName)));
