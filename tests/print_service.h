@@ -51,14 +51,23 @@ class PrintService {
 
   // Adds (or replaces) a queue writing <output>/<name>.pdf, US Letter by default, with three
   // trays (Upper, Lower, Manual; Upper its own) and 300 and 600 dpi (600 its own).
+  // A busy machine may keep the service from answering at once: a few tries.
   bool AddQueue(const std::string& name) {
-    return Run("lpadmin -p " + name + " -E -v file://" + Output(name + ".pdf") + " -P " +
-               folder_ / "queue.ppd");
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      if (Run("lpadmin -p " + name + " -E -v file://" + Output(name + ".pdf") + " -P " +
+              folder_ / "queue.ppd"))
+        return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    }
+    return false;
   }
-  // Runs a command of the CUPS client against this service; false when it fails or hangs.
+  // Runs a command of the CUPS client against this service; false when it fails or hangs,
+  // with what it said in Said().
   bool Run(const std::string& command) const {
-    return std::system(("timeout 20 " + command + " >/dev/null 2>&1").c_str()) == 0;
+    std::string said = folder_ / "said.txt";
+    return std::system(("timeout 20 " + command + " >/dev/null 2>" + said).c_str()) == 0;
   }
+  std::string Said() const { return Contents(folder_ / "said.txt"); }
   // What a command prints (stdout), within a bounded time.
   std::string Read(const std::string& command) const {
     std::string file = folder_ / "read.txt";
@@ -156,7 +165,9 @@ class PrintService {
          std::chrono::steady_clock::now() < end;
          std::this_thread::sleep_for(std::chrono::milliseconds(100))) {
       if (Reaped(std::chrono::seconds(0))) break;
-      if (Run("lpstat -r")) return;
+      // Another program's service on a port taken meanwhile would answer too: ours must
+      // still run after it answered.
+      if (Run("lpstat -r") && !Reaped(std::chrono::seconds(0))) return;
     }
     kill(pid_, SIGKILL);
     Reaped(std::chrono::seconds(5));

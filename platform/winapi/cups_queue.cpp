@@ -65,8 +65,8 @@ bool ReadCupsExtras(const AnsiString& queue, CupsQueueExtras& extras) {
   return info != nullptr;
 }
 
-bool SubmitCupsJob(const AnsiString& queue, const std::string& file, const AnsiString& title,
-                   const CupsOptions& options, AnsiString& failure) {
+bool SubmitCupsJob(const std::string& queue, const std::string& file, const std::string& title,
+                   const CupsOptions& options, std::string& failure) {
   cups_option_t* list = nullptr;
   int count = 0;
   for (const auto& [name, value] : options)
@@ -84,8 +84,8 @@ bool SubmitCupsJob(const AnsiString& queue, const std::string& file, const AnsiS
 
 bool ReadCupsExtras(const AnsiString&, CupsQueueExtras&) { return false; }
 
-bool SubmitCupsJob(const AnsiString&, const std::string&, const AnsiString&, const CupsOptions&,
-                   AnsiString& failure) {
+bool SubmitCupsJob(const std::string&, const std::string&, const std::string&, const CupsOptions&,
+                   std::string& failure) {
   failure = "the program was built without the print service";
   return false;
 }

@@ -22,6 +22,7 @@ bool ReadCupsExtras(const AnsiString& queue, CupsQueueExtras& extras);
 using CupsOptions = std::vector<std::pair<std::string, std::string>>;
 
 // Hands the file to the queue as one job of that title. False, with CUPS's reason in
-// `failure`, when the queue does not take it (stopped accepting, gone, no CUPS).
-bool SubmitCupsJob(const AnsiString& queue, const std::string& file, const AnsiString& title,
-                   const CupsOptions& options, AnsiString& failure);
+// `failure`, when the queue does not take it (stopped accepting, gone, no CUPS). The names,
+// the title and the reason are UTF-8, as CUPS has them.
+bool SubmitCupsJob(const std::string& queue, const std::string& file, const std::string& title,
+                   const CupsOptions& options, std::string& failure);

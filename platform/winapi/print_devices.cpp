@@ -1,12 +1,10 @@
 // The installed printers: the queues CUPS knows, then a PDF printer for users without one.
 #include <QPrinterInfo>
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "platform/core/file_bytes.h"
 #include "platform/core/qt/qt_text.h"
 #include "platform/winapi/cups_queue.h"
 #include "platform/winapi/devmode.h"
@@ -16,15 +14,6 @@
 #include "platform/winapi/virtual_printer.h"
 
 namespace {
-
-// A new empty PDF file in the temporary folder; empty when none can be made.
-std::string TemporaryPdf() {
-  std::string name = std::filesystem::temp_directory_path() / "kalvento-print-XXXXXX.pdf";
-  int fd = mkstemps(name.data(), 4);
-  if (fd < 0) return "";
-  close(fd);
-  return name;
-}
 
 // A CUPS queue, known by name only: Qt's printer records must not outlive the application.
 // Qt lays out the pages for the queue; the program hands the finished PDF to CUPS itself, so
@@ -46,7 +35,8 @@ class TQueuePrinter : public TPrintDevice {
     return CapsOfDevice(*Printer(WithOwnDefaults(Info(), setup)), Info());
   }
   std::unique_ptr<TPrintJob> Start(TCanvas& canvas, const TPrintSetup& setup) override {
-    std::string file = TemporaryPdf();
+    AnsiString file =
+        TemporaryBeside(std::filesystem::temp_directory_path() / "kalvento-print", ".pdf");
     if (file.empty()) return nullptr;
     TPrintSetup own = WithOwnDefaults(Info(), setup);
     std::unique_ptr<QPrinter> queue = Printer(own);
@@ -57,10 +47,14 @@ class TQueuePrinter : public TPrintDevice {
     pdf->setPageLayout(queue->pageLayout());
     pdf->setDocName(queue->docName());
     CupsOptions options = JobOptions(own, queue->pageLayout().pageSize());
-    AnsiString name = Name(), title = setup.Title;
+    // CUPS speaks UTF-8.
+    std::string name = name_.toStdString(), title = ToQString(setup.Title).toStdString();
     return StartPdfJob(std::move(pdf), file, canvas,
                        [name, title, options](const std::string& pages, AnsiString& failure) {
-                         return SubmitCupsJob(name, pages, title, options, failure);
+                         std::string reason;
+                         if (SubmitCupsJob(name, pages, title, options, reason)) return true;
+                         failure = FromQString(QString::fromStdString(reason));
+                         return false;
                        });
   }
 

@@ -16,7 +16,7 @@ class ListWindowPrintService : public ListWindow {
   void SetUp() override {
     service = PrintService::Get();
     if (!service) GTEST_SKIP() << PrintService::Why();
-    ASSERT_TRUE(service->AddQueue("Liste"));
+    ASSERT_TRUE(service->AddQueue("Liste")) << service->Said();
     ReadInstalledPrinters();
     ASSERT_EQ(Printer()->GetPrinters()->Strings(Printer()->GetPrinterIndex()), "Liste");
     print = std::make_unique<TfrmDbaseIndexPrint>(nullptr);  // finds the printer

@@ -19,7 +19,7 @@ class PrintServiceComponentTest : public testing::Test {
 
   // Adds the queues and reads the printers again.
   void AddQueues(std::initializer_list<const char*> names) {
-    for (const char* name : names) ASSERT_TRUE(service_->AddQueue(name));
+    for (const char* name : names) ASSERT_TRUE(service_->AddQueue(name)) << service_->Said();
     ReadInstalledPrinters();
   }
   static int IndexOf(const AnsiString& name) { return Printer()->GetPrinters()->IndexOf(name); }

@@ -51,7 +51,8 @@ void TakeSetup(const QPrinter& printer, TPrintSetup& setup) {
   TSize paper{int(std::lround(mm.width() * 10)), int(std::lround(mm.height() * 10))};
   if (paper != setup.Paper) {
     setup.Paper = paper;
-    setup.PaperNumber = 0;  // the printer's list numbers it
+    setup.PaperNumber = 0;  // the printer's list numbers and names it
+    setup.PaperName.clear();
   }
   setup.Copies = std::max(1, printer.copyCount());
   setup.Collate = printer.collateCopies();

@@ -24,7 +24,7 @@ class PrintServiceTest : public testing::Test {
 
   // Adds the queue, reads the printers again and chooses the queue.
   void UseQueue(const std::string& name) {
-    ASSERT_TRUE(service_->AddQueue(name));
+    ASSERT_TRUE(service_->AddQueue(name)) << service_->Said();
     ReadInstalledPrinters();
     int index = Printer()->GetPrinters()->IndexOf(name);
     ASSERT_GE(index, 0) << name << " is not listed";
@@ -75,14 +75,14 @@ TEST_F(PrintServiceTest, TheQueuesPapersAndOwnSettingsReachThePrinter) {
 
 TEST_F(PrintServiceTest, ATwoPageJobArrivesWholeOnTheQueuesPaperWithItsTitle) {
   UseQueue("Jobs");
-  Printer()->Title = "Bauteile";
+  Printer()->Title = "St\xFC" "ckliste";
   PrintPages(2);
   int job = service_->CompletedJob("Jobs");
   ASSERT_GT(job, 0) << "the job did not complete";
   std::string file = service_->Output("Jobs.pdf");
   EXPECT_EQ(PdfPageCount(file), 2);
   EXPECT_EQ(PdfPageSize(file), "612 x 792");
-  EXPECT_EQ(service_->JobTitle(job), "Bauteile");
+  EXPECT_EQ(service_->JobTitle(job), "St\xC3\xBC" "ckliste");  // CUPS keeps titles in UTF-8
 }
 
 TEST_F(PrintServiceTest, AJobWithoutTitleIsKnownByTheProgramsName) {
