@@ -8,7 +8,9 @@
 #include <cups/cups.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <grp.h>
 #include <netinet/in.h>
+#include <pwd.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/socket.h>
@@ -128,13 +130,22 @@ class PrintService {
               "\nTempDir " + folder_ / "spool/tmp" + "\nStateDir " + folder_ / "state" +
               "\nCacheDir " + folder_ / "cache" + "\nErrorLog " + folder_ / "log/error_log" +
               "\nAccessLog " + folder_ / "log/access_log" + "\nPageLog " +
-              folder_ / "log/page_log" + "\nFileDevice Yes\n");
+              folder_ / "log/page_log" + "\nFileDevice Yes\n" + OwnUser());
     std::string filter = folder_ / "filter/passthrough";
     Write(filter, "#!/bin/sh\nprintf '%s' \"$3\" > \"" + Output("") + "job-$1.title\"\n" +
                       "printf '%s\\n' \"$5\" > \"" + Output("") + "job-$1.options\"\n" +
                       "if [ -n \"$6\" ]; then exec cat \"$6\"; else exec cat; fi\n");
     chmod(filter.c_str(), 0755);
     Write(folder_ / "queue.ppd", Ppd(filter));
+  }
+
+  // As another user than root the service runs its filters as that user.
+  static std::string OwnUser() {
+    if (getuid() == 0) return "";
+    const passwd* user = getpwuid(getuid());
+    const group* own = getgrgid(getgid());
+    if (!user || !own) return "";
+    return "User " + std::string(user->pw_name) + "\nGroup " + own->gr_name + "\n";
   }
 
   void Launch(int port) {
