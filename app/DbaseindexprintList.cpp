@@ -103,6 +103,7 @@ int druck_liste(TExtColumnGrid* grid, const AnsiString& title) {
   TXPrint& xprint = *form->XPrint1;
   if (xprint.GetPrinting()) return 1;
   xprint.SetOrientation(xpoPortrait);
+  xprint.SetTitle(title);  // the job is known by its layout in the print queue
   druck_xprint = &xprint;
   druck_raender(15, 10, 10, 0);
   druck_schriftfaktor = 6.0;

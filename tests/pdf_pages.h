@@ -29,13 +29,24 @@ inline QImage RenderPdfPage(const std::string& file, int page, int dpi, QRect cl
   return QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
 }
 
-inline int PdfPageCount(const std::string& file) {
+// A line of what pdfinfo tells of the file, after its label ("Pages:"); empty when none.
+inline QString PdfInfoLine(const std::string& file, const QString& label) {
   QProcess process;
   process.start("pdfinfo", {QString::fromStdString(file)});
-  if (!process.waitForFinished(-1) || process.exitCode() != 0) return -1;
+  if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
   for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n'))
-    if (line.startsWith("Pages:")) return line.mid(6).trimmed().toInt();
-  return -1;
+    if (line.startsWith(label)) return line.mid(label.size()).trimmed();
+  return {};
+}
+
+inline int PdfPageCount(const std::string& file) {
+  QString pages = PdfInfoLine(file, "Pages:");
+  return pages.isEmpty() ? -1 : pages.toInt();
+}
+
+// The first page's size in points, "612 x 792".
+inline std::string PdfPageSize(const std::string& file) {
+  return PdfInfoLine(file, "Page size:").section(" pts", 0, 0).toStdString();
 }
 
 // The box around the pixels that are not white; a null rectangle when there are none.

@@ -88,7 +88,8 @@ void TExtStringGrid::PrivatePrintRect(const TGridRect& GridRect, bool SelectedOn
       printFromPage_ > pages)
     return;
   printPageCount_ = printToPage_;
-  printer->Title = PrintSettings.JobName;
+  printer->Title =
+      PrintSettings.JobName.empty() ? PrintSettings.TitleText : PrintSettings.JobName;
   printer->BeginDoc();
   try {
     const LometricScope lometric(printer->Canvas);

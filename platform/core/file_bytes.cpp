@@ -72,20 +72,41 @@ bool ReadFileBytes(const AnsiString& fileName, std::string& bytes) {
   }
 }
 
-bool WriteFileBytes(const AnsiString& fileName, const std::string& bytes) {
+AnsiString TemporaryBeside(const AnsiString& fileName, const AnsiString& suffix) {
   AnsiString target = FinalTarget(NativePath(fileName));
-  AnsiString folder = ExtractFilePath(target);
-  std::string temp = folder + "." + ExtractFileName(target) + ".XXXXXX";
-  Descriptor file(::mkstemp(temp.data()));
-  if (file.fd < 0) return false;
-  bool written = ::fchmod(file.fd, ModeFor(target)) == 0 && WriteAll(file.fd, bytes) &&
-                 ::fsync(file.fd) == 0;
-  if (!written || ::rename(temp.c_str(), target.c_str()) != 0) {
+  std::string temp = ExtractFilePath(target) + "." + ExtractFileName(target) + ".XXXXXX" + suffix;
+  Descriptor file(::mkstemps(temp.data(), static_cast<int>(suffix.size())));
+  return file.fd < 0 ? "" : temp;
+}
+
+bool MoveOver(const AnsiString& temporary, const AnsiString& fileName) {
+  AnsiString target = FinalTarget(NativePath(fileName));
+  bool synced;
+  {
+    Descriptor file(::open(temporary.c_str(), O_RDWR));
+    synced = file.fd >= 0 && ::fchmod(file.fd, ModeFor(target)) == 0 && ::fsync(file.fd) == 0;
+  }
+  if (!synced || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  SyncFolder(ExtractFilePath(target));
+  return true;
+}
+
+bool WriteFileBytes(const AnsiString& fileName, const std::string& bytes) {
+  AnsiString temp = TemporaryBeside(fileName, "");
+  if (temp.empty()) return false;
+  bool written;
+  {
+    Descriptor file(::open(temp.c_str(), O_WRONLY));
+    written = file.fd >= 0 && WriteAll(file.fd, bytes);
+  }
+  if (!written) {
     ::unlink(temp.c_str());
     return false;
   }
-  SyncFolder(folder);
-  return true;
+  return MoveOver(temp, fileName);
 }
 
 FileStamp StampOf(const AnsiString& fileName) {

@@ -1,15 +1,28 @@
-// What CUPS tells of a queue that Qt's printer information leaves out: the most copies a job
-// may ask for and the paper trays.
+// What CUPS tells of a queue that Qt's printer information leaves out (the most copies a job
+// may ask for, the paper trays, the queue's own tray and resolution), and handing a finished
+// job to a queue so that its refusal is known.
 #pragma once
 
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/winapi/print_device.h"
 
 struct CupsQueueExtras {
   int maxCopies = 0;
-  std::vector<TTrayInfo> trays;  // numbered as device modes number trays
+  std::vector<TTrayInfo> trays;  // numbered as device modes number trays, named by keyword
+  int defaultTray = 0;           // its number in `trays`; 0 when the queue names none
+  TSize defaultResolution;       // dots per inch; 0 when the queue names none
 };
 
 // False when the program was built without CUPS or CUPS does not know the queue.
 bool ReadCupsExtras(const AnsiString& queue, CupsQueueExtras& extras);
+
+using CupsOptions = std::vector<std::pair<std::string, std::string>>;
+
+// Hands the file to the queue as one job of that title. False, with CUPS's reason in
+// `failure`, when the queue does not take it (stopped accepting, gone, no CUPS). The names,
+// the title and the reason are UTF-8, as CUPS has them.
+bool SubmitCupsJob(const std::string& queue, const std::string& file, const std::string& title,
+                   const CupsOptions& options, std::string& failure);

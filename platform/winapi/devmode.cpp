@@ -3,10 +3,34 @@
 #include <algorithm>
 #include <cstring>
 
-const TPaperInfo* FindPaper(const TPrintDeviceInfo& info, int number) {
+const TPaperInfo* FindPaper(const TPrintDeviceInfo& info, int number, const AnsiString& name) {
+  const TPaperInfo* found = nullptr;
   for (const TPaperInfo& paper : info.Papers)
-    if (paper.Number == number) return &paper;
-  return nullptr;
+    if (paper.Number == number) {
+      if (paper.Name == name) return &paper;
+      if (!found) found = &paper;
+    }
+  return found;
+}
+
+TPrintSetup WithOwnDefaults(const TPrintDeviceInfo& info, TPrintSetup setup) {
+  if (setup.Paper.cx <= 0 || setup.Paper.cy <= 0) {
+    const TPaperInfo* paper = FindPaper(info, setup.PaperNumber, setup.PaperName);
+    if (!paper) paper = FindPaper(info, info.DefaultPaper, info.DefaultPaperName);
+    if (paper) {
+      setup.PaperNumber = paper->Number;
+      setup.PaperName = paper->Name;
+      setup.Paper = paper->Size;
+    }
+  }
+  if (setup.Tray == 0) setup.Tray = info.DefaultTray;
+  TSize own = info.DefaultResolution;
+  if (own.cx <= 0 && !info.Resolutions.empty()) own = info.Resolutions.front();
+  if (setup.Resolution <= 0 && own.cx > 0) {
+    setup.Resolution = own.cx;
+    setup.ResolutionY = own.cy == own.cx ? 0 : own.cy;
+  }
+  return setup;
 }
 
 namespace {
@@ -18,13 +42,19 @@ void CopyName(char (&field)[32], const AnsiString& name) {
 
 // The setup's paper as the printer lists it: by number, else by size, else its default.
 TPaperInfo PaperOf(const TPrintDeviceInfo& info, const TPrintSetup& setup) {
-  if (const TPaperInfo* paper = FindPaper(info, setup.PaperNumber)) return *paper;
+  if (const TPaperInfo* paper = FindPaper(info, setup.PaperNumber, setup.PaperName)) return *paper;
   bool sized = setup.Paper.cx > 0 && setup.Paper.cy > 0;
   for (const TPaperInfo& paper : info.Papers)
     if (sized && paper.Size == setup.Paper) return paper;
   if (sized) return {DMPAPER_USER, "", setup.Paper};
-  if (const TPaperInfo* paper = FindPaper(info, info.DefaultPaper)) return *paper;
+  if (const TPaperInfo* paper = FindPaper(info, info.DefaultPaper, info.DefaultPaperName))
+    return *paper;
   return {};
+}
+
+AnsiString FormName(const DEVMODEA& mode) {
+  const char* name = mode.dmFormName;
+  return AnsiString(name, strnlen(name, sizeof mode.dmFormName));
 }
 
 int16_t Short(int value) { return static_cast<int16_t>(std::clamp(value, -32768, 32767)); }
@@ -51,8 +81,10 @@ DEVMODEA DevModeOf(const TPrintDevice& device, const TPrintSetup& setup) {
   mode.dmCollate = setup.Collate ? DMCOLLATE_TRUE : DMCOLLATE_FALSE;
   mode.dmColor = setup.Color && info.Color ? DMCOLOR_COLOR : DMCOLOR_MONOCHROME;
   mode.dmDuplex = Short(DMDUP_SIMPLEX + static_cast<int>(setup.Duplex));
-  int tray = setup.Tray != 0 ? setup.Tray
-             : info.Trays.empty() ? DMBIN_FORMSOURCE : info.Trays.front().Number;
+  int tray = setup.Tray != 0        ? setup.Tray
+             : info.DefaultTray != 0 ? info.DefaultTray
+             : info.Trays.empty()    ? DMBIN_FORMSOURCE
+                                     : info.Trays.front().Number;
   mode.dmDefaultSource = Short(tray);
   TDeviceCaps caps = device.Caps(setup);
   int x = setup.Resolution > 0 ? setup.Resolution : caps.dpiX;
@@ -73,13 +105,18 @@ void ApplyDevMode(const TPrintDevice& device, const void* bytes, std::size_t siz
   if (has(DM_ORIENTATION, 46) && (mode.dmOrientation == DMORIENT_PORTRAIT ||
                                   mode.dmOrientation == DMORIENT_LANDSCAPE))
     setup.Orientation = mode.dmOrientation == DMORIENT_LANDSCAPE ? poLandscape : poPortrait;
-  const TPaperInfo* listed = has(DM_PAPERSIZE, 48) ? FindPaper(info, mode.dmPaperSize) : nullptr;
+  // The form's name tells apart the papers that share a number.
+  AnsiString form = has(DM_FORMNAME, 102) ? FormName(mode) : "";
+  const TPaperInfo* listed =
+      has(DM_PAPERSIZE, 48) ? FindPaper(info, mode.dmPaperSize, form) : nullptr;
   if (listed) {
     setup.PaperNumber = listed->Number;
+    setup.PaperName = listed->Name;
     setup.Paper = listed->Size;
   } else if (has(DM_PAPERLENGTH, 50) && has(DM_PAPERWIDTH, 52) && mode.dmPaperWidth > 0 &&
              mode.dmPaperLength > 0) {
     setup.PaperNumber = 0;
+    setup.PaperName.clear();
     setup.Paper = {mode.dmPaperWidth, mode.dmPaperLength};
   }
   if (has(DM_COPIES, 56) && mode.dmCopies >= 1) setup.Copies = mode.dmCopies;

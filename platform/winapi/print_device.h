@@ -23,6 +23,7 @@ struct TPrintSetup {
   bool Collate = false;
   TSize Paper;          // tenths of a millimetre, portrait
   int PaperNumber = 0;  // the paper's number in the printer's list; 0 when only its size counts
+  AnsiString PaperName; // tells apart the papers that share a number (Letter, ANSI A)
   int Tray = 0;         // a tray's number in the printer's list
   bool Color = true;    // where the printer prints in colour
   TPrintDuplex Duplex = pdSimplex;
@@ -49,8 +50,11 @@ struct TTrayInfo {
 struct TPrintDeviceInfo {
   std::vector<TPaperInfo> Papers;
   int DefaultPaper = 0;  // the number of the paper a setup without one gets
+  AnsiString DefaultPaperName;
   std::vector<TTrayInfo> Trays;
+  int DefaultTray = 0;  // the tray a setup without one gets; 0: the printer chooses
   std::vector<TSize> Resolutions;  // dots per inch, horizontal (cx) and vertical (cy)
+  TSize DefaultResolution;         // what a setup without one gets; 0: the first listed
   int MaxCopies = 1;
   bool Duplex = false;
   bool Color = true;
@@ -58,8 +62,12 @@ struct TPrintDeviceInfo {
   TSize MaxExtent;
 };
 
-// The printer's paper of that number; null when it has none.
-const TPaperInfo* FindPaper(const TPrintDeviceInfo& info, int number);
+// The printer's paper of that number, the one of that name where several share it; null
+// when it has none.
+const TPaperInfo* FindPaper(const TPrintDeviceInfo& info, int number,
+                            const AnsiString& name = "");
+// The setup with the printer's own paper, tray and resolution where it leaves them (0).
+TPrintSetup WithOwnDefaults(const TPrintDeviceInfo& info, TPrintSetup setup);
 
 // A job running on a printer; its canvas draws on the current page. Freeing a job that has
 // not ended aborts it.
@@ -69,6 +77,8 @@ class TPrintJob {
   virtual bool NewPage() = 0;
   virtual bool End() = 0;  // false when the output could not be completed
   virtual void Abort() = 0;
+  // Why End failed, in the print service's words; empty when it has none to give.
+  virtual AnsiString Failure() const { return ""; }
 };
 
 class TPrintDevice {
@@ -91,5 +101,8 @@ int DefaultPrinterIndex();
 // Puts the given printers in place of the installed ones (an empty list: no printer at all);
 // the global printer reads its list again.
 void SetInstalledPrinters(TPrintDevices printers, int defaultIndex = 0);
+// Reads the system's printers again (a print service that started or changed later); the
+// global printer reads its list again.
+void ReadInstalledPrinters();
 // The installed printer of that name; null when none has it.
 TPrintDevice* InstalledPrinter(const AnsiString& name);

@@ -1,7 +1,13 @@
 // The installed printers: the queues CUPS knows, then a PDF printer for users without one.
 #include <QPrinterInfo>
 
+#include <filesystem>
+#include <string>
+
+#include "platform/core/file_bytes.h"
 #include "platform/core/qt/qt_text.h"
+#include "platform/winapi/cups_queue.h"
+#include "platform/winapi/devmode.h"
 #include "platform/winapi/printer.h"
 #include "platform/winapi/qt/qt_print_job.h"
 #include "platform/winapi/qt/qt_printer_info.h"
@@ -10,6 +16,8 @@
 namespace {
 
 // A CUPS queue, known by name only: Qt's printer records must not outlive the application.
+// Qt lays out the pages for the queue; the program hands the finished PDF to CUPS itself, so
+// that a queue's refusal is known and its trays can be chosen.
 class TQueuePrinter : public TPrintDevice {
  public:
   explicit TQueuePrinter(const QString& name) : name_(name) {}
@@ -24,10 +32,30 @@ class TQueuePrinter : public TPrintDevice {
     return *info_;
   }
   TDeviceCaps Caps(const TPrintSetup& setup) const override {
-    return CapsOfDevice(*Printer(setup), Info());
+    return CapsOfDevice(*Printer(WithOwnDefaults(Info(), setup)), Info());
   }
   std::unique_ptr<TPrintJob> Start(TCanvas& canvas, const TPrintSetup& setup) override {
-    return StartQtJob(Printer(setup), canvas);
+    AnsiString file =
+        TemporaryBeside(std::filesystem::temp_directory_path() / "kalvento-print", ".pdf");
+    if (file.empty()) return nullptr;
+    TPrintSetup own = WithOwnDefaults(Info(), setup);
+    std::unique_ptr<QPrinter> queue = Printer(own);
+    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    pdf->setOutputFormat(QPrinter::PdfFormat);
+    pdf->setResolution(queue->resolution());
+    pdf->setFullPage(queue->fullPage());
+    pdf->setPageLayout(queue->pageLayout());
+    pdf->setDocName(queue->docName());
+    CupsOptions options = JobOptions(own, queue->pageLayout().pageSize());
+    // CUPS speaks UTF-8.
+    std::string name = name_.toStdString(), title = ToQString(setup.Title).toStdString();
+    return StartPdfJob(std::move(pdf), file, canvas,
+                       [name, title, options](const std::string& pages, AnsiString& failure) {
+                         std::string reason;
+                         if (SubmitCupsJob(name, pages, title, options, reason)) return true;
+                         failure = FromQString(QString::fromStdString(reason));
+                         return false;
+                       });
   }
 
  private:
@@ -35,7 +63,41 @@ class TQueuePrinter : public TPrintDevice {
     auto printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(name_),
                                               QPrinter::HighResolution);
     ApplySetup(*printer, setup);
+    // The queue's own size of that name: papers of one size may print differently.
+    if (setup.Paper.cx > 0 && setup.Paper.cy > 0)
+      printer->setPageSize(QueuePageSize(name_, setup));
     return printer;
+  }
+
+  // What the job asks of the queue beyond its pages, in CUPS's option names.
+  CupsOptions JobOptions(const TPrintSetup& setup, const QPageSize& paper) const {
+    CupsOptions options;
+    for (const QPageSize& listed : QPrinterInfo::printerInfo(name_).supportedPageSizes())
+      if (listed.key() == paper.key()) {
+        options.push_back({"media", paper.key().toStdString()});
+        break;
+      }
+    if (setup.Copies > 1) {
+      options.push_back({"copies", std::to_string(setup.Copies)});
+      options.push_back({"collate", setup.Collate ? "true" : "false"});
+    }
+    static const char* const kSides[] = {"one-sided", "two-sided-long-edge",
+                                         "two-sided-short-edge"};
+    if (Info().Duplex) options.push_back({"sides", kSides[setup.Duplex]});
+    if (Info().Color)
+      options.push_back({"print-color-mode", setup.Color ? "color" : "monochrome"});
+    if (setup.Resolution > 0) {
+      int y = setup.ResolutionY > 0 ? setup.ResolutionY : setup.Resolution;
+      options.push_back({"printer-resolution", setup.Resolution == y
+                                                   ? std::to_string(y) + "dpi"
+                                                   : std::to_string(setup.Resolution) + "x" +
+                                                         std::to_string(y) + "dpi"});
+    }
+    // A tray the queue listed goes by its keyword; the others leave the queue's choice.
+    for (const TTrayInfo& tray : Info().Trays)
+      if (tray.Number == setup.Tray && tray.Number != DMBIN_FORMSOURCE)
+        options.push_back({"media-source", tray.Name});
+    return options;
   }
 
   QString name_;
@@ -53,13 +115,21 @@ Installed& TheInstalled() {
   return installed;
 }
 
+// "PDF", unless a queue has that name (the usual one of a PDF queue): then a name with a blank,
+// which no queue can have, so that each printer is found by its name.
+AnsiString FilePrinterName(const Installed& installed) {
+  for (const auto& printer : installed.printers)
+    if (printer->Name() == "PDF") return "PDF (Datei)";
+  return "PDF";
+}
+
 void ReadSystemPrinters(Installed& installed) {
   QString defaultName = QPrinterInfo::defaultPrinterName();
   for (const QString& name : QPrinterInfo::availablePrinterNames()) {
     if (name == defaultName) installed.defaultIndex = static_cast<int>(installed.printers.size());
     installed.printers.push_back(std::make_shared<TQueuePrinter>(name));
   }
-  installed.printers.push_back(std::make_shared<TVirtualPrinter>("PDF", 600));
+  installed.printers.push_back(std::make_shared<TVirtualPrinter>(FilePrinterName(installed), 600));
   if (installed.defaultIndex < 0) installed.defaultIndex = 0;
   installed.read = true;
 }
@@ -80,6 +150,13 @@ TPrintDevice* InstalledPrinter(const AnsiString& name) {
   for (const auto& printer : InstalledPrinters())
     if (printer->Name() == name) return printer.get();
   return nullptr;
+}
+
+void ReadInstalledPrinters() {
+  Installed& installed = TheInstalled();
+  installed = Installed();
+  ReadSystemPrinters(installed);
+  Printer()->Refresh();
 }
 
 void SetInstalledPrinters(TPrintDevices printers, int defaultIndex) {

@@ -1,5 +1,6 @@
 #include "platform/winapi/printer.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 
 #include <algorithm>
@@ -166,7 +167,8 @@ void TPrinter::BeginDoc() {
   Canvas->Mapping() = TMapping();
   SelectClipRgn(Canvas, nullptr);
   Canvas->SelectFont(nullptr);
-  setup_.Title = Title;
+  // A job without a title is known by the program's name in the print queue.
+  setup_.Title = Title.empty() ? FromQString(QCoreApplication::applicationName()) : Title;
   job_ = device->Start(*Canvas, setup_);
   if (!job_) throw EPrinter("Printing on " + device->Name() + " could not start");
   aborted_ = false;
@@ -185,9 +187,14 @@ void TPrinter::EndDoc() {
   CheckPrinting(true);
   std::unique_ptr<TPrintJob> job = std::move(job_);
   bool ended = job->End();
+  AnsiString failure = job->Failure();
   job.reset();
   Rebind();
-  if (!ended) throw EPrinter("The printed pages could not be completed");
+  // Pages that never reached their printer or file count as an aborted job.
+  aborted_ = !ended;
+  if (!ended)
+    throw EPrinter("The printed pages could not be completed" +
+                   (failure.empty() ? AnsiString() : ": " + failure));
 }
 
 void TPrinter::Abort() {

@@ -6,10 +6,6 @@
 
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-
 #include "platform/core/file_bytes.h"
 #include "platform/core/files.h"
 #include "platform/winapi/qt/qt_print_job.h"
@@ -37,50 +33,6 @@ AnsiString FileNameOf(AnsiString title) {
   for (char& c : title)
     if (c == '/' || c == '\\' || c == '\0') c = '_';
   return title.empty() || title[0] == '.' ? "print" + title : title;
-}
-
-// Qt takes file names as Unicode, the layer's keep their bytes: Qt writes a temporary file,
-// whose bytes go under the name as given when the job ends. An aborted job leaves nothing.
-class PdfFileJob : public TPrintJob {
- public:
-  PdfFileJob(std::unique_ptr<TPrintJob> job, std::string temporary, AnsiString target)
-      : job_(std::move(job)), temporary_(std::move(temporary)), target_(std::move(target)) {}
-  ~PdfFileJob() override {
-    if (job_) Abort();
-  }
-
-  bool NewPage() override { return job_ && job_->NewPage(); }
-
-  bool End() override {
-    if (!job_) return false;
-    bool ended = job_->End();
-    job_.reset();
-    std::string bytes;
-    ended = ended && ReadFileBytes(temporary_, bytes) && WriteFileBytes(target_, bytes);
-    std::remove(temporary_.c_str());
-    return ended;
-  }
-
-  void Abort() override {
-    if (!job_) return;
-    job_->Abort();
-    job_.reset();
-    std::remove(temporary_.c_str());
-  }
-
- private:
-  std::unique_ptr<TPrintJob> job_;
-  std::string temporary_;
-  AnsiString target_;
-};
-
-// A new empty file for Qt to write; empty when none can be made.
-std::string TemporaryPdf() {
-  std::string name = (std::filesystem::temp_directory_path() / "kalvento-print-XXXXXX.pdf");
-  int fd = mkstemps(name.data(), 4);
-  if (fd < 0) return "";
-  close(fd);
-  return name;
 }
 
 bool FolderWritable(const AnsiString& fileName) {
@@ -113,17 +65,18 @@ AnsiString TVirtualPrinter::OutputFor(const AnsiString& title) const {
   return QFile::encodeName(folder).toStdString() + "/" + FileNameOf(title) + ".pdf";
 }
 
+// Qt writes the pages beside the target under a name of its own, which takes the target's
+// place only when the file is whole: an aborted or cut job leaves the last good file as it was.
 std::unique_ptr<TPrintJob> TVirtualPrinter::Start(TCanvas& canvas, const TPrintSetup& setup) {
   lastFile_ = OutputFor(setup.Title);
   if (!FolderWritable(lastFile_)) return nullptr;
-  std::string temporary = TemporaryPdf();
+  AnsiString temporary = TemporaryBeside(lastFile_, ".pdf");
   if (temporary.empty()) return nullptr;
-  auto printer = PdfPrinter(dpi_, paper_, edge_, setup);
-  printer->setOutputFileName(QString::fromStdString(temporary));
-  std::unique_ptr<TPrintJob> job = StartQtJob(std::move(printer), canvas);
-  if (!job) {
-    std::remove(temporary.c_str());
-    return nullptr;
-  }
-  return std::make_unique<PdfFileJob>(std::move(job), std::move(temporary), lastFile_);
+  AnsiString target = lastFile_;
+  return StartPdfJob(PdfPrinter(dpi_, paper_, edge_, setup), temporary, canvas,
+                     [target](const std::string& file, AnsiString& failure) {
+                       if (MoveOver(file, target)) return true;
+                       failure = "the PDF file could not take its place";
+                       return false;
+                     });
 }

@@ -81,9 +81,11 @@ void WriteInts(char* to, std::initializer_list<int32_t> values) {
   }
 }
 
+// An extent as two 16-bit halves; a paper longer than a half holds (3.2 m) is capped there
+// instead of wrapping to a small one.
 int Packed(TSize size) {
-  return static_cast<int>((static_cast<uint32_t>(size.cy & 0xFFFF) << 16) |
-                          static_cast<uint32_t>(size.cx & 0xFFFF));
+  auto half = [](int v) { return static_cast<uint32_t>(std::clamp(v, 0, 0x7FFF)); };
+  return static_cast<int>((half(size.cy) << 16) | half(size.cx));
 }
 
 }  // namespace

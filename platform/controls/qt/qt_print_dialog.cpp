@@ -23,6 +23,8 @@ std::unique_ptr<QPrinter> PrinterFor(const PrintDialogRequest& request) {
   auto printer = queue.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
                                 : std::make_unique<QPrinter>(queue, QPrinter::HighResolution);
   if (queue.isNull()) printer->setOutputFormat(QPrinter::PdfFormat);
+  // Qt starts a queue on A4 whatever its own paper; a setup without paper shows the queue's.
+  else printer->setPageSize(queue.defaultPageSize());
   ApplySetup(*printer, request.settings);
   if (queue.isNull() && !request.fileName.empty())
     printer->setOutputFileName(QFile::decodeName(QByteArray::fromStdString(request.fileName)));
@@ -49,7 +51,8 @@ void TakeSetup(const QPrinter& printer, TPrintSetup& setup) {
   TSize paper{int(std::lround(mm.width() * 10)), int(std::lround(mm.height() * 10))};
   if (paper != setup.Paper) {
     setup.Paper = paper;
-    setup.PaperNumber = 0;  // the printer's list numbers it
+    setup.PaperNumber = 0;  // the printer's list numbers and names it
+    setup.PaperName.clear();
   }
   setup.Copies = std::max(1, printer.copyCount());
   setup.Collate = printer.collateCopies();

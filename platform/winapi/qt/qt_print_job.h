@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/winapi/print_device.h"
 
@@ -16,3 +18,11 @@ TDeviceCaps CapsOfDevice(const QPrinter& printer, const TPrintDeviceInfo& info);
 // Begins painting the canvas on the printer's first page; null when Qt refuses the printer
 // (a queue that is gone, a file that cannot be written).
 std::unique_ptr<TPrintJob> StartQtJob(std::unique_ptr<QPrinter> printer, TCanvas& canvas);
+
+// What becomes of a job's whole PDF file: false, with the reason, when it cannot be delivered.
+using PdfDelivery = std::function<bool(const std::string& file, AnsiString& failure)>;
+// Begins painting the canvas into the PDF file (made beforehand, removed at the end) through
+// the printer; at the end a cut file is refused and a whole one delivered. Null when Qt
+// refuses to start.
+std::unique_ptr<TPrintJob> StartPdfJob(std::unique_ptr<QPrinter> printer, const std::string& file,
+                                       TCanvas& canvas, PdfDelivery deliver);

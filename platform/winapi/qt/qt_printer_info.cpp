@@ -39,6 +39,24 @@ void ExtentsFromPapers(TPrintDeviceInfo& info) {
   }
 }
 
+// The queue's own paper, by name first: papers may share a number and a size.
+void OwnPaper(const QPageSize& own, TPrintDeviceInfo& info) {
+  const TPaperInfo* found = nullptr;
+  for (const TPaperInfo& paper : info.Papers) {
+    if (paper.Size != Tenths(own.size(QPageSize::Millimeter))) continue;
+    if (!found || paper.Name == FromQString(own.name())) found = &paper;
+    if (paper.Name == FromQString(own.name())) break;
+  }
+  if (!found) return;
+  info.DefaultPaper = found->Number;
+  info.DefaultPaperName = found->Name;
+}
+
+void TakeExtent(const QPageSize& size, TSize& extent) {
+  TSize tenths = size.isValid() ? Tenths(size.size(QPageSize::Millimeter)) : TSize();
+  if (tenths.cx > 0 && tenths.cy > 0) extent = tenths;
+}
+
 }  // namespace
 
 TPrintDeviceInfo QueueInfo(const QString& queue) {
@@ -47,26 +65,33 @@ TPrintDeviceInfo QueueInfo(const QString& queue) {
   int nextUser = DMPAPER_USER + 1;
   for (const QPageSize& size : printer.supportedPageSizes())
     info.Papers.push_back(PaperOf(size, nextUser));
-  QPageSize own = printer.defaultPageSize();
-  for (const TPaperInfo& paper : info.Papers)
-    if (paper.Size == Tenths(own.size(QPageSize::Millimeter))) {
-      info.DefaultPaper = paper.Number;
-      break;
-    }
+  OwnPaper(printer.defaultPageSize(), info);
   for (int dpi : printer.supportedResolutions()) info.Resolutions.push_back({dpi, dpi});
   for (QPrinter::DuplexMode mode : printer.supportedDuplexModes())
     info.Duplex = info.Duplex || mode != QPrinter::DuplexNone;
   info.Color = printer.supportedColorModes().contains(QPrinter::Color);
   ExtentsFromPapers(info);
-  if (printer.minimumPhysicalPageSize().isValid())
-    info.MinExtent = Tenths(printer.minimumPhysicalPageSize().size(QPageSize::Millimeter));
-  if (printer.maximumPhysicalPageSize().isValid())
-    info.MaxExtent = Tenths(printer.maximumPhysicalPageSize().size(QPageSize::Millimeter));
+  // A queue without custom sizes tells an empty range: the listed papers stand.
+  TakeExtent(printer.minimumPhysicalPageSize(), info.MinExtent);
+  TakeExtent(printer.maximumPhysicalPageSize(), info.MaxExtent);
   CupsQueueExtras extras;
   bool cups = ReadCupsExtras(FromQString(queue), extras);
   info.MaxCopies = cups && extras.maxCopies > 0 ? extras.maxCopies : 999;
   info.Trays = cups && !extras.trays.empty() ? extras.trays : std::vector{AutomaticTray()};
+  info.DefaultTray = extras.defaultTray;
+  info.DefaultResolution = extras.defaultResolution;
   return info;
+}
+
+QPageSize QueuePageSize(const QString& queue, const TPrintSetup& setup) {
+  QPageSize bySize;
+  for (const QPageSize& size : QPrinterInfo::printerInfo(queue).supportedPageSizes()) {
+    if (Tenths(size.size(QPageSize::Millimeter)) != setup.Paper) continue;
+    if (FromQString(size.name()) == setup.PaperName) return size;
+    if (!bySize.isValid()) bySize = size;
+  }
+  if (bySize.isValid()) return bySize;
+  return QPageSize(QSizeF(setup.Paper.cx / 10.0, setup.Paper.cy / 10.0), QPageSize::Millimeter);
 }
 
 TPrintDeviceInfo VirtualInfo(TSize paper, int dpi) {

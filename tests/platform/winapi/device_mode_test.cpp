@@ -115,6 +115,73 @@ TEST_F(DeviceModeTest, ThePrinterTakesTheMembersADeviceModeSets) {
   EXPECT_THROW(Printer()->SetPrinter("Nobody", "", "", nullptr), EPrinter);
 }
 
+// Extents beyond what 16 bits hold stop there instead of wrapping to a small paper.
+TEST_F(DeviceModeTest, ExtentsAreCappedAtSixteenBits) {
+  TPrintDeviceInfo info = printer_->Info();
+  const struct {
+    TSize extent;
+    int packed;
+  } cases[] = {{{352778, 352778}, 0x7FFF << 16 | 0x7FFF},
+               {{2970, 100000}, 0x7FFF << 16 | 2970},
+               {{32767, 4200}, 4200 << 16 | 32767}};
+  for (const auto& c : cases) {
+    info.MaxExtent = c.extent;
+    printer_->SetInfo(info);
+    EXPECT_EQ(DeviceCapabilitiesA("Known", "", DC_MAXEXTENT, nullptr, nullptr), c.packed)
+        << c.extent.cx << " x " << c.extent.cy;
+  }
+}
+
+// Letter and ANSI A share paper number 1 and their size; the form's name tells which.
+TEST_F(DeviceModeTest, PapersThatShareANumberAreToldApartByName) {
+  TPrintDeviceInfo info = printer_->Info();
+  info.Papers = {{1, "Letter", {2159, 2794}}, {1, "ANSI A", {2159, 2794}}};
+  info.DefaultPaper = 1;
+  info.DefaultPaperName = "ANSI A";
+  printer_->SetInfo(info);
+  TPrintSetup setup;
+  setup.PaperNumber = 1;
+  setup.PaperName = "ANSI A";
+  DEVMODEA mode = DevModeOf(*printer_, setup);
+  EXPECT_STREQ(mode.dmFormName, "ANSI A");
+  for (const char* name : {"Letter", "ANSI A"}) {
+    std::strcpy(mode.dmFormName, name);
+    TPrintSetup taken;
+    ApplyDevMode(*printer_, &mode, sizeof mode, taken);
+    EXPECT_EQ(taken.PaperName, name);
+  }
+  // Without a form name the first of the number stands; a setup without paper gets the own.
+  mode.dmFields &= ~DM_FORMNAME;
+  TPrintSetup taken;
+  ApplyDevMode(*printer_, &mode, sizeof mode, taken);
+  EXPECT_EQ(taken.PaperName, "Letter");
+  EXPECT_EQ(WithOwnDefaults(info, TPrintSetup()).PaperName, "ANSI A");
+}
+
+// What a setup leaves at 0 becomes the printer's own; what it sets stays.
+TEST_F(DeviceModeTest, ASetupTakesThePrintersOwnPaperTrayAndResolution) {
+  TPrintDeviceInfo info = printer_->Info();
+  info.DefaultTray = 260;
+  info.DefaultResolution = {600, 1200};
+  TPrintSetup own = WithOwnDefaults(info, TPrintSetup());
+  EXPECT_EQ(own.PaperNumber, 9);
+  EXPECT_EQ(own.Paper, TSize(2100, 2970));
+  EXPECT_EQ(own.Tray, 260);
+  EXPECT_EQ(own.Resolution, 600);
+  EXPECT_EQ(own.ResolutionY, 1200);
+  TPrintSetup chosen;
+  chosen.Paper = {1480, 2100};
+  chosen.Tray = 7;
+  chosen.Resolution = 300;
+  TPrintSetup kept = WithOwnDefaults(info, chosen);
+  EXPECT_EQ(kept.Paper, chosen.Paper);
+  EXPECT_EQ(kept.Tray, 7);
+  EXPECT_EQ(kept.Resolution, 300);
+  // Without an own resolution the first listed stands.
+  info.DefaultResolution = {};
+  EXPECT_EQ(WithOwnDefaults(info, TPrintSetup()).Resolution, 300);
+}
+
 TEST(GlobalMemoryTest, BlocksKeepTheirHandleAndBytes) {
   HGLOBAL block = GlobalAlloc(GHND, 4);
   std::memcpy(GlobalLock(block), "abcd", 4);

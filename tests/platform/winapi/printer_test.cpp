@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <filesystem>
 #include <vector>
@@ -119,6 +121,55 @@ TEST_F(PrinterTest, AnAbortedJobLeavesNoFile) {
   EXPECT_FALSE(p->GetPrinting());
   EXPECT_FALSE(std::filesystem::exists(folder_ / "fine.pdf"));
   EXPECT_THROW(p->Abort(), EPrinter);
+}
+
+// A file-size limit stands in for a disk that fills during the job: the writes beyond it
+// fail (the signal it would raise is ignored meanwhile).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &old_);
+    oldSignal_ = signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_);
+    signal(SIGXFSZ, oldSignal_);
+  }
+
+ private:
+  rlimit old_{};
+  sighandler_t oldSignal_;
+};
+
+void PrintLines(TPrinter* p, int lines) {
+  p->BeginDoc();
+  for (int i = 0; i < lines; ++i) p->Canvas->TextOut(0, i * 60, "Zeile " + std::to_string(i));
+  p->EndDoc();
+}
+
+TEST_F(PrinterTest, AFileCutShortIsReportedAndTheLastGoodOneStays) {
+  TPrinter* p = Printer();
+  PrintLines(p, 80);
+  std::string good = ReadBytes(fine_->FileName);
+  ASSERT_GT(good.size(), 2000u);
+  {
+    FileSizeLimit full(good.size() / 2);
+    EXPECT_THROW(PrintLines(p, 80), EPrinter);
+  }
+  EXPECT_TRUE(p->GetAborted());
+  EXPECT_FALSE(p->GetPrinting());
+  EXPECT_EQ(ReadBytes(fine_->FileName), good);
+  // The job's own file beside the target is gone too.
+  std::vector<std::string> left;
+  for (const auto& entry : std::filesystem::directory_iterator(folder_.Path()))
+    left.push_back(entry.path().filename());
+  EXPECT_EQ(left, std::vector<std::string>{"fine.pdf"});
+  PrintLines(p, 80);
+  EXPECT_FALSE(p->GetAborted());
+  EXPECT_EQ(PdfPageCount(fine_->FileName), 1);
 }
 
 TEST_F(PrinterTest, TheFileNameKeepsItsBytes) {

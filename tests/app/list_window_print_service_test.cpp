@@ -1,0 +1,62 @@
+// The list window's print button on the queue of a private print service: the job is named by
+// the layout, and a queue that refuses it is told to the user.
+#include <algorithm>
+#include <memory>
+
+#include "ListWindowTest.h"
+#include "app/Dbaseindexprint.h"
+#include "pdf_pages.h"
+#include "platform/winapi/printer.h"
+#include "print_service.h"
+
+namespace {
+
+class ListWindowPrintService : public ListWindow {
+ protected:
+  void SetUp() override {
+    service = PrintService::Get();
+    if (!service) GTEST_SKIP() << PrintService::Why();
+    ASSERT_TRUE(service->AddQueue("Liste")) << service->Said();
+    ReadInstalledPrinters();
+    ASSERT_EQ(Printer()->GetPrinters()->Strings(Printer()->GetPrinterIndex()), "Liste");
+    print = std::make_unique<TfrmDbaseIndexPrint>(nullptr);  // finds the printer
+    frmDbaseIndexPrint = print.get();
+    ListWindow::SetUp();
+  }
+  void TearDown() override {
+    if (!service) return;
+    service->Run("cupsaccept Liste");
+    ListWindow::TearDown();
+    frmDbaseIndexPrint = nullptr;
+    druck_xprint = nullptr;
+    print.reset();
+    SetInstalledPrinters({});
+  }
+
+  PrintService* service = nullptr;
+  std::unique_ptr<TfrmDbaseIndexPrint> print;
+};
+
+TEST_F(ListWindowPrintService, TheJobReachesTheQueueUnderTheTabsCaption) {
+  Show();
+  log.Answer(mrOk);
+  Click(list.btnDrucken);
+  EXPECT_TRUE(log.texts.empty()) << log.texts.front();
+  int job = service->CompletedJob("Liste");
+  ASSERT_GT(job, 0);
+  EXPECT_EQ(service->JobTitle(job), list.PageControl1->GetActivePage()->GetCaption());
+  EXPECT_EQ(PdfPageCount(service->Output("Liste.pdf")), 1);
+}
+
+TEST_F(ListWindowPrintService, AQueueThatRefusesTheJobIsToldToTheUser) {
+  ASSERT_TRUE(service->Run("cupsreject Liste"));
+  Show();
+  log.Answer(mrOk);
+  Click(list.btnDrucken);
+  // The printer's error and nothing else: no word of pages printed.
+  ASSERT_EQ(log.texts.size(), 1u);
+  EXPECT_NE(log.texts[0].find("not accepting jobs"), std::string::npos) << log.texts[0];
+  EXPECT_FALSE(print->XPrint1->GetPrinting());
+}
+
+}  // namespace

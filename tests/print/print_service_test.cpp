@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "components/print/XPrinter.h"
+#include "components/print/XPrnSet2.h"
+#include "platform/winapi/printer.h"
+#include "print_service.h"
+
+namespace {
+
+// The components on the queues of a private print service (US Letter and A4, Letter its
+// own; trays top, bottom and manual, top its own; 300 and 600 dpi, 600 its own).
+class PrintServiceComponentTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    service_ = PrintService::Get();
+    if (!service_) GTEST_SKIP() << PrintService::Why();
+  }
+  void TearDown() override { SetInstalledPrinters({}); }
+
+  // Adds the queues and reads the printers again.
+  void AddQueues(std::initializer_list<const char*> names) {
+    for (const char* name : names) ASSERT_TRUE(service_->AddQueue(name)) << service_->Said();
+    ReadInstalledPrinters();
+  }
+  static int IndexOf(const AnsiString& name) { return Printer()->GetPrinters()->IndexOf(name); }
+
+  PrintService* service_ = nullptr;
+};
+
+TEST_F(PrintServiceComponentTest, TheQueuesPapersAndOwnSettingsReachTheSettings) {
+  AddQueues({"Desk"});
+  TXPrintSet set(nullptr);
+  set.SetCurrentPrinter(IndexOf("Desk"));
+  TCapabilities* caps = set.GetCapabilities();
+  EXPECT_EQ(caps->GetPapers()->GetCount(), 2);
+  EXPECT_EQ(caps->GetTrays()->GetCount(), 3);
+  EXPECT_EQ(caps->GetMinExtent(), TPoint(2100, 2794));
+  EXPECT_EQ(caps->GetMaxExtent(), TPoint(2159, 2970));
+  TCurrentSettings* current = set.GetCurrentSettings();
+  EXPECT_EQ(current->GetPaper(), 1);
+  EXPECT_EQ(current->GetPaperWidth(), 2159);
+  EXPECT_EQ(current->GetTrayName(), "top");
+  EXPECT_EQ(current->GetResolutionName(), "600x600dpi\xB2");
+}
+
+TEST_F(PrintServiceComponentTest, ATrayChosenInTheSettingsReachesTheJob) {
+  AddQueues({"Feeder"});
+  TXPrintSet set(nullptr);
+  TXPrint xprint(nullptr);
+  set.SetXPrint(&xprint);
+  set.SetCurrentPrinter(IndexOf("Feeder"));
+  TCurrentSettings* current = set.GetCurrentSettings();
+  current->SetTray(DMBIN_MANUAL);
+  ASSERT_EQ(current->GetTray(), DMBIN_MANUAL);
+  xprint.SetTitle("Fach");
+  xprint.BeginDoc();
+  xprint.Canvas->TextOut(10, 10, "manuell");
+  xprint.EndDoc();
+  int job = service_->CompletedJob("Feeder");
+  ASSERT_GT(job, 0);
+  EXPECT_NE(service_->JobOptions(job).find("media-source=manual"), std::string::npos)
+      << service_->JobOptions(job);
+  EXPECT_EQ(service_->JobTitle(job), "Fach");
+}
+
+// A queue named "PDF" beside the program's own PDF printer: each is chosen by its index,
+// shows its own papers and stays current when its settings change.
+TEST_F(PrintServiceComponentTest, AQueueNamedPdfAndTheFilePrinterEachStayTheirOwn) {
+  AddQueues({"PDF"});
+  TXPrintSet set(nullptr);
+  int file = IndexOf("PDF (Datei)");
+  ASSERT_GE(file, 0);
+  set.SetCurrentPrinter(file);
+  EXPECT_EQ(set.GetCapabilities()->GetPapers()->GetCount(), 9);
+  set.GetCurrentSettings()->SetOrientation(poLandscape);
+  EXPECT_EQ(set.GetCurrentPrinter(), file);
+  EXPECT_EQ(Printer()->GetOrientation(), poLandscape);
+  int queue = IndexOf("PDF");
+  set.SetCurrentPrinter(queue);
+  EXPECT_EQ(set.GetCapabilities()->GetPapers()->GetCount(), 2);
+  set.GetCurrentSettings()->SetOrientation(poLandscape);
+  EXPECT_EQ(set.GetCurrentPrinter(), queue);
+}
+
+}  // namespace

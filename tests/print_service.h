@@ -1,0 +1,259 @@
+// A private print service for the tests: a cupsd of this test program alone, with its
+// configuration, spool and output in a temporary folder, listening on a free loopback port,
+// and told to the program (and to lpadmin, lpstat, ...) through CUPS_SERVER. Its queues write
+// each job's file into the output folder, and beside it the job's title and options as the
+// service handed them on. Every wait is bounded.
+#pragma once
+
+#include <cups/cups.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <grp.h>
+#include <netinet/in.h>
+#include <pwd.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "temp_folder.h"
+
+extern char** environ;
+
+class PrintService {
+ public:
+  // The running service, started at the first call; null, with the reason in Why(), where
+  // cupsd is missing or does not start.
+  static PrintService* Get() {
+    static std::unique_ptr<PrintService> service(new PrintService);
+    return service->pid_ > 0 ? service.get() : nullptr;
+  }
+  static std::string Why() { return Get() ? "" : why(); }
+
+  ~PrintService() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGTERM);
+    if (!Reaped(std::chrono::seconds(5))) {
+      kill(pid_, SIGKILL);
+      Reaped(std::chrono::seconds(5));
+    }
+  }
+
+  // Adds (or replaces) a queue writing <output>/<name>.pdf, US Letter by default, with three
+  // trays (Upper, Lower, Manual; Upper its own) and 300 and 600 dpi (600 its own).
+  // A busy machine may keep the service from answering at once: a few tries.
+  bool AddQueue(const std::string& name) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      if (Run("lpadmin -p " + name + " -E -v file://" + Output(name + ".pdf") + " -P " +
+              folder_ / "queue.ppd"))
+        return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    }
+    return false;
+  }
+  // Runs a command of the CUPS client against this service; false when it fails or hangs,
+  // with what it said in Said().
+  bool Run(const std::string& command) const {
+    std::string said = folder_ / "said.txt";
+    return std::system(("timeout 20 " + command + " >/dev/null 2>" + said).c_str()) == 0;
+  }
+  std::string Said() const { return Contents(folder_ / "said.txt"); }
+  // What a command prints (stdout), within a bounded time.
+  std::string Read(const std::string& command) const {
+    std::string file = folder_ / "read.txt";
+    std::system(("timeout 20 " + command + " >" + file + " 2>/dev/null").c_str());
+    return Contents(file);
+  }
+  std::string Output(const std::string& name) const { return folder_ / ("out/" + name); }
+  // The title and options of the job of that number, as the queue was handed them.
+  std::string JobTitle(int job) const { return Contents(JobFile(job, "title")); }
+  std::string JobOptions(int job) const { return Contents(JobFile(job, "options")); }
+  // The number of the queue's newest completed job (lpstat -W completed), waiting for one up
+  // to the time given; 0 when none completed.
+  int CompletedJob(const std::string& queue,
+                   std::chrono::seconds limit = std::chrono::seconds(20)) const {
+    auto end = std::chrono::steady_clock::now() + limit;
+    for (;; std::this_thread::sleep_for(std::chrono::milliseconds(100))) {
+      std::istringstream lines(Read("lpstat -W completed -o " + queue));
+      int newest = 0;
+      for (std::string id; lines >> id; lines.ignore(1 << 16, '\n'))
+        if (id.starts_with(queue + "-"))
+          newest = std::max(newest, std::atoi(id.c_str() + queue.size() + 1));
+      if (newest > 0) return newest;
+      if (std::chrono::steady_clock::now() >= end) return 0;
+    }
+    return 0;
+  }
+
+  static std::string Contents(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+ private:
+  PrintService() {
+    if (access("/usr/sbin/cupsd", X_OK) != 0) {
+      why() = "cupsd is not installed (tools/install-deps installs it)";
+      return;
+    }
+    Prepare();
+    for (int attempt = 0; attempt < 3 && pid_ <= 0; ++attempt) Launch(FreePort());
+    if (pid_ <= 0) why() = "cupsd did not start: " + Contents(folder_ / "log/stderr");
+  }
+
+  static std::string& why() {
+    static std::string text;
+    return text;
+  }
+
+  // The service runs its filter as another user where it runs as root: the folders it reads
+  // are open to all, the output folder writable by all.
+  void Prepare() {
+    for (const char* sub : {"spool", "spool/tmp", "state", "cache", "log", "out", "filter"})
+      mkdir((folder_ / sub).c_str(), 0755);
+    chmod(folder_.Path().c_str(), 0755);
+    chmod(Output("").c_str(), 0777);
+    Write(folder_ / "cups-files.conf",
+          "ServerRoot " + folder_.Path() + "\nRequestRoot " + folder_ / "spool" +
+              "\nTempDir " + folder_ / "spool/tmp" + "\nStateDir " + folder_ / "state" +
+              "\nCacheDir " + folder_ / "cache" + "\nErrorLog " + folder_ / "log/error_log" +
+              "\nAccessLog " + folder_ / "log/access_log" + "\nPageLog " +
+              folder_ / "log/page_log" + "\nFileDevice Yes\n" + OwnUser());
+    std::string filter = folder_ / "filter/passthrough";
+    Write(filter, "#!/bin/sh\nprintf '%s' \"$3\" > \"" + Output("") + "job-$1.title\"\n" +
+                      "printf '%s\\n' \"$5\" > \"" + Output("") + "job-$1.options\"\n" +
+                      "if [ -n \"$6\" ]; then exec cat \"$6\"; else exec cat; fi\n");
+    chmod(filter.c_str(), 0755);
+    Write(folder_ / "queue.ppd", Ppd(filter));
+  }
+
+  // As another user than root the service runs its filters as that user.
+  static std::string OwnUser() {
+    if (getuid() == 0) return "";
+    const passwd* user = getpwuid(getuid());
+    const group* own = getgrgid(getgid());
+    if (!user || !own) return "";
+    return "User " + std::string(user->pw_name) + "\nGroup " + own->gr_name + "\n";
+  }
+
+  void Launch(int port) {
+    if (port <= 0) return;
+    Write(folder_ / "cupsd.conf",
+          "Listen 127.0.0.1:" + std::to_string(port) +
+              "\nLogLevel warn\nBrowsing No\nWebInterface No\nDefaultAuthType None\n"
+              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+              "<Policy default>\n  <Limit All>\n    Order deny,allow\n    Allow all\n"
+              "  </Limit>\n</Policy>\n");
+    std::string conf = folder_ / "cupsd.conf", files = folder_ / "cups-files.conf";
+    std::string err = folder_ / "log/stderr";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const char* argv[] = {"/usr/sbin/cupsd", "-f",          "-c",   conf.c_str(),
+                          "-s",              files.c_str(), nullptr};
+    pid_t pid = 0;
+    int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, const_cast<char**>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return;
+    pid_ = pid;
+    std::string server = "127.0.0.1:" + std::to_string(port);
+    setenv("CUPS_SERVER", server.c_str(), 1);
+    cupsSetServer(nullptr);  // a server name read before is forgotten
+    for (auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+         std::chrono::steady_clock::now() < end;
+         std::this_thread::sleep_for(std::chrono::milliseconds(100))) {
+      if (Reaped(std::chrono::seconds(0))) break;
+      // Another program's service on a port taken meanwhile would answer too: ours must
+      // still run after it answered.
+      if (Run("lpstat -r") && !Reaped(std::chrono::seconds(0))) return;
+    }
+    kill(pid_, SIGKILL);
+    Reaped(std::chrono::seconds(5));
+  }
+
+  // True once the service has ended (and is reaped) within the time given.
+  bool Reaped(std::chrono::seconds limit) {
+    for (auto end = std::chrono::steady_clock::now() + limit;;
+         std::this_thread::sleep_for(std::chrono::milliseconds(50))) {
+      if (waitpid(pid_, nullptr, WNOHANG) == pid_) {
+        pid_ = 0;
+        return true;
+      }
+      if (std::chrono::steady_clock::now() >= end) return false;
+    }
+  }
+
+  std::string JobFile(int job, const char* what) const {
+    return Output("job-" + std::to_string(job) + "." + what);
+  }
+
+  static int FreePort() {
+    int s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    int port = 0;
+    if (s >= 0 && bind(s, reinterpret_cast<sockaddr*>(&address), size) == 0 &&
+        getsockname(s, reinterpret_cast<sockaddr*>(&address), &size) == 0)
+      port = ntohs(address.sin_port);
+    if (s >= 0) close(s);
+    return port;
+  }
+
+  static void Write(const std::string& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+  }
+
+  // A printer that takes PDF as it is, through the filter that records each job.
+  static std::string Ppd(const std::string& filter) {
+    return "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
+           "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n*PCFileName: \"TEST.PPD\"\n"
+           "*Manufacturer: \"Test\"\n*Product: \"(Test)\"\n*ModelName: \"Test File Printer\"\n"
+           "*ShortNickName: \"Test File Printer\"\n*NickName: \"Test File Printer\"\n"
+           "*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n*ColorDevice: True\n"
+           "*DefaultColorSpace: RGB\n*FileSystem: False\n*Throughput: \"1\"\n"
+           "*LandscapeOrientation: Plus90\n*TTRasterizer: Type42\n*cupsVersion: 2.4\n"
+           "*cupsManualCopies: False\n"
+           "*cupsFilter: \"application/pdf 0 " + filter + "\"\n"
+           "*OpenUI *PageSize/Media Size: PickOne\n*OrderDependency: 10 AnySetup *PageSize\n"
+           "*DefaultPageSize: Letter\n"
+           "*PageSize Letter/US Letter: \"<</PageSize[612 792]>>setpagedevice\"\n"
+           "*PageSize A4/A4: \"<</PageSize[595 842]>>setpagedevice\"\n*CloseUI: *PageSize\n"
+           "*OpenUI *PageRegion: PickOne\n*OrderDependency: 10 AnySetup *PageRegion\n"
+           "*DefaultPageRegion: Letter\n"
+           "*PageRegion Letter/US Letter: \"<</PageSize[612 792]>>setpagedevice\"\n"
+           "*PageRegion A4/A4: \"<</PageSize[595 842]>>setpagedevice\"\n*CloseUI: *PageRegion\n"
+           "*DefaultImageableArea: Letter\n*ImageableArea Letter/US Letter: \"18 36 594 756\"\n"
+           "*ImageableArea A4/A4: \"18 36 577 806\"\n*DefaultPaperDimension: Letter\n"
+           "*PaperDimension Letter/US Letter: \"612 792\"\n*PaperDimension A4/A4: \"595 842\"\n"
+           "*OpenUI *InputSlot/Media Source: PickOne\n*OrderDependency: 20 AnySetup *InputSlot\n"
+           "*DefaultInputSlot: Upper\n"
+           "*InputSlot Upper/Upper Tray: \"<</MediaPosition 0>>setpagedevice\"\n"
+           "*InputSlot Lower/Lower Tray: \"<</MediaPosition 1>>setpagedevice\"\n"
+           "*InputSlot Manual/Manual Feed: \"<</MediaPosition 2>>setpagedevice\"\n"
+           "*CloseUI: *InputSlot\n"
+           "*OpenUI *Resolution/Resolution: PickOne\n*OrderDependency: 20 AnySetup *Resolution\n"
+           "*DefaultResolution: 600dpi\n"
+           "*Resolution 300dpi/300 DPI: \"<</HWResolution[300 300]>>setpagedevice\"\n"
+           "*Resolution 600dpi/600 DPI: \"<</HWResolution[600 600]>>setpagedevice\"\n"
+           "*CloseUI: *Resolution\n"
+           "*DefaultFont: Courier\n*Font Courier: Standard \"(002.004S)\" Standard ROM\n";
+  }
+
+  TempFolder folder_;
+  pid_t pid_ = 0;
+};
