@@ -7,7 +7,7 @@
 #pragma once
 
 #include "components/edit/ExtEdit.h"
-#include "components/grid/ExtCGrid.h"
+#include "components/grid/columns/ExtCGrid.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/timer.h"
 #include "platform/core/actions.h"

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "components/edit/ExtEdit.h"
-#include "components/grid/ExtCGrid.h"
+#include "components/grid/columns/ExtCGrid.h"
 #include "platform/controls/file_dialogs.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/timer.h"

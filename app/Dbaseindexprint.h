@@ -13,7 +13,7 @@
 
 #include <array>
 
-#include "components/grid/ExtCGrid.h"
+#include "components/grid/columns/ExtCGrid.h"
 #include "components/print/XPrinter.h"
 #include "components/print/XPrnSet2.h"
 #include "platform/controls/forms.h"

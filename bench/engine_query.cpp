@@ -8,7 +8,7 @@
 
 #include "bench/CartQuery.h"
 #include "bench/PartsTable.h"
-#include "components/grid/ExtCGrid.h"
+#include "components/grid/columns/ExtCGrid.h"
 #include "engine/dbase.h"
 #include "offscreen_app.h"
 #include "platform/controls/application.h"

@@ -8,7 +8,7 @@
 #include <memory>
 #include <random>
 
-#include "components/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGrid.h"
 #include "offscreen_app.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "components/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGrid.h"
 #include "offscreen_app.h"
 
 namespace {

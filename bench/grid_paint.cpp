@@ -7,7 +7,7 @@
 #include <QImage>
 #include <memory>
 
-#include "components/grid/ExtCGrid.h"
+#include "components/grid/columns/ExtCGrid.h"
 #include "offscreen_app.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // link), laid out and drawn onto a bitmap as the grid paints them.
 #include <benchmark/benchmark.h>
 
-#include "components/grid/HTMLDraw.h"
+#include "components/grid/html/HTMLDraw.h"
 #include "offscreen_app.h"
 
 namespace {

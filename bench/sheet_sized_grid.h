@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "components/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGrid.h"
 
 constexpr int kSheetCols = 16384;
 constexpr int kSheetRows = 1048576;

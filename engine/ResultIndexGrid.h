@@ -3,7 +3,7 @@
 // styles set on its column items.
 #pragma once
 
-#include "components/grid/ExtCGrid.h"
+#include "components/grid/columns/ExtCGrid.h"
 #include "engine/ResultIndex.h"
 
 // Gives a grid the index's form and sort settings: ascending, ties decided by the columns to

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numeric>
 
-#include "components/grid/GridUtil.h"
+#include "components/grid/core/GridUtil.h"
 #include "engine/ResultIndex.h"
 
 namespace {

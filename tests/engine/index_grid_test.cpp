@@ -2,7 +2,7 @@
 // page filled from it and the list's scroll bar.
 #include <memory>
 
-#include "components/grid/ExtCGrid.h"
+#include "components/grid/columns/ExtCGrid.h"
 #include "engine/ResultIndexGrid.h"
 #include "platform/stdctrls/scrollbar.h"
 #include "tests/engine/QueryTest.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <type_traits>
 
-#include "components/grid/ExtCGrid.h"
-#include "components/grid/ExtCGridSettings.h"
+#include "components/grid/columns/ExtCGrid.h"
+#include "components/grid/columns/ExtCGridSettings.h"
 
 // Every setting of the item, different for each Seed and from the defaults.
 inline void FillColumn(TGridColumnItem& Item, int Seed) {

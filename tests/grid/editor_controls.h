@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QWheelEvent>
 
-#include "components/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGrid.h"
 #include "platform/core/sound.h"
 #include "shown_grid.h"
 

@@ -1,7 +1,7 @@
 // Test support: the message of the grid error a call raises.
 #pragma once
 
-#include "components/grid/ExtGridError.h"
+#include "components/grid/grid/ExtGridError.h"
 
 template <typename Call>
 AnsiString ErrorOf(Call call) {

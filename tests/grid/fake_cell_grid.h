@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "components/grid/CellProperties.h"
-#include "components/grid/CellPropertyGrid.h"
+#include "components/grid/core/CellProperties.h"
+#include "components/grid/core/CellPropertyGrid.h"
 
 class FakeCellGrid : public TCellPropertyGrid {
  public:

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "components/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGrid.h"
 
 // The rows from row 0 on: the grid takes their number and the widest row's width.
 inline void SetRowTexts(TExtStringGrid& grid, const std::vector<std::vector<AnsiString>>& rows) {

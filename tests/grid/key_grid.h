@@ -2,7 +2,7 @@
 // Enter, for the tests that drive it with real key events.
 #pragma once
 
-#include "components/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGrid.h"
 #include "shown_grid.h"
 
 class KeyGrid : public TExtStringGrid {

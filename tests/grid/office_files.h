@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "components/grid/ZipArchive.h"
+#include "components/grid/formats/ZipArchive.h"
 #include "platform/core/text.h"
 
 class GermanLocale {

@@ -1,6 +1,0 @@
-// TExtStringGrid: accelerator characters the form offers its controls.
-#include "components/grid/ExtGrid.h"
-
-bool TExtStringGrid::CMDialogChar(char Key, TShiftState Shift) {
-  return Shift.Contains(ssAlt) && TBaseGrid::CMDialogChar(Key, Shift);
-}

@@ -1,8 +1,0 @@
-// The pictures of HTML cell text that the grid holds.
-#include "components/grid/ExtGrid.h"
-
-void TExtStringGrid::SetPictureContainer(TPictureContainer* Value) {
-  if (Value == GetPictureContainer()) return;
-  pictureContainer_.Set(Value);
-  Invalidate();
-}

@@ -1,0 +1,1780 @@
+// TExtStringGrid: the full grid control. This header gives the object itself: its settings
+// objects and their defaults, the look settings it holds for the painting code, the virtual
+// cell hooks (each applies the built-in rule, then fires the user's event), the update lock,
+// the validation of an edited cell, the window and component life, and every event. Sorting,
+// hiding, editing, painting, printing, import and export add their members in files of their
+// own (ExtGrid*.cpp).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "components/grid/core/BaseGrid.h"
+#include "components/grid/core/ComponentLink.h"
+#include "components/grid/core/CellGraphic.h"
+#include "components/grid/grid/dragdrop/DragDropSettings.h"
+#include "components/grid/grid/ExtGridEvents.h"
+#include "components/grid/grid/paint/FloatingFooter.h"
+#include "components/grid/grid/files/FileSettings.h"
+#include "components/grid/grid/GridChangeNotifier.h"
+#include "components/grid/grid/GridFilter.h"
+#include "components/grid/core/GridItem.h"
+#include "components/grid/core/GridUtil.h"
+#include "components/grid/html/HTMLDraw.h"
+#include "components/grid/html/HTMLPictureCache.h"
+#include "components/grid/grid/editing/GridEditors.h"
+#include "components/grid/core/HiddenRows.h"
+#include "components/grid/grid/input/InputSettings.h"
+#include "components/grid/grid/paint/LookSettings.h"
+#include "components/grid/html/PictureContainer.h"
+#include "components/grid/grid/printing/PrintSettings.h"
+#include "components/grid/richtext/RichText.h"
+#include "components/grid/core/SortCompare.h"
+#include "components/grid/core/SortIndexList.h"
+#include "components/grid/core/SortKeys.h"
+#include "components/grid/grid/SortSettings.h"
+#include "components/grid/grid/UpdateLock.h"
+
+class FormResizeLink;
+class TImageList;
+class TExtStringGridCheck;
+class TGridOleState;
+struct TSheetData;
+struct TSheetValue;
+class THTMLHintWindow;
+class TRichEdit;
+
+class TExtStringGrid : public TBaseGrid {
+ public:
+  explicit TExtStringGrid(TComponent* AOwner);
+  ~TExtStringGrid() override;
+
+  // Cell access, marking and selection ------------------------------------------------------
+  // Column numbers are real columns (hidden ones counted) unless a member says otherwise.
+
+  // The grid's RowCount, ColCount, FixedRows and FixedCols properties. Setting the row
+  // (column) count gives a grid of more than one row (column) without fixed ones a fixed one
+  // when FixedRowAlways (FixedColAlways) is on; the row count is the data-row count too.
+  int GetRowCountEx() const { return GetRowCount(); }
+  void SetRowCountEx(int Value);
+  void SetRowCount(int Value) { SetRowCountEx(Value); }
+  int GetColCountEx() const { return GetColCount(); }
+  // Also applies the bounds again, so IntegralHeight follows.
+  void SetColCountEx(int Value);
+  void SetColCount(int Value) { SetColCountEx(Value); }
+  void SetFixedRowsEx(int Value) { SetFixedRows(Value); }
+  void SetFixedColsEx(int Value) { SetFixedCols(Value); }
+  int GetDefRowHeightEx() const { return GetDefaultRowHeight(); }
+  // Also the floating footer's height.
+  void SetDefRowHeightEx(int Value) {
+    SetDefaultRowHeight(Value);
+    FloatingFooter.SetHeight(Value);
+  }
+  // The width (height) of the first column (row); setting gives it to every fixed one.
+  int GetFixedColWidth() const { return ColWidths(0); }
+  void SetFixedColWidth(int Value);
+  int GetFixedRowHeight() const { return RowHeights(0); }
+  void SetFixedRowHeight(int Value);
+  // Rows at the bottom and columns at the right that are fixed too; they repaint when set.
+  int GetFixedFooters() const { return fixedFooters_; }
+  void SetFixedFooters(int Value);
+  int GetFixedRightCols() const { return fixedRightCols_; }
+  void SetFixedRightCols(int Value);
+  // Rounds the height to whole default rows when the bounds are set; setting applies it.
+  bool GetIntegralHeight() const { return integralHeight_; }
+  void SetIntegralHeight(bool Value);
+  // The gradient of fixed cells in the soft and Orvik looks; setting repaints.
+  TColor GetOrvikGradFrom() const { return orvikGradFrom_; }
+  void SetOrvikGradFrom(TColor Value) { Restyle(orvikGradFrom_, Value); }
+  TColor GetOrvikGradTo() const { return orvikGradTo_; }
+  void SetOrvikGradTo(TColor Value) { Restyle(orvikGradTo_, Value); }
+  // The control's cursor; setting makes it the grid's normal cursor too.
+  TCursor GetCursorEx() const { return GetCursor(); }
+  void SetCursorEx(TCursor Value);
+
+  // Typed cell text. An empty cell reads as 0; text that is no number raises EExtGridError.
+  // Floats are written in FloatFormat and read with the locale's separators.
+  int GetInts(int ACol, int ARow);
+  void SetInts(int ACol, int ARow, int Value);
+  double GetFloats(int ACol, int ARow);
+  void SetFloats(int ACol, int ARow, double Value);
+  // The locale's date (time) text; reading text that is none raises EConvertError.
+  TDateTime GetDates(int ACol, int ARow);
+  void SetDates(int ACol, int ARow, TDateTime Value);
+  TDateTime GetTimes(int ACol, int ARow);
+  void SetTimes(int ACol, int ARow, TDateTime Value);
+  // The current cell, its column taken as a display column.
+  AnsiString GetCurrentCell();
+  void SetCurrentCell(const AnsiString& Value);
+  // The text without its HTML tags.
+  AnsiString GetStrippedCell(int ACol, int ARow);
+
+  // Real rows: hidden rows counted. RemapRow gives a shown row's display row; RemapColInv a
+  // real column's display column.
+  int RemapRow(int RealRow) const;
+  int RemapColInv(int RealCol) const override;
+  // A hidden row's cells are read and written in the hidden-row store.
+  AnsiString GetCellsEx(int ACol, int ARow);
+  void SetCellsEx(int ACol, int ARow, const AnsiString& Value);
+  TObject* GetObjectsEx(int ACol, int ARow) const;
+  void SetObjectsEx(int ACol, int ARow, TObject* Obj);
+  // A width kept for every real column (16 bits); setting also sizes a shown column.
+  int GetAllColWidths(int ACol) const;
+  void SetAllColWidths(int ACol, int Value);
+
+  // The look of single cells. The getters create no properties object (and answer clNone,
+  // [], 0, "" or taLeftJustify without one); the setters make it and repaint the cell.
+  TColor GetColors(int ACol, int ARow) const;
+  void SetColors(int ACol, int ARow, TColor Value);
+  TColor GetFontColors(int ACol, int ARow) const;
+  void SetFontColors(int ACol, int ARow, TColor Value);
+  TFontStyles GetFontStyles(int ACol, int ARow) const;
+  void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+  int GetFontSizes(int ACol, int ARow) const;
+  void SetFontSizes(int ACol, int ARow, int Value);
+  AnsiString GetFontNames(int ACol, int ARow) const;
+  void SetFontNames(int ACol, int ARow, const AnsiString& Value);
+  TAlignment GetAlignments(int ACol, int ARow) const;
+  void SetAlignments(int ACol, int ARow, TAlignment Value);
+
+  // Headers: row 0 (column 0) emptied; setting the list shows it (for RowHeaders column 0 is
+  // emptied first only while designing).
+  void ClearColumnHeaders();
+  void SetColumnHeaders(const TStrings& Value);
+  void ClearRowHeaders();
+  void SetRowHeaders(const TStrings& Value);
+
+  // Highlighting (tag "hi") and error marking (tag "e") of every occurrence of a text in
+  // cells. With DoFixed every row (column) of the grid, else the normal ones between the
+  // fixed rows (columns) and the footer rows (right fixed columns). Removing the marks gives
+  // the texts back as they were.
+  void HilightInCell(bool DoCase, int ACol, int ARow, const AnsiString& Text);
+  void HilightInCol(bool DoFixed, bool DoCase, int ACol, const AnsiString& Text);
+  void HilightInRow(bool DoFixed, bool DoCase, int ARow, const AnsiString& Text);
+  void HilightInGrid(bool DoFixed, bool DoCase, const AnsiString& Text);
+  void UnHilightInCell(int ACol, int ARow);
+  void UnHilightInCol(bool DoFixed, int ACol);
+  void UnHilightInRow(bool DoFixed, int ARow);
+  void UnHilightInGrid(bool DoFixed);
+  void MarkInCell(bool DoCase, int ACol, int ARow, const AnsiString& Text);
+  void MarkInCol(bool DoFixed, bool DoCase, int ACol, const AnsiString& Text);
+  void MarkInRow(bool DoFixed, bool DoCase, int ARow, const AnsiString& Text);
+  void MarkInGrid(bool DoFixed, bool DoCase, const AnsiString& Text);
+  void UnMarkInCell(int ACol, int ARow);
+  void UnMarkInCol(bool DoFixed, int ACol);
+  void UnMarkInRow(bool DoFixed, int ARow);
+  void UnMarkInGrid(bool DoFixed);
+  AnsiString HilightText(bool DoCase, const AnsiString& Text, const AnsiString& Source);
+  AnsiString UnHilightText(const AnsiString& Source);
+  AnsiString MarkText(bool DoCase, const AnsiString& Text, const AnsiString& Source);
+  AnsiString UnMarkText(const AnsiString& Source);
+
+  // Fill every cell of the range the marking uses, then CellsLoaded. RandomFill writes
+  // whole numbers from 0 to Max-1 (0 when Max is not positive).
+  void TextFill(bool DoFixed, const AnsiString& Text);
+  void RandomFill(bool DoFixed, int Max);
+
+  // The rows selected one by one (MouseActions.DisjunctRowSelect). A row outside the grid
+  // raises EExtGridError.
+  bool GetRowSelect(int ARow) const;
+  void SetRowSelect(int ARow, bool Value);
+  int GetRowSelectCount() const;
+  void ClearRowSelect();
+  // The rows of the selection become selected; with All every other row is unselected.
+  void SelectToRowSelect(bool All);
+  // The grid's selection, kept inside the grid; SelectRows selects the rows one by one
+  // with DisjunctRowSelect.
+  void SelectRows(int ARow, int Count);
+  void SelectCols(int ACol, int Count);
+  void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+
+  // Repainting in display cells; RepaintRect the whole grid when a corner is not shown.
+  void RepaintRow(int ARow) { InvalidateRow(ARow); }
+  void RepaintCol(int ACol) { InvalidateCol(ACol); }
+  void RepaintRect(const TGridRect& R);
+
+  // The inplace editor edits the text without HTML tags unless this is on.
+  bool EditWithTags = false;
+  // A cell's text as rich text (RTF, or plain text), and rich text into a cell as RTF.
+  void CellToRich(int ACol, int ARow, TRichText& RichEdit);
+  void RichToCell(int ACol, int ARow, const TRichText& RichEdit);
+  // The same with a rich edit control (an empty cell empties it).
+  void CellToRich(int ACol, int ARow, TRichEdit& RichEdit);
+  void RichToCell(int ACol, int ARow, const TRichEdit& RichEdit);
+
+  // Every column and row grows by Delta while the zoom level stays within -10 to 10; a
+  // size that would not stay positive is kept.
+  void Zoom(int Delta);
+  int GetZoomLevel() const { return zoomLevel_; }
+  // A column's printed width and left offset in the last print layout (columns 0 to 511).
+  int GetPrintColWidth(int ACol) const;
+  int GetPrintColOffset(int ACol) const;
+
+  // Printing (ExtGridPrint*.cpp). Ranges are display cells; sizes on the page are tenths of
+  // a millimetre. Print and PrintRect print every row of the range on the program's printer,
+  // the SelectedRows forms the selected rows of all columns. A preview draws the pages from
+  // the first to the last page to output (SetPreviewPage) into DisplayRect (device pixels)
+  // of Canvas; PrintDraw draws the range as one page into Rect.
+  TPrintSettings PrintSettings;
+  void Print();
+  void PrintRect(const TGridRect& GridRect);
+  void PrintSelectedRows();
+  void PrintPreview(TCanvas* Canvas, TRect DisplayRect);
+  void PrintPreviewRect(TCanvas* Canvas, TRect DisplayRect, const TGridRect& GridRect);
+  void PrintPreviewSelectedRows(TCanvas* Canvas, TRect DisplayRect);
+  void SetPreviewPage(int Value) { printFromPage_ = printToPage_ = Value; }
+  void PrintDraw(TCanvas* Canvas, TRect Rect);
+  void PrintDrawRect(TCanvas* Canvas, TRect Rect, const TGridRect& GridRect);
+  // Lays the range out on pages of the output rectangle and, for prPrint and prPreview, draws
+  // the pages to output on Canvas (in MM_LOMETRIC). Answers the number of pages.
+  int BuildPages(TCanvas* Canvas, TPrintMethod Method, int MaxPages, bool SelectedOnly);
+  // The pages the last preview laid out.
+  int GetPreviewPageCount() const { return previewPages_; }
+  // The most lines of any cell's text (of one row's); 1 without Multilinecells.
+  int MaxLinesInGrid();
+  int MaxLinesInRow(int ARow);
+  // The bitmap stretched into Rect of the canvas, by copy or by the raster operation Rop.
+  void PrintBitmap(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap);
+  void PrintBitmapRop(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap, TCopyMode Rop);
+  // How far the current printer turns landscape pages (degrees; 0 without landscape).
+  int PrinterOrientationAngle();
+  // The print settings in one section of a settings file.
+  void SavePrintSettings(const AnsiString& FileName, const AnsiString& Section);
+  void LoadPrintSettings(const AnsiString& FileName, const AnsiString& Section);
+  // The column widths at the place ColumnSize names; nothing without a key and a section.
+  void SaveColSizes();
+  void LoadColSizes();
+
+  // The columns whose equal neighbouring cells merge after a sort, the first leading.
+  const std::vector<int>& GetMergedColumns() const { return mergedColumns_; }
+  void SetMergedColumns(const std::vector<int>& Value);
+  void ApplyColumnMerge();
+  void UndoColumnMerge();
+
+ protected:
+  // The inplace editor's text of a display column.
+  AnsiString GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const AnsiString& Value) override;
+  // OnColumnSize and OnRowSize may refuse sizing at the borders of row 0 and column 0.
+  void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
+                       int& SizingOfs) override;
+
+ public:
+  // End of cell access, marking and selection -----------------------------------------------
+
+  // Settings objects; a change of their look repaints the grid.
+  TSortSettings SortSettings{[this] { return GetFixedRowsEx(); }};
+  TDragDropSettings DragDropSettings;
+  TControlLook ControlLook;
+  TNavigation Navigation;
+  TColumnSize ColumnSize;
+  TCellNode CellNode;
+  TBands Bands;
+  TSizeWhileTyping SizeWhileTyping;
+  TMouseActions MouseActions;
+  THTMLSettings HTMLSettings;
+  TBackGround BackGround;
+  TFilter Filter;
+  // Texts of row 0 (one per column) and of column 0 (one per row), written in at loading.
+  TStringList ColumnHeaders;
+  TStringList RowHeaders;
+  TStringList LookupItems;  // the inplace editor's completion list
+
+  TFont* GetFixedFont() const { return fixedFont_.get(); }
+  void SetFixedFont(const TFont* Value) { fixedFont_->Assign(*Value); }
+  TFont* GetActiveCellFont() const { return activeCellFont_.get(); }
+  void SetActiveCellFont(const TFont* Value) { activeCellFont_->Assign(*Value); }
+  TBitmap* GetRowIndicator() const { return rowIndicator_.get(); }
+  void SetRowIndicator(const TBitmap* Value);
+
+  // Pictures of HTML cell text: the grid's own cache of pictures by address, and the
+  // container of named pictures it may point to (null again when the container is freed).
+  THTMLPictureCache* GetPictureCache() { return &pictureCache_; }
+  TPictureContainer* GetPictureContainer() const { return pictureContainer_.Get(); }
+  void SetPictureContainer(TPictureContainer* Value);
+  // The images of HTML text's IMG SRC="IDX:n"; the grid does not own them.
+  TImageList* GridImages = nullptr;
+
+  // Look settings that repaint when set (SetLook will move the floating footer too).
+  void SetURLColor(TColor Value) { Restyle(URLColor, Value); }
+  void SetURLShow(bool Value) { Restyle(URLShow, Value); }
+  void SetURLFull(bool Value) {
+    if (URLFull == Value) return;
+    URLFull = Value;
+    if (URLShow) Invalidate();
+  }
+  void SetLook(TGridLook Value) {
+    Restyle(Look, Value);
+    FloatingFooter.Invalidate();
+  }
+  bool GetActiveCellShow() const { return activeCellShow_; }
+  void SetActiveCellShow(bool Value) { Restyle(activeCellShow_, Value); }
+  TColor GetActiveCellColor() const { return activeCellColor_; }
+  void SetActiveCellColor(TColor Value) { Restyle(activeCellColor_, Value); }
+  TPoint GetXYOffset() const { return xyOffset_; }
+  void SetXYOffset(TPoint Value) { Restyle(xyOffset_, Value); }
+  TColor GetSelectionColor() const { return selectionColor_; }
+  void SetSelectionColor(TColor Value) { Restyle(selectionColor_, Value); }
+  TColor GetSelectionTextColor() const { return selectionTextColor_; }
+  void SetSelectionTextColor(TColor Value) { Restyle(selectionTextColor_, Value); }
+  bool GetShowSelection() const { return showSelection_; }
+  void SetShowSelection(bool Value) { Restyle(showSelection_, Value); }
+  // The four arrows that mark where a moved or dropped column or row lands.
+  TColor GetArrowColor() const;
+  void SetArrowColor(TColor Value);
+  // Repaints unless the update lock is held.
+  TVAlignment GetVAlignment() const { return vAlignment_; }
+  void SetVAlignment(TVAlignment Value);
+
+  // Settings the painting, editing, scrolling and export code reads.
+  bool EnableWheel = true;
+  bool IntelliZoom = true;
+  bool AutoSize = false;
+  TColor HintColor = clInfoBk;
+  bool HideFocusRect = false;
+  bool FixedAsButtons = false;
+  bool EnableHTML = true;
+  TColor URLColor = clBlue;
+  AnsiString FloatFormat = "%.2f";
+  char PasswordChar = '*';
+  AnsiString CheckTrue = "Y";
+  AnsiString CheckFalse = "N";
+  TGridLook Look = glSoft;
+  TScrollType ScrollType = ssNormal;
+  TColor ScrollColor = clNone;
+  int ScrollWidth;  // the system's vertical scroll bar width
+  bool FixedRowAlways = false;
+  bool FixedColAlways = false;
+  // Rows and columns moved by the mouse show in a floating window, arrows at the landing edge.
+  bool EnhRowColMove = false;
+  // The CSV and text file writers: fixed cells saved, hidden ones not, empty cells quoted.
+  char Delimiter = '\0';  // automatic
+  bool SaveFixedCells = true;
+  bool SaveHiddenCells = false;
+  bool QuoteEmptyCells = true;
+  bool AlwaysQuotes = false;
+
+  // The fixed rows (columns), but 1 when there are none and one is always kept.
+  int GetFixedRowsEx() const;
+  int GetFixedColsEx() const;
+  // The real column of a display column: the DisplayCol-th shown one (0 when there are not
+  // that many below 512); from 512 on the same.
+  int RemapCol(int DisplayCol) const override;
+
+  // Cell hooks: the built-in rule, then the event.
+  virtual void GetCellHint(int ACol, int ARow, AnsiString& Hint);
+  virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush,
+                            TFont* AFont);
+  virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush,
+                                 TFont* AFont);
+  virtual void GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+  virtual void GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+  virtual void GetCellAlign(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  virtual void GetColFormat(int ACol, TSortStyle& AStyle, AnsiString& Prefix, AnsiString& Suffix);
+  virtual void GetCellEditor(int ACol, int ARow, TEditorType& AEditor);
+  virtual void GetCellFixed(int ACol, int ARow, bool& IsFixed);
+  virtual void GetCellReadOnly(int ACol, int ARow, bool& CanEdit);
+  virtual void GetCellPassword(int ACol, int ARow, bool& IsPassword);
+  virtual void GetCheckTrue(int ACol, int ARow, AnsiString& Value);
+  virtual void GetCheckFalse(int ACol, int ARow, AnsiString& Value);
+  virtual bool GetFilter(int /*ACol*/) { return false; }
+  virtual void CellsLoaded() { CalcFooter(-1); }
+  virtual void CellsChanged(TRect R);
+  virtual void UpdateCell(int ACol, int /*ARow*/) { CalcFooter(ACol); }
+  // Remembers the cell and its text as the value before editing.
+  virtual void InitValidate(int ACol, int ARow);
+  virtual uint32_t GetVersionNr();
+  virtual AnsiString GetVersionString();
+  // An edit ends with NewValue: OnCellValidate may refuse or change it. Refused, the cell gets
+  // the handler's value (or, unchanged, its text from before) and the editor opens again.
+  virtual bool ValidateCell(const AnsiString& NewValue);
+  bool IsFixed(int ACol, int ARow) override;
+
+  // Inplace editing (ExtGridEditing.cpp, ExtGridEditControls.cpp, ExtGridSelectCell.cpp,
+  // ExtGridCombo.cpp; the text editor is ExtInplaceEdit.h). One edit at a time, with the
+  // editor its cell's GetCellEditor chooses.
+  bool Lookup = false;  // the inplace edit completes from LookupItems
+  bool LookupCaseSensitive = false;
+  bool LookupHistory = false;  // a text left in the inplace edit joins LookupItems
+  bool ExcelStyleDecimalSeparator = false;  // the keypad's "." types the decimal separator
+  TEditorType GetEditorType() const { return edit_.Editor; }
+  void ShowInplaceEdit();
+  // Ends the open edit: the editor hides and writes its value back.
+  void HideInplaceEdit();
+  void ShowCellEdit();  // as F2 would
+  void HideCellEdit() { HideEditControl(GetCol(), GetRow()); }
+  // The cell's text from when the edit began, written back.
+  void RestoreCache();
+  // Whether the press that opened the edit places the caret; asked once, by the editor that
+  // takes the focus.
+  bool TakeCaretClick() { return std::exchange(edit_.CaretClickPending, false); }
+  // A key ended an editor control's edit: Tab and the arrows move on, Return advances.
+  void DoneInplaceEdit(WORD Key, TShiftState Shift);
+  virtual AnsiString EllipsClick(const AnsiString& S);
+  bool IsPassword(int ACol, int ARow);
+  // The items of the combo editor, shared by every combo edit.
+  void ClearComboString();
+  void AddComboString(const AnsiString& S) { AddComboStringObject(S, nullptr); }
+  void AddComboStringObject(const AnsiString& S, TObject* AObject);
+  bool RemoveComboString(const AnsiString& S);
+  // The item a combo-list edit of a cell whose text is in no item selects (-1: the first).
+  void SetComboSelection(int Index) { edit_.ComboSelection = Index; }
+  bool SetComboSelectionString(const AnsiString& S);
+  int GetComboCount();
+  // The editor controls (made at their first edit, owned by the grid).
+  const TGridEditors& GetEditors() const { return editors_; }
+  // The application's editor of edCustom cells (not owned; empty once it is freed).
+  TComponentLink<TEditLink> EditLink;
+  virtual TEditLink* GetCellEditLink(int /*ACol*/, int /*ARow*/) { return EditLink; }
+
+  // The column calculations of the floating footer into the last row (ACol -1: every
+  // column); nothing while no footer of the fixed-last-row style shows. Texts that are no
+  // number are passed over, and no data rows give 0.
+  void CalcFooter(int ACol);
+
+  // Writes ColumnHeaders into row 0 (RowHeaders into column 0) while there are fixed rows
+  // (columns); "\n" in a header stands for a line break.
+  void ShowColumnHeaders();
+  void ShowRowHeaders();
+
+  void RegisterNotifier(TGridChangeNotifier* Notifier);
+  void UnRegisterNotifier(TGridChangeNotifier* Notifier);
+
+  // The update lock: no painting while it is held; the outermost EndUpdate repaints.
+  void BeginUpdate() { updateLock_.Begin(); }
+  void EndUpdate();
+  void ResetUpdate() { updateLock_.Reset(); }
+  bool GetLockFlag() const { return updateLock_.Locked(); }
+  void SetLockFlag(bool Value) { Value ? BeginUpdate() : EndUpdate(); }
+
+  void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+  void Click() override;
+  void Loaded() override;
+
+  // Events (OnResize and the inherited grid events come from the base classes).
+  TAnchorClickEvent OnAnchorClick;
+  TAnchorEvent OnAnchorEnter;
+  TAnchorEvent OnAnchorExit;
+  TAnchorHintEvent OnAnchorHint;
+  TAutoAddRowEvent OnAutoAddRow;
+  TAutoDeleteRowEvent OnAutoDeleteRow;
+  TAutoInsertColEvent OnAutoInsertCol;
+  TAutoInsertRowEvent OnAutoInsertRow;
+  TButtonClickEvent OnButtonClick;
+  TCanAddRowEvent OnCanAddRow;
+  TCanDeleteRowEvent OnCanDeleteRow;
+  TCanEditCellEvent OnCanEditCell;
+  TCanInsertRowEvent OnCanInsertRow;
+  TCanSortEvent OnCanSort;
+  TCellChangingEvent OnCellChanging;
+  TCellValidateEvent OnCellValidate;
+  TCellsChangedEvent OnCellsChanged;
+  TCheckBoxClickEvent OnCheckBoxClick;
+  TCheckBoxClickEvent OnCheckBoxMouseUp;
+  TClickCellEvent OnClickCell;
+  TClickSortEvent OnClickSort;
+  TClipboardEvent OnClipboardCopy;
+  TClipboardEvent OnClipboardCut;
+  TClipboardEvent OnClipboardPaste;
+  TColChangingEvent OnColChanging;
+  TColumnSizeEvent OnColumnMove;
+  TColumnSizeEvent OnColumnSize;
+  TComboChangeEvent OnComboChange;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TNodeClickEvent OnContractNode;
+  TCustomCellDrawEvent OnCustomCellDraw;
+  TCustomCellSizeEvent OnCustomCellSize;
+  TCustomCompareEvent OnCustomCompare;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TDblClickCellEvent OnDblClickCell;
+  TNotifyEvent OnEditingDone;
+  TEllipsClickEvent OnEllipsClick;
+  TEndColumnSizeEvent OnEndColumnSize;
+  TEndRowSizeEvent OnEndRowSize;
+  TNodeClickEvent OnExpandNode;
+  TGridProgressEvent OnFileProgress;
+  TGridProgressEvent OnFilterProgress;
+  TDoFitToPageEvent OnFitToPage;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TGridAlignEvent OnGetAlignment;
+  TGridBorderEvent OnGetCellBorder;
+  TGridBorderPropEvent OnGetCellBorderProp;
+  TGridColorEvent OnGetCellColor;
+  TGridBorderEvent OnGetCellPrintBorder;
+  TGridColorEvent OnGetCellPrintColor;
+  TGetCheckEvent OnGetCheckFalse;
+  TGetCheckEvent OnGetCheckTrue;
+  TGetEditorPropEvent OnGetEditorProp;
+  TGetEditorTypeEvent OnGetEditorType;
+  TGridFormatEvent OnGetFormat;
+  TGridHintEvent OnGridHint;
+  TIsFixedCellEvent OnIsFixedCell;
+  TIsPasswordCellEvent OnIsPasswordCell;
+  TOleDragDropEvent OnOleDrag;
+  TOleDragOverEvent OnOleDragOver;
+  TOleDragStartEvent OnOleDragStart;
+  TOleDragStopEvent OnOleDragStop;
+  TOleDragDropEvent OnOleDrop;
+  TOleDropColEvent OnOleDropCol;
+  TOleDroppedEvent OnOleDropped;
+  TGridPrintNewPageEvent OnPrintNewPage;
+  TGridPrintPageEvent OnPrintPage;
+  TGridPrintPageDoneEvent OnPrintPageDone;
+  TGridPrintColumnWidthEvent OnPrintSetColumnWidth;
+  TGridPrintRowHeightEvent OnPrintSetRowHeight;
+  TGridPrintStartEvent OnPrintStart;
+  TRadioClickEvent OnRadioClick;
+  TRadioClickEvent OnRadioMouseUp;
+  TRawCompareEvent OnRawCompare;
+  TNotifyEvent OnRichEditSelectionChange;
+  TClickCellEvent OnRightClickCell;
+  TRowChangingEvent OnRowChanging;
+  TRowSizeEvent OnRowMove;
+  TRowSizeEvent OnRowSize;
+  TScrollHintEvent OnScrollHint;
+  TSpinClickEvent OnSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
+
+ protected:
+  void Paint() override;
+  void CreateWnd() override;
+  void DoEnter() override;
+  // Keys (ExtGridKeys.cpp) and the mouse (ExtGridMouse.cpp, ExtGridHeaderClick.cpp).
+  void KeyPress(char& Key) override;
+  // A character typed into the grid starts the edit; an editor control gets it when shown.
+  void WMChar(TWMChar& Message) override;
+  // Every key and button press (WMLButtonDown, WMRButtonDown) also ends wheel panning.
+  void WMKeyDown(TWMKeyDown& Message) override;
+  void KeyUp(WORD& Key, TShiftState Shift) override;
+  void WMLButtonDown(TWMMouse& Message) override;
+  void WMLButtonUp(TWMMouse& Message) override;
+  void WMRButtonDown(TWMMouse& Message) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  // Auto-sizes a column from a border in row 0; elsewhere the class library's double click,
+  // then OnDblClickCell with the cell under the mouse.
+  void WMLButtonDblClk(TWMMouse& Message) override;
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  void RowMoved(int FromIndex, int ToIndex) override;
+  // Selects the item of the cell's radio group under (X, Y), relative to the cell.
+  void HandleRadioClick(int ACol, int ARow, int X, int Y);
+  // Installed as the owner form's OnResize: with SizeWithForm the grid's size follows the
+  // form's; then the form's former handler (whose exceptions are swallowed) and the stretch
+  // column.
+  virtual void GridResize(TObject* Sender);
+
+  bool CanEditShow() override;
+  TInplaceEdit* CreateEditor() override;
+  bool SelectCell(int ACol, int ARow) override;
+  bool FooterLetsSelect(int ACol, int ARow);
+  void ShowEditControl(int ACol, int ARow);
+  void HideEditControl(int ACol, int ARow);
+  void DoneEditing() {
+    if (OnEditingDone) OnEditingDone(this);
+  }
+  TGridEditState edit_;
+  TGridEditors editors_;
+
+  // The editing state: an edit is open, a validation runs, or every end of an edit validates.
+  bool EditActive = false;
+  bool Validating = false;
+  bool ForceValidation = false;
+  // A click the mouse code has yet to finish.
+  bool ClickPending = false;
+  // Rows taken out of the grid by hiding, filtering and nodes, with their objects.
+  THiddenRows HiddenRows;
+
+  // Column grid hooks
+  // The size a column is given by the user (UpdateColSize) or by automatic sizing
+  // (UpdateAutoColSize); the base asks OnUpdateColumnSize.
+  virtual void UpdateColSize(int ACol, int& AWidth) {
+    if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
+  }
+  virtual void UpdateAutoColSize(int ACol, int& AWidth) {
+    TExtStringGrid::UpdateColSize(ACol, AWidth);
+  }
+  // ColumnHeaders changed.
+  virtual void UpdateColHeaders() {}
+
+  // Scrolling, sizing and the footer; timers, wheel panning and hints ------------------------
+  // (ExtGridScrollBars.cpp, ExtGridStretch.cpp, ExtGridFooter.cpp, ExtGridTimer.cpp,
+  // ExtGridWheel.cpp, ExtGridHints.cpp)
+ public:
+  TFloatingFooter FloatingFooter{this};
+  TFooterPanel* GetFooterPanel() const { return footerPanel_; }
+  void FloatFooterUpdate() override;
+  void UpdateFooter();
+  // The scroll bars' look; a proportional bar's thumb shows the share of the grid shown.
+  void SetScrollType(TScrollType Value);
+  void SetScrollColor(TColor Value);
+  void SetScrollWidth(int Value);
+  bool GetScrollProportional() const { return scrollProportional_; }
+  void SetScrollProportional(bool Value);
+  void UpdateVScrollBar();
+  void UpdateHScrollBar();
+  // Dragging a thumb shows "Row : n" ("Col : n") and, with ScrollSynch, scrolls along.
+  bool ScrollSynch = false;
+  TScrollHintType ScrollHints = shNone;
+  // Column ACol (-1: the last) takes what the client width leaves, with ColumnSize.Stretch.
+  void StretchColumn(int ACol);
+  void StretchRightColumn() { StretchColumn(-1); }
+  // ColumnSize.Stretch, stretching ColumnSize.StretchColumn at once.
+  void SetColumnStretch(bool Value);
+  void ScreenToCell(TPoint Point, int& ACol, int& ARow);
+  // Within 4 pixels of a border that sizes with the mouse.
+  bool InSizeZone(int X, int Y);
+  // The grid timer: the cell under a hovering mouse becomes current; blink tags blink.
+  bool Hovering = false;
+  bool EnableBlink = false;
+  bool GetBlinkOn() const { return blinkOn_; }
+  // Wheel panning with the middle button runs until the next button or key.
+  bool GetPanning() const { return panning_; }
+  // The lines a wheel notch moves.
+  int WheelLines;
+  // Cell hints: the cell's text over it (HintShowCells, or HintShowLargeText where it does
+  // not fit), as HTML with HTMLHint; the link's value over a link with AnchorHint.
+  bool HintShowCells = false;
+  bool HintShowLargeText = false;
+  bool HTMLHint = false;
+  bool AnchorHint = false;
+  void ShowHintProc(AnsiString& HintStr, bool& CanShow, THintInfo& HintInfo);
+  THTMLHintWindow* GetHintWindow() const { return hintWindow_; }
+
+ protected:
+  void WMVScroll(TWMScroll& Message) override;
+  void WMHScroll(TWMScroll& Message) override;
+  void WMTimer(int TimerID) override;
+  void SizeChanged(int OldColCount, int OldRowCount) override;
+  void ColWidthsChanged() override;
+  void RowHeightsChanged() override;
+  void Resize() override;
+  void TopLeftChanged() override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void WMMButtonDown(TWMMouse& Message) override;
+  void CMHintShow(THintInfo& HintInfo) override;
+  // A cell checker being freed is no longer the grid's.
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+ private:
+  friend class TFloatingFooter;
+  friend class TFooterPanel;
+  TFooterPanel* footerPanel_;
+  THTMLHintWindow* hintWindow_;
+  bool scrollProportional_ = false;
+  bool flatInit_ = false;
+  bool stretchEnabled_ = true;
+  bool blinkOn_ = false;
+  bool panning_ = false;
+  TCursor panCursor_ = crDefault;
+  bool panHint_ = false;  // ShowHint before panning
+  int previousWidth_ = -1;
+  // The widths ColumnSize.SynchWithGrid scales, unrounded, until a width changes otherwise.
+  std::vector<double> synchWidths_;
+  bool synching_ = false;
+  TPoint hintCell_{-1, -1};
+  // The line the mouse sizes, its size before and whether a sizing runs.
+  TPoint sizeCandidate_{-1, -1};
+  int sizeCol_ = -1;
+  int sizeRow_ = -1;
+  int sizeColWidth_ = 0;
+  int sizeRowHeight_ = 0;
+  bool mouseSizing_ = false;
+  bool FlatInit();
+  void FlatDone();
+  void FlatUpdate();
+  void ScrollHint(bool Vertical, int Line);
+  void ThumbTracking(bool Vertical, const TWMScroll& Message);
+  void EndScrollHint();
+  void ScaleOtherLines(bool Columns, int Sized, double Ratio);
+  void EndSizing();
+  void HoverStep();
+  void BlinkStep();
+  void StartPanning(TPoint Origin);
+  void EndPanning();
+  void PanStep();
+  bool WheelStep(int Lines, TShiftState Shift);
+
+  // Hidden rows and columns, nodes, grouping ------------------------------------------------
+ public:
+  // Display rows and columns are what the grid shows; real ones count the hidden ones too.
+  int RemapRowInv(int DisplayRow) const { return HiddenRows.RealRow(DisplayRow); }
+  int DisplRowIndex(int RealRow) const { return RemapRow(RealRow); }
+  int RealRowIndex(int DisplayRow) const { return RemapRowInv(DisplayRow); }
+  int RealColIndex(int DisplayCol) const { return RemapCol(DisplayCol); }
+  int DisplColIndex(int RealCol) const { return RemapColInv(RealCol); }
+  int GetRealCol() const { return RemapCol(GetCol()); }
+  int GetRealRow() const { return RemapRowInv(GetRow()); }
+  bool IsHiddenRow(int RealRow) const { return HiddenRows.Find(RealRow) != nullptr; }
+  int NumHiddenRows() const { return HiddenRows.Count(); }
+  bool IsHiddenColumn(int RealCol) const;
+  int NumHiddenColumns() const { return hiddenCols_; }
+  // Merged blocks lie in stored columns, hidden ones included.
+  int CellColCount() const override { return GetColCount() + hiddenCols_; }
+  // The shown flag alone: the column neither hides nor shows.
+  bool GetVisibleCol(int RealCol) const { return !IsHiddenColumn(RealCol); }
+  void SetVisibleCol(int RealCol, bool Shown);
+
+  // Real rows out of the grid and back, with their cells and properties. Hiding skips rows
+  // already hidden; showing puts each row back at its own place.
+  void HideRows(int FromRow, int ToRow);
+  void HideRow(int ARow) { HideRows(ARow, ARow); }
+  // Takes the rows out as RemoveRowsEx does.
+  void HideRowsEx(int FromRow, int ToRow);
+  void UnHideRow(int ARow) { UnHideRows(ARow, ARow); }
+  void UnHideRows(int FromRow, int ToRow);
+  void UnHideRowsAll();
+  // The stored cells of a hidden row; nullptr when it is not hidden.
+  TStrings* HiddenRow(int ARow) const;
+  // The normal rows above the footer rows whose row-select state is set (not set).
+  void HideSelectedRows();
+  void HideUnSelectedRows();
+
+  // Real columns out of view and back. A hidden column keeps its cells and its width; the
+  // last shown column does not hide. The inplace editor closes.
+  void HideColumns(int FromCol, int ToCol);
+  void HideColumn(int ACol) { HideColumns(ACol, ACol); }
+  void UnHideColumns(int FromCol, int ToCol);
+  void UnHideColumn(int ACol) { UnHideColumns(ACol, ACol); }
+  void UnHideColumnsAll();
+
+  // Tree nodes: a node graphic in column 0 whose span (node row included; 0: up to the next
+  // node) closes by hiding the rows below it. Rows are real rows.
+  void AddNode(int ARow, int Span);
+  void RemoveNode(int ARow);
+  bool IsNode(int ARow);
+  bool GetNodeState(int ARow);  // contracted
+  void SetNodeState(int ARow, bool Contracted);
+  int GetNodeSpan(int ARow);  // -1 without a node
+  void SetNodeSpan(int ARow, int Span);
+  void ContractNode(int ARow);
+  void ExpandNode(int ARow);
+  void ContractAll();
+  void ExpandAll();
+  int GetNodeCount() const { return nodeCount_; }
+  // The node whose span holds the row, -1 for none.
+  int GetParentRow(int ARow);
+  // A row added to (taken from) the node the row belongs to, whose span follows.
+  void InsertChildRow(int ARow);
+  void RemoveChildRow(int ARow);
+  // For the tree lines: 0 a node row, 1 the last row of an open node, 2 a row inside one.
+  int GetNodeSpanType(int ARow);
+  bool HasNodes() override { return nodeCount_ > 0; }
+  int NodeIndent(int ARow) override;
+
+  // Grouping: sorted by a column, a node row before each run of equal values, which the node
+  // row shows in the text column; the column itself leaves the grid until UnGroup.
+  int GetGroupColumn() const { return groupColumn_; }
+  void SetGroupColumn(int Value);
+  void Group(int ACol);
+  void UnGroup();
+  // Each node row's cell in ACol gets the statistic of its group's rows.
+  void GroupSum(int ACol);
+  void GroupAvg(int ACol);
+  void GroupMin(int ACol);
+  void GroupMax(int ACol);
+  void GroupCount(int ACol);
+
+  // Radio groups over a list of captions: AddRadio keeps the caller's list, CreateRadio makes
+  // an empty one the graphic owns and gives it to be filled.
+  void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStrings* Strings);
+  TStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+  bool GetRadioIdx(int ACol, int ARow, int& Idx);
+  bool SetRadioIdx(int ACol, int ARow, int Idx);
+  TStrings* GetRadioStrings(int ACol, int ARow);
+  bool IsRadio(int ACol, int ARow);
+  bool RemoveRadio(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctRadio); }
+
+  // Cell graphics (ExtGridCellGraphics.cpp and the files named below) ------------------------
+  // Coordinates are real cells. A cell has at most one graphic; a new one replaces (frees) the
+  // old. The Add forms keep the caller's object; the Create forms make an empty one the
+  // graphic owns and give it to be filled.
+  TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+  virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+  virtual TCellType GetCellType(int ACol, int ARow);  // ctEmpty without a graphic
+  bool FreeCellGraphic(int ACol, int ARow);
+  // Frees the graphic only when it is of that type.
+  bool RemoveCellGraphic(int ACol, int ARow, TCellType CellType);
+
+  // Bitmaps, icons, pictures (ExtGridGraphicObjects.cpp).
+  void AddBitmap(int ACol, int ARow, TBitmap* Bitmap, bool Transparent, TCellHAlign HAlign,
+                 TCellVAlign VAlign);
+  TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign HAlign,
+                        TCellVAlign VAlign);
+  TBitmap* GetBitmap(int ACol, int ARow);
+  bool RemoveBitmap(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctBitmap); }
+  void AddIcon(int ACol, int ARow, TIcon* Icon, TCellHAlign HAlign, TCellVAlign VAlign);
+  TIcon* CreateIcon(int ACol, int ARow, TCellHAlign HAlign, TCellVAlign VAlign);
+  bool RemoveIcon(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctIcon); }
+  void AddPicture(int ACol, int ARow, TPicture* Picture, bool Transparent, TStretchMode StretchMode,
+                  int Value, TCellHAlign HAlign, TCellVAlign VAlign);
+  TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Value,
+                          TCellHAlign HAlign, TCellVAlign VAlign);
+  TPicture* GetPicture(int ACol, int ARow);
+  bool RemovePicture(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctPicture); }
+  void AddFilePicture(int ACol, int ARow, TFilePicture* Picture, bool Transparent,
+                      TStretchMode StretchMode, int Value, TCellHAlign HAlign, TCellVAlign VAlign);
+  TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode,
+                                  int Value, TCellHAlign HAlign, TCellVAlign VAlign);
+  TFilePicture* GetFilePicture(int ACol, int ARow);
+  bool RemoveFilePicture(int ACol, int ARow) {
+    return RemoveCellGraphic(ACol, ARow, ctFilePicture);
+  }
+  // Images of GridImages; nothing happens while no image list is set.
+  void AddImageIdx(int ACol, int ARow, int Idx, TCellHAlign HAlign, TCellVAlign VAlign);
+  bool GetImageIdx(int ACol, int ARow, int& Idx);
+  bool RemoveImageIdx(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctImageList); }
+  // The image the cell's integer value plus Idx names.
+  void AddDataImage(int ACol, int ARow, int Idx, TCellHAlign HAlign, TCellVAlign VAlign);
+  bool RemoveDataImage(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctDataImage); }
+  // A row (Dir 0) or column of images whose index list repaints the cell when it changes;
+  // null without an image list.
+  TIntList* AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign HAlign, TCellVAlign VAlign);
+  TIntList* GetCellImages(int ACol, int ARow);
+  bool RemoveMultiImage(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctImages); }
+  // The image index of an image-list cell, else -1 (what the ssImages sort compares).
+  int GetCellImageIdx(int ACol, int ARow);
+  TImageList* GetGridImages() const { return gridImages_; }
+  void SetImages(TImageList* Value) { Restyle(gridImages_, Value); }
+
+  // Check boxes and the toggling of check boxes and radio groups (ExtGridCheckBoxes.cpp). A
+  // data check box shows whether the text is the cell's true value (GetCheckTrue).
+  void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+  bool RemoveCheckBox(int ACol, int ARow);
+  bool GetCheckBoxState(int ACol, int ARow, bool& State);
+  bool SetCheckBoxState(int ACol, int ARow, bool State);
+  // FromEdit asks GetCellReadOnly first. True when toggled.
+  bool ToggleCheck(int ACol, int ARow, bool FromEdit);
+  bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheck(ACol, ARow, false); }
+  // Selects the next item of a radio group (after the last the first).
+  bool ToggleRadio(int ACol, int ARow, bool FromEdit);
+  // By the graphic of the cell's base cell; a static editor is a bitmap, an icon or a data
+  // check box.
+  bool HasCheckBox(int ACol, int ARow);
+  bool HasDataCheckBox(int ACol, int ARow);
+  bool HasButton(int ACol, int ARow);
+  bool HasStaticEdit(int ACol, int ARow);
+
+  // Buttons, progress bars, comments, error markers, rotated text (ExtGridCellMarks.cpp; the
+  // bit button's Create form stands with the others in ExtGridGraphicObjects.cpp).
+  void AddButton(int ACol, int ARow, int W, int H, const AnsiString& Caption, TCellHAlign HAlign,
+                 TCellVAlign VAlign);
+  void AddBitButton(int ACol, int ARow, int W, int H, const AnsiString& Caption, TBitmap* Glyph,
+                    TCellHAlign HAlign, TCellVAlign VAlign);
+  TBitmap* CreateBitButton(int ACol, int ARow, int W, int H, const AnsiString& Caption,
+                           TCellHAlign HAlign, TCellVAlign VAlign);
+  bool RemoveButton(int ACol, int ARow);
+  void PushButton(int ACol, int ARow, bool Down);
+  // Where the button was last drawn, in client coordinates of the shown cell.
+  TRect ButtonRect(int ACol, int ARow);
+  // The bar shows the cell's integer value in percent (a text that is no integer counts 0).
+  void AddProgress(int ACol, int ARow, TColor Color, TColor FontColor);
+  void AddProgressEx(int ACol, int ARow, TColor Color, TColor FontColor, TColor BKColor,
+                     TColor BKFontColor);
+  bool RemoveProgress(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctProgress); }
+  void AddComment(int ACol, int ARow, const AnsiString& Comment);
+  bool IsComment(int ACol, int ARow, AnsiString& Comment);
+  bool RemoveComment(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctComment); }
+  TColor CommentColor = clRed;  // clNone hides the marks
+  // The characters ErrFrom (0-based) to ErrFrom + ErrLen - 1 underlined as wrong.
+  void AddMarker(int ACol, int ARow, int ErrFrom, int ErrLen);
+  void RemoveMarker(int ACol, int ARow);
+  bool GetMarker(int ACol, int ARow, int& ErrFrom, int& ErrLen);
+  void AddRotated(int ACol, int ARow, int Angle, const AnsiString& Text);
+  void SetRotated(int ACol, int ARow, int Angle);
+  bool IsRotated(int ACol, int ARow, int& Angle);
+  bool RemoveRotated(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctRotated); }
+
+  // The room a graphic adds to its cell for automatic sizing (ExtGridGraphicSize.cpp), and for
+  // printing, where pictures take Width x Height and scale by Factor.
+  virtual TSize GetCellGraphicSize(int ACol, int ARow);
+  virtual TSize GetPrintGraphicSize(int ACol, int ARow, int Width, int Height, double Factor);
+  // The themed look: the visual styles are there and active.
+  bool IsWinXP;
+
+  // Makes the cell current and scrolls it to the middle when it is out of view.
+  void ScrollInView(int ACol, int ARow);
+  // Sets the selection outside the grid, and gives it back.
+  void HideSelection();
+  void UnHideSelection();
+  // The cells the exports write: all with SaveFixedCells, else the normal ones.
+  int GetSaveStartCol() const;
+  int GetSaveStartRow() const;
+  int GetSaveEndCol() const;
+  int GetSaveEndRow() const;
+  int GetSaveColCount() const { return GetSaveEndCol() - GetSaveStartCol() + 1; }
+  int GetSaveRowCount() const { return GetSaveEndRow() - GetSaveStartRow() + 1; }
+
+  // Find, filter and check -------------------------------------------------------------------
+  // The cell (column, row) of the first match from one step past StartCell ((-1, -1): from
+  // the start of the range), or (-1, -1).
+  TPoint Find(TPoint StartCell, const AnsiString& Text, TFindParameters Params);
+  TPoint FindFirst(const AnsiString& Text, TFindParameters Params);
+  TPoint FindNext();
+  // The first normal row whose text in the sort column (column 1 without a shown sort)
+  // starts with Text in upper case; -1 for none.
+  int Search(const AnsiString& Text);
+
+  // Rows that do not match every condition of Filter are hidden while FilterActive is on.
+  virtual bool MatchFilter(int ARow);
+  void ApplyFilter();
+  bool GetFilterActive() const { return filterActive_; }
+  void SetFilterActive(bool Value);
+
+  // Corrects or marks cell texts with CellChecker; true when no text changed.
+  TExtStringGridCheck* CellChecker = nullptr;
+  // Sets CellChecker so that it is cleared when the checker is freed.
+  void SetCellChecker(TExtStringGridCheck* Value);
+  bool CheckCell(int ACol, int ARow);
+  bool CheckCells(int ACol1, int ARow1, int ACol2, int ARow2);
+  bool CheckCol(bool DoFixed, int ACol);
+  bool CheckRow(bool DoFixed, int ARow);
+  bool CheckGrid(bool DoFixed);
+
+  // Handed to the inplace editor as its length limit.
+  int GetMaxEditLength() const { return maxEditLength_; }
+  void SetMaxEditLength(int Value);
+  // Turning it on sizes the normal columns to their contents.
+  bool GetAutoSize() const { return AutoSize; }
+  void SetAutoSize(bool Value);
+  // The painting settings of the same names, set with a repaint (Flat not while loading).
+  void SetFlat(bool Value);
+  void SetSelectionRectangle(bool Value) { Restyle(SelectionRectangle, Value); }
+  void SetSelectionResizer(bool Value) { Restyle(SelectionResizer, Value); }
+
+  // Sorting, rows and columns
+ public:
+  // The columns of an indexed sort, in the order they decide.
+  TSortIndexList SortIndexes;
+
+  // -1, 0 or 1 (negative: ARow1 first in ascending order) by the column's sort style
+  // (GetColFormat) on the cells' display texts; SortSettings places empty cells.
+  // CompareLine lets the columns to the right break a tie while SortSettings.Full is on;
+  // CompareLineIndexed the following entries of SortIndexes, each in its own direction.
+  int Compare(int ACol, int ARow1, int ARow2) {
+    const TSortKeys::Column* column = SortColumn(ACol);
+    if (column && column->Holds(ARow1, ARow2)) return CompareKeys(*column, ARow1, ARow2);
+    return CompareCells(ACol, ARow1, ARow2, column);
+  }
+  int CompareLine(int ACol, int ARow1, int ARow2);
+  int CompareLineIndexed(int Index, int ARow1, int ARow2);
+  // Sort the normal rows above the footer rows by SortSettings.Column (QSort) or by
+  // SortIndexes (QSortIndexed), inside the update lock, the current row kept. The sorts are
+  // not stable: rows that tie may change their order.
+  void QSort();
+  // QSort within each group of rows below a node row.
+  void QSortGroup();
+  void QSortIndexed();
+  // The milliseconds the last sort by a header click took.
+  int GetLastSortTime() const { return lastSortTime_; }
+  // The same for the rows Left..Right only, without the update lock or the current row.
+  void QuickSort(int ACol, int Left, int Right);
+  void QuickSortIndexed(int Left, int Right);
+  // A stable (bubble) sort of the normal rows by one column, without ties broken.
+  void SortByColumn(int ACol);
+  // Swaps the two rows when ARow1 belongs after ARow2, the columns from ACol on deciding.
+  bool SortLine(int ACol, int ARow1, int ARow2);
+  // Every exchange of two rows by a sort. While a sort compares keys only, the base records
+  // the exchange and the cells take their places when the sort ends; an override exchanges
+  // rows by calling the base.
+  virtual void SortSwapRows(int ARow1, int ARow2);
+  // The cross reference: which row (by its place before sorting) stands where now.
+  void InitSortXRef();
+  int SortedRowIndex(int ARow) const;
+  int UnSortedRowIndex(int ARow) const;
+  AnsiString GetUnSortedCell(int ACol, int ARow);
+  void SetUnSortedCell(int ACol, int ARow, const AnsiString& Value);
+
+  // Moves to the next (previous) editable cell after the block holding (ACol, ARow), in
+  // Navigation.AdvanceDirection, when AdvanceOnEnter or Force; adds a row or column at the end
+  // with AdvanceInsert.
+  void AdvanceEdit(int ACol, int ARow, bool Forward, bool ShowEditor, bool Force);
+  // One step left or right over merged blocks, wrapping between rows.
+  void TabEdit(bool Backward);
+
+  // Cells wrap their text at the column's width (the automatic row sizing measures so).
+  bool WordWrap = false;
+  // Also tells the inplace editor, and repaints unless the update lock is held.
+  void SetWordWrap(bool Value);
+  // Cells may hold several lines; the selection's text gives such a cell as CSV text.
+  bool Multilinecells = false;
+
+  // Files, streams and the clipboard ---------------------------------------------------------
+  // (ExtGridTextFile.cpp, ExtGridCSV.cpp, ExtGridFixed.cpp, ExtGridASCII.cpp, ExtGridHTML.cpp,
+  // ExtGridXML.cpp, ExtGridFileProgress.cpp, ExtGridBinStream.cpp, ExtGridClipboard.cpp,
+  // ExtGridPaste.cpp.)
+
+  // The save range (GetSaveStartCol ...) is with hiding's members above.
+  // The grid allows editing and neither GetCellReadOnly nor GetCellFixed keeps the cell.
+  bool IsEditable(int ACol, int ARow);
+
+  // CSV: "~" for a line break and "^" for an empty cell; texts in the OEM code page.
+  bool JavaCSV = false;
+  bool OemConvert = false;
+  // The clipboard's text gives a cell of several lines as a quoted CSV text, and takes it so.
+  bool MultiLineClipboard = false;
+
+  // The grid's text file, and the same records on a stream from its position. A file's
+  // failures raise EExtGridError with the file's name.
+  void SaveToFile(const AnsiString& FileName);
+  void LoadFromFile(const AnsiString& FileName);
+  void SaveToStream(TStream* Stream);
+  void LoadFromStream(TStream* Stream);
+  // CSV (the separator is Delimiter, or "," when it is automatic); reading detects it.
+  void SaveToCSV(const AnsiString& FileName) { OutputToCSV(FileName, false); }
+  void AppendToCSV(const AnsiString& FileName) { OutputToCSV(FileName, true); }
+  void OutputToCSV(const AnsiString& FileName, bool Append);
+  void LoadFromCSV(const AnsiString& FileName) { InputFromCSV(FileName, false); }
+  void InsertFromCSV(const AnsiString& FileName) { InputFromCSV(FileName, true); }
+  void InputFromCSV(const AnsiString& FileName, bool Insert);
+  // Fixed-width columns: Widths gets the missing widths (the longest line + 1); Positions are
+  // 1-based, n positions giving n - 1 fields.
+  void SaveToFixed(const AnsiString& FileName, TIntList& Widths);
+  void LoadFromFixed(const AnsiString& FileName, const TIntList& Positions);
+  // The longest line of a shown column's export texts.
+  int MaxCharsInCol(int ACol);
+  // Every cell aligned in columns as wide as their longest line.
+  void SaveToASCII(const AnsiString& FileName);
+  void SaveToHTML(const AnsiString& FileName) { OutputToHTML(FileName, false); }
+  void AppendToHTML(const AnsiString& FileName) { OutputToHTML(FileName, true); }
+  void OutputToHTML(const AnsiString& FileName, bool Append);
+  // FieldDescr names the fields (FIELD0, FIELD1, ... where it has no name).
+  void SaveToXML(const AnsiString& FileName, const AnsiString& ListDescr,
+                 const AnsiString& RecordDescr, const TStrings* FieldDescr);
+
+  // Spreadsheets, word processors and databases (ExtGridOfficeXLS.cpp, ExtGridOfficeDOC.cpp,
+  // ExtGridOfficeMDB.cpp). Without SaveFixedCells loaded data lands after the fixed rows and
+  // columns and saves leave them out. A sheet is read from .xlsx or .xls (formulas give their
+  // stored results); saving with a sheet name writes that sheet into an existing workbook and
+  // keeps the others. The legacy .xls and .doc targets need the office suite's converter.
+  void LoadFromXLS(const AnsiString& FileName) { LoadXLS(FileName, ""); }
+  void LoadFromXLSSheet(const AnsiString& FileName, const AnsiString& SheetName) {
+    LoadXLS(FileName, SheetName);
+  }
+  void SaveToXLS(const AnsiString& FileName) { SaveXLS(FileName, ""); }
+  void SaveToXLSSheet(const AnsiString& FileName, const AnsiString& SheetName) {
+    SaveXLS(FileName, SheetName);
+  }
+  // A table with the cells' texts and their left, centred or right alignment.
+  void SaveToDOC(const AnsiString& FileName);
+  // The records of the statement on an Access database file, the field names in the last
+  // fixed row. A FileName holding "=" is a whole ODBC connection text (a DSN or a driver with
+  // its attributes), so any ODBC source serves.
+  void LoadFromMDBTable(const AnsiString& FileName, const AnsiString& Table);
+  void LoadFromMDBSQL(const AnsiString& FileName, const AnsiString& SQL);
+
+  // The binary grid stream: a rectangle of cells with their properties and graphics (pictures
+  // not yet); loading a whole grid's stream resets the grid to it. A damaged stream raises
+  // EStreamError and changes nothing.
+  void SaveRectToBinStream(const TRect& R, TStream* Stream);
+  void SaveToBinStream(TStream* Stream);
+  void SaveToBinFile(const AnsiString& FileName);
+  void LoadAtPointFromBinStream(const TPoint& P, TStream* Stream);
+  void LoadFromBinStream(TStream* Stream) { LoadAtPointFromBinStream(TPoint(0, 0), Stream); }
+  void LoadFromBinFile(const AnsiString& FileName);
+
+  // The clipboard: text, rich text (AllowRTFClipboard) and the grid's own cells
+  // (AllowFmtClipboard) together.
+  enum TClipOperation { coCut, coCopy };
+  void CopyToClipBoard();
+  void CopySelectionToClipboard();
+  void CutToClipboard();
+  void CutSelectionToClipboard();
+  void PasteFromClipboard();
+  // Fills the selection from one pasted value or continues a pasted series in it
+  // (AllowSmartClipboard).
+  void PasteSelectionFromClipboard();
+  // The fields taken from the text (0 for the grid's cells and rich text).
+  int PasteFunc(int ACol, int ARow);
+  int PasteText(int ACol, int ARow, const char* Text);
+  TPoint PasteSize(const char* Text);
+  // Told after a paste of the last copy's origin, the rectangle pasted and the operation.
+  virtual void PasteNotify(const TPoint& /*Origin*/, const TGridRect& /*R*/,
+                           TClipOperation /*Operation*/) {}
+
+ protected:
+  void CopyFunc(const TGridRect& R, bool SelectedRowsOnly);
+  void CopyRTFFunc(int ACol, int ARow);
+  void CopyBinFunc(const TGridRect& R);
+
+ private:
+  TPoint copyOrigin_;
+  TClipOperation clipOperation_ = coCopy;
+  struct BinCells;
+  // The column whose text a writer takes for column c: c itself when hidden columns are
+  // saved, else the shown column's.
+  int ExportCol(int ACol) const { return SaveHiddenCells ? ACol : RemapCol(ACol); }
+  // The last column a writer reaches: the save range's, plus the hidden ones when saved.
+  int ExportEndCol() const {
+    return GetSaveEndCol() + (SaveHiddenCells ? NumHiddenColumns() : 0);
+  }
+  void LoadXLS(const AnsiString& FileName, const AnsiString& SheetName);
+  void SaveXLS(const AnsiString& FileName, const AnsiString& SheetName);
+  void PlaceSheet(const TSheetData& Sheet);
+  std::vector<std::vector<TSheetValue>> SheetRows();
+  // Table, when not empty, is read whole; else the records of SQL.
+  void LoadMDB(const AnsiString& FileName, const AnsiString& Table, const AnsiString& SQL);
+  void ReportProgress(int& Last, int Done, int Total);
+  void FinishLoading();
+  AnsiString CopyText(const TGridRect& R, bool SelectedRowsOnly);
+  // A copy's formats held apart from the clipboard, each absent when not taken: the cells as
+  // text, the top-left cell's rich text, the cells as a binary grid stream.
+  struct ClipContent {
+    std::optional<AnsiString> text;
+    std::optional<std::vector<uint8_t>> rich;
+    std::optional<std::vector<uint8_t>> cells;
+  };
+  ClipContent CopyContent(const TGridRect& R, bool SelectedRowsOnly);
+  ClipContent ClipboardContent();  // the one format a paste takes from the clipboard
+  std::optional<std::vector<uint8_t>> RichBytes(int ACol, int ARow);
+  std::vector<uint8_t> CellBytes(const TGridRect& R);
+  TGridRect SelectionCopyRange() const;  // what CopySelectionToClipboard takes
+  int PasteContent(int ACol, int ARow, const ClipContent& Content);
+  void PasteSelection(const ClipContent& Content);
+  void ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Cells);
+  void PlaceBinCells(BinCells& Cells, bool Paste);
+  void PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes);
+  bool MayPaste() const;
+  bool MayPasteInto(int ACol, int ARow);
+  void EmptyCells(const TGridRect& R, bool Properties, bool Stored = false);
+  void FillSelection(int Pasted);
+
+ public:
+  // End of files, streams and the clipboard -------------------------------------------------
+
+  // Clearing: texts emptied, cell properties freed; the counts stay.
+  virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  void ClearRows(int ARow, int Count);
+  void ClearCols(int ACol, int Count);
+  // Every cell but the fixed ones, the right fixed columns and the footer rows.
+  void ClearNormalCells();
+  void Clear();
+  void ClearSelection();
+  // R in shown columns, as a selection is.
+  void ClearShownRect(const TGridRect& R);
+
+  // Rows. Inserted rows are empty and of the default height; removed rows free their cell
+  // properties; RemoveRowsEx takes rows out without freeing them (hiding keeps them).
+  virtual void InsertRows(int ARow, int Count);
+  virtual void RemoveRows(int ARow, int Count);
+  virtual void RemoveRowsEx(int ARow, int Count);
+  void AddRow();
+  void AddColumn();
+  // The normal rows above the footer rows whose row-select state is set (not set).
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  // Removes each normal row whose text in ACol an earlier row already holds.
+  void RemoveDuplicates(int ACol, bool DoCase);
+  // Two rows (columns) exchange their cells and heights (widths).
+  void SwapRows(int ARow1, int ARow2);
+  void SwapColumns(int ACol1, int ACol2);
+
+  // Columns.
+  virtual void InsertCols(int ACol, int Count);
+  virtual void RemoveCols(int ACol, int Count);
+  // Appends ACol2's text to ACol1's in every normal row, then removes ACol2.
+  void MergeCols(int ACol1, int ACol2);
+
+  // Merging runs of equal neighbours into blocks, and splitting blocks again. Unless
+  // MainMerge, a run also ends where the merges of the other columns (rows) differ.
+  void MergeColumnCells(int ACol, bool MainMerge);
+  void MergeRowCells(int ARow, bool MainMerge);
+  void SplitColumnCells(int ACol);
+  void SplitRowCells(int ARow);
+  void SplitAllCells();
+
+  // 1, 2, 3, ... into the normal cells of a column (row).
+  void AutoNumberCol(int ACol);
+  void AutoNumberRow(int ARow);
+
+  // Statistics of float cells (EExtGridError for a cell that holds none); 0 over no cells.
+  double ColumnSum(int ACol, int FromRow, int ToRow);
+  double ColumnAvg(int ACol, int FromRow, int ToRow);
+  double ColumnMin(int ACol, int FromRow, int ToRow);
+  double ColumnMax(int ACol, int FromRow, int ToRow);
+  double RowSum(int ARow, int FromCol, int ToCol);
+  double RowAvg(int ARow, int FromCol, int ToCol);
+  double RowMin(int ARow, int FromCol, int ToCol);
+  double RowMax(int ARow, int FromCol, int ToCol);
+
+  // The first cell, row by row, whose stored text is Text.
+  bool IsCell(const AnsiString& Text, int& ACol, int& ARow);
+
+  // Selection. The disjunct cell selection is a list of cells apart from the grid's own.
+  bool IsSelected(int ACol, int ARow);
+  bool GetSelectedCells(int ACol, int ARow) const;
+  void SetSelectedCells(int ACol, int ARow, bool Value);
+  int GetSelectedCellsCount() const { return static_cast<int>(selectedCells_.size()); }
+  TGridCoord GetSelectedCell(int Index) const { return selectedCells_.at(Index); }
+  void ClearSelectedCells();
+  // The selected cells as text: TAB between cells, CR LF after each row.
+  AnsiString SelectedText();
+  void InvalidateGridRect(const TGridRect& GridRect);
+
+  // Automatic sizing to the cells' contents.
+  void AutoSizeCol(int ACol);
+  void AutoSizeColumns(bool DoFixed, int Extra);
+  void AutoSizeCells(bool DoFixed, int ExtraX, int ExtraY);
+  void AutoSizeRow(int ARow);
+  void AutoSizeRows(bool DoFixed, int Extra);
+  // The row becomes as high as Lines lines of the canvas font, plus Extra.
+  void SizeToLines(int ARow, int Lines, int Extra);
+
+  // Visual properties, cell layout and painting ----------------------------------------------
+  // Column numbers are real columns unless a member says otherwise.
+
+  // Settings the cell painter and the text measure read.
+  bool Flat = false;  // no 3D edges, gradients or soft-look border
+  bool URLShow = false;
+  bool URLFull = false;       // URLs keep their protocol
+  bool EnhTextSize = false;   // one-line text that does not fit ends in an ellipsis
+  bool AutoNumAlign = false;  // numbers right-aligned
+  bool SelectionRectangle = false;
+  bool SelectionResizer = false;
+  bool SelectionRTFKeep = false;  // rich text keeps its colours when selected
+  TIntelliPan IntelliPan = ipVertical;
+
+  // The brush, font, state and alignment a cell is drawn (Print: printed) with. Select applies
+  // the grid's selection colours; Remap takes ACol as a display column.
+  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
+                           bool Remap, TBrush* ABrush, TFont* AFont, TAlignment& HAlign,
+                           TVAlignment& VAlign, bool& WordWrap) override;
+  struct TCellAlignment {
+    TAlignment HAlign;
+    TVAlignment VAlign;
+  };
+  TCellAlignment GetCellAlignment(int ACol, int ARow);
+  // The pixels the cell's text needs on the grid's canvas, margins included.
+  TSize GetCellTextSize(int ACol, int ARow, bool WordWrap);
+  // The anchor of an HTML cell's text under the point (client coordinates) of a display
+  // column's cell ("ctrl" for a control): what hints and clicks on links ask.
+  bool HTMLAnchorAt(int ACol, int ARow, int X, int Y, AnsiString& Anchor);
+  // The cell's graphic with the room it takes, whether the text is drawn beside it and its
+  // alignment.
+  TCellGraphic* GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText, int& HAlign,
+                                  int& VAlign);
+  // A rich-text cell drawn into ARect.
+  void RTFPaint(int ACol, int ARow, TCanvas* Canvas, TRect ARect);
+  // The sort mark of column ACol centred at (X, Y).
+  void DrawSortIndicator(TCanvas* Canvas, int ACol, int X, int Y);
+  // Shows the dotted line of a column being sized at X; the same call again takes it away.
+  void DrawSizingLine(int X);
+  // The mark of the wheel-panning origin (IntelliPanOrigin), shown and taken away.
+  void DrawIntelliFocusPoint();
+  void EraseIntelliFocusPoint();
+  // The value of a formula cell, and the text every export writes; both the cell's text here.
+  virtual AnsiString CalcCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+  virtual AnsiString SaveCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+  // Told of the inplace edit's text as it is typed.
+  virtual void EditProgress(const AnsiString& /*Value*/, TPoint /*Pt*/, int /*Pos*/) {}
+  void DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect,
+                    TGridDrawState AState) override;
+
+ protected:
+  // Set by the mouse code while a disjunct row selection is dragged, by the editing code while
+  // an editor control other than the inplace edit shows, and by wheel panning (its origin).
+  bool RowSelectDragging = false;
+  bool EditControlShown = false;
+  // Set while AdvanceEdit moves the current cell.
+  bool Navigating = false;
+  // The incremental key search's text; navigation keys and Clear empty it.
+  AnsiString SearchText;
+  TPoint IntelliPanOrigin;
+  // Right of the fixed columns and below the fixed rows; the normal area also ends before the
+  // right fixed columns and the footer rows.
+  bool IsNormalCell(int ACol, int ARow) const {
+    return ACol >= GetFixedCols() && ARow >= GetFixedRows();
+  }
+  bool InNormalArea(int ACol, int ARow) const;
+  void WMNCPaint(TCanvas& WindowCanvas) override;
+  void NCPaintProc(TCanvas& WindowCanvas);
+
+ private:
+  // Cell access, marking and selection ------------------------------------------------------
+  int fixedFooters_ = 0;
+  int fixedRightCols_ = 0;
+  bool integralHeight_ = false;
+  TColor orvikGradFrom_ = clSilver;
+  TColor orvikGradTo_ = clWhite;
+  TCursor normalCursor_ = crDefault;
+  std::array<int16_t, 513> allColWidths_{};  // the real columns hiding can keep
+  std::vector<uint8_t> rowSelect_;           // 1: the row is selected
+  int zoomLevel_ = 0;
+  std::array<int, 512> printColWidths_{};
+  std::array<int, 512> printColOffsets_{};
+  // Printing: the range, the output rectangle (0.1 mm) and the pages to output.
+  struct PrintPass;
+  TGridRect printRange_{};
+  TRect printOutput_;
+  int printFromPage_ = 1;
+  int printToPage_ = 1;
+  int printPageCount_ = 0;
+  int previewPages_ = 0;
+  void PrivatePrintRect(const TGridRect& GridRect, bool SelectedOnly);
+  void PrivatePrintPreviewRect(TCanvas* Canvas, TRect DisplayRect, const TGridRect& GridRect,
+                               bool SelectedOnly);
+  // The output rectangle of a canvas's device rectangle, whose corner becomes the origin.
+  void SetPrintOutput(TCanvas* Canvas, const TRect& DeviceRect);
+  int BuildPages(PrintPass& P);
+  int MapFontHeight(const PrintPass& P, int Size) const;
+  // The canvas takes the cell's print font at the pass's scale; answers the rotation angle.
+  int PrintFont(PrintPass& P, int RealCol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  // The text a cell prints and its kind: rich text is drawn by RTFPaint, HTML by PrintHTML.
+  AnsiString PrintText(int RealCol, int ARow, TTextType& Type);
+  // Draws (or only measures) HTML text in R of the page in the canvas's font; answers its
+  // extent in 0.1 mm.
+  TSize PrintHTML(PrintPass& P, const AnsiString& Text, const TRect& R, bool MeasureOnly);
+  TSize CellTextExtent(PrintPass& P, int ACol, int ARow);
+  int PrintRowHeight(PrintPass& P, int ARow);
+  int PrintedRowHeight(PrintPass& P, int ARow);
+  void PrintColumnWidths(PrintPass& P);
+  void PrintStrips(PrintPass& P);
+  void PlaceStrip(PrintPass& P, int Strip);
+  void PrintAreas(PrintPass& P);
+  bool RowPrinted(const PrintPass& P, int ARow);
+  int NextPrintedRow(const PrintPass& P, int ARow);
+  void PrintPages(PrintPass& P);
+  void StartPrintPage(PrintPass& P);
+  void EndPrintPage(PrintPass& P, int NextRow);
+  int PrintRow(PrintPass& P, int ARow, int Y);
+  void PrintCell(PrintPass& P, int ACol, int ARow, int X, int Y, int RowHeight);
+  void PrintCellLines(PrintPass& P, int RealCol, int ARow, const TRect& R, bool BottomCut);
+  // Draws the cell's graphic in its text rectangle R and moves R's edge aside from one before
+  // or after the text; false when the graphic stands for the text (radio groups, progress).
+  bool PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R, TAlignment HAlign);
+  // Check boxes, radio groups, buttons, progress bars and image-list images, drawn by the
+  // screen's steps in screen pixels on the page; answers their width in 0.1 mm.
+  int PrintCellControl(PrintPass& P, int RealCol, int ARow, const TRect& R, TAlignment HAlign,
+                       bool& TextShows);
+  void PrintBorders(PrintPass& P);
+  AnsiString PageNumberText(const PrintPass& P) const;
+  void PrintHeaderFooter(PrintPass& P);
+  std::vector<int> mergedColumns_;
+
+  // The cells of a marking or fill: all, or the normal ones.
+  TGridRect CellRange(bool DoFixed) const;
+  // Gives each cell of R (inside the grid) the text Change makes of it, a merged block once.
+  void ChangeCellTexts(const TGridRect& R,
+                       const std::function<AnsiString(const AnsiString&)>& Change);
+  void MarkCells(const AnsiString& Text, const AnsiString& Tag, bool DoCase, const TGridRect& R);
+  void UnMarkCells(const AnsiString& Tag, const TGridRect& R);
+  TGridItem* HiddenRowItem(int RealRow) const;
+  template <typename Change>
+  void StyleCell(int ACol, int ARow, Change change);
+  void CheckRowSelect(int ARow) const;
+  void SelectInGrid(TGridRect R);
+
+  // Hidden rows and columns, nodes, grouping
+  std::array<bool, 512> colHidden_{};
+  int hiddenCols_ = 0;
+  // The real column of each shown column below 512, in display order.
+  std::vector<int> shownCols_;
+  void ColumnsHiddenChanged();
+  // The hidden flags from ACol on move by Delta columns (columns inserted or removed there);
+  // answers how many hidden columns were removed.
+  int ShiftHiddenColumns(int ACol, int Delta);
+  int nodeCount_ = 0;
+  int groupColumn_ = -1;
+  int groupTextColumn_ = 0;  // where the node rows hold the group values
+  int groupWidth_ = 0;
+  AnsiString groupHeader_;
+  TGridRect hiddenSelection_{};
+  // Rows out of the grid into the store (display rows, rising) and back (by real number).
+  // Display rows (rising) into the store: taken out as the internal row removal does, or
+  // with RemoveRowsEx when the rows are consecutive and AsRemoveEx.
+  void TakeRowsOut(const std::vector<int>& DisplayRows, bool AsRemoveEx);
+  // Rows of the store back at their places.
+  void PutRowsBack(THiddenRows::Rows Rows);
+  // The display rows of the shown rows among the real rows FromRow..ToRow.
+  std::vector<int> ShownRowsIn(int FromRow, int ToRow) const;
+  int NodeEndRow(int DisplayRow, int Span);
+  std::vector<int> CloseNode(int DisplayRow);
+  void SetNodeLevels(int FromRow, int ToRow, int Level);
+  // Each node row's cell in ACol gets what Of gives for its group's rows From..To.
+  void GroupStatistic(int ACol, const std::function<AnsiString(int From, int To)>& Of);
+  // Find, filter and check
+  TFindParameters findParams_;
+  AnsiString findText_;
+  TPoint findCell_{-1, -1};
+  bool findBusy_ = false;
+  bool filterActive_ = false;
+  int filterFixedRows_ = 0;
+  int maxEditLength_ = 0;
+  bool MatchCell(int ACol, int ARow);
+  AnsiString CheckText(int ACol, int ARow, const AnsiString& Text, bool Correct, bool Mark);
+  // End of cell access, marking and selection -----------------------------------------------
+
+  friend class FormResizeLink;
+  friend class TExtInplaceEdit;
+
+  std::unique_ptr<TFont> fixedFont_;
+  std::unique_ptr<TFont> activeCellFont_;
+  std::unique_ptr<TBitmap> rowIndicator_;
+  bool activeCellShow_ = false;
+  TColor activeCellColor_ = clGray;
+  TPoint xyOffset_{2, 2};
+  TColor selectionColor_ = clHighlight;
+  TColor selectionTextColor_ = clHighlightText;
+  bool showSelection_ = true;
+  TVAlignment vAlignment_ = vtaTop;
+  TUpdateLock updateLock_;
+  std::vector<TGridChangeNotifier*> notifiers_;
+  TPoint validateCell_{-1, -1};
+  AnsiString validateValue_;
+  // The owner form's resize handler, taken over and handed back.
+  std::shared_ptr<FormResizeLink> formResize_;
+  TPoint formSize_;
+  THTMLPictureCache pictureCache_;
+  TComponentLink<TPictureContainer> pictureContainer_;
+
+  template <typename T>
+  void Restyle(T& field, const T& value) {
+    if (field == value) return;
+    field = value;
+    Invalidate();
+  }
+  void TakeOverFormResize();
+  void HandBackFormResize();
+  void ReleaseHiddenRows();
+  void ReopenEditor(int ACol, int ARow);
+
+  // Sorting, rows and columns
+  struct SortPass;
+  class SortSpace;
+  // While a sort runs (sortDepth_ > 0): the columns' sort formats, read once, and the cells'
+  // keys, made once unless a display-text handler may change what a cell shows as it moves.
+  int sortDepth_ = 0;
+  TSortKeys sortKeys_;
+  bool sortKeysOn_ = false;
+  // While the sort reads keys only, it exchanges rows in sortPending_ and moves the cells
+  // once at the end (FlushSortedRows): row p is to take the cells now at sortPending_[p].
+  // The pivot row is to hold the cells now at sortPivotFrom_ (-1: nothing pending).
+  bool sortDefer_ = false;
+  std::vector<int> sortPending_;
+  int sortPivotFrom_ = -1;
+  int sortPivotRow_ = -1;
+  int sortColumn_ = 0;       // the column a running sort compares first
+  int sortRowFollow_ = -1;   // the row the current row's contents stand in while QSort runs
+  std::vector<int> sortXRef_;
+  std::vector<TGridCoord> selectedCells_;
+
+  TSortFormat ReadSortFormat(int ACol);
+  const AnsiString& SortText(int ACol, int ARow, AnsiString& Made);
+  // An empty cell goes last (blLast) or first (blFirst) in either direction.
+  int PlaceBlanks(int Result, bool Empty1, bool Empty2) const {
+    if (!SortSettings.IgnoreBlanks || Empty1 == Empty2) return Result;
+    return (Empty1 ? 1 : -1) * (SortSettings.BlankPos == blLast ? 1 : -1) * DirectionFactor();
+  }
+  int DirectionFactor() const { return SortSettings.GetDirection() == sdAscending ? 1 : -1; }
+  // What the running sort knows of a column of the grid (nullptr while none runs).
+  TSortKeys::Column* SortColumn(int ACol) {
+    if (sortDepth_ == 0 || ACol < 0 || ACol >= GetColCount()) return nullptr;
+    TSortKeys::Column& column = sortKeys_.At(ACol);
+    return column.Known ? &column : KnowSortColumn(ACol);
+  }
+  TSortKeys::Column* KnowSortColumn(int ACol);
+  int CompareKeys(const TSortKeys::Column& Column, int ARow1, int ARow2) const {
+    const TSortKey& key1 = Column.Keys[ARow1];
+    const TSortKey& key2 = Column.Keys[ARow2];
+    return PlaceBlanks(CompareSortKeys(Column.Format.Style, key1, key2, Column.Texts),
+                       key1.Empty, key2.Empty);
+  }
+  int CompareCells(int ACol, int ARow1, int ARow2, const TSortKeys::Column* Column);
+  int PassCompare(const SortPass& Pass, int ARow1, int ARow2);
+  void SwapSortedRows(int ARow1, int ARow2);
+  void FlushSortedRows();
+  int SortedCellsRow(int ARow) const;
+  void QuickSortRows(const SortPass& Pass, int L, int R);
+  void CopyPivotRow(int ARow, int Pivot);
+  // The normal rows, or each group (first and last row) alone.
+  void SortWhole(const SortPass& Pass, bool KeepColumn0,
+                 const std::vector<TPoint>* Groups = nullptr);
+  void ExchangeRows(int ARow1, int ARow2);
+  void ExchangeRowHeights(int ARow1, int ARow2);
+  void ExchangeRowSelect(int ARow1, int ARow2);
+  void RemoveRowsSelected(bool Selected);
+  void ExchangeColumns(int ACol1, int ACol2);
+  void ExchangeColWidths(int ACol1, int ACol2);
+  void ExchangeCells(int ACol1, int ARow1, int ACol2, int ARow2);
+  int LastNormalRow() const { return GetRowCount() - 1 - fixedFooters_; }
+  int LastNormalCol() const { return GetColCount() - 1 - fixedRightCols_; }
+  // The last index of Count lines from First, not beyond Limit (no overflow for any Count).
+  static int LastOf(int First, int Count, int Limit);
+  // Empties stored cells without telling CellsChanged.
+  void ClearStoredRect(const TGridRect& R);
+  // A and B are two different lines of the Count there are.
+  static bool TwoLines(int A, int B, int Count) {
+    return A >= 0 && B >= 0 && A < Count && B < Count && A != B;
+  }
+  // Takes Count rows out at ARow (the rows below move up) without freeing their objects;
+  // Restore decides where the current row goes when its row is gone.
+  enum class RowRestore { LastAboveFooter, FirstNormal };
+  void DeleteRows(int ARow, int Count, RowRestore Restore);
+  // The same for any rows (rising, inside the grid) at once.
+  void DeleteRowSet(const std::vector<int>& Rows, RowRestore Restore);
+  // The normal rows above the footer rows whose row-select state is Selected.
+  std::vector<int> RowsSelected(bool Selected) const;
+  struct FloatStats;
+  FloatStats LineStats(bool Columnwise, int Line, int From, int To);
+  TPoint MeasureCell(int ACol, int ARow, bool Wrap);
+  AnsiString SelectedCellText(int ACol, int ARow);
+  int NeededSize(bool Widths, int Line);
+  // Down a column (Down) or along a row: runs of equal cells merged, blocks split.
+  std::pair<int, int> NormalRun(bool Down) const;
+  void MergeRuns(bool Down, int Line, bool MainMerge);
+  void SplitRuns(bool Down, int Line);
+  // The stored columns from that of the shown column First to that of Last, hidden ones
+  // inside included; an empty span stays empty.
+  std::pair<int, int> StoredSpan(int First, int Last) const;
+
+  // Visual properties, cell layout and painting
+  std::vector<int> sizingLines_;  // the sizing lines shown
+  bool intelliShown_ = false;
+  struct CellPaint;
+  void ApplyBands(int ACol, int ARow, bool Print, TBrush* ABrush);
+  void ApplySelection(int ACol, int ARow, TGridDrawState& AState, bool Select, TBrush* ABrush,
+                      TFont* AFont);
+  bool SortIndicatorShows(int ACol, int ARow);
+  void DrawCellText(CellPaint& P);
+  void SelectCellColors(CellPaint& P);
+  void DrawPlainText(CellPaint& P, AnsiString Text, TRect R);
+  void DrawHTMLText(CellPaint& P, const AnsiString& Text, TRect R);
+  // The renderer's settings for this grid's HTML text, links in LinkColor.
+  THTMLDrawParams HTMLParams(TColor LinkColor);
+  // The grid's canvas in the font and brush the cell is drawn with (ACol a display column).
+  TCanvas* CanvasInCellFont(int ACol, int ARow, bool Select = true);
+  void DrawFilterGlyph(CellPaint& P);
+  void DrawSelectionRectangle(CellPaint& P);
+  void DrawCellBorders(CellPaint& P);
+  void DrawFixedEdges(CellPaint& P);
+  void DrawBackgroundPicture(CellPaint& P);
+  void DrawBackgroundPictureCell(CellPaint& P);
+  void DrawFocusRectangle(CellPaint& P);
+  void DrawTreeLines(CellPaint& P);
+  void DrawCellGraphic(CellPaint& P);
+  void DrawNodeButton(CellPaint& P);
+  // Cell graphics
+  TImageList* gridImages_ = nullptr;
+  TCellGraphic* NewGraphic(int ACol, int ARow);  // created, the cell repainted
+  TSize GraphicOwnSize(const TCellGraphic& Graphic, TPoint Cell);
+  TSize RadioGroupSize(const TCellGraphic& Graphic, TStrings* Captions);
+  // PrintArea null: the screen's sizes.
+  TSize GraphicSize(int ACol, int ARow, const TSize* PrintArea, double Factor);
+  void RepaintRealCell(int ACol, int ARow) { RepaintStoredCell(ACol, ARow); }
+  // What an image-index list of a cell calls when it changes: its cell is painted anew.
+  TImageChangeEvent ImageListRepaint() {
+    return [this](TObject*, int Col, int Row) { RepaintRealCell(Col, Row); };
+  }
+  TCellGraphic* GraphicOf(int ACol, int ARow, std::initializer_list<TCellType> Types);
+  TCellType BaseCellType(int ACol, int ARow);  // of the block's base cell
+  bool CheckEnabled(int ACol, int ARow);
+  bool DataChecked(int ACol, int ARow);
+  int CellIntValue(int ACol, int ARow);
+  int CellTextWidth(CellPaint& P);
+  TRect GraphicRect(const CellPaint& P, int TextWidth);
+  void DrawGraphicObject(CellPaint& P, const TRect& R);
+  void DrawGridImage(TCanvas* Canvas, int X, int Y, int Index);
+  void DrawImages(CellPaint& P, const TRect& R);
+  void DrawCheckBox(CellPaint& P, TRect R, int TextWidth);
+  void DrawRadioGroup(CellPaint& P);
+  void DrawRotated(CellPaint& P);
+  void DrawProgress(CellPaint& P);
+  void DrawComment(CellPaint& P);
+  void DrawButton(CellPaint& P, const TRect& R);
+
+ public:
+  // The check box and radio button steps of the cell painter, by ControlLook's style; a
+  // bitmap look puts Background in place of the bitmap's own.
+  void DrawCheck(TCanvas* Canvas, TColor Background, bool Checked, bool Enabled,
+                 TGridControlStyle Style, const TRect& R);
+  void DrawRadio(TCanvas* Canvas, TColor Background, int Count, bool Enabled, bool Horizontal,
+                 int Index, const TStrings* Captions, const AnsiString& CellText, const TRect& R);
+  // Where a rotated text starts so that it lies in R by the alignments, measured in the
+  // canvas's font.
+  TPoint CalcTextPos(TCanvas* Canvas, const TRect& R, int Angle, const AnsiString& Text,
+                     TAlignment Alignment, TVAlignment VAlignment);
+
+ private:
+  void DrawRadioButton(TCanvas* Canvas, TColor Background, bool On, bool Enabled, const TRect& R);
+  int RadioButtonSize() const;
+  void PaintOverlays();
+
+ public:
+  // Drag and drop between programs (ExtGridOleDrag.cpp, esgdd.h). The mouse code calls
+  // OleDragCell once a press on a selected cell has moved on with OleDropSource on: it asks
+  // OnOleDrag (false when refused: the mouse selects instead), drags the column of a fixed
+  // row (OleColumnDragDrop) or the selected cells, and removes or clears them after a move.
+  bool OleDragCell(int ACol, int ARow);
+  TGridOleState& OleState() { return *oleState_; }
+
+ private:
+  // A press on a selected cell (or a header) waits for a move before it drags or selects.
+  bool OleDragPress(int ACol, int ARow, int X, int Y);
+  // The move of a waiting press: true when it dragged.
+  bool OleDragMove(int X, int Y);
+  // A waiting press released without a drag selects its cell after all.
+  void OleDragRelease();
+  // The pressed cell becomes the only one selected; false for a fixed cell or a refusal.
+  bool SelectPressedCell();
+  void InitOleDragDrop();
+  void SetOleDropTargetOn(bool On);
+  // What a move takes away from the cells dragged out.
+  void RemoveDragged(const TGridRect& R);
+  std::unique_ptr<TGridOleState> oleState_;
+  // Keys and mouse ---------------------------------------------------------------------------
+  // The navigable area: fixed rows and columns, footer rows and right fixed columns excluded.
+  TRect NavigableArea() const;
+  // The cell after (before) the block at From in the advance direction; false when adding a
+  // row was refused.
+  bool AdvanceTarget(TPoint From, bool Forward, bool& MayGrow, TPoint& Target);
+  bool StaticControl(int ACol, int ARow);  // a check box, radio group or button
+  void PressStaticCell(TPoint Cell);
+  bool MergedPress(int ACol, int ARow, bool WasSelected);
+  bool URLCellAt(int ACol, int ARow);  // a URL text shown as a link
+  void ToggleByKey();
+  bool HomeEndKey(WORD Key);
+  bool ClipboardKey(WORD Key, TShiftState Shift);
+  void InsertRowByKey();
+  void DeleteRowByKey();
+  void KeySearch(char Key);
+  int64_t NavigableCellCount() const;
+  void MoveAdvanced(TPoint Target, bool ShowEditor);  // to the cell AdvanceEdit found
+  void TabPastRightCols(bool Backward);
+  // Opens the editor the cell's editor type asks for, when the grid allows editing.
+  void OpenEditor();
+  // A press on a cell inside the grid; true when it is handled whole.
+  bool CellPress(int ACol, int ARow, int X, int Y);
+  bool DirectEditPress(int ACol, int ARow, int X);
+  bool NodePress(int ACol, int ARow);
+  bool AnchorPress(int ACol, int ARow, int X, int Y);
+  void FollowAnchor(const AnsiString& Anchor);
+  // The release on a header cell: the check box and radio events, then the sort.
+  void HeaderRelease(int ACol, int ARow, int X, TShiftState Shift);
+  void SortByHeader(int ACol, TShiftState Shift);
+  void SortIndexClick(int ACol, TShiftState Shift);
+  int lastSortTime_ = 0;
+  bool ColumnSizeAt(int X, int Y, int& ACol);
+  // Rows and columns moved by the mouse (ExtGridEnhMove.cpp): OnColumnMove and OnRowMove may
+  // stop a move; with EnhRowColMove the floating window, the arrows and the drag cursor show,
+  // and the grid scrolls at its edges.
+  void NoteMovePress(int ACol, int ARow, int X, int Y);
+  // Runs the base grid's mouse move.
+  void MoveMouse(TShiftState Shift, int X, int Y);
+  void MoveTimer(int TimerID);
+  // The release's part: arrows hidden, an enhanced move made; true when the mouse left the
+  // press point while a line moved, so that the release does not sort.
+  bool MoveRelease();
+  bool MoveAllowed(bool Columns);
+  void StopMove();
+  void ShowMoveDisplay(int X, int Y);
+  void PlaceMoveArrows(bool Columns, int Target);
+  void ScrollMoveAtEdge(bool Columns, int X, int Y);
+  void EndMoveDisplay();
+  bool DrawsMoveLine() const override { return !EnhRowColMove; }
+  // The hidden flags and saved widths of real columns follow a moved real column.
+  void MoveColumnSlots(int From, int To);
+  struct LineMoveState {
+    TPoint pressAt{-1, -1};
+    TPoint offset;       // of the press inside the pressed cell
+    TPoint mouse;        // the last mouse point of the move
+    bool shown = false;  // the floating window and the drag cursor show
+    bool dragged = false;  // the mouse left the press point while a line moved
+  } lineMove_;
+  // Whole rows, whole columns or all cells selected from the fixed cells.
+  bool FixedSelectPress(int ACol, int ARow, int X, int Y);
+  void ExtendFixedSelect(int X, int Y);
+  void HoverAnchor(int X, int Y);
+  void DisjunctCellRelease(TGridCoord Cell, bool Ctrl);
+  void DisjunctRowPress(int ACol, int ARow);
+  void DisjunctRowRelease();
+  // The selection resizer: a press on the handle at the selection's bottom-right corner copies
+  // the selection, the drag extends it and the release fills it as a smart paste would. The
+  // copy stays inside the grid: the clipboard is left alone.
+  TMouseSelectMode SelectModeAt(int X, int Y);
+  bool OnResizerHandle(int X, int Y);
+  void SelectModeMove(int X, int Y);
+  bool ResizerPress(TWMMouse& Message);
+  void ResizerRelease();
+  struct ResizerState {
+    TMouseSelectMode mode = msNormal;  // what a press does, as the last move found
+    bool pastePending = false;
+    bool pasting = false;  // the release's paste, which writes as when editing is on
+    TPoint origin;         // the copied rectangle's top-left cell
+    TGridRect pressed;     // the selection at the press
+    ClipContent copy;
+  } resizer_;
+  // Sizing the first column from its right edge in any row (MouseActions.SizeFixedCol).
+  bool NearFixedColEdge(int X) const;
+  void MoveFixedColLine(int X);
+  struct MouseState {
+    TGridCoord down{-1, -1};
+    TGridCoord button{-1, -1};  // the cell whose button is held
+    bool moved = false;         // a column or row moved, or a width changed, during the click
+    bool dblSized = false;      // a double click auto-sized: the release does not sort
+    int rangeAnchor = -1;  // the row or column a whole-line drag selection started at
+    bool rangeRows = false;
+    int fixedSizingX = -1;  // the sizing line of the first column, -1 while not sizing
+    bool dragPending = false;  // a press that a move turns into a drag between programs
+    TPoint downAt;             // where that press was
+    // DisjunctRowSelect: the press was on a normal row, so the release selects rows; a Ctrl
+    // press on a row already selected deselects it at the release.
+    bool rowSelectPress = false;
+    int rowDeselect = -1;
+  } mouse_;
+  AnsiString hoverAnchor_;
+
+ public:
+  // The new width or height shows in the hint window while a column, a row or the first
+  // column is sized by the mouse (ExtGridSizingHint.cpp).
+  bool HintShowSizing = false;
+  // A right click on a URL cell (with URLShow) edits it.
+  bool URLEdit = false;
+  // The grid grows and shrinks with its owner form (GridResize).
+  bool SizeWithForm = false;
+
+ protected:
+  // Plain dialog characters stay with the grid, so its editor controls take only Alt ones.
+  bool CMDialogChar(char Key, TShiftState Shift) override;
+
+ private:
+  // The release's OnClick waits in here while a release in the header ends a column sizing.
+  class ClickParking {
+   public:
+    ClickParking(TNotifyEvent& Event, bool Park);
+    ClickParking(const ClickParking&) = delete;
+    ClickParking& operator=(const ClickParking&) = delete;
+    ~ClickParking();
+
+   private:
+    TNotifyEvent* event_;
+    TNotifyEvent parked_;
+  };
+  // The release's own steps: the pressed fixed cell rises, the sizing hint goes.
+  [[nodiscard]] ClickParking ReleaseSizing(int X, int Y);
+  void ShowSizingHint(int X, int Y);
+  void FixedColSizingMove(int X, int Y);
+  void ShowHintAt(TPoint Screen, const AnsiString& Text);
+  // The class library's press, with AlwaysEdit parked and the left column kept in row
+  // select with KeepHorizScroll.
+  void BasePress(TWMMouse& Message);
+  // A double click with RangeSelectAndEdit presses again with editing on.
+  void ReplayPress(const TWMMouse& Message);
+  void URLEditPress(int ACol, int ARow);
+  void PressFixedButton(int ACol, int ARow);
+  void ReleaseFixedButton();
+  void PaintFixedButton();
+  enum class FixedButton { None, Sunken, Raised };  // Raised: drawn once, at the next painting
+  struct SizingMouse {
+    bool hintShown = false;
+    FixedButton button = FixedButton::None;
+    TRect buttonRect;
+  } sizingMouse_;
+};

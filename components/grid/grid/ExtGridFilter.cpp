@@ -1,0 +1,57 @@
+// TExtStringGrid: the row filter. Rows that fail a condition of Filter leave the grid as
+// hidden rows while FilterActive is on, and all hidden rows come back when it goes off.
+#include <cmath>
+
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/UpdateScope.h"
+
+bool TExtStringGrid::MatchFilter(int ARow) {
+  for (int i = 0; i < Filter.Count(); ++i) {
+    const TFilterData& item = *Filter.Items(i);
+    if (!MatchStrEx(item.Condition, GetCellEx(RemapCol(item.Column), ARow), item.CaseSensitive))
+      return false;
+  }
+  return true;
+}
+
+// The failing rows leave at once, as hiding their runs one by one would leave the grid.
+void TExtStringGrid::ApplyFilter() {
+  const int first = GetFixedRows();
+  const int last = LastNormalRow();
+  const double rows = last - first + 1;
+  std::vector<int> failing;
+  for (int r = first; r <= last; ++r) {
+    if (!MatchFilter(r)) failing.push_back(r);
+    if (OnFilterProgress)
+      OnFilterProgress(this, static_cast<int16_t>(std::lround(100.0 * (r - first + 1) / rows)));
+  }
+  TakeRowsOut(failing, false);
+}
+
+// The fixed rows of before come back with the rows: a grid left with nothing but its fixed
+// rows keeps them fixed by an empty row, and loses that row again.
+void TExtStringGrid::SetFilterActive(bool Value) {
+  if (Value == filterActive_) return;
+  filterActive_ = Value;
+  if (Value) {
+    filterFixedRows_ = GetFixedRows();
+    {
+      TUpdateScope lock(*this);
+      ApplyFilter();
+    }
+    if (GetRowCount() <= filterFixedRows_ + fixedFooters_ && !FixedRowAlways) {
+      SetRowCount(fixedFooters_ + filterFixedRows_ + 1);
+      SetFixedRows(filterFixedRows_);
+    } else {
+      filterFixedRows_ = 0;
+    }
+    return;
+  }
+  const int fixedRows = filterFixedRows_ > 0 ? filterFixedRows_ : GetFixedRows();
+  if (filterFixedRows_ > 0 && GetRowCount() == filterFixedRows_ + fixedFooters_ + 1)
+    DeleteRows(filterFixedRows_, 1, RowRestore::LastAboveFooter);
+  UnHideRowsAll();
+  if (fixedRows < GetRowCount() && fixedRows != GetFixedRows()) SetFixedRows(fixedRows);
+  filterFixedRows_ = 0;
+}

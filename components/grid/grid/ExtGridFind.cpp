@@ -1,0 +1,116 @@
+// TExtStringGrid: finding cells by their text, and the keyboard's lookup in the first column.
+#include <algorithm>
+
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/core/GridUtil.h"
+#include "components/grid/html/HTMLStrip.h"
+
+namespace {
+
+// A rectangle walked cell by cell: the inner index runs along a column (Down) or a row, the
+// outer one across; Backward walks from the end.
+struct FindWalk {
+  TGridRect range;
+  bool down;
+  bool backward;
+
+  int& Inner(TPoint& P) const { return down ? P.y : P.x; }
+  int& Outer(TPoint& P) const { return down ? P.x : P.y; }
+  int InnerFirst() const {
+    return down ? (backward ? range.Bottom : range.Top) : (backward ? range.Right : range.Left);
+  }
+  int InnerLast() const {
+    return down ? (backward ? range.Top : range.Bottom) : (backward ? range.Left : range.Right);
+  }
+  int OuterLast() const {
+    return down ? (backward ? range.Left : range.Right) : (backward ? range.Top : range.Bottom);
+  }
+  TPoint First() const {
+    return backward ? TPoint(range.Right, range.Bottom) : TPoint(range.Left, range.Top);
+  }
+  // One cell on; false past the last.
+  bool Step(TPoint& P) const {
+    const int step = backward ? -1 : 1;
+    if (Inner(P) != InnerLast()) {
+      Inner(P) += step;
+      return true;
+    }
+    if (Outer(P) == OuterLast()) return false;
+    Outer(P) += step;
+    Inner(P) = InnerFirst();
+    return true;
+  }
+  bool Holds(TPoint P) const {
+    return P.x >= range.Left && P.x <= range.Right && P.y >= range.Top && P.y <= range.Bottom;
+  }
+};
+
+}  // namespace
+
+bool TExtStringGrid::MatchCell(int ACol, int ARow) {
+  const int col = findParams_.Contains(fnIncludeHiddenColumns) ? ACol : RemapCol(ACol);
+  AnsiString text = GetCellEx(col, ARow);
+  const bool matchCase = findParams_.Contains(fnMatchCase);
+  if (!matchCase) text = AnsiUpperCase(text);
+  if (findParams_.Contains(fnIgnoreHTMLTags)) text = HTMLStrip(text);
+  if (findParams_.Contains(fnMatchRegular)) return MatchStrEx(findText_, text, matchCase);
+  const std::size_t at = text.find(findText_);
+  if (at == AnsiString::npos) return false;
+  if (findParams_.Contains(fnMatchStart) && at != 0) return false;
+  return !findParams_.Contains(fnMatchFull) || text == findText_;
+}
+
+// Past the last cell of the range the search ends: a search from the last match stops there
+// instead of starting over, so finding all matches ends.
+TPoint TExtStringGrid::Find(TPoint StartCell, const AnsiString& Text, TFindParameters Params) {
+  findParams_ = Params;
+  findText_ = Params.Contains(fnMatchCase) ? Text : AnsiUpperCase(Text);
+  findBusy_ = true;
+  const TPoint none(-1, -1);
+  auto notFound = [&] {
+    findBusy_ = false;
+    return none;
+  };
+  if (GetColCount() <= GetFixedCols() || GetRowCount() <= GetFixedRows()) return notFound();
+  FindWalk walk{{}, !Params.Contains(fnDirectionLeftRight), Params.Contains(fnBackward)};
+  if (Params.Contains(fnIncludeFixed))
+    walk.range = {0, 0, GetColCount() - 1, GetRowCount() - 1};
+  else
+    walk.range = {GetFixedCols(), GetFixedRows(), LastNormalCol(), LastNormalRow()};
+  if (Params.Contains(fnIncludeHiddenColumns)) walk.range.Right += NumHiddenColumns();
+  if (Params.Contains(fnFindInCurrentRow)) walk.range.Top = walk.range.Bottom = GetRow();
+  if (Params.Contains(fnFindInCurrentCol)) walk.range.Left = walk.range.Right = GetCol();
+  if (walk.range.Left > walk.range.Right || walk.range.Top > walk.range.Bottom) return notFound();
+  TPoint cell = walk.First();
+  if (StartCell != none) {
+    cell = StartCell;
+    if (!walk.Holds(cell) || !walk.Step(cell)) return notFound();
+  }
+  do {
+    if (MatchCell(cell.x, cell.y)) {
+      findCell_ = cell;
+      if (Params.Contains(fnAutoGoto)) {
+        if (cell.x < GetColCount() && cell.x != GetCol()) SetCol(cell.x);
+        if (cell.y != GetRow()) SetRow(cell.y);
+      }
+      return cell;
+    }
+  } while (walk.Step(cell));
+  return notFound();
+}
+
+TPoint TExtStringGrid::FindFirst(const AnsiString& Text, TFindParameters Params) {
+  return Find({-1, -1}, Text, Params);
+}
+
+TPoint TExtStringGrid::FindNext() { return Find(findCell_, findText_, findParams_); }
+
+// A grid of one column looks in that column.
+int TExtStringGrid::Search(const AnsiString& Text) {
+  if (GetRowCount() < 2 || GetColCount() < 1) return -1;
+  const int col =
+      std::clamp(SortSettings.GetShow() ? SortSettings.GetColumn() : 1, 0, GetColCount() - 1);
+  for (int r = GetFixedRows(); r < GetRowCount(); ++r)
+    if (AnsiUpperCase(GetCellEx(col, r).substr(0, Text.size())) == Text) return r;
+  return -1;
+}

@@ -1,0 +1,82 @@
+// TExtStringGrid: the owner form's OnResize, taken over while the grid lives. The form calls
+// a hook that holds a link, not the grid: when the grid goes first, the link passes the call
+// on to the handler the grid found, so a form with two grids keeps a sound chain whichever
+// grid is freed first.
+#include "components/grid/grid/ExtGrid.h"
+#include "platform/controls/forms.h"
+
+class FormResizeLink {
+ public:
+  FormResizeLink(TExtStringGrid* grid, TNotifyEvent previous)
+      : grid_(grid), previous_(std::move(previous)) {}
+
+  void Resize(TObject* Sender) const {
+    if (grid_)
+      grid_->GridResize(Sender);
+    else if (previous_)
+      previous_(Sender);
+  }
+  void RunPrevious(TObject* Sender) const {
+    if (previous_) previous_(Sender);
+  }
+  const TNotifyEvent& Previous() const { return previous_; }
+  void Detach() { grid_ = nullptr; }
+
+ private:
+  TExtStringGrid* grid_;
+  TNotifyEvent previous_;
+};
+
+namespace {
+
+struct FormResizeHook {
+  std::shared_ptr<FormResizeLink> link;
+  void operator()(TObject* Sender) const { link->Resize(Sender); }
+};
+
+// The owner when it is a form; none while the owner is being freed (its events are gone).
+TForm* OwnerForm(const TComponent& grid) {
+  auto* form = dynamic_cast<TForm*>(grid.GetOwner());
+  return form && !form->GetComponentState().Contains(csDestroying) ? form : nullptr;
+}
+
+}  // namespace
+
+void TExtStringGrid::TakeOverFormResize() {
+  TForm* form = OwnerForm(*this);
+  if (!form || form->GetComponentState().Contains(csDesigning)) return;
+  formResize_ = std::make_shared<FormResizeLink>(this, form->OnResize);
+  form->OnResize = FormResizeHook{formResize_};
+  formSize_ = {form->GetWidth(), form->GetHeight()};
+}
+
+void TExtStringGrid::HandBackFormResize() {
+  if (!formResize_) return;
+  formResize_->Detach();
+  TForm* form = OwnerForm(*this);
+  if (!form) return;
+  const FormResizeHook* hook = form->OnResize.target<FormResizeHook>();
+  if (hook && hook->link == formResize_) form->OnResize = formResize_->Previous();
+}
+
+// The grid takes up what the form gained or lost since its last resize; a size that would
+// not stay positive is left.
+void TExtStringGrid::GridResize(TObject* Sender) {
+  auto* form = dynamic_cast<TForm*>(Sender);
+  if (form && !GetComponentState().Contains(csDesigning)) {
+    const TPoint size{form->GetWidth(), form->GetHeight()};
+    if (SizeWithForm) {
+      const int width = GetWidth() + size.x - formSize_.x;
+      const int height = GetHeight() + size.y - formSize_.y;
+      SetBounds(GetLeft(), GetTop(), width > 0 ? width : GetWidth(),
+                height > 0 ? height : GetHeight());
+    }
+    formSize_ = size;
+  }
+  // The form's own handler must not stop the grid's resizing.
+  try {
+    if (formResize_) formResize_->RunPrevious(Sender);
+  } catch (...) {
+  }
+  StretchColumn(ColumnSize.StretchColumn);
+}

@@ -1,0 +1,108 @@
+// TExtStringGrid: grouping by a column. The rows are sorted by it, a node row with the value
+// goes before each run of equal values, and the column leaves the grid; ungrouping brings it
+// back from the node rows and removes them.
+#include <algorithm>
+
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/UpdateScope.h"
+#include "platform/core/format.h"
+
+void TExtStringGrid::SetGroupColumn(int Value) {
+  if (Value == -1)
+    UnGroup();
+  else if (Value > 0)
+    Group(Value);
+}
+
+void TExtStringGrid::Group(int ACol) {
+  if (ACol < GetFixedCols() || ACol >= GetColCount()) return;
+  UnGroup();
+  TUpdateScope lock(*this);
+  groupColumn_ = ACol;
+  groupWidth_ = ColWidths(ACol);
+  if (GetFixedRows() > 0) groupHeader_ = Cells(ACol, 0);
+  SortSettings.SetColumn(ACol);
+  QSort();
+  groupTextColumn_ = GetFixedCols() == ACol ? ACol + 1 : GetFixedCols();
+  AnsiString previous;
+  int nodeRow = -1;
+  for (int r = GetFixedRows(); r < GetRowCount(); ++r) {
+    const AnsiString value = GetCellEx(ACol, r);
+    if (nodeRow >= 0 && value == previous) continue;
+    if (nodeRow >= 0) AddNode(RemapRowInv(nodeRow), r - nodeRow);
+    InsertRows(r, 1);
+    SetCellEx(groupTextColumn_, r, value);
+    nodeRow = r++;
+    previous = value;
+  }
+  if (nodeRow >= 0) AddNode(RemapRowInv(nodeRow), GetRowCount() - nodeRow);
+  RemoveCols(ACol, 1);
+  if (GetFixedRows() < GetRowCount()) SetRow(GetFixedRows());
+}
+
+// The values are read from the column Group wrote them to.
+void TExtStringGrid::UnGroup() {
+  if (groupColumn_ < 0) return;
+  TUpdateScope lock(*this);
+  ExpandAll();
+  // The grid may have lost columns since: the column comes back at its end then.
+  groupColumn_ = std::min(groupColumn_, GetColCount() + NumHiddenColumns());
+  InsertCols(groupColumn_, 1);
+  const int shown = RemapColInv(groupColumn_);
+  if (shown < GetColCount()) SetColWidths(shown, groupWidth_);
+  if (GetFixedRows() > 0) SetCells(groupColumn_, 0, groupHeader_);
+  AnsiString value;
+  for (int r = GetFixedRows(); r < GetRowCount();) {
+    if (!IsNode(r)) {
+      SetCellEx(groupColumn_, r++, value);
+      continue;
+    }
+    value = GetCellEx(groupTextColumn_, r);
+    RemoveNode(RemapRowInv(r));
+    RemoveRows(r, 1);
+  }
+  groupColumn_ = -1;
+}
+
+void TExtStringGrid::GroupStatistic(int ACol,
+                                    const std::function<AnsiString(int From, int To)>& Of) {
+  for (int r = GetFixedRows(); r < GetRowCount(); ++r) {
+    if (!IsNode(r)) continue;
+    int next = r + 1;
+    while (next < GetRowCount() && !IsNode(next)) ++next;
+    SetCellEx(ACol, r, Of(r + 1, next - 1));
+  }
+}
+
+namespace {
+
+using Statistic = double (TExtStringGrid::*)(int ACol, int FromRow, int ToRow);
+
+// A group's statistic of column ACol as the grid writes floats.
+std::function<AnsiString(int, int)> FloatsOf(TExtStringGrid& Grid, int ACol, Statistic Of) {
+  return [&Grid, ACol, Of](int From, int To) {
+    return Format(Grid.FloatFormat, (Grid.*Of)(ACol, From, To));
+  };
+}
+
+}  // namespace
+
+void TExtStringGrid::GroupSum(int ACol) {
+  GroupStatistic(ACol, FloatsOf(*this, ACol, &TExtStringGrid::ColumnSum));
+}
+
+void TExtStringGrid::GroupAvg(int ACol) {
+  GroupStatistic(ACol, FloatsOf(*this, ACol, &TExtStringGrid::ColumnAvg));
+}
+
+void TExtStringGrid::GroupMin(int ACol) {
+  GroupStatistic(ACol, FloatsOf(*this, ACol, &TExtStringGrid::ColumnMin));
+}
+
+void TExtStringGrid::GroupMax(int ACol) {
+  GroupStatistic(ACol, FloatsOf(*this, ACol, &TExtStringGrid::ColumnMax));
+}
+
+void TExtStringGrid::GroupCount(int ACol) {
+  GroupStatistic(ACol, [](int From, int To) { return IntToStr(To - From + 1); });
+}

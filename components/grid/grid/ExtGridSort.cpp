@@ -1,0 +1,367 @@
+// TExtStringGrid: the sorts. The quick sort partitions around a copy of the middle row kept
+// in a spare row below the grid, so partitioning never moves it, and rows trade places whole
+// in the cell store. While a sort runs, three spare rows stand below the rows and the hidden
+// columns are shown, so hidden cells travel with their rows; both are undone when it ends,
+// also when a handler raises.
+#include <algorithm>
+#include <climits>
+#include <numeric>
+#include <utility>
+
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridError.h"
+#include "components/grid/grid/UpdateScope.h"
+
+namespace {
+
+constexpr const char* kNoSortIndexes = "No indexes specified for indexed sort";
+
+// Column 0 (texts and objects) kept in place while the rows are sorted under it.
+class ColumnAside {
+ public:
+  ColumnAside(TExtStringGrid& grid, bool keep) : grid_(grid) {
+    if (!keep) return;
+    for (int r = 0; r < grid.GetRowCount(); ++r)
+      cells_.emplace_back(grid.Cells(0, r), grid.Objects(0, r));
+  }
+  ~ColumnAside() {
+    for (std::size_t r = 0; r < cells_.size(); ++r) {
+      grid_.SetCells(0, static_cast<int>(r), cells_[r].first);
+      grid_.SetGridObject(0, static_cast<int>(r), cells_[r].second);
+    }
+  }
+  ColumnAside(const ColumnAside&) = delete;
+  ColumnAside& operator=(const ColumnAside&) = delete;
+
+ private:
+  TExtStringGrid& grid_;
+  std::vector<std::pair<AnsiString, TObject*>> cells_;
+};
+
+}  // namespace
+
+// One sort: the column it compares first, its direction and kind. The columns' sort formats
+// are read once each while the outermost pass lives, and with Keys the cells' keys are made
+// once each (a sort of many comparisons; not worth it for one).
+struct TExtStringGrid::SortPass {
+  SortPass(TExtStringGrid& grid, int column, bool indexed, bool keys = true)
+      : grid(grid), column(column), indexed(indexed),
+        direction(indexed ? 1 : grid.DirectionFactor()),
+        outerColumn(std::exchange(grid.sortColumn_, column)) {
+    if (grid.sortDepth_++ > 0) return;
+    grid.sortKeys_.Clear();
+    grid.sortKeysOn_ = keys && !grid.OnGetDisplText;
+    grid.sortDefer_ = grid.sortKeysOn_ && !grid.SortSettings.SingleColumn;
+  }
+  ~SortPass() {
+    grid.sortColumn_ = outerColumn;
+    if (--grid.sortDepth_ > 0) return;
+    grid.FlushSortedRows();
+    grid.sortKeys_.Clear();
+    grid.sortKeysOn_ = false;
+    grid.sortRowFollow_ = -1;
+  }
+  SortPass(const SortPass&) = delete;
+  SortPass& operator=(const SortPass&) = delete;
+
+  TExtStringGrid& grid;
+  const int column;
+  const bool indexed;
+  // What a comparison answers when the rows stand in the wrong order.
+  const int direction;
+  const int outerColumn;
+};
+
+// Three spare rows below the rows (the pivot is the middle one) and the hidden columns shown.
+class TExtStringGrid::SortSpace {
+ public:
+  explicit SortSpace(TExtStringGrid& grid)
+      : grid_(grid), rows_(grid.GetRowCount()), hidden_(grid.NumHiddenColumns()),
+        lastWidth_(grid.GetColCount() > 0 ? grid.ColWidths(grid.GetColCount() - 1) : 0) {
+    grid.SetRowCount(rows_ + kSpare);
+    grid.SetDataRowCount(rows_);
+    // What the store still held below the rows must not be mistaken for the pivot's.
+    grid.ClearPropRect(0, rows_, INT_MAX, rows_ + kSpare - 1);
+    DropSpareRows();
+    if (hidden_ > 0) grid.SetColCount(grid.GetColCount() + hidden_);
+  }
+  ~SortSpace() {
+    grid_.FlushSortedRows();
+    DropSpareRows();  // their objects are the real rows'
+    grid_.Invalidate();
+    if (hidden_ > 0) grid_.SetColCount(grid_.GetColCount() - hidden_);
+    if (grid_.GetColCount() > 0) grid_.SetColWidths(grid_.GetColCount() - 1, lastWidth_);
+    grid_.SetRowCount(rows_);
+  }
+  SortSpace(const SortSpace&) = delete;
+  SortSpace& operator=(const SortSpace&) = delete;
+
+  int Rows() const { return rows_; }
+
+ private:
+  static constexpr int kSpare = 3;
+  TExtStringGrid& grid_;
+  const int rows_;
+  const int hidden_;
+  const int lastWidth_;
+
+  void DropSpareRows() {
+    for (int r = rows_; r < rows_ + kSpare; ++r) grid_.DropRowCells(r);
+  }
+};
+
+// --- comparing rows ---
+
+int TExtStringGrid::CompareLine(int ACol, int ARow1, int ARow2) {
+  for (int col = ACol;; ++col) {
+    const int result = Compare(col, ARow1, ARow2);
+    if (result != 0 || !SortSettings.Full || col > GetColCount() - 2) return result;
+  }
+}
+
+int TExtStringGrid::CompareLineIndexed(int Index, int ARow1, int ARow2) {
+  for (int k = Index; k < SortIndexes.Count(); ++k) {
+    const uint32_t entry = SortIndexes.Items(k);
+    const int result = Compare(TSortIndexList::Column(entry), ARow1, ARow2);
+    if (result == 0 && SortSettings.Full && k + 1 < SortIndexes.Count()) continue;
+    return TSortIndexList::Descending(entry) ? -result : result;
+  }
+  return 0;
+}
+
+// --- the quick sort --------------------------------------------------------------------------
+
+int TExtStringGrid::PassCompare(const SortPass& Pass, int ARow1, int ARow2) {
+  return Pass.indexed ? CompareLineIndexed(0, ARow1, ARow2) : CompareLine(Pass.column, ARow1, ARow2);
+}
+
+void TExtStringGrid::CopyPivotRow(int ARow, int Pivot) {
+  sortKeys_.Copy(ARow, Pivot);
+  if (sortDefer_) {
+    sortPivotFrom_ = sortPending_.empty() ? ARow : sortPending_[ARow];
+    sortPivotRow_ = Pivot;
+    return;
+  }
+  if (!OnGetDisplText) {
+    CopyRowCells(ARow, Pivot);
+    return;
+  }
+  for (int c = 0; c < GetColCount(); ++c) SetCellEx(c, Pivot, GetCellEx(c, ARow));
+}
+
+// Moves the cells of the rows the sort has exchanged so far, and from then on moves them at
+// once: for a comparison that reads the cells, and when the sort ends.
+void TExtStringGrid::FlushSortedRows() {
+  sortDefer_ = false;
+  if (!sortPending_.empty()) {
+    const auto count = static_cast<int>(sortPending_.size());
+    std::vector<int> heights(sortPending_.size());
+    for (int r = 0; r < count; ++r) heights[r] = RowHeights(r);
+    PermuteRowCells(sortPending_);
+    for (int r = 0; r < std::min(count, GetRowCount()); ++r)
+      if (heights[sortPending_[r]] != heights[r]) SetRowHeights(r, heights[sortPending_[r]]);
+    if (sortPivotFrom_ >= 0)
+      sortPivotFrom_ = static_cast<int>(
+          std::find(sortPending_.begin(), sortPending_.end(), sortPivotFrom_) - sortPending_.begin());
+    sortPending_.clear();
+  }
+  if (sortPivotFrom_ >= 0 && sortPivotRow_ < GetRowCount()) CopyRowCells(sortPivotFrom_, sortPivotRow_);
+  sortPivotFrom_ = -1;
+}
+
+// The rows' keys move as SortSwapRows moves their cells.
+void TExtStringGrid::SwapSortedRows(int ARow1, int ARow2) {
+  SortSwapRows(ARow1, ARow2);
+  if (SortSettings.SingleColumn)
+    sortKeys_.SwapIn(sortColumn_, ARow1, ARow2);
+  else
+    sortKeys_.Swap(ARow1, ARow2);
+}
+
+void TExtStringGrid::QuickSortRows(const SortPass& Pass, int L, int R) {
+  const int pivot = GetRowCount() - 2;
+  const int d = Pass.direction;
+  while (L < R) {
+    CopyPivotRow((L + R) / 2, pivot);
+    int i = L, j = R;
+    do {
+      while (PassCompare(Pass, pivot, i) == d && i < R) ++i;
+      while (PassCompare(Pass, j, pivot) == d && j > L) --j;
+      if (i <= j) {
+        // Rows that tie are left where they meet; the indexed sort swaps them all the same.
+        if (i != j && (Pass.indexed || PassCompare(Pass, i, j) != 0)) SwapSortedRows(i, j);
+        ++i;
+        --j;
+      }
+    } while (i <= j);
+    // The smaller part is sorted by a call, the larger one by this loop: the depth of the
+    // calls stays below 32 whatever the rows hold.
+    if (j - L < R - i) {
+      if (L < j) QuickSortRows(Pass, L, j);
+      L = i;
+    } else {
+      if (i < R) QuickSortRows(Pass, i, R);
+      R = j;
+    }
+  }
+}
+
+void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
+  const int covered = static_cast<int>(sortXRef_.size());
+  if (ARow1 >= 0 && ARow2 >= 0 && ARow1 < covered && ARow2 < covered)
+    std::swap(sortXRef_[ARow1], sortXRef_[ARow2]);
+  if (SortSettings.SingleColumn) {
+    const int col = sortDepth_ > 0 ? sortColumn_ : SortSettings.GetColumn();
+    ExchangeCells(col, ARow1, col, ARow2);
+    return;
+  }
+  if (MouseActions.DisjunctRowSelect) ExchangeRowSelect(ARow1, ARow2);
+  if (sortDefer_) {
+    if (sortPending_.empty()) {
+      sortPending_.resize(static_cast<std::size_t>(GetRowCount()));
+      std::iota(sortPending_.begin(), sortPending_.end(), 0);
+    }
+    std::swap(sortPending_.at(ARow1), sortPending_.at(ARow2));
+  } else {
+    ExchangeRows(ARow1, ARow2);
+  }
+  if (sortRowFollow_ == ARow1)
+    sortRowFollow_ = ARow2;
+  else if (sortRowFollow_ == ARow2)
+    sortRowFollow_ = ARow1;
+}
+
+// --- the sorts -------------------------------------------------------------------------------
+
+void TExtStringGrid::SortWhole(const SortPass& Pass, bool KeepColumn0,
+                               const std::vector<TPoint>* Groups) {
+  const int first = GetFixedRows();
+  const int last = LastNormalRow();
+  if (last - first < 1) return;
+  ColumnAside column0(*this, KeepColumn0 && SortSettings.NormalCellsOnly && GetFixedCols() > 0);
+  TUpdateScope lock(*this);
+  SortSpace space(*this);
+  // Moving the current row away and back is no click of the user's.
+  const bool clickPending = ClickPending;
+  const int current = GetRow();
+  sortRowFollow_ = current;
+  if (Navigation.MoveRowOnSort) SetRow(space.Rows());
+  if (Groups) {
+    for (const TPoint& group : *Groups) QuickSortRows(Pass, group.x, group.y);
+  } else {
+    QuickSortRows(Pass, first, last);
+  }
+  FlushSortedRows();
+  const int target = Navigation.MoveRowOnSort ? sortRowFollow_ : current;
+  if (GetRow() != target && target >= 0) SetRow(target);
+  ClickPending = clickPending;
+}
+
+void TExtStringGrid::QSort() {
+  SortIndexes.Clear();
+  SortPass pass(*this, SortSettings.GetColumn(), false);
+  SortWhole(pass, true);
+}
+
+// The rows between two node rows (the last group up to the last normal row) are a group;
+// the node rows stay where they are.
+void TExtStringGrid::QSortGroup() {
+  std::vector<TPoint> groups;
+  int node = -1;
+  for (int r = GetFixedRows(); r <= LastNormalRow() + 1; ++r) {
+    if (r <= LastNormalRow() && !IsNode(r)) continue;
+    if (node >= 0 && r - node > 2) groups.emplace_back(node + 1, r - 1);
+    node = r;
+  }
+  SortIndexes.Clear();
+  SortPass pass(*this, SortSettings.GetColumn(), false);
+  SortWhole(pass, true, &groups);
+}
+
+void TExtStringGrid::QSortIndexed() {
+  if (SortIndexes.Count() == 0) throw EExtGridError(kNoSortIndexes);
+  SortPass pass(*this, TSortIndexList::Column(SortIndexes.Items(0)), true);
+  SortWhole(pass, false);
+}
+
+void TExtStringGrid::QuickSort(int ACol, int Left, int Right) {
+  SortPass pass(*this, ACol, false);
+  SortSpace space(*this);
+  // The spare rows below are the sort's own.
+  QuickSortRows(pass, std::max(Left, 0), std::min(Right, space.Rows() - 1));
+  FlushSortedRows();
+}
+
+void TExtStringGrid::QuickSortIndexed(int Left, int Right) {
+  const int col = SortIndexes.Count() > 0 ? TSortIndexList::Column(SortIndexes.Items(0))
+                                          : SortSettings.GetColumn();
+  SortPass pass(*this, col, true);
+  SortSpace space(*this);
+  QuickSortRows(pass, std::max(Left, 0), std::min(Right, space.Rows() - 1));
+  FlushSortedRows();
+}
+
+void TExtStringGrid::SortByColumn(int ACol) {
+  if (GetRowCount() < 2) return;
+  SortPass pass(*this, ACol, false);
+  TUpdateScope lock(*this);
+  for (bool swapped = true; swapped;) {
+    swapped = false;
+    for (int r = GetFixedRows(); r <= GetRowCount() - 2 - fixedFooters_; ++r) {
+      if (Compare(ACol, r, r + 1) != pass.direction) continue;
+      SwapSortedRows(r, r + 1);
+      swapped = true;
+    }
+  }
+  FlushSortedRows();
+}
+
+bool TExtStringGrid::SortLine(int ACol, int ARow1, int ARow2) {
+  // A row outside the grid has no place to swap with: its cells and select state would be lost.
+  if (!TwoLines(ARow1, ARow2, GetRowCount())) return false;
+  SortPass pass(*this, ACol, false, false);
+  for (int col = ACol; col < GetColCount() + NumHiddenColumns(); ++col) {
+    const int result = Compare(col, ARow1, ARow2);
+    if (result == pass.direction) {
+      SortSwapRows(ARow1, ARow2);
+      InvalidateRow(ARow1);
+      InvalidateRow(ARow2);
+      return true;
+    }
+    if (result != 0) return false;
+  }
+  return false;
+}
+
+// --- the cross reference ---------------------------------------------------------------------
+
+void TExtStringGrid::InitSortXRef() {
+  sortXRef_.resize(static_cast<std::size_t>(std::max(GetRowCount(), 0)));
+  std::iota(sortXRef_.begin(), sortXRef_.end(), 0);
+}
+
+int TExtStringGrid::SortedRowIndex(int ARow) const {
+  if (ARow >= 0 && ARow < static_cast<int>(sortXRef_.size())) return RemapRow(sortXRef_[ARow]);
+  return RemapRow(ARow);
+}
+
+int TExtStringGrid::UnSortedRowIndex(int ARow) const {
+  if (sortXRef_.empty()) return ARow;
+  const auto found = std::find(sortXRef_.begin(), sortXRef_.end(), ARow);
+  return static_cast<int>(found - sortXRef_.begin());
+}
+
+namespace {
+// Where the row that stood at ARow before sorting stands now; rows beyond the list stay.
+int UnsortedRow(const std::vector<int>& xref, int ARow, int position) {
+  return ARow >= 0 && ARow < static_cast<int>(xref.size()) ? position : ARow;
+}
+}  // namespace
+
+AnsiString TExtStringGrid::GetUnSortedCell(int ACol, int ARow) {
+  return GetCellEx(ACol, UnsortedRow(sortXRef_, ARow, UnSortedRowIndex(ARow)));
+}
+
+void TExtStringGrid::SetUnSortedCell(int ACol, int ARow, const AnsiString& Value) {
+  SetCellEx(ACol, UnsortedRow(sortXRef_, ARow, UnSortedRowIndex(ARow)), Value);
+}

@@ -1,0 +1,67 @@
+// TExtStringGrid: the colours, fonts and alignment of single cells, kept in their
+// properties objects.
+#include "components/grid/grid/ExtGrid.h"
+
+namespace {
+
+template <typename T>
+T Field(const TCellProperties* props, T TCellProperties::*field, T none) {
+  return props ? props->*field : none;
+}
+
+}  // namespace
+
+template <typename Change>
+void TExtStringGrid::StyleCell(int ACol, int ARow, Change change) {
+  change(*GetCellProperties(ACol, ARow));
+  RepaintCell(RemapColInv(ACol), ARow);
+}
+
+TColor TExtStringGrid::GetColors(int ACol, int ARow) const {
+  const TCellProperties* props = FindCellProperties(ACol, ARow);
+  return props ? props->GetBrushColor() : clNone;
+}
+
+void TExtStringGrid::SetColors(int ACol, int ARow, TColor Value) {
+  StyleCell(ACol, ARow, [Value](TCellProperties& p) { p.SetBrushColor(Value); });
+}
+
+TColor TExtStringGrid::GetFontColors(int ACol, int ARow) const {
+  return Field(FindCellProperties(ACol, ARow), &TCellProperties::FontColor, clNone);
+}
+
+void TExtStringGrid::SetFontColors(int ACol, int ARow, TColor Value) {
+  StyleCell(ACol, ARow, [Value](TCellProperties& p) { p.FontColor = Value; });
+}
+
+TFontStyles TExtStringGrid::GetFontStyles(int ACol, int ARow) const {
+  return Field(FindCellProperties(ACol, ARow), &TCellProperties::FontStyle, TFontStyles());
+}
+
+void TExtStringGrid::SetFontStyles(int ACol, int ARow, TFontStyles Value) {
+  StyleCell(ACol, ARow, [Value](TCellProperties& p) { p.FontStyle = Value; });
+}
+
+int TExtStringGrid::GetFontSizes(int ACol, int ARow) const {
+  return Field(FindCellProperties(ACol, ARow), &TCellProperties::FontSize, 0);
+}
+
+void TExtStringGrid::SetFontSizes(int ACol, int ARow, int Value) {
+  StyleCell(ACol, ARow, [Value](TCellProperties& p) { p.FontSize = Value; });
+}
+
+AnsiString TExtStringGrid::GetFontNames(int ACol, int ARow) const {
+  return Field(FindCellProperties(ACol, ARow), &TCellProperties::FontName, AnsiString());
+}
+
+void TExtStringGrid::SetFontNames(int ACol, int ARow, const AnsiString& Value) {
+  StyleCell(ACol, ARow, [&Value](TCellProperties& p) { p.FontName = Value; });
+}
+
+TAlignment TExtStringGrid::GetAlignments(int ACol, int ARow) const {
+  return Field(FindCellProperties(ACol, ARow), &TCellProperties::Alignment, taLeftJustify);
+}
+
+void TExtStringGrid::SetAlignments(int ACol, int ARow, TAlignment Value) {
+  StyleCell(ACol, ARow, [Value](TCellProperties& p) { p.Alignment = Value; });
+}

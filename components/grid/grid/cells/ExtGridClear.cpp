@@ -1,0 +1,64 @@
+// TExtStringGrid: clearing cells. Texts are emptied and the cells' properties objects let go;
+// the row and column counts stay.
+#include <algorithm>
+#include <cstdint>
+
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/core/GridUtil.h"
+
+int TExtStringGrid::LastOf(int First, int Count, int Limit) {
+  return static_cast<int>(std::min<int64_t>(int64_t{First} + Count - 1, Limit));
+}
+
+void TExtStringGrid::ClearStoredRect(const TGridRect& R) {
+  const TGridRect cells = ClipGridRect(R, GetColCount() + NumHiddenColumns(), GetRowCount());
+  ClearPropRect(cells.Left, cells.Top, cells.Right, cells.Bottom);
+  ForEachStored(TGridCells::Slot::Text, cells, [this](int c, int r) { SetCells(c, r, ""); });
+}
+
+void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
+  ClearStoredRect({ACol1, ARow1, ACol2, ARow2});
+  CellsChanged(TRect(ACol1, ARow1, ACol2, ARow2));
+}
+
+// A hidden column inside the shown range keeps its cells.
+void TExtStringGrid::ClearShownRect(const TGridRect& R) {
+  for (int c = std::max(R.Left, 0); c <= std::min(R.Right, GetColCount() - 1); ++c) {
+    const int col = RemapCol(c);
+    ClearStoredRect({col, R.Top, col, R.Bottom});
+  }
+  CellsChanged(TRect(R.Left, R.Top, R.Right, R.Bottom));
+}
+
+void TExtStringGrid::ClearRows(int ARow, int Count) {
+  if (GetRowCount() == 0 || GetColCount() == 0 || Count < 1) return;
+  ClearRect(0, ARow, GetColCount() + NumHiddenColumns() - 1,
+            LastOf(ARow, Count, GetRowCount() - 1));
+}
+
+void TExtStringGrid::ClearCols(int ACol, int Count) {
+  if (GetRowCount() == 0 || GetColCount() == 0 || Count < 1) return;
+  ClearRect(ACol, 0, LastOf(ACol, Count, GetColCount() + NumHiddenColumns() - 1),
+            GetRowCount() - 1);
+}
+
+void TExtStringGrid::ClearNormalCells() {
+  if (GetRowCount() == 0 || GetColCount() == 0) return;
+  ClearRect(GetFixedCols(), GetFixedRows(), LastNormalCol() + NumHiddenColumns(),
+            LastNormalRow());
+}
+
+void TExtStringGrid::Clear() {
+  SearchText.clear();
+  if (GetRowCount() == 0 || GetColCount() == 0) return;
+  ClearRect(0, 0, GetColCount() + NumHiddenColumns() - 1, GetRowCount() - 1);
+}
+
+void TExtStringGrid::ClearSelection() {
+  if (MouseActions.DisjunctRowSelect) {
+    for (int r = GetFixedRows(); r < GetRowCount(); ++r)
+      if (GetRowSelect(r)) ClearRows(r, 1);
+    return;
+  }
+  ClearShownRect(GetSelection());
+}

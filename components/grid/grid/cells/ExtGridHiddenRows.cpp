@@ -1,0 +1,95 @@
+// TExtStringGrid: hidden rows. A hidden row leaves the grid for the hidden-row store with its
+// texts and its properties objects, the cells of hidden columns included, and keeps its real
+// number; showing it puts it back where that number says.
+#include <algorithm>
+#include <climits>
+#include <numeric>
+
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/UpdateScope.h"
+
+std::vector<int> TExtStringGrid::ShownRowsIn(int FromRow, int ToRow) const {
+  FromRow = std::max(FromRow, 0);
+  ToRow = std::min<long long>(ToRow, static_cast<long long>(GetRowCount()) + NumHiddenRows() - 1);
+  if (FromRow > ToRow) return {};
+  // Shown rows of a real range stand one below the other on screen.
+  const int hidden = HiddenRows.CountBelow(ToRow + 1) - HiddenRows.CountBelow(FromRow);
+  std::vector<int> rows(ToRow - FromRow + 1 - hidden);
+  std::iota(rows.begin(), rows.end(), RemapRow(FromRow));
+  return rows;
+}
+
+void TExtStringGrid::TakeRowsOut(const std::vector<int>& DisplayRows, bool AsRemoveEx) {
+  if (DisplayRows.empty()) return;
+  const int cols = GetColCount() + NumHiddenColumns();
+  THiddenRows::Rows taken;
+  taken.reserve(DisplayRows.size());
+  for (int row : DisplayRows) {
+    auto& item = taken.emplace_back(std::make_unique<TGridItem>());
+    item->Idx = RemapRowInv(row);
+    for (int c = 0; c < cols; ++c) item->Items.AddObject(Cells(c, row), GetGridObject(c, row));
+  }
+  HiddenRows.Add(std::move(taken));
+  const bool consecutive =
+      DisplayRows.back() - DisplayRows.front() + 1 == static_cast<int>(DisplayRows.size());
+  if (AsRemoveEx && consecutive)
+    RemoveRowsEx(DisplayRows.front(), static_cast<int>(DisplayRows.size()));
+  else
+    DeleteRowSet(DisplayRows, AsRemoveEx ? RowRestore::FirstNormal : RowRestore::LastAboveFooter);
+}
+
+void TExtStringGrid::HideRows(int FromRow, int ToRow) {
+  TakeRowsOut(ShownRowsIn(FromRow, ToRow), false);
+}
+
+void TExtStringGrid::HideRowsEx(int FromRow, int ToRow) {
+  TakeRowsOut(ShownRowsIn(FromRow, ToRow), true);
+}
+
+void TExtStringGrid::HideSelectedRows() { TakeRowsOut(RowsSelected(true), false); }
+
+void TExtStringGrid::HideUnSelectedRows() { TakeRowsOut(RowsSelected(false), false); }
+
+// The rows come back as new rows at the end, and one move of the cell store puts every one
+// at its place: below it stand as many rows as real rows below it are not hidden.
+void TExtStringGrid::PutRowsBack(THiddenRows::Rows Rows) {
+  if (Rows.empty()) return;
+  TUpdateScope lock(*this);
+  const int rows = GetRowCount();
+  const int count = static_cast<int>(Rows.size());
+  std::vector<int> places(count);
+  for (int i = 0; i < count; ++i) {
+    // A store that no longer fits the grid (rows removed meanwhile) still gives a place.
+    const int lowest = i > 0 ? places[i - 1] + 1 : 0;
+    places[i] = std::clamp(RemapRow(Rows[i]->Idx), lowest, rows + i);
+  }
+  SetRowCount(rows + count);
+  // What the store kept beyond the old count is not theirs.
+  ClearPropRect(0, rows, INT_MAX, rows + count - 1);
+  for (int r = rows; r < rows + count; ++r) DropRowCells(r);
+  std::vector<int> order(rows + count);
+  for (int p = 0, old = 0, i = 0; p < rows + count; ++p)
+    order[p] = i < count && places[i] == p ? rows + i++ : old++;
+  PermuteRows(order);
+  for (int i = 0; i < count; ++i) {
+    const TStringList& cells = Rows[i]->Items;
+    for (int c = 0; c < cells.Count(); ++c) {
+      SetGridCell(c, places[i], cells.Strings(c));
+      SetGridObject(c, places[i], cells.Objects(c));
+    }
+    if (static_cast<std::size_t>(places[i]) < rowSelect_.size())
+      rowSelect_.insert(rowSelect_.begin() + places[i], 0);
+  }
+  Invalidate();
+}
+
+void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
+  PutRowsBack(HiddenRows.Take(FromRow, ToRow));
+}
+
+void TExtStringGrid::UnHideRowsAll() { PutRowsBack(HiddenRows.Take(INT_MIN, INT_MAX)); }
+
+TStrings* TExtStringGrid::HiddenRow(int ARow) const {
+  TGridItem* item = HiddenRows.Find(ARow);
+  return item ? &item->Items : nullptr;
+}

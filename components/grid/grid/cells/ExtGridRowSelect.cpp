@@ -1,0 +1,75 @@
+// TExtStringGrid: rows selected one by one, and the grid's selection set by rows, columns or
+// rectangle.
+#include <algorithm>
+
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridError.h"
+#include "components/grid/core/GridUtil.h"
+
+namespace {
+const char* const kInvalidRow = "Invalid Row accessed";
+}  // namespace
+
+void TExtStringGrid::CheckRowSelect(int ARow) const {
+  if (ARow < 0 || ARow >= GetRowCount()) throw EExtGridError(kInvalidRow);
+}
+
+bool TExtStringGrid::GetRowSelect(int ARow) const {
+  CheckRowSelect(ARow);
+  return static_cast<std::size_t>(ARow) < rowSelect_.size() && rowSelect_[ARow] != 0;
+}
+
+void TExtStringGrid::SetRowSelect(int ARow, bool Value) {
+  CheckRowSelect(ARow);
+  const auto row = static_cast<std::size_t>(ARow);
+  if (rowSelect_.size() <= row) rowSelect_.resize(row + 1, 0);
+  if ((rowSelect_[row] != 0) == Value) return;
+  rowSelect_[row] = Value ? 1 : 0;
+  RepaintRow(ARow);
+}
+
+int TExtStringGrid::GetRowSelectCount() const {
+  return static_cast<int>(std::count(rowSelect_.begin(), rowSelect_.end(), 1));
+}
+
+void TExtStringGrid::ClearRowSelect() {
+  for (std::size_t row = 0; row < rowSelect_.size(); ++row) {
+    if (!rowSelect_[row]) continue;
+    rowSelect_[row] = 0;
+    RepaintRow(static_cast<int>(row));
+  }
+}
+
+void TExtStringGrid::SelectToRowSelect(bool All) {
+  const TGridRect selection = GetSelection();
+  for (int r = GetFixedRowsEx(); r < GetRowCount(); ++r) {
+    const bool inside = r >= selection.Top && r <= selection.Bottom;
+    if (inside || All) SetRowSelect(r, inside);
+  }
+}
+
+void TExtStringGrid::SelectRows(int ARow, int Count) {
+  const long long end = static_cast<long long>(ARow) + Count;  // one past the last row
+  if (!MouseActions.DisjunctRowSelect)
+    return SelectInGrid({GetFixedColsEx(), ARow, GetColCount() - 1,
+                         static_cast<int>(std::clamp<long long>(end - 1, -1, GetRowCount()))});
+  for (int r = std::max(ARow, 0); r < end && r < GetRowCount(); ++r) SetRowSelect(r, true);
+}
+
+void TExtStringGrid::SelectCols(int ACol, int Count) {
+  const long long last = static_cast<long long>(ACol) + Count - 1;
+  SelectInGrid({ACol, GetFixedRowsEx(),
+                static_cast<int>(std::clamp<long long>(last, -1, GetColCount())),
+                GetRowCount() - 1});
+}
+
+void TExtStringGrid::SelectRange(int FromCol, int ToCol, int FromRow, int ToRow) {
+  SelectInGrid({FromCol, FromRow, ToCol, ToRow});
+}
+
+// The current cell is the selection's corner: a selection outside the grid is cut to it,
+// and one with nothing left inside changes nothing.
+void TExtStringGrid::SelectInGrid(TGridRect R) {
+  R = ClipGridRect(R, GetColCount(), GetRowCount());
+  if (R.Left <= R.Right && R.Top <= R.Bottom) SetSelection(R);
+}

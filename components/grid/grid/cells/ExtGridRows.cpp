@@ -1,0 +1,169 @@
+// TExtStringGrid: inserting, removing and exchanging rows. Rows move whole in the cell store,
+// the cells of hidden columns with them; a row taken out leaves nothing behind in the store
+// beyond the count, so a grid that grows again shows empty rows, not the removed ones.
+#include <algorithm>
+#include <climits>
+#include <numeric>
+#include <unordered_set>
+#include <utility>
+
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/UpdateScope.h"
+
+void TExtStringGrid::ExchangeRows(int ARow1, int ARow2) {
+  SwapRowCells(ARow1, ARow2);
+  ExchangeRowHeights(ARow1, ARow2);
+}
+
+void TExtStringGrid::ExchangeRowHeights(int ARow1, int ARow2) {
+  const int height1 = RowHeights(ARow1);
+  const int height2 = RowHeights(ARow2);
+  if (height1 == height2) return;
+  SetRowHeights(ARow1, height2);
+  SetRowHeights(ARow2, height1);
+}
+
+void TExtStringGrid::ExchangeRowSelect(int ARow1, int ARow2) {
+  if (ARow1 < 0 || ARow2 < 0) return;  // no select state there to take part
+  const auto row1 = static_cast<std::size_t>(ARow1);
+  const auto row2 = static_cast<std::size_t>(ARow2);
+  const uint8_t state1 = row1 < rowSelect_.size() ? rowSelect_[row1] : 0;
+  const uint8_t state2 = row2 < rowSelect_.size() ? rowSelect_[row2] : 0;
+  if (state1 == state2) return;
+  rowSelect_.resize(std::max({rowSelect_.size(), row1 + 1, row2 + 1}), 0);
+  std::swap(rowSelect_[row1], rowSelect_[row2]);
+}
+
+void TExtStringGrid::SwapRows(int ARow1, int ARow2) {
+  if (!TwoLines(ARow1, ARow2, GetRowCount())) return;
+  ExchangeRows(ARow1, ARow2);
+  InvalidateRow(ARow1);
+  InvalidateRow(ARow2);
+}
+
+void TExtStringGrid::InsertRows(int ARow, int Count) {
+  const int rows = GetRowCount();
+  if (Count < 1 || ARow < 0 || ARow > rows || Count > INT_MAX - rows) return;
+  SetRowCount(rows + Count);
+  RotateRowCells(ARow, rows, rows + Count);
+  for (int r = rows + Count - 1; r >= ARow + Count; --r) ExchangeRowHeights(r, r - Count);
+  // The new rows now hold what the store kept beyond the old count.
+  const int last = ARow + Count - 1;
+  ClearPropRect(0, ARow, INT_MAX, last);
+  for (int r = ARow; r <= last; ++r) {
+    DropRowCells(r);
+    if (RowHeights(r) != GetDefaultRowHeight()) SetRowHeights(r, GetDefaultRowHeight());
+  }
+  Invalidate();
+}
+
+void TExtStringGrid::AddRow() {
+  InsertRows(GetRowCount() - (FloatingFooter.GetVisible() ? 1 : 0), 1);
+}
+
+void TExtStringGrid::DeleteRows(int ARow, int Count, RowRestore Restore) {
+  if (ARow < 0 || ARow >= GetRowCount() || Count < 1) return;
+  std::vector<int> rows(std::min(Count, GetRowCount() - ARow));
+  std::iota(rows.begin(), rows.end(), ARow);
+  DeleteRowSet(rows, Restore);
+}
+
+// The rows go to the end in one move of the cell store, whatever their number: a filter
+// takes out half a million rows at once.
+void TExtStringGrid::DeleteRowSet(const std::vector<int>& Rows, RowRestore Restore) {
+  if (Rows.empty()) return;
+  const int oldRow = GetRow();
+  const int oldTop = GetTopRow();
+  const bool clickPending = ClickPending;
+  TUpdateScope lock(*this);
+  const int rows = GetRowCount();
+  const int gone = static_cast<int>(Rows.size());
+  std::vector<int> order;
+  order.reserve(rows);
+  std::size_t next = 0;
+  for (int r = 0; r < rows; ++r) {
+    if (next < Rows.size() && Rows[next] == r)
+      ++next;
+    else
+      order.push_back(r);
+  }
+  order.insert(order.end(), Rows.begin(), Rows.end());
+  PermuteRows(order);
+  TCustomGrid::SetRowCount(rows - gone);
+  // The rows now wait beyond the count; their objects were freed or moved elsewhere.
+  for (int r = rows - gone; r < rows; ++r) DropRowCells(r);
+  // The select states belong to the rows: those below move up with them.
+  if (!rowSelect_.empty()) {
+    std::size_t kept = 0;
+    next = 0;
+    for (std::size_t r = 0; r < rowSelect_.size(); ++r) {
+      if (next < Rows.size() && static_cast<std::size_t>(Rows[next]) == r)
+        ++next;
+      else
+        rowSelect_[kept++] = rowSelect_[r];
+    }
+    rowSelect_.resize(kept);
+  }
+  const int first = GetFixedRows();
+  const int left = GetRowCount();
+  auto moveTo = [this](int row) {
+    if (row != GetRow()) SetRow(row);
+  };
+  if (Restore == RowRestore::FirstNormal) {
+    if (oldRow < left) {
+      moveTo(oldRow);
+    } else if (first < left) {
+      moveTo(first);
+      SetTopRow(first);
+    }
+  } else if (oldRow > LastNormalRow()) {
+    if (LastNormalRow() >= first) moveTo(LastNormalRow());
+  } else {
+    moveTo(oldRow);
+    SetTopRow(oldTop);  // the platform keeps it within the rows left
+  }
+  ClickPending = clickPending;
+  CellsChanged(TRect(0, Rows.front(), GetColCount() - 1, Rows.back() + 1));
+}
+
+void TExtStringGrid::RemoveRows(int ARow, int Count) {
+  if (ARow < 0 || ARow >= GetRowCount() || Count < 1) return;
+  ClearPropRect(0, ARow, INT_MAX, LastOf(ARow, Count, GetRowCount() - 1));
+  DeleteRows(ARow, Count, RowRestore::LastAboveFooter);
+}
+
+void TExtStringGrid::RemoveRowsEx(int ARow, int Count) {
+  DeleteRows(ARow, Count, RowRestore::FirstNormal);
+}
+
+void TExtStringGrid::RemoveRowsSelected(bool Selected) {
+  for (int r = GetFixedRows(); r <= LastNormalRow();) {
+    if (GetRowSelect(r) == Selected)
+      RemoveRows(r, 1);
+    else
+      ++r;
+  }
+}
+
+std::vector<int> TExtStringGrid::RowsSelected(bool Selected) const {
+  std::vector<int> rows;
+  for (int r = GetFixedRows(); r <= LastNormalRow(); ++r)
+    if (GetRowSelect(r) == Selected) rows.push_back(r);
+  return rows;
+}
+
+void TExtStringGrid::RemoveSelectedRows() { RemoveRowsSelected(true); }
+
+void TExtStringGrid::RemoveUnSelectedRows() { RemoveRowsSelected(false); }
+
+void TExtStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
+  std::unordered_set<AnsiString> kept;
+  const int col = RemapCol(ACol);
+  for (int r = GetFixedRows(); r <= LastNormalRow();) {
+    const AnsiString value = GetCellEx(col, r);
+    if (kept.insert(DoCase ? value : AnsiUpperCase(value)).second)
+      ++r;
+    else
+      RemoveRows(r, 1);
+  }
+}

@@ -1,0 +1,112 @@
+// The grid as a drag source: the selected cells (a single rich-text cell also as rich text)
+// or a header's column dragged out, and what a move takes away afterwards. Also the switches
+// of DragDropSettings that make the grid a drop target and rich text welcome, and the press
+// and move of the mouse that start a drag.
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/controls/PopupButton.h"
+#include "components/grid/grid/dragdrop/esgdd.h"
+
+#include <cstdlib>
+#include <utility>
+
+namespace {
+bool IsRTF(const AnsiString& text) { return text.rfind("{\\rtf", 0) == 0; }
+}  // namespace
+
+void TExtStringGrid::InitOleDragDrop() {
+  oleState_ = std::make_unique<TGridOleState>(this);
+  DragDropSettings.OnOleDropRTFChange = [](bool On) { Esgdd::SetRTFAware(On); };
+  DragDropSettings.OnOleDropTargetChange = [this](bool On) { SetOleDropTargetOn(On); };
+}
+
+void TExtStringGrid::SetOleDropTargetOn(bool On) {
+  if (GetComponentState().Contains(csDesigning)) return;
+  if (On && !oleState_->Registered)
+    oleState_->Registered = RegisterDragDrop(this, std::make_shared<TGridDropTarget>(this)) == S_OK;
+  else if (!On && oleState_->Registered)
+    oleState_->Registered = RevokeDragDrop(this) != S_OK;
+}
+
+// The cells dragged out are remembered rather than read from the selection afterwards: a
+// drop into this same grid selects what it pasted.
+bool TExtStringGrid::OleDragCell(int ACol, int ARow) {
+  bool allow = true;
+  if (OnOleDrag) OnOleDrag(this, ARow, ACol, "", allow);
+  if (!allow) return false;
+  auto source = std::make_shared<TGridDropSource>(this);
+  if (OnOleDragStart) OnOleDragStart(this, ARow, ACol);
+  DWORD effect = DROPEFFECT_NONE;
+  HRESULT result;
+  if (ARow < GetFixedRows() && DragDropSettings.OleColumnDragDrop) {
+    TPopupButton* button = oleState_->ColumnButton();
+    const TRect r = CellRect(ACol, ARow);
+    const TPoint at = ClientToScreen(TPoint(r.Left, r.Top));
+    button->SetCaption(GetCellEx(RemapCol(ACol), ARow));
+    button->SetBounds(at.x, at.y, r.Right - r.Left, r.Bottom - r.Top);
+    button->SetVisible(true);
+    result = Esgdd::StartColDoDragDrop(source, ACol, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
+    oleState_->HideAll();
+  } else {
+    const TGridRect selection = GetSelection();
+    const bool oneCell = selection.Left == selection.Right && selection.Top == selection.Bottom;
+    const AnsiString cell = Cells(RemapCol(selection.Left), selection.Top);
+    oleState_->Dragging = true;
+    oleState_->DragRect = selection;
+    result = Esgdd::StartTextDoDragDrop(source, SelectedText(), oneCell && IsRTF(cell) ? cell : "",
+                                        DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
+    oleState_->Dragging = false;
+    if (result == DRAGDROP_S_DROP && effect == DROPEFFECT_MOVE) RemoveDragged(oleState_->DragRect);
+  }
+  oleState_->LastEffect = source->LastEffect();
+  if (result != DRAGDROP_S_CANCEL && OnOleDragStop) OnOleDragStop(this, static_cast<int>(effect));
+  return true;
+}
+
+void TExtStringGrid::RemoveDragged(const TGridRect& R) {
+  if (DragDropSettings.OleRemoveRows && GetOptions().Contains(goRowSelect)) {
+    if (MouseActions.DisjunctRowSelect)
+      RemoveSelectedRows();
+    else
+      RemoveRows(R.Top, R.Bottom - R.Top + 1);
+  } else if (!DragDropSettings.OleCopyAlways) {
+    ClearShownRect(R);
+  }
+}
+
+namespace {
+constexpr int kDragSlack = 3;  // pixels the mouse moves, or stays inside a cell's sides
+}  // namespace
+
+// The press stays off the base grid: selecting now would lose the selection to be dragged.
+bool TExtStringGrid::OleDragPress(int ACol, int ARow, int X, int Y) {
+  if (!DragDropSettings.OleDropSource || GetOptions().Contains(goEditing)) return false;
+  if (!IsSelected(ACol, ARow) && (ARow >= GetFixedRows() || EnhRowColMove)) return false;
+  const TRect r = CellRect(ACol, ARow);
+  const bool clearOfBorders = X > r.Left + kDragSlack && X < r.Right - kDragSlack;
+  if (!clearOfBorders && GetOptions().Contains(goColSizing)) return false;
+  mouse_.dragPending = true;
+  mouse_.downAt = TPoint(X, Y);
+  if (OnClickCell) OnClickCell(this, ARow, ACol);
+  return true;
+}
+
+// A refused drag selects from the pressed cell on, as a press that never waited would have.
+bool TExtStringGrid::OleDragMove(int X, int Y) {
+  if (std::abs(X - mouse_.downAt.x) <= kDragSlack && std::abs(Y - mouse_.downAt.y) <= kDragSlack)
+    return false;
+  if (!DragDropSettings.OleDropSource || GetGridState() == gsColSizing) return false;
+  mouse_.dragPending = false;
+  if (OleDragCell(mouse_.down.X, mouse_.down.Y)) return true;
+  if (SelectPressedCell()) SetGridState(gsSelecting);
+  return false;
+}
+
+void TExtStringGrid::OleDragRelease() {
+  if (std::exchange(mouse_.dragPending, false)) SelectPressedCell();
+}
+
+bool TExtStringGrid::SelectPressedCell() {
+  const TGridCoord cell = mouse_.down;
+  if (cell.X < GetFixedCols() || cell.Y < GetFixedRows() || IsFixed(cell.X, cell.Y)) return false;
+  return MoveColRow(cell.X, cell.Y, true, true);
+}

@@ -1,0 +1,220 @@
+// TExtStringGrid: the editor controls shown over a cell for the editor types that are no
+// inplace text edit, filled from the cell and written back when they hide.
+#include <cmath>
+
+#include "components/grid/grid/editing/CellEditValues.h"
+#include "components/grid/grid/editing/EditLink.h"
+#include "components/grid/controls/EsgCombo.h"
+#include "components/grid/controls/EsgEditBtn.h"
+#include "components/grid/controls/EsgSpinEdit.h"
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/editing/GridEditorMade.h"
+#include "platform/stdctrls/button.h"
+#include "platform/stdctrls/checkbox.h"
+
+namespace {
+
+bool IsSpin(TEditorType Type) {
+  return Type == edSpinEdit || Type == edFloatSpinEdit || Type == edTimeSpinEdit ||
+         Type == edDateSpinEdit;
+}
+bool IsDate(TEditorType Type) {
+  return Type == edDateEdit || Type == edDateEditUpDown || Type == edTimeEdit;
+}
+bool IsCombo(TEditorType Type) { return Type == edComboEdit || Type == edComboList; }
+bool IsEditBtn(TEditorType Type) {
+  return Type == edEditBtn || Type == edNumericEditBtn || Type == edFloatEditBtn;
+}
+
+// A number the cell does not hold opens the spin on its lowest value.
+template <typename Value, typename Read>
+Value SpinStart(Read read, Value Lowest, bool& Converted) {
+  try {
+    Converted = true;
+    return read();
+  } catch (const Exception&) {
+    Converted = false;
+    return Lowest;
+  }
+}
+
+}  // namespace
+
+void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
+  edit_.Shown = true;
+  edit_.Converted = true;
+  const TRect r = CellRect(ACol, ARow);
+  const int realCol = RemapCol(ACol);
+  const AnsiString text = GetEditText(ACol, ARow);
+  TCanvas* canvas = CanvasInCellFont(ACol, ARow, false);
+  TWinControl* control = nullptr;
+  const TEditorType type = edit_.Editor;
+  if (IsSpin(type)) {
+    TEsgSpinEdit* spin = MadeEditor(editors_.Spin, this);
+    if (type == edSpinEdit) {
+      spin->SetSpinType(sptNormal);
+      spin->SetValue(
+          SpinStart([&] { return GetInts(realCol, ARow); }, spin->CheckValue(0), edit_.Converted));
+    } else if (type == edFloatSpinEdit) {
+      spin->SetSpinType(sptFloat);
+      spin->SetFloatValue(SpinStart([&] { return GetFloats(realCol, ARow); },
+                                    spin->CheckFloatValue(0), edit_.Converted));
+    } else if (type == edTimeSpinEdit) {
+      spin->SetSpinType(sptTime);
+      spin->SetText(GetCellEx(realCol, ARow));
+    } else {
+      spin->SetDateValue(SpinStart([&] { return GetDates(realCol, ARow); },
+                                   spin->CheckDateValue(Date()), edit_.Converted));
+      spin->SetSpinType(sptDate);
+    }
+    control = spin;
+  } else if (IsCombo(type)) {
+    TESGComboBox* combo = MadeEditor(editors_.Combo, this);
+    combo->SetDroppedDown(false);
+    combo->SetStyle(type == edComboList ? csDropDownList : csDropDown);
+    combo->SetFlat(Look == glSoft || Look == glOrvik);
+    combo->SetEtched(Look == glSoft || Look == glOrvik);
+    if (type == edComboList) {
+      combo->SetDropDownCount(8);
+      int index = combo->GetItems()->IndexOf(text);
+      // A text the list does not hold stays in the cell unless the user picks an item.
+      edit_.Converted = index >= 0;
+      if (index < 0) index = edit_.ComboSelection < 0 ? 0 : edit_.ComboSelection;
+      combo->SetItemIndex(index);
+    } else {
+      combo->SetText(text);
+    }
+    control = combo;
+  } else if (IsDate(type)) {
+    TGridDatePicker* picker = MadeEditor(editors_.DatePicker, this);
+    picker->SetKind(type == edTimeEdit ? dtkTime : dtkDate);
+    picker->SetDateMode(type == edDateEditUpDown ? dmUpDown : dmComboBox);
+    if (type == edTimeEdit)
+      picker->SetDateTime(SpinStart([&] { return GetTimes(realCol, ARow); }, 0.0, edit_.Converted));
+    else
+      picker->SetDateTime(
+          SpinStart([&] { return GetDates(realCol, ARow); }, Date(), edit_.Converted));
+    control = picker;
+  } else if (IsEditBtn(type)) {
+    TEsgEditBtn* edit = MadeEditor(editors_.EditBtn, this);
+    edit->SetText(text);
+    edit->SetMaxLength(GetEditLimit());
+    control = edit;
+  } else if (type == edUnitEditBtn) {
+    TEsgUnitEditBtn* edit = MadeEditor(editors_.UnitEditBtn, this);
+    AnsiString number, unit;
+    SplitUnit(text, number, unit);
+    edit->SetUnitID(unit);
+    edit->SetText(number);
+    control = edit;
+  } else if (type == edCheckBox) {
+    TCheckBox* box = MadeEditor(editors_.CheckBox, this);
+    box->SetCaption(text);
+    box->SetChecked(false);
+    control = box;
+  } else if (type == edButton) {
+    TButton* button = MadeEditor(editors_.Button, this);
+    button->SetCaption(text);
+    control = button;
+  } else if (type == edRichEdit) {
+    TExtRichEdit* rich = MadeEditor(editors_.RichEdit, this);
+    rich->SetBorderStyle(bsNone);
+    rich->SetHideSelection(false);
+    rich->Lock();  // filling it is no typing that grows the row
+    CellToRich(realCol, ARow, *rich);
+    rich->SelectAll();
+    control = rich;
+  }
+  if (type == edCustom) {
+    if (TEditLink* link = GetCellEditLink(ACol, ARow)) {
+      EditActive = true;
+      EditControlShown = true;
+      editors_.Link = link;
+      editors_.LinkOpen = true;
+      link->Open(this, ACol, ARow, canvas->Brush->GetColor(), canvas->Font, text,
+                 edit_.StartKey);
+      edit_.StartKey = 0;
+      return;
+    }
+  }
+  // A custom cell without an edit link shows nothing; no edit is then open.
+  if (!control) {
+    edit_.Shown = false;
+    EditActive = false;
+    return;
+  }
+  EditActive = true;
+  EditControlShown = true;
+  editors_.Shown = control;
+  control->SetBounds(r.Left, r.Top, r.Width() - 1, r.Height() - 1);
+  control->SetColor(canvas->Brush->GetColor());
+  control->SetFont(canvas->Font);
+  control->SetEnabled(true);
+  control->SetVisible(true);
+  control->BringToFront();
+  edit_.Opened = control->GetText();
+  if (type == edRichEdit) {
+    editors_.RichEdit->SetFormatRect(TRect(2, 2, r.Width() - 2, r.Height() - 2));
+    editors_.RichEdit->Unlock();
+  }
+  if (control->CanFocus()) control->SetFocus();
+  if (IsCombo(type)) {
+    editors_.Combo->SizeDropDownWidth();
+    editors_.Combo->SetDroppedDown(MouseActions.DirectComboDrop);
+  }
+  if (edit_.StartKey) PostMessage(control, WM_CHAR, static_cast<unsigned char>(edit_.StartKey), 0);
+  edit_.StartKey = 0;
+}
+
+void TExtStringGrid::HideEditControl(int ACol, int ARow) {
+  EditControlShown = false;
+  edit_.StartKey = 0;
+  if (editors_.LinkOpen) {
+    TEditLink* link = editors_.Link;
+    editors_.Link = nullptr;
+    editors_.LinkOpen = false;
+    EditActive = false;
+    if (link) link->Close();
+    if (CanFocus()) SetFocus();
+    DoneEditing();
+    return;
+  }
+  const int realCol = RemapCol(ACol);
+  TWinControl* control = editors_.Shown;
+  editors_.Shown = nullptr;
+  if (control) {
+    const TEditorType type = edit_.Editor;
+    // A value the user left as it opened is not written over a cell it could not read.
+    const bool write =
+        (edit_.Converted || control->GetText() != edit_.Opened) && (!IsCombo(type) || EditActive);
+    if (write && IsSpin(type)) {
+      TEsgSpinEdit* spin = editors_.Spin;
+      if (type == edFloatSpinEdit)
+        SetFloats(realCol, ARow, spin->GetFloatValue());
+      else if (type == edDateSpinEdit)
+        SetDates(realCol, ARow, spin->GetDateValue());
+      else
+        SetCellEx(realCol, ARow, spin->GetText());
+    } else if (write && IsDate(type)) {
+      const TDateTime value = editors_.DatePicker->GetDateTime();
+      if (type == edTimeEdit)
+        SetTimes(realCol, ARow, value - std::floor(value));
+      else
+        SetDates(realCol, ARow, std::floor(value));
+    } else if (write && type == edUnitEditBtn) {
+      SetCellEx(realCol, ARow, control->GetText() + editors_.UnitEditBtn->GetUnitID());
+    } else if (write && (IsCombo(type) || IsEditBtn(type))) {
+      SetCellEx(realCol, ARow, control->GetText());
+    } else if (type == edRichEdit && editors_.RichEdit->GetModified()) {
+      // Only an edited text: a plain cell left untouched stays plain text.
+      RichToCell(realCol, ARow, *editors_.RichEdit);
+    }
+    const bool hadFocus = control->Focused();
+    // Hiding moves the focus; the control's exit then finds no edit left to end.
+    EditActive = false;
+    control->SetEnabled(false);
+    control->SetVisible(false);
+    if (hadFocus && CanFocus()) SetFocus();
+  }
+  DoneEditing();
+}

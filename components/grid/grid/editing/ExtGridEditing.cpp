@@ -1,0 +1,84 @@
+// TExtStringGrid: how an edit starts, which editor it gets, and how it ends.
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/editing/ExtInplaceEdit.h"
+#include "components/grid/grid/editing/InplaceFilter.h"
+#include "platform/controls/keys.h"
+
+TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this); }
+
+bool TExtStringGrid::CanEditShow() {
+  if (Validating) return false;
+  bool show = TBaseGrid::CanEditShow();
+  if (GetComponentState().Contains(csDesigning)) return show;
+  const TPoint base = BaseCell(RemapCol(GetCol()), GetRow());
+  if (show && !EditActive && HasStaticEdit(base.x, base.y)) return false;
+  if (show && !EditActive) {
+    edit_.Cache = GetCellEx(RemapCol(GetCol()), GetRow());
+    edit_.Editor = edNormal;
+    GetCellEditor(base.x, base.y, edit_.Editor);
+    InitValidate(GetCol(), GetRow());
+    EditActive = true;
+    if (!IsInplaceEditorType(edit_.Editor)) {
+      ShowEditControl(GetCol(), GetRow());
+      return false;
+    }
+  }
+  if (show) edit_.Shown = true;
+  return show;
+}
+
+void TExtStringGrid::ShowInplaceEdit() {
+  const TPoint base = BaseCell(RemapCol(GetCol()), GetRow());
+  if (!HasStaticEdit(base.x, base.y)) ShowEditor();
+}
+
+void TExtStringGrid::HideInplaceEdit() {
+  if (!EditActive) return;
+  HideEditor();
+  HideEditControl(GetCol(), GetRow());
+  EditActive = false;
+  SelectCell(GetCol(), GetRow());
+}
+
+void TExtStringGrid::ShowCellEdit() { PostMessage(GetHandle(), WM_KEYDOWN, VK_F2, 0); }
+
+void TExtStringGrid::RestoreCache() {
+  SetCellEx(RemapCol(GetCol()), GetRow(), edit_.Cache);
+  SetCellEx(RemapCol(GetCol()), GetRow(), GetCellEx(RemapCol(GetCol()), GetRow()));
+}
+
+void TExtStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
+  HideInplaceEdit();
+  // An accepted validation has closed the edit already; its control still shows.
+  if (editors_.Shown || editors_.LinkOpen) HideEditControl(GetCol(), GetRow());
+  if (Key == VK_TAB || Key == VK_LEFT || Key == VK_RIGHT || Key == VK_UP || Key == VK_DOWN) {
+    WORD key = Key;
+    KeyDown(key, Shift);
+  }
+  const bool alwaysEdit = Navigation.AlwaysEdit;
+  Navigation.AlwaysEdit = false;
+  if (CanFocus()) SetFocus();
+  if (Key == VK_RETURN) AdvanceEdit(GetCol(), GetRow(), true, true, false);
+  Navigation.AlwaysEdit = alwaysEdit;
+}
+
+AnsiString TExtStringGrid::EllipsClick(const AnsiString& S) {
+  AnsiString text = S;
+  if (OnEllipsClick) OnEllipsClick(this, RemapCol(GetCol()), GetRow(), text);
+  return text;
+}
+
+bool TExtStringGrid::IsPassword(int ACol, int ARow) {
+  bool password = false;
+  GetCellPassword(ACol, ARow, password);
+  return password;
+}
+
+bool TExtStringGrid::IsEditable(int ACol, int ARow) {
+  if (!GetOptions().Contains(goEditing) && !edit_.Parked) return false;
+  bool canEdit = true;
+  GetCellReadOnly(ACol, ARow, canEdit);
+  bool fixed = false;
+  GetCellFixed(ACol, ARow, fixed);
+  return canEdit && !fixed;
+}

@@ -1,0 +1,48 @@
+// TExtStringGrid: validating the value an edit ends with, and the update lock.
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridCheck.h"
+
+void TExtStringGrid::InitValidate(int ACol, int ARow) {
+  validateCell_ = {ACol, ARow};
+  validateValue_ = GetCellEx(RemapCol(ACol), ARow);
+}
+
+bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
+  if (!EditActive || Validating) return true;
+  EditActive = false;
+  Validating = true;
+  bool valid = true;
+  const int col = validateCell_.x;
+  const int row = validateCell_.y;
+  const int realCol = RemapCol(col);
+  if (NewValue != validateValue_ || ForceValidation) {
+    UpdateCell(col, row);
+    AnsiString value = NewValue;
+    if (CellChecker && CellChecker->AutoCorrect) value = CheckText(col, row, value, true, false);
+    if (OnCellValidate) OnCellValidate(this, col, row, value, valid);
+    if (CellChecker && CellChecker->AutoMarkError) value = CheckText(col, row, value, false, true);
+    CellsChanged({col, row, col, row});
+    if (valid) {
+      SetCellEx(realCol, row, value);
+    } else {
+      SetCellEx(realCol, row, value != NewValue ? value : validateValue_);
+      ReopenEditor(col, row);
+    }
+    validateValue_ = GetCellEx(realCol, row);
+  }
+  Validating = false;
+  InitValidate(GetCol(), GetRow());
+  return valid;
+}
+
+void TExtStringGrid::ReopenEditor(int ACol, int ARow) {
+  if (ACol != GetCol()) SetCol(ACol);
+  if (ARow != GetRow()) SetRow(ARow);
+  ShowEditor();
+  InvalidateEditor();
+  EditActive = true;
+}
+
+void TExtStringGrid::EndUpdate() {
+  if (updateLock_.End()) Invalidate();
+}

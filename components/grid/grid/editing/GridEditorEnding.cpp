@@ -1,0 +1,32 @@
+// The end of an editor control's edit, shared by the controls.
+#include "components/grid/grid/editing/GridEditorEnding.h"
+
+#include "components/grid/grid/ExtGrid.h"
+#include "platform/stdctrls/edit.h"
+
+TExtStringGrid* EditorGrid(TComponent* AOwner) {
+  // The grid makes its controls with itself as the owner; anything else is a misuse.
+  auto* grid = dynamic_cast<TExtStringGrid*>(AOwner);
+  if (!grid) throw Exception("An editor control needs its grid as the owner");
+  return grid;
+}
+
+bool EditorValueAccepted(TExtStringGrid* Grid, const AnsiString& Value,
+                         const std::function<void(const AnsiString& CellText, bool Refused)>& Show) {
+  Grid->SetCurrentCell(Value);
+  const bool accepted = Grid->ValidateCell(Value);
+  Show(Grid->GetCurrentCell(), !accepted);
+  return accepted;
+}
+
+void ShowRefusedInEdit(TWinControl* Control, const AnsiString& CellText) {
+  Control->SetText(CellText);
+  if (auto* edit = dynamic_cast<TCustomEdit*>(Control)) edit->SetSelStart(static_cast<int>(CellText.size()));
+  Control->Invalidate();
+}
+
+void WantTabWithGrid(TExtStringGrid* Grid, TCMWantSpecialKey& Message) {
+  if (Message.CharCode == VK_TAB && Grid->GetOptions().Contains(goTabs)) Message.Result = 1;
+}
+
+void EditorLeft(TExtStringGrid* Grid) { Grid->HideInplaceEdit(); }

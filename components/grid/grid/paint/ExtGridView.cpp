@@ -1,0 +1,58 @@
+// TExtStringGrid: bringing a cell into view, hiding the selection, the cells the exports save,
+// and look settings that act when set.
+#include <algorithm>
+
+#include "components/grid/grid/ExtGrid.h"
+#include "platform/grids/inplace_edit.h"
+
+void TExtStringGrid::ScrollInView(int ACol, int ARow) {
+  if (ACol < 0 || ARow < 0 || ACol >= GetColCount() || ARow >= GetRowCount()) return;
+  int left = GetLeftCol();
+  int top = GetTopRow();
+  const int columns = GetVisibleColCount();
+  const int rows = GetVisibleRowCount();
+  if (ACol < left || ACol >= left + columns) {
+    SetCol(ACol);
+    left = std::max(ACol - columns / 2, GetFixedCols());
+  }
+  if (ARow < top || ARow >= top + rows) {
+    SetRow(ARow);
+    top = std::max(ARow - rows / 2, GetFixedRows());
+  }
+  SetLeftCol(std::min(left, GetColCount() - columns + 1));
+  SetTopRow(std::min(top, GetRowCount() - rows + 1));
+}
+
+void TExtStringGrid::HideSelection() {
+  hiddenSelection_ = GetSelection();
+  SetSelection({GetColCount(), GetRowCount(), GetColCount(), GetRowCount()});
+}
+
+void TExtStringGrid::UnHideSelection() { SetSelection(hiddenSelection_); }
+
+int TExtStringGrid::GetSaveStartCol() const { return SaveFixedCells ? 0 : GetFixedCols(); }
+
+int TExtStringGrid::GetSaveStartRow() const { return SaveFixedCells ? 0 : GetFixedRows(); }
+
+int TExtStringGrid::GetSaveEndCol() const {
+  return GetColCount() - 1 - (SaveFixedCells ? 0 : fixedRightCols_);
+}
+
+int TExtStringGrid::GetSaveEndRow() const {
+  return GetRowCount() - 1 - (SaveFixedCells ? 0 : fixedFooters_);
+}
+
+void TExtStringGrid::SetMaxEditLength(int Value) {
+  maxEditLength_ = Value;
+  if (TInplaceEdit* editor = GetInplaceEditor()) editor->SetMaxLength(Value);
+}
+
+void TExtStringGrid::SetAutoSize(bool Value) {
+  AutoSize = Value;
+  if (Value) AutoSizeColumns(false, 10);
+}
+
+void TExtStringGrid::SetFlat(bool Value) {
+  Flat = Value;
+  if (!GetComponentState().Contains(csLoading)) Invalidate();
+}

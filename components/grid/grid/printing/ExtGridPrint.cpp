@@ -1,0 +1,128 @@
+// TExtStringGrid: the ways in to printing: a print job on the program's printer, a preview
+// on any canvas, one page drawn into a rectangle. Each lays the range out once to count the
+// pages and once more to draw them; a canvas gets its mapping back on every path, and a job
+// that fails on the way is aborted before the failure goes on.
+#include <cmath>
+
+#include "components/grid/grid/printing/ExtGridPrintPass.h"
+#include "platform/winapi/gdi.h"
+#include "platform/winapi/printer.h"
+#include "platform/winapi/winspool.h"
+
+namespace {
+
+// Holds the canvas in MM_LOMETRIC and gives it its former mapping back at the end.
+class LometricScope {
+ public:
+  explicit LometricScope(TCanvas* Canvas) : canvas_(Canvas), saved_(Canvas->GetMapping()) {
+    SetMapMode(Canvas, MM_LOMETRIC);
+  }
+  ~LometricScope() { canvas_->Mapping() = saved_; }
+  LometricScope(const LometricScope&) = delete;
+  LometricScope& operator=(const LometricScope&) = delete;
+
+ private:
+  TCanvas* canvas_;
+  TMapping saved_;
+};
+
+int TenthsOfMillimetre(int Pixels, int Dpi) {
+  return static_cast<int>(std::lround(254.0 / std::max(1, Dpi) * Pixels));
+}
+
+}  // namespace
+
+void TExtStringGrid::Print() { PrintRect({0, 0, GetColCount() - 1, GetRowCount() - 1}); }
+
+void TExtStringGrid::PrintRect(const TGridRect& GridRect) { PrivatePrintRect(GridRect, false); }
+
+void TExtStringGrid::PrintSelectedRows() {
+  PrivatePrintRect({0, 0, GetColCount() - 1, GetRowCount() - 1}, true);
+}
+
+void TExtStringGrid::PrintPreview(TCanvas* Canvas, TRect DisplayRect) {
+  PrintPreviewRect(Canvas, DisplayRect, {0, 0, GetColCount() - 1, GetRowCount() - 1});
+}
+
+void TExtStringGrid::PrintPreviewRect(TCanvas* Canvas, TRect DisplayRect,
+                                      const TGridRect& GridRect) {
+  PrivatePrintPreviewRect(Canvas, DisplayRect, GridRect, false);
+}
+
+void TExtStringGrid::PrintPreviewSelectedRows(TCanvas* Canvas, TRect DisplayRect) {
+  PrivatePrintPreviewRect(Canvas, DisplayRect, {0, 0, GetColCount() - 1, GetRowCount() - 1},
+                          true);
+}
+
+void TExtStringGrid::PrintDraw(TCanvas* Canvas, TRect Rect) {
+  PrintDrawRect(Canvas, Rect, {0, 0, GetColCount() - 1, GetRowCount() - 1});
+}
+
+void TExtStringGrid::SetPrintOutput(TCanvas* Canvas, const TRect& DeviceRect) {
+  SetViewportOrgEx(Canvas, DeviceRect.Left, DeviceRect.Top, nullptr);
+  const TRect logical = Canvas->GetMapping().DPtoLP(
+      TRect(DeviceRect.Left, DeviceRect.Top, DeviceRect.Right, DeviceRect.Bottom));
+  printOutput_ = TRect(0, 0, logical.Width(), logical.Height());
+}
+
+void TExtStringGrid::PrivatePrintRect(const TGridRect& GridRect, bool SelectedOnly) {
+  printRange_ = GridRect;
+  TPrinter* printer = ::Printer();
+  printer->SetOrientation(PrintSettings.Orientation);
+  HDC info = printer->GetHandle();
+  printOutput_ = TRect(0, 0, TenthsOfMillimetre(printer->GetPageWidth(), GetDeviceCaps(info, LOGPIXELSX)),
+                       TenthsOfMillimetre(printer->GetPageHeight(), GetDeviceCaps(info, LOGPIXELSY)));
+  // Counted on the printer's own information context, so that the count and the pages
+  // drawn measure the fonts alike.
+  int pages = 0;
+  {
+    const LometricScope lometric(printer->Canvas);
+    pages = BuildPages(printer->Canvas, prCalcPrint, -1, SelectedOnly);
+  }
+  printFromPage_ = 1;
+  printToPage_ = pages;
+  printPageCount_ = pages;
+  if (OnPrintStart) OnPrintStart(this, pages, printFromPage_, printToPage_);
+  // No page, an empty range or a first page past the last one: nothing to print.
+  if (printFromPage_ <= 0 || printToPage_ <= 0 || printToPage_ < printFromPage_ ||
+      printFromPage_ > pages)
+    return;
+  printPageCount_ = printToPage_;
+  printer->Title =
+      PrintSettings.JobName.empty() ? PrintSettings.TitleText : PrintSettings.JobName;
+  printer->BeginDoc();
+  try {
+    const LometricScope lometric(printer->Canvas);
+    PrintPass pass{printer->Canvas, prPrint, pages, SelectedOnly};
+    pass.ToPrinter = true;
+    BuildPages(pass);
+  } catch (...) {
+    printer->Abort();
+    throw;
+  }
+  printer->EndDoc();
+}
+
+void TExtStringGrid::PrivatePrintPreviewRect(TCanvas* Canvas, TRect DisplayRect,
+                                             const TGridRect& GridRect, bool SelectedOnly) {
+  printRange_ = GridRect;
+  const LometricScope lometric(Canvas);
+  SetPrintOutput(Canvas, DisplayRect);
+  previewPages_ = BuildPages(Canvas, prCalcPreview, -1, SelectedOnly);
+  BuildPages(Canvas, prPreview, previewPages_, SelectedOnly);
+}
+
+void TExtStringGrid::PrintDrawRect(TCanvas* Canvas, TRect Rect, const TGridRect& GridRect) {
+  printRange_ = GridRect;
+  printFromPage_ = printToPage_ = printPageCount_ = 1;
+  const LometricScope lometric(Canvas);
+  SetPrintOutput(Canvas, Rect);
+  BuildPages(Canvas, prPrint, 1, false);
+}
+
+int TExtStringGrid::PrinterOrientationAngle() {
+  const TPrintDevice* device = ::Printer()->GetDevice();
+  if (!device) return 0;
+  return std::max(0, DeviceCapabilitiesA(device->Name().c_str(), nullptr, DC_ORIENTATION,
+                                         nullptr, nullptr));
+}

@@ -1,0 +1,275 @@
+// TExtStringGrid: laying a range out on pages. The columns get their print widths (fitted to
+// the page when asked), are cut into strips that fit the page side by side, and every strip
+// runs through the rows page by page, a page ending where the next row would reach into the
+// footer. Counting and drawing take the same path; only drawing touches the canvas's pages.
+#include <algorithm>
+#include <cmath>
+
+#include "components/grid/grid/printing/ExtGridPrintPass.h"
+#include "components/grid/core/GridUtil.h"
+#include "platform/winapi/gdi.h"
+#include "platform/winapi/printer.h"
+
+namespace {
+
+// The canvas's font, pen and brush as they were before the pages were built.
+class CanvasToolsScope {
+ public:
+  explicit CanvasToolsScope(TCanvas* Canvas) : canvas_(Canvas) {
+    font_.Assign(*Canvas->Font);
+    pen_.Assign(*Canvas->Pen);
+    brush_.Assign(*Canvas->Brush);
+  }
+  ~CanvasToolsScope() {
+    canvas_->Font->Assign(font_);
+    canvas_->Pen->Assign(pen_);
+    canvas_->Brush->Assign(brush_);
+  }
+  CanvasToolsScope(const CanvasToolsScope&) = delete;
+  CanvasToolsScope& operator=(const CanvasToolsScope&) = delete;
+
+ private:
+  TCanvas* canvas_;
+  TFont font_;
+  TPen pen_;
+  TBrush brush_;
+};
+
+bool AtTop(TPrintPosition Pos) { return Pos >= ppTopLeft && Pos <= ppTopCenter; }
+bool AtBottom(TPrintPosition Pos) { return Pos >= ppBottomLeft && Pos <= ppBottomCenter; }
+
+int TextHeightOf(TCanvas* Canvas, const TFont& Font, int Height) {
+  Canvas->Font->Assign(Font);
+  Canvas->Font->SetHeight(Height);
+  return Canvas->TextHeight("gh");
+}
+
+}  // namespace
+
+int TExtStringGrid::BuildPages(TCanvas* Canvas, TPrintMethod Method, int MaxPages,
+                               bool SelectedOnly) {
+  PrintPass pass{Canvas, Method, MaxPages, SelectedOnly};
+  return BuildPages(pass);
+}
+
+int TExtStringGrid::BuildPages(PrintPass& P) {
+  TCanvas* canvas = P.Canvas;
+  const CanvasToolsScope tools(canvas);
+  SetMapMode(canvas, MM_LOMETRIC);
+  const int screenDpi = GetDeviceCaps(GetCanvas(), LOGPIXELSX);
+  P.K = 254.0 / (screenDpi > 0 ? screenDpi : 96);
+  canvas->Pen->SetColor(clBlack);
+  canvas->Pen->SetStyle(PrintSettings.BorderStyle);
+  canvas->Pen->SetWidth(PrintSettings.Borders == pbDouble ? 10 : 2);
+
+  const auto mapped = [&](const TFont* Font) { return MapFontHeight(P, Font->GetSize()); };
+  P.Gap = TextHeightOf(canvas, *PrintSettings.GetFont(), mapped(PrintSettings.GetFont())) / 8;
+  P.HeaderTextHeight = TextHeightOf(canvas, *PrintSettings.GetHeaderFont(),
+                                    mapped(PrintSettings.GetHeaderFont()));
+  P.FooterTextHeight = TextHeightOf(canvas, *PrintSettings.GetFooterFont(),
+                                    mapped(PrintSettings.GetFooterFont()));
+  P.FromPage = printFromPage_;
+  P.ToPage = printToPage_;
+  P.W = printOutput_.Width();
+  P.H = printOutput_.Height();
+
+  printRange_ = ClipGridRect(printRange_, GetColCount(), GetRowCount());
+  if (printRange_.Left > printRange_.Right || printRange_.Top > printRange_.Bottom) return 0;
+  PrintColumnWidths(P);
+  PrintStrips(P);
+  PrintAreas(P);
+  PrintPages(P);
+  return P.Page;
+}
+
+void TExtStringGrid::PrintColumnWidths(PrintPass& P) {
+  const TPrintSettings& ps = PrintSettings;
+  const TGridRect& range = printRange_;
+  P.Widths.assign(static_cast<std::size_t>(GetColCount()), 0);
+  P.X.assign(static_cast<std::size_t>(GetColCount()) + 1, 0);
+  P.Spacing = ps.UseFixedWidth ? 0 : ps.ColumnSpacing + 20;
+  // The fixed columns are measured too when strips repeat them.
+  std::vector<int> columns;
+  if (ps.RepeatFixedCols)
+    for (int c = 0; c < std::min(GetFixedCols(), range.Left); ++c) columns.push_back(c);
+  for (int c = range.Left; c <= range.Right; ++c) columns.push_back(c);
+
+  for (const int c : columns) {
+    int& width = P.Widths[static_cast<std::size_t>(c)];
+    if (ps.NoAutoSize) {
+      width = std::max(0, static_cast<int>(std::lround((ColWidths(c) - 4) * P.K)));
+      continue;
+    }
+    for (int r = range.Top; r <= range.Bottom; ++r) {
+      const int candidate = ps.UseFixedWidth ? ps.FixedWidth : CellTextExtent(P, c, r).cx;
+      if (candidate > width && !IsXMergedCell(RemapCol(c), r)) width = candidate;
+    }
+  }
+
+  const auto tableWidth = [&] {
+    int64_t sum = 0;
+    for (int c = range.Left; c <= range.Right; ++c)
+      sum += P.Widths[static_cast<std::size_t>(c)] + P.Spacing;
+    return sum;
+  };
+  if (ps.FitToPage != fpNever) {
+    const int64_t f = int64_t{range.Right - range.Left + 1} * P.Spacing;
+    const int64_t table = tableWidth();
+    double scale = 1;
+    if (table != f)
+      scale = double(int64_t{P.W} - ps.RightSize - ps.LeftSize - f) / double(table - f);
+    if (ps.FitToPage == fpShrink && scale > 1) scale = 1;
+    if (ps.FitToPage == fpGrow && scale < 1) scale = 1;
+    if (ps.FitToPage == fpCustom && scale != 1) {
+      bool allow = true;
+      if (OnFitToPage) OnFitToPage(this, scale, allow);
+      if (!allow) scale = 1;
+    }
+    // Margins wider than the page leave nothing to fit into.
+    if (!(scale > 0) || !std::isfinite(scale)) scale = 1;
+    if (scale != 1) {
+      for (const int c : columns) {
+        int& width = P.Widths[static_cast<std::size_t>(c)];
+        width = static_cast<int>(std::min(width * scale, 1e9));
+      }
+      P.FontScale = scale;
+    }
+  }
+  if (OnPrintSetColumnWidth)
+    for (int c = range.Left; c <= range.Right; ++c) {
+      int& width = P.Widths[static_cast<std::size_t>(c)];
+      OnPrintSetColumnWidth(this, c, width);
+      width = std::max(0, width);
+    }
+  for (const int c : columns)
+    if (c < static_cast<int>(printColWidths_.size()))
+      printColWidths_[static_cast<std::size_t>(c)] = P.Widths[static_cast<std::size_t>(c)];
+}
+
+// A strip takes columns while they stay within the page's right margin, counted from where
+// its first column starts (the left margin, or 0 for a centred table); at least one.
+void TExtStringGrid::PrintStrips(PrintPass& P) {
+  const TPrintSettings& ps = PrintSettings;
+  const int start = ps.Centered ? 0 : ps.LeftSize;
+  const int limit = P.W - ps.RightSize;
+  const auto widthOf = [&](int c) {
+    return int64_t{P.Widths[static_cast<std::size_t>(c)]} + P.Spacing;
+  };
+  P.Strips.clear();
+  for (int first = printRange_.Left; first <= printRange_.Right;) {
+    int64_t running = start + widthOf(first);
+    if (ps.RepeatFixedCols && first != printRange_.Left)
+      for (int c = 0; c < std::min(GetFixedCols(), first); ++c) running += widthOf(c);
+    int last = first;
+    while (last < printRange_.Right && running + widthOf(last + 1) <= limit)
+      running += widthOf(++last);
+    P.Strips.push_back({first, last});
+    first = last + 1;
+  }
+}
+
+void TExtStringGrid::PlaceStrip(PrintPass& P, int Strip) {
+  const TPrintSettings& ps = PrintSettings;
+  const PrintPass::Strip strip = P.Strips[static_cast<std::size_t>(Strip)];
+  P.StripIndex = Strip;
+  P.RepeatCols = ps.RepeatFixedCols && strip.First != printRange_.Left && GetFixedCols() > 0;
+  const int start = ps.Centered ? 0 : ps.LeftSize;
+  int x = start;
+  const auto place = [&](int c) {
+    P.X[static_cast<std::size_t>(c)] = x;
+    x += P.Widths[static_cast<std::size_t>(c)] + P.Spacing;
+  };
+  if (P.RepeatCols)
+    for (int c = 0; c < std::min(GetFixedCols(), strip.First); ++c) place(c);
+  for (int c = strip.First; c <= strip.Last; ++c) place(c);
+  int shift = 0;
+  if (ps.Centered && x - start < P.W) shift = (P.W - (x - start)) / 2;
+  for (int c = 0; c < GetColCount(); ++c) {
+    const bool repeated = P.RepeatCols && c < std::min(GetFixedCols(), strip.First);
+    if (!repeated && (c < strip.First || c > strip.Last)) continue;
+    P.X[static_cast<std::size_t>(c)] += shift;
+    if (c < static_cast<int>(printColOffsets_.size()))
+      printColOffsets_[static_cast<std::size_t>(c)] = P.X[static_cast<std::size_t>(c)];
+  }
+  P.Left = start + shift;
+  P.Right = x + shift;
+}
+
+void TExtStringGrid::PrintAreas(PrintPass& P) {
+  const TPrintSettings& ps = PrintSettings;
+  const TPrintPosition items[] = {ps.Time, ps.Date, ps.PageNr, ps.Title};
+  const bool anyTop = std::any_of(std::begin(items), std::end(items), AtTop);
+  const bool anyBottom = std::any_of(std::begin(items), std::end(items), AtBottom);
+  const int titleExtra = std::max(0, ps.GetTitleLines()->Count() - 1);
+  P.TopArea = ps.HeaderSize;
+  if (anyTop) P.TopArea += P.HeaderTextHeight + P.Gap;
+  if (AtTop(ps.Title)) P.TopArea += titleExtra * P.HeaderTextHeight;
+  P.BottomArea = anyBottom ? 2 * (P.FooterTextHeight + P.Gap) + ps.FooterSize
+                           : ps.FooterSize + P.FooterTextHeight + P.Gap;
+  if (AtBottom(ps.Title)) P.BottomArea += titleExtra * P.FooterTextHeight;
+}
+
+bool TExtStringGrid::RowPrinted(const PrintPass& P, int ARow) {
+  if (!P.SelectedOnly) return true;
+  if (MouseActions.DisjunctRowSelect) return ARow < GetRowCount() && GetRowSelect(ARow);
+  const TGridRect sel = GetSelection();
+  return ARow >= sel.Top && ARow <= sel.Bottom;
+}
+
+int TExtStringGrid::NextPrintedRow(const PrintPass& P, int ARow) {
+  int row = ARow + 1;
+  while (row <= printRange_.Bottom && !RowPrinted(P, row)) ++row;
+  return row;
+}
+
+void TExtStringGrid::PrintPages(PrintPass& P) {
+  const int fixedRows = PrintSettings.RepeatFixedRows ? GetFixedRows() : 0;
+  for (int strip = 0; strip < static_cast<int>(P.Strips.size()); ++strip) {
+    PlaceStrip(P, strip);
+    P.PageInStrip = 0;
+    StartPrintPage(P);
+    bool pageTop = true;
+    int row = NextPrintedRow(P, printRange_.Top - 1);
+    if (row > printRange_.Bottom) EndPrintPage(P, row);
+    while (row <= printRange_.Bottom) {
+      if (pageTop && row >= fixedRows)
+        for (int r = 0; r < fixedRows; ++r) P.Y -= PrintRow(P, r, P.Y);
+      pageTop = false;
+      P.Y -= PrintRow(P, row, P.Y);
+      bool newPage = false;
+      if (OnPrintNewPage) OnPrintNewPage(this, row, newPage);
+      const int next = NextPrintedRow(P, row);
+      if (next > printRange_.Bottom) {
+        EndPrintPage(P, next);
+        break;
+      }
+      // The next row's whole printed height must stay above the footer.
+      if (newPage || P.Y - PrintedRowHeight(P, next) < -P.H + P.BottomArea) {
+        EndPrintPage(P, next);
+        StartPrintPage(P);
+        pageTop = true;
+      }
+      row = next;
+    }
+  }
+}
+
+void TExtStringGrid::StartPrintPage(PrintPass& P) {
+  ++P.Page;
+  ++P.PageInStrip;
+  P.TableTop = P.Y = -P.TopArea - PrintSettings.TitleSpacing;
+  if (!P.Output()) return;
+  if (P.ToPrinter && P.PagesOutput > 0) {
+    ::Printer()->NewPage();
+    SetMapMode(P.Canvas, MM_LOMETRIC);
+  }
+  ++P.PagesOutput;
+  if (OnPrintPage) OnPrintPage(this, P.Canvas, P.Page, P.W, P.H);
+  PrintHeaderFooter(P);
+}
+
+void TExtStringGrid::EndPrintPage(PrintPass& P, int NextRow) {
+  if (!P.Output()) return;
+  if (OnPrintPageDone) OnPrintPageDone(this, P.Canvas, NextRow, P.Y, P.Page, P.W, P.H);
+  PrintBorders(P);
+}

@@ -1,0 +1,194 @@
+// The codecs of the grid's files and clipboard, without a grid: text lines, CSV fields and
+// delimiter detection, Tab text, text columns, markup escapes and the stream records.
+#include <gtest/gtest.h>
+
+#include "components/grid/formats/CSVText.h"
+#include "components/grid/core/GridIO.h"
+#include "components/grid/formats/MarkupText.h"
+#include "components/grid/formats/StreamRecord.h"
+#include "components/grid/formats/TabText.h"
+#include "components/grid/formats/TextColumns.h"
+#include "components/grid/formats/TextLines.h"
+
+namespace {
+
+using Lines = std::vector<AnsiString>;
+
+TEST(TextLines, EndAtCrWithTheLfAfterItAndKeepABareLf) {
+  EXPECT_EQ(SplitTextLines("a\r\nb\nc\rd\r\n"), (Lines{"a", "b\nc", "d"}));
+  EXPECT_EQ(SplitTextLines("a\r\n\r\nb"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(SplitTextLines(""), Lines{});
+  // Byte 26 ends the text only as the last byte.
+  EXPECT_EQ(SplitTextLines("a\x1A"
+                           "b\r\n\x1A"),
+            (Lines{"a\x1A"
+                   "b"}));
+  EXPECT_EQ(LenientInt(" 12x"), 12);
+  EXPECT_EQ(LenientInt("-3"), -3);
+  EXPECT_EQ(LenientInt("x"), 0);
+  EXPECT_EQ(LenientInt("99999999999999999999"), kMaxLoadedLines + 1);
+}
+
+TEST(CSVText, FieldsAreQuotedWhereTheyMustAndReadBackAsTheyWere) {
+  const TCSVStyle style;
+  EXPECT_EQ(CSVField("a", style), "a");
+  EXPECT_EQ(CSVField("", style), "\"\"");
+  EXPECT_EQ(CSVField("x,y", style), "\"x,y\"");
+  EXPECT_EQ(CSVField("say \"hi\", ok", style), "\"say \"\"hi\"\", ok\"");
+  EXPECT_EQ(CSVField("\"q", style), "\"\"\"q\"");
+  TCSVStyle multi = style;
+  multi.Multilinecells = true;
+  EXPECT_EQ(CSVField("a\r\nb", multi), "\"a\nb\"");
+  TCSVStyle always = style;
+  always.AlwaysQuotes = true;
+  EXPECT_EQ(CSVField("x,y", always), "\"x,y\"");  // quoted once
+  TCSVStyle bare = style;
+  bare.QuoteEmptyCells = false;
+  EXPECT_EQ(CSVField("", bare), "");
+
+  for (const AnsiString text : {"a", "x,y", "say \"hi\", ok", "\"", "\"\"", "a\"", "\"q,\""}) {
+    const std::vector<AnsiString> fields = CSVFields(CSVField(text, style) + ",z", ',', false);
+    ASSERT_EQ(fields.size(), 2u) << text;
+    EXPECT_EQ(fields[0], text);
+    EXPECT_EQ(CSVFields(CSVField(text, style), ',', false), std::vector<AnsiString>{text});
+  }
+  EXPECT_EQ(CSVFields("\"a\nb\",c", ',', false), (Lines{"a\r\nb", "c"}));
+}
+
+TEST(CSVText, ReaderClosesAtALoneQuoteAndTakesAnUnclosedFieldToTheDelimiter) {
+  EXPECT_EQ(CSVFields("\"ab\"cd,x", ',', false), (Lines{"ab", "x"}));
+  EXPECT_EQ(CSVFields("\"ab,x", ',', false), (Lines{"ab", "x"}));
+  EXPECT_EQ(CSVFields("a,,b,", ',', false), (Lines{"a", "", "b"}));
+  EXPECT_EQ(CSVFields("a;b", '\0', false), (Lines{"a;b"}));
+  EXPECT_EQ(CSVFields("", ',', false), Lines{});
+}
+
+TEST(CSVText, JavaStyleMarksBreaksAndEmptyCellsAndLeavesTheDelimiter) {
+  TCSVStyle java;
+  java.JavaCSV = true;
+  java.Multilinecells = true;
+  EXPECT_EQ(CSVField("", java), "^");
+  EXPECT_EQ(CSVField("x,y", java), "x,y");
+  EXPECT_EQ(CSVField("a\r\nb", java), "a~b");
+  EXPECT_EQ(CSVFields("^,x,y,a~b", ',', true), (Lines{"^", "x", "y", "a\r\nb"}));
+}
+
+TEST(CSVText, DelimiterIsTheOneBothLinesHoldEquallyOften) {
+  EXPECT_EQ(DetectDelimiter("a;b;c", "d;e;f"), ';');
+  EXPECT_EQ(DetectDelimiter("a;b,c", "d;e;f"), ';');  // none equal: the most in either line
+  EXPECT_EQ(DetectDelimiter("a|b|c#d", ""), '|');
+  EXPECT_EQ(DetectDelimiter("a,b;c", ""), ',');  // a tie keeps the earlier candidate
+  EXPECT_EQ(DetectDelimiter("a\tb", "c\td"), '\t');
+  EXPECT_EQ(DetectDelimiter(",,a;b", ",,c;d"), ';');  // single characters first
+  EXPECT_EQ(DetectDelimiter(",,a", ",,c"), ',');      // then all of them
+  EXPECT_EQ(DetectDelimiter("abc", "def"), '\0');
+}
+
+TEST(TabText, RowsAndFieldsOfCopiedAndForeignText) {
+  const AnsiString copied = JoinTabText({{"a", "b", "c"}, {"d", "e", "f"}});
+  EXPECT_EQ(copied, "a\tb\tc\t\r\nd\te\tf\t");
+  EXPECT_EQ(TabTextRows(copied), (TTabRows{{"a", "b", "c"}, {"d", "e", "f"}}));
+  EXPECT_EQ(TabTextSize(copied), TPoint(3, 2));
+  EXPECT_EQ(TabTextSize("1\r\n2"), TPoint(1, 2));  // the last line needs no CR
+  EXPECT_EQ(TabTextSize("1\r\n2\r\n"), TPoint(1, 2));
+  EXPECT_EQ(TabTextSize("a\t\tb\rc"), TPoint(3, 2));
+  EXPECT_EQ(TabTextSize(""), TPoint(0, 0));
+  EXPECT_EQ(TabTextRows("\r\nx"), (TTabRows{{""}, {"x"}}));
+}
+
+TEST(TextColumns, LinesWidthsAndAlignment) {
+  EXPECT_EQ(TextLinesOf("ab\r\ncde\rf", true), (Lines{"ab", "cde", "f"}));
+  EXPECT_EQ(TextLinesOf("ab\r\ncde", false), (Lines{"ab"}));
+  EXPECT_EQ(LongestLine("ab\r\ncde", true), 3);
+  EXPECT_EQ(LongestLine("ab\r\ncde", false), 2);
+  EXPECT_EQ(FitToWidth("abc", 5), "abc  ");
+  EXPECT_EQ(FitToWidth("abcdef", 4), "abcd");
+  EXPECT_EQ(FitToWidth("abc", -2), "");
+  EXPECT_EQ(AlignInWidth("ab", 4, taRightJustify), "  ab");
+  EXPECT_EQ(AlignInWidth("ab", 5, taCenter), "  ab  ");
+  EXPECT_EQ(AlignInWidth("ab", 4, taLeftJustify), "ab");
+  EXPECT_EQ(AlignInWidth("abcdef", 4, taRightJustify), "abcdef");
+}
+
+TEST(MarkupText, EscapesAndLinks) {
+  EXPECT_EQ(XMLEscape("a&b<c>\"d\" \x80\x9F\xE4"),
+            "a&amp;b&lt;c&gt;&quot;d&quot; &#8364;&#376;\xE4");
+  EXPECT_EQ(MakeHRef("http://x.de/a b", false), "<a href=\"http://x.de/a b\">x.de/a b</a>");
+  EXPECT_EQ(MakeHRef("http://x.de", true), "<a href=\"http://x.de\">http://x.de</a>");
+  EXPECT_EQ(MakeHRef("mailto:me@x.de", false), "<a href=\"mailto:me@x.de\">me@x.de</a>");
+  EXPECT_EQ(MakeHRef("<b>http://x</b>", false), "<b>http://x</b>");
+  EXPECT_EQ(MakeHRef("plain", false), "plain");
+}
+
+TEST(StreamRecord, PropertiesReadBackInTheirOrderAndNothingElse) {
+  TMemoryStream stream;
+  TStreamRecordWriter out(stream, "TThing");
+  out.Int("Count", -70000);
+  out.Text("Name", AnsiString("a\0b", 3));
+  out.Bool("On", true);
+  out.End();
+  using namespace std::string_literals;
+  EXPECT_EQ(std::string(stream.Bytes().begin(), stream.Bytes().end()),
+            "TPF0\x06TThing"s +
+                "\x05"
+                "Count\x01\x90\xEE\xFE\xFF"s +
+                "\x04Name\x02\x03\0\0\0a\0b"s + "\x02On\x04"s + "\0"s);
+  stream.SetPosition(0);
+  TStreamRecordReader in(stream, "TThing");
+  EXPECT_EQ(in.Int("Count"), -70000);
+  EXPECT_EQ(in.Text("Name"), AnsiString("a\0b", 3));
+  EXPECT_TRUE(in.Bool("On"));
+  in.End();
+  stream.SetPosition(0);
+  EXPECT_THROW(TStreamRecordReader(stream, "TOther"), EStreamError);
+  stream.SetPosition(0);
+  TStreamRecordReader wrongOrder(stream, "TThing");
+  EXPECT_THROW(wrongOrder.Text("Count"), EStreamError);
+}
+
+TEST(StreamRecord, CellPropertiesKeepEveryPublishedSetting) {
+  TGridCellPropIO written(nullptr);
+  TCellProperties& p = written.CellProperties();
+  p.BrushStyle = bsCross;
+  p.SetBrushColor(clRed);
+  p.FontSize = 11;
+  p.FontColor = clBlue;
+  p.FontStyle = TFontStyles{fsBold, fsUnderline};
+  p.CellSpanX = 2;
+  p.CellSpanY = 1;
+  p.BorderWidth = 3;
+  p.BorderColor = clGreen;
+  p.Alignment = taCenter;
+  p.SetVAlignment(vtaBottom);
+  p.SetWordWrap(true);
+  p.IsBaseCell = true;
+  p.NodeLevel = 4;
+  p.Editor = edRichEdit;
+  p.FontName = "Arial";
+  p.ReadOnly = true;
+  TMemoryStream stream;
+  written.Write(stream);
+  stream.SetPosition(0);
+  TGridCellPropIO read(nullptr);
+  read.Read(stream);
+  const TCellProperties& q = read.CellProperties();
+  EXPECT_EQ(q.BrushStyle, bsCross);
+  EXPECT_EQ(q.GetBrushColor(), clRed);
+  EXPECT_EQ(q.FontSize, 11);
+  EXPECT_EQ(q.FontColor, clBlue);
+  EXPECT_EQ(q.FontStyle, (TFontStyles{fsBold, fsUnderline}));
+  EXPECT_EQ(q.CellSpanX, 2);
+  EXPECT_EQ(q.CellSpanY, 1);
+  EXPECT_EQ(q.BorderWidth, 3);
+  EXPECT_EQ(q.BorderColor, clGreen);
+  EXPECT_EQ(q.Alignment, taCenter);
+  EXPECT_EQ(q.GetVAlignment(), vtaBottom);
+  EXPECT_TRUE(q.GetWordWrap());
+  EXPECT_EQ(q.NodeLevel, 4);
+  EXPECT_EQ(q.Editor, edRichEdit);
+  EXPECT_EQ(q.FontName, "Arial");
+  EXPECT_TRUE(q.ReadOnly);
+  EXPECT_FALSE(read.HasGraphic);
+}
+
+}  // namespace
