@@ -115,26 +115,30 @@ QString XDisplay::Run(const QStringList& arguments, int timeoutMs) {
   return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
 }
 
-QString XDisplay::Window(const QString& titlePattern, std::chrono::milliseconds limit) {
+bool XDisplay::WaitUntil(std::chrono::milliseconds limit, const std::function<bool()>& done) {
   auto end = std::chrono::steady_clock::now() + limit;
   do {
-    QString found = Run({"xdotool", "search", "--onlyvisible", "--name", titlePattern});
-    if (!found.isEmpty()) {
-      Settle();  // shown is not yet drawn, nor has its focus
-      return found.split('\n').last();
-    }
-    QThread::msleep(kPoll.count());
-  } while (std::chrono::steady_clock::now() < end);
-  return {};
-}
-
-bool XDisplay::WindowGone(const QString& titlePattern, std::chrono::milliseconds limit) {
-  auto end = std::chrono::steady_clock::now() + limit;
-  do {
-    if (Run({"xdotool", "search", "--onlyvisible", "--name", titlePattern}).isEmpty()) return true;
+    if (done()) return true;
     QThread::msleep(kPoll.count());
   } while (std::chrono::steady_clock::now() < end);
   return false;
+}
+
+QString XDisplay::Window(const QString& titlePattern, std::chrono::milliseconds limit) {
+  QString found;
+  if (!WaitUntil(limit, [&] {
+        found = Run({"xdotool", "search", "--onlyvisible", "--name", titlePattern});
+        return !found.isEmpty();
+      }))
+    return {};
+  Settle();  // shown is not yet drawn, nor has its focus
+  return found.split('\n').last();
+}
+
+bool XDisplay::WindowGone(const QString& titlePattern, std::chrono::milliseconds limit) {
+  return WaitUntil(limit, [&] {
+    return Run({"xdotool", "search", "--onlyvisible", "--name", titlePattern}).isEmpty();
+  });
 }
 
 std::string XDisplay::Titles() {

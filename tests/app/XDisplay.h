@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -54,6 +55,7 @@ class XDisplay {
 
  private:
   QString Run(const QStringList& arguments, int timeoutMs = 10000);
+  static bool WaitUntil(std::chrono::milliseconds limit, const std::function<bool()>& done);
   void Settle();
   void PointInto(const QString& window);
 
