@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QApplication>
+
+#include <algorithm>
 
 #include "app/Datenbank_liste.h"
 #include "app/Dbaseabfrage.h"
@@ -17,6 +21,7 @@
 #include "temp_folder.h"
 #include "tools/sample/SampleDatabase.h"
 #include "window_clicks.h"
+#include "window_double_click.h"
 
 namespace {
 
@@ -71,6 +76,14 @@ TEST_F(WindowMouse, EveryButtonAndCheckBoxAnswersAClickInEveryWindow) {
     });
     ClickControl(list.btnSelektieren);
     EXPECT_EQ(Unanswered(list), std::vector<std::string>{});
+    // A header double click asks for a quick search, every time.
+    QWidget* cells = static_cast<QAbstractScrollArea*>(list.grdAusgabe->Widget())->viewport();
+    TRect header = list.grdAusgabe->CellRect(1, 0);
+    for (int twice = 0; twice < 2; ++twice) {
+      WindowDoubleClick(cells, {header.Left + 5, header.Top + 5});
+      QTest::qWait(QApplication::doubleClickInterval() + 50);
+    }
+    EXPECT_EQ(std::count(log.captions.begin(), log.captions.end(), "Schnellsuche"), 2);
     ClickControl(list.btnOK);
   });
   ClickControl(frmKalventoHaupt->Button1);
