@@ -7,6 +7,7 @@
 
 #include "../python_peer.h"
 #include "../temp_folder.h"
+#include "components/grid/formats/OfficeConverter.h"
 #include "components/grid/formats/ZipArchive.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "grid_text.h"
@@ -113,6 +114,30 @@ TEST_F(GridOfficePeers, ADocumentTableIsReadByPythonDocx) {
       "print('|'.join(cell.text for row in table.rows for cell in row.cells))",
       {dir / "liste.docx"});
   EXPECT_EQ(run.out, "Teil|Preis|Mutter <M6> & Co|0,10\n");
+}
+
+// The legacy targets through the office suite: python-docx reads the document once the suite
+// has turned it back into .docx, and the grid reads the legacy workbook.
+TEST_F(GridOfficePeers, LegacyTargetsAreReadBackByAPeer) {
+  if (OfficeConverterProgram().empty())
+    GTEST_SKIP() << "needs the office suite (Debian packages libreoffice-calc-nogui and "
+                    "libreoffice-writer-nogui)";
+  REQUIRE_PYTHON_MODULE("docx", "python3-docx");
+  SetRowTexts(grid, {{"Teil", "Preis"}, {"Mutter & Co", "0,10"}});
+  grid.SaveToDOC(dir / "liste.doc");
+  ConvertOfficeFile(dir / "liste.doc", "docx", dir / "wieder.docx");
+  const PythonRun run = RunPython(
+      "import docx, sys\n"
+      "table = docx.Document(sys.argv[1]).tables[0]\n"
+      "print('|'.join(cell.text for row in table.rows for cell in row.cells))",
+      {dir / "wieder.docx"});
+  EXPECT_EQ(run.out, "Teil|Preis|Mutter & Co|0,10\n");
+
+  grid.SaveToXLS(dir / "liste.xls");
+  TExtStringGrid back(nullptr);
+  back.SetFixedRows(0), back.SetFixedCols(0);
+  back.LoadFromXLS(dir / "liste.xls");
+  EXPECT_EQ(RowText(back, 1), "Mutter & Co|0,10");
 }
 
 }  // namespace
