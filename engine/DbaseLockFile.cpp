@@ -29,6 +29,7 @@ std::string Encoded(const DbaseLockHolder& holder) {
   if (!stream) return {};
   dbase_ansischreiben(holder.bediener, stream);
   dbase_ansischreiben(holder.datum, stream);
+  dbase_ansischreiben(holder.kopie, stream);
   std::fclose(stream);
   std::string bytes(data, size);
   std::free(data);
@@ -81,6 +82,7 @@ bool DbaseReadLock(const std::string& path, DbaseLockHolder& holder) {
   if (!stream) return false;
   holder.bediener = dbase_ansilesen(stream);
   holder.datum = dbase_ansilesen(stream);
+  holder.kopie = dbase_ansilesen(stream);
   std::fclose(stream);
   return true;
 }

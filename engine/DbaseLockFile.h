@@ -9,6 +9,9 @@
 struct DbaseLockHolder {
   AnsiString bediener;
   AnsiString datum;  // DD.MM.YYYY
+  // The running copy (DbaseThisCopy), a third text after the two the Part's readers take;
+  // empty in a lock written without it.
+  AnsiString kopie;
 };
 
 enum class DbaseLockCreate { Created, Exists, Failed };

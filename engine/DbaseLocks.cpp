@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "engine/DbaseLockFile.h"
+#include "engine/DbaseRunningCopy.h"
 #include "engine/DbaseText.h"
 #include "platform/controls/dialogs.h"
 #include "platform/core/files.h"
@@ -18,9 +19,14 @@ namespace {
 // Each attempt that is not decided saw another copy change the lock file meanwhile.
 constexpr int kAttempts = 64;
 
-// Another operator's lock of today; own locks and those of other days may be replaced.
+// A lock of today held by another operator, or by the same operator in another running copy
+// (one login on a shared machine); a copy on this host whose process has ended holds nothing.
+// A lock naming no copy is the operator's own, as locks were before copies were named.
 bool Binds(const DbaseLockHolder& holder, const DbaseLockHolder& mine) {
-  return holder.bediener != mine.bediener && holder.datum == mine.datum;
+  if (holder.datum != mine.datum) return false;
+  if (holder.kopie == mine.kopie) return holder.bediener != mine.bediener;
+  if (!DbaseCopyMayRun(holder.kopie)) return false;
+  return holder.bediener != mine.bediener || !holder.kopie.empty();
 }
 
 int Granted() {
@@ -71,7 +77,7 @@ AnsiString DbaseLockFileName(const AnsiString& sperrbasis, long satznummer) {
 int dbase_sperren(const AnsiString& sperrbasis, long satznummer, const AnsiString& bediener) {
   if (dbm_sperren == 0) return 1;
   dbase_datumheute();
-  const DbaseLockHolder mine{bediener, dbase_text};
+  const DbaseLockHolder mine{bediener, dbase_text, DbaseThisCopy()};
   const std::string path = NativePath(DbaseLockFileName(sperrbasis, satznummer));
   for (int attempt = 0; attempt < kAttempts; ++attempt)
     if (std::optional<int> result = Attempt(path, mine)) return *result;

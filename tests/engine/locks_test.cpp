@@ -1,12 +1,14 @@
 // Record locks: their file names, who may take and release them, damaged lock files, and
 // two running copies taking one lock at the same moment.
 #include <fcntl.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "platform/core/datetime.h"
+#include "engine/DbaseRunningCopy.h"
 #include "platform/core/username.h"
 #include "tests/engine/Copies.h"
 #include "tests/engine/EngineTest.h"
@@ -17,6 +19,11 @@ std::string Typed(const std::string& text) {
   std::string head = "S    ";
   DbfFile::Put(head, 1, static_cast<uint32_t>(text.size()), 4);
   return head + text;
+}
+
+// A lock as this copy writes it: the Part's two texts, then the running copy.
+std::string Written(const std::string& bediener, const std::string& datum) {
+  return Typed(bediener) + Typed(datum) + Typed(DbaseThisCopy());
 }
 
 std::string Today() {
@@ -75,7 +82,7 @@ TEST_F(LocksTest, WithLockingOffNothingIsWritten) {
 
 TEST_F(LocksTest, AnOperatorTakesRetakesAndReleasesALock) {
   EXPECT_EQ(dbase_sperren(Base(), 12, "Anna"), 0);
-  EXPECT_EQ(ReadBytes(LockFile(12)), Typed("Anna") + Typed(Today()));
+  EXPECT_EQ(ReadBytes(LockFile(12)), Written("Anna", Today()));
   EXPECT_EQ(dbase_sperren(Base(), 12, "Anna"), 0);  // an own lock is taken again
   EXPECT_EQ(dbase_gesperrt, 0);
   EXPECT_EQ(FilesInLockFolder(), 1u);
@@ -89,7 +96,7 @@ TEST_F(LocksTest, AnotherOperatorsLockBindsForTheDayItWasTaken) {
   WriteBytes(LockFile(5), Typed("Anna") + Typed("01.01.2000"));
   EXPECT_EQ(dbase_sperren(Base(), 5, "Bert"), 0);  // yesterday's lock is overwritten silently
   EXPECT_TRUE(log.texts.empty());
-  EXPECT_EQ(ReadBytes(LockFile(5)), Typed("Bert") + Typed(Today()));
+  EXPECT_EQ(ReadBytes(LockFile(5)), Written("Bert", Today()));
 
   WriteBytes(LockFile(5), Typed("Anna") + Typed(Today()));
   EXPECT_EQ(dbase_sperren(Base(), 5, "Bert"), -1);
@@ -104,13 +111,13 @@ TEST_F(LocksTest, ALockExpiresWithItsDay) {
   TDateTime now = EncodeDate(2013, 3, 5) + 0.5;
   TClockScope clock([&] { return now; });
   EXPECT_EQ(dbase_sperren(Base(), 3, "Anna"), 0);
-  EXPECT_EQ(ReadBytes(LockFile(3)), Typed("Anna") + Typed("05.03.2013"));
+  EXPECT_EQ(ReadBytes(LockFile(3)), Written("Anna", "05.03.2013"));
   now += 0.49;  // 23:45 the same day
   EXPECT_EQ(dbase_sperren(Base(), 3, "Bert"), -1);
   EXPECT_EQ(log.texts, std::vector<AnsiString>{kRefusedAnna});
   now += 0.02;  // past midnight
   EXPECT_EQ(dbase_sperren(Base(), 3, "Bert"), 0);
-  EXPECT_EQ(ReadBytes(LockFile(3)), Typed("Bert") + Typed("06.03.2013"));
+  EXPECT_EQ(ReadBytes(LockFile(3)), Written("Bert", "06.03.2013"));
   EXPECT_EQ(log.texts.size(), 1u);
 }
 
@@ -119,7 +126,7 @@ TEST_F(LocksTest, DamagedOrUnwritableLockFilesNeverBlockOrCrash) {
   for (std::string bytes : {Typed("Anna").substr(0, 3), std::string("S\xFF\xFF\0\0Anna", 9), std::string()}) {
     WriteBytes(LockFile(8), bytes);
     EXPECT_EQ(dbase_sperren(Base(), 8, "Bert"), 0);
-    EXPECT_EQ(ReadBytes(LockFile(8)), Typed("Bert") + Typed(Today()));
+    EXPECT_EQ(ReadBytes(LockFile(8)), Written("Bert", Today()));
   }
   // A lock folder that does not exist leaves no lock; the lock counts as taken.
   EXPECT_EQ(dbase_sperren(dir / "fehlt/teile.dbf", 8, "Bert"), 0);
@@ -173,6 +180,96 @@ TEST_F(LocksTest, TwoCopiesNeverHoldOneLockAtOnce) {
        }))
     EXPECT_EQ(code, kSound);
   EXPECT_LE(FilesInLockFolder(), 1u);  // no moved or half-made lock files are left
+}
+
+// Another running copy of the program, as a forked process: it takes a record's lock as the
+// operator given and holds it until Leave, then ends without giving it back, as a copy that
+// crashed or was killed would.
+class OtherCopy {
+ public:
+  OtherCopy(const std::string& base, long n, const char* bediener) {
+    int ready[2], leave[2];
+    if (pipe(ready) != 0 || pipe(leave) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      close(ready[0]);
+      close(leave[1]);
+      char result = static_cast<char>(dbase_sperren(base, n, bediener));
+      char ignored;
+      if (write(ready[1], &result, 1) != 1 || read(leave[0], &ignored, 1) < 0) _exit(1);
+      _exit(0);
+    }
+    close(ready[1]);
+    close(leave[0]);
+    leave_ = leave[1];
+    if (read(ready[0], &result_, 1) != 1) result_ = 99;
+    close(ready[0]);
+  }
+  ~OtherCopy() { Leave(); }
+  int Result() const { return result_; }
+  void Leave() {
+    if (pid_ <= 0) return;
+    close(leave_);
+    waitpid(pid_, nullptr, 0);
+    pid_ = 0;
+  }
+
+ private:
+  pid_t pid_ = 0;
+  int leave_ = -1;
+  char result_ = 99;
+};
+
+const std::string kRefusedWerkstatt =
+    "Der aufgerufene Datensatz ist gesperrt durch Bediener 'werkstatt' - \xC4nderung derzeit nicht m\xF6glich";
+
+// One login on a shared workshop machine runs the program twice: the second copy is refused the
+// record the first one edits, keeps its hands off the first copy's lock file, and takes the lock
+// over once the first copy has ended without giving it back.
+TEST_F(LocksTest, TheSameOperatorInTwoRunningCopiesIsRefused) {
+  OtherCopy first(Base(), 4, "werkstatt");
+  ASSERT_EQ(first.Result(), 0);
+  const std::string held = ReadBytes(LockFile(4));
+  EXPECT_EQ(held.substr(0, (Typed("werkstatt") + Typed(Today())).size()),
+            Typed("werkstatt") + Typed(Today()));  // what the Part's readers take is as it was
+
+  EXPECT_EQ(dbase_sperren(Base(), 4, "werkstatt"), -1);
+  EXPECT_EQ(dbase_gesperrt, 1);
+  EXPECT_EQ(log.texts, std::vector<AnsiString>{kRefusedWerkstatt});
+  EXPECT_EQ(dbase_entsperren(Base(), 4, "werkstatt"), 2);
+  EXPECT_EQ(ReadBytes(LockFile(4)), held);
+
+  first.Leave();
+  EXPECT_EQ(dbase_sperren(Base(), 4, "werkstatt"), 0);  // its process is gone: the lock is stale
+  EXPECT_EQ(dbase_gesperrt, 0);
+  EXPECT_EQ(ReadBytes(LockFile(4)), Written("werkstatt", Today()));
+  EXPECT_EQ(log.texts.size(), 1u);
+}
+
+// Locks of the same operator named by other copies: only a copy of this host whose process is
+// known to have ended gives its lock up; a copy that cannot be checked still holds it.
+TEST_F(LocksTest, ALockOfTheSameOperatorIsStaleOnlyWhenItsProcessIsKnownToHaveEnded) {
+  const std::string copy = DbaseThisCopy();
+  const std::string host = copy.substr(0, copy.find(' '));
+  pid_t ended = fork();
+  if (ended == 0) _exit(0);
+  waitpid(ended, nullptr, 0);
+  struct Case {
+    std::string kopie;
+    int result;
+  } cases[] = {
+      {"", 0},                                                  // written before copies were named
+      {host + " " + std::to_string(ended) + " 0", 0},          // ended
+      {host + " " + std::to_string(getpid()) + " 1", 0},       // its id now runs another process
+      {"werkbank-2 " + std::to_string(getpid()) + " 0", -1},  // another host: cannot be checked
+      {"unlesbar", -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kopie);
+    WriteBytes(LockFile(6), Typed("werkstatt") + Typed(Today()) + Typed(c.kopie));
+    EXPECT_EQ(dbase_sperren(Base(), 6, "werkstatt"), c.result);
+    EXPECT_EQ(dbase_gesperrt, c.result == 0 ? 0 : 1);
+  }
 }
 
 }  // namespace

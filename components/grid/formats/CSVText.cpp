@@ -51,13 +51,16 @@ AnsiString QuotedField(const AnsiString& Line, std::size_t Start, char Delimiter
 AnsiString CSVField(AnsiString Text, const TCSVStyle& Style) {
   if (Text.empty() && !Style.AlwaysQuotes)
     return Style.JavaCSV ? "^" : Style.QuoteEmptyCells ? "\"\"" : "";
-  const bool special = Holds(Text, Style.Delimiter) || LinesInText(Text, Style.Multilinecells) > 1;
+  // A line break is kept inside the field whatever Multilinecells says: a raw one would split
+  // the row for every reader.
+  const bool lineBreak = Holds(Text, '\r') || Holds(Text, '\n');
+  const bool special = Holds(Text, Style.Delimiter) || lineBreak;
   if (Style.JavaCSV) {
     if (special) LineFeedsToJava(Text);
     return Style.AlwaysQuotes ? Quoted(Text) : Text;
   }
   if (Style.AlwaysQuotes || special || Holds(Text, kQuote))
-    return Quoted(StringReplaceAll(Text, "\r\n", "\n"));
+    return Quoted(StringReplaceAll(StringReplaceAll(Text, "\r\n", "\n"), "\r", "\n"));
   return Text;
 }
 

@@ -1,8 +1,8 @@
 // The grid's CSV lines without the grid: the field a cell's text becomes, the fields a line
 // gives back, and the delimiter a file without one is read with.
 //
-// A field is quoted when it holds the delimiter, several lines (CR LF then become LF) or a
-// double quote, or always with AlwaysQuotes; inner double quotes are then doubled, so every
+// A field is quoted when it holds the delimiter, a line break (CR LF and a lone CR then become
+// LF, with or without Multilinecells) or a double quote, or always with AlwaysQuotes; inner double quotes are then doubled, so every
 // text reads back as it was. The Java style writes a line break as "~" and an empty cell as
 // "^" and leaves a delimiter inside a cell unquoted.
 #pragma once

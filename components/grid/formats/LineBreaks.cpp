@@ -13,8 +13,8 @@ AnsiString Replace(const AnsiString& S, const char* from, const char* to) {
 
 }  // namespace
 
-AnsiString HTMLLineBreaks(const AnsiString& S) {
-  return Holds(S, '\r') ? Replace(S, "\r", "<br>") : S;
+AnsiString HTMLLineBreaks(const AnsiString& S, const char* Break) {
+  return Holds(S, '\r') ? Replace(S, "\r", Break) : S;
 }
 
 AnsiString LFToCLF(const AnsiString& S) { return Replace(Replace(S, "\n", ""), "\r", "\\n"); }

@@ -4,7 +4,8 @@
 
 #include "platform/core/text.h"
 
-AnsiString HTMLLineBreaks(const AnsiString& S);
+// Each CR as Break: "<br>" in HTML, "<br/>" in XHTML.
+AnsiString HTMLLineBreaks(const AnsiString& S, const char* Break = "<br>");
 AnsiString LFToCLF(const AnsiString& S);
 AnsiString CLFToLF(const AnsiString& S);
 AnsiString LfToFile(const AnsiString& S);

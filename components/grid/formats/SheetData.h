@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <string>
 #include <utility>
 
 #include "platform/core/text.h"
@@ -25,3 +26,8 @@ struct TSheetData {
  private:
   bool any_ = false;
 };
+
+// The cells as bytes and back, to hand a sheet from one process to another. Decoding takes
+// only whole cells and gives false for bytes that are no such encoding.
+std::string EncodeSheetCells(const TSheetData& Sheet);
+bool DecodeSheetCells(const std::string& Bytes, TSheetData& Sheet);

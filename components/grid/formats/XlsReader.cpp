@@ -3,6 +3,10 @@
 #include <freexl.h>
 
 #include <cstdio>
+#include <optional>
+#include <utility>
+
+#include "components/grid/formats/ChildProcess.h"
 
 #include "platform/core/datetime.h"
 #include "platform/core/exception.h"
@@ -66,9 +70,7 @@ TSheetValue CellValue(const FreeXL_CellValue& Cell) {
   return v;
 }
 
-}  // namespace
-
-bool ReadXlsSheet(const AnsiString& FileName, const AnsiString& SheetName, TSheetData& Sheet) {
+bool ReadHere(const AnsiString& FileName, const AnsiString& SheetName, TSheetData& Sheet) {
   XlsFile file(FileName);
   unsigned int count = 0;
   freexl_get_info(file.Handle(), FREEXL_BIFF_SHEET_COUNT, &count);
@@ -97,5 +99,33 @@ bool ReadXlsSheet(const AnsiString& FileName, const AnsiString& SheetName, TShee
       Sheet.Include(col, row);
       Sheet.Cells[{row, col}] = v;
     }
+  return true;
+}
+
+// What the child hands back: 'S' and the cells of the sheet, 'N' for no such sheet, 'E' and
+// the message of a refusal.
+std::string ReadToBytes(const AnsiString& FileName, const AnsiString& SheetName) {
+  try {
+    TSheetData sheet;
+    return ReadHere(FileName, SheetName, sheet) ? "S" + EncodeSheetCells(sheet) : "N";
+  } catch (const Exception& e) {
+    return "E" + e.Message;
+  }
+}
+
+}  // namespace
+
+// libfreexl trusts the records of the file, and a damaged one can make it read outside its
+// buffers: it reads in a child process, so such a file is refused and the program goes on.
+bool ReadXlsSheet(const AnsiString& FileName, const AnsiString& SheetName, TSheetData& Sheet) {
+  const std::optional<std::string> reply =
+      RunInChildProcess([&] { return ReadToBytes(FileName, SheetName); });
+  const AnsiString unreadable = "File " + FileName + " is no readable workbook";
+  if (!reply || reply->empty()) throw Exception(unreadable);
+  if ((*reply)[0] == 'E') throw Exception(reply->substr(1));
+  if ((*reply)[0] == 'N') return false;
+  TSheetData read;
+  if ((*reply)[0] != 'S' || !DecodeSheetCells(reply->substr(1), read)) throw Exception(unreadable);
+  Sheet = std::move(read);
   return true;
 }

@@ -9,6 +9,7 @@
 #include "components/grid/formats/XlsxParts.h"
 #include "components/grid/formats/XmlParts.h"
 #include "components/grid/formats/ZipArchive.h"
+#include "platform/core/exception.h"
 
 namespace {
 
@@ -91,9 +92,10 @@ std::vector<bool> ReadDateStyles(const ZipArchive& Zip, const std::string& Part)
 
 // One <c> element's attributes and contents while the sheet is read.
 struct CellReader {
-  CellReader(const std::vector<AnsiString>& S, const std::vector<bool>& D, double Shift,
-             TSheetData& Into)
-      : Strings(S), DateStyles(D), DateShift(Shift), Sheet(Into) {}
+  CellReader(const std::string& P, const std::vector<AnsiString>& S, const std::vector<bool>& D,
+             double Shift, TSheetData& Into)
+      : Part(P), Strings(S), DateStyles(D), DateShift(Shift), Sheet(Into) {}
+  const std::string& Part;
   const std::vector<AnsiString>& Strings;
   const std::vector<bool>& DateStyles;
   double DateShift;
@@ -105,13 +107,14 @@ struct CellReader {
 
   void StartRow(const XmlAttributes& a) {
     const auto r = a.find("r");
-    row = r != a.end() ? std::atoi(r->second.c_str()) : row + 1;
+    row = r != a.end() ? RowNumber(r->second) : Following(row, kMaxRows, "row");
     col = 0;
   }
   void StartCell(const XmlAttributes& a) {
     const auto r = a.find("r");
-    int c = col + 1, rr = row;
-    if (r != a.end() && !ReadCellAddress(r->second, c, rr)) c = col + 1, rr = row;
+    int c = 0, rr = row;
+    if (r == a.end() || !ReadCellAddress(r->second, c, rr))
+      c = Following(col, kMaxCols, "cell"), rr = row;
     col = c, row = rr;
     const auto t = a.find("t");
     type = t != a.end() ? t->second : "n";
@@ -120,6 +123,19 @@ struct CellReader {
     dateStyle = style >= 0 && static_cast<std::size_t>(style) < DateStyles.size() &&
                 DateStyles[static_cast<std::size_t>(style)];
     value.clear();
+  }
+  // A stated row number beyond the sheet is passed over like its cells; digits past any
+  // count read as such a number.
+  static int RowNumber(const std::string& Text) {
+    const long long number = std::strtoll(Text.c_str(), nullptr, 10);
+    return number < 0 ? 0 : number > kMaxRows ? kMaxRows + 1 : static_cast<int>(number);
+  }
+  // The row or cell after Last, for one that states no place of its own: none follows the
+  // sheet's last, so such a sheet is damaged (counting on would overflow).
+  int Following(int Last, int Limit, const char* What) const {
+    if (Last >= Limit)
+      throw Exception("The part " + Part + " is damaged: a " + What + " after the sheet's last");
+    return Last + 1;
   }
   void EndCell() {
     if (col < 1 || col > kMaxCols || row < 1 || row > kMaxRows) return;
@@ -190,7 +206,7 @@ bool ReadXlsxSheet(const AnsiString& FileName, const AnsiString& SheetName, TShe
   const auto strings = ReadSharedStrings(zip, book.SharedStringsPart);
   const auto dateStyles = ReadDateStyles(zip, book.StylesPart);
   // A 1904-based workbook counts its days four years and a day later.
-  CellReader reader(strings, dateStyles, book.Date1904 ? 1462.0 : 0.0, Sheet);
+  CellReader reader(entry->Part, strings, dateStyles, book.Date1904 ? 1462.0 : 0.0, Sheet);
   ReadSheetCells(zip, entry->Part, reader);
   return true;
 }

@@ -2,10 +2,12 @@
 
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <functional>
 #include <regex>
 #include <set>
 
+#include "components/grid/formats/CellAddress.h"
 #include "components/grid/formats/ScratchFolder.h"
 #include "components/grid/formats/XlsxParts.h"
 #include "components/grid/formats/XmlParts.h"
@@ -22,13 +24,16 @@ constexpr const char* kRelationshipsNs =
 constexpr const char* kWorksheetContent =
     "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml";
 
-// A cell holds at most kMaxCellText bytes; the cut does not split a character.
-std::string CellText(const AnsiString& Text) {
-  std::string utf8 = AnsiToUtf8(Text);
-  if (utf8.size() <= kMaxCellText) return utf8;
-  std::size_t end = kMaxCellText;
-  while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) --end;
-  return utf8.substr(0, end);
+// A cell holds at most kMaxCellText characters, each byte of a Windows-1252 text one of them.
+// A longer text is refused rather than cut: a cut would lose data without a word.
+std::string CellText(const AnsiString& Text, std::size_t Row, std::size_t Col,
+                     const AnsiString& FileName) {
+  if (Text.size() > kMaxCellText)
+    throw Exception("Cannot write " + FileName + ": the text of cell " +
+                    ColumnLetters(static_cast<int>(Col + 1)) + std::to_string(Row + 1) +
+                    " is longer than the " + std::to_string(kMaxCellText) +
+                    " characters a sheet cell holds");
+  return AnsiToUtf8(Text);
 }
 
 void Check(lxw_error Error, const AnsiString& FileName) {
@@ -45,7 +50,7 @@ void WriteRows(lxw_worksheet* Sheet, const TSheetRows& Rows, const AnsiString& F
       if (v.Kind == TSheetValue::skNumber)
         Check(worksheet_write_number(Sheet, row, col, v.Number, nullptr), FileName);
       else if (v.Kind == TSheetValue::skText && !v.Text.empty())
-        Check(worksheet_write_string(Sheet, row, col, CellText(v.Text).c_str(), nullptr), FileName);
+        Check(worksheet_write_string(Sheet, row, col, CellText(v.Text, r, c, FileName).c_str(), nullptr), FileName);
     }
 }
 
@@ -67,6 +72,22 @@ std::string InsertBeforeClose(const std::string& Xml, const std::string& Element
   return Xml.substr(0, m.position(0)) + Insert(m[1].str()) + Xml.substr(m.position(0));
 }
 
+// One above the workbook's highest sheet id. Ids are 32-bit unsigned numbers in the format: a
+// longer one, or a highest one with none above it, marks the workbook as damaged.
+unsigned long long NextSheetId(const std::string& Book, const std::string& PartName) {
+  constexpr unsigned long long kMaxId = 0xFFFFFFFFull;
+  unsigned long long highest = 0;
+  const std::regex sheetId("sheetId=\"([0-9]+)\"");
+  for (std::sregex_iterator it(Book.begin(), Book.end(), sheetId), end; it != end; ++it) {
+    const std::string digits = (*it)[1];
+    const unsigned long long id = digits.size() > 10 ? kMaxId + 1 : std::stoull(digits);
+    if (id >= kMaxId)
+      throw Exception("The part " + PartName + " is damaged: sheetId " + digits.substr(0, 20));
+    highest = std::max(highest, id);
+  }
+  return highest + 1;
+}
+
 // The workbook gets a new last sheet whose part is returned.
 std::string AddSheet(ZipArchive& Zip, const XlsxWorkbook& Book, const AnsiString& SheetName) {
   const std::string part =
@@ -76,11 +97,7 @@ std::string AddSheet(ZipArchive& Zip, const XlsxWorkbook& Book, const AnsiString
     return rels.find("\"" + id + "\"") != std::string::npos;
   });
   std::string book = Zip.Entry(Book.Part);
-  std::set<long> ids;
-  const std::regex sheetId("sheetId=\"([0-9]+)\"");
-  for (std::sregex_iterator it(book.begin(), book.end(), sheetId), end; it != end; ++it)
-    ids.insert(std::stol((*it)[1]));
-  const long id = ids.empty() ? 1 : *ids.rbegin() + 1;
+  const unsigned long long id = NextSheetId(book, Book.Part);
   Zip.Put(Book.Part, InsertBeforeClose(
                          book, "sheets",
                          [&](const std::string& prefix) {

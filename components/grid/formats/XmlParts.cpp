@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstring>
+#include <exception>
 
 #include "components/grid/formats/MarkupText.h"
 #include "platform/core/exception.h"
@@ -15,22 +16,44 @@ std::string LocalName(const char* Name) {
   return colon ? colon + 1 : Name;
 }
 
+// A handler that throws stops the parser; the exception goes on once the parser is freed,
+// since it must not pass through expat's own frames.
+struct Parse {
+  const XmlHandlers& Handlers;
+  XML_Parser Parser;
+  std::exception_ptr Failure;
+
+  template <typename Call>
+  static void Guarded(void* Data, Call call) {
+    auto& parse = *static_cast<Parse*>(Data);
+    try {
+      call(parse.Handlers);
+    } catch (...) {
+      parse.Failure = std::current_exception();
+      XML_StopParser(parse.Parser, XML_FALSE);
+    }
+  }
+};
+
 void XMLCALL OnStart(void* Data, const XML_Char* Name, const XML_Char** Attrs) {
-  const auto& handlers = *static_cast<const XmlHandlers*>(Data);
-  if (!handlers.Start) return;
-  XmlAttributes attributes;
-  for (int i = 0; Attrs[i]; i += 2) attributes[LocalName(Attrs[i])] = Attrs[i + 1];
-  handlers.Start(LocalName(Name), attributes);
+  Parse::Guarded(Data, [&](const XmlHandlers& handlers) {
+    if (!handlers.Start) return;
+    XmlAttributes attributes;
+    for (int i = 0; Attrs[i]; i += 2) attributes[LocalName(Attrs[i])] = Attrs[i + 1];
+    handlers.Start(LocalName(Name), attributes);
+  });
 }
 
 void XMLCALL OnEnd(void* Data, const XML_Char* Name) {
-  const auto& handlers = *static_cast<const XmlHandlers*>(Data);
-  if (handlers.End) handlers.End(LocalName(Name));
+  Parse::Guarded(Data, [&](const XmlHandlers& handlers) {
+    if (handlers.End) handlers.End(LocalName(Name));
+  });
 }
 
 void XMLCALL OnText(void* Data, const XML_Char* Text, int Length) {
-  const auto& handlers = *static_cast<const XmlHandlers*>(Data);
-  if (handlers.Text) handlers.Text(std::string(Text, static_cast<std::size_t>(Length)));
+  Parse::Guarded(Data, [&](const XmlHandlers& handlers) {
+    if (handlers.Text) handlers.Text(std::string(Text, static_cast<std::size_t>(Length)));
+  });
 }
 
 }  // namespace
@@ -38,13 +61,15 @@ void XMLCALL OnText(void* Data, const XML_Char* Text, int Length) {
 void ParseXmlPart(const std::string& Xml, const std::string& PartName,
                   const XmlHandlers& Handlers) {
   if (Xml.size() > INT_MAX) throw Exception("The part " + PartName + " is too large");
-  XML_Parser parser = XML_ParserCreate("UTF-8");
-  XML_SetUserData(parser, const_cast<XmlHandlers*>(&Handlers));
-  XML_SetElementHandler(parser, OnStart, OnEnd);
-  XML_SetCharacterDataHandler(parser, OnText);
-  const bool ok = XML_Parse(parser, Xml.data(), static_cast<int>(Xml.size()), 1) == XML_STATUS_OK;
-  const AnsiString error = ok ? "" : XML_ErrorString(XML_GetErrorCode(parser));
-  XML_ParserFree(parser);
+  Parse parse{Handlers, XML_ParserCreate("UTF-8"), nullptr};
+  XML_SetUserData(parse.Parser, &parse);
+  XML_SetElementHandler(parse.Parser, OnStart, OnEnd);
+  XML_SetCharacterDataHandler(parse.Parser, OnText);
+  const bool ok =
+      XML_Parse(parse.Parser, Xml.data(), static_cast<int>(Xml.size()), 1) == XML_STATUS_OK;
+  const AnsiString error = ok ? "" : XML_ErrorString(XML_GetErrorCode(parse.Parser));
+  XML_ParserFree(parse.Parser);
+  if (parse.Failure) std::rethrow_exception(parse.Failure);
   if (!ok) throw Exception("The part " + PartName + " is damaged: " + error);
 }
 

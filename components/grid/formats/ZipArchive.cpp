@@ -50,11 +50,15 @@ std::string ZipArchive::Entry(const std::string& Name) const {
 }
 
 void ZipArchive::Put(const std::string& Name, const std::string& Bytes) {
-  // libzip reads the source at Commit, so it gets a copy of its own to free.
-  void* copy = std::malloc(Bytes.size() ? Bytes.size() : 1);
-  if (!copy) Fail("cannot take part " + Name);
-  std::memcpy(copy, Bytes.data(), Bytes.size());
-  zip_source_t* source = zip_source_buffer(zip_, copy, Bytes.size(), 1);
+  // libzip reads the source at Commit, so it gets a copy of its own to free. An empty part
+  // gets none: libzip takes no buffer of length 0 into its care, so it would never be freed.
+  void* copy = nullptr;
+  if (!Bytes.empty()) {
+    copy = std::malloc(Bytes.size());
+    if (!copy) Fail("cannot take part " + Name);
+    std::memcpy(copy, Bytes.data(), Bytes.size());
+  }
+  zip_source_t* source = zip_source_buffer(zip_, copy, Bytes.size(), copy ? 1 : 0);
   if (!source) {
     std::free(copy);
     Fail("cannot take part " + Name);

@@ -1116,6 +1116,8 @@ class TExtStringGrid : public TBaseGrid {
   int ExportEndCol() const {
     return GetSaveEndCol() + (SaveHiddenCells ? NumHiddenColumns() : 0);
   }
+  // The width of the column a writer writes as column c, by the same indexing as its cells.
+  int ExportColWidth(int ACol) const;
   void LoadXLS(const AnsiString& FileName, const AnsiString& SheetName);
   void SaveXLS(const AnsiString& FileName, const AnsiString& SheetName);
   void PlaceSheet(const TSheetData& Sheet);

@@ -54,21 +54,27 @@ void CopyLines(const AnsiString& FileName, std::string& Out) {
 
 void TExtStringGrid::OutputToHTML(const AnsiString& FileName, bool Append) {
   const THTMLSettings& settings = HTMLSettings;
-  const AnsiString nowrap = WordWrap ? "" : " nowrap";
-  const AnsiString emptyCell = settings.XHTML ? "<br/>" : "<br>";
+  // XHTML is XML: attributes have values in quotes and empty elements are closed.
+  const bool xml = settings.XHTML;
+  const AnsiString nowrap = WordWrap ? "" : xml ? Attribute("nowrap", "nowrap") : " nowrap";
+  const char* lineBreak = xml ? "<br/>" : "<br>";
+  const AnsiString emptyCell = lineBreak;
   auto width = [&](int Index) {
     const auto& widths = settings.ColumnWidths;
-    return Index >= 0 && Index < static_cast<int>(widths.size())
-               ? " width=" + IntToStr(widths[static_cast<std::size_t>(Index)])
-               : AnsiString();
+    if (Index < 0 || Index >= static_cast<int>(widths.size())) return AnsiString();
+    const AnsiString value = IntToStr(widths[static_cast<std::size_t>(Index)]);
+    return xml ? Attribute("width", value) : " width=" + value;
   };
+  // Plain text is escaped so that it shows as typed; a cell of mini-HTML goes as it is.
   auto cellText = [&](int ACol, int ARow) {
-    const AnsiString text = HTMLLineBreaks(SaveCell(RemapCol(ACol), ARow));
+    AnsiString text = SaveCell(RemapCol(ACol), ARow);
+    if (TextType(text, EnableHTML) != ttHTML) text = XMLEscape(text);
+    text = HTMLLineBreaks(text, lineBreak);
     return URLShow ? MakeHRef(text, URLFull) : text;
   };
 
   std::vector<AnsiString> lines;
-  if (settings.XHTML) {
+  if (xml) {
     lines.push_back("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
     lines.push_back("<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"");
     lines.push_back("\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">");

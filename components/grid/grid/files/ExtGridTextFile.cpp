@@ -77,12 +77,19 @@ void ReadRecords(TExtStringGrid& Grid, const std::vector<AnsiString>& Lines, boo
 
 }  // namespace
 
+// With hidden columns saved, columns are written by stored index: a hidden column's width is
+// the one it keeps, a shown one's that of where it is shown.
+int TExtStringGrid::ExportColWidth(int ACol) const {
+  if (!SaveHiddenCells) return ColWidths(ACol);
+  return IsHiddenColumn(ACol) ? GetAllColWidths(ACol) : ColWidths(RemapColInv(ACol));
+}
+
 void TExtStringGrid::SaveToFile(const AnsiString& FileName) {
   const int endCol = ExportEndCol();
   std::string out;
   AppendTextLine(out, Pair(endCol - GetSaveStartCol() + 1, GetSaveRowCount()));
   for (int c = GetSaveStartCol(); c <= endCol; ++c)
-    AppendTextLine(out, WidthLine(c, c < GetColCount() ? ColWidths(c) : GetAllColWidths(c)));
+    AppendTextLine(out, WidthLine(c, ExportColWidth(c)));
   int progress = -1;
   for (int r = GetSaveStartRow(); r <= GetSaveEndRow(); ++r) {
     for (int c = GetSaveStartCol(); c <= endCol; ++c) {
@@ -99,13 +106,16 @@ void TExtStringGrid::LoadFromFile(const AnsiString& FileName) {
   if (!ReadTextLines(FileName, lines)) throw EExtGridError(kCannotOpen + FileName);
   const int fc = SaveFixedCells ? 0 : GetFixedCols();
   const int fr = SaveFixedCells ? 0 : GetFixedRows();
+  // The counts are judged before the grid takes them: a damaged file leaves it as it was.
+  int cols = GetColCount(), rows = GetRowCount();
   if (!lines.empty() && !lines[0].empty()) {
-    int cols, rows;
     if (!ReadHeader(lines[0], cols, rows, false)) throw EExtGridError(kNoData + FileName);
-    SetColCount(cols + fc);
-    SetRowCount(rows + fr);
+    cols += fc;
+    rows += fr;
   }
-  if (GetColCount() == 0 || GetRowCount() == 0) throw EExtGridError(kNoData + FileName);
+  if (cols == 0 || rows == 0) throw EExtGridError(kNoData + FileName);
+  SetColCount(cols);
+  SetRowCount(rows);
   int progress = -1;
   ReadRecords(*this, lines, false, [&](int col, int row, const AnsiString& text) {
     if (col < 0 || row < 0 || col >= GetColCount() || row >= GetRowCount()) return;
