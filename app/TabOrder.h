@@ -2,15 +2,15 @@
 // need not be the order its controls were made in.
 #pragma once
 
-#include <initializer_list>
 #include <map>
+#include <vector>
 
 #include "platform/controls/wincontrol.h"
 #include "platform/stdctrls/edit.h"
 
 // Each control goes after the one before it of the same parent, at the front of its parent's
 // tab order; controls not named follow them as they were.
-inline void SetTabOrders(std::initializer_list<TWinControl*> controls) {
+inline void SetTabOrders(const std::vector<TWinControl*>& controls) {
   std::map<TWinControl*, int> next;
   for (TWinControl* control : controls) control->SetTabOrder(next[control->GetParent()]++);
 }
