@@ -83,7 +83,9 @@ void TfrmWarenkorbExportieren::PlaceControls() {
 }
 
 // Every showing starts in the one field a user edits, wherever the last one left the focus.
-void TfrmWarenkorbExportieren::FormShow(TObject* /*Sender*/) { SetActiveControl(edtAnzahlProDatei); }
+void TfrmWarenkorbExportieren::FormShow(TObject* /*Sender*/) {
+  SetActiveControl(edtAnzahlProDatei);
+}
 
 void TfrmWarenkorbExportieren::edtAnzahlProDateiExit(TObject* /*Sender*/) { CheckMaximum(); }
 

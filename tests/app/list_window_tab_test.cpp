@@ -15,10 +15,10 @@ class ListWindowKeys : public ListWindow {
     ASSERT_TRUE(QTest::qWaitForWindowActive(list.Widget()));
   }
   NamedControls Controls() {
-    return {NAMED(list, cboAusgabe),     NAMED(list, PageControl1),      NAMED(list, grdAusgabe),
-            NAMED(list, scrAusgabe),     NAMED(list, btnSelektieren),    NAMED(list, btnBearbeiten),
+    return {NAMED(list, cboAusgabe),        NAMED(list, PageControl1),   NAMED(list, grdAusgabe),
+            NAMED(list, scrAusgabe),        NAMED(list, btnSelektieren), NAMED(list, btnBearbeiten),
             NAMED(list, btnNeuerDatensatz), NAMED(list, btnLoeschen),    NAMED(list, btnDrucken),
-            NAMED(list, btnSpezial),     NAMED(list, Button1),           NAMED(list, btnOK)};
+            NAMED(list, btnSpezial),        NAMED(list, Button1),        NAMED(list, btnOK)};
   }
 };
 
@@ -40,9 +40,10 @@ TEST_F(ListWindowKeys, PagingKeysPageTheGridAsSoonAsTheListOpens) {
 
 TEST_F(ListWindowKeys, TabGoesFromTheGridThroughTheButtonsToTheChooser) {
   ShowAsOpened();
-  const std::vector<std::string> order = {
-      "grdAusgabe", "scrAusgabe", "btnSelektieren", "btnBearbeiten", "btnNeuerDatensatz",
-      "btnLoeschen", "btnDrucken", "btnSpezial", "Button1", "btnOK", "cboAusgabe", "PageControl1"};
+  const std::vector<std::string> order = {"grdAusgabe",    "scrAusgabe",        "btnSelektieren",
+                                          "btnBearbeiten", "btnNeuerDatensatz", "btnLoeschen",
+                                          "btnDrucken",    "btnSpezial",        "Button1",
+                                          "btnOK",         "cboAusgabe",        "PageControl1"};
   EXPECT_EQ(TabWalk(Controls()), order);
 }
 

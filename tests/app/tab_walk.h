@@ -15,7 +15,8 @@
 using NamedControls = std::vector<std::pair<TWinControl*, std::string>>;
 
 // A form's member and its name, for a table of NamedControls.
-#define NAMED(form, member) {(form).member, #member}
+#define NAMED(form, member) \
+  { (form).member, #member }
 
 // The name of the control whose widget holds the keyboard focus: the innermost one that
 // contains it; "?" and the widget's class for none of them.

@@ -44,6 +44,14 @@ bool HasDbfread() {
   return Output(std::string(kPython) + " -c 'import dbfread; print(1)' 2>/dev/null") == "1\n";
 }
 
+// LibreOffice reads dBase files only through the driver of its base drivers package, which
+// lies beside the program.
+bool HasLibreOfficeDbase() {
+  return Output(
+             "d=$(dirname \"$(readlink -f \"$(command -v soffice)\")\") && "
+             "test -e \"$d/libdbaselo.so\" && echo 1") == "1\n";
+}
+
 class OtherReaders : public testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -71,7 +79,8 @@ class OtherReaders : public testing::Test {
 };
 
 TEST_F(OtherReaders, DbfreadShowsTheUmlautsWithItsDefaultEncoding) {
-  if (!HasDbfread()) GTEST_SKIP() << "dbfread is missing: install the Debian package python3-dbfread";
+  if (!HasDbfread())
+    GTEST_SKIP() << "dbfread is missing: install the Debian package python3-dbfread";
   std::vector<std::string> designations = {"cp1252"};
   for (const Part& part : PartsList()) designations.push_back(part.designation);
   const struct {
@@ -80,7 +89,8 @@ TEST_F(OtherReaders, DbfreadShowsTheUmlautsWithItsDefaultEncoding) {
     std::vector<std::string> expected;
   } cases[] = {
       {kPartsTable, "BEZEICHNUN", designations},
-      {kSuppliersTable, "LIEFERANT",
+      {kSuppliersTable,
+       "LIEFERANT",
        {"cp1252", "Reichelt", "Röhren-Brandt", "Vandrix-Projekt", "Elektronik-Lager Weber"}},
       {kSuppliersTable, "ORT", {"cp1252", "Sande", "Hamburg", "Sammelbestellung", "Köln"}},
   };
@@ -90,9 +100,9 @@ TEST_F(OtherReaders, DbfreadShowsTheUmlautsWithItsDefaultEncoding) {
 // LibreOffice converts the parts table to UTF-8 CSV through its dBase filter set to
 // Windows-1252 (character set 1).
 TEST_F(OtherReaders, LibreOfficeShowsTheUmlauts) {
-  if (Output("command -v soffice").empty())
-    GTEST_SKIP() << "LibreOffice is missing: install the Debian packages libreoffice-calc and "
-                    "libreoffice-base-drivers";
+  if (!HasLibreOfficeDbase())
+    GTEST_SKIP() << "LibreOffice or its dBase driver is missing: install the Debian packages "
+                    "libreoffice-calc and libreoffice-base-drivers";
   TempFolder out;
   const std::string profile = "-env:UserInstallation=file://" + (out / "profile");
   Output("soffice --headless --norestore " + profile +
