@@ -30,7 +30,10 @@ constexpr HINSTANCE kShellErrors = 32;
 
 }  // namespace
 
+// Every showing starts on the grid, so the paging keys page at once; the chooser changes the
+// query only when a user goes to it. The query run below hands the focus back to it.
 void TfrmDatenbank_Liste::FormActivate(TObject* /*Sender*/) {
+  SetActiveControl(grdAusgabe);
   if (dbase_bediener != kFixedOperator) dbase_bedienerholen();
   grpEinstellungen->SetVisible(false);
   actEinstellungenLaden->Execute();

@@ -22,7 +22,9 @@ int8_t dbase_abfrageaufrufen() {
   return static_cast<int8_t>(dbase_abfrageergebnis);
 }
 
+// Every showing starts in the first criterion's field, where a query is written.
 void TfrmDbaseAbfrage::FormActivate(TObject* /*Sender*/) {
+  SetActiveControl(cbo1);
   // Nothing turns on the jump to a tab; the number still travels with the query.
   labReiter->Hide();
   edtReiter->Hide();

@@ -141,6 +141,7 @@ class TfrmDbaseAbfrage : public TForm {
   void PlaceControls();
   void PlaceCriteria();
   void PlaceButtons();
+  void PlaceTabOrder();
   void FillFieldLists();
   // The slots, descriptions and tab number between the controls and the engine.
   void ControlsToEngine();

@@ -4,6 +4,7 @@
 #include "app/Dbaseabfrage.h"
 #include "app/DbaseabfrageControls.h"
 #include "app/FormPlacement.h"
+#include "app/TabOrder.h"
 #include "engine/ResultIndexGrid.h"
 
 using namespace dbaseabfrage;
@@ -42,6 +43,7 @@ TfrmDbaseAbfrage::TfrmDbaseAbfrage(TComponent* Owner) : TForm(Owner) {
   PlaceControls();
   PlaceCriteria();
   PlaceButtons();
+  PlaceTabOrder();
   // The progress display covers the criteria it stands over while a query runs.
   ProgressBar1->BringToFront();
 
@@ -164,6 +166,15 @@ void TfrmDbaseAbfrage::PlaceCriteria() {
   cbo27->SetVisible(false);
   for (auto combo : kFieldCombos) (this->*combo)->SetMaxLength(kTextLength);
   for (auto combo : kOperatorCombos) (this->*combo)->SetMaxLength(kTextLength);
+}
+
+// The case switch, the criteria line by line and the sort fields in their slots' order, then
+// the tab number and the descriptions below them.
+void TfrmDbaseAbfrage::PlaceTabOrder() {
+  std::vector<TWinControl*> order = {chkGrossKlein};
+  for (int k = 1; k <= kSlotControls; ++k) order.push_back(static_cast<TWinControl*>(slots_[k]));
+  order.insert(order.end(), {edtReiter, edtBeschreibung1, edtBeschreibung2});
+  SetTabOrders(order);
 }
 
 void TfrmDbaseAbfrage::PlaceButtons() {

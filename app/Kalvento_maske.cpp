@@ -37,7 +37,8 @@ void TfrmKalvento_Maske::ApplyFieldLimits() {
 }
 
 // The outcome of an earlier showing's last save does not hold for this one. A record another
-// operator holds stays open and editable: its saves are refused.
+// operator holds stays open and editable: its saves are refused. Every showing starts in the
+// designation, wherever the last one left the focus.
 void TfrmKalvento_Maske::FormActivate(TObject* /*Sender*/) {
   ApplyFieldLimits();
   maske_speicherfehler = 0;
@@ -48,6 +49,7 @@ void TfrmKalvento_Maske::FormActivate(TObject* /*Sender*/) {
     GlobalNachForm->Execute();
     return;
   }
+  edtKalvento_Bezeichnun->SetFocus();
   maske_neu = 0;
   maske_satzlesen(dbase_satznummer);
   GlobalNachForm->Execute();

@@ -2,6 +2,7 @@
 #include "app/FormPlacement.h"
 #include "app/Kalvento_maske.h"
 #include "app/Kalvento_maskeFields.h"
+#include "app/TabOrder.h"
 
 using namespace kalvento_maske;
 
@@ -22,6 +23,10 @@ TfrmKalvento_Maske::TfrmKalvento_Maske(TComponent* Owner) : TForm(Owner) {
   PlaceControls();
   PlaceCounts();
   PlaceButtons();
+  // Down the left column, the counts from the top, then the right column and the buttons.
+  SetTabOrders({edtKalvento_Bezeichnun, edtKalvento_English, edtKalvento_Bemerkunge, grpAnzahl,
+                edtKalvento_Bezugsquel, edtKalvento_Reicheltbe, edtKalvento_Einzelprei,
+                chkKalvento_Bestellen, grpNavigation});
   BindEvents();
 }
 
@@ -70,12 +75,12 @@ void TfrmKalvento_Maske::PlaceControls() {
       PlaceEdit(this, this, kRightLeft, 184, 145, etString, "Reicheltbestellnummer");
   edtKalvento_Einzelprei = PlacePrice(this, 216, 3, "Einzelpreis", labEuro1);
   edtKalvento_Gesamtprei = PlacePrice(this, 264, 2, "Gesamtpreis", labEuro2);
-  edtKalvento_Gesamtprei->SetReadOnly(true);
+  ShowOnly(edtKalvento_Gesamtprei);
   chkKalvento_Bestellen = Place<TCheckBox>(this, this, kRightLeft, 312, 313, 17);
   chkKalvento_Bestellen->SetCaption("bestellen (ausw\xE4hlen f\xFCr Aufnahme in Bestellliste)");
 
   edtKalvento_Anzahlgesa = PlaceCount(this, this, 16 + kCountLeft, 560, 49, "Gesamtanzahl");
-  edtKalvento_Anzahlgesa->SetReadOnly(true);
+  ShowOnly(edtKalvento_Anzahlgesa);
 
   fields_[kDesignation] = edtKalvento_Bezeichnun;
   fields_[kTotalCount] = edtKalvento_Anzahlgesa;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/FormPlacement.h"
+#include "app/TabOrder.h"
 #include "platform/controls/dialogs.h"
 
 TfrmWarenkorbExportieren* frmWarenkorbExportieren = nullptr;
@@ -40,12 +41,13 @@ TfrmWarenkorbExportieren::TfrmWarenkorbExportieren(TComponent* Owner) : TForm(Ow
   SaveDialog1 = new TSaveDialog(this);
   SaveDialog1->DefaultExt = ".csv";
   SaveDialog1->Filter = "Warenkorb|*.csv";
+  OnShow = MethodEvent(this, &TfrmWarenkorbExportieren::FormShow);
 }
 
 void TfrmWarenkorbExportieren::PlaceControls() {
   using Form = TfrmWarenkorbExportieren;
   Memo1 = Place<TMemo>(this, this, 8, 8, 516, 185);
-  Memo1->SetReadOnly(true);
+  ShowOnly(Memo1);
   Memo1->SetScrollBars(ssVertical);
   for (const char* line : kInstructions) Memo1->GetLines()->Add(line);
 
@@ -78,6 +80,11 @@ void TfrmWarenkorbExportieren::PlaceControls() {
   StatusBar1 = new TStatusBar(this);
   StatusBar1->SetParent(this);
   StatusBar1->SetSimplePanel(true);
+}
+
+// Every showing starts in the one field a user edits, wherever the last one left the focus.
+void TfrmWarenkorbExportieren::FormShow(TObject* /*Sender*/) {
+  SetActiveControl(edtAnzahlProDatei);
 }
 
 void TfrmWarenkorbExportieren::edtAnzahlProDateiExit(TObject* /*Sender*/) { CheckMaximum(); }

@@ -41,6 +41,7 @@ class TfrmWarenkorbExportieren : public TForm {
   // Every hit of the list with six fields, under a header line.
   void btnCSVDateiClick(TObject* Sender);
   void edtAnzahlProDateiExit(TObject* Sender);
+  void FormShow(TObject* Sender);
 
  private:
   void PlaceControls();

@@ -14,6 +14,9 @@ struct DbfField {
   uint8_t decimals = 0;
 };
 
+// The language-driver byte that marks text as Windows-1252 to other dBase readers.
+inline constexpr uint8_t kWindowsAnsiDriver = 0x03;
+
 // A dBase III table: 32-byte header, 32-byte descriptors, 0x0D, the records as given.
 struct DbfFile {
   explicit DbfFile(std::vector<DbfField> f) : fields(std::move(f)) {}
@@ -22,6 +25,7 @@ struct DbfFile {
   std::vector<std::string> records;  // whole records, status byte first, as stored
   uint8_t version = 0x03;
   uint8_t mode = 0;
+  uint8_t languageDriver = 0;  // header byte 29: the code page the text is in; 0 names none
   int64_t count = -1;  // the header's record count; -1: the records given
 
   uint16_t HeaderLength() const { return static_cast<uint16_t>(32 + 32 * fields.size() + 1); }
@@ -54,6 +58,7 @@ struct DbfFile {
     Put(h, 8, HeaderLength(), 2);
     Put(h, 10, RecordLength(), 2);
     h[15] = static_cast<char>(mode);
+    h[29] = static_cast<char>(languageDriver);
     uint32_t address = 1;
     for (const DbfField& f : fields) {
       std::string d(32, '\0');

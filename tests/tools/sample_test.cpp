@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <memory>
 #include <set>
 
@@ -163,6 +164,16 @@ TEST_F(Sample, TheDefinitionNamesTheTableItsQueryAndItsLayouts) {
   }
   EXPECT_GE(layouts, 3);
   EXPECT_EQ(dbm_spaltenanzahl[2], 17);  // every count of the boards and the total
+}
+
+// Both tables name their code page for other dBase readers; the engine's appends keep it.
+TEST_F(Sample, TheTablesNameWindowsAnsiAsTheirCodePage) {
+  for (const char* table : {kPartsTable, kSuppliersTable}) {
+    std::ifstream file(*folder / table, std::ios::binary);
+    char header[32] = {};
+    file.read(header, sizeof header);
+    EXPECT_EQ(static_cast<uint8_t>(header[29]), kWindowsAnsiDriver) << table;
+  }
 }
 
 // The linked column shows the supplier's delivery time from the suppliers table.

@@ -29,27 +29,31 @@ const std::vector<Paragraph> kHelp = {
     {kHeading, "Hauptfenster (main window)"},
     {kGermanText,
      "Die Schaltfläche \"Kalvento - Components\" liest die Definition Kalvento.dbm und öffnet "
-     "die PartsList."},
+     "die Teileliste."},
     {kEnglishText,
      "The button \"Kalvento - Components\" reads the definition and opens the parts list."},
 
-    {kHeading, "PartsList (list window)"},
+    {kHeading, "Teileliste (list window)"},
     {kGermanText,
      "Die Liste zeigt die Treffer der gewählten Abfrage. Die Reiter wählen die Spalten: "
      "Übersicht, Platinen (Anzahl je Platine), Bestellung und Lieferanten (mit der "
-     "verknüpften Lieferzeit). Die Bildlaufleiste blättert durch alle Treffer, unten stehen "
-     "die Zahl der Treffer, die Zahl der Datensätze und der Gesamtpreis der Treffer."},
+     "verknüpften Lieferzeit). Die Bildlaufleiste blättert durch alle Treffer. Oben stehen die "
+     "Zahl der Treffer und die Zahl der Datensätze, unten der Gesamtpreis der Treffer."},
     {kEnglishText,
      "The list shows the hits of the chosen query. The tabs choose the columns; the scroll "
-     "bar pages through all hits; below stand the hit count, the record count and the total "
-     "price of the hits."},
+     "bar pages through all hits; above stand the hit count and the record count, below the "
+     "total price of the hits."},
     {kGermanText,
-     "\"gespeicherte Abfrage\" wählt eine Abfrage dieser Tabelle und führt sie aus. Ein "
-     "Doppelklick auf eine Zeile öffnet den Datensatz in der Eingabemaske; ein Doppelklick "
-     "auf einen Spaltenkopf sucht schnell in dieser Spalte."},
+     "\"gespeicherte Abfrage\" wählt eine Abfrage dieser Tabelle und führt sie aus; "
+     "\"Abfrage (selektieren/sortieren)\" öffnet das Abfragefenster. \"bearbeiten\" und ein "
+     "Doppelklick auf eine Zeile öffnen den Datensatz in der Eingabemaske, \"neuer "
+     "Datensatz\" legt einen an, \"DS löschen\" löscht ihn nach einer Rückfrage. Ein "
+     "Doppelklick auf einen Spaltenkopf sucht schnell in dieser Spalte."},
     {kEnglishText,
-     "\"gespeicherte Abfrage\" runs a saved query. A double click on a row edits the record; "
-     "a double click on a column header searches that column."},
+     "\"gespeicherte Abfrage\" runs a saved query; \"Abfrage (selektieren/sortieren)\" opens "
+     "the query window. \"bearbeiten\" and a double click on a row edit the record, \"neuer "
+     "Datensatz\" adds one, \"DS löschen\" deletes it after asking. A double click on a "
+     "column header searches that column."},
 
     {kHeading, "Abfrage (query window)"},
     {kGermanText,
@@ -74,19 +78,23 @@ const std::vector<Paragraph> kHelp = {
      "\"bestellen\" puts the part on the order list. A designation may occur only once."},
     {kGermanText,
      "DS vor und DS zurück speichern und gehen zum nächsten oder vorigen Treffer, neuer DS "
-     "legt ein Teil an, DS dublizieren kopiert das Teil unter der Bezeichnung mit _dup."},
+     "legt ein Teil an, DS dublizieren kopiert das Teil und hängt an seine Bezeichnung _dup an."},
     {kEnglishText,
      "DS vor / DS zurück save and move to the next or previous hit; neuer DS adds a part; "
      "DS dublizieren copies it with _dup appended."},
 
     {kHeading, "Warenkorb exportieren (cart export)"},
     {kGermanText,
-     "Die Schaltfläche \"Warenkorb exportieren (cart)\" wählt alle bei Reichelt zu "
-     "bestellenden Teile und schreibt Bestellnummer und Anzahl in CSV-Dateien, die der "
-     "Webshop als Warenkorb einliest. Fehlende Bestellnummern und Anzahlen werden gemeldet."},
+     "Die Schaltfläche \"Warenkorb exportieren (cart)\" öffnet das Exportfenster. Dort wählt "
+     "\"Warenkorb exportieren (reichelt)\" alle bei Reichelt zu bestellenden Teile und "
+     "schreibt Bestellnummer und Anzahl in CSV-Dateien, die der Webshop als Warenkorb "
+     "einliest; fehlende Bestellnummern und Anzahlen werden gemeldet. \"csv-Datei komplett\" "
+     "schreibt alle Treffer der Liste in eine CSV-Datei."},
     {kEnglishText,
-     "The cart export selects the parts to order from Reichelt and writes order number and "
-     "count into CSV files for the web shop's cart; missing numbers are reported."},
+     "The cart button opens the export window. There the cart export selects the parts to "
+     "order from Reichelt and writes order number and count into CSV files for the web "
+     "shop's cart; missing numbers are reported. \"csv-Datei komplett\" writes all hits of "
+     "the list into one CSV file."},
 
     {kHeading, "Drucken (printing)"},
     {kGermanText, "\"drucken\" druckt die Treffer mit den Spalten des gewählten Reiters."},
@@ -94,8 +102,9 @@ const std::vector<Paragraph> kHelp = {
 
     {kHeading, "Mehrere Benutzer (several users)"},
     {kGermanText,
-     "Wer einen Datensatz bearbeitet, sperrt ihn für andere Benutzer; die Sperren liegen im "
-     "Ordner Sperren und gelten bis zum Ende des Tages."},
+     "Wer einen Datensatz bearbeitet, sperrt ihn für andere Benutzer, bis er ihn speichert "
+     "oder die Eingabemaske schließt. Die Sperren liegen im Ordner Sperren; eine liegen "
+     "gebliebene Sperre gilt nur bis zum Ende des Tages."},
     {kEnglishText,
      "A record being edited is locked for other users until it is saved or closed; a lock "
      "left behind ends with the day."},

@@ -84,8 +84,10 @@ std::vector<Record> Suppliers() {
 }
 
 // Creates the table empty and appends the records through the engine, as the entry form
-// stores them; the table is closed again afterwards.
-bool WriteTable(const AnsiString& path, const DbfFile& layout, const std::vector<Record>& records) {
+// stores them; the table is closed again afterwards. The header names the text's code page,
+// which the engine keeps but never writes, so other readers show the umlauts.
+bool WriteTable(const AnsiString& path, DbfFile layout, const std::vector<Record>& records) {
+  layout.languageDriver = kWindowsAnsiDriver;
   layout.Write(path);
   if (dbase_open(path) != 1) return false;
   bool ok = true;

@@ -1,0 +1,92 @@
+// The entry form by the keyboard: the focus starts in the designation, and Tab follows the
+// reading order past the totals a user cannot change.
+#include <QTest>
+
+#include "EntryFormTest.h"
+#include "tab_walk.h"
+
+namespace {
+
+NamedControls EntryFormControls(TfrmKalvento_Maske& f) {
+  return {NAMED(f, edtKalvento_Bezeichnun),
+          NAMED(f, edtKalvento_English),
+          NAMED(f, edtKalvento_Bemerkunge),
+          NAMED(f, edtKalvento_Haupt1),
+          NAMED(f, edtKalvento_Haupt2),
+          NAMED(f, edtKalvento_G1spannung),
+          NAMED(f, edtKalvento_G3spannung),
+          NAMED(f, edtKalvento_G2spannung),
+          NAMED(f, edtKalvento_Anodenspan),
+          NAMED(f, edtKalvento_Heizspannu),
+          NAMED(f, edtKalvento_Karte600v),
+          NAMED(f, edtKalvento_Relaisplat),
+          NAMED(f, edtKalvento_Mikroproze),
+          NAMED(f, edtKalvento_Anschlussp),
+          NAMED(f, edtKalvento_Trafoplati),
+          NAMED(f, edtKalvento_Sonstiges),
+          NAMED(f, edtKalvento_Zusaetzlic),
+          NAMED(f, edtKalvento_Anzahlgesa),
+          NAMED(f, edtKalvento_Bezugsquel),
+          NAMED(f, edtKalvento_Reicheltbe),
+          NAMED(f, edtKalvento_Einzelprei),
+          NAMED(f, edtKalvento_Gesamtprei),
+          NAMED(f, chkKalvento_Bestellen),
+          NAMED(f, btnZurueck),
+          NAMED(f, btnVor),
+          NAMED(f, btnNeuer),
+          NAMED(f, btnDublizieren),
+          NAMED(f, btnAbbrechen),
+          NAMED(f, btnOK)};
+}
+
+const std::vector<std::string> kReadingOrder = {"edtKalvento_Bezeichnun",
+                                                "edtKalvento_English",
+                                                "edtKalvento_Bemerkunge",
+                                                "edtKalvento_Haupt1",
+                                                "edtKalvento_Haupt2",
+                                                "edtKalvento_G1spannung",
+                                                "edtKalvento_G3spannung",
+                                                "edtKalvento_G2spannung",
+                                                "edtKalvento_Anodenspan",
+                                                "edtKalvento_Heizspannu",
+                                                "edtKalvento_Karte600v",
+                                                "edtKalvento_Relaisplat",
+                                                "edtKalvento_Mikroproze",
+                                                "edtKalvento_Anschlussp",
+                                                "edtKalvento_Trafoplati",
+                                                "edtKalvento_Sonstiges",
+                                                "edtKalvento_Zusaetzlic",
+                                                "edtKalvento_Bezugsquel",
+                                                "edtKalvento_Reicheltbe",
+                                                "edtKalvento_Einzelprei",
+                                                "chkKalvento_Bestellen",
+                                                "btnZurueck",
+                                                "btnVor",
+                                                "btnNeuer",
+                                                "btnDublizieren",
+                                                "btnAbbrechen",
+                                                "btnOK"};
+
+void ShowActive(TForm& form) {
+  form.Widget()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+}
+
+// A showing that ended with the focus elsewhere starts in the designation again.
+TEST_F(EntryForm, TabFollowsTheReadingOrderFromTheDesignationOfARecord) {
+  Open(2);
+  ShowActive(form);
+  EXPECT_EQ(TabWalk(EntryFormControls(form)), kReadingOrder);
+  form.btnOK->SetFocus();
+  Click(form.btnAbbrechen);
+  Open(3);
+  EXPECT_EQ(form.GetActiveControl(), form.edtKalvento_Bezeichnun);
+}
+
+TEST_F(EntryForm, TabFollowsTheReadingOrderFromTheDesignationOfANewRecord) {
+  OpenNew();
+  ShowActive(form);
+  EXPECT_EQ(TabWalk(EntryFormControls(form)), kReadingOrder);
+}
+
+}  // namespace
