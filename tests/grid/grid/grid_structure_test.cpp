@@ -232,4 +232,27 @@ TEST_F(GridStructure, NoPanningOnAGridWhoseOnlyRowIsFixed) {
   EXPECT_FALSE(grid->GetPanning());
 }
 
+// Angles and button sizes come from binary streams and pasted grids: the extremes draw
+// within their cells, without overflow or a picture the size of the number.
+TEST_F(GridStructure, ExtremeAnglesAndButtonSizesDrawInTheirCells) {
+  grid->SetColCount(3);
+  grid->SetRowCount(4);
+  grid->SetDefaultRowHeight(30);
+  grid->SetColor(clWhite);
+  grid->AddRotated(1, 1, 0, "turned");
+  grid->GetCellGraphic(1, 1)->CellAngle = 2147483647;
+  grid->AddButton(2, 1, 20, 10, "press", haLeft, vaTop);
+  grid->GetCellGraphic(2, 1)->CellIndex = 0x7FFFFFFF;
+  ShowFocused();
+  grid->SetRow(3);
+  const QImage image = Render();
+  EXPECT_GT(CountDark(image, Cell(1, 1)), 5);  // the turned text shows
+  EXPECT_LT(CountColor(image, Qt::white, Cell(2, 1)), Cell(2, 1).width() * Cell(2, 1).height());
+  for (int row : {2, 3}) EXPECT_EQ(CountDark(image, Cell(2, row)), 0) << row;
+  // Clipped to the cell, the button shows its lower edge there.
+  const TRect cell = grid->CellRect(2, 1);
+  const QRect lowerEdge(cell.Left + 2, cell.Bottom - 3, cell.Width() - 4, 3);
+  EXPECT_LT(CountColor(image, Qt::white, lowerEdge), lowerEdge.width() * lowerEdge.height() / 2);
+}
+
 }  // namespace
