@@ -1386,6 +1386,7 @@ class TExtStringGrid : public TBaseGrid {
   int groupTextColumn_ = 0;  // where the node rows hold the group values
   int groupWidth_ = 0;
   AnsiString groupHeader_;
+  std::vector<AnsiString> groupFooters_;
   TGridRect hiddenSelection_{};
   // Rows out of the grid into the store (display rows, rising) and back (by real number).
   // Display rows (rising) into the store: taken out as the internal row removal does, or
