@@ -103,8 +103,10 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   TRect ShownBlock(int ACol, int ARow) const;
 
   // Geometry in client pixels of shown cells, grid lines not counted. GetCellRect also places
-  // cells that are scrolled out of view; CellRect covers a cell's whole block.
+  // cells that are scrolled out of view; BlockRect covers a cell's whole block wherever it
+  // lies, CellRect is empty for a block scrolled out above or left of the view.
   TRect GetCellRect(int ACol, int ARow) const;
+  TRect BlockRect(int ACol, int ARow) const;
   TRect CellRect(int ACol, int ARow) const;
   TPoint CellSize(int ACol, int ARow) const;
   int FixedColsWidth() const;

@@ -44,7 +44,7 @@ TRect TBaseGrid::ShownBlock(int ACol, int ARow) const {
   return block;
 }
 
-TRect TBaseGrid::CellRect(int ACol, int ARow) const {
+TRect TBaseGrid::BlockRect(int ACol, int ARow) const {
   const TRect block = ShownBlock(ACol, ARow);
   if (block.Left == block.Right && block.Top == block.Bottom) return GetCellRect(ACol, ARow);
   const TRect first = GetCellRect(block.Left, block.Top);
@@ -52,8 +52,21 @@ TRect TBaseGrid::CellRect(int ACol, int ARow) const {
   return {first.Left, first.Top, last.Right, last.Bottom};
 }
 
+// A block scrolled wholly above or left of the view would lie over the fixed cells, where a
+// hit test or a repaint must not find it.
+TRect TBaseGrid::CellRect(int ACol, int ARow) const {
+  const TRect block = ShownBlock(ACol, ARow);
+  auto scrolledOut = [](int first, int last, int fixed, int firstShown) {
+    return first >= fixed && last < firstShown;
+  };
+  if (scrolledOut(block.Top, block.Bottom, GetFixedRows(), GetTopRow()) ||
+      scrolledOut(block.Left, block.Right, GetFixedCols(), GetLeftCol()))
+    return TRect();
+  return BlockRect(ACol, ARow);
+}
+
 TPoint TBaseGrid::CellSize(int ACol, int ARow) const {
-  const TRect r = CellRect(ACol, ARow);
+  const TRect r = BlockRect(ACol, ARow);
   return {r.Width(), r.Height()};
 }
 

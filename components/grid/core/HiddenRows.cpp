@@ -61,3 +61,16 @@ void THiddenRows::Shift(int Row, int Delta) {
   for (auto at = items_.begin() + (UpperBound(Row) - items_.cbegin()); at != items_.end(); ++at)
     (*at)->Idx += Delta;
 }
+
+// The k-th hidden row has Idx - k shown rows before it.
+void THiddenRows::ShownInserted(int DisplayRow, int Count) {
+  for (std::size_t k = 0; k < items_.size(); ++k)
+    if (items_[k]->Idx - static_cast<int>(k) > DisplayRow) items_[k]->Idx += Count;
+}
+
+void THiddenRows::ShownRemoved(int DisplayRow, int Count) {
+  for (std::size_t k = 0; k < items_.size(); ++k) {
+    const int shownBefore = items_[k]->Idx - static_cast<int>(k);
+    items_[k]->Idx -= std::clamp(shownBefore - DisplayRow, 0, Count);
+  }
+}

@@ -28,6 +28,10 @@ class THiddenRows {
   Rows Take(int From, int To);
   // Every row numbered above Row moves by Delta.
   void Shift(int Row, int Delta);
+  // Shown rows inserted before, or removed from, display row DisplayRow: the hidden rows
+  // after them keep their places among the shown rows.
+  void ShownInserted(int DisplayRow, int Count);
+  void ShownRemoved(int DisplayRow, int Count);
 
  private:
   Rows items_;

@@ -298,8 +298,6 @@ class TExtStringGrid : public TBaseGrid {
   THTMLPictureCache* GetPictureCache() { return &pictureCache_; }
   TPictureContainer* GetPictureContainer() const { return pictureContainer_.Get(); }
   void SetPictureContainer(TPictureContainer* Value);
-  // The images of HTML text's IMG SRC="IDX:n"; the grid does not own them.
-  TImageList* GridImages = nullptr;
 
   // Look settings that repaint when set (SetLook will move the floating footer too).
   void SetURLColor(TColor Value) { Restyle(URLColor, Value); }
@@ -842,6 +840,8 @@ class TExtStringGrid : public TBaseGrid {
   bool RemoveMultiImage(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctImages); }
   // The image index of an image-list cell, else -1 (what the ssImages sort compares).
   int GetCellImageIdx(int ACol, int ARow);
+  // One image list serves the image cells and HTML text's IMG SRC="IDX:n"; the grid does
+  // not own it.
   TImageList* GetGridImages() const { return gridImages_; }
   void SetImages(TImageList* Value) { Restyle(gridImages_, Value); }
 
@@ -1388,10 +1388,11 @@ class TExtStringGrid : public TBaseGrid {
   int groupTextColumn_ = 0;  // where the node rows hold the group values
   int groupWidth_ = 0;
   AnsiString groupHeader_;
+  std::vector<AnsiString> groupFooters_;
   TGridRect hiddenSelection_{};
   // Rows out of the grid into the store (display rows, rising) and back (by real number).
   // Display rows (rising) into the store: taken out as the internal row removal does, or
-  // with RemoveRowsEx when the rows are consecutive and AsRemoveEx.
+  // as RemoveRowsEx does when the rows are consecutive and AsRemoveEx.
   void TakeRowsOut(const std::vector<int>& DisplayRows, bool AsRemoveEx);
   // Rows of the store back at their places.
   void PutRowsBack(THiddenRows::Rows Rows);
@@ -1520,6 +1521,7 @@ class TExtStringGrid : public TBaseGrid {
   // Restore decides where the current row goes when its row is gone.
   enum class RowRestore { LastAboveFooter, FirstNormal };
   void DeleteRows(int ARow, int Count, RowRestore Restore);
+  void RemoveShownRows(int ARow, int Count, RowRestore Restore);
   // The same for any rows (rising, inside the grid) at once.
   void DeleteRowSet(const std::vector<int>& Rows, RowRestore Restore);
   // The normal rows above the footer rows whose row-select state is Selected.
@@ -1649,7 +1651,8 @@ class TExtStringGrid : public TBaseGrid {
   void KeySearch(char Key);
   int64_t NavigableCellCount() const;
   void MoveAdvanced(TPoint Target, bool ShowEditor);  // to the cell AdvanceEdit found
-  void TabPastRightCols(bool Backward);
+  bool TabMeetsRightCols(TGridCoord From, bool Backward) const;
+  void TabPastRightCols(int FromRow, bool Backward);
   // Opens the editor the cell's editor type asks for, when the grid allows editing.
   void OpenEditor();
   // A press on a cell inside the grid; true when it is handled whole.

@@ -30,7 +30,8 @@ void TExtStringGrid::ApplyFilter() {
 }
 
 // The fixed rows of before come back with the rows: a grid left with nothing but its fixed
-// rows keeps them fixed by an empty row, and loses that row again.
+// rows keeps them fixed by an empty row, and loses that row again. The empty row stands
+// above the footer rows, which stay the grid's last rows with their cells.
 void TExtStringGrid::SetFilterActive(bool Value) {
   if (Value == filterActive_) return;
   filterActive_ = Value;
@@ -41,7 +42,7 @@ void TExtStringGrid::SetFilterActive(bool Value) {
       ApplyFilter();
     }
     if (GetRowCount() <= filterFixedRows_ + fixedFooters_ && !FixedRowAlways) {
-      SetRowCount(fixedFooters_ + filterFixedRows_ + 1);
+      InsertRows(GetRowCount() - fixedFooters_, 1);
       SetFixedRows(filterFixedRows_);
     } else {
       filterFixedRows_ = 0;
@@ -50,7 +51,7 @@ void TExtStringGrid::SetFilterActive(bool Value) {
   }
   const int fixedRows = filterFixedRows_ > 0 ? filterFixedRows_ : GetFixedRows();
   if (filterFixedRows_ > 0 && GetRowCount() == filterFixedRows_ + fixedFooters_ + 1)
-    DeleteRows(filterFixedRows_, 1, RowRestore::LastAboveFooter);
+    RemoveRows(filterFixedRows_, 1);
   UnHideRowsAll();
   if (fixedRows < GetRowCount() && fixedRows != GetFixedRows()) SetFixedRows(fixedRows);
   filterFixedRows_ = 0;

@@ -21,12 +21,16 @@ void TExtStringGrid::Group(int ACol) {
   groupColumn_ = ACol;
   groupWidth_ = ColWidths(ACol);
   if (GetFixedRows() > 0) groupHeader_ = Cells(ACol, 0);
+  // The footer rows are no group; their cells of the column come back with it.
+  groupFooters_.clear();
+  for (int r = LastNormalRow() + 1; r < GetRowCount(); ++r)
+    groupFooters_.push_back(GetCellEx(ACol, r));
   SortSettings.SetColumn(ACol);
   QSort();
   groupTextColumn_ = GetFixedCols() == ACol ? ACol + 1 : GetFixedCols();
   AnsiString previous;
   int nodeRow = -1;
-  for (int r = GetFixedRows(); r < GetRowCount(); ++r) {
+  for (int r = GetFixedRows(); r <= LastNormalRow(); ++r) {
     const AnsiString value = GetCellEx(ACol, r);
     if (nodeRow >= 0 && value == previous) continue;
     if (nodeRow >= 0) AddNode(RemapRowInv(nodeRow), r - nodeRow);
@@ -35,7 +39,7 @@ void TExtStringGrid::Group(int ACol) {
     nodeRow = r++;
     previous = value;
   }
-  if (nodeRow >= 0) AddNode(RemapRowInv(nodeRow), GetRowCount() - nodeRow);
+  if (nodeRow >= 0) AddNode(RemapRowInv(nodeRow), LastNormalRow() + 1 - nodeRow);
   RemoveCols(ACol, 1);
   if (GetFixedRows() < GetRowCount()) SetRow(GetFixedRows());
 }
@@ -52,7 +56,7 @@ void TExtStringGrid::UnGroup() {
   if (shown < GetColCount()) SetColWidths(shown, groupWidth_);
   if (GetFixedRows() > 0) SetCells(groupColumn_, 0, groupHeader_);
   AnsiString value;
-  for (int r = GetFixedRows(); r < GetRowCount();) {
+  for (int r = GetFixedRows(); r <= LastNormalRow();) {
     if (!IsNode(r)) {
       SetCellEx(groupColumn_, r++, value);
       continue;
@@ -61,15 +65,17 @@ void TExtStringGrid::UnGroup() {
     RemoveNode(RemapRowInv(r));
     RemoveRows(r, 1);
   }
+  for (std::size_t i = 0; i < groupFooters_.size(); ++i)
+    SetCellEx(groupColumn_, LastNormalRow() + 1 + static_cast<int>(i), groupFooters_[i]);
   groupColumn_ = -1;
 }
 
 void TExtStringGrid::GroupStatistic(int ACol,
                                     const std::function<AnsiString(int From, int To)>& Of) {
-  for (int r = GetFixedRows(); r < GetRowCount(); ++r) {
+  for (int r = GetFixedRows(); r <= LastNormalRow(); ++r) {
     if (!IsNode(r)) continue;
     int next = r + 1;
-    while (next < GetRowCount() && !IsNode(next)) ++next;
+    while (next <= LastNormalRow() && !IsNode(next)) ++next;
     SetCellEx(ACol, r, Of(r + 1, next - 1));
   }
 }

@@ -57,7 +57,13 @@ void TExtStringGrid::GetCellFixed(int ACol, int ARow, bool& IsFixed) {
   if (!IsFixed && OnIsFixedCell) OnIsFixedCell(this, ARow, ACol, IsFixed);
 }
 
+// Footer rows and right fixed columns are fixed by the grid's shape, whatever the hooks say;
+// a merged block counts by its base cell, at its real column.
 bool TExtStringGrid::IsFixed(int ACol, int ARow) {
+  const TPoint base = BaseCell(RemapCol(ACol), ARow);
+  if (base.y >= GetRowCount() - fixedFooters_ ||
+      base.x >= GetColCount() - fixedRightCols_ + NumHiddenColumns())
+    return true;
   bool fixed = false;
   GetCellFixed(ACol, ARow, fixed);
   return fixed;

@@ -138,10 +138,7 @@ void TExtStringGrid::InsertChildRow(int ARow) {
   const int row = RemapRow(ARow);
   const int rows = GetRowCount();
   InsertRows(row, 1);
-  if (GetRowCount() == rows) return;
-  if (parent >= 0) SetNodeLevels(row, row, 1);
-  // The rows hidden below the new one keep their places under it.
-  HiddenRows.Shift(ARow - 1, 1);
+  if (GetRowCount() > rows && parent >= 0) SetNodeLevels(row, row, 1);
 }
 
 void TExtStringGrid::RemoveChildRow(int ARow) {
@@ -150,9 +147,7 @@ void TExtStringGrid::RemoveChildRow(int ARow) {
     SetNodeSpan(parent, std::max(GetNodeSpan(parent) - 1, 1));
     ExpandNode(RemapRowInv(parent));
   }
-  const int rows = GetRowCount();
   RemoveRows(RemapRow(ARow), 1);
-  if (GetRowCount() < rows) HiddenRows.Shift(ARow, -1);
 }
 
 int TExtStringGrid::GetNodeSpanType(int ARow) {

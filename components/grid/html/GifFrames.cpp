@@ -60,7 +60,9 @@ TGIFFrameCut CutGIFFrame(const TGIFBytes& data, int frame) {
     const size_t descriptor = at + kFrameSpan - 1;
     if (data.size() >= descriptor + kDescriptorSize) {
       const int left = Word(data, descriptor + 1), top = Word(data, descriptor + 3);
-      cut.Rect = Bounds(left, top, Word(data, descriptor + 5), Word(data, descriptor + 7));
+      const TRect frameRect = Bounds(left, top, Word(data, descriptor + 5), Word(data, descriptor + 7));
+      // A frame shows on its screen only; one that claims more is damaged there.
+      IntersectRect(cut.Rect, frameRect, Bounds(0, 0, cut.ScreenWidth, cut.ScreenHeight));
     }
     return false;
   });

@@ -25,8 +25,10 @@ struct TGIFFrameTiming {
 TGIFFrameTiming GIFFrameTiming(const TGIFBytes& data, int frame);
 
 // GIF data that a decoder reads as the wanted frame: the header and the global data, then
-// the frames from the wanted one on. Rect is where that frame lies on the logical screen
-// (empty when the frame or its descriptor is missing).
+// the frames from the wanted one on. Rect is the part of the logical screen that frame
+// covers (empty when the frame or its descriptor is missing, or it lies off the screen).
+// A screen wider or higher than kGIFScreenLimit is no picture a grid shows: damaged.
+constexpr int kGIFScreenLimit = 16384;
 struct TGIFFrameCut {
   TGIFBytes Data;
   TRect Rect;

@@ -1,5 +1,6 @@
 #include "components/grid/html/HTMLAttributes.h"
 
+#include <algorithm>
 #include <climits>
 
 AnsiString HTMLAttrValue(const AnsiString& Source, const AnsiString& Upper, const char* Name) {
@@ -21,7 +22,7 @@ int HTMLNumber(const AnsiString& Value, bool& Valid) {
     Valid = true;
     if (n < INT_MAX) n = n * 10 + (Value[i] - '0');
   }
-  if (n > INT_MAX) n = INT_MAX;
+  n = std::min<long long>(n, kHTMLNumberLimit);
   return static_cast<int>(negative ? -n : n);
 }
 

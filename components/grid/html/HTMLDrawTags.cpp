@@ -16,7 +16,8 @@ constexpr int kListIndent = 12;
 // FONT SIZE 1 to 5 are the classic HTML sizes; other numbers are points.
 int FontPoints(int Size) {
   static constexpr int kPoints[] = {8, 10, 12, 14, 16};
-  return Size >= 1 && Size <= 5 ? kPoints[Size - 1] : Size;
+  return Size >= 1 && Size <= 5 ? kPoints[Size - 1]
+                                : std::clamp(Size, -kHTMLFontPointsLimit, kHTMLFontPointsLimit);
 }
 
 bool StartsWith(const AnsiString& Text, const char* Prefix) { return Text.rfind(Prefix, 0) == 0; }

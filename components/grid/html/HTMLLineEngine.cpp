@@ -195,8 +195,10 @@ HTMLLineEngine::TagEnd HTMLLineEngine::Tag(Pass& P) {
   return end;
 }
 
+// However many objects a line holds, its end stays a coordinate the canvas can take.
 void HTMLLineEngine::Advance(Pass& P, int Width, int Height) {
-  P.X += Width;
+  constexpr long long kLineEndLimit = 1 << 24;
+  P.X = static_cast<int>(std::min(static_cast<long long>(P.X) + Width, kLineEndLimit));
   P.Line.Height = std::max(P.Line.Height, Height);
   P.TrailingSpace = 0;
   P.EndsSpace = false;

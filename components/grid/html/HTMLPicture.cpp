@@ -82,6 +82,8 @@ void THTMLPicture::LoadPicture() {
   const std::vector<uint8_t>& bytes = frames ? cut.Data : data_;
   auto picture = std::make_unique<TPicture>();
   try {
+    if (cut.ScreenWidth > kGIFScreenLimit || cut.ScreenHeight > kGIFScreenLimit)
+      throw Exception("damaged screen size");
     TMemoryStream stream;
     stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
     stream.SetPosition(0);
@@ -91,7 +93,10 @@ void THTMLPicture::LoadPicture() {
   }
   // The decoder lays the frame on the logical screen; the picture is the frame alone.
   auto* image = dynamic_cast<TReaderImage*>(picture->GetGraphic());
-  if (image && !IsRectEmpty(cut.Rect)) image->Crop(cut.Rect);
+  // The crop keeps pixels the decoder gave; it never makes room for more.
+  TRect kept;
+  IntersectRect(kept, cut.Rect, Bounds(0, 0, picture->GetWidth(), picture->GetHeight()));
+  if (image && !IsRectEmpty(kept)) image->Crop(kept);
   decoded_ = std::move(picture);
   frameRect_ = cut.Rect;
   gifScreenWidth_ = cut.ScreenWidth;

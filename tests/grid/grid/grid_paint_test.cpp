@@ -24,7 +24,7 @@ class Recorded : public testing::Test {
     for (int c = 0; c < 5; ++c) grid.SetColWidths(c, 64);
   }
   TRect Inner(int col, int row) {
-    TRect r = grid.CellRect(col, row);
+    TRect r = grid.BlockRect(col, row);
     InflateRect(r, -1, -1);
     return r;
   }

@@ -61,8 +61,9 @@ TEST_F(Visual, BandsStartOnTheFirstNormalRowAndYieldToTheCellsOwnColour) {
 
   grid.SetFixedFooters(1);
   grid.SetFixedRightCols(1);
-  EXPECT_EQ(Brush(1, 9), clWhite);
-  EXPECT_EQ(Brush(4, 1), clWhite);
+  // Footer rows and right fixed columns are fixed cells: no bands, the fixed colour.
+  EXPECT_EQ(Brush(1, 9), clSilver);
+  EXPECT_EQ(Brush(4, 1), clSilver);
   EXPECT_EQ(Brush(3, 1), clYellow);
 
   EXPECT_EQ(Brush(1, 1, true), clWhite);  // printing shows bands only with Bands.Print
@@ -174,7 +175,7 @@ TEST_F(Visual, BandsEndBeforeTheRightFixedColumnWithAColumnHidden) {
   grid.SetFixedRightCols(1);
   grid.HideColumn(1);
   EXPECT_EQ(Brush(2, 1), clYellow);
-  EXPECT_EQ(Brush(3, 1), clWhite);
+  EXPECT_EQ(Brush(3, 1), clSilver);  // the right fixed column, fixed on the screen
   EXPECT_EQ(Of(4, 1, true, false, {}, false).brush, clWhite);
   EXPECT_EQ(Of(3, 1, true, false, {}, false).brush, clYellow);
 }

@@ -7,6 +7,7 @@
 #include "components/grid/html/HTMLColors.h"
 #include "components/grid/html/HTMLDraw.h"
 #include "picture_samples.h"
+#include "platform/graphics/bitmap.h"
 #include "platform/graphics/recording_canvas.h"
 #include "temp_folder.h"
 
@@ -297,6 +298,44 @@ TEST_F(HTMLDraw, ImagesFromTheListTheContainerAndFiles) {
   params.MouseY = 20;
   EXPECT_TRUE(Draw("<a href=\"pic\"><img src=\"logo\" width=\"30\" height=\"40\"></a>"));
   EXPECT_EQ(result.AnchorValue, "pic");
+}
+
+// Numbers in markup from files and drops are held to what a screen shows: on a real canvas
+// no sum overflows and the text keeps a size a screen can hold.
+TEST(HTMLDrawHostile, ExtremeNumbersAreBounded) {
+  TBitmap bitmap;
+  bitmap.SetSize(120, 40);
+  TPictureContainer container(nullptr);
+  TPictureItem* item = container.GetItems()->Add();
+  item->Name = "Logo";
+  LoadBytes(*item->GetPicture(), RedPng());
+  THTMLDrawParams params;
+  params.PictureContainer = &container;
+  const char* texts[] = {
+      "<font size=2147483647>big</font>",
+      "<font size=-2147483647>big</font>",
+      "a<ind x=2147483647>b<ind x=2147483647>c",
+      "<p indent=2147483647>indented</p>",
+      "<img src=\"logo\" width=\"2147483647\" height=\"2147483647\">"
+      "<img src=\"logo\" width=\"2147483647\" height=\"9\">x",
+      "<control type=\"edit\" id=\"e\" value=\"v\" width=\"2147483647\">"
+      "<control type=\"edit\" id=\"f\" value=\"w\" width=\"2147483647\">x",
+      "<r a=\"2147483647\">turned",
+  };
+  for (const char* text : texts) {
+    for (bool wrap : {false, true}) {
+      SCOPED_TRACE(text);
+      params.WordWrap = wrap;
+      THTMLDrawResult result;
+      HTMLDrawEx(bitmap.Canvas, text, {0, 0, 120, 40}, params, result);
+      EXPECT_LE(result.ExtentX, 1 << 24);
+      EXPECT_LE(result.ExtentY, 1 << 24);
+    }
+  }
+  THTMLDrawResult result;
+  HTMLDrawEx(bitmap.Canvas, "<font size=2147483647>W</font>", {0, 0, 65535, 65535}, params, result);
+  EXPECT_GT(result.ExtentY, 100);  // a large font still, not a damaged one
+  EXPECT_LT(result.ExtentY, 4000);
 }
 
 TEST(HTMLColors, HexValuesAndNames) {

@@ -153,6 +153,32 @@ TEST(HTMLPicture, GarbageRaisesAndKeepsTheOldPicture) {
   EXPECT_EQ(Saved(picture), ThreeFrameGif());
 }
 
+// A GIF frame whose descriptor claims 65535 x 65535: bounded by its screen, and a screen of
+// that size is refused as damaged.
+TEST(HTMLPicture, AFrameClaimingMoreThanItsScreenIsBounded) {
+  auto claimingHuge = [](int screenWidth, int screenHeight) {
+    std::vector<uint8_t> gif = MakeGif(screenWidth, screenHeight, {{0, 0, 1, 1, 10, scRed}});
+    constexpr std::size_t kFrameSize = 38;  // header, colour table, extension, left and top
+    std::fill(gif.begin() + kFrameSize, gif.begin() + kFrameSize + 4, 0xFF);
+    return gif;
+  };
+  THTMLPicture picture;
+  try {
+    LoadBytes(picture, claimingHuge(65535, 65535));
+    ADD_FAILURE() << "a 65535 x 65535 screen taken";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message, "Could not load image. Invalid format");
+  }
+  EXPECT_EQ(CutGIFFrame(claimingHuge(10, 8), 1).Rect, TRect(0, 0, 10, 8));
+  try {
+    LoadBytes(picture, claimingHuge(10, 8));
+    EXPECT_LE(picture.GetWidth(), 10);
+    EXPECT_LE(picture.GetHeight(), 8);
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message, "Could not load image. Invalid format");
+  }
+}
+
 TEST(HTMLPicture, AssignCopiesTheDataAndStartsAtFrameOne) {
   THTMLPicture source, target;
   LoadBytes(source, ThreeFrameGif());

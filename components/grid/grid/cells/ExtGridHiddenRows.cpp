@@ -33,7 +33,7 @@ void TExtStringGrid::TakeRowsOut(const std::vector<int>& DisplayRows, bool AsRem
   const bool consecutive =
       DisplayRows.back() - DisplayRows.front() + 1 == static_cast<int>(DisplayRows.size());
   if (AsRemoveEx && consecutive)
-    RemoveRowsEx(DisplayRows.front(), static_cast<int>(DisplayRows.size()));
+    DeleteRows(DisplayRows.front(), static_cast<int>(DisplayRows.size()), RowRestore::FirstNormal);
   else
     DeleteRowSet(DisplayRows, AsRemoveEx ? RowRestore::FirstNormal : RowRestore::LastAboveFooter);
 }

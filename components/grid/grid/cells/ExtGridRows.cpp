@@ -45,6 +45,7 @@ void TExtStringGrid::InsertRows(int ARow, int Count) {
   const int rows = GetRowCount();
   if (Count < 1 || ARow < 0 || ARow > rows || Count > INT_MAX - rows) return;
   SetRowCount(rows + Count);
+  HiddenRows.ShownInserted(ARow, Count);
   RotateRowCells(ARow, rows, rows + Count);
   for (int r = rows + Count - 1; r >= ARow + Count; --r) ExchangeRowHeights(r, r - Count);
   // The new rows now hold what the store kept beyond the old count.
@@ -129,11 +130,19 @@ void TExtStringGrid::DeleteRowSet(const std::vector<int>& Rows, RowRestore Resto
 void TExtStringGrid::RemoveRows(int ARow, int Count) {
   if (ARow < 0 || ARow >= GetRowCount() || Count < 1) return;
   ClearPropRect(0, ARow, INT_MAX, LastOf(ARow, Count, GetRowCount() - 1));
-  DeleteRows(ARow, Count, RowRestore::LastAboveFooter);
+  RemoveShownRows(ARow, Count, RowRestore::LastAboveFooter);
 }
 
 void TExtStringGrid::RemoveRowsEx(int ARow, int Count) {
-  DeleteRows(ARow, Count, RowRestore::FirstNormal);
+  RemoveShownRows(ARow, Count, RowRestore::FirstNormal);
+}
+
+// Unlike hiding, removing makes the grid shorter: the hidden rows after the removed ones
+// move up with the rows shown around them.
+void TExtStringGrid::RemoveShownRows(int ARow, int Count, RowRestore Restore) {
+  const int rows = GetRowCount();
+  DeleteRows(ARow, Count, Restore);
+  if (GetRowCount() < rows) HiddenRows.ShownRemoved(ARow, rows - GetRowCount());
 }
 
 void TExtStringGrid::RemoveRowsSelected(bool Selected) {

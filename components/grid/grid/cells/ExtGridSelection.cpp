@@ -68,12 +68,7 @@ AnsiString TExtStringGrid::SelectedText() {
   return text;
 }
 
-void TExtStringGrid::InvalidateGridRect(const TGridRect& GridRect) {
-  const TRect first = CellRect(GridRect.Left, GridRect.Top);
-  const TRect last = CellRect(GridRect.Right, GridRect.Bottom);
-  InvalidateClientRect(TRect(std::min(first.Left, last.Left), std::min(first.Top, last.Top),
-                             std::max(first.Right, last.Right), std::max(first.Bottom, last.Bottom)));
-}
+void TExtStringGrid::InvalidateGridRect(const TGridRect& GridRect) { RepaintRect(GridRect); }
 
 // A search of the store: hidden columns' cells count, and ACol is a stored column.
 bool TExtStringGrid::IsCell(const AnsiString& Text, int& ACol, int& ARow) {

@@ -146,11 +146,21 @@ void TExtStringGrid::DeleteRowByKey() {
 // The base grid's Tab has landed on a right fixed column: forward it goes on to the next
 // row's first navigable column (the first row after the last), backward to the last
 // navigable column of the row it chose.
-void TExtStringGrid::TabPastRightCols(bool Backward) {
+// The right fixed columns refuse the current cell, so a Tab at the navigable area's edge
+// either stalls there or lands beyond it; either way it goes on in the next (previous) row.
+bool TExtStringGrid::TabMeetsRightCols(TGridCoord From, bool Backward) const {
+  if (fixedRightCols_ <= 0) return false;
   const TRect area = NavigableArea();
-  if (Backward) return SetCol(area.Right);
-  SetCol(area.Left);
-  SetRow(GetRow() >= area.Bottom ? area.Top : GetRow() + 1);
+  const bool stalled = GetCol() == From.X && GetRow() == From.Y;
+  return GetCol() > area.Right || (stalled && From.X == (Backward ? area.Left : area.Right));
+}
+
+void TExtStringGrid::TabPastRightCols(int FromRow, bool Backward) {
+  const TRect area = NavigableArea();
+  const int next = FromRow >= area.Bottom ? area.Top : FromRow + 1;
+  const int previous = FromRow <= area.Top ? area.Bottom : FromRow - 1;
+  SetCol(Backward ? area.Right : area.Left);
+  SetRow(Backward ? previous : next);
 }
 
 void TExtStringGrid::WMKeyDown(TWMKeyDown& Message) {
@@ -162,6 +172,7 @@ void TExtStringGrid::WMKeyDown(TWMKeyDown& Message) {
   const bool alt = shift.Contains(ssAlt);
   const TGridRect before = GetSelection();
   const int leftCol = GetLeftCol();
+  const TGridCoord from{GetCol(), GetRow()};
   if (key == VK_SPACE && StaticControl(RemapCol(GetCol()), GetRow())) ToggleByKey();
   if (HomeEndKey(key)) return;
   const bool tabs = GetOptions().Contains(goTabs);
@@ -194,8 +205,8 @@ void TExtStringGrid::WMKeyDown(TWMKeyDown& Message) {
       SetRowSelect(GetRow(), !GetRowSelect(GetRow()));
     } else if (key == VK_DELETE && !alt && Navigation.AllowDeleteRow) {
       DeleteRowByKey();
-    } else if (key == VK_TAB && tabs && GetCol() > NavigableArea().Right) {
-      TabPastRightCols(shifted);
+    } else if (key == VK_TAB && tabs && TabMeetsRightCols(from, shifted)) {
+      TabPastRightCols(from.Y, shifted);
     }
   } else if (GetOptions().Contains(goRowSelect) && GetOptions().Contains(goRangeSelect)) {
     const TRect area = NavigableArea();

@@ -110,7 +110,7 @@ void TExtStringGrid::PanStep() {
 void TExtStringGrid::WMMButtonDown(TWMMouse& Message) {
   if (panning_)
     EndPanning();
-  else if (IntelliPan != ipNone && GetRowCount() > GetFixedRows() + fixedFooters_)
+  else if (IntelliPan != ipNone && GetRowCount() > GetFixedRowsEx() + fixedFooters_)
     StartPanning(TPoint(Message.XPos, Message.YPos));
   TBaseGrid::WMMButtonDown(Message);
 }

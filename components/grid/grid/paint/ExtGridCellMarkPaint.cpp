@@ -41,12 +41,14 @@ void TExtStringGrid::DrawRotated(CellPaint& P) {
   const AnsiString text = GetCellEx(P.RealCol, P.Row);
   TRect r = P.Rect;
   InflateRect(r, -2, -2);
+  // An angle read from a stream may be anything; a turn is a turn.
+  const int angle = P.Graphic->CellAngle % 360;
   LOGFONT font = canvas->CurrentLogFont();
-  font.lfEscapement = font.lfOrientation = P.Graphic->CellAngle * 10;
+  font.lfEscapement = font.lfOrientation = angle * 10;
   HFONT rotated = CreateFontIndirect(&font);
   HFONT old = canvas->SelectFont(rotated);
   const unsigned oldAlign = canvas->SetTextAlign(TA_LEFT | TA_TOP);
-  const TPoint at = CalcTextPos(canvas, r, P.Graphic->CellAngle, text, P.HAlign, P.VAlign);
+  const TPoint at = CalcTextPos(canvas, r, angle, text, P.HAlign, P.VAlign);
   const TBrushStyle oldStyle = canvas->Brush->GetStyle();
   canvas->Brush->SetStyle(bsClear);
   canvas->TextRect(r, at.x, at.y, text);
@@ -119,9 +121,13 @@ void TExtStringGrid::DrawComment(CellPaint& P) {
 }
 
 // The button's place in the cell is kept for the mouse (ButtonRect).
-void TExtStringGrid::DrawButton(CellPaint& P, const TRect& R) {
+// A button's size comes from streams and pasted grids; it never draws beyond its cell, where
+// the style would make room for all of it.
+void TExtStringGrid::DrawButton(CellPaint& P, const TRect& Area) {
   TCanvas* canvas = P.Canvas;
   TCellGraphic& graphic = *P.Graphic;
+  TRect R;
+  IntersectRect(R, Area, P.Rect);
   graphic.CellValue =
       static_cast<double>((static_cast<uint32_t>((R.Top - P.Rect.Top) & 0xFFFF) << 16) |
                           static_cast<uint32_t>((R.Left - P.Rect.Left) & 0xFFFF));

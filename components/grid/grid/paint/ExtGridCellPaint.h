@@ -25,5 +25,5 @@ struct TExtStringGrid::CellPaint {
   int GraphicHAlign = 0;
   int GraphicVAlign = 0;
   bool GraphicText = true;
-  TColor URLColor = clBlue;
+  TColor URLColor = clNone;  // the grid's URLColor, the selection's text colour when selected
 };

@@ -175,8 +175,11 @@ void TExtStringGrid::DrawHTMLText(CellPaint& P, const AnsiString& Text, TRect R)
   if (P.Row == 0 && GetFilter(P.RealCol)) R.Right -= kHTMLFilterRoom;
   const bool sortMark = SortIndicatorShows(P.RealCol, P.Row);
   if (sortMark) R.Right -= kHTMLSortRoom;
+  THTMLDrawParams params = HTMLParams(P.URLColor);
+  // Without the timer's blinking the phase stands still; the text must still show.
+  params.BlinkOn = blinkOn_ || !EnableBlink;
   THTMLDrawResult result;
-  HTMLDrawEx(P.Canvas, Text, R, HTMLParams(P.URLColor), result);
+  HTMLDrawEx(P.Canvas, Text, R, params, result);
   if (sortMark) DrawSortIndicator(P.Canvas, P.RealCol, R.Right + 2, SortMarkY(R, P.VAlign));
 }
 

@@ -17,6 +17,7 @@ void TExtStringGrid::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect AR
   GetVisualProperties(ACol, ARow, p.State, false, false, true, ACanvas->Brush, ACanvas->Font,
                       p.HAlign, p.VAlign, wordWrap);
   p.Fixed = IsFixed(ACol, ARow) || !IsNormalCell(ACol, ARow);
+  p.URLColor = URLColor;
   p.Graphic = GetGraphicDetails(p.RealCol, ARow, p.GraphicW, p.GraphicH, p.GraphicText,
                                 p.GraphicHAlign, p.GraphicVAlign);
   p.Shown = ACanvas->Brush->GetColor();
