@@ -112,11 +112,15 @@ int TGridAxis::FirstShowing(int index) const {
   return first;
 }
 
-int TGridAxis::FixedExtent() const {
-  int extent = 0;
-  for (int i = 0; i < fixed_ && extent < INT_MAX; ++i) extent = Advance(extent, Pitch(i));
-  return extent;
+int TGridAxis::AdvanceOver(int pos, int first, int last) const {
+  if (first >= last) return pos;
+  const int64_t fixedLines = std::clamp(fixed_, first, last) - first;
+  const int64_t lines = SizeSum(first, last) + fixedLines * fixedLine_ +
+                        (int64_t{last} - first - fixedLines) * scrollLine_;
+  return static_cast<int>(std::min<int64_t>(pos + lines, INT_MAX));
 }
+
+int TGridAxis::FixedExtent() const { return AdvanceOver(0, 0, fixed_); }
 
 int TGridAxis::VisibleCount() const {
   if (count_ <= fixed_) return 0;
@@ -131,8 +135,7 @@ bool TGridAxis::Span(int index, int& start, int& end) const {
   if (index < 0 || index > LastShown() || (index >= fixed_ && index < first_)) return false;
   bool fixed = index < fixed_;
   int from = fixed ? 0 : first_;
-  int pos = fixed ? 0 : FixedExtent();
-  for (int i = from; i < index && pos < extent_; ++i) pos = Advance(pos, Pitch(i));
+  const int pos = AdvanceOver(fixed ? 0 : FixedExtent(), from, index);
   if (pos >= extent_) return false;
   start = pos;
   end = Advance(pos, Size(index));

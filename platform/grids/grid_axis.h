@@ -80,6 +80,8 @@ class TGridAxis {
   int first_;
 
   int Pitch(int index) const { return Advance(Size(index), LineWidthAfter(index)); }
+  // pos + the pitches of lines first..last-1, held at INT_MAX like Advance.
+  int AdvanceOver(int pos, int first, int last) const;
   // Every change goes through here: the first line shown stays in range.
   void ClampFirst();
 
