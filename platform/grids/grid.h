@@ -66,6 +66,10 @@ class TCustomGrid : public TCustomControl {
   void SetColWidths(int index, int value);
   int RowHeights(int index) const { return shape_.Rows().Size(index); }
   void SetRowHeights(int index, int value);
+  // The widths of columns first..last-1 and the heights of rows first..last-1 added up (lines
+  // outside the counts at the default size), at a cost that does not grow with the counts.
+  int64_t ColWidthsBetween(int first, int last) const { return shape_.Cols().SizeSum(first, last); }
+  int64_t RowHeightsBetween(int first, int last) const { return shape_.Rows().SizeSum(first, last); }
   int GetGridLineWidth() const { return shape_.GridLineWidth(); }
   void SetGridLineWidth(int value);
   TGridOptions GetOptions() const { return shape_.Options(); }

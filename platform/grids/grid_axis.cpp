@@ -8,7 +8,7 @@ TGridAxis::TGridAxis(int count, int fixed, int defaultSize)
 void TGridAxis::SetCount(int count) {
   count_ = std::max(count, 0);
   if (fixed_ >= count_) fixed_ = std::max(count_ - 1, 0);
-  if (!sizes_.empty()) sizes_.resize(count_, defaultSize_);
+  if (!sizes_.Empty()) sizes_.Resize(count_, defaultSize_);
   ClampFirst();
 }
 
@@ -19,37 +19,40 @@ void TGridAxis::SetFixed(int fixed) {
 
 void TGridAxis::SetDefaultSize(int size) {
   defaultSize_ = std::max(size, 0);
-  sizes_.clear();
+  sizes_.Clear();
   ClampFirst();
 }
 
 int TGridAxis::Size(int index) const {
-  if (index < 0 || static_cast<size_t>(index) >= sizes_.size()) return defaultSize_;
+  if (index < 0 || index >= sizes_.Count()) return defaultSize_;
   return sizes_[index];
+}
+
+int64_t TGridAxis::SizeSum(int first, int last) const {
+  if (first >= last) return 0;
+  const int stored = sizes_.Count();
+  const int from = std::clamp(first, 0, stored), to = std::clamp(last, 0, stored);
+  const int64_t defaults = int64_t{last} - first - (to - from);
+  const int64_t storedSum = from < to ? sizes_.Before(to) - sizes_.Before(from) : 0;
+  return storedSum + defaults * defaultSize_;
 }
 
 void TGridAxis::SetSize(int index, int size) {
   if (index < 0 || index >= count_) return;
-  if (sizes_.empty()) sizes_.assign(count_, defaultSize_);
-  sizes_[index] = std::max(size, 0);
+  if (sizes_.Empty()) sizes_.Assign(count_, defaultSize_);
+  sizes_.Set(index, std::max(size, 0));
   ClampFirst();
 }
 
 void TGridAxis::MoveLine(int from, int to) {
-  if (sizes_.empty() || from == to) return;
-  auto at = sizes_.begin();
-  if (from < to)
-    std::rotate(at + from, at + from + 1, at + to + 1);
-  else
-    std::rotate(at + to, at + from, at + from + 1);
+  if (sizes_.Empty() || from == to) return;
+  sizes_.Move(from, to);
   ClampFirst();
 }
 
 void TGridAxis::Permute(const std::vector<int>& order) {
-  if (sizes_.empty() || order.size() != sizes_.size()) return;
-  std::vector<int> sizes(sizes_.size());
-  for (size_t p = 0; p < order.size(); ++p) sizes[p] = sizes_[order[p]];
-  sizes_ = std::move(sizes);
+  if (sizes_.Empty() || order.size() != static_cast<size_t>(sizes_.Count())) return;
+  sizes_.Permute(order);
   ClampFirst();
 }
 
@@ -109,11 +112,15 @@ int TGridAxis::FirstShowing(int index) const {
   return first;
 }
 
-int TGridAxis::FixedExtent() const {
-  int extent = 0;
-  for (int i = 0; i < fixed_ && extent < INT_MAX; ++i) extent = Advance(extent, Pitch(i));
-  return extent;
+int TGridAxis::AdvanceOver(int pos, int first, int last) const {
+  if (first >= last) return pos;
+  const int64_t fixedLines = std::clamp(fixed_, first, last) - first;
+  const int64_t lines = SizeSum(first, last) + fixedLines * fixedLine_ +
+                        (int64_t{last} - first - fixedLines) * scrollLine_;
+  return static_cast<int>(std::min<int64_t>(pos + lines, INT_MAX));
 }
+
+int TGridAxis::FixedExtent() const { return AdvanceOver(0, 0, fixed_); }
 
 int TGridAxis::VisibleCount() const {
   if (count_ <= fixed_) return 0;
@@ -128,8 +135,7 @@ bool TGridAxis::Span(int index, int& start, int& end) const {
   if (index < 0 || index > LastShown() || (index >= fixed_ && index < first_)) return false;
   bool fixed = index < fixed_;
   int from = fixed ? 0 : first_;
-  int pos = fixed ? 0 : FixedExtent();
-  for (int i = from; i < index && pos < extent_; ++i) pos = Advance(pos, Pitch(i));
+  const int pos = AdvanceOver(fixed ? 0 : FixedExtent(), from, index);
   if (pos >= extent_) return false;
   start = pos;
   end = Advance(pos, Size(index));

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/grids/grid_line_sizes.h"
+
 class TGridAxis {
  public:
   // pos + length along the axis, held at INT_MAX: sizes from a damaged file may add up past
@@ -30,6 +32,9 @@ class TGridAxis {
   int DefaultSize() const { return defaultSize_; }
   void SetDefaultSize(int size);  // every line takes it
   int Size(int index) const;      // the default beyond the count
+  // The sum of the sizes of lines first..last-1, lines outside the count at the default size;
+  // its cost does not grow with the distance.
+  int64_t SizeSum(int first, int last) const;
   void SetSize(int index, int size);
   // The line at `from` moves to `to` with its size; those between shift towards `from`.
   void MoveLine(int from, int to);
@@ -68,13 +73,15 @@ class TGridAxis {
   int count_;
   int fixed_;
   int defaultSize_;
-  std::vector<int> sizes_;  // empty while every line has the default size
+  TLineSizes sizes_;  // empty while every line has the default size
   int fixedLine_ = 1;
   int scrollLine_ = 1;
   int extent_ = 0;
   int first_;
 
   int Pitch(int index) const { return Advance(Size(index), LineWidthAfter(index)); }
+  // pos + the pitches of lines first..last-1, held at INT_MAX like Advance.
+  int AdvanceOver(int pos, int first, int last) const;
   // Every change goes through here: the first line shown stays in range.
   void ClampFirst();
 

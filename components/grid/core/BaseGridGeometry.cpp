@@ -1,5 +1,7 @@
 // TBaseGrid: where cells and merged blocks lie in client pixels, and repainting them.
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 #include "components/grid/core/BaseGrid.h"
 #include "platform/winapi/gdi.h"
@@ -7,33 +9,29 @@
 
 namespace {
 
-// The sum of the sizes of lines first..last-1.
-template <typename Size>
-int SizesBetween(int first, int last, Size size) {
-  int sum = 0;
-  for (int i = first; i < last; ++i) sum += size(i);
-  return sum;
-}
+// Pixels past what an int holds, from sizes a damaged file gave, stop at its edge.
+int Pixels(int64_t value) { return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX)); }
 
 // Where a line starts along its axis: fixed lines from the edge, scrollable ones from the end
 // of the fixed lines, counted from the first scrollable line shown (before it when scrolled
-// out of view).
-template <typename Size>
-int LineStart(int index, int fixed, int first, Size size) {
-  const int fixedExtent = SizesBetween(0, fixed, size);
-  if (index < fixed) return SizesBetween(0, std::max(index, 0), size);
-  if (index >= first) return fixedExtent + SizesBetween(first, index, size);
-  return fixedExtent - SizesBetween(index, first, size);
+// out of view). sum(a, b) adds up the sizes of lines a..b-1.
+template <typename Sum>
+int LineStart(int index, int fixed, int first, Sum sum) {
+  if (index < fixed) return Pixels(sum(0, std::max(index, 0)));
+  const int64_t fixedExtent = sum(0, fixed);
+  if (index >= first) return Pixels(fixedExtent + sum(first, index));
+  return Pixels(fixedExtent - sum(index, first));
 }
 
 }  // namespace
 
 TRect TBaseGrid::GetCellRect(int ACol, int ARow) const {
-  auto width = [this](int c) { return ColWidths(c); };
-  auto height = [this](int r) { return RowHeights(r); };
-  const int left = LineStart(ACol, GetFixedCols(), GetLeftCol(), width);
-  const int top = LineStart(ARow, GetFixedRows(), GetTopRow(), height);
-  return {left, top, left + ColWidths(ACol), top + RowHeights(ARow)};
+  auto widths = [this](int a, int b) { return ColWidthsBetween(a, b); };
+  auto heights = [this](int a, int b) { return RowHeightsBetween(a, b); };
+  const int left = LineStart(ACol, GetFixedCols(), GetLeftCol(), widths);
+  const int top = LineStart(ARow, GetFixedRows(), GetTopRow(), heights);
+  return {left, top, TGridAxis::Advance(left, ColWidths(ACol)),
+          TGridAxis::Advance(top, RowHeights(ARow))};
 }
 
 TRect TBaseGrid::ShownBlock(int ACol, int ARow) const {
@@ -70,13 +68,9 @@ TPoint TBaseGrid::CellSize(int ACol, int ARow) const {
   return {r.Width(), r.Height()};
 }
 
-int TBaseGrid::FixedColsWidth() const {
-  return SizesBetween(0, GetFixedCols(), [this](int c) { return ColWidths(c); });
-}
+int TBaseGrid::FixedColsWidth() const { return Pixels(ColWidthsBetween(0, GetFixedCols())); }
 
-int TBaseGrid::FixedRowsHeight() const {
-  return SizesBetween(0, GetFixedRows(), [this](int r) { return RowHeights(r); });
-}
+int TBaseGrid::FixedRowsHeight() const { return Pixels(RowHeightsBetween(0, GetFixedRows())); }
 
 void TBaseGrid::RepaintCell(int ACol, int ARow) { InvalidateClientRect(CellRect(ACol, ARow)); }
 

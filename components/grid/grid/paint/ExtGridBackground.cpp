@@ -26,9 +26,8 @@ void TExtStringGrid::DrawBackgroundPictureCell(CellPaint& P) {
   const int w = bitmap->GetWidth(), h = bitmap->GetHeight();
   if (w <= 0 || h <= 0) return;
   const bool normal = BackGround.GetCells() == bcNormal;
-  int64_t x = 0, y = 0;
-  for (int c = normal ? GetFixedCols() : 0; c < P.Col; ++c) x += ColWidths(c);
-  for (int r = normal ? GetFixedRows() : 0; r < P.Row; ++r) y += RowHeights(r);
+  const int64_t x = ColWidthsBetween(normal ? GetFixedCols() : 0, P.Col);
+  const int64_t y = RowHeightsBetween(normal ? GetFixedRows() : 0, P.Row);
   const int startX = static_cast<int>(x % w), startY = static_cast<int>(y % h);
   const TRect& cell = P.Rect;
   for (int top = cell.Top, sy = startY; top < cell.Bottom; top += h - sy, sy = 0) {

@@ -98,16 +98,19 @@ void TFooterPanel::PaintLastRow() {
   canvas->FillRect({fixedWidth, 0, GetClientWidth(), height});
   const int row = grid_->GetRowCount() - 1;
   const bool edges = grid_->Look == glSoft && !grid_->Flat;
-  auto paint = [&](int col) {
-    const TRect cell = grid_->GetCellRect(col, row);
-    if (cell.Right <= 0 || cell.Left >= GetClientWidth()) return;
-    TRect r{cell.Left, 0, cell.Right, height};
-    grid_->DrawGridCell(canvas, col, row, r, TGridDrawState{gdFixed});
-    if (edges) DrawCellEdges(r);
+  // Columns stand left to right from each start, so the walk ends at the panel's right edge.
+  auto paint = [&](int from, int to) {
+    for (int col = from; col < to; ++col) {
+      const TRect cell = grid_->GetCellRect(col, row);
+      if (cell.Left >= GetClientWidth()) return;
+      if (cell.Right <= 0) continue;
+      TRect r{cell.Left, 0, cell.Right, height};
+      grid_->DrawGridCell(canvas, col, row, r, TGridDrawState{gdFixed});
+      if (edges) DrawCellEdges(r);
+    }
   };
-  for (int c = 0; c < grid_->GetFixedCols(); ++c) paint(c);
-  for (int c = std::max(grid_->GetLeftCol(), grid_->GetFixedCols()); c < grid_->GetColCount(); ++c)
-    paint(c);
+  paint(0, grid_->GetFixedCols());
+  paint(std::max(grid_->GetLeftCol(), grid_->GetFixedCols()), grid_->GetColCount());
 }
 
 // White left and top edges, grey right and bottom ones, as the fixed lines are drawn.

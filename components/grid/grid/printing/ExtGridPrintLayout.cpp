@@ -179,18 +179,21 @@ void TExtStringGrid::PlaceStrip(PrintPass& P, int Strip) {
     P.X[static_cast<std::size_t>(c)] = x;
     x += P.Widths[static_cast<std::size_t>(c)] + P.Spacing;
   };
-  if (P.RepeatCols)
-    for (int c = 0; c < std::min(GetFixedCols(), strip.First); ++c) place(c);
-  for (int c = strip.First; c <= strip.Last; ++c) place(c);
+  // The strip's own columns and the repeated fixed ones, never the whole grid: a wide
+  // grid has many strips.
+  const auto forPlaced = [&](auto visit) {
+    if (P.RepeatCols)
+      for (int c = 0; c < std::min(GetFixedCols(), strip.First); ++c) visit(c);
+    for (int c = strip.First; c <= strip.Last; ++c) visit(c);
+  };
+  forPlaced(place);
   int shift = 0;
   if (ps.Centered && x - start < P.W) shift = (P.W - (x - start)) / 2;
-  for (int c = 0; c < GetColCount(); ++c) {
-    const bool repeated = P.RepeatCols && c < std::min(GetFixedCols(), strip.First);
-    if (!repeated && (c < strip.First || c > strip.Last)) continue;
+  forPlaced([&](int c) {
     P.X[static_cast<std::size_t>(c)] += shift;
     if (c < static_cast<int>(printColOffsets_.size()))
       printColOffsets_[static_cast<std::size_t>(c)] = P.X[static_cast<std::size_t>(c)];
-  }
+  });
   P.Left = start + shift;
   P.Right = x + shift;
 }
