@@ -414,6 +414,11 @@ class TExtStringGrid : public TBaseGrid {
   // Whether the press that opened the edit places the caret; asked once, by the editor that
   // takes the focus.
   bool TakeCaretClick() { return std::exchange(edit_.CaretClickPending, false); }
+  // Whether an editor control's text is the one it opened with over a cell it could not read
+  // (no number, no item of the list): such a value is never written back.
+  bool EditorValueUnread(const AnsiString& Text) const {
+    return !edit_.Converted && Text == edit_.Opened;
+  }
   // A key ended an editor control's edit: Tab and the arrows move on, Return advances.
   void DoneInplaceEdit(WORD Key, TShiftState Shift);
   virtual AnsiString EllipsClick(const AnsiString& S);

@@ -1,5 +1,7 @@
 #include "components/grid/grid/editing/ExtInplaceEdit.h"
 
+#include <utility>
+
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/editing/InplaceFilter.h"
@@ -88,7 +90,9 @@ void TExtInplaceEdit::WMKeyDown(TWMKeyDown& Message) {
       if (!ctrl && !Validated()) return;
       break;
     case VK_RETURN:
-      if (!ctrl && !grid_->Navigation.LineFeedOnEnter && !Validated()) return;
+      // The Return character that follows must not end the edit the refusal kept open.
+      returnRefused_ = !ctrl && !grid_->Navigation.LineFeedOnEnter && !Validated();
+      if (returnRefused_) return;
       break;
     default:
       break;
@@ -125,17 +129,22 @@ void TExtInplaceEdit::Walk(bool Forward) {
 }
 
 void TExtInplaceEdit::KeyPress(char& Key) {
-  if (Key == '\r' && !grid_->Navigation.LineFeedOnEnter && !Validated()) {
+  const bool refused = std::exchange(returnRefused_, false);
+  if (Key == '\r' && (refused || (!grid_->Navigation.LineFeedOnEnter && !Validated()))) {
     Key = 0;
     return;
   }
   TInplaceEdit::KeyPress(Key);
-  if (Key && grid_->Navigation.AdvanceAuto && IsMasked() &&
-      GetEditText().find(' ') == AnsiString::npos &&
-      GetSelStart() >= static_cast<int>(GetEditText().size())) {
-    char enter = '\r';
-    grid_->KeyPress(enter);
-  }
+}
+
+// Checked after the masked edit has put the character in: a mask filled to its end by typing
+// ends the edit as Return does, validation included.
+void TExtInplaceEdit::AdvanceWhenFilled() {
+  if (!grid_->Navigation.AdvanceAuto || !IsMasked() || !Mask().Filled(GetEditText()) ||
+      GetSelStart() < static_cast<int>(GetEditText().size()))
+    return;
+  char enter = '\r';
+  KeyPress(enter);
 }
 
 void TExtInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
@@ -199,11 +208,13 @@ void TExtInplaceEdit::WMChar(TWMChar& Message) {
   if (!TakesChar(key)) return;
   Message.CharCode = static_cast<unsigned char>(key);
   const int caret = GetSelStart();
+  const AnsiString before = GetEditText();
   TInplaceEdit::WMChar(Message);
   if (grid_->GetEditorType() == edMixedCase && key != '\b') {
     SetText(ShiftCase(GetText()));
     SetSelStart(caret + 1);
   }
+  if (static_cast<unsigned char>(key) >= 32 && GetEditText() != before) AdvanceWhenFilled();
 }
 
 void TExtInplaceEdit::WMCopy() {
@@ -250,8 +261,9 @@ void TExtInplaceEdit::WMSetFocus() {
   grid_->edit_.CaretClickPending = false;
 }
 
-// Leaving for another control than the grid validates and ends the edit; every leave ends the
-// shown editor.
+// Leaving for another control than the grid validates and ends the edit. Leaving for the grid
+// (a click on it) keeps the edit open: the cell the click selects validates it, and a refused
+// value keeps the cell and the editor.
 void TExtInplaceEdit::DoExit() {
   TExtStringGrid* grid = grid_;
   grid->edit_.StartKey = 0;
@@ -260,7 +272,9 @@ void TExtInplaceEdit::DoExit() {
   const bool toGrid = grid->Focused();
   if (!toGrid) grid->ValidateCell(text);
   grid->edit_.Shown = false;
-  grid->EditActive = false;
+  // Hidden first, the editor was closed by its grid (Escape, the keys that validated).
+  const bool clickedAway = toGrid && GetVisible();
+  if (!clickedAway) grid->EditActive = false;
   if (!toGrid) grid->SelectCell(grid->GetCol(), grid->GetRow());
   TInplaceEdit::DoExit();
   grid->EditProgress("", TPoint(-1, -1), -1);

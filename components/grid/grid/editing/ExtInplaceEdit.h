@@ -44,6 +44,7 @@ class TExtInplaceEdit : public TInplaceEdit {
   TExtStringGrid* grid_;
   bool vAlign_ = false;
   bool completionArmed_ = true;
+  bool returnRefused_ = false;
 
   // Validates the text; refused, the cell's current text comes back with the caret at its end.
   bool Validated();
@@ -52,4 +53,5 @@ class TExtInplaceEdit : public TInplaceEdit {
   void WidenColumn();
   void Walk(bool Forward);
   bool TakesChar(char& Key);
+  void AdvanceWhenFilled();
 };

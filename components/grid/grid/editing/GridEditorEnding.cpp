@@ -11,10 +11,12 @@ TExtStringGrid* EditorGrid(TComponent* AOwner) {
   return grid;
 }
 
+// An untouched control over a cell it could not read leaves the cell's text as it was.
 bool EditorValueAccepted(TExtStringGrid* Grid, const AnsiString& Value,
                          const std::function<void(const AnsiString& CellText, bool Refused)>& Show) {
-  Grid->SetCurrentCell(Value);
-  const bool accepted = Grid->ValidateCell(Value);
+  const bool unread = Grid->EditorValueUnread(Value);
+  if (!unread) Grid->SetCurrentCell(Value);
+  const bool accepted = Grid->ValidateCell(unread ? Grid->GetCurrentCell() : Value);
   Show(Grid->GetCurrentCell(), !accepted);
   return accepted;
 }
