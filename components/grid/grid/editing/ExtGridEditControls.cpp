@@ -42,6 +42,7 @@ Value SpinStart(Read read, Value Lowest, bool& Converted) {
 
 void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
   edit_.Shown = true;
+  edit_.LeaveRefused = false;
   edit_.Converted = true;
   const TRect r = CellRect(ACol, ARow);
   const int realCol = RemapCol(ACol);
@@ -168,6 +169,7 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
 
 void TExtStringGrid::HideEditControl(int ACol, int ARow) {
   EditControlShown = false;
+  edit_.LeaveRefused = false;
   edit_.StartKey = 0;
   if (editors_.LinkOpen) {
     TEditLink* link = editors_.Link;
@@ -179,36 +181,10 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow) {
     DoneEditing();
     return;
   }
-  const int realCol = RemapCol(ACol);
   TWinControl* control = editors_.Shown;
+  if (control) WriteControlValue(ACol, ARow);
   editors_.Shown = nullptr;
   if (control) {
-    const TEditorType type = edit_.Editor;
-    // A value the user left as it opened is not written over a cell it could not read.
-    const bool write =
-        (edit_.Converted || control->GetText() != edit_.Opened) && (!IsCombo(type) || EditActive);
-    if (write && IsSpin(type)) {
-      TEsgSpinEdit* spin = editors_.Spin;
-      if (type == edFloatSpinEdit)
-        SetFloats(realCol, ARow, spin->GetFloatValue());
-      else if (type == edDateSpinEdit)
-        SetDates(realCol, ARow, spin->GetDateValue());
-      else
-        SetCellEx(realCol, ARow, spin->GetText());
-    } else if (write && IsDate(type)) {
-      const TDateTime value = editors_.DatePicker->GetDateTime();
-      if (type == edTimeEdit)
-        SetTimes(realCol, ARow, value - std::floor(value));
-      else
-        SetDates(realCol, ARow, std::floor(value));
-    } else if (write && type == edUnitEditBtn) {
-      SetCellEx(realCol, ARow, control->GetText() + editors_.UnitEditBtn->GetUnitID());
-    } else if (write && (IsCombo(type) || IsEditBtn(type))) {
-      SetCellEx(realCol, ARow, control->GetText());
-    } else if (type == edRichEdit && editors_.RichEdit->GetModified()) {
-      // Only an edited text: a plain cell left untouched stays plain text.
-      RichToCell(realCol, ARow, *editors_.RichEdit);
-    }
     const bool hadFocus = control->Focused();
     // Hiding moves the focus; the control's exit then finds no edit left to end.
     EditActive = false;
@@ -217,4 +193,66 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow) {
     if (hadFocus && CanFocus()) SetFocus();
   }
   DoneEditing();
+}
+
+// Only a value the user changed is written: an untouched control leaves the cell's text as it
+// was, whether the control could read it or not.
+bool TExtStringGrid::WriteControlValue(int ACol, int ARow) {
+  TWinControl* control = editors_.Shown;
+  const TEditorType type = edit_.Editor;
+  const int realCol = RemapCol(ACol);
+  const bool write = control && control->GetText() != edit_.Opened && (!IsCombo(type) || EditActive);
+  if (write && IsSpin(type)) {
+    TEsgSpinEdit* spin = editors_.Spin;
+    if (type == edFloatSpinEdit)
+      SetFloats(realCol, ARow, spin->GetFloatValue());
+    else if (type == edDateSpinEdit)
+      SetDates(realCol, ARow, spin->GetDateValue());
+    else
+      SetCellEx(realCol, ARow, spin->GetText());
+  } else if (write && IsDate(type)) {
+    const TDateTime value = editors_.DatePicker->GetDateTime();
+    if (type == edTimeEdit)
+      SetTimes(realCol, ARow, value - std::floor(value));
+    else
+      SetDates(realCol, ARow, std::floor(value));
+  } else if (write && type == edUnitEditBtn) {
+    SetCellEx(realCol, ARow, control->GetText() + editors_.UnitEditBtn->GetUnitID());
+  } else if (write && (IsCombo(type) || IsEditBtn(type))) {
+    SetCellEx(realCol, ARow, control->GetText());
+  } else if (type == edRichEdit && control && editors_.RichEdit->GetModified()) {
+    // Only an edited text: a plain cell left untouched stays plain text.
+    RichToCell(realCol, ARow, *editors_.RichEdit);
+    return true;
+  }
+  return write && type != edCheckBox && type != edButton;
+}
+
+// The value an editor control would write goes through the validation before any key or
+// click ends its edit; a refused one puts the cell's text back into the control.
+bool TExtStringGrid::ControlValueAccepted() {
+  TWinControl* control = editors_.Shown;
+  if (!control || !EditActive || !WriteControlValue(GetCol(), GetRow())) return true;
+  if (ValidateCell(GetCurrentCell())) return true;
+  ReloadControl();
+  return false;
+}
+
+void TExtStringGrid::ReloadControl() {
+  const TEditorType type = edit_.Editor;
+  const AnsiString cell = GetCurrentCell();
+  if (type == edUnitEditBtn) {
+    AnsiString number, unit;
+    SplitUnit(cell, number, unit);
+    editors_.UnitEditBtn->SetText(number);
+  } else if (IsDate(type)) {
+    bool converted = true;
+    editors_.DatePicker->SetDateTime(PickerValue(cell, type == edTimeEdit, converted));
+  } else if (type == edComboList) {
+    editors_.Combo->SetItemIndex(editors_.Combo->GetItems()->IndexOf(cell));
+  } else if (type != edRichEdit) {
+    editors_.Shown->SetText(cell);
+  }
+  // What the control shows now is the cell's own text: nothing to write back.
+  edit_.Opened = editors_.Shown->GetText();
 }

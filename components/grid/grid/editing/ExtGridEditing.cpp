@@ -48,6 +48,8 @@ void TExtStringGrid::RestoreCache() {
 }
 
 void TExtStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
+  // Every key but Escape leaves with a value the validation took; a refused one stays open.
+  if (Key != VK_ESCAPE && !ControlValueAccepted()) return;
   HideInplaceEdit();
   // An accepted validation has closed the edit already; its control still shows.
   if (editors_.Shown || editors_.LinkOpen) HideEditControl(GetCol(), GetRow());

@@ -29,6 +29,7 @@ struct TGridEditState {
   // no number) is not written back.
   AnsiString Opened;
   bool Converted = true;
+  bool LeaveRefused = false;  // see KeepRefusedEdit
 };
 
 // Made once, at the first edit that needs each, and owned by the grid.
