@@ -580,6 +580,7 @@ class TExtStringGrid : public TBaseGrid {
 
   bool CanEditShow() override;
   TInplaceEdit* CreateEditor() override;
+  bool MultiLineEditor() override;
   bool SelectCell(int ACol, int ARow) override;
   bool FooterLetsSelect(int ACol, int ARow);
   void ShowEditControl(int ACol, int ARow);

@@ -4,7 +4,13 @@
 #include "components/grid/grid/editing/InplaceFilter.h"
 #include "platform/controls/keys.h"
 
-TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this); }
+TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this, MultiLineEditor()); }
+
+// A wrapping cell is edited on several lines, but not behind a password or a mask: those
+// stay one line.
+bool TExtStringGrid::MultiLineEditor() {
+  return WordWrap && edit_.Editor != edPassword && GetEditMask(GetCol(), GetRow()).empty();
+}
 
 bool TExtStringGrid::CanEditShow() {
   if (Validating) return false;

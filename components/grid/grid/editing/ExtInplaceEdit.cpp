@@ -26,7 +26,12 @@ int LineTop(TVAlignment VAlign, int Height, int LineHeight) {
 
 }  // namespace
 
-TExtInplaceEdit::TExtInplaceEdit(TExtStringGrid* AGrid) : TInplaceEdit(AGrid), grid_(AGrid) {}
+TExtInplaceEdit::TExtInplaceEdit(TExtStringGrid* AGrid, bool MultiLine)
+    : TInplaceEdit(AGrid, MultiLine), grid_(AGrid) {}
+
+bool TExtInplaceEdit::StaysInText(WORD Key) const {
+  return MultiLine() && (Key == VK_UP ? CaretLine() > 0 : !CaretOnLastLine());
+}
 
 void TExtInplaceEdit::SetVAlign(bool Value) {
   vAlign_ = Value;
@@ -54,6 +59,7 @@ void TExtInplaceEdit::BoundsChanged() {
   const int width = std::max(1, cell.Width() - 1);
   const int height = std::max(1, cell.Height() - 1);
   SetBounds(cell.Left, cell.Top, width, height);
+  if (MultiLine()) return;  // the lines fill the cell from its top
   TCanvas* canvas = grid_->GetCanvas();
   canvas->Font->Assign(*GetFont());
   const int lineHeight = canvas->TextHeight("Wg");
@@ -87,7 +93,7 @@ void TExtInplaceEdit::WMKeyDown(TWMKeyDown& Message) {
       return;
     case VK_UP:
     case VK_DOWN:
-      if (!ctrl && !Validated()) return;
+      if (!ctrl && !StaysInText(Message.CharCode) && !Validated()) return;
       break;
     case VK_RETURN:
       // The Return character that follows must not end the edit the refusal kept open.

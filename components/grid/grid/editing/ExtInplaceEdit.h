@@ -14,14 +14,15 @@ char KeypadDecimal(char Key, int KeyData, bool ExcelStyle);
 
 class TExtInplaceEdit : public TInplaceEdit {
  public:
-  explicit TExtInplaceEdit(TExtStringGrid* AGrid);
+  // Multi-line with the grid's WordWrap (see MultiLineEditor).
+  TExtInplaceEdit(TExtStringGrid* AGrid, bool MultiLine);
 
   // The most characters; 0 takes the grid's MaxEditLength when the edit is filled.
   int LengthLimit = 0;
   // Right-aligned text.
   bool GetVAlign() const { return vAlign_; }
   void SetVAlign(bool Value);
-  // Copied from the grid at every filling; the edit holds one line, so it only keeps the value.
+  // Copied from the grid at every filling; the grid gives a wrapping cell a multi-line editor.
   bool WordWrap = false;
 
  protected:
@@ -53,5 +54,7 @@ class TExtInplaceEdit : public TInplaceEdit {
   void WidenColumn();
   void Walk(bool Forward);
   bool TakesChar(char& Key);
+  // Up or Down that moves the caret within a multi-line text instead of leaving the cell.
+  bool StaysInText(WORD Key) const;
   void AdvanceWhenFilled();
 };
