@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "components/grid/grid/editing/GridEditorControls.h"
+#include "components/grid/richtext/RichText.h"
 #include "editor_controls.h"
 #include "locale_scope.h"
 #include "platform/grids/inplace_edit.h"
@@ -15,6 +16,14 @@
 namespace {
 
 enum class Ending { Return, Tab, Click, Escape };
+
+// A rich text cell read as its text; any other as it is.
+AnsiString Plain(const AnsiString& cell) {
+  if (cell.rfind("{\\rtf", 0) != 0) return cell;
+  TRichText rich;
+  rich.SetRTF(cell);
+  return rich.GetText();
+}
 enum class Value { Unchanged, Valid, Refused };
 
 struct EditorCase {
@@ -37,6 +46,7 @@ class EditingEndings : public EditorControls {
     Key(Qt::Key_End, Qt::ShiftModifier);
     Type(text);
   }
+  void TypeText(const char* text) { Type(text); }
   // In a combo End ends the edit.
   void TypeOverCombo(const char* text) {
     Key(Qt::Key_A, Qt::ControlModifier);
@@ -57,7 +67,7 @@ class EditingEndings : public EditorControls {
     grid->AddComboString("Rot");
     grid->AddComboString("Blau");
     grid->OnCellValidate = [this](TObject*, int, int, AnsiString& value, bool& valid) {
-      valid = refused.empty() || value != refused;
+      valid = refused.empty() || Plain(value) != refused;
     };
     grid->OnGetEditMask = [this](TObject*, int, int, AnsiString& mask) {
       mask = current ? current->mask : "";
@@ -92,7 +102,7 @@ class EditingEndings : public EditorControls {
     if (changes) c.change(*this);
     End(ending);
     const bool stored = changes && c.changed && value == Value::Valid && ending != Ending::Escape;
-    EXPECT_EQ(grid->Cells(1, 1), stored ? AnsiString(c.changed) : AnsiString(c.text));
+    EXPECT_EQ(Plain(grid->Cells(1, 1)), stored ? AnsiString(c.changed) : AnsiString(c.text));
     const bool kept = changes && c.changed && value == Value::Refused && ending != Ending::Escape;
     if (ending == Ending::Escape) {
       EXPECT_EQ(Current(), (TGridCoord{1, 1}));
@@ -106,6 +116,11 @@ class EditingEndings : public EditorControls {
       if (ending == Ending::Click) {
         EXPECT_FALSE(EditOpen());
       }
+    }
+    if (kept) {
+      // The refused value is gone from the editor too: hiding it now stores nothing.
+      grid->HideInplaceEdit();
+      EXPECT_EQ(Plain(grid->Cells(1, 1)), AnsiString(c.text));
     }
     // Nothing but the edited cell changed.
     EXPECT_EQ(grid->Cells(2, 1), "");
@@ -142,6 +157,8 @@ TEST_F(EditingEndings, EveryEditorTypeThroughEveryEnding) {
        "", false, {Ending::Return, Ending::Click}},
       {"button", edButton, "go", nullptr, [](EditingEndings&) {}, "", false,
        {Ending::Click, Ending::Escape}},
+      {"rich text", edRichEdit, "abc", "xyz", [](EditingEndings& t) { t.TypeText("xyz"); }, "", false,
+       {Ending::Tab, Ending::Click, Ending::Escape}},  // Return starts a paragraph
       {"multi-line", edNormal, "ab", "xy", [](EditingEndings& t) { TypeOver(t, "xy"); }, "",
        true},
   };

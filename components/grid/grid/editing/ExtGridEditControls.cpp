@@ -250,7 +250,12 @@ void TExtStringGrid::ReloadControl() {
     editors_.DatePicker->SetDateTime(PickerValue(cell, type == edTimeEdit, converted));
   } else if (type == edComboList) {
     editors_.Combo->SetItemIndex(editors_.Combo->GetItems()->IndexOf(cell));
-  } else if (type != edRichEdit) {
+  } else if (type == edRichEdit) {
+    editors_.RichEdit->Lock();
+    CellToRich(RemapCol(GetCol()), GetRow(), *editors_.RichEdit);
+    editors_.RichEdit->SetModified(false);
+    editors_.RichEdit->Unlock();
+  } else {
     editors_.Shown->SetText(cell);
   }
   // What the control shows now is the cell's own text: nothing to write back.
