@@ -28,12 +28,10 @@ bool IsEditBtn(TEditorType Type) {
 
 // A number the cell does not hold opens the spin on its lowest value.
 template <typename Value, typename Read>
-Value SpinStart(Read read, Value Lowest, bool& Converted) {
+Value SpinStart(Read read, Value Lowest) {
   try {
-    Converted = true;
     return read();
   } catch (const Exception&) {
-    Converted = false;
     return Lowest;
   }
 }
@@ -43,7 +41,6 @@ Value SpinStart(Read read, Value Lowest, bool& Converted) {
 void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
   edit_.Shown = true;
   edit_.LeaveRefused = false;
-  edit_.Converted = true;
   const TRect r = CellRect(ACol, ARow);
   const int realCol = RemapCol(ACol);
   const AnsiString text = GetEditText(ACol, ARow);
@@ -55,17 +52,17 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
     if (type == edSpinEdit) {
       spin->SetSpinType(sptNormal);
       spin->SetValue(
-          SpinStart([&] { return GetInts(realCol, ARow); }, spin->CheckValue(0), edit_.Converted));
+          SpinStart([&] { return GetInts(realCol, ARow); }, spin->CheckValue(0)));
     } else if (type == edFloatSpinEdit) {
       spin->SetSpinType(sptFloat);
       spin->SetFloatValue(SpinStart([&] { return GetFloats(realCol, ARow); },
-                                    spin->CheckFloatValue(0), edit_.Converted));
+                                    spin->CheckFloatValue(0)));
     } else if (type == edTimeSpinEdit) {
       spin->SetSpinType(sptTime);
       spin->SetText(GetCellEx(realCol, ARow));
     } else {
       spin->SetDateValue(SpinStart([&] { return GetDates(realCol, ARow); },
-                                   spin->CheckDateValue(Date()), edit_.Converted));
+                                   spin->CheckDateValue(Date())));
       spin->SetSpinType(sptDate);
     }
     control = spin;
@@ -79,7 +76,6 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
       combo->SetDropDownCount(8);
       int index = combo->GetItems()->IndexOf(text);
       // A text the list does not hold stays in the cell unless the user picks an item.
-      edit_.Converted = index >= 0;
       if (index < 0) index = edit_.ComboSelection < 0 ? 0 : edit_.ComboSelection;
       combo->SetItemIndex(index);
     } else {
@@ -91,10 +87,10 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
     picker->SetKind(type == edTimeEdit ? dtkTime : dtkDate);
     picker->SetDateMode(type == edDateEditUpDown ? dmUpDown : dmComboBox);
     if (type == edTimeEdit)
-      picker->SetDateTime(SpinStart([&] { return GetTimes(realCol, ARow); }, 0.0, edit_.Converted));
+      picker->SetDateTime(SpinStart([&] { return GetTimes(realCol, ARow); }, 0.0));
     else
       picker->SetDateTime(
-          SpinStart([&] { return GetDates(realCol, ARow); }, Date(), edit_.Converted));
+          SpinStart([&] { return GetDates(realCol, ARow); }, Date()));
     control = picker;
   } else if (IsEditBtn(type)) {
     TEsgEditBtn* edit = MadeEditor(editors_.EditBtn, this);
