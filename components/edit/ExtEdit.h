@@ -353,12 +353,15 @@ class TExtEdit : public TCustomEdit, public TLabelSettings {
   AnsiString PasteInsert(const AnsiString& Pasted) const;
   bool PasteAccepted(const AnsiString& Pasted, AnsiString& Value) const;
   // Types Pasted over the selection when the edit type takes it; false when refused.
-  bool InsertChecked(const AnsiString& Pasted);
+  bool InsertChecked(const AnsiString& Inserted);
+  // The part of an inserted text that fits MaxLength.
+  AnsiString FittingMaxLength(const AnsiString& Pasted) const;
   // The value character (window index) nearest a client point.
   int ValueCharAt(TPoint ClientPoint) const;
   void DragSelection();
   // A press on the selected text of the focused edit, which may start a drag.
   bool PressOnSelection(const TWMMouse& Message) const;
+  bool CanDragOut() const;
 
   // The look's steps around focus changes (ExtEditLook.cpp).
   void EnterLook();

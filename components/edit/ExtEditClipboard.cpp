@@ -44,7 +44,18 @@ void TExtEdit::WMPaste() {
   UpdateLookup();
 }
 
-bool TExtEdit::InsertChecked(const AnsiString& Pasted) {
+// Past MaxLength the window would push out what stands at its end, so the inserted text is
+// cut to the room left, as typing stops at it; with no room left nothing is inserted.
+AnsiString TExtEdit::FittingMaxLength(const AnsiString& Pasted) const {
+  const int maxLength = GetMaxLength();
+  if (maxLength <= 0) return Pasted;
+  const int kept = static_cast<int>(TCustomEdit::GetText().size()) - ValueSelLength();
+  return Pasted.substr(0, static_cast<std::size_t>(std::max(0, maxLength - kept)));
+}
+
+bool TExtEdit::InsertChecked(const AnsiString& Inserted) {
+  const AnsiString Pasted = FittingMaxLength(Inserted);
+  if (Pasted.empty() && !Inserted.empty()) return false;
   const int start = PrefixLength() + ValueSelStart();
   const bool selected = ValueSelLength() > 0;
   AnsiString value = PasteInsert(Pasted);

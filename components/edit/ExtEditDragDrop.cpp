@@ -55,11 +55,13 @@ int TExtEdit::GetTextSize() const {
 }
 
 // The drop position is taken before a move deletes the dragged text, and a refused text
-// leaves the edit as it was.
+// leaves the edit as it was. An empty line inserts nothing, so it is no drop: the source must
+// not delete what nobody received.
 bool TExtEdit::DropTextAt(TPoint ClientPoint, const AnsiString& Text, bool Ctrl) {
   EraseCaret();
   if (GetReadOnly() || !GetEnabled()) return false;
   const AnsiString line = FirstLine(Text);
+  if (line.empty()) return false;
   int index = ValueCharAt(ClientPoint);
   const int selStart = GetSelStart(), selLength = GetSelLength();
   if (dragging_ && index >= selStart && index <= selStart + selLength) return false;
@@ -67,8 +69,11 @@ bool TExtEdit::DropTextAt(TPoint ClientPoint, const AnsiString& Text, bool Ctrl)
   const bool wasModified = GetModified();
   droppedOnSelf_ = dragging_;
   if (dragging_ && !Ctrl) {
+    // A selection reaching into the Prefix or Suffix moves only its value characters.
+    const int removedStart = PrefixLength() + ValueSelStart();
+    const int removed = ValueSelLength();
     WriteValue(PasteInsert(""));
-    if (index > selStart) index -= selLength;
+    if (index > removedStart) index -= removed;
   }
   SetSelStart(index);
   SetSelLength(0);
@@ -84,14 +89,19 @@ bool TExtEdit::DropTextAt(TPoint ClientPoint, const AnsiString& Text, bool Ctrl)
   return true;
 }
 
+// A password leaves by no way, drag included, as it does not by copy and cut.
+bool TExtEdit::CanDragOut() const {
+  return oleDropSource_ && editType_ != etPassword && GetSelLength() > 0;
+}
+
 bool TExtEdit::PressOnSelection(const TWMMouse& Message) const {
-  if (!oleDropSource_ || GetSelLength() == 0 || !Focused()) return false;
+  if (!CanDragOut() || !Focused()) return false;
   const int index = CharFromPos(TPoint(Message.XPos, Message.YPos));
   return index >= GetSelStart() && index <= GetSelStart() + GetSelLength();
 }
 
 void TExtEdit::WMMouseMove(TWMMouse& Message) {
-  if (dragPending_ && GetSelLength() > 0 && oleDropSource_) return DragSelection();
+  if (dragPending_ && CanDragOut()) return DragSelection();
   TCustomEdit::WMMouseMove(Message);
 }
 

@@ -66,6 +66,7 @@ class TExtMaskEdit : public TMaskEdit, public TLabelSettings {
  protected:
   void WMChar(TWMChar& Message) override;
   void WMKeyDown(TWMKeyDown& Message) override;
+  void WMPaste() override;
   void KeyUp(WORD& Key, TShiftState Shift) override;
   void CMWantSpecialKey(TCMWantSpecialKey& Message) override;
   void WMSetFocus() override;

@@ -69,6 +69,13 @@ void TExtMaskEdit::WMChar(TWMChar& Message) {
   if (ShowModified && GetModified()) GetFont()->SetColor(ModifiedColor);
 }
 
+// Shift+Insert pastes with no character: the key-up that follows announces what it filled.
+void TExtMaskEdit::WMPaste() {
+  const AnsiString before = GetEditText();
+  TMaskEdit::WMPaste();
+  if (GetEditText() != before) typed_ = true;
+}
+
 void TExtMaskEdit::KeyUp(WORD& Key, TShiftState Shift) {
   TMaskEdit::KeyUp(Key, Shift);
   if (!typed_) return;

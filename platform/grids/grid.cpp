@@ -24,6 +24,7 @@ TCustomGrid::TCustomGrid(TComponent* AOwner, GridWidget* view)
 
 TCustomGrid::~TCustomGrid() {
   if (inplaceEdit_) inplaceEdit_->grid_ = nullptr;
+  if (spareEdit_) spareEdit_->grid_ = nullptr;
   view_->Detach();
 }
 

@@ -168,6 +168,9 @@ class TCustomGrid : public TCustomControl {
 
   // Editing hooks.
   virtual TInplaceEdit* CreateEditor();
+  // Whether the current cell's edit takes several lines; the grid keeps a second editor for
+  // the other kind and swaps them between edits.
+  virtual bool MultiLineEditor() { return false; }
   virtual bool CanEditShow();
   virtual AnsiString GetEditText(int ACol, int ARow);
   virtual void SetEditText(int ACol, int ARow, const AnsiString& Value);
@@ -238,6 +241,7 @@ class TCustomGrid : public TCustomControl {
   TPoint dragMouse_;              // where the mouse is while a drag runs
 
   TInplaceEdit* inplaceEdit_ = nullptr;
+  TInplaceEdit* spareEdit_ = nullptr;  // the editor of the other kind, hidden
   bool editorMode_ = false;
   TGridCoord editCell_{-1, -1};
 

@@ -1,6 +1,8 @@
 // The inplace editing of TCustomGrid: the editor opens over the current cell when editing is
 // allowed and the grid is active, hands each change of its text to SetEditText, and closes
 // when the current cell moves (unless it always shows) or the focus leaves the grid.
+#include <utility>
+
 #include "platform/controls/forms.h"
 #include "platform/grids/grid.h"
 #include "platform/grids/inplace_edit.h"
@@ -67,8 +69,14 @@ void TCustomGrid::UpdateText() {
     SetEditText(editCell_.X, editCell_.Y, inplaceEdit_->GetText());
 }
 
+// A cell of the other kind swaps in the spare editor; none is freed, as an editor may be the
+// one whose key ended the edit before.
 void TCustomGrid::UpdateEdit() {
   if (!CanEditShow()) return;
+  if (inplaceEdit_ && inplaceEdit_->MultiLine() != MultiLineEditor()) {
+    HideEdit();
+    std::swap(inplaceEdit_, spareEdit_);
+  }
   if (!inplaceEdit_) {
     inplaceEdit_ = CreateEditor();
     inplaceEdit_->grid_ = this;

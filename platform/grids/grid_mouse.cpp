@@ -59,8 +59,9 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
       ShowEditor();
     } else if (scrollable) {
       bool extend = Shift.Contains(ssShift) && GetOptions().Contains(goRangeSelect);
-      MoveColRow(cell.X, cell.Y, !extend, true);
-      if (GetOptions().Contains(goRangeSelect) && !Shift.Contains(ssDouble)) {
+      // A refused move (a value its validation refused) selects nothing by the drag either.
+      const bool moved = MoveColRow(cell.X, cell.Y, !extend, true);
+      if (moved && GetOptions().Contains(goRangeSelect) && !Shift.Contains(ssDouble)) {
         gridState_ = gsSelecting;
         SetTimer(kScrollTimer, kScrollInterval);
       }

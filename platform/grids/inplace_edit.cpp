@@ -1,17 +1,54 @@
 #include "platform/grids/inplace_edit.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+#include <utility>
 
 #include "platform/grids/grid.h"
+#include "platform/stdctrls/qt/qt_edit_box.h"
 
-TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
+TInplaceEdit::TInplaceEdit(TComponent* AOwner, bool MultiLine)
+    : TCustomMaskEdit(AOwner, MultiLine ? NewMemoBox([this] { Change(); })
+                                        : NewLineEditBox([this] { Change(); })),
+      multiLine_(MultiLine) {
   SetTabStop(false);
   SetVisible(false);
   if (auto* line = qobject_cast<QLineEdit*>(Widget())) line->setFrame(false);
+  if (auto* memo = qobject_cast<QPlainTextEdit*>(Widget())) {
+    memo->setFrameShape(QFrame::NoFrame);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    AddInputWidget(memo->viewport());
+  }
 }
 
 TInplaceEdit::~TInplaceEdit() {
   if (grid_ && grid_->inplaceEdit_ == this) grid_->inplaceEdit_ = nullptr;
+  if (grid_ && grid_->spareEdit_ == this) grid_->spareEdit_ = nullptr;
+}
+
+// Lines end with CR LF in the text, as positions count them.
+int TInplaceEdit::CaretLine() const {
+  const AnsiString before = GetEditText().substr(0, static_cast<std::size_t>(GetSelStart()));
+  return static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+}
+
+bool TInplaceEdit::CaretOnLastLine() const {
+  const AnsiString text = GetEditText();
+  return text.find('\n', static_cast<std::size_t>(GetSelStart())) == AnsiString::npos;
+}
+
+bool TInplaceEdit::MultiLineKey(WORD Key, TShiftState Shift) {
+  if (!multiLine_ || Shift.Contains(ssAlt)) return false;
+  if (Key == VK_RETURN && Shift.Contains(ssCtrl)) {
+    SetSelText("\r\n");
+    lineBreakTyped_ = true;
+    return true;
+  }
+  if (Shift.Contains(ssCtrl)) return false;
+  return (Key == VK_UP && CaretLine() > 0) || (Key == VK_DOWN && !CaretOnLastLine());
 }
 
 void TInplaceEdit::UpdateContents() {
@@ -55,6 +92,12 @@ void TInplaceEdit::Change() {
 
 // Keys that move between cells go to the grid; the grid's OnKeyDown sees the others too.
 void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
+  if (MultiLineKey(Key, Shift)) {
+    // Ctrl+Return has typed its line break; Up and Down move the caret in the box.
+    if (Key == VK_RETURN) Key = 0;
+    if (Key) TCustomMaskEdit::KeyDown(Key, Shift);
+    return;
+  }
   bool toGrid = false;
   switch (Key) {
     case VK_UP:
@@ -79,6 +122,10 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
 }
 
 void TInplaceEdit::KeyPress(char& Key) {
+  if (std::exchange(lineBreakTyped_, false) && (Key == '\r' || Key == '\n')) {
+    Key = 0;
+    return;
+  }
   if (grid_) grid_->KeyPress(Key);
   if (Key == '\r' || Key == '\t' || Key == '\x1B') Key = 0;
   if (Key) TCustomMaskEdit::KeyPress(Key);

@@ -12,8 +12,15 @@ class TCustomGrid;
 
 class TInplaceEdit : public TCustomMaskEdit {
  public:
-  explicit TInplaceEdit(TComponent* AOwner);
+  // A multi-line editor wraps its text and keeps line breaks: Ctrl+Return types one, Up and
+  // Down move within the text until its first or last line, Return still ends the edit.
+  explicit TInplaceEdit(TComponent* AOwner, bool MultiLine = false);
   ~TInplaceEdit() override;
+
+  bool MultiLine() const { return multiLine_; }
+  // The line the caret stands on, and whether it is the text's first or last.
+  int CaretLine() const;
+  bool CaretOnLastLine() const;
 
   TCustomGrid* GetGrid() const { return grid_; }
   using TCustomMaskEdit::GetEditMask;
@@ -35,13 +42,18 @@ class TInplaceEdit : public TCustomMaskEdit {
   void KeyUp(WORD& Key, TShiftState Shift) override;
   void WMGetDlgCode(TWMGetDlgCode& Message) override;
   void DoExit() override;
+  bool SingleLine() const override { return !multiLine_; }
 
  private:
   friend class TCustomGrid;
   TCustomGrid* grid_ = nullptr;
   AnsiString original_;
   bool loading_ = false;
+  bool multiLine_ = false;
+  bool lineBreakTyped_ = false;  // the character of a Ctrl+Return is no Return
 
+  // Up and Down inside a multi-line text, and Ctrl+Return's line break; true when taken.
+  bool MultiLineKey(WORD Key, TShiftState Shift);
   // Over the cell's rectangle, shown; hidden when the cell is not shown.
   void Move(const TRect& cell);
   // As if the character were typed: through KeyPress and the edit's own typing.

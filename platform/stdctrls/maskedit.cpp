@@ -9,6 +9,8 @@
 
 TCustomMaskEdit::TCustomMaskEdit(TComponent* AOwner) : TCustomEdit(AOwner) {}
 
+TCustomMaskEdit::TCustomMaskEdit(TComponent* AOwner, EditBox* box) : TCustomEdit(AOwner, box) {}
+
 void TCustomMaskEdit::SetEditMask(const AnsiString& value) {
   const AnsiString text = GetText();
   editMask_ = value;

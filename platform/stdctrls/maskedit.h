@@ -29,6 +29,7 @@ class TCustomMaskEdit : public TCustomEdit {
   void Reset();
 
  protected:
+  TCustomMaskEdit(TComponent* AOwner, EditBox* box);  // over a box of its own (no mask)
   // Offered by the edits that publish it (TMaskEdit).
   AnsiString GetEditMask() const { return editMask_; }
   void SetEditMask(const AnsiString& value);  // keeps the Text

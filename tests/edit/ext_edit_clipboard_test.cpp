@@ -85,6 +85,21 @@ TEST_P(EditClipboard, PasteByKeys) {
   EXPECT_EQ(edit->GetText(), "12323");
 }
 
+TEST_P(EditClipboard, APastePastMaxLengthIsCutNeverWhatWasThere) {
+  ShowFocused();
+  edit->SetMaxLength(5);
+  Place("abc", 2);
+  Clipboard()->SetAsText("XYZ");
+  Key(Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(Shown(), "abXY|c");
+  Key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Shown(), "abXY|c");
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Left, Qt::ShiftModifier);  // a selection makes room for its length
+  Key(Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(Shown(), "ab[X]Yc");
+}
+
 TEST_P(EditClipboard, HandlersSeeTheSelectedValueAndMayRefuse) {
   edit->SetPrefix("P:");
   ShowFocused();

@@ -203,6 +203,63 @@ TEST_F(EditDragDrop, RichTextAloneIsRefusedUnlessRTFAwareAndOtherDataNeverTaken)
   EXPECT_EQ(target->GetText(), "ab");
 }
 
+// Lists text among its formats but gives no data for it, as a broken source may.
+class UnreadableText : public QMimeData {
+ public:
+  QStringList formats() const override { return {"text/plain"}; }
+  bool hasFormat(const QString& mime) const override { return mime == "text/plain"; }
+
+ protected:
+  QVariant retrieveData(const QString&, QMetaType) const override { return {}; }
+};
+
+TEST_F(EditDragDrop, ADropThatInsertsNothingIsNoDrop) {
+  target->SetText("ab");
+  EXPECT_EQ(Drop(target, 1, "\nsecond line"), Qt::IgnoreAction);
+  UnreadableText unreadable;
+  EXPECT_EQ(DropOn(target->Widget(), Before(target, 1), unreadable), Qt::IgnoreAction);
+  EXPECT_EQ(target->GetText(), "ab");
+  EXPECT_FALSE(target->GetModified());
+}
+
+TEST_F(EditDragDrop, ADropPastMaxLengthIsCutNeverWhatWasThere) {
+  target->SetText("abc");
+  target->SetMaxLength(5);
+  EXPECT_EQ(Drop(target, 2, "XYZ"), Qt::MoveAction);
+  EXPECT_EQ(target->GetText(), "abXYc");
+  EXPECT_EQ(Drop(target, 1, "Q"), Qt::IgnoreAction);  // full: nothing fits
+  EXPECT_EQ(target->GetText(), "abXYc");
+
+  target->SetMaxLength(0);
+  target->SetEditType(etNumeric);
+  target->SetPrefix("Nr ");
+  target->SetSuffix(" kg");
+  target->SetText("12");
+  target->SetMaxLength(8);
+  EXPECT_EQ(Drop(target, 5, "99"), Qt::IgnoreAction);
+  EXPECT_EQ(target->TControl::GetText(), "Nr 12 kg");
+  EXPECT_FALSE(target->GetModified());
+}
+
+TEST_F(EditDragDrop, AMoveFromASelectionReachingIntoThePrefixMovesItsValueCharacters) {
+  source->SetPrefix("Nr ");
+  source->SetText("abcdef");
+  ScriptedDrag drag(source->Widget(), Before(source, 7));  // before "e"
+  DragFromSource(1, 4);                                    // "r ab"
+  EXPECT_EQ(drag.drags, 1);
+  EXPECT_EQ(source->GetText(), "cdabef");
+}
+
+TEST_F(EditDragDrop, APasswordCannotBeDraggedOut) {
+  source->SetEditType(etPassword);
+  source->SetText("secret");
+  ScriptedDrag drag(target->Widget(), Before(target, 0));
+  DragFromSource(0, 6);
+  EXPECT_EQ(drag.drags, 0);
+  EXPECT_EQ(source->GetText(), "secret");
+  EXPECT_EQ(target->GetText(), "");
+}
+
 TEST(EditDragData, OffersTextInBothFormsAndRichTextOnlyWhenAware) {
   auto data = std::make_shared<TSourceDataObject>("abc", "{\\rtf1 abc}");
   FORMATETC unicode;

@@ -5,6 +5,7 @@
 
 #include "components/edit/ExtMaskEdit.h"
 #include "edit_form.h"
+#include "platform/controls/clipboard.h"
 #include "platform/stdctrls/button.h"
 
 namespace {
@@ -57,6 +58,26 @@ TEST_F(MaskEditForm, AFilledMaskIsAnnouncedOnceAndMovesOn) {
   Settle();
   EXPECT_EQ(values.size(), 1u);
   EXPECT_TRUE(mask->Focused());
+}
+
+TEST_F(MaskEditForm, EveryPasteThatFillsTheMaskAnnouncesItOnce) {
+  int calls = 0;
+  mask->SetEditMask("0000;1;_");
+  mask->AutoTab = false;
+  mask->OnMaskComplete = [&](TObject*, const AnsiString&, bool&) { ++calls; };
+  ShowFocused();
+  Type("12");
+  Clipboard()->SetAsText("34");
+  QTest::keyClick(mask->Widget(), Qt::Key_Insert, Qt::ShiftModifier);
+  Settle();
+  EXPECT_EQ(mask->GetEditText(), "1234");
+  EXPECT_EQ(calls, 1);
+  mask->SetSelStart(2);
+  mask->SetSelLength(2);
+  Clipboard()->SetAsText("56");
+  QTest::keyClick(mask->Widget(), Qt::Key_V, Qt::ControlModifier);
+  Settle();
+  EXPECT_EQ(calls, 2);
 }
 
 TEST_F(MaskEditForm, ARefusedCompletionKeepsTheFocus) {

@@ -412,6 +412,15 @@ class TExtStringGrid : public TBaseGrid {
   // Whether the press that opened the edit places the caret; asked once, by the editor that
   // takes the focus.
   bool TakeCaretClick() { return std::exchange(edit_.CaretClickPending, false); }
+  // Whether an editor control's text is the one it opened with: an untouched value is never
+  // written back.
+  bool EditorValueUntouched(const AnsiString& Text) const { return Text == edit_.Opened; }
+  // Writes the shown editor control's value into the current cell as its hiding would and
+  // validates it; false when refused (the control then shows the cell's text again).
+  bool ControlValueAccepted();
+  // The control lost the focus to its grid with a refused value: the cell the click selects
+  // is refused once, and the control takes the focus back.
+  void KeepRefusedEdit() { edit_.LeaveRefused = true; }
   // A key ended an editor control's edit: Tab and the arrows move on, Return advances.
   void DoneInplaceEdit(WORD Key, TShiftState Shift);
   virtual AnsiString EllipsClick(const AnsiString& S);
@@ -569,10 +578,14 @@ class TExtStringGrid : public TBaseGrid {
 
   bool CanEditShow() override;
   TInplaceEdit* CreateEditor() override;
+  bool MultiLineEditor() override;
   bool SelectCell(int ACol, int ARow) override;
   bool FooterLetsSelect(int ACol, int ARow);
   void ShowEditControl(int ACol, int ARow);
   void HideEditControl(int ACol, int ARow);
+  // True when it wrote a changed value.
+  bool WriteControlValue(int ACol, int ARow);
+  void ReloadControl();
   void DoneEditing() {
     if (OnEditingDone) OnEditingDone(this);
   }

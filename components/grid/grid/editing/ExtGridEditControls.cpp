@@ -28,12 +28,10 @@ bool IsEditBtn(TEditorType Type) {
 
 // A number the cell does not hold opens the spin on its lowest value.
 template <typename Value, typename Read>
-Value SpinStart(Read read, Value Lowest, bool& Converted) {
+Value SpinStart(Read read, Value Lowest) {
   try {
-    Converted = true;
     return read();
   } catch (const Exception&) {
-    Converted = false;
     return Lowest;
   }
 }
@@ -42,7 +40,7 @@ Value SpinStart(Read read, Value Lowest, bool& Converted) {
 
 void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
   edit_.Shown = true;
-  edit_.Converted = true;
+  edit_.LeaveRefused = false;
   const TRect r = CellRect(ACol, ARow);
   const int realCol = RemapCol(ACol);
   const AnsiString text = GetEditText(ACol, ARow);
@@ -54,17 +52,17 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
     if (type == edSpinEdit) {
       spin->SetSpinType(sptNormal);
       spin->SetValue(
-          SpinStart([&] { return GetInts(realCol, ARow); }, spin->CheckValue(0), edit_.Converted));
+          SpinStart([&] { return GetInts(realCol, ARow); }, spin->CheckValue(0)));
     } else if (type == edFloatSpinEdit) {
       spin->SetSpinType(sptFloat);
       spin->SetFloatValue(SpinStart([&] { return GetFloats(realCol, ARow); },
-                                    spin->CheckFloatValue(0), edit_.Converted));
+                                    spin->CheckFloatValue(0)));
     } else if (type == edTimeSpinEdit) {
       spin->SetSpinType(sptTime);
       spin->SetText(GetCellEx(realCol, ARow));
     } else {
       spin->SetDateValue(SpinStart([&] { return GetDates(realCol, ARow); },
-                                   spin->CheckDateValue(Date()), edit_.Converted));
+                                   spin->CheckDateValue(Date())));
       spin->SetSpinType(sptDate);
     }
     control = spin;
@@ -78,7 +76,6 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
       combo->SetDropDownCount(8);
       int index = combo->GetItems()->IndexOf(text);
       // A text the list does not hold stays in the cell unless the user picks an item.
-      edit_.Converted = index >= 0;
       if (index < 0) index = edit_.ComboSelection < 0 ? 0 : edit_.ComboSelection;
       combo->SetItemIndex(index);
     } else {
@@ -90,10 +87,10 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
     picker->SetKind(type == edTimeEdit ? dtkTime : dtkDate);
     picker->SetDateMode(type == edDateEditUpDown ? dmUpDown : dmComboBox);
     if (type == edTimeEdit)
-      picker->SetDateTime(SpinStart([&] { return GetTimes(realCol, ARow); }, 0.0, edit_.Converted));
+      picker->SetDateTime(SpinStart([&] { return GetTimes(realCol, ARow); }, 0.0));
     else
       picker->SetDateTime(
-          SpinStart([&] { return GetDates(realCol, ARow); }, Date(), edit_.Converted));
+          SpinStart([&] { return GetDates(realCol, ARow); }, Date()));
     control = picker;
   } else if (IsEditBtn(type)) {
     TEsgEditBtn* edit = MadeEditor(editors_.EditBtn, this);
@@ -168,6 +165,7 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
 
 void TExtStringGrid::HideEditControl(int ACol, int ARow) {
   EditControlShown = false;
+  edit_.LeaveRefused = false;
   edit_.StartKey = 0;
   if (editors_.LinkOpen) {
     TEditLink* link = editors_.Link;
@@ -179,36 +177,10 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow) {
     DoneEditing();
     return;
   }
-  const int realCol = RemapCol(ACol);
   TWinControl* control = editors_.Shown;
+  if (control) WriteControlValue(ACol, ARow);
   editors_.Shown = nullptr;
   if (control) {
-    const TEditorType type = edit_.Editor;
-    // A value the user left as it opened is not written over a cell it could not read.
-    const bool write =
-        (edit_.Converted || control->GetText() != edit_.Opened) && (!IsCombo(type) || EditActive);
-    if (write && IsSpin(type)) {
-      TEsgSpinEdit* spin = editors_.Spin;
-      if (type == edFloatSpinEdit)
-        SetFloats(realCol, ARow, spin->GetFloatValue());
-      else if (type == edDateSpinEdit)
-        SetDates(realCol, ARow, spin->GetDateValue());
-      else
-        SetCellEx(realCol, ARow, spin->GetText());
-    } else if (write && IsDate(type)) {
-      const TDateTime value = editors_.DatePicker->GetDateTime();
-      if (type == edTimeEdit)
-        SetTimes(realCol, ARow, value - std::floor(value));
-      else
-        SetDates(realCol, ARow, std::floor(value));
-    } else if (write && type == edUnitEditBtn) {
-      SetCellEx(realCol, ARow, control->GetText() + editors_.UnitEditBtn->GetUnitID());
-    } else if (write && (IsCombo(type) || IsEditBtn(type))) {
-      SetCellEx(realCol, ARow, control->GetText());
-    } else if (type == edRichEdit && editors_.RichEdit->GetModified()) {
-      // Only an edited text: a plain cell left untouched stays plain text.
-      RichToCell(realCol, ARow, *editors_.RichEdit);
-    }
     const bool hadFocus = control->Focused();
     // Hiding moves the focus; the control's exit then finds no edit left to end.
     EditActive = false;
@@ -217,4 +189,71 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow) {
     if (hadFocus && CanFocus()) SetFocus();
   }
   DoneEditing();
+}
+
+// Only a value the user changed is written: an untouched control leaves the cell's text as it
+// was, whether the control could read it or not.
+bool TExtStringGrid::WriteControlValue(int ACol, int ARow) {
+  TWinControl* control = editors_.Shown;
+  const TEditorType type = edit_.Editor;
+  const int realCol = RemapCol(ACol);
+  const bool write = control && control->GetText() != edit_.Opened && (!IsCombo(type) || EditActive);
+  if (write && IsSpin(type)) {
+    TEsgSpinEdit* spin = editors_.Spin;
+    if (type == edFloatSpinEdit)
+      SetFloats(realCol, ARow, spin->GetFloatValue());
+    else if (type == edDateSpinEdit)
+      SetDates(realCol, ARow, spin->GetDateValue());
+    else
+      SetCellEx(realCol, ARow, spin->GetText());
+  } else if (write && IsDate(type)) {
+    const TDateTime value = editors_.DatePicker->GetDateTime();
+    if (type == edTimeEdit)
+      SetTimes(realCol, ARow, value - std::floor(value));
+    else
+      SetDates(realCol, ARow, std::floor(value));
+  } else if (write && type == edUnitEditBtn) {
+    SetCellEx(realCol, ARow, control->GetText() + editors_.UnitEditBtn->GetUnitID());
+  } else if (write && (IsCombo(type) || IsEditBtn(type))) {
+    SetCellEx(realCol, ARow, control->GetText());
+  } else if (type == edRichEdit && control && editors_.RichEdit->GetModified()) {
+    // Only an edited text: a plain cell left untouched stays plain text.
+    RichToCell(realCol, ARow, *editors_.RichEdit);
+    return true;
+  }
+  return write && type != edCheckBox && type != edButton;
+}
+
+// The value an editor control would write goes through the validation before any key or
+// click ends its edit; a refused one puts the cell's text back into the control.
+bool TExtStringGrid::ControlValueAccepted() {
+  TWinControl* control = editors_.Shown;
+  if (!control || !EditActive || !WriteControlValue(GetCol(), GetRow())) return true;
+  if (ValidateCell(GetCurrentCell())) return true;
+  ReloadControl();
+  return false;
+}
+
+void TExtStringGrid::ReloadControl() {
+  const TEditorType type = edit_.Editor;
+  const AnsiString cell = GetCurrentCell();
+  if (type == edUnitEditBtn) {
+    AnsiString number, unit;
+    SplitUnit(cell, number, unit);
+    editors_.UnitEditBtn->SetText(number);
+  } else if (IsDate(type)) {
+    bool converted = true;
+    editors_.DatePicker->SetDateTime(PickerValue(cell, type == edTimeEdit, converted));
+  } else if (type == edComboList) {
+    editors_.Combo->SetItemIndex(editors_.Combo->GetItems()->IndexOf(cell));
+  } else if (type == edRichEdit) {
+    editors_.RichEdit->Lock();
+    CellToRich(RemapCol(GetCol()), GetRow(), *editors_.RichEdit);
+    editors_.RichEdit->SetModified(false);
+    editors_.RichEdit->Unlock();
+  } else {
+    editors_.Shown->SetText(cell);
+  }
+  // What the control shows now is the cell's own text: nothing to write back.
+  edit_.Opened = editors_.Shown->GetText();
 }

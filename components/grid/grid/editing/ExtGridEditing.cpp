@@ -4,7 +4,13 @@
 #include "components/grid/grid/editing/InplaceFilter.h"
 #include "platform/controls/keys.h"
 
-TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this); }
+TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this, MultiLineEditor()); }
+
+// A wrapping cell is edited on several lines, but not behind a password or a mask: those
+// stay one line.
+bool TExtStringGrid::MultiLineEditor() {
+  return WordWrap && edit_.Editor != edPassword && GetEditMask(GetCol(), GetRow()).empty();
+}
 
 bool TExtStringGrid::CanEditShow() {
   if (Validating) return false;
@@ -48,6 +54,8 @@ void TExtStringGrid::RestoreCache() {
 }
 
 void TExtStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
+  // Every key but Escape leaves with a value the validation took; a refused one stays open.
+  if (Key != VK_ESCAPE && !ControlValueAccepted()) return;
   HideInplaceEdit();
   // An accepted validation has closed the edit already; its control still shows.
   if (editors_.Shown || editors_.LinkOpen) HideEditControl(GetCol(), GetRow());

@@ -1,5 +1,7 @@
 // TExtStringGrid: whether the current cell may move to a cell, and the per-cell editing
 // switch: goEditing is parked off while the current cell may not be edited.
+#include <utility>
+
 #include "components/grid/grid/ExtGrid.h"
 #include "platform/grids/inplace_edit.h"
 
@@ -51,6 +53,10 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   // An edit still open must take its value before the cell moves: the inplace edit's leaving
   // keys validated it already, a click or a control's edit did not.
   const bool moves = ACol != oldCol || ARow != oldRow;
+  if (moves && std::exchange(edit_.LeaveRefused, false)) {
+    if (edit_.Shown && editors_.Shown && editors_.Shown->CanFocus()) editors_.Shown->SetFocus();
+    return false;
+  }
   if (moves && EditActive && !ValidateCell(GetCellEx(RemapCol(oldCol), oldRow))) return false;
   TInplaceEdit* inplace = GetInplaceEditor();
   const bool inplaceFocused = inplace && inplace->Focused();

@@ -1,6 +1,7 @@
 // TExtStringGrid: validating the value an edit ends with, and the update lock.
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridCheck.h"
+#include "platform/grids/inplace_edit.h"
 
 void TExtStringGrid::InitValidate(int ACol, int ARow) {
   validateCell_ = {ACol, ARow};
@@ -41,6 +42,9 @@ void TExtStringGrid::ReopenEditor(int ACol, int ARow) {
   ShowEditor();
   InvalidateEditor();
   EditActive = true;
+  // A click that left the editor for the grid is refused: the editor takes the focus back.
+  TInplaceEdit* inplace = GetInplaceEditor();
+  if (inplace && inplace->GetVisible() && Focused()) inplace->SetFocus();
 }
 
 void TExtStringGrid::EndUpdate() {

@@ -1,5 +1,7 @@
 #include "components/grid/grid/editing/ExtInplaceEdit.h"
 
+#include <utility>
+
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/editing/InplaceFilter.h"
@@ -24,7 +26,12 @@ int LineTop(TVAlignment VAlign, int Height, int LineHeight) {
 
 }  // namespace
 
-TExtInplaceEdit::TExtInplaceEdit(TExtStringGrid* AGrid) : TInplaceEdit(AGrid), grid_(AGrid) {}
+TExtInplaceEdit::TExtInplaceEdit(TExtStringGrid* AGrid, bool MultiLine)
+    : TInplaceEdit(AGrid, MultiLine), grid_(AGrid) {}
+
+bool TExtInplaceEdit::StaysInText(WORD Key) const {
+  return MultiLine() && (Key == VK_UP ? CaretLine() > 0 : !CaretOnLastLine());
+}
 
 void TExtInplaceEdit::SetVAlign(bool Value) {
   vAlign_ = Value;
@@ -52,6 +59,7 @@ void TExtInplaceEdit::BoundsChanged() {
   const int width = std::max(1, cell.Width() - 1);
   const int height = std::max(1, cell.Height() - 1);
   SetBounds(cell.Left, cell.Top, width, height);
+  if (MultiLine()) return;  // the lines fill the cell from its top
   TCanvas* canvas = grid_->GetCanvas();
   canvas->Font->Assign(*GetFont());
   const int lineHeight = canvas->TextHeight("Wg");
@@ -85,10 +93,12 @@ void TExtInplaceEdit::WMKeyDown(TWMKeyDown& Message) {
       return;
     case VK_UP:
     case VK_DOWN:
-      if (!ctrl && !Validated()) return;
+      if (!ctrl && !StaysInText(Message.CharCode) && !Validated()) return;
       break;
     case VK_RETURN:
-      if (!ctrl && !grid_->Navigation.LineFeedOnEnter && !Validated()) return;
+      // The Return character that follows must not end the edit the refusal kept open.
+      returnRefused_ = !ctrl && !grid_->Navigation.LineFeedOnEnter && !Validated();
+      if (returnRefused_) return;
       break;
     default:
       break;
@@ -125,17 +135,22 @@ void TExtInplaceEdit::Walk(bool Forward) {
 }
 
 void TExtInplaceEdit::KeyPress(char& Key) {
-  if (Key == '\r' && !grid_->Navigation.LineFeedOnEnter && !Validated()) {
+  const bool refused = std::exchange(returnRefused_, false);
+  if (Key == '\r' && (refused || (!grid_->Navigation.LineFeedOnEnter && !Validated()))) {
     Key = 0;
     return;
   }
   TInplaceEdit::KeyPress(Key);
-  if (Key && grid_->Navigation.AdvanceAuto && IsMasked() &&
-      GetEditText().find(' ') == AnsiString::npos &&
-      GetSelStart() >= static_cast<int>(GetEditText().size())) {
-    char enter = '\r';
-    grid_->KeyPress(enter);
-  }
+}
+
+// Checked after the masked edit has put the character in: a mask filled to its end by typing
+// ends the edit as Return does, validation included.
+void TExtInplaceEdit::AdvanceWhenFilled() {
+  if (!grid_->Navigation.AdvanceAuto || !IsMasked() || !Mask().Filled(GetEditText()) ||
+      GetSelStart() < static_cast<int>(GetEditText().size()))
+    return;
+  char enter = '\r';
+  KeyPress(enter);
 }
 
 void TExtInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
@@ -199,11 +214,13 @@ void TExtInplaceEdit::WMChar(TWMChar& Message) {
   if (!TakesChar(key)) return;
   Message.CharCode = static_cast<unsigned char>(key);
   const int caret = GetSelStart();
+  const AnsiString before = GetEditText();
   TInplaceEdit::WMChar(Message);
   if (grid_->GetEditorType() == edMixedCase && key != '\b') {
     SetText(ShiftCase(GetText()));
     SetSelStart(caret + 1);
   }
+  if (static_cast<unsigned char>(key) >= 32 && GetEditText() != before) AdvanceWhenFilled();
 }
 
 void TExtInplaceEdit::WMCopy() {
@@ -250,8 +267,9 @@ void TExtInplaceEdit::WMSetFocus() {
   grid_->edit_.CaretClickPending = false;
 }
 
-// Leaving for another control than the grid validates and ends the edit; every leave ends the
-// shown editor.
+// Leaving for another control than the grid validates and ends the edit. Leaving for the grid
+// (a click on it) keeps the edit open: the cell the click selects validates it, and a refused
+// value keeps the cell and the editor.
 void TExtInplaceEdit::DoExit() {
   TExtStringGrid* grid = grid_;
   grid->edit_.StartKey = 0;
@@ -260,7 +278,9 @@ void TExtInplaceEdit::DoExit() {
   const bool toGrid = grid->Focused();
   if (!toGrid) grid->ValidateCell(text);
   grid->edit_.Shown = false;
-  grid->EditActive = false;
+  // Hidden first, the editor was closed by its grid (Escape, the keys that validated).
+  const bool clickedAway = toGrid && GetVisible();
+  if (!clickedAway) grid->EditActive = false;
   if (!toGrid) grid->SelectCell(grid->GetCol(), grid->GetRow());
   TInplaceEdit::DoExit();
   grid->EditProgress("", TPoint(-1, -1), -1);

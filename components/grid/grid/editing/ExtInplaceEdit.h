@@ -14,14 +14,15 @@ char KeypadDecimal(char Key, int KeyData, bool ExcelStyle);
 
 class TExtInplaceEdit : public TInplaceEdit {
  public:
-  explicit TExtInplaceEdit(TExtStringGrid* AGrid);
+  // Multi-line with the grid's WordWrap (see MultiLineEditor).
+  TExtInplaceEdit(TExtStringGrid* AGrid, bool MultiLine);
 
   // The most characters; 0 takes the grid's MaxEditLength when the edit is filled.
   int LengthLimit = 0;
   // Right-aligned text.
   bool GetVAlign() const { return vAlign_; }
   void SetVAlign(bool Value);
-  // Copied from the grid at every filling; the edit holds one line, so it only keeps the value.
+  // Copied from the grid at every filling; the grid gives a wrapping cell a multi-line editor.
   bool WordWrap = false;
 
  protected:
@@ -44,6 +45,7 @@ class TExtInplaceEdit : public TInplaceEdit {
   TExtStringGrid* grid_;
   bool vAlign_ = false;
   bool completionArmed_ = true;
+  bool returnRefused_ = false;
 
   // Validates the text; refused, the cell's current text comes back with the caret at its end.
   bool Validated();
@@ -52,4 +54,7 @@ class TExtInplaceEdit : public TInplaceEdit {
   void WidenColumn();
   void Walk(bool Forward);
   bool TakesChar(char& Key);
+  // Up or Down that moves the caret within a multi-line text instead of leaving the cell.
+  bool StaysInText(WORD Key) const;
+  void AdvanceWhenFilled();
 };

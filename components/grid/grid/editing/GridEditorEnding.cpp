@@ -11,10 +11,12 @@ TExtStringGrid* EditorGrid(TComponent* AOwner) {
   return grid;
 }
 
+// An untouched control leaves the cell's text as it was.
 bool EditorValueAccepted(TExtStringGrid* Grid, const AnsiString& Value,
                          const std::function<void(const AnsiString& CellText, bool Refused)>& Show) {
-  Grid->SetCurrentCell(Value);
-  const bool accepted = Grid->ValidateCell(Value);
+  const bool unread = Grid->EditorValueUntouched(Value);
+  if (!unread) Grid->SetCurrentCell(Value);
+  const bool accepted = Grid->ValidateCell(unread ? Grid->GetCurrentCell() : Value);
   Show(Grid->GetCurrentCell(), !accepted);
   return accepted;
 }
@@ -29,4 +31,12 @@ void WantTabWithGrid(TExtStringGrid* Grid, TCMWantSpecialKey& Message) {
   if (Message.CharCode == VK_TAB && Grid->GetOptions().Contains(goTabs)) Message.Result = 1;
 }
 
-void EditorLeft(TExtStringGrid* Grid) { Grid->HideInplaceEdit(); }
+// Leaving by the mouse validates as the keys do. A refused value stays in the open control when
+// the click went to the grid; leaving for another control ends the edit with the cell's text.
+void EditorLeft(TExtStringGrid* Grid) {
+  const bool toGrid = Grid->Focused();
+  if (!Grid->ControlValueAccepted() && toGrid) return Grid->KeepRefusedEdit();
+  Grid->HideInplaceEdit();
+  // An accepted validation has closed the edit already; its control still shows.
+  if (Grid->GetEditors().Shown) Grid->HideCellEdit();
+}

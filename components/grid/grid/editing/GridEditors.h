@@ -25,10 +25,10 @@ struct TGridEditState {
   bool CaretClickPending = false;  // the click that opened the edit places the caret
   int ComboSelection = -1;
   bool Parked = false;  // goEditing switched off for a cell that may not be edited
-  // What the control opened with: an unchanged value over a cell it could not read (no date,
-  // no number) is not written back.
+  // What the control opened with: an unchanged value is not written back (the cell may hold
+  // no number, no date, no item of the list).
   AnsiString Opened;
-  bool Converted = true;
+  bool LeaveRefused = false;  // see KeepRefusedEdit
 };
 
 // Made once, at the first edit that needs each, and owned by the grid.

@@ -19,11 +19,11 @@ void TGridSpin::KeyDown(WORD& Key, TShiftState Shift) {
     TEsgSpinEdit::KeyDown(Key, Shift);
     return;
   }
+  // The value validated is the one stored: a float spin stores its value formatted.
   if (Key == VK_ESCAPE) {
     SetText(grid_->GetCurrentCell());
-  } else if (!EditorValueAccepted(grid_, GetText(), [this](const AnsiString& cell, bool refused) {
-               if (refused) ShowRefusedInEdit(this, cell);
-             })) {
+  } else if (!grid_->ControlValueAccepted()) {
+    ShowRefusedInEdit(this, grid_->GetCurrentCell());
     return;
   }
   grid_->DoneInplaceEdit(Key, Shift);
