@@ -109,6 +109,26 @@ int DbaseRead(DbaseTable& t, long n) {
   return Landed(t);
 }
 
+DbaseRecordPass::DbaseRecordPass(DbaseTable& t) : t_(t) { t.cachestart = kDbaseWindowEmpty; }
+
+int DbaseRecordPass::Read(long n) {
+  if (n < 0 || n >= Count(t_) || !HasBuffers(t_)) return DbaseRead(t_, n);
+  if ((n < first_ || n >= first_ + count_) && !Fill(n)) return DbaseRead(t_, n);
+  std::memcpy(t_.record.data(), block_.data() + (n - first_) * t_.lengthofrecord, t_.lengthofrecord);
+  return Landed(t_);
+}
+
+// The block from record n on; false when the file holds not even record n whole.
+bool DbaseRecordPass::Fill(long n) {
+  constexpr std::size_t kBlockBytes = 1 << 20;
+  const std::size_t length = t_.lengthofrecord;
+  const long records = std::min<long>(std::max<std::size_t>(kBlockBytes / length, 1), Count(t_) - n);
+  block_.resize(records * length);
+  first_ = n;
+  count_ = static_cast<long>(DbaseReadAt(t_.handle, RecordPosition(t_, n), block_.data(), block_.size()) / length);
+  return count_ > 0;
+}
+
 int DbaseReadWindowed(DbaseTable& t, long n) {
   bool windowFits = t.recordMulti.size() == std::size_t{kDbaseWindowRecords} * t.lengthofrecord;
   if (n < 0 || n + kDbaseWindowRecords > Count(t) || !windowFits || !HasBuffers(t))

@@ -72,6 +72,23 @@ int DbaseDelete(DbaseTable& t, long n);
 long DbaseFreeSlot(DbaseTable& t);
 void DbaseReloadCount(DbaseTable& t);
 
+// One pass over the records in ascending order (the query run), read in large blocks rather
+// than the read window's few records; each lands in `record` and reads as DbaseReadWindowed
+// gives it. The pass empties the read window, which the table may have changed under.
+class DbaseRecordPass {
+ public:
+  explicit DbaseRecordPass(DbaseTable& t);
+  int Read(long n);
+
+ private:
+  bool Fill(long n);
+
+  DbaseTable& t_;
+  std::vector<char> block_;
+  long first_ = 0;
+  long count_ = 0;  // whole records in the block
+};
+
 // Field texts (DbaseFields.cpp), through dbase_text; `zeichensatz` as dbm_zeichensatz.
 int DbaseFieldRead(DbaseTable& t, int n, uint8_t zeichensatz);
 int DbaseFieldWrite(DbaseTable& t, int n, uint8_t zeichensatz);

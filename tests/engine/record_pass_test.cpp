@@ -1,0 +1,66 @@
+// The query run's pass over a table larger than one read block: every record read once
+// across the blocks' edges, deleted and missing records as the read window gives them, and
+// the read window emptied of what the table held before the run.
+#include <filesystem>
+#include <fstream>
+
+#include "tests/engine/QueryTest.h"
+
+namespace {
+
+constexpr int kRecords = 2200;  // two blocks of 1 MB and a part of a third
+constexpr int kFirstOfBlock2 = (1 << 20) / 1001;
+
+class RecordPassTest : public QueryTest {
+ protected:
+  // Four text fields of 250: 1001 bytes a record. Records around the first block's edge are
+  // deleted.
+  static DbfFile WideFile() {
+    DbfFile file{{{"NAME", 'C', 250}, {"A", 'C', 250}, {"B", 'C', 250}, {"C", 'C', 250}}};
+    for (int n = 0; n < kRecords; ++n) {
+      const bool deleted = n == kFirstOfBlock2 - 1 || n == kFirstOfBlock2;
+      file.records.push_back(file.Record({"Teil " + std::to_string(n)}, deleted ? '*' : ' '));
+    }
+    return file;
+  }
+  static Hits Expected(int records) {
+    Hits hits;
+    for (int n = 0; n < records; ++n)
+      if (n != kFirstOfBlock2 - 1 && n != kFirstOfBlock2) hits.push_back(std::to_string(n));
+    return hits;
+  }
+};
+
+TEST_F(RecordPassTest, ReadsEveryRecordAcrossTheBlocks) {
+  Open(WideFile());
+  EXPECT_EQ(Run(), Expected(kRecords));
+  EXPECT_EQ(Column(1)[kFirstOfBlock2 - 1], "Teil " + std::to_string(kFirstOfBlock2 + 1));
+  EXPECT_EQ(Column(1).back(), "Teil " + std::to_string(kRecords - 1));
+}
+
+// The file ends in the middle of a record: the records before it are read, the rest are no hits.
+TEST_F(RecordPassTest, StopsAtTheFirstRecordTheFileDoesNotHoldWhole) {
+  DbfFile file = WideFile();
+  file.count = kRecords + 50;
+  const std::string path = Open(file);
+  dbase_close();
+  std::filesystem::resize_file(path, file.HeaderLength() + 1500 * 1001 + 400);
+  ASSERT_EQ(dbase_open(path), 1);
+  EXPECT_EQ(Run(), Expected(1500));
+}
+
+TEST_F(RecordPassTest, TheReadWindowDoesNotKeepTextsFromBeforeTheRun) {
+  const DbfFile file = WideFile();
+  const std::string path = Open(file);
+  ASSERT_EQ(dbase_lesenmulti(1), 1);  // the window holds records 1 to 20
+  {
+    std::fstream out(path, std::ios::in | std::ios::out | std::ios::binary);
+    out.seekp(file.HeaderLength() + 1001 + 1);
+    out << "Neu    ";
+  }
+  Run();
+  ASSERT_EQ(dbase_lesenmulti(1), 1);
+  EXPECT_EQ(dbase_trAnsi(0), "Neu");
+}
+
+}  // namespace
