@@ -1,5 +1,6 @@
 // TExtStringGrid: the binary grid stream (GridIO.h gives its records). A stream is read whole
 // before the grid changes, so a damaged one leaves the grid as it was.
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -243,6 +244,10 @@ void TExtStringGrid::ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Ce
     Cells.ColWidths = SplitNumbers(prop.ColWidths, prop.ColCount);
     Cells.RowHeights = SplitNumbers(prop.RowHeights, prop.RowCount);
   }
+  // Room for the cells at once (growing would move them all again and again), no more than
+  // the stream's bytes can hold: a cell's record takes at least 48 of them.
+  const int64_t fit = (Stream.GetSize() - Stream.GetPosition()) / 48;
+  Cells.Cells.reserve(static_cast<std::size_t>(std::clamp<int64_t>(fit, 0, int64_t{prop.ColCount} * prop.RowCount)));
   TGridCellIO cell(this);
   TGridCellPropIO cellProp(this);
   auto ReadGraphic = [this](TStream& In, BinCells::Cell& Read) {
