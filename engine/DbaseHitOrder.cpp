@@ -8,37 +8,50 @@
 
 namespace {
 
-void PutKey(char* key, std::string_view text, std::size_t length) {
-  std::memset(key, 0, 1 + length);
-  key[0] = text.empty() ? 1 : 0;
-  text.copy(key + 1, std::min(text.size(), length));
+constexpr std::size_t kWordBytes = 8;
+
+uint64_t BigEndianWord(const unsigned char* bytes) {
+  uint64_t word = 0;
+  for (std::size_t i = 0; i < kWordBytes; ++i) word = word << 8 | bytes[i];
+  return word;
 }
 
-AnsiString TextOf(const char* key, std::size_t length) {
-  return AnsiString(key + 1, strnlen(key + 1, length));
+void PutBigEndianWord(uint64_t word, unsigned char* bytes) {
+  for (std::size_t i = kWordBytes; i-- > 0; word >>= 8) bytes[i] = static_cast<unsigned char>(word);
 }
 
 }  // namespace
 
+DbaseHitOrder::Key DbaseHitOrder::KeyOf(std::string_view text) {
+  unsigned char bytes[kKeyWords * kWordBytes] = {};
+  bytes[0] = text.empty() ? 1 : 0;
+  text.copy(reinterpret_cast<char*>(bytes) + 1, std::min(text.size(), kTextLength));
+  Key key;
+  for (std::size_t w = 0; w < kKeyWords; ++w) key[w] = BigEndianWord(bytes + w * kWordBytes);
+  return key;
+}
+
+AnsiString DbaseHitOrder::TextOf(const Key& key) {
+  unsigned char bytes[kKeyWords * kWordBytes];
+  for (std::size_t w = 0; w < kKeyWords; ++w) PutBigEndianWord(key[w], bytes + w * kWordBytes);
+  const char* text = reinterpret_cast<const char*>(bytes) + 1;
+  return AnsiString(text, strnlen(text, kTextLength));
+}
+
 void DbaseHitOrder::Add(uint32_t record, std::string_view key1, std::string_view key2) {
-  Hit& hit = hits_.emplace_back();
-  PutKey(hit.keys.data(), key1, kTextLength);
-  PutKey(hit.keys.data() + kKeyBytes, key2, kTextLength);
-  hit.record = record;
+  hits_.push_back({{KeyOf(key1), KeyOf(key2)}, record});
 }
 
 void DbaseHitOrder::Sort(bool secondOnly) {
-  const std::size_t from = secondOnly ? kKeyBytes : 0;
-  const std::size_t bytes = 2 * kKeyBytes - from;
+  const std::size_t from = secondOnly ? 1 : 0;
   // The record number decides the rest, which keeps equal hits in the order they came.
-  std::sort(hits_.begin(), hits_.end(), [from, bytes](const Hit& a, const Hit& b) {
-    int c = std::memcmp(a.keys.data() + from, b.keys.data() + from, bytes);
-    return c != 0 ? c < 0 : a.record < b.record;
+  std::sort(hits_.begin(), hits_.end(), [from](const Hit& a, const Hit& b) {
+    for (std::size_t k = from; k < a.keys.size(); ++k)
+      if (a.keys[k] != b.keys[k]) return a.keys[k] < b.keys[k];
+    return a.record < b.record;
   });
 }
 
 void DbaseHitOrder::Into(ResultIndex& index) const {
-  for (const Hit& hit : hits_)
-    index.AddHit(IntToStr(hit.record), TextOf(hit.keys.data(), kTextLength),
-                 TextOf(hit.keys.data() + kKeyBytes, kTextLength));
+  for (const Hit& hit : hits_) index.AddHit(IntToStr(hit.record), TextOf(hit.keys[0]), TextOf(hit.keys[1]));
 }

@@ -95,6 +95,13 @@ void SetProgress(uint32_t record) {
   dbase_prozent = static_cast<int>(uint64_t{record} * 100 / dbase_anzahldatensaetze);
 }
 
+// The fields a run reads of each record.
+std::vector<int> ReadFields(const Criteria& criteria, int sortField2) {
+  std::vector<int> fields{dbase_indexfeld1, sortField2};
+  for (const Criterion& c : criteria) fields.push_back(c.field);
+  return fields;
+}
+
 int FirstKeyField() {
   if (dbase_abfragefeld[kSortField1] >= 0) return dbase_abfragefeld[kSortField1];
   if (!DbaseSlot(1).empty() && dbase_abfragefeld[0] >= 0) return dbase_abfragefeld[0];
@@ -116,7 +123,7 @@ void dbase_abfrage(ResultIndex& index) {
   const int sortField2 = dbase_abfragefeld[kSortField2];
   dbase_indexfeld1 = FirstKeyField();
   DbaseHitOrder hits;
-  DbaseRecordPass pass(dbase_tabelle);
+  DbaseRecordPass pass(dbase_tabelle, ReadFields(criteria, sortField2));
   uint32_t r = 0;
   for (; r < dbase_anzahldatensaetze; ++r) {
     // Only the loop reads the progress: it is worked out for it, as of the record before.
@@ -132,6 +139,7 @@ void dbase_abfrage(ResultIndex& index) {
     char key2[kSortTextLength];
     hits.Add(r, SortText(dbase_indexfeld1, key1), SortText(sortField2, key2));
   }
+  pass.Finish();
   if (dbase_anzahldatensaetze > 0) SetProgress(std::min(r, dbase_anzahldatensaetze - 1));
   Deliver(hits, index, dbase_abfragefeld[kSortField1], sortField2);
   dbase_anzahlindex = static_cast<uint32_t>(hits.size());

@@ -109,17 +109,58 @@ int DbaseRead(DbaseTable& t, long n) {
   return Landed(t);
 }
 
-DbaseRecordPass::DbaseRecordPass(DbaseTable& t) : t_(t) { t.cachestart = kDbaseWindowEmpty; }
+// The fields' bytes as ranges that do not overlap, so no byte is unscrambled twice; a field
+// over the status byte (a damaged header) takes the whole record.
+DbaseRecordPass::DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields) : t_(t) {
+  t.cachestart = kDbaseWindowEmpty;
+  std::vector<std::pair<std::size_t, std::size_t>> ranges;  // first and past-the-end byte
+  for (int n : fields)
+    if (n >= 0 && n < t.anzahldatenfelder && std::size_t{t.feldoffset[n]} + t.feldlength[n] <= t.record.size())
+      ranges.emplace_back(std::max<std::size_t>(t.feldoffset[n], 1), std::size_t{t.feldoffset[n]} + t.feldlength[n]);
+  std::sort(ranges.begin(), ranges.end());
+  for (auto [first, end] : ranges) {
+    if (first >= end) continue;
+    if (!fields_.empty() && first <= fields_.back().first + fields_.back().second) {
+      auto& [offset, length] = fields_.back();
+      length = std::max(length, end - offset);
+    } else {
+      fields_.emplace_back(first, end - first);
+    }
+  }
+}
 
 int DbaseRecordPass::Read(long n) {
-  if (n < 0 || n >= Count(t_) || !HasBuffers(t_)) return DbaseRead(t_, n);
-  if ((n < first_ || n >= first_ + count_) && !Fill(n)) return DbaseRead(t_, n);
-  std::memcpy(t_.record.data(), block_.data() + (n - first_) * t_.lengthofrecord, t_.lengthofrecord);
-  return Landed(t_);
+  if (n < 0 || n >= Count(t_) || !HasBuffers(t_) ||
+      ((n < first_ || n >= first_ + count_) && !Fill(n))) {
+    const int read = DbaseRead(t_, n);
+    if (read != -2) last_ = -1;  // a record landed whole; -2 left the one before
+    return read;
+  }
+  last_ = n;
+  return LandFields(block_.data() + (n - first_) * t_.lengthofrecord);
+}
+
+// As Landed, for the named fields alone; Unscramble maps the bytes after the one it is given.
+int DbaseRecordPass::LandFields(const char* source) {
+  t_.record[0] = source[0];
+  for (auto [offset, length] : fields_) std::memcpy(t_.record.data() + offset, source + offset, length);
+  if (t_.asStored) return 1;
+  if (t_.record[0] == '*') return -3;
+  if (t_.modus != 0)
+    for (auto [offset, length] : fields_) DbaseUnscramble(t_.modus, t_.record.data() + offset - 1, length + 1);
+  return 1;
+}
+
+void DbaseRecordPass::Finish() {
+  if (last_ < 0) return;
+  std::memcpy(t_.record.data(), block_.data() + (last_ - first_) * t_.lengthofrecord, t_.lengthofrecord);
+  Landed(t_);
+  last_ = -1;
 }
 
 // The block from record n on; false when the file holds not even record n whole.
 bool DbaseRecordPass::Fill(long n) {
+  Finish();  // before the block changes
   constexpr std::size_t kBlockBytes = 1 << 20;
   const std::size_t length = t_.lengthofrecord;
   const long records = std::min<long>(std::max<std::size_t>(kBlockBytes / length, 1), Count(t_) - n);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/core/text.h"
@@ -73,20 +74,26 @@ long DbaseFreeSlot(DbaseTable& t);
 void DbaseReloadCount(DbaseTable& t);
 
 // One pass over the records in ascending order (the query run), read in large blocks rather
-// than the read window's few records; each lands in `record` and reads as DbaseReadWindowed
-// gives it. The pass empties the read window, which the table may have changed under.
+// than the read window's few records; each reads as DbaseReadWindowed gives it. Of a record
+// from a block only the status byte and the fields the pass names land in `record` (copying
+// whole records cost more than reading them); Finish lands the whole record read last. The
+// pass empties the read window, which the table may have changed under.
 class DbaseRecordPass {
  public:
-  explicit DbaseRecordPass(DbaseTable& t);
+  DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields);
   int Read(long n);
+  void Finish();
 
  private:
   bool Fill(long n);
+  int LandFields(const char* source);
 
   DbaseTable& t_;
+  std::vector<std::pair<std::size_t, std::size_t>> fields_;  // offset and length in the record
   std::vector<char> block_;
   long first_ = 0;
-  long count_ = 0;  // whole records in the block
+  long count_ = 0;   // whole records in the block
+  long last_ = -1;   // the record read last from the block
 };
 
 // Field texts (DbaseFields.cpp), through dbase_text; `zeichensatz` as dbm_zeichensatz.

@@ -19,7 +19,8 @@ class RecordPassTest : public QueryTest {
     DbfFile file{{{"NAME", 'C', 250}, {"A", 'C', 250}, {"B", 'C', 250}, {"C", 'C', 250}}};
     for (int n = 0; n < kRecords; ++n) {
       const bool deleted = n == kFirstOfBlock2 - 1 || n == kFirstOfBlock2;
-      file.records.push_back(file.Record({"Teil " + std::to_string(n)}, deleted ? '*' : ' '));
+      const std::string number = std::to_string(n);
+      file.records.push_back(file.Record({"Teil " + number, "a" + number, "b" + number}, deleted ? '*' : ' '));
     }
     return file;
   }
@@ -36,6 +37,28 @@ TEST_F(RecordPassTest, ReadsEveryRecordAcrossTheBlocks) {
   EXPECT_EQ(Run(), Expected(kRecords));
   EXPECT_EQ(Column(1)[kFirstOfBlock2 - 1], "Teil " + std::to_string(kFirstOfBlock2 + 1));
   EXPECT_EQ(Column(1).back(), "Teil " + std::to_string(kRecords - 1));
+  EXPECT_EQ(dbase_trAnsi(2), "b2199");  // the last record whole, the fields no criterion names too
+}
+
+// Only the fields the query reads are unscrambled during the run, each once, however often
+// the query names it; the last record read is whole afterwards.
+TEST_F(RecordPassTest, AScrambledTableReadsTheFieldsTheQueryNames) {
+  DbfFile file = WideFile();
+  file.mode = 1;
+  for (std::string& record : file.records) {
+    std::string stored = record;
+    DbaseScramble(1, record.data(), stored.data(), record.size());
+    record = stored;
+  }
+  Open(file);
+  Criterion(1, "A", "=", "a10*");
+  Criterion(2, "A", "!", "a10??");
+  Slot(25, "NAME");
+  Slot(26, "A");
+  EXPECT_EQ(Run(), (Hits{"10", "100", "101", "102", "103", "104", "105", "106", "107", "108", "109"}));
+  EXPECT_EQ(Column(1).front(), "Teil 10");
+  EXPECT_EQ(Column(2).back(), "a109");
+  EXPECT_EQ(dbase_trAnsi(2), "b2199");
 }
 
 // The file ends in the middle of a record: the records before it are read, the rest are no hits.
@@ -47,6 +70,7 @@ TEST_F(RecordPassTest, StopsAtTheFirstRecordTheFileDoesNotHoldWhole) {
   std::filesystem::resize_file(path, file.HeaderLength() + 1500 * 1001 + 400);
   ASSERT_EQ(dbase_open(path), 1);
   EXPECT_EQ(Run(), Expected(1500));
+  EXPECT_EQ(dbase_trAnsi(1), "a1499");
 }
 
 TEST_F(RecordPassTest, TheReadWindowDoesNotKeepTextsFromBeforeTheRun) {
