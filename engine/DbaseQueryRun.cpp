@@ -1,7 +1,8 @@
 // The query run: every valid record checked against the criteria, the hits with their sort
 // texts into the result index, and the index sorted by the second and then the first key.
 // Text keys are sorted once before they go into the index (a stable sort by both keys gives
-// the order of the two sorts); other keys are left to the index's sort.
+// the order of the two sorts); other keys are left to the index's sort, and hits in record
+// order go straight into it.
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -82,13 +83,9 @@ void SortBy(ResultIndex& index, int column, int field, bool sorted) {
   if (!sorted) index.Sort(column);
 }
 
-// The hits into the index in the order of the sort fields.
-void Deliver(DbaseHitOrder& hits, ResultIndex& index, int sortField1, int sortField2) {
-  const bool sorted = SortsAsText(sortField1) && SortsAsText(sortField2);
-  if (sorted && (sortField1 >= 0 || sortField2 >= 0)) hits.Sort(sortField1 < 0);
-  hits.Into(index);
-  SortBy(index, 2, sortField2, sorted);
-  SortBy(index, 1, sortField1, sorted);
+// Whether the run sorts the hits itself: text keys and at least one sort field.
+bool RunSorts(int sortField1, int sortField2) {
+  return (sortField1 >= 0 || sortField2 >= 0) && SortsAsText(sortField1) && SortsAsText(sortField2);
 }
 
 void SetProgress(uint32_t record) {
@@ -120,9 +117,12 @@ void dbase_abfrage(ResultIndex& index) {
   const Criteria criteria = CriteriaOfSlots();
   const bool anyUsed =
       std::any_of(criteria.begin(), criteria.end(), [](const Criterion& c) { return c.field >= 0; });
+  const int sortField1 = dbase_abfragefeld[kSortField1];
   const int sortField2 = dbase_abfragefeld[kSortField2];
+  const bool runSorts = RunSorts(sortField1, sortField2);
   dbase_indexfeld1 = FirstKeyField();
-  DbaseHitOrder hits;
+  DbaseHitOrder sorted;
+  uint32_t hits = 0;
   DbaseRecordPass pass(dbase_tabelle, ReadFields(criteria, sortField2));
   uint32_t r = 0;
   for (; r < dbase_anzahldatensaetze; ++r) {
@@ -137,11 +137,18 @@ void dbase_abfrage(ResultIndex& index) {
     if (read == -3 || !IsHit(criteria, anyUsed)) continue;
     char key1[kSortTextLength];
     char key2[kSortTextLength];
-    hits.Add(r, SortText(dbase_indexfeld1, key1), SortText(sortField2, key2));
+    const std::string_view text1 = SortText(dbase_indexfeld1, key1);
+    const std::string_view text2 = SortText(sortField2, key2);
+    if (runSorts) sorted.Add(r, text1, text2);
+    else index.AddHit(IntToStr(r), AnsiString(text1), AnsiString(text2));
+    ++hits;
   }
   pass.Finish();
   if (dbase_anzahldatensaetze > 0) SetProgress(std::min(r, dbase_anzahldatensaetze - 1));
-  Deliver(hits, index, dbase_abfragefeld[kSortField1], sortField2);
-  dbase_anzahlindex = static_cast<uint32_t>(hits.size());
-  if (hits.size() == 0) dbase_abfrageergebnis = 255;
+  if (runSorts) sorted.Sort(sortField1 < 0);
+  sorted.Into(index);
+  SortBy(index, 2, sortField2, runSorts);
+  SortBy(index, 1, sortField1, runSorts);
+  dbase_anzahlindex = hits;
+  if (hits == 0) dbase_abfrageergebnis = 255;
 }
