@@ -111,7 +111,8 @@ int DbaseRead(DbaseTable& t, long n) {
 
 // The fields' bytes as ranges that do not overlap, so no byte is unscrambled twice; a field
 // over the status byte (a damaged header) takes the whole record.
-DbaseRecordPass::DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields) : t_(t) {
+DbaseRecordPass::DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields, const std::vector<long>* records)
+    : t_(t), records_(records) {
   t.cachestart = kDbaseWindowEmpty;
   std::vector<std::pair<std::size_t, std::size_t>> ranges;  // first and past-the-end byte
   for (int n : fields)
@@ -163,7 +164,11 @@ bool DbaseRecordPass::Fill(long n) {
   Finish();  // before the block changes
   constexpr std::size_t kBlockBytes = 1 << 20;
   const std::size_t length = t_.lengthofrecord;
-  const long records = std::min<long>(std::max<std::size_t>(kBlockBytes / length, 1), Count(t_) - n);
+  long records = std::min<long>(std::max<std::size_t>(kBlockBytes / length, 1), Count(t_) - n);
+  if (records_) {
+    auto past = std::lower_bound(records_->begin(), records_->end(), n + records);
+    if (past != records_->begin()) records = std::clamp(*std::prev(past) - n + 1, 1L, records);
+  }
   block_.resize(records * length);
   first_ = n;
   count_ = static_cast<long>(DbaseReadAt(t_.handle, RecordPosition(t_, n), block_.data(), block_.size()) / length);

@@ -77,10 +77,12 @@ void DbaseReloadCount(DbaseTable& t);
 // than the read window's few records; each reads as DbaseReadWindowed gives it. Of a record
 // from a block only the status byte and the fields the pass names land in `record` (copying
 // whole records cost more than reading them); Finish lands the whole record read last. The
-// pass empties the read window, which the table may have changed under.
+// pass empties the read window, which the table may have changed under. A pass over some
+// records only is given their numbers, ascending: a block then reaches no further than the
+// last of them it can hold, so scattered records are read one by one.
 class DbaseRecordPass {
  public:
-  DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields);
+  DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields, const std::vector<long>* records = nullptr);
   int Read(long n);
   void Finish();
 
@@ -89,6 +91,7 @@ class DbaseRecordPass {
   int LandFields(const char* source);
 
   DbaseTable& t_;
+  const std::vector<long>* records_;
   std::vector<std::pair<std::size_t, std::size_t>> fields_;  // offset and length in the record
   std::vector<char> block_;
   long first_ = 0;

@@ -87,4 +87,20 @@ TEST_F(RecordPassTest, TheReadWindowDoesNotKeepTextsFromBeforeTheRun) {
   EXPECT_EQ(dbase_trAnsi(0), "Neu");
 }
 
+// Some records only, scattered and close together, across the blocks' edges and past the end.
+TEST_F(RecordPassTest, APassOverSomeRecordsReadsThemAndNoOthers) {
+  Open(WideFile());
+  const std::vector<long> records{3, 4, kFirstOfBlock2 - 2, kFirstOfBlock2, kFirstOfBlock2 + 1, 2199, 2300};
+  DbaseRecordPass pass(dbase_tabelle, {1}, &records);
+  std::vector<std::string> read;
+  for (long record : records) {
+    const int result = pass.Read(record);
+    read.push_back(result == 1 ? dbase_trAnsi(1) : std::to_string(result));
+  }
+  pass.Finish();
+  const std::string last = "a" + std::to_string(kFirstOfBlock2 + 1);
+  EXPECT_EQ(read, (std::vector<std::string>{"a3", "a4", "a" + std::to_string(kFirstOfBlock2 - 2), "-3", last,
+                                            "a2199", "-1"}));
+}
+
 }  // namespace
