@@ -60,7 +60,8 @@ std::vector<Designation> FloorHits(int file) {
   std::vector<char> block((1 << 20) / length * length);
   std::vector<Designation> hits;
   off_t position = dbase_headerlength;
-  for (ssize_t got; (got = pread(file, block.data(), block.size(), position)) > 0; position += got) {
+  for (ssize_t got; (got = pread(file, block.data(), block.size(), position)) > 0;
+       position += got) {
     for (const char* r = block.data(); r + length <= block.data() + got; r += length) {
       if (r[0] == '*' || r[dbase_feldoffset[order]] != 'T') continue;
       if (std::memcmp(r + dbase_feldoffset[supplier], "Reichelt", 8) != 0) continue;

@@ -53,5 +53,6 @@ void DbaseHitOrder::Sort(bool secondOnly) {
 }
 
 void DbaseHitOrder::Into(ResultIndex& index) const {
-  for (const Hit& hit : hits_) index.AddHit(IntToStr(hit.record), TextOf(hit.keys[0]), TextOf(hit.keys[1]));
+  for (const Hit& hit : hits_)
+    index.AddHit(IntToStr(hit.record), TextOf(hit.keys[0]), TextOf(hit.keys[1]));
 }

@@ -75,7 +75,9 @@ IndexSortStyle StyleOf(char type) {
   }
 }
 
-bool SortsAsText(int field) { return field < 0 || StyleOf(dbase_feldtyp[field]) == IndexSortStyle::Alphabetic; }
+bool SortsAsText(int field) {
+  return field < 0 || StyleOf(dbase_feldtyp[field]) == IndexSortStyle::Alphabetic;
+}
 
 void SortBy(ResultIndex& index, int column, int field, bool sorted) {
   if (field < 0) return;
@@ -139,8 +141,10 @@ void dbase_abfrage(ResultIndex& index) {
     char key2[kSortTextLength];
     const std::string_view text1 = SortText(dbase_indexfeld1, key1);
     const std::string_view text2 = SortText(sortField2, key2);
-    if (runSorts) sorted.Add(r, text1, text2);
-    else index.AddHit(IntToStr(r), AnsiString(text1), AnsiString(text2));
+    if (runSorts)
+      sorted.Add(r, text1, text2);
+    else
+      index.AddHit(IntToStr(r), AnsiString(text1), AnsiString(text2));
     ++hits;
   }
   pass.Finish();

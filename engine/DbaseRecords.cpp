@@ -111,13 +111,16 @@ int DbaseRead(DbaseTable& t, long n) {
 
 // The fields' bytes as ranges that do not overlap, so no byte is unscrambled twice; a field
 // over the status byte (a damaged header) takes the whole record.
-DbaseRecordPass::DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields, const std::vector<long>* records)
+DbaseRecordPass::DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
+                                 const std::vector<long>* records)
     : t_(t), records_(records) {
   t.cachestart = kDbaseWindowEmpty;
   std::vector<std::pair<std::size_t, std::size_t>> ranges;  // first and past-the-end byte
   for (int n : fields)
-    if (n >= 0 && n < t.anzahldatenfelder && std::size_t{t.feldoffset[n]} + t.feldlength[n] <= t.record.size())
-      ranges.emplace_back(std::max<std::size_t>(t.feldoffset[n], 1), std::size_t{t.feldoffset[n]} + t.feldlength[n]);
+    if (n >= 0 && n < t.anzahldatenfelder &&
+        std::size_t{t.feldoffset[n]} + t.feldlength[n] <= t.record.size())
+      ranges.emplace_back(std::max<std::size_t>(t.feldoffset[n], 1),
+                          std::size_t{t.feldoffset[n]} + t.feldlength[n]);
   std::sort(ranges.begin(), ranges.end());
   for (auto [first, end] : ranges) {
     if (first >= end) continue;
@@ -144,17 +147,20 @@ int DbaseRecordPass::Read(long n) {
 // As Landed, for the named fields alone; Unscramble maps the bytes after the one it is given.
 int DbaseRecordPass::LandFields(const char* source) {
   t_.record[0] = source[0];
-  for (auto [offset, length] : fields_) std::memcpy(t_.record.data() + offset, source + offset, length);
+  for (auto [offset, length] : fields_)
+    std::memcpy(t_.record.data() + offset, source + offset, length);
   if (t_.asStored) return 1;
   if (t_.record[0] == '*') return -3;
   if (t_.modus != 0)
-    for (auto [offset, length] : fields_) DbaseUnscramble(t_.modus, t_.record.data() + offset - 1, length + 1);
+    for (auto [offset, length] : fields_)
+      DbaseUnscramble(t_.modus, t_.record.data() + offset - 1, length + 1);
   return 1;
 }
 
 void DbaseRecordPass::Finish() {
   if (last_ < 0) return;
-  std::memcpy(t_.record.data(), block_.data() + (last_ - first_) * t_.lengthofrecord, t_.lengthofrecord);
+  std::memcpy(t_.record.data(), block_.data() + (last_ - first_) * t_.lengthofrecord,
+              t_.lengthofrecord);
   Landed(t_);
   last_ = -1;
 }
@@ -171,7 +177,8 @@ bool DbaseRecordPass::Fill(long n) {
   }
   block_.resize(records * length);
   first_ = n;
-  count_ = static_cast<long>(DbaseReadAt(t_.handle, RecordPosition(t_, n), block_.data(), block_.size()) / length);
+  count_ = static_cast<long>(
+      DbaseReadAt(t_.handle, RecordPosition(t_, n), block_.data(), block_.size()) / length);
   return count_ > 0;
 }
 

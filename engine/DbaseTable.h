@@ -82,7 +82,8 @@ void DbaseReloadCount(DbaseTable& t);
 // last of them it can hold, so scattered records are read one by one.
 class DbaseRecordPass {
  public:
-  DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields, const std::vector<long>* records = nullptr);
+  DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
+                  const std::vector<long>* records = nullptr);
   int Read(long n);
   void Finish();
 
@@ -95,8 +96,8 @@ class DbaseRecordPass {
   std::vector<std::pair<std::size_t, std::size_t>> fields_;  // offset and length in the record
   std::vector<char> block_;
   long first_ = 0;
-  long count_ = 0;   // whole records in the block
-  long last_ = -1;   // the record read last from the block
+  long count_ = 0;  // whole records in the block
+  long last_ = -1;  // the record read last from the block
 };
 
 // Field texts (DbaseFields.cpp), through dbase_text; `zeichensatz` as dbm_zeichensatz.

@@ -63,7 +63,8 @@ TEST_F(IndexGridTest, SortsAsTheInMemoryIndexWithEmptyValuesAndTheEmptyRowLast) 
 
 TEST_F(IndexGridTest, EqualTextKeysKeepTheirRecordOrderAsInTheMemoryIndex) {
   DbfFile file = PartsFile();
-  for (int n = 0; n < 40; ++n) file.Add({n % 2 == 0 ? "Rad" : "", "       1", "", n % 3 == 0 ? "T" : "F"});
+  for (int n = 0; n < 40; ++n)
+    file.Add({n % 2 == 0 ? "Rad" : "", "       1", "", n % 3 == 0 ? "T" : "F"});
   Open(file);
   Slot(25, "BEZEICHNUN");
   Hits even;

@@ -20,7 +20,8 @@ class RecordPassTest : public QueryTest {
     for (int n = 0; n < kRecords; ++n) {
       const bool deleted = n == kFirstOfBlock2 - 1 || n == kFirstOfBlock2;
       const std::string number = std::to_string(n);
-      file.records.push_back(file.Record({"Teil " + number, "a" + number, "b" + number}, deleted ? '*' : ' '));
+      file.records.push_back(
+          file.Record({"Teil " + number, "a" + number, "b" + number}, deleted ? '*' : ' '));
     }
     return file;
   }
@@ -55,7 +56,8 @@ TEST_F(RecordPassTest, AScrambledTableReadsTheFieldsTheQueryNames) {
   Criterion(2, "A", "!", "a10??");
   Slot(25, "NAME");
   Slot(26, "A");
-  EXPECT_EQ(Run(), (Hits{"10", "100", "101", "102", "103", "104", "105", "106", "107", "108", "109"}));
+  EXPECT_EQ(Run(),
+            (Hits{"10", "100", "101", "102", "103", "104", "105", "106", "107", "108", "109"}));
   EXPECT_EQ(Column(1).front(), "Teil 10");
   EXPECT_EQ(Column(2).back(), "a109");
   EXPECT_EQ(dbase_trAnsi(2), "b2199");
@@ -90,7 +92,8 @@ TEST_F(RecordPassTest, TheReadWindowDoesNotKeepTextsFromBeforeTheRun) {
 // Some records only, scattered and close together, across the blocks' edges and past the end.
 TEST_F(RecordPassTest, APassOverSomeRecordsReadsThemAndNoOthers) {
   Open(WideFile());
-  const std::vector<long> records{3, 4, kFirstOfBlock2 - 2, kFirstOfBlock2, kFirstOfBlock2 + 1, 2199, 2300};
+  const std::vector<long> records{3,    4,   kFirstOfBlock2 - 2, kFirstOfBlock2, kFirstOfBlock2 + 1,
+                                  2199, 2300};
   DbaseRecordPass pass(dbase_tabelle, {1}, &records);
   std::vector<std::string> read;
   for (long record : records) {
@@ -99,8 +102,8 @@ TEST_F(RecordPassTest, APassOverSomeRecordsReadsThemAndNoOthers) {
   }
   pass.Finish();
   const std::string last = "a" + std::to_string(kFirstOfBlock2 + 1);
-  EXPECT_EQ(read, (std::vector<std::string>{"a3", "a4", "a" + std::to_string(kFirstOfBlock2 - 2), "-3", last,
-                                            "a2199", "-1"}));
+  EXPECT_EQ(read, (std::vector<std::string>{"a3", "a4", "a" + std::to_string(kFirstOfBlock2 - 2),
+                                            "-3", last, "a2199", "-1"}));
 }
 
 }  // namespace

@@ -7,7 +7,8 @@ constexpr int kIntBytes = 4;
 void BinaryWriter::Int(int32_t Value) {
   const auto bits = static_cast<uint32_t>(Value);
   const uint8_t bytes[kIntBytes] = {static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8),
-                                    static_cast<uint8_t>(bits >> 16), static_cast<uint8_t>(bits >> 24)};
+                                    static_cast<uint8_t>(bits >> 16),
+                                    static_cast<uint8_t>(bits >> 24)};
   Bytes(bytes, kIntBytes);
 }
 
@@ -15,7 +16,6 @@ void BinaryWriter::Text(const AnsiString& Value) {
   Int(static_cast<int32_t>(Value.size()));
   Bytes(Value.data(), Value.size());
 }
-
 
 void BinaryReader::Refuse() { throw EStreamError("Stream read error"); }
 

@@ -25,8 +25,10 @@ class BinaryWriter {
   void Bool(bool Value) { Byte(Value ? 1 : 0); }
   void Text(const AnsiString& Value);
   void Bytes(const void* Data, std::size_t Count) {
-    if (buffer_) buffer_->append(static_cast<const char*>(Data), Count);
-    else stream_->WriteBuffer(Data, static_cast<int64_t>(Count));
+    if (buffer_)
+      buffer_->append(static_cast<const char*>(Data), Count);
+    else
+      stream_->WriteBuffer(Data, static_cast<int64_t>(Count));
   }
 
  private:

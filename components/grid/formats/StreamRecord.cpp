@@ -66,7 +66,9 @@ void TStreamRecordWriter::Bool(const char* Name, bool Value) {
 }
 
 TStreamRecordReader::TStreamRecordReader(TStream& Stream, const char* ClassName)
-    : stream_(Stream), start_(Stream.GetPosition()), size_(static_cast<uint64_t>(std::max<int64_t>(Stream.GetSize() - start_, 0))) {
+    : stream_(Stream),
+      start_(Stream.GetPosition()),
+      size_(static_cast<uint64_t>(std::max<int64_t>(Stream.GetSize() - start_, 0))) {
   if (std::memcmp(Take(kSignatureLength), kSignature, kSignatureLength) != 0) Refuse();
   Expect(ClassName);
 }

@@ -105,7 +105,8 @@ TEST(BinaryGridStream, RectangleKeepsItsShapeWhereverItGoesAndEvenWhenItsCornerI
 }
 
 // A stream of a rectangle with the cells given as column, row and text, in that order.
-void WriteCells(TStream& Stream, int Cols, int Rows, const std::vector<std::tuple<int, int, AnsiString>>& Cells) {
+void WriteCells(TStream& Stream, int Cols, int Rows,
+                const std::vector<std::tuple<int, int, AnsiString>>& Cells) {
   TGridPropIO prop(nullptr);
   prop.ColCount = Cols;
   prop.RowCount = Rows;
@@ -123,7 +124,8 @@ void WriteCells(TStream& Stream, int Cols, int Rows, const std::vector<std::tupl
 // The grid takes the cells row by row; a cell the stream holds twice keeps its last text.
 TEST(BinaryGridStream, ACellStoredTwiceKeepsItsLastTextInAnyOrderOfRows) {
   TMemoryStream stream;
-  WriteCells(stream, 2, 3, {{0, 0, "x"}, {0, 2, "a"}, {1, 0, "b"}, {0, 2, "c"}, {1, 1, "d"}, {1, 0, "e"}});
+  WriteCells(stream, 2, 3,
+             {{0, 0, "x"}, {0, 2, "a"}, {1, 0, "b"}, {0, 2, "c"}, {1, 1, "d"}, {1, 0, "e"}});
   EditGrid target(Blank(3, 4));
   target.LoadAtPointFromBinStream(TPoint(1, 1), &stream);
   EXPECT_EQ(ColumnText(target, 1) + " " + ColumnText(target, 2), "|x||c |e|d|");

@@ -164,8 +164,8 @@ template <typename Cell>
 std::vector<std::size_t> RowOrder(const std::vector<Cell>& Cells) {
   std::vector<std::size_t> order(Cells.size());
   if (Cells.empty()) return order;
-  const auto [low, high] = std::minmax_element(Cells.begin(), Cells.end(),
-                                               [](const Cell& a, const Cell& b) { return a.Row < b.Row; });
+  const auto [low, high] = std::minmax_element(
+      Cells.begin(), Cells.end(), [](const Cell& a, const Cell& b) { return a.Row < b.Row; });
   const int64_t first = low->Row;
   const auto rows = static_cast<std::size_t>(int64_t{high->Row} - first + 1);
   if (rows > 4 * Cells.size()) {
@@ -175,7 +175,8 @@ std::vector<std::size_t> RowOrder(const std::vector<Cell>& Cells) {
   std::vector<std::size_t> start(rows + 1);
   for (const Cell& cell : Cells) ++start[static_cast<std::size_t>(cell.Row - first) + 1];
   std::partial_sum(start.begin(), start.end(), start.begin());
-  for (std::size_t i = 0; i < Cells.size(); ++i) order[start[static_cast<std::size_t>(Cells[i].Row - first)]++] = i;
+  for (std::size_t i = 0; i < Cells.size(); ++i)
+    order[start[static_cast<std::size_t>(Cells[i].Row - first)]++] = i;
   return order;
 }
 
@@ -270,7 +271,8 @@ void TExtStringGrid::ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Ce
   // Room for the cells at once (growing would move them all again and again), no more than
   // the stream's bytes can hold: a cell's record takes at least 48 of them.
   const int64_t fit = (Stream.GetSize() - Stream.GetPosition()) / 48;
-  Cells.Cells.reserve(static_cast<std::size_t>(std::clamp<int64_t>(fit, 0, int64_t{prop.ColCount} * prop.RowCount)));
+  Cells.Cells.reserve(static_cast<std::size_t>(
+      std::clamp<int64_t>(fit, 0, int64_t{prop.ColCount} * prop.RowCount)));
   TGridCellIO cell(this);
   TGridCellPropIO cellProp(this);
   auto ReadGraphic = [this](TStream& In, BinCells::Cell& Read) {
