@@ -120,15 +120,18 @@ void TfrmDatenbank_Liste::DeleteRow(int row) {
 
 // The total price field of every hit; records that cannot be read (deleted meanwhile) add
 // nothing, and a table without that field totals 0 rather than a message per hit. A sum
-// needs no order, so the hits are read in record order, through the read window.
+// needs no order, so the hits are read in record order, in large blocks where they lie close.
 void TfrmDatenbank_Liste::GesamtpreisRechnenExecute(TObject* /*Sender*/) {
   double sum = 0;
   if (kTotalPrice < dbase_anzahldatenfelder) {
-    for (long record : DbaseIndexGridHitRecords()) {
-      if (dbase_lesenmulti(record) != 1) continue;
+    const std::vector<long> records = DbaseIndexGridHitRecords();
+    DbaseRecordPass pass(dbase_tabelle, {kTotalPrice}, &records);
+    for (long record : records) {
+      if (pass.Read(record) != 1) continue;
       dbase_tr(kTotalPrice);
       sum += DbaseTextValue();
     }
+    pass.Finish();
   }
   labGesamtpreis->SetCaption(FloatToStr(sum));
 }

@@ -1,9 +1,13 @@
 // The query run: every valid record checked against the criteria, the hits with their sort
 // texts into the result index, and the index sorted by the second and then the first key.
+// Text keys are sorted once before they go into the index (a stable sort by both keys gives
+// the order of the two sorts); other keys are left to the index's sort, and hits in record
+// order go straight into it.
 #include <algorithm>
 #include <array>
 #include <cstring>
 
+#include "engine/DbaseHitOrder.h"
 #include "engine/DbaseQuerySlots.h"
 #include "engine/dbase.h"
 #include "platform/controls/application.h"
@@ -13,7 +17,10 @@ namespace {
 constexpr int kCriteria = 8;
 constexpr int kSortField1 = 8;
 constexpr int kSortField2 = 9;
-constexpr std::size_t kSortTextLength = 19;
+constexpr std::size_t kSortTextLength = DbaseHitOrder::kTextLength;
+// The message loop's own clock keeps its pace; asking it every record costs more than the
+// records do.
+constexpr uint32_t kRecordsPerLoop = 1024;
 
 struct Criterion {
   int field = -1;  // -1: unused
@@ -48,13 +55,14 @@ bool IsHit(const Criteria& c, bool anyUsed) {
          (Pair(c[0], c[1], false) || Pair(c[2], c[3], false) || Pair(c[4], c[5], false));
 }
 
-// The field's shown text cut to 19 characters, without trailing blanks.
-AnsiString SortText(int field) {
-  if (field >= dbase_anzahldatenfelder) return {};
+// The field's shown text cut to 19 characters, without trailing blanks; it lives in `text`.
+std::string_view SortText(int field, char (&text)[kSortTextLength]) {
+  if (field < 0 || field >= dbase_anzahldatenfelder) return {};
   dbase_tr(field);
   std::size_t length = strnlen(dbase_text, kSortTextLength);
   while (length > 0 && dbase_text[length - 1] == ' ') --length;
-  return AnsiString(dbase_text, length);
+  std::memcpy(text, dbase_text, length);
+  return {text, length};
 }
 
 IndexSortStyle StyleOf(char type) {
@@ -67,10 +75,30 @@ IndexSortStyle StyleOf(char type) {
   }
 }
 
-void SortBy(ResultIndex& index, int column, int field) {
+bool SortsAsText(int field) {
+  return field < 0 || StyleOf(dbase_feldtyp[field]) == IndexSortStyle::Alphabetic;
+}
+
+void SortBy(ResultIndex& index, int column, int field, bool sorted) {
   if (field < 0) return;
   index.SetSortStyle(column, StyleOf(dbase_feldtyp[field]));
-  index.Sort(column);
+  if (!sorted) index.Sort(column);
+}
+
+// Whether the run sorts the hits itself: text keys and at least one sort field.
+bool RunSorts(int sortField1, int sortField2) {
+  return (sortField1 >= 0 || sortField2 >= 0) && SortsAsText(sortField1) && SortsAsText(sortField2);
+}
+
+void SetProgress(uint32_t record) {
+  dbase_prozent = static_cast<int>(uint64_t{record} * 100 / dbase_anzahldatensaetze);
+}
+
+// The fields a run reads of each record.
+std::vector<int> ReadFields(const Criteria& criteria, int sortField2) {
+  std::vector<int> fields{dbase_indexfeld1, sortField2};
+  for (const Criterion& c : criteria) fields.push_back(c.field);
+  return fields;
 }
 
 int FirstKeyField() {
@@ -91,21 +119,40 @@ void dbase_abfrage(ResultIndex& index) {
   const Criteria criteria = CriteriaOfSlots();
   const bool anyUsed =
       std::any_of(criteria.begin(), criteria.end(), [](const Criterion& c) { return c.field >= 0; });
+  const int sortField1 = dbase_abfragefeld[kSortField1];
   const int sortField2 = dbase_abfragefeld[kSortField2];
+  const bool runSorts = RunSorts(sortField1, sortField2);
   dbase_indexfeld1 = FirstKeyField();
+  DbaseHitOrder sorted;
   uint32_t hits = 0;
-  for (uint32_t r = 0; r < dbase_anzahldatensaetze; ++r) {
-    Application->ProcessMessages();
-    dbase_prozent = static_cast<int>(uint64_t{r} * 100 / dbase_anzahldatensaetze);
-    int read = dbase_lesenmulti(r);
+  DbaseRecordPass pass(dbase_tabelle, ReadFields(criteria, sortField2));
+  uint32_t r = 0;
+  for (; r < dbase_anzahldatensaetze; ++r) {
+    // Only the loop reads the progress: it is worked out for it, as of the record before.
+    if (r % kRecordsPerLoop == 0) {
+      if (r > 0) SetProgress(r - 1);
+      Application->ProcessMessages();
+    }
+    int read = pass.Read(r);
     // The file ends before the header's count: the buffer holds no record of this number.
     if (read == -2) break;
     if (read == -3 || !IsHit(criteria, anyUsed)) continue;
-    index.AddHit(IntToStr(r), SortText(dbase_indexfeld1), sortField2 >= 0 ? SortText(sortField2) : "");
+    char key1[kSortTextLength];
+    char key2[kSortTextLength];
+    const std::string_view text1 = SortText(dbase_indexfeld1, key1);
+    const std::string_view text2 = SortText(sortField2, key2);
+    if (runSorts)
+      sorted.Add(r, text1, text2);
+    else
+      index.AddHit(IntToStr(r), AnsiString(text1), AnsiString(text2));
     ++hits;
   }
-  SortBy(index, 2, sortField2);
-  SortBy(index, 1, dbase_abfragefeld[kSortField1]);
+  pass.Finish();
+  if (dbase_anzahldatensaetze > 0) SetProgress(std::min(r, dbase_anzahldatensaetze - 1));
+  if (runSorts) sorted.Sort(sortField1 < 0);
+  sorted.Into(index);
+  SortBy(index, 2, sortField2, runSorts);
+  SortBy(index, 1, sortField1, runSorts);
   dbase_anzahlindex = hits;
   if (hits == 0) dbase_abfrageergebnis = 255;
 }

@@ -109,6 +109,79 @@ int DbaseRead(DbaseTable& t, long n) {
   return Landed(t);
 }
 
+// The fields' bytes as ranges that do not overlap, so no byte is unscrambled twice; a field
+// over the status byte (a damaged header) takes the whole record.
+DbaseRecordPass::DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
+                                 const std::vector<long>* records)
+    : t_(t), records_(records) {
+  t.cachestart = kDbaseWindowEmpty;
+  std::vector<std::pair<std::size_t, std::size_t>> ranges;  // first and past-the-end byte
+  for (int n : fields)
+    if (n >= 0 && n < t.anzahldatenfelder &&
+        std::size_t{t.feldoffset[n]} + t.feldlength[n] <= t.record.size())
+      ranges.emplace_back(std::max<std::size_t>(t.feldoffset[n], 1),
+                          std::size_t{t.feldoffset[n]} + t.feldlength[n]);
+  std::sort(ranges.begin(), ranges.end());
+  for (auto [first, end] : ranges) {
+    if (first >= end) continue;
+    if (!fields_.empty() && first <= fields_.back().first + fields_.back().second) {
+      auto& [offset, length] = fields_.back();
+      length = std::max(length, end - offset);
+    } else {
+      fields_.emplace_back(first, end - first);
+    }
+  }
+}
+
+int DbaseRecordPass::Read(long n) {
+  if (n < 0 || n >= Count(t_) || !HasBuffers(t_) ||
+      ((n < first_ || n >= first_ + count_) && !Fill(n))) {
+    const int read = DbaseRead(t_, n);
+    if (read != -2) last_ = -1;  // a record landed whole; -2 left the one before
+    return read;
+  }
+  last_ = n;
+  return LandFields(block_.data() + (n - first_) * t_.lengthofrecord);
+}
+
+// As Landed, for the named fields alone; Unscramble maps the bytes after the one it is given.
+int DbaseRecordPass::LandFields(const char* source) {
+  t_.record[0] = source[0];
+  for (auto [offset, length] : fields_)
+    std::memcpy(t_.record.data() + offset, source + offset, length);
+  if (t_.asStored) return 1;
+  if (t_.record[0] == '*') return -3;
+  if (t_.modus != 0)
+    for (auto [offset, length] : fields_)
+      DbaseUnscramble(t_.modus, t_.record.data() + offset - 1, length + 1);
+  return 1;
+}
+
+void DbaseRecordPass::Finish() {
+  if (last_ < 0) return;
+  std::memcpy(t_.record.data(), block_.data() + (last_ - first_) * t_.lengthofrecord,
+              t_.lengthofrecord);
+  Landed(t_);
+  last_ = -1;
+}
+
+// The block from record n on; false when the file holds not even record n whole.
+bool DbaseRecordPass::Fill(long n) {
+  Finish();  // before the block changes
+  constexpr std::size_t kBlockBytes = 1 << 20;
+  const std::size_t length = t_.lengthofrecord;
+  long records = std::min<long>(std::max<std::size_t>(kBlockBytes / length, 1), Count(t_) - n);
+  if (records_) {
+    auto past = std::lower_bound(records_->begin(), records_->end(), n + records);
+    if (past != records_->begin()) records = std::clamp(*std::prev(past) - n + 1, 1L, records);
+  }
+  block_.resize(records * length);
+  first_ = n;
+  count_ = static_cast<long>(
+      DbaseReadAt(t_.handle, RecordPosition(t_, n), block_.data(), block_.size()) / length);
+  return count_ > 0;
+}
+
 int DbaseReadWindowed(DbaseTable& t, long n) {
   bool windowFits = t.recordMulti.size() == std::size_t{kDbaseWindowRecords} * t.lengthofrecord;
   if (n < 0 || n + kDbaseWindowRecords > Count(t) || !windowFits || !HasBuffers(t))

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/core/text.h"
@@ -71,6 +72,33 @@ int DbaseWriteNew(DbaseTable& t, long& n);
 int DbaseDelete(DbaseTable& t, long n);
 long DbaseFreeSlot(DbaseTable& t);
 void DbaseReloadCount(DbaseTable& t);
+
+// One pass over the records in ascending order (the query run), read in large blocks rather
+// than the read window's few records; each reads as DbaseReadWindowed gives it. Of a record
+// from a block only the status byte and the fields the pass names land in `record` (copying
+// whole records cost more than reading them); Finish lands the whole record read last. The
+// pass empties the read window, which the table may have changed under. A pass over some
+// records only is given their numbers, ascending: a block then reaches no further than the
+// last of them it can hold, so scattered records are read one by one.
+class DbaseRecordPass {
+ public:
+  DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
+                  const std::vector<long>* records = nullptr);
+  int Read(long n);
+  void Finish();
+
+ private:
+  bool Fill(long n);
+  int LandFields(const char* source);
+
+  DbaseTable& t_;
+  const std::vector<long>* records_;
+  std::vector<std::pair<std::size_t, std::size_t>> fields_;  // offset and length in the record
+  std::vector<char> block_;
+  long first_ = 0;
+  long count_ = 0;  // whole records in the block
+  long last_ = -1;  // the record read last from the block
+};
 
 // Field texts (DbaseFields.cpp), through dbase_text; `zeichensatz` as dbm_zeichensatz.
 int DbaseFieldRead(DbaseTable& t, int n, uint8_t zeichensatz);

@@ -39,8 +39,14 @@ int64_t TMemoryStream::Read(void* buffer, int64_t count) {
 int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
   if (count <= 0) return 0;
   size_t end = static_cast<size_t>(position_ + count);
-  if (end > data_.size()) data_.resize(end);
-  std::memcpy(data_.data() + position_, buffer, static_cast<size_t>(count));
+  const auto* bytes = static_cast<const uint8_t*>(buffer);
+  // Writing at the end appends: no zeros written first, the capacity grows by doubling.
+  if (static_cast<size_t>(position_) == data_.size()) {
+    data_.insert(data_.end(), bytes, bytes + count);
+  } else {
+    if (end > data_.size()) data_.resize(end);
+    std::memcpy(data_.data() + position_, buffer, static_cast<size_t>(count));
+  }
   position_ += count;
   return count;
 }

@@ -61,6 +61,21 @@ TEST_F(IndexGridTest, SortsAsTheInMemoryIndexWithEmptyValuesAndTheEmptyRowLast) 
   EXPECT_EQ(RecordsOf(RunBoth()), (Hits{"2", "3", "0", "5", "1"}));
 }
 
+TEST_F(IndexGridTest, EqualTextKeysKeepTheirRecordOrderAsInTheMemoryIndex) {
+  DbfFile file = PartsFile();
+  for (int n = 0; n < 40; ++n)
+    file.Add({n % 2 == 0 ? "Rad" : "", "       1", "", n % 3 == 0 ? "T" : "F"});
+  Open(file);
+  Slot(25, "BEZEICHNUN");
+  Hits even;
+  Hits odd;
+  for (int n = 0; n < 40; ++n) (n % 2 == 0 ? even : odd).push_back(std::to_string(n));
+  even.insert(even.end(), odd.begin(), odd.end());
+  EXPECT_EQ(RecordsOf(RunBoth()), even);
+  Slot(26, "BESTELLEN");
+  RunBoth();
+}
+
 TEST_F(IndexGridTest, ARunTakesTheGridsFormAndLeavesNothingOfTheLastRun) {
   grid->SetColCount(6);
   grid->SetRowCount(40);

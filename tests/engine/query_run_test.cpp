@@ -125,4 +125,24 @@ TEST_F(QueryRunTest, DatesSortByDayAndTextsByByte) {
   EXPECT_EQ(Run(), (Hits{"2", "3", "0", "5", "1"}));  // capitals before small letters
 }
 
+// Equal designations, a prefix, a byte above the letters and empty texts.
+DbfFile TiedPartsFile() {
+  DbfFile file = PartsFile();
+  for (const char* name : {"Rad", "Blau", "Rad", "", "Rad", "\xC4pfel", "Rad2", "Blau", ""})
+    file.Add({name, "       1", "20120101", file.records.size() % 3 == 2 ? "T" : "F"});
+  return file;
+}
+
+TEST_F(QueryRunTest, EqualTextKeysKeepTheirRecordOrder) {
+  Open(TiedPartsFile());
+  Slot(25, "BEZEICHNUN");
+  EXPECT_EQ(Run(), (Hits{"1", "7", "0", "2", "4", "6", "5", "3", "8"}));
+  Slot(26, "BESTELLEN");  // record 2 is the only Rad to be ordered
+  EXPECT_EQ(Run(), (Hits{"1", "7", "2", "0", "4", "6", "5", "8", "3"}));
+  EXPECT_EQ(Column(2), (Hits{"nein", "nein", "ja", "nein", "nein", "nein", "ja", "ja", "nein"}));
+  Slot(25, "");  // the second key alone
+  EXPECT_EQ(Run(), (Hits{"2", "5", "8", "0", "1", "3", "4", "6", "7"}));
+  EXPECT_EQ(Column(1)[1], "\xC4pfel");
+}
+
 }  // namespace

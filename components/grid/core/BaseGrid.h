@@ -10,6 +10,8 @@
 // (CellObject, the graphic) are never freed by the grid.
 #pragma once
 
+#include <utility>
+
 #include <functional>
 
 #include "components/grid/core/CellProperties.h"
@@ -43,7 +45,7 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   void SetCellEx(int ACol, int ARow, const AnsiString& Value);
   // The raw Cells slot: no base cell, no event.
   AnsiString GetGridCell(int ACol, int ARow) const { return Cells(ACol, ARow); }
-  void SetGridCell(int ACol, int ARow, const AnsiString& Value) { SetCells(ACol, ARow, Value); }
+  void SetGridCell(int ACol, int ARow, AnsiString Value) { SetCells(ACol, ARow, std::move(Value)); }
 
   // Cell properties. GetCellProperties makes the object when the cell has none and raises
   // EInvalidGridOperation for a negative column or row; SetCellProperties gives the cell P

@@ -6,14 +6,15 @@ constexpr int kIntBytes = 4;
 
 void BinaryWriter::Int(int32_t Value) {
   const auto bits = static_cast<uint32_t>(Value);
-  uint8_t bytes[kIntBytes];
-  for (int i = 0; i < kIntBytes; ++i) bytes[i] = static_cast<uint8_t>(bits >> (8 * i));
-  stream_.WriteBuffer(bytes, kIntBytes);
+  const uint8_t bytes[kIntBytes] = {static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8),
+                                    static_cast<uint8_t>(bits >> 16),
+                                    static_cast<uint8_t>(bits >> 24)};
+  Bytes(bytes, kIntBytes);
 }
 
 void BinaryWriter::Text(const AnsiString& Value) {
   Int(static_cast<int32_t>(Value.size()));
-  stream_.WriteBuffer(Value.data(), static_cast<int64_t>(Value.size()));
+  Bytes(Value.data(), Value.size());
 }
 
 void BinaryReader::Refuse() { throw EStreamError("Stream read error"); }
@@ -23,9 +24,7 @@ int64_t BinaryReader::Left() { return stream_.GetSize() - stream_.GetPosition();
 int32_t BinaryReader::Int() {
   uint8_t bytes[kIntBytes];
   stream_.ReadBuffer(bytes, kIntBytes);
-  uint32_t bits = 0;
-  for (int i = 0; i < kIntBytes; ++i) bits |= static_cast<uint32_t>(bytes[i]) << (8 * i);
-  return static_cast<int32_t>(bits);
+  return static_cast<int32_t>(LittleEndian32(bytes));
 }
 
 uint8_t BinaryReader::Byte() {

@@ -9,16 +9,31 @@
 #include "platform/core/stream.h"
 #include "platform/core/text.h"
 
+// The 32-bit little-endian integer at Bytes.
+inline uint32_t LittleEndian32(const uint8_t* Bytes) {
+  return Bytes[0] | uint32_t{Bytes[1]} << 8 | uint32_t{Bytes[2]} << 16 | uint32_t{Bytes[3]} << 24;
+}
+
+// Writes to a stream, or appends to a buffer that goes to a stream whole (many small writes
+// to a stream cost more than the bytes do).
 class BinaryWriter {
  public:
-  explicit BinaryWriter(TStream& Stream) : stream_(Stream) {}
+  explicit BinaryWriter(TStream& Stream) : stream_(&Stream) {}
+  explicit BinaryWriter(AnsiString& Buffer) : buffer_(&Buffer) {}
   void Int(int32_t Value);
-  void Byte(uint8_t Value) { stream_.WriteBuffer(&Value, 1); }
+  void Byte(uint8_t Value) { Bytes(&Value, 1); }
   void Bool(bool Value) { Byte(Value ? 1 : 0); }
   void Text(const AnsiString& Value);
+  void Bytes(const void* Data, std::size_t Count) {
+    if (buffer_)
+      buffer_->append(static_cast<const char*>(Data), Count);
+    else
+      stream_->WriteBuffer(Data, static_cast<int64_t>(Count));
+  }
 
  private:
-  TStream& stream_;
+  TStream* stream_ = nullptr;
+  AnsiString* buffer_ = nullptr;
 };
 
 class BinaryReader {

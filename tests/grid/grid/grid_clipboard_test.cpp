@@ -2,8 +2,11 @@
 // cut and paste between grids in each clipboard format, and the smart paste's series.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "../locale_scope.h"
 #include "../temp_folder.h"
+#include "components/grid/core/GridIO.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/html/FilePicture.h"
 #include "grid_text.h"
@@ -99,6 +102,40 @@ TEST(BinaryGridStream, RectangleKeepsItsShapeWhereverItGoesAndEvenWhenItsCornerI
   stream.SetPosition(0);
   target.LoadAtPointFromBinStream(TPoint(8, 8), &stream);
   EXPECT_EQ(target.Cells(9, 8), "p");
+}
+
+// A stream of a rectangle with the cells given as column, row and text, in that order.
+void WriteCells(TStream& Stream, int Cols, int Rows,
+                const std::vector<std::tuple<int, int, AnsiString>>& Cells) {
+  TGridPropIO prop(nullptr);
+  prop.ColCount = Cols;
+  prop.RowCount = Rows;
+  prop.Write(Stream);
+  TGridCellIO cell(nullptr);
+  for (const auto& [col, row, text] : Cells) {
+    cell.Col = col;
+    cell.Row = row;
+    cell.Cell = text;
+    cell.Write(Stream);
+  }
+  Stream.SetPosition(0);
+}
+
+// The grid takes the cells row by row; a cell the stream holds twice keeps its last text.
+TEST(BinaryGridStream, ACellStoredTwiceKeepsItsLastTextInAnyOrderOfRows) {
+  TMemoryStream stream;
+  WriteCells(stream, 2, 3,
+             {{0, 0, "x"}, {0, 2, "a"}, {1, 0, "b"}, {0, 2, "c"}, {1, 1, "d"}, {1, 0, "e"}});
+  EditGrid target(Blank(3, 4));
+  target.LoadAtPointFromBinStream(TPoint(1, 1), &stream);
+  EXPECT_EQ(ColumnText(target, 1) + " " + ColumnText(target, 2), "|x||c |e|d|");
+
+  TMemoryStream far;  // rows much farther apart than there are cells
+  WriteCells(far, 2, 50001, {{0, 0, "x"}, {1, 50000, "y"}, {1, 50000, "z"}});
+  EditGrid wide(Blank(2, 50001));
+  wide.LoadAtPointFromBinStream(TPoint(0, 0), &far);
+  EXPECT_EQ(wide.Cells(0, 0), "x");
+  EXPECT_EQ(wide.Cells(1, 50000), "z");
 }
 
 TEST(BinaryGridStream, CoordinatesBeyondSixteenBitsSurvive) {

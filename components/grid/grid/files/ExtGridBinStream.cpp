@@ -1,6 +1,8 @@
 // TExtStringGrid: the binary grid stream (GridIO.h gives its records). A stream is read whole
 // before the grid changes, so a damaged one leaves the grid as it was.
+#include <algorithm>
 #include <memory>
+#include <numeric>
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
@@ -155,6 +157,29 @@ void ReadObject(TComponent* Owner, TStream& Stream, TCellGraphic& Graphic,
   Graphic.CellCreated = true;
 }
 
+// The places of the cells in row order, each row's in the stream's order (the stream runs down
+// the columns, the grid keeps its cells by row, so this order touches each row once). Rows
+// spread far wider than there are cells keep the stream's order.
+template <typename Cell>
+std::vector<std::size_t> RowOrder(const std::vector<Cell>& Cells) {
+  std::vector<std::size_t> order(Cells.size());
+  if (Cells.empty()) return order;
+  const auto [low, high] = std::minmax_element(
+      Cells.begin(), Cells.end(), [](const Cell& a, const Cell& b) { return a.Row < b.Row; });
+  const int64_t first = low->Row;
+  const auto rows = static_cast<std::size_t>(int64_t{high->Row} - first + 1);
+  if (rows > 4 * Cells.size()) {
+    std::iota(order.begin(), order.end(), 0);
+    return order;
+  }
+  std::vector<std::size_t> start(rows + 1);
+  for (const Cell& cell : Cells) ++start[static_cast<std::size_t>(cell.Row - first) + 1];
+  std::partial_sum(start.begin(), start.end(), start.begin());
+  for (std::size_t i = 0; i < Cells.size(); ++i)
+    order[start[static_cast<std::size_t>(Cells[i].Row - first)]++] = i;
+  return order;
+}
+
 struct ReleaseProps {
   void operator()(TCellProperties* Props) const { TCellProperties::Release(Props); }
 };
@@ -243,6 +268,11 @@ void TExtStringGrid::ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Ce
     Cells.ColWidths = SplitNumbers(prop.ColWidths, prop.ColCount);
     Cells.RowHeights = SplitNumbers(prop.RowHeights, prop.RowCount);
   }
+  // Room for the cells at once (growing would move them all again and again), no more than
+  // the stream's bytes can hold: a cell's record takes at least 48 of them.
+  const int64_t fit = (Stream.GetSize() - Stream.GetPosition()) / 48;
+  Cells.Cells.reserve(static_cast<std::size_t>(
+      std::clamp<int64_t>(fit, 0, int64_t{prop.ColCount} * prop.RowCount)));
   TGridCellIO cell(this);
   TGridCellPropIO cellProp(this);
   auto ReadGraphic = [this](TStream& In, BinCells::Cell& Read) {
@@ -287,12 +317,13 @@ void TExtStringGrid::PlaceBinCells(BinCells& Cells, bool Paste) {
     const int64_t dx = int64_t{Cells.At.x} - Cells.Cells.front().Col;
     const int64_t dy = int64_t{Cells.At.y} - Cells.Cells.front().Row;
     const int64_t cols = GetColCount() + NumHiddenColumns();
-    for (BinCells::Cell& cell : Cells.Cells) {
+    for (std::size_t i : RowOrder(Cells.Cells)) {
+      BinCells::Cell& cell = Cells.Cells[i];
       const int64_t c = cell.Col + dx, r = cell.Row + dy;
       if (c < 0 || r < 0 || c >= cols || r >= GetRowCount()) continue;
       const int col = static_cast<int>(c), row = static_cast<int>(r);
       if (Paste && !MayPasteInto(col, row)) continue;
-      SetGridCell(col, row, cell.Text);
+      SetGridCell(col, row, std::move(cell.Text));
       if (cell.Props) GetCellProperties(col, row)->Assign(*cell.Props);
       if (cell.Graphic) {
         TCellGraphic* graphic = CreateCellGraphic(col, row);

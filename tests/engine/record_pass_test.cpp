@@ -1,0 +1,109 @@
+// The query run's pass over a table larger than one read block: every record read once
+// across the blocks' edges, deleted and missing records as the read window gives them, and
+// the read window emptied of what the table held before the run.
+#include <filesystem>
+#include <fstream>
+
+#include "tests/engine/QueryTest.h"
+
+namespace {
+
+constexpr int kRecords = 2200;  // two blocks of 1 MB and a part of a third
+constexpr int kFirstOfBlock2 = (1 << 20) / 1001;
+
+class RecordPassTest : public QueryTest {
+ protected:
+  // Four text fields of 250: 1001 bytes a record. Records around the first block's edge are
+  // deleted.
+  static DbfFile WideFile() {
+    DbfFile file{{{"NAME", 'C', 250}, {"A", 'C', 250}, {"B", 'C', 250}, {"C", 'C', 250}}};
+    for (int n = 0; n < kRecords; ++n) {
+      const bool deleted = n == kFirstOfBlock2 - 1 || n == kFirstOfBlock2;
+      const std::string number = std::to_string(n);
+      file.records.push_back(
+          file.Record({"Teil " + number, "a" + number, "b" + number}, deleted ? '*' : ' '));
+    }
+    return file;
+  }
+  static Hits Expected(int records) {
+    Hits hits;
+    for (int n = 0; n < records; ++n)
+      if (n != kFirstOfBlock2 - 1 && n != kFirstOfBlock2) hits.push_back(std::to_string(n));
+    return hits;
+  }
+};
+
+TEST_F(RecordPassTest, ReadsEveryRecordAcrossTheBlocks) {
+  Open(WideFile());
+  EXPECT_EQ(Run(), Expected(kRecords));
+  EXPECT_EQ(Column(1)[kFirstOfBlock2 - 1], "Teil " + std::to_string(kFirstOfBlock2 + 1));
+  EXPECT_EQ(Column(1).back(), "Teil " + std::to_string(kRecords - 1));
+  EXPECT_EQ(dbase_trAnsi(2), "b2199");  // the last record whole, the fields no criterion names too
+}
+
+// Only the fields the query reads are unscrambled during the run, each once, however often
+// the query names it; the last record read is whole afterwards.
+TEST_F(RecordPassTest, AScrambledTableReadsTheFieldsTheQueryNames) {
+  DbfFile file = WideFile();
+  file.mode = 1;
+  for (std::string& record : file.records) {
+    std::string stored = record;
+    DbaseScramble(1, record.data(), stored.data(), record.size());
+    record = stored;
+  }
+  Open(file);
+  Criterion(1, "A", "=", "a10*");
+  Criterion(2, "A", "!", "a10??");
+  Slot(25, "NAME");
+  Slot(26, "A");
+  EXPECT_EQ(Run(),
+            (Hits{"10", "100", "101", "102", "103", "104", "105", "106", "107", "108", "109"}));
+  EXPECT_EQ(Column(1).front(), "Teil 10");
+  EXPECT_EQ(Column(2).back(), "a109");
+  EXPECT_EQ(dbase_trAnsi(2), "b2199");
+}
+
+// The file ends in the middle of a record: the records before it are read, the rest are no hits.
+TEST_F(RecordPassTest, StopsAtTheFirstRecordTheFileDoesNotHoldWhole) {
+  DbfFile file = WideFile();
+  file.count = kRecords + 50;
+  const std::string path = Open(file);
+  dbase_close();
+  std::filesystem::resize_file(path, file.HeaderLength() + 1500 * 1001 + 400);
+  ASSERT_EQ(dbase_open(path), 1);
+  EXPECT_EQ(Run(), Expected(1500));
+  EXPECT_EQ(dbase_trAnsi(1), "a1499");
+}
+
+TEST_F(RecordPassTest, TheReadWindowDoesNotKeepTextsFromBeforeTheRun) {
+  const DbfFile file = WideFile();
+  const std::string path = Open(file);
+  ASSERT_EQ(dbase_lesenmulti(1), 1);  // the window holds records 1 to 20
+  {
+    std::fstream out(path, std::ios::in | std::ios::out | std::ios::binary);
+    out.seekp(file.HeaderLength() + 1001 + 1);
+    out << "Neu    ";
+  }
+  Run();
+  ASSERT_EQ(dbase_lesenmulti(1), 1);
+  EXPECT_EQ(dbase_trAnsi(0), "Neu");
+}
+
+// Some records only, scattered and close together, across the blocks' edges and past the end.
+TEST_F(RecordPassTest, APassOverSomeRecordsReadsThemAndNoOthers) {
+  Open(WideFile());
+  const std::vector<long> records{3,    4,   kFirstOfBlock2 - 2, kFirstOfBlock2, kFirstOfBlock2 + 1,
+                                  2199, 2300};
+  DbaseRecordPass pass(dbase_tabelle, {1}, &records);
+  std::vector<std::string> read;
+  for (long record : records) {
+    const int result = pass.Read(record);
+    read.push_back(result == 1 ? dbase_trAnsi(1) : std::to_string(result));
+  }
+  pass.Finish();
+  const std::string last = "a" + std::to_string(kFirstOfBlock2 + 1);
+  EXPECT_EQ(read, (std::vector<std::string>{"a3", "a4", "a" + std::to_string(kFirstOfBlock2 - 2),
+                                            "-3", last, "a2199", "-1"}));
+}
+
+}  // namespace
