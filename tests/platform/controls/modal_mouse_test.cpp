@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -13,6 +14,9 @@
 #include "platform/grids/string_grid.h"
 #include "platform/stdctrls/button.h"
 #include "platform/stdctrls/checkbox.h"
+#include "platform/stdctrls/combobox.h"
+#include "platform/stdctrls/edit.h"
+#include "platform/stdctrls/pagecontrol.h"
 #include "platform/stdctrls/scrollbar.h"
 #include "window_double_click.h"
 #include "window_mouse.h"
@@ -55,6 +59,18 @@ class ModalMouse : public testing::Test {
     ok = Put<TButton>(first, 120, 200, 100, 25);
     ok->ModalResult = mrOk;
 
+    edit = Put<TEdit>(second, 10, 90, 100, 21);
+    combo = Put<TComboBox>(second, 10, 120, 100, 21);
+    combo->GetItems()->Add("eins");
+    combo->GetItems()->Add("zwei");
+    pages = Put<TPageControl>(second, 130, 10, 200, 100);
+    for (const char* caption : {"Erste", "Zweite"}) {
+      auto* sheet = new TTabSheet(&second);
+      sheet->SetPageControl(pages);
+      sheet->SetCaption(caption);
+    }
+    cells = Put<TStringGrid>(second, 130, 120, 250, 120);
+    cells->SetOptions(cells->GetOptions() + goEditing);
     secondButton = Put<TButton>(second, 10, 10, 100, 25);
     secondButton->OnClick = [this](TObject*) { Log("second"); };
     secondOk = Put<TButton>(second, 10, 50, 100, 25);
@@ -74,6 +90,37 @@ class ModalMouse : public testing::Test {
     });
   }
 
+  // An edit, a combo box, a tab and a grid's inplace editor answer the mouse two windows
+  // deep.
+  void SecondWindowControls() {
+    WindowClick(edit->Widget());
+    EXPECT_TRUE(edit->Focused());
+    QTest::keyClicks(QApplication::focusWidget(), "Ohm");
+    EXPECT_EQ(edit->GetText(), "Ohm");
+
+    QWidget* box = combo->Widget();
+    WindowClick(box, {box->width() - 5, box->height() / 2});  // its arrow
+    EXPECT_TRUE(combo->GetDroppedDown());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(combo->GetDroppedDown());
+    EXPECT_EQ(combo->GetText(), "zwei");
+
+    auto* bar = pages->Widget()->findChild<QTabBar*>();
+    ASSERT_NE(bar, nullptr);
+    WindowClick(bar, bar->tabRect(1).center());
+    EXPECT_EQ(pages->GetActivePageIndex(), 1);
+
+    QWidget* area = static_cast<QAbstractScrollArea*>(cells->Widget())->viewport();
+    TRect first = cells->CellRect(1, 1), other = cells->CellRect(2, 2);
+    WindowClick(area, {first.Left + 4, first.Top + 4});
+    WindowDoubleClick(area, {first.Left + 4, first.Top + 4});  // opens the inplace editor
+    QTest::keyClicks(QApplication::focusWidget(), "4k7");
+    WindowClick(area, {other.Left + 4, other.Top + 4});  // leaving by the mouse stores it
+    EXPECT_EQ(cells->Cells(1, 1), "4k7");
+    EXPECT_EQ(cells->GetRow(), 2);
+  }
+
   QWidget* Cells() const { return static_cast<QAbstractScrollArea*>(grid->Widget())->viewport(); }
   QPoint CellPoint(int col, int row) const {
     TRect r = grid->CellRect(col, row);
@@ -88,6 +135,10 @@ class ModalMouse : public testing::Test {
   TCheckBox* check;
   TScrollBar* bar;
   TStringGrid* grid;
+  TEdit* edit;
+  TComboBox* combo;
+  TPageControl* pages;
+  TStringGrid* cells;
   std::vector<std::string> log;
 };
 
@@ -117,6 +168,7 @@ TEST_F(ModalMouse, ClicksInsideModalWindowsOpenedByAClickReachTheirControls) {
 
     InModal(second, [this] {
       WindowClick(secondButton->Widget());
+      SecondWindowControls();
       WindowClick(secondOk->Widget());
     });
     WindowClick(deeper->Widget());
