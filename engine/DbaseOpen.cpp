@@ -198,6 +198,4 @@ int DbaseMemoOpen(DbaseTable& t, const AnsiString& name) {
   return 0;
 }
 
-void DbaseMemoClose(DbaseTable& t) {
-  t.dbtdatei.reset();
-}
+void DbaseMemoClose(DbaseTable& t) { t.dbtdatei.reset(); }
