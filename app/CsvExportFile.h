@@ -5,14 +5,12 @@
 
 #include <cstdio>
 
+#include "platform/core/c_handle.h"
 #include "platform/core/text.h"
 
 class CsvExportFile {
  public:
   explicit CsvExportFile(const AnsiString& name);
-  ~CsvExportFile();
-  CsvExportFile(const CsvExportFile&) = delete;
-  CsvExportFile& operator=(const CsvExportFile&) = delete;
 
   bool IsOpen() const { return file_ != nullptr; }
   // The line and LF; false once a write failed.
@@ -21,6 +19,6 @@ class CsvExportFile {
   bool Close();
 
  private:
-  FILE* file_;
+  FilePtr file_;
   bool failed_ = false;
 };

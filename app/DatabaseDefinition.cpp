@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/controls/dialogs.h"
+#include "platform/core/c_handle.h"
 #include "platform/core/files.h"
 
 AnsiString dbm_datei;
@@ -49,11 +50,12 @@ int Layout(int l) { return l >= 1 && l <= kDbmLayouts ? l : 1; }
 
 void DatenbankDbmLaden(const AnsiString& name) {
   dbm_datei = name;
-  FILE* f = std::fopen(NativePath(name).c_str(), "rb");
-  if (!f) {
+  const FilePtr file(std::fopen(NativePath(name).c_str(), "rb"));
+  if (!file) {
     ShowMessage("Fehler: DatenbankDbmLaden finde " + name + " nicht!");
     return;
   }
+  FILE* f = file.get();
   dbm_name = dbase_ansilesen(f);
   dbm_sperrordner = dbase_ansilesen(f);
   dbm_tabelle = dbase_ansilesen(f);
@@ -68,7 +70,6 @@ void DatenbankDbmLaden(const AnsiString& name) {
   dbm_zeichensatz = static_cast<uint8_t>(dbase_intlesen(f) & 0xFF);
   dbm_spezialtext = dbase_ansilesen(f);
   dbm_spezialknopf = Switch(f);
-  std::fclose(f);
 }
 
 int DbmColumnCount(int l) { return std::clamp(dbm_spaltenanzahl[Layout(l)], 1, kDbmColumns + 1); }

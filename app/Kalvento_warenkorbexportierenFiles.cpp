@@ -25,19 +25,13 @@ AnsiString WarenkorbDateiname(const AnsiString& name, int k) {
 CsvExportFile::CsvExportFile(const AnsiString& name)
     : file_(std::fopen(NativePath(name).c_str(), "wb")) {}
 
-CsvExportFile::~CsvExportFile() {
-  if (file_) std::fclose(file_);
-}
-
 bool CsvExportFile::WriteLine(const AnsiString& line) {
-  if (!failed_ && file_) failed_ = csv_zeileschreiben(file_, line) != 0;
+  if (!failed_ && file_) failed_ = csv_zeileschreiben(file_.get(), line) != 0;
   return !failed_ && file_;
 }
 
 bool CsvExportFile::Close() {
   if (!file_) return false;
   // Buffered lines meet a full disk only here.
-  const bool closed = std::fclose(file_) == 0;
-  file_ = nullptr;
-  return closed && !failed_;
+  return CloseNow(file_) && !failed_;
 }

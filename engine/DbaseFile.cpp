@@ -14,14 +14,14 @@ int DbaseOpenHandle(const AnsiString& name, int& error) {
   return handle;
 }
 
-FILE* DbaseStreamOver(int handle) {
-  FILE* stream = ::fdopen(handle, "rb+");
+FilePtr DbaseStreamOver(int handle) {
+  FilePtr stream(::fdopen(handle, "rb+"));
   if (!stream) {
     ::close(handle);
     return nullptr;
   }
   // Other copies write the same file: a buffer would serve them stale bytes.
-  std::setvbuf(stream, nullptr, _IONBF, 0);
+  std::setvbuf(stream.get(), nullptr, _IONBF, 0);
   return stream;
 }
 

@@ -10,12 +10,13 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/core/c_handle.h"
 #include "platform/core/text.h"
 
 // The low-level handle: -1 with `error` set to errno when the file cannot be opened.
 int DbaseOpenHandle(const AnsiString& name, int& error);
 // An unbuffered "rb+" stream over the handle; nullptr (and the handle closed) when it fails.
-FILE* DbaseStreamOver(int handle);
+FilePtr DbaseStreamOver(int handle);
 
 // Bytes read, fewer than `length` at the end of the file or on an error.
 std::size_t DbaseReadAt(int handle, off_t position, void* buffer, std::size_t length);

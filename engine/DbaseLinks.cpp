@@ -5,6 +5,7 @@
 #include "engine/DbaseValues.h"
 #include "engine/dbase.h"
 #include "platform/controls/application.h"
+#include "platform/core/c_handle.h"
 #include "platform/core/files.h"
 
 namespace {
@@ -30,14 +31,14 @@ void ReadLookup(FILE* datei, Lookup& lookup) {
 }
 
 bool ReadLink(int tag, Link& link) {
-  FILE* datei = std::fopen(NativePath(IntToStr(tag) + ".vkn").c_str(), "rb");
-  if (!datei) return false;
+  FilePtr file(std::fopen(NativePath(IntToStr(tag) + ".vkn").c_str(), "rb"));
+  if (!file) return false;
+  FILE* datei = file.get();
   dbase_ansilesen(datei);
   link.modus = dbase_intlesen(datei);
   ReadLookup(datei, link.a);
   link.schluesselfeld = dbase_intlesen(datei);
   ReadLookup(datei, link.b);
-  std::fclose(datei);
   return true;
 }
 

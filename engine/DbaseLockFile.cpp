@@ -13,6 +13,7 @@
 
 #include "engine/DbaseFile.h"
 #include "engine/DbaseValues.h"
+#include "platform/core/c_handle.h"
 
 namespace {
 
@@ -25,15 +26,15 @@ std::string OwnName(const std::string& path, const char* kind) {
 std::string Encoded(const DbaseLockHolder& holder) {
   char* data = nullptr;
   std::size_t size = 0;
-  FILE* stream = ::open_memstream(&data, &size);
+  FilePtr stream(::open_memstream(&data, &size));
   if (!stream) return {};
-  dbase_ansischreiben(holder.bediener, stream);
-  dbase_ansischreiben(holder.datum, stream);
-  dbase_ansischreiben(holder.kopie, stream);
-  std::fclose(stream);
-  std::string bytes(data, size);
-  std::free(data);
-  return bytes;
+  dbase_ansischreiben(holder.bediener, stream.get());
+  dbase_ansischreiben(holder.datum, stream.get());
+  dbase_ansischreiben(holder.kopie, stream.get());
+  // The buffer is complete only once the stream is closed, and is the caller's to free.
+  stream.reset();
+  const CHandle<char, std::free> buffer(data);
+  return std::string(data, size);
 }
 
 // A new file holding the bytes; false (and no file) when it cannot be written.
@@ -78,12 +79,11 @@ DbaseLockCreate DbaseCreateLock(const std::string& path, const DbaseLockHolder& 
 }
 
 bool DbaseReadLock(const std::string& path, DbaseLockHolder& holder) {
-  FILE* stream = std::fopen(path.c_str(), "rb");
+  FilePtr stream(std::fopen(path.c_str(), "rb"));
   if (!stream) return false;
-  holder.bediener = dbase_ansilesen(stream);
-  holder.datum = dbase_ansilesen(stream);
-  holder.kopie = dbase_ansilesen(stream);
-  std::fclose(stream);
+  holder.bediener = dbase_ansilesen(stream.get());
+  holder.datum = dbase_ansilesen(stream.get());
+  holder.kopie = dbase_ansilesen(stream.get());
   return true;
 }
 

@@ -8,7 +8,7 @@
 #include "engine/DbaseTable.h"
 #include "platform/core/text.h"
 
-inline FILE*& dbase2_datei = dbase_tabelle2.datei;
+inline FilePtr& dbase2_datei = dbase_tabelle2.datei;
 inline int& dbase2_handle = dbase_tabelle2.handle;
 inline AnsiString& dbase2_dateiname = dbase_tabelle2.dateiname;
 inline uint8_t& dbase2_version = dbase_tabelle2.version;
@@ -26,7 +26,7 @@ inline std::vector<uint8_t>& dbase2_feldkommastellen = dbase_tabelle2.feldkommas
 inline std::vector<uint16_t>& dbase2_feldoffset = dbase_tabelle2.feldoffset;
 inline std::vector<char>& dbase2_record = dbase_tabelle2.record;
 inline std::vector<char>& dbase2_record_temp = dbase_tabelle2.record_temp;
-inline FILE*& dbase2_dbtdatei = dbase_tabelle2.dbtdatei;
+inline FilePtr& dbase2_dbtdatei = dbase_tabelle2.dbtdatei;
 inline uint32_t& dbase2_dbtnaechster = dbase_tabelle2.dbtnaechster;
 inline uint32_t& dbase2_dbtblockgroesse = dbase_tabelle2.dbtblockgroesse;
 

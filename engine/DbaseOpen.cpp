@@ -2,6 +2,7 @@
 // refused before anything is kept, so no later read or write can leave a buffer.
 #include <cerrno>
 #include <new>
+#include <utility>
 
 #include "engine/DbaseFile.h"
 #include "engine/DbaseTable.h"
@@ -32,11 +33,11 @@ AnsiString OpenErrorText(int error) {
   }
 }
 
-FILE* OpenTableStream(const AnsiString& name) {
+FilePtr OpenTableStream(const AnsiString& name) {
   int error = 0;
   int handle = DbaseOpenHandle(name, error);
   if (handle < 0) ShowMessage("Fehler: \xF6" "ffnen handle: " + name + ": " + OpenErrorText(error));
-  FILE* stream = handle < 0 ? nullptr : DbaseStreamOver(handle);
+  FilePtr stream = handle < 0 ? nullptr : DbaseStreamOver(handle);
   if (!stream) ShowMessage("Fehler: \xF6" "ffnen Datei " + name);
   return stream;
 }
@@ -130,17 +131,17 @@ void KeepHeader(DbaseTable& t, const Layout& l) {
 
 int DbaseOpen(DbaseTable& t, const AnsiString& name) {
   DbaseClose(t);
-  FILE* stream = OpenTableStream(name);
+  FilePtr stream = OpenTableStream(name);
   if (!stream) return 0;
   Layout layout;
-  AnsiString fault = CheckLayout(fileno(stream), layout);
+  AnsiString fault = CheckLayout(fileno(stream.get()), layout);
   if (!fault.empty()) {
-    std::fclose(stream);
+    stream.reset();
     ShowMessage("Fehler: " + AnsiString(t.prefix) + "_open: " + name + ": " + fault);
     return 0;
   }
-  t.datei = stream;
-  t.handle = fileno(stream);
+  t.handle = fileno(stream.get());
+  t.datei = std::move(stream);
   t.dateiname = BaseName(name);
   KeepHeader(t, layout);
   if (t.version >= 0x80 && name.size() > 4) DbaseMemoOpen(t, name.substr(0, name.size() - 4) + ".dbt");
@@ -154,8 +155,7 @@ int DbaseOpen(DbaseTable& t, const AnsiString& name) {
 }
 
 void DbaseClose(DbaseTable& t) {
-  if (t.datei) std::fclose(t.datei);
-  t.datei = nullptr;
+  t.datei.reset();
   t.handle = -1;
   t.feldname = {};
   t.feldtyp = {};
@@ -180,25 +180,22 @@ int DbaseMemoOpen(DbaseTable& t, const AnsiString& name) {
   DbaseMemoClose(t);
   int error = 0;
   int handle = DbaseOpenHandle(name, error);
-  FILE* stream = handle < 0 ? nullptr : DbaseStreamOver(handle);
+  FilePtr stream = handle < 0 ? nullptr : DbaseStreamOver(handle);
   AnsiString failure = "Fehler: " + AnsiString(t.prefix) + "_dbtopen: " + name;
   if (!stream) {
     ShowMessage(failure);
     return -1;
   }
   uint8_t head[24];
-  if (DbaseReadAt(fileno(stream), 0, head, sizeof head) < sizeof head) {
-    std::fclose(stream);
+  if (DbaseReadAt(fileno(stream.get()), 0, head, sizeof head) < sizeof head) {
+    stream.reset();
     ShowMessage(failure + ": Dateikopf ist unvollst\xE4ndig");
     return -1;
   }
-  t.dbtdatei = stream;
+  t.dbtdatei = std::move(stream);
   t.dbtnaechster = DbaseU32(head);
   t.dbtblockgroesse = DbaseU32(head + 20);
   return 0;
 }
 
-void DbaseMemoClose(DbaseTable& t) {
-  if (t.dbtdatei) std::fclose(t.dbtdatei);
-  t.dbtdatei = nullptr;
-}
+void DbaseMemoClose(DbaseTable& t) { t.dbtdatei.reset(); }

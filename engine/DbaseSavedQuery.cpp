@@ -5,6 +5,7 @@
 
 #include "engine/DbaseQuerySlots.h"
 #include "engine/dbase.h"
+#include "platform/core/c_handle.h"
 #include "platform/core/files.h"
 
 namespace {
@@ -29,8 +30,9 @@ AnsiString ReadRecord(FILE* datei, std::size_t size) {
 }  // namespace
 
 int dbase_abfragespeichern(const AnsiString& name) {
-  FILE* datei = std::fopen(NativePath(name).c_str(), "wb");
-  if (!datei) return -1;
+  FilePtr file(std::fopen(NativePath(name).c_str(), "wb"));
+  if (!file) return -1;
+  FILE* datei = file.get();
   for (int k = 0; k < kDbaseSlots; ++k) WriteRecord(datei, DbaseSlot(k), kDbaseSlotSize);
   for (const char* beschreibung : dbase_beschreibung)
     WriteRecord(datei, DbaseFixedText(beschreibung, kDbaseDescriptionSize), kSavedDescription);
@@ -39,12 +41,13 @@ int dbase_abfragespeichern(const AnsiString& name) {
   dbase_intschreiben(dbase_reiter, datei);
   // A write that failed on the way (disk full) is a failure even when closing succeeds.
   const bool written = std::ferror(datei) == 0;
-  return std::fclose(datei) == 0 && written ? 0 : -1;
+  return CloseNow(file) && written ? 0 : -1;
 }
 
 int dbase_abfrageladen(const AnsiString& name) {
-  FILE* datei = std::fopen(NativePath(name).c_str(), "rb");
-  if (!datei) return -2;
+  FilePtr file(std::fopen(NativePath(name).c_str(), "rb"));
+  if (!file) return -2;
+  FILE* datei = file.get();
   for (char* slot : dbase_abfragetext)
     DbaseSetFixedText(slot, kDbaseSlotSize, ReadRecord(datei, kDbaseSlotSize));
   for (char* beschreibung : dbase_beschreibung)
@@ -54,6 +57,5 @@ int dbase_abfrageladen(const AnsiString& name) {
   dbase_reiter = dbase_intlesen(datei);
   // The list window picks its tab by this number: one it does not have means the first.
   if (dbase_reiter < 0 || dbase_reiter > kHighestTab) dbase_reiter = 0;
-  std::fclose(datei);
   return tabelle == dbase_dateiname ? 0 : -1;
 }

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/core/c_handle.h"
 #include "platform/core/text.h"
 
 // A window start that no record number reaches: the read window holds nothing.
@@ -24,7 +25,7 @@ struct DbaseTable {
   // record reads like any other.
   bool asStored = false;
 
-  FILE* datei = nullptr;
+  FilePtr datei;
   int handle = -1;
   AnsiString dateiname;
 
@@ -50,7 +51,7 @@ struct DbaseTable {
   uint32_t cachestart = kDbaseWindowEmpty;
   uint32_t freistart = 0;
 
-  FILE* dbtdatei = nullptr;
+  FilePtr dbtdatei;
   uint32_t dbtnaechster = 0;
   uint32_t dbtblockgroesse = 512;
 };

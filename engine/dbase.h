@@ -20,7 +20,7 @@
 #include "engine/DbaseValues.h"
 #include "platform/core/text.h"
 
-inline FILE*& dbase_datei = dbase_tabelle.datei;
+inline FilePtr& dbase_datei = dbase_tabelle.datei;
 inline int& dbase_handle = dbase_tabelle.handle;
 inline AnsiString& dbase_dateiname = dbase_tabelle.dateiname;
 inline uint8_t& dbase_version = dbase_tabelle.version;
@@ -41,7 +41,7 @@ inline std::vector<char>& dbase_record_temp = dbase_tabelle.record_temp;
 inline std::vector<char>& dbase_recordMulti = dbase_tabelle.recordMulti;
 inline uint32_t& dbase_cachestart = dbase_tabelle.cachestart;
 inline uint32_t& dbase_freistart = dbase_tabelle.freistart;
-inline FILE*& dbase_dbtdatei = dbase_tabelle.dbtdatei;
+inline FilePtr& dbase_dbtdatei = dbase_tabelle.dbtdatei;
 inline uint32_t& dbase_dbtnaechster = dbase_tabelle.dbtnaechster;
 inline uint32_t& dbase_dbtblockgroesse = dbase_tabelle.dbtblockgroesse;
 

@@ -1,4 +1,6 @@
 #include "platform/core/files.h"
+
+#include "platform/core/c_handle.h"
 #include "platform/core/wildcard.h"
 
 #include <dirent.h>
@@ -147,7 +149,7 @@ AnsiString IncludeTrailingPathDelimiter(const AnsiString& path) {
 }
 
 AnsiString GetCurrentDir() {
-  std::unique_ptr<char, decltype(&std::free)> cwd(::getcwd(nullptr, 0), &std::free);
+  const CHandle<char, std::free> cwd(::getcwd(nullptr, 0));
   return cwd ? AnsiString(cwd.get()) : AnsiString();
 }
 

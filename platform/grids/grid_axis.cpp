@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/core/invariant.h"
+
 TGridAxis::TGridAxis(int count, int fixed, int defaultSize)
     : count_(count), fixed_(fixed), defaultSize_(defaultSize), first_(fixed) {}
 
@@ -75,6 +77,17 @@ void TGridAxis::SetFirst(int index) {
 void TGridAxis::ClampFirst() {
   lastShownKnown_ = false;
   first_ = std::clamp(first_, fixed_, std::max(fixed_, MaxFirst()));
+  CheckInvariant("grid axis", [&] { return Fault(); });
+}
+
+std::string TGridAxis::Fault() const {
+  if (count_ < 0) return "count " + std::to_string(count_);
+  if (!sizes_.Empty() && sizes_.Count() != count_)
+    return std::to_string(sizes_.Count()) + " sizes for " + std::to_string(count_) + " lines";
+  if (first_ < fixed_ || first_ > std::max(fixed_, MaxFirst()))
+    return "first line " + std::to_string(first_) + " outside " + std::to_string(fixed_) + ".." +
+           std::to_string(std::max(fixed_, MaxFirst()));
+  return {};
 }
 
 int TGridAxis::LastShown() const {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/grids/grid_line_sizes.h"
@@ -68,6 +69,11 @@ class TGridAxis {
   // The shown line whose trailing border (the end of the line and its grid line) lies within
   // `slack` pixels of a position; the later one where two are that near; -1 when none.
   int BorderNear(int pos, int slack) const;
+
+  // What lies out of bounds: a negative count, sizes kept for another count, or a first line
+  // shown outside Fixed..MaxFirst. Empty when nothing does; every change checks it in the
+  // debug build.
+  std::string Fault() const;
 
  private:
   int count_;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/dbase.h"
+#include "platform/core/c_handle.h"
 #include "platform/core/files.h"
 
 namespace {
@@ -31,9 +32,9 @@ void WriteLayout(Writer& w, const DbmLayout& layout) {
 }  // namespace
 
 bool WriteDefinition(const DbmDefinition& d, const AnsiString& fileName) {
-  FILE* file = std::fopen(NativePath(fileName).c_str(), "wb");
+  FilePtr file(std::fopen(NativePath(fileName).c_str(), "wb"));
   if (!file) return false;
-  Writer w{file};
+  Writer w{file.get()};
   for (const AnsiString* text : {&d.name, &d.lockFolder, &d.table, &d.query, &d.title})
     w.Text(*text);
   w.Integer(d.printButton);
@@ -45,5 +46,5 @@ bool WriteDefinition(const DbmDefinition& d, const AnsiString& fileName) {
   w.Integer(d.codePage);
   w.Text(d.specialText);
   w.Integer(d.specialButton);
-  return std::fclose(file) == 0 && w.ok;
+  return CloseNow(file) && w.ok;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/dbase.h"
+#include "platform/core/c_handle.h"
 #include "tools/sample/PartsLayout.h"
 #include "tools/sample/PartsList.h"
 #include "tools/sample/SampleQueries.h"
@@ -102,8 +103,9 @@ bool WriteTable(const AnsiString& path, DbfFile layout, const std::vector<Record
 
 // The link file: mode 1, one lookup of the delivery time by the supplier's name.
 bool WriteLink(const AnsiString& path) {
-  FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return false;
+  FilePtr link(std::fopen(path.c_str(), "wb"));
+  if (!link) return false;
+  FILE* file = link.get();
   dbase_ansischreiben("Lieferzeit des Lieferanten", file);
   dbase_intschreiben(1, file);
   dbase_ansischreiben(kSuppliersTable, file);
@@ -113,15 +115,15 @@ bool WriteLink(const AnsiString& path) {
   dbase_ansischreiben("", file);
   dbase_intschreiben(0, file);
   dbase_intschreiben(0, file);
-  return std::fclose(file) == 0;
+  return CloseNow(link);
 }
 
 // The lock folder exists from the start, with a file that keeps it in version control.
 bool MakeLockFolder(const AnsiString& folder) {
   AnsiString path = folder + "/" + kLockFolder;
   if (mkdir(path.c_str(), 0777) != 0 && errno != EEXIST) return false;
-  FILE* placeholder = std::fopen((path + ".gitkeep").c_str(), "wb");
-  return placeholder && std::fclose(placeholder) == 0;
+  FilePtr placeholder(std::fopen((path + ".gitkeep").c_str(), "wb"));
+  return CloseNow(placeholder);
 }
 
 }  // namespace

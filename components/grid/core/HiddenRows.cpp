@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "platform/core/invariant.h"
+
 THiddenRows::Rows::const_iterator THiddenRows::LowerBound(int RealRow) const {
   return std::lower_bound(
       items_.begin(), items_.end(), RealRow,
@@ -47,6 +49,7 @@ void THiddenRows::Add(Rows Taken) {
   items_.insert(items_.end(), std::make_move_iterator(Taken.begin()),
                 std::make_move_iterator(Taken.end()));
   std::inplace_merge(items_.begin(), items_.begin() + middle, items_.end(), byNumber);
+  CheckInvariant("hidden rows", [&] { return Fault(); });
 }
 
 THiddenRows::Rows THiddenRows::Take(int From, int To) {
@@ -60,12 +63,14 @@ THiddenRows::Rows THiddenRows::Take(int From, int To) {
 void THiddenRows::Shift(int Row, int Delta) {
   for (auto at = items_.begin() + (UpperBound(Row) - items_.cbegin()); at != items_.end(); ++at)
     (*at)->Idx += Delta;
+  CheckInvariant("hidden rows", [&] { return Fault(); });
 }
 
 // The k-th hidden row has Idx - k shown rows before it.
 void THiddenRows::ShownInserted(int DisplayRow, int Count) {
   for (std::size_t k = 0; k < items_.size(); ++k)
     if (items_[k]->Idx - static_cast<int>(k) > DisplayRow) items_[k]->Idx += Count;
+  CheckInvariant("hidden rows", [&] { return Fault(); });
 }
 
 void THiddenRows::ShownRemoved(int DisplayRow, int Count) {
@@ -73,4 +78,17 @@ void THiddenRows::ShownRemoved(int DisplayRow, int Count) {
     const int shownBefore = items_[k]->Idx - static_cast<int>(k);
     items_[k]->Idx -= std::clamp(shownBefore - DisplayRow, 0, Count);
   }
+  CheckInvariant("hidden rows", [&] { return Fault(); });
+}
+
+std::string THiddenRows::Fault(int RealRows) const {
+  for (std::size_t k = 0; k < items_.size(); ++k) {
+    const int row = items_[k]->Idx;
+    if (row < 0 || row >= RealRows)
+      return "row " + std::to_string(row) + " lies outside the " + std::to_string(RealRows) +
+             " real rows";
+    if (k > 0 && items_[k - 1]->Idx >= row)
+      return "row " + std::to_string(row) + " follows row " + std::to_string(items_[k - 1]->Idx);
+  }
+  return {};
 }

@@ -3,7 +3,9 @@
 // and a display row convert into each other by binary search: a filter may hide a million.
 #pragma once
 
+#include <climits>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "components/grid/core/GridItem.h"
@@ -32,6 +34,10 @@ class THiddenRows {
   // after them keep their places among the shown rows.
   void ShownInserted(int DisplayRow, int Count);
   void ShownRemoved(int DisplayRow, int Count);
+
+  // What breaks the store's rising order of distinct numbers, or a number outside
+  // 0..RealRows-1; empty when nothing does. The changes above check it in the debug build.
+  std::string Fault(int RealRows = INT_MAX) const;
 
  private:
   Rows items_;

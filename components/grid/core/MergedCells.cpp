@@ -1,8 +1,10 @@
 #include "components/grid/core/MergedCells.h"
 
 #include <algorithm>
+#include <string>
 
 #include "components/grid/core/CellProperties.h"
+#include "platform/core/invariant.h"
 
 namespace {
 
@@ -10,6 +12,10 @@ template <typename Visit>
 void ForEachCell(const TRect& Block, Visit visit) {
   for (int r = Block.Top; r <= Block.Bottom; ++r)
     for (int c = Block.Left; c <= Block.Right; ++c) visit(c, r);
+}
+
+std::string CellName(int ACol, int ARow) {
+  return "cell (" + std::to_string(ACol) + ", " + std::to_string(ARow) + ")";
 }
 
 // A span as far as the grid lets it reach: 0 to `room`.
@@ -100,6 +106,7 @@ void TMergedCells::MergeCells(int ACol, int ARow, int W, int H) {
     props->CellSpanX = props->IsBaseCell ? block.Right - ACol : c - ACol;
     props->CellSpanY = props->IsBaseCell ? block.Bottom - ARow : r - ARow;
   });
+  CheckInvariant("merged cells", [&] { return BlockFault(block); });
   ForEachCell(block, [&](int c, int r) { grid_.RepaintStoredCell(c, r); });
 }
 
@@ -115,7 +122,37 @@ void TMergedCells::SplitCells(int ACol, int ARow) {
     props->CellSpanX = -1;
     props->CellSpanY = -1;
   });
+  CheckInvariant("merged cells", [&] {
+    std::string fault;
+    ForEachCell(block, [&](int c, int r) {
+      if (fault.empty()) fault = BlockFault({c, r, c, r});
+    });
+    return fault;
+  });
   ForEachCell(block, [&](int c, int r) { grid_.RepaintStoredCell(c, r); });
+}
+
+std::string TMergedCells::BlockFault(const TRect& Block) const {
+  if (!Inside(Block.Left, Block.Top) || !Inside(Block.Right, Block.Bottom))
+    return "the block reaches beyond the grid";
+  const int spanX = Block.Right - Block.Left, spanY = Block.Bottom - Block.Top;
+  std::string fault;
+  ForEachCell(Block, [&](int c, int r) {
+    const TCellProperties* props = grid_.FindCellProperties(c, r);
+    const bool base = c == Block.Left && r == Block.Top;
+    const bool ordinary =
+        !props || (props->IsBaseCell && props->CellSpanX == -1 && props->CellSpanY == -1);
+    if (!fault.empty() || (base && spanX == 0 && spanY == 0 && ordinary)) return;
+    if (!props)
+      fault = CellName(c, r) + " has no properties";
+    else if (props->IsBaseCell != base)
+      fault = CellName(c, r) + (base ? " is not" : " is") + " a base cell";
+    else if (props->CellSpanX != (base ? spanX : c - Block.Left) ||
+             props->CellSpanY != (base ? spanY : r - Block.Top))
+      fault = CellName(c, r) + " holds the spans " + std::to_string(props->CellSpanX) + ", " +
+              std::to_string(props->CellSpanY);
+  });
+  return fault;
 }
 
 bool TMergedCells::LeaveBlock(TPoint Current, TBlockExit Exit, int FixedCols, int FixedRows,

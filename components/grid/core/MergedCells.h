@@ -4,6 +4,8 @@
 // a properties object holds, every cell and block they answer with lies inside the grid.
 #pragma once
 
+#include <string>
+
 #include "components/grid/core/CellPropertyGrid.h"
 #include "platform/graphics/geometry.h"
 
@@ -52,6 +54,11 @@ class TMergedCells {
   // scrollable cell lies beyond the block that way.
   bool LeaveBlock(TPoint Current, TBlockExit Exit, int FixedCols, int FixedRows,
                   TPoint& Target) const;
+
+  // What keeps Block from being one block, its top-left cell the base cell; a block of one
+  // cell may also be an ordinary cell. Empty when nothing does. Merging and splitting check
+  // the cells they set in the debug build.
+  std::string BlockFault(const TRect& Block) const;
 
  private:
   TCellPropertyGrid& grid_;

@@ -37,39 +37,29 @@ AnsiString ConnectionValue(const AnsiString& Value) {
   return braced + "}";
 }
 
-OdbcConnection::OdbcConnection(const AnsiString& ConnectionText) {
-  SQLHANDLE env = SQL_NULL_HANDLE, dbc = SQL_NULL_HANDLE;
-  if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &env)))
-    throw Exception("ODBC is not available");
-  env_ = env;
-  try {
-    Check(SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0),
-          SQL_HANDLE_ENV, env);
-    Check(SQLAllocHandle(SQL_HANDLE_DBC, env, &dbc), SQL_HANDLE_ENV, env);
-    dbc_ = dbc;
-    std::string text = AnsiToUtf8(ConnectionText);  // the driver manager's texts are UTF-8
-    Check(SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
-                           static_cast<SQLSMALLINT>(text.size()), nullptr, 0, nullptr,
-                           SQL_DRIVER_NOPROMPT),
-          SQL_HANDLE_DBC, dbc);
-  } catch (...) {
-    if (dbc_) SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
-    SQLFreeHandle(SQL_HANDLE_ENV, env_);
-    throw;
-  }
+OdbcConnection::OdbcConnection(const AnsiString& ConnectionText)
+    : env_(SQL_HANDLE_ENV), dbc_(SQL_HANDLE_DBC) {
+  if (!SQL_SUCCEEDED(env_.Allocate(SQL_NULL_HANDLE))) throw Exception("ODBC is not available");
+  SQLHANDLE env = env_.Get();
+  Check(SQLSetEnvAttr(env, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0),
+        SQL_HANDLE_ENV, env);
+  Check(dbc_.Allocate(env), SQL_HANDLE_ENV, env);
+  std::string text = AnsiToUtf8(ConnectionText);  // the driver manager's texts are UTF-8
+  Check(SQLDriverConnect(dbc_.Get(), nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
+                         static_cast<SQLSMALLINT>(text.size()), nullptr, 0, nullptr,
+                         SQL_DRIVER_NOPROMPT),
+        SQL_HANDLE_DBC, dbc_.Get());
 }
 
-OdbcConnection::~OdbcConnection() {
-  SQLDisconnect(dbc_);
-  SQLFreeHandle(SQL_HANDLE_DBC, dbc_);
-  SQLFreeHandle(SQL_HANDLE_ENV, env_);
-}
+// Only a connection that was made is ended; the handles free themselves.
+OdbcConnection::~OdbcConnection() { SQLDisconnect(dbc_.Get()); }
 
 AnsiString OdbcConnection::QuoteName(const AnsiString& Name) {
   SQLCHAR quote[8] = {0};
   SQLSMALLINT length = 0;
   AnsiString open = "[", close = "]";
-  if (SQL_SUCCEEDED(SQLGetInfo(dbc_, SQL_IDENTIFIER_QUOTE_CHAR, quote, sizeof quote, &length)) &&
+  if (SQL_SUCCEEDED(
+          SQLGetInfo(dbc_.Get(), SQL_IDENTIFIER_QUOTE_CHAR, quote, sizeof quote, &length)) &&
       length == 1 && quote[0] != ' ')
     open = close = AnsiString(1, static_cast<char>(quote[0]));
   if (Name.empty() || Name.starts_with(open) || Name.starts_with("[")) return Name;
@@ -79,39 +69,31 @@ AnsiString OdbcConnection::QuoteName(const AnsiString& Name) {
   return quoted + close;
 }
 
-OdbcRecordSet::OdbcRecordSet(OdbcConnection& Connection, const AnsiString& Statement) {
-  SQLHANDLE stmt = SQL_NULL_HANDLE;
-  Check(SQLAllocHandle(SQL_HANDLE_STMT, Connection.Handle(), &stmt), SQL_HANDLE_DBC,
-        Connection.Handle());
-  stmt_ = stmt;
-  try {
-    std::string text = AnsiToUtf8(Statement);
-    Check(SQLExecDirect(stmt, reinterpret_cast<SQLCHAR*>(text.data()),
-                        static_cast<SQLINTEGER>(text.size())),
+OdbcRecordSet::OdbcRecordSet(OdbcConnection& Connection, const AnsiString& Statement)
+    : stmt_(SQL_HANDLE_STMT) {
+  Check(stmt_.Allocate(Connection.Handle()), SQL_HANDLE_DBC, Connection.Handle());
+  SQLHANDLE stmt = stmt_.Get();
+  std::string text = AnsiToUtf8(Statement);
+  Check(SQLExecDirect(stmt, reinterpret_cast<SQLCHAR*>(text.data()),
+                      static_cast<SQLINTEGER>(text.size())),
+        SQL_HANDLE_STMT, stmt);
+  SQLSMALLINT columns = 0;
+  Check(SQLNumResultCols(stmt, &columns), SQL_HANDLE_STMT, stmt);
+  for (SQLUSMALLINT i = 1; i <= static_cast<SQLUSMALLINT>(columns); ++i) {
+    SQLCHAR name[256] = {0};
+    SQLSMALLINT length = 0;
+    Check(SQLColAttribute(stmt, i, SQL_DESC_NAME, name, sizeof name, &length, nullptr),
           SQL_HANDLE_STMT, stmt);
-    SQLSMALLINT columns = 0;
-    Check(SQLNumResultCols(stmt, &columns), SQL_HANDLE_STMT, stmt);
-    for (SQLUSMALLINT i = 1; i <= static_cast<SQLUSMALLINT>(columns); ++i) {
-      SQLCHAR name[256] = {0};
-      SQLSMALLINT length = 0;
-      Check(SQLColAttribute(stmt, i, SQL_DESC_NAME, name, sizeof name, &length, nullptr),
-            SQL_HANDLE_STMT, stmt);
-      names_.push_back(Utf8ToAnsi(reinterpret_cast<char*>(name)));
-    }
-    SQLLEN rows = -1;
-    // Drivers answer -1 or a count of changed rows for a query; only a positive count is one.
-    if (SQL_SUCCEEDED(SQLRowCount(stmt, &rows)) && rows > 0 && columns > 0) recordCount_ = rows;
-    Fetch();
-  } catch (...) {
-    SQLFreeHandle(SQL_HANDLE_STMT, stmt_);
-    throw;
+    names_.push_back(Utf8ToAnsi(reinterpret_cast<char*>(name)));
   }
+  SQLLEN rows = -1;
+  // Drivers answer -1 or a count of changed rows for a query; only a positive count is one.
+  if (SQL_SUCCEEDED(SQLRowCount(stmt, &rows)) && rows > 0 && columns > 0) recordCount_ = rows;
+  Fetch();
 }
 
-OdbcRecordSet::~OdbcRecordSet() {
-  SQLCloseCursor(stmt_);
-  SQLFreeHandle(SQL_HANDLE_STMT, stmt_);
-}
+// The statement's handle frees itself after the cursor is closed.
+OdbcRecordSet::~OdbcRecordSet() { SQLCloseCursor(stmt_.Get()); }
 
 void OdbcRecordSet::MoveNext() {
   if (!eof_) Fetch();
@@ -123,12 +105,12 @@ void OdbcRecordSet::Fetch() {
     eof_ = true;
     return;
   }
-  const SQLRETURN result = SQLFetch(stmt_);
+  const SQLRETURN result = SQLFetch(stmt_.Get());
   if (result == SQL_NO_DATA) {
     eof_ = true;
     return;
   }
-  Check(result, SQL_HANDLE_STMT, stmt_);
+  Check(result, SQL_HANDLE_STMT, stmt_.Get());
   for (std::size_t i = 0; i < names_.size(); ++i)
     values_.push_back(Column(static_cast<unsigned short>(i + 1)));
 }
@@ -140,9 +122,9 @@ AnsiString OdbcRecordSet::Column(unsigned short Index) {
   for (;;) {
     SQLLEN indicator = 0;
     const SQLRETURN result =
-        SQLGetData(stmt_, Index, SQL_C_CHAR, buffer, sizeof buffer, &indicator);
+        SQLGetData(stmt_.Get(), Index, SQL_C_CHAR, buffer, sizeof buffer, &indicator);
     if (result == SQL_NO_DATA || indicator == SQL_NULL_DATA) break;
-    Check(result, SQL_HANDLE_STMT, stmt_);
+    Check(result, SQL_HANDLE_STMT, stmt_.Get());
     const bool more =
         result == SQL_SUCCESS_WITH_INFO &&
         (indicator == SQL_NO_TOTAL || indicator >= static_cast<SQLLEN>(sizeof buffer));

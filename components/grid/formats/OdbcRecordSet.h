@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "components/grid/formats/OdbcHandle.h"
 #include "platform/core/text.h"
 
 class OdbcConnection {
@@ -17,11 +18,11 @@ class OdbcConnection {
 
   // A table name as the data source's SQL quotes it; a name already quoted stays as it is.
   AnsiString QuoteName(const AnsiString& Name);
-  void* Handle() const { return dbc_; }
+  void* Handle() const { return dbc_.Get(); }
 
  private:
-  void* env_ = nullptr;
-  void* dbc_ = nullptr;
+  OdbcHandle env_;  // freed after the connection, as members go in reverse
+  OdbcHandle dbc_;
 };
 
 class OdbcRecordSet {
@@ -45,7 +46,7 @@ class OdbcRecordSet {
  private:
   void Fetch();
   AnsiString Column(unsigned short Index);
-  void* stmt_ = nullptr;
+  OdbcHandle stmt_;
   std::vector<AnsiString> names_;
   std::vector<AnsiString> values_;
   long recordCount_ = -1;

@@ -12,6 +12,7 @@
 #include "components/grid/formats/XlsxParts.h"
 #include "components/grid/formats/XmlParts.h"
 #include "components/grid/formats/ZipArchive.h"
+#include "platform/core/c_handle.h"
 #include "platform/core/exception.h"
 
 namespace {
@@ -145,7 +146,9 @@ void WriteWorkbook(const ScratchFolder& Scratch, const std::string& Path, const 
   lxw_workbook_options options{};
   options.constant_memory = LXW_TRUE;
   options.tmpdir = const_cast<char*>(Scratch.Path().c_str());
-  lxw_workbook* book = workbook_new_opt(Path.c_str(), &options);
+  // A failure on the way closes the workbook unasked; the close that counts is asked below.
+  CHandle<lxw_workbook, workbook_close> owner(workbook_new_opt(Path.c_str(), &options));
+  lxw_workbook* book = owner.get();
   if (!book) throw Exception("Cannot create file " + Target);
   const std::string name = AnsiToUtf8(SheetName);
   lxw_error valid =
@@ -154,14 +157,9 @@ void WriteWorkbook(const ScratchFolder& Scratch, const std::string& Path, const 
       valid == LXW_NO_ERROR
           ? workbook_add_worksheet(book, SheetName.empty() ? nullptr : name.c_str())
           : nullptr;
-  try {
-    Check(valid, Target);
-    WriteRows(sheet, Rows, Target);
-  } catch (...) {
-    workbook_close(book);
-    throw;
-  }
-  Check(workbook_close(book), Target);
+  Check(valid, Target);
+  WriteRows(sheet, Rows, Target);
+  Check(workbook_close(owner.release()), Target);
 }
 
 }  // namespace

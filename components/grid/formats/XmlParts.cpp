@@ -5,8 +5,10 @@
 #include <climits>
 #include <cstring>
 #include <exception>
+#include <new>
 
 #include "components/grid/formats/MarkupText.h"
+#include "platform/core/c_handle.h"
 #include "platform/core/exception.h"
 
 namespace {
@@ -16,7 +18,7 @@ std::string LocalName(const char* Name) {
   return colon ? colon + 1 : Name;
 }
 
-// A handler that throws stops the parser; the exception goes on once the parser is freed,
+// A handler that throws stops the parser; the exception goes on once XML_Parse has returned,
 // since it must not pass through expat's own frames.
 struct Parse {
   const XmlHandlers& Handlers;
@@ -61,14 +63,15 @@ void XMLCALL OnText(void* Data, const XML_Char* Text, int Length) {
 void ParseXmlPart(const std::string& Xml, const std::string& PartName,
                   const XmlHandlers& Handlers) {
   if (Xml.size() > INT_MAX) throw Exception("The part " + PartName + " is too large");
-  Parse parse{Handlers, XML_ParserCreate("UTF-8"), nullptr};
+  const CHandle<XML_ParserStruct, XML_ParserFree> parser(XML_ParserCreate("UTF-8"));
+  if (!parser) throw std::bad_alloc();
+  Parse parse{Handlers, parser.get(), nullptr};
   XML_SetUserData(parse.Parser, &parse);
   XML_SetElementHandler(parse.Parser, OnStart, OnEnd);
   XML_SetCharacterDataHandler(parse.Parser, OnText);
   const bool ok =
       XML_Parse(parse.Parser, Xml.data(), static_cast<int>(Xml.size()), 1) == XML_STATUS_OK;
   const AnsiString error = ok ? "" : XML_ErrorString(XML_GetErrorCode(parse.Parser));
-  XML_ParserFree(parse.Parser);
   if (parse.Failure) std::rethrow_exception(parse.Failure);
   if (!ok) throw Exception("The part " + PartName + " is damaged: " + error);
 }

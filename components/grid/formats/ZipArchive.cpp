@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/core/c_handle.h"
 #include "platform/core/exception.h"
 
 namespace {
@@ -40,11 +41,10 @@ std::string ZipArchive::Entry(const std::string& Name) const {
   if (zip_stat(zip_, Name.c_str(), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE))
     Fail("lacks its part " + Name);
   if (st.size > kMaxEntry) Fail("has an oversized part " + Name);
-  zip_file_t* file = zip_fopen(zip_, Name.c_str(), 0);
+  const CHandle<zip_file_t, zip_fclose> file(zip_fopen(zip_, Name.c_str(), 0));
   if (!file) Fail("has an unreadable part " + Name);
   std::string bytes(st.size, '\0');
-  const zip_int64_t got = zip_fread(file, bytes.data(), st.size);
-  zip_fclose(file);
+  const zip_int64_t got = zip_fread(file.get(), bytes.data(), st.size);
   if (got < 0 || static_cast<zip_uint64_t>(got) != st.size) Fail("has a damaged part " + Name);
   return bytes;
 }
