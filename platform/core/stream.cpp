@@ -59,6 +59,10 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
   return position_;
 }
 
+void TMemoryStream::Reserve(int64_t count) {
+  if (count > 0) data_.reserve(std::max(data_.size(), static_cast<size_t>(position_ + count)));
+}
+
 void TMemoryStream::Clear() {
   data_.clear();
   position_ = 0;

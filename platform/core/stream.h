@@ -24,7 +24,12 @@ class TStream : public TObject {
   virtual int64_t Seek(int64_t offset, TSeekOrigin origin) = 0;
   int64_t GetPosition() { return Seek(0, soFromCurrent); }
   void SetPosition(int64_t position) { Seek(position, soFromBeginning); }
-  int64_t GetSize();
+  virtual int64_t GetSize();
+  // The stream's bytes where they lie whole in memory, else null: a reader may take them in
+  // place rather than copy them out. Valid until the stream is written.
+  virtual const uint8_t* Contents() { return nullptr; }
+  // Room ahead for about Count bytes more, so a long run of small writes seldom moves them.
+  virtual void Reserve(int64_t /*count*/) {}
   // Raise EStreamError when fewer bytes move than asked for.
   void ReadBuffer(void* buffer, int64_t count);
   void WriteBuffer(const void* buffer, int64_t count);
@@ -37,6 +42,9 @@ class TMemoryStream : public TStream {
   int64_t Read(void* buffer, int64_t count) override;
   int64_t Write(const void* buffer, int64_t count) override;
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+  int64_t GetSize() override { return static_cast<int64_t>(data_.size()); }
+  const uint8_t* Contents() override { return data_.data(); }
+  void Reserve(int64_t count) override;
   const uint8_t* Memory() const { return data_.data(); }
   const std::vector<uint8_t>& Bytes() const { return data_; }
   void Clear();

@@ -12,6 +12,8 @@ class TStringGrid : public TDrawGrid {
   explicit TStringGrid(TComponent* AOwner);
 
   const AnsiString& Cells(int ACol, int ARow) const { return cells_.Text(ACol, ARow); }
+  // How many cells hold a text or an object.
+  std::size_t StoredCells() const { return cells_.StoredCells(); }
   // By value: a text made for the cell moves into it.
   void SetCells(int ACol, int ARow, AnsiString Value);
   TObject* Objects(int ACol, int ARow) const { return cells_.Object(ACol, ARow); }

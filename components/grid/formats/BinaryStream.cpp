@@ -5,10 +5,8 @@ constexpr int kIntBytes = 4;
 }  // namespace
 
 void BinaryWriter::Int(int32_t Value) {
-  const auto bits = static_cast<uint32_t>(Value);
-  const uint8_t bytes[kIntBytes] = {static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8),
-                                    static_cast<uint8_t>(bits >> 16),
-                                    static_cast<uint8_t>(bits >> 24)};
+  uint8_t bytes[kIntBytes];
+  StoreLittleEndian32(static_cast<uint32_t>(Value), bytes);
   Bytes(bytes, kIntBytes);
 }
 

@@ -14,6 +14,11 @@ inline uint32_t LittleEndian32(const uint8_t* Bytes) {
   return Bytes[0] | uint32_t{Bytes[1]} << 8 | uint32_t{Bytes[2]} << 16 | uint32_t{Bytes[3]} << 24;
 }
 
+// Value as the 4 little-endian bytes at Bytes.
+inline void StoreLittleEndian32(uint32_t Value, uint8_t* Bytes) {
+  for (int i = 0; i < 4; ++i) Bytes[i] = static_cast<uint8_t>(Value >> (8 * i));
+}
+
 // Writes to a stream, or appends to a buffer that goes to a stream whole (many small writes
 // to a stream cost more than the bytes do).
 class BinaryWriter {

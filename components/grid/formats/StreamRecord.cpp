@@ -7,68 +7,87 @@ namespace {
 
 constexpr char kSignature[] = {'T', 'P', 'F', '0'};
 constexpr int kSignatureLength = sizeof kSignature;
-// What a record of a cell usually takes.
-constexpr std::size_t kTypicalRecord = 128;
 enum : uint8_t { vtInt = 1, vtText = 2, vtFalse = 3, vtTrue = 4, vtFloat = 5, vtBinary = 6 };
 
 }  // namespace
 
-TStreamRecordWriter::TStreamRecordWriter(TStream& Stream, const char* ClassName) : stream_(Stream) {
-  bytes_.reserve(kTypicalRecord);
-  out_.Bytes(kSignature, kSignatureLength);
+TStreamRecordWriter::TStreamRecordWriter(TStream& Stream, std::string_view ClassName)
+    : stream_(Stream) {
+  Put(kSignature, kSignatureLength);
   Name(ClassName);
 }
 
+void TStreamRecordWriter::Spill(const void* Data, std::size_t Count) {
+  if (!spilled_) heap_.assign(local_.data(), size_);
+  spilled_ = true;
+  heap_.append(static_cast<const char*>(Data), Count);
+  size_ += Count;
+}
+
+void TStreamRecordWriter::Int(int32_t Value) {
+  uint8_t bytes[4];
+  StoreLittleEndian32(static_cast<uint32_t>(Value), bytes);
+  Put(bytes, sizeof bytes);
+}
+
 // Names are short texts: a length byte and at most 255 characters.
-void TStreamRecordWriter::Name(const char* Name) {
-  const std::size_t length = std::min<std::size_t>(std::strlen(Name), 255);
-  out_.Byte(static_cast<uint8_t>(length));
-  out_.Bytes(Name, length);
+void TStreamRecordWriter::Name(std::string_view Name) {
+  Name = Name.substr(0, 255);
+  Byte(static_cast<uint8_t>(Name.size()));
+  Put(Name.data(), Name.size());
 }
 
 void TStreamRecordWriter::End() {
-  out_.Byte(0);
-  stream_.WriteBuffer(bytes_.data(), static_cast<int64_t>(bytes_.size()));
-  bytes_.clear();
+  Byte(0);
+  stream_.WriteBuffer(spilled_ ? heap_.data() : local_.data(), static_cast<int64_t>(size_));
+  heap_.clear();
+  size_ = 0;
+  spilled_ = false;
 }
 
-void TStreamRecordWriter::Int(const char* Name, int32_t Value) {
+void TStreamRecordWriter::Int(std::string_view Name, int32_t Value) {
   this->Name(Name);
-  out_.Byte(vtInt);
-  out_.Int(Value);
+  Byte(vtInt);
+  Int(Value);
 }
 
-void TStreamRecordWriter::Float(const char* Name, double Value) {
+void TStreamRecordWriter::Float(std::string_view Name, double Value) {
   this->Name(Name);
-  out_.Byte(vtFloat);
+  Byte(vtFloat);
   uint64_t bits;
   std::memcpy(&bits, &Value, sizeof bits);
-  out_.Int(static_cast<int32_t>(static_cast<uint32_t>(bits)));
-  out_.Int(static_cast<int32_t>(static_cast<uint32_t>(bits >> 32)));
+  Int(static_cast<int32_t>(static_cast<uint32_t>(bits)));
+  Int(static_cast<int32_t>(static_cast<uint32_t>(bits >> 32)));
 }
 
-void TStreamRecordWriter::Text(const char* Name, const AnsiString& Value) {
+void TStreamRecordWriter::Text(std::string_view Name, const AnsiString& Value) {
   this->Name(Name);
-  out_.Byte(vtText);
-  out_.Text(Value);
+  Byte(vtText);
+  Int(static_cast<int32_t>(Value.size()));
+  Put(Value.data(), Value.size());
 }
 
-void TStreamRecordWriter::Binary(const char* Name, const std::vector<uint8_t>& Value) {
+void TStreamRecordWriter::Binary(std::string_view Name, const std::vector<uint8_t>& Value) {
   this->Name(Name);
-  out_.Byte(vtBinary);
-  out_.Int(static_cast<int32_t>(Value.size()));
-  out_.Bytes(Value.data(), Value.size());
+  Byte(vtBinary);
+  Int(static_cast<int32_t>(Value.size()));
+  if (!Value.empty()) Put(Value.data(), Value.size());
 }
 
-void TStreamRecordWriter::Bool(const char* Name, bool Value) {
+void TStreamRecordWriter::Bool(std::string_view Name, bool Value) {
   this->Name(Name);
-  out_.Byte(Value ? vtTrue : vtFalse);
+  Byte(Value ? vtTrue : vtFalse);
 }
 
-TStreamRecordReader::TStreamRecordReader(TStream& Stream, const char* ClassName)
+TStreamRecordReader::TStreamRecordReader(TStream& Stream, std::string_view ClassName)
     : stream_(Stream),
       start_(Stream.GetPosition()),
       size_(static_cast<uint64_t>(std::max<int64_t>(Stream.GetSize() - start_, 0))) {
+  const uint8_t* contents = size_ > 0 ? Stream.Contents() : nullptr;
+  if (contents) {
+    data_ = reinterpret_cast<const char*>(contents) + start_;
+    have_ = static_cast<std::size_t>(size_);
+  }
   if (std::memcmp(Take(kSignatureLength), kSignature, kSignatureLength) != 0) Refuse();
   Expect(ClassName);
 }
@@ -83,12 +102,14 @@ const char* TStreamRecordReader::Take(std::size_t Count) {
 
 void TStreamRecordReader::ReadMore(std::size_t Missing) {
   const std::size_t more = std::min<uint64_t>(std::max(Missing, kReadAhead), size_ - have_);
+  char* buffer = local_.data();
   if (have_ + more > local_.size()) {
     if (data_ == local_.data()) heap_.assign(local_.data(), have_);
     heap_.resize(have_ + more);
-    data_ = heap_.data();
+    buffer = heap_.data();
   }
-  stream_.ReadBuffer(data_ + have_, static_cast<int64_t>(more));
+  stream_.ReadBuffer(buffer + have_, static_cast<int64_t>(more));
+  data_ = buffer;
   have_ += more;
 }
 
@@ -109,23 +130,23 @@ void TStreamRecordReader::Refuse() {
   throw EStreamError("Stream read error");
 }
 
-void TStreamRecordReader::Expect(const char* Text) {
-  const std::size_t length = std::min<std::size_t>(std::strlen(Text), 255);
-  if (Byte() != length) Refuse();
-  if (std::memcmp(Take(length), Text, length) != 0) Refuse();
+void TStreamRecordReader::Expect(std::string_view Text) {
+  Text = Text.substr(0, 255);
+  if (Byte() != Text.size()) Refuse();
+  if (std::memcmp(Take(Text.size()), Text.data(), Text.size()) != 0) Refuse();
 }
 
-uint8_t TStreamRecordReader::ValueType(const char* Name) {
+uint8_t TStreamRecordReader::ValueType(std::string_view Name) {
   Expect(Name);
   return Byte();
 }
 
-int32_t TStreamRecordReader::Int(const char* Name) {
+int32_t TStreamRecordReader::Int(std::string_view Name) {
   if (ValueType(Name) != vtInt) Refuse();
   return Int();
 }
 
-double TStreamRecordReader::Float(const char* Name) {
+double TStreamRecordReader::Float(std::string_view Name) {
   if (ValueType(Name) != vtFloat) Refuse();
   const uint64_t low = static_cast<uint32_t>(Int());
   const uint64_t bits = low | (static_cast<uint64_t>(static_cast<uint32_t>(Int())) << 32);
@@ -134,19 +155,19 @@ double TStreamRecordReader::Float(const char* Name) {
   return value;
 }
 
-AnsiString TStreamRecordReader::Text(const char* Name) {
+AnsiString TStreamRecordReader::Text(std::string_view Name) {
   if (ValueType(Name) != vtText) Refuse();
   const std::size_t length = Length();
   return AnsiString(Take(length), length);
 }
 
-bool TStreamRecordReader::Bool(const char* Name) {
+bool TStreamRecordReader::Bool(std::string_view Name) {
   const uint8_t type = ValueType(Name);
   if (type != vtFalse && type != vtTrue) Refuse();
   return type == vtTrue;
 }
 
-std::vector<uint8_t> TStreamRecordReader::Binary(const char* Name) {
+std::vector<uint8_t> TStreamRecordReader::Binary(std::string_view Name) {
   if (ValueType(Name) != vtBinary) Refuse();
   const std::size_t length = Length();
   const auto* bytes = reinterpret_cast<const uint8_t*>(Take(length));

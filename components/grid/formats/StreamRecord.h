@@ -5,43 +5,62 @@
 // value type alone. A
 // reader takes the properties in the order it asks for them and raises EStreamError ("Stream read
 // error") for any other record, name or value type, so a damaged stream is refused before its
-// values are used. A record is written whole at its end, and read from a few bytes read ahead
-// of it; the stream stands after the record, or after what was read of a refused one.
+// values are used. A record is written whole at its end, and read in place from a stream in
+// memory, else from a few bytes read ahead of it; the stream stands after the record, or after
+// what was read of a refused one.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "components/grid/formats/BinaryStream.h"
 
 class TStreamRecordWriter {
  public:
-  TStreamRecordWriter(TStream& Stream, const char* ClassName);
-  void Int(const char* Name, int32_t Value);
-  void Float(const char* Name, double Value);
-  void Text(const char* Name, const AnsiString& Value);
-  void Bool(const char* Name, bool Value);
-  void Binary(const char* Name, const std::vector<uint8_t>& Value);
+  TStreamRecordWriter(TStream& Stream, std::string_view ClassName);
+  TStreamRecordWriter(const TStreamRecordWriter&) = delete;
+  TStreamRecordWriter& operator=(const TStreamRecordWriter&) = delete;
+  void Int(std::string_view Name, int32_t Value);
+  void Float(std::string_view Name, double Value);
+  void Text(std::string_view Name, const AnsiString& Value);
+  void Bool(std::string_view Name, bool Value);
+  void Binary(std::string_view Name, const std::vector<uint8_t>& Value);
   void End();
 
  private:
+  static constexpr std::size_t kLocal = 256;  // most records of cells, built without the heap
+
   TStream& stream_;
-  AnsiString bytes_;  // the record so far
-  BinaryWriter out_{bytes_};
-  void Name(const char* Name);
+  // The record so far: in local_, or in heap_ once it outgrows it.
+  std::array<char, kLocal> local_;
+  AnsiString heap_;
+  std::size_t size_ = 0;
+  bool spilled_ = false;
+  // Inline, so that a byte or an integer is a store, not a call.
+  void Put(const void* Data, std::size_t Count) {
+    if (spilled_ || size_ + Count > local_.size()) return Spill(Data, Count);
+    std::memcpy(local_.data() + size_, Data, Count);
+    size_ += Count;
+  }
+  void Spill(const void* Data, std::size_t Count);
+  void Byte(uint8_t Value) { Put(&Value, 1); }
+  void Int(int32_t Value);
+  void Name(std::string_view Name);
 };
 
 class TStreamRecordReader {
  public:
-  TStreamRecordReader(TStream& Stream, const char* ClassName);
+  TStreamRecordReader(TStream& Stream, std::string_view ClassName);
   TStreamRecordReader(const TStreamRecordReader&) = delete;
   TStreamRecordReader& operator=(const TStreamRecordReader&) = delete;
-  int32_t Int(const char* Name);
-  double Float(const char* Name);
-  AnsiString Text(const char* Name);
-  bool Bool(const char* Name);
-  std::vector<uint8_t> Binary(const char* Name);
+  int32_t Int(std::string_view Name);
+  double Float(std::string_view Name);
+  AnsiString Text(std::string_view Name);
+  bool Bool(std::string_view Name);
+  std::vector<uint8_t> Binary(std::string_view Name);
   void End();
 
  private:
@@ -50,10 +69,11 @@ class TStreamRecordReader {
   TStream& stream_;
   const int64_t start_;  // where the record starts
   const uint64_t size_;  // the bytes from there to the stream's end
-  // The bytes read from start_ on: in local_, or in heap_ once they outgrow it.
+  // The bytes from start_ on: in place in a stream in memory, else those read so far, in
+  // local_, or in heap_ once they outgrow it.
   std::array<char, kReadAhead> local_;
   AnsiString heap_;
-  char* data_ = local_.data();
+  const char* data_ = local_.data();
   std::size_t have_ = 0;
   std::size_t used_ = 0;
   const char* Take(std::size_t Count);
@@ -62,6 +82,6 @@ class TStreamRecordReader {
   int32_t Int();
   std::size_t Length();
   [[noreturn]] void Refuse();
-  void Expect(const char* Text);
-  uint8_t ValueType(const char* Name);
+  void Expect(std::string_view Text);
+  uint8_t ValueType(std::string_view Name);
 };

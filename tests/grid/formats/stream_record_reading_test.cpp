@@ -67,4 +67,54 @@ TEST(StreamRecordReading, ARefusedRecordLeavesTheStreamAfterWhatWasRead) {
   EXPECT_EQ(cut.GetPosition(), 4 + 5 + 5 + 1 + 4);
 }
 
+// The bytes of a record "TEdge" holding one text, as the format lays them out.
+std::vector<uint8_t> EdgeRecordBytes(const AnsiString& text) {
+  AnsiString bytes = AnsiString("TPF0") + '\x05' + "TEdge" + '\x04' + "Text" + '\x02';
+  const auto length = static_cast<uint32_t>(text.size());
+  for (int i = 0; i < 4; ++i) bytes += static_cast<char>(length >> (8 * i));
+  bytes += text;
+  bytes += '\0';
+  return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+// Records built in memory up to a few hundred bytes and on the heap beyond: those either side
+// of the edge keep their bytes and read back in place and from a file alike.
+TEST(StreamRecordReading, RecordsAroundTheBuildingBufferKeepTheirBytes) {
+  TempFolder dir;
+  for (std::size_t length = 220; length <= 300; ++length) {
+    const AnsiString text(length, 'e');
+    TMemoryStream memory;
+    memory.WriteBuffer("X", 1);
+    TStreamRecordWriter out(memory, "TEdge");
+    out.Text("Text", text);
+    out.End();
+    std::vector<uint8_t> expected{'X'};
+    const std::vector<uint8_t> record = EdgeRecordBytes(text);
+    expected.insert(expected.end(), record.begin(), record.end());
+    ASSERT_EQ(memory.Bytes(), expected) << length;
+
+    memory.SaveToFile(dir / "edge.bin");
+    TFileStream file(dir / "edge.bin", fmOpenRead);
+    for (TStream* stream : {static_cast<TStream*>(&memory), static_cast<TStream*>(&file)}) {
+      stream->SetPosition(1);
+      TStreamRecordReader in(*stream, "TEdge");
+      EXPECT_EQ(in.Text("Text"), text);
+      in.End();
+      EXPECT_EQ(stream->GetPosition(), stream->GetSize());
+    }
+  }
+}
+
+// Read in place, a damaged length is refused and the stream stands after it, as from a file.
+TEST(StreamRecordReading, ADamagedLengthReadInPlaceIsRefusedAfterIt) {
+  std::vector<uint8_t> bytes = EdgeRecordBytes("abc");
+  bytes[4 + 6 + 5 + 1 + 3] = 0x7F;  // the length's top byte
+  TMemoryStream memory;
+  memory.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  memory.SetPosition(0);
+  TStreamRecordReader in(memory, "TEdge");
+  EXPECT_THROW(in.Text("Text"), EStreamError);
+  EXPECT_EQ(memory.GetPosition(), 4 + 6 + 5 + 1 + 4);
+}
+
 }  // namespace

@@ -18,6 +18,9 @@ namespace {
 
 [[noreturn]] void Refuse() { throw EStreamError("Stream read error"); }
 
+// What the record of a cell with a short text and no properties takes.
+constexpr int64_t kCellRecordBytes = 64;
+
 AnsiString JoinNumbers(int From, int To, const std::function<int(int)>& Number) {
   AnsiString text;
   for (int i = From; i <= To; ++i) {
@@ -192,12 +195,16 @@ struct TExtStringGrid::BinCells {
   int RowCount = 0;
   bool FullGrid = false;
   std::vector<int> ColWidths, RowHeights;  // a whole grid's only
-  struct Cell {
-    int Col, Row;
-    AnsiString Text;
+  struct Dressing {
     std::unique_ptr<TCellProperties, ReleaseProps> Props;
     std::unique_ptr<TCellGraphic> Graphic;  // with the object read, its own
     std::vector<int> ImageIndexes;          // of an image index list
+  };
+  // Small, as most cells have only a text: a million of them are read before any is placed.
+  struct Cell {
+    int Col, Row;
+    AnsiString Text;
+    std::unique_ptr<Dressing> More;  // a cell with properties only
   };
   std::vector<Cell> Cells;
 };
@@ -219,6 +226,10 @@ void TExtStringGrid::SaveRectToBinStream(const TRect& Rect, TStream* Stream) {
   prop.FullGrid =
       R.Left == 0 && R.Top == 0 && prop.ColCount == allCols && prop.RowCount == GetRowCount();
   prop.Write(*Stream);
+  // Room for the records at once: growing would move them all again and again.
+  const int64_t cells = int64_t{prop.ColCount} * prop.RowCount;
+  Stream->Reserve(std::min<int64_t>(cells, static_cast<int64_t>(StoredCells()) + 1) *
+                  kCellRecordBytes);
 
   TGridCellIO cell(this);
   TGridCellPropIO cellProp(this);
@@ -275,7 +286,7 @@ void TExtStringGrid::ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Ce
       std::clamp<int64_t>(fit, 0, int64_t{prop.ColCount} * prop.RowCount)));
   TGridCellIO cell(this);
   TGridCellPropIO cellProp(this);
-  auto ReadGraphic = [this](TStream& In, BinCells::Cell& Read) {
+  auto ReadGraphic = [this](TStream& In, BinCells::Dressing& Read) {
     TGridGraphicIO graphic(this);
     graphic.Read(In);
     const TCellType type = graphic.CellGraphic.CellType;
@@ -295,9 +306,10 @@ void TExtStringGrid::ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Ce
     read.Text = std::move(cell.Cell);
     if (!cell.HasProp) continue;
     cellProp.Read(Stream);
-    if (cellProp.HasGraphic) ReadGraphic(Stream, read);
-    read.Props.reset(new TCellProperties(nullptr, 0, 0));
-    read.Props->Assign(cellProp.CellProperties());
+    read.More = std::make_unique<BinCells::Dressing>();
+    if (cellProp.HasGraphic) ReadGraphic(Stream, *read.More);
+    read.More->Props.reset(new TCellProperties(nullptr, 0, 0));
+    read.More->Props->Assign(cellProp.CellProperties());
   }
 }
 
@@ -324,15 +336,17 @@ void TExtStringGrid::PlaceBinCells(BinCells& Cells, bool Paste) {
       const int col = static_cast<int>(c), row = static_cast<int>(r);
       if (Paste && !MayPasteInto(col, row)) continue;
       SetGridCell(col, row, std::move(cell.Text));
-      if (cell.Props) GetCellProperties(col, row)->Assign(*cell.Props);
-      if (cell.Graphic) {
+      if (!cell.More) continue;
+      BinCells::Dressing& more = *cell.More;
+      GetCellProperties(col, row)->Assign(*more.Props);
+      if (more.Graphic) {
         TCellGraphic* graphic = CreateCellGraphic(col, row);
-        graphic->Assign(*cell.Graphic);
-        graphic->CellBitmap = std::exchange(cell.Graphic->CellBitmap, nullptr);
-        graphic->CellIcon = std::exchange(cell.Graphic->CellIcon, nullptr);
+        graphic->Assign(*more.Graphic);
+        graphic->CellBitmap = std::exchange(more.Graphic->CellBitmap, nullptr);
+        graphic->CellIcon = std::exchange(more.Graphic->CellIcon, nullptr);
         if (graphic->CellType == ctImages) {
           auto* list = new TIntList(col, row);
-          for (int index : cell.ImageIndexes) list->Add(index);
+          for (int index : more.ImageIndexes) list->Add(index);
           list->OnChange = ImageListRepaint();
           graphic->CellBitmap = list;
         }
