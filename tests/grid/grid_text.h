@@ -1,4 +1,4 @@
-// Test support: a full grid filled from rows of texts, and its columns and rows read back as
+// Test support: a full grid filled from rows of texts (or made from them without fixed cells), and its columns and rows read back as
 // texts joined by "|".
 #pragma once
 
@@ -17,6 +17,17 @@ inline void SetRowTexts(TExtStringGrid& grid, const std::vector<std::vector<Ansi
     for (std::size_t c = 0; c < rows[r].size(); ++c)
       grid.SetCells(static_cast<int>(c), static_cast<int>(r), rows[r][c]);
 }
+
+// A grid without fixed cells, with the rows given.
+class PlainGrid : public TExtStringGrid {
+ public:
+  explicit PlainGrid(const std::vector<std::vector<AnsiString>>& rows = {{""}})
+      : TExtStringGrid(nullptr) {
+    SetFixedRows(0);
+    SetFixedCols(0);
+    SetRowTexts(*this, rows);
+  }
+};
 
 inline AnsiString ColumnText(const TExtStringGrid& grid, int col, int first = 0) {
   AnsiString text;

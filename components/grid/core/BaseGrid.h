@@ -114,9 +114,6 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   int FixedColsWidth() const;
   int FixedRowsHeight() const;
   virtual void RepaintCell(int ACol, int ARow);
-  // The whole client area, the cells shown included (the control's own invalidation reaches
-  // only its frame).
-  void Invalidate();
   // Mirrors the canvas horizontally for right-to-left text, or sets it straight again.
   void SetGridOrientation(bool RightToLeft);
 

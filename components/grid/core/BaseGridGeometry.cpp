@@ -74,11 +74,6 @@ int TBaseGrid::FixedRowsHeight() const { return Pixels(RowHeightsBetween(0, GetF
 
 void TBaseGrid::RepaintCell(int ACol, int ARow) { InvalidateClientRect(CellRect(ACol, ARow)); }
 
-void TBaseGrid::Invalidate() {
-  TStringGrid::Invalidate();
-  InvalidateClientRect({0, 0, GetClientWidth(), GetClientHeight()});
-}
-
 void TBaseGrid::SetGridOrientation(bool RightToLeft) {
   const int width = GetClientWidth();
   const int height = GetClientHeight();

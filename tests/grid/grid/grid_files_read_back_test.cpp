@@ -11,16 +11,6 @@
 
 namespace {
 
-class PlainGrid : public TExtStringGrid {
- public:
-  explicit PlainGrid(const std::vector<std::vector<AnsiString>>& rows = {{""}})
-      : TExtStringGrid(nullptr) {
-    SetFixedRows(0);
-    SetFixedCols(0);
-    SetRowTexts(*this, rows);
-  }
-};
-
 class GridFilesReadBack : public testing::Test {
  protected:
   TempFolder folder;

@@ -11,17 +11,6 @@
 
 namespace {
 
-// A grid without fixed cells, with the rows given.
-class PlainGrid : public TExtStringGrid {
- public:
-  explicit PlainGrid(const std::vector<std::vector<AnsiString>>& rows = {{""}})
-      : TExtStringGrid(nullptr) {
-    SetFixedRows(0);
-    SetFixedCols(0);
-    SetRowTexts(*this, rows);
-  }
-};
-
 class GridTextFiles : public testing::Test {
  protected:
   TempFolder folder;
