@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGridCheck.h"
+#include "components/grid/core/ColumnMap.h"
 #include "components/grid/controls/ExtXPVS.h"
 #include "components/grid/html/HTMLHintWindow.h"
 #include "components/grid/core/GridUtil.h"
@@ -23,6 +24,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
       footerPanel_(new TFooterPanel(this, this)),
       hintWindow_(new THTMLHintWindow(this)),
       IsWinXP(ThemeAvailable()),
+      columns_(std::make_unique<TColumnMap>()),
       fixedFont_(std::make_unique<TFont>()),
       activeCellFont_(std::make_unique<TFont>()),
       rowIndicator_(std::make_unique<TBitmap>()) {

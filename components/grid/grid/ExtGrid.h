@@ -43,6 +43,7 @@
 
 class FormResizeLink;
 class TImageList;
+class TColumnMap;
 class TExtStringGridCheck;
 class TGridOleState;
 struct TSheetData;
@@ -727,9 +728,9 @@ class TExtStringGrid : public TBaseGrid {
   bool IsHiddenRow(int RealRow) const { return HiddenRows.Find(RealRow) != nullptr; }
   int NumHiddenRows() const { return HiddenRows.Count(); }
   bool IsHiddenColumn(int RealCol) const;
-  int NumHiddenColumns() const { return hiddenCols_; }
+  int NumHiddenColumns() const;
   // Merged blocks lie in stored columns, hidden ones included.
-  int CellColCount() const override { return GetColCount() + hiddenCols_; }
+  int CellColCount() const override;
   // The shown flag alone: the column neither hides nor shows.
   bool GetVisibleCol(int RealCol) const { return !IsHiddenColumn(RealCol); }
   void SetVisibleCol(int RealCol, bool Shown);
@@ -1320,8 +1321,7 @@ class TExtStringGrid : public TBaseGrid {
   TColor orvikGradFrom_ = clSilver;
   TColor orvikGradTo_ = clWhite;
   TCursor normalCursor_ = crDefault;
-  std::array<int16_t, 513> allColWidths_{};  // the real columns hiding can keep
-  std::vector<uint8_t> rowSelect_;           // 1: the row is selected
+  std::vector<uint8_t> rowSelect_;  // 1: the row is selected
   int zoomLevel_ = 0;
   std::array<int, 512> printColWidths_{};
   std::array<int, 512> printColOffsets_{};
@@ -1388,14 +1388,7 @@ class TExtStringGrid : public TBaseGrid {
   void SelectInGrid(TGridRect R);
 
   // Hidden rows and columns, nodes, grouping
-  std::array<bool, 512> colHidden_{};
-  int hiddenCols_ = 0;
-  // The real column of each shown column below 512, in display order.
-  std::vector<int> shownCols_;
-  void ColumnsHiddenChanged();
-  // The hidden flags from ACol on move by Delta columns (columns inserted or removed there);
-  // answers how many hidden columns were removed.
-  int ShiftHiddenColumns(int ACol, int Delta);
+  std::unique_ptr<TColumnMap> columns_;  // hidden columns and the widths they keep
   int nodeCount_ = 0;
   int groupColumn_ = -1;
   int groupTextColumn_ = 0;  // where the node rows hold the group values

@@ -5,6 +5,7 @@
 #include <climits>
 #include <utility>
 
+#include "components/grid/core/ColumnMap.h"
 #include "components/grid/grid/ExtGrid.h"
 
 // Texts and objects change places; the objects are moved, not held again.
@@ -47,7 +48,7 @@ void TExtStringGrid::InsertCols(int ACol, int Count) {
   SetColCount(GetColCount() + Count);
   RotateColCells(ACol, cols, cols + Count);
   for (int c = cols + Count - 1; c >= ACol + Count; --c) ExchangeColWidths(c, c - Count);
-  ShiftHiddenColumns(ACol, Count);
+  columns_->Shift(ACol, Count);
   // The new columns now hold what the store kept beyond the old count.
   const int last = ACol + Count - 1;
   ClearPropRect(ACol, 0, last, INT_MAX);
@@ -68,7 +69,7 @@ void TExtStringGrid::RemoveCols(int ACol, int Count) {
   RotateColCells(ACol, ACol + Count, cols);
   for (int c = ACol; c + Count < cols; ++c) ExchangeColWidths(c, c + Count);
   // Hidden columns removed were not in ColCount.
-  SetColCount(GetColCount() - (Count - ShiftHiddenColumns(ACol, -Count)));
+  SetColCount(GetColCount() - (Count - columns_->Shift(ACol, -Count)));
   CellsChanged(TRect(ACol, 0, ACol + Count, GetRowCount() - 1));
 }
 

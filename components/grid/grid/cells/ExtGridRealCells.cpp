@@ -1,8 +1,6 @@
 // TExtStringGrid: cells in the real numbering, where hidden rows still count and keep their
 // cells in the hidden-row store, and the widths kept for every real column.
-#include <algorithm>
-#include <limits>
-
+#include "components/grid/core/ColumnMap.h"
 #include "components/grid/grid/ExtGrid.h"
 
 namespace {
@@ -64,14 +62,10 @@ void TExtStringGrid::SetObjectsEx(int ACol, int ARow, TObject* Obj) {
   props->CellObject = Obj;
 }
 
-int TExtStringGrid::GetAllColWidths(int ACol) const {
-  return ACol >= 0 && ACol < static_cast<int>(allColWidths_.size()) ? allColWidths_[ACol] : 0;
-}
+int TExtStringGrid::GetAllColWidths(int ACol) const { return columns_->Width(ACol); }
 
 void TExtStringGrid::SetAllColWidths(int ACol, int Value) {
-  if (ACol >= 0 && ACol < static_cast<int>(allColWidths_.size()))
-    allColWidths_[ACol] = static_cast<int16_t>(std::clamp<int>(
-        Value, std::numeric_limits<int16_t>::min(), std::numeric_limits<int16_t>::max()));
+  columns_->SetWidth(ACol, Value);
   if (IsHiddenColumn(ACol)) return;
   const int col = RemapColInv(ACol);
   if (col >= 0 && col < GetColCount()) SetColWidths(col, Value);

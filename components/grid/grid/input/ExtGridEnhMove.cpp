@@ -3,11 +3,10 @@
 // the edge it lands at, the drag cursor shows and the grid scrolls a line at its edges, and the
 // release moves the line itself.
 #include <algorithm>
-#include <array>
-#include <cstdint>
 #include <utility>
 
 #include "components/grid/controls/ArrowWindow.h"
+#include "components/grid/core/ColumnMap.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/controls/PopupButton.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
@@ -139,27 +138,6 @@ bool TExtStringGrid::MoveRelease() {
   return dragged;
 }
 
-namespace {
-// The entry at From moves to To, those between shift towards From; an index past the end takes
-// or gives Vacated.
-template <typename T, size_t N>
-void MoveEntry(std::array<T, N>& Entries, int From, int To, T Vacated) {
-  const int n = static_cast<int>(N);
-  if (From < 0 || To < 0 || From == To || (From >= n && To >= n)) return;
-  const T moved = From < n ? Entries[From] : Vacated;
-  if (From < n) {
-    std::copy(Entries.begin() + From + 1, Entries.end(), Entries.begin() + From);
-    Entries[n - 1] = Vacated;
-  }
-  if (To < n) {
-    std::copy_backward(Entries.begin() + To, Entries.end() - 1, Entries.end());
-    Entries[To] = moved;
-  }
-}
-}  // namespace
-
 void TExtStringGrid::MoveColumnSlots(int From, int To) {
-  MoveEntry(colHidden_, From, To, false);
-  MoveEntry(allColWidths_, From, To, int16_t{0});
-  ColumnsHiddenChanged();
+  columns_->Move(From, To);
 }
