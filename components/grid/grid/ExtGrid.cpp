@@ -9,6 +9,7 @@
 #include "components/grid/html/HTMLHintWindow.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
+#include "components/grid/grid/printing/PrintState.h"
 #include "platform/controls/application.h"
 #include "platform/winapi/system_metrics.h"
 
@@ -24,6 +25,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
       footerPanel_(new TFooterPanel(this, this)),
       hintWindow_(new THTMLHintWindow(this)),
       IsWinXP(ThemeAvailable()),
+      print_(std::make_unique<TPrintState>()),
       columns_(std::make_unique<TColumnMap>()),
       fixedFont_(std::make_unique<TFont>()),
       activeCellFont_(std::make_unique<TFont>()),

@@ -44,6 +44,7 @@
 class FormResizeLink;
 class TImageList;
 class TColumnMap;
+class TPrintState;
 class TExtStringGridCheck;
 class TGridOleState;
 struct TSheetData;
@@ -229,14 +230,14 @@ class TExtStringGrid : public TBaseGrid {
   void PrintPreview(TCanvas* Canvas, TRect DisplayRect);
   void PrintPreviewRect(TCanvas* Canvas, TRect DisplayRect, const TGridRect& GridRect);
   void PrintPreviewSelectedRows(TCanvas* Canvas, TRect DisplayRect);
-  void SetPreviewPage(int Value) { printFromPage_ = printToPage_ = Value; }
+  void SetPreviewPage(int Value);
   void PrintDraw(TCanvas* Canvas, TRect Rect);
   void PrintDrawRect(TCanvas* Canvas, TRect Rect, const TGridRect& GridRect);
   // Lays the range out on pages of the output rectangle and, for prPrint and prPreview, draws
   // the pages to output on Canvas (in MM_LOMETRIC). Answers the number of pages.
   int BuildPages(TCanvas* Canvas, TPrintMethod Method, int MaxPages, bool SelectedOnly);
   // The pages the last preview laid out.
-  int GetPreviewPageCount() const { return previewPages_; }
+  int GetPreviewPageCount() const;
   // The most lines of any cell's text (of one row's); 1 without Multilinecells.
   int MaxLinesInGrid();
   int MaxLinesInRow(int ARow);
@@ -1323,16 +1324,9 @@ class TExtStringGrid : public TBaseGrid {
   TCursor normalCursor_ = crDefault;
   std::vector<uint8_t> rowSelect_;  // 1: the row is selected
   int zoomLevel_ = 0;
-  std::array<int, 512> printColWidths_{};
-  std::array<int, 512> printColOffsets_{};
-  // Printing: the range, the output rectangle (0.1 mm) and the pages to output.
+  // Printing: what stays from one layout to the next, and the state of one run.
+  std::unique_ptr<TPrintState> print_;
   struct PrintPass;
-  TGridRect printRange_{};
-  TRect printOutput_;
-  int printFromPage_ = 1;
-  int printToPage_ = 1;
-  int printPageCount_ = 0;
-  int previewPages_ = 0;
   void PrivatePrintRect(const TGridRect& GridRect, bool SelectedOnly);
   void PrivatePrintPreviewRect(TCanvas* Canvas, TRect DisplayRect, const TGridRect& GridRect,
                                bool SelectedOnly);

@@ -11,7 +11,9 @@ int TExtStringGrid::NumHiddenColumns() const { return columns_->HiddenCount(); }
 
 int TExtStringGrid::CellColCount() const { return GetColCount() + columns_->HiddenCount(); }
 
-void TExtStringGrid::SetVisibleCol(int RealCol, bool Shown) { columns_->SetHidden(RealCol, !Shown); }
+void TExtStringGrid::SetVisibleCol(int RealCol, bool Shown) {
+  columns_->SetHidden(RealCol, !Shown);
+}
 
 int TExtStringGrid::RemapCol(int DisplayCol) const { return columns_->RealCol(DisplayCol); }
 

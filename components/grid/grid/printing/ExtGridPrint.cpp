@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "components/grid/grid/printing/ExtGridPrintPass.h"
+#include "components/grid/grid/printing/PrintState.h"
 #include "platform/winapi/gdi.h"
 #include "platform/winapi/printer.h"
 #include "platform/winapi/winspool.h"
@@ -58,20 +59,25 @@ void TExtStringGrid::PrintDraw(TCanvas* Canvas, TRect Rect) {
   PrintDrawRect(Canvas, Rect, {0, 0, GetColCount() - 1, GetRowCount() - 1});
 }
 
+void TExtStringGrid::SetPreviewPage(int Value) { print_->FromPage = print_->ToPage = Value; }
+
+int TExtStringGrid::GetPreviewPageCount() const { return print_->PreviewPages; }
+
 void TExtStringGrid::SetPrintOutput(TCanvas* Canvas, const TRect& DeviceRect) {
   SetViewportOrgEx(Canvas, DeviceRect.Left, DeviceRect.Top, nullptr);
   const TRect logical = Canvas->GetMapping().DPtoLP(
       TRect(DeviceRect.Left, DeviceRect.Top, DeviceRect.Right, DeviceRect.Bottom));
-  printOutput_ = TRect(0, 0, logical.Width(), logical.Height());
+  print_->Output = TRect(0, 0, logical.Width(), logical.Height());
 }
 
 void TExtStringGrid::PrivatePrintRect(const TGridRect& GridRect, bool SelectedOnly) {
-  printRange_ = GridRect;
+  print_->Range = GridRect;
   TPrinter* printer = ::Printer();
   printer->SetOrientation(PrintSettings.Orientation);
   HDC info = printer->GetHandle();
-  printOutput_ = TRect(0, 0, TenthsOfMillimetre(printer->GetPageWidth(), GetDeviceCaps(info, LOGPIXELSX)),
-                       TenthsOfMillimetre(printer->GetPageHeight(), GetDeviceCaps(info, LOGPIXELSY)));
+  print_->Output =
+      TRect(0, 0, TenthsOfMillimetre(printer->GetPageWidth(), GetDeviceCaps(info, LOGPIXELSX)),
+            TenthsOfMillimetre(printer->GetPageHeight(), GetDeviceCaps(info, LOGPIXELSY)));
   // Counted on the printer's own information context, so that the count and the pages
   // drawn measure the fonts alike.
   int pages = 0;
@@ -79,15 +85,10 @@ void TExtStringGrid::PrivatePrintRect(const TGridRect& GridRect, bool SelectedOn
     const LometricScope lometric(printer->Canvas);
     pages = BuildPages(printer->Canvas, prCalcPrint, -1, SelectedOnly);
   }
-  printFromPage_ = 1;
-  printToPage_ = pages;
-  printPageCount_ = pages;
-  if (OnPrintStart) OnPrintStart(this, pages, printFromPage_, printToPage_);
-  // No page, an empty range or a first page past the last one: nothing to print.
-  if (printFromPage_ <= 0 || printToPage_ <= 0 || printToPage_ < printFromPage_ ||
-      printFromPage_ > pages)
-    return;
-  printPageCount_ = printToPage_;
+  print_->FromPage = 1;
+  print_->ToPage = pages;
+  if (OnPrintStart) OnPrintStart(this, pages, print_->FromPage, print_->ToPage);
+  if (!print_->HasPagesOf(pages)) return;
   printer->Title =
       PrintSettings.JobName.empty() ? PrintSettings.TitleText : PrintSettings.JobName;
   printer->BeginDoc();
@@ -105,16 +106,16 @@ void TExtStringGrid::PrivatePrintRect(const TGridRect& GridRect, bool SelectedOn
 
 void TExtStringGrid::PrivatePrintPreviewRect(TCanvas* Canvas, TRect DisplayRect,
                                              const TGridRect& GridRect, bool SelectedOnly) {
-  printRange_ = GridRect;
+  print_->Range = GridRect;
   const LometricScope lometric(Canvas);
   SetPrintOutput(Canvas, DisplayRect);
-  previewPages_ = BuildPages(Canvas, prCalcPreview, -1, SelectedOnly);
-  BuildPages(Canvas, prPreview, previewPages_, SelectedOnly);
+  print_->PreviewPages = BuildPages(Canvas, prCalcPreview, -1, SelectedOnly);
+  BuildPages(Canvas, prPreview, print_->PreviewPages, SelectedOnly);
 }
 
 void TExtStringGrid::PrintDrawRect(TCanvas* Canvas, TRect Rect, const TGridRect& GridRect) {
-  printRange_ = GridRect;
-  printFromPage_ = printToPage_ = printPageCount_ = 1;
+  print_->Range = GridRect;
+  print_->FromPage = print_->ToPage = 1;
   const LometricScope lometric(Canvas);
   SetPrintOutput(Canvas, Rect);
   BuildPages(Canvas, prPrint, 1, false);

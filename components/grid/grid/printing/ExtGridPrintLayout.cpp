@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "components/grid/grid/printing/ExtGridPrintPass.h"
+#include "components/grid/grid/printing/PrintState.h"
 #include "components/grid/core/GridUtil.h"
 #include "platform/winapi/gdi.h"
 #include "platform/winapi/printer.h"
@@ -68,13 +69,13 @@ int TExtStringGrid::BuildPages(PrintPass& P) {
                                     mapped(PrintSettings.GetHeaderFont()));
   P.FooterTextHeight = TextHeightOf(canvas, *PrintSettings.GetFooterFont(),
                                     mapped(PrintSettings.GetFooterFont()));
-  P.FromPage = printFromPage_;
-  P.ToPage = printToPage_;
-  P.W = printOutput_.Width();
-  P.H = printOutput_.Height();
+  P.FromPage = print_->FromPage;
+  P.ToPage = print_->ToPage;
+  P.W = print_->Output.Width();
+  P.H = print_->Output.Height();
 
-  printRange_ = ClipGridRect(printRange_, GetColCount(), GetRowCount());
-  if (printRange_.Left > printRange_.Right || printRange_.Top > printRange_.Bottom) return 0;
+  P.Range = print_->ClipRange(GetColCount(), GetRowCount());
+  if (P.Range.Left > P.Range.Right || P.Range.Top > P.Range.Bottom) return 0;
   PrintColumnWidths(P);
   PrintStrips(P);
   PrintAreas(P);
@@ -84,7 +85,7 @@ int TExtStringGrid::BuildPages(PrintPass& P) {
 
 void TExtStringGrid::PrintColumnWidths(PrintPass& P) {
   const TPrintSettings& ps = PrintSettings;
-  const TGridRect& range = printRange_;
+  const TGridRect& range = P.Range;
   P.Widths.assign(static_cast<std::size_t>(GetColCount()), 0);
   P.X.assign(static_cast<std::size_t>(GetColCount()) + 1, 0);
   P.Spacing = ps.UseFixedWidth ? 0 : ps.ColumnSpacing + 20;
@@ -141,9 +142,7 @@ void TExtStringGrid::PrintColumnWidths(PrintPass& P) {
       OnPrintSetColumnWidth(this, c, width);
       width = std::max(0, width);
     }
-  for (const int c : columns)
-    if (c < static_cast<int>(printColWidths_.size()))
-      printColWidths_[static_cast<std::size_t>(c)] = P.Widths[static_cast<std::size_t>(c)];
+  for (const int c : columns) print_->KeepColWidth(c, P.Widths[static_cast<std::size_t>(c)]);
 }
 
 // A strip takes columns while they stay within the page's right margin, counted from where
@@ -156,12 +155,12 @@ void TExtStringGrid::PrintStrips(PrintPass& P) {
     return int64_t{P.Widths[static_cast<std::size_t>(c)]} + P.Spacing;
   };
   P.Strips.clear();
-  for (int first = printRange_.Left; first <= printRange_.Right;) {
+  for (int first = P.Range.Left; first <= P.Range.Right;) {
     int64_t running = start + widthOf(first);
-    if (ps.RepeatFixedCols && first != printRange_.Left)
+    if (ps.RepeatFixedCols && first != P.Range.Left)
       for (int c = 0; c < std::min(GetFixedCols(), first); ++c) running += widthOf(c);
     int last = first;
-    while (last < printRange_.Right && running + widthOf(last + 1) <= limit)
+    while (last < P.Range.Right && running + widthOf(last + 1) <= limit)
       running += widthOf(++last);
     P.Strips.push_back({first, last});
     first = last + 1;
@@ -172,7 +171,7 @@ void TExtStringGrid::PlaceStrip(PrintPass& P, int Strip) {
   const TPrintSettings& ps = PrintSettings;
   const PrintPass::Strip strip = P.Strips[static_cast<std::size_t>(Strip)];
   P.StripIndex = Strip;
-  P.RepeatCols = ps.RepeatFixedCols && strip.First != printRange_.Left && GetFixedCols() > 0;
+  P.RepeatCols = ps.RepeatFixedCols && strip.First != P.Range.Left && GetFixedCols() > 0;
   const int start = ps.Centered ? 0 : ps.LeftSize;
   int x = start;
   const auto place = [&](int c) {
@@ -191,8 +190,7 @@ void TExtStringGrid::PlaceStrip(PrintPass& P, int Strip) {
   if (ps.Centered && x - start < P.W) shift = (P.W - (x - start)) / 2;
   forPlaced([&](int c) {
     P.X[static_cast<std::size_t>(c)] += shift;
-    if (c < static_cast<int>(printColOffsets_.size()))
-      printColOffsets_[static_cast<std::size_t>(c)] = P.X[static_cast<std::size_t>(c)];
+    print_->KeepColOffset(c, P.X[static_cast<std::size_t>(c)]);
   });
   P.Left = start + shift;
   P.Right = x + shift;
@@ -221,7 +219,7 @@ bool TExtStringGrid::RowPrinted(const PrintPass& P, int ARow) {
 
 int TExtStringGrid::NextPrintedRow(const PrintPass& P, int ARow) {
   int row = ARow + 1;
-  while (row <= printRange_.Bottom && !RowPrinted(P, row)) ++row;
+  while (row <= P.Range.Bottom && !RowPrinted(P, row)) ++row;
   return row;
 }
 
@@ -232,9 +230,9 @@ void TExtStringGrid::PrintPages(PrintPass& P) {
     P.PageInStrip = 0;
     StartPrintPage(P);
     bool pageTop = true;
-    int row = NextPrintedRow(P, printRange_.Top - 1);
-    if (row > printRange_.Bottom) EndPrintPage(P, row);
-    while (row <= printRange_.Bottom) {
+    int row = NextPrintedRow(P, P.Range.Top - 1);
+    if (row > P.Range.Bottom) EndPrintPage(P, row);
+    while (row <= P.Range.Bottom) {
       if (pageTop && row >= fixedRows)
         for (int r = 0; r < fixedRows; ++r) P.Y -= PrintRow(P, r, P.Y);
       pageTop = false;
@@ -242,7 +240,7 @@ void TExtStringGrid::PrintPages(PrintPass& P) {
       bool newPage = false;
       if (OnPrintNewPage) OnPrintNewPage(this, row, newPage);
       const int next = NextPrintedRow(P, row);
-      if (next > printRange_.Bottom) {
+      if (next > P.Range.Bottom) {
         EndPrintPage(P, next);
         break;
       }

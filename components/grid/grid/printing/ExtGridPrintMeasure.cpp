@@ -106,7 +106,7 @@ int TExtStringGrid::PrintRowHeight(PrintPass& P, int ARow) {
     height = PrintSettings.FixedHeight;
     OnPrintSetRowHeight(this, ARow, height);
   } else {
-    for (int c = printRange_.Left; c <= printRange_.Right; ++c)
+    for (int c = P.Range.Left; c <= P.Range.Right; ++c)
       if (!IsYMergedCell(RemapCol(c), ARow))
         height = std::max(height, CellTextExtent(P, c, ARow).cy);
   }

@@ -1,5 +1,5 @@
-// The working state of one run of BuildPages: the page, the measures of the fonts, the
-// columns' print widths and the strips of columns that go on a page side by side, and where
+// The working state of one run of BuildPages: the range, the page, the measures of the fonts,
+// the columns' print widths and the strips of columns that go on a page side by side, and where
 // the page loop stands. Private to the grid's printing files.
 #pragma once
 
@@ -23,6 +23,7 @@ struct TExtStringGrid::PrintPass {
   int MaxPages;
   bool SelectedOnly;
   bool ToPrinter = false;  // pages go to the program's printer (NewPage between them)
+  TGridRect Range{};       // the range laid out, within the grid
 
   int W = 0;  // the page, y of its bottom is -H
   int H = 0;
