@@ -334,6 +334,19 @@ TEST_F(GridPrintLayout, AnEmptyRangeHasNoPages) {
   EXPECT_EQ(grid.GetPreviewPageCount(), 1);
 }
 
+// BuildPages lays out the range and page of the last preview again, the range as it was
+// kept within the grid then.
+TEST_F(GridPrintLayout, BuildPagesTakesTheLastRangeAsItWasClipped) {
+  grid.PrintPreviewRect(&canvas, {0, 0, 1000, 1000}, {0, 0, 1, 59});
+  ASSERT_EQ(grid.GetPreviewPageCount(), 2);
+  EXPECT_EQ(grid.BuildPages(&canvas, prCalcPreview, -1, false), 2);
+  grid.SetRowCount(20);
+  EXPECT_EQ(grid.BuildPages(&canvas, prCalcPreview, -1, false), 1);
+  grid.SetRowCount(100);
+  EXPECT_EQ(grid.BuildPages(&canvas, prCalcPreview, -1, false), 1);
+  EXPECT_EQ(Pages(), 3);
+}
+
 }  // namespace
 
 namespace {
