@@ -6,7 +6,6 @@
 // own (ExtGrid*.cpp).
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
