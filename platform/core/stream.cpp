@@ -6,29 +6,6 @@
 
 #include "platform/core/files.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
-
-namespace {
-// Room of this size or more is made ready at once: faulting in tens of megabytes page by
-// page as they are first written costs more than writing them.
-constexpr std::size_t kReadyRoom = std::size_t{4} << 20;
-
-void MakeReady(uint8_t* Start, std::size_t Count) {
-  if (Count < kReadyRoom) return;
-  const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
-  const uintptr_t first = (reinterpret_cast<uintptr_t>(Start) + page - 1) & ~(page - 1);
-  const uintptr_t end = (reinterpret_cast<uintptr_t>(Start) + Count) & ~(page - 1);
-  void* const at = reinterpret_cast<void*>(first);
-#ifdef MADV_HUGEPAGE
-  madvise(at, end - first, MADV_HUGEPAGE);
-#endif
-#ifdef MADV_POPULATE_WRITE
-  madvise(at, end - first, MADV_POPULATE_WRITE);
-#endif
-}
-}  // namespace
-
 int64_t TStream::GetSize() {
   int64_t position = Seek(0, soFromCurrent);
   int64_t size = Seek(0, soFromEnd);
@@ -83,10 +60,7 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
 }
 
 void TMemoryStream::Reserve(int64_t count) {
-  const auto want = static_cast<size_t>(position_ + std::max<int64_t>(count, 0));
-  if (want <= data_.capacity()) return;
-  data_.reserve(want);
-  MakeReady(data_.data() + data_.size(), data_.capacity() - data_.size());
+  if (count > 0) data_.reserve(std::max(data_.size(), static_cast<size_t>(position_ + count)));
 }
 
 void TMemoryStream::Clear() {
