@@ -204,8 +204,8 @@ void TGridCells::ClearTexts(const TGridRect& rect) {
 
 void TGridCells::ReserveRows(int first, int last, int columns) {
   if (first < 0 || columns <= 0) return;
-  for (int row = first; row <= last; ++row) {
-    Row& r = RowAt(row);
+  for (int64_t row = first; row <= last; ++row) {
+    Row& r = RowAt(static_cast<int>(row));
     Grow(r.texts, r.textCount, static_cast<uint32_t>(columns));
   }
 }

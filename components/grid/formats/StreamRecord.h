@@ -36,12 +36,13 @@ class TRecordBytes {
     for (char c : kRecordSignature) Add(c);
     return Name(ClassName);
   }
-  // A property's name and value type; a Boolean's value is its type, so it ends at the name.
+  // A property's name and value type.
   constexpr TRecordBytes& Property(std::string_view Name, uint8_t Type) {
     this->Name(Name);
     Add(static_cast<char>(Type));
     return *this;
   }
+  // A name alone: a Boolean's value is its value type, so its run ends before it.
   constexpr TRecordBytes& Name(std::string_view Name) {
     Add(static_cast<char>(Name.size()));
     for (char c : Name) Add(c);
