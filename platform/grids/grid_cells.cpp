@@ -187,6 +187,29 @@ void TGridCells::SetObject(int col, int row, TObject* object) {
   r.objects[col] = object;
 }
 
+void TGridCells::ClearTexts(const TGridRect& rect) {
+  const int64_t left = std::max(rect.Left, 0), end = int64_t{rect.Right} + 1;
+  WalkRows(*this, rect.Top, rect.Bottom, [&](int, Row& r) {
+    if (left >= std::min<int64_t>(end, r.textCount)) return false;
+    if (left == 0 && end >= r.textCount) {
+      r.texts.reset();
+      r.textCount = 0;
+    } else {
+      std::fill(r.texts.get() + left, r.texts.get() + std::min<int64_t>(end, r.textCount),
+                AnsiString());
+    }
+    return false;
+  });
+}
+
+void TGridCells::ReserveRows(int first, int last, int columns) {
+  if (first < 0 || columns <= 0) return;
+  for (int64_t row = first; row <= last; ++row) {
+    Row& r = RowAt(static_cast<int>(row));
+    Grow(r.texts, r.textCount, static_cast<uint32_t>(columns));
+  }
+}
+
 template <typename Self, typename Visit>
 bool TGridCells::WalkRows(Self& self, int64_t first, int64_t last, Visit visit) {
   // The end is read again each step: visit may add pages.

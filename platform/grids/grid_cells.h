@@ -30,6 +30,12 @@ class TGridCells {
   void SetText(int col, int row, AnsiString text);
   void SetObject(int col, int row, TObject* object);
 
+  // The texts inside rect emptied at once; a row whose texts all lie inside gives up its room.
+  void ClearTexts(const TGridRect& rect);
+  // Room for the texts of the first `columns` columns of rows first..last, made at once for
+  // cells about to be written in any order.
+  void ReserveRows(int first, int last, int columns);
+
   // The grid's column count: the most a row grows to ahead of its cells, so that a row
   // filled left to right ends at exactly its width.
   void SetRowWidthHint(int columns) { widthHint_ = columns > 0 ? static_cast<uint32_t>(columns) : 1; }

@@ -37,19 +37,26 @@ void TStringGrid::PermuteRowCells(const std::vector<int>& Order) { cells_.Permut
 
 void TStringGrid::SwapColCells(int ACol1, int ACol2) {
   cells_.SwapColumns(ACol1, ACol2, 0, GetRowCount() - 1);
-  ColCellsChanged(ACol1, ACol1);
-  ColCellsChanged(ACol2, ACol2);
+  CellTextsStored({ACol1, 0, ACol1, GetRowCount() - 1});
+  CellTextsStored({ACol2, 0, ACol2, GetRowCount() - 1});
 }
 
 void TStringGrid::RotateColCells(int First, int Middle, int Last) {
   cells_.RotateColumns(First, Middle, Last, 0, GetRowCount() - 1);
-  ColCellsChanged(First, Last - 1);
+  CellTextsStored({First, 0, Last - 1, GetRowCount() - 1});
 }
 
 // As writing each cell would: the cells repaint, and the editor reloads on the current one.
-void TStringGrid::ColCellsChanged(int First, int Last) {
-  InvalidateRect({First, 0, Last, GetRowCount() - 1});
-  if (GetEditorMode() && GetCol() >= First && GetCol() <= Last) InvalidateEditor();
+void TStringGrid::CellTextsStored(const TGridRect& R) {
+  InvalidateRect(R);
+  if (GetEditorMode() && GetCol() >= R.Left && GetCol() <= R.Right && GetRow() >= R.Top &&
+      GetRow() <= R.Bottom)
+    InvalidateEditor();
+}
+
+void TStringGrid::ClearCellTexts(const TGridRect& R) {
+  cells_.ClearTexts(R);
+  CellTextsStored(R);
 }
 
 TGridLineStrings TStringGrid::Cols(int index) {

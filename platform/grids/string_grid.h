@@ -16,6 +16,19 @@ class TStringGrid : public TDrawGrid {
   std::size_t StoredCells() const { return cells_.StoredCells(); }
   // By value: a text made for the cell moves into it.
   void SetCells(int ACol, int ARow, AnsiString Value);
+  // Many texts stored at once (a file being loaded): each as SetCells stores it, but nothing
+  // repaints until CellTextsStored names the cells that changed; room for the rows' texts
+  // can be made first.
+  void StoreCellText(int ACol, int ARow, AnsiString Value) {
+    cells_.SetText(ACol, ARow, std::move(Value));
+  }
+  void CellTextsStored(const TGridRect& R);
+  void ReserveCellRows(int FirstRow, int LastRow, int Columns) {
+    cells_.ReserveRows(FirstRow, LastRow, Columns);
+  }
+  // Empties the texts inside R (beyond the counts too) as SetCells would, the cells
+  // repainted at once.
+  void ClearCellTexts(const TGridRect& R);
   TObject* Objects(int ACol, int ARow) const { return cells_.Object(ACol, ARow); }
   void SetObjects(int ACol, int ARow, TObject* Value);
   // A column (a row) as long as the grid is high (wide); writing to it writes the cells.
@@ -58,7 +71,6 @@ class TStringGrid : public TDrawGrid {
 
  private:
   TGridCells cells_;
-  void ColCellsChanged(int First, int Last);
   // Set while the editor's change writes a cell, so that the write does not reload the editor.
   bool fromEditor_ = false;
 };

@@ -1,5 +1,6 @@
 #include "components/grid/core/GridIO.h"
 
+#include <cstring>
 #include <utility>
 
 #include "components/grid/html/FilePicture.h"
@@ -55,6 +56,41 @@ void ReadObject(TStreamRecordReader& In, const char* Name, TFilePicture& Picture
   Picture.SetFileName(In.Text(Name));
 }
 
+// The cell record: its names, and the fixed runs of bytes before the values of Col and Row,
+// the text's length, and HasProp's type, which the record's end byte follows.
+namespace CellRecord {
+constexpr std::string_view kClass = "TGridCellIO", kCol = "Col", kRow = "Row", kCell = "Cell",
+                           kHasProp = "HasProp";
+constexpr TRecordBytes kHead = TRecordBytes().Start(kClass).Property(kCol, StreamValue::Int);
+constexpr TRecordBytes kRowRun = TRecordBytes().Property(kRow, StreamValue::Int);
+constexpr TRecordBytes kCellRun = TRecordBytes().Property(kCell, StreamValue::Text);
+constexpr TRecordBytes kTail = TRecordBytes().Name(kHasProp);
+constexpr std::size_t kIntBytes = 4;
+// All but the text.
+constexpr std::size_t kFixed =
+    kHead.Size() + kRowRun.Size() + kCellRun.Size() + kTail.Size() + 3 * kIntBytes + 2;
+
+char* Put(char* To, const TRecordBytes& Run) {
+  std::memcpy(To, Run.Data(), Run.Size());
+  return To + Run.Size();
+}
+char* Put(char* To, int32_t Value) {
+  StoreLittleEndian32(static_cast<uint32_t>(Value), reinterpret_cast<uint8_t*>(To));
+  return To + kIntBytes;
+}
+int32_t Int(const char*& From) {
+  const auto value = static_cast<int32_t>(LittleEndian32(reinterpret_cast<const uint8_t*>(From)));
+  From += kIntBytes;
+  return value;
+}
+// Steps over Run when the bytes at From are it.
+bool Skip(const char*& From, const TRecordBytes& Run) {
+  if (!Run.Opens(From)) return false;
+  From += Run.Size();
+  return true;
+}
+}  // namespace CellRecord
+
 constexpr uint64_t kFontStyleBits = TFontStyles{fsBold, fsItalic, fsUnderline, fsStrikeOut}.Bits();
 
 }  // namespace
@@ -80,21 +116,51 @@ void TGridPropIO::Read(TStream& Stream) {
 }
 
 void TGridCellIO::Write(TStream& Stream) const {
-  TStreamRecordWriter out(Stream, "TGridCellIO");
-  out.Int("Col", Col);
-  out.Int("Row", Row);
-  out.Text("Cell", Cell);
-  out.Bool("HasProp", HasProp);
-  out.End();
+  AnsiString out;
+  Append(out, Col, Row, Cell, HasProp);
+  Stream.WriteBuffer(out.data(), static_cast<int64_t>(out.size()));
 }
 
 void TGridCellIO::Read(TStream& Stream) {
-  TStreamRecordReader in(Stream, "TGridCellIO");
-  Col = in.Int("Col");
-  Row = in.Int("Row");
-  Cell = in.Text("Cell");
-  HasProp = in.Bool("HasProp");
+  using namespace CellRecord;
+  TStreamRecordReader in(Stream, kClass);
+  Col = in.Int(kCol);
+  Row = in.Int(kRow);
+  Cell = in.Text(kCell);
+  HasProp = in.Bool(kHasProp);
   in.End();
+}
+
+void TGridCellIO::Append(AnsiString& Out, int Col, int Row, std::string_view Cell, bool HasProp) {
+  using namespace CellRecord;
+  const std::size_t at = Out.size();
+  Out.resize(at + kFixed + Cell.size());
+  char* to = Put(Put(Out.data() + at, kHead), Col);
+  to = Put(Put(Put(to, kRowRun), Row), kCellRun);
+  to = Put(to, static_cast<int32_t>(Cell.size()));
+  std::memcpy(to, Cell.data(), Cell.size());
+  to = Put(to + Cell.size(), kTail);
+  to[0] = static_cast<char>(HasProp ? StreamValue::True : StreamValue::False);
+  to[1] = 0;
+}
+
+std::size_t TGridCellIO::Parse(std::string_view Bytes, TGridCellRecord& Record) {
+  using namespace CellRecord;
+  const char* from = Bytes.data();
+  if (Bytes.size() < kFixed || !Skip(from, kHead)) return 0;
+  Record.Col = Int(from);
+  if (!Skip(from, kRowRun)) return 0;
+  Record.Row = Int(from);
+  if (!Skip(from, kCellRun)) return 0;
+  const int32_t length = Int(from);
+  if (length < 0 || static_cast<uint64_t>(length) > Bytes.size() - kFixed) return 0;
+  Record.Cell = std::string_view(from, static_cast<std::size_t>(length));
+  from += length;
+  if (!Skip(from, kTail)) return 0;
+  const uint8_t type = static_cast<uint8_t>(*from++);
+  if ((type != StreamValue::True && type != StreamValue::False) || *from++ != 0) return 0;
+  Record.HasProp = type == StreamValue::True;
+  return static_cast<std::size_t>(from - Bytes.data());
 }
 
 TGridCellPropIO::TGridCellPropIO(TComponent* AOwner)

@@ -17,6 +17,7 @@
 #include "platform/core/stream.h"
 
 #include <memory>
+#include <string_view>
 #include <vector>
 
 class TBitmap;
@@ -37,11 +38,25 @@ class TGridPropIO : public TComponent {
   bool FullGrid = false;
 };
 
+// A cell record read in place: the text is a view into the record's bytes.
+struct TGridCellRecord {
+  int Col = 0;
+  int Row = 0;
+  std::string_view Cell;
+  bool HasProp = false;
+};
+
 class TGridCellIO : public TComponent {
  public:
   using TComponent::TComponent;
   void Write(TStream& Stream) const;
   void Read(TStream& Stream);
+  // A grid's million cell records without a component each: Append adds a cell's record to
+  // Out as Write writes it, for a few large writes; Parse reads the cell record at the start
+  // of Bytes in place and gives its length, or 0 when Bytes do not begin with a whole one
+  // (Read then refuses it where it breaks off).
+  static void Append(AnsiString& Out, int Col, int Row, std::string_view Cell, bool HasProp);
+  static std::size_t Parse(std::string_view Bytes, TGridCellRecord& Record);
 
   int Col = 0;
   int Row = 0;

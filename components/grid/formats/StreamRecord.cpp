@@ -3,17 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-namespace {
-
-constexpr char kSignature[] = {'T', 'P', 'F', '0'};
-constexpr int kSignatureLength = sizeof kSignature;
-enum : uint8_t { vtInt = 1, vtText = 2, vtFalse = 3, vtTrue = 4, vtFloat = 5, vtBinary = 6 };
-
-}  // namespace
-
 TStreamRecordWriter::TStreamRecordWriter(TStream& Stream, std::string_view ClassName)
     : stream_(Stream) {
-  Put(kSignature, kSignatureLength);
+  Put(kRecordSignature.data(), kRecordSignature.size());
   Name(ClassName);
 }
 
@@ -47,13 +39,13 @@ void TStreamRecordWriter::End() {
 
 void TStreamRecordWriter::Int(std::string_view Name, int32_t Value) {
   this->Name(Name);
-  Byte(vtInt);
+  Byte(StreamValue::Int);
   Int(Value);
 }
 
 void TStreamRecordWriter::Float(std::string_view Name, double Value) {
   this->Name(Name);
-  Byte(vtFloat);
+  Byte(StreamValue::Float);
   uint64_t bits;
   std::memcpy(&bits, &Value, sizeof bits);
   Int(static_cast<int32_t>(static_cast<uint32_t>(bits)));
@@ -62,21 +54,21 @@ void TStreamRecordWriter::Float(std::string_view Name, double Value) {
 
 void TStreamRecordWriter::Text(std::string_view Name, const AnsiString& Value) {
   this->Name(Name);
-  Byte(vtText);
+  Byte(StreamValue::Text);
   Int(static_cast<int32_t>(Value.size()));
   Put(Value.data(), Value.size());
 }
 
 void TStreamRecordWriter::Binary(std::string_view Name, const std::vector<uint8_t>& Value) {
   this->Name(Name);
-  Byte(vtBinary);
+  Byte(StreamValue::Binary);
   Int(static_cast<int32_t>(Value.size()));
   if (!Value.empty()) Put(Value.data(), Value.size());
 }
 
 void TStreamRecordWriter::Bool(std::string_view Name, bool Value) {
   this->Name(Name);
-  Byte(Value ? vtTrue : vtFalse);
+  Byte(Value ? StreamValue::True : StreamValue::False);
 }
 
 TStreamRecordReader::TStreamRecordReader(TStream& Stream, std::string_view ClassName)
@@ -88,7 +80,8 @@ TStreamRecordReader::TStreamRecordReader(TStream& Stream, std::string_view Class
     data_ = reinterpret_cast<const char*>(contents) + start_;
     have_ = static_cast<std::size_t>(size_);
   }
-  if (std::memcmp(Take(kSignatureLength), kSignature, kSignatureLength) != 0) Refuse();
+  const std::size_t signature = kRecordSignature.size();
+  if (std::string_view(Take(signature), signature) != kRecordSignature) Refuse();
   Expect(ClassName);
 }
 
@@ -142,12 +135,12 @@ uint8_t TStreamRecordReader::ValueType(std::string_view Name) {
 }
 
 int32_t TStreamRecordReader::Int(std::string_view Name) {
-  if (ValueType(Name) != vtInt) Refuse();
+  if (ValueType(Name) != StreamValue::Int) Refuse();
   return Int();
 }
 
 double TStreamRecordReader::Float(std::string_view Name) {
-  if (ValueType(Name) != vtFloat) Refuse();
+  if (ValueType(Name) != StreamValue::Float) Refuse();
   const uint64_t low = static_cast<uint32_t>(Int());
   const uint64_t bits = low | (static_cast<uint64_t>(static_cast<uint32_t>(Int())) << 32);
   double value;
@@ -156,19 +149,19 @@ double TStreamRecordReader::Float(std::string_view Name) {
 }
 
 AnsiString TStreamRecordReader::Text(std::string_view Name) {
-  if (ValueType(Name) != vtText) Refuse();
+  if (ValueType(Name) != StreamValue::Text) Refuse();
   const std::size_t length = Length();
   return AnsiString(Take(length), length);
 }
 
 bool TStreamRecordReader::Bool(std::string_view Name) {
   const uint8_t type = ValueType(Name);
-  if (type != vtFalse && type != vtTrue) Refuse();
-  return type == vtTrue;
+  if (type != StreamValue::False && type != StreamValue::True) Refuse();
+  return type == StreamValue::True;
 }
 
 std::vector<uint8_t> TStreamRecordReader::Binary(std::string_view Name) {
-  if (ValueType(Name) != vtBinary) Refuse();
+  if (ValueType(Name) != StreamValue::Binary) Refuse();
   const std::size_t length = Length();
   const auto* bytes = reinterpret_cast<const uint8_t*>(Take(length));
   return std::vector<uint8_t>(bytes, bytes + length);

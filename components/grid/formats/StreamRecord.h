@@ -18,6 +18,47 @@
 
 #include "components/grid/formats/BinaryStream.h"
 
+// What every record starts with.
+inline constexpr std::string_view kRecordSignature = "TPF0";
+
+// The value types of a property.
+namespace StreamValue {
+enum : uint8_t { Int = 1, Text = 2, False = 3, True = 4, Float = 5, Binary = 6 };
+}
+
+// The fixed bytes of a record from one value to the next, made at compile time from the
+// names: a record whose shape never changes (a cell's) is written and checked as a few runs
+// of bytes around its values rather than name by name.
+class TRecordBytes {
+ public:
+  // "TPF0" and the class name: the start of a record.
+  constexpr TRecordBytes& Start(std::string_view ClassName) {
+    for (char c : kRecordSignature) Add(c);
+    return Name(ClassName);
+  }
+  // A property's name and value type.
+  constexpr TRecordBytes& Property(std::string_view Name, uint8_t Type) {
+    this->Name(Name);
+    Add(static_cast<char>(Type));
+    return *this;
+  }
+  // A name alone: a Boolean's value is its value type, so its run ends before it.
+  constexpr TRecordBytes& Name(std::string_view Name) {
+    Add(static_cast<char>(Name.size()));
+    for (char c : Name) Add(c);
+    return *this;
+  }
+  constexpr std::size_t Size() const { return size_; }
+  constexpr const char* Data() const { return bytes_.data(); }
+  // Whether Bytes begin with these.
+  bool Opens(const char* Bytes) const { return std::memcmp(Bytes, bytes_.data(), size_) == 0; }
+
+ private:
+  std::array<char, 40> bytes_{};
+  std::size_t size_ = 0;
+  constexpr void Add(char c) { bytes_[size_++] = c; }
+};
+
 class TStreamRecordWriter {
  public:
   TStreamRecordWriter(TStream& Stream, std::string_view ClassName);

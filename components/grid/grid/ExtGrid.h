@@ -1123,6 +1123,7 @@ class TExtStringGrid : public TBaseGrid {
   TPoint copyOrigin_;
   TClipOperation clipOperation_ = coCopy;
   struct BinCells;
+  struct BinDressing;
   // The column whose text a writer takes for column c: c itself when hidden columns are
   // saved, else the shown column's.
   int ExportCol(int ACol) const { return SaveHiddenCells ? ACol : RemapCol(ACol); }
@@ -1156,7 +1157,10 @@ class TExtStringGrid : public TBaseGrid {
   int PasteContent(int ACol, int ARow, const ClipContent& Content);
   void PasteSelection(const ClipContent& Content);
   void ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Cells);
+  void ReadCellRecords(TStream& Stream, BinCells& Cells);
   void PlaceBinCells(BinCells& Cells, bool Paste);
+  void PlaceCellRecords(BinCells& Cells, bool Paste);
+  void DressBinCell(int ACol, int ARow, BinDressing& More);
   void PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes);
   bool MayPaste() const;
   bool MayPasteInto(int ACol, int ARow);

@@ -146,6 +146,53 @@ TEST(StreamRecord, PropertiesReadBackInTheirOrderAndNothingElse) {
   EXPECT_THROW(wrongOrder.Text("Count"), EStreamError);
 }
 
+// The bytes of a cell record read in place and through the stream reader.
+void ExpectCellRecordReadAlike(const std::string& bytes) {
+  TGridCellRecord record;
+  const std::size_t length = TGridCellIO::Parse(bytes, record);
+  TMemoryStream stream;
+  stream.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+  stream.SetPosition(0);
+  TGridCellIO read(nullptr);
+  try {
+    read.Read(stream);
+  } catch (const EStreamError&) {
+    EXPECT_EQ(length, 0u) << testing::PrintToString(bytes);
+    return;
+  }
+  ASSERT_EQ(static_cast<int64_t>(length), stream.GetPosition()) << testing::PrintToString(bytes);
+  EXPECT_EQ(record.Col, read.Col);
+  EXPECT_EQ(record.Row, read.Row);
+  EXPECT_EQ(record.Cell, read.Cell);
+  EXPECT_EQ(record.HasProp, read.HasProp);
+}
+
+// A cell record written in one piece is the one the record writer makes; read in place it is
+// taken or refused as the stream reader takes or refuses it, wherever it is cut or wrong.
+TEST(StreamRecord, CellRecordsReadInPlaceAsTheStreamReaderReadsThem) {
+  const AnsiString text("t\0x", 3);
+  TMemoryStream written;
+  TStreamRecordWriter out(written, "TGridCellIO");
+  out.Int("Col", 70000);
+  out.Int("Row", -3);
+  out.Text("Cell", text);
+  out.Bool("HasProp", true);
+  out.End();
+  AnsiString record = "before";
+  TGridCellIO::Append(record, 70000, -3, text, true);
+  ASSERT_EQ(record.substr(6), std::string(written.Bytes().begin(), written.Bytes().end()));
+  record.erase(0, 6);
+
+  for (std::size_t size = 0; size <= record.size(); ++size)
+    ExpectCellRecordReadAlike(record.substr(0, size));
+  for (std::size_t at = 0; at < record.size(); ++at)
+    for (char value : {'\0', '\1', '\2', '\3', '\4', '\x7F', '\xFF'}) {
+      AnsiString changed = record + "next";
+      changed[at] = value;
+      ExpectCellRecordReadAlike(changed);
+    }
+}
+
 TEST(StreamRecord, CellPropertiesKeepEveryPublishedSetting) {
   TGridCellPropIO written(nullptr);
   TCellProperties& p = written.CellProperties();

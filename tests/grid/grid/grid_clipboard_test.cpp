@@ -330,6 +330,53 @@ TEST(BinaryGridStream, CutStreamIsRefusedBeforeTheGridChanges) {
   }
 }
 
+// Whether a load refuses the stream; a refusal leaves the grid as it was.
+bool LoadRefused(TStream& Stream) {
+  EditGrid target({{"keep"}});
+  try {
+    target.LoadFromBinStream(&Stream);
+  } catch (const EStreamError&) {
+    EXPECT_EQ(RowText(target, 0), "keep");
+    EXPECT_EQ(target.GetRowCount(), 1);
+    EXPECT_FALSE(target.HasCellProperties(1, 0));
+    return true;
+  }
+  return false;
+}
+
+// Cut anywhere but between its records, a whole grid's stream with a cell of properties is
+// refused, whether it is read in memory or from a file; a file stream stands where the
+// reading stopped, as a memory stream does, and after the stream when it loads.
+TEST(BinaryGridStream, WholeGridCutAnywhereIsRefusedFromMemoryAndFromFiles) {
+  EditGrid source({{"a", "bb", ""}, {"ccc", "", "d"}});
+  source.SetColors(1, 0, clRed);
+  TMemoryStream whole;
+  source.SaveToBinStream(&whole);
+  TempFolder folder;
+  int loaded = 0;
+  for (int64_t size = 0; size < whole.GetSize(); ++size) {
+    TMemoryStream cut;
+    cut.WriteBuffer(whole.Memory(), size);
+    cut.SaveToFile(folder / "cut.bin");
+    cut.SetPosition(0);
+    TFileStream file(folder / "cut.bin", fmOpenRead);
+    const bool refused = LoadRefused(cut);
+    EXPECT_EQ(LoadRefused(file), refused) << size;
+    EXPECT_EQ(file.GetPosition(), cut.GetPosition()) << size;
+    loaded += !refused;
+  }
+  EXPECT_EQ(loaded, 4);  // after the grid's record, and after each cell's records but the last's
+
+  whole.SaveToFile(folder / "whole.bin");
+  TFileStream file(folder / "whole.bin", fmOpenRead);
+  EditGrid target({{"keep"}});
+  target.LoadFromBinStream(&file);
+  EXPECT_EQ(file.GetPosition(), whole.GetSize());
+  EXPECT_EQ(RowText(target, 0), "a|bb|");
+  EXPECT_EQ(RowText(target, 1), "ccc||d");
+  EXPECT_EQ(target.GetColors(1, 0), clRed);
+}
+
 class GridClipboard : public testing::Test {
  protected:
   EditGrid source{{{"a", "b", "c"}, {"d", "e", "f"}}};

@@ -194,6 +194,39 @@ TEST(GridCells, WalksVisitTheStoredCellsOfTheirRectangle) {
   EXPECT_EQ(Visited(cells, TGridCells::Slot::Text, kAll), "9:0");
 }
 
+// A rectangle empties at once what lies inside it, objects and the cells around it kept; the
+// room made for rows ahead of their cells keeps what they hold.
+TEST(GridCells, RectanglesEmptyAtOnceAndRowsTakeRoomAhead) {
+  TGridCells cells;
+  TObject object;
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 4; ++c) cells.SetText(c, r, IntToStr(c) + IntToStr(r));
+  cells.SetText(9, 1, "beyond");
+  cells.SetObject(0, 1, &object);
+  cells.ClearTexts({0, 1, 3, 2});
+  EXPECT_EQ(RowText(cells, 0, 4), "00|10|20|30");
+  EXPECT_EQ(RowText(cells, 1, 10), "|||||||||beyond");
+  EXPECT_EQ(RowText(cells, 2, 4), "|||");
+  EXPECT_EQ(RowText(cells, 3, 4), "03|13|23|33");
+  EXPECT_EQ(cells.Object(0, 1), &object);
+  cells.ClearTexts({2, 0, INT_MAX, 0});
+  EXPECT_EQ(RowText(cells, 0, 4), "00|10||");
+  cells.ClearTexts({3, 3, 1, 3});  // corners crossed
+  EXPECT_EQ(RowText(cells, 3, 4), "03|13|23|33");
+  cells.ClearTexts({INT_MIN, INT_MIN, INT_MAX, INT_MAX});
+  EXPECT_EQ(Visited(cells, TGridCells::Slot::Text, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}), "");
+  EXPECT_EQ(cells.StoredCells(), 1u);  // the rows gave up their texts' room, not the object's
+
+  cells.SetText(1, 5, "kept");
+  cells.ReserveRows(4, 6, 8);
+  cells.ReserveRows(5, 5, 1);  // never less than a row holds
+  EXPECT_EQ(cells.StoredCells(), 1u + 3 * 8u);
+  EXPECT_EQ(RowText(cells, 5, 3), "|kept|");
+  for (int c = 7; c >= 0; --c) cells.SetText(c, 6, IntToStr(c));
+  EXPECT_EQ(RowText(cells, 6, 8), "0|1|2|3|4|5|6|7");
+  EXPECT_EQ(cells.StoredCells(), 1u + 3 * 8u);
+}
+
 class GridLine : public testing::Test {
  protected:
   TGridCells cells;

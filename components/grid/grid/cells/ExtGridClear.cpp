@@ -13,7 +13,7 @@ int TExtStringGrid::LastOf(int First, int Count, int Limit) {
 void TExtStringGrid::ClearStoredRect(const TGridRect& R) {
   const TGridRect cells = ClipGridRect(R, GetColCount() + NumHiddenColumns(), GetRowCount());
   ClearPropRect(cells.Left, cells.Top, cells.Right, cells.Bottom);
-  ForEachStored(TGridCells::Slot::Text, cells, [this](int c, int r) { SetCells(c, r, ""); });
+  ClearCellTexts(cells);
 }
 
 void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {

@@ -2,7 +2,6 @@
 // before the grid changes, so a damaged one leaves the grid as it was.
 #include <algorithm>
 #include <memory>
-#include <numeric>
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
@@ -20,6 +19,10 @@ namespace {
 
 // What the record of a cell with a short text and no properties takes.
 constexpr int64_t kCellRecordBytes = 64;
+// The cell records go to the stream in pieces of this size.
+constexpr std::size_t kBatchBytes = 1 << 16;
+// How many rows ahead a save fetches the cell it will write.
+constexpr int kFetchAhead = 16;
 
 AnsiString JoinNumbers(int From, int To, const std::function<int(int)>& Number) {
   AnsiString text;
@@ -160,53 +163,33 @@ void ReadObject(TComponent* Owner, TStream& Stream, TCellGraphic& Graphic,
   Graphic.CellCreated = true;
 }
 
-// The places of the cells in row order, each row's in the stream's order (the stream runs down
-// the columns, the grid keeps its cells by row, so this order touches each row once). Rows
-// spread far wider than there are cells keep the stream's order.
-template <typename Cell>
-std::vector<std::size_t> RowOrder(const std::vector<Cell>& Cells) {
-  std::vector<std::size_t> order(Cells.size());
-  if (Cells.empty()) return order;
-  const auto [low, high] = std::minmax_element(
-      Cells.begin(), Cells.end(), [](const Cell& a, const Cell& b) { return a.Row < b.Row; });
-  const int64_t first = low->Row;
-  const auto rows = static_cast<std::size_t>(int64_t{high->Row} - first + 1);
-  if (rows > 4 * Cells.size()) {
-    std::iota(order.begin(), order.end(), 0);
-    return order;
-  }
-  std::vector<std::size_t> start(rows + 1);
-  for (const Cell& cell : Cells) ++start[static_cast<std::size_t>(cell.Row - first) + 1];
-  std::partial_sum(start.begin(), start.end(), start.begin());
-  for (std::size_t i = 0; i < Cells.size(); ++i)
-    order[start[static_cast<std::size_t>(Cells[i].Row - first)]++] = i;
-  return order;
-}
-
 struct ReleaseProps {
   void operator()(TCellProperties* Props) const { TCellProperties::Release(Props); }
 };
 
 }  // namespace
 
+// The rest of a cell with properties.
+struct TExtStringGrid::BinDressing {
+  std::unique_ptr<TCellProperties, ReleaseProps> Props;
+  std::unique_ptr<TCellGraphic> Graphic;  // with the object read, its own
+  std::vector<int> ImageIndexes;          // of an image index list
+  std::size_t Next = 0;                   // where the next cell's record starts
+};
+
+// A stream read whole before the grid changes: its cells' records stay where they lie in the
+// stream's bytes, so a million cells are read without a copy, and are placed from there.
 struct TExtStringGrid::BinCells {
   TPoint At;  // where the first stored cell goes
   int ColCount = 0;
   int RowCount = 0;
   bool FullGrid = false;
   std::vector<int> ColWidths, RowHeights;  // a whole grid's only
-  struct Dressing {
-    std::unique_ptr<TCellProperties, ReleaseProps> Props;
-    std::unique_ptr<TCellGraphic> Graphic;  // with the object read, its own
-    std::vector<int> ImageIndexes;          // of an image index list
-  };
-  // Small, as most cells have only a text: a million of them are read before any is placed.
-  struct Cell {
-    int Col, Row;
-    AnsiString Text;
-    std::unique_ptr<Dressing> More;  // a cell with properties only
-  };
-  std::vector<Cell> Cells;
+  TMemoryStream Copy;                      // the bytes of a stream not in memory
+  std::string_view Records;                // from the first cell's record on
+  std::size_t Count = 0;                   // cell records
+  TPoint First;                            // the first cell's place in the stream
+  std::vector<BinDressing> Dressed;        // in the stream's order
 };
 
 // The first record is always the rectangle's top-left cell, so a reader knows where the
@@ -231,19 +214,29 @@ void TExtStringGrid::SaveRectToBinStream(const TRect& Rect, TStream* Stream) {
   Stream->Reserve(std::min<int64_t>(cells, static_cast<int64_t>(StoredCells()) + 1) *
                   kCellRecordBytes);
 
-  TGridCellIO cell(this);
+  // The cell records go in large pieces, a few writes for a million of them.
+  AnsiString batch;
+  batch.reserve(kBatchBytes + 256);
+  auto flush = [&] {
+    Stream->WriteBuffer(batch.data(), static_cast<int64_t>(batch.size()));
+    batch.clear();
+  };
   TGridCellPropIO cellProp(this);
   TGridGraphicIO graphic(this);
   for (int c = R.Left; c <= R.Right; ++c)
     for (int r = R.Top; r <= R.Bottom; ++r) {
+      // The stream runs down a column, the store keeps its cells by row: each cell lies in
+      // another row's memory, so the one a few rows on is fetched while this one is written.
+      if (r + kFetchAhead <= R.Bottom) __builtin_prefetch(&Cells(c, r + kFetchAhead));
       const TCellProperties* props = FindCellProperties(c, r);
-      cell.Col = c;
-      cell.Row = r;
-      cell.Cell = GetGridCell(c, r);
-      cell.HasProp = props != nullptr;
-      if (cell.Cell.empty() && !props && (c != R.Left || r != R.Top)) continue;
-      cell.Write(*Stream);
-      if (!props) continue;
+      const AnsiString& text = Cells(c, r);
+      if (text.empty() && !props && (c != R.Left || r != R.Top)) continue;
+      TGridCellIO::Append(batch, c, r, text, props != nullptr);
+      if (!props) {
+        if (batch.size() >= kBatchBytes) flush();
+        continue;
+      }
+      flush();
       cellProp.CellProperties().Assign(*props);
       cellProp.HasGraphic = StoredGraphic(props->Graphic);
       cellProp.Write(*Stream);
@@ -252,6 +245,7 @@ void TExtStringGrid::SaveRectToBinStream(const TRect& Rect, TStream* Stream) {
       graphic.Write(*Stream);
       WriteObject(this, *props->Graphic, *Stream);
     }
+  flush();
 }
 
 void TExtStringGrid::SaveToBinStream(TStream* Stream) {
@@ -279,41 +273,68 @@ void TExtStringGrid::ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Ce
     Cells.ColWidths = SplitNumbers(prop.ColWidths, prop.ColCount);
     Cells.RowHeights = SplitNumbers(prop.RowHeights, prop.RowCount);
   }
-  // Room for the cells at once (growing would move them all again and again), no more than
-  // the stream's bytes can hold: a cell's record takes at least 48 of them.
-  const int64_t fit = (Stream.GetSize() - Stream.GetPosition()) / 48;
-  Cells.Cells.reserve(static_cast<std::size_t>(
-      std::clamp<int64_t>(fit, 0, int64_t{prop.ColCount} * prop.RowCount)));
-  TGridCellIO cell(this);
+  // The cells' records are read in place: a stream not in memory is read into one first, and
+  // left where a refusal leaves the copy.
+  if (Stream.GetPosition() >= Stream.GetSize() || Stream.Contents())
+    return ReadCellRecords(Stream, Cells);
+  const int64_t start = Stream.GetPosition();
+  const std::vector<uint8_t> rest = Stream.ReadRest();
+  Cells.Copy.WriteBuffer(rest.data(), static_cast<int64_t>(rest.size()));
+  Cells.Copy.SetPosition(0);
+  try {
+    ReadCellRecords(Cells.Copy, Cells);
+  } catch (...) {
+    Stream.SetPosition(start + Cells.Copy.GetPosition());
+    throw;
+  }
+}
+
+// Checks every cell record and reads the properties, graphics and objects that follow some.
+void TExtStringGrid::ReadCellRecords(TStream& Stream, BinCells& Cells) {
+  const int64_t start = Stream.GetPosition(), size = Stream.GetSize();
+  if (start >= size) return;
+  Cells.Records = std::string_view(reinterpret_cast<const char*>(Stream.Contents()) + start,
+                                   static_cast<std::size_t>(size - start));
   TGridCellPropIO cellProp(this);
-  auto ReadGraphic = [this](TStream& In, BinCells::Dressing& Read) {
+  auto ReadGraphic = [this](TStream& In, BinDressing& Read) {
     TGridGraphicIO graphic(this);
     graphic.Read(In);
     const TCellType type = graphic.CellGraphic.CellType;
     // A graphic whose object the cell did not own is never written (see StoredGraphic).
-    if (type == ctEmpty || (HoldsObject(type) && type != ctImages && !graphic.CellGraphic.CellCreated))
+    if (type == ctEmpty ||
+        (HoldsObject(type) && type != ctImages && !graphic.CellGraphic.CellCreated))
       Refuse();
     Read.Graphic = std::make_unique<TCellGraphic>();
     Read.Graphic->Assign(graphic.CellGraphic);
     Read.Graphic->CellCreated = false;  // until it holds the object read
     ReadObject(this, In, *Read.Graphic, Read.ImageIndexes);
   };
-  while (Stream.GetPosition() < Stream.GetSize()) {
-    cell.Read(Stream);
-    BinCells::Cell& read = Cells.Cells.emplace_back();
-    read.Col = cell.Col;
-    read.Row = cell.Row;
-    read.Text = std::move(cell.Cell);
+  TGridCellRecord cell;
+  for (std::size_t at = 0; at < Cells.Records.size();) {
+    const std::size_t length = TGridCellIO::Parse(Cells.Records.substr(at), cell);
+    if (length == 0) {
+      // The stream reader refuses it where it breaks off.
+      Stream.SetPosition(start + static_cast<int64_t>(at));
+      TGridCellIO(this).Read(Stream);
+      Refuse();
+    }
+    if (Cells.Count++ == 0) Cells.First = TPoint(cell.Col, cell.Row);
+    at += length;
     if (!cell.HasProp) continue;
+    Stream.SetPosition(start + static_cast<int64_t>(at));
     cellProp.Read(Stream);
-    read.More = std::make_unique<BinCells::Dressing>();
-    if (cellProp.HasGraphic) ReadGraphic(Stream, *read.More);
-    read.More->Props.reset(new TCellProperties(nullptr, 0, 0));
-    read.More->Props->Assign(cellProp.CellProperties());
+    BinDressing& read = Cells.Dressed.emplace_back();
+    if (cellProp.HasGraphic) ReadGraphic(Stream, read);
+    read.Props.reset(new TCellProperties(nullptr, 0, 0));
+    read.Props->Assign(cellProp.CellProperties());
+    at = static_cast<std::size_t>(Stream.GetPosition() - start);
+    read.Next = at;
   }
+  Stream.SetPosition(size);
 }
 
-// Targets outside the grid are skipped; a paste writes only where a paste may.
+// Targets outside the grid are skipped; a paste writes only where a paste may. The cells go
+// in the stream's order, so a cell stored twice keeps its last text.
 void TExtStringGrid::PlaceBinCells(BinCells& Cells, bool Paste) {
   BeginUpdate();
   if (!Paste && Cells.FullGrid) {
@@ -325,35 +346,55 @@ void TExtStringGrid::PlaceBinCells(BinCells& Cells, bool Paste) {
     for (int r = 0; r < Cells.RowCount && r < GetRowCount(); ++r)
       SetRowHeights(r, Cells.RowHeights[static_cast<std::size_t>(r)]);
   }
-  if (!Cells.Cells.empty()) {
-    const int64_t dx = int64_t{Cells.At.x} - Cells.Cells.front().Col;
-    const int64_t dy = int64_t{Cells.At.y} - Cells.Cells.front().Row;
-    const int64_t cols = GetColCount() + NumHiddenColumns();
-    for (std::size_t i : RowOrder(Cells.Cells)) {
-      BinCells::Cell& cell = Cells.Cells[i];
-      const int64_t c = cell.Col + dx, r = cell.Row + dy;
-      if (c < 0 || r < 0 || c >= cols || r >= GetRowCount()) continue;
-      const int col = static_cast<int>(c), row = static_cast<int>(r);
-      if (Paste && !MayPasteInto(col, row)) continue;
-      SetGridCell(col, row, std::move(cell.Text));
-      if (!cell.More) continue;
-      BinCells::Dressing& more = *cell.More;
-      GetCellProperties(col, row)->Assign(*more.Props);
-      if (more.Graphic) {
-        TCellGraphic* graphic = CreateCellGraphic(col, row);
-        graphic->Assign(*more.Graphic);
-        graphic->CellBitmap = std::exchange(more.Graphic->CellBitmap, nullptr);
-        graphic->CellIcon = std::exchange(more.Graphic->CellIcon, nullptr);
-        if (graphic->CellType == ctImages) {
-          auto* list = new TIntList(col, row);
-          for (int index : more.ImageIndexes) list->Add(index);
-          list->OnChange = ImageListRepaint();
-          graphic->CellBitmap = list;
-        }
-      }
-    }
-  }
+  if (Cells.Count > 0) PlaceCellRecords(Cells, Paste);
   EndUpdate();
+}
+
+void TExtStringGrid::PlaceCellRecords(BinCells& Cells, bool Paste) {
+  const int64_t dx = int64_t{Cells.At.x} - Cells.First.x;
+  const int64_t dy = int64_t{Cells.At.y} - Cells.First.y;
+  const int cols = GetColCount() + NumHiddenColumns(), rows = GetRowCount();
+  // The rectangle in the grid; its rows get their room at once when the cells fill it well.
+  const TGridRect target =
+      ClipGridRect({Cells.At.x, Cells.At.y, LastOf(Cells.At.x, Cells.ColCount, cols - 1),
+                    LastOf(Cells.At.y, Cells.RowCount, rows - 1)},
+                   cols, rows);
+  const int64_t area = int64_t{Cells.ColCount} * Cells.RowCount;
+  if (target.Left <= target.Right && 2 * static_cast<int64_t>(Cells.Count) >= area)
+    ReserveCellRows(target.Top, target.Bottom, target.Right + 1);
+  TGridRect placed{cols, rows, -1, -1};
+  TGridCellRecord cell;
+  std::size_t at = 0;
+  auto dressed = Cells.Dressed.begin();
+  for (std::size_t i = 0; i < Cells.Count; ++i) {
+    at += TGridCellIO::Parse(Cells.Records.substr(at), cell);
+    BinDressing* more = cell.HasProp ? &*dressed++ : nullptr;
+    if (more) at = more->Next;
+    const int64_t c = cell.Col + dx, r = cell.Row + dy;
+    if (c < 0 || r < 0 || c >= cols || r >= rows) continue;
+    const int col = static_cast<int>(c), row = static_cast<int>(r);
+    if (Paste && !MayPasteInto(col, row)) continue;
+    StoreCellText(col, row, AnsiString(cell.Cell));
+    if (more) DressBinCell(col, row, *more);
+    placed = {std::min(placed.Left, col), std::min(placed.Top, row), std::max(placed.Right, col),
+              std::max(placed.Bottom, row)};
+  }
+  if (placed.Left <= placed.Right) CellTextsStored(placed);
+}
+
+void TExtStringGrid::DressBinCell(int ACol, int ARow, BinDressing& More) {
+  GetCellProperties(ACol, ARow)->Assign(*More.Props);
+  if (!More.Graphic) return;
+  TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+  graphic->Assign(*More.Graphic);
+  graphic->CellBitmap = std::exchange(More.Graphic->CellBitmap, nullptr);
+  graphic->CellIcon = std::exchange(More.Graphic->CellIcon, nullptr);
+  if (graphic->CellType == ctImages) {
+    auto* list = new TIntList(ACol, ARow);
+    for (int index : More.ImageIndexes) list->Add(index);
+    list->OnChange = ImageListRepaint();
+    graphic->CellBitmap = list;
+  }
 }
 
 void TExtStringGrid::LoadAtPointFromBinStream(const TPoint& P, TStream* Stream) {
