@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 
 #include "engine/DbaseHitOrder.h"
 #include "engine/DbaseQuerySlots.h"
+#include "engine/DbaseQuickCriterion.h"
 #include "engine/dbase.h"
 #include "platform/controls/application.h"
 
@@ -26,6 +28,7 @@ struct Criterion {
   int field = -1;  // -1: unused
   char op = '\0';
   AnsiString value;
+  std::optional<DbaseQuickCriterion> quick;  // the same answer from the stored bytes
 };
 using Criteria = std::array<Criterion, kCriteria>;
 
@@ -33,13 +36,22 @@ Criteria CriteriaOfSlots() {
   Criteria criteria;
   for (int j = 0; j < kCriteria; ++j) {
     AnsiString op = DbaseSlot(3 * j + 2);
-    criteria[j] = {dbase_abfragefeld[j], op.empty() ? '\0' : op[0], DbaseSlot(3 * j + 3)};
+    Criterion& c = criteria[j];
+    c.field = dbase_abfragefeld[j];
+    c.op = op.empty() ? '\0' : op[0];
+    c.value = DbaseSlot(3 * j + 3);
+    if (c.field >= 0)
+      c.quick = DbaseQuickCriterion::Of(dbase_tabelle, c.field, c.op, c.value, dbm_zeichensatz,
+                                        dbase_grossklein);
   }
   return criteria;
 }
 
 bool Holds(const Criterion& c) {
-  return c.field < 0 || DbaseOperatorHolds(c.op, dbase_feldvergleich(c.field, c.value));
+  if (c.field < 0) return true;
+  if (c.quick && c.quick->Fits(dbm_zeichensatz, dbase_grossklein))
+    return c.quick->Holds(dbase_tabelle);
+  return DbaseOperatorHolds(c.op, dbase_feldvergleich(c.field, c.value));
 }
 
 // Both criteria hold; a pair of two unused criteria counts as `whenUnused`.

@@ -110,6 +110,10 @@ int DbaseFieldWrite(DbaseTable& t, int n, uint8_t zeichensatz);
 // `grossklein` 1 compares "C" texts case-sensitively.
 int DbaseFieldCompare(DbaseTable& t, int n, std::string_view criterion, uint8_t zeichensatz,
                       int grossklein);
+// The criterion as it is compared: a longer one is its first 19 characters and "*", held in
+// `cut`.
+using DbaseCriterionCut = std::array<char, 20>;
+std::string_view DbaseComparedCriterion(std::string_view criterion, DbaseCriterionCut& cut);
 // Whether a comparison result c satisfies the operator "=", "!", "<" or ">".
 bool DbaseOperatorHolds(char op, int c);
 
