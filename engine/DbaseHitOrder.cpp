@@ -53,6 +53,7 @@ void DbaseHitOrder::Sort(bool secondOnly) {
 }
 
 void DbaseHitOrder::Into(ResultIndex& index) const {
+  index.Reserve(hits_.size());
   for (const Hit& hit : hits_)
     index.AddHit(IntToStr(hit.record), TextOf(hit.keys[0]), TextOf(hit.keys[1]));
 }

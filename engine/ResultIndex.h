@@ -18,6 +18,8 @@ class ResultIndex {
   virtual ~ResultIndex() = default;
 
   virtual void Clear() = 0;  // no hits: the one empty row
+  // Room for this many hits to come, so that adding them moves nothing.
+  virtual void Reserve(std::size_t /*hits*/) {}
   // A hit in a new row before the empty one; the texts move into the index.
   virtual void AddHit(AnsiString satznummer, AnsiString key1, AnsiString key2) = 0;
   virtual void SetSortStyle(int column, IndexSortStyle style) = 0;
@@ -37,6 +39,7 @@ class MemoryResultIndex : public ResultIndex {
   static constexpr int kColumns = 3;
 
   void Clear() override { rows_.clear(); }
+  void Reserve(std::size_t hits) override { rows_.reserve(rows_.size() + hits); }
   void AddHit(AnsiString satznummer, AnsiString key1, AnsiString key2) override {
     rows_.push_back({std::move(satznummer), std::move(key1), std::move(key2)});
   }
