@@ -70,6 +70,8 @@ bool IsHit(const Criteria& c, bool anyUsed) {
 // The field's shown text cut to 19 characters, without trailing blanks; it lives in `text`.
 std::string_view SortText(int field, char (&text)[kSortTextLength]) {
   if (field < 0 || field >= dbase_anzahldatenfelder) return {};
+  if (dbase_feldtyp[field] == 'C')
+    return DbaseTextFieldStart(dbase_tabelle, field, dbm_zeichensatz, text, kSortTextLength);
   dbase_tr(field);
   std::size_t length = strnlen(dbase_text, kSortTextLength);
   while (length > 0 && dbase_text[length - 1] == ' ') --length;
@@ -151,12 +153,13 @@ void dbase_abfrage(ResultIndex& index) {
     if (read == -3 || !IsHit(criteria, anyUsed)) continue;
     char key1[kSortTextLength];
     char key2[kSortTextLength];
+    DbaseRecordDigits number;
     const std::string_view text1 = SortText(dbase_indexfeld1, key1);
     const std::string_view text2 = SortText(sortField2, key2);
     if (runSorts)
       sorted.Add(r, text1, text2);
     else
-      index.AddHit(IntToStr(r), AnsiString(text1), AnsiString(text2));
+      index.AddHit(DbaseRecordText(r, number), text1, text2);
     ++hits;
   }
   pass.Finish();
