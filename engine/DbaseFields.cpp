@@ -122,7 +122,10 @@ std::string_view DbaseTextFieldStart(const DbaseTable& t, int n, uint8_t zeichen
   const char* stored = t.record.data() + t.feldoffset[n];
   std::size_t end = strnlen(stored, length);
   while (end > 0 && stored[end - 1] == ' ') --end;
-  for (std::size_t i = 0; i < end; ++i) out[i] = DbaseShownChar(stored[i], zeichensatz);
+  if (zeichensatz == 0)
+    std::memcpy(out, stored, end);
+  else
+    for (std::size_t i = 0; i < end; ++i) out[i] = DbaseShownChar(stored[i], zeichensatz);
   return {out, end};
 }
 
