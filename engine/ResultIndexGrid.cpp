@@ -2,6 +2,7 @@
 #include "engine/ResultIndexGrid.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace {
@@ -46,9 +47,9 @@ void GridResultIndex::AddHit(std::string_view satznummer, std::string_view key1,
                              std::string_view key2) {
   const int row = rows_++ - 1;  // the empty row becomes the hit's
   if (rows_ > grid_.GetRowCount()) Grow();
-  grid_.SetCells(0, row, AnsiString(satznummer));
-  grid_.SetCells(1, row, AnsiString(key1));
-  grid_.SetCells(2, row, AnsiString(key2));
+  std::array<AnsiString, kColumns> texts{AnsiString(satznummer), AnsiString(key1),
+                                         AnsiString(key2)};
+  grid_.SetRowCells(row, texts);
 }
 
 // The grid keeps the cells of rows it once had past its row count: those it takes again

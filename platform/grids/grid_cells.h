@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "platform/core/object.h"
@@ -29,6 +30,8 @@ class TGridCells {
   // Negative coordinates are ignored.
   void SetText(int col, int row, AnsiString text);
   void SetObject(int col, int row, TObject* object);
+  // Cells 0 .. texts.size() - 1 of a row at once, the texts moved in.
+  void SetRowTexts(int row, std::span<AnsiString> texts);
 
   // The grid's column count: the most a row grows to ahead of its cells, so that a row
   // filled left to right ends at exactly its width.
