@@ -29,4 +29,11 @@ void Convert(const Map& map) {
 
 void dbase_oemnachansi() { Convert(kOemToAnsi); }
 
+char DbaseShownChar(char stored, uint8_t zeichensatz) {
+  const auto byte = static_cast<uint8_t>(stored);
+  if (zeichensatz == 1) return static_cast<char>(kAnsiToOem[byte]);
+  if (zeichensatz == 2) return static_cast<char>(kOemToAnsi[byte]);
+  return stored;
+}
+
 void dbase_ansinachoem() { Convert(kAnsiToOem); }

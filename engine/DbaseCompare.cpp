@@ -38,14 +38,17 @@ int CompareNumber(std::string_view criterion) {
 
 }  // namespace
 
+std::string_view DbaseComparedCriterion(std::string_view criterion, DbaseCriterionCut& cut) {
+  if (criterion.size() <= kCompared) return criterion;
+  criterion.copy(cut.data(), kCompared);
+  cut[kCompared] = '*';
+  return {cut.data(), cut.size()};
+}
+
 int DbaseFieldCompare(DbaseTable& t, int n, std::string_view criterion, uint8_t zeichensatz,
                       int grossklein) {
-  char cut[kCompared + 1];
-  if (criterion.size() > kCompared) {
-    criterion.copy(cut, kCompared);
-    cut[kCompared] = '*';
-    criterion = {cut, sizeof cut};
-  }
+  DbaseCriterionCut cut;
+  criterion = DbaseComparedCriterion(criterion, cut);
   // An unreadable field (its message is shown) compares as an empty text.
   char type = DbaseFieldRead(t, n, zeichensatz) != 0 ? t.feldtyp[n] : '\0';
   dbase_text[kCompared] = '\0';

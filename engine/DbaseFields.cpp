@@ -114,6 +114,21 @@ int DbaseFieldRead(DbaseTable& t, int n, uint8_t zeichensatz) {
   return 1;
 }
 
+std::string_view DbaseTextFieldStart(const DbaseTable& t, int n, uint8_t zeichensatz, char* out,
+                                     std::size_t cut) {
+  const std::size_t length = std::min<std::size_t>(t.feldlength[n], cut);
+  if (std::size_t{t.feldoffset[n]} + t.feldlength[n] > t.record.size()) return {};
+  if (t.record[0] == '*' && !t.asStored) return {};
+  const char* stored = t.record.data() + t.feldoffset[n];
+  std::size_t end = strnlen(stored, length);
+  while (end > 0 && stored[end - 1] == ' ') --end;
+  if (zeichensatz == 0)
+    std::memcpy(out, stored, end);
+  else
+    for (std::size_t i = 0; i < end; ++i) out[i] = DbaseShownChar(stored[i], zeichensatz);
+  return {out, end};
+}
+
 int DbaseFieldWrite(DbaseTable& t, int n, uint8_t zeichensatz) {
   if (!FieldAvailable(t, n)) return 0;
   dbase_text[kDbaseTextSize - 1] = '\0';

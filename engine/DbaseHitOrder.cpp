@@ -2,9 +2,8 @@
 #include "engine/DbaseHitOrder.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
-
-#include "platform/core/text.h"
 
 namespace {
 
@@ -31,11 +30,15 @@ DbaseHitOrder::Key DbaseHitOrder::KeyOf(std::string_view text) {
   return key;
 }
 
-AnsiString DbaseHitOrder::TextOf(const Key& key) {
-  unsigned char bytes[kKeyWords * kWordBytes];
-  for (std::size_t w = 0; w < kKeyWords; ++w) PutBigEndianWord(key[w], bytes + w * kWordBytes);
-  const char* text = reinterpret_cast<const char*>(bytes) + 1;
-  return AnsiString(text, strnlen(text, kTextLength));
+std::string_view DbaseRecordText(uint32_t record, DbaseRecordDigits& digits) {
+  const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), record);
+  return {digits.data(), static_cast<std::size_t>(end - digits.data())};
+}
+
+std::string_view DbaseHitOrder::TextOf(const Key& key, KeyBytes& bytes) {
+  for (std::size_t w = 0; w < kKeyWords; ++w) PutBigEndianWord(key[w], &bytes[w * kWordBytes]);
+  const char* text = reinterpret_cast<const char*>(bytes.data()) + 1;
+  return {text, strnlen(text, kTextLength)};
 }
 
 void DbaseHitOrder::Add(uint32_t record, std::string_view key1, std::string_view key2) {
@@ -53,6 +56,11 @@ void DbaseHitOrder::Sort(bool secondOnly) {
 }
 
 void DbaseHitOrder::Into(ResultIndex& index) const {
+  index.Reserve(hits_.size());
+  DbaseRecordDigits number;
+  KeyBytes key1;
+  KeyBytes key2;
   for (const Hit& hit : hits_)
-    index.AddHit(IntToStr(hit.record), TextOf(hit.keys[0]), TextOf(hit.keys[1]));
+    index.AddHit(DbaseRecordText(hit.record, number), TextOf(hit.keys[0], key1),
+                 TextOf(hit.keys[1], key2));
 }

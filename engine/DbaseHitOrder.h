@@ -11,6 +11,10 @@
 
 #include "engine/ResultIndex.h"
 
+// A record number's decimal digits, made without an allocation.
+using DbaseRecordDigits = std::array<char, 10>;
+std::string_view DbaseRecordText(uint32_t record, DbaseRecordDigits& digits);
+
 class DbaseHitOrder {
  public:
   static constexpr std::size_t kTextLength = 19;
@@ -34,6 +38,7 @@ class DbaseHitOrder {
     uint32_t record;
   };
   static Key KeyOf(std::string_view text);
-  static AnsiString TextOf(const Key& key);
+  using KeyBytes = std::array<unsigned char, kKeyWords * 8>;
+  static std::string_view TextOf(const Key& key, KeyBytes& bytes);
   std::vector<Hit> hits_;
 };

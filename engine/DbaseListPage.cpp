@@ -15,12 +15,13 @@ bool ShowsValue(int tag) {
 
 // The number a text starts with, as strtol reads it. The run writes plain digits: those are
 // read directly, a million of them at a time for a pass over the hits.
-long RecordNumber(const AnsiString& text) {
+long RecordNumber(std::string_view text) {
   constexpr std::size_t kSafeDigits = 18;  // cannot overflow a long
-  if (text.empty() || text.size() > kSafeDigits) return std::strtol(text.c_str(), nullptr, 10);
+  auto parsed = [text] { return std::strtol(AnsiString(text).c_str(), nullptr, 10); };
+  if (text.empty() || text.size() > kSafeDigits) return parsed();
   long number = 0;
   for (char c : text) {
-    if (c < '0' || c > '9') return std::strtol(text.c_str(), nullptr, 10);
+    if (c < '0' || c > '9') return parsed();
     number = number * 10 + (c - '0');
   }
   return number;

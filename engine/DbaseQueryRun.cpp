@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 
 #include "engine/DbaseHitOrder.h"
 #include "engine/DbaseQuerySlots.h"
+#include "engine/DbaseQuickCriterion.h"
 #include "engine/dbase.h"
 #include "platform/controls/application.h"
 
@@ -26,6 +28,7 @@ struct Criterion {
   int field = -1;  // -1: unused
   char op = '\0';
   AnsiString value;
+  std::optional<DbaseQuickCriterion> quick;  // the same answer from the stored bytes
 };
 using Criteria = std::array<Criterion, kCriteria>;
 
@@ -33,13 +36,22 @@ Criteria CriteriaOfSlots() {
   Criteria criteria;
   for (int j = 0; j < kCriteria; ++j) {
     AnsiString op = DbaseSlot(3 * j + 2);
-    criteria[j] = {dbase_abfragefeld[j], op.empty() ? '\0' : op[0], DbaseSlot(3 * j + 3)};
+    Criterion& c = criteria[j];
+    c.field = dbase_abfragefeld[j];
+    c.op = op.empty() ? '\0' : op[0];
+    c.value = DbaseSlot(3 * j + 3);
+    if (c.field >= 0)
+      c.quick = DbaseQuickCriterion::Of(dbase_tabelle, c.field, c.op, c.value, dbm_zeichensatz,
+                                        dbase_grossklein);
   }
   return criteria;
 }
 
 bool Holds(const Criterion& c) {
-  return c.field < 0 || DbaseOperatorHolds(c.op, dbase_feldvergleich(c.field, c.value));
+  if (c.field < 0) return true;
+  if (c.quick && c.quick->Fits(dbm_zeichensatz, dbase_grossklein))
+    return c.quick->Holds(dbase_tabelle);
+  return DbaseOperatorHolds(c.op, dbase_feldvergleich(c.field, c.value));
 }
 
 // Both criteria hold; a pair of two unused criteria counts as `whenUnused`.
@@ -58,6 +70,8 @@ bool IsHit(const Criteria& c, bool anyUsed) {
 // The field's shown text cut to 19 characters, without trailing blanks; it lives in `text`.
 std::string_view SortText(int field, char (&text)[kSortTextLength]) {
   if (field < 0 || field >= dbase_anzahldatenfelder) return {};
+  if (dbase_feldtyp[field] == 'C')
+    return DbaseTextFieldStart(dbase_tabelle, field, dbm_zeichensatz, text, kSortTextLength);
   dbase_tr(field);
   std::size_t length = strnlen(dbase_text, kSortTextLength);
   while (length > 0 && dbase_text[length - 1] == ' ') --length;
@@ -139,12 +153,13 @@ void dbase_abfrage(ResultIndex& index) {
     if (read == -3 || !IsHit(criteria, anyUsed)) continue;
     char key1[kSortTextLength];
     char key2[kSortTextLength];
+    DbaseRecordDigits number;
     const std::string_view text1 = SortText(dbase_indexfeld1, key1);
     const std::string_view text2 = SortText(sortField2, key2);
     if (runSorts)
       sorted.Add(r, text1, text2);
     else
-      index.AddHit(IntToStr(r), AnsiString(text1), AnsiString(text2));
+      index.AddHit(DbaseRecordText(r, number), text1, text2);
     ++hits;
   }
   pass.Finish();

@@ -104,12 +104,20 @@ class DbaseRecordPass {
 // Field texts (DbaseFields.cpp), through dbase_text; `zeichensatz` as dbm_zeichensatz.
 int DbaseFieldRead(DbaseTable& t, int n, uint8_t zeichensatz);
 int DbaseFieldWrite(DbaseTable& t, int n, uint8_t zeichensatz);
+// The first `cut` characters of text field n's shown text, without trailing blanks, made in
+// `out` straight from the record's bytes (no message, and dbase_text is left alone).
+std::string_view DbaseTextFieldStart(const DbaseTable& t, int n, uint8_t zeichensatz, char* out,
+                                     std::size_t cut);
 
 // One query criterion against field n of the current record (DbaseCompare.cpp): negative,
 // 0 or positive as the field sorts before, matches or sorts after the criterion text.
 // `grossklein` 1 compares "C" texts case-sensitively.
 int DbaseFieldCompare(DbaseTable& t, int n, std::string_view criterion, uint8_t zeichensatz,
                       int grossklein);
+// The criterion as it is compared: a longer one is its first 19 characters and "*", held in
+// `cut`.
+using DbaseCriterionCut = std::array<char, 20>;
+std::string_view DbaseComparedCriterion(std::string_view criterion, DbaseCriterionCut& cut);
 // Whether a comparison result c satisfies the operator "=", "!", "<" or ">".
 bool DbaseOperatorHolds(char op, int c);
 

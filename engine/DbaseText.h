@@ -23,6 +23,9 @@ AnsiString dbase_charnachansi(const char* buffer);
 
 void dbase_oemnachansi();
 void dbase_ansinachoem();
+// What a stored byte of a text field shows as: the umlauts of the other code page converted
+// when `zeichensatz` (as dbm_zeichensatz) asks for it.
+char DbaseShownChar(char stored, uint8_t zeichensatz);
 
 int dbase_zeichensuchen(char c);
 double dbase_textnachzahl();

@@ -2,6 +2,7 @@
 #include "engine/ResultIndexGrid.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace {
@@ -42,12 +43,13 @@ void GridResultIndex::Clear() {
   grid_.SetRowCount(rows_);
 }
 
-void GridResultIndex::AddHit(AnsiString satznummer, AnsiString key1, AnsiString key2) {
+void GridResultIndex::AddHit(std::string_view satznummer, std::string_view key1,
+                             std::string_view key2) {
   const int row = rows_++ - 1;  // the empty row becomes the hit's
   if (rows_ > grid_.GetRowCount()) Grow();
-  grid_.SetCells(0, row, std::move(satznummer));
-  grid_.SetCells(1, row, std::move(key1));
-  grid_.SetCells(2, row, std::move(key2));
+  std::array<AnsiString, kColumns> texts{AnsiString(satznummer), AnsiString(key1),
+                                         AnsiString(key2)};
+  grid_.SetRowCells(row, texts);
 }
 
 // The grid keeps the cells of rows it once had past its row count: those it takes again
@@ -72,8 +74,7 @@ void GridResultIndex::Sort(int column) {
   grid_.SetRowCount(rows_);
 }
 
-const AnsiString& GridResultIndex::Cell(int column, int row) const {
-  static const AnsiString none;
-  if (column < 0 || column >= grid_.GetColCount() || row < 0 || row >= rows_) return none;
+std::string_view GridResultIndex::Cell(int column, int row) const {
+  if (column < 0 || column >= grid_.GetColCount() || row < 0 || row >= rows_) return {};
   return grid_.Cells(column, row);
 }

@@ -21,12 +21,12 @@ class GridResultIndex : public ResultIndex {
   GridResultIndex& operator=(const GridResultIndex&) = delete;
 
   void Clear() override;
-  void AddHit(AnsiString satznummer, AnsiString key1, AnsiString key2) override;
+  void AddHit(std::string_view satznummer, std::string_view key1, std::string_view key2) override;
   void SetSortStyle(int column, IndexSortStyle style) override;
   // Sorts the hit rows only, so the empty row cannot tie with hits whose key is empty.
   void Sort(int column) override;
   int RowCount() const override { return rows_; }
-  const AnsiString& Cell(int column, int row) const override;
+  std::string_view Cell(int column, int row) const override;
 
  private:
   void Grow();

@@ -17,7 +17,7 @@ enum class Rank { Value, Text, Unordered, Empty };
 struct Key {
   Rank rank = Rank::Empty;
   double value = 0;
-  const AnsiString* text = nullptr;
+  std::string_view text;
 };
 
 // The whole text as a number, the locale's first decimal separator read as ".".
@@ -33,13 +33,13 @@ bool StrictNumber(const AnsiString& text, double& value) {
 
 Key NumberKey(const AnsiString& text) {
   double number = 0;
-  return StrictNumber(text, number) ? Key{Rank::Value, number} : Key{Rank::Unordered};
+  return StrictNumber(text, number) ? Key{Rank::Value, number, {}} : Key{Rank::Unordered, 0, {}};
 }
 
 // A date in the locale's short format; the day 0 when the text names none.
 Key DateKey(const AnsiString& text) {
   TDateTime date = 0;
-  return {Rank::Value, StrToDateFmt(text, date) ? date : 0};
+  return {Rank::Value, StrToDateFmt(text, date) ? date : 0, {}};
 }
 
 // The first "/" second or third, between two digits.
@@ -49,8 +49,10 @@ bool LooksLikeDate(const AnsiString& text) {
   return (slash == 1 || slash == 2) && slash + 1 < text.size() && digit(slash - 1) && digit(slash + 1);
 }
 
-Key KeyOf(const AnsiString& text, IndexSortStyle style) {
-  if (text.empty()) return {};
+Key KeyOf(std::string_view view, IndexSortStyle style) {
+  if (view.empty()) return {};
+  if (style == IndexSortStyle::Alphabetic) return {Rank::Text, 0, view};
+  const AnsiString text(view);
   switch (style) {
     case IndexSortStyle::Numeric: return NumberKey(text);
     case IndexSortStyle::Date: return DateKey(text);
@@ -62,17 +64,39 @@ Key KeyOf(const AnsiString& text, IndexSortStyle style) {
       break;
     }
   }
-  return {Rank::Text, 0, &text};
+  return {Rank::Text, 0, view};
 }
 
 int Compare(const Key& a, const Key& b) {
   if (a.rank != b.rank) return a.rank < b.rank ? -1 : 1;
   if (a.rank == Rank::Value) return (a.value > b.value) - (a.value < b.value);
-  if (a.rank == Rank::Text) return a.text->compare(*b.text);
+  if (a.rank == Rank::Text) return a.text.compare(b.text);
   return 0;
 }
 
 }  // namespace
+
+void MemoryResultIndex::Clear() {
+  rows_.clear();
+  texts_.clear();
+}
+
+void MemoryResultIndex::Reserve(std::size_t hits) {
+  constexpr std::size_t kTextsPerHit = 32;  // a record number and a sort text or two
+  rows_.reserve(rows_.size() + hits);
+  texts_.reserve(texts_.size() + hits * kTextsPerHit);
+}
+
+MemoryResultIndex::Place MemoryResultIndex::Keep(std::string_view text) {
+  const Place place{texts_.size(), text.size()};
+  texts_.append(text);
+  return place;
+}
+
+void MemoryResultIndex::AddHit(std::string_view satznummer, std::string_view key1,
+                               std::string_view key2) {
+  rows_.push_back({Keep(satznummer), Keep(key1), Keep(key2)});
+}
 
 void MemoryResultIndex::SetSortStyle(int column, IndexSortStyle style) {
   if (column >= 0 && column < kColumns) styles_[column] = style;
@@ -84,7 +108,7 @@ void MemoryResultIndex::Sort(int column) {
   for (int c = column; c < kColumns; ++c) {
     std::vector<Key>& k = keys.emplace_back();
     k.reserve(rows_.size());
-    for (const Row& row : rows_) k.push_back(KeyOf(row[c], styles_[c]));
+    for (const Row& row : rows_) k.push_back(KeyOf(Text(row[c]), styles_[c]));
   }
   std::vector<std::size_t> order(rows_.size());
   std::iota(order.begin(), order.end(), 0);
@@ -95,13 +119,12 @@ void MemoryResultIndex::Sort(int column) {
   });
   std::vector<Row> sorted;
   sorted.reserve(rows_.size());
-  for (std::size_t i : order) sorted.push_back(std::move(rows_[i]));
+  for (std::size_t i : order) sorted.push_back(rows_[i]);
   rows_.swap(sorted);
 }
 
-const AnsiString& MemoryResultIndex::Cell(int column, int row) const {
-  static const AnsiString none;
+std::string_view MemoryResultIndex::Cell(int column, int row) const {
   if (column < 0 || column >= kColumns || row < 0 || row >= static_cast<int>(rows_.size()))
-    return none;
-  return rows_[row][column];
+    return {};
+  return Text(rows_[row][column]);
 }

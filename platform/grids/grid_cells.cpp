@@ -176,6 +176,18 @@ void TGridCells::SetText(int col, int row, AnsiString text) {
   r.texts[col] = std::move(text);
 }
 
+void TGridCells::SetRowTexts(int row, std::span<AnsiString> texts) {
+  if (row < 0 || texts.empty()) return;
+  // Empty texts store nothing where nothing is stored, as they do cell by cell.
+  if (std::all_of(texts.begin(), texts.end(), [](const AnsiString& t) { return t.empty(); })) {
+    for (std::size_t c = 0; c < texts.size(); ++c) SetText(static_cast<int>(c), row, {});
+    return;
+  }
+  Row& r = RowAt(row);
+  GrowFor(r.texts, r.textCount, static_cast<uint32_t>(texts.size() - 1), widthHint_);
+  std::move(texts.begin(), texts.end(), r.texts.get());
+}
+
 void TGridCells::SetObject(int col, int row, TObject* object) {
   if (col < 0 || row < 0) return;
   if (!object) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "platform/core/object.h"
@@ -29,6 +30,8 @@ class TGridCells {
   // Negative coordinates are ignored.
   void SetText(int col, int row, AnsiString text);
   void SetObject(int col, int row, TObject* object);
+  // Cells 0 .. texts.size() - 1 of a row at once, the texts moved in.
+  void SetRowTexts(int row, std::span<AnsiString> texts);
 
   // The texts inside rect emptied at once; a row whose texts all lie inside gives up its room.
   void ClearTexts(const TGridRect& rect);

@@ -23,6 +23,14 @@ void TStringGrid::SetCells(int ACol, int ARow, AnsiString Value) {
   if (!fromEditor_ && GetEditorMode() && ACol == GetCol() && ARow == GetRow()) InvalidateEditor();
 }
 
+void TStringGrid::SetRowCells(int ARow, std::span<AnsiString> Values) {
+  if (Values.empty()) return;
+  const int last = static_cast<int>(Values.size()) - 1;
+  cells_.SetRowTexts(ARow, Values);
+  InvalidateRect({0, ARow, last, ARow});
+  if (!fromEditor_ && GetEditorMode() && GetCol() <= last && ARow == GetRow()) InvalidateEditor();
+}
+
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) {
   cells_.SetObject(ACol, ARow, Value);
 }

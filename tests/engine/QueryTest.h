@@ -30,7 +30,8 @@ class QueryTest : public EngineTest {
     EXPECT_EQ(dbase_kriterienpruefen(), 1);
     dbase_abfrage(index);
     std::vector<std::string> hits;
-    for (uint32_t h = 0; h < dbase_anzahlindex; ++h) hits.push_back(index.Cell(0, static_cast<int>(h)));
+    for (uint32_t h = 0; h < dbase_anzahlindex; ++h)
+      hits.emplace_back(index.Cell(0, static_cast<int>(h)));
     EXPECT_EQ(index.RowCount(), static_cast<int>(dbase_anzahlindex) + 1);
     EXPECT_EQ(index.Cell(0, index.RowCount() - 1), "");  // the empty row stays last
     return hits;
@@ -38,7 +39,7 @@ class QueryTest : public EngineTest {
   // The texts of one index column for the hits.
   std::vector<std::string> Column(int c) const {
     std::vector<std::string> texts;
-    for (int row = 0; row + 1 < index.RowCount(); ++row) texts.push_back(index.Cell(c, row));
+    for (int row = 0; row + 1 < index.RowCount(); ++row) texts.emplace_back(index.Cell(c, row));
     return texts;
   }
 

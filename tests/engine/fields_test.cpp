@@ -43,6 +43,26 @@ TEST_F(FieldsTest, TextIsConvertedByTheDefinitionsCodePage) {
   EXPECT_EQ(dbase_trAnsi(0), "\x84gypten");
 }
 
+// The start of a text straight from the record: the shown text cut and trimmed again, for
+// every code page, a NUL in the field and a deleted record.
+TEST_F(FieldsTest, ATextsStartIsItsShownTextCut) {
+  for (const char* stored : {"ab  cdef  ", "\x84gy\0ten  ", "  \x94l     ", "          "})
+    for (uint8_t zeichensatz : {0, 1, 2})
+      for (std::size_t cut : {4, 19}) {
+        std::memcpy(&dbase_record[1], stored, 10);
+        dbm_zeichensatz = zeichensatz;
+        dbase_tr(0);
+        std::string shown = std::string(dbase_text).substr(0, cut);
+        shown.erase(shown.find_last_not_of(' ') + 1);
+        char out[19];
+        EXPECT_EQ(DbaseTextFieldStart(dbase_tabelle, 0, zeichensatz, out, cut), shown)
+            << stored << " " << int{zeichensatz} << " " << cut;
+      }
+  dbase_record[0] = '*';
+  char out[19];
+  EXPECT_EQ(DbaseTextFieldStart(dbase_tabelle, 0, 0, out, 19), "");
+}
+
 TEST_F(FieldsTest, NumbersUseTheLocalesDecimalSeparator) {
   EXPECT_EQ(dbase_trAnsi(1), "12,50");
   EXPECT_EQ(Written("12,50", 1), "   12.50");

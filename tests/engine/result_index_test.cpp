@@ -15,7 +15,7 @@ class ResultIndexTest : public ::testing::Test {
   }
   std::vector<std::string> Order() const {
     std::vector<std::string> rows;
-    for (int row = 0; row + 1 < index.RowCount(); ++row) rows.push_back(index.Cell(0, row));
+    for (int row = 0; row + 1 < index.RowCount(); ++row) rows.emplace_back(index.Cell(0, row));
     return rows;
   }
   void SortBy(IndexSortStyle style) {

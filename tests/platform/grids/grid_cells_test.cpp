@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 
 #include "platform/grids/grid_error.h"
@@ -42,6 +43,23 @@ TEST(GridCells, UnstoredCellsReadEmptyAndNegativeWritesAreIgnored) {
   EXPECT_EQ(cells.Text(2, 5), "");
   cells.SetText(0, 5, AnsiString("a\0b\xFF", 4) + AnsiString(39, 'x'));
   EXPECT_EQ(cells.Text(0, 5).size(), 43u);
+}
+
+// A row written at once reads as its cells written one by one; a row of empty texts that was
+// never stored stays unstored, and the cells past the texts keep theirs.
+TEST(GridCells, ARowWrittenAtOnceKeepsTheCellsPastItsTexts) {
+  TGridCells cells;
+  cells.SetRowWidthHint(4);
+  cells.SetText(3, 7, "keep");
+  std::array<AnsiString, 3> texts{"12", "ein langer Schl\xFCsseltext", ""};
+  cells.SetRowTexts(7, texts);
+  EXPECT_EQ(RowText(cells, 7, 4), "12|ein langer Schl\xFCsseltext||keep");
+  std::array<AnsiString, 2> none{"", ""};
+  cells.SetRowTexts(9, none);
+  cells.SetRowTexts(-1, texts);
+  EXPECT_EQ(cells.StoredCells(), 4u);
+  cells.SetRowTexts(7, none);
+  EXPECT_EQ(RowText(cells, 7, 4), "|||keep");
 }
 
 TEST(GridCells, RowsMoveWithTheirObjectsAndBeyondTheStoredRows) {
