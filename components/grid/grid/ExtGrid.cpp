@@ -5,6 +5,8 @@
 
 #include "components/grid/grid/ExtGridCheck.h"
 #include "components/grid/controls/ExtXPVS.h"
+#include "components/grid/core/FindFilterState.h"
+#include "components/grid/core/SortState.h"
 #include "components/grid/html/HTMLHintWindow.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
@@ -23,9 +25,11 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
       footerPanel_(new TFooterPanel(this, this)),
       hintWindow_(new THTMLHintWindow(this)),
       IsWinXP(ThemeAvailable()),
+      find_(std::make_unique<TFindFilterState>()),
       fixedFont_(std::make_unique<TFont>()),
       activeCellFont_(std::make_unique<TFont>()),
-      rowIndicator_(std::make_unique<TBitmap>()) {
+      rowIndicator_(std::make_unique<TBitmap>()),
+      sort_(std::make_unique<TSortState>()) {
   const TNotifyEvent repaint = [this](TObject*) { Invalidate(); };
   for (TGridSettings* settings : std::initializer_list<TGridSettings*>{
            &SortSettings, &ControlLook, &CellNode, &Bands, &BackGround})

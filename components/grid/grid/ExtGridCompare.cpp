@@ -2,6 +2,50 @@
 // column's sort format is asked for once, and its cells become keys once, which then move
 // with the rows; outside a sort every comparison asks for the format and reads the cells.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/core/SortRun.h"
+#include "components/grid/core/SortState.h"
+
+struct TExtStringGrid::SortColumns {
+  // What the running sort knows of a column of the grid (nullptr while none runs).
+  static TSortKeys::Column* Of(TExtStringGrid& Grid, int ACol) {
+    TSortRun* run = Grid.sort_->Run;
+    if (!run || ACol < 0 || ACol >= Grid.GetColCount()) return nullptr;
+    TSortKeys::Column& column = run->Keys.At(ACol);
+    return column.Known ? &column : Know(Grid, ACol);
+  }
+  static TSortKeys::Column* Know(TExtStringGrid& Grid, int ACol);
+  static int CompareKeys(const TExtStringGrid& Grid, const TSortKeys::Column& Column, int ARow1,
+                         int ARow2) {
+    const TSortKey& key1 = Column.Keys[ARow1];
+    const TSortKey& key2 = Column.Keys[ARow2];
+    return Grid.PlaceBlanks(CompareSortKeys(Column.Format.Style, key1, key2, Column.Texts),
+                            key1.Empty, key2.Empty);
+  }
+};
+
+int TExtStringGrid::Compare(int ACol, int ARow1, int ARow2) {
+  const TSortKeys::Column* column = SortColumns::Of(*this, ACol);
+  if (column && column->Holds(ARow1, ARow2))
+    return SortColumns::CompareKeys(*this, *column, ARow1, ARow2);
+  return CompareCells(ACol, ARow1, ARow2, column ? &column->Format : nullptr);
+}
+
+int TExtStringGrid::CompareLine(int ACol, int ARow1, int ARow2) {
+  for (int col = ACol;; ++col) {
+    const int result = Compare(col, ARow1, ARow2);
+    if (result != 0 || !SortSettings.Full || col > GetColCount() - 2) return result;
+  }
+}
+
+int TExtStringGrid::CompareLineIndexed(int Index, int ARow1, int ARow2) {
+  for (int k = Index; k < SortIndexes.Count(); ++k) {
+    const uint32_t entry = SortIndexes.Items(k);
+    const int result = Compare(TSortIndexList::Column(entry), ARow1, ARow2);
+    if (result == 0 && SortSettings.Full && k + 1 < SortIndexes.Count()) continue;
+    return TSortIndexList::Descending(entry) ? -result : result;
+  }
+  return 0;
+}
 
 TSortFormat TExtStringGrid::ReadSortFormat(int ACol) {
   TSortFormat format;
@@ -19,35 +63,28 @@ const AnsiString& TExtStringGrid::SortText(int ACol, int ARow, AnsiString& Made)
 }
 
 // The column's format, and its keys when it may have them.
-TSortKeys::Column* TExtStringGrid::KnowSortColumn(int ACol) {
-  TSortFormat format = ReadSortFormat(ACol);
+TSortKeys::Column* TExtStringGrid::SortColumns::Know(TExtStringGrid& Grid, int ACol) {
+  TSortFormat format = Grid.ReadSortFormat(ACol);
   // A format handler may have compared other columns: the records may have moved.
-  TSortKeys::Column& column = sortKeys_.At(ACol);
+  TSortRun& run = *Grid.sort_->Run;
+  TSortKeys::Column& column = run.Keys.At(ACol);
   if (column.Known) return &column;
   column.Format = std::move(format);
   column.Known = true;
-  if (sortKeysOn_ && IsTextSortStyle(column.Format.Style))
+  if (run.KeysOn() && IsTextSortStyle(column.Format.Style))
     TSortKeys::MakeKeys(
-        column, GetRowCount(),
-        [this, ACol](int ARow, AnsiString& Made) -> const AnsiString& {
-          return SortText(ACol, SortedCellsRow(ARow), Made);
+        column, Grid.GetRowCount(),
+        [&Grid, &run, ACol](int ARow, AnsiString& Made) -> const AnsiString& {
+          return Grid.SortText(ACol, run.CellsRow(ARow), Made);
         },
-        [this, ACol](int ARow) { return &Cells(ACol, SortedCellsRow(ARow)); });
+        [&Grid, &run, ACol](int ARow) { return &Grid.Cells(ACol, run.CellsRow(ARow)); });
   return &column;
 }
 
-// Where the cells of a row stand while the sort has not moved them yet.
-int TExtStringGrid::SortedCellsRow(int ARow) const {
-  if (ARow == sortPivotRow_ && sortPivotFrom_ >= 0) return sortPivotFrom_;
-  if (ARow >= 0 && ARow < static_cast<int>(sortPending_.size())) return sortPending_[ARow];
-  return ARow;
-}
-
 // Without keys: the format as the running sort knows it (or asked for now), the cells read.
-int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2,
-                                 const TSortKeys::Column* Column) {
+int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, const TSortFormat* Format) {
   TSortFormat read;
-  const TSortFormat& format = Column ? Column->Format : (read = ReadSortFormat(ACol));
+  const TSortFormat& format = Format ? *Format : (read = ReadSortFormat(ACol));
   FlushSortedRows();  // the cells must stand where the sort has put them
   AnsiString made1, made2;
   const AnsiString& text1 = SortText(ACol, ARow1, made1);

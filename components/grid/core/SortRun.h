@@ -1,0 +1,55 @@
+// One running sort, from its outermost pass to the end of it: the keys it has made, and the
+// row exchanges it has recorded but not yet made in the cells. While it defers, row p is to
+// take the cells now at pending[p], and the pivot row those now at the pivot's source; the
+// grid moves them all at once when it flushes.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "components/grid/core/SortKeys.h"
+
+class TSortRun {
+ public:
+  // Keys: the cells' keys are made once each; Defer (with keys only): exchanges are recorded.
+  TSortRun(bool Keys, bool Defer, int Column)
+      : Column(Column), keysOn_(Keys), defer_(Keys && Defer) {}
+
+  TSortKeys Keys;
+  int Column;          // the column the innermost pass compares first
+  int RowFollow = -1;  // the row the current row's contents stand in
+
+  bool KeysOn() const { return keysOn_; }
+  bool Deferred() const { return defer_; }
+  // Records the exchange of two of Rows rows.
+  void Exchange(int Row1, int Row2, int Rows);
+  // The pivot row is to take the cells that stand for Row.
+  void HoldPivot(int Row, int Pivot);
+  // Where the cells of a row stand while the exchanges are not made.
+  int CellsRow(int Row) const {
+    if (Row == pivotRow_ && pivotFrom_ >= 0) return pivotFrom_;
+    if (Row >= 0 && Row < static_cast<int>(pending_.size())) return pending_[Row];
+    return Row;
+  }
+  // Stops deferring and hands over the exchanges to make, the pivot's source renumbered for
+  // the rows as they stand after them.
+  std::vector<int> TakePending();
+  // The pivot's source and row ((-1, row) for none), forgotten.
+  std::pair<int, int> TakePivot() { return {std::exchange(pivotFrom_, -1), pivotRow_}; }
+  // RowFollow follows the exchange of two rows.
+  void Follow(int Row1, int Row2);
+
+  // What is wrong with the recorded exchanges, empty when nothing is.
+  std::string Fault() const;
+
+ private:
+  bool keysOn_;
+  bool defer_;
+  std::vector<int> pending_;
+  int pivotFrom_ = -1;
+  int pivotRow_ = -1;
+};
+
+// Order holds each of 0..size-1 once; else what is wrong, Name naming the list.
+std::string PermutationFault(const std::vector<int>& Order, const char* Name);
