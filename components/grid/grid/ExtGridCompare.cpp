@@ -2,49 +2,19 @@
 // column's sort format is asked for once, and its cells become keys once, which then move
 // with the rows; outside a sort every comparison asks for the format and reads the cells.
 #include "components/grid/grid/ExtGrid.h"
-#include "components/grid/core/SortRun.h"
 #include "components/grid/core/SortState.h"
-
-struct TExtStringGrid::SortColumns {
-  // What the running sort knows of a column of the grid (nullptr while none runs).
-  static TSortKeys::Column* Of(TExtStringGrid& Grid, int ACol) {
-    TSortRun* run = Grid.sort_->Run;
-    if (!run || ACol < 0 || ACol >= Grid.GetColCount()) return nullptr;
-    TSortKeys::Column& column = run->Keys.At(ACol);
-    return column.Known ? &column : Know(Grid, ACol);
-  }
-  static TSortKeys::Column* Know(TExtStringGrid& Grid, int ACol);
-  static int CompareKeys(const TExtStringGrid& Grid, const TSortKeys::Column& Column, int ARow1,
-                         int ARow2) {
-    const TSortKey& key1 = Column.Keys[ARow1];
-    const TSortKey& key2 = Column.Keys[ARow2];
-    return Grid.PlaceBlanks(CompareSortKeys(Column.Format.Style, key1, key2, Column.Texts),
-                            key1.Empty, key2.Empty);
-  }
-};
+#include "components/grid/grid/SortColumns.h"
 
 int TExtStringGrid::Compare(int ACol, int ARow1, int ARow2) {
-  const TSortKeys::Column* column = SortColumns::Of(*this, ACol);
-  if (column && column->Holds(ARow1, ARow2))
-    return SortColumns::CompareKeys(*this, *column, ARow1, ARow2);
-  return CompareCells(ACol, ARow1, ARow2, column ? &column->Format : nullptr);
+  return SortColumns::Compare(*this, sort_->Run, ACol, ARow1, ARow2);
 }
 
 int TExtStringGrid::CompareLine(int ACol, int ARow1, int ARow2) {
-  for (int col = ACol;; ++col) {
-    const int result = Compare(col, ARow1, ARow2);
-    if (result != 0 || !SortSettings.Full || col > GetColCount() - 2) return result;
-  }
+  return SortColumns::Line(*this, sort_->Run, ACol, ARow1, ARow2);
 }
 
 int TExtStringGrid::CompareLineIndexed(int Index, int ARow1, int ARow2) {
-  for (int k = Index; k < SortIndexes.Count(); ++k) {
-    const uint32_t entry = SortIndexes.Items(k);
-    const int result = Compare(TSortIndexList::Column(entry), ARow1, ARow2);
-    if (result == 0 && SortSettings.Full && k + 1 < SortIndexes.Count()) continue;
-    return TSortIndexList::Descending(entry) ? -result : result;
-  }
-  return 0;
+  return SortColumns::LineIndexed(*this, sort_->Run, Index, ARow1, ARow2);
 }
 
 TSortFormat TExtStringGrid::ReadSortFormat(int ACol) {

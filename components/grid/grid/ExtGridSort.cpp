@@ -12,6 +12,7 @@
 #include "components/grid/core/SortRun.h"
 #include "components/grid/core/SortState.h"
 #include "components/grid/grid/ExtGridError.h"
+#include "components/grid/grid/SortColumns.h"
 #include "components/grid/grid/UpdateScope.h"
 #include "platform/core/invariant.h"
 
@@ -50,9 +51,9 @@ class ColumnAside {
 struct TExtStringGrid::SortPass {
   SortPass(TExtStringGrid& grid, int column, bool indexed, bool keys = true)
       : grid(grid), column(column), indexed(indexed),
-        direction(indexed ? 1 : grid.DirectionFactor()), outerColumn(Enter(keys)) {}
+        direction(indexed ? 1 : grid.DirectionFactor()), run(Enter(keys)) {}
   ~SortPass() {
-    grid.sort_->Run->Column = outerColumn;
+    run->Column = outerColumn;
     if (!own) return;
     grid.FlushSortedRows();
     grid.sort_->Run = nullptr;
@@ -67,15 +68,18 @@ struct TExtStringGrid::SortPass {
   // What a comparison answers when the rows stand in the wrong order.
   const int direction;
   std::optional<TSortRun> own;  // the run, in the outermost pass
-  const int outerColumn;
+  int outerColumn = 0;          // the column the enclosing pass compares first
+  TSortRun* const run;
 
  private:
-  // The column the enclosing pass compares first.
-  int Enter(bool keys) {
-    if (TSortRun* run = grid.sort_->Run) return std::exchange(run->Column, column);
+  TSortRun* Enter(bool keys) {
+    if (TSortRun* outer = grid.sort_->Run) {
+      outerColumn = std::exchange(outer->Column, column);
+      return outer;
+    }
+    outerColumn = column;
     const bool keysOn = keys && !grid.OnGetDisplText;
-    grid.sort_->Run = &own.emplace(keysOn, !grid.SortSettings.SingleColumn, column);
-    return column;
+    return grid.sort_->Run = &own.emplace(keysOn, !grid.SortSettings.SingleColumn, column);
   }
 };
 
@@ -119,8 +123,10 @@ class TExtStringGrid::SortSpace {
 
 // --- the quick sort --------------------------------------------------------------------------
 
-int TExtStringGrid::PassCompare(const SortPass& Pass, int ARow1, int ARow2) {
-  return Pass.indexed ? CompareLineIndexed(0, ARow1, ARow2) : CompareLine(Pass.column, ARow1, ARow2);
+// Inline in the quick sort's loops: it runs for every comparison.
+inline int TExtStringGrid::PassCompare(const SortPass& Pass, int ARow1, int ARow2) {
+  return Pass.indexed ? SortColumns::LineIndexed(*this, Pass.run, 0, ARow1, ARow2)
+                      : SortColumns::Line(*this, Pass.run, Pass.column, ARow1, ARow2);
 }
 
 void TExtStringGrid::CopyPivotRow(int ARow, int Pivot) {
