@@ -5,12 +5,9 @@
 
 #include "platform/core/invariant.h"
 
-void TSortRun::Exchange(int Row1, int Row2, int Rows) {
-  if (pending_.empty()) {
-    pending_.resize(static_cast<std::size_t>(Rows));
-    std::iota(pending_.begin(), pending_.end(), 0);
-  }
-  std::swap(pending_.at(Row1), pending_.at(Row2));
+void TSortRun::StartPending(int Rows) {
+  pending_.resize(static_cast<std::size_t>(Rows));
+  std::iota(pending_.begin(), pending_.end(), 0);
 }
 
 void TSortRun::HoldPivot(int Row, int Pivot) {
@@ -26,13 +23,6 @@ std::vector<int> TSortRun::TakePending() {
     pivotFrom_ = static_cast<int>(std::find(pending_.begin(), pending_.end(), pivotFrom_) -
                                   pending_.begin());
   return std::exchange(pending_, {});
-}
-
-void TSortRun::Follow(int Row1, int Row2) {
-  if (RowFollow == Row1)
-    RowFollow = Row2;
-  else if (RowFollow == Row2)
-    RowFollow = Row1;
 }
 
 std::string TSortRun::Fault() const {

@@ -22,8 +22,11 @@ class TSortRun {
 
   bool KeysOn() const { return keysOn_; }
   bool Deferred() const { return defer_; }
-  // Records the exchange of two of Rows rows.
-  void Exchange(int Row1, int Row2, int Rows);
+  // Records the exchange of two of Rows rows (inline: a sort records millions).
+  void Exchange(int Row1, int Row2, int Rows) {
+    if (pending_.empty()) StartPending(Rows);
+    std::swap(pending_.at(Row1), pending_.at(Row2));
+  }
   // The pivot row is to take the cells that stand for Row.
   void HoldPivot(int Row, int Pivot);
   // Where the cells of a row stand while the exchanges are not made.
@@ -38,7 +41,12 @@ class TSortRun {
   // The pivot's source and row ((-1, row) for none), forgotten.
   std::pair<int, int> TakePivot() { return {std::exchange(pivotFrom_, -1), pivotRow_}; }
   // RowFollow follows the exchange of two rows.
-  void Follow(int Row1, int Row2);
+  void Follow(int Row1, int Row2) {
+    if (RowFollow == Row1)
+      RowFollow = Row2;
+    else if (RowFollow == Row2)
+      RowFollow = Row1;
+  }
 
   // What is wrong with the recorded exchanges, empty when nothing is.
   std::string Fault() const;
@@ -49,6 +57,8 @@ class TSortRun {
   std::vector<int> pending_;
   int pivotFrom_ = -1;
   int pivotRow_ = -1;
+
+  void StartPending(int Rows);
 };
 
 // Order holds each of 0..size-1 once; else what is wrong, Name naming the list.

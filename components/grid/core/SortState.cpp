@@ -2,17 +2,12 @@
 
 #include <algorithm>
 #include <numeric>
-#include <utility>
 
 #include "components/grid/core/SortRun.h"
 
 void TSortState::InitXRef(int Rows) {
   xRef_.resize(static_cast<std::size_t>(std::max(Rows, 0)));
   std::iota(xRef_.begin(), xRef_.end(), 0);
-}
-
-void TSortState::SwapXRef(int Row1, int Row2) {
-  if (XRefCovers(Row1) && XRefCovers(Row2)) std::swap(xRef_[Row1], xRef_[Row2]);
 }
 
 int TSortState::PlaceNow(int Place) const {

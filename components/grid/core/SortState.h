@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class TSortRun;
@@ -17,7 +18,9 @@ class TSortState {
   // The cross reference starts over for Rows rows, each at its own place.
   void InitXRef(int Rows);
   // Two rows of the cross reference exchange places (rows it does not cover stay).
-  void SwapXRef(int Row1, int Row2);
+  void SwapXRef(int Row1, int Row2) {
+    if (XRefCovers(Row1) && XRefCovers(Row2)) std::swap(xRef_[Row1], xRef_[Row2]);
+  }
   bool XRefCovers(int Row) const { return Row >= 0 && Row < static_cast<int>(xRef_.size()); }
   // The place before sorting of the row that stands at Row now.
   int PlaceBefore(int Row) const { return XRefCovers(Row) ? xRef_[Row] : Row; }

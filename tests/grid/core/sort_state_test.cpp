@@ -3,6 +3,7 @@
 // answer both ways.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
