@@ -15,14 +15,14 @@ void TSortRun::HoldPivot(int Row, int Pivot) {
   pivotRow_ = Pivot;
 }
 
-std::vector<int> TSortRun::TakePending() {
+const std::vector<int>& TSortRun::StopDeferring() {
   defer_ = false;
-  if (pending_.empty()) return {};
+  if (pending_.empty()) return pending_;
   CheckInvariant("sort run", [&] { return Fault(); });
   if (pivotFrom_ >= 0)
     pivotFrom_ = static_cast<int>(std::find(pending_.begin(), pending_.end(), pivotFrom_) -
                                   pending_.begin());
-  return std::exchange(pending_, {});
+  return pending_;
 }
 
 std::string TSortRun::Fault() const {

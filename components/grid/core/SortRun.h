@@ -1,7 +1,8 @@
 // One running sort, from its outermost pass to the end of it: the keys it has made, and the
 // row exchanges it has recorded but not yet made in the cells. While it defers, row p is to
 // take the cells now at pending[p], and the pivot row those now at the pivot's source; the
-// grid moves them all at once when it flushes.
+// grid moves them all at once when it flushes. The pending list is the grid's, lent to each
+// run: kept with its room between sorts, a million rows do not fault its pages in again.
 #pragma once
 
 #include <string>
@@ -13,8 +14,11 @@
 class TSortRun {
  public:
   // Keys: the cells' keys are made once each; Defer (with keys only): exchanges are recorded.
-  TSortRun(bool Keys, bool Defer, int Column)
-      : Column(Column), keysOn_(Keys), defer_(Keys && Defer) {}
+  // Pending: the list the run records in while it lives, emptied (its room kept).
+  TSortRun(bool Keys, bool Defer, int Column, std::vector<int>& Pending)
+      : Column(Column), keysOn_(Keys), defer_(Keys && Defer), pending_(Pending) {
+    pending_.clear();
+  }
 
   TSortKeys Keys;
   int Column;          // the column the innermost pass compares first
@@ -35,9 +39,10 @@ class TSortRun {
     if (Row >= 0 && Row < static_cast<int>(pending_.size())) return pending_[Row];
     return Row;
   }
-  // Stops deferring and hands over the exchanges to make, the pivot's source renumbered for
-  // the rows as they stand after them.
-  std::vector<int> TakePending();
+  // Stops deferring. The exchanges still to make (empty for none), kept until DropPending;
+  // the pivot's source renumbered for the rows as they stand after them.
+  const std::vector<int>& StopDeferring();
+  void DropPending() { pending_.clear(); }
   // The pivot's source and row ((-1, row) for none), forgotten.
   std::pair<int, int> TakePivot() { return {std::exchange(pivotFrom_, -1), pivotRow_}; }
   // RowFollow follows the exchange of two rows.
@@ -54,7 +59,7 @@ class TSortRun {
  private:
   bool keysOn_;
   bool defer_;
-  std::vector<int> pending_;
+  std::vector<int>& pending_;
   int pivotFrom_ = -1;
   int pivotRow_ = -1;
 

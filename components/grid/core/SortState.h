@@ -14,6 +14,8 @@ class TSortState {
   TSortRun* Run = nullptr;
   // The milliseconds the last sort by a header click took.
   int LastSortTime = 0;
+  // Lent to each run for its pending exchanges.
+  std::vector<int> PendingRows;
 
   // The cross reference starts over for Rows rows, each at its own place.
   void InitXRef(int Rows);

@@ -79,7 +79,8 @@ struct TExtStringGrid::SortPass {
     }
     outerColumn = column;
     const bool keysOn = keys && !grid.OnGetDisplText;
-    return grid.sort_->Run = &own.emplace(keysOn, !grid.SortSettings.SingleColumn, column);
+    return grid.sort_->Run =
+               &own.emplace(keysOn, !grid.SortSettings.SingleColumn, column, grid.sort_->PendingRows);
   }
 };
 
@@ -148,7 +149,7 @@ void TExtStringGrid::CopyPivotRow(int ARow, int Pivot) {
 void TExtStringGrid::FlushSortedRows() {
   TSortRun* run = sort_->Run;
   if (!run) return;
-  const std::vector<int> pending = run->TakePending();
+  const std::vector<int>& pending = run->StopDeferring();
   if (!pending.empty()) {
     const auto count = static_cast<int>(pending.size());
     std::vector<int> heights(pending.size());
@@ -156,6 +157,7 @@ void TExtStringGrid::FlushSortedRows() {
     PermuteRowCells(pending);
     for (int r = 0; r < std::min(count, GetRowCount()); ++r)
       if (heights[pending[r]] != heights[r]) SetRowHeights(r, heights[pending[r]]);
+    run->DropPending();
   }
   const auto [from, row] = run->TakePivot();
   if (from >= 0 && row < GetRowCount()) CopyRowCells(from, row);

@@ -26,7 +26,8 @@ Rows Permuted(const Rows& rows, const std::vector<int>& order) {
 TEST(SortRun, DeferredExchangesMoveTheCellsAsExchangesAtOnce) {
   const Rows before{"a", "b", "c", "d", "e", "pivot"};
   Rows direct = before;
-  TSortRun run(true, true, 1);
+  std::vector<int> pending{7};  // left by an earlier run
+  TSortRun run(true, true, 1, pending);
   ASSERT_TRUE(run.Deferred());
   for (auto [r1, r2] : {std::pair{0, 3}, {3, 4}, {1, 0}}) {
     run.Exchange(r1, r2, static_cast<int>(before.size()));
@@ -36,8 +37,10 @@ TEST(SortRun, DeferredExchangesMoveTheCellsAsExchangesAtOnce) {
   run.HoldPivot(4, 5);  // the pivot row is to hold what row 4 shows now
   EXPECT_EQ(before[run.CellsRow(5)], direct[4]);
 
-  Rows flushed = Permuted(before, run.TakePending());
+  Rows flushed = Permuted(before, run.StopDeferring());
   EXPECT_FALSE(run.Deferred());
+  run.DropPending();
+  EXPECT_TRUE(pending.empty());
   const auto [from, pivot] = run.TakePivot();
   flushed[pivot] = flushed[from];
   direct[5] = direct[4];
@@ -47,9 +50,10 @@ TEST(SortRun, DeferredExchangesMoveTheCellsAsExchangesAtOnce) {
 }
 
 TEST(SortRun, NothingIsDeferredWithoutKeysAndTheCurrentRowFollows) {
-  TSortRun run(false, true, 0);
+  std::vector<int> pending;
+  TSortRun run(false, true, 0, pending);
   EXPECT_FALSE(run.Deferred());
-  EXPECT_TRUE(run.TakePending().empty());
+  EXPECT_TRUE(run.StopDeferring().empty());
   run.RowFollow = 2;
   run.Follow(2, 5);
   run.Follow(1, 3);
@@ -60,7 +64,8 @@ TEST(SortRun, NothingIsDeferredWithoutKeysAndTheCurrentRowFollows) {
 }
 
 TEST(SortRun, AnExchangeOutsideTheRowsIsRefused) {
-  TSortRun run(true, true, 0);
+  std::vector<int> pending;
+  TSortRun run(true, true, 0, pending);
   EXPECT_THROW(run.Exchange(1, 4, 3), std::out_of_range);
 }
 
