@@ -1,5 +1,6 @@
 // What the grid keeps of sorting between its sorts: the running sort, if any (its passes own
-// it), the cross reference of rows to their places before sorting, and the last sort's time.
+// it), the list its pending exchanges go into, the cross reference of rows to their places
+// before sorting, and the last sort's time.
 #pragma once
 
 #include <string>
