@@ -6,6 +6,8 @@
 #include "components/grid/grid/ExtGridCheck.h"
 #include "components/grid/core/ColumnMap.h"
 #include "components/grid/controls/ExtXPVS.h"
+#include "components/grid/core/FindFilterState.h"
+#include "components/grid/core/SortState.h"
 #include "components/grid/html/HTMLHintWindow.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
@@ -27,9 +29,11 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
       IsWinXP(ThemeAvailable()),
       print_(std::make_unique<TPrintState>()),
       columns_(std::make_unique<TColumnMap>()),
+      find_(std::make_unique<TFindFilterState>()),
       fixedFont_(std::make_unique<TFont>()),
       activeCellFont_(std::make_unique<TFont>()),
-      rowIndicator_(std::make_unique<TBitmap>()) {
+      rowIndicator_(std::make_unique<TBitmap>()),
+      sort_(std::make_unique<TSortState>()) {
   const TNotifyEvent repaint = [this](TObject*) { Invalidate(); };
   for (TGridSettings* settings : std::initializer_list<TGridSettings*>{
            &SortSettings, &ControlLook, &CellNode, &Bands, &BackGround})

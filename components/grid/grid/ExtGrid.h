@@ -36,7 +36,6 @@
 #include "components/grid/richtext/RichText.h"
 #include "components/grid/core/SortCompare.h"
 #include "components/grid/core/SortIndexList.h"
-#include "components/grid/core/SortKeys.h"
 #include "components/grid/grid/SortSettings.h"
 #include "components/grid/grid/UpdateLock.h"
 
@@ -46,6 +45,8 @@ class TColumnMap;
 class TPrintState;
 class TExtStringGridCheck;
 class TGridOleState;
+class TFindFilterState;
+class TSortState;
 struct TSheetData;
 struct TSheetValue;
 class THTMLHintWindow;
@@ -940,7 +941,7 @@ class TExtStringGrid : public TBaseGrid {
   // Rows that do not match every condition of Filter are hidden while FilterActive is on.
   virtual bool MatchFilter(int ARow);
   void ApplyFilter();
-  bool GetFilterActive() const { return filterActive_; }
+  bool GetFilterActive() const;
   void SetFilterActive(bool Value);
 
   // Corrects or marks cell texts with CellChecker; true when no text changed.
@@ -973,11 +974,7 @@ class TExtStringGrid : public TBaseGrid {
   // (GetColFormat) on the cells' display texts; SortSettings places empty cells.
   // CompareLine lets the columns to the right break a tie while SortSettings.Full is on;
   // CompareLineIndexed the following entries of SortIndexes, each in its own direction.
-  int Compare(int ACol, int ARow1, int ARow2) {
-    const TSortKeys::Column* column = SortColumn(ACol);
-    if (column && column->Holds(ARow1, ARow2)) return CompareKeys(*column, ARow1, ARow2);
-    return CompareCells(ACol, ARow1, ARow2, column);
-  }
+  int Compare(int ACol, int ARow1, int ARow2);
   int CompareLine(int ACol, int ARow1, int ARow2);
   int CompareLineIndexed(int Index, int ARow1, int ARow2);
   // Sort the normal rows above the footer rows by SortSettings.Column (QSort) or by
@@ -988,7 +985,7 @@ class TExtStringGrid : public TBaseGrid {
   void QSortGroup();
   void QSortIndexed();
   // The milliseconds the last sort by a header click took.
-  int GetLastSortTime() const { return lastSortTime_; }
+  int GetLastSortTime() const;
   // The same for the rows Left..Right only, without the update lock or the current row.
   void QuickSort(int ACol, int Left, int Right);
   void QuickSortIndexed(int Left, int Right);
@@ -1407,12 +1404,7 @@ class TExtStringGrid : public TBaseGrid {
   // Each node row's cell in ACol gets what Of gives for its group's rows From..To.
   void GroupStatistic(int ACol, const std::function<AnsiString(int From, int To)>& Of);
   // Find, filter and check
-  TFindParameters findParams_;
-  AnsiString findText_;
-  TPoint findCell_{-1, -1};
-  bool findBusy_ = false;
-  bool filterActive_ = false;
-  int filterFixedRows_ = 0;
+  std::unique_ptr<TFindFilterState> find_;
   int maxEditLength_ = 0;
   bool MatchCell(int ACol, int ARow);
   AnsiString CheckText(int ACol, int ARow, const AnsiString& Text, bool Correct, bool Mark);
@@ -1455,21 +1447,8 @@ class TExtStringGrid : public TBaseGrid {
   // Sorting, rows and columns
   struct SortPass;
   class SortSpace;
-  // While a sort runs (sortDepth_ > 0): the columns' sort formats, read once, and the cells'
-  // keys, made once unless a display-text handler may change what a cell shows as it moves.
-  int sortDepth_ = 0;
-  TSortKeys sortKeys_;
-  bool sortKeysOn_ = false;
-  // While the sort reads keys only, it exchanges rows in sortPending_ and moves the cells
-  // once at the end (FlushSortedRows): row p is to take the cells now at sortPending_[p].
-  // The pivot row is to hold the cells now at sortPivotFrom_ (-1: nothing pending).
-  bool sortDefer_ = false;
-  std::vector<int> sortPending_;
-  int sortPivotFrom_ = -1;
-  int sortPivotRow_ = -1;
-  int sortColumn_ = 0;       // the column a running sort compares first
-  int sortRowFollow_ = -1;   // the row the current row's contents stand in while QSort runs
-  std::vector<int> sortXRef_;
+  struct SortColumns;  // what the running sort knows of the columns it compares
+  std::unique_ptr<TSortState> sort_;
   std::vector<TGridCoord> selectedCells_;
 
   TSortFormat ReadSortFormat(int ACol);
@@ -1480,24 +1459,11 @@ class TExtStringGrid : public TBaseGrid {
     return (Empty1 ? 1 : -1) * (SortSettings.BlankPos == blLast ? 1 : -1) * DirectionFactor();
   }
   int DirectionFactor() const { return SortSettings.GetDirection() == sdAscending ? 1 : -1; }
-  // What the running sort knows of a column of the grid (nullptr while none runs).
-  TSortKeys::Column* SortColumn(int ACol) {
-    if (sortDepth_ == 0 || ACol < 0 || ACol >= GetColCount()) return nullptr;
-    TSortKeys::Column& column = sortKeys_.At(ACol);
-    return column.Known ? &column : KnowSortColumn(ACol);
-  }
-  TSortKeys::Column* KnowSortColumn(int ACol);
-  int CompareKeys(const TSortKeys::Column& Column, int ARow1, int ARow2) const {
-    const TSortKey& key1 = Column.Keys[ARow1];
-    const TSortKey& key2 = Column.Keys[ARow2];
-    return PlaceBlanks(CompareSortKeys(Column.Format.Style, key1, key2, Column.Texts),
-                       key1.Empty, key2.Empty);
-  }
-  int CompareCells(int ACol, int ARow1, int ARow2, const TSortKeys::Column* Column);
+  // Format: as the running sort knows it, or nullptr to ask for it.
+  int CompareCells(int ACol, int ARow1, int ARow2, const TSortFormat* Format);
   int PassCompare(const SortPass& Pass, int ARow1, int ARow2);
   void SwapSortedRows(int ARow1, int ARow2);
   void FlushSortedRows();
-  int SortedCellsRow(int ARow) const;
   void QuickSortRows(const SortPass& Pass, int L, int R);
   void CopyPivotRow(int ARow, int Pivot);
   // The normal rows, or each group (first and last row) alone.
@@ -1668,7 +1634,6 @@ class TExtStringGrid : public TBaseGrid {
   void HeaderRelease(int ACol, int ARow, int X, TShiftState Shift);
   void SortByHeader(int ACol, TShiftState Shift);
   void SortIndexClick(int ACol, TShiftState Shift);
-  int lastSortTime_ = 0;
   bool ColumnSizeAt(int X, int Y, int& ACol);
   // Rows and columns moved by the mouse (ExtGridEnhMove.cpp): OnColumnMove and OnRowMove may
   // stop a move; with EnhRowColMove the floating window, the arrows and the drag cursor show,

@@ -2,6 +2,20 @@
 // column's sort format is asked for once, and its cells become keys once, which then move
 // with the rows; outside a sort every comparison asks for the format and reads the cells.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/core/SortState.h"
+#include "components/grid/grid/SortColumns.h"
+
+int TExtStringGrid::Compare(int ACol, int ARow1, int ARow2) {
+  return SortColumns::Compare(*this, sort_->Run, ACol, ARow1, ARow2);
+}
+
+int TExtStringGrid::CompareLine(int ACol, int ARow1, int ARow2) {
+  return SortColumns::Line(*this, sort_->Run, ACol, ARow1, ARow2);
+}
+
+int TExtStringGrid::CompareLineIndexed(int Index, int ARow1, int ARow2) {
+  return SortColumns::LineIndexed(*this, sort_->Run, Index, ARow1, ARow2);
+}
 
 TSortFormat TExtStringGrid::ReadSortFormat(int ACol) {
   TSortFormat format;
@@ -19,35 +33,28 @@ const AnsiString& TExtStringGrid::SortText(int ACol, int ARow, AnsiString& Made)
 }
 
 // The column's format, and its keys when it may have them.
-TSortKeys::Column* TExtStringGrid::KnowSortColumn(int ACol) {
-  TSortFormat format = ReadSortFormat(ACol);
+TSortKeys::Column* TExtStringGrid::SortColumns::Know(TExtStringGrid& Grid, int ACol) {
+  TSortFormat format = Grid.ReadSortFormat(ACol);
   // A format handler may have compared other columns: the records may have moved.
-  TSortKeys::Column& column = sortKeys_.At(ACol);
+  TSortRun& run = *Grid.sort_->Run;
+  TSortKeys::Column& column = run.Keys.At(ACol);
   if (column.Known) return &column;
   column.Format = std::move(format);
   column.Known = true;
-  if (sortKeysOn_ && IsTextSortStyle(column.Format.Style))
+  if (run.KeysOn() && IsTextSortStyle(column.Format.Style))
     TSortKeys::MakeKeys(
-        column, GetRowCount(),
-        [this, ACol](int ARow, AnsiString& Made) -> const AnsiString& {
-          return SortText(ACol, SortedCellsRow(ARow), Made);
+        column, Grid.GetRowCount(),
+        [&Grid, &run, ACol](int ARow, AnsiString& Made) -> const AnsiString& {
+          return Grid.SortText(ACol, run.CellsRow(ARow), Made);
         },
-        [this, ACol](int ARow) { return &Cells(ACol, SortedCellsRow(ARow)); });
+        [&Grid, &run, ACol](int ARow) { return &Grid.Cells(ACol, run.CellsRow(ARow)); });
   return &column;
 }
 
-// Where the cells of a row stand while the sort has not moved them yet.
-int TExtStringGrid::SortedCellsRow(int ARow) const {
-  if (ARow == sortPivotRow_ && sortPivotFrom_ >= 0) return sortPivotFrom_;
-  if (ARow >= 0 && ARow < static_cast<int>(sortPending_.size())) return sortPending_[ARow];
-  return ARow;
-}
-
 // Without keys: the format as the running sort knows it (or asked for now), the cells read.
-int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2,
-                                 const TSortKeys::Column* Column) {
+int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, const TSortFormat* Format) {
   TSortFormat read;
-  const TSortFormat& format = Column ? Column->Format : (read = ReadSortFormat(ACol));
+  const TSortFormat& format = Format ? *Format : (read = ReadSortFormat(ACol));
   FlushSortedRows();  // the cells must stand where the sort has put them
   AnsiString made1, made2;
   const AnsiString& text1 = SortText(ACol, ARow1, made1);

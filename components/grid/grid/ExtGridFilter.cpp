@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/core/FindFilterState.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/UpdateScope.h"
+#include "platform/core/invariant.h"
 
 bool TExtStringGrid::MatchFilter(int ARow) {
   for (int i = 0; i < Filter.Count(); ++i) {
@@ -32,27 +34,30 @@ void TExtStringGrid::ApplyFilter() {
 // The fixed rows of before come back with the rows: a grid left with nothing but its fixed
 // rows keeps them fixed by an empty row, and loses that row again. The empty row stands
 // above the footer rows, which stay the grid's last rows with their cells.
+bool TExtStringGrid::GetFilterActive() const { return find_->FilterActive; }
+
 void TExtStringGrid::SetFilterActive(bool Value) {
-  if (Value == filterActive_) return;
-  filterActive_ = Value;
+  if (Value == find_->FilterActive) return;
+  find_->FilterActive = Value;
+  int& kept = find_->FilterFixedRows;
   if (Value) {
-    filterFixedRows_ = GetFixedRows();
+    kept = GetFixedRows();
     {
       TUpdateScope lock(*this);
       ApplyFilter();
     }
-    if (GetRowCount() <= filterFixedRows_ + fixedFooters_ && !FixedRowAlways) {
+    if (GetRowCount() <= kept + fixedFooters_ && !FixedRowAlways) {
       InsertRows(GetRowCount() - fixedFooters_, 1);
-      SetFixedRows(filterFixedRows_);
+      SetFixedRows(kept);
     } else {
-      filterFixedRows_ = 0;
+      kept = 0;
     }
-    return;
+  } else {
+    const int fixedRows = kept > 0 ? kept : GetFixedRows();
+    if (kept > 0 && GetRowCount() == kept + fixedFooters_ + 1) RemoveRows(kept, 1);
+    UnHideRowsAll();
+    if (fixedRows < GetRowCount() && fixedRows != GetFixedRows()) SetFixedRows(fixedRows);
+    kept = 0;
   }
-  const int fixedRows = filterFixedRows_ > 0 ? filterFixedRows_ : GetFixedRows();
-  if (filterFixedRows_ > 0 && GetRowCount() == filterFixedRows_ + fixedFooters_ + 1)
-    RemoveRows(filterFixedRows_, 1);
-  UnHideRowsAll();
-  if (fixedRows < GetRowCount() && fixedRows != GetFixedRows()) SetFixedRows(fixedRows);
-  filterFixedRows_ = 0;
+  CheckInvariant("find and filter state", [&] { return find_->Fault(); });
 }

@@ -2,8 +2,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
-#include "components/grid/core/GridUtil.h"
-#include "components/grid/html/HTMLStrip.h"
+#include "components/grid/core/FindFilterState.h"
 
 namespace {
 
@@ -48,30 +47,16 @@ struct FindWalk {
 }  // namespace
 
 bool TExtStringGrid::MatchCell(int ACol, int ARow) {
-  const int col = findParams_.Contains(fnIncludeHiddenColumns) ? ACol : RemapCol(ACol);
-  AnsiString text = GetCellEx(col, ARow);
-  const bool matchCase = findParams_.Contains(fnMatchCase);
-  if (!matchCase) text = AnsiUpperCase(text);
-  if (findParams_.Contains(fnIgnoreHTMLTags)) text = HTMLStrip(text);
-  if (findParams_.Contains(fnMatchRegular)) return MatchStrEx(findText_, text, matchCase);
-  const std::size_t at = text.find(findText_);
-  if (at == AnsiString::npos) return false;
-  if (findParams_.Contains(fnMatchStart) && at != 0) return false;
-  return !findParams_.Contains(fnMatchFull) || text == findText_;
+  const int col = find_->Params().Contains(fnIncludeHiddenColumns) ? ACol : RemapCol(ACol);
+  return find_->Matches(GetCellEx(col, ARow));
 }
 
 // Past the last cell of the range the search ends: a search from the last match stops there
 // instead of starting over, so finding all matches ends.
 TPoint TExtStringGrid::Find(TPoint StartCell, const AnsiString& Text, TFindParameters Params) {
-  findParams_ = Params;
-  findText_ = Params.Contains(fnMatchCase) ? Text : AnsiUpperCase(Text);
-  findBusy_ = true;
+  find_->Start(Text, Params);
   const TPoint none(-1, -1);
-  auto notFound = [&] {
-    findBusy_ = false;
-    return none;
-  };
-  if (GetColCount() <= GetFixedCols() || GetRowCount() <= GetFixedRows()) return notFound();
+  if (GetColCount() <= GetFixedCols() || GetRowCount() <= GetFixedRows()) return none;
   FindWalk walk{{}, !Params.Contains(fnDirectionLeftRight), Params.Contains(fnBackward)};
   if (Params.Contains(fnIncludeFixed))
     walk.range = {0, 0, GetColCount() - 1, GetRowCount() - 1};
@@ -80,15 +65,15 @@ TPoint TExtStringGrid::Find(TPoint StartCell, const AnsiString& Text, TFindParam
   if (Params.Contains(fnIncludeHiddenColumns)) walk.range.Right += NumHiddenColumns();
   if (Params.Contains(fnFindInCurrentRow)) walk.range.Top = walk.range.Bottom = GetRow();
   if (Params.Contains(fnFindInCurrentCol)) walk.range.Left = walk.range.Right = GetCol();
-  if (walk.range.Left > walk.range.Right || walk.range.Top > walk.range.Bottom) return notFound();
+  if (walk.range.Left > walk.range.Right || walk.range.Top > walk.range.Bottom) return none;
   TPoint cell = walk.First();
   if (StartCell != none) {
     cell = StartCell;
-    if (!walk.Holds(cell) || !walk.Step(cell)) return notFound();
+    if (!walk.Holds(cell) || !walk.Step(cell)) return none;
   }
   do {
     if (MatchCell(cell.x, cell.y)) {
-      findCell_ = cell;
+      find_->Found = cell;
       if (Params.Contains(fnAutoGoto)) {
         if (cell.x < GetColCount() && cell.x != GetCol()) SetCol(cell.x);
         if (cell.y != GetRow()) SetRow(cell.y);
@@ -96,14 +81,14 @@ TPoint TExtStringGrid::Find(TPoint StartCell, const AnsiString& Text, TFindParam
       return cell;
     }
   } while (walk.Step(cell));
-  return notFound();
+  return none;
 }
 
 TPoint TExtStringGrid::FindFirst(const AnsiString& Text, TFindParameters Params) {
   return Find({-1, -1}, Text, Params);
 }
 
-TPoint TExtStringGrid::FindNext() { return Find(findCell_, findText_, findParams_); }
+TPoint TExtStringGrid::FindNext() { return Find(find_->Found, find_->Text(), find_->Params()); }
 
 // A grid of one column looks in that column.
 int TExtStringGrid::Search(const AnsiString& Text) {

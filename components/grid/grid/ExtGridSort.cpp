@@ -5,12 +5,16 @@
 // also when a handler raises.
 #include <algorithm>
 #include <climits>
-#include <numeric>
+#include <optional>
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/core/SortRun.h"
+#include "components/grid/core/SortState.h"
 #include "components/grid/grid/ExtGridError.h"
+#include "components/grid/grid/SortColumns.h"
 #include "components/grid/grid/UpdateScope.h"
+#include "platform/core/invariant.h"
 
 namespace {
 
@@ -40,26 +44,20 @@ class ColumnAside {
 
 }  // namespace
 
-// One sort: the column it compares first, its direction and kind. The columns' sort formats
-// are read once each while the outermost pass lives, and with Keys the cells' keys are made
-// once each (a sort of many comparisons; not worth it for one).
+// One sort: the column it compares first, its direction and kind. The outermost pass owns
+// the run: the columns' sort formats are read once each while it lives, and with Keys the
+// cells' keys are made once each (a sort of many comparisons; not worth it for one), unless
+// a display-text handler may change what a cell shows as it moves.
 struct TExtStringGrid::SortPass {
   SortPass(TExtStringGrid& grid, int column, bool indexed, bool keys = true)
       : grid(grid), column(column), indexed(indexed),
-        direction(indexed ? 1 : grid.DirectionFactor()),
-        outerColumn(std::exchange(grid.sortColumn_, column)) {
-    if (grid.sortDepth_++ > 0) return;
-    grid.sortKeys_.Clear();
-    grid.sortKeysOn_ = keys && !grid.OnGetDisplText;
-    grid.sortDefer_ = grid.sortKeysOn_ && !grid.SortSettings.SingleColumn;
-  }
+        direction(indexed ? 1 : grid.DirectionFactor()), run(Enter(keys)) {}
   ~SortPass() {
-    grid.sortColumn_ = outerColumn;
-    if (--grid.sortDepth_ > 0) return;
+    run->Column = outerColumn;
+    if (!own) return;
     grid.FlushSortedRows();
-    grid.sortKeys_.Clear();
-    grid.sortKeysOn_ = false;
-    grid.sortRowFollow_ = -1;
+    grid.sort_->Run = nullptr;
+    CheckInvariant("sort cross reference", [&] { return grid.sort_->Fault(); });
   }
   SortPass(const SortPass&) = delete;
   SortPass& operator=(const SortPass&) = delete;
@@ -69,7 +67,21 @@ struct TExtStringGrid::SortPass {
   const bool indexed;
   // What a comparison answers when the rows stand in the wrong order.
   const int direction;
-  const int outerColumn;
+  std::optional<TSortRun> own;  // the run, in the outermost pass
+  int outerColumn = 0;          // the column the enclosing pass compares first
+  TSortRun* const run;
+
+ private:
+  TSortRun* Enter(bool keys) {
+    if (TSortRun* outer = grid.sort_->Run) {
+      outerColumn = std::exchange(outer->Column, column);
+      return outer;
+    }
+    outerColumn = column;
+    const bool keysOn = keys && !grid.OnGetDisplText;
+    return grid.sort_->Run =
+               &own.emplace(keysOn, !grid.SortSettings.SingleColumn, column, grid.sort_->PendingRows);
+  }
 };
 
 // Three spare rows below the rows (the pivot is the middle one) and the hidden columns shown.
@@ -110,36 +122,19 @@ class TExtStringGrid::SortSpace {
   }
 };
 
-// --- comparing rows ---
-
-int TExtStringGrid::CompareLine(int ACol, int ARow1, int ARow2) {
-  for (int col = ACol;; ++col) {
-    const int result = Compare(col, ARow1, ARow2);
-    if (result != 0 || !SortSettings.Full || col > GetColCount() - 2) return result;
-  }
-}
-
-int TExtStringGrid::CompareLineIndexed(int Index, int ARow1, int ARow2) {
-  for (int k = Index; k < SortIndexes.Count(); ++k) {
-    const uint32_t entry = SortIndexes.Items(k);
-    const int result = Compare(TSortIndexList::Column(entry), ARow1, ARow2);
-    if (result == 0 && SortSettings.Full && k + 1 < SortIndexes.Count()) continue;
-    return TSortIndexList::Descending(entry) ? -result : result;
-  }
-  return 0;
-}
-
 // --- the quick sort --------------------------------------------------------------------------
 
-int TExtStringGrid::PassCompare(const SortPass& Pass, int ARow1, int ARow2) {
-  return Pass.indexed ? CompareLineIndexed(0, ARow1, ARow2) : CompareLine(Pass.column, ARow1, ARow2);
+// Inline in the quick sort's loops: it runs for every comparison.
+inline int TExtStringGrid::PassCompare(const SortPass& Pass, int ARow1, int ARow2) {
+  return Pass.indexed ? SortColumns::LineIndexed(*this, Pass.run, 0, ARow1, ARow2)
+                      : SortColumns::Line(*this, Pass.run, Pass.column, ARow1, ARow2);
 }
 
 void TExtStringGrid::CopyPivotRow(int ARow, int Pivot) {
-  sortKeys_.Copy(ARow, Pivot);
-  if (sortDefer_) {
-    sortPivotFrom_ = sortPending_.empty() ? ARow : sortPending_[ARow];
-    sortPivotRow_ = Pivot;
+  TSortRun& run = *sort_->Run;
+  run.Keys.Copy(ARow, Pivot);
+  if (run.Deferred()) {
+    run.HoldPivot(ARow, Pivot);
     return;
   }
   if (!OnGetDisplText) {
@@ -152,30 +147,30 @@ void TExtStringGrid::CopyPivotRow(int ARow, int Pivot) {
 // Moves the cells of the rows the sort has exchanged so far, and from then on moves them at
 // once: for a comparison that reads the cells, and when the sort ends.
 void TExtStringGrid::FlushSortedRows() {
-  sortDefer_ = false;
-  if (!sortPending_.empty()) {
-    const auto count = static_cast<int>(sortPending_.size());
-    std::vector<int> heights(sortPending_.size());
+  TSortRun* run = sort_->Run;
+  if (!run) return;
+  const std::vector<int>& pending = run->StopDeferring();
+  if (!pending.empty()) {
+    const auto count = static_cast<int>(pending.size());
+    std::vector<int> heights(pending.size());
     for (int r = 0; r < count; ++r) heights[r] = RowHeights(r);
-    PermuteRowCells(sortPending_);
+    PermuteRowCells(pending);
     for (int r = 0; r < std::min(count, GetRowCount()); ++r)
-      if (heights[sortPending_[r]] != heights[r]) SetRowHeights(r, heights[sortPending_[r]]);
-    if (sortPivotFrom_ >= 0)
-      sortPivotFrom_ = static_cast<int>(
-          std::find(sortPending_.begin(), sortPending_.end(), sortPivotFrom_) - sortPending_.begin());
-    sortPending_.clear();
+      if (heights[pending[r]] != heights[r]) SetRowHeights(r, heights[pending[r]]);
+    run->DropPending();
   }
-  if (sortPivotFrom_ >= 0 && sortPivotRow_ < GetRowCount()) CopyRowCells(sortPivotFrom_, sortPivotRow_);
-  sortPivotFrom_ = -1;
+  const auto [from, row] = run->TakePivot();
+  if (from >= 0 && row < GetRowCount()) CopyRowCells(from, row);
 }
 
 // The rows' keys move as SortSwapRows moves their cells.
 void TExtStringGrid::SwapSortedRows(int ARow1, int ARow2) {
   SortSwapRows(ARow1, ARow2);
+  TSortRun& run = *sort_->Run;
   if (SortSettings.SingleColumn)
-    sortKeys_.SwapIn(sortColumn_, ARow1, ARow2);
+    run.Keys.SwapIn(run.Column, ARow1, ARow2);
   else
-    sortKeys_.Swap(ARow1, ARow2);
+    run.Keys.Swap(ARow1, ARow2);
 }
 
 void TExtStringGrid::QuickSortRows(const SortPass& Pass, int L, int R) {
@@ -207,28 +202,19 @@ void TExtStringGrid::QuickSortRows(const SortPass& Pass, int L, int R) {
 }
 
 void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
-  const int covered = static_cast<int>(sortXRef_.size());
-  if (ARow1 >= 0 && ARow2 >= 0 && ARow1 < covered && ARow2 < covered)
-    std::swap(sortXRef_[ARow1], sortXRef_[ARow2]);
+  sort_->SwapXRef(ARow1, ARow2);
+  TSortRun* run = sort_->Run;
   if (SortSettings.SingleColumn) {
-    const int col = sortDepth_ > 0 ? sortColumn_ : SortSettings.GetColumn();
+    const int col = run ? run->Column : SortSettings.GetColumn();
     ExchangeCells(col, ARow1, col, ARow2);
     return;
   }
   if (MouseActions.DisjunctRowSelect) ExchangeRowSelect(ARow1, ARow2);
-  if (sortDefer_) {
-    if (sortPending_.empty()) {
-      sortPending_.resize(static_cast<std::size_t>(GetRowCount()));
-      std::iota(sortPending_.begin(), sortPending_.end(), 0);
-    }
-    std::swap(sortPending_.at(ARow1), sortPending_.at(ARow2));
-  } else {
+  if (run && run->Deferred())
+    run->Exchange(ARow1, ARow2, GetRowCount());
+  else
     ExchangeRows(ARow1, ARow2);
-  }
-  if (sortRowFollow_ == ARow1)
-    sortRowFollow_ = ARow2;
-  else if (sortRowFollow_ == ARow2)
-    sortRowFollow_ = ARow1;
+  if (run) run->Follow(ARow1, ARow2);
 }
 
 // --- the sorts -------------------------------------------------------------------------------
@@ -244,7 +230,7 @@ void TExtStringGrid::SortWhole(const SortPass& Pass, bool KeepColumn0,
   // Moving the current row away and back is no click of the user's.
   const bool clickPending = ClickPending;
   const int current = GetRow();
-  sortRowFollow_ = current;
+  sort_->Run->RowFollow = current;
   if (Navigation.MoveRowOnSort) SetRow(space.Rows());
   if (Groups) {
     for (const TPoint& group : *Groups) QuickSortRows(Pass, group.x, group.y);
@@ -252,7 +238,7 @@ void TExtStringGrid::SortWhole(const SortPass& Pass, bool KeepColumn0,
     QuickSortRows(Pass, first, last);
   }
   FlushSortedRows();
-  const int target = Navigation.MoveRowOnSort ? sortRowFollow_ : current;
+  const int target = Navigation.MoveRowOnSort ? sort_->Run->RowFollow : current;
   if (GetRow() != target && target >= 0) SetRow(target);
   ClickPending = clickPending;
 }
@@ -335,33 +321,25 @@ bool TExtStringGrid::SortLine(int ACol, int ARow1, int ARow2) {
 
 // --- the cross reference ---------------------------------------------------------------------
 
-void TExtStringGrid::InitSortXRef() {
-  sortXRef_.resize(static_cast<std::size_t>(std::max(GetRowCount(), 0)));
-  std::iota(sortXRef_.begin(), sortXRef_.end(), 0);
-}
+void TExtStringGrid::InitSortXRef() { sort_->InitXRef(GetRowCount()); }
 
-int TExtStringGrid::SortedRowIndex(int ARow) const {
-  if (ARow >= 0 && ARow < static_cast<int>(sortXRef_.size())) return RemapRow(sortXRef_[ARow]);
-  return RemapRow(ARow);
-}
+int TExtStringGrid::SortedRowIndex(int ARow) const { return RemapRow(sort_->PlaceBefore(ARow)); }
 
-int TExtStringGrid::UnSortedRowIndex(int ARow) const {
-  if (sortXRef_.empty()) return ARow;
-  const auto found = std::find(sortXRef_.begin(), sortXRef_.end(), ARow);
-  return static_cast<int>(found - sortXRef_.begin());
-}
+int TExtStringGrid::UnSortedRowIndex(int ARow) const { return sort_->PlaceNow(ARow); }
+
+int TExtStringGrid::GetLastSortTime() const { return sort_->LastSortTime; }
 
 namespace {
 // Where the row that stood at ARow before sorting stands now; rows beyond the list stay.
-int UnsortedRow(const std::vector<int>& xref, int ARow, int position) {
-  return ARow >= 0 && ARow < static_cast<int>(xref.size()) ? position : ARow;
+int UnsortedRow(const TSortState& state, int ARow) {
+  return state.XRefCovers(ARow) ? state.PlaceNow(ARow) : ARow;
 }
 }  // namespace
 
 AnsiString TExtStringGrid::GetUnSortedCell(int ACol, int ARow) {
-  return GetCellEx(ACol, UnsortedRow(sortXRef_, ARow, UnSortedRowIndex(ARow)));
+  return GetCellEx(ACol, UnsortedRow(*sort_, ARow));
 }
 
 void TExtStringGrid::SetUnSortedCell(int ACol, int ARow, const AnsiString& Value) {
-  SetCellEx(ACol, UnsortedRow(sortXRef_, ARow, UnSortedRowIndex(ARow)), Value);
+  SetCellEx(ACol, UnsortedRow(*sort_, ARow), Value);
 }

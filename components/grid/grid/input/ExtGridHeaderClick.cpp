@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/core/SortState.h"
 
 namespace {
 constexpr int kSizingSlack = 3;   // pixels beside a header border that size the column
@@ -55,7 +56,7 @@ void TExtStringGrid::SortByHeader(int ACol, TShiftState Shift) {
     QSortIndexed();
   }
   const auto spent = std::chrono::steady_clock::now() - start;
-  lastSortTime_ =
+  sort_->LastSortTime =
       static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(spent).count());
   if (SortSettings.AutoColumnMerge) ApplyColumnMerge();
   if (OnClickSort) OnClickSort(this, ACol);
