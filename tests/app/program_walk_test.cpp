@@ -28,6 +28,7 @@
 #include "app/Kalventohaupt.h"
 #include "app/PartsFields.h"
 #include "engine/dbase.h"
+#include "locale_scope.h"
 #include "message_log.h"
 #include "pdf_pages.h"
 #include "temp_folder.h"
@@ -44,12 +45,15 @@ QWidget* CellsOf(TControl* grid) {
   return static_cast<QAbstractScrollArea*>(grid->Widget())->viewport();
 }
 
-// The records of the table file as they are now, read by the engine of this process.
+// The records of the table file as they are now, read by the engine of this process. Numbers
+// come as the file stores them, with a decimal point: the engine would show them with this
+// process's separator, which the user's locale or an earlier test chose.
 struct Part {
   AnsiString designation, unitPrice, totalPrice;
 };
 std::vector<std::optional<Part>> ReadParts(const std::string& table) {
   std::vector<std::optional<Part>> parts;
+  LocaleScope stored(kEnglish);
   MessageLog quiet;
   dbase_initialisieren();
   if (dbase_open(table) == 1) {
