@@ -102,9 +102,15 @@ class ProgramWalk : public testing::Test {
     list.actEinstellungenLaden->Execute();
   }
 
+  // The program's settings, documents and caches in a home of the walk's own, also where the
+  // environment names other folders for them: a folder shared with other runs would give the
+  // program their files and remembered choices.
   void StartProgram() {
+    const QString own = QString::fromStdString(home);
     x.Start(KALVENTO_PROGRAM, QString::fromStdString(db),
-            {"HOME=" + QString::fromStdString(home), "LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8",
+            {"HOME=" + own, "XDG_CONFIG_HOME=" + own + "/.config",
+             "XDG_DATA_HOME=" + own + "/.local/share", "XDG_CACHE_HOME=" + own + "/.cache",
+             "XDG_STATE_HOME=" + own + "/.local/state", "LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8",
              "LSAN_OPTIONS=suppressions=" KALVENTO_LSAN_SUPPRESSIONS ":print_suppressions=0"});
   }
 
@@ -161,6 +167,8 @@ class ProgramWalk : public testing::Test {
   }
 
   XDisplay x;
+  // The separators of the program's German locale, as a user's own process has them.
+  LocaleScope german{kGerman};
   TempFolder dir;
   std::string db = dir / "db";
   std::string home = dir / "home";
