@@ -1,8 +1,12 @@
-// What the app tests share within one process stays theirs: the list fixtures give the
-// separators back.
+// What the app tests share within one process or with other runs on the machine stays theirs:
+// the list fixtures give the separators back, and the walk's display admits only its own
+// clients.
 #include <gtest/gtest.h>
 
+#include <QProcess>
+
 #include "ListAndQueryTest.h"
+#include "XDisplay.h"
 #include "locale_scope.h"
 
 namespace {
@@ -27,6 +31,23 @@ TEST(TestIsolation, AListFixtureGivesTheSeparatorsBack) {
   }
   EXPECT_EQ(DecimalSeparator, '.');
   EXPECT_EQ(ThousandSeparator, ',');
+}
+
+TEST(TestIsolation, AClientWithoutTheCookieCannotReachTheDisplay) {
+  XDisplay x;
+  if (!x.Problem().isEmpty()) GTEST_SKIP() << x.Problem().toStdString();
+  auto pointer = [&](const QString& authority) {
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", x.Name());
+    env.insert("XAUTHORITY", authority);
+    tool.setProcessEnvironment(env);
+    tool.start("xdotool", {"getmouselocation"});
+    return tool.waitForFinished(10000) && tool.exitStatus() == QProcess::NormalExit &&
+           tool.exitCode() == 0;
+  };
+  EXPECT_FALSE(pointer("/dev/null"));
+  EXPECT_TRUE(pointer(x.ClientEnvironment().value("XAUTHORITY")));
 }
 
 }  // namespace
