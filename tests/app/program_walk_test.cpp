@@ -104,11 +104,13 @@ class ProgramWalk : public testing::Test {
 
   // The program's settings, documents and caches in a home of the walk's own, also where the
   // environment names other folders for them: a folder shared with other runs would give the
-  // program their files and remembered choices.
+  // program their files and remembered choices. No print service answers, so the print goes
+  // to the program's own PDF printer, not to a queue of this machine or of an earlier test.
   void StartProgram() {
     const QString own = QString::fromStdString(home);
     x.Start(KALVENTO_PROGRAM, QString::fromStdString(db),
-            {"HOME=" + own, "XDG_CONFIG_HOME=" + own + "/.config",
+            {"HOME=" + own, "CUPS_SERVER=" + QString::fromStdString(dir / "no-print-service"),
+             "XDG_CONFIG_HOME=" + own + "/.config",
              "XDG_DATA_HOME=" + own + "/.local/share", "XDG_CACHE_HOME=" + own + "/.cache",
              "XDG_STATE_HOME=" + own + "/.local/state", "LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8",
              "LSAN_OPTIONS=suppressions=" KALVENTO_LSAN_SUPPRESSIONS ":print_suppressions=0"});
