@@ -9,7 +9,6 @@
 #include <QStandardPaths>
 #include <QThread>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -54,7 +53,7 @@ bool WriteAuthority(const std::string& path, std::string cookie) {
 
 // Starts Xvfb on a free display, which it names through a pipe; -1 when it does not start.
 // Only clients with the cookie of `authority` connect: a client of another test or session
-// that believes the number its own cannot type into this display's windows.
+// that takes the number for its own display cannot type into this display's windows.
 int StartServer(const std::string& authority, QString& display) {
   int pipeFds[2];
   if (pipe(pipeFds) != 0) return -1;
