@@ -179,7 +179,7 @@ class ProgramWalk : public testing::Test {
   }
 
   XDisplay x;
-  // The separators of the program's German locale, as a user's own process has them.
+  // The separators the program runs with; the walk reads the table under them all the same.
   LocaleScope german{kGerman};
   TempFolder dir;
   std::string db = dir / "db";
