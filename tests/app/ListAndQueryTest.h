@@ -1,7 +1,7 @@
 // Base of the fixtures that drive the list window: a temporary working folder with the lock
 // folder "Sperren", the engine started with German separators, and the query and list windows
 // made and registered as the program's. Tear-down closes the list and puts the engine's and
-// the windows' globals back.
+// the windows' globals and the separators back.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include "app/Datenbank_liste.h"
 #include "app/Dbaseabfrage.h"
 #include "engine/dbase.h"
+#include "locale_scope.h"
 #include "message_log.h"
 #include "temp_folder.h"
 #include "tools/sample/DefinitionWriter.h"
@@ -20,8 +21,6 @@ class ListAndQuery : public testing::Test {
  protected:
   void SetUp() override {
     dbase_initialisieren();
-    DecimalSeparator = ',';
-    ThousandSeparator = '.';
     frmDbaseAbfrage = &query;
     frmDatenbank_Liste = &list;
     std::filesystem::create_directory(dir / "Sperren");
@@ -53,6 +52,9 @@ class ListAndQuery : public testing::Test {
     DatenbankDbmLaden("Kalvento.dbm");
   }
 
+  // Restored when the test ends: later tests in the process read numbers with the separators
+  // they found.
+  LocaleScope german{kGerman};
   TempFolder dir;
   InFolder in{dir.Path()};
   MessageLog log;

@@ -2,16 +2,20 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QStandardPaths>
 #include <QThread>
 
+#include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <string>
 
 // Last: Xlib's macros (None, Bool, Status) would rename what the headers above declare.
+#include <X11/Xauth.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -22,18 +26,48 @@ constexpr int kScreenHeight = 1024;
 constexpr auto kPoll = std::chrono::milliseconds(100);
 // What the program needs after an input to have drawn its answer.
 constexpr int kSettleMs = 250;
+constexpr char kCookieName[] = "MIT-MAGIC-COOKIE-1";
+
+std::string NewCookie() {
+  std::random_device random;
+  std::string cookie(16, '\0');
+  for (char& c : cookie) c = static_cast<char>(random());
+  return cookie;
+}
+
+// An authority file whose one entry fits any display number, so it can be written before
+// the server has chosen one.
+bool WriteAuthority(const std::string& path, std::string cookie) {
+  std::string name = kCookieName;
+  Xauth entry{};
+  entry.family = FamilyWild;
+  entry.name = name.data();
+  entry.name_length = static_cast<unsigned short>(name.size());
+  entry.data = cookie.data();
+  entry.data_length = static_cast<unsigned short>(cookie.size());
+  FILE* file = std::fopen(path.c_str(), "wb");
+  if (!file) return false;
+  const bool written = XauWriteAuth(file, &entry) == 1;
+  return std::fclose(file) == 0 && written;
+}
 
 // Starts Xvfb on a free display, which it names through a pipe; -1 when it does not start.
-int StartServer(QString& display) {
+// Only clients with the cookie of `authority` connect: a client of another test or session
+// that takes the number for its own display cannot type into this display's windows.
+int StartServer(const std::string& authority, QString& display) {
   int pipeFds[2];
   if (pipe(pipeFds) != 0) return -1;
+  const pid_t parent = getpid();
   pid_t pid = fork();
   if (pid == 0) {
+    // A test killed before its tear-down leaves no server behind.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != parent) _exit(1);
     dup2(pipeFds[1], 3);
     close(pipeFds[0]);
     std::string screen = std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + "x24";
-    execlp("Xvfb", "Xvfb", "-displayfd", "3", "-screen", "0", screen.c_str(), "-nolisten",
-           "tcp", "-noreset", static_cast<char*>(nullptr));
+    execlp("Xvfb", "Xvfb", "-displayfd", "3", "-auth", authority.c_str(), "-screen", "0",
+           screen.c_str(), "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
     _exit(127);
   }
   close(pipeFds[1]);
@@ -58,12 +92,22 @@ XDisplay::XDisplay() {
     if (QStandardPaths::findExecutable(tool).isEmpty())
       problem_ += QString(tool) + " is not installed; ";
   if (!problem_.isEmpty()) return;
-  serverPid_ = StartServer(display_);
+  std::string cookie = NewCookie();
+  if (!WriteAuthority(authority_, cookie)) {
+    problem_ = "the display's authority file could not be written";
+    return;
+  }
+  serverPid_ = StartServer(authority_, display_);
   if (serverPid_ < 0) {
     problem_ = "Xvfb did not start";
     return;
   }
+  // This process's own connection takes the cookie directly, not through its environment.
+  std::string name = kCookieName;
+  XSetAuthorization(name.data(), static_cast<int>(name.size()), cookie.data(),
+                    static_cast<int>(cookie.size()));
   connection_ = XOpenDisplay(display_.toLocal8Bit().constData());
+  XSetAuthorization(nullptr, 0, nullptr, 0);
   if (!connection_) problem_ = "the virtual display does not answer";
 }
 
@@ -81,8 +125,7 @@ XDisplay::~XDisplay() {
 
 void XDisplay::Start(const QString& program, const QString& folder,
                      const QStringList& environment) {
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("DISPLAY", display_);
+  QProcessEnvironment env = ClientEnvironment();
   env.insert("QT_QPA_PLATFORM", "xcb");
   for (const QString& setting : environment)
     env.insert(setting.section('=', 0, 0), setting.section('=', 1));
@@ -101,11 +144,16 @@ std::optional<int> XDisplay::WaitForExit(std::chrono::milliseconds limit) {
 
 QString XDisplay::ProgramOutput() { return QString::fromLocal8Bit(program_.readAll()); }
 
-QString XDisplay::Run(const QStringList& arguments, int timeoutMs) {
-  QProcess tool;
+QProcessEnvironment XDisplay::ClientEnvironment() const {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("DISPLAY", display_);
-  tool.setProcessEnvironment(env);
+  env.insert("XAUTHORITY", QString::fromStdString(authority_));
+  return env;
+}
+
+QString XDisplay::Run(const QStringList& arguments, int timeoutMs) {
+  QProcess tool;
+  tool.setProcessEnvironment(ClientEnvironment());
   tool.start(arguments.front(), arguments.mid(1));
   if (!tool.waitForFinished(timeoutMs)) {
     tool.kill();

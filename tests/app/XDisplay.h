@@ -1,10 +1,12 @@
 // A virtual X display of the test's own (Xvfb), a program started on it, and the real pointer
 // and keyboard driven through the X server (xdotool), with grabs of the windows and the
-// window manager's request to close one. Every wait is bounded.
+// window manager's request to close one. Only this object's clients hold the display's
+// cookie. Every wait is bounded.
 #pragma once
 
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -13,6 +15,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+
+#include "temp_folder.h"
 
 class XDisplay {
  public:
@@ -23,6 +27,10 @@ class XDisplay {
 
   // Empty when the display runs; otherwise why it could not start.
   QString Problem() const { return problem_; }
+  // The display's name, as DISPLAY gives it.
+  QString Name() const { return display_; }
+  // The environment of a client of the display: its name and its cookie.
+  QProcessEnvironment ClientEnvironment() const;
 
   // Starts a program on the display in a working folder, with extra environment settings.
   void Start(const QString& program, const QString& folder, const QStringList& environment);
@@ -60,6 +68,8 @@ class XDisplay {
   void PointInto(const QString& window);
 
   QString problem_;
+  TempFolder folder_;
+  std::string authority_ = folder_ / "Xauthority";
   QString display_;
   int serverPid_ = -1;
   struct _XDisplay* connection_ = nullptr;

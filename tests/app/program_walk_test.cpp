@@ -28,9 +28,11 @@
 #include "app/Kalventohaupt.h"
 #include "app/PartsFields.h"
 #include "engine/dbase.h"
+#include "locale_scope.h"
 #include "message_log.h"
 #include "pdf_pages.h"
 #include "temp_folder.h"
+#include "tools/sample/SampleDatabase.h"
 
 namespace {
 
@@ -44,12 +46,15 @@ QWidget* CellsOf(TControl* grid) {
   return static_cast<QAbstractScrollArea*>(grid->Widget())->viewport();
 }
 
-// The records of the table file as they are now, read by the engine of this process.
+// The records of the table file as they are now, read by the engine of this process. Numbers
+// come as the file stores them, with a decimal point: the engine would show them with this
+// process's separator, which the user's locale or an earlier test chose.
 struct Part {
   AnsiString designation, unitPrice, totalPrice;
 };
 std::vector<std::optional<Part>> ReadParts(const std::string& table) {
   std::vector<std::optional<Part>> parts;
+  LocaleScope stored(kEnglish);
   MessageLog quiet;
   dbase_initialisieren();
   if (dbase_open(table) == 1) {
@@ -65,6 +70,15 @@ std::vector<std::optional<Part>> ReadParts(const std::string& table) {
   }
   dbase_finalisieren();
   return parts;
+}
+
+// The bundled database without the record locks in its lock folder: those name a copy of the
+// program running on sample/ itself, and would hold the walk's records as long as it runs.
+void CopyDatabase(const std::string& from, const std::string& to) {
+  namespace fs = std::filesystem;
+  fs::copy(from, to, fs::copy_options::recursive);
+  for (const fs::directory_entry& file : fs::directory_iterator(fs::path(to) / kLockFolder))
+    if (file.path().extension() == ".dsp") fs::remove(file.path());
 }
 
 // Whether the strip of `after` shows what `before` showed dx pixels further right.
@@ -89,7 +103,7 @@ class ProgramWalk : public testing::Test {
  protected:
   void SetUp() override {
     if (!x.Problem().isEmpty()) GTEST_SKIP() << x.Problem().toStdString();
-    std::filesystem::copy(KALVENTO_SAMPLE, db, std::filesystem::copy_options::recursive);
+    CopyDatabase(KALVENTO_SAMPLE, db);
     std::filesystem::create_directory(home);
     // The windows' places come from the same windows made here, off screen, on the same
     // definition.
@@ -98,9 +112,17 @@ class ProgramWalk : public testing::Test {
     list.actEinstellungenLaden->Execute();
   }
 
+  // The program's settings, documents and caches in a home of the walk's own, also where the
+  // environment names other folders for them: a folder shared with other runs would give the
+  // program their files and remembered choices. No print service answers, so the print goes
+  // to the program's own PDF printer, not to a queue of this machine or of an earlier test.
   void StartProgram() {
+    const QString own = QString::fromStdString(home);
     x.Start(KALVENTO_PROGRAM, QString::fromStdString(db),
-            {"HOME=" + QString::fromStdString(home), "LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8",
+            {"HOME=" + own, "CUPS_SERVER=" + QString::fromStdString(dir / "no-print-service"),
+             "XDG_CONFIG_HOME=" + own + "/.config",
+             "XDG_DATA_HOME=" + own + "/.local/share", "XDG_CACHE_HOME=" + own + "/.cache",
+             "XDG_STATE_HOME=" + own + "/.local/state", "LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8",
              "LSAN_OPTIONS=suppressions=" KALVENTO_LSAN_SUPPRESSIONS ":print_suppressions=0"});
   }
 
@@ -157,6 +179,8 @@ class ProgramWalk : public testing::Test {
   }
 
   XDisplay x;
+  // The separators the program runs with; the walk reads the table under them all the same.
+  LocaleScope german{kGerman};
   TempFolder dir;
   std::string db = dir / "db";
   std::string home = dir / "home";
