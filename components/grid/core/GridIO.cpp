@@ -100,8 +100,6 @@ void TGridCellIO::Read(TStream& Stream) {
 TGridCellPropIO::TGridCellPropIO(TComponent* AOwner)
     : TComponent(AOwner), props_(new TCellProperties(nullptr, 0, 0)) {}
 
-TGridCellPropIO::~TGridCellPropIO() { TCellProperties::Release(props_); }
-
 void TGridCellPropIO::Write(TStream& Stream) const {
   const TCellProperties& p = *props_;
   TStreamRecordWriter out(Stream, "TGridCellPropIO");

@@ -7,14 +7,14 @@
 
 #include "components/grid/grid/ExtGrid.h"
 
-// Texts and objects change places; the objects are moved, not held again.
+// Texts and properties objects change places; the objects are moved with their holds.
 void TExtStringGrid::ExchangeCells(int ACol1, int ARow1, int ACol2, int ARow2) {
   AnsiString text = Cells(ACol1, ARow1);
-  TObject* object = Objects(ACol1, ARow1);
   SetCells(ACol1, ARow1, Cells(ACol2, ARow2));
-  SetGridObject(ACol1, ARow1, Objects(ACol2, ARow2));
   SetCells(ACol2, ARow2, std::move(text));
-  SetGridObject(ACol2, ARow2, object);
+  TCellPropertiesRef props = TakeCellRef(ACol1, ARow1);
+  PutCellRef(ACol1, ARow1, TakeCellRef(ACol2, ARow2));
+  PutCellRef(ACol2, ARow2, std::move(props));
 }
 
 void TExtStringGrid::ExchangeColumns(int ACol1, int ACol2) {

@@ -58,8 +58,7 @@ void TExtStringGrid::SetObjectsEx(int ACol, int ARow, TObject* Obj) {
   if (!props) {
     // The stored row holds it as the cell would: it travels back with the row.
     props = new TCellProperties(this, ACol, ARow);
-    props->Hold();
-    cells->SetObjects(ACol, props);
+    item->PutRef(ACol, TCellPropertiesRef(props));
   }
   props->CellObject = Obj;
 }

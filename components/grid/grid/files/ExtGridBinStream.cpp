@@ -183,10 +183,6 @@ std::vector<std::size_t> RowOrder(const std::vector<Cell>& Cells) {
   return order;
 }
 
-struct ReleaseProps {
-  void operator()(TCellProperties* Props) const { TCellProperties::Release(Props); }
-};
-
 }  // namespace
 
 struct TExtStringGrid::BinCells {
@@ -196,7 +192,7 @@ struct TExtStringGrid::BinCells {
   bool FullGrid = false;
   std::vector<int> ColWidths, RowHeights;  // a whole grid's only
   struct Dressing {
-    std::unique_ptr<TCellProperties, ReleaseProps> Props;
+    TCellPropertiesRef Props;
     std::unique_ptr<TCellGraphic> Graphic;  // with the object read, its own
     std::vector<int> ImageIndexes;          // of an image index list
   };
@@ -308,7 +304,7 @@ void TExtStringGrid::ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Ce
     cellProp.Read(Stream);
     read.More = std::make_unique<BinCells::Dressing>();
     if (cellProp.HasGraphic) ReadGraphic(Stream, *read.More);
-    read.More->Props.reset(new TCellProperties(nullptr, 0, 0));
+    read.More->Props = TCellPropertiesRef(new TCellProperties(nullptr, 0, 0));
     read.More->Props->Assign(cellProp.CellProperties());
   }
 }

@@ -1,0 +1,25 @@
+#include "components/grid/core/GridItem.h"
+
+#include <utility>
+
+TGridItem::~TGridItem() {
+  for (int c = 0; c < Items.Count(); ++c)
+    TCellPropertiesRef::Adopt(dynamic_cast<TCellProperties*>(Items.Objects(c)));  // let go
+}
+
+void TGridItem::AddCell(const AnsiString& Text, TCellPropertiesRef Props) {
+  Items.AddObject(Text, Props.Get());
+  (void)Props.Detach();  // the row's now
+}
+
+TCellPropertiesRef TGridItem::TakeRef(int ACol) {
+  auto* props = dynamic_cast<TCellProperties*>(Items.Objects(ACol));
+  if (props) Items.SetObjects(ACol, nullptr);
+  return TCellPropertiesRef::Adopt(props);
+}
+
+void TGridItem::PutRef(int ACol, TCellPropertiesRef Props) {
+  const TCellPropertiesRef replaced = TakeRef(ACol);
+  Items.SetObjects(ACol, Props.Get());
+  (void)Props.Detach();
+}
