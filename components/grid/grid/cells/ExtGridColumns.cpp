@@ -55,6 +55,7 @@ void TExtStringGrid::InsertCols(int ACol, int Count) {
                 [this](int c, int r) { SetCells(c, r, ""); });
   for (int c = ACol; c <= last; ++c)
     if (ColWidths(c) != GetDefaultColWidth()) SetColWidths(c, GetDefaultColWidth());
+  CheckHolds();
 }
 
 void TExtStringGrid::AddColumn() { InsertCols(GetColCount(), 1); }
@@ -70,6 +71,7 @@ void TExtStringGrid::RemoveCols(int ACol, int Count) {
   // Hidden columns removed were not in ColCount.
   SetColCount(GetColCount() - (Count - ShiftHiddenColumns(ACol, -Count)));
   CellsChanged(TRect(ACol, 0, ACol + Count, GetRowCount() - 1));
+  CheckHolds();
 }
 
 void TExtStringGrid::MergeCols(int ACol1, int ACol2) {
