@@ -3,6 +3,7 @@
 
 #include <climits>
 
+#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/core/PropertyHolds.h"
 #include "platform/core/invariant.h"
 #include "platform/grids/grid_error.h"

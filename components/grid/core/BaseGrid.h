@@ -17,11 +17,11 @@
 #include <utility>
 
 #include "components/grid/core/CellProperties.h"
-#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/core/CellPropertyGrid.h"
 #include "components/grid/core/MergedCells.h"
 #include "platform/grids/string_grid.h"
 
+class TCellPropertiesRef;
 class TPropertyHolds;
 
 using TGetDisplTextEvent =

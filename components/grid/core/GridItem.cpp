@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "components/grid/core/CellPropertiesRef.h"
+
 TGridItem::~TGridItem() {
   for (int c = 0; c < Items.Count(); ++c)
     TCellPropertiesRef::Adopt(dynamic_cast<TCellProperties*>(Items.Objects(c)));  // let go

@@ -3,8 +3,9 @@
 // among them counts one hold of the row's (CellPropertiesRef.h), let go when the row ends.
 #pragma once
 
-#include "components/grid/core/CellPropertiesRef.h"
 #include "platform/core/strings.h"
+
+class TCellPropertiesRef;
 
 struct TGridItem {
   TGridItem() = default;

@@ -8,6 +8,7 @@
 #include <numeric>
 #include <utility>
 
+#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridError.h"
 #include "components/grid/grid/UpdateScope.h"

@@ -5,6 +5,7 @@
 #include <climits>
 #include <utility>
 
+#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/grid/ExtGrid.h"
 
 // Texts and properties objects change places; the objects are moved with their holds.

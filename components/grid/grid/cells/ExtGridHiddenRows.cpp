@@ -5,6 +5,7 @@
 #include <climits>
 #include <numeric>
 
+#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/core/PropertyHolds.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/UpdateScope.h"

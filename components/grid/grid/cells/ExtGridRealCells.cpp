@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/grid/ExtGrid.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <numeric>
 #include <utility>
 
+#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/html/FilePicture.h"
 #include "components/grid/core/GridIO.h"
