@@ -26,7 +26,8 @@ class TCellPropertiesRef {
     return ref;
   }
   TCellPropertiesRef(const TCellPropertiesRef& Other) : TCellPropertiesRef(Other.props_) {}
-  TCellPropertiesRef(TCellPropertiesRef&& Other) noexcept : props_(std::exchange(Other.props_, nullptr)) {}
+  TCellPropertiesRef(TCellPropertiesRef&& Other) noexcept
+      : props_(std::exchange(Other.props_, nullptr)) {}
   TCellPropertiesRef& operator=(TCellPropertiesRef Other) noexcept {
     std::swap(props_, Other.props_);
     return *this;

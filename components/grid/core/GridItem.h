@@ -21,5 +21,9 @@ struct TGridItem {
   void PutRef(int ACol, TCellPropertiesRef Props);
 
   int Idx = 0;
+  // Objects written here directly are not held by the row.
   TStringList Items;
+
+ private:
+  int holds_ = 0;  // a row without any is let go of without a look at its cells
 };

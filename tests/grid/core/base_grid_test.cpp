@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/core/BaseGrid.h"
+#include "components/grid/core/CellPropertiesRef.h"
 #include "platform/grids/grid_error.h"
 #include "shown_grid.h"
 

@@ -78,7 +78,7 @@ void TExtStringGrid::PutRowsBack(THiddenRows::Rows Rows) {
     TGridItem& row = *Rows[i];
     for (int c = 0; c < row.Items.Count(); ++c) {
       SetGridCell(c, places[i], row.Items.Strings(c));
-      PutCellRef(c, places[i], row.TakeRef(c));
+      if (TCellPropertiesRef props = row.TakeRef(c)) PutCellRef(c, places[i], std::move(props));
     }
     if (static_cast<std::size_t>(places[i]) < rowSelect_.size())
       rowSelect_.insert(rowSelect_.begin() + places[i], 0);

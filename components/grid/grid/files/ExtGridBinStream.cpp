@@ -5,9 +5,9 @@
 #include <numeric>
 #include <utility>
 
-#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/html/FilePicture.h"
+#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/core/GridIO.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/formats/TextLines.h"
