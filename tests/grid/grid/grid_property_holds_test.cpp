@@ -1,6 +1,6 @@
-// A handler that raises in the middle of a sort or a hide leaves the properties objects as it found
-// them: each held once by each cell (shown, hidden column or hidden row) that holds it, none
-// freed twice or lost. Run under the address sanitizer, which fails the program on either.
+// A handler that raises in the middle of a sort or a hide leaves the properties objects as it
+// found them: each held once by each cell (shown, hidden column or hidden row) that holds it,
+// none freed twice or lost. Run under the address sanitizer, which fails the program on either.
 #include <gtest/gtest.h>
 
 #include <functional>
