@@ -5,7 +5,6 @@
 
 #include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/core/PropertyHolds.h"
-#include "platform/core/invariant.h"
 #include "platform/grids/grid_error.h"
 
 TBaseGrid::TBaseGrid(TComponent* AOwner) : TStringGrid(AOwner), dataRowCount_(GetRowCount()) {
@@ -102,10 +101,6 @@ std::string TBaseGrid::HoldFault() const {
   TPropertyHolds holds;
   CountHolds(holds);
   return holds.Fault();
-}
-
-void TBaseGrid::CheckHolds() const {
-  CheckInvariant("cell properties", [&] { return HoldFault(); });
 }
 
 void TBaseGrid::SetCellProperties(int ACol, int ARow, TCellProperties* P) {

@@ -19,6 +19,7 @@
 #include "components/grid/core/CellProperties.h"
 #include "components/grid/core/CellPropertyGrid.h"
 #include "components/grid/core/MergedCells.h"
+#include "platform/core/invariant.h"
 #include "platform/grids/string_grid.h"
 
 class TCellPropertiesRef;
@@ -71,7 +72,9 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   // else the grid keeps them in) hold; empty when nothing is. CheckHolds looks in the debug
   // build, at the end of the operations that move objects.
   std::string HoldFault() const;
-  void CheckHolds() const;
+  void CheckHolds() const {
+    CheckInvariant("cell properties", [&] { return HoldFault(); });
+  }
   // The raw Objects slot, moved without holding or releasing.
   TObject* GetGridObject(int ACol, int ARow) const { return Objects(ACol, ARow); }
   void SetGridObject(int ACol, int ARow, TObject* Obj) { SetObjects(ACol, ARow, Obj); }
