@@ -33,7 +33,8 @@ class TCellPropertiesRef {
     return *this;
   }
   ~TCellPropertiesRef() {
-    if (props_) --props_->refHolds_;
+    if (!props_) return;
+    --props_->refHolds_;
     TCellProperties::Release(props_);
   }
 

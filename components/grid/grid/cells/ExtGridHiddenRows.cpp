@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 #include <numeric>
+#include <utility>
 
 #include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/core/PropertyHolds.h"
@@ -29,7 +30,11 @@ void TExtStringGrid::TakeRowsOut(const std::vector<int>& DisplayRows, bool AsRem
   for (int row : DisplayRows) {
     auto& item = taken.emplace_back(std::make_unique<TGridItem>());
     item->Idx = RemapRowInv(row);
-    for (int c = 0; c < cols; ++c) item->AddCell(Cells(c, row), TakeCellRef(c, row));
+    // Most cells hold no object: nothing to take for them.
+    for (int c = 0; c < cols; ++c) {
+      TCellPropertiesRef props = GetGridObject(c, row) ? TakeCellRef(c, row) : TCellPropertiesRef();
+      item->AddCell(Cells(c, row), std::move(props));
+    }
   }
   HiddenRows.Add(std::move(taken));
   const bool consecutive =
@@ -78,7 +83,7 @@ void TExtStringGrid::PutRowsBack(THiddenRows::Rows Rows) {
     TGridItem& row = *Rows[i];
     for (int c = 0; c < row.Items.Count(); ++c) {
       SetGridCell(c, places[i], row.Items.Strings(c));
-      if (TCellPropertiesRef props = row.TakeRef(c)) PutCellRef(c, places[i], std::move(props));
+      if (row.Items.Objects(c)) PutCellRef(c, places[i], row.TakeRef(c));
     }
     if (static_cast<std::size_t>(places[i]) < rowSelect_.size())
       rowSelect_.insert(rowSelect_.begin() + places[i], 0);
