@@ -6,28 +6,22 @@
 #include <utility>
 #include <vector>
 
-#include "components/grid/core/CellProperties.h"
+#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/core/CellPropertyGrid.h"
 
 class FakeCellGrid : public TCellPropertyGrid {
  public:
   FakeCellGrid(int cols, int rows) : cols_(cols), rows_(rows) {}
-  ~FakeCellGrid() {
-    for (auto& [cell, props] : props_) TCellProperties::Release(props);
-  }
 
   int CellColCount() const override { return cols_; }
   int CellRowCount() const override { return rows_; }
   TCellProperties* FindCellProperties(int ACol, int ARow) const override {
     auto it = props_.find({ACol, ARow});
-    return it == props_.end() ? nullptr : it->second;
+    return it == props_.end() ? nullptr : it->second.Get();
   }
   TCellProperties* GetCellProperties(int ACol, int ARow) override {
     if (TCellProperties* props = FindCellProperties(ACol, ARow)) return props;
-    auto* props = new TCellProperties(this, ACol, ARow);
-    props->Hold();
-    props_[{ACol, ARow}] = props;
-    return props;
+    return (props_[{ACol, ARow}] = TCellPropertiesRef(new TCellProperties(this, ACol, ARow))).Get();
   }
   void RepaintStoredCell(int ACol, int ARow) override { repainted.emplace_back(ACol, ARow); }
 
@@ -36,5 +30,5 @@ class FakeCellGrid : public TCellPropertyGrid {
  private:
   int cols_;
   int rows_;
-  std::map<std::pair<int, int>, TCellProperties*> props_;
+  std::map<std::pair<int, int>, TCellPropertiesRef> props_;
 };

@@ -3,6 +3,8 @@
 
 #include <climits>
 
+#include "components/grid/core/CellPropertiesRef.h"
+#include "components/grid/core/PropertyHolds.h"
 #include "platform/grids/grid_error.h"
 
 TBaseGrid::TBaseGrid(TComponent* AOwner) : TStringGrid(AOwner), dataRowCount_(GetRowCount()) {
@@ -64,12 +66,41 @@ TCellProperties* TBaseGrid::GetCellProperties(int ACol, int ARow) {
 }
 
 void TBaseGrid::TakeObject(int ACol, int ARow, TObject* Obj) {
+  if (Obj == FindCellProperties(ACol, ARow)) return;
+  PlaceObject(ACol, ARow, Obj, TCellPropertiesRef(dynamic_cast<TCellProperties*>(Obj)));
+}
+
+void TBaseGrid::PutCellRef(int ACol, int ARow, TCellPropertiesRef Props) {
+  TCellProperties* props = Props.Get();
+  PlaceObject(ACol, ARow, props, std::move(Props));
+}
+
+// The old object is let go only once the slot no longer holds it: a store that cannot take
+// the new one keeps the old, and the new hold ends with the reference.
+void TBaseGrid::PlaceObject(int ACol, int ARow, TObject* Obj, TCellPropertiesRef Hold) {
   if (ACol < 0 || ARow < 0) return;  // the store keeps nothing there
   TCellProperties* old = FindCellProperties(ACol, ARow);
-  if (Obj == old) return;
-  if (auto* props = dynamic_cast<TCellProperties*>(Obj)) props->Hold();
+  if (!Obj && !old) return;
   SetObjects(ACol, ARow, Obj);
-  TCellProperties::Release(old);
+  (void)Hold.Detach();  // the slot's now
+  const TCellPropertiesRef replaced = TCellPropertiesRef::Adopt(old);
+}
+
+TCellPropertiesRef TBaseGrid::TakeCellRef(int ACol, int ARow) {
+  TCellProperties* props = FindCellProperties(ACol, ARow);
+  if (props) SetObjects(ACol, ARow, nullptr);
+  return TCellPropertiesRef::Adopt(props);
+}
+
+void TBaseGrid::CountHolds(TPropertyHolds& Holds) const {
+  ForEachStored(TGridCells::Slot::Object, {0, 0, INT_MAX, INT_MAX},
+                [&](int c, int r) { Holds.Count(Objects(c, r)); });
+}
+
+std::string TBaseGrid::HoldFault() const {
+  TPropertyHolds holds;
+  CountHolds(holds);
+  return holds.Fault();
 }
 
 void TBaseGrid::SetCellProperties(int ACol, int ARow, TCellProperties* P) {
@@ -96,10 +127,7 @@ void TBaseGrid::SetGraphicObjectEx(int ACol, int ARow, TCellGraphic* Graphic) {
 }
 
 void TBaseGrid::ClearPropCell(int ACol, int ARow) {
-  if (TCellProperties* props = FindCellProperties(ACol, ARow)) {
-    SetObjects(ACol, ARow, nullptr);
-    TCellProperties::Release(props);
-  }
+  const TCellPropertiesRef released = TakeCellRef(ACol, ARow);
 }
 
 void TBaseGrid::ClearPropRow(int ARow) { ClearPropRect(0, ARow, GetColCount() - 1, ARow); }

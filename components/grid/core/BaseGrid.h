@@ -3,21 +3,27 @@
 // grid), whose cells may be merged into rectangular blocks read and drawn as one cell, and
 // which draws its own grid lines. The full grid (TExtStringGrid) overrides its hooks.
 //
-// Ownership of the properties objects: a cell that takes an object holds it, a cell that
-// lets go releases it (TCellProperties). Copying rows or columns shares an object between
-// cells; the raw slot access and the Nil functions move pointers without holding or
-// releasing, for code that moves objects elsewhere and back. User objects attached to cells
-// (CellObject, the graphic) are never freed by the grid.
+// Ownership of the properties objects: each slot that holds one counts as one hold
+// (CellPropertiesRef.h), so a cell that takes an object holds it and a cell that lets go
+// releases it. Copying rows or columns shares an object between cells; TakeCellRef and
+// PutCellRef move a hold between a slot and a reference. The raw slot access and the Nil
+// functions move pointers without holding or releasing, for code that moves objects
+// elsewhere and back. User objects attached to cells (CellObject, the graphic) are never
+// freed by the grid.
 #pragma once
 
-#include <utility>
-
 #include <functional>
+#include <string>
+#include <utility>
 
 #include "components/grid/core/CellProperties.h"
 #include "components/grid/core/CellPropertyGrid.h"
 #include "components/grid/core/MergedCells.h"
+#include "platform/core/invariant.h"
 #include "platform/grids/string_grid.h"
+
+class TCellPropertiesRef;
+class TPropertyHolds;
 
 using TGetDisplTextEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, AnsiString& Value)>;
@@ -58,6 +64,17 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   void SetObjectEx(int ACol, int ARow, TObject* Obj);
   TCellGraphic* GetGraphicObjectEx(int ACol, int ARow) const;
   void SetGraphicObjectEx(int ACol, int ARow, TCellGraphic* Graphic);
+  // The properties object out of a cell with the slot's hold (the slot is empty after), and
+  // a reference's hold into a cell, which lets go of the object it held.
+  TCellPropertiesRef TakeCellRef(int ACol, int ARow);
+  void PutCellRef(int ACol, int ARow, TCellPropertiesRef Props);
+  // What is wrong with the hold counts of the properties objects the cells (and whatever
+  // else the grid keeps them in) hold; empty when nothing is. CheckHolds looks in the debug
+  // build, at the end of the operations that move objects.
+  std::string HoldFault() const;
+  void CheckHolds() const {
+    CheckInvariant("cell properties", [&] { return HoldFault(); });
+  }
   // The raw Objects slot, moved without holding or releasing.
   TObject* GetGridObject(int ACol, int ARow) const { return Objects(ACol, ARow); }
   void SetGridObject(int ACol, int ARow, TObject* Obj) { SetObjects(ACol, ARow, Obj); }
@@ -149,6 +166,8 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   void TopLeftChanged() override;
+  // Counts every slot that holds a properties object; a grid keeping rows elsewhere adds them.
+  virtual void CountHolds(TPropertyHolds& Holds) const;
 
   // The floating footer (Part of the full grid) covers the last row while this is set.
   bool GetFooterShown() const { return footerShown_; }
@@ -168,6 +187,8 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   // The cell takes Obj in place of what its slot held: holds it when it is a properties
   // object and releases the properties object it replaces.
   void TakeObject(int ACol, int ARow, TObject* Obj);
+  // The same with the hold on Obj given (empty for an object that is no properties object).
+  void PlaceObject(int ACol, int ARow, TObject* Obj, TCellPropertiesRef Hold);
   // The grid's rows in which the column holds a text or an object; a row may come twice.
   void ForEachStoredRow(int ACol, const std::function<void(int ARow)>& Visit) const;
   TCellProperties* BaseProperties(int ACol, int ARow) const;

@@ -3,10 +3,10 @@
 // of clNone, a font size of 0, an empty style and an empty font name mean "the grid's".
 //
 // The object sits in the cell's Objects slot and belongs to the grid. Copying rows or columns
-// lets several cells hold the same object, so it counts its holders: a cell that takes it
-// calls Hold, a cell that lets go calls Release, and the last one frees it. Moving an object
-// from one slot to another changes nothing. The cell's graphic is freed with it, the user's
-// object never.
+// lets several cells hold the same object, so it counts its holders through
+// TCellPropertiesRef (CellPropertiesRef.h), and the last one frees it. Moving an object from
+// one slot to another changes nothing. The cell's graphic is freed with it, the user's object
+// never.
 #pragma once
 
 #include <cstdint>
@@ -73,11 +73,12 @@ class TCellProperties : public TObject {
   bool ReadOnly = false;
 
   int Holders() const { return holders_; }
-  void Hold() { ++holders_; }
-  // Drops one holder; frees the object when it was the last (or held by none).
-  static void Release(TCellProperties* Props);
+  // The holders that are not slots of a cell or a hidden row: references (CellPropertiesRef.h).
+  int ReferenceHolders() const { return refHolds_; }
 
  private:
+  friend class TCellPropertiesRef;
+
   ~TCellProperties() override;
 
   TCellPropertyGrid* grid_;
@@ -85,6 +86,10 @@ class TCellProperties : public TObject {
   TVAlignment vAlignment_ = vtaTop;
   bool wordWrap_ = false;
   int holders_ = 0;
+  int refHolds_ = 0;
 
+  void Hold() { ++holders_; }
+  // Drops one holder; frees the object when it was the last (or held by none).
+  static void Release(TCellProperties* Props);
   void RepaintOwner();
 };

@@ -166,8 +166,6 @@ std::size_t TGridCellIO::Parse(std::string_view Bytes, TGridCellRecord& Record) 
 TGridCellPropIO::TGridCellPropIO(TComponent* AOwner)
     : TComponent(AOwner), props_(new TCellProperties(nullptr, 0, 0)) {}
 
-TGridCellPropIO::~TGridCellPropIO() { TCellProperties::Release(props_); }
-
 void TGridCellPropIO::Write(TStream& Stream) const {
   const TCellProperties& p = *props_;
   TStreamRecordWriter out(Stream, "TGridCellPropIO");

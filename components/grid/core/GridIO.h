@@ -12,7 +12,7 @@
 #pragma once
 
 #include "components/grid/core/CellGraphic.h"
-#include "components/grid/core/CellProperties.h"
+#include "components/grid/core/CellPropertiesRef.h"
 #include "platform/core/component.h"
 #include "platform/core/stream.h"
 
@@ -67,7 +67,6 @@ class TGridCellIO : public TComponent {
 class TGridCellPropIO : public TComponent {
  public:
   explicit TGridCellPropIO(TComponent* AOwner);
-  ~TGridCellPropIO() override;
   void Write(TStream& Stream) const;
   void Read(TStream& Stream);
 
@@ -75,7 +74,7 @@ class TGridCellPropIO : public TComponent {
   bool HasGraphic = false;
 
  private:
-  TCellProperties* props_;
+  TCellPropertiesRef props_;
 };
 
 class TGridGraphicIO : public TComponent {

@@ -55,17 +55,6 @@ TExtStringGrid::~TExtStringGrid() {
   if (ColumnSize.Save) Application->HandleEvent([this] { SaveColSizes(); });
   HandBackFormResize();
   EndMoveDisplay();  // freed during a move: the drag cursor must not outlive it
-  ReleaseHiddenRows();
-}
-
-// The rows set aside still hold their cells' properties objects.
-void TExtStringGrid::ReleaseHiddenRows() {
-  for (int i = 0; i < HiddenRows.Count(); ++i) {
-    const TStringList& row = HiddenRows.Items(i)->Items;
-    for (int c = 0; c < row.Count(); ++c)
-      TCellProperties::Release(dynamic_cast<TCellProperties*>(row.Objects(c)));
-  }
-  HiddenRows.Clear();
 }
 
 void TExtStringGrid::SetRowIndicator(const TBitmap* Value) {

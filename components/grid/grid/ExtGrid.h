@@ -1441,7 +1441,8 @@ class TExtStringGrid : public TBaseGrid {
   }
   void TakeOverFormResize();
   void HandBackFormResize();
-  void ReleaseHiddenRows();
+  // The hidden rows' slots count as well as the cells'.
+  void CountHolds(TPropertyHolds& Holds) const override;
   void ReopenEditor(int ACol, int ARow);
 
   // Sorting, rows and columns

@@ -8,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/SortRun.h"
 #include "components/grid/core/SortState.h"
@@ -20,18 +21,19 @@ namespace {
 
 constexpr const char* kNoSortIndexes = "No indexes specified for indexed sort";
 
-// Column 0 (texts and objects) kept in place while the rows are sorted under it.
+// Column 0 (texts and properties objects) kept in place while the rows are sorted under it.
+// The copies hold the objects, so putting them back lets go of what the sort left there.
 class ColumnAside {
  public:
   ColumnAside(TExtStringGrid& grid, bool keep) : grid_(grid) {
     if (!keep) return;
     for (int r = 0; r < grid.GetRowCount(); ++r)
-      cells_.emplace_back(grid.Cells(0, r), grid.Objects(0, r));
+      cells_.emplace_back(grid.Cells(0, r), TCellPropertiesRef(grid.FindCellProperties(0, r)));
   }
   ~ColumnAside() {
     for (std::size_t r = 0; r < cells_.size(); ++r) {
       grid_.SetCells(0, static_cast<int>(r), cells_[r].first);
-      grid_.SetGridObject(0, static_cast<int>(r), cells_[r].second);
+      grid_.PutCellRef(0, static_cast<int>(r), std::move(cells_[r].second));
     }
   }
   ColumnAside(const ColumnAside&) = delete;
@@ -39,7 +41,7 @@ class ColumnAside {
 
  private:
   TExtStringGrid& grid_;
-  std::vector<std::pair<AnsiString, TObject*>> cells_;
+  std::vector<std::pair<AnsiString, TCellPropertiesRef>> cells_;
 };
 
 }  // namespace
@@ -104,6 +106,7 @@ class TExtStringGrid::SortSpace {
     if (hidden_ > 0) grid_.SetColCount(grid_.GetColCount() - hidden_);
     if (grid_.GetColCount() > 0) grid_.SetColWidths(grid_.GetColCount() - 1, lastWidth_);
     grid_.SetRowCount(rows_);
+    grid_.CheckHolds();
   }
   SortSpace(const SortSpace&) = delete;
   SortSpace& operator=(const SortSpace&) = delete;

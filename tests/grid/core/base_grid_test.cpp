@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <utility>
 #include <vector>
 
 #include "components/grid/core/BaseGrid.h"
+#include "components/grid/core/CellPropertiesRef.h"
 #include "platform/grids/grid_error.h"
 #include "shown_grid.h"
 
@@ -162,6 +164,27 @@ TEST_F(BaseGrid, MovedObjectsAreNeitherHeldNorReleased) {
   grid->SetCells(2, 2, "x");
   grid->NilRow(2);
   EXPECT_EQ(grid->GetGridCell(2, 2), "");
+}
+
+TEST_F(BaseGrid, ReferencesTakeAndPutTheSlotsHolds) {
+  TCellProperties* props = grid->GetCellProperties(1, 1);
+  grid->CopyCols(2, 1);  // (2, 1) shares it
+  TCellPropertiesRef taken = grid->TakeCellRef(1, 1);
+  EXPECT_FALSE(grid->HasCellProperties(1, 1));
+  EXPECT_EQ(props->Holders(), 2);  // the reference's and (2, 1)'s
+  EXPECT_EQ(grid->HoldFault(), "");
+  grid->PutCellRef(2, 1, std::move(taken));  // (2, 1) let go of its own hold
+  EXPECT_EQ(props->Holders(), 1);
+  grid->PutCellRef(3, 3, TCellPropertiesRef(grid->GetCellProperties(0, 0)));
+  EXPECT_EQ(grid->FindCellProperties(3, 3), grid->FindCellProperties(0, 0));
+  grid->PutCellRef(2, 1, {});  // the last holder lets go: freed
+  EXPECT_FALSE(grid->HasCellProperties(2, 1));
+  grid->PutCellRef(-1, 0, TCellPropertiesRef(grid->GetCellProperties(0, 0)));  // kept nowhere
+  EXPECT_EQ(grid->FindCellProperties(0, 0)->Holders(), 2);
+  EXPECT_EQ(grid->HoldFault(), "");
+  grid->SetGridObject(4, 4, grid->FindCellProperties(0, 0));  // a raw copy the count misses
+  EXPECT_NE(grid->HoldFault(), "");
+  grid->NilCell(4, 4);
 }
 
 TEST_F(BaseGrid, CellRectanglesAlsoOffScreen) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "components/grid/core/CellProperties.h"
+#include "components/grid/core/CellPropertiesRef.h"
 #include "fake_cell_grid.h"
 
 namespace {
@@ -74,15 +75,11 @@ TEST(CellProperties, AssignLeavesObjectsStampAndOwnerAlone) {
 
 TEST(CellProperties, LastHolderFreesTheObject) {
   // Run under the address sanitizer: a second free or a leak fails the test program.
-  auto* props = new TCellProperties(nullptr, 0, 0);
-  props->Hold();
-  props->Hold();
-  TCellProperties::Release(props);
-  EXPECT_EQ(props->Holders(), 1);
-  props->SetBrushColor(clRed);  // no grid: nothing to repaint
-  TCellProperties::Release(props);
-  TCellProperties::Release(nullptr);
-  TCellProperties::Release(new TCellProperties(nullptr, 0, 0));  // held by none
+  TCellPropertiesRef first(new TCellProperties(nullptr, 0, 0));
+  TCellPropertiesRef second = first;
+  first = {};
+  EXPECT_EQ(second->Holders(), 1);
+  second->SetBrushColor(clRed);  // no grid: nothing to repaint
 }
 
 }  // namespace

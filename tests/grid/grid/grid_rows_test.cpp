@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "grid_text.h"
 
@@ -13,25 +14,23 @@ class GridRows : public testing::Test {
     SetRowTexts(grid, {{"x", "one"}, {"x", "two"}, {"x", "three"}, {"x", "four"}, {"x", "five"}});
   }
   // A properties object the test holds too, so that it can see the grid let go of it.
-  TCellProperties* Held(int ACol, int ARow) {
-    TCellProperties* props = grid.GetCellProperties(ACol, ARow);
-    props->Hold();
-    return props;
+  TCellPropertiesRef Held(int ACol, int ARow) {
+    return TCellPropertiesRef(grid.GetCellProperties(ACol, ARow));
   }
 };
 
 TEST_F(GridRows, InsertedRowsAreEmptyAndTheRowsBelowMoveDown) {
   grid.SetRowHeights(2, 33);
-  TCellProperties* props = Held(1, 2);
+  TCellPropertiesRef props = Held(1, 2);
   grid.InsertRows(2, 3);
   EXPECT_EQ(grid.GetRowCount(), 8);
   EXPECT_EQ(ColumnText(grid, 1), "one|two||||three|four|five");
   EXPECT_EQ(grid.RowHeights(5), 33);
   EXPECT_EQ(grid.RowHeights(2), grid.GetDefaultRowHeight());
-  EXPECT_EQ(grid.FindCellProperties(1, 5), props);
+  EXPECT_EQ(grid.FindCellProperties(1, 5), props.Get());
   EXPECT_EQ(grid.FindCellProperties(1, 2), nullptr);
   EXPECT_EQ(props->Holders(), 2);
-  TCellProperties::Release(props);
+  props = {};
 
   grid.InsertRows(-1, 1);
   grid.InsertRows(9, 1);
@@ -42,11 +41,11 @@ TEST_F(GridRows, InsertedRowsAreEmptyAndTheRowsBelowMoveDown) {
 }
 
 TEST_F(GridRows, RowsTakenOutFreeTheirPropertiesAndDoNotComeBack) {
-  TCellProperties* props = Held(0, 1);
+  TCellPropertiesRef props = Held(0, 1);
   grid.RemoveRows(1, 1);
   EXPECT_EQ(ColumnText(grid, 1), "one|three|four|five");
   EXPECT_EQ(props->Holders(), 1);
-  TCellProperties::Release(props);
+  props = {};
   grid.SetRowCount(5);
   EXPECT_EQ(RowText(grid, 4), "|");
 }
@@ -125,13 +124,13 @@ TEST_F(GridRows, ClearingEmptiesTheNormalCellsOnly) {
   grid.SetFixedCols(1);
   grid.SetFixedFooters(1);
   grid.SetFixedRightCols(1);
-  TCellProperties* props = Held(1, 1);
+  TCellPropertiesRef props = Held(1, 1);
   grid.ClearNormalCells();
   EXPECT_EQ(RowText(grid, 0) + " " + RowText(grid, 1) + " " + RowText(grid, 2) + " " + RowText(grid, 3),
             "|A|B|R 1|||r 2|||r S|s|s|s");
   EXPECT_FALSE(grid.HasCellProperties(1, 1));
   EXPECT_EQ(props->Holders(), 1);
-  TCellProperties::Release(props);
+  props = {};
   EXPECT_EQ(grid.GetRowCount(), 4);
 
   grid.Clear();

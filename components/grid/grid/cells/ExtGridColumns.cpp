@@ -6,16 +6,17 @@
 #include <utility>
 
 #include "components/grid/core/ColumnMap.h"
+#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/grid/ExtGrid.h"
 
-// Texts and objects change places; the objects are moved, not held again.
+// Texts and properties objects change places; the objects are moved with their holds.
 void TExtStringGrid::ExchangeCells(int ACol1, int ARow1, int ACol2, int ARow2) {
   AnsiString text = Cells(ACol1, ARow1);
-  TObject* object = Objects(ACol1, ARow1);
   SetCells(ACol1, ARow1, Cells(ACol2, ARow2));
-  SetGridObject(ACol1, ARow1, Objects(ACol2, ARow2));
   SetCells(ACol2, ARow2, std::move(text));
-  SetGridObject(ACol2, ARow2, object);
+  TCellPropertiesRef props = TakeCellRef(ACol1, ARow1);
+  PutCellRef(ACol1, ARow1, TakeCellRef(ACol2, ARow2));
+  PutCellRef(ACol2, ARow2, std::move(props));
 }
 
 void TExtStringGrid::ExchangeColumns(int ACol1, int ACol2) {
@@ -56,6 +57,7 @@ void TExtStringGrid::InsertCols(int ACol, int Count) {
                 [this](int c, int r) { SetCells(c, r, ""); });
   for (int c = ACol; c <= last; ++c)
     if (ColWidths(c) != GetDefaultColWidth()) SetColWidths(c, GetDefaultColWidth());
+  CheckHolds();
 }
 
 void TExtStringGrid::AddColumn() { InsertCols(GetColCount(), 1); }
@@ -71,6 +73,7 @@ void TExtStringGrid::RemoveCols(int ACol, int Count) {
   // Hidden columns removed were not in ColCount.
   SetColCount(GetColCount() - (Count - columns_->Shift(ACol, -Count)));
   CellsChanged(TRect(ACol, 0, ACol + Count, GetRowCount() - 1));
+  CheckHolds();
 }
 
 void TExtStringGrid::MergeCols(int ACol1, int ACol2) {

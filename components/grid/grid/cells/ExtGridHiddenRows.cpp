@@ -4,7 +4,10 @@
 #include <algorithm>
 #include <climits>
 #include <numeric>
+#include <utility>
 
+#include "components/grid/core/CellPropertiesRef.h"
+#include "components/grid/core/PropertyHolds.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/UpdateScope.h"
 
@@ -27,7 +30,11 @@ void TExtStringGrid::TakeRowsOut(const std::vector<int>& DisplayRows, bool AsRem
   for (int row : DisplayRows) {
     auto& item = taken.emplace_back(std::make_unique<TGridItem>());
     item->Idx = RemapRowInv(row);
-    for (int c = 0; c < cols; ++c) item->Items.AddObject(Cells(c, row), GetGridObject(c, row));
+    // Most cells hold no object: nothing to take for them.
+    for (int c = 0; c < cols; ++c) {
+      TCellPropertiesRef props = GetGridObject(c, row) ? TakeCellRef(c, row) : TCellPropertiesRef();
+      item->AddCell(Cells(c, row), std::move(props));
+    }
   }
   HiddenRows.Add(std::move(taken));
   const bool consecutive =
@@ -36,6 +43,7 @@ void TExtStringGrid::TakeRowsOut(const std::vector<int>& DisplayRows, bool AsRem
     DeleteRows(DisplayRows.front(), static_cast<int>(DisplayRows.size()), RowRestore::FirstNormal);
   else
     DeleteRowSet(DisplayRows, AsRemoveEx ? RowRestore::FirstNormal : RowRestore::LastAboveFooter);
+  CheckHolds();
 }
 
 void TExtStringGrid::HideRows(int FromRow, int ToRow) {
@@ -72,15 +80,16 @@ void TExtStringGrid::PutRowsBack(THiddenRows::Rows Rows) {
     order[p] = i < count && places[i] == p ? rows + i++ : old++;
   PermuteRows(order);
   for (int i = 0; i < count; ++i) {
-    const TStringList& cells = Rows[i]->Items;
-    for (int c = 0; c < cells.Count(); ++c) {
-      SetGridCell(c, places[i], cells.Strings(c));
-      SetGridObject(c, places[i], cells.Objects(c));
+    TGridItem& row = *Rows[i];
+    for (int c = 0; c < row.Items.Count(); ++c) {
+      SetGridCell(c, places[i], row.Items.Strings(c));
+      if (row.Items.Objects(c)) PutCellRef(c, places[i], row.TakeRef(c));
     }
     if (static_cast<std::size_t>(places[i]) < rowSelect_.size())
       rowSelect_.insert(rowSelect_.begin() + places[i], 0);
   }
   Invalidate();
+  CheckHolds();
 }
 
 void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
@@ -88,6 +97,14 @@ void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
 }
 
 void TExtStringGrid::UnHideRowsAll() { PutRowsBack(HiddenRows.Take(INT_MIN, INT_MAX)); }
+
+void TExtStringGrid::CountHolds(TPropertyHolds& Holds) const {
+  TBaseGrid::CountHolds(Holds);
+  for (int i = 0; i < HiddenRows.Count(); ++i) {
+    const TStringList& cells = HiddenRows.Items(i)->Items;
+    for (int c = 0; c < cells.Count(); ++c) Holds.Count(cells.Objects(c));
+  }
+}
 
 TStrings* TExtStringGrid::HiddenRow(int ARow) const {
   TGridItem* item = HiddenRows.Find(ARow);

@@ -1,5 +1,9 @@
 // TExtStringGrid: cells in the real numbering, where hidden rows still count and keep their
 // cells in the hidden-row store, and the widths kept for every real column.
+#include <algorithm>
+#include <limits>
+
+#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/core/ColumnMap.h"
 #include "components/grid/grid/ExtGrid.h"
 
@@ -56,8 +60,7 @@ void TExtStringGrid::SetObjectsEx(int ACol, int ARow, TObject* Obj) {
   if (!props) {
     // The stored row holds it as the cell would: it travels back with the row.
     props = new TCellProperties(this, ACol, ARow);
-    props->Hold();
-    cells->SetObjects(ACol, props);
+    item->PutRef(ACol, TCellPropertiesRef(props));
   }
   props->CellObject = Obj;
 }

@@ -56,6 +56,7 @@ void TExtStringGrid::InsertRows(int ARow, int Count) {
     if (RowHeights(r) != GetDefaultRowHeight()) SetRowHeights(r, GetDefaultRowHeight());
   }
   Invalidate();
+  CheckHolds();
 }
 
 void TExtStringGrid::AddRow() {
@@ -131,6 +132,7 @@ void TExtStringGrid::RemoveRows(int ARow, int Count) {
   if (ARow < 0 || ARow >= GetRowCount() || Count < 1) return;
   ClearPropRect(0, ARow, INT_MAX, LastOf(ARow, Count, GetRowCount() - 1));
   RemoveShownRows(ARow, Count, RowRestore::LastAboveFooter);
+  CheckHolds();
 }
 
 void TExtStringGrid::RemoveRowsEx(int ARow, int Count) {

@@ -6,6 +6,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/html/FilePicture.h"
+#include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/core/GridIO.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/formats/TextLines.h"
@@ -163,15 +164,11 @@ void ReadObject(TComponent* Owner, TStream& Stream, TCellGraphic& Graphic,
   Graphic.CellCreated = true;
 }
 
-struct ReleaseProps {
-  void operator()(TCellProperties* Props) const { TCellProperties::Release(Props); }
-};
-
 }  // namespace
 
 // The rest of a cell with properties.
 struct TExtStringGrid::BinDressing {
-  std::unique_ptr<TCellProperties, ReleaseProps> Props;
+  TCellPropertiesRef Props;
   std::unique_ptr<TCellGraphic> Graphic;  // with the object read, its own
   std::vector<int> ImageIndexes;          // of an image index list
   std::size_t Next = 0;                   // where the next cell's record starts
@@ -325,7 +322,7 @@ void TExtStringGrid::ReadCellRecords(TStream& Stream, BinCells& Cells) {
     cellProp.Read(Stream);
     BinDressing& read = Cells.Dressed.emplace_back();
     if (cellProp.HasGraphic) ReadGraphic(Stream, read);
-    read.Props.reset(new TCellProperties(nullptr, 0, 0));
+    read.Props = TCellPropertiesRef(new TCellProperties(nullptr, 0, 0));
     read.Props->Assign(cellProp.CellProperties());
     at = static_cast<std::size_t>(Stream.GetPosition() - start);
     read.Next = at;
