@@ -23,17 +23,17 @@ constexpr int kTimerMilliseconds = 500;
 TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     : TBaseGrid(AOwner),
       ScrollWidth(GetSystemMetrics(SM_CXVSCROLL)),
-      WheelLines(WheelScrollLines()),
-      footerPanel_(new TFooterPanel(this, this)),
-      hintWindow_(new THTMLHintWindow(this)),
       IsWinXP(ThemeAvailable()),
-      print_(std::make_unique<TPrintState>()),
-      columns_(std::make_unique<TColumnMap>()),
-      find_(std::make_unique<TFindFilterState>()),
+      WheelLines(WheelScrollLines()),
       fixedFont_(std::make_unique<TFont>()),
       activeCellFont_(std::make_unique<TFont>()),
       rowIndicator_(std::make_unique<TBitmap>()),
-      sort_(std::make_unique<TSortState>()) {
+      sort_(std::make_unique<TSortState>()),
+      columns_(std::make_unique<TColumnMap>()),
+      find_(std::make_unique<TFindFilterState>()),
+      footerPanel_(new TFooterPanel(this, this)),
+      hintWindow_(new THTMLHintWindow(this)),
+      print_(std::make_unique<TPrintState>()) {
   const TNotifyEvent repaint = [this](TObject*) { Invalidate(); };
   for (TGridSettings* settings : std::initializer_list<TGridSettings*>{
            &SortSettings, &ControlLook, &CellNode, &Bands, &BackGround})

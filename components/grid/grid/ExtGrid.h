@@ -57,219 +57,9 @@ class TExtStringGrid : public TBaseGrid {
   explicit TExtStringGrid(TComponent* AOwner);
   ~TExtStringGrid() override;
 
-  // Cell access, marking and selection ------------------------------------------------------
-  // Column numbers are real columns (hidden ones counted) unless a member says otherwise.
-
-  // The grid's RowCount, ColCount, FixedRows and FixedCols properties. Setting the row
-  // (column) count gives a grid of more than one row (column) without fixed ones a fixed one
-  // when FixedRowAlways (FixedColAlways) is on; the row count is the data-row count too.
-  int GetRowCountEx() const { return GetRowCount(); }
-  void SetRowCountEx(int Value);
-  void SetRowCount(int Value) { SetRowCountEx(Value); }
-  int GetColCountEx() const { return GetColCount(); }
-  // Also applies the bounds again, so IntegralHeight follows.
-  void SetColCountEx(int Value);
-  void SetColCount(int Value) { SetColCountEx(Value); }
-  void SetFixedRowsEx(int Value) { SetFixedRows(Value); }
-  void SetFixedColsEx(int Value) { SetFixedCols(Value); }
-  int GetDefRowHeightEx() const { return GetDefaultRowHeight(); }
-  // Also the floating footer's height.
-  void SetDefRowHeightEx(int Value) {
-    SetDefaultRowHeight(Value);
-    FloatingFooter.SetHeight(Value);
-  }
-  // The width (height) of the first column (row); setting gives it to every fixed one.
-  int GetFixedColWidth() const { return ColWidths(0); }
-  void SetFixedColWidth(int Value);
-  int GetFixedRowHeight() const { return RowHeights(0); }
-  void SetFixedRowHeight(int Value);
-  // Rows at the bottom and columns at the right that are fixed too; they repaint when set.
-  int GetFixedFooters() const { return fixedFooters_; }
-  void SetFixedFooters(int Value);
-  int GetFixedRightCols() const { return fixedRightCols_; }
-  void SetFixedRightCols(int Value);
-  // Rounds the height to whole default rows when the bounds are set; setting applies it.
-  bool GetIntegralHeight() const { return integralHeight_; }
-  void SetIntegralHeight(bool Value);
-  // The gradient of fixed cells in the soft and Orvik looks; setting repaints.
-  TColor GetOrvikGradFrom() const { return orvikGradFrom_; }
-  void SetOrvikGradFrom(TColor Value) { Restyle(orvikGradFrom_, Value); }
-  TColor GetOrvikGradTo() const { return orvikGradTo_; }
-  void SetOrvikGradTo(TColor Value) { Restyle(orvikGradTo_, Value); }
-  // The control's cursor; setting makes it the grid's normal cursor too.
-  TCursor GetCursorEx() const { return GetCursor(); }
-  void SetCursorEx(TCursor Value);
-
-  // Typed cell text. An empty cell reads as 0; text that is no number raises EExtGridError.
-  // Floats are written in FloatFormat and read with the locale's separators.
-  int GetInts(int ACol, int ARow);
-  void SetInts(int ACol, int ARow, int Value);
-  double GetFloats(int ACol, int ARow);
-  void SetFloats(int ACol, int ARow, double Value);
-  // The locale's date (time) text; reading text that is none raises EConvertError.
-  TDateTime GetDates(int ACol, int ARow);
-  void SetDates(int ACol, int ARow, TDateTime Value);
-  TDateTime GetTimes(int ACol, int ARow);
-  void SetTimes(int ACol, int ARow, TDateTime Value);
-  // The current cell, its column taken as a display column.
-  AnsiString GetCurrentCell();
-  void SetCurrentCell(const AnsiString& Value);
-  // The text without its HTML tags.
-  AnsiString GetStrippedCell(int ACol, int ARow);
-
-  // Real rows: hidden rows counted. RemapRow gives a shown row's display row; RemapColInv a
-  // real column's display column.
-  int RemapRow(int RealRow) const;
-  int RemapColInv(int RealCol) const override;
-  // A hidden row's cells are read and written in the hidden-row store.
-  AnsiString GetCellsEx(int ACol, int ARow);
-  void SetCellsEx(int ACol, int ARow, const AnsiString& Value);
-  TObject* GetObjectsEx(int ACol, int ARow) const;
-  void SetObjectsEx(int ACol, int ARow, TObject* Obj);
-  // A width kept for every real column (16 bits); setting also sizes a shown column.
-  int GetAllColWidths(int ACol) const;
-  void SetAllColWidths(int ACol, int Value);
-
-  // The look of single cells. The getters create no properties object (and answer clNone,
-  // [], 0, "" or taLeftJustify without one); the setters make it and repaint the cell.
-  TColor GetColors(int ACol, int ARow) const;
-  void SetColors(int ACol, int ARow, TColor Value);
-  TColor GetFontColors(int ACol, int ARow) const;
-  void SetFontColors(int ACol, int ARow, TColor Value);
-  TFontStyles GetFontStyles(int ACol, int ARow) const;
-  void SetFontStyles(int ACol, int ARow, TFontStyles Value);
-  int GetFontSizes(int ACol, int ARow) const;
-  void SetFontSizes(int ACol, int ARow, int Value);
-  AnsiString GetFontNames(int ACol, int ARow) const;
-  void SetFontNames(int ACol, int ARow, const AnsiString& Value);
-  TAlignment GetAlignments(int ACol, int ARow) const;
-  void SetAlignments(int ACol, int ARow, TAlignment Value);
-
-  // Headers: row 0 (column 0) emptied; setting the list shows it (for RowHeaders column 0 is
-  // emptied first only while designing).
-  void ClearColumnHeaders();
-  void SetColumnHeaders(const TStrings& Value);
-  void ClearRowHeaders();
-  void SetRowHeaders(const TStrings& Value);
-
-  // Highlighting (tag "hi") and error marking (tag "e") of every occurrence of a text in
-  // cells. With DoFixed every row (column) of the grid, else the normal ones between the
-  // fixed rows (columns) and the footer rows (right fixed columns). Removing the marks gives
-  // the texts back as they were.
-  void HilightInCell(bool DoCase, int ACol, int ARow, const AnsiString& Text);
-  void HilightInCol(bool DoFixed, bool DoCase, int ACol, const AnsiString& Text);
-  void HilightInRow(bool DoFixed, bool DoCase, int ARow, const AnsiString& Text);
-  void HilightInGrid(bool DoFixed, bool DoCase, const AnsiString& Text);
-  void UnHilightInCell(int ACol, int ARow);
-  void UnHilightInCol(bool DoFixed, int ACol);
-  void UnHilightInRow(bool DoFixed, int ARow);
-  void UnHilightInGrid(bool DoFixed);
-  void MarkInCell(bool DoCase, int ACol, int ARow, const AnsiString& Text);
-  void MarkInCol(bool DoFixed, bool DoCase, int ACol, const AnsiString& Text);
-  void MarkInRow(bool DoFixed, bool DoCase, int ARow, const AnsiString& Text);
-  void MarkInGrid(bool DoFixed, bool DoCase, const AnsiString& Text);
-  void UnMarkInCell(int ACol, int ARow);
-  void UnMarkInCol(bool DoFixed, int ACol);
-  void UnMarkInRow(bool DoFixed, int ARow);
-  void UnMarkInGrid(bool DoFixed);
-  AnsiString HilightText(bool DoCase, const AnsiString& Text, const AnsiString& Source);
-  AnsiString UnHilightText(const AnsiString& Source);
-  AnsiString MarkText(bool DoCase, const AnsiString& Text, const AnsiString& Source);
-  AnsiString UnMarkText(const AnsiString& Source);
-
-  // Fill every cell of the range the marking uses, then CellsLoaded. RandomFill writes
-  // whole numbers from 0 to Max-1 (0 when Max is not positive).
-  void TextFill(bool DoFixed, const AnsiString& Text);
-  void RandomFill(bool DoFixed, int Max);
-
-  // The rows selected one by one (MouseActions.DisjunctRowSelect). A row outside the grid
-  // raises EExtGridError.
-  bool GetRowSelect(int ARow) const;
-  void SetRowSelect(int ARow, bool Value);
-  int GetRowSelectCount() const;
-  void ClearRowSelect();
-  // The rows of the selection become selected; with All every other row is unselected.
-  void SelectToRowSelect(bool All);
-  // The grid's selection, kept inside the grid; SelectRows selects the rows one by one
-  // with DisjunctRowSelect.
-  void SelectRows(int ARow, int Count);
-  void SelectCols(int ACol, int Count);
-  void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
-
-  // Repainting in display cells; RepaintRect the whole grid when a corner is not shown.
-  void RepaintRow(int ARow) { InvalidateRow(ARow); }
-  void RepaintCol(int ACol) { InvalidateCol(ACol); }
-  void RepaintRect(const TGridRect& R);
-
-  // The inplace editor edits the text without HTML tags unless this is on.
-  bool EditWithTags = false;
-  // A cell's text as rich text (RTF, or plain text), and rich text into a cell as RTF.
-  void CellToRich(int ACol, int ARow, TRichText& RichEdit);
-  void RichToCell(int ACol, int ARow, const TRichText& RichEdit);
-  // The same with a rich edit control (an empty cell empties it).
-  void CellToRich(int ACol, int ARow, TRichEdit& RichEdit);
-  void RichToCell(int ACol, int ARow, const TRichEdit& RichEdit);
-
-  // Every column and row grows by Delta while the zoom level stays within -10 to 10; a
-  // size that would not stay positive is kept.
-  void Zoom(int Delta);
-  int GetZoomLevel() const { return zoomLevel_; }
-  // A column's printed width and left offset in the last print layout (columns 0 to 511).
-  int GetPrintColWidth(int ACol) const;
-  int GetPrintColOffset(int ACol) const;
-
-  // Printing (ExtGridPrint*.cpp). Ranges are display cells; sizes on the page are tenths of
-  // a millimetre. Print and PrintRect print every row of the range on the program's printer,
-  // the SelectedRows forms the selected rows of all columns. A preview draws the pages from
-  // the first to the last page to output (SetPreviewPage) into DisplayRect (device pixels)
-  // of Canvas; PrintDraw draws the range as one page into Rect.
-  TPrintSettings PrintSettings;
-  void Print();
-  void PrintRect(const TGridRect& GridRect);
-  void PrintSelectedRows();
-  void PrintPreview(TCanvas* Canvas, TRect DisplayRect);
-  void PrintPreviewRect(TCanvas* Canvas, TRect DisplayRect, const TGridRect& GridRect);
-  void PrintPreviewSelectedRows(TCanvas* Canvas, TRect DisplayRect);
-  void SetPreviewPage(int Value);
-  void PrintDraw(TCanvas* Canvas, TRect Rect);
-  void PrintDrawRect(TCanvas* Canvas, TRect Rect, const TGridRect& GridRect);
-  // Lays the range out on pages of the output rectangle and, for prPrint and prPreview, draws
-  // the pages to output on Canvas (in MM_LOMETRIC). Answers the number of pages.
-  int BuildPages(TCanvas* Canvas, TPrintMethod Method, int MaxPages, bool SelectedOnly);
-  // The pages the last preview laid out.
-  int GetPreviewPageCount() const;
-  // The most lines of any cell's text (of one row's); 1 without Multilinecells.
-  int MaxLinesInGrid();
-  int MaxLinesInRow(int ARow);
-  // The bitmap stretched into Rect of the canvas, by copy or by the raster operation Rop.
-  void PrintBitmap(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap);
-  void PrintBitmapRop(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap, TCopyMode Rop);
-  // How far the current printer turns landscape pages (degrees; 0 without landscape).
-  int PrinterOrientationAngle();
-  // The print settings in one section of a settings file.
-  void SavePrintSettings(const AnsiString& FileName, const AnsiString& Section);
-  void LoadPrintSettings(const AnsiString& FileName, const AnsiString& Section);
-  // The column widths at the place ColumnSize names; nothing without a key and a section.
-  void SaveColSizes();
-  void LoadColSizes();
-
-  // The columns whose equal neighbouring cells merge after a sort, the first leading.
-  const std::vector<int>& GetMergedColumns() const { return mergedColumns_; }
-  void SetMergedColumns(const std::vector<int>& Value);
-  void ApplyColumnMerge();
-  void UndoColumnMerge();
-
- protected:
-  // The inplace editor's text of a display column.
-  AnsiString GetEditText(int ACol, int ARow) override;
-  void SetEditText(int ACol, int ARow, const AnsiString& Value) override;
-  // OnColumnSize and OnRowSize may refuse sizing at the borders of row 0 and column 0.
-  void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
-                       int& SizingOfs) override;
-
- public:
-  // End of cell access, marking and selection -----------------------------------------------
-
+  // Object model and settings ----------------------------------------------------------------
+  // (ExtGridHooks.cpp, ExtGrid.cpp, ExtGridValidate.cpp, ExtGridEnhMove.cpp, ExtGridFormResize.cpp,
+  // ExtGridPaint.cpp)
   // Settings objects; a change of their look repaints the grid.
   TSortSettings SortSettings{[this] { return GetFixedRowsEx(); }};
   TDragDropSettings DragDropSettings;
@@ -294,12 +84,6 @@ class TExtStringGrid : public TBaseGrid {
   void SetActiveCellFont(const TFont* Value) { activeCellFont_->Assign(*Value); }
   TBitmap* GetRowIndicator() const { return rowIndicator_.get(); }
   void SetRowIndicator(const TBitmap* Value);
-
-  // Pictures of HTML cell text: the grid's own cache of pictures by address, and the
-  // container of named pictures it may point to (null again when the container is freed).
-  THTMLPictureCache* GetPictureCache() { return &pictureCache_; }
-  TPictureContainer* GetPictureContainer() const { return pictureContainer_.Get(); }
-  void SetPictureContainer(TPictureContainer* Value);
 
   // Look settings that repaint when set (SetLook will move the floating footer too).
   void SetURLColor(TColor Value) { Restyle(URLColor, Value); }
@@ -363,9 +147,6 @@ class TExtStringGrid : public TBaseGrid {
   // The fixed rows (columns), but 1 when there are none and one is always kept.
   int GetFixedRowsEx() const;
   int GetFixedColsEx() const;
-  // The real column of a display column: the DisplayCol-th shown one (0 when there are not
-  // that many below 512); from 512 on the same.
-  int RemapCol(int DisplayCol) const override;
 
   // Cell hooks: the built-in rule, then the event.
   virtual void GetCellHint(int ACol, int ARow, AnsiString& Hint);
@@ -395,62 +176,6 @@ class TExtStringGrid : public TBaseGrid {
   // the handler's value (or, unchanged, its text from before) and the editor opens again.
   virtual bool ValidateCell(const AnsiString& NewValue);
   bool IsFixed(int ACol, int ARow) override;
-
-  // Inplace editing (ExtGridEditing.cpp, ExtGridEditControls.cpp, ExtGridSelectCell.cpp,
-  // ExtGridCombo.cpp; the text editor is ExtInplaceEdit.h). One edit at a time, with the
-  // editor its cell's GetCellEditor chooses.
-  bool Lookup = false;  // the inplace edit completes from LookupItems
-  bool LookupCaseSensitive = false;
-  bool LookupHistory = false;  // a text left in the inplace edit joins LookupItems
-  bool ExcelStyleDecimalSeparator = false;  // the keypad's "." types the decimal separator
-  TEditorType GetEditorType() const { return edit_.Editor; }
-  void ShowInplaceEdit();
-  // Ends the open edit: the editor hides and writes its value back.
-  void HideInplaceEdit();
-  void ShowCellEdit();  // as F2 would
-  void HideCellEdit() { HideEditControl(GetCol(), GetRow()); }
-  // The cell's text from when the edit began, written back.
-  void RestoreCache();
-  // Whether the press that opened the edit places the caret; asked once, by the editor that
-  // takes the focus.
-  bool TakeCaretClick() { return std::exchange(edit_.CaretClickPending, false); }
-  // Whether an editor control's text is the one it opened with: an untouched value is never
-  // written back.
-  bool EditorValueUntouched(const AnsiString& Text) const { return Text == edit_.Opened; }
-  // Writes the shown editor control's value into the current cell as its hiding would and
-  // validates it; false when refused (the control then shows the cell's text again).
-  bool ControlValueAccepted();
-  // The control lost the focus to its grid with a refused value: the cell the click selects
-  // is refused once, and the control takes the focus back.
-  void KeepRefusedEdit() { edit_.LeaveRefused = true; }
-  // A key ended an editor control's edit: Tab and the arrows move on, Return advances.
-  void DoneInplaceEdit(WORD Key, TShiftState Shift);
-  virtual AnsiString EllipsClick(const AnsiString& S);
-  bool IsPassword(int ACol, int ARow);
-  // The items of the combo editor, shared by every combo edit.
-  void ClearComboString();
-  void AddComboString(const AnsiString& S) { AddComboStringObject(S, nullptr); }
-  void AddComboStringObject(const AnsiString& S, TObject* AObject);
-  bool RemoveComboString(const AnsiString& S);
-  // The item a combo-list edit of a cell whose text is in no item selects (-1: the first).
-  void SetComboSelection(int Index) { edit_.ComboSelection = Index; }
-  bool SetComboSelectionString(const AnsiString& S);
-  int GetComboCount();
-  // The editor controls (made at their first edit, owned by the grid).
-  const TGridEditors& GetEditors() const { return editors_; }
-  // The application's editor of edCustom cells (not owned; empty once it is freed).
-  TComponentLink<TEditLink> EditLink;
-  virtual TEditLink* GetCellEditLink(int /*ACol*/, int /*ARow*/) { return EditLink; }
-
-  // The column calculations of the floating footer into the last row (ACol -1: every
-  // column); nothing while no footer of the fixed-last-row style shows. Texts that are no
-  // number are passed over, and no data rows give 0.
-  void CalcFooter(int ACol);
-
-  // Writes ColumnHeaders into row 0 (RowHeaders into column 0) while there are fixed rows
-  // (columns); "\n" in a header stands for a line break.
-  void ShowColumnHeaders();
-  void ShowRowHeaders();
 
   void RegisterNotifier(TGridChangeNotifier* Notifier);
   void UnRegisterNotifier(TGridChangeNotifier* Notifier);
@@ -551,173 +276,228 @@ class TExtStringGrid : public TBaseGrid {
   TDateTimeSpinClickEvent OnTimeSpinClick;
   TUpdateColumnSizeEvent OnUpdateColumnSize;
 
- protected:
-  void Paint() override;
-  void CreateWnd() override;
-  void DoEnter() override;
-  // Keys (ExtGridKeys.cpp) and the mouse (ExtGridMouse.cpp, ExtGridHeaderClick.cpp).
-  void KeyPress(char& Key) override;
-  // A character typed into the grid starts the edit; an editor control gets it when shown.
-  void WMChar(TWMChar& Message) override;
-  // Every key and button press (WMLButtonDown, WMRButtonDown) also ends wheel panning.
-  void WMKeyDown(TWMKeyDown& Message) override;
-  void KeyUp(WORD& Key, TShiftState Shift) override;
-  void WMLButtonDown(TWMMouse& Message) override;
-  void WMLButtonUp(TWMMouse& Message) override;
-  void WMRButtonDown(TWMMouse& Message) override;
-  void MouseMove(TShiftState Shift, int X, int Y) override;
-  // Auto-sizes a column from a border in row 0; elsewhere the class library's double click,
-  // then OnDblClickCell with the cell under the mouse.
-  void WMLButtonDblClk(TWMMouse& Message) override;
-  void ColumnMoved(int FromIndex, int ToIndex) override;
-  void RowMoved(int FromIndex, int ToIndex) override;
-  // Selects the item of the cell's radio group under (X, Y), relative to the cell.
-  void HandleRadioClick(int ACol, int ARow, int X, int Y);
-  // Installed as the owner form's OnResize: with SizeWithForm the grid's size follows the
-  // form's; then the form's former handler (whose exceptions are swallowed) and the stretch
-  // column.
-  virtual void GridResize(TObject* Sender);
+  // Cell access, marking and selection -------------------------------------------------------
+  // (ExtGridMark.cpp, ExtGridCellStyle.cpp, ExtGridTypedCells.cpp, ExtGridRowSelect.cpp,
+  // ExtGridRealCells.cpp, ExtGridCounts.cpp, ExtGridHeaders.cpp, ExtGridRichText.cpp,
+  // ExtGridColumnMerge.cpp, ExtGrid.cpp, ExtGridFill.cpp, ExtGridHiddenColumns.cpp,
+  // ExtGridPrintWidths.cpp, ExtGridRepaint.cpp, ExtGridSizing.cpp, ExtGridVisual.cpp,
+  // ExtGridZoom.cpp)
+  // Column numbers are real columns (hidden ones counted) unless a member says otherwise.
 
-  bool CanEditShow() override;
-  TInplaceEdit* CreateEditor() override;
-  bool MultiLineEditor() override;
-  bool SelectCell(int ACol, int ARow) override;
-  bool FooterLetsSelect(int ACol, int ARow);
-  void ShowEditControl(int ACol, int ARow);
-  void HideEditControl(int ACol, int ARow);
-  // True when it wrote a changed value.
-  bool WriteControlValue(int ACol, int ARow);
-  void ReloadControl();
-  void DoneEditing() {
-    if (OnEditingDone) OnEditingDone(this);
+  // The grid's RowCount, ColCount, FixedRows and FixedCols properties. Setting the row
+  // (column) count gives a grid of more than one row (column) without fixed ones a fixed one
+  // when FixedRowAlways (FixedColAlways) is on; the row count is the data-row count too.
+  int GetRowCountEx() const { return GetRowCount(); }
+  void SetRowCountEx(int Value);
+  void SetRowCount(int Value) { SetRowCountEx(Value); }
+  int GetColCountEx() const { return GetColCount(); }
+  // Also applies the bounds again, so IntegralHeight follows.
+  void SetColCountEx(int Value);
+  void SetColCount(int Value) { SetColCountEx(Value); }
+  void SetFixedRowsEx(int Value) { SetFixedRows(Value); }
+  void SetFixedColsEx(int Value) { SetFixedCols(Value); }
+  int GetDefRowHeightEx() const { return GetDefaultRowHeight(); }
+  // Also the floating footer's height.
+  void SetDefRowHeightEx(int Value) {
+    SetDefaultRowHeight(Value);
+    FloatingFooter.SetHeight(Value);
   }
-  TGridEditState edit_;
-  TGridEditors editors_;
+  // The width (height) of the first column (row); setting gives it to every fixed one.
+  int GetFixedColWidth() const { return ColWidths(0); }
+  void SetFixedColWidth(int Value);
+  int GetFixedRowHeight() const { return RowHeights(0); }
+  void SetFixedRowHeight(int Value);
+  // Rows at the bottom and columns at the right that are fixed too; they repaint when set.
+  int GetFixedFooters() const { return fixedFooters_; }
+  void SetFixedFooters(int Value);
+  int GetFixedRightCols() const { return fixedRightCols_; }
+  void SetFixedRightCols(int Value);
+  // Rounds the height to whole default rows when the bounds are set; setting applies it.
+  bool GetIntegralHeight() const { return integralHeight_; }
+  void SetIntegralHeight(bool Value);
+  // The gradient of fixed cells in the soft and Orvik looks; setting repaints.
+  TColor GetOrvikGradFrom() const { return orvikGradFrom_; }
+  void SetOrvikGradFrom(TColor Value) { Restyle(orvikGradFrom_, Value); }
+  TColor GetOrvikGradTo() const { return orvikGradTo_; }
+  void SetOrvikGradTo(TColor Value) { Restyle(orvikGradTo_, Value); }
+  // The control's cursor; setting makes it the grid's normal cursor too.
+  TCursor GetCursorEx() const { return GetCursor(); }
+  void SetCursorEx(TCursor Value);
 
-  // The editing state: an edit is open, a validation runs, or every end of an edit validates.
-  bool EditActive = false;
-  bool Validating = false;
-  bool ForceValidation = false;
-  // A click the mouse code has yet to finish.
-  bool ClickPending = false;
-  // Rows taken out of the grid by hiding, filtering and nodes, with their objects.
-  THiddenRows HiddenRows;
+  // Typed cell text. An empty cell reads as 0; text that is no number raises EExtGridError.
+  // Floats are written in FloatFormat and read with the locale's separators.
+  int GetInts(int ACol, int ARow);
+  void SetInts(int ACol, int ARow, int Value);
+  double GetFloats(int ACol, int ARow);
+  void SetFloats(int ACol, int ARow, double Value);
+  // The locale's date (time) text; reading text that is none raises EConvertError.
+  TDateTime GetDates(int ACol, int ARow);
+  void SetDates(int ACol, int ARow, TDateTime Value);
+  TDateTime GetTimes(int ACol, int ARow);
+  void SetTimes(int ACol, int ARow, TDateTime Value);
+  // The current cell, its column taken as a display column.
+  AnsiString GetCurrentCell();
+  void SetCurrentCell(const AnsiString& Value);
+  // The text without its HTML tags.
+  AnsiString GetStrippedCell(int ACol, int ARow);
 
-  // Column grid hooks
-  // The size a column is given by the user (UpdateColSize) or by automatic sizing
-  // (UpdateAutoColSize); the base asks OnUpdateColumnSize.
-  virtual void UpdateColSize(int ACol, int& AWidth) {
-    if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
-  }
-  virtual void UpdateAutoColSize(int ACol, int& AWidth) {
-    TExtStringGrid::UpdateColSize(ACol, AWidth);
-  }
-  // ColumnHeaders changed.
-  virtual void UpdateColHeaders() {}
+  // Real rows: hidden rows counted. RemapRow gives a shown row's display row; RemapColInv a
+  // real column's display column.
+  int RemapRow(int RealRow) const;
+  int RemapColInv(int RealCol) const override;
+  // The real column of a display column: the DisplayCol-th shown one (0 when there are not
+  // that many below 512); from 512 on the same.
+  int RemapCol(int DisplayCol) const override;
+  // A hidden row's cells are read and written in the hidden-row store.
+  AnsiString GetCellsEx(int ACol, int ARow);
+  void SetCellsEx(int ACol, int ARow, const AnsiString& Value);
+  TObject* GetObjectsEx(int ACol, int ARow) const;
+  void SetObjectsEx(int ACol, int ARow, TObject* Obj);
+  // A width kept for every real column (16 bits); setting also sizes a shown column.
+  int GetAllColWidths(int ACol) const;
+  void SetAllColWidths(int ACol, int Value);
 
-  // Scrolling, sizing and the footer; timers, wheel panning and hints ------------------------
-  // (ExtGridScrollBars.cpp, ExtGridStretch.cpp, ExtGridFooter.cpp, ExtGridTimer.cpp,
-  // ExtGridWheel.cpp, ExtGridHints.cpp)
- public:
-  TFloatingFooter FloatingFooter{this};
-  TFooterPanel* GetFooterPanel() const { return footerPanel_; }
-  void FloatFooterUpdate() override;
-  void UpdateFooter();
-  // The scroll bars' look; a proportional bar's thumb shows the share of the grid shown.
-  void SetScrollType(TScrollType Value);
-  void SetScrollColor(TColor Value);
-  void SetScrollWidth(int Value);
-  bool GetScrollProportional() const { return scrollProportional_; }
-  void SetScrollProportional(bool Value);
-  void UpdateVScrollBar();
-  void UpdateHScrollBar();
-  // Dragging a thumb shows "Row : n" ("Col : n") and, with ScrollSynch, scrolls along.
-  bool ScrollSynch = false;
-  TScrollHintType ScrollHints = shNone;
-  // Column ACol (-1: the last) takes what the client width leaves, with ColumnSize.Stretch.
-  void StretchColumn(int ACol);
-  void StretchRightColumn() { StretchColumn(-1); }
-  // ColumnSize.Stretch, stretching ColumnSize.StretchColumn at once.
-  void SetColumnStretch(bool Value);
-  void ScreenToCell(TPoint Point, int& ACol, int& ARow);
-  // Within 4 pixels of a border that sizes with the mouse.
-  bool InSizeZone(int X, int Y);
-  // The grid timer: the cell under a hovering mouse becomes current; blink tags blink.
-  bool Hovering = false;
-  bool EnableBlink = false;
-  bool GetBlinkOn() const { return blinkOn_; }
-  // Wheel panning with the middle button runs until the next button or key.
-  bool GetPanning() const { return panning_; }
-  // The lines a wheel notch moves.
-  int WheelLines;
-  // Cell hints: the cell's text over it (HintShowCells, or HintShowLargeText where it does
-  // not fit), as HTML with HTMLHint; the link's value over a link with AnchorHint.
-  bool HintShowCells = false;
-  bool HintShowLargeText = false;
-  bool HTMLHint = false;
-  bool AnchorHint = false;
-  void ShowHintProc(AnsiString& HintStr, bool& CanShow, THintInfo& HintInfo);
-  THTMLHintWindow* GetHintWindow() const { return hintWindow_; }
+  // The look of single cells. The getters create no properties object (and answer clNone,
+  // [], 0, "" or taLeftJustify without one); the setters make it and repaint the cell.
+  TColor GetColors(int ACol, int ARow) const;
+  void SetColors(int ACol, int ARow, TColor Value);
+  TColor GetFontColors(int ACol, int ARow) const;
+  void SetFontColors(int ACol, int ARow, TColor Value);
+  TFontStyles GetFontStyles(int ACol, int ARow) const;
+  void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+  int GetFontSizes(int ACol, int ARow) const;
+  void SetFontSizes(int ACol, int ARow, int Value);
+  AnsiString GetFontNames(int ACol, int ARow) const;
+  void SetFontNames(int ACol, int ARow, const AnsiString& Value);
+  TAlignment GetAlignments(int ACol, int ARow) const;
+  void SetAlignments(int ACol, int ARow, TAlignment Value);
 
- protected:
-  void WMVScroll(TWMScroll& Message) override;
-  void WMHScroll(TWMScroll& Message) override;
-  void WMTimer(int TimerID) override;
-  void SizeChanged(int OldColCount, int OldRowCount) override;
-  void ColWidthsChanged() override;
-  void RowHeightsChanged() override;
-  void Resize() override;
-  void TopLeftChanged() override;
-  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
-  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  void WMMButtonDown(TWMMouse& Message) override;
-  void CMHintShow(THintInfo& HintInfo) override;
-  // A cell checker being freed is no longer the grid's.
-  void Notification(TComponent* AComponent, TOperation Operation) override;
+  // Headers: row 0 (column 0) emptied; setting the list shows it (for RowHeaders column 0 is
+  // emptied first only while designing).
+  void ClearColumnHeaders();
+  void SetColumnHeaders(const TStrings& Value);
+  void ClearRowHeaders();
+  void SetRowHeaders(const TStrings& Value);
 
- private:
-  friend class TFloatingFooter;
-  friend class TFooterPanel;
-  TFooterPanel* footerPanel_;
-  THTMLHintWindow* hintWindow_;
-  bool scrollProportional_ = false;
-  bool flatInit_ = false;
-  bool stretchEnabled_ = true;
-  bool blinkOn_ = false;
-  bool panning_ = false;
-  TCursor panCursor_ = crDefault;
-  bool panHint_ = false;  // ShowHint before panning
-  int previousWidth_ = -1;
-  // The widths ColumnSize.SynchWithGrid scales, unrounded, until a width changes otherwise.
-  std::vector<double> synchWidths_;
-  bool synching_ = false;
-  TPoint hintCell_{-1, -1};
-  // The line the mouse sizes, its size before and whether a sizing runs.
-  TPoint sizeCandidate_{-1, -1};
-  int sizeCol_ = -1;
-  int sizeRow_ = -1;
-  int sizeColWidth_ = 0;
-  int sizeRowHeight_ = 0;
-  bool mouseSizing_ = false;
-  bool FlatInit();
-  void FlatDone();
-  void FlatUpdate();
-  void ScrollHint(bool Vertical, int Line);
-  void ThumbTracking(bool Vertical, const TWMScroll& Message);
-  void EndScrollHint();
-  void ScaleOtherLines(bool Columns, int Sized, double Ratio);
-  void EndSizing();
-  void HoverStep();
-  void BlinkStep();
-  void StartPanning(TPoint Origin);
-  void EndPanning();
-  void PanStep();
-  bool WheelStep(int Lines, TShiftState Shift);
+  // Writes ColumnHeaders into row 0 (RowHeaders into column 0) while there are fixed rows
+  // (columns); "\n" in a header stands for a line break.
+  void ShowColumnHeaders();
+  void ShowRowHeaders();
 
-  // Hidden rows and columns, nodes, grouping ------------------------------------------------
- public:
+  // Highlighting (tag "hi") and error marking (tag "e") of every occurrence of a text in
+  // cells. With DoFixed every row (column) of the grid, else the normal ones between the
+  // fixed rows (columns) and the footer rows (right fixed columns). Removing the marks gives
+  // the texts back as they were.
+  void HilightInCell(bool DoCase, int ACol, int ARow, const AnsiString& Text);
+  void HilightInCol(bool DoFixed, bool DoCase, int ACol, const AnsiString& Text);
+  void HilightInRow(bool DoFixed, bool DoCase, int ARow, const AnsiString& Text);
+  void HilightInGrid(bool DoFixed, bool DoCase, const AnsiString& Text);
+  void UnHilightInCell(int ACol, int ARow);
+  void UnHilightInCol(bool DoFixed, int ACol);
+  void UnHilightInRow(bool DoFixed, int ARow);
+  void UnHilightInGrid(bool DoFixed);
+  void MarkInCell(bool DoCase, int ACol, int ARow, const AnsiString& Text);
+  void MarkInCol(bool DoFixed, bool DoCase, int ACol, const AnsiString& Text);
+  void MarkInRow(bool DoFixed, bool DoCase, int ARow, const AnsiString& Text);
+  void MarkInGrid(bool DoFixed, bool DoCase, const AnsiString& Text);
+  void UnMarkInCell(int ACol, int ARow);
+  void UnMarkInCol(bool DoFixed, int ACol);
+  void UnMarkInRow(bool DoFixed, int ARow);
+  void UnMarkInGrid(bool DoFixed);
+  AnsiString HilightText(bool DoCase, const AnsiString& Text, const AnsiString& Source);
+  AnsiString UnHilightText(const AnsiString& Source);
+  AnsiString MarkText(bool DoCase, const AnsiString& Text, const AnsiString& Source);
+  AnsiString UnMarkText(const AnsiString& Source);
+
+  // Fill every cell of the range the marking uses, then CellsLoaded. RandomFill writes
+  // whole numbers from 0 to Max-1 (0 when Max is not positive).
+  void TextFill(bool DoFixed, const AnsiString& Text);
+  void RandomFill(bool DoFixed, int Max);
+
+  // The rows selected one by one (MouseActions.DisjunctRowSelect). A row outside the grid
+  // raises EExtGridError.
+  bool GetRowSelect(int ARow) const;
+  void SetRowSelect(int ARow, bool Value);
+  int GetRowSelectCount() const;
+  void ClearRowSelect();
+  // The rows of the selection become selected; with All every other row is unselected.
+  void SelectToRowSelect(bool All);
+  // The grid's selection, kept inside the grid; SelectRows selects the rows one by one
+  // with DisjunctRowSelect.
+  void SelectRows(int ARow, int Count);
+  void SelectCols(int ACol, int Count);
+  void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+
+  // Repainting in display cells; RepaintRect the whole grid when a corner is not shown.
+  void RepaintRow(int ARow) { InvalidateRow(ARow); }
+  void RepaintCol(int ACol) { InvalidateCol(ACol); }
+  void RepaintRect(const TGridRect& R);
+
+  // The inplace editor edits the text without HTML tags unless this is on.
+  bool EditWithTags = false;
+  // A cell's text as rich text (RTF, or plain text), and rich text into a cell as RTF.
+  void CellToRich(int ACol, int ARow, TRichText& RichEdit);
+  void RichToCell(int ACol, int ARow, const TRichText& RichEdit);
+  // The same with a rich edit control (an empty cell empties it).
+  void CellToRich(int ACol, int ARow, TRichEdit& RichEdit);
+  void RichToCell(int ACol, int ARow, const TRichEdit& RichEdit);
+
+  // Every column and row grows by Delta while the zoom level stays within -10 to 10; a
+  // size that would not stay positive is kept.
+  void Zoom(int Delta);
+  int GetZoomLevel() const { return zoomLevel_; }
+  // A column's printed width and left offset in the last print layout (columns 0 to 511).
+  int GetPrintColWidth(int ACol) const;
+  int GetPrintColOffset(int ACol) const;
+
+  // The columns whose equal neighbouring cells merge after a sort, the first leading.
+  const std::vector<int>& GetMergedColumns() const { return mergedColumns_; }
+  void SetMergedColumns(const std::vector<int>& Value);
+  void ApplyColumnMerge();
+  void UndoColumnMerge();
+
+  // Sorting ----------------------------------------------------------------------------------
+  // (ExtGridSort.cpp, ExtGridCompare.cpp)
+  // The columns of an indexed sort, in the order they decide.
+  TSortIndexList SortIndexes;
+
+  // -1, 0 or 1 (negative: ARow1 first in ascending order) by the column's sort style
+  // (GetColFormat) on the cells' display texts; SortSettings places empty cells.
+  // CompareLine lets the columns to the right break a tie while SortSettings.Full is on;
+  // CompareLineIndexed the following entries of SortIndexes, each in its own direction.
+  int Compare(int ACol, int ARow1, int ARow2);
+  int CompareLine(int ACol, int ARow1, int ARow2);
+  int CompareLineIndexed(int Index, int ARow1, int ARow2);
+  // Sort the normal rows above the footer rows by SortSettings.Column (QSort) or by
+  // SortIndexes (QSortIndexed), inside the update lock, the current row kept. The sorts are
+  // not stable: rows that tie may change their order.
+  void QSort();
+  // QSort within each group of rows below a node row.
+  void QSortGroup();
+  void QSortIndexed();
+  // The milliseconds the last sort by a header click took.
+  int GetLastSortTime() const;
+  // The same for the rows Left..Right only, without the update lock or the current row.
+  void QuickSort(int ACol, int Left, int Right);
+  void QuickSortIndexed(int Left, int Right);
+  // A stable (bubble) sort of the normal rows by one column, without ties broken.
+  void SortByColumn(int ACol);
+  // Swaps the two rows when ARow1 belongs after ARow2, the columns from ACol on deciding.
+  bool SortLine(int ACol, int ARow1, int ARow2);
+  // Every exchange of two rows by a sort. While a sort compares keys only, the base records
+  // the exchange and the cells take their places when the sort ends; an override exchanges
+  // rows by calling the base.
+  virtual void SortSwapRows(int ARow1, int ARow2);
+  // The cross reference: which row (by its place before sorting) stands where now.
+  void InitSortXRef();
+  int SortedRowIndex(int ARow) const;
+  int UnSortedRowIndex(int ARow) const;
+  AnsiString GetUnSortedCell(int ACol, int ARow);
+  void SetUnSortedCell(int ACol, int ARow, const AnsiString& Value);
+
+  // Hidden rows and columns, nodes, grouping -------------------------------------------------
+  // (ExtGridNodes.cpp, ExtGridHiddenRows.cpp, ExtGridGrouping.cpp, ExtGridHiddenColumns.cpp,
+  // ExtGridRadio.cpp, ExtGridView.cpp, ExtGrid.cpp)
   // Display rows and columns are what the grid shows; real ones count the hidden ones too.
   int RemapRowInv(int DisplayRow) const { return HiddenRows.RealRow(DisplayRow); }
   int DisplRowIndex(int RealRow) const { return RemapRow(RealRow); }
@@ -805,6 +585,189 @@ class TExtStringGrid : public TBaseGrid {
   TStrings* GetRadioStrings(int ACol, int ARow);
   bool IsRadio(int ACol, int ARow);
   bool RemoveRadio(int ACol, int ARow) { return RemoveCellGraphic(ACol, ARow, ctRadio); }
+
+  // Makes the cell current and scrolls it to the middle when it is out of view.
+  void ScrollInView(int ACol, int ARow);
+  // Sets the selection outside the grid, and gives it back.
+  void HideSelection();
+  void UnHideSelection();
+
+  // Row and column operations ----------------------------------------------------------------
+  // (ExtGridRows.cpp, ExtGridStats.cpp, ExtGridClear.cpp, ExtGridAutoSize.cpp, ExtGridColumns.cpp,
+  // ExtGridMerge.cpp, ExtGridSelection.cpp, ExtGridHiddenColumns.cpp, ExtGridView.cpp)
+  // Clearing: texts emptied, cell properties freed; the counts stay.
+  virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  void ClearRows(int ARow, int Count);
+  void ClearCols(int ACol, int Count);
+  // Every cell but the fixed ones, the right fixed columns and the footer rows.
+  void ClearNormalCells();
+  void Clear();
+  void ClearSelection();
+  // R in shown columns, as a selection is.
+  void ClearShownRect(const TGridRect& R);
+
+  // Rows. Inserted rows are empty and of the default height; removed rows free their cell
+  // properties; RemoveRowsEx takes rows out without freeing them (hiding keeps them).
+  virtual void InsertRows(int ARow, int Count);
+  virtual void RemoveRows(int ARow, int Count);
+  virtual void RemoveRowsEx(int ARow, int Count);
+  void AddRow();
+  void AddColumn();
+  // The normal rows above the footer rows whose row-select state is set (not set).
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  // Removes each normal row whose text in ACol an earlier row already holds.
+  void RemoveDuplicates(int ACol, bool DoCase);
+  // Two rows (columns) exchange their cells and heights (widths).
+  void SwapRows(int ARow1, int ARow2);
+  void SwapColumns(int ACol1, int ACol2);
+
+  // Columns.
+  virtual void InsertCols(int ACol, int Count);
+  virtual void RemoveCols(int ACol, int Count);
+  // Appends ACol2's text to ACol1's in every normal row, then removes ACol2.
+  void MergeCols(int ACol1, int ACol2);
+
+  // Merging runs of equal neighbours into blocks, and splitting blocks again. Unless
+  // MainMerge, a run also ends where the merges of the other columns (rows) differ.
+  void MergeColumnCells(int ACol, bool MainMerge);
+  void MergeRowCells(int ARow, bool MainMerge);
+  void SplitColumnCells(int ACol);
+  void SplitRowCells(int ARow);
+  void SplitAllCells();
+
+  // 1, 2, 3, ... into the normal cells of a column (row).
+  void AutoNumberCol(int ACol);
+  void AutoNumberRow(int ARow);
+
+  // Statistics of float cells (EExtGridError for a cell that holds none); 0 over no cells.
+  double ColumnSum(int ACol, int FromRow, int ToRow);
+  double ColumnAvg(int ACol, int FromRow, int ToRow);
+  double ColumnMin(int ACol, int FromRow, int ToRow);
+  double ColumnMax(int ACol, int FromRow, int ToRow);
+  double RowSum(int ARow, int FromCol, int ToCol);
+  double RowAvg(int ARow, int FromCol, int ToCol);
+  double RowMin(int ARow, int FromCol, int ToCol);
+  double RowMax(int ARow, int FromCol, int ToCol);
+
+  // The first cell, row by row, whose stored text is Text.
+  bool IsCell(const AnsiString& Text, int& ACol, int& ARow);
+
+  // Selection. The disjunct cell selection is a list of cells apart from the grid's own.
+  bool IsSelected(int ACol, int ARow);
+  bool GetSelectedCells(int ACol, int ARow) const;
+  void SetSelectedCells(int ACol, int ARow, bool Value);
+  int GetSelectedCellsCount() const { return static_cast<int>(selectedCells_.size()); }
+  TGridCoord GetSelectedCell(int Index) const { return selectedCells_.at(Index); }
+  void ClearSelectedCells();
+  // The selected cells as text: TAB between cells, CR LF after each row.
+  AnsiString SelectedText();
+  void InvalidateGridRect(const TGridRect& GridRect);
+
+  // Automatic sizing to the cells' contents.
+  void AutoSizeCol(int ACol);
+  void AutoSizeColumns(bool DoFixed, int Extra);
+  void AutoSizeCells(bool DoFixed, int ExtraX, int ExtraY);
+  void AutoSizeRow(int ARow);
+  void AutoSizeRows(bool DoFixed, int Extra);
+  // The row becomes as high as Lines lines of the canvas font, plus Extra.
+  void SizeToLines(int ARow, int Lines, int Extra);
+  // Turning it on sizes the normal columns to their contents.
+  bool GetAutoSize() const { return AutoSize; }
+  void SetAutoSize(bool Value);
+
+  // Find, filter and check -------------------------------------------------------------------
+  // (ExtGridCheck.cpp, ExtGridFind.cpp, ExtGridFilter.cpp, ExtGrid.cpp)
+  // The cell (column, row) of the first match from one step past StartCell ((-1, -1): from
+  // the start of the range), or (-1, -1).
+  TPoint Find(TPoint StartCell, const AnsiString& Text, TFindParameters Params);
+  TPoint FindFirst(const AnsiString& Text, TFindParameters Params);
+  TPoint FindNext();
+  // The first normal row whose text in the sort column (column 1 without a shown sort)
+  // starts with Text in upper case; -1 for none.
+  int Search(const AnsiString& Text);
+
+  // Rows that do not match every condition of Filter are hidden while FilterActive is on.
+  virtual bool MatchFilter(int ARow);
+  void ApplyFilter();
+  bool GetFilterActive() const;
+  void SetFilterActive(bool Value);
+
+  // Corrects or marks cell texts with CellChecker; true when no text changed.
+  TExtStringGridCheck* CellChecker = nullptr;
+  // Sets CellChecker so that it is cleared when the checker is freed.
+  void SetCellChecker(TExtStringGridCheck* Value);
+  bool CheckCell(int ACol, int ARow);
+  bool CheckCells(int ACol1, int ARow1, int ACol2, int ARow2);
+  bool CheckCol(bool DoFixed, int ACol);
+  bool CheckRow(bool DoFixed, int ARow);
+  bool CheckGrid(bool DoFixed);
+
+  // Visual properties and cell layout --------------------------------------------------------
+  // (ExtGridVisual.cpp, ExtGridCellLayout.cpp, ExtGridIndicators.cpp, ExtGridCounts.cpp,
+  // ExtGridHTMLText.cpp, ExtGridView.cpp)
+  // Column numbers are real columns unless a member says otherwise.
+
+  // Settings the cell painter and the text measure read.
+  bool Flat = false;  // no 3D edges, gradients or soft-look border
+  bool URLShow = false;
+  bool URLFull = false;       // URLs keep their protocol
+  bool EnhTextSize = false;   // one-line text that does not fit ends in an ellipsis
+  bool AutoNumAlign = false;  // numbers right-aligned
+  bool SelectionRectangle = false;
+  bool SelectionResizer = false;
+  bool SelectionRTFKeep = false;  // rich text keeps its colours when selected
+  TIntelliPan IntelliPan = ipVertical;
+  // The painting settings of the same names, set with a repaint (Flat not while loading).
+  void SetFlat(bool Value);
+  void SetSelectionRectangle(bool Value) { Restyle(SelectionRectangle, Value); }
+  void SetSelectionResizer(bool Value) { Restyle(SelectionResizer, Value); }
+
+  // Cells wrap their text at the column's width (the automatic row sizing measures so).
+  bool WordWrap = false;
+  // Also tells the inplace editor, and repaints unless the update lock is held.
+  void SetWordWrap(bool Value);
+  // Cells may hold several lines; the selection's text gives such a cell as CSV text.
+  bool Multilinecells = false;
+
+  // The brush, font, state and alignment a cell is drawn (Print: printed) with. Select applies
+  // the grid's selection colours; Remap takes ACol as a display column.
+  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
+                           bool Remap, TBrush* ABrush, TFont* AFont, TAlignment& HAlign,
+                           TVAlignment& VAlign, bool& WordWrap) override;
+  struct TCellAlignment {
+    TAlignment HAlign;
+    TVAlignment VAlign;
+  };
+  TCellAlignment GetCellAlignment(int ACol, int ARow);
+  // The pixels the cell's text needs on the grid's canvas, margins included.
+  TSize GetCellTextSize(int ACol, int ARow, bool WordWrap);
+  // The anchor of an HTML cell's text under the point (client coordinates) of a display
+  // column's cell ("ctrl" for a control): what hints and clicks on links ask.
+  bool HTMLAnchorAt(int ACol, int ARow, int X, int Y, AnsiString& Anchor);
+  // The cell's graphic with the room it takes, whether the text is drawn beside it and its
+  // alignment.
+  TCellGraphic* GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText, int& HAlign,
+                                  int& VAlign);
+  // The value of a formula cell, and the text every export writes; both the cell's text here.
+  virtual AnsiString CalcCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+  virtual AnsiString SaveCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+
+  // Cell painting ----------------------------------------------------------------------------
+  // (ExtGridCellText.cpp, ExtGridIndicators.cpp, ExtGridPaint.cpp, ExtGridBackground.cpp,
+  // ExtGridNodePaint.cpp, ExtGridCellBorders.cpp, ExtGridCellLayout.cpp, ExtGridGraphicPaint.cpp,
+  // ExtGridHTMLText.cpp, ExtGridRichText.cpp)
+  // A rich-text cell drawn into ARect.
+  void RTFPaint(int ACol, int ARow, TCanvas* Canvas, TRect ARect);
+  // The sort mark of column ACol centred at (X, Y).
+  void DrawSortIndicator(TCanvas* Canvas, int ACol, int X, int Y);
+  // Shows the dotted line of a column being sized at X; the same call again takes it away.
+  void DrawSizingLine(int X);
+  // The mark of the wheel-panning origin (IntelliPanOrigin), shown and taken away.
+  void DrawIntelliFocusPoint();
+  void EraseIntelliFocusPoint();
+  void DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect,
+                    TGridDrawState AState) override;
 
   // Cell graphics (ExtGridCellGraphics.cpp and the files named below) ------------------------
   // Coordinates are real cells. A cell has at most one graphic; a new one replaces (frees) the
@@ -915,95 +878,79 @@ class TExtStringGrid : public TBaseGrid {
   // The themed look: the visual styles are there and active.
   bool IsWinXP;
 
-  // Makes the cell current and scrolls it to the middle when it is out of view.
-  void ScrollInView(int ACol, int ARow);
-  // Sets the selection outside the grid, and gives it back.
-  void HideSelection();
-  void UnHideSelection();
-  // The cells the exports write: all with SaveFixedCells, else the normal ones.
-  int GetSaveStartCol() const;
-  int GetSaveStartRow() const;
-  int GetSaveEndCol() const;
-  int GetSaveEndRow() const;
-  int GetSaveColCount() const { return GetSaveEndCol() - GetSaveStartCol() + 1; }
-  int GetSaveRowCount() const { return GetSaveEndRow() - GetSaveStartRow() + 1; }
+  // Pictures ---------------------------------------------------------------------------------
+  // (ExtGridPictures.cpp)
+  // Pictures of HTML cell text: the grid's own cache of pictures by address, and the
+  // container of named pictures it may point to (null again when the container is freed).
+  THTMLPictureCache* GetPictureCache() { return &pictureCache_; }
+  TPictureContainer* GetPictureContainer() const { return pictureContainer_.Get(); }
+  void SetPictureContainer(TPictureContainer* Value);
 
-  // Find, filter and check -------------------------------------------------------------------
-  // The cell (column, row) of the first match from one step past StartCell ((-1, -1): from
-  // the start of the range), or (-1, -1).
-  TPoint Find(TPoint StartCell, const AnsiString& Text, TFindParameters Params);
-  TPoint FindFirst(const AnsiString& Text, TFindParameters Params);
-  TPoint FindNext();
-  // The first normal row whose text in the sort column (column 1 without a shown sort)
-  // starts with Text in upper case; -1 for none.
-  int Search(const AnsiString& Text);
+  // Scrolling, sizing and the footer ---------------------------------------------------------
+  // (ExtGridScrollBars.cpp, ExtGridStretch.cpp, ExtGridFooter.cpp)
+  TFloatingFooter FloatingFooter{this};
+  TFooterPanel* GetFooterPanel() const { return footerPanel_; }
+  void FloatFooterUpdate() override;
+  void UpdateFooter();
+  // The scroll bars' look; a proportional bar's thumb shows the share of the grid shown.
+  void SetScrollType(TScrollType Value);
+  void SetScrollColor(TColor Value);
+  void SetScrollWidth(int Value);
+  bool GetScrollProportional() const { return scrollProportional_; }
+  void SetScrollProportional(bool Value);
+  void UpdateVScrollBar();
+  void UpdateHScrollBar();
+  // Dragging a thumb shows "Row : n" ("Col : n") and, with ScrollSynch, scrolls along.
+  bool ScrollSynch = false;
+  TScrollHintType ScrollHints = shNone;
+  // Column ACol (-1: the last) takes what the client width leaves, with ColumnSize.Stretch.
+  void StretchColumn(int ACol);
+  void StretchRightColumn() { StretchColumn(-1); }
+  // ColumnSize.Stretch, stretching ColumnSize.StretchColumn at once.
+  void SetColumnStretch(bool Value);
+  void ScreenToCell(TPoint Point, int& ACol, int& ARow);
+  // Within 4 pixels of a border that sizes with the mouse.
+  bool InSizeZone(int X, int Y);
 
-  // Rows that do not match every condition of Filter are hidden while FilterActive is on.
-  virtual bool MatchFilter(int ARow);
-  void ApplyFilter();
-  bool GetFilterActive() const;
-  void SetFilterActive(bool Value);
+  // The column calculations of the floating footer into the last row (ACol -1: every
+  // column); nothing while no footer of the fixed-last-row style shows. Texts that are no
+  // number are passed over, and no data rows give 0.
+  void CalcFooter(int ACol);
 
-  // Corrects or marks cell texts with CellChecker; true when no text changed.
-  TExtStringGridCheck* CellChecker = nullptr;
-  // Sets CellChecker so that it is cleared when the checker is freed.
-  void SetCellChecker(TExtStringGridCheck* Value);
-  bool CheckCell(int ACol, int ARow);
-  bool CheckCells(int ACol1, int ARow1, int ACol2, int ARow2);
-  bool CheckCol(bool DoFixed, int ACol);
-  bool CheckRow(bool DoFixed, int ARow);
-  bool CheckGrid(bool DoFixed);
+  // Drawing of cell graphics and controls ----------------------------------------------------
+  // (ExtGridCheckPaint.cpp, ExtGridCellMarkPaint.cpp, ExtGridGraphicPaint.cpp)
+  // The check box and radio button steps of the cell painter, by ControlLook's style; a
+  // bitmap look puts Background in place of the bitmap's own.
+  void DrawCheck(TCanvas* Canvas, TColor Background, bool Checked, bool Enabled,
+                 TGridControlStyle Style, const TRect& R);
+  void DrawRadio(TCanvas* Canvas, TColor Background, int Count, bool Enabled, bool Horizontal,
+                 int Index, const TStrings* Captions, const AnsiString& CellText, const TRect& R);
+  // Where a rotated text starts so that it lies in R by the alignments, measured in the
+  // canvas's font.
+  TPoint CalcTextPos(TCanvas* Canvas, const TRect& R, int Angle, const AnsiString& Text,
+                     TAlignment Alignment, TVAlignment VAlignment);
 
-  // Handed to the inplace editor as its length limit.
-  int GetMaxEditLength() const { return maxEditLength_; }
-  void SetMaxEditLength(int Value);
-  // Turning it on sizes the normal columns to their contents.
-  bool GetAutoSize() const { return AutoSize; }
-  void SetAutoSize(bool Value);
-  // The painting settings of the same names, set with a repaint (Flat not while loading).
-  void SetFlat(bool Value);
-  void SetSelectionRectangle(bool Value) { Restyle(SelectionRectangle, Value); }
-  void SetSelectionResizer(bool Value) { Restyle(SelectionResizer, Value); }
+  // Timers, wheel panning and hints ----------------------------------------------------------
+  // (ExtGridTimer.cpp, ExtGridWheel.cpp, ExtGridHints.cpp)
+  // The grid timer: the cell under a hovering mouse becomes current; blink tags blink.
+  bool Hovering = false;
+  bool EnableBlink = false;
+  bool GetBlinkOn() const { return blinkOn_; }
+  // Wheel panning with the middle button runs until the next button or key.
+  bool GetPanning() const { return panning_; }
+  // The lines a wheel notch moves.
+  int WheelLines;
+  // Cell hints: the cell's text over it (HintShowCells, or HintShowLargeText where it does
+  // not fit), as HTML with HTMLHint; the link's value over a link with AnchorHint.
+  bool HintShowCells = false;
+  bool HintShowLargeText = false;
+  bool HTMLHint = false;
+  bool AnchorHint = false;
+  void ShowHintProc(AnsiString& HintStr, bool& CanShow, THintInfo& HintInfo);
+  THTMLHintWindow* GetHintWindow() const { return hintWindow_; }
 
-  // Sorting, rows and columns
- public:
-  // The columns of an indexed sort, in the order they decide.
-  TSortIndexList SortIndexes;
-
-  // -1, 0 or 1 (negative: ARow1 first in ascending order) by the column's sort style
-  // (GetColFormat) on the cells' display texts; SortSettings places empty cells.
-  // CompareLine lets the columns to the right break a tie while SortSettings.Full is on;
-  // CompareLineIndexed the following entries of SortIndexes, each in its own direction.
-  int Compare(int ACol, int ARow1, int ARow2);
-  int CompareLine(int ACol, int ARow1, int ARow2);
-  int CompareLineIndexed(int Index, int ARow1, int ARow2);
-  // Sort the normal rows above the footer rows by SortSettings.Column (QSort) or by
-  // SortIndexes (QSortIndexed), inside the update lock, the current row kept. The sorts are
-  // not stable: rows that tie may change their order.
-  void QSort();
-  // QSort within each group of rows below a node row.
-  void QSortGroup();
-  void QSortIndexed();
-  // The milliseconds the last sort by a header click took.
-  int GetLastSortTime() const;
-  // The same for the rows Left..Right only, without the update lock or the current row.
-  void QuickSort(int ACol, int Left, int Right);
-  void QuickSortIndexed(int Left, int Right);
-  // A stable (bubble) sort of the normal rows by one column, without ties broken.
-  void SortByColumn(int ACol);
-  // Swaps the two rows when ARow1 belongs after ARow2, the columns from ACol on deciding.
-  bool SortLine(int ACol, int ARow1, int ARow2);
-  // Every exchange of two rows by a sort. While a sort compares keys only, the base records
-  // the exchange and the cells take their places when the sort ends; an override exchanges
-  // rows by calling the base.
-  virtual void SortSwapRows(int ARow1, int ARow2);
-  // The cross reference: which row (by its place before sorting) stands where now.
-  void InitSortXRef();
-  int SortedRowIndex(int ARow) const;
-  int UnSortedRowIndex(int ARow) const;
-  AnsiString GetUnSortedCell(int ACol, int ARow);
-  void SetUnSortedCell(int ACol, int ARow, const AnsiString& Value);
-
+  // Keys and navigation ----------------------------------------------------------------------
+  // (ExtGridKeys.cpp, ExtGridAdvance.cpp, ExtGridDialogChar.cpp)
   // Moves to the next (previous) editable cell after the block holding (ACol, ARow), in
   // Navigation.AdvanceDirection, when AdvanceOnEnter or Force; adds a row or column at the end
   // with AdvanceInsert.
@@ -1011,76 +958,79 @@ class TExtStringGrid : public TBaseGrid {
   // One step left or right over merged blocks, wrapping between rows.
   void TabEdit(bool Backward);
 
-  // Cells wrap their text at the column's width (the automatic row sizing measures so).
-  bool WordWrap = false;
-  // Also tells the inplace editor, and repaints unless the update lock is held.
-  void SetWordWrap(bool Value);
-  // Cells may hold several lines; the selection's text gives such a cell as CSV text.
-  bool Multilinecells = false;
+  // Mouse ------------------------------------------------------------------------------------
+  // (ExtGridMouse.cpp, ExtGridEnhMove.cpp, ExtGridMouseSelect.cpp, ExtGridSelectionResizer.cpp,
+  // ExtGridSizingHint.cpp, ExtGridBasePress.cpp, ExtGridFixedButtons.cpp, ExtGridHeaderClick.cpp,
+  // ExtGridAdvance.cpp, ExtGridFormResize.cpp, ExtGridKeys.cpp, ExtGridSizing.cpp)
+  // The new width or height shows in the hint window while a column, a row or the first
+  // column is sized by the mouse (ExtGridSizingHint.cpp).
+  bool HintShowSizing = false;
+  // A right click on a URL cell (with URLShow) edits it.
+  bool URLEdit = false;
+  // The grid grows and shrinks with its owner form (GridResize).
+  bool SizeWithForm = false;
 
-  // Files, streams and the clipboard ---------------------------------------------------------
-  // (ExtGridTextFile.cpp, ExtGridCSV.cpp, ExtGridFixed.cpp, ExtGridASCII.cpp, ExtGridHTML.cpp,
-  // ExtGridXML.cpp, ExtGridFileProgress.cpp, ExtGridBinStream.cpp, ExtGridClipboard.cpp,
-  // ExtGridPaste.cpp.)
+  // Inplace editing --------------------------------------------------------------------------
+  // (ExtGridEditing.cpp, ExtGridEditText.cpp, ExtGridSelectCell.cpp, ExtGridEditControls.cpp,
+  // ExtGridValidate.cpp, ExtGridView.cpp)
+  // One edit at a time, with the editor its cell's GetCellEditor chooses; the text editor is
+  // ExtInplaceEdit.h.
+  bool Lookup = false;  // the inplace edit completes from LookupItems
+  bool LookupCaseSensitive = false;
+  bool LookupHistory = false;  // a text left in the inplace edit joins LookupItems
+  bool ExcelStyleDecimalSeparator = false;  // the keypad's "." types the decimal separator
+  TEditorType GetEditorType() const { return edit_.Editor; }
+  void ShowInplaceEdit();
+  // Ends the open edit: the editor hides and writes its value back.
+  void HideInplaceEdit();
+  void ShowCellEdit();  // as F2 would
+  void HideCellEdit() { HideEditControl(GetCol(), GetRow()); }
+  // The cell's text from when the edit began, written back.
+  void RestoreCache();
+  // Whether the press that opened the edit places the caret; asked once, by the editor that
+  // takes the focus.
+  bool TakeCaretClick() { return std::exchange(edit_.CaretClickPending, false); }
+  // Whether an editor control's text is the one it opened with: an untouched value is never
+  // written back.
+  bool EditorValueUntouched(const AnsiString& Text) const { return Text == edit_.Opened; }
+  // Writes the shown editor control's value into the current cell as its hiding would and
+  // validates it; false when refused (the control then shows the cell's text again).
+  bool ControlValueAccepted();
+  // The control lost the focus to its grid with a refused value: the cell the click selects
+  // is refused once, and the control takes the focus back.
+  void KeepRefusedEdit() { edit_.LeaveRefused = true; }
+  // A key ended an editor control's edit: Tab and the arrows move on, Return advances.
+  void DoneInplaceEdit(WORD Key, TShiftState Shift);
+  virtual AnsiString EllipsClick(const AnsiString& S);
+  bool IsPassword(int ACol, int ARow);
 
-  // The save range (GetSaveStartCol ...) is with hiding's members above.
+  // Handed to the inplace editor as its length limit.
+  int GetMaxEditLength() const { return maxEditLength_; }
+  void SetMaxEditLength(int Value);
+
+  // Editor controls and the edit link --------------------------------------------------------
+  // (ExtGridCombo.cpp, ExtGridEditControls.cpp)
+  // The items of the combo editor, shared by every combo edit.
+  void ClearComboString();
+  void AddComboString(const AnsiString& S) { AddComboStringObject(S, nullptr); }
+  void AddComboStringObject(const AnsiString& S, TObject* AObject);
+  bool RemoveComboString(const AnsiString& S);
+  // The item a combo-list edit of a cell whose text is in no item selects (-1: the first).
+  void SetComboSelection(int Index) { edit_.ComboSelection = Index; }
+  bool SetComboSelectionString(const AnsiString& S);
+  int GetComboCount();
+  // The editor controls (made at their first edit, owned by the grid).
+  const TGridEditors& GetEditors() const { return editors_; }
+  // The application's editor of edCustom cells (not owned; empty once it is freed).
+  TComponentLink<TEditLink> EditLink;
+  virtual TEditLink* GetCellEditLink(int /*ACol*/, int /*ARow*/) { return EditLink; }
+
+  // Binary grid stream and clipboard ---------------------------------------------------------
+  // (ExtGridClipboard.cpp, ExtGridBinStream.cpp, ExtGridPaste.cpp, ExtGridEditing.cpp)
   // The grid allows editing and neither GetCellReadOnly nor GetCellFixed keeps the cell.
   bool IsEditable(int ACol, int ARow);
-
-  // CSV: "~" for a line break and "^" for an empty cell; texts in the OEM code page.
-  bool JavaCSV = false;
-  bool OemConvert = false;
   // The clipboard's text gives a cell of several lines as a quoted CSV text, and takes it so.
   bool MultiLineClipboard = false;
-
-  // The grid's text file, and the same records on a stream from its position. A file's
-  // failures raise EExtGridError with the file's name.
-  void SaveToFile(const AnsiString& FileName);
-  void LoadFromFile(const AnsiString& FileName);
-  void SaveToStream(TStream* Stream);
-  void LoadFromStream(TStream* Stream);
-  // CSV (the separator is Delimiter, or "," when it is automatic); reading detects it.
-  void SaveToCSV(const AnsiString& FileName) { OutputToCSV(FileName, false); }
-  void AppendToCSV(const AnsiString& FileName) { OutputToCSV(FileName, true); }
-  void OutputToCSV(const AnsiString& FileName, bool Append);
-  void LoadFromCSV(const AnsiString& FileName) { InputFromCSV(FileName, false); }
-  void InsertFromCSV(const AnsiString& FileName) { InputFromCSV(FileName, true); }
-  void InputFromCSV(const AnsiString& FileName, bool Insert);
-  // Fixed-width columns: Widths gets the missing widths (the longest line + 1); Positions are
-  // 1-based, n positions giving n - 1 fields.
-  void SaveToFixed(const AnsiString& FileName, TIntList& Widths);
-  void LoadFromFixed(const AnsiString& FileName, const TIntList& Positions);
-  // The longest line of a shown column's export texts.
-  int MaxCharsInCol(int ACol);
-  // Every cell aligned in columns as wide as their longest line.
-  void SaveToASCII(const AnsiString& FileName);
-  void SaveToHTML(const AnsiString& FileName) { OutputToHTML(FileName, false); }
-  void AppendToHTML(const AnsiString& FileName) { OutputToHTML(FileName, true); }
-  void OutputToHTML(const AnsiString& FileName, bool Append);
-  // FieldDescr names the fields (FIELD0, FIELD1, ... where it has no name).
-  void SaveToXML(const AnsiString& FileName, const AnsiString& ListDescr,
-                 const AnsiString& RecordDescr, const TStrings* FieldDescr);
-
-  // Spreadsheets, word processors and databases (ExtGridOfficeXLS.cpp, ExtGridOfficeDOC.cpp,
-  // ExtGridOfficeMDB.cpp). Without SaveFixedCells loaded data lands after the fixed rows and
-  // columns and saves leave them out. A sheet is read from .xlsx or .xls (formulas give their
-  // stored results); saving with a sheet name writes that sheet into an existing workbook and
-  // keeps the others. The legacy .xls and .doc targets need the office suite's converter.
-  void LoadFromXLS(const AnsiString& FileName) { LoadXLS(FileName, ""); }
-  void LoadFromXLSSheet(const AnsiString& FileName, const AnsiString& SheetName) {
-    LoadXLS(FileName, SheetName);
-  }
-  void SaveToXLS(const AnsiString& FileName) { SaveXLS(FileName, ""); }
-  void SaveToXLSSheet(const AnsiString& FileName, const AnsiString& SheetName) {
-    SaveXLS(FileName, SheetName);
-  }
-  // A table with the cells' texts and their left, centred or right alignment.
-  void SaveToDOC(const AnsiString& FileName);
-  // The records of the statement on an Access database file, the field names in the last
-  // fixed row. A FileName holding "=" is a whole ODBC connection text (a DSN or a driver with
-  // its attributes), so any ODBC source serves.
-  void LoadFromMDBTable(const AnsiString& FileName, const AnsiString& Table);
-  void LoadFromMDBSQL(const AnsiString& FileName, const AnsiString& SQL);
 
   // The binary grid stream: a rectangle of cells with their properties and graphics (pictures
   // not yet); loading a whole grid's stream resets the grid to it. A damaged stream raises
@@ -1111,191 +1061,207 @@ class TExtStringGrid : public TBaseGrid {
   virtual void PasteNotify(const TPoint& /*Origin*/, const TGridRect& /*R*/,
                            TClipOperation /*Operation*/) {}
 
- protected:
-  void CopyFunc(const TGridRect& R, bool SelectedRowsOnly);
-  void CopyRTFFunc(int ACol, int ARow);
-  void CopyBinFunc(const TGridRect& R);
-
- private:
-  TPoint copyOrigin_;
-  TClipOperation clipOperation_ = coCopy;
-  struct BinCells;
-  struct BinDressing;
-  // The column whose text a writer takes for column c: c itself when hidden columns are
-  // saved, else the shown column's.
-  int ExportCol(int ACol) const { return SaveHiddenCells ? ACol : RemapCol(ACol); }
-  // The last column a writer reaches: the save range's, plus the hidden ones when saved.
-  int ExportEndCol() const {
-    return GetSaveEndCol() + (SaveHiddenCells ? NumHiddenColumns() : 0);
-  }
-  // The width of the column a writer writes as column c, by the same indexing as its cells.
-  int ExportColWidth(int ACol) const;
-  void LoadXLS(const AnsiString& FileName, const AnsiString& SheetName);
-  void SaveXLS(const AnsiString& FileName, const AnsiString& SheetName);
-  void PlaceSheet(const TSheetData& Sheet);
-  std::vector<std::vector<TSheetValue>> SheetRows();
-  // Table, when not empty, is read whole; else the records of SQL.
-  void LoadMDB(const AnsiString& FileName, const AnsiString& Table, const AnsiString& SQL);
-  void ReportProgress(int& Last, int Done, int Total);
-  void FinishLoading();
-  AnsiString CopyText(const TGridRect& R, bool SelectedRowsOnly);
-  // A copy's formats held apart from the clipboard, each absent when not taken: the cells as
-  // text, the top-left cell's rich text, the cells as a binary grid stream.
-  struct ClipContent {
-    std::optional<AnsiString> text;
-    std::optional<std::vector<uint8_t>> rich;
-    std::optional<std::vector<uint8_t>> cells;
-  };
-  ClipContent CopyContent(const TGridRect& R, bool SelectedRowsOnly);
-  ClipContent ClipboardContent();  // the one format a paste takes from the clipboard
-  std::optional<std::vector<uint8_t>> RichBytes(int ACol, int ARow);
-  std::vector<uint8_t> CellBytes(const TGridRect& R);
-  TGridRect SelectionCopyRange() const;  // what CopySelectionToClipboard takes
-  int PasteContent(int ACol, int ARow, const ClipContent& Content);
-  void PasteSelection(const ClipContent& Content);
-  void ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Cells);
-  void ReadCellRecords(TStream& Stream, BinCells& Cells);
-  void PlaceBinCells(BinCells& Cells, bool Paste);
-  void PlaceCellRecords(BinCells& Cells, bool Paste);
-  void DressBinCell(int ACol, int ARow, BinDressing& More);
-  void PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes);
-  bool MayPaste() const;
-  bool MayPasteInto(int ACol, int ARow);
-  void EmptyCells(const TGridRect& R, bool Properties, bool Stored = false);
-  void FillSelection(int Pasted);
-
- public:
-  // End of files, streams and the clipboard -------------------------------------------------
-
-  // Clearing: texts emptied, cell properties freed; the counts stay.
-  virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
-  void ClearRows(int ARow, int Count);
-  void ClearCols(int ACol, int Count);
-  // Every cell but the fixed ones, the right fixed columns and the footer rows.
-  void ClearNormalCells();
-  void Clear();
-  void ClearSelection();
-  // R in shown columns, as a selection is.
-  void ClearShownRect(const TGridRect& R);
-
-  // Rows. Inserted rows are empty and of the default height; removed rows free their cell
-  // properties; RemoveRowsEx takes rows out without freeing them (hiding keeps them).
-  virtual void InsertRows(int ARow, int Count);
-  virtual void RemoveRows(int ARow, int Count);
-  virtual void RemoveRowsEx(int ARow, int Count);
-  void AddRow();
-  void AddColumn();
-  // The normal rows above the footer rows whose row-select state is set (not set).
-  void RemoveSelectedRows();
-  void RemoveUnSelectedRows();
-  // Removes each normal row whose text in ACol an earlier row already holds.
-  void RemoveDuplicates(int ACol, bool DoCase);
-  // Two rows (columns) exchange their cells and heights (widths).
-  void SwapRows(int ARow1, int ARow2);
-  void SwapColumns(int ACol1, int ACol2);
-
-  // Columns.
-  virtual void InsertCols(int ACol, int Count);
-  virtual void RemoveCols(int ACol, int Count);
-  // Appends ACol2's text to ACol1's in every normal row, then removes ACol2.
-  void MergeCols(int ACol1, int ACol2);
-
-  // Merging runs of equal neighbours into blocks, and splitting blocks again. Unless
-  // MainMerge, a run also ends where the merges of the other columns (rows) differ.
-  void MergeColumnCells(int ACol, bool MainMerge);
-  void MergeRowCells(int ARow, bool MainMerge);
-  void SplitColumnCells(int ACol);
-  void SplitRowCells(int ARow);
-  void SplitAllCells();
-
-  // 1, 2, 3, ... into the normal cells of a column (row).
-  void AutoNumberCol(int ACol);
-  void AutoNumberRow(int ARow);
-
-  // Statistics of float cells (EExtGridError for a cell that holds none); 0 over no cells.
-  double ColumnSum(int ACol, int FromRow, int ToRow);
-  double ColumnAvg(int ACol, int FromRow, int ToRow);
-  double ColumnMin(int ACol, int FromRow, int ToRow);
-  double ColumnMax(int ACol, int FromRow, int ToRow);
-  double RowSum(int ARow, int FromCol, int ToCol);
-  double RowAvg(int ARow, int FromCol, int ToCol);
-  double RowMin(int ARow, int FromCol, int ToCol);
-  double RowMax(int ARow, int FromCol, int ToCol);
-
-  // The first cell, row by row, whose stored text is Text.
-  bool IsCell(const AnsiString& Text, int& ACol, int& ARow);
-
-  // Selection. The disjunct cell selection is a list of cells apart from the grid's own.
-  bool IsSelected(int ACol, int ARow);
-  bool GetSelectedCells(int ACol, int ARow) const;
-  void SetSelectedCells(int ACol, int ARow, bool Value);
-  int GetSelectedCellsCount() const { return static_cast<int>(selectedCells_.size()); }
-  TGridCoord GetSelectedCell(int Index) const { return selectedCells_.at(Index); }
-  void ClearSelectedCells();
-  // The selected cells as text: TAB between cells, CR LF after each row.
-  AnsiString SelectedText();
-  void InvalidateGridRect(const TGridRect& GridRect);
-
-  // Automatic sizing to the cells' contents.
-  void AutoSizeCol(int ACol);
-  void AutoSizeColumns(bool DoFixed, int Extra);
-  void AutoSizeCells(bool DoFixed, int ExtraX, int ExtraY);
-  void AutoSizeRow(int ARow);
-  void AutoSizeRows(bool DoFixed, int Extra);
-  // The row becomes as high as Lines lines of the canvas font, plus Extra.
-  void SizeToLines(int ARow, int Lines, int Extra);
-
-  // Visual properties, cell layout and painting ----------------------------------------------
-  // Column numbers are real columns unless a member says otherwise.
-
-  // Settings the cell painter and the text measure read.
-  bool Flat = false;  // no 3D edges, gradients or soft-look border
-  bool URLShow = false;
-  bool URLFull = false;       // URLs keep their protocol
-  bool EnhTextSize = false;   // one-line text that does not fit ends in an ellipsis
-  bool AutoNumAlign = false;  // numbers right-aligned
-  bool SelectionRectangle = false;
-  bool SelectionResizer = false;
-  bool SelectionRTFKeep = false;  // rich text keeps its colours when selected
-  TIntelliPan IntelliPan = ipVertical;
-
-  // The brush, font, state and alignment a cell is drawn (Print: printed) with. Select applies
-  // the grid's selection colours; Remap takes ACol as a display column.
-  void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select,
-                           bool Remap, TBrush* ABrush, TFont* AFont, TAlignment& HAlign,
-                           TVAlignment& VAlign, bool& WordWrap) override;
-  struct TCellAlignment {
-    TAlignment HAlign;
-    TVAlignment VAlign;
-  };
-  TCellAlignment GetCellAlignment(int ACol, int ARow);
-  // The pixels the cell's text needs on the grid's canvas, margins included.
-  TSize GetCellTextSize(int ACol, int ARow, bool WordWrap);
-  // The anchor of an HTML cell's text under the point (client coordinates) of a display
-  // column's cell ("ctrl" for a control): what hints and clicks on links ask.
-  bool HTMLAnchorAt(int ACol, int ARow, int X, int Y, AnsiString& Anchor);
-  // The cell's graphic with the room it takes, whether the text is drawn beside it and its
-  // alignment.
-  TCellGraphic* GetGraphicDetails(int ACol, int ARow, int& W, int& H, bool& DrawText, int& HAlign,
-                                  int& VAlign);
-  // A rich-text cell drawn into ARect.
-  void RTFPaint(int ACol, int ARow, TCanvas* Canvas, TRect ARect);
-  // The sort mark of column ACol centred at (X, Y).
-  void DrawSortIndicator(TCanvas* Canvas, int ACol, int X, int Y);
-  // Shows the dotted line of a column being sized at X; the same call again takes it away.
-  void DrawSizingLine(int X);
-  // The mark of the wheel-panning origin (IntelliPanOrigin), shown and taken away.
-  void DrawIntelliFocusPoint();
-  void EraseIntelliFocusPoint();
-  // The value of a formula cell, and the text every export writes; both the cell's text here.
-  virtual AnsiString CalcCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
-  virtual AnsiString SaveCell(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+  // Inplace edit control ---------------------------------------------------------------------
   // Told of the inplace edit's text as it is typed.
   virtual void EditProgress(const AnsiString& /*Value*/, TPoint /*Pt*/, int /*Pos*/) {}
-  void DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect,
-                    TGridDrawState AState) override;
+
+  // Print layout -----------------------------------------------------------------------------
+  // (ExtGridPrintLayout.cpp, ExtGridPrintMeasure.cpp, ExtGridPrintRow.cpp, ExtGridPrint.cpp,
+  // ExtGridPrintHeader.cpp, ExtGridPrintControls.cpp, ExtGridPrintHTML.cpp)
+  // Lays the range out on pages of the output rectangle and, for prPrint and prPreview, draws
+  // the pages to output on Canvas (in MM_LOMETRIC). Answers the number of pages.
+  int BuildPages(TCanvas* Canvas, TPrintMethod Method, int MaxPages, bool SelectedOnly);
+  // The pages the last preview laid out.
+  int GetPreviewPageCount() const;
+  // The most lines of any cell's text (of one row's); 1 without Multilinecells.
+  int MaxLinesInGrid();
+  int MaxLinesInRow(int ARow);
+  // The bitmap stretched into Rect of the canvas, by copy or by the raster operation Rop.
+  void PrintBitmap(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap);
+  void PrintBitmapRop(TCanvas* Canvas, const TRect& Rect, TBitmap* Bitmap, TCopyMode Rop);
+  // How far the current printer turns landscape pages (degrees; 0 without landscape).
+  int PrinterOrientationAngle();
+
+  // Printing (ExtGridPrint*.cpp). Ranges are display cells; sizes on the page are tenths of
+  // a millimetre. Print and PrintRect print every row of the range on the program's printer,
+  // the SelectedRows forms the selected rows of all columns. A preview draws the pages from
+  // the first to the last page to output (SetPreviewPage) into DisplayRect (device pixels)
+  // of Canvas; PrintDraw draws the range as one page into Rect.
+  TPrintSettings PrintSettings;
+  void Print();
+  void PrintRect(const TGridRect& GridRect);
+  void PrintSelectedRows();
+  void PrintPreview(TCanvas* Canvas, TRect DisplayRect);
+  void PrintPreviewRect(TCanvas* Canvas, TRect DisplayRect, const TGridRect& GridRect);
+  void PrintPreviewSelectedRows(TCanvas* Canvas, TRect DisplayRect);
+  void SetPreviewPage(int Value);
+  void PrintDraw(TCanvas* Canvas, TRect Rect);
+  void PrintDrawRect(TCanvas* Canvas, TRect Rect, const TGridRect& GridRect);
+  // The print settings in one section of a settings file.
+  void SavePrintSettings(const AnsiString& FileName, const AnsiString& Section);
+  void LoadPrintSettings(const AnsiString& FileName, const AnsiString& Section);
+  // The column widths at the place ColumnSize names; nothing without a key and a section.
+  void SaveColSizes();
+  void LoadColSizes();
+
+  // Text files and exports -------------------------------------------------------------------
+  // (ExtGridTextFile.cpp, ExtGridView.cpp, ExtGridFixed.cpp, ExtGridCSV.cpp,
+  // ExtGridFileProgress.cpp, ExtGridASCII.cpp, ExtGridHTML.cpp, ExtGridXML.cpp)
+  // The cells the exports write: all with SaveFixedCells, else the normal ones.
+  int GetSaveStartCol() const;
+  int GetSaveStartRow() const;
+  int GetSaveEndCol() const;
+  int GetSaveEndRow() const;
+  int GetSaveColCount() const { return GetSaveEndCol() - GetSaveStartCol() + 1; }
+  int GetSaveRowCount() const { return GetSaveEndRow() - GetSaveStartRow() + 1; }
+
+  // CSV: "~" for a line break and "^" for an empty cell; texts in the OEM code page.
+  bool JavaCSV = false;
+  bool OemConvert = false;
+
+  // The grid's text file, and the same records on a stream from its position. A file's
+  // failures raise EExtGridError with the file's name.
+  void SaveToFile(const AnsiString& FileName);
+  void LoadFromFile(const AnsiString& FileName);
+  void SaveToStream(TStream* Stream);
+  void LoadFromStream(TStream* Stream);
+  // CSV (the separator is Delimiter, or "," when it is automatic); reading detects it.
+  void SaveToCSV(const AnsiString& FileName) { OutputToCSV(FileName, false); }
+  void AppendToCSV(const AnsiString& FileName) { OutputToCSV(FileName, true); }
+  void OutputToCSV(const AnsiString& FileName, bool Append);
+  void LoadFromCSV(const AnsiString& FileName) { InputFromCSV(FileName, false); }
+  void InsertFromCSV(const AnsiString& FileName) { InputFromCSV(FileName, true); }
+  void InputFromCSV(const AnsiString& FileName, bool Insert);
+  // Fixed-width columns: Widths gets the missing widths (the longest line + 1); Positions are
+  // 1-based, n positions giving n - 1 fields.
+  void SaveToFixed(const AnsiString& FileName, TIntList& Widths);
+  void LoadFromFixed(const AnsiString& FileName, const TIntList& Positions);
+  // The longest line of a shown column's export texts.
+  int MaxCharsInCol(int ACol);
+  // Every cell aligned in columns as wide as their longest line.
+  void SaveToASCII(const AnsiString& FileName);
+  void SaveToHTML(const AnsiString& FileName) { OutputToHTML(FileName, false); }
+  void AppendToHTML(const AnsiString& FileName) { OutputToHTML(FileName, true); }
+  void OutputToHTML(const AnsiString& FileName, bool Append);
+  // FieldDescr names the fields (FIELD0, FIELD1, ... where it has no name).
+  void SaveToXML(const AnsiString& FileName, const AnsiString& ListDescr,
+                 const AnsiString& RecordDescr, const TStrings* FieldDescr);
+
+  // Drag and drop between programs (ExtGridOleDrag.cpp, esgdd.h). The mouse code calls
+  // OleDragCell once a press on a selected cell has moved on with OleDropSource on: it asks
+  // OnOleDrag (false when refused: the mouse selects instead), drags the column of a fixed
+  // row (OleColumnDragDrop) or the selected cells, and removes or clears them after a move.
+  bool OleDragCell(int ACol, int ARow);
+  TGridOleState& OleState() { return *oleState_; }
+
+  // Spreadsheets, word processors and databases (ExtGridOfficeXLS.cpp, ExtGridOfficeDOC.cpp,
+  // ExtGridOfficeMDB.cpp). Without SaveFixedCells loaded data lands after the fixed rows and
+  // columns and saves leave them out. A sheet is read from .xlsx or .xls (formulas give their
+  // stored results); saving with a sheet name writes that sheet into an existing workbook and
+  // keeps the others. The legacy .xls and .doc targets need the office suite's converter.
+  void LoadFromXLS(const AnsiString& FileName) { LoadXLS(FileName, ""); }
+  void LoadFromXLSSheet(const AnsiString& FileName, const AnsiString& SheetName) {
+    LoadXLS(FileName, SheetName);
+  }
+  void SaveToXLS(const AnsiString& FileName) { SaveXLS(FileName, ""); }
+  void SaveToXLSSheet(const AnsiString& FileName, const AnsiString& SheetName) {
+    SaveXLS(FileName, SheetName);
+  }
+  // A table with the cells' texts and their left, centred or right alignment.
+  void SaveToDOC(const AnsiString& FileName);
+  // The records of the statement on an Access database file, the field names in the last
+  // fixed row. A FileName holding "=" is a whole ODBC connection text (a DSN or a driver with
+  // its attributes), so any ODBC source serves.
+  void LoadFromMDBTable(const AnsiString& FileName, const AnsiString& Table);
+  void LoadFromMDBSQL(const AnsiString& FileName, const AnsiString& SQL);
 
  protected:
+  // Object model and settings
+  void Paint() override;
+  void CreateWnd() override;
+  void DoEnter() override;
+
+  // Cell access, marking and selection
+  // Right of the fixed columns and below the fixed rows; the normal area also ends before the
+  // right fixed columns and the footer rows.
+  bool IsNormalCell(int ACol, int ARow) const {
+    return ACol >= GetFixedCols() && ARow >= GetFixedRows();
+  }
+  bool InNormalArea(int ACol, int ARow) const;
+
+  // Column grid hooks
+  // The size a column is given by the user (UpdateColSize) or by automatic sizing
+  // (UpdateAutoColSize); the base asks OnUpdateColumnSize.
+  virtual void UpdateColSize(int ACol, int& AWidth) {
+    if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
+  }
+  virtual void UpdateAutoColSize(int ACol, int& AWidth) {
+    TExtStringGrid::UpdateColSize(ACol, AWidth);
+  }
+  // ColumnHeaders changed.
+  virtual void UpdateColHeaders() {}
+
+  // Hidden rows and columns, nodes, grouping
+  // Rows taken out of the grid by hiding, filtering and nodes, with their objects.
+  THiddenRows HiddenRows;
+
+  // Find, filter and check
+  // A cell checker being freed is no longer the grid's.
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+  // Visual properties and cell layout
+  void WMNCPaint(TCanvas& WindowCanvas) override;
+  void NCPaintProc(TCanvas& WindowCanvas);
+
+  // Scrolling, sizing and the footer
+  void WMVScroll(TWMScroll& Message) override;
+  void WMHScroll(TWMScroll& Message) override;
+  void SizeChanged(int OldColCount, int OldRowCount) override;
+  void ColWidthsChanged() override;
+  void RowHeightsChanged() override;
+  void Resize() override;
+  void TopLeftChanged() override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+  // Timers, wheel panning and hints
+  void WMTimer(int TimerID) override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  void WMMButtonDown(TWMMouse& Message) override;
+  void CMHintShow(THintInfo& HintInfo) override;
+
+  // Keys and navigation
+  void KeyPress(char& Key) override;
+  // A character typed into the grid starts the edit; an editor control gets it when shown.
+  void WMChar(TWMChar& Message) override;
+  // Every key and button press (WMLButtonDown, WMRButtonDown) also ends wheel panning.
+  void WMKeyDown(TWMKeyDown& Message) override;
+  void KeyUp(WORD& Key, TShiftState Shift) override;
+  // Plain dialog characters stay with the grid, so its editor controls take only Alt ones.
+  bool CMDialogChar(char Key, TShiftState Shift) override;
+
+  // Mouse
+  // OnColumnSize and OnRowSize may refuse sizing at the borders of row 0 and column 0.
+  void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos,
+                       int& SizingOfs) override;
+  void WMLButtonDown(TWMMouse& Message) override;
+  void WMLButtonUp(TWMMouse& Message) override;
+  void WMRButtonDown(TWMMouse& Message) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  // Auto-sizes a column from a border in row 0; elsewhere the class library's double click,
+  // then OnDblClickCell with the cell under the mouse.
+  void WMLButtonDblClk(TWMMouse& Message) override;
+  void ColumnMoved(int FromIndex, int ToIndex) override;
+  void RowMoved(int FromIndex, int ToIndex) override;
+  // Selects the item of the cell's radio group under (X, Y), relative to the cell.
+  void HandleRadioClick(int ACol, int ARow, int X, int Y);
+  // Installed as the owner form's OnResize: with SizeWithForm the grid's size follows the
+  // form's; then the form's former handler (whose exceptions are swallowed) and the stretch
+  // column.
+  virtual void GridResize(TObject* Sender);
+  // A click the mouse code has yet to finish.
+  bool ClickPending = false;
   // Set by the mouse code while a disjunct row selection is dragged, by the editing code while
   // an editor control other than the inplace edit shows, and by wheel panning (its origin).
   bool RowSelectDragging = false;
@@ -1305,17 +1271,72 @@ class TExtStringGrid : public TBaseGrid {
   // The incremental key search's text; navigation keys and Clear empty it.
   AnsiString SearchText;
   TPoint IntelliPanOrigin;
-  // Right of the fixed columns and below the fixed rows; the normal area also ends before the
-  // right fixed columns and the footer rows.
-  bool IsNormalCell(int ACol, int ARow) const {
-    return ACol >= GetFixedCols() && ARow >= GetFixedRows();
+
+  // Inplace editing
+  // The inplace editor's text of a display column.
+  AnsiString GetEditText(int ACol, int ARow) override;
+  void SetEditText(int ACol, int ARow, const AnsiString& Value) override;
+
+  bool CanEditShow() override;
+  TInplaceEdit* CreateEditor() override;
+  bool MultiLineEditor() override;
+  bool SelectCell(int ACol, int ARow) override;
+  bool FooterLetsSelect(int ACol, int ARow);
+  TGridEditState edit_;
+
+  // The editing state: an edit is open, a validation runs, or every end of an edit validates.
+  bool EditActive = false;
+  bool Validating = false;
+  bool ForceValidation = false;
+
+  // Editor controls and the edit link
+  void ShowEditControl(int ACol, int ARow);
+  void HideEditControl(int ACol, int ARow);
+  // True when it wrote a changed value.
+  bool WriteControlValue(int ACol, int ARow);
+  void ReloadControl();
+  void DoneEditing() {
+    if (OnEditingDone) OnEditingDone(this);
   }
-  bool InNormalArea(int ACol, int ARow) const;
-  void WMNCPaint(TCanvas& WindowCanvas) override;
-  void NCPaintProc(TCanvas& WindowCanvas);
+  TGridEditors editors_;
+
+  // Binary grid stream and clipboard
+  void CopyFunc(const TGridRect& R, bool SelectedRowsOnly);
+  void CopyRTFFunc(int ACol, int ARow);
+  void CopyBinFunc(const TGridRect& R);
 
  private:
-  // Cell access, marking and selection ------------------------------------------------------
+  // Object model and settings
+  friend class FormResizeLink;
+
+  std::unique_ptr<TFont> fixedFont_;
+  std::unique_ptr<TFont> activeCellFont_;
+  std::unique_ptr<TBitmap> rowIndicator_;
+  bool activeCellShow_ = false;
+  TColor activeCellColor_ = clGray;
+  TPoint xyOffset_{2, 2};
+  TColor selectionColor_ = clHighlight;
+  TColor selectionTextColor_ = clHighlightText;
+  bool showSelection_ = true;
+  TVAlignment vAlignment_ = vtaTop;
+  TUpdateLock updateLock_;
+  std::vector<TGridChangeNotifier*> notifiers_;
+  TPoint validateCell_{-1, -1};
+  AnsiString validateValue_;
+  // The owner form's resize handler, taken over and handed back.
+  std::shared_ptr<FormResizeLink> formResize_;
+  TPoint formSize_;
+
+  template <typename T>
+  void Restyle(T& field, const T& value) {
+    if (field == value) return;
+    field = value;
+    Invalidate();
+  }
+  void TakeOverFormResize();
+  void HandBackFormResize();
+
+  // Cell access, marking and selection
   int fixedFooters_ = 0;
   int fixedRightCols_ = 0;
   bool integralHeight_ = false;
@@ -1324,48 +1345,6 @@ class TExtStringGrid : public TBaseGrid {
   TCursor normalCursor_ = crDefault;
   std::vector<uint8_t> rowSelect_;  // 1: the row is selected
   int zoomLevel_ = 0;
-  // Printing: what stays from one layout to the next, and the state of one run.
-  std::unique_ptr<TPrintState> print_;
-  struct PrintPass;
-  void PrivatePrintRect(const TGridRect& GridRect, bool SelectedOnly);
-  void PrivatePrintPreviewRect(TCanvas* Canvas, TRect DisplayRect, const TGridRect& GridRect,
-                               bool SelectedOnly);
-  // The output rectangle of a canvas's device rectangle, whose corner becomes the origin.
-  void SetPrintOutput(TCanvas* Canvas, const TRect& DeviceRect);
-  int BuildPages(PrintPass& P);
-  int MapFontHeight(const PrintPass& P, int Size) const;
-  // The canvas takes the cell's print font at the pass's scale; answers the rotation angle.
-  int PrintFont(PrintPass& P, int RealCol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
-  // The text a cell prints and its kind: rich text is drawn by RTFPaint, HTML by PrintHTML.
-  AnsiString PrintText(int RealCol, int ARow, TTextType& Type);
-  // Draws (or only measures) HTML text in R of the page in the canvas's font; answers its
-  // extent in 0.1 mm.
-  TSize PrintHTML(PrintPass& P, const AnsiString& Text, const TRect& R, bool MeasureOnly);
-  TSize CellTextExtent(PrintPass& P, int ACol, int ARow);
-  int PrintRowHeight(PrintPass& P, int ARow);
-  int PrintedRowHeight(PrintPass& P, int ARow);
-  void PrintColumnWidths(PrintPass& P);
-  void PrintStrips(PrintPass& P);
-  void PlaceStrip(PrintPass& P, int Strip);
-  void PrintAreas(PrintPass& P);
-  bool RowPrinted(const PrintPass& P, int ARow);
-  int NextPrintedRow(const PrintPass& P, int ARow);
-  void PrintPages(PrintPass& P);
-  void StartPrintPage(PrintPass& P);
-  void EndPrintPage(PrintPass& P, int NextRow);
-  int PrintRow(PrintPass& P, int ARow, int Y);
-  void PrintCell(PrintPass& P, int ACol, int ARow, int X, int Y, int RowHeight);
-  void PrintCellLines(PrintPass& P, int RealCol, int ARow, const TRect& R, bool BottomCut);
-  // Draws the cell's graphic in its text rectangle R and moves R's edge aside from one before
-  // or after the text; false when the graphic stands for the text (radio groups, progress).
-  bool PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R, TAlignment HAlign);
-  // Check boxes, radio groups, buttons, progress bars and image-list images, drawn by the
-  // screen's steps in screen pixels on the page; answers their width in 0.1 mm.
-  int PrintCellControl(PrintPass& P, int RealCol, int ARow, const TRect& R, TAlignment HAlign,
-                       bool& TextShows);
-  void PrintBorders(PrintPass& P);
-  AnsiString PageNumberText(const PrintPass& P) const;
-  void PrintHeaderFooter(PrintPass& P);
   std::vector<int> mergedColumns_;
 
   // The cells of a marking or fill: all, or the normal ones.
@@ -1380,6 +1359,31 @@ class TExtStringGrid : public TBaseGrid {
   void StyleCell(int ACol, int ARow, Change change);
   void CheckRowSelect(int ARow) const;
   void SelectInGrid(TGridRect R);
+
+  // Sorting
+  struct SortPass;
+  class SortSpace;
+  struct SortColumns;  // what the running sort knows of the columns it compares
+  std::unique_ptr<TSortState> sort_;
+
+  TSortFormat ReadSortFormat(int ACol);
+  const AnsiString& SortText(int ACol, int ARow, AnsiString& Made);
+  // An empty cell goes last (blLast) or first (blFirst) in either direction.
+  int PlaceBlanks(int Result, bool Empty1, bool Empty2) const {
+    if (!SortSettings.IgnoreBlanks || Empty1 == Empty2) return Result;
+    return (Empty1 ? 1 : -1) * (SortSettings.BlankPos == blLast ? 1 : -1) * DirectionFactor();
+  }
+  int DirectionFactor() const { return SortSettings.GetDirection() == sdAscending ? 1 : -1; }
+  // Format: as the running sort knows it, or nullptr to ask for it.
+  int CompareCells(int ACol, int ARow1, int ARow2, const TSortFormat* Format);
+  int PassCompare(const SortPass& Pass, int ARow1, int ARow2);
+  void SwapSortedRows(int ARow1, int ARow2);
+  void FlushSortedRows();
+  void QuickSortRows(const SortPass& Pass, int L, int R);
+  void CopyPivotRow(int ARow, int Pivot);
+  // The normal rows, or each group (first and last row) alone.
+  void SortWhole(const SortPass& Pass, bool KeepColumn0,
+                 const std::vector<TPoint>* Groups = nullptr);
 
   // Hidden rows and columns, nodes, grouping
   std::unique_ptr<TColumnMap> columns_;  // hidden columns and the widths they keep
@@ -1403,73 +1407,11 @@ class TExtStringGrid : public TBaseGrid {
   void SetNodeLevels(int FromRow, int ToRow, int Level);
   // Each node row's cell in ACol gets what Of gives for its group's rows From..To.
   void GroupStatistic(int ACol, const std::function<AnsiString(int From, int To)>& Of);
-  // Find, filter and check
-  std::unique_ptr<TFindFilterState> find_;
-  int maxEditLength_ = 0;
-  bool MatchCell(int ACol, int ARow);
-  AnsiString CheckText(int ACol, int ARow, const AnsiString& Text, bool Correct, bool Mark);
-  // End of cell access, marking and selection -----------------------------------------------
-
-  friend class FormResizeLink;
-  friend class TExtInplaceEdit;
-
-  std::unique_ptr<TFont> fixedFont_;
-  std::unique_ptr<TFont> activeCellFont_;
-  std::unique_ptr<TBitmap> rowIndicator_;
-  bool activeCellShow_ = false;
-  TColor activeCellColor_ = clGray;
-  TPoint xyOffset_{2, 2};
-  TColor selectionColor_ = clHighlight;
-  TColor selectionTextColor_ = clHighlightText;
-  bool showSelection_ = true;
-  TVAlignment vAlignment_ = vtaTop;
-  TUpdateLock updateLock_;
-  std::vector<TGridChangeNotifier*> notifiers_;
-  TPoint validateCell_{-1, -1};
-  AnsiString validateValue_;
-  // The owner form's resize handler, taken over and handed back.
-  std::shared_ptr<FormResizeLink> formResize_;
-  TPoint formSize_;
-  THTMLPictureCache pictureCache_;
-  TComponentLink<TPictureContainer> pictureContainer_;
-
-  template <typename T>
-  void Restyle(T& field, const T& value) {
-    if (field == value) return;
-    field = value;
-    Invalidate();
-  }
-  void TakeOverFormResize();
-  void HandBackFormResize();
   // The hidden rows' slots count as well as the cells'.
   void CountHolds(TPropertyHolds& Holds) const override;
-  void ReopenEditor(int ACol, int ARow);
 
-  // Sorting, rows and columns
-  struct SortPass;
-  class SortSpace;
-  struct SortColumns;  // what the running sort knows of the columns it compares
-  std::unique_ptr<TSortState> sort_;
+  // Row and column operations
   std::vector<TGridCoord> selectedCells_;
-
-  TSortFormat ReadSortFormat(int ACol);
-  const AnsiString& SortText(int ACol, int ARow, AnsiString& Made);
-  // An empty cell goes last (blLast) or first (blFirst) in either direction.
-  int PlaceBlanks(int Result, bool Empty1, bool Empty2) const {
-    if (!SortSettings.IgnoreBlanks || Empty1 == Empty2) return Result;
-    return (Empty1 ? 1 : -1) * (SortSettings.BlankPos == blLast ? 1 : -1) * DirectionFactor();
-  }
-  int DirectionFactor() const { return SortSettings.GetDirection() == sdAscending ? 1 : -1; }
-  // Format: as the running sort knows it, or nullptr to ask for it.
-  int CompareCells(int ACol, int ARow1, int ARow2, const TSortFormat* Format);
-  int PassCompare(const SortPass& Pass, int ARow1, int ARow2);
-  void SwapSortedRows(int ARow1, int ARow2);
-  void FlushSortedRows();
-  void QuickSortRows(const SortPass& Pass, int L, int R);
-  void CopyPivotRow(int ARow, int Pivot);
-  // The normal rows, or each group (first and last row) alone.
-  void SortWhole(const SortPass& Pass, bool KeepColumn0,
-                 const std::vector<TPoint>* Groups = nullptr);
   void ExchangeRows(int ARow1, int ARow2);
   void ExchangeRowHeights(int ARow1, int ARow2);
   void ExchangeRowSelect(int ARow1, int ARow2);
@@ -1509,13 +1451,20 @@ class TExtStringGrid : public TBaseGrid {
   // inside included; an empty span stays empty.
   std::pair<int, int> StoredSpan(int First, int Last) const;
 
-  // Visual properties, cell layout and painting
-  std::vector<int> sizingLines_;  // the sizing lines shown
-  bool intelliShown_ = false;
-  struct CellPaint;
+  // Find, filter and check
+  std::unique_ptr<TFindFilterState> find_;
+  bool MatchCell(int ACol, int ARow);
+  AnsiString CheckText(int ACol, int ARow, const AnsiString& Text, bool Correct, bool Mark);
+
+  // Visual properties and cell layout
   void ApplyBands(int ACol, int ARow, bool Print, TBrush* ABrush);
   void ApplySelection(int ACol, int ARow, TGridDrawState& AState, bool Select, TBrush* ABrush,
                       TFont* AFont);
+
+  // Cell painting
+  std::vector<int> sizingLines_;  // the sizing lines shown
+  bool intelliShown_ = false;
+  struct CellPaint;
   bool SortIndicatorShows(int ACol, int ARow);
   void DrawCellText(CellPaint& P);
   void SelectCellColors(CellPaint& P);
@@ -1535,6 +1484,8 @@ class TExtStringGrid : public TBaseGrid {
   void DrawTreeLines(CellPaint& P);
   void DrawCellGraphic(CellPaint& P);
   void DrawNodeButton(CellPaint& P);
+  void PaintOverlays();
+
   // Cell graphics
   TImageList* gridImages_ = nullptr;
   TCellGraphic* NewGraphic(int ACol, int ARow);  // created, the cell repainted
@@ -1552,6 +1503,39 @@ class TExtStringGrid : public TBaseGrid {
   bool CheckEnabled(int ACol, int ARow);
   bool DataChecked(int ACol, int ARow);
   int CellIntValue(int ACol, int ARow);
+
+  // Pictures
+  THTMLPictureCache pictureCache_;
+  TComponentLink<TPictureContainer> pictureContainer_;
+
+  // Scrolling, sizing and the footer
+  friend class TFloatingFooter;
+  friend class TFooterPanel;
+  TFooterPanel* footerPanel_;
+  bool scrollProportional_ = false;
+  bool flatInit_ = false;
+  bool stretchEnabled_ = true;
+  int previousWidth_ = -1;
+  // The widths ColumnSize.SynchWithGrid scales, unrounded, until a width changes otherwise.
+  std::vector<double> synchWidths_;
+  bool synching_ = false;
+  // The line the mouse sizes, its size before and whether a sizing runs.
+  TPoint sizeCandidate_{-1, -1};
+  int sizeCol_ = -1;
+  int sizeRow_ = -1;
+  int sizeColWidth_ = 0;
+  int sizeRowHeight_ = 0;
+  bool mouseSizing_ = false;
+  bool FlatInit();
+  void FlatDone();
+  void FlatUpdate();
+  void ScrollHint(bool Vertical, int Line);
+  void ThumbTracking(bool Vertical, const TWMScroll& Message);
+  void EndScrollHint();
+  void ScaleOtherLines(bool Columns, int Sized, double Ratio);
+  void EndSizing();
+
+  // Drawing of cell graphics and controls
   int CellTextWidth(CellPaint& P);
   TRect GraphicRect(const CellPaint& P, int TextWidth);
   void DrawGraphicObject(CellPaint& P, const TRect& R);
@@ -1563,56 +1547,29 @@ class TExtStringGrid : public TBaseGrid {
   void DrawProgress(CellPaint& P);
   void DrawComment(CellPaint& P);
   void DrawButton(CellPaint& P, const TRect& R);
-
- public:
-  // The check box and radio button steps of the cell painter, by ControlLook's style; a
-  // bitmap look puts Background in place of the bitmap's own.
-  void DrawCheck(TCanvas* Canvas, TColor Background, bool Checked, bool Enabled,
-                 TGridControlStyle Style, const TRect& R);
-  void DrawRadio(TCanvas* Canvas, TColor Background, int Count, bool Enabled, bool Horizontal,
-                 int Index, const TStrings* Captions, const AnsiString& CellText, const TRect& R);
-  // Where a rotated text starts so that it lies in R by the alignments, measured in the
-  // canvas's font.
-  TPoint CalcTextPos(TCanvas* Canvas, const TRect& R, int Angle, const AnsiString& Text,
-                     TAlignment Alignment, TVAlignment VAlignment);
-
- private:
   void DrawRadioButton(TCanvas* Canvas, TColor Background, bool On, bool Enabled, const TRect& R);
   int RadioButtonSize() const;
-  void PaintOverlays();
 
- public:
-  // Drag and drop between programs (ExtGridOleDrag.cpp, esgdd.h). The mouse code calls
-  // OleDragCell once a press on a selected cell has moved on with OleDropSource on: it asks
-  // OnOleDrag (false when refused: the mouse selects instead), drags the column of a fixed
-  // row (OleColumnDragDrop) or the selected cells, and removes or clears them after a move.
-  bool OleDragCell(int ACol, int ARow);
-  TGridOleState& OleState() { return *oleState_; }
+  // Timers, wheel panning and hints
+  THTMLHintWindow* hintWindow_;
+  bool blinkOn_ = false;
+  bool panning_ = false;
+  TCursor panCursor_ = crDefault;
+  bool panHint_ = false;  // ShowHint before panning
+  TPoint hintCell_{-1, -1};
+  void HoverStep();
+  void BlinkStep();
+  void StartPanning(TPoint Origin);
+  void EndPanning();
+  void PanStep();
+  bool WheelStep(int Lines, TShiftState Shift);
 
- private:
-  // A press on a selected cell (or a header) waits for a move before it drags or selects.
-  bool OleDragPress(int ACol, int ARow, int X, int Y);
-  // The move of a waiting press: true when it dragged.
-  bool OleDragMove(int X, int Y);
-  // A waiting press released without a drag selects its cell after all.
-  void OleDragRelease();
-  // The pressed cell becomes the only one selected; false for a fixed cell or a refusal.
-  bool SelectPressedCell();
-  void InitOleDragDrop();
-  void SetOleDropTargetOn(bool On);
-  // What a move takes away from the cells dragged out.
-  void RemoveDragged(const TGridRect& R);
-  std::unique_ptr<TGridOleState> oleState_;
-  // Keys and mouse ---------------------------------------------------------------------------
+  // Keys and navigation
   // The navigable area: fixed rows and columns, footer rows and right fixed columns excluded.
   TRect NavigableArea() const;
   // The cell after (before) the block at From in the advance direction; false when adding a
   // row was refused.
   bool AdvanceTarget(TPoint From, bool Forward, bool& MayGrow, TPoint& Target);
-  bool StaticControl(int ACol, int ARow);  // a check box, radio group or button
-  void PressStaticCell(TPoint Cell);
-  bool MergedPress(int ACol, int ARow, bool WasSelected);
-  bool URLCellAt(int ACol, int ARow);  // a URL text shown as a link
   void ToggleByKey();
   bool HomeEndKey(WORD Key);
   bool ClipboardKey(WORD Key, TShiftState Shift);
@@ -1625,6 +1582,19 @@ class TExtStringGrid : public TBaseGrid {
   void TabPastRightCols(int FromRow, bool Backward);
   // Opens the editor the cell's editor type asks for, when the grid allows editing.
   void OpenEditor();
+
+  // Mouse
+  // A copy's formats held apart from the clipboard, each absent when not taken: the cells as
+  // text, the top-left cell's rich text, the cells as a binary grid stream.
+  struct ClipContent {
+    std::optional<AnsiString> text;
+    std::optional<std::vector<uint8_t>> rich;
+    std::optional<std::vector<uint8_t>> cells;
+  };
+  bool StaticControl(int ACol, int ARow);  // a check box, radio group or button
+  void PressStaticCell(TPoint Cell);
+  bool MergedPress(int ACol, int ARow, bool WasSelected);
+  bool URLCellAt(int ACol, int ARow);  // a URL text shown as a link
   // A press on a cell inside the grid; true when it is handled whole.
   bool CellPress(int ACol, int ARow, int X, int Y);
   bool DirectEditPress(int ACol, int ARow, int X);
@@ -1704,21 +1674,6 @@ class TExtStringGrid : public TBaseGrid {
     int rowDeselect = -1;
   } mouse_;
   AnsiString hoverAnchor_;
-
- public:
-  // The new width or height shows in the hint window while a column, a row or the first
-  // column is sized by the mouse (ExtGridSizingHint.cpp).
-  bool HintShowSizing = false;
-  // A right click on a URL cell (with URLShow) edits it.
-  bool URLEdit = false;
-  // The grid grows and shrinks with its owner form (GridResize).
-  bool SizeWithForm = false;
-
- protected:
-  // Plain dialog characters stay with the grid, so its editor controls take only Alt ones.
-  bool CMDialogChar(char Key, TShiftState Shift) override;
-
- private:
   // The release's OnClick waits in here while a release in the header ends a column sizing.
   class ClickParking {
    public:
@@ -1751,4 +1706,117 @@ class TExtStringGrid : public TBaseGrid {
     FixedButton button = FixedButton::None;
     TRect buttonRect;
   } sizingMouse_;
+
+  // Inplace editing
+  int maxEditLength_ = 0;
+  void ReopenEditor(int ACol, int ARow);
+
+  // Binary grid stream and clipboard
+  TPoint copyOrigin_;
+  TClipOperation clipOperation_ = coCopy;
+  struct BinCells;
+  struct BinDressing;
+  AnsiString CopyText(const TGridRect& R, bool SelectedRowsOnly);
+  ClipContent CopyContent(const TGridRect& R, bool SelectedRowsOnly);
+  ClipContent ClipboardContent();  // the one format a paste takes from the clipboard
+  std::optional<std::vector<uint8_t>> RichBytes(int ACol, int ARow);
+  std::vector<uint8_t> CellBytes(const TGridRect& R);
+  TGridRect SelectionCopyRange() const;  // what CopySelectionToClipboard takes
+  int PasteContent(int ACol, int ARow, const ClipContent& Content);
+  void PasteSelection(const ClipContent& Content);
+  void ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Cells);
+  void ReadCellRecords(TStream& Stream, BinCells& Cells);
+  void PlaceBinCells(BinCells& Cells, bool Paste);
+  void PlaceCellRecords(BinCells& Cells, bool Paste);
+  void DressBinCell(int ACol, int ARow, BinDressing& More);
+  void PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes);
+  bool MayPaste() const;
+  bool MayPasteInto(int ACol, int ARow);
+  void EmptyCells(const TGridRect& R, bool Properties, bool Stored = false);
+  void FillSelection(int Pasted);
+
+  // Inplace edit control
+  friend class TExtInplaceEdit;
+
+  // Print layout
+  // Printing: what stays from one layout to the next, and the state of one run.
+  std::unique_ptr<TPrintState> print_;
+  struct PrintPass;
+  // The output rectangle of a canvas's device rectangle, whose corner becomes the origin.
+  void SetPrintOutput(TCanvas* Canvas, const TRect& DeviceRect);
+  int BuildPages(PrintPass& P);
+  int MapFontHeight(const PrintPass& P, int Size) const;
+  // The canvas takes the cell's print font at the pass's scale; answers the rotation angle.
+  int PrintFont(PrintPass& P, int RealCol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  // The text a cell prints and its kind: rich text is drawn by RTFPaint, HTML by PrintHTML.
+  AnsiString PrintText(int RealCol, int ARow, TTextType& Type);
+  // Draws (or only measures) HTML text in R of the page in the canvas's font; answers its
+  // extent in 0.1 mm.
+  TSize PrintHTML(PrintPass& P, const AnsiString& Text, const TRect& R, bool MeasureOnly);
+  TSize CellTextExtent(PrintPass& P, int ACol, int ARow);
+  int PrintRowHeight(PrintPass& P, int ARow);
+  int PrintedRowHeight(PrintPass& P, int ARow);
+  void PrintColumnWidths(PrintPass& P);
+  void PrintStrips(PrintPass& P);
+  void PlaceStrip(PrintPass& P, int Strip);
+  void PrintAreas(PrintPass& P);
+  bool RowPrinted(const PrintPass& P, int ARow);
+  int NextPrintedRow(const PrintPass& P, int ARow);
+  void PrintPages(PrintPass& P);
+  void StartPrintPage(PrintPass& P);
+  void EndPrintPage(PrintPass& P, int NextRow);
+  int PrintRow(PrintPass& P, int ARow, int Y);
+  void PrintCell(PrintPass& P, int ACol, int ARow, int X, int Y, int RowHeight);
+  void PrintCellLines(PrintPass& P, int RealCol, int ARow, const TRect& R, bool BottomCut);
+  // Draws the cell's graphic in its text rectangle R and moves R's edge aside from one before
+  // or after the text; false when the graphic stands for the text (radio groups, progress).
+  bool PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R, TAlignment HAlign);
+  // Check boxes, radio groups, buttons, progress bars and image-list images, drawn by the
+  // screen's steps in screen pixels on the page; answers their width in 0.1 mm.
+  int PrintCellControl(PrintPass& P, int RealCol, int ARow, const TRect& R, TAlignment HAlign,
+                       bool& TextShows);
+  void PrintBorders(PrintPass& P);
+  AnsiString PageNumberText(const PrintPass& P) const;
+  void PrintHeaderFooter(PrintPass& P);
+
+  // Print entry points and settings
+  void PrivatePrintRect(const TGridRect& GridRect, bool SelectedOnly);
+  void PrivatePrintPreviewRect(TCanvas* Canvas, TRect DisplayRect, const TGridRect& GridRect,
+                               bool SelectedOnly);
+
+  // Text files and exports
+  // The column whose text a writer takes for column c: c itself when hidden columns are
+  // saved, else the shown column's.
+  int ExportCol(int ACol) const { return SaveHiddenCells ? ACol : RemapCol(ACol); }
+  // The last column a writer reaches: the save range's, plus the hidden ones when saved.
+  int ExportEndCol() const {
+    return GetSaveEndCol() + (SaveHiddenCells ? NumHiddenColumns() : 0);
+  }
+  // The width of the column a writer writes as column c, by the same indexing as its cells.
+  int ExportColWidth(int ACol) const;
+  void ReportProgress(int& Last, int Done, int Total);
+  void FinishLoading();
+
+  // Drag and drop between programs
+  // A press on a selected cell (or a header) waits for a move before it drags or selects.
+  bool OleDragPress(int ACol, int ARow, int X, int Y);
+  // The move of a waiting press: true when it dragged.
+  bool OleDragMove(int X, int Y);
+  // A waiting press released without a drag selects its cell after all.
+  void OleDragRelease();
+  // The pressed cell becomes the only one selected; false for a fixed cell or a refusal.
+  bool SelectPressedCell();
+  void InitOleDragDrop();
+  void SetOleDropTargetOn(bool On);
+  // What a move takes away from the cells dragged out.
+  void RemoveDragged(const TGridRect& R);
+  std::unique_ptr<TGridOleState> oleState_;
+
+  // Spreadsheets, word processors and databases
+  void LoadXLS(const AnsiString& FileName, const AnsiString& SheetName);
+  void SaveXLS(const AnsiString& FileName, const AnsiString& SheetName);
+  void PlaceSheet(const TSheetData& Sheet);
+  std::vector<std::vector<TSheetValue>> SheetRows();
+  // Table, when not empty, is read whole; else the records of SQL.
+  void LoadMDB(const AnsiString& FileName, const AnsiString& Table, const AnsiString& SQL);
 };
