@@ -3,6 +3,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <charconv>
+
 #include "components/grid/columns/ExtCGrid.h"
 #include "engine/dbase.h"
 
@@ -40,6 +43,21 @@ Conditions ConditionsNow() {
   return c;
 }
 
+bool DigitBlankOrMinus(char c) { return (c >= '0' && c <= '9') || c == ' ' || c == '-'; }
+bool PlainNumberChar(char c) { return DigitBlankOrMinus(c) || c == '.'; }
+
+// Whether the shown text of this stored number reads as its own bytes: digits, blanks, a
+// minus and at most one point, with separators that none of them can be taken for (the one
+// point is shown as the decimal separator, so a thousands point never meets it).
+bool ReadsAsStored(const char* stored, std::size_t length) {
+  const bool separators = (DecimalSeparator == '.' || DecimalSeparator == ',') &&
+                          ThousandSeparator != DecimalSeparator &&
+                          !DigitBlankOrMinus(ThousandSeparator);
+  return separators && length < kDbaseTextCut &&
+         std::all_of(stored, stored + length, PlainNumberChar) &&
+         std::count(stored, stored + length, '.') <= 1;
+}
+
 struct Kept {
   DbaseHitValues hits;
   const TExtColumnGrid* grid = nullptr;  // null: nothing kept
@@ -51,6 +69,19 @@ int keptField = -1;
 Kept kept;
 
 }  // namespace
+
+double DbaseHitValue(int field) {
+  const char* stored = dbase_record.data() + dbase_feldoffset[field];
+  const std::size_t length = dbase_feldlength[field];
+  if (dbase_feldtyp[field] != 'N' || !ReadsAsStored(stored, length)) {
+    dbase_tr(field);
+    return DbaseTextValue();
+  }
+  const char* first = std::find_if(stored, stored + length, [](char c) { return c != ' '; });
+  double value = 0;
+  std::from_chars(first, stored + length, value);
+  return value;
+}
 
 void DbaseKeepHitValues(int field) {
   keptField = field;

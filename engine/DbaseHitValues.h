@@ -10,6 +10,10 @@ class TExtColumnGrid;
 // The field whose values runs into an index grid keep; -1 keeps none.
 void DbaseKeepHitValues(int field);
 
+// What a run keeps of a hit: field's shown text of the current record read as a number, as
+// dbase_tr and DbaseTextValue give it, without the text where the stored bytes give the same.
+double DbaseHitValue(int field);
+
 // Where the next run into an index grid keeps them: null when no field is to be kept or the
 // table lacks it. The values kept before are gone either way.
 DbaseHitValues* DbaseStartKeepingHitValues();

@@ -166,10 +166,7 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
       sorted.Add(r, text1, text2);
     else
       index.AddHit(DbaseRecordText(r, number), text1, text2);
-    if (keep) {
-      dbase_tr(keep->field);
-      keep->values.push_back(DbaseTextValue());
-    }
+    if (keep) keep->values.push_back(DbaseHitValue(keep->field));
     ++hits;
   }
   pass.Finish();

@@ -2,6 +2,7 @@
 // and filter of the hits, and every change that must make them stale, so the total reads the
 // table again.
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <memory>
 
@@ -97,6 +98,26 @@ TEST_F(HitValuesTest, AnyChangeOfWhatTheyCameFromMakesThemStale) {
   stale("another program's append", [&] {
     std::ofstream(path, std::ios::app | std::ios::binary) << std::string(28, ' ');
   });
+}
+
+// A number read straight from its stored bytes must be the number its shown text gives, for
+// every text and separators a user can set.
+TEST_F(HitValuesTest, AValueReadFromTheStoredBytesIsTheShownTextsNumber) {
+  ASSERT_EQ(dbase_lesen(0), 1);
+  char* field = dbase_record.data() + dbase_feldoffset[kPrice];
+  const char* stored[] = {"   10.50", "  -10.50", "        ", "     .25", "1.2.3.45", "  +12.50",
+                          " 1 2.50 ", "   12.  ", "-       ", "  1e3.50", "12,50   ", "   0.001"};
+  const std::pair<char, char> separators[] = {{',', '.'}, {'.', ','}, {'.', '.'}, {',', ' '},
+                                              {'.', '\''}, {',', '5'}, {';', '.'}};
+  for (auto [decimal, thousand] : separators)
+    for (const char* text : stored) {
+      DecimalSeparator = decimal;
+      ThousandSeparator = thousand;
+      std::memcpy(field, text, 8);
+      const double kept = DbaseHitValue(kPrice);
+      dbase_tr(kPrice);
+      EXPECT_EQ(kept, DbaseTextValue()) << text << " " << decimal << thousand;
+    }
 }
 
 }  // namespace
