@@ -1,6 +1,8 @@
 // The list window's controls at their places, and its events bound.
 #include "app/Datenbank_liste.h"
 #include "app/FormPlacement.h"
+#include "app/PartsFields.h"
+#include "engine/DbaseHitValues.h"
 
 namespace {
 
@@ -37,6 +39,8 @@ TfrmDatenbank_Liste::TfrmDatenbank_Liste(TComponent* Owner) : TForm(Owner) {
   PlaceButtons();
   PlaceSettings();
   BindEvents();
+  // The total price follows every query run.
+  DbaseKeepHitValues(kTotalPrice);
 }
 
 void TfrmDatenbank_Liste::PlaceControls() {

@@ -8,6 +8,7 @@
 #include "app/Dbaseabfrage.h"
 #include "app/Kalvento_maske.h"
 #include "app/PartsFields.h"
+#include "engine/DbaseHitValues.h"
 #include "engine/dbase.h"
 #include "platform/controls/dialogs.h"
 
@@ -119,11 +120,12 @@ void TfrmDatenbank_Liste::DeleteRow(int row) {
 }
 
 // The total price field of every hit; records that cannot be read (deleted meanwhile) add
-// nothing, and a table without that field totals 0 rather than a message per hit. A sum
-// needs no order, so the hits are read in record order, in large blocks where they lie close.
+// nothing, and a table without that field totals 0 rather than a message per hit. Right after
+// a run its own reading gives the values; else the hits are read in record order, since a sum
+// needs no order, in large blocks where they lie close.
 void TfrmDatenbank_Liste::GesamtpreisRechnenExecute(TObject* /*Sender*/) {
   double sum = 0;
-  if (kTotalPrice < dbase_anzahldatenfelder) {
+  if (kTotalPrice < dbase_anzahldatenfelder && !DbaseKeptHitSum(kTotalPrice, sum)) {
     const std::vector<long> records = DbaseIndexGridHitRecords();
     DbaseRecordPass pass(dbase_tabelle, {kTotalPrice}, &records);
     for (long record : records) {

@@ -1,14 +1,25 @@
 // The query window's index grid and the list grid: the engine's index logic over real grids.
+#include "engine/DbaseHitValues.h"
 #include "engine/ResultIndexGrid.h"
 #include "engine/dbase.h"
 #include "platform/stdctrls/scrollbar.h"
 
 TExtColumnGrid* dbase_indexgrid = nullptr;
 
+namespace {
+
+// The adapter is let go before the values are taken as kept: it leaves the grid's rows.
+void RunInto(TExtColumnGrid& g, DbaseHitValues* keep) {
+  GridResultIndex index(g);
+  DbaseRunQuery(index, keep);
+}
+
+}  // namespace
+
 void dbase_abfrage(TExtColumnGrid* g) {
   DbaseShapeIndexGrid(*g);
-  GridResultIndex index(*g);
-  dbase_abfrage(index);
+  RunInto(*g, DbaseStartKeepingHitValues());
+  DbaseHitValuesKept(*g);
 }
 
 long dbase_indexdsnr(long p) {

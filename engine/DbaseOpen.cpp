@@ -151,10 +151,12 @@ int DbaseOpen(DbaseTable& t, const AnsiString& name) {
   if (t.hasWindow)
     Allocate(t, t.recordMulti, "_recordMulti", std::size_t{kDbaseWindowRecords} * t.lengthofrecord);
   t.cachestart = kDbaseWindowEmpty;
+  DbaseMarkChange(t);
   return 1;
 }
 
 void DbaseClose(DbaseTable& t) {
+  DbaseMarkChange(t);
   t.datei.reset();
   t.handle = -1;
   t.feldname = {};

@@ -41,8 +41,17 @@ extern int dbase_indexfeld1;         // the field whose text stands in the index
 int dbase_kriterienpruefen();
 // Compares field n of the current record with a criterion text: negative, 0 or positive.
 int dbase_feldvergleich(int n, const AnsiString& text);
+// What a run keeps of every hit besides its index entry, in record order: the value of
+// `field` (its shown text read as a number, as dbase_ansinachzahl reads it).
+struct DbaseHitValues {
+  int field = -1;
+  std::vector<double> values;
+};
+
 // Runs the query over every record into the index and sorts it; sets dbase_anzahlindex.
 void dbase_abfrage(ResultIndex& index);
+// The same, keeping the hits' values in `keep` when it is given.
+void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep);
 // The same into an index grid, which takes the index's form first.
 void dbase_abfrage(TExtColumnGrid* g);
 

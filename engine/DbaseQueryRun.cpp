@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "engine/DbaseHitOrder.h"
+#include "engine/DbaseHitValues.h"
 #include "engine/DbaseQuerySlots.h"
 #include "engine/DbaseQuickCriterion.h"
 #include "engine/dbase.h"
@@ -109,8 +110,8 @@ void SetProgress(uint32_t record) {
 }
 
 // The fields a run reads of each record.
-std::vector<int> ReadFields(const Criteria& criteria, int sortField2) {
-  std::vector<int> fields{dbase_indexfeld1, sortField2};
+std::vector<int> ReadFields(const Criteria& criteria, int sortField2, const DbaseHitValues* keep) {
+  std::vector<int> fields{dbase_indexfeld1, sortField2, keep ? keep->field : -1};
   for (const Criterion& c : criteria) fields.push_back(c.field);
   return fields;
 }
@@ -128,6 +129,11 @@ int dbase_feldvergleich(int n, const AnsiString& text) {
 }
 
 void dbase_abfrage(ResultIndex& index) {
+  DbaseForgetHitValues();
+  DbaseRunQuery(index, nullptr);
+}
+
+void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
   index.Clear();
   dbase_anzahlindex = 0;
   const Criteria criteria = CriteriaOfSlots();
@@ -139,7 +145,7 @@ void dbase_abfrage(ResultIndex& index) {
   dbase_indexfeld1 = FirstKeyField();
   DbaseHitOrder sorted;
   uint32_t hits = 0;
-  DbaseRecordPass pass(dbase_tabelle, ReadFields(criteria, sortField2));
+  DbaseRecordPass pass(dbase_tabelle, ReadFields(criteria, sortField2, keep));
   uint32_t r = 0;
   for (; r < dbase_anzahldatensaetze; ++r) {
     // Only the loop reads the progress: it is worked out for it, as of the record before.
@@ -160,6 +166,7 @@ void dbase_abfrage(ResultIndex& index) {
       sorted.Add(r, text1, text2);
     else
       index.AddHit(DbaseRecordText(r, number), text1, text2);
+    if (keep) keep->values.push_back(DbaseHitValue(keep->field));
     ++hits;
   }
   pass.Finish();

@@ -98,6 +98,11 @@ void Scramble(DbaseTable& t) {
 
 }  // namespace
 
+void DbaseMarkChange(DbaseTable& t) {
+  static uint64_t marks = 0;
+  t.changeMark = ++marks;
+}
+
 int DbaseRead(DbaseTable& t, long n) {
   if (n >= Count(t)) return PastTheEnd(t);
   if (n < 0 || !HasBuffers(t)) return -2;
@@ -195,6 +200,7 @@ int DbaseReadWindowed(DbaseTable& t, long n) {
 int DbaseWrite(DbaseTable& t, long n) {
   if (n < 0 || !HasBuffers(t)) return 0;
   Scramble(t);
+  DbaseMarkChange(t);
   int written = n < Count(t) && InFile(t, n) ? WriteAt(t, n, t.record_temp) : Append(t);
   t.cachestart = kDbaseWindowEmpty;
   return written;
@@ -205,6 +211,7 @@ int DbaseWrite(DbaseTable& t, long n) {
 int DbaseWriteNew(DbaseTable& t, long& n) {
   if (n < 0 || !HasBuffers(t)) return 0;
   Scramble(t);
+  DbaseMarkChange(t);
   DbaseCountLock lock(t.handle);
   uint32_t count = 0;
   if (!CountInFile(t, count)) return 0;
@@ -223,6 +230,7 @@ int DbaseWriteNew(DbaseTable& t, long& n) {
 int DbaseDelete(DbaseTable& t, long n) {
   // Only records the table holds: a deleted record past the end would be a gap.
   if (n < 0 || n >= Count(t) || !HasBuffers(t)) return 0;
+  DbaseMarkChange(t);
   t.record[0] = '*';
   std::fill(t.record.begin() + 1, t.record.end(), 0);
   int written = WriteAt(t, n, t.record);

@@ -54,7 +54,14 @@ struct DbaseTable {
   FilePtr dbtdatei;
   uint32_t dbtnaechster = 0;
   uint32_t dbtblockgroesse = 512;
+
+  // New at every open, close and write of a record, never seen before in the process: what
+  // was read from the table tells by it that the table is still as it was.
+  uint64_t changeMark = 0;
 };
+
+// Gives the table a new changeMark.
+void DbaseMarkChange(DbaseTable& t);
 
 // Opening and closing (DbaseOpen.cpp). Open refuses a damaged file with a message and leaves
 // the instance closed; it closes a table the instance still holds first.

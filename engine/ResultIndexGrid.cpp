@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <utility>
 
 namespace {
@@ -36,9 +37,11 @@ void DbaseShapeIndexGrid(TExtColumnGrid& grid) {
   sort.NormalCellsOnly = true;
 }
 
+// The texts are emptied in place: the rows keep their room, and the run's hits are copied
+// into it, so a run as large as the one before allocates nothing per hit.
 void GridResultIndex::Clear() {
   cleared_ = grid_.GetRowCount();
-  grid_.Clear();
+  grid_.ClearCellTexts({0, 0, INT_MAX, cleared_ - 1}, TGridCells::Room::Keep);
   rows_ = 1;
   grid_.SetRowCount(rows_);
 }
@@ -47,8 +50,7 @@ void GridResultIndex::AddHit(std::string_view satznummer, std::string_view key1,
                              std::string_view key2) {
   const int row = rows_++ - 1;  // the empty row becomes the hit's
   if (rows_ > grid_.GetRowCount()) Grow();
-  std::array<AnsiString, kColumns> texts{AnsiString(satznummer), AnsiString(key1),
-                                         AnsiString(key2)};
+  const std::array<std::string_view, kColumns> texts{satznummer, key1, key2};
   grid_.SetRowCells(row, texts);
 }
 

@@ -176,16 +176,24 @@ void TGridCells::SetText(int col, int row, AnsiString text) {
   r.texts[col] = std::move(text);
 }
 
-void TGridCells::SetRowTexts(int row, std::span<AnsiString> texts) {
+template <typename TextType>
+void TGridCells::StoreRowTexts(int row, std::span<TextType> texts) {
   if (row < 0 || texts.empty()) return;
   // Empty texts store nothing where nothing is stored, as they do cell by cell.
-  if (std::all_of(texts.begin(), texts.end(), [](const AnsiString& t) { return t.empty(); })) {
+  if (std::all_of(texts.begin(), texts.end(), [](const auto& t) { return t.empty(); })) {
     for (std::size_t c = 0; c < texts.size(); ++c) SetText(static_cast<int>(c), row, {});
     return;
   }
   Row& r = RowAt(row);
   GrowFor(r.texts, r.textCount, static_cast<uint32_t>(texts.size() - 1), widthHint_);
-  std::move(texts.begin(), texts.end(), r.texts.get());
+  // A moved text takes its own buffer; a viewed one is copied into the cell's.
+  for (std::size_t c = 0; c < texts.size(); ++c) r.texts[c] = std::move(texts[c]);
+}
+
+void TGridCells::SetRowTexts(int row, std::span<AnsiString> texts) { StoreRowTexts(row, texts); }
+
+void TGridCells::SetRowTexts(int row, std::span<const std::string_view> texts) {
+  StoreRowTexts(row, texts);
 }
 
 void TGridCells::SetObject(int col, int row, TObject* object) {
@@ -199,16 +207,17 @@ void TGridCells::SetObject(int col, int row, TObject* object) {
   r.objects[col] = object;
 }
 
-void TGridCells::ClearTexts(const TGridRect& rect) {
+void TGridCells::ClearTexts(const TGridRect& rect, Room room) {
   const int64_t left = std::max(rect.Left, 0), end = int64_t{rect.Right} + 1;
   WalkRows(*this, rect.Top, rect.Bottom, [&](int, Row& r) {
     if (left >= std::min<int64_t>(end, r.textCount)) return false;
-    if (left == 0 && end >= r.textCount) {
+    if (left == 0 && end >= r.textCount && room == Room::GiveUp) {
       r.texts.reset();
       r.textCount = 0;
     } else {
-      std::fill(r.texts.get() + left, r.texts.get() + std::min<int64_t>(end, r.textCount),
-                AnsiString());
+      // Emptied in place, each keeping its buffer.
+      std::for_each(r.texts.get() + left, r.texts.get() + std::min<int64_t>(end, r.textCount),
+                    [](AnsiString& text) { text.clear(); });
     }
     return false;
   });

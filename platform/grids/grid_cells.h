@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "platform/core/object.h"
@@ -30,11 +31,15 @@ class TGridCells {
   // Negative coordinates are ignored.
   void SetText(int col, int row, AnsiString text);
   void SetObject(int col, int row, TObject* object);
-  // Cells 0 .. texts.size() - 1 of a row at once, the texts moved in.
+  // Cells 0 .. texts.size() - 1 of a row at once, the texts moved in; or copied into the
+  // room the cells hold, so a row refilled in the same shape allocates nothing.
   void SetRowTexts(int row, std::span<AnsiString> texts);
+  void SetRowTexts(int row, std::span<const std::string_view> texts);
 
-  // The texts inside rect emptied at once; a row whose texts all lie inside gives up its room.
-  void ClearTexts(const TGridRect& rect);
+  // The texts inside rect emptied at once; a row whose texts all lie inside gives up its room,
+  // unless the room is kept for a refill.
+  enum class Room { GiveUp, Keep };
+  void ClearTexts(const TGridRect& rect, Room room = Room::GiveUp);
   // Room for the texts of the first `columns` columns of rows first..last, made at once for
   // cells about to be written in any order.
   void ReserveRows(int first, int last, int columns);
@@ -80,6 +85,8 @@ class TGridCells {
   uint32_t widthHint_ = 1;
 
   const Row* FindRow(int row) const;
+  template <typename TextType>
+  void StoreRowTexts(int row, std::span<TextType> texts);
   Row& RowAt(int row);
   // Calls visit(row, Row) for the rows first..last that lie in a page, until it returns true;
   // the rows are const when self is.

@@ -23,12 +23,19 @@ void TStringGrid::SetCells(int ACol, int ARow, AnsiString Value) {
   if (!fromEditor_ && GetEditorMode() && ACol == GetCol() && ARow == GetRow()) InvalidateEditor();
 }
 
-void TStringGrid::SetRowCells(int ARow, std::span<AnsiString> Values) {
+template <typename TextType>
+void TStringGrid::StoreRowCells(int ARow, std::span<TextType> Values) {
   if (Values.empty()) return;
   const int last = static_cast<int>(Values.size()) - 1;
   cells_.SetRowTexts(ARow, Values);
   InvalidateRect({0, ARow, last, ARow});
   if (!fromEditor_ && GetEditorMode() && GetCol() <= last && ARow == GetRow()) InvalidateEditor();
+}
+
+void TStringGrid::SetRowCells(int ARow, std::span<AnsiString> Values) { StoreRowCells(ARow, Values); }
+
+void TStringGrid::SetRowCells(int ARow, std::span<const std::string_view> Values) {
+  StoreRowCells(ARow, Values);
 }
 
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) {
@@ -62,8 +69,8 @@ void TStringGrid::CellTextsStored(const TGridRect& R) {
     InvalidateEditor();
 }
 
-void TStringGrid::ClearCellTexts(const TGridRect& R) {
-  cells_.ClearTexts(R);
+void TStringGrid::ClearCellTexts(const TGridRect& R, TGridCells::Room room) {
+  cells_.ClearTexts(R, room);
   CellTextsStored(R);
 }
 

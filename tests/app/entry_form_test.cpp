@@ -276,4 +276,18 @@ TEST_F(EntryForm, TheListRunsItsQueryAgainAfterANewRecord) {
   EXPECT_EQ(list.labGesamtpreis->GetCaption(), "23,75");
 }
 
+// A price edited through the form is in the list's total at once: the values the run kept
+// no longer hold after the save.
+TEST_F(EntryForm, TheListsTotalFollowsAPriceEditedInTheForm) {
+  EXPECT_EQ(list.labGesamtpreis->GetCaption(), "3,75");
+  WhenShown([&] {
+    Type(form.edtKalvento_Haupt1, "5");
+    Type(form.edtKalvento_Einzelprei, "1,25");
+    Click(form.btnOK);
+  });
+  DoubleClickCell(1, 6);
+  EXPECT_EQ(Stored(5, kTotalPrice), "6,25");
+  EXPECT_EQ(list.labGesamtpreis->GetCaption(), "10");
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 // with its confirmation and the record locks, the total price and the help document.
 #include "ListWindowTest.h"
 
+#include "engine/DbaseHitValues.h"
 #include "engine/DbaseLocks.h"
 #include "platform/controls/shell.h"
 
@@ -214,6 +215,44 @@ TEST_F(ListWindow, ALayoutChosenShowsFromItsFirstColumn) {
   EXPECT_EQ(list.PageControl1->GetActivePageIndex(), 3);
   EXPECT_EQ(list.grdAusgabe->GetLeftCol(), 1);
   EXPECT_EQ(Cell(1, 0), "Bezugsquelle");
+}
+
+// Right after a run the total comes from the run's own reading of the prices: it must show
+// what a pass over the hits shows, to the byte, also when the index is not in record order
+// and the prices are large enough for the order of the sum to show in its last digits.
+TEST_F(ListWindow, TheTotalAfterARunIsWhatAPassOverTheHitsGives) {
+  auto passTotal = [this] {
+    DbaseForgetHitValues();
+    list.GesamtpreisRechnen->Execute();
+    return list.labGesamtpreis->GetCaption();
+  };
+  ASSERT_EQ(dbase_open("teile.dbf"), 1);
+  for (long n = 0; n < kParts; ++n) {
+    ASSERT_EQ(dbase_lesen(n), 1);
+    dbase_feldschreibenAnsi(FloatToStrF(9999999.99 - n * 333333.37, ffFixed, 10, 2), kTotalPrice);
+    ASSERT_EQ(dbase_schreiben(n), 1);
+  }
+  DbaseSetFixedText(dbase_abfragetext[25], kDbaseSlotSize, "BEZUGSQUEL");
+  DbaseSetFixedText(dbase_abfragetext[26], kDbaseSlotSize, "GESAMTPREI");
+  ASSERT_EQ(dbase_abfragespeichern("sortiert.dba"), 0);
+  dbase_close();
+
+  Show();
+  const AnsiString total = list.labGesamtpreis->GetCaption();
+  EXPECT_EQ(total.substr(0, 9), "154999983");
+  EXPECT_EQ(total, passTotal());
+  list.cboAusgabe->SetText("sortiert.dba");
+  list.cboAusgabeChange(list.cboAusgabe);
+  EXPECT_EQ(Cell(1, 1), "Teil 29");  // Conrad's cheapest first
+  EXPECT_EQ(list.labGesamtpreis->GetCaption(), total);
+  EXPECT_EQ(total, passTotal());
+
+  log.Answer(mrYes);
+  ClickCell(1, 1);
+  Click(list.btnLoeschen);
+  const AnsiString afterDelete = list.labGesamtpreis->GetCaption();
+  EXPECT_NE(afterDelete, total);
+  EXPECT_EQ(afterDelete, passTotal());
 }
 
 TEST_F(ListWindow, DeleteOnYesBlanksTheRowAndKeepsTheHitCount) {

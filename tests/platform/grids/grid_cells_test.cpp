@@ -245,6 +245,29 @@ TEST(GridCells, RectanglesEmptyAtOnceAndRowsTakeRoomAhead) {
   EXPECT_EQ(cells.StoredCells(), 1u + 3 * 8u);
 }
 
+// A grid refilled in the shape it had (the query index run after run) keeps its rows' room:
+// the texts read empty, and viewed texts are copied into the buffers they left.
+TEST(GridCells, RoomKeptForARefillIsReusedByViewedTexts) {
+  TGridCells cells;
+  const std::string_view first[] = {"17", "a designation longer than a short text", ""};
+  cells.SetRowTexts(0, first);
+  cells.SetRowTexts(1, first);
+  const char* buffer = cells.Text(1, 0).data();
+  cells.ClearTexts({0, 0, INT_MAX, 1}, TGridCells::Room::Keep);
+  EXPECT_EQ(RowText(cells, 0, 3), "||");
+  EXPECT_EQ(Visited(cells, TGridCells::Slot::Text, {0, 0, INT_MAX, 1}), "");
+  EXPECT_EQ(cells.StoredCells(), 6u);
+  const std::string_view second[] = {"3", "a shorter designation", "x"};
+  cells.SetRowTexts(0, second);
+  EXPECT_EQ(RowText(cells, 0, 3), "3|a shorter designation|x");
+  EXPECT_EQ(cells.Text(1, 0).data(), buffer);
+  const std::string_view empty[] = {"", ""};
+  cells.SetRowTexts(5, empty);  // stores nothing where nothing is stored
+  EXPECT_EQ(cells.StoredCells(), 6u);
+  cells.ClearTexts({0, 0, INT_MAX, 1});
+  EXPECT_EQ(cells.StoredCells(), 0u);
+}
+
 class GridLine : public testing::Test {
  protected:
   TGridCells cells;

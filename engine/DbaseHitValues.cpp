@@ -1,0 +1,123 @@
+// The kept values and what they were read under.
+#include "engine/DbaseHitValues.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <charconv>
+
+#include "components/grid/columns/ExtCGrid.h"
+#include "engine/dbase.h"
+
+namespace {
+
+// What the values depend on besides the hits: the table in this process and in others (a
+// running copy writes the file, so its size or time changes), the code page and separators.
+struct Conditions {
+  uint64_t changeMark = 0;
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = -1;
+  time_t seconds = 0;
+  long nanoseconds = 0;
+  uint8_t zeichensatz = 0;
+  char decimal = 0;
+  char thousand = 0;
+  bool operator==(const Conditions&) const = default;
+};
+
+Conditions ConditionsNow() {
+  Conditions c;
+  c.changeMark = dbase_tabelle.changeMark;
+  struct stat file {};
+  if (dbase_handle >= 0 && fstat(dbase_handle, &file) == 0) {
+    c.device = file.st_dev;
+    c.inode = file.st_ino;
+    c.size = file.st_size;
+    c.seconds = file.st_mtim.tv_sec;
+    c.nanoseconds = file.st_mtim.tv_nsec;
+  }
+  c.zeichensatz = dbm_zeichensatz;
+  c.decimal = DecimalSeparator;
+  c.thousand = ThousandSeparator;
+  return c;
+}
+
+bool DigitBlankOrMinus(char c) { return (c >= '0' && c <= '9') || c == ' ' || c == '-'; }
+bool PlainNumberChar(char c) { return DigitBlankOrMinus(c) || c == '.'; }
+
+// Whether the shown text of this stored number reads as its own bytes: digits, blanks, a
+// minus and at most one point, with separators that none of them can be taken for (the one
+// point is shown as the decimal separator, so a thousands point never meets it).
+bool ReadsAsStored(const char* stored, std::size_t length) {
+  const bool separators = (DecimalSeparator == '.' || DecimalSeparator == ',') &&
+                          ThousandSeparator != DecimalSeparator &&
+                          !DigitBlankOrMinus(ThousandSeparator);
+  return separators && length < kDbaseTextCut &&
+         std::all_of(stored, stored + length, PlainNumberChar) &&
+         std::count(stored, stored + length, '.') <= 1;
+}
+
+struct Kept {
+  DbaseHitValues hits;
+  const TExtColumnGrid* grid = nullptr;  // null: nothing kept
+  int rows = 0;                          // the grid's rows after the run
+  Conditions conditions;
+};
+
+int keptField = -1;
+Kept kept;
+
+}  // namespace
+
+double DbaseHitValue(int field) {
+  const char* stored = dbase_record.data() + dbase_feldoffset[field];
+  const std::size_t length = dbase_feldlength[field];
+  if (dbase_feldtyp[field] != 'N' || !ReadsAsStored(stored, length)) {
+    dbase_tr(field);
+    return DbaseTextValue();
+  }
+  const char* first = std::find_if(stored, stored + length, [](char c) { return c != ' '; });
+  double value = 0;
+  std::from_chars(first, stored + length, value);
+  return value;
+}
+
+void DbaseKeepHitValues(int field) {
+  keptField = field;
+  DbaseForgetHitValues();
+}
+
+void DbaseForgetHitValues() {
+  kept.grid = nullptr;
+  kept.hits.field = -1;
+  kept.hits.values.clear();
+}
+
+DbaseHitValues* DbaseStartKeepingHitValues() {
+  DbaseForgetHitValues();
+  const int f = keptField;
+  // A field past the record (a damaged header) reads as a message per hit: left to the pass.
+  if (dbase_handle < 0 || f < 0 || f >= dbase_anzahldatenfelder ||
+      std::size_t{dbase_feldoffset[f]} + dbase_feldlength[f] > dbase_record.size())
+    return nullptr;
+  kept.hits.field = f;
+  kept.conditions = ConditionsNow();
+  return &kept.hits;
+}
+
+void DbaseHitValuesKept(const TExtColumnGrid& g) {
+  if (kept.hits.field < 0 || !(ConditionsNow() == kept.conditions)) return DbaseForgetHitValues();
+  kept.grid = &g;
+  kept.rows = g.GetRowCount();
+}
+
+bool DbaseKeptHitSum(int field, double& sum) {
+  const TExtColumnGrid* g = dbase_indexgrid;
+  if (g == nullptr || kept.grid != g || kept.hits.field != field || g->GetRowCount() != kept.rows ||
+      kept.hits.values.size() != dbase_anzahlindex || !(ConditionsNow() == kept.conditions))
+    return false;
+  sum = 0;
+  for (double value : kept.hits.values) sum += value;
+  return true;
+}
