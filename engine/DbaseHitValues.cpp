@@ -4,9 +4,9 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <charconv>
 
 #include "components/grid/columns/ExtCGrid.h"
+#include "engine/DbasePlainNumber.h"
 #include "engine/dbase.h"
 
 namespace {
@@ -78,9 +78,7 @@ double DbaseHitValue(int field) {
     return DbaseTextValue();
   }
   const char* first = std::find_if(stored, stored + length, [](char c) { return c != ' '; });
-  double value = 0;
-  std::from_chars(first, stored + length, value);
-  return value;
+  return DbasePlainNumber(first, stored + length);
 }
 
 void DbaseKeepHitValues(int field) {
