@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <utility>
 
 namespace {
@@ -37,11 +36,11 @@ void DbaseShapeIndexGrid(TExtColumnGrid& grid) {
   sort.NormalCellsOnly = true;
 }
 
-// The texts are emptied in place: the rows keep their room, and the run's hits are copied
-// into it, so a run as large as the one before allocates nothing per hit.
+// The rows keep their room, and the run's hits are copied into it, so a run as large as the
+// one before allocates nothing per hit.
 void GridResultIndex::Clear() {
   cleared_ = grid_.GetRowCount();
-  grid_.ClearCellTexts({0, 0, INT_MAX, cleared_ - 1}, TGridCells::Room::Keep);
+  grid_.Clear(TGridCells::Room::Keep);
   rows_ = 1;
   grid_.SetRowCount(rows_);
 }

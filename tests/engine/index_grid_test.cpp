@@ -111,6 +111,19 @@ TEST_F(IndexGridTest, RowsTheGrowingIndexTakesAreEmpty) {
   EXPECT_EQ(grid->Cells(0, 2599), "2599");
 }
 
+// Keeping the rows' room does not skip what the grid's own clear tells its listeners.
+TEST_F(IndexGridTest, TheRunsClearIsTheGridsClear) {
+  DbaseShapeIndexGrid(*grid);
+  grid->SetRowCount(5);
+  grid->SetCells(1, 3, "alt");
+  int changes = 0;
+  grid->OnCellsChanged = [&changes](TObject*, TRect) { ++changes; };
+  GridResultIndex index(*grid);
+  index.Clear();
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(grid->Cells(1, 3), "");
+}
+
 TEST_F(IndexGridTest, ThePageFillsFromTheIndexGridAndTheScrollBarFollowsIt) {
   EXPECT_EQ(dbase_indexdsnr(0), 0);  // no grid yet
   dbase_anzahlindex = 2;

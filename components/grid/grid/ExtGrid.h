@@ -595,13 +595,15 @@ class TExtStringGrid : public TBaseGrid {
   // Row and column operations ----------------------------------------------------------------
   // (ExtGridRows.cpp, ExtGridStats.cpp, ExtGridClear.cpp, ExtGridAutoSize.cpp, ExtGridColumns.cpp,
   // ExtGridMerge.cpp, ExtGridSelection.cpp, ExtGridHiddenColumns.cpp, ExtGridView.cpp)
-  // Clearing: texts emptied, cell properties freed; the counts stay.
-  virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+  // Clearing: texts emptied, cell properties freed; the counts stay. `Room` Keep leaves the
+  // rows their room for a refill of the same shape.
+  virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2,
+                         TGridCells::Room Room = TGridCells::Room::GiveUp);
   void ClearRows(int ARow, int Count);
   void ClearCols(int ACol, int Count);
   // Every cell but the fixed ones, the right fixed columns and the footer rows.
   void ClearNormalCells();
-  void Clear();
+  void Clear(TGridCells::Room Room = TGridCells::Room::GiveUp);
   void ClearSelection();
   // R in shown columns, as a selection is.
   void ClearShownRect(const TGridRect& R);
@@ -1424,7 +1426,7 @@ class TExtStringGrid : public TBaseGrid {
   // The last index of Count lines from First, not beyond Limit (no overflow for any Count).
   static int LastOf(int First, int Count, int Limit);
   // Empties stored cells without telling CellsChanged.
-  void ClearStoredRect(const TGridRect& R);
+  void ClearStoredRect(const TGridRect& R, TGridCells::Room Room = TGridCells::Room::GiveUp);
   // A and B are two different lines of the Count there are.
   static bool TwoLines(int A, int B, int Count) {
     return A >= 0 && B >= 0 && A < Count && B < Count && A != B;

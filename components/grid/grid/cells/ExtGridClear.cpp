@@ -10,14 +10,14 @@ int TExtStringGrid::LastOf(int First, int Count, int Limit) {
   return static_cast<int>(std::min<int64_t>(int64_t{First} + Count - 1, Limit));
 }
 
-void TExtStringGrid::ClearStoredRect(const TGridRect& R) {
+void TExtStringGrid::ClearStoredRect(const TGridRect& R, TGridCells::Room Room) {
   const TGridRect cells = ClipGridRect(R, GetColCount() + NumHiddenColumns(), GetRowCount());
   ClearPropRect(cells.Left, cells.Top, cells.Right, cells.Bottom);
-  ClearCellTexts(cells);
+  ClearCellTexts(cells, Room);
 }
 
-void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2) {
-  ClearStoredRect({ACol1, ARow1, ACol2, ARow2});
+void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2, TGridCells::Room Room) {
+  ClearStoredRect({ACol1, ARow1, ACol2, ARow2}, Room);
   CellsChanged(TRect(ACol1, ARow1, ACol2, ARow2));
 }
 
@@ -48,10 +48,10 @@ void TExtStringGrid::ClearNormalCells() {
             LastNormalRow());
 }
 
-void TExtStringGrid::Clear() {
+void TExtStringGrid::Clear(TGridCells::Room Room) {
   SearchText.clear();
   if (GetRowCount() == 0 || GetColCount() == 0) return;
-  ClearRect(0, 0, GetColCount() + NumHiddenColumns() - 1, GetRowCount() - 1);
+  ClearRect(0, 0, GetColCount() + NumHiddenColumns() - 1, GetRowCount() - 1, Room);
 }
 
 void TExtStringGrid::ClearSelection() {
