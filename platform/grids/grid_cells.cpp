@@ -176,8 +176,7 @@ void TGridCells::SetText(int col, int row, AnsiString text) {
   r.texts[col] = std::move(text);
 }
 
-template <typename TextType>
-void TGridCells::StoreRowTexts(int row, std::span<TextType> texts) {
+void TGridCells::SetRowTexts(int row, std::span<const std::string_view> texts) {
   if (row < 0 || texts.empty()) return;
   // Empty texts store nothing where nothing is stored, as they do cell by cell.
   if (std::all_of(texts.begin(), texts.end(), [](const auto& t) { return t.empty(); })) {
@@ -186,14 +185,7 @@ void TGridCells::StoreRowTexts(int row, std::span<TextType> texts) {
   }
   Row& r = RowAt(row);
   GrowFor(r.texts, r.textCount, static_cast<uint32_t>(texts.size() - 1), widthHint_);
-  // A moved text takes its own buffer; a viewed one is copied into the cell's.
-  for (std::size_t c = 0; c < texts.size(); ++c) r.texts[c] = std::move(texts[c]);
-}
-
-void TGridCells::SetRowTexts(int row, std::span<AnsiString> texts) { StoreRowTexts(row, texts); }
-
-void TGridCells::SetRowTexts(int row, std::span<const std::string_view> texts) {
-  StoreRowTexts(row, texts);
+  for (std::size_t c = 0; c < texts.size(); ++c) r.texts[c] = texts[c];
 }
 
 void TGridCells::SetObject(int col, int row, TObject* object) {

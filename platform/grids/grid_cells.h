@@ -31,9 +31,8 @@ class TGridCells {
   // Negative coordinates are ignored.
   void SetText(int col, int row, AnsiString text);
   void SetObject(int col, int row, TObject* object);
-  // Cells 0 .. texts.size() - 1 of a row at once, the texts moved in; or copied into the
-  // room the cells hold, so a row refilled in the same shape allocates nothing.
-  void SetRowTexts(int row, std::span<AnsiString> texts);
+  // Cells 0 .. texts.size() - 1 of a row at once, the texts copied into the room the cells
+  // hold, so a row refilled in the same shape allocates nothing.
   void SetRowTexts(int row, std::span<const std::string_view> texts);
 
   // The texts inside rect emptied at once; a row whose texts all lie inside gives up its room,
@@ -85,8 +84,6 @@ class TGridCells {
   uint32_t widthHint_ = 1;
 
   const Row* FindRow(int row) const;
-  template <typename TextType>
-  void StoreRowTexts(int row, std::span<TextType> texts);
   Row& RowAt(int row);
   // Calls visit(row, Row) for the rows first..last that lie in a page, until it returns true;
   // the rows are const when self is.

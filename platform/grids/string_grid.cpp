@@ -23,19 +23,12 @@ void TStringGrid::SetCells(int ACol, int ARow, AnsiString Value) {
   if (!fromEditor_ && GetEditorMode() && ACol == GetCol() && ARow == GetRow()) InvalidateEditor();
 }
 
-template <typename TextType>
-void TStringGrid::StoreRowCells(int ARow, std::span<TextType> Values) {
+void TStringGrid::SetRowCells(int ARow, std::span<const std::string_view> Values) {
   if (Values.empty()) return;
   const int last = static_cast<int>(Values.size()) - 1;
   cells_.SetRowTexts(ARow, Values);
   InvalidateRect({0, ARow, last, ARow});
   if (!fromEditor_ && GetEditorMode() && GetCol() <= last && ARow == GetRow()) InvalidateEditor();
-}
-
-void TStringGrid::SetRowCells(int ARow, std::span<AnsiString> Values) { StoreRowCells(ARow, Values); }
-
-void TStringGrid::SetRowCells(int ARow, std::span<const std::string_view> Values) {
-  StoreRowCells(ARow, Values);
 }
 
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) {

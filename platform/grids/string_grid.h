@@ -31,10 +31,9 @@ class TStringGrid : public TDrawGrid {
   // Empties the texts inside R (beyond the counts too) as SetCells would, the cells
   // repainted at once; `room` Keep leaves the rows their room for a refill of the same shape.
   void ClearCellTexts(const TGridRect& R, TGridCells::Room room = TGridCells::Room::GiveUp);
-  // The first cells of a row from texts made for them, as SetCells of each would set them
-  // but with one look-up of the row: a grid filled with a million rows feels the difference.
-  // Viewed texts are copied into the room the cells hold.
-  void SetRowCells(int ARow, std::span<AnsiString> Values);
+  // The first cells of a row, as SetCells of each would set them but with one look-up of the
+  // row: a grid filled with a million rows feels the difference. The texts are copied into
+  // the room the cells hold.
   void SetRowCells(int ARow, std::span<const std::string_view> Values);
   TObject* Objects(int ACol, int ARow) const { return cells_.Object(ACol, ARow); }
   void SetObjects(int ACol, int ARow, TObject* Value);
@@ -77,9 +76,6 @@ class TStringGrid : public TDrawGrid {
   void SizeChanged(int OldColCount, int OldRowCount) override;
 
  private:
-  template <typename TextType>
-  void StoreRowCells(int ARow, std::span<TextType> Values);
-
   TGridCells cells_;
   // Set while the editor's change writes a cell, so that the write does not reload the editor.
   bool fromEditor_ = false;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <climits>
 
 #include "platform/grids/grid_error.h"
@@ -51,10 +50,10 @@ TEST(GridCells, ARowWrittenAtOnceKeepsTheCellsPastItsTexts) {
   TGridCells cells;
   cells.SetRowWidthHint(4);
   cells.SetText(3, 7, "keep");
-  std::array<AnsiString, 3> texts{"12", "ein langer Schl\xFCsseltext", ""};
+  const std::string_view texts[] = {"12", "ein langer Schl\xFCsseltext", ""};
   cells.SetRowTexts(7, texts);
   EXPECT_EQ(RowText(cells, 7, 4), "12|ein langer Schl\xFCsseltext||keep");
-  std::array<AnsiString, 2> none{"", ""};
+  const std::string_view none[] = {"", ""};
   cells.SetRowTexts(9, none);
   cells.SetRowTexts(-1, texts);
   EXPECT_EQ(cells.StoredCells(), 4u);
