@@ -27,8 +27,8 @@ void TStringGrid::SetRowCells(int ARow, std::span<const std::string_view> Values
   if (Values.empty()) return;
   const int last = static_cast<int>(Values.size()) - 1;
   cells_.SetRowTexts(ARow, Values);
-  InvalidateRect({0, ARow, last, ARow});
-  if (!fromEditor_ && GetEditorMode() && GetCol() <= last && ARow == GetRow()) InvalidateEditor();
+  // The editor writes single cells only, so no write here is its own to spare a reload.
+  CellTextsStored({0, ARow, last, ARow});
 }
 
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) {
