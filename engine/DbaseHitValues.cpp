@@ -4,9 +4,10 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include "components/grid/columns/ExtCGrid.h"
-#include "engine/DbasePlainNumber.h"
+#include "components/grid/core/FastDecimal.h"
 #include "engine/dbase.h"
 
 namespace {
@@ -73,12 +74,16 @@ Kept kept;
 double DbaseHitValue(int field) {
   const char* stored = dbase_record.data() + dbase_feldoffset[field];
   const std::size_t length = dbase_feldlength[field];
-  if (dbase_feldtyp[field] != 'N' || !ReadsAsStored(stored, length)) {
-    dbase_tr(field);
-    return DbaseTextValue();
+  if (dbase_feldtyp[field] == 'N' && ReadsAsStored(stored, length)) {
+    const std::string_view text(stored, length);
+    const std::size_t first = text.find_first_not_of(' ');
+    double value = 0;
+    if (first != std::string_view::npos &&
+        FastDecimal(text.substr(first, text.find_last_not_of(' ') + 1 - first), '.', value))
+      return value;
   }
-  const char* first = std::find_if(stored, stored + length, [](char c) { return c != ' '; });
-  return DbasePlainNumber(first, stored + length);
+  dbase_tr(field);
+  return DbaseTextValue();
 }
 
 void DbaseKeepHitValues(int field) {
