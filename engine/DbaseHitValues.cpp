@@ -101,9 +101,7 @@ DbaseHitValues* DbaseStartKeepingHitValues() {
   DbaseForgetHitValues();
   const int f = keptField;
   // A field past the record (a damaged header) reads as a message per hit: left to the pass.
-  if (dbase_handle < 0 || f < 0 || f >= dbase_anzahldatenfelder ||
-      std::size_t{dbase_feldoffset[f]} + dbase_feldlength[f] > dbase_record.size())
-    return nullptr;
+  if (dbase_handle < 0 || !DbaseFieldHeld(dbase_tabelle, f)) return nullptr;
   kept.hits.field = f;
   kept.conditions = ConditionsNow();
   return &kept.hits;

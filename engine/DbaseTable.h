@@ -108,6 +108,16 @@ class DbaseRecordPass {
   long last_ = -1;  // the record read last from the block
 };
 
+// Whether n names a field and the record buffer holds it: a damaged header may name a field
+// past the record.
+inline bool DbaseFieldHeld(const DbaseTable& t, int n) {
+  return n >= 0 && n < t.anzahldatenfelder &&
+         std::size_t{t.feldoffset[n]} + t.feldlength[n] <= t.record.size();
+}
+// A deleted record shows every field as an empty text, unless the table reads records as the
+// file holds them.
+inline bool DbaseShowsEmpty(const DbaseTable& t) { return !t.asStored && t.record[0] == '*'; }
+
 // Field texts (DbaseFields.cpp), through dbase_text; `zeichensatz` as dbm_zeichensatz.
 int DbaseFieldRead(DbaseTable& t, int n, uint8_t zeichensatz);
 int DbaseFieldWrite(DbaseTable& t, int n, uint8_t zeichensatz);
