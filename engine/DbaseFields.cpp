@@ -38,9 +38,7 @@ void ShownDate(std::size_t length) {
 }
 
 void ShownLogical() {
-  char c = dbase_text[0];
-  bool yes = c == 'Y' || c == 'y' || c == 'T' || c == 't';
-  std::strcpy(dbase_text, yes ? "ja" : "nein");
+  std::strcpy(dbase_text, DbaseLogicalYes(dbase_text[0]) ? "ja" : "nein");
 }
 
 void ShownNumber() {

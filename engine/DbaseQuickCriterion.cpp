@@ -76,10 +76,7 @@ bool DbaseQuickCriterion::HasTextFrom(const char* field, std::size_t k) const {
 // character compares against its first.
 bool DbaseQuickCriterion::LogicalHolds(const char* field) const {
   char shown = '\0';
-  if (field != nullptr) {
-    const char c = length_ > 0 ? field[0] : '\0';
-    shown = c == 'Y' || c == 'y' || c == 'T' || c == 't' ? 'j' : 'n';
-  }
+  if (field != nullptr) shown = DbaseLogicalYes(length_ > 0 ? field[0] : '\0') ? 'j' : 'n';
   const int c = static_cast<uint8_t>(prefix_[0]) - static_cast<uint8_t>(shown);
   return DbaseOperatorHolds(op_, (c > 0) - (c < 0));
 }

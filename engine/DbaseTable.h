@@ -118,6 +118,11 @@ inline bool DbaseFieldHeld(const DbaseTable& t, int n) {
 // file holds them.
 inline bool DbaseShowsEmpty(const DbaseTable& t) { return !t.asStored && t.record[0] == '*'; }
 
+// Whether a logical field's stored character shows as "ja" (else it shows as "nein").
+inline bool DbaseLogicalYes(char stored) {
+  return stored == 'Y' || stored == 'y' || stored == 'T' || stored == 't';
+}
+
 // Field texts (DbaseFields.cpp), through dbase_text; `zeichensatz` as dbm_zeichensatz.
 int DbaseFieldRead(DbaseTable& t, int n, uint8_t zeichensatz);
 int DbaseFieldWrite(DbaseTable& t, int n, uint8_t zeichensatz);
