@@ -45,6 +45,7 @@ int dbase_feldvergleich(int n, const AnsiString& text);
 // `field` (its shown text read as a number, as dbase_ansinachzahl reads it).
 struct DbaseHitValues {
   int field = -1;
+  bool plainSeparators = false;  // as the run started: none is a plain number's character
   std::vector<double> values;
 };
 
