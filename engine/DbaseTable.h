@@ -136,9 +136,11 @@ std::string_view DbaseTextFieldStart(const DbaseTable& t, int n, uint8_t zeichen
 // `grossklein` 1 compares "C" texts case-sensitively.
 int DbaseFieldCompare(DbaseTable& t, int n, std::string_view criterion, uint8_t zeichensatz,
                       int grossklein);
-// The criterion as it is compared: a longer one is its first 19 characters and "*", held in
-// `cut`.
-using DbaseCriterionCut = std::array<char, 20>;
+// The characters of a field and of a criterion that a comparison reads.
+inline constexpr std::size_t kDbaseCompared = 19;
+// The criterion as it is compared: a longer one is its first kDbaseCompared characters and
+// "*", held in `cut`.
+using DbaseCriterionCut = std::array<char, kDbaseCompared + 1>;
 std::string_view DbaseComparedCriterion(std::string_view criterion, DbaseCriterionCut& cut);
 // Whether a comparison result c satisfies the operator "=", "!", "<" or ">".
 bool DbaseOperatorHolds(char op, int c);
