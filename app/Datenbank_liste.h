@@ -37,6 +37,7 @@ class TfrmDatenbank_Liste : public TForm {
   static constexpr int kTabs = 10;
 
   explicit TfrmDatenbank_Liste(TComponent* Owner);
+  ~TfrmDatenbank_Liste() override;
 
   TLabel* labDatenbank;  // the open table's file name
   TLabel* Label1;

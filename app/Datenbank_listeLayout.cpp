@@ -43,6 +43,9 @@ TfrmDatenbank_Liste::TfrmDatenbank_Liste(TComponent* Owner) : TForm(Owner) {
   DbaseKeepHitValues(kTotalPrice);
 }
 
+// Runs without the window have no total to keep values for.
+TfrmDatenbank_Liste::~TfrmDatenbank_Liste() { DbaseKeepHitValues(-1); }
+
 void TfrmDatenbank_Liste::PlaceControls() {
   labDatenbank = PlaceLabel(this, this, 8, 8, "Datenbank");
   labDatenbank->GetFont()->SetStyle(fsBold);

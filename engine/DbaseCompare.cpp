@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr std::size_t kCompared = 19;
-
 int Sign(int value) { return (value > 0) - (value < 0); }
 
 // Byte-wise, as unsigned characters; a leading part sorts first.
@@ -39,9 +37,9 @@ int CompareNumber(std::string_view criterion) {
 }  // namespace
 
 std::string_view DbaseComparedCriterion(std::string_view criterion, DbaseCriterionCut& cut) {
-  if (criterion.size() <= kCompared) return criterion;
-  criterion.copy(cut.data(), kCompared);
-  cut[kCompared] = '*';
+  if (criterion.size() <= kDbaseCompared) return criterion;
+  criterion.copy(cut.data(), kDbaseCompared);
+  cut[kDbaseCompared] = '*';
   return {cut.data(), cut.size()};
 }
 
@@ -51,8 +49,8 @@ int DbaseFieldCompare(DbaseTable& t, int n, std::string_view criterion, uint8_t 
   criterion = DbaseComparedCriterion(criterion, cut);
   // An unreadable field (its message is shown) compares as an empty text.
   char type = DbaseFieldRead(t, n, zeichensatz) != 0 ? t.feldtyp[n] : '\0';
-  dbase_text[kCompared] = '\0';
-  std::string_view field(dbase_text, strnlen(dbase_text, kCompared));
+  dbase_text[kDbaseCompared] = '\0';
+  std::string_view field(dbase_text, strnlen(dbase_text, kDbaseCompared));
   switch (type) {
     case 'C':
       if (dbase_wildcardvergleich(criterion, field, grossklein) == 0) return 0;

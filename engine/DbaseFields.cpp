@@ -11,12 +11,12 @@ namespace {
 
 // Reports an invalid field number; also refuses a field the record buffer does not hold.
 bool FieldAvailable(const DbaseTable& t, int n) {
+  if (DbaseFieldHeld(t, n)) return true;
   if (n < 0 || n >= t.anzahldatenfelder) {
     AnsiString p = t.prefix;
     ShowMessage(p + "_tr: Feldnummer>=" + p + "_anzahldatenfelder: " + IntToStr(n));
-    return false;
   }
-  return static_cast<std::size_t>(t.feldoffset[n]) + t.feldlength[n] <= t.record.size();
+  return false;
 }
 
 std::size_t TextLength() { return strnlen(dbase_text, kDbaseTextSize - 1); }
@@ -38,9 +38,7 @@ void ShownDate(std::size_t length) {
 }
 
 void ShownLogical() {
-  char c = dbase_text[0];
-  bool yes = c == 'Y' || c == 'y' || c == 'T' || c == 't';
-  std::strcpy(dbase_text, yes ? "ja" : "nein");
+  std::strcpy(dbase_text, DbaseLogicalYes(dbase_text[0]) ? "ja" : "nein");
 }
 
 void ShownNumber() {
@@ -100,7 +98,7 @@ void StoredNumber(const DbaseTable& t, int n, char* out, std::size_t length) {
 int DbaseFieldRead(DbaseTable& t, int n, uint8_t zeichensatz) {
   dbase_text[0] = '\0';
   if (!FieldAvailable(t, n)) return 0;
-  if (t.record[0] == '*' && !t.asStored) return -1;
+  if (DbaseShowsEmpty(t)) return -1;
   std::size_t length = t.feldlength[n];
   std::memcpy(dbase_text, t.record.data() + t.feldoffset[n], length);
   dbase_text[length] = '\0';
@@ -116,9 +114,8 @@ int DbaseFieldRead(DbaseTable& t, int n, uint8_t zeichensatz) {
 
 std::string_view DbaseTextFieldStart(const DbaseTable& t, int n, uint8_t zeichensatz, char* out,
                                      std::size_t cut) {
+  if (!DbaseFieldHeld(t, n) || DbaseShowsEmpty(t)) return {};
   const std::size_t length = std::min<std::size_t>(t.feldlength[n], cut);
-  if (std::size_t{t.feldoffset[n]} + t.feldlength[n] > t.record.size()) return {};
-  if (t.record[0] == '*' && !t.asStored) return {};
   const char* stored = t.record.data() + t.feldoffset[n];
   std::size_t end = strnlen(stored, length);
   while (end > 0 && stored[end - 1] == ' ') --end;

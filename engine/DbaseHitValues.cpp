@@ -4,9 +4,10 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <string_view>
 
 #include "components/grid/columns/ExtCGrid.h"
-#include "engine/DbasePlainNumber.h"
+#include "components/grid/core/FastDecimal.h"
 #include "engine/dbase.h"
 
 namespace {
@@ -46,16 +47,33 @@ Conditions ConditionsNow() {
 bool DigitBlankOrMinus(char c) { return (c >= '0' && c <= '9') || c == ' ' || c == '-'; }
 bool PlainNumberChar(char c) { return DigitBlankOrMinus(c) || c == '.'; }
 
-// Whether the shown text of this stored number reads as its own bytes: digits, blanks, a
-// minus and at most one point, with separators that none of them can be taken for (the one
-// point is shown as the decimal separator, so a thousands point never meets it).
+// Whether the separators are none of a plain number's characters (the one point is shown as
+// the decimal separator, so a thousands point never meets it).
+bool PlainSeparators() {
+  return (DecimalSeparator == '.' || DecimalSeparator == ',') &&
+         ThousandSeparator != DecimalSeparator && !DigitBlankOrMinus(ThousandSeparator);
+}
+
+// Whether the shown text of this stored number reads as its own bytes under plain separators:
+// digits, blanks, a minus and at most one point.
 bool ReadsAsStored(const char* stored, std::size_t length) {
-  const bool separators = (DecimalSeparator == '.' || DecimalSeparator == ',') &&
-                          ThousandSeparator != DecimalSeparator &&
-                          !DigitBlankOrMinus(ThousandSeparator);
-  return separators && length < kDbaseTextCut &&
-         std::all_of(stored, stored + length, PlainNumberChar) &&
+  return length < kDbaseTextCut && std::all_of(stored, stored + length, PlainNumberChar) &&
          std::count(stored, stored + length, '.') <= 1;
+}
+
+double HitValue(int field, bool plainSeparators) {
+  const char* stored = dbase_record.data() + dbase_feldoffset[field];
+  const std::size_t length = dbase_feldlength[field];
+  if (plainSeparators && dbase_feldtyp[field] == 'N' && ReadsAsStored(stored, length)) {
+    const std::string_view text(stored, length);
+    const std::size_t first = text.find_first_not_of(' ');
+    double value = 0;
+    if (first != std::string_view::npos &&
+        FastDecimal(text.substr(first, text.find_last_not_of(' ') + 1 - first), '.', value))
+      return value;
+  }
+  dbase_tr(field);
+  return DbaseTextValue();
 }
 
 struct Kept {
@@ -70,15 +88,10 @@ Kept kept;
 
 }  // namespace
 
-double DbaseHitValue(int field) {
-  const char* stored = dbase_record.data() + dbase_feldoffset[field];
-  const std::size_t length = dbase_feldlength[field];
-  if (dbase_feldtyp[field] != 'N' || !ReadsAsStored(stored, length)) {
-    dbase_tr(field);
-    return DbaseTextValue();
-  }
-  const char* first = std::find_if(stored, stored + length, [](char c) { return c != ' '; });
-  return DbasePlainNumber(first, stored + length);
+double DbaseHitValue(int field) { return HitValue(field, PlainSeparators()); }
+
+double DbaseKeptHitValue(const DbaseHitValues& keep) {
+  return HitValue(keep.field, keep.plainSeparators);
 }
 
 void DbaseKeepHitValues(int field) {
@@ -96,10 +109,9 @@ DbaseHitValues* DbaseStartKeepingHitValues() {
   DbaseForgetHitValues();
   const int f = keptField;
   // A field past the record (a damaged header) reads as a message per hit: left to the pass.
-  if (dbase_handle < 0 || f < 0 || f >= dbase_anzahldatenfelder ||
-      std::size_t{dbase_feldoffset[f]} + dbase_feldlength[f] > dbase_record.size())
-    return nullptr;
+  if (dbase_handle < 0 || !DbaseFieldHeld(dbase_tabelle, f)) return nullptr;
   kept.hits.field = f;
+  kept.hits.plainSeparators = PlainSeparators();
   kept.conditions = ConditionsNow();
   return &kept.hits;
 }

@@ -42,9 +42,10 @@ int dbase_kriterienpruefen();
 // Compares field n of the current record with a criterion text: negative, 0 or positive.
 int dbase_feldvergleich(int n, const AnsiString& text);
 // What a run keeps of every hit besides its index entry, in record order: the value of
-// `field` (its shown text read as a number, as dbase_ansinachzahl reads it).
+// `field` as DbaseHitValue reads it: its shown text (dbase_tr) as a number (DbaseTextValue).
 struct DbaseHitValues {
   int field = -1;
+  bool plainSeparators = false;  // as the run started: none is a plain number's character
   std::vector<double> values;
 };
 

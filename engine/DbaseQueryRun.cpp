@@ -166,7 +166,7 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
       sorted.Add(r, text1, text2);
     else
       index.AddHit(DbaseRecordText(r, number), text1, text2);
-    if (keep) keep->values.push_back(DbaseHitValue(keep->field));
+    if (keep) keep->values.push_back(DbaseKeptHitValue(*keep));
     ++hits;
   }
   pass.Finish();

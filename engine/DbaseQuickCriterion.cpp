@@ -15,11 +15,6 @@ bool IsPrefixPattern(std::string_view criterion) {
          criterion.substr(0, criterion.size() - 1).find_first_of("*?") == std::string_view::npos;
 }
 
-bool FieldHeld(const DbaseTable& t, int n) {
-  return n >= 0 && n < t.anzahldatenfelder &&
-         std::size_t{t.feldoffset[n]} + t.feldlength[n] <= t.record.size();
-}
-
 char Folded(char c, int grossklein) { return grossklein != 0 ? c : AnsiLowerChar(c); }
 
 }  // namespace
@@ -27,7 +22,7 @@ char Folded(char c, int grossklein) { return grossklein != 0 ? c : AnsiLowerChar
 std::optional<DbaseQuickCriterion> DbaseQuickCriterion::Of(const DbaseTable& t, int n, char op,
                                                            std::string_view criterion,
                                                            uint8_t zeichensatz, int grossklein) {
-  if (!FieldHeld(t, n)) return std::nullopt;
+  if (!DbaseFieldHeld(t, n)) return std::nullopt;
   DbaseCriterionCut cut;
   criterion = DbaseComparedCriterion(criterion, cut);
   if (t.feldtyp[n] == 'L') {
@@ -56,9 +51,7 @@ DbaseQuickCriterion::DbaseQuickCriterion(Form form, const DbaseTable& t, int n, 
 }
 
 bool DbaseQuickCriterion::Holds(const DbaseTable& t) const {
-  // A deleted record shows every field as an empty text.
-  const bool deleted = !t.asStored && t.record[0] == '*';
-  const char* field = deleted ? nullptr : t.record.data() + offset_;
+  const char* field = DbaseShowsEmpty(t) ? nullptr : t.record.data() + offset_;
   if (form_ == Form::Logical) return LogicalHolds(field);
   return PrefixMatches(field) == (op_ == '=');
 }
@@ -83,10 +76,7 @@ bool DbaseQuickCriterion::HasTextFrom(const char* field, std::size_t k) const {
 // character compares against its first.
 bool DbaseQuickCriterion::LogicalHolds(const char* field) const {
   char shown = '\0';
-  if (field != nullptr) {
-    const char c = length_ > 0 ? field[0] : '\0';
-    shown = c == 'Y' || c == 'y' || c == 'T' || c == 't' ? 'j' : 'n';
-  }
+  if (field != nullptr) shown = DbaseLogicalYes(length_ > 0 ? field[0] : '\0') ? 'j' : 'n';
   const int c = static_cast<uint8_t>(prefix_[0]) - static_cast<uint8_t>(shown);
   return DbaseOperatorHolds(op_, (c > 0) - (c < 0));
 }

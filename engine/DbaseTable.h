@@ -108,6 +108,21 @@ class DbaseRecordPass {
   long last_ = -1;  // the record read last from the block
 };
 
+// Whether n names a field and the record buffer holds it: a damaged header may name a field
+// past the record.
+inline bool DbaseFieldHeld(const DbaseTable& t, int n) {
+  return n >= 0 && n < t.anzahldatenfelder &&
+         std::size_t{t.feldoffset[n]} + t.feldlength[n] <= t.record.size();
+}
+// A deleted record shows every field as an empty text, unless the table reads records as the
+// file holds them.
+inline bool DbaseShowsEmpty(const DbaseTable& t) { return !t.asStored && t.record[0] == '*'; }
+
+// Whether a logical field's stored character shows as "ja" (else it shows as "nein").
+inline bool DbaseLogicalYes(char stored) {
+  return stored == 'Y' || stored == 'y' || stored == 'T' || stored == 't';
+}
+
 // Field texts (DbaseFields.cpp), through dbase_text; `zeichensatz` as dbm_zeichensatz.
 int DbaseFieldRead(DbaseTable& t, int n, uint8_t zeichensatz);
 int DbaseFieldWrite(DbaseTable& t, int n, uint8_t zeichensatz);
@@ -121,9 +136,11 @@ std::string_view DbaseTextFieldStart(const DbaseTable& t, int n, uint8_t zeichen
 // `grossklein` 1 compares "C" texts case-sensitively.
 int DbaseFieldCompare(DbaseTable& t, int n, std::string_view criterion, uint8_t zeichensatz,
                       int grossklein);
-// The criterion as it is compared: a longer one is its first 19 characters and "*", held in
-// `cut`.
-using DbaseCriterionCut = std::array<char, 20>;
+// The characters of a field and of a criterion that a comparison reads.
+inline constexpr std::size_t kDbaseCompared = 19;
+// The criterion as it is compared: a longer one is its first kDbaseCompared characters and
+// "*", held in `cut`.
+using DbaseCriterionCut = std::array<char, kDbaseCompared + 1>;
 std::string_view DbaseComparedCriterion(std::string_view criterion, DbaseCriterionCut& cut);
 // Whether a comparison result c satisfies the operator "=", "!", "<" or ">".
 bool DbaseOperatorHolds(char op, int c);

@@ -53,17 +53,12 @@ Key KeyOf(std::string_view view, IndexSortStyle style) {
   if (view.empty()) return {};
   if (style == IndexSortStyle::Alphabetic) return {Rank::Text, 0, view};
   const AnsiString text(view);
-  switch (style) {
-    case IndexSortStyle::Numeric: return NumberKey(text);
-    case IndexSortStyle::Date: return DateKey(text);
-    case IndexSortStyle::Alphabetic: break;
-    case IndexSortStyle::Automatic: {
-      TAutoType type = IsType(text);
-      if (type == atNumeric || type == atFloat) return NumberKey(text);
-      if (LooksLikeDate(text)) return DateKey(text);
-      break;
-    }
-  }
+  if (style == IndexSortStyle::Numeric) return NumberKey(text);
+  if (style == IndexSortStyle::Date) return DateKey(text);
+  // Automatic: a number or a date where the text looks like one.
+  TAutoType type = IsType(text);
+  if (type == atNumeric || type == atFloat) return NumberKey(text);
+  if (LooksLikeDate(text)) return DateKey(text);
   return {Rank::Text, 0, view};
 }
 
