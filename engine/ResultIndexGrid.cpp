@@ -9,6 +9,8 @@ namespace {
 
 constexpr int kColumns = 3;
 constexpr int kGrowth = 1024;
+// Rows given room for their texts at once: one allocation for them, not one per hit.
+constexpr int kRoomRows = 256;
 
 TSortStyle GridStyle(IndexSortStyle style) {
   switch (style) {
@@ -49,6 +51,7 @@ void GridResultIndex::AddHit(std::string_view satznummer, std::string_view key1,
                              std::string_view key2) {
   const int row = rows_++ - 1;  // the empty row becomes the hit's
   if (rows_ > grid_.GetRowCount()) Grow();
+  if (row % kRoomRows == 0) grid_.ReserveCellRows(row, row + kRoomRows - 1, kColumns);
   const std::array<std::string_view, kColumns> texts{satznummer, key1, key2};
   grid_.SetRowCells(row, texts);
 }

@@ -9,21 +9,45 @@ constexpr int kPageBits = 8;
 constexpr int kPageRows = 1 << kPageBits;
 const AnsiString kEmpty;
 
+// A row's texts are held by a shared pointer: an array of the row's own, or the row's slots
+// in a block made for many rows at once (ReserveRows), which lives while a row holds slots in
+// it. Objects are rarer and always held alone.
+using Texts = std::shared_ptr<AnsiString[]>;
+using Objects = std::unique_ptr<TObject*[]>;
+
+template <typename Items>
+Items Fresh(uint32_t size) {
+  using T = std::remove_extent_t<typename Items::element_type>;
+  if constexpr (std::is_same_v<Items, Texts>)
+    return std::make_shared<T[]>(size);
+  else
+    return std::make_unique<T[]>(size);
+}
+
+// Lets go of `count` items. Slots in a block other rows still hold are emptied first, so
+// that the block keeps no texts of rows gone.
+template <typename Items>
+void Release(Items& items, uint32_t count) {
+  if constexpr (std::is_same_v<Items, Texts>)
+    if (items.use_count() > 1) std::fill_n(items.get(), count, AnsiString());
+  items.reset();
+}
+
 // Grows a dense array to `size` entries, keeping its contents.
-template <typename T>
-void Grow(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t size) {
+template <typename Items>
+void Grow(Items& items, uint32_t& count, uint32_t size) {
   if (size <= count) return;
-  auto grown = std::make_unique<T[]>(size);
+  Items grown = Fresh<Items>(size);
   std::move(items.get(), items.get() + count, grown.get());
-  items = std::move(grown);
+  items = std::move(grown);  // the slots left behind were emptied by the move
   count = size;
 }
 // Room for the item at `col` in a row holding `count`: the row doubles (at least to 4 items)
 // but never past the grid's width `hint` unless the item lies beyond it, so a row filled left
 // to right is allocated a few times and a row with one cell near its start stays small
 // however wide the grid is.
-template <typename T>
-void GrowFor(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t col, uint32_t hint) {
+template <typename Items>
+void GrowFor(Items& items, uint32_t& count, uint32_t col, uint32_t hint) {
   if (col < count) return;
   const uint32_t doubled = std::min(std::max<uint32_t>(count * 2, 4), hint);
   Grow(items, count, std::max(col + 1, doubled));
@@ -42,9 +66,9 @@ void ShiftUp(T* items, uint32_t first, uint32_t end, uint32_t shift) {
 // empty): the item at `middle` comes first. Only the stored part moves, and the row grows
 // only as far as a stored item travels, so moving or deleting a column of a wide grid does
 // not widen every row to it.
-template <typename T>
-void RotateStored(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t first, uint32_t middle,
-                  uint32_t last) {
+template <typename Items>
+void RotateStored(Items& items, uint32_t& count, uint32_t first, uint32_t middle, uint32_t last) {
+  using T = std::remove_extent_t<typename Items::element_type>;
   if (count <= first || first >= middle || middle >= last) return;
   if (last > count) {
     uint32_t top = std::min(middle, count);  // past the last item of first..middle held
@@ -62,8 +86,9 @@ void RotateStored(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t first, 
 }
 
 // Two items trade places; the row grows only to take a held item.
-template <typename T>
-void SwapStored(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t a, uint32_t b) {
+template <typename Items>
+void SwapStored(Items& items, uint32_t& count, uint32_t a, uint32_t b) {
+  using T = std::remove_extent_t<typename Items::element_type>;
   const uint32_t low = std::min(a, b), high = std::max(a, b);
   if (count <= low || (count <= high && items[low] == T{})) return;
   Grow(items, count, high + 1);
@@ -71,10 +96,11 @@ void SwapStored(std::unique_ptr<T[]>& items, uint32_t& count, uint32_t a, uint32
 }
 
 // A copy of `count` items, into the array it replaces when that has the same size.
-template <typename T>
-void CopyItems(std::unique_ptr<T[]>& items, uint32_t& itemCount, const T* from, uint32_t count) {
+template <typename Items, typename T>
+void CopyItems(Items& items, uint32_t& itemCount, const T* from, uint32_t count) {
   if (itemCount != count) {
-    items = std::make_unique<T[]>(count);
+    Release(items, itemCount);
+    items = Fresh<Items>(count);
     itemCount = count;
   }
   std::copy(from, from + count, items.get());
@@ -83,9 +109,8 @@ void CopyItems(std::unique_ptr<T[]>& items, uint32_t& itemCount, const T* from, 
 // Two rows' cells trade places. Rows of the same width swap their cells in place, so that
 // each row's cells stay where they were allocated: rows filled in order lie in order in
 // memory, and a sort that walks the rows walks memory in order however it moved the cells.
-template <typename T>
-void SwapItems(std::unique_ptr<T[]>& a, uint32_t& countA, std::unique_ptr<T[]>& b,
-               uint32_t& countB) {
+template <typename Items>
+void SwapItems(Items& a, uint32_t& countA, Items& b, uint32_t& countB) {
   if (countA == countB) {
     std::swap_ranges(a.get(), a.get() + countA, b.get());
     return;
@@ -96,13 +121,14 @@ void SwapItems(std::unique_ptr<T[]>& a, uint32_t& countA, std::unique_ptr<T[]>& 
 }  // namespace
 
 struct TGridCells::Row {
-  std::unique_ptr<AnsiString[]> texts;
-  std::unique_ptr<TObject*[]> objects;
+  Texts texts;
+  Objects objects;
   uint32_t textCount = 0;
   uint32_t objectCount = 0;
 
   Row() = default;
   Row(Row&& other) noexcept { *this = std::move(other); }
+  ~Row() { DropTexts(); }
   Row& CopyOf(const Row& other) {
     if (this == &other) return *this;
     CopyItems(texts, textCount, other.texts.get(), other.textCount);
@@ -110,6 +136,8 @@ struct TGridCells::Row {
     return *this;
   }
   Row& operator=(Row&& other) noexcept {
+    if (this == &other) return *this;
+    DropTexts();
     texts = std::move(other.texts);
     objects = std::move(other.objects);
     textCount = std::exchange(other.textCount, 0);
@@ -117,6 +145,10 @@ struct TGridCells::Row {
     return *this;
   }
 
+  void DropTexts() {
+    Release(texts, textCount);
+    textCount = 0;
+  }
   bool Empty() const { return textCount == 0 && objectCount == 0; }
   int64_t Count(Slot slot) const { return slot == Slot::Text ? textCount : objectCount; }
   bool Holds(Slot slot, uint32_t col) const {
@@ -204,8 +236,7 @@ void TGridCells::ClearTexts(const TGridRect& rect, Room room) {
   WalkRows(*this, rect.Top, rect.Bottom, [&](int, Row& r) {
     if (left >= std::min<int64_t>(end, r.textCount)) return false;
     if (left == 0 && end >= r.textCount && room == Room::GiveUp) {
-      r.texts.reset();
-      r.textCount = 0;
+      r.DropTexts();
     } else {
       // Emptied in place, each keeping its buffer.
       std::for_each(r.texts.get() + left, r.texts.get() + std::min<int64_t>(end, r.textCount),
@@ -215,11 +246,29 @@ void TGridCells::ClearTexts(const TGridRect& rect, Room room) {
   });
 }
 
+// The rows of a page that lack the room share one block: a million rows filled at once cost
+// a few thousand allocations, not a million.
 void TGridCells::ReserveRows(int first, int last, int columns) {
   if (first < 0 || columns <= 0) return;
-  for (int64_t row = first; row <= last; ++row) {
-    Row& r = RowAt(static_cast<int>(row));
-    Grow(r.texts, r.textCount, static_cast<uint32_t>(columns));
+  const auto width = static_cast<uint32_t>(columns);
+  for (int64_t row = first; row <= last; row = (row | (kPageRows - 1)) + 1) {
+    const int64_t pageLast = std::min<int64_t>(last, row | (kPageRows - 1));
+    RowAt(static_cast<int>(row));  // the page, for the rows below
+    Page& page = *pages_[static_cast<size_t>(row) >> kPageBits];
+    auto needsRoom = [&](const Row& r) { return r.textCount < width; };
+    Row* const begin = &page.rows[row & (kPageRows - 1)];
+    Row* const end = begin + (pageLast - row + 1);
+    const auto needing = static_cast<uint32_t>(std::count_if(begin, end, needsRoom));
+    if (needing == 0) continue;
+    Texts block = Fresh<Texts>(needing * width);
+    uint32_t slot = 0;
+    for (Row* r = begin; r != end; ++r) {
+      if (!needsRoom(*r)) continue;
+      Texts slots(block, block.get() + std::size_t{slot++} * width);
+      std::move(r->texts.get(), r->texts.get() + r->textCount, slots.get());
+      r->texts = std::move(slots);
+      r->textCount = width;
+    }
   }
 }
 

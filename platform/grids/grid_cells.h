@@ -40,7 +40,8 @@ class TGridCells {
   enum class Room { GiveUp, Keep };
   void ClearTexts(const TGridRect& rect, Room room = Room::GiveUp);
   // Room for the texts of the first `columns` columns of rows first..last, made at once for
-  // cells about to be written in any order.
+  // cells about to be written in any order: the rows of a page that lack it share one
+  // allocation, which goes when the last of them lets go of it.
   void ReserveRows(int first, int last, int columns);
 
   // The grid's column count: the most a row grows to ahead of its cells, so that a row

@@ -244,6 +244,42 @@ TEST(GridCells, RectanglesEmptyAtOnceAndRowsTakeRoomAhead) {
   EXPECT_EQ(cells.StoredCells(), 1u + 3 * 8u);
 }
 
+// Rows given room together share it: each keeps its texts through every move, copy, swap
+// and clear, whatever became of the rows it was reserved with (the sanitizers check that
+// no text is lost or read after it went).
+TEST(GridCells, RowsReservedTogetherKeepTheirTextsThroughEveryMove) {
+  TGridCells cells;
+  auto text = [](int row) { return "row " + IntToStr(row) + " with a text too long to lie inline"; };
+  cells.SetText(0, 300, "held before");
+  cells.ReserveRows(250, 849, 3);  // three pages, one row already holding a text
+  EXPECT_EQ(cells.StoredCells(), 600u * 3);
+  for (int row = 250; row < 850; ++row) cells.SetText(1, row, text(row));
+  EXPECT_EQ(cells.Text(0, 300), "held before");
+  EXPECT_EQ(cells.StoredCells(), 600u * 3);  // the texts took the room reserved
+
+  cells.SetText(0, 5, "wide row");
+  cells.SetText(6, 5, "end");
+  cells.SwapRows(5, 260);  // rows of different widths trade their arrays
+  EXPECT_EQ(cells.Text(1, 5), text(260));
+  EXPECT_EQ(cells.Text(6, 260), "end");
+  cells.CopyRow(261, 5);  // a copy has room of its own
+  cells.ClearRow(261);
+  EXPECT_EQ(cells.Text(1, 5), text(261));
+  cells.SetText(5, 262, "grows");  // out of its slots into an array of its own
+  cells.ClearTexts({0, 270, INT_MAX, 299});
+  cells.MoveRow(262, 1000);  // the rows after it move up by one
+  EXPECT_EQ(cells.Text(5, 1000), "grows");
+  EXPECT_EQ(cells.Text(1, 1000), text(262));
+  EXPECT_EQ(cells.Text(1, 262), text(263));
+  std::vector<int> order(1200);
+  for (int p = 0; p < 1200; ++p) order[p] = 1199 - p;
+  cells.PermuteRows(order);
+  EXPECT_EQ(cells.Text(1, 1199 - 5), text(261));
+  EXPECT_EQ(cells.Text(1, 1199 - 700), text(701));
+  EXPECT_EQ(cells.Text(0, 1199 - 299), "held before");
+  EXPECT_EQ(cells.Text(1, 1199 - 279), "");  // cleared while its block's other rows held on
+}
+
 // A grid refilled in the shape it had (the query index run after run) keeps its rows' room:
 // the texts read empty, and viewed texts are copied into the buffers they left.
 TEST(GridCells, RoomKeptForARefillIsReusedByViewedTexts) {
