@@ -42,6 +42,7 @@ void DbaseShapeIndexGrid(TExtColumnGrid& grid) {
 // one before allocates nothing per hit.
 void GridResultIndex::Clear() {
   cleared_ = grid_.GetRowCount();
+  secondKey_ = false;
   grid_.Clear(TGridCells::Room::Keep);
   rows_ = 1;
   grid_.SetRowCount(rows_);
@@ -51,7 +52,10 @@ void GridResultIndex::AddHit(std::string_view satznummer, std::string_view key1,
                              std::string_view key2) {
   const int row = rows_++ - 1;  // the empty row becomes the hit's
   if (rows_ > grid_.GetRowCount()) Grow();
-  if (row % kRoomRows == 0) grid_.ReserveCellRows(row, row + kRoomRows - 1, kColumns);
+  // Without a second key no row needs room for it.
+  secondKey_ = secondKey_ || !key2.empty();
+  if (row % kRoomRows == 0)
+    grid_.ReserveCellRows(row, row + kRoomRows - 1, secondKey_ ? kColumns : kColumns - 1);
   const std::array<std::string_view, kColumns> texts{satznummer, key1, key2};
   grid_.SetRowCells(row, texts);
 }

@@ -34,4 +34,5 @@ class GridResultIndex : public ResultIndex {
   TExtColumnGrid& grid_;
   int rows_;  // the hits and the empty row
   int cleared_ = 0;  // the rows the last Clear emptied
+  bool secondKey_ = false;  // whether a hit of this run had a second key
 };

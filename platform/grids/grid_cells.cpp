@@ -209,15 +209,18 @@ void TGridCells::SetText(int col, int row, AnsiString text) {
 }
 
 void TGridCells::SetRowTexts(int row, std::span<const std::string_view> texts) {
-  if (row < 0 || texts.empty()) return;
-  // Empty texts store nothing where nothing is stored, as they do cell by cell.
-  if (std::all_of(texts.begin(), texts.end(), [](const auto& t) { return t.empty(); })) {
-    for (std::size_t c = 0; c < texts.size(); ++c) SetText(static_cast<int>(c), row, {});
-    return;
-  }
+  if (row < 0) return;
+  // Empty texts store nothing where nothing is stored, as they do cell by cell: a row grows
+  // only to its last text that is not empty.
+  std::size_t used = texts.size();
+  while (used > 0 && texts[used - 1].empty()) --used;
+  const Row* found = FindRow(row);
+  const std::size_t written = std::max<std::size_t>(
+      used, std::min<std::size_t>(texts.size(), found ? found->textCount : 0));
+  if (written == 0) return;
   Row& r = RowAt(row);
-  GrowFor(r.texts, r.textCount, static_cast<uint32_t>(texts.size() - 1), widthHint_);
-  for (std::size_t c = 0; c < texts.size(); ++c) r.texts[c] = texts[c];
+  if (used > 0) GrowFor(r.texts, r.textCount, static_cast<uint32_t>(used - 1), widthHint_);
+  for (std::size_t c = 0; c < written; ++c) r.texts[c] = texts[c];
 }
 
 void TGridCells::SetObject(int col, int row, TObject* object) {
