@@ -38,13 +38,23 @@ void DbaseShapeIndexGrid(TExtColumnGrid& grid) {
   sort.NormalCellsOnly = true;
 }
 
-// The rows keep their room, and the run's hits are copied into it, so a run as large as the
-// one before allocates nothing per hit.
+// The rows of the run before are emptied as this run's hits take them, and what the hits
+// leave of them when the adapter is let go: a run as large as the one before writes each
+// row once and allocates nothing, the rows keeping their room.
 void GridResultIndex::Clear() {
-  cleared_ = grid_.GetRowCount();
+  stale_ = std::max(stale_, grid_.GetRowCount());
   secondKey_ = false;
-  grid_.Clear(TGridCells::Room::Keep);
   rows_ = 1;
+  grid_.SetRowCount(rows_);
+}
+
+GridResultIndex::~GridResultIndex() {
+  if (stale_ >= rows_) {
+    // The empty row and the stale rows after it, within the counts so that the clear
+    // reaches them.
+    grid_.SetRowCount(std::max(grid_.GetRowCount(), stale_));
+    grid_.ClearRect(0, rows_ - 1, kColumns - 1, stale_ - 1, TGridCells::Room::Keep);
+  }
   grid_.SetRowCount(rows_);
 }
 
@@ -56,14 +66,15 @@ void GridResultIndex::AddHit(std::string_view satznummer, std::string_view key1,
   secondKey_ = secondKey_ || !key2.empty();
   if (row % kRoomRows == 0)
     grid_.ReserveCellRows(row, row + kRoomRows - 1, secondKey_ ? kColumns : kColumns - 1);
+  // Every text, empty ones too, so that nothing of a stale row stays.
   const std::array<std::string_view, kColumns> texts{satznummer, key1, key2};
   grid_.SetRowCells(row, texts);
 }
 
 // The grid keeps the cells of rows it once had past its row count: those it takes again
-// must be empty, unless the clear of this run emptied them already.
+// must be empty, unless they are stale rows of the run before, which the hits overwrite.
 void GridResultIndex::Grow() {
-  const int first = std::max(grid_.GetRowCount(), cleared_);
+  const int first = std::max(grid_.GetRowCount(), stale_);
   grid_.SetRowCount(std::max(2 * rows_, kGrowth));
   if (first < grid_.GetRowCount()) grid_.ClearRows(first, grid_.GetRowCount() - first);
 }

@@ -16,7 +16,7 @@ void DbaseShapeIndexGrid(TExtColumnGrid& grid);
 class GridResultIndex : public ResultIndex {
  public:
   explicit GridResultIndex(TExtColumnGrid& grid) : grid_(grid), rows_(grid.GetRowCount()) {}
-  ~GridResultIndex() override { grid_.SetRowCount(rows_); }
+  ~GridResultIndex() override;
   GridResultIndex(const GridResultIndex&) = delete;
   GridResultIndex& operator=(const GridResultIndex&) = delete;
 
@@ -33,6 +33,6 @@ class GridResultIndex : public ResultIndex {
 
   TExtColumnGrid& grid_;
   int rows_;  // the hits and the empty row
-  int cleared_ = 0;  // the rows the last Clear emptied
+  int stale_ = 0;  // rows before the run that may still hold hits of the run before
   bool secondKey_ = false;  // whether a hit of this run had a second key
 };

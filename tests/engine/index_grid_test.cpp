@@ -90,38 +90,55 @@ TEST_F(IndexGridTest, ARunTakesTheGridsFormAndLeavesNothingOfTheLastRun) {
   EXPECT_EQ(dbase_abfrageergebnis, 255);
 }
 
-// The grid grows by many rows at once: rows it takes hold nothing of earlier texts, whether
-// the run's clear emptied them (rows the grid had) or the growth does (rows kept past them).
+// The grid grows by many rows at once: when the run ends, no row past its hits holds
+// anything of earlier texts, whether the hits left it (rows the grid had) or the growth took
+// it (rows kept past them).
 TEST_F(IndexGridTest, RowsTheGrowingIndexTakesAreEmpty) {
   DbaseShapeIndexGrid(*grid);
   grid->SetRowCount(4000);
   for (int r : {10, 2000, 3500}) grid->SetCells(0, r, "alt");
   grid->SetRowCount(3000);  // row 3500 is kept past the rows
   auto fill = [this](int hits, int stale) {
-    GridResultIndex index(*grid);
-    index.Clear();
-    for (int h = 0; h < hits; ++h) index.AddHit(IntToStr(h), "k", "");
-    ASSERT_GT(grid->GetRowCount(), stale);
+    {
+      GridResultIndex index(*grid);
+      index.Clear();
+      for (int h = 0; h < hits; ++h) index.AddHit(IntToStr(h), "k", "");
+      ASSERT_GT(grid->GetRowCount(), stale);
+    }
+    EXPECT_EQ(grid->GetRowCount(), hits + 1);
     EXPECT_EQ(grid->Cells(0, stale), "");
-    for (int r = hits; r < grid->GetRowCount(); r += 97) EXPECT_EQ(grid->Cells(0, r), "") << r;
+    for (int r = hits; r < 4000; r += 97) EXPECT_EQ(grid->Cells(0, r), "") << r;
   };
   fill(1500, 2000);
   fill(2600, 3500);
-  EXPECT_EQ(grid->GetRowCount(), 2601);
   EXPECT_EQ(grid->Cells(0, 2599), "2599");
+  EXPECT_EQ(grid->Cells(1, 10), "k");
+  {
+    GridResultIndex index(*grid);
+    index.Clear();  // a run without hits
+  }
+  EXPECT_EQ(grid->GetRowCount(), 1);
+  for (int r = 0; r < 4000; r += 7) EXPECT_EQ(grid->Cells(0, r), "") << r;
 }
 
-// Keeping the rows' room does not skip what the grid's own clear tells its listeners.
+// A run that overwrites the rows before tells the grid's listeners of what it emptied, as
+// the grid's own clear would.
 TEST_F(IndexGridTest, TheRunsClearIsTheGridsClear) {
   DbaseShapeIndexGrid(*grid);
   grid->SetRowCount(5);
   grid->SetCells(1, 3, "alt");
-  int changes = 0;
-  grid->OnCellsChanged = [&changes](TObject*, TRect) { ++changes; };
-  GridResultIndex index(*grid);
-  index.Clear();
-  EXPECT_EQ(changes, 1);
+  grid->SetCells(2, 0, "zweiter");
+  TRect told;
+  grid->OnCellsChanged = [&told](TObject*, TRect r) { told = r; };
+  {
+    GridResultIndex index(*grid);
+    index.Clear();
+    index.AddHit("7", "k", "");
+  }
+  EXPECT_EQ(grid->Cells(2, 0), "");  // the empty second key replaced the stale one
   EXPECT_EQ(grid->Cells(1, 3), "");
+  EXPECT_EQ(told.Top, 1);  // the empty row and the stale rows after it
+  EXPECT_EQ(told.Bottom, 4);
 }
 
 TEST_F(IndexGridTest, ThePageFillsFromTheIndexGridAndTheScrollBarFollowsIt) {

@@ -603,7 +603,7 @@ class TExtStringGrid : public TBaseGrid {
   void ClearCols(int ACol, int Count);
   // Every cell but the fixed ones, the right fixed columns and the footer rows.
   void ClearNormalCells();
-  void Clear(TGridCells::Room Room = TGridCells::Room::GiveUp);
+  void Clear();
   void ClearSelection();
   // R in shown columns, as a selection is.
   void ClearShownRect(const TGridRect& R);

@@ -48,10 +48,10 @@ void TExtStringGrid::ClearNormalCells() {
             LastNormalRow());
 }
 
-void TExtStringGrid::Clear(TGridCells::Room Room) {
+void TExtStringGrid::Clear() {
   SearchText.clear();
   if (GetRowCount() == 0 || GetColCount() == 0) return;
-  ClearRect(0, 0, GetColCount() + NumHiddenColumns() - 1, GetRowCount() - 1, Room);
+  ClearRect(0, 0, GetColCount() + NumHiddenColumns() - 1, GetRowCount() - 1);
 }
 
 void TExtStringGrid::ClearSelection() {
