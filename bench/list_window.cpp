@@ -4,8 +4,10 @@
 // through the query window; and the total price over the quarter of the parts in the cart.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <numeric>
 #include <random>
 
 #include "app/DatabaseDefinition.h"
@@ -79,6 +81,32 @@ class ListSetup {
   TfrmDatenbank_Liste list{nullptr};
 };
 
+// The first opening in the process finds no room for the index grid's million rows and
+// makes it (reported as first_ms); later openings reuse the room the rows kept (later_ms).
+// It runs before the other benchmarks, whose grids would otherwise leave it their memory.
+void OpenTheListOnAMillionRecords(benchmark::State& state) {
+  ListSetup setup;
+  using Clock = std::chrono::steady_clock;
+  std::vector<double> times;  // ms
+  for (auto _ : state) {
+    const Clock::time_point start = Clock::now();
+    setup.list.Show();
+    times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    state.PauseTiming();
+    if (dbase_anzahlindex != kRecords) state.SkipWithError("the first query missed records");
+    setup.list.Close();
+    state.ResumeTiming();
+  }
+  if (times.size() < 2) return;
+  state.counters["first_ms"] = times.front();
+  state.counters["later_ms"] =
+      std::accumulate(times.begin() + 1, times.end(), 0.0) / static_cast<double>(times.size() - 1);
+}
+BENCHMARK(OpenTheListOnAMillionRecords)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+
 void ListPageOfAMillionHits(benchmark::State& state) {
   ListSetup setup;
   setup.Query();
@@ -93,21 +121,6 @@ void ListPageOfAMillionHits(benchmark::State& state) {
   state.counters["columns"] = setup.list.grdAusgabe->GetColCount() - 1;
 }
 BENCHMARK(ListPageOfAMillionHits)->Unit(benchmark::kMicrosecond);
-
-void OpenTheListOnAMillionRecords(benchmark::State& state) {
-  ListSetup setup;
-  for (auto _ : state) {
-    setup.list.Show();
-    state.PauseTiming();
-    if (dbase_anzahlindex != kRecords) state.SkipWithError("the first query missed records");
-    setup.list.Close();
-    state.ResumeTiming();
-  }
-}
-BENCHMARK(OpenTheListOnAMillionRecords)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Iterations(3);
 
 // The cart's parts: from Reichelt and to be ordered, a quarter of the table, sorted by their
 // designation, so the records are read in no order. Right after the run the total sums the

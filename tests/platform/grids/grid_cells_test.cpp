@@ -249,7 +249,7 @@ TEST(GridCells, RectanglesEmptyAtOnceAndRowsTakeRoomAhead) {
 // no text is lost or read after it went).
 TEST(GridCells, RowsReservedTogetherKeepTheirTextsThroughEveryMove) {
   TGridCells cells;
-  auto text = [](int row) { return "row " + IntToStr(row) + " with a text too long to lie inline"; };
+  auto text = [](int row) { return "row " + IntToStr(row) + " with a text too long to inline"; };
   cells.SetText(0, 300, "held before");
   cells.ReserveRows(250, 849, 3);  // three pages, one row already holding a text
   EXPECT_EQ(cells.StoredCells(), 600u * 3);
