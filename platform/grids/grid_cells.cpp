@@ -4,33 +4,22 @@
 #include <type_traits>
 #include <utility>
 
+#include "platform/grids/cell_texts.h"
+
 namespace {
 constexpr int kPageBits = 8;
 constexpr int kPageRows = 1 << kPageBits;
 const AnsiString kEmpty;
 
-// A row's texts are held by a shared pointer: an array of the row's own, or the row's slots
-// in a block made for many rows at once (ReserveRows), which lives while a row holds slots in
-// it. Objects are rarer and always held alone.
-using Texts = std::shared_ptr<AnsiString[]>;
+// Objects are rarer than texts and are never given room for many rows at once.
 using Objects = std::unique_ptr<TObject*[]>;
 
 template <typename Items>
 Items Fresh(uint32_t size) {
-  using T = std::remove_extent_t<typename Items::element_type>;
-  if constexpr (std::is_same_v<Items, Texts>)
-    return std::make_shared<T[]>(size);
+  if constexpr (std::is_same_v<Items, CellTexts>)
+    return NewCellTexts(size);
   else
-    return std::make_unique<T[]>(size);
-}
-
-// Lets go of `count` items. Slots in a block other rows still hold are emptied first, so
-// that the block keeps no texts of rows gone.
-template <typename Items>
-void Release(Items& items, uint32_t count) {
-  if constexpr (std::is_same_v<Items, Texts>)
-    if (items.use_count() > 1) std::fill_n(items.get(), count, AnsiString());
-  items.reset();
+    return std::make_unique<TObject*[]>(size);
 }
 
 // Grows a dense array to `size` entries, keeping its contents.
@@ -39,7 +28,7 @@ void Grow(Items& items, uint32_t& count, uint32_t size) {
   if (size <= count) return;
   Items grown = Fresh<Items>(size);
   std::move(items.get(), items.get() + count, grown.get());
-  items = std::move(grown);  // the slots left behind were emptied by the move
+  items = std::move(grown);
   count = size;
 }
 // Room for the item at `col` in a row holding `count`: the row doubles (at least to 4 items)
@@ -99,7 +88,6 @@ void SwapStored(Items& items, uint32_t& count, uint32_t a, uint32_t b) {
 template <typename Items, typename T>
 void CopyItems(Items& items, uint32_t& itemCount, const T* from, uint32_t count) {
   if (itemCount != count) {
-    Release(items, itemCount);
     items = Fresh<Items>(count);
     itemCount = count;
   }
@@ -121,14 +109,13 @@ void SwapItems(Items& a, uint32_t& countA, Items& b, uint32_t& countB) {
 }  // namespace
 
 struct TGridCells::Row {
-  Texts texts;
+  CellTexts texts;
   Objects objects;
   uint32_t textCount = 0;
   uint32_t objectCount = 0;
 
   Row() = default;
   Row(Row&& other) noexcept { *this = std::move(other); }
-  ~Row() { DropTexts(); }
   Row& CopyOf(const Row& other) {
     if (this == &other) return *this;
     CopyItems(texts, textCount, other.texts.get(), other.textCount);
@@ -136,8 +123,6 @@ struct TGridCells::Row {
     return *this;
   }
   Row& operator=(Row&& other) noexcept {
-    if (this == &other) return *this;
-    DropTexts();
     texts = std::move(other.texts);
     objects = std::move(other.objects);
     textCount = std::exchange(other.textCount, 0);
@@ -145,10 +130,6 @@ struct TGridCells::Row {
     return *this;
   }
 
-  void DropTexts() {
-    Release(texts, textCount);
-    textCount = 0;
-  }
   bool Empty() const { return textCount == 0 && objectCount == 0; }
   int64_t Count(Slot slot) const { return slot == Slot::Text ? textCount : objectCount; }
   bool Holds(Slot slot, uint32_t col) const {
@@ -239,7 +220,8 @@ void TGridCells::ClearTexts(const TGridRect& rect, Room room) {
   WalkRows(*this, rect.Top, rect.Bottom, [&](int, Row& r) {
     if (left >= std::min<int64_t>(end, r.textCount)) return false;
     if (left == 0 && end >= r.textCount && room == Room::GiveUp) {
-      r.DropTexts();
+      r.texts.reset();
+      r.textCount = 0;
     } else {
       // Emptied in place, each keeping its buffer.
       std::for_each(r.texts.get() + left, r.texts.get() + std::min<int64_t>(end, r.textCount),
@@ -249,27 +231,23 @@ void TGridCells::ClearTexts(const TGridRect& rect, Room room) {
   });
 }
 
-// The rows of a page that lack the room share one block: a million rows filled at once cost
-// a few thousand allocations, not a million.
+// The rows of a page that lack the room share one allocation: a million rows filled at once
+// cost a few thousand allocations, not a million.
 void TGridCells::ReserveRows(int first, int last, int columns) {
   if (first < 0 || columns <= 0) return;
   const auto width = static_cast<uint32_t>(columns);
+  auto needsRoom = [width](const Row& r) { return r.textCount < width; };
   for (int64_t row = first; row <= last; row = (row | (kPageRows - 1)) + 1) {
-    const int64_t pageLast = std::min<int64_t>(last, row | (kPageRows - 1));
-    RowAt(static_cast<int>(row));  // the page, for the rows below
-    Page& page = *pages_[static_cast<size_t>(row) >> kPageBits];
-    auto needsRoom = [&](const Row& r) { return r.textCount < width; };
-    Row* const begin = &page.rows[row & (kPageRows - 1)];
-    Row* const end = begin + (pageLast - row + 1);
+    Row* const begin = &RowAt(static_cast<int>(row));
+    Row* const end = begin + (std::min<int64_t>(last, row | (kPageRows - 1)) - row + 1);
     const auto needing = static_cast<uint32_t>(std::count_if(begin, end, needsRoom));
     if (needing == 0) continue;
-    Texts block = Fresh<Texts>(needing * width);
-    uint32_t slot = 0;
+    SharedCellTexts room(needing, width);
     for (Row* r = begin; r != end; ++r) {
       if (!needsRoom(*r)) continue;
-      Texts slots(block, block.get() + std::size_t{slot++} * width);
-      std::move(r->texts.get(), r->texts.get() + r->textCount, slots.get());
-      r->texts = std::move(slots);
+      CellTexts texts = room.Take();
+      std::move(r->texts.get(), r->texts.get() + r->textCount, texts.get());
+      r->texts = std::move(texts);
       r->textCount = width;
     }
   }
