@@ -55,6 +55,7 @@ bool PlainSeparators() {
 // A stored number that reads as its own bytes under plain separators, in one pass: blanks, an
 // optional minus, digits with at most one point, blanks. The shown text turns the point into
 // a decimal comma only within the search's reach, so a wider field is read through it.
+static_assert(kDbaseSearchReach < kDbaseTextCut, "a field within the reach is never cut");
 bool PlainStoredValue(std::string_view stored, double& value) {
   if (stored.size() > kDbaseSearchReach) return false;
   std::size_t i = 0;
