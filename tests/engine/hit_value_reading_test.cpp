@@ -54,16 +54,17 @@ class HitValueReadingTest : public EngineTest {
 };
 
 TEST_F(HitValueReadingTest, EdgeCasesReadAsTheirShownText) {
+  const char* const texts[] = {"",      "-",    "-.",  ".",   ".5",  "5.",   "-.5",  "-5.",
+                               "1.2.3", "1..2", "12-", "1-2", "--1", "1 2",  "1 .2", "- 1",
+                               "-0",    "-0.0", "0",   "+1",  "1e3", "12,5", "1\t"};
+  for (const char* text : texts) ExpectSameReadingEverywhere(text);
   using namespace std::string_literals;
   const std::string fifteen = "123456789012345";
-  const std::vector<std::string> texts = {
-      "", "-", "-.", ".", ".5", "5.", "-.5", "-5.", "1.2.3", "1..2", "12-", "1-2", "--1", "1 2",
-      "1 .2", "- 1", "-0", "-0.0", "0", "+1", "1e3", "12,5", "1\t", "1\0 2"s, fifteen,
-      "-" + fifteen, fifteen + ".", "." + fifteen, "1234567890123.45", fifteen + "6",
-      "000000000000000012.5", "9007199254740993", "0.30000000000000004", std::string(253, '7'),
-      std::string(79, ' ') + ".5", std::string(80, ' ') + ".5", std::string(252, ' ') + "12",
-      std::string(254, '1')};
-  for (const std::string& text : texts)
+  for (const std::string& text :
+       {"1\0 2"s, fifteen, "-" + fifteen, fifteen + ".", "." + fifteen, fifteen + "6",
+        "1234567890123.45"s, "000000000000000012.5"s, "9007199254740993"s, "0.30000000000000004"s,
+        std::string(79, ' ') + ".5", std::string(80, ' ') + ".5", std::string(252, ' ') + "12",
+        std::string(253, '7'), std::string(254, '1')})
     ExpectSameReadingEverywhere(text);
 }
 
