@@ -3,7 +3,6 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <string_view>
 
 #include "components/grid/columns/ExtCGrid.h"
@@ -45,7 +44,6 @@ Conditions ConditionsNow() {
 }
 
 bool DigitBlankOrMinus(char c) { return (c >= '0' && c <= '9') || c == ' ' || c == '-'; }
-bool PlainNumberChar(char c) { return DigitBlankOrMinus(c) || c == '.'; }
 
 // Whether the separators are none of a plain number's characters (the one point is shown as
 // the decimal separator, so a thousands point never meets it).
@@ -54,24 +52,27 @@ bool PlainSeparators() {
          ThousandSeparator != DecimalSeparator && !DigitBlankOrMinus(ThousandSeparator);
 }
 
-// Whether the shown text of this stored number reads as its own bytes under plain separators:
-// digits, blanks, a minus and at most one point.
-bool ReadsAsStored(const char* stored, std::size_t length) {
-  return length < kDbaseTextCut && std::all_of(stored, stored + length, PlainNumberChar) &&
-         std::count(stored, stored + length, '.') <= 1;
+// A stored number that reads as its own bytes under plain separators, in one pass: blanks, an
+// optional minus, digits with at most one point, blanks. The shown text turns the point into
+// a decimal comma only within the search's reach, so a wider field is read through it.
+static_assert(kDbaseSearchReach < kDbaseTextCut, "a field within the reach is never cut");
+bool PlainStoredValue(std::string_view stored, double& value) {
+  if (stored.size() > kDbaseSearchReach) return false;
+  std::size_t i = 0;
+  while (i < stored.size() && stored[i] == ' ') ++i;
+  const bool negative = i < stored.size() && stored[i] == '-';
+  std::size_t end = FastDecimalDigits(stored, i + negative, '.', negative, value);
+  if (end == std::string_view::npos) return false;
+  while (end < stored.size() && stored[end] == ' ') ++end;
+  return end == stored.size();
 }
 
 double HitValue(int field, bool plainSeparators) {
-  const char* stored = dbase_record.data() + dbase_feldoffset[field];
-  const std::size_t length = dbase_feldlength[field];
-  if (plainSeparators && dbase_feldtyp[field] == 'N' && ReadsAsStored(stored, length)) {
-    const std::string_view text(stored, length);
-    const std::size_t first = text.find_first_not_of(' ');
-    double value = 0;
-    if (first != std::string_view::npos &&
-        FastDecimal(text.substr(first, text.find_last_not_of(' ') + 1 - first), '.', value))
-      return value;
-  }
+  const std::string_view stored(dbase_record.data() + dbase_feldoffset[field],
+                                dbase_feldlength[field]);
+  double value = 0;
+  if (plainSeparators && dbase_feldtyp[field] == 'N' && PlainStoredValue(stored, value))
+    return value;
   dbase_tr(field);
   return DbaseTextValue();
 }

@@ -5,7 +5,7 @@
 #include "engine/DbaseText.h"
 
 int dbase_zeichensuchen(char c) {
-  for (int i = 0; i < 80 && dbase_text[i] != '\0'; ++i)
+  for (int i = 0; i < kDbaseSearchReach && dbase_text[i] != '\0'; ++i)
     if (dbase_text[i] == c) return i;
   return -1;
 }

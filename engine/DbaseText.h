@@ -11,6 +11,8 @@
 // still cut to kDbaseTextCut characters.
 inline constexpr int kDbaseTextSize = 256;
 inline constexpr int kDbaseTextCut = 254;
+// dbase_zeichensuchen looks at a text's first characters only.
+inline constexpr int kDbaseSearchReach = 80;
 
 extern char dbase_text[kDbaseTextSize];
 extern uint8_t dbase_nachkomma;  // decimals of dbase_zahlnachtext

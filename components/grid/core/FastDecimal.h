@@ -7,32 +7,42 @@
 #include <string_view>
 
 // Plain decimals of up to 15 digits are exact in a double, and so is their quotient by a
-// power of ten up to 1e22: one division gives the correctly rounded value. The point is "."
-// or `decimal`, once; anything else is left to the general conversion.
-inline bool FastDecimal(std::string_view text, char decimal, double& value) {
+// power of ten up to 1e22: one division gives the correctly rounded value. Reads the digits
+// and at most one point ("." or `decimal`) from text[i] on, up to the first other character,
+// negated when `negative`; returns where it stopped, or npos for no digit or more than 15.
+inline std::size_t FastDecimalDigits(std::string_view text, std::size_t i, char decimal,
+                                     bool negative, double& value) {
   static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  std::size_t i = 0;
-  const bool negative = !text.empty() && text[0] == '-';
-  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
   uint64_t mantissa = 0;
   int digits = 0, decimals = 0;
   bool point = false;
   for (; i < text.size(); ++i) {
     const char c = text[i];
     if (c >= '0' && c <= '9') {
-      if (++digits > 15) return false;
+      if (++digits > 15) return std::string_view::npos;
       mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
       decimals += point;
     } else if ((c == '.' || c == decimal) && !point) {
       point = true;
     } else {
-      return false;
+      break;
     }
   }
-  if (digits == 0) return false;
+  if (digits == 0) return std::string_view::npos;
   value = static_cast<double>(mantissa) / kPowers[decimals];
   if (negative) value = -value;
+  return i;
+}
+
+// The whole text as such a decimal after an optional sign; anything else is left to the
+// general conversion, and value is then as it was.
+inline bool FastDecimal(std::string_view text, char decimal, double& value) {
+  const bool negative = !text.empty() && text[0] == '-';
+  const std::size_t sign = !text.empty() && (negative || text[0] == '+');
+  double read = 0;
+  if (FastDecimalDigits(text, sign, decimal, negative, read) != text.size()) return false;
+  value = read;
   return true;
 }
