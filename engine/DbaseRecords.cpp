@@ -2,6 +2,7 @@
 // and the search for a free (deleted) slot.
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "engine/DbaseFile.h"
 #include "engine/DbaseTable.h"
@@ -120,6 +121,8 @@ DbaseRecordPass::DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
                                  const std::vector<long>* records)
     : t_(t), records_(records) {
   t.cachestart = kDbaseWindowEmpty;
+  t.view.Cover(t.handle, RecordPosition(t, 0),
+               static_cast<std::size_t>(Count(t)) * t.lengthofrecord);
   std::vector<std::pair<std::size_t, std::size_t>> ranges;  // first and past-the-end byte
   for (int n : fields)
     if (n >= 0 && n < t.anzahldatenfelder &&
@@ -136,24 +139,47 @@ DbaseRecordPass::DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
       fields_.emplace_back(first, end - first);
     }
   }
+  pieces_.emplace_back(0, 1);  // the status byte
+  pieces_.insert(pieces_.end(), fields_.begin(), fields_.end());
 }
 
 int DbaseRecordPass::Read(long n) {
-  if (n < 0 || n >= Count(t_) || !HasBuffers(t_) ||
-      ((n < first_ || n >= first_ + count_) && !Fill(n))) {
+  const bool held = n >= 0 && n < Count(t_) && HasBuffers(t_);
+  if (held && ReadViewed(n)) return LandFields();
+  if (!held || ((n < first_ || n >= first_ + count_) && !Fill(n))) {
     const int read = DbaseRead(t_, n);
     if (read != -2) last_ = -1;  // a record landed whole; -2 left the one before
     return read;
   }
   last_ = n;
-  return LandFields(block_.data() + (n - first_) * t_.lengthofrecord);
+  lastViewed_ = false;
+  const char* source = block_.data() + (n - first_) * t_.lengthofrecord;
+  for (auto [offset, length] : pieces_)
+    std::memcpy(t_.record.data() + offset, source + offset, length);
+  return LandFields();
 }
 
-// As Landed, for the named fields alone; Unscramble maps the bytes after the one it is given.
-int DbaseRecordPass::LandFields(const char* source) {
-  t_.record[0] = source[0];
-  for (auto [offset, length] : fields_)
-    std::memcpy(t_.record.data() + offset, source + offset, length);
+// A record's status byte is a blank or a star; anything else from the view may be the zeros
+// that a mapped page shows past the file's end.
+bool DbaseRecordPass::ReadViewed(long n) {
+  const off_t position = RecordPosition(t_, n);
+  if (!t_.view.Holds(position, t_.lengthofrecord)) return false;
+  if (t_.view.Copy(position, pieces_, t_.record.data()) &&
+      (t_.record[0] == ' ' || t_.record[0] == '*' || InFile(t_, n))) {
+    last_ = n;
+    lastViewed_ = true;
+    return true;
+  }
+  // The file shrank under the view: the record before lands whole as the file holds it now,
+  // and the rest is read from the file.
+  t_.view.Drop();
+  Finish();
+  return false;
+}
+
+// As Landed, for the named fields alone, which have been copied; Unscramble maps the bytes
+// after the one it is given.
+int DbaseRecordPass::LandFields() {
   if (t_.asStored) return 1;
   if (t_.record[0] == '*') return -3;
   if (t_.modus != 0)
@@ -164,10 +190,20 @@ int DbaseRecordPass::LandFields(const char* source) {
 
 void DbaseRecordPass::Finish() {
   if (last_ < 0) return;
-  std::memcpy(t_.record.data(), block_.data() + (last_ - first_) * t_.lengthofrecord,
-              t_.lengthofrecord);
+  const long n = std::exchange(last_, -1);
+  if (!lastViewed_) {
+    std::memcpy(t_.record.data(), block_.data() + (n - first_) * t_.lengthofrecord,
+                t_.lengthofrecord);
+  } else {
+    const off_t position = RecordPosition(t_, n);
+    const DbaseMappedFile::Piece whole[] = {{0, t_.lengthofrecord}};
+    if (!t_.view.Holds(position, t_.lengthofrecord) ||
+        !t_.view.Copy(position, whole, t_.record.data())) {
+      DbaseRead(t_, n);  // the file shrank meanwhile: as it holds the record now, if at all
+      return;
+    }
+  }
   Landed(t_);
-  last_ = -1;
 }
 
 // The block from record n on; false when the file holds not even record n whole.

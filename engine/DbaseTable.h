@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/DbaseMappedFile.h"
 #include "platform/core/c_handle.h"
 #include "platform/core/text.h"
 
@@ -55,6 +56,9 @@ struct DbaseTable {
   uint32_t dbtnaechster = 0;
   uint32_t dbtblockgroesse = 512;
 
+  // The records as the passes over them read them (DbaseRecordPass); let go at close.
+  DbaseMappedFile view;
+
   // New at every open, close and write of a record, never seen before in the process: what
   // was read from the table tells by it that the table is still as it was.
   uint64_t changeMark = 0;
@@ -81,13 +85,14 @@ int DbaseDelete(DbaseTable& t, long n);
 long DbaseFreeSlot(DbaseTable& t);
 void DbaseReloadCount(DbaseTable& t);
 
-// One pass over the records in ascending order (the query run), read in large blocks rather
-// than the read window's few records; each reads as DbaseReadWindowed gives it. Of a record
-// from a block only the status byte and the fields the pass names land in `record` (copying
-// whole records cost more than reading them); Finish lands the whole record read last. The
-// pass empties the read window, which the table may have changed under. A pass over some
-// records only is given their numbers, ascending: a block then reaches no further than the
-// last of them it can hold, so scattered records are read one by one.
+// One pass over the records in ascending order (the query run), read where the table's view
+// holds them (t.view, made or kept by the pass) or else in large blocks rather than the read
+// window's few records; each reads as DbaseReadWindowed gives it. Of a record only the
+// status byte and the fields the pass names land in `record` (copying whole records cost
+// more than reading them); Finish lands the whole record read last. The pass empties the
+// read window, which the table may have changed under. A pass over some records only is
+// given their numbers, ascending: a block then reaches no further than the last of them it
+// can hold, so scattered records are read one by one.
 class DbaseRecordPass {
  public:
   DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
@@ -97,15 +102,18 @@ class DbaseRecordPass {
 
  private:
   bool Fill(long n);
-  int LandFields(const char* source);
+  bool ReadViewed(long n);
+  int LandFields();
 
   DbaseTable& t_;
   const std::vector<long>* records_;
   std::vector<std::pair<std::size_t, std::size_t>> fields_;  // offset and length in the record
+  std::vector<DbaseMappedFile::Piece> pieces_;  // what lands of a record: status and fields
   std::vector<char> block_;
   long first_ = 0;
   long count_ = 0;  // whole records in the block
-  long last_ = -1;  // the record read last from the block
+  long last_ = -1;  // the record read last, from the block or the view
+  bool lastViewed_ = false;
 };
 
 // Whether n names a field and the record buffer holds it: a damaged header may name a field

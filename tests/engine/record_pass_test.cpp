@@ -1,6 +1,12 @@
 // The query run's pass over a table larger than one read block: every record read once
 // across the blocks' edges, deleted and missing records as the read window gives them, and
 // the read window emptied of what the table held before the run.
+#include <fcntl.h>
+#include <setjmp.h>
+#include <signal.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -104,6 +110,95 @@ TEST_F(RecordPassTest, APassOverSomeRecordsReadsThemAndNoOthers) {
   const std::string last = "a" + std::to_string(kFirstOfBlock2 + 1);
   EXPECT_EQ(read, (std::vector<std::string>{"a3", "a4", "a" + std::to_string(kFirstOfBlock2 - 2),
                                             "-3", last, "a2199", "-1"}));
+}
+
+}  // namespace
+
+namespace {
+
+// A pass over all records, each read's text of field 1 or its result.
+std::vector<std::string> ReadAll(DbaseRecordPass& pass, int from, int to) {
+  std::vector<std::string> read;
+  for (int n = from; n < to; ++n) {
+    const int result = pass.Read(n);
+    read.push_back(result == 1 ? dbase_trAnsi(1) : std::to_string(result));
+  }
+  return read;
+}
+
+std::vector<std::string> ExpectedReads(int from, int to, int held) {
+  std::vector<std::string> read;
+  for (int n = from; n < to; ++n) {
+    const bool deleted = n == kFirstOfBlock2 - 1 || n == kFirstOfBlock2;
+    read.push_back(n >= held ? "-2" : deleted ? "-3" : "a" + std::to_string(n));
+  }
+  return read;
+}
+
+// Another program shortens the table while a pass reads it where it lies in memory: the
+// pass reads on to where the file now ends, and no fault ends the process.
+TEST_F(RecordPassTest, ATableShortenedUnderAPassEndsItWhereTheFileNowEnds) {
+  DbfFile file = WideFile();
+  const std::string path = Open(file);
+  DbaseRecordPass pass(dbase_tabelle, {1});
+  EXPECT_EQ(ReadAll(pass, 0, 100), ExpectedReads(0, 100, kRecords));
+  std::filesystem::resize_file(path, file.HeaderLength() + 1500 * 1001);
+  EXPECT_EQ(ReadAll(pass, 100, 1500), ExpectedReads(100, 1500, 1500));
+  EXPECT_EQ(ReadAll(pass, 2100, kRecords), ExpectedReads(2100, kRecords, 1500));  // a fault
+  pass.Finish();
+  EXPECT_EQ(dbase_trAnsi(2), "b1499");  // the last record read, whole
+  DbaseRecordPass again(dbase_tabelle, {1});  // a view of what the file holds now
+  EXPECT_EQ(ReadAll(again, 1400, 1600), ExpectedReads(1400, 1600, 1500));  // zeros past the end
+}
+
+// The view stays from pass to pass and shows what other copies write meanwhile.
+TEST_F(RecordPassTest, APassSeesWhatOthersWroteSinceTheLast) {
+  DbfFile file = WideFile();
+  const std::string path = Open(file);
+  Run();
+  {
+    std::fstream out(path, std::ios::in | std::ios::out | std::ios::binary);
+    out.seekp(file.HeaderLength() + 2000 * 1001 + 251);
+    out << "neu   ";
+  }
+  DbaseRecordPass pass(dbase_tabelle, {1});
+  EXPECT_EQ(ReadAll(pass, 1999, 2001), (std::vector<std::string>{"a1999", "neu"}));
+}
+
+sigjmp_buf testJump;
+volatile sig_atomic_t testFaults = 0;
+void TestBusHandler(int) {
+  testFaults = testFaults + 1;
+  siglongjmp(testJump, 1);
+}
+
+// A bus error that no pass raised goes to the handler that was there before the first view.
+TEST_F(RecordPassTest, ABusErrorOutsideAPassReachesTheHandlerBefore) {
+  struct sigaction test {}, before {};
+  test.sa_handler = TestBusHandler;
+  sigemptyset(&test.sa_mask);
+  test.sa_flags = SA_NODEFER;
+  sigaction(SIGBUS, &test, &before);
+  const std::string path = Open(WideFile());
+  Run();  // a view, and its handler in front of the test's
+  struct sigaction current {};
+  sigaction(SIGBUS, nullptr, &current);
+  EXPECT_TRUE(current.sa_flags & SA_SIGINFO);
+
+  const std::string other = path + ".other";
+  std::filesystem::copy_file(path, other);
+  const int handle = ::open(other.c_str(), O_RDONLY);
+  void* view = mmap(nullptr, 1 << 20, PROT_READ, MAP_SHARED, handle, 0);
+  auto* bytes = static_cast<volatile char*>(view);
+  std::filesystem::resize_file(other, 0);
+  if (sigsetjmp(testJump, 0) == 0) (void)bytes[8192];
+  EXPECT_EQ(testFaults, 1);
+  munmap(view, 1 << 20);
+  ::close(handle);
+  sigaction(SIGBUS, &before, nullptr);
+
+  DbaseRecordPass pass(dbase_tabelle, {1});  // the views go on as before
+  EXPECT_EQ(ReadAll(pass, 0, 2), (std::vector<std::string>{"a0", "a1"}));
 }
 
 }  // namespace
