@@ -151,6 +151,28 @@ TEST_F(RecordPassTest, ATableShortenedUnderAPassEndsItWhereTheFileNowEnds) {
   EXPECT_EQ(ReadAll(again, 1400, 1600), ExpectedReads(1400, 1600, 1500));  // zeros past the end
 }
 
+// Where the file cannot be viewed (or once it shrank under a view) the pass reads in blocks,
+// all records and some, with the same results.
+TEST_F(RecordPassTest, WithoutAViewThePassReadsTheSameInBlocks) {
+  Open(WideFile());
+  DbaseRecordPass pass(dbase_tabelle, {1});
+  dbase_tabelle.view.Drop();
+  EXPECT_EQ(ReadAll(pass, 0, kRecords), ExpectedReads(0, kRecords, kRecords));
+  pass.Finish();
+  EXPECT_EQ(dbase_trAnsi(2), "b2199");
+
+  const std::vector<long> records{3, kFirstOfBlock2, kFirstOfBlock2 + 1, 2199};
+  DbaseRecordPass some(dbase_tabelle, {1}, &records);
+  dbase_tabelle.view.Drop();
+  std::vector<std::string> read;
+  for (long record : records) {
+    const int result = some.Read(record);
+    read.push_back(std::to_string(result) + dbase_trAnsi(1));
+  }
+  const std::string after = "1a" + std::to_string(kFirstOfBlock2 + 1);
+  EXPECT_EQ(read, (std::vector<std::string>{"1a3", "-3", after, "1a2199"}));
+}
+
 // The view stays from pass to pass and shows what other copies write meanwhile.
 TEST_F(RecordPassTest, APassSeesWhatOthersWroteSinceTheLast) {
   DbfFile file = WideFile();
