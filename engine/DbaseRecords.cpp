@@ -141,6 +141,7 @@ DbaseRecordPass::DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
   }
   pieces_.emplace_back(0, 1);  // the status byte
   pieces_.insert(pieces_.end(), fields_.begin(), fields_.end());
+  if (t.lengthofrecord > 0) pieces_.emplace_back(t.lengthofrecord - 1, 1);  // see CopyViewed
 }
 
 int DbaseRecordPass::Read(long n) {
@@ -159,13 +160,8 @@ int DbaseRecordPass::Read(long n) {
   return LandFields();
 }
 
-// A record's status byte is a blank or a star; anything else from the view may be the zeros
-// that a mapped page shows past the file's end.
 bool DbaseRecordPass::ReadViewed(long n) {
-  const off_t position = RecordPosition(t_, n);
-  if (!t_.view.Holds(position, t_.lengthofrecord)) return false;
-  if (t_.view.Copy(position, pieces_, t_.record.data()) &&
-      (t_.record[0] == ' ' || t_.record[0] == '*' || InFile(t_, n))) {
+  if (CopyViewed(n, pieces_)) {
     last_ = n;
     lastViewed_ = true;
     return true;
@@ -175,6 +171,15 @@ bool DbaseRecordPass::ReadViewed(long n) {
   t_.view.Drop();
   Finish();
   return false;
+}
+
+// Past the end of a file shortened under the view its last page reads as zeros: a record
+// whose last byte is zero may reach past the end, and is checked against the file.
+bool DbaseRecordPass::CopyViewed(long n, std::span<const DbaseMappedFile::Piece> pieces) {
+  const off_t position = RecordPosition(t_, n);
+  return t_.view.Holds(position, t_.lengthofrecord) &&
+         t_.view.Copy(position, pieces, t_.record.data()) &&
+         (t_.record[t_.lengthofrecord - 1] != '\0' || InFile(t_, n));
 }
 
 // As Landed, for the named fields alone, which have been copied; Unscramble maps the bytes
@@ -191,17 +196,13 @@ int DbaseRecordPass::LandFields() {
 void DbaseRecordPass::Finish() {
   if (last_ < 0) return;
   const long n = std::exchange(last_, -1);
+  const DbaseMappedFile::Piece whole[] = {{0, t_.lengthofrecord}};
   if (!lastViewed_) {
     std::memcpy(t_.record.data(), block_.data() + (n - first_) * t_.lengthofrecord,
                 t_.lengthofrecord);
-  } else {
-    const off_t position = RecordPosition(t_, n);
-    const DbaseMappedFile::Piece whole[] = {{0, t_.lengthofrecord}};
-    if (!t_.view.Holds(position, t_.lengthofrecord) ||
-        !t_.view.Copy(position, whole, t_.record.data())) {
-      DbaseRead(t_, n);  // the file shrank meanwhile: as it holds the record now, if at all
-      return;
-    }
+  } else if (!CopyViewed(n, whole)) {
+    DbaseRead(t_, n);  // the file shrank meanwhile: as it holds the record now, if at all
+    return;
   }
   Landed(t_);
 }

@@ -103,12 +103,13 @@ class DbaseRecordPass {
  private:
   bool Fill(long n);
   bool ReadViewed(long n);
+  bool CopyViewed(long n, std::span<const DbaseMappedFile::Piece> pieces);
   int LandFields();
 
   DbaseTable& t_;
   const std::vector<long>* records_;
   std::vector<std::pair<std::size_t, std::size_t>> fields_;  // offset and length in the record
-  std::vector<DbaseMappedFile::Piece> pieces_;  // what lands of a record: status and fields
+  std::vector<DbaseMappedFile::Piece> pieces_;  // what lands of a record: status, fields, last
   std::vector<char> block_;
   long first_ = 0;
   long count_ = 0;  // whole records in the block

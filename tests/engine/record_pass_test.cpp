@@ -224,3 +224,25 @@ TEST_F(RecordPassTest, ABusErrorOutsideAPassReachesTheHandlerBefore) {
 }
 
 }  // namespace
+
+namespace {
+
+// Shortened within a record whose rest lay in the same page: past the end the page reads as
+// zeros, which the pass must not take for the record's fields.
+TEST_F(RecordPassTest, ARecordCutUnderAPassIsNotReadAsZeros) {
+  const DbfFile file = WideFile();
+  const std::string path = Open(file);
+  const long page = sysconf(_SC_PAGESIZE);
+  auto position = [&file](long n) { return file.HeaderLength() + n * 1001L + 10; };
+  long cut = 1000;  // its first ten bytes stay, the rest would have been in their page
+  while (position(cut) % page > page - 1001) ++cut;
+  DbaseRecordPass pass(dbase_tabelle, {1});
+  ASSERT_EQ(pass.Read(0), 1);
+  std::filesystem::resize_file(path, position(cut));
+  EXPECT_EQ(ReadAll(pass, cut - 1, cut + 1),
+            (std::vector<std::string>{"a" + std::to_string(cut - 1), "-2"}));
+  pass.Finish();
+  EXPECT_EQ(dbase_trAnsi(2), "b" + std::to_string(cut - 1));
+}
+
+}  // namespace
