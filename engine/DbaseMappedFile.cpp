@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <utility>
 
@@ -24,12 +25,16 @@ struct Guard {
 thread_local Guard* activeGuard = nullptr;
 struct sigaction previousHandler {};
 
-void OnBusError(int /*signal*/, siginfo_t* info, void* /*context*/) {
+void OnBusError(int signal, siginfo_t* info, void* /*context*/) {
   Guard* guard = activeGuard;
   const auto* address = static_cast<const char*>(info->si_addr);
-  if (guard && address >= guard->first && address < guard->end) siglongjmp(guard->jump, 1);
-  // Not a copy's fault: the handler before takes it, as the instruction faults again.
+  const bool fault = info->si_code > 0;  // not sent by kill or raise
+  if (fault && guard && address >= guard->first && address < guard->end)
+    siglongjmp(guard->jump, 1);
+  // Not a copy's fault: the handler before takes it, as the instruction faults again; a sent
+  // signal would not come again, so it is sent once more.
   sigaction(SIGBUS, &previousHandler, nullptr);
+  if (!fault) raise(signal);
 }
 
 // In front of whatever handler stands now, once per view: another may have replaced it.
@@ -99,7 +104,10 @@ bool DbaseMappedFile::Copy(off_t position, std::span<const Piece> pieces, char* 
     return false;
   }
   activeGuard = &guard;
+  // The handler sees the guard stand for exactly the copies.
+  std::atomic_signal_fence(std::memory_order_seq_cst);
   for (auto [offset, length] : pieces) std::memcpy(to + offset, from + offset, length);
+  std::atomic_signal_fence(std::memory_order_seq_cst);
   activeGuard = nullptr;
   return true;
 }
