@@ -49,7 +49,7 @@ void GridResultIndex::Clear() {
 }
 
 GridResultIndex::~GridResultIndex() {
-  if (stale_ >= rows_) {
+  if (stale_ > 0 && stale_ >= rows_) {
     // The empty row and the stale rows after it, within the counts so that the clear
     // reaches them.
     grid_.SetRowCount(std::max(grid_.GetRowCount(), stale_));
@@ -93,7 +93,8 @@ void GridResultIndex::Sort(int column) {
   grid_.SetRowCount(rows_);
 }
 
+// The empty row may still hold a hit of the run before while this run's hits come in.
 std::string_view GridResultIndex::Cell(int column, int row) const {
-  if (column < 0 || column >= grid_.GetColCount() || row < 0 || row >= rows_) return {};
+  if (column < 0 || column >= grid_.GetColCount() || row < 0 || row >= rows_ - 1) return {};
   return grid_.Cells(column, row);
 }

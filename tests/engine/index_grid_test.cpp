@@ -141,6 +141,28 @@ TEST_F(IndexGridTest, TheRunsClearIsTheGridsClear) {
   EXPECT_EQ(told.Bottom, 4);
 }
 
+// While hits come in (the message loop runs meanwhile) rows of the run before stand past
+// them, yet the index reads as it promises: one empty row after the hits. An adapter that
+// only reads leaves the grid as it found it, an empty one too.
+TEST_F(IndexGridTest, TheIndexReadsEmptyPastItsHitsWhileItOverwritesTheRowsBefore) {
+  DbaseShapeIndexGrid(*grid);
+  grid->SetRowCount(0);
+  int changes = 0;
+  grid->OnCellsChanged = [&changes](TObject*, TRect) { ++changes; };
+  { const GridResultIndex reader(*grid); }
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(grid->GetRowCount(), 0);
+
+  grid->SetRowCount(5);
+  for (int r = 0; r < 4; ++r) grid->SetCells(0, r, IntToStr(r + 10));
+  GridResultIndex index(*grid);
+  index.Clear();
+  index.AddHit("7", "k", "");
+  EXPECT_EQ(index.RowCount(), 2);
+  EXPECT_EQ(index.Cell(0, 0), "7");
+  EXPECT_EQ(index.Cell(0, 1), "");  // the grid's row still holds the run before's "11"
+}
+
 TEST_F(IndexGridTest, ThePageFillsFromTheIndexGridAndTheScrollBarFollowsIt) {
   EXPECT_EQ(dbase_indexdsnr(0), 0);  // no grid yet
   dbase_anzahlindex = 2;
