@@ -16,6 +16,8 @@ struct ArrayHead {
 struct SharedHead {
   uint64_t holders;
 };
+// The texts behind the heads stand as aligned as a plain operator new places them.
+static_assert(alignof(AnsiString) <= __STDCPP_DEFAULT_NEW_ALIGNMENT__);
 static_assert(sizeof(ArrayHead) % alignof(AnsiString) == 0);
 static_assert(sizeof(SharedHead) % alignof(AnsiString) == 0);
 
