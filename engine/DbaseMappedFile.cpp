@@ -48,9 +48,8 @@ bool InstallHandler() {
   action.sa_sigaction = OnBusError;
   action.sa_flags = SA_SIGINFO | SA_NODEFER;
   sigemptyset(&action.sa_mask);
-  if (sigaction(SIGBUS, &action, nullptr) != 0) return false;
-  previousHandler = current;
-  return true;
+  previousHandler = current;  // before a bus error can reach the new handler
+  return sigaction(SIGBUS, &action, nullptr) == 0;
 }
 
 }  // namespace
