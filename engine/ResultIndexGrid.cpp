@@ -73,9 +73,11 @@ void GridResultIndex::AddHit(std::string_view satznummer, std::string_view key1,
 
 // The grid keeps the cells of rows it once had past its row count: those it takes again
 // must be empty, unless they are stale rows of the run before, which the hits overwrite.
+// It grows by whole pages of room, so that its clear never takes the room just reserved.
 void GridResultIndex::Grow() {
   const int first = std::max(grid_.GetRowCount(), stale_);
-  grid_.SetRowCount(std::max(2 * rows_, kGrowth));
+  const int grown = std::max(2 * rows_, kGrowth);
+  grid_.SetRowCount((grown + kRoomRows - 1) / kRoomRows * kRoomRows);
   if (first < grid_.GetRowCount()) grid_.ClearRows(first, grid_.GetRowCount() - first);
 }
 
