@@ -29,8 +29,7 @@ void OnBusError(int signal, siginfo_t* info, void* /*context*/) {
   Guard* guard = activeGuard;
   const auto* address = static_cast<const char*>(info->si_addr);
   const bool fault = info->si_code > 0;  // not sent by kill or raise
-  if (fault && guard && address >= guard->first && address < guard->end)
-    siglongjmp(guard->jump, 1);
+  if (fault && guard && address >= guard->first && address < guard->end) siglongjmp(guard->jump, 1);
   // Not a copy's fault: the handler before takes it, as the instruction faults again; a sent
   // signal would not come again, so it is sent once more.
   sigaction(SIGBUS, &previousHandler, nullptr);
@@ -58,13 +57,13 @@ void DbaseMappedFile::Cover(int handle, off_t first, std::size_t length) {
   const off_t end = std::min<off_t>(DbaseFileSize(handle), first + static_cast<off_t>(length));
   const bool kept = handle == handle_ && bytes_ && first >= start_ && end == end_;
   if (!InstallHandler()) return Drop();  // no view without the guard
-  if (kept) return;  // the file has its length of the last time
+  if (kept) return;                      // the file has its length of the last time
   Drop();
   const long page = sysconf(_SC_PAGESIZE);
   if (handle < 0 || first < 0 || end <= first || page <= 0) return;
   const off_t start = first - first % page;
-  void* view = mmap(nullptr, static_cast<std::size_t>(end - start), PROT_READ, MAP_SHARED,
-                    handle, start);
+  void* view =
+      mmap(nullptr, static_cast<std::size_t>(end - start), PROT_READ, MAP_SHARED, handle, start);
   if (view == MAP_FAILED) return;
   handle_ = handle;
   bytes_ = static_cast<char*>(view);

@@ -146,7 +146,7 @@ TEST_F(RecordPassTest, ATableShortenedUnderAPassEndsItWhereTheFileNowEnds) {
   EXPECT_EQ(ReadAll(pass, 100, 1500), ExpectedReads(100, 1500, 1500));
   EXPECT_EQ(ReadAll(pass, 2100, kRecords), ExpectedReads(2100, kRecords, 1500));  // a fault
   pass.Finish();
-  EXPECT_EQ(dbase_trAnsi(2), "b1499");  // the last record read, whole
+  EXPECT_EQ(dbase_trAnsi(2), "b1499");        // the last record read, whole
   DbaseRecordPass again(dbase_tabelle, {1});  // a view of what the file holds now
   EXPECT_EQ(ReadAll(again, 1400, 1600), ExpectedReads(1400, 1600, 1500));  // zeros past the end
 }
@@ -218,7 +218,7 @@ TEST_F(RecordPassTest, ABusErrorOutsideAPassReachesTheHandlerBefore) {
   EXPECT_EQ(testFaults, 1);
   munmap(view, 1 << 20);
   ::close(handle);
-  Run();  // in front again
+  Run();                                           // in front again
   if (sigsetjmp(testJump, 0) == 0) raise(SIGBUS);  // sent, not raised by a fault
   EXPECT_EQ(testFaults, 2);
   sigaction(SIGBUS, &before, nullptr);
