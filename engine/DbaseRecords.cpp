@@ -179,7 +179,19 @@ bool DbaseRecordPass::CopyViewed(long n, std::span<const DbaseMappedFile::Piece>
   const off_t position = RecordPosition(t_, n);
   return t_.view.Holds(position, t_.lengthofrecord) &&
          t_.view.Copy(position, pieces, t_.record.data()) &&
-         (t_.record[t_.lengthofrecord - 1] != '\0' || InFile(t_, n));
+         (t_.record[t_.lengthofrecord - 1] != '\0' || FileHolds(n));
+}
+
+// The length is looked up again once the records lie this far from where it was last: a
+// table whose records end in zeros would otherwise ask at every record, and a page shows
+// zeros past the end for a few records only.
+bool DbaseRecordPass::FileHolds(long n) {
+  constexpr long kRecordsPerLookUp = 4096;
+  if (n < fileEndRecord_ || n - fileEndRecord_ >= kRecordsPerLookUp) {
+    fileEnd_ = DbaseFileSize(t_.handle);
+    fileEndRecord_ = n;
+  }
+  return RecordPosition(t_, n) + t_.lengthofrecord <= fileEnd_;
 }
 
 // As Landed, for the named fields alone, which have been copied; Unscramble maps the bytes

@@ -104,6 +104,7 @@ class DbaseRecordPass {
   bool Fill(long n);
   bool ReadViewed(long n);
   bool CopyViewed(long n, std::span<const DbaseMappedFile::Piece> pieces);
+  bool FileHolds(long n);
   int LandFields();
 
   DbaseTable& t_;
@@ -115,6 +116,8 @@ class DbaseRecordPass {
   long count_ = 0;  // whole records in the block
   long last_ = -1;  // the record read last, from the block or the view
   bool lastViewed_ = false;
+  off_t fileEnd_ = 0;                 // the file's length when last looked up
+  long fileEndRecord_ = -(1L << 30);  // the record it was looked up for
 };
 
 // Whether n names a field and the record buffer holds it: a damaged header may name a field

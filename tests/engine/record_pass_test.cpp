@@ -249,4 +249,14 @@ TEST_F(RecordPassTest, ARecordCutUnderAPassIsNotReadAsZeros) {
   EXPECT_EQ(dbase_trAnsi(2), "b" + std::to_string(cut - 1));
 }
 
+// Records whose last field is padded with zeros, as some programs write them, read as they
+// are all through the file.
+TEST_F(RecordPassTest, RecordsEndingInZerosReadAsTheyAre) {
+  DbfFile file = WideFile();
+  for (std::string& record : file.records) std::fill(record.end() - 250, record.end(), '\0');
+  Open(file);
+  DbaseRecordPass pass(dbase_tabelle, {1});
+  EXPECT_EQ(ReadAll(pass, 0, kRecords), ExpectedReads(0, kRecords, kRecords));
+}
+
 }  // namespace
