@@ -161,6 +161,7 @@ int DbaseRecordPass::Read(long n) {
 }
 
 bool DbaseRecordPass::ReadViewed(long n) {
+  if (!t_.view.Holds(RecordPosition(t_, n), t_.lengthofrecord)) return false;
   if (CopyViewed(n, pieces_)) {
     last_ = n;
     lastViewed_ = true;
