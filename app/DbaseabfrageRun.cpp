@@ -41,6 +41,8 @@ void TfrmDbaseAbfrage::btnOKClick(TObject* /*Sender*/) {
   {
     RunScope run(*this);
     dbase_prozent = 0;
+    // The run after the pauses then finds the records in memory.
+    DbaseReadAhead();
     dbase_warten(100);
     ShowProgress(true);
     dbase_warten(100);

@@ -1,4 +1,5 @@
 // The main table instance's functions, as the windows call them.
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -46,9 +47,11 @@ int dbase_feldschreibenAnsi(const AnsiString& text, int n) {
 }
 
 void dbase_warten(int millisekunden) {
-  auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(millisekunden);
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point end = Clock::now() + std::chrono::milliseconds(millisekunden);
   do {
     Application->ProcessMessages();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  } while (std::chrono::steady_clock::now() < end);
+    // Not past the end: the pause is to last what it says.
+    std::this_thread::sleep_until(std::min(end, Clock::now() + std::chrono::milliseconds(1)));
+  } while (Clock::now() < end);
 }

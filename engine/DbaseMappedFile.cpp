@@ -75,6 +75,7 @@ void DbaseMappedFile::Cover(int handle, off_t first, std::size_t length) {
 DbaseMappedFile& DbaseMappedFile::operator=(DbaseMappedFile&& other) noexcept {
   if (this == &other) return *this;
   Drop();
+  other.ahead_.Stop();
   handle_ = std::exchange(other.handle_, -1);
   bytes_ = std::exchange(other.bytes_, nullptr);
   mapped_ = std::exchange(other.mapped_, 0);
@@ -84,6 +85,7 @@ DbaseMappedFile& DbaseMappedFile::operator=(DbaseMappedFile&& other) noexcept {
 }
 
 void DbaseMappedFile::Drop() {
+  ahead_.Stop();
   if (bytes_) munmap(bytes_, mapped_);
   handle_ = -1;
   bytes_ = nullptr;

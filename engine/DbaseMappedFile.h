@@ -11,6 +11,8 @@
 #include <span>
 #include <utility>
 
+#include "engine/MappedReadAhead.h"
+
 class DbaseMappedFile {
  public:
   // Offset and length of a piece of a record.
@@ -26,6 +28,8 @@ class DbaseMappedFile {
   // empty view where the file cannot be mapped.
   void Cover(int handle, off_t first, std::size_t length);
   void Drop();
+  // Brings the view's pages in on a thread of its own while the caller waits for other things.
+  void ReadAhead() { ahead_.Start(bytes_, mapped_); }
 
   // Whether the view holds the bytes [position, position + length).
   bool Holds(off_t position, std::size_t length) const {
@@ -41,4 +45,5 @@ class DbaseMappedFile {
   std::size_t mapped_ = 0;  // the mapping's length, from a page boundary
   off_t start_ = 0;         // the file position of bytes_[0]
   off_t end_ = 0;           // past the last position held
+  MappedReadAhead ahead_;   // stopped before the view goes
 };

@@ -128,6 +128,8 @@ int dbase_feldvergleich(int n, const AnsiString& text) {
   return DbaseFieldCompare(dbase_tabelle, n, text, dbm_zeichensatz, dbase_grossklein);
 }
 
+void DbaseReadAhead() { DbaseReadRecordsAhead(dbase_tabelle); }
+
 void dbase_abfrage(ResultIndex& index) {
   DbaseForgetHitValues();
   DbaseRunQuery(index, nullptr);
@@ -145,6 +147,8 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
   dbase_indexfeld1 = FirstKeyField();
   DbaseHitOrder sorted;
   uint32_t hits = 0;
+  // Room that the hits never reach costs no memory; growing by doubling would copy.
+  if (keep) keep->values.reserve(dbase_anzahldatensaetze);
   DbaseRecordPass pass(dbase_tabelle, ReadFields(criteria, sortField2, keep));
   uint32_t r = 0;
   for (; r < dbase_anzahldatensaetze; ++r) {

@@ -97,7 +97,18 @@ void Scramble(DbaseTable& t) {
   DbaseScramble(t.modus, t.record.data(), t.record_temp.data(), t.lengthofrecord);
 }
 
+// The view a pass over every record reads.
+void CoverRecords(DbaseTable& t) {
+  t.view.Cover(t.handle, RecordPosition(t, 0),
+               static_cast<std::size_t>(Count(t)) * t.lengthofrecord);
+}
+
 }  // namespace
+
+void DbaseReadRecordsAhead(DbaseTable& t) {
+  CoverRecords(t);
+  t.view.ReadAhead();
+}
 
 void DbaseMarkChange(DbaseTable& t) {
   static uint64_t marks = 0;
@@ -121,8 +132,7 @@ DbaseRecordPass::DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
                                  const std::vector<long>* records)
     : t_(t), records_(records) {
   t.cachestart = kDbaseWindowEmpty;
-  t.view.Cover(t.handle, RecordPosition(t, 0),
-               static_cast<std::size_t>(Count(t)) * t.lengthofrecord);
+  CoverRecords(t);
   std::vector<std::pair<std::size_t, std::size_t>> ranges;  // first and past-the-end byte
   for (int n : fields)
     if (n >= 0 && n < t.anzahldatenfelder &&

@@ -85,6 +85,9 @@ int DbaseDelete(DbaseTable& t, long n);
 long DbaseFreeSlot(DbaseTable& t);
 void DbaseReloadCount(DbaseTable& t);
 
+// Makes the view of the records a pass will read and brings its pages in meanwhile.
+void DbaseReadRecordsAhead(DbaseTable& t);
+
 // One pass over the records in ascending order (the query run), read where the table's view
 // holds them (t.view, made or kept by the pass) or else in large blocks rather than the read
 // window's few records; each reads as DbaseReadWindowed gives it. Of a record only the

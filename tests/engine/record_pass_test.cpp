@@ -151,6 +151,24 @@ TEST_F(RecordPassTest, ATableShortenedUnderAPassEndsItWhereTheFileNowEnds) {
   EXPECT_EQ(ReadAll(again, 1400, 1600), ExpectedReads(1400, 1600, 1500));  // zeros past the end
 }
 
+// Records brought in ahead read as they would have been read anyway; a file shortened under
+// the view ends the reading ahead where the file ends, not the process with a bus error on
+// the reading thread, and closing the table waits for that thread.
+TEST_F(RecordPassTest, RecordsReadAheadReadAsWithout) {
+  DbfFile file = WideFile();
+  const std::string path = Open(file);
+  DbaseReadRecordsAhead(dbase_tabelle);
+  EXPECT_EQ(Run(), Expected(kRecords));
+
+  DbaseRecordPass pass(dbase_tabelle, {1});
+  std::filesystem::resize_file(path, file.HeaderLength() + 1500 * 1001);
+  dbase_tabelle.view.ReadAhead();
+  EXPECT_EQ(ReadAll(pass, 1400, kRecords), ExpectedReads(1400, kRecords, 1500));
+  pass.Finish();
+  dbase_tabelle.view.ReadAhead();
+  dbase_close();
+}
+
 // Where the file cannot be viewed (or once it shrank under a view) the pass reads in blocks,
 // all records and some, with the same results.
 TEST_F(RecordPassTest, WithoutAViewThePassReadsTheSameInBlocks) {
