@@ -2,6 +2,7 @@
 // "&OK" or by the unattended timer; and cancelling.
 #include "app/Dbaseabfrage.h"
 #include "app/DbaseabfrageControls.h"
+#include "engine/DbaseRunAhead.h"
 #include "engine/dbase.h"
 #include "platform/controls/application.h"
 
@@ -41,8 +42,8 @@ void TfrmDbaseAbfrage::btnOKClick(TObject* /*Sender*/) {
   {
     RunScope run(*this);
     dbase_prozent = 0;
-    // The run after the pauses then finds the records in memory.
-    DbaseReadAhead();
+    // The run after the pauses then finds the records and its memory ready.
+    DbaseRunAhead ahead(grdIndex);
     dbase_warten(100);
     ShowProgress(true);
     dbase_warten(100);

@@ -1,5 +1,6 @@
 // The query window's index grid and the list grid: the engine's index logic over real grids.
 #include "engine/DbaseHitValues.h"
+#include "engine/DbaseRunAhead.h"
 #include "engine/ResultIndexGrid.h"
 #include "engine/dbase.h"
 #include "platform/stdctrls/scrollbar.h"
@@ -18,7 +19,9 @@ void RunInto(TExtColumnGrid& g, DbaseHitValues* keep) {
 
 void dbase_abfrage(TExtColumnGrid* g) {
   DbaseShapeIndexGrid(*g);
+  const DbaseRunAhead::Rows ahead = DbaseRunAhead::GiveRoom(*g);
   RunInto(*g, DbaseStartKeepingHitValues());
+  DbaseRunAhead::GiveUpUnused(*g, ahead);
   DbaseHitValuesKept(*g);
 }
 

@@ -49,9 +49,6 @@ struct DbaseHitValues {
   std::vector<double> values;
 };
 
-// Brings the open table's records into memory on a thread of its own, for a run that comes
-// after a wait.
-void DbaseReadAhead();
 // Runs the query over every record into the index and sorts it; sets dbase_anzahlindex.
 void dbase_abfrage(ResultIndex& index);
 // The same, keeping the hits' values in `keep` when it is given.

@@ -128,8 +128,6 @@ int dbase_feldvergleich(int n, const AnsiString& text) {
   return DbaseFieldCompare(dbase_tabelle, n, text, dbm_zeichensatz, dbase_grossklein);
 }
 
-void DbaseReadAhead() { DbaseReadRecordsAhead(dbase_tabelle); }
-
 void dbase_abfrage(ResultIndex& index) {
   DbaseForgetHitValues();
   DbaseRunQuery(index, nullptr);

@@ -78,7 +78,9 @@ void GridResultIndex::Grow() {
   const int first = std::max(grid_.GetRowCount(), stale_);
   const int grown = std::max(2 * rows_, kGrowth);
   grid_.SetRowCount((grown + kRoomRows - 1) / kRoomRows * kRoomRows);
-  if (first < grid_.GetRowCount()) grid_.ClearRows(first, grid_.GetRowCount() - first);
+  // Emptied keeping their room, which may have been made for the hits ahead of the run.
+  if (first < grid_.GetRowCount())
+    grid_.ClearRect(0, first, kColumns - 1, grid_.GetRowCount() - 1, TGridCells::Room::Keep);
 }
 
 void GridResultIndex::SetSortStyle(int column, IndexSortStyle style) {

@@ -253,6 +253,24 @@ void TGridCells::ReserveRows(int first, int last, int columns) {
   }
 }
 
+void TGridCells::ReserveRows(int first, int last, std::span<const uint32_t> lengths) {
+  ReserveRows(first, last, static_cast<int>(lengths.size()));
+  WalkRows(*this, first, last, [&](int, Row& r) {
+    for (std::size_t c = 0; c < lengths.size(); ++c) r.texts[c].reserve(lengths[c]);
+    return false;
+  });
+}
+
+int TGridCells::PagedRowsEnd() const {
+  return static_cast<int>(std::min<std::size_t>(pages_.size() * kPageRows, INT_MAX));
+}
+
+void TGridCells::GivePagesTo(TGridCells& to) {
+  if (to.pages_.size() < pages_.size()) to.pages_.resize(pages_.size());
+  for (std::size_t p = 0; p < pages_.size(); ++p)
+    if (pages_[p] && !to.pages_[p]) to.pages_[p] = std::move(pages_[p]);
+}
+
 template <typename Self, typename Visit>
 bool TGridCells::WalkRows(Self& self, int64_t first, int64_t last, Visit visit) {
   // The end is read again each step: visit may add pages.

@@ -1,0 +1,64 @@
+#include "engine/DbaseRunAhead.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <exception>
+
+#include "engine/DbaseHitOrder.h"
+#include "engine/dbase.h"
+
+namespace {
+
+DbaseRunAhead* standing = nullptr;
+
+// About 128 MB of room at most: a run with more hits makes the rest as it goes.
+constexpr long kMostRows = 1L << 20;
+constexpr int kIndexColumns = 3;
+
+// Room for the record number and the first key, which may be longer than a text holds
+// without an allocation of its own. A second key, rarer, gets room as it comes.
+std::unique_ptr<TGridCells> MakeRoom(int first, int end) {
+  auto room = std::make_unique<TGridCells>();
+  const std::array<uint32_t, 2> lengths{0, DbaseHitOrder::kTextLength};
+  room->ReserveRows(first, end - 1, lengths);
+  return room;
+}
+
+}  // namespace
+
+DbaseRunAhead::DbaseRunAhead(TExtColumnGrid* index) : index_(index), before_(standing) {
+  standing = this;
+  DbaseReadRecordsAhead(dbase_tabelle);
+  if (!index_) return;
+  // The hits and the empty row after them, in pages the grid does not hold yet.
+  rows_.first = index_->CellPagesEnd();
+  rows_.end = static_cast<int>(std::min<long>(long{dbase_anzahldatensaetze} + 1, kMostRows));
+  if (rows_.first >= rows_.end) return;
+  room_ = std::async(std::launch::async, MakeRoom, rows_.first, rows_.end);
+}
+
+DbaseRunAhead::~DbaseRunAhead() {
+  if (room_.valid()) room_.wait();
+  standing = before_;
+}
+
+DbaseRunAhead::Rows DbaseRunAhead::GiveRoom(TExtColumnGrid& index) {
+  DbaseRunAhead* ahead = standing;
+  if (!ahead || ahead->index_ != &index || !ahead->room_.valid()) return {};
+  std::unique_ptr<TGridCells> room;
+  try {
+    room = ahead->room_.get();
+  } catch (const std::exception&) {
+    return {};  // no memory for the room: the run makes it as it goes, as without a wait
+  }
+  index.TakeCellPages(*room);
+  return ahead->rows_;
+}
+
+void DbaseRunAhead::GiveUpUnused(TExtColumnGrid& index, Rows rows) {
+  const int first = std::max(rows.first, index.GetRowCount());
+  if (first < rows.end)
+    index.ClearCellTexts(TGridRect{0, first, kIndexColumns - 1, rows.end - 1},
+                         TGridCells::Room::GiveUp);
+}
