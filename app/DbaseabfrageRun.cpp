@@ -2,7 +2,6 @@
 // "&OK" or by the unattended timer; and cancelling.
 #include "app/Dbaseabfrage.h"
 #include "app/DbaseabfrageControls.h"
-#include "engine/DbaseRunAhead.h"
 #include "engine/dbase.h"
 #include "platform/controls/application.h"
 
@@ -18,6 +17,7 @@ class TfrmDbaseAbfrage::RunScope {
     EnableButtons(false);
   }
   ~RunScope() {
+    form_.ahead_.reset();  // what no run took goes
     form_.ShowProgress(false);
     form_.running_ = false;
     EnableButtons(true);
@@ -43,7 +43,7 @@ void TfrmDbaseAbfrage::btnOKClick(TObject* /*Sender*/) {
     RunScope run(*this);
     dbase_prozent = 0;
     // The run after the pauses then finds the records and its memory ready.
-    DbaseRunAhead ahead(grdIndex);
+    if (!ahead_) ahead_ = std::make_unique<DbaseRunAhead>(grdIndex);
     dbase_warten(100);
     ShowProgress(true);
     dbase_warten(100);
@@ -94,7 +94,10 @@ void TfrmDbaseAbfrage::Timer2Timer(TObject* /*Sender*/) {
   Timer2->SetInterval(0);
   // A window closed before the first tick keeps its mailboxes for the next showing rather
   // than running a query behind the list's back.
-  if (!GetVisible()) return;
+  if (!GetVisible()) {
+    ahead_.reset();
+    return;
+  }
   if (!abfrage_dateiauftrag.empty()) {
     try {
       btnLadenClick(this);

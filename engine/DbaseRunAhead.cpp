@@ -27,7 +27,7 @@ std::unique_ptr<TGridCells> MakeRoom(int first, int end) {
 
 }  // namespace
 
-DbaseRunAhead::DbaseRunAhead(TExtColumnGrid* index) : index_(index), before_(standing) {
+DbaseRunAhead::DbaseRunAhead(TExtColumnGrid* index) : index_(index) {
   standing = this;
   DbaseReadRecordsAhead(dbase_tabelle);
   if (!index_) return;
@@ -40,7 +40,7 @@ DbaseRunAhead::DbaseRunAhead(TExtColumnGrid* index) : index_(index), before_(sta
 
 DbaseRunAhead::~DbaseRunAhead() {
   if (room_.valid()) room_.wait();
-  standing = before_;
+  if (standing == this) standing = nullptr;
 }
 
 DbaseRunAhead::Rows DbaseRunAhead::GiveRoom(TExtColumnGrid& index) {

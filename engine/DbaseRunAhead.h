@@ -12,7 +12,8 @@
 
 class DbaseRunAhead {
  public:
-  // While it stands, a run into `index` takes the room made for it. Index may be null.
+  // While it stands, a run into `index` takes the room made for it. Index may be null. The
+  // last one made stands, until it goes.
   explicit DbaseRunAhead(TExtColumnGrid* index);
   // Waits for the room; room that no run took goes with it.
   ~DbaseRunAhead();
@@ -34,5 +35,4 @@ class DbaseRunAhead {
   TExtColumnGrid* index_;
   Rows rows_;
   std::future<std::unique_ptr<TGridCells>> room_;
-  DbaseRunAhead* before_;  // the run ahead that stood before this one
 };

@@ -81,4 +81,15 @@ TEST_F(RunAheadTest, RoomTheHitsDidNotReachGoes) {
   EXPECT_EQ(RunInto(*without), few);
 }
 
+// The last one made stands, also when one made before goes first; none stands after both.
+TEST_F(RunAheadTest, TheLastRunAheadMadeStands) {
+  auto first = std::make_unique<DbaseRunAhead>(grid.get());
+  auto second = std::make_unique<DbaseRunAhead>(grid.get());
+  first.reset();
+  EXPECT_EQ(DbaseRunAhead::GiveRoom(*grid).end, kRecords + 1);
+  second.reset();
+  EXPECT_EQ(DbaseRunAhead::GiveRoom(*grid).end, 0);
+  EXPECT_EQ(RunInto(*grid).size(), 3u * (kRecords + 1));
+}
+
 }  // namespace
