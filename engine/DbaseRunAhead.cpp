@@ -35,7 +35,11 @@ DbaseRunAhead::DbaseRunAhead(TExtColumnGrid* index) : index_(index), before_(sta
   rows_.first = index_->CellPagesEnd();
   rows_.end = static_cast<int>(std::min<long>(long{dbase_anzahldatensaetze} + 1, kMostRows));
   if (rows_.first >= rows_.end) return;
-  room_ = std::async(std::launch::async, MakeRoom, rows_.first, rows_.end);
+  try {
+    room_ = std::async(std::launch::async, MakeRoom, rows_.first, rows_.end);
+  } catch (const std::exception&) {
+    // No thread or no memory for one: the run makes its room as it goes, and still comes.
+  }
 }
 
 DbaseRunAhead::~DbaseRunAhead() {
