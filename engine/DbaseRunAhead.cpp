@@ -62,7 +62,10 @@ DbaseRunAhead::Rows DbaseRunAhead::GiveRoom(TExtColumnGrid& index) {
 
 void DbaseRunAhead::GiveUpUnused(TExtColumnGrid& index, Rows rows) {
   const int first = std::max(rows.first, index.GetRowCount());
-  if (first < rows.end)
-    index.ClearCellTexts(TGridRect{0, first, kIndexColumns - 1, rows.end - 1},
-                         TGridCells::Room::GiveUp);
+  if (first >= rows.end) return;
+  index.ClearCellTexts(TGridRect{0, first, kIndexColumns - 1, rows.end - 1},
+                       TGridCells::Room::GiveUp);
+  // Their pages too: a million empty rows would stay in the grid, and no room would be made
+  // ahead for them again.
+  index.DropEmptyCellPages(first, INT_MAX);
 }

@@ -58,9 +58,9 @@ TEST_F(RunAheadTest, TheIndexIsTheOneARunWithoutTheWaitGives) {
   EXPECT_EQ(unsorted[3 * kRecords - 2], "Widerstand 1 Ohm, 1");
 }
 
-// Few hits in a large table: the room the hits did not reach goes after the run, so that a
-// grid given room ahead holds no more than one that was not. Room made for another grid, or
-// for a run that does not come, stays where it was made.
+// Few hits in a large table: the room the hits did not reach goes after the run, its pages
+// too, so that a grid given room ahead holds no more than one that was not. Room made for
+// another grid, or for a run that does not come, stays where it was made.
 TEST_F(RunAheadTest, RoomTheHitsDidNotReachGoes) {
   Criterion(1, "LIEFERANT", "=", "R");
   auto without = std::make_unique<TExtColumnGrid>(nullptr);
@@ -71,11 +71,15 @@ TEST_F(RunAheadTest, RoomTheHitsDidNotReachGoes) {
   }
   EXPECT_EQ(few.size(), 3u * 8);
   EXPECT_EQ(few[3], "107");
+  EXPECT_EQ(few[1], "R");
+  EXPECT_GE(grid->Cells(1, 0).capacity(), 19u);  // the hits took the room made ahead
   EXPECT_EQ(grid->StoredCells(), 2u * 8);  // the hits and the empty row
+  EXPECT_EQ(grid->CellPagesEnd(), 256);
   {
     DbaseRunAhead other(grid.get());
     EXPECT_EQ(RunInto(*without), few);
   }
+  EXPECT_LT(without->Cells(1, 0).capacity(), 19u);
   EXPECT_LE(without->StoredCells(), 2u * 256);
   { DbaseRunAhead none(without.get()); }
   EXPECT_EQ(RunInto(*without), few);
