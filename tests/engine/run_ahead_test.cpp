@@ -14,11 +14,14 @@ class RunAheadTest : public QueryTest {
  protected:
   void SetUp() override {
     QueryTest::SetUp();
+    Open(Parts(kRecords));
+  }
+  static DbfFile Parts(int records) {
     DbfFile file{{{"BEZEICHNUN", 'C', 40}, {"LIEFERANT", 'C', 10}}};
-    for (int n = 0; n < kRecords; ++n)
+    for (int n = 0; n < records; ++n)
       file.records.push_back(file.Record(
-          {"Widerstand " + std::to_string(kRecords - n) + " Ohm, 1 %", n % 100 == 7 ? "R" : "C"}));
-    Open(file);
+          {"Widerstand " + std::to_string(records - n) + " Ohm, 1 %", n % 100 == 7 ? "R" : "C"}));
+    return file;
   }
   // Runs the query into the grid and into the in-memory index: the grid's texts, which
   // must be the in-memory index's.
@@ -83,6 +86,22 @@ TEST_F(RunAheadTest, RoomTheHitsDidNotReachGoes) {
   EXPECT_LE(without->StoredCells(), 2u * 256);
   { DbaseRunAhead none(without.get()); }
   EXPECT_EQ(RunInto(*without), few);
+}
+
+// The table opened anew while the window waits, with fewer records: the run reads the new one
+// and the room made for the old one's goes.
+TEST_F(RunAheadTest, ATableReopenedDuringTheWaitRunsAsWithout) {
+  Hits hits;
+  {
+    DbaseRunAhead ahead(grid.get());
+    Open(Parts(300), "andere.dbf");
+    hits = RunInto(*grid);
+  }
+  ASSERT_EQ(hits.size(), 3u * 301);
+  auto without = std::make_unique<TExtColumnGrid>(nullptr);
+  EXPECT_EQ(RunInto(*without), hits);
+  EXPECT_EQ(grid->CellPagesEnd(), 512);
+  EXPECT_EQ(grid->StoredCells(), 2u * 301);
 }
 
 }  // namespace
