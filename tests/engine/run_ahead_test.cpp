@@ -1,6 +1,8 @@
 // A run after a wait takes the room made for its index during the wait: the index is the one
 // a run without it gives, and the grid keeps room only for the rows the hits reached.
 #include <memory>
+#include <stdexcept>
+#include <utility>
 
 #include "components/grid/columns/ExtCGrid.h"
 #include "engine/DbaseRunAhead.h"
@@ -86,6 +88,18 @@ TEST_F(RunAheadTest, RoomTheHitsDidNotReachGoes) {
   EXPECT_LE(without->StoredCells(), 2u * 256);
   { DbaseRunAhead none(without.get()); }
   EXPECT_EQ(RunInto(*without), few);
+}
+
+// A run that fails midway gives up the room the hits did not reach all the same.
+TEST_F(RunAheadTest, ARunThatFailsGivesUpTheRoomAllTheSame) {
+  bool failed = false;
+  grid->OnCellsChanged = [&failed](TObject*, TRect) {
+    if (!std::exchange(failed, true)) throw std::runtime_error("no memory");
+  };
+  DbaseRunAhead ahead(grid.get());
+  Run();
+  EXPECT_THROW(dbase_abfrage(grid.get()), std::runtime_error);
+  EXPECT_EQ(grid->CellPagesEnd(), 256);
 }
 
 // The table opened anew while the window waits, with fewer records: the run reads the new one
