@@ -19,9 +19,10 @@ void RunInto(TExtColumnGrid& g, DbaseHitValues* keep) {
 
 void dbase_abfrage(TExtColumnGrid* g) {
   DbaseShapeIndexGrid(*g);
-  const DbaseRunAhead::Rows ahead = DbaseRunAhead::GiveRoom(*g);
-  RunInto(*g, DbaseStartKeepingHitValues());
-  DbaseRunAhead::GiveUpUnused(*g, ahead);
+  {
+    const DbaseRunAhead::Taken room(*g);
+    RunInto(*g, DbaseStartKeepingHitValues());
+  }
   DbaseHitValuesKept(*g);
 }
 

@@ -1,3 +1,4 @@
+// The room is made in a store of its own: no thread but the main one touches a grid.
 #include "engine/DbaseRunAhead.h"
 
 #include <algorithm>
@@ -14,7 +15,6 @@ DbaseRunAhead* standing = nullptr;
 
 // About 128 MB of room at most: a run with more hits makes the rest as it goes.
 constexpr long kMostRows = 1L << 20;
-constexpr int kIndexColumns = 3;
 
 // Room for the record number and the first key, which may be longer than a text holds
 // without an allocation of its own. A second key, rarer, gets room as it comes.
@@ -35,7 +35,11 @@ DbaseRunAhead::DbaseRunAhead(TExtColumnGrid* index) : index_(index) {
   rows_.first = index_->CellPagesEnd();
   rows_.end = static_cast<int>(std::min<long>(long{dbase_anzahldatensaetze} + 1, kMostRows));
   if (rows_.first >= rows_.end) return;
-  room_ = std::async(std::launch::async, MakeRoom, rows_.first, rows_.end);
+  try {
+    room_ = std::async(std::launch::async, MakeRoom, rows_.first, rows_.end);
+  } catch (const std::exception&) {
+    // No thread or no memory for one: the run makes its room as it goes, and still comes.
+  }
 }
 
 DbaseRunAhead::~DbaseRunAhead() {
@@ -58,7 +62,10 @@ DbaseRunAhead::Rows DbaseRunAhead::GiveRoom(TExtColumnGrid& index) {
 
 void DbaseRunAhead::GiveUpUnused(TExtColumnGrid& index, Rows rows) {
   const int first = std::max(rows.first, index.GetRowCount());
-  if (first < rows.end)
-    index.ClearCellTexts(TGridRect{0, first, kIndexColumns - 1, rows.end - 1},
-                         TGridCells::Room::GiveUp);
+  if (first >= rows.end) return;
+  // Rows the run did not reach hold nothing but the room, in whatever columns.
+  index.ClearCellTexts(TGridRect{0, first, INT_MAX, rows.end - 1}, TGridCells::Room::GiveUp);
+  // Their pages too: a million empty rows would stay in the grid, and no room would be made
+  // ahead for them again.
+  index.DropEmptyCellPages(first, INT_MAX);
 }

@@ -26,12 +26,25 @@ class DbaseRunAhead {
     int first = 0;
     int end = 0;
   };
-  static Rows GiveRoom(TExtColumnGrid& index);
-  // After the run: the room of the rows the hits did not reach goes, leaving the grid what
-  // it would hold without the room made ahead.
-  static void GiveUpUnused(TExtColumnGrid& index, Rows rows);
+  // Held by a run into `index` while it fills the grid: takes the room made for the grid, and
+  // when it goes, however the run ends, gives up the room of the rows the hits did not reach,
+  // leaving the grid what it would hold without the room made ahead.
+  class Taken {
+   public:
+    explicit Taken(TExtColumnGrid& index) : index_(index), rows_(GiveRoom(index)) {}
+    ~Taken() { GiveUpUnused(index_, rows_); }
+    Taken(const Taken&) = delete;
+    Taken& operator=(const Taken&) = delete;
+
+   private:
+    TExtColumnGrid& index_;
+    const Rows rows_;
+  };
 
  private:
+  static Rows GiveRoom(TExtColumnGrid& index);
+  static void GiveUpUnused(TExtColumnGrid& index, Rows rows);
+
   TExtColumnGrid* index_;
   Rows rows_;
   std::future<std::unique_ptr<TGridCells>> room_;

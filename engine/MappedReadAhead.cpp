@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <system_error>
 
 namespace {
 
@@ -24,12 +25,16 @@ void MappedReadAhead::Start(const char* first, std::size_t length) {
   const std::uintptr_t start = address - address % static_cast<std::uintptr_t>(page);
   const std::size_t span = length + (address - start);
   stop_ = false;
-  thread_ = std::thread([this, start, span] {
-    for (std::size_t done = 0; done < span && !stop_; done += kStep) {
-      void* at = reinterpret_cast<void*>(start + done);
-      if (madvise(at, std::min(kStep, span - done), MADV_POPULATE_READ) != 0) return;
-    }
-  });
+  try {
+    thread_ = std::thread([this, start, span] {
+      for (std::size_t done = 0; done < span && !stop_; done += kStep) {
+        void* at = reinterpret_cast<void*>(start + done);
+        if (madvise(at, std::min(kStep, span - done), MADV_POPULATE_READ) != 0) return;
+      }
+    });
+  } catch (const std::system_error&) {
+    // No thread to be had: the pass brings the pages in itself.
+  }
 }
 
 void MappedReadAhead::Stop() {

@@ -6,7 +6,8 @@
 
 TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner), timer_(std::make_unique<QTimer>()) {
   QObject::connect(timer_.get(), &QTimer::timeout, [this] { Fire(); });
-  // A coarse timer may fire 5 % late: a 100 ms pause before a query would last 105.
+  // A coarse timer may fire 5 % late: an unattended query due 100 ms after its window shows
+  // would start at 105.
   timer_->setTimerType(Qt::PreciseTimer);
   Update();
 }

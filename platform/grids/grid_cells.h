@@ -52,6 +52,9 @@ class TGridCells {
   // GivePagesTo hands over to a store lacking them. The pages it keeps go with it.
   int PagedRowsEnd() const;
   void GivePagesTo(TGridCells& to);
+  // The pages wholly inside rows first..last that hold nothing go, so that room handed over
+  // and then given up costs nothing, and PagedRowsEnd falls back past the last page held.
+  void DropEmptyPages(int first, int last);
 
   // The grid's column count: the most a row grows to ahead of its cells, so that a row
   // filled left to right ends at exactly its width.

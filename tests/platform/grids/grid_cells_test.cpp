@@ -328,6 +328,32 @@ TEST(GridCells, RoomMadeApartFillsThePagesAStoreLacks) {
   EXPECT_EQ(room.StoredCells(), 2u * 256);
 }
 
+// Room given up takes its pages with it, and the paged rows end where the last page held
+// ends, so that room can be made apart for them again; a page holding a cell, or lying only
+// partly in the range, stays. Rows before the first are given no room, nor walked.
+TEST(GridCells, PagesLeftEmptyGoWithTheirRoom) {
+  TGridCells cells;
+  cells.SetText(0, 1, "short row");
+  const uint32_t lengths[] = {0, 19};
+  cells.ReserveRows(-5, 3, lengths);
+  EXPECT_EQ(cells.StoredCells(), 1u);
+  cells.ReserveRows(0, 1300, lengths);
+  EXPECT_EQ(cells.PagedRowsEnd(), 1536);
+  cells.ClearTexts({0, 10, 1, 1300});
+  cells.SetText(0, 600, "held");
+  cells.DropEmptyPages(10, INT_MAX);
+  EXPECT_EQ(cells.PagedRowsEnd(), 768);
+  EXPECT_EQ(cells.Text(0, 1), "short row");
+  EXPECT_EQ(cells.Text(0, 600), "held");
+  EXPECT_EQ(cells.Text(1, 300), "");
+  EXPECT_EQ(cells.StoredCells(), 2u * 10 + 1);
+  cells.ClearTexts({0, 600, 0, 600});
+  cells.DropEmptyPages(256, 767);
+  EXPECT_EQ(cells.PagedRowsEnd(), 256);
+  cells.DropEmptyPages(0, 254);
+  EXPECT_EQ(cells.PagedRowsEnd(), 256);
+}
+
 class GridLine : public testing::Test {
  protected:
   TGridCells cells;
