@@ -4,10 +4,8 @@
 #include "engine/MappedReadAhead.h"
 
 #include <sys/mman.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <system_error>
 
 namespace {
@@ -18,18 +16,13 @@ constexpr std::size_t kStep = std::size_t{16} << 20;
 
 void MappedReadAhead::Start(const char* first, std::size_t length) {
   Stop();
-  const long page = sysconf(_SC_PAGESIZE);
-  if (!first || length == 0 || page <= 0) return;
-  // madvise takes a page-aligned start.
-  const auto address = reinterpret_cast<std::uintptr_t>(first);
-  const std::uintptr_t start = address - address % static_cast<std::uintptr_t>(page);
-  const std::size_t span = length + (address - start);
+  if (!first || length == 0) return;
   stop_ = false;
   try {
-    thread_ = std::thread([this, start, span] {
-      for (std::size_t done = 0; done < span && !stop_; done += kStep) {
-        void* at = reinterpret_cast<void*>(start + done);
-        if (madvise(at, std::min(kStep, span - done), MADV_POPULATE_READ) != 0) return;
+    thread_ = std::thread([this, first, length] {
+      for (std::size_t done = 0; done < length && !stop_; done += kStep) {
+        void* at = const_cast<char*>(first + done);  // only read
+        if (madvise(at, std::min(kStep, length - done), MADV_POPULATE_READ) != 0) return;
       }
     });
   } catch (const std::system_error&) {

@@ -14,7 +14,8 @@ class MappedReadAhead {
   MappedReadAhead(const MappedReadAhead&) = delete;
   MappedReadAhead& operator=(const MappedReadAhead&) = delete;
 
-  // Reads [first, first + length) ahead, after stopping what it read before.
+  // Reads [first, first + length) ahead, after stopping what it read before; `first` is
+  // where a mapping starts, on a page boundary as madvise wants it.
   void Start(const char* first, std::size_t length);
   // Returns once the thread is gone; the range may be unmapped then.
   void Stop();
