@@ -47,12 +47,15 @@ std::string Encoded(const DbaseLockHolder& holder) {
 bool WriteNew(const std::string& name, const std::string& bytes) {
   int handle = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (handle < 0) return false;
-  bool written = DbaseWriteAt(handle, 0, bytes.data(), bytes.size());
+  const bool written = DbaseWriteAt(handle, 0, bytes.data(), bytes.size());
   int error = errno;
-  if (::close(handle) != 0 && written) written = false, error = errno;
-  if (!written) ::unlink(name.c_str());
+  // A file system that allocates late reports a full disk only at the close.
+  const bool closed = ::close(handle) == 0;
+  if (written && !closed) error = errno;
+  if (written && closed) return true;
+  ::unlink(name.c_str());
   errno = error;
-  return written;
+  return false;
 }
 
 bool NoHardLinks(int error) {

@@ -3,7 +3,6 @@
 
 #include <unistd.h>
 
-#include <cerrno>
 #include <optional>
 
 #include "engine/DbaseFile.h"

@@ -2,8 +2,6 @@
 // counter record under the record's lock, so a lock held by two copies at once shows as a
 // lost or twice-written count. Races between copies are forced at the steps of the lock
 // attempt; a full disk, a copy that passed midnight and a killed copy's litter follow.
-#include <sys/stat.h>
-
 #include <fstream>
 #include <algorithm>
 #include <chrono>
