@@ -10,9 +10,11 @@
 
 DbaseLockGuard::DbaseLockGuard(const std::string& lockPath) {
   const std::string name = DbaseLockFolder(lockPath) + "/" + kFileName;
-  // Open for reading and writing: a file system that offers flock through byte-range
-  // locks only gives a write lock on a file open for writing.
+  // Open for writing where it may be: a file system that offers flock through byte-range
+  // locks gives a write lock only on a file open for writing. Another user's guard may be
+  // open to reading only, which a local flock needs no more than.
   handle_ = ::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (handle_ < 0 && errno == EACCES) handle_ = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
   if (handle_ < 0) return;
   while (::flock(handle_, LOCK_EX) != 0 && errno == EINTR) {
   }
