@@ -112,8 +112,9 @@ void TfrmDatenbank_Liste::DeleteRow(int row) {
   const AnsiString lockBase = DbmLockBase();
   if (dbase_sperren(lockBase, record, dbase_bediener) == -1) return;
   dbase_satznummer = record;
-  dbase_loeschen(record);
+  const int deleted = dbase_loeschen(record);
   dbase_entsperren(lockBase, record, dbase_bediener);
+  if (deleted != 1) return;  // the engine has said why; the hit stays as the table holds it
   grdAusgabe->SetCellEx(0, row, "-1");
   for (int c = 1; c < grdAusgabe->GetColCount(); ++c) grdAusgabe->SetCellEx(c, row, "");
   dbase_indexposition = 0;

@@ -14,6 +14,29 @@ int DbaseOpenHandle(const AnsiString& name, int& error) {
   return handle;
 }
 
+AnsiString DbaseErrorText(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+      return "Zugriff nicht gestattet";
+    case EINVAL:
+      return "Ung\xFCltiger Zugriffscode";
+    case EMFILE:
+    case ENFILE:
+      return "Zu viele Dateien offen";
+    case ENOENT:
+    case ENOTDIR:
+      return "Pfad/Datei nicht gefunden";
+    case ENOSPC:
+    case EDQUOT:
+      return "Datentr\xE4ger ist voll";
+    default:
+      return "";
+  }
+}
+
 FilePtr DbaseStreamOver(int handle) {
   FilePtr stream(::fdopen(handle, "rb+"));
   if (!stream) {
@@ -54,6 +77,13 @@ bool DbaseWriteAt(int handle, off_t position, const void* buffer, std::size_t le
 off_t DbaseFileSize(int handle) {
   struct stat info {};
   return handle >= 0 && ::fstat(handle, &info) == 0 ? info.st_size : -1;
+}
+
+bool DbaseSameFile(int handle, const std::string& path) {
+  struct stat open {};
+  struct stat named {};
+  return handle >= 0 && ::fstat(handle, &open) == 0 && ::stat(path.c_str(), &named) == 0 &&
+         open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
 DbaseCountLock::DbaseCountLock(int handle) : handle_(handle) { Set(F_WRLCK); }

@@ -9,12 +9,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "platform/core/c_handle.h"
 #include "platform/core/text.h"
 
 // The low-level handle: -1 with `error` set to errno when the file cannot be opened.
 int DbaseOpenHandle(const AnsiString& name, int& error);
+// What an errno means, in the words of the engine's messages; empty for one it has no words
+// for.
+AnsiString DbaseErrorText(int error);
 // An unbuffered "rb+" stream over the handle; nullptr (and the handle closed) when it fails.
 FilePtr DbaseStreamOver(int handle);
 
@@ -22,6 +26,9 @@ FilePtr DbaseStreamOver(int handle);
 std::size_t DbaseReadAt(int handle, off_t position, void* buffer, std::size_t length);
 bool DbaseWriteAt(int handle, off_t position, const void* buffer, std::size_t length);
 off_t DbaseFileSize(int handle);  // -1 when unknown
+// Whether the handle reaches the file that the path names now (same device and inode): false
+// once another program has replaced or removed the file since it was opened.
+bool DbaseSameFile(int handle, const std::string& path);
 
 inline uint16_t DbaseU16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 inline uint32_t DbaseU32(const uint8_t* p) {

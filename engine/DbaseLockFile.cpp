@@ -1,9 +1,10 @@
 // Lock files are written whole under a name of their own and then linked in under the lock's
-// name, which fails when the name is taken; a lock is replaced by moving it aside first, which
-// only one copy can do. Both are single operations of the file system.
+// name, which fails when the name is taken; a stale lock is replaced by renaming the own
+// file over it. Both are single operations of the file system.
 #include "engine/DbaseLockFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,15 +13,20 @@
 #include <random>
 
 #include "engine/DbaseFile.h"
+#include "engine/DbaseLockGuard.h"
+#include "engine/DbaseLockLitter.h"
+#include "engine/DbaseRunningCopy.h"
 #include "engine/DbaseValues.h"
 #include "platform/core/c_handle.h"
 
 namespace {
 
-// A name beside the lock file that no other copy, on this machine or another, chooses.
-std::string OwnName(const std::string& path, const char* kind) {
+// A name beside the lock file that no other copy, on this machine or another, chooses, and
+// that tells which copy wrote it.
+std::string TemporaryName(const std::string& path) {
   static std::mt19937_64 random{std::random_device{}()};
-  return path + "." + std::to_string(::getpid()) + "-" + std::to_string(random()) + kind;
+  return path + "." + std::to_string(random()) + "." + DbaseCopyInFileName(DbaseThisCopy()) +
+         kDbaseLockNewEnding;
 }
 
 std::string Encoded(const DbaseLockHolder& holder) {
@@ -37,66 +43,92 @@ std::string Encoded(const DbaseLockHolder& holder) {
   return std::string(data, size);
 }
 
-// A new file holding the bytes; false (and no file) when it cannot be written.
+// A new file holding the bytes; false (errno set, and no file) when it cannot be written.
 bool WriteNew(const std::string& name, const std::string& bytes) {
   int handle = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (handle < 0) return false;
-  bool written = DbaseWriteAt(handle, 0, bytes.data(), bytes.size());
-  written = ::close(handle) == 0 && written;
-  if (!written) ::unlink(name.c_str());
-  return written;
-}
-
-// The bytes in a file under a name of this copy's own; empty when it cannot be written.
-std::string WriteAside(const std::string& path, const std::string& bytes) {
-  for (int attempt = 0; attempt < 4; ++attempt) {
-    std::string name = OwnName(path, ".neu");
-    if (WriteNew(name, bytes)) return name;
-    if (errno != EEXIST) break;
-  }
-  return {};
+  const bool written = DbaseWriteAt(handle, 0, bytes.data(), bytes.size());
+  int error = errno;
+  // A file system that allocates late reports a full disk only at the close.
+  const bool closed = ::close(handle) == 0;
+  if (written && !closed) error = errno;
+  if (written && closed) return true;
+  ::unlink(name.c_str());
+  errno = error;
+  return false;
 }
 
 bool NoHardLinks(int error) {
   return error == EPERM || error == ENOTSUP || error == EOPNOTSUPP || error == ENOSYS;
 }
 
-}  // namespace
-
-DbaseLockCreate DbaseCreateLock(const std::string& path, const DbaseLockHolder& holder) {
-  std::string bytes = Encoded(holder);
-  std::string aside = WriteAside(path, bytes);
-  if (aside.empty()) return DbaseLockCreate::Failed;
-  int linked = ::link(aside.c_str(), path.c_str());
-  int error = errno;
-  ::unlink(aside.c_str());
-  if (linked == 0) return DbaseLockCreate::Created;
-  if (error == EEXIST) return DbaseLockCreate::Exists;
-  if (!NoHardLinks(error)) return DbaseLockCreate::Failed;
-  // Without hard links the file is still created exclusively, its bytes follow at once.
-  if (WriteNew(path, bytes)) return DbaseLockCreate::Created;
-  return errno == EEXIST ? DbaseLockCreate::Exists : DbaseLockCreate::Failed;
+// A network file system may answer a link it made with an error, when its reply was lost
+// and the request repeated: the link count of the own file tells.
+bool LinkedAnyway(const std::string& temporary) {
+  struct stat info {};
+  return ::stat(temporary.c_str(), &info) == 0 && info.st_nlink == 2;
 }
 
-bool DbaseReadLock(const std::string& path, DbaseLockHolder& holder) {
+}  // namespace
+
+DbaseLockRead DbaseReadLock(const std::string& path, DbaseLockHolder& holder) {
   FilePtr stream(std::fopen(path.c_str(), "rb"));
-  if (!stream) return false;
+  if (!stream) return errno == ENOENT ? DbaseLockRead::Absent : DbaseLockRead::Unreadable;
   holder.bediener = dbase_ansilesen(stream.get());
   holder.datum = dbase_ansilesen(stream.get());
   holder.kopie = dbase_ansilesen(stream.get());
+  return DbaseLockRead::Read;
+}
+
+std::string DbaseLockFolder(const std::string& lockPath) {
+  const std::size_t slash = lockPath.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : lockPath.substr(0, slash);
+}
+
+DbaseOwnLockFile::DbaseOwnLockFile(const std::string& path, const DbaseLockHolder& holder)
+    : path_(path), bytes_(Encoded(holder)) {
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    std::string name = TemporaryName(path);
+    if (WriteNew(name, bytes_)) {
+      temporary_ = name;
+      return;
+    }
+    error_ = errno;
+    if (error_ != EEXIST) return;
+  }
+}
+
+DbaseOwnLockFile::~DbaseOwnLockFile() { Forget(); }
+
+void DbaseOwnLockFile::Forget() {
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+  temporary_.clear();
+}
+
+DbaseLockCreate DbaseOwnLockFile::LinkIn() {
+  if (::link(temporary_.c_str(), path_.c_str()) == 0) {
+    Forget();
+    return DbaseLockCreate::Created;
+  }
+  error_ = errno;
+  if (error_ == EEXIST && LinkedAnyway(temporary_)) {
+    Forget();
+    return DbaseLockCreate::Created;
+  }
+  if (error_ == EEXIST) return DbaseLockCreate::Exists;
+  if (!NoHardLinks(error_)) return DbaseLockCreate::Failed;
+  DbaseLockGuard guard(path_);
+  if (WriteNew(path_, bytes_)) return DbaseLockCreate::Created;
+  error_ = errno;
+  return error_ == EEXIST ? DbaseLockCreate::Exists : DbaseLockCreate::Failed;
+}
+
+bool DbaseOwnLockFile::Replace() {
+  if (::rename(temporary_.c_str(), path_.c_str()) != 0) {
+    error_ = errno;
+    return false;
+  }
+  temporary_.clear();
   return true;
-}
-
-DbaseLockMove DbaseMoveLockAside(const std::string& path, std::string& moved) {
-  moved = OwnName(path, ".alt");
-  if (::rename(path.c_str(), moved.c_str()) == 0) return DbaseLockMove::Moved;
-  return errno == ENOENT ? DbaseLockMove::Gone : DbaseLockMove::Failed;
-}
-
-void DbasePutLockBack(const std::string& moved, const std::string& path) {
-  // A copy that found the name free in the meantime holds the record now; its lock stands.
-  if (::link(moved.c_str(), path.c_str()) != 0 && NoHardLinks(errno) &&
-      ::access(path.c_str(), F_OK) != 0 && ::rename(moved.c_str(), path.c_str()) == 0)
-    return;
-  ::unlink(moved.c_str());
 }

@@ -16,11 +16,13 @@ extern int dbm_sperren;            // record locks are on when not 0 (database d
 AnsiString DbaseLockFileName(const AnsiString& sperrbasis, long satznummer);
 
 // 1 when locking is off, 0 when the lock is taken, -1 after a message when another operator
-// locked the record today. Taking, replacing and giving back a lock file are atomic, so of
-// operators taking one record at the same moment exactly one gets it.
+// locked the record today or the lock cannot be written (a full disk, a missing folder): a
+// record that cannot be locked is not edited. Of copies taking one record at the same moment
+// exactly one gets it, and no copy ever replaces a lock that is not stale.
 int dbase_sperren(const AnsiString& sperrbasis, long satznummer, const AnsiString& bediener);
-// 1 when locking is off, 2 when the record is another operator's (the file stays), else 0
-// when the lock file was removed and -1 when there was none.
+// 1 when locking is off, 2 when the record is another operator's or the lock no longer names
+// this running copy (the file stays), else 0 when the lock file was removed and -1 when there
+// was none.
 int dbase_entsperren(const AnsiString& sperrbasis, long satznummer, const AnsiString& bediener);
 
 void dbase_bedienerholen();

@@ -1,42 +1,23 @@
 // Opening and closing a table and its memo header. A file that is not a sound dBase table is
 // refused before anything is kept, so no later read or write can leave a buffer.
-#include <cerrno>
+#include <filesystem>
 #include <new>
 #include <utility>
 
 #include "engine/DbaseFile.h"
 #include "engine/DbaseTable.h"
 #include "platform/controls/dialogs.h"
+#include "platform/core/files.h"
 
 namespace {
 
 constexpr int kHeaderSize = 32;
 constexpr int kDescriptorSize = 32;
 
-AnsiString OpenErrorText(int error) {
-  switch (error) {
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-      return "Zugriff nicht gestattet";
-    case EINVAL:
-      return "Ung\xFCltiger Zugriffscode";
-    case EMFILE:
-    case ENFILE:
-      return "Zu viele Dateien offen";
-    case ENOENT:
-    case ENOTDIR:
-      return "Pfad/Datei nicht gefunden";
-    default:
-      return "";
-  }
-}
-
 FilePtr OpenTableStream(const AnsiString& name) {
   int error = 0;
   int handle = DbaseOpenHandle(name, error);
-  if (handle < 0) ShowMessage("Fehler: \xF6" "ffnen handle: " + name + ": " + OpenErrorText(error));
+  if (handle < 0) ShowMessage("Fehler: \xF6" "ffnen handle: " + name + ": " + DbaseErrorText(error));
   FilePtr stream = handle < 0 ? nullptr : DbaseStreamOver(handle);
   if (!stream) ShowMessage("Fehler: \xF6" "ffnen Datei " + name);
   return stream;
@@ -82,6 +63,13 @@ AnsiString CheckLayout(int handle, Layout& l) {
 AnsiString BaseName(const AnsiString& name) {
   std::size_t cut = name.find_last_of("\\/");
   return cut == AnsiString::npos || cut == 0 ? name : name.substr(cut + 1);
+}
+
+// Absolute, so that a later change of the working folder does not make it name another file.
+std::string AbsolutePath(const AnsiString& name) {
+  std::error_code error;
+  std::filesystem::path path = std::filesystem::absolute(NativePath(name), error);
+  return error ? NativePath(name) : path.string();
 }
 
 void Allocate(DbaseTable& t, std::vector<char>& buffer, const char* member, std::size_t size) {
@@ -143,6 +131,7 @@ int DbaseOpen(DbaseTable& t, const AnsiString& name) {
   t.handle = fileno(stream.get());
   t.datei = std::move(stream);
   t.dateiname = BaseName(name);
+  t.pfad = AbsolutePath(name);
   KeepHeader(t, layout);
   if (t.version >= 0x80 && name.size() > 4) DbaseMemoOpen(t, name.substr(0, name.size() - 4) + ".dbt");
   KeepFields(t, layout);
@@ -176,6 +165,7 @@ void DbaseClose(DbaseTable& t) {
   t.anzahldatenfelder = 0;
   t.anzahldatensaetze = 0;
   t.dateiname.clear();
+  t.pfad.clear();
   t.cachestart = kDbaseWindowEmpty;
 }
 

@@ -134,6 +134,8 @@ void dbase_abfrage(ResultIndex& index) {
 }
 
 void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
+  // Records other running copies appended since the count was read are hits too.
+  DbaseReloadCount(dbase_tabelle);
   index.Clear();
   dbase_anzahlindex = 0;
   const Criteria criteria = CriteriaOfSlots();

@@ -6,6 +6,7 @@
 
 #include "engine/DbaseFile.h"
 #include "engine/DbaseTable.h"
+#include "platform/controls/dialogs.h"
 
 namespace {
 
@@ -95,6 +96,17 @@ bool IsDeleted(const DbaseTable& t, long k) {
 void Scramble(DbaseTable& t) {
   t.record[0] = ' ';
   DbaseScramble(t.modus, t.record.data(), t.record_temp.data(), t.lengthofrecord);
+}
+
+// Whether a write may go to the open file: when another program has replaced the table (a
+// backup put back, a copy renamed over it) or removed it, the handle reaches a file nobody
+// reads any more, and the write would be reported done and lost. `operation` names the
+// engine function for the message.
+bool StillTheTable(const DbaseTable& t, const char* operation) {
+  if (DbaseSameFile(t.handle, t.pfad)) return true;
+  ShowMessage("Fehler: " + AnsiString(t.prefix) + operation + ": " + t.pfad +
+              ": Datei wurde seit dem \xD6" "ffnen ersetzt oder entfernt - nichts geschrieben");
+  return false;
 }
 
 // The view a pass over every record reads.
@@ -258,7 +270,7 @@ int DbaseReadWindowed(DbaseTable& t, long n) {
 }
 
 int DbaseWrite(DbaseTable& t, long n) {
-  if (n < 0 || !HasBuffers(t)) return 0;
+  if (n < 0 || !HasBuffers(t) || !StillTheTable(t, "_schreiben")) return 0;
   Scramble(t);
   DbaseMarkChange(t);
   int written = n < Count(t) && InFile(t, n) ? WriteAt(t, n, t.record_temp) : Append(t);
@@ -269,7 +281,7 @@ int DbaseWrite(DbaseTable& t, long n) {
 // Under the append lock, so that copies creating records at once never take one slot: the
 // slot chosen when the record was started may have been reused meanwhile.
 int DbaseWriteNew(DbaseTable& t, long& n) {
-  if (n < 0 || !HasBuffers(t)) return 0;
+  if (n < 0 || !HasBuffers(t) || !StillTheTable(t, "_neuschreiben")) return 0;
   Scramble(t);
   DbaseMarkChange(t);
   DbaseCountLock lock(t.handle);
@@ -289,7 +301,7 @@ int DbaseWriteNew(DbaseTable& t, long& n) {
 
 int DbaseDelete(DbaseTable& t, long n) {
   // Only records the table holds: a deleted record past the end would be a gap.
-  if (n < 0 || n >= Count(t) || !HasBuffers(t)) return 0;
+  if (n < 0 || n >= Count(t) || !HasBuffers(t) || !StillTheTable(t, "_loeschen")) return 0;
   DbaseMarkChange(t);
   t.record[0] = '*';
   std::fill(t.record.begin() + 1, t.record.end(), 0);

@@ -43,6 +43,10 @@ bool Parse(const AnsiString& kopie, NamedCopy& copy) {
   return static_cast<bool>(parts >> copy.host >> copy.pid >> copy.start) && copy.pid > 0;
 }
 
+bool AllDigits(const std::string& text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
 }  // namespace
 
 AnsiString DbaseThisCopy() {
@@ -58,4 +62,25 @@ bool DbaseCopyMayRun(const AnsiString& kopie) {
   // The id runs; it is another process when its start time differs from the lock's.
   AnsiString start = StartOf(copy.pid);
   return copy.start == "0" || start.empty() || start == copy.start;
+}
+
+AnsiString DbaseCopyInFileName(const AnsiString& kopie) {
+  NamedCopy copy;
+  if (!Parse(kopie, copy)) return "";
+  return std::to_string(copy.pid) + "." + copy.start + "@" + copy.host;
+}
+
+// A host name holds no "@", the part before it may: the copy is read from the end.
+AnsiString DbaseCopyOfFileName(const AnsiString& name) {
+  const std::size_t at = name.rfind('@');
+  if (at == AnsiString::npos || at == 0) return "";
+  const std::size_t startDot = name.rfind('.', at - 1);
+  if (startDot == AnsiString::npos || startDot == 0) return "";
+  const std::size_t pidDot = name.rfind('.', startDot - 1);
+  const std::size_t pidFrom = pidDot == AnsiString::npos ? 0 : pidDot + 1;
+  const std::string pid = name.substr(pidFrom, startDot - pidFrom);
+  const std::string start = name.substr(startDot + 1, at - startDot - 1);
+  const std::string host = name.substr(at + 1);
+  if (!AllDigits(pid) || !AllDigits(start) || host.empty()) return "";
+  return host + " " + pid + " " + start;
 }

@@ -11,3 +11,9 @@ AnsiString DbaseThisCopy();
 // false only for a copy named on this host whose process no longer runs; a copy of another
 // host, or a name that cannot be read, may still be running.
 bool DbaseCopyMayRun(const AnsiString& kopie);
+
+// The copy as a file name can carry it, "pid.start@host", and back from the end of such a
+// name ("" when it ends in none): temporary files name the copy that wrote them, so that
+// they are known as litter once its process has ended.
+AnsiString DbaseCopyInFileName(const AnsiString& kopie);
+AnsiString DbaseCopyOfFileName(const AnsiString& name);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -29,6 +30,9 @@ struct DbaseTable {
   FilePtr datei;
   int handle = -1;
   AnsiString dateiname;
+  // The file's absolute path as it was opened: a write first checks that it still names the
+  // open file.
+  std::string pfad;
 
   uint8_t version = 0;
   std::array<uint8_t, 3> datum{};

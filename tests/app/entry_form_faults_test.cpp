@@ -3,6 +3,7 @@
 // a record deleted meanwhile, and outcomes and states left over from an earlier showing.
 #include "EntryFormTest.h"
 
+#include "full_disk.h"
 #include "tools/sample/PartsLayout.h"
 
 namespace {
@@ -20,6 +21,30 @@ TEST_F(EntryForm, ANewRecordAfterALockedOneIsSaved) {
   Click(form.btnOK);
   EXPECT_NE(Last(), kNotSaved);
   EXPECT_EQ(Stored(30, kDesignation), "Neu");
+}
+
+// The lock folder lies on a full disk: the record opens with the reason it cannot be locked,
+// and its save is refused as for a record another operator holds. No lock is left behind.
+TEST_F(EntryForm, ARecordWhoseLockCannotBeWrittenIsNotSaved) {
+  FullDisk disk;
+  SKIP_WITHOUT_FULL_DISK(disk);
+  const AnsiString lockFolder = dbm_sperrordner;
+  dbm_sperrordner = disk.Path() + "/";
+  disk.Fill();
+  const long record = dbase_indexdsnr(3);
+  Open(3);
+  EXPECT_EQ(log.texts, std::vector<AnsiString>{
+                           "Der aufgerufene Datensatz kann nicht gesperrt werden: " +
+                           NativePath(DbaseLockFileName(DbmLockBase(), record)) +
+                           ": Datentr\xE4ger ist voll - \xC4nderung derzeit nicht m\xF6glich"});
+  Type(form.edtKalvento_Bezeichnun, "Anders");
+  Click(form.btnOK);
+  EXPECT_EQ(Last(), kNotSaved);
+  EXPECT_FALSE(form.GetVisible());
+  EXPECT_EQ(Stored(record, kDesignation), "Teil 03");
+  disk.Free();
+  EXPECT_FALSE(Locked(record));
+  dbm_sperrordner = lockFolder;
 }
 
 // The typed record stays on the form, and so does this operator's lock.

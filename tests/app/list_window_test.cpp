@@ -309,6 +309,24 @@ TEST_F(ListWindow, DeleteIsRefusedWhileAnotherOperatorHoldsTheLock) {
   EXPECT_TRUE(std::filesystem::exists(dir / "Sperren/teile_4.dsp"));
 }
 
+// Another program put a table in place of the open one: the deletion is refused with the
+// engine's message, the hit stays, and the lock is given back.
+TEST_F(ListWindow, DeleteIsRefusedWhenTheTableWasReplacedMeanwhile) {
+  Show();
+  const std::string table = dir / "teile.dbf";
+  WriteBytes(table + ".neu", ReadBytes(table));
+  ASSERT_EQ(std::rename((table + ".neu").c_str(), table.c_str()), 0);
+  ClickCell(1, 5);
+  log.Answer(mrYes);
+  Click(list.btnLoeschen);
+  ASSERT_EQ(log.texts.size(), 2u);
+  EXPECT_EQ(log.texts[1], "Fehler: dbase_loeschen: " + table +
+                              ": Datei wurde seit dem \xD6" "ffnen ersetzt oder entfernt - nichts geschrieben");
+  EXPECT_EQ(Cell(0, 5), "4");
+  EXPECT_EQ(Cell(1, 5), "Teil 04");
+  EXPECT_FALSE(std::filesystem::exists(dir / "Sperren/teile_4.dsp"));
+}
+
 TEST_F(ListWindow, HelpOpensTheDocumentOfTheWorkingFolder) {
   std::ofstream(dir / "Kalvento - Hilfe.pdf") << "%PDF";
   AnsiString opened;

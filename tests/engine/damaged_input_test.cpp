@@ -59,11 +59,12 @@ TEST_F(DamagedInput, SavedQueriesAndLocksLoadWhatTheFileHolds) {
   });
 
   const std::string lock = dir / "sperre";
-  ASSERT_EQ(DbaseCreateLock(lock, {"Bediener", "01.02.2024", "werkbank 17 0"}), DbaseLockCreate::Created);
+  ASSERT_EQ(DbaseOwnLockFile(lock, {"Bediener", "01.02.2024", "werkbank 17 0"}).LinkIn(),
+            DbaseLockCreate::Created);
   ForEachDamaged(ReadBytes(lock), [&](const std::string& bytes) {
     WriteFile(lock, bytes);
     DbaseLockHolder holder;
-    EXPECT_TRUE(DbaseReadLock(lock, holder));
+    EXPECT_EQ(DbaseReadLock(lock, holder), DbaseLockRead::Read);
     EXPECT_LE(holder.bediener.size() + holder.datum.size() + holder.kopie.size(), bytes.size());
   });
 }

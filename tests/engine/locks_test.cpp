@@ -1,5 +1,5 @@
-// Record locks: their file names, who may take and release them, damaged lock files, and
-// two running copies taking one lock at the same moment.
+// Record locks: their file names, who may take and release them, damaged lock files, locks
+// that cannot be written, and two running copies taking one lock at the same moment.
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <sys/stat.h>
@@ -11,44 +11,16 @@
 #include "engine/DbaseRunningCopy.h"
 #include "platform/core/username.h"
 #include "tests/engine/Copies.h"
-#include "tests/engine/EngineTest.h"
+#include "full_disk.h"
+#include "tests/engine/LockFolder.h"
+#include "tests/engine/OtherCopy.h"
 
 namespace {
-
-std::string Typed(const std::string& text) {
-  std::string head = "S    ";
-  DbfFile::Put(head, 1, static_cast<uint32_t>(text.size()), 4);
-  return head + text;
-}
-
-// A lock as this copy writes it: the Part's two texts, then the running copy.
-std::string Written(const std::string& bediener, const std::string& datum) {
-  return Typed(bediener) + Typed(datum) + Typed(DbaseThisCopy());
-}
-
-std::string Today() {
-  dbase_datumheute();
-  return dbase_text;
-}
 
 const std::string kRefusedAnna =
     "Der aufgerufene Datensatz ist gesperrt durch Bediener 'Anna' - \xC4nderung derzeit nicht m\xF6glich";
 
-class LocksTest : public EngineTest {
- protected:
-  void SetUp() override {
-    EngineTest::SetUp();
-    dbm_sperren = 1;
-    std::filesystem::create_directories(dir / "sperren/daten");
-  }
-  std::string Base() const { return dir / "sperren/daten/teile.dbf"; }
-  std::string LockFile(long n) const { return dir / ("sperren/daten/teile_" + std::to_string(n) + ".dsp"); }
-  // Every file in the lock folder, to see that nothing is left behind.
-  std::size_t FilesInLockFolder() const {
-    auto files = std::filesystem::directory_iterator(dir / "sperren/daten");
-    return static_cast<std::size_t>(std::distance(begin(files), end(files)));
-  }
-};
+using LocksTest = LockFolderTest;
 
 TEST_F(LocksTest, LockFileNamesCutTheBaseAtItsFirstLowerCaseDbf) {
   EXPECT_EQ(DbaseLockFileName("/srv/sperren/daten/teile.dbf", 12), "/srv/sperren/daten/teile_12.dsp");
@@ -77,7 +49,7 @@ TEST_F(LocksTest, WithLockingOffNothingIsWritten) {
   dbm_sperren = 0;
   EXPECT_EQ(dbase_sperren(Base(), 1, "Anna"), 1);
   EXPECT_EQ(dbase_entsperren(Base(), 1, "Anna"), 1);
-  EXPECT_EQ(FilesInLockFolder(), 0u);
+  EXPECT_TRUE(std::filesystem::is_empty(Folder()));
 }
 
 TEST_F(LocksTest, AnOperatorTakesRetakesAndReleasesALock) {
@@ -85,9 +57,9 @@ TEST_F(LocksTest, AnOperatorTakesRetakesAndReleasesALock) {
   EXPECT_EQ(ReadBytes(LockFile(12)), Written("Anna", Today()));
   EXPECT_EQ(dbase_sperren(Base(), 12, "Anna"), 0);  // an own lock is taken again
   EXPECT_EQ(dbase_gesperrt, 0);
-  EXPECT_EQ(FilesInLockFolder(), 1u);
+  EXPECT_EQ(FilesInLockFolder(), std::vector<std::string>{"teile_12.dsp"});
   EXPECT_EQ(dbase_entsperren(Base(), 12, "Anna"), 0);
-  EXPECT_EQ(FilesInLockFolder(), 0u);
+  EXPECT_TRUE(FilesInLockFolder().empty());
   EXPECT_EQ(dbase_entsperren(Base(), 12, "Anna"), -1);
   EXPECT_TRUE(log.texts.empty());
 }
@@ -121,18 +93,52 @@ TEST_F(LocksTest, ALockExpiresWithItsDay) {
   EXPECT_EQ(log.texts.size(), 1u);
 }
 
-TEST_F(LocksTest, DamagedOrUnwritableLockFilesNeverBlockOrCrash) {
+TEST_F(LocksTest, DamagedLockFilesNeverBlockOrCrash) {
   // Cut inside the name, and a name whose stored length runs past the end of the file.
   for (std::string bytes : {Typed("Anna").substr(0, 3), std::string("S\xFF\xFF\0\0Anna", 9), std::string()}) {
     WriteBytes(LockFile(8), bytes);
     EXPECT_EQ(dbase_sperren(Base(), 8, "Bert"), 0);
     EXPECT_EQ(ReadBytes(LockFile(8)), Written("Bert", Today()));
   }
-  // A lock folder that does not exist leaves no lock; the lock counts as taken.
-  EXPECT_EQ(dbase_sperren(dir / "fehlt/teile.dbf", 8, "Bert"), 0);
-  EXPECT_EQ(dbase_gesperrt, 0);
   EXPECT_TRUE(log.texts.empty());
-  EXPECT_EQ(FilesInLockFolder(), 1u);
+  EXPECT_EQ(FilesInLockFolder(), std::vector<std::string>{"teile_8.dsp"});
+}
+
+// A lock that cannot be written protects nothing: the record is refused as one another
+// operator holds, with the reason, and a later release removes nothing.
+TEST_F(LocksTest, ALockThatCannotBeWrittenIsRefused) {
+  const std::string missing = dir / "fehlt/teile.dbf";
+  EXPECT_EQ(dbase_sperren(missing, 8, "Bert"), -1);
+  EXPECT_EQ(dbase_gesperrt, 1);
+  EXPECT_EQ(log.texts, std::vector<AnsiString>{"Der aufgerufene Datensatz kann nicht gesperrt werden: " +
+                                               dir / "fehlt/teile_8.dsp" +
+                                               ": Pfad/Datei nicht gefunden - \xC4nderung derzeit nicht m\xF6glich"});
+  EXPECT_EQ(dbase_entsperren(missing, 8, "Bert"), 2);
+
+  FullDisk disk;
+  SKIP_WITHOUT_FULL_DISK(disk);
+  const std::string base = disk / "teile.dbf";
+  ASSERT_EQ(dbase_sperren(base, 3, "Anna"), 0);  // held before the disk filled up
+  disk.Fill();
+  log.texts.clear();
+  EXPECT_EQ(dbase_sperren(base, 4, "Bert"), -1);
+  EXPECT_EQ(log.texts, std::vector<AnsiString>{"Der aufgerufene Datensatz kann nicht gesperrt werden: " +
+                                               disk / "teile_4.dsp" +
+                                               ": Datentr\xE4ger ist voll - \xC4nderung derzeit nicht m\xF6glich"});
+  EXPECT_EQ(dbase_entsperren(base, 4, "Bert"), 2);
+  // Not even the operator's own lock is taken again: it could not be written.
+  EXPECT_EQ(dbase_sperren(base, 3, "Anna"), -1);
+  EXPECT_EQ(dbase_gesperrt, 1);
+  EXPECT_EQ(ReadBytes(disk / "teile_3.dsp"), Written("Anna", Today()));
+  std::vector<std::string> left;
+  for (const auto& file : std::filesystem::directory_iterator(disk.Path()))
+    left.push_back(file.path().filename().string());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{".filler", "teile_3.dsp"}));
+
+  disk.Free();
+  EXPECT_EQ(dbase_sperren(base, 4, "Bert"), 0);
+  EXPECT_EQ(ReadBytes(disk / "teile_4.dsp"), Written("Bert", Today()));
 }
 
 // Two running copies, operators Anna and Bert, take the same record's lock in turns as fast
@@ -179,46 +185,8 @@ TEST_F(LocksTest, TwoCopiesNeverHoldOneLockAtOnce) {
          return TakeInTurns(Base(), LockFile(7), dir / "in-bearbeitung", bediener[k]);
        }))
     EXPECT_EQ(code, kSound);
-  EXPECT_LE(FilesInLockFolder(), 1u);  // no moved or half-made lock files are left
+  EXPECT_LE(FilesInLockFolder().size(), 1u);  // no half-made lock files are left
 }
-
-// Another running copy of the program, as a forked process: it takes a record's lock as the
-// operator given and holds it until Leave, then ends without giving it back, as a copy that
-// crashed or was killed would.
-class OtherCopy {
- public:
-  OtherCopy(const std::string& base, long n, const char* bediener) {
-    int ready[2], leave[2];
-    if (pipe(ready) != 0 || pipe(leave) != 0) return;
-    pid_ = fork();
-    if (pid_ == 0) {
-      close(ready[0]);
-      close(leave[1]);
-      char result = static_cast<char>(dbase_sperren(base, n, bediener));
-      char ignored;
-      if (write(ready[1], &result, 1) != 1 || read(leave[0], &ignored, 1) < 0) _exit(1);
-      _exit(0);
-    }
-    close(ready[1]);
-    close(leave[0]);
-    leave_ = leave[1];
-    if (read(ready[0], &result_, 1) != 1) result_ = 99;
-    close(ready[0]);
-  }
-  ~OtherCopy() { Leave(); }
-  int Result() const { return result_; }
-  void Leave() {
-    if (pid_ <= 0) return;
-    close(leave_);
-    waitpid(pid_, nullptr, 0);
-    pid_ = 0;
-  }
-
- private:
-  pid_t pid_ = 0;
-  int leave_ = -1;
-  char result_ = 99;
-};
 
 const std::string kRefusedWerkstatt =
     "Der aufgerufene Datensatz ist gesperrt durch Bediener 'werkstatt' - \xC4nderung derzeit nicht m\xF6glich";
