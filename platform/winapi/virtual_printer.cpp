@@ -4,9 +4,7 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#include <unistd.h>
-
-#include "platform/core/files.h"
+#include "platform/core/whole_file.h"
 #include "platform/winapi/qt/qt_print_job.h"
 #include "platform/winapi/qt/qt_printer_info.h"
 
@@ -32,11 +30,6 @@ AnsiString FileNameOf(AnsiString title) {
   for (char& c : title)
     if (c == '/' || c == '\\' || c == '\0') c = '_';
   return title.empty() || title[0] == '.' ? "print" + title : title;
-}
-
-bool FolderWritable(const AnsiString& fileName) {
-  AnsiString folder = ExtractFilePath(NativePath(fileName));
-  return access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
 }
 
 }  // namespace
@@ -68,7 +61,6 @@ AnsiString TVirtualPrinter::OutputFor(const AnsiString& title) const {
 // whole: an aborted or cut job leaves the last good file as it was.
 std::unique_ptr<TPrintJob> TVirtualPrinter::Start(TCanvas& canvas, const TPrintSetup& setup) {
   lastFile_ = OutputFor(setup.Title);
-  if (!FolderWritable(lastFile_)) return nullptr;
   auto file = std::make_unique<TWholeFile>(lastFile_);
   if (!file->Ok()) return nullptr;
   return StartPdfJob(PdfPrinter(dpi_, paper_, edge_, setup), std::move(file), canvas,
