@@ -1,24 +1,21 @@
-// An export file of the export window: created at once ("wb"), written line by line, and
-// closed with the answer whether every line and the close itself went through, so that a
-// full disk is never reported as saved.
+// An export file of the export window, written line by line beside the chosen name and put
+// in its place whole at Close (TWholeFile): a full disk is never reported as saved, and a
+// failed export keeps the file that was there.
 #pragma once
 
-#include <cstdio>
-
-#include "platform/core/c_handle.h"
 #include "platform/core/text.h"
+#include "platform/core/whole_file.h"
 
 class CsvExportFile {
  public:
-  explicit CsvExportFile(const AnsiString& name);
+  explicit CsvExportFile(const AnsiString& name) : file_(name) {}
 
-  bool IsOpen() const { return file_ != nullptr; }
+  bool IsOpen() const { return file_.Ok(); }
   // The line and LF; false once a write failed.
   bool WriteLine(const AnsiString& line);
-  // True when the file was created, every line written and the file closed.
-  bool Close();
+  // True when the file was made, every line written and the file is in its place.
+  bool Close() { return file_.Commit(); }
 
  private:
-  FilePtr file_;
-  bool failed_ = false;
+  TWholeFile file_;
 };

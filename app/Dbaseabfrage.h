@@ -150,6 +150,8 @@ class TfrmDbaseAbfrage : public TForm {
   void EngineToControls();
   // 0 when written.
   int SaveQuery();
+  // A save that failed, in the window's words.
+  void ShowNotSaved();
   void ShowProgress(bool shown);
 
   TControl* slots_[28] = {};

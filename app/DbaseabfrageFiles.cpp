@@ -39,7 +39,13 @@ int TfrmDbaseAbfrage::SaveQuery() {
   return dbase_abfragespeichern(abfrage_dateiname);
 }
 
-void TfrmDbaseAbfrage::actAbfrageSpeichernExecute(TObject* /*Sender*/) { SaveQuery(); }
+void TfrmDbaseAbfrage::ShowNotSaved() {
+  ShowMessage(abfrage_dateiname + " - konnte nicht gespeichert werden");
+}
+
+void TfrmDbaseAbfrage::actAbfrageSpeichernExecute(TObject* /*Sender*/) {
+  if (SaveQuery() != 0) ShowNotSaved();
+}
 
 void TfrmDbaseAbfrage::btnSpeichernClick(TObject* /*Sender*/) {
   if (!dbaseabfrageSaveDialog1->Execute()) return;
@@ -47,7 +53,7 @@ void TfrmDbaseAbfrage::btnSpeichernClick(TObject* /*Sender*/) {
   if (SaveQuery() == 0)
     ShowMessage(abfrage_dateiname + " - gespeichert");
   else
-    ShowMessage(abfrage_dateiname + " - konnte nicht gespeichert werden");
+    ShowNotSaved();
 }
 
 void TfrmDbaseAbfrage::btnLadenClick(TObject* /*Sender*/) {

@@ -38,7 +38,7 @@ class TfrmDbaseAbfrage::RunScope {
 
 void TfrmDbaseAbfrage::btnOKClick(TObject* /*Sender*/) {
   if (running_) return;
-  bool ran = false;
+  bool ran = false, saved = false;
   {
     RunScope run(*this);
     dbase_prozent = 0;
@@ -57,10 +57,13 @@ void TfrmDbaseAbfrage::btnOKClick(TObject* /*Sender*/) {
       schnellsuche_wert = "";
       dbase_ersterindex = 0;
       abfrage_dateiname = kLastQuery;
-      actAbfrageSpeichernExecute(this);
+      saved = SaveQuery() == 0;
       ran = true;
     }
   }
+  // The hits stand whatever became of the last query's file; a failed save is told once,
+  // after the progress display has gone.
+  if (ran && !saved) ShowNotSaved();
   // A query that did not pass the check leaves the user's entries open to mend.
   if (ran) Close();
 }

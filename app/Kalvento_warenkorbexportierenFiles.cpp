@@ -22,16 +22,6 @@ AnsiString WarenkorbDateiname(const AnsiString& name, int k) {
   return ChangeFileExt(name, "_" + IntToStr(k) + extension);
 }
 
-CsvExportFile::CsvExportFile(const AnsiString& name)
-    : file_(std::fopen(NativePath(name).c_str(), "wb")) {}
-
 bool CsvExportFile::WriteLine(const AnsiString& line) {
-  if (!failed_ && file_) failed_ = csv_zeileschreiben(file_.get(), line) != 0;
-  return !failed_ && file_;
-}
-
-bool CsvExportFile::Close() {
-  if (!file_) return false;
-  // Buffered lines meet a full disk only here.
-  return CloseNow(file_) && !failed_;
+  return file_.Ok() && csv_zeileschreiben(file_.Stream(), line) == 0;
 }

@@ -7,6 +7,7 @@
 #include "engine/dbase.h"
 #include "platform/core/c_handle.h"
 #include "platform/core/files.h"
+#include "platform/core/whole_file.h"
 
 namespace {
 
@@ -29,19 +30,19 @@ AnsiString ReadRecord(FILE* datei, std::size_t size) {
 
 }  // namespace
 
+// Written whole beside the old file and moved over it: a failed save keeps the last good
+// query and leaves no cut or empty file.
 int dbase_abfragespeichern(const AnsiString& name) {
-  FilePtr file(std::fopen(NativePath(name).c_str(), "wb"));
-  if (!file) return -1;
-  FILE* datei = file.get();
+  TWholeFile file(name);
+  if (!file.Ok()) return -1;
+  FILE* datei = file.Stream();
   for (int k = 0; k < kDbaseSlots; ++k) WriteRecord(datei, DbaseSlot(k), kDbaseSlotSize);
   for (const char* beschreibung : dbase_beschreibung)
     WriteRecord(datei, DbaseFixedText(beschreibung, kDbaseDescriptionSize), kSavedDescription);
   dbase_ansinachchar(dbase_text, dbase_dateiname);
   dbase_zeileschreiben(datei);
   dbase_intschreiben(dbase_reiter, datei);
-  // A write that failed on the way (disk full) is a failure even when closing succeeds.
-  const bool written = std::ferror(datei) == 0;
-  return CloseNow(file) && written ? 0 : -1;
+  return file.Commit() ? 0 : -1;
 }
 
 int dbase_abfrageladen(const AnsiString& name) {

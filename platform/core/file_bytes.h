@@ -8,14 +8,9 @@
 #include "platform/core/text.h"
 
 bool ReadFileBytes(const AnsiString& fileName, std::string& bytes);
-// Writes a temporary file beside the target, flushes it to disk and renames it over the
-// target, keeping the target's permissions. A link is followed to the file it names.
+// The bytes as the file's whole content, through TWholeFile (whole_file.h): false when they
+// could not be written, and the old file then stays as it was.
 bool WriteFileBytes(const AnsiString& fileName, const std::string& bytes);
-// The same for a writer of its own: a new empty file beside the target, its name ending in
-// `suffix` (empty when none can be made), and, once it is whole, its move over the target
-// (flushed, with the target's permissions; on failure the file goes and the target stays).
-AnsiString TemporaryBeside(const AnsiString& fileName, const AnsiString& suffix);
-bool MoveOver(const AnsiString& temporary, const AnsiString& fileName);
 
 // What tells whether a file changed since it was last read.
 struct FileStamp {

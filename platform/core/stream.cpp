@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/core/files.h"
+#include "platform/core/whole_file.h"
 
 int64_t TStream::GetSize() {
   int64_t position = Seek(0, soFromCurrent);
@@ -75,9 +76,11 @@ void TMemoryStream::LoadFromFile(const AnsiString& fileName) {
 }
 
 void TMemoryStream::SaveToFile(const AnsiString& fileName) {
-  TFileStream file(fileName, fmCreate);
-  file.WriteBuffer(data_.data(), static_cast<int64_t>(data_.size()));
-  file.Flush();
+  TWholeFile file(fileName);
+  if (!file.Ok()) throw EStreamError("Cannot create file \"" + fileName + "\"");
+  if (!file.Write(std::string_view(reinterpret_cast<const char*>(data_.data()), data_.size())) ||
+      !file.Commit())
+    throw EStreamError("Stream write error");
 }
 
 TFileStream::TFileStream(const AnsiString& fileName, unsigned mode) {

@@ -49,6 +49,7 @@ class TMemoryStream : public TStream {
   const std::vector<uint8_t>& Bytes() const { return data_; }
   void Clear();
   void LoadFromFile(const AnsiString& fileName);
+  // Replaces the file whole (TWholeFile): a failure raises EStreamError and leaves the old one.
   void SaveToFile(const AnsiString& fileName);
 
  private:

@@ -11,10 +11,11 @@ void TGraphic::LoadFromFile(const AnsiString& fileName) {
   LoadFromStream(stream);
 }
 
+// Made in memory first, so that the file is replaced whole or not at all.
 void TGraphic::SaveToFile(const AnsiString& fileName) {
-  TFileStream stream(fileName, fmCreate);
+  TMemoryStream stream;
   SaveToStream(stream);
-  stream.Flush();
+  stream.SaveToFile(fileName);
 }
 
 void TGraphic::Changed() {

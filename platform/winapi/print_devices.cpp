@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/core/file_bytes.h"
+#include "platform/core/whole_file.h"
 #include "platform/core/qt/qt_text.h"
 #include "platform/winapi/cups_queue.h"
 #include "platform/winapi/devmode.h"
@@ -35,9 +35,11 @@ class TQueuePrinter : public TPrintDevice {
     return CapsOfDevice(*Printer(WithOwnDefaults(Info(), setup)), Info());
   }
   std::unique_ptr<TPrintJob> Start(TCanvas& canvas, const TPrintSetup& setup) override {
-    AnsiString file =
-        TemporaryBeside(std::filesystem::temp_directory_path() / "kalvento-print", ".pdf");
-    if (file.empty()) return nullptr;
+    // The pages only pass through a file on their way to CUPS: it is never committed, and
+    // goes with the job.
+    auto file = std::make_unique<TWholeFile>(std::filesystem::temp_directory_path() /
+                                             "kalvento-print.pdf");
+    if (!file->Ok()) return nullptr;
     TPrintSetup own = WithOwnDefaults(Info(), setup);
     std::unique_ptr<QPrinter> queue = Printer(own);
     auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -49,10 +51,10 @@ class TQueuePrinter : public TPrintDevice {
     CupsOptions options = JobOptions(own, queue->pageLayout().pageSize());
     // CUPS speaks UTF-8.
     std::string name = name_.toStdString(), title = ToQString(setup.Title).toStdString();
-    return StartPdfJob(std::move(pdf), file, canvas,
-                       [name, title, options](const std::string& pages, AnsiString& failure) {
+    return StartPdfJob(std::move(pdf), std::move(file), canvas,
+                       [name, title, options](TWholeFile& pages, AnsiString& failure) {
                          std::string reason;
-                         if (SubmitCupsJob(name, pages, title, options, reason)) return true;
+                         if (SubmitCupsJob(name, pages.Name(), title, options, reason)) return true;
                          failure = FromQString(QString::fromStdString(reason));
                          return false;
                        });

@@ -4,10 +4,7 @@
 #include <QFile>
 #include <QStandardPaths>
 
-#include <unistd.h>
-
-#include "platform/core/file_bytes.h"
-#include "platform/core/files.h"
+#include "platform/core/whole_file.h"
 #include "platform/winapi/qt/qt_print_job.h"
 #include "platform/winapi/qt/qt_printer_info.h"
 
@@ -35,11 +32,6 @@ AnsiString FileNameOf(AnsiString title) {
   return title.empty() || title[0] == '.' ? "print" + title : title;
 }
 
-bool FolderWritable(const AnsiString& fileName) {
-  AnsiString folder = ExtractFilePath(NativePath(fileName));
-  return access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
-}
-
 }  // namespace
 
 TVirtualPrinter::TVirtualPrinter(AnsiString name, int dpi, TSize paper, TSize edge)
@@ -65,17 +57,15 @@ AnsiString TVirtualPrinter::OutputFor(const AnsiString& title) const {
   return QFile::encodeName(folder).toStdString() + "/" + FileNameOf(title) + ".pdf";
 }
 
-// Qt writes the pages beside the target under a name of its own, which takes the target's
-// place only when the file is whole: an aborted or cut job leaves the last good file as it was.
+// Qt writes the pages beside the target, which takes the target's place only when the file is
+// whole: an aborted or cut job leaves the last good file as it was.
 std::unique_ptr<TPrintJob> TVirtualPrinter::Start(TCanvas& canvas, const TPrintSetup& setup) {
   lastFile_ = OutputFor(setup.Title);
-  if (!FolderWritable(lastFile_)) return nullptr;
-  AnsiString temporary = TemporaryBeside(lastFile_, ".pdf");
-  if (temporary.empty()) return nullptr;
-  AnsiString target = lastFile_;
-  return StartPdfJob(PdfPrinter(dpi_, paper_, edge_, setup), temporary, canvas,
-                     [target](const std::string& file, AnsiString& failure) {
-                       if (MoveOver(file, target)) return true;
+  auto file = std::make_unique<TWholeFile>(lastFile_);
+  if (!file->Ok()) return nullptr;
+  return StartPdfJob(PdfPrinter(dpi_, paper_, edge_, setup), std::move(file), canvas,
+                     [](TWholeFile& pages, AnsiString& failure) {
+                       if (pages.Commit()) return true;
                        failure = "the PDF file could not take its place";
                        return false;
                      });

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "components/edit/ExtEdit.h"
+#include "full_disk_writers.h"
 #include "locale_scope.h"
 #include "message_log.h"
 #include "platform/controls/forms.h"
@@ -51,6 +52,26 @@ TEST_F(EditPersist, RoundTripThroughAnIniFile) {
   Start(*edit);
   EXPECT_EQ(edit->GetText(), "42");
   EXPECT_EQ(edit->TControl::GetText(), "Nr 42 Stk");
+}
+
+// A value that cannot be saved is said in a message box as the edit goes; the values saved
+// before stay.
+TEST_F(EditPersist, AFullDiskKeepsTheValuesSavedBefore) {
+  MessageLog log;
+  ExpectFullDiskKeepsOldFiles({
+      {"the edit's value", "werte.ini", "[Maske]\r\nedtWert=alt\r\n",
+       [&](const std::string& path) {
+         log.texts.clear();
+         {
+           auto edit = Edit(path);
+           Start(*edit);
+           edit->SetText("neu");
+         }
+         // The exception's message, as the application shows one, ends in a full stop.
+         const std::vector<AnsiString> expected{"Unable to write to " + path + "."};
+         return testing::AssertionResult(log.texts == expected) << "shown: " << log.texts.size();
+       }},
+  });
 }
 
 // A stored text used to become the window text as it was, "abc" in a numeric edit too.

@@ -1,4 +1,5 @@
 // Saved queries: the file layout, the round trip, another table's query, and damaged files.
+#include "full_disk_writers.h"
 #include "tests/engine/QueryTest.h"
 
 namespace {
@@ -31,6 +32,23 @@ class SavedQueryTest : public QueryTest {
 TEST_F(SavedQueryTest, AFullDiskIsAFailure) {
   FillAll();
   EXPECT_EQ(dbase_abfragespeichern("/dev/full"), -1);
+}
+
+// The engine's one file written whole: a failed save keeps the query saved before, and a new
+// query file that cannot be written is not left behind empty.
+TEST_F(SavedQueryTest, OnAFullDiskTheLastGoodFileStaysAndNoEmptyOneIsLeft) {
+  FillAll();
+  ExpectFullDiskKeepsOldFiles({
+      {"dbase_abfragespeichern", "abfrage.dba", "",
+       [](const std::string& path) {
+         return testing::AssertionResult(dbase_abfragespeichern(path) == -1);
+       }},
+  });
+  FullDisk disk;
+  SKIP_WITHOUT_FULL_DISK(disk);
+  disk.Fill();
+  EXPECT_EQ(dbase_abfragespeichern(disk / "neu.dba"), -1);
+  EXPECT_EQ(FolderNames(disk.Path()), std::set<std::string>{".filler"});
 }
 
 TEST_F(SavedQueryTest, WritesSlotsDescriptionsTableAndTab) {

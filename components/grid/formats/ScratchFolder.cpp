@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/core/exception.h"
+#include "platform/core/file_bytes.h"
 
 ScratchFolder::ScratchFolder() {
   std::error_code ec;
@@ -18,11 +19,7 @@ ScratchFolder::~ScratchFolder() {
 }
 
 void PlaceFile(const std::string& From, const std::string& Target) {
-  std::error_code ec;
-  std::filesystem::rename(From, Target, ec);
-  if (!ec) return;
-  // Another file system: copy, then the scratch copy goes with the folder.
-  ec.clear();
-  std::filesystem::copy_file(From, Target, std::filesystem::copy_options::overwrite_existing, ec);
-  if (ec) throw Exception("Cannot create file " + Target);
+  std::string bytes;
+  if (!ReadFileBytes(From, bytes) || !WriteFileBytes(Target, bytes))
+    throw Exception("Cannot create file " + Target);
 }

@@ -18,6 +18,7 @@ class ScratchFolder {
   std::string path_;
 };
 
-// Moves a finished file from the scratch folder to its place, replacing what was there;
-// throws Exception "Cannot create file " + Target when it cannot.
+// Copies a finished file from the scratch folder to its place, replacing what was there whole
+// (the scratch folder may lie on another file system); throws Exception "Cannot create file "
+// + Target when it cannot, and what was there stays.
 void PlaceFile(const std::string& From, const std::string& Target);

@@ -14,6 +14,7 @@
 #include "components/grid/formats/ZipArchive.h"
 #include "platform/core/c_handle.h"
 #include "platform/core/exception.h"
+#include "platform/core/whole_file.h"
 
 namespace {
 
@@ -164,12 +165,15 @@ void WriteWorkbook(const ScratchFolder& Scratch, const std::string& Path, const 
 
 }  // namespace
 
-// The file is written whole beside, so a failure leaves an existing one as it was.
+// The workbook is written whole beside the file and takes its place, so a failure leaves an
+// existing one as it was, wherever the scratch folder lies.
 void WriteXlsxFile(const AnsiString& FileName, const AnsiString& SheetName,
                    const TSheetRows& Rows) {
   ScratchFolder scratch;
-  WriteWorkbook(scratch, scratch / "book.xlsx", FileName, SheetName, Rows);
-  PlaceFile(scratch / "book.xlsx", FileName);
+  TWholeFile file(FileName);
+  if (!file.Ok()) throw Exception("Cannot create file " + FileName);
+  WriteWorkbook(scratch, file.Name(), FileName, SheetName, Rows);
+  if (!file.Commit()) throw Exception("Cannot create file " + FileName);
 }
 
 void PutXlsxSheet(const AnsiString& FileName, const AnsiString& SheetName, const TSheetRows& Rows) {

@@ -1,7 +1,8 @@
-// A zip archive of the office file formats, opened for reading or for changing in place:
-// whole entries read as bytes and written from bytes. Changes reach the file on Commit; an
-// archive dropped without it leaves the file as it was. Failures throw Exception naming the
-// file.
+// A zip archive of the office file formats, opened for reading, for changing or made anew:
+// whole entries read as bytes and written from bytes. An archive to change or make is kept
+// in memory, and Commit replaces the file whole with it (TWholeFile); an archive dropped
+// without it, or a failing Commit, leaves the file as it was. Failures throw Exception naming
+// the file.
 #pragma once
 
 #include <map>
@@ -10,6 +11,7 @@
 #include "platform/core/text.h"
 
 struct zip;
+struct zip_source;
 
 class ZipArchive {
  public:
@@ -30,6 +32,7 @@ class ZipArchive {
  private:
   [[noreturn]] void Fail(const AnsiString& What) const;
   AnsiString fileName_;
+  zip_source* memory_ = nullptr;
   zip* zip_ = nullptr;
   // What was put, since libzip reads no entry changed before the commit.
   std::map<std::string, std::string> put_;

@@ -1,10 +1,5 @@
 #include "platform/winapi/qt/qt_print_job.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cstdio>
-
 #include "platform/core/qt/qt_text.h"
 #include "platform/graphics/qt/qt_canvas.h"
 #include "platform/winapi/pdf_complete.h"
@@ -48,20 +43,19 @@ class QtPrintJob : public TPrintJob {
 // Qt does not report a write that failed (a full disk, a file-size limit): the file is checked
 // before it goes anywhere, and goes nowhere when the job is aborted. Qt takes file names as
 // Unicode, the layer's keep their bytes: Qt writes through the name that the open file has in
-// /proc, whatever bytes its own name holds, so the descriptor stays open while Qt writes.
+// /proc, whatever bytes its own name holds, so the file stays open while Qt writes.
 class PdfFileJob : public TPrintJob {
  public:
-  PdfFileJob(std::string file, int descriptor, PdfDelivery deliver)
-      : file_(std::move(file)), descriptor_(descriptor), deliver_(std::move(deliver)) {}
+  PdfFileJob(std::unique_ptr<TWholeFile> file, PdfDelivery deliver)
+      : file_(std::move(file)), deliver_(std::move(deliver)) {}
   ~PdfFileJob() override {
     if (job_) Abort();
-    Discard();
   }
 
   void Begin(std::unique_ptr<QPrinter> printer, TCanvas& canvas) {
-    if (descriptor_ < 0) return;
+    if (!file_->Ok()) return;
     printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(QStringLiteral("/proc/self/fd/%1").arg(descriptor_));
+    printer->setOutputFileName(QStringLiteral("/proc/self/fd/%1").arg(file_->Handle()));
     job_ = StartQtJob(std::move(printer), canvas);
   }
   bool Started() const { return job_ != nullptr; }
@@ -72,9 +66,9 @@ class PdfFileJob : public TPrintJob {
     if (!job_) return false;
     bool ended = job_->End();
     job_.reset();
-    if (!ended || !PdfComplete(file_)) failure_ = "the PDF file could not be written whole";
-    else ended = deliver_(file_, failure_);
-    Discard();
+    if (!ended || !PdfComplete(file_->Name())) failure_ = "the PDF file could not be written whole";
+    else ended = deliver_(*file_, failure_);
+    file_.reset();
     return ended && failure_.empty();
   }
 
@@ -82,22 +76,13 @@ class PdfFileJob : public TPrintJob {
     if (!job_) return;
     job_->Abort();
     job_.reset();
-    Discard();
+    file_.reset();
   }
 
   AnsiString Failure() const override { return failure_; }
 
  private:
-  // A delivered file has moved on; the name is removed all the same.
-  void Discard() {
-    if (descriptor_ >= 0) ::close(descriptor_);
-    descriptor_ = -1;
-    if (!file_.empty()) std::remove(file_.c_str());
-    file_.clear();
-  }
-
-  std::string file_;
-  int descriptor_;
+  std::unique_ptr<TWholeFile> file_;
   PdfDelivery deliver_;
   std::unique_ptr<TPrintJob> job_;
   AnsiString failure_;
@@ -140,10 +125,10 @@ std::unique_ptr<TPrintJob> StartQtJob(std::unique_ptr<QPrinter> printer, TCanvas
   return job;
 }
 
-std::unique_ptr<TPrintJob> StartPdfJob(std::unique_ptr<QPrinter> printer, const std::string& file,
-                                       TCanvas& canvas, PdfDelivery deliver) {
-  auto job = std::make_unique<PdfFileJob>(file, ::open(file.c_str(), O_WRONLY | O_CLOEXEC),
-                                          std::move(deliver));
+std::unique_ptr<TPrintJob> StartPdfJob(std::unique_ptr<QPrinter> printer,
+                                       std::unique_ptr<TWholeFile> file, TCanvas& canvas,
+                                       PdfDelivery deliver) {
+  auto job = std::make_unique<PdfFileJob>(std::move(file), std::move(deliver));
   job->Begin(std::move(printer), canvas);
   if (!job->Started()) return nullptr;
   return job;

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/core/whole_file.h"
 #include "platform/winapi/print_device.h"
 
 // Sets what a job asks for (orientation, copies, paper, resolution, title) on a printer.
@@ -20,9 +21,10 @@ TDeviceCaps CapsOfDevice(const QPrinter& printer, const TPrintDeviceInfo& info);
 std::unique_ptr<TPrintJob> StartQtJob(std::unique_ptr<QPrinter> printer, TCanvas& canvas);
 
 // What becomes of a job's whole PDF file: false, with the reason, when it cannot be delivered.
-using PdfDelivery = std::function<bool(const std::string& file, AnsiString& failure)>;
-// Begins painting the canvas into the PDF file (made beforehand, removed at the end) through
-// the printer; at the end a cut file is refused and a whole one delivered. Null when Qt
-// refuses to start.
-std::unique_ptr<TPrintJob> StartPdfJob(std::unique_ptr<QPrinter> printer, const std::string& file,
-                                       TCanvas& canvas, PdfDelivery deliver);
+// A file not committed is removed with the job.
+using PdfDelivery = std::function<bool(TWholeFile& file, AnsiString& failure)>;
+// Begins painting the canvas into the PDF file through the printer; at the end a cut file is
+// refused and a whole one delivered. Null when Qt refuses to start.
+std::unique_ptr<TPrintJob> StartPdfJob(std::unique_ptr<QPrinter> printer,
+                                       std::unique_ptr<TWholeFile> file, TCanvas& canvas,
+                                       PdfDelivery deliver);
