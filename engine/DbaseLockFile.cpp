@@ -1,16 +1,14 @@
-// Lock files are written whole under a name of their own and then linked in under the lock's
-// name, which fails when the name is taken; a stale lock is replaced by renaming the own
-// file over it. Both are single operations of the file system.
+// Lock files are written whole under a name of their own and then take the lock's name only
+// where no file has it; a stale lock is replaced by renaming the own file over it. Both are
+// single operations of the file system.
 #include "engine/DbaseLockFile.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 
 #include "engine/DbaseFile.h"
 #include "engine/DbaseLockGuard.h"
@@ -21,12 +19,10 @@
 
 namespace {
 
-// A name beside the lock file that no other copy, on this machine or another, chooses, and
-// that tells which copy wrote it.
-std::string TemporaryName(const std::string& path) {
-  static std::mt19937_64 random{std::random_device{}()};
-  return path + "." + std::to_string(random()) + "." + DbaseCopyInFileName(DbaseThisCopy()) +
-         kDbaseLockNewEnding;
+// The temporary file's name tells which copy wrote it, so that the leftovers of a killed copy
+// can be recognised and removed.
+AnsiString TemporaryEnding() {
+  return "." + DbaseCopyInFileName(DbaseThisCopy()) + kDbaseLockNewEnding;
 }
 
 std::string Encoded(const DbaseLockHolder& holder) {
@@ -62,13 +58,6 @@ bool NoHardLinks(int error) {
   return error == EPERM || error == ENOTSUP || error == EOPNOTSUPP || error == ENOSYS;
 }
 
-// A network file system may answer a link it made with an error, when its reply was lost
-// and the request repeated: the link count of the own file tells.
-bool LinkedAnyway(const std::string& temporary) {
-  struct stat info {};
-  return ::stat(temporary.c_str(), &info) == 0 && info.st_nlink == 2;
-}
-
 }  // namespace
 
 DbaseLockRead DbaseReadLock(const std::string& path, DbaseLockHolder& holder) {
@@ -87,48 +76,20 @@ std::string DbaseLockFolder(const std::string& lockPath) {
 }
 
 DbaseOwnLockFile::DbaseOwnLockFile(const std::string& path, const DbaseLockHolder& holder)
-    : path_(path), bytes_(Encoded(holder)) {
-  for (int attempt = 0; attempt < 4; ++attempt) {
-    std::string name = TemporaryName(path);
-    if (WriteNew(name, bytes_)) {
-      temporary_ = name;
-      return;
-    }
-    error_ = errno;
-    if (error_ != EEXIST) return;
-  }
-}
-
-DbaseOwnLockFile::~DbaseOwnLockFile() { Forget(); }
-
-void DbaseOwnLockFile::Forget() {
-  if (!temporary_.empty()) ::unlink(temporary_.c_str());
-  temporary_.clear();
+    : path_(path), bytes_(Encoded(holder)), file_(path, TemporaryEnding()) {
+  file_.Write(bytes_);
 }
 
 DbaseLockCreate DbaseOwnLockFile::LinkIn() {
-  if (::link(temporary_.c_str(), path_.c_str()) == 0) {
-    Forget();
-    return DbaseLockCreate::Created;
-  }
-  error_ = errno;
-  if (error_ == EEXIST && LinkedAnyway(temporary_)) {
-    Forget();
-    return DbaseLockCreate::Created;
-  }
-  if (error_ == EEXIST) return DbaseLockCreate::Exists;
-  if (!NoHardLinks(error_)) return DbaseLockCreate::Failed;
+  if (file_.CommitNew()) return DbaseLockCreate::Created;
+  if (file_.Error() == EEXIST) return DbaseLockCreate::Exists;
+  if (!NoHardLinks(file_.Error())) return DbaseLockCreate::Failed;
+  // Without hard links the lock is created exclusively and written at once, under the
+  // folder's guard so that no guarded reader sees it half written.
   DbaseLockGuard guard(path_);
   if (WriteNew(path_, bytes_)) return DbaseLockCreate::Created;
-  error_ = errno;
-  return error_ == EEXIST ? DbaseLockCreate::Exists : DbaseLockCreate::Failed;
+  fallbackError_ = errno;
+  return fallbackError_ == EEXIST ? DbaseLockCreate::Exists : DbaseLockCreate::Failed;
 }
 
-bool DbaseOwnLockFile::Replace() {
-  if (::rename(temporary_.c_str(), path_.c_str()) != 0) {
-    error_ = errno;
-    return false;
-  }
-  temporary_.clear();
-  return true;
-}
+bool DbaseOwnLockFile::Replace() { return file_.Commit(); }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/core/text.h"
+#include "platform/core/whole_file.h"
 
 struct DbaseLockHolder {
   AnsiString bediener;
@@ -25,35 +26,30 @@ DbaseLockRead DbaseReadLock(const std::string& path, DbaseLockHolder& holder);
 // The folder a lock file lies in: "." for a name without one.
 std::string DbaseLockFolder(const std::string& lockPath);
 
-// This copy's lock for the file `path`, written whole at construction under a temporary name
-// beside it that names this copy (".neu"); the temporary name is removed with the object.
+// This copy's lock for the file `path`, written under a temporary name beside it that names
+// this copy (".neu"); the temporary file is removed with the object.
 class DbaseOwnLockFile {
  public:
   DbaseOwnLockFile(const std::string& path, const DbaseLockHolder& holder);
-  ~DbaseOwnLockFile();
   DbaseOwnLockFile(const DbaseOwnLockFile&) = delete;
   DbaseOwnLockFile& operator=(const DbaseOwnLockFile&) = delete;
 
   // false when it could not be written (a full disk, a folder that is missing or read-only);
-  // Error() tells why.
-  bool Written() const { return !temporary_.empty(); }
-  int Error() const { return error_; }
+  // Error() tells why. A full disk may show only when the lock takes its name.
+  bool Written() const { return file_.Ok(); }
+  int Error() const { return fallbackError_ ? fallbackError_ : file_.Error(); }
   const std::string& Path() const { return path_; }
 
-  // Gives the lock its name only when no file has it: a hard link, which fails when the name
-  // is taken. Where the file system has no hard links the lock is created exclusively and
-  // written at once, under the lock folder's guard so that no guarded reader sees it half
-  // written.
+  // Gives the lock its name only when no file has it. Where the file system has no hard
+  // links the lock is created exclusively and written at once.
   DbaseLockCreate LinkIn();
   // Puts the lock in place of the file at its name, in one step. Only for a lock judged
   // stale under the lock folder's guard (DbaseLockGuard), which the caller holds.
   bool Replace();
 
  private:
-  void Forget();
-
   std::string path_;
   std::string bytes_;
-  std::string temporary_;  // empty once it has taken the lock's name, or was never written
-  int error_ = 0;
+  TWholeFile file_;
+  int fallbackError_ = 0;
 };

@@ -43,22 +43,31 @@ void SyncFolder(const AnsiString& folder) {
   ::close(dir);
 }
 
+// A network file system may answer a link it made with EEXIST, when its reply was lost and the
+// request repeated: the link count of the linked file tells.
+bool LinkedAnyway(const AnsiString& from) {
+  struct stat st;
+  return ::stat(from.c_str(), &st) == 0 && st.st_nlink == 2;
+}
+
 // Renames without replacing; where the file system cannot, a hard link does the same.
 int RenameNew(const AnsiString& from, const AnsiString& to) {
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
   if (errno != EINVAL && errno != ENOSYS) return errno;
-  if (::link(from.c_str(), to.c_str()) != 0) return errno;
+  if (::link(from.c_str(), to.c_str()) != 0 && !(errno == EEXIST && LinkedAnyway(from)))
+    return errno;
   ::unlink(from.c_str());
   return 0;
 }
 
 }  // namespace
 
-TWholeFile::TWholeFile(const AnsiString& fileName) : target_(FinalTarget(NativePath(fileName))) {
+TWholeFile::TWholeFile(const AnsiString& fileName, const AnsiString& ending)
+    : target_(FinalTarget(NativePath(fileName))) {
   int handle;
   if (IsReplaceable(target_)) {
-    written_ = ExtractFilePath(target_) + "." + ExtractFileName(target_) + ".XXXXXX";
-    handle = ::mkostemp(written_.data(), O_CLOEXEC);
+    written_ = ExtractFilePath(target_) + "." + ExtractFileName(target_) + ".XXXXXX" + ending;
+    handle = ::mkostemps(written_.data(), static_cast<int>(ending.size()), O_CLOEXEC);
   } else {
     inPlace_ = true;
     written_ = target_;
@@ -89,6 +98,11 @@ bool TWholeFile::Write(std::string_view bytes) {
 // Everything written reaches the disk and the file is closed; a write that failed on the way
 // (the stream keeps its error) fails the whole.
 bool TWholeFile::Finish() {
+  // Finished already by a CommitNew that could not take the name: the file is whole.
+  if (!stream_ && !written_.empty()) {
+    error_ = 0;
+    return true;
+  }
   if (!Ok()) return Fail(error_);
   errno = 0;
   if (std::fflush(stream_) != 0 || std::ferror(stream_)) return Fail(errno ? errno : EIO);
@@ -113,7 +127,10 @@ bool TWholeFile::Commit() {
 bool TWholeFile::CommitNew() {
   if (inPlace_) return Fail(EEXIST);
   if (!Finish()) return false;
-  if (int error = RenameNew(written_, target_)) return Fail(error);
+  if (int error = RenameNew(written_, target_)) {
+    error_ = error;
+    return false;
+  }
   committed_ = true;
   SyncFolder(ExtractFilePath(target_));
   return true;

@@ -14,7 +14,9 @@
 
 class TWholeFile {
  public:
-  explicit TWholeFile(const AnsiString& fileName);
+  // ending: what the temporary file's name ends in, for writers whose leftovers (of a process
+  // killed while writing) are recognised by it.
+  explicit TWholeFile(const AnsiString& fileName, const AnsiString& ending = "");
   ~TWholeFile();
   TWholeFile(const TWholeFile&) = delete;
   TWholeFile& operator=(const TWholeFile&) = delete;
@@ -36,7 +38,9 @@ class TWholeFile {
   // moved, and then the target is as it was.
   bool Commit();
   // The same, but only where no file has the target's name: never replaces one, also when
-  // several writers race for the name (false with Error() EEXIST).
+  // several writers race for the name. When it cannot take the name it answers false with
+  // Error() (EEXIST when a file has it) and keeps the written file, so the caller may try
+  // again or Commit over the name; the object still removes it in the end.
   bool CommitNew();
 
  private:

@@ -201,12 +201,12 @@ TEST_F(LockCopiesTest, AKilledCopysTemporaryLockIsRemovedWhenTheFolderIsNextUsed
   bert.Kill();
   std::vector<std::string> left = FilesInLockFolder();
   ASSERT_EQ(left.size(), 2u);
-  EXPECT_EQ(left[1].rfind("teile_1.dsp.", 0), 0u);
-  EXPECT_NE(left[1].find("." + bertsCopy), std::string::npos);
-  EXPECT_EQ(left[1].substr(left[1].size() - 4), ".neu");
+  EXPECT_EQ(left[0].rfind(".teile_1.dsp.", 0), 0u);
+  EXPECT_NE(left[0].find("." + bertsCopy), std::string::npos);
+  EXPECT_EQ(left[0].substr(left[0].size() - 4), ".neu");
 
-  const std::string running = "teile_5.dsp.1." + DbaseCopyInFileName(DbaseThisCopy()) + ".neu";
-  const std::string elsewhere = "teile_5.dsp.1.4242.77@werkbank-2.neu";
+  const std::string running = ".teile_5.dsp.ab12CD." + DbaseCopyInFileName(DbaseThisCopy()) + ".neu";
+  const std::string elsewhere = ".teile_5.dsp.ab12CD.4242.77@werkbank-2.neu";
   WriteBytes(Folder() + "/" + running, "");
   WriteBytes(Folder() + "/" + elsewhere, "");
   ASSERT_EQ(dbase_sperren(Base(), 9, "Anna"), 0);
