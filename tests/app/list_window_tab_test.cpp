@@ -51,8 +51,7 @@ TEST_F(ListWindowKeys, TabGoesFromTheGridThroughTheButtonsToTheChooser) {
 // The scroll bar and the buttons showed nothing when a user tabbed to them.
 TEST_F(ListWindowKeys, EveryTabStopShowsThatItHasTheFocus) {
   ShowAsOpened();
-  EXPECT_EQ(UnmarkedStops(list, Controls(), "list-window-focus.png"),
-            std::vector<std::string>{});
+  EXPECT_EQ(UnmarkedStops(list, Controls(), "list-window-focus.png"), std::vector<std::string>{});
 }
 
 // Closed with the focus on the chooser, the list opens on the grid again.
