@@ -22,9 +22,10 @@ int8_t dbase_abfrageaufrufen() {
   return static_cast<int8_t>(dbase_abfrageergebnis);
 }
 
-// Every showing starts in the first criterion's field, where a query is written.
+// Every showing starts at the top, on the case switch above the criteria, so that Tab reads
+// the window from there to the buttons.
 void TfrmDbaseAbfrage::FormActivate(TObject* /*Sender*/) {
-  SetActiveControl(cbo1);
+  SetActiveControl(chkGrossKlein);
   // Nothing turns on the jump to a tab; the number still travels with the query.
   labReiter->Hide();
   edtReiter->Hide();

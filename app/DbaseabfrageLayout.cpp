@@ -188,4 +188,5 @@ void TfrmDbaseAbfrage::PlaceButtons() {
       {&Form::btnOK, 584, top, narrow, "&OK", &Form::btnOKClick},
   };
   PlaceButtonList(this, this, buttons);
+  btnAbbrechen->Cancel = true;  // Esc cancels, as the button does
 }

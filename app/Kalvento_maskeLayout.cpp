@@ -143,6 +143,7 @@ void TfrmKalvento_Maske::PlaceButtons() {
       {&Form::btnOK, 768, top, width, "&OK", &Form::btnOKClick},
   };
   PlaceButtonList(this, grpNavigation, buttons);
+  btnAbbrechen->Cancel = true;  // Esc leaves without saving, as the button does
 }
 
 void TfrmKalvento_Maske::BindEvents() {

@@ -42,6 +42,7 @@ TfrmWarenkorbExportieren::TfrmWarenkorbExportieren(TComponent* Owner) : TForm(Ow
   SaveDialog1->DefaultExt = ".csv";
   SaveDialog1->Filter = "Warenkorb|*.csv";
   OnShow = MethodEvent(this, &TfrmWarenkorbExportieren::FormShow);
+  EscapeCloses = true;  // the window has no cancel button; Esc closes it as its frame does
 }
 
 void TfrmWarenkorbExportieren::PlaceControls() {

@@ -43,6 +43,11 @@ class TForm::Window : public QWidget {
     QWidget::moveEvent(event);
   }
   bool event(QEvent* event) override {
+    // Styles draw the focus mark of buttons, boxes and tabs only in a window flagged as
+    // steered by the keyboard. Qt sets the flag in its own Tab handling, which the form does
+    // not use, and drops it when the window hides: every showing sets it, so the focused
+    // control shows its mark however the focus came.
+    if (event->type() == QEvent::Show) setAttribute(Qt::WA_KeyboardFocusChange);
     if (form_ && event->type() == QEvent::WindowActivate) form_->active_ = true;
     if (form_ && event->type() == QEvent::WindowDeactivate && form_->active_)
       Application->HandleEvent([this] { form_->Deactivated(); });
@@ -324,7 +329,10 @@ bool TForm::CMDialogKey(WORD Key, TShiftState Shift) {
       return true;
     }
   }
-  return TWinControl::CMDialogKey(Key, Shift);
+  if (TWinControl::CMDialogKey(Key, Shift)) return true;
+  if (Key != VK_ESCAPE || !Shift.Empty() || !EscapeCloses) return false;
+  Close();
+  return true;
 }
 
 TForm* GetParentForm(TControl* control) {

@@ -43,6 +43,9 @@ class TForm : public TWinControl {
   void SetActiveControl(TWinControl* control);
   // The form's OnKeyDown, OnKeyPress and OnKeyUp see the keys of its controls first.
   bool KeyPreview = false;
+  // For a form without a cancel button: an Esc that no control takes closes the form, as its
+  // frame's close button does.
+  bool EscapeCloses = false;
 
   // Shows the form and runs a message loop until ModalResult is set or the form closes;
   // returns the modal result (mrCancel when closed from its frame).

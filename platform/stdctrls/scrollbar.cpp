@@ -1,15 +1,40 @@
 #include "platform/stdctrls/scrollbar.h"
 
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionSlider>
 #include <algorithm>
 
 #include "platform/controls/application.h"
 
 namespace {
 QScrollBar* Bar(QWidget* widget) { return static_cast<QScrollBar*>(widget); }
+
+// Qt's styles draw no focus on a scroll bar, where the Windows bar shows it on its thumb: the
+// style's focus frame goes inside the thumb, or inside the bar when there is no thumb.
+class FocusBar : public QScrollBar {
+ public:
+  FocusBar() : QScrollBar(Qt::Horizontal) {}
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) return;
+    QStyleOptionSlider bar;
+    initStyleOption(&bar);
+    QRect thumb =
+        style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider, this);
+    QStyleOptionFocusRect mark;
+    mark.initFrom(this);
+    mark.rect = (thumb.isEmpty() ? rect() : thumb).adjusted(2, 2, -2, -2);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &mark, &painter, this);
+  }
+};
 }  // namespace
 
-TScrollBar::TScrollBar(TComponent* AOwner) : TWinControl(AOwner, new QScrollBar(Qt::Horizontal)) {
+TScrollBar::TScrollBar(TComponent* AOwner) : TWinControl(AOwner, new FocusBar) {
   ControlStyle = {csCaptureMouse, csDoubleClicks};
   SetTabStop(true);
   QScrollBar* bar = Bar(Widget());

@@ -12,6 +12,7 @@
 #include "app/Kalvento_maske.h"
 #include "app/Kalventohaupt.h"
 #include "app/ProgramWindows.h"
+#include "focus_marks.h"
 #include "message_log.h"
 #include "scoped_application.h"
 #include "temp_folder.h"
@@ -96,6 +97,15 @@ TEST_F(MainWindow, PictureShowsTheTextsWhereTheyBelong) {
   for (TControl* text : Column()) EXPECT_TRUE(HasInk(image, AreaInForm(text)));
   QRect left(0, 0, 60, image.height());
   EXPECT_FALSE(HasInk(image, left));
+}
+
+// The button is the window's one stop: it shows the focus it has from the start.
+TEST_F(MainWindow, TheButtonShowsThatItHasTheFocus) {
+  form.Show();
+  form.Widget()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.Widget()));
+  EXPECT_EQ(UnmarkedStops(form, {NAMED(form, Button1)}, "main-window-focus.png"),
+            std::vector<std::string>{});
 }
 
 TEST_F(MainWindow, ShowsAsTheMainFormAndClosingItEndsTheProgram) {

@@ -1,8 +1,10 @@
-// The entry form by the keyboard: the focus starts in the designation, and Tab follows the
-// reading order past the totals a user cannot change.
+// The entry form by the keyboard: the focus starts in the designation, Tab follows the
+// reading order past the totals a user cannot change and every stop shows that it has the
+// focus, and Esc leaves without saving as "&abbrechen" does.
 #include <QTest>
 
 #include "EntryFormTest.h"
+#include "focus_marks.h"
 #include "tab_walk.h"
 
 namespace {
@@ -87,6 +89,34 @@ TEST_F(EntryForm, TabFollowsTheReadingOrderFromTheDesignationOfANewRecord) {
   OpenNew();
   ShowActive(form);
   EXPECT_EQ(TabWalk(EntryFormControls(form)), kReadingOrder);
+}
+
+TEST_F(EntryForm, EveryTabStopShowsThatItHasTheFocus) {
+  Open(2);
+  ShowActive(form);
+  EXPECT_EQ(UnmarkedStops(form, EntryFormControls(form), "entry-form-focus.png"),
+            std::vector<std::string>{});
+}
+
+// A changed designation and a changed count: Esc closes the form, writes neither and lets go
+// of the record's lock.
+TEST_F(EntryForm, EscLeavesWithoutSavingAsTheCancelButtonDoes) {
+  const long record = dbase_indexdsnr(2);
+  const AnsiString designation = Stored(record, kDesignation);
+  const AnsiString count = Stored(record, kMainBoard1);
+  Open(2);
+  ShowActive(form);
+  QTest::keyClicks(QApplication::focusWidget(), "xy");
+  ASSERT_NE(form.edtKalvento_Bezeichnun->GetText(), designation);
+  form.edtKalvento_Haupt1->SetFocus();
+  QTest::keyClicks(QApplication::focusWidget(), "7");
+  ASSERT_EQ(form.edtKalvento_Haupt1->GetText(), count + "7");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  QApplication::processEvents();  // a key an edit posted on
+  EXPECT_FALSE(form.GetVisible());
+  EXPECT_FALSE(Locked(record));
+  EXPECT_EQ(Stored(record, kDesignation), designation);
+  EXPECT_EQ(Stored(record, kMainBoard1), count);
 }
 
 }  // namespace

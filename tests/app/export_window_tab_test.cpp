@@ -1,23 +1,42 @@
 // The export window by the keyboard: it opens in the most lines per file, Tab goes on to the
-// two export buttons and passes the instructions, which a user only reads.
+// two export buttons and passes the instructions, which a user only reads; every stop shows
+// that it has the focus, and Esc closes the window, which has no cancel button.
 #include "ExportWindowTest.h"
+#include "focus_marks.h"
 #include "tab_walk.h"
 #include "window_clicks.h"
 
 namespace {
 
+class ExportWindowKeys : public ExportWindow {
+ protected:
+  void SetUp() override {
+    ExportWindow::SetUp();
+    WriteDatabase(4, 1);
+    ShowList();
+  }
+  // Runs `steps` in the window's next showing once it is the active one; a window they leave
+  // open closes with mrAbort.
+  void ShowActive(std::function<void()> steps) {
+    WhenShown(form, [this, steps] {
+      form.Widget()->activateWindow();
+      if (QTest::qWaitForWindowActive(form.Widget())) steps();
+      QApplication::processEvents();  // keys the controls posted
+      if (form.ModalResult == mrNone) form.ModalResult = mrAbort;
+    });
+  }
+  NamedControls Controls() {
+    return {NAMED(form, Memo1), NAMED(form, edtAnzahlProDatei), NAMED(form, Button1),
+            NAMED(form, btnCSVDatei)};
+  }
+};
+
 // A showing that ended on a button starts in the field again.
-TEST_F(ExportWindow, TabGoesFromTheMaximumToTheButtons) {
-  WriteDatabase(4, 1);
-  ShowList();
-  const NamedControls controls = {NAMED(form, Memo1), NAMED(form, edtAnzahlProDatei),
-                                  NAMED(form, Button1), NAMED(form, btnCSVDatei)};
+TEST_F(ExportWindowKeys, TabGoesFromTheMaximumToTheButtons) {
   std::vector<std::string> reached;
-  WhenShown(form, [&] {
-    form.Widget()->activateWindow();
-    if (QTest::qWaitForWindowActive(form.Widget())) reached = TabWalk(controls);
+  ShowActive([&] {
+    reached = TabWalk(Controls());
     form.btnCSVDatei->SetFocus();
-    form.ModalResult = mrCancel;
   });
   form.ShowModal();
   const std::vector<std::string> order = {"edtAnzahlProDatei", "Button1", "btnCSVDatei"};
@@ -30,6 +49,32 @@ TEST_F(ExportWindow, TabGoesFromTheMaximumToTheButtons) {
   });
   form.ShowModal();
   EXPECT_EQ(first, form.edtAnzahlProDatei);
+}
+
+TEST_F(ExportWindowKeys, EveryTabStopShowsThatItHasTheFocus) {
+  std::vector<std::string> unmarked = {"not walked"};
+  ShowActive([&] { unmarked = UnmarkedStops(form, Controls(), "export-window-focus.png"); });
+  form.ShowModal();
+  EXPECT_EQ(unmarked, std::vector<std::string>{});
+}
+
+// From the field, where the typed digit is taken back first, and from a button.
+TEST_F(ExportWindowKeys, EscClosesTheWindowAsItsFrameDoes) {
+  ShowActive([&] {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QTest::keyClicks(QApplication::focusWidget(), "0");
+    EXPECT_EQ(form.edtAnzahlProDatei->GetText(), "10000");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  });
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  EXPECT_EQ(form.edtAnzahlProDatei->GetText(), "1000");
+
+  ShowActive([&] {
+    form.Button1->SetFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  });
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  EXPECT_EQ(log.texts, std::vector<AnsiString>{});  // no export ran
 }
 
 }  // namespace

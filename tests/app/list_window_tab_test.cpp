@@ -2,6 +2,7 @@
 // page at once, and Tab goes on through the scroll bar and the buttons to the chooser and the
 // tabs above the grid.
 #include "ListWindowTest.h"
+#include "focus_marks.h"
 #include "tab_walk.h"
 
 namespace {
@@ -45,6 +46,12 @@ TEST_F(ListWindowKeys, TabGoesFromTheGridThroughTheButtonsToTheChooser) {
                                           "btnDrucken",    "btnSpezial",        "Button1",
                                           "btnOK",         "cboAusgabe",        "PageControl1"};
   EXPECT_EQ(TabWalk(Controls()), order);
+}
+
+// The scroll bar and the buttons showed nothing when a user tabbed to them.
+TEST_F(ListWindowKeys, EveryTabStopShowsThatItHasTheFocus) {
+  ShowAsOpened();
+  EXPECT_EQ(UnmarkedStops(list, Controls(), "list-window-focus.png"), std::vector<std::string>{});
 }
 
 // Closed with the focus on the chooser, the list opens on the grid again.

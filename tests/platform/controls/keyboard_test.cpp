@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include "platform/stdctrls/button.h"
@@ -206,6 +207,36 @@ TEST_F(Keyboard, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
   EXPECT_EQ(clicks, (std::vector<std::string>{"ok", "cancel", "other"}));
   // The form takes the key-down; the key-up reaches the control as it does on Windows.
   EXPECT_EQ(log.entries, (std::vector<std::string>{"edit up 13", "edit up 27"}));
+}
+
+// A form without a cancel button closes on the Esc its controls leave, when it asks for it;
+// a cancel button still answers first, and a form that does not ask lets the key through.
+TEST_F(Keyboard, EscClosesAFormThatAsksForItAsItsFrameWould) {
+  form.EscapeCloses = true;
+  std::vector<std::string> closes;
+  form.OnClose = [&](TObject*, TCloseAction&) { closes.push_back("close"); };
+  auto esc = [&] { QTest::keyClick(edit->Widget(), Qt::Key_Escape); };
+  QTimer::singleShot(0, esc);
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  EXPECT_EQ(closes, std::vector<std::string>{"close"});
+
+  auto* cancel = Add<TButton>(90, 40);
+  cancel->Cancel = true;
+  cancel->ModalResult = mrAbort;
+  QTimer::singleShot(0, esc);
+  EXPECT_EQ(form.ShowModal(), mrAbort);
+
+  cancel->Cancel = false;
+  form.EscapeCloses = false;
+  log.Watch(edit, "edit");
+  QTimer::singleShot(0, [&] {
+    esc();
+    EXPECT_TRUE(form.GetVisible());
+    form.ModalResult = mrOk;
+  });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_EQ(log.entries,
+            (std::vector<std::string>{"edit down 27", "edit press \x1B", "edit up 27"}));
 }
 
 TEST_F(Keyboard, EnterWithoutDefaultButtonReachesTheControl) {
