@@ -83,9 +83,14 @@ bool MessageLog::PrintDialog(PrintDialogRequest& request) {
     (*choice)(request);
     return true;
   }
+  // Choosing a printer by name starts from its own setup, as the dialog does.
   if (auto* name = std::get_if<AnsiString>(&answer)) {
-    for (size_t i = 0; i < request.printers.size(); ++i)
-      if (request.printers[i] == *name) request.printerIndex = static_cast<int>(i);
+    for (size_t i = 0; i < request.printers.size(); ++i) {
+      if (request.printers[i] != *name || static_cast<int>(i) == request.printerIndex) continue;
+      request.printerIndex = static_cast<int>(i);
+      const TPrintDeviceInfo* info = request.infoOf ? request.infoOf(request.printerIndex) : nullptr;
+      if (info) request.settings = SetupForPrinter(*info, request.settings);
+    }
     return true;
   }
   const int* result = std::get_if<int>(&answer);

@@ -22,7 +22,8 @@ class MessageLog : public DialogHandler {
   // The colour a colour dialog chooses (mrCancel cancels it).
   void AnswerColor(TColor color) { answers_.emplace_back(ColorAnswer{color}); }
   // What the user does in a print or printer-setup dialog before pressing OK (mrOk: nothing,
-  // mrCancel cancels it; a text chooses the printer of that name).
+  // mrCancel cancels it; a text chooses the printer of that name, which starts from its own
+  // setup).
   using PrintChoice = std::function<void(PrintDialogRequest&)>;
   void AnswerPrint(PrintChoice choice) { answers_.emplace_back(std::move(choice)); }
 

@@ -122,16 +122,23 @@ TEST_F(ListPrintTest, ALayoutOf928PixelsPrints185MillimetresWide) {
   EXPECT_NEAR(ink.right(), 2362, 3);
 }
 
-TEST_F(ListPrintTest, ALayoutOfTwice928PixelsRunsOffThePage) {
-  PrintParts(1, {{0, "Bezeichnung", 928}, {1, "Preis", 928}});
+// Wider than the paper: the table shrinks to the 185 mm between the margins, rows and type
+// with it, and every column stays on the page; 62 records still fit below each other.
+TEST_F(ListPrintTest, ALayoutOfTwice928PixelsShrinksToTheWidthBetweenTheMargins) {
+  PrintParts(62, {{0, "Bezeichnung", 928}, {1, "Preis", 928}});
   const std::vector<TRecordedCall> lines = Lines(canvas);
-  EXPECT_EQ(lines[lines.size() - 3].Points[1].x, 3700);
+  const TRecordedCall& bottom = lines[lines.size() - 3];
+  EXPECT_EQ(bottom.Points[1].x, 1850);
+  EXPECT_EQ(bottom.Points[0].y, 150 + 1320);  // half the height: 1323 pixels are 132 mm
+  EXPECT_EQ(lines[0].Points[0].x, 930);     // the rule between the columns, halfway
+  EXPECT_EQ(Printed("62,50"), 1);
+  EXPECT_EQ(PdfPageCount(Pdf()), 1);
 }
 
-TEST_F(ListPrintTest, ColumnsOfADamagedDefinitionPrintNoEndlessTable) {
+TEST_F(ListPrintTest, ColumnsOfADamagedDefinitionStayOnThePaper) {
   PrintParts(1, {{0, "Bezeichnung", 1500000000}});
   const std::vector<TRecordedCall> lines = Lines(canvas);
-  EXPECT_EQ(lines[lines.size() - 3].Points[1].x, 10000000);
+  EXPECT_EQ(lines[lines.size() - 3].Points[1].x, 1850);
 }
 
 TEST_F(ListPrintTest, OnPage2TheHeaderShowsTitleDateAndPage) {

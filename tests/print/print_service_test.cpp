@@ -58,7 +58,8 @@ TEST_F(PrintServiceComponentTest, ATrayChosenInTheSettingsReachesTheJob) {
   xprint.EndDoc();
   int job = service_->CompletedJob("Feeder");
   ASSERT_GT(job, 0);
-  EXPECT_NE(service_->JobOptions(job).find("media-source=manual"), std::string::npos)
+  // CUPS put it on the queue's own tray of that name.
+  EXPECT_NE(service_->JobOptions(job).find("InputSlot=Manual"), std::string::npos)
       << service_->JobOptions(job);
   EXPECT_EQ(service_->JobTitle(job), "Fach");
 }

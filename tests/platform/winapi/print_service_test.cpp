@@ -109,20 +109,20 @@ TEST_F(PrintServiceTest, AChosenTrayAndPaperReachTheJobsOptions) {
   int job = service_->CompletedJob("Trays");
   ASSERT_GT(job, 0);
   std::string options = service_->JobOptions(job);
-  EXPECT_NE(options.find("media-source=bottom"), std::string::npos) << options;
+  EXPECT_NE(options.find("InputSlot=Lower"), std::string::npos) << options;
   EXPECT_NE(options.find("media=A4"), std::string::npos) << options;
   EXPECT_EQ(PdfPageSize(service_->Output("Trays.pdf")), "595 x 842");
 }
 
 TEST_F(PrintServiceTest, AQueueThatRefusesJobsGivesThePrinterError) {
   UseQueue("Closed");
-  ASSERT_TRUE(service_->Run("cupsreject Closed"));
+  ASSERT_TRUE(service_->Run("cupsreject -r Wartung Closed"));
   try {
     PrintPages(1);
     ADD_FAILURE() << "the refused job was reported as printed";
   } catch (const EPrinter& error) {
-    EXPECT_NE(std::string(error.what()).find("not accepting jobs"), std::string::npos)
-        << error.what();
+    EXPECT_STREQ(error.what(), "Die Seiten wurden nicht auf \"Closed\" gedruckt: der Drucker "
+                               "nimmt keine Auftr\xE4ge an (Wartung).");
   }
   EXPECT_TRUE(Printer()->GetAborted());
   EXPECT_FALSE(Printer()->GetPrinting());
