@@ -26,6 +26,8 @@ class MessageLog : public DialogHandler {
   // setup).
   using PrintChoice = std::function<void(PrintDialogRequest&)>;
   void AnswerPrint(PrintChoice choice) { answers_.emplace_back(std::move(choice)); }
+  // Chooses the printer of that name in the dialog as the user does.
+  static void ChoosePrinter(PrintDialogRequest& request, const AnsiString& name);
 
   std::vector<AnsiString> texts;     // message texts, prompts, dialog titles ("" for colours)
   std::vector<AnsiString> captions;  // the matching captions ("" where there is none)
