@@ -112,9 +112,10 @@ class PrintService {
     return Contents(file);
   }
   std::string Output(const std::string& name) const { return folder_ / ("out/" + name); }
-  // The title and options of the job of that number, as the queue was handed them.
+  // The title, options and copies of the job of that number, as the queue was handed them.
   std::string JobTitle(int job) const { return Contents(JobFile(job, "title")); }
   std::string JobOptions(int job) const { return Contents(JobFile(job, "options")); }
+  std::string JobCopies(int job) const { return Contents(JobFile(job, "copies")); }
   // The number of the queue's newest completed job (lpstat -W completed), waiting for one up
   // to the time given; 0 when none completed.
   int CompletedJob(const std::string& queue,
@@ -169,6 +170,7 @@ class PrintService {
     std::string filter = folder_ / "filter/passthrough";
     Write(filter, "#!/bin/sh\nprintf '%s' \"$3\" > \"" + Output("") + "job-$1.title\"\n" +
                       "printf '%s\\n' \"$5\" > \"" + Output("") + "job-$1.options\"\n" +
+                      "printf '%s' \"$4\" > \"" + Output("") + "job-$1.copies\"\n" +
                       "if [ -n \"$6\" ]; then exec cat \"$6\"; else exec cat; fi\n");
     chmod(filter.c_str(), 0755);
     Write(folder_ / "queue.ppd", Ppd(filter, Papers("queue.ppd"), {"Upper", "Lower", "Manual"}));

@@ -120,8 +120,13 @@ bool ReadCupsExtras(const AnsiString& queue, CupsQueueExtras& extras) {
   return info != nullptr;
 }
 
+// Choosing the server again closes the connection to it.
+void ReconnectCups() { cupsSetServer(nullptr); }
+
 #else
 
 bool ReadCupsExtras(const AnsiString&, CupsQueueExtras&) { return false; }
+
+void ReconnectCups() {}
 
 #endif

@@ -21,6 +21,10 @@ struct CupsQueueExtras {
 // False when the program was built without CUPS or CUPS does not know the queue.
 bool ReadCupsExtras(const AnsiString& queue, CupsQueueExtras& extras);
 
+// Drops the connection CUPS keeps to its service: the service may have stopped or started
+// since, and a connection to the one gone fails the next request.
+void ReconnectCups();
+
 using CupsOptions = std::vector<std::pair<std::string, std::string>>;
 
 // The option that puts a job on the tray of that keyword: CUPS maps a tray to the queue's

@@ -187,6 +187,7 @@ void ReadInstalledPrinters() {
 void UpdateInstalledPrinters() {
   Installed& installed = TheInstalled();
   if (installed.read && !installed.system) return;
+  ReconnectCups();
   ReadSystemPrinters(installed);
   Printer()->Refresh(true);
 }
