@@ -70,8 +70,8 @@ PageFit FitPage(const TXPrint& xprint, int64_t widths, int rowHeight) {
   const int64_t across = std::max((xprint.PrintWidth + druck_raster / 2) / druck_raster, 1);
   const int64_t down = std::max(xprint.PrintHeight / druck_raster - kTableTop, 1);
   // At least the header row and one record fit below each other.
-  int64_t breite = std::min({widths * kLayoutSteps / kLayoutPixels, across,
-                             down * widths / (2 * rowHeight)});
+  int64_t breite =
+      std::min({widths * kLayoutSteps / kLayoutPixels, across, down * widths / (2 * rowHeight)});
   fit.breite = static_cast<int>(std::max<int64_t>(breite, 1));
   while (fit.rows > 1 && TableSteps(fit.rows, rowHeight, fit.breite, widths) > down) --fit.rows;
   return fit;

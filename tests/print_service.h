@@ -60,7 +60,7 @@ class PrintService {
   struct Paper {
     const char* name;
     const char* shown;
-    int width, height;                  // points
+    int width, height;             // points
     int left, bottom, right, top;  // the printable area, points from the lower left corner
   };
   static std::vector<Paper> Papers(const std::string& ppd) {
@@ -271,14 +271,15 @@ class PrintService {
         "*DefaultColorSpace: RGB\n*FileSystem: False\n*Throughput: \"1\"\n"
         "*LandscapeOrientation: Plus90\n*TTRasterizer: Type42\n*cupsVersion: 2.4\n"
         "*cupsManualCopies: False\n"
-        "*cupsFilter: \"application/pdf 0 " + filter + "\"\n";
+        "*cupsFilter: \"application/pdf 0 " +
+        filter + "\"\n";
     auto size = [](const Paper& p) {
       return std::to_string(p.width) + " " + std::to_string(p.height);
     };
     for (const char* option : {"PageSize", "PageRegion"}) {
       ppd += "*OpenUI *" + std::string(option) + (option[4] == 'S' ? "/Media Size" : "") +
-             ": PickOne\n*OrderDependency: 10 AnySetup *" + option + "\n*Default" + option +
-             ": " + papers[0].name + "\n";
+             ": PickOne\n*OrderDependency: 10 AnySetup *" + option + "\n*Default" + option + ": " +
+             papers[0].name + "\n";
       for (const Paper& p : papers)
         ppd += "*" + std::string(option) + " " + p.name + "/" + p.shown + ": \"<</PageSize[" +
                size(p) + "]>>setpagedevice\"\n";
@@ -292,8 +293,10 @@ class PrintService {
     ppd += "*DefaultPaperDimension: " + std::string(papers[0].name) + "\n";
     for (const Paper& p : papers)
       ppd += "*PaperDimension " + std::string(p.name) + "/" + p.shown + ": \"" + size(p) + "\"\n";
-    ppd += "*OpenUI *InputSlot/Media Source: PickOne\n*OrderDependency: 20 AnySetup *InputSlot\n"
-           "*DefaultInputSlot: " + trays[0] + "\n";
+    ppd +=
+        "*OpenUI *InputSlot/Media Source: PickOne\n*OrderDependency: 20 AnySetup *InputSlot\n"
+        "*DefaultInputSlot: " +
+        trays[0] + "\n";
     for (size_t i = 0; i < trays.size(); ++i)
       ppd += "*InputSlot " + trays[i] + "/" + trays[i] + " Tray: \"<</MediaPosition " +
              std::to_string(i) + ">>setpagedevice\"\n";

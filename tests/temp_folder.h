@@ -41,8 +41,10 @@ class EnvironmentScope {
     setenv(name, value.c_str(), 1);
   }
   ~EnvironmentScope() {
-    if (hadOld_) setenv(name_, saved_.c_str(), 1);
-    else unsetenv(name_);
+    if (hadOld_)
+      setenv(name_, saved_.c_str(), 1);
+    else
+      unsetenv(name_);
   }
   EnvironmentScope(const EnvironmentScope&) = delete;
   EnvironmentScope& operator=(const EnvironmentScope&) = delete;

@@ -10,8 +10,8 @@ namespace {
 // Whether the print service answers at all: CUPS reports a service that is gone and a queue
 // that is gone alike (as a file not found).
 bool ServiceReachable() {
-  http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                              5000, nullptr);
+  http_t* http =
+      httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
   if (!http) return false;
   httpClose(http);
   return true;
@@ -34,9 +34,8 @@ std::string StateMessage(const std::string& queue) {
                "printer-state-message");
   ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
   ipp_attribute_t* message = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT);
-  std::string text = message && ippGetString(message, 0, nullptr)
-                         ? ippGetString(message, 0, nullptr)
-                         : "";
+  std::string text =
+      message && ippGetString(message, 0, nullptr) ? ippGetString(message, 0, nullptr) : "";
   ippDelete(response);
   return text;
 }
@@ -47,7 +46,8 @@ std::string FailureReason(const std::string& queue) {
   const char* said = cupsLastErrorString();
   if (status == IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS) {
     std::string reason = StateMessage(queue);
-    return "der Drucker nimmt keine Auftr\xC3\xA4ge an" + (reason.empty() ? "" : " (" + reason + ")");
+    return "der Drucker nimmt keine Auftr\xC3\xA4ge an" +
+           (reason.empty() ? "" : " (" + reason + ")");
   }
   if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || !ServiceReachable())
     return "der Druckdienst ist nicht erreichbar";
@@ -64,8 +64,8 @@ bool SubmitCupsJob(const std::string& queue, const std::string& file, const std:
   int count = 0;
   for (const auto& [name, value] : options)
     count = cupsAddOption(name.c_str(), value.c_str(), count, &list);
-  int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.c_str(), file.c_str(), title.c_str(), count,
-                           list);
+  int job =
+      cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.c_str(), file.c_str(), title.c_str(), count, list);
   cupsFreeOptions(count, list);
   if (job > 0) return true;
   failure = FailureReason(queue);

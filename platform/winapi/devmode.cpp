@@ -128,8 +128,9 @@ void ApplyDevMode(const TPrintDevice& device, const void* bytes, std::size_t siz
     setup.PaperNumber = listed->Number;
     setup.PaperName = listed->Name;
     setup.Paper = listed->Size;
-  } else if (!listed && (changed(DM_PAPERLENGTH, 50, &DEVMODEA::dmPaperLength) ||
-                         changed(DM_PAPERWIDTH, 52, &DEVMODEA::dmPaperWidth)) &&
+  } else if (!listed &&
+             (changed(DM_PAPERLENGTH, 50, &DEVMODEA::dmPaperLength) ||
+              changed(DM_PAPERWIDTH, 52, &DEVMODEA::dmPaperWidth)) &&
              mode.dmPaperWidth > 0 && mode.dmPaperLength > 0) {
     setup.PaperNumber = 0;
     setup.PaperName.clear();
@@ -137,8 +138,7 @@ void ApplyDevMode(const TPrintDevice& device, const void* bytes, std::size_t siz
   }
   if (changed(DM_COPIES, 56, &DEVMODEA::dmCopies) && mode.dmCopies >= 1)
     setup.Copies = mode.dmCopies;
-  if (changed(DM_DEFAULTSOURCE, 58, &DEVMODEA::dmDefaultSource))
-    setup.Tray = mode.dmDefaultSource;
+  if (changed(DM_DEFAULTSOURCE, 58, &DEVMODEA::dmDefaultSource)) setup.Tray = mode.dmDefaultSource;
   // The two resolutions go together: one that changes takes the other with it.
   bool resolution = changed(DM_PRINTQUALITY, 60, &DEVMODEA::dmPrintQuality) ||
                     changed(DM_YRESOLUTION, 66, &DEVMODEA::dmYResolution);

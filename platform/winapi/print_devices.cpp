@@ -98,9 +98,9 @@ class TQueuePrinter : public TPrintDevice {
     TSize asked = dpi(setup);
     if (asked.cx > 0 && asked != dpi(WithOwnDefaults(info, TPrintSetup())))
       options.push_back({"printer-resolution",
-                         asked.cx == asked.cy ? std::to_string(asked.cx) + "dpi"
-                                              : std::to_string(asked.cx) + "x" +
-                                                    std::to_string(asked.cy) + "dpi"});
+                         asked.cx == asked.cy
+                             ? std::to_string(asked.cx) + "dpi"
+                             : std::to_string(asked.cx) + "x" + std::to_string(asked.cy) + "dpi"});
     // A tray the queue listed goes by its keyword; the automatic one leaves the queue's choice.
     for (const TTrayInfo& tray : info.Trays)
       if (tray.Number == setup.Tray && tray.Number != info.DefaultTray &&

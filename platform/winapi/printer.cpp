@@ -38,7 +38,8 @@ TPrinter::~TPrinter() { GlobalFree(deviceMode_); }
 
 void TPrinter::CheckPrinting(bool printing) const {
   if (GetPrinting() == printing) return;
-  throw EPrinter(printing ? "Es l\xE4uft kein Druckauftrag." : "Ein Druckauftrag l\xE4uft bereits.");
+  throw EPrinter(printing ? "Es l\xE4uft kein Druckauftrag."
+                          : "Ein Druckauftrag l\xE4uft bereits.");
 }
 
 void TPrinter::Refresh(bool keepChoice) {

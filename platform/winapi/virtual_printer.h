@@ -34,7 +34,6 @@ class TVirtualPrinter : public TPrintDevice {
   AnsiString OutputFor(const AnsiString& title) const;
 
  private:
-
   AnsiString name_;
   int dpi_;
   TSize paper_;

@@ -29,7 +29,9 @@ std::vector<LayoutColumn> WidestBundledLayout() {
   }
   std::vector<LayoutColumn> columns;
   for (int c = 0; widest && c + 1 < widest->columnCount; ++c)
-    columns.push_back({c == 0 ? 0 : c + 2 == widest->columnCount ? 1 : 2,
+    columns.push_back({c == 0                         ? 0
+                       : c + 2 == widest->columnCount ? 1
+                                                      : 2,
                        widest->columns[c].title, widest->columns[c].width});
   return columns;
 }

@@ -130,7 +130,7 @@ TEST_F(ListPrintTest, ALayoutOfTwice928PixelsShrinksToTheWidthBetweenTheMargins)
   const TRecordedCall& bottom = lines[lines.size() - 3];
   EXPECT_EQ(bottom.Points[1].x, 1850);
   EXPECT_EQ(bottom.Points[0].y, 150 + 1320);  // half the height: 1323 pixels are 132 mm
-  EXPECT_EQ(lines[0].Points[0].x, 930);     // the rule between the columns, halfway
+  EXPECT_EQ(lines[0].Points[0].x, 930);       // the rule between the columns, halfway
   EXPECT_EQ(Printed("62,50"), 1);
   EXPECT_EQ(PdfPageCount(Pdf()), 1);
 }

@@ -56,8 +56,9 @@ TEST_F(ListWindowPrintService, AQueueThatRefusesTheJobIsToldToTheUser) {
   Click(list.btnDrucken);
   // The printer's error and nothing else: no word of pages printed.
   ASSERT_EQ(log.texts.size(), 1u);
-  EXPECT_EQ(log.texts[0], "Die Seiten wurden nicht auf \"Liste\" gedruckt: der Drucker nimmt "
-                         "keine Auftr\xE4ge an (Wartung).");
+  EXPECT_EQ(log.texts[0],
+            "Die Seiten wurden nicht auf \"Liste\" gedruckt: der Drucker nimmt "
+            "keine Auftr\xE4ge an (Wartung).");
   EXPECT_FALSE(print->XPrint1->GetPrinting());
 }
 
@@ -78,8 +79,9 @@ TEST_F(ListWindowPrintService, APrintServiceThatStopsDuringTheJobIsTold) {
   Click(list.btnDrucken);
   EXPECT_TRUE(service->Restart());
   ASSERT_EQ(log.texts.size(), 1u);
-  EXPECT_EQ(log.texts[0], "Die Seiten wurden nicht auf \"Liste\" gedruckt: der Druckdienst ist "
-                          "nicht erreichbar.");
+  EXPECT_EQ(log.texts[0],
+            "Die Seiten wurden nicht auf \"Liste\" gedruckt: der Druckdienst ist "
+            "nicht erreichbar.");
   EXPECT_FALSE(print->XPrint1->GetPrinting());
 }
 

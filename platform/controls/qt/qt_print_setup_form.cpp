@@ -36,7 +36,7 @@ QString TrayName(const AnsiString& name) {
                 {"manual", "Manuelle Zufuhr"},
                 {"envelope", "Umschlagzufuhr"},
                 {"auto", "Automatisch"},
-                {"large-capacity", "Gro\xC3\x9F" "raumfach"},
+                {"large-capacity", "Gro\xC3\x9Fraumfach"},
                 {"tractor", "Traktor"}};
   for (const auto& tray : kTrays)
     if (name == tray.keyword) return Text(tray.german);
@@ -44,7 +44,9 @@ QString TrayName(const AnsiString& name) {
 }
 
 // A printer's file is named as the file system names it.
-QString FileText(const AnsiString& file) { return QFile::decodeName(QByteArray::fromStdString(file)); }
+QString FileText(const AnsiString& file) {
+  return QFile::decodeName(QByteArray::fromStdString(file));
+}
 
 AnsiString FileBytes(const QString& file) { return QFile::encodeName(file).toStdString(); }
 
@@ -180,8 +182,7 @@ void PrintSetupForm::Build(bool setupOnly) {
   connect(fromPage, &QSpinBox::valueChanged, this, [this](int from) {
     if (toPage->value() < from) toPage->setValue(from);
   });
-  connect(copies, &QSpinBox::valueChanged, this,
-          [this](int n) { collate->setEnabled(n > 1); });
+  connect(copies, &QSpinBox::valueChanged, this, [this](int n) { collate->setEnabled(n > 1); });
   ranged();
 }
 

@@ -52,5 +52,5 @@ class PrintSetupForm : public QDialog {
   int shown_ = -1;              // the printer whose lists are shown
   int shownPaper_ = -1;         // what the lists showed for it before the user acted
   int shownTray_ = -1;
-  TPrintSetup start_;           // the setup the printer shown started from
+  TPrintSetup start_;  // the setup the printer shown started from
 };

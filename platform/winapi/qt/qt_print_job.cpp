@@ -184,7 +184,8 @@ void ApplySetup(QPrinter& printer, const TPrintSetup& setup) {
   printer.setDocName(ToQString(setup.Title));
   bool ranged = setup.FromPage > 0;
   printer.setPrintRange(ranged ? QPrinter::PageRange : QPrinter::AllPages);
-  printer.setFromTo(ranged ? setup.FromPage : 0, ranged ? std::max(setup.ToPage, setup.FromPage) : 0);
+  printer.setFromTo(ranged ? setup.FromPage : 0,
+                    ranged ? std::max(setup.ToPage, setup.FromPage) : 0);
 }
 
 TDeviceCaps CapsOfDevice(const QPrinter& printer, const TPrintDeviceInfo& info) {

@@ -133,7 +133,8 @@ TEST_F(PrintSetupFormTest, TheFilePrinterShowsItsFileAndKeepsItsOwnPaper) {
   Confirm();
   EXPECT_EQ(request_.printerIndex, 1);
   EXPECT_EQ(request_.settings.PaperNumber, 0);  // its own A4
-  EXPECT_EQ(request_.files[1], "/home/anna/Liste \xC3\xBC" "berall.pdf");  // as the file system has it
+  // As the file system has it.
+  EXPECT_EQ(request_.files[1], "/home/anna/Liste \xC3\xBC" "berall.pdf");
 }
 
 TEST_F(PrintSetupFormTest, CopiesAndAPageRangeAreTaken) {

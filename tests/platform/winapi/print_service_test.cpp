@@ -121,8 +121,9 @@ TEST_F(PrintServiceTest, AQueueThatRefusesJobsGivesThePrinterError) {
     PrintPages(1);
     ADD_FAILURE() << "the refused job was reported as printed";
   } catch (const EPrinter& error) {
-    EXPECT_STREQ(error.what(), "Die Seiten wurden nicht auf \"Closed\" gedruckt: der Drucker "
-                               "nimmt keine Auftr\xE4ge an (Wartung).");
+    EXPECT_STREQ(error.what(),
+                 "Die Seiten wurden nicht auf \"Closed\" gedruckt: der Drucker "
+                 "nimmt keine Auftr\xE4ge an (Wartung).");
   }
   EXPECT_TRUE(Printer()->GetAborted());
   EXPECT_FALSE(Printer()->GetPrinting());

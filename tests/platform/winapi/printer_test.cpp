@@ -233,8 +233,9 @@ TEST_F(PrinterTest, APageRangeDeliversOnlyItsPages) {
     pages(3);
     ADD_FAILURE() << "an empty range was printed";
   } catch (const EPrinter& error) {
-    EXPECT_STREQ(error.what(), "Es wurde nichts gedruckt: der Druckbereich beginnt bei Seite 5, "
-                               "es gibt aber nur 3 Seiten.");
+    EXPECT_STREQ(error.what(),
+                 "Es wurde nichts gedruckt: der Druckbereich beginnt bei Seite 5, "
+                 "es gibt aber nur 3 Seiten.");
   }
   EXPECT_TRUE(p->GetAborted());
   EXPECT_EQ(PdfPageCount(fine_->FileName), 4);
