@@ -67,6 +67,16 @@ int TrayIndex(const TPrintDeviceInfo& info, const TPrintSetup& setup) {
   return 0;
 }
 
+// Widgets one beside or below the other, each with its stretch where one is given.
+QBoxLayout* Line(QBoxLayout::Direction direction, std::initializer_list<QWidget*> widgets,
+                 std::initializer_list<int> stretches = {}) {
+  auto* line = new QBoxLayout(direction);
+  auto stretch = stretches.begin();
+  for (QWidget* widget : widgets)
+    line->addWidget(widget, stretch != stretches.end() ? *stretch++ : 0);
+  return line;
+}
+
 QGroupBox* Group(const char* title, QLayout* layout) {
   auto* group = new QGroupBox(Text(title));
   group->setLayout(layout);
@@ -118,12 +128,11 @@ void PrintSetupForm::Build(bool setupOnly) {
   papers->addRow(Text("&Quelle:"), tray);
   portrait = new QRadioButton(Text("&Hochformat"));
   landscape = new QRadioButton(Text("Q&uerformat"));
-  auto* orientation = new QVBoxLayout;
-  orientation->addWidget(portrait);
-  orientation->addWidget(landscape);
-  auto* paperRow = new QHBoxLayout;
-  paperRow->addWidget(Group("Papier", papers), 2);
-  paperRow->addWidget(Group("Ausrichtung", orientation), 1);
+  QBoxLayout* paperRow =
+      Line(QBoxLayout::LeftToRight,
+           {Group("Papier", papers),
+            Group("Ausrichtung", Line(QBoxLayout::TopToBottom, {portrait, landscape}))},
+           {2, 1});
 
   copies = new QSpinBox;
   collate = new QCheckBox(Text("&Sortieren"));
@@ -135,17 +144,11 @@ void PrintSetupForm::Build(bool setupOnly) {
   fromPage = new QSpinBox;
   toPage = new QSpinBox;
   for (QSpinBox* page : {fromPage, toPage}) page->setRange(1, 9999);
-  auto* someRow = new QHBoxLayout;
-  someRow->addWidget(somePages);
-  someRow->addWidget(fromPage);
-  someRow->addWidget(new QLabel(Text("bis")));
-  someRow->addWidget(toPage);
-  auto* range = new QVBoxLayout;
-  range->addWidget(allPages);
-  range->addLayout(someRow);
-  auto* copyRow = new QHBoxLayout;
-  copyRow->addWidget(Group("Exemplare", copyRows), 1);
-  copyRow->addWidget(Group("Druckbereich", range), 2);
+  QBoxLayout* range = Line(QBoxLayout::TopToBottom, {allPages});
+  range->addLayout(
+      Line(QBoxLayout::LeftToRight, {somePages, fromPage, new QLabel(Text("bis")), toPage}));
+  QBoxLayout* copyRow = Line(QBoxLayout::LeftToRight,
+                             {Group("Exemplare", copyRows), Group("Druckbereich", range)}, {1, 2});
 
   sides = new QComboBox;
   sides->addItems({Text("Nein"), Text("Lange Kante"), Text("Kurze Kante")});
