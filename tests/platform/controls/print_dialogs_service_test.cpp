@@ -3,11 +3,18 @@
 // a job. A job goes to the printer chosen or is refused with the reason; never elsewhere.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdlib>
 
 #include "message_log.h"
 #include "pdf_pages.h"
 #include "pdf_text.h"
 #include "platform/controls/print_dialogs.h"
+#include "platform/controls/qt/qt_print_setup_form.h"
 #include "platform/winapi/printer.h"
 #include "print_service.h"
 #include "printer_jobs.h"
@@ -150,6 +157,44 @@ TEST_F(PrintDialogsServiceTest, TheFilePrinterLastUsedIsShownWithItsOwnPaperAndA
   PrintNumberedPages(1);
   EXPECT_EQ(PdfPageSize(proposed), "595 x 842");
   EXPECT_TRUE(Dialog([](PrintDialogRequest& r) { EXPECT_EQ(r.printers[r.printerIndex], "PDF"); }));
+}
+
+// The dialog on screen lists the queue's own papers and trays, with its own tray chosen;
+// what the user picks there reaches the job as CUPS maps it to the queue.
+TEST_F(PrintDialogsServiceTest, TheDialogOffersTheQueuesOwnPapersAndTrays) {
+  AddQueue("Office", "office.ppd");
+  ASSERT_TRUE(service_->Run("lpadmin -p Office -o InputSlot=Lower"));
+  Start();
+  ASSERT_TRUE(Dialog([](PrintDialogRequest& r) {
+    MessageLog::ChoosePrinter(r, "Office");
+    PrintSetupForm form(r);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QStringList papers, trays;
+    for (int i = 0; i < form.paper->count(); ++i) papers << form.paper->itemText(i);
+    for (int i = 0; i < form.tray->count(); ++i) trays << form.tray->itemText(i);
+    EXPECT_EQ(papers.size(), 4) << papers.join(", ").toStdString();
+    EXPECT_TRUE(papers.contains("A5")) << papers.join(", ").toStdString();
+    EXPECT_EQ(trays,
+              (QStringList{"Oberes Fach", "Unteres Fach", "Manuelle Zufuhr", "Umschlagzufuhr"}));
+    EXPECT_EQ(form.tray->currentText(), "Unteres Fach");
+    if (const char* keep = std::getenv("KALVENTO_PICTURE_DIR"))
+      form.grab().save(QDir(keep).filePath("print-setup-dialog-queue.png"));
+    form.paper->setFocus();
+    QTest::keyClicks(form.paper, "A5");  // a closed list finds the item typed
+    EXPECT_EQ(form.paper->currentText(), "A5");
+    form.tray->setFocus();
+    QTest::keyClick(form.tray, Qt::Key_Down);
+    QTest::mouseClick(form.ok, Qt::LeftButton);
+    form.TakeChoice(r);
+  }));
+  PrintNumberedPages(1);
+  int job = service_->CompletedJob("Office");
+  ASSERT_GT(job, 0);
+  const std::string options = service_->JobOptions(job);
+  EXPECT_NE(options.find("InputSlot=Manual"), std::string::npos) << options;
+  EXPECT_NE(options.find("PageSize=A5"), std::string::npos) << options;
+  EXPECT_EQ(PdfPageSize(service_->Output("Office.pdf")), "420 x 595");
 }
 
 // Page 2 of three, twice: the queue receives that page and the copies to make of it.
