@@ -135,6 +135,21 @@ TEST_F(ListPrintTest, ALayoutOfTwice928PixelsShrinksToTheWidthBetweenTheMargins)
   EXPECT_EQ(PdfPageCount(Pdf()), 1);
 }
 
+// Landscape chosen in the setup dialog turns the page: A4 across holds 43 records a page.
+TEST_F(ListPrintTest, ALandscapePageHoldsTheRecordsItsHeightTakes) {
+  Parts(62);
+  Layout(kFullWidth);
+  log.AnswerPrint([](PrintDialogRequest& r) { r.settings.Orientation = poLandscape; });
+  ASSERT_EQ(druck_liste(&list, "Liste1"), 1);
+  EXPECT_EQ(PdfPageSize(Pdf()), "842 x 595");
+  EXPECT_EQ(PdfPageCount(Pdf()), 2);
+  const std::string text = PdfText(Pdf());
+  if (text.empty()) GTEST_SKIP() << "pdftotext is not installed";
+  const std::string first = text.substr(0, text.find('\f'));
+  EXPECT_NE(first.find("Teil 43\n"), std::string::npos);
+  EXPECT_EQ(first.find("Teil 44"), std::string::npos);
+}
+
 TEST_F(ListPrintTest, ColumnsOfADamagedDefinitionStayOnThePaper) {
   PrintParts(1, {{0, "Bezeichnung", 1500000000}});
   const std::vector<TRecordedCall> lines = Lines(canvas);
