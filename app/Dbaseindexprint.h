@@ -1,6 +1,6 @@
 // The list print: the current query result on paper, in the column layout the list window
-// shows. A hidden form holds the print grid (one page: 62 records, fewer where the paper holds
-// fewer) and the two printer components; druck_liste fills the grid page by page and draws it
+// shows. A hidden form owns the print grid (one page: 62 records, fewer where fewer fit the
+// paper) and the two printer components; druck_liste fills the grid page by page and draws it
 // through a small print layer of druck_ functions. The layer keeps a text position, a pending
 // line of words not yet printed and a few switches in globals, and draws on the canvas of a
 // TXPrint in its scaled units (0.1 mm here).

@@ -1,5 +1,5 @@
 // druck_liste: the hits of the result index page by page, each page a header line and the
-// print grid filled with as many records as the paper holds, 62 at most.
+// print grid filled with as many records as fit the paper, 62 at most.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -36,7 +36,7 @@ int64_t TakeLayout(TExtColumnGrid& print, TExtColumnGrid& list) {
   return widths;
 }
 
-// Whole steps that hold the units.
+// The units rounded up to whole steps.
 int StepsAround(int units) { return (units + druck_raster - 1) / druck_raster; }
 
 // The list's margins, but never inside the paper's edge that the printer cannot reach.
@@ -47,7 +47,7 @@ void SetMargins(const TXPrint& xprint) {
                 std::max(0, StepsAround(xprint.GetMinMarginBottom())));
 }
 
-// How a page holds the table: its width in steps and the records a page takes.
+// How the table fits a page: its width in steps and the records a page takes.
 struct PageFit {
   int breite = 0;
   int rows = kRecordsPerPage;
@@ -60,8 +60,8 @@ int64_t TableSteps(int rows, int rowHeight, int64_t breite, int64_t widths) {
 }
 
 // Every column and every record on the paper: the layout keeps the scale of 928 pixels to
-// 185 mm where the printable area holds it and shrinks to it where not, and a page takes the
-// records its height holds, 62 at most. A4 portrait thus keeps 62 records and 185 mm.
+// 185 mm where the printable area allows it and shrinks to it where not, and a page takes as
+// many records as fit its height, 62 at most. A4 portrait thus keeps 62 records and 185 mm.
 // The printable width reaches the job in whole dots (A4 at 300 dpi is 0.3 mm short of 210
 // mm): to the nearest step it is the paper's width less the margins.
 PageFit FitPage(const TXPrint& xprint, int64_t widths, int rowHeight) {

@@ -72,7 +72,7 @@ class TQueuePrinter : public TPrintDevice {
   }
 
   // What the job asks of the queue beyond its pages, in CUPS's option names: only what the
-  // setup changes, so that the queue's own paper, tray, sides and colour stand otherwise.
+  // setup changes, so that the queue's own paper, tray, sides and colour apply otherwise.
   CupsOptions JobOptions(const TPrintSetup& setup, const QPageSize& paper) const {
     const TPrintDeviceInfo& info = Info();
     CupsOptions options;

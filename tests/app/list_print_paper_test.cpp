@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kParts = 157;  // as many as the bundled database holds
+constexpr int kParts = 157;  // as many as the bundled database has
 
 // The bundled layout with the most pixels: its first column shows the part's name, its last
 // the price, the ones between a blank field.

@@ -135,7 +135,7 @@ TEST_F(ListPrintTest, ALayoutOfTwice928PixelsShrinksToTheWidthBetweenTheMargins)
   EXPECT_EQ(PdfPageCount(Pdf()), 1);
 }
 
-// Landscape chosen in the setup dialog turns the page: A4 across holds 43 records a page.
+// Landscape chosen in the setup dialog turns the page: 43 records fit A4 across.
 TEST_F(ListPrintTest, ALandscapePageHoldsTheRecordsItsHeightTakes) {
   Parts(62);
   Layout(kFullWidth);

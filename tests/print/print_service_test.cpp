@@ -66,7 +66,7 @@ TEST_F(PrintServiceComponentTest, ATrayChosenInTheSettingsReachesTheJob) {
 }
 
 // A queue whose own tray is the lower one tells it; a job that changes only the copies asks
-// for nothing else, so the queue's own tray and paper stand.
+// for nothing else, so the queue's own tray and paper apply.
 TEST_F(PrintServiceComponentTest, TheQueuesOwnTrayIsToldAndNotOverriddenByOtherChanges) {
   ASSERT_TRUE(service_->AddQueue("Lower")) << service_->Said();
   ASSERT_TRUE(service_->Run("lpadmin -p Lower -o InputSlot=Lower"));
