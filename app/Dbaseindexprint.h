@@ -1,9 +1,9 @@
 // The list print: the current query result on paper, in the column layout the list window
-// shows. A hidden form holds the print grid (one page of 62 records) and the two printer
-// components; druck_liste fills the grid page by page and draws it through a small print
-// layer of druck_ functions. The layer keeps a text position, a pending line of words not
-// yet printed and a few switches in globals, and draws on the canvas of a TXPrint in its
-// scaled units (0.1 mm here).
+// shows. A hidden form owns the print grid (one page: 62 records, fewer where fewer fit the
+// paper) and the two printer components; druck_liste fills the grid page by page and draws it
+// through a small print layer of druck_ functions. The layer keeps a text position, a pending
+// line of words not yet printed and a few switches in globals, and draws on the canvas of a
+// TXPrint in its scaled units (0.1 mm here).
 //
 // The implementation is split by concern: Dbaseindexprint.cpp (the form),
 // DbaseindexprintList.cpp (druck_liste), DbaseindexprintLayer.cpp (positions, fonts and the
@@ -23,7 +23,7 @@ class TfrmDbaseIndexPrint : public TForm {
  public:
   explicit TfrmDbaseIndexPrint(TComponent* Owner);
 
-  TExtColumnGrid* grdDbaseIndexPrint;  // one printed page: the header row and 62 records
+  TExtColumnGrid* grdDbaseIndexPrint;  // one printed page: the header row and the records
   TXPrint* XPrint1;
   TXPrintSet* XPrintSet1;
   TPrintDialog* PrintDialog1;
@@ -33,8 +33,9 @@ class TfrmDbaseIndexPrint : public TForm {
 extern TfrmDbaseIndexPrint* frmDbaseIndexPrint;
 
 // Prints every hit of the result index in the layout of the list grid (its column 0, the
-// index position, is left out), headed by the title, the date and the page number. 1 when
-// printed, -1 when the printer setup dialog was cancelled or could not run.
+// index position, is left out), headed by the title, the date and the page number, with every
+// record and column on the paper chosen. 1 when printed, -1 when the printer setup dialog was
+// cancelled or could not run.
 int druck_liste(TExtColumnGrid* grid, const AnsiString& title);
 
 // The print layer. Lengths are units of druck_xprint unless they are counted in steps of

@@ -1,6 +1,7 @@
 // druck_liste: the hits of the result index page by page, each page a header line and the
-// print grid filled with up to 62 records.
+// print grid filled with as many records as fit the paper, 62 at most.
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "app/Dbaseindexprint.h"
@@ -12,12 +13,11 @@
 namespace {
 
 constexpr int kRecordsPerPage = 62;
-// The list's layout pixels become millimetres in this ratio: 928 pixels fill 185 mm.
+// The list's layout pixels become millimetres in this ratio: 928 pixels fill 185 mm, the width
+// between the margins of A4 portrait.
 constexpr int64_t kLayoutPixels = 928;
 constexpr int64_t kLayoutSteps = 185;
-// However wide a damaged definition makes the columns, the table's lengths in units stay
-// far inside the integers: no table is printed wider than a kilometre.
-constexpr int64_t kMostSteps = 1000000;
+constexpr int kTableTop = 15;  // steps below the top margin
 
 // The print grid takes the list's columns from column 1 on (column 0 holds the index
 // position): field, header and width. Returns the sum of the widths.
@@ -36,10 +36,51 @@ int64_t TakeLayout(TExtColumnGrid& print, TExtColumnGrid& list) {
   return widths;
 }
 
-// Fills the print grid with the records from index position p on; the next position.
+// The units rounded up to whole steps.
+int StepsAround(int units) { return (units + druck_raster - 1) / druck_raster; }
+
+// The list's margins, but never inside the paper's edge that the printer cannot reach.
+void SetMargins(const TXPrint& xprint) {
+  druck_raender(std::max(15, StepsAround(xprint.GetMinMarginLeft())),
+                std::max(10, StepsAround(xprint.GetMinMarginRight())),
+                std::max(10, StepsAround(xprint.GetMinMarginTop())),
+                std::max(0, StepsAround(xprint.GetMinMarginBottom())));
+}
+
+// How the table fits a page: its width in steps and the records a page takes.
+struct PageFit {
+  int breite = 0;
+  int rows = kRecordsPerPage;
+};
+
+// The table's height in steps with that many record rows of that height (pixels) under its
+// header row, as druck_grid rounds it.
+int64_t TableSteps(int rows, int rowHeight, int64_t breite, int64_t widths) {
+  return std::llround(double(rows + 1) * rowHeight * double(breite) / double(widths));
+}
+
+// Every column and every record on the paper: the layout keeps the scale of 928 pixels to
+// 185 mm where the printable area allows it and shrinks to it where not, and a page takes as
+// many records as fit its height, 62 at most. A4 portrait thus keeps 62 records and 185 mm.
+// The printable width reaches the job in whole dots (A4 at 300 dpi is 0.3 mm short of 210
+// mm): to the nearest step it is the paper's width less the margins.
+PageFit FitPage(const TXPrint& xprint, int64_t widths, int rowHeight) {
+  PageFit fit;
+  if (widths <= 0 || rowHeight <= 0) return fit;
+  const int64_t across = std::max((xprint.PrintWidth + druck_raster / 2) / druck_raster, 1);
+  const int64_t down = std::max(xprint.PrintHeight / druck_raster - kTableTop, 1);
+  // At least the header row and one record fit below each other.
+  int64_t breite =
+      std::min({widths * kLayoutSteps / kLayoutPixels, across, down * widths / (2 * rowHeight)});
+  fit.breite = static_cast<int>(std::max<int64_t>(breite, 1));
+  while (fit.rows > 1 && TableSteps(fit.rows, rowHeight, fit.breite, widths) > down) --fit.rows;
+  return fit;
+}
+
+// Fills the print grid's rows with the records from index position p on; the next position.
 uint32_t FillPage(TExtColumnGrid& print, uint32_t p) {
   print.ClearNormalCells();
-  for (int r = 1; p < dbase_anzahlindex && r <= kRecordsPerPage; ++r, ++p) {
+  for (int r = 1; p < dbase_anzahlindex && r < print.GetRowCountEx(); ++r, ++p) {
     dbase_lesen(dbase_indexdsnr(p));
     for (int c = 0; c < print.GetColCount(); ++c)
       print.SetCellEx(c, r, dbase_spaltenwert(c, &print));
@@ -87,33 +128,36 @@ class JobScope {
 void TellPrintedFile() {
   auto* file = dynamic_cast<TVirtualPrinter*>(Printer()->GetDevice());
   if (file && !file->LastFileName().empty())
-    ShowMessage("Die Liste wurde in die Datei \"" + file->LastFileName() + "\" gedruckt.");
+    ShowMessage("Die Liste wurde in die Datei \"" + file->LastFileText() + "\" gedruckt.");
 }
 
 }  // namespace
 
 int druck_liste(TExtColumnGrid* grid, const AnsiString& title) {
   TfrmDbaseIndexPrint* form = frmDbaseIndexPrint;
-  if (!form || !grid || !form->XPrintSet1->ExecPrinterSetupDialog()) return -1;
+  if (!form || !grid) return -1;
+  TXPrint& xprint = *form->XPrint1;
+  // The job is known by its layout in the print queue, and a file is proposed under it.
+  if (!xprint.GetPrinting()) xprint.SetTitle(title);
+  if (!form->XPrintSet1->ExecPrinterSetupDialog()) return -1;
   druck_spaltenformatsetzen(AnsiString(kDruckSpalten, 'a'));
   TExtColumnGrid& print = *form->grdDbaseIndexPrint;
   const int64_t widths = TakeLayout(print, *grid);
-  const int breite = static_cast<int>(std::min(widths * kLayoutSteps / kLayoutPixels, kMostSteps));
 
-  TXPrint& xprint = *form->XPrint1;
   if (xprint.GetPrinting()) return 1;
-  xprint.SetOrientation(xpoPortrait);
-  xprint.SetTitle(title);  // the job is known by its layout in the print queue
+  // The orientation is the one chosen in the setup dialog (portrait unless the user turned it).
   druck_xprint = &xprint;
-  druck_raender(15, 10, 10, 0);
+  SetMargins(xprint);
   druck_schriftfaktor = 6.0;
 
   JobScope job(xprint);
+  const PageFit fit = FitPage(xprint, widths, print.GetDefaultRowHeight());
+  print.SetRowCount(fit.rows + 1);
   uint32_t p = 0;
   for (int page = 1;; ++page) {
     p = FillPage(print, p);
     PrintHeader(title, page);
-    druck_grid(0, 15, breite, &print);
+    druck_grid(0, kTableTop, fit.breite, &print);
     if (p >= dbase_anzahlindex) break;
     xprint.NewPage();
   }

@@ -74,6 +74,16 @@ bool MessageLog::ColorDialog(TColor& color) {
   return false;
 }
 
+// A printer chosen by name starts from its own setup, as the dialog does.
+void MessageLog::ChoosePrinter(PrintDialogRequest& request, const AnsiString& name) {
+  for (size_t i = 0; i < request.printers.size(); ++i) {
+    if (request.printers[i] != name || static_cast<int>(i) == request.printerIndex) continue;
+    request.printerIndex = static_cast<int>(i);
+    const TPrintDeviceInfo* info = request.infoOf ? request.infoOf(request.printerIndex) : nullptr;
+    if (info) request.settings = SetupForPrinter(*info, request.settings);
+  }
+}
+
 bool MessageLog::PrintDialog(PrintDialogRequest& request) {
   ++printDialogs;
   if (answers_.empty()) return false;
@@ -84,8 +94,7 @@ bool MessageLog::PrintDialog(PrintDialogRequest& request) {
     return true;
   }
   if (auto* name = std::get_if<AnsiString>(&answer)) {
-    for (size_t i = 0; i < request.printers.size(); ++i)
-      if (request.printers[i] == *name) request.printerIndex = static_cast<int>(i);
+    ChoosePrinter(request, *name);
     return true;
   }
   const int* result = std::get_if<int>(&answer);

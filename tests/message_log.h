@@ -22,9 +22,12 @@ class MessageLog : public DialogHandler {
   // The colour a colour dialog chooses (mrCancel cancels it).
   void AnswerColor(TColor color) { answers_.emplace_back(ColorAnswer{color}); }
   // What the user does in a print or printer-setup dialog before pressing OK (mrOk: nothing,
-  // mrCancel cancels it; a text chooses the printer of that name).
+  // mrCancel cancels it; a text chooses the printer of that name, which starts from its own
+  // setup).
   using PrintChoice = std::function<void(PrintDialogRequest&)>;
   void AnswerPrint(PrintChoice choice) { answers_.emplace_back(std::move(choice)); }
+  // Chooses the printer of that name in the dialog as the user does.
+  static void ChoosePrinter(PrintDialogRequest& request, const AnsiString& name);
 
   std::vector<AnsiString> texts;     // message texts, prompts, dialog titles ("" for colours)
   std::vector<AnsiString> captions;  // the matching captions ("" where there is none)

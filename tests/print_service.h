@@ -27,6 +27,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "temp_folder.h"
 
@@ -51,17 +52,51 @@ class PrintService {
     }
   }
 
-  // Adds (or replaces) a queue writing <output>/<name>.pdf, US Letter by default, with three
-  // trays (Upper, Lower, Manual; Upper its own) and 300 and 600 dpi (600 its own).
+  // The printers a queue can be: "queue.ppd" takes US Letter (its own) and A4, with edges of
+  // a quarter inch across and half an inch up and down, and three trays (Upper, Lower,
+  // Manual; Upper its own); "office.ppd" takes US Letter (its own), A4, A5 and US Legal, with
+  // edges of 12 points all round, and four trays (Upper, Lower, Manual, Envelope; Upper its
+  // own). Both print at 300 and 600 dpi (600 their own).
+  struct Paper {
+    const char* name;
+    const char* shown;
+    int width, height;             // points
+    int left, bottom, right, top;  // the printable area, points from the lower left corner
+  };
+  static std::vector<Paper> Papers(const std::string& ppd) {
+    if (ppd == "office.ppd")
+      return {{"Letter", "US Letter", 612, 792, 12, 12, 600, 780},
+              {"A4", "A4", 595, 842, 12, 12, 583, 830},
+              {"A5", "A5", 420, 595, 12, 12, 408, 583},
+              {"Legal", "US Legal", 612, 1008, 12, 12, 600, 996}};
+    return {{"Letter", "US Letter", 612, 792, 18, 36, 594, 756},
+            {"A4", "A4", 595, 842, 18, 36, 577, 806}};
+  }
+
+  // Adds (or replaces) a queue writing <output>/<name>.pdf, as the PPD describes it.
   // A busy machine may keep the service from answering at once: a few tries.
-  bool AddQueue(const std::string& name) {
+  bool AddQueue(const std::string& name, const std::string& ppd = "queue.ppd") {
     for (int attempt = 0; attempt < 3; ++attempt) {
       if (Run("lpadmin -p " + name + " -E -v file://" + Output(name + ".pdf") + " -P " +
-              folder_ / "queue.ppd"))
+              folder_ / ppd))
         return true;
       std::this_thread::sleep_for(std::chrono::milliseconds(500));
     }
     return false;
+  }
+  // Stops the service (a print service gone while the program runs) and starts it again on
+  // the same port with its queues; false when it does not come back.
+  void Stop() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGTERM);
+    if (!Reaped(std::chrono::seconds(10))) {
+      kill(pid_, SIGKILL);
+      Reaped(std::chrono::seconds(5));
+    }
+  }
+  bool Restart() {
+    if (pid_ <= 0) Launch(port_);
+    return pid_ > 0;
   }
   // Runs a command of the CUPS client against this service; false when it fails or hangs,
   // with what it said in Said().
@@ -77,9 +112,10 @@ class PrintService {
     return Contents(file);
   }
   std::string Output(const std::string& name) const { return folder_ / ("out/" + name); }
-  // The title and options of the job of that number, as the queue was handed them.
+  // The title, options and copies of the job of that number, as the queue was handed them.
   std::string JobTitle(int job) const { return Contents(JobFile(job, "title")); }
   std::string JobOptions(int job) const { return Contents(JobFile(job, "options")); }
+  std::string JobCopies(int job) const { return Contents(JobFile(job, "copies")); }
   // The number of the queue's newest completed job (lpstat -W completed), waiting for one up
   // to the time given; 0 when none completed.
   int CompletedJob(const std::string& queue,
@@ -134,9 +170,12 @@ class PrintService {
     std::string filter = folder_ / "filter/passthrough";
     Write(filter, "#!/bin/sh\nprintf '%s' \"$3\" > \"" + Output("") + "job-$1.title\"\n" +
                       "printf '%s\\n' \"$5\" > \"" + Output("") + "job-$1.options\"\n" +
+                      "printf '%s' \"$4\" > \"" + Output("") + "job-$1.copies\"\n" +
                       "if [ -n \"$6\" ]; then exec cat \"$6\"; else exec cat; fi\n");
     chmod(filter.c_str(), 0755);
-    Write(folder_ / "queue.ppd", Ppd(filter));
+    Write(folder_ / "queue.ppd", Ppd(filter, Papers("queue.ppd"), {"Upper", "Lower", "Manual"}));
+    Write(folder_ / "office.ppd",
+          Ppd(filter, Papers("office.ppd"), {"Upper", "Lower", "Manual", "Envelope"}));
   }
 
   // As another user than root the service runs its filters as that user.
@@ -150,6 +189,7 @@ class PrintService {
 
   void Launch(int port) {
     if (port <= 0) return;
+    port_ = port;
     Write(folder_ / "cupsd.conf",
           "Listen 127.0.0.1:" + std::to_string(port) +
               "\nLogLevel warn\nBrowsing No\nWebInterface No\nDefaultAuthType None\n"
@@ -218,33 +258,49 @@ class PrintService {
     std::ofstream(file, std::ios::binary) << text;
   }
 
-  // A printer that takes PDF as it is, through the filter that records each job.
-  static std::string Ppd(const std::string& filter) {
-    return "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
-           "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n*PCFileName: \"TEST.PPD\"\n"
-           "*Manufacturer: \"Test\"\n*Product: \"(Test)\"\n*ModelName: \"Test File Printer\"\n"
-           "*ShortNickName: \"Test File Printer\"\n*NickName: \"Test File Printer\"\n"
-           "*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n*ColorDevice: True\n"
-           "*DefaultColorSpace: RGB\n*FileSystem: False\n*Throughput: \"1\"\n"
-           "*LandscapeOrientation: Plus90\n*TTRasterizer: Type42\n*cupsVersion: 2.4\n"
-           "*cupsManualCopies: False\n"
-           "*cupsFilter: \"application/pdf 0 " + filter + "\"\n"
-           "*OpenUI *PageSize/Media Size: PickOne\n*OrderDependency: 10 AnySetup *PageSize\n"
-           "*DefaultPageSize: Letter\n"
-           "*PageSize Letter/US Letter: \"<</PageSize[612 792]>>setpagedevice\"\n"
-           "*PageSize A4/A4: \"<</PageSize[595 842]>>setpagedevice\"\n*CloseUI: *PageSize\n"
-           "*OpenUI *PageRegion: PickOne\n*OrderDependency: 10 AnySetup *PageRegion\n"
-           "*DefaultPageRegion: Letter\n"
-           "*PageRegion Letter/US Letter: \"<</PageSize[612 792]>>setpagedevice\"\n"
-           "*PageRegion A4/A4: \"<</PageSize[595 842]>>setpagedevice\"\n*CloseUI: *PageRegion\n"
-           "*DefaultImageableArea: Letter\n*ImageableArea Letter/US Letter: \"18 36 594 756\"\n"
-           "*ImageableArea A4/A4: \"18 36 577 806\"\n*DefaultPaperDimension: Letter\n"
-           "*PaperDimension Letter/US Letter: \"612 792\"\n*PaperDimension A4/A4: \"595 842\"\n"
-           "*OpenUI *InputSlot/Media Source: PickOne\n*OrderDependency: 20 AnySetup *InputSlot\n"
-           "*DefaultInputSlot: Upper\n"
-           "*InputSlot Upper/Upper Tray: \"<</MediaPosition 0>>setpagedevice\"\n"
-           "*InputSlot Lower/Lower Tray: \"<</MediaPosition 1>>setpagedevice\"\n"
-           "*InputSlot Manual/Manual Feed: \"<</MediaPosition 2>>setpagedevice\"\n"
+  // A printer that takes PDF as it is, through the filter that records each job; its first
+  // paper and tray are its own.
+  static std::string Ppd(const std::string& filter, const std::vector<Paper>& papers,
+                         const std::vector<std::string>& trays) {
+    std::string ppd =
+        "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
+        "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n*PCFileName: \"TEST.PPD\"\n"
+        "*Manufacturer: \"Test\"\n*Product: \"(Test)\"\n*ModelName: \"Test File Printer\"\n"
+        "*ShortNickName: \"Test File Printer\"\n*NickName: \"Test File Printer\"\n"
+        "*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n*ColorDevice: True\n"
+        "*DefaultColorSpace: RGB\n*FileSystem: False\n*Throughput: \"1\"\n"
+        "*LandscapeOrientation: Plus90\n*TTRasterizer: Type42\n*cupsVersion: 2.4\n"
+        "*cupsManualCopies: False\n"
+        "*cupsFilter: \"application/pdf 0 " +
+        filter + "\"\n";
+    auto size = [](const Paper& p) {
+      return std::to_string(p.width) + " " + std::to_string(p.height);
+    };
+    for (const char* option : {"PageSize", "PageRegion"}) {
+      ppd += "*OpenUI *" + std::string(option) + (option[4] == 'S' ? "/Media Size" : "") +
+             ": PickOne\n*OrderDependency: 10 AnySetup *" + option + "\n*Default" + option + ": " +
+             papers[0].name + "\n";
+      for (const Paper& p : papers)
+        ppd += "*" + std::string(option) + " " + p.name + "/" + p.shown + ": \"<</PageSize[" +
+               size(p) + "]>>setpagedevice\"\n";
+      ppd += "*CloseUI: *" + std::string(option) + "\n";
+    }
+    ppd += "*DefaultImageableArea: " + std::string(papers[0].name) + "\n";
+    for (const Paper& p : papers)
+      ppd += "*ImageableArea " + std::string(p.name) + "/" + p.shown + ": \"" +
+             std::to_string(p.left) + " " + std::to_string(p.bottom) + " " +
+             std::to_string(p.right) + " " + std::to_string(p.top) + "\"\n";
+    ppd += "*DefaultPaperDimension: " + std::string(papers[0].name) + "\n";
+    for (const Paper& p : papers)
+      ppd += "*PaperDimension " + std::string(p.name) + "/" + p.shown + ": \"" + size(p) + "\"\n";
+    ppd +=
+        "*OpenUI *InputSlot/Media Source: PickOne\n*OrderDependency: 20 AnySetup *InputSlot\n"
+        "*DefaultInputSlot: " +
+        trays[0] + "\n";
+    for (size_t i = 0; i < trays.size(); ++i)
+      ppd += "*InputSlot " + trays[i] + "/" + trays[i] + " Tray: \"<</MediaPosition " +
+             std::to_string(i) + ">>setpagedevice\"\n";
+    return ppd +
            "*CloseUI: *InputSlot\n"
            "*OpenUI *Resolution/Resolution: PickOne\n*OrderDependency: 20 AnySetup *Resolution\n"
            "*DefaultResolution: 600dpi\n"
@@ -256,4 +312,5 @@ class PrintService {
 
   TempFolder folder_;
   pid_t pid_ = 0;
+  int port_ = 0;
 };

@@ -33,21 +33,40 @@ class TempFolder {
   std::string path_;
 };
 
+// An environment variable set for a scope and given back afterwards.
+class EnvironmentScope {
+ public:
+  EnvironmentScope(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) saved_ = old, hadOld_ = true;
+    setenv(name, value.c_str(), 1);
+  }
+  ~EnvironmentScope() {
+    if (hadOld_)
+      setenv(name_, saved_.c_str(), 1);
+    else
+      unsetenv(name_);
+  }
+  EnvironmentScope(const EnvironmentScope&) = delete;
+  EnvironmentScope& operator=(const EnvironmentScope&) = delete;
+
+ private:
+  const char* name_;
+  std::string saved_;
+  bool hadOld_ = false;
+};
+
 class ConfigHome : public TempFolder {
  public:
-  ConfigHome() {
-    if (const char* old = std::getenv("XDG_CONFIG_HOME")) saved_ = old, hadOld_ = true;
-    setenv("XDG_CONFIG_HOME", Path().c_str(), 1);
-  }
-  ~ConfigHome() {
-    if (hadOld_) setenv("XDG_CONFIG_HOME", saved_.c_str(), 1);
-    else unsetenv("XDG_CONFIG_HOME");
-  }
   std::string Kalvento(const std::string& name) const { return Path() + "/kalvento/" + name; }
 
  private:
-  std::string saved_;
-  bool hadOld_ = false;
+  EnvironmentScope config_{"XDG_CONFIG_HOME", Path()};
+};
+
+// A folder that is the user's home and configuration home while it lives.
+class UserHome : public ConfigHome {
+ private:
+  EnvironmentScope home_{"HOME", Path()};
 };
 
 // The working folder (where the program finds its definition, link files and saved queries)

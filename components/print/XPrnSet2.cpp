@@ -96,8 +96,10 @@ bool TXPrintSet::ExecPrinterSetupDialog() {
   return AfterDialog(setupDialog_->Execute(), previous);
 }
 
+// The dialog read the printers again: the names follow.
 bool TXPrintSet::AfterDialog(bool executed, int previousIndex) {
   if (!executed) return false;
+  LoadNames();
   if (xprint_) xprint_->SyncIndex();
   bool read = current_->GetPrinterSettings2();
   new_->GetPrinterSettings2();

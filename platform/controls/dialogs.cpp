@@ -1,5 +1,7 @@
 #include "platform/controls/dialogs.h"
 
+#include <algorithm>
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -198,3 +200,14 @@ bool ExecuteFileDialog(FileDialogRequest& request) { return handler->FileDialog(
 bool ExecuteColorDialog(TColor& color) { return handler->ColorDialog(color); }
 
 bool ExecutePrintDialog(PrintDialogRequest& request) { return handler->PrintDialog(request); }
+
+TPrintSetup SetupForPrinter(const TPrintDeviceInfo& info, const TPrintSetup& chosen) {
+  TPrintSetup setup = OwnSetup(info);
+  setup.Orientation = chosen.Orientation;
+  setup.Copies = std::clamp(chosen.Copies, 1, std::max(1, info.MaxCopies));
+  setup.Collate = chosen.Collate;
+  setup.FromPage = chosen.FromPage;
+  setup.ToPage = chosen.ToPage;
+  setup.Title = chosen.Title;
+  return setup;
+}

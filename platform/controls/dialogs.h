@@ -2,6 +2,7 @@
 // installed DialogHandler, so that tests can read each text and give each answer.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "platform/graphics/color.h"
@@ -43,11 +44,18 @@ struct PrintDialogRequest {
   bool setupOnly = false;  // the printer-setup dialog: choose and set up, print nothing
   std::vector<AnsiString> printers;
   int printerIndex = -1;
-  TPrintSetup settings;
-  // A printer that writes a file: in, the file it writes ("" for its own choice); out, the file
-  // the user chose ("" for none).
-  AnsiString fileName;
+  TPrintSetup settings;  // of the printer chosen; another printer starts from its own
+  // Per printer, the file it writes: empty for a queue; for a printer that writes a file, in
+  // the file it will write, out the file the user chose.
+  std::vector<AnsiString> files;
+  // What the printer of that index can do (its papers, trays, copies, sides, colour); null
+  // when it is not known.
+  std::function<const TPrintDeviceInfo*(int)> infoOf;
 };
+
+// The setup another printer starts from in a print dialog: its own paper, tray, sides and
+// colour, with what the user chose of the job (orientation, copies, collation, pages) kept.
+TPrintSetup SetupForPrinter(const TPrintDeviceInfo& info, const TPrintSetup& chosen);
 
 class DialogHandler {
  public:

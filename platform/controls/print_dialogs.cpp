@@ -6,30 +6,54 @@
 
 namespace {
 
-TVirtualPrinter* FilePrinter(TPrinter* printer) {
-  return dynamic_cast<TVirtualPrinter*>(printer->GetDevice());
+TVirtualPrinter* FilePrinter(const AnsiString& name) {
+  return dynamic_cast<TVirtualPrinter*>(InstalledPrinter(name));
 }
 
+// Each printer's file: the one it will write for a job of the printer's title; empty for a
+// queue.
+std::vector<AnsiString> FilesOf(const std::vector<AnsiString>& printers, const AnsiString& title) {
+  std::vector<AnsiString> files;
+  for (const AnsiString& name : printers) {
+    TVirtualPrinter* file = FilePrinter(name);
+    files.push_back(file ? file->OutputFor(title) : "");
+  }
+  return files;
+}
+
+// The list is read again first, so the dialog offers the printers there are now: a queue added
+// since the start, a print service come back or gone. The job then goes to the printer the user
+// confirmed, and to no other.
 bool RunPrinterDialog(bool setupOnly) {
   TPrinter* printer = Printer();
-  TStrings* names = printer->GetPrinters();
   // A running job keeps its printer and setup to the end.
-  if (names->Count() == 0 || printer->GetPrinting()) return false;
+  if (printer->GetPrinting()) return false;
+  UpdateInstalledPrinters();
+  TStrings* names = printer->GetPrinters();
+  if (names->Count() == 0) return false;
   PrintDialogRequest request;
   request.setupOnly = setupOnly;
   for (int i = 0; i < names->Count(); ++i) request.printers.push_back(names->Strings(i));
   request.printerIndex = printer->GetPrinterIndex();
   request.settings = printer->GetSetup();
-  if (TVirtualPrinter* file = FilePrinter(printer)) request.fileName = file->FileName;
+  request.files = FilesOf(request.printers, printer->JobTitle());
+  const std::vector<AnsiString> proposed = request.files;
+  request.infoOf = [printers = request.printers](int index) -> const TPrintDeviceInfo* {
+    if (index < 0 || index >= static_cast<int>(printers.size())) return nullptr;
+    TPrintDevice* device = InstalledPrinter(printers[index]);
+    return device ? &device->Info() : nullptr;
+  };
   if (!ExecutePrintDialog(request)) return false;
-  // A printer that left the list while the dialog showed keeps the current one.
-  if (request.printerIndex >= 0 && request.printerIndex < names->Count() &&
-      request.printerIndex != printer->GetPrinterIndex())
-    printer->SetPrinterIndex(request.printerIndex);
+  const int chosen = request.printerIndex;
+  if (chosen < 0 || chosen >= names->Count()) return false;
+  if (chosen != printer->GetPrinterIndex()) printer->SetPrinterIndex(chosen);
   request.settings.Title = printer->GetSetup().Title;
   printer->SetSetup(request.settings);
-  if (TVirtualPrinter* file = FilePrinter(printer); file && !request.fileName.empty())
-    file->FileName = request.fileName;
+  // A file the user named is kept; the one proposed follows the title of the next job.
+  TVirtualPrinter* file = FilePrinter(request.printers[chosen]);
+  if (file && chosen < static_cast<int>(request.files.size()) &&
+      request.files[chosen] != proposed[chosen] && !request.files[chosen].empty())
+    file->FileName = request.files[chosen];
   return true;
 }
 

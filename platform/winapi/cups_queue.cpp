@@ -1,8 +1,14 @@
 #include "platform/winapi/cups_queue.h"
 
+std::pair<std::string, std::string> CupsTrayOption(const std::string& keyword) {
+  return {"media-col", "{media-source=" + keyword + "}"};
+}
+
 #ifdef KALVENTO_CUPS
 
 #include <cups/cups.h>
+#include <cups/ppd.h>
+#include <unistd.h>
 
 #include <cstring>
 
@@ -21,14 +27,47 @@ int TrayNumber(const char* keyword, int index) {
   return 256 + index;
 }
 
-void ReadTrays(cups_dest_t* dest, cups_dinfo_t* info, CupsQueueExtras& extras) {
+// The position of the PPD's default InputSlot among its choices; -1 without one. CUPS lists
+// the PPD's trays as media sources in the order of their choices, and a PPD queue tells its
+// own tray nowhere else (lpadmin -o InputSlot=... changes the PPD).
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+int PpdDefaultTray(const char* queue) {
+  const char* file = cupsGetPPD2(CUPS_HTTP_DEFAULT, queue);
+  if (!file) return -1;
+  int position = -1;
+  if (ppd_file_t* ppd = ppdOpenFile(file)) {
+    if (ppd_option_t* slot = ppdFindOption(ppd, "InputSlot"))
+      for (int i = 0; i < slot->num_choices; ++i)
+        if (std::strcmp(slot->choices[i].choice, slot->defchoice) == 0) position = i;
+    ppdClose(ppd);
+  }
+  unlink(file);
+  return position;
+}
+#pragma GCC diagnostic pop
+
+// The queue's own tray: as IPP tells it, else the PPD's.
+const char* DefaultTrayKeyword(const char* queue, cups_dest_t* dest, cups_dinfo_t* info,
+                               ipp_attribute_t* sources) {
+  if (ipp_attribute_t* own = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, CUPS_MEDIA_SOURCE))
+    return ippGetString(own, 0, nullptr);
+  if (ipp_attribute_t* media = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "media-col"))
+    if (ipp_t* collection = ippGetCollection(media, 0))
+      if (ipp_attribute_t* own = ippFindAttribute(collection, CUPS_MEDIA_SOURCE, IPP_TAG_KEYWORD))
+        return ippGetString(own, 0, nullptr);
+  int position = sources ? PpdDefaultTray(queue) : -1;
+  return position >= 0 && position < ippGetCount(sources) ? ippGetString(sources, position, nullptr)
+                                                          : nullptr;
+}
+
+void ReadTrays(const char* queue, cups_dest_t* dest, cups_dinfo_t* info, CupsQueueExtras& extras) {
   ipp_attribute_t* sources =
       cupsFindDestSupported(CUPS_HTTP_DEFAULT, dest, info, CUPS_MEDIA_SOURCE);
   for (int i = 0, count = sources ? ippGetCount(sources) : 0; i < count; ++i)
     if (const char* keyword = ippGetString(sources, i, nullptr))
       extras.trays.push_back({TrayNumber(keyword, i), keyword});
-  ipp_attribute_t* own = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, CUPS_MEDIA_SOURCE);
-  if (const char* keyword = own ? ippGetString(own, 0, nullptr) : nullptr)
+  if (const char* keyword = DefaultTrayKeyword(queue, dest, info, sources))
     for (const TTrayInfo& tray : extras.trays)
       if (tray.Name == keyword) extras.defaultTray = tray.Number;
 }
@@ -44,6 +83,21 @@ void ReadDefaultResolution(cups_dest_t* dest, cups_dinfo_t* info, CupsQueueExtra
   extras.defaultResolution = {x, y};
 }
 
+const char* DefaultKeyword(cups_dest_t* dest, cups_dinfo_t* info, const char* option) {
+  ipp_attribute_t* own = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, option);
+  const char* keyword = own ? ippGetString(own, 0, nullptr) : nullptr;
+  return keyword ? keyword : "";
+}
+
+void ReadDefaultSidesAndColor(cups_dest_t* dest, cups_dinfo_t* info, CupsQueueExtras& extras) {
+  std::string sides = DefaultKeyword(dest, info, CUPS_SIDES);
+  extras.defaultDuplex = sides == CUPS_SIDES_TWO_SIDED_PORTRAIT    ? pdLongEdge
+                         : sides == CUPS_SIDES_TWO_SIDED_LANDSCAPE ? pdShortEdge
+                                                                   : pdSimplex;
+  std::string color = DefaultKeyword(dest, info, CUPS_PRINT_COLOR_MODE);
+  extras.defaultColor = color.find("monochrome") == std::string::npos && color != "bi-level";
+}
+
 }  // namespace
 
 bool ReadCupsExtras(const AnsiString& queue, CupsQueueExtras& extras) {
@@ -57,37 +111,22 @@ bool ReadCupsExtras(const AnsiString& queue, CupsQueueExtras& extras) {
       ippGetRange(copies, 0, &upper);
       extras.maxCopies = upper;
     }
-    ReadTrays(dest, info, extras);
+    ReadTrays(queue.c_str(), dest, info, extras);
     ReadDefaultResolution(dest, info, extras);
+    ReadDefaultSidesAndColor(dest, info, extras);
     cupsFreeDestInfo(info);
   }
   cupsFreeDests(1, dest);
   return info != nullptr;
 }
 
-bool SubmitCupsJob(const std::string& queue, const std::string& file, const std::string& title,
-                   const CupsOptions& options, std::string& failure) {
-  cups_option_t* list = nullptr;
-  int count = 0;
-  for (const auto& [name, value] : options)
-    count = cupsAddOption(name.c_str(), value.c_str(), count, &list);
-  int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.c_str(), file.c_str(), title.c_str(), count,
-                           list);
-  cupsFreeOptions(count, list);
-  if (job > 0) return true;
-  const char* reason = cupsLastErrorString();
-  failure = reason && *reason ? reason : "the print service did not take the job";
-  return false;
-}
+// Choosing the server again closes the connection to it.
+void ReconnectCups() { cupsSetServer(nullptr); }
 
 #else
 
 bool ReadCupsExtras(const AnsiString&, CupsQueueExtras&) { return false; }
 
-bool SubmitCupsJob(const std::string&, const std::string&, const std::string&, const CupsOptions&,
-                   std::string& failure) {
-  failure = "the program was built without the print service";
-  return false;
-}
+void ReconnectCups() {}
 
 #endif

@@ -33,6 +33,13 @@ TPrintSetup WithOwnDefaults(const TPrintDeviceInfo& info, TPrintSetup setup) {
   return setup;
 }
 
+TPrintSetup OwnSetup(const TPrintDeviceInfo& info) {
+  TPrintSetup setup;
+  setup.Duplex = info.DefaultDuplex;
+  setup.Color = info.DefaultColor;
+  return setup;
+}
+
 namespace {
 
 void CopyName(char (&field)[32], const AnsiString& name) {
@@ -94,37 +101,55 @@ DEVMODEA DevModeOf(const TPrintDevice& device, const TPrintSetup& setup) {
   return mode;
 }
 
+// Only members that differ from the device mode of the setup as it is count: a program hands
+// back the whole record when it changes one member, and the printer's own paper, tray and
+// resolution must stay its own (0), so that a job asks for nothing the user did not change.
 void ApplyDevMode(const TPrintDevice& device, const void* bytes, std::size_t size,
                   TPrintSetup& setup) {
   DEVMODEA mode{};
   std::memcpy(&mode, bytes, std::min(size, sizeof mode));
   size = std::min<std::size_t>(size, mode.dmSize);
-  // A member counts when it is flagged and lies wholly within the record given.
+  const DEVMODEA now = DevModeOf(device, setup);
+  // A member counts when it is flagged, lies wholly within the record given and changes.
   auto has = [&](uint32_t field, std::size_t end) { return (mode.dmFields & field) && end <= size; };
+  auto changed = [&](uint32_t field, std::size_t end, auto member) {
+    return has(field, end) && mode.*member != now.*member;
+  };
   const TPrintDeviceInfo& info = device.Info();
-  if (has(DM_ORIENTATION, 46) && (mode.dmOrientation == DMORIENT_PORTRAIT ||
-                                  mode.dmOrientation == DMORIENT_LANDSCAPE))
+  if (changed(DM_ORIENTATION, 46, &DEVMODEA::dmOrientation) &&
+      (mode.dmOrientation == DMORIENT_PORTRAIT || mode.dmOrientation == DMORIENT_LANDSCAPE))
     setup.Orientation = mode.dmOrientation == DMORIENT_LANDSCAPE ? poLandscape : poPortrait;
   // The form's name tells apart the papers that share a number.
-  AnsiString form = has(DM_FORMNAME, 102) ? FormName(mode) : "";
+  AnsiString form = has(DM_FORMNAME, 102) ? FormName(mode) : FormName(now);
+  bool paperChanged = changed(DM_PAPERSIZE, 48, &DEVMODEA::dmPaperSize) || form != FormName(now);
   const TPaperInfo* listed =
       has(DM_PAPERSIZE, 48) ? FindPaper(info, mode.dmPaperSize, form) : nullptr;
-  if (listed) {
+  if (listed && paperChanged) {
     setup.PaperNumber = listed->Number;
     setup.PaperName = listed->Name;
     setup.Paper = listed->Size;
-  } else if (has(DM_PAPERLENGTH, 50) && has(DM_PAPERWIDTH, 52) && mode.dmPaperWidth > 0 &&
-             mode.dmPaperLength > 0) {
+  } else if (!listed &&
+             (changed(DM_PAPERLENGTH, 50, &DEVMODEA::dmPaperLength) ||
+              changed(DM_PAPERWIDTH, 52, &DEVMODEA::dmPaperWidth)) &&
+             mode.dmPaperWidth > 0 && mode.dmPaperLength > 0) {
     setup.PaperNumber = 0;
     setup.PaperName.clear();
     setup.Paper = {mode.dmPaperWidth, mode.dmPaperLength};
   }
-  if (has(DM_COPIES, 56) && mode.dmCopies >= 1) setup.Copies = mode.dmCopies;
-  if (has(DM_DEFAULTSOURCE, 58)) setup.Tray = mode.dmDefaultSource;
-  if (has(DM_PRINTQUALITY, 60) && mode.dmPrintQuality > 0) setup.Resolution = mode.dmPrintQuality;
-  if (has(DM_COLOR, 62)) setup.Color = mode.dmColor == DMCOLOR_COLOR;
-  if (has(DM_DUPLEX, 64) && mode.dmDuplex >= DMDUP_SIMPLEX && mode.dmDuplex <= DMDUP_HORIZONTAL)
+  if (changed(DM_COPIES, 56, &DEVMODEA::dmCopies) && mode.dmCopies >= 1)
+    setup.Copies = mode.dmCopies;
+  if (changed(DM_DEFAULTSOURCE, 58, &DEVMODEA::dmDefaultSource)) setup.Tray = mode.dmDefaultSource;
+  // The two resolutions go together: one that changes takes the other with it.
+  bool resolution = changed(DM_PRINTQUALITY, 60, &DEVMODEA::dmPrintQuality) ||
+                    changed(DM_YRESOLUTION, 66, &DEVMODEA::dmYResolution);
+  if (resolution && has(DM_PRINTQUALITY, 60) && mode.dmPrintQuality > 0)
+    setup.Resolution = mode.dmPrintQuality;
+  if (resolution && has(DM_YRESOLUTION, 66) && mode.dmYResolution > 0)
+    setup.ResolutionY = mode.dmYResolution;
+  if (changed(DM_COLOR, 62, &DEVMODEA::dmColor)) setup.Color = mode.dmColor == DMCOLOR_COLOR;
+  if (changed(DM_DUPLEX, 64, &DEVMODEA::dmDuplex) && mode.dmDuplex >= DMDUP_SIMPLEX &&
+      mode.dmDuplex <= DMDUP_HORIZONTAL)
     setup.Duplex = static_cast<TPrintDuplex>(mode.dmDuplex - DMDUP_SIMPLEX);
-  if (has(DM_YRESOLUTION, 66) && mode.dmYResolution > 0) setup.ResolutionY = mode.dmYResolution;
-  if (has(DM_COLLATE, 70)) setup.Collate = mode.dmCollate == DMCOLLATE_TRUE;
+  if (changed(DM_COLLATE, 70, &DEVMODEA::dmCollate))
+    setup.Collate = mode.dmCollate == DMCOLLATE_TRUE;
 }

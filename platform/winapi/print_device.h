@@ -29,6 +29,10 @@ struct TPrintSetup {
   TPrintDuplex Duplex = pdSimplex;
   int Resolution = 0;   // dots per inch
   int ResolutionY = 0;  // vertical dots per inch where they differ; 0: as Resolution
+  // The pages of the job that reach the printer, counted from 1; FromPage 0: all of them.
+  // A range belongs to one job: it ends with the job.
+  int FromPage = 0;
+  int ToPage = 0;
   AnsiString Title;
 };
 
@@ -58,6 +62,8 @@ struct TPrintDeviceInfo {
   int MaxCopies = 1;
   bool Duplex = false;
   bool Color = true;
+  TPrintDuplex DefaultDuplex = pdSimplex;  // what a job that does not ask gets
+  bool DefaultColor = true;
   TSize MinExtent;  // the smallest and largest paper, tenths of a millimetre
   TSize MaxExtent;
 };
@@ -68,6 +74,9 @@ const TPaperInfo* FindPaper(const TPrintDeviceInfo& info, int number,
                             const AnsiString& name = "");
 // The setup with the printer's own paper, tray and resolution where it leaves them (0).
 TPrintSetup WithOwnDefaults(const TPrintDeviceInfo& info, TPrintSetup setup);
+// The setup a printer starts with: portrait, one copy, its own paper, tray and resolution
+// (left at 0), its own sides and colour.
+TPrintSetup OwnSetup(const TPrintDeviceInfo& info);
 
 // A job running on a printer; its canvas draws on the current page. Freeing a job that has
 // not ended aborts it.
@@ -91,6 +100,9 @@ class TPrintDevice {
   virtual TDeviceCaps Caps(const TPrintSetup& setup) const = 0;
   // Starts a job with the canvas on its first page; null when the printer refuses it.
   virtual std::unique_ptr<TPrintJob> Start(TCanvas& canvas, const TPrintSetup& setup) = 0;
+  // What the user is told when a job could not start or end, naming the printer, with the
+  // print service's reason where it gave one.
+  virtual AnsiString Failed(const AnsiString& reason) const;
 };
 
 using TPrintDevices = std::vector<std::shared_ptr<TPrintDevice>>;
@@ -104,5 +116,9 @@ void SetInstalledPrinters(TPrintDevices printers, int defaultIndex = 0);
 // Reads the system's printers again (a print service that started or changed later); the
 // global printer reads its list again.
 void ReadInstalledPrinters();
+// Reads the system's printers again where the installed ones are the system's (printers put
+// in place by SetInstalledPrinters stay); the global printer keeps its choice and setup where
+// that printer is still installed. The file printer stays the same, with its file.
+void UpdateInstalledPrinters();
 // The installed printer of that name; null when none has it.
 TPrintDevice* InstalledPrinter(const AnsiString& name);

@@ -48,7 +48,9 @@ class TQueuePrinter : public TPrintDevice {
     pdf->setFullPage(queue->fullPage());
     pdf->setPageLayout(queue->pageLayout());
     pdf->setDocName(queue->docName());
-    CupsOptions options = JobOptions(own, queue->pageLayout().pageSize());
+    pdf->setPrintRange(queue->printRange());
+    pdf->setFromTo(queue->fromPage(), queue->toPage());
+    CupsOptions options = JobOptions(setup, queue->pageLayout().pageSize());
     // CUPS speaks UTF-8.
     std::string name = name_.toStdString(), title = ToQString(setup.Title).toStdString();
     return StartPdfJob(std::move(pdf), std::move(file), canvas,
@@ -71,11 +73,14 @@ class TQueuePrinter : public TPrintDevice {
     return printer;
   }
 
-  // What the job asks of the queue beyond its pages, in CUPS's option names.
+  // What the job asks of the queue beyond its pages, in CUPS's option names: only what the
+  // setup changes, so that the queue's own paper, tray, sides and colour apply otherwise.
   CupsOptions JobOptions(const TPrintSetup& setup, const QPageSize& paper) const {
+    const TPrintDeviceInfo& info = Info();
     CupsOptions options;
+    bool paperChosen = (setup.Paper.cx > 0 && setup.Paper.cy > 0) || setup.PaperNumber != 0;
     for (const QPageSize& listed : QPrinterInfo::printerInfo(name_).supportedPageSizes())
-      if (listed.key() == paper.key()) {
+      if (paperChosen && listed.key() == paper.key()) {
         options.push_back({"media", paper.key().toStdString()});
         break;
       }
@@ -85,20 +90,24 @@ class TQueuePrinter : public TPrintDevice {
     }
     static const char* const kSides[] = {"one-sided", "two-sided-long-edge",
                                          "two-sided-short-edge"};
-    if (Info().Duplex) options.push_back({"sides", kSides[setup.Duplex]});
-    if (Info().Color)
+    if (info.Duplex && setup.Duplex != info.DefaultDuplex)
+      options.push_back({"sides", kSides[setup.Duplex]});
+    if (info.Color && setup.Color != info.DefaultColor)
       options.push_back({"print-color-mode", setup.Color ? "color" : "monochrome"});
-    if (setup.Resolution > 0) {
-      int y = setup.ResolutionY > 0 ? setup.ResolutionY : setup.Resolution;
-      options.push_back({"printer-resolution", setup.Resolution == y
-                                                   ? std::to_string(y) + "dpi"
-                                                   : std::to_string(setup.Resolution) + "x" +
-                                                         std::to_string(y) + "dpi"});
-    }
-    // A tray the queue listed goes by its keyword; the others leave the queue's choice.
-    for (const TTrayInfo& tray : Info().Trays)
-      if (tray.Number == setup.Tray && tray.Number != DMBIN_FORMSOURCE)
-        options.push_back({"media-source", tray.Name});
+    auto dpi = [](const TPrintSetup& s) {
+      return TSize{s.Resolution, s.ResolutionY > 0 ? s.ResolutionY : s.Resolution};
+    };
+    TSize asked = dpi(setup);
+    if (asked.cx > 0 && asked != dpi(WithOwnDefaults(info, TPrintSetup())))
+      options.push_back({"printer-resolution",
+                         asked.cx == asked.cy
+                             ? std::to_string(asked.cx) + "dpi"
+                             : std::to_string(asked.cx) + "x" + std::to_string(asked.cy) + "dpi"});
+    // A tray the queue listed goes by its keyword; the automatic one leaves the queue's choice.
+    for (const TTrayInfo& tray : info.Trays)
+      if (tray.Number == setup.Tray && tray.Number != info.DefaultTray &&
+          tray.Number != DMBIN_FORMSOURCE)
+        options.push_back(CupsTrayOption(tray.Name.c_str()));
     return options;
   }
 
@@ -108,6 +117,7 @@ class TQueuePrinter : public TPrintDevice {
 
 struct Installed {
   bool read = false;
+  bool system = false;  // the system's printers, not ones put in their place
   TPrintDevices printers;
   int defaultIndex = -1;
 };
@@ -125,15 +135,30 @@ AnsiString FilePrinterName(const Installed& installed) {
   return "PDF";
 }
 
+// The file printer of that name; the one read before stays where it has the name, so that the
+// file it was given stays too.
+std::shared_ptr<TPrintDevice> FilePrinter(const AnsiString& name, const TPrintDevices& before) {
+  for (const auto& printer : before)
+    if (auto* file = dynamic_cast<TVirtualPrinter*>(printer.get())) {
+      if (printer->Name() == name) return printer;
+      auto renamed = std::make_shared<TVirtualPrinter>(name, 600);
+      renamed->FileName = file->FileName;
+      return renamed;
+    }
+  return std::make_shared<TVirtualPrinter>(name, 600);
+}
+
 void ReadSystemPrinters(Installed& installed) {
+  TPrintDevices before = std::move(installed.printers);
+  installed = Installed();
   QString defaultName = QPrinterInfo::defaultPrinterName();
   for (const QString& name : QPrinterInfo::availablePrinterNames()) {
     if (name == defaultName) installed.defaultIndex = static_cast<int>(installed.printers.size());
     installed.printers.push_back(std::make_shared<TQueuePrinter>(name));
   }
-  installed.printers.push_back(std::make_shared<TVirtualPrinter>(FilePrinterName(installed), 600));
+  installed.printers.push_back(FilePrinter(FilePrinterName(installed), before));
   if (installed.defaultIndex < 0) installed.defaultIndex = 0;
-  installed.read = true;
+  installed.read = installed.system = true;
 }
 
 Installed& Read() {
@@ -156,9 +181,17 @@ TPrintDevice* InstalledPrinter(const AnsiString& name) {
 
 void ReadInstalledPrinters() {
   Installed& installed = TheInstalled();
-  installed = Installed();
+  installed.printers.clear();
   ReadSystemPrinters(installed);
   Printer()->Refresh();
+}
+
+void UpdateInstalledPrinters() {
+  Installed& installed = TheInstalled();
+  if (installed.read && !installed.system) return;
+  ReconnectCups();
+  ReadSystemPrinters(installed);
+  Printer()->Refresh(true);
 }
 
 void SetInstalledPrinters(TPrintDevices printers, int defaultIndex) {
@@ -167,5 +200,11 @@ void SetInstalledPrinters(TPrintDevices printers, int defaultIndex) {
   int count = static_cast<int>(installed.printers.size());
   installed.defaultIndex = count == 0 ? -1 : std::clamp(defaultIndex, 0, count - 1);
   installed.read = true;
+  installed.system = false;
   Printer()->Refresh();
+}
+
+AnsiString TPrintDevice::Failed(const AnsiString& reason) const {
+  return "Die Seiten wurden nicht auf \"" + Name() + "\" gedruckt" +
+         (reason.empty() ? AnsiString() : ": " + reason) + ".";
 }

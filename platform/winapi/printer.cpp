@@ -38,25 +38,33 @@ TPrinter::~TPrinter() { GlobalFree(deviceMode_); }
 
 void TPrinter::CheckPrinting(bool printing) const {
   if (GetPrinting() == printing) return;
-  throw EPrinter(printing ? "No print job is running" : "A print job is running");
+  throw EPrinter(printing ? "Es l\xE4uft kein Druckauftrag."
+                          : "Ein Druckauftrag l\xE4uft bereits.");
 }
 
-void TPrinter::Refresh() {
+void TPrinter::Refresh(bool keepChoice) {
   CheckPrinting(false);
+  AnsiString chosen = keepChoice && index_ >= 0 ? devices_[index_]->Name() : AnsiString();
+  TPrintSetup setup = setup_;
   devices_ = InstalledPrinters();
   printers_->Clear();
   for (const auto& device : devices_) printers_->Add(device->Name());
   listed_ = true;
-  Choose(-1);
+  auto same = std::find_if(devices_.begin(), devices_.end(),
+                           [&](const auto& d) { return !chosen.empty() && d->Name() == chosen; });
+  if (same == devices_.end()) return Choose(-1);
+  index_ = static_cast<int>(same - devices_.begin());
+  setup_ = setup;
+  Rebind();
 }
 
 void TPrinter::Choose(int index) {
   int count = static_cast<int>(devices_.size());
   if (index == -1) index = count == 0 ? -1 : std::clamp(DefaultPrinterIndex(), 0, count - 1);
   else if (index < 0 || index >= count)
-    throw EPrinter("No printer has the index " + std::to_string(index));
+    throw EPrinter("Es gibt keinen Drucker mit der Nummer " + std::to_string(index) + ".");
   index_ = index;
-  setup_ = TPrintSetup();
+  setup_ = index < 0 ? TPrintSetup() : OwnSetup(devices_[index]->Info());
   Rebind();
 }
 
@@ -128,7 +136,7 @@ void TPrinter::SetPrinter(const AnsiString& device, const AnsiString& /*driver*/
   List();
   auto named = std::find_if(devices_.begin(), devices_.end(),
                             [&](const auto& d) { return d->Name() == device; });
-  if (named == devices_.end()) throw EPrinter("No printer is named " + device);
+  if (named == devices_.end()) throw EPrinter("Es gibt keinen Drucker \"" + device + "\".");
   int index = static_cast<int>(named - devices_.begin());
   if (index != index_) Choose(index);
   if (deviceMode != deviceMode_) {
@@ -162,17 +170,21 @@ void TPrinter::SetSetup(const TPrintSetup& setup) {
 void TPrinter::BeginDoc() {
   CheckPrinting(false);
   TPrintDevice* device = GetDevice();
-  if (!device) throw EPrinter("No printer is installed");
+  if (!device) throw EPrinter("Es ist kein Drucker eingerichtet.");
   // Each job gets a fresh device context.
   Canvas->Mapping() = TMapping();
   SelectClipRgn(Canvas, nullptr);
   Canvas->SelectFont(nullptr);
-  // A job without a title is known by the program's name in the print queue.
-  setup_.Title = Title.empty() ? FromQString(QCoreApplication::applicationName()) : Title;
+  setup_.Title = JobTitle();
   job_ = device->Start(*Canvas, setup_);
-  if (!job_) throw EPrinter("Printing on " + device->Name() + " could not start");
+  if (!job_) throw EPrinter(device->Failed(""));
   aborted_ = false;
   pageNumber_ = 1;
+}
+
+// A job without a title is known by the program's name in the print queue.
+AnsiString TPrinter::JobTitle() const {
+  return Title.empty() ? FromQString(QCoreApplication::applicationName()) : Title;
 }
 
 void TPrinter::NewPage() {
@@ -183,27 +195,39 @@ void TPrinter::NewPage() {
   Canvas->SelectFont(nullptr);
 }
 
+// A range that starts behind the last page delivers nothing: the job is aborted and the user
+// told, rather than a blank page printed.
 void TPrinter::EndDoc() {
   CheckPrinting(true);
+  if (setup_.FromPage > pageNumber_) {
+    const int from = setup_.FromPage;
+    Abort();
+    throw EPrinter("Es wurde nichts gedruckt: der Druckbereich beginnt bei Seite " +
+                   std::to_string(from) + ", es gibt aber nur " + std::to_string(pageNumber_) +
+                   (pageNumber_ == 1 ? " Seite." : " Seiten."));
+  }
   std::unique_ptr<TPrintJob> job = std::move(job_);
   bool ended = job->End();
   AnsiString failure = job->Failure();
-  job.reset();
-  Rebind();
+  Finish(std::move(job));
   // Pages that never reached their printer or file count as an aborted job.
   aborted_ = !ended;
-  if (!ended)
-    throw EPrinter("The printed pages could not be completed" +
-                   (failure.empty() ? AnsiString() : ": " + failure));
+  if (!ended) throw EPrinter(GetDevice()->Failed(failure));
 }
 
 void TPrinter::Abort() {
   CheckPrinting(true);
   std::unique_ptr<TPrintJob> job = std::move(job_);
   job->Abort();
-  job.reset();
-  Rebind();
+  Finish(std::move(job));
   aborted_ = true;
+}
+
+// The job goes, and with it its page range.
+void TPrinter::Finish(std::unique_ptr<TPrintJob> job) {
+  job.reset();
+  setup_.FromPage = setup_.ToPage = 0;
+  Rebind();
 }
 
 namespace {

@@ -36,6 +36,7 @@ class TPrinter : public TObject {
   bool GetAborted() const { return aborted_; }
   int GetPageNumber() const { return pageNumber_; }
   AnsiString Title;
+  AnsiString JobTitle() const;  // the title the next job gets: Title, else the program's name
 
   int GetCopies() const { return setup_.Copies; }
   void SetCopies(int copies);
@@ -65,8 +66,9 @@ class TPrinter : public TObject {
   // a name no printer has and while a job runs.
   void SetPrinter(const AnsiString& device, const AnsiString& driver, const AnsiString& port,
                   HGLOBAL deviceMode);
-  // Reads the installed printers again and chooses the default one.
-  void Refresh();
+  // Reads the installed printers again and chooses the default one; with keepChoice the
+  // printer chosen stays chosen, with its setup, where it is still installed.
+  void Refresh(bool keepChoice = false);
 
  private:
   class InfoDevice;
@@ -74,6 +76,7 @@ class TPrinter : public TObject {
   void List();  // reads the printers at the first need
   void Choose(int index);
   void Rebind();
+  void Finish(std::unique_ptr<TPrintJob> job);
 
   std::unique_ptr<TCanvas> canvas_;
   std::unique_ptr<InfoDevice> info_;

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include "platform/core/files.h"
+#include "platform/core/qt/qt_text.h"
 #include "platform/core/whole_file.h"
 #include "platform/winapi/qt/qt_print_job.h"
 #include "platform/winapi/qt/qt_printer_info.h"
@@ -25,10 +27,13 @@ std::unique_ptr<QPrinter> PdfPrinter(int dpi, TSize paper, TSize edge,
   return printer;
 }
 
-// A title made safe as a file name: no folder separators, never hidden or empty.
+// A title made safe as a file name: the characters no file system of a desktop takes in a
+// name (folder separators, the ones Windows' file systems refuse, control characters) become
+// "_", and the name is never hidden or empty.
 AnsiString FileNameOf(AnsiString title) {
+  static const AnsiString kRefused = "/\\:*?\"<>|";
   for (char& c : title)
-    if (c == '/' || c == '\\' || c == '\0') c = '_';
+    if (static_cast<unsigned char>(c) < 0x20 || kRefused.find(c) != AnsiString::npos) c = '_';
   return title.empty() || title[0] == '.' ? "print" + title : title;
 }
 
@@ -50,11 +55,22 @@ TDeviceCaps TVirtualPrinter::Caps(const TPrintSetup& setup) const {
   return CapsOfDevice(*PdfPrinter(dpi_, paper_, edge_, setup), info_);
 }
 
+AnsiString TVirtualPrinter::LastFileText() const {
+  return FromQString(QFile::decodeName(QByteArray::fromStdString(lastFile_)));
+}
+
+// Whatever failed, what the user meets is a file not written.
+AnsiString TVirtualPrinter::Failed(const AnsiString& /*reason*/) const {
+  return "Die Datei \"" + LastFileText() + "\" konnte nicht geschrieben werden.";
+}
+
 AnsiString TVirtualPrinter::OutputFor(const AnsiString& title) const {
   if (!FileName.empty()) return FileName;
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
-  return QFile::encodeName(folder).toStdString() + "/" + FileNameOf(title) + ".pdf";
+  // The whole name in the file system's encoding, so that a title's umlauts show in it.
+  return QFile::encodeName(QDir(folder).filePath(ToQString(FileNameOf(title)) + ".pdf"))
+      .toStdString();
 }
 
 // Qt writes the pages beside the target, which takes the target's place only when the file is
@@ -66,7 +82,7 @@ std::unique_ptr<TPrintJob> TVirtualPrinter::Start(TCanvas& canvas, const TPrintS
   return StartPdfJob(PdfPrinter(dpi_, paper_, edge_, setup), std::move(file), canvas,
                      [](TWholeFile& pages, AnsiString& failure) {
                        if (pages.Commit()) return true;
-                       failure = "the PDF file could not take its place";
+                       failure = "die Druckdatei konnte nicht an ihren Platz gelegt werden";
                        return false;
                      });
 }

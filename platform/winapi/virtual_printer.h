@@ -11,11 +11,13 @@ class TVirtualPrinter : public TPrintDevice {
   // page keeps both in whole points (1/72 inch): GetDeviceCaps tells the dots they give.
   TVirtualPrinter(AnsiString name, int dpi, TSize paper = {2100, 2970}, TSize edge = {0, 0});
 
-  // Where the next job writes. Empty: the job's title with ".pdf" in the user's documents
-  // folder (the home folder when there is none).
+  // Where the next job writes, as the file system names it. Empty: the job's title with
+  // ".pdf" in the user's documents folder (the home folder when there is none).
   AnsiString FileName;
-  // The file the last job started on wrote to.
+  // The file the last job started on wrote to; and the same as the program's text, to tell
+  // the user.
   AnsiString LastFileName() const { return lastFile_; }
+  AnsiString LastFileText() const;
 
   // What it can do: the common papers and its own, one automatic tray, its resolution, one
   // copy a job, colour. Tests give it other abilities; copies and collation follow MaxCopies.
@@ -26,10 +28,12 @@ class TVirtualPrinter : public TPrintDevice {
   const TPrintDeviceInfo& Info() const override { return info_; }
   TDeviceCaps Caps(const TPrintSetup& setup) const override;
   std::unique_ptr<TPrintJob> Start(TCanvas& canvas, const TPrintSetup& setup) override;
-
- private:
+  AnsiString Failed(const AnsiString& reason) const override;
+  // The file a job of that title writes: FileName, else the title, made a file name, with
+  // ".pdf" in the user's documents folder (the home folder when there is none).
   AnsiString OutputFor(const AnsiString& title) const;
 
+ private:
   AnsiString name_;
   int dpi_;
   TSize paper_;

@@ -45,9 +45,10 @@ class ListPrint : public EngineTest {
 
   std::string Pdf() const { return dir / "liste.pdf"; }
 
-  // Parts "Teil 1" to "Teil n" at prices 1.50 to n.50, every one a hit in record order.
+  // Parts "Teil 1" to "Teil n" at prices 1.50 to n.50 and a field left blank, every one a
+  // hit in record order.
   void Parts(int n) {
-    DbfFile file{{{"BEZEICHNUN", 'C', 30}, {"PREIS", 'N', 8, 2}}};
+    DbfFile file{{{"BEZEICHNUN", 'C', 30}, {"PREIS", 'N', 8, 2}, {"LEER", 'C', 1}}};
     for (int i = 1; i <= n; ++i) {
       const std::string price = std::to_string(i) + ".50";
       file.Add({"Teil " + std::to_string(i), std::string(8 - price.size(), ' ') + price});

@@ -122,16 +122,38 @@ TEST_F(ListPrintTest, ALayoutOf928PixelsPrints185MillimetresWide) {
   EXPECT_NEAR(ink.right(), 2362, 3);
 }
 
-TEST_F(ListPrintTest, ALayoutOfTwice928PixelsRunsOffThePage) {
-  PrintParts(1, {{0, "Bezeichnung", 928}, {1, "Preis", 928}});
+// Wider than the paper: the table shrinks to the 185 mm between the margins, rows and type
+// with it, and every column stays on the page; 62 records still fit below each other.
+TEST_F(ListPrintTest, ALayoutOfTwice928PixelsShrinksToTheWidthBetweenTheMargins) {
+  PrintParts(62, {{0, "Bezeichnung", 928}, {1, "Preis", 928}});
   const std::vector<TRecordedCall> lines = Lines(canvas);
-  EXPECT_EQ(lines[lines.size() - 3].Points[1].x, 3700);
+  const TRecordedCall& bottom = lines[lines.size() - 3];
+  EXPECT_EQ(bottom.Points[1].x, 1850);
+  EXPECT_EQ(bottom.Points[0].y, 150 + 1320);  // half the height: 1323 pixels are 132 mm
+  EXPECT_EQ(lines[0].Points[0].x, 930);       // the rule between the columns, halfway
+  EXPECT_EQ(Printed("62,50"), 1);
+  EXPECT_EQ(PdfPageCount(Pdf()), 1);
 }
 
-TEST_F(ListPrintTest, ColumnsOfADamagedDefinitionPrintNoEndlessTable) {
+// Landscape chosen in the setup dialog turns the page: 43 records fit A4 across.
+TEST_F(ListPrintTest, ALandscapePageHoldsTheRecordsItsHeightTakes) {
+  Parts(62);
+  Layout(kFullWidth);
+  log.AnswerPrint([](PrintDialogRequest& r) { r.settings.Orientation = poLandscape; });
+  ASSERT_EQ(druck_liste(&list, "Liste1"), 1);
+  EXPECT_EQ(PdfPageSize(Pdf()), "842 x 595");
+  EXPECT_EQ(PdfPageCount(Pdf()), 2);
+  const std::string text = PdfText(Pdf());
+  if (text.empty()) GTEST_SKIP() << "pdftotext is not installed";
+  const std::string first = text.substr(0, text.find('\f'));
+  EXPECT_NE(first.find("Teil 43\n"), std::string::npos);
+  EXPECT_EQ(first.find("Teil 44"), std::string::npos);
+}
+
+TEST_F(ListPrintTest, ColumnsOfADamagedDefinitionStayOnThePaper) {
   PrintParts(1, {{0, "Bezeichnung", 1500000000}});
   const std::vector<TRecordedCall> lines = Lines(canvas);
-  EXPECT_EQ(lines[lines.size() - 3].Points[1].x, 10000000);
+  EXPECT_EQ(lines[lines.size() - 3].Points[1].x, 1850);
 }
 
 TEST_F(ListPrintTest, OnPage2TheHeaderShowsTitleDateAndPage) {

@@ -1,5 +1,6 @@
-// The list window's print button on the queue of a private print service: the job is named by
-// the layout, and a queue that refuses it is told to the user.
+// The list window's print button on the queues of a private print service: the job is named
+// by the layout and goes to the queue chosen, also one set up while the program runs; a queue
+// that refuses it and a service that stops are told to the user.
 #include <algorithm>
 #include <memory>
 
@@ -49,13 +50,38 @@ TEST_F(ListWindowPrintService, TheJobReachesTheQueueUnderTheTabsCaption) {
 }
 
 TEST_F(ListWindowPrintService, AQueueThatRefusesTheJobIsToldToTheUser) {
-  ASSERT_TRUE(service->Run("cupsreject Liste"));
+  ASSERT_TRUE(service->Run("cupsreject -r Wartung Liste"));
   Show();
   log.Answer(mrOk);
   Click(list.btnDrucken);
   // The printer's error and nothing else: no word of pages printed.
   ASSERT_EQ(log.texts.size(), 1u);
-  EXPECT_NE(log.texts[0].find("not accepting jobs"), std::string::npos) << log.texts[0];
+  EXPECT_EQ(log.texts[0],
+            "Die Seiten wurden nicht auf \"Liste\" gedruckt: der Drucker nimmt "
+            "keine Auftr\xE4ge an (Wartung).");
+  EXPECT_FALSE(print->XPrint1->GetPrinting());
+}
+
+// A queue set up while the program runs is offered at the next print, and the job goes there.
+TEST_F(ListWindowPrintService, AQueueAddedWhileTheProgramRunsGetsTheJob) {
+  ASSERT_TRUE(service->AddQueue("Neu")) << service->Said();
+  Show();
+  log.Answer(AnsiString("Neu"));
+  Click(list.btnDrucken);
+  EXPECT_TRUE(log.texts.empty()) << log.texts.front();
+  EXPECT_GT(service->CompletedJob("Neu"), 0);
+}
+
+// The service stops while the pages are made: the user is told, in the program's words.
+TEST_F(ListWindowPrintService, APrintServiceThatStopsDuringTheJobIsTold) {
+  Show();
+  log.AnswerPrint([this](PrintDialogRequest&) { service->Stop(); });
+  Click(list.btnDrucken);
+  EXPECT_TRUE(service->Restart());
+  ASSERT_EQ(log.texts.size(), 1u);
+  EXPECT_EQ(log.texts[0],
+            "Die Seiten wurden nicht auf \"Liste\" gedruckt: der Druckdienst ist "
+            "nicht erreichbar.");
   EXPECT_FALSE(print->XPrint1->GetPrinting());
 }
 

@@ -8,7 +8,8 @@
 namespace {
 
 // The components on the queues of a private print service (US Letter and A4, Letter its
-// own; trays top, bottom and manual, top its own; 300 and 600 dpi, 600 its own).
+// own; trays top, bottom and manual, top its own unless a test changes it; 300 and 600 dpi,
+// 600 its own).
 class PrintServiceComponentTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -58,9 +59,35 @@ TEST_F(PrintServiceComponentTest, ATrayChosenInTheSettingsReachesTheJob) {
   xprint.EndDoc();
   int job = service_->CompletedJob("Feeder");
   ASSERT_GT(job, 0);
-  EXPECT_NE(service_->JobOptions(job).find("media-source=manual"), std::string::npos)
+  // CUPS put it on the queue's own tray of that name.
+  EXPECT_NE(service_->JobOptions(job).find("InputSlot=Manual"), std::string::npos)
       << service_->JobOptions(job);
   EXPECT_EQ(service_->JobTitle(job), "Fach");
+}
+
+// A queue whose own tray is the lower one tells it; a job that changes only the copies asks
+// for nothing else, so the queue's own tray and paper apply.
+TEST_F(PrintServiceComponentTest, TheQueuesOwnTrayIsToldAndNotOverriddenByOtherChanges) {
+  ASSERT_TRUE(service_->AddQueue("Lower")) << service_->Said();
+  ASSERT_TRUE(service_->Run("lpadmin -p Lower -o InputSlot=Lower"));
+  ReadInstalledPrinters();
+  TXPrintSet set(nullptr);
+  TXPrint xprint(nullptr);
+  set.SetXPrint(&xprint);
+  set.SetCurrentPrinter(IndexOf("Lower"));
+  TCurrentSettings* current = set.GetCurrentSettings();
+  EXPECT_EQ(current->GetTrayName(), "bottom");
+  EXPECT_EQ(current->GetTray(), DMBIN_LOWER);
+  current->SetCopies(2);
+  xprint.BeginDoc();
+  xprint.Canvas->TextOut(10, 10, "zweimal");
+  xprint.EndDoc();
+  int job = service_->CompletedJob("Lower");
+  ASSERT_GT(job, 0);
+  EXPECT_EQ(service_->JobCopies(job), "2");
+  const std::string options = service_->JobOptions(job);
+  for (const char* asked : {"InputSlot=", "media-source", "media=", "PageSize=", "Resolution="})
+    EXPECT_EQ(options.find(asked), std::string::npos) << asked << " in " << options;
 }
 
 // A queue named "PDF" beside the program's own PDF printer: each is chosen by its index,

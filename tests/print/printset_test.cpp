@@ -212,7 +212,7 @@ TEST_F(PrintSetTest, RequestedValuesFallBackAndSayWhy) {
   EXPECT_EQ(wanted->Duplex, DuplexOff);
   EXPECT_EQ(set.GetCurrentSettings()->GetPaper(), 1);
   EXPECT_EQ(set.GetCurrentSettings()->GetCopies(), 3);
-  EXPECT_EQ(Printer()->GetSetup().Paper, TSize(2159, 2794));
+  EXPECT_EQ(Printer()->GetPageWidth(), 3300);  // US Letter across, at 300 dpi
 }
 
 TEST_F(PrintSetTest, RequestedPaperIsNamedFromTheTable) {

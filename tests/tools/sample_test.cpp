@@ -154,13 +154,17 @@ TEST_F(Sample, TheDefinitionNamesTheTableItsQueryAndItsLayouts) {
   for (int l = 1; l <= kDbmLayouts; ++l) {
     if (dbm_listenname[l].empty()) continue;
     ++layouts;
-    // Every column of a shown layout names a field of the table or the link file.
+    // Every column of a shown layout names a field of the table or the link file; the layout
+    // prints at the list print's own scale on A4 (928 pixels to 185 mm).
+    int width = 0;
     for (int c = 1; c < dbm_spaltenanzahl[l]; ++c) {
       int feld = dbm_spaltenfeld[c][l];
       EXPECT_TRUE(feld < 23 || feld == kDeliveryTimeColumn) << l << "/" << c;
       EXPECT_GT(dbm_spaltenbreite[c][l], 0);
       EXPECT_FALSE(dbm_spaltentitel[c][l].empty());
+      width += dbm_spaltenbreite[c][l];
     }
+    EXPECT_LE(width, 928) << dbm_listenname[l];
   }
   EXPECT_GE(layouts, 3);
   EXPECT_EQ(dbm_spaltenanzahl[2], 17);  // every count of the boards and the total

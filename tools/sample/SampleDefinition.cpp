@@ -1,6 +1,7 @@
 // The definition of the bundled database: its table, lock folder and first query, and four
 // column layouts over the parts table (overview, counts per board, ordering, suppliers with
-// the linked delivery time).
+// the linked delivery time). No layout is wider than 928 pixels, which the list print puts on
+// the 185 mm between the margins of A4.
 #include <initializer_list>
 
 #include "tools/sample/PartsLayout.h"
@@ -44,18 +45,18 @@ DbmDefinition SampleDefinition() {
   d.printButton = 1;
   d.duplicateCheck = 1;
   d.caseSensitive = 0;
-  d.layouts[0] = Layout("Übersicht / overview", {{kDesignation, "Bezeichnung", 220},
-                                                 {kEnglishName, "english", 170},
-                                                 {kSupplier, "Bezugsquelle", 120},
-                                                 {kOrderNumber, "Bestellnummer", 130},
+  d.layouts[0] = Layout("Übersicht / overview", {{kDesignation, "Bezeichnung", 205},
+                                                 {kEnglishName, "english", 150},
+                                                 {kSupplier, "Bezugsquelle", 95},
+                                                 {kOrderNumber, "Bestellnummer", 110},
                                                  {kUnitPrice, "Einzelpreis €", 80, kPrice},
-                                                 {kTotalCount, "Anzahl", 55},
+                                                 {kTotalCount, "Anzahl", 50},
                                                  {kTotalPrice, "Gesamtpreis €", 85, kPrice},
-                                                 {kOrder, "bestellen", 65, kOrdering},
-                                                 {kRemarks, "Bemerkungen", 250}});
-  d.layouts[1] = Layout("Platinen / boards", {{kDesignation, "Bezeichnung", 200},
-                                              {kMainBoard1, "Haupt 1", 55},
-                                              {kMainBoard2, "Haupt 2", 55},
+                                                 {kOrder, "bestellen", 60, kOrdering},
+                                                 {kRemarks, "Bemerkungen", 93}});
+  d.layouts[1] = Layout("Platinen / boards", {{kDesignation, "Bezeichnung", 180},
+                                              {kMainBoard1, "Haupt 1", 50},
+                                              {kMainBoard2, "Haupt 2", 50},
                                               {kG1Voltage, "G1", 40},
                                               {kG3Voltage, "G3", 40},
                                               {kG2Voltage, "G2", 40},
@@ -64,10 +65,10 @@ DbmDefinition SampleDefinition() {
                                               {kCard600V, "600 V", 45},
                                               {kRelayBoards, "Relais", 50},
                                               {kMicroprocessor, "Mikro", 45},
-                                              {kConnectionBoard, "Anschluss", 65},
+                                              {kConnectionBoard, "Anschluss", 60},
                                               {kTransformerBoard, "Trafo", 45},
-                                              {kOther, "Sonstiges", 65},
-                                              {kExtra, "zusätzlich", 65},
+                                              {kOther, "Sonstiges", 60},
+                                              {kExtra, "zusätzlich", 60},
                                               {kTotalCount, "gesamt", 55, kOrdering}});
   d.layouts[2] = Layout("Bestellung / order", {{kDesignation, "Bezeichnung", 220},
                                                {kSupplier, "Bezugsquelle", 130},

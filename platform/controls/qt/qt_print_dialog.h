@@ -1,4 +1,4 @@
-// Qt's print dialog for the print and printer-setup dialogs. Private to platform/.
+// The print and printer-setup dialogs on screen (PrintSetupForm). Private to platform/.
 #pragma once
 
 #include "platform/controls/dialogs.h"

@@ -6,38 +6,94 @@
 
 namespace {
 
+// A page outside the range a job asks for is drawn on nothing, measured as the printer's.
+class UndeliveredPage : public CanvasDevice {
+ public:
+  UndeliveredPage(TCanvas& canvas, const TDeviceCaps& caps)
+      : canvas_(canvas), previous_(CanvasAccess::Device(canvas)), caps_(caps) {
+    CanvasAccess::Bind(canvas_, this);
+  }
+  ~UndeliveredPage() override { CanvasAccess::Bind(canvas_, previous_); }
+  UndeliveredPage(const UndeliveredPage&) = delete;
+  UndeliveredPage& operator=(const UndeliveredPage&) = delete;
+
+  QPainter* Painter() override { return nullptr; }
+  TDeviceCaps Caps() const override { return caps_; }
+
+ private:
+  TCanvas& canvas_;
+  CanvasDevice* previous_;
+  TDeviceCaps caps_;
+};
+
+// The printer's page range (QPrinter::PageRange) says which pages reach it; the first of them
+// takes the page that begins with the job.
 class QtPrintJob : public TPrintJob {
  public:
   QtPrintJob(std::unique_ptr<QPrinter> printer, TCanvas& canvas)
-      : printer_(std::move(printer)) {
-    if (painter_.begin(printer_.get()))
-      binding_ = std::make_unique<CanvasPainterBinding>(canvas, painter_);
+      : printer_(std::move(printer)),
+        canvas_(canvas),
+        ranged_(printer_->printRange() == QPrinter::PageRange && printer_->fromPage() > 0) {
+    started_ = painter_.begin(printer_.get());
+    if (started_) BindPage();
   }
   ~QtPrintJob() override {
-    if (binding_) Abort();
+    if (started_) Abort();
   }
 
-  bool Started() const { return binding_ != nullptr; }
+  bool Started() const { return started_; }
 
-  bool NewPage() override { return binding_ && printer_->newPage(); }
+  bool NewPage() override {
+    if (!started_) return false;
+    Unbind();
+    ++page_;
+    bool turned = !Delivered(page_) || delivered_ == 0 || printer_->newPage();
+    BindPage();
+    return turned;
+  }
 
+  // A job none of whose pages lie in its range has nothing to deliver.
   bool End() override {
-    if (!binding_) return false;
-    binding_.reset();
-    return painter_.end() && printer_->printerState() != QPrinter::Error;
+    if (!started_) return false;
+    Unbind();
+    started_ = false;
+    return painter_.end() && printer_->printerState() != QPrinter::Error && delivered_ > 0;
   }
 
   void Abort() override {
-    if (!binding_) return;
-    binding_.reset();
+    if (!started_) return;
+    Unbind();
+    started_ = false;
     printer_->abort();
     if (painter_.isActive()) painter_.end();
   }
 
  private:
+  bool Delivered(int page) const {
+    return !ranged_ || (page >= printer_->fromPage() && page <= printer_->toPage());
+  }
+  void BindPage() {
+    if (!Delivered(page_)) {
+      undelivered_ = std::make_unique<UndeliveredPage>(canvas_, DeviceCapsOf(*printer_));
+      return;
+    }
+    ++delivered_;
+    binding_ = std::make_unique<CanvasPainterBinding>(canvas_, painter_);
+  }
+  void Unbind() {
+    binding_.reset();
+    undelivered_.reset();
+  }
+
   std::unique_ptr<QPrinter> printer_;
+  TCanvas& canvas_;
+  bool ranged_;
   QPainter painter_;
+  bool started_ = false;
+  int page_ = 1;
+  int delivered_ = 0;
   std::unique_ptr<CanvasPainterBinding> binding_;
+  std::unique_ptr<UndeliveredPage> undelivered_;
 };
 
 // Qt does not report a write that failed (a full disk, a file-size limit): the file is checked
@@ -66,7 +122,7 @@ class PdfFileJob : public TPrintJob {
     if (!job_) return false;
     bool ended = job_->End();
     job_.reset();
-    if (!ended || !PdfComplete(file_->Name())) failure_ = "the PDF file could not be written whole";
+    if (!ended || !PdfComplete(file_->Name())) failure_ = "die Druckdatei konnte nicht ganz geschrieben werden";
     else ended = deliver_(*file_, failure_);
     file_.reset();
     return ended && failure_.empty();
@@ -111,6 +167,10 @@ void ApplySetup(QPrinter& printer, const TPrintSetup& setup) {
   else if (setup.Tray == 14)
     printer.setPaperSource(QPrinter::Cassette);
   printer.setDocName(ToQString(setup.Title));
+  bool ranged = setup.FromPage > 0;
+  printer.setPrintRange(ranged ? QPrinter::PageRange : QPrinter::AllPages);
+  printer.setFromTo(ranged ? setup.FromPage : 0,
+                    ranged ? std::max(setup.ToPage, setup.FromPage) : 0);
 }
 
 TDeviceCaps CapsOfDevice(const QPrinter& printer, const TPrintDeviceInfo& info) {

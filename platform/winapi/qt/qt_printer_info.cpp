@@ -80,6 +80,8 @@ TPrintDeviceInfo QueueInfo(const QString& queue) {
   info.Trays = cups && !extras.trays.empty() ? extras.trays : std::vector{AutomaticTray()};
   info.DefaultTray = extras.defaultTray;
   info.DefaultResolution = extras.defaultResolution;
+  info.DefaultDuplex = info.Duplex ? extras.defaultDuplex : pdSimplex;
+  info.DefaultColor = info.Color && extras.defaultColor;
   return info;
 }
 

@@ -30,11 +30,12 @@ TEST_F(PrintDialogsTest, TheChoiceBecomesThePrintersOwn) {
     EXPECT_FALSE(r.setupOnly);
     EXPECT_EQ(r.printers, (std::vector<AnsiString>{"First", "Second"}));
     EXPECT_EQ(r.printerIndex, 0);
-    EXPECT_EQ(r.fileName, AnsiString(folder_ / "first.pdf"));
+    ASSERT_EQ(r.files.size(), 2u);
+    EXPECT_EQ(r.files[0], AnsiString(folder_ / "first.pdf"));
     r.printerIndex = 1;
     r.settings.Copies = 3;
     r.settings.Orientation = poLandscape;
-    r.fileName = folder_ / "chosen.pdf";
+    r.files[1] = folder_ / "chosen.pdf";
   });
   Printer()->Title = "Liste";
   EXPECT_TRUE(dialog.Execute());

@@ -135,7 +135,7 @@ TEST_F(DeviceModeTest, ExtentsAreCappedAtSixteenBits) {
 // Letter and ANSI A share paper number 1 and their size; the form's name tells which.
 TEST_F(DeviceModeTest, PapersThatShareANumberAreToldApartByName) {
   TPrintDeviceInfo info = printer_->Info();
-  info.Papers = {{1, "Letter", {2159, 2794}}, {1, "ANSI A", {2159, 2794}}};
+  info.Papers = {{1, "Letter", {2159, 2794}}, {1, "ANSI A", {2159, 2794}}, {9, "A4", {2100, 2970}}};
   info.DefaultPaper = 1;
   info.DefaultPaperName = "ANSI A";
   printer_->SetInfo(info);
@@ -144,15 +144,23 @@ TEST_F(DeviceModeTest, PapersThatShareANumberAreToldApartByName) {
   setup.PaperName = "ANSI A";
   DEVMODEA mode = DevModeOf(*printer_, setup);
   EXPECT_STREQ(mode.dmFormName, "ANSI A");
+  TPrintSetup a4;
+  a4.PaperNumber = 9;
   for (const char* name : {"Letter", "ANSI A"}) {
     std::strcpy(mode.dmFormName, name);
-    TPrintSetup taken;
+    TPrintSetup taken = a4;
     ApplyDevMode(*printer_, &mode, sizeof mode, taken);
     EXPECT_EQ(taken.PaperName, name);
   }
+  // The printer's own paper handed back to a setup that leaves it changes nothing: the setup
+  // keeps leaving it to the printer.
+  TPrintSetup untouched;
+  ApplyDevMode(*printer_, &mode, sizeof mode, untouched);
+  EXPECT_EQ(untouched.PaperNumber, 0);
+  EXPECT_TRUE(untouched.PaperName.empty());
   // Without a form name the first of the number stands; a setup without paper gets the own.
   mode.dmFields &= ~DM_FORMNAME;
-  TPrintSetup taken;
+  TPrintSetup taken = a4;
   ApplyDevMode(*printer_, &mode, sizeof mode, taken);
   EXPECT_EQ(taken.PaperName, "Letter");
   EXPECT_EQ(WithOwnDefaults(info, TPrintSetup()).PaperName, "ANSI A");

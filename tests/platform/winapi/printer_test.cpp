@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "pdf_pages.h"
+#include "pdf_text.h"
 #include "platform/winapi/gdi.h"
 #include "platform/winapi/printer.h"
 #include "platform/winapi/virtual_printer.h"
 #include "platform/winapi/winspool.h"
+#include "printer_jobs.h"
 #include "temp_folder.h"
 
 namespace {
@@ -157,7 +159,8 @@ TEST_F(PrinterTest, AFileCutShortIsReportedAndTheLastGoodOneStays) {
   ASSERT_GT(good.size(), 2000u);
   {
     FileSizeLimit full(good.size() / 2);
-    EXPECT_THROW(PrintLines(p, 80), EPrinter);
+    EXPECT_EQ(Refusal([p] { PrintLines(p, 80); }),
+              "Die Datei \"" + fine_->FileName + "\" konnte nicht geschrieben werden.");
   }
   EXPECT_TRUE(p->GetAborted());
   EXPECT_FALSE(p->GetPrinting());
@@ -182,8 +185,38 @@ TEST_F(PrinterTest, TheFileNameKeepsItsBytes) {
 
 TEST_F(PrinterTest, AFileThatCannotBeWrittenRefusesTheJob) {
   fine_->FileName = folder_ / "no such folder/fine.pdf";
-  EXPECT_THROW(Printer()->BeginDoc(), EPrinter);
+  EXPECT_EQ(Refusal([] { Printer()->BeginDoc(); }),
+            "Die Datei \"" + fine_->FileName + "\" konnte nicht geschrieben werden.");
   EXPECT_FALSE(Printer()->GetPrinting());
+}
+
+// Pages 2 to 3 of four reach the file; the range was that job's, the next prints all.
+TEST_F(PrinterTest, APageRangeDeliversOnlyItsPages) {
+  TPrinter* p = Printer();
+  TPrintSetup setup = p->GetSetup();
+  setup.FromPage = 2;
+  setup.ToPage = 3;
+  p->SetSetup(setup);
+  PrintNumberedPages(4);
+  EXPECT_EQ(PdfPageCount(fine_->FileName), 2);
+  const std::string text = PdfText(fine_->FileName);
+  if (text.empty()) GTEST_SKIP() << "pdftotext is not installed";
+  EXPECT_EQ(text.find("Seite 1"), std::string::npos);
+  EXPECT_NE(text.find("Seite 2"), std::string::npos);
+  EXPECT_NE(text.find("Seite 3"), std::string::npos);
+  EXPECT_EQ(text.find("Seite 4"), std::string::npos);
+  EXPECT_EQ(p->GetSetup().FromPage, 0);
+  PrintNumberedPages(4);
+  EXPECT_EQ(PdfPageCount(fine_->FileName), 4);
+
+  // A range behind the last page prints nothing and says so; the file before stays.
+  setup.FromPage = setup.ToPage = 5;
+  p->SetSetup(setup);
+  EXPECT_EQ(Refusal([] { PrintNumberedPages(3); }),
+            "Es wurde nichts gedruckt: der Druckbereich beginnt bei Seite 5, es gibt aber nur 3 "
+            "Seiten.");
+  EXPECT_TRUE(p->GetAborted());
+  EXPECT_EQ(PdfPageCount(fine_->FileName), 4);
 }
 
 TEST_F(PrinterTest, WithoutPrintersThereIsNothingToPrintOn) {
