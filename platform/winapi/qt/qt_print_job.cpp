@@ -122,7 +122,8 @@ class PdfFileJob : public TPrintJob {
     if (!job_) return false;
     bool ended = job_->End();
     job_.reset();
-    if (!ended || !PdfComplete(file_->Name())) failure_ = "die Druckdatei konnte nicht ganz geschrieben werden";
+    if (!ended || !PdfComplete(file_->Name()))
+      failure_ = "die Druckdatei konnte nicht ganz geschrieben werden";
     else ended = deliver_(*file_, failure_);
     file_.reset();
     return ended && failure_.empty();
