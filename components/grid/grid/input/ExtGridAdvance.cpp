@@ -19,8 +19,8 @@ class TFlagScope {
 }  // namespace
 
 TRect TExtStringGrid::NavigableArea() const {
-  return TRect(GetFixedColsEx(), GetFixedRowsEx(), GetColCount() - 1 - fixedRightCols_,
-               GetRowCount() - 1 - fixedFooters_);
+  return TRect(GetFixedColsEx(), GetFixedRowsEx(), GetColCount() - 1 - GetFixedRightCols(),
+               GetRowCount() - 1 - GetFixedFooters());
 }
 
 // From may lie anywhere in a block: forward steps leave the whole block, so a block spanning

@@ -149,7 +149,7 @@ void TExtStringGrid::DeleteRowByKey() {
 // The right fixed columns refuse the current cell, so a Tab at the navigable area's edge
 // either stalls there or lands beyond it; either way it goes on in the next (previous) row.
 bool TExtStringGrid::TabMeetsRightCols(TGridCoord From, bool Backward) const {
-  if (fixedRightCols_ <= 0) return false;
+  if (GetFixedRightCols() <= 0) return false;
   const TRect area = NavigableArea();
   const bool stalled = GetCol() == From.X && GetRow() == From.Y;
   return GetCol() > area.Right || (stalled && From.X == (Backward ? area.Left : area.Right));
@@ -164,7 +164,7 @@ void TExtStringGrid::TabPastRightCols(int FromRow, bool Backward) {
 }
 
 void TExtStringGrid::WMKeyDown(TWMKeyDown& Message) {
-  if (panning_) EndPanning();
+  if (GetPanning()) EndPanning();
   const WORD key = Message.CharCode;
   const TShiftState shift = KeyDataToShiftState(Message.KeyData);
   const bool ctrl = Down(VK_CONTROL) || shift.Contains(ssCtrl);
