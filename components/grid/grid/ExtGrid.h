@@ -37,7 +37,6 @@
 #include "components/grid/core/SortCompare.h"
 #include "components/grid/core/SortIndexList.h"
 #include "components/grid/grid/SortSettings.h"
-#include "components/grid/grid/UpdateLock.h"
 
 class FormResizeLink;
 class TImageList;
@@ -58,8 +57,8 @@ class TExtStringGrid : public TBaseGrid {
   ~TExtStringGrid() override;
 
   // Object model and settings ----------------------------------------------------------------
-  // (ExtGridHooks.cpp, ExtGrid.cpp, ExtGridValidate.cpp, ExtGridEnhMove.cpp, ExtGridFormResize.cpp,
-  // ExtGridPaint.cpp)
+  // (ExtGridHooks.cpp, ExtGrid.cpp, ExtGridLook.cpp, ExtGridValidate.cpp, ExtGridEnhMove.cpp,
+  // ExtGridFormResize.cpp, ExtGridPaint.cpp)
   // Settings objects; a change of their look repaints the grid.
   TSortSettings SortSettings{[this] { return GetFixedRowsEx(); }};
   TDragDropSettings DragDropSettings;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/UpdateLock.h"
 
 struct TExtStringGrid::CoreState {
   TUpdateLock UpdateLock;
