@@ -37,7 +37,7 @@ void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
   if (!GetParent()) return;
   UpdateVScrollBar();
   UpdateHScrollBar();
-  if (GetFixedFooters() > 0 || GetFixedRightCols() > 0) Invalidate();
+  if (lines_->FixedFooters > 0 || lines_->FixedRightCols > 0) Invalidate();
 }
 
 // Every other non-fixed line scaled as the sized one was; the sizing flag is off meanwhile,

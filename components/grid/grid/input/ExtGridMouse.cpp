@@ -27,7 +27,7 @@ bool OpenableAddress(const AnsiString& Anchor) {
 }  // namespace
 
 void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
-  if (GetPanning()) EndPanning();
+  if (input_->Panning) EndPanning();
   if (ResizerPress(Message)) return;
   const int x = Message.XPos, y = Message.YPos;
   if (NearFixedColEdge(x)) return MoveFixedColLine(x);
@@ -224,7 +224,7 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
 }
 
 void TExtStringGrid::WMRButtonDown(TWMMouse& Message) {
-  if (GetPanning()) EndPanning();
+  if (input_->Panning) EndPanning();
   TBaseGrid::WMRButtonDown(Message);
   int col = -1, row = -1;
   MouseToCell(Message.XPos, Message.YPos, col, row);

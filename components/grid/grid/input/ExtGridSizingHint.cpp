@@ -22,7 +22,7 @@ TExtStringGrid::ClickParking::~ClickParking() {
 // A release in the header under the column-sizing cursor ended a sizing, not a click.
 TExtStringGrid::ClickParking TExtStringGrid::ReleaseSizing(int X, int Y) {
   ReleaseFixedButton();
-  if (input_->SizingMouse.hintShown) GetHintWindow()->ReleaseHandle();
+  if (input_->SizingMouse.hintShown) input_->HintWindow->ReleaseHandle();
   input_->SizingMouse.hintShown = false;
   const TGridCoord cell = MouseCoord(X, Y);
   const bool sizingCursor = GetClientCursor() == crHSplit && GetOptions().Contains(goColSizing);
@@ -52,8 +52,8 @@ void TExtStringGrid::FixedColSizingMove(int X, int Y) {
 }
 
 void TExtStringGrid::ShowHintAt(TPoint Screen, const AnsiString& Text) {
-  TRect r = GetHintWindow()->CalcHintRect(kHintMaxWidth, Text, nullptr);
+  TRect r = input_->HintWindow->CalcHintRect(kHintMaxWidth, Text, nullptr);
   OffsetRect(r, Screen.x, Screen.y);
-  GetHintWindow()->SetColor(HintColor);
-  GetHintWindow()->ActivateHint(r, Text);
+  input_->HintWindow->SetColor(HintColor);
+  input_->HintWindow->ActivateHint(r, Text);
 }

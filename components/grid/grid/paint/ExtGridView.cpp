@@ -37,11 +37,11 @@ int TExtStringGrid::GetSaveStartCol() const { return SaveFixedCells ? 0 : GetFix
 int TExtStringGrid::GetSaveStartRow() const { return SaveFixedCells ? 0 : GetFixedRows(); }
 
 int TExtStringGrid::GetSaveEndCol() const {
-  return GetColCount() - 1 - (SaveFixedCells ? 0 : GetFixedRightCols());
+  return GetColCount() - 1 - (SaveFixedCells ? 0 : lines_->FixedRightCols);
 }
 
 int TExtStringGrid::GetSaveEndRow() const {
-  return GetRowCount() - 1 - (SaveFixedCells ? 0 : GetFixedFooters());
+  return GetRowCount() - 1 - (SaveFixedCells ? 0 : lines_->FixedFooters);
 }
 
 int TExtStringGrid::GetMaxEditLength() const { return core_->MaxEditLength; }
