@@ -12,6 +12,7 @@
 #include "components/grid/grid/ExtGridCoreState.h"
 #include "components/grid/grid/cells/LineState.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
+#include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/files/ClipState.h"
 #include "components/grid/grid/input/InputState.h"
 #include "components/grid/grid/paint/PaintState.h"
@@ -30,6 +31,8 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
       ScrollWidth(GetSystemMetrics(SM_CXVSCROLL)),
       IsWinXP(ThemeAvailable()),
       WheelLines(WheelScrollLines()),
+      edit_(std::make_unique<TGridEditState>()),
+      editors_(std::make_unique<TGridEditors>()),
       core_(std::make_unique<CoreState>()),
       paint_(std::make_unique<PaintState>()),
       lines_(std::make_unique<LineState>()),

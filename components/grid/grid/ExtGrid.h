@@ -27,7 +27,6 @@
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/html/HTMLDraw.h"
 #include "components/grid/html/HTMLPictureCache.h"
-#include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/core/HiddenRows.h"
 #include "components/grid/grid/input/InputSettings.h"
 #include "components/grid/grid/paint/LookSettings.h"
@@ -50,6 +49,9 @@ struct TSheetData;
 struct TSheetValue;
 class THTMLHintWindow;
 class TRichEdit;
+class TEditLink;
+struct TGridEditState;
+struct TGridEditors;
 
 class TExtStringGrid : public TBaseGrid {
  public:
@@ -980,7 +982,7 @@ class TExtStringGrid : public TBaseGrid {
   bool LookupCaseSensitive = false;
   bool LookupHistory = false;  // a text left in the inplace edit joins LookupItems
   bool ExcelStyleDecimalSeparator = false;  // the keypad's "." types the decimal separator
-  TEditorType GetEditorType() const { return edit_.Editor; }
+  TEditorType GetEditorType() const;
   void ShowInplaceEdit();
   // Ends the open edit: the editor hides and writes its value back.
   void HideInplaceEdit();
@@ -990,16 +992,16 @@ class TExtStringGrid : public TBaseGrid {
   void RestoreCache();
   // Whether the press that opened the edit places the caret; asked once, by the editor that
   // takes the focus.
-  bool TakeCaretClick() { return std::exchange(edit_.CaretClickPending, false); }
+  bool TakeCaretClick();
   // Whether an editor control's text is the one it opened with: an untouched value is never
   // written back.
-  bool EditorValueUntouched(const AnsiString& Text) const { return Text == edit_.Opened; }
+  bool EditorValueUntouched(const AnsiString& Text) const;
   // Writes the shown editor control's value into the current cell as its hiding would and
   // validates it; false when refused (the control then shows the cell's text again).
   bool ControlValueAccepted();
   // The control lost the focus to its grid with a refused value: the cell the click selects
   // is refused once, and the control takes the focus back.
-  void KeepRefusedEdit() { edit_.LeaveRefused = true; }
+  void KeepRefusedEdit();
   // A key ended an editor control's edit: Tab and the arrows move on, Return advances.
   void DoneInplaceEdit(WORD Key, TShiftState Shift);
   virtual AnsiString EllipsClick(const AnsiString& S);
@@ -1017,11 +1019,11 @@ class TExtStringGrid : public TBaseGrid {
   void AddComboStringObject(const AnsiString& S, TObject* AObject);
   bool RemoveComboString(const AnsiString& S);
   // The item a combo-list edit of a cell whose text is in no item selects (-1: the first).
-  void SetComboSelection(int Index) { edit_.ComboSelection = Index; }
+  void SetComboSelection(int Index);
   bool SetComboSelectionString(const AnsiString& S);
   int GetComboCount();
   // The editor controls (made at their first edit, owned by the grid).
-  const TGridEditors& GetEditors() const { return editors_; }
+  const TGridEditors& GetEditors() const { return *editors_; }
   // The application's editor of edCustom cells (not owned; empty once it is freed).
   TComponentLink<TEditLink> EditLink;
   virtual TEditLink* GetCellEditLink(int /*ACol*/, int /*ARow*/) { return EditLink; }
@@ -1283,7 +1285,6 @@ class TExtStringGrid : public TBaseGrid {
   bool MultiLineEditor() override;
   bool SelectCell(int ACol, int ARow) override;
   bool FooterLetsSelect(int ACol, int ARow);
-  TGridEditState edit_;
 
   // The editing state: an edit is open, a validation runs, or every end of an edit validates.
   bool EditActive = false;
@@ -1299,7 +1300,6 @@ class TExtStringGrid : public TBaseGrid {
   void DoneEditing() {
     if (OnEditingDone) OnEditingDone(this);
   }
-  TGridEditors editors_;
 
   // Binary grid stream and clipboard
   void CopyFunc(const TGridRect& R, bool SelectedRowsOnly);
@@ -1320,6 +1320,9 @@ class TExtStringGrid : public TBaseGrid {
   struct ClipState;    // files/ClipState.h: the last copy's origin and operation
   struct ClipContent;  // files/ClipState.h: a copy's formats held apart from the clipboard
   class ClickParking;  // input/InputState.h
+  // The edit's state and its editor controls (editing/GridEditors.h).
+  std::unique_ptr<TGridEditState> edit_;
+  std::unique_ptr<TGridEditors> editors_;
   std::unique_ptr<CoreState> core_;
   std::unique_ptr<PaintState> paint_;
   std::unique_ptr<LineState> lines_;

@@ -3,6 +3,7 @@
 // selection and the incremental key search.
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/editing/ExtInplaceEdit.h"
+#include "components/grid/grid/editing/GridEditors.h"
 #include "platform/controls/keys.h"
 #include "platform/core/text.h"
 
@@ -62,9 +63,9 @@ void TExtStringGrid::WMChar(TWMChar& Message) {
     if (StaticControl(RemapCol(GetCol()), GetRow()) && Message.CharCode != '\r') return;
   }
   const auto c = static_cast<unsigned char>(Message.CharCode);
-  if (!EditActive && (c == '\b' || c >= 32)) edit_.StartKey = static_cast<char>(c);
+  if (!EditActive && (c == '\b' || c >= 32)) edit_->StartKey = static_cast<char>(c);
   TBaseGrid::WMChar(Message);
-  if (!EditControlShown) edit_.StartKey = 0;
+  if (!EditControlShown) edit_->StartKey = 0;
 }
 
 void TExtStringGrid::ToggleByKey() {

@@ -3,6 +3,7 @@
 // a column, and the moves of columns and rows.
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/input/InputState.h"
 #include "platform/controls/shell.h"
 #include "platform/core/text.h"
@@ -43,7 +44,7 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
     HideInplaceEdit();
     return TBaseGrid::WMLButtonDown(Message);
   }
-  if (MouseActions.CaretPositioning) edit_.CaretClickPending = true;
+  if (MouseActions.CaretPositioning) edit_->CaretClickPending = true;
   if (col < GetFixedCols() || row < GetFixedRows() || IsFixed(col, row)) HideInplaceEdit();
   PressFixedButton(col, row);
   if (CellPress(col, row, x, y)) return;

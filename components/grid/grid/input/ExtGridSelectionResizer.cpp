@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/files/ClipState.h"
 #include "components/grid/grid/input/InputState.h"
 
@@ -88,7 +89,7 @@ void TExtStringGrid::ResizerRelease() {
   if (!std::exchange(input_->Resizer.pastePending, false)) return;
   const ClipContent copy = std::exchange(input_->Resizer.copy, {});
   if (GetSelection() == input_->Resizer.pressed) return;
-  const Lent<bool> parked(edit_.Parked, true);
+  const Lent<bool> parked(edit_->Parked, true);
   const Lent<bool> pasting(input_->Resizer.pasting, true);
   const Lent<TPoint> origin(clip_->CopyOrigin, input_->Resizer.origin);
   const Lent<TClipOperation> operation(clip_->Operation, coCopy);
