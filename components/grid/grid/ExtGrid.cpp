@@ -3,15 +3,21 @@
 
 #include <algorithm>
 
-#include "components/grid/grid/ExtGridCheck.h"
-#include "components/grid/core/ColumnMap.h"
 #include "components/grid/controls/ExtXPVS.h"
+#include "components/grid/core/ColumnMap.h"
 #include "components/grid/core/FindFilterState.h"
-#include "components/grid/core/SortState.h"
-#include "components/grid/html/HTMLHintWindow.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/core/SortState.h"
+#include "components/grid/grid/ExtGridCheck.h"
+#include "components/grid/grid/ExtGridCoreState.h"
+#include "components/grid/grid/cells/LineState.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
+#include "components/grid/grid/editing/GridEditors.h"
+#include "components/grid/grid/files/ClipState.h"
+#include "components/grid/grid/input/InputState.h"
+#include "components/grid/grid/paint/PaintState.h"
 #include "components/grid/grid/printing/PrintState.h"
+#include "components/grid/html/HTMLHintWindow.h"
 #include "platform/controls/application.h"
 #include "platform/winapi/system_metrics.h"
 
@@ -25,28 +31,33 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
       ScrollWidth(GetSystemMetrics(SM_CXVSCROLL)),
       IsWinXP(ThemeAvailable()),
       WheelLines(WheelScrollLines()),
-      fixedFont_(std::make_unique<TFont>()),
-      activeCellFont_(std::make_unique<TFont>()),
-      rowIndicator_(std::make_unique<TBitmap>()),
+      edit_(std::make_unique<TGridEditState>()),
+      editors_(std::make_unique<TGridEditors>()),
+      core_(std::make_unique<CoreState>()),
+      paint_(std::make_unique<PaintState>()),
+      lines_(std::make_unique<LineState>()),
+      input_(std::make_unique<InputState>()),
+      clip_(std::make_unique<ClipState>()),
       sort_(std::make_unique<TSortState>()),
       columns_(std::make_unique<TColumnMap>()),
       find_(std::make_unique<TFindFilterState>()),
-      footerPanel_(new TFooterPanel(this, this)),
-      hintWindow_(new THTMLHintWindow(this)),
       print_(std::make_unique<TPrintState>()) {
+  // Both are owned by the grid as its children; the state keeps them for the grid's files.
+  paint_->FooterPanel = new TFooterPanel(this, this);
+  input_->HintWindow = new THTMLHintWindow(this);
   const TNotifyEvent repaint = [this](TObject*) { Invalidate(); };
   for (TGridSettings* settings : std::initializer_list<TGridSettings*>{
            &SortSettings, &ControlLook, &CellNode, &Bands, &BackGround})
     settings->OnChange = repaint;
   ColumnHeaders.OnChange = [this](TObject*) { ShowColumnHeaders(); };
   RowHeaders.OnChange = [this](TObject*) { ShowRowHeaders(); };
-  fixedFont_->SetName("Tahoma");
-  fixedFont_->OnChange = repaint;
+  paint_->FixedFont->SetName("Tahoma");
+  paint_->FixedFont->OnChange = repaint;
   GetFont()->SetName("Tahoma");
-  activeCellFont_->SetStyle(fsBold);
-  activeCellFont_->OnChange = repaint;
+  paint_->ActiveCellFont->SetStyle(fsBold);
+  paint_->ActiveCellFont->OnChange = repaint;
   SetDefaultRowHeight(21);
-  footerPanel_->SetParent(this);
+  paint_->FooterPanel->SetParent(this);
   TakeOverFormResize();
   InitOleDragDrop();
 }
@@ -55,16 +66,6 @@ TExtStringGrid::~TExtStringGrid() {
   if (ColumnSize.Save) Application->HandleEvent([this] { SaveColSizes(); });
   HandBackFormResize();
   EndMoveDisplay();  // freed during a move: the drag cursor must not outlive it
-}
-
-void TExtStringGrid::SetRowIndicator(const TBitmap* Value) {
-  rowIndicator_->Assign(Value);
-  RepaintCell(0, GetRow());
-}
-
-void TExtStringGrid::SetVAlignment(TVAlignment Value) {
-  vAlignment_ = Value;
-  if (!GetLockFlag()) Invalidate();
 }
 
 int TExtStringGrid::GetFixedRowsEx() const {
@@ -76,14 +77,15 @@ int TExtStringGrid::GetFixedColsEx() const {
 }
 
 void TExtStringGrid::RegisterNotifier(TGridChangeNotifier* Notifier) {
-  if (!Notifier || std::find(notifiers_.begin(), notifiers_.end(), Notifier) != notifiers_.end())
+  if (!Notifier || std::find(core_->Notifiers.begin(), core_->Notifiers.end(), Notifier) !=
+                       core_->Notifiers.end())
     return;
-  notifiers_.push_back(Notifier);
+  core_->Notifiers.push_back(Notifier);
   Notifier->FreeNotification(this);
 }
 
 void TExtStringGrid::UnRegisterNotifier(TGridChangeNotifier* Notifier) {
-  if (std::erase(notifiers_, Notifier) > 0) Notifier->RemoveFreeNotification(this);
+  if (std::erase(core_->Notifiers, Notifier) > 0) Notifier->RemoveFreeNotification(this);
 }
 
 void TExtStringGrid::ShowColumnHeaders() {
@@ -118,7 +120,7 @@ void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) 
   if (Operation == opRemove && AComponent == CellChecker) CellChecker = nullptr;
   // A notifier being freed is a pointer only: it is found by its address.
   if (Operation == opRemove)
-    std::erase_if(notifiers_, [AComponent](TGridChangeNotifier* n) {
+    std::erase_if(core_->Notifiers, [AComponent](TGridChangeNotifier* n) {
       return static_cast<TComponent*>(n) == AComponent;
     });
 }
@@ -132,7 +134,7 @@ void TExtStringGrid::Loaded() {
 
 void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   const int rowHeight = GetDefaultRowHeight();
-  if (integralHeight_ && rowHeight > 0) {
+  if (lines_->IntegralHeight && rowHeight > 0) {
     const int rest = AHeight % rowHeight;
     if (GetVisibleColCount() + GetFixedCols() >= GetColCount())
       AHeight += rowHeight - rest - 1 - GetSystemMetrics(SM_CYHSCROLL);

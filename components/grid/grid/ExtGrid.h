@@ -27,7 +27,6 @@
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/html/HTMLDraw.h"
 #include "components/grid/html/HTMLPictureCache.h"
-#include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/core/HiddenRows.h"
 #include "components/grid/grid/input/InputSettings.h"
 #include "components/grid/grid/paint/LookSettings.h"
@@ -37,7 +36,6 @@
 #include "components/grid/core/SortCompare.h"
 #include "components/grid/core/SortIndexList.h"
 #include "components/grid/grid/SortSettings.h"
-#include "components/grid/grid/UpdateLock.h"
 
 class FormResizeLink;
 class TImageList;
@@ -51,6 +49,9 @@ struct TSheetData;
 struct TSheetValue;
 class THTMLHintWindow;
 class TRichEdit;
+class TEditLink;
+struct TGridEditState;
+struct TGridEditors;
 
 class TExtStringGrid : public TBaseGrid {
  public:
@@ -58,8 +59,8 @@ class TExtStringGrid : public TBaseGrid {
   ~TExtStringGrid() override;
 
   // Object model and settings ----------------------------------------------------------------
-  // (ExtGridHooks.cpp, ExtGrid.cpp, ExtGridValidate.cpp, ExtGridEnhMove.cpp, ExtGridFormResize.cpp,
-  // ExtGridPaint.cpp)
+  // (ExtGridHooks.cpp, ExtGrid.cpp, ExtGridLook.cpp, ExtGridValidate.cpp, ExtGridEnhMove.cpp,
+  // ExtGridFormResize.cpp, ExtGridPaint.cpp)
   // Settings objects; a change of their look repaints the grid.
   TSortSettings SortSettings{[this] { return GetFixedRowsEx(); }};
   TDragDropSettings DragDropSettings;
@@ -78,11 +79,11 @@ class TExtStringGrid : public TBaseGrid {
   TStringList RowHeaders;
   TStringList LookupItems;  // the inplace editor's completion list
 
-  TFont* GetFixedFont() const { return fixedFont_.get(); }
-  void SetFixedFont(const TFont* Value) { fixedFont_->Assign(*Value); }
-  TFont* GetActiveCellFont() const { return activeCellFont_.get(); }
-  void SetActiveCellFont(const TFont* Value) { activeCellFont_->Assign(*Value); }
-  TBitmap* GetRowIndicator() const { return rowIndicator_.get(); }
+  TFont* GetFixedFont() const;
+  void SetFixedFont(const TFont* Value);
+  TFont* GetActiveCellFont() const;
+  void SetActiveCellFont(const TFont* Value);
+  TBitmap* GetRowIndicator() const;
   void SetRowIndicator(const TBitmap* Value);
 
   // Look settings that repaint when set (SetLook will move the floating footer too).
@@ -97,23 +98,23 @@ class TExtStringGrid : public TBaseGrid {
     Restyle(Look, Value);
     FloatingFooter.Invalidate();
   }
-  bool GetActiveCellShow() const { return activeCellShow_; }
-  void SetActiveCellShow(bool Value) { Restyle(activeCellShow_, Value); }
-  TColor GetActiveCellColor() const { return activeCellColor_; }
-  void SetActiveCellColor(TColor Value) { Restyle(activeCellColor_, Value); }
-  TPoint GetXYOffset() const { return xyOffset_; }
-  void SetXYOffset(TPoint Value) { Restyle(xyOffset_, Value); }
-  TColor GetSelectionColor() const { return selectionColor_; }
-  void SetSelectionColor(TColor Value) { Restyle(selectionColor_, Value); }
-  TColor GetSelectionTextColor() const { return selectionTextColor_; }
-  void SetSelectionTextColor(TColor Value) { Restyle(selectionTextColor_, Value); }
-  bool GetShowSelection() const { return showSelection_; }
-  void SetShowSelection(bool Value) { Restyle(showSelection_, Value); }
+  bool GetActiveCellShow() const;
+  void SetActiveCellShow(bool Value);
+  TColor GetActiveCellColor() const;
+  void SetActiveCellColor(TColor Value);
+  TPoint GetXYOffset() const;
+  void SetXYOffset(TPoint Value);
+  TColor GetSelectionColor() const;
+  void SetSelectionColor(TColor Value);
+  TColor GetSelectionTextColor() const;
+  void SetSelectionTextColor(TColor Value);
+  bool GetShowSelection() const;
+  void SetShowSelection(bool Value);
   // The four arrows that mark where a moved or dropped column or row lands.
   TColor GetArrowColor() const;
   void SetArrowColor(TColor Value);
   // Repaints unless the update lock is held.
-  TVAlignment GetVAlignment() const { return vAlignment_; }
+  TVAlignment GetVAlignment() const;
   void SetVAlignment(TVAlignment Value);
 
   // Settings the painting, editing, scrolling and export code reads.
@@ -181,10 +182,10 @@ class TExtStringGrid : public TBaseGrid {
   void UnRegisterNotifier(TGridChangeNotifier* Notifier);
 
   // The update lock: no painting while it is held; the outermost EndUpdate repaints.
-  void BeginUpdate() { updateLock_.Begin(); }
+  void BeginUpdate();
   void EndUpdate();
-  void ResetUpdate() { updateLock_.Reset(); }
-  bool GetLockFlag() const { return updateLock_.Locked(); }
+  void ResetUpdate();
+  bool GetLockFlag() const;
   void SetLockFlag(bool Value) { Value ? BeginUpdate() : EndUpdate(); }
 
   void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
@@ -308,18 +309,18 @@ class TExtStringGrid : public TBaseGrid {
   int GetFixedRowHeight() const { return RowHeights(0); }
   void SetFixedRowHeight(int Value);
   // Rows at the bottom and columns at the right that are fixed too; they repaint when set.
-  int GetFixedFooters() const { return fixedFooters_; }
+  int GetFixedFooters() const;
   void SetFixedFooters(int Value);
-  int GetFixedRightCols() const { return fixedRightCols_; }
+  int GetFixedRightCols() const;
   void SetFixedRightCols(int Value);
   // Rounds the height to whole default rows when the bounds are set; setting applies it.
-  bool GetIntegralHeight() const { return integralHeight_; }
+  bool GetIntegralHeight() const;
   void SetIntegralHeight(bool Value);
   // The gradient of fixed cells in the soft and Orvik looks; setting repaints.
-  TColor GetOrvikGradFrom() const { return orvikGradFrom_; }
-  void SetOrvikGradFrom(TColor Value) { Restyle(orvikGradFrom_, Value); }
-  TColor GetOrvikGradTo() const { return orvikGradTo_; }
-  void SetOrvikGradTo(TColor Value) { Restyle(orvikGradTo_, Value); }
+  TColor GetOrvikGradFrom() const;
+  void SetOrvikGradFrom(TColor Value);
+  TColor GetOrvikGradTo() const;
+  void SetOrvikGradTo(TColor Value);
   // The control's cursor; setting makes it the grid's normal cursor too.
   TCursor GetCursorEx() const { return GetCursor(); }
   void SetCursorEx(TCursor Value);
@@ -445,13 +446,13 @@ class TExtStringGrid : public TBaseGrid {
   // Every column and row grows by Delta while the zoom level stays within -10 to 10; a
   // size that would not stay positive is kept.
   void Zoom(int Delta);
-  int GetZoomLevel() const { return zoomLevel_; }
+  int GetZoomLevel() const;
   // A column's printed width and left offset in the last print layout (columns 0 to 511).
   int GetPrintColWidth(int ACol) const;
   int GetPrintColOffset(int ACol) const;
 
   // The columns whose equal neighbouring cells merge after a sort, the first leading.
-  const std::vector<int>& GetMergedColumns() const { return mergedColumns_; }
+  const std::vector<int>& GetMergedColumns() const;
   void SetMergedColumns(const std::vector<int>& Value);
   void ApplyColumnMerge();
   void UndoColumnMerge();
@@ -552,7 +553,7 @@ class TExtStringGrid : public TBaseGrid {
   void ExpandNode(int ARow);
   void ContractAll();
   void ExpandAll();
-  int GetNodeCount() const { return nodeCount_; }
+  int GetNodeCount() const;
   // The node whose span holds the row, -1 for none.
   int GetParentRow(int ARow);
   // A row added to (taken from) the node the row belongs to, whose span follows.
@@ -560,12 +561,12 @@ class TExtStringGrid : public TBaseGrid {
   void RemoveChildRow(int ARow);
   // For the tree lines: 0 a node row, 1 the last row of an open node, 2 a row inside one.
   int GetNodeSpanType(int ARow);
-  bool HasNodes() override { return nodeCount_ > 0; }
+  bool HasNodes() override;
   int NodeIndent(int ARow) override;
 
   // Grouping: sorted by a column, a node row before each run of equal values, which the node
   // row shows in the text column; the column itself leaves the grid until UnGroup.
-  int GetGroupColumn() const { return groupColumn_; }
+  int GetGroupColumn() const;
   void SetGroupColumn(int Value);
   void Group(int ACol);
   void UnGroup();
@@ -659,8 +660,8 @@ class TExtStringGrid : public TBaseGrid {
   bool IsSelected(int ACol, int ARow);
   bool GetSelectedCells(int ACol, int ARow) const;
   void SetSelectedCells(int ACol, int ARow, bool Value);
-  int GetSelectedCellsCount() const { return static_cast<int>(selectedCells_.size()); }
-  TGridCoord GetSelectedCell(int Index) const { return selectedCells_.at(Index); }
+  int GetSelectedCellsCount() const;
+  TGridCoord GetSelectedCell(int Index) const;
   void ClearSelectedCells();
   // The selected cells as text: TAB between cells, CR LF after each row.
   AnsiString SelectedText();
@@ -822,8 +823,8 @@ class TExtStringGrid : public TBaseGrid {
   int GetCellImageIdx(int ACol, int ARow);
   // One image list serves the image cells and HTML text's IMG SRC="IDX:n"; the grid does
   // not own it.
-  TImageList* GetGridImages() const { return gridImages_; }
-  void SetImages(TImageList* Value) { Restyle(gridImages_, Value); }
+  TImageList* GetGridImages() const;
+  void SetImages(TImageList* Value);
 
   // Check boxes and the toggling of check boxes and radio groups (ExtGridCheckBoxes.cpp). A
   // data check box shows whether the text is the cell's true value (GetCheckTrue).
@@ -884,21 +885,21 @@ class TExtStringGrid : public TBaseGrid {
   // (ExtGridPictures.cpp)
   // Pictures of HTML cell text: the grid's own cache of pictures by address, and the
   // container of named pictures it may point to (null again when the container is freed).
-  THTMLPictureCache* GetPictureCache() { return &pictureCache_; }
-  TPictureContainer* GetPictureContainer() const { return pictureContainer_.Get(); }
+  THTMLPictureCache* GetPictureCache();
+  TPictureContainer* GetPictureContainer() const;
   void SetPictureContainer(TPictureContainer* Value);
 
   // Scrolling, sizing and the footer ---------------------------------------------------------
   // (ExtGridScrollBars.cpp, ExtGridStretch.cpp, ExtGridFooter.cpp)
   TFloatingFooter FloatingFooter{this};
-  TFooterPanel* GetFooterPanel() const { return footerPanel_; }
+  TFooterPanel* GetFooterPanel() const;
   void FloatFooterUpdate() override;
   void UpdateFooter();
   // The scroll bars' look; a proportional bar's thumb shows the share of the grid shown.
   void SetScrollType(TScrollType Value);
   void SetScrollColor(TColor Value);
   void SetScrollWidth(int Value);
-  bool GetScrollProportional() const { return scrollProportional_; }
+  bool GetScrollProportional() const;
   void SetScrollProportional(bool Value);
   void UpdateVScrollBar();
   void UpdateHScrollBar();
@@ -937,9 +938,9 @@ class TExtStringGrid : public TBaseGrid {
   // The grid timer: the cell under a hovering mouse becomes current; blink tags blink.
   bool Hovering = false;
   bool EnableBlink = false;
-  bool GetBlinkOn() const { return blinkOn_; }
+  bool GetBlinkOn() const;
   // Wheel panning with the middle button runs until the next button or key.
-  bool GetPanning() const { return panning_; }
+  bool GetPanning() const;
   // The lines a wheel notch moves.
   int WheelLines;
   // Cell hints: the cell's text over it (HintShowCells, or HintShowLargeText where it does
@@ -949,7 +950,7 @@ class TExtStringGrid : public TBaseGrid {
   bool HTMLHint = false;
   bool AnchorHint = false;
   void ShowHintProc(AnsiString& HintStr, bool& CanShow, THintInfo& HintInfo);
-  THTMLHintWindow* GetHintWindow() const { return hintWindow_; }
+  THTMLHintWindow* GetHintWindow() const;
 
   // Keys and navigation ----------------------------------------------------------------------
   // (ExtGridKeys.cpp, ExtGridAdvance.cpp, ExtGridDialogChar.cpp)
@@ -981,7 +982,7 @@ class TExtStringGrid : public TBaseGrid {
   bool LookupCaseSensitive = false;
   bool LookupHistory = false;  // a text left in the inplace edit joins LookupItems
   bool ExcelStyleDecimalSeparator = false;  // the keypad's "." types the decimal separator
-  TEditorType GetEditorType() const { return edit_.Editor; }
+  TEditorType GetEditorType() const;
   void ShowInplaceEdit();
   // Ends the open edit: the editor hides and writes its value back.
   void HideInplaceEdit();
@@ -991,23 +992,23 @@ class TExtStringGrid : public TBaseGrid {
   void RestoreCache();
   // Whether the press that opened the edit places the caret; asked once, by the editor that
   // takes the focus.
-  bool TakeCaretClick() { return std::exchange(edit_.CaretClickPending, false); }
+  bool TakeCaretClick();
   // Whether an editor control's text is the one it opened with: an untouched value is never
   // written back.
-  bool EditorValueUntouched(const AnsiString& Text) const { return Text == edit_.Opened; }
+  bool EditorValueUntouched(const AnsiString& Text) const;
   // Writes the shown editor control's value into the current cell as its hiding would and
   // validates it; false when refused (the control then shows the cell's text again).
   bool ControlValueAccepted();
   // The control lost the focus to its grid with a refused value: the cell the click selects
   // is refused once, and the control takes the focus back.
-  void KeepRefusedEdit() { edit_.LeaveRefused = true; }
+  void KeepRefusedEdit();
   // A key ended an editor control's edit: Tab and the arrows move on, Return advances.
   void DoneInplaceEdit(WORD Key, TShiftState Shift);
   virtual AnsiString EllipsClick(const AnsiString& S);
   bool IsPassword(int ACol, int ARow);
 
   // Handed to the inplace editor as its length limit.
-  int GetMaxEditLength() const { return maxEditLength_; }
+  int GetMaxEditLength() const;
   void SetMaxEditLength(int Value);
 
   // Editor controls and the edit link --------------------------------------------------------
@@ -1018,11 +1019,11 @@ class TExtStringGrid : public TBaseGrid {
   void AddComboStringObject(const AnsiString& S, TObject* AObject);
   bool RemoveComboString(const AnsiString& S);
   // The item a combo-list edit of a cell whose text is in no item selects (-1: the first).
-  void SetComboSelection(int Index) { edit_.ComboSelection = Index; }
+  void SetComboSelection(int Index);
   bool SetComboSelectionString(const AnsiString& S);
   int GetComboCount();
   // The editor controls (made at their first edit, owned by the grid).
-  const TGridEditors& GetEditors() const { return editors_; }
+  const TGridEditors& GetEditors() const { return *editors_; }
   // The application's editor of edCustom cells (not owned; empty once it is freed).
   TComponentLink<TEditLink> EditLink;
   virtual TEditLink* GetCellEditLink(int /*ACol*/, int /*ARow*/) { return EditLink; }
@@ -1284,7 +1285,6 @@ class TExtStringGrid : public TBaseGrid {
   bool MultiLineEditor() override;
   bool SelectCell(int ACol, int ARow) override;
   bool FooterLetsSelect(int ACol, int ARow);
-  TGridEditState edit_;
 
   // The editing state: an edit is open, a validation runs, or every end of an edit validates.
   bool EditActive = false;
@@ -1300,7 +1300,6 @@ class TExtStringGrid : public TBaseGrid {
   void DoneEditing() {
     if (OnEditingDone) OnEditingDone(this);
   }
-  TGridEditors editors_;
 
   // Binary grid stream and clipboard
   void CopyFunc(const TGridRect& R, bool SelectedRowsOnly);
@@ -1311,23 +1310,24 @@ class TExtStringGrid : public TBaseGrid {
   // Object model and settings
   friend class FormResizeLink;
 
-  std::unique_ptr<TFont> fixedFont_;
-  std::unique_ptr<TFont> activeCellFont_;
-  std::unique_ptr<TBitmap> rowIndicator_;
-  bool activeCellShow_ = false;
-  TColor activeCellColor_ = clGray;
-  TPoint xyOffset_{2, 2};
-  TColor selectionColor_ = clHighlight;
-  TColor selectionTextColor_ = clHighlightText;
-  bool showSelection_ = true;
-  TVAlignment vAlignment_ = vtaTop;
-  TUpdateLock updateLock_;
-  std::vector<TGridChangeNotifier*> notifiers_;
-  TPoint validateCell_{-1, -1};
-  AnsiString validateValue_;
-  // The owner form's resize handler, taken over and handed back.
-  std::shared_ptr<FormResizeLink> formResize_;
-  TPoint formSize_;
+  // The private state by concern, each type defined in the private header named beside it
+  // and included only by the files that use it. Sorting, hidden columns, finding, printing and
+  // drag and drop keep theirs below.
+  struct CoreState;    // ExtGridCoreState.h: update lock, notifiers, validation, form resize
+  struct PaintState;   // paint/PaintState.h: fonts, look, pictures, footer panel, scroll bars
+  struct LineState;    // cells/LineState.h: footers, selections, nodes, grouping, sizing
+  struct InputState;   // input/InputState.h: hints, panning, mouse presses and moves
+  struct ClipState;    // files/ClipState.h: the last copy's origin and operation
+  struct ClipContent;  // files/ClipState.h: a copy's formats held apart from the clipboard
+  class ClickParking;  // input/InputState.h
+  // The edit's state and its editor controls (editing/GridEditors.h).
+  std::unique_ptr<TGridEditState> edit_;
+  std::unique_ptr<TGridEditors> editors_;
+  std::unique_ptr<CoreState> core_;
+  std::unique_ptr<PaintState> paint_;
+  std::unique_ptr<LineState> lines_;
+  std::unique_ptr<InputState> input_;
+  std::unique_ptr<ClipState> clip_;
 
   template <typename T>
   void Restyle(T& field, const T& value) {
@@ -1339,16 +1339,6 @@ class TExtStringGrid : public TBaseGrid {
   void HandBackFormResize();
 
   // Cell access, marking and selection
-  int fixedFooters_ = 0;
-  int fixedRightCols_ = 0;
-  bool integralHeight_ = false;
-  TColor orvikGradFrom_ = clSilver;
-  TColor orvikGradTo_ = clWhite;
-  TCursor normalCursor_ = crDefault;
-  std::vector<uint8_t> rowSelect_;  // 1: the row is selected
-  int zoomLevel_ = 0;
-  std::vector<int> mergedColumns_;
-
   // The cells of a marking or fill: all, or the normal ones.
   TGridRect CellRange(bool DoFixed) const;
   // Gives each cell of R (inside the grid) the text Change makes of it, a merged block once.
@@ -1389,13 +1379,6 @@ class TExtStringGrid : public TBaseGrid {
 
   // Hidden rows and columns, nodes, grouping
   std::unique_ptr<TColumnMap> columns_;  // hidden columns and the widths they keep
-  int nodeCount_ = 0;
-  int groupColumn_ = -1;
-  int groupTextColumn_ = 0;  // where the node rows hold the group values
-  int groupWidth_ = 0;
-  AnsiString groupHeader_;
-  std::vector<AnsiString> groupFooters_;
-  TGridRect hiddenSelection_{};
   // Rows out of the grid into the store (display rows, rising) and back (by real number).
   // Display rows (rising) into the store: taken out as the internal row removal does, or
   // as RemoveRowsEx does when the rows are consecutive and AsRemoveEx.
@@ -1413,7 +1396,6 @@ class TExtStringGrid : public TBaseGrid {
   void CountHolds(TPropertyHolds& Holds) const override;
 
   // Row and column operations
-  std::vector<TGridCoord> selectedCells_;
   void ExchangeRows(int ARow1, int ARow2);
   void ExchangeRowHeights(int ARow1, int ARow2);
   void ExchangeRowSelect(int ARow1, int ARow2);
@@ -1421,8 +1403,8 @@ class TExtStringGrid : public TBaseGrid {
   void ExchangeColumns(int ACol1, int ACol2);
   void ExchangeColWidths(int ACol1, int ACol2);
   void ExchangeCells(int ACol1, int ARow1, int ACol2, int ARow2);
-  int LastNormalRow() const { return GetRowCount() - 1 - fixedFooters_; }
-  int LastNormalCol() const { return GetColCount() - 1 - fixedRightCols_; }
+  int LastNormalRow() const { return GetRowCount() - 1 - GetFixedFooters(); }
+  int LastNormalCol() const { return GetColCount() - 1 - GetFixedRightCols(); }
   // The last index of Count lines from First, not beyond Limit (no overflow for any Count).
   static int LastOf(int First, int Count, int Limit);
   // Empties stored cells without telling CellsChanged.
@@ -1464,8 +1446,6 @@ class TExtStringGrid : public TBaseGrid {
                       TFont* AFont);
 
   // Cell painting
-  std::vector<int> sizingLines_;  // the sizing lines shown
-  bool intelliShown_ = false;
   struct CellPaint;
   bool SortIndicatorShows(int ACol, int ARow);
   void DrawCellText(CellPaint& P);
@@ -1489,7 +1469,6 @@ class TExtStringGrid : public TBaseGrid {
   void PaintOverlays();
 
   // Cell graphics
-  TImageList* gridImages_ = nullptr;
   TCellGraphic* NewGraphic(int ACol, int ARow);  // created, the cell repainted
   TSize GraphicOwnSize(const TCellGraphic& Graphic, TPoint Cell);
   TSize RadioGroupSize(const TCellGraphic& Graphic, TStrings* Captions);
@@ -1506,28 +1485,9 @@ class TExtStringGrid : public TBaseGrid {
   bool DataChecked(int ACol, int ARow);
   int CellIntValue(int ACol, int ARow);
 
-  // Pictures
-  THTMLPictureCache pictureCache_;
-  TComponentLink<TPictureContainer> pictureContainer_;
-
   // Scrolling, sizing and the footer
   friend class TFloatingFooter;
   friend class TFooterPanel;
-  TFooterPanel* footerPanel_;
-  bool scrollProportional_ = false;
-  bool flatInit_ = false;
-  bool stretchEnabled_ = true;
-  int previousWidth_ = -1;
-  // The widths ColumnSize.SynchWithGrid scales, unrounded, until a width changes otherwise.
-  std::vector<double> synchWidths_;
-  bool synching_ = false;
-  // The line the mouse sizes, its size before and whether a sizing runs.
-  TPoint sizeCandidate_{-1, -1};
-  int sizeCol_ = -1;
-  int sizeRow_ = -1;
-  int sizeColWidth_ = 0;
-  int sizeRowHeight_ = 0;
-  bool mouseSizing_ = false;
   bool FlatInit();
   void FlatDone();
   void FlatUpdate();
@@ -1553,12 +1513,6 @@ class TExtStringGrid : public TBaseGrid {
   int RadioButtonSize() const;
 
   // Timers, wheel panning and hints
-  THTMLHintWindow* hintWindow_;
-  bool blinkOn_ = false;
-  bool panning_ = false;
-  TCursor panCursor_ = crDefault;
-  bool panHint_ = false;  // ShowHint before panning
-  TPoint hintCell_{-1, -1};
   void HoverStep();
   void BlinkStep();
   void StartPanning(TPoint Origin);
@@ -1586,13 +1540,6 @@ class TExtStringGrid : public TBaseGrid {
   void OpenEditor();
 
   // Mouse
-  // A copy's formats held apart from the clipboard, each absent when not taken: the cells as
-  // text, the top-left cell's rich text, the cells as a binary grid stream.
-  struct ClipContent {
-    std::optional<AnsiString> text;
-    std::optional<std::vector<uint8_t>> rich;
-    std::optional<std::vector<uint8_t>> cells;
-  };
   bool StaticControl(int ACol, int ARow);  // a check box, radio group or button
   void PressStaticCell(TPoint Cell);
   bool MergedPress(int ACol, int ARow, bool WasSelected);
@@ -1627,13 +1574,6 @@ class TExtStringGrid : public TBaseGrid {
   bool DrawsMoveLine() const override { return !EnhRowColMove; }
   // The hidden flags and saved widths of real columns follow a moved real column.
   void MoveColumnSlots(int From, int To);
-  struct LineMoveState {
-    TPoint pressAt{-1, -1};
-    TPoint offset;       // of the press inside the pressed cell
-    TPoint mouse;        // the last mouse point of the move
-    bool shown = false;  // the floating window and the drag cursor show
-    bool dragged = false;  // the mouse left the press point while a line moved
-  } lineMove_;
   // Whole rows, whole columns or all cells selected from the fixed cells.
   bool FixedSelectPress(int ACol, int ARow, int X, int Y);
   void ExtendFixedSelect(int X, int Y);
@@ -1649,45 +1589,9 @@ class TExtStringGrid : public TBaseGrid {
   void SelectModeMove(int X, int Y);
   bool ResizerPress(TWMMouse& Message);
   void ResizerRelease();
-  struct ResizerState {
-    TMouseSelectMode mode = msNormal;  // what a press does, as the last move found
-    bool pastePending = false;
-    bool pasting = false;  // the release's paste, which writes as when editing is on
-    TPoint origin;         // the copied rectangle's top-left cell
-    TGridRect pressed;     // the selection at the press
-    ClipContent copy;
-  } resizer_;
   // Sizing the first column from its right edge in any row (MouseActions.SizeFixedCol).
   bool NearFixedColEdge(int X) const;
   void MoveFixedColLine(int X);
-  struct MouseState {
-    TGridCoord down{-1, -1};
-    TGridCoord button{-1, -1};  // the cell whose button is held
-    bool moved = false;         // a column or row moved, or a width changed, during the click
-    bool dblSized = false;      // a double click auto-sized: the release does not sort
-    int rangeAnchor = -1;  // the row or column a whole-line drag selection started at
-    bool rangeRows = false;
-    int fixedSizingX = -1;  // the sizing line of the first column, -1 while not sizing
-    bool dragPending = false;  // a press that a move turns into a drag between programs
-    TPoint downAt;             // where that press was
-    // DisjunctRowSelect: the press was on a normal row, so the release selects rows; a Ctrl
-    // press on a row already selected deselects it at the release.
-    bool rowSelectPress = false;
-    int rowDeselect = -1;
-  } mouse_;
-  AnsiString hoverAnchor_;
-  // The release's OnClick waits in here while a release in the header ends a column sizing.
-  class ClickParking {
-   public:
-    ClickParking(TNotifyEvent& Event, bool Park);
-    ClickParking(const ClickParking&) = delete;
-    ClickParking& operator=(const ClickParking&) = delete;
-    ~ClickParking();
-
-   private:
-    TNotifyEvent* event_;
-    TNotifyEvent parked_;
-  };
   // The release's own steps: the pressed fixed cell rises, the sizing hint goes.
   [[nodiscard]] ClickParking ReleaseSizing(int X, int Y);
   void ShowSizingHint(int X, int Y);
@@ -1702,20 +1606,11 @@ class TExtStringGrid : public TBaseGrid {
   void PressFixedButton(int ACol, int ARow);
   void ReleaseFixedButton();
   void PaintFixedButton();
-  enum class FixedButton { None, Sunken, Raised };  // Raised: drawn once, at the next painting
-  struct SizingMouse {
-    bool hintShown = false;
-    FixedButton button = FixedButton::None;
-    TRect buttonRect;
-  } sizingMouse_;
 
   // Inplace editing
-  int maxEditLength_ = 0;
   void ReopenEditor(int ACol, int ARow);
 
   // Binary grid stream and clipboard
-  TPoint copyOrigin_;
-  TClipOperation clipOperation_ = coCopy;
   struct BinCells;
   struct BinDressing;
   AnsiString CopyText(const TGridRect& R, bool SelectedRowsOnly);

@@ -46,15 +46,15 @@ void TExtStringGrid::SetFilterActive(bool Value) {
       TUpdateScope lock(*this);
       ApplyFilter();
     }
-    if (GetRowCount() <= kept + fixedFooters_ && !FixedRowAlways) {
-      InsertRows(GetRowCount() - fixedFooters_, 1);
+    if (GetRowCount() <= kept + GetFixedFooters() && !FixedRowAlways) {
+      InsertRows(GetRowCount() - GetFixedFooters(), 1);
       SetFixedRows(kept);
     } else {
       kept = 0;
     }
   } else {
     const int fixedRows = kept > 0 ? kept : GetFixedRows();
-    if (kept > 0 && GetRowCount() == kept + fixedFooters_ + 1) RemoveRows(kept, 1);
+    if (kept > 0 && GetRowCount() == kept + GetFixedFooters() + 1) RemoveRows(kept, 1);
     UnHideRowsAll();
     if (fixedRows < GetRowCount() && fixedRows != GetFixedRows()) SetFixedRows(fixedRows);
     kept = 0;

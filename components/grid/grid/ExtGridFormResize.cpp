@@ -3,6 +3,7 @@
 // on to the handler the grid found, so a form with two grids keeps a sound chain whichever
 // grid is freed first.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridCoreState.h"
 #include "platform/controls/forms.h"
 
 class FormResizeLink {
@@ -45,18 +46,18 @@ TForm* OwnerForm(const TComponent& grid) {
 void TExtStringGrid::TakeOverFormResize() {
   TForm* form = OwnerForm(*this);
   if (!form || form->GetComponentState().Contains(csDesigning)) return;
-  formResize_ = std::make_shared<FormResizeLink>(this, form->OnResize);
-  form->OnResize = FormResizeHook{formResize_};
-  formSize_ = {form->GetWidth(), form->GetHeight()};
+  core_->FormResize = std::make_shared<FormResizeLink>(this, form->OnResize);
+  form->OnResize = FormResizeHook{core_->FormResize};
+  core_->FormSize = {form->GetWidth(), form->GetHeight()};
 }
 
 void TExtStringGrid::HandBackFormResize() {
-  if (!formResize_) return;
-  formResize_->Detach();
+  if (!core_->FormResize) return;
+  core_->FormResize->Detach();
   TForm* form = OwnerForm(*this);
   if (!form) return;
   const FormResizeHook* hook = form->OnResize.target<FormResizeHook>();
-  if (hook && hook->link == formResize_) form->OnResize = formResize_->Previous();
+  if (hook && hook->link == core_->FormResize) form->OnResize = core_->FormResize->Previous();
 }
 
 // The grid takes up what the form gained or lost since its last resize; a size that would
@@ -66,16 +67,16 @@ void TExtStringGrid::GridResize(TObject* Sender) {
   if (form && !GetComponentState().Contains(csDesigning)) {
     const TPoint size{form->GetWidth(), form->GetHeight()};
     if (SizeWithForm) {
-      const int width = GetWidth() + size.x - formSize_.x;
-      const int height = GetHeight() + size.y - formSize_.y;
+      const int width = GetWidth() + size.x - core_->FormSize.x;
+      const int height = GetHeight() + size.y - core_->FormSize.y;
       SetBounds(GetLeft(), GetTop(), width > 0 ? width : GetWidth(),
                 height > 0 ? height : GetHeight());
     }
-    formSize_ = size;
+    core_->FormSize = size;
   }
   // The form's own handler must not stop the grid's resizing.
   try {
-    if (formResize_) formResize_->RunPrevious(Sender);
+    if (core_->FormResize) core_->FormResize->RunPrevious(Sender);
   } catch (...) {
   }
   StretchColumn(ColumnSize.StretchColumn);

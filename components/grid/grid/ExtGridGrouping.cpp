@@ -5,7 +5,10 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/UpdateScope.h"
+#include "components/grid/grid/cells/LineState.h"
 #include "platform/core/format.h"
+
+int TExtStringGrid::GetGroupColumn() const { return lines_->GroupColumn; }
 
 void TExtStringGrid::SetGroupColumn(int Value) {
   if (Value == -1)
@@ -18,16 +21,16 @@ void TExtStringGrid::Group(int ACol) {
   if (ACol < GetFixedCols() || ACol >= GetColCount()) return;
   UnGroup();
   TUpdateScope lock(*this);
-  groupColumn_ = ACol;
-  groupWidth_ = ColWidths(ACol);
-  if (GetFixedRows() > 0) groupHeader_ = Cells(ACol, 0);
+  lines_->GroupColumn = ACol;
+  lines_->GroupWidth = ColWidths(ACol);
+  if (GetFixedRows() > 0) lines_->GroupHeader = Cells(ACol, 0);
   // The footer rows are no group; their cells of the column come back with it.
-  groupFooters_.clear();
+  lines_->GroupFooters.clear();
   for (int r = LastNormalRow() + 1; r < GetRowCount(); ++r)
-    groupFooters_.push_back(GetCellEx(ACol, r));
+    lines_->GroupFooters.push_back(GetCellEx(ACol, r));
   SortSettings.SetColumn(ACol);
   QSort();
-  groupTextColumn_ = GetFixedCols() == ACol ? ACol + 1 : GetFixedCols();
+  lines_->GroupTextColumn = GetFixedCols() == ACol ? ACol + 1 : GetFixedCols();
   AnsiString previous;
   int nodeRow = -1;
   for (int r = GetFixedRows(); r <= LastNormalRow(); ++r) {
@@ -35,7 +38,7 @@ void TExtStringGrid::Group(int ACol) {
     if (nodeRow >= 0 && value == previous) continue;
     if (nodeRow >= 0) AddNode(RemapRowInv(nodeRow), r - nodeRow);
     InsertRows(r, 1);
-    SetCellEx(groupTextColumn_, r, value);
+    SetCellEx(lines_->GroupTextColumn, r, value);
     nodeRow = r++;
     previous = value;
   }
@@ -46,28 +49,29 @@ void TExtStringGrid::Group(int ACol) {
 
 // The values are read from the column Group wrote them to.
 void TExtStringGrid::UnGroup() {
-  if (groupColumn_ < 0) return;
+  if (lines_->GroupColumn < 0) return;
   TUpdateScope lock(*this);
   ExpandAll();
   // The grid may have lost columns since: the column comes back at its end then.
-  groupColumn_ = std::min(groupColumn_, GetColCount() + NumHiddenColumns());
-  InsertCols(groupColumn_, 1);
-  const int shown = RemapColInv(groupColumn_);
-  if (shown < GetColCount()) SetColWidths(shown, groupWidth_);
-  if (GetFixedRows() > 0) SetCells(groupColumn_, 0, groupHeader_);
+  lines_->GroupColumn = std::min(lines_->GroupColumn, GetColCount() + NumHiddenColumns());
+  InsertCols(lines_->GroupColumn, 1);
+  const int shown = RemapColInv(lines_->GroupColumn);
+  if (shown < GetColCount()) SetColWidths(shown, lines_->GroupWidth);
+  if (GetFixedRows() > 0) SetCells(lines_->GroupColumn, 0, lines_->GroupHeader);
   AnsiString value;
   for (int r = GetFixedRows(); r <= LastNormalRow();) {
     if (!IsNode(r)) {
-      SetCellEx(groupColumn_, r++, value);
+      SetCellEx(lines_->GroupColumn, r++, value);
       continue;
     }
-    value = GetCellEx(groupTextColumn_, r);
+    value = GetCellEx(lines_->GroupTextColumn, r);
     RemoveNode(RemapRowInv(r));
     RemoveRows(r, 1);
   }
-  for (std::size_t i = 0; i < groupFooters_.size(); ++i)
-    SetCellEx(groupColumn_, LastNormalRow() + 1 + static_cast<int>(i), groupFooters_[i]);
-  groupColumn_ = -1;
+  for (std::size_t i = 0; i < lines_->GroupFooters.size(); ++i)
+    SetCellEx(lines_->GroupColumn, LastNormalRow() + 1 + static_cast<int>(i),
+              lines_->GroupFooters[i]);
+  lines_->GroupColumn = -1;
 }
 
 void TExtStringGrid::GroupStatistic(int ACol,

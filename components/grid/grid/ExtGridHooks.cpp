@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridCoreState.h"
 #include "components/grid/grid/ExtGridVersion.h"
 
 void TExtStringGrid::GetCellHint(int ACol, int ARow, AnsiString& Hint) {
@@ -11,12 +12,12 @@ void TExtStringGrid::GetCellHint(int ACol, int ARow, AnsiString& Hint) {
 
 void TExtStringGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush,
                                   TFont* AFont) {
-  if (activeCellShow_) {
+  if (GetActiveCellShow()) {
     const bool rowHeader = GetFixedCols() > 0 && ACol == 0 && ARow == GetRow();
     const bool colHeader = GetFixedRows() > 0 && ARow == 0 && ACol == RemapCol(GetCol());
     if (rowHeader || colHeader) {
-      AFont->Assign(*activeCellFont_);
-      ABrush->SetColor(activeCellColor_);
+      AFont->Assign(*GetActiveCellFont());
+      ABrush->SetColor(GetActiveCellColor());
     }
   }
   if (const TCellProperties* props = FindCellProperties(ACol, ARow))
@@ -61,8 +62,8 @@ void TExtStringGrid::GetCellFixed(int ACol, int ARow, bool& IsFixed) {
 // a merged block counts by its base cell, at its real column.
 bool TExtStringGrid::IsFixed(int ACol, int ARow) {
   const TPoint base = BaseCell(RemapCol(ACol), ARow);
-  if (base.y >= GetRowCount() - fixedFooters_ ||
-      base.x >= GetColCount() - fixedRightCols_ + NumHiddenColumns())
+  if (base.y >= GetRowCount() - GetFixedFooters() ||
+      base.x >= GetColCount() - GetFixedRightCols() + NumHiddenColumns())
     return true;
   bool fixed = false;
   GetCellFixed(ACol, ARow, fixed);
@@ -91,9 +92,10 @@ void TExtStringGrid::CellsChanged(TRect R) {
   if (OnCellsChanged) OnCellsChanged(this, R);
   // A notifier told may unregister or free itself or another: only those still registered
   // are told.
-  const std::vector<TGridChangeNotifier*> notifiers = notifiers_;
+  const std::vector<TGridChangeNotifier*> notifiers = core_->Notifiers;
   for (TGridChangeNotifier* notifier : notifiers)
-    if (std::find(notifiers_.begin(), notifiers_.end(), notifier) != notifiers_.end())
+    if (std::find(core_->Notifiers.begin(), core_->Notifiers.end(), notifier) !=
+        core_->Notifiers.end())
       notifier->CellsChanged(this, R);
   CalcFooter(-1);
 }

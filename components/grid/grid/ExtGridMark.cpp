@@ -29,8 +29,8 @@ TGridRect Cell(int ACol, int ARow) { return {ACol, ARow, ACol, ARow}; }
 // hidden ones inside included: the cells are read and written there.
 TGridRect TExtStringGrid::CellRange(bool DoFixed) const {
   if (DoFixed) return {0, 0, CellColCount() - 1, GetRowCount() - 1};
-  const auto [left, right] = StoredSpan(GetFixedColsEx(), GetColCount() - 1 - fixedRightCols_);
-  return {left, GetFixedRowsEx(), right, GetRowCount() - 1 - fixedFooters_};
+  const auto [left, right] = StoredSpan(GetFixedColsEx(), GetColCount() - 1 - GetFixedRightCols());
+  return {left, GetFixedRowsEx(), right, GetRowCount() - 1 - GetFixedFooters()};
 }
 
 void TExtStringGrid::ChangeCellTexts(const TGridRect& R,

@@ -6,6 +6,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/UpdateScope.h"
+#include "components/grid/grid/cells/LineState.h"
 
 namespace {
 constexpr int kNodeIndent = 16;
@@ -15,6 +16,9 @@ void TExtStringGrid::SetNodeLevels(int FromRow, int ToRow, int Level) {
   for (int r = std::max(FromRow, 0); r <= ToRow && r < GetRowCount(); ++r)
     if (Level != 0 || HasCellProperties(0, r)) GetCellProperties(0, r)->NodeLevel = Level;
 }
+
+int TExtStringGrid::GetNodeCount() const { return lines_->NodeCount; }
+bool TExtStringGrid::HasNodes() { return lines_->NodeCount > 0; }
 
 void TExtStringGrid::AddNode(int ARow, int Span) {
   const int row = RemapRow(ARow);
@@ -27,8 +31,8 @@ void TExtStringGrid::AddNode(int ARow, int Span) {
   node->CellHAlign = haBeforeText;
   node->CellAngle = row;
   SetNodeLevels(row, LastOf(row, Span, GetRowCount() - 1), 1);
-  if (nodeCount_ == 0) RepaintCol(0);
-  ++nodeCount_;
+  if (lines_->NodeCount == 0) RepaintCol(0);
+  ++lines_->NodeCount;
   if (GetCol() == 0 && GetColCount() > 1) SetCol(1);
 }
 
@@ -39,7 +43,7 @@ void TExtStringGrid::RemoveNode(int ARow) {
   SetNodeLevels(row, LastOf(row, GetNodeSpan(row), GetRowCount() - 1), 0);
   FreeCellGraphic(0, row);
   RepaintCell(0, row);
-  nodeCount_ = std::max(nodeCount_ - 1, 0);
+  lines_->NodeCount = std::max(lines_->NodeCount - 1, 0);
 }
 
 bool TExtStringGrid::IsNode(int ARow) { return GetCellType(0, ARow) == ctNode; }
@@ -122,7 +126,7 @@ void TExtStringGrid::ExpandAll() {
 }
 
 int TExtStringGrid::GetParentRow(int ARow) {
-  if (nodeCount_ == 0 || ARow < 1 || ARow >= GetRowCount()) return -1;
+  if (lines_->NodeCount == 0 || ARow < 1 || ARow >= GetRowCount()) return -1;
   int node = ARow;
   while (node >= 1 && !IsNode(node)) --node;
   if (node < 1) return -1;
@@ -162,6 +166,6 @@ int TExtStringGrid::GetNodeSpanType(int ARow) {
 }
 
 int TExtStringGrid::NodeIndent(int ARow) {
-  const TCellProperties* props = nodeCount_ > 0 ? FindCellProperties(0, ARow) : nullptr;
+  const TCellProperties* props = lines_->NodeCount > 0 ? FindCellProperties(0, ARow) : nullptr;
   return props ? props->NodeLevel * kNodeIndent : 0;
 }

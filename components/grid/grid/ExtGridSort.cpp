@@ -296,7 +296,7 @@ void TExtStringGrid::SortByColumn(int ACol) {
   TUpdateScope lock(*this);
   for (bool swapped = true; swapped;) {
     swapped = false;
-    for (int r = GetFixedRows(); r <= GetRowCount() - 2 - fixedFooters_; ++r) {
+    for (int r = GetFixedRows(); r <= GetRowCount() - 2 - GetFixedFooters(); ++r) {
       if (Compare(ACol, r, r + 1) != pass.direction) continue;
       SwapSortedRows(r, r + 1);
       swapped = true;

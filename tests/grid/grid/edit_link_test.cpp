@@ -3,9 +3,10 @@
 #include <QApplication>
 #include <QTest>
 
-#include "components/grid/grid/editing/EditLink.h"
 #include "components/grid/columns/ExtCGrid.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/editing/EditLink.h"
+#include "components/grid/grid/editing/GridEditors.h"
 #include "platform/controls/forms.h"
 #include "platform/grids/inplace_edit.h"
 #include "platform/stdctrls/edit.h"

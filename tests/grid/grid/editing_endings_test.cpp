@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "components/grid/grid/editing/GridEditorControls.h"
+#include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/richtext/RichText.h"
 #include "editor_controls.h"
 #include "locale_scope.h"

@@ -6,6 +6,7 @@
 #include "components/grid/controls/EsgSpinEdit.h"
 #include "components/grid/grid/editing/ExtInplaceEdit.h"
 #include "components/grid/grid/editing/GridEditorControls.h"
+#include "components/grid/grid/editing/GridEditors.h"
 #include "editor_controls.h"
 #include "window_mouse.h"
 

@@ -5,6 +5,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/editing/GridEditorControls.h"
+#include "components/grid/grid/editing/GridEditors.h"
 #include "editor_controls.h"
 #include "locale_scope.h"
 #include "platform/controls/screen.h"

@@ -8,6 +8,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/editing/GridEditorControls.h"
+#include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/html/HTMLHintWindow.h"
 #include "platform/stdctrls/edit.h"
 #include "platform/stdctrls/panel.h"

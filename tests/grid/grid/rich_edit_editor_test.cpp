@@ -4,6 +4,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/editing/GridEditorControls.h"
+#include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/richtext/RichText.h"
 #include "editor_controls.h"
 

@@ -30,7 +30,8 @@ bool TExtStringGrid::DataChecked(int ACol, int ARow) {
 }
 
 void TExtStringGrid::AddCheckBox(int ACol, int ARow, bool State, bool Data) {
-  NewGraphic(ACol, ARow)->SetCheckBox(State, Data, true, haBeforeText, CheckVAlign(vAlignment_));
+  NewGraphic(ACol, ARow)
+      ->SetCheckBox(State, Data, true, haBeforeText, CheckVAlign(GetVAlignment()));
 }
 
 bool TExtStringGrid::RemoveCheckBox(int ACol, int ARow) {

@@ -1,16 +1,19 @@
 // TExtStringGrid: the columns whose equal neighbouring cells merge after a sort.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/LineState.h"
+
+const std::vector<int>& TExtStringGrid::GetMergedColumns() const { return lines_->MergedColumns; }
 
 void TExtStringGrid::SetMergedColumns(const std::vector<int>& Value) {
   UndoColumnMerge();
-  mergedColumns_ = Value;
+  lines_->MergedColumns = Value;
   ApplyColumnMerge();
 }
 
 // The first listed column leads: the others merge only within its blocks.
 void TExtStringGrid::ApplyColumnMerge() {
-  for (std::size_t i = 0; i < mergedColumns_.size(); ++i)
-    MergeColumnCells(mergedColumns_[i], i == 0);
+  for (std::size_t i = 0; i < lines_->MergedColumns.size(); ++i)
+    MergeColumnCells(lines_->MergedColumns[i], i == 0);
 }
 
 void TExtStringGrid::UndoColumnMerge() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/LineState.h"
 #include "components/grid/grid/editing/ExtInplaceEdit.h"
 
 void TExtStringGrid::SetRowCountEx(int Value) {
@@ -27,19 +28,23 @@ void TExtStringGrid::SetFixedRowHeight(int Value) {
   for (int r = 0; r < GetFixedRows(); ++r) SetRowHeights(r, Value);
 }
 
+int TExtStringGrid::GetFixedFooters() const { return lines_->FixedFooters; }
+int TExtStringGrid::GetFixedRightCols() const { return lines_->FixedRightCols; }
+bool TExtStringGrid::GetIntegralHeight() const { return lines_->IntegralHeight; }
+
 void TExtStringGrid::SetFixedFooters(int Value) {
   // A negative count would stretch the normal cells past the grid.
-  fixedFooters_ = std::max(Value, 0);
+  lines_->FixedFooters = std::max(Value, 0);
   Invalidate();
 }
 
 void TExtStringGrid::SetFixedRightCols(int Value) {
-  fixedRightCols_ = std::max(Value, 0);
+  lines_->FixedRightCols = std::max(Value, 0);
   Invalidate();
 }
 
 void TExtStringGrid::SetIntegralHeight(bool Value) {
-  integralHeight_ = Value;
+  lines_->IntegralHeight = Value;
   SetBounds(GetLeft(), GetTop(), GetWidth(), GetHeight());
 }
 

@@ -96,24 +96,24 @@ TFilePicture* TExtStringGrid::GetFilePicture(int ACol, int ARow) {
 
 void TExtStringGrid::AddImageIdx(int ACol, int ARow, int Idx, TCellHAlign HAlign,
                                  TCellVAlign VAlign) {
-  if (gridImages_) NewGraphic(ACol, ARow)->SetImageIdx(Idx, HAlign, VAlign);
+  if (GetGridImages()) NewGraphic(ACol, ARow)->SetImageIdx(Idx, HAlign, VAlign);
 }
 
 bool TExtStringGrid::GetImageIdx(int ACol, int ARow, int& Idx) {
   const TCellGraphic* graphic = GraphicOf(ACol, ARow, {ctImageList});
-  if (!graphic || !gridImages_) return false;
+  if (!graphic || !GetGridImages()) return false;
   Idx = graphic->CellIndex;
   return true;
 }
 
 void TExtStringGrid::AddDataImage(int ACol, int ARow, int Idx, TCellHAlign HAlign,
                                   TCellVAlign VAlign) {
-  if (gridImages_) NewGraphic(ACol, ARow)->SetDataImage(Idx, HAlign, VAlign);
+  if (GetGridImages()) NewGraphic(ACol, ARow)->SetDataImage(Idx, HAlign, VAlign);
 }
 
 TIntList* TExtStringGrid::AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign HAlign,
                                         TCellVAlign VAlign) {
-  if (!gridImages_) return nullptr;
+  if (!GetGridImages()) return nullptr;
   TCellGraphic* graphic = NewGraphic(ACol, ARow);
   graphic->SetMultiImage(ACol, ARow, Dir, HAlign, VAlign, ImageListRepaint());
   return graphic->GetImages();

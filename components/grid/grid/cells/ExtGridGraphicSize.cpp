@@ -30,9 +30,9 @@ TSize TExtStringGrid::GraphicOwnSize(const TCellGraphic& Graphic, TPoint Cell) {
       return {Graphic.ButtonWidth(), Graphic.ButtonHeight()};
     case ctImages: {
       const TIntList* list = Graphic.GetImages();
-      if (!gridImages_ || !list) return {};
+      if (!GetGridImages() || !list) return {};
       const int n = list->Count();
-      const int w = gridImages_->GetWidth(), h = gridImages_->GetHeight();
+      const int w = GetGridImages()->GetWidth(), h = GetGridImages()->GetHeight();
       return Graphic.CellBoolean ? TSize(n * w, h) : TSize(w, n * h);
     }
     default:
@@ -69,8 +69,8 @@ TSize TExtStringGrid::GraphicSize(int ACol, int ARow, const TSize* PrintArea, do
                           graphic->CellHAlign == haAfterText || GetCellEx(ACol, ARow).empty();
       size = graphic->CellType == ctBitmap || graphic->CellType == ctIcon
                  ? GraphicOwnSize(*graphic, cell)
-             : gridImages_ ? TSize(gridImages_->GetWidth(), gridImages_->GetHeight())
-                           : TSize();
+             : GetGridImages() ? TSize(GetGridImages()->GetWidth(), GetGridImages()->GetHeight())
+                               : TSize();
       const bool isImage = graphic->CellType == ctImageList || graphic->CellType == ctDataImage;
       if (!beside && (!PrintArea || isImage)) size.cx = 0;
       break;

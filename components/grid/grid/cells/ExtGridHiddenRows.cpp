@@ -10,6 +10,7 @@
 #include "components/grid/core/PropertyHolds.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/UpdateScope.h"
+#include "components/grid/grid/cells/LineState.h"
 
 std::vector<int> TExtStringGrid::ShownRowsIn(int FromRow, int ToRow) const {
   FromRow = std::max(FromRow, 0);
@@ -85,8 +86,8 @@ void TExtStringGrid::PutRowsBack(THiddenRows::Rows Rows) {
       SetGridCell(c, places[i], row.Items.Strings(c));
       if (row.Items.Objects(c)) PutCellRef(c, places[i], row.TakeRef(c));
     }
-    if (static_cast<std::size_t>(places[i]) < rowSelect_.size())
-      rowSelect_.insert(rowSelect_.begin() + places[i], 0);
+    if (static_cast<std::size_t>(places[i]) < lines_->RowSelect.size())
+      lines_->RowSelect.insert(lines_->RowSelect.begin() + places[i], 0);
   }
   Invalidate();
   CheckHolds();

@@ -36,7 +36,8 @@ void TExtStringGrid::RTFPaint(int ACol, int ARow, TCanvas* Canvas, TRect ARect) 
   const bool selected =
       (IsSelected(shown, ARow) && !focused && !disjunct) || (disjunct && GetRowSelect(ARow));
   const bool screen = GetMapMode(Canvas) == MM_TEXT;
-  const TColor textColor = selected && !SelectionRTFKeep && screen ? selectionTextColor_ : clNone;
+  const TColor textColor =
+      selected && !SelectionRTFKeep && screen ? GetSelectionTextColor() : clNone;
 
   POINT corners[2] = {{ARect.Left, ARect.Top}, {ARect.Right, ARect.Bottom}};
   LPtoDP(Canvas, corners, 2);

@@ -2,9 +2,10 @@
 // rectangle.
 #include <algorithm>
 
+#include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridError.h"
-#include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/cells/LineState.h"
 
 namespace {
 const char* const kInvalidRow = "Invalid Row accessed";
@@ -16,26 +17,26 @@ void TExtStringGrid::CheckRowSelect(int ARow) const {
 
 bool TExtStringGrid::GetRowSelect(int ARow) const {
   CheckRowSelect(ARow);
-  return static_cast<std::size_t>(ARow) < rowSelect_.size() && rowSelect_[ARow] != 0;
+  return static_cast<std::size_t>(ARow) < lines_->RowSelect.size() && lines_->RowSelect[ARow] != 0;
 }
 
 void TExtStringGrid::SetRowSelect(int ARow, bool Value) {
   CheckRowSelect(ARow);
   const auto row = static_cast<std::size_t>(ARow);
-  if (rowSelect_.size() <= row) rowSelect_.resize(row + 1, 0);
-  if ((rowSelect_[row] != 0) == Value) return;
-  rowSelect_[row] = Value ? 1 : 0;
+  if (lines_->RowSelect.size() <= row) lines_->RowSelect.resize(row + 1, 0);
+  if ((lines_->RowSelect[row] != 0) == Value) return;
+  lines_->RowSelect[row] = Value ? 1 : 0;
   RepaintRow(ARow);
 }
 
 int TExtStringGrid::GetRowSelectCount() const {
-  return static_cast<int>(std::count(rowSelect_.begin(), rowSelect_.end(), 1));
+  return static_cast<int>(std::count(lines_->RowSelect.begin(), lines_->RowSelect.end(), 1));
 }
 
 void TExtStringGrid::ClearRowSelect() {
-  for (std::size_t row = 0; row < rowSelect_.size(); ++row) {
-    if (!rowSelect_[row]) continue;
-    rowSelect_[row] = 0;
+  for (std::size_t row = 0; row < lines_->RowSelect.size(); ++row) {
+    if (!lines_->RowSelect[row]) continue;
+    lines_->RowSelect[row] = 0;
     RepaintRow(static_cast<int>(row));
   }
 }

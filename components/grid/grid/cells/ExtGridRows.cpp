@@ -9,6 +9,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/UpdateScope.h"
+#include "components/grid/grid/cells/LineState.h"
 
 void TExtStringGrid::ExchangeRows(int ARow1, int ARow2) {
   SwapRowCells(ARow1, ARow2);
@@ -27,11 +28,11 @@ void TExtStringGrid::ExchangeRowSelect(int ARow1, int ARow2) {
   if (ARow1 < 0 || ARow2 < 0) return;  // no select state there to take part
   const auto row1 = static_cast<std::size_t>(ARow1);
   const auto row2 = static_cast<std::size_t>(ARow2);
-  const uint8_t state1 = row1 < rowSelect_.size() ? rowSelect_[row1] : 0;
-  const uint8_t state2 = row2 < rowSelect_.size() ? rowSelect_[row2] : 0;
+  const uint8_t state1 = row1 < lines_->RowSelect.size() ? lines_->RowSelect[row1] : 0;
+  const uint8_t state2 = row2 < lines_->RowSelect.size() ? lines_->RowSelect[row2] : 0;
   if (state1 == state2) return;
-  rowSelect_.resize(std::max({rowSelect_.size(), row1 + 1, row2 + 1}), 0);
-  std::swap(rowSelect_[row1], rowSelect_[row2]);
+  lines_->RowSelect.resize(std::max({lines_->RowSelect.size(), row1 + 1, row2 + 1}), 0);
+  std::swap(lines_->RowSelect[row1], lines_->RowSelect[row2]);
 }
 
 void TExtStringGrid::SwapRows(int ARow1, int ARow2) {
@@ -95,16 +96,16 @@ void TExtStringGrid::DeleteRowSet(const std::vector<int>& Rows, RowRestore Resto
   // The rows now wait beyond the count; their objects were freed or moved elsewhere.
   for (int r = rows - gone; r < rows; ++r) DropRowCells(r);
   // The select states belong to the rows: those below move up with them.
-  if (!rowSelect_.empty()) {
+  if (!lines_->RowSelect.empty()) {
     std::size_t kept = 0;
     next = 0;
-    for (std::size_t r = 0; r < rowSelect_.size(); ++r) {
+    for (std::size_t r = 0; r < lines_->RowSelect.size(); ++r) {
       if (next < Rows.size() && static_cast<std::size_t>(Rows[next]) == r)
         ++next;
       else
-        rowSelect_[kept++] = rowSelect_[r];
+        lines_->RowSelect[kept++] = lines_->RowSelect[r];
     }
-    rowSelect_.resize(kept);
+    lines_->RowSelect.resize(kept);
   }
   const int first = GetFixedRows();
   const int left = GetRowCount();

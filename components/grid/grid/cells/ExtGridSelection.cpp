@@ -3,8 +3,9 @@
 // finding a cell by its text.
 #include <algorithm>
 
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/LineState.h"
 
 bool TExtStringGrid::IsSelected(int ACol, int ARow) {
   if (IsFixed(ACol, ARow)) return false;
@@ -13,23 +14,31 @@ bool TExtStringGrid::IsSelected(int ACol, int ARow) {
 }
 
 bool TExtStringGrid::GetSelectedCells(int ACol, int ARow) const {
-  return std::find(selectedCells_.begin(), selectedCells_.end(), TGridCoord{ACol, ARow}) !=
-         selectedCells_.end();
+  return std::find(lines_->SelectedCells.begin(), lines_->SelectedCells.end(),
+                   TGridCoord{ACol, ARow}) != lines_->SelectedCells.end();
 }
 
 void TExtStringGrid::SetSelectedCells(int ACol, int ARow, bool Value) {
-  const auto found = std::find(selectedCells_.begin(), selectedCells_.end(), TGridCoord{ACol, ARow});
-  const bool present = found != selectedCells_.end();
+  const auto found =
+      std::find(lines_->SelectedCells.begin(), lines_->SelectedCells.end(), TGridCoord{ACol, ARow});
+  const bool present = found != lines_->SelectedCells.end();
   if (Value == present) return;
   if (Value)
-    selectedCells_.push_back({ACol, ARow});
+    lines_->SelectedCells.push_back({ACol, ARow});
   else
-    selectedCells_.erase(found);
+    lines_->SelectedCells.erase(found);
   RepaintCell(ACol, ARow);
 }
 
+int TExtStringGrid::GetSelectedCellsCount() const {
+  return static_cast<int>(lines_->SelectedCells.size());
+}
+TGridCoord TExtStringGrid::GetSelectedCell(int Index) const {
+  return lines_->SelectedCells.at(Index);
+}
+
 void TExtStringGrid::ClearSelectedCells() {
-  selectedCells_.clear();
+  lines_->SelectedCells.clear();
   Invalidate();
 }
 

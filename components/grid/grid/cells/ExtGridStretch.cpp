@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/LineState.h"
 
 void TExtStringGrid::StretchColumn(int ACol) {
   const int count = GetColCount();
@@ -12,8 +13,8 @@ void TExtStringGrid::StretchColumn(int ACol) {
   if (ACol == -1) ACol = count - 1;
   // A column that does not exist has no width to take.
   if (ACol < 0 || ACol >= count) return;
-  const bool wasEnabled = stretchEnabled_;
-  stretchEnabled_ = false;
+  const bool wasEnabled = lines_->StretchEnabled;
+  lines_->StretchEnabled = false;
   if (count == 1) {
     SetColWidths(ACol, GetClientWidth());
   } else {
@@ -22,7 +23,7 @@ void TExtStringGrid::StretchColumn(int ACol) {
       if (c != ACol) others += ColWidths(c);
     if (GetClientWidth() > others) SetColWidths(ACol, GetClientWidth() - others - 1);
   }
-  stretchEnabled_ = wasEnabled;
+  lines_->StretchEnabled = wasEnabled;
 }
 
 void TExtStringGrid::SetColumnStretch(bool Value) {
@@ -36,13 +37,13 @@ void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
   if (!GetParent()) return;
   UpdateVScrollBar();
   UpdateHScrollBar();
-  if (fixedFooters_ > 0 || fixedRightCols_ > 0) Invalidate();
+  if (lines_->FixedFooters > 0 || lines_->FixedRightCols > 0) Invalidate();
 }
 
 // Every other non-fixed line scaled as the sized one was; the sizing flag is off meanwhile,
 // so the changes do not scale again.
 void TExtStringGrid::ScaleOtherLines(bool Columns, int Sized, double Ratio) {
-  mouseSizing_ = false;
+  lines_->MouseSizing = false;
   const int count = Columns ? GetColCount() : GetRowCount();
   const int fixed = Columns ? GetFixedCols() : GetFixedRows();
   for (int i = fixed; i < count; ++i) {
@@ -50,17 +51,17 @@ void TExtStringGrid::ScaleOtherLines(bool Columns, int Sized, double Ratio) {
     const int size = static_cast<int>(std::lround((Columns ? ColWidths(i) : RowHeights(i)) * Ratio));
     Columns ? SetColWidths(i, size) : SetRowHeights(i, size);
   }
-  mouseSizing_ = true;
+  lines_->MouseSizing = true;
 }
 
 void TExtStringGrid::ColWidthsChanged() {
-  if (!synching_) synchWidths_.clear();
-  if (stretchEnabled_) StretchColumn(ColumnSize.StretchColumn);
+  if (!lines_->Synching) lines_->SynchWidths.clear();
+  if (lines_->StretchEnabled) StretchColumn(ColumnSize.StretchColumn);
   TBaseGrid::ColWidthsChanged();
-  if (mouseSizing_ && sizeCol_ >= 0 && sizeCol_ < GetColCount()) {
-    const int col = sizeCol_;
-    if (MouseActions.AllColumnSize && sizeColWidth_ > 0)
-      ScaleOtherLines(true, col, static_cast<double>(ColWidths(col)) / sizeColWidth_);
+  if (lines_->MouseSizing && lines_->SizeCol >= 0 && lines_->SizeCol < GetColCount()) {
+    const int col = lines_->SizeCol;
+    if (MouseActions.AllColumnSize && lines_->SizeColWidth > 0)
+      ScaleOtherLines(true, col, static_cast<double>(ColWidths(col)) / lines_->SizeColWidth);
     EndSizing();
     if (OnEndColumnSize) OnEndColumnSize(this, col);
     int width = ColWidths(col);
@@ -72,18 +73,18 @@ void TExtStringGrid::ColWidthsChanged() {
 
 void TExtStringGrid::RowHeightsChanged() {
   TBaseGrid::RowHeightsChanged();
-  if (!mouseSizing_ || sizeRow_ < 0 || sizeRow_ >= GetRowCount()) return;
-  const int row = sizeRow_;
-  if (MouseActions.AllRowSize && sizeRowHeight_ > 0)
-    ScaleOtherLines(false, row, static_cast<double>(RowHeights(row)) / sizeRowHeight_);
+  if (!lines_->MouseSizing || lines_->SizeRow < 0 || lines_->SizeRow >= GetRowCount()) return;
+  const int row = lines_->SizeRow;
+  if (MouseActions.AllRowSize && lines_->SizeRowHeight > 0)
+    ScaleOtherLines(false, row, static_cast<double>(RowHeights(row)) / lines_->SizeRowHeight);
   EndSizing();
   if (OnEndRowSize) OnEndRowSize(this, row);
 }
 
 void TExtStringGrid::EndSizing() {
-  sizeCol_ = -1;
-  sizeRow_ = -1;
-  mouseSizing_ = false;
+  lines_->SizeCol = -1;
+  lines_->SizeRow = -1;
+  lines_->MouseSizing = false;
 }
 
 // The line a press at a border would size, noted for MouseDown.
@@ -93,13 +94,13 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   if (Button != mbLeft || (state != gsColSizing && state != gsRowSizing)) return;
   EndSizing();
   if (state == gsColSizing) {
-    sizeCol_ = sizeCandidate_.x;
-    sizeColWidth_ = sizeCol_ >= 0 ? ColWidths(sizeCol_) : 0;
+    lines_->SizeCol = lines_->SizeCandidate.x;
+    lines_->SizeColWidth = lines_->SizeCol >= 0 ? ColWidths(lines_->SizeCol) : 0;
   } else {
-    sizeRow_ = sizeCandidate_.y;
-    sizeRowHeight_ = sizeRow_ >= 0 ? RowHeights(sizeRow_) : 0;
+    lines_->SizeRow = lines_->SizeCandidate.y;
+    lines_->SizeRowHeight = lines_->SizeRow >= 0 ? RowHeights(lines_->SizeRow) : 0;
   }
-  mouseSizing_ = true;
+  lines_->MouseSizing = true;
 }
 
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -125,26 +126,26 @@ void TExtStringGrid::Resize() {
     if (others < width) {
       TBaseGrid::Resize();
       StretchColumn(stretch);
-      previousWidth_ = width;
+      lines_->PreviousWidth = width;
       return;
     }
   }
   TBaseGrid::Resize();
   // Widths keep their exact share: rounded ones would never grow back from 0.
-  if (ColumnSize.SynchWithGrid && previousWidth_ > 0 && width > 0) {
-    const double ratio = static_cast<double>(width) / previousWidth_;
-    if (synchWidths_.size() != static_cast<size_t>(GetColCount())) {
-      synchWidths_.assign(GetColCount(), 0);
-      for (int c = 0; c < GetColCount(); ++c) synchWidths_[c] = ColWidths(c);
+  if (ColumnSize.SynchWithGrid && lines_->PreviousWidth > 0 && width > 0) {
+    const double ratio = static_cast<double>(width) / lines_->PreviousWidth;
+    if (lines_->SynchWidths.size() != static_cast<size_t>(GetColCount())) {
+      lines_->SynchWidths.assign(GetColCount(), 0);
+      for (int c = 0; c < GetColCount(); ++c) lines_->SynchWidths[c] = ColWidths(c);
     }
-    synching_ = true;
+    lines_->Synching = true;
     for (int c = 0; c < GetColCount(); ++c) {
-      synchWidths_[c] *= ratio;
-      SetColWidths(c, static_cast<int>(std::lround(synchWidths_[c])));
+      lines_->SynchWidths[c] *= ratio;
+      SetColWidths(c, static_cast<int>(std::lround(lines_->SynchWidths[c])));
     }
-    synching_ = false;
+    lines_->Synching = false;
   }
-  if (width > 0) previousWidth_ = width;
+  if (width > 0) lines_->PreviousWidth = width;
   UpdateVScrollBar();
   UpdateHScrollBar();
 }

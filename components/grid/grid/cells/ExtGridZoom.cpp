@@ -1,15 +1,18 @@
 // TExtStringGrid: zooming grows or shrinks every column and row by the same number of pixels.
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/UpdateScope.h"
+#include "components/grid/grid/paint/PaintState.h"
 
 namespace {
 constexpr int kZoomLimit = 10;
 }
 
+int TExtStringGrid::GetZoomLevel() const { return paint_->ZoomLevel; }
+
 void TExtStringGrid::Zoom(int Delta) {
-  const long long level = static_cast<long long>(zoomLevel_) + Delta;
+  const long long level = static_cast<long long>(paint_->ZoomLevel) + Delta;
   if (level < -kZoomLimit || level > kZoomLimit) return;
-  zoomLevel_ = static_cast<int>(level);
+  paint_->ZoomLevel = static_cast<int>(level);
   TUpdateScope lock(*this);
   for (int c = 0; c < GetColCount(); ++c)
     if (ColWidths(c) + Delta > 0) SetColWidths(c, ColWidths(c) + Delta);

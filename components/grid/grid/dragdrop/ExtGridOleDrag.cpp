@@ -2,9 +2,10 @@
 // or a header's column dragged out, and what a move takes away afterwards. Also the switches
 // of DragDropSettings that make the grid a drop target and rich text welcome, and the press
 // and move of the mouse that start a drag.
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/controls/PopupButton.h"
+#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
+#include "components/grid/grid/input/InputState.h"
 
 #include <cstdlib>
 #include <utility>
@@ -84,29 +85,30 @@ bool TExtStringGrid::OleDragPress(int ACol, int ARow, int X, int Y) {
   const TRect r = CellRect(ACol, ARow);
   const bool clearOfBorders = X > r.Left + kDragSlack && X < r.Right - kDragSlack;
   if (!clearOfBorders && GetOptions().Contains(goColSizing)) return false;
-  mouse_.dragPending = true;
-  mouse_.downAt = TPoint(X, Y);
+  input_->Mouse.dragPending = true;
+  input_->Mouse.downAt = TPoint(X, Y);
   if (OnClickCell) OnClickCell(this, ARow, ACol);
   return true;
 }
 
 // A refused drag selects from the pressed cell on, as a press that never waited would have.
 bool TExtStringGrid::OleDragMove(int X, int Y) {
-  if (std::abs(X - mouse_.downAt.x) <= kDragSlack && std::abs(Y - mouse_.downAt.y) <= kDragSlack)
+  if (std::abs(X - input_->Mouse.downAt.x) <= kDragSlack &&
+      std::abs(Y - input_->Mouse.downAt.y) <= kDragSlack)
     return false;
   if (!DragDropSettings.OleDropSource || GetGridState() == gsColSizing) return false;
-  mouse_.dragPending = false;
-  if (OleDragCell(mouse_.down.X, mouse_.down.Y)) return true;
+  input_->Mouse.dragPending = false;
+  if (OleDragCell(input_->Mouse.down.X, input_->Mouse.down.Y)) return true;
   if (SelectPressedCell()) SetGridState(gsSelecting);
   return false;
 }
 
 void TExtStringGrid::OleDragRelease() {
-  if (std::exchange(mouse_.dragPending, false)) SelectPressedCell();
+  if (std::exchange(input_->Mouse.dragPending, false)) SelectPressedCell();
 }
 
 bool TExtStringGrid::SelectPressedCell() {
-  const TGridCoord cell = mouse_.down;
+  const TGridCoord cell = input_->Mouse.down;
   if (cell.X < GetFixedCols() || cell.Y < GetFixedRows() || IsFixed(cell.X, cell.Y)) return false;
   return MoveColRow(cell.X, cell.Y, true, true);
 }

@@ -1,6 +1,9 @@
 // TExtStringGrid: how an edit starts, which editor it gets, and how it ends.
+#include <utility>
+
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/editing/ExtInplaceEdit.h"
+#include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/editing/InplaceFilter.h"
 #include "platform/controls/keys.h"
 
@@ -9,7 +12,7 @@ TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this, 
 // A wrapping cell is edited on several lines, but not behind a password or a mask: those
 // stay one line.
 bool TExtStringGrid::MultiLineEditor() {
-  return WordWrap && edit_.Editor != edPassword && GetEditMask(GetCol(), GetRow()).empty();
+  return WordWrap && edit_->Editor != edPassword && GetEditMask(GetCol(), GetRow()).empty();
 }
 
 bool TExtStringGrid::CanEditShow() {
@@ -19,19 +22,29 @@ bool TExtStringGrid::CanEditShow() {
   const TPoint base = BaseCell(RemapCol(GetCol()), GetRow());
   if (show && !EditActive && HasStaticEdit(base.x, base.y)) return false;
   if (show && !EditActive) {
-    edit_.Cache = GetCellEx(RemapCol(GetCol()), GetRow());
-    edit_.Editor = edNormal;
-    GetCellEditor(base.x, base.y, edit_.Editor);
+    edit_->Cache = GetCellEx(RemapCol(GetCol()), GetRow());
+    edit_->Editor = edNormal;
+    GetCellEditor(base.x, base.y, edit_->Editor);
     InitValidate(GetCol(), GetRow());
     EditActive = true;
-    if (!IsInplaceEditorType(edit_.Editor)) {
+    if (!IsInplaceEditorType(edit_->Editor)) {
       ShowEditControl(GetCol(), GetRow());
       return false;
     }
   }
-  if (show) edit_.Shown = true;
+  if (show) edit_->Shown = true;
   return show;
 }
+
+TEditorType TExtStringGrid::GetEditorType() const { return edit_->Editor; }
+
+bool TExtStringGrid::TakeCaretClick() { return std::exchange(edit_->CaretClickPending, false); }
+
+bool TExtStringGrid::EditorValueUntouched(const AnsiString& Text) const {
+  return Text == edit_->Opened;
+}
+
+void TExtStringGrid::KeepRefusedEdit() { edit_->LeaveRefused = true; }
 
 void TExtStringGrid::ShowInplaceEdit() {
   const TPoint base = BaseCell(RemapCol(GetCol()), GetRow());
@@ -49,7 +62,7 @@ void TExtStringGrid::HideInplaceEdit() {
 void TExtStringGrid::ShowCellEdit() { PostMessage(GetHandle(), WM_KEYDOWN, VK_F2, 0); }
 
 void TExtStringGrid::RestoreCache() {
-  SetCellEx(RemapCol(GetCol()), GetRow(), edit_.Cache);
+  SetCellEx(RemapCol(GetCol()), GetRow(), edit_->Cache);
   SetCellEx(RemapCol(GetCol()), GetRow(), GetCellEx(RemapCol(GetCol()), GetRow()));
 }
 
@@ -58,7 +71,7 @@ void TExtStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
   if (Key != VK_ESCAPE && !ControlValueAccepted()) return;
   HideInplaceEdit();
   // An accepted validation has closed the edit already; its control still shows.
-  if (editors_.Shown || editors_.LinkOpen) HideEditControl(GetCol(), GetRow());
+  if (editors_->Shown || editors_->LinkOpen) HideEditControl(GetCol(), GetRow());
   if (Key == VK_TAB || Key == VK_LEFT || Key == VK_RIGHT || Key == VK_UP || Key == VK_DOWN) {
     WORD key = Key;
     KeyDown(key, Shift);
@@ -83,7 +96,7 @@ bool TExtStringGrid::IsPassword(int ACol, int ARow) {
 }
 
 bool TExtStringGrid::IsEditable(int ACol, int ARow) {
-  if (!GetOptions().Contains(goEditing) && !edit_.Parked) return false;
+  if (!GetOptions().Contains(goEditing) && !edit_->Parked) return false;
   bool canEdit = true;
   GetCellReadOnly(ACol, ARow, canEdit);
   bool fixed = false;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/editing/GridEditors.h"
 #include "platform/grids/inplace_edit.h"
 
 // The floating footer covers the bottom of the grid: a cell under it scrolls up into view,
@@ -35,17 +36,17 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   const TPoint base = BaseCell(RemapCol(ACol), ARow);
   if (!HasStaticEdit(base.x, base.y)) {
     const bool editing = GetOptions().Contains(goEditing);
-    bool canEdit = editing || edit_.Parked;
+    bool canEdit = editing || edit_->Parked;
     GetCellReadOnly(ACol, ARow, canEdit);
     if (canEdit) {
-      edit_.Parked = false;
+      edit_->Parked = false;
       if (!editing) {
         InitValidate(ACol, ARow);
         SetOptions(GetOptions() + goEditing);
-        if (edit_.Shown) HideInplaceEdit();
+        if (edit_->Shown) HideInplaceEdit();
       }
     } else if (editing) {
-      edit_.Parked = true;
+      edit_->Parked = true;
       SetOptions(GetOptions() - goEditing);
     }
   }
@@ -53,14 +54,14 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   // An edit still open must take its value before the cell moves: the inplace edit's leaving
   // keys validated it already, a click or a control's edit did not.
   const bool moves = ACol != oldCol || ARow != oldRow;
-  if (moves && std::exchange(edit_.LeaveRefused, false)) {
-    if (edit_.Shown && editors_.Shown && editors_.Shown->CanFocus()) editors_.Shown->SetFocus();
+  if (moves && std::exchange(edit_->LeaveRefused, false)) {
+    if (edit_->Shown && editors_->Shown && editors_->Shown->CanFocus()) editors_->Shown->SetFocus();
     return false;
   }
   if (moves && EditActive && !ValidateCell(GetCellEx(RemapCol(oldCol), oldRow))) return false;
   TInplaceEdit* inplace = GetInplaceEditor();
   const bool inplaceFocused = inplace && inplace->Focused();
-  if ((!edit_.Shown || inplaceFocused) && IsFixed(ACol, ARow)) return false;
+  if ((!edit_->Shown || inplaceFocused) && IsFixed(ACol, ARow)) return false;
   if (!TBaseGrid::SelectCell(ACol, ARow)) return false;
 
   if (GetRowIndicator() && !GetRowIndicator()->GetEmpty() && GetFixedCols() > 0) {
@@ -73,6 +74,6 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     RepaintCell(0, oldRow);
     RepaintCell(0, ARow);
   }
-  edit_.Cache = GetCellEx(RemapCol(ACol), ARow);
+  edit_->Cache = GetCellEx(RemapCol(ACol), ARow);
   return true;
 }

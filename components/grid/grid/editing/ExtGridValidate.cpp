@@ -1,11 +1,12 @@
 // TExtStringGrid: validating the value an edit ends with, and the update lock.
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridCheck.h"
+#include "components/grid/grid/ExtGridCoreState.h"
 #include "platform/grids/inplace_edit.h"
 
 void TExtStringGrid::InitValidate(int ACol, int ARow) {
-  validateCell_ = {ACol, ARow};
-  validateValue_ = GetCellEx(RemapCol(ACol), ARow);
+  core_->ValidateCell = {ACol, ARow};
+  core_->ValidateValue = GetCellEx(RemapCol(ACol), ARow);
 }
 
 bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
@@ -13,10 +14,10 @@ bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
   EditActive = false;
   Validating = true;
   bool valid = true;
-  const int col = validateCell_.x;
-  const int row = validateCell_.y;
+  const int col = core_->ValidateCell.x;
+  const int row = core_->ValidateCell.y;
   const int realCol = RemapCol(col);
-  if (NewValue != validateValue_ || ForceValidation) {
+  if (NewValue != core_->ValidateValue || ForceValidation) {
     UpdateCell(col, row);
     AnsiString value = NewValue;
     if (CellChecker && CellChecker->AutoCorrect) value = CheckText(col, row, value, true, false);
@@ -26,10 +27,10 @@ bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
     if (valid) {
       SetCellEx(realCol, row, value);
     } else {
-      SetCellEx(realCol, row, value != NewValue ? value : validateValue_);
+      SetCellEx(realCol, row, value != NewValue ? value : core_->ValidateValue);
       ReopenEditor(col, row);
     }
-    validateValue_ = GetCellEx(realCol, row);
+    core_->ValidateValue = GetCellEx(realCol, row);
   }
   Validating = false;
   InitValidate(GetCol(), GetRow());
@@ -47,6 +48,10 @@ void TExtStringGrid::ReopenEditor(int ACol, int ARow) {
   if (inplace && inplace->GetVisible() && Focused()) inplace->SetFocus();
 }
 
+void TExtStringGrid::BeginUpdate() { core_->UpdateLock.Begin(); }
+void TExtStringGrid::ResetUpdate() { core_->UpdateLock.Reset(); }
+bool TExtStringGrid::GetLockFlag() const { return core_->UpdateLock.Locked(); }
+
 void TExtStringGrid::EndUpdate() {
-  if (updateLock_.End()) Invalidate();
+  if (core_->UpdateLock.End()) Invalidate();
 }

@@ -2,6 +2,7 @@
 #include "components/grid/grid/editing/GridEditorEnding.h"
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/editing/GridEditors.h"
 #include "platform/stdctrls/edit.h"
 
 TExtStringGrid* EditorGrid(TComponent* AOwner) {

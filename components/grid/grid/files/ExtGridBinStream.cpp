@@ -4,12 +4,13 @@
 #include <memory>
 #include <utility>
 
-#include "components/grid/grid/ExtGrid.h"
-#include "components/grid/html/FilePicture.h"
 #include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/core/GridIO.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/formats/TextLines.h"
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/files/ClipState.h"
+#include "components/grid/html/FilePicture.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/picture.h"
 #include "platform/graphics/readerimage.h"
@@ -419,5 +420,5 @@ void TExtStringGrid::PasteBinCells(int ACol, int ARow, const std::vector<uint8_t
   const TGridRect pasted{ACol, ARow, ACol + std::max(cells.ColCount, 1) - 1,
                          ARow + std::max(cells.RowCount, 1) - 1};
   CellsChanged(TRect(pasted.Left, pasted.Top, pasted.Right, pasted.Bottom));
-  PasteNotify(copyOrigin_, pasted, clipOperation_);
+  PasteNotify(clip_->CopyOrigin, pasted, clip_->Operation);
 }

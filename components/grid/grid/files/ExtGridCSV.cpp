@@ -52,11 +52,11 @@ void TExtStringGrid::InputFromCSV(const AnsiString& FileName, bool Insert) {
       Delimiter ? Delimiter
                 : DetectDelimiter(lines.empty() ? "" : lines[0], lines.size() > 1 ? lines[1] : "");
   const int count = static_cast<int>(lines.size());
-  if (OnFileProgress) SetRowCount(row + count + fixedFooters_);
+  if (OnFileProgress) SetRowCount(row + count + GetFixedFooters());
   int progress = -1;
   for (int i = 0; i < count; ++i, ++row) {
     if (OemConvert) OemToString(lines[i]);
-    if (GetRowCount() - fixedFooters_ <= row) SetRowCount(row + kRowStep);
+    if (GetRowCount() - GetFixedFooters() <= row) SetRowCount(row + kRowStep);
     std::vector<AnsiString> fields = CSVFields(lines[i], delimiter, JavaCSV);
     const int cols = std::min<int>(static_cast<int>(fields.size()), kMaxLoadedLines);
     if (GetColCount() < fc + cols) SetColCount(fc + cols);
@@ -64,7 +64,7 @@ void TExtStringGrid::InputFromCSV(const AnsiString& FileName, bool Insert) {
     ReportProgress(progress, i + 1, count);
   }
   // The footer's row is one of the footer rows (the floating footer makes it one).
-  SetRowCount(row + std::max(fixedFooters_, footer.empty() ? 0 : 1));
+  SetRowCount(row + std::max(GetFixedFooters(), footer.empty() ? 0 : 1));
   for (int c = 0; c < static_cast<int>(footer.size()); ++c)
     SetGridCell(c, GetRowCount() - 1, footer[c]);
   FinishLoading();

@@ -1,9 +1,11 @@
 // TExtStringGrid: copy and cut to the clipboard and paste from it. A copy puts up to three
 // formats together: the cells as text, the top-left cell's rich text, and the cells with
 // their properties as a binary grid stream of the program's own format.
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/formats/TabText.h"
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/files/ClipState.h"
+#include "components/grid/grid/input/InputState.h"
 #include "platform/controls/clipboard.h"
 
 namespace {
@@ -61,7 +63,7 @@ TExtStringGrid::ClipContent TExtStringGrid::CopyContent(const TGridRect& R, bool
 }
 
 void TExtStringGrid::CopyFunc(const TGridRect& R, bool SelectedRowsOnly) {
-  copyOrigin_ = TPoint(R.Left, R.Top);
+  clip_->CopyOrigin = TPoint(R.Left, R.Top);
   const ClipContent content = CopyContent(R, SelectedRowsOnly);
   ClipboardBatch batch;
   Clipboard()->SetTextBuf(content.text->c_str());
@@ -98,7 +100,7 @@ TGridRect SaveRange(const TExtStringGrid& Grid) {
 
 void TExtStringGrid::CopyToClipBoard() {
   CopyFunc(SaveRange(*this), false);
-  clipOperation_ = coCopy;
+  clip_->Operation = coCopy;
 }
 
 // With disjunct row selection the selected rows of the save range, else the selection.
@@ -108,11 +110,12 @@ TGridRect TExtStringGrid::SelectionCopyRange() const {
 
 void TExtStringGrid::CopySelectionToClipboard() {
   CopyFunc(SelectionCopyRange(), MouseActions.DisjunctRowSelect);
-  clipOperation_ = coCopy;
+  clip_->Operation = coCopy;
 }
 
 bool TExtStringGrid::MayPaste() const {
-  return GetOptions().Contains(goEditing) || Navigation.AllowClipboardAlways || resizer_.pasting;
+  return GetOptions().Contains(goEditing) || Navigation.AllowClipboardAlways ||
+         input_->Resizer.pasting;
 }
 
 bool TExtStringGrid::MayPasteInto(int ACol, int ARow) {
@@ -138,7 +141,7 @@ void TExtStringGrid::EmptyCells(const TGridRect& R, bool Properties, bool Stored
 void TExtStringGrid::CutToClipboard() {
   CopyToClipBoard();
   EmptyCells(SaveRange(*this), false);
-  clipOperation_ = coCut;
+  clip_->Operation = coCut;
 }
 
 void TExtStringGrid::CutSelectionToClipboard() {
@@ -150,7 +153,7 @@ void TExtStringGrid::CutSelectionToClipboard() {
   } else {
     EmptyCells(GetSelection(), Navigation.AllowFmtClipboard);
   }
-  clipOperation_ = coCut;
+  clip_->Operation = coCut;
 }
 
 void TExtStringGrid::PasteFromClipboard() { PasteFunc(GetSaveStartCol(), GetSaveStartRow()); }

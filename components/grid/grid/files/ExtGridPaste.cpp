@@ -2,9 +2,10 @@
 // that fills a selection from one value or continues a series in it.
 #include <functional>
 
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/formats/TabText.h"
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/files/ClipState.h"
 #include "platform/core/format.h"
 
 namespace {
@@ -53,7 +54,7 @@ int TExtStringGrid::PasteText(int ACol, int ARow, const char* Text) {
       SetRowCount(row + 2);
   }
   EndUpdate();
-  PasteNotify(copyOrigin_, pasted, clipOperation_);
+  PasteNotify(clip_->CopyOrigin, pasted, clip_->Operation);
   CellsChanged(TRect(pasted.Left, pasted.Top, pasted.Right, pasted.Bottom));
   return fields;
 }

@@ -1,5 +1,6 @@
 // Advancing to the next editable cell after an edit, and Tab over merged blocks.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/editing/GridEditors.h"
 
 namespace {
 
@@ -19,8 +20,8 @@ class TFlagScope {
 }  // namespace
 
 TRect TExtStringGrid::NavigableArea() const {
-  return TRect(GetFixedColsEx(), GetFixedRowsEx(), GetColCount() - 1 - fixedRightCols_,
-               GetRowCount() - 1 - fixedFooters_);
+  return TRect(GetFixedColsEx(), GetFixedRowsEx(), GetColCount() - 1 - GetFixedRightCols(),
+               GetRowCount() - 1 - GetFixedFooters());
 }
 
 // From may lie anywhere in a block: forward steps leave the whole block, so a block spanning
@@ -83,7 +84,7 @@ bool TExtStringGrid::AdvanceTarget(TPoint From, bool Forward, bool& MayGrow, TPo
 void TExtStringGrid::AdvanceEdit(int ACol, int ARow, bool Forward, bool ShowEditor, bool Force) {
   if (!Navigation.AdvanceOnEnter && !Force) return;
   const TPoint start = BaseCell(ACol, ARow);
-  edit_.StartKey = 0;
+  edit_->StartKey = 0;
   bool mayGrow = true;
   TPoint at = start;
   for (int64_t step = 0; step <= NavigableCellCount(); ++step) {

@@ -6,10 +6,11 @@
 #include <utility>
 
 #include "components/grid/controls/ArrowWindow.h"
+#include "components/grid/controls/PopupButton.h"
 #include "components/grid/core/ColumnMap.h"
 #include "components/grid/grid/ExtGrid.h"
-#include "components/grid/controls/PopupButton.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
+#include "components/grid/grid/input/InputState.h"
 #include "platform/controls/screen.h"
 
 namespace {
@@ -27,15 +28,15 @@ void TExtStringGrid::SetArrowColor(TColor Value) { oleState_->SetArrowColor(Valu
 
 void TExtStringGrid::NoteMovePress(int ACol, int ARow, int X, int Y) {
   const TRect r = CellRect(ACol, ARow);
-  lineMove_.pressAt = TPoint(X, Y);
-  lineMove_.offset = TPoint(X - r.Left, Y - r.Top);
-  lineMove_.dragged = false;
+  input_->LineMove.pressAt = TPoint(X, Y);
+  input_->LineMove.offset = TPoint(X - r.Left, Y - r.Top);
+  input_->LineMove.dragged = false;
 }
 
 void TExtStringGrid::MoveMouse(TShiftState Shift, int X, int Y) {
   const TGridState state = GetGridState();
-  const bool away = Moving(state) && TPoint(X, Y) != lineMove_.pressAt;
-  lineMove_.dragged = lineMove_.dragged || away;
+  const bool away = Moving(state) && TPoint(X, Y) != input_->LineMove.pressAt;
+  input_->LineMove.dragged = input_->LineMove.dragged || away;
   const bool running = Moving(state) && !GetComponentState().Contains(csDesigning);
   if (running && !MoveAllowed(state == gsColMoving)) StopMove();
   const bool enhanced = running && away && EnhRowColMove && GetGridState() == state;
@@ -62,7 +63,7 @@ void TExtStringGrid::StopMove() {
 }
 
 void TExtStringGrid::EndMoveDisplay() {
-  if (!std::exchange(lineMove_.shown, false)) return;
+  if (!std::exchange(input_->LineMove.shown, false)) return;
   Screen->SetCursor(crDefault);
   oleState_->ColumnButton()->SetVisible(false);
   oleState_->HideArrows();
@@ -77,13 +78,14 @@ void TExtStringGrid::ShowMoveDisplay(int X, int Y) {
   const int row = columns ? 0 : index;
   TPopupButton* window = oleState_->ColumnButton();
   window->SetCaption(GetCellEx(RemapCol(col), row));
-  const TPoint at = ClientToScreen(TPoint(X - lineMove_.offset.x, Y - lineMove_.offset.y));
+  const TPoint at =
+      ClientToScreen(TPoint(X - input_->LineMove.offset.x, Y - input_->LineMove.offset.y));
   window->SetBounds(at.x, at.y, ColWidths(col), RowHeights(row));
   window->SetVisible(true);
   PlaceMoveArrows(columns, GetMovePos());
   Screen->SetCursor(crDrag);
-  lineMove_.mouse = TPoint(X, Y);
-  lineMove_.shown = true;
+  input_->LineMove.mouse = TPoint(X, Y);
+  input_->LineMove.shown = true;
 }
 
 // The arrows point at the landing line's leading edge beside its header cell, while it shows.
@@ -117,15 +119,15 @@ void TExtStringGrid::ScrollMoveAtEdge(bool Columns, int X, int Y) {
 // Scrolling on past an edge moves the landing line: the arrows follow it.
 void TExtStringGrid::MoveTimer(int TimerID) {
   TBaseGrid::WMTimer(TimerID);
-  if (TimerID == kMoveTimer && lineMove_.shown && Moving(GetGridState()))
-    ShowMoveDisplay(lineMove_.mouse.x, lineMove_.mouse.y);
+  if (TimerID == kMoveTimer && input_->LineMove.shown && Moving(GetGridState()))
+    ShowMoveDisplay(input_->LineMove.mouse.x, input_->LineMove.mouse.y);
 }
 
 bool TExtStringGrid::MoveRelease() {
   if (!GetComponentState().Contains(csDesigning)) oleState_->HideArrows();
-  const bool dragged = std::exchange(lineMove_.dragged, false);
+  const bool dragged = std::exchange(input_->LineMove.dragged, false);
   const TGridState state = GetGridState();
-  if (!lineMove_.shown || !Moving(state)) {
+  if (!input_->LineMove.shown || !Moving(state)) {
     EndMoveDisplay();
     return dragged;
   }

@@ -3,8 +3,9 @@
 #include <chrono>
 #include <utility>
 
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/SortState.h"
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/input/InputState.h"
 
 namespace {
 constexpr int kSizingSlack = 3;   // pixels beside a header border that size the column
@@ -13,8 +14,8 @@ constexpr int kFilterButton = 16;  // the filter button at a header's right edge
 
 void TExtStringGrid::HeaderRelease(int ACol, int ARow, int X, TShiftState Shift) {
   // Only the release right after the double click is no sort click.
-  const bool dblSized = std::exchange(mouse_.dblSized, false);
-  if (mouse_.moved || ACol < 0 || ARow < 0) return;
+  const bool dblSized = std::exchange(input_->Mouse.dblSized, false);
+  if (input_->Mouse.moved || ACol < 0 || ARow < 0) return;
   if (ACol < GetFixedCols() && !SortSettings.FixedCols) return;
   const int real = RemapCol(ACol);
   if (bool state = false; HasCheckBox(real, ARow) && GetCheckBoxState(real, ARow, state)) {
@@ -29,7 +30,7 @@ void TExtStringGrid::HeaderRelease(int ACol, int ARow, int X, TShiftState Shift)
     return;
   // The filter button opens the column's filter list instead.
   if (GetFilter(real) && r.Right - X <= kFilterButton) return;
-  if (ARow != SortSettings.GetRow() || mouse_.down.Y != ARow || GetFixedRows() == 0 ||
+  if (ARow != SortSettings.GetRow() || input_->Mouse.down.Y != ARow || GetFixedRows() == 0 ||
       !SortSettings.GetShow() || GetRowCount() <= 2)
     return;
   bool doSort = true;

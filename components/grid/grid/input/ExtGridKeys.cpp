@@ -3,6 +3,7 @@
 // selection and the incremental key search.
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/editing/ExtInplaceEdit.h"
+#include "components/grid/grid/editing/GridEditors.h"
 #include "platform/controls/keys.h"
 #include "platform/core/text.h"
 
@@ -62,9 +63,9 @@ void TExtStringGrid::WMChar(TWMChar& Message) {
     if (StaticControl(RemapCol(GetCol()), GetRow()) && Message.CharCode != '\r') return;
   }
   const auto c = static_cast<unsigned char>(Message.CharCode);
-  if (!EditActive && (c == '\b' || c >= 32)) edit_.StartKey = static_cast<char>(c);
+  if (!EditActive && (c == '\b' || c >= 32)) edit_->StartKey = static_cast<char>(c);
   TBaseGrid::WMChar(Message);
-  if (!EditControlShown) edit_.StartKey = 0;
+  if (!EditControlShown) edit_->StartKey = 0;
 }
 
 void TExtStringGrid::ToggleByKey() {
@@ -149,7 +150,7 @@ void TExtStringGrid::DeleteRowByKey() {
 // The right fixed columns refuse the current cell, so a Tab at the navigable area's edge
 // either stalls there or lands beyond it; either way it goes on in the next (previous) row.
 bool TExtStringGrid::TabMeetsRightCols(TGridCoord From, bool Backward) const {
-  if (fixedRightCols_ <= 0) return false;
+  if (GetFixedRightCols() <= 0) return false;
   const TRect area = NavigableArea();
   const bool stalled = GetCol() == From.X && GetRow() == From.Y;
   return GetCol() > area.Right || (stalled && From.X == (Backward ? area.Left : area.Right));
@@ -164,7 +165,7 @@ void TExtStringGrid::TabPastRightCols(int FromRow, bool Backward) {
 }
 
 void TExtStringGrid::WMKeyDown(TWMKeyDown& Message) {
-  if (panning_) EndPanning();
+  if (GetPanning()) EndPanning();
   const WORD key = Message.CharCode;
   const TShiftState shift = KeyDataToShiftState(Message.KeyData);
   const bool ctrl = Down(VK_CONTROL) || shift.Contains(ssCtrl);

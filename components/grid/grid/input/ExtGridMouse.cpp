@@ -1,8 +1,10 @@
 // The mouse on cells: node buttons, radio groups, cell buttons, anchors, check boxes and the
 // plain press that moves the current cell; the right click, the double click that auto-sizes
 // a column, and the moves of columns and rows.
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/editing/GridEditors.h"
+#include "components/grid/grid/input/InputState.h"
 #include "platform/controls/shell.h"
 #include "platform/core/text.h"
 
@@ -26,23 +28,23 @@ bool OpenableAddress(const AnsiString& Anchor) {
 }  // namespace
 
 void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
-  if (panning_) EndPanning();
+  if (input_->Panning) EndPanning();
   if (ResizerPress(Message)) return;
   const int x = Message.XPos, y = Message.YPos;
   if (NearFixedColEdge(x)) return MoveFixedColLine(x);
   int col = -1, row = -1;
   MouseToCell(x, y, col, row);
-  mouse_.down = {col, row};
-  mouse_.button = {-1, -1};
-  mouse_.moved = false;
-  mouse_.dragPending = false;
-  mouse_.rowSelectPress = false;
+  input_->Mouse.down = {col, row};
+  input_->Mouse.button = {-1, -1};
+  input_->Mouse.moved = false;
+  input_->Mouse.dragPending = false;
+  input_->Mouse.rowSelectPress = false;
   NoteMovePress(col, row, x, y);
   if (col < 0 || row < 0) {
     HideInplaceEdit();
     return TBaseGrid::WMLButtonDown(Message);
   }
-  if (MouseActions.CaretPositioning) edit_.CaretClickPending = true;
+  if (MouseActions.CaretPositioning) edit_->CaretClickPending = true;
   if (col < GetFixedCols() || row < GetFixedRows() || IsFixed(col, row)) HideInplaceEdit();
   PressFixedButton(col, row);
   if (CellPress(col, row, x, y)) return;
@@ -91,7 +93,7 @@ bool TExtStringGrid::CellPress(int ACol, int ARow, int X, int Y) {
   if (!fixed && HasButton(real, ARow)) {
     if (Inside(ButtonRect(real, ARow), X, Y)) {
       PushButton(real, ARow, true);
-      mouse_.button = {ACol, ARow};
+      input_->Mouse.button = {ACol, ARow};
     }
     if (OnClickCell) OnClickCell(this, ARow, ACol);
     return true;
@@ -193,15 +195,15 @@ void TExtStringGrid::HandleRadioClick(int ACol, int ARow, int X, int Y) {
 void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   const int x = Message.XPos, y = Message.YPos;
   const ClickParking click = ReleaseSizing(x, y);
-  if (mouse_.fixedSizingX >= 0) {
+  if (input_->Mouse.fixedSizingX >= 0) {
     MoveFixedColLine(-1);
     // Under mouse capture X may lie left of the grid: a width is never negative.
     SetColWidths(0, std::max(x, 0));
     return TBaseGrid::WMLButtonUp(Message);
   }
-  if (mouse_.button.X >= 0) {
-    const TGridCoord pressed = mouse_.button;
-    mouse_.button = {-1, -1};
+  if (input_->Mouse.button.X >= 0) {
+    const TGridCoord pressed = input_->Mouse.button;
+    input_->Mouse.button = {-1, -1};
     PushButton(RemapCol(pressed.X), pressed.Y, false);
     if (OnButtonClick) OnButtonClick(this, pressed.X, pressed.Y);
   }
@@ -213,17 +215,17 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   OleDragRelease();
   DisjunctRowRelease();
   RowSelectDragging = false;
-  mouse_.rangeAnchor = -1;
-  if (moving || sizing) mouse_.moved = true;
+  input_->Mouse.rangeAnchor = -1;
+  if (moving || sizing) input_->Mouse.moved = true;
   int col = -1, row = -1;
   MouseToCell(x, y, col, row);
   HeaderRelease(col, row, x, KeysToShiftState(Message.Keys));
-  mouse_.moved = false;
-  mouse_.down = {-1, -1};
+  input_->Mouse.moved = false;
+  input_->Mouse.down = {-1, -1};
 }
 
 void TExtStringGrid::WMRButtonDown(TWMMouse& Message) {
-  if (panning_) EndPanning();
+  if (input_->Panning) EndPanning();
   TBaseGrid::WMRButtonDown(Message);
   int col = -1, row = -1;
   MouseToCell(Message.XPos, Message.YPos, col, row);
@@ -250,7 +252,7 @@ bool TExtStringGrid::ColumnSizeAt(int X, int Y, int& ACol) {
 void TExtStringGrid::WMLButtonDblClk(TWMMouse& Message) {
   int sized = -1;
   if (ColumnSizeAt(Message.XPos, Message.YPos, sized)) {
-    mouse_.dblSized = true;
+    input_->Mouse.dblSized = true;
     bool allow = true;
     if (OnColumnSize) OnColumnSize(this, sized, allow);
     if (allow) AutoSizeCol(sized);
@@ -270,7 +272,7 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
   const int from = RemapCol(FromIndex), to = RemapCol(ToIndex);
   TBaseGrid::ColumnMoved(from, to);
   MoveColumnSlots(from, to);
-  mouse_.moved = true;
+  input_->Mouse.moved = true;
   auto follow = [&](int c) {
     if (c == FromIndex) return ToIndex;
     if (FromIndex < ToIndex && c > FromIndex && c <= ToIndex) return c - 1;
@@ -288,5 +290,5 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
 
 void TExtStringGrid::RowMoved(int FromIndex, int ToIndex) {
   TBaseGrid::RowMoved(FromIndex, ToIndex);
-  mouse_.moved = true;
+  input_->Mouse.moved = true;
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/input/InputState.h"
 #include "platform/controls/keys.h"
 
 bool TExtStringGrid::FixedSelectPress(int ACol, int ARow, int X, int Y) {
@@ -18,15 +19,15 @@ bool TExtStringGrid::FixedSelectPress(int ACol, int ARow, int X, int Y) {
   }
   if (mode == msRow) {
     SelectRange(fixedCols, lastCol, ARow, ARow);
-    mouse_.rangeAnchor = ARow;
-    mouse_.rangeRows = true;
+    input_->Mouse.rangeAnchor = ARow;
+    input_->Mouse.rangeRows = true;
     RowSelectDragging = MouseActions.DisjunctRowSelect;
     return true;
   }
   if (mode == msColumn) {
     SelectRange(ACol, ACol, fixedRows, lastRow);
-    mouse_.rangeAnchor = ACol;
-    mouse_.rangeRows = false;
+    input_->Mouse.rangeAnchor = ACol;
+    input_->Mouse.rangeRows = false;
     return true;
   }
   return false;
@@ -35,10 +36,10 @@ bool TExtStringGrid::FixedSelectPress(int ACol, int ARow, int X, int Y) {
 void TExtStringGrid::ExtendFixedSelect(int X, int Y) {
   int col = -1, row = -1;
   MouseToCell(X, Y, col, row);
-  const int anchor = mouse_.rangeAnchor;
-  if (mouse_.rangeRows && row >= GetFixedRows())
+  const int anchor = input_->Mouse.rangeAnchor;
+  if (input_->Mouse.rangeRows && row >= GetFixedRows())
     SelectRange(GetFixedCols(), GetColCount() - 1, std::min(anchor, row), std::max(anchor, row));
-  else if (!mouse_.rangeRows && col >= GetFixedCols())
+  else if (!input_->Mouse.rangeRows && col >= GetFixedCols())
     SelectRange(std::min(anchor, col), std::max(anchor, col), GetFixedRows(), GetRowCount() - 1);
 }
 
@@ -53,15 +54,15 @@ bool TExtStringGrid::NearFixedColEdge(int X) const {
 
 // The base grid draws no line here, so the grid's own sizing line shows the new edge.
 void TExtStringGrid::MoveFixedColLine(int X) {
-  if (mouse_.fixedSizingX >= 0) DrawSizingLine(mouse_.fixedSizingX);
-  mouse_.fixedSizingX = X;
+  if (input_->Mouse.fixedSizingX >= 0) DrawSizingLine(input_->Mouse.fixedSizingX);
+  input_->Mouse.fixedSizingX = X;
   if (X >= 0) DrawSizingLine(X);
 }
 
 void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
-  if (mouse_.fixedSizingX >= 0) return FixedColSizingMove(X, Y);
-  if (mouse_.rangeAnchor >= 0 && Shift.Contains(ssLeft)) return ExtendFixedSelect(X, Y);
-  if (mouse_.dragPending && Shift.Contains(ssLeft) && OleDragMove(X, Y)) return;
+  if (input_->Mouse.fixedSizingX >= 0) return FixedColSizingMove(X, Y);
+  if (input_->Mouse.rangeAnchor >= 0 && Shift.Contains(ssLeft)) return ExtendFixedSelect(X, Y);
+  if (input_->Mouse.dragPending && Shift.Contains(ssLeft) && OleDragMove(X, Y)) return;
   MoveMouse(Shift, X, Y);
   ShowSizingHint(X, Y);
   HoverAnchor(X, Y);
@@ -78,9 +79,10 @@ void TExtStringGrid::HoverAnchor(int X, int Y) {
   // The base grid has just set its own cursor, which leaving the link keeps.
   if (!anchor.empty() || (col >= 0 && row >= 0 && URLCellAt(col, row)))
     ShowClientCursor(crHandPoint);
-  if (anchor == hoverAnchor_) return;
-  if (!hoverAnchor_.empty() && OnAnchorExit) OnAnchorExit(this, row, col, hoverAnchor_);
-  hoverAnchor_ = anchor;
+  if (anchor == input_->HoverAnchor) return;
+  if (!input_->HoverAnchor.empty() && OnAnchorExit)
+    OnAnchorExit(this, row, col, input_->HoverAnchor);
+  input_->HoverAnchor = anchor;
   if (!anchor.empty() && OnAnchorEnter) OnAnchorEnter(this, row, col, anchor);
 }
 
@@ -108,19 +110,20 @@ void TExtStringGrid::DisjunctCellRelease(TGridCoord Cell, bool Ctrl) {
 // without RowSelect, the footer) leave the rows alone: they select no row of their own.
 void TExtStringGrid::DisjunctRowPress(int ACol, int ARow) {
   const bool normal = ACol >= GetFixedCols() && ARow >= GetFixedRows() && !IsFixed(ACol, ARow);
-  const bool wholeRow = resizer_.mode == msRow && GetOptions().Contains(goRangeSelect);
-  mouse_.rowSelectPress = MouseActions.DisjunctRowSelect && (normal || wholeRow);
-  mouse_.rowDeselect = -1;
-  if (!mouse_.rowSelectPress) return;
+  const bool wholeRow = input_->Resizer.mode == msRow && GetOptions().Contains(goRangeSelect);
+  input_->Mouse.rowSelectPress = MouseActions.DisjunctRowSelect && (normal || wholeRow);
+  input_->Mouse.rowDeselect = -1;
+  if (!input_->Mouse.rowSelectPress) return;
   if (GetKeyState(VK_CONTROL) >= 0)
     ClearRowSelect();
   else if (GetRowSelect(ARow))
-    mouse_.rowDeselect = ARow;
+    input_->Mouse.rowDeselect = ARow;
 }
 
 void TExtStringGrid::DisjunctRowRelease() {
-  const int deselect = std::exchange(mouse_.rowDeselect, -1);
-  if (!std::exchange(mouse_.rowSelectPress, false) || !MouseActions.DisjunctRowSelect) return;
+  const int deselect = std::exchange(input_->Mouse.rowDeselect, -1);
+  if (!std::exchange(input_->Mouse.rowSelectPress, false) || !MouseActions.DisjunctRowSelect)
+    return;
   SelectToRowSelect(false);
   if (deselect >= 0 && deselect < GetRowCount()) SetRowSelect(deselect, false);
 }

@@ -5,6 +5,9 @@
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/editing/GridEditors.h"
+#include "components/grid/grid/files/ClipState.h"
+#include "components/grid/grid/input/InputState.h"
 
 namespace {
 
@@ -55,8 +58,8 @@ TMouseSelectMode TExtStringGrid::SelectModeAt(int X, int Y) {
 
 // After the base grid's and the links' cursors, so the handle's shows over them.
 void TExtStringGrid::SelectModeMove(int X, int Y) {
-  resizer_.mode = SelectModeAt(X, Y);
-  if (resizer_.mode == msResize) ShowClientCursor(crCross);
+  input_->Resizer.mode = SelectModeAt(X, Y);
+  if (input_->Resizer.mode == msResize) ShowClientCursor(crCross);
 }
 
 // The mode is taken again at the press: the selection may have changed since the last move.
@@ -64,16 +67,17 @@ void TExtStringGrid::SelectModeMove(int X, int Y) {
 // the selecting state on; the selection before the press is put back, so the drag extends it
 // from its top-left cell.
 bool TExtStringGrid::ResizerPress(TWMMouse& Message) {
-  resizer_.mode = SelectModeAt(Message.XPos, Message.YPos);
-  resizer_.pastePending = resizer_.mode == msResize;  // a release that never came is forgotten
-  if (!resizer_.pastePending) return false;
-  resizer_.pressed = GetSelection();
+  input_->Resizer.mode = SelectModeAt(Message.XPos, Message.YPos);
+  input_->Resizer.pastePending =
+      input_->Resizer.mode == msResize;  // a release that never came is forgotten
+  if (!input_->Resizer.pastePending) return false;
+  input_->Resizer.pressed = GetSelection();
   const TGridRect range = SelectionCopyRange();
-  resizer_.origin = TPoint(range.Left, range.Top);
-  resizer_.copy = CopyContent(range, MouseActions.DisjunctRowSelect);
+  input_->Resizer.origin = TPoint(range.Left, range.Top);
+  input_->Resizer.copy = CopyContent(range, MouseActions.DisjunctRowSelect);
   Message.Keys |= MK_SHIFT;
   TBaseGrid::WMLButtonDown(Message);
-  SetSelection(resizer_.pressed);
+  SetSelection(input_->Resizer.pressed);
   return true;
 }
 
@@ -82,12 +86,12 @@ bool TExtStringGrid::ResizerPress(TWMMouse& Message) {
 // click that left the selection as it was pastes nothing: the smart paste would make its
 // cells a series or reformat them.
 void TExtStringGrid::ResizerRelease() {
-  if (!std::exchange(resizer_.pastePending, false)) return;
-  const ClipContent copy = std::exchange(resizer_.copy, {});
-  if (GetSelection() == resizer_.pressed) return;
-  const Lent<bool> parked(edit_.Parked, true);
-  const Lent<bool> pasting(resizer_.pasting, true);
-  const Lent<TPoint> origin(copyOrigin_, resizer_.origin);
-  const Lent<TClipOperation> operation(clipOperation_, coCopy);
+  if (!std::exchange(input_->Resizer.pastePending, false)) return;
+  const ClipContent copy = std::exchange(input_->Resizer.copy, {});
+  if (GetSelection() == input_->Resizer.pressed) return;
+  const Lent<bool> parked(edit_->Parked, true);
+  const Lent<bool> pasting(input_->Resizer.pasting, true);
+  const Lent<TPoint> origin(clip_->CopyOrigin, input_->Resizer.origin);
+  const Lent<TClipOperation> operation(clip_->Operation, coCopy);
   PasteSelection(copy);
 }

@@ -1,5 +1,6 @@
 // TExtStringGrid: the mouse over the grid: sizing the handler may refuse, and the cursor.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/LineState.h"
 
 namespace {
 constexpr int kBorderReach = 6;  // a border's line lies this far right of (below) the mouse
@@ -18,10 +19,10 @@ void TExtStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index
   }
   if (!allow) State = gsNormal;
   // MouseDown takes it as the line being sized.
-  sizeCandidate_ = {State == gsColSizing ? Index : -1, State == gsRowSizing ? Index : -1};
+  lines_->SizeCandidate = {State == gsColSizing ? Index : -1, State == gsRowSizing ? Index : -1};
 }
 
 void TExtStringGrid::SetCursorEx(TCursor Value) {
   SetCursor(Value);
-  normalCursor_ = Value;
+  lines_->NormalCursor = Value;
 }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/input/InputState.h"
 #include "components/grid/html/HTMLHintWindow.h"
 
 namespace {
@@ -21,8 +22,8 @@ TExtStringGrid::ClickParking::~ClickParking() {
 // A release in the header under the column-sizing cursor ended a sizing, not a click.
 TExtStringGrid::ClickParking TExtStringGrid::ReleaseSizing(int X, int Y) {
   ReleaseFixedButton();
-  if (sizingMouse_.hintShown) hintWindow_->ReleaseHandle();
-  sizingMouse_.hintShown = false;
+  if (input_->SizingMouse.hintShown) input_->HintWindow->ReleaseHandle();
+  input_->SizingMouse.hintShown = false;
   const TGridCoord cell = MouseCoord(X, Y);
   const bool sizingCursor = GetClientCursor() == crHSplit && GetOptions().Contains(goColSizing);
   return ClickParking(OnClick, sizingCursor && cell.Y >= 0 && cell.Y < GetFixedRows());
@@ -32,8 +33,8 @@ void TExtStringGrid::ShowSizingHint(int X, int Y) {
   if (!HintShowSizing && !GetComponentState().Contains(csDesigning)) return;
   const int size = GetSizingSize();
   AnsiString text;
-  if (mouse_.fixedSizingX >= 0)
-    text = IntToStr(mouse_.fixedSizingX);
+  if (input_->Mouse.fixedSizingX >= 0)
+    text = IntToStr(input_->Mouse.fixedSizingX);
   else if (size >= 0 && GetGridState() == gsColSizing)
     text = "cw=<b>" + IntToStr(size) + "</b>";
   else if (size >= 0 && GetGridState() == gsRowSizing)
@@ -41,7 +42,7 @@ void TExtStringGrid::ShowSizingHint(int X, int Y) {
   else
     return;
   ShowHintAt(ClientToScreen(TPoint(X, Y)), text);
-  sizingMouse_.hintShown = true;
+  input_->SizingMouse.hintShown = true;
 }
 
 // Under mouse capture X may lie left of the grid: a width is never negative.
@@ -51,8 +52,8 @@ void TExtStringGrid::FixedColSizingMove(int X, int Y) {
 }
 
 void TExtStringGrid::ShowHintAt(TPoint Screen, const AnsiString& Text) {
-  TRect r = hintWindow_->CalcHintRect(kHintMaxWidth, Text, nullptr);
+  TRect r = input_->HintWindow->CalcHintRect(kHintMaxWidth, Text, nullptr);
   OffsetRect(r, Screen.x, Screen.y);
-  hintWindow_->SetColor(HintColor);
-  hintWindow_->ActivateHint(r, Text);
+  input_->HintWindow->SetColor(HintColor);
+  input_->HintWindow->ActivateHint(r, Text);
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/input/InputState.h"
 #include "components/grid/grid/input/PanMath.h"
 #include "platform/controls/screen.h"
 
@@ -30,12 +31,12 @@ bool HasBlinkTag(const AnsiString& Text) {
 
 void TExtStringGrid::WMTimer(int TimerID) {
   // Any timer makes one panning step while panning runs.
-  if (panning_) PanStep();
+  if (input_->Panning) PanStep();
   if (TimerID == kPanTimer) return;
   if (TimerID != kGridTimer) return MoveTimer(TimerID);
   HoverStep();
   BlinkStep();
-  if (pictureCache_.Animate()) Invalidate();
+  if (GetPictureCache()->Animate()) Invalidate();
 }
 
 void TExtStringGrid::HoverStep() {
@@ -52,9 +53,12 @@ void TExtStringGrid::HoverStep() {
   SetCol(cell.X);
 }
 
+bool TExtStringGrid::GetBlinkOn() const { return input_->BlinkOn; }
+bool TExtStringGrid::GetPanning() const { return input_->Panning; }
+
 void TExtStringGrid::BlinkStep() {
   if (!EnableBlink) return;
-  blinkOn_ = !blinkOn_;
+  input_->BlinkOn = !input_->BlinkOn;
   const int lastRow = std::min(GetTopRow() + GetVisibleRowCount(), GetRowCount() - 1);
   const int lastCol = std::min(GetLeftCol() + GetVisibleColCount(), GetColCount() - 1);
   auto repaint = [this](int c, int r) {
@@ -69,21 +73,21 @@ void TExtStringGrid::BlinkStep() {
 }
 
 void TExtStringGrid::StartPanning(TPoint Origin) {
-  panCursor_ = GetCursor();
+  input_->PanCursor = GetCursor();
   SetCursor(PanCursorShape(8000));
   SetTimer(kPanTimer, kPanInterval);
   IntelliPanOrigin = Origin;
-  panHint_ = GetShowHint();
+  input_->PanHint = GetShowHint();
   SetShowHint(false);
-  panning_ = true;
+  input_->Panning = true;
   DrawIntelliFocusPoint();
 }
 
 void TExtStringGrid::EndPanning() {
   KillTimer(kPanTimer);
-  SetCursor(panCursor_);
-  SetShowHint(panHint_);
-  panning_ = false;
+  SetCursor(input_->PanCursor);
+  SetShowHint(input_->PanHint);
+  input_->Panning = false;
   EraseIntelliFocusPoint();
 }
 
@@ -108,9 +112,9 @@ void TExtStringGrid::PanStep() {
 }
 
 void TExtStringGrid::WMMButtonDown(TWMMouse& Message) {
-  if (panning_)
+  if (input_->Panning)
     EndPanning();
-  else if (IntelliPan != ipNone && GetRowCount() > GetFixedRowsEx() + fixedFooters_)
+  else if (IntelliPan != ipNone && GetRowCount() > GetFixedRowsEx() + GetFixedFooters())
     StartPanning(TPoint(Message.XPos, Message.YPos));
   TBaseGrid::WMMButtonDown(Message);
 }

@@ -21,7 +21,7 @@ bool TExtStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
 // True when the notch is used up here; the base grid's own step runs only without
 // EnableWheel, so a notch never moves twice.
 bool TExtStringGrid::WheelStep(int Lines, TShiftState Shift) {
-  if (panning_) return true;
+  if (GetPanning()) return true;
   if (Shift.Contains(ssCtrl) && IntelliZoom) {
     Zoom(Lines);
     return true;

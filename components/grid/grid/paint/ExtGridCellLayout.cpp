@@ -79,7 +79,7 @@ TCellGraphic* TExtStringGrid::GetGraphicDetails(int ACol, int ARow, int& W, int&
       break;
     case ctImageList:
     case ctDataImage:
-      if (gridImages_) size = {gridImages_->GetWidth(), gridImages_->GetHeight()};
+      if (GetGridImages()) size = {GetGridImages()->GetWidth(), GetGridImages()->GetHeight()};
       DrawText = graphic->CellType == ctImageList;
       break;
     case ctCheckBox:

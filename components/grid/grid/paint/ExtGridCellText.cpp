@@ -79,7 +79,7 @@ void TExtStringGrid::DrawCellText(CellPaint& P) {
     const bool selected = P.State.Contains(gdSelected), focused = P.State.Contains(gdFocused);
     const bool drawnSelected = (selected || focused) &&
                                !(focused && !GetOptions().Contains(goDrawFocusSelected)) &&
-                               showSelection_;
+                               GetShowSelection();
     if (kind && !drawnSelected) {
       if (BackGround.GetDisplay() == bdTile)
         DrawBackgroundPictureCell(P);
@@ -101,8 +101,8 @@ void TExtStringGrid::DrawCellText(CellPaint& P) {
   if (P.GraphicVAlign == kUnderText) r.Bottom -= P.GraphicH;
 
   if (type == ttRTF) {
-    const bool selectedUnfocused =
-        P.State.Contains(gdSelected) && !P.State.Contains(gdFocused) && selectionColor_ == clNone;
+    const bool selectedUnfocused = P.State.Contains(gdSelected) && !P.State.Contains(gdFocused) &&
+                                   GetSelectionColor() == clNone;
     if (!selectedUnfocused) canvas->FillRect(r);
     const TBrushStyle style = canvas->Brush->GetStyle();
     canvas->Brush->SetStyle(bsClear);
@@ -124,12 +124,12 @@ void TExtStringGrid::SelectCellColors(CellPaint& P) {
       options.Contains(goRowSelect) && P.Col >= GetFixedCols() && GetRowSelect(P.Row);
   const bool selected = (P.State.Contains(gdSelected) || rowListed) &&
                         (!P.State.Contains(gdFocused) || options.Contains(goDrawFocusSelected));
-  if (selected && showSelection_) {
-    if (selectionColor_ != clNone) canvas->Brush->SetColor(selectionColor_);
-    if (selectionTextColor_ != clNone) canvas->Font->SetColor(selectionTextColor_);
-    P.URLColor = selectionTextColor_;
+  if (selected && GetShowSelection()) {
+    if (GetSelectionColor() != clNone) canvas->Brush->SetColor(GetSelectionColor());
+    if (GetSelectionTextColor() != clNone) canvas->Font->SetColor(GetSelectionTextColor());
+    P.URLColor = GetSelectionTextColor();
   }
-  if ((!Focused() || HasCheckBox(P.RealCol, P.Row)) && !showSelection_) {
+  if ((!Focused() || HasCheckBox(P.RealCol, P.Row)) && !GetShowSelection()) {
     canvas->Brush->SetColor(P.Brush);
     canvas->Font->SetColor(P.FontColor);
     P.URLColor = URLColor;
@@ -177,7 +177,7 @@ void TExtStringGrid::DrawHTMLText(CellPaint& P, const AnsiString& Text, TRect R)
   if (sortMark) R.Right -= kHTMLSortRoom;
   THTMLDrawParams params = HTMLParams(P.URLColor);
   // Without the timer's blinking the phase stands still; the text must still show.
-  params.BlinkOn = blinkOn_ || !EnableBlink;
+  params.BlinkOn = GetBlinkOn() || !EnableBlink;
   THTMLDrawResult result;
   HTMLDrawEx(P.Canvas, Text, R, params, result);
   if (sortMark) DrawSortIndicator(P.Canvas, P.RealCol, R.Right + 2, SortMarkY(R, P.VAlign));

@@ -2,8 +2,9 @@
 // row and the footer's repainting.
 #include <algorithm>
 
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/paint/PaintState.h"
 
 namespace {
 // Numbers only: one text cell in a summed column must not stop every edit.
@@ -55,6 +56,8 @@ void TExtStringGrid::FloatFooterUpdate() {
   UpdateFooter();
 }
 
+TFooterPanel* TExtStringGrid::GetFooterPanel() const { return paint_->FooterPanel; }
+
 void TExtStringGrid::UpdateFooter() {
-  if (footerPanel_->GetVisible()) footerPanel_->Invalidate();
+  if (paint_->FooterPanel->GetVisible()) paint_->FooterPanel->Invalidate();
 }

@@ -148,19 +148,19 @@ void TExtStringGrid::DrawGraphicObject(CellPaint& P, const TRect& R) {
 
 // An index outside the image list draws nothing, as does a grid without one.
 void TExtStringGrid::DrawGridImage(TCanvas* Canvas, int X, int Y, int Index) {
-  if (gridImages_ && Index >= 0 && Index < gridImages_->GetCount())
-    gridImages_->Draw(Canvas, X, Y, Index, true);
+  if (GetGridImages() && Index >= 0 && Index < GetGridImages()->GetCount())
+    GetGridImages()->Draw(Canvas, X, Y, Index, true);
 }
 
 void TExtStringGrid::DrawImages(CellPaint& P, const TRect& R) {
   const TIntList* list = P.Graphic->GetImages();
-  if (!list || !gridImages_) return;
+  if (!list || !GetGridImages()) return;
   int x = R.Left, y = R.Top;
   for (int i = 0; i < list->Count(); ++i) {
     DrawGridImage(P.Canvas, x, y, list->Items(i));
     if (P.Graphic->CellBoolean)
-      x += gridImages_->GetWidth();
+      x += GetGridImages()->GetWidth();
     else
-      y += gridImages_->GetHeight();
+      y += GetGridImages()->GetHeight();
   }
 }

@@ -5,7 +5,7 @@
 
 THTMLDrawParams TExtStringGrid::HTMLParams(TColor LinkColor) {
   THTMLDrawParams params;
-  params.Images = gridImages_;
+  params.Images = GetGridImages();
   params.LinkColor = LinkColor;
   params.ShadowColor = clGray;
   params.WordWrap = !EnhTextSize;  // full text, ending in an ellipsis, is one line

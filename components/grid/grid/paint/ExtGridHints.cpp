@@ -1,8 +1,9 @@
 // TExtStringGrid: the hint of the cell under the mouse: a link's value over an HTML link, a
 // comment beside its cell, the cell's own text over it (HintShowCells, HintShowLargeText), and
 // what GetCellHint makes of it.
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/input/InputState.h"
 #include "components/grid/html/HTMLStrip.h"
 
 void TExtStringGrid::CMHintShow(THintInfo& HintInfo) {
@@ -11,11 +12,13 @@ void TExtStringGrid::CMHintShow(THintInfo& HintInfo) {
   if (!canShow) HintInfo.HintStr.clear();
 }
 
+THTMLHintWindow* TExtStringGrid::GetHintWindow() const { return input_->HintWindow; }
+
 void TExtStringGrid::ShowHintProc(AnsiString& HintStr, bool& /*CanShow*/, THintInfo& HintInfo) {
   HintInfo.HintColor = HintColor;
   const TGridCoord cell = MouseCoord(HintInfo.CursorPos.x, HintInfo.CursorPos.y);
   if (cell.X < 0 || cell.Y < 0) return;
-  hintCell_ = TPoint(cell.X, cell.Y);
+  input_->HintCell = TPoint(cell.X, cell.Y);
   const int realCol = RemapCol(cell.X);
   const TRect r = CellRect(cell.X, cell.Y);
   const AnsiString text = GetCellEx(realCol, cell.Y);

@@ -4,8 +4,9 @@
 // remembered and drawn at the end of each painting; taking them away repaints what they hid.
 #include <algorithm>
 
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/paint/PaintState.h"
 #include "platform/graphics/bitmap.h"
 
 namespace {
@@ -66,41 +67,41 @@ void TExtStringGrid::DrawSortIndicator(TCanvas* Canvas, int ACol, int X, int Y) 
 // Each call at X shows a line there or takes the one shown away, as drawing it twice in XOR
 // would.
 void TExtStringGrid::DrawSizingLine(int X) {
-  if (const auto shown = std::find(sizingLines_.begin(), sizingLines_.end(), X);
-      shown != sizingLines_.end())
-    sizingLines_.erase(shown);
+  if (const auto shown = std::find(paint_->SizingLines.begin(), paint_->SizingLines.end(), X);
+      shown != paint_->SizingLines.end())
+    paint_->SizingLines.erase(shown);
   else
-    sizingLines_.push_back(X);
+    paint_->SizingLines.push_back(X);
   Invalidate();
 }
 
 void TExtStringGrid::DrawIntelliFocusPoint() {
-  intelliShown_ = true;
+  paint_->IntelliShown = true;
   Invalidate();
 }
 
 void TExtStringGrid::EraseIntelliFocusPoint() {
-  intelliShown_ = false;
+  paint_->IntelliShown = false;
   Invalidate();
 }
 
 void TExtStringGrid::PaintOverlays() {
   PaintFixedButton();
   TCanvas* canvas = GetCanvas();
-  if (!sizingLines_.empty()) {
+  if (!paint_->SizingLines.empty()) {
     TPen saved;
     saved.Assign(*canvas->Pen);
     canvas->Pen->SetColor(clBlack);
     canvas->Pen->SetStyle(psDot);
     canvas->Pen->SetWidth(1);
     const int bottom = std::min(GetHeight(), GetCellRect(0, std::max(0, GetRowCount() - 1)).Bottom);
-    for (int x : sizingLines_) {
+    for (int x : paint_->SizingLines) {
       canvas->MoveTo(x, 0);
       canvas->LineTo(x, bottom);
     }
     canvas->Pen->Assign(saved);
   }
-  if (intelliShown_ && IntelliPan != ipNone) {
+  if (paint_->IntelliShown && IntelliPan != ipNone) {
     static constexpr const char* kMarks[] = {"INTLI1", "INTLI2", "INTLI3"};
     const TPoint at = IntelliPanOrigin;
     DrawBitmapResourceTransp(canvas, GetColor(),

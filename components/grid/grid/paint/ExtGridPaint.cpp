@@ -21,23 +21,23 @@ void TExtStringGrid::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect AR
   p.Graphic = GetGraphicDetails(p.RealCol, ARow, p.GraphicW, p.GraphicH, p.GraphicText,
                                 p.GraphicHAlign, p.GraphicVAlign);
   p.Shown = ACanvas->Brush->GetColor();
-  if (p.State.Contains(gdSelected) && !p.State.Contains(gdFocused) && selectionColor_ == clNone)
+  if (p.State.Contains(gdSelected) && !p.State.Contains(gdFocused) && GetSelectionColor() == clNone)
     ACanvas->Brush->SetColor(clHighlight);
   // A zoomed-out font keeps a size of at least 1.
-  ACanvas->Font->SetSize(std::max(1, ACanvas->Font->GetSize() + zoomLevel_));
+  ACanvas->Font->SetSize(std::max(1, ACanvas->Font->GetSize() + GetZoomLevel()));
 
   int indicatorWidth = 0;
-  if (ACol == 0 && ARow == GetRow() && GetFixedCols() > 0 && !rowIndicator_->GetEmpty()) {
-    const int top = p.Rect.Top + (p.Rect.Height() - rowIndicator_->GetHeight()) / 2;
-    DrawBitmapTransp(ACanvas, rowIndicator_.get(), GetFixedColor(),
+  if (ACol == 0 && ARow == GetRow() && GetFixedCols() > 0 && !GetRowIndicator()->GetEmpty()) {
+    const int top = p.Rect.Top + (p.Rect.Height() - GetRowIndicator()->GetHeight()) / 2;
+    DrawBitmapTransp(ACanvas, GetRowIndicator(), GetFixedColor(),
                      {p.Rect.Left, top, p.Rect.Right, p.Rect.Bottom});
-    indicatorWidth = rowIndicator_->GetWidth();
+    indicatorWidth = GetRowIndicator()->GetWidth();
     p.Rect.Left += indicatorWidth;
   }
   p.Brush = ACanvas->Brush->GetColor();
   p.FontColor = ACanvas->Font->GetColor();
   if (p.Fixed && Look == glOrvik && !Flat) {
-    DrawGradient(ACanvas, orvikGradFrom_, orvikGradTo_, kGradientSteps, true, p.Rect);
+    DrawGradient(ACanvas, GetOrvikGradFrom(), GetOrvikGradTo(), kGradientSteps, true, p.Rect);
     ACanvas->Brush->SetColor(p.Brush);
     p.Shown = p.Brush;
   }
@@ -134,13 +134,13 @@ void TExtStringGrid::DrawFixedEdges(CellPaint& P) {
         break;
     }
   }
-  const bool rightFixed = GetColCount() - P.RealCol + NumHiddenColumns() <= fixedRightCols_;
+  const bool rightFixed = GetColCount() - P.RealCol + NumHiddenColumns() <= GetFixedRightCols();
   if (rightFixed && Look != glClassic && !ctl3D) outside();
   canvas->Pen->SetColor(clBlack);
 }
 
 void TExtStringGrid::Paint() {
-  if (updateLock_.Locked()) return;
+  if (GetLockFlag()) return;
   TCanvas* canvas = GetCanvas();
   canvas->Pen->SetStyle(psSolid);
   TBaseGrid::Paint();

@@ -2,6 +2,7 @@
 // colour and a thickness of their own), the thumb hints "Row : n" and "Col : n", and
 // scrolling along while a thumb is dragged (ScrollSynch).
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/paint/PaintState.h"
 #include "components/grid/html/HTMLHintWindow.h"
 #include "platform/controls/screen.h"
 
@@ -18,17 +19,17 @@ TScrollBarLook BarLook(TScrollType Type) {
 // The flat bars stand in for the common controls' flat scroll bars: once initialised, the
 // type, colour and width apply to the grid's bars.
 bool TExtStringGrid::FlatInit() {
-  flatInit_ = true;
-  return flatInit_;
+  paint_->FlatInit = true;
+  return paint_->FlatInit;
 }
 
 void TExtStringGrid::FlatDone() {
-  flatInit_ = false;
+  paint_->FlatInit = false;
   SetScrollBarLook(sbRegular, clNone, 0);
 }
 
 void TExtStringGrid::FlatUpdate() {
-  if (!flatInit_) return;
+  if (!paint_->FlatInit) return;
   SetScrollBarLook(BarLook(ScrollType), ScrollColor, ScrollWidth);
   UpdateVScrollBar();
   UpdateHScrollBar();
@@ -40,7 +41,7 @@ void TExtStringGrid::SetScrollType(TScrollType Value) {
   if (Value != ssNormal) {
     FlatInit();
     FlatUpdate();
-  } else if (!scrollProportional_) {
+  } else if (!paint_->ScrollProportional) {
     FlatDone();
   } else {
     FlatUpdate();
@@ -57,12 +58,14 @@ void TExtStringGrid::SetScrollWidth(int Value) {
   FlatUpdate();
 }
 
+bool TExtStringGrid::GetScrollProportional() const { return paint_->ScrollProportional; }
+
 void TExtStringGrid::SetScrollProportional(bool Value) {
-  scrollProportional_ = Value;
+  paint_->ScrollProportional = Value;
   if (Value) {
     FlatInit();
     FlatUpdate();
-  } else if (flatInit_ && ScrollType == ssNormal) {
+  } else if (paint_->FlatInit && ScrollType == ssNormal) {
     FlatDone();
   }
 }
@@ -81,7 +84,7 @@ void TExtStringGrid::ScrollHint(bool Vertical, int Line) {
   ShowHintAt(at, hint);
 }
 
-void TExtStringGrid::EndScrollHint() { hintWindow_->ReleaseHandle(); }
+void TExtStringGrid::EndScrollHint() { GetHintWindow()->ReleaseHandle(); }
 
 // The thumb's position is the first row (column) itself on the platform's bars.
 void TExtStringGrid::ThumbTracking(bool Vertical, const TWMScroll& Message) {

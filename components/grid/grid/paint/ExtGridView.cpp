@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridCoreState.h"
+#include "components/grid/grid/cells/LineState.h"
 #include "platform/grids/inplace_edit.h"
 
 void TExtStringGrid::ScrollInView(int ACol, int ARow) {
@@ -24,26 +26,27 @@ void TExtStringGrid::ScrollInView(int ACol, int ARow) {
 }
 
 void TExtStringGrid::HideSelection() {
-  hiddenSelection_ = GetSelection();
+  lines_->HiddenSelection = GetSelection();
   SetSelection({GetColCount(), GetRowCount(), GetColCount(), GetRowCount()});
 }
 
-void TExtStringGrid::UnHideSelection() { SetSelection(hiddenSelection_); }
+void TExtStringGrid::UnHideSelection() { SetSelection(lines_->HiddenSelection); }
 
 int TExtStringGrid::GetSaveStartCol() const { return SaveFixedCells ? 0 : GetFixedCols(); }
 
 int TExtStringGrid::GetSaveStartRow() const { return SaveFixedCells ? 0 : GetFixedRows(); }
 
 int TExtStringGrid::GetSaveEndCol() const {
-  return GetColCount() - 1 - (SaveFixedCells ? 0 : fixedRightCols_);
+  return GetColCount() - 1 - (SaveFixedCells ? 0 : lines_->FixedRightCols);
 }
 
 int TExtStringGrid::GetSaveEndRow() const {
-  return GetRowCount() - 1 - (SaveFixedCells ? 0 : fixedFooters_);
+  return GetRowCount() - 1 - (SaveFixedCells ? 0 : lines_->FixedFooters);
 }
 
+int TExtStringGrid::GetMaxEditLength() const { return core_->MaxEditLength; }
 void TExtStringGrid::SetMaxEditLength(int Value) {
-  maxEditLength_ = Value;
+  core_->MaxEditLength = Value;
   if (TInplaceEdit* editor = GetInplaceEditor()) editor->SetMaxLength(Value);
 }
 

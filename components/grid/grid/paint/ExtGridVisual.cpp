@@ -7,8 +7,8 @@
 // ACol is a stored column; the fixed columns are counted in shown ones.
 bool TExtStringGrid::InNormalArea(int ACol, int ARow) const {
   const int shown = RemapColInv(ACol);
-  return IsNormalCell(shown, ARow) && shown < GetColCount() - fixedRightCols_ &&
-         ARow < GetRowCount() - fixedFooters_;
+  return IsNormalCell(shown, ARow) && shown < GetColCount() - GetFixedRightCols() &&
+         ARow < GetRowCount() - GetFixedFooters();
 }
 
 void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print,
@@ -18,7 +18,7 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
   if (Print)
     AFont->Assign(*PrintSettings.GetFont());
   else
-    AFont->Assign(IsNormalCell(ACol, ARow) ? *GetFont() : *fixedFont_);
+    AFont->Assign(IsNormalCell(ACol, ARow) ? *GetFont() : *GetFixedFont());
   const int realCol = Remap ? RemapCol(ACol) : ACol;
 
   ABrush->SetColor(clNone);
@@ -31,7 +31,7 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASt
 
   if (!Print && IsFixed(ACol, ARow)) {
     ABrush->SetColor(GetFixedColor());
-    AFont->SetColor(fixedFont_->GetColor());
+    AFont->SetColor(GetFixedFont()->GetColor());
     AState << gdFixed;
   }
   if (Print)
@@ -62,7 +62,7 @@ void TExtStringGrid::ApplySelection(int ACol, int ARow, TGridDrawState& AState, 
                                     TBrush* ABrush, TFont* AFont) {
   const bool fixed = AState.Contains(gdFixed);
   bool selected = false;
-  if (Select && showSelection_ && MouseActions.DisjunctRowSelect && IsNormalCell(ACol, ARow) &&
+  if (Select && GetShowSelection() && MouseActions.DisjunctRowSelect && IsNormalCell(ACol, ARow) &&
       !fixed) {
     const bool listed = GetRowSelect(ARow);
     bool rowSelected = listed;
@@ -73,7 +73,7 @@ void TExtStringGrid::ApplySelection(int ACol, int ARow, TGridDrawState& AState, 
       AState = TGridDrawState{gdSelected};
       selected = true;
     }
-  } else if (Select && showSelection_ && !MouseActions.DisjunctRowSelect && !fixed &&
+  } else if (Select && GetShowSelection() && !MouseActions.DisjunctRowSelect && !fixed &&
              IsSelected(ACol, ARow)) {
     AState << gdSelected;
     selected = true;
@@ -84,12 +84,12 @@ void TExtStringGrid::ApplySelection(int ACol, int ARow, TGridDrawState& AState, 
     selected = true;
   }
   if (!selected) return;
-  ABrush->SetColor(selectionColor_);
-  AFont->SetColor(selectionTextColor_);
+  ABrush->SetColor(GetSelectionColor());
+  AFont->SetColor(GetSelectionTextColor());
 }
 
 TExtStringGrid::TCellAlignment TExtStringGrid::GetCellAlignment(int ACol, int ARow) {
-  TCellAlignment result{taLeftJustify, vAlignment_};
+  TCellAlignment result{taLeftJustify, GetVAlignment()};
   if (AutoNumAlign) {
     AnsiString text = GetCellEx(ACol, ARow);
     if (!text.empty() && text[0] == '=') text = CalcCell(ACol, ARow);

@@ -5,6 +5,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/paint/FooterTemplate.h"
+#include "components/grid/grid/paint/PaintState.h"
 #include "components/grid/html/HTMLDraw.h"
 #include "platform/winapi/drawtext.h"
 
@@ -157,12 +158,12 @@ void TFooterPanel::PaintColPreview() {
   const int width = PaintedWidth();
   DrawPreviewFrame(width);
   // Set for the call only: a repaint of the grid would come back here.
-  const TColor selectionText = grid_->selectionTextColor_;
-  grid_->selectionTextColor_ = 0;
+  const TColor selectionText = grid_->paint_->SelectionTextColor;
+  grid_->paint_->SelectionTextColor = 0;
   const TRect r{1, 1, width - 1, GetClientHeight() - 1};
   grid_->DrawGridCell(GetCanvas(), grid_->FloatingFooter.GetColumn(), grid_->GetRow(), r,
                       TGridDrawState{});
-  grid_->selectionTextColor_ = selectionText;
+  grid_->paint_->SelectionTextColor = selectionText;
 }
 
 void TFooterPanel::PaintCustomPreview() {
