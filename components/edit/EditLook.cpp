@@ -58,7 +58,7 @@ void TEditLook<Edit>::EnabledChanged() {
   label_.FollowEnabled();
 }
 
-// The parent's colour stands in for the edit's own while flat, and gives it back after.
+// The parent's colour replaces the edit's own while flat; the own colour returns after.
 template <typename Edit>
 void TEditLook<Edit>::SetFlat(bool Value) {
   if (Loading()) {

@@ -14,9 +14,9 @@
 #include "platform/stdctrls/edit.h"
 
 // Where the two edits' looks part. The typed edit takes the colour shown as its normal one
-// when it goes flat or is disabled, gives a flat edit the parent's colour as its focus colour
-// too, and gets back the border style it had when the flat look goes; the masked edit keeps
-// its normal and focus colours and goes back to a single border.
+// when it is made flat or disabled, gives a flat edit the parent's colour as its focus
+// colour too, and gets back the border style it had when the flat look is switched off; the
+// masked edit keeps its normal and focus colours and returns to a single border.
 struct TEditLookRules {
   bool TakeShownColor = false;
   bool FlatFocusColor = false;

@@ -28,7 +28,8 @@ bool FitsType(TExtEditType type, const AnsiString& value) {
 TExtEdit::TExtEdit(TComponent* AOwner)
     : TEditLook(AOwner, {.TakeShownColor = true, .FlatFocusColor = true, .KeepBorderStyle = true}) {}
 
-// Saving may fail (a folder that cannot be written); the message shows and the edit goes.
+// Saving may fail (a folder that cannot be written); the message shows and the edit is
+// destroyed all the same.
 TExtEdit::~TExtEdit() {
   if (!GetComponentState().Contains(csDesigning))
     Application->HandleEvent([this] { SavePersist(); });
@@ -43,7 +44,7 @@ void TExtEdit::Loaded() {
 
 AnsiString TExtEdit::GetText() const { return WithoutFrame(TCustomEdit::GetText()); }
 
-// The frame comes off only where it stands: a user who typed over the Suffix keeps the
+// The frame comes off only where it is: a user who typed over the Suffix keeps the
 // characters typed.
 AnsiString TExtEdit::WithoutFrame(AnsiString Text) const {
   if (!prefix_.empty() && StartsWith(Text, prefix_)) Text.erase(0, prefix_.size());

@@ -62,7 +62,7 @@ class TLookupSettings : public TObject {
   int numChars_ = 2;
 };
 
-// The lookup pop-up: a bordered window over everything that holds the list of matches in
+// The lookup pop-up: a bordered window over everything that contains the list of matches in
 // rows 12 pixels high; it never takes the focus from the edit.
 class TListHintWindow : public THintWindow {
  public:
@@ -268,7 +268,7 @@ class TExtEdit : public TEditLook<TCustomEdit> {
   // Whether a digit typed at Caret (window text) would overwrite a fraction that has all its
   // Precision digits.
   bool DecimalLimitReached(const AnsiString& Value, int Caret) const;
-  // Whether a separator typed at Caret would stand other than three digits from the nearest
+  // Whether a separator typed at Caret would be other than three digits from the nearest
   // thousand separator.
   bool SeparatorGroupCheck(const AnsiString& Value, int Caret) const;
 
@@ -289,7 +289,7 @@ class TExtEdit : public TEditLook<TCustomEdit> {
   // The selection counted in the value, cut to it.
   int ValueSelStart() const;
   int ValueSelLength() const;
-  // A window text without the Prefix and Suffix standing at its ends.
+  // A window text without the Prefix and Suffix at its ends.
   AnsiString WithoutFrame(AnsiString Text) const;
   // Puts Prefix + Value + Suffix into the window; the platform's modified state stays.
   void WriteValue(const AnsiString& Value);

@@ -3,7 +3,7 @@
 #include "components/edit/ExtEdit.h"
 
 namespace {
-// The font colour states in their order: the first that holds wins.
+// The font colour states in their order: the first that applies wins.
 TColor FirstOf(std::initializer_list<std::pair<bool, TColor>> states, TColor otherwise) {
   for (const auto& [holds, color] : states)
     if (holds) return color;

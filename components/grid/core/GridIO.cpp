@@ -73,7 +73,7 @@ struct GraphicRecord {
   }
 };
 
-// A graphic's bytes as its own file holds them; an empty graphic has none.
+// A graphic's bytes as in its own file; an empty graphic has none.
 std::vector<uint8_t> SavedBytes(TGraphic* Graphic) {
   if (!Graphic || Graphic->GetEmpty()) return {};
   TMemoryStream stream;
