@@ -23,41 +23,28 @@ bool FitsType(TExtEditType type, const AnsiString& value) {
 }
 }  // namespace
 
+// The typed edit takes the colour shown as its normal one, a flat edit's focus colour from
+// the parent, and its own border style back (TEditLookRules).
 TExtEdit::TExtEdit(TComponent* AOwner)
-    : TCustomEdit(AOwner),
-      TLabelSettings(this),
-      paintOver_(std::make_unique<TPaintOver>(this, [this](TCanvas* Canvas) { WMPaint(*Canvas); })) {
-  ApplyEditRect();
-}
+    : TEditLook(AOwner, {.TakeShownColor = true, .FlatFocusColor = true, .KeepBorderStyle = true}) {}
 
-// Saving may fail (a folder that cannot be written); the message shows and the edit goes.
+// Saving may fail (a folder that cannot be written); the message shows and the edit is
+// destroyed all the same.
 TExtEdit::~TExtEdit() {
   if (!GetComponentState().Contains(csDesigning))
     Application->HandleEvent([this] { SavePersist(); });
 }
 
-// The colours set while loading are the normal ones; the look and the label follow them.
+// After the look: the height set while loading, then the value kept from the last run.
 void TExtEdit::Loaded() {
-  TCustomEdit::Loaded();
-  normalColor_ = GetColor();
-  normalFontColor_ = GetFont()->GetColor();
-  savedBorderStyle_ = GetBorderStyle();
-  if (flat_) {
-    flat_ = false;
-    SetFlat(true);
-  }
-  UpdateLabel();
-  if (!GetEnabled()) {
-    SetColor(disabledColor_);
-    label_.FollowEnabled();
-  }
+  TEditLook::Loaded();
   if (loadedHeight_ >= 0) SetBounds(GetLeft(), GetTop(), GetWidth(), loadedHeight_);
   if (!GetComponentState().Contains(csDesigning)) LoadPersist();
 }
 
 AnsiString TExtEdit::GetText() const { return WithoutFrame(TCustomEdit::GetText()); }
 
-// The frame comes off only where it stands: a user who typed over the Suffix keeps the
+// The frame comes off only where it is: a user who typed over the Suffix keeps the
 // characters typed.
 AnsiString TExtEdit::WithoutFrame(AnsiString Text) const {
   if (!prefix_.empty() && StartsWith(Text, prefix_)) Text.erase(0, prefix_.size());

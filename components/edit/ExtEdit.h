@@ -8,11 +8,10 @@
 #include <functional>
 #include <memory>
 
-#include "components/edit/EditLabel.h"
+#include "components/edit/EditLook.h"
 #include "components/edit/ExtEditText.h"
 #include "components/edit/RangeList.h"
 #include "platform/controls/hintwindow.h"
-#include "platform/controls/paint_over.h"
 #include "platform/stdctrls/edit.h"
 #include "platform/stdctrls/label.h"
 #include "platform/stdctrls/listbox.h"
@@ -63,7 +62,7 @@ class TLookupSettings : public TObject {
   int numChars_ = 2;
 };
 
-// The lookup pop-up: a bordered window over everything that holds the list of matches in
+// The lookup pop-up: a bordered window over everything that contains the list of matches in
 // rows 12 pixels high; it never takes the focus from the edit.
 class TListHintWindow : public THintWindow {
  public:
@@ -91,13 +90,13 @@ namespace Extedit {
 using TClipboardEvent = std::function<void(TObject* Sender, const AnsiString& Value, bool& Allow)>;
 }  // namespace Extedit
 
-class TExtEdit : public TCustomEdit, public TLabelSettings {
+// The colours, the flat look, the focus border and the label are TEditLook's.
+class TExtEdit : public TEditLook<TCustomEdit> {
  public:
   explicit TExtEdit(TComponent* AOwner);
   // Keeps the value when Persistence asks for it.
   ~TExtEdit() override;
   void Loaded() override;
-  void SetBounds(int left, int top, int width, int height) override;
 
   // The value, without Prefix and Suffix. SetText checks it against the edit type (what does
   // not fit becomes "0"), formats floats and money with Precision, upper-cases hex, and clears
@@ -170,44 +169,24 @@ class TExtEdit : public TCustomEdit, public TLabelSettings {
   // The font colour while focused, which Esc returns to.
   TColor FocusFontColor = clWindowText;
 
-  // The look (ExtEditLook.cpp). Color, Enabled and Height as the form sets them: the colour
-  // is also the one outside focus; a disabled edit shows DisabledColor.
-  TColor GetColorEx() const { return GetColor(); }
-  void SetColorEx(TColor Value);
-  bool GetEnabledEx() const { return GetEnabled(); }
-  void SetEnabledEx(bool Value) { SetEnabled(Value); }
+  // The look of its own (ExtEditLook.cpp). Height as the form sets it.
   int GetHeightEx() const { return GetHeight(); }
   void SetHeightEx(int Value);
   TEditAlign GetEditAlign() const { return editAlign_; }
   void SetEditAlign(TEditAlign Value);
-  TColor GetDisabledColor() const { return disabledColor_; }
-  void SetDisabledColor(TColor Value);
-  // Flat: no frame, a line of FlatLineColor under the text (a frame with SoftBorder), and
-  // with FlatParentColor the parent's colour.
-  bool GetFlat() const { return flat_; }
-  void SetFlat(bool Value);
-  TColor GetFlatLineColor() const { return flatLineColor_; }
-  void SetFlatLineColor(TColor Value);
-  bool GetFlatParentColor() const { return flatParentColor_; }
-  void SetFlatParentColor(bool Value);
-  bool GetSoftBorder() const { return softBorder_; }
-  void SetSoftBorder(bool Value);
   bool GetTransparent() const { return transparent_; }
   void SetTransparent(bool Value);
-  // A sunken border while the mouse is over the edit or it has the focus (FocusBorder), or
-  // always (Border3D).
-  bool GetFocusBorder() const { return focusBorder_; }
-  void SetFocusBorder(bool Value);
+  // The sunken border always, besides FocusBorder's.
   bool GetBorder3D() const { return border3D_; }
-  void SetBorder3D(bool Value);
+  void SetBorder3D(bool Value) { SetAndRepaint(border3D_, Value); }
   // Grey text shown while the value is empty and the edit has not the focus.
   AnsiString GetEmptyText() const { return emptyText_; }
-  void SetEmptyText(const AnsiString& Value);
+  void SetEmptyText(const AnsiString& Value) { SetAndRepaint(emptyText_, Value); }
   // Characters of the window text (from 0) underlined by a red zigzag while unfocused.
   int GetErrorMarkerPos() const { return errorMarkerPos_; }
-  void SetErrorMarkerPos(int Value);
+  void SetErrorMarkerPos(int Value) { SetAndRepaint(errorMarkerPos_, Value); }
   int GetErrorMarkerLen() const { return errorMarkerLen_; }
-  void SetErrorMarkerLen(int Value);
+  void SetErrorMarkerLen(int Value) { SetAndRepaint(errorMarkerLen_, Value); }
   // The error look: ErrorColor and ErrorFontColor while a validation failed (with ShowError).
   bool GetError() const { return error_; }
   void SetError(bool Value);
@@ -215,15 +194,12 @@ class TExtEdit : public TCustomEdit, public TLabelSettings {
   bool TestURL() const;
   void ApplyURL(bool Value);
 
-  TColor FocusColor = clWindow;
   TColor ErrorColor = clRed;
   TColor ErrorFontColor = clWhite;
   TColor URLColor = clBlue;
   // Pixels added to the width while focused.
   int FocusWidthInc = 0;
   TEditAlign FocusAlign = eaDefault;
-  // Take the focus when the mouse enters.
-  bool AutoFocus = false;
   // The hint shows the whole value when it does not fit.
   bool HintShowLargeText = false;
 
@@ -276,23 +252,14 @@ class TExtEdit : public TCustomEdit, public TLabelSettings {
   void WMSetFocus() override;
   void WMKillFocus() override;
   void DoEnter() override;
-  void VisibleChanged() override;
-  void EnabledChanged() override;
-  void FontChanged() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
-  // Painting (ExtEditPaint.cpp), over the platform edit: the border, then PaintEdit, then
-  // the 3D border.
-  void WMPaint(TCanvas& Canvas);
-  void PaintEdit(TCanvas& Canvas);
-  void DrawBorder(TCanvas& Canvas);
-  void DrawControlBorder(TCanvas& Canvas);
-  bool Is3DBorderButton() const;
+  // Painting (ExtEditPaint.cpp): after the flat look's, the drop caret, the empty text and
+  // the error zigzag.
+  void PaintEdit(TCanvas& Canvas) override;
   void DrawErrorLines(TCanvas& Canvas);
 
   // The mouse (ExtEditMouse.cpp).
-  void CMMouseEnter() override;
-  void CMMouseLeave() override;
   void CMHintShow(THintInfo& HintInfo) override;
   void WMLButtonDown(TWMMouse& Message) override;
   void WMLButtonUp(TWMMouse& Message) override;
@@ -301,7 +268,7 @@ class TExtEdit : public TCustomEdit, public TLabelSettings {
   // Whether a digit typed at Caret (window text) would overwrite a fraction that has all its
   // Precision digits.
   bool DecimalLimitReached(const AnsiString& Value, int Caret) const;
-  // Whether a separator typed at Caret would stand other than three digits from the nearest
+  // Whether a separator typed at Caret would be other than three digits from the nearest
   // thousand separator.
   bool SeparatorGroupCheck(const AnsiString& Value, int Caret) const;
 
@@ -311,23 +278,18 @@ class TExtEdit : public TCustomEdit, public TLabelSettings {
   // Switches the URL look on or off as the value now asks (with ShowURL).
   void TestURLLook();
 
-  // The colours outside focus, modified, error and URL looks.
-  TColor normalColor_ = clWindow;
-  TColor normalFontColor_ = clWindowText;
-
  private:
   // How the character filter ended for a character: passed to the platform edit (and, for
   // Esc, nothing more), refused by a rule, consumed by a rewrite of the value, or dropped as
   // none of the edit type's characters.
   enum class CharVerdict { Pass, PassAndStop, Refused, Consumed, OutsideType };
 
-  bool Loading() const { return GetComponentState().Contains(csLoading); }
   int PrefixLength() const { return static_cast<int>(prefix_.size()); }
   int ValueEnd() const { return PrefixLength() + static_cast<int>(GetText().size()); }
   // The selection counted in the value, cut to it.
   int ValueSelStart() const;
   int ValueSelLength() const;
-  // A window text without the Prefix and Suffix standing at its ends.
+  // A window text without the Prefix and Suffix at its ends.
   AnsiString WithoutFrame(AnsiString Text) const;
   // Puts Prefix + Value + Suffix into the window; the platform's modified state stays.
   void WriteValue(const AnsiString& Value);
@@ -370,12 +332,9 @@ class TExtEdit : public TCustomEdit, public TLabelSettings {
   // The font colour the state asks for, the URL look aside: error, modified, focus, normal.
   TColor StateFontColor() const;
   bool ErrorShown() const { return error_ && ShowError; }
-  // The text's rectangle: inset for the flat line, else the whole client area.
-  void ApplyEditRect();
   // EditAlign as the window's alignment; with the width nudged so the text is laid out again.
   void ApplyAlign();
   void ApplyAndNudge();
-  TColor ParentColor() const;
   void MakeLookupWindow();
   void ListKeyPress(TObject* Sender, char& Key);
   // Opens the value as an address, for the schemes that are safe to hand to the desktop.
@@ -391,28 +350,16 @@ class TExtEdit : public TCustomEdit, public TLabelSettings {
   bool error_ = false;
   AnsiString undoText_;
 
-  std::unique_ptr<TPaintOver> paintOver_;
   TEditAlign editAlign_ = eaLeft;
   TEditAlign savedAlign_ = eaLeft;
   bool alignSaved_ = false;
-  TColor disabledColor_ = clSilver;
-  bool flat_ = false;
-  TColor flatLineColor_ = clBlack;
-  bool flatParentColor_ = true;
-  bool softBorder_ = false;
   bool transparent_ = false;
-  bool focusBorder_ = false;
-  bool border3D_ = false;
   AnsiString emptyText_;
   int errorMarkerPos_ = 0;
   int errorMarkerLen_ = 0;
-  TBorderStyle savedBorderStyle_ = bsSingle;
-  TColor unflatColor_ = clWindow;  // the colour the flat look gives back
-  bool mouseInside_ = false;
   bool focusedByPress_ = false;
   bool urlLook_ = false;
   int loadedHeight_ = -1;
-
 
   std::unique_ptr<TLookupSettings> lookup_ = std::make_unique<TLookupSettings>();
   TListHintWindow* lookupWindow_ = nullptr;

@@ -1,10 +1,9 @@
-// The look: the colours of the normal, focused, modified, error and disabled states, the
-// flat look, the URL look, the alignment and the width while focused.
-#include "components/edit/EditFrame.h"
+// The typed edit's own look: the colours of the focused, modified and error states, the
+// URL look, the alignment and the width while focused; the rest is TEditLook's.
 #include "components/edit/ExtEdit.h"
 
 namespace {
-// The font colour states in their order: the first that holds wins.
+// The font colour states in their order: the first that applies wins.
 TColor FirstOf(std::initializer_list<std::pair<bool, TColor>> states, TColor otherwise) {
   for (const auto& [holds, color] : states)
     if (holds) return color;
@@ -19,106 +18,14 @@ TColor TExtEdit::StateFontColor() const {
                  normalFontColor_);
 }
 
-void TExtEdit::SetColorEx(TColor Value) {
-  SetColor(Value);
-  normalColor_ = Value;
-}
-
 void TExtEdit::SetHeightEx(int Value) {
   if (Loading()) loadedHeight_ = Value;
   SetHeight(Value);
 }
 
-void TExtEdit::SetDisabledColor(TColor Value) {
-  disabledColor_ = Value;
-  if (!GetEnabled()) SetColor(Value);
-  Invalidate();
-}
-
-// Disabling keeps the colour shown as the one to come back to.
-void TExtEdit::EnabledChanged() {
-  TCustomEdit::EnabledChanged();
-  if (Loading()) return;
-  if (!GetEnabled()) {
-    normalColor_ = GetColor();
-    SetColor(disabledColor_);
-  } else {
-    SetColor(normalColor_);
-  }
-  label_.FollowEnabled();
-}
-
-TColor TExtEdit::ParentColor() const { return EditParentColor(*this); }
-
-void TExtEdit::SetFlat(bool Value) {
-  if (Loading()) {
-    flat_ = Value;
-    return;
-  }
-  if (Value == flat_) return;
-  flat_ = Value;
-  if (Value) {
-    unflatColor_ = normalColor_ = GetColor();
-    // The parent's colour is the normal one while flat, so leaving the focus keeps it.
-    if (flatParentColor_) {
-      SetColorEx(ParentColor());
-      FocusColor = ParentColor();
-    }
-    savedBorderStyle_ = GetBorderStyle();
-    SetBorderStyle(bsNone);
-  } else {
-    SetColorEx(unflatColor_);
-    SetBorderStyle(savedBorderStyle_);
-  }
-  ApplyEditRect();
-  Invalidate();
-}
-
-void TExtEdit::ApplyEditRect() { ApplyFlatRect(*this, flat_); }
-
-void TExtEdit::SetFlatLineColor(TColor Value) {
-  flatLineColor_ = Value;
-  Invalidate();
-}
-
-void TExtEdit::SetFlatParentColor(bool Value) {
-  flatParentColor_ = Value;
-  Invalidate();
-}
-
-void TExtEdit::SetSoftBorder(bool Value) {
-  softBorder_ = Value;
-  Invalidate();
-}
-
 void TExtEdit::SetTransparent(bool Value) {
   transparent_ = Value;
   SetTransparentBackground(Value);
-  Invalidate();
-}
-
-void TExtEdit::SetFocusBorder(bool Value) {
-  focusBorder_ = Value;
-  Invalidate();
-}
-
-void TExtEdit::SetBorder3D(bool Value) {
-  border3D_ = Value;
-  Invalidate();
-}
-
-void TExtEdit::SetEmptyText(const AnsiString& Value) {
-  emptyText_ = Value;
-  Invalidate();
-}
-
-void TExtEdit::SetErrorMarkerPos(int Value) {
-  errorMarkerPos_ = Value;
-  Invalidate();
-}
-
-void TExtEdit::SetErrorMarkerLen(int Value) {
-  errorMarkerLen_ = Value;
   Invalidate();
 }
 
@@ -149,13 +56,6 @@ void TExtEdit::ApplyAndNudge() {
   ApplyAlign();
   SetWidth(GetWidth() + 1);
   SetWidth(GetWidth() - 1);
-}
-
-// While loading the label shows the edit's font until Loaded gives it LabelFont.
-void TExtEdit::FontChanged() {
-  if (Loading()) label_.ShowWhileLoading(*GetFont());
-  TCustomEdit::FontChanged();
-  ApplyEditRect();
 }
 
 // ---- Focus ----

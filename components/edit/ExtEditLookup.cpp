@@ -140,3 +140,9 @@ bool TExtEdit::LookupKeyDown(WORD& Key, TShiftState) {
 void TExtEdit::ListKeyPress(TObject*, char& Key) {
   if (Key == '\r') DoneLookup();
 }
+
+// The pop-up is the edit's, but the application may free it first.
+void TExtEdit::Notification(TComponent* AComponent, TOperation Operation) {
+  TEditLook::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == lookupWindow_) lookupWindow_ = nullptr;
+}

@@ -1,6 +1,5 @@
-// The mouse: the focus border and AutoFocus as it comes and goes, the hint with the whole
-// value, a click that opens an address, and clicks that keep the caret out of Prefix and
-// Suffix.
+// The mouse: the hint with the whole value, a click that opens an address, and clicks that
+// keep the caret out of Prefix and Suffix (the focus border and AutoFocus are TEditLook's).
 #include <algorithm>
 
 #include "components/edit/ExtEdit.h"
@@ -23,21 +22,6 @@ AnsiString SafeAddress(const AnsiString& value) {
   return bareMail ? "mailto:" + value : AnsiString();
 }
 }  // namespace
-
-void TExtEdit::CMMouseEnter() {
-  TCustomEdit::CMMouseEnter();
-  if (AutoFocus && CanFocus() && !Focused()) SetFocus();
-  if (!mouseInside_ && GetEnabled()) {
-    mouseInside_ = true;
-    if (focusBorder_) Invalidate();
-  }
-}
-
-void TExtEdit::CMMouseLeave() {
-  TCustomEdit::CMMouseLeave();
-  mouseInside_ = false;
-  if (focusBorder_) Invalidate();
-}
 
 void TExtEdit::CMHintShow(THintInfo& HintInfo) {
   TCustomEdit::CMHintShow(HintInfo);

@@ -1,6 +1,5 @@
-// Painting over the platform edit: the border the look asks for, the flat line or frame, the
-// grey empty text, the red zigzag under a marked range, and the 3D border.
-#include "components/edit/EditFrame.h"
+// Painting over the platform edit, after the flat look's line or frame (EditLook.cpp): the
+// drop caret, the grey empty text and the red zigzag under a marked range.
 #include "components/edit/ExtEdit.h"
 #include "platform/graphics/canvas.h"
 
@@ -11,18 +10,8 @@ constexpr int kZigzagHeight = 3;
 constexpr int kPastEnd = 4;
 }  // namespace
 
-// The border first, as the frame around the text is drawn before the text.
-void TExtEdit::WMPaint(TCanvas& Canvas) {
-  DrawBorder(Canvas);
-  PaintEdit(Canvas);
-  if (border3D_) DrawBorder(Canvas);
-}
-
 void TExtEdit::PaintEdit(TCanvas& Canvas) {
-  if (flat_ && focusBorder_)
-    DrawControlBorder(Canvas);
-  else if (flat_)
-    DrawFlatLine(Canvas, *this, flatLineColor_, softBorder_);
+  TEditLook::PaintEdit(Canvas);
   if (dropCaret_.x >= 0) {
     Canvas.Brush->SetColor(GetFont()->GetColor());
     Canvas.FillRect(TRect(dropCaret_.x, dropCaret_.y, dropCaret_.x + 1,
@@ -36,18 +25,6 @@ void TExtEdit::PaintEdit(TCanvas& Canvas) {
     Canvas.TextOut(origin.x, origin.y, emptyText_);
   }
   if (!Focused() && errorMarkerLen_ >= 1) DrawErrorLines(Canvas);
-}
-
-bool TExtEdit::Is3DBorderButton() const {
-  return Is3DBorder(*this, focusBorder_, border3D_, mouseInside_);
-}
-
-void TExtEdit::DrawBorder(TCanvas& Canvas) {
-  if (flat_ || (focusBorder_ && mouseInside_) || border3D_) DrawControlBorder(Canvas);
-}
-
-void TExtEdit::DrawControlBorder(TCanvas& Canvas) {
-  ::DrawControlBorder(Canvas, *this, Is3DBorderButton());
 }
 
 // Characters past the value's end have no place of their own: the zigzag runs on a few

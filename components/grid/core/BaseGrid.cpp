@@ -75,14 +75,14 @@ void TBaseGrid::PutCellRef(int ACol, int ARow, TCellPropertiesRef Props) {
   PlaceObject(ACol, ARow, props, std::move(Props));
 }
 
-// The old object is let go only once the slot no longer holds it: a store that cannot take
-// the new one keeps the old, and the new hold ends with the reference.
+// The old object is released only once the slot no longer points to it: a store that cannot
+// take the new one keeps the old, and the new reference is released with Hold.
 void TBaseGrid::PlaceObject(int ACol, int ARow, TObject* Obj, TCellPropertiesRef Hold) {
   if (ACol < 0 || ARow < 0) return;  // the store keeps nothing there
   TCellProperties* old = FindCellProperties(ACol, ARow);
   if (!Obj && !old) return;
   SetObjects(ACol, ARow, Obj);
-  (void)Hold.Detach();  // the slot's now
+  (void)Hold.Detach();  // the slot owns the reference now
   const TCellPropertiesRef replaced = TCellPropertiesRef::Adopt(old);
 }
 
@@ -157,7 +157,7 @@ void TBaseGrid::NilRow(int ARow) {
   for (int c = 0; c < GetColCount(); ++c) NilCell(c, ARow);
 }
 
-// Only rows where either column holds something change.
+// Only rows where either column stores something change.
 void TBaseGrid::CopyCols(int ToCol, int FromCol) {
   if (ToCol == FromCol) return;
   auto copy = [&](int r) {

@@ -3,12 +3,12 @@
 // grid), whose cells may be merged into rectangular blocks read and drawn as one cell, and
 // which draws its own grid lines. The full grid (TExtStringGrid) overrides its hooks.
 //
-// Ownership of the properties objects: each slot that holds one counts as one hold
-// (CellPropertiesRef.h), so a cell that takes an object holds it and a cell that lets go
-// releases it. Copying rows or columns shares an object between cells; TakeCellRef and
-// PutCellRef move a hold between a slot and a reference. The raw slot access and the Nil
-// functions move pointers without holding or releasing, for code that moves objects
-// elsewhere and back. User objects attached to cells (CellObject, the graphic) are never
+// Ownership of the properties objects: they are reference counted (CellPropertiesRef.h) and
+// each slot that stores one owns one reference, so a cell that takes an object adds a
+// reference and a cell that drops it releases one. Copying rows or columns shares an object
+// between cells; TakeCellRef and PutCellRef move a reference between a slot and a
+// TCellPropertiesRef. The raw slot access and the Nil functions move pointers without adding
+// or releasing references, for code that moves objects elsewhere and back. User objects attached to cells (CellObject, the graphic) are never
 // freed by the grid.
 #pragma once
 
@@ -55,7 +55,7 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
 
   // Cell properties. GetCellProperties makes the object when the cell has none and raises
   // EInvalidGridOperation for a negative column or row; SetCellProperties gives the cell P
-  // (which it holds) in place of its own, and does nothing when P is already the cell's.
+  // (adding a reference to it) in place of its own, and does nothing when P is already the cell's.
   TCellProperties* GetCellProperties(int ACol, int ARow) override;
   bool HasCellProperties(int ACol, int ARow) const { return FindCellProperties(ACol, ARow); }
   void SetCellProperties(int ACol, int ARow, TCellProperties* P);
@@ -64,22 +64,22 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   void SetObjectEx(int ACol, int ARow, TObject* Obj);
   TCellGraphic* GetGraphicObjectEx(int ACol, int ARow) const;
   void SetGraphicObjectEx(int ACol, int ARow, TCellGraphic* Graphic);
-  // The properties object out of a cell with the slot's hold (the slot is empty after), and
-  // a reference's hold into a cell, which lets go of the object it held.
+  // The properties object out of a cell with the slot's reference (the slot is empty after),
+  // and a reference into a cell, which releases the object it stored before.
   TCellPropertiesRef TakeCellRef(int ACol, int ARow);
   void PutCellRef(int ACol, int ARow, TCellPropertiesRef Props);
-  // What is wrong with the hold counts of the properties objects the cells (and whatever
-  // else the grid keeps them in) hold; empty when nothing is. CheckHolds looks in the debug
+  // What is wrong with the reference counts of the properties objects stored in the cells
+  // (and wherever else the grid keeps them); empty when nothing is. CheckHolds looks in the debug
   // build, at the end of the operations that move objects.
   std::string HoldFault() const;
   void CheckHolds() const {
     CheckInvariant("cell properties", [&] { return HoldFault(); });
   }
-  // The raw Objects slot, moved without holding or releasing.
+  // The raw Objects slot, moved without adding or releasing a reference.
   TObject* GetGridObject(int ACol, int ARow) const { return Objects(ACol, ARow); }
   void SetGridObject(int ACol, int ARow, TObject* Obj) { SetObjects(ACol, ARow, Obj); }
-  // The cells let go of their properties objects (both corners included), also cells beyond
-  // the counts; only the cells the store holds objects in are visited, whatever the corners.
+  // The cells release their properties objects (both corners included), also cells beyond
+  // the counts; only the cells that store objects are visited, whatever the corners.
   void ClearPropCell(int ACol, int ARow);
   void ClearPropRow(int ARow);
   void ClearPropRect(int ACol1, int ARow1, int ACol2, int ARow2);
@@ -92,7 +92,7 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   void CopyCols(int ToCol, int FromCol);
   void CopyRows(int ToRow, int FromRow);
 
-  // Merging (MergedCells.h holds the rules).
+  // Merging (the rules are in MergedCells.h).
   virtual void MergeCells(int ACol, int ARow, int W, int H) {
     merged_.MergeCells(ACol, ARow, W, H);
   }
@@ -136,7 +136,7 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
 
   // When the current cell has properties, Col and Row move to its block's base cell.
   void SelectBaseCell();
-  // Inside the selection, or in the merged block that holds the current cell.
+  // Inside the selection, or in the merged block that contains the current cell.
   bool IsSelected(int ACol, int ARow) const;
 
   // The hooks of derived grids.
@@ -166,10 +166,11 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
   void TopLeftChanged() override;
-  // Counts every slot that holds a properties object; a grid keeping rows elsewhere adds them.
+  // Counts every slot that stores a properties object; a grid keeping rows elsewhere adds
+  // them.
   virtual void CountHolds(TPropertyHolds& Holds) const;
 
-  // The floating footer (Part of the full grid) covers the last row while this is set.
+  // The floating footer (of the full grid) covers the last row while this is set.
   bool GetFooterShown() const { return footerShown_; }
   void SetFooterShown(bool Value) { footerShown_ = Value; }
   int GetDataRowCount() const { return dataRowCount_; }
@@ -184,12 +185,13 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   bool footerShown_ = false;
   int dataRowCount_;
   TMergedCells merged_{*this};
-  // The cell takes Obj in place of what its slot held: holds it when it is a properties
-  // object and releases the properties object it replaces.
+  // The cell takes Obj in place of what its slot stored: adds a reference when it is a
+  // properties object and releases the properties object it replaces.
   void TakeObject(int ACol, int ARow, TObject* Obj);
-  // The same with the hold on Obj given (empty for an object that is no properties object).
+  // The same with the reference to Obj given (empty for an object that is no properties
+  // object).
   void PlaceObject(int ACol, int ARow, TObject* Obj, TCellPropertiesRef Hold);
-  // The grid's rows in which the column holds a text or an object; a row may come twice.
+  // The grid's rows in which the column stores a text or an object; a row may come twice.
   void ForEachStoredRow(int ACol, const std::function<void(int ARow)>& Visit) const;
   TCellProperties* BaseProperties(int ACol, int ARow) const;
   void DrawBlock(int ACol, int ARow, TGridDrawState AState);

@@ -9,7 +9,7 @@
 
 namespace {
 
-// Pixels past what an int holds, from sizes a damaged file gave, stop at its edge.
+// Pixels past the range of an int, from sizes a damaged file gave, are clamped to it.
 int Pixels(int64_t value) { return static_cast<int>(std::clamp<int64_t>(value, INT_MIN, INT_MAX)); }
 
 // Where a line starts along its axis: fixed lines from the edge, scrollable ones from the end
@@ -36,7 +36,7 @@ TRect TBaseGrid::GetCellRect(int ACol, int ARow) const {
 
 TRect TBaseGrid::ShownBlock(int ACol, int ARow) const {
   TRect block = FullCell(RemapCol(ACol), ARow);
-  // A hidden column inside the block takes no room; one at its right end is not shown.
+  // A hidden column inside the block has no width; one at its right end is not shown.
   block.Left = RemapColInv(block.Left);
   block.Right = std::max(block.Left, RemapColInv(block.Right + 1) - 1);
   return block;

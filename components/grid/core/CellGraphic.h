@@ -1,10 +1,10 @@
 // What a cell shows besides its text: a bitmap, an icon, a check box, a tree node's button, a
-// radio group and the other kinds of TCellType. The graphic lives in the cell's properties
-// object, which frees it, so it moves with the cell. A graphic that made its object itself
-// (CellCreated) frees it too; an image index list is always its own.
+// radio group and the other kinds of TCellType. The graphic is owned by the cell's
+// properties object, which frees it, so it moves with the cell. A graphic that created its
+// object itself (CellCreated) owns and frees it too; an image index list is always owned.
 //
-// The fields are plain so that a stream can write and read them as they stand; the objects
-// are not copied by Assign.
+// The fields are plain so that a stream can write and read them directly; the objects are
+// not copied by Assign.
 #pragma once
 
 #include <cstdint>
@@ -61,8 +61,8 @@ class TCellGraphic : public TObject {
   // Everything but the objects.
   void Assign(const TCellGraphic& Source);
 
-  // Each sets the type, its fields and the alignment; the objects given stay the caller's
-  // unless CellCreated is set.
+  // Each sets the type, its fields and the alignment; the caller keeps ownership of the
+  // objects given unless CellCreated is set.
   void SetBitmap(TBitmap* Bitmap, bool Transparent, TCellHAlign HAlign, TCellVAlign VAlign);
   void SetIcon(TIcon* Icon, TCellHAlign HAlign, TCellVAlign VAlign);
   void SetImageIdx(int Idx, TCellHAlign HAlign, TCellVAlign VAlign);

@@ -2,9 +2,9 @@
 // the user's object and the cell's graphic, and the cell's place in a merged block. Colours
 // of clNone, a font size of 0, an empty style and an empty font name mean "the grid's".
 //
-// The object sits in the cell's Objects slot and belongs to the grid. Copying rows or columns
-// lets several cells hold the same object, so it counts its holders through
-// TCellPropertiesRef (CellPropertiesRef.h), and the last one frees it. Moving an object from
+// The object is stored in the cell's Objects slot and owned by the grid. Copying rows or
+// columns lets several cells share the same object, so it is reference counted through
+// TCellPropertiesRef (CellPropertiesRef.h), and the last owner frees it. Moving an object from
 // one slot to another changes nothing. The cell's graphic is freed with it, the user's object
 // never.
 #pragma once
@@ -37,8 +37,8 @@ class TCellProperties : public TObject {
   // Puts the settings this object has (not clNone, 0 or empty) on a brush and a font.
   void ApplyLook(TBrush& Brush, TFont& Font) const;
 
-  // The base cell of the block the cell (ACol, ARow) holding this object belongs to; the
-  // cell itself when it is a base cell or the distances it holds make no sense.
+  // The base cell of the block that the cell (ACol, ARow) storing this object belongs to;
+  // the cell itself when it is a base cell or the distances it stores make no sense.
   TPoint GetBaseCell(int ACol, int ARow) const;
 
   // These three repaint the owner cell.
@@ -72,8 +72,10 @@ class TCellProperties : public TObject {
   AnsiString FontName;
   bool ReadOnly = false;
 
+  // The reference count.
   int Holders() const { return holders_; }
-  // The holders that are not slots of a cell or a hidden row: references (CellPropertiesRef.h).
+  // The part of the count owned by TCellPropertiesRef objects, not by the slots of cells or
+  // hidden rows.
   int ReferenceHolders() const { return refHolds_; }
 
  private:
@@ -89,7 +91,7 @@ class TCellProperties : public TObject {
   int refHolds_ = 0;
 
   void Hold() { ++holders_; }
-  // Drops one holder; frees the object when it was the last (or held by none).
+  // Releases one reference; frees the object when it was the last (or there was none).
   static void Release(TCellProperties* Props);
   void RepaintOwner();
 };

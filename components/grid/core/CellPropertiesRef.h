@@ -1,9 +1,10 @@
-// A counted reference to a cell properties object. A copy holds the object once more, the
-// end of a reference lets go of it, and the last to let go frees it. The grid's slots and the
-// hidden-row store keep raw pointers that each count as one hold: Detach hands a reference's
-// hold to such a slot, Adopt takes one back, so a move between them counts nothing and an
-// exception halfway leaves every hold with exactly one owner. The object also counts the holds
-// references have, so the debug build can match the rest against the cells that hold it.
+// A counted reference to a cell properties object, like a shared pointer with an intrusive
+// count. A copy adds a reference, the destructor releases it, and the last release frees the
+// object. The grid's slots and the hidden-row store keep raw pointers that each own one
+// reference: Detach transfers a reference's ownership to such a slot, Adopt takes it back,
+// so a move between them changes no count and an exception halfway leaves every reference
+// with exactly one owner. The object also counts the references owned by TCellPropertiesRef
+// objects, so the debug build can match the rest against the cells that store it.
 #pragma once
 
 #include <utility>
@@ -13,12 +14,12 @@
 class TCellPropertiesRef {
  public:
   TCellPropertiesRef() = default;
-  // Holds Props (nothing for nullptr).
+  // Adds a reference to Props (nothing for nullptr).
   explicit TCellPropertiesRef(TCellProperties* Props) : props_(Props) {
     if (props_) props_->Hold();
     Claim();
   }
-  // Takes over a hold already counted for Props.
+  // Takes ownership of a reference already counted for Props.
   static TCellPropertiesRef Adopt(TCellProperties* Props) {
     TCellPropertiesRef ref;
     ref.props_ = Props;
@@ -38,7 +39,8 @@ class TCellPropertiesRef {
     TCellProperties::Release(props_);
   }
 
-  // The pointer out, its hold left to whoever keeps it now; the reference is empty.
+  // Releases ownership without changing the count: the caller owns the reference now, and
+  // this one is empty.
   [[nodiscard]] TCellProperties* Detach() noexcept {
     if (props_) --props_->refHolds_;
     return std::exchange(props_, nullptr);

@@ -1,6 +1,7 @@
-// What a cell's properties object and the merge rules ask of the grid that holds the objects:
-// its size, the object of a cell (looked up, or made on demand) and repainting a cell. The
-// base grid is the one that counts; the rules are written against this so they stand alone.
+// What a cell's properties object and the merge rules ask of the grid that owns the objects:
+// its size, the object of a cell (looked up, or created on demand) and repainting a cell. The
+// base grid implements it; the rules are written against this interface so that they can be
+// built and tested without a grid.
 #pragma once
 
 class TCellProperties;

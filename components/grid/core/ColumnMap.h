@@ -17,7 +17,7 @@ class TColumnMap {
     return RealCol >= 0 && RealCol < kHideable && hidden_[static_cast<std::size_t>(RealCol)];
   }
   int HiddenCount() const { return hiddenCount_; }
-  // False when the column cannot hide or already stands so.
+  // False when the column cannot be hidden or is already in that state.
   bool SetHidden(int RealCol, bool Hidden);
 
   // A display column's real column (0 for a display column past the shown ones) and back.

@@ -1,5 +1,5 @@
-// A reference to another component that empties itself when that component is freed, for
-// holders that keep such a reference without overriding Notification themselves. It reads and
+// A reference to another component that resets itself to null when that component is freed,
+// for owners of such a reference that do not override Notification themselves. It reads and
 // assigns like the plain pointer it replaces.
 #pragma once
 
@@ -9,7 +9,8 @@ template <typename T>
 class TComponentLink : private TComponent {
  public:
   TComponentLink() : TComponent(nullptr) {}
-  // Copying a holder's settings points the copy at the same target, listening on its own.
+  // Copying an owner's settings points the copy at the same target, with a free
+  // notification of its own.
   TComponentLink& operator=(const TComponentLink& Other) {
     Bind(Other.target_, Other.component_);
     return *this;

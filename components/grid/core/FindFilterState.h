@@ -1,5 +1,5 @@
 // What the grid keeps of finding and filtering: the last search (its text, its parameters and
-// the cell it found, where the next search goes on) and whether the filter holds rows back.
+// the cell it found, where the next search goes on) and whether the filter hides rows.
 #pragma once
 
 #include <string>
@@ -19,7 +19,7 @@ class TFindFilterState {
 
   TPoint Found{-1, -1};  // the last match
   bool FilterActive = false;
-  // The fixed rows before filtering, kept while an empty row holds them fixed (else 0).
+  // The fixed rows before filtering, kept while an empty row keeps them fixed (else 0).
   int FilterFixedRows = 0;
 
   // What is wrong with the filter's state, empty when nothing is.

@@ -4,21 +4,76 @@
 #include <utility>
 
 #include "components/grid/html/FilePicture.h"
-#include "components/grid/formats/StreamRecord.h"
+#include "components/grid/formats/StreamRecordKeys.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/picture.h"
 #include "platform/graphics/readerimage.h"
 
 namespace {
 
-template <typename Enum>
-Enum ReadChoice(TStreamRecordReader& In, const char* Name, Enum Last) {
-  const int32_t value = In.Int(Name);
-  if (value < 0 || value > static_cast<int32_t>(Last)) throw EStreamError("Stream read error");
-  return static_cast<Enum>(value);
-}
+// The keys of the records in their order in the stream, walked by RecordKeys::Write and
+// Read; the objects are const for writing.
+struct PropRecord {
+  static constexpr std::string_view kClass = "TGridPropIO";
+  template <typename Io, typename Object>
+  static void Keys(Io& io, Object& Of) {
+    io.Int("ColCount", Of.ColCount);
+    io.Int("RowCount", Of.RowCount);
+    io.Text("ColWidths", Of.ColWidths);
+    io.Text("RowHeights", Of.RowHeights);
+    io.Bool("FullGrid", Of.FullGrid);
+  }
+};
 
-// A graphic's bytes as its own file holds them; an empty graphic has none.
+struct CellPropRecord {
+  static constexpr std::string_view kClass = "TGridCellPropIO";
+  template <typename Io, typename Props, typename Flag>
+  static void Keys(Io& io, Props& p, Flag& HasGraphic) {
+    using P = TCellProperties;
+    io.Choice("CellProperties.BrushStyle", p.BrushStyle, bsDiagCross);
+    io.Int("CellProperties.BrushColor", RecordKeys::PropertyOf<&P::GetBrushColor, &P::SetBrushColor>(p));
+    io.Int("CellProperties.FontSize", p.FontSize);
+    io.Int("CellProperties.FontColor", p.FontColor);
+    io.Styles("CellProperties.FontStyle", p.FontStyle);
+    io.Int("CellProperties.CellSpanY", p.CellSpanY);
+    io.Int("CellProperties.CellSpanX", p.CellSpanX);
+    io.Int("CellProperties.BorderWidth", p.BorderWidth);
+    io.Int("CellProperties.BorderColor", p.BorderColor);
+    io.Choice("CellProperties.Alignment", p.Alignment, taCenter);
+    io.Choice("CellProperties.VAlignment", RecordKeys::PropertyOf<&P::GetVAlignment, &P::SetVAlignment>(p),
+              vtaBottom);
+    io.Bool("CellProperties.WordWrap", RecordKeys::PropertyOf<&P::GetWordWrap, &P::SetWordWrap>(p));
+    io.Bool("CellProperties.IsBaseCell", p.IsBaseCell);
+    io.Int("CellProperties.NodeLevel", p.NodeLevel);
+    io.Choice("CellProperties.Editor", p.Editor, edRichEdit);
+    io.Text("CellProperties.FontName", p.FontName);
+    io.Bool("CellProperties.ReadOnly", p.ReadOnly);
+    io.Bool("HasGraphic", HasGraphic);
+  }
+};
+
+struct GraphicRecord {
+  static constexpr std::string_view kClass = "TGridGraphicIO";
+  template <typename Io, typename Graphic>
+  static void Keys(Io& io, Graphic& g) {
+    io.Choice("CellGraphic.CellType", g.CellType, ctBitButton);
+    io.Choice("CellGraphic.CellVAlign", g.CellVAlign, vaFull);
+    io.Choice("CellGraphic.CellHAlign", g.CellHAlign, haFull);
+    io.Int("CellGraphic.CellIndex", g.CellIndex);
+    io.Bool("CellGraphic.CellTransparent", g.CellTransparent);
+    io.Bool("CellGraphic.CellCreated", g.CellCreated);
+    io.Bool("CellGraphic.CellBoolean", g.CellBoolean);
+    io.Int("CellGraphic.CellAngle", g.CellAngle);
+    io.Float("CellGraphic.CellValue", g.CellValue);
+    io.Int("CellGraphic.CellErrFrom", g.CellErrFrom);
+    io.Int("CellGraphic.CellErrLen", g.CellErrLen);
+    io.Text("CellGraphic.CellText", g.CellText);
+    io.Int("CellGraphic.CellColor", g.CellColor);
+    io.Int("CellGraphic.CellColor2", g.CellColor2);
+  }
+};
+
+// A graphic's bytes as in its own file; an empty graphic has none.
 std::vector<uint8_t> SavedBytes(TGraphic* Graphic) {
   if (!Graphic || Graphic->GetEmpty()) return {};
   TMemoryStream stream;
@@ -91,29 +146,11 @@ bool Skip(const char*& From, const TRecordBytes& Run) {
 }
 }  // namespace CellRecord
 
-constexpr uint64_t kFontStyleBits = TFontStyles{fsBold, fsItalic, fsUnderline, fsStrikeOut}.Bits();
-
 }  // namespace
 
-void TGridPropIO::Write(TStream& Stream) const {
-  TStreamRecordWriter out(Stream, "TGridPropIO");
-  out.Int("ColCount", ColCount);
-  out.Int("RowCount", RowCount);
-  out.Text("ColWidths", ColWidths);
-  out.Text("RowHeights", RowHeights);
-  out.Bool("FullGrid", FullGrid);
-  out.End();
-}
+void TGridPropIO::Write(TStream& Stream) const { RecordKeys::Write<PropRecord>(Stream, *this); }
 
-void TGridPropIO::Read(TStream& Stream) {
-  TStreamRecordReader in(Stream, "TGridPropIO");
-  ColCount = in.Int("ColCount");
-  RowCount = in.Int("RowCount");
-  ColWidths = in.Text("ColWidths");
-  RowHeights = in.Text("RowHeights");
-  FullGrid = in.Bool("FullGrid");
-  in.End();
-}
+void TGridPropIO::Read(TStream& Stream) { RecordKeys::Read<PropRecord>(Stream, *this); }
 
 void TGridCellIO::Write(TStream& Stream) const {
   AnsiString out;
@@ -167,93 +204,18 @@ TGridCellPropIO::TGridCellPropIO(TComponent* AOwner)
     : TComponent(AOwner), props_(new TCellProperties(nullptr, 0, 0)) {}
 
 void TGridCellPropIO::Write(TStream& Stream) const {
-  const TCellProperties& p = *props_;
-  TStreamRecordWriter out(Stream, "TGridCellPropIO");
-  out.Int("CellProperties.BrushStyle", p.BrushStyle);
-  out.Int("CellProperties.BrushColor", static_cast<int32_t>(p.GetBrushColor()));
-  out.Int("CellProperties.FontSize", p.FontSize);
-  out.Int("CellProperties.FontColor", static_cast<int32_t>(p.FontColor));
-  out.Int("CellProperties.FontStyle", static_cast<int32_t>(p.FontStyle.Bits()));
-  out.Int("CellProperties.CellSpanY", p.CellSpanY);
-  out.Int("CellProperties.CellSpanX", p.CellSpanX);
-  out.Int("CellProperties.BorderWidth", p.BorderWidth);
-  out.Int("CellProperties.BorderColor", static_cast<int32_t>(p.BorderColor));
-  out.Int("CellProperties.Alignment", p.Alignment);
-  out.Int("CellProperties.VAlignment", p.GetVAlignment());
-  out.Bool("CellProperties.WordWrap", p.GetWordWrap());
-  out.Bool("CellProperties.IsBaseCell", p.IsBaseCell);
-  out.Int("CellProperties.NodeLevel", p.NodeLevel);
-  out.Int("CellProperties.Editor", p.Editor);
-  out.Text("CellProperties.FontName", p.FontName);
-  out.Bool("CellProperties.ReadOnly", p.ReadOnly);
-  out.Bool("HasGraphic", HasGraphic);
-  out.End();
+  RecordKeys::Write<CellPropRecord>(Stream, *props_, HasGraphic);
 }
 
 void TGridCellPropIO::Read(TStream& Stream) {
-  TCellProperties& p = *props_;
-  TStreamRecordReader in(Stream, "TGridCellPropIO");
-  p.BrushStyle = ReadChoice(in, "CellProperties.BrushStyle", bsDiagCross);
-  p.SetBrushColor(static_cast<TColor>(in.Int("CellProperties.BrushColor")));
-  p.FontSize = in.Int("CellProperties.FontSize");
-  p.FontColor = static_cast<TColor>(in.Int("CellProperties.FontColor"));
-  p.FontStyle = TFontStyles::FromBits(static_cast<uint32_t>(in.Int("CellProperties.FontStyle")) &
-                                      kFontStyleBits);
-  p.CellSpanY = in.Int("CellProperties.CellSpanY");
-  p.CellSpanX = in.Int("CellProperties.CellSpanX");
-  p.BorderWidth = in.Int("CellProperties.BorderWidth");
-  p.BorderColor = static_cast<TColor>(in.Int("CellProperties.BorderColor"));
-  p.Alignment = ReadChoice(in, "CellProperties.Alignment", taCenter);
-  p.SetVAlignment(ReadChoice(in, "CellProperties.VAlignment", vtaBottom));
-  p.SetWordWrap(in.Bool("CellProperties.WordWrap"));
-  p.IsBaseCell = in.Bool("CellProperties.IsBaseCell");
-  p.NodeLevel = in.Int("CellProperties.NodeLevel");
-  p.Editor = ReadChoice(in, "CellProperties.Editor", edRichEdit);
-  p.FontName = in.Text("CellProperties.FontName");
-  p.ReadOnly = in.Bool("CellProperties.ReadOnly");
-  HasGraphic = in.Bool("HasGraphic");
-  in.End();
+  RecordKeys::Read<CellPropRecord>(Stream, *props_, HasGraphic);
 }
 
 void TGridGraphicIO::Write(TStream& Stream) const {
-  const TCellGraphic& g = CellGraphic;
-  TStreamRecordWriter out(Stream, "TGridGraphicIO");
-  out.Int("CellGraphic.CellType", g.CellType);
-  out.Int("CellGraphic.CellVAlign", g.CellVAlign);
-  out.Int("CellGraphic.CellHAlign", g.CellHAlign);
-  out.Int("CellGraphic.CellIndex", g.CellIndex);
-  out.Bool("CellGraphic.CellTransparent", g.CellTransparent);
-  out.Bool("CellGraphic.CellCreated", g.CellCreated);
-  out.Bool("CellGraphic.CellBoolean", g.CellBoolean);
-  out.Int("CellGraphic.CellAngle", g.CellAngle);
-  out.Float("CellGraphic.CellValue", g.CellValue);
-  out.Int("CellGraphic.CellErrFrom", g.CellErrFrom);
-  out.Int("CellGraphic.CellErrLen", g.CellErrLen);
-  out.Text("CellGraphic.CellText", g.CellText);
-  out.Int("CellGraphic.CellColor", static_cast<int32_t>(g.CellColor));
-  out.Int("CellGraphic.CellColor2", static_cast<int32_t>(g.CellColor2));
-  out.End();
+  RecordKeys::Write<GraphicRecord>(Stream, CellGraphic);
 }
 
-void TGridGraphicIO::Read(TStream& Stream) {
-  TCellGraphic& g = CellGraphic;
-  TStreamRecordReader in(Stream, "TGridGraphicIO");
-  g.CellType = ReadChoice(in, "CellGraphic.CellType", ctBitButton);
-  g.CellVAlign = ReadChoice(in, "CellGraphic.CellVAlign", vaFull);
-  g.CellHAlign = ReadChoice(in, "CellGraphic.CellHAlign", haFull);
-  g.CellIndex = in.Int("CellGraphic.CellIndex");
-  g.CellTransparent = in.Bool("CellGraphic.CellTransparent");
-  g.CellCreated = in.Bool("CellGraphic.CellCreated");
-  g.CellBoolean = in.Bool("CellGraphic.CellBoolean");
-  g.CellAngle = in.Int("CellGraphic.CellAngle");
-  g.CellValue = in.Float("CellGraphic.CellValue");
-  g.CellErrFrom = static_cast<int16_t>(in.Int("CellGraphic.CellErrFrom"));
-  g.CellErrLen = static_cast<int16_t>(in.Int("CellGraphic.CellErrLen"));
-  g.CellText = in.Text("CellGraphic.CellText");
-  g.CellColor = static_cast<TColor>(in.Int("CellGraphic.CellColor"));
-  g.CellColor2 = static_cast<TColor>(in.Int("CellGraphic.CellColor2"));
-  in.End();
-}
+void TGridGraphicIO::Read(TStream& Stream) { RecordKeys::Read<GraphicRecord>(Stream, CellGraphic); }
 
 void TGridSLIO::Write(TStream& Stream) const {
   TStreamRecordWriter out(Stream, "TGridSLIO");

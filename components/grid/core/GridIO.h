@@ -1,5 +1,5 @@
-// The streaming components of the binary grid stream. Each lives for one save or load and
-// carries what one record of the stream holds (StreamRecord.h gives the record):
+// The streaming components of the binary grid stream. Each exists for one save or load and
+// carries the contents of one record of the stream (StreamRecord.h gives the record):
 // - TGridPropIO: the saved rectangle's size, its column widths and row heights as decimal
 //   numbers joined by ",", and whether it is the whole grid;
 // - TGridCellIO: a cell's column and row (32 bits) and text, and whether properties follow;

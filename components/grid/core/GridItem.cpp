@@ -5,12 +5,12 @@
 TGridItem::~TGridItem() {
   if (holds_ == 0) return;
   for (int c = 0; c < Items.Count(); ++c)
-    TCellPropertiesRef::Adopt(dynamic_cast<TCellProperties*>(Items.Objects(c)));  // let go
+    TCellPropertiesRef::Adopt(dynamic_cast<TCellProperties*>(Items.Objects(c)));  // released
 }
 
 void TGridItem::AddCell(const AnsiString& Text, TCellPropertiesRef Props) {
   Items.AddObject(Text, Props.Get());
-  if (Props.Detach()) ++holds_;  // the row's now
+  if (Props.Detach()) ++holds_;  // the row owns the reference now
 }
 
 TCellPropertiesRef TGridItem::TakeRef(int ACol) {

@@ -1,9 +1,9 @@
 // Free functions the grid's sorting, filtering, editing, painting and import and export code
 // share: searching and counting in cell texts, the line-break conversions of the file and
-// export formats (these two stand in formats/TextSearch.h and formats/LineBreaks.h, which the
-// text formats use without the grid), classification and number clean-up of cell texts,
-// dates, the filter condition language, and small colour, geometry and drawing helpers. None
-// keeps state. Positions are 1-based; the locale's separators are read at each call.
+// export formats (these two are declared in formats/TextSearch.h and formats/LineBreaks.h,
+// which the text formats use without the grid), classification and number clean-up of cell
+// texts, dates, the filter condition language, and small colour, geometry and drawing
+// helpers. None keeps state. Positions are 1-based; the locale's separators are read at each call.
 #pragma once
 
 #include <cstdint>
@@ -43,8 +43,8 @@ AnsiString FixDecimalSeparator(const AnsiString& S);
 AnsiString RemoveSeps(const AnsiString& S);
 bool NameToCell(const AnsiString& Name, TGridCoord& Cell);  // "R<row>C<col>"
 
-// Dates (GridUtilDates.cpp). Short dates give 0 when the text holds no valid date; a one- or
-// two-digit year below 26 lies in 2000 onwards, any other in 1900 onwards.
+// Dates (GridUtilDates.cpp). Short dates give 0 when the text contains no valid date; a one-
+// or two-digit year below 26 lies in 2000 onwards, any other in 1900 onwards.
 TDateTime StrToShortdateUS(const AnsiString& S);  // month, day, year
 TDateTime StrToShortDateEU(const AnsiString& S);  // day, month, year
 // A date in the order of ShortDateFormat's fields, separated by DateSeparator.

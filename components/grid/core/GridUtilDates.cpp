@@ -42,7 +42,7 @@ int FullYear(const AnsiString& text, int year) {
   return year + (year < 26 ? 2000 : 1900);
 }
 
-// The first of "/", "." and "-" that the text holds; '\0' when none.
+// The first of "/", "." and "-" that the text contains; '\0' when none.
 char ShortDateSeparator(const AnsiString& S) {
   for (char c : {'/', '.', '-'})
     if (S.find(c) != std::string::npos) return c;

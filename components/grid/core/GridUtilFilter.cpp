@@ -14,7 +14,7 @@ bool IsOperator(char c) { return kOperators.find(c) != std::string_view::npos; }
 
 bool Holds(std::string_view s, char c) { return s.find(c) != std::string_view::npos; }
 
-// The condition without the spaces that stand next to an operator.
+// The condition without the spaces next to an operator.
 AnsiString TightenOperators(const AnsiString& condition) {
   AnsiString out;
   bool afterOperator = false;

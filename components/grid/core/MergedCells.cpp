@@ -18,7 +18,7 @@ std::string CellName(int ACol, int ARow) {
   return "cell (" + std::to_string(ACol) + ", " + std::to_string(ARow) + ")";
 }
 
-// A span as far as the grid lets it reach: 0 to `room`.
+// A span clamped to the cells left before the grid's edge: 0 to Room.
 int Reach(int Span, int Room) { return std::clamp(Span, 0, std::max(Room, 0)); }
 
 }  // namespace

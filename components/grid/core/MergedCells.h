@@ -1,7 +1,7 @@
 // The merge rules of a grid's cells. A block is a rectangle whose top-left cell, the base
-// cell, holds the block's extra columns and rows; every other cell of it holds its distance
+// cell, stores the block's extra columns and rows; every other cell of it stores its distance
 // back to the base cell (TCellProperties). The rules read those fields defensively: whatever
-// a properties object holds, every cell and block they answer with lies inside the grid.
+// a properties object contains, every cell and block they answer with lies inside the grid.
 #pragma once
 
 #include <string>
@@ -37,7 +37,7 @@ class TMergedCells {
   // the largest (0 when none).
   int MinRowSpan(int ARow) const;
   int MaxRowSpan(int ARow) const;
-  // Some column holds both rows in row-merged blocks, and each such column in the same block.
+  // Some column has both rows in row-merged blocks, and each such column in the same block.
   bool RowSpanIdentical(int ARow1, int ARow2) const;
   // Row by row both columns sit in one column-merged block, or have the same column span.
   bool ColSpanIdentical(int ACol1, int ACol2) const;
@@ -45,7 +45,7 @@ class TMergedCells {
   // Makes the W x H rectangle at (ACol, ARow) one block. Blocks it overlaps are split first,
   // and it is cut at the grid's edge; W or H below 1, or a cell outside, does nothing.
   void MergeCells(int ACol, int ARow, int W, int H);
-  // Turns every cell of the block holding the cell into an ordinary cell (giving each a
+  // Turns every cell of the block containing the cell into an ordinary cell (giving each a
   // properties object).
   void SplitCells(int ACol, int ARow);
 

@@ -1,6 +1,6 @@
-// The debug build's check of the properties objects' hold counts: the slots that hold each
-// object (cells and hidden rows) are counted, and every object must be held exactly by them
-// and by the references that hold it, no more and no fewer.
+// The debug build's check of the properties objects' reference counts: the slots that store
+// each object (cells and hidden rows) are counted, and every object's count must equal them
+// plus the TCellPropertiesRef objects that own a reference to it, no more and no fewer.
 #pragma once
 
 #include <string>
@@ -11,9 +11,9 @@ class TCellProperties;
 
 class TPropertyHolds {
  public:
-  // One slot; nothing is counted for an empty one or one that holds no properties object.
+  // One slot; nothing is counted for an empty one or one that stores no properties object.
   void Count(const TObject* Slot);
-  // The first object whose hold count differs from its holders; empty when none does.
+  // The first object whose reference count differs from its owners; empty when none does.
   std::string Fault() const;
 
  private:

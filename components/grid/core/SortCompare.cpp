@@ -206,7 +206,7 @@ int CompareOtherSortKeys(TSortStyle Style, const TSortKey& A, const TSortKey& B,
   if (IsLocaleStyle(Style))
     return LocaleCompare(WholeText(A, Texts), WholeText(B, Texts), Style == ssAnsiAlphaCase);
   if (!IsDateStyle(Style)) return 0;
-  // A key that is a number (only automatic keys read both) holds its number: its date is 0.
+  // A key that is a number (only automatic keys read both) stores its number: its date is 0.
   const TDateTime a = A.Valid ? 0 : A.Value;
   const TDateTime b = B.Valid ? 0 : B.Value;
   return Order(a, b);

@@ -31,7 +31,7 @@ TSortStyle AutomaticSortStyle(const AnsiString& Text);
 
 // One text as a style compares it: its first eight bytes as one number (most texts differ
 // there and compare as two integers), its length, the whole text kept aside where the first
-// eight bytes may not decide, and its number or its date. An automatic key holds them all,
+// eight bytes may not decide, and its number or its date. An automatic key stores them all,
 // since the first text of a comparison decides which one counts; a text that is a number
 // names no date (a number has neither a colon nor two date separators between whole
 // numbers), so one value serves for both. A sort moves a million keys: they are small.
@@ -39,7 +39,7 @@ struct TSortKey {
   uint64_t Head = 0;    // the first eight bytes compared, big-endian, zero-padded
   double Value = 0;     // the number when Valid, else the date (0 when the text names none)
   uint32_t Whole = 0;   // 1 + its place in the kept texts; 0 when not kept
-  uint8_t Length = 0;   // of the text compared, 9 standing for any longer one
+  uint8_t Length = 0;   // of the text compared, 9 for any longer one
   bool Valid = false;   // the text is a number (or empty)
   bool Empty = false;   // the cell's text is empty
   uint8_t Automatic = ssAlphabetic;  // what an automatic column takes it for
@@ -86,7 +86,7 @@ inline int CompareSortKeys(TSortStyle Style, const TSortKey& A, const TSortKey& 
 // The same for two texts; 0 for the styles that are no text styles.
 int CompareSortTexts(const TSortFormat& Format, const AnsiString& A, const AnsiString& B);
 
-// The number a text of a numeric column stands for: the prefix and suffix taken out at their
+// The number a text of a numeric column represents: the prefix and suffix taken out at their
 // first occurrence, for financial texts every thousand separator too, the locale's first
 // decimal separator read as ".", and the rest, blanks around it aside, a number in full.
 // An empty text is 0.

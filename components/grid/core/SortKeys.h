@@ -12,7 +12,7 @@
 class TSortKeys {
  public:
   struct Column {
-    bool Known = false;  // Format holds the column's format
+    bool Known = false;  // Format contains the column's format
     TSortFormat Format;
     std::vector<TSortKey> Keys;  // empty while not made
     TSortTexts Texts;
@@ -29,7 +29,7 @@ class TSortKeys {
     return at < columns_.size() ? columns_[at] : Grow(at);
   }
   // Makes the column's keys for the rows 0..Rows-1 from Format; Text(row, made) gives the
-  // text of a row's cell, held in `made` when it is not stored as such. Where(row) tells
+  // text of a row's cell, built in `made` when it is not stored as such. Where(row) tells
   // where the text lies, so that it is fetched from memory a few rows ahead: after a sort
   // the rows' texts lie scattered.
   template <typename TextOf, typename WhereOf>

@@ -25,9 +25,9 @@ class TSortState {
     if (XRefCovers(Row1) && XRefCovers(Row2)) std::swap(xRef_[Row1], xRef_[Row2]);
   }
   bool XRefCovers(int Row) const { return Row >= 0 && Row < static_cast<int>(xRef_.size()); }
-  // The place before sorting of the row that stands at Row now.
+  // The place before sorting of the row that is at Row now.
   int PlaceBefore(int Row) const { return XRefCovers(Row) ? xRef_[Row] : Row; }
-  // Where the row that stood at Place before sorting stands now (the row count past the
+  // Where the row that was at Place before sorting is now (the row count past the
   // list; Place itself without a cross reference).
   int PlaceNow(int Place) const;
 

@@ -99,6 +99,36 @@ TEST_F(GridPrintSettings, FontStylesTitleLinesAndTextsComeBack) {
   EXPECT_EQ(loaded.PagePrefix, "Page\r");
 }
 
+// Each key with a value that is neither a setting's default nor what a missing key loads: a
+// key that Load passed over would be saved back as something else.
+TEST_F(GridPrintSettings, EveryKeySurvivesALoadAndASave) {
+  const std::vector<std::pair<std::string, std::string>> keys = {
+      {"ColumnSpacing", "1"}, {"RowSpacing", "2"}, {"TitleSpacing", "3"}, {"FixedHeight", "4"},
+      {"FixedWidth", "5"}, {"Centered", "N"}, {"NoAutoSize", "Y"}, {"UseFixedHeight", "Y"},
+      {"UseFixedWidth", "Y"}, {"RepeatFixedRows", "Y"}, {"RepeatFixedCols", "Y"},
+      {"Borders", "7"}, {"BorderStyle", "3"}, {"Date", "1"}, {"PageNr", "2"}, {"Title", "3"},
+      {"Time", "4"}, {"DateFormat", "yyyy-mm-dd"}, {"TitleText", "Kit\\nList"},
+      {"FooterSize", "6"}, {"HeaderSize", "7"}, {"LeftSize", "8"}, {"RightSize", "9"},
+      {"FitToPage", "2"}, {"FontName", "Courier New"}, {"FontSize", "11"}, {"FontStyle", "1"},
+      {"FontColor", "255"}, {"HeaderFontName", "Times New Roman"}, {"HeaderFontSize", "12"},
+      {"HeaderFontStyle", "2"}, {"HeaderFontColor", "65280"}, {"FooterFontName", "Verdana"},
+      {"FooterFontSize", "13"}, {"FooterFontStyle", "12"}, {"FooterFontColor", "16711680"},
+      {"PageNumSep", "-"}, {"PageSuffix", "]"}, {"PagePrefix", "["}, {"Orientation", "1"},
+      {"TitleLines", "A\\nB"}};
+  {
+    TIniFile written(File());
+    for (const auto& [key, value] : keys) written.WriteString("In", key, value);
+  }
+  grid.LoadPrintSettings(File(), "In");
+  grid.SavePrintSettings(File(), "Out");
+
+  const TIniFile saved(File());
+  TStringList names;
+  saved.ReadSection("Out", &names);
+  EXPECT_EQ(names.Count(), static_cast<int>(keys.size()));
+  for (const auto& [key, value] : keys) EXPECT_EQ(saved.ReadString("Out", key, "?"), value) << key;
+}
+
 TEST_F(GridPrintSettings, NumbersOutsideTheirRangeChangeNothing) {
   TIniFile ini(File());
   ini.WriteInteger("P", "Borders", 12);

@@ -20,19 +20,91 @@ int StyleBits(TFontStyles Style) {
 
 AnsiString YesNo(bool Value) { return Value ? "Y" : "N"; }
 
+// What the file keeps of a font.
+struct FontValues {
+  AnsiString Name;
+  int Size = 0;
+  int Style = 0;
+  int Color = 0;
+};
+
+// A font's keys, after the prefix that tells which font they are.
+template <typename Io>
+void FontKeys(Io& io, const AnsiString& Prefix, auto& Font) {
+  io.Text(Prefix + "FontName", Font.Name, "Arial");
+  io.Int(Prefix + "FontSize", Font.Size, 10);
+  io.Int(Prefix + "FontStyle", Font.Style, 0);
+  io.Int(Prefix + "FontColor", Font.Color, 0);
+}
+
+// The keys of the section in file order, each with its type and the default a missing key
+// loads: Save walks them with a SectionWriter, Load with a SectionReader, so each key is
+// named once. Settings is const TPrintSettings for saving.
+template <typename Io, typename Settings>
+void EachKey(Io& io, Settings& S) {
+  io.Int("ColumnSpacing", S.ColumnSpacing, 20);
+  io.Int("RowSpacing", S.RowSpacing, 20);
+  io.Int("TitleSpacing", S.TitleSpacing, 20);
+  io.Int("FixedHeight", S.FixedHeight, 0);
+  io.Int("FixedWidth", S.FixedWidth, 0);
+  io.Switch("Centered", S.Centered, true);
+  io.Switch("NoAutoSize", S.NoAutoSize, false);
+  io.Switch("UseFixedHeight", S.UseFixedHeight, false);
+  io.Switch("UseFixedWidth", S.UseFixedWidth, false);
+  io.Switch("RepeatFixedRows", S.RepeatFixedRows, false);
+  io.Switch("RepeatFixedCols", S.RepeatFixedCols, false);
+  io.Ordinal("Borders", S.Borders, pbCustom);
+  io.Ordinal("BorderStyle", S.BorderStyle, psInsideFrame);
+  io.Position("Date", S.Date);
+  io.Position("PageNr", S.PageNr);
+  io.Position("Title", S.Title);
+  io.Position("Time", S.Time);
+  io.Text("DateFormat", S.DateFormat);
+  io.Text("TitleText", S.TitleText);
+  io.Int("FooterSize", S.FooterSize, 100);
+  io.Int("HeaderSize", S.HeaderSize, 100);
+  io.Int("LeftSize", S.LeftSize, 100);
+  io.Int("RightSize", S.RightSize, 100);
+  io.Ordinal("FitToPage", S.FitToPage, fpCustom);
+  io.Font("", *S.GetFont());
+  io.Font("Header", *S.GetHeaderFont());
+  io.Font("Footer", *S.GetFooterFont());
+  io.Text("PageNumSep", S.PageNumSep);
+  io.Text("PageSuffix", S.PageSuffix);
+  io.Text("PagePrefix", S.PagePrefix);
+  io.Ordinal("Orientation", S.Orientation, poLandscape);
+  io.Lines("TitleLines", *S.GetTitleLines());
+}
+
 class SectionWriter {
  public:
   SectionWriter(TCustomIniFile& Ini, const AnsiString& Section) : ini_(Ini), section_(Section) {}
-  void Int(const char* Key, int Value) { ini_.WriteInteger(section_, Key, Value); }
-  void Switch(const char* Key, bool Value) { ini_.WriteString(section_, Key, YesNo(Value)); }
-  void Text(const char* Key, const AnsiString& Value) {
+  void Int(const AnsiString& Key, int Value, int /*Default*/) {
+    ini_.WriteInteger(section_, Key, Value);
+  }
+  void Switch(const AnsiString& Key, bool Value, bool /*Default*/) {
+    ini_.WriteString(section_, Key, YesNo(Value));
+  }
+  void Text(const AnsiString& Key, const AnsiString& Value, const char* /*Default*/ = "") {
     ini_.WriteString(section_, Key, LFToCLF(Value));
   }
+  template <typename E>
+  void Ordinal(const AnsiString& Key, E Value, E /*Last*/) {
+    ini_.WriteInteger(section_, Key, Value);
+  }
+  void Position(const AnsiString& Key, TPrintPosition Value) {
+    ini_.WriteInteger(section_, Key, Value);
+  }
   void Font(const AnsiString& Prefix, const TFont& F) {
-    Text((Prefix + "FontName").c_str(), F.GetName());
-    Int((Prefix + "FontSize").c_str(), F.GetSize());
-    Int((Prefix + "FontStyle").c_str(), StyleBits(F.GetStyle()));
-    Int((Prefix + "FontColor").c_str(), static_cast<int>(F.GetColor()));
+    const FontValues values{F.GetName(), F.GetSize(), StyleBits(F.GetStyle()),
+                            static_cast<int>(F.GetColor())};
+    FontKeys(*this, Prefix, values);
+  }
+  // The lines with breaks between them, none after the last: A and B are "A\nB".
+  void Lines(const AnsiString& Key, const TStrings& List) {
+    AnsiString lines = List.GetText();
+    if (lines.size() >= 2) lines.resize(lines.size() - 2);
+    Text(Key, lines);
   }
 
  private:
@@ -44,36 +116,44 @@ class SectionReader {
  public:
   SectionReader(const TCustomIniFile& Ini, const AnsiString& Section)
       : ini_(Ini), section_(Section) {}
-  int Int(const char* Key, int Default) const {
-    return ini_.ReadInteger(section_, Key, Default);
+  void Int(const AnsiString& Key, int& Setting, int Default) const {
+    Setting = ini_.ReadInteger(section_, Key, Default);
   }
-  bool Switch(const char* Key, const char* Default) const {
-    return ini_.ReadString(section_, Key, Default) == "Y";
+  // Only "Y" is true.
+  void Switch(const AnsiString& Key, bool& Setting, bool Default) const {
+    Setting = ini_.ReadString(section_, Key, YesNo(Default)) == "Y";
   }
-  AnsiString Text(const char* Key, const AnsiString& Default) const {
-    return CLFToLF(ini_.ReadString(section_, Key, Default));
+  void Text(const AnsiString& Key, AnsiString& Setting, const char* Default = "") const {
+    Setting = CLFToLF(ini_.ReadString(section_, Key, Default));
   }
   // An ordinal outside 0..Last leaves the setting as it is.
   template <typename E>
-  void Ordinal(const char* Key, int Last, E& Setting) const {
-    const int value = Int(Key, 0);
+  void Ordinal(const AnsiString& Key, E& Setting, E Last) const {
+    const int value = ini_.ReadInteger(section_, Key, 0);
     if (value >= 0 && value <= Last) Setting = static_cast<E>(value);
   }
-  TPrintPosition Position(const char* Key) const {
-    const int value = Int(Key, 0);
-    return value >= ppTopLeft && value <= ppBottomCenter ? static_cast<TPrintPosition>(value)
-                                                         : ppNone;
+  // A position outside the known ones is none.
+  void Position(const AnsiString& Key, TPrintPosition& Setting) const {
+    const int value = ini_.ReadInteger(section_, Key, 0);
+    Setting = value >= ppTopLeft && value <= ppBottomCenter ? static_cast<TPrintPosition>(value)
+                                                            : ppNone;
   }
   // The stored styles are added to the font's own; none is taken away.
   void Font(const AnsiString& Prefix, TFont& F) const {
-    F.SetName(Text((Prefix + "FontName").c_str(), "Arial"));
-    F.SetSize(Int((Prefix + "FontSize").c_str(), 10));
-    const int bits = Int((Prefix + "FontStyle").c_str(), 0);
+    FontValues values;
+    FontKeys(*this, Prefix, values);
+    F.SetName(values.Name);
+    F.SetSize(values.Size);
     TFontStyles style = F.GetStyle();
     for (int s = fsBold; s <= fsStrikeOut; ++s)
-      if (bits & kStyleBits[s]) style << static_cast<TFontStyle>(s);
+      if (values.Style & kStyleBits[s]) style << static_cast<TFontStyle>(s);
     F.SetStyle(style);
-    F.SetColor(static_cast<TColor>(Int((Prefix + "FontColor").c_str(), 0)));
+    F.SetColor(static_cast<TColor>(values.Color));
+  }
+  void Lines(const AnsiString& Key, TStrings& List) const {
+    AnsiString lines;
+    Text(Key, lines);
+    List.SetText(lines);
   }
 
  private:
@@ -92,76 +172,11 @@ TPrintSettings::TPrintSettings()
 TPrintSettings::~TPrintSettings() = default;
 
 void TPrintSettings::Save(TCustomIniFile& Ini, const AnsiString& Section) const {
-  SectionWriter w(Ini, Section);
-  w.Int("ColumnSpacing", ColumnSpacing);
-  w.Int("RowSpacing", RowSpacing);
-  w.Int("TitleSpacing", TitleSpacing);
-  w.Int("FixedHeight", FixedHeight);
-  w.Int("FixedWidth", FixedWidth);
-  w.Switch("Centered", Centered);
-  w.Switch("NoAutoSize", NoAutoSize);
-  w.Switch("UseFixedHeight", UseFixedHeight);
-  w.Switch("UseFixedWidth", UseFixedWidth);
-  w.Switch("RepeatFixedRows", RepeatFixedRows);
-  w.Switch("RepeatFixedCols", RepeatFixedCols);
-  w.Int("Borders", Borders);
-  w.Int("BorderStyle", BorderStyle);
-  w.Int("Date", Date);
-  w.Int("PageNr", PageNr);
-  w.Int("Title", Title);
-  w.Int("Time", Time);
-  w.Text("DateFormat", DateFormat);
-  w.Text("TitleText", TitleText);
-  w.Int("FooterSize", FooterSize);
-  w.Int("HeaderSize", HeaderSize);
-  w.Int("LeftSize", LeftSize);
-  w.Int("RightSize", RightSize);
-  w.Int("FitToPage", FitToPage);
-  w.Font("", *font_);
-  w.Font("Header", *headerFont_);
-  w.Font("Footer", *footerFont_);
-  w.Text("PageNumSep", PageNumSep);
-  w.Text("PageSuffix", PageSuffix);
-  w.Text("PagePrefix", PagePrefix);
-  w.Int("Orientation", Orientation);
-  // The lines with breaks between them, none after the last: A and B are "A\nB".
-  AnsiString lines = titleLines_->GetText();
-  if (lines.size() >= 2) lines.resize(lines.size() - 2);
-  w.Text("TitleLines", lines);
+  SectionWriter writer(Ini, Section);
+  EachKey(writer, *this);
 }
 
 void TPrintSettings::Load(const TCustomIniFile& Ini, const AnsiString& Section) {
-  const SectionReader r(Ini, Section);
-  ColumnSpacing = r.Int("ColumnSpacing", 20);
-  RowSpacing = r.Int("RowSpacing", 20);
-  TitleSpacing = r.Int("TitleSpacing", 20);
-  FixedHeight = r.Int("FixedHeight", 0);
-  FixedWidth = r.Int("FixedWidth", 0);
-  Centered = r.Switch("Centered", "Y");
-  NoAutoSize = r.Switch("NoAutoSize", "N");
-  UseFixedHeight = r.Switch("UseFixedHeight", "N");
-  UseFixedWidth = r.Switch("UseFixedWidth", "N");
-  RepeatFixedRows = r.Switch("RepeatFixedRows", "N");
-  RepeatFixedCols = r.Switch("RepeatFixedCols", "N");
-  DateFormat = r.Text("DateFormat", "");
-  TitleText = r.Text("TitleText", "");
-  FooterSize = r.Int("FooterSize", 100);
-  HeaderSize = r.Int("HeaderSize", 100);
-  LeftSize = r.Int("LeftSize", 100);
-  RightSize = r.Int("RightSize", 100);
-  PageNumSep = r.Text("PageNumSep", "");
-  PageSuffix = r.Text("PageSuffix", "");
-  PagePrefix = r.Text("PagePrefix", "");
-  r.Ordinal("Borders", pbCustom, Borders);
-  r.Ordinal("BorderStyle", psInsideFrame, BorderStyle);
-  Date = r.Position("Date");
-  PageNr = r.Position("PageNr");
-  Title = r.Position("Title");
-  Time = r.Position("Time");
-  r.Ordinal("FitToPage", fpCustom, FitToPage);
-  r.Font("", *font_);
-  r.Font("Header", *headerFont_);
-  r.Font("Footer", *footerFont_);
-  titleLines_->SetText(r.Text("TitleLines", ""));
-  r.Ordinal("Orientation", poLandscape, Orientation);
+  const SectionReader reader(Ini, Section);
+  EachKey(reader, *this);
 }

@@ -1,5 +1,5 @@
 // TPrintSettings: how a grid lays itself out on printed pages: what the header and footer
-// hold and where, the fonts, the table lines, the margins and spacings in tenths of a
+// contain and where, the fonts, the table lines, the margins and spacings in tenths of a
 // millimetre, and how the columns are sized and fitted to the page.
 #pragma once
 
