@@ -102,8 +102,7 @@ void DbaseKeepHitValues(int field) {
 
 void DbaseForgetHitValues() {
   kept.grid = nullptr;
-  kept.hits.field = -1;
-  kept.hits.values.clear();
+  kept.hits = {};
 }
 
 DbaseHitValues* DbaseStartKeepingHitValues() {
@@ -126,9 +125,8 @@ void DbaseHitValuesKept(const TExtColumnGrid& g) {
 bool DbaseKeptHitSum(int field, double& sum) {
   const TExtColumnGrid* g = dbase_indexgrid;
   if (g == nullptr || kept.grid != g || kept.hits.field != field || g->GetRowCount() != kept.rows ||
-      kept.hits.values.size() != dbase_anzahlindex || !(ConditionsNow() == kept.conditions))
+      kept.hits.count != dbase_anzahlindex || !(ConditionsNow() == kept.conditions))
     return false;
-  sum = 0;
-  for (double value : kept.hits.values) sum += value;
+  sum = kept.hits.sum;
   return true;
 }

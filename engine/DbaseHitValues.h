@@ -1,6 +1,6 @@
-// A field's value of every hit, kept by the query run into the index grid, so that a sum over
-// the hits (the list's total price) needs no second pass over the table. The values hold only
-// while the table, the grid's hits and the number format are as the run had them.
+// The sum of a field's values over the hits, kept by the query run into the index grid, so
+// that the list's total price needs no second pass over the table. It holds only while the
+// table, the grid's hits and the number format are as the run had them.
 #pragma once
 
 #include "engine/DbaseQuery.h"

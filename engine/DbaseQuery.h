@@ -41,12 +41,18 @@ extern int dbase_indexfeld1;         // the field whose text stands in the index
 int dbase_kriterienpruefen();
 // Compares field n of the current record with a criterion text: negative, 0 or positive.
 int dbase_feldvergleich(int n, const AnsiString& text);
-// What a run keeps of every hit besides its index entry, in record order: the value of
-// `field` as DbaseHitValue reads it: its shown text (dbase_tr) as a number (DbaseTextValue).
+// What a run keeps of its hits besides their index entries: the sum, in record order, of the
+// values of `field` as DbaseHitValue reads them (its shown text, dbase_tr, as a number,
+// DbaseTextValue), and how many it summed.
 struct DbaseHitValues {
   int field = -1;
   bool plainSeparators = false;  // as the run started: none is a plain number's character
-  std::vector<double> values;
+  double sum = 0;
+  uint32_t count = 0;
+  void Add(double value) {
+    sum += value;
+    ++count;
+  }
 };
 
 // Runs the query over every record into the index and sorts it; sets dbase_anzahlindex.

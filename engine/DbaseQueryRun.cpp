@@ -5,6 +5,7 @@
 // order go straight into it.
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <optional>
 
@@ -12,8 +13,10 @@
 #include "engine/DbaseHitValues.h"
 #include "engine/DbaseQuerySlots.h"
 #include "engine/DbaseQuickCriterion.h"
+#include "engine/DbaseRecordPass.h"
 #include "engine/dbase.h"
 #include "platform/controls/application.h"
+#include "platform/controls/dialogs.h"
 
 namespace {
 
@@ -105,8 +108,8 @@ bool RunSorts(int sortField1, int sortField2) {
   return (sortField1 >= 0 || sortField2 >= 0) && SortsAsText(sortField1) && SortsAsText(sortField2);
 }
 
-void SetProgress(uint32_t record) {
-  dbase_prozent = static_cast<int>(uint64_t{record} * 100 / dbase_anzahldatensaetze);
+void SetProgress(long record, long records) {
+  dbase_prozent = static_cast<int>(record * 100 / records);
 }
 
 // The fields a run reads of each record.
@@ -114,6 +117,20 @@ std::vector<int> ReadFields(const Criteria& criteria, int sortField2, const Dbas
   std::vector<int> fields{dbase_indexfeld1, sortField2, keep ? keep->field : -1};
   for (const Criterion& c : criteria) fields.push_back(c.field);
   return fields;
+}
+
+// The hits of records the file no longer held whole are the last ones in record order: they
+// go, and the hits before them stay.
+uint32_t KeepHitsBelow(ResultIndex& index, uint32_t hits, long end) {
+  auto record = [&index](uint32_t h) {
+    const std::string_view text = index.Cell(0, static_cast<int>(h));
+    long number = 0;
+    std::from_chars(text.data(), text.data() + text.size(), number);
+    return number;
+  };
+  while (hits > 0 && record(hits - 1) >= end) --hits;
+  index.KeepHits(static_cast<int>(hits));
+  return hits;
 }
 
 int FirstKeyField() {
@@ -147,18 +164,17 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
   dbase_indexfeld1 = FirstKeyField();
   DbaseHitOrder sorted;
   uint32_t hits = 0;
-  // Room that the hits never reach costs no memory; growing by doubling would copy.
-  if (keep) keep->values.reserve(dbase_anzahldatensaetze);
   DbaseRecordPass pass(dbase_tabelle, ReadFields(criteria, sortField2, keep));
-  uint32_t r = 0;
-  for (; r < dbase_anzahldatensaetze; ++r) {
+  const long records = pass.Count();
+  long r = 0;
+  for (; r < records; ++r) {
     // Only the loop reads the progress: it is worked out for it, as of the record before.
     if (r % kRecordsPerLoop == 0) {
-      if (r > 0) SetProgress(r - 1);
+      if (r > 0) SetProgress(r - 1, records);
       Application->ProcessMessages();
     }
-    int read = pass.Read(r);
-    // The file ends before the header's count: the buffer holds no record of this number.
+    // The file ends before the count it had: the buffer holds no record of this number.
+    const int read = pass.Read(r);
     if (read == -2) break;
     if (read == -3 || !IsHit(criteria, anyUsed)) continue;
     char key1[kSortTextLength];
@@ -167,18 +183,26 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
     const std::string_view text1 = SortText(dbase_indexfeld1, key1);
     const std::string_view text2 = SortText(sortField2, key2);
     if (runSorts)
-      sorted.Add(r, text1, text2);
+      sorted.Add(static_cast<uint32_t>(r), text1, text2);
     else
-      index.AddHit(DbaseRecordText(r, number), text1, text2);
-    if (keep) keep->values.push_back(DbaseKeptHitValue(*keep));
+      index.AddHit(DbaseRecordText(static_cast<uint32_t>(r), number), text1, text2);
+    if (keep) keep->Add(DbaseKeptHitValue(*keep));
     ++hits;
   }
   pass.Finish();
-  if (dbase_anzahldatensaetze > 0) SetProgress(std::min(r, dbase_anzahldatensaetze - 1));
+  if (records > 0) SetProgress(std::min(r, records - 1), records);
+  if (pass.FileChanged()) {
+    hits = runSorts ? sorted.KeepBelow(pass.HeldEnd()) : KeepHitsBelow(index, hits, pass.HeldEnd());
+    if (keep) keep->field = -1;  // they summed hits that may have gone
+  }
   if (runSorts) sorted.Sort(sortField1 < 0);
   sorted.Into(index);
   SortBy(index, 2, sortField2, runSorts);
   SortBy(index, 1, sortField1, runSorts);
   dbase_anzahlindex = hits;
   if (hits == 0) dbase_abfrageergebnis = 255;
+  if (pass.FileChanged())
+    ShowMessage("Fehler: dbase_abfrage: " + dbase_tabelle.pfad +
+                ": Datei wurde w\xE4hrend der Abfrage von einem anderen Programm ge\xE4ndert - "
+                "bitte Abfrage wiederholen");
 }
