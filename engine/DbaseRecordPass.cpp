@@ -13,8 +13,31 @@ constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
 
 }  // namespace
 
+namespace {
+
+using Ranges = std::vector<std::pair<std::size_t, std::size_t>>;  // offset and length
+
+// The ranges sorted, those that overlap or touch joined.
+Ranges Joined(Ranges ranges) {
+  std::sort(ranges.begin(), ranges.end());
+  Ranges joined;
+  for (auto [offset, length] : ranges) {
+    if (length == 0) continue;
+    if (!joined.empty() && offset <= joined.back().first + joined.back().second) {
+      auto& [first, reach] = joined.back();
+      reach = std::max(reach, offset + length - first);
+    } else {
+      joined.emplace_back(offset, length);
+    }
+  }
+  return joined;
+}
+
+}  // namespace
+
 // The fields' bytes as ranges that do not overlap, so no byte is unscrambled twice; a field
-// over the status byte (a damaged header) takes the whole record.
+// over the status byte (a damaged header) takes the whole record. The status byte is copied
+// with the field after it where one follows: a copy each costs more than their bytes.
 DbaseRecordPass::DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
                                  const std::vector<long>* records)
     : t_(t), records_(records) {
@@ -22,23 +45,16 @@ DbaseRecordPass::DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
   size_ = DbaseFileSize(t.handle);
   count_ = std::min(static_cast<long>(t.anzahldatensaetze), DbaseWholeRecords(t, size_));
   heldEnd_ = count_;
-  std::vector<std::pair<std::size_t, std::size_t>> ranges;  // first and past-the-end byte
-  for (int n : fields)
-    if (DbaseFieldHeld(t, n))
-      ranges.emplace_back(std::max<std::size_t>(t.feldoffset[n], 1),
-                          std::size_t{t.feldoffset[n]} + t.feldlength[n]);
-  std::sort(ranges.begin(), ranges.end());
-  for (auto [first, end] : ranges) {
-    if (first >= end) continue;
-    if (!fields_.empty() && first <= fields_.back().first + fields_.back().second) {
-      auto& [offset, length] = fields_.back();
-      length = std::max(length, end - offset);
-    } else {
-      fields_.emplace_back(first, end - first);
-    }
+  Ranges ranges;
+  for (int n : fields) {
+    if (!DbaseFieldHeld(t, n)) continue;
+    const std::size_t first = std::max<std::size_t>(t.feldoffset[n], 1);
+    const std::size_t end = std::size_t{t.feldoffset[n]} + t.feldlength[n];
+    if (first < end) ranges.emplace_back(first, end - first);
   }
-  pieces_.emplace_back(0, 1);  // the status byte
-  pieces_.insert(pieces_.end(), fields_.begin(), fields_.end());
+  fields_ = Joined(ranges);
+  ranges.emplace_back(0, 1);
+  pieces_ = Joined(ranges);
 }
 
 int DbaseRecordPass::Read(long n) {
