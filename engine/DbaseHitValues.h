@@ -13,9 +13,10 @@ void DbaseKeepHitValues(int field);
 // What a run keeps of a hit: field's shown text of the current record read as a number, as
 // dbase_tr and DbaseTextValue give it, without the text where the stored bytes give the same.
 double DbaseHitValue(int field);
-// The same for the run that keeps them, under the separators it started with: a change while
-// it runs drops its values anyway.
-double DbaseKeptHitValue(const DbaseHitValues& keep);
+// Adds the current record's value to the run's, under the separators it started with (a
+// change while it runs drops its values anyway). The sum is complete once settled.
+void DbaseKeepHitValue(DbaseHitValues& keep);
+void DbaseSettleHitValues(DbaseHitValues& keep);
 
 // Where the next run into an index grid keeps them: null when no field is to be kept or the
 // table lacks it. The values kept before are gone either way.

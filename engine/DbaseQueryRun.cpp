@@ -186,10 +186,11 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
       sorted.Add(static_cast<uint32_t>(r), text1, text2);
     else
       index.AddHit(DbaseRecordText(static_cast<uint32_t>(r), number), text1, text2);
-    if (keep) keep->Add(DbaseKeptHitValue(*keep));
+    if (keep) DbaseKeepHitValue(*keep);
     ++hits;
   }
   pass.Finish();
+  if (keep) DbaseSettleHitValues(*keep);
   if (records > 0) SetProgress(std::min(r, records - 1), records);
   if (pass.FileChanged()) {
     hits = runSorts ? sorted.KeepBelow(pass.HeldEnd()) : KeepHitsBelow(index, hits, pass.HeldEnd());
