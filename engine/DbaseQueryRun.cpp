@@ -71,7 +71,8 @@ bool IsHit(const Criteria& c, bool anyUsed) {
          (Pair(c[0], c[1], false) || Pair(c[2], c[3], false) || Pair(c[4], c[5], false));
 }
 
-// The field's shown text cut to 19 characters, without trailing blanks; it lives in `text`.
+// The field's shown text cut to 19 characters, without trailing blanks; it lives in `text` or
+// the record, until the next record is read.
 std::string_view SortText(int field, char (&text)[kSortTextLength]) {
   if (field < 0 || field >= dbase_anzahldatenfelder) return {};
   if (dbase_feldtyp[field] == 'C')

@@ -126,7 +126,8 @@ inline bool DbaseLogicalYes(char stored) {
 int DbaseFieldRead(DbaseTable& t, int n, uint8_t zeichensatz);
 int DbaseFieldWrite(DbaseTable& t, int n, uint8_t zeichensatz);
 // The first `cut` characters of text field n's shown text, without trailing blanks, made in
-// `out` straight from the record's bytes (no message, and dbase_text is left alone).
+// `out` straight from the record's bytes (no message, and dbase_text is left alone); without
+// a code page conversion the record's bytes are the text. It lives until the record changes.
 std::string_view DbaseTextFieldStart(const DbaseTable& t, int n, uint8_t zeichensatz, char* out,
                                      std::size_t cut);
 

@@ -13,22 +13,25 @@
 // for no digit or more than 15.
 inline std::size_t FastDecimalInteger(std::string_view text, std::size_t i, char decimal,
                                       uint64_t& mantissa, int& decimals) {
-  mantissa = 0;
-  decimals = 0;
-  int digits = 0;
+  // Kept in locals: stores through the references might change the text for all the
+  // compiler knows, and it would write them at every digit.
+  uint64_t read = 0;
+  int digits = 0, after = 0;
   bool point = false;
   for (; i < text.size(); ++i) {
     const char c = text[i];
     if (c >= '0' && c <= '9') {
       if (++digits > 15) return std::string_view::npos;
-      mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
-      decimals += point;
+      read = read * 10 + static_cast<uint64_t>(c - '0');
+      after += point;
     } else if ((c == '.' || c == decimal) && !point) {
       point = true;
     } else {
       break;
     }
   }
+  mantissa = read;
+  decimals = after;
   return digits == 0 ? std::string_view::npos : i;
 }
 
