@@ -11,10 +11,6 @@ namespace {
 
 constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
 
-}  // namespace
-
-namespace {
-
 using Ranges = std::vector<std::pair<std::size_t, std::size_t>>;  // offset and length
 
 // The ranges sorted, those that overlap or touch joined.
@@ -36,8 +32,8 @@ Ranges Joined(Ranges ranges) {
 }  // namespace
 
 // The fields' bytes as ranges that do not overlap, so no byte is unscrambled twice; a field
-// over the status byte (a damaged header) takes the whole record. The status byte is copied
-// with the field after it where one follows: a copy each costs more than their bytes.
+// over the status byte (a damaged header) starts after it. The status byte is copied with
+// the field after it where one follows: a copy each costs more than their bytes.
 DbaseRecordPass::DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
                                  const std::vector<long>* records)
     : t_(t), records_(records) {

@@ -28,7 +28,8 @@ bool InWindow(const DbaseTable& t, long n) {
 bool FillWindow(DbaseTable& t, long n) {
   t.cachestart = kDbaseWindowEmpty;
   std::size_t size = t.recordMulti.size();
-  if (DbaseReadAt(t.handle, DbaseRecordPosition(t, n), t.recordMulti.data(), size) < size) return false;
+  if (DbaseReadAt(t.handle, DbaseRecordPosition(t, n), t.recordMulti.data(), size) < size)
+    return false;
   t.cachestart = static_cast<uint32_t>(n);
   return true;
 }

@@ -48,8 +48,9 @@ class ChangedTableTest : public QueryTest {
     const ChangeDuringRun during(change);
     Hits hits = Run();
     EXPECT_TRUE(during.Changed());
-    std::sort(hits.begin(), hits.end(),
-              [](const std::string& a, const std::string& b) { return std::stol(a) < std::stol(b); });
+    std::sort(hits.begin(), hits.end(), [](const std::string& a, const std::string& b) {
+      return std::stol(a) < std::stol(b);
+    });
     return hits;
   }
   bool Told() const {

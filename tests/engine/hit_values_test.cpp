@@ -125,8 +125,8 @@ TEST_F(HitValuesTest, AValueReadFromTheStoredBytesIsTheShownTextsNumber) {
 // sum is the one a pass over the hits in record order gives, bit for bit.
 TEST_F(HitValuesTest, TheKeptSumIsThePassTotalBitForBit) {
   DbfFile file = PartsFile();
-  const char* prices[] = {"99999,99", "   0.001", "   0.003", "  -0.007", "  0.0011", "  1e3.50",
-                          "    0.01", "   0.013"};
+  const char* prices[] = {"99999,99", "   0.001", "   0.003", "  -0.007",
+                          "  0.0011", "  1e3.50", "    0.01", "   0.013"};
   for (int n = 0; n < 3000; ++n) file.Add({"Teil", prices[n * 7 % 8], "20120131", "T"});
   Open(file);
   RunIntoGrid();

@@ -37,8 +37,8 @@ inline std::size_t FastDecimalInteger(std::string_view text, std::size_t i, char
 
 // The value of such an integer and decimals, negated when `negative`.
 inline double FastDecimalOf(uint64_t mantissa, int decimals, bool negative) {
-  static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   const double value = static_cast<double>(mantissa) / kPowers[decimals];
   return negative ? -value : value;
 }
