@@ -51,24 +51,41 @@ Criteria CriteriaOfSlots() {
   return criteria;
 }
 
-bool Holds(const Criterion& c) {
+bool Quick(const Criterion& c) {
+  return c.quick && c.quick->Fits(dbm_zeichensatz, dbase_grossklein);
+}
+
+// `stored`: the record's plain bytes where every criterion used is quick, else null and the
+// record has landed in dbase_record.
+bool Holds(const Criterion& c, const char* stored) {
   if (c.field < 0) return true;
-  if (c.quick && c.quick->Fits(dbm_zeichensatz, dbase_grossklein))
-    return c.quick->Holds(dbase_tabelle);
+  if (stored) return c.quick->HoldsFor(stored);
+  if (Quick(c)) return c.quick->Holds(dbase_tabelle);
   return DbaseOperatorHolds(c.op, dbase_feldvergleich(c.field, c.value));
 }
 
 // Both criteria hold; a pair of two unused criteria counts as `whenUnused`.
-bool Pair(const Criterion& a, const Criterion& b, bool whenUnused) {
+bool Pair(const Criterion& a, const Criterion& b, bool whenUnused, const char* stored) {
   if (a.field < 0 && b.field < 0) return whenUnused;
-  return Holds(a) && Holds(b);
+  return Holds(a, stored) && Holds(b, stored);
 }
 
 // [ (1 und 2) oder (3 und 4) oder (5 und 6) ] und (7 und 8); without any criterion, all.
-bool IsHit(const Criteria& c, bool anyUsed) {
+bool IsHit(const Criteria& c, bool anyUsed, const char* stored = nullptr) {
   if (!anyUsed) return true;
-  return Pair(c[6], c[7], true) &&
-         (Pair(c[0], c[1], false) || Pair(c[2], c[3], false) || Pair(c[4], c[5], false));
+  return Pair(c[6], c[7], true, stored) &&
+         (Pair(c[0], c[1], false, stored) || Pair(c[2], c[3], false, stored) ||
+          Pair(c[4], c[5], false, stored));
+}
+
+// Whether the records can be checked where the pass holds them, before any field lands: most
+// are no hits, and landing their fields costs about as much as reading them. The table must
+// store records plain, and every criterion used must be quick (the settings may change
+// whenever the message loop runs).
+bool CheckedStored(const Criteria& criteria, bool anyUsed) {
+  return anyUsed && dbase_tabelle.modus == 0 && !dbase_tabelle.asStored &&
+         std::all_of(criteria.begin(), criteria.end(),
+                     [](const Criterion& c) { return c.field < 0 || Quick(c); });
 }
 
 // The field's shown text cut to 19 characters, without trailing blanks; it lives in `text` or
@@ -167,17 +184,26 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
   uint32_t hits = 0;
   DbaseRecordPass pass(dbase_tabelle, ReadFields(criteria, sortField2, keep));
   const long records = pass.Count();
+  bool checkStored = false;
+  long unlanded = -1;  // the record checked last where the pass holds it, if it did not land
   long r = 0;
   for (; r < records; ++r) {
     // Only the loop reads the progress: it is worked out for it, as of the record before.
     if (r % kRecordsPerLoop == 0) {
       if (r > 0) SetProgress(r - 1, records);
       Application->ProcessMessages();
+      checkStored = CheckedStored(criteria, anyUsed);
+    }
+    const char* stored = checkStored ? pass.Stored(r) : nullptr;
+    if (stored && (stored[0] == '*' || !IsHit(criteria, anyUsed, stored))) {
+      unlanded = r;
+      continue;
     }
     // The file ends before the count it had: the buffer holds no record of this number.
     const int read = pass.Read(r);
     if (read == -2) break;
-    if (read == -3 || !IsHit(criteria, anyUsed)) continue;
+    unlanded = -1;
+    if (read == -3 || (!stored && !IsHit(criteria, anyUsed))) continue;
     char key1[kSortTextLength];
     char key2[kSortTextLength];
     DbaseRecordDigits number;
@@ -190,6 +216,7 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
     if (keep) DbaseKeepHitValue(*keep);
     ++hits;
   }
+  if (unlanded >= 0) pass.Read(unlanded);  // afterwards the buffer holds it, as always
   pass.Finish();
   if (keep) DbaseSettleHitValues(*keep);
   if (records > 0) SetProgress(std::min(r, records - 1), records);

@@ -67,6 +67,12 @@ int DbaseRecordPass::Read(long n) {
   return LandFields();
 }
 
+const char* DbaseRecordPass::Stored(long n) {
+  if (n < 0 || n >= count_ || !DbaseHasBuffers(t_)) return nullptr;
+  if ((n < first_ || n >= first_ + held_) && !Fill(n)) return nullptr;
+  return block_.data() + (n - first_) * t_.lengthofrecord;
+}
+
 void DbaseRecordPass::Finish() {
   LandLast();
   Look(false);

@@ -33,6 +33,9 @@ class DbaseRecordPass {
   // the file does not hold the record whole (it ends before it now, or ended there when the
   // pass started).
   int Read(long n);
+  // Record n's bytes as the file holds them, where Read would take them from: null where
+  // Read gives -2 (or -1). Nothing lands.
+  const char* Stored(long n);
   // Lands the record read last whole, and looks at the file's length once more.
   void Finish();
 
