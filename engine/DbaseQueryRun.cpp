@@ -137,6 +137,18 @@ std::vector<int> ReadFields(const Criteria& criteria, int sortField2, const Dbas
   return fields;
 }
 
+// The current record r as a hit with its sort texts: into the run's own sort when it sorts,
+// else straight into the index.
+void TakeHit(uint32_t r, int sortField2, DbaseHitOrder* sorted, ResultIndex& index) {
+  char key1[kSortTextLength];
+  char key2[kSortTextLength];
+  const std::string_view text1 = SortText(dbase_indexfeld1, key1);
+  const std::string_view text2 = SortText(sortField2, key2);
+  if (sorted) return sorted->Add(r, text1, text2);
+  DbaseRecordDigits number;
+  index.AddHit(DbaseRecordText(r, number), text1, text2);
+}
+
 // The hits of records the file no longer held whole are the last ones in record order: they
 // go, and the hits before them stay.
 uint32_t KeepHitsBelow(ResultIndex& index, uint32_t hits, long end) {
@@ -204,15 +216,7 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
     if (read == -2) break;
     unlanded = -1;
     if (read == -3 || (!stored && !IsHit(criteria, anyUsed))) continue;
-    char key1[kSortTextLength];
-    char key2[kSortTextLength];
-    DbaseRecordDigits number;
-    const std::string_view text1 = SortText(dbase_indexfeld1, key1);
-    const std::string_view text2 = SortText(sortField2, key2);
-    if (runSorts)
-      sorted.Add(static_cast<uint32_t>(r), text1, text2);
-    else
-      index.AddHit(DbaseRecordText(static_cast<uint32_t>(r), number), text1, text2);
+    TakeHit(static_cast<uint32_t>(r), sortField2, runSorts ? &sorted : nullptr, index);
     if (keep) DbaseKeepHitValue(*keep);
     ++hits;
   }
