@@ -9,6 +9,7 @@
 #include "app/Kalvento_maske.h"
 #include "app/PartsFields.h"
 #include "engine/DbaseHitValues.h"
+#include "engine/DbaseRecordPass.h"
 #include "engine/dbase.h"
 #include "platform/controls/dialogs.h"
 

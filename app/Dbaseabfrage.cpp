@@ -38,8 +38,8 @@ void TfrmDbaseAbfrage::FormActivate(TObject* /*Sender*/) {
 
   Application->ProcessMessages();
   if (!abfrage_dateiauftrag.empty() || !schnellsuche_feld.empty()) {
-    // A run comes at the first tick: it gets ready from now on.
-    if (!ahead_) ahead_ = std::make_unique<DbaseRunAhead>(grdIndex);
+    // A run comes at the first tick: the kernel may read the table meanwhile.
+    DbaseReadRecordsAhead(dbase_tabelle);
     Timer2->SetInterval(100);
     return;
   }

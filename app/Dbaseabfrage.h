@@ -7,11 +7,9 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 
 #include "components/edit/ExtEdit.h"
 #include "components/grid/columns/ExtCGrid.h"
-#include "engine/DbaseRunAhead.h"
 #include "platform/controls/file_dialogs.h"
 #include "platform/controls/forms.h"
 #include "platform/controls/timer.h"
@@ -156,8 +154,6 @@ class TfrmDbaseAbfrage : public TForm {
 
   TControl* slots_[28] = {};
   bool running_ = false;
-  // The coming run's records and memory, made ready while the window waits for it.
-  std::unique_ptr<DbaseRunAhead> ahead_;
 };
 
 extern TfrmDbaseAbfrage* frmDbaseAbfrage;

@@ -17,7 +17,6 @@ class TfrmDbaseAbfrage::RunScope {
     EnableButtons(false);
   }
   ~RunScope() {
-    form_.ahead_.reset();  // what no run took goes
     form_.ShowProgress(false);
     form_.running_ = false;
     EnableButtons(true);
@@ -42,8 +41,8 @@ void TfrmDbaseAbfrage::btnOKClick(TObject* /*Sender*/) {
   {
     RunScope run(*this);
     dbase_prozent = 0;
-    // The run after the pauses then finds the records and its memory ready.
-    if (!ahead_) ahead_ = std::make_unique<DbaseRunAhead>(grdIndex);
+    // The kernel may read the table during the pauses.
+    DbaseReadRecordsAhead(dbase_tabelle);
     dbase_warten(100);
     ShowProgress(true);
     dbase_warten(100);
@@ -97,10 +96,7 @@ void TfrmDbaseAbfrage::Timer2Timer(TObject* /*Sender*/) {
   Timer2->SetInterval(0);
   // A window closed before the first tick keeps its mailboxes for the next showing rather
   // than running a query behind the list's back.
-  if (!GetVisible()) {
-    ahead_.reset();
-    return;
-  }
+  if (!GetVisible()) return;
   if (!abfrage_dateiauftrag.empty()) {
     try {
       btnLadenClick(this);

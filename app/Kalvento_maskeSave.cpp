@@ -5,6 +5,7 @@
 #include "app/Datenbank_liste.h"
 #include "app/Kalvento_maske.h"
 #include "app/Kalvento_maskeFields.h"
+#include "engine/DbaseRecordPass.h"
 #include "engine/dbase.h"
 #include "platform/controls/dialogs.h"
 
@@ -41,17 +42,20 @@ void TfrmKalvento_Maske::Speichern(TObject* /*Sender*/) {
   maske_speicherfehler = WriteRecord() ? 0 : 1;
 }
 
-// Every record position, deleted ones too (their designation reads empty); one that cannot
-// be read is no match, rather than the record read before it once more.
+// Every record position the file holds, deleted ones too (their designation reads empty),
+// in one pass: a header that counts more records than the file holds costs no reads past
+// its end.
 bool TfrmKalvento_Maske::DuplicateOf(const AnsiString& designation) const {
   const AnsiString wanted = AnsiUpperCase(designation);
   bool found = false;
-  for (long n = 0; n < static_cast<long>(dbase_anzahldatensaetze); ++n) {
-    const int read = dbase_lesen(n);
-    if (read != 1 && read != -3) continue;
+  DbaseRecordPass pass(dbase_tabelle, {kDesignation});
+  for (long n = 0; n < pass.Count(); ++n) {
+    const int read = pass.Read(n);
+    if (read == -2) break;  // the file ends here now
     if (n != dbase_satznummer && AnsiUpperCase(dbase_trAnsi(kDesignation)) == wanted)
       found = true;
   }
+  pass.Finish();
   return found;
 }
 

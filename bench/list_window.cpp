@@ -82,9 +82,9 @@ class ListSetup {
 };
 
 // The first opening in the process finds no room for the index grid's million rows and
-// makes it, during the query window's pauses (reported as first_ms); later openings reuse
-// the room the rows kept (later_ms). It runs before the other benchmarks, whose grids would
-// otherwise leave it their memory.
+// makes it as the hits come (reported as first_ms); later openings reuse the room the rows
+// kept (later_ms). It runs before the other benchmarks, whose grids would otherwise leave it
+// their memory.
 void OpenTheListOnAMillionRecords(benchmark::State& state) {
   ListSetup setup;
   using Clock = std::chrono::steady_clock;

@@ -117,12 +117,12 @@ std::string_view DbaseTextFieldStart(const DbaseTable& t, int n, uint8_t zeichen
   if (!DbaseFieldHeld(t, n) || DbaseShowsEmpty(t)) return {};
   const std::size_t length = std::min<std::size_t>(t.feldlength[n], cut);
   const char* stored = t.record.data() + t.feldoffset[n];
-  std::size_t end = strnlen(stored, length);
+  // A few characters: a loop costs less than calls.
+  std::size_t end = 0;
+  while (end < length && stored[end] != '\0') ++end;
   while (end > 0 && stored[end - 1] == ' ') --end;
-  if (zeichensatz == 0)
-    std::memcpy(out, stored, end);
-  else
-    for (std::size_t i = 0; i < end; ++i) out[i] = DbaseShownChar(stored[i], zeichensatz);
+  if (zeichensatz == 0) return {stored, end};
+  for (std::size_t i = 0; i < end; ++i) out[i] = DbaseShownChar(stored[i], zeichensatz);
   return {out, end};
 }
 

@@ -45,6 +45,11 @@ void DbaseHitOrder::Add(uint32_t record, std::string_view key1, std::string_view
   hits_.push_back({{KeyOf(key1), KeyOf(key2)}, record});
 }
 
+uint32_t DbaseHitOrder::KeepBelow(long end) {
+  while (!hits_.empty() && static_cast<long>(hits_.back().record) >= end) hits_.pop_back();
+  return static_cast<uint32_t>(hits_.size());
+}
+
 void DbaseHitOrder::Sort(bool secondOnly) {
   const std::size_t from = secondOnly ? 1 : 0;
   // The record number decides the rest, which keeps equal hits in the order they came.

@@ -56,23 +56,35 @@ bool PlainSeparators() {
 // optional minus, digits with at most one point, blanks. The shown text turns the point into
 // a decimal comma only within the search's reach, so a wider field is read through it.
 static_assert(kDbaseSearchReach < kDbaseTextCut, "a field within the reach is never cut");
-bool PlainStoredValue(std::string_view stored, double& value) {
+bool PlainStoredNumber(std::string_view stored, DbaseHitValues::Plain& number) {
   if (stored.size() > kDbaseSearchReach) return false;
   std::size_t i = 0;
   while (i < stored.size() && stored[i] == ' ') ++i;
-  const bool negative = i < stored.size() && stored[i] == '-';
-  std::size_t end = FastDecimalDigits(stored, i + negative, '.', negative, value);
+  number.negative = i < stored.size() && stored[i] == '-';
+  std::size_t end =
+      FastDecimalInteger(stored, i + number.negative, '.', number.digits, number.decimals);
   if (end == std::string_view::npos) return false;
   while (end < stored.size() && stored[end] == ' ') ++end;
   return end == stored.size();
 }
 
+std::string_view StoredField(int field) {
+  return {dbase_record.data() + dbase_feldoffset[field], dbase_feldlength[field]};
+}
+
+// The current record's field as a plain stored number, when it is one under these separators.
+bool PlainHitNumber(int field, bool plainSeparators, DbaseHitValues::Plain& number) {
+  return plainSeparators && dbase_feldtyp[field] == 'N' &&
+         PlainStoredNumber(StoredField(field), number);
+}
+
+double ValueOf(const DbaseHitValues::Plain& number) {
+  return FastDecimalOf(number.digits, number.decimals, number.negative);
+}
+
 double HitValue(int field, bool plainSeparators) {
-  const std::string_view stored(dbase_record.data() + dbase_feldoffset[field],
-                                dbase_feldlength[field]);
-  double value = 0;
-  if (plainSeparators && dbase_feldtyp[field] == 'N' && PlainStoredValue(stored, value))
-    return value;
+  DbaseHitValues::Plain number;
+  if (PlainHitNumber(field, plainSeparators, number)) return ValueOf(number);
   dbase_tr(field);
   return DbaseTextValue();
 }
@@ -91,8 +103,21 @@ Kept kept;
 
 double DbaseHitValue(int field) { return HitValue(field, PlainSeparators()); }
 
-double DbaseKeptHitValue(const DbaseHitValues& keep) {
-  return HitValue(keep.field, keep.plainSeparators);
+void DbaseKeepHitValue(DbaseHitValues& keep) {
+  ++keep.count;
+  DbaseHitValues::Plain& next = keep.staged[keep.stagedCount];
+  if (PlainHitNumber(keep.field, keep.plainSeparators, next)) {
+    if (++keep.stagedCount == keep.staged.size()) DbaseSettleHitValues(keep);
+    return;
+  }
+  DbaseSettleHitValues(keep);  // the values before come first
+  dbase_tr(keep.field);
+  keep.sum += DbaseTextValue();
+}
+
+void DbaseSettleHitValues(DbaseHitValues& keep) {
+  for (std::size_t i = 0; i < keep.stagedCount; ++i) keep.sum += ValueOf(keep.staged[i]);
+  keep.stagedCount = 0;
 }
 
 void DbaseKeepHitValues(int field) {
@@ -102,8 +127,7 @@ void DbaseKeepHitValues(int field) {
 
 void DbaseForgetHitValues() {
   kept.grid = nullptr;
-  kept.hits.field = -1;
-  kept.hits.values.clear();
+  kept.hits = {};
 }
 
 DbaseHitValues* DbaseStartKeepingHitValues() {
@@ -119,6 +143,7 @@ DbaseHitValues* DbaseStartKeepingHitValues() {
 
 void DbaseHitValuesKept(const TExtColumnGrid& g) {
   if (kept.hits.field < 0 || !(ConditionsNow() == kept.conditions)) return DbaseForgetHitValues();
+  DbaseSettleHitValues(kept.hits);
   kept.grid = &g;
   kept.rows = g.GetRowCount();
 }
@@ -126,9 +151,8 @@ void DbaseHitValuesKept(const TExtColumnGrid& g) {
 bool DbaseKeptHitSum(int field, double& sum) {
   const TExtColumnGrid* g = dbase_indexgrid;
   if (g == nullptr || kept.grid != g || kept.hits.field != field || g->GetRowCount() != kept.rows ||
-      kept.hits.values.size() != dbase_anzahlindex || !(ConditionsNow() == kept.conditions))
+      kept.hits.count != dbase_anzahlindex || !(ConditionsNow() == kept.conditions))
     return false;
-  sum = 0;
-  for (double value : kept.hits.values) sum += value;
+  sum = kept.hits.sum;
   return true;
 }

@@ -1,6 +1,6 @@
-// A field's value of every hit, kept by the query run into the index grid, so that a sum over
-// the hits (the list's total price) needs no second pass over the table. The values hold only
-// while the table, the grid's hits and the number format are as the run had them.
+// The sum of a field's values over the hits, kept by the query run into the index grid, so
+// that the list's total price needs no second pass over the table. It holds only while the
+// table, the grid's hits and the number format are as the run had them.
 #pragma once
 
 #include "engine/DbaseQuery.h"
@@ -13,9 +13,10 @@ void DbaseKeepHitValues(int field);
 // What a run keeps of a hit: field's shown text of the current record read as a number, as
 // dbase_tr and DbaseTextValue give it, without the text where the stored bytes give the same.
 double DbaseHitValue(int field);
-// The same for the run that keeps them, under the separators it started with: a change while
-// it runs drops its values anyway.
-double DbaseKeptHitValue(const DbaseHitValues& keep);
+// Adds the current record's value to the run's, under the separators it started with (a
+// change while it runs drops its values anyway). The sum is complete once settled.
+void DbaseKeepHitValue(DbaseHitValues& keep);
+void DbaseSettleHitValues(DbaseHitValues& keep);
 
 // Where the next run into an index grid keeps them: null when no field is to be kept or the
 // table lacks it. The values kept before are gone either way.

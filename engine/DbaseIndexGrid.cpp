@@ -1,6 +1,5 @@
 // The query window's index grid and the list grid: the engine's index logic over real grids.
 #include "engine/DbaseHitValues.h"
-#include "engine/DbaseRunAhead.h"
 #include "engine/ResultIndexGrid.h"
 #include "engine/dbase.h"
 #include "platform/stdctrls/scrollbar.h"
@@ -19,10 +18,7 @@ void RunInto(TExtColumnGrid& g, DbaseHitValues* keep) {
 
 void dbase_abfrage(TExtColumnGrid* g) {
   DbaseShapeIndexGrid(*g);
-  {
-    const DbaseRunAhead::Taken room(*g);
-    RunInto(*g, DbaseStartKeepingHitValues());
-  }
+  RunInto(*g, DbaseStartKeepingHitValues());
   DbaseHitValuesKept(*g);
 }
 

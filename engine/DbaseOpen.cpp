@@ -146,7 +146,6 @@ int DbaseOpen(DbaseTable& t, const AnsiString& name) {
 
 void DbaseClose(DbaseTable& t) {
   DbaseMarkChange(t);
-  t.view.Drop();
   t.datei.reset();
   t.handle = -1;
   t.feldname = {};

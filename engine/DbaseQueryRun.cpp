@@ -5,6 +5,7 @@
 // order go straight into it.
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <optional>
 
@@ -12,8 +13,10 @@
 #include "engine/DbaseHitValues.h"
 #include "engine/DbaseQuerySlots.h"
 #include "engine/DbaseQuickCriterion.h"
+#include "engine/DbaseRecordPass.h"
 #include "engine/dbase.h"
 #include "platform/controls/application.h"
+#include "platform/controls/dialogs.h"
 
 namespace {
 
@@ -48,27 +51,45 @@ Criteria CriteriaOfSlots() {
   return criteria;
 }
 
-bool Holds(const Criterion& c) {
+bool Quick(const Criterion& c) {
+  return c.quick && c.quick->Fits(dbm_zeichensatz, dbase_grossklein);
+}
+
+// `stored`: the record's plain bytes where every criterion used is quick, else null and the
+// record has landed in dbase_record.
+bool Holds(const Criterion& c, const char* stored) {
   if (c.field < 0) return true;
-  if (c.quick && c.quick->Fits(dbm_zeichensatz, dbase_grossklein))
-    return c.quick->Holds(dbase_tabelle);
+  if (stored) return c.quick->HoldsFor(stored);
+  if (Quick(c)) return c.quick->Holds(dbase_tabelle);
   return DbaseOperatorHolds(c.op, dbase_feldvergleich(c.field, c.value));
 }
 
 // Both criteria hold; a pair of two unused criteria counts as `whenUnused`.
-bool Pair(const Criterion& a, const Criterion& b, bool whenUnused) {
+bool Pair(const Criterion& a, const Criterion& b, bool whenUnused, const char* stored) {
   if (a.field < 0 && b.field < 0) return whenUnused;
-  return Holds(a) && Holds(b);
+  return Holds(a, stored) && Holds(b, stored);
 }
 
 // [ (1 und 2) oder (3 und 4) oder (5 und 6) ] und (7 und 8); without any criterion, all.
-bool IsHit(const Criteria& c, bool anyUsed) {
+bool IsHit(const Criteria& c, bool anyUsed, const char* stored = nullptr) {
   if (!anyUsed) return true;
-  return Pair(c[6], c[7], true) &&
-         (Pair(c[0], c[1], false) || Pair(c[2], c[3], false) || Pair(c[4], c[5], false));
+  return Pair(c[6], c[7], true, stored) &&
+         (Pair(c[0], c[1], false, stored) || Pair(c[2], c[3], false, stored) ||
+          Pair(c[4], c[5], false, stored));
 }
 
-// The field's shown text cut to 19 characters, without trailing blanks; it lives in `text`.
+// Whether the records can be checked where the pass holds them, before any field lands: most
+// are no hits, and landing their fields costs about as much as reading them. The table must
+// store records plain, and every criterion used must be quick (the settings may change
+// whenever the message loop runs).
+bool CheckedStored(const Criteria& criteria, bool anyUsed) {
+  return anyUsed && dbase_tabelle.modus == 0 && !dbase_tabelle.asStored &&
+         std::all_of(criteria.begin(), criteria.end(),
+                     [](const Criterion& c) { return c.field < 0 || Quick(c); });
+}
+
+// The field's shown text cut to 19 characters, without trailing blanks; it lives in `text` or
+// the record, until the next record is read.
 std::string_view SortText(int field, char (&text)[kSortTextLength]) {
   if (field < 0 || field >= dbase_anzahldatenfelder) return {};
   if (dbase_feldtyp[field] == 'C')
@@ -105,8 +126,8 @@ bool RunSorts(int sortField1, int sortField2) {
   return (sortField1 >= 0 || sortField2 >= 0) && SortsAsText(sortField1) && SortsAsText(sortField2);
 }
 
-void SetProgress(uint32_t record) {
-  dbase_prozent = static_cast<int>(uint64_t{record} * 100 / dbase_anzahldatensaetze);
+void SetProgress(long record, long records) {
+  dbase_prozent = static_cast<int>(record * 100 / records);
 }
 
 // The fields a run reads of each record.
@@ -114,6 +135,32 @@ std::vector<int> ReadFields(const Criteria& criteria, int sortField2, const Dbas
   std::vector<int> fields{dbase_indexfeld1, sortField2, keep ? keep->field : -1};
   for (const Criterion& c : criteria) fields.push_back(c.field);
   return fields;
+}
+
+// The current record r as a hit with its sort texts: into the run's own sort when it sorts,
+// else straight into the index.
+void TakeHit(uint32_t r, int sortField2, DbaseHitOrder* sorted, ResultIndex& index) {
+  char key1[kSortTextLength];
+  char key2[kSortTextLength];
+  const std::string_view text1 = SortText(dbase_indexfeld1, key1);
+  const std::string_view text2 = SortText(sortField2, key2);
+  if (sorted) return sorted->Add(r, text1, text2);
+  DbaseRecordDigits number;
+  index.AddHit(DbaseRecordText(r, number), text1, text2);
+}
+
+// The hits of records the file no longer held whole are the last ones in record order: they
+// go, and the hits before them stay.
+uint32_t KeepHitsBelow(ResultIndex& index, uint32_t hits, long end) {
+  auto record = [&index](uint32_t h) {
+    const std::string_view text = index.Cell(0, static_cast<int>(h));
+    long number = 0;
+    std::from_chars(text.data(), text.data() + text.size(), number);
+    return number;
+  };
+  while (hits > 0 && record(hits - 1) >= end) --hits;
+  index.KeepHits(static_cast<int>(hits));
+  return hits;
 }
 
 int FirstKeyField() {
@@ -147,38 +194,48 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
   dbase_indexfeld1 = FirstKeyField();
   DbaseHitOrder sorted;
   uint32_t hits = 0;
-  // Room that the hits never reach costs no memory; growing by doubling would copy.
-  if (keep) keep->values.reserve(dbase_anzahldatensaetze);
   DbaseRecordPass pass(dbase_tabelle, ReadFields(criteria, sortField2, keep));
-  uint32_t r = 0;
-  for (; r < dbase_anzahldatensaetze; ++r) {
+  const long records = pass.Count();
+  bool checkStored = false;
+  long unlanded = -1;  // the record checked last where the pass holds it, if it did not land
+  long r = 0;
+  for (; r < records; ++r) {
     // Only the loop reads the progress: it is worked out for it, as of the record before.
     if (r % kRecordsPerLoop == 0) {
-      if (r > 0) SetProgress(r - 1);
+      if (r > 0) SetProgress(r - 1, records);
       Application->ProcessMessages();
+      checkStored = CheckedStored(criteria, anyUsed);
     }
-    int read = pass.Read(r);
-    // The file ends before the header's count: the buffer holds no record of this number.
+    const char* stored = checkStored ? pass.Stored(r) : nullptr;
+    if (stored && (stored[0] == '*' || !IsHit(criteria, anyUsed, stored))) {
+      unlanded = r;
+      continue;
+    }
+    // The file ends before the count it had: the buffer holds no record of this number.
+    const int read = pass.Read(r);
     if (read == -2) break;
-    if (read == -3 || !IsHit(criteria, anyUsed)) continue;
-    char key1[kSortTextLength];
-    char key2[kSortTextLength];
-    DbaseRecordDigits number;
-    const std::string_view text1 = SortText(dbase_indexfeld1, key1);
-    const std::string_view text2 = SortText(sortField2, key2);
-    if (runSorts)
-      sorted.Add(r, text1, text2);
-    else
-      index.AddHit(DbaseRecordText(r, number), text1, text2);
-    if (keep) keep->values.push_back(DbaseKeptHitValue(*keep));
+    unlanded = -1;
+    if (read == -3 || (!stored && !IsHit(criteria, anyUsed))) continue;
+    TakeHit(static_cast<uint32_t>(r), sortField2, runSorts ? &sorted : nullptr, index);
+    if (keep) DbaseKeepHitValue(*keep);
     ++hits;
   }
+  if (unlanded >= 0) pass.Read(unlanded);  // afterwards the buffer holds it, as always
   pass.Finish();
-  if (dbase_anzahldatensaetze > 0) SetProgress(std::min(r, dbase_anzahldatensaetze - 1));
+  if (keep) DbaseSettleHitValues(*keep);
+  if (records > 0) SetProgress(std::min(r, records - 1), records);
+  if (pass.FileChanged()) {
+    hits = runSorts ? sorted.KeepBelow(pass.HeldEnd()) : KeepHitsBelow(index, hits, pass.HeldEnd());
+    if (keep) keep->field = -1;  // they summed hits that may have gone
+  }
   if (runSorts) sorted.Sort(sortField1 < 0);
   sorted.Into(index);
   SortBy(index, 2, sortField2, runSorts);
   SortBy(index, 1, sortField1, runSorts);
   dbase_anzahlindex = hits;
   if (hits == 0) dbase_abfrageergebnis = 255;
+  if (pass.FileChanged())
+    ShowMessage("Fehler: dbase_abfrage: " + dbase_tabelle.pfad +
+                ": Datei wurde w\xE4hrend der Abfrage von einem anderen Programm ge\xE4ndert - "
+                "bitte Abfrage wiederholen");
 }

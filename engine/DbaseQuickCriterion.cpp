@@ -50,8 +50,8 @@ DbaseQuickCriterion::DbaseQuickCriterion(Form form, const DbaseTable& t, int n, 
     fold_[b] = Folded(DbaseShownChar(static_cast<char>(b), zeichensatz), grossklein);
 }
 
-bool DbaseQuickCriterion::Holds(const DbaseTable& t) const {
-  const char* field = DbaseShowsEmpty(t) ? nullptr : t.record.data() + offset_;
+bool DbaseQuickCriterion::HoldsFor(const char* record) const {
+  const char* field = record ? record + offset_ : nullptr;
   if (form_ == Form::Logical) return LogicalHolds(field);
   return PrefixMatches(field) == (op_ == '=');
 }

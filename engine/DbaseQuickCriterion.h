@@ -25,7 +25,11 @@ class DbaseQuickCriterion {
     return zeichensatz == zeichensatz_ && grossklein == grossklein_;
   }
   // Whether the criterion holds for t.record.
-  bool Holds(const DbaseTable& t) const;
+  bool Holds(const DbaseTable& t) const {
+    return HoldsFor(DbaseShowsEmpty(t) ? nullptr : t.record.data());
+  }
+  // The same for a record's plain bytes; null for one that shows every field empty.
+  bool HoldsFor(const char* record) const;
 
  private:
   enum class Form { Prefix, Logical };

@@ -3,6 +3,8 @@
 // here and the dbase_ globals of dbase.h name the members of the main instance.
 #pragma once
 
+#include <sys/types.h>
+
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -11,7 +13,6 @@
 #include <utility>
 #include <vector>
 
-#include "engine/DbaseMappedFile.h"
 #include "platform/core/c_handle.h"
 #include "platform/core/text.h"
 
@@ -60,9 +61,6 @@ struct DbaseTable {
   uint32_t dbtnaechster = 0;
   uint32_t dbtblockgroesse = 512;
 
-  // The records as the passes over them read them (DbaseRecordPass); let go at close.
-  DbaseMappedFile view;
-
   // New at every open, close and write of a record, never seen before in the process: what
   // was read from the table tells by it that the table is still as it was.
   uint64_t changeMark = 0;
@@ -89,43 +87,25 @@ int DbaseDelete(DbaseTable& t, long n);
 long DbaseFreeSlot(DbaseTable& t);
 void DbaseReloadCount(DbaseTable& t);
 
-// Makes the view of the records a pass will read and brings its pages in meanwhile.
-void DbaseReadRecordsAhead(DbaseTable& t);
-
-// One pass over the records in ascending order (the query run), read where the table's view
-// holds them (t.view, made or kept by the pass) or else in large blocks rather than the read
-// window's few records; each reads as DbaseReadWindowed gives it. Of a record only the
-// status byte and the fields the pass names land in `record` (copying whole records cost
-// more than reading them); Finish lands the whole record read last. The pass empties the
-// read window, which the table may have changed under. A pass over some records only is
-// given their numbers, ascending: a block then reaches no further than the last of them it
-// can hold, so scattered records are read one by one.
-class DbaseRecordPass {
- public:
-  DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
-                  const std::vector<long>* records = nullptr);
-  int Read(long n);
-  void Finish();
-
- private:
-  bool Fill(long n);
-  bool ReadViewed(long n);
-  bool CopyViewed(long n, std::span<const DbaseMappedFile::Piece> pieces);
-  bool FileHolds(long n);
-  int LandFields();
-
-  DbaseTable& t_;
-  const std::vector<long>* records_;
-  std::vector<std::pair<std::size_t, std::size_t>> fields_;  // offset and length in the record
-  std::vector<DbaseMappedFile::Piece> pieces_;  // what lands of a record: status, fields, last
-  std::vector<char> block_;
-  long first_ = 0;
-  long count_ = 0;  // whole records in the block
-  long last_ = -1;  // the record read last, from the block or the view
-  bool lastViewed_ = false;
-  off_t fileEnd_ = 0;                 // the file's length when last looked up
-  long fileEndRecord_ = -(1L << 30);  // the record it was looked up for
-};
+// Where record n starts in the file.
+inline off_t DbaseRecordPosition(const DbaseTable& t, long n) {
+  return static_cast<off_t>(t.headerlength) + static_cast<off_t>(n) * t.lengthofrecord;
+}
+// Whether the table is open with its record buffers.
+inline bool DbaseHasBuffers(const DbaseTable& t) {
+  return t.datei && t.lengthofrecord > 0 && t.record.size() == t.lengthofrecord &&
+         t.record_temp.size() == t.lengthofrecord;
+}
+// The whole records a file of `size` bytes holds after the header.
+long DbaseWholeRecords(const DbaseTable& t, off_t size);
+// The records a walk over the table reaches: the header's count, but no more than the file
+// holds whole now. A damaged count, or a file shortened by another program, never turns
+// into reads past the end or room reserved for records that are not there.
+long DbaseRecordsHeld(const DbaseTable& t);
+// A record that has just landed whole in t.record: -3 deleted, else unscrambled and 1.
+int DbaseLanded(DbaseTable& t);
+// Asks the kernel to read the records into the page cache ahead of a pass over them.
+void DbaseReadRecordsAhead(const DbaseTable& t);
 
 // Whether n names a field and the record buffer holds it: a damaged header may name a field
 // past the record.
@@ -146,7 +126,8 @@ inline bool DbaseLogicalYes(char stored) {
 int DbaseFieldRead(DbaseTable& t, int n, uint8_t zeichensatz);
 int DbaseFieldWrite(DbaseTable& t, int n, uint8_t zeichensatz);
 // The first `cut` characters of text field n's shown text, without trailing blanks, made in
-// `out` straight from the record's bytes (no message, and dbase_text is left alone).
+// `out` straight from the record's bytes (no message, and dbase_text is left alone); without
+// a code page conversion the record's bytes are the text. It lives until the record changes.
 std::string_view DbaseTextFieldStart(const DbaseTable& t, int n, uint8_t zeichensatz, char* out,
                                      std::size_t cut);
 

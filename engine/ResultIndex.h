@@ -24,6 +24,8 @@ class ResultIndex {
   // A hit in a new row before the empty one; the index keeps copies of the texts.
   virtual void AddHit(std::string_view satznummer, std::string_view key1,
                       std::string_view key2) = 0;
+  // The first `hits` hits stay, those after them go; the empty row follows them.
+  virtual void KeepHits(int hits) = 0;
   virtual void SetSortStyle(int column, IndexSortStyle style) = 0;
   // Orders the hits ascending by the column; ties are decided by the columns to its right,
   // each by its own style; empty texts come last. The empty row stays last.
@@ -45,6 +47,7 @@ class MemoryResultIndex : public ResultIndex {
   void Clear() override;
   void Reserve(std::size_t hits) override;
   void AddHit(std::string_view satznummer, std::string_view key1, std::string_view key2) override;
+  void KeepHits(int hits) override;
   void SetSortStyle(int column, IndexSortStyle style) override;
   void Sort(int column) override;
   int RowCount() const override { return static_cast<int>(rows_.size()) + 1; }

@@ -78,9 +78,15 @@ void GridResultIndex::Grow() {
   const int first = std::max(grid_.GetRowCount(), stale_);
   const int grown = std::max(2 * rows_, kGrowth);
   grid_.SetRowCount((grown + kRoomRows - 1) / kRoomRows * kRoomRows);
-  // Emptied keeping their room, which may have been made for the hits ahead of the run.
+  // Emptied keeping their room, which the hits then reuse.
   if (first < grid_.GetRowCount())
     grid_.ClearRect(0, first, kColumns - 1, grid_.GetRowCount() - 1, TGridCells::Room::Keep);
+}
+
+void GridResultIndex::KeepHits(int hits) {
+  if (hits < 0 || hits >= rows_ - 1) return;
+  stale_ = std::max(stale_, rows_);
+  rows_ = hits + 1;
 }
 
 void GridResultIndex::SetSortStyle(int column, IndexSortStyle style) {

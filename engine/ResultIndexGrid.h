@@ -22,6 +22,8 @@ class GridResultIndex : public ResultIndex {
 
   void Clear() override;
   void AddHit(std::string_view satznummer, std::string_view key1, std::string_view key2) override;
+  // The rows of the hits that go are emptied when the adapter is let go.
+  void KeepHits(int hits) override;
   void SetSortStyle(int column, IndexSortStyle style) override;
   // Sorts the hit rows only, so the empty row cannot tie with hits whose key is empty.
   void Sort(int column) override;

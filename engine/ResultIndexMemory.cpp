@@ -93,6 +93,10 @@ void MemoryResultIndex::AddHit(std::string_view satznummer, std::string_view key
   rows_.push_back({Keep(satznummer), Keep(key1), Keep(key2)});
 }
 
+void MemoryResultIndex::KeepHits(int hits) {
+  if (hits >= 0 && static_cast<std::size_t>(hits) < rows_.size()) rows_.resize(hits);
+}
+
 void MemoryResultIndex::SetSortStyle(int column, IndexSortStyle style) {
   if (column >= 0 && column < kColumns) styles_[column] = style;
 }

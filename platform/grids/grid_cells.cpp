@@ -254,37 +254,6 @@ void TGridCells::ReserveRows(int first, int last, int columns) {
   }
 }
 
-void TGridCells::ReserveRows(int first, int last, std::span<const uint32_t> lengths) {
-  if (first < 0) return;  // as the form by count: no rows given room to walk
-  ReserveRows(first, last, static_cast<int>(lengths.size()));
-  WalkRows(*this, first, last, [&](int, Row& r) {
-    for (std::size_t c = 0; c < lengths.size(); ++c) r.texts[c].reserve(lengths[c]);
-    return false;
-  });
-}
-
-int TGridCells::PagedRowsEnd() const {
-  return static_cast<int>(std::min<std::size_t>(pages_.size() * kPageRows, INT_MAX));
-}
-
-void TGridCells::GivePagesTo(TGridCells& to) {
-  if (to.pages_.size() < pages_.size()) to.pages_.resize(pages_.size());
-  for (std::size_t p = 0; p < pages_.size(); ++p)
-    if (pages_[p] && !to.pages_[p]) to.pages_[p] = std::move(pages_[p]);
-}
-
-void TGridCells::DropEmptyPages(int first, int last) {
-  if (first < 0 || last < first) return;
-  const std::size_t begin = (static_cast<std::size_t>(first) + kPageRows - 1) >> kPageBits;
-  const std::size_t end =
-      std::min(pages_.size(), (static_cast<std::size_t>(last) + 1) >> kPageBits);
-  for (std::size_t p = begin; p < end; ++p)
-    if (pages_[p] && std::all_of(std::begin(pages_[p]->rows), std::end(pages_[p]->rows),
-                                 [](const Row& r) { return r.Empty(); }))
-      pages_[p].reset();
-  while (!pages_.empty() && !pages_.back()) pages_.pop_back();
-}
-
 template <typename Self, typename Visit>
 bool TGridCells::WalkRows(Self& self, int64_t first, int64_t last, Visit visit) {
   // The end is read again each step: visit may add pages.

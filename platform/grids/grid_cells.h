@@ -43,18 +43,6 @@ class TGridCells {
   // cells about to be written in any order: the rows of a page that lack it share one
   // allocation, which goes when the last of them lets go of it.
   void ReserveRows(int first, int last, int columns);
-  // The same for lengths.size() columns, text c holding lengths[c] characters before it
-  // needs an allocation of its own.
-  void ReserveRows(int first, int last, std::span<const uint32_t> lengths);
-
-  // Room made apart from a grid, by a store of its own on another thread say, and handed to
-  // one: the rows from PagedRowsEnd on lie in pages the store does not hold yet, which
-  // GivePagesTo hands over to a store lacking them. The pages it keeps go with it.
-  int PagedRowsEnd() const;
-  void GivePagesTo(TGridCells& to);
-  // The pages wholly inside rows first..last that hold nothing go, so that room handed over
-  // and then given up costs nothing, and PagedRowsEnd falls back past the last page held.
-  void DropEmptyPages(int first, int last);
 
   // The grid's column count: the most a row grows to ahead of its cells, so that a row
   // filled left to right ends at exactly its width.

@@ -28,11 +28,6 @@ class TStringGrid : public TDrawGrid {
   void ReserveCellRows(int FirstRow, int LastRow, int Columns) {
     cells_.ReserveRows(FirstRow, LastRow, Columns);
   }
-  // Room made apart, on another thread say: the rows from CellPagesEnd on are the grid's to
-  // take, and Room's pages for them become the grid's.
-  int CellPagesEnd() const { return cells_.PagedRowsEnd(); }
-  void TakeCellPages(TGridCells& Room) { Room.GivePagesTo(cells_); }
-  void DropEmptyCellPages(int FirstRow, int LastRow) { cells_.DropEmptyPages(FirstRow, LastRow); }
   // Empties the texts inside R (beyond the counts too) as SetCells would, the cells
   // repainted at once; `room` Keep leaves the rows their room for a refill of the same shape.
   void ClearCellTexts(const TGridRect& R, TGridCells::Room room = TGridCells::Room::GiveUp);

@@ -1,5 +1,7 @@
 // The entry form: limits from the table's fields, the totals, saving with its lock and
 // duplicate checks, stepping through the hits, new and copied records.
+#include <fstream>
+
 #include "EntryFormTest.h"
 
 #include "tools/sample/PartsLayout.h"
@@ -109,6 +111,34 @@ TEST_F(EntryForm, RefusesADesignationAnotherRecordHasWhateverItsCase) {
   EXPECT_TRUE(log.texts.empty());
   EXPECT_FALSE(form.GetVisible());
   EXPECT_EQ(Stored(2, kDesignation), "TEIL 02");
+}
+
+// The header counts 2^30 records of the 30 the file holds: the duplicate check walks the 30,
+// at once, and a new record goes after them.
+TEST_F(EntryForm, TheDuplicateCheckWalksTheRecordsTheFileHolds) {
+  {
+    std::fstream table(dir / "teile.dbf", std::ios::in | std::ios::out | std::ios::binary);
+    table.seekp(4);
+    table.write("\0\0\0\x40", 4);
+  }
+  dbase_anzahlholen();
+  ASSERT_EQ(dbase_anzahldatensaetze, 1u << 30);
+  Open(2);
+  Type(form.edtKalvento_Bezeichnun, "teil 29");
+  Click(form.btnOK);
+  EXPECT_EQ(Last(), "Fehler: teil 29 bereits in Datenbank vorhanden");
+  Type(form.edtKalvento_Bezeichnun, "Teil 30");
+  Click(form.btnOK);
+  EXPECT_FALSE(form.GetVisible());
+  EXPECT_EQ(Stored(2, kDesignation), "Teil 30");
+
+  log.texts.clear();
+  OpenNew();
+  Type(form.edtKalvento_Bezeichnun, "Neu");
+  Click(form.btnOK);
+  EXPECT_TRUE(log.texts.empty());
+  EXPECT_EQ(dbase_anzahldatensaetze, 31u);
+  EXPECT_EQ(Stored(30, kDesignation), "Neu");
 }
 
 TEST_F(EntryForm, WithoutTheCheckDuplicatesAreSaved) {

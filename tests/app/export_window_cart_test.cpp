@@ -1,6 +1,8 @@
 // The cart export: the cart query run through the list window, the files split by the most
 // lines per file and numbered by the table's size, the data checks, the status bar, and the
 // refusals: a maximum below 10, a missing or foreign cart query, files that cannot be written.
+#include <algorithm>
+
 #include "ExportWindowTest.h"
 #include "engine/DbaseQuerySlots.h"
 
@@ -31,6 +33,31 @@ TEST_F(ExportWindow, ALargeTableNumbersEvenASingleFile) {
   EXPECT_FALSE(Exists(Path("korb.csv")));
   EXPECT_FALSE(Exists(Path("korb_2.csv")));
   EXPECT_EQ(Messages(), std::vector<AnsiString>{Path("korb_1.csv") + kSaved});
+}
+
+// A header counting 2^30 records on a table of 500: the numbering follows the records the
+// file holds, and the general export writes each of them once.
+TEST_F(ExportWindow, AHeaderCountingMoreThanTheFileHoldsNumbersByWhatItHolds) {
+  WriteDatabase(500, 120);
+  {
+    std::fstream table(Path("teile.dbf"), std::ios::in | std::ios::out | std::ios::binary);
+    table.seekp(4);
+    table.write("\0\0\0\x40", 4);
+  }
+  list.Show();
+  EXPECT_EQ(dbase_anzahldatensaetze, 1u << 30);
+  EXPECT_EQ(dbase_anzahlindex, 500u);
+  ExportCart(Path("korb.csv"));
+  EXPECT_EQ(Read(Path("korb.csv")), CartLines(0, 120));
+  EXPECT_FALSE(Exists(Path("korb_1.csv")));
+
+  list.cboAusgabe->SetText(kQueryAll);
+  list.cboAusgabeChange(list.cboAusgabe);
+  log.Answer(AnsiString(Path("alle.csv")));
+  form.btnCSVDateiClick(nullptr);
+  const std::string all = Read(Path("alle.csv"));
+  EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 501);
+  EXPECT_EQ(all.substr(all.rfind("Teil ")), "Teil 0499;Reichelt;B-0499;1,500;5;Bem 499;\n");
 }
 
 TEST_F(ExportWindow, ManyHitsSplitIntoFilesOfTheMaximum) {

@@ -121,6 +121,19 @@ TEST_F(IndexGridTest, RowsTheGrowingIndexTakesAreEmpty) {
   for (int r = 0; r < 4000; r += 7) EXPECT_EQ(grid->Cells(0, r), "") << r;
 }
 
+// A query of few hits over a larger table makes room for them as they come: a fresh grid holds
+// one page of rows' room afterwards, however many records the table has.
+TEST_F(IndexGridTest, FewHitsTakeRoomForThemOnly) {
+  DbfFile file = PartsFile();
+  for (int n = 0; n < 3000; ++n)
+    file.Add({n % 400 == 7 ? "Rot" : "Blau", "    1.00", "20120131", n % 2 ? "T" : "F"});
+  Open(file);
+  Criterion(1, "BEZEICHNUN", "=", "Rot");
+  const std::vector<Hits> rows = RunBoth();
+  EXPECT_EQ(RecordsOf(rows), (Hits{"7", "407", "807", "1207", "1607", "2007", "2407", "2807"}));
+  EXPECT_LE(grid->StoredCells(), 2u * 256);
+}
+
 // A run that overwrites the rows before tells the grid's listeners of what it emptied, as
 // the grid's own clear would.
 TEST_F(IndexGridTest, TheRunsClearIsTheGridsClear) {

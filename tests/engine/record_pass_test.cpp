@@ -1,15 +1,10 @@
 // The query run's pass over a table larger than one read block: every record read once
 // across the blocks' edges, deleted and missing records as the read window gives them, and
 // the read window emptied of what the table held before the run.
-#include <fcntl.h>
-#include <setjmp.h>
-#include <signal.h>
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 
+#include "engine/DbaseRecordPass.h"
 #include "tests/engine/QueryTest.h"
 
 namespace {
@@ -135,63 +130,85 @@ std::vector<std::string> ExpectedReads(int from, int to, int held) {
   return read;
 }
 
-// Another program shortens the table while a pass reads it where it lies in memory: the
-// pass reads on to where the file now ends, and no fault ends the process.
+// Another program shortens the table while a pass reads it: the records of the block read
+// before still read as they were read, the next block ends where the file now ends, and the
+// pass tells that the file changed and where it ended.
 TEST_F(RecordPassTest, ATableShortenedUnderAPassEndsItWhereTheFileNowEnds) {
   DbfFile file = WideFile();
   const std::string path = Open(file);
   DbaseRecordPass pass(dbase_tabelle, {1});
+  EXPECT_EQ(pass.Count(), kRecords);
   EXPECT_EQ(ReadAll(pass, 0, 100), ExpectedReads(0, 100, kRecords));
   std::filesystem::resize_file(path, file.HeaderLength() + 1500 * 1001);
   EXPECT_EQ(ReadAll(pass, 100, 1500), ExpectedReads(100, 1500, 1500));
-  EXPECT_EQ(ReadAll(pass, 2100, kRecords), ExpectedReads(2100, kRecords, 1500));  // a fault
+  EXPECT_EQ(ReadAll(pass, 2100, kRecords), ExpectedReads(2100, kRecords, 1500));
   pass.Finish();
-  EXPECT_EQ(dbase_trAnsi(2), "b1499");        // the last record read, whole
-  DbaseRecordPass again(dbase_tabelle, {1});  // a view of what the file holds now
-  EXPECT_EQ(ReadAll(again, 1400, 1600), ExpectedReads(1400, 1600, 1500));  // zeros past the end
+  EXPECT_EQ(dbase_trAnsi(2), "b1499");  // the last record read, whole
+  EXPECT_TRUE(pass.FileChanged());
+  EXPECT_EQ(pass.HeldEnd(), 1500);
+
+  DbaseRecordPass again(dbase_tabelle, {1});  // over what the file holds now
+  EXPECT_EQ(again.Count(), 1500);
+  EXPECT_EQ(ReadAll(again, 1400, 1600), ExpectedReads(1400, 1600, 1500));
+  again.Finish();
+  EXPECT_FALSE(again.FileChanged());
 }
 
-// Records brought in ahead read as they would have been read anyway; a file shortened under
-// the view ends the reading ahead where the file ends, not the process with a bus error on
-// the reading thread, and closing the table waits for that thread.
-TEST_F(RecordPassTest, RecordsReadAheadReadAsWithout) {
+// A file cut within the block already read: the pass cannot unread it, but the last look
+// tells that the records from the cut on were not all in the file, the one cut in its middle
+// too.
+TEST_F(RecordPassTest, ACutWithinTheBlockReadIsToldAtTheEnd) {
+  const DbfFile file = WideFile();
+  const std::string path = Open(file);
+  DbaseRecordPass pass(dbase_tabelle, {1});
+  ASSERT_EQ(pass.Read(0), 1);
+  std::filesystem::resize_file(path, file.HeaderLength() + 1000 * 1001L + 10);
+  EXPECT_EQ(ReadAll(pass, 999, 1001), (std::vector<std::string>{"a999", "a1000"}));
+  EXPECT_FALSE(pass.FileChanged());
+  pass.Finish();
+  EXPECT_TRUE(pass.FileChanged());
+  EXPECT_EQ(pass.HeldEnd(), 1000);
+}
+
+// A file that grew while the pass read it: the pass walks the records it started with, and
+// tells the change.
+TEST_F(RecordPassTest, AFileThatGrewIsWalkedAsItStartedAndToldChanged) {
   DbfFile file = WideFile();
   const std::string path = Open(file);
+  DbaseRecordPass pass(dbase_tabelle, {1});
+  ReadAll(pass, 0, 10);
+  std::ofstream(path, std::ios::app | std::ios::binary) << file.records[5] << file.records[6];
+  pass.Finish();
+  EXPECT_TRUE(pass.FileChanged());
+  EXPECT_EQ(pass.Count(), kRecords);
+  EXPECT_EQ(pass.HeldEnd(), kRecords);
+}
+
+// A header counting more records than the file holds: the pass walks those the file holds,
+// and the others read as failed, not as the record before, nor from past the end.
+TEST_F(RecordPassTest, AHeaderCountingMoreThanTheFileHoldsIsWalkedAsTheFileHolds) {
+  DbfFile file = WideFile();
+  file.count = 0xFFFFFFFF;
+  Open(file);
+  DbaseRecordPass pass(dbase_tabelle, {1});
+  EXPECT_EQ(pass.Count(), kRecords);
+  EXPECT_EQ(ReadAll(pass, kRecords - 1, kRecords + 2),
+            (std::vector<std::string>{"a2199", "-2", "-2"}));
+  pass.Finish();
+  EXPECT_FALSE(pass.FileChanged());
+  EXPECT_EQ(DbaseRecordsHeld(dbase_tabelle), kRecords);
+}
+
+// Asking the kernel to read ahead changes nothing of what a run reads.
+TEST_F(RecordPassTest, RecordsReadAheadReadAsWithout) {
+  Open(WideFile());
   DbaseReadRecordsAhead(dbase_tabelle);
   EXPECT_EQ(Run(), Expected(kRecords));
-
-  DbaseRecordPass pass(dbase_tabelle, {1});
-  std::filesystem::resize_file(path, file.HeaderLength() + 1500 * 1001);
-  dbase_tabelle.view.ReadAhead();
-  EXPECT_EQ(ReadAll(pass, 1400, kRecords), ExpectedReads(1400, kRecords, 1500));
-  pass.Finish();
-  dbase_tabelle.view.ReadAhead();
   dbase_close();
+  DbaseReadRecordsAhead(dbase_tabelle);  // no table: nothing asked
 }
 
-// Where the file cannot be viewed (or once it shrank under a view) the pass reads in blocks,
-// all records and some, with the same results.
-TEST_F(RecordPassTest, WithoutAViewThePassReadsTheSameInBlocks) {
-  Open(WideFile());
-  DbaseRecordPass pass(dbase_tabelle, {1});
-  dbase_tabelle.view.Drop();
-  EXPECT_EQ(ReadAll(pass, 0, kRecords), ExpectedReads(0, kRecords, kRecords));
-  pass.Finish();
-  EXPECT_EQ(dbase_trAnsi(2), "b2199");
-
-  const std::vector<long> records{3, kFirstOfBlock2, kFirstOfBlock2 + 1, 2199};
-  DbaseRecordPass some(dbase_tabelle, {1}, &records);
-  dbase_tabelle.view.Drop();
-  std::vector<std::string> read;
-  for (long record : records) {
-    const int result = some.Read(record);
-    read.push_back(std::to_string(result) + dbase_trAnsi(1));
-  }
-  const std::string after = "1a" + std::to_string(kFirstOfBlock2 + 1);
-  EXPECT_EQ(read, (std::vector<std::string>{"1a3", "-3", after, "1a2199"}));
-}
-
-// The view stays from pass to pass and shows what other copies write meanwhile.
+// A pass sees what other copies wrote since the last.
 TEST_F(RecordPassTest, APassSeesWhatOthersWroteSinceTheLast) {
   DbfFile file = WideFile();
   const std::string path = Open(file);
@@ -205,68 +222,6 @@ TEST_F(RecordPassTest, APassSeesWhatOthersWroteSinceTheLast) {
   EXPECT_EQ(ReadAll(pass, 1999, 2001), (std::vector<std::string>{"a1999", "neu"}));
 }
 
-sigjmp_buf testJump;
-volatile sig_atomic_t testFaults = 0;
-void TestBusHandler(int) {
-  testFaults = testFaults + 1;
-  siglongjmp(testJump, 1);
-}
-
-// A bus error that no pass raised, by a fault or sent, goes to the handler that was there
-// before the first view.
-TEST_F(RecordPassTest, ABusErrorOutsideAPassReachesTheHandlerBefore) {
-  struct sigaction test {}, before {};
-  test.sa_handler = TestBusHandler;
-  sigemptyset(&test.sa_mask);
-  test.sa_flags = SA_NODEFER;
-  sigaction(SIGBUS, &test, &before);
-  const std::string path = Open(WideFile());
-  Run();  // a view, and its handler in front of the test's
-  struct sigaction current {};
-  sigaction(SIGBUS, nullptr, &current);
-  EXPECT_TRUE(current.sa_flags & SA_SIGINFO);
-
-  const std::string other = path + ".other";
-  std::filesystem::copy_file(path, other);
-  const int handle = ::open(other.c_str(), O_RDONLY);
-  void* view = mmap(nullptr, 1 << 20, PROT_READ, MAP_SHARED, handle, 0);
-  auto* bytes = static_cast<volatile char*>(view);
-  std::filesystem::resize_file(other, 0);
-  if (sigsetjmp(testJump, 0) == 0) (void)bytes[8192];
-  EXPECT_EQ(testFaults, 1);
-  munmap(view, 1 << 20);
-  ::close(handle);
-  Run();                                           // in front again
-  if (sigsetjmp(testJump, 0) == 0) raise(SIGBUS);  // sent, not raised by a fault
-  EXPECT_EQ(testFaults, 2);
-  sigaction(SIGBUS, &before, nullptr);
-
-  DbaseRecordPass pass(dbase_tabelle, {1});  // the views go on as before
-  EXPECT_EQ(ReadAll(pass, 0, 2), (std::vector<std::string>{"a0", "a1"}));
-}
-
-}  // namespace
-
-namespace {
-
-// Shortened within a record whose rest lay in the same page: past the end the page reads as
-// zeros, which the pass must not take for the record's fields.
-TEST_F(RecordPassTest, ARecordCutUnderAPassIsNotReadAsZeros) {
-  const DbfFile file = WideFile();
-  const std::string path = Open(file);
-  const long page = sysconf(_SC_PAGESIZE);
-  auto position = [&file](long n) { return file.HeaderLength() + n * 1001L + 10; };
-  long cut = 1000;  // its first ten bytes stay, the rest would have been in their page
-  while (position(cut) % page > page - 1001) ++cut;
-  DbaseRecordPass pass(dbase_tabelle, {1});
-  ASSERT_EQ(pass.Read(0), 1);
-  std::filesystem::resize_file(path, position(cut));
-  EXPECT_EQ(ReadAll(pass, cut - 1, cut + 1),
-            (std::vector<std::string>{"a" + std::to_string(cut - 1), "-2"}));
-  pass.Finish();
-  EXPECT_EQ(dbase_trAnsi(2), "b" + std::to_string(cut - 1));
-}
-
 // Records whose last field is padded with zeros, as some programs write them, read as they
 // are all through the file.
 TEST_F(RecordPassTest, RecordsEndingInZerosReadAsTheyAre) {
@@ -275,6 +230,8 @@ TEST_F(RecordPassTest, RecordsEndingInZerosReadAsTheyAre) {
   Open(file);
   DbaseRecordPass pass(dbase_tabelle, {1});
   EXPECT_EQ(ReadAll(pass, 0, kRecords), ExpectedReads(0, kRecords, kRecords));
+  pass.Finish();
+  EXPECT_FALSE(pass.FileChanged());
 }
 
 }  // namespace

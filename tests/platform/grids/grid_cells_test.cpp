@@ -303,57 +303,6 @@ TEST(GridCells, RoomKeptForARefillIsReusedByViewedTexts) {
   EXPECT_EQ(cells.StoredCells(), 0u);
 }
 
-// Room made in a store of its own (on another thread, in the program) goes to the pages a
-// store lacks; its texts take texts as long as the room says without an allocation, and the
-// pages the store already held keep their cells.
-TEST(GridCells, RoomMadeApartFillsThePagesAStoreLacks) {
-  TGridCells cells;
-  cells.SetText(0, 3, "held");
-  EXPECT_EQ(cells.PagedRowsEnd(), 256);
-  TGridCells room;
-  const uint32_t lengths[] = {0, 19};
-  room.ReserveRows(0, 700, lengths);
-  room.SetText(0, 3, "lost");  // a page the store holds: the store's stays
-  room.GivePagesTo(cells);
-  EXPECT_EQ(cells.PagedRowsEnd(), 768);
-  EXPECT_EQ(cells.Text(0, 3), "held");
-  EXPECT_EQ(cells.StoredCells(), 1u + 2 * (701 - 256));
-  EXPECT_GE(cells.Text(1, 700).capacity(), 19u);
-  const char* buffer = cells.Text(1, 300).data();
-  const std::string_view texts[] = {"300", "nineteen characters"};
-  cells.SetRowTexts(300, texts);
-  EXPECT_EQ(cells.Text(1, 300), "nineteen characters");
-  EXPECT_EQ(cells.Text(1, 300).data(), buffer);
-  EXPECT_EQ(room.Text(0, 3), "lost");
-  EXPECT_EQ(room.StoredCells(), 2u * 256);
-}
-
-// Room given up takes its pages with it, and the paged rows end where the last page held
-// ends, so that room can be made apart for them again; a page holding a cell, or lying only
-// partly in the range, stays. Rows before the first are given no room, nor walked.
-TEST(GridCells, PagesLeftEmptyGoWithTheirRoom) {
-  TGridCells cells;
-  cells.SetText(0, 1, "short row");
-  const uint32_t lengths[] = {0, 19};
-  cells.ReserveRows(-5, 3, lengths);
-  EXPECT_EQ(cells.StoredCells(), 1u);
-  cells.ReserveRows(0, 1300, lengths);
-  EXPECT_EQ(cells.PagedRowsEnd(), 1536);
-  cells.ClearTexts({0, 10, 1, 1300});
-  cells.SetText(0, 600, "held");
-  cells.DropEmptyPages(10, INT_MAX);
-  EXPECT_EQ(cells.PagedRowsEnd(), 768);
-  EXPECT_EQ(cells.Text(0, 1), "short row");
-  EXPECT_EQ(cells.Text(0, 600), "held");
-  EXPECT_EQ(cells.Text(1, 300), "");
-  EXPECT_EQ(cells.StoredCells(), 2u * 10 + 1);
-  cells.ClearTexts({0, 600, 0, 600});
-  cells.DropEmptyPages(256, 767);
-  EXPECT_EQ(cells.PagedRowsEnd(), 256);
-  cells.DropEmptyPages(0, 254);
-  EXPECT_EQ(cells.PagedRowsEnd(), 256);
-}
-
 class GridLine : public testing::Test {
  protected:
   TGridCells cells;
