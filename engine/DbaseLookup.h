@@ -8,27 +8,9 @@
 #include "engine/DbaseTable.h"
 #include "platform/core/text.h"
 
-inline FilePtr& dbase2_datei = dbase_tabelle2.datei;
-inline int& dbase2_handle = dbase_tabelle2.handle;
-inline AnsiString& dbase2_dateiname = dbase_tabelle2.dateiname;
-inline uint8_t& dbase2_version = dbase_tabelle2.version;
-inline std::array<uint8_t, 3>& dbase2_datum = dbase_tabelle2.datum;
-inline uint32_t& dbase2_anzahldatensaetze = dbase_tabelle2.anzahldatensaetze;
-inline uint16_t& dbase2_headerlength = dbase_tabelle2.headerlength;
-inline uint16_t& dbase2_lengthofrecord = dbase_tabelle2.lengthofrecord;
-inline uint8_t& dbase2_modus = dbase_tabelle2.modus;
-inline uint8_t& dbase2_anzahldatenfelder = dbase_tabelle2.anzahldatenfelder;
-inline std::vector<std::array<char, 12>>& dbase2_feldname = dbase_tabelle2.feldname;
-inline std::vector<char>& dbase2_feldtyp = dbase_tabelle2.feldtyp;
-inline std::vector<uint32_t>& dbase2_feldadresse = dbase_tabelle2.feldadresse;
-inline std::vector<uint8_t>& dbase2_feldlength = dbase_tabelle2.feldlength;
-inline std::vector<uint8_t>& dbase2_feldkommastellen = dbase_tabelle2.feldkommastellen;
-inline std::vector<uint16_t>& dbase2_feldoffset = dbase_tabelle2.feldoffset;
-inline std::vector<char>& dbase2_record = dbase_tabelle2.record;
-inline std::vector<char>& dbase2_record_temp = dbase_tabelle2.record_temp;
-inline FilePtr& dbase2_dbtdatei = dbase_tabelle2.dbtdatei;
-inline uint32_t& dbase2_dbtnaechster = dbase_tabelle2.dbtnaechster;
-inline uint32_t& dbase2_dbtblockgroesse = dbase_tabelle2.dbtblockgroesse;
+#define DBASE_LOOKUP_ALIAS(member) DBASE_TABLE_ALIAS(dbase2_, dbase_tabelle2, member)
+DBASE_TABLE_MEMBERS(DBASE_LOOKUP_ALIAS)
+#undef DBASE_LOOKUP_ALIAS
 
 int dbase2_open(const AnsiString& name);
 void dbase2_close();

@@ -66,6 +66,20 @@ struct DbaseTable {
   uint64_t changeMark = 0;
 };
 
+// The members the windows reach through a global of an instance's prefix (dbase_anzahldatensaetze
+// is dbase_tabelle.anzahldatensaetze): listed once, and each instance's header expands the list
+// with DBASE_TABLE_ALIAS. The read window's members exist only in the main instance.
+#define DBASE_TABLE_MEMBERS(X)                                                                  \
+  X(datei) X(handle) X(dateiname) X(version) X(datum) X(anzahldatensaetze) X(headerlength)      \
+  X(lengthofrecord) X(modus) X(anzahldatenfelder) X(feldname) X(feldtyp) X(feldadresse)        \
+  X(feldlength) X(feldkommastellen) X(feldoffset) X(record) X(record_temp) X(dbtdatei)         \
+  X(dbtnaechster) X(dbtblockgroesse)
+#define DBASE_WINDOW_MEMBERS(X) X(recordMulti) X(cachestart) X(freistart)
+
+// A reference named prefix + member to that member of the instance.
+#define DBASE_TABLE_ALIAS(prefix, instance, member) \
+  inline decltype(DbaseTable::member)& prefix##member = instance.member;
+
 // Gives the table a new changeMark.
 void DbaseMarkChange(DbaseTable& t);
 

@@ -20,30 +20,10 @@
 #include "engine/DbaseValues.h"
 #include "platform/core/text.h"
 
-inline FilePtr& dbase_datei = dbase_tabelle.datei;
-inline int& dbase_handle = dbase_tabelle.handle;
-inline AnsiString& dbase_dateiname = dbase_tabelle.dateiname;
-inline uint8_t& dbase_version = dbase_tabelle.version;
-inline std::array<uint8_t, 3>& dbase_datum = dbase_tabelle.datum;
-inline uint32_t& dbase_anzahldatensaetze = dbase_tabelle.anzahldatensaetze;
-inline uint16_t& dbase_headerlength = dbase_tabelle.headerlength;
-inline uint16_t& dbase_lengthofrecord = dbase_tabelle.lengthofrecord;
-inline uint8_t& dbase_modus = dbase_tabelle.modus;
-inline uint8_t& dbase_anzahldatenfelder = dbase_tabelle.anzahldatenfelder;
-inline std::vector<std::array<char, 12>>& dbase_feldname = dbase_tabelle.feldname;
-inline std::vector<char>& dbase_feldtyp = dbase_tabelle.feldtyp;
-inline std::vector<uint32_t>& dbase_feldadresse = dbase_tabelle.feldadresse;
-inline std::vector<uint8_t>& dbase_feldlength = dbase_tabelle.feldlength;
-inline std::vector<uint8_t>& dbase_feldkommastellen = dbase_tabelle.feldkommastellen;
-inline std::vector<uint16_t>& dbase_feldoffset = dbase_tabelle.feldoffset;
-inline std::vector<char>& dbase_record = dbase_tabelle.record;
-inline std::vector<char>& dbase_record_temp = dbase_tabelle.record_temp;
-inline std::vector<char>& dbase_recordMulti = dbase_tabelle.recordMulti;
-inline uint32_t& dbase_cachestart = dbase_tabelle.cachestart;
-inline uint32_t& dbase_freistart = dbase_tabelle.freistart;
-inline FilePtr& dbase_dbtdatei = dbase_tabelle.dbtdatei;
-inline uint32_t& dbase_dbtnaechster = dbase_tabelle.dbtnaechster;
-inline uint32_t& dbase_dbtblockgroesse = dbase_tabelle.dbtblockgroesse;
+#define DBASE_MAIN_ALIAS(member) DBASE_TABLE_ALIAS(dbase_, dbase_tabelle, member)
+DBASE_TABLE_MEMBERS(DBASE_MAIN_ALIAS)
+DBASE_WINDOW_MEMBERS(DBASE_MAIN_ALIAS)
+#undef DBASE_MAIN_ALIAS
 
 // Character conversion of "C" fields from the database definition: 0 none, 1 the file holds
 // ANSI and the program works in OEM, 2 the file holds OEM and the program works in ANSI.
