@@ -21,7 +21,7 @@ class DbaseHitOrder {
 
   // A hit of a higher record number than those before it.
   void Add(uint32_t record, std::string_view key1, std::string_view key2);
-  // Before the sort: the hits of records from `end` on go; the number of those that stay.
+  // Before the sort: the hits of records from `end` on are dropped; the number of those that stay.
   uint32_t KeepBelow(long end);
   // Ascending by the first key, ties by the second (with `secondOnly`, by the second alone),
   // both by their bytes with empty texts last, as the index's alphabetic sort orders them;

@@ -8,7 +8,7 @@ TExtColumnGrid* dbase_indexgrid = nullptr;
 
 namespace {
 
-// The adapter is let go before the values are taken as kept: it leaves the grid's rows.
+// The adapter is destroyed before the values are taken as kept: it leaves the grid's rows.
 void RunInto(TExtColumnGrid& g, DbaseHitValues* keep) {
   GridResultIndex index(g);
   DbaseRunQuery(index, keep);

@@ -1,4 +1,4 @@
-// The points between the steps of a lock attempt (dbase_sperren), where a test holds a copy
+// The points between the steps of a lock attempt (dbase_sperren), where a test pauses a copy
 // to make a race between copies happen the same way every time.
 #pragma once
 

@@ -36,7 +36,7 @@ extern int dbase_prozent;            // progress of a running query
 extern uint8_t dbase_abfrageergebnis;
 extern uint32_t dbase_anzahlindex;   // hits in the result index
 extern uint32_t dbase_ersterindex;   // index position of the list page's first row
-extern int dbase_indexfeld1;         // the field whose text stands in the index's column 1
+extern int dbase_indexfeld1;         // the field whose text is placed in the index's column 1
 
 // Resolves the name slots and checks the eight values against their fields' types: 1, or -1
 // after a message naming the criterion.

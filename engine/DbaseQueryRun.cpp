@@ -56,7 +56,7 @@ bool Quick(const Criterion& c) {
 }
 
 // `stored`: the record's plain bytes where every criterion used is quick, else null and the
-// record has landed in dbase_record.
+// record has been copied into dbase_record.
 bool Holds(const Criterion& c, const char* stored) {
   if (c.field < 0) return true;
   if (stored) return c.quick->HoldsFor(stored);
@@ -78,8 +78,8 @@ bool IsHit(const Criteria& c, bool anyUsed, const char* stored = nullptr) {
           Pair(c[4], c[5], false, stored));
 }
 
-// Whether the records can be checked where the pass holds them, before any field lands: most
-// are no hits, and landing their fields costs about as much as reading them. The table must
+// Whether the records can be checked in the pass's block, before any field is copied: most
+// are no hits, and copying their fields costs about as much as reading them. The table must
 // store records plain, and every criterion used must be quick (the settings may change
 // whenever the message loop runs).
 bool CheckedStored(const Criteria& criteria, bool anyUsed) {
@@ -150,7 +150,7 @@ void TakeHit(uint32_t r, int sortField2, DbaseHitOrder* sorted, ResultIndex& ind
 }
 
 // The hits of records the file no longer held whole are the last ones in record order: they
-// go, and the hits before them stay.
+// are dropped, and the hits before them stay.
 uint32_t KeepHitsBelow(ResultIndex& index, uint32_t hits, long end) {
   auto record = [&index](uint32_t h) {
     const std::string_view text = index.Cell(0, static_cast<int>(h));
@@ -197,7 +197,7 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
   DbaseRecordPass pass(dbase_tabelle, ReadFields(criteria, sortField2, keep));
   const long records = pass.Count();
   bool checkStored = false;
-  long unlanded = -1;  // the record checked last where the pass holds it, if it did not land
+  long unlanded = -1;  // the record checked last in the pass's block, if it was not copied
   long r = 0;
   for (; r < records; ++r) {
     // Only the loop reads the progress: it is worked out for it, as of the record before.

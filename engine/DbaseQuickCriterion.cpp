@@ -65,7 +65,7 @@ bool DbaseQuickCriterion::PrefixMatches(const char* field) const {
   return HasTextFrom(field, prefix_.empty() ? 0 : prefix_.size() - 1);
 }
 
-// Whether a character other than a blank stands at k or after it, before the text's end.
+// Whether a character other than a blank is at k or after it, before the text's end.
 bool DbaseQuickCriterion::HasTextFrom(const char* field, std::size_t k) const {
   for (; k < length_ && field[k] != '\0'; ++k)
     if (field[k] != ' ') return true;

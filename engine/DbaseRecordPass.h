@@ -19,11 +19,11 @@
 
 class DbaseRecordPass {
  public:
-  // Of a record only the status byte and `fields` land in `record` (copying whole records
-  // costs more than reading them); Finish lands the whole record read last. A pass over some
-  // records only is given their numbers, ascending: a block then reaches no further than the
-  // last of them it can hold, so scattered records are read one by one. The pass empties the
-  // read window, which the table may have changed under.
+  // Of a record only the status byte and `fields` are copied into `record` (copying whole
+  // records costs more than reading them); Finish copies the whole record read last. A pass
+  // over some records only is given their numbers, ascending: a block then reaches no further
+  // than the last of them it can hold, so scattered records are read one by one. The pass
+  // empties the read window, which the table may have changed under.
   DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
                   const std::vector<long>* records = nullptr);
 
@@ -34,9 +34,9 @@ class DbaseRecordPass {
   // pass started).
   int Read(long n);
   // Record n's bytes as the file holds them, where Read would take them from: null where
-  // Read gives -2 (or -1). Nothing lands.
+  // Read gives -2 (or -1). Nothing is copied.
   const char* Stored(long n);
-  // Lands the record read last whole, and looks at the file's length once more.
+  // Copies the record read last whole into `record`, and looks at the file's length once more.
   void Finish();
 
   // Whether the file's length differed from its length at the start at any look.
@@ -53,7 +53,7 @@ class DbaseRecordPass {
   DbaseTable& t_;
   const std::vector<long>* records_;
   std::vector<std::pair<std::size_t, std::size_t>> fields_;  // offset and length in the record
-  std::vector<std::pair<std::size_t, std::size_t>> pieces_;  // what lands: status and fields
+  std::vector<std::pair<std::size_t, std::size_t>> pieces_;  // what is copied: status and fields
   std::vector<char> block_;
   off_t size_ = 0;  // the file's length when the pass started
   long count_ = 0;

@@ -84,7 +84,7 @@ struct DbaseTable {
 void DbaseMarkChange(DbaseTable& t);
 
 // Opening and closing (DbaseOpen.cpp). Open refuses a damaged file with a message and leaves
-// the instance closed; it closes a table the instance still holds first.
+// the instance closed; it closes a table the instance still has open first.
 int DbaseOpen(DbaseTable& t, const AnsiString& name);
 void DbaseClose(DbaseTable& t);
 int DbaseMemoOpen(DbaseTable& t, const AnsiString& name);
@@ -114,9 +114,9 @@ inline bool DbaseHasBuffers(const DbaseTable& t) {
 long DbaseWholeRecords(const DbaseTable& t, off_t size);
 // The records a walk over the table reaches: the header's count, but no more than the file
 // holds whole now. A damaged count, or a file shortened by another program, never turns
-// into reads past the end or room reserved for records that are not there.
+// into reads past the end or capacity reserved for records that are not there.
 long DbaseRecordsHeld(const DbaseTable& t);
-// A record that has just landed whole in t.record: -3 deleted, else unscrambled and 1.
+// A record that has just been copied whole into t.record: -3 deleted, else unscrambled and 1.
 int DbaseLanded(DbaseTable& t);
 // Asks the kernel to read the records into the page cache ahead of a pass over them.
 void DbaseReadRecordsAhead(const DbaseTable& t);
@@ -153,7 +153,7 @@ int DbaseFieldCompare(DbaseTable& t, int n, std::string_view criterion, uint8_t 
 // The characters of a field and of a criterion that a comparison reads.
 inline constexpr std::size_t kDbaseCompared = 19;
 // The criterion as it is compared: a longer one is its first kDbaseCompared characters and
-// "*", held in `cut`.
+// "*", stored in `cut`.
 using DbaseCriterionCut = std::array<char, kDbaseCompared + 1>;
 std::string_view DbaseComparedCriterion(std::string_view criterion, DbaseCriterionCut& cut);
 // Whether a comparison result c satisfies the operator "=", "!", "<" or ">".

@@ -7,7 +7,7 @@
 
 #include "platform/core/text.h"
 
-// Room for the longest field (255 bytes) and its NUL; texts copied in from an AnsiString are
+// Capacity for the longest field (255 bytes) and its NUL; texts copied in from an AnsiString are
 // still cut to kDbaseTextCut characters.
 inline constexpr int kDbaseTextSize = 256;
 inline constexpr int kDbaseTextCut = 254;

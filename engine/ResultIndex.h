@@ -1,5 +1,5 @@
 // The result index of a query run: row h holds the h-th hit, its record number in column 0
-// and the texts of the two sort keys in columns 1 and 2; after the hits stands one empty row.
+// and the texts of the two sort keys in columns 1 and 2; after the hits is one empty row.
 // The query window keeps it in a hidden column grid; the engine reaches it through this
 // interface, which MemoryResultIndex implements without a grid.
 #pragma once
@@ -19,12 +19,12 @@ class ResultIndex {
   virtual ~ResultIndex() = default;
 
   virtual void Clear() = 0;  // no hits: the one empty row
-  // Room for this many hits to come, so that adding them moves nothing.
+  // Capacity for this many hits to come, so that adding them moves nothing.
   virtual void Reserve(std::size_t /*hits*/) {}
   // A hit in a new row before the empty one; the index keeps copies of the texts.
   virtual void AddHit(std::string_view satznummer, std::string_view key1,
                       std::string_view key2) = 0;
-  // The first `hits` hits stay, those after them go; the empty row follows them.
+  // The first `hits` hits stay, those after them are dropped; the empty row follows them.
   virtual void KeepHits(int hits) = 0;
   virtual void SetSortStyle(int column, IndexSortStyle style) = 0;
   // Orders the hits ascending by the column; ties are decided by the columns to its right,

@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kColumns = 3;
 constexpr int kGrowth = 1024;
-// Rows given room for their texts at once: one allocation for them, not one per hit.
+// Rows given capacity for their texts at once: one allocation for them, not one per hit.
 constexpr int kRoomRows = 256;
 
 TSortStyle GridStyle(IndexSortStyle style) {
@@ -39,8 +39,8 @@ void DbaseShapeIndexGrid(TExtColumnGrid& grid) {
 }
 
 // The rows of the run before are emptied as this run's hits take them, and what the hits
-// leave of them when the adapter is let go: a run as large as the one before writes each
-// row once and allocates nothing, the rows keeping their room.
+// leave of them when the adapter is destroyed: a run as large as the one before writes each
+// row once and allocates nothing, the rows keeping their allocated capacity.
 void GridResultIndex::Clear() {
   stale_ = std::max(stale_, grid_.GetRowCount());
   secondKey_ = false;
@@ -62,7 +62,7 @@ void GridResultIndex::AddHit(std::string_view satznummer, std::string_view key1,
                              std::string_view key2) {
   const int row = rows_++ - 1;  // the empty row becomes the hit's
   if (rows_ > grid_.GetRowCount()) Grow();
-  // Without a second key no row needs room for it.
+  // Without a second key no row needs capacity for it.
   secondKey_ = secondKey_ || !key2.empty();
   if (row % kRoomRows == 0)
     grid_.ReserveCellRows(row, row + kRoomRows - 1, secondKey_ ? kColumns : kColumns - 1);
@@ -73,12 +73,13 @@ void GridResultIndex::AddHit(std::string_view satznummer, std::string_view key1,
 
 // The grid keeps the cells of rows it once had past its row count: those it takes again
 // must be empty, unless they are stale rows of the run before, which the hits overwrite.
-// It grows by whole pages of room, so that its clear never takes the room just reserved.
+// It grows by whole pages of reserved rows, so that its clear never releases the capacity
+// just reserved.
 void GridResultIndex::Grow() {
   const int first = std::max(grid_.GetRowCount(), stale_);
   const int grown = std::max(2 * rows_, kGrowth);
   grid_.SetRowCount((grown + kRoomRows - 1) / kRoomRows * kRoomRows);
-  // Emptied keeping their room, which the hits then reuse.
+  // Emptied keeping their allocated capacity, which the hits then reuse.
   if (first < grid_.GetRowCount())
     grid_.ClearRect(0, first, kColumns - 1, grid_.GetRowCount() - 1, TGridCells::Room::Keep);
 }

@@ -12,7 +12,7 @@ void DbaseShapeIndexGrid(TExtColumnGrid& grid);
 
 // The grid grows by many rows at a time while hits come in (a change of its row count costs
 // a layout of its scroll bars); it holds exactly the hits and the empty row again after a
-// sort and when the adapter is let go.
+// sort and when the adapter is destroyed.
 class GridResultIndex : public ResultIndex {
  public:
   explicit GridResultIndex(TExtColumnGrid& grid) : grid_(grid), rows_(grid.GetRowCount()) {}
@@ -22,7 +22,7 @@ class GridResultIndex : public ResultIndex {
 
   void Clear() override;
   void AddHit(std::string_view satznummer, std::string_view key1, std::string_view key2) override;
-  // The rows of the hits that go are emptied when the adapter is let go.
+  // The rows of the dropped hits are emptied when the adapter is destroyed.
   void KeepHits(int hits) override;
   void SetSortStyle(int column, IndexSortStyle style) override;
   // Sorts the hit rows only, so the empty row cannot tie with hits whose key is empty.
