@@ -8,10 +8,15 @@
 
 namespace {
 
-std::unique_ptr<TCustomIniFile> ColumnSizeStore(const TColumnSize& Size) {
+// Where the column widths are kept; none where the grid keeps none (no key or section, or
+// at design time).
+std::unique_ptr<TCustomIniFile> ColumnSizeStore(const TColumnSize& Size, bool designing) {
+  if (Size.Key.empty() || Size.Section.empty() || designing) return nullptr;
   if (Size.Location == clIniFile) return std::make_unique<TIniFile>(Size.Key);
   return std::make_unique<TRegistryIniFile>(Size.Key);
 }
+
+AnsiString ColumnSizeKey(int column) { return "Col" + IntToStr(column); }
 
 }  // namespace
 
@@ -26,23 +31,19 @@ void TExtStringGrid::LoadPrintSettings(const AnsiString& FileName, const AnsiStr
 }
 
 void TExtStringGrid::SaveColSizes() {
-  if (ColumnSize.Key.empty() || ColumnSize.Section.empty() ||
-      GetComponentState().Contains(csDesigning))
-    return;
-  const std::unique_ptr<TCustomIniFile> store = ColumnSizeStore(ColumnSize);
+  const auto store = ColumnSizeStore(ColumnSize, GetComponentState().Contains(csDesigning));
+  if (!store) return;
   for (int i = 0; i < GetColCount(); ++i)
-    store->WriteInteger(ColumnSize.Section, "Col" + IntToStr(i), ColWidths(i));
+    store->WriteInteger(ColumnSize.Section, ColumnSizeKey(i), ColWidths(i));
 }
 
 // A width below 0 is no width and is passed over.
 void TExtStringGrid::LoadColSizes() {
-  if (ColumnSize.Key.empty() || ColumnSize.Section.empty() ||
-      GetComponentState().Contains(csDesigning))
-    return;
-  const std::unique_ptr<TCustomIniFile> store = ColumnSizeStore(ColumnSize);
+  const auto store = ColumnSizeStore(ColumnSize, GetComponentState().Contains(csDesigning));
+  if (!store) return;
   for (int i = 0; i < GetColCount(); ++i) {
     const int width =
-        store->ReadInteger(ColumnSize.Section, "Col" + IntToStr(i), GetDefaultColWidth());
+        store->ReadInteger(ColumnSize.Section, ColumnSizeKey(i), GetDefaultColWidth());
     if (width >= 0 && width != ColWidths(i)) SetColWidths(i, width);
   }
 }
