@@ -12,7 +12,7 @@ constexpr int kPageBits = 8;
 constexpr int kPageRows = 1 << kPageBits;
 const AnsiString kEmpty;
 
-// Objects are rarer than texts and are never given room for many rows at once.
+// Objects are rarer than texts and are never allocated for many rows at once.
 using Objects = std::unique_ptr<TObject*[]>;
 
 template <typename Items>
@@ -32,7 +32,7 @@ void Grow(Items& items, uint32_t& count, uint32_t size) {
   items = std::move(grown);
   count = size;
 }
-// Room for the item at `col` in a row holding `count`: the row doubles (at least to 4 items)
+// Capacity for the item at `col` in a row of `count` items: the row doubles (at least to 4 items)
 // but never past the grid's width `hint` unless the item lies beyond it, so a row filled left
 // to right is allocated a few times and a row with one cell near its start stays small
 // however wide the grid is.
@@ -232,7 +232,7 @@ void TGridCells::ClearTexts(const TGridRect& rect, Room room) {
   });
 }
 
-// The rows of a page that lack the room share one allocation: a million rows filled at once
+// The rows of a page that lack the capacity share one allocation: a million rows filled at once
 // cost a few thousand allocations, not a million.
 void TGridCells::ReserveRows(int first, int last, int columns) {
   if (first < 0 || columns <= 0) return;

@@ -31,17 +31,17 @@ class TGridCells {
   // Negative coordinates are ignored.
   void SetText(int col, int row, AnsiString text);
   void SetObject(int col, int row, TObject* object);
-  // Cells 0 .. texts.size() - 1 of a row at once, the texts copied into the room the cells
-  // hold, so a row refilled in the same shape allocates nothing.
+  // Cells 0 .. texts.size() - 1 of a row at once, the texts copied into the cells' existing
+  // buffers, so a row refilled in the same shape allocates nothing.
   void SetRowTexts(int row, std::span<const std::string_view> texts);
 
-  // The texts inside rect emptied at once; a row whose texts all lie inside gives up its room,
-  // unless the room is kept for a refill.
+  // The texts inside rect emptied at once; a row whose texts all lie inside releases its
+  // allocation, unless it is kept for a refill.
   enum class Room { GiveUp, Keep };
   void ClearTexts(const TGridRect& rect, Room room = Room::GiveUp);
-  // Room for the texts of the first `columns` columns of rows first..last, made at once for
-  // cells about to be written in any order: the rows of a page that lack it share one
-  // allocation, which goes when the last of them lets go of it.
+  // Capacity for the texts of the first `columns` columns of rows first..last, allocated at
+  // once for cells about to be written in any order: the rows of a page that lack it share
+  // one allocation, freed when the last of them releases it.
   void ReserveRows(int first, int last, int columns);
 
   // The grid's column count: the most a row grows to ahead of its cells, so that a row

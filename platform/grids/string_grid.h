@@ -19,8 +19,8 @@ class TStringGrid : public TDrawGrid {
   // By value: a text made for the cell moves into it.
   void SetCells(int ACol, int ARow, AnsiString Value);
   // Many texts stored at once (a file being loaded): each as SetCells stores it, but nothing
-  // repaints until CellTextsStored names the cells that changed; room for the rows' texts
-  // can be made first.
+  // repaints until CellTextsStored names the cells that changed; capacity for the rows' texts
+  // can be reserved first.
   void StoreCellText(int ACol, int ARow, AnsiString Value) {
     cells_.SetText(ACol, ARow, std::move(Value));
   }
@@ -29,11 +29,11 @@ class TStringGrid : public TDrawGrid {
     cells_.ReserveRows(FirstRow, LastRow, Columns);
   }
   // Empties the texts inside R (beyond the counts too) as SetCells would, the cells
-  // repainted at once; `room` Keep leaves the rows their room for a refill of the same shape.
+  // repainted at once; `room` Keep leaves the rows their allocation for a refill of the same shape.
   void ClearCellTexts(const TGridRect& R, TGridCells::Room room = TGridCells::Room::GiveUp);
   // The first cells of a row, as SetCells of each would set them but with one look-up of the
   // row: a grid filled with a million rows feels the difference. The texts are copied into
-  // the room the cells hold.
+  // the cells' existing buffers.
   void SetRowCells(int ARow, std::span<const std::string_view> Values);
   TObject* Objects(int ACol, int ARow) const { return cells_.Object(ACol, ARow); }
   void SetObjects(int ACol, int ARow, TObject* Value);
