@@ -4,7 +4,6 @@
 #include <QCursor>
 #include <QDrag>
 #include <QDropEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -15,6 +14,7 @@
 #include "platform/controls/application.h"
 #include "platform/controls/qt/qt_mime_formats.h"
 #include "platform/controls/wincontrol.h"
+#include "platform/core/qt/qt_file_name.h"
 #include "platform/core/qt/qt_text.h"
 
 namespace {
@@ -45,7 +45,7 @@ QString WideUpToZero(const uint8_t* bytes, std::size_t size) {
 QList<QUrl> FileUrls(const std::vector<uint8_t>& block) {
   QList<QUrl> urls;
   for (const AnsiString& name : DropFilesNames(block))
-    urls.append(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(name))));
+    urls.append(QUrl::fromLocalFile(FileNameToQString(name)));
   return urls;
 }
 
@@ -116,7 +116,7 @@ class MimeDataObject : public IDataObject {
     if (mime.hasFormat(QStringLiteral("text/plain")) || mime.hasFormat(AnsiTextMime()))
       Offer({CF_TEXT, CF_UNICODETEXT});
     for (const QUrl& url : mime.urls())
-      if (url.isLocalFile()) files_.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+      if (url.isLocalFile()) files_.push_back(FileNameFromQString(url.toLocalFile()));
     if (!files_.empty()) Offer({CF_HDROP});
     for (const QString& type : mime.formats())
       if (unsigned format = FormatOfMime(type)) Offer({format});
@@ -369,7 +369,7 @@ std::vector<AnsiString> DropFilesNames(const std::vector<uint8_t>& block) {
     AnsiString name;
     if (header.fWide) {
       const QString wide = WideUpToZero(block.data() + at, block.size() - at);
-      name = QFile::encodeName(wide).toStdString();
+      name = FileNameFromQString(wide);
       at += (static_cast<std::size_t>(wide.size()) + 1) * 2;
     } else {
       name = UpToZero(std::vector<uint8_t>(block.begin() + static_cast<std::ptrdiff_t>(at), block.end()));

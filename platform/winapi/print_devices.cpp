@@ -78,12 +78,14 @@ class TQueuePrinter : public TPrintDevice {
   CupsOptions JobOptions(const TPrintSetup& setup, const QPageSize& paper) const {
     const TPrintDeviceInfo& info = Info();
     CupsOptions options;
+    // Only a paper the user chose is looked up: asking Qt for the queue's sizes goes to CUPS.
     bool paperChosen = (setup.Paper.cx > 0 && setup.Paper.cy > 0) || setup.PaperNumber != 0;
-    for (const QPageSize& listed : QPrinterInfo::printerInfo(name_).supportedPageSizes())
-      if (paperChosen && listed.key() == paper.key()) {
-        options.push_back({"media", paper.key().toStdString()});
-        break;
-      }
+    if (paperChosen)
+      for (const QPageSize& listed : QPrinterInfo::printerInfo(name_).supportedPageSizes())
+        if (listed.key() == paper.key()) {
+          options.push_back({"media", paper.key().toStdString()});
+          break;
+        }
     if (setup.Copies > 1) {
       options.push_back({"copies", std::to_string(setup.Copies)});
       options.push_back({"collate", setup.Collate ? "true" : "false"});

@@ -1,10 +1,10 @@
 #include "platform/winapi/virtual_printer.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 
 #include "platform/core/files.h"
+#include "platform/core/qt/qt_file_name.h"
 #include "platform/core/qt/qt_text.h"
 #include "platform/core/whole_file.h"
 #include "platform/winapi/qt/qt_print_job.h"
@@ -56,7 +56,7 @@ TDeviceCaps TVirtualPrinter::Caps(const TPrintSetup& setup) const {
 }
 
 AnsiString TVirtualPrinter::LastFileText() const {
-  return FromQString(QFile::decodeName(QByteArray::fromStdString(lastFile_)));
+  return FromQString(FileNameToQString(lastFile_));
 }
 
 // Whatever failed, what the user meets is a file not written.
@@ -69,8 +69,7 @@ AnsiString TVirtualPrinter::OutputFor(const AnsiString& title) const {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
   // The whole name in the file system's encoding, so that a title's umlauts show in it.
-  return QFile::encodeName(QDir(folder).filePath(ToQString(FileNameOf(title)) + ".pdf"))
-      .toStdString();
+  return FileNameFromQString(QDir(folder).filePath(ToQString(FileNameOf(title)) + ".pdf"));
 }
 
 // Qt writes the pages beside the target, which takes the target's place only when the file is

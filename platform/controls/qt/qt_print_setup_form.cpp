@@ -1,10 +1,8 @@
 #include "platform/controls/qt/qt_print_setup_form.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,6 +16,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/core/qt/qt_file_name.h"
 #include "platform/core/qt/qt_text.h"
 
 namespace {
@@ -42,13 +41,6 @@ QString TrayName(const AnsiString& name) {
     if (name == tray.keyword) return Text(tray.german);
   return ToQString(name);
 }
-
-// A printer's file is named as the file system names it.
-QString FileText(const AnsiString& file) {
-  return QFile::decodeName(QByteArray::fromStdString(file));
-}
-
-AnsiString FileBytes(const QString& file) { return QFile::encodeName(file).toStdString(); }
 
 // The position of the setup's paper in the printer's list: the one it names, else one of its
 // size, else the printer's own.
@@ -97,7 +89,7 @@ PrintSetupForm::PrintSetupForm(const PrintDialogRequest& request, QWidget* paren
   // Another printer starts from its own setup; what the user chose of the job stays.
   connect(printers, &QComboBox::currentIndexChanged, this, [this](int next) {
     if (next < 0 || next == shown_) return;
-    request_.files[shown_] = FileBytes(file->text());
+    request_.files[shown_] = FileNameFromQString(file->text());
     ShowPrinter(next, SetupForPrinter(Info(next), Shown()));
   });
   connect(browse, &QPushButton::clicked, this, &PrintSetupForm::ChooseFile);
@@ -223,7 +215,7 @@ void PrintSetupForm::ShowPrinter(int index, const TPrintSetup& setup) {
   color->setEnabled(info.Color);
 
   const bool writesFile = !request_.files[index].empty();
-  file->setText(FileText(request_.files[index]));
+  file->setText(FileNameToQString(request_.files[index]));
   file->setEnabled(writesFile);
   browse->setEnabled(writesFile);
 }
@@ -271,5 +263,5 @@ void PrintSetupForm::TakeChoice(PrintDialogRequest& request) const {
   request.printerIndex = shown_;
   request.settings = setup;
   request.files = request_.files;
-  request.files[shown_] = FileBytes(file->text());
+  request.files[shown_] = FileNameFromQString(file->text());
 }

@@ -7,7 +7,6 @@
 
 #include "platform/controls/dialogs.h"
 
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
