@@ -69,12 +69,6 @@ DbaseLockRead DbaseReadLock(const std::string& path, DbaseLockHolder& holder) {
   return DbaseLockRead::Read;
 }
 
-std::string DbaseLockFolder(const std::string& lockPath) {
-  const std::size_t slash = lockPath.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : lockPath.substr(0, slash);
-}
-
 DbaseOwnLockFile::DbaseOwnLockFile(const std::string& path, const DbaseLockHolder& holder)
     : path_(path), bytes_(Encoded(holder)), file_(path, TemporaryEnding()) {
   file_.Write(bytes_);

@@ -23,9 +23,6 @@ enum class DbaseLockCreate { Created, Exists, Failed };
 // but it cannot be opened.
 DbaseLockRead DbaseReadLock(const std::string& path, DbaseLockHolder& holder);
 
-// The folder a lock file lies in: "." for a name without one.
-std::string DbaseLockFolder(const std::string& lockPath);
-
 // This copy's lock for the file `path`, written under a temporary name beside it that names
 // this copy (".neu"); the temporary file is removed with the object.
 class DbaseOwnLockFile {
