@@ -24,7 +24,7 @@ enum class DbaseLockCreate { Created, Exists, Failed };
 DbaseLockRead DbaseReadLock(const std::string& path, DbaseLockHolder& holder);
 
 // This copy's lock for the file `path`, written under a temporary name beside it that names
-// this copy (".neu"); the temporary file is removed with the object.
+// the holder's copy, this one (".neu"); the temporary file is removed with the object.
 class DbaseOwnLockFile {
  public:
   DbaseOwnLockFile(const std::string& path, const DbaseLockHolder& holder);
