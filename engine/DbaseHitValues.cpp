@@ -143,7 +143,6 @@ DbaseHitValues* DbaseStartKeepingHitValues() {
 
 void DbaseHitValuesKept(const TExtColumnGrid& g) {
   if (kept.hits.field < 0 || !(ConditionsNow() == kept.conditions)) return DbaseForgetHitValues();
-  DbaseSettleHitValues(kept.hits);
   kept.grid = &g;
   kept.rows = g.GetRowCount();
 }

@@ -21,8 +21,8 @@ namespace {
 
 // The temporary file's name tells which copy wrote it, so that the leftovers of a killed copy
 // can be recognised and removed.
-AnsiString TemporaryEnding() {
-  return "." + DbaseCopyInFileName(DbaseThisCopy()) + kDbaseLockNewEnding;
+AnsiString TemporaryEnding(const DbaseLockHolder& holder) {
+  return "." + DbaseCopyInFileName(holder.kopie) + kDbaseLockNewEnding;
 }
 
 std::string Encoded(const DbaseLockHolder& holder) {
@@ -69,14 +69,8 @@ DbaseLockRead DbaseReadLock(const std::string& path, DbaseLockHolder& holder) {
   return DbaseLockRead::Read;
 }
 
-std::string DbaseLockFolder(const std::string& lockPath) {
-  const std::size_t slash = lockPath.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : lockPath.substr(0, slash);
-}
-
 DbaseOwnLockFile::DbaseOwnLockFile(const std::string& path, const DbaseLockHolder& holder)
-    : path_(path), bytes_(Encoded(holder)), file_(path, TemporaryEnding()) {
+    : path_(path), bytes_(Encoded(holder)), file_(path, TemporaryEnding(holder)) {
   file_.Write(bytes_);
 }
 

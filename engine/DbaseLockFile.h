@@ -23,11 +23,8 @@ enum class DbaseLockCreate { Created, Exists, Failed };
 // but it cannot be opened.
 DbaseLockRead DbaseReadLock(const std::string& path, DbaseLockHolder& holder);
 
-// The folder a lock file lies in: "." for a name without one.
-std::string DbaseLockFolder(const std::string& lockPath);
-
 // This copy's lock for the file `path`, written under a temporary name beside it that names
-// this copy (".neu"); the temporary file is removed with the object.
+// the holder's copy, this one (".neu"); the temporary file is removed with the object.
 class DbaseOwnLockFile {
  public:
   DbaseOwnLockFile(const std::string& path, const DbaseLockHolder& holder);

@@ -6,10 +6,10 @@
 
 #include <cerrno>
 
-#include "engine/DbaseLockFile.h"
+#include "platform/core/files.h"
 
 DbaseLockGuard::DbaseLockGuard(const std::string& lockPath) {
-  const std::string name = DbaseLockFolder(lockPath) + "/" + kFileName;
+  const std::string name = ExtractFilePath(lockPath) + kFileName;
   // Open for writing where it may be: a file system that offers flock through byte-range
   // locks gives a write lock only on a file open for writing. Another user's guard may be
   // open to reading only, which a local flock needs no more than.
