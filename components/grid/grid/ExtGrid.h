@@ -1614,48 +1614,7 @@ class TExtStringGrid : public TBaseGrid {
   // Print layout
   // Printing: what stays from one layout to the next, and the state of one run.
   std::unique_ptr<TPrintState> print_;
-  struct PrintPass;
-  // The output rectangle of a canvas's device rectangle, whose corner becomes the origin.
-  void SetPrintOutput(TCanvas* Canvas, const TRect& DeviceRect);
-  int BuildPages(PrintPass& P);
-  int MapFontHeight(const PrintPass& P, int Size) const;
-  // The canvas takes the cell's print font at the pass's scale; answers the rotation angle.
-  int PrintFont(PrintPass& P, int RealCol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
-  // The text a cell prints and its kind: rich text is drawn by RTFPaint, HTML by PrintHTML.
-  AnsiString PrintText(int RealCol, int ARow, TTextType& Type);
-  // Draws (or only measures) HTML text in R of the page in the canvas's font; answers its
-  // extent in 0.1 mm.
-  TSize PrintHTML(PrintPass& P, const AnsiString& Text, const TRect& R, bool MeasureOnly);
-  TSize CellTextExtent(PrintPass& P, int ACol, int ARow);
-  int PrintRowHeight(PrintPass& P, int ARow);
-  int PrintedRowHeight(PrintPass& P, int ARow);
-  void PrintColumnWidths(PrintPass& P);
-  void PrintStrips(PrintPass& P);
-  void PlaceStrip(PrintPass& P, int Strip);
-  void PrintAreas(PrintPass& P);
-  bool RowPrinted(const PrintPass& P, int ARow);
-  int NextPrintedRow(const PrintPass& P, int ARow);
-  void PrintPages(PrintPass& P);
-  void StartPrintPage(PrintPass& P);
-  void EndPrintPage(PrintPass& P, int NextRow);
-  int PrintRow(PrintPass& P, int ARow, int Y);
-  void PrintCell(PrintPass& P, int ACol, int ARow, int X, int Y, int RowHeight);
-  void PrintCellLines(PrintPass& P, int RealCol, int ARow, const TRect& R, bool BottomCut);
-  // Draws the cell's graphic in its text rectangle R and moves R's edge aside from one before
-  // or after the text; false when the graphic stands for the text (radio groups, progress).
-  bool PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R, TAlignment HAlign);
-  // Check boxes, radio groups, buttons, progress bars and image-list images, drawn by the
-  // screen's steps in screen pixels on the page; answers their width in 0.1 mm.
-  int PrintCellControl(PrintPass& P, int RealCol, int ARow, const TRect& R, TAlignment HAlign,
-                       bool& TextShows);
-  void PrintBorders(PrintPass& P);
-  AnsiString PageNumberText(const PrintPass& P) const;
-  void PrintHeaderFooter(PrintPass& P);
-
-  // Print entry points and settings
-  void PrivatePrintRect(const TGridRect& GridRect, bool SelectedOnly);
-  void PrivatePrintPreviewRect(TCanvas* Canvas, TRect DisplayRect, const TGridRect& GridRect,
-                               bool SelectedOnly);
+  class Printing;  // printing/Printing.h: page layout and drawing of a print run
 
   // Text files and exports, spreadsheets, word processors and databases
   class FileIO;  // files/FileIO.h: what the file readers and writers share, sheets, databases
