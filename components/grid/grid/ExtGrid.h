@@ -1506,36 +1506,10 @@ class TExtStringGrid : public TBaseGrid {
   void DrawRadioButton(TCanvas* Canvas, TColor Background, bool On, bool Enabled, const TRect& R);
   int RadioButtonSize() const;
 
-  // Timers, wheel panning and hints
-  void HoverStep();
-  void BlinkStep();
-  void StartPanning(TPoint Origin);
-  void EndPanning();
-  void PanStep();
-  bool WheelStep(int Lines, TShiftState Shift);
-
-  // Keys and navigation
-  // The navigable area: fixed rows and columns, footer rows and right fixed columns excluded.
-  TRect NavigableArea() const;
-  // The cell after (before) the block at From in the advance direction; false when adding a
-  // row was refused.
-  bool AdvanceTarget(TPoint From, bool Forward, bool& MayGrow, TPoint& Target);
-  void ToggleByKey();
-  bool HomeEndKey(WORD Key);
-  bool ClipboardKey(WORD Key, TShiftState Shift);
-  void InsertRowByKey();
-  void DeleteRowByKey();
-  void KeySearch(char Key);
-  int64_t NavigableCellCount() const;
-  void MoveAdvanced(TPoint Target, bool ShowEditor);  // to the cell AdvanceEdit found
-  bool TabMeetsRightCols(TGridCoord From, bool Backward) const;
-  void TabPastRightCols(int FromRow, bool Backward);
-  // Opens the editor the cell's editor type asks for, when the grid allows editing.
-  void OpenEditor();
+  class Timers;  // input/Timers.h: the grid timer's steps and wheel panning
+  class Keys;    // input/Keys.h: keys, the wheel's notch, advancing and opening the editor
 
   // Mouse
-  bool StaticControl(int ACol, int ARow);  // a check box, radio group or button
-  void PressStaticCell(TPoint Cell);
   bool MergedPress(int ACol, int ARow, bool WasSelected);
   bool URLCellAt(int ACol, int ARow);  // a URL text shown as a link
   // A press on a cell inside the grid; true when it is handled whole.
@@ -1600,9 +1574,6 @@ class TExtStringGrid : public TBaseGrid {
   void PressFixedButton(int ACol, int ARow);
   void ReleaseFixedButton();
   void PaintFixedButton();
-
-  // Inplace editing
-  void ReopenEditor(int ACol, int ARow);
 
   // Binary grid stream and clipboard
   class CopyPaste;  // files/CopyPaste.h: copy, cut and paste of cells, the smart paste's fill

@@ -151,6 +151,42 @@ TEST_F(GridScrolling, ALeftOrRightPressEndsPanning) {
   }
 }
 
+TEST_F(GridScrolling, ASecondMiddlePressEndsPanningWhichHeldTheWheelBack) {
+  ShowFocused();
+  grid->IntelliPan = ipBoth;
+  grid->SetCursor(crHandPoint);
+  grid->SetRow(5);
+  QTest::mouseClick(Client(), Qt::MiddleButton, {}, At(2, 2));
+  ASSERT_TRUE(grid->GetPanning());
+  EXPECT_NE(grid->GetCursor(), crHandPoint);
+  Wheel(-120);
+  EXPECT_EQ(grid->GetRow(), 5);
+  QTest::mouseClick(Client(), Qt::MiddleButton, {}, At(2, 2));
+  EXPECT_FALSE(grid->GetPanning());
+  EXPECT_EQ(grid->GetCursor(), crHandPoint);
+  Wheel(-120);
+  EXPECT_EQ(grid->GetRow(), 8);
+}
+
+TEST_F(GridScrolling, WithoutEnableWheelTheBaseStepRunsAndRowSelectKeepsTheLeftColumn) {
+  ShowFocused();
+  grid->SetColCount(15);
+  grid->EnableWheel = false;
+  grid->SetRow(5);
+  Wheel(-120);
+  const int moved = grid->GetRow() - 5;
+  EXPECT_GT(moved, 0);
+  grid->SetOptions(grid->GetOptions() + goRowSelect);
+  grid->Navigation.KeepHorizScroll = true;
+  grid->SetLeftCol(6);
+  Wheel(-120);
+  EXPECT_EQ(grid->GetRow(), 5 + 2 * moved);
+  EXPECT_EQ(grid->GetLeftCol(), 6);
+  Wheel(120);
+  EXPECT_EQ(grid->GetRow(), 5 + moved);
+  EXPECT_EQ(grid->GetLeftCol(), 6);
+}
+
 TEST_F(GridScrolling, PanningNeedsScrollableRowsAndADirection) {
   ShowFocused();
   grid->IntelliPan = ipNone;

@@ -2,6 +2,7 @@
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridCheck.h"
 #include "components/grid/grid/ExtGridCoreState.h"
+#include "components/grid/grid/input/Keys.h"
 #include "platform/grids/inplace_edit.h"
 
 void TExtStringGrid::InitValidate(int ACol, int ARow) {
@@ -28,7 +29,7 @@ bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
       SetCellEx(realCol, row, value);
     } else {
       SetCellEx(realCol, row, value != NewValue ? value : core_->ValidateValue);
-      ReopenEditor(col, row);
+      Keys(*this).ReopenEditor(col, row);
     }
     core_->ValidateValue = GetCellEx(realCol, row);
   }
@@ -37,15 +38,15 @@ bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
   return valid;
 }
 
-void TExtStringGrid::ReopenEditor(int ACol, int ARow) {
-  if (ACol != GetCol()) SetCol(ACol);
-  if (ARow != GetRow()) SetRow(ARow);
-  ShowEditor();
-  InvalidateEditor();
-  EditActive = true;
+void TExtStringGrid::Keys::ReopenEditor(int ACol, int ARow) {
+  if (ACol != g.GetCol()) g.SetCol(ACol);
+  if (ARow != g.GetRow()) g.SetRow(ARow);
+  g.ShowEditor();
+  g.InvalidateEditor();
+  g.EditActive = true;
   // A click that left the editor for the grid is refused: the editor takes the focus back.
-  TInplaceEdit* inplace = GetInplaceEditor();
-  if (inplace && inplace->GetVisible() && Focused()) inplace->SetFocus();
+  TInplaceEdit* inplace = g.GetInplaceEditor();
+  if (inplace && inplace->GetVisible() && g.Focused()) inplace->SetFocus();
 }
 
 void TExtStringGrid::BeginUpdate() { core_->UpdateLock.Begin(); }

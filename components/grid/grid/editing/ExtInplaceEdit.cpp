@@ -6,6 +6,7 @@
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/editing/InplaceFilter.h"
+#include "components/grid/grid/input/Keys.h"
 #include "platform/controls/clipboard.h"
 #include "platform/controls/keys.h"
 #include "platform/core/sound.h"
@@ -132,7 +133,7 @@ void TExtInplaceEdit::Walk(bool Forward) {
   grid->AdvanceEdit(grid->GetCol(), grid->GetRow(), Forward, false, true);
   grid->Navigation.AdvanceDirection = direction;
   // Opened after the move, so a refused move opens the editor again where it was.
-  grid->OpenEditor();
+  TExtStringGrid::Keys(*grid).OpenEditor();
 }
 
 void TExtInplaceEdit::KeyPress(char& Key) {

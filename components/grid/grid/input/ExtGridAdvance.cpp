@@ -1,6 +1,7 @@
 // Advancing to the next editable cell after an edit, and Tab over merged blocks.
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/editing/GridEditors.h"
+#include "components/grid/grid/input/Keys.h"
 
 namespace {
 
@@ -19,19 +20,19 @@ class TFlagScope {
 
 }  // namespace
 
-TRect TExtStringGrid::NavigableArea() const {
-  return TRect(GetFixedColsEx(), GetFixedRowsEx(), GetColCount() - 1 - GetFixedRightCols(),
-               GetRowCount() - 1 - GetFixedFooters());
+TRect TExtStringGrid::Keys::NavigableArea() const {
+  return TRect(g.GetFixedColsEx(), g.GetFixedRowsEx(), g.GetColCount() - 1 - g.GetFixedRightCols(),
+               g.GetRowCount() - 1 - g.GetFixedFooters());
 }
 
 // From may lie anywhere in a block: forward steps leave the whole block, so a block spanning
 // rows or a whole row does not hold the walk. Growing the grid at the end is left to the
 // first time only (MayGrow is cleared then), so a walk that finds nothing to edit ends.
-bool TExtStringGrid::AdvanceTarget(TPoint From, bool Forward, bool& MayGrow, TPoint& Target) {
+bool TExtStringGrid::Keys::AdvanceTarget(TPoint From, bool Forward, bool& MayGrow, TPoint& Target) {
   const TRect area = NavigableArea();
-  const TRect block = FullCell(From.x, From.y);
-  const bool leftRight = Navigation.AdvanceDirection == adLeftRight;
-  const bool grow = Navigation.AdvanceInsert && MayGrow;
+  const TRect block = g.FullCell(From.x, From.y);
+  const bool leftRight = g.Navigation.AdvanceDirection == adLeftRight;
+  const bool grow = g.Navigation.AdvanceInsert && MayGrow;
   Target = From;
   if (Forward && leftRight) {
     if (block.Right < area.Right) {
@@ -40,12 +41,12 @@ bool TExtStringGrid::AdvanceTarget(TPoint From, bool Forward, bool& MayGrow, TPo
       Target = {area.Left, From.y + 1};
     } else if (grow) {
       bool canAdd = true;
-      if (OnCanAddRow) OnCanAddRow(this, canAdd);
+      if (g.OnCanAddRow) g.OnCanAddRow(&g, canAdd);
       if (!canAdd) return false;
-      InsertRows(area.Bottom + 1, 1);
+      g.InsertRows(area.Bottom + 1, 1);
       MayGrow = false;
       Target = {area.Left, area.Bottom + 1};
-      if (OnAutoAddRow) OnAutoAddRow(this, Target.y);
+      if (g.OnAutoAddRow) g.OnAutoAddRow(&g, Target.y);
     } else {
       Target = {area.Left, area.Top};
     }
@@ -55,14 +56,14 @@ bool TExtStringGrid::AdvanceTarget(TPoint From, bool Forward, bool& MayGrow, TPo
     } else if (block.Right < area.Right) {
       Target = {block.Right + 1, area.Top};
     } else if (grow) {
-      SetColCount(GetColCount() + 1);
+      g.SetColCount(g.GetColCount() + 1);
       MayGrow = false;
       Target = {block.Right + 1, area.Top};
-      if (OnAutoInsertCol) OnAutoInsertCol(this, Target.x);
-      Invalidate();
+      if (g.OnAutoInsertCol) g.OnAutoInsertCol(&g, Target.x);
+      g.Invalidate();
     } else {
       Target = {area.Left, area.Top};
-      Invalidate();
+      g.Invalidate();
     }
   } else if (leftRight) {
     if (From.x > area.Left)
@@ -83,55 +84,56 @@ bool TExtStringGrid::AdvanceTarget(TPoint From, bool Forward, bool& MayGrow, TPo
 // block it starts from are passed over.
 void TExtStringGrid::AdvanceEdit(int ACol, int ARow, bool Forward, bool ShowEditor, bool Force) {
   if (!Navigation.AdvanceOnEnter && !Force) return;
+  Keys keys(*this);
   const TPoint start = BaseCell(ACol, ARow);
   edit_->StartKey = 0;
   bool mayGrow = true;
   TPoint at = start;
-  for (int64_t step = 0; step <= NavigableCellCount(); ++step) {
-    if (!AdvanceTarget(at, Forward, mayGrow, at)) return;
+  for (int64_t step = 0; step <= keys.NavigableCellCount(); ++step) {
+    if (!keys.AdvanceTarget(at, Forward, mayGrow, at)) return;
     if (!Shape().IsCell(at.x, at.y)) return;
     const TPoint target = BaseCell(at.x, at.y);
     if (target == start && at != start) continue;
-    if (IsEditable(RemapCol(target.x), target.y)) return MoveAdvanced(target, ShowEditor);
+    if (IsEditable(RemapCol(target.x), target.y)) return keys.MoveAdvanced(target, ShowEditor);
   }
 }
 
-int64_t TExtStringGrid::NavigableCellCount() const {
+int64_t TExtStringGrid::Keys::NavigableCellCount() const {
   const TRect area = NavigableArea();
   return static_cast<int64_t>(std::max(area.Width() + 1, 0)) * std::max(area.Height() + 1, 0);
 }
 
-void TExtStringGrid::MoveAdvanced(TPoint Target, bool ShowEditor) {
+void TExtStringGrid::Keys::MoveAdvanced(TPoint Target, bool ShowEditor) {
   bool allow = true;
-  if (OnCellChanging) OnCellChanging(this, GetRow(), GetCol(), Target.y, Target.x, allow);
+  if (g.OnCellChanging) g.OnCellChanging(&g, g.GetRow(), g.GetCol(), Target.y, Target.x, allow);
   if (!allow) return;
   {
-    const TFlagScope navigating(Navigating);
-    SetCol(Target.x);
-    SetRow(Target.y);
+    const TFlagScope navigating(g.Navigating);
+    g.SetCol(Target.x);
+    g.SetRow(Target.y);
   }
-  const bool pressed = StaticControl(RemapCol(Target.x), Target.y);
+  const bool pressed = StaticControl(g.RemapCol(Target.x), Target.y);
   if (ShowEditor || pressed) OpenEditor();
   if (pressed) PressStaticCell(Target);
 }
 
 // A check box, radio group or button takes no typing: arriving on it works it the way a
 // click near its top-left corner would, and the change is announced once more.
-void TExtStringGrid::PressStaticCell(TPoint Cell) {
-  SetCol(Cell.x);
-  SetRow(Cell.y);
-  const TRect r = CellRect(Cell.x, Cell.y);
+void TExtStringGrid::Keys::PressStaticCell(TPoint Cell) {
+  g.SetCol(Cell.x);
+  g.SetRow(Cell.y);
+  const TRect r = g.CellRect(Cell.x, Cell.y);
   if (r.Right - r.Left > 2 && r.Bottom - r.Top > 2) {  // a press beside it would hit another cell
     TWMMouse press{WM_LBUTTONDOWN, MK_LBUTTON, r.Left + 2, r.Top + 2};
-    const TFlagScope navigating(Navigating);
-    WMLButtonDown(press);
+    const TFlagScope navigating(g.Navigating);
+    g.WMLButtonDown(press);
   }
   bool allow = true;
-  if (OnCellChanging) OnCellChanging(this, GetRow(), GetCol(), GetRow(), GetCol(), allow);
+  if (g.OnCellChanging) g.OnCellChanging(&g, g.GetRow(), g.GetCol(), g.GetRow(), g.GetCol(), allow);
 }
 
 void TExtStringGrid::TabEdit(bool Backward) {
-  const TRect area = NavigableArea();
+  const TRect area = Keys(*this).NavigableArea();
   int col = GetCol(), row = GetRow();
   if (Backward) {
     if (col <= area.Left) {
@@ -156,6 +158,6 @@ void TExtStringGrid::TabEdit(bool Backward) {
 
 // The inplace machinery chooses the editor: the inplace edit, or the control of the cell's
 // editor type (CanEditShow); a static control opens none.
-void TExtStringGrid::OpenEditor() {
-  if (GetOptions().Contains(goEditing)) ShowInplaceEdit();
+void TExtStringGrid::Keys::OpenEditor() {
+  if (g.GetOptions().Contains(goEditing)) g.ShowInplaceEdit();
 }

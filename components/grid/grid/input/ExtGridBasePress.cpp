@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/input/Keys.h"
 
 // The focus a press gives is no reason to edit with AlwaysEdit: the press decides that itself.
 void TExtStringGrid::BasePress(TWMMouse& Message) {
@@ -32,5 +33,5 @@ void TExtStringGrid::URLEditPress(int ACol, int ARow) {
   SetCol(ACol);
   SetRow(ARow);
   // A cell SelectCell refused is not the one to edit.
-  if (GetCol() == ACol && GetRow() == ARow) OpenEditor();
+  if (GetCol() == ACol && GetRow() == ARow) Keys(*this).OpenEditor();
 }

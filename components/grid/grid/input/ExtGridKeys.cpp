@@ -4,6 +4,8 @@
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/editing/ExtInplaceEdit.h"
 #include "components/grid/grid/editing/GridEditors.h"
+#include "components/grid/grid/input/Keys.h"
+#include "components/grid/grid/input/Timers.h"
 #include "platform/controls/keys.h"
 #include "platform/core/text.h"
 
@@ -21,46 +23,49 @@ bool ClearsSearch(WORD key) {
 
 }  // namespace
 
-bool TExtStringGrid::StaticControl(int ACol, int ARow) {
-  return HasCheckBox(ACol, ARow) || IsRadio(ACol, ARow) || HasButton(ACol, ARow);
+bool TExtStringGrid::Keys::StaticControl(int ACol, int ARow) {
+  return g.HasCheckBox(ACol, ARow) || g.IsRadio(ACol, ARow) || g.HasButton(ACol, ARow);
 }
 
 void TExtStringGrid::KeyPress(char& Key) {
+  Keys keys(*this);
   const int real = RemapCol(GetCol());
   if (Key == '\x1b') return;  // the editor puts the text back itself
   if (Key == '\r') {
-    if (!(Focused() && !StaticControl(real, GetRow()))) {
+    if (!(Focused() && !keys.StaticControl(real, GetRow()))) {
       AdvanceEdit(GetCol(), GetRow(), true, false, false);
-      if (StaticControl(RemapCol(GetCol()), GetRow())) Key = 0;
+      if (keys.StaticControl(RemapCol(GetCol()), GetRow())) Key = 0;
     }
   } else if (!GetOptions().Contains(goEditing) && Navigation.AutoGotoWhenSorted) {
-    KeySearch(Key);
+    keys.KeySearch(Key);
   }
   if (Key) TBaseGrid::KeyPress(Key);
 }
 
-void TExtStringGrid::KeySearch(char Key) {
-  if (!Navigation.AutoGotoIncremental)
-    SearchText = AnsiString(1, Key);
+void TExtStringGrid::Keys::KeySearch(char Key) {
+  AnsiString& text = g.SearchText;
+  if (!g.Navigation.AutoGotoIncremental)
+    text = AnsiString(1, Key);
   else if (Key == '\b')
-    SearchText = SearchText.empty() ? SearchText : SearchText.substr(0, SearchText.size() - 1);
+    text = text.empty() ? text : text.substr(0, text.size() - 1);
   else
-    SearchText += Key;
-  if (SearchText.empty()) return;
-  const int row = Search(AnsiUpperCase(SearchText));
-  if (row >= 0) SetRow(row);
+    text += Key;
+  if (text.empty()) return;
+  const int row = g.Search(AnsiUpperCase(text));
+  if (row >= 0) g.SetRow(row);
 }
 
 // A static control swallows typing; anything else typed opens the cell's editor with it, and
 // an editor control opened so gets the character as its start key.
 void TExtStringGrid::WMChar(TWMChar& Message) {
+  Keys keys(*this);
   if (MouseActions.RangeSelectAndEdit) {
     SetOptions(GetOptions() + goEditing);
-    OpenEditor();
+    keys.OpenEditor();
   } else {
     Message.CharCode = static_cast<unsigned char>(KeypadDecimal(
         static_cast<char>(Message.CharCode), Message.KeyData, ExcelStyleDecimalSeparator));
-    if (StaticControl(RemapCol(GetCol()), GetRow()) && Message.CharCode != '\r') return;
+    if (keys.StaticControl(RemapCol(GetCol()), GetRow()) && Message.CharCode != '\r') return;
   }
   const auto c = static_cast<unsigned char>(Message.CharCode);
   if (!EditActive && (c == '\b' || c >= 32)) edit_->StartKey = static_cast<char>(c);
@@ -68,80 +73,81 @@ void TExtStringGrid::WMChar(TWMChar& Message) {
   if (!EditControlShown) edit_->StartKey = 0;
 }
 
-void TExtStringGrid::ToggleByKey() {
-  const int col = RemapCol(GetCol()), row = GetRow();
-  bool canEdit = GetOptions().Contains(goEditing);
+void TExtStringGrid::Keys::ToggleByKey() {
+  const int col = g.RemapCol(g.GetCol()), row = g.GetRow();
+  bool canEdit = g.GetOptions().Contains(goEditing);
   if (!canEdit) return;
-  if (OnCanEditCell) OnCanEditCell(this, row, GetCol(), canEdit);
+  if (g.OnCanEditCell) g.OnCanEditCell(&g, row, g.GetCol(), canEdit);
   if (!canEdit) return;
-  if (HasCheckBox(col, row) && ToggleCheck(col, row, true)) {
+  if (g.HasCheckBox(col, row) && g.ToggleCheck(col, row, true)) {
     bool state = false;
-    GetCheckBoxState(col, row, state);
-    if (OnCheckBoxClick) OnCheckBoxClick(this, GetCol(), row, state);
-  } else if (IsRadio(col, row) && ToggleRadio(col, row, true)) {
+    g.GetCheckBoxState(col, row, state);
+    if (g.OnCheckBoxClick) g.OnCheckBoxClick(&g, g.GetCol(), row, state);
+  } else if (g.IsRadio(col, row) && g.ToggleRadio(col, row, true)) {
     int index = -1;
-    GetRadioIdx(col, row, index);
-    if (OnRadioClick) OnRadioClick(this, GetCol(), row, index);
+    g.GetRadioIdx(col, row, index);
+    if (g.OnRadioClick) g.OnRadioClick(&g, g.GetCol(), row, index);
   }
 }
 
-bool TExtStringGrid::HomeEndKey(WORD Key) {
-  if (Navigation.HomeEndKey != heFirstLastRow || (Key != VK_HOME && Key != VK_END)) return false;
+bool TExtStringGrid::Keys::HomeEndKey(WORD Key) {
+  if (g.Navigation.HomeEndKey != heFirstLastRow || (Key != VK_HOME && Key != VK_END)) return false;
   const TRect area = NavigableArea();
   // The last navigable row: footer rows are not data to land on.
   int row = Key == VK_HOME ? area.Top : area.Bottom;
-  if (Key == VK_END && GetFooterShown() && GetRowCount() > 2) row = std::min(row, GetRowCount() - 2);
-  if (row < GetFixedRows() || row >= GetRowCount()) return true;
-  const TRect block = ShownBlock(GetCol(), row);
-  SetCol(block.Left);
-  SetRow(block.Top);
+  if (Key == VK_END && g.GetFooterShown() && g.GetRowCount() > 2)
+    row = std::min(row, g.GetRowCount() - 2);
+  if (row < g.GetFixedRows() || row >= g.GetRowCount()) return true;
+  const TRect block = g.ShownBlock(g.GetCol(), row);
+  g.SetCol(block.Left);
+  g.SetRow(block.Top);
   return true;
 }
 
-bool TExtStringGrid::ClipboardKey(WORD Key, TShiftState Shift) {
-  if (!Navigation.AllowClipboardShortCuts) return false;
+bool TExtStringGrid::Keys::ClipboardKey(WORD Key, TShiftState Shift) {
+  if (!g.Navigation.AllowClipboardShortCuts) return false;
   const bool ctrl = Shift.Contains(ssCtrl), shift = Shift.Contains(ssShift);
   auto run = [this](const TClipboardEvent& event, void (TExtStringGrid::*action)()) {
     bool allow = true;
-    if (event) event(this, allow);
-    if (allow) (this->*action)();
+    if (event) event(&g, allow);
+    if (allow) (g.*action)();
     return true;
   };
   if ((ctrl && Key == 'X') || (shift && Key == VK_DELETE))
-    return run(OnClipboardCut, &TExtStringGrid::CutSelectionToClipboard);
+    return run(g.OnClipboardCut, &TExtStringGrid::CutSelectionToClipboard);
   if ((ctrl && Key == 'V') || (shift && Key == VK_INSERT))
-    return run(OnClipboardPaste, &TExtStringGrid::PasteSelectionFromClipboard);
+    return run(g.OnClipboardPaste, &TExtStringGrid::PasteSelectionFromClipboard);
   if (ctrl && (Key == 'C' || Key == VK_INSERT))
-    return run(OnClipboardCopy, &TExtStringGrid::CopySelectionToClipboard);
+    return run(g.OnClipboardCopy, &TExtStringGrid::CopySelectionToClipboard);
   return false;
 }
 
-void TExtStringGrid::InsertRowByKey() {
+void TExtStringGrid::Keys::InsertRowByKey() {
   bool allow = true;
-  if (OnCanInsertRow) OnCanInsertRow(this, GetRow(), allow);
+  if (g.OnCanInsertRow) g.OnCanInsertRow(&g, g.GetRow(), allow);
   if (!allow) return;
-  const bool after = Navigation.InsertPosition == pInsertAfter;
-  const int row = GetRow() + (after ? 1 : 0);
-  InsertRows(row, 1);
-  if (after) SetRow(row);
-  if (OnAutoInsertRow) OnAutoInsertRow(this, row);
-  CalcFooter(-1);
+  const bool after = g.Navigation.InsertPosition == pInsertAfter;
+  const int row = g.GetRow() + (after ? 1 : 0);
+  g.InsertRows(row, 1);
+  if (after) g.SetRow(row);
+  if (g.OnAutoInsertRow) g.OnAutoInsertRow(&g, row);
+  g.CalcFooter(-1);
 }
 
-void TExtStringGrid::DeleteRowByKey() {
+void TExtStringGrid::Keys::DeleteRowByKey() {
   const TRect area = NavigableArea();
-  const int row = GetRow();
+  const int row = g.GetRow();
   // Footer rows hold the calculations, not data to delete.
   if (row < area.Top || row > area.Bottom) return;
   bool allow = true;
-  if (OnCanDeleteRow) OnCanDeleteRow(this, row, allow);
+  if (g.OnCanDeleteRow) g.OnCanDeleteRow(&g, row, allow);
   if (!allow) return;
   if (area.Bottom == area.Top)
-    ClearRows(row, 1);
+    g.ClearRows(row, 1);
   else
-    RemoveRows(row, 1);
-  if (OnAutoDeleteRow) OnAutoDeleteRow(this, row);
-  CalcFooter(-1);
+    g.RemoveRows(row, 1);
+  if (g.OnAutoDeleteRow) g.OnAutoDeleteRow(&g, row);
+  g.CalcFooter(-1);
 }
 
 // The base grid's Tab has landed on a right fixed column: forward it goes on to the next
@@ -149,23 +155,24 @@ void TExtStringGrid::DeleteRowByKey() {
 // navigable column of the row it chose.
 // The right fixed columns refuse the current cell, so a Tab at the navigable area's edge
 // either stalls there or lands beyond it; either way it goes on in the next (previous) row.
-bool TExtStringGrid::TabMeetsRightCols(TGridCoord From, bool Backward) const {
-  if (GetFixedRightCols() <= 0) return false;
+bool TExtStringGrid::Keys::TabMeetsRightCols(TGridCoord From, bool Backward) const {
+  if (g.GetFixedRightCols() <= 0) return false;
   const TRect area = NavigableArea();
-  const bool stalled = GetCol() == From.X && GetRow() == From.Y;
-  return GetCol() > area.Right || (stalled && From.X == (Backward ? area.Left : area.Right));
+  const bool stalled = g.GetCol() == From.X && g.GetRow() == From.Y;
+  return g.GetCol() > area.Right || (stalled && From.X == (Backward ? area.Left : area.Right));
 }
 
-void TExtStringGrid::TabPastRightCols(int FromRow, bool Backward) {
+void TExtStringGrid::Keys::TabPastRightCols(int FromRow, bool Backward) {
   const TRect area = NavigableArea();
   const int next = FromRow >= area.Bottom ? area.Top : FromRow + 1;
   const int previous = FromRow <= area.Top ? area.Bottom : FromRow - 1;
-  SetCol(Backward ? area.Right : area.Left);
-  SetRow(Backward ? previous : next);
+  g.SetCol(Backward ? area.Right : area.Left);
+  g.SetRow(Backward ? previous : next);
 }
 
 void TExtStringGrid::WMKeyDown(TWMKeyDown& Message) {
-  if (GetPanning()) EndPanning();
+  if (GetPanning()) Timers(*this).EndPanning();
+  Keys keys(*this);
   const WORD key = Message.CharCode;
   const TShiftState shift = KeyDataToShiftState(Message.KeyData);
   const bool ctrl = Down(VK_CONTROL) || shift.Contains(ssCtrl);
@@ -174,8 +181,8 @@ void TExtStringGrid::WMKeyDown(TWMKeyDown& Message) {
   const TGridRect before = GetSelection();
   const int leftCol = GetLeftCol();
   const TGridCoord from{GetCol(), GetRow()};
-  if (key == VK_SPACE && StaticControl(RemapCol(GetCol()), GetRow())) ToggleByKey();
-  if (HomeEndKey(key)) return;
+  if (key == VK_SPACE && keys.StaticControl(RemapCol(GetCol()), GetRow())) keys.ToggleByKey();
+  if (keys.HomeEndKey(key)) return;
   const bool tabs = GetOptions().Contains(goTabs);
   if (key == VK_TAB && tabs && IsMergedCell(RemapCol(GetCol()), GetRow())) return TabEdit(shifted);
 
@@ -191,9 +198,9 @@ void TExtStringGrid::WMKeyDown(TWMKeyDown& Message) {
   TShiftState state;
   if (ctrl) state = state + ssCtrl;
   if (shifted) state = state + ssShift;
-  if (ClipboardKey(key, state)) return;
+  if (keys.ClipboardKey(key, state)) return;
   if (key == VK_INSERT && !ctrl && !shifted && !alt && Navigation.AllowInsertRow)
-    return InsertRowByKey();
+    return keys.InsertRowByKey();
   const bool selectAll = ctrl && key == 'A';
   if (!selectAll) {
     if ((key == VK_UP || key == VK_DOWN) && MouseActions.DisjunctRowSelect) {
@@ -205,12 +212,12 @@ void TExtStringGrid::WMKeyDown(TWMKeyDown& Message) {
     } else if (key == VK_SPACE && MouseActions.DisjunctRowSelect) {
       SetRowSelect(GetRow(), !GetRowSelect(GetRow()));
     } else if (key == VK_DELETE && !alt && Navigation.AllowDeleteRow) {
-      DeleteRowByKey();
-    } else if (key == VK_TAB && tabs && TabMeetsRightCols(from, shifted)) {
-      TabPastRightCols(from.Y, shifted);
+      keys.DeleteRowByKey();
+    } else if (key == VK_TAB && tabs && keys.TabMeetsRightCols(from, shifted)) {
+      keys.TabPastRightCols(from.Y, shifted);
     }
   } else if (GetOptions().Contains(goRowSelect) && GetOptions().Contains(goRangeSelect)) {
-    const TRect area = NavigableArea();
+    const TRect area = keys.NavigableArea();
     SelectRange(area.Left, area.Right, area.Top, area.Bottom);
   }
 }
@@ -220,5 +227,5 @@ void TExtStringGrid::KeyUp(WORD& Key, TShiftState Shift) {
   TBaseGrid::KeyUp(Key, Shift);
   const bool arrow = Key == VK_LEFT || Key == VK_RIGHT || Key == VK_UP || Key == VK_DOWN;
   if (Navigation.AlwaysEdit && (arrow || (Key == VK_TAB && GetOptions().Contains(goTabs))))
-    OpenEditor();
+    Keys(*this).OpenEditor();
 }

@@ -6,6 +6,8 @@
 #include "components/grid/grid/dragdrop/OleDrag.h"
 #include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/input/InputState.h"
+#include "components/grid/grid/input/Keys.h"
+#include "components/grid/grid/input/Timers.h"
 #include "platform/controls/shell.h"
 #include "platform/core/text.h"
 
@@ -29,7 +31,7 @@ bool OpenableAddress(const AnsiString& Anchor) {
 }  // namespace
 
 void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
-  if (input_->Panning) EndPanning();
+  if (input_->Panning) Timers(*this).EndPanning();
   if (ResizerPress(Message)) return;
   const int x = Message.XPos, y = Message.YPos;
   if (NearFixedColEdge(x)) return MoveFixedColLine(x);
@@ -53,7 +55,7 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   BasePress(Message);
   if (OnClickCell) OnClickCell(this, row, col);
   if (OnCellValidate) InitValidate(GetCol(), GetRow());
-  if (MergedPress(col, row, wasSelected) || DirectEditPress(col, row, x)) OpenEditor();
+  if (MergedPress(col, row, wasSelected) || DirectEditPress(col, row, x)) Keys(*this).OpenEditor();
 }
 
 // A press on a merged block selects all of it; a second press on it edits the block.
@@ -76,7 +78,7 @@ bool TExtStringGrid::DirectEditPress(int ACol, int ARow, int X) {
   const TRect r = CellRect(ACol, ARow);
   const int real = RemapCol(ACol);
   return X > r.Left + kSizingSlack && X < r.Right - kSizingSlack && IsEditable(real, ARow) &&
-         !StaticControl(real, ARow);
+         !Keys(*this).StaticControl(real, ARow);
 }
 
 bool TExtStringGrid::CellPress(int ACol, int ARow, int X, int Y) {
@@ -226,7 +228,7 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
 }
 
 void TExtStringGrid::WMRButtonDown(TWMMouse& Message) {
-  if (input_->Panning) EndPanning();
+  if (input_->Panning) Timers(*this).EndPanning();
   TBaseGrid::WMRButtonDown(Message);
   int col = -1, row = -1;
   MouseToCell(Message.XPos, Message.YPos, col, row);

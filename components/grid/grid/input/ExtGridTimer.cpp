@@ -6,6 +6,7 @@
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/input/InputState.h"
 #include "components/grid/grid/input/PanMath.h"
+#include "components/grid/grid/input/Timers.h"
 #include "platform/controls/screen.h"
 
 namespace {
@@ -31,90 +32,91 @@ bool HasBlinkTag(const AnsiString& Text) {
 
 void TExtStringGrid::WMTimer(int TimerID) {
   // Any timer makes one panning step while panning runs.
-  if (input_->Panning) PanStep();
+  if (input_->Panning) Timers(*this).PanStep();
   if (TimerID == kPanTimer) return;
   if (TimerID != kGridTimer) return MoveTimer(TimerID);
-  HoverStep();
-  BlinkStep();
+  Timers steps(*this);
+  steps.HoverStep();
+  steps.BlinkStep();
   if (GetPictureCache()->Animate()) Invalidate();
 }
 
-void TExtStringGrid::HoverStep() {
-  if (!Hovering || GetComponentState().Contains(csDesigning) || !GetVisible()) return;
+void TExtStringGrid::Timers::HoverStep() {
+  if (!g.Hovering || g.GetComponentState().Contains(csDesigning) || !g.GetVisible()) return;
   TPoint at;
   GetCursorPos(at);
-  at = ScreenToClient(at);
-  if (at.x < 0 || at.y < 0 || at.x >= GetClientWidth() || at.y >= GetClientHeight()) return;
-  const TGridCoord cell = MouseCoord(at.x, at.y);
-  if (cell.X < GetFixedCols() || cell.Y < GetFixedRows()) return;
-  if (cell.X >= GetColCount() || cell.Y >= GetRowCount()) return;
-  if (CanFocus() && !Focused()) SetFocus();
-  SetRow(cell.Y);
-  SetCol(cell.X);
+  at = g.ScreenToClient(at);
+  if (at.x < 0 || at.y < 0 || at.x >= g.GetClientWidth() || at.y >= g.GetClientHeight()) return;
+  const TGridCoord cell = g.MouseCoord(at.x, at.y);
+  if (cell.X < g.GetFixedCols() || cell.Y < g.GetFixedRows()) return;
+  if (cell.X >= g.GetColCount() || cell.Y >= g.GetRowCount()) return;
+  if (g.CanFocus() && !g.Focused()) g.SetFocus();
+  g.SetRow(cell.Y);
+  g.SetCol(cell.X);
 }
 
 bool TExtStringGrid::GetBlinkOn() const { return input_->BlinkOn; }
 bool TExtStringGrid::GetPanning() const { return input_->Panning; }
 
-void TExtStringGrid::BlinkStep() {
-  if (!EnableBlink) return;
-  input_->BlinkOn = !input_->BlinkOn;
-  const int lastRow = std::min(GetTopRow() + GetVisibleRowCount(), GetRowCount() - 1);
-  const int lastCol = std::min(GetLeftCol() + GetVisibleColCount(), GetColCount() - 1);
+void TExtStringGrid::Timers::BlinkStep() {
+  if (!g.EnableBlink) return;
+  g.input_->BlinkOn = !g.input_->BlinkOn;
+  const int lastRow = std::min(g.GetTopRow() + g.GetVisibleRowCount(), g.GetRowCount() - 1);
+  const int lastCol = std::min(g.GetLeftCol() + g.GetVisibleColCount(), g.GetColCount() - 1);
   auto repaint = [this](int c, int r) {
-    if (HasBlinkTag(GetCellEx(c, r))) RepaintCell(c, r);
+    if (HasBlinkTag(g.GetCellEx(c, r))) g.RepaintCell(c, r);
   };
-  for (int r = GetTopRow(); r <= lastRow; ++r)
-    for (int c = GetLeftCol(); c <= lastCol; ++c) repaint(c, r);
-  for (int r = 0; r < GetFixedRows(); ++r)
-    for (int c = GetLeftCol(); c <= lastCol; ++c) repaint(c, r);
-  for (int c = 0; c < GetFixedCols(); ++c)
-    for (int r = GetTopRow(); r <= lastRow; ++r) repaint(c, r);
+  for (int r = g.GetTopRow(); r <= lastRow; ++r)
+    for (int c = g.GetLeftCol(); c <= lastCol; ++c) repaint(c, r);
+  for (int r = 0; r < g.GetFixedRows(); ++r)
+    for (int c = g.GetLeftCol(); c <= lastCol; ++c) repaint(c, r);
+  for (int c = 0; c < g.GetFixedCols(); ++c)
+    for (int r = g.GetTopRow(); r <= lastRow; ++r) repaint(c, r);
 }
 
-void TExtStringGrid::StartPanning(TPoint Origin) {
-  input_->PanCursor = GetCursor();
-  SetCursor(PanCursorShape(8000));
-  SetTimer(kPanTimer, kPanInterval);
-  IntelliPanOrigin = Origin;
-  input_->PanHint = GetShowHint();
-  SetShowHint(false);
-  input_->Panning = true;
-  DrawIntelliFocusPoint();
+void TExtStringGrid::Timers::StartPanning(TPoint Origin) {
+  g.input_->PanCursor = g.GetCursor();
+  g.SetCursor(PanCursorShape(8000));
+  g.SetTimer(kPanTimer, kPanInterval);
+  g.IntelliPanOrigin = Origin;
+  g.input_->PanHint = g.GetShowHint();
+  g.SetShowHint(false);
+  g.input_->Panning = true;
+  g.DrawIntelliFocusPoint();
 }
 
-void TExtStringGrid::EndPanning() {
-  KillTimer(kPanTimer);
-  SetCursor(input_->PanCursor);
-  SetShowHint(input_->PanHint);
-  input_->Panning = false;
-  EraseIntelliFocusPoint();
+void TExtStringGrid::Timers::EndPanning() {
+  g.KillTimer(kPanTimer);
+  g.SetCursor(g.input_->PanCursor);
+  g.SetShowHint(g.input_->PanHint);
+  g.input_->Panning = false;
+  g.EraseIntelliFocusPoint();
 }
 
-void TExtStringGrid::PanStep() {
+void TExtStringGrid::Timers::PanStep() {
   TPoint mouse;
   GetCursorPos(mouse);
-  const TPoint direction = PanDirection(ScreenToClient(mouse), IntelliPanOrigin, IntelliPan);
-  const int firstRow = GetFixedRows(), lastRow = LastNormalRow();
-  const int firstCol = GetFixedCols(), lastCol = LastNormalCol();
+  const TPoint direction = PanDirection(g.ScreenToClient(mouse), g.IntelliPanOrigin, g.IntelliPan);
+  const int firstRow = g.GetFixedRows(), lastRow = g.LastNormalRow();
+  const int firstCol = g.GetFixedCols(), lastCol = g.LastNormalCol();
   if (lastRow < firstRow || lastCol < firstCol) return;
-  int row = std::clamp(GetRow(), firstRow, lastRow);
-  int col = std::clamp(GetCol(), firstCol, lastCol);
+  int row = std::clamp(g.GetRow(), firstRow, lastRow);
+  int col = std::clamp(g.GetCol(), firstCol, lastCol);
   if ((direction.x < 0 && col > firstCol) || (direction.x > 0 && col < lastCol)) col += direction.x;
   if ((direction.y < 0 && row > firstRow) || (direction.y > 0 && row < lastRow)) row += direction.y;
-  const bool outOfView = row < GetTopRow() || row >= GetTopRow() + GetVisibleRowCount() ||
-                         col < GetLeftCol() || col >= GetLeftCol() + GetVisibleColCount();
-  if (outOfView) EraseIntelliFocusPoint();
-  if (row != GetRow()) SetRow(row);
-  if (col != GetCol()) SetCol(col);
-  SetCursor(PanCursorShape(PanCursor(direction)));
-  DrawIntelliFocusPoint();
+  const bool outOfView = row < g.GetTopRow() || row >= g.GetTopRow() + g.GetVisibleRowCount() ||
+                         col < g.GetLeftCol() || col >= g.GetLeftCol() + g.GetVisibleColCount();
+  if (outOfView) g.EraseIntelliFocusPoint();
+  if (row != g.GetRow()) g.SetRow(row);
+  if (col != g.GetCol()) g.SetCol(col);
+  g.SetCursor(PanCursorShape(PanCursor(direction)));
+  g.DrawIntelliFocusPoint();
 }
 
 void TExtStringGrid::WMMButtonDown(TWMMouse& Message) {
   if (input_->Panning)
-    EndPanning();
+    Timers(*this).EndPanning();
   else if (IntelliPan != ipNone && GetRowCount() > GetFixedRowsEx() + GetFixedFooters())
-    StartPanning(TPoint(Message.XPos, Message.YPos));
+    Timers(*this).StartPanning(TPoint(Message.XPos, Message.YPos));
   TBaseGrid::WMMButtonDown(Message);
 }

@@ -4,50 +4,54 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/UpdateScope.h"
+#include "components/grid/grid/input/Keys.h"
 
 // A notch the grid moves by itself still reaches the OnMouseWheelDown (Up) event.
 bool TExtStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
-  if (!WheelStep(WheelLines, Shift)) return TBaseGrid::DoMouseWheelDown(Shift, MousePos);
+  if (!Keys(*this).WheelStep(WheelLines, Shift))
+    return TBaseGrid::DoMouseWheelDown(Shift, MousePos);
   TControl::DoMouseWheelDown(Shift, MousePos);
   return true;
 }
 
 bool TExtStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
-  if (!WheelStep(-WheelLines, Shift)) return TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+  if (!Keys(*this).WheelStep(-WheelLines, Shift)) return TBaseGrid::DoMouseWheelUp(Shift, MousePos);
   TControl::DoMouseWheelUp(Shift, MousePos);
   return true;
 }
 
 // True when the notch is used up here; the base grid's own step runs only without
 // EnableWheel, so a notch never moves twice.
-bool TExtStringGrid::WheelStep(int Lines, TShiftState Shift) {
-  if (GetPanning()) return true;
-  if (Shift.Contains(ssCtrl) && IntelliZoom) {
-    Zoom(Lines);
+bool TExtStringGrid::Keys::WheelStep(int Lines, TShiftState Shift) {
+  if (g.GetPanning()) return true;
+  if (Shift.Contains(ssCtrl) && g.IntelliZoom) {
+    g.Zoom(Lines);
     return true;
   }
-  if (!EnableWheel) {
-    if (!(GetOptions().Contains(goRowSelect) && Navigation.KeepHorizScroll)) return false;
-    const int left = GetLeftCol();
+  if (!g.EnableWheel) {
+    if (!(g.GetOptions().Contains(goRowSelect) && g.Navigation.KeepHorizScroll)) return false;
+    const int left = g.GetLeftCol();
     {
-      TUpdateScope lock(*this);
-      Lines > 0 ? TBaseGrid::DoMouseWheelDown({}, {}) : TBaseGrid::DoMouseWheelUp({}, {});
+      TUpdateScope lock(g);
+      Lines > 0 ? g.TBaseGrid::DoMouseWheelDown({}, {}) : g.TBaseGrid::DoMouseWheelUp({}, {});
     }
-    SetLeftCol(left);
+    g.SetLeftCol(left);
     return true;
   }
-  if (FixedRowAlways && GetRowCount() == 1) return true;
-  const int lastRow = LastNormalRow();
-  const int row = std::clamp(GetRow() + Lines, GetFixedRows(), std::max(GetFixedRows(), lastRow));
-  const int col = std::clamp(GetCol(), GetFixedCols(), std::max(GetFixedCols(), GetColCount() - 1));
-  if (row < 0 || row >= GetRowCount() || row == GetRow()) return true;
-  const int left = GetLeftCol();
+  if (g.FixedRowAlways && g.GetRowCount() == 1) return true;
+  const int lastRow = g.LastNormalRow();
+  const int row =
+      std::clamp(g.GetRow() + Lines, g.GetFixedRows(), std::max(g.GetFixedRows(), lastRow));
+  const int col =
+      std::clamp(g.GetCol(), g.GetFixedCols(), std::max(g.GetFixedCols(), g.GetColCount() - 1));
+  if (row < 0 || row >= g.GetRowCount() || row == g.GetRow()) return true;
+  const int left = g.GetLeftCol();
   {
-    TUpdateScope lock(*this);
-    if (col != GetCol()) SetCol(col);
-    SetRow(row);
-    SelectBaseCell();
+    TUpdateScope lock(g);
+    if (col != g.GetCol()) g.SetCol(col);
+    g.SetRow(row);
+    g.SelectBaseCell();
   }
-  if (GetOptions().Contains(goRowSelect) && Navigation.KeepHorizScroll) SetLeftCol(left);
+  if (g.GetOptions().Contains(goRowSelect) && g.Navigation.KeepHorizScroll) g.SetLeftCol(left);
   return true;
 }
