@@ -5,6 +5,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/input/InputState.h"
+#include "components/grid/grid/input/Mouse.h"
 #include "components/grid/grid/input/PanMath.h"
 #include "platform/controls/screen.h"
 
@@ -33,7 +34,7 @@ void TExtStringGrid::WMTimer(int TimerID) {
   // Any timer makes one panning step while panning runs.
   if (input_->Panning) PanStep();
   if (TimerID == kPanTimer) return;
-  if (TimerID != kGridTimer) return MoveTimer(TimerID);
+  if (TimerID != kGridTimer) return Mouse(*this).MoveTimer(TimerID);
   HoverStep();
   BlinkStep();
   if (GetPictureCache()->Animate()) Invalidate();
