@@ -16,6 +16,7 @@
 #include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/files/ClipState.h"
 #include "components/grid/grid/input/InputState.h"
+#include "components/grid/grid/input/Mouse.h"
 #include "components/grid/grid/paint/PaintState.h"
 #include "components/grid/grid/printing/PrintState.h"
 #include "components/grid/html/HTMLHintWindow.h"
@@ -66,7 +67,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
 TExtStringGrid::~TExtStringGrid() {
   if (ColumnSize.Save) Application->HandleEvent([this] { SaveColSizes(); });
   HandBackFormResize();
-  EndMoveDisplay();  // freed during a move: the drag cursor must not outlive it
+  Mouse(*this).EndMoveDisplay();  // freed during a move: the drag cursor must not outlive it
 }
 
 int TExtStringGrid::GetFixedRowsEx() const {

@@ -1251,6 +1251,8 @@ class TExtStringGrid : public TBaseGrid {
   void WMLButtonDblClk(TWMMouse& Message) override;
   void ColumnMoved(int FromIndex, int ToIndex) override;
   void RowMoved(int FromIndex, int ToIndex) override;
+  // With EnhRowColMove the floating window and the arrows show the move, not the base line.
+  bool DrawsMoveLine() const override { return !EnhRowColMove; }
   // Selects the item of the cell's radio group under (X, Y), relative to the cell.
   void HandleRadioClick(int ACol, int ARow, int X, int Y);
   // Installed as the owner form's OnResize: with SizeWithForm the grid's size follows the
@@ -1313,7 +1315,6 @@ class TExtStringGrid : public TBaseGrid {
   struct InputState;   // input/InputState.h: hints, panning, mouse presses and moves
   struct ClipState;    // files/ClipState.h: the last copy's origin and operation
   struct ClipContent;  // files/ClipState.h: a copy's formats held apart from the clipboard
-  class ClickParking;  // input/InputState.h
   // The edit's state and its editor controls (editing/GridEditors.h).
   std::unique_ptr<TGridEditState> edit_;
   std::unique_ptr<TGridEditors> editors_;
@@ -1510,70 +1511,7 @@ class TExtStringGrid : public TBaseGrid {
   class Keys;    // input/Keys.h: keys, the wheel's notch, advancing and opening the editor
 
   // Mouse
-  bool MergedPress(int ACol, int ARow, bool WasSelected);
-  bool URLCellAt(int ACol, int ARow);  // a URL text shown as a link
-  // A press on a cell inside the grid; true when it is handled whole.
-  bool CellPress(int ACol, int ARow, int X, int Y);
-  bool DirectEditPress(int ACol, int ARow, int X);
-  bool NodePress(int ACol, int ARow);
-  bool AnchorPress(int ACol, int ARow, int X, int Y);
-  void FollowAnchor(const AnsiString& Anchor);
-  // The release on a header cell: the check box and radio events, then the sort.
-  void HeaderRelease(int ACol, int ARow, int X, TShiftState Shift);
-  void SortByHeader(int ACol, TShiftState Shift);
-  void SortIndexClick(int ACol, TShiftState Shift);
-  bool ColumnSizeAt(int X, int Y, int& ACol);
-  // Rows and columns moved by the mouse (ExtGridEnhMove.cpp): OnColumnMove and OnRowMove may
-  // stop a move; with EnhRowColMove the floating window, the arrows and the drag cursor show,
-  // and the grid scrolls at its edges.
-  void NoteMovePress(int ACol, int ARow, int X, int Y);
-  // Runs the base grid's mouse move.
-  void MoveMouse(TShiftState Shift, int X, int Y);
-  void MoveTimer(int TimerID);
-  // The release's part: arrows hidden, an enhanced move made; true when the mouse left the
-  // press point while a line moved, so that the release does not sort.
-  bool MoveRelease();
-  bool MoveAllowed(bool Columns);
-  void StopMove();
-  void ShowMoveDisplay(int X, int Y);
-  void PlaceMoveArrows(bool Columns, int Target);
-  void ScrollMoveAtEdge(bool Columns, int X, int Y);
-  void EndMoveDisplay();
-  bool DrawsMoveLine() const override { return !EnhRowColMove; }
-  // The hidden flags and saved widths of real columns follow a moved real column.
-  void MoveColumnSlots(int From, int To);
-  // Whole rows, whole columns or all cells selected from the fixed cells.
-  bool FixedSelectPress(int ACol, int ARow, int X, int Y);
-  void ExtendFixedSelect(int X, int Y);
-  void HoverAnchor(int X, int Y);
-  void DisjunctCellRelease(TGridCoord Cell, bool Ctrl);
-  void DisjunctRowPress(int ACol, int ARow);
-  void DisjunctRowRelease();
-  // The selection resizer: a press on the handle at the selection's bottom-right corner copies
-  // the selection, the drag extends it and the release fills it as a smart paste would. The
-  // copy stays inside the grid: the clipboard is left alone.
-  TMouseSelectMode SelectModeAt(int X, int Y);
-  bool OnResizerHandle(int X, int Y);
-  void SelectModeMove(int X, int Y);
-  bool ResizerPress(TWMMouse& Message);
-  void ResizerRelease();
-  // Sizing the first column from its right edge in any row (MouseActions.SizeFixedCol).
-  bool NearFixedColEdge(int X) const;
-  void MoveFixedColLine(int X);
-  // The release's own steps: the pressed fixed cell rises, the sizing hint goes.
-  [[nodiscard]] ClickParking ReleaseSizing(int X, int Y);
-  void ShowSizingHint(int X, int Y);
-  void FixedColSizingMove(int X, int Y);
-  void ShowHintAt(TPoint Screen, const AnsiString& Text);
-  // The class library's press, with AlwaysEdit parked and the left column kept in row
-  // select with KeepHorizScroll.
-  void BasePress(TWMMouse& Message);
-  // A double click with RangeSelectAndEdit presses again with editing on.
-  void ReplayPress(const TWMMouse& Message);
-  void URLEditPress(int ACol, int ARow);
-  void PressFixedButton(int ACol, int ARow);
-  void ReleaseFixedButton();
-  void PaintFixedButton();
+  class Mouse;  // input/Mouse.h: presses, moves and releases of the mouse on the grid
 
   // Binary grid stream and clipboard
   class CopyPaste;  // files/CopyPaste.h: copy, cut and paste of cells, the smart paste's fill

@@ -6,6 +6,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/cells/LineState.h"
+#include "components/grid/grid/input/Mouse.h"
 
 void TExtStringGrid::StretchColumn(int ACol) {
   const int count = GetColCount();
@@ -106,7 +107,7 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
   // A column move is the left button's: a right release would end it.
   if (Button == mbRight && GetGridState() == gsColMoving) return;
-  DisjunctCellRelease(MouseCoord(X, Y), Shift.Contains(ssCtrl));
+  Mouse(*this).DisjunctCellRelease(MouseCoord(X, Y), Shift.Contains(ssCtrl));
   TBaseGrid::MouseUp(Button, Shift, X, Y);
   if (Button == mbLeft) EndSizing();  // a sizing that changed nothing
 }

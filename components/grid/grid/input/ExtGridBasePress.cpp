@@ -5,33 +5,35 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/input/Keys.h"
+#include "components/grid/grid/input/Mouse.h"
 
 // The focus a press gives is no reason to edit with AlwaysEdit: the press decides that itself.
-void TExtStringGrid::BasePress(TWMMouse& Message) {
-  const int leftCol = GetLeftCol();
-  const bool alwaysEdit = std::exchange(Navigation.AlwaysEdit, false);
-  TBaseGrid::WMLButtonDown(Message);
-  Navigation.AlwaysEdit = alwaysEdit;
-  if (!GetOptions().Contains(goRowSelect) || !Navigation.KeepHorizScroll) return;
-  if (GetLeftCol() == leftCol) return;
-  BeginUpdate();
-  SetLeftCol(leftCol);
-  EndUpdate();
+void TExtStringGrid::Mouse::BasePress(TWMMouse& Message) {
+  const int leftCol = g.GetLeftCol();
+  const bool alwaysEdit = std::exchange(g.Navigation.AlwaysEdit, false);
+  g.TBaseGrid::WMLButtonDown(Message);
+  g.Navigation.AlwaysEdit = alwaysEdit;
+  if (!g.GetOptions().Contains(goRowSelect) || !g.Navigation.KeepHorizScroll) return;
+  if (g.GetLeftCol() == leftCol) return;
+  g.BeginUpdate();
+  g.SetLeftCol(leftCol);
+  g.EndUpdate();
 }
 
 // The press runs as a click's would, so the editor the cell chooses opens where a click
 // opens one (not over a fixed cell).
-void TExtStringGrid::ReplayPress(const TWMMouse& Message) {
-  SetOptions(GetOptions() + goEditing);
+void TExtStringGrid::Mouse::ReplayPress(const TWMMouse& Message) {
+  g.SetOptions(g.GetOptions() + goEditing);
   TWMMouse press = Message;
   press.Msg = WM_LBUTTONDOWN;
-  WMLButtonDown(press);
+  g.WMLButtonDown(press);
 }
 
-void TExtStringGrid::URLEditPress(int ACol, int ARow) {
-  if (!URLEdit || ACol < GetFixedCols() || ARow < GetFixedRows() || !URLCellAt(ACol, ARow)) return;
-  SetCol(ACol);
-  SetRow(ARow);
+void TExtStringGrid::Mouse::URLEditPress(int ACol, int ARow) {
+  if (!g.URLEdit || ACol < g.GetFixedCols() || ARow < g.GetFixedRows() || !URLCellAt(ACol, ARow))
+    return;
+  g.SetCol(ACol);
+  g.SetRow(ARow);
   // A cell SelectCell refused is not the one to edit.
-  if (GetCol() == ACol && GetRow() == ARow) Keys(*this).OpenEditor();
+  if (g.GetCol() == ACol && g.GetRow() == ARow) Keys(g).OpenEditor();
 }

@@ -11,6 +11,7 @@
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
 #include "components/grid/grid/input/InputState.h"
+#include "components/grid/grid/input/Mouse.h"
 #include "platform/controls/screen.h"
 
 namespace {
@@ -26,120 +27,123 @@ TColor TExtStringGrid::GetArrowColor() const { return oleState_->GetArrowColor()
 
 void TExtStringGrid::SetArrowColor(TColor Value) { oleState_->SetArrowColor(Value); }
 
-void TExtStringGrid::NoteMovePress(int ACol, int ARow, int X, int Y) {
-  const TRect r = CellRect(ACol, ARow);
-  input_->LineMove.pressAt = TPoint(X, Y);
-  input_->LineMove.offset = TPoint(X - r.Left, Y - r.Top);
-  input_->LineMove.dragged = false;
+void TExtStringGrid::Mouse::NoteMovePress(int ACol, int ARow, int X, int Y) {
+  const TRect r = g.CellRect(ACol, ARow);
+  auto& move = g.input_->LineMove;
+  move.pressAt = TPoint(X, Y);
+  move.offset = TPoint(X - r.Left, Y - r.Top);
+  move.dragged = false;
 }
 
-void TExtStringGrid::MoveMouse(TShiftState Shift, int X, int Y) {
-  const TGridState state = GetGridState();
-  const bool away = Moving(state) && TPoint(X, Y) != input_->LineMove.pressAt;
-  input_->LineMove.dragged = input_->LineMove.dragged || away;
-  const bool running = Moving(state) && !GetComponentState().Contains(csDesigning);
+void TExtStringGrid::Mouse::MoveMouse(TShiftState Shift, int X, int Y) {
+  const TGridState state = g.GetGridState();
+  auto& move = g.input_->LineMove;
+  const bool away = Moving(state) && TPoint(X, Y) != move.pressAt;
+  move.dragged = move.dragged || away;
+  const bool running = Moving(state) && !g.GetComponentState().Contains(csDesigning);
   if (running && !MoveAllowed(state == gsColMoving)) StopMove();
-  const bool enhanced = running && away && EnhRowColMove && GetGridState() == state;
+  const bool enhanced = running && away && g.EnhRowColMove && g.GetGridState() == state;
   if (enhanced) ScrollMoveAtEdge(state == gsColMoving, X, Y);
   // The base grid finds the landing line after the scroll.
-  TBaseGrid::MouseMove(Shift, X, Y);
+  g.TBaseGrid::MouseMove(Shift, X, Y);
   if (enhanced) ShowMoveDisplay(X, Y);
-  if (EnhRowColMove) Update();
+  if (g.EnhRowColMove) g.Update();
 }
 
-bool TExtStringGrid::MoveAllowed(bool Columns) {
+bool TExtStringGrid::Mouse::MoveAllowed(bool Columns) {
   bool allow = true;
-  if (Columns && OnColumnMove) OnColumnMove(this, GetMoveIndex(), allow);
-  if (!Columns && OnRowMove) OnRowMove(this, GetMoveIndex(), allow);
+  if (Columns && g.OnColumnMove) g.OnColumnMove(&g, g.GetMoveIndex(), allow);
+  if (!Columns && g.OnRowMove) g.OnRowMove(&g, g.GetMoveIndex(), allow);
   return allow;
 }
 
 // A stopped move takes its floating window and drag cursor along, whatever stopped it.
-void TExtStringGrid::StopMove() {
+void TExtStringGrid::Mouse::StopMove() {
   EndMoveDisplay();
-  KillTimer(kMoveTimer);
-  SetGridState(gsNormal);
-  Invalidate();
+  g.KillTimer(kMoveTimer);
+  g.SetGridState(gsNormal);
+  g.Invalidate();
 }
 
-void TExtStringGrid::EndMoveDisplay() {
-  if (!std::exchange(input_->LineMove.shown, false)) return;
+void TExtStringGrid::Mouse::EndMoveDisplay() {
+  if (!std::exchange(g.input_->LineMove.shown, false)) return;
   Screen->SetCursor(crDefault);
-  oleState_->ColumnButton()->SetVisible(false);
-  oleState_->HideArrows();
+  g.oleState_->ColumnButton()->SetVisible(false);
+  g.oleState_->HideArrows();
 }
 
 // The moved column's header cell, or the moved row's first cell, at the press offset from the
 // mouse.
-void TExtStringGrid::ShowMoveDisplay(int X, int Y) {
-  const bool columns = GetGridState() == gsColMoving;
-  const int index = GetMoveIndex();
+void TExtStringGrid::Mouse::ShowMoveDisplay(int X, int Y) {
+  const bool columns = g.GetGridState() == gsColMoving;
+  const int index = g.GetMoveIndex();
   const int col = columns ? index : 0;
   const int row = columns ? 0 : index;
-  TPopupButton* window = oleState_->ColumnButton();
-  window->SetCaption(GetCellEx(RemapCol(col), row));
-  const TPoint at =
-      ClientToScreen(TPoint(X - input_->LineMove.offset.x, Y - input_->LineMove.offset.y));
-  window->SetBounds(at.x, at.y, ColWidths(col), RowHeights(row));
+  auto& move = g.input_->LineMove;
+  TPopupButton* window = g.oleState_->ColumnButton();
+  window->SetCaption(g.GetCellEx(g.RemapCol(col), row));
+  const TPoint at = g.ClientToScreen(TPoint(X - move.offset.x, Y - move.offset.y));
+  window->SetBounds(at.x, at.y, g.ColWidths(col), g.RowHeights(row));
   window->SetVisible(true);
-  PlaceMoveArrows(columns, GetMovePos());
+  PlaceMoveArrows(columns, g.GetMovePos());
   Screen->SetCursor(crDrag);
-  input_->LineMove.mouse = TPoint(X, Y);
-  input_->LineMove.shown = true;
+  move.mouse = TPoint(X, Y);
+  move.shown = true;
 }
 
 // The arrows point at the landing line's leading edge beside its header cell, while it shows.
-void TExtStringGrid::PlaceMoveArrows(bool Columns, int Target) {
-  const TRect r = Columns ? CellRect(Target, 0) : CellRect(0, Target);
-  if (Target < 0 || r.Right <= r.Left || r.Bottom <= r.Top) return oleState_->HideArrows();
+void TExtStringGrid::Mouse::PlaceMoveArrows(bool Columns, int Target) {
+  const TRect r = Columns ? g.CellRect(Target, 0) : g.CellRect(0, Target);
+  TGridOleState& ole = *g.oleState_;
+  if (Target < 0 || r.Right <= r.Left || r.Bottom <= r.Top) return ole.HideArrows();
   if (Columns) {
-    oleState_->ShowArrow(arrUp, TPoint(r.Left - kArrowCentre, r.Top - kColArrowRise));
-    oleState_->ShowArrow(arrDown, TPoint(r.Left - kArrowCentre, r.Bottom));
+    ole.ShowArrow(arrUp, TPoint(r.Left - kArrowCentre, r.Top - kColArrowRise));
+    ole.ShowArrow(arrDown, TPoint(r.Left - kArrowCentre, r.Bottom));
   } else {
-    oleState_->ShowArrow(arrLeft, TPoint(r.Left - kRowArrowGap, r.Top - kArrowCentre));
-    oleState_->ShowArrow(arrRight, TPoint(r.Right, r.Top - kArrowCentre));
+    ole.ShowArrow(arrLeft, TPoint(r.Left - kRowArrowGap, r.Top - kArrowCentre));
+    ole.ShowArrow(arrRight, TPoint(r.Right, r.Top - kArrowCentre));
   }
 }
 
 // One line towards the side the mouse has left the scrolling cells by.
-void TExtStringGrid::ScrollMoveAtEdge(bool Columns, int X, int Y) {
-  const TGridAxis& axis = Shape().Axis(Columns ? GridAxis::Columns : GridAxis::Rows);
+void TExtStringGrid::Mouse::ScrollMoveAtEdge(bool Columns, int X, int Y) {
+  const TGridAxis& axis = g.Shape().Axis(Columns ? GridAxis::Columns : GridAxis::Rows);
   const int pos = Columns ? X : Y;
   const int first = axis.First();
   int next = first;
   if (pos < axis.FixedExtent() && first > axis.Fixed())
     next = first - 1;
-  else if (pos > (Columns ? GetClientWidth() : GetClientHeight()) && first < axis.MaxFirst())
+  else if (pos > (Columns ? g.GetClientWidth() : g.GetClientHeight()) && first < axis.MaxFirst())
     next = first + 1;
   if (next == first) return;
-  Columns ? SetLeftCol(next) : SetTopRow(next);
-  Repaint();
+  Columns ? g.SetLeftCol(next) : g.SetTopRow(next);
+  g.Repaint();
 }
 
 // Scrolling on past an edge moves the landing line: the arrows follow it.
-void TExtStringGrid::MoveTimer(int TimerID) {
-  TBaseGrid::WMTimer(TimerID);
-  if (TimerID == kMoveTimer && input_->LineMove.shown && Moving(GetGridState()))
-    ShowMoveDisplay(input_->LineMove.mouse.x, input_->LineMove.mouse.y);
+void TExtStringGrid::Mouse::MoveTimer(int TimerID) {
+  g.TBaseGrid::WMTimer(TimerID);
+  const auto& move = g.input_->LineMove;
+  if (TimerID == kMoveTimer && move.shown && Moving(g.GetGridState()))
+    ShowMoveDisplay(move.mouse.x, move.mouse.y);
 }
 
-bool TExtStringGrid::MoveRelease() {
-  if (!GetComponentState().Contains(csDesigning)) oleState_->HideArrows();
-  const bool dragged = std::exchange(input_->LineMove.dragged, false);
-  const TGridState state = GetGridState();
-  if (!input_->LineMove.shown || !Moving(state)) {
+bool TExtStringGrid::Mouse::MoveRelease() {
+  if (!g.GetComponentState().Contains(csDesigning)) g.oleState_->HideArrows();
+  const bool dragged = std::exchange(g.input_->LineMove.dragged, false);
+  const TGridState state = g.GetGridState();
+  if (!g.input_->LineMove.shown || !Moving(state)) {
     EndMoveDisplay();
     return dragged;
   }
   const bool columns = state == gsColMoving;
-  const int from = GetMoveIndex(), to = GetMovePos();
-  const int fixed = columns ? GetFixedCols() : GetFixedRows();
-  const int count = columns ? GetColCount() : GetRowCount();
+  const int from = g.GetMoveIndex(), to = g.GetMovePos();
+  const int fixed = columns ? g.GetFixedCols() : g.GetFixedRows();
+  const int count = columns ? g.GetColCount() : g.GetRowCount();
   StopMove();
-  if (to >= fixed && to < count && to != from) columns ? MoveColumn(from, to) : MoveRow(from, to);
+  if (to >= fixed && to < count && to != from)
+    columns ? g.MoveColumn(from, to) : g.MoveRow(from, to);
   return dragged;
 }
 
-void TExtStringGrid::MoveColumnSlots(int From, int To) {
-  columns_->Move(From, To);
-}
+void TExtStringGrid::Mouse::MoveColumnSlots(int From, int To) { g.columns_->Move(From, To); }

@@ -6,73 +6,75 @@
 #include "components/grid/core/SortState.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/input/InputState.h"
+#include "components/grid/grid/input/Mouse.h"
 
 namespace {
-constexpr int kSizingSlack = 3;   // pixels beside a header border that size the column
 constexpr int kFilterButton = 16;  // the filter button at a header's right edge
 }  // namespace
 
-void TExtStringGrid::HeaderRelease(int ACol, int ARow, int X, TShiftState Shift) {
+void TExtStringGrid::Mouse::HeaderRelease(int ACol, int ARow, int X, TShiftState Shift) {
   // Only the release right after the double click is no sort click.
-  const bool dblSized = std::exchange(input_->Mouse.dblSized, false);
-  if (input_->Mouse.moved || ACol < 0 || ARow < 0) return;
-  if (ACol < GetFixedCols() && !SortSettings.FixedCols) return;
-  const int real = RemapCol(ACol);
-  if (bool state = false; HasCheckBox(real, ARow) && GetCheckBoxState(real, ARow, state)) {
-    if (OnCheckBoxMouseUp) OnCheckBoxMouseUp(this, ACol, ARow, state);
-  } else if (int index = -1; IsRadio(real, ARow) && GetRadioIdx(real, ARow, index)) {
-    if (OnRadioMouseUp) OnRadioMouseUp(this, ACol, ARow, index);
+  const bool dblSized = std::exchange(g.input_->Mouse.dblSized, false);
+  if (g.input_->Mouse.moved || ACol < 0 || ARow < 0) return;
+  const TSortSettings& sort = g.SortSettings;
+  if (ACol < g.GetFixedCols() && !sort.FixedCols) return;
+  const int real = g.RemapCol(ACol);
+  if (bool state = false; g.HasCheckBox(real, ARow) && g.GetCheckBoxState(real, ARow, state)) {
+    if (g.OnCheckBoxMouseUp) g.OnCheckBoxMouseUp(&g, ACol, ARow, state);
+  } else if (int index = -1; g.IsRadio(real, ARow) && g.GetRadioIdx(real, ARow, index)) {
+    if (g.OnRadioMouseUp) g.OnRadioMouseUp(&g, ACol, ARow, index);
   }
   if (dblSized) return;
-  const TRect r = CellRect(ACol, ARow);
-  if (ARow == 0 && GetOptions().Contains(goColSizing) &&
+  const TRect r = g.CellRect(ACol, ARow);
+  if (ARow == 0 && g.GetOptions().Contains(goColSizing) &&
       (X - r.Left <= kSizingSlack || r.Right - X <= kSizingSlack))
     return;
   // The filter button opens the column's filter list instead.
-  if (GetFilter(real) && r.Right - X <= kFilterButton) return;
-  if (ARow != SortSettings.GetRow() || input_->Mouse.down.Y != ARow || GetFixedRows() == 0 ||
-      !SortSettings.GetShow() || GetRowCount() <= 2)
+  if (g.GetFilter(real) && r.Right - X <= kFilterButton) return;
+  if (ARow != sort.GetRow() || g.input_->Mouse.down.Y != ARow || g.GetFixedRows() == 0 ||
+      !sort.GetShow() || g.GetRowCount() <= 2)
     return;
   bool doSort = true;
-  if (OnCanSort) OnCanSort(this, ACol, doSort);
+  if (g.OnCanSort) g.OnCanSort(&g, ACol, doSort);
   if (doSort) SortByHeader(ACol, Shift);
 }
 
 // A click on the sort column turns its direction; another column sorts ascending.
-void TExtStringGrid::SortByHeader(int ACol, TShiftState Shift) {
-  HideInplaceEdit();
-  if (SortSettings.AutoColumnMerge) UndoColumnMerge();
+void TExtStringGrid::Mouse::SortByHeader(int ACol, TShiftState Shift) {
+  TSortSettings& sort = g.SortSettings;
+  g.HideInplaceEdit();
+  if (sort.AutoColumnMerge) g.UndoColumnMerge();
   const auto start = std::chrono::steady_clock::now();
-  if (!SortSettings.GetIndexShow()) {
-    if (SortSettings.GetColumn() == ACol) {
-      SortSettings.SetDirection(SortSettings.GetDirection() == sdAscending ? sdDescending
-                                                                            : sdAscending);
+  if (!sort.GetIndexShow()) {
+    if (sort.GetColumn() == ACol) {
+      sort.SetDirection(sort.GetDirection() == sdAscending ? sdDescending : sdAscending);
     } else {
-      SortSettings.SetColumn(ACol);
-      SortSettings.SetDirection(sdAscending);
+      sort.SetColumn(ACol);
+      sort.SetDirection(sdAscending);
     }
-    HasNodes() ? QSortGroup() : QSort();
+    g.HasNodes() ? g.QSortGroup() : g.QSort();
   } else {
     SortIndexClick(ACol, Shift);
-    QSortIndexed();
+    g.QSortIndexed();
   }
   const auto spent = std::chrono::steady_clock::now() - start;
-  sort_->LastSortTime =
+  g.sort_->LastSortTime =
       static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(spent).count());
-  if (SortSettings.AutoColumnMerge) ApplyColumnMerge();
-  if (OnClickSort) OnClickSort(this, ACol);
+  if (sort.AutoColumnMerge) g.ApplyColumnMerge();
+  if (g.OnClickSort) g.OnClickSort(&g, ACol);
 }
 
 // Shift adds the column to the sort index list or turns its direction there; a plain click
 // sorts by the column alone, turning it when it is already the only one.
-void TExtStringGrid::SortIndexClick(int ACol, TShiftState Shift) {
-  const bool listed = SortIndexes.FindIndex(ACol) >= 0;
+void TExtStringGrid::Mouse::SortIndexClick(int ACol, TShiftState Shift) {
+  TSortIndexList& indexes = g.SortIndexes;
+  const bool listed = indexes.FindIndex(ACol) >= 0;
   if (Shift.Contains(ssShift)) {
-    listed ? SortIndexes.ToggleIndex(ACol) : SortIndexes.AddIndex(ACol, true);
-  } else if (listed && SortIndexes.Count() == 1) {
-    SortIndexes.ToggleIndex(ACol);
+    listed ? indexes.ToggleIndex(ACol) : indexes.AddIndex(ACol, true);
+  } else if (listed && indexes.Count() == 1) {
+    indexes.ToggleIndex(ACol);
   } else {
-    SortIndexes.Clear();
-    SortIndexes.AddIndex(ACol, true);
+    indexes.Clear();
+    indexes.AddIndex(ACol, true);
   }
 }

@@ -7,13 +7,12 @@
 #include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/input/InputState.h"
 #include "components/grid/grid/input/Keys.h"
+#include "components/grid/grid/input/Mouse.h"
 #include "components/grid/grid/input/Timers.h"
 #include "platform/controls/shell.h"
 #include "platform/core/text.h"
 
 namespace {
-
-constexpr int kSizingSlack = 3;  // pixels beside a header border that size the column
 
 bool Inside(const TRect& R, int X, int Y) {
   return X >= R.Left && X < R.Right && Y >= R.Top && Y < R.Bottom;
@@ -32,9 +31,10 @@ bool OpenableAddress(const AnsiString& Anchor) {
 
 void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   if (input_->Panning) Timers(*this).EndPanning();
-  if (ResizerPress(Message)) return;
+  Mouse mouse(*this);
+  if (mouse.ResizerPress(Message)) return;
   const int x = Message.XPos, y = Message.YPos;
-  if (NearFixedColEdge(x)) return MoveFixedColLine(x);
+  if (mouse.NearFixedColEdge(x)) return mouse.MoveFixedColLine(x);
   int col = -1, row = -1;
   MouseToCell(x, y, col, row);
   input_->Mouse.down = {col, row};
@@ -42,122 +42,124 @@ void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
   input_->Mouse.moved = false;
   input_->Mouse.dragPending = false;
   input_->Mouse.rowSelectPress = false;
-  NoteMovePress(col, row, x, y);
+  mouse.NoteMovePress(col, row, x, y);
   if (col < 0 || row < 0) {
     HideInplaceEdit();
     return TBaseGrid::WMLButtonDown(Message);
   }
   if (MouseActions.CaretPositioning) edit_->CaretClickPending = true;
   if (col < GetFixedCols() || row < GetFixedRows() || IsFixed(col, row)) HideInplaceEdit();
-  PressFixedButton(col, row);
-  if (CellPress(col, row, x, y)) return;
+  mouse.PressFixedButton(col, row);
+  if (mouse.CellPress(col, row, x, y)) return;
   const bool wasSelected = IsSelected(col, row);
-  BasePress(Message);
+  mouse.BasePress(Message);
   if (OnClickCell) OnClickCell(this, row, col);
   if (OnCellValidate) InitValidate(GetCol(), GetRow());
-  if (MergedPress(col, row, wasSelected) || DirectEditPress(col, row, x)) Keys(*this).OpenEditor();
+  if (mouse.MergedPress(col, row, wasSelected) || mouse.DirectEditPress(col, row, x))
+    Keys(*this).OpenEditor();
 }
 
 // A press on a merged block selects all of it; a second press on it edits the block.
-bool TExtStringGrid::MergedPress(int ACol, int ARow, bool WasSelected) {
-  if (!IsMergedCell(RemapCol(ACol), ARow) || ACol < GetFixedCols() || ARow < GetFixedRows())
+bool TExtStringGrid::Mouse::MergedPress(int ACol, int ARow, bool WasSelected) {
+  if (!g.IsMergedCell(g.RemapCol(ACol), ARow) || ACol < g.GetFixedCols() || ARow < g.GetFixedRows())
     return false;
-  if (IsFixed(ACol, ARow)) return false;
-  const TRect block = ShownBlock(ACol, ARow);
+  if (g.IsFixed(ACol, ARow)) return false;
+  const TRect block = g.ShownBlock(ACol, ARow);
   // The release would shrink a range selection back to the cell under the mouse.
-  if (GetGridState() == gsSelecting) SetGridState(gsNormal);
-  SelectRange(block.Left, block.Right, block.Top, block.Bottom);
-  return WasSelected && IsEditable(RemapCol(block.Left), block.Top);
+  if (g.GetGridState() == gsSelecting) g.SetGridState(gsNormal);
+  g.SelectRange(block.Left, block.Right, block.Top, block.Bottom);
+  return WasSelected && g.IsEditable(g.RemapCol(block.Left), block.Top);
 }
 
 // With DirectEdit the first press opens the editor, unless it is near the cell's side edges
 // (where the column sizes) or on a cell that cannot be edited or holds a static control.
-bool TExtStringGrid::DirectEditPress(int ACol, int ARow, int X) {
-  if (!MouseActions.DirectEdit || ACol < GetFixedCols() || ARow < GetFixedRows()) return false;
-  if (IsFixed(ACol, ARow)) return false;
-  const TRect r = CellRect(ACol, ARow);
-  const int real = RemapCol(ACol);
-  return X > r.Left + kSizingSlack && X < r.Right - kSizingSlack && IsEditable(real, ARow) &&
-         !Keys(*this).StaticControl(real, ARow);
+bool TExtStringGrid::Mouse::DirectEditPress(int ACol, int ARow, int X) {
+  if (!g.MouseActions.DirectEdit || ACol < g.GetFixedCols() || ARow < g.GetFixedRows())
+    return false;
+  if (g.IsFixed(ACol, ARow)) return false;
+  const TRect r = g.CellRect(ACol, ARow);
+  const int real = g.RemapCol(ACol);
+  return X > r.Left + kSizingSlack && X < r.Right - kSizingSlack && g.IsEditable(real, ARow) &&
+         !Keys(g).StaticControl(real, ARow);
 }
 
-bool TExtStringGrid::CellPress(int ACol, int ARow, int X, int Y) {
-  const int real = RemapCol(ACol);
-  const bool fixed = ACol < GetFixedCols() || ARow < GetFixedRows();
-  const TRect r = CellRect(ACol, ARow);
+bool TExtStringGrid::Mouse::CellPress(int ACol, int ARow, int X, int Y) {
+  const int real = g.RemapCol(ACol);
+  const bool fixed = ACol < g.GetFixedCols() || ARow < g.GetFixedRows();
+  const TRect r = g.CellRect(ACol, ARow);
   if (NodePress(ACol, ARow)) return true;
-  if (!fixed && IsRadio(real, ARow) && IsEditable(real, ARow)) {
-    HideInplaceEdit();
-    HandleRadioClick(ACol, ARow, X - r.Left, Y - r.Top);
+  if (!fixed && g.IsRadio(real, ARow) && g.IsEditable(real, ARow)) {
+    g.HideInplaceEdit();
+    g.HandleRadioClick(ACol, ARow, X - r.Left, Y - r.Top);
     return true;
   }
-  if (ACol == 0 && HasNodes()) return true;
-  if (OleDrag(*this).OleDragPress(ACol, ARow, X, Y)) return true;
-  if (!fixed && HasButton(real, ARow)) {
-    if (Inside(ButtonRect(real, ARow), X, Y)) {
-      PushButton(real, ARow, true);
-      input_->Mouse.button = {ACol, ARow};
+  if (ACol == 0 && g.HasNodes()) return true;
+  if (OleDrag(g).OleDragPress(ACol, ARow, X, Y)) return true;
+  if (!fixed && g.HasButton(real, ARow)) {
+    if (Inside(g.ButtonRect(real, ARow), X, Y)) {
+      g.PushButton(real, ARow, true);
+      g.input_->Mouse.button = {ACol, ARow};
     }
-    if (OnClickCell) OnClickCell(this, ARow, ACol);
+    if (g.OnClickCell) g.OnClickCell(&g, ARow, ACol);
     return true;
   }
   DisjunctRowPress(ACol, ARow);
   if (AnchorPress(ACol, ARow, X, Y)) return true;
   // The base grid's press would start moving the line: the click is told all the same.
   if (FixedSelectPress(ACol, ARow, X, Y)) {
-    if (OnClickCell) OnClickCell(this, ARow, ACol);
+    if (g.OnClickCell) g.OnClickCell(&g, ARow, ACol);
     return true;
   }
-  bool canEdit = GetOptions().Contains(goEditing);
-  GetCellReadOnly(real, ARow, canEdit);
-  if (!fixed && canEdit && HasCheckBox(real, ARow)) {
-    HideInplaceEdit();
-    if (CanFocus()) SetFocus();
-    ToggleCheck(real, ARow, true);
+  bool canEdit = g.GetOptions().Contains(goEditing);
+  g.GetCellReadOnly(real, ARow, canEdit);
+  if (!fixed && canEdit && g.HasCheckBox(real, ARow)) {
+    g.HideInplaceEdit();
+    if (g.CanFocus()) g.SetFocus();
+    g.ToggleCheck(real, ARow, true);
     bool state = false;
-    GetCheckBoxState(real, ARow, state);
-    if (OnCheckBoxClick) OnCheckBoxClick(this, ACol, ARow, state);
+    g.GetCheckBoxState(real, ARow, state);
+    if (g.OnCheckBoxClick) g.OnCheckBoxClick(&g, ACol, ARow, state);
     return true;
   }
   return false;
 }
 
-bool TExtStringGrid::NodePress(int ACol, int ARow) {
-  if (ACol != 0 || ARow < GetFixedRows() || !IsNode(ARow)) return false;
-  const int real = RemapRowInv(ARow);
-  if (GetNodeState(ARow)) {
-    ExpandNode(real);
-    if (OnExpandNode) OnExpandNode(this, ARow, real);
+bool TExtStringGrid::Mouse::NodePress(int ACol, int ARow) {
+  if (ACol != 0 || ARow < g.GetFixedRows() || !g.IsNode(ARow)) return false;
+  const int real = g.RemapRowInv(ARow);
+  if (g.GetNodeState(ARow)) {
+    g.ExpandNode(real);
+    if (g.OnExpandNode) g.OnExpandNode(&g, ARow, real);
   } else {
-    ContractNode(real);
-    if (OnContractNode) OnContractNode(this, ARow, real);
+    g.ContractNode(real);
+    if (g.OnContractNode) g.OnContractNode(&g, ARow, real);
   }
-  SetRow(ARow);
+  g.SetRow(ARow);
   return true;
 }
 
-bool TExtStringGrid::AnchorPress(int ACol, int ARow, int X, int Y) {
-  const AnsiString text = GetCellEx(RemapCol(ACol), ARow);
+bool TExtStringGrid::Mouse::AnchorPress(int ACol, int ARow, int X, int Y) {
+  const AnsiString text = g.GetCellEx(g.RemapCol(ACol), ARow);
   AnsiString anchor;
-  if (URLShow && TextType(text, EnableHTML) != ttHTML && IsURL(text))
+  if (g.URLShow && TextType(text, g.EnableHTML) != ttHTML && IsURL(text))
     anchor = text;
-  else if (!HTMLAnchorAt(ACol, ARow, X, Y, anchor) || anchor == "ctrl")
+  else if (!g.HTMLAnchorAt(ACol, ARow, X, Y, anchor) || anchor == "ctrl")
     return false;
   bool autoHandle = true;
-  if (OnAnchorClick) OnAnchorClick(this, ARow, ACol, anchor, autoHandle);
+  if (g.OnAnchorClick) g.OnAnchorClick(&g, ARow, ACol, anchor, autoHandle);
   if (autoHandle) FollowAnchor(anchor);
   return true;
 }
 
 // A cell link outside the grid leaves the current cell where it is.
-void TExtStringGrid::FollowAnchor(const AnsiString& Anchor) {
+void TExtStringGrid::Mouse::FollowAnchor(const AnsiString& Anchor) {
   static const AnsiString kCellPrefix = "CELL://";
   if (AnsiUpperCase(Anchor).rfind(kCellPrefix, 0) == 0) {
     TGridCoord cell;
-    if (NameToCell(Anchor.substr(kCellPrefix.size()), cell) && cell.X >= GetFixedCols() &&
-        cell.Y >= GetFixedRows() && cell.X < GetColCount() && cell.Y < GetRowCount()) {
-      SetRow(cell.Y);
-      SetCol(cell.X);
+    if (NameToCell(Anchor.substr(kCellPrefix.size()), cell) && cell.X >= g.GetFixedCols() &&
+        cell.Y >= g.GetFixedRows() && cell.X < g.GetColCount() && cell.Y < g.GetRowCount()) {
+      g.SetRow(cell.Y);
+      g.SetCol(cell.X);
     }
   } else if (OpenableAddress(Anchor)) {
     ShellExecute(nullptr, "open", Anchor.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
@@ -197,9 +199,10 @@ void TExtStringGrid::HandleRadioClick(int ACol, int ARow, int X, int Y) {
 
 void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   const int x = Message.XPos, y = Message.YPos;
-  const ClickParking click = ReleaseSizing(x, y);
+  Mouse mouse(*this);
+  const Mouse::ClickParking click = mouse.ReleaseSizing(x, y);
   if (input_->Mouse.fixedSizingX >= 0) {
-    MoveFixedColLine(-1);
+    mouse.MoveFixedColLine(-1);
     // Under mouse capture X may lie left of the grid: a width is never negative.
     SetColWidths(0, std::max(x, 0));
     return TBaseGrid::WMLButtonUp(Message);
@@ -210,19 +213,19 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
     PushButton(RemapCol(pressed.X), pressed.Y, false);
     if (OnButtonClick) OnButtonClick(this, pressed.X, pressed.Y);
   }
-  const bool moving = MoveRelease();
+  const bool moving = mouse.MoveRelease();
   // The base grid sets the new width at its release.
   const bool sizing = GetGridState() == gsColSizing;
   TBaseGrid::WMLButtonUp(Message);
-  ResizerRelease();
+  mouse.ResizerRelease();
   OleDrag(*this).OleDragRelease();
-  DisjunctRowRelease();
+  mouse.DisjunctRowRelease();
   RowSelectDragging = false;
   input_->Mouse.rangeAnchor = -1;
   if (moving || sizing) input_->Mouse.moved = true;
   int col = -1, row = -1;
   MouseToCell(x, y, col, row);
-  HeaderRelease(col, row, x, KeysToShiftState(Message.Keys));
+  mouse.HeaderRelease(col, row, x, KeysToShiftState(Message.Keys));
   input_->Mouse.moved = false;
   input_->Mouse.down = {-1, -1};
 }
@@ -234,16 +237,16 @@ void TExtStringGrid::WMRButtonDown(TWMMouse& Message) {
   MouseToCell(Message.XPos, Message.YPos, col, row);
   if (col < 0 || row < 0) return;
   if (OnRightClickCell) OnRightClickCell(this, row, col);
-  URLEditPress(col, row);
+  Mouse(*this).URLEditPress(col, row);
 }
 
 // In row 0 a border sizes the column left of it: near a cell's left edge its left neighbour.
-bool TExtStringGrid::ColumnSizeAt(int X, int Y, int& ACol) {
+bool TExtStringGrid::Mouse::ColumnSizeAt(int X, int Y, int& ACol) {
   int col = -1, row = -1;
-  MouseToCell(X, Y, col, row);
-  if (row != 0 || col < 0 || !GetOptions().Contains(goColSizing)) return false;
-  const TRect r = CellRect(col, row);
-  if (X - r.Left <= kSizingSlack && col - 1 >= GetFixedCols())
+  g.MouseToCell(X, Y, col, row);
+  if (row != 0 || col < 0 || !g.GetOptions().Contains(goColSizing)) return false;
+  const TRect r = g.CellRect(col, row);
+  if (X - r.Left <= kSizingSlack && col - 1 >= g.GetFixedCols())
     ACol = col - 1;
   else if (r.Right - X <= kSizingSlack)
     ACol = col;
@@ -253,8 +256,9 @@ bool TExtStringGrid::ColumnSizeAt(int X, int Y, int& ACol) {
 }
 
 void TExtStringGrid::WMLButtonDblClk(TWMMouse& Message) {
+  Mouse mouse(*this);
   int sized = -1;
-  if (ColumnSizeAt(Message.XPos, Message.YPos, sized)) {
+  if (mouse.ColumnSizeAt(Message.XPos, Message.YPos, sized)) {
     input_->Mouse.dblSized = true;
     bool allow = true;
     if (OnColumnSize) OnColumnSize(this, sized, allow);
@@ -265,7 +269,7 @@ void TExtStringGrid::WMLButtonDblClk(TWMMouse& Message) {
   int col = -1, row = -1;
   MouseToCell(Message.XPos, Message.YPos, col, row);
   if (OnDblClickCell && col >= 0 && row >= 0) OnDblClickCell(this, row, col);
-  if (MouseActions.RangeSelectAndEdit) ReplayPress(Message);
+  if (MouseActions.RangeSelectAndEdit) mouse.ReplayPress(Message);
 }
 
 // The cells of hidden columns stay at their real columns, so the real columns move, and their
@@ -274,7 +278,7 @@ void TExtStringGrid::WMLButtonDblClk(TWMMouse& Message) {
 void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
   const int from = RemapCol(FromIndex), to = RemapCol(ToIndex);
   TBaseGrid::ColumnMoved(from, to);
-  MoveColumnSlots(from, to);
+  Mouse(*this).MoveColumnSlots(from, to);
   input_->Mouse.moved = true;
   auto follow = [&](int c) {
     if (c == FromIndex) return ToIndex;

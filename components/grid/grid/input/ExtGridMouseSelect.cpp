@@ -6,126 +6,130 @@
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/dragdrop/OleDrag.h"
 #include "components/grid/grid/input/InputState.h"
+#include "components/grid/grid/input/Mouse.h"
 #include "platform/controls/keys.h"
 
-bool TExtStringGrid::FixedSelectPress(int ACol, int ARow, int X, int Y) {
-  if (!GetOptions().Contains(goRangeSelect)) return false;
+bool TExtStringGrid::Mouse::FixedSelectPress(int ACol, int ARow, int X, int Y) {
+  if (!g.GetOptions().Contains(goRangeSelect)) return false;
   const TMouseSelectMode mode = SelectModeAt(X, Y);
-  const int fixedCols = GetFixedCols(), fixedRows = GetFixedRows();
-  const int lastCol = GetColCount() - 1, lastRow = GetRowCount() - 1;
+  const int fixedCols = g.GetFixedCols(), fixedRows = g.GetFixedRows();
+  const int lastCol = g.GetColCount() - 1, lastRow = g.GetRowCount() - 1;
   if (mode == msAll) {
-    if (CanFocus()) SetFocus();
-    SelectRange(fixedCols, lastCol, fixedRows, lastRow);
+    if (g.CanFocus()) g.SetFocus();
+    g.SelectRange(fixedCols, lastCol, fixedRows, lastRow);
     return true;
   }
   if (mode == msRow) {
-    SelectRange(fixedCols, lastCol, ARow, ARow);
-    input_->Mouse.rangeAnchor = ARow;
-    input_->Mouse.rangeRows = true;
-    RowSelectDragging = MouseActions.DisjunctRowSelect;
+    g.SelectRange(fixedCols, lastCol, ARow, ARow);
+    g.input_->Mouse.rangeAnchor = ARow;
+    g.input_->Mouse.rangeRows = true;
+    g.RowSelectDragging = g.MouseActions.DisjunctRowSelect;
     return true;
   }
   if (mode == msColumn) {
-    SelectRange(ACol, ACol, fixedRows, lastRow);
-    input_->Mouse.rangeAnchor = ACol;
-    input_->Mouse.rangeRows = false;
+    g.SelectRange(ACol, ACol, fixedRows, lastRow);
+    g.input_->Mouse.rangeAnchor = ACol;
+    g.input_->Mouse.rangeRows = false;
     return true;
   }
   return false;
 }
 
-void TExtStringGrid::ExtendFixedSelect(int X, int Y) {
+void TExtStringGrid::Mouse::ExtendFixedSelect(int X, int Y) {
   int col = -1, row = -1;
-  MouseToCell(X, Y, col, row);
-  const int anchor = input_->Mouse.rangeAnchor;
-  if (input_->Mouse.rangeRows && row >= GetFixedRows())
-    SelectRange(GetFixedCols(), GetColCount() - 1, std::min(anchor, row), std::max(anchor, row));
-  else if (!input_->Mouse.rangeRows && col >= GetFixedCols())
-    SelectRange(std::min(anchor, col), std::max(anchor, col), GetFixedRows(), GetRowCount() - 1);
+  g.MouseToCell(X, Y, col, row);
+  const int anchor = g.input_->Mouse.rangeAnchor;
+  if (g.input_->Mouse.rangeRows && row >= g.GetFixedRows())
+    g.SelectRange(g.GetFixedCols(), g.GetColCount() - 1, std::min(anchor, row),
+                  std::max(anchor, row));
+  else if (!g.input_->Mouse.rangeRows && col >= g.GetFixedCols())
+    g.SelectRange(std::min(anchor, col), std::max(anchor, col), g.GetFixedRows(),
+                  g.GetRowCount() - 1);
 }
 
-namespace {
-constexpr int kSizingSlack = 3;
-}  // namespace
-
-bool TExtStringGrid::NearFixedColEdge(int X) const {
-  if (!MouseActions.SizeFixedCol || GetFixedCols() == 0) return false;
-  return std::abs(X - ColWidths(0)) <= kSizingSlack;
+bool TExtStringGrid::Mouse::NearFixedColEdge(int X) const {
+  if (!g.MouseActions.SizeFixedCol || g.GetFixedCols() == 0) return false;
+  return std::abs(X - g.ColWidths(0)) <= kSizingSlack;
 }
 
 // The base grid draws no line here, so the grid's own sizing line shows the new edge.
-void TExtStringGrid::MoveFixedColLine(int X) {
-  if (input_->Mouse.fixedSizingX >= 0) DrawSizingLine(input_->Mouse.fixedSizingX);
-  input_->Mouse.fixedSizingX = X;
-  if (X >= 0) DrawSizingLine(X);
+void TExtStringGrid::Mouse::MoveFixedColLine(int X) {
+  int& line = g.input_->Mouse.fixedSizingX;
+  if (line >= 0) g.DrawSizingLine(line);
+  line = X;
+  if (X >= 0) g.DrawSizingLine(X);
 }
 
 void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
-  if (input_->Mouse.fixedSizingX >= 0) return FixedColSizingMove(X, Y);
-  if (input_->Mouse.rangeAnchor >= 0 && Shift.Contains(ssLeft)) return ExtendFixedSelect(X, Y);
+  Mouse mouse(*this);
+  if (input_->Mouse.fixedSizingX >= 0) return mouse.FixedColSizingMove(X, Y);
+  if (input_->Mouse.rangeAnchor >= 0 && Shift.Contains(ssLeft))
+    return mouse.ExtendFixedSelect(X, Y);
   if (input_->Mouse.dragPending && Shift.Contains(ssLeft) && OleDrag(*this).OleDragMove(X, Y))
     return;
-  MoveMouse(Shift, X, Y);
-  ShowSizingHint(X, Y);
-  HoverAnchor(X, Y);
-  SelectModeMove(X, Y);
+  mouse.MoveMouse(Shift, X, Y);
+  mouse.ShowSizingHint(X, Y);
+  mouse.HoverAnchor(X, Y);
+  mouse.SelectModeMove(X, Y);
 }
 
 // Leaving an anchor is told before entering the next one.
-void TExtStringGrid::HoverAnchor(int X, int Y) {
+void TExtStringGrid::Mouse::HoverAnchor(int X, int Y) {
   int col = -1, row = -1;
-  MouseToCell(X, Y, col, row);
+  g.MouseToCell(X, Y, col, row);
   AnsiString anchor;
-  if (col < 0 || row < 0 || !HTMLAnchorAt(col, row, X, Y, anchor) || anchor == "ctrl")
+  if (col < 0 || row < 0 || !g.HTMLAnchorAt(col, row, X, Y, anchor) || anchor == "ctrl")
     anchor.clear();
   // The base grid has just set its own cursor, which leaving the link keeps.
   if (!anchor.empty() || (col >= 0 && row >= 0 && URLCellAt(col, row)))
-    ShowClientCursor(crHandPoint);
-  if (anchor == input_->HoverAnchor) return;
-  if (!input_->HoverAnchor.empty() && OnAnchorExit)
-    OnAnchorExit(this, row, col, input_->HoverAnchor);
-  input_->HoverAnchor = anchor;
-  if (!anchor.empty() && OnAnchorEnter) OnAnchorEnter(this, row, col, anchor);
+    g.ShowClientCursor(crHandPoint);
+  AnsiString& hovered = g.input_->HoverAnchor;
+  if (anchor == hovered) return;
+  if (!hovered.empty() && g.OnAnchorExit) g.OnAnchorExit(&g, row, col, hovered);
+  hovered = anchor;
+  if (!anchor.empty() && g.OnAnchorEnter) g.OnAnchorEnter(&g, row, col, anchor);
 }
 
-bool TExtStringGrid::URLCellAt(int ACol, int ARow) {
-  if (!URLShow) return false;
-  const AnsiString text = GetCellEx(RemapCol(ACol), ARow);
-  return TextType(text, EnableHTML) != ttHTML && IsURL(text);
+bool TExtStringGrid::Mouse::URLCellAt(int ACol, int ARow) {
+  if (!g.URLShow) return false;
+  const AnsiString text = g.GetCellEx(g.RemapCol(ACol), ARow);
+  return TextType(text, g.EnableHTML) != ttHTML && IsURL(text);
 }
 
 // A plain click (of any button) leaves only the clicked cell listed; a Ctrl click adds or
 // removes it.
-void TExtStringGrid::DisjunctCellRelease(TGridCoord Cell, bool Ctrl) {
-  if (!MouseActions.DisjunctCellSelect || Cell.X < GetFixedCols() || Cell.Y < GetFixedRows())
+void TExtStringGrid::Mouse::DisjunctCellRelease(TGridCoord Cell, bool Ctrl) {
+  if (!g.MouseActions.DisjunctCellSelect || Cell.X < g.GetFixedCols() || Cell.Y < g.GetFixedRows())
     return;
   if (!Ctrl) {
-    ClearSelectedCells();
-    SetSelectedCells(Cell.X, Cell.Y, true);
+    g.ClearSelectedCells();
+    g.SetSelectedCells(Cell.X, Cell.Y, true);
   } else {
-    SetSelectedCells(Cell.X, Cell.Y, !GetSelectedCells(Cell.X, Cell.Y));
+    g.SetSelectedCells(Cell.X, Cell.Y, !g.GetSelectedCells(Cell.X, Cell.Y));
   }
 }
 
 // A plain press that selects a row starts the row selection afresh; a Ctrl press on a
 // selected row takes it out at the release. Other presses (a header click, the fixed column
 // without RowSelect, the footer) leave the rows alone: they select no row of their own.
-void TExtStringGrid::DisjunctRowPress(int ACol, int ARow) {
-  const bool normal = ACol >= GetFixedCols() && ARow >= GetFixedRows() && !IsFixed(ACol, ARow);
-  const bool wholeRow = input_->Resizer.mode == msRow && GetOptions().Contains(goRangeSelect);
-  input_->Mouse.rowSelectPress = MouseActions.DisjunctRowSelect && (normal || wholeRow);
-  input_->Mouse.rowDeselect = -1;
-  if (!input_->Mouse.rowSelectPress) return;
+void TExtStringGrid::Mouse::DisjunctRowPress(int ACol, int ARow) {
+  const bool normal =
+      ACol >= g.GetFixedCols() && ARow >= g.GetFixedRows() && !g.IsFixed(ACol, ARow);
+  const bool wholeRow = g.input_->Resizer.mode == msRow && g.GetOptions().Contains(goRangeSelect);
+  auto& state = g.input_->Mouse;
+  state.rowSelectPress = g.MouseActions.DisjunctRowSelect && (normal || wholeRow);
+  state.rowDeselect = -1;
+  if (!state.rowSelectPress) return;
   if (GetKeyState(VK_CONTROL) >= 0)
-    ClearRowSelect();
-  else if (GetRowSelect(ARow))
-    input_->Mouse.rowDeselect = ARow;
+    g.ClearRowSelect();
+  else if (g.GetRowSelect(ARow))
+    state.rowDeselect = ARow;
 }
 
-void TExtStringGrid::DisjunctRowRelease() {
-  const int deselect = std::exchange(input_->Mouse.rowDeselect, -1);
-  if (!std::exchange(input_->Mouse.rowSelectPress, false) || !MouseActions.DisjunctRowSelect)
-    return;
-  SelectToRowSelect(false);
-  if (deselect >= 0 && deselect < GetRowCount()) SetRowSelect(deselect, false);
+void TExtStringGrid::Mouse::DisjunctRowRelease() {
+  auto& state = g.input_->Mouse;
+  const int deselect = std::exchange(state.rowDeselect, -1);
+  if (!std::exchange(state.rowSelectPress, false) || !g.MouseActions.DisjunctRowSelect) return;
+  g.SelectToRowSelect(false);
+  if (deselect >= 0 && deselect < g.GetRowCount()) g.SetRowSelect(deselect, false);
 }

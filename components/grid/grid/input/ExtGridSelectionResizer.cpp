@@ -8,6 +8,7 @@
 #include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/files/CopyPaste.h"
 #include "components/grid/grid/input/InputState.h"
+#include "components/grid/grid/input/Mouse.h"
 
 namespace {
 
@@ -31,53 +32,54 @@ class Lent {
 
 // A cell scrolled out of view to the left or top is placed under the fixed cells, where its
 // handle is not shown.
-bool TExtStringGrid::OnResizerHandle(int X, int Y) {
-  if (!Navigation.AllowSmartClipboard || !SelectionResizer || !SelectionRectangle) return false;
-  if (X < FixedColsWidth() || Y < FixedRowsHeight()) return false;
-  const TGridRect sel = GetSelection();
-  const TRect r = CellRect(sel.Right, sel.Bottom);
+bool TExtStringGrid::Mouse::OnResizerHandle(int X, int Y) {
+  if (!g.Navigation.AllowSmartClipboard || !g.SelectionResizer || !g.SelectionRectangle)
+    return false;
+  if (X < g.FixedColsWidth() || Y < g.FixedRowsHeight()) return false;
+  const TGridRect sel = g.GetSelection();
+  const TRect r = g.CellRect(sel.Right, sel.Bottom);
   return X >= r.Right - kHandleSize && X < r.Right && Y >= r.Bottom - kHandleSize && Y < r.Bottom;
 }
 
 // The fixed cells select outside the zone where a press sizes a column or row.
-TMouseSelectMode TExtStringGrid::SelectModeAt(int X, int Y) {
+TMouseSelectMode TExtStringGrid::Mouse::SelectModeAt(int X, int Y) {
   if (OnResizerHandle(X, Y)) return msResize;
   TGridState sizing;
   int index, pos, offset;
-  CalcSizingState(X, Y, sizing, index, pos, offset);
+  g.CalcSizingState(X, Y, sizing, index, pos, offset);
   if (sizing != gsNormal) return msNormal;
   int col = -1, row = -1;
-  MouseToCell(X, Y, col, row);
+  g.MouseToCell(X, Y, col, row);
   if (col < 0 || row < 0) return msNormal;
-  const bool fixedCol = col < GetFixedCols(), fixedRow = row < GetFixedRows();
-  if (fixedCol && fixedRow && MouseActions.AllSelect) return msAll;
-  if (fixedRow && !fixedCol && MouseActions.ColSelect) return msColumn;
-  if (fixedCol && !fixedRow && MouseActions.RowSelect) return msRow;
+  const bool fixedCol = col < g.GetFixedCols(), fixedRow = row < g.GetFixedRows();
+  if (fixedCol && fixedRow && g.MouseActions.AllSelect) return msAll;
+  if (fixedRow && !fixedCol && g.MouseActions.ColSelect) return msColumn;
+  if (fixedCol && !fixedRow && g.MouseActions.RowSelect) return msRow;
   return msNormal;
 }
 
 // After the base grid's and the links' cursors, so the handle's shows over them.
-void TExtStringGrid::SelectModeMove(int X, int Y) {
-  input_->Resizer.mode = SelectModeAt(X, Y);
-  if (input_->Resizer.mode == msResize) ShowClientCursor(crCross);
+void TExtStringGrid::Mouse::SelectModeMove(int X, int Y) {
+  g.input_->Resizer.mode = SelectModeAt(X, Y);
+  if (g.input_->Resizer.mode == msResize) g.ShowClientCursor(crCross);
 }
 
 // The mode is taken again at the press: the selection may have changed since the last move.
 // The base grid's press runs as an extending one, which never opens the editor, and leaves
 // the selecting state on; the selection before the press is put back, so the drag extends it
 // from its top-left cell.
-bool TExtStringGrid::ResizerPress(TWMMouse& Message) {
-  input_->Resizer.mode = SelectModeAt(Message.XPos, Message.YPos);
-  input_->Resizer.pastePending =
-      input_->Resizer.mode == msResize;  // a release that never came is forgotten
-  if (!input_->Resizer.pastePending) return false;
-  input_->Resizer.pressed = GetSelection();
-  const TGridRect range = CopyPaste(*this).SelectionCopyRange();
-  input_->Resizer.origin = TPoint(range.Left, range.Top);
-  input_->Resizer.copy = CopyPaste(*this).CopyContent(range, MouseActions.DisjunctRowSelect);
+bool TExtStringGrid::Mouse::ResizerPress(TWMMouse& Message) {
+  auto& resizer = g.input_->Resizer;
+  resizer.mode = SelectModeAt(Message.XPos, Message.YPos);
+  resizer.pastePending = resizer.mode == msResize;  // a release that never came is forgotten
+  if (!resizer.pastePending) return false;
+  resizer.pressed = g.GetSelection();
+  const TGridRect range = CopyPaste(g).SelectionCopyRange();
+  resizer.origin = TPoint(range.Left, range.Top);
+  resizer.copy = CopyPaste(g).CopyContent(range, g.MouseActions.DisjunctRowSelect);
   Message.Keys |= MK_SHIFT;
-  TBaseGrid::WMLButtonDown(Message);
-  SetSelection(input_->Resizer.pressed);
+  g.TBaseGrid::WMLButtonDown(Message);
+  g.SetSelection(resizer.pressed);
   return true;
 }
 
@@ -85,13 +87,14 @@ bool TExtStringGrid::ResizerPress(TWMMouse& Message) {
 // PasteNotify the copy's origin; the clipboard's own origin and operation come back after. A
 // click that left the selection as it was pastes nothing: the smart paste would make its
 // cells a series or reformat them.
-void TExtStringGrid::ResizerRelease() {
-  if (!std::exchange(input_->Resizer.pastePending, false)) return;
-  const ClipContent copy = std::exchange(input_->Resizer.copy, {});
-  if (GetSelection() == input_->Resizer.pressed) return;
-  const Lent<bool> parked(edit_->Parked, true);
-  const Lent<bool> pasting(input_->Resizer.pasting, true);
-  const Lent<TPoint> origin(clip_->CopyOrigin, input_->Resizer.origin);
-  const Lent<TClipOperation> operation(clip_->Operation, coCopy);
-  CopyPaste(*this).PasteSelection(copy);
+void TExtStringGrid::Mouse::ResizerRelease() {
+  auto& resizer = g.input_->Resizer;
+  if (!std::exchange(resizer.pastePending, false)) return;
+  const ClipContent copy = std::exchange(resizer.copy, {});
+  if (g.GetSelection() == resizer.pressed) return;
+  const Lent<bool> parked(g.edit_->Parked, true);
+  const Lent<bool> pasting(resizer.pasting, true);
+  const Lent<TPoint> origin(g.clip_->CopyOrigin, resizer.origin);
+  const Lent<TClipOperation> operation(g.clip_->Operation, coCopy);
+  CopyPaste(g).PasteSelection(copy);
 }

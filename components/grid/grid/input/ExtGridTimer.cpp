@@ -5,6 +5,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/input/InputState.h"
+#include "components/grid/grid/input/Mouse.h"
 #include "components/grid/grid/input/PanMath.h"
 #include "components/grid/grid/input/Timers.h"
 #include "platform/controls/screen.h"
@@ -34,7 +35,7 @@ void TExtStringGrid::WMTimer(int TimerID) {
   // Any timer makes one panning step while panning runs.
   if (input_->Panning) Timers(*this).PanStep();
   if (TimerID == kPanTimer) return;
-  if (TimerID != kGridTimer) return MoveTimer(TimerID);
+  if (TimerID != kGridTimer) return Mouse(*this).MoveTimer(TimerID);
   Timers steps(*this);
   steps.HoverStep();
   steps.BlinkStep();

@@ -60,16 +60,3 @@ struct TExtStringGrid::InputState {
     TRect buttonRect;
   } SizingMouse;
 };
-
-// The release's OnClick waits in here while a release in the header ends a column sizing.
-class TExtStringGrid::ClickParking {
- public:
-  ClickParking(TNotifyEvent& Event, bool Park);
-  ClickParking(const ClickParking&) = delete;
-  ClickParking& operator=(const ClickParking&) = delete;
-  ~ClickParking();
-
- private:
-  TNotifyEvent* event_;
-  TNotifyEvent parked_;
-};

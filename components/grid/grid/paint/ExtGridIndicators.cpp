@@ -6,6 +6,7 @@
 
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/input/Mouse.h"
 #include "components/grid/grid/paint/PaintState.h"
 #include "platform/graphics/bitmap.h"
 
@@ -86,7 +87,7 @@ void TExtStringGrid::EraseIntelliFocusPoint() {
 }
 
 void TExtStringGrid::PaintOverlays() {
-  PaintFixedButton();
+  Mouse(*this).PaintFixedButton();
   TCanvas* canvas = GetCanvas();
   if (!paint_->SizingLines.empty()) {
     TPen saved;

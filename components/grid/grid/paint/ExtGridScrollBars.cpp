@@ -2,6 +2,7 @@
 // colour and a thickness of their own), the thumb hints "Row : n" and "Col : n", and
 // scrolling along while a thumb is dragged (ScrollSynch).
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/input/Mouse.h"
 #include "components/grid/grid/paint/PaintState.h"
 #include "components/grid/html/HTMLHintWindow.h"
 #include "platform/controls/screen.h"
@@ -81,7 +82,7 @@ void TExtStringGrid::ScrollHint(bool Vertical, int Line) {
   TPoint at;
   GetCursorPos(at);
   at.x += 10;
-  ShowHintAt(at, hint);
+  Mouse(*this).ShowHintAt(at, hint);
 }
 
 void TExtStringGrid::EndScrollHint() { GetHintWindow()->ReleaseHandle(); }
