@@ -48,8 +48,8 @@ int TExtStringGrid::PrintCellControl(PrintPass& P, int RealCol, int ARow, const 
   if (!(scale > 0)) return 0;
   const TRect device = canvas->GetMapping().LPtoDP(R);
   const ScreenPixelScope pixels(canvas, scale);
-  CellPaint p{canvas, RemapColInv(RealCol), RealCol, ARow, canvas->GetMapping().DPtoLP(device),
-              {}, false};
+  Painting::CellPaint p{
+      canvas, RemapColInv(RealCol), RealCol, ARow, canvas->GetMapping().DPtoLP(device), {}, false};
   p.HAlign = HAlign;
   p.Graphic = GetGraphicDetails(RealCol, ARow, p.GraphicW, p.GraphicH, p.GraphicText,
                                 p.GraphicHAlign, p.GraphicVAlign);
@@ -58,7 +58,7 @@ int TExtStringGrid::PrintCellControl(PrintPass& P, int RealCol, int ARow, const 
   TextShows = p.GraphicText;
   // A button keeps the place the screen gave it, where the mouse finds it.
   const double place = p.Graphic->CellValue;
-  DrawCellGraphic(p);
+  Painting(*this).DrawCellGraphic(p);
   p.Graphic->CellValue = place;
   canvas->Brush->SetColor(p.Brush);
   canvas->Font->SetColor(p.FontColor);
