@@ -1435,33 +1435,9 @@ class TExtStringGrid : public TBaseGrid {
   bool MatchCell(int ACol, int ARow);
   AnsiString CheckText(int ACol, int ARow, const AnsiString& Text, bool Correct, bool Mark);
 
-  // Visual properties and cell layout
-  void ApplyBands(int ACol, int ARow, bool Print, TBrush* ABrush);
-  void ApplySelection(int ACol, int ARow, TGridDrawState& AState, bool Select, TBrush* ABrush,
-                      TFont* AFont);
-
-  // Cell painting
-  struct CellPaint;
-  bool SortIndicatorShows(int ACol, int ARow);
-  void DrawCellText(CellPaint& P);
-  void SelectCellColors(CellPaint& P);
-  void DrawPlainText(CellPaint& P, AnsiString Text, TRect R);
-  void DrawHTMLText(CellPaint& P, const AnsiString& Text, TRect R);
-  // The renderer's settings for this grid's HTML text, links in LinkColor.
-  THTMLDrawParams HTMLParams(TColor LinkColor);
-  // The grid's canvas in the font and brush the cell is drawn with (ACol a display column).
-  TCanvas* CanvasInCellFont(int ACol, int ARow, bool Select = true);
-  void DrawFilterGlyph(CellPaint& P);
-  void DrawSelectionRectangle(CellPaint& P);
-  void DrawCellBorders(CellPaint& P);
-  void DrawFixedEdges(CellPaint& P);
-  void DrawBackgroundPicture(CellPaint& P);
-  void DrawBackgroundPictureCell(CellPaint& P);
-  void DrawFocusRectangle(CellPaint& P);
-  void DrawTreeLines(CellPaint& P);
-  void DrawCellGraphic(CellPaint& P);
-  void DrawNodeButton(CellPaint& P);
-  void PaintOverlays();
+  // Painting
+  class Painting;    // paint/Painting.h: the steps that paint cells and the marks over them
+  class ScrollBars;  // paint/ScrollBars.h: the scroll bars' flat look and thumb hints
 
   // Cell graphics
   TCellGraphic* NewGraphic(int ACol, int ARow);  // created, the cell repainted
@@ -1483,29 +1459,8 @@ class TExtStringGrid : public TBaseGrid {
   // Scrolling, sizing and the footer
   friend class TFloatingFooter;
   friend class TFooterPanel;
-  bool FlatInit();
-  void FlatDone();
-  void FlatUpdate();
-  void ScrollHint(bool Vertical, int Line);
-  void ThumbTracking(bool Vertical, const TWMScroll& Message);
-  void EndScrollHint();
   void ScaleOtherLines(bool Columns, int Sized, double Ratio);
   void EndSizing();
-
-  // Drawing of cell graphics and controls
-  int CellTextWidth(CellPaint& P);
-  TRect GraphicRect(const CellPaint& P, int TextWidth);
-  void DrawGraphicObject(CellPaint& P, const TRect& R);
-  void DrawGridImage(TCanvas* Canvas, int X, int Y, int Index);
-  void DrawImages(CellPaint& P, const TRect& R);
-  void DrawCheckBox(CellPaint& P, TRect R, int TextWidth);
-  void DrawRadioGroup(CellPaint& P);
-  void DrawRotated(CellPaint& P);
-  void DrawProgress(CellPaint& P);
-  void DrawComment(CellPaint& P);
-  void DrawButton(CellPaint& P, const TRect& R);
-  void DrawRadioButton(TCanvas* Canvas, TColor Background, bool On, bool Enabled, const TRect& R);
-  int RadioButtonSize() const;
 
   class Timers;  // input/Timers.h: the grid timer's steps and wheel panning
   class Keys;    // input/Keys.h: keys, the wheel's notch, advancing and opening the editor

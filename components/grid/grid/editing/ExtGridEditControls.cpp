@@ -10,6 +10,7 @@
 #include "components/grid/grid/editing/EditLink.h"
 #include "components/grid/grid/editing/GridEditorMade.h"
 #include "components/grid/grid/editing/GridEditors.h"
+#include "components/grid/grid/paint/Painting.h"
 #include "platform/stdctrls/button.h"
 #include "platform/stdctrls/checkbox.h"
 
@@ -45,7 +46,7 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
   const TRect r = CellRect(ACol, ARow);
   const int realCol = RemapCol(ACol);
   const AnsiString text = GetEditText(ACol, ARow);
-  TCanvas* canvas = CanvasInCellFont(ACol, ARow, false);
+  TCanvas* canvas = Painting(*this).CanvasInCellFont(ACol, ARow, false);
   TWinControl* control = nullptr;
   const TEditorType type = edit_->Editor;
   if (IsSpin(type)) {

@@ -7,6 +7,7 @@
 #include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/editing/InplaceFilter.h"
 #include "components/grid/grid/input/Keys.h"
+#include "components/grid/grid/paint/Painting.h"
 #include "platform/controls/clipboard.h"
 #include "platform/controls/keys.h"
 #include "platform/core/sound.h"
@@ -49,7 +50,8 @@ void TExtInplaceEdit::UpdateContents() {
   if (LengthLimit == 0) LengthLimit = grid_->GetMaxEditLength();
   SetPasswordChar(grid_->GetEditorType() == edPassword ? grid_->PasswordChar : '\0');
   TInplaceEdit::UpdateContents();
-  const TCanvas* canvas = grid_->CanvasInCellFont(grid_->GetCol(), grid_->GetRow(), false);
+  const TCanvas* canvas =
+      TExtStringGrid::Painting(*grid_).CanvasInCellFont(grid_->GetCol(), grid_->GetRow(), false);
   SetColor(canvas->Brush->GetColor());
   SetFont(canvas->Font);
   completionArmed_ = true;
@@ -165,7 +167,7 @@ void TExtInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
 // The column grows to the typed text (never shrinks while typing).
 void TExtInplaceEdit::WidenColumn() {
   const int col = grid_->GetCol();
-  TCanvas* canvas = grid_->CanvasInCellFont(col, grid_->GetRow(), false);
+  TCanvas* canvas = TExtStringGrid::Painting(*grid_).CanvasInCellFont(col, grid_->GetRow(), false);
   const int needed = canvas->TextWidth(GetText()) + 2 * grid_->GetXYOffset().x + 4;
   if (needed > grid_->ColWidths(col)) grid_->SetColWidths(col, needed);
 }

@@ -9,6 +9,7 @@
 #include "components/grid/grid/input/Keys.h"
 #include "components/grid/grid/input/Mouse.h"
 #include "components/grid/grid/input/Timers.h"
+#include "components/grid/grid/paint/Painting.h"
 #include "platform/controls/shell.h"
 #include "platform/core/text.h"
 
@@ -175,11 +176,11 @@ void TExtStringGrid::HandleRadioClick(int ACol, int ARow, int X, int Y) {
   SetCol(block.Left);
   SetRow(block.Top);
   // The same layout as the painting: a text line per item down, or button and caption across.
-  TCanvas* canvas = CanvasInCellFont(ACol, ARow);
+  TCanvas* canvas = Painting(*this).CanvasInCellFont(ACol, ARow);
   int item = -1;
   if (graphic->CellBoolean) {
     for (int i = 0, x = 2; i < items->Count() && item < 0; ++i) {
-      x += RadioButtonSize() + canvas->TextWidth(items->Strings(i));
+      x += Painting(*this).RadioButtonSize() + canvas->TextWidth(items->Strings(i));
       if (X < x) item = i;
     }
   } else if (const int line = canvas->TextHeight("gh"); line > 0 && Y >= 2) {

@@ -5,11 +5,11 @@
 
 #include "components/grid/grid/paint/ExtGridCellPaint.h"
 
-void TExtStringGrid::DrawBackgroundPicture(CellPaint& P) {
-  TBitmap* bitmap = BackGround.GetBitmap();
-  const TRect picture(BackGround.GetLeft(), BackGround.GetTop(),
-                      BackGround.GetLeft() + bitmap->GetWidth(),
-                      BackGround.GetTop() + bitmap->GetHeight());
+void TExtStringGrid::Painting::DrawBackgroundPicture(CellPaint& P) {
+  TBitmap* bitmap = g.BackGround.GetBitmap();
+  const TRect picture(g.BackGround.GetLeft(), g.BackGround.GetTop(),
+                      g.BackGround.GetLeft() + bitmap->GetWidth(),
+                      g.BackGround.GetTop() + bitmap->GetHeight());
   TRect part;
   if (!IntersectRect(part, picture, P.Rect)) return;
   TRect source = part;
@@ -21,13 +21,13 @@ void TExtStringGrid::DrawBackgroundPicture(CellPaint& P) {
 
 // The cell's place in the tiling counts the columns (rows) before it, from the first normal
 // one for bcNormal.
-void TExtStringGrid::DrawBackgroundPictureCell(CellPaint& P) {
-  TBitmap* bitmap = BackGround.GetBitmap();
+void TExtStringGrid::Painting::DrawBackgroundPictureCell(CellPaint& P) {
+  TBitmap* bitmap = g.BackGround.GetBitmap();
   const int w = bitmap->GetWidth(), h = bitmap->GetHeight();
   if (w <= 0 || h <= 0) return;
-  const bool normal = BackGround.GetCells() == bcNormal;
-  const int64_t x = ColWidthsBetween(normal ? GetFixedCols() : 0, P.Col);
-  const int64_t y = RowHeightsBetween(normal ? GetFixedRows() : 0, P.Row);
+  const bool normal = g.BackGround.GetCells() == bcNormal;
+  const int64_t x = g.ColWidthsBetween(normal ? g.GetFixedCols() : 0, P.Col);
+  const int64_t y = g.RowHeightsBetween(normal ? g.GetFixedRows() : 0, P.Row);
   const int startX = static_cast<int>(x % w), startY = static_cast<int>(y % h);
   const TRect& cell = P.Rect;
   for (int top = cell.Top, sy = startY; top < cell.Bottom; top += h - sy, sy = 0) {

@@ -2,18 +2,18 @@
 // cell so that a wide pen stays within it.
 #include "components/grid/grid/paint/ExtGridCellPaint.h"
 
-void TExtStringGrid::DrawCellBorders(CellPaint& P) {
+void TExtStringGrid::Painting::DrawCellBorders(CellPaint& P) {
   TCanvas* canvas = P.Canvas;
   TPen pen;
   pen.Assign(*canvas->Pen);
   TCellBorders borders;
-  GetCellBorder(P.RealCol, P.Row, &pen, borders);
-  if (borders.Empty() && !OnGetCellBorderProp) return;  // most cells: no pens to make
+  g.GetCellBorder(P.RealCol, P.Row, &pen, borders);
+  if (borders.Empty() && !g.OnGetCellBorderProp) return;  // most cells: no pens to make
   TPen saved, left, top, right, bottom;
   saved.Assign(*canvas->Pen);
   for (TPen* side : {&left, &top, &right, &bottom}) side->Assign(pen);
-  if (OnGetCellBorderProp)
-    OnGetCellBorderProp(this, P.Row, P.RealCol, &left, &top, &right, &bottom);
+  if (g.OnGetCellBorderProp)
+    g.OnGetCellBorderProp(&g, P.Row, P.RealCol, &left, &top, &right, &bottom);
 
   TRect r = P.Rect;
   const int inset = (pen.GetWidth() + 1) / 2;

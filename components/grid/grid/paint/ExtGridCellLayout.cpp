@@ -2,8 +2,8 @@
 // grid's canvas in the font the cell is drawn with, its margins (XYOffset) included.
 #include <algorithm>
 
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/paint/Painting.h"
 #include "components/grid/richtext/RichTextPaint.h"
 #include "platform/graphics/imagelist.h"
 #include "platform/winapi/drawtext.h"
@@ -11,14 +11,15 @@
 TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap) {
   AnsiString text = GetCellEx(ACol, ARow);
   const TTextType type = TextType(text, EnableHTML);
-  TCanvas* canvas = CanvasInCellFont(ACol, ARow);
+  Painting paint(*this);
+  TCanvas* canvas = paint.CanvasInCellFont(ACol, ARow);
   if (type == ttRTF) {
     TRichText rich;
     CellToRich(ACol, ARow, rich);
     return MeasureRichText(*canvas, rich);
   }
   if (type == ttHTML) {
-    THTMLDrawParams params = HTMLParams(URLColor);
+    THTMLDrawParams params = paint.HTMLParams(URLColor);
     params.MeasureOnly = true;
     THTMLDrawResult result;
     HTMLDrawEx(canvas, text, {0, 0, 65535, 65535}, params, result);
@@ -48,14 +49,14 @@ TSize TExtStringGrid::GetCellTextSize(int ACol, int ARow, bool WordWrap) {
   return size;
 }
 
-TCanvas* TExtStringGrid::CanvasInCellFont(int ACol, int ARow, bool Select) {
-  TCanvas* canvas = GetCanvas();
+TCanvas* TExtStringGrid::Painting::CanvasInCellFont(int ACol, int ARow, bool Select) {
+  TCanvas* canvas = g.GetCanvas();
   TGridDrawState state;
   TAlignment hAlign = taLeftJustify;
   TVAlignment vAlign = vtaTop;
-  bool wrap = WordWrap;
-  GetVisualProperties(ACol, ARow, state, false, Select, true, canvas->Brush, canvas->Font, hAlign,
-                      vAlign, wrap);
+  bool wrap = g.WordWrap;
+  g.GetVisualProperties(ACol, ARow, state, false, Select, true, canvas->Brush, canvas->Font, hAlign,
+                        vAlign, wrap);
   return canvas;
 }
 

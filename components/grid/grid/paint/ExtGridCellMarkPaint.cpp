@@ -36,9 +36,9 @@ TPoint TExtStringGrid::CalcTextPos(TCanvas* Canvas, const TRect& R, int Angle,
   return {static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))};
 }
 
-void TExtStringGrid::DrawRotated(CellPaint& P) {
+void TExtStringGrid::Painting::DrawRotated(CellPaint& P) {
   TCanvas* canvas = P.Canvas;
-  const AnsiString text = GetCellEx(P.RealCol, P.Row);
+  const AnsiString text = g.GetCellEx(P.RealCol, P.Row);
   TRect r = P.Rect;
   InflateRect(r, -2, -2);
   // An angle read from a stream may be anything; a turn is a turn.
@@ -48,7 +48,7 @@ void TExtStringGrid::DrawRotated(CellPaint& P) {
   HFONT rotated = CreateFontIndirect(&font);
   HFONT old = canvas->SelectFont(rotated);
   const unsigned oldAlign = canvas->SetTextAlign(TA_LEFT | TA_TOP);
-  const TPoint at = CalcTextPos(canvas, r, angle, text, P.HAlign, P.VAlign);
+  const TPoint at = g.CalcTextPos(canvas, r, angle, text, P.HAlign, P.VAlign);
   const TBrushStyle oldStyle = canvas->Brush->GetStyle();
   canvas->Brush->SetStyle(bsClear);
   canvas->TextRect(r, at.x, at.y, text);
@@ -65,12 +65,12 @@ TColor Inverse(TColor Color) { return ColorToRGB(Color) ^ 0xFFFFFF; }
 }  // namespace
 
 // The value is the cell's integer in percent, cut to 0..100, so the bar stays in its cell.
-void TExtStringGrid::DrawProgress(CellPaint& P) {
+void TExtStringGrid::Painting::DrawProgress(CellPaint& P) {
   TCanvas* canvas = P.Canvas;
   const TCellGraphic& graphic = *P.Graphic;
   TRect bar = P.Rect;
   InflateRect(bar, -2, -2);
-  const int value = std::clamp(CellIntValue(P.RealCol, P.Row), 0, 100);
+  const int value = std::clamp(g.CellIntValue(P.RealCol, P.Row), 0, 100);
   const int split = bar.Left + static_cast<int>(std::lround(value * bar.Width() / 100.0));
   const TRect done(bar.Left, bar.Top, split, bar.Bottom);
   const TRect rest(split, bar.Top, bar.Right, bar.Bottom);
@@ -83,7 +83,7 @@ void TExtStringGrid::DrawProgress(CellPaint& P) {
   fill(done, graphic.CellColor);
   fill(rest, graphic.CellColor2);
 
-  const AnsiString text = GetCellEx(P.RealCol, P.Row) + "%";
+  const AnsiString text = g.GetCellEx(P.RealCol, P.Row) + "%";
   const int x = bar.Left + (bar.Width() - canvas->TextWidth(text)) / 2;
   const int y = bar.Top + (bar.Height() - canvas->TextHeight(text)) / 2;
   const bool own = graphic.CellBoolean;  // the extended form's text colours
@@ -109,13 +109,13 @@ void TExtStringGrid::DrawProgress(CellPaint& P) {
   canvas->FrameRect(bar);
 }
 
-void TExtStringGrid::DrawComment(CellPaint& P) {
-  if (CommentColor == clNone) return;
+void TExtStringGrid::Painting::DrawComment(CellPaint& P) {
+  if (g.CommentColor == clNone) return;
   TCanvas* canvas = P.Canvas;
   const TRect& r = P.Rect;
   canvas->Brush->SetStyle(bsSolid);
-  canvas->Brush->SetColor(CommentColor);
-  canvas->Pen->SetColor(CommentColor);
+  canvas->Brush->SetColor(g.CommentColor);
+  canvas->Pen->SetColor(g.CommentColor);
   canvas->Polygon({{r.Right - 7, r.Top + 1}, {r.Right - 2, r.Top + 1}, {r.Right - 2, r.Top + 6}});
   canvas->Pen->SetColor(clBlack);
 }
@@ -123,7 +123,7 @@ void TExtStringGrid::DrawComment(CellPaint& P) {
 // The button's place in the cell is kept for the mouse (ButtonRect).
 // A button's size comes from streams and pasted grids; it never draws beyond its cell, where
 // the style would make room for all of it.
-void TExtStringGrid::DrawButton(CellPaint& P, const TRect& Area) {
+void TExtStringGrid::Painting::DrawButton(CellPaint& P, const TRect& Area) {
   TCanvas* canvas = P.Canvas;
   TCellGraphic& graphic = *P.Graphic;
   TRect R;
@@ -133,12 +133,12 @@ void TExtStringGrid::DrawButton(CellPaint& P, const TRect& Area) {
                           static_cast<uint32_t>((R.Left - P.Rect.Left) & 0xFFFF));
   const bool down = graphic.CellBoolean;
   TRect caption = R;
-  const bool themed = IsWinXP && DrawThemed(this, "button", canvas, BP_PUSHBUTTON,
-                                            down ? PBS_PRESSED : PBS_NORMAL, R);
+  const bool themed = g.IsWinXP && DrawThemed(&g, "button", canvas, BP_PUSHBUTTON,
+                                              down ? PBS_PRESSED : PBS_NORMAL, R);
   if (!themed) {
     TRect face = R;
     DrawFrameControl(canvas, &face, DFC_BUTTON,
-                     DFCS_BUTTONPUSH | (ControlLook.GetFlatButton() ? DFCS_FLAT : 0u) |
+                     DFCS_BUTTONPUSH | (g.ControlLook.GetFlatButton() ? DFCS_FLAT : 0u) |
                          (down ? DFCS_PUSHED : 0u));
     InflateRect(caption, down ? -3 : -2, down ? -3 : -2);
   }

@@ -2,9 +2,9 @@
 // background steps). Private to the grid's painting files.
 #pragma once
 
-#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/paint/Painting.h"
 
-struct TExtStringGrid::CellPaint {
+struct TExtStringGrid::Painting::CellPaint {
   TCanvas* Canvas;
   int Col;  // display column
   int RealCol;

@@ -39,32 +39,32 @@ int SortMarkY(const TRect& R, TVAlignment Align) {
 
 }  // namespace
 
-bool TExtStringGrid::SortIndicatorShows(int ACol, int ARow) {
-  if (!SortSettings.GetShow() || ARow != SortSettings.GetRow() || GetRowCount() <= 2 ||
-      GetFixedRows() < 1)
+bool TExtStringGrid::Painting::SortIndicatorShows(int ACol, int ARow) {
+  if (!g.SortSettings.GetShow() || ARow != g.SortSettings.GetRow() || g.GetRowCount() <= 2 ||
+      g.GetFixedRows() < 1)
     return false;
-  const int index = SortIndexes.FindIndex(ACol);
-  if (ACol != SortSettings.GetColumn() && index < 0) return false;
-  if (ACol < GetFixedCols() && !SortSettings.FixedCols) return false;
-  return index <= 0 || SortSettings.GetIndexShow();
+  const int index = g.SortIndexes.FindIndex(ACol);
+  if (ACol != g.SortSettings.GetColumn() && index < 0) return false;
+  if (ACol < g.GetFixedCols() && !g.SortSettings.FixedCols) return false;
+  return index <= 0 || g.SortSettings.GetIndexShow();
 }
 
-void TExtStringGrid::DrawCellText(CellPaint& P) {
+void TExtStringGrid::Painting::DrawCellText(CellPaint& P) {
   TCanvas* canvas = P.Canvas;
   SelectCellColors(P);
-  AnsiString text = GetCellEx(P.RealCol, P.Row);
-  const TTextType type = TextType(text, EnableHTML);
-  if (type == ttFormula) text = CalcCell(P.RealCol, P.Row);
+  AnsiString text = g.GetCellEx(P.RealCol, P.Row);
+  const TTextType type = TextType(text, g.EnableHTML);
+  if (type == ttFormula) text = g.CalcCell(P.RealCol, P.Row);
   bool password = false;
-  GetCellPassword(P.RealCol, P.Row, password);
-  if (password) StringToPassword(text, PasswordChar);
+  g.GetCellPassword(P.RealCol, P.Row, password);
+  if (password) StringToPassword(text, g.PasswordChar);
 
-  if (IsNormalCell(P.Col, P.Row) && !RowSelectDragging && MouseActions.DisjunctRowSelect &&
-      !GetRowSelect(P.Row)) {
-    P.URLColor = URLColor;
+  if (g.IsNormalCell(P.Col, P.Row) && !g.RowSelectDragging && g.MouseActions.DisjunctRowSelect &&
+      !g.GetRowSelect(P.Row)) {
+    P.URLColor = g.URLColor;
     canvas->Brush->SetColor(P.Brush);
     canvas->Font->SetColor(P.FontColor);
-    GetCellColor(P.RealCol, P.Row, P.State, canvas->Brush, canvas->Font);
+    g.GetCellColor(P.RealCol, P.Row, P.State, canvas->Brush, canvas->Font);
   }
   // The base grid filled the cell in its own colours; a selection shows in others.
   if (canvas->Brush->GetColor() != P.Shown) {
@@ -72,28 +72,28 @@ void TExtStringGrid::DrawCellText(CellPaint& P) {
     canvas->FillRect(P.Rect);
     P.Shown = canvas->Brush->GetColor();
   }
-  if (P.Row == 0 && GetFilter(P.RealCol)) DrawFilterGlyph(P);
-  if (!BackGround.GetBitmap()->GetEmpty()) {
-    const bool kind = BackGround.GetCells() == bcAll ||
-                      (BackGround.GetCells() == bcFixed) == P.State.Contains(gdFixed);
+  if (P.Row == 0 && g.GetFilter(P.RealCol)) DrawFilterGlyph(P);
+  if (!g.BackGround.GetBitmap()->GetEmpty()) {
+    const bool kind = g.BackGround.GetCells() == bcAll ||
+                      (g.BackGround.GetCells() == bcFixed) == P.State.Contains(gdFixed);
     const bool selected = P.State.Contains(gdSelected), focused = P.State.Contains(gdFocused);
     const bool drawnSelected = (selected || focused) &&
-                               !(focused && !GetOptions().Contains(goDrawFocusSelected)) &&
-                               GetShowSelection();
+                               !(focused && !g.GetOptions().Contains(goDrawFocusSelected)) &&
+                               g.GetShowSelection();
     if (kind && !drawnSelected) {
-      if (BackGround.GetDisplay() == bdTile)
+      if (g.BackGround.GetDisplay() == bdTile)
         DrawBackgroundPictureCell(P);
       else
         DrawBackgroundPicture(P);
     }
   }
-  if (SelectionRectangle) DrawSelectionRectangle(P);
+  if (g.SelectionRectangle) DrawSelectionRectangle(P);
   if (!P.GraphicText) return;
 
   TRect r = P.Rect;
   r.Right -= 2;
-  r.Left += GetXYOffset().x;
-  r.Top += GetXYOffset().y;
+  r.Left += g.GetXYOffset().x;
+  r.Top += g.GetXYOffset().y;
   const bool besideText = P.HAlign != taCenter;
   if (P.GraphicHAlign == kBeforeText && besideText) r.Left += P.GraphicW;
   if (P.GraphicHAlign == kAfterText && besideText) r.Right -= P.GraphicW;
@@ -102,11 +102,11 @@ void TExtStringGrid::DrawCellText(CellPaint& P) {
 
   if (type == ttRTF) {
     const bool selectedUnfocused = P.State.Contains(gdSelected) && !P.State.Contains(gdFocused) &&
-                                   GetSelectionColor() == clNone;
+                                   g.GetSelectionColor() == clNone;
     if (!selectedUnfocused) canvas->FillRect(r);
     const TBrushStyle style = canvas->Brush->GetStyle();
     canvas->Brush->SetStyle(bsClear);
-    RTFPaint(P.RealCol, P.Row, canvas, r);
+    g.RTFPaint(P.RealCol, P.Row, canvas, r);
     canvas->Brush->SetStyle(style);
     return;
   }
@@ -117,26 +117,26 @@ void TExtStringGrid::DrawCellText(CellPaint& P) {
 }
 
 // Selected cells take the selection colours; without ShowSelection they keep their own.
-void TExtStringGrid::SelectCellColors(CellPaint& P) {
+void TExtStringGrid::Painting::SelectCellColors(CellPaint& P) {
   TCanvas* canvas = P.Canvas;
-  const TGridOptions options = GetOptions();
+  const TGridOptions options = g.GetOptions();
   const bool rowListed =
-      options.Contains(goRowSelect) && P.Col >= GetFixedCols() && GetRowSelect(P.Row);
+      options.Contains(goRowSelect) && P.Col >= g.GetFixedCols() && g.GetRowSelect(P.Row);
   const bool selected = (P.State.Contains(gdSelected) || rowListed) &&
                         (!P.State.Contains(gdFocused) || options.Contains(goDrawFocusSelected));
-  if (selected && GetShowSelection()) {
-    if (GetSelectionColor() != clNone) canvas->Brush->SetColor(GetSelectionColor());
-    if (GetSelectionTextColor() != clNone) canvas->Font->SetColor(GetSelectionTextColor());
-    P.URLColor = GetSelectionTextColor();
+  if (selected && g.GetShowSelection()) {
+    if (g.GetSelectionColor() != clNone) canvas->Brush->SetColor(g.GetSelectionColor());
+    if (g.GetSelectionTextColor() != clNone) canvas->Font->SetColor(g.GetSelectionTextColor());
+    P.URLColor = g.GetSelectionTextColor();
   }
-  if ((!Focused() || HasCheckBox(P.RealCol, P.Row)) && !GetShowSelection()) {
+  if ((!g.Focused() || g.HasCheckBox(P.RealCol, P.Row)) && !g.GetShowSelection()) {
     canvas->Brush->SetColor(P.Brush);
     canvas->Font->SetColor(P.FontColor);
-    P.URLColor = URLColor;
+    P.URLColor = g.URLColor;
   }
 }
 
-void TExtStringGrid::DrawFilterGlyph(CellPaint& P) {
+void TExtStringGrid::Painting::DrawFilterGlyph(CellPaint& P) {
   const TRect& r = P.Rect;
   DrawBitmapResourceTransp(P.Canvas, P.Canvas->Brush->GetColor(),
                            {r.Right - kFilterGlyphWidth, r.Top, r.Right, r.Bottom}, "ESGFILT");
@@ -144,11 +144,11 @@ void TExtStringGrid::DrawFilterGlyph(CellPaint& P) {
 
 // A 2-pixel line along each side of the cell on the selection's outer edge, and the resizer's
 // square at the selection's bottom-right corner.
-void TExtStringGrid::DrawSelectionRectangle(CellPaint& P) {
-  const TGridRect sel = GetSelection();
+void TExtStringGrid::Painting::DrawSelectionRectangle(CellPaint& P) {
+  const TGridRect sel = g.GetSelection();
   if (!sel.Contains(P.Col, P.Row)) return;
   TCanvas* canvas = P.Canvas;
-  const int inset = GetGridLineWidth();
+  const int inset = g.GetGridLineWidth();
   const TRect& r = P.Rect;
   canvas->Pen->SetColor(clBlack);
   canvas->Pen->SetWidth(2);
@@ -156,14 +156,14 @@ void TExtStringGrid::DrawSelectionRectangle(CellPaint& P) {
     canvas->MoveTo(x1, y1);
     canvas->LineTo(x2, y2);
   };
-  const TRect block = ShownBlock(P.Col, P.Row);
+  const TRect block = g.ShownBlock(P.Col, P.Row);
   const int right = block.Right, bottom = block.Bottom;
   if (P.Col == sel.Left) line(r.Left + inset, r.Top, r.Left + inset, r.Bottom);
   if (right >= sel.Right) line(r.Right - inset, r.Top, r.Right - inset, r.Bottom);
   if (P.Row == sel.Top) line(r.Left, r.Top + inset, r.Right, r.Top + inset);
   if (bottom >= sel.Bottom) line(r.Left, r.Bottom - inset, r.Right, r.Bottom - inset);
   canvas->Pen->SetWidth(1);
-  if (SelectionResizer && right >= sel.Right && bottom >= sel.Bottom) {
+  if (g.SelectionResizer && right >= sel.Right && bottom >= sel.Bottom) {
     const TColor brush = canvas->Brush->GetColor();
     canvas->Brush->SetColor(clBlack);
     canvas->FillRect({r.Right - 4, r.Bottom - 4, r.Right, r.Bottom});
@@ -171,23 +171,23 @@ void TExtStringGrid::DrawSelectionRectangle(CellPaint& P) {
   }
 }
 
-void TExtStringGrid::DrawHTMLText(CellPaint& P, const AnsiString& Text, TRect R) {
-  if (P.Row == 0 && GetFilter(P.RealCol)) R.Right -= kHTMLFilterRoom;
+void TExtStringGrid::Painting::DrawHTMLText(CellPaint& P, const AnsiString& Text, TRect R) {
+  if (P.Row == 0 && g.GetFilter(P.RealCol)) R.Right -= kHTMLFilterRoom;
   const bool sortMark = SortIndicatorShows(P.RealCol, P.Row);
   if (sortMark) R.Right -= kHTMLSortRoom;
   THTMLDrawParams params = HTMLParams(P.URLColor);
   // Without the timer's blinking the phase stands still; the text must still show.
-  params.BlinkOn = GetBlinkOn() || !EnableBlink;
+  params.BlinkOn = g.GetBlinkOn() || !g.EnableBlink;
   THTMLDrawResult result;
   HTMLDrawEx(P.Canvas, Text, R, params, result);
-  if (sortMark) DrawSortIndicator(P.Canvas, P.RealCol, R.Right + 2, SortMarkY(R, P.VAlign));
+  if (sortMark) g.DrawSortIndicator(P.Canvas, P.RealCol, R.Right + 2, SortMarkY(R, P.VAlign));
 }
 
-void TExtStringGrid::DrawPlainText(CellPaint& P, AnsiString Text, TRect R) {
+void TExtStringGrid::Painting::DrawPlainText(CellPaint& P, AnsiString Text, TRect R) {
   TCanvas* canvas = P.Canvas;
-  const bool sortShow = SortSettings.GetShow();
-  const bool sortColumn = P.RealCol == SortSettings.GetColumn();
-  if (P.HAlign == taCenter && sortShow && sortColumn && P.Row == SortSettings.GetRow())
+  const bool sortShow = g.SortSettings.GetShow();
+  const bool sortColumn = P.RealCol == g.SortSettings.GetColumn();
+  if (P.HAlign == taCenter && sortShow && sortColumn && P.Row == g.SortSettings.GetRow())
     R.Left += kCentredSortShift;
   if (sortShow && sortColumn && P.Row == 0) {
     if (P.HAlign == taLeftJustify)
@@ -195,23 +195,23 @@ void TExtStringGrid::DrawPlainText(CellPaint& P, AnsiString Text, TRect R) {
     else
       R.Left += kSortRoom;
   }
-  if (P.Row == 0 && GetFilter(P.RealCol)) R.Right -= kFilterGlyphWidth;
+  if (P.Row == 0 && g.GetFilter(P.RealCol)) R.Right -= kFilterGlyphWidth;
 
   const TFontStyles style = canvas->Font->GetStyle();
   const TColor color = canvas->Font->GetColor();
-  if (URLShow && IsURL(Text)) {
-    if (!URLFull) StripURLProtocol(Text);
+  if (g.URLShow && IsURL(Text)) {
+    if (!g.URLFull) StripURLProtocol(Text);
     TFontStyles underlined = style;
     underlined << fsUnderline;
     canvas->Font->SetStyle(underlined);
     canvas->Font->SetColor(P.URLColor);
   }
   // Flags are made for each call: Multilinecells changes them for this grid only.
-  unsigned flags = DT_NOPREFIX | DT_EXPANDTABS | WrapFlags(WordWrap, Multilinecells) |
+  unsigned flags = DT_NOPREFIX | DT_EXPANDTABS | WrapFlags(g.WordWrap, g.Multilinecells) |
                    HorizontalFlags(P.HAlign) | VerticalFlags(P.VAlign);
-  if (LinesInText(Text, true) > 1 || WordWrap)
+  if (LinesInText(Text, true) > 1 || g.WordWrap)
     flags |= DT_EDITCONTROL;
-  else if (EnhTextSize)
+  else if (g.EnhTextSize)
     flags |= DT_SINGLELINE | DT_END_ELLIPSIS;
   else
     flags |= DT_SINGLELINE;
@@ -226,14 +226,14 @@ void TExtStringGrid::DrawPlainText(CellPaint& P, AnsiString Text, TRect R) {
   canvas->SetBkMode(mode);
 
   int errFrom = 0, errLen = 0;
-  if (GetMarker(P.RealCol, P.Row, errFrom, errLen) && errLen > 0)
-    DrawErrorLines(this, canvas, Text, R, canvas->TextHeight("gh"), errFrom, errLen);
+  if (g.GetMarker(P.RealCol, P.Row, errFrom, errLen) && errLen > 0)
+    DrawErrorLines(&g, canvas, Text, R, canvas->TextHeight("gh"), errFrom, errLen);
   if (SortIndicatorShows(P.RealCol, P.Row)) {
     const int w = std::clamp(canvas->TextWidth(Text), 0, std::max(0, R.Width()));
     const int x = P.HAlign == taLeftJustify    ? R.Left + w + kSortGap
                   : P.HAlign == taRightJustify ? R.Right - w - kSortGap
                                                : R.Left + kSortMarkInset;
-    DrawSortIndicator(canvas, P.RealCol, x, SortMarkY(R, P.VAlign));
+    g.DrawSortIndicator(canvas, P.RealCol, x, SortMarkY(R, P.VAlign));
   }
   canvas->Font->SetStyle(style);
   canvas->Font->SetColor(color);

@@ -86,7 +86,7 @@ void TExtStringGrid::DrawCheck(TCanvas* Canvas, TColor Background, bool Checked,
 
 // The check box goes by the text's alignment: before a right-aligned text, at the left of a
 // left-aligned one.
-void TExtStringGrid::DrawCheckBox(CellPaint& P, TRect R, int TextWidth) {
+void TExtStringGrid::Painting::DrawCheckBox(CellPaint& P, TRect R, int TextWidth) {
   const TCellGraphic& graphic = *P.Graphic;
   const bool data = graphic.CellType == ctDataCheckBox;
   const int twp = TextWidth > 0 ? TextWidth + 2 : 0;
@@ -100,27 +100,27 @@ void TExtStringGrid::DrawCheckBox(CellPaint& P, TRect R, int TextWidth) {
                          : c.Left - w + std::max(c.Right - twp - c.Left, 0) / 2;
   x = std::max(x, c.Left + 1);
   R = {x, R.Top, x + w, R.Bottom};
-  const bool checked = data ? DataChecked(P.RealCol, P.Row) : graphic.CellBoolean;
-  DrawCheck(P.Canvas, P.Shown, checked, CheckEnabled(P.RealCol, P.Row),
-            ControlLook.GetControlStyle(), R);
+  const bool checked = data ? g.DataChecked(P.RealCol, P.Row) : graphic.CellBoolean;
+  g.DrawCheck(P.Canvas, P.Shown, checked, g.CheckEnabled(P.RealCol, P.Row),
+              g.ControlLook.GetControlStyle(), R);
 }
 
-int TExtStringGrid::RadioButtonSize() const {
-  switch (ControlLook.GetControlStyle()) {
+int TExtStringGrid::Painting::RadioButtonSize() const {
+  switch (g.ControlLook.GetControlStyle()) {
     case csClassic:
-      return ControlLook.GetRadioSize();
+      return g.ControlLook.GetRadioSize();
     case csFlat:
-      return ControlLook.GetRadioSize() + 2;
+      return g.ControlLook.GetRadioSize() + 2;
     case csTheme:
-      return ControlLook.GetCheckSize();
+      return g.ControlLook.GetCheckSize();
     default:
       return kBitmapRadio;
   }
 }
 
-void TExtStringGrid::DrawRadioButton(TCanvas* Canvas, TColor Background, bool On, bool Enabled,
-                                     const TRect& R) {
-  const TGridControlStyle style = ControlLook.GetControlStyle();
+void TExtStringGrid::Painting::DrawRadioButton(TCanvas* Canvas, TColor Background, bool On,
+                                               bool Enabled, const TRect& R) {
+  const TGridControlStyle style = g.ControlLook.GetControlStyle();
   switch (style) {
     case csClassic:
     case csFlat: {
@@ -134,12 +134,12 @@ void TExtStringGrid::DrawRadioButton(TCanvas* Canvas, TColor Background, bool On
                                ControlBitmap("ESGRAD0", style == csWinXP, On, Enabled));
       break;
     case csGlyph: {
-      TBitmap* glyph = On ? ControlLook.GetRadioOnGlyph() : ControlLook.GetRadioOffGlyph();
+      TBitmap* glyph = On ? g.ControlLook.GetRadioOnGlyph() : g.ControlLook.GetRadioOffGlyph();
       if (!glyph->GetEmpty()) DrawBitmapTransp(Canvas, glyph, Background, R);
       break;
     }
     case csTheme:
-      if (IsWinXP) DrawThemed(this, "button", Canvas, BP_RADIOBUTTON, ThemeState(On, Enabled), R);
+      if (g.IsWinXP) DrawThemed(&g, "button", Canvas, BP_RADIOBUTTON, ThemeState(On, Enabled), R);
       break;
     case csBorland:
       break;
@@ -151,8 +151,9 @@ void TExtStringGrid::DrawRadioButton(TCanvas* Canvas, TColor Background, bool On
 void TExtStringGrid::DrawRadio(TCanvas* Canvas, TColor Background, int Count, bool Enabled,
                                bool Horizontal, int Index, const TStrings* Captions,
                                const AnsiString& CellText, const TRect& R) {
+  Painting paint(*this);
   const int oldMode = Canvas->SetBkMode(TRANSPARENT);
-  const int size = RadioButtonSize();
+  const int size = paint.RadioButtonSize();
   const int line = Canvas->TextHeight("gh");
   const int captions = Captions ? Captions->Count() : 0;
   int x = R.Left + 2;
@@ -168,16 +169,16 @@ void TExtStringGrid::DrawRadio(TCanvas* Canvas, TColor Background, int Count, bo
       bx = captions == 0 ? R.Left + (R.Width() - size) / 2 : R.Left + 2;
       by = R.Top + 2 + i * line + (line - size) / 2;
     }
-    DrawRadioButton(Canvas, Background, on, Enabled, Square(bx, by, size));
+    paint.DrawRadioButton(Canvas, Background, on, Enabled, Square(bx, by, size));
     if (!caption.empty()) Canvas->TextOut(bx + size, by + (size - line) / 2, caption);
   }
   Canvas->SetBkMode(oldMode);
 }
 
-void TExtStringGrid::DrawRadioGroup(CellPaint& P) {
-  const TStrings* captions = GetRadioStrings(P.RealCol, P.Row);
+void TExtStringGrid::Painting::DrawRadioGroup(CellPaint& P) {
+  const TStrings* captions = g.GetRadioStrings(P.RealCol, P.Row);
   if (!captions) return;
-  DrawRadio(P.Canvas, P.Shown, captions->Count(), CheckEnabled(P.RealCol, P.Row),
-            P.Graphic->CellBoolean, P.Graphic->CellIndex, captions, GetCellEx(P.RealCol, P.Row),
-            P.Rect);
+  g.DrawRadio(P.Canvas, P.Shown, captions->Count(), g.CheckEnabled(P.RealCol, P.Row),
+              P.Graphic->CellBoolean, P.Graphic->CellIndex, captions, g.GetCellEx(P.RealCol, P.Row),
+              P.Rect);
 }

@@ -12,14 +12,14 @@
 #include "platform/graphics/readerimage.h"
 
 // The width of the text the graphic stands beside: its first line as drawn; 0 when empty.
-int TExtStringGrid::CellTextWidth(CellPaint& P) {
-  AnsiString text = GetCellEx(P.RealCol, P.Row);
+int TExtStringGrid::Painting::CellTextWidth(CellPaint& P) {
+  AnsiString text = g.GetCellEx(P.RealCol, P.Row);
   if (text.empty()) return 0;
-  if (TextType(text, EnableHTML) == ttHTML) text = HTMLStrip(text);
+  if (TextType(text, g.EnableHTML) == ttHTML) text = HTMLStrip(text);
   return P.Canvas->TextWidth(GetNextLine(text, true));
 }
 
-TRect TExtStringGrid::GraphicRect(const CellPaint& P, int TextWidth) {
+TRect TExtStringGrid::Painting::GraphicRect(const CellPaint& P, int TextWidth) {
   const TRect& c = P.Rect;
   const int w = P.GraphicW, h = P.GraphicH;
   const int twp = TextWidth > 0 ? TextWidth + 2 : 0;
@@ -71,7 +71,7 @@ TRect TExtStringGrid::GraphicRect(const CellPaint& P, int TextWidth) {
   return r;
 }
 
-void TExtStringGrid::DrawCellGraphic(CellPaint& P) {
+void TExtStringGrid::Painting::DrawCellGraphic(CellPaint& P) {
   if (!P.Graphic) return;
   const int textWidth = CellTextWidth(P);
   const TRect r = GraphicRect(P, textWidth);
@@ -105,7 +105,7 @@ void TExtStringGrid::DrawCellGraphic(CellPaint& P) {
   }
 }
 
-void TExtStringGrid::DrawGraphicObject(CellPaint& P, const TRect& R) {
+void TExtStringGrid::Painting::DrawGraphicObject(CellPaint& P, const TRect& R) {
   TCellGraphic& graphic = *P.Graphic;
   TCanvas* canvas = P.Canvas;
   switch (graphic.CellType) {
@@ -125,7 +125,7 @@ void TExtStringGrid::DrawGraphicObject(CellPaint& P, const TRect& R) {
       DrawGridImage(canvas, R.Left, R.Top, graphic.CellIndex);
       break;
     case ctDataImage:
-      DrawGridImage(canvas, R.Left, R.Top, CellIntValue(P.RealCol, P.Row) + graphic.CellIndex);
+      DrawGridImage(canvas, R.Left, R.Top, g.CellIntValue(P.RealCol, P.Row) + graphic.CellIndex);
       break;
     case ctImages:
       DrawImages(P, R);
@@ -147,20 +147,20 @@ void TExtStringGrid::DrawGraphicObject(CellPaint& P, const TRect& R) {
 }
 
 // An index outside the image list draws nothing, as does a grid without one.
-void TExtStringGrid::DrawGridImage(TCanvas* Canvas, int X, int Y, int Index) {
-  if (GetGridImages() && Index >= 0 && Index < GetGridImages()->GetCount())
-    GetGridImages()->Draw(Canvas, X, Y, Index, true);
+void TExtStringGrid::Painting::DrawGridImage(TCanvas* Canvas, int X, int Y, int Index) {
+  if (g.GetGridImages() && Index >= 0 && Index < g.GetGridImages()->GetCount())
+    g.GetGridImages()->Draw(Canvas, X, Y, Index, true);
 }
 
-void TExtStringGrid::DrawImages(CellPaint& P, const TRect& R) {
+void TExtStringGrid::Painting::DrawImages(CellPaint& P, const TRect& R) {
   const TIntList* list = P.Graphic->GetImages();
-  if (!list || !GetGridImages()) return;
+  if (!list || !g.GetGridImages()) return;
   int x = R.Left, y = R.Top;
   for (int i = 0; i < list->Count(); ++i) {
     DrawGridImage(P.Canvas, x, y, list->Items(i));
     if (P.Graphic->CellBoolean)
-      x += GetGridImages()->GetWidth();
+      x += g.GetGridImages()->GetWidth();
     else
-      y += GetGridImages()->GetHeight();
+      y += g.GetGridImages()->GetHeight();
   }
 }

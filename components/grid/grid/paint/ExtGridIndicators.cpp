@@ -5,9 +5,9 @@
 #include <algorithm>
 
 #include "components/grid/core/GridUtil.h"
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/input/Mouse.h"
 #include "components/grid/grid/paint/PaintState.h"
+#include "components/grid/grid/paint/Painting.h"
 #include "platform/graphics/bitmap.h"
 
 namespace {
@@ -86,28 +86,29 @@ void TExtStringGrid::EraseIntelliFocusPoint() {
   Invalidate();
 }
 
-void TExtStringGrid::PaintOverlays() {
-  Mouse(*this).PaintFixedButton();
-  TCanvas* canvas = GetCanvas();
-  if (!paint_->SizingLines.empty()) {
+void TExtStringGrid::Painting::PaintOverlays() {
+  Mouse(g).PaintFixedButton();
+  TCanvas* canvas = g.GetCanvas();
+  if (!g.paint_->SizingLines.empty()) {
     TPen saved;
     saved.Assign(*canvas->Pen);
     canvas->Pen->SetColor(clBlack);
     canvas->Pen->SetStyle(psDot);
     canvas->Pen->SetWidth(1);
-    const int bottom = std::min(GetHeight(), GetCellRect(0, std::max(0, GetRowCount() - 1)).Bottom);
-    for (int x : paint_->SizingLines) {
+    const int bottom =
+        std::min(g.GetHeight(), g.GetCellRect(0, std::max(0, g.GetRowCount() - 1)).Bottom);
+    for (int x : g.paint_->SizingLines) {
       canvas->MoveTo(x, 0);
       canvas->LineTo(x, bottom);
     }
     canvas->Pen->Assign(saved);
   }
-  if (paint_->IntelliShown && IntelliPan != ipNone) {
+  if (g.paint_->IntelliShown && g.IntelliPan != ipNone) {
     static constexpr const char* kMarks[] = {"INTLI1", "INTLI2", "INTLI3"};
-    const TPoint at = IntelliPanOrigin;
-    DrawBitmapResourceTransp(canvas, GetColor(),
+    const TPoint at = g.IntelliPanOrigin;
+    DrawBitmapResourceTransp(canvas, g.GetColor(),
                              {at.x, at.y, at.x + kIntelliMarkSize, at.y + kIntelliMarkSize},
-                             kMarks[IntelliPan]);
+                             kMarks[g.IntelliPan]);
   }
 }
 

@@ -12,7 +12,8 @@ constexpr int kGradientSteps = 10;
 
 void TExtStringGrid::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect ARect,
                                   TGridDrawState AState) {
-  CellPaint p{ACanvas, ACol, RemapCol(ACol), ARow, ARect, AState, false};
+  Painting paint(*this);
+  Painting::CellPaint p{ACanvas, ACol, RemapCol(ACol), ARow, ARect, AState, false};
   bool wordWrap = WordWrap;
   GetVisualProperties(ACol, ARow, p.State, false, false, true, ACanvas->Brush, ACanvas->Font,
                       p.HAlign, p.VAlign, wordWrap);
@@ -42,16 +43,16 @@ void TExtStringGrid::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect AR
     p.Shown = p.Brush;
   }
 
-  DrawCellText(p);
+  paint.DrawCellText(p);
   ACanvas->Brush->SetColor(p.Brush);
   ACanvas->Font->SetColor(p.FontColor);
 
   InflateRect(p.Rect, 1, 1);
-  DrawCellBorders(p);
+  paint.DrawCellBorders(p);
   p.Rect.Left -= indicatorWidth;
-  DrawFixedEdges(p);
-  DrawTreeLines(p);
-  DrawCellGraphic(p);
+  paint.DrawFixedEdges(p);
+  paint.DrawTreeLines(p);
+  paint.DrawCellGraphic(p);
 
   if (OnDrawCell) {
     const int line = GetGridLineWidth();
@@ -60,15 +61,15 @@ void TExtStringGrid::DrawGridCell(TCanvas* ACanvas, int ACol, int ARow, TRect AR
                p.State);
   }
   if (OnCustomCellDraw) OnCustomCellDraw(this, ACanvas, p.RealCol, ARow, p.State, p.Rect, false);
-  DrawFocusRectangle(p);
+  paint.DrawFocusRectangle(p);
 }
 
-void TExtStringGrid::DrawFocusRectangle(CellPaint& P) {
-  if (HideFocusRect || !Focused() || GetOptions().Contains(goRowSelect)) return;
-  const TRect current = ShownBlock(GetCol(), GetRow());
+void TExtStringGrid::Painting::DrawFocusRectangle(CellPaint& P) {
+  if (g.HideFocusRect || !g.Focused() || g.GetOptions().Contains(goRowSelect)) return;
+  const TRect current = g.ShownBlock(g.GetCol(), g.GetRow());
   if (current.Left != P.Col || current.Top != P.Row) return;
   TRect r = P.Rect;
-  const int grow = GetGridLineWidth() - 1;
+  const int grow = g.GetGridLineWidth() - 1;
   InflateRect(r, grow, grow);
   --r.Right;
   --r.Bottom;
@@ -77,11 +78,11 @@ void TExtStringGrid::DrawFocusRectangle(CellPaint& P) {
 
 // The look's edges of fixed cells (not with Flat), and the outside lines of the right fixed
 // columns of a flat grid.
-void TExtStringGrid::DrawFixedEdges(CellPaint& P) {
+void TExtStringGrid::Painting::DrawFixedEdges(CellPaint& P) {
   TCanvas* canvas = P.Canvas;
-  const bool ctl3D = !Flat;
+  const bool ctl3D = !g.Flat;
   TRect& r = P.Rect;
-  const TGridOptions options = GetOptions();
+  const TGridOptions options = g.GetOptions();
   const auto line = [&](TColor Color, std::initializer_list<TPoint> Points) {
     canvas->Pen->SetColor(Color);
     canvas->Pen->SetWidth(1);
@@ -99,9 +100,9 @@ void TExtStringGrid::DrawFixedEdges(CellPaint& P) {
       line(clBlack, {{r.Right + 1, r.Top - 1}, {r.Right + 1, r.Bottom + 1}});
     }
   };
-  const TColor dark = DarkenColor(GetFixedColor());
-  if (P.Fixed && !Flat) {
-    switch (Look) {
+  const TColor dark = DarkenColor(g.GetFixedColor());
+  if (P.Fixed && !g.Flat) {
+    switch (g.Look) {
       case glClassic: {
         TRect edge = r;
         DrawEdge(canvas, &edge, BDR_RAISEDINNER, BF_LEFT);
@@ -134,8 +135,9 @@ void TExtStringGrid::DrawFixedEdges(CellPaint& P) {
         break;
     }
   }
-  const bool rightFixed = GetColCount() - P.RealCol + NumHiddenColumns() <= GetFixedRightCols();
-  if (rightFixed && Look != glClassic && !ctl3D) outside();
+  const bool rightFixed =
+      g.GetColCount() - P.RealCol + g.NumHiddenColumns() <= g.GetFixedRightCols();
+  if (rightFixed && g.Look != glClassic && !ctl3D) outside();
   canvas->Pen->SetColor(clBlack);
 }
 
@@ -154,5 +156,5 @@ void TExtStringGrid::Paint() {
     canvas->Pen->SetColor(clBlack);
     canvas->Pen->SetWidth(1);
   }
-  PaintOverlays();
+  Painting(*this).PaintOverlays();
 }

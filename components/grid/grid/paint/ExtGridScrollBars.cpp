@@ -1,9 +1,9 @@
 // TExtStringGrid: the scroll bars: their look (regular, flat, flat with a raised thumb, a
 // colour and a thickness of their own), the thumb hints "Row : n" and "Col : n", and
 // scrolling along while a thumb is dragged (ScrollSynch).
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/input/Mouse.h"
 #include "components/grid/grid/paint/PaintState.h"
+#include "components/grid/grid/paint/ScrollBars.h"
 #include "components/grid/html/HTMLHintWindow.h"
 #include "platform/controls/screen.h"
 
@@ -19,55 +19,57 @@ TScrollBarLook BarLook(TScrollType Type) {
 
 // The flat bars stand in for the common controls' flat scroll bars: once initialised, the
 // type, colour and width apply to the grid's bars.
-bool TExtStringGrid::FlatInit() {
-  paint_->FlatInit = true;
-  return paint_->FlatInit;
+bool TExtStringGrid::ScrollBars::FlatInit() {
+  g.paint_->FlatInit = true;
+  return g.paint_->FlatInit;
 }
 
-void TExtStringGrid::FlatDone() {
-  paint_->FlatInit = false;
-  SetScrollBarLook(sbRegular, clNone, 0);
+void TExtStringGrid::ScrollBars::FlatDone() {
+  g.paint_->FlatInit = false;
+  g.SetScrollBarLook(sbRegular, clNone, 0);
 }
 
-void TExtStringGrid::FlatUpdate() {
-  if (!paint_->FlatInit) return;
-  SetScrollBarLook(BarLook(ScrollType), ScrollColor, ScrollWidth);
-  UpdateVScrollBar();
-  UpdateHScrollBar();
+void TExtStringGrid::ScrollBars::FlatUpdate() {
+  if (!g.paint_->FlatInit) return;
+  g.SetScrollBarLook(BarLook(g.ScrollType), g.ScrollColor, g.ScrollWidth);
+  g.UpdateVScrollBar();
+  g.UpdateHScrollBar();
 }
 
 void TExtStringGrid::SetScrollType(TScrollType Value) {
   if (ScrollType == Value) return;
   ScrollType = Value;
+  ScrollBars bars(*this);
   if (Value != ssNormal) {
-    FlatInit();
-    FlatUpdate();
+    bars.FlatInit();
+    bars.FlatUpdate();
   } else if (!paint_->ScrollProportional) {
-    FlatDone();
+    bars.FlatDone();
   } else {
-    FlatUpdate();
+    bars.FlatUpdate();
   }
 }
 
 void TExtStringGrid::SetScrollColor(TColor Value) {
   ScrollColor = Value;
-  FlatUpdate();
+  ScrollBars(*this).FlatUpdate();
 }
 
 void TExtStringGrid::SetScrollWidth(int Value) {
   ScrollWidth = Value;
-  FlatUpdate();
+  ScrollBars(*this).FlatUpdate();
 }
 
 bool TExtStringGrid::GetScrollProportional() const { return paint_->ScrollProportional; }
 
 void TExtStringGrid::SetScrollProportional(bool Value) {
   paint_->ScrollProportional = Value;
+  ScrollBars bars(*this);
   if (Value) {
-    FlatInit();
-    FlatUpdate();
+    bars.FlatInit();
+    bars.FlatUpdate();
   } else if (paint_->FlatInit && ScrollType == ssNormal) {
-    FlatDone();
+    bars.FlatDone();
   }
 }
 
@@ -76,36 +78,36 @@ void TExtStringGrid::SetScrollProportional(bool Value) {
 void TExtStringGrid::UpdateVScrollBar() {}
 void TExtStringGrid::UpdateHScrollBar() {}
 
-void TExtStringGrid::ScrollHint(bool Vertical, int Line) {
+void TExtStringGrid::ScrollBars::ScrollHint(bool Vertical, int Line) {
   AnsiString hint = (Vertical ? "Row : " : "Col : ") + IntToStr(Line);
-  if (OnScrollHint) OnScrollHint(this, Line, hint);
+  if (g.OnScrollHint) g.OnScrollHint(&g, Line, hint);
   TPoint at;
   GetCursorPos(at);
   at.x += 10;
-  Mouse(*this).ShowHintAt(at, hint);
+  Mouse(g).ShowHintAt(at, hint);
 }
 
-void TExtStringGrid::EndScrollHint() { GetHintWindow()->ReleaseHandle(); }
+void TExtStringGrid::ScrollBars::EndScrollHint() { g.GetHintWindow()->ReleaseHandle(); }
 
 // The thumb's position is the first row (column) itself on the platform's bars.
-void TExtStringGrid::ThumbTracking(bool Vertical, const TWMScroll& Message) {
+void TExtStringGrid::ScrollBars::ThumbTracking(bool Vertical, const TWMScroll& Message) {
   const TScrollHintType own = Vertical ? shVertical : shHorizontal;
-  if (ScrollHints == own || ScrollHints == shBoth) {
+  if (g.ScrollHints == own || g.ScrollHints == shBoth) {
     if (Message.ScrollCode == SB_ENDSCROLL) EndScrollHint();
     if (Message.ScrollCode == SB_THUMBTRACK) ScrollHint(Vertical, Message.Pos);
   }
-  if (Message.ScrollCode != SB_THUMBTRACK || !ScrollSynch) return;
-  Vertical ? SetTopRow(Message.Pos) : SetLeftCol(Message.Pos);
+  if (Message.ScrollCode != SB_THUMBTRACK || !g.ScrollSynch) return;
+  Vertical ? g.SetTopRow(Message.Pos) : g.SetLeftCol(Message.Pos);
 }
 
 void TExtStringGrid::WMVScroll(TWMScroll& Message) {
-  ThumbTracking(true, Message);
+  ScrollBars(*this).ThumbTracking(true, Message);
   TBaseGrid::WMVScroll(Message);
   UpdateVScrollBar();
 }
 
 void TExtStringGrid::WMHScroll(TWMScroll& Message) {
-  ThumbTracking(false, Message);
+  ScrollBars(*this).ThumbTracking(false, Message);
   TBaseGrid::WMHScroll(Message);
   UpdateHScrollBar();
 }

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/paint/FooterTemplate.h"
 #include "components/grid/grid/paint/PaintState.h"
+#include "components/grid/grid/paint/Painting.h"
 #include "components/grid/html/HTMLDraw.h"
 #include "platform/winapi/drawtext.h"
 
@@ -177,7 +177,8 @@ void TFooterPanel::PaintCustomPreview() {
     return;
   }
   THTMLDrawResult result;
-  HTMLDrawEx(GetCanvas(), HTMLColReplace(source), r, grid_->HTMLParams(grid_->URLColor), result);
+  HTMLDrawEx(GetCanvas(), HTMLColReplace(source), r,
+             TExtStringGrid::Painting(*grid_).HTMLParams(grid_->URLColor), result);
 }
 
 AnsiString TFooterPanel::HTMLColReplace(const AnsiString& Template) const {

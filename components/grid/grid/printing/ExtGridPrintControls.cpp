@@ -48,7 +48,7 @@ int TExtStringGrid::Printing::PrintCellControl(int RealCol, int ARow, const TRec
   if (!(scale > 0)) return 0;
   const TRect device = canvas->GetMapping().LPtoDP(R);
   const ScreenPixelScope pixels(canvas, scale);
-  CellPaint p{
+  Painting::CellPaint p{
       canvas, g.RemapColInv(RealCol), RealCol, ARow, canvas->GetMapping().DPtoLP(device), {},
       false};
   p.HAlign = HAlign;
@@ -59,7 +59,7 @@ int TExtStringGrid::Printing::PrintCellControl(int RealCol, int ARow, const TRec
   TextShows = p.GraphicText;
   // A button keeps the place the screen gave it, where the mouse finds it.
   const double place = p.Graphic->CellValue;
-  g.DrawCellGraphic(p);
+  Painting(g).DrawCellGraphic(p);
   p.Graphic->CellValue = place;
   canvas->Brush->SetColor(p.Brush);
   canvas->Font->SetColor(p.FontColor);

@@ -3,6 +3,7 @@
 // at the same size in pixels, and the extent is turned back into tenths of a millimetre.
 #include <cmath>
 
+#include "components/grid/grid/paint/Painting.h"
 #include "components/grid/grid/printing/Printing.h"
 #include "platform/winapi/gdi.h"
 
@@ -14,7 +15,7 @@ TSize TExtStringGrid::Printing::PrintHTML(const AnsiString& Text, const TRect& R
   const int height = canvas->Font->GetHeight();
   canvas->Font->SetHeight(height < 0 ? -page.DeviceLength(height) : page.DeviceLength(height));
   SetMapMode(canvas, MM_TEXT);  // the origins stay, so the page keeps its place
-  THTMLDrawParams params = g.HTMLParams(g.URLColor);
+  THTMLDrawParams params = Painting(g).HTMLParams(g.URLColor);
   params.Printing = true;
   params.ScaleFactor = P.FontScale;  // images shrink and grow with the fitted fonts
   params.MeasureOnly = MeasureOnly;
