@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/grid/input/InputState.h"
 #include "components/grid/grid/input/PanMath.h"
 #include "platform/controls/screen.h"
@@ -95,8 +96,8 @@ void TExtStringGrid::PanStep() {
   TPoint mouse;
   GetCursorPos(mouse);
   const TPoint direction = PanDirection(ScreenToClient(mouse), IntelliPanOrigin, IntelliPan);
-  const int firstRow = GetFixedRows(), lastRow = LastNormalRow();
-  const int firstCol = GetFixedCols(), lastCol = LastNormalCol();
+  const int firstRow = GetFixedRows(), lastRow = Lines::LastNormalRow(*this);
+  const int firstCol = GetFixedCols(), lastCol = Lines::LastNormalCol(*this);
   if (lastRow < firstRow || lastCol < firstCol) return;
   int row = std::clamp(GetRow(), firstRow, lastRow);
   int col = std::clamp(GetCol(), firstCol, lastCol);

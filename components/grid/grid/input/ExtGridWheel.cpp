@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/grid/UpdateScope.h"
 
 // A notch the grid moves by itself still reaches the OnMouseWheelDown (Up) event.
@@ -37,7 +38,7 @@ bool TExtStringGrid::WheelStep(int Lines, TShiftState Shift) {
     return true;
   }
   if (FixedRowAlways && GetRowCount() == 1) return true;
-  const int lastRow = LastNormalRow();
+  const int lastRow = TExtStringGrid::Lines::LastNormalRow(*this);
   const int row = std::clamp(GetRow() + Lines, GetFixedRows(), std::max(GetFixedRows(), lastRow));
   const int col = std::clamp(GetCol(), GetFixedCols(), std::max(GetFixedCols(), GetColCount() - 1));
   if (row < 0 || row >= GetRowCount() || row == GetRow()) return true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/CellGraphics.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/richtext/RichTextPaint.h"
 #include "platform/graphics/imagelist.h"
@@ -75,7 +76,7 @@ TCellGraphic* TExtStringGrid::GetGraphicDetails(int ACol, int ARow, int& W, int&
     case ctButton:
     case ctBitButton:
     case ctImages:
-      size = GraphicOwnSize(*graphic, CellSize(RemapColInv(ACol), ARow));
+      size = CellGraphics(*this).GraphicOwnSize(*graphic, CellSize(RemapColInv(ACol), ARow));
       break;
     case ctImageList:
     case ctDataImage:

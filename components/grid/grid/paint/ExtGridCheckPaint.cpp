@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/paint/ExtGridCellPaint.h"
+#include "components/grid/grid/cells/CellGraphics.h"
 #include "components/grid/controls/ExtXPVS.h"
 #include "components/grid/core/GridUtil.h"
 #include "platform/graphics/bitmap.h"
@@ -100,8 +101,9 @@ void TExtStringGrid::DrawCheckBox(CellPaint& P, TRect R, int TextWidth) {
                          : c.Left - w + std::max(c.Right - twp - c.Left, 0) / 2;
   x = std::max(x, c.Left + 1);
   R = {x, R.Top, x + w, R.Bottom};
-  const bool checked = data ? DataChecked(P.RealCol, P.Row) : graphic.CellBoolean;
-  DrawCheck(P.Canvas, P.Shown, checked, CheckEnabled(P.RealCol, P.Row),
+  const bool checked =
+      data ? CellGraphics(*this).DataChecked(P.RealCol, P.Row) : graphic.CellBoolean;
+  DrawCheck(P.Canvas, P.Shown, checked, CellGraphics(*this).CheckEnabled(P.RealCol, P.Row),
             ControlLook.GetControlStyle(), R);
 }
 
@@ -177,7 +179,7 @@ void TExtStringGrid::DrawRadio(TCanvas* Canvas, TColor Background, int Count, bo
 void TExtStringGrid::DrawRadioGroup(CellPaint& P) {
   const TStrings* captions = GetRadioStrings(P.RealCol, P.Row);
   if (!captions) return;
-  DrawRadio(P.Canvas, P.Shown, captions->Count(), CheckEnabled(P.RealCol, P.Row),
-            P.Graphic->CellBoolean, P.Graphic->CellIndex, captions, GetCellEx(P.RealCol, P.Row),
-            P.Rect);
+  DrawRadio(P.Canvas, P.Shown, captions->Count(),
+            CellGraphics(*this).CheckEnabled(P.RealCol, P.Row), P.Graphic->CellBoolean,
+            P.Graphic->CellIndex, captions, GetCellEx(P.RealCol, P.Row), P.Rect);
 }
