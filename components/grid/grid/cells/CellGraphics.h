@@ -1,5 +1,5 @@
 // The graphics cells carry in their properties objects: making one, finding one of some kinds,
-// the room it takes, and the check box and integer values it shows. Private to the grid's
+// the space it takes, and the check box and integer values it shows. Private to the grid's
 // files that add, size or draw cell graphics.
 #pragma once
 
