@@ -11,6 +11,7 @@
 #include "components/grid/grid/ExtGridCheck.h"
 #include "components/grid/grid/ExtGridCoreState.h"
 #include "components/grid/grid/cells/LineState.h"
+#include "components/grid/grid/dragdrop/OleDrag.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
 #include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/files/ClipState.h"
@@ -59,7 +60,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
   SetDefaultRowHeight(21);
   paint_->FooterPanel->SetParent(this);
   TakeOverFormResize();
-  InitOleDragDrop();
+  OleDrag(*this).InitOleDragDrop();
 }
 
 TExtStringGrid::~TExtStringGrid() {
