@@ -1201,6 +1201,8 @@ class TExtStringGrid : public TBaseGrid {
   // Hidden rows and columns, nodes, grouping
   // Rows taken out of the grid by hiding, filtering and nodes, with their objects.
   THiddenRows HiddenRows;
+  // The hidden rows' slots count as well as the cells'.
+  void CountHolds(TPropertyHolds& Holds) const override;
 
   // Find, filter and check
   // A cell checker being freed is no longer the grid's.
@@ -1341,11 +1343,6 @@ class TExtStringGrid : public TBaseGrid {
                        const std::function<AnsiString(const AnsiString&)>& Change);
   void MarkCells(const AnsiString& Text, const AnsiString& Tag, bool DoCase, const TGridRect& R);
   void UnMarkCells(const AnsiString& Tag, const TGridRect& R);
-  TGridItem* HiddenRowItem(int RealRow) const;
-  template <typename Change>
-  void StyleCell(int ACol, int ARow, Change change);
-  void CheckRowSelect(int ARow) const;
-  void SelectInGrid(TGridRect R);
 
   // Sorting
   struct SortPass;
@@ -1374,61 +1371,16 @@ class TExtStringGrid : public TBaseGrid {
 
   // Hidden rows and columns, nodes, grouping
   std::unique_ptr<TColumnMap> columns_;  // hidden columns and the widths they keep
-  // Rows out of the grid into the store (display rows, rising) and back (by real number).
-  // Display rows (rising) into the store: taken out as the internal row removal does, or
-  // as RemoveRowsEx does when the rows are consecutive and AsRemoveEx.
-  void TakeRowsOut(const std::vector<int>& DisplayRows, bool AsRemoveEx);
-  // Rows of the store back at their places.
-  void PutRowsBack(THiddenRows::Rows Rows);
-  // The display rows of the shown rows among the real rows FromRow..ToRow.
-  std::vector<int> ShownRowsIn(int FromRow, int ToRow) const;
   int NodeEndRow(int DisplayRow, int Span);
   std::vector<int> CloseNode(int DisplayRow);
   void SetNodeLevels(int FromRow, int ToRow, int Level);
   // Each node row's cell in ACol gets what Of gives for its group's rows From..To.
   void GroupStatistic(int ACol, const std::function<AnsiString(int From, int To)>& Of);
-  // The hidden rows' slots count as well as the cells'.
-  void CountHolds(TPropertyHolds& Holds) const override;
 
   // Row and column operations
-  void ExchangeRows(int ARow1, int ARow2);
-  void ExchangeRowHeights(int ARow1, int ARow2);
-  void ExchangeRowSelect(int ARow1, int ARow2);
-  void RemoveRowsSelected(bool Selected);
-  void ExchangeColumns(int ACol1, int ACol2);
-  void ExchangeColWidths(int ACol1, int ACol2);
-  void ExchangeCells(int ACol1, int ARow1, int ACol2, int ARow2);
-  int LastNormalRow() const { return GetRowCount() - 1 - GetFixedFooters(); }
-  int LastNormalCol() const { return GetColCount() - 1 - GetFixedRightCols(); }
-  // The last index of Count lines from First, not beyond Limit (no overflow for any Count).
-  static int LastOf(int First, int Count, int Limit);
-  // Empties stored cells without telling CellsChanged.
-  void ClearStoredRect(const TGridRect& R, TGridCells::Room Room = TGridCells::Room::GiveUp);
-  // A and B are two different lines of the Count there are.
-  static bool TwoLines(int A, int B, int Count) {
-    return A >= 0 && B >= 0 && A < Count && B < Count && A != B;
-  }
-  // Takes Count rows out at ARow (the rows below move up) without freeing their objects;
-  // Restore decides where the current row goes when its row is gone.
-  enum class RowRestore { LastAboveFooter, FirstNormal };
-  void DeleteRows(int ARow, int Count, RowRestore Restore);
-  void RemoveShownRows(int ARow, int Count, RowRestore Restore);
-  // The same for any rows (rising, inside the grid) at once.
-  void DeleteRowSet(const std::vector<int>& Rows, RowRestore Restore);
-  // The normal rows above the footer rows whose row-select state is Selected.
-  std::vector<int> RowsSelected(bool Selected) const;
+  class Lines;  // cells/Lines.h: rows and columns exchanged, removed, hidden, merged, sized
   struct FloatStats;
   FloatStats LineStats(bool Columnwise, int Line, int From, int To);
-  TPoint MeasureCell(int ACol, int ARow, bool Wrap);
-  AnsiString SelectedCellText(int ACol, int ARow);
-  int NeededSize(bool Widths, int Line);
-  // Down a column (Down) or along a row: runs of equal cells merged, blocks split.
-  std::pair<int, int> NormalRun(bool Down) const;
-  void MergeRuns(bool Down, int Line, bool MainMerge);
-  void SplitRuns(bool Down, int Line);
-  // The stored columns from that of the shown column First to that of Last, hidden ones
-  // inside included; an empty span stays empty.
-  std::pair<int, int> StoredSpan(int First, int Last) const;
 
   // Find, filter and check
   std::unique_ptr<TFindFilterState> find_;
@@ -1440,27 +1392,11 @@ class TExtStringGrid : public TBaseGrid {
   class ScrollBars;  // paint/ScrollBars.h: the scroll bars' flat look and thumb hints
 
   // Cell graphics
-  TCellGraphic* NewGraphic(int ACol, int ARow);  // created, the cell repainted
-  TSize GraphicOwnSize(const TCellGraphic& Graphic, TPoint Cell);
-  TSize RadioGroupSize(const TCellGraphic& Graphic, TStrings* Captions);
-  // PrintArea null: the screen's sizes.
-  TSize GraphicSize(int ACol, int ARow, const TSize* PrintArea, double Factor);
-  void RepaintRealCell(int ACol, int ARow) { RepaintStoredCell(ACol, ARow); }
-  // What an image-index list of a cell calls when it changes: its cell is painted anew.
-  TImageChangeEvent ImageListRepaint() {
-    return [this](TObject*, int Col, int Row) { RepaintRealCell(Col, Row); };
-  }
-  TCellGraphic* GraphicOf(int ACol, int ARow, std::initializer_list<TCellType> Types);
-  TCellType BaseCellType(int ACol, int ARow);  // of the block's base cell
-  bool CheckEnabled(int ACol, int ARow);
-  bool DataChecked(int ACol, int ARow);
-  int CellIntValue(int ACol, int ARow);
+  class CellGraphics;  // cells/CellGraphics.h: making, finding and sizing cell graphics
 
   // Scrolling, sizing and the footer
   friend class TFloatingFooter;
   friend class TFooterPanel;
-  void ScaleOtherLines(bool Columns, int Sized, double Ratio);
-  void EndSizing();
 
   class Timers;  // input/Timers.h: the grid timer's steps and wheel panning
   class Keys;    // input/Keys.h: keys, the wheel's notch, advancing and opening the editor

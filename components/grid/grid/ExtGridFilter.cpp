@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/core/FindFilterState.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/UpdateScope.h"
@@ -20,7 +21,7 @@ bool TExtStringGrid::MatchFilter(int ARow) {
 // The failing rows leave at once, as hiding their runs one by one would leave the grid.
 void TExtStringGrid::ApplyFilter() {
   const int first = GetFixedRows();
-  const int last = LastNormalRow();
+  const int last = Lines::LastNormalRow(*this);
   const double rows = last - first + 1;
   std::vector<int> failing;
   for (int r = first; r <= last; ++r) {
@@ -28,7 +29,7 @@ void TExtStringGrid::ApplyFilter() {
     if (OnFilterProgress)
       OnFilterProgress(this, static_cast<int16_t>(std::lround(100.0 * (r - first + 1) / rows)));
   }
-  TakeRowsOut(failing, false);
+  Lines(*this).TakeRowsOut(failing, false);
 }
 
 // The fixed rows of before come back with the rows: a grid left with nothing but its fixed

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/core/FindFilterState.h"
 
 namespace {
@@ -61,7 +62,8 @@ TPoint TExtStringGrid::Find(TPoint StartCell, const AnsiString& Text, TFindParam
   if (Params.Contains(fnIncludeFixed))
     walk.range = {0, 0, GetColCount() - 1, GetRowCount() - 1};
   else
-    walk.range = {GetFixedCols(), GetFixedRows(), LastNormalCol(), LastNormalRow()};
+    walk.range = {GetFixedCols(), GetFixedRows(), Lines::LastNormalCol(*this),
+                  Lines::LastNormalRow(*this)};
   if (Params.Contains(fnIncludeHiddenColumns)) walk.range.Right += NumHiddenColumns();
   if (Params.Contains(fnFindInCurrentRow)) walk.range.Top = walk.range.Bottom = GetRow();
   if (Params.Contains(fnFindInCurrentCol)) walk.range.Left = walk.range.Right = GetCol();

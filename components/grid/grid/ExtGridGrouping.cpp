@@ -6,6 +6,7 @@
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/UpdateScope.h"
 #include "components/grid/grid/cells/LineState.h"
+#include "components/grid/grid/cells/Lines.h"
 #include "platform/core/format.h"
 
 int TExtStringGrid::GetGroupColumn() const { return lines_->GroupColumn; }
@@ -26,14 +27,14 @@ void TExtStringGrid::Group(int ACol) {
   if (GetFixedRows() > 0) lines_->GroupHeader = Cells(ACol, 0);
   // The footer rows are no group; their cells of the column come back with it.
   lines_->GroupFooters.clear();
-  for (int r = LastNormalRow() + 1; r < GetRowCount(); ++r)
+  for (int r = Lines::LastNormalRow(*this) + 1; r < GetRowCount(); ++r)
     lines_->GroupFooters.push_back(GetCellEx(ACol, r));
   SortSettings.SetColumn(ACol);
   QSort();
   lines_->GroupTextColumn = GetFixedCols() == ACol ? ACol + 1 : GetFixedCols();
   AnsiString previous;
   int nodeRow = -1;
-  for (int r = GetFixedRows(); r <= LastNormalRow(); ++r) {
+  for (int r = GetFixedRows(); r <= Lines::LastNormalRow(*this); ++r) {
     const AnsiString value = GetCellEx(ACol, r);
     if (nodeRow >= 0 && value == previous) continue;
     if (nodeRow >= 0) AddNode(RemapRowInv(nodeRow), r - nodeRow);
@@ -42,7 +43,7 @@ void TExtStringGrid::Group(int ACol) {
     nodeRow = r++;
     previous = value;
   }
-  if (nodeRow >= 0) AddNode(RemapRowInv(nodeRow), LastNormalRow() + 1 - nodeRow);
+  if (nodeRow >= 0) AddNode(RemapRowInv(nodeRow), Lines::LastNormalRow(*this) + 1 - nodeRow);
   RemoveCols(ACol, 1);
   if (GetFixedRows() < GetRowCount()) SetRow(GetFixedRows());
 }
@@ -59,7 +60,7 @@ void TExtStringGrid::UnGroup() {
   if (shown < GetColCount()) SetColWidths(shown, lines_->GroupWidth);
   if (GetFixedRows() > 0) SetCells(lines_->GroupColumn, 0, lines_->GroupHeader);
   AnsiString value;
-  for (int r = GetFixedRows(); r <= LastNormalRow();) {
+  for (int r = GetFixedRows(); r <= Lines::LastNormalRow(*this);) {
     if (!IsNode(r)) {
       SetCellEx(lines_->GroupColumn, r++, value);
       continue;
@@ -69,17 +70,17 @@ void TExtStringGrid::UnGroup() {
     RemoveRows(r, 1);
   }
   for (std::size_t i = 0; i < lines_->GroupFooters.size(); ++i)
-    SetCellEx(lines_->GroupColumn, LastNormalRow() + 1 + static_cast<int>(i),
+    SetCellEx(lines_->GroupColumn, Lines::LastNormalRow(*this) + 1 + static_cast<int>(i),
               lines_->GroupFooters[i]);
   lines_->GroupColumn = -1;
 }
 
 void TExtStringGrid::GroupStatistic(int ACol,
                                     const std::function<AnsiString(int From, int To)>& Of) {
-  for (int r = GetFixedRows(); r <= LastNormalRow(); ++r) {
+  for (int r = GetFixedRows(); r <= Lines::LastNormalRow(*this); ++r) {
     if (!IsNode(r)) continue;
     int next = r + 1;
-    while (next <= LastNormalRow() && !IsNode(next)) ++next;
+    while (next <= Lines::LastNormalRow(*this) && !IsNode(next)) ++next;
     SetCellEx(ACol, r, Of(r + 1, next - 1));
   }
 }

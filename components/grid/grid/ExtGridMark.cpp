@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/html/HTMLHilight.h"
 #include "components/grid/grid/UpdateScope.h"
@@ -29,7 +30,8 @@ TGridRect Cell(int ACol, int ARow) { return {ACol, ARow, ACol, ARow}; }
 // hidden ones inside included: the cells are read and written there.
 TGridRect TExtStringGrid::CellRange(bool DoFixed) const {
   if (DoFixed) return {0, 0, CellColCount() - 1, GetRowCount() - 1};
-  const auto [left, right] = StoredSpan(GetFixedColsEx(), GetColCount() - 1 - GetFixedRightCols());
+  const auto [left, right] =
+      Lines::StoredSpan(*this, GetFixedColsEx(), GetColCount() - 1 - GetFixedRightCols());
   return {left, GetFixedRowsEx(), right, GetRowCount() - 1 - GetFixedFooters()};
 }
 

@@ -7,6 +7,7 @@
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/UpdateScope.h"
 #include "components/grid/grid/cells/LineState.h"
+#include "components/grid/grid/cells/Lines.h"
 
 namespace {
 constexpr int kNodeIndent = 16;
@@ -30,7 +31,7 @@ void TExtStringGrid::AddNode(int ARow, int Span) {
   node->CellVAlign = vaCenter;
   node->CellHAlign = haBeforeText;
   node->CellAngle = row;
-  SetNodeLevels(row, LastOf(row, Span, GetRowCount() - 1), 1);
+  SetNodeLevels(row, Lines::LastOf(row, Span, GetRowCount() - 1), 1);
   if (lines_->NodeCount == 0) RepaintCol(0);
   ++lines_->NodeCount;
   if (GetCol() == 0 && GetColCount() > 1) SetCol(1);
@@ -40,7 +41,7 @@ void TExtStringGrid::RemoveNode(int ARow) {
   const int row = RemapRow(ARow);
   if (!IsNode(row)) return;
   ExpandNode(ARow);
-  SetNodeLevels(row, LastOf(row, GetNodeSpan(row), GetRowCount() - 1), 0);
+  SetNodeLevels(row, Lines::LastOf(row, GetNodeSpan(row), GetRowCount() - 1), 0);
   FreeCellGraphic(0, row);
   RepaintCell(0, row);
   lines_->NodeCount = std::max(lines_->NodeCount - 1, 0);
@@ -85,13 +86,13 @@ std::vector<int> TExtStringGrid::CloseNode(int DisplayRow) {
   const long long last = node->CellIndex > 0 ? static_cast<long long>(real) + node->CellIndex - 1
                                              : RemapRowInv(NodeEndRow(DisplayRow, 0)) - 1LL;
   if (last <= real) return {};
-  return ShownRowsIn(real + 1, static_cast<int>(std::min<long long>(last, INT_MAX)));
+  return Lines(*this).ShownRowsIn(real + 1, static_cast<int>(std::min<long long>(last, INT_MAX)));
 }
 
 void TExtStringGrid::ContractNode(int ARow) {
   if (IsHiddenRow(ARow)) return;
   HideInplaceEdit();
-  TakeRowsOut(CloseNode(RemapRow(ARow)), false);
+  Lines(*this).TakeRowsOut(CloseNode(RemapRow(ARow)), false);
 }
 
 void TExtStringGrid::ExpandNode(int ARow) {
@@ -117,7 +118,7 @@ void TExtStringGrid::ContractAll() {
   std::vector<int> rows;
   for (int r = 0; r < GetRowCount(); ++r)
     if (hide[r]) rows.push_back(r);
-  TakeRowsOut(rows, false);
+  Lines(*this).TakeRowsOut(rows, false);
 }
 
 void TExtStringGrid::ExpandAll() {
@@ -156,7 +157,7 @@ void TExtStringGrid::RemoveChildRow(int ARow) {
 
 int TExtStringGrid::GetNodeSpanType(int ARow) {
   if (IsNode(ARow)) return 0;
-  if (ARow == LastNormalRow()) return 1;
+  if (ARow == Lines::LastNormalRow(*this)) return 1;
   int node = ARow - 1;
   while (node >= GetFixedRows() && !IsNode(node)) --node;
   if (node < GetFixedRows()) return 0;

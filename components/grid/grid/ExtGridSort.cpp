@@ -10,6 +10,7 @@
 
 #include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/core/SortRun.h"
 #include "components/grid/core/SortState.h"
 #include "components/grid/grid/ExtGridError.h"
@@ -209,14 +210,14 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
   TSortRun* run = sort_->Run;
   if (SortSettings.SingleColumn) {
     const int col = run ? run->Column : SortSettings.GetColumn();
-    ExchangeCells(col, ARow1, col, ARow2);
+    Lines(*this).ExchangeCells(col, ARow1, col, ARow2);
     return;
   }
-  if (MouseActions.DisjunctRowSelect) ExchangeRowSelect(ARow1, ARow2);
+  if (MouseActions.DisjunctRowSelect) Lines(*this).ExchangeRowSelect(ARow1, ARow2);
   if (run && run->Deferred())
     run->Exchange(ARow1, ARow2, GetRowCount());
   else
-    ExchangeRows(ARow1, ARow2);
+    Lines(*this).ExchangeRows(ARow1, ARow2);
   if (run) run->Follow(ARow1, ARow2);
 }
 
@@ -225,7 +226,7 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
 void TExtStringGrid::SortWhole(const SortPass& Pass, bool KeepColumn0,
                                const std::vector<TPoint>* Groups) {
   const int first = GetFixedRows();
-  const int last = LastNormalRow();
+  const int last = Lines::LastNormalRow(*this);
   if (last - first < 1) return;
   ColumnAside column0(*this, KeepColumn0 && SortSettings.NormalCellsOnly && GetFixedCols() > 0);
   TUpdateScope lock(*this);
@@ -257,8 +258,8 @@ void TExtStringGrid::QSort() {
 void TExtStringGrid::QSortGroup() {
   std::vector<TPoint> groups;
   int node = -1;
-  for (int r = GetFixedRows(); r <= LastNormalRow() + 1; ++r) {
-    if (r <= LastNormalRow() && !IsNode(r)) continue;
+  for (int r = GetFixedRows(); r <= Lines::LastNormalRow(*this) + 1; ++r) {
+    if (r <= Lines::LastNormalRow(*this) && !IsNode(r)) continue;
     if (node >= 0 && r - node > 2) groups.emplace_back(node + 1, r - 1);
     node = r;
   }
@@ -307,7 +308,7 @@ void TExtStringGrid::SortByColumn(int ACol) {
 
 bool TExtStringGrid::SortLine(int ACol, int ARow1, int ARow2) {
   // A row outside the grid has no place to swap with: its cells and select state would be lost.
-  if (!TwoLines(ARow1, ARow2, GetRowCount())) return false;
+  if (!Lines::TwoLines(ARow1, ARow2, GetRowCount())) return false;
   SortPass pass(*this, ACol, false, false);
   for (int col = ACol; col < GetColCount() + NumHiddenColumns(); ++col) {
     const int result = Compare(col, ARow1, ARow2);

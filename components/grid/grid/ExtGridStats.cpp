@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/Lines.h"
 
 struct TExtStringGrid::FloatStats {
   double sum = 0;
@@ -13,12 +14,12 @@ struct TExtStringGrid::FloatStats {
 };
 
 void TExtStringGrid::AutoNumberCol(int ACol) {
-  for (int r = GetFixedRows(); r <= LastNormalRow(); ++r)
+  for (int r = GetFixedRows(); r <= Lines::LastNormalRow(*this); ++r)
     SetCellEx(ACol, r, IntToStr(r - GetFixedRows() + 1));
 }
 
 void TExtStringGrid::AutoNumberRow(int ARow) {
-  for (int c = GetFixedCols(); c <= LastNormalCol(); ++c)
+  for (int c = GetFixedCols(); c <= Lines::LastNormalCol(*this); ++c)
     SetCellEx(c, ARow, IntToStr(c - GetFixedCols() + 1));
 }
 

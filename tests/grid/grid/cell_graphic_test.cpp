@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "components/grid/grid/ExtGrid.h"
 #include "platform/graphics/bitmap.h"
@@ -266,6 +267,34 @@ TEST_F(CellGraphics, ImageCellsNeedTheGridsImageList) {
   list->Add(2);
   EXPECT_EQ(grid.GetCellImages(2, 2), list);
   EXPECT_EQ(grid.GetCellGraphicSize(2, 2), TSize(16, 8));  // two images side by side
+  grid.SetImages(nullptr);
+}
+
+// A grid that notes the display cells it repaints.
+class RepaintGrid : public TExtStringGrid {
+ public:
+  RepaintGrid() : TExtStringGrid(nullptr) {}
+  void RepaintCell(int ACol, int ARow) override {
+    repainted.push_back({ACol, ARow});
+    TExtStringGrid::RepaintCell(ACol, ARow);
+  }
+  std::vector<TPoint> repainted;
+};
+
+// The list calls back long after AddMultiImage returned; the cell repaints where it shows,
+// left of its stored column when a column before it is hidden.
+TEST(CellImageList, AChangeRepaintsTheCellWhereItShows) {
+  RepaintGrid grid;
+  grid.SetColCount(4);
+  grid.SetRowCount(4);
+  TImageList images(8, 8);
+  grid.SetImages(&images);
+  grid.HideColumns(0, 0);
+  TIntList* list = grid.AddMultiImage(2, 2, 0, haLeft, vaTop);
+  ASSERT_NE(list, nullptr);
+  grid.repainted.clear();
+  list->Add(1);
+  EXPECT_EQ(grid.repainted, std::vector<TPoint>{TPoint(1, 2)});
   grid.SetImages(nullptr);
 }
 

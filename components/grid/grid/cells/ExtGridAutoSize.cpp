@@ -5,34 +5,39 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/cells/Lines.h"
+
+namespace {
 
 // The room the cell's text takes with its margins, as the cell layout measures it, and the
 // room its graphic adds; a stored column.
-TPoint TExtStringGrid::MeasureCell(int ACol, int ARow, bool Wrap) {
-  const TSize text = GetCellTextSize(ACol, ARow, Wrap);
-  const TSize graphic = GetCellGraphicSize(ACol, ARow);
+TPoint MeasureCell(TExtStringGrid& Grid, int ACol, int ARow, bool Wrap) {
+  const TSize text = Grid.GetCellTextSize(ACol, ARow, Wrap);
+  const TSize graphic = Grid.GetCellGraphicSize(ACol, ARow);
   return {text.cx + graphic.cx, text.cy + graphic.cy};
 }
+
+}  // namespace
 
 // The width of a column (Widths) or the height of a row its cells need, grid lines and
 // margin included; cells of blocks across the line's direction do not count. Line and the
 // walk are shown columns; the cells and blocks are looked up at the stored ones.
-int TExtStringGrid::NeededSize(bool Widths, int Line) {
+int TExtStringGrid::Lines::NeededSize(bool Widths, int Line) {
   int largest = 0;
-  for (int i = 0; i < (Widths ? GetRowCount() : GetColCount()); ++i) {
-    const int col = RemapCol(Widths ? Line : i), row = Widths ? i : Line;
-    if (Widths ? IsXMergedCell(col, row) : IsYMergedCell(col, row)) continue;
-    const TPoint size = MeasureCell(col, row, !Widths && WordWrap);
+  for (int i = 0; i < (Widths ? g.GetRowCount() : g.GetColCount()); ++i) {
+    const int col = g.RemapCol(Widths ? Line : i), row = Widths ? i : Line;
+    if (Widths ? g.IsXMergedCell(col, row) : g.IsYMergedCell(col, row)) continue;
+    const TPoint size = MeasureCell(g, col, row, !Widths && g.WordWrap);
     largest = std::max(largest, Widths ? size.x : size.y);
   }
-  const TPoint offset = GetXYOffset();
-  return largest + 2 * (GetGridLineWidth() + 1) + (Widths ? offset.x : offset.y);
+  const TPoint offset = g.GetXYOffset();
+  return largest + 2 * (g.GetGridLineWidth() + 1) + (Widths ? offset.x : offset.y);
 }
 
 // The column's own limits apply (UpdateAutoColSize); the grid keeps none.
 void TExtStringGrid::AutoSizeCol(int ACol) {
   if (ACol < 0 || ACol >= GetColCount()) return;
-  int width = NeededSize(true, ACol);
+  int width = Lines(*this).NeededSize(true, ACol);
   UpdateAutoColSize(ACol, width);
   SetColWidths(ACol, width);
 }
@@ -50,7 +55,7 @@ void TExtStringGrid::AutoSizeCells(bool DoFixed, int ExtraX, int ExtraY) {
 }
 
 void TExtStringGrid::AutoSizeRow(int ARow) {
-  if (ARow >= 0 && ARow < GetRowCount()) SetRowHeights(ARow, NeededSize(false, ARow));
+  if (ARow >= 0 && ARow < GetRowCount()) SetRowHeights(ARow, Lines(*this).NeededSize(false, ARow));
 }
 
 void TExtStringGrid::AutoSizeRows(bool DoFixed, int Extra) {

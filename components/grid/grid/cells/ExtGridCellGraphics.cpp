@@ -2,6 +2,7 @@
 // graphic share: making one, finding one of some kinds, and the cell's integer value that
 // progress bars and data images show.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/CellGraphics.h"
 
 TCellGraphic* TExtStringGrid::CreateCellGraphic(int ACol, int ARow) {
   FreeCellGraphic(ACol, ARow);
@@ -31,19 +32,19 @@ bool TExtStringGrid::RemoveCellGraphic(int ACol, int ARow, TCellType CellType) {
   const TCellGraphic* graphic = GetGraphicObjectEx(ACol, ARow);
   if (!graphic || graphic->CellType != CellType) return false;
   FreeCellGraphic(ACol, ARow);
-  RepaintRealCell(ACol, ARow);
+  RepaintStoredCell(ACol, ARow);
   return true;
 }
 
-TCellGraphic* TExtStringGrid::NewGraphic(int ACol, int ARow) {
-  TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
-  RepaintRealCell(ACol, ARow);
+TCellGraphic* TExtStringGrid::CellGraphics::NewGraphic(int ACol, int ARow) {
+  TCellGraphic* graphic = g.CreateCellGraphic(ACol, ARow);
+  g.RepaintStoredCell(ACol, ARow);
   return graphic;
 }
 
-TCellGraphic* TExtStringGrid::GraphicOf(int ACol, int ARow,
-                                        std::initializer_list<TCellType> Types) {
-  TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+TCellGraphic* TExtStringGrid::CellGraphics::GraphicOf(int ACol, int ARow,
+                                                      std::initializer_list<TCellType> Types) {
+  TCellGraphic* graphic = g.GetCellGraphic(ACol, ARow);
   if (!graphic) return nullptr;
   for (TCellType type : Types)
     if (graphic->CellType == type) return graphic;
@@ -51,7 +52,7 @@ TCellGraphic* TExtStringGrid::GraphicOf(int ACol, int ARow,
 }
 
 // Painted at every repaint, so a text that is no integer must not raise: it counts 0.
-int TExtStringGrid::CellIntValue(int ACol, int ARow) {
+int TExtStringGrid::CellGraphics::CellIntValue(int ACol, int ARow) {
   int value = 0;
-  return TryStrToInt(GetCellEx(ACol, ARow), value) ? value : 0;
+  return TryStrToInt(g.GetCellEx(ACol, ARow), value) ? value : 0;
 }

@@ -1,33 +1,34 @@
 // TExtStringGrid: buttons, progress bars, comment marks, error markers and rotated text in
 // cells.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/CellGraphics.h"
 
 void TExtStringGrid::AddButton(int ACol, int ARow, int W, int H, const AnsiString& Caption,
                                TCellHAlign HAlign, TCellVAlign VAlign) {
-  NewGraphic(ACol, ARow)->SetButton(W, H, Caption, HAlign, VAlign);
+  CellGraphics(*this).NewGraphic(ACol, ARow)->SetButton(W, H, Caption, HAlign, VAlign);
 }
 
 void TExtStringGrid::AddBitButton(int ACol, int ARow, int W, int H, const AnsiString& Caption,
                                   TBitmap* Glyph, TCellHAlign HAlign, TCellVAlign VAlign) {
-  NewGraphic(ACol, ARow)->SetBitButton(W, H, Caption, Glyph, HAlign, VAlign);
+  CellGraphics(*this).NewGraphic(ACol, ARow)->SetBitButton(W, H, Caption, Glyph, HAlign, VAlign);
 }
 
 bool TExtStringGrid::RemoveButton(int ACol, int ARow) {
-  if (!GraphicOf(ACol, ARow, {ctButton, ctBitButton})) return false;
+  if (!CellGraphics(*this).GraphicOf(ACol, ARow, {ctButton, ctBitButton})) return false;
   FreeCellGraphic(ACol, ARow);
-  RepaintRealCell(ACol, ARow);
+  RepaintStoredCell(ACol, ARow);
   return true;
 }
 
 void TExtStringGrid::PushButton(int ACol, int ARow, bool Down) {
-  TCellGraphic* graphic = GraphicOf(ACol, ARow, {ctButton, ctBitButton});
+  TCellGraphic* graphic = CellGraphics(*this).GraphicOf(ACol, ARow, {ctButton, ctBitButton});
   if (!graphic) return;
   graphic->CellBoolean = Down;
-  RepaintRealCell(ACol, ARow);
+  RepaintStoredCell(ACol, ARow);
 }
 
 TRect TExtStringGrid::ButtonRect(int ACol, int ARow) {
-  const TCellGraphic* graphic = GraphicOf(ACol, ARow, {ctButton, ctBitButton});
+  const TCellGraphic* graphic = CellGraphics(*this).GraphicOf(ACol, ARow, {ctButton, ctBitButton});
   if (!graphic) return {};
   const TRect cell = CellRect(RemapColInv(ACol), ARow);
   // A value read from elsewhere may be anything: one that is no packed offset counts 0.
@@ -64,25 +65,25 @@ TCellGraphic* SetProgress(TCellGraphic* Graphic, TColor Color, TColor Color2) {
 
 // The texts show in the inverse of the part they stand on.
 void TExtStringGrid::AddProgress(int ACol, int ARow, TColor Color, TColor FontColor) {
-  SetProgress(NewGraphic(ACol, ARow), Color, FontColor);
+  SetProgress(CellGraphics(*this).NewGraphic(ACol, ARow), Color, FontColor);
 }
 
 void TExtStringGrid::AddProgressEx(int ACol, int ARow, TColor Color, TColor FontColor,
                                    TColor BKColor, TColor BKFontColor) {
-  TCellGraphic* graphic = SetProgress(NewGraphic(ACol, ARow), Color, BKColor);
+  TCellGraphic* graphic = SetProgress(CellGraphics(*this).NewGraphic(ACol, ARow), Color, BKColor);
   graphic->CellBoolean = true;
   graphic->CellIndex = static_cast<int32_t>(FontColor);
   graphic->CellAngle = static_cast<int32_t>(BKFontColor);
 }
 
 void TExtStringGrid::AddComment(int ACol, int ARow, const AnsiString& Comment) {
-  TCellGraphic* graphic = NewGraphic(ACol, ARow);
+  TCellGraphic* graphic = CellGraphics(*this).NewGraphic(ACol, ARow);
   graphic->CellType = ctComment;
   graphic->CellText = Comment;
 }
 
 bool TExtStringGrid::IsComment(int ACol, int ARow, AnsiString& Comment) {
-  const TCellGraphic* graphic = GraphicOf(ACol, ARow, {ctComment});
+  const TCellGraphic* graphic = CellGraphics(*this).GraphicOf(ACol, ARow, {ctComment});
   if (!graphic) return false;
   Comment = graphic->CellText;
   return true;
@@ -96,7 +97,7 @@ void TExtStringGrid::AddMarker(int ACol, int ARow, int ErrFrom, int ErrLen) {
   }
   graphic->CellErrFrom = static_cast<int16_t>(ErrFrom);
   graphic->CellErrLen = static_cast<int16_t>(ErrLen);
-  RepaintRealCell(ACol, ARow);
+  RepaintStoredCell(ACol, ARow);
 }
 
 void TExtStringGrid::RemoveMarker(int ACol, int ARow) {
@@ -108,7 +109,7 @@ void TExtStringGrid::RemoveMarker(int ACol, int ARow) {
     graphic->CellErrFrom = 0;
     graphic->CellErrLen = 0;
   }
-  RepaintRealCell(ACol, ARow);
+  RepaintStoredCell(ACol, ARow);
 }
 
 bool TExtStringGrid::GetMarker(int ACol, int ARow, int& ErrFrom, int& ErrLen) {
@@ -119,7 +120,7 @@ bool TExtStringGrid::GetMarker(int ACol, int ARow, int& ErrFrom, int& ErrLen) {
 }
 
 void TExtStringGrid::AddRotated(int ACol, int ARow, int Angle, const AnsiString& Text) {
-  NewGraphic(ACol, ARow)->SetAngle(Angle);
+  CellGraphics(*this).NewGraphic(ACol, ARow)->SetAngle(Angle);
   SetCellEx(ACol, ARow, Text);
 }
 
@@ -127,11 +128,11 @@ void TExtStringGrid::SetRotated(int ACol, int ARow, int Angle) {
   TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
   if (!graphic) graphic = CreateCellGraphic(ACol, ARow);
   graphic->SetAngle(Angle);
-  RepaintRealCell(ACol, ARow);
+  RepaintStoredCell(ACol, ARow);
 }
 
 bool TExtStringGrid::IsRotated(int ACol, int ARow, int& Angle) {
-  const TCellGraphic* graphic = GraphicOf(ACol, ARow, {ctRotated});
+  const TCellGraphic* graphic = CellGraphics(*this).GraphicOf(ACol, ARow, {ctRotated});
   if (!graphic) return false;
   Angle = graphic->CellAngle;
   return true;

@@ -9,13 +9,13 @@ T Field(const TCellProperties* props, T TCellProperties::*field, T none) {
   return props ? props->*field : none;
 }
 
-}  // namespace
-
 template <typename Change>
-void TExtStringGrid::StyleCell(int ACol, int ARow, Change change) {
-  change(*GetCellProperties(ACol, ARow));
-  RepaintCell(RemapColInv(ACol), ARow);
+void StyleCell(TExtStringGrid& Grid, int ACol, int ARow, Change change) {
+  change(*Grid.GetCellProperties(ACol, ARow));
+  Grid.RepaintCell(Grid.RemapColInv(ACol), ARow);
 }
+
+}  // namespace
 
 TColor TExtStringGrid::GetColors(int ACol, int ARow) const {
   const TCellProperties* props = FindCellProperties(ACol, ARow);
@@ -23,7 +23,7 @@ TColor TExtStringGrid::GetColors(int ACol, int ARow) const {
 }
 
 void TExtStringGrid::SetColors(int ACol, int ARow, TColor Value) {
-  StyleCell(ACol, ARow, [Value](TCellProperties& p) { p.SetBrushColor(Value); });
+  StyleCell(*this, ACol, ARow, [Value](TCellProperties& p) { p.SetBrushColor(Value); });
 }
 
 TColor TExtStringGrid::GetFontColors(int ACol, int ARow) const {
@@ -31,7 +31,7 @@ TColor TExtStringGrid::GetFontColors(int ACol, int ARow) const {
 }
 
 void TExtStringGrid::SetFontColors(int ACol, int ARow, TColor Value) {
-  StyleCell(ACol, ARow, [Value](TCellProperties& p) { p.FontColor = Value; });
+  StyleCell(*this, ACol, ARow, [Value](TCellProperties& p) { p.FontColor = Value; });
 }
 
 TFontStyles TExtStringGrid::GetFontStyles(int ACol, int ARow) const {
@@ -39,7 +39,7 @@ TFontStyles TExtStringGrid::GetFontStyles(int ACol, int ARow) const {
 }
 
 void TExtStringGrid::SetFontStyles(int ACol, int ARow, TFontStyles Value) {
-  StyleCell(ACol, ARow, [Value](TCellProperties& p) { p.FontStyle = Value; });
+  StyleCell(*this, ACol, ARow, [Value](TCellProperties& p) { p.FontStyle = Value; });
 }
 
 int TExtStringGrid::GetFontSizes(int ACol, int ARow) const {
@@ -47,7 +47,7 @@ int TExtStringGrid::GetFontSizes(int ACol, int ARow) const {
 }
 
 void TExtStringGrid::SetFontSizes(int ACol, int ARow, int Value) {
-  StyleCell(ACol, ARow, [Value](TCellProperties& p) { p.FontSize = Value; });
+  StyleCell(*this, ACol, ARow, [Value](TCellProperties& p) { p.FontSize = Value; });
 }
 
 AnsiString TExtStringGrid::GetFontNames(int ACol, int ARow) const {
@@ -55,7 +55,7 @@ AnsiString TExtStringGrid::GetFontNames(int ACol, int ARow) const {
 }
 
 void TExtStringGrid::SetFontNames(int ACol, int ARow, const AnsiString& Value) {
-  StyleCell(ACol, ARow, [&Value](TCellProperties& p) { p.FontName = Value; });
+  StyleCell(*this, ACol, ARow, [&Value](TCellProperties& p) { p.FontName = Value; });
 }
 
 TAlignment TExtStringGrid::GetAlignments(int ACol, int ARow) const {
@@ -63,5 +63,5 @@ TAlignment TExtStringGrid::GetAlignments(int ACol, int ARow) const {
 }
 
 void TExtStringGrid::SetAlignments(int ACol, int ARow, TAlignment Value) {
-  StyleCell(ACol, ARow, [Value](TCellProperties& p) { p.Alignment = Value; });
+  StyleCell(*this, ACol, ARow, [Value](TCellProperties& p) { p.Alignment = Value; });
 }

@@ -1,6 +1,7 @@
 // TExtStringGrid: check boxes in cells, and toggling them and radio groups. A data check box
 // keeps its state in the cell text: checked while the text is the cell's true value.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/CellGraphics.h"
 
 namespace {
 
@@ -17,43 +18,45 @@ TCellVAlign CheckVAlign(TVAlignment Grid) {
 
 }  // namespace
 
-bool TExtStringGrid::CheckEnabled(int ACol, int ARow) {
+bool TExtStringGrid::CellGraphics::CheckEnabled(int ACol, int ARow) {
   bool canEdit = true;
-  GetCellReadOnly(ACol, ARow, canEdit);
+  g.GetCellReadOnly(ACol, ARow, canEdit);
   return canEdit;
 }
 
-bool TExtStringGrid::DataChecked(int ACol, int ARow) {
+bool TExtStringGrid::CellGraphics::DataChecked(int ACol, int ARow) {
   AnsiString checkTrue;
-  GetCheckTrue(ACol, ARow, checkTrue);
-  return GetCellEx(ACol, ARow) == checkTrue;
+  g.GetCheckTrue(ACol, ARow, checkTrue);
+  return g.GetCellEx(ACol, ARow) == checkTrue;
 }
 
 void TExtStringGrid::AddCheckBox(int ACol, int ARow, bool State, bool Data) {
-  NewGraphic(ACol, ARow)
+  CellGraphics(*this)
+      .NewGraphic(ACol, ARow)
       ->SetCheckBox(State, Data, true, haBeforeText, CheckVAlign(GetVAlignment()));
 }
 
 bool TExtStringGrid::RemoveCheckBox(int ACol, int ARow) {
-  if (!GraphicOf(ACol, ARow, {ctCheckBox, ctDataCheckBox})) return false;
+  if (!CellGraphics(*this).GraphicOf(ACol, ARow, {ctCheckBox, ctDataCheckBox})) return false;
   FreeCellGraphic(ACol, ARow);
-  RepaintRealCell(ACol, ARow);
+  RepaintStoredCell(ACol, ARow);
   return true;
 }
 
 bool TExtStringGrid::GetCheckBoxState(int ACol, int ARow, bool& State) {
-  const TCellGraphic* graphic = GraphicOf(ACol, ARow, {ctCheckBox, ctDataCheckBox});
+  CellGraphics cells(*this);
+  const TCellGraphic* graphic = cells.GraphicOf(ACol, ARow, {ctCheckBox, ctDataCheckBox});
   if (!graphic) return false;
-  State = graphic->CellType == ctCheckBox ? graphic->CellBoolean : DataChecked(ACol, ARow);
+  State = graphic->CellType == ctCheckBox ? graphic->CellBoolean : cells.DataChecked(ACol, ARow);
   return true;
 }
 
 bool TExtStringGrid::SetCheckBoxState(int ACol, int ARow, bool State) {
-  TCellGraphic* graphic = GraphicOf(ACol, ARow, {ctCheckBox, ctDataCheckBox});
+  TCellGraphic* graphic = CellGraphics(*this).GraphicOf(ACol, ARow, {ctCheckBox, ctDataCheckBox});
   if (!graphic) return false;
   if (graphic->CellType == ctCheckBox) {
     graphic->CellBoolean = State;
-    RepaintRealCell(ACol, ARow);
+    RepaintStoredCell(ACol, ARow);
     return true;
   }
   AnsiString value;
@@ -64,50 +67,53 @@ bool TExtStringGrid::SetCheckBoxState(int ACol, int ARow, bool State) {
 
 // A data check box whose text is neither value becomes checked.
 bool TExtStringGrid::ToggleCheck(int ACol, int ARow, bool FromEdit) {
-  TCellGraphic* graphic = GraphicOf(ACol, ARow, {ctCheckBox, ctDataCheckBox});
-  if (!graphic || (FromEdit && !CheckEnabled(ACol, ARow))) return false;
+  CellGraphics cells(*this);
+  TCellGraphic* graphic = cells.GraphicOf(ACol, ARow, {ctCheckBox, ctDataCheckBox});
+  if (!graphic || (FromEdit && !cells.CheckEnabled(ACol, ARow))) return false;
   if (graphic->CellType == ctCheckBox) {
     graphic->CellBoolean = !graphic->CellBoolean;
   } else {
     AnsiString value;
-    DataChecked(ACol, ARow) ? GetCheckFalse(ACol, ARow, value) : GetCheckTrue(ACol, ARow, value);
+    cells.DataChecked(ACol, ARow) ? GetCheckFalse(ACol, ARow, value)
+                                  : GetCheckTrue(ACol, ARow, value);
     SetCellEx(ACol, ARow, value);
   }
-  RepaintRealCell(ACol, ARow);
+  RepaintStoredCell(ACol, ARow);
   return true;
 }
 
 bool TExtStringGrid::ToggleRadio(int ACol, int ARow, bool FromEdit) {
-  TCellGraphic* graphic = GraphicOf(ACol, ARow, {ctRadio});
-  if (!graphic || (FromEdit && !CheckEnabled(ACol, ARow))) return false;
+  CellGraphics cells(*this);
+  TCellGraphic* graphic = cells.GraphicOf(ACol, ARow, {ctRadio});
+  if (!graphic || (FromEdit && !cells.CheckEnabled(ACol, ARow))) return false;
   const TStrings* items = GetRadioStrings(ACol, ARow);
   const int count = items ? items->Count() : 0;
   if (count == 0) return false;
   graphic->CellIndex = graphic->CellIndex < 0 ? 0 : (graphic->CellIndex + 1) % count;
-  RepaintRealCell(ACol, ARow);
+  RepaintStoredCell(ACol, ARow);
   return true;
 }
 
-TCellType TExtStringGrid::BaseCellType(int ACol, int ARow) {
-  const TPoint base = BaseCell(ACol, ARow);
-  return GetCellType(base.x, base.y);
+TCellType TExtStringGrid::CellGraphics::BaseCellType(int ACol, int ARow) {
+  const TPoint base = g.BaseCell(ACol, ARow);
+  return g.GetCellType(base.x, base.y);
 }
 
 bool TExtStringGrid::HasCheckBox(int ACol, int ARow) {
-  const TCellType type = BaseCellType(ACol, ARow);
+  const TCellType type = CellGraphics(*this).BaseCellType(ACol, ARow);
   return type == ctCheckBox || type == ctDataCheckBox;
 }
 
 bool TExtStringGrid::HasDataCheckBox(int ACol, int ARow) {
-  return BaseCellType(ACol, ARow) == ctDataCheckBox;
+  return CellGraphics(*this).BaseCellType(ACol, ARow) == ctDataCheckBox;
 }
 
 bool TExtStringGrid::HasButton(int ACol, int ARow) {
-  const TCellType type = BaseCellType(ACol, ARow);
+  const TCellType type = CellGraphics(*this).BaseCellType(ACol, ARow);
   return type == ctButton || type == ctBitButton;
 }
 
 bool TExtStringGrid::HasStaticEdit(int ACol, int ARow) {
-  const TCellType type = BaseCellType(ACol, ARow);
+  const TCellType type = CellGraphics(*this).BaseCellType(ACol, ARow);
   return type == ctBitmap || type == ctIcon || type == ctDataCheckBox;
 }

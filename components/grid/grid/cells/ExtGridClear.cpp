@@ -5,27 +5,29 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/cells/Lines.h"
 
-int TExtStringGrid::LastOf(int First, int Count, int Limit) {
+int TExtStringGrid::Lines::LastOf(int First, int Count, int Limit) {
   return static_cast<int>(std::min<int64_t>(int64_t{First} + Count - 1, Limit));
 }
 
-void TExtStringGrid::ClearStoredRect(const TGridRect& R, TGridCells::Room Room) {
-  const TGridRect cells = ClipGridRect(R, GetColCount() + NumHiddenColumns(), GetRowCount());
-  ClearPropRect(cells.Left, cells.Top, cells.Right, cells.Bottom);
-  ClearCellTexts(cells, Room);
+void TExtStringGrid::Lines::ClearStoredRect(const TGridRect& R, TGridCells::Room Room) {
+  const TGridRect cells = ClipGridRect(R, g.GetColCount() + g.NumHiddenColumns(), g.GetRowCount());
+  g.ClearPropRect(cells.Left, cells.Top, cells.Right, cells.Bottom);
+  g.ClearCellTexts(cells, Room);
 }
 
 void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2, TGridCells::Room Room) {
-  ClearStoredRect({ACol1, ARow1, ACol2, ARow2}, Room);
+  Lines(*this).ClearStoredRect({ACol1, ARow1, ACol2, ARow2}, Room);
   CellsChanged(TRect(ACol1, ARow1, ACol2, ARow2));
 }
 
 // A hidden column inside the shown range keeps its cells.
 void TExtStringGrid::ClearShownRect(const TGridRect& R) {
+  Lines lines(*this);
   for (int c = std::max(R.Left, 0); c <= std::min(R.Right, GetColCount() - 1); ++c) {
     const int col = RemapCol(c);
-    ClearStoredRect({col, R.Top, col, R.Bottom});
+    lines.ClearStoredRect({col, R.Top, col, R.Bottom});
   }
   CellsChanged(TRect(R.Left, R.Top, R.Right, R.Bottom));
 }
@@ -33,19 +35,19 @@ void TExtStringGrid::ClearShownRect(const TGridRect& R) {
 void TExtStringGrid::ClearRows(int ARow, int Count) {
   if (GetRowCount() == 0 || GetColCount() == 0 || Count < 1) return;
   ClearRect(0, ARow, GetColCount() + NumHiddenColumns() - 1,
-            LastOf(ARow, Count, GetRowCount() - 1));
+            Lines::LastOf(ARow, Count, GetRowCount() - 1));
 }
 
 void TExtStringGrid::ClearCols(int ACol, int Count) {
   if (GetRowCount() == 0 || GetColCount() == 0 || Count < 1) return;
-  ClearRect(ACol, 0, LastOf(ACol, Count, GetColCount() + NumHiddenColumns() - 1),
+  ClearRect(ACol, 0, Lines::LastOf(ACol, Count, GetColCount() + NumHiddenColumns() - 1),
             GetRowCount() - 1);
 }
 
 void TExtStringGrid::ClearNormalCells() {
   if (GetRowCount() == 0 || GetColCount() == 0) return;
-  ClearRect(GetFixedCols(), GetFixedRows(), LastNormalCol() + NumHiddenColumns(),
-            LastNormalRow());
+  ClearRect(GetFixedCols(), GetFixedRows(), Lines::LastNormalCol(*this) + NumHiddenColumns(),
+            Lines::LastNormalRow(*this));
 }
 
 void TExtStringGrid::Clear() {

@@ -1,6 +1,7 @@
 // TExtStringGrid: bitmaps, icons, pictures and images of the grid's image list in cells, and
 // the bit buttons' glyphs: the graphics that show an object.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/CellGraphics.h"
 #include "components/grid/html/FilePicture.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/imagelist.h"
@@ -22,51 +23,55 @@ T* MakeOwned(TCellGraphic* Graphic, Setter Set) {
 
 void TExtStringGrid::AddBitmap(int ACol, int ARow, TBitmap* Bitmap, bool Transparent,
                                TCellHAlign HAlign, TCellVAlign VAlign) {
-  NewGraphic(ACol, ARow)->SetBitmap(Bitmap, Transparent, HAlign, VAlign);
+  CellGraphics(*this).NewGraphic(ACol, ARow)->SetBitmap(Bitmap, Transparent, HAlign, VAlign);
 }
 
 TBitmap* TExtStringGrid::CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign HAlign,
                                       TCellVAlign VAlign) {
-  return MakeOwned<TBitmap>(NewGraphic(ACol, ARow), [&](TCellGraphic& G, TBitmap* Bitmap) {
-    G.SetBitmap(Bitmap, Transparent, HAlign, VAlign);
-  });
+  return MakeOwned<TBitmap>(
+      CellGraphics(*this).NewGraphic(ACol, ARow),
+      [&](TCellGraphic& G, TBitmap* Bitmap) { G.SetBitmap(Bitmap, Transparent, HAlign, VAlign); });
 }
 
 TBitmap* TExtStringGrid::GetBitmap(int ACol, int ARow) {
-  const TCellGraphic* graphic = GraphicOf(ACol, ARow, {ctBitmap});
+  const TCellGraphic* graphic = CellGraphics(*this).GraphicOf(ACol, ARow, {ctBitmap});
   return graphic ? graphic->GetBitmap() : nullptr;
 }
 
 void TExtStringGrid::AddIcon(int ACol, int ARow, TIcon* Icon, TCellHAlign HAlign,
                              TCellVAlign VAlign) {
-  NewGraphic(ACol, ARow)->SetIcon(Icon, HAlign, VAlign);
+  CellGraphics(*this).NewGraphic(ACol, ARow)->SetIcon(Icon, HAlign, VAlign);
 }
 
 TIcon* TExtStringGrid::CreateIcon(int ACol, int ARow, TCellHAlign HAlign, TCellVAlign VAlign) {
-  return MakeOwned<TIcon>(NewGraphic(ACol, ARow),
+  return MakeOwned<TIcon>(CellGraphics(*this).NewGraphic(ACol, ARow),
                           [&](TCellGraphic& G, TIcon* Icon) { G.SetIcon(Icon, HAlign, VAlign); });
 }
 
 void TExtStringGrid::AddPicture(int ACol, int ARow, TPicture* Picture, bool Transparent,
                                 TStretchMode StretchMode, int Value, TCellHAlign HAlign,
                                 TCellVAlign VAlign) {
-  NewGraphic(ACol, ARow)->SetPicture(Picture, Transparent, StretchMode, Value, HAlign, VAlign);
+  CellGraphics(*this)
+      .NewGraphic(ACol, ARow)
+      ->SetPicture(Picture, Transparent, StretchMode, Value, HAlign, VAlign);
 }
 
 TPicture* TExtStringGrid::CreatePicture(int ACol, int ARow, bool Transparent,
                                         TStretchMode StretchMode, int Value, TCellHAlign HAlign,
                                         TCellVAlign VAlign) {
-  return MakeOwned<TPicture>(NewGraphic(ACol, ARow), [&](TCellGraphic& G, TPicture* Picture) {
-    G.SetPicture(Picture, Transparent, StretchMode, Value, HAlign, VAlign);
-  });
+  return MakeOwned<TPicture>(
+      CellGraphics(*this).NewGraphic(ACol, ARow), [&](TCellGraphic& G, TPicture* Picture) {
+        G.SetPicture(Picture, Transparent, StretchMode, Value, HAlign, VAlign);
+      });
 }
 
 TBitmap* TExtStringGrid::CreateBitButton(int ACol, int ARow, int W, int H,
                                          const AnsiString& Caption, TCellHAlign HAlign,
                                          TCellVAlign VAlign) {
-  return MakeOwned<TBitmap>(NewGraphic(ACol, ARow), [&](TCellGraphic& G, TBitmap* Glyph) {
-    G.SetBitButton(W, H, Caption, Glyph, HAlign, VAlign);
-  });
+  return MakeOwned<TBitmap>(CellGraphics(*this).NewGraphic(ACol, ARow),
+                            [&](TCellGraphic& G, TBitmap* Glyph) {
+                              G.SetBitButton(W, H, Caption, Glyph, HAlign, VAlign);
+                            });
 }
 
 TPicture* TExtStringGrid::GetPicture(int ACol, int ARow) {
@@ -77,14 +82,16 @@ TPicture* TExtStringGrid::GetPicture(int ACol, int ARow) {
 void TExtStringGrid::AddFilePicture(int ACol, int ARow, TFilePicture* Picture, bool Transparent,
                                     TStretchMode StretchMode, int Value, TCellHAlign HAlign,
                                     TCellVAlign VAlign) {
-  NewGraphic(ACol, ARow)->SetFilePicture(Picture, Transparent, StretchMode, Value, HAlign, VAlign);
+  CellGraphics(*this)
+      .NewGraphic(ACol, ARow)
+      ->SetFilePicture(Picture, Transparent, StretchMode, Value, HAlign, VAlign);
 }
 
 TFilePicture* TExtStringGrid::CreateFilePicture(int ACol, int ARow, bool Transparent,
                                                 TStretchMode StretchMode, int Value,
                                                 TCellHAlign HAlign, TCellVAlign VAlign) {
   return MakeOwned<TFilePicture>(
-      NewGraphic(ACol, ARow), [&](TCellGraphic& G, TFilePicture* Picture) {
+      CellGraphics(*this).NewGraphic(ACol, ARow), [&](TCellGraphic& G, TFilePicture* Picture) {
         G.SetFilePicture(Picture, Transparent, StretchMode, Value, HAlign, VAlign);
       });
 }
@@ -96,11 +103,11 @@ TFilePicture* TExtStringGrid::GetFilePicture(int ACol, int ARow) {
 
 void TExtStringGrid::AddImageIdx(int ACol, int ARow, int Idx, TCellHAlign HAlign,
                                  TCellVAlign VAlign) {
-  if (GetGridImages()) NewGraphic(ACol, ARow)->SetImageIdx(Idx, HAlign, VAlign);
+  if (GetGridImages()) CellGraphics(*this).NewGraphic(ACol, ARow)->SetImageIdx(Idx, HAlign, VAlign);
 }
 
 bool TExtStringGrid::GetImageIdx(int ACol, int ARow, int& Idx) {
-  const TCellGraphic* graphic = GraphicOf(ACol, ARow, {ctImageList});
+  const TCellGraphic* graphic = CellGraphics(*this).GraphicOf(ACol, ARow, {ctImageList});
   if (!graphic || !GetGridImages()) return false;
   Idx = graphic->CellIndex;
   return true;
@@ -108,14 +115,15 @@ bool TExtStringGrid::GetImageIdx(int ACol, int ARow, int& Idx) {
 
 void TExtStringGrid::AddDataImage(int ACol, int ARow, int Idx, TCellHAlign HAlign,
                                   TCellVAlign VAlign) {
-  if (GetGridImages()) NewGraphic(ACol, ARow)->SetDataImage(Idx, HAlign, VAlign);
+  if (GetGridImages())
+    CellGraphics(*this).NewGraphic(ACol, ARow)->SetDataImage(Idx, HAlign, VAlign);
 }
 
 TIntList* TExtStringGrid::AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign HAlign,
                                         TCellVAlign VAlign) {
   if (!GetGridImages()) return nullptr;
-  TCellGraphic* graphic = NewGraphic(ACol, ARow);
-  graphic->SetMultiImage(ACol, ARow, Dir, HAlign, VAlign, ImageListRepaint());
+  TCellGraphic* graphic = CellGraphics(*this).NewGraphic(ACol, ARow);
+  graphic->SetMultiImage(ACol, ARow, Dir, HAlign, VAlign, CellGraphics(*this).ImageListRepaint());
   return graphic->GetImages();
 }
 
@@ -125,6 +133,6 @@ TIntList* TExtStringGrid::GetCellImages(int ACol, int ARow) {
 }
 
 int TExtStringGrid::GetCellImageIdx(int ACol, int ARow) {
-  const TCellGraphic* graphic = GraphicOf(ACol, ARow, {ctImageList});
+  const TCellGraphic* graphic = CellGraphics(*this).GraphicOf(ACol, ARow, {ctImageList});
   return graphic ? graphic->CellIndex : -1;
 }

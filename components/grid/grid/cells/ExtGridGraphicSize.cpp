@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/CellGraphics.h"
 #include "components/grid/html/FilePicture.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/imagelist.h"
@@ -13,7 +14,7 @@ constexpr int kRadioRoom = 12;  // a radio button and the gap to its caption
 }  // namespace
 
 // The size of the graphic's own object in a cell of that size; 0 x 0 for kinds without one.
-TSize TExtStringGrid::GraphicOwnSize(const TCellGraphic& Graphic, TPoint Cell) {
+TSize TExtStringGrid::CellGraphics::GraphicOwnSize(const TCellGraphic& Graphic, TPoint Cell) {
   switch (Graphic.CellType) {
     case ctBitmap:
       if (const TBitmap* bitmap = Graphic.GetBitmap())
@@ -30,9 +31,9 @@ TSize TExtStringGrid::GraphicOwnSize(const TCellGraphic& Graphic, TPoint Cell) {
       return {Graphic.ButtonWidth(), Graphic.ButtonHeight()};
     case ctImages: {
       const TIntList* list = Graphic.GetImages();
-      if (!GetGridImages() || !list) return {};
+      if (!g.GetGridImages() || !list) return {};
       const int n = list->Count();
-      const int w = GetGridImages()->GetWidth(), h = GetGridImages()->GetHeight();
+      const int w = g.GetGridImages()->GetWidth(), h = g.GetGridImages()->GetHeight();
       return Graphic.CellBoolean ? TSize(n * w, h) : TSize(w, n * h);
     }
     default:
@@ -41,8 +42,9 @@ TSize TExtStringGrid::GraphicOwnSize(const TCellGraphic& Graphic, TPoint Cell) {
 }
 
 // Horizontal groups put their items side by side, vertical ones one per text line.
-TSize TExtStringGrid::RadioGroupSize(const TCellGraphic& Graphic, TStrings* Captions) {
-  TCanvas* canvas = GetCanvas();
+TSize TExtStringGrid::CellGraphics::RadioGroupSize(const TCellGraphic& Graphic,
+                                                   TStrings* Captions) {
+  TCanvas* canvas = g.GetCanvas();
   const int line = canvas->TextHeight("gh");
   const int count = Captions ? Captions->Count() : 0;
   int sum = 0, widest = 0;
@@ -55,10 +57,11 @@ TSize TExtStringGrid::RadioGroupSize(const TCellGraphic& Graphic, TStrings* Capt
   return {std::max(widest + kRadioRoom, kRadioRoom), line * count};
 }
 
-TSize TExtStringGrid::GraphicSize(int ACol, int ARow, const TSize* PrintArea, double Factor) {
-  const TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
+TSize TExtStringGrid::CellGraphics::GraphicSize(int ACol, int ARow, const TSize* PrintArea,
+                                                double Factor) {
+  const TCellGraphic* graphic = g.GetCellGraphic(ACol, ARow);
   if (!graphic) return {};
-  const TPoint cell = CellSize(RemapColInv(ACol), ARow);
+  const TPoint cell = g.CellSize(g.RemapColInv(ACol), ARow);
   TSize size;
   switch (graphic->CellType) {
     case ctBitmap:
@@ -66,21 +69,22 @@ TSize TExtStringGrid::GraphicSize(int ACol, int ARow, const TSize* PrintArea, do
     case ctImageList:
     case ctDataImage: {
       const bool beside = graphic->CellHAlign == haBeforeText ||
-                          graphic->CellHAlign == haAfterText || GetCellEx(ACol, ARow).empty();
+                          graphic->CellHAlign == haAfterText || g.GetCellEx(ACol, ARow).empty();
       size = graphic->CellType == ctBitmap || graphic->CellType == ctIcon
                  ? GraphicOwnSize(*graphic, cell)
-             : GetGridImages() ? TSize(GetGridImages()->GetWidth(), GetGridImages()->GetHeight())
-                               : TSize();
+             : g.GetGridImages()
+                 ? TSize(g.GetGridImages()->GetWidth(), g.GetGridImages()->GetHeight())
+                 : TSize();
       const bool isImage = graphic->CellType == ctImageList || graphic->CellType == ctDataImage;
       if (!beside && (!PrintArea || isImage)) size.cx = 0;
       break;
     }
     case ctCheckBox:
     case ctDataCheckBox:
-      size = {ControlLook.GetCheckSize(), ControlLook.GetCheckSize()};
+      size = {g.ControlLook.GetCheckSize(), g.ControlLook.GetCheckSize()};
       break;
     case ctRadio:
-      size = RadioGroupSize(*graphic, GetRadioStrings(ACol, ARow));
+      size = RadioGroupSize(*graphic, g.GetRadioStrings(ACol, ARow));
       break;
     case ctPicture:
     case ctFilePicture:
@@ -102,11 +106,11 @@ TSize TExtStringGrid::GraphicSize(int ACol, int ARow, const TSize* PrintArea, do
 }
 
 TSize TExtStringGrid::GetCellGraphicSize(int ACol, int ARow) {
-  return GraphicSize(ACol, ARow, nullptr, 1.0);
+  return CellGraphics(*this).GraphicSize(ACol, ARow, nullptr, 1.0);
 }
 
 TSize TExtStringGrid::GetPrintGraphicSize(int ACol, int ARow, int Width, int Height,
                                           double Factor) {
   const TSize area(Width, Height);
-  return GraphicSize(ACol, ARow, &area, Factor);
+  return CellGraphics(*this).GraphicSize(ACol, ARow, &area, Factor);
 }

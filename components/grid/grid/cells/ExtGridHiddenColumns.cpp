@@ -4,6 +4,7 @@
 
 #include "components/grid/core/ColumnMap.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/Lines.h"
 
 bool TExtStringGrid::IsHiddenColumn(int RealCol) const { return columns_->IsHidden(RealCol); }
 
@@ -19,9 +20,10 @@ int TExtStringGrid::RemapCol(int DisplayCol) const { return columns_->RealCol(Di
 
 int TExtStringGrid::RemapColInv(int RealCol) const { return columns_->DisplayCol(RealCol); }
 
-std::pair<int, int> TExtStringGrid::StoredSpan(int First, int Last) const {
+std::pair<int, int> TExtStringGrid::Lines::StoredSpan(const TExtStringGrid& Grid, int First,
+                                                      int Last) {
   if (Last < First) return {First, Last};
-  return {RemapCol(First), RemapCol(Last)};
+  return {Grid.RemapCol(First), Grid.RemapCol(Last)};
 }
 
 void TExtStringGrid::HideColumns(int FromCol, int ToCol) {

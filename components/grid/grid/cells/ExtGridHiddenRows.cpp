@@ -11,93 +11,106 @@
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/UpdateScope.h"
 #include "components/grid/grid/cells/LineState.h"
+#include "components/grid/grid/cells/Lines.h"
 
-std::vector<int> TExtStringGrid::ShownRowsIn(int FromRow, int ToRow) const {
+std::vector<int> TExtStringGrid::Lines::ShownRowsIn(int FromRow, int ToRow) {
   FromRow = std::max(FromRow, 0);
-  ToRow = std::min<long long>(ToRow, static_cast<long long>(GetRowCount()) + NumHiddenRows() - 1);
+  ToRow =
+      std::min<long long>(ToRow, static_cast<long long>(g.GetRowCount()) + g.NumHiddenRows() - 1);
   if (FromRow > ToRow) return {};
   // Shown rows of a real range stand one below the other on screen.
-  const int hidden = HiddenRows.CountBelow(ToRow + 1) - HiddenRows.CountBelow(FromRow);
+  const int hidden = g.HiddenRows.CountBelow(ToRow + 1) - g.HiddenRows.CountBelow(FromRow);
   std::vector<int> rows(ToRow - FromRow + 1 - hidden);
-  std::iota(rows.begin(), rows.end(), RemapRow(FromRow));
+  std::iota(rows.begin(), rows.end(), g.RemapRow(FromRow));
   return rows;
 }
 
-void TExtStringGrid::TakeRowsOut(const std::vector<int>& DisplayRows, bool AsRemoveEx) {
+void TExtStringGrid::Lines::TakeRowsOut(const std::vector<int>& DisplayRows, bool AsRemoveEx) {
   if (DisplayRows.empty()) return;
-  const int cols = GetColCount() + NumHiddenColumns();
+  const int cols = g.GetColCount() + g.NumHiddenColumns();
   THiddenRows::Rows taken;
   taken.reserve(DisplayRows.size());
   for (int row : DisplayRows) {
     auto& item = taken.emplace_back(std::make_unique<TGridItem>());
-    item->Idx = RemapRowInv(row);
+    item->Idx = g.RemapRowInv(row);
     // Most cells hold no object: nothing to take for them.
     for (int c = 0; c < cols; ++c) {
-      TCellPropertiesRef props = GetGridObject(c, row) ? TakeCellRef(c, row) : TCellPropertiesRef();
-      item->AddCell(Cells(c, row), std::move(props));
+      TCellPropertiesRef props =
+          g.GetGridObject(c, row) ? g.TakeCellRef(c, row) : TCellPropertiesRef();
+      item->AddCell(g.Cells(c, row), std::move(props));
     }
   }
-  HiddenRows.Add(std::move(taken));
+  g.HiddenRows.Add(std::move(taken));
   const bool consecutive =
       DisplayRows.back() - DisplayRows.front() + 1 == static_cast<int>(DisplayRows.size());
   if (AsRemoveEx && consecutive)
     DeleteRows(DisplayRows.front(), static_cast<int>(DisplayRows.size()), RowRestore::FirstNormal);
   else
     DeleteRowSet(DisplayRows, AsRemoveEx ? RowRestore::FirstNormal : RowRestore::LastAboveFooter);
-  CheckHolds();
+  g.CheckHolds();
 }
 
 void TExtStringGrid::HideRows(int FromRow, int ToRow) {
-  TakeRowsOut(ShownRowsIn(FromRow, ToRow), false);
+  Lines lines(*this);
+  lines.TakeRowsOut(lines.ShownRowsIn(FromRow, ToRow), false);
 }
 
 void TExtStringGrid::HideRowsEx(int FromRow, int ToRow) {
-  TakeRowsOut(ShownRowsIn(FromRow, ToRow), true);
+  Lines lines(*this);
+  lines.TakeRowsOut(lines.ShownRowsIn(FromRow, ToRow), true);
 }
 
-void TExtStringGrid::HideSelectedRows() { TakeRowsOut(RowsSelected(true), false); }
+void TExtStringGrid::HideSelectedRows() {
+  Lines lines(*this);
+  lines.TakeRowsOut(lines.RowsSelected(true), false);
+}
 
-void TExtStringGrid::HideUnSelectedRows() { TakeRowsOut(RowsSelected(false), false); }
+void TExtStringGrid::HideUnSelectedRows() {
+  Lines lines(*this);
+  lines.TakeRowsOut(lines.RowsSelected(false), false);
+}
 
 // The rows come back as new rows at the end, and one move of the cell store puts every one
 // at its place: below it stand as many rows as real rows below it are not hidden.
-void TExtStringGrid::PutRowsBack(THiddenRows::Rows Rows) {
+void TExtStringGrid::Lines::PutRowsBack(THiddenRows::Rows Rows) {
   if (Rows.empty()) return;
-  TUpdateScope lock(*this);
-  const int rows = GetRowCount();
+  TUpdateScope lock(g);
+  const int rows = g.GetRowCount();
   const int count = static_cast<int>(Rows.size());
   std::vector<int> places(count);
   for (int i = 0; i < count; ++i) {
     // A store that no longer fits the grid (rows removed meanwhile) still gives a place.
     const int lowest = i > 0 ? places[i - 1] + 1 : 0;
-    places[i] = std::clamp(RemapRow(Rows[i]->Idx), lowest, rows + i);
+    places[i] = std::clamp(g.RemapRow(Rows[i]->Idx), lowest, rows + i);
   }
-  SetRowCount(rows + count);
+  g.SetRowCount(rows + count);
   // What the store kept beyond the old count is not theirs.
-  ClearPropRect(0, rows, INT_MAX, rows + count - 1);
-  for (int r = rows; r < rows + count; ++r) DropRowCells(r);
+  g.ClearPropRect(0, rows, INT_MAX, rows + count - 1);
+  for (int r = rows; r < rows + count; ++r) g.DropRowCells(r);
   std::vector<int> order(rows + count);
   for (int p = 0, old = 0, i = 0; p < rows + count; ++p)
     order[p] = i < count && places[i] == p ? rows + i++ : old++;
-  PermuteRows(order);
+  g.PermuteRows(order);
   for (int i = 0; i < count; ++i) {
     TGridItem& row = *Rows[i];
     for (int c = 0; c < row.Items.Count(); ++c) {
-      SetGridCell(c, places[i], row.Items.Strings(c));
-      if (row.Items.Objects(c)) PutCellRef(c, places[i], row.TakeRef(c));
+      g.SetGridCell(c, places[i], row.Items.Strings(c));
+      if (row.Items.Objects(c)) g.PutCellRef(c, places[i], row.TakeRef(c));
     }
-    if (static_cast<std::size_t>(places[i]) < lines_->RowSelect.size())
-      lines_->RowSelect.insert(lines_->RowSelect.begin() + places[i], 0);
+    if (static_cast<std::size_t>(places[i]) < g.lines_->RowSelect.size())
+      g.lines_->RowSelect.insert(g.lines_->RowSelect.begin() + places[i], 0);
   }
-  Invalidate();
-  CheckHolds();
+  g.Invalidate();
+  g.CheckHolds();
 }
 
 void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
-  PutRowsBack(HiddenRows.Take(FromRow, ToRow));
+  Lines(*this).PutRowsBack(HiddenRows.Take(FromRow, ToRow));
 }
 
-void TExtStringGrid::UnHideRowsAll() { PutRowsBack(HiddenRows.Take(INT_MIN, INT_MAX)); }
+void TExtStringGrid::UnHideRowsAll() {
+  Lines(*this).PutRowsBack(HiddenRows.Take(INT_MIN, INT_MAX));
+}
 
 void TExtStringGrid::CountHolds(TPropertyHolds& Holds) const {
   TBaseGrid::CountHolds(Holds);

@@ -20,18 +20,16 @@ bool HasSlot(const TGridItem& item, int ACol) { return ACol >= 0 && ACol < item.
 
 }  // namespace
 
-TGridItem* TExtStringGrid::HiddenRowItem(int RealRow) const { return HiddenRows.Find(RealRow); }
-
 int TExtStringGrid::RemapRow(int RealRow) const { return RealRow - HiddenRows.CountBelow(RealRow); }
 
 AnsiString TExtStringGrid::GetCellsEx(int ACol, int ARow) {
-  if (const TGridItem* item = HiddenRowItem(ARow))
+  if (const TGridItem* item = HiddenRows.Find(ARow))
     return HasSlot(*item, ACol) ? item->Items.Strings(ACol) : AnsiString();
   return GetCellEx(ACol, RemapRow(ARow));
 }
 
 void TExtStringGrid::SetCellsEx(int ACol, int ARow, const AnsiString& Value) {
-  if (TGridItem* item = HiddenRowItem(ARow)) {
+  if (TGridItem* item = HiddenRows.Find(ARow)) {
     if (TStringList* cells = WritableSlot(item, ACol, GetColCount() + NumHiddenColumns()))
       cells->SetStrings(ACol, Value);
     return;
@@ -43,7 +41,7 @@ void TExtStringGrid::SetCellsEx(int ACol, int ARow, const AnsiString& Value) {
 }
 
 TObject* TExtStringGrid::GetObjectsEx(int ACol, int ARow) const {
-  if (const TGridItem* item = HiddenRowItem(ARow)) {
+  if (const TGridItem* item = HiddenRows.Find(ARow)) {
     const auto* props =
         HasSlot(*item, ACol) ? dynamic_cast<TCellProperties*>(item->Items.Objects(ACol)) : nullptr;
     return props ? props->CellObject : nullptr;
@@ -52,7 +50,7 @@ TObject* TExtStringGrid::GetObjectsEx(int ACol, int ARow) const {
 }
 
 void TExtStringGrid::SetObjectsEx(int ACol, int ARow, TObject* Obj) {
-  TGridItem* item = HiddenRowItem(ARow);
+  TGridItem* item = HiddenRows.Find(ARow);
   if (!item) return SetObjectEx(ACol, RemapRow(ARow), Obj);
   TStringList* cells = WritableSlot(item, ACol, GetColCount() + NumHiddenColumns());
   if (!cells) return;

@@ -8,20 +8,29 @@
 #include "components/grid/grid/cells/LineState.h"
 
 namespace {
-const char* const kInvalidRow = "Invalid Row accessed";
-}  // namespace
 
-void TExtStringGrid::CheckRowSelect(int ARow) const {
-  if (ARow < 0 || ARow >= GetRowCount()) throw EExtGridError(kInvalidRow);
+const char* const kInvalidRow = "Invalid Row accessed";
+
+void CheckRowSelect(const TExtStringGrid& Grid, int ARow) {
+  if (ARow < 0 || ARow >= Grid.GetRowCount()) throw EExtGridError(kInvalidRow);
 }
 
+// The current cell is the selection's corner: a selection outside the grid is cut to it,
+// and one with nothing left inside changes nothing.
+void SelectInGrid(TExtStringGrid& Grid, TGridRect R) {
+  R = ClipGridRect(R, Grid.GetColCount(), Grid.GetRowCount());
+  if (R.Left <= R.Right && R.Top <= R.Bottom) Grid.SetSelection(R);
+}
+
+}  // namespace
+
 bool TExtStringGrid::GetRowSelect(int ARow) const {
-  CheckRowSelect(ARow);
+  CheckRowSelect(*this, ARow);
   return static_cast<std::size_t>(ARow) < lines_->RowSelect.size() && lines_->RowSelect[ARow] != 0;
 }
 
 void TExtStringGrid::SetRowSelect(int ARow, bool Value) {
-  CheckRowSelect(ARow);
+  CheckRowSelect(*this, ARow);
   const auto row = static_cast<std::size_t>(ARow);
   if (lines_->RowSelect.size() <= row) lines_->RowSelect.resize(row + 1, 0);
   if ((lines_->RowSelect[row] != 0) == Value) return;
@@ -52,25 +61,19 @@ void TExtStringGrid::SelectToRowSelect(bool All) {
 void TExtStringGrid::SelectRows(int ARow, int Count) {
   const long long end = static_cast<long long>(ARow) + Count;  // one past the last row
   if (!MouseActions.DisjunctRowSelect)
-    return SelectInGrid({GetFixedColsEx(), ARow, GetColCount() - 1,
+    return SelectInGrid(*this,
+                        {GetFixedColsEx(), ARow, GetColCount() - 1,
                          static_cast<int>(std::clamp<long long>(end - 1, -1, GetRowCount()))});
   for (int r = std::max(ARow, 0); r < end && r < GetRowCount(); ++r) SetRowSelect(r, true);
 }
 
 void TExtStringGrid::SelectCols(int ACol, int Count) {
   const long long last = static_cast<long long>(ACol) + Count - 1;
-  SelectInGrid({ACol, GetFixedRowsEx(),
-                static_cast<int>(std::clamp<long long>(last, -1, GetColCount())),
-                GetRowCount() - 1});
+  SelectInGrid(
+      *this, {ACol, GetFixedRowsEx(),
+              static_cast<int>(std::clamp<long long>(last, -1, GetColCount())), GetRowCount() - 1});
 }
 
 void TExtStringGrid::SelectRange(int FromCol, int ToCol, int FromRow, int ToRow) {
-  SelectInGrid({FromCol, FromRow, ToCol, ToRow});
-}
-
-// The current cell is the selection's corner: a selection outside the grid is cut to it,
-// and one with nothing left inside changes nothing.
-void TExtStringGrid::SelectInGrid(TGridRect R) {
-  R = ClipGridRect(R, GetColCount(), GetRowCount());
-  if (R.Left <= R.Right && R.Top <= R.Bottom) SetSelection(R);
+  SelectInGrid(*this, {FromCol, FromRow, ToCol, ToRow});
 }

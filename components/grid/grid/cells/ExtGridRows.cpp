@@ -10,34 +10,36 @@
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/UpdateScope.h"
 #include "components/grid/grid/cells/LineState.h"
+#include "components/grid/grid/cells/Lines.h"
 
-void TExtStringGrid::ExchangeRows(int ARow1, int ARow2) {
-  SwapRowCells(ARow1, ARow2);
+void TExtStringGrid::Lines::ExchangeRows(int ARow1, int ARow2) {
+  g.SwapRowCells(ARow1, ARow2);
   ExchangeRowHeights(ARow1, ARow2);
 }
 
-void TExtStringGrid::ExchangeRowHeights(int ARow1, int ARow2) {
-  const int height1 = RowHeights(ARow1);
-  const int height2 = RowHeights(ARow2);
+void TExtStringGrid::Lines::ExchangeRowHeights(int ARow1, int ARow2) {
+  const int height1 = g.RowHeights(ARow1);
+  const int height2 = g.RowHeights(ARow2);
   if (height1 == height2) return;
-  SetRowHeights(ARow1, height2);
-  SetRowHeights(ARow2, height1);
+  g.SetRowHeights(ARow1, height2);
+  g.SetRowHeights(ARow2, height1);
 }
 
-void TExtStringGrid::ExchangeRowSelect(int ARow1, int ARow2) {
+void TExtStringGrid::Lines::ExchangeRowSelect(int ARow1, int ARow2) {
   if (ARow1 < 0 || ARow2 < 0) return;  // no select state there to take part
+  std::vector<uint8_t>& selected = g.lines_->RowSelect;
   const auto row1 = static_cast<std::size_t>(ARow1);
   const auto row2 = static_cast<std::size_t>(ARow2);
-  const uint8_t state1 = row1 < lines_->RowSelect.size() ? lines_->RowSelect[row1] : 0;
-  const uint8_t state2 = row2 < lines_->RowSelect.size() ? lines_->RowSelect[row2] : 0;
+  const uint8_t state1 = row1 < selected.size() ? selected[row1] : 0;
+  const uint8_t state2 = row2 < selected.size() ? selected[row2] : 0;
   if (state1 == state2) return;
-  lines_->RowSelect.resize(std::max({lines_->RowSelect.size(), row1 + 1, row2 + 1}), 0);
-  std::swap(lines_->RowSelect[row1], lines_->RowSelect[row2]);
+  selected.resize(std::max({selected.size(), row1 + 1, row2 + 1}), 0);
+  std::swap(selected[row1], selected[row2]);
 }
 
 void TExtStringGrid::SwapRows(int ARow1, int ARow2) {
-  if (!TwoLines(ARow1, ARow2, GetRowCount())) return;
-  ExchangeRows(ARow1, ARow2);
+  if (!Lines::TwoLines(ARow1, ARow2, GetRowCount())) return;
+  Lines(*this).ExchangeRows(ARow1, ARow2);
   InvalidateRow(ARow1);
   InvalidateRow(ARow2);
 }
@@ -48,7 +50,8 @@ void TExtStringGrid::InsertRows(int ARow, int Count) {
   SetRowCount(rows + Count);
   HiddenRows.ShownInserted(ARow, Count);
   RotateRowCells(ARow, rows, rows + Count);
-  for (int r = rows + Count - 1; r >= ARow + Count; --r) ExchangeRowHeights(r, r - Count);
+  Lines lines(*this);
+  for (int r = rows + Count - 1; r >= ARow + Count; --r) lines.ExchangeRowHeights(r, r - Count);
   // The new rows now hold what the store kept beyond the old count.
   const int last = ARow + Count - 1;
   ClearPropRect(0, ARow, INT_MAX, last);
@@ -64,22 +67,22 @@ void TExtStringGrid::AddRow() {
   InsertRows(GetRowCount() - (FloatingFooter.GetVisible() ? 1 : 0), 1);
 }
 
-void TExtStringGrid::DeleteRows(int ARow, int Count, RowRestore Restore) {
-  if (ARow < 0 || ARow >= GetRowCount() || Count < 1) return;
-  std::vector<int> rows(std::min(Count, GetRowCount() - ARow));
+void TExtStringGrid::Lines::DeleteRows(int ARow, int Count, RowRestore Restore) {
+  if (ARow < 0 || ARow >= g.GetRowCount() || Count < 1) return;
+  std::vector<int> rows(std::min(Count, g.GetRowCount() - ARow));
   std::iota(rows.begin(), rows.end(), ARow);
   DeleteRowSet(rows, Restore);
 }
 
 // The rows go to the end in one move of the cell store, whatever their number: a filter
 // takes out half a million rows at once.
-void TExtStringGrid::DeleteRowSet(const std::vector<int>& Rows, RowRestore Restore) {
+void TExtStringGrid::Lines::DeleteRowSet(const std::vector<int>& Rows, RowRestore Restore) {
   if (Rows.empty()) return;
-  const int oldRow = GetRow();
-  const int oldTop = GetTopRow();
-  const bool clickPending = ClickPending;
-  TUpdateScope lock(*this);
-  const int rows = GetRowCount();
+  const int oldRow = g.GetRow();
+  const int oldTop = g.GetTopRow();
+  const bool clickPending = g.ClickPending;
+  TUpdateScope lock(g);
+  const int rows = g.GetRowCount();
   const int gone = static_cast<int>(Rows.size());
   std::vector<int> order;
   order.reserve(rows);
@@ -91,87 +94,88 @@ void TExtStringGrid::DeleteRowSet(const std::vector<int>& Rows, RowRestore Resto
       order.push_back(r);
   }
   order.insert(order.end(), Rows.begin(), Rows.end());
-  PermuteRows(order);
-  TCustomGrid::SetRowCount(rows - gone);
+  g.PermuteRows(order);
+  g.TCustomGrid::SetRowCount(rows - gone);
   // The rows now wait beyond the count; their objects were freed or moved elsewhere.
-  for (int r = rows - gone; r < rows; ++r) DropRowCells(r);
+  for (int r = rows - gone; r < rows; ++r) g.DropRowCells(r);
   // The select states belong to the rows: those below move up with them.
-  if (!lines_->RowSelect.empty()) {
+  std::vector<uint8_t>& selected = g.lines_->RowSelect;
+  if (!selected.empty()) {
     std::size_t kept = 0;
     next = 0;
-    for (std::size_t r = 0; r < lines_->RowSelect.size(); ++r) {
+    for (std::size_t r = 0; r < selected.size(); ++r) {
       if (next < Rows.size() && static_cast<std::size_t>(Rows[next]) == r)
         ++next;
       else
-        lines_->RowSelect[kept++] = lines_->RowSelect[r];
+        selected[kept++] = selected[r];
     }
-    lines_->RowSelect.resize(kept);
+    selected.resize(kept);
   }
-  const int first = GetFixedRows();
-  const int left = GetRowCount();
+  const int first = g.GetFixedRows();
+  const int left = g.GetRowCount();
   auto moveTo = [this](int row) {
-    if (row != GetRow()) SetRow(row);
+    if (row != g.GetRow()) g.SetRow(row);
   };
   if (Restore == RowRestore::FirstNormal) {
     if (oldRow < left) {
       moveTo(oldRow);
     } else if (first < left) {
       moveTo(first);
-      SetTopRow(first);
+      g.SetTopRow(first);
     }
-  } else if (oldRow > LastNormalRow()) {
-    if (LastNormalRow() >= first) moveTo(LastNormalRow());
+  } else if (oldRow > LastNormalRow(g)) {
+    if (LastNormalRow(g) >= first) moveTo(LastNormalRow(g));
   } else {
     moveTo(oldRow);
-    SetTopRow(oldTop);  // the platform keeps it within the rows left
+    g.SetTopRow(oldTop);  // the platform keeps it within the rows left
   }
-  ClickPending = clickPending;
-  CellsChanged(TRect(0, Rows.front(), GetColCount() - 1, Rows.back() + 1));
+  g.ClickPending = clickPending;
+  g.CellsChanged(TRect(0, Rows.front(), g.GetColCount() - 1, Rows.back() + 1));
 }
 
 void TExtStringGrid::RemoveRows(int ARow, int Count) {
   if (ARow < 0 || ARow >= GetRowCount() || Count < 1) return;
-  ClearPropRect(0, ARow, INT_MAX, LastOf(ARow, Count, GetRowCount() - 1));
-  RemoveShownRows(ARow, Count, RowRestore::LastAboveFooter);
+  ClearPropRect(0, ARow, INT_MAX, Lines::LastOf(ARow, Count, GetRowCount() - 1));
+  Lines(*this).RemoveShownRows(ARow, Count, Lines::RowRestore::LastAboveFooter);
   CheckHolds();
 }
 
 void TExtStringGrid::RemoveRowsEx(int ARow, int Count) {
-  RemoveShownRows(ARow, Count, RowRestore::FirstNormal);
+  Lines(*this).RemoveShownRows(ARow, Count, Lines::RowRestore::FirstNormal);
 }
 
 // Unlike hiding, removing makes the grid shorter: the hidden rows after the removed ones
 // move up with the rows shown around them.
-void TExtStringGrid::RemoveShownRows(int ARow, int Count, RowRestore Restore) {
-  const int rows = GetRowCount();
+void TExtStringGrid::Lines::RemoveShownRows(int ARow, int Count, RowRestore Restore) {
+  const int rows = g.GetRowCount();
   DeleteRows(ARow, Count, Restore);
-  if (GetRowCount() < rows) HiddenRows.ShownRemoved(ARow, rows - GetRowCount());
+  if (g.GetRowCount() < rows) g.HiddenRows.ShownRemoved(ARow, rows - g.GetRowCount());
 }
 
-void TExtStringGrid::RemoveRowsSelected(bool Selected) {
-  for (int r = GetFixedRows(); r <= LastNormalRow();) {
-    if (GetRowSelect(r) == Selected)
-      RemoveRows(r, 1);
+void TExtStringGrid::Lines::RemoveRowsSelected(bool Selected) {
+  for (int r = g.GetFixedRows(); r <= LastNormalRow(g);) {
+    if (g.GetRowSelect(r) == Selected)
+      g.RemoveRows(r, 1);
     else
       ++r;
   }
 }
 
-std::vector<int> TExtStringGrid::RowsSelected(bool Selected) const {
+std::vector<int> TExtStringGrid::Lines::RowsSelected(bool Selected) {
   std::vector<int> rows;
-  for (int r = GetFixedRows(); r <= LastNormalRow(); ++r)
-    if (GetRowSelect(r) == Selected) rows.push_back(r);
+  for (int r = g.GetFixedRows(); r <= LastNormalRow(g); ++r)
+    if (g.GetRowSelect(r) == Selected) rows.push_back(r);
   return rows;
 }
 
-void TExtStringGrid::RemoveSelectedRows() { RemoveRowsSelected(true); }
+void TExtStringGrid::RemoveSelectedRows() { Lines(*this).RemoveRowsSelected(true); }
 
-void TExtStringGrid::RemoveUnSelectedRows() { RemoveRowsSelected(false); }
+void TExtStringGrid::RemoveUnSelectedRows() { Lines(*this).RemoveRowsSelected(false); }
 
 void TExtStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
   std::unordered_set<AnsiString> kept;
   const int col = RemapCol(ACol);
-  for (int r = GetFixedRows(); r <= LastNormalRow();) {
+  for (int r = GetFixedRows(); r <= Lines::LastNormalRow(*this);) {
     const AnsiString value = GetCellEx(col, r);
     if (kept.insert(DoCase ? value : AnsiUpperCase(value)).second)
       ++r;

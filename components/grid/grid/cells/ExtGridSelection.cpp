@@ -7,6 +7,22 @@
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/cells/LineState.h"
 
+namespace {
+
+// Rich text as its plain text; a cell of several lines as CSV text when cells may hold them.
+AnsiString SelectedCellText(TExtStringGrid& Grid, int ACol, int ARow) {
+  AnsiString text = Grid.GetCellEx(ACol, ARow);
+  if (text.find("{\\") != AnsiString::npos) {
+    TRichText rich;
+    Grid.CellToRich(ACol, ARow, rich);
+    text = rich.GetText();
+  }
+  if (Grid.Multilinecells && text.find('\n') != AnsiString::npos) LineFeedsToCSV(text);
+  return text;
+}
+
+}  // namespace
+
 bool TExtStringGrid::IsSelected(int ACol, int ARow) {
   if (IsFixed(ACol, ARow)) return false;
   if (!MouseActions.DisjunctRowSelect) return TBaseGrid::IsSelected(ACol, ARow);
@@ -42,18 +58,6 @@ void TExtStringGrid::ClearSelectedCells() {
   Invalidate();
 }
 
-// Rich text as its plain text; a cell of several lines as CSV text when cells may hold them.
-AnsiString TExtStringGrid::SelectedCellText(int ACol, int ARow) {
-  AnsiString text = GetCellEx(ACol, ARow);
-  if (text.find("{\\") != AnsiString::npos) {
-    TRichText rich;
-    CellToRich(ACol, ARow, rich);
-    text = rich.GetText();
-  }
-  if (Multilinecells && text.find('\n') != AnsiString::npos) LineFeedsToCSV(text);
-  return text;
-}
-
 // The selection is in shown columns; a hidden column inside it is left out, as in a copy.
 AnsiString TExtStringGrid::SelectedText() {
   const TGridRect selection = GetSelection();
@@ -69,7 +73,7 @@ AnsiString TExtStringGrid::SelectedText() {
        r <= (disjunct ? GetRowCount() - 1 : selection.Bottom); ++r) {
     if (disjunct && !GetRowSelect(r)) continue;
     for (int c = left; c <= right; ++c) {
-      text += SelectedCellText(RemapCol(c), r);
+      text += SelectedCellText(*this, RemapCol(c), r);
       if (c < right) text += '\t';
     }
     text += "\r\n";

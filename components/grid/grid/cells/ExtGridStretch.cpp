@@ -6,6 +6,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/cells/LineState.h"
+#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/grid/input/Mouse.h"
 
 void TExtStringGrid::StretchColumn(int ACol) {
@@ -43,16 +44,17 @@ void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
 
 // Every other non-fixed line scaled as the sized one was; the sizing flag is off meanwhile,
 // so the changes do not scale again.
-void TExtStringGrid::ScaleOtherLines(bool Columns, int Sized, double Ratio) {
-  lines_->MouseSizing = false;
-  const int count = Columns ? GetColCount() : GetRowCount();
-  const int fixed = Columns ? GetFixedCols() : GetFixedRows();
+void TExtStringGrid::Lines::ScaleOtherLines(bool Columns, int Sized, double Ratio) {
+  g.lines_->MouseSizing = false;
+  const int count = Columns ? g.GetColCount() : g.GetRowCount();
+  const int fixed = Columns ? g.GetFixedCols() : g.GetFixedRows();
   for (int i = fixed; i < count; ++i) {
     if (i == Sized) continue;
-    const int size = static_cast<int>(std::lround((Columns ? ColWidths(i) : RowHeights(i)) * Ratio));
-    Columns ? SetColWidths(i, size) : SetRowHeights(i, size);
+    const int size =
+        static_cast<int>(std::lround((Columns ? g.ColWidths(i) : g.RowHeights(i)) * Ratio));
+    Columns ? g.SetColWidths(i, size) : g.SetRowHeights(i, size);
   }
-  lines_->MouseSizing = true;
+  g.lines_->MouseSizing = true;
 }
 
 void TExtStringGrid::ColWidthsChanged() {
@@ -61,9 +63,10 @@ void TExtStringGrid::ColWidthsChanged() {
   TBaseGrid::ColWidthsChanged();
   if (lines_->MouseSizing && lines_->SizeCol >= 0 && lines_->SizeCol < GetColCount()) {
     const int col = lines_->SizeCol;
+    Lines lines(*this);
     if (MouseActions.AllColumnSize && lines_->SizeColWidth > 0)
-      ScaleOtherLines(true, col, static_cast<double>(ColWidths(col)) / lines_->SizeColWidth);
-    EndSizing();
+      lines.ScaleOtherLines(true, col, static_cast<double>(ColWidths(col)) / lines_->SizeColWidth);
+    lines.EndSizing();
     if (OnEndColumnSize) OnEndColumnSize(this, col);
     int width = ColWidths(col);
     UpdateColSize(col, width);
@@ -76,16 +79,17 @@ void TExtStringGrid::RowHeightsChanged() {
   TBaseGrid::RowHeightsChanged();
   if (!lines_->MouseSizing || lines_->SizeRow < 0 || lines_->SizeRow >= GetRowCount()) return;
   const int row = lines_->SizeRow;
+  Lines lines(*this);
   if (MouseActions.AllRowSize && lines_->SizeRowHeight > 0)
-    ScaleOtherLines(false, row, static_cast<double>(RowHeights(row)) / lines_->SizeRowHeight);
-  EndSizing();
+    lines.ScaleOtherLines(false, row, static_cast<double>(RowHeights(row)) / lines_->SizeRowHeight);
+  lines.EndSizing();
   if (OnEndRowSize) OnEndRowSize(this, row);
 }
 
-void TExtStringGrid::EndSizing() {
-  lines_->SizeCol = -1;
-  lines_->SizeRow = -1;
-  lines_->MouseSizing = false;
+void TExtStringGrid::Lines::EndSizing() {
+  g.lines_->SizeCol = -1;
+  g.lines_->SizeRow = -1;
+  g.lines_->MouseSizing = false;
 }
 
 // The line a press at a border would size, noted for MouseDown.
@@ -93,7 +97,7 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   TBaseGrid::MouseDown(Button, Shift, X, Y);
   const TGridState state = GetGridState();
   if (Button != mbLeft || (state != gsColSizing && state != gsRowSizing)) return;
-  EndSizing();
+  Lines(*this).EndSizing();
   if (state == gsColSizing) {
     lines_->SizeCol = lines_->SizeCandidate.x;
     lines_->SizeColWidth = lines_->SizeCol >= 0 ? ColWidths(lines_->SizeCol) : 0;
@@ -109,7 +113,7 @@ void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
   if (Button == mbRight && GetGridState() == gsColMoving) return;
   Mouse(*this).DisjunctCellRelease(MouseCoord(X, Y), Shift.Contains(ssCtrl));
   TBaseGrid::MouseUp(Button, Shift, X, Y);
-  if (Button == mbLeft) EndSizing();  // a sizing that changed nothing
+  if (Button == mbLeft) Lines(*this).EndSizing();  // a sizing that changed nothing
 }
 
 // The stretch column takes what the others leave; the base's sizing follows only when they

@@ -9,6 +9,8 @@
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/formats/TextLines.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/CellGraphics.h"
+#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/grid/files/BinStream.h"
 #include "components/grid/grid/files/CopyPaste.h"
 #include "components/grid/grid/files/FileIO.h"
@@ -356,8 +358,8 @@ void TExtStringGrid::BinStream::PlaceCellRecords(BinCells& Cells, bool Paste) {
   const int cols = g.GetColCount() + g.NumHiddenColumns(), rows = g.GetRowCount();
   // The rectangle in the grid; its rows get their room at once when the cells fill it well.
   const TGridRect target =
-      ClipGridRect({Cells.At.x, Cells.At.y, LastOf(Cells.At.x, Cells.ColCount, cols - 1),
-                    LastOf(Cells.At.y, Cells.RowCount, rows - 1)},
+      ClipGridRect({Cells.At.x, Cells.At.y, Lines::LastOf(Cells.At.x, Cells.ColCount, cols - 1),
+                    Lines::LastOf(Cells.At.y, Cells.RowCount, rows - 1)},
                    cols, rows);
   const int64_t area = int64_t{Cells.ColCount} * Cells.RowCount;
   if (target.Left <= target.Right && 2 * static_cast<int64_t>(Cells.Count) >= area)
@@ -392,7 +394,7 @@ void TExtStringGrid::BinStream::DressBinCell(int ACol, int ARow, BinDressing& Mo
   if (graphic->CellType == ctImages) {
     auto* list = new TIntList(ACol, ARow);
     for (int index : More.ImageIndexes) list->Add(index);
-    list->OnChange = g.ImageListRepaint();
+    list->OnChange = CellGraphics(g).ImageListRepaint();
     graphic->CellBitmap = list;
   }
 }

@@ -194,7 +194,7 @@ void TExtStringGrid::HandleRadioClick(int ACol, int ARow, int X, int Y) {
     SetCellEx(real, ARow, items->Strings(item));
   else
     SetRadioIdx(real, ARow, item);
-  RepaintRealCell(real, ARow);
+  RepaintStoredCell(real, ARow);
   if (OnRadioClick) OnRadioClick(this, ACol, ARow, item);
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/grid/input/InputState.h"
 #include "components/grid/grid/input/Mouse.h"
 #include "components/grid/grid/input/PanMath.h"
@@ -98,8 +99,8 @@ void TExtStringGrid::Timers::PanStep() {
   TPoint mouse;
   GetCursorPos(mouse);
   const TPoint direction = PanDirection(g.ScreenToClient(mouse), g.IntelliPanOrigin, g.IntelliPan);
-  const int firstRow = g.GetFixedRows(), lastRow = g.LastNormalRow();
-  const int firstCol = g.GetFixedCols(), lastCol = g.LastNormalCol();
+  const int firstRow = g.GetFixedRows(), lastRow = Lines::LastNormalRow(g);
+  const int firstCol = g.GetFixedCols(), lastCol = Lines::LastNormalCol(g);
   if (lastRow < firstRow || lastCol < firstCol) return;
   int row = std::clamp(g.GetRow(), firstRow, lastRow);
   int col = std::clamp(g.GetCol(), firstCol, lastCol);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/grid/UpdateScope.h"
 #include "components/grid/grid/input/Keys.h"
 
@@ -39,7 +40,7 @@ bool TExtStringGrid::Keys::WheelStep(int Lines, TShiftState Shift) {
     return true;
   }
   if (g.FixedRowAlways && g.GetRowCount() == 1) return true;
-  const int lastRow = g.LastNormalRow();
+  const int lastRow = TExtStringGrid::Lines::LastNormalRow(g);
   const int row =
       std::clamp(g.GetRow() + Lines, g.GetFixedRows(), std::max(g.GetFixedRows(), lastRow));
   const int col =

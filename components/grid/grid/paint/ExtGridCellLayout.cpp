@@ -2,6 +2,7 @@
 // grid's canvas in the font the cell is drawn with, its margins (XYOffset) included.
 #include <algorithm>
 
+#include "components/grid/grid/cells/CellGraphics.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/paint/Painting.h"
 #include "components/grid/richtext/RichTextPaint.h"
@@ -76,7 +77,7 @@ TCellGraphic* TExtStringGrid::GetGraphicDetails(int ACol, int ARow, int& W, int&
     case ctButton:
     case ctBitButton:
     case ctImages:
-      size = GraphicOwnSize(*graphic, CellSize(RemapColInv(ACol), ARow));
+      size = CellGraphics(*this).GraphicOwnSize(*graphic, CellSize(RemapColInv(ACol), ARow));
       break;
     case ctImageList:
     case ctDataImage:

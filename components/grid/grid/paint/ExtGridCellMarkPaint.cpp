@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "components/grid/grid/paint/ExtGridCellPaint.h"
+#include "components/grid/grid/cells/CellGraphics.h"
 #include "components/grid/controls/ExtXPVS.h"
 #include "components/grid/core/GridUtil.h"
 #include "platform/graphics/bitmap.h"
@@ -70,7 +71,7 @@ void TExtStringGrid::Painting::DrawProgress(CellPaint& P) {
   const TCellGraphic& graphic = *P.Graphic;
   TRect bar = P.Rect;
   InflateRect(bar, -2, -2);
-  const int value = std::clamp(g.CellIntValue(P.RealCol, P.Row), 0, 100);
+  const int value = std::clamp(CellGraphics(g).CellIntValue(P.RealCol, P.Row), 0, 100);
   const int split = bar.Left + static_cast<int>(std::lround(value * bar.Width() / 100.0));
   const TRect done(bar.Left, bar.Top, split, bar.Bottom);
   const TRect rest(split, bar.Top, bar.Right, bar.Bottom);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/paint/ExtGridCellPaint.h"
+#include "components/grid/grid/cells/CellGraphics.h"
 #include "components/grid/controls/ExtXPVS.h"
 #include "components/grid/core/GridUtil.h"
 #include "platform/graphics/bitmap.h"
@@ -100,8 +101,8 @@ void TExtStringGrid::Painting::DrawCheckBox(CellPaint& P, TRect R, int TextWidth
                          : c.Left - w + std::max(c.Right - twp - c.Left, 0) / 2;
   x = std::max(x, c.Left + 1);
   R = {x, R.Top, x + w, R.Bottom};
-  const bool checked = data ? g.DataChecked(P.RealCol, P.Row) : graphic.CellBoolean;
-  g.DrawCheck(P.Canvas, P.Shown, checked, g.CheckEnabled(P.RealCol, P.Row),
+  const bool checked = data ? CellGraphics(g).DataChecked(P.RealCol, P.Row) : graphic.CellBoolean;
+  g.DrawCheck(P.Canvas, P.Shown, checked, CellGraphics(g).CheckEnabled(P.RealCol, P.Row),
               g.ControlLook.GetControlStyle(), R);
 }
 
@@ -178,7 +179,7 @@ void TExtStringGrid::DrawRadio(TCanvas* Canvas, TColor Background, int Count, bo
 void TExtStringGrid::Painting::DrawRadioGroup(CellPaint& P) {
   const TStrings* captions = g.GetRadioStrings(P.RealCol, P.Row);
   if (!captions) return;
-  g.DrawRadio(P.Canvas, P.Shown, captions->Count(), g.CheckEnabled(P.RealCol, P.Row),
+  g.DrawRadio(P.Canvas, P.Shown, captions->Count(), CellGraphics(g).CheckEnabled(P.RealCol, P.Row),
               P.Graphic->CellBoolean, P.Graphic->CellIndex, captions, g.GetCellEx(P.RealCol, P.Row),
               P.Rect);
 }
