@@ -1308,8 +1308,6 @@ class TExtStringGrid : public TBaseGrid {
 
  private:
   // Object model and settings
-  friend class FormResizeLink;
-
   // The private state by concern, each type defined in the private header named beside it
   // and included only by the files that use it. Sorting, hidden columns, finding, printing and
   // drag and drop keep theirs below.
@@ -1335,17 +1333,10 @@ class TExtStringGrid : public TBaseGrid {
     field = value;
     Invalidate();
   }
-  void TakeOverFormResize();
-  void HandBackFormResize();
+  class FormResize;  // FormResize.h: the owner form's OnResize, taken over and handed back
 
   // Cell access, marking and selection
-  // The cells of a marking or fill: all, or the normal ones.
-  TGridRect CellRange(bool DoFixed) const;
-  // Gives each cell of R (inside the grid) the text Change makes of it, a merged block once.
-  void ChangeCellTexts(const TGridRect& R,
-                       const std::function<AnsiString(const AnsiString&)>& Change);
-  void MarkCells(const AnsiString& Text, const AnsiString& Tag, bool DoCase, const TGridRect& R);
-  void UnMarkCells(const AnsiString& Tag, const TGridRect& R);
+  class CellTexts;  // CellTexts.h: cell texts found, checked, marked and filled over a range
   TGridItem* HiddenRowItem(int RealRow) const;
   template <typename Change>
   void StyleCell(int ACol, int ARow, Change change);
@@ -1353,29 +1344,8 @@ class TExtStringGrid : public TBaseGrid {
   void SelectInGrid(TGridRect R);
 
   // Sorting
-  struct SortPass;
-  class SortSpace;
-  struct SortColumns;  // what the running sort knows of the columns it compares
+  class Sorting;  // Sorting.h: the quick sort's steps, its passes and the rows' comparisons
   std::unique_ptr<TSortState> sort_;
-
-  TSortFormat ReadSortFormat(int ACol);
-  const AnsiString& SortText(int ACol, int ARow, AnsiString& Made);
-  // An empty cell goes last (blLast) or first (blFirst) in either direction.
-  int PlaceBlanks(int Result, bool Empty1, bool Empty2) const {
-    if (!SortSettings.IgnoreBlanks || Empty1 == Empty2) return Result;
-    return (Empty1 ? 1 : -1) * (SortSettings.BlankPos == blLast ? 1 : -1) * DirectionFactor();
-  }
-  int DirectionFactor() const { return SortSettings.GetDirection() == sdAscending ? 1 : -1; }
-  // Format: as the running sort knows it, or nullptr to ask for it.
-  int CompareCells(int ACol, int ARow1, int ARow2, const TSortFormat* Format);
-  int PassCompare(const SortPass& Pass, int ARow1, int ARow2);
-  void SwapSortedRows(int ARow1, int ARow2);
-  void FlushSortedRows();
-  void QuickSortRows(const SortPass& Pass, int L, int R);
-  void CopyPivotRow(int ARow, int Pivot);
-  // The normal rows, or each group (first and last row) alone.
-  void SortWhole(const SortPass& Pass, bool KeepColumn0,
-                 const std::vector<TPoint>* Groups = nullptr);
 
   // Hidden rows and columns, nodes, grouping
   std::unique_ptr<TColumnMap> columns_;  // hidden columns and the widths they keep
@@ -1387,11 +1357,7 @@ class TExtStringGrid : public TBaseGrid {
   void PutRowsBack(THiddenRows::Rows Rows);
   // The display rows of the shown rows among the real rows FromRow..ToRow.
   std::vector<int> ShownRowsIn(int FromRow, int ToRow) const;
-  int NodeEndRow(int DisplayRow, int Span);
-  std::vector<int> CloseNode(int DisplayRow);
-  void SetNodeLevels(int FromRow, int ToRow, int Level);
-  // Each node row's cell in ACol gets what Of gives for its group's rows From..To.
-  void GroupStatistic(int ACol, const std::function<AnsiString(int From, int To)>& Of);
+  class Nodes;  // Nodes.h: closing nodes, their levels and the statistics of groups
   // The hidden rows' slots count as well as the cells'.
   void CountHolds(TPropertyHolds& Holds) const override;
 
@@ -1422,8 +1388,6 @@ class TExtStringGrid : public TBaseGrid {
   void DeleteRowSet(const std::vector<int>& Rows, RowRestore Restore);
   // The normal rows above the footer rows whose row-select state is Selected.
   std::vector<int> RowsSelected(bool Selected) const;
-  struct FloatStats;
-  FloatStats LineStats(bool Columnwise, int Line, int From, int To);
   TPoint MeasureCell(int ACol, int ARow, bool Wrap);
   AnsiString SelectedCellText(int ACol, int ARow);
   int NeededSize(bool Widths, int Line);
@@ -1437,8 +1401,6 @@ class TExtStringGrid : public TBaseGrid {
 
   // Find, filter and check
   std::unique_ptr<TFindFilterState> find_;
-  bool MatchCell(int ACol, int ARow);
-  AnsiString CheckText(int ACol, int ARow, const AnsiString& Text, bool Correct, bool Mark);
 
   // Visual properties and cell layout
   void ApplyBands(int ACol, int ARow, bool Print, TBrush* ABrush);
