@@ -2,6 +2,7 @@
 // "&OK" or by the unattended timer; and cancelling.
 #include "app/Dbaseabfrage.h"
 #include "app/DbaseabfrageControls.h"
+#include "engine/DbaseIndexAhead.h"
 #include "engine/dbase.h"
 #include "platform/controls/application.h"
 
@@ -41,15 +42,21 @@ void TfrmDbaseAbfrage::btnOKClick(TObject* /*Sender*/) {
   {
     RunScope run(*this);
     dbase_prozent = 0;
-    // The kernel may read the table during the pauses.
+    // The kernel may read the table during the pauses, and a query for every record has its
+    // index rows made in them. The controls are read again after the pauses, so that a
+    // change made meanwhile counts.
     DbaseReadRecordsAhead(dbase_tabelle);
-    dbase_warten(100);
+    ControlsToEngine();
+    DbaseIndexAhead ahead(*grdIndex);
+    const auto makeRows = [&ahead] { return ahead.Step(); };
+    DbaseWaitWorking(100, makeRows);
     ShowProgress(true);
-    dbase_warten(100);
+    DbaseWaitWorking(100, makeRows);
     ControlsToEngine();
     dbase_abfrageergebnis = 255;
     if (dbase_kriterienpruefen() > 0) {
       dbase_abfrageergebnis = 1;
+      ahead.Finish();
       dbase_abfrage(grdIndex);
       abfrage_dateiauftrag = "";
       schnellsuche_feld = "";

@@ -8,17 +8,8 @@
 
 namespace {
 
-constexpr int kNameSlots[kDbaseQueryFields] = {1, 4, 7, 10, 13, 16, 19, 22, 25, 26, 27};
-constexpr int kCriteria = 8;
-
 int Refuse(const AnsiString& text, int criterion) {
   ShowMessage(text + " - Kriterium: " + IntToStr(criterion));
-  return -1;
-}
-
-int FieldNamed(const AnsiString& name) {
-  for (int i = 0; i < dbase_anzahldatenfelder; ++i)
-    if (name == DbaseFixedText(dbase_feldname[i].data(), dbase_feldname[i].size())) return i;
   return -1;
 }
 
@@ -51,17 +42,23 @@ AnsiString ValueFault(char type, const AnsiString& value) {
 
 }  // namespace
 
+int DbaseFieldNamed(const AnsiString& name) {
+  for (int i = 0; i < dbase_anzahldatenfelder; ++i)
+    if (name == DbaseFixedText(dbase_feldname[i].data(), dbase_feldname[i].size())) return i;
+  return -1;
+}
+
 int dbase_kriterienpruefen() {
   for (int k = 0; k < kDbaseQueryFields; ++k) {
     dbase_abfragefeld[k] = -1;
-    dbase_ansinachchar(dbase_text, AnsiUpperCase(DbaseSlot(kNameSlots[k])));
+    dbase_ansinachchar(dbase_text, AnsiUpperCase(DbaseSlot(kDbaseNameSlots[k])));
     AnsiString name = dbase_text;
     if (name.empty()) continue;
-    dbase_abfragefeld[k] = FieldNamed(name);
+    dbase_abfragefeld[k] = DbaseFieldNamed(name);
     if (dbase_abfragefeld[k] < 0)
       return Refuse(name + " - Feld existiert nicht - bitte berichtigen", k + 1);
   }
-  for (int j = 1; j <= kCriteria; ++j) {
+  for (int j = 1; j <= kDbaseCriteria; ++j) {
     int field = dbase_abfragefeld[j - 1];
     if (field < 0) continue;
     AnsiString value = DbaseSlot(3 * j);

@@ -46,12 +46,18 @@ int dbase_feldschreibenAnsi(const AnsiString& text, int n) {
   return dbase_feldschreiben(n);
 }
 
-void dbase_warten(int millisekunden) {
+void dbase_warten(int millisekunden) { DbaseWaitWorking(millisekunden, {}); }
+
+void DbaseWaitWorking(int millisekunden, const std::function<bool()>& step) {
   using Clock = std::chrono::steady_clock;
   const Clock::time_point end = Clock::now() + std::chrono::milliseconds(millisekunden);
+  bool working = static_cast<bool>(step);
   do {
     Application->ProcessMessages();
-    // Not past the end: the pause is to last what it says.
-    std::this_thread::sleep_until(std::min(end, Clock::now() + std::chrono::milliseconds(1)));
+    if (working)
+      working = step();
+    else
+      // Not past the end: the pause is to last what it says.
+      std::this_thread::sleep_until(std::min(end, Clock::now() + std::chrono::milliseconds(1)));
   } while (Clock::now() < end);
 }

@@ -19,3 +19,11 @@ inline void DbaseSetFixedText(char* field, std::size_t size, std::string_view te
 }
 
 inline AnsiString DbaseSlot(int k) { return DbaseFixedText(dbase_abfragetext[k], kDbaseSlotSize); }
+
+// The slot of each name the check resolves: criteria 1-8, sort field 1, sort field 2, slot 27.
+inline constexpr int kDbaseNameSlots[kDbaseQueryFields] = {1, 4, 7, 10, 13, 16, 19, 22, 25, 26, 27};
+inline constexpr int kDbaseCriteria = 8;
+
+// The field of the open table named so (upper case, as the check reads a name slot); -1 for
+// none.
+int DbaseFieldNamed(const AnsiString& name);

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 
 #include "engine/DbaseLocks.h"
 #include "engine/DbaseLookup.h"
@@ -57,3 +58,6 @@ int dbase_feldschreibenAnsi(const AnsiString& text, int n);
 
 // Waits, letting the message loop run all the while.
 void dbase_warten(int millisekunden);
+// The same wait, spending it on `step` between the message loop's turns instead of sleeping,
+// until step returns false; each step must be short.
+void DbaseWaitWorking(int millisekunden, const std::function<bool()>& step);

@@ -234,23 +234,27 @@ void TGridCells::ClearTexts(const TGridRect& rect, Room room) {
 
 // The rows of a page that lack the capacity share one allocation: a million rows filled at once
 // cost a few thousand allocations, not a million.
-void TGridCells::ReserveRows(int first, int last, int columns) {
+void TGridCells::ReserveRows(int first, int last, int columns, std::span<const uint32_t> textBytes) {
   if (first < 0 || columns <= 0) return;
   const auto width = static_cast<uint32_t>(columns);
+  const std::size_t reserved = std::min<std::size_t>(textBytes.size(), width);
   auto needsRoom = [width](const Row& r) { return r.textCount < width; };
   for (int64_t row = first; row <= last; row = (row | (kPageRows - 1)) + 1) {
     Row* const begin = &RowAt(static_cast<int>(row));
     Row* const end = begin + (std::min<int64_t>(last, row | (kPageRows - 1)) - row + 1);
     const auto needing = static_cast<uint32_t>(std::count_if(begin, end, needsRoom));
-    if (needing == 0) continue;
-    SharedCellTexts room(needing, width);
-    for (Row* r = begin; r != end; ++r) {
-      if (!needsRoom(*r)) continue;
-      CellTexts texts = room.Take();
-      std::move(r->texts.get(), r->texts.get() + r->textCount, texts.get());
-      r->texts = std::move(texts);
-      r->textCount = width;
+    if (needing > 0) {
+      SharedCellTexts room(needing, width);
+      for (Row* r = begin; r != end; ++r) {
+        if (!needsRoom(*r)) continue;
+        CellTexts texts = room.Take();
+        std::move(r->texts.get(), r->texts.get() + r->textCount, texts.get());
+        r->texts = std::move(texts);
+        r->textCount = width;
+      }
     }
+    for (Row* r = begin; r != end; ++r)
+      for (std::size_t c = 0; c < reserved; ++c) r->texts[c].reserve(textBytes[c]);
   }
 }
 

@@ -41,8 +41,10 @@ class TGridCells {
   void ClearTexts(const TGridRect& rect, Room room = Room::GiveUp);
   // Capacity for the texts of the first `columns` columns of rows first..last, allocated at
   // once for cells about to be written in any order: the rows of a page that lack it share
-  // one allocation, freed when the last of them releases it.
-  void ReserveRows(int first, int last, int columns);
+  // one allocation, freed when the last of them releases it. Each text of column c is also
+  // given capacity for textBytes[c] characters, so that texts that long are copied in without
+  // an allocation of their own.
+  void ReserveRows(int first, int last, int columns, std::span<const uint32_t> textBytes = {});
 
   // The grid's column count: the most a row grows to ahead of its cells, so that a row
   // filled left to right ends at exactly its width.

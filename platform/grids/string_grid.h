@@ -25,8 +25,9 @@ class TStringGrid : public TDrawGrid {
     cells_.SetText(ACol, ARow, std::move(Value));
   }
   void CellTextsStored(const TGridRect& R);
-  void ReserveCellRows(int FirstRow, int LastRow, int Columns) {
-    cells_.ReserveRows(FirstRow, LastRow, Columns);
+  void ReserveCellRows(int FirstRow, int LastRow, int Columns,
+                       std::span<const uint32_t> TextBytes = {}) {
+    cells_.ReserveRows(FirstRow, LastRow, Columns, TextBytes);
   }
   // Empties the texts inside R (beyond the counts too) as SetCells would, the cells
   // repainted at once; `room` Keep leaves the rows their allocation for a refill of the same shape.

@@ -12,6 +12,7 @@
 #include "components/grid/grid/ExtGridCoreState.h"
 #include "components/grid/grid/FormResize.h"
 #include "components/grid/grid/cells/LineState.h"
+#include "components/grid/grid/dragdrop/OleDrag.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
 #include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/files/ClipState.h"
@@ -60,7 +61,7 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
   SetDefaultRowHeight(21);
   paint_->FooterPanel->SetParent(this);
   FormResize(*this).TakeOver();
-  InitOleDragDrop();
+  OleDrag(*this).InitOleDragDrop();
 }
 
 TExtStringGrid::~TExtStringGrid() {

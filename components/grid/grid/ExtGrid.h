@@ -45,8 +45,6 @@ class TExtStringGridCheck;
 class TGridOleState;
 class TFindFilterState;
 class TSortState;
-struct TSheetData;
-struct TSheetValue;
 class THTMLHintWindow;
 class TRichEdit;
 class TEditLink;
@@ -1162,14 +1160,10 @@ class TExtStringGrid : public TBaseGrid {
   // columns and saves leave them out. A sheet is read from .xlsx or .xls (formulas give their
   // stored results); saving with a sheet name writes that sheet into an existing workbook and
   // keeps the others. The legacy .xls and .doc targets need the office suite's converter.
-  void LoadFromXLS(const AnsiString& FileName) { LoadXLS(FileName, ""); }
-  void LoadFromXLSSheet(const AnsiString& FileName, const AnsiString& SheetName) {
-    LoadXLS(FileName, SheetName);
-  }
-  void SaveToXLS(const AnsiString& FileName) { SaveXLS(FileName, ""); }
-  void SaveToXLSSheet(const AnsiString& FileName, const AnsiString& SheetName) {
-    SaveXLS(FileName, SheetName);
-  }
+  void LoadFromXLS(const AnsiString& FileName);
+  void LoadFromXLSSheet(const AnsiString& FileName, const AnsiString& SheetName);
+  void SaveToXLS(const AnsiString& FileName);
+  void SaveToXLSSheet(const AnsiString& FileName, const AnsiString& SheetName);
   // A table with the cells' texts and their left, centred or right alignment.
   void SaveToDOC(const AnsiString& FileName);
   // The records of the statement on an Access database file, the field names in the last
@@ -1573,26 +1567,8 @@ class TExtStringGrid : public TBaseGrid {
   void ReopenEditor(int ACol, int ARow);
 
   // Binary grid stream and clipboard
-  struct BinCells;
-  struct BinDressing;
-  AnsiString CopyText(const TGridRect& R, bool SelectedRowsOnly);
-  ClipContent CopyContent(const TGridRect& R, bool SelectedRowsOnly);
-  ClipContent ClipboardContent();  // the one format a paste takes from the clipboard
-  std::optional<std::vector<uint8_t>> RichBytes(int ACol, int ARow);
-  std::vector<uint8_t> CellBytes(const TGridRect& R);
-  TGridRect SelectionCopyRange() const;  // what CopySelectionToClipboard takes
-  int PasteContent(int ACol, int ARow, const ClipContent& Content);
-  void PasteSelection(const ClipContent& Content);
-  void ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Cells);
-  void ReadCellRecords(TStream& Stream, BinCells& Cells);
-  void PlaceBinCells(BinCells& Cells, bool Paste);
-  void PlaceCellRecords(BinCells& Cells, bool Paste);
-  void DressBinCell(int ACol, int ARow, BinDressing& More);
-  void PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes);
-  bool MayPaste() const;
-  bool MayPasteInto(int ACol, int ARow);
-  void EmptyCells(const TGridRect& R, bool Properties, bool Stored = false);
-  void FillSelection(int Pasted);
+  class CopyPaste;  // files/CopyPaste.h: copy, cut and paste of cells, the smart paste's fill
+  class BinStream;  // files/BinStream.h: a binary grid stream read whole, then placed
 
   // Inplace edit control
   friend class TExtInplaceEdit;
@@ -1600,82 +1576,12 @@ class TExtStringGrid : public TBaseGrid {
   // Print layout
   // Printing: what stays from one layout to the next, and the state of one run.
   std::unique_ptr<TPrintState> print_;
-  struct PrintPass;
-  // The output rectangle of a canvas's device rectangle, whose corner becomes the origin.
-  void SetPrintOutput(TCanvas* Canvas, const TRect& DeviceRect);
-  int BuildPages(PrintPass& P);
-  int MapFontHeight(const PrintPass& P, int Size) const;
-  // The canvas takes the cell's print font at the pass's scale; answers the rotation angle.
-  int PrintFont(PrintPass& P, int RealCol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
-  // The text a cell prints and its kind: rich text is drawn by RTFPaint, HTML by PrintHTML.
-  AnsiString PrintText(int RealCol, int ARow, TTextType& Type);
-  // Draws (or only measures) HTML text in R of the page in the canvas's font; answers its
-  // extent in 0.1 mm.
-  TSize PrintHTML(PrintPass& P, const AnsiString& Text, const TRect& R, bool MeasureOnly);
-  TSize CellTextExtent(PrintPass& P, int ACol, int ARow);
-  int PrintRowHeight(PrintPass& P, int ARow);
-  int PrintedRowHeight(PrintPass& P, int ARow);
-  void PrintColumnWidths(PrintPass& P);
-  void PrintStrips(PrintPass& P);
-  void PlaceStrip(PrintPass& P, int Strip);
-  void PrintAreas(PrintPass& P);
-  bool RowPrinted(const PrintPass& P, int ARow);
-  int NextPrintedRow(const PrintPass& P, int ARow);
-  void PrintPages(PrintPass& P);
-  void StartPrintPage(PrintPass& P);
-  void EndPrintPage(PrintPass& P, int NextRow);
-  int PrintRow(PrintPass& P, int ARow, int Y);
-  void PrintCell(PrintPass& P, int ACol, int ARow, int X, int Y, int RowHeight);
-  void PrintCellLines(PrintPass& P, int RealCol, int ARow, const TRect& R, bool BottomCut);
-  // Draws the cell's graphic in its text rectangle R and moves R's edge aside from one before
-  // or after the text; false when the graphic stands for the text (radio groups, progress).
-  bool PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R, TAlignment HAlign);
-  // Check boxes, radio groups, buttons, progress bars and image-list images, drawn by the
-  // screen's steps in screen pixels on the page; answers their width in 0.1 mm.
-  int PrintCellControl(PrintPass& P, int RealCol, int ARow, const TRect& R, TAlignment HAlign,
-                       bool& TextShows);
-  void PrintBorders(PrintPass& P);
-  AnsiString PageNumberText(const PrintPass& P) const;
-  void PrintHeaderFooter(PrintPass& P);
+  class Printing;  // printing/Printing.h: page layout and drawing of a print run
 
-  // Print entry points and settings
-  void PrivatePrintRect(const TGridRect& GridRect, bool SelectedOnly);
-  void PrivatePrintPreviewRect(TCanvas* Canvas, TRect DisplayRect, const TGridRect& GridRect,
-                               bool SelectedOnly);
-
-  // Text files and exports
-  // The column whose text a writer takes for column c: c itself when hidden columns are
-  // saved, else the shown column's.
-  int ExportCol(int ACol) const { return SaveHiddenCells ? ACol : RemapCol(ACol); }
-  // The last column a writer reaches: the save range's, plus the hidden ones when saved.
-  int ExportEndCol() const {
-    return GetSaveEndCol() + (SaveHiddenCells ? NumHiddenColumns() : 0);
-  }
-  // The width of the column a writer writes as column c, by the same indexing as its cells.
-  int ExportColWidth(int ACol) const;
-  void ReportProgress(int& Last, int Done, int Total);
-  void FinishLoading();
+  // Text files and exports, spreadsheets, word processors and databases
+  class FileIO;  // files/FileIO.h: what the file readers and writers share, sheets, databases
 
   // Drag and drop between programs
-  // A press on a selected cell (or a header) waits for a move before it drags or selects.
-  bool OleDragPress(int ACol, int ARow, int X, int Y);
-  // The move of a waiting press: true when it dragged.
-  bool OleDragMove(int X, int Y);
-  // A waiting press released without a drag selects its cell after all.
-  void OleDragRelease();
-  // The pressed cell becomes the only one selected; false for a fixed cell or a refusal.
-  bool SelectPressedCell();
-  void InitOleDragDrop();
-  void SetOleDropTargetOn(bool On);
-  // What a move takes away from the cells dragged out.
-  void RemoveDragged(const TGridRect& R);
+  class OleDrag;  // dragdrop/OleDrag.h: the press that waits to drag, the drop target switch
   std::unique_ptr<TGridOleState> oleState_;
-
-  // Spreadsheets, word processors and databases
-  void LoadXLS(const AnsiString& FileName, const AnsiString& SheetName);
-  void SaveXLS(const AnsiString& FileName, const AnsiString& SheetName);
-  void PlaceSheet(const TSheetData& Sheet);
-  std::vector<std::vector<TSheetValue>> SheetRows();
-  // Table, when not empty, is read whole; else the records of SQL.
-  void LoadMDB(const AnsiString& FileName, const AnsiString& Table, const AnsiString& SQL);
 };

@@ -244,6 +244,29 @@ TEST(GridCells, RectanglesEmptyAtOnceAndRowsTakeRoomAhead) {
   EXPECT_EQ(cells.StoredCells(), 1u + 3 * 8u);
 }
 
+// Rows made ahead of a refill get capacity for the long texts of the columns asked: the
+// refill then copies such texts into the buffers already there, those of rows that had their
+// width as well; texts already held stay.
+TEST(GridCells, ReservedTextCapacityTakesTheRefillWithoutNewBuffers) {
+  TGridCells cells;
+  const std::string longText(19, 'x');
+  cells.SetText(1, 3, "held");
+  cells.ReserveRows(0, 2, 2);  // these rows have their width before the capacity is asked
+  const uint32_t bytes[] = {0, 19};
+  cells.ReserveRows(0, 299, 2, bytes);
+  EXPECT_EQ(cells.Text(1, 3), "held");
+  EXPECT_EQ(cells.StoredCells(), 300u * 2);
+  for (int row : {0, 3, 299}) {
+    EXPECT_GE(cells.Text(1, row).capacity(), 19u) << row;
+    EXPECT_LT(cells.Text(0, row).capacity(), 19u) << row;  // column 0 was asked for none
+    const char* buffer = cells.Text(1, row).data();
+    const std::string_view texts[] = {"7", longText};
+    cells.SetRowTexts(row, texts);
+    EXPECT_EQ(cells.Text(1, row), longText);
+    EXPECT_EQ(cells.Text(1, row).data(), buffer) << row;
+  }
+}
+
 // Rows given room together share it: each keeps its texts through every move, copy, swap
 // and clear, whatever became of the rows it was reserved with (the sanitizers check that
 // no text is lost or read after it went).

@@ -4,6 +4,7 @@
 // and move of the mouse that start a drag.
 #include "components/grid/controls/PopupButton.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/dragdrop/OleDrag.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
 #include "components/grid/grid/input/InputState.h"
 
@@ -14,18 +15,22 @@ namespace {
 bool IsRTF(const AnsiString& text) { return text.rfind("{\\rtf", 0) == 0; }
 }  // namespace
 
-void TExtStringGrid::InitOleDragDrop() {
-  oleState_ = std::make_unique<TGridOleState>(this);
-  DragDropSettings.OnOleDropRTFChange = [](bool On) { Esgdd::SetRTFAware(On); };
-  DragDropSettings.OnOleDropTargetChange = [this](bool On) { SetOleDropTargetOn(On); };
+// The event outlives this helper, so it captures the grid, which owns the settings.
+void TExtStringGrid::OleDrag::InitOleDragDrop() {
+  g.oleState_ = std::make_unique<TGridOleState>(&g);
+  g.DragDropSettings.OnOleDropRTFChange = [](bool On) { Esgdd::SetRTFAware(On); };
+  g.DragDropSettings.OnOleDropTargetChange = [grid = &g](bool On) {
+    OleDrag(*grid).SetOleDropTargetOn(On);
+  };
 }
 
-void TExtStringGrid::SetOleDropTargetOn(bool On) {
-  if (GetComponentState().Contains(csDesigning)) return;
-  if (On && !oleState_->Registered)
-    oleState_->Registered = RegisterDragDrop(this, std::make_shared<TGridDropTarget>(this)) == S_OK;
-  else if (!On && oleState_->Registered)
-    oleState_->Registered = RevokeDragDrop(this) != S_OK;
+void TExtStringGrid::OleDrag::SetOleDropTargetOn(bool On) {
+  if (g.GetComponentState().Contains(csDesigning)) return;
+  TGridOleState& state = *g.oleState_;
+  if (On && !state.Registered)
+    state.Registered = RegisterDragDrop(&g, std::make_shared<TGridDropTarget>(&g)) == S_OK;
+  else if (!On && state.Registered)
+    state.Registered = RevokeDragDrop(&g) != S_OK;
 }
 
 // The cells dragged out are remembered rather than read from the selection afterwards: a
@@ -56,21 +61,22 @@ bool TExtStringGrid::OleDragCell(int ACol, int ARow) {
     result = Esgdd::StartTextDoDragDrop(source, SelectedText(), oneCell && IsRTF(cell) ? cell : "",
                                         DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
     oleState_->Dragging = false;
-    if (result == DRAGDROP_S_DROP && effect == DROPEFFECT_MOVE) RemoveDragged(oleState_->DragRect);
+    if (result == DRAGDROP_S_DROP && effect == DROPEFFECT_MOVE)
+      OleDrag(*this).RemoveDragged(oleState_->DragRect);
   }
   oleState_->LastEffect = source->LastEffect();
   if (result != DRAGDROP_S_CANCEL && OnOleDragStop) OnOleDragStop(this, static_cast<int>(effect));
   return true;
 }
 
-void TExtStringGrid::RemoveDragged(const TGridRect& R) {
-  if (DragDropSettings.OleRemoveRows && GetOptions().Contains(goRowSelect)) {
-    if (MouseActions.DisjunctRowSelect)
-      RemoveSelectedRows();
+void TExtStringGrid::OleDrag::RemoveDragged(const TGridRect& R) {
+  if (g.DragDropSettings.OleRemoveRows && g.GetOptions().Contains(goRowSelect)) {
+    if (g.MouseActions.DisjunctRowSelect)
+      g.RemoveSelectedRows();
     else
-      RemoveRows(R.Top, R.Bottom - R.Top + 1);
-  } else if (!DragDropSettings.OleCopyAlways) {
-    ClearShownRect(R);
+      g.RemoveRows(R.Top, R.Bottom - R.Top + 1);
+  } else if (!g.DragDropSettings.OleCopyAlways) {
+    g.ClearShownRect(R);
   }
 }
 
@@ -79,36 +85,37 @@ constexpr int kDragSlack = 3;  // pixels the mouse moves, or stays inside a cell
 }  // namespace
 
 // The press stays off the base grid: selecting now would lose the selection to be dragged.
-bool TExtStringGrid::OleDragPress(int ACol, int ARow, int X, int Y) {
-  if (!DragDropSettings.OleDropSource || GetOptions().Contains(goEditing)) return false;
-  if (!IsSelected(ACol, ARow) && (ARow >= GetFixedRows() || EnhRowColMove)) return false;
-  const TRect r = CellRect(ACol, ARow);
+bool TExtStringGrid::OleDrag::OleDragPress(int ACol, int ARow, int X, int Y) {
+  if (!g.DragDropSettings.OleDropSource || g.GetOptions().Contains(goEditing)) return false;
+  if (!g.IsSelected(ACol, ARow) && (ARow >= g.GetFixedRows() || g.EnhRowColMove)) return false;
+  const TRect r = g.CellRect(ACol, ARow);
   const bool clearOfBorders = X > r.Left + kDragSlack && X < r.Right - kDragSlack;
-  if (!clearOfBorders && GetOptions().Contains(goColSizing)) return false;
-  input_->Mouse.dragPending = true;
-  input_->Mouse.downAt = TPoint(X, Y);
-  if (OnClickCell) OnClickCell(this, ARow, ACol);
+  if (!clearOfBorders && g.GetOptions().Contains(goColSizing)) return false;
+  g.input_->Mouse.dragPending = true;
+  g.input_->Mouse.downAt = TPoint(X, Y);
+  if (g.OnClickCell) g.OnClickCell(&g, ARow, ACol);
   return true;
 }
 
 // A refused drag selects from the pressed cell on, as a press that never waited would have.
-bool TExtStringGrid::OleDragMove(int X, int Y) {
-  if (std::abs(X - input_->Mouse.downAt.x) <= kDragSlack &&
-      std::abs(Y - input_->Mouse.downAt.y) <= kDragSlack)
+bool TExtStringGrid::OleDrag::OleDragMove(int X, int Y) {
+  if (std::abs(X - g.input_->Mouse.downAt.x) <= kDragSlack &&
+      std::abs(Y - g.input_->Mouse.downAt.y) <= kDragSlack)
     return false;
-  if (!DragDropSettings.OleDropSource || GetGridState() == gsColSizing) return false;
-  input_->Mouse.dragPending = false;
-  if (OleDragCell(input_->Mouse.down.X, input_->Mouse.down.Y)) return true;
-  if (SelectPressedCell()) SetGridState(gsSelecting);
+  if (!g.DragDropSettings.OleDropSource || g.GetGridState() == gsColSizing) return false;
+  g.input_->Mouse.dragPending = false;
+  if (g.OleDragCell(g.input_->Mouse.down.X, g.input_->Mouse.down.Y)) return true;
+  if (SelectPressedCell()) g.SetGridState(gsSelecting);
   return false;
 }
 
-void TExtStringGrid::OleDragRelease() {
-  if (std::exchange(input_->Mouse.dragPending, false)) SelectPressedCell();
+void TExtStringGrid::OleDrag::OleDragRelease() {
+  if (std::exchange(g.input_->Mouse.dragPending, false)) SelectPressedCell();
 }
 
-bool TExtStringGrid::SelectPressedCell() {
-  const TGridCoord cell = input_->Mouse.down;
-  if (cell.X < GetFixedCols() || cell.Y < GetFixedRows() || IsFixed(cell.X, cell.Y)) return false;
-  return MoveColRow(cell.X, cell.Y, true, true);
+bool TExtStringGrid::OleDrag::SelectPressedCell() {
+  const TGridCoord cell = g.input_->Mouse.down;
+  if (cell.X < g.GetFixedCols() || cell.Y < g.GetFixedRows() || g.IsFixed(cell.X, cell.Y))
+    return false;
+  return g.MoveColRow(cell.X, cell.Y, true, true);
 }

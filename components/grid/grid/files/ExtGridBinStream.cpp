@@ -9,7 +9,9 @@
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/formats/TextLines.h"
 #include "components/grid/grid/ExtGrid.h"
-#include "components/grid/grid/files/ClipState.h"
+#include "components/grid/grid/files/BinStream.h"
+#include "components/grid/grid/files/CopyPaste.h"
+#include "components/grid/grid/files/FileIO.h"
 #include "components/grid/html/FilePicture.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/picture.h"
@@ -168,7 +170,7 @@ void ReadObject(TComponent* Owner, TStream& Stream, TCellGraphic& Graphic,
 }  // namespace
 
 // The rest of a cell with properties.
-struct TExtStringGrid::BinDressing {
+struct TExtStringGrid::BinStream::BinDressing {
   TCellPropertiesRef Props;
   std::unique_ptr<TCellGraphic> Graphic;  // with the object read, its own
   std::vector<int> ImageIndexes;          // of an image index list
@@ -177,7 +179,7 @@ struct TExtStringGrid::BinDressing {
 
 // A stream read whole before the grid changes: its cells' records stay where they lie in the
 // stream's bytes, so a million cells are read without a copy, and are placed from there.
-struct TExtStringGrid::BinCells {
+struct TExtStringGrid::BinStream::BinCells {
   TPoint At;  // where the first stored cell goes
   int ColCount = 0;
   int RowCount = 0;
@@ -257,8 +259,8 @@ void TExtStringGrid::SaveToBinFile(const AnsiString& FileName) {
   stream.SaveToFile(FileName);
 }
 
-void TExtStringGrid::ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Cells) {
-  TGridPropIO prop(this);
+void TExtStringGrid::BinStream::ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Cells) {
+  TGridPropIO prop(&g);
   prop.Read(Stream);
   if (prop.ColCount < 0 || prop.RowCount < 0 || prop.ColCount > kMaxLoadedLines ||
       prop.RowCount > kMaxLoadedLines)
@@ -288,14 +290,14 @@ void TExtStringGrid::ReadBinCells(const TPoint& P, TStream& Stream, BinCells& Ce
 }
 
 // Checks every cell record and reads the properties, graphics and objects that follow some.
-void TExtStringGrid::ReadCellRecords(TStream& Stream, BinCells& Cells) {
+void TExtStringGrid::BinStream::ReadCellRecords(TStream& Stream, BinCells& Cells) {
   const int64_t start = Stream.GetPosition(), size = Stream.GetSize();
   if (start >= size) return;
   Cells.Records = std::string_view(reinterpret_cast<const char*>(Stream.Contents()) + start,
                                    static_cast<std::size_t>(size - start));
-  TGridCellPropIO cellProp(this);
+  TGridCellPropIO cellProp(&g);
   auto ReadGraphic = [this](TStream& In, BinDressing& Read) {
-    TGridGraphicIO graphic(this);
+    TGridGraphicIO graphic(&g);
     graphic.Read(In);
     const TCellType type = graphic.CellGraphic.CellType;
     // A graphic whose object the cell did not own is never written (see StoredGraphic).
@@ -305,7 +307,7 @@ void TExtStringGrid::ReadCellRecords(TStream& Stream, BinCells& Cells) {
     Read.Graphic = std::make_unique<TCellGraphic>();
     Read.Graphic->Assign(graphic.CellGraphic);
     Read.Graphic->CellCreated = false;  // until it holds the object read
-    ReadObject(this, In, *Read.Graphic, Read.ImageIndexes);
+    ReadObject(&g, In, *Read.Graphic, Read.ImageIndexes);
   };
   TGridCellRecord cell;
   for (std::size_t at = 0; at < Cells.Records.size();) {
@@ -313,7 +315,7 @@ void TExtStringGrid::ReadCellRecords(TStream& Stream, BinCells& Cells) {
     if (length == 0) {
       // The stream reader refuses it where it breaks off.
       Stream.SetPosition(start + static_cast<int64_t>(at));
-      TGridCellIO(this).Read(Stream);
+      TGridCellIO(&g).Read(Stream);
       Refuse();
     }
     if (Cells.Count++ == 0) Cells.First = TPoint(cell.Col, cell.Row);
@@ -333,25 +335,25 @@ void TExtStringGrid::ReadCellRecords(TStream& Stream, BinCells& Cells) {
 
 // Targets outside the grid are skipped; a paste writes only where a paste may. The cells go
 // in the stream's order, so a cell stored twice keeps its last text.
-void TExtStringGrid::PlaceBinCells(BinCells& Cells, bool Paste) {
-  BeginUpdate();
+void TExtStringGrid::BinStream::PlaceBinCells(BinCells& Cells, bool Paste) {
+  g.BeginUpdate();
   if (!Paste && Cells.FullGrid) {
-    Clear();
-    SetRowCountEx(Cells.RowCount);
-    SetColCountEx(Cells.ColCount);
-    for (int c = 0; c < Cells.ColCount && c < GetColCount(); ++c)
-      SetColWidths(c, Cells.ColWidths[static_cast<std::size_t>(c)]);
-    for (int r = 0; r < Cells.RowCount && r < GetRowCount(); ++r)
-      SetRowHeights(r, Cells.RowHeights[static_cast<std::size_t>(r)]);
+    g.Clear();
+    g.SetRowCountEx(Cells.RowCount);
+    g.SetColCountEx(Cells.ColCount);
+    for (int c = 0; c < Cells.ColCount && c < g.GetColCount(); ++c)
+      g.SetColWidths(c, Cells.ColWidths[static_cast<std::size_t>(c)]);
+    for (int r = 0; r < Cells.RowCount && r < g.GetRowCount(); ++r)
+      g.SetRowHeights(r, Cells.RowHeights[static_cast<std::size_t>(r)]);
   }
   if (Cells.Count > 0) PlaceCellRecords(Cells, Paste);
-  EndUpdate();
+  g.EndUpdate();
 }
 
-void TExtStringGrid::PlaceCellRecords(BinCells& Cells, bool Paste) {
+void TExtStringGrid::BinStream::PlaceCellRecords(BinCells& Cells, bool Paste) {
   const int64_t dx = int64_t{Cells.At.x} - Cells.First.x;
   const int64_t dy = int64_t{Cells.At.y} - Cells.First.y;
-  const int cols = GetColCount() + NumHiddenColumns(), rows = GetRowCount();
+  const int cols = g.GetColCount() + g.NumHiddenColumns(), rows = g.GetRowCount();
   // The rectangle in the grid; its rows get their room at once when the cells fill it well.
   const TGridRect target =
       ClipGridRect({Cells.At.x, Cells.At.y, LastOf(Cells.At.x, Cells.ColCount, cols - 1),
@@ -359,7 +361,7 @@ void TExtStringGrid::PlaceCellRecords(BinCells& Cells, bool Paste) {
                    cols, rows);
   const int64_t area = int64_t{Cells.ColCount} * Cells.RowCount;
   if (target.Left <= target.Right && 2 * static_cast<int64_t>(Cells.Count) >= area)
-    ReserveCellRows(target.Top, target.Bottom, target.Right + 1);
+    g.ReserveCellRows(target.Top, target.Bottom, target.Right + 1);
   TGridRect placed{cols, rows, -1, -1};
   TGridCellRecord cell;
   std::size_t at = 0;
@@ -371,35 +373,36 @@ void TExtStringGrid::PlaceCellRecords(BinCells& Cells, bool Paste) {
     const int64_t c = cell.Col + dx, r = cell.Row + dy;
     if (c < 0 || r < 0 || c >= cols || r >= rows) continue;
     const int col = static_cast<int>(c), row = static_cast<int>(r);
-    if (Paste && !MayPasteInto(col, row)) continue;
-    StoreCellText(col, row, AnsiString(cell.Cell));
+    if (Paste && !CopyPaste(g).MayPasteInto(col, row)) continue;
+    g.StoreCellText(col, row, AnsiString(cell.Cell));
     if (more) DressBinCell(col, row, *more);
     placed = {std::min(placed.Left, col), std::min(placed.Top, row), std::max(placed.Right, col),
               std::max(placed.Bottom, row)};
   }
-  if (placed.Left <= placed.Right) CellTextsStored(placed);
+  if (placed.Left <= placed.Right) g.CellTextsStored(placed);
 }
 
-void TExtStringGrid::DressBinCell(int ACol, int ARow, BinDressing& More) {
-  GetCellProperties(ACol, ARow)->Assign(*More.Props);
+void TExtStringGrid::BinStream::DressBinCell(int ACol, int ARow, BinDressing& More) {
+  g.GetCellProperties(ACol, ARow)->Assign(*More.Props);
   if (!More.Graphic) return;
-  TCellGraphic* graphic = CreateCellGraphic(ACol, ARow);
+  TCellGraphic* graphic = g.CreateCellGraphic(ACol, ARow);
   graphic->Assign(*More.Graphic);
   graphic->CellBitmap = std::exchange(More.Graphic->CellBitmap, nullptr);
   graphic->CellIcon = std::exchange(More.Graphic->CellIcon, nullptr);
   if (graphic->CellType == ctImages) {
     auto* list = new TIntList(ACol, ARow);
     for (int index : More.ImageIndexes) list->Add(index);
-    list->OnChange = ImageListRepaint();
+    list->OnChange = g.ImageListRepaint();
     graphic->CellBitmap = list;
   }
 }
 
 void TExtStringGrid::LoadAtPointFromBinStream(const TPoint& P, TStream* Stream) {
-  BinCells cells;
-  ReadBinCells(P, *Stream, cells);
-  PlaceBinCells(cells, false);
-  FinishLoading();
+  BinStream bin(*this);
+  BinStream::BinCells cells;
+  bin.ReadBinCells(P, *Stream, cells);
+  bin.PlaceBinCells(cells, false);
+  FileIO(*this).FinishLoading();
 }
 
 void TExtStringGrid::LoadFromBinFile(const AnsiString& FileName) {
@@ -409,16 +412,18 @@ void TExtStringGrid::LoadFromBinFile(const AnsiString& FileName) {
 }
 
 // A damaged block raises EStreamError before any cell changes. ACol is a shown column.
-void TExtStringGrid::PasteBinCells(int ACol, int ARow, const std::vector<uint8_t>& Bytes) {
+void TExtStringGrid::CopyPaste::PasteBinCells(int ACol, int ARow,
+                                              const std::vector<uint8_t>& Bytes) {
   TMemoryStream stream;
   if (!Bytes.empty()) stream.WriteBuffer(Bytes.data(), static_cast<int64_t>(Bytes.size()));
   stream.SetPosition(0);
-  BinCells cells;
-  ReadBinCells(TPoint(RemapCol(ACol), ARow), stream, cells);
+  BinStream bin(g);
+  BinStream::BinCells cells;
+  bin.ReadBinCells(TPoint(g.RemapCol(ACol), ARow), stream, cells);
   if (!MayPaste()) return;
-  PlaceBinCells(cells, true);
+  bin.PlaceBinCells(cells, true);
   const TGridRect pasted{ACol, ARow, ACol + std::max(cells.ColCount, 1) - 1,
                          ARow + std::max(cells.RowCount, 1) - 1};
-  CellsChanged(TRect(pasted.Left, pasted.Top, pasted.Right, pasted.Bottom));
-  PasteNotify(clip_->CopyOrigin, pasted, clip_->Operation);
+  g.CellsChanged(TRect(pasted.Left, pasted.Top, pasted.Right, pasted.Bottom));
+  g.PasteNotify(g.clip_->CopyOrigin, pasted, g.clip_->Operation);
 }

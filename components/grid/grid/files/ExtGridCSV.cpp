@@ -5,6 +5,7 @@
 #include "components/grid/formats/CSVText.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridError.h"
+#include "components/grid/grid/files/FileIO.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/formats/TextLines.h"
 
@@ -19,17 +20,18 @@ void TExtStringGrid::OutputToCSV(const AnsiString& FileName, bool Append) {
   const TCSVStyle style{Delimiter ? Delimiter : ',', AlwaysQuotes, QuoteEmptyCells, JavaCSV,
                         Multilinecells};
   std::string out;
+  FileIO io(*this);
   int progress = -1;
   for (int r = GetSaveStartRow(); r <= GetSaveEndRow(); ++r) {
     AnsiString line;
-    for (int c = GetSaveStartCol(); c <= ExportEndCol(); ++c) {
+    for (int c = GetSaveStartCol(); c <= io.ExportEndCol(); ++c) {
       if (c > GetSaveStartCol()) line += style.Delimiter;
-      AnsiString text = SaveCell(ExportCol(c), r);
+      AnsiString text = SaveCell(io.ExportCol(c), r);
       if (OemConvert) StringToOem(text);
       line += CSVField(std::move(text), style);
     }
     AppendTextLine(out, line);
-    ReportProgress(progress, r, GetRowCount() - 1);
+    io.ReportProgress(progress, r, GetRowCount() - 1);
   }
   if (!WriteTextFile(FileName, out, Append)) throw EExtGridError(kCannotCreate + FileName);
 }
@@ -53,6 +55,7 @@ void TExtStringGrid::InputFromCSV(const AnsiString& FileName, bool Insert) {
                 : DetectDelimiter(lines.empty() ? "" : lines[0], lines.size() > 1 ? lines[1] : "");
   const int count = static_cast<int>(lines.size());
   if (OnFileProgress) SetRowCount(row + count + GetFixedFooters());
+  FileIO io(*this);
   int progress = -1;
   for (int i = 0; i < count; ++i, ++row) {
     if (OemConvert) OemToString(lines[i]);
@@ -61,11 +64,11 @@ void TExtStringGrid::InputFromCSV(const AnsiString& FileName, bool Insert) {
     const int cols = std::min<int>(static_cast<int>(fields.size()), kMaxLoadedLines);
     if (GetColCount() < fc + cols) SetColCount(fc + cols);
     for (int k = 0; k < cols; ++k) SetGridCell(fc + k, row, std::move(fields[k]));
-    ReportProgress(progress, i + 1, count);
+    io.ReportProgress(progress, i + 1, count);
   }
   // The footer's row is one of the footer rows (the floating footer makes it one).
   SetRowCount(row + std::max(GetFixedFooters(), footer.empty() ? 0 : 1));
   for (int c = 0; c < static_cast<int>(footer.size()); ++c)
     SetGridCell(c, GetRowCount() - 1, footer[c]);
-  FinishLoading();
+  io.FinishLoading();
 }

@@ -1,6 +1,7 @@
 // TExtStringGrid: fixed-width text files, each column a run of characters of its own width.
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridError.h"
+#include "components/grid/grid/files/FileIO.h"
 #include "components/grid/formats/TextColumns.h"
 #include "components/grid/formats/TextLines.h"
 
@@ -47,5 +48,5 @@ void TExtStringGrid::LoadFromFixed(const AnsiString& FileName, const TIntList& P
       SetCellEx(
           GetSaveStartCol() + k, first + i,
           Trim(Copy(lines[i], Positions.Items(k), Positions.Items(k + 1) - Positions.Items(k))));
-  FinishLoading();
+  FileIO(*this).FinishLoading();
 }

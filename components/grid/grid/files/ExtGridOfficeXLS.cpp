@@ -7,6 +7,7 @@
 #include "components/grid/grid/ExtGridError.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/files/OfficeTargets.h"
+#include "components/grid/grid/files/FileIO.h"
 #include "components/grid/formats/SheetData.h"
 #include "components/grid/formats/XlsReader.h"
 #include "components/grid/formats/XlsxReader.h"
@@ -49,7 +50,21 @@ TPoint DataOrigin(const TExtStringGrid& Grid) {
 
 }  // namespace
 
-void TExtStringGrid::LoadXLS(const AnsiString& FileName, const AnsiString& SheetName) {
+void TExtStringGrid::LoadFromXLS(const AnsiString& FileName) {
+  FileIO(*this).LoadXLS(FileName, "");
+}
+
+void TExtStringGrid::LoadFromXLSSheet(const AnsiString& FileName, const AnsiString& SheetName) {
+  FileIO(*this).LoadXLS(FileName, SheetName);
+}
+
+void TExtStringGrid::SaveToXLS(const AnsiString& FileName) { FileIO(*this).SaveXLS(FileName, ""); }
+
+void TExtStringGrid::SaveToXLSSheet(const AnsiString& FileName, const AnsiString& SheetName) {
+  FileIO(*this).SaveXLS(FileName, SheetName);
+}
+
+void TExtStringGrid::FileIO::LoadXLS(const AnsiString& FileName, const AnsiString& SheetName) {
   BusyCursor busy;
   TSheetData sheet;
   const bool found = IsCompoundFile(FileName) ? ReadXlsSheet(FileName, SheetName, sheet)
@@ -59,22 +74,22 @@ void TExtStringGrid::LoadXLS(const AnsiString& FileName, const AnsiString& Sheet
 }
 
 // The used range from its first cell on; empty and error cells leave the grid's cell as it was.
-void TExtStringGrid::PlaceSheet(const TSheetData& Sheet) {
+void TExtStringGrid::FileIO::PlaceSheet(const TSheetData& Sheet) {
   const int cols = Sheet.LastCol - Sheet.FirstCol + 1;
   const int rows = Sheet.LastRow - Sheet.FirstRow + 1;
-  const TPoint origin = DataOrigin(*this);
+  const TPoint origin = DataOrigin(g);
   const int colOffset = origin.x, rowOffset = origin.y;
-  SetColCountEx(cols + colOffset);
-  SetRowCountEx(rows + rowOffset);
+  g.SetColCountEx(cols + colOffset);
+  g.SetRowCountEx(rows + rowOffset);
   for (const auto& [at, value] : Sheet.Cells) {
     if (value.Kind == TSheetValue::skEmpty || value.Kind == TSheetValue::skError) continue;
-    SetCellEx(at.second - Sheet.FirstCol + colOffset, at.first - Sheet.FirstRow + rowOffset,
-              SheetText(value));
+    g.SetCellEx(at.second - Sheet.FirstCol + colOffset, at.first - Sheet.FirstRow + rowOffset,
+                SheetText(value));
   }
   FinishLoading();
 }
 
-void TExtStringGrid::SaveXLS(const AnsiString& FileName, const AnsiString& SheetName) {
+void TExtStringGrid::FileIO::SaveXLS(const AnsiString& FileName, const AnsiString& SheetName) {
   BusyCursor busy;
   const auto rows = SheetRows();
   WriteOfficeTarget(FileName, ".xls", ".xlsx", kExcelNotFound, !SheetName.empty(),
@@ -88,15 +103,15 @@ void TExtStringGrid::SaveXLS(const AnsiString& FileName, const AnsiString& Sheet
 
 // The export texts from the save offsets on; a text that reads as a number is one, as it is
 // when typed into a sheet.
-std::vector<std::vector<TSheetValue>> TExtStringGrid::SheetRows() {
-  const TPoint origin = DataOrigin(*this);
+std::vector<std::vector<TSheetValue>> TExtStringGrid::FileIO::SheetRows() {
+  const TPoint origin = DataOrigin(g);
   const int colOffset = origin.x, rowOffset = origin.y;
   std::vector<std::vector<TSheetValue>> rows;
-  for (int r = rowOffset; r < GetRowCountEx(); ++r) {
+  for (int r = rowOffset; r < g.GetRowCountEx(); ++r) {
     auto& row = rows.emplace_back();
-    for (int c = colOffset; c < GetColCountEx(); ++c) {
+    for (int c = colOffset; c < g.GetColCountEx(); ++c) {
       TSheetValue& value = row.emplace_back();
-      value.Text = LineFeedsToXLS(SaveCell(RemapCol(c), r));
+      value.Text = LineFeedsToXLS(g.SaveCell(g.RemapCol(c), r));
       value.Kind =
           TryStrToFloat(value.Text, value.Number) ? TSheetValue::skNumber : TSheetValue::skText;
     }

@@ -5,7 +5,7 @@
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/formats/TabText.h"
 #include "components/grid/grid/ExtGrid.h"
-#include "components/grid/grid/files/ClipState.h"
+#include "components/grid/grid/files/CopyPaste.h"
 #include "platform/core/format.h"
 
 namespace {
@@ -27,8 +27,9 @@ TPoint TExtStringGrid::PasteSize(const char* Text) { return TabTextSize(Text ? T
 
 // ACol is a shown column; the fields go to the shown columns from there.
 int TExtStringGrid::PasteText(int ACol, int ARow, const char* Text) {
+  CopyPaste paste(*this);
   if (!Text || ACol < 0 || ARow < 0 || ACol >= GetColCount() || ARow >= GetRowCount() ||
-      !MayPaste())
+      !paste.MayPaste())
     return 0;
   const TTabRows rows = TabTextRows(Text);
   int fields = 0;
@@ -42,7 +43,7 @@ int TExtStringGrid::PasteText(int ACol, int ARow, const char* Text) {
       if (MultiLineClipboard && Holds(field, '"')) field = UnquoteMultiLine(field);
       const bool last = i + 1 == rows.size() && k + 1 == rows[i].size();
       if (!(last && field.empty()) && col < GetColCount() && row < GetRowCount() &&
-          MayPasteInto(RemapCol(col), row))
+          paste.MayPasteInto(RemapCol(col), row))
         SetCellEx(RemapCol(col), row, field);
       ++fields;
       pasted.Right = std::max(pasted.Right, col);
@@ -81,28 +82,28 @@ bool ReadDateTime(const AnsiString& Text, TDateTime& Value) {
 
 // The cells along the selection receive the running values from the top-left one on; a value
 // that does not convert makes the pasted block repeat instead.
-void TExtStringGrid::FillSelection(int Pasted) {
-  const TGridRect s = GetSelection();
+void TExtStringGrid::CopyPaste::FillSelection(int Pasted) {
+  const TGridRect s = g.GetSelection();
   const int width = s.Right - s.Left + 1, height = s.Bottom - s.Top + 1;
   if (width * height <= 1 || Pasted < 1) return;
   std::vector<TPoint> cells;
   for (int r = s.Top; r <= s.Bottom; ++r)
-    for (int c = s.Left; c <= s.Right; ++c) cells.emplace_back(RemapCol(c), r);
+    for (int c = s.Left; c <= s.Right; ++c) cells.emplace_back(g.RemapCol(c), r);
   auto fill = [&](const std::function<void(std::size_t, TPoint)>& Give) {
-    BeginUpdate();
+    g.BeginUpdate();
     for (std::size_t i = 0; i < cells.size(); ++i)
       if (MayPasteInto(cells[i].x, cells[i].y)) Give(i, cells[i]);
-    EndUpdate();
-    CellsChanged(TRect(s.Left, s.Top, s.Right, s.Bottom));
+    g.EndUpdate();
+    g.CellsChanged(TRect(s.Left, s.Top, s.Right, s.Bottom));
   };
   // The selection is in shown columns, the cells in stored ones.
-  const AnsiString first = GetCellEx(cells[0].x, cells[0].y);
+  const AnsiString first = g.GetCellEx(cells[0].x, cells[0].y);
   if (Pasted == 1) {
-    fill([&](std::size_t, TPoint P) { SetCellEx(P.x, P.y, first); });
+    fill([&](std::size_t, TPoint P) { g.SetCellEx(P.x, P.y, first); });
     return;
   }
   if (width > 1 && height > 1) return;
-  const AnsiString second = GetCellEx(cells[1].x, cells[1].y);
+  const AnsiString second = g.GetCellEx(cells[1].x, cells[1].y);
   const Series series = SeriesOf(first, second);
   TDateTime date1, date2;
   double float1, float2;
@@ -115,7 +116,7 @@ void TExtStringGrid::FillSelection(int Pasted) {
     bool inRange = true;
     fill([&](std::size_t, TPoint P) {
       if (!inRange) return;
-      SetCellEx(P.x, P.y, time ? TimeToStr(value) : DateToStr(value));
+      g.SetCellEx(P.x, P.y, time ? TimeToStr(value) : DateToStr(value));
       try {
         value = GetNextDate(value, y2 - y1, m2 - m1, d2 - d1, date2 - date1);
       } catch (const EConvertError&) {
@@ -126,17 +127,18 @@ void TExtStringGrid::FillSelection(int Pasted) {
     const int64_t start = StrToInt(first);
     const int64_t step = StrToInt(second) - start;
     fill([&](std::size_t i, TPoint P) {
-      SetInts(P.x, P.y, static_cast<int>(start + static_cast<int64_t>(i) * step));
+      g.SetInts(P.x, P.y, static_cast<int>(start + static_cast<int64_t>(i) * step));
     });
   } else if (series == Series::Floats && TryStrToFloat(first, float1) &&
              TryStrToFloat(second, float2)) {
     fill([&](std::size_t i, TPoint P) {
-      SetCellEx(P.x, P.y, Format(FloatFormat, float1 + static_cast<double>(i) * (float2 - float1)));
+      g.SetCellEx(P.x, P.y,
+                  Format(g.FloatFormat, float1 + static_cast<double>(i) * (float2 - float1)));
     });
   } else {
     const std::size_t block = static_cast<std::size_t>(Pasted);
     fill([&](std::size_t i, TPoint P) {
-      if (i >= block) SetCellEx(P.x, P.y, GetCellEx(cells[i - block].x, cells[i - block].y));
+      if (i >= block) g.SetCellEx(P.x, P.y, g.GetCellEx(cells[i - block].x, cells[i - block].y));
     });
   }
 }

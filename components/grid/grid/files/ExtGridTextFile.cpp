@@ -3,6 +3,7 @@
 // as column "," row "," text, its line breaks kept on one line as Tab and Backspace.
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridError.h"
+#include "components/grid/grid/files/FileIO.h"
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/formats/TextLines.h"
 #include "platform/controls/application.h"
@@ -79,24 +80,25 @@ void ReadRecords(TExtStringGrid& Grid, const std::vector<AnsiString>& Lines, boo
 
 // With hidden columns saved, columns are written by stored index: a hidden column's width is
 // the one it keeps, a shown one's that of where it is shown.
-int TExtStringGrid::ExportColWidth(int ACol) const {
-  if (!SaveHiddenCells) return ColWidths(ACol);
-  return IsHiddenColumn(ACol) ? GetAllColWidths(ACol) : ColWidths(RemapColInv(ACol));
+int TExtStringGrid::FileIO::ExportColWidth(int ACol) const {
+  if (!g.SaveHiddenCells) return g.ColWidths(ACol);
+  return g.IsHiddenColumn(ACol) ? g.GetAllColWidths(ACol) : g.ColWidths(g.RemapColInv(ACol));
 }
 
 void TExtStringGrid::SaveToFile(const AnsiString& FileName) {
-  const int endCol = ExportEndCol();
+  FileIO io(*this);
+  const int endCol = io.ExportEndCol();
   std::string out;
   AppendTextLine(out, Pair(endCol - GetSaveStartCol() + 1, GetSaveRowCount()));
   for (int c = GetSaveStartCol(); c <= endCol; ++c)
-    AppendTextLine(out, WidthLine(c, ExportColWidth(c)));
+    AppendTextLine(out, WidthLine(c, io.ExportColWidth(c)));
   int progress = -1;
   for (int r = GetSaveStartRow(); r <= GetSaveEndRow(); ++r) {
     for (int c = GetSaveStartCol(); c <= endCol; ++c) {
-      const AnsiString text = GetCellEx(ExportCol(c), r);
+      const AnsiString text = GetCellEx(io.ExportCol(c), r);
       if (!text.empty()) AppendTextLine(out, CellLine(c, r, text));
     }
-    ReportProgress(progress, r, GetSaveRowCount() - 1);
+    io.ReportProgress(progress, r, GetSaveRowCount() - 1);
   }
   if (!WriteTextFile(FileName, out, false)) throw EExtGridError(kCannotCreate + FileName);
 }
@@ -116,14 +118,15 @@ void TExtStringGrid::LoadFromFile(const AnsiString& FileName) {
   if (cols == 0 || rows == 0) throw EExtGridError(kNoData + FileName);
   SetColCount(cols);
   SetRowCount(rows);
+  FileIO io(*this);
   int progress = -1;
   ReadRecords(*this, lines, false, [&](int col, int row, const AnsiString& text) {
     if (col < 0 || row < 0 || col >= GetColCount() || row >= GetRowCount()) return;
     SetGridCell(col, row, FileToLf(text, Multilinecells));
-    ReportProgress(progress, row, GetRowCount() - 1);
+    io.ReportProgress(progress, row, GetRowCount() - 1);
     Application->ProcessMessages();
   });
-  FinishLoading();
+  io.FinishLoading();
 }
 
 void TExtStringGrid::SaveToStream(TStream* Stream) {
@@ -156,5 +159,5 @@ void TExtStringGrid::LoadFromStream(TStream* Stream) {
       return;
     SetCellEx(GetSaveStartCol() + col, GetSaveStartRow() + row, FileToLf(text, Multilinecells));
   });
-  FinishLoading();
+  FileIO(*this).FinishLoading();
 }

@@ -3,6 +3,7 @@
 // a column, and the moves of columns and rows.
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/dragdrop/OleDrag.h"
 #include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/input/InputState.h"
 #include "platform/controls/shell.h"
@@ -89,7 +90,7 @@ bool TExtStringGrid::CellPress(int ACol, int ARow, int X, int Y) {
     return true;
   }
   if (ACol == 0 && HasNodes()) return true;
-  if (OleDragPress(ACol, ARow, X, Y)) return true;
+  if (OleDrag(*this).OleDragPress(ACol, ARow, X, Y)) return true;
   if (!fixed && HasButton(real, ARow)) {
     if (Inside(ButtonRect(real, ARow), X, Y)) {
       PushButton(real, ARow, true);
@@ -212,7 +213,7 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   const bool sizing = GetGridState() == gsColSizing;
   TBaseGrid::WMLButtonUp(Message);
   ResizerRelease();
-  OleDragRelease();
+  OleDrag(*this).OleDragRelease();
   DisjunctRowRelease();
   RowSelectDragging = false;
   input_->Mouse.rangeAnchor = -1;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/dragdrop/OleDrag.h"
 #include "components/grid/grid/input/InputState.h"
 #include "platform/controls/keys.h"
 
@@ -62,7 +63,8 @@ void TExtStringGrid::MoveFixedColLine(int X) {
 void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   if (input_->Mouse.fixedSizingX >= 0) return FixedColSizingMove(X, Y);
   if (input_->Mouse.rangeAnchor >= 0 && Shift.Contains(ssLeft)) return ExtendFixedSelect(X, Y);
-  if (input_->Mouse.dragPending && Shift.Contains(ssLeft) && OleDragMove(X, Y)) return;
+  if (input_->Mouse.dragPending && Shift.Contains(ssLeft) && OleDrag(*this).OleDragMove(X, Y))
+    return;
   MoveMouse(Shift, X, Y);
   ShowSizingHint(X, Y);
   HoverAnchor(X, Y);

@@ -6,7 +6,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/editing/GridEditors.h"
-#include "components/grid/grid/files/ClipState.h"
+#include "components/grid/grid/files/CopyPaste.h"
 #include "components/grid/grid/input/InputState.h"
 
 namespace {
@@ -72,9 +72,9 @@ bool TExtStringGrid::ResizerPress(TWMMouse& Message) {
       input_->Resizer.mode == msResize;  // a release that never came is forgotten
   if (!input_->Resizer.pastePending) return false;
   input_->Resizer.pressed = GetSelection();
-  const TGridRect range = SelectionCopyRange();
+  const TGridRect range = CopyPaste(*this).SelectionCopyRange();
   input_->Resizer.origin = TPoint(range.Left, range.Top);
-  input_->Resizer.copy = CopyContent(range, MouseActions.DisjunctRowSelect);
+  input_->Resizer.copy = CopyPaste(*this).CopyContent(range, MouseActions.DisjunctRowSelect);
   Message.Keys |= MK_SHIFT;
   TBaseGrid::WMLButtonDown(Message);
   SetSelection(input_->Resizer.pressed);
@@ -93,5 +93,5 @@ void TExtStringGrid::ResizerRelease() {
   const Lent<bool> pasting(input_->Resizer.pasting, true);
   const Lent<TPoint> origin(clip_->CopyOrigin, input_->Resizer.origin);
   const Lent<TClipOperation> operation(clip_->Operation, coCopy);
-  PasteSelection(copy);
+  CopyPaste(*this).PasteSelection(copy);
 }

@@ -4,8 +4,8 @@
 // that fails on the way is aborted before the failure goes on.
 #include <cmath>
 
-#include "components/grid/grid/printing/ExtGridPrintPass.h"
 #include "components/grid/grid/printing/PrintState.h"
+#include "components/grid/grid/printing/Printing.h"
 #include "platform/winapi/gdi.h"
 #include "platform/winapi/printer.h"
 #include "platform/winapi/winspool.h"
@@ -35,10 +35,12 @@ int TenthsOfMillimetre(int Pixels, int Dpi) {
 
 void TExtStringGrid::Print() { PrintRect({0, 0, GetColCount() - 1, GetRowCount() - 1}); }
 
-void TExtStringGrid::PrintRect(const TGridRect& GridRect) { PrivatePrintRect(GridRect, false); }
+void TExtStringGrid::PrintRect(const TGridRect& GridRect) {
+  Printing::PrivatePrintRect(*this, GridRect, false);
+}
 
 void TExtStringGrid::PrintSelectedRows() {
-  PrivatePrintRect({0, 0, GetColCount() - 1, GetRowCount() - 1}, true);
+  Printing::PrivatePrintRect(*this, {0, 0, GetColCount() - 1, GetRowCount() - 1}, true);
 }
 
 void TExtStringGrid::PrintPreview(TCanvas* Canvas, TRect DisplayRect) {
@@ -47,12 +49,12 @@ void TExtStringGrid::PrintPreview(TCanvas* Canvas, TRect DisplayRect) {
 
 void TExtStringGrid::PrintPreviewRect(TCanvas* Canvas, TRect DisplayRect,
                                       const TGridRect& GridRect) {
-  PrivatePrintPreviewRect(Canvas, DisplayRect, GridRect, false);
+  Printing::PrivatePrintPreviewRect(*this, Canvas, DisplayRect, GridRect, false);
 }
 
 void TExtStringGrid::PrintPreviewSelectedRows(TCanvas* Canvas, TRect DisplayRect) {
-  PrivatePrintPreviewRect(Canvas, DisplayRect, {0, 0, GetColCount() - 1, GetRowCount() - 1},
-                          true);
+  Printing::PrivatePrintPreviewRect(*this, Canvas, DisplayRect,
+                                    {0, 0, GetColCount() - 1, GetRowCount() - 1}, true);
 }
 
 void TExtStringGrid::PrintDraw(TCanvas* Canvas, TRect Rect) {
@@ -63,19 +65,21 @@ void TExtStringGrid::SetPreviewPage(int Value) { print_->FromPage = print_->ToPa
 
 int TExtStringGrid::GetPreviewPageCount() const { return print_->PreviewPages; }
 
-void TExtStringGrid::SetPrintOutput(TCanvas* Canvas, const TRect& DeviceRect) {
+void TExtStringGrid::Printing::SetPrintOutput(TExtStringGrid& g, TCanvas* Canvas,
+                                              const TRect& DeviceRect) {
   SetViewportOrgEx(Canvas, DeviceRect.Left, DeviceRect.Top, nullptr);
   const TRect logical = Canvas->GetMapping().DPtoLP(
       TRect(DeviceRect.Left, DeviceRect.Top, DeviceRect.Right, DeviceRect.Bottom));
-  print_->Output = TRect(0, 0, logical.Width(), logical.Height());
+  g.print_->Output = TRect(0, 0, logical.Width(), logical.Height());
 }
 
-void TExtStringGrid::PrivatePrintRect(const TGridRect& GridRect, bool SelectedOnly) {
-  print_->Range = GridRect;
+void TExtStringGrid::Printing::PrivatePrintRect(TExtStringGrid& g, const TGridRect& GridRect,
+                                                bool SelectedOnly) {
+  g.print_->Range = GridRect;
   TPrinter* printer = ::Printer();
-  printer->SetOrientation(PrintSettings.Orientation);
+  printer->SetOrientation(g.PrintSettings.Orientation);
   HDC info = printer->GetHandle();
-  print_->Output =
+  g.print_->Output =
       TRect(0, 0, TenthsOfMillimetre(printer->GetPageWidth(), GetDeviceCaps(info, LOGPIXELSX)),
             TenthsOfMillimetre(printer->GetPageHeight(), GetDeviceCaps(info, LOGPIXELSY)));
   // Counted on the printer's own information context, so that the count and the pages
@@ -83,20 +87,20 @@ void TExtStringGrid::PrivatePrintRect(const TGridRect& GridRect, bool SelectedOn
   int pages = 0;
   {
     const LometricScope lometric(printer->Canvas);
-    pages = BuildPages(printer->Canvas, prCalcPrint, -1, SelectedOnly);
+    pages = g.BuildPages(printer->Canvas, prCalcPrint, -1, SelectedOnly);
   }
-  print_->FromPage = 1;
-  print_->ToPage = pages;
-  if (OnPrintStart) OnPrintStart(this, pages, print_->FromPage, print_->ToPage);
-  if (!print_->HasPagesOf(pages)) return;
+  g.print_->FromPage = 1;
+  g.print_->ToPage = pages;
+  if (g.OnPrintStart) g.OnPrintStart(&g, pages, g.print_->FromPage, g.print_->ToPage);
+  if (!g.print_->HasPagesOf(pages)) return;
   printer->Title =
-      PrintSettings.JobName.empty() ? PrintSettings.TitleText : PrintSettings.JobName;
+      g.PrintSettings.JobName.empty() ? g.PrintSettings.TitleText : g.PrintSettings.JobName;
   printer->BeginDoc();
   try {
     const LometricScope lometric(printer->Canvas);
-    PrintPass pass{printer->Canvas, prPrint, pages, SelectedOnly};
-    pass.ToPrinter = true;
-    BuildPages(pass);
+    Printing run(g, printer->Canvas, prPrint, pages, SelectedOnly);
+    run.P.ToPrinter = true;
+    run.BuildPages();
   } catch (...) {
     printer->Abort();
     throw;
@@ -104,20 +108,21 @@ void TExtStringGrid::PrivatePrintRect(const TGridRect& GridRect, bool SelectedOn
   printer->EndDoc();
 }
 
-void TExtStringGrid::PrivatePrintPreviewRect(TCanvas* Canvas, TRect DisplayRect,
-                                             const TGridRect& GridRect, bool SelectedOnly) {
-  print_->Range = GridRect;
+void TExtStringGrid::Printing::PrivatePrintPreviewRect(TExtStringGrid& g, TCanvas* Canvas,
+                                                       TRect DisplayRect, const TGridRect& GridRect,
+                                                       bool SelectedOnly) {
+  g.print_->Range = GridRect;
   const LometricScope lometric(Canvas);
-  SetPrintOutput(Canvas, DisplayRect);
-  print_->PreviewPages = BuildPages(Canvas, prCalcPreview, -1, SelectedOnly);
-  BuildPages(Canvas, prPreview, print_->PreviewPages, SelectedOnly);
+  SetPrintOutput(g, Canvas, DisplayRect);
+  g.print_->PreviewPages = g.BuildPages(Canvas, prCalcPreview, -1, SelectedOnly);
+  g.BuildPages(Canvas, prPreview, g.print_->PreviewPages, SelectedOnly);
 }
 
 void TExtStringGrid::PrintDrawRect(TCanvas* Canvas, TRect Rect, const TGridRect& GridRect) {
   print_->Range = GridRect;
   print_->FromPage = print_->ToPage = 1;
   const LometricScope lometric(Canvas);
-  SetPrintOutput(Canvas, Rect);
+  Printing::SetPrintOutput(*this, Canvas, Rect);
   BuildPages(Canvas, prPrint, 1, false);
 }
 

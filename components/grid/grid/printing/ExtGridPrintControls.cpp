@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "components/grid/grid/paint/ExtGridCellPaint.h"
-#include "components/grid/grid/printing/ExtGridPrintPass.h"
+#include "components/grid/grid/printing/Printing.h"
 #include "platform/winapi/gdi.h"
 
 namespace {
@@ -40,25 +40,26 @@ class ScreenPixelScope {
 
 }  // namespace
 
-int TExtStringGrid::PrintCellControl(PrintPass& P, int RealCol, int ARow, const TRect& R,
-                                     TAlignment HAlign, bool& TextShows) {
+int TExtStringGrid::Printing::PrintCellControl(int RealCol, int ARow, const TRect& R,
+                                               TAlignment HAlign, bool& TextShows) {
   TCanvas* canvas = P.Canvas;
   // Device pixels of a screen pixel: 0.1 mm of a screen pixel (K) on the page's device.
   const double scale = std::fabs(canvas->GetMapping().ScaleX()) * P.K * P.FontScale;
   if (!(scale > 0)) return 0;
   const TRect device = canvas->GetMapping().LPtoDP(R);
   const ScreenPixelScope pixels(canvas, scale);
-  CellPaint p{canvas, RemapColInv(RealCol), RealCol, ARow, canvas->GetMapping().DPtoLP(device),
-              {}, false};
+  CellPaint p{
+      canvas, g.RemapColInv(RealCol), RealCol, ARow, canvas->GetMapping().DPtoLP(device), {},
+      false};
   p.HAlign = HAlign;
-  p.Graphic = GetGraphicDetails(RealCol, ARow, p.GraphicW, p.GraphicH, p.GraphicText,
-                                p.GraphicHAlign, p.GraphicVAlign);
+  p.Graphic = g.GetGraphicDetails(RealCol, ARow, p.GraphicW, p.GraphicH, p.GraphicText,
+                                  p.GraphicHAlign, p.GraphicVAlign);
   p.Brush = p.Shown = canvas->Brush->GetColor();
   p.FontColor = p.URLColor = canvas->Font->GetColor();
   TextShows = p.GraphicText;
   // A button keeps the place the screen gave it, where the mouse finds it.
   const double place = p.Graphic->CellValue;
-  DrawCellGraphic(p);
+  g.DrawCellGraphic(p);
   p.Graphic->CellValue = place;
   canvas->Brush->SetColor(p.Brush);
   canvas->Font->SetColor(p.FontColor);

@@ -3,18 +3,18 @@
 // at the same size in pixels, and the extent is turned back into tenths of a millimetre.
 #include <cmath>
 
-#include "components/grid/grid/printing/ExtGridPrintPass.h"
+#include "components/grid/grid/printing/Printing.h"
 #include "platform/winapi/gdi.h"
 
-TSize TExtStringGrid::PrintHTML(PrintPass& P, const AnsiString& Text, const TRect& R,
-                                bool MeasureOnly) {
+TSize TExtStringGrid::Printing::PrintHTML(const AnsiString& Text, const TRect& R,
+                                          bool MeasureOnly) {
   TCanvas* canvas = P.Canvas;
   const TMapping page = canvas->GetMapping();
   const TRect device = page.LPtoDP(R);
   const int height = canvas->Font->GetHeight();
   canvas->Font->SetHeight(height < 0 ? -page.DeviceLength(height) : page.DeviceLength(height));
   SetMapMode(canvas, MM_TEXT);  // the origins stay, so the page keeps its place
-  THTMLDrawParams params = HTMLParams(URLColor);
+  THTMLDrawParams params = g.HTMLParams(g.URLColor);
   params.Printing = true;
   params.ScaleFactor = P.FontScale;  // images shrink and grow with the fitted fonts
   params.MeasureOnly = MeasureOnly;

@@ -2,8 +2,8 @@
 // number and the title at their six positions, the title's further lines under it.
 #include <array>
 
-#include "components/grid/grid/printing/ExtGridPrintPass.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/printing/Printing.h"
 #include "platform/core/datetime.h"
 
 namespace {
@@ -14,8 +14,8 @@ bool AtTop(TPrintPosition Pos) { return Pos >= ppTopLeft && Pos <= ppTopCenter; 
 
 }  // namespace
 
-AnsiString TExtStringGrid::PageNumberText(const PrintPass& P) const {
-  const TPrintSettings& ps = PrintSettings;
+AnsiString TExtStringGrid::Printing::PageNumberText() const {
+  const TPrintSettings& ps = g.PrintSettings;
   if (P.Strips.size() > 1)
     return IntToStr(P.PageInStrip) + "-" + IntToStr(P.StripIndex + 1);
   const AnsiString page = IntToStr(P.Page + ps.PageNumberOffset);
@@ -24,8 +24,8 @@ AnsiString TExtStringGrid::PageNumberText(const PrintPass& P) const {
   return page;
 }
 
-void TExtStringGrid::PrintHeaderFooter(PrintPass& P) {
-  const TPrintSettings& ps = PrintSettings;
+void TExtStringGrid::Printing::PrintHeaderFooter() {
+  const TPrintSettings& ps = g.PrintSettings;
   std::array<AnsiString, ppBottomCenter + 1> texts;
   const auto add = [&](TPrintPosition Pos, const AnsiString& Item) {
     if (Pos == ppNone) return;
@@ -35,11 +35,11 @@ void TExtStringGrid::PrintHeaderFooter(PrintPass& P) {
   const TDateTime now = Now();
   add(ps.Time, FormatDateTime("hh:nn", now));
   add(ps.Date, FormatDateTime(ps.DateFormat, now));
-  add(ps.PageNr, ps.PagePrefix + " " + PageNumberText(P) + " " + ps.PageSuffix);
+  add(ps.PageNr, ps.PagePrefix + " " + PageNumberText() + " " + ps.PageSuffix);
   // HTML title lines are drawn whole by the renderer beside the position's other items.
   const AnsiString titleText = ps.GetTitleLines()->GetText();
-  const bool htmlTitle = ps.TitleText.empty() && ps.Title != ppNone &&
-                         TextType(titleText, EnableHTML) == ttHTML;
+  const bool htmlTitle =
+      ps.TitleText.empty() && ps.Title != ppNone && TextType(titleText, g.EnableHTML) == ttHTML;
   const TStrings* lines = ps.GetTitleLines();
   if (!ps.TitleText.empty())
     add(ps.Title, ps.TitleText);
@@ -64,7 +64,7 @@ void TExtStringGrid::PrintHeaderFooter(PrintPass& P) {
                             : -P.H + P.FooterTextHeight + P.Gap + ps.FooterSize;
     const int step = canvas->TextHeight("gh");
     const TRect area(0, y, 65535, y - lines->Count() * step - P.Gap);
-    const int htmlWidth = title && htmlTitle ? PrintHTML(P, titleText, area, true).cx : 0;
+    const int htmlWidth = title && htmlTitle ? PrintHTML(titleText, area, true).cx : 0;
     const int width = canvas->TextWidth(texts[at]) + htmlWidth;
     const int x = xFor(at, width);
     // The title comes first at the left and last elsewhere, as the items are joined.
@@ -72,7 +72,7 @@ void TExtStringGrid::PrintHeaderFooter(PrintPass& P) {
     if (!title) continue;
     if (htmlTitle) {
       const int left = AtLeft(at) ? x : x + width - htmlWidth;
-      PrintHTML(P, titleText, {left, area.Top, left + htmlWidth, area.Bottom}, false);
+      PrintHTML(titleText, {left, area.Top, left + htmlWidth, area.Bottom}, false);
       continue;
     }
     for (int i = 1; i < lines->Count(); ++i) {

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "components/grid/grid/printing/ExtGridPrintPass.h"
-#include "components/grid/grid/printing/PrintState.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/printing/PrintState.h"
+#include "components/grid/grid/printing/Printing.h"
 #include "platform/winapi/gdi.h"
 #include "platform/winapi/printer.h"
 
@@ -49,61 +49,60 @@ int TextHeightOf(TCanvas* Canvas, const TFont& Font, int Height) {
 
 int TExtStringGrid::BuildPages(TCanvas* Canvas, TPrintMethod Method, int MaxPages,
                                bool SelectedOnly) {
-  PrintPass pass{Canvas, Method, MaxPages, SelectedOnly};
-  return BuildPages(pass);
+  return Printing(*this, Canvas, Method, MaxPages, SelectedOnly).BuildPages();
 }
 
-int TExtStringGrid::BuildPages(PrintPass& P) {
+int TExtStringGrid::Printing::BuildPages() {
   TCanvas* canvas = P.Canvas;
   const CanvasToolsScope tools(canvas);
   SetMapMode(canvas, MM_LOMETRIC);
-  const int screenDpi = GetDeviceCaps(GetCanvas(), LOGPIXELSX);
+  const int screenDpi = GetDeviceCaps(g.GetCanvas(), LOGPIXELSX);
   P.K = 254.0 / (screenDpi > 0 ? screenDpi : 96);
   canvas->Pen->SetColor(clBlack);
-  canvas->Pen->SetStyle(PrintSettings.BorderStyle);
-  canvas->Pen->SetWidth(PrintSettings.Borders == pbDouble ? 10 : 2);
+  canvas->Pen->SetStyle(g.PrintSettings.BorderStyle);
+  canvas->Pen->SetWidth(g.PrintSettings.Borders == pbDouble ? 10 : 2);
 
-  const auto mapped = [&](const TFont* Font) { return MapFontHeight(P, Font->GetSize()); };
-  P.Gap = TextHeightOf(canvas, *PrintSettings.GetFont(), mapped(PrintSettings.GetFont())) / 8;
-  P.HeaderTextHeight = TextHeightOf(canvas, *PrintSettings.GetHeaderFont(),
-                                    mapped(PrintSettings.GetHeaderFont()));
-  P.FooterTextHeight = TextHeightOf(canvas, *PrintSettings.GetFooterFont(),
-                                    mapped(PrintSettings.GetFooterFont()));
-  P.FromPage = print_->FromPage;
-  P.ToPage = print_->ToPage;
-  P.W = print_->Output.Width();
-  P.H = print_->Output.Height();
+  const auto mapped = [&](const TFont* Font) { return MapFontHeight(Font->GetSize()); };
+  P.Gap = TextHeightOf(canvas, *g.PrintSettings.GetFont(), mapped(g.PrintSettings.GetFont())) / 8;
+  P.HeaderTextHeight = TextHeightOf(canvas, *g.PrintSettings.GetHeaderFont(),
+                                    mapped(g.PrintSettings.GetHeaderFont()));
+  P.FooterTextHeight = TextHeightOf(canvas, *g.PrintSettings.GetFooterFont(),
+                                    mapped(g.PrintSettings.GetFooterFont()));
+  P.FromPage = g.print_->FromPage;
+  P.ToPage = g.print_->ToPage;
+  P.W = g.print_->Output.Width();
+  P.H = g.print_->Output.Height();
 
-  P.Range = print_->ClipRange(GetColCount(), GetRowCount());
+  P.Range = g.print_->ClipRange(g.GetColCount(), g.GetRowCount());
   if (P.Range.Left > P.Range.Right || P.Range.Top > P.Range.Bottom) return 0;
-  PrintColumnWidths(P);
-  PrintStrips(P);
-  PrintAreas(P);
-  PrintPages(P);
+  PrintColumnWidths();
+  PrintStrips();
+  PrintAreas();
+  PrintPages();
   return P.Page;
 }
 
-void TExtStringGrid::PrintColumnWidths(PrintPass& P) {
-  const TPrintSettings& ps = PrintSettings;
+void TExtStringGrid::Printing::PrintColumnWidths() {
+  const TPrintSettings& ps = g.PrintSettings;
   const TGridRect& range = P.Range;
-  P.Widths.assign(static_cast<std::size_t>(GetColCount()), 0);
-  P.X.assign(static_cast<std::size_t>(GetColCount()) + 1, 0);
+  P.Widths.assign(static_cast<std::size_t>(g.GetColCount()), 0);
+  P.X.assign(static_cast<std::size_t>(g.GetColCount()) + 1, 0);
   P.Spacing = ps.UseFixedWidth ? 0 : ps.ColumnSpacing + 20;
   // The fixed columns are measured too when strips repeat them.
   std::vector<int> columns;
   if (ps.RepeatFixedCols)
-    for (int c = 0; c < std::min(GetFixedCols(), range.Left); ++c) columns.push_back(c);
+    for (int c = 0; c < std::min(g.GetFixedCols(), range.Left); ++c) columns.push_back(c);
   for (int c = range.Left; c <= range.Right; ++c) columns.push_back(c);
 
   for (const int c : columns) {
     int& width = P.Widths[static_cast<std::size_t>(c)];
     if (ps.NoAutoSize) {
-      width = std::max(0, static_cast<int>(std::lround((ColWidths(c) - 4) * P.K)));
+      width = std::max(0, static_cast<int>(std::lround((g.ColWidths(c) - 4) * P.K)));
       continue;
     }
     for (int r = range.Top; r <= range.Bottom; ++r) {
-      const int candidate = ps.UseFixedWidth ? ps.FixedWidth : CellTextExtent(P, c, r).cx;
-      if (candidate > width && !IsXMergedCell(RemapCol(c), r)) width = candidate;
+      const int candidate = ps.UseFixedWidth ? ps.FixedWidth : CellTextExtent(c, r).cx;
+      if (candidate > width && !g.IsXMergedCell(g.RemapCol(c), r)) width = candidate;
     }
   }
 
@@ -123,7 +122,7 @@ void TExtStringGrid::PrintColumnWidths(PrintPass& P) {
     if (ps.FitToPage == fpGrow && scale < 1) scale = 1;
     if (ps.FitToPage == fpCustom && scale != 1) {
       bool allow = true;
-      if (OnFitToPage) OnFitToPage(this, scale, allow);
+      if (g.OnFitToPage) g.OnFitToPage(&g, scale, allow);
       if (!allow) scale = 1;
     }
     // Margins wider than the page leave nothing to fit into.
@@ -136,19 +135,19 @@ void TExtStringGrid::PrintColumnWidths(PrintPass& P) {
       P.FontScale = scale;
     }
   }
-  if (OnPrintSetColumnWidth)
+  if (g.OnPrintSetColumnWidth)
     for (int c = range.Left; c <= range.Right; ++c) {
       int& width = P.Widths[static_cast<std::size_t>(c)];
-      OnPrintSetColumnWidth(this, c, width);
+      g.OnPrintSetColumnWidth(&g, c, width);
       width = std::max(0, width);
     }
-  for (const int c : columns) print_->KeepColWidth(c, P.Widths[static_cast<std::size_t>(c)]);
+  for (const int c : columns) g.print_->KeepColWidth(c, P.Widths[static_cast<std::size_t>(c)]);
 }
 
 // A strip takes columns while they stay within the page's right margin, counted from where
 // its first column starts (the left margin, or 0 for a centred table); at least one.
-void TExtStringGrid::PrintStrips(PrintPass& P) {
-  const TPrintSettings& ps = PrintSettings;
+void TExtStringGrid::Printing::PrintStrips() {
+  const TPrintSettings& ps = g.PrintSettings;
   const int start = ps.Centered ? 0 : ps.LeftSize;
   const int limit = P.W - ps.RightSize;
   const auto widthOf = [&](int c) {
@@ -158,7 +157,7 @@ void TExtStringGrid::PrintStrips(PrintPass& P) {
   for (int first = P.Range.Left; first <= P.Range.Right;) {
     int64_t running = start + widthOf(first);
     if (ps.RepeatFixedCols && first != P.Range.Left)
-      for (int c = 0; c < std::min(GetFixedCols(), first); ++c) running += widthOf(c);
+      for (int c = 0; c < std::min(g.GetFixedCols(), first); ++c) running += widthOf(c);
     int last = first;
     while (last < P.Range.Right && running + widthOf(last + 1) <= limit)
       running += widthOf(++last);
@@ -167,11 +166,11 @@ void TExtStringGrid::PrintStrips(PrintPass& P) {
   }
 }
 
-void TExtStringGrid::PlaceStrip(PrintPass& P, int Strip) {
-  const TPrintSettings& ps = PrintSettings;
-  const PrintPass::Strip strip = P.Strips[static_cast<std::size_t>(Strip)];
+void TExtStringGrid::Printing::PlaceStrip(int Strip) {
+  const TPrintSettings& ps = g.PrintSettings;
+  const Pass::Strip strip = P.Strips[static_cast<std::size_t>(Strip)];
   P.StripIndex = Strip;
-  P.RepeatCols = ps.RepeatFixedCols && strip.First != P.Range.Left && GetFixedCols() > 0;
+  P.RepeatCols = ps.RepeatFixedCols && strip.First != P.Range.Left && g.GetFixedCols() > 0;
   const int start = ps.Centered ? 0 : ps.LeftSize;
   int x = start;
   const auto place = [&](int c) {
@@ -182,7 +181,7 @@ void TExtStringGrid::PlaceStrip(PrintPass& P, int Strip) {
   // grid has many strips.
   const auto forPlaced = [&](auto visit) {
     if (P.RepeatCols)
-      for (int c = 0; c < std::min(GetFixedCols(), strip.First); ++c) visit(c);
+      for (int c = 0; c < std::min(g.GetFixedCols(), strip.First); ++c) visit(c);
     for (int c = strip.First; c <= strip.Last; ++c) visit(c);
   };
   forPlaced(place);
@@ -190,14 +189,14 @@ void TExtStringGrid::PlaceStrip(PrintPass& P, int Strip) {
   if (ps.Centered && x - start < P.W) shift = (P.W - (x - start)) / 2;
   forPlaced([&](int c) {
     P.X[static_cast<std::size_t>(c)] += shift;
-    print_->KeepColOffset(c, P.X[static_cast<std::size_t>(c)]);
+    g.print_->KeepColOffset(c, P.X[static_cast<std::size_t>(c)]);
   });
   P.Left = start + shift;
   P.Right = x + shift;
 }
 
-void TExtStringGrid::PrintAreas(PrintPass& P) {
-  const TPrintSettings& ps = PrintSettings;
+void TExtStringGrid::Printing::PrintAreas() {
+  const TPrintSettings& ps = g.PrintSettings;
   const TPrintPosition items[] = {ps.Time, ps.Date, ps.PageNr, ps.Title};
   const bool anyTop = std::any_of(std::begin(items), std::end(items), AtTop);
   const bool anyBottom = std::any_of(std::begin(items), std::end(items), AtBottom);
@@ -210,44 +209,44 @@ void TExtStringGrid::PrintAreas(PrintPass& P) {
   if (AtBottom(ps.Title)) P.BottomArea += titleExtra * P.FooterTextHeight;
 }
 
-bool TExtStringGrid::RowPrinted(const PrintPass& P, int ARow) {
+bool TExtStringGrid::Printing::RowPrinted(int ARow) {
   if (!P.SelectedOnly) return true;
-  if (MouseActions.DisjunctRowSelect) return ARow < GetRowCount() && GetRowSelect(ARow);
-  const TGridRect sel = GetSelection();
+  if (g.MouseActions.DisjunctRowSelect) return ARow < g.GetRowCount() && g.GetRowSelect(ARow);
+  const TGridRect sel = g.GetSelection();
   return ARow >= sel.Top && ARow <= sel.Bottom;
 }
 
-int TExtStringGrid::NextPrintedRow(const PrintPass& P, int ARow) {
+int TExtStringGrid::Printing::NextPrintedRow(int ARow) {
   int row = ARow + 1;
-  while (row <= P.Range.Bottom && !RowPrinted(P, row)) ++row;
+  while (row <= P.Range.Bottom && !RowPrinted(row)) ++row;
   return row;
 }
 
-void TExtStringGrid::PrintPages(PrintPass& P) {
-  const int fixedRows = PrintSettings.RepeatFixedRows ? GetFixedRows() : 0;
+void TExtStringGrid::Printing::PrintPages() {
+  const int fixedRows = g.PrintSettings.RepeatFixedRows ? g.GetFixedRows() : 0;
   for (int strip = 0; strip < static_cast<int>(P.Strips.size()); ++strip) {
-    PlaceStrip(P, strip);
+    PlaceStrip(strip);
     P.PageInStrip = 0;
-    StartPrintPage(P);
+    StartPrintPage();
     bool pageTop = true;
-    int row = NextPrintedRow(P, P.Range.Top - 1);
-    if (row > P.Range.Bottom) EndPrintPage(P, row);
+    int row = NextPrintedRow(P.Range.Top - 1);
+    if (row > P.Range.Bottom) EndPrintPage(row);
     while (row <= P.Range.Bottom) {
       if (pageTop && row >= fixedRows)
-        for (int r = 0; r < fixedRows; ++r) P.Y -= PrintRow(P, r, P.Y);
+        for (int r = 0; r < fixedRows; ++r) P.Y -= PrintRow(r, P.Y);
       pageTop = false;
-      P.Y -= PrintRow(P, row, P.Y);
+      P.Y -= PrintRow(row, P.Y);
       bool newPage = false;
-      if (OnPrintNewPage) OnPrintNewPage(this, row, newPage);
-      const int next = NextPrintedRow(P, row);
+      if (g.OnPrintNewPage) g.OnPrintNewPage(&g, row, newPage);
+      const int next = NextPrintedRow(row);
       if (next > P.Range.Bottom) {
-        EndPrintPage(P, next);
+        EndPrintPage(next);
         break;
       }
       // The next row's whole printed height must stay above the footer.
-      if (newPage || P.Y - PrintedRowHeight(P, next) < -P.H + P.BottomArea) {
-        EndPrintPage(P, next);
-        StartPrintPage(P);
+      if (newPage || P.Y - PrintedRowHeight(next) < -P.H + P.BottomArea) {
+        EndPrintPage(next);
+        StartPrintPage();
         pageTop = true;
       }
       row = next;
@@ -255,22 +254,22 @@ void TExtStringGrid::PrintPages(PrintPass& P) {
   }
 }
 
-void TExtStringGrid::StartPrintPage(PrintPass& P) {
+void TExtStringGrid::Printing::StartPrintPage() {
   ++P.Page;
   ++P.PageInStrip;
-  P.TableTop = P.Y = -P.TopArea - PrintSettings.TitleSpacing;
+  P.TableTop = P.Y = -P.TopArea - g.PrintSettings.TitleSpacing;
   if (!P.Output()) return;
   if (P.ToPrinter && P.PagesOutput > 0) {
     ::Printer()->NewPage();
     SetMapMode(P.Canvas, MM_LOMETRIC);
   }
   ++P.PagesOutput;
-  if (OnPrintPage) OnPrintPage(this, P.Canvas, P.Page, P.W, P.H);
-  PrintHeaderFooter(P);
+  if (g.OnPrintPage) g.OnPrintPage(&g, P.Canvas, P.Page, P.W, P.H);
+  PrintHeaderFooter();
 }
 
-void TExtStringGrid::EndPrintPage(PrintPass& P, int NextRow) {
+void TExtStringGrid::Printing::EndPrintPage(int NextRow) {
   if (!P.Output()) return;
-  if (OnPrintPageDone) OnPrintPageDone(this, P.Canvas, NextRow, P.Y, P.Page, P.W, P.H);
-  PrintBorders(P);
+  if (g.OnPrintPageDone) g.OnPrintPageDone(&g, P.Canvas, NextRow, P.Y, P.Page, P.W, P.H);
+  PrintBorders();
 }

@@ -4,39 +4,39 @@
 #include <algorithm>
 #include <cmath>
 
-#include "components/grid/grid/printing/ExtGridPrintPass.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/printing/Printing.h"
 #include "platform/winapi/drawtext.h"
 
-int TExtStringGrid::MapFontHeight(const PrintPass& P, int Size) const {
+int TExtStringGrid::Printing::MapFontHeight(int Size) const {
   return PrintFontHeight(Size, P.FontScale);
 }
 
-int TExtStringGrid::PrintFont(PrintPass& P, int RealCol, int ARow, TAlignment& HAlign,
-                              TVAlignment& VAlign) {
+int TExtStringGrid::Printing::PrintFont(int RealCol, int ARow, TAlignment& HAlign,
+                                        TVAlignment& VAlign) {
   TCanvas* canvas = P.Canvas;
   TGridDrawState state;
-  bool wordWrap = WordWrap;
-  GetVisualProperties(RealCol, ARow, state, true, false, false, canvas->Brush, canvas->Font,
-                      HAlign, VAlign, wordWrap);
-  canvas->Font->SetHeight(MapFontHeight(P, canvas->Font->GetSize()));
+  bool wordWrap = g.WordWrap;
+  g.GetVisualProperties(RealCol, ARow, state, true, false, false, canvas->Brush, canvas->Font,
+                        HAlign, VAlign, wordWrap);
+  canvas->Font->SetHeight(MapFontHeight(canvas->Font->GetSize()));
   int angle = 0;
-  if (IsRotated(RealCol, ARow, angle)) canvas->Font->SetOrientation(angle * 10);
+  if (g.IsRotated(RealCol, ARow, angle)) canvas->Font->SetOrientation(angle * 10);
   return angle;
 }
 
 // Rich text is drawn by RTFPaint and measured by its plain text.
-AnsiString TExtStringGrid::PrintText(int RealCol, int ARow, TTextType& Type) {
+AnsiString TExtStringGrid::Printing::PrintText(int RealCol, int ARow, TTextType& Type) {
   Type = ttText;
-  if (HasDataCheckBox(RealCol, ARow)) return "";
-  AnsiString text = GetCellEx(RealCol, ARow);
-  Type = TextType(text, EnableHTML);
+  if (g.HasDataCheckBox(RealCol, ARow)) return "";
+  AnsiString text = g.GetCellEx(RealCol, ARow);
+  Type = TextType(text, g.EnableHTML);
   switch (Type) {
     case ttFormula:
-      return CalcCell(RealCol, ARow);
+      return g.CalcCell(RealCol, ARow);
     case ttRTF: {
       TRichText rich;
-      CellToRich(RealCol, ARow, rich);
+      g.CellToRich(RealCol, ARow, rich);
       return rich.GetText();
     }
     default:
@@ -44,42 +44,42 @@ AnsiString TExtStringGrid::PrintText(int RealCol, int ARow, TTextType& Type) {
   }
 }
 
-TSize TExtStringGrid::CellTextExtent(PrintPass& P, int ACol, int ARow) {
+TSize TExtStringGrid::Printing::CellTextExtent(int ACol, int ARow) {
   TCanvas* canvas = P.Canvas;
-  const int real = RemapCol(ACol);
+  const int real = g.RemapCol(ACol);
   TTextType type = ttText;
   AnsiString text = PrintText(real, ARow, type);
   TAlignment hAlign;
   TVAlignment vAlign;
-  const int angle = PrintFont(P, real, ARow, hAlign, vAlign);
+  const int angle = PrintFont(real, ARow, hAlign, vAlign);
   if (type == ttHTML) {
     // Fixed widths wrap the text as it will be drawn.
-    const int width = PrintSettings.NoAutoSize && !IsXMergedCell(real, ARow)
+    const int width = g.PrintSettings.NoAutoSize && !g.IsXMergedCell(real, ARow)
                           ? P.Widths[static_cast<std::size_t>(ACol)]
                           : 65535;
-    return PrintHTML(P, text, {0, 0, width, -65535}, true);
+    return PrintHTML(text, {0, 0, width, -65535}, true);
   }
   const int graphicWidth =
-      PrintSettings.PrintGraphics
-          ? static_cast<int>(std::lround(GetCellGraphicSize(real, ARow).cx * P.K))
+      g.PrintSettings.PrintGraphics
+          ? static_cast<int>(std::lround(g.GetCellGraphicSize(real, ARow).cx * P.K))
           : 0;
   if (text.empty()) text = "gh";
 
   TSize size;
   int widest = 0;
-  if (!(WordWrap && PrintSettings.NoAutoSize)) {
+  if (!(g.WordWrap && g.PrintSettings.NoAutoSize)) {
     int lines = 0;
     AnsiString rest = text;
     do {
       AnsiString line = GetNextLine(rest, true);
-      if (URLShow && !URLFull && IsURL(line)) StripURLProtocol(line);
+      if (g.URLShow && !g.URLFull && IsURL(line)) StripURLProtocol(line);
       widest = std::max(widest, canvas->TextWidth(line));
       ++lines;
     } while (!rest.empty());
     size = {widest + graphicWidth, canvas->TextHeight("gh") * lines};
   } else {
     const int width =
-        IsXMergedCell(real, ARow) ? 65535 : P.Widths[static_cast<std::size_t>(ACol)];
+        g.IsXMergedCell(real, ARow) ? 65535 : P.Widths[static_cast<std::size_t>(ACol)];
     TRect r(0, 0, width, 0);
     DrawText(canvas, text.c_str(), static_cast<int>(text.size()), &r,
              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
@@ -95,20 +95,20 @@ TSize TExtStringGrid::CellTextExtent(PrintPass& P, int ACol, int ARow) {
   return size;
 }
 
-int TExtStringGrid::PrintRowHeight(PrintPass& P, int ARow) {
+int TExtStringGrid::Printing::PrintRowHeight(int ARow) {
   if (ARow == P.CachedRow) return P.CachedHeight;
   int height = 0;
-  if (PrintSettings.NoAutoSizeRow) {
-    height = std::max(0, static_cast<int>(std::lround((RowHeights(ARow) - 4) * P.K)));
-  } else if (PrintSettings.UseFixedHeight) {
-    height = PrintSettings.FixedHeight;
-  } else if (OnPrintSetRowHeight) {
-    height = PrintSettings.FixedHeight;
-    OnPrintSetRowHeight(this, ARow, height);
+  if (g.PrintSettings.NoAutoSizeRow) {
+    height = std::max(0, static_cast<int>(std::lround((g.RowHeights(ARow) - 4) * P.K)));
+  } else if (g.PrintSettings.UseFixedHeight) {
+    height = g.PrintSettings.FixedHeight;
+  } else if (g.OnPrintSetRowHeight) {
+    height = g.PrintSettings.FixedHeight;
+    g.OnPrintSetRowHeight(&g, ARow, height);
   } else {
     for (int c = P.Range.Left; c <= P.Range.Right; ++c)
-      if (!IsYMergedCell(RemapCol(c), ARow))
-        height = std::max(height, CellTextExtent(P, c, ARow).cy);
+      if (!g.IsYMergedCell(g.RemapCol(c), ARow))
+        height = std::max(height, CellTextExtent(c, ARow).cy);
   }
   P.CachedRow = ARow;
   P.CachedHeight = height;
@@ -117,9 +117,9 @@ int TExtStringGrid::PrintRowHeight(PrintPass& P, int ARow) {
 
 // What a row takes on the page: its text with an eighth more, the gaps above and below and
 // the row spacing.
-int TExtStringGrid::PrintedRowHeight(PrintPass& P, int ARow) {
-  const int h = PrintRowHeight(P, ARow);
-  return std::max(0, h + h / 8 + 2 * P.Gap + PrintSettings.RowSpacing);
+int TExtStringGrid::Printing::PrintedRowHeight(int ARow) {
+  const int h = PrintRowHeight(ARow);
+  return std::max(0, h + h / 8 + 2 * P.Gap + g.PrintSettings.RowSpacing);
 }
 
 int TExtStringGrid::MaxLinesInRow(int ARow) {

@@ -4,92 +4,92 @@
 #include <algorithm>
 #include <cmath>
 
-#include "components/grid/grid/paint/CellTextFlags.h"
-#include "components/grid/grid/printing/ExtGridPrintPass.h"
-#include "components/grid/html/FilePicture.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/paint/CellTextFlags.h"
+#include "components/grid/grid/printing/Printing.h"
+#include "components/grid/html/FilePicture.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/picture.h"
 #include "platform/graphics/readerimage.h"
 
-int TExtStringGrid::PrintRow(PrintPass& P, int ARow, int Y) {
-  const int height = PrintedRowHeight(P, ARow);
+int TExtStringGrid::Printing::PrintRow(int ARow, int Y) {
+  const int height = PrintedRowHeight(ARow);
   if (!P.Output()) return height;
-  const PrintPass::Strip strip = P.Strips[static_cast<std::size_t>(P.StripIndex)];
+  const Pass::Strip strip = P.Strips[static_cast<std::size_t>(P.StripIndex)];
   if (P.RepeatCols)
-    for (int c = 0; c < std::min(GetFixedCols(), strip.First); ++c)
-      PrintCell(P, c, ARow, P.X[static_cast<std::size_t>(c)], Y, height);
+    for (int c = 0; c < std::min(g.GetFixedCols(), strip.First); ++c)
+      PrintCell(c, ARow, P.X[static_cast<std::size_t>(c)], Y, height);
   for (int c = strip.First; c <= strip.Last; ++c)
-    PrintCell(P, c, ARow, P.X[static_cast<std::size_t>(c)], Y, height);
+    PrintCell(c, ARow, P.X[static_cast<std::size_t>(c)], Y, height);
   return height;
 }
 
-void TExtStringGrid::PrintCell(PrintPass& P, int ACol, int ARow, int X, int Y, int RowHeight) {
-  const int real = RemapCol(ACol);
-  if (!IsBaseCell(real, ARow)) return;  // its block is drawn with the base cell
+void TExtStringGrid::Printing::PrintCell(int ACol, int ARow, int X, int Y, int RowHeight) {
+  const int real = g.RemapCol(ACol);
+  if (!g.IsBaseCell(real, ARow)) return;  // its block is drawn with the base cell
   TCanvas* canvas = P.Canvas;
-  const TPoint span = CellSpan(real, ARow);
+  const TPoint span = g.CellSpan(real, ARow);
   int right = X;
-  for (int c = ACol; c <= std::min(ACol + std::max(0, span.x), GetColCount() - 1); ++c)
+  for (int c = ACol; c <= std::min(ACol + std::max(0, span.x), g.GetColCount() - 1); ++c)
     right += P.Widths[static_cast<std::size_t>(c)] + P.Spacing;
   if (right > P.W) right = P.Right;
   int bottom = Y - RowHeight;
-  for (int r = ARow + 1; r <= std::min(ARow + std::max(0, span.y), GetRowCount() - 1); ++r)
-    bottom -= PrintedRowHeight(P, r);
-  const bool cut = bottom < -P.H + PrintSettings.FooterSize;
+  for (int r = ARow + 1; r <= std::min(ARow + std::max(0, span.y), g.GetRowCount() - 1); ++r)
+    bottom -= PrintedRowHeight(r);
+  const bool cut = bottom < -P.H + g.PrintSettings.FooterSize;
   if (cut) bottom = Y - RowHeight;
   const TRect cell(X, Y, right, bottom);
 
   TAlignment hAlign = taLeftJustify;
   TVAlignment vAlign = vtaTop;
-  const int angle = PrintFont(P, real, ARow, hAlign, vAlign);
+  const int angle = PrintFont(real, ARow, hAlign, vAlign);
   canvas->Brush->SetStyle(bsSolid);
   canvas->FillRect(cell);
-  PrintCellLines(P, real, ARow, cell, cut);
+  PrintCellLines(real, ARow, cell, cut);
 
-  const int h = PrintRowHeight(P, ARow);
+  const int h = PrintRowHeight(ARow);
   const int inset = P.Spacing / 2;
-  const int above = P.Gap + h / 16 + PrintSettings.RowSpacing / 2;
+  const int above = P.Gap + h / 16 + g.PrintSettings.RowSpacing / 2;
   TRect text(X + inset, Y - above, right - inset, bottom + P.Gap);
-  if (PrintSettings.PrintGraphics && !PrintCellGraphic(P, real, ARow, text, hAlign)) return;
+  if (g.PrintSettings.PrintGraphics && !PrintCellGraphic(real, ARow, text, hAlign)) return;
 
   TTextType type = ttText;
   AnsiString value = PrintText(real, ARow, type);
   if (type == ttRTF) {
     canvas->Brush->SetStyle(bsClear);
-    RTFPaint(real, ARow, canvas, text);
+    g.RTFPaint(real, ARow, canvas, text);
     return;
   }
   if (type == ttHTML) {
-    PrintHTML(P, value, text, false);
+    PrintHTML(value, text, false);
     return;
   }
-  if (URLShow && IsURL(value)) {
-    if (!URLFull) StripURLProtocol(value);
+  if (g.URLShow && IsURL(value)) {
+    if (!g.URLFull) StripURLProtocol(value);
     TFontStyles style = canvas->Font->GetStyle();
     canvas->Font->SetStyle(style << fsUnderline);
-    canvas->Font->SetColor(URLColor);
+    canvas->Font->SetColor(g.URLColor);
   }
   const int mode = canvas->SetBkMode(TRANSPARENT);
   if (angle != 0) {
     // The placement is worked out with y growing downwards.
     const TRect down(text.Left, -text.Top, text.Right, -text.Bottom);
-    const TPoint at = CalcTextPos(canvas, down, angle, value, hAlign, vAlign);
+    const TPoint at = g.CalcTextPos(canvas, down, angle, value, hAlign, vAlign);
     canvas->TextOut(at.x, -at.y, value);
   } else {
-    unsigned flags = DT_NOPREFIX | DT_EXPANDTABS | HorizontalFlags(hAlign) |
-                     VerticalFlags(vAlign) | WrapFlags(WordWrap, Multilinecells);
-    if (!WordWrap && LinesInText(value, true) > 1) flags &= ~unsigned{DT_SINGLELINE};
+    unsigned flags = DT_NOPREFIX | DT_EXPANDTABS | HorizontalFlags(hAlign) | VerticalFlags(vAlign) |
+                     WrapFlags(g.WordWrap, g.Multilinecells);
+    if (!g.WordWrap && LinesInText(value, true) > 1) flags &= ~unsigned{DT_SINGLELINE};
     DrawText(canvas, value.c_str(), static_cast<int>(value.size()), &text, flags);
   }
   canvas->SetBkMode(mode);
 }
 
 // The lines the page's border style gives every cell, as the cell's hook changes them.
-void TExtStringGrid::PrintCellLines(PrintPass& P, int RealCol, int ARow, const TRect& R,
-                                    bool BottomCut) {
+void TExtStringGrid::Printing::PrintCellLines(int RealCol, int ARow, const TRect& R,
+                                              bool BottomCut) {
   TCellBorders sides;
-  switch (PrintSettings.Borders) {
+  switch (g.PrintSettings.Borders) {
     case pbSingle:
     case pbDouble:
       sides << cbTop << cbLeft << cbRight << cbBottom;
@@ -108,7 +108,7 @@ void TExtStringGrid::PrintCellLines(PrintPass& P, int RealCol, int ARow, const T
   TCanvas* canvas = P.Canvas;
   TPen pen;
   pen.Assign(*canvas->Pen);
-  GetCellPrintBorder(RealCol, ARow, canvas->Pen, sides);
+  g.GetCellPrintBorder(RealCol, ARow, canvas->Pen, sides);
   if (BottomCut) sides >> cbBottom;
   const auto line = [&](int x1, int y1, int x2, int y2) {
     canvas->MoveTo(x1, y1);
@@ -123,9 +123,9 @@ void TExtStringGrid::PrintCellLines(PrintPass& P, int RealCol, int ARow, const T
 
 // Bitmaps, icons and pictures at their printed size in the text rectangle's corner by their
 // alignment; the controls as the screen draws them.
-bool TExtStringGrid::PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect& R,
-                                      TAlignment HAlign) {
-  TCellGraphic* graphic = GetCellGraphic(RealCol, ARow);
+bool TExtStringGrid::Printing::PrintCellGraphic(int RealCol, int ARow, TRect& R,
+                                                TAlignment HAlign) {
+  TCellGraphic* graphic = g.GetCellGraphic(RealCol, ARow);
   if (!graphic) return true;
   TGraphic* image = nullptr;
   TFilePicture* file = nullptr;
@@ -153,15 +153,15 @@ bool TExtStringGrid::PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect
     case ctImageList:
     case ctDataImage:
     case ctImages:
-      w = PrintCellControl(P, RealCol, ARow, R, HAlign, textShows);
+      w = PrintCellControl(RealCol, ARow, R, HAlign, textShows);
       break;
     default:
       return true;
   }
   if (image || file) {
     const int width = std::abs(R.Width()), height = std::abs(R.Height());
-    const TSize pixels = GetPrintGraphicSize(RealCol, ARow, static_cast<int>(width / P.K),
-                                             static_cast<int>(height / P.K), 1.0);
+    const TSize pixels = g.GetPrintGraphicSize(RealCol, ARow, static_cast<int>(width / P.K),
+                                               static_cast<int>(height / P.K), 1.0);
     w = std::min(width, static_cast<int>(std::lround(pixels.cx * P.K)));
     const int h = std::min(height, static_cast<int>(std::lround(pixels.cy * P.K)));
     int left = R.Left;
@@ -176,7 +176,7 @@ bool TExtStringGrid::PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect
       top = R.Top - (height - h) / 2;
     const TRect target(left, top, left + w, top - h);
     if (TBitmap* bitmap = dynamic_cast<TBitmap*>(image))
-      PrintBitmap(P.Canvas, target, bitmap);
+      g.PrintBitmap(P.Canvas, target, bitmap);
     else if (image)
       P.Canvas->StretchDraw(target, image);
     if (file) file->DrawPicture(P.Canvas, target);
@@ -186,8 +186,8 @@ bool TExtStringGrid::PrintCellGraphic(PrintPass& P, int RealCol, int ARow, TRect
   return textShows;
 }
 
-void TExtStringGrid::PrintBorders(PrintPass& P) {
-  const TPrintBorders borders = PrintSettings.Borders;
+void TExtStringGrid::Printing::PrintBorders() {
+  const TPrintBorders borders = g.PrintSettings.Borders;
   TCanvas* canvas = P.Canvas;
   const auto line = [&](int x1, int y1, int x2, int y2) {
     canvas->MoveTo(x1, y1);
@@ -204,7 +204,7 @@ void TExtStringGrid::PrintBorders(PrintPass& P) {
   if ((borders == pbDouble || borders == pbVertical || borders == pbAroundVertical) &&
       P.RepeatCols) {
     const int first = P.Strips[static_cast<std::size_t>(P.StripIndex)].First;
-    for (int c = 0; c < std::min(GetFixedCols(), first); ++c)
+    for (int c = 0; c < std::min(g.GetFixedCols(), first); ++c)
       line(P.X[static_cast<std::size_t>(c)], P.TableTop, P.X[static_cast<std::size_t>(c)], P.Y);
   }
 }

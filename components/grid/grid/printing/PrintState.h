@@ -1,7 +1,7 @@
 // What the grid's printing keeps from one layout to the next: the range and the output
 // rectangle a layout takes (BuildPages lays out the last ones again), the pages to output, the
 // pages the last preview laid out, and each column's printed width and offset for the program
-// to read back. The state of one run is the PrintPass's.
+// to read back. The state of one run is its Printing pass.
 #pragma once
 
 #include <array>
