@@ -10,6 +10,7 @@
 #include "components/grid/core/SortState.h"
 #include "components/grid/grid/ExtGridCheck.h"
 #include "components/grid/grid/ExtGridCoreState.h"
+#include "components/grid/grid/FormResize.h"
 #include "components/grid/grid/cells/LineState.h"
 #include "components/grid/grid/dragdrop/OleDrag.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
@@ -60,13 +61,13 @@ TExtStringGrid::TExtStringGrid(TComponent* AOwner)
   paint_->ActiveCellFont->OnChange = repaint;
   SetDefaultRowHeight(21);
   paint_->FooterPanel->SetParent(this);
-  TakeOverFormResize();
+  FormResize(*this).TakeOver();
   OleDrag(*this).InitOleDragDrop();
 }
 
 TExtStringGrid::~TExtStringGrid() {
   if (ColumnSize.Save) Application->HandleEvent([this] { SaveColSizes(); });
-  HandBackFormResize();
+  FormResize(*this).HandBack();
   Mouse(*this).EndMoveDisplay();  // freed during a move: the drag cursor must not outlive it
 }
 

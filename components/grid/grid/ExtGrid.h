@@ -1306,8 +1306,6 @@ class TExtStringGrid : public TBaseGrid {
 
  private:
   // Object model and settings
-  friend class FormResizeLink;
-
   // The private state by concern, each type defined in the private header named beside it
   // and included only by the files that use it. Sorting, hidden columns, finding, printing and
   // drag and drop keep theirs below.
@@ -1332,60 +1330,24 @@ class TExtStringGrid : public TBaseGrid {
     field = value;
     Invalidate();
   }
-  void TakeOverFormResize();
-  void HandBackFormResize();
+  class FormResize;  // FormResize.h: the owner form's OnResize, taken over and handed back
 
   // Cell access, marking and selection
-  // The cells of a marking or fill: all, or the normal ones.
-  TGridRect CellRange(bool DoFixed) const;
-  // Gives each cell of R (inside the grid) the text Change makes of it, a merged block once.
-  void ChangeCellTexts(const TGridRect& R,
-                       const std::function<AnsiString(const AnsiString&)>& Change);
-  void MarkCells(const AnsiString& Text, const AnsiString& Tag, bool DoCase, const TGridRect& R);
-  void UnMarkCells(const AnsiString& Tag, const TGridRect& R);
+  class CellTexts;  // CellTexts.h: cell texts found, checked, marked and filled over a range
 
   // Sorting
-  struct SortPass;
-  class SortSpace;
-  struct SortColumns;  // what the running sort knows of the columns it compares
+  class Sorting;  // Sorting.h: the quick sort's steps, its passes and the rows' comparisons
   std::unique_ptr<TSortState> sort_;
-
-  TSortFormat ReadSortFormat(int ACol);
-  const AnsiString& SortText(int ACol, int ARow, AnsiString& Made);
-  // An empty cell goes last (blLast) or first (blFirst) in either direction.
-  int PlaceBlanks(int Result, bool Empty1, bool Empty2) const {
-    if (!SortSettings.IgnoreBlanks || Empty1 == Empty2) return Result;
-    return (Empty1 ? 1 : -1) * (SortSettings.BlankPos == blLast ? 1 : -1) * DirectionFactor();
-  }
-  int DirectionFactor() const { return SortSettings.GetDirection() == sdAscending ? 1 : -1; }
-  // Format: as the running sort knows it, or nullptr to ask for it.
-  int CompareCells(int ACol, int ARow1, int ARow2, const TSortFormat* Format);
-  int PassCompare(const SortPass& Pass, int ARow1, int ARow2);
-  void SwapSortedRows(int ARow1, int ARow2);
-  void FlushSortedRows();
-  void QuickSortRows(const SortPass& Pass, int L, int R);
-  void CopyPivotRow(int ARow, int Pivot);
-  // The normal rows, or each group (first and last row) alone.
-  void SortWhole(const SortPass& Pass, bool KeepColumn0,
-                 const std::vector<TPoint>* Groups = nullptr);
 
   // Hidden rows and columns, nodes, grouping
   std::unique_ptr<TColumnMap> columns_;  // hidden columns and the widths they keep
-  int NodeEndRow(int DisplayRow, int Span);
-  std::vector<int> CloseNode(int DisplayRow);
-  void SetNodeLevels(int FromRow, int ToRow, int Level);
-  // Each node row's cell in ACol gets what Of gives for its group's rows From..To.
-  void GroupStatistic(int ACol, const std::function<AnsiString(int From, int To)>& Of);
+  class Nodes;  // Nodes.h: closing nodes, their levels and the statistics of groups
 
   // Row and column operations
   class Lines;  // cells/Lines.h: rows and columns exchanged, removed, hidden, merged, sized
-  struct FloatStats;
-  FloatStats LineStats(bool Columnwise, int Line, int From, int To);
 
   // Find, filter and check
   std::unique_ptr<TFindFilterState> find_;
-  bool MatchCell(int ACol, int ARow);
-  AnsiString CheckText(int ACol, int ARow, const AnsiString& Text, bool Correct, bool Mark);
 
   // Painting
   class Painting;    // paint/Painting.h: the steps that paint cells and the marks over them

@@ -2,6 +2,7 @@
 #include "components/grid/grid/ExtGridCheck.h"
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/CellTexts.h"
 #include "components/grid/html/HTMLHilight.h"
 
 namespace {
@@ -52,11 +53,11 @@ AnsiString TCapitalCheck::Correct(int /*ACol*/, int /*ARow*/, const AnsiString& 
 // --- the grid's side ------------------------------------------------------------------------
 
 // The checker's correction, then its marking of the corrected text.
-AnsiString TExtStringGrid::CheckText(int ACol, int ARow, const AnsiString& Text, bool Correct,
-                                     bool Mark) {
+AnsiString TExtStringGrid::CellTexts::CheckText(int ACol, int ARow, const AnsiString& Text,
+                                                bool Correct, bool Mark) {
   AnsiString value = Text;
-  if (Correct) value = CellChecker->Correct(ACol, ARow, value);
-  if (Mark) value = CellChecker->MarkError(ACol, ARow, value);
+  if (Correct) value = g.CellChecker->Correct(ACol, ARow, value);
+  if (Mark) value = g.CellChecker->MarkError(ACol, ARow, value);
   return value;
 }
 
@@ -68,8 +69,8 @@ bool TExtStringGrid::CheckCell(int ACol, int ARow) {
     if (ARow >= 0 && ARow < GetRowCount() && ARow != GetRow()) SetRow(ARow);
   }
   const AnsiString text = GetCellEx(ACol, ARow);
-  const AnsiString checked =
-      CheckText(ACol, ARow, text, CellChecker->UseCorrect, CellChecker->UseMarkError);
+  const AnsiString checked = CellTexts(*this).CheckText(ACol, ARow, text, CellChecker->UseCorrect,
+                                                        CellChecker->UseMarkError);
   if (checked == text) return true;
   SetCellEx(ACol, ARow, checked);
   return false;
@@ -92,16 +93,16 @@ bool TExtStringGrid::CheckCells(int ACol1, int ARow1, int ACol2, int ARow2) {
 }
 
 bool TExtStringGrid::CheckCol(bool DoFixed, int ACol) {
-  const TGridRect range = CellRange(DoFixed);
+  const TGridRect range = CellTexts(*this).CellRange(DoFixed);
   return CheckCells(ACol, range.Top, ACol, range.Bottom);
 }
 
 bool TExtStringGrid::CheckRow(bool DoFixed, int ARow) {
-  const TGridRect range = CellRange(DoFixed);
+  const TGridRect range = CellTexts(*this).CellRange(DoFixed);
   return CheckCells(range.Left, ARow, range.Right, ARow);
 }
 
 bool TExtStringGrid::CheckGrid(bool DoFixed) {
-  const TGridRect range = CellRange(DoFixed);
+  const TGridRect range = CellTexts(*this).CellRange(DoFixed);
   return CheckCells(range.Left, range.Top, range.Right, range.Bottom);
 }

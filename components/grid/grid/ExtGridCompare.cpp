@@ -4,37 +4,38 @@
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/SortState.h"
 #include "components/grid/grid/SortColumns.h"
+#include "components/grid/grid/Sorting.h"
 
 int TExtStringGrid::Compare(int ACol, int ARow1, int ARow2) {
-  return SortColumns::Compare(*this, sort_->Run, ACol, ARow1, ARow2);
+  return Sorting::Columns::Compare(*this, sort_->Run, ACol, ARow1, ARow2);
 }
 
 int TExtStringGrid::CompareLine(int ACol, int ARow1, int ARow2) {
-  return SortColumns::Line(*this, sort_->Run, ACol, ARow1, ARow2);
+  return Sorting::Columns::Line(*this, sort_->Run, ACol, ARow1, ARow2);
 }
 
 int TExtStringGrid::CompareLineIndexed(int Index, int ARow1, int ARow2) {
-  return SortColumns::LineIndexed(*this, sort_->Run, Index, ARow1, ARow2);
+  return Sorting::Columns::LineIndexed(*this, sort_->Run, Index, ARow1, ARow2);
 }
 
-TSortFormat TExtStringGrid::ReadSortFormat(int ACol) {
+TSortFormat TExtStringGrid::Sorting::ReadSortFormat(int ACol) {
   TSortFormat format;
-  format.Style = SortSettings.AutoFormat ? ssAutomatic : ssAlphabetic;
-  GetColFormat(ACol, format.Style, format.Prefix, format.Suffix);
+  format.Style = g.SortSettings.AutoFormat ? ssAutomatic : ssAlphabetic;
+  g.GetColFormat(ACol, format.Style, format.Prefix, format.Suffix);
   return format;
 }
 
 // The display text as the sort reads it, in place unless a handler or a merged block makes
 // it differ from the stored text.
-const AnsiString& TExtStringGrid::SortText(int ACol, int ARow, AnsiString& Made) {
-  if (!OnGetDisplText && !HasCellProperties(ACol, ARow)) return Cells(ACol, ARow);
-  Made = GetCellEx(ACol, ARow);
+const AnsiString& TExtStringGrid::Sorting::SortText(int ACol, int ARow, AnsiString& Made) {
+  if (!g.OnGetDisplText && !g.HasCellProperties(ACol, ARow)) return g.Cells(ACol, ARow);
+  Made = g.GetCellEx(ACol, ARow);
   return Made;
 }
 
 // The column's format, and its keys when it may have them.
-TSortKeys::Column* TExtStringGrid::SortColumns::Know(TExtStringGrid& Grid, int ACol) {
-  TSortFormat format = Grid.ReadSortFormat(ACol);
+TSortKeys::Column* TExtStringGrid::Sorting::Columns::Know(TExtStringGrid& Grid, int ACol) {
+  TSortFormat format = Sorting(Grid).ReadSortFormat(ACol);
   // A format handler may have compared other columns: the records may have moved.
   TSortRun& run = *Grid.sort_->Run;
   TSortKeys::Column& column = run.Keys.At(ACol);
@@ -45,14 +46,15 @@ TSortKeys::Column* TExtStringGrid::SortColumns::Know(TExtStringGrid& Grid, int A
     TSortKeys::MakeKeys(
         column, Grid.GetRowCount(),
         [&Grid, &run, ACol](int ARow, AnsiString& Made) -> const AnsiString& {
-          return Grid.SortText(ACol, run.CellsRow(ARow), Made);
+          return Sorting(Grid).SortText(ACol, run.CellsRow(ARow), Made);
         },
         [&Grid, &run, ACol](int ARow) { return &Grid.Cells(ACol, run.CellsRow(ARow)); });
   return &column;
 }
 
 // Without keys: the format as the running sort knows it (or asked for now), the cells read.
-int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, const TSortFormat* Format) {
+int TExtStringGrid::Sorting::CompareCells(int ACol, int ARow1, int ARow2,
+                                          const TSortFormat* Format) {
   TSortFormat read;
   const TSortFormat& format = Format ? *Format : (read = ReadSortFormat(ACol));
   FlushSortedRows();  // the cells must stand where the sort has put them
@@ -61,11 +63,11 @@ int TExtStringGrid::CompareCells(int ACol, int ARow1, int ARow2, const TSortForm
   const AnsiString& text2 = SortText(ACol, ARow2, made2);
   int result = 0;
   if (format.Style == ssCustom) {
-    if (OnCustomCompare) OnCustomCompare(this, text1, text2, result);
+    if (g.OnCustomCompare) g.OnCustomCompare(&g, text1, text2, result);
   } else if (format.Style == ssRaw) {
-    if (OnRawCompare) OnRawCompare(this, ACol, ARow1, ARow2, result);
+    if (g.OnRawCompare) g.OnRawCompare(&g, ACol, ARow1, ARow2, result);
   } else if (format.Style == ssImages) {
-    const int index1 = GetCellImageIdx(ACol, ARow1), index2 = GetCellImageIdx(ACol, ARow2);
+    const int index1 = g.GetCellImageIdx(ACol, ARow1), index2 = g.GetCellImageIdx(ACol, ARow2);
     result = (index1 > index2) - (index1 < index2);
   } else {
     result = CompareSortTexts(format, text1, text2);

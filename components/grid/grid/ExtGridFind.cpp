@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/CellTexts.h"
 #include "components/grid/grid/cells/Lines.h"
 #include "components/grid/core/FindFilterState.h"
 
@@ -47,9 +48,9 @@ struct FindWalk {
 
 }  // namespace
 
-bool TExtStringGrid::MatchCell(int ACol, int ARow) {
-  const int col = find_->Params().Contains(fnIncludeHiddenColumns) ? ACol : RemapCol(ACol);
-  return find_->Matches(GetCellEx(col, ARow));
+bool TExtStringGrid::CellTexts::MatchCell(int ACol, int ARow) {
+  const int col = g.find_->Params().Contains(fnIncludeHiddenColumns) ? ACol : g.RemapCol(ACol);
+  return g.find_->Matches(g.GetCellEx(col, ARow));
 }
 
 // Past the last cell of the range the search ends: a search from the last match stops there
@@ -73,8 +74,9 @@ TPoint TExtStringGrid::Find(TPoint StartCell, const AnsiString& Text, TFindParam
     cell = StartCell;
     if (!walk.Holds(cell) || !walk.Step(cell)) return none;
   }
+  CellTexts texts(*this);
   do {
-    if (MatchCell(cell.x, cell.y)) {
+    if (texts.MatchCell(cell.x, cell.y)) {
       find_->Found = cell;
       if (Params.Contains(fnAutoGoto)) {
         if (cell.x < GetColCount() && cell.x != GetCol()) SetCol(cell.x);

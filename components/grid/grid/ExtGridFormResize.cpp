@@ -4,16 +4,18 @@
 // grid is freed first.
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridCoreState.h"
+#include "components/grid/grid/FormResize.h"
 #include "platform/controls/forms.h"
 
 class FormResizeLink {
  public:
-  FormResizeLink(TExtStringGrid* grid, TNotifyEvent previous)
-      : grid_(grid), previous_(std::move(previous)) {}
+  // gridResize: the grid's own resize, released by Detach when the grid goes.
+  FormResizeLink(TNotifyEvent gridResize, TNotifyEvent previous)
+      : gridResize_(std::move(gridResize)), previous_(std::move(previous)) {}
 
   void Resize(TObject* Sender) const {
-    if (grid_)
-      grid_->GridResize(Sender);
+    if (gridResize_)
+      gridResize_(Sender);
     else if (previous_)
       previous_(Sender);
   }
@@ -21,10 +23,10 @@ class FormResizeLink {
     if (previous_) previous_(Sender);
   }
   const TNotifyEvent& Previous() const { return previous_; }
-  void Detach() { grid_ = nullptr; }
+  void Detach() { gridResize_ = nullptr; }
 
  private:
-  TExtStringGrid* grid_;
+  TNotifyEvent gridResize_;
   TNotifyEvent previous_;
 };
 
@@ -43,21 +45,23 @@ TForm* OwnerForm(const TComponent& grid) {
 
 }  // namespace
 
-void TExtStringGrid::TakeOverFormResize() {
-  TForm* form = OwnerForm(*this);
+void TExtStringGrid::FormResize::TakeOver() {
+  TForm* form = OwnerForm(g);
   if (!form || form->GetComponentState().Contains(csDesigning)) return;
-  core_->FormResize = std::make_shared<FormResizeLink>(this, form->OnResize);
-  form->OnResize = FormResizeHook{core_->FormResize};
-  core_->FormSize = {form->GetWidth(), form->GetHeight()};
+  TExtStringGrid& grid = g;
+  g.core_->FormResize = std::make_shared<FormResizeLink>(
+      [&grid](TObject* Sender) { grid.GridResize(Sender); }, form->OnResize);
+  form->OnResize = FormResizeHook{g.core_->FormResize};
+  g.core_->FormSize = {form->GetWidth(), form->GetHeight()};
 }
 
-void TExtStringGrid::HandBackFormResize() {
-  if (!core_->FormResize) return;
-  core_->FormResize->Detach();
-  TForm* form = OwnerForm(*this);
+void TExtStringGrid::FormResize::HandBack() {
+  if (!g.core_->FormResize) return;
+  g.core_->FormResize->Detach();
+  TForm* form = OwnerForm(g);
   if (!form) return;
   const FormResizeHook* hook = form->OnResize.target<FormResizeHook>();
-  if (hook && hook->link == core_->FormResize) form->OnResize = core_->FormResize->Previous();
+  if (hook && hook->link == g.core_->FormResize) form->OnResize = g.core_->FormResize->Previous();
 }
 
 // The grid takes up what the form gained or lost since its last resize; a size that would

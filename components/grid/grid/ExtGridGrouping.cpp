@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/Nodes.h"
 #include "components/grid/grid/UpdateScope.h"
 #include "components/grid/grid/cells/LineState.h"
 #include "components/grid/grid/cells/Lines.h"
@@ -75,13 +76,13 @@ void TExtStringGrid::UnGroup() {
   lines_->GroupColumn = -1;
 }
 
-void TExtStringGrid::GroupStatistic(int ACol,
-                                    const std::function<AnsiString(int From, int To)>& Of) {
-  for (int r = GetFixedRows(); r <= Lines::LastNormalRow(*this); ++r) {
-    if (!IsNode(r)) continue;
+void TExtStringGrid::Nodes::GroupStatistic(int ACol,
+                                           const std::function<AnsiString(int From, int To)>& Of) {
+  for (int r = g.GetFixedRows(); r <= Lines::LastNormalRow(g); ++r) {
+    if (!g.IsNode(r)) continue;
     int next = r + 1;
-    while (next <= Lines::LastNormalRow(*this) && !IsNode(next)) ++next;
-    SetCellEx(ACol, r, Of(r + 1, next - 1));
+    while (next <= Lines::LastNormalRow(g) && !g.IsNode(next)) ++next;
+    g.SetCellEx(ACol, r, Of(r + 1, next - 1));
   }
 }
 
@@ -99,21 +100,21 @@ std::function<AnsiString(int, int)> FloatsOf(TExtStringGrid& Grid, int ACol, Sta
 }  // namespace
 
 void TExtStringGrid::GroupSum(int ACol) {
-  GroupStatistic(ACol, FloatsOf(*this, ACol, &TExtStringGrid::ColumnSum));
+  Nodes(*this).GroupStatistic(ACol, FloatsOf(*this, ACol, &TExtStringGrid::ColumnSum));
 }
 
 void TExtStringGrid::GroupAvg(int ACol) {
-  GroupStatistic(ACol, FloatsOf(*this, ACol, &TExtStringGrid::ColumnAvg));
+  Nodes(*this).GroupStatistic(ACol, FloatsOf(*this, ACol, &TExtStringGrid::ColumnAvg));
 }
 
 void TExtStringGrid::GroupMin(int ACol) {
-  GroupStatistic(ACol, FloatsOf(*this, ACol, &TExtStringGrid::ColumnMin));
+  Nodes(*this).GroupStatistic(ACol, FloatsOf(*this, ACol, &TExtStringGrid::ColumnMin));
 }
 
 void TExtStringGrid::GroupMax(int ACol) {
-  GroupStatistic(ACol, FloatsOf(*this, ACol, &TExtStringGrid::ColumnMax));
+  Nodes(*this).GroupStatistic(ACol, FloatsOf(*this, ACol, &TExtStringGrid::ColumnMax));
 }
 
 void TExtStringGrid::GroupCount(int ACol) {
-  GroupStatistic(ACol, [](int From, int To) { return IntToStr(To - From + 1); });
+  Nodes(*this).GroupStatistic(ACol, [](int From, int To) { return IntToStr(To - From + 1); });
 }

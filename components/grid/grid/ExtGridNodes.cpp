@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/Nodes.h"
 #include "components/grid/grid/UpdateScope.h"
 #include "components/grid/grid/cells/LineState.h"
 #include "components/grid/grid/cells/Lines.h"
@@ -13,9 +14,9 @@ namespace {
 constexpr int kNodeIndent = 16;
 }  // namespace
 
-void TExtStringGrid::SetNodeLevels(int FromRow, int ToRow, int Level) {
-  for (int r = std::max(FromRow, 0); r <= ToRow && r < GetRowCount(); ++r)
-    if (Level != 0 || HasCellProperties(0, r)) GetCellProperties(0, r)->NodeLevel = Level;
+void TExtStringGrid::Nodes::SetNodeLevels(int FromRow, int ToRow, int Level) {
+  for (int r = std::max(FromRow, 0); r <= ToRow && r < g.GetRowCount(); ++r)
+    if (Level != 0 || g.HasCellProperties(0, r)) g.GetCellProperties(0, r)->NodeLevel = Level;
 }
 
 int TExtStringGrid::GetNodeCount() const { return lines_->NodeCount; }
@@ -31,7 +32,7 @@ void TExtStringGrid::AddNode(int ARow, int Span) {
   node->CellVAlign = vaCenter;
   node->CellHAlign = haBeforeText;
   node->CellAngle = row;
-  SetNodeLevels(row, Lines::LastOf(row, Span, GetRowCount() - 1), 1);
+  Nodes(*this).SetNodeLevels(row, Lines::LastOf(row, Span, GetRowCount() - 1), 1);
   if (lines_->NodeCount == 0) RepaintCol(0);
   ++lines_->NodeCount;
   if (GetCol() == 0 && GetColCount() > 1) SetCol(1);
@@ -41,7 +42,7 @@ void TExtStringGrid::RemoveNode(int ARow) {
   const int row = RemapRow(ARow);
   if (!IsNode(row)) return;
   ExpandNode(ARow);
-  SetNodeLevels(row, Lines::LastOf(row, GetNodeSpan(row), GetRowCount() - 1), 0);
+  Nodes(*this).SetNodeLevels(row, Lines::LastOf(row, GetNodeSpan(row), GetRowCount() - 1), 0);
   FreeCellGraphic(0, row);
   RepaintCell(0, row);
   lines_->NodeCount = std::max(lines_->NodeCount - 1, 0);
@@ -67,32 +68,32 @@ void TExtStringGrid::SetNodeSpan(int ARow, int Span) {
 }
 
 // The display row after the last row of the node at Row.
-int TExtStringGrid::NodeEndRow(int DisplayRow, int Span) {
+int TExtStringGrid::Nodes::NodeEndRow(int DisplayRow, int Span) {
   if (Span > 0)
-    return std::min<long long>(static_cast<long long>(DisplayRow) + Span, GetRowCount());
+    return std::min<long long>(static_cast<long long>(DisplayRow) + Span, g.GetRowCount());
   int end = DisplayRow + 1;
-  while (end < GetRowCount() && !IsNode(end)) ++end;
+  while (end < g.GetRowCount() && !g.IsNode(end)) ++end;
   return end;
 }
 
 // Closes the open node at a display row and gives the display rows it hides. A span counts
 // real rows: rows a closed node inside already hid are part of it.
-std::vector<int> TExtStringGrid::CloseNode(int DisplayRow) {
-  if (!IsNode(DisplayRow) || GetNodeState(DisplayRow)) return {};
-  TCellGraphic* node = GetCellGraphic(0, DisplayRow);
+std::vector<int> TExtStringGrid::Nodes::CloseNode(int DisplayRow) {
+  if (!g.IsNode(DisplayRow) || g.GetNodeState(DisplayRow)) return {};
+  TCellGraphic* node = g.GetCellGraphic(0, DisplayRow);
   node->CellBoolean = true;
-  RepaintCell(0, DisplayRow);
-  const int real = RemapRowInv(DisplayRow);
+  g.RepaintCell(0, DisplayRow);
+  const int real = g.RemapRowInv(DisplayRow);
   const long long last = node->CellIndex > 0 ? static_cast<long long>(real) + node->CellIndex - 1
-                                             : RemapRowInv(NodeEndRow(DisplayRow, 0)) - 1LL;
+                                             : g.RemapRowInv(NodeEndRow(DisplayRow, 0)) - 1LL;
   if (last <= real) return {};
-  return Lines(*this).ShownRowsIn(real + 1, static_cast<int>(std::min<long long>(last, INT_MAX)));
+  return Lines(g).ShownRowsIn(real + 1, static_cast<int>(std::min<long long>(last, INT_MAX)));
 }
 
 void TExtStringGrid::ContractNode(int ARow) {
   if (IsHiddenRow(ARow)) return;
   HideInplaceEdit();
-  Lines(*this).TakeRowsOut(CloseNode(RemapRow(ARow)), false);
+  Lines(*this).TakeRowsOut(Nodes(*this).CloseNode(RemapRow(ARow)), false);
 }
 
 void TExtStringGrid::ExpandNode(int ARow) {
@@ -113,8 +114,9 @@ void TExtStringGrid::ContractAll() {
   TUpdateScope lock(*this);
   HideInplaceEdit();
   std::vector<bool> hide(GetRowCount());
+  Nodes nodes(*this);
   for (int r = GetRowCount() - 1; r >= 1; --r)
-    for (int row : CloseNode(r)) hide[row] = true;
+    for (int row : nodes.CloseNode(r)) hide[row] = true;
   std::vector<int> rows;
   for (int r = 0; r < GetRowCount(); ++r)
     if (hide[r]) rows.push_back(r);
@@ -143,7 +145,7 @@ void TExtStringGrid::InsertChildRow(int ARow) {
   const int row = RemapRow(ARow);
   const int rows = GetRowCount();
   InsertRows(row, 1);
-  if (GetRowCount() > rows && parent >= 0) SetNodeLevels(row, row, 1);
+  if (GetRowCount() > rows && parent >= 0) Nodes(*this).SetNodeLevels(row, row, 1);
 }
 
 void TExtStringGrid::RemoveChildRow(int ARow) {
@@ -161,7 +163,7 @@ int TExtStringGrid::GetNodeSpanType(int ARow) {
   int node = ARow - 1;
   while (node >= GetFixedRows() && !IsNode(node)) --node;
   if (node < GetFixedRows()) return 0;
-  const int end = NodeEndRow(node, GetNodeSpan(node));
+  const int end = Nodes(*this).NodeEndRow(node, GetNodeSpan(node));
   if (ARow < end - 1) return 2;
   return GetNodeState(node) ? 2 : 1;
 }

@@ -15,6 +15,7 @@
 #include "components/grid/core/SortState.h"
 #include "components/grid/grid/ExtGridError.h"
 #include "components/grid/grid/SortColumns.h"
+#include "components/grid/grid/Sorting.h"
 #include "components/grid/grid/UpdateScope.h"
 #include "platform/core/invariant.h"
 
@@ -51,19 +52,19 @@ class ColumnAside {
 // the run: the columns' sort formats are read once each while it lives, and with Keys the
 // cells' keys are made once each (a sort of many comparisons; not worth it for one), unless
 // a display-text handler may change what a cell shows as it moves.
-struct TExtStringGrid::SortPass {
-  SortPass(TExtStringGrid& grid, int column, bool indexed, bool keys = true)
+struct TExtStringGrid::Sorting::Pass {
+  Pass(TExtStringGrid& grid, int column, bool indexed, bool keys = true)
       : grid(grid), column(column), indexed(indexed),
-        direction(indexed ? 1 : grid.DirectionFactor()), run(Enter(keys)) {}
-  ~SortPass() {
+        direction(indexed ? 1 : Sorting(grid).DirectionFactor()), run(Enter(keys)) {}
+  ~Pass() {
     run->Column = outerColumn;
     if (!own) return;
-    grid.FlushSortedRows();
+    Sorting(grid).FlushSortedRows();
     grid.sort_->Run = nullptr;
     CheckInvariant("sort cross reference", [&] { return grid.sort_->Fault(); });
   }
-  SortPass(const SortPass&) = delete;
-  SortPass& operator=(const SortPass&) = delete;
+  Pass(const Pass&) = delete;
+  Pass& operator=(const Pass&) = delete;
 
   TExtStringGrid& grid;
   const int column;
@@ -88,9 +89,9 @@ struct TExtStringGrid::SortPass {
 };
 
 // Three spare rows below the rows (the pivot is the middle one) and the hidden columns shown.
-class TExtStringGrid::SortSpace {
+class TExtStringGrid::Sorting::Space {
  public:
-  explicit SortSpace(TExtStringGrid& grid)
+  explicit Space(TExtStringGrid& grid)
       : grid_(grid), rows_(grid.GetRowCount()), hidden_(grid.NumHiddenColumns()),
         lastWidth_(grid.GetColCount() > 0 ? grid.ColWidths(grid.GetColCount() - 1) : 0) {
     grid.SetRowCount(rows_ + kSpare);
@@ -100,8 +101,8 @@ class TExtStringGrid::SortSpace {
     DropSpareRows();
     if (hidden_ > 0) grid.SetColCount(grid.GetColCount() + hidden_);
   }
-  ~SortSpace() {
-    grid_.FlushSortedRows();
+  ~Space() {
+    Sorting(grid_).FlushSortedRows();
     DropSpareRows();  // their objects are the real rows'
     grid_.Invalidate();
     if (hidden_ > 0) grid_.SetColCount(grid_.GetColCount() - hidden_);
@@ -109,8 +110,8 @@ class TExtStringGrid::SortSpace {
     grid_.SetRowCount(rows_);
     grid_.CheckHolds();
   }
-  SortSpace(const SortSpace&) = delete;
-  SortSpace& operator=(const SortSpace&) = delete;
+  Space(const Space&) = delete;
+  Space& operator=(const Space&) = delete;
 
   int Rows() const { return rows_; }
 
@@ -129,66 +130,66 @@ class TExtStringGrid::SortSpace {
 // --- the quick sort --------------------------------------------------------------------------
 
 // Inline in the quick sort's loops: it runs for every comparison.
-inline int TExtStringGrid::PassCompare(const SortPass& Pass, int ARow1, int ARow2) {
-  return Pass.indexed ? SortColumns::LineIndexed(*this, Pass.run, 0, ARow1, ARow2)
-                      : SortColumns::Line(*this, Pass.run, Pass.column, ARow1, ARow2);
+inline int TExtStringGrid::Sorting::PassCompare(const Pass& P, int ARow1, int ARow2) {
+  return P.indexed ? Columns::LineIndexed(g, P.run, 0, ARow1, ARow2)
+                   : Columns::Line(g, P.run, P.column, ARow1, ARow2);
 }
 
-void TExtStringGrid::CopyPivotRow(int ARow, int Pivot) {
-  TSortRun& run = *sort_->Run;
+void TExtStringGrid::Sorting::CopyPivotRow(int ARow, int Pivot) {
+  TSortRun& run = *g.sort_->Run;
   run.Keys.Copy(ARow, Pivot);
   if (run.Deferred()) {
     run.HoldPivot(ARow, Pivot);
     return;
   }
-  if (!OnGetDisplText) {
-    CopyRowCells(ARow, Pivot);
+  if (!g.OnGetDisplText) {
+    g.CopyRowCells(ARow, Pivot);
     return;
   }
-  for (int c = 0; c < GetColCount(); ++c) SetCellEx(c, Pivot, GetCellEx(c, ARow));
+  for (int c = 0; c < g.GetColCount(); ++c) g.SetCellEx(c, Pivot, g.GetCellEx(c, ARow));
 }
 
 // Moves the cells of the rows the sort has exchanged so far, and from then on moves them at
 // once: for a comparison that reads the cells, and when the sort ends.
-void TExtStringGrid::FlushSortedRows() {
-  TSortRun* run = sort_->Run;
+void TExtStringGrid::Sorting::FlushSortedRows() {
+  TSortRun* run = g.sort_->Run;
   if (!run) return;
   const std::vector<int>& pending = run->StopDeferring();
   if (!pending.empty()) {
     const auto count = static_cast<int>(pending.size());
     std::vector<int> heights(pending.size());
-    for (int r = 0; r < count; ++r) heights[r] = RowHeights(r);
-    PermuteRowCells(pending);
-    for (int r = 0; r < std::min(count, GetRowCount()); ++r)
-      if (heights[pending[r]] != heights[r]) SetRowHeights(r, heights[pending[r]]);
+    for (int r = 0; r < count; ++r) heights[r] = g.RowHeights(r);
+    g.PermuteRowCells(pending);
+    for (int r = 0; r < std::min(count, g.GetRowCount()); ++r)
+      if (heights[pending[r]] != heights[r]) g.SetRowHeights(r, heights[pending[r]]);
     run->DropPending();
   }
   const auto [from, row] = run->TakePivot();
-  if (from >= 0 && row < GetRowCount()) CopyRowCells(from, row);
+  if (from >= 0 && row < g.GetRowCount()) g.CopyRowCells(from, row);
 }
 
 // The rows' keys move as SortSwapRows moves their cells.
-void TExtStringGrid::SwapSortedRows(int ARow1, int ARow2) {
-  SortSwapRows(ARow1, ARow2);
-  TSortRun& run = *sort_->Run;
-  if (SortSettings.SingleColumn)
+void TExtStringGrid::Sorting::SwapSortedRows(int ARow1, int ARow2) {
+  g.SortSwapRows(ARow1, ARow2);
+  TSortRun& run = *g.sort_->Run;
+  if (g.SortSettings.SingleColumn)
     run.Keys.SwapIn(run.Column, ARow1, ARow2);
   else
     run.Keys.Swap(ARow1, ARow2);
 }
 
-void TExtStringGrid::QuickSortRows(const SortPass& Pass, int L, int R) {
-  const int pivot = GetRowCount() - 2;
-  const int d = Pass.direction;
+void TExtStringGrid::Sorting::QuickSortRows(const Pass& P, int L, int R) {
+  const int pivot = g.GetRowCount() - 2;
+  const int d = P.direction;
   while (L < R) {
     CopyPivotRow((L + R) / 2, pivot);
     int i = L, j = R;
     do {
-      while (PassCompare(Pass, pivot, i) == d && i < R) ++i;
-      while (PassCompare(Pass, j, pivot) == d && j > L) --j;
+      while (PassCompare(P, pivot, i) == d && i < R) ++i;
+      while (PassCompare(P, j, pivot) == d && j > L) --j;
       if (i <= j) {
         // Rows that tie are left where they meet; the indexed sort swaps them all the same.
-        if (i != j && (Pass.indexed || PassCompare(Pass, i, j) != 0)) SwapSortedRows(i, j);
+        if (i != j && (P.indexed || PassCompare(P, i, j) != 0)) SwapSortedRows(i, j);
         ++i;
         --j;
       }
@@ -196,10 +197,10 @@ void TExtStringGrid::QuickSortRows(const SortPass& Pass, int L, int R) {
     // The smaller part is sorted by a call, the larger one by this loop: the depth of the
     // calls stays below 32 whatever the rows hold.
     if (j - L < R - i) {
-      if (L < j) QuickSortRows(Pass, L, j);
+      if (L < j) QuickSortRows(P, L, j);
       L = i;
     } else {
-      if (i < R) QuickSortRows(Pass, i, R);
+      if (i < R) QuickSortRows(P, i, R);
       R = j;
     }
   }
@@ -223,34 +224,34 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
 
 // --- the sorts -------------------------------------------------------------------------------
 
-void TExtStringGrid::SortWhole(const SortPass& Pass, bool KeepColumn0,
-                               const std::vector<TPoint>* Groups) {
-  const int first = GetFixedRows();
-  const int last = Lines::LastNormalRow(*this);
+void TExtStringGrid::Sorting::SortWhole(const Pass& P, bool KeepColumn0,
+                                        const std::vector<TPoint>* Groups) {
+  const int first = g.GetFixedRows();
+  const int last = Lines::LastNormalRow(g);
   if (last - first < 1) return;
-  ColumnAside column0(*this, KeepColumn0 && SortSettings.NormalCellsOnly && GetFixedCols() > 0);
-  TUpdateScope lock(*this);
-  SortSpace space(*this);
+  ColumnAside column0(g, KeepColumn0 && g.SortSettings.NormalCellsOnly && g.GetFixedCols() > 0);
+  TUpdateScope lock(g);
+  Space space(g);
   // Moving the current row away and back is no click of the user's.
-  const bool clickPending = ClickPending;
-  const int current = GetRow();
-  sort_->Run->RowFollow = current;
-  if (Navigation.MoveRowOnSort) SetRow(space.Rows());
+  const bool clickPending = g.ClickPending;
+  const int current = g.GetRow();
+  g.sort_->Run->RowFollow = current;
+  if (g.Navigation.MoveRowOnSort) g.SetRow(space.Rows());
   if (Groups) {
-    for (const TPoint& group : *Groups) QuickSortRows(Pass, group.x, group.y);
+    for (const TPoint& group : *Groups) QuickSortRows(P, group.x, group.y);
   } else {
-    QuickSortRows(Pass, first, last);
+    QuickSortRows(P, first, last);
   }
   FlushSortedRows();
-  const int target = Navigation.MoveRowOnSort ? sort_->Run->RowFollow : current;
-  if (GetRow() != target && target >= 0) SetRow(target);
-  ClickPending = clickPending;
+  const int target = g.Navigation.MoveRowOnSort ? g.sort_->Run->RowFollow : current;
+  if (g.GetRow() != target && target >= 0) g.SetRow(target);
+  g.ClickPending = clickPending;
 }
 
 void TExtStringGrid::QSort() {
   SortIndexes.Clear();
-  SortPass pass(*this, SortSettings.GetColumn(), false);
-  SortWhole(pass, true);
+  Sorting::Pass pass(*this, SortSettings.GetColumn(), false);
+  Sorting(*this).SortWhole(pass, true);
 }
 
 // The rows between two node rows (the last group up to the last normal row) are a group;
@@ -264,52 +265,55 @@ void TExtStringGrid::QSortGroup() {
     node = r;
   }
   SortIndexes.Clear();
-  SortPass pass(*this, SortSettings.GetColumn(), false);
-  SortWhole(pass, true, &groups);
+  Sorting::Pass pass(*this, SortSettings.GetColumn(), false);
+  Sorting(*this).SortWhole(pass, true, &groups);
 }
 
 void TExtStringGrid::QSortIndexed() {
   if (SortIndexes.Count() == 0) throw EExtGridError(kNoSortIndexes);
-  SortPass pass(*this, TSortIndexList::Column(SortIndexes.Items(0)), true);
-  SortWhole(pass, false);
+  Sorting::Pass pass(*this, TSortIndexList::Column(SortIndexes.Items(0)), true);
+  Sorting(*this).SortWhole(pass, false);
 }
 
 void TExtStringGrid::QuickSort(int ACol, int Left, int Right) {
-  SortPass pass(*this, ACol, false);
-  SortSpace space(*this);
+  Sorting sorting(*this);
+  Sorting::Pass pass(*this, ACol, false);
+  Sorting::Space space(*this);
   // The spare rows below are the sort's own.
-  QuickSortRows(pass, std::max(Left, 0), std::min(Right, space.Rows() - 1));
-  FlushSortedRows();
+  sorting.QuickSortRows(pass, std::max(Left, 0), std::min(Right, space.Rows() - 1));
+  sorting.FlushSortedRows();
 }
 
 void TExtStringGrid::QuickSortIndexed(int Left, int Right) {
   const int col = SortIndexes.Count() > 0 ? TSortIndexList::Column(SortIndexes.Items(0))
                                           : SortSettings.GetColumn();
-  SortPass pass(*this, col, true);
-  SortSpace space(*this);
-  QuickSortRows(pass, std::max(Left, 0), std::min(Right, space.Rows() - 1));
-  FlushSortedRows();
+  Sorting sorting(*this);
+  Sorting::Pass pass(*this, col, true);
+  Sorting::Space space(*this);
+  sorting.QuickSortRows(pass, std::max(Left, 0), std::min(Right, space.Rows() - 1));
+  sorting.FlushSortedRows();
 }
 
 void TExtStringGrid::SortByColumn(int ACol) {
   if (GetRowCount() < 2) return;
-  SortPass pass(*this, ACol, false);
+  Sorting sorting(*this);
+  Sorting::Pass pass(*this, ACol, false);
   TUpdateScope lock(*this);
   for (bool swapped = true; swapped;) {
     swapped = false;
     for (int r = GetFixedRows(); r <= GetRowCount() - 2 - GetFixedFooters(); ++r) {
       if (Compare(ACol, r, r + 1) != pass.direction) continue;
-      SwapSortedRows(r, r + 1);
+      sorting.SwapSortedRows(r, r + 1);
       swapped = true;
     }
   }
-  FlushSortedRows();
+  sorting.FlushSortedRows();
 }
 
 bool TExtStringGrid::SortLine(int ACol, int ARow1, int ARow2) {
   // A row outside the grid has no place to swap with: its cells and select state would be lost.
   if (!Lines::TwoLines(ARow1, ARow2, GetRowCount())) return false;
-  SortPass pass(*this, ACol, false, false);
+  Sorting::Pass pass(*this, ACol, false, false);
   for (int col = ACol; col < GetColCount() + NumHiddenColumns(); ++col) {
     const int result = Compare(col, ARow1, ARow2);
     if (result == pass.direction) {

@@ -5,13 +5,30 @@
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/cells/Lines.h"
 
-struct TExtStringGrid::FloatStats {
+namespace {
+
+struct FloatStats {
   double sum = 0;
   double min = 0;
   double max = 0;
   int count = 0;
   double Average() const { return count > 0 ? sum / count : 0; }
 };
+
+// The floats of cells From..To along a column (Columnwise) or a row.
+FloatStats LineStats(TExtStringGrid& Grid, bool Columnwise, int Line, int From, int To) {
+  FloatStats stats;
+  for (int i = From; i <= To; ++i) {
+    const double value = Columnwise ? Grid.GetFloats(Line, i) : Grid.GetFloats(i, Line);
+    stats.sum += value;
+    stats.min = stats.count > 0 ? std::min(stats.min, value) : value;
+    stats.max = stats.count > 0 ? std::max(stats.max, value) : value;
+    ++stats.count;
+  }
+  return stats;
+}
+
+}  // namespace
 
 void TExtStringGrid::AutoNumberCol(int ACol) {
   for (int r = GetFixedRows(); r <= Lines::LastNormalRow(*this); ++r)
@@ -23,39 +40,27 @@ void TExtStringGrid::AutoNumberRow(int ARow) {
     SetCellEx(c, ARow, IntToStr(c - GetFixedCols() + 1));
 }
 
-TExtStringGrid::FloatStats TExtStringGrid::LineStats(bool Columnwise, int Line, int From, int To) {
-  FloatStats stats;
-  for (int i = From; i <= To; ++i) {
-    const double value = Columnwise ? GetFloats(Line, i) : GetFloats(i, Line);
-    stats.sum += value;
-    stats.min = stats.count > 0 ? std::min(stats.min, value) : value;
-    stats.max = stats.count > 0 ? std::max(stats.max, value) : value;
-    ++stats.count;
-  }
-  return stats;
-}
-
 double TExtStringGrid::ColumnSum(int ACol, int FromRow, int ToRow) {
-  return LineStats(true, ACol, FromRow, ToRow).sum;
+  return LineStats(*this, true, ACol, FromRow, ToRow).sum;
 }
 double TExtStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow) {
-  return LineStats(true, ACol, FromRow, ToRow).Average();
+  return LineStats(*this, true, ACol, FromRow, ToRow).Average();
 }
 double TExtStringGrid::ColumnMin(int ACol, int FromRow, int ToRow) {
-  return LineStats(true, ACol, FromRow, ToRow).min;
+  return LineStats(*this, true, ACol, FromRow, ToRow).min;
 }
 double TExtStringGrid::ColumnMax(int ACol, int FromRow, int ToRow) {
-  return LineStats(true, ACol, FromRow, ToRow).max;
+  return LineStats(*this, true, ACol, FromRow, ToRow).max;
 }
 double TExtStringGrid::RowSum(int ARow, int FromCol, int ToCol) {
-  return LineStats(false, ARow, FromCol, ToCol).sum;
+  return LineStats(*this, false, ARow, FromCol, ToCol).sum;
 }
 double TExtStringGrid::RowAvg(int ARow, int FromCol, int ToCol) {
-  return LineStats(false, ARow, FromCol, ToCol).Average();
+  return LineStats(*this, false, ARow, FromCol, ToCol).Average();
 }
 double TExtStringGrid::RowMin(int ARow, int FromCol, int ToCol) {
-  return LineStats(false, ARow, FromCol, ToCol).min;
+  return LineStats(*this, false, ARow, FromCol, ToCol).min;
 }
 double TExtStringGrid::RowMax(int ARow, int FromCol, int ToCol) {
-  return LineStats(false, ARow, FromCol, ToCol).max;
+  return LineStats(*this, false, ARow, FromCol, ToCol).max;
 }

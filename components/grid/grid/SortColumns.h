@@ -4,9 +4,9 @@
 #pragma once
 
 #include "components/grid/core/SortRun.h"
-#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/Sorting.h"
 
-struct TExtStringGrid::SortColumns {
+struct TExtStringGrid::Sorting::Columns {
   // What Run knows of a column of the grid (nullptr without a run).
   static TSortKeys::Column* Of(TExtStringGrid& Grid, TSortRun* Run, int ACol) {
     if (!Run || ACol < 0 || ACol >= Grid.GetColCount()) return nullptr;
@@ -18,11 +18,11 @@ struct TExtStringGrid::SortColumns {
   static int Compare(TExtStringGrid& Grid, TSortRun* Run, int ACol, int ARow1, int ARow2) {
     const TSortKeys::Column* column = Of(Grid, Run, ACol);
     if (!column || !column->Holds(ARow1, ARow2))
-      return Grid.CompareCells(ACol, ARow1, ARow2, column ? &column->Format : nullptr);
+      return Sorting(Grid).CompareCells(ACol, ARow1, ARow2, column ? &column->Format : nullptr);
     const TSortKey& key1 = column->Keys[ARow1];
     const TSortKey& key2 = column->Keys[ARow2];
-    return Grid.PlaceBlanks(CompareSortKeys(column->Format.Style, key1, key2, column->Texts),
-                            key1.Empty, key2.Empty);
+    return Sorting(Grid).PlaceBlanks(
+        CompareSortKeys(column->Format.Style, key1, key2, column->Texts), key1.Empty, key2.Empty);
   }
   static int Line(TExtStringGrid& Grid, TSortRun* Run, int ACol, int ARow1, int ARow2) {
     for (int col = ACol;; ++col) {

@@ -2,9 +2,11 @@
 #include <random>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/CellTexts.h"
 
 void TExtStringGrid::TextFill(bool DoFixed, const AnsiString& Text) {
-  ChangeCellTexts(CellRange(DoFixed), [&Text](const AnsiString&) { return Text; });
+  CellTexts texts(*this);
+  texts.ChangeCellTexts(texts.CellRange(DoFixed), [&Text](const AnsiString&) { return Text; });
   CellsLoaded();
 }
 
@@ -12,7 +14,8 @@ void TExtStringGrid::RandomFill(bool DoFixed, int Max) {
   static std::mt19937 random{std::random_device{}()};
   // No number lies below a maximum of 0 or less.
   std::uniform_int_distribution<int> number(0, Max > 0 ? Max - 1 : 0);
-  ChangeCellTexts(CellRange(DoFixed),
-                  [&number](const AnsiString&) { return IntToStr(number(random)); });
+  CellTexts texts(*this);
+  texts.ChangeCellTexts(texts.CellRange(DoFixed),
+                        [&number](const AnsiString&) { return IntToStr(number(random)); });
   CellsLoaded();
 }

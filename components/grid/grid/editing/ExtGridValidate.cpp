@@ -1,5 +1,6 @@
 // TExtStringGrid: validating the value an edit ends with, and the update lock.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/CellTexts.h"
 #include "components/grid/grid/ExtGridCheck.h"
 #include "components/grid/grid/ExtGridCoreState.h"
 #include "components/grid/grid/input/Keys.h"
@@ -21,9 +22,11 @@ bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
   if (NewValue != core_->ValidateValue || ForceValidation) {
     UpdateCell(col, row);
     AnsiString value = NewValue;
-    if (CellChecker && CellChecker->AutoCorrect) value = CheckText(col, row, value, true, false);
+    if (CellChecker && CellChecker->AutoCorrect)
+      value = CellTexts(*this).CheckText(col, row, value, true, false);
     if (OnCellValidate) OnCellValidate(this, col, row, value, valid);
-    if (CellChecker && CellChecker->AutoMarkError) value = CheckText(col, row, value, false, true);
+    if (CellChecker && CellChecker->AutoMarkError)
+      value = CellTexts(*this).CheckText(col, row, value, false, true);
     CellsChanged({col, row, col, row});
     if (valid) {
       SetCellEx(realCol, row, value);
