@@ -10,6 +10,7 @@
 #include "components/grid/core/SortState.h"
 #include "components/grid/grid/ExtGridCheck.h"
 #include "components/grid/grid/ExtGridCoreState.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/FormResize.h"
 #include "components/grid/grid/cells/LineState.h"
 #include "components/grid/grid/dragdrop/OleDrag.h"
@@ -29,38 +30,43 @@ constexpr int kTimerId = 111;
 constexpr int kTimerMilliseconds = 500;
 }  // namespace
 
+TExtStringGrid::Private::Private()
+    : edit(std::make_unique<TGridEditState>()),
+      editors(std::make_unique<TGridEditors>()),
+      core(std::make_unique<CoreState>()),
+      paint(std::make_unique<PaintState>()),
+      lines(std::make_unique<LineState>()),
+      input(std::make_unique<InputState>()),
+      clip(std::make_unique<ClipState>()),
+      sort(std::make_unique<TSortState>()),
+      columns(std::make_unique<TColumnMap>()),
+      find(std::make_unique<TFindFilterState>()),
+      print(std::make_unique<TPrintState>()) {}
+
+TExtStringGrid::Private::~Private() = default;
+
 TExtStringGrid::TExtStringGrid(TComponent* AOwner)
     : TBaseGrid(AOwner),
       ScrollWidth(GetSystemMetrics(SM_CXVSCROLL)),
       IsWinXP(ThemeAvailable()),
       WheelLines(WheelScrollLines()),
-      edit_(std::make_unique<TGridEditState>()),
-      editors_(std::make_unique<TGridEditors>()),
-      core_(std::make_unique<CoreState>()),
-      paint_(std::make_unique<PaintState>()),
-      lines_(std::make_unique<LineState>()),
-      input_(std::make_unique<InputState>()),
-      clip_(std::make_unique<ClipState>()),
-      sort_(std::make_unique<TSortState>()),
-      columns_(std::make_unique<TColumnMap>()),
-      find_(std::make_unique<TFindFilterState>()),
-      print_(std::make_unique<TPrintState>()) {
+      d_(std::make_unique<Private>()) {
   // Both are owned by the grid as its children; the state keeps them for the grid's files.
-  paint_->FooterPanel = new TFooterPanel(this, this);
-  input_->HintWindow = new THTMLHintWindow(this);
+  d_->paint->FooterPanel = new TFooterPanel(this, this);
+  d_->input->HintWindow = new THTMLHintWindow(this);
   const TNotifyEvent repaint = [this](TObject*) { Invalidate(); };
   for (TGridSettings* settings : std::initializer_list<TGridSettings*>{
            &SortSettings, &ControlLook, &CellNode, &Bands, &BackGround})
     settings->OnChange = repaint;
   ColumnHeaders.OnChange = [this](TObject*) { ShowColumnHeaders(); };
   RowHeaders.OnChange = [this](TObject*) { ShowRowHeaders(); };
-  paint_->FixedFont->SetName("Tahoma");
-  paint_->FixedFont->OnChange = repaint;
+  d_->paint->FixedFont->SetName("Tahoma");
+  d_->paint->FixedFont->OnChange = repaint;
   GetFont()->SetName("Tahoma");
-  paint_->ActiveCellFont->SetStyle(fsBold);
-  paint_->ActiveCellFont->OnChange = repaint;
+  d_->paint->ActiveCellFont->SetStyle(fsBold);
+  d_->paint->ActiveCellFont->OnChange = repaint;
   SetDefaultRowHeight(21);
-  paint_->FooterPanel->SetParent(this);
+  d_->paint->FooterPanel->SetParent(this);
   FormResize(*this).TakeOver();
   OleDrag(*this).InitOleDragDrop();
 }
@@ -71,6 +77,9 @@ TExtStringGrid::~TExtStringGrid() {
   Mouse(*this).EndMoveDisplay();  // freed during a move: the drag cursor must not outlive it
 }
 
+const TGridEditors& TExtStringGrid::GetEditors() const { return *d_->editors; }
+TGridOleState& TExtStringGrid::OleState() { return *d_->ole; }
+
 int TExtStringGrid::GetFixedRowsEx() const {
   return GetFixedRows() == 0 && FixedRowAlways ? 1 : GetFixedRows();
 }
@@ -80,15 +89,15 @@ int TExtStringGrid::GetFixedColsEx() const {
 }
 
 void TExtStringGrid::RegisterNotifier(TGridChangeNotifier* Notifier) {
-  if (!Notifier || std::find(core_->Notifiers.begin(), core_->Notifiers.end(), Notifier) !=
-                       core_->Notifiers.end())
+  if (!Notifier || std::find(d_->core->Notifiers.begin(), d_->core->Notifiers.end(), Notifier) !=
+                       d_->core->Notifiers.end())
     return;
-  core_->Notifiers.push_back(Notifier);
+  d_->core->Notifiers.push_back(Notifier);
   Notifier->FreeNotification(this);
 }
 
 void TExtStringGrid::UnRegisterNotifier(TGridChangeNotifier* Notifier) {
-  if (std::erase(core_->Notifiers, Notifier) > 0) Notifier->RemoveFreeNotification(this);
+  if (std::erase(d_->core->Notifiers, Notifier) > 0) Notifier->RemoveFreeNotification(this);
 }
 
 void TExtStringGrid::ShowColumnHeaders() {
@@ -123,7 +132,7 @@ void TExtStringGrid::Notification(TComponent* AComponent, TOperation Operation) 
   if (Operation == opRemove && AComponent == CellChecker) CellChecker = nullptr;
   // A notifier being freed is a pointer only: it is found by its address.
   if (Operation == opRemove)
-    std::erase_if(core_->Notifiers, [AComponent](TGridChangeNotifier* n) {
+    std::erase_if(d_->core->Notifiers, [AComponent](TGridChangeNotifier* n) {
       return static_cast<TComponent*>(n) == AComponent;
     });
 }
@@ -137,7 +146,7 @@ void TExtStringGrid::Loaded() {
 
 void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   const int rowHeight = GetDefaultRowHeight();
-  if (lines_->IntegralHeight && rowHeight > 0) {
+  if (d_->lines->IntegralHeight && rowHeight > 0) {
     const int rest = AHeight % rowHeight;
     if (GetVisibleColCount() + GetFixedCols() >= GetColCount())
       AHeight += rowHeight - rest - 1 - GetSystemMetrics(SM_CYHSCROLL);

@@ -1021,7 +1021,7 @@ class TExtStringGrid : public TBaseGrid {
   bool SetComboSelectionString(const AnsiString& S);
   int GetComboCount();
   // The editor controls (made at their first edit, owned by the grid).
-  const TGridEditors& GetEditors() const { return *editors_; }
+  const TGridEditors& GetEditors() const;
   // The application's editor of edCustom cells (not owned; empty once it is freed).
   TComponentLink<TEditLink> EditLink;
   virtual TEditLink* GetCellEditLink(int /*ACol*/, int /*ARow*/) { return EditLink; }
@@ -1153,7 +1153,7 @@ class TExtStringGrid : public TBaseGrid {
   // OnOleDrag (false when refused: the mouse selects instead), drags the column of a fixed
   // row (OleColumnDragDrop) or the selected cells, and removes or clears them after a move.
   bool OleDragCell(int ACol, int ARow);
-  TGridOleState& OleState() { return *oleState_; }
+  TGridOleState& OleState();
 
   // Spreadsheets, word processors and databases (ExtGridOfficeXLS.cpp, ExtGridOfficeDOC.cpp,
   // ExtGridOfficeMDB.cpp). Without SaveFixedCells loaded data lands after the fixed rows and
@@ -1305,83 +1305,46 @@ class TExtStringGrid : public TBaseGrid {
   void CopyBinFunc(const TGridRect& R);
 
  private:
-  // Object model and settings
-  // The private state by concern, each type defined in the private header named beside it
-  // and included only by the files that use it. Sorting, hidden columns, finding, printing and
-  // drag and drop keep theirs below.
+  friend class TExtInplaceEdit;
+  friend class TFloatingFooter;
+  friend class TFooterPanel;
+
+  // The private state: one object per concern, all owned through d_ (ExtGridPrivate.h), each
+  // type defined in the private header named beside it and included only by the files that
+  // use it.
+  struct Private;
   struct CoreState;    // ExtGridCoreState.h: update lock, notifiers, validation, form resize
   struct PaintState;   // paint/PaintState.h: fonts, look, pictures, footer panel, scroll bars
   struct LineState;    // cells/LineState.h: footers, selections, nodes, grouping, sizing
   struct InputState;   // input/InputState.h: hints, panning, mouse presses and moves
   struct ClipState;    // files/ClipState.h: the last copy's origin and operation
   struct ClipContent;  // files/ClipState.h: a copy's formats held apart from the clipboard
-  // The edit's state and its editor controls (editing/GridEditors.h).
-  std::unique_ptr<TGridEditState> edit_;
-  std::unique_ptr<TGridEditors> editors_;
-  std::unique_ptr<CoreState> core_;
-  std::unique_ptr<PaintState> paint_;
-  std::unique_ptr<LineState> lines_;
-  std::unique_ptr<InputState> input_;
-  std::unique_ptr<ClipState> clip_;
+  std::unique_ptr<Private> d_;
 
+  // The private steps: one class per concern, made on the grid when needed and holding only a
+  // reference to it, defined in the private header named beside it.
+  class FormResize;    // FormResize.h: the owner form's OnResize, taken over and handed back
+  class CellTexts;     // CellTexts.h: cell texts found, checked, marked and filled over a range
+  class Sorting;       // Sorting.h: the quick sort's steps, its passes and the rows' comparisons
+  class Nodes;         // Nodes.h: closing nodes, their levels and the statistics of groups
+  class Lines;         // cells/Lines.h: rows and columns exchanged, removed, hidden, merged, sized
+  class CellGraphics;  // cells/CellGraphics.h: making, finding and sizing cell graphics
+  class Painting;      // paint/Painting.h: the steps that paint cells and the marks over them
+  class ScrollBars;    // paint/ScrollBars.h: the scroll bars' flat look and thumb hints
+  class Timers;        // input/Timers.h: the grid timer's steps and wheel panning
+  class Keys;          // input/Keys.h: keys, the wheel's notch, advancing, opening the editor
+  class Mouse;         // input/Mouse.h: presses, moves and releases of the mouse on the grid
+  class CopyPaste;     // files/CopyPaste.h: copy, cut and paste of cells, the smart paste's fill
+  class BinStream;     // files/BinStream.h: a binary grid stream read whole, then placed
+  class FileIO;        // files/FileIO.h: what file readers and writers share, sheets, databases
+  class Printing;      // printing/Printing.h: page layout and drawing of a print run
+  class OleDrag;       // dragdrop/OleDrag.h: the press that waits to drag, the drop target
+
+  // The look setters' one step: a changed value repaints.
   template <typename T>
   void Restyle(T& field, const T& value) {
     if (field == value) return;
     field = value;
     Invalidate();
   }
-  class FormResize;  // FormResize.h: the owner form's OnResize, taken over and handed back
-
-  // Cell access, marking and selection
-  class CellTexts;  // CellTexts.h: cell texts found, checked, marked and filled over a range
-
-  // Sorting
-  class Sorting;  // Sorting.h: the quick sort's steps, its passes and the rows' comparisons
-  std::unique_ptr<TSortState> sort_;
-
-  // Hidden rows and columns, nodes, grouping
-  std::unique_ptr<TColumnMap> columns_;  // hidden columns and the widths they keep
-  class Nodes;  // Nodes.h: closing nodes, their levels and the statistics of groups
-
-  // Row and column operations
-  class Lines;  // cells/Lines.h: rows and columns exchanged, removed, hidden, merged, sized
-
-  // Find, filter and check
-  std::unique_ptr<TFindFilterState> find_;
-
-  // Painting
-  class Painting;    // paint/Painting.h: the steps that paint cells and the marks over them
-  class ScrollBars;  // paint/ScrollBars.h: the scroll bars' flat look and thumb hints
-
-  // Cell graphics
-  class CellGraphics;  // cells/CellGraphics.h: making, finding and sizing cell graphics
-
-  // Scrolling, sizing and the footer
-  friend class TFloatingFooter;
-  friend class TFooterPanel;
-
-  class Timers;  // input/Timers.h: the grid timer's steps and wheel panning
-  class Keys;    // input/Keys.h: keys, the wheel's notch, advancing and opening the editor
-
-  // Mouse
-  class Mouse;  // input/Mouse.h: presses, moves and releases of the mouse on the grid
-
-  // Binary grid stream and clipboard
-  class CopyPaste;  // files/CopyPaste.h: copy, cut and paste of cells, the smart paste's fill
-  class BinStream;  // files/BinStream.h: a binary grid stream read whole, then placed
-
-  // Inplace edit control
-  friend class TExtInplaceEdit;
-
-  // Print layout
-  // Printing: what stays from one layout to the next, and the state of one run.
-  std::unique_ptr<TPrintState> print_;
-  class Printing;  // printing/Printing.h: page layout and drawing of a print run
-
-  // Text files and exports, spreadsheets, word processors and databases
-  class FileIO;  // files/FileIO.h: what the file readers and writers share, sheets, databases
-
-  // Drag and drop between programs
-  class OleDrag;  // dragdrop/OleDrag.h: the press that waits to drag, the drop target switch
-  std::unique_ptr<TGridOleState> oleState_;
 };

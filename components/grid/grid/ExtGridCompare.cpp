@@ -3,19 +3,20 @@
 // with the rows; outside a sort every comparison asks for the format and reads the cells.
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/SortState.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/SortColumns.h"
 #include "components/grid/grid/Sorting.h"
 
 int TExtStringGrid::Compare(int ACol, int ARow1, int ARow2) {
-  return Sorting::Columns::Compare(*this, sort_->Run, ACol, ARow1, ARow2);
+  return Sorting::Columns::Compare(*this, d_->sort->Run, ACol, ARow1, ARow2);
 }
 
 int TExtStringGrid::CompareLine(int ACol, int ARow1, int ARow2) {
-  return Sorting::Columns::Line(*this, sort_->Run, ACol, ARow1, ARow2);
+  return Sorting::Columns::Line(*this, d_->sort->Run, ACol, ARow1, ARow2);
 }
 
 int TExtStringGrid::CompareLineIndexed(int Index, int ARow1, int ARow2) {
-  return Sorting::Columns::LineIndexed(*this, sort_->Run, Index, ARow1, ARow2);
+  return Sorting::Columns::LineIndexed(*this, d_->sort->Run, Index, ARow1, ARow2);
 }
 
 TSortFormat TExtStringGrid::Sorting::ReadSortFormat(int ACol) {
@@ -37,7 +38,7 @@ const AnsiString& TExtStringGrid::Sorting::SortText(int ACol, int ARow, AnsiStri
 TSortKeys::Column* TExtStringGrid::Sorting::Columns::Know(TExtStringGrid& Grid, int ACol) {
   TSortFormat format = Sorting(Grid).ReadSortFormat(ACol);
   // A format handler may have compared other columns: the records may have moved.
-  TSortRun& run = *Grid.sort_->Run;
+  TSortRun& run = *Grid.d_->sort->Run;
   TSortKeys::Column& column = run.Keys.At(ACol);
   if (column.Known) return &column;
   column.Format = std::move(format);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/Lines.h"
 #include "components/grid/core/FindFilterState.h"
 #include "components/grid/core/GridUtil.h"
@@ -35,12 +36,12 @@ void TExtStringGrid::ApplyFilter() {
 // The fixed rows of before come back with the rows: a grid left with nothing but its fixed
 // rows keeps them fixed by an empty row, and loses that row again. The empty row stands
 // above the footer rows, which stay the grid's last rows with their cells.
-bool TExtStringGrid::GetFilterActive() const { return find_->FilterActive; }
+bool TExtStringGrid::GetFilterActive() const { return d_->find->FilterActive; }
 
 void TExtStringGrid::SetFilterActive(bool Value) {
-  if (Value == find_->FilterActive) return;
-  find_->FilterActive = Value;
-  int& kept = find_->FilterFixedRows;
+  if (Value == d_->find->FilterActive) return;
+  d_->find->FilterActive = Value;
+  int& kept = d_->find->FilterFixedRows;
   if (Value) {
     kept = GetFixedRows();
     {
@@ -60,5 +61,5 @@ void TExtStringGrid::SetFilterActive(bool Value) {
     if (fixedRows < GetRowCount() && fixedRows != GetFixedRows()) SetFixedRows(fixedRows);
     kept = 0;
   }
-  CheckInvariant("find and filter state", [&] { return find_->Fault(); });
+  CheckInvariant("find and filter state", [&] { return d_->find->Fault(); });
 }

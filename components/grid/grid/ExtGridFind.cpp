@@ -3,6 +3,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/CellTexts.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/Lines.h"
 #include "components/grid/core/FindFilterState.h"
 
@@ -49,14 +50,14 @@ struct FindWalk {
 }  // namespace
 
 bool TExtStringGrid::CellTexts::MatchCell(int ACol, int ARow) {
-  const int col = g.find_->Params().Contains(fnIncludeHiddenColumns) ? ACol : g.RemapCol(ACol);
-  return g.find_->Matches(g.GetCellEx(col, ARow));
+  const int col = g.d_->find->Params().Contains(fnIncludeHiddenColumns) ? ACol : g.RemapCol(ACol);
+  return g.d_->find->Matches(g.GetCellEx(col, ARow));
 }
 
 // Past the last cell of the range the search ends: a search from the last match stops there
 // instead of starting over, so finding all matches ends.
 TPoint TExtStringGrid::Find(TPoint StartCell, const AnsiString& Text, TFindParameters Params) {
-  find_->Start(Text, Params);
+  d_->find->Start(Text, Params);
   const TPoint none(-1, -1);
   if (GetColCount() <= GetFixedCols() || GetRowCount() <= GetFixedRows()) return none;
   FindWalk walk{{}, !Params.Contains(fnDirectionLeftRight), Params.Contains(fnBackward)};
@@ -77,7 +78,7 @@ TPoint TExtStringGrid::Find(TPoint StartCell, const AnsiString& Text, TFindParam
   CellTexts texts(*this);
   do {
     if (texts.MatchCell(cell.x, cell.y)) {
-      find_->Found = cell;
+      d_->find->Found = cell;
       if (Params.Contains(fnAutoGoto)) {
         if (cell.x < GetColCount() && cell.x != GetCol()) SetCol(cell.x);
         if (cell.y != GetRow()) SetRow(cell.y);
@@ -92,7 +93,7 @@ TPoint TExtStringGrid::FindFirst(const AnsiString& Text, TFindParameters Params)
   return Find({-1, -1}, Text, Params);
 }
 
-TPoint TExtStringGrid::FindNext() { return Find(find_->Found, find_->Text(), find_->Params()); }
+TPoint TExtStringGrid::FindNext() { return Find(d_->find->Found, d_->find->Text(), d_->find->Params()); }
 
 // A grid of one column looks in that column.
 int TExtStringGrid::Search(const AnsiString& Text) {

@@ -4,6 +4,7 @@
 // grid is freed first.
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridCoreState.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/FormResize.h"
 #include "platform/controls/forms.h"
 
@@ -49,19 +50,19 @@ void TExtStringGrid::FormResize::TakeOver() {
   TForm* form = OwnerForm(g);
   if (!form || form->GetComponentState().Contains(csDesigning)) return;
   TExtStringGrid& grid = g;
-  g.core_->FormResize = std::make_shared<FormResizeLink>(
+  g.d_->core->FormResize = std::make_shared<FormResizeLink>(
       [&grid](TObject* Sender) { grid.GridResize(Sender); }, form->OnResize);
-  form->OnResize = FormResizeHook{g.core_->FormResize};
-  g.core_->FormSize = {form->GetWidth(), form->GetHeight()};
+  form->OnResize = FormResizeHook{g.d_->core->FormResize};
+  g.d_->core->FormSize = {form->GetWidth(), form->GetHeight()};
 }
 
 void TExtStringGrid::FormResize::HandBack() {
-  if (!g.core_->FormResize) return;
-  g.core_->FormResize->Detach();
+  if (!g.d_->core->FormResize) return;
+  g.d_->core->FormResize->Detach();
   TForm* form = OwnerForm(g);
   if (!form) return;
   const FormResizeHook* hook = form->OnResize.target<FormResizeHook>();
-  if (hook && hook->link == g.core_->FormResize) form->OnResize = g.core_->FormResize->Previous();
+  if (hook && hook->link == g.d_->core->FormResize) form->OnResize = g.d_->core->FormResize->Previous();
 }
 
 // The grid takes up what the form gained or lost since its last resize; a size that would
@@ -71,16 +72,16 @@ void TExtStringGrid::GridResize(TObject* Sender) {
   if (form && !GetComponentState().Contains(csDesigning)) {
     const TPoint size{form->GetWidth(), form->GetHeight()};
     if (SizeWithForm) {
-      const int width = GetWidth() + size.x - core_->FormSize.x;
-      const int height = GetHeight() + size.y - core_->FormSize.y;
+      const int width = GetWidth() + size.x - d_->core->FormSize.x;
+      const int height = GetHeight() + size.y - d_->core->FormSize.y;
       SetBounds(GetLeft(), GetTop(), width > 0 ? width : GetWidth(),
                 height > 0 ? height : GetHeight());
     }
-    core_->FormSize = size;
+    d_->core->FormSize = size;
   }
   // The form's own handler must not stop the grid's resizing.
   try {
-    if (core_->FormResize) core_->FormResize->RunPrevious(Sender);
+    if (d_->core->FormResize) d_->core->FormResize->RunPrevious(Sender);
   } catch (...) {
   }
   StretchColumn(ColumnSize.StretchColumn);

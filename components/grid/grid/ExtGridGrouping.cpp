@@ -4,13 +4,14 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/Nodes.h"
 #include "components/grid/grid/UpdateScope.h"
 #include "components/grid/grid/cells/LineState.h"
 #include "components/grid/grid/cells/Lines.h"
 #include "platform/core/format.h"
 
-int TExtStringGrid::GetGroupColumn() const { return lines_->GroupColumn; }
+int TExtStringGrid::GetGroupColumn() const { return d_->lines->GroupColumn; }
 
 void TExtStringGrid::SetGroupColumn(int Value) {
   if (Value == -1)
@@ -23,16 +24,16 @@ void TExtStringGrid::Group(int ACol) {
   if (ACol < GetFixedCols() || ACol >= GetColCount()) return;
   UnGroup();
   TUpdateScope lock(*this);
-  lines_->GroupColumn = ACol;
-  lines_->GroupWidth = ColWidths(ACol);
-  if (GetFixedRows() > 0) lines_->GroupHeader = Cells(ACol, 0);
+  d_->lines->GroupColumn = ACol;
+  d_->lines->GroupWidth = ColWidths(ACol);
+  if (GetFixedRows() > 0) d_->lines->GroupHeader = Cells(ACol, 0);
   // The footer rows are no group; their cells of the column come back with it.
-  lines_->GroupFooters.clear();
+  d_->lines->GroupFooters.clear();
   for (int r = Lines::LastNormalRow(*this) + 1; r < GetRowCount(); ++r)
-    lines_->GroupFooters.push_back(GetCellEx(ACol, r));
+    d_->lines->GroupFooters.push_back(GetCellEx(ACol, r));
   SortSettings.SetColumn(ACol);
   QSort();
-  lines_->GroupTextColumn = GetFixedCols() == ACol ? ACol + 1 : GetFixedCols();
+  d_->lines->GroupTextColumn = GetFixedCols() == ACol ? ACol + 1 : GetFixedCols();
   AnsiString previous;
   int nodeRow = -1;
   for (int r = GetFixedRows(); r <= Lines::LastNormalRow(*this); ++r) {
@@ -40,7 +41,7 @@ void TExtStringGrid::Group(int ACol) {
     if (nodeRow >= 0 && value == previous) continue;
     if (nodeRow >= 0) AddNode(RemapRowInv(nodeRow), r - nodeRow);
     InsertRows(r, 1);
-    SetCellEx(lines_->GroupTextColumn, r, value);
+    SetCellEx(d_->lines->GroupTextColumn, r, value);
     nodeRow = r++;
     previous = value;
   }
@@ -51,29 +52,29 @@ void TExtStringGrid::Group(int ACol) {
 
 // The values are read from the column Group wrote them to.
 void TExtStringGrid::UnGroup() {
-  if (lines_->GroupColumn < 0) return;
+  if (d_->lines->GroupColumn < 0) return;
   TUpdateScope lock(*this);
   ExpandAll();
   // The grid may have lost columns since: the column comes back at its end then.
-  lines_->GroupColumn = std::min(lines_->GroupColumn, GetColCount() + NumHiddenColumns());
-  InsertCols(lines_->GroupColumn, 1);
-  const int shown = RemapColInv(lines_->GroupColumn);
-  if (shown < GetColCount()) SetColWidths(shown, lines_->GroupWidth);
-  if (GetFixedRows() > 0) SetCells(lines_->GroupColumn, 0, lines_->GroupHeader);
+  d_->lines->GroupColumn = std::min(d_->lines->GroupColumn, GetColCount() + NumHiddenColumns());
+  InsertCols(d_->lines->GroupColumn, 1);
+  const int shown = RemapColInv(d_->lines->GroupColumn);
+  if (shown < GetColCount()) SetColWidths(shown, d_->lines->GroupWidth);
+  if (GetFixedRows() > 0) SetCells(d_->lines->GroupColumn, 0, d_->lines->GroupHeader);
   AnsiString value;
   for (int r = GetFixedRows(); r <= Lines::LastNormalRow(*this);) {
     if (!IsNode(r)) {
-      SetCellEx(lines_->GroupColumn, r++, value);
+      SetCellEx(d_->lines->GroupColumn, r++, value);
       continue;
     }
-    value = GetCellEx(lines_->GroupTextColumn, r);
+    value = GetCellEx(d_->lines->GroupTextColumn, r);
     RemoveNode(RemapRowInv(r));
     RemoveRows(r, 1);
   }
-  for (std::size_t i = 0; i < lines_->GroupFooters.size(); ++i)
-    SetCellEx(lines_->GroupColumn, Lines::LastNormalRow(*this) + 1 + static_cast<int>(i),
-              lines_->GroupFooters[i]);
-  lines_->GroupColumn = -1;
+  for (std::size_t i = 0; i < d_->lines->GroupFooters.size(); ++i)
+    SetCellEx(d_->lines->GroupColumn, Lines::LastNormalRow(*this) + 1 + static_cast<int>(i),
+              d_->lines->GroupFooters[i]);
+  d_->lines->GroupColumn = -1;
 }
 
 void TExtStringGrid::Nodes::GroupStatistic(int ACol,

@@ -4,6 +4,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridCoreState.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/ExtGridVersion.h"
 
 void TExtStringGrid::GetCellHint(int ACol, int ARow, AnsiString& Hint) {
@@ -92,10 +93,10 @@ void TExtStringGrid::CellsChanged(TRect R) {
   if (OnCellsChanged) OnCellsChanged(this, R);
   // A notifier told may unregister or free itself or another: only those still registered
   // are told.
-  const std::vector<TGridChangeNotifier*> notifiers = core_->Notifiers;
+  const std::vector<TGridChangeNotifier*> notifiers = d_->core->Notifiers;
   for (TGridChangeNotifier* notifier : notifiers)
-    if (std::find(core_->Notifiers.begin(), core_->Notifiers.end(), notifier) !=
-        core_->Notifiers.end())
+    if (std::find(d_->core->Notifiers.begin(), d_->core->Notifiers.end(), notifier) !=
+        d_->core->Notifiers.end())
       notifier->CellsChanged(this, R);
   CalcFooter(-1);
 }

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/Nodes.h"
 #include "components/grid/grid/UpdateScope.h"
 #include "components/grid/grid/cells/LineState.h"
@@ -19,8 +20,8 @@ void TExtStringGrid::Nodes::SetNodeLevels(int FromRow, int ToRow, int Level) {
     if (Level != 0 || g.HasCellProperties(0, r)) g.GetCellProperties(0, r)->NodeLevel = Level;
 }
 
-int TExtStringGrid::GetNodeCount() const { return lines_->NodeCount; }
-bool TExtStringGrid::HasNodes() { return lines_->NodeCount > 0; }
+int TExtStringGrid::GetNodeCount() const { return d_->lines->NodeCount; }
+bool TExtStringGrid::HasNodes() { return d_->lines->NodeCount > 0; }
 
 void TExtStringGrid::AddNode(int ARow, int Span) {
   const int row = RemapRow(ARow);
@@ -33,8 +34,8 @@ void TExtStringGrid::AddNode(int ARow, int Span) {
   node->CellHAlign = haBeforeText;
   node->CellAngle = row;
   Nodes(*this).SetNodeLevels(row, Lines::LastOf(row, Span, GetRowCount() - 1), 1);
-  if (lines_->NodeCount == 0) RepaintCol(0);
-  ++lines_->NodeCount;
+  if (d_->lines->NodeCount == 0) RepaintCol(0);
+  ++d_->lines->NodeCount;
   if (GetCol() == 0 && GetColCount() > 1) SetCol(1);
 }
 
@@ -45,7 +46,7 @@ void TExtStringGrid::RemoveNode(int ARow) {
   Nodes(*this).SetNodeLevels(row, Lines::LastOf(row, GetNodeSpan(row), GetRowCount() - 1), 0);
   FreeCellGraphic(0, row);
   RepaintCell(0, row);
-  lines_->NodeCount = std::max(lines_->NodeCount - 1, 0);
+  d_->lines->NodeCount = std::max(d_->lines->NodeCount - 1, 0);
 }
 
 bool TExtStringGrid::IsNode(int ARow) { return GetCellType(0, ARow) == ctNode; }
@@ -129,7 +130,7 @@ void TExtStringGrid::ExpandAll() {
 }
 
 int TExtStringGrid::GetParentRow(int ARow) {
-  if (lines_->NodeCount == 0 || ARow < 1 || ARow >= GetRowCount()) return -1;
+  if (d_->lines->NodeCount == 0 || ARow < 1 || ARow >= GetRowCount()) return -1;
   int node = ARow;
   while (node >= 1 && !IsNode(node)) --node;
   if (node < 1) return -1;
@@ -169,6 +170,6 @@ int TExtStringGrid::GetNodeSpanType(int ARow) {
 }
 
 int TExtStringGrid::NodeIndent(int ARow) {
-  const TCellProperties* props = lines_->NodeCount > 0 ? FindCellProperties(0, ARow) : nullptr;
+  const TCellProperties* props = d_->lines->NodeCount > 0 ? FindCellProperties(0, ARow) : nullptr;
   return props ? props->NodeLevel * kNodeIndent : 0;
 }

@@ -10,6 +10,7 @@
 
 #include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/Lines.h"
 #include "components/grid/core/SortRun.h"
 #include "components/grid/core/SortState.h"
@@ -60,8 +61,8 @@ struct TExtStringGrid::Sorting::Pass {
     run->Column = outerColumn;
     if (!own) return;
     Sorting(grid).FlushSortedRows();
-    grid.sort_->Run = nullptr;
-    CheckInvariant("sort cross reference", [&] { return grid.sort_->Fault(); });
+    grid.d_->sort->Run = nullptr;
+    CheckInvariant("sort cross reference", [&] { return grid.d_->sort->Fault(); });
   }
   Pass(const Pass&) = delete;
   Pass& operator=(const Pass&) = delete;
@@ -77,14 +78,14 @@ struct TExtStringGrid::Sorting::Pass {
 
  private:
   TSortRun* Enter(bool keys) {
-    if (TSortRun* outer = grid.sort_->Run) {
+    if (TSortRun* outer = grid.d_->sort->Run) {
       outerColumn = std::exchange(outer->Column, column);
       return outer;
     }
     outerColumn = column;
     const bool keysOn = keys && !grid.OnGetDisplText;
-    return grid.sort_->Run =
-               &own.emplace(keysOn, !grid.SortSettings.SingleColumn, column, grid.sort_->PendingRows);
+    return grid.d_->sort->Run =
+               &own.emplace(keysOn, !grid.SortSettings.SingleColumn, column, grid.d_->sort->PendingRows);
   }
 };
 
@@ -136,7 +137,7 @@ inline int TExtStringGrid::Sorting::PassCompare(const Pass& P, int ARow1, int AR
 }
 
 void TExtStringGrid::Sorting::CopyPivotRow(int ARow, int Pivot) {
-  TSortRun& run = *g.sort_->Run;
+  TSortRun& run = *g.d_->sort->Run;
   run.Keys.Copy(ARow, Pivot);
   if (run.Deferred()) {
     run.HoldPivot(ARow, Pivot);
@@ -152,7 +153,7 @@ void TExtStringGrid::Sorting::CopyPivotRow(int ARow, int Pivot) {
 // Moves the cells of the rows the sort has exchanged so far, and from then on moves them at
 // once: for a comparison that reads the cells, and when the sort ends.
 void TExtStringGrid::Sorting::FlushSortedRows() {
-  TSortRun* run = g.sort_->Run;
+  TSortRun* run = g.d_->sort->Run;
   if (!run) return;
   const std::vector<int>& pending = run->StopDeferring();
   if (!pending.empty()) {
@@ -171,7 +172,7 @@ void TExtStringGrid::Sorting::FlushSortedRows() {
 // The rows' keys move as SortSwapRows moves their cells.
 void TExtStringGrid::Sorting::SwapSortedRows(int ARow1, int ARow2) {
   g.SortSwapRows(ARow1, ARow2);
-  TSortRun& run = *g.sort_->Run;
+  TSortRun& run = *g.d_->sort->Run;
   if (g.SortSettings.SingleColumn)
     run.Keys.SwapIn(run.Column, ARow1, ARow2);
   else
@@ -207,8 +208,8 @@ void TExtStringGrid::Sorting::QuickSortRows(const Pass& P, int L, int R) {
 }
 
 void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
-  sort_->SwapXRef(ARow1, ARow2);
-  TSortRun* run = sort_->Run;
+  d_->sort->SwapXRef(ARow1, ARow2);
+  TSortRun* run = d_->sort->Run;
   if (SortSettings.SingleColumn) {
     const int col = run ? run->Column : SortSettings.GetColumn();
     Lines(*this).ExchangeCells(col, ARow1, col, ARow2);
@@ -235,7 +236,7 @@ void TExtStringGrid::Sorting::SortWhole(const Pass& P, bool KeepColumn0,
   // Moving the current row away and back is no click of the user's.
   const bool clickPending = g.ClickPending;
   const int current = g.GetRow();
-  g.sort_->Run->RowFollow = current;
+  g.d_->sort->Run->RowFollow = current;
   if (g.Navigation.MoveRowOnSort) g.SetRow(space.Rows());
   if (Groups) {
     for (const TPoint& group : *Groups) QuickSortRows(P, group.x, group.y);
@@ -243,7 +244,7 @@ void TExtStringGrid::Sorting::SortWhole(const Pass& P, bool KeepColumn0,
     QuickSortRows(P, first, last);
   }
   FlushSortedRows();
-  const int target = g.Navigation.MoveRowOnSort ? g.sort_->Run->RowFollow : current;
+  const int target = g.Navigation.MoveRowOnSort ? g.d_->sort->Run->RowFollow : current;
   if (g.GetRow() != target && target >= 0) g.SetRow(target);
   g.ClickPending = clickPending;
 }
@@ -329,13 +330,13 @@ bool TExtStringGrid::SortLine(int ACol, int ARow1, int ARow2) {
 
 // --- the cross reference ---------------------------------------------------------------------
 
-void TExtStringGrid::InitSortXRef() { sort_->InitXRef(GetRowCount()); }
+void TExtStringGrid::InitSortXRef() { d_->sort->InitXRef(GetRowCount()); }
 
-int TExtStringGrid::SortedRowIndex(int ARow) const { return RemapRow(sort_->PlaceBefore(ARow)); }
+int TExtStringGrid::SortedRowIndex(int ARow) const { return RemapRow(d_->sort->PlaceBefore(ARow)); }
 
-int TExtStringGrid::UnSortedRowIndex(int ARow) const { return sort_->PlaceNow(ARow); }
+int TExtStringGrid::UnSortedRowIndex(int ARow) const { return d_->sort->PlaceNow(ARow); }
 
-int TExtStringGrid::GetLastSortTime() const { return sort_->LastSortTime; }
+int TExtStringGrid::GetLastSortTime() const { return d_->sort->LastSortTime; }
 
 namespace {
 // Where the row that stood at ARow before sorting stands now; rows beyond the list stay.
@@ -345,9 +346,9 @@ int UnsortedRow(const TSortState& state, int ARow) {
 }  // namespace
 
 AnsiString TExtStringGrid::GetUnSortedCell(int ACol, int ARow) {
-  return GetCellEx(ACol, UnsortedRow(*sort_, ARow));
+  return GetCellEx(ACol, UnsortedRow(*d_->sort, ARow));
 }
 
 void TExtStringGrid::SetUnSortedCell(int ACol, int ARow, const AnsiString& Value) {
-  SetCellEx(ACol, UnsortedRow(*sort_, ARow), Value);
+  SetCellEx(ACol, UnsortedRow(*d_->sort, ARow), Value);
 }

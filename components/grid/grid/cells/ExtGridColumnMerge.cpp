@@ -1,19 +1,20 @@
 // TExtStringGrid: the columns whose equal neighbouring cells merge after a sort.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/LineState.h"
 
-const std::vector<int>& TExtStringGrid::GetMergedColumns() const { return lines_->MergedColumns; }
+const std::vector<int>& TExtStringGrid::GetMergedColumns() const { return d_->lines->MergedColumns; }
 
 void TExtStringGrid::SetMergedColumns(const std::vector<int>& Value) {
   UndoColumnMerge();
-  lines_->MergedColumns = Value;
+  d_->lines->MergedColumns = Value;
   ApplyColumnMerge();
 }
 
 // The first listed column leads: the others merge only within its blocks.
 void TExtStringGrid::ApplyColumnMerge() {
-  for (std::size_t i = 0; i < lines_->MergedColumns.size(); ++i)
-    MergeColumnCells(lines_->MergedColumns[i], i == 0);
+  for (std::size_t i = 0; i < d_->lines->MergedColumns.size(); ++i)
+    MergeColumnCells(d_->lines->MergedColumns[i], i == 0);
 }
 
 void TExtStringGrid::UndoColumnMerge() {

@@ -8,6 +8,7 @@
 #include "components/grid/core/ColumnMap.h"
 #include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/Lines.h"
 
 // Texts and properties objects change places; the objects are moved with their holds.
@@ -51,7 +52,7 @@ void TExtStringGrid::InsertCols(int ACol, int Count) {
   RotateColCells(ACol, cols, cols + Count);
   Lines lines(*this);
   for (int c = cols + Count - 1; c >= ACol + Count; --c) lines.ExchangeColWidths(c, c - Count);
-  columns_->Shift(ACol, Count);
+  d_->columns->Shift(ACol, Count);
   // The new columns now hold what the store kept beyond the old count.
   const int last = ACol + Count - 1;
   ClearPropRect(ACol, 0, last, INT_MAX);
@@ -74,7 +75,7 @@ void TExtStringGrid::RemoveCols(int ACol, int Count) {
   Lines lines(*this);
   for (int c = ACol; c + Count < cols; ++c) lines.ExchangeColWidths(c, c + Count);
   // Hidden columns removed were not in ColCount.
-  SetColCount(GetColCount() - (Count - columns_->Shift(ACol, -Count)));
+  SetColCount(GetColCount() - (Count - d_->columns->Shift(ACol, -Count)));
   CellsChanged(TRect(ACol, 0, ACol + Count, GetRowCount() - 1));
   CheckHolds();
 }

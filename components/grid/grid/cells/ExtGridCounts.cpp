@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/LineState.h"
 #include "components/grid/grid/editing/ExtInplaceEdit.h"
 
@@ -28,23 +29,23 @@ void TExtStringGrid::SetFixedRowHeight(int Value) {
   for (int r = 0; r < GetFixedRows(); ++r) SetRowHeights(r, Value);
 }
 
-int TExtStringGrid::GetFixedFooters() const { return lines_->FixedFooters; }
-int TExtStringGrid::GetFixedRightCols() const { return lines_->FixedRightCols; }
-bool TExtStringGrid::GetIntegralHeight() const { return lines_->IntegralHeight; }
+int TExtStringGrid::GetFixedFooters() const { return d_->lines->FixedFooters; }
+int TExtStringGrid::GetFixedRightCols() const { return d_->lines->FixedRightCols; }
+bool TExtStringGrid::GetIntegralHeight() const { return d_->lines->IntegralHeight; }
 
 void TExtStringGrid::SetFixedFooters(int Value) {
   // A negative count would stretch the normal cells past the grid.
-  lines_->FixedFooters = std::max(Value, 0);
+  d_->lines->FixedFooters = std::max(Value, 0);
   Invalidate();
 }
 
 void TExtStringGrid::SetFixedRightCols(int Value) {
-  lines_->FixedRightCols = std::max(Value, 0);
+  d_->lines->FixedRightCols = std::max(Value, 0);
   Invalidate();
 }
 
 void TExtStringGrid::SetIntegralHeight(bool Value) {
-  lines_->IntegralHeight = Value;
+  d_->lines->IntegralHeight = Value;
   SetBounds(GetLeft(), GetTop(), GetWidth(), GetHeight());
 }
 

@@ -4,21 +4,22 @@
 
 #include "components/grid/core/ColumnMap.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/Lines.h"
 
-bool TExtStringGrid::IsHiddenColumn(int RealCol) const { return columns_->IsHidden(RealCol); }
+bool TExtStringGrid::IsHiddenColumn(int RealCol) const { return d_->columns->IsHidden(RealCol); }
 
-int TExtStringGrid::NumHiddenColumns() const { return columns_->HiddenCount(); }
+int TExtStringGrid::NumHiddenColumns() const { return d_->columns->HiddenCount(); }
 
-int TExtStringGrid::CellColCount() const { return GetColCount() + columns_->HiddenCount(); }
+int TExtStringGrid::CellColCount() const { return GetColCount() + d_->columns->HiddenCount(); }
 
 void TExtStringGrid::SetVisibleCol(int RealCol, bool Shown) {
-  columns_->SetHidden(RealCol, !Shown);
+  d_->columns->SetHidden(RealCol, !Shown);
 }
 
-int TExtStringGrid::RemapCol(int DisplayCol) const { return columns_->RealCol(DisplayCol); }
+int TExtStringGrid::RemapCol(int DisplayCol) const { return d_->columns->RealCol(DisplayCol); }
 
-int TExtStringGrid::RemapColInv(int RealCol) const { return columns_->DisplayCol(RealCol); }
+int TExtStringGrid::RemapColInv(int RealCol) const { return d_->columns->DisplayCol(RealCol); }
 
 std::pair<int, int> TExtStringGrid::Lines::StoredSpan(const TExtStringGrid& Grid, int First,
                                                       int Last) {
@@ -34,7 +35,7 @@ void TExtStringGrid::HideColumns(int FromCol, int ToCol) {
     const int shown = RemapColInv(c);
     SetAllColWidths(c, ColWidths(shown));
     for (int d = shown; d < GetColCount() - 1; ++d) SetColWidths(d, ColWidths(d + 1));
-    columns_->SetHidden(c, true);
+    d_->columns->SetHidden(c, true);
     SetColCount(GetColCount() - 1);
   }
   Invalidate();
@@ -44,7 +45,7 @@ void TExtStringGrid::UnHideColumns(int FromCol, int ToCol) {
   HideInplaceEdit();
   const int last = std::min(ToCol, TColumnMap::kHideable - 1);
   for (int c = std::max(FromCol, 0); c <= last; ++c) {
-    if (!columns_->SetHidden(c, false)) continue;
+    if (!d_->columns->SetHidden(c, false)) continue;
     SetColCount(GetColCount() + 1);
     const int shown = RemapColInv(c);
     for (int d = GetColCount() - 1; d > shown; --d) SetColWidths(d, ColWidths(d - 1));

@@ -9,6 +9,7 @@
 #include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/core/PropertyHolds.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/UpdateScope.h"
 #include "components/grid/grid/cells/LineState.h"
 #include "components/grid/grid/cells/Lines.h"
@@ -97,8 +98,8 @@ void TExtStringGrid::Lines::PutRowsBack(THiddenRows::Rows Rows) {
       g.SetGridCell(c, places[i], row.Items.Strings(c));
       if (row.Items.Objects(c)) g.PutCellRef(c, places[i], row.TakeRef(c));
     }
-    if (static_cast<std::size_t>(places[i]) < g.lines_->RowSelect.size())
-      g.lines_->RowSelect.insert(g.lines_->RowSelect.begin() + places[i], 0);
+    if (static_cast<std::size_t>(places[i]) < g.d_->lines->RowSelect.size())
+      g.d_->lines->RowSelect.insert(g.d_->lines->RowSelect.begin() + places[i], 0);
   }
   g.Invalidate();
   g.CheckHolds();

@@ -6,6 +6,7 @@
 #include "components/grid/core/CellPropertiesRef.h"
 #include "components/grid/core/ColumnMap.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 
 namespace {
 
@@ -63,10 +64,10 @@ void TExtStringGrid::SetObjectsEx(int ACol, int ARow, TObject* Obj) {
   props->CellObject = Obj;
 }
 
-int TExtStringGrid::GetAllColWidths(int ACol) const { return columns_->Width(ACol); }
+int TExtStringGrid::GetAllColWidths(int ACol) const { return d_->columns->Width(ACol); }
 
 void TExtStringGrid::SetAllColWidths(int ACol, int Value) {
-  columns_->SetWidth(ACol, Value);
+  d_->columns->SetWidth(ACol, Value);
   if (IsHiddenColumn(ACol)) return;
   const int col = RemapColInv(ACol);
   if (col >= 0 && col < GetColCount()) SetColWidths(col, Value);

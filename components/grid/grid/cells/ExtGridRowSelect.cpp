@@ -5,6 +5,7 @@
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridError.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/LineState.h"
 
 namespace {
@@ -26,26 +27,26 @@ void SelectInGrid(TExtStringGrid& Grid, TGridRect R) {
 
 bool TExtStringGrid::GetRowSelect(int ARow) const {
   CheckRowSelect(*this, ARow);
-  return static_cast<std::size_t>(ARow) < lines_->RowSelect.size() && lines_->RowSelect[ARow] != 0;
+  return static_cast<std::size_t>(ARow) < d_->lines->RowSelect.size() && d_->lines->RowSelect[ARow] != 0;
 }
 
 void TExtStringGrid::SetRowSelect(int ARow, bool Value) {
   CheckRowSelect(*this, ARow);
   const auto row = static_cast<std::size_t>(ARow);
-  if (lines_->RowSelect.size() <= row) lines_->RowSelect.resize(row + 1, 0);
-  if ((lines_->RowSelect[row] != 0) == Value) return;
-  lines_->RowSelect[row] = Value ? 1 : 0;
+  if (d_->lines->RowSelect.size() <= row) d_->lines->RowSelect.resize(row + 1, 0);
+  if ((d_->lines->RowSelect[row] != 0) == Value) return;
+  d_->lines->RowSelect[row] = Value ? 1 : 0;
   RepaintRow(ARow);
 }
 
 int TExtStringGrid::GetRowSelectCount() const {
-  return static_cast<int>(std::count(lines_->RowSelect.begin(), lines_->RowSelect.end(), 1));
+  return static_cast<int>(std::count(d_->lines->RowSelect.begin(), d_->lines->RowSelect.end(), 1));
 }
 
 void TExtStringGrid::ClearRowSelect() {
-  for (std::size_t row = 0; row < lines_->RowSelect.size(); ++row) {
-    if (!lines_->RowSelect[row]) continue;
-    lines_->RowSelect[row] = 0;
+  for (std::size_t row = 0; row < d_->lines->RowSelect.size(); ++row) {
+    if (!d_->lines->RowSelect[row]) continue;
+    d_->lines->RowSelect[row] = 0;
     RepaintRow(static_cast<int>(row));
   }
 }

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/UpdateScope.h"
 #include "components/grid/grid/cells/LineState.h"
 #include "components/grid/grid/cells/Lines.h"
@@ -27,7 +28,7 @@ void TExtStringGrid::Lines::ExchangeRowHeights(int ARow1, int ARow2) {
 
 void TExtStringGrid::Lines::ExchangeRowSelect(int ARow1, int ARow2) {
   if (ARow1 < 0 || ARow2 < 0) return;  // no select state there to take part
-  std::vector<uint8_t>& selected = g.lines_->RowSelect;
+  std::vector<uint8_t>& selected = g.d_->lines->RowSelect;
   const auto row1 = static_cast<std::size_t>(ARow1);
   const auto row2 = static_cast<std::size_t>(ARow2);
   const uint8_t state1 = row1 < selected.size() ? selected[row1] : 0;
@@ -99,7 +100,7 @@ void TExtStringGrid::Lines::DeleteRowSet(const std::vector<int>& Rows, RowRestor
   // The rows now wait beyond the count; their objects were freed or moved elsewhere.
   for (int r = rows - gone; r < rows; ++r) g.DropRowCells(r);
   // The select states belong to the rows: those below move up with them.
-  std::vector<uint8_t>& selected = g.lines_->RowSelect;
+  std::vector<uint8_t>& selected = g.d_->lines->RowSelect;
   if (!selected.empty()) {
     std::size_t kept = 0;
     next = 0;

@@ -5,6 +5,7 @@
 
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/LineState.h"
 
 namespace {
@@ -30,31 +31,31 @@ bool TExtStringGrid::IsSelected(int ACol, int ARow) {
 }
 
 bool TExtStringGrid::GetSelectedCells(int ACol, int ARow) const {
-  return std::find(lines_->SelectedCells.begin(), lines_->SelectedCells.end(),
-                   TGridCoord{ACol, ARow}) != lines_->SelectedCells.end();
+  return std::find(d_->lines->SelectedCells.begin(), d_->lines->SelectedCells.end(),
+                   TGridCoord{ACol, ARow}) != d_->lines->SelectedCells.end();
 }
 
 void TExtStringGrid::SetSelectedCells(int ACol, int ARow, bool Value) {
   const auto found =
-      std::find(lines_->SelectedCells.begin(), lines_->SelectedCells.end(), TGridCoord{ACol, ARow});
-  const bool present = found != lines_->SelectedCells.end();
+      std::find(d_->lines->SelectedCells.begin(), d_->lines->SelectedCells.end(), TGridCoord{ACol, ARow});
+  const bool present = found != d_->lines->SelectedCells.end();
   if (Value == present) return;
   if (Value)
-    lines_->SelectedCells.push_back({ACol, ARow});
+    d_->lines->SelectedCells.push_back({ACol, ARow});
   else
-    lines_->SelectedCells.erase(found);
+    d_->lines->SelectedCells.erase(found);
   RepaintCell(ACol, ARow);
 }
 
 int TExtStringGrid::GetSelectedCellsCount() const {
-  return static_cast<int>(lines_->SelectedCells.size());
+  return static_cast<int>(d_->lines->SelectedCells.size());
 }
 TGridCoord TExtStringGrid::GetSelectedCell(int Index) const {
-  return lines_->SelectedCells.at(Index);
+  return d_->lines->SelectedCells.at(Index);
 }
 
 void TExtStringGrid::ClearSelectedCells() {
-  lines_->SelectedCells.clear();
+  d_->lines->SelectedCells.clear();
   Invalidate();
 }
 

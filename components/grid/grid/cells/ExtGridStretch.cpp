@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/LineState.h"
 #include "components/grid/grid/cells/Lines.h"
 #include "components/grid/grid/input/Mouse.h"
@@ -15,8 +16,8 @@ void TExtStringGrid::StretchColumn(int ACol) {
   if (ACol == -1) ACol = count - 1;
   // A column that does not exist has no width to take.
   if (ACol < 0 || ACol >= count) return;
-  const bool wasEnabled = lines_->StretchEnabled;
-  lines_->StretchEnabled = false;
+  const bool wasEnabled = d_->lines->StretchEnabled;
+  d_->lines->StretchEnabled = false;
   if (count == 1) {
     SetColWidths(ACol, GetClientWidth());
   } else {
@@ -25,7 +26,7 @@ void TExtStringGrid::StretchColumn(int ACol) {
       if (c != ACol) others += ColWidths(c);
     if (GetClientWidth() > others) SetColWidths(ACol, GetClientWidth() - others - 1);
   }
-  lines_->StretchEnabled = wasEnabled;
+  d_->lines->StretchEnabled = wasEnabled;
 }
 
 void TExtStringGrid::SetColumnStretch(bool Value) {
@@ -39,13 +40,13 @@ void TExtStringGrid::SizeChanged(int OldColCount, int OldRowCount) {
   if (!GetParent()) return;
   UpdateVScrollBar();
   UpdateHScrollBar();
-  if (lines_->FixedFooters > 0 || lines_->FixedRightCols > 0) Invalidate();
+  if (d_->lines->FixedFooters > 0 || d_->lines->FixedRightCols > 0) Invalidate();
 }
 
 // Every other non-fixed line scaled as the sized one was; the sizing flag is off meanwhile,
 // so the changes do not scale again.
 void TExtStringGrid::Lines::ScaleOtherLines(bool Columns, int Sized, double Ratio) {
-  g.lines_->MouseSizing = false;
+  g.d_->lines->MouseSizing = false;
   const int count = Columns ? g.GetColCount() : g.GetRowCount();
   const int fixed = Columns ? g.GetFixedCols() : g.GetFixedRows();
   for (int i = fixed; i < count; ++i) {
@@ -54,18 +55,18 @@ void TExtStringGrid::Lines::ScaleOtherLines(bool Columns, int Sized, double Rati
         static_cast<int>(std::lround((Columns ? g.ColWidths(i) : g.RowHeights(i)) * Ratio));
     Columns ? g.SetColWidths(i, size) : g.SetRowHeights(i, size);
   }
-  g.lines_->MouseSizing = true;
+  g.d_->lines->MouseSizing = true;
 }
 
 void TExtStringGrid::ColWidthsChanged() {
-  if (!lines_->Synching) lines_->SynchWidths.clear();
-  if (lines_->StretchEnabled) StretchColumn(ColumnSize.StretchColumn);
+  if (!d_->lines->Synching) d_->lines->SynchWidths.clear();
+  if (d_->lines->StretchEnabled) StretchColumn(ColumnSize.StretchColumn);
   TBaseGrid::ColWidthsChanged();
-  if (lines_->MouseSizing && lines_->SizeCol >= 0 && lines_->SizeCol < GetColCount()) {
-    const int col = lines_->SizeCol;
+  if (d_->lines->MouseSizing && d_->lines->SizeCol >= 0 && d_->lines->SizeCol < GetColCount()) {
+    const int col = d_->lines->SizeCol;
     Lines lines(*this);
-    if (MouseActions.AllColumnSize && lines_->SizeColWidth > 0)
-      lines.ScaleOtherLines(true, col, static_cast<double>(ColWidths(col)) / lines_->SizeColWidth);
+    if (MouseActions.AllColumnSize && d_->lines->SizeColWidth > 0)
+      lines.ScaleOtherLines(true, col, static_cast<double>(ColWidths(col)) / d_->lines->SizeColWidth);
     lines.EndSizing();
     if (OnEndColumnSize) OnEndColumnSize(this, col);
     int width = ColWidths(col);
@@ -77,19 +78,19 @@ void TExtStringGrid::ColWidthsChanged() {
 
 void TExtStringGrid::RowHeightsChanged() {
   TBaseGrid::RowHeightsChanged();
-  if (!lines_->MouseSizing || lines_->SizeRow < 0 || lines_->SizeRow >= GetRowCount()) return;
-  const int row = lines_->SizeRow;
+  if (!d_->lines->MouseSizing || d_->lines->SizeRow < 0 || d_->lines->SizeRow >= GetRowCount()) return;
+  const int row = d_->lines->SizeRow;
   Lines lines(*this);
-  if (MouseActions.AllRowSize && lines_->SizeRowHeight > 0)
-    lines.ScaleOtherLines(false, row, static_cast<double>(RowHeights(row)) / lines_->SizeRowHeight);
+  if (MouseActions.AllRowSize && d_->lines->SizeRowHeight > 0)
+    lines.ScaleOtherLines(false, row, static_cast<double>(RowHeights(row)) / d_->lines->SizeRowHeight);
   lines.EndSizing();
   if (OnEndRowSize) OnEndRowSize(this, row);
 }
 
 void TExtStringGrid::Lines::EndSizing() {
-  g.lines_->SizeCol = -1;
-  g.lines_->SizeRow = -1;
-  g.lines_->MouseSizing = false;
+  g.d_->lines->SizeCol = -1;
+  g.d_->lines->SizeRow = -1;
+  g.d_->lines->MouseSizing = false;
 }
 
 // The line a press at a border would size, noted for MouseDown.
@@ -99,13 +100,13 @@ void TExtStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   if (Button != mbLeft || (state != gsColSizing && state != gsRowSizing)) return;
   Lines(*this).EndSizing();
   if (state == gsColSizing) {
-    lines_->SizeCol = lines_->SizeCandidate.x;
-    lines_->SizeColWidth = lines_->SizeCol >= 0 ? ColWidths(lines_->SizeCol) : 0;
+    d_->lines->SizeCol = d_->lines->SizeCandidate.x;
+    d_->lines->SizeColWidth = d_->lines->SizeCol >= 0 ? ColWidths(d_->lines->SizeCol) : 0;
   } else {
-    lines_->SizeRow = lines_->SizeCandidate.y;
-    lines_->SizeRowHeight = lines_->SizeRow >= 0 ? RowHeights(lines_->SizeRow) : 0;
+    d_->lines->SizeRow = d_->lines->SizeCandidate.y;
+    d_->lines->SizeRowHeight = d_->lines->SizeRow >= 0 ? RowHeights(d_->lines->SizeRow) : 0;
   }
-  lines_->MouseSizing = true;
+  d_->lines->MouseSizing = true;
 }
 
 void TExtStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
@@ -131,26 +132,26 @@ void TExtStringGrid::Resize() {
     if (others < width) {
       TBaseGrid::Resize();
       StretchColumn(stretch);
-      lines_->PreviousWidth = width;
+      d_->lines->PreviousWidth = width;
       return;
     }
   }
   TBaseGrid::Resize();
   // Widths keep their exact share: rounded ones would never grow back from 0.
-  if (ColumnSize.SynchWithGrid && lines_->PreviousWidth > 0 && width > 0) {
-    const double ratio = static_cast<double>(width) / lines_->PreviousWidth;
-    if (lines_->SynchWidths.size() != static_cast<size_t>(GetColCount())) {
-      lines_->SynchWidths.assign(GetColCount(), 0);
-      for (int c = 0; c < GetColCount(); ++c) lines_->SynchWidths[c] = ColWidths(c);
+  if (ColumnSize.SynchWithGrid && d_->lines->PreviousWidth > 0 && width > 0) {
+    const double ratio = static_cast<double>(width) / d_->lines->PreviousWidth;
+    if (d_->lines->SynchWidths.size() != static_cast<size_t>(GetColCount())) {
+      d_->lines->SynchWidths.assign(GetColCount(), 0);
+      for (int c = 0; c < GetColCount(); ++c) d_->lines->SynchWidths[c] = ColWidths(c);
     }
-    lines_->Synching = true;
+    d_->lines->Synching = true;
     for (int c = 0; c < GetColCount(); ++c) {
-      lines_->SynchWidths[c] *= ratio;
-      SetColWidths(c, static_cast<int>(std::lround(lines_->SynchWidths[c])));
+      d_->lines->SynchWidths[c] *= ratio;
+      SetColWidths(c, static_cast<int>(std::lround(d_->lines->SynchWidths[c])));
     }
-    lines_->Synching = false;
+    d_->lines->Synching = false;
   }
-  if (width > 0) lines_->PreviousWidth = width;
+  if (width > 0) d_->lines->PreviousWidth = width;
   UpdateVScrollBar();
   UpdateHScrollBar();
 }

@@ -4,6 +4,7 @@
 // and move of the mouse that start a drag.
 #include "components/grid/controls/PopupButton.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/dragdrop/OleDrag.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
 #include "components/grid/grid/input/InputState.h"
@@ -17,7 +18,7 @@ bool IsRTF(const AnsiString& text) { return text.rfind("{\\rtf", 0) == 0; }
 
 // The event outlives this helper, so it captures the grid, which owns the settings.
 void TExtStringGrid::OleDrag::InitOleDragDrop() {
-  g.oleState_ = std::make_unique<TGridOleState>(&g);
+  g.d_->ole = std::make_unique<TGridOleState>(&g);
   g.DragDropSettings.OnOleDropRTFChange = [](bool On) { Esgdd::SetRTFAware(On); };
   g.DragDropSettings.OnOleDropTargetChange = [grid = &g](bool On) {
     OleDrag(*grid).SetOleDropTargetOn(On);
@@ -26,7 +27,7 @@ void TExtStringGrid::OleDrag::InitOleDragDrop() {
 
 void TExtStringGrid::OleDrag::SetOleDropTargetOn(bool On) {
   if (g.GetComponentState().Contains(csDesigning)) return;
-  TGridOleState& state = *g.oleState_;
+  TGridOleState& state = *g.d_->ole;
   if (On && !state.Registered)
     state.Registered = RegisterDragDrop(&g, std::make_shared<TGridDropTarget>(&g)) == S_OK;
   else if (!On && state.Registered)
@@ -44,27 +45,27 @@ bool TExtStringGrid::OleDragCell(int ACol, int ARow) {
   DWORD effect = DROPEFFECT_NONE;
   HRESULT result;
   if (ARow < GetFixedRows() && DragDropSettings.OleColumnDragDrop) {
-    TPopupButton* button = oleState_->ColumnButton();
+    TPopupButton* button = d_->ole->ColumnButton();
     const TRect r = CellRect(ACol, ARow);
     const TPoint at = ClientToScreen(TPoint(r.Left, r.Top));
     button->SetCaption(GetCellEx(RemapCol(ACol), ARow));
     button->SetBounds(at.x, at.y, r.Right - r.Left, r.Bottom - r.Top);
     button->SetVisible(true);
     result = Esgdd::StartColDoDragDrop(source, ACol, DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
-    oleState_->HideAll();
+    d_->ole->HideAll();
   } else {
     const TGridRect selection = GetSelection();
     const bool oneCell = selection.Left == selection.Right && selection.Top == selection.Bottom;
     const AnsiString cell = Cells(RemapCol(selection.Left), selection.Top);
-    oleState_->Dragging = true;
-    oleState_->DragRect = selection;
+    d_->ole->Dragging = true;
+    d_->ole->DragRect = selection;
     result = Esgdd::StartTextDoDragDrop(source, SelectedText(), oneCell && IsRTF(cell) ? cell : "",
                                         DROPEFFECT_COPY | DROPEFFECT_MOVE, effect);
-    oleState_->Dragging = false;
+    d_->ole->Dragging = false;
     if (result == DRAGDROP_S_DROP && effect == DROPEFFECT_MOVE)
-      OleDrag(*this).RemoveDragged(oleState_->DragRect);
+      OleDrag(*this).RemoveDragged(d_->ole->DragRect);
   }
-  oleState_->LastEffect = source->LastEffect();
+  d_->ole->LastEffect = source->LastEffect();
   if (result != DRAGDROP_S_CANCEL && OnOleDragStop) OnOleDragStop(this, static_cast<int>(effect));
   return true;
 }
@@ -91,30 +92,30 @@ bool TExtStringGrid::OleDrag::OleDragPress(int ACol, int ARow, int X, int Y) {
   const TRect r = g.CellRect(ACol, ARow);
   const bool clearOfBorders = X > r.Left + kDragSlack && X < r.Right - kDragSlack;
   if (!clearOfBorders && g.GetOptions().Contains(goColSizing)) return false;
-  g.input_->Mouse.dragPending = true;
-  g.input_->Mouse.downAt = TPoint(X, Y);
+  g.d_->input->Mouse.dragPending = true;
+  g.d_->input->Mouse.downAt = TPoint(X, Y);
   if (g.OnClickCell) g.OnClickCell(&g, ARow, ACol);
   return true;
 }
 
 // A refused drag selects from the pressed cell on, as a press that never waited would have.
 bool TExtStringGrid::OleDrag::OleDragMove(int X, int Y) {
-  if (std::abs(X - g.input_->Mouse.downAt.x) <= kDragSlack &&
-      std::abs(Y - g.input_->Mouse.downAt.y) <= kDragSlack)
+  if (std::abs(X - g.d_->input->Mouse.downAt.x) <= kDragSlack &&
+      std::abs(Y - g.d_->input->Mouse.downAt.y) <= kDragSlack)
     return false;
   if (!g.DragDropSettings.OleDropSource || g.GetGridState() == gsColSizing) return false;
-  g.input_->Mouse.dragPending = false;
-  if (g.OleDragCell(g.input_->Mouse.down.X, g.input_->Mouse.down.Y)) return true;
+  g.d_->input->Mouse.dragPending = false;
+  if (g.OleDragCell(g.d_->input->Mouse.down.X, g.d_->input->Mouse.down.Y)) return true;
   if (SelectPressedCell()) g.SetGridState(gsSelecting);
   return false;
 }
 
 void TExtStringGrid::OleDrag::OleDragRelease() {
-  if (std::exchange(g.input_->Mouse.dragPending, false)) SelectPressedCell();
+  if (std::exchange(g.d_->input->Mouse.dragPending, false)) SelectPressedCell();
 }
 
 bool TExtStringGrid::OleDrag::SelectPressedCell() {
-  const TGridCoord cell = g.input_->Mouse.down;
+  const TGridCoord cell = g.d_->input->Mouse.down;
   if (cell.X < g.GetFixedCols() || cell.Y < g.GetFixedRows() || g.IsFixed(cell.X, cell.Y))
     return false;
   return g.MoveColRow(cell.X, cell.Y, true, true);

@@ -4,6 +4,7 @@
 
 #include "components/grid/controls/ArrowWindow.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
 #include "platform/core/files.h"
 

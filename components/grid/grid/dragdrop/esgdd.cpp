@@ -1,3 +1,4 @@
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
 
 #include "components/grid/controls/ArrowWindow.h"

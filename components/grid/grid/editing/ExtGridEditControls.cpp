@@ -6,6 +6,7 @@
 #include "components/grid/controls/EsgEditBtn.h"
 #include "components/grid/controls/EsgSpinEdit.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/editing/CellEditValues.h"
 #include "components/grid/grid/editing/EditLink.h"
 #include "components/grid/grid/editing/GridEditorMade.h"
@@ -41,16 +42,16 @@ Value SpinStart(Read read, Value Lowest) {
 }  // namespace
 
 void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
-  edit_->Shown = true;
-  edit_->LeaveRefused = false;
+  d_->edit->Shown = true;
+  d_->edit->LeaveRefused = false;
   const TRect r = CellRect(ACol, ARow);
   const int realCol = RemapCol(ACol);
   const AnsiString text = GetEditText(ACol, ARow);
   TCanvas* canvas = Painting(*this).CanvasInCellFont(ACol, ARow, false);
   TWinControl* control = nullptr;
-  const TEditorType type = edit_->Editor;
+  const TEditorType type = d_->edit->Editor;
   if (IsSpin(type)) {
-    TEsgSpinEdit* spin = MadeEditor(editors_->Spin, this);
+    TEsgSpinEdit* spin = MadeEditor(d_->editors->Spin, this);
     if (type == edSpinEdit) {
       spin->SetSpinType(sptNormal);
       spin->SetValue(
@@ -69,7 +70,7 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
     }
     control = spin;
   } else if (IsCombo(type)) {
-    TESGComboBox* combo = MadeEditor(editors_->Combo, this);
+    TESGComboBox* combo = MadeEditor(d_->editors->Combo, this);
     combo->SetDroppedDown(false);
     combo->SetStyle(type == edComboList ? csDropDownList : csDropDown);
     combo->SetFlat(Look == glSoft || Look == glOrvik);
@@ -78,14 +79,14 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
       combo->SetDropDownCount(8);
       int index = combo->GetItems()->IndexOf(text);
       // A text the list does not hold stays in the cell unless the user picks an item.
-      if (index < 0) index = edit_->ComboSelection < 0 ? 0 : edit_->ComboSelection;
+      if (index < 0) index = d_->edit->ComboSelection < 0 ? 0 : d_->edit->ComboSelection;
       combo->SetItemIndex(index);
     } else {
       combo->SetText(text);
     }
     control = combo;
   } else if (IsDate(type)) {
-    TGridDatePicker* picker = MadeEditor(editors_->DatePicker, this);
+    TGridDatePicker* picker = MadeEditor(d_->editors->DatePicker, this);
     picker->SetKind(type == edTimeEdit ? dtkTime : dtkDate);
     picker->SetDateMode(type == edDateEditUpDown ? dmUpDown : dmComboBox);
     if (type == edTimeEdit)
@@ -95,28 +96,28 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
           SpinStart([&] { return GetDates(realCol, ARow); }, Date()));
     control = picker;
   } else if (IsEditBtn(type)) {
-    TEsgEditBtn* edit = MadeEditor(editors_->EditBtn, this);
+    TEsgEditBtn* edit = MadeEditor(d_->editors->EditBtn, this);
     edit->SetText(text);
     edit->SetMaxLength(GetEditLimit());
     control = edit;
   } else if (type == edUnitEditBtn) {
-    TEsgUnitEditBtn* edit = MadeEditor(editors_->UnitEditBtn, this);
+    TEsgUnitEditBtn* edit = MadeEditor(d_->editors->UnitEditBtn, this);
     AnsiString number, unit;
     SplitUnit(text, number, unit);
     edit->SetUnitID(unit);
     edit->SetText(number);
     control = edit;
   } else if (type == edCheckBox) {
-    TCheckBox* box = MadeEditor(editors_->CheckBox, this);
+    TCheckBox* box = MadeEditor(d_->editors->CheckBox, this);
     box->SetCaption(text);
     box->SetChecked(false);
     control = box;
   } else if (type == edButton) {
-    TButton* button = MadeEditor(editors_->Button, this);
+    TButton* button = MadeEditor(d_->editors->Button, this);
     button->SetCaption(text);
     control = button;
   } else if (type == edRichEdit) {
-    TExtRichEdit* rich = MadeEditor(editors_->RichEdit, this);
+    TExtRichEdit* rich = MadeEditor(d_->editors->RichEdit, this);
     rich->SetBorderStyle(bsNone);
     rich->SetHideSelection(false);
     rich->Lock();  // filling it is no typing that grows the row
@@ -128,60 +129,60 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
     if (TEditLink* link = GetCellEditLink(ACol, ARow)) {
       EditActive = true;
       EditControlShown = true;
-      editors_->Link = link;
-      editors_->LinkOpen = true;
-      link->Open(this, ACol, ARow, canvas->Brush->GetColor(), canvas->Font, text, edit_->StartKey);
-      edit_->StartKey = 0;
+      d_->editors->Link = link;
+      d_->editors->LinkOpen = true;
+      link->Open(this, ACol, ARow, canvas->Brush->GetColor(), canvas->Font, text, d_->edit->StartKey);
+      d_->edit->StartKey = 0;
       return;
     }
   }
   // A custom cell without an edit link shows nothing; no edit is then open.
   if (!control) {
-    edit_->Shown = false;
+    d_->edit->Shown = false;
     EditActive = false;
     return;
   }
   EditActive = true;
   EditControlShown = true;
-  editors_->Shown = control;
+  d_->editors->Shown = control;
   control->SetBounds(r.Left, r.Top, r.Width() - 1, r.Height() - 1);
   control->SetColor(canvas->Brush->GetColor());
   control->SetFont(canvas->Font);
   control->SetEnabled(true);
   control->SetVisible(true);
   control->BringToFront();
-  edit_->Opened = control->GetText();
+  d_->edit->Opened = control->GetText();
   if (type == edRichEdit) {
-    editors_->RichEdit->SetFormatRect(TRect(2, 2, r.Width() - 2, r.Height() - 2));
-    editors_->RichEdit->Unlock();
+    d_->editors->RichEdit->SetFormatRect(TRect(2, 2, r.Width() - 2, r.Height() - 2));
+    d_->editors->RichEdit->Unlock();
   }
   if (control->CanFocus()) control->SetFocus();
   if (IsCombo(type)) {
-    editors_->Combo->SizeDropDownWidth();
-    editors_->Combo->SetDroppedDown(MouseActions.DirectComboDrop);
+    d_->editors->Combo->SizeDropDownWidth();
+    d_->editors->Combo->SetDroppedDown(MouseActions.DirectComboDrop);
   }
-  if (edit_->StartKey)
-    PostMessage(control, WM_CHAR, static_cast<unsigned char>(edit_->StartKey), 0);
-  edit_->StartKey = 0;
+  if (d_->edit->StartKey)
+    PostMessage(control, WM_CHAR, static_cast<unsigned char>(d_->edit->StartKey), 0);
+  d_->edit->StartKey = 0;
 }
 
 void TExtStringGrid::HideEditControl(int ACol, int ARow) {
   EditControlShown = false;
-  edit_->LeaveRefused = false;
-  edit_->StartKey = 0;
-  if (editors_->LinkOpen) {
-    TEditLink* link = editors_->Link;
-    editors_->Link = nullptr;
-    editors_->LinkOpen = false;
+  d_->edit->LeaveRefused = false;
+  d_->edit->StartKey = 0;
+  if (d_->editors->LinkOpen) {
+    TEditLink* link = d_->editors->Link;
+    d_->editors->Link = nullptr;
+    d_->editors->LinkOpen = false;
     EditActive = false;
     if (link) link->Close();
     if (CanFocus()) SetFocus();
     DoneEditing();
     return;
   }
-  TWinControl* control = editors_->Shown;
+  TWinControl* control = d_->editors->Shown;
   if (control) WriteControlValue(ACol, ARow);
-  editors_->Shown = nullptr;
+  d_->editors->Shown = nullptr;
   if (control) {
     const bool hadFocus = control->Focused();
     // Hiding moves the focus; the control's exit then finds no edit left to end.
@@ -196,13 +197,13 @@ void TExtStringGrid::HideEditControl(int ACol, int ARow) {
 // Only a value the user changed is written: an untouched control leaves the cell's text as it
 // was, whether the control could read it or not.
 bool TExtStringGrid::WriteControlValue(int ACol, int ARow) {
-  TWinControl* control = editors_->Shown;
-  const TEditorType type = edit_->Editor;
+  TWinControl* control = d_->editors->Shown;
+  const TEditorType type = d_->edit->Editor;
   const int realCol = RemapCol(ACol);
   const bool write =
-      control && control->GetText() != edit_->Opened && (!IsCombo(type) || EditActive);
+      control && control->GetText() != d_->edit->Opened && (!IsCombo(type) || EditActive);
   if (write && IsSpin(type)) {
-    TEsgSpinEdit* spin = editors_->Spin;
+    TEsgSpinEdit* spin = d_->editors->Spin;
     if (type == edFloatSpinEdit)
       SetFloats(realCol, ARow, spin->GetFloatValue());
     else if (type == edDateSpinEdit)
@@ -210,18 +211,18 @@ bool TExtStringGrid::WriteControlValue(int ACol, int ARow) {
     else
       SetCellEx(realCol, ARow, spin->GetText());
   } else if (write && IsDate(type)) {
-    const TDateTime value = editors_->DatePicker->GetDateTime();
+    const TDateTime value = d_->editors->DatePicker->GetDateTime();
     if (type == edTimeEdit)
       SetTimes(realCol, ARow, value - std::floor(value));
     else
       SetDates(realCol, ARow, std::floor(value));
   } else if (write && type == edUnitEditBtn) {
-    SetCellEx(realCol, ARow, control->GetText() + editors_->UnitEditBtn->GetUnitID());
+    SetCellEx(realCol, ARow, control->GetText() + d_->editors->UnitEditBtn->GetUnitID());
   } else if (write && (IsCombo(type) || IsEditBtn(type))) {
     SetCellEx(realCol, ARow, control->GetText());
-  } else if (type == edRichEdit && control && editors_->RichEdit->GetModified()) {
+  } else if (type == edRichEdit && control && d_->editors->RichEdit->GetModified()) {
     // Only an edited text: a plain cell left untouched stays plain text.
-    RichToCell(realCol, ARow, *editors_->RichEdit);
+    RichToCell(realCol, ARow, *d_->editors->RichEdit);
     return true;
   }
   return write && type != edCheckBox && type != edButton;
@@ -230,7 +231,7 @@ bool TExtStringGrid::WriteControlValue(int ACol, int ARow) {
 // The value an editor control would write goes through the validation before any key or
 // click ends its edit; a refused one puts the cell's text back into the control.
 bool TExtStringGrid::ControlValueAccepted() {
-  TWinControl* control = editors_->Shown;
+  TWinControl* control = d_->editors->Shown;
   if (!control || !EditActive || !WriteControlValue(GetCol(), GetRow())) return true;
   if (ValidateCell(GetCurrentCell())) return true;
   ReloadControl();
@@ -238,25 +239,25 @@ bool TExtStringGrid::ControlValueAccepted() {
 }
 
 void TExtStringGrid::ReloadControl() {
-  const TEditorType type = edit_->Editor;
+  const TEditorType type = d_->edit->Editor;
   const AnsiString cell = GetCurrentCell();
   if (type == edUnitEditBtn) {
     AnsiString number, unit;
     SplitUnit(cell, number, unit);
-    editors_->UnitEditBtn->SetText(number);
+    d_->editors->UnitEditBtn->SetText(number);
   } else if (IsDate(type)) {
     bool converted = true;
-    editors_->DatePicker->SetDateTime(PickerValue(cell, type == edTimeEdit, converted));
+    d_->editors->DatePicker->SetDateTime(PickerValue(cell, type == edTimeEdit, converted));
   } else if (type == edComboList) {
-    editors_->Combo->SetItemIndex(editors_->Combo->GetItems()->IndexOf(cell));
+    d_->editors->Combo->SetItemIndex(d_->editors->Combo->GetItems()->IndexOf(cell));
   } else if (type == edRichEdit) {
-    editors_->RichEdit->Lock();
-    CellToRich(RemapCol(GetCol()), GetRow(), *editors_->RichEdit);
-    editors_->RichEdit->SetModified(false);
-    editors_->RichEdit->Unlock();
+    d_->editors->RichEdit->Lock();
+    CellToRich(RemapCol(GetCol()), GetRow(), *d_->editors->RichEdit);
+    d_->editors->RichEdit->SetModified(false);
+    d_->editors->RichEdit->Unlock();
   } else {
-    editors_->Shown->SetText(cell);
+    d_->editors->Shown->SetText(cell);
   }
   // What the control shows now is the cell's own text: nothing to write back.
-  edit_->Opened = editors_->Shown->GetText();
+  d_->edit->Opened = d_->editors->Shown->GetText();
 }

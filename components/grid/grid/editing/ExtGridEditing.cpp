@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/editing/ExtInplaceEdit.h"
 #include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/editing/InplaceFilter.h"
@@ -12,7 +13,7 @@ TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this, 
 // A wrapping cell is edited on several lines, but not behind a password or a mask: those
 // stay one line.
 bool TExtStringGrid::MultiLineEditor() {
-  return WordWrap && edit_->Editor != edPassword && GetEditMask(GetCol(), GetRow()).empty();
+  return WordWrap && d_->edit->Editor != edPassword && GetEditMask(GetCol(), GetRow()).empty();
 }
 
 bool TExtStringGrid::CanEditShow() {
@@ -22,29 +23,29 @@ bool TExtStringGrid::CanEditShow() {
   const TPoint base = BaseCell(RemapCol(GetCol()), GetRow());
   if (show && !EditActive && HasStaticEdit(base.x, base.y)) return false;
   if (show && !EditActive) {
-    edit_->Cache = GetCellEx(RemapCol(GetCol()), GetRow());
-    edit_->Editor = edNormal;
-    GetCellEditor(base.x, base.y, edit_->Editor);
+    d_->edit->Cache = GetCellEx(RemapCol(GetCol()), GetRow());
+    d_->edit->Editor = edNormal;
+    GetCellEditor(base.x, base.y, d_->edit->Editor);
     InitValidate(GetCol(), GetRow());
     EditActive = true;
-    if (!IsInplaceEditorType(edit_->Editor)) {
+    if (!IsInplaceEditorType(d_->edit->Editor)) {
       ShowEditControl(GetCol(), GetRow());
       return false;
     }
   }
-  if (show) edit_->Shown = true;
+  if (show) d_->edit->Shown = true;
   return show;
 }
 
-TEditorType TExtStringGrid::GetEditorType() const { return edit_->Editor; }
+TEditorType TExtStringGrid::GetEditorType() const { return d_->edit->Editor; }
 
-bool TExtStringGrid::TakeCaretClick() { return std::exchange(edit_->CaretClickPending, false); }
+bool TExtStringGrid::TakeCaretClick() { return std::exchange(d_->edit->CaretClickPending, false); }
 
 bool TExtStringGrid::EditorValueUntouched(const AnsiString& Text) const {
-  return Text == edit_->Opened;
+  return Text == d_->edit->Opened;
 }
 
-void TExtStringGrid::KeepRefusedEdit() { edit_->LeaveRefused = true; }
+void TExtStringGrid::KeepRefusedEdit() { d_->edit->LeaveRefused = true; }
 
 void TExtStringGrid::ShowInplaceEdit() {
   const TPoint base = BaseCell(RemapCol(GetCol()), GetRow());
@@ -62,7 +63,7 @@ void TExtStringGrid::HideInplaceEdit() {
 void TExtStringGrid::ShowCellEdit() { PostMessage(GetHandle(), WM_KEYDOWN, VK_F2, 0); }
 
 void TExtStringGrid::RestoreCache() {
-  SetCellEx(RemapCol(GetCol()), GetRow(), edit_->Cache);
+  SetCellEx(RemapCol(GetCol()), GetRow(), d_->edit->Cache);
   SetCellEx(RemapCol(GetCol()), GetRow(), GetCellEx(RemapCol(GetCol()), GetRow()));
 }
 
@@ -71,7 +72,7 @@ void TExtStringGrid::DoneInplaceEdit(WORD Key, TShiftState Shift) {
   if (Key != VK_ESCAPE && !ControlValueAccepted()) return;
   HideInplaceEdit();
   // An accepted validation has closed the edit already; its control still shows.
-  if (editors_->Shown || editors_->LinkOpen) HideEditControl(GetCol(), GetRow());
+  if (d_->editors->Shown || d_->editors->LinkOpen) HideEditControl(GetCol(), GetRow());
   if (Key == VK_TAB || Key == VK_LEFT || Key == VK_RIGHT || Key == VK_UP || Key == VK_DOWN) {
     WORD key = Key;
     KeyDown(key, Shift);
@@ -96,7 +97,7 @@ bool TExtStringGrid::IsPassword(int ACol, int ARow) {
 }
 
 bool TExtStringGrid::IsEditable(int ACol, int ARow) {
-  if (!GetOptions().Contains(goEditing) && !edit_->Parked) return false;
+  if (!GetOptions().Contains(goEditing) && !d_->edit->Parked) return false;
   bool canEdit = true;
   GetCellReadOnly(ACol, ARow, canEdit);
   bool fixed = false;

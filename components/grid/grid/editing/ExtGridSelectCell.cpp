@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/editing/GridEditors.h"
 #include "platform/grids/inplace_edit.h"
 
@@ -36,17 +37,17 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   const TPoint base = BaseCell(RemapCol(ACol), ARow);
   if (!HasStaticEdit(base.x, base.y)) {
     const bool editing = GetOptions().Contains(goEditing);
-    bool canEdit = editing || edit_->Parked;
+    bool canEdit = editing || d_->edit->Parked;
     GetCellReadOnly(ACol, ARow, canEdit);
     if (canEdit) {
-      edit_->Parked = false;
+      d_->edit->Parked = false;
       if (!editing) {
         InitValidate(ACol, ARow);
         SetOptions(GetOptions() + goEditing);
-        if (edit_->Shown) HideInplaceEdit();
+        if (d_->edit->Shown) HideInplaceEdit();
       }
     } else if (editing) {
-      edit_->Parked = true;
+      d_->edit->Parked = true;
       SetOptions(GetOptions() - goEditing);
     }
   }
@@ -54,14 +55,14 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   // An edit still open must take its value before the cell moves: the inplace edit's leaving
   // keys validated it already, a click or a control's edit did not.
   const bool moves = ACol != oldCol || ARow != oldRow;
-  if (moves && std::exchange(edit_->LeaveRefused, false)) {
-    if (edit_->Shown && editors_->Shown && editors_->Shown->CanFocus()) editors_->Shown->SetFocus();
+  if (moves && std::exchange(d_->edit->LeaveRefused, false)) {
+    if (d_->edit->Shown && d_->editors->Shown && d_->editors->Shown->CanFocus()) d_->editors->Shown->SetFocus();
     return false;
   }
   if (moves && EditActive && !ValidateCell(GetCellEx(RemapCol(oldCol), oldRow))) return false;
   TInplaceEdit* inplace = GetInplaceEditor();
   const bool inplaceFocused = inplace && inplace->Focused();
-  if ((!edit_->Shown || inplaceFocused) && IsFixed(ACol, ARow)) return false;
+  if ((!d_->edit->Shown || inplaceFocused) && IsFixed(ACol, ARow)) return false;
   if (!TBaseGrid::SelectCell(ACol, ARow)) return false;
 
   if (GetRowIndicator() && !GetRowIndicator()->GetEmpty() && GetFixedCols() > 0) {
@@ -74,6 +75,6 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
     RepaintCell(0, oldRow);
     RepaintCell(0, ARow);
   }
-  edit_->Cache = GetCellEx(RemapCol(ACol), ARow);
+  d_->edit->Cache = GetCellEx(RemapCol(ACol), ARow);
   return true;
 }

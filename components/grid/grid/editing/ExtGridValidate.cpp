@@ -3,12 +3,13 @@
 #include "components/grid/grid/CellTexts.h"
 #include "components/grid/grid/ExtGridCheck.h"
 #include "components/grid/grid/ExtGridCoreState.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/input/Keys.h"
 #include "platform/grids/inplace_edit.h"
 
 void TExtStringGrid::InitValidate(int ACol, int ARow) {
-  core_->ValidateCell = {ACol, ARow};
-  core_->ValidateValue = GetCellEx(RemapCol(ACol), ARow);
+  d_->core->ValidateCell = {ACol, ARow};
+  d_->core->ValidateValue = GetCellEx(RemapCol(ACol), ARow);
 }
 
 bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
@@ -16,10 +17,10 @@ bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
   EditActive = false;
   Validating = true;
   bool valid = true;
-  const int col = core_->ValidateCell.x;
-  const int row = core_->ValidateCell.y;
+  const int col = d_->core->ValidateCell.x;
+  const int row = d_->core->ValidateCell.y;
   const int realCol = RemapCol(col);
-  if (NewValue != core_->ValidateValue || ForceValidation) {
+  if (NewValue != d_->core->ValidateValue || ForceValidation) {
     UpdateCell(col, row);
     AnsiString value = NewValue;
     if (CellChecker && CellChecker->AutoCorrect)
@@ -31,10 +32,10 @@ bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
     if (valid) {
       SetCellEx(realCol, row, value);
     } else {
-      SetCellEx(realCol, row, value != NewValue ? value : core_->ValidateValue);
+      SetCellEx(realCol, row, value != NewValue ? value : d_->core->ValidateValue);
       Keys(*this).ReopenEditor(col, row);
     }
-    core_->ValidateValue = GetCellEx(realCol, row);
+    d_->core->ValidateValue = GetCellEx(realCol, row);
   }
   Validating = false;
   InitValidate(GetCol(), GetRow());
@@ -52,10 +53,10 @@ void TExtStringGrid::Keys::ReopenEditor(int ACol, int ARow) {
   if (inplace && inplace->GetVisible() && g.Focused()) inplace->SetFocus();
 }
 
-void TExtStringGrid::BeginUpdate() { core_->UpdateLock.Begin(); }
-void TExtStringGrid::ResetUpdate() { core_->UpdateLock.Reset(); }
-bool TExtStringGrid::GetLockFlag() const { return core_->UpdateLock.Locked(); }
+void TExtStringGrid::BeginUpdate() { d_->core->UpdateLock.Begin(); }
+void TExtStringGrid::ResetUpdate() { d_->core->UpdateLock.Reset(); }
+bool TExtStringGrid::GetLockFlag() const { return d_->core->UpdateLock.Locked(); }
 
 void TExtStringGrid::EndUpdate() {
-  if (core_->UpdateLock.End()) Invalidate();
+  if (d_->core->UpdateLock.End()) Invalidate();
 }

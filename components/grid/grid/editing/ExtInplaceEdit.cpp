@@ -1,3 +1,4 @@
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/editing/ExtInplaceEdit.h"
 
 #include <utility>
@@ -85,7 +86,7 @@ void TExtInplaceEdit::WMKeyDown(TWMKeyDown& Message) {
   const bool ctrl = shift.Contains(ssCtrl);
   switch (Message.CharCode) {
     case VK_ESCAPE:
-      SetText(grid_->edit_->Cache);
+      SetText(grid_->d_->edit->Cache);
       break;
     case VK_TAB:
       if (!grid_->GetOptions().Contains(goTabs)) break;
@@ -264,11 +265,11 @@ void TExtInplaceEdit::WMPaste() {
 
 void TExtInplaceEdit::WMSetFocus() {
   TInplaceEdit::WMSetFocus();
-  if (IsMasked() && grid_->Navigation.ImproveMaskSel && !grid_->edit_->CaretClickPending) {
+  if (IsMasked() && grid_->Navigation.ImproveMaskSel && !grid_->d_->edit->CaretClickPending) {
     SetSelStart(0);
     SetSelLength(1);
   }
-  grid_->edit_->CaretClickPending = false;
+  grid_->d_->edit->CaretClickPending = false;
 }
 
 // Leaving for another control than the grid validates and ends the edit. Leaving for the grid
@@ -276,12 +277,12 @@ void TExtInplaceEdit::WMSetFocus() {
 // value keeps the cell and the editor.
 void TExtInplaceEdit::DoExit() {
   TExtStringGrid* grid = grid_;
-  grid->edit_->StartKey = 0;
+  grid->d_->edit->StartKey = 0;
   const AnsiString text = GetText();
   if (grid->LookupHistory && grid->LookupItems.IndexOf(text) < 0) grid->LookupItems.Add(text);
   const bool toGrid = grid->Focused();
   if (!toGrid) grid->ValidateCell(text);
-  grid->edit_->Shown = false;
+  grid->d_->edit->Shown = false;
   // Hidden first, the editor was closed by its grid (Escape, the keys that validated).
   const bool clickedAway = toGrid && GetVisible();
   if (!clickedAway) grid->EditActive = false;

@@ -1,5 +1,6 @@
 // TGridCheckBox, TGridDatePicker and TGridButton: the check box, date and push-button editors.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/editing/GridEditorControls.h"
 #include "components/grid/grid/editing/GridEditorEnding.h"
 

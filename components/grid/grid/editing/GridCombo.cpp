@@ -1,5 +1,6 @@
 // TGridCombo: the combo editor's keys and wheel.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/editing/GridEditorControls.h"
 #include "components/grid/grid/editing/GridEditorEnding.h"
 #include "platform/controls/screen.h"

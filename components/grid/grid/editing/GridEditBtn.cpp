@@ -1,4 +1,5 @@
 // TGridEditBtn and TGridUnitEditBtn: the edit-button editors' keys and characters.
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/editing/CellEditValues.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/editing/GridEditorControls.h"

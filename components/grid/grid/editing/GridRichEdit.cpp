@@ -1,5 +1,6 @@
 // TExtRichEdit: the rich text editor's keys, selection and growth.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/editing/GridEditorControls.h"
 
 TExtRichEdit::TExtRichEdit(TComponent* AOwner) : TGridEditorControl(AOwner) {}

@@ -1,5 +1,6 @@
 // TGridSpin: the spin editor's keys and arrows.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/editing/GridEditorControls.h"
 #include "components/grid/grid/editing/GridEditorEnding.h"
 

@@ -9,6 +9,7 @@
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/formats/TextLines.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/CellGraphics.h"
 #include "components/grid/grid/cells/Lines.h"
 #include "components/grid/grid/files/BinStream.h"
@@ -427,5 +428,5 @@ void TExtStringGrid::CopyPaste::PasteBinCells(int ACol, int ARow,
   const TGridRect pasted{ACol, ARow, ACol + std::max(cells.ColCount, 1) - 1,
                          ARow + std::max(cells.RowCount, 1) - 1};
   g.CellsChanged(TRect(pasted.Left, pasted.Top, pasted.Right, pasted.Bottom));
-  g.PasteNotify(g.clip_->CopyOrigin, pasted, g.clip_->Operation);
+  g.PasteNotify(g.d_->clip->CopyOrigin, pasted, g.d_->clip->Operation);
 }

@@ -4,6 +4,7 @@
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/formats/TabText.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/files/CopyPaste.h"
 #include "components/grid/grid/input/InputState.h"
 #include "platform/controls/clipboard.h"
@@ -64,7 +65,7 @@ TExtStringGrid::ClipContent TExtStringGrid::CopyPaste::CopyContent(const TGridRe
 }
 
 void TExtStringGrid::CopyFunc(const TGridRect& R, bool SelectedRowsOnly) {
-  clip_->CopyOrigin = TPoint(R.Left, R.Top);
+  d_->clip->CopyOrigin = TPoint(R.Left, R.Top);
   const ClipContent content = CopyPaste(*this).CopyContent(R, SelectedRowsOnly);
   ClipboardBatch batch;
   Clipboard()->SetTextBuf(content.text->c_str());
@@ -102,7 +103,7 @@ TGridRect SaveRange(const TExtStringGrid& Grid) {
 
 void TExtStringGrid::CopyToClipBoard() {
   CopyFunc(SaveRange(*this), false);
-  clip_->Operation = coCopy;
+  d_->clip->Operation = coCopy;
 }
 
 // With disjunct row selection the selected rows of the save range, else the selection.
@@ -112,12 +113,12 @@ TGridRect TExtStringGrid::CopyPaste::SelectionCopyRange() const {
 
 void TExtStringGrid::CopySelectionToClipboard() {
   CopyFunc(CopyPaste(*this).SelectionCopyRange(), MouseActions.DisjunctRowSelect);
-  clip_->Operation = coCopy;
+  d_->clip->Operation = coCopy;
 }
 
 bool TExtStringGrid::CopyPaste::MayPaste() const {
   return g.GetOptions().Contains(goEditing) || g.Navigation.AllowClipboardAlways ||
-         g.input_->Resizer.pasting;
+         g.d_->input->Resizer.pasting;
 }
 
 bool TExtStringGrid::CopyPaste::MayPasteInto(int ACol, int ARow) {
@@ -143,7 +144,7 @@ void TExtStringGrid::CopyPaste::EmptyCells(const TGridRect& R, bool Properties, 
 void TExtStringGrid::CutToClipboard() {
   CopyToClipBoard();
   CopyPaste(*this).EmptyCells(SaveRange(*this), false);
-  clip_->Operation = coCut;
+  d_->clip->Operation = coCut;
 }
 
 void TExtStringGrid::CutSelectionToClipboard() {
@@ -155,7 +156,7 @@ void TExtStringGrid::CutSelectionToClipboard() {
   } else {
     CopyPaste(*this).EmptyCells(GetSelection(), Navigation.AllowFmtClipboard);
   }
-  clip_->Operation = coCut;
+  d_->clip->Operation = coCut;
 }
 
 void TExtStringGrid::PasteFromClipboard() { PasteFunc(GetSaveStartCol(), GetSaveStartRow()); }

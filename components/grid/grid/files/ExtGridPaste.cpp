@@ -5,6 +5,7 @@
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/formats/TabText.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/files/CopyPaste.h"
 #include "platform/core/format.h"
 
@@ -55,7 +56,7 @@ int TExtStringGrid::PasteText(int ACol, int ARow, const char* Text) {
       SetRowCount(row + 2);
   }
   EndUpdate();
-  PasteNotify(clip_->CopyOrigin, pasted, clip_->Operation);
+  PasteNotify(d_->clip->CopyOrigin, pasted, d_->clip->Operation);
   CellsChanged(TRect(pasted.Left, pasted.Top, pasted.Right, pasted.Bottom));
   return fields;
 }

@@ -1,5 +1,6 @@
 // Advancing to the next editable cell after an edit, and Tab over merged blocks.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/input/Keys.h"
 
@@ -86,7 +87,7 @@ void TExtStringGrid::AdvanceEdit(int ACol, int ARow, bool Forward, bool ShowEdit
   if (!Navigation.AdvanceOnEnter && !Force) return;
   Keys keys(*this);
   const TPoint start = BaseCell(ACol, ARow);
-  edit_->StartKey = 0;
+  d_->edit->StartKey = 0;
   bool mayGrow = true;
   TPoint at = start;
   for (int64_t step = 0; step <= keys.NavigableCellCount(); ++step) {

@@ -9,6 +9,7 @@
 #include "components/grid/controls/PopupButton.h"
 #include "components/grid/core/ColumnMap.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
 #include "components/grid/grid/input/InputState.h"
 #include "components/grid/grid/input/Mouse.h"
@@ -23,13 +24,13 @@ constexpr int kRowArrowGap = 10;  // the arrow left of a header cell
 bool Moving(TGridState State) { return State == gsColMoving || State == gsRowMoving; }
 }  // namespace
 
-TColor TExtStringGrid::GetArrowColor() const { return oleState_->GetArrowColor(); }
+TColor TExtStringGrid::GetArrowColor() const { return d_->ole->GetArrowColor(); }
 
-void TExtStringGrid::SetArrowColor(TColor Value) { oleState_->SetArrowColor(Value); }
+void TExtStringGrid::SetArrowColor(TColor Value) { d_->ole->SetArrowColor(Value); }
 
 void TExtStringGrid::Mouse::NoteMovePress(int ACol, int ARow, int X, int Y) {
   const TRect r = g.CellRect(ACol, ARow);
-  auto& move = g.input_->LineMove;
+  auto& move = g.d_->input->LineMove;
   move.pressAt = TPoint(X, Y);
   move.offset = TPoint(X - r.Left, Y - r.Top);
   move.dragged = false;
@@ -37,7 +38,7 @@ void TExtStringGrid::Mouse::NoteMovePress(int ACol, int ARow, int X, int Y) {
 
 void TExtStringGrid::Mouse::MoveMouse(TShiftState Shift, int X, int Y) {
   const TGridState state = g.GetGridState();
-  auto& move = g.input_->LineMove;
+  auto& move = g.d_->input->LineMove;
   const bool away = Moving(state) && TPoint(X, Y) != move.pressAt;
   move.dragged = move.dragged || away;
   const bool running = Moving(state) && !g.GetComponentState().Contains(csDesigning);
@@ -66,10 +67,10 @@ void TExtStringGrid::Mouse::StopMove() {
 }
 
 void TExtStringGrid::Mouse::EndMoveDisplay() {
-  if (!std::exchange(g.input_->LineMove.shown, false)) return;
+  if (!std::exchange(g.d_->input->LineMove.shown, false)) return;
   Screen->SetCursor(crDefault);
-  g.oleState_->ColumnButton()->SetVisible(false);
-  g.oleState_->HideArrows();
+  g.d_->ole->ColumnButton()->SetVisible(false);
+  g.d_->ole->HideArrows();
 }
 
 // The moved column's header cell, or the moved row's first cell, at the press offset from the
@@ -79,8 +80,8 @@ void TExtStringGrid::Mouse::ShowMoveDisplay(int X, int Y) {
   const int index = g.GetMoveIndex();
   const int col = columns ? index : 0;
   const int row = columns ? 0 : index;
-  auto& move = g.input_->LineMove;
-  TPopupButton* window = g.oleState_->ColumnButton();
+  auto& move = g.d_->input->LineMove;
+  TPopupButton* window = g.d_->ole->ColumnButton();
   window->SetCaption(g.GetCellEx(g.RemapCol(col), row));
   const TPoint at = g.ClientToScreen(TPoint(X - move.offset.x, Y - move.offset.y));
   window->SetBounds(at.x, at.y, g.ColWidths(col), g.RowHeights(row));
@@ -94,7 +95,7 @@ void TExtStringGrid::Mouse::ShowMoveDisplay(int X, int Y) {
 // The arrows point at the landing line's leading edge beside its header cell, while it shows.
 void TExtStringGrid::Mouse::PlaceMoveArrows(bool Columns, int Target) {
   const TRect r = Columns ? g.CellRect(Target, 0) : g.CellRect(0, Target);
-  TGridOleState& ole = *g.oleState_;
+  TGridOleState& ole = *g.d_->ole;
   if (Target < 0 || r.Right <= r.Left || r.Bottom <= r.Top) return ole.HideArrows();
   if (Columns) {
     ole.ShowArrow(arrUp, TPoint(r.Left - kArrowCentre, r.Top - kColArrowRise));
@@ -123,16 +124,16 @@ void TExtStringGrid::Mouse::ScrollMoveAtEdge(bool Columns, int X, int Y) {
 // Scrolling on past an edge moves the landing line: the arrows follow it.
 void TExtStringGrid::Mouse::MoveTimer(int TimerID) {
   g.TBaseGrid::WMTimer(TimerID);
-  const auto& move = g.input_->LineMove;
+  const auto& move = g.d_->input->LineMove;
   if (TimerID == kMoveTimer && move.shown && Moving(g.GetGridState()))
     ShowMoveDisplay(move.mouse.x, move.mouse.y);
 }
 
 bool TExtStringGrid::Mouse::MoveRelease() {
-  if (!g.GetComponentState().Contains(csDesigning)) g.oleState_->HideArrows();
-  const bool dragged = std::exchange(g.input_->LineMove.dragged, false);
+  if (!g.GetComponentState().Contains(csDesigning)) g.d_->ole->HideArrows();
+  const bool dragged = std::exchange(g.d_->input->LineMove.dragged, false);
   const TGridState state = g.GetGridState();
-  if (!g.input_->LineMove.shown || !Moving(state)) {
+  if (!g.d_->input->LineMove.shown || !Moving(state)) {
     EndMoveDisplay();
     return dragged;
   }
@@ -146,4 +147,4 @@ bool TExtStringGrid::Mouse::MoveRelease() {
   return dragged;
 }
 
-void TExtStringGrid::Mouse::MoveColumnSlots(int From, int To) { g.columns_->Move(From, To); }
+void TExtStringGrid::Mouse::MoveColumnSlots(int From, int To) { g.d_->columns->Move(From, To); }

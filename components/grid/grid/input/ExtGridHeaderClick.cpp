@@ -5,6 +5,7 @@
 
 #include "components/grid/core/SortState.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/input/InputState.h"
 #include "components/grid/grid/input/Mouse.h"
 
@@ -14,8 +15,8 @@ constexpr int kFilterButton = 16;  // the filter button at a header's right edge
 
 void TExtStringGrid::Mouse::HeaderRelease(int ACol, int ARow, int X, TShiftState Shift) {
   // Only the release right after the double click is no sort click.
-  const bool dblSized = std::exchange(g.input_->Mouse.dblSized, false);
-  if (g.input_->Mouse.moved || ACol < 0 || ARow < 0) return;
+  const bool dblSized = std::exchange(g.d_->input->Mouse.dblSized, false);
+  if (g.d_->input->Mouse.moved || ACol < 0 || ARow < 0) return;
   const TSortSettings& sort = g.SortSettings;
   if (ACol < g.GetFixedCols() && !sort.FixedCols) return;
   const int real = g.RemapCol(ACol);
@@ -31,7 +32,7 @@ void TExtStringGrid::Mouse::HeaderRelease(int ACol, int ARow, int X, TShiftState
     return;
   // The filter button opens the column's filter list instead.
   if (g.GetFilter(real) && r.Right - X <= kFilterButton) return;
-  if (ARow != sort.GetRow() || g.input_->Mouse.down.Y != ARow || g.GetFixedRows() == 0 ||
+  if (ARow != sort.GetRow() || g.d_->input->Mouse.down.Y != ARow || g.GetFixedRows() == 0 ||
       !sort.GetShow() || g.GetRowCount() <= 2)
     return;
   bool doSort = true;
@@ -58,7 +59,7 @@ void TExtStringGrid::Mouse::SortByHeader(int ACol, TShiftState Shift) {
     g.QSortIndexed();
   }
   const auto spent = std::chrono::steady_clock::now() - start;
-  g.sort_->LastSortTime =
+  g.d_->sort->LastSortTime =
       static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(spent).count());
   if (sort.AutoColumnMerge) g.ApplyColumnMerge();
   if (g.OnClickSort) g.OnClickSort(&g, ACol);

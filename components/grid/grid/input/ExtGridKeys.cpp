@@ -2,6 +2,7 @@
 // rows, Tab over merged blocks, clipboard shortcuts, inserting and deleting rows, disjunct row
 // selection and the incremental key search.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/editing/ExtInplaceEdit.h"
 #include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/input/Keys.h"
@@ -68,9 +69,9 @@ void TExtStringGrid::WMChar(TWMChar& Message) {
     if (keys.StaticControl(RemapCol(GetCol()), GetRow()) && Message.CharCode != '\r') return;
   }
   const auto c = static_cast<unsigned char>(Message.CharCode);
-  if (!EditActive && (c == '\b' || c >= 32)) edit_->StartKey = static_cast<char>(c);
+  if (!EditActive && (c == '\b' || c >= 32)) d_->edit->StartKey = static_cast<char>(c);
   TBaseGrid::WMChar(Message);
-  if (!EditControlShown) edit_->StartKey = 0;
+  if (!EditControlShown) d_->edit->StartKey = 0;
 }
 
 void TExtStringGrid::Keys::ToggleByKey() {

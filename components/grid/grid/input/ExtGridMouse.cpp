@@ -3,6 +3,7 @@
 // a column, and the moves of columns and rows.
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/dragdrop/OleDrag.h"
 #include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/input/InputState.h"
@@ -31,24 +32,24 @@ bool OpenableAddress(const AnsiString& Anchor) {
 }  // namespace
 
 void TExtStringGrid::WMLButtonDown(TWMMouse& Message) {
-  if (input_->Panning) Timers(*this).EndPanning();
+  if (d_->input->Panning) Timers(*this).EndPanning();
   Mouse mouse(*this);
   if (mouse.ResizerPress(Message)) return;
   const int x = Message.XPos, y = Message.YPos;
   if (mouse.NearFixedColEdge(x)) return mouse.MoveFixedColLine(x);
   int col = -1, row = -1;
   MouseToCell(x, y, col, row);
-  input_->Mouse.down = {col, row};
-  input_->Mouse.button = {-1, -1};
-  input_->Mouse.moved = false;
-  input_->Mouse.dragPending = false;
-  input_->Mouse.rowSelectPress = false;
+  d_->input->Mouse.down = {col, row};
+  d_->input->Mouse.button = {-1, -1};
+  d_->input->Mouse.moved = false;
+  d_->input->Mouse.dragPending = false;
+  d_->input->Mouse.rowSelectPress = false;
   mouse.NoteMovePress(col, row, x, y);
   if (col < 0 || row < 0) {
     HideInplaceEdit();
     return TBaseGrid::WMLButtonDown(Message);
   }
-  if (MouseActions.CaretPositioning) edit_->CaretClickPending = true;
+  if (MouseActions.CaretPositioning) d_->edit->CaretClickPending = true;
   if (col < GetFixedCols() || row < GetFixedRows() || IsFixed(col, row)) HideInplaceEdit();
   mouse.PressFixedButton(col, row);
   if (mouse.CellPress(col, row, x, y)) return;
@@ -99,7 +100,7 @@ bool TExtStringGrid::Mouse::CellPress(int ACol, int ARow, int X, int Y) {
   if (!fixed && g.HasButton(real, ARow)) {
     if (Inside(g.ButtonRect(real, ARow), X, Y)) {
       g.PushButton(real, ARow, true);
-      g.input_->Mouse.button = {ACol, ARow};
+      g.d_->input->Mouse.button = {ACol, ARow};
     }
     if (g.OnClickCell) g.OnClickCell(&g, ARow, ACol);
     return true;
@@ -202,15 +203,15 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   const int x = Message.XPos, y = Message.YPos;
   Mouse mouse(*this);
   const Mouse::ClickParking click = mouse.ReleaseSizing(x, y);
-  if (input_->Mouse.fixedSizingX >= 0) {
+  if (d_->input->Mouse.fixedSizingX >= 0) {
     mouse.MoveFixedColLine(-1);
     // Under mouse capture X may lie left of the grid: a width is never negative.
     SetColWidths(0, std::max(x, 0));
     return TBaseGrid::WMLButtonUp(Message);
   }
-  if (input_->Mouse.button.X >= 0) {
-    const TGridCoord pressed = input_->Mouse.button;
-    input_->Mouse.button = {-1, -1};
+  if (d_->input->Mouse.button.X >= 0) {
+    const TGridCoord pressed = d_->input->Mouse.button;
+    d_->input->Mouse.button = {-1, -1};
     PushButton(RemapCol(pressed.X), pressed.Y, false);
     if (OnButtonClick) OnButtonClick(this, pressed.X, pressed.Y);
   }
@@ -222,17 +223,17 @@ void TExtStringGrid::WMLButtonUp(TWMMouse& Message) {
   OleDrag(*this).OleDragRelease();
   mouse.DisjunctRowRelease();
   RowSelectDragging = false;
-  input_->Mouse.rangeAnchor = -1;
-  if (moving || sizing) input_->Mouse.moved = true;
+  d_->input->Mouse.rangeAnchor = -1;
+  if (moving || sizing) d_->input->Mouse.moved = true;
   int col = -1, row = -1;
   MouseToCell(x, y, col, row);
   mouse.HeaderRelease(col, row, x, KeysToShiftState(Message.Keys));
-  input_->Mouse.moved = false;
-  input_->Mouse.down = {-1, -1};
+  d_->input->Mouse.moved = false;
+  d_->input->Mouse.down = {-1, -1};
 }
 
 void TExtStringGrid::WMRButtonDown(TWMMouse& Message) {
-  if (input_->Panning) Timers(*this).EndPanning();
+  if (d_->input->Panning) Timers(*this).EndPanning();
   TBaseGrid::WMRButtonDown(Message);
   int col = -1, row = -1;
   MouseToCell(Message.XPos, Message.YPos, col, row);
@@ -260,7 +261,7 @@ void TExtStringGrid::WMLButtonDblClk(TWMMouse& Message) {
   Mouse mouse(*this);
   int sized = -1;
   if (mouse.ColumnSizeAt(Message.XPos, Message.YPos, sized)) {
-    input_->Mouse.dblSized = true;
+    d_->input->Mouse.dblSized = true;
     bool allow = true;
     if (OnColumnSize) OnColumnSize(this, sized, allow);
     if (allow) AutoSizeCol(sized);
@@ -280,7 +281,7 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
   const int from = RemapCol(FromIndex), to = RemapCol(ToIndex);
   TBaseGrid::ColumnMoved(from, to);
   Mouse(*this).MoveColumnSlots(from, to);
-  input_->Mouse.moved = true;
+  d_->input->Mouse.moved = true;
   auto follow = [&](int c) {
     if (c == FromIndex) return ToIndex;
     if (FromIndex < ToIndex && c > FromIndex && c <= ToIndex) return c - 1;
@@ -298,5 +299,5 @@ void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
 
 void TExtStringGrid::RowMoved(int FromIndex, int ToIndex) {
   TBaseGrid::RowMoved(FromIndex, ToIndex);
-  input_->Mouse.moved = true;
+  d_->input->Mouse.moved = true;
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/dragdrop/OleDrag.h"
 #include "components/grid/grid/input/InputState.h"
 #include "components/grid/grid/input/Mouse.h"
@@ -21,15 +22,15 @@ bool TExtStringGrid::Mouse::FixedSelectPress(int ACol, int ARow, int X, int Y) {
   }
   if (mode == msRow) {
     g.SelectRange(fixedCols, lastCol, ARow, ARow);
-    g.input_->Mouse.rangeAnchor = ARow;
-    g.input_->Mouse.rangeRows = true;
+    g.d_->input->Mouse.rangeAnchor = ARow;
+    g.d_->input->Mouse.rangeRows = true;
     g.RowSelectDragging = g.MouseActions.DisjunctRowSelect;
     return true;
   }
   if (mode == msColumn) {
     g.SelectRange(ACol, ACol, fixedRows, lastRow);
-    g.input_->Mouse.rangeAnchor = ACol;
-    g.input_->Mouse.rangeRows = false;
+    g.d_->input->Mouse.rangeAnchor = ACol;
+    g.d_->input->Mouse.rangeRows = false;
     return true;
   }
   return false;
@@ -38,11 +39,11 @@ bool TExtStringGrid::Mouse::FixedSelectPress(int ACol, int ARow, int X, int Y) {
 void TExtStringGrid::Mouse::ExtendFixedSelect(int X, int Y) {
   int col = -1, row = -1;
   g.MouseToCell(X, Y, col, row);
-  const int anchor = g.input_->Mouse.rangeAnchor;
-  if (g.input_->Mouse.rangeRows && row >= g.GetFixedRows())
+  const int anchor = g.d_->input->Mouse.rangeAnchor;
+  if (g.d_->input->Mouse.rangeRows && row >= g.GetFixedRows())
     g.SelectRange(g.GetFixedCols(), g.GetColCount() - 1, std::min(anchor, row),
                   std::max(anchor, row));
-  else if (!g.input_->Mouse.rangeRows && col >= g.GetFixedCols())
+  else if (!g.d_->input->Mouse.rangeRows && col >= g.GetFixedCols())
     g.SelectRange(std::min(anchor, col), std::max(anchor, col), g.GetFixedRows(),
                   g.GetRowCount() - 1);
 }
@@ -54,7 +55,7 @@ bool TExtStringGrid::Mouse::NearFixedColEdge(int X) const {
 
 // The base grid draws no line here, so the grid's own sizing line shows the new edge.
 void TExtStringGrid::Mouse::MoveFixedColLine(int X) {
-  int& line = g.input_->Mouse.fixedSizingX;
+  int& line = g.d_->input->Mouse.fixedSizingX;
   if (line >= 0) g.DrawSizingLine(line);
   line = X;
   if (X >= 0) g.DrawSizingLine(X);
@@ -62,10 +63,10 @@ void TExtStringGrid::Mouse::MoveFixedColLine(int X) {
 
 void TExtStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
   Mouse mouse(*this);
-  if (input_->Mouse.fixedSizingX >= 0) return mouse.FixedColSizingMove(X, Y);
-  if (input_->Mouse.rangeAnchor >= 0 && Shift.Contains(ssLeft))
+  if (d_->input->Mouse.fixedSizingX >= 0) return mouse.FixedColSizingMove(X, Y);
+  if (d_->input->Mouse.rangeAnchor >= 0 && Shift.Contains(ssLeft))
     return mouse.ExtendFixedSelect(X, Y);
-  if (input_->Mouse.dragPending && Shift.Contains(ssLeft) && OleDrag(*this).OleDragMove(X, Y))
+  if (d_->input->Mouse.dragPending && Shift.Contains(ssLeft) && OleDrag(*this).OleDragMove(X, Y))
     return;
   mouse.MoveMouse(Shift, X, Y);
   mouse.ShowSizingHint(X, Y);
@@ -83,7 +84,7 @@ void TExtStringGrid::Mouse::HoverAnchor(int X, int Y) {
   // The base grid has just set its own cursor, which leaving the link keeps.
   if (!anchor.empty() || (col >= 0 && row >= 0 && URLCellAt(col, row)))
     g.ShowClientCursor(crHandPoint);
-  AnsiString& hovered = g.input_->HoverAnchor;
+  AnsiString& hovered = g.d_->input->HoverAnchor;
   if (anchor == hovered) return;
   if (!hovered.empty() && g.OnAnchorExit) g.OnAnchorExit(&g, row, col, hovered);
   hovered = anchor;
@@ -115,8 +116,8 @@ void TExtStringGrid::Mouse::DisjunctCellRelease(TGridCoord Cell, bool Ctrl) {
 void TExtStringGrid::Mouse::DisjunctRowPress(int ACol, int ARow) {
   const bool normal =
       ACol >= g.GetFixedCols() && ARow >= g.GetFixedRows() && !g.IsFixed(ACol, ARow);
-  const bool wholeRow = g.input_->Resizer.mode == msRow && g.GetOptions().Contains(goRangeSelect);
-  auto& state = g.input_->Mouse;
+  const bool wholeRow = g.d_->input->Resizer.mode == msRow && g.GetOptions().Contains(goRangeSelect);
+  auto& state = g.d_->input->Mouse;
   state.rowSelectPress = g.MouseActions.DisjunctRowSelect && (normal || wholeRow);
   state.rowDeselect = -1;
   if (!state.rowSelectPress) return;
@@ -127,7 +128,7 @@ void TExtStringGrid::Mouse::DisjunctRowPress(int ACol, int ARow) {
 }
 
 void TExtStringGrid::Mouse::DisjunctRowRelease() {
-  auto& state = g.input_->Mouse;
+  auto& state = g.d_->input->Mouse;
   const int deselect = std::exchange(state.rowDeselect, -1);
   if (!std::exchange(state.rowSelectPress, false) || !g.MouseActions.DisjunctRowSelect) return;
   g.SelectToRowSelect(false);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/editing/GridEditors.h"
 #include "components/grid/grid/files/CopyPaste.h"
 #include "components/grid/grid/input/InputState.h"
@@ -60,8 +61,8 @@ TMouseSelectMode TExtStringGrid::Mouse::SelectModeAt(int X, int Y) {
 
 // After the base grid's and the links' cursors, so the handle's shows over them.
 void TExtStringGrid::Mouse::SelectModeMove(int X, int Y) {
-  g.input_->Resizer.mode = SelectModeAt(X, Y);
-  if (g.input_->Resizer.mode == msResize) g.ShowClientCursor(crCross);
+  g.d_->input->Resizer.mode = SelectModeAt(X, Y);
+  if (g.d_->input->Resizer.mode == msResize) g.ShowClientCursor(crCross);
 }
 
 // The mode is taken again at the press: the selection may have changed since the last move.
@@ -69,7 +70,7 @@ void TExtStringGrid::Mouse::SelectModeMove(int X, int Y) {
 // the selecting state on; the selection before the press is put back, so the drag extends it
 // from its top-left cell.
 bool TExtStringGrid::Mouse::ResizerPress(TWMMouse& Message) {
-  auto& resizer = g.input_->Resizer;
+  auto& resizer = g.d_->input->Resizer;
   resizer.mode = SelectModeAt(Message.XPos, Message.YPos);
   resizer.pastePending = resizer.mode == msResize;  // a release that never came is forgotten
   if (!resizer.pastePending) return false;
@@ -88,13 +89,13 @@ bool TExtStringGrid::Mouse::ResizerPress(TWMMouse& Message) {
 // click that left the selection as it was pastes nothing: the smart paste would make its
 // cells a series or reformat them.
 void TExtStringGrid::Mouse::ResizerRelease() {
-  auto& resizer = g.input_->Resizer;
+  auto& resizer = g.d_->input->Resizer;
   if (!std::exchange(resizer.pastePending, false)) return;
   const ClipContent copy = std::exchange(resizer.copy, {});
   if (g.GetSelection() == resizer.pressed) return;
-  const Lent<bool> parked(g.edit_->Parked, true);
+  const Lent<bool> parked(g.d_->edit->Parked, true);
   const Lent<bool> pasting(resizer.pasting, true);
-  const Lent<TPoint> origin(g.clip_->CopyOrigin, resizer.origin);
-  const Lent<TClipOperation> operation(g.clip_->Operation, coCopy);
+  const Lent<TPoint> origin(g.d_->clip->CopyOrigin, resizer.origin);
+  const Lent<TClipOperation> operation(g.d_->clip->Operation, coCopy);
   CopyPaste(g).PasteSelection(copy);
 }

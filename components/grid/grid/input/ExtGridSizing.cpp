@@ -1,5 +1,6 @@
 // TExtStringGrid: the mouse over the grid: sizing the handler may refuse, and the cursor.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/LineState.h"
 
 namespace {
@@ -19,10 +20,10 @@ void TExtStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index
   }
   if (!allow) State = gsNormal;
   // MouseDown takes it as the line being sized.
-  lines_->SizeCandidate = {State == gsColSizing ? Index : -1, State == gsRowSizing ? Index : -1};
+  d_->lines->SizeCandidate = {State == gsColSizing ? Index : -1, State == gsRowSizing ? Index : -1};
 }
 
 void TExtStringGrid::SetCursorEx(TCursor Value) {
   SetCursor(Value);
-  lines_->NormalCursor = Value;
+  d_->lines->NormalCursor = Value;
 }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/input/InputState.h"
 #include "components/grid/grid/input/Mouse.h"
 #include "components/grid/html/HTMLHintWindow.h"
@@ -23,8 +24,8 @@ TExtStringGrid::Mouse::ClickParking::~ClickParking() {
 // A release in the header under the column-sizing cursor ended a sizing, not a click.
 TExtStringGrid::Mouse::ClickParking TExtStringGrid::Mouse::ReleaseSizing(int X, int Y) {
   ReleaseFixedButton();
-  if (g.input_->SizingMouse.hintShown) g.input_->HintWindow->ReleaseHandle();
-  g.input_->SizingMouse.hintShown = false;
+  if (g.d_->input->SizingMouse.hintShown) g.d_->input->HintWindow->ReleaseHandle();
+  g.d_->input->SizingMouse.hintShown = false;
   const TGridCoord cell = g.MouseCoord(X, Y);
   const bool sizingCursor = g.GetClientCursor() == crHSplit && g.GetOptions().Contains(goColSizing);
   return ClickParking(g.OnClick, sizingCursor && cell.Y >= 0 && cell.Y < g.GetFixedRows());
@@ -33,7 +34,7 @@ TExtStringGrid::Mouse::ClickParking TExtStringGrid::Mouse::ReleaseSizing(int X, 
 void TExtStringGrid::Mouse::ShowSizingHint(int X, int Y) {
   if (!g.HintShowSizing && !g.GetComponentState().Contains(csDesigning)) return;
   const int size = g.GetSizingSize();
-  const int fixedSizingX = g.input_->Mouse.fixedSizingX;
+  const int fixedSizingX = g.d_->input->Mouse.fixedSizingX;
   AnsiString text;
   if (fixedSizingX >= 0)
     text = IntToStr(fixedSizingX);
@@ -44,7 +45,7 @@ void TExtStringGrid::Mouse::ShowSizingHint(int X, int Y) {
   else
     return;
   ShowHintAt(g.ClientToScreen(TPoint(X, Y)), text);
-  g.input_->SizingMouse.hintShown = true;
+  g.d_->input->SizingMouse.hintShown = true;
 }
 
 // Under mouse capture X may lie left of the grid: a width is never negative.
@@ -54,7 +55,7 @@ void TExtStringGrid::Mouse::FixedColSizingMove(int X, int Y) {
 }
 
 void TExtStringGrid::Mouse::ShowHintAt(TPoint Screen, const AnsiString& Text) {
-  THTMLHintWindow& hint = *g.input_->HintWindow;
+  THTMLHintWindow& hint = *g.d_->input->HintWindow;
   TRect r = hint.CalcHintRect(kHintMaxWidth, Text, nullptr);
   OffsetRect(r, Screen.x, Screen.y);
   hint.SetColor(g.HintColor);

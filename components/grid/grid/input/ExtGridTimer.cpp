@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/Lines.h"
 #include "components/grid/grid/input/InputState.h"
 #include "components/grid/grid/input/Mouse.h"
@@ -34,7 +35,7 @@ bool HasBlinkTag(const AnsiString& Text) {
 
 void TExtStringGrid::WMTimer(int TimerID) {
   // Any timer makes one panning step while panning runs.
-  if (input_->Panning) Timers(*this).PanStep();
+  if (d_->input->Panning) Timers(*this).PanStep();
   if (TimerID == kPanTimer) return;
   if (TimerID != kGridTimer) return Mouse(*this).MoveTimer(TimerID);
   Timers steps(*this);
@@ -57,12 +58,12 @@ void TExtStringGrid::Timers::HoverStep() {
   g.SetCol(cell.X);
 }
 
-bool TExtStringGrid::GetBlinkOn() const { return input_->BlinkOn; }
-bool TExtStringGrid::GetPanning() const { return input_->Panning; }
+bool TExtStringGrid::GetBlinkOn() const { return d_->input->BlinkOn; }
+bool TExtStringGrid::GetPanning() const { return d_->input->Panning; }
 
 void TExtStringGrid::Timers::BlinkStep() {
   if (!g.EnableBlink) return;
-  g.input_->BlinkOn = !g.input_->BlinkOn;
+  g.d_->input->BlinkOn = !g.d_->input->BlinkOn;
   const int lastRow = std::min(g.GetTopRow() + g.GetVisibleRowCount(), g.GetRowCount() - 1);
   const int lastCol = std::min(g.GetLeftCol() + g.GetVisibleColCount(), g.GetColCount() - 1);
   auto repaint = [this](int c, int r) {
@@ -77,21 +78,21 @@ void TExtStringGrid::Timers::BlinkStep() {
 }
 
 void TExtStringGrid::Timers::StartPanning(TPoint Origin) {
-  g.input_->PanCursor = g.GetCursor();
+  g.d_->input->PanCursor = g.GetCursor();
   g.SetCursor(PanCursorShape(8000));
   g.SetTimer(kPanTimer, kPanInterval);
   g.IntelliPanOrigin = Origin;
-  g.input_->PanHint = g.GetShowHint();
+  g.d_->input->PanHint = g.GetShowHint();
   g.SetShowHint(false);
-  g.input_->Panning = true;
+  g.d_->input->Panning = true;
   g.DrawIntelliFocusPoint();
 }
 
 void TExtStringGrid::Timers::EndPanning() {
   g.KillTimer(kPanTimer);
-  g.SetCursor(g.input_->PanCursor);
-  g.SetShowHint(g.input_->PanHint);
-  g.input_->Panning = false;
+  g.SetCursor(g.d_->input->PanCursor);
+  g.SetShowHint(g.d_->input->PanHint);
+  g.d_->input->Panning = false;
   g.EraseIntelliFocusPoint();
 }
 
@@ -116,7 +117,7 @@ void TExtStringGrid::Timers::PanStep() {
 }
 
 void TExtStringGrid::WMMButtonDown(TWMMouse& Message) {
-  if (input_->Panning)
+  if (d_->input->Panning)
     Timers(*this).EndPanning();
   else if (IntelliPan != ipNone && GetRowCount() > GetFixedRowsEx() + GetFixedFooters())
     Timers(*this).StartPanning(TPoint(Message.XPos, Message.YPos));

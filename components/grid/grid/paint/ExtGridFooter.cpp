@@ -4,6 +4,7 @@
 
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/paint/PaintState.h"
 
 namespace {
@@ -56,8 +57,8 @@ void TExtStringGrid::FloatFooterUpdate() {
   UpdateFooter();
 }
 
-TFooterPanel* TExtStringGrid::GetFooterPanel() const { return paint_->FooterPanel; }
+TFooterPanel* TExtStringGrid::GetFooterPanel() const { return d_->paint->FooterPanel; }
 
 void TExtStringGrid::UpdateFooter() {
-  if (paint_->FooterPanel->GetVisible()) paint_->FooterPanel->Invalidate();
+  if (d_->paint->FooterPanel->GetVisible()) d_->paint->FooterPanel->Invalidate();
 }

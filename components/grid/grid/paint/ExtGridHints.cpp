@@ -3,6 +3,7 @@
 // what GetCellHint makes of it.
 #include "components/grid/core/GridUtil.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/input/InputState.h"
 #include "components/grid/html/HTMLStrip.h"
 
@@ -12,13 +13,13 @@ void TExtStringGrid::CMHintShow(THintInfo& HintInfo) {
   if (!canShow) HintInfo.HintStr.clear();
 }
 
-THTMLHintWindow* TExtStringGrid::GetHintWindow() const { return input_->HintWindow; }
+THTMLHintWindow* TExtStringGrid::GetHintWindow() const { return d_->input->HintWindow; }
 
 void TExtStringGrid::ShowHintProc(AnsiString& HintStr, bool& /*CanShow*/, THintInfo& HintInfo) {
   HintInfo.HintColor = HintColor;
   const TGridCoord cell = MouseCoord(HintInfo.CursorPos.x, HintInfo.CursorPos.y);
   if (cell.X < 0 || cell.Y < 0) return;
-  input_->HintCell = TPoint(cell.X, cell.Y);
+  d_->input->HintCell = TPoint(cell.X, cell.Y);
   const int realCol = RemapCol(cell.X);
   const TRect r = CellRect(cell.X, cell.Y);
   const AnsiString text = GetCellEx(realCol, cell.Y);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/input/Mouse.h"
 #include "components/grid/grid/paint/PaintState.h"
 #include "components/grid/grid/paint/Painting.h"
@@ -68,28 +69,28 @@ void TExtStringGrid::DrawSortIndicator(TCanvas* Canvas, int ACol, int X, int Y) 
 // Each call at X shows a line there or takes the one shown away, as drawing it twice in XOR
 // would.
 void TExtStringGrid::DrawSizingLine(int X) {
-  if (const auto shown = std::find(paint_->SizingLines.begin(), paint_->SizingLines.end(), X);
-      shown != paint_->SizingLines.end())
-    paint_->SizingLines.erase(shown);
+  if (const auto shown = std::find(d_->paint->SizingLines.begin(), d_->paint->SizingLines.end(), X);
+      shown != d_->paint->SizingLines.end())
+    d_->paint->SizingLines.erase(shown);
   else
-    paint_->SizingLines.push_back(X);
+    d_->paint->SizingLines.push_back(X);
   Invalidate();
 }
 
 void TExtStringGrid::DrawIntelliFocusPoint() {
-  paint_->IntelliShown = true;
+  d_->paint->IntelliShown = true;
   Invalidate();
 }
 
 void TExtStringGrid::EraseIntelliFocusPoint() {
-  paint_->IntelliShown = false;
+  d_->paint->IntelliShown = false;
   Invalidate();
 }
 
 void TExtStringGrid::Painting::PaintOverlays() {
   Mouse(g).PaintFixedButton();
   TCanvas* canvas = g.GetCanvas();
-  if (!g.paint_->SizingLines.empty()) {
+  if (!g.d_->paint->SizingLines.empty()) {
     TPen saved;
     saved.Assign(*canvas->Pen);
     canvas->Pen->SetColor(clBlack);
@@ -97,13 +98,13 @@ void TExtStringGrid::Painting::PaintOverlays() {
     canvas->Pen->SetWidth(1);
     const int bottom =
         std::min(g.GetHeight(), g.GetCellRect(0, std::max(0, g.GetRowCount() - 1)).Bottom);
-    for (int x : g.paint_->SizingLines) {
+    for (int x : g.d_->paint->SizingLines) {
       canvas->MoveTo(x, 0);
       canvas->LineTo(x, bottom);
     }
     canvas->Pen->Assign(saved);
   }
-  if (g.paint_->IntelliShown && g.IntelliPan != ipNone) {
+  if (g.d_->paint->IntelliShown && g.IntelliPan != ipNone) {
     static constexpr const char* kMarks[] = {"INTLI1", "INTLI2", "INTLI3"};
     const TPoint at = g.IntelliPanOrigin;
     DrawBitmapResourceTransp(canvas, g.GetColor(),

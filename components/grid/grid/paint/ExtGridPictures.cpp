@@ -1,14 +1,15 @@
 // The pictures of HTML cell text that the grid holds.
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/paint/PaintState.h"
 
-THTMLPictureCache* TExtStringGrid::GetPictureCache() { return &paint_->PictureCache; }
+THTMLPictureCache* TExtStringGrid::GetPictureCache() { return &d_->paint->PictureCache; }
 TPictureContainer* TExtStringGrid::GetPictureContainer() const {
-  return paint_->PictureContainer.Get();
+  return d_->paint->PictureContainer.Get();
 }
 
 void TExtStringGrid::SetPictureContainer(TPictureContainer* Value) {
   if (Value == GetPictureContainer()) return;
-  paint_->PictureContainer.Set(Value);
+  d_->paint->PictureContainer.Set(Value);
   Invalidate();
 }

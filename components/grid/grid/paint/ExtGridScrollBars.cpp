@@ -1,6 +1,7 @@
 // TExtStringGrid: the scroll bars: their look (regular, flat, flat with a raised thumb, a
 // colour and a thickness of their own), the thumb hints "Row : n" and "Col : n", and
 // scrolling along while a thumb is dragged (ScrollSynch).
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/input/Mouse.h"
 #include "components/grid/grid/paint/PaintState.h"
 #include "components/grid/grid/paint/ScrollBars.h"
@@ -20,17 +21,17 @@ TScrollBarLook BarLook(TScrollType Type) {
 // The flat bars stand in for the common controls' flat scroll bars: once initialised, the
 // type, colour and width apply to the grid's bars.
 bool TExtStringGrid::ScrollBars::FlatInit() {
-  g.paint_->FlatInit = true;
-  return g.paint_->FlatInit;
+  g.d_->paint->FlatInit = true;
+  return g.d_->paint->FlatInit;
 }
 
 void TExtStringGrid::ScrollBars::FlatDone() {
-  g.paint_->FlatInit = false;
+  g.d_->paint->FlatInit = false;
   g.SetScrollBarLook(sbRegular, clNone, 0);
 }
 
 void TExtStringGrid::ScrollBars::FlatUpdate() {
-  if (!g.paint_->FlatInit) return;
+  if (!g.d_->paint->FlatInit) return;
   g.SetScrollBarLook(BarLook(g.ScrollType), g.ScrollColor, g.ScrollWidth);
   g.UpdateVScrollBar();
   g.UpdateHScrollBar();
@@ -43,7 +44,7 @@ void TExtStringGrid::SetScrollType(TScrollType Value) {
   if (Value != ssNormal) {
     bars.FlatInit();
     bars.FlatUpdate();
-  } else if (!paint_->ScrollProportional) {
+  } else if (!d_->paint->ScrollProportional) {
     bars.FlatDone();
   } else {
     bars.FlatUpdate();
@@ -60,15 +61,15 @@ void TExtStringGrid::SetScrollWidth(int Value) {
   ScrollBars(*this).FlatUpdate();
 }
 
-bool TExtStringGrid::GetScrollProportional() const { return paint_->ScrollProportional; }
+bool TExtStringGrid::GetScrollProportional() const { return d_->paint->ScrollProportional; }
 
 void TExtStringGrid::SetScrollProportional(bool Value) {
-  paint_->ScrollProportional = Value;
+  d_->paint->ScrollProportional = Value;
   ScrollBars bars(*this);
   if (Value) {
     bars.FlatInit();
     bars.FlatUpdate();
-  } else if (paint_->FlatInit && ScrollType == ssNormal) {
+  } else if (d_->paint->FlatInit && ScrollType == ssNormal) {
     bars.FlatDone();
   }
 }

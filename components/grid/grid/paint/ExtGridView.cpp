@@ -4,6 +4,7 @@
 
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridCoreState.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/LineState.h"
 #include "platform/grids/inplace_edit.h"
 
@@ -26,27 +27,27 @@ void TExtStringGrid::ScrollInView(int ACol, int ARow) {
 }
 
 void TExtStringGrid::HideSelection() {
-  lines_->HiddenSelection = GetSelection();
+  d_->lines->HiddenSelection = GetSelection();
   SetSelection({GetColCount(), GetRowCount(), GetColCount(), GetRowCount()});
 }
 
-void TExtStringGrid::UnHideSelection() { SetSelection(lines_->HiddenSelection); }
+void TExtStringGrid::UnHideSelection() { SetSelection(d_->lines->HiddenSelection); }
 
 int TExtStringGrid::GetSaveStartCol() const { return SaveFixedCells ? 0 : GetFixedCols(); }
 
 int TExtStringGrid::GetSaveStartRow() const { return SaveFixedCells ? 0 : GetFixedRows(); }
 
 int TExtStringGrid::GetSaveEndCol() const {
-  return GetColCount() - 1 - (SaveFixedCells ? 0 : lines_->FixedRightCols);
+  return GetColCount() - 1 - (SaveFixedCells ? 0 : d_->lines->FixedRightCols);
 }
 
 int TExtStringGrid::GetSaveEndRow() const {
-  return GetRowCount() - 1 - (SaveFixedCells ? 0 : lines_->FixedFooters);
+  return GetRowCount() - 1 - (SaveFixedCells ? 0 : d_->lines->FixedFooters);
 }
 
-int TExtStringGrid::GetMaxEditLength() const { return core_->MaxEditLength; }
+int TExtStringGrid::GetMaxEditLength() const { return d_->core->MaxEditLength; }
 void TExtStringGrid::SetMaxEditLength(int Value) {
-  core_->MaxEditLength = Value;
+  d_->core->MaxEditLength = Value;
   if (TInplaceEdit* editor = GetInplaceEditor()) editor->SetMaxLength(Value);
 }
 

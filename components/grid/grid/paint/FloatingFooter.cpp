@@ -1,4 +1,5 @@
 // The floating footer's settings and its panel's painting.
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/paint/FloatingFooter.h"
 
 #include <algorithm>
@@ -158,12 +159,12 @@ void TFooterPanel::PaintColPreview() {
   const int width = PaintedWidth();
   DrawPreviewFrame(width);
   // Set for the call only: a repaint of the grid would come back here.
-  const TColor selectionText = grid_->paint_->SelectionTextColor;
-  grid_->paint_->SelectionTextColor = 0;
+  const TColor selectionText = grid_->d_->paint->SelectionTextColor;
+  grid_->d_->paint->SelectionTextColor = 0;
   const TRect r{1, 1, width - 1, GetClientHeight() - 1};
   grid_->DrawGridCell(GetCanvas(), grid_->FloatingFooter.GetColumn(), grid_->GetRow(), r,
                       TGridDrawState{});
-  grid_->paint_->SelectionTextColor = selectionText;
+  grid_->d_->paint->SelectionTextColor = selectionText;
 }
 
 void TFooterPanel::PaintCustomPreview() {

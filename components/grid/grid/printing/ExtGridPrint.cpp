@@ -4,6 +4,7 @@
 // that fails on the way is aborted before the failure goes on.
 #include <cmath>
 
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/printing/PrintState.h"
 #include "components/grid/grid/printing/Printing.h"
 #include "platform/winapi/gdi.h"
@@ -61,25 +62,25 @@ void TExtStringGrid::PrintDraw(TCanvas* Canvas, TRect Rect) {
   PrintDrawRect(Canvas, Rect, {0, 0, GetColCount() - 1, GetRowCount() - 1});
 }
 
-void TExtStringGrid::SetPreviewPage(int Value) { print_->FromPage = print_->ToPage = Value; }
+void TExtStringGrid::SetPreviewPage(int Value) { d_->print->FromPage = d_->print->ToPage = Value; }
 
-int TExtStringGrid::GetPreviewPageCount() const { return print_->PreviewPages; }
+int TExtStringGrid::GetPreviewPageCount() const { return d_->print->PreviewPages; }
 
 void TExtStringGrid::Printing::SetPrintOutput(TExtStringGrid& g, TCanvas* Canvas,
                                               const TRect& DeviceRect) {
   SetViewportOrgEx(Canvas, DeviceRect.Left, DeviceRect.Top, nullptr);
   const TRect logical = Canvas->GetMapping().DPtoLP(
       TRect(DeviceRect.Left, DeviceRect.Top, DeviceRect.Right, DeviceRect.Bottom));
-  g.print_->Output = TRect(0, 0, logical.Width(), logical.Height());
+  g.d_->print->Output = TRect(0, 0, logical.Width(), logical.Height());
 }
 
 void TExtStringGrid::Printing::PrivatePrintRect(TExtStringGrid& g, const TGridRect& GridRect,
                                                 bool SelectedOnly) {
-  g.print_->Range = GridRect;
+  g.d_->print->Range = GridRect;
   TPrinter* printer = ::Printer();
   printer->SetOrientation(g.PrintSettings.Orientation);
   HDC info = printer->GetHandle();
-  g.print_->Output =
+  g.d_->print->Output =
       TRect(0, 0, TenthsOfMillimetre(printer->GetPageWidth(), GetDeviceCaps(info, LOGPIXELSX)),
             TenthsOfMillimetre(printer->GetPageHeight(), GetDeviceCaps(info, LOGPIXELSY)));
   // Counted on the printer's own information context, so that the count and the pages
@@ -89,10 +90,10 @@ void TExtStringGrid::Printing::PrivatePrintRect(TExtStringGrid& g, const TGridRe
     const LometricScope lometric(printer->Canvas);
     pages = g.BuildPages(printer->Canvas, prCalcPrint, -1, SelectedOnly);
   }
-  g.print_->FromPage = 1;
-  g.print_->ToPage = pages;
-  if (g.OnPrintStart) g.OnPrintStart(&g, pages, g.print_->FromPage, g.print_->ToPage);
-  if (!g.print_->HasPagesOf(pages)) return;
+  g.d_->print->FromPage = 1;
+  g.d_->print->ToPage = pages;
+  if (g.OnPrintStart) g.OnPrintStart(&g, pages, g.d_->print->FromPage, g.d_->print->ToPage);
+  if (!g.d_->print->HasPagesOf(pages)) return;
   printer->Title =
       g.PrintSettings.JobName.empty() ? g.PrintSettings.TitleText : g.PrintSettings.JobName;
   printer->BeginDoc();
@@ -111,16 +112,16 @@ void TExtStringGrid::Printing::PrivatePrintRect(TExtStringGrid& g, const TGridRe
 void TExtStringGrid::Printing::PrivatePrintPreviewRect(TExtStringGrid& g, TCanvas* Canvas,
                                                        TRect DisplayRect, const TGridRect& GridRect,
                                                        bool SelectedOnly) {
-  g.print_->Range = GridRect;
+  g.d_->print->Range = GridRect;
   const LometricScope lometric(Canvas);
   SetPrintOutput(g, Canvas, DisplayRect);
-  g.print_->PreviewPages = g.BuildPages(Canvas, prCalcPreview, -1, SelectedOnly);
-  g.BuildPages(Canvas, prPreview, g.print_->PreviewPages, SelectedOnly);
+  g.d_->print->PreviewPages = g.BuildPages(Canvas, prCalcPreview, -1, SelectedOnly);
+  g.BuildPages(Canvas, prPreview, g.d_->print->PreviewPages, SelectedOnly);
 }
 
 void TExtStringGrid::PrintDrawRect(TCanvas* Canvas, TRect Rect, const TGridRect& GridRect) {
-  print_->Range = GridRect;
-  print_->FromPage = print_->ToPage = 1;
+  d_->print->Range = GridRect;
+  d_->print->FromPage = d_->print->ToPage = 1;
   const LometricScope lometric(Canvas);
   Printing::SetPrintOutput(*this, Canvas, Rect);
   BuildPages(Canvas, prPrint, 1, false);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/printing/PrintState.h"
 #include "components/grid/grid/printing/Printing.h"
 #include "platform/winapi/gdi.h"
@@ -68,12 +69,12 @@ int TExtStringGrid::Printing::BuildPages() {
                                     mapped(g.PrintSettings.GetHeaderFont()));
   P.FooterTextHeight = TextHeightOf(canvas, *g.PrintSettings.GetFooterFont(),
                                     mapped(g.PrintSettings.GetFooterFont()));
-  P.FromPage = g.print_->FromPage;
-  P.ToPage = g.print_->ToPage;
-  P.W = g.print_->Output.Width();
-  P.H = g.print_->Output.Height();
+  P.FromPage = g.d_->print->FromPage;
+  P.ToPage = g.d_->print->ToPage;
+  P.W = g.d_->print->Output.Width();
+  P.H = g.d_->print->Output.Height();
 
-  P.Range = g.print_->ClipRange(g.GetColCount(), g.GetRowCount());
+  P.Range = g.d_->print->ClipRange(g.GetColCount(), g.GetRowCount());
   if (P.Range.Left > P.Range.Right || P.Range.Top > P.Range.Bottom) return 0;
   PrintColumnWidths();
   PrintStrips();
@@ -141,7 +142,7 @@ void TExtStringGrid::Printing::PrintColumnWidths() {
       g.OnPrintSetColumnWidth(&g, c, width);
       width = std::max(0, width);
     }
-  for (const int c : columns) g.print_->KeepColWidth(c, P.Widths[static_cast<std::size_t>(c)]);
+  for (const int c : columns) g.d_->print->KeepColWidth(c, P.Widths[static_cast<std::size_t>(c)]);
 }
 
 // A strip takes columns while they stay within the page's right margin, counted from where
@@ -189,7 +190,7 @@ void TExtStringGrid::Printing::PlaceStrip(int Strip) {
   if (ps.Centered && x - start < P.W) shift = (P.W - (x - start)) / 2;
   forPlaced([&](int c) {
     P.X[static_cast<std::size_t>(c)] += shift;
-    g.print_->KeepColOffset(c, P.X[static_cast<std::size_t>(c)]);
+    g.d_->print->KeepColOffset(c, P.X[static_cast<std::size_t>(c)]);
   });
   P.Left = start + shift;
   P.Right = x + shift;
