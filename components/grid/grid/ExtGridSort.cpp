@@ -171,8 +171,8 @@ void TExtStringGrid::Sorting::FlushSortedRows() {
 
 // The rows' keys move as SortSwapRows moves their cells.
 void TExtStringGrid::Sorting::SwapSortedRows(int ARow1, int ARow2) {
-  g.SortSwapRows(ARow1, ARow2);
   TSortRun& run = *g.d_->sort->Run;
+  g.SortSwapRows(ARow1, ARow2);
   if (g.SortSettings.SingleColumn)
     run.Keys.SwapIn(run.Column, ARow1, ARow2);
   else
@@ -208,8 +208,10 @@ void TExtStringGrid::Sorting::QuickSortRows(const Pass& P, int L, int R) {
 }
 
 void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
-  d_->sort->SwapXRef(ARow1, ARow2);
-  TSortRun* run = d_->sort->Run;
+  // Read once: the sort swaps millions of rows.
+  TSortState& sort = *d_->sort;
+  sort.SwapXRef(ARow1, ARow2);
+  TSortRun* run = sort.Run;
   if (SortSettings.SingleColumn) {
     const int col = run ? run->Column : SortSettings.GetColumn();
     Lines(*this).ExchangeCells(col, ARow1, col, ARow2);
@@ -332,7 +334,9 @@ bool TExtStringGrid::SortLine(int ACol, int ARow1, int ARow2) {
 
 void TExtStringGrid::InitSortXRef() { d_->sort->InitXRef(GetRowCount()); }
 
-int TExtStringGrid::SortedRowIndex(int ARow) const { return RemapRow(d_->sort->PlaceBefore(ARow)); }
+int TExtStringGrid::SortedRowIndex(int ARow) const {
+  return RemapRow(d_->sort->PlaceBefore(ARow));
+}
 
 int TExtStringGrid::UnSortedRowIndex(int ARow) const { return d_->sort->PlaceNow(ARow); }
 
