@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
+#include "components/grid/columns/ExtCGrid.h"
 #include "engine/DbaseHitOrder.h"
 #include "engine/DbaseQuerySlots.h"
 #include "engine/dbase.h"
-#include "components/grid/columns/ExtCGrid.h"
 #include "platform/core/text.h"
 
 namespace {

@@ -234,7 +234,8 @@ void TGridCells::ClearTexts(const TGridRect& rect, Room room) {
 
 // The rows of a page that lack the capacity share one allocation: a million rows filled at once
 // cost a few thousand allocations, not a million.
-void TGridCells::ReserveRows(int first, int last, int columns, std::span<const uint32_t> textBytes) {
+void TGridCells::ReserveRows(int first, int last, int columns,
+                             std::span<const uint32_t> textBytes) {
   if (first < 0 || columns <= 0) return;
   const auto width = static_cast<uint32_t>(columns);
   const std::size_t reserved = std::min<std::size_t>(textBytes.size(), width);

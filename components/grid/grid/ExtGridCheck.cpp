@@ -1,8 +1,8 @@
 // The cell checkers, and the grid's checking of cells with them.
 #include "components/grid/grid/ExtGridCheck.h"
 
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/CellTexts.h"
+#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/html/HTMLHilight.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // TExtStringGrid: how two rows compare when the grid sorts them. While a sort runs, a
 // column's sort format is asked for once, and its cells become keys once, which then move
 // with the rows; outside a sort every comparison asks for the format and reads the cells.
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/SortState.h"
+#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/SortColumns.h"
 #include "components/grid/grid/Sorting.h"

@@ -2,12 +2,12 @@
 // hidden rows while FilterActive is on, and all hidden rows come back when it goes off.
 #include <cmath>
 
-#include "components/grid/grid/ExtGrid.h"
-#include "components/grid/grid/ExtGridPrivate.h"
-#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/core/FindFilterState.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/UpdateScope.h"
+#include "components/grid/grid/cells/Lines.h"
 #include "platform/core/invariant.h"
 
 bool TExtStringGrid::MatchFilter(int ARow) {

@@ -1,11 +1,11 @@
 // TExtStringGrid: finding cells by their text, and the keyboard's lookup in the first column.
 #include <algorithm>
 
-#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/core/FindFilterState.h"
 #include "components/grid/grid/CellTexts.h"
+#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/Lines.h"
-#include "components/grid/core/FindFilterState.h"
 
 namespace {
 
@@ -93,7 +93,9 @@ TPoint TExtStringGrid::FindFirst(const AnsiString& Text, TFindParameters Params)
   return Find({-1, -1}, Text, Params);
 }
 
-TPoint TExtStringGrid::FindNext() { return Find(d_->find->Found, d_->find->Text(), d_->find->Params()); }
+TPoint TExtStringGrid::FindNext() {
+  return Find(d_->find->Found, d_->find->Text(), d_->find->Params());
+}
 
 // A grid of one column looks in that column.
 int TExtStringGrid::Search(const AnsiString& Text) {

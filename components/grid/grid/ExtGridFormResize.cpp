@@ -62,7 +62,8 @@ void TExtStringGrid::FormResize::HandBack() {
   TForm* form = OwnerForm(g);
   if (!form) return;
   const FormResizeHook* hook = form->OnResize.target<FormResizeHook>();
-  if (hook && hook->link == g.d_->core->FormResize) form->OnResize = g.d_->core->FormResize->Previous();
+  if (hook && hook->link == g.d_->core->FormResize)
+    form->OnResize = g.d_->core->FormResize->Previous();
 }
 
 // The grid takes up what the form gained or lost since its last resize; a size that would

@@ -2,12 +2,12 @@
 // the mini-HTML cell text, and taking the marks out again.
 #include <algorithm>
 
-#include "components/grid/grid/ExtGrid.h"
-#include "components/grid/grid/CellTexts.h"
-#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/core/GridUtil.h"
-#include "components/grid/html/HTMLHilight.h"
+#include "components/grid/grid/CellTexts.h"
+#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/UpdateScope.h"
+#include "components/grid/grid/cells/Lines.h"
+#include "components/grid/html/HTMLHilight.h"
 
 namespace {
 const AnsiString kHilight = "hi";

@@ -9,15 +9,15 @@
 #include <utility>
 
 #include "components/grid/core/CellPropertiesRef.h"
-#include "components/grid/grid/ExtGrid.h"
-#include "components/grid/grid/ExtGridPrivate.h"
-#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/core/SortRun.h"
 #include "components/grid/core/SortState.h"
+#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridError.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/SortColumns.h"
 #include "components/grid/grid/Sorting.h"
 #include "components/grid/grid/UpdateScope.h"
+#include "components/grid/grid/cells/Lines.h"
 #include "platform/core/invariant.h"
 
 namespace {
@@ -55,8 +55,11 @@ class ColumnAside {
 // a display-text handler may change what a cell shows as it moves.
 struct TExtStringGrid::Sorting::Pass {
   Pass(TExtStringGrid& grid, int column, bool indexed, bool keys = true)
-      : grid(grid), column(column), indexed(indexed),
-        direction(indexed ? 1 : Sorting(grid).DirectionFactor()), run(Enter(keys)) {}
+      : grid(grid),
+        column(column),
+        indexed(indexed),
+        direction(indexed ? 1 : Sorting(grid).DirectionFactor()),
+        run(Enter(keys)) {}
   ~Pass() {
     run->Column = outerColumn;
     if (!own) return;
@@ -84,8 +87,8 @@ struct TExtStringGrid::Sorting::Pass {
     }
     outerColumn = column;
     const bool keysOn = keys && !grid.OnGetDisplText;
-    return grid.d_->sort->Run =
-               &own.emplace(keysOn, !grid.SortSettings.SingleColumn, column, grid.d_->sort->PendingRows);
+    return grid.d_->sort->Run = &own.emplace(keysOn, !grid.SortSettings.SingleColumn, column,
+                                             grid.d_->sort->PendingRows);
   }
 };
 
@@ -93,7 +96,9 @@ struct TExtStringGrid::Sorting::Pass {
 class TExtStringGrid::Sorting::Space {
  public:
   explicit Space(TExtStringGrid& grid)
-      : grid_(grid), rows_(grid.GetRowCount()), hidden_(grid.NumHiddenColumns()),
+      : grid_(grid),
+        rows_(grid.GetRowCount()),
+        hidden_(grid.NumHiddenColumns()),
         lastWidth_(grid.GetColCount() > 0 ? grid.ColWidths(grid.GetColCount() - 1) : 0) {
     grid.SetRowCount(rows_ + kSpare);
     grid.SetDataRowCount(rows_);
@@ -334,9 +339,7 @@ bool TExtStringGrid::SortLine(int ACol, int ARow1, int ARow2) {
 
 void TExtStringGrid::InitSortXRef() { d_->sort->InitXRef(GetRowCount()); }
 
-int TExtStringGrid::SortedRowIndex(int ARow) const {
-  return RemapRow(d_->sort->PlaceBefore(ARow));
-}
+int TExtStringGrid::SortedRowIndex(int ARow) const { return RemapRow(d_->sort->PlaceBefore(ARow)); }
 
 int TExtStringGrid::UnSortedRowIndex(int ARow) const { return d_->sort->PlaceNow(ARow); }
 

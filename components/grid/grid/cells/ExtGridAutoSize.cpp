@@ -3,8 +3,8 @@
 // the measured size, as its defaults have it.
 #include <algorithm>
 
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/cells/Lines.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/cells/Lines.h"
 
 int TExtStringGrid::Lines::LastOf(int First, int Count, int Limit) {

@@ -3,7 +3,9 @@
 #include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/LineState.h"
 
-const std::vector<int>& TExtStringGrid::GetMergedColumns() const { return d_->lines->MergedColumns; }
+const std::vector<int>& TExtStringGrid::GetMergedColumns() const {
+  return d_->lines->MergedColumns;
+}
 
 void TExtStringGrid::SetMergedColumns(const std::vector<int>& Value) {
   UndoColumnMerge();

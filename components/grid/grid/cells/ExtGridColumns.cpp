@@ -5,8 +5,8 @@
 #include <climits>
 #include <utility>
 
-#include "components/grid/core/ColumnMap.h"
 #include "components/grid/core/CellPropertiesRef.h"
+#include "components/grid/core/ColumnMap.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/cells/Lines.h"

@@ -1,8 +1,8 @@
 // TExtStringGrid: filling the cells with one text or with random numbers.
 #include <random>
 
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/CellTexts.h"
+#include "components/grid/grid/ExtGrid.h"
 
 void TExtStringGrid::TextFill(bool DoFixed, const AnsiString& Text) {
   CellTexts texts(*this);

@@ -27,7 +27,8 @@ void SelectInGrid(TExtStringGrid& Grid, TGridRect R) {
 
 bool TExtStringGrid::GetRowSelect(int ARow) const {
   CheckRowSelect(*this, ARow);
-  return static_cast<std::size_t>(ARow) < d_->lines->RowSelect.size() && d_->lines->RowSelect[ARow] != 0;
+  return static_cast<std::size_t>(ARow) < d_->lines->RowSelect.size() &&
+         d_->lines->RowSelect[ARow] != 0;
 }
 
 void TExtStringGrid::SetRowSelect(int ARow, bool Value) {

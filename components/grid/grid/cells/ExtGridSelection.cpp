@@ -36,8 +36,8 @@ bool TExtStringGrid::GetSelectedCells(int ACol, int ARow) const {
 }
 
 void TExtStringGrid::SetSelectedCells(int ACol, int ARow, bool Value) {
-  const auto found =
-      std::find(d_->lines->SelectedCells.begin(), d_->lines->SelectedCells.end(), TGridCoord{ACol, ARow});
+  const auto found = std::find(d_->lines->SelectedCells.begin(), d_->lines->SelectedCells.end(),
+                               TGridCoord{ACol, ARow});
   const bool present = found != d_->lines->SelectedCells.end();
   if (Value == present) return;
   if (Value)

@@ -66,7 +66,8 @@ void TExtStringGrid::ColWidthsChanged() {
     const int col = d_->lines->SizeCol;
     Lines lines(*this);
     if (MouseActions.AllColumnSize && d_->lines->SizeColWidth > 0)
-      lines.ScaleOtherLines(true, col, static_cast<double>(ColWidths(col)) / d_->lines->SizeColWidth);
+      lines.ScaleOtherLines(true, col,
+                            static_cast<double>(ColWidths(col)) / d_->lines->SizeColWidth);
     lines.EndSizing();
     if (OnEndColumnSize) OnEndColumnSize(this, col);
     int width = ColWidths(col);
@@ -78,11 +79,13 @@ void TExtStringGrid::ColWidthsChanged() {
 
 void TExtStringGrid::RowHeightsChanged() {
   TBaseGrid::RowHeightsChanged();
-  if (!d_->lines->MouseSizing || d_->lines->SizeRow < 0 || d_->lines->SizeRow >= GetRowCount()) return;
+  if (!d_->lines->MouseSizing || d_->lines->SizeRow < 0 || d_->lines->SizeRow >= GetRowCount())
+    return;
   const int row = d_->lines->SizeRow;
   Lines lines(*this);
   if (MouseActions.AllRowSize && d_->lines->SizeRowHeight > 0)
-    lines.ScaleOtherLines(false, row, static_cast<double>(RowHeights(row)) / d_->lines->SizeRowHeight);
+    lines.ScaleOtherLines(false, row,
+                          static_cast<double>(RowHeights(row)) / d_->lines->SizeRowHeight);
   lines.EndSizing();
   if (OnEndRowSize) OnEndRowSize(this, row);
 }

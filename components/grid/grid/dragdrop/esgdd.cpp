@@ -1,5 +1,5 @@
-#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/dragdrop/esgdd.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 
 #include "components/grid/controls/ArrowWindow.h"
 #include "components/grid/grid/ExtGrid.h"

@@ -4,7 +4,9 @@
 #include "components/grid/grid/editing/GridEditorMade.h"
 #include "components/grid/grid/editing/GridEditors.h"
 
-void TExtStringGrid::ClearComboString() { MadeEditor(d_->editors->Combo, this)->GetItems()->Clear(); }
+void TExtStringGrid::ClearComboString() {
+  MadeEditor(d_->editors->Combo, this)->GetItems()->Clear();
+}
 
 void TExtStringGrid::AddComboStringObject(const AnsiString& S, TObject* AObject) {
   MadeEditor(d_->editors->Combo, this)->GetItems()->AddObject(S, AObject);

@@ -131,7 +131,8 @@ void TExtStringGrid::ShowEditControl(int ACol, int ARow) {
       EditControlShown = true;
       d_->editors->Link = link;
       d_->editors->LinkOpen = true;
-      link->Open(this, ACol, ARow, canvas->Brush->GetColor(), canvas->Font, text, d_->edit->StartKey);
+      link->Open(this, ACol, ARow, canvas->Brush->GetColor(), canvas->Font, text,
+                 d_->edit->StartKey);
       d_->edit->StartKey = 0;
       return;
     }

@@ -56,7 +56,8 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow) {
   // keys validated it already, a click or a control's edit did not.
   const bool moves = ACol != oldCol || ARow != oldRow;
   if (moves && std::exchange(d_->edit->LeaveRefused, false)) {
-    if (d_->edit->Shown && d_->editors->Shown && d_->editors->Shown->CanFocus()) d_->editors->Shown->SetFocus();
+    if (d_->edit->Shown && d_->editors->Shown && d_->editors->Shown->CanFocus())
+      d_->editors->Shown->SetFocus();
     return false;
   }
   if (moves && EditActive && !ValidateCell(GetCellEx(RemapCol(oldCol), oldRow))) return false;

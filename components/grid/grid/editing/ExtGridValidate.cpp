@@ -1,6 +1,6 @@
 // TExtStringGrid: validating the value an edit ends with, and the update lock.
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/CellTexts.h"
+#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridCheck.h"
 #include "components/grid/grid/ExtGridCoreState.h"
 #include "components/grid/grid/ExtGridPrivate.h"

@@ -1,5 +1,5 @@
-#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/editing/ExtInplaceEdit.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 // TGridEditBtn and TGridUnitEditBtn: the edit-button editors' keys and characters.
+#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/editing/CellEditValues.h"
-#include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/editing/GridEditorControls.h"
 #include "components/grid/grid/editing/GridEditorEnding.h"
 #include "platform/core/sound.h"

@@ -2,12 +2,12 @@
 // columns, the OEM code page, the floating footer and the progress report.
 #include <algorithm>
 
+#include "components/grid/core/GridUtil.h"
 #include "components/grid/formats/CSVText.h"
+#include "components/grid/formats/TextLines.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridError.h"
 #include "components/grid/grid/files/FileIO.h"
-#include "components/grid/core/GridUtil.h"
-#include "components/grid/formats/TextLines.h"
 
 namespace {
 constexpr const char* kCannotCreate = "Cannot Create file ";

@@ -1,9 +1,9 @@
 // TExtStringGrid: fixed-width text files, each column a run of characters of its own width.
+#include "components/grid/formats/TextColumns.h"
+#include "components/grid/formats/TextLines.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridError.h"
 #include "components/grid/grid/files/FileIO.h"
-#include "components/grid/formats/TextColumns.h"
-#include "components/grid/formats/TextLines.h"
 
 namespace {
 constexpr const char* kCannotCreate = "Cannot Create file ";

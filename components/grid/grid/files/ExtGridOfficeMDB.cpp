@@ -1,9 +1,9 @@
 // TExtStringGrid: the records of a database query loaded into the cells, through ODBC. An
 // Access file is reached through the Access driver by its registered name.
-#include "components/grid/grid/files/BusyCursor.h"
-#include "components/grid/grid/ExtGrid.h"
-#include "components/grid/grid/files/FileIO.h"
 #include "components/grid/formats/OdbcRecordSet.h"
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/files/BusyCursor.h"
+#include "components/grid/grid/files/FileIO.h"
 
 namespace {
 

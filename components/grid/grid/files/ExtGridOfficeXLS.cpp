@@ -2,16 +2,16 @@
 // values take the texts a spreadsheet shows for them in the user's locale.
 #include <fstream>
 
-#include "components/grid/grid/files/BusyCursor.h"
-#include "components/grid/grid/ExtGrid.h"
-#include "components/grid/grid/ExtGridError.h"
 #include "components/grid/core/GridUtil.h"
-#include "components/grid/grid/files/OfficeTargets.h"
-#include "components/grid/grid/files/FileIO.h"
 #include "components/grid/formats/SheetData.h"
 #include "components/grid/formats/XlsReader.h"
 #include "components/grid/formats/XlsxReader.h"
 #include "components/grid/formats/XlsxWriter.h"
+#include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/ExtGridError.h"
+#include "components/grid/grid/files/BusyCursor.h"
+#include "components/grid/grid/files/FileIO.h"
+#include "components/grid/grid/files/OfficeTargets.h"
 #include "platform/core/datetime.h"
 #include "platform/core/exception.h"
 

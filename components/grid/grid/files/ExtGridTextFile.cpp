@@ -1,11 +1,11 @@
 // TExtStringGrid: the grid's own text file and the same records on a stream. The first line
 // gives the column and row counts, "cw" lines the column widths, and every other line a cell
 // as column "," row "," text, its line breaks kept on one line as Tab and Backspace.
+#include "components/grid/core/GridUtil.h"
+#include "components/grid/formats/TextLines.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridError.h"
 #include "components/grid/grid/files/FileIO.h"
-#include "components/grid/core/GridUtil.h"
-#include "components/grid/formats/TextLines.h"
 #include "platform/controls/application.h"
 
 namespace {

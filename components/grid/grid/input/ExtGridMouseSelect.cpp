@@ -116,7 +116,8 @@ void TExtStringGrid::Mouse::DisjunctCellRelease(TGridCoord Cell, bool Ctrl) {
 void TExtStringGrid::Mouse::DisjunctRowPress(int ACol, int ARow) {
   const bool normal =
       ACol >= g.GetFixedCols() && ARow >= g.GetFixedRows() && !g.IsFixed(ACol, ARow);
-  const bool wholeRow = g.d_->input->Resizer.mode == msRow && g.GetOptions().Contains(goRangeSelect);
+  const bool wholeRow =
+      g.d_->input->Resizer.mode == msRow && g.GetOptions().Contains(goRangeSelect);
   auto& state = g.d_->input->Mouse;
   state.rowSelectPress = g.MouseActions.DisjunctRowSelect && (normal || wholeRow);
   state.rowDeselect = -1;

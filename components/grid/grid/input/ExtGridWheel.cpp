@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "components/grid/grid/ExtGrid.h"
-#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/grid/UpdateScope.h"
+#include "components/grid/grid/cells/Lines.h"
 #include "components/grid/grid/input/Keys.h"
 
 // A notch the grid moves by itself still reaches the OnMouseWheelDown (Up) event.

@@ -2,8 +2,8 @@
 // grid's canvas in the font the cell is drawn with, its margins (XYOffset) included.
 #include <algorithm>
 
-#include "components/grid/grid/cells/CellGraphics.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/cells/CellGraphics.h"
 #include "components/grid/grid/paint/Painting.h"
 #include "components/grid/richtext/RichTextPaint.h"
 #include "platform/graphics/imagelist.h"

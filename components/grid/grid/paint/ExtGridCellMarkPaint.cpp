@@ -4,10 +4,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "components/grid/grid/paint/ExtGridCellPaint.h"
-#include "components/grid/grid/cells/CellGraphics.h"
 #include "components/grid/controls/ExtXPVS.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/cells/CellGraphics.h"
+#include "components/grid/grid/paint/ExtGridCellPaint.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/logfont.h"
 #include "platform/winapi/drawtext.h"

@@ -3,10 +3,10 @@
 // glyphs, or the visual styles.
 #include <algorithm>
 
-#include "components/grid/grid/paint/ExtGridCellPaint.h"
-#include "components/grid/grid/cells/CellGraphics.h"
 #include "components/grid/controls/ExtXPVS.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/cells/CellGraphics.h"
+#include "components/grid/grid/paint/ExtGridCellPaint.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/winapi/edge.h"
 

@@ -2,10 +2,10 @@
 // goes by its alignment, and the kinds that show an object (bitmaps, icons, images of the
 // grid's image list, pictures). Check boxes and radio groups draw in ExtGridCheckPaint.cpp,
 // the marks and controls in ExtGridCellMarkPaint.cpp, nodes in ExtGridNodePaint.cpp.
-#include "components/grid/grid/paint/ExtGridCellPaint.h"
-#include "components/grid/grid/cells/CellGraphics.h"
-#include "components/grid/html/FilePicture.h"
 #include "components/grid/core/GridUtil.h"
+#include "components/grid/grid/cells/CellGraphics.h"
+#include "components/grid/grid/paint/ExtGridCellPaint.h"
+#include "components/grid/html/FilePicture.h"
 #include "components/grid/html/HTMLStrip.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/imagelist.h"
@@ -126,7 +126,8 @@ void TExtStringGrid::Painting::DrawGraphicObject(CellPaint& P, const TRect& R) {
       DrawGridImage(canvas, R.Left, R.Top, graphic.CellIndex);
       break;
     case ctDataImage:
-      DrawGridImage(canvas, R.Left, R.Top, CellGraphics(g).CellIntValue(P.RealCol, P.Row) + graphic.CellIndex);
+      DrawGridImage(canvas, R.Left, R.Top,
+                    CellGraphics(g).CellIntValue(P.RealCol, P.Row) + graphic.CellIndex);
       break;
     case ctImages:
       DrawImages(P, R);

@@ -20,7 +20,9 @@ void TExtStringGrid::SetRowIndicator(const TBitmap* Value) {
 bool TExtStringGrid::GetActiveCellShow() const { return d_->paint->ActiveCellShow; }
 void TExtStringGrid::SetActiveCellShow(bool Value) { Restyle(d_->paint->ActiveCellShow, Value); }
 TColor TExtStringGrid::GetActiveCellColor() const { return d_->paint->ActiveCellColor; }
-void TExtStringGrid::SetActiveCellColor(TColor Value) { Restyle(d_->paint->ActiveCellColor, Value); }
+void TExtStringGrid::SetActiveCellColor(TColor Value) {
+  Restyle(d_->paint->ActiveCellColor, Value);
+}
 TPoint TExtStringGrid::GetXYOffset() const { return d_->paint->XYOffset; }
 void TExtStringGrid::SetXYOffset(TPoint Value) { Restyle(d_->paint->XYOffset, Value); }
 TColor TExtStringGrid::GetSelectionColor() const { return d_->paint->SelectionColor; }

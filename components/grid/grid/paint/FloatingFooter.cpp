@@ -1,6 +1,6 @@
 // The floating footer's settings and its panel's painting.
-#include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/paint/FloatingFooter.h"
+#include "components/grid/grid/ExtGridPrivate.h"
 
 #include <algorithm>
 
