@@ -48,7 +48,7 @@ TEST_F(QueryPauses, ACriterionTypedDuringThePausesCounts) {
   int typed = 0;
   EXPECT_EQ(Call([&] {
               Click(form.btnLoeschen);
-              QTimer::singleShot(20, [&] {
+              QTimer::singleShot(0, [&] {
                 ++typed;
                 EXPECT_TRUE(form.Running());
                 Type(form.cbo1, "BEZEICHNUN");
