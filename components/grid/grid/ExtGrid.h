@@ -37,18 +37,12 @@
 #include "components/grid/core/SortIndexList.h"
 #include "components/grid/grid/SortSettings.h"
 
-class FormResizeLink;
 class TImageList;
-class TColumnMap;
-class TPrintState;
 class TExtStringGridCheck;
 class TGridOleState;
-class TFindFilterState;
-class TSortState;
 class THTMLHintWindow;
 class TRichEdit;
 class TEditLink;
-struct TGridEditState;
 struct TGridEditors;
 
 class TExtStringGrid : public TBaseGrid {
