@@ -22,12 +22,13 @@ bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
   const int realCol = RemapCol(col);
   if (NewValue != d_->core->ValidateValue || ForceValidation) {
     UpdateCell(col, row);
+    CellTexts texts(*this);
     AnsiString value = NewValue;
     if (CellChecker && CellChecker->AutoCorrect)
-      value = CellTexts(*this).CheckText(col, row, value, true, false);
+      value = texts.CheckText(col, row, value, true, false);
     if (OnCellValidate) OnCellValidate(this, col, row, value, valid);
     if (CellChecker && CellChecker->AutoMarkError)
-      value = CellTexts(*this).CheckText(col, row, value, false, true);
+      value = texts.CheckText(col, row, value, false, true);
     CellsChanged({col, row, col, row});
     if (valid) {
       SetCellEx(realCol, row, value);
