@@ -1318,7 +1318,7 @@ class TExtStringGrid : public TBaseGrid {
   // The private steps: one class per concern, made on the grid when needed and holding only a
   // reference to it, defined in the private header named beside it.
   class FormResize;    // FormResize.h: the owner form's OnResize, taken over and handed back
-  class CellTexts;     // CellTexts.h: cell texts found, checked, marked and filled over a range
+  class TextOperations;  // TextOperations.h: cell texts found, checked, marked and filled
   class Sorting;       // Sorting.h: the quick sort's steps, its passes and the rows' comparisons
   class Nodes;         // Nodes.h: closing nodes, their levels and the statistics of groups
   class Lines;         // cells/Lines.h: rows and columns exchanged, removed, hidden, merged, sized

@@ -1,9 +1,9 @@
 // TExtStringGrid: validating the value an edit ends with, and the update lock.
-#include "components/grid/grid/CellTexts.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridCheck.h"
 #include "components/grid/grid/ExtGridCoreState.h"
 #include "components/grid/grid/ExtGridPrivate.h"
+#include "components/grid/grid/TextOperations.h"
 #include "components/grid/grid/input/Keys.h"
 #include "platform/grids/inplace_edit.h"
 
@@ -22,7 +22,7 @@ bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
   const int realCol = RemapCol(col);
   if (NewValue != d_->core->ValidateValue || ForceValidation) {
     UpdateCell(col, row);
-    CellTexts texts(*this);
+    TextOperations texts(*this);
     AnsiString value = NewValue;
     if (CellChecker && CellChecker->AutoCorrect)
       value = texts.CheckText(col, row, value, true, false);
