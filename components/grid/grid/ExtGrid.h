@@ -7,11 +7,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <initializer_list>
 #include <memory>
-#include <optional>
-#include <utility>
 #include <vector>
 
 #include "components/grid/core/BaseGrid.h"
