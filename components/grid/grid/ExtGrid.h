@@ -7,11 +7,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <initializer_list>
 #include <memory>
-#include <optional>
-#include <utility>
 #include <vector>
 
 #include "components/grid/core/BaseGrid.h"
@@ -37,18 +33,12 @@
 #include "components/grid/core/SortIndexList.h"
 #include "components/grid/grid/SortSettings.h"
 
-class FormResizeLink;
 class TImageList;
-class TColumnMap;
-class TPrintState;
 class TExtStringGridCheck;
 class TGridOleState;
-class TFindFilterState;
-class TSortState;
 class THTMLHintWindow;
 class TRichEdit;
 class TEditLink;
-struct TGridEditState;
 struct TGridEditors;
 
 class TExtStringGrid : public TBaseGrid {
@@ -1324,7 +1314,7 @@ class TExtStringGrid : public TBaseGrid {
   // The private steps: one class per concern, made on the grid when needed and holding only a
   // reference to it, defined in the private header named beside it.
   class FormResize;    // FormResize.h: the owner form's OnResize, taken over and handed back
-  class CellTexts;     // CellTexts.h: cell texts found, checked, marked and filled over a range
+  class TextOperations;  // TextOperations.h: cell texts found, checked, marked and filled
   class Sorting;       // Sorting.h: the quick sort's steps, its passes and the rows' comparisons
   class Nodes;         // Nodes.h: closing nodes, their levels and the statistics of groups
   class Lines;         // cells/Lines.h: rows and columns exchanged, removed, hidden, merged, sized

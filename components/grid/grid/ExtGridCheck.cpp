@@ -1,8 +1,8 @@
 // The cell checkers, and the grid's checking of cells with them.
 #include "components/grid/grid/ExtGridCheck.h"
 
-#include "components/grid/grid/CellTexts.h"
 #include "components/grid/grid/ExtGrid.h"
+#include "components/grid/grid/TextOperations.h"
 #include "components/grid/html/HTMLHilight.h"
 
 namespace {
@@ -53,8 +53,8 @@ AnsiString TCapitalCheck::Correct(int /*ACol*/, int /*ARow*/, const AnsiString& 
 // --- the grid's side ------------------------------------------------------------------------
 
 // The checker's correction, then its marking of the corrected text.
-AnsiString TExtStringGrid::CellTexts::CheckText(int ACol, int ARow, const AnsiString& Text,
-                                                bool Correct, bool Mark) {
+AnsiString TExtStringGrid::TextOperations::CheckText(int ACol, int ARow, const AnsiString& Text,
+                                                     bool Correct, bool Mark) {
   AnsiString value = Text;
   if (Correct) value = g.CellChecker->Correct(ACol, ARow, value);
   if (Mark) value = g.CellChecker->MarkError(ACol, ARow, value);
@@ -69,8 +69,8 @@ bool TExtStringGrid::CheckCell(int ACol, int ARow) {
     if (ARow >= 0 && ARow < GetRowCount() && ARow != GetRow()) SetRow(ARow);
   }
   const AnsiString text = GetCellEx(ACol, ARow);
-  const AnsiString checked = CellTexts(*this).CheckText(ACol, ARow, text, CellChecker->UseCorrect,
-                                                        CellChecker->UseMarkError);
+  const AnsiString checked = TextOperations(*this).CheckText(
+      ACol, ARow, text, CellChecker->UseCorrect, CellChecker->UseMarkError);
   if (checked == text) return true;
   SetCellEx(ACol, ARow, checked);
   return false;
@@ -93,16 +93,16 @@ bool TExtStringGrid::CheckCells(int ACol1, int ARow1, int ACol2, int ARow2) {
 }
 
 bool TExtStringGrid::CheckCol(bool DoFixed, int ACol) {
-  const TGridRect range = CellTexts(*this).CellRange(DoFixed);
+  const TGridRect range = TextOperations(*this).CellRange(DoFixed);
   return CheckCells(ACol, range.Top, ACol, range.Bottom);
 }
 
 bool TExtStringGrid::CheckRow(bool DoFixed, int ARow) {
-  const TGridRect range = CellTexts(*this).CellRange(DoFixed);
+  const TGridRect range = TextOperations(*this).CellRange(DoFixed);
   return CheckCells(range.Left, ARow, range.Right, ARow);
 }
 
 bool TExtStringGrid::CheckGrid(bool DoFixed) {
-  const TGridRect range = CellTexts(*this).CellRange(DoFixed);
+  const TGridRect range = TextOperations(*this).CellRange(DoFixed);
   return CheckCells(range.Left, range.Top, range.Right, range.Bottom);
 }

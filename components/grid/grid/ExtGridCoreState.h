@@ -9,6 +9,8 @@
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/UpdateLock.h"
 
+class FormResizeLink;  // ExtGridFormResize.cpp
+
 struct TExtStringGrid::CoreState {
   TUpdateLock UpdateLock;
   std::vector<TGridChangeNotifier*> Notifiers;

@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "components/grid/core/FindFilterState.h"
-#include "components/grid/grid/CellTexts.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridPrivate.h"
+#include "components/grid/grid/TextOperations.h"
 #include "components/grid/grid/cells/Lines.h"
 
 namespace {
@@ -49,7 +49,7 @@ struct FindWalk {
 
 }  // namespace
 
-bool TExtStringGrid::CellTexts::MatchCell(int ACol, int ARow) {
+bool TExtStringGrid::TextOperations::MatchCell(int ACol, int ARow) {
   const int col = g.d_->find->Params().Contains(fnIncludeHiddenColumns) ? ACol : g.RemapCol(ACol);
   return g.d_->find->Matches(g.GetCellEx(col, ARow));
 }
@@ -75,7 +75,7 @@ TPoint TExtStringGrid::Find(TPoint StartCell, const AnsiString& Text, TFindParam
     cell = StartCell;
     if (!walk.Holds(cell) || !walk.Step(cell)) return none;
   }
-  CellTexts texts(*this);
+  TextOperations texts(*this);
   do {
     if (texts.MatchCell(cell.x, cell.y)) {
       d_->find->Found = cell;

@@ -49,9 +49,9 @@ TForm* OwnerForm(const TComponent& grid) {
 void TExtStringGrid::FormResize::TakeOver() {
   TForm* form = OwnerForm(g);
   if (!form || form->GetComponentState().Contains(csDesigning)) return;
-  TExtStringGrid& grid = g;
+  // The handler keeps the grid, not this object, which lives only for the call.
   g.d_->core->FormResize = std::make_shared<FormResizeLink>(
-      [&grid](TObject* Sender) { grid.GridResize(Sender); }, form->OnResize);
+      [grid = &g](TObject* Sender) { grid->GridResize(Sender); }, form->OnResize);
   form->OnResize = FormResizeHook{g.d_->core->FormResize};
   g.d_->core->FormSize = {form->GetWidth(), form->GetHeight()};
 }

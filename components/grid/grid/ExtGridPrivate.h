@@ -8,6 +8,12 @@
 
 #include "components/grid/grid/ExtGrid.h"
 
+class TColumnMap;
+class TFindFilterState;
+class TPrintState;
+class TSortState;
+struct TGridEditState;
+
 struct TExtStringGrid::Private {
   Private();
   ~Private();

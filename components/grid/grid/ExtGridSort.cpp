@@ -217,16 +217,17 @@ void TExtStringGrid::SortSwapRows(int ARow1, int ARow2) {
   TSortState& sort = *d_->sort;
   sort.SwapXRef(ARow1, ARow2);
   TSortRun* run = sort.Run;
+  Lines lines(*this);
   if (SortSettings.SingleColumn) {
     const int col = run ? run->Column : SortSettings.GetColumn();
-    Lines(*this).ExchangeCells(col, ARow1, col, ARow2);
+    lines.ExchangeCells(col, ARow1, col, ARow2);
     return;
   }
-  if (MouseActions.DisjunctRowSelect) Lines(*this).ExchangeRowSelect(ARow1, ARow2);
+  if (MouseActions.DisjunctRowSelect) lines.ExchangeRowSelect(ARow1, ARow2);
   if (run && run->Deferred())
     run->Exchange(ARow1, ARow2, GetRowCount());
   else
-    Lines(*this).ExchangeRows(ARow1, ARow2);
+    lines.ExchangeRows(ARow1, ARow2);
   if (run) run->Follow(ARow1, ARow2);
 }
 

@@ -122,8 +122,9 @@ void TExtStringGrid::AddDataImage(int ACol, int ARow, int Idx, TCellHAlign HAlig
 TIntList* TExtStringGrid::AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign HAlign,
                                         TCellVAlign VAlign) {
   if (!GetGridImages()) return nullptr;
-  TCellGraphic* graphic = CellGraphics(*this).NewGraphic(ACol, ARow);
-  graphic->SetMultiImage(ACol, ARow, Dir, HAlign, VAlign, CellGraphics(*this).ImageListRepaint());
+  CellGraphics cells(*this);
+  TCellGraphic* graphic = cells.NewGraphic(ACol, ARow);
+  graphic->SetMultiImage(ACol, ARow, Dir, HAlign, VAlign, cells.ImageListRepaint());
   return graphic->GetImages();
 }
 

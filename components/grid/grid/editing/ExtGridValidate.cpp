@@ -1,9 +1,9 @@
 // TExtStringGrid: validating the value an edit ends with, and the update lock.
-#include "components/grid/grid/CellTexts.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridCheck.h"
 #include "components/grid/grid/ExtGridCoreState.h"
 #include "components/grid/grid/ExtGridPrivate.h"
+#include "components/grid/grid/TextOperations.h"
 #include "components/grid/grid/input/Keys.h"
 #include "platform/grids/inplace_edit.h"
 
@@ -22,12 +22,13 @@ bool TExtStringGrid::ValidateCell(const AnsiString& NewValue) {
   const int realCol = RemapCol(col);
   if (NewValue != d_->core->ValidateValue || ForceValidation) {
     UpdateCell(col, row);
+    TextOperations texts(*this);
     AnsiString value = NewValue;
     if (CellChecker && CellChecker->AutoCorrect)
-      value = CellTexts(*this).CheckText(col, row, value, true, false);
+      value = texts.CheckText(col, row, value, true, false);
     if (OnCellValidate) OnCellValidate(this, col, row, value, valid);
     if (CellChecker && CellChecker->AutoMarkError)
-      value = CellTexts(*this).CheckText(col, row, value, false, true);
+      value = texts.CheckText(col, row, value, false, true);
     CellsChanged({col, row, col, row});
     if (valid) {
       SetCellEx(realCol, row, value);

@@ -177,11 +177,12 @@ void TExtStringGrid::HandleRadioClick(int ACol, int ARow, int X, int Y) {
   SetCol(block.Left);
   SetRow(block.Top);
   // The same layout as the painting: a text line per item down, or button and caption across.
-  TCanvas* canvas = Painting(*this).CanvasInCellFont(ACol, ARow);
+  Painting paint(*this);
+  TCanvas* canvas = paint.CanvasInCellFont(ACol, ARow);
   int item = -1;
   if (graphic->CellBoolean) {
     for (int i = 0, x = 2; i < items->Count() && item < 0; ++i) {
-      x += Painting(*this).RadioButtonSize() + canvas->TextWidth(items->Strings(i));
+      x += paint.RadioButtonSize() + canvas->TextWidth(items->Strings(i));
       if (X < x) item = i;
     }
   } else if (const int line = canvas->TextHeight("gh"); line > 0 && Y >= 2) {

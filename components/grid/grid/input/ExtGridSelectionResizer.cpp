@@ -75,9 +75,10 @@ bool TExtStringGrid::Mouse::ResizerPress(TWMMouse& Message) {
   resizer.pastePending = resizer.mode == msResize;  // a release that never came is forgotten
   if (!resizer.pastePending) return false;
   resizer.pressed = g.GetSelection();
-  const TGridRect range = CopyPaste(g).SelectionCopyRange();
+  CopyPaste paste(g);
+  const TGridRect range = paste.SelectionCopyRange();
   resizer.origin = TPoint(range.Left, range.Top);
-  resizer.copy = CopyPaste(g).CopyContent(range, g.MouseActions.DisjunctRowSelect);
+  resizer.copy = paste.CopyContent(range, g.MouseActions.DisjunctRowSelect);
   Message.Keys |= MK_SHIFT;
   g.TBaseGrid::WMLButtonDown(Message);
   g.SetSelection(resizer.pressed);

@@ -34,13 +34,13 @@ bool HasBlinkTag(const AnsiString& Text) {
 }  // namespace
 
 void TExtStringGrid::WMTimer(int TimerID) {
+  Timers timers(*this);
   // Any timer makes one panning step while panning runs.
-  if (d_->input->Panning) Timers(*this).PanStep();
+  if (d_->input->Panning) timers.PanStep();
   if (TimerID == kPanTimer) return;
   if (TimerID != kGridTimer) return Mouse(*this).MoveTimer(TimerID);
-  Timers steps(*this);
-  steps.HoverStep();
-  steps.BlinkStep();
+  timers.HoverStep();
+  timers.BlinkStep();
   if (GetPictureCache()->Animate()) Invalidate();
 }
 

@@ -101,8 +101,9 @@ void TExtStringGrid::Painting::DrawCheckBox(CellPaint& P, TRect R, int TextWidth
                          : c.Left - w + std::max(c.Right - twp - c.Left, 0) / 2;
   x = std::max(x, c.Left + 1);
   R = {x, R.Top, x + w, R.Bottom};
-  const bool checked = data ? CellGraphics(g).DataChecked(P.RealCol, P.Row) : graphic.CellBoolean;
-  g.DrawCheck(P.Canvas, P.Shown, checked, CellGraphics(g).CheckEnabled(P.RealCol, P.Row),
+  CellGraphics cells(g);
+  const bool checked = data ? cells.DataChecked(P.RealCol, P.Row) : graphic.CellBoolean;
+  g.DrawCheck(P.Canvas, P.Shown, checked, cells.CheckEnabled(P.RealCol, P.Row),
               g.ControlLook.GetControlStyle(), R);
 }
 

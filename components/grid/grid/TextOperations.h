@@ -7,9 +7,9 @@
 
 #include "components/grid/grid/ExtGrid.h"
 
-class TExtStringGrid::CellTexts {
+class TExtStringGrid::TextOperations {
  public:
-  explicit CellTexts(TExtStringGrid& grid) : g(grid) {}
+  explicit TextOperations(TExtStringGrid& grid) : g(grid) {}
 
   // The cells of a marking or fill: all, or the normal ones.
   TGridRect CellRange(bool DoFixed) const;
