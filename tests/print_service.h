@@ -29,6 +29,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/winapi/print_device.h"
 #include "temp_folder.h"
 
 extern char** environ;
@@ -313,4 +314,17 @@ class PrintService {
   TempFolder folder_;
   pid_t pid_ = 0;
   int port_ = 0;
+};
+
+// Tests on the queues of the private print service: skipped where it cannot start, and the
+// program's printers emptied after each, so that no queue of one test reaches the next.
+class PrintServiceTestBase : public testing::Test {
+ protected:
+  void SetUp() override {
+    service_ = PrintService::Get();
+    if (!service_) GTEST_SKIP() << PrintService::Why();
+  }
+  void TearDown() override { SetInstalledPrinters({}); }
+
+  PrintService* service_ = nullptr;
 };

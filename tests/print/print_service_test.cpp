@@ -10,14 +10,8 @@ namespace {
 // The components on the queues of a private print service (US Letter and A4, Letter its
 // own; trays top, bottom and manual, top its own unless a test changes it; 300 and 600 dpi,
 // 600 its own).
-class PrintServiceComponentTest : public testing::Test {
+class PrintServiceComponentTest : public PrintServiceTestBase {
  protected:
-  void SetUp() override {
-    service_ = PrintService::Get();
-    if (!service_) GTEST_SKIP() << PrintService::Why();
-  }
-  void TearDown() override { SetInstalledPrinters({}); }
-
   // Adds the queues and reads the printers again.
   void AddQueues(std::initializer_list<const char*> names) {
     for (const char* name : names) ASSERT_TRUE(service_->AddQueue(name)) << service_->Said();
@@ -25,7 +19,6 @@ class PrintServiceComponentTest : public testing::Test {
   }
   static int IndexOf(const AnsiString& name) { return Printer()->GetPrinters()->IndexOf(name); }
 
-  PrintService* service_ = nullptr;
 };
 
 TEST_F(PrintServiceComponentTest, TheQueuesPapersAndOwnSettingsReachTheSettings) {

@@ -32,14 +32,8 @@ class ServiceBack {
   PrintService& service_;
 };
 
-class PrintDialogsServiceTest : public testing::Test {
+class PrintDialogsServiceTest : public PrintServiceTestBase {
  protected:
-  void SetUp() override {
-    service_ = PrintService::Get();
-    if (!service_) GTEST_SKIP() << PrintService::Why();
-  }
-  void TearDown() override { SetInstalledPrinters({}); }
-
   void AddQueue(const std::string& name, const std::string& ppd = "queue.ppd") {
     ASSERT_TRUE(service_->AddQueue(name, ppd)) << service_->Said();
   }
@@ -61,7 +55,6 @@ class PrintDialogsServiceTest : public testing::Test {
   }
   static AnsiString Current() { return Printer()->GetDevice()->Name(); }
 
-  PrintService* service_ = nullptr;
   MessageLog log_;
   TPrinterSetupDialog dialog_{nullptr};
   TempFolder folder_;

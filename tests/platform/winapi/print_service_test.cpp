@@ -15,14 +15,8 @@ namespace {
 
 // The printers of a private print service: each test adds a queue of its own, so that the
 // jobs it finds are its own. The queues' papers are US Letter (their own) and A4.
-class PrintServiceTest : public testing::Test {
+class PrintServiceTest : public PrintServiceTestBase {
  protected:
-  void SetUp() override {
-    service_ = PrintService::Get();
-    if (!service_) GTEST_SKIP() << PrintService::Why();
-  }
-  void TearDown() override { SetInstalledPrinters({}); }
-
   // Adds the queue, reads the printers again and chooses the queue.
   void UseQueue(const std::string& name) {
     ASSERT_TRUE(service_->AddQueue(name)) << service_->Said();
@@ -41,7 +35,6 @@ class PrintServiceTest : public testing::Test {
     return names;
   }
 
-  PrintService* service_ = nullptr;
 };
 
 TEST_F(PrintServiceTest, TheQueuesPapersAndOwnSettingsReachThePrinter) {
