@@ -9,8 +9,8 @@
 
 // An exclusive flock on a fixed file in the lock folder, held while the guard lives. The
 // kernel releases it when the process ends however it ends, so the guard never goes stale.
-// Where the file cannot be made or the file system has no locks, it goes on without, as the
-// append lock does.
+// It is waited for a bounded time only, and whoever holds it shows no message meanwhile.
+// A guard that cannot be had is not held: the caller refuses what it guards.
 class DbaseLockGuard {
  public:
   // Guards the folder of the lock file named.
@@ -19,9 +19,19 @@ class DbaseLockGuard {
   DbaseLockGuard(const DbaseLockGuard&) = delete;
   DbaseLockGuard& operator=(const DbaseLockGuard&) = delete;
 
+  bool Held() const { return error_ == 0; }
+  // Why it is not held: an errno, EWOULDBLOCK when another copy kept it all the wait, or
+  // kDbaseNotAFile (DbaseLockOpen.h).
+  int Error() const { return error_; }
+  const std::string& Path() const { return path_; }
+
   // The file's name in each lock folder.
   static constexpr const char* kFileName = "sperrwache.lck";
 
  private:
+  bool Wait();
+
+  std::string path_;
   int handle_ = -1;
+  int error_ = 0;
 };

@@ -3,10 +3,15 @@
 #pragma once
 
 enum class DbaseLockStep {
-  Taken,   // a new lock could not be created, the name was taken; nothing is held yet
-  Judged,  // the lock found was judged stale or this copy's own, the guard is held, and the
-           // own lock is about to replace it
+  Taken,      // a new lock could not be created, the name was taken; nothing is held yet
+  GuardBusy,  // another copy holds the lock folder's guard; this copy starts to wait for it
+  Judged,     // the lock found was judged stale or this copy's own, the guard is held, and the
+              // own lock is about to replace it
 };
 
 // Called at each step when set; nullptr (as the program runs) calls nothing.
 extern void (*DbaseLockStepHook)(DbaseLockStep step);
+
+inline void DbaseLockStepReached(DbaseLockStep step) {
+  if (DbaseLockStepHook) DbaseLockStepHook(step);
+}

@@ -9,6 +9,7 @@
 #include "engine/DbaseLockFile.h"
 #include "engine/DbaseLockGuard.h"
 #include "engine/DbaseLockLitter.h"
+#include "engine/DbaseLockOpen.h"
 #include "engine/DbaseLockSteps.h"
 #include "engine/DbaseRunningCopy.h"
 #include "engine/DbaseText.h"
@@ -27,10 +28,6 @@ namespace {
 // creation and its look at the lock; so many in a row do not happen between copies.
 constexpr int kAttempts = 64;
 
-void Step(DbaseLockStep step) {
-  if (DbaseLockStepHook) DbaseLockStepHook(step);
-}
-
 // A lock of today held by another operator, or by the same operator in another running copy
 // (one login on a shared machine); a copy on this host whose process has ended holds nothing.
 // A lock naming no copy is the operator's own, as locks were before copies were named.
@@ -41,53 +38,64 @@ bool Binds(const DbaseLockHolder& holder, const DbaseLockHolder& mine) {
   return holder.bediener != mine.bediener || !holder.kopie.empty();
 }
 
-int Granted() {
-  dbase_gesperrt = 0;
-  return 0;
+// What an attempt decided: granted, or refused with the message's first sentence. The message
+// is shown only once the guard is released, so that no other copy waits for this user.
+struct Decision {
+  AnsiString refusal;  // empty: granted
+};
+
+Decision HeldBy(const DbaseLockHolder& holder) {
+  return {"Der aufgerufene Datensatz ist gesperrt durch Bediener '" + holder.bediener + "'"};
 }
 
-// dbase_gesperrt as for another operator's lock, so that saves are refused and the release
-// leaves whatever file has the name alone.
-int Refused(const AnsiString& message) {
-  dbase_gesperrt = 1;
-  ShowMessage(message + " - \xC4nderung derzeit nicht m\xF6glich");
-  return -1;
+// A lock that cannot be written, read or guarded protects nothing: the record is refused as
+// if another held it, naming the file at fault.
+Decision NotLockable(const std::string& path, int error) {
+  return {"Der aufgerufene Datensatz kann nicht gesperrt werden: " + path + ": " +
+          DbaseLockFolderReason(error)};
 }
 
-int HeldBy(const DbaseLockHolder& holder) {
-  return Refused("Der aufgerufene Datensatz ist gesperrt durch Bediener '" + holder.bediener + "'");
-}
-
-// A lock that cannot be written protects nothing: the record is refused as if another held it.
-int NotLockable(const std::string& path, const AnsiString& why) {
-  return Refused("Der aufgerufene Datensatz kann nicht gesperrt werden: " + path + ": " + why);
-}
-
-int Unwritable(const DbaseOwnLockFile& own) {
-  const AnsiString why = DbaseErrorText(own.Error());
-  return NotLockable(own.Path(), why.empty() ? "nicht schreibbar" : why);
-}
-
-// The result when this attempt decides; nothing when the lock was given back meanwhile.
-std::optional<int> Attempt(DbaseOwnLockFile& own, const DbaseLockHolder& mine) {
+// The decision; nothing when the lock was given back between this copy's failed creation and
+// its look at the lock.
+std::optional<Decision> Attempt(DbaseOwnLockFile& own, const DbaseLockHolder& mine) {
   switch (own.LinkIn()) {
-    case DbaseLockCreate::Created: return Granted();
-    case DbaseLockCreate::Failed: return Unwritable(own);
+    case DbaseLockCreate::Created: return Decision{};
+    case DbaseLockCreate::Failed: return NotLockable(own.Path(), own.Error());
     case DbaseLockCreate::Exists: break;
   }
-  Step(DbaseLockStep::Taken);
+  DbaseLockStepReached(DbaseLockStep::Taken);
   // From here until the lock is replaced no other copy replaces or removes it.
   DbaseLockGuard guard(own.Path());
+  if (!guard.Held()) return NotLockable(guard.Path(), guard.Error());
   DbaseLockHolder holder;
-  switch (DbaseReadLock(own.Path(), holder)) {
+  int error = 0;
+  switch (DbaseReadLock(own.Path(), holder, &error)) {
     case DbaseLockRead::Absent: return std::nullopt;
+    // Possibly another user's lock: never taken for absent and replaced.
+    case DbaseLockRead::Unreadable: return NotLockable(own.Path(), error);
     case DbaseLockRead::Read:
       if (Binds(holder, mine)) return HeldBy(holder);
       break;
-    case DbaseLockRead::Unreadable: break;  // counts as absent
   }
-  Step(DbaseLockStep::Judged);
-  return own.Replace() ? Granted() : Unwritable(own);
+  DbaseLockStepReached(DbaseLockStep::Judged);
+  if (!own.Replace()) return NotLockable(own.Path(), own.Error());
+  return Decision{};
+}
+
+// dbase_gesperrt as for another operator's lock on a refusal, so that saves are refused and
+// the release leaves whatever file has the name alone.
+int Decided(const Decision& decision) {
+  dbase_gesperrt = decision.refusal.empty() ? 0 : 1;
+  if (decision.refusal.empty()) return 0;
+  ShowMessage(decision.refusal + " - \xC4nderung derzeit nicht m\xF6glich");
+  return -1;
+}
+
+// The lock stays: it binds the others until this copy ends or the day is over.
+int NotReleased(const DbaseLockGuard& guard) {
+  ShowMessage("Die Sperre des Datensatzes kann nicht aufgehoben werden: " + guard.Path() + ": " +
+              DbaseLockFolderReason(guard.Error()));
+  return 2;
 }
 
 }  // namespace
@@ -105,10 +113,11 @@ int dbase_sperren(const AnsiString& sperrbasis, long satznummer, const AnsiStrin
   const std::string path = NativePath(DbaseLockFileName(sperrbasis, satznummer));
   DbaseRemoveLockLitter(path);
   DbaseOwnLockFile own(path, mine);
-  if (!own.Written()) return Unwritable(own);
+  if (!own.Written()) return Decided(NotLockable(path, own.Error()));
   for (int attempt = 0; attempt < kAttempts; ++attempt)
-    if (std::optional<int> result = Attempt(own, mine)) return *result;
-  return NotLockable(path, "wird fortlaufend neu vergeben");
+    if (std::optional<Decision> decision = Attempt(own, mine)) return Decided(*decision);
+  return Decided({"Der aufgerufene Datensatz kann nicht gesperrt werden: " + path +
+                  ": wird fortlaufend neu vergeben"});
 }
 
 // Only a lock that still names this copy is removed: past midnight another copy may have
@@ -119,6 +128,7 @@ int dbase_entsperren(const AnsiString& sperrbasis, long satznummer, const AnsiSt
   dbase_gesperrt = 0;
   const std::string path = NativePath(DbaseLockFileName(sperrbasis, satznummer));
   DbaseLockGuard guard(path);
+  if (!guard.Held()) return NotReleased(guard);  // no guard is held while it is shown
   DbaseLockHolder holder;
   switch (DbaseReadLock(path, holder)) {
     case DbaseLockRead::Absent: return -1;

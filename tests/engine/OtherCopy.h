@@ -2,7 +2,8 @@
 // the operator given and then does what the test tells it: give the lock back, or end
 // without giving it back, as a copy that crashed or was killed would. Given a step of the
 // lock attempt, it stops there until the test lets it go on, so a race between copies runs
-// the same way every time.
+// the same way every time. It may run as another user, and keep a message it shows open
+// until the test closes it, as a user who has not yet clicked OK.
 #pragma once
 
 #include <signal.h>
@@ -14,18 +15,25 @@
 
 #include "engine/DbaseLockSteps.h"
 #include "engine/dbase.h"
+#include "tests/message_log.h"
+#include "tests/other_user.h"
+
+struct CopyOptions {
+  std::optional<DbaseLockStep> stopAt{};
+  std::optional<OtherUser> user{};
+  bool holdMessages = false;
+};
 
 class OtherCopy {
  public:
-  OtherCopy(const std::string& base, long n, const char* bediener,
-            std::optional<DbaseLockStep> stopAt = std::nullopt) {
+  OtherCopy(const std::string& base, long n, const char* bediener, CopyOptions options = {}) {
     int commands[2], events[2];
     if (pipe(commands) != 0 || pipe(events) != 0) return;
     pid_ = fork();
     if (pid_ == 0) {
       close(commands[1]);
       close(events[0]);
-      Run(commands[0], events[1], base, n, bediener, stopAt);
+      Run(commands[0], events[1], base, n, bediener, options);
     }
     close(commands[0]);
     close(events[1]);
@@ -38,6 +46,8 @@ class OtherCopy {
 
   // Waits until the copy stands at its step; false when it got past without stopping.
   bool Stopped() { return Next() == 'S'; }
+  // Waits until the copy shows a message; GoOn closes it.
+  bool ShowsMessage() { return Next() == 'M'; }
   void GoOn() { Send('g'); }
   // What dbase_sperren gave the copy; waits for it.
   int Result() {
@@ -77,14 +87,27 @@ class OtherCopy {
     DbaseLockStepHook = nullptr;  // once
   }
 
+  // Messages stay open until the test lets the copy go on.
+  class HeldMessages : public MessageLog {
+   public:
+    int MessageBox(const AnsiString& text, const AnsiString& caption, unsigned flags) override {
+      char go;
+      if (write(stopEvents_, "M", 1) != 1 || read(stopCommands_, &go, 1) != 1) _exit(1);
+      return MessageLog::MessageBox(text, caption, flags);
+    }
+  };
+
   [[noreturn]] static void Run(int commands, int events, const std::string& base, long n,
-                               const char* bediener, std::optional<DbaseLockStep> stopAt) {
-    if (stopAt) {
-      stopCommands_ = commands;
-      stopEvents_ = events;
-      stopStep_ = *stopAt;
+                               const char* bediener, const CopyOptions& options) {
+    if (options.user && !BecomeUser(*options.user)) _exit(1);
+    stopCommands_ = commands;
+    stopEvents_ = events;
+    if (options.stopAt) {
+      stopStep_ = *options.stopAt;
       DbaseLockStepHook = StopHere;
     }
+    std::optional<HeldMessages> held;
+    if (options.holdMessages) held.emplace();
     const char report[] = {'R', static_cast<char>(dbase_sperren(base, n, bediener))};
     if (write(events, report, 2) != 2) _exit(1);
     char command;
