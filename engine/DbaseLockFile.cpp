@@ -14,7 +14,7 @@
 
 #include "engine/DbaseFile.h"
 #include "engine/DbaseLockGuard.h"
-#include "engine/DbaseLockLitter.h"
+#include "engine/DbaseTemporaryLocks.h"
 #include "engine/DbaseLockOpen.h"
 #include "engine/DbaseRunningCopy.h"
 #include "engine/DbaseValues.h"

@@ -8,7 +8,7 @@
 #include "engine/DbaseFile.h"
 #include "engine/DbaseLockFile.h"
 #include "engine/DbaseLockGuard.h"
-#include "engine/DbaseLockLitter.h"
+#include "engine/DbaseTemporaryLocks.h"
 #include "engine/DbaseLockOpen.h"
 #include "engine/DbaseLockSteps.h"
 #include "engine/DbaseRunningCopy.h"
@@ -31,7 +31,7 @@ constexpr int kAttempts = 64;
 // A lock of today held by another operator, or by the same operator in another running copy
 // (one login on a shared machine); a copy on this host whose process has ended holds nothing.
 // A lock naming no copy is the operator's own, as locks were before copies were named.
-bool Binds(const DbaseLockHolder& holder, const DbaseLockHolder& mine) {
+bool HeldByAnother(const DbaseLockHolder& holder, const DbaseLockHolder& mine) {
   if (holder.datum != mine.datum) return false;
   if (holder.kopie == mine.kopie) return holder.bediener != mine.bediener;
   if (!DbaseCopyMayRun(holder.kopie)) return false;
@@ -74,7 +74,7 @@ std::optional<Decision> Attempt(DbaseOwnLockFile& own, const DbaseLockHolder& mi
     // Possibly another user's lock: never taken for absent and replaced.
     case DbaseLockRead::Unreadable: return NotLockable(own.Path(), error);
     case DbaseLockRead::Read:
-      if (Binds(holder, mine)) return HeldBy(holder);
+      if (HeldByAnother(holder, mine)) return HeldBy(holder);
       break;
   }
   DbaseLockStepReached(DbaseLockStep::Judged);
@@ -111,7 +111,7 @@ int dbase_sperren(const AnsiString& sperrbasis, long satznummer, const AnsiStrin
   dbase_datumheute();
   const DbaseLockHolder mine{bediener, dbase_text, DbaseThisCopy()};
   const std::string path = NativePath(DbaseLockFileName(sperrbasis, satznummer));
-  DbaseRemoveLockLitter(path);
+  DbaseRemoveStaleTemporaryLocks(path);
   DbaseOwnLockFile own(path, mine);
   if (!own.Written()) return Decided(NotLockable(path, own.Error()));
   for (int attempt = 0; attempt < kAttempts; ++attempt)

@@ -14,6 +14,6 @@ bool DbaseCopyMayRun(const AnsiString& kopie);
 
 // The copy as a file name can carry it, "pid.start@host", and back from the end of such a
 // name ("" when it ends in none): temporary files name the copy that wrote them, so that
-// they are known as litter once its process has ended.
+// they are known as stale once its process has ended.
 AnsiString DbaseCopyInFileName(const AnsiString& kopie);
 AnsiString DbaseCopyOfFileName(const AnsiString& name);

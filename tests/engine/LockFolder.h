@@ -19,7 +19,7 @@ inline std::string Typed(const std::string& text) {
   return head + text;
 }
 
-// A lock as this copy writes it: the Part's two texts, then the running copy.
+// A lock as this copy writes it: the operator and the day, then the running copy.
 inline std::string Written(const std::string& bediener, const std::string& datum) {
   return Typed(bediener) + Typed(datum) + Typed(DbaseThisCopy());
 }

@@ -1,7 +1,7 @@
 // Running copies of the program sharing one table and its lock folder: each adds one to a
 // counter record under the record's lock, so a lock held by two copies at once shows as a
 // lost or twice-written count. Races between copies are forced at the steps of the lock
-// attempt; a full disk, a copy that passed midnight and a killed copy's litter follow.
+// attempt; a full disk, a copy that passed midnight and a killed copy's temporary files follow.
 #include <fstream>
 #include <algorithm>
 #include <set>

@@ -199,7 +199,7 @@ TEST_F(LocksTest, TheSameOperatorInTwoRunningCopiesIsRefused) {
   ASSERT_EQ(first.Result(), 0);
   const std::string held = ReadBytes(LockFile(4));
   EXPECT_EQ(held.substr(0, (Typed("werkstatt") + Typed(Today())).size()),
-            Typed("werkstatt") + Typed(Today()));  // what the Part's readers take is as it was
+            Typed("werkstatt") + Typed(Today()));  // what older readers take is as it was
 
   EXPECT_EQ(dbase_sperren(Base(), 4, "werkstatt"), -1);
   EXPECT_EQ(dbase_gesperrt, 1);

@@ -1,4 +1,4 @@
-#include "engine/DbaseLockLitter.h"
+#include "engine/DbaseTemporaryLocks.h"
 
 #include <dirent.h>
 #include <unistd.h>
@@ -13,8 +13,8 @@ namespace {
 
 inline void CloseFolder(DIR* folder) { ::closedir(folder); }
 
-// The copy a temporary lock file names has ended: nothing will link it in or remove it.
-bool Left(const std::string& name) {
+// A temporary lock file whose copy has ended: nothing will rename it into place or remove it.
+bool IsStaleTemporary(const std::string& name) {
   if (!name.ends_with(kDbaseLockNewEnding)) return false;
   const AnsiString kopie =
       DbaseCopyOfFileName(name.substr(0, name.size() - std::strlen(kDbaseLockNewEnding)));
@@ -23,10 +23,10 @@ bool Left(const std::string& name) {
 
 }  // namespace
 
-void DbaseRemoveLockLitter(const std::string& lockPath) {
+void DbaseRemoveStaleTemporaryLocks(const std::string& lockPath) {
   const std::string folder = ExtractFilePath(lockPath);  // with its separator, or empty
   CHandle<DIR, CloseFolder> entries(::opendir(folder.empty() ? "." : folder.c_str()));
   if (!entries) return;
   while (const dirent* entry = ::readdir(entries.get()))
-    if (Left(entry->d_name)) ::unlink((folder + entry->d_name).c_str());
+    if (IsStaleTemporary(entry->d_name)) ::unlink((folder + entry->d_name).c_str());
 }

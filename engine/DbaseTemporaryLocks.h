@@ -9,4 +9,4 @@ inline constexpr const char* kDbaseLockNewEnding = ".neu";
 
 // Removes the temporary lock files in the folder of the lock file named whose copy ran on
 // this host and has ended. Files of copies on other hosts, which cannot be checked, stay.
-void DbaseRemoveLockLitter(const std::string& lockPath);
+void DbaseRemoveStaleTemporaryLocks(const std::string& lockPath);
