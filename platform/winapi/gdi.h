@@ -1,4 +1,4 @@
-// The Windows drawing calls the Parts make on a canvas's handle: device capabilities,
+// The Windows drawing calls the program makes on a canvas's handle: device capabilities,
 // mapping modes and conversions, background and text settings, font selection, clipping
 // regions, saved states and block transfers.
 #pragma once

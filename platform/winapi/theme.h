@@ -1,4 +1,4 @@
-// The visual-styles calls the Parts make, drawn by the application's Qt style: check boxes,
+// The visual-styles calls the program makes, drawn by the application's Qt style: check boxes,
 // radio buttons, push buttons, the combo box's drop-down button and the spin arrows in their
 // states.
 #pragma once

@@ -64,7 +64,7 @@ using TCustomCompareEvent = std::function<void(TObject* Sender, const AnsiString
 using TRawCompareEvent =
     std::function<void(TObject* Sender, int ACol, int Row1, int Row2, int& Result)>;
 
-// The look of a cell (Parts' "built-in rule, then the event").
+// The look of a cell: the built-in rule first, then the event.
 using TGridFormatEvent = std::function<void(TObject* Sender, int ACol, TSortStyle& AStyle,
                                             AnsiString& APrefix, AnsiString& ASuffix)>;
 using TGridColorEvent = std::function<void(TObject* Sender, int ARow, int ACol,
