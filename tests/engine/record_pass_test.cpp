@@ -199,13 +199,29 @@ TEST_F(RecordPassTest, AHeaderCountingMoreThanTheFileHoldsIsWalkedAsTheFileHolds
   EXPECT_EQ(DbaseRecordsHeld(dbase_tabelle), kRecords);
 }
 
-// Asking the kernel to read ahead changes nothing of what a run reads.
-TEST_F(RecordPassTest, RecordsReadAheadReadAsWithout) {
-  Open(WideFile());
-  DbaseReadRecordsAhead(dbase_tabelle);
-  EXPECT_EQ(Run(), Expected(kRecords));
-  dbase_close();
-  DbaseReadRecordsAhead(dbase_tabelle);  // no table: nothing asked
+// Wherever the blocks' edges fall in a record (on its end when its length divides the block,
+// anywhere inside it otherwise), a run finds the records the read window reads one by one.
+TEST_F(RecordPassTest, RecordsOfAnyLengthReadAsTheReadWindowReadsThem) {
+  for (int length : {1024, 1000, 1049, 4097}) {
+    SCOPED_TRACE(std::to_string(length) + " bytes a record");
+    DbfFile file{{{"NAME", 'C', 250}}};
+    for (int rest = length - 251, k = 1; rest > 0; rest -= 250, ++k)
+      file.fields.push_back({"F" + std::to_string(k), 'C', static_cast<uint8_t>(std::min(rest, 250))});
+    const int records = 3 * (1 << 20) / length + 7;
+    for (int n = 0; n < records; ++n)
+      file.records.push_back(file.Record({"Teil " + std::to_string(n)}, n % 7 == 3 ? '*' : ' '));
+    Open(file);
+    DbaseReadRecordsAhead(dbase_tabelle);
+    Criterion(1, "NAME", "=", "Teil *");
+    const Hits hits = Run();
+    Hits windowed;
+    for (int n = 0; n < records; ++n)
+      if (dbase_lesen(n) == 1 && dbase_trAnsi(0) == "Teil " + std::to_string(n))
+        windowed.push_back(std::to_string(n));
+    EXPECT_EQ(hits.size(), static_cast<std::size_t>(records - (records + 3) / 7));
+    EXPECT_EQ(hits, windowed);
+    dbase_close();
+  }
 }
 
 // A pass sees what other copies wrote since the last.
