@@ -53,7 +53,7 @@ GridResultIndex::~GridResultIndex() {
     // The empty row and the stale rows after it, within the counts so that the clear
     // reaches them.
     grid_.SetRowCount(std::max(grid_.GetRowCount(), stale_));
-    grid_.ClearRect(0, rows_ - 1, kColumns - 1, stale_ - 1, TGridCells::Room::Keep);
+    grid_.ClearRect(0, rows_ - 1, kColumns - 1, stale_ - 1, TGridCells::Capacity::Keep);
   }
   grid_.SetRowCount(rows_);
 }
@@ -81,7 +81,7 @@ void GridResultIndex::Grow() {
   grid_.SetRowCount((grown + kRoomRows - 1) / kRoomRows * kRoomRows);
   // Emptied keeping their allocated capacity, which the hits then reuse.
   if (first < grid_.GetRowCount())
-    grid_.ClearRect(0, first, kColumns - 1, grid_.GetRowCount() - 1, TGridCells::Room::Keep);
+    grid_.ClearRect(0, first, kColumns - 1, grid_.GetRowCount() - 1, TGridCells::Capacity::Keep);
 }
 
 void GridResultIndex::KeepHits(int hits) {

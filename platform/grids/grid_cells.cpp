@@ -216,11 +216,11 @@ void TGridCells::SetObject(int col, int row, TObject* object) {
   r.objects[col] = object;
 }
 
-void TGridCells::ClearTexts(const TGridRect& rect, Room room) {
+void TGridCells::ClearTexts(const TGridRect& rect, Capacity capacity) {
   const int64_t left = std::max(rect.Left, 0), end = int64_t{rect.Right} + 1;
   WalkRows(*this, rect.Top, rect.Bottom, [&](int, Row& r) {
     if (left >= std::min<int64_t>(end, r.textCount)) return false;
-    if (left == 0 && end >= r.textCount && room == Room::GiveUp) {
+    if (left == 0 && end >= r.textCount && capacity == Capacity::GiveUp) {
       r.texts.reset();
       r.textCount = 0;
     } else {
@@ -239,16 +239,16 @@ void TGridCells::ReserveRows(int first, int last, int columns,
   if (first < 0 || columns <= 0) return;
   const auto width = static_cast<uint32_t>(columns);
   const std::size_t reserved = std::min<std::size_t>(textBytes.size(), width);
-  auto needsRoom = [width](const Row& r) { return r.textCount < width; };
+  auto needsCapacity = [width](const Row& r) { return r.textCount < width; };
   for (int64_t row = first; row <= last; row = (row | (kPageRows - 1)) + 1) {
     Row* const begin = &RowAt(static_cast<int>(row));
     Row* const end = begin + (std::min<int64_t>(last, row | (kPageRows - 1)) - row + 1);
-    const auto needing = static_cast<uint32_t>(std::count_if(begin, end, needsRoom));
+    const auto needing = static_cast<uint32_t>(std::count_if(begin, end, needsCapacity));
     if (needing > 0) {
-      SharedCellTexts room(needing, width);
+      SharedCellTexts shared(needing, width);
       for (Row* r = begin; r != end; ++r) {
-        if (!needsRoom(*r)) continue;
-        CellTexts texts = room.Take();
+        if (!needsCapacity(*r)) continue;
+        CellTexts texts = shared.Take();
         std::move(r->texts.get(), r->texts.get() + r->textCount, texts.get());
         r->texts = std::move(texts);
         r->textCount = width;

@@ -37,8 +37,8 @@ class TGridCells {
 
   // The texts inside rect emptied at once; a row whose texts all lie inside releases its
   // allocation, unless it is kept for a refill.
-  enum class Room { GiveUp, Keep };
-  void ClearTexts(const TGridRect& rect, Room room = Room::GiveUp);
+  enum class Capacity { GiveUp, Keep };
+  void ClearTexts(const TGridRect& rect, Capacity capacity = Capacity::GiveUp);
   // Capacity for the texts of the first `columns` columns of rows first..last, allocated at
   // once for cells about to be written in any order: the rows of a page that lack it share
   // one allocation, freed when the last of them releases it. Each text of column c is also

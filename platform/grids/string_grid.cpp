@@ -62,8 +62,8 @@ void TStringGrid::CellTextsStored(const TGridRect& R) {
     InvalidateEditor();
 }
 
-void TStringGrid::ClearCellTexts(const TGridRect& R, TGridCells::Room room) {
-  cells_.ClearTexts(R, room);
+void TStringGrid::ClearCellTexts(const TGridRect& R, TGridCells::Capacity capacity) {
+  cells_.ClearTexts(R, capacity);
   CellTextsStored(R);
 }
 

@@ -30,8 +30,8 @@ class TStringGrid : public TDrawGrid {
     cells_.ReserveRows(FirstRow, LastRow, Columns, TextBytes);
   }
   // Empties the texts inside R (beyond the counts too) as SetCells would, the cells
-  // repainted at once; `room` Keep leaves the rows their allocation for a refill of the same shape.
-  void ClearCellTexts(const TGridRect& R, TGridCells::Room room = TGridCells::Room::GiveUp);
+  // repainted at once; `capacity` Keep leaves the rows their allocation for a refill of the same shape.
+  void ClearCellTexts(const TGridRect& R, TGridCells::Capacity capacity = TGridCells::Capacity::GiveUp);
   // The first cells of a row, as SetCells of each would set them but with one look-up of the
   // row: a grid filled with a million rows feels the difference. The texts are copied into
   // the cells' existing buffers.

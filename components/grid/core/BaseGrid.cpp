@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "components/grid/core/CellPropertiesRef.h"
-#include "components/grid/core/PropertyHolds.h"
+#include "components/grid/core/PropertyReferences.h"
 #include "platform/grids/grid_error.h"
 
 TBaseGrid::TBaseGrid(TComponent* AOwner) : TStringGrid(AOwner), dataRowCount_(GetRowCount()) {
@@ -92,15 +92,15 @@ TCellPropertiesRef TBaseGrid::TakeCellRef(int ACol, int ARow) {
   return TCellPropertiesRef::Adopt(props);
 }
 
-void TBaseGrid::CountHolds(TPropertyHolds& Holds) const {
+void TBaseGrid::CountReferences(TPropertyReferences& References) const {
   ForEachStored(TGridCells::Slot::Object, {0, 0, INT_MAX, INT_MAX},
-                [&](int c, int r) { Holds.Count(Objects(c, r)); });
+                [&](int c, int r) { References.Count(Objects(c, r)); });
 }
 
-std::string TBaseGrid::HoldFault() const {
-  TPropertyHolds holds;
-  CountHolds(holds);
-  return holds.Fault();
+std::string TBaseGrid::ReferenceFault() const {
+  TPropertyReferences references;
+  CountReferences(references);
+  return references.Fault();
 }
 
 void TBaseGrid::SetCellProperties(int ACol, int ARow, TCellProperties* P) {

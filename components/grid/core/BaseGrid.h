@@ -23,7 +23,7 @@
 #include "platform/grids/string_grid.h"
 
 class TCellPropertiesRef;
-class TPropertyHolds;
+class TPropertyReferences;
 
 using TGetDisplTextEvent =
     std::function<void(TObject* Sender, int ACol, int ARow, AnsiString& Value)>;
@@ -69,11 +69,11 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   TCellPropertiesRef TakeCellRef(int ACol, int ARow);
   void PutCellRef(int ACol, int ARow, TCellPropertiesRef Props);
   // What is wrong with the reference counts of the properties objects stored in the cells
-  // (and wherever else the grid keeps them); empty when nothing is. CheckHolds looks in the debug
+  // (and wherever else the grid keeps them); empty when nothing is. CheckReferences looks in the debug
   // build, at the end of the operations that move objects.
-  std::string HoldFault() const;
-  void CheckHolds() const {
-    CheckInvariant("cell properties", [&] { return HoldFault(); });
+  std::string ReferenceFault() const;
+  void CheckReferences() const {
+    CheckInvariant("cell properties", [&] { return ReferenceFault(); });
   }
   // The raw Objects slot, moved without adding or releasing a reference.
   TObject* GetGridObject(int ACol, int ARow) const { return Objects(ACol, ARow); }
@@ -168,7 +168,7 @@ class TBaseGrid : public TStringGrid, public TCellPropertyGrid {
   void TopLeftChanged() override;
   // Counts every slot that stores a properties object; a grid keeping rows elsewhere adds
   // them.
-  virtual void CountHolds(TPropertyHolds& Holds) const;
+  virtual void CountReferences(TPropertyReferences& References) const;
 
   // The floating footer (of the full grid) covers the last row while this is set.
   bool GetFooterShown() const { return footerShown_; }

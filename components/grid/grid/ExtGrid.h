@@ -584,10 +584,10 @@ class TExtStringGrid : public TBaseGrid {
   // Row and column operations ----------------------------------------------------------------
   // (ExtGridRows.cpp, ExtGridStats.cpp, ExtGridClear.cpp, ExtGridAutoSize.cpp, ExtGridColumns.cpp,
   // ExtGridMerge.cpp, ExtGridSelection.cpp, ExtGridHiddenColumns.cpp, ExtGridView.cpp)
-  // Clearing: texts emptied, cell properties freed; the counts stay. `Room` Keep leaves the
-  // rows their room for a refill of the same shape.
+  // Clearing: texts emptied, cell properties freed; the counts stay. `Capacity` Keep leaves the
+  // rows their capacity for a refill of the same shape.
   virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2,
-                         TGridCells::Room Room = TGridCells::Room::GiveUp);
+                         TGridCells::Capacity Capacity = TGridCells::Capacity::GiveUp);
   void ClearRows(int ARow, int Count);
   void ClearCols(int ACol, int Count);
   // Every cell but the fixed ones, the right fixed columns and the footer rows.
@@ -1192,7 +1192,7 @@ class TExtStringGrid : public TBaseGrid {
   // Rows taken out of the grid by hiding, filtering and nodes, with their objects.
   THiddenRows HiddenRows;
   // The hidden rows' slots count as well as the cells'.
-  void CountHolds(TPropertyHolds& Holds) const override;
+  void CountReferences(TPropertyReferences& References) const override;
 
   // Find, filter and check
   // A cell checker being freed is no longer the grid's.

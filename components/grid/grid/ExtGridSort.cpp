@@ -114,7 +114,7 @@ class TExtStringGrid::Sorting::Space {
     if (hidden_ > 0) grid_.SetColCount(grid_.GetColCount() - hidden_);
     if (grid_.GetColCount() > 0) grid_.SetColWidths(grid_.GetColCount() - 1, lastWidth_);
     grid_.SetRowCount(rows_);
-    grid_.CheckHolds();
+    grid_.CheckReferences();
   }
   Space(const Space&) = delete;
   Space& operator=(const Space&) = delete;

@@ -172,7 +172,7 @@ TEST_F(BaseGrid, ReferencesTakeAndPutTheSlotsHolds) {
   TCellPropertiesRef taken = grid->TakeCellRef(1, 1);
   EXPECT_FALSE(grid->HasCellProperties(1, 1));
   EXPECT_EQ(props->Holders(), 2);  // the reference's and (2, 1)'s
-  EXPECT_EQ(grid->HoldFault(), "");
+  EXPECT_EQ(grid->ReferenceFault(), "");
   grid->PutCellRef(2, 1, std::move(taken));  // (2, 1) let go of its own hold
   EXPECT_EQ(props->Holders(), 1);
   grid->PutCellRef(3, 3, TCellPropertiesRef(grid->GetCellProperties(0, 0)));
@@ -181,9 +181,9 @@ TEST_F(BaseGrid, ReferencesTakeAndPutTheSlotsHolds) {
   EXPECT_FALSE(grid->HasCellProperties(2, 1));
   grid->PutCellRef(-1, 0, TCellPropertiesRef(grid->GetCellProperties(0, 0)));  // kept nowhere
   EXPECT_EQ(grid->FindCellProperties(0, 0)->Holders(), 2);
-  EXPECT_EQ(grid->HoldFault(), "");
+  EXPECT_EQ(grid->ReferenceFault(), "");
   grid->SetGridObject(4, 4, grid->FindCellProperties(0, 0));  // a raw copy the count misses
-  EXPECT_NE(grid->HoldFault(), "");
+  EXPECT_NE(grid->ReferenceFault(), "");
   grid->NilCell(4, 4);
 }
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "components/grid/core/CellPropertiesRef.h"
-#include "components/grid/core/PropertyHolds.h"
+#include "components/grid/core/PropertyReferences.h"
 
 namespace {
 
@@ -65,7 +65,7 @@ TEST(PropertyHolds, SlotsAndReferencesMustMakeUpTheCount) {
   TCellPropertiesRef ref = NewProps();
   TCellProperties* slot1 = TCellPropertiesRef(ref).Detach();
   TCellProperties* slot2 = TCellPropertiesRef(ref).Detach();
-  TPropertyHolds holds;
+  TPropertyReferences holds;
   TObject plain;
   holds.Count(slot1);
   holds.Count(&plain);  // no properties object: not counted

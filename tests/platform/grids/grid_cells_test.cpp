@@ -311,7 +311,7 @@ TEST(GridCells, RoomKeptForARefillIsReusedByViewedTexts) {
   cells.SetRowTexts(0, first);
   cells.SetRowTexts(1, first);
   const char* buffer = cells.Text(1, 0).data();
-  cells.ClearTexts({0, 0, INT_MAX, 1}, TGridCells::Room::Keep);
+  cells.ClearTexts({0, 0, INT_MAX, 1}, TGridCells::Capacity::Keep);
   EXPECT_EQ(RowText(cells, 0, 3), "||");
   EXPECT_EQ(Visited(cells, TGridCells::Slot::Text, {0, 0, INT_MAX, 1}), "");
   EXPECT_EQ(cells.StoredCells(), 4u);  // the empty last texts took no room

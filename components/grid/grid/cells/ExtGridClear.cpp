@@ -11,14 +11,14 @@ int TExtStringGrid::Lines::LastOf(int First, int Count, int Limit) {
   return static_cast<int>(std::min<int64_t>(int64_t{First} + Count - 1, Limit));
 }
 
-void TExtStringGrid::Lines::ClearStoredRect(const TGridRect& R, TGridCells::Room Room) {
+void TExtStringGrid::Lines::ClearStoredRect(const TGridRect& R, TGridCells::Capacity Capacity) {
   const TGridRect cells = ClipGridRect(R, g.GetColCount() + g.NumHiddenColumns(), g.GetRowCount());
   g.ClearPropRect(cells.Left, cells.Top, cells.Right, cells.Bottom);
-  g.ClearCellTexts(cells, Room);
+  g.ClearCellTexts(cells, Capacity);
 }
 
-void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2, TGridCells::Room Room) {
-  Lines(*this).ClearStoredRect({ACol1, ARow1, ACol2, ARow2}, Room);
+void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2, TGridCells::Capacity Capacity) {
+  Lines(*this).ClearStoredRect({ACol1, ARow1, ACol2, ARow2}, Capacity);
   CellsChanged(TRect(ACol1, ARow1, ACol2, ARow2));
 }
 

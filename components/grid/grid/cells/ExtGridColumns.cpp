@@ -60,7 +60,7 @@ void TExtStringGrid::InsertCols(int ACol, int Count) {
                 [this](int c, int r) { SetCells(c, r, ""); });
   for (int c = ACol; c <= last; ++c)
     if (ColWidths(c) != GetDefaultColWidth()) SetColWidths(c, GetDefaultColWidth());
-  CheckHolds();
+  CheckReferences();
 }
 
 void TExtStringGrid::AddColumn() { InsertCols(GetColCount(), 1); }
@@ -77,7 +77,7 @@ void TExtStringGrid::RemoveCols(int ACol, int Count) {
   // Hidden columns removed were not in ColCount.
   SetColCount(GetColCount() - (Count - d_->columns->Shift(ACol, -Count)));
   CellsChanged(TRect(ACol, 0, ACol + Count, GetRowCount() - 1));
-  CheckHolds();
+  CheckReferences();
 }
 
 void TExtStringGrid::MergeCols(int ACol1, int ACol2) {

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "components/grid/core/CellPropertiesRef.h"
-#include "components/grid/core/PropertyHolds.h"
+#include "components/grid/core/PropertyReferences.h"
 #include "components/grid/grid/ExtGrid.h"
 #include "components/grid/grid/ExtGridPrivate.h"
 #include "components/grid/grid/UpdateScope.h"
@@ -48,7 +48,7 @@ void TExtStringGrid::Lines::TakeRowsOut(const std::vector<int>& DisplayRows, boo
     DeleteRows(DisplayRows.front(), static_cast<int>(DisplayRows.size()), RowRestore::FirstNormal);
   else
     DeleteRowSet(DisplayRows, AsRemoveEx ? RowRestore::FirstNormal : RowRestore::LastAboveFooter);
-  g.CheckHolds();
+  g.CheckReferences();
 }
 
 void TExtStringGrid::HideRows(int FromRow, int ToRow) {
@@ -102,7 +102,7 @@ void TExtStringGrid::Lines::PutRowsBack(THiddenRows::Rows Rows) {
       g.d_->lines->RowSelect.insert(g.d_->lines->RowSelect.begin() + places[i], 0);
   }
   g.Invalidate();
-  g.CheckHolds();
+  g.CheckReferences();
 }
 
 void TExtStringGrid::UnHideRows(int FromRow, int ToRow) {
@@ -113,11 +113,11 @@ void TExtStringGrid::UnHideRowsAll() {
   Lines(*this).PutRowsBack(HiddenRows.Take(INT_MIN, INT_MAX));
 }
 
-void TExtStringGrid::CountHolds(TPropertyHolds& Holds) const {
-  TBaseGrid::CountHolds(Holds);
+void TExtStringGrid::CountReferences(TPropertyReferences& References) const {
+  TBaseGrid::CountReferences(References);
   for (int i = 0; i < HiddenRows.Count(); ++i) {
     const TStringList& cells = HiddenRows.Items(i)->Items;
-    for (int c = 0; c < cells.Count(); ++c) Holds.Count(cells.Objects(c));
+    for (int c = 0; c < cells.Count(); ++c) References.Count(cells.Objects(c));
   }
 }
 

@@ -61,7 +61,7 @@ void TExtStringGrid::InsertRows(int ARow, int Count) {
     if (RowHeights(r) != GetDefaultRowHeight()) SetRowHeights(r, GetDefaultRowHeight());
   }
   Invalidate();
-  CheckHolds();
+  CheckReferences();
 }
 
 void TExtStringGrid::AddRow() {
@@ -138,7 +138,7 @@ void TExtStringGrid::RemoveRows(int ARow, int Count) {
   if (ARow < 0 || ARow >= GetRowCount() || Count < 1) return;
   ClearPropRect(0, ARow, INT_MAX, Lines::LastOf(ARow, Count, GetRowCount() - 1));
   Lines(*this).RemoveShownRows(ARow, Count, Lines::RowRestore::LastAboveFooter);
-  CheckHolds();
+  CheckReferences();
 }
 
 void TExtStringGrid::RemoveRowsEx(int ARow, int Count) {

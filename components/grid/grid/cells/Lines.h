@@ -46,7 +46,7 @@ class TExtStringGrid::Lines {
   void ExchangeCells(int ACol1, int ARow1, int ACol2, int ARow2);
 
   // Empties stored cells without telling CellsChanged.
-  void ClearStoredRect(const TGridRect& R, TGridCells::Room Room = TGridCells::Room::GiveUp);
+  void ClearStoredRect(const TGridRect& R, TGridCells::Capacity Capacity = TGridCells::Capacity::GiveUp);
   // Takes Count rows out at ARow (the rows below move up) without freeing their objects;
   // Restore decides where the current row goes when its row is gone.
   enum class RowRestore { LastAboveFooter, FirstNormal };

@@ -9,7 +9,7 @@
 class TObject;
 class TCellProperties;
 
-class TPropertyHolds {
+class TPropertyReferences {
  public:
   // One slot; nothing is counted for an empty one or one that stores no properties object.
   void Count(const TObject* Slot);

@@ -1,12 +1,12 @@
-#include "components/grid/core/PropertyHolds.h"
+#include "components/grid/core/PropertyReferences.h"
 
 #include "components/grid/core/CellProperties.h"
 
-void TPropertyHolds::Count(const TObject* Slot) {
+void TPropertyReferences::Count(const TObject* Slot) {
   if (const auto* props = dynamic_cast<const TCellProperties*>(Slot)) ++slots_[props];
 }
 
-std::string TPropertyHolds::Fault() const {
+std::string TPropertyReferences::Fault() const {
   for (const auto& [props, slots] : slots_) {
     const int expected = slots + props->ReferenceHolders();
     if (props->Holders() != expected)

@@ -78,7 +78,7 @@ class PropertyMoves : public testing::Test {
       } catch (const Raised&) {
         raised = true;
       }
-      ASSERT_EQ(grid.HoldFault(), "") << "raised at " << raiseAt;
+      ASSERT_EQ(grid.ReferenceFault(), "") << "raised at " << raiseAt;
       ASSERT_EQ(Holding(), before) << "raised at " << raiseAt;
       for (const auto& [props, cells] : before) ASSERT_EQ(props->Holders(), cells);
       EXPECT_EQ(grid.GetRowCount(), 23);
@@ -104,28 +104,28 @@ TEST_F(PropertyMoves, BareQuickAndBubbleSorts) {
   RaiseAtEveryStep([&] { grid.SortByColumn(1); });
 }
 
-TEST_F(PropertyMoves, HidingAndShowingMoveTheHolds) {
+TEST_F(PropertyMoves, HidingAndShowingMoveTheReferences) {
   const std::map<const TCellProperties*, int> before = Holding();
   grid.CopyRows(9, 8);  // rows 8 and 9 share their objects: both hidden, then one shown
   grid.HideRows(9, 9);
   grid.HideRows(2, 4);
-  EXPECT_EQ(grid.HoldFault(), "");
+  EXPECT_EQ(grid.ReferenceFault(), "");
   grid.UnHideRows(2, 4);
-  EXPECT_EQ(grid.HoldFault(), "");
+  EXPECT_EQ(grid.ReferenceFault(), "");
   EXPECT_EQ(grid.NumHiddenRows(), 3);  // 5 and 6 of the setup, and 9
   grid.SetObjectsEx(1, 9, &grid);  // a hidden cell gets an object of its row's
-  EXPECT_EQ(grid.HoldFault(), "");
+  EXPECT_EQ(grid.ReferenceFault(), "");
   EXPECT_NE(Holding(), before);
   // The grid is freed with rows hidden: the sanitizer sees each object freed once.
 }
 
-TEST_F(PropertyMoves, AHandlerRaisingWhileRowsAreHiddenLeavesTheHolds) {
+TEST_F(PropertyMoves, AHandlerRaisingWhileRowsAreHiddenLeavesTheReferences) {
   const std::map<const TCellProperties*, int> before = Holding();
   grid.SetRow(22);
   grid.OnRowChanging = [](TObject*, int, int, bool&) { throw Raised(); };
   EXPECT_THROW(grid.HideRowsEx(22, 24), Raised);  // the current row leaves: the first is next
   grid.OnRowChanging = nullptr;
-  EXPECT_EQ(grid.HoldFault(), "");
+  EXPECT_EQ(grid.ReferenceFault(), "");
   EXPECT_EQ(Holding(), before);
   grid.UnHideRowsAll();
   EXPECT_EQ(Holding(), before);
