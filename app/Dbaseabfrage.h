@@ -146,10 +146,10 @@ class TfrmDbaseAbfrage : public TForm {
   // The slots, descriptions and tab number between the controls and the engine.
   void ControlsToEngine();
   void EngineToControls();
-  // 0 when written.
+  // 0 when written, else the errno of the failure.
   int SaveQuery();
   // A save that failed, in the window's words.
-  void ShowNotSaved();
+  void ShowNotSaved(int error);
   void ShowProgress(bool shown);
 
   TControl* slots_[28] = {};

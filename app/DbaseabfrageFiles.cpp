@@ -1,10 +1,13 @@
 // The query between the controls and the engine: copied for a run or a save, loaded from
 // and saved to .dba files, cleared, and the case switch.
+#include <cerrno>
+
 #include "app/Dbaseabfrage.h"
 #include "app/DbaseabfrageControls.h"
 #include "engine/DbaseQuerySlots.h"
 #include "engine/dbase.h"
 #include "platform/controls/dialogs.h"
+#include "platform/core/save_failure.h"
 
 using namespace dbaseabfrage;
 
@@ -36,24 +39,25 @@ void TfrmDbaseAbfrage::EngineToControls() {
 int TfrmDbaseAbfrage::SaveQuery() {
   ControlsToEngine();
   dbase_reiter = edtReiter->GetInt();
-  return dbase_abfragespeichern(abfrage_dateiname);
+  return dbase_abfragespeichern(abfrage_dateiname) == 0 ? 0 : errno;
 }
 
-void TfrmDbaseAbfrage::ShowNotSaved() {
-  ShowMessage(abfrage_dateiname + " - konnte nicht gespeichert werden");
+void TfrmDbaseAbfrage::ShowNotSaved(int error) {
+  ShowMessage(SaveFailureText(abfrage_dateiname, error,
+                              abfrage_dateiname + " - konnte nicht gespeichert werden"));
 }
 
 void TfrmDbaseAbfrage::actAbfrageSpeichernExecute(TObject* /*Sender*/) {
-  if (SaveQuery() != 0) ShowNotSaved();
+  if (int error = SaveQuery()) ShowNotSaved(error);
 }
 
 void TfrmDbaseAbfrage::btnSpeichernClick(TObject* /*Sender*/) {
   if (!dbaseabfrageSaveDialog1->Execute()) return;
   abfrage_dateiname = dbaseabfrageSaveDialog1->FileName;
-  if (SaveQuery() == 0)
-    ShowMessage(abfrage_dateiname + " - gespeichert");
+  if (int error = SaveQuery())
+    ShowNotSaved(error);
   else
-    ShowNotSaved();
+    ShowMessage(abfrage_dateiname + " - gespeichert");
 }
 
 void TfrmDbaseAbfrage::btnLadenClick(TObject* /*Sender*/) {

@@ -38,7 +38,8 @@ class TfrmDbaseAbfrage::RunScope {
 
 void TfrmDbaseAbfrage::btnOKClick(TObject* /*Sender*/) {
   if (running_) return;
-  bool ran = false, saved = false;
+  bool ran = false;
+  int saveError = 0;
   {
     RunScope run(*this);
     dbase_prozent = 0;
@@ -63,13 +64,13 @@ void TfrmDbaseAbfrage::btnOKClick(TObject* /*Sender*/) {
       schnellsuche_wert = "";
       dbase_ersterindex = 0;
       abfrage_dateiname = kLastQuery;
-      saved = SaveQuery() == 0;
+      saveError = SaveQuery();
       ran = true;
     }
   }
   // The hits stand whatever became of the last query's file; a failed save is told once,
   // after the progress display has gone.
-  if (ran && !saved) ShowNotSaved();
+  if (ran && saveError != 0) ShowNotSaved(saveError);
   // A query that did not pass the check leaves the user's entries open to mend.
   if (ran) Close();
 }

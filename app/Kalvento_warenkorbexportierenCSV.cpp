@@ -49,7 +49,7 @@ void TfrmWarenkorbExportieren::btnCSVDateiClick(TObject* /*Sender*/) {
   for (long p = 0; written && p < hits; ++p)
     if (ReadHit(p)) written = out.WriteLine(GeneralLine());
   if (!out.Close()) {
-    ShowMessage("Fehler beim speichern");
+    ShowMessage(out.FailureText("Fehler beim speichern"));
     return;
   }
   ShowMessage(name + " - gespeichert");

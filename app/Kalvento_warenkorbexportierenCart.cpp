@@ -136,7 +136,7 @@ bool TfrmWarenkorbExportieren::WriteCart(const AnsiString& name, int lines, int&
     for (const long end = p + lines; written && p < hits && p < end; ++p)
       if (ReadHit(p)) written = out.WriteLine(CartLine(errors));
     if (!out.Close()) {
-      ShowMessage(kSavingError);
+      ShowMessage(out.FailureText(kSavingError));
       return false;
     }
     if (p >= hits) break;

@@ -72,7 +72,7 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep);
 // The same into an index grid, which takes the index's form first.
 void dbase_abfrage(TExtColumnGrid* g);
 
-// 0 when written, -1 when the file cannot be created.
+// 0 when written, -1 when the file cannot be written (errno tells why); the old file stays.
 int dbase_abfragespeichern(const AnsiString& name);
 // -2 cannot be opened (nothing changed), -1 saved for another table (loaded all the same),
 // 0 saved for the open table.

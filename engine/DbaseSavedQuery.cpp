@@ -1,5 +1,6 @@
 // Saved queries (.dba): the 28 slots of 20 bytes, the two descriptions of 160 bytes, the
 // table's file name as a line and the list tab as a typed integer.
+#include <cerrno>
 #include <cstdio>
 #include <vector>
 
@@ -28,13 +29,11 @@ AnsiString ReadRecord(FILE* datei, std::size_t size) {
   return AnsiString(record.data(), strnlen(record.data(), got));
 }
 
-}  // namespace
-
 // Written whole beside the old file and moved over it: a failed save keeps the last good
-// query and leaves no cut or empty file.
-int dbase_abfragespeichern(const AnsiString& name) {
+// query and leaves no cut or empty file. 0, or the errno of the failure.
+int WriteSavedQuery(const AnsiString& name) {
   TWholeFile file(name);
-  if (!file.Ok()) return -1;
+  if (!file.Ok()) return file.Error();
   FILE* datei = file.Stream();
   for (int k = 0; k < kDbaseSlots; ++k) WriteRecord(datei, DbaseSlot(k), kDbaseSlotSize);
   for (const char* beschreibung : dbase_beschreibung)
@@ -42,7 +41,16 @@ int dbase_abfragespeichern(const AnsiString& name) {
   dbase_ansinachchar(dbase_text, dbase_dateiname);
   dbase_zeileschreiben(datei);
   dbase_intschreiben(dbase_reiter, datei);
-  return file.Commit() ? 0 : -1;
+  return file.Commit() ? 0 : file.Error();
+}
+
+}  // namespace
+
+int dbase_abfragespeichern(const AnsiString& name) {
+  // Set once the file is gone: removing an uncommitted one may change errno.
+  const int error = WriteSavedQuery(name);
+  errno = error;
+  return error == 0 ? 0 : -1;
 }
 
 int dbase_abfrageladen(const AnsiString& name) {

@@ -29,7 +29,7 @@ struct FullDiskWriter {
 inline std::set<std::string> FolderNames(const std::string& folder) {
   std::set<std::string> names;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
-    names.insert(std::filesystem::relative(entry.path(), folder).string());
+    names.insert(entry.path().lexically_relative(folder).string());
   return names;
 }
 

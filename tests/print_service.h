@@ -2,7 +2,7 @@
 // configuration, spool and output in a temporary folder, listening on a free loopback port,
 // and told to the program (and to lpadmin, lpstat, ...) through CUPS_SERVER. Its queues write
 // each job's file into the output folder, and beside it the job's title and options as the
-// service handed them on. Every wait is bounded.
+// service handed them on, and its file of its own. Every wait is bounded.
 #pragma once
 
 #include <cups/cups.h>
@@ -117,6 +117,8 @@ class PrintService {
   std::string JobTitle(int job) const { return Contents(JobFile(job, "title")); }
   std::string JobOptions(int job) const { return Contents(JobFile(job, "options")); }
   std::string JobCopies(int job) const { return Contents(JobFile(job, "copies")); }
+  // The file of the job of that number as the queue was handed it.
+  std::string JobPdf(int job) const { return JobFile(job, "pdf"); }
   // The number of the queue's newest completed job (lpstat -W completed), waiting for one up
   // to the time given; 0 when none completed.
   int CompletedJob(const std::string& queue,
@@ -172,7 +174,8 @@ class PrintService {
     Write(filter, "#!/bin/sh\nprintf '%s' \"$3\" > \"" + Output("") + "job-$1.title\"\n" +
                       "printf '%s\\n' \"$5\" > \"" + Output("") + "job-$1.options\"\n" +
                       "printf '%s' \"$4\" > \"" + Output("") + "job-$1.copies\"\n" +
-                      "if [ -n \"$6\" ]; then exec cat \"$6\"; else exec cat; fi\n");
+                      "if [ -n \"$6\" ]; then exec <\"$6\"; fi\n" +
+                      "exec tee \"" + Output("") + "job-$1.pdf\"\n");
     chmod(filter.c_str(), 0755);
     Write(folder_ / "queue.ppd", Ppd(filter, Papers("queue.ppd"), {"Upper", "Lower", "Manual"}));
     Write(folder_ / "office.ppd",

@@ -10,6 +10,7 @@
 
 #include "platform/controls/application.h"
 #include "platform/controls/qt/qt_print_dialog.h"
+#include "platform/core/files.h"
 #include "platform/graphics/qt/qt_color.h"
 #include "platform/core/qt/qt_text.h"
 
@@ -129,14 +130,18 @@ class QtDialogs : public DialogHandler {
     QFileDialog dialog(nullptr, ToQString(r.title), ToQString(r.initialDir), QtFilter(r.filter));
     dialog.setAcceptMode(r.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(r.save || !r.fileMustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !r.overwritePrompt);
+    // The program asks its own question (MayReplaceFile) instead of the dialog's.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!r.defaultExt.empty()) dialog.setDefaultSuffix(ToQString(r.defaultExt));
     if (!r.fileName.empty()) dialog.selectFile(ToQString(r.fileName));
     QStringList filters = dialog.nameFilters();
     if (r.filterIndex >= 1 && r.filterIndex <= filters.size())
       dialog.selectNameFilter(filters[r.filterIndex - 1]);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    r.fileName = FromQString(dialog.selectedFiles().first());
+    for (;;) {
+      if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+      r.fileName = FromQString(dialog.selectedFiles().first());
+      if (!r.save || !r.overwritePrompt || MayReplaceFile(r.fileName)) break;
+    }
     r.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
     return true;
   }
@@ -196,6 +201,12 @@ bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString&
 }
 
 bool ExecuteFileDialog(FileDialogRequest& request) { return handler->FileDialog(request); }
+
+bool MayReplaceFile(const AnsiString& fileName) {
+  return !FileExists(fileName) ||
+         MessageDlg(fileName + " existiert bereits.\nSoll sie ersetzt werden?", mtConfirmation,
+                    {mbYes, mbNo}) == mrYes;
+}
 
 bool ExecuteColorDialog(TColor& color) { return handler->ColorDialog(color); }
 

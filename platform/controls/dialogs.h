@@ -51,6 +51,8 @@ struct PrintDialogRequest {
   // What the printer of that index can do (its papers, trays, copies, sides, colour); null
   // when it is not known.
   std::function<const TPrintDeviceInfo*(int)> infoOf;
+  // One line above the printers where something limits them (the print service unreachable).
+  AnsiString note;
 };
 
 // The setup another printer starts from in a print dialog: its own paper, tray, sides and
@@ -82,6 +84,9 @@ int MessageBox(const AnsiString& text, const AnsiString& caption, unsigned flags
 AnsiString InputBox(const AnsiString& caption, const AnsiString& prompt, const AnsiString& fallback);
 bool InputQuery(const AnsiString& caption, const AnsiString& prompt, AnsiString& value);
 bool ExecuteFileDialog(FileDialogRequest& request);
+// Asks before a file that exists is replaced: true when it may be, or when there is none. The
+// one question of the save dialogs and of the print dialog's file.
+bool MayReplaceFile(const AnsiString& fileName);
 bool ExecuteColorDialog(TColor& color);
 bool ExecutePrintDialog(PrintDialogRequest& request);
 

@@ -39,8 +39,15 @@ bool ReadFileBytes(const AnsiString& fileName, std::string& bytes) {
 }
 
 bool WriteFileBytes(const AnsiString& fileName, const std::string& bytes) {
-  TWholeFile file(fileName);
-  return file.Write(bytes) && file.Commit();
+  int error = 0;
+  {
+    TWholeFile file(fileName);
+    if (file.Write(bytes) && file.Commit()) return true;
+    error = file.Error();
+  }
+  // Set after the file is gone: removing the uncommitted file may change errno.
+  errno = error;
+  return false;
 }
 
 FileStamp StampOf(const AnsiString& fileName) {

@@ -9,7 +9,7 @@
 
 bool ReadFileBytes(const AnsiString& fileName, std::string& bytes);
 // The bytes as the file's whole content, through TWholeFile (whole_file.h): false when they
-// could not be written, and the old file then stays as it was.
+// could not be written, with errno telling why, and the old file then stays as it was.
 bool WriteFileBytes(const AnsiString& fileName, const std::string& bytes);
 
 // What tells whether a file changed since it was last read.

@@ -3,9 +3,11 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 #include "platform/core/files.h"
+#include "platform/core/save_failure.h"
 
 namespace {
 
@@ -109,7 +111,8 @@ void TIniFile::Change(const std::function<bool(IniText&)>& edit) {
   if (!edit(text)) return;
   if (createFolder_) ForceDirectories(ExtractFilePath(FileName()));
   if (unreadable_ || !WriteFileBytes(FileName(), text.Bytes()))
-    throw EIniFileException("Unable to write to " + FileName());
+    throw EIniFileException(SaveFailureText(FileName(), unreadable_ ? 0 : errno,
+                                            "Unable to write to " + FileName()));
   text_ = std::move(text);
   stamp_ = StampOf(FileName());
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/core/files.h"
+#include "platform/core/save_failure.h"
 #include "platform/core/whole_file.h"
 
 int64_t TStream::GetSize() {
@@ -77,10 +78,11 @@ void TMemoryStream::LoadFromFile(const AnsiString& fileName) {
 
 void TMemoryStream::SaveToFile(const AnsiString& fileName) {
   TWholeFile file(fileName);
-  if (!file.Ok()) throw EStreamError("Cannot create file \"" + fileName + "\"");
+  if (!file.Ok())
+    throw EStreamError(SaveFailureText(fileName, file.Error(), "Cannot create file \"" + fileName + "\""));
   if (!file.Write(std::string_view(reinterpret_cast<const char*>(data_.data()), data_.size())) ||
       !file.Commit())
-    throw EStreamError("Stream write error");
+    throw EStreamError(SaveFailureText(fileName, file.Error(), "Stream write error"));
 }
 
 TFileStream::TFileStream(const AnsiString& fileName, unsigned mode) {

@@ -1,10 +1,12 @@
 #include "platform/core/strings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <utility>
 
 #include "platform/core/file_bytes.h"
 #include "platform/core/files.h"
+#include "platform/core/save_failure.h"
 
 namespace {
 
@@ -197,7 +199,8 @@ void TStrings::LoadFromFile(const AnsiString& fileName) {
 }
 
 void TStrings::SaveToFile(const AnsiString& fileName) const {
-  if (!WriteFileBytes(fileName, GetText())) throw EFCreateError("Cannot create file " + fileName);
+  if (!WriteFileBytes(fileName, GetText()))
+    throw EFCreateError(SaveFailureText(fileName, errno, "Cannot create file " + fileName));
 }
 
 // --- TStringList ----------------------------------------------------------------------------

@@ -4,7 +4,12 @@
 // the target's permissions. Until Commit succeeds, and after any failure, the target keeps
 // its old bytes, and an uncommitted file is removed, at the latest with the object.
 // A target that exists and is no regular file (a device, a pipe) cannot be replaced by a
-// rename: it is written in place. A link is followed to the file it names.
+// rename: it is written in place. A link is followed to the file it names, also where that
+// file does not exist yet (the link stays and gets its file). A file the user may not write
+// is never replaced, though its folder would allow the rename: Commit refuses it with EACCES
+// or EROFS (save_failure.h turns them into the user's message); CommitNew replaces nothing and
+// does not ask. A new file gets the permissions the umask leaves, a replaced one those of the
+// file it replaces.
 #pragma once
 
 #include <cstdio>
@@ -35,7 +40,8 @@ class TWholeFile {
   bool Write(std::string_view bytes);
 
   // The written file takes the target's place; false when it could not be written whole or
-  // moved, and then the target is as it was.
+  // moved, and then the target is as it was. False too when the folder could not be synced
+  // after the rename: the file is in place but might not outlive a crash.
   bool Commit();
   // The same, but only where no file has the target's name: never replaces one, also when
   // several writers race for the name. When it cannot take the name it answers false with
@@ -45,6 +51,7 @@ class TWholeFile {
 
  private:
   bool Finish();
+  bool Synced();
   bool Fail(int error);
   void Discard();
 

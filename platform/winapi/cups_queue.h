@@ -25,6 +25,9 @@ bool ReadCupsExtras(const AnsiString& queue, CupsQueueExtras& extras);
 // since, and a connection to the one gone fails the next request.
 void ReconnectCups();
 
+// Whether the print service answers at all; false where the program was built without CUPS.
+bool CupsServiceReachable();
+
 using CupsOptions = std::vector<std::pair<std::string, std::string>>;
 
 // The option that puts a job on the tray of that keyword: CUPS maps a tray to the queue's

@@ -7,16 +7,6 @@
 
 namespace {
 
-// Whether the print service answers at all: CUPS reports a service that is gone and a queue
-// that is gone alike (as a file not found).
-bool ServiceReachable() {
-  http_t* http =
-      httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
-  if (!http) return false;
-  httpClose(http);
-  return true;
-}
-
 bool QueueKnown(const std::string& queue) {
   cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr);
   cupsFreeDests(dest ? 1 : 0, dest);
@@ -49,7 +39,7 @@ std::string FailureReason(const std::string& queue) {
     return "der Drucker nimmt keine Auftr\xC3\xA4ge an" +
            (reason.empty() ? "" : " (" + reason + ")");
   }
-  if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || !ServiceReachable())
+  if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || !CupsServiceReachable())
     return "der Druckdienst ist nicht erreichbar";
   if (status == IPP_STATUS_ERROR_NOT_FOUND || !QueueKnown(queue))
     return "den Drucker gibt es nicht mehr";
@@ -57,6 +47,16 @@ std::string FailureReason(const std::string& queue) {
 }
 
 }  // namespace
+
+// CUPS reports a service that is gone and a queue that is gone alike (as a file not found):
+// a connection of its own tells them apart.
+bool CupsServiceReachable() {
+  http_t* http =
+      httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
+  if (!http) return false;
+  httpClose(http);
+  return true;
+}
 
 bool SubmitCupsJob(const std::string& queue, const std::string& file, const std::string& title,
                    const CupsOptions& options, std::string& failure) {
@@ -73,6 +73,8 @@ bool SubmitCupsJob(const std::string& queue, const std::string& file, const std:
 }
 
 #else
+
+bool CupsServiceReachable() { return false; }
 
 bool SubmitCupsJob(const std::string&, const std::string&, const std::string&, const CupsOptions&,
                    std::string& failure) {

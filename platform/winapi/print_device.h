@@ -110,6 +110,9 @@ using TPrintDevices = std::vector<std::shared_ptr<TPrintDevice>>;
 // The printers installed, read once; the default printer's index (-1 when there is none).
 const TPrintDevices& InstalledPrinters();
 int DefaultPrinterIndex();
+// True while the system's printers, as last read, are the file printer alone because the print
+// service did not answer.
+bool PrintServiceDown();
 // Puts the given printers in place of the installed ones (an empty list: no printer at all);
 // the global printer reads its list again.
 void SetInstalledPrinters(TPrintDevices printers, int defaultIndex = 0);

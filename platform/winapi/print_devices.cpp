@@ -1,9 +1,9 @@
 // The installed printers: the queues CUPS knows, then a PDF printer for users without one.
 #include <QPrinterInfo>
 
-#include <filesystem>
 #include <string>
 
+#include "platform/core/private_folder.h"
 #include "platform/core/whole_file.h"
 #include "platform/core/qt/qt_text.h"
 #include "platform/winapi/cups_queue.h"
@@ -36,9 +36,10 @@ class TQueuePrinter : public TPrintDevice {
   }
   std::unique_ptr<TPrintJob> Start(TCanvas& canvas, const TPrintSetup& setup) override {
     // The pages only pass through a file on their way to CUPS: it is never committed, and
-    // goes with the job.
-    auto file = std::make_unique<TWholeFile>(std::filesystem::temp_directory_path() /
-                                             "kalvento-print.pdf");
+    // goes with the job, in a folder of the job's own that goes after it.
+    auto folder = std::make_shared<TPrivateFolder>("kalvento-print");
+    if (!folder->Ok()) return nullptr;
+    auto file = std::make_unique<TWholeFile>(folder->Path() + "print.pdf");
     if (!file->Ok()) return nullptr;
     TPrintSetup own = WithOwnDefaults(Info(), setup);
     std::unique_ptr<QPrinter> queue = Printer(own);
@@ -54,7 +55,7 @@ class TQueuePrinter : public TPrintDevice {
     // CUPS speaks UTF-8.
     std::string name = name_.toStdString(), title = ToQString(setup.Title).toStdString();
     return StartPdfJob(std::move(pdf), std::move(file), canvas,
-                       [name, title, options](TWholeFile& pages, AnsiString& failure) {
+                       [name, title, options, folder](TWholeFile& pages, AnsiString& failure) {
                          std::string reason;
                          if (SubmitCupsJob(name, pages.Name(), title, options, reason)) return true;
                          failure = FromQString(QString::fromStdString(reason));
@@ -120,6 +121,7 @@ class TQueuePrinter : public TPrintDevice {
 struct Installed {
   bool read = false;
   bool system = false;  // the system's printers, not ones put in their place
+  bool serviceDown = false;  // the print service did not answer when they were read
   TPrintDevices printers;
   int defaultIndex = -1;
 };
@@ -137,15 +139,13 @@ AnsiString FilePrinterName(const Installed& installed) {
   return "PDF";
 }
 
-// The file printer of that name; the one read before stays where it has the name, so that the
-// file it was given stays too.
+// The file printer, under that name: the one read before stays the same object, renamed
+// where a queue took its old name, so that a choice of it and the file it was given stay.
 std::shared_ptr<TPrintDevice> FilePrinter(const AnsiString& name, const TPrintDevices& before) {
   for (const auto& printer : before)
     if (auto* file = dynamic_cast<TVirtualPrinter*>(printer.get())) {
-      if (printer->Name() == name) return printer;
-      auto renamed = std::make_shared<TVirtualPrinter>(name, 600);
-      renamed->FileName = file->FileName;
-      return renamed;
+      file->SetName(name);
+      return printer;
     }
   return std::make_shared<TVirtualPrinter>(name, 600);
 }
@@ -158,6 +158,8 @@ void ReadSystemPrinters(Installed& installed) {
     if (name == defaultName) installed.defaultIndex = static_cast<int>(installed.printers.size());
     installed.printers.push_back(std::make_shared<TQueuePrinter>(name));
   }
+  // Only a list without queues asks whether the service is there at all.
+  installed.serviceDown = installed.printers.empty() && !CupsServiceReachable();
   installed.printers.push_back(FilePrinter(FilePrinterName(installed), before));
   if (installed.defaultIndex < 0) installed.defaultIndex = 0;
   installed.read = installed.system = true;
@@ -174,6 +176,11 @@ Installed& Read() {
 const TPrintDevices& InstalledPrinters() { return Read().printers; }
 
 int DefaultPrinterIndex() { return Read().defaultIndex; }
+
+bool PrintServiceDown() {
+  const Installed& installed = Read();
+  return installed.system && installed.serviceDown;
+}
 
 TPrintDevice* InstalledPrinter(const AnsiString& name) {
   for (const auto& printer : InstalledPrinters())

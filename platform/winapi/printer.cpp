@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <typeinfo>
 
 #include "platform/core/qt/qt_text.h"
 #include "platform/graphics/qt/qt_canvas.h"
@@ -42,29 +43,49 @@ void TPrinter::CheckPrinting(bool printing) const {
                           : "Ein Druckauftrag l\xE4uft bereits.");
 }
 
+namespace {
+
+// The same printer in a list read again: the object kept (the file printer, also where it was
+// renamed), or a printer of the same kind by the same name (a queue is read anew each time),
+// so that a file printer and a queue of one name never stand for each other.
+bool SamePrinter(const TPrintDevice& a, const TPrintDevice& b) {
+  return &a == &b || (a.Name() == b.Name() && typeid(a) == typeid(b));
+}
+
+}  // namespace
+
 void TPrinter::Refresh(bool keepChoice) {
   CheckPrinting(false);
-  AnsiString chosen = keepChoice && index_ >= 0 ? devices_[index_]->Name() : AnsiString();
+  std::shared_ptr<TPrintDevice> before = keepChoice && index_ >= 0 ? devices_[index_] : nullptr;
   TPrintSetup setup = setup_;
   devices_ = InstalledPrinters();
   printers_->Clear();
   for (const auto& device : devices_) printers_->Add(device->Name());
   listed_ = true;
-  auto same = std::find_if(devices_.begin(), devices_.end(),
-                           [&](const auto& d) { return !chosen.empty() && d->Name() == chosen; });
-  if (same == devices_.end()) return Choose(-1);
-  index_ = static_cast<int>(same - devices_.begin());
+  if (!before) return Choose(-1);
+  // A printer nobody chose follows the default: after a start without the print service, the
+  // service's return brings the system's default printer.
+  int kept = -1;
+  for (int i = 0; i < static_cast<int>(devices_.size()); ++i)
+    if (SamePrinter(*devices_[i], *before) && (chosen_ || i == DefaultIndex())) kept = i;
+  if (kept < 0) return Choose(-1);
+  index_ = kept;
   setup_ = setup;
   Rebind();
 }
 
+int TPrinter::DefaultIndex() const {
+  const int count = static_cast<int>(devices_.size());
+  return count == 0 ? -1 : std::clamp(DefaultPrinterIndex(), 0, count - 1);
+}
+
 void TPrinter::Choose(int index) {
   int count = static_cast<int>(devices_.size());
-  if (index == -1) index = count == 0 ? -1 : std::clamp(DefaultPrinterIndex(), 0, count - 1);
-  else if (index < 0 || index >= count)
+  if (index != -1 && (index < 0 || index >= count))
     throw EPrinter("Es gibt keinen Drucker mit der Nummer " + std::to_string(index) + ".");
-  index_ = index;
-  setup_ = index < 0 ? TPrintSetup() : OwnSetup(devices_[index]->Info());
+  chosen_ = index != -1;
+  index_ = index == -1 ? DefaultIndex() : index;
+  setup_ = index_ < 0 ? TPrintSetup() : OwnSetup(devices_[index_]->Info());
   Rebind();
 }
 
@@ -139,6 +160,7 @@ void TPrinter::SetPrinter(const AnsiString& device, const AnsiString& /*driver*/
   if (named == devices_.end()) throw EPrinter("Es gibt keinen Drucker \"" + device + "\".");
   int index = static_cast<int>(named - devices_.begin());
   if (index != index_) Choose(index);
+  chosen_ = true;
   if (deviceMode != deviceMode_) {
     GlobalFree(deviceMode_);
     deviceMode_ = deviceMode;

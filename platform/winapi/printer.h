@@ -67,7 +67,9 @@ class TPrinter : public TObject {
   void SetPrinter(const AnsiString& device, const AnsiString& driver, const AnsiString& port,
                   HGLOBAL deviceMode);
   // Reads the installed printers again and chooses the default one; with keepChoice the
-  // printer chosen stays chosen, with its setup, where it is still installed.
+  // printer chosen stays chosen, with its setup, where it is still installed (the file printer
+  // as itself, whatever it is named now), and the default one taken without a choice follows
+  // the default.
   void Refresh(bool keepChoice = false);
 
  private:
@@ -75,6 +77,7 @@ class TPrinter : public TObject {
   void CheckPrinting(bool printing) const;
   void List();  // reads the printers at the first need
   void Choose(int index);
+  int DefaultIndex() const;
   void Rebind();
   void Finish(std::unique_ptr<TPrintJob> job);
 
@@ -85,6 +88,7 @@ class TPrinter : public TObject {
   TPrintDevices devices_;
   bool listed_ = false;
   int index_ = -1;
+  bool chosen_ = false;  // by name or index rather than taken as the default
   TPrintSetup setup_;
   HGLOBAL deviceMode_ = nullptr;
   std::unique_ptr<TPrintJob> job_;

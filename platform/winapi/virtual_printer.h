@@ -24,6 +24,8 @@ class TVirtualPrinter : public TPrintDevice {
   void SetInfo(const TPrintDeviceInfo& info) { info_ = info; }
 
   AnsiString Name() const override { return name_; }
+  // The program's file printer takes another name where a queue has its own.
+  void SetName(const AnsiString& name) { name_ = name; }
   TPrinterCapabilities Capabilities() const override;
   const TPrintDeviceInfo& Info() const override { return info_; }
   TDeviceCaps Caps(const TPrintSetup& setup) const override;

@@ -1,7 +1,10 @@
 #include "components/grid/formats/TextLines.h"
 
+#include <cerrno>
+
 #include "platform/core/file_bytes.h"
 #include "platform/core/files.h"
+#include "platform/core/save_failure.h"
 
 namespace {
 constexpr char kEndOfText = 26;
@@ -37,6 +40,10 @@ bool WriteTextFile(const AnsiString& FileName, const std::string& Text, bool App
   std::string old;
   if (Append && FileExists(FileName) && !ReadFileBytes(FileName, old)) return false;
   return WriteFileBytes(FileName, old + Text);
+}
+
+AnsiString WriteTextFailure(const AnsiString& FileName, const AnsiString& Failure) {
+  return SaveFailureText(FileName, errno, Failure + FileName);
 }
 
 int LenientInt(const AnsiString& Text) {

@@ -17,6 +17,9 @@ bool ReadTextLines(const AnsiString& FileName, std::vector<AnsiString>& Lines);
 // The text as the file's content; with Append after what an existing file holds. False when
 // the file cannot be written (the old content then stays).
 bool WriteTextFile(const AnsiString& FileName, const std::string& Text, bool Append);
+// What a WriteTextFile that answered false tells, read from errno at once: the text of a file
+// the user may not write, else `Failure` and the file's name.
+AnsiString WriteTextFailure(const AnsiString& FileName, const AnsiString& Failure);
 
 // The most columns or rows a file may give a grid: a damaged count beyond it is refused
 // rather than sized for.

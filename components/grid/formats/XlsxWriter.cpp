@@ -14,6 +14,7 @@
 #include "components/grid/formats/ZipArchive.h"
 #include "platform/core/c_handle.h"
 #include "platform/core/exception.h"
+#include "platform/core/save_failure.h"
 #include "platform/core/whole_file.h"
 
 namespace {
@@ -171,9 +172,12 @@ void WriteXlsxFile(const AnsiString& FileName, const AnsiString& SheetName,
                    const TSheetRows& Rows) {
   ScratchFolder scratch;
   TWholeFile file(FileName);
-  if (!file.Ok()) throw Exception("Cannot create file " + FileName);
+  const auto failed = [&] {
+    return Exception(SaveFailureText(FileName, file.Error(), "Cannot create file " + FileName));
+  };
+  if (!file.Ok()) throw failed();
   WriteWorkbook(scratch, file.Name(), FileName, SheetName, Rows);
-  if (!file.Commit()) throw Exception("Cannot create file " + FileName);
+  if (!file.Commit()) throw failed();
 }
 
 void PutXlsxSheet(const AnsiString& FileName, const AnsiString& SheetName, const TSheetRows& Rows) {

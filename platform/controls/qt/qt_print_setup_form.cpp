@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -162,6 +163,10 @@ void PrintSetupForm::Build(bool setupOnly) {
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
+  if (!request_.note.empty()) {
+    note = new QLabel(ToQString(request_.note));
+    layout->addWidget(note);
+  }
   layout->addWidget(Group("Drucker", printer));
   layout->addLayout(paperRow);
   layout->addLayout(copyRow);
@@ -229,8 +234,18 @@ void PrintSetupForm::ChooseFile() {
   // The file dialog speaks the program's texts.
   choice.fileName = FromQString(file->text());
   choice.overwritePrompt = true;
-  if (ExecuteFileDialog(choice) && !choice.fileName.empty())
+  if (ExecuteFileDialog(choice) && !choice.fileName.empty()) {
     file->setText(ToQString(choice.fileName));
+    confirmed_ = file->text();
+  }
+}
+
+void PrintSetupForm::accept() {
+  const QString name = file->text();
+  if (shown_ >= 0 && !request_.files[shown_].empty() && name != confirmed_ &&
+      !MayReplaceFile(FileNameFromQString(QFileInfo(name).absoluteFilePath())))
+    return;
+  QDialog::accept();
 }
 
 // What the dialog shows of the job: the setup the printer started from with the user's

@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -22,6 +23,7 @@ class PrintSetupForm : public QDialog {
   // user changed leaves the printer's own: an untouched paper or tray stays the printer's.
   void TakeChoice(PrintDialogRequest& request) const;
 
+  QLabel* note = nullptr;  // only where the request has one
   QComboBox* printers;
   QLineEdit* file;
   QPushButton* browse;
@@ -39,6 +41,11 @@ class PrintSetupForm : public QDialog {
   QCheckBox* color;
   QPushButton* ok;
 
+ protected:
+  // A file printer's file that exists is replaced only when the user says so (once for the
+  // name "Durchsuchen..." asked about already).
+  void accept() override;
+
  private:
   void Build(bool setupOnly);
   // Shows what the printer of that index offers, starting from the setup given.
@@ -52,4 +59,5 @@ class PrintSetupForm : public QDialog {
   int shownPaper_ = -1;         // what the lists showed for it before the user acted
   int shownTray_ = -1;
   TPrintSetup start_;  // the setup the printer shown started from
+  QString confirmed_;  // the file the file dialog's question confirmed
 };

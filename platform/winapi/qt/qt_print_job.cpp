@@ -103,7 +103,7 @@ class QtPrintJob : public TPrintJob {
 class PdfFileJob : public TPrintJob {
  public:
   PdfFileJob(std::unique_ptr<TWholeFile> file, PdfDelivery deliver)
-      : file_(std::move(file)), deliver_(std::move(deliver)) {}
+      : deliver_(std::move(deliver)), file_(std::move(file)) {}
   ~PdfFileJob() override {
     if (job_) Abort();
   }
@@ -139,8 +139,9 @@ class PdfFileJob : public TPrintJob {
   AnsiString Failure() const override { return failure_; }
 
  private:
-  std::unique_ptr<TWholeFile> file_;
+  // The delivery may own the folder the file lies in: the file goes first.
   PdfDelivery deliver_;
+  std::unique_ptr<TWholeFile> file_;
   std::unique_ptr<TPrintJob> job_;
   AnsiString failure_;
 };

@@ -21,7 +21,8 @@ TDeviceCaps CapsOfDevice(const QPrinter& printer, const TPrintDeviceInfo& info);
 std::unique_ptr<TPrintJob> StartQtJob(std::unique_ptr<QPrinter> printer, TCanvas& canvas);
 
 // What becomes of a job's whole PDF file: false, with the reason, when it cannot be delivered.
-// A file not committed is removed with the job.
+// A file not committed is removed with the job, before the delivery goes (which may own the
+// folder the file lies in).
 using PdfDelivery = std::function<bool(TWholeFile& file, AnsiString& failure)>;
 // Begins painting the canvas into the PDF file through the printer; at the end a cut file is
 // refused and a whole one delivered. Null when Qt refuses to start.

@@ -65,3 +65,18 @@ TEST_F(PrintDialogsTest, CancelARunningJobOrNoPrinterChangesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// A file named without its folder is written into the working folder, and known by its whole
+// path, so that the job's message names where it is.
+TEST_F(PrintDialogsTest, AFileNamedWithoutItsFolderIsKeptWithTheWorkingFolder) {
+  InFolder in(folder_.Path());
+  TPrintDialog dialog(nullptr);
+  MessageLog log;
+  log.AnswerPrint([](PrintDialogRequest& r) { r.files[0] = "liste.pdf"; });
+  ASSERT_TRUE(dialog.Execute());
+  EXPECT_EQ(first_->FileName, AnsiString(folder_ / "liste.pdf"));
+}
+
+}  // namespace

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +17,7 @@
 #include <cstdlib>
 
 #include "message_log.h"
+#include "temp_folder.h"
 #include "platform/controls/qt/qt_print_setup_form.h"
 #include "platform/winapi/devmode.h"
 
@@ -153,6 +155,51 @@ TEST_F(PrintSetupFormTest, CopiesAndAPageRangeAreTaken) {
   EXPECT_EQ(request_.settings.FromPage, 2);
   EXPECT_EQ(request_.settings.ToPage, 2);
   EXPECT_EQ(request_.settings.Copies, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// The file printer's file exists: OK asks the save dialogs' question first; No keeps the
+// dialog open, Yes confirms it. A file "Durchsuchen..." chose is not asked about again.
+TEST_F(PrintSetupFormTest, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo) {
+  TempFolder folder;
+  const std::string existing = folder / "Liste.pdf";
+  WriteBytes(existing, "%PDF-1.4 old");
+  request_.printerIndex = 1;
+  request_.files = {"", AnsiString(existing)};
+  PrintSetupForm& form = Show();
+  MessageLog log;
+  log.Answer(mrNo);
+  QTest::mouseClick(form.ok, Qt::LeftButton);
+  EXPECT_TRUE(form.isVisible());
+  ASSERT_EQ(log.texts.size(), 1u);
+  EXPECT_EQ(log.texts[0], existing + " existiert bereits.\nSoll sie ersetzt werden?");
+  log.Answer(mrYes);
+  Confirm();
+  EXPECT_EQ(request_.files[1], existing);
+
+  PrintSetupForm& again = Show();
+  log.texts.clear();
+  log.Answer(AnsiString(existing));
+  QTest::mouseClick(again.browse, Qt::LeftButton);
+  Confirm();
+  EXPECT_EQ(log.texts.size(), 1u);  // the file dialog's title only
+}
+
+// Without the print service the dialog says in one line why only the file printer is offered.
+TEST_F(PrintSetupFormTest, AnUnreachablePrintServiceIsSaidInOneLine) {
+  request_.printers = {"PDF"};
+  request_.files = {"/home/anna/Dokumente/Liste.pdf"};
+  request_.infoOf = [this](int) { return &file_; };
+  request_.note = "Druckdienst nicht erreichbar - nur Ausgabe in eine Datei";
+  PrintSetupForm& form = Show();
+  ASSERT_NE(form.note, nullptr);
+  EXPECT_EQ(form.note->text(), "Druckdienst nicht erreichbar - nur Ausgabe in eine Datei");
+  EXPECT_TRUE(form.note->isVisible());
+  if (const char* keep = std::getenv("KALVENTO_PICTURE_DIR"))
+    form.grab().save(QDir(keep).filePath("print-dialog-without-service.png"));
 }
 
 }  // namespace

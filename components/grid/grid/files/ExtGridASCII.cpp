@@ -49,5 +49,5 @@ void TExtStringGrid::SaveToASCII(const AnsiString& FileName) {
     AppendTextLine(out, main);
     for (const AnsiString& line : more) AppendTextLine(out, line);
   }
-  if (!WriteTextFile(FileName, out, false)) throw EExtGridError(kCannotCreate + FileName);
+  if (!WriteTextFile(FileName, out, false)) throw EExtGridError(WriteTextFailure(FileName, kCannotCreate));
 }

@@ -33,7 +33,7 @@ void TExtStringGrid::OutputToCSV(const AnsiString& FileName, bool Append) {
     AppendTextLine(out, line);
     io.ReportProgress(progress, r, GetRowCount() - 1);
   }
-  if (!WriteTextFile(FileName, out, Append)) throw EExtGridError(kCannotCreate + FileName);
+  if (!WriteTextFile(FileName, out, Append)) throw EExtGridError(WriteTextFailure(FileName, kCannotCreate));
 }
 
 void TExtStringGrid::InputFromCSV(const AnsiString& FileName, bool Insert) {

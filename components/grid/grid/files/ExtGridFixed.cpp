@@ -29,7 +29,7 @@ void TExtStringGrid::SaveToFixed(const AnsiString& FileName, TIntList& Widths) {
                          Widths.Items(c - GetSaveStartCol()));
     AppendTextLine(out, line);
   }
-  if (!WriteTextFile(FileName, out, false)) throw EExtGridError(kCannotCreate + FileName);
+  if (!WriteTextFile(FileName, out, false)) throw EExtGridError(WriteTextFailure(FileName, kCannotCreate));
 }
 
 void TExtStringGrid::LoadFromFixed(const AnsiString& FileName, const TIntList& Positions) {

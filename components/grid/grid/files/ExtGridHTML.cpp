@@ -152,5 +152,5 @@ void TExtStringGrid::OutputToHTML(const AnsiString& FileName, bool Append) {
   for (const AnsiString& line : lines)
     AppendTextLine(out, settings.XHTML ? AnsiToUtf8(line) : line);
   CopyLines(settings.FooterFile, out);
-  if (!WriteTextFile(FileName, out, Append)) throw EExtGridError(kCannotCreate + FileName);
+  if (!WriteTextFile(FileName, out, Append)) throw EExtGridError(WriteTextFailure(FileName, kCannotCreate));
 }

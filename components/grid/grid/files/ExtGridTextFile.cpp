@@ -100,7 +100,7 @@ void TExtStringGrid::SaveToFile(const AnsiString& FileName) {
     }
     io.ReportProgress(progress, r, GetSaveRowCount() - 1);
   }
-  if (!WriteTextFile(FileName, out, false)) throw EExtGridError(kCannotCreate + FileName);
+  if (!WriteTextFile(FileName, out, false)) throw EExtGridError(WriteTextFailure(FileName, kCannotCreate));
 }
 
 void TExtStringGrid::LoadFromFile(const AnsiString& FileName) {

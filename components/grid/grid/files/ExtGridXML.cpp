@@ -20,5 +20,5 @@ void TExtStringGrid::SaveToXML(const AnsiString& FileName, const AnsiString& Lis
     AppendTextLine(out, "</" + RecordDescr + ">");
   }
   AppendTextLine(out, "</" + ListDescr + ">");
-  if (!WriteTextFile(FileName, out, false)) throw EExtGridError("Cannot Create file " + FileName);
+  if (!WriteTextFile(FileName, out, false)) throw EExtGridError(WriteTextFailure(FileName, "Cannot Create file "));
 }
