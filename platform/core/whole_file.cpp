@@ -12,7 +12,6 @@
 #include <string>
 
 #include "platform/core/files.h"
-#include "platform/core/rename_new.h"
 
 namespace {
 
@@ -54,9 +53,9 @@ bool IsReplaceable(const AnsiString& path) {
 
 // A file of a name no other file has, made without following a link at that name. `mode`
 // passes through the umask as the kernel applies it, so the process's umask is never set.
-int CreateUnique(AnsiString& name, std::size_t endingSize, mode_t mode) {
+int CreateUnique(AnsiString& name, mode_t mode) {
   static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-  const std::size_t at = name.size() - endingSize - kUniqueLetters;
+  const std::size_t at = name.size() - kUniqueLetters;
   for (int attempt = 0; attempt < 100; ++attempt) {
     unsigned char random[kUniqueLetters];
     if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) return -1;
@@ -89,7 +88,7 @@ int SyncFolder(const AnsiString& folder) {
 
 }  // namespace
 
-TWholeFile::TWholeFile(const AnsiString& fileName, const AnsiString& ending)
+TWholeFile::TWholeFile(const AnsiString& fileName)
     : target_(FinalTarget(NativePath(fileName))) {
   if (IsLink(target_)) {
     Fail(ELOOP);
@@ -98,9 +97,9 @@ TWholeFile::TWholeFile(const AnsiString& fileName, const AnsiString& ending)
   int handle;
   if (IsReplaceable(target_)) {
     written_ = ExtractFilePath(target_) + "." + ExtractFileName(target_) + "." +
-               std::string(kUniqueLetters, 'X') + ending;
+               std::string(kUniqueLetters, 'X');
     // Private while written where it replaces a file: it takes that file's permissions.
-    handle = CreateUnique(written_, ending.size(), ::access(target_.c_str(), F_OK) == 0 ? 0600 : 0666);
+    handle = CreateUnique(written_, ::access(target_.c_str(), F_OK) == 0 ? 0600 : 0666);
   } else {
     inPlace_ = true;
     written_ = target_;
@@ -131,11 +130,6 @@ bool TWholeFile::Write(std::string_view bytes) {
 // Everything written reaches the disk and the file is closed; a write that failed on the way
 // (the stream keeps its error) fails the whole.
 bool TWholeFile::Finish() {
-  // Finished already by a CommitNew that could not take the name: the file is whole.
-  if (!stream_ && !written_.empty()) {
-    error_ = 0;
-    return true;
-  }
   if (!Ok()) return Fail(error_);
   errno = 0;
   if (std::fflush(stream_) != 0 || std::ferror(stream_)) return Fail(errno ? errno : EIO);
@@ -156,17 +150,6 @@ bool TWholeFile::Commit() {
   if (!inPlace_ && ::rename(written_.c_str(), target_.c_str()) != 0) return Fail(errno);
   committed_ = true;
   if (inPlace_) return true;
-  return Synced();
-}
-
-bool TWholeFile::CommitNew() {
-  if (inPlace_) return Fail(EEXIST);
-  if (!Finish()) return false;
-  if (int error = RenameNew(written_, target_)) {
-    error_ = error;
-    return false;
-  }
-  committed_ = true;
   return Synced();
 }
 

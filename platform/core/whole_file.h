@@ -7,8 +7,7 @@
 // rename: it is written in place. A link is followed to the file it names, also where that
 // file does not exist yet (the link stays and gets its file). A file the user may not write
 // is never replaced, though its folder would allow the rename: Commit refuses it with EACCES
-// or EROFS (save_failure.h turns them into the user's message); CommitNew replaces nothing and
-// does not ask. A new file gets the permissions the umask leaves, a replaced one those of the
+// or EROFS (save_failure.h turns them into the user's message). A new file gets the permissions the umask leaves, a replaced one those of the
 // file it replaces.
 #pragma once
 
@@ -19,9 +18,7 @@
 
 class TWholeFile {
  public:
-  // ending: what the temporary file's name ends in, for writers whose leftovers (of a process
-  // killed while writing) are recognised by it.
-  explicit TWholeFile(const AnsiString& fileName, const AnsiString& ending = "");
+  explicit TWholeFile(const AnsiString& fileName);
   ~TWholeFile();
   TWholeFile(const TWholeFile&) = delete;
   TWholeFile& operator=(const TWholeFile&) = delete;
@@ -43,11 +40,6 @@ class TWholeFile {
   // moved, and then the target is as it was. False too when the folder could not be synced
   // after the rename: the file is in place but might not outlive a crash.
   bool Commit();
-  // The same, but only where no file has the target's name: never replaces one, also when
-  // several writers race for the name. When it cannot take the name it answers false with
-  // Error() (EEXIST when a file has it) and keeps the written file, so the caller may try
-  // again or Commit over the name; the object still removes it in the end.
-  bool CommitNew();
 
  private:
   bool Finish();

@@ -114,28 +114,4 @@ TEST(WholeFileTest, ADeviceIsWrittenInPlace) {
   EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
 
-// The commit of a new file never replaces one that took the name meanwhile; the loser keeps
-// its file, to try again or to replace the name on purpose, until it goes.
-TEST(WholeFileTest, ANewFileNeverReplacesAnother) {
-  TempFolder dir;
-  {
-    TWholeFile first(dir / "sperre"), second(dir / "sperre");
-    first.Write("first");
-    second.Write("second");
-    EXPECT_TRUE(first.CommitNew());
-    EXPECT_FALSE(second.CommitNew());
-    EXPECT_EQ(second.Error(), EEXIST);
-    EXPECT_EQ(ReadBytes(dir / "sperre"), "first");
-    EXPECT_EQ(Names(dir.Path()).size(), 2u);
-  }
-  EXPECT_EQ(Names(dir.Path()), std::set<std::string>{"sperre"});
-
-  TWholeFile third(dir / "sperre", ".neu");
-  third.Write("third");
-  EXPECT_FALSE(third.CommitNew());
-  EXPECT_TRUE(third.Commit());
-  EXPECT_EQ(ReadBytes(dir / "sperre"), "third");
-  EXPECT_EQ(Names(dir.Path()), std::set<std::string>{"sperre"});
-}
-
 }  // namespace
