@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include "platform/core/files.h"
 
@@ -48,13 +50,21 @@ FilePtr DbaseStreamOver(int handle) {
   return stream;
 }
 
-std::size_t DbaseReadAt(int handle, off_t position, void* buffer, std::size_t length) {
+AnsiString DbaseReasonText(int error) {
+  const AnsiString text = DbaseErrorText(error);
+  return text.empty() ? AnsiString(std::strerror(error)) : text;
+}
+
+std::size_t DbaseReadAt(int handle, off_t position, void* buffer, std::size_t length,
+                        int* error) {
+  if (error) *error = 0;
   if (handle < 0 || position < 0) return 0;
   auto* bytes = static_cast<char*>(buffer);
   std::size_t done = 0;
   while (done < length) {
     ssize_t got = ::pread(handle, bytes + done, length - done, position + static_cast<off_t>(done));
     if (got < 0 && errno == EINTR) continue;
+    if (got < 0 && error) *error = errno;
     if (got <= 0) break;
     done += static_cast<std::size_t>(got);
   }
@@ -86,16 +96,34 @@ bool DbaseSameFile(int handle, const std::string& path) {
          open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
-DbaseCountLock::DbaseCountLock(int handle) : handle_(handle) { Set(F_WRLCK); }
+DbaseFileEnd::DbaseFileEnd(int handle, off_t position, std::size_t length)
+    : handle_(handle), position_(position), size_(DbaseFileSize(handle)) {
+  if (size_ > position_)
+    bytes_.resize(std::min<std::size_t>(length, static_cast<std::size_t>(size_ - position_)));
+  bytes_.resize(DbaseReadAt(handle, position, bytes_.data(), bytes_.size()));
+}
+
+// The bytes go back even on a full disk: they lie within the length the file had, in blocks
+// it kept.
+void DbaseFileEnd::Restore() const {
+  if (size_ < 0) return;
+  while (::ftruncate(handle_, size_) == -1 && errno == EINTR) {
+  }
+  DbaseWriteAt(handle_, position_, bytes_.data(), bytes_.size());
+}
+
+DbaseCountLock::DbaseCountLock(int handle) : handle_(handle), held_(Set(F_WRLCK)) {}
 
 DbaseCountLock::~DbaseCountLock() { Set(F_UNLCK); }
 
-void DbaseCountLock::Set(short type) {
+bool DbaseCountLock::Set(short type) {
   struct flock region {};
   region.l_type = type;
   region.l_whence = SEEK_SET;
   region.l_start = 4;
   region.l_len = 4;
-  while (::fcntl(handle_, F_SETLKW, &region) == -1 && errno == EINTR) {
+  int result = 0;
+  while ((result = ::fcntl(handle_, F_SETLKW, &region)) == -1 && errno == EINTR) {
   }
+  return result == 0;
 }

@@ -115,6 +115,21 @@ void KeepHeader(DbaseTable& t, const Layout& l) {
   t.anzahldatenfelder = static_cast<uint8_t>(l.fields);
 }
 
+// The header and fields that the table's records are read by: a file that has the same
+// can take the open one's place.
+bool SameLayout(const DbaseTable& t, const Layout& l) {
+  DbaseTable fresh;
+  KeepHeader(fresh, l);
+  KeepFields(fresh, l);
+  return fresh.headerlength == t.headerlength && fresh.lengthofrecord == t.lengthofrecord &&
+         fresh.modus == t.modus && fresh.feldname == t.feldname && fresh.feldtyp == t.feldtyp &&
+         fresh.feldlength == t.feldlength && fresh.feldkommastellen == t.feldkommastellen;
+}
+
+void OpenMemoOf(DbaseTable& t, const AnsiString& name) {
+  if (t.version >= 0x80 && name.size() > 4) DbaseMemoOpen(t, name.substr(0, name.size() - 4) + ".dbt");
+}
+
 }  // namespace
 
 int DbaseOpen(DbaseTable& t, const AnsiString& name) {
@@ -133,7 +148,7 @@ int DbaseOpen(DbaseTable& t, const AnsiString& name) {
   t.dateiname = BaseName(name);
   t.pfad = AbsolutePath(name);
   KeepHeader(t, layout);
-  if (t.version >= 0x80 && name.size() > 4) DbaseMemoOpen(t, name.substr(0, name.size() - 4) + ".dbt");
+  OpenMemoOf(t, name);
   KeepFields(t, layout);
   Allocate(t, t.record, "_record", t.lengthofrecord);
   Allocate(t, t.record_temp, "_record_temp", t.lengthofrecord);
@@ -166,6 +181,24 @@ void DbaseClose(DbaseTable& t) {
   t.dateiname.clear();
   t.pfad.clear();
   t.cachestart = kDbaseWindowEmpty;
+}
+
+bool DbaseFollowPath(DbaseTable& t) {
+  if (!t.datei || DbaseSameFile(t.handle, t.pfad)) return true;
+  int error = 0;
+  const int handle = DbaseOpenHandle(t.pfad, error);
+  FilePtr stream = handle < 0 ? nullptr : DbaseStreamOver(handle);
+  Layout layout;
+  if (!stream || !CheckLayout(fileno(stream.get()), layout).empty() || !SameLayout(t, layout))
+    return false;
+  t.handle = fileno(stream.get());
+  t.datei = std::move(stream);
+  KeepHeader(t, layout);
+  DbaseMemoClose(t);
+  OpenMemoOf(t, t.pfad);
+  t.cachestart = kDbaseWindowEmpty;
+  DbaseMarkChange(t);
+  return true;
 }
 
 int DbaseMemoOpen(DbaseTable& t, const AnsiString& name) {

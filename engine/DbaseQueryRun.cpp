@@ -9,6 +9,7 @@
 #include <cstring>
 #include <optional>
 
+#include "engine/DbaseFile.h"
 #include "engine/DbaseHitOrder.h"
 #include "engine/DbaseHitValues.h"
 #include "engine/DbaseQuerySlots.h"
@@ -163,6 +164,11 @@ uint32_t KeepHitsBelow(ResultIndex& index, uint32_t hits, long end) {
   return hits;
 }
 
+// Says what became of the table's file.
+void Tell(const AnsiString& what) {
+  ShowMessage("Fehler: dbase_abfrage: " + dbase_tabelle.pfad + ": " + what);
+}
+
 int FirstKeyField() {
   if (dbase_abfragefeld[kSortField1] >= 0) return dbase_abfragefeld[kSortField1];
   if (!DbaseSlot(1).empty() && dbase_abfragefeld[0] >= 0) return dbase_abfragefeld[0];
@@ -181,10 +187,18 @@ void dbase_abfrage(ResultIndex& index) {
 }
 
 void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
-  // Records other running copies appended since the count was read are hits too.
-  DbaseReloadCount(dbase_tabelle);
   index.Clear();
   dbase_anzahlindex = 0;
+  // A file nobody reads any more gives no hits: its records are not the table's.
+  if (!DbaseFollowPath(dbase_tabelle)) {
+    if (keep) keep->field = -1;
+    dbase_abfrageergebnis = 255;
+    Tell("Datei wurde seit dem \xD6" "ffnen ersetzt oder entfernt - bitte die Liste neu "
+         "\xF6" "ffnen");
+    return;
+  }
+  // Records other running copies appended since the count was read are hits too.
+  DbaseReloadCount(dbase_tabelle);
   const Criteria criteria = CriteriaOfSlots();
   const bool anyUsed =
       std::any_of(criteria.begin(), criteria.end(), [](const Criterion& c) { return c.field >= 0; });
@@ -234,8 +248,10 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
   SortBy(index, 1, sortField1, runSorts);
   dbase_anzahlindex = hits;
   if (hits == 0) dbase_abfrageergebnis = 255;
-  if (pass.FileChanged())
-    ShowMessage("Fehler: dbase_abfrage: " + dbase_tabelle.pfad +
-                ": Datei wurde w\xE4hrend der Abfrage von einem anderen Programm ge\xE4ndert - "
-                "bitte Abfrage wiederholen");
+  if (pass.ReadError() != 0)
+    Tell("Datei ist nicht lesbar: " + DbaseReasonText(pass.ReadError()) +
+         " - bitte Abfrage wiederholen");
+  else if (pass.FileChanged())
+    Tell("Datei wurde w\xE4hrend der Abfrage von einem anderen Programm ge\xE4ndert - bitte "
+         "Abfrage wiederholen");
 }

@@ -89,9 +89,11 @@ bool DbaseRecordPass::Fill(long n) {
   }
   block_.resize(records * length);
   first_ = n;
+  int error = 0;
   const std::size_t read =
-      DbaseReadAt(t_.handle, DbaseRecordPosition(t_, n), block_.data(), block_.size());
-  Look(read < block_.size());
+      DbaseReadAt(t_.handle, DbaseRecordPosition(t_, n), block_.data(), block_.size(), &error);
+  if (error != 0) readError_ = error;
+  Look(read < block_.size() && error == 0);
   held_ = std::min(static_cast<long>(read / length), heldEnd_ - n);
   return held_ > 0;
 }

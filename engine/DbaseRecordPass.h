@@ -6,7 +6,8 @@
 // Another program may shorten, lengthen or rewrite the file while a pass reads it. The file's
 // length is looked up after every block read: a record the file does not hold whole then is
 // never read from the block, and the pass tells that the length changed and below which
-// record the file held every record at each look.
+// record the file held every record at each look. A read that fails is told apart from a
+// file that ends early.
 #pragma once
 
 #include <sys/types.h>
@@ -41,6 +42,9 @@ class DbaseRecordPass {
 
   // Whether the file's length differed from its length at the start at any look.
   bool FileChanged() const { return changed_; }
+  // The errno of a block read that failed (the pass ends there, as at the file's end); 0
+  // when every read reached what it asked for or the file's end.
+  int ReadError() const { return readError_; }
   // The file held every record below this one whole at every look.
   long HeldEnd() const { return heldEnd_; }
 
@@ -59,6 +63,7 @@ class DbaseRecordPass {
   long count_ = 0;
   long heldEnd_ = 0;
   bool changed_ = false;
+  int readError_ = 0;
   long first_ = 0;
   long held_ = 0;   // records of the block the file held whole
   long last_ = -1;  // the record read last from the block

@@ -53,13 +53,19 @@ bool CountInFile(const DbaseTable& t, uint32_t& count) {
   return true;
 }
 
-// Appends record_temp after the `count` records the file holds; the caller holds the count
-// lock.
-int AppendAt(DbaseTable& t, uint32_t count) {
-  if (count == UINT32_MAX || !WriteAt(t, count, t.record_temp)) return 0;
+// Appends record_temp after the `count` records the file holds, under the count lock. An
+// append that fails (a full disk takes the record's first bytes and refuses the rest) leaves
+// the file as it was: other readers take whatever follows the counted records for a record.
+// Without the lock another copy's new record may follow, and the file is not cut.
+int AppendAt(DbaseTable& t, const DbaseCountLock& lock, uint32_t count) {
+  if (count == UINT32_MAX) return 0;
+  DbaseFileEnd end(t.handle, DbaseRecordPosition(t, count), t.lengthofrecord);
   uint8_t bytes[4];
   DbasePutU32(bytes, count + 1);
-  if (!DbaseWriteAt(t.handle, 4, bytes, 4)) return 0;
+  if (!WriteAt(t, count, t.record_temp) || !DbaseWriteAt(t.handle, 4, bytes, 4)) {
+    if (lock.Held()) end.Restore();
+    return 0;
+  }
   t.anzahldatensaetze = count + 1;
   return 1;
 }
@@ -69,7 +75,7 @@ int AppendAt(DbaseTable& t, uint32_t count) {
 int Append(DbaseTable& t) {
   DbaseCountLock lock(t.handle);
   uint32_t count = 0;
-  return CountInFile(t, count) ? AppendAt(t, count) : 0;
+  return CountInFile(t, count) ? AppendAt(t, lock, count) : 0;
 }
 
 bool IsDeleted(const DbaseTable& t, long k) {
@@ -170,7 +176,7 @@ int DbaseWriteNew(DbaseTable& t, long& n) {
     n = k;
     return 1;
   }
-  if (!AppendAt(t, count)) return 0;
+  if (!AppendAt(t, lock, count)) return 0;
   n = static_cast<long>(count);
   return 1;
 }

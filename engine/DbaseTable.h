@@ -87,6 +87,11 @@ void DbaseMarkChange(DbaseTable& t);
 // the instance closed; it closes a table the instance still has open first.
 int DbaseOpen(DbaseTable& t, const AnsiString& name);
 void DbaseClose(DbaseTable& t);
+// Whether the table's path still names the file the instance has open. When another program
+// has put a table of the same layout and fields there (a backup put back), the instance takes
+// that file instead, with its header read afresh: true. False when the path names nothing
+// now, or something else than such a table; the instance keeps the file it has.
+bool DbaseFollowPath(DbaseTable& t);
 int DbaseMemoOpen(DbaseTable& t, const AnsiString& name);
 void DbaseMemoClose(DbaseTable& t);
 

@@ -1,12 +1,13 @@
 // Another program changes a table while a query run reads it: the first time the run lets
 // the message loop run after it has read records (its progress is above 0 then), a Python
 // process cuts the file to a length or appends blank records to it, and ends before the run
-// goes on.
+// goes on; or the test makes a change of its own there.
 #pragma once
 
 #include <QTimer>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,7 +29,12 @@ class ChangeDuringRun {
   }
 
   // The script and its arguments, as Cut and Append give them.
-  explicit ChangeDuringRun(std::vector<std::string> change) {
+  explicit ChangeDuringRun(std::vector<std::string> script)
+      : ChangeDuringRun([script] {
+          return RunPython(script[0], {script.begin() + 1, script.end()}).status == 0;
+        }) {}
+  // A change the test makes itself; true when it was made.
+  explicit ChangeDuringRun(std::function<bool()> change) {
     dbase_prozent = 0;
     QObject::connect(&timer_, &QTimer::timeout, [this, change] {
       if (dbase_prozent == 0) {
@@ -38,7 +44,7 @@ class ChangeDuringRun {
         return;
       }
       timer_.stop();
-      changed_ = RunPython(change[0], {change.begin() + 1, change.end()}).status == 0;
+      changed_ = change();
     });
     timer_.start(0);
   }

@@ -2,7 +2,12 @@
 // over tables whose header counts more records than the file holds: the hits are records the
 // file really holds, the user is told of a change, and nothing is reserved for records that
 // are not there.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 #include "components/grid/columns/ExtCGrid.h"
@@ -120,6 +125,24 @@ TEST_F(ChangedTableTest, TheTotalOfACutRunIsNotKept) {
   const std::vector<long> records = DbaseIndexGridHitRecords();
   ASSERT_EQ(records.size(), 1500u);
   EXPECT_EQ(records.back(), 1499);
+}
+
+// A read that fails during the run (the file's descriptor can no longer read, as one on a
+// server that went away) is told with the system's reason, not as a change by another
+// program; the hits read before it stay.
+TEST_F(ChangedTableTest, AReadThatFailsIsToldWithTheSystemsReason) {
+  const ChangeDuringRun during([this] {
+    const int writeOnly = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    const bool swapped = writeOnly >= 0 && ::dup2(writeOnly, dbase_handle) == dbase_handle;
+    if (writeOnly >= 0) ::close(writeOnly);
+    return swapped;
+  });
+  Hits hits = Run();
+  EXPECT_TRUE(during.Changed());
+  EXPECT_EQ(hits, Records(0, kBlock));
+  EXPECT_EQ(log.texts, (std::vector<AnsiString>{"Fehler: dbase_abfrage: " + path +
+                                                ": Datei ist nicht lesbar: " + std::strerror(EBADF) +
+                                                " - bitte Abfrage wiederholen"}));
 }
 
 class LyingCountTest : public QueryTest {};
