@@ -126,7 +126,7 @@ bool TfrmWarenkorbExportieren::CartQueryUsable() {
 bool TfrmWarenkorbExportieren::WriteCart(const AnsiString& name, int lines, int& errors) {
   const long hits = static_cast<long>(dbase_anzahlindex);
   // One unnumbered name holds every hit only when the file may take them all.
-  const bool numbered = lines < DbaseRecordsHeld(dbase_tabelle) || lines < hits;
+  const bool numbered = lines < DbaseReadableRecords(dbase_tabelle) || lines < hits;
   AnsiString file;
   long p = 0;
   for (int k = 1;; ++k) {

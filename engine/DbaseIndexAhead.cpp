@@ -36,7 +36,7 @@ uint32_t KeyLength() {
 
 DbaseIndexAhead::DbaseIndexAhead(TExtColumnGrid& grid) : grid_(grid) {
   if (!AsksForEveryRecord()) return;
-  end_ = static_cast<int>(std::min<long>(DbaseRecordsHeld(dbase_tabelle), INT32_MAX - 1));
+  end_ = static_cast<int>(std::min<long>(DbaseReadableRecords(dbase_tabelle), INT32_MAX - 1));
   columns_ = DbaseSlot(kSortSlot2).empty() ? 2 : 3;
   const uint32_t key = KeyLength();
   // A text no longer than a string keeps inline needs no capacity of its own.

@@ -239,7 +239,7 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
   if (keep) DbaseSettleHitValues(*keep);
   if (records > 0) SetProgress(std::min(r, records - 1), records);
   if (pass.FileChanged()) {
-    hits = runSorts ? sorted.KeepBelow(pass.HeldEnd()) : KeepHitsBelow(index, hits, pass.HeldEnd());
+    hits = runSorts ? sorted.KeepBelow(pass.ValidEnd()) : KeepHitsBelow(index, hits, pass.ValidEnd());
     if (keep) keep->field = -1;  // they summed hits that may have gone
   }
   if (runSorts) sorted.Sort(sortField1 < 0);

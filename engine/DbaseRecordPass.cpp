@@ -40,7 +40,7 @@ DbaseRecordPass::DbaseRecordPass(DbaseTable& t, const std::vector<int>& fields,
   t.cachestart = kDbaseWindowEmpty;
   size_ = DbaseFileSize(t.handle);
   count_ = std::min(static_cast<long>(t.anzahldatensaetze), DbaseWholeRecords(t, size_));
-  heldEnd_ = count_;
+  validEnd_ = count_;
   Ranges ranges;
   for (int n : fields) {
     if (!DbaseFieldHeld(t, n)) continue;
@@ -59,28 +59,28 @@ int DbaseRecordPass::Read(long n) {
     last_ = -1;  // the buffer is blanked
     return DbaseRead(t_, n);
   }
-  if (n >= count_ || ((n < first_ || n >= first_ + held_) && !Fill(n))) return -2;
+  if (n >= count_ || ((n < first_ || n >= first_ + whole_) && !Fill(n))) return -2;
   last_ = n;
   const char* source = block_.data() + (n - first_) * t_.lengthofrecord;
   for (auto [offset, length] : pieces_)
     std::memcpy(t_.record.data() + offset, source + offset, length);
-  return LandFields();
+  return DecodeFields();
 }
 
 const char* DbaseRecordPass::Stored(long n) {
   if (n < 0 || n >= count_ || !DbaseHasBuffers(t_)) return nullptr;
-  if ((n < first_ || n >= first_ + held_) && !Fill(n)) return nullptr;
+  if ((n < first_ || n >= first_ + whole_) && !Fill(n)) return nullptr;
   return block_.data() + (n - first_) * t_.lengthofrecord;
 }
 
 void DbaseRecordPass::Finish() {
-  LandLast();
+  CopyLastRecord();
   Look(false);
 }
 
 // The block from record n on; false when the file does not hold record n whole now.
 bool DbaseRecordPass::Fill(long n) {
-  LandLast();  // before the block changes
+  CopyLastRecord();  // before the block changes
   const std::size_t length = t_.lengthofrecord;
   long records = std::min<long>(std::max<std::size_t>(kBlockBytes / length, 1), count_ - n);
   if (records_) {
@@ -94,8 +94,8 @@ bool DbaseRecordPass::Fill(long n) {
       DbaseReadAt(t_.handle, DbaseRecordPosition(t_, n), block_.data(), block_.size(), &error);
   if (error != 0) readError_ = error;
   Look(read < block_.size() && error == 0);
-  held_ = std::min(static_cast<long>(read / length), heldEnd_ - n);
-  return held_ > 0;
+  whole_ = std::min(static_cast<long>(read / length), validEnd_ - n);
+  return whole_ > 0;
 }
 
 // After the read: a file cut meanwhile may have cut the block's last records, or left zeros
@@ -103,20 +103,20 @@ bool DbaseRecordPass::Fill(long n) {
 void DbaseRecordPass::Look(bool shortRead) {
   const off_t size = DbaseFileSize(t_.handle);
   if (shortRead || size != size_) changed_ = true;
-  heldEnd_ = std::min(heldEnd_, DbaseWholeRecords(t_, size));
+  validEnd_ = std::min(validEnd_, DbaseWholeRecords(t_, size));
 }
 
-void DbaseRecordPass::LandLast() {
+void DbaseRecordPass::CopyLastRecord() {
   if (last_ < 0) return;
   const long n = std::exchange(last_, -1);
   std::memcpy(t_.record.data(), block_.data() + (n - first_) * t_.lengthofrecord,
               t_.lengthofrecord);
-  DbaseLanded(t_);
+  DbaseDecodeRecord(t_);
 }
 
-// As DbaseLanded, for the named fields alone, which have been copied; Unscramble maps the
+// As DbaseDecodeRecord, for the named fields alone, which have been copied; Unscramble maps the
 // bytes after the one it is given.
-int DbaseRecordPass::LandFields() {
+int DbaseRecordPass::DecodeFields() {
   if (t_.asStored) return 1;
   if (t_.record[0] == '*') return -3;
   if (t_.modus != 0)

@@ -46,13 +46,13 @@ class DbaseRecordPass {
   // when every read reached what it asked for or the file's end.
   int ReadError() const { return readError_; }
   // The file held every record below this one whole at every look.
-  long HeldEnd() const { return heldEnd_; }
+  long ValidEnd() const { return validEnd_; }
 
  private:
   bool Fill(long n);
   void Look(bool shortRead);
-  void LandLast();
-  int LandFields();
+  void CopyLastRecord();
+  int DecodeFields();
 
   DbaseTable& t_;
   const std::vector<long>* records_;
@@ -61,10 +61,10 @@ class DbaseRecordPass {
   std::vector<char> block_;
   off_t size_ = 0;  // the file's length when the pass started
   long count_ = 0;
-  long heldEnd_ = 0;
+  long validEnd_ = 0;
   bool changed_ = false;
   int readError_ = 0;
   long first_ = 0;
-  long held_ = 0;   // records of the block the file held whole
+  long whole_ = 0;  // records of the block the file held whole
   long last_ = -1;  // the record read last from the block
 };

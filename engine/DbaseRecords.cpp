@@ -107,11 +107,11 @@ long DbaseWholeRecords(const DbaseTable& t, off_t size) {
   return static_cast<long>((size - t.headerlength) / t.lengthofrecord);
 }
 
-long DbaseRecordsHeld(const DbaseTable& t) {
+long DbaseReadableRecords(const DbaseTable& t) {
   return std::min(Count(t), DbaseWholeRecords(t, DbaseFileSize(t.handle)));
 }
 
-int DbaseLanded(DbaseTable& t) {
+int DbaseDecodeRecord(DbaseTable& t) {
   if (t.asStored) return 1;
   if (t.record[0] == '*') return -3;
   DbaseUnscramble(t.modus, t.record.data(), t.lengthofrecord);
@@ -122,7 +122,7 @@ int DbaseLanded(DbaseTable& t) {
 void DbaseReadRecordsAhead(const DbaseTable& t) {
   if (t.handle < 0 || t.lengthofrecord == 0) return;
   posix_fadvise(t.handle, t.headerlength,
-                static_cast<off_t>(DbaseRecordsHeld(t)) * t.lengthofrecord, POSIX_FADV_WILLNEED);
+                static_cast<off_t>(DbaseReadableRecords(t)) * t.lengthofrecord, POSIX_FADV_WILLNEED);
 }
 
 void DbaseMarkChange(DbaseTable& t) {
@@ -138,7 +138,7 @@ int DbaseRead(DbaseTable& t, long n) {
       t.lengthofrecord)
     return -2;
   t.record = t.record_temp;
-  return DbaseLanded(t);
+  return DbaseDecodeRecord(t);
 }
 
 int DbaseReadWindowed(DbaseTable& t, long n) {
@@ -148,7 +148,7 @@ int DbaseReadWindowed(DbaseTable& t, long n) {
   if (!InWindow(t, n) && !FillWindow(t, n)) return DbaseRead(t, n);
   const char* source = t.recordMulti.data() + (n - t.cachestart) * t.lengthofrecord;
   std::memcpy(t.record.data(), source, t.lengthofrecord);
-  return DbaseLanded(t);
+  return DbaseDecodeRecord(t);
 }
 
 int DbaseWrite(DbaseTable& t, long n) {

@@ -120,9 +120,9 @@ long DbaseWholeRecords(const DbaseTable& t, off_t size);
 // The records a walk over the table reaches: the header's count, but no more than the file
 // holds whole now. A damaged count, or a file shortened by another program, never turns
 // into reads past the end or capacity reserved for records that are not there.
-long DbaseRecordsHeld(const DbaseTable& t);
+long DbaseReadableRecords(const DbaseTable& t);
 // A record that has just been copied whole into t.record: -3 deleted, else unscrambled and 1.
-int DbaseLanded(DbaseTable& t);
+int DbaseDecodeRecord(DbaseTable& t);
 // Asks the kernel to read the records into the page cache ahead of a pass over them.
 void DbaseReadRecordsAhead(const DbaseTable& t);
 

@@ -222,7 +222,9 @@ class PrintService {
       if (Reaped(std::chrono::seconds(0))) break;
       // Another program's service on a port taken meanwhile would answer too: ours must
       // still run after it answered.
-      if (Run("lpstat -r") && !Reaped(std::chrono::seconds(0))) return;
+      // lpstat -r answers 0 also while nothing listens: what it says tells.
+      if (Read("lpstat -r").starts_with("scheduler is running") && !Reaped(std::chrono::seconds(0)))
+        return;
     }
     kill(pid_, SIGKILL);
     Reaped(std::chrono::seconds(5));

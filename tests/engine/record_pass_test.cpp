@@ -145,7 +145,7 @@ TEST_F(RecordPassTest, ATableShortenedUnderAPassEndsItWhereTheFileNowEnds) {
   pass.Finish();
   EXPECT_EQ(dbase_trAnsi(2), "b1499");  // the last record read, whole
   EXPECT_TRUE(pass.FileChanged());
-  EXPECT_EQ(pass.HeldEnd(), 1500);
+  EXPECT_EQ(pass.ValidEnd(), 1500);
 
   DbaseRecordPass again(dbase_tabelle, {1});  // over what the file holds now
   EXPECT_EQ(again.Count(), 1500);
@@ -167,7 +167,7 @@ TEST_F(RecordPassTest, ACutWithinTheBlockReadIsToldAtTheEnd) {
   EXPECT_FALSE(pass.FileChanged());
   pass.Finish();
   EXPECT_TRUE(pass.FileChanged());
-  EXPECT_EQ(pass.HeldEnd(), 1000);
+  EXPECT_EQ(pass.ValidEnd(), 1000);
 }
 
 // A file that grew while the pass read it: the pass walks the records it started with, and
@@ -181,7 +181,7 @@ TEST_F(RecordPassTest, AFileThatGrewIsWalkedAsItStartedAndToldChanged) {
   pass.Finish();
   EXPECT_TRUE(pass.FileChanged());
   EXPECT_EQ(pass.Count(), kRecords);
-  EXPECT_EQ(pass.HeldEnd(), kRecords);
+  EXPECT_EQ(pass.ValidEnd(), kRecords);
 }
 
 // A header counting more records than the file holds: the pass walks those the file holds,
@@ -196,7 +196,7 @@ TEST_F(RecordPassTest, AHeaderCountingMoreThanTheFileHoldsIsWalkedAsTheFileHolds
             (std::vector<std::string>{"a2199", "-2", "-2"}));
   pass.Finish();
   EXPECT_FALSE(pass.FileChanged());
-  EXPECT_EQ(DbaseRecordsHeld(dbase_tabelle), kRecords);
+  EXPECT_EQ(DbaseReadableRecords(dbase_tabelle), kRecords);
 }
 
 // Wherever the blocks' edges fall in a record (on its end when its length divides the block,
