@@ -117,6 +117,8 @@ class TfrmDatenbank_Liste : public TForm {
   long RowPosition(int row);
   void QuickSearch(int column);
   void DeleteRow(int row);
+  // Whether record n, read now, is still the record the row shows.
+  bool RowStillShows(int row, long record);
   // The entry form on dbase_satznummer, or on a new record with dbase_neuersatz.
   void ShowEntryForm();
   void FollowEntryForm(long shown);

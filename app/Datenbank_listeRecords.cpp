@@ -105,13 +105,21 @@ void TfrmDatenbank_Liste::btnLoeschenClick(TObject* /*Sender*/) {
 }
 
 // The hit stays in the index, blanked, until the next run. A record another operator is
-// editing is not deleted: their save would write it back.
+// editing is not deleted: their save would write it back. Nor is one that is no longer what
+// the row shows: the row is stale, and its slot may hold another operator's new record.
 void TfrmDatenbank_Liste::DeleteRow(int row) {
   const long shown = RowPosition(row);
   if (shown == -1) return;
   const long record = dbase_indexdsnr(shown);
   const AnsiString lockBase = DbmLockBase();
   if (dbase_sperren(lockBase, record, dbase_bediener) == -1) return;
+  if (!RowStillShows(row, record)) {
+    dbase_entsperren(lockBase, record, dbase_bediener);  // no lock is held while it is said
+    ShowMessage("Der Datensatz wurde inzwischen von einem anderen Bediener ge\xE4ndert oder "
+                "gel\xF6scht - nichts gel\xF6scht");
+    NeuSortierenExecute(this);
+    return;
+  }
   dbase_satznummer = record;
   const int deleted = dbase_loeschen(record);
   dbase_entsperren(lockBase, record, dbase_bediener);
@@ -119,6 +127,26 @@ void TfrmDatenbank_Liste::DeleteRow(int row) {
   grdAusgabe->SetCellEx(0, row, "-1");
   for (int c = 1; c < grdAusgabe->GetColCount(); ++c) grdAusgabe->SetCellEx(c, row, "");
   dbase_indexposition = 0;
+}
+
+// The record, read under its lock, is not deleted and has the designation the row shows. A
+// layout without the designation compares every field the row shows instead; linked values
+// may change with their own table.
+bool TfrmDatenbank_Liste::RowStillShows(int row, long record) {
+  if (dbase_lesen(record) != 1) return false;
+  TGridColumnCollection* items = grdAusgabe->GetColumns();
+  auto columnsWhere = [&](auto wanted) {
+    std::vector<int> columns;
+    for (int c = 1; c < grdAusgabe->GetColCount(); ++c)
+      if (wanted(items->GetItem(c)->Tag)) columns.push_back(c);
+    return columns;
+  };
+  std::vector<int> columns = columnsWhere([](int tag) { return tag == kDesignation; });
+  if (columns.empty())
+    columns = columnsWhere([](int tag) { return tag >= 0 && tag < dbase_anzahldatenfelder; });
+  for (int c : columns)
+    if (DbaseColumnValue(items->GetItem(c)->Tag) != grdAusgabe->GetCellEx(c, row)) return false;
+  return true;
 }
 
 // The total price field of every hit; records that cannot be read (deleted meanwhile) add

@@ -50,10 +50,17 @@ void TfrmKalvento_Maske::FormActivate(TObject* /*Sender*/) {
     return;
   }
   edtKalvento_Bezeichnun->SetFocus();
+  LoadLocked();
+}
+
+// Locked before it is read: a save another copy made before the lock was taken shows, and
+// this form's save cannot write stale values over it. A refused lock still shows the record
+// as it stands; its saves are refused.
+void TfrmKalvento_Maske::LoadLocked() {
   maske_neu = 0;
+  dbase_sperren(DbmLockBase(), dbase_satznummer, dbase_bediener);
   maske_satzlesen(dbase_satznummer);
   GlobalNachForm->Execute();
-  dbase_sperren(DbmLockBase(), dbase_satznummer, dbase_bediener);
 }
 
 // A new record takes no lock; its slot is only a wish until it is written.
@@ -91,10 +98,7 @@ void TfrmKalvento_Maske::Step(int step) {
   if (step > 0 && dbase_indexposition < hits - 1) ++dbase_indexposition;
   if (step < 0 && dbase_indexposition > 0) --dbase_indexposition;
   if (dbase_indexposition < hits) dbase_satznummer = dbase_indexdsnr(dbase_indexposition);
-  maske_neu = 0;
-  maske_satzlesen(dbase_satznummer);
-  GlobalNachForm->Execute();
-  dbase_sperren(DbmLockBase(), dbase_satznummer, dbase_bediener);
+  LoadLocked();
 }
 
 // A refused save keeps the typed record on the form.

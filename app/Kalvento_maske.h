@@ -130,9 +130,11 @@ class TfrmKalvento_Maske : public TForm {
   void BindEvents();
   // The length limits and precisions from the open table's fields.
   void ApplyFieldLimits();
-  // Saves; then, unless that failed, the hit `step` places on (cut to the hits), read, shown
-  // and locked.
+  // Saves; then, unless that failed, the hit `step` places on (cut to the hits), locked, read
+  // and shown.
   void Step(int step);
+  // The record dbase_satznummer locked, then read and shown.
+  void LoadLocked();
   // A record not yet written, in the first free slot from now on.
   void StartNewRecord();
   bool DuplicateOf(const AnsiString& designation) const;
