@@ -1,13 +1,10 @@
-// A table of writers tried by another user (a child process as nobody, 65534, without
+// A table of writers tried by another user (a child process as another account, without
 // groups) in a folder that user may write: on a read-only file of someone else, which each
 // must refuse in the program's words and keep as it was, owner and mode included; and on a
 // dangling link, which each must write through, the link kept and its file made. Changing the
 // user needs root; elsewhere the tests skip, saying why.
 #pragma once
 
-#include <QApplication>
-#include <QWidget>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -19,6 +16,7 @@
 #include <vector>
 
 #include "full_disk_writers.h"
+#include "other_user.h"
 
 struct ProtectedFileWriter {
   std::string name;
@@ -28,7 +26,6 @@ struct ProtectedFileWriter {
   std::function<std::string(const std::string& path)> save;
 };
 
-constexpr uid_t kOtherUser = 65534;
 inline const std::string kWriteProtected = " ist schreibgesch\xFCtzt - nicht gespeichert";
 
 // Runs `action` in a child process as the other user and answers what it answered; a child
@@ -39,13 +36,8 @@ inline std::string AsOtherUser(const std::function<std::string()>& action) {
   const pid_t child = ::fork();
   if (child == 0) {
     ::close(pipe[0]);
-    // Nothing is painted in the child: Qt fills large areas on pool threads, which a forked
-    // process does not have.
-    for (QWidget* window : QApplication::topLevelWidgets()) window->setUpdatesEnabled(false);
     std::string said = "cannot become another user";
-    if (::setgroups(0, nullptr) == 0 && ::setresgid(kOtherUser, kOtherUser, kOtherUser) == 0 &&
-        ::setresuid(kOtherUser, kOtherUser, kOtherUser) == 0)
-      said = action();
+    if (BecomeUser(kSecondUser)) said = action();
     for (std::size_t done = 0; done < said.size();) {
       const ssize_t n = ::write(pipe[1], said.data() + done, said.size() - done);
       if (n <= 0) break;
@@ -63,9 +55,6 @@ inline std::string AsOtherUser(const std::function<std::string()>& action) {
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) said += " (the child failed)";
   return said;
 }
-
-#define SKIP_UNLESS_ROOT() \
-  if (::geteuid() != 0) GTEST_SKIP() << "only root can run a writer as another user"
 
 // A folder every user may write, inside one of the test's own.
 inline std::string OpenFolder(const TempFolder& folder) {

@@ -49,12 +49,12 @@ class ProtectedFileExports : public ExportWindow {
 };
 
 TEST_F(ProtectedFileExports, AReadOnlyFileOfAnotherUserIsRefusedAndKept) {
-  SKIP_UNLESS_ROOT();
+  SKIP_WITHOUT_OTHER_USERS();
   ExpectReadOnlyFilesKept(Writers());
 }
 
 TEST_F(ProtectedFileExports, ADanglingLinkIsWrittenThrough) {
-  SKIP_UNLESS_ROOT();
+  SKIP_WITHOUT_OTHER_USERS();
   ExpectDanglingLinksWrittenThrough(Writers());
 }
 

@@ -43,12 +43,12 @@ class ProtectedFileGrid : public testing::Test {
 };
 
 TEST_F(ProtectedFileGrid, AReadOnlyFileOfAnotherUserIsRefusedAndKept) {
-  SKIP_UNLESS_ROOT();
+  SKIP_WITHOUT_OTHER_USERS();
   ExpectReadOnlyFilesKept(Writers());
 }
 
 TEST_F(ProtectedFileGrid, ADanglingLinkIsWrittenThrough) {
-  SKIP_UNLESS_ROOT();
+  SKIP_WITHOUT_OTHER_USERS();
   ExpectDanglingLinksWrittenThrough(Writers());
 }
 
