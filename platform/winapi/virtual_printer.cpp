@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "platform/core/error_text.h"
 #include "platform/core/files.h"
 #include "platform/core/qt/qt_file_name.h"
 #include "platform/core/qt/qt_text.h"
@@ -59,9 +60,10 @@ AnsiString TVirtualPrinter::LastFileText() const {
   return FromQString(FileNameToQString(lastFile_));
 }
 
-// Whatever failed, what the user meets is a file not written.
+// Whatever failed, what the user meets is a file not written; and why, where the system said.
 AnsiString TVirtualPrinter::Failed(const AnsiString& /*reason*/) const {
-  return "Die Datei \"" + LastFileText() + "\" konnte nicht geschrieben werden.";
+  const AnsiString why = lastError_ ? ": " + SystemErrorText(lastError_) : AnsiString();
+  return "Die Datei \"" + LastFileText() + "\" konnte nicht geschrieben werden" + why + ".";
 }
 
 AnsiString TVirtualPrinter::OutputFor(const AnsiString& title) const {
@@ -76,11 +78,16 @@ AnsiString TVirtualPrinter::OutputFor(const AnsiString& title) const {
 // whole: an aborted or cut job leaves the last good file as it was.
 std::unique_ptr<TPrintJob> TVirtualPrinter::Start(TCanvas& canvas, const TPrintSetup& setup) {
   lastFile_ = OutputFor(setup.Title);
+  lastError_ = 0;
   auto file = std::make_unique<TWholeFile>(lastFile_);
-  if (!file->Ok()) return nullptr;
+  if (!file->Ok()) {
+    lastError_ = file->Error();
+    return nullptr;
+  }
   return StartPdfJob(PdfPrinter(dpi_, paper_, edge_, setup), std::move(file), canvas,
-                     [](TWholeFile& pages, AnsiString& failure) {
+                     [this](TWholeFile& pages, AnsiString& failure) {
                        if (pages.Commit()) return true;
+                       lastError_ = pages.Error();
                        failure = "die Druckdatei konnte nicht an ihren Platz gelegt werden";
                        return false;
                      });

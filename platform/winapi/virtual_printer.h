@@ -41,5 +41,6 @@ class TVirtualPrinter : public TPrintDevice {
   TSize paper_;
   TSize edge_;
   AnsiString lastFile_;
+  int lastError_ = 0;  // the errno of the last job's file, 0 when none was given
   TPrintDeviceInfo info_;
 };

@@ -46,4 +46,17 @@ TEST_F(ListWindowPrint, ThePrintButtonPrintsTheHitsUnderTheTabsCaption) {
   EXPECT_EQ(text.find("Index"), std::string::npos);  // the index column is not printed
 }
 
+// A file in a folder that is not there: the user is told why, and nothing is written.
+TEST_F(ListWindowPrint, AFileThatCannotBeWrittenIsToldWithTheReason) {
+  Show();
+  // As the file system names it (UTF-8); the message shows it in the program's text.
+  const std::string missing = dir / "Liste: M\xC3\xBCller/Teil 1.pdf";
+  log.AnswerPrint([&](PrintDialogRequest& request) { request.files.at(0) = missing; });
+  Click(list.btnDrucken);
+  ASSERT_FALSE(log.texts.empty());
+  EXPECT_EQ(log.texts.back(), "Die Datei \"" + (dir / "Liste: M\xFCller/Teil 1.pdf") +
+                                  "\" konnte nicht geschrieben werden: Verzeichnis nicht gefunden.");
+  EXPECT_FALSE(std::filesystem::exists(dir / "Liste: M\xC3\xBCller"));
+}
+
 }  // namespace

@@ -183,11 +183,18 @@ TEST_F(PrinterTest, TheFileNameKeepsItsBytes) {
   EXPECT_EQ(ReadBytes(fine_->FileName).substr(0, 5), "%PDF-");
 }
 
-TEST_F(PrinterTest, AFileThatCannotBeWrittenRefusesTheJob) {
+// The refusal names the system's reason: the user learns what to mend.
+TEST_F(PrinterTest, AFileThatCannotBeWrittenRefusesTheJobWithTheReason) {
   fine_->FileName = folder_ / "no such folder/fine.pdf";
   EXPECT_EQ(Refusal([] { Printer()->BeginDoc(); }),
-            "Die Datei \"" + fine_->FileName + "\" konnte nicht geschrieben werden.");
+            "Die Datei \"" + fine_->FileName +
+                "\" konnte nicht geschrieben werden: Verzeichnis nicht gefunden.");
   EXPECT_FALSE(Printer()->GetPrinting());
+
+  std::filesystem::create_directory(folder_ / "fine.pdf");
+  fine_->FileName = folder_ / "fine.pdf";
+  EXPECT_EQ(Refusal([] { Printer()->BeginDoc(); Printer()->EndDoc(); }),
+            "Die Datei \"" + fine_->FileName + "\" konnte nicht geschrieben werden: ist ein Verzeichnis.");
 }
 
 // Pages 2 to 3 of four reach the file; the range was that job's, the next prints all.
