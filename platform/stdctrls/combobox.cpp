@@ -12,6 +12,27 @@
 
 namespace {
 
+// The open list is at least as wide as its longest entry and DropDownWidth; the control keeps
+// its width. Qt's styles size an edit combo's list by the control alone.
+class DropDownCombo : public QComboBox {
+ public:
+  int leastWidth = 0;
+
+  void showPopup() override {
+    view()->setMinimumWidth(std::max(leastWidth, EntriesWidth()));
+    QComboBox::showPopup();
+  }
+
+ private:
+  int EntriesWidth() const {
+    QAbstractItemView* list = view();
+    int width = list->sizeHintForColumn(0) + 2 * list->frameWidth();
+    if (count() > maxVisibleItems())
+      width += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    return width;
+  }
+};
+
 QComboBox* Combo(QWidget* widget) { return static_cast<QComboBox*>(widget); }
 
 // The entries of the list, kept in the Qt combo box; each may carry an object.
@@ -72,7 +93,8 @@ class ComboItems : public TStrings {
 }  // namespace
 
 TComboBox::TComboBox(TComponent* AOwner)
-    : TWinControl(AOwner, new QComboBox), items_(std::make_unique<ComboItems>(Combo(Widget()))) {
+    : TWinControl(AOwner, new DropDownCombo),
+      items_(std::make_unique<ComboItems>(Combo(Widget()))) {
   SetTabStop(true);
   QComboBox* combo = Combo(Widget());
   combo->setInsertPolicy(QComboBox::NoInsert);
@@ -142,7 +164,7 @@ void TComboBox::SetItemIndex(int value) {
 
 void TComboBox::SetDropDownWidth(int value) {
   dropDownWidth_ = value;
-  Combo(Widget())->view()->setMinimumWidth(std::max(0, value));
+  static_cast<DropDownCombo*>(Widget())->leastWidth = std::max(0, value);
 }
 
 void TComboBox::SetDropDownCount(int value) {

@@ -25,7 +25,8 @@ class TComboBox : public TWinControl {
   // Rows the open list shows before it scrolls.
   int GetDropDownCount() const { return dropDownCount_; }
   void SetDropDownCount(int value);
-  // The width of the open list; it is never narrower than the control.
+  // The least width of the open list; it is never narrower than the control or its longest
+  // entry.
   int GetDropDownWidth() const { return dropDownWidth_; }
   void SetDropDownWidth(int value);
   int GetMaxLength() const { return maxLength_; }
