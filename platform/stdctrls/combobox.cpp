@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStyleOptionComboBox>
 #include <algorithm>
 
 #include "platform/controls/application.h"
@@ -34,6 +35,9 @@ class DropDownCombo : public QComboBox {
 };
 
 QComboBox* Combo(QWidget* widget) { return static_cast<QComboBox*>(widget); }
+
+// What a line edit keeps free beside its text: two pixels each side, and the caret's.
+constexpr int kEditMargins = 2 * 2 + 1;
 
 // The entries of the list, kept in the Qt combo box; each may carry an object.
 class ComboItems : public TStrings {
@@ -100,6 +104,13 @@ TComboBox::TComboBox(TComponent* AOwner)
   combo->setInsertPolicy(QComboBox::NoInsert);
   QObject::connect(combo, &QComboBox::activated, combo,
                    [this] { Application->HandleEvent([this] { Change(); }); });
+  // An entry the user chooses is selected from its end back to its start, so that it shows
+  // from its first letter and typing replaces it (the program's choices are quiet).
+  QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] {
+    if (QLineEdit* edit = combo->lineEdit())
+      edit->setSelection(static_cast<int>(edit->text().size()),
+                         -static_cast<int>(edit->text().size()));
+  });
   ApplyStyle();
   SetBounds(0, 0, 145, 21);
   ColorChanged();
@@ -212,6 +223,24 @@ void TComboBox::RealSetText(const AnsiString& value) {
     int index = combo->findText(ToQString(value), Qt::MatchFixedString);
     if (index >= 0 || value.empty()) combo->setCurrentIndex(index);
   }
+}
+
+// A text longer than the field shows from its first letter once the focus has left.
+void TComboBox::WMKillFocus() {
+  TWinControl::WMKillFocus();
+  if (QLineEdit* edit = Combo(Widget())->lineEdit()) edit->setCursorPosition(0);
+}
+
+int TComboBox::WidthToShow(const AnsiString& text) const {
+  QComboBox* combo = Combo(Widget());
+  QStyleOptionComboBox option;
+  option.initFrom(combo);
+  option.editable = combo->isEditable();
+  option.rect = QRect(0, 0, GetWidth(), GetHeight());
+  const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, combo);
+  return GetWidth() - field.width() + kEditMargins +
+         combo->fontMetrics().horizontalAdvance(ToQString(text));
 }
 
 bool TComboBox::TakesCharacters() const { return Combo(Widget())->isEditable(); }

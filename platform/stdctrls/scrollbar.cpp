@@ -11,8 +11,9 @@ namespace {
 QScrollBar* Bar(QWidget* widget) { return static_cast<QScrollBar*>(widget); }
 
 // Qt's styles draw no focus on a scroll bar, where the Windows bar shows it on its thumb. The
-// focused bar's thumb takes the selection colour, as clear as the other controls' marks, and a
-// dotted frame goes round the bar (the only mark when there is no thumb).
+// focused bar's thumb takes the selection colour, as clear as the other controls' marks (a bar
+// without a thumb, whose page shows everything, takes it along its whole track), and a dotted
+// frame goes round the bar.
 class FocusBar : public QScrollBar {
  public:
   FocusBar() : QScrollBar(Qt::Horizontal) {}
@@ -25,8 +26,10 @@ class FocusBar : public QScrollBar {
     initStyleOption(&bar);
     QRect thumb =
         style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider, this);
+    if (thumb.isEmpty())
+      thumb = style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarGroove, this);
     QPainter painter(this);
-    if (!thumb.isEmpty()) painter.fillRect(thumb.adjusted(1, 1, -1, -1), palette().highlight());
+    painter.fillRect(thumb.adjusted(1, 1, -1, -1), palette().highlight());
     QPen dotted(palette().color(QPalette::WindowText), 1, Qt::DotLine);
     painter.setPen(dotted);
     painter.setBrush(Qt::NoBrush);
