@@ -26,6 +26,16 @@ void TButton::SetDefault(bool value) {
 
 void TButton::CMFocusChanged(TWinControl* Focused) { ShowActive(Focused); }
 
+void TButton::WMSetFocus() {
+  TWinControl::WMSetFocus();
+  ShowActive(this);
+}
+
+void TButton::WMKillFocus() {
+  TWinControl::WMKillFocus();
+  ShowActive(nullptr);
+}
+
 void TButton::ShowActive(TWinControl* Focused) {
   Push(Widget())->setDefault(dynamic_cast<TButton*>(Focused) ? Focused == this : default_);
 }

@@ -23,6 +23,9 @@ class TButton : public TWinControl {
   void WMGetDlgCode(TWMGetDlgCode& Message) override;
   bool CMDialogKey(WORD Key, TShiftState Shift) override;
   void CMFocusChanged(TWinControl* Focused) override;
+  // The focus coming back from another window, or going to none.
+  void WMSetFocus() override;
+  void WMKillFocus() override;
 
  private:
   // The default frame marks the button Return presses: the focused button, else the default.
