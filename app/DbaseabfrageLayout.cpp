@@ -14,7 +14,9 @@ namespace {
 constexpr int kLineTops[] = {88, 144, 208, 264};  // the four lines of two criteria each
 constexpr int kHalfLefts[] = {24, 352};           // the first and second criterion of a line
 constexpr int kOperatorOffset = 104;
+constexpr int kOperatorWidth = 33;
 constexpr int kValueOffset = 144;
+constexpr int kValueWidth = 121;
 constexpr int kRowHeight = 21;
 
 TLabel* Heading(TComponent* owner, TWinControl* parent, int left, int top,
@@ -147,8 +149,14 @@ void TfrmDbaseAbfrage::PlaceCriteria() {
     const int top = kLineTops[j / 2];
     const int left = kHalfLefts[j % 2];
     TComboBox* field = Place<TComboBox>(this, Panel1, left, top, 97, kRowHeight);
-    TComboBox* op = Place<TComboBox>(this, Panel1, left + kOperatorOffset, top, 33, kRowHeight);
-    TEdit* value = Place<TEdit>(this, Panel1, left + kValueOffset, top, 121, kRowHeight);
+    TComboBox* op =
+        Place<TComboBox>(this, Panel1, left + kOperatorOffset, top, kOperatorWidth, kRowHeight);
+    // An operator of two characters shows whole where the system font runs wider than the
+    // designed one; the value edit gives up the room and keeps its right edge.
+    const int wider = std::max(0, op->WidthToShow(">=") - kOperatorWidth);
+    op->SetWidth(kOperatorWidth + wider);
+    TEdit* value = Place<TEdit>(this, Panel1, left + kValueOffset + wider, top, kValueWidth - wider,
+                                kRowHeight);
     this->*kFieldCombos[j] = field;
     this->*kOperatorCombos[j] = op;
     this->*kValueEdits[j] = value;

@@ -60,19 +60,24 @@ AnsiString CartLine(int& errors) {
 }
 
 // The export's buttons are off while it waits for the query and the user, so that a second
-// press cannot start another export inside it.
+// press cannot start another export inside it. Turning off the focused button takes the
+// window's focus away; it comes back to that control, so that keys reach the window again.
 class ButtonsOff {
  public:
-  explicit ButtonsOff(std::initializer_list<TButton*> buttons) : buttons_(buttons) {
+  ButtonsOff(TForm& form, std::initializer_list<TButton*> buttons)
+      : form_(form), focused_(form.GetActiveControl()), buttons_(buttons) {
     for (TButton* button : buttons_) button->SetEnabled(false);
   }
   ~ButtonsOff() {
     for (TButton* button : buttons_) button->SetEnabled(true);
+    if (focused_ && form_.GetVisible() && focused_->CanFocus()) focused_->SetFocus();
   }
   ButtonsOff(const ButtonsOff&) = delete;
   ButtonsOff& operator=(const ButtonsOff&) = delete;
 
  private:
+  TForm& form_;
+  TWinControl* focused_;
   std::vector<TButton*> buttons_;
 };
 
@@ -83,7 +88,7 @@ void TfrmWarenkorbExportieren::Button1Click(TObject* /*Sender*/) {
   // make files without end.
   if (!CheckMaximum()) return;
   const int lines = edtAnzahlProDatei->GetInt();
-  ButtonsOff off{Button1, btnCSVDatei};
+  ButtonsOff off(*this, {Button1, btnCSVDatei});
   StatusBar1->SetSimpleText("selektiere: Bezugsquelle=Reichelt + bestellen=ja");
   Application->ProcessMessages();
   dbase_warten(1000);

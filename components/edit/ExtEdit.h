@@ -307,6 +307,11 @@ class TExtEdit : public TEditLook<TCustomEdit> {
   CharVerdict FilterRange(char Key);
   void AfterPassing(char Key);
   void AfterTyping();
+  // A Ctrl shortcut, past the filter's rules.
+  void TypeShortcut(TWMChar& Message);
+  // Modified as the platform edit has it, and the lookup list, after the value may have
+  // changed.
+  void NoteEdited();
   // The key-down filter (ExtEditKeys.cpp); true when it handled the key.
   bool FilterKeyDown(WORD Key, TShiftState Shift);
   // The clipboard (ExtEditClipboard.cpp): the selected part of the value; the value with the
@@ -318,6 +323,8 @@ class TExtEdit : public TEditLook<TCustomEdit> {
   bool InsertChecked(const AnsiString& Inserted);
   // The part of an inserted text that fits MaxLength.
   AnsiString FittingMaxLength(const AnsiString& Pasted) const;
+  // The longest head of an inserted text that keeps the value within LengthLimit.
+  AnsiString FittingLengthLimit(const AnsiString& Inserted) const;
   // The value character (window index) nearest a client point.
   int ValueCharAt(TPoint ClientPoint) const;
   void DragSelection();

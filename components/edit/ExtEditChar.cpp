@@ -12,6 +12,15 @@ namespace {
 bool IsEditingKey(char c) { return c == '\b' || c == '\t' || c == '\r'; }
 bool IsRangeSeparator(char c) { return c == ',' || c == '-' || c == ';'; }
 constexpr int kKeypadBit = 1 << 22;
+constexpr char kCtrlA = '\x01';
+
+// Ctrl with a letter types a control code, which is the edit's shortcut (select all, copy,
+// cut, paste, undo) and never a character of the value; Ctrl+H, I and M type Backspace, Tab
+// and Enter, which keep their rules.
+bool IsShortcut(char c) {
+  const auto code = static_cast<unsigned char>(c);
+  return code >= 1 && code <= 26 && !IsEditingKey(c) && c != '\n' && GetKeyState(VK_CONTROL) < 0;
+}
 
 int Count(const AnsiString& text, char c) {
   return static_cast<int>(std::count(text.begin(), text.end(), c));
@@ -19,6 +28,7 @@ int Count(const AnsiString& text, char c) {
 }  // namespace
 
 void TExtEdit::WMChar(TWMChar& Message) {
+  if (IsShortcut(static_cast<char>(Message.CharCode))) return TypeShortcut(Message);
   switch (FilterChar(Message)) {
     case CharVerdict::Refused:
     case CharVerdict::Consumed: return;
@@ -90,6 +100,17 @@ TExtEdit::CharVerdict TExtEdit::FilterByType(char& Key) {
                                                                 : CharVerdict::OutsideType;
   }
   return CharVerdict::Pass;
+}
+
+// The platform edit runs the shortcut; select all takes the value, not the Prefix and Suffix
+// around it.
+void TExtEdit::TypeShortcut(TWMChar& Message) {
+  TCustomEdit::WMChar(Message);
+  if (Message.CharCode == static_cast<unsigned char>(kCtrlA)) {
+    SetSelStart(PrefixLength());
+    SetSelLength(static_cast<int>(GetText().size()));
+  }
+  NoteEdited();
 }
 
 // Floats and money. Money takes no thousand separator from the keyboard: AutoSeparators puts
@@ -190,6 +211,10 @@ void TExtEdit::AfterTyping() {
     if (static_cast<int>(StripThousandSep(before).size()) == LengthLimit)
       PostMessage(GetHandle(), WM_KEYDOWN, VK_TAB, 0);
   }
+  NoteEdited();
+}
+
+void TExtEdit::NoteEdited() {
   if (TCustomEdit::GetModified()) SetModified(true);
   UpdateLookup();
 }

@@ -1,6 +1,6 @@
 // Cut, copy and paste, each open to a veto. A paste passes the rules typing does: the edit
-// type's characters, the sign, the length limit; only the clipboard text's first line is
-// taken.
+// type's characters, the sign, the length limit (a longer text is cut to it); only the
+// clipboard text's first line is taken.
 #include <algorithm>
 
 #include "components/edit/EditChars.h"
@@ -53,8 +53,32 @@ AnsiString TExtEdit::FittingMaxLength(const AnsiString& Pasted) const {
   return Pasted.substr(0, static_cast<std::size_t>(std::max(0, maxLength - kept)));
 }
 
+// Counted as typing counts it: the characters before the decimal separator, thousand
+// separators not. A decimal separator in the inserted text ends the count there, so a text
+// that brings one may fit whole where its digits alone would not.
+AnsiString TExtEdit::FittingLengthLimit(const AnsiString& Inserted) const {
+  const AnsiString value = GetText();
+  const auto start = static_cast<std::size_t>(ValueSelStart());
+  const AnsiString before = value.substr(0, start);
+  if (LengthLimit <= 0 || before.find(DecimalSeparator) != AnsiString::npos) return Inserted;
+  const int head = FixedLength(before) - 1;
+  const int tail =
+      FixedLength(value.substr(start + static_cast<std::size_t>(ValueSelLength()))) - 1;
+  int counted = 0;
+  std::size_t fits = AnsiString::npos;
+  for (std::size_t k = 0; k < Inserted.size(); ++k) {
+    const char c = Inserted[k];
+    if (c == DecimalSeparator)
+      return head + counted <= LengthLimit ? Inserted : Inserted.substr(0, fits);
+    if (c != ThousandSeparator) ++counted;
+    if (fits == AnsiString::npos && head + counted + tail > LengthLimit) fits = k;
+  }
+  return Inserted.substr(0, fits);
+}
+
+// A text longer than the room is cut to it, as a desktop edit with a length limit does.
 bool TExtEdit::InsertChecked(const AnsiString& Inserted) {
-  const AnsiString Pasted = FittingMaxLength(Inserted);
+  const AnsiString Pasted = FittingMaxLength(FittingLengthLimit(Inserted));
   if (Pasted.empty() && !Inserted.empty()) return false;
   const int start = PrefixLength() + ValueSelStart();
   const bool selected = ValueSelLength() > 0;

@@ -1,5 +1,6 @@
 #include "platform/controls/forms.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -198,8 +199,12 @@ void TForm::Deactivated() {
 int TForm::ShowModal() {
   if (GetVisible() || modal_) throw EInvalidOperation("Cannot make a visible window modal");
   // Undoes the modal state however the showing ends, an exception from a handler included.
+  // The window that was active gets the activation back, as the class library gives it: the
+  // window system need not (without a window manager nothing would be active, and no key
+  // would reach a window).
   struct ModalState {
     TForm* form;
+    QPointer<QWidget> active{QApplication::activeWindow()};
     explicit ModalState(TForm* f) : form(f) {
       form->modal_ = true;
       form->Widget()->setWindowModality(Qt::ApplicationModal);
@@ -208,6 +213,7 @@ int TForm::ShowModal() {
       form->Hide();
       form->Widget()->setWindowModality(Qt::NonModal);
       form->modal_ = false;
+      if (active && active != form->Widget() && active->isVisible()) active->activateWindow();
     }
   } state(this);
   ModalResult = mrNone;
@@ -300,6 +306,7 @@ void TForm::SetFocusedControl(TWinControl* control) {
   for (TWinControl* c = control; c && c != common && c != this; c = c->GetParent())
     entered.push_back(c);
   for (auto it = entered.rbegin(); it != entered.rend(); ++it) (*it)->DoEnter();
+  CMFocusChanged(control);
 }
 
 void TForm::ControlGone(TControl* control) {

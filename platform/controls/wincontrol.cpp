@@ -43,6 +43,11 @@ void TWinControl::ControlRemoved(TControl* control) {
 
 // ---- Focus and tab order ----
 
+void TWinControl::CMFocusChanged(TWinControl* Focused) {
+  for (TControl* child : controls_)
+    if (auto* win = dynamic_cast<TWinControl*>(child)) win->CMFocusChanged(Focused);
+}
+
 bool TWinControl::CanFocus() const {
   const TControl* form = GetParentForm(const_cast<TWinControl*>(this));
   if (!form) return false;

@@ -72,6 +72,9 @@ class TWinControl : public TControl {
   virtual void WMKillFocus();
   virtual void DoEnter();
   virtual void DoExit();
+  // The form's focused control is now Focused (nullptr for none); the base hands it to each
+  // child. Buttons show by it which one Return presses.
+  virtual void CMFocusChanged(TWinControl* Focused);
   virtual void KeyDown(WORD& Key, TShiftState Shift);
   virtual void KeyUp(WORD& Key, TShiftState Shift);
   virtual void KeyPress(char& Key);

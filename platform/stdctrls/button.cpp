@@ -20,7 +20,24 @@ TButton::TButton(TComponent* AOwner) : TWinControl(AOwner, new QPushButton) {
 
 void TButton::SetDefault(bool value) {
   default_ = value;
-  Push(Widget())->setDefault(value);
+  TForm* form = GetParentForm(this);
+  ShowActive(form ? form->GetActiveControl() : nullptr);
+}
+
+void TButton::CMFocusChanged(TWinControl* Focused) { ShowActive(Focused); }
+
+void TButton::WMSetFocus() {
+  TWinControl::WMSetFocus();
+  ShowActive(this);
+}
+
+void TButton::WMKillFocus() {
+  TWinControl::WMKillFocus();
+  ShowActive(nullptr);
+}
+
+void TButton::ShowActive(TWinControl* Focused) {
+  Push(Widget())->setDefault(dynamic_cast<TButton*>(Focused) ? Focused == this : default_);
 }
 
 void TButton::Click() {

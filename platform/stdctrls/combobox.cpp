@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStyleOptionComboBox>
 #include <algorithm>
 
 #include "platform/controls/application.h"
@@ -12,7 +13,31 @@
 
 namespace {
 
+// The open list is at least as wide as its longest entry and DropDownWidth; the control keeps
+// its width. Qt's styles size an edit combo's list by the control alone.
+class DropDownCombo : public QComboBox {
+ public:
+  int leastWidth = 0;
+
+  void showPopup() override {
+    view()->setMinimumWidth(std::max(leastWidth, EntriesWidth()));
+    QComboBox::showPopup();
+  }
+
+ private:
+  int EntriesWidth() const {
+    QAbstractItemView* list = view();
+    int width = list->sizeHintForColumn(0) + 2 * list->frameWidth();
+    if (count() > maxVisibleItems())
+      width += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    return width;
+  }
+};
+
 QComboBox* Combo(QWidget* widget) { return static_cast<QComboBox*>(widget); }
+
+// What a line edit keeps free beside its text: two pixels each side, and the caret's.
+constexpr int kEditMargins = 2 * 2 + 1;
 
 // The entries of the list, kept in the Qt combo box; each may carry an object.
 class ComboItems : public TStrings {
@@ -72,12 +97,20 @@ class ComboItems : public TStrings {
 }  // namespace
 
 TComboBox::TComboBox(TComponent* AOwner)
-    : TWinControl(AOwner, new QComboBox), items_(std::make_unique<ComboItems>(Combo(Widget()))) {
+    : TWinControl(AOwner, new DropDownCombo),
+      items_(std::make_unique<ComboItems>(Combo(Widget()))) {
   SetTabStop(true);
   QComboBox* combo = Combo(Widget());
   combo->setInsertPolicy(QComboBox::NoInsert);
   QObject::connect(combo, &QComboBox::activated, combo,
                    [this] { Application->HandleEvent([this] { Change(); }); });
+  // An entry the user chooses is selected from its end back to its start, so that it shows
+  // from its first letter and typing replaces it (the program's choices are quiet).
+  QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] {
+    if (QLineEdit* edit = combo->lineEdit())
+      edit->setSelection(static_cast<int>(edit->text().size()),
+                         -static_cast<int>(edit->text().size()));
+  });
   ApplyStyle();
   SetBounds(0, 0, 145, 21);
   ColorChanged();
@@ -142,7 +175,7 @@ void TComboBox::SetItemIndex(int value) {
 
 void TComboBox::SetDropDownWidth(int value) {
   dropDownWidth_ = value;
-  Combo(Widget())->view()->setMinimumWidth(std::max(0, value));
+  static_cast<DropDownCombo*>(Widget())->leastWidth = std::max(0, value);
 }
 
 void TComboBox::SetDropDownCount(int value) {
@@ -190,6 +223,24 @@ void TComboBox::RealSetText(const AnsiString& value) {
     int index = combo->findText(ToQString(value), Qt::MatchFixedString);
     if (index >= 0 || value.empty()) combo->setCurrentIndex(index);
   }
+}
+
+// A text longer than the field shows from its first letter once the focus has left.
+void TComboBox::WMKillFocus() {
+  TWinControl::WMKillFocus();
+  if (QLineEdit* edit = Combo(Widget())->lineEdit()) edit->setCursorPosition(0);
+}
+
+int TComboBox::WidthToShow(const AnsiString& text) const {
+  QComboBox* combo = Combo(Widget());
+  QStyleOptionComboBox option;
+  option.initFrom(combo);
+  option.editable = combo->isEditable();
+  option.rect = QRect(0, 0, GetWidth(), GetHeight());
+  const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, combo);
+  return GetWidth() - field.width() + kEditMargins +
+         combo->fontMetrics().horizontalAdvance(ToQString(text));
 }
 
 bool TComboBox::TakesCharacters() const { return Combo(Widget())->isEditable(); }

@@ -25,7 +25,8 @@ class TComboBox : public TWinControl {
   // Rows the open list shows before it scrolls.
   int GetDropDownCount() const { return dropDownCount_; }
   void SetDropDownCount(int value);
-  // The width of the open list; it is never narrower than the control.
+  // The least width of the open list; it is never narrower than the control or its longest
+  // entry.
   int GetDropDownWidth() const { return dropDownWidth_; }
   void SetDropDownWidth(int value);
   int GetMaxLength() const { return maxLength_; }
@@ -38,6 +39,8 @@ class TComboBox : public TWinControl {
   // The character boundary of the edit field nearest a client point (EM_CHARFROMPOS of the
   // field); 0 without one.
   int CharFromPos(const TPoint& point) const;
+  // The width the control needs to show the text whole in its field, in its font.
+  int WidthToShow(const AnsiString& text) const;
   void Clear();
 
   TNotifyEvent OnChange;
@@ -48,6 +51,7 @@ class TComboBox : public TWinControl {
   AnsiString RealGetText() const override;
   void RealSetText(const AnsiString& value) override;
   bool TakesCharacters() const override;
+  void WMKillFocus() override;
   void WMGetDlgCode(TWMGetDlgCode& Message) override;
 
  private:

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QScrollBar>
-#include <QStyleOptionFocusRect>
 #include <QStyleOptionSlider>
 #include <algorithm>
 
@@ -11,8 +10,10 @@
 namespace {
 QScrollBar* Bar(QWidget* widget) { return static_cast<QScrollBar*>(widget); }
 
-// Qt's styles draw no focus on a scroll bar, where the Windows bar shows it on its thumb: the
-// style's focus frame goes inside the thumb, or inside the bar when there is no thumb.
+// Qt's styles draw no focus on a scroll bar, where the Windows bar shows it on its thumb. The
+// focused bar's thumb takes the selection colour, as clear as the other controls' marks (a bar
+// without a thumb, whose page shows everything, takes it along its whole track), and a dotted
+// frame goes round the bar.
 class FocusBar : public QScrollBar {
  public:
   FocusBar() : QScrollBar(Qt::Horizontal) {}
@@ -25,11 +26,14 @@ class FocusBar : public QScrollBar {
     initStyleOption(&bar);
     QRect thumb =
         style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider, this);
-    QStyleOptionFocusRect mark;
-    mark.initFrom(this);
-    mark.rect = (thumb.isEmpty() ? rect() : thumb).adjusted(2, 2, -2, -2);
+    if (thumb.isEmpty())
+      thumb = style()->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarGroove, this);
     QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &mark, &painter, this);
+    painter.fillRect(thumb.adjusted(1, 1, -1, -1), palette().highlight());
+    QPen dotted(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+    painter.setPen(dotted);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
   }
 };
 }  // namespace

@@ -119,4 +119,28 @@ TEST_F(EntryForm, EscLeavesWithoutSavingAsTheCancelButtonDoes) {
   EXPECT_EQ(Stored(record, kMainBoard1), count);
 }
 
+// Ctrl+A in a designation at its limit and in a price, each followed by typing, replaces the
+// whole value, and OK saves what was typed.
+TEST_F(EntryForm, CtrlAThenTypingReplacesAFullDesignationAndAPrice) {
+  const long record = dbase_indexdsnr(2);
+  Store(record, {{kDesignation, AnsiString(40, 'W')}, {kUnitPrice, "     0.000"}});
+  Open(2);
+  ShowActive(form);
+  ASSERT_EQ(form.edtKalvento_Bezeichnun->GetText(), AnsiString(40, 'W'));
+  form.edtKalvento_Bezeichnun->SetFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+  QTest::keyClicks(QApplication::focusWidget(), "Neu");
+  form.edtKalvento_Einzelprei->SetFocus();
+  ASSERT_EQ(form.edtKalvento_Einzelprei->GetText(), "0,000");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(QApplication::focusWidget(), "1,5");
+  Click(form.btnOK);
+  EXPECT_FALSE(form.GetVisible());
+  EXPECT_EQ(Stored(record, kDesignation), "Neu");
+  EXPECT_EQ(Stored(record, kUnitPrice), "1,500");
+}
+
 }  // namespace

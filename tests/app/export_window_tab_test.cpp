@@ -1,6 +1,7 @@
 // The export window by the keyboard: it opens in the most lines per file, Tab goes on to the
 // two export buttons and passes the instructions, which a user only reads; every stop shows
-// that it has the focus, and Esc closes the window, which has no cancel button.
+// that it has the focus, and Esc closes the window, which has no cancel button, after an
+// export too.
 #include "ExportWindowTest.h"
 #include "focus_marks.h"
 #include "tab_walk.h"
@@ -24,6 +25,23 @@ class ExportWindowKeys : public ExportWindow {
       QApplication::processEvents();  // keys the controls posted
       if (form.ModalResult == mrNone) form.ModalResult = mrAbort;
     });
+  }
+  // Presses the button by the keyboard, into the file "<name>.csv", and then Esc where the
+  // focus is; the window's modal result.
+  int ExportByKeys(TButton* button, const std::string& name) {
+    std::string focused = "not shown";
+    ShowActive([&] {
+      button->SetFocus();
+      log.Answer(AnsiString(Path(name + ".csv")));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+      QApplication::processEvents();  // the window system's answers
+      focused = FocusedName(Controls());
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    const int result = form.ShowModal();
+    EXPECT_EQ(focused, name);
+    EXPECT_TRUE(Exists(Path(name + ".csv")));
+    return result;
   }
   NamedControls Controls() {
     return {NAMED(form, Memo1), NAMED(form, edtAnzahlProDatei), NAMED(form, Button1),
@@ -75,6 +93,17 @@ TEST_F(ExportWindowKeys, EscClosesTheWindowAsItsFrameDoes) {
   });
   EXPECT_EQ(form.ShowModal(), mrCancel);
   EXPECT_EQ(log.texts, std::vector<AnsiString>{});  // no export ran
+}
+
+// Each export started from its button by the keyboard gives the focus back to that button,
+// so that Esc closes the window at once: the cart export turns its buttons off meanwhile and
+// runs the query window.
+TEST_F(ExportWindowKeys, AfterTheCartExportTheFocusIsBackOnItsButtonAndEscCloses) {
+  EXPECT_EQ(ExportByKeys(form.Button1, "Button1"), mrCancel);
+}
+
+TEST_F(ExportWindowKeys, AfterTheGeneralExportTheFocusIsBackOnItsButtonAndEscCloses) {
+  EXPECT_EQ(ExportByKeys(form.btnCSVDatei, "btnCSVDatei"), mrCancel);
 }
 
 }  // namespace

@@ -22,16 +22,19 @@ TEST_F(QueryWindow, ControlsStandAtTheirPlaces) {
   EXPECT_EQ(form.GetCaption(), "Datenbankabfrage");
   EXPECT_EQ(form.GetWidth(), 696);
   EXPECT_EQ(form.GetHeight(), 571);
+  // Operators take the room ">=" needs in the system's font from the value edit beside them.
+  const int wider = form.cbo2->GetWidth() - 33;
+  EXPECT_GE(wider, 0);
   const Place places[] = {
       {form.Panel1, 24, 32, 649, 441},
       {form.cbo1, 24, 88, 97, 21},
-      {form.cbo2, 128, 88, 33, 21},
-      {form.cbo3, 168, 88, 121, 21},
+      {form.cbo2, 128, 88, 33 + wider, 21},
+      {form.cbo3, 168 + wider, 88, 121 - wider, 21},
       {form.cbo4, 352, 88, 97, 21},
-      {form.cbo6, 496, 88, 121, 21},
+      {form.cbo6, 496 + wider, 88, 121 - wider, 21},
       {form.cbo7, 24, 144, 97, 21},
       {form.cbo13, 24, 208, 97, 21},
-      {form.cbo24, 496, 264, 121, 21},
+      {form.cbo24, 496 + wider, 264, 121 - wider, 21},
       {form.cbo25, 24, 328, 121, 21},
       {form.cbo26, 168, 328, 121, 21},
       {form.edtBeschreibung1, 24, 384, 561, 21},

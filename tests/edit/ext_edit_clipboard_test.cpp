@@ -39,7 +39,7 @@ TEST_P(EditClipboard, PasteFollowsSignAndLengthLimit) {
   EXPECT_EQ(PasteInto(etNumeric, "1", "5-", 1), "1|");  // a minus only in front
   EXPECT_EQ(PasteInto(etNumeric, "12", "-", 1), "1|2");
   edit->LengthLimit = 3;
-  EXPECT_EQ(PasteInto(etNumeric, "1", "234", 1), "1|");
+  EXPECT_EQ(PasteInto(etNumeric, "1", "234", 1), "123|");  // cut to the limit
   EXPECT_EQ(PasteInto(etNumeric, "1", "23", 1), "123|");
   EXPECT_EQ(PasteInto(etNumeric, "123", "45", 0, 3), "[45]");
 }

@@ -101,7 +101,6 @@ void PrintSetupForm::Build(bool setupOnly) {
   printers = new QComboBox;
   file = new QLineEdit;
   browse = new QPushButton(Text("Du&rchsuchen..."));
-  browse->setAutoDefault(false);  // Return confirms the dialog, wherever the focus is
   auto* printer = new QGridLayout;
   auto* name = new QLabel(Text("&Name:"));
   name->setBuddy(printers);
@@ -158,7 +157,6 @@ void PrintSetupForm::Build(bool setupOnly) {
   auto* buttons = new QDialogButtonBox;
   ok = buttons->addButton(Text("OK"), QDialogButtonBox::AcceptRole);
   buttons->addButton(Text("Abbrechen"), QDialogButtonBox::RejectRole);
-  ok->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -172,6 +170,7 @@ void PrintSetupForm::Build(bool setupOnly) {
   layout->addLayout(copyRow);
   layout->addWidget(Group("Optionen", options));
   layout->addWidget(buttons);
+  ok->setDefault(true);  // once in the dialog, which keeps it as its own default
 
   // The pages of a range are chosen by choosing a range.
   auto ranged = [this] {

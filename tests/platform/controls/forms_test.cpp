@@ -32,6 +32,25 @@ class LoggedForm : public TForm {
 
 void Later(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
 
+// The window the modal one came from is active again once it closes, with the focus where it
+// was, so keys reach it at once.
+TEST(Form, AModalWindowGivesTheActivationBackToTheWindowItCameFrom) {
+  TForm owner(nullptr);
+  auto* button = new TButton(&owner);
+  button->SetParent(&owner);
+  owner.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(owner.Widget()));
+  button->SetFocus();
+  TForm modal(nullptr);
+  Later([&] {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(modal.Widget()));
+    modal.ModalResult = mrOk;
+  });
+  EXPECT_EQ(modal.ShowModal(), mrOk);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(owner.Widget()));
+  EXPECT_TRUE(button->Focused());
+}
+
 TEST(Form, SizeIncludesTheFrameAndTheWidgetIsTheClientArea) {
   TForm form(nullptr);
   form.SetBounds(10, 20, 674, 390);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -207,6 +208,53 @@ TEST_F(Keyboard, EnterPressesTheDefaultButtonAndEscTheCancelButton) {
   EXPECT_EQ(clicks, (std::vector<std::string>{"ok", "cancel", "other"}));
   // The form takes the key-down; the key-up reaches the control as it does on Windows.
   EXPECT_EQ(log.entries, (std::vector<std::string>{"edit up 13", "edit up 27"}));
+}
+
+// Return presses the focused button, else the default one, and the default frame shows which:
+// it follows the focus to a button and comes back to the default when the focus leaves it.
+TEST_F(Keyboard, TheDefaultFrameFollowsTheFocusedButtonAndComesBack) {
+  auto* ok = Add<TButton>(8, 60);
+  ok->ModalResult = mrOk;
+  ok->SetDefault(true);
+  auto* cancel = Add<TButton>(100, 60);
+  cancel->ModalResult = mrCancel;
+  cancel->Cancel = true;
+  auto framed = [](TButton* button) {
+    return static_cast<QPushButton*>(button->Widget())->isDefault();
+  };
+  std::vector<bool> frames;
+  auto note = [&] { frames.insert(frames.end(), {framed(ok), framed(cancel)}); };
+  auto showWith = [&](std::function<void()> keys) {
+    QTimer::singleShot(0, [&, keys] {
+      if (QTest::qWaitForWindowActive(form.Widget())) {
+        edit->SetFocus();
+        keys();
+      }
+      if (form.ModalResult == mrNone) form.ModalResult = mrAbort;
+    });
+    return form.ShowModal();
+  };
+  EXPECT_EQ(showWith([&] {
+              note();
+              Type(Qt::Key_Tab);  // OK
+              note();
+              Type(Qt::Key_Tab);  // the cancel button
+              note();
+              Type(Qt::Key_Tab);  // the edit again
+              note();
+              QTest::keyClicks(Focus(), "Liste.pdf");
+              Type(Qt::Key_Return);
+            }),
+            mrOk);
+  EXPECT_EQ(frames, (std::vector<bool>{true, false, true, false, false, true, true, false}));
+  EXPECT_EQ(edit->GetText(), "Liste.pdf");
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space})
+    EXPECT_EQ(showWith([&] {
+                Type(Qt::Key_Tab);
+                Type(Qt::Key_Tab);
+                Type(key);
+              }),
+              mrCancel);
 }
 
 // A form without a cancel button closes on the Esc its controls leave, when it asks for it;

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColor>
+#include <QDir>
 #include <QImage>
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -85,6 +89,41 @@ TEST_F(FocusMark, EachKindOfControlShowsItWhileTabHoldsTheFocusThere) {
     before = control;
     beforeUnfocused = unfocused;
   }
+}
+
+// The pixels that the focus changes clearly (by more than a third of the scale in a colour).
+int MarkPixels(const QImage& focused, const QImage& unfocused) {
+  int count = 0;
+  for (int y = 0; y < focused.height(); ++y)
+    for (int x = 0; x < focused.width(); ++x) {
+      const QColor a = focused.pixelColor(x, y), b = unfocused.pixelColor(x, y);
+      const int change = std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                   std::abs(a.blue() - b.blue())});
+      if (change > 85) ++count;
+    }
+  return count;
+}
+
+// A scroll bar's mark is as clear as a button's, with a range and without one. Pictures of
+// the focused bars are kept in $KALVENTO_PICTURE_DIR when that is set.
+TEST_F(FocusMark, AScrollBarsMarkIsAsClearAsAButtons) {
+  ShowActive();
+  edit->SetFocus();
+  std::vector<int> marked;
+  for (auto [control, name] : stops) {
+    QImage unfocused = Picture(control);
+    control->SetFocus();
+    QImage focused = Picture(control);
+    marked.push_back(MarkPixels(focused, unfocused));
+    if (const char* keep = std::getenv("KALVENTO_PICTURE_DIR");
+        keep && name.find("bar") != name.npos)
+      focused.save(
+          QDir(keep).filePath(QString::fromStdString("focus-" + name + ".png").replace(' ', '-')));
+  }
+  const int button = marked[0];
+  EXPECT_GT(button, 0);
+  EXPECT_GE(marked[4], button);  // the scroll bar
+  EXPECT_GE(marked[5], button);  // the bar without range
 }
 
 // Qt forgets at every hiding that a window shows focus marks; in a window shown again the
