@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
+#include "platform/core/error_text.h"
 #include "platform/core/files.h"
 
 int DbaseOpenHandle(const AnsiString& name, int& error) {
@@ -52,7 +52,7 @@ FilePtr DbaseStreamOver(int handle) {
 
 AnsiString DbaseReasonText(int error) {
   const AnsiString text = DbaseErrorText(error);
-  return text.empty() ? AnsiString(std::strerror(error)) : text;
+  return text.empty() ? SystemErrorText(error) : text;
 }
 
 std::size_t DbaseReadAt(int handle, off_t position, void* buffer, std::size_t length,

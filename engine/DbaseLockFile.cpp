@@ -75,11 +75,8 @@ bool NoHardLinks(int error) {
 // Reads what the handle holds, up to the size of any lock; false with `error` set otherwise.
 bool ReadSmall(int handle, std::string& bytes, int& error) {
   bytes.resize(kDbaseLockMaxSize + 1);
-  errno = 0;
-  const std::size_t got = DbaseReadAt(handle, 0, bytes.data(), bytes.size());
-  if (errno != 0 && got < bytes.size()) error = errno;
-  else if (got > static_cast<std::size_t>(kDbaseLockMaxSize)) error = EFBIG;
-  else error = 0;
+  const std::size_t got = DbaseReadAt(handle, 0, bytes.data(), bytes.size(), &error);
+  if (error == 0 && got > static_cast<std::size_t>(kDbaseLockMaxSize)) error = EFBIG;
   bytes.resize(got);
   return error == 0;
 }

@@ -42,6 +42,11 @@ int TryLock(int handle) {
 DbaseLockGuard::DbaseLockGuard(const std::string& lockPath)
     : path_(ExtractFilePath(lockPath) + kFileName) {
   handle_ = DbaseOpenInLockFolder(path_, O_RDWR | O_CREAT, kGuardMode, error_);
+  // A guard an older copy made under its umask may be another user's to write. A local flock
+  // needs no more than reading; where the file system wants writing, the flock fails below
+  // (EBADF) and the lock is refused, never taken unguarded.
+  if (handle_ < 0 && error_ == EACCES)
+    handle_ = DbaseOpenInLockFolder(path_, O_RDONLY, 0, error_);
   if (handle_ < 0) return;
   OpenToAll(handle_);
   if (!Wait()) {
@@ -56,9 +61,9 @@ DbaseLockGuard::~DbaseLockGuard() {
 }
 
 bool DbaseLockGuard::Wait() {
-  const auto until = std::chrono::steady_clock::now() + kWait;
   error_ = TryLock(handle_);
   if (error_ == EWOULDBLOCK) DbaseLockStepReached(DbaseLockStep::GuardBusy);
+  const auto until = std::chrono::steady_clock::now() + kWait;
   while (error_ == EWOULDBLOCK && std::chrono::steady_clock::now() < until) {
     std::this_thread::sleep_for(kPause);
     error_ = TryLock(handle_);

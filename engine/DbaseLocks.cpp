@@ -50,9 +50,12 @@ Decision HeldBy(const DbaseLockHolder& holder) {
 
 // A lock that cannot be written, read or guarded protects nothing: the record is refused as
 // if another held it, naming the file at fault.
+Decision NotLockable(const std::string& path, const AnsiString& why) {
+  return {"Der aufgerufene Datensatz kann nicht gesperrt werden: " + path + ": " + why};
+}
+
 Decision NotLockable(const std::string& path, int error) {
-  return {"Der aufgerufene Datensatz kann nicht gesperrt werden: " + path + ": " +
-          DbaseLockFolderReason(error)};
+  return NotLockable(path, DbaseLockFolderReason(error));
 }
 
 // The decision; nothing when the lock was given back between this copy's failed creation and
@@ -116,8 +119,7 @@ int dbase_sperren(const AnsiString& sperrbasis, long satznummer, const AnsiStrin
   if (!own.Written()) return Decided(NotLockable(path, own.Error()));
   for (int attempt = 0; attempt < kAttempts; ++attempt)
     if (std::optional<Decision> decision = Attempt(own, mine)) return Decided(*decision);
-  return Decided({"Der aufgerufene Datensatz kann nicht gesperrt werden: " + path +
-                  ": wird fortlaufend neu vergeben"});
+  return Decided(NotLockable(path, "wird fortlaufend neu vergeben"));
 }
 
 // Only a lock that still names this copy is removed: past midnight another copy may have

@@ -211,7 +211,7 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
   DbaseRecordPass pass(dbase_tabelle, ReadFields(criteria, sortField2, keep));
   const long records = pass.Count();
   bool checkStored = false;
-  long unlanded = -1;  // the record checked last in the pass's block, if it was not copied
+  long uncopied = -1;  // the record checked last in the pass's block, if it was not copied
   long r = 0;
   for (; r < records; ++r) {
     // Only the loop reads the progress: it is worked out for it, as of the record before.
@@ -222,19 +222,19 @@ void DbaseRunQuery(ResultIndex& index, DbaseHitValues* keep) {
     }
     const char* stored = checkStored ? pass.Stored(r) : nullptr;
     if (stored && (stored[0] == '*' || !IsHit(criteria, anyUsed, stored))) {
-      unlanded = r;
+      uncopied = r;
       continue;
     }
     // The file ends before the count it had: the buffer holds no record of this number.
     const int read = pass.Read(r);
     if (read == -2) break;
-    unlanded = -1;
+    uncopied = -1;
     if (read == -3 || (!stored && !IsHit(criteria, anyUsed))) continue;
     TakeHit(static_cast<uint32_t>(r), sortField2, runSorts ? &sorted : nullptr, index);
     if (keep) DbaseKeepHitValue(*keep);
     ++hits;
   }
-  if (unlanded >= 0) pass.Read(unlanded);  // afterwards the buffer holds it, as always
+  if (uncopied >= 0) pass.Read(uncopied);  // afterwards the buffer holds it, as always
   pass.Finish();
   if (keep) DbaseSettleHitValues(*keep);
   if (records > 0) SetProgress(std::min(r, records - 1), records);

@@ -49,10 +49,12 @@ std::string FailureReason(const std::string& queue) {
 }  // namespace
 
 // CUPS reports a service that is gone and a queue that is gone alike (as a file not found):
-// a connection of its own tells them apart.
+// a connection of its own tells them apart. The print dialog asks it while it opens, so a
+// server that does not answer holds the window up a second at most.
 bool CupsServiceReachable() {
-  http_t* http =
-      httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
+  constexpr int kReachWithin = 1000;  // ms
+  http_t* http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                              kReachWithin, nullptr);
   if (!http) return false;
   httpClose(http);
   return true;

@@ -78,6 +78,22 @@ TEST_F(LockUsersTest, ALockAUserCannotReadIsRefusedNotReplaced) {
   EXPECT_EQ(ModeOf(LockFile(7)), 0600u);
 }
 
+// A guard an older copy left under a usual umask (another user's, readable to all) still
+// guards where the file system locks files open for reading: the record is locked as ever.
+TEST_F(LockUsersTest, AGuardOtherUsersMayOnlyReadStillGuards) {
+  SKIP_WITHOUT_OTHER_USERS();
+  WriteBytes(Guard(), "");
+  std::filesystem::permissions(Guard(), std::filesystem::perms::owner_read |
+                                            std::filesystem::perms::owner_write |
+                                            std::filesystem::perms::group_read |
+                                            std::filesystem::perms::others_read);
+  WriteBytes(LockFile(7), Typed("Carl") + Typed("01.01.2000"));
+  OtherCopy bert(Base(), 7, "Bert", {.user = kSecondUser});
+  EXPECT_EQ(bert.Result(), 0);
+  EXPECT_EQ(bert.Release(), 0);
+  EXPECT_EQ(ModeOf(Guard()), 0644u);
+}
+
 // Bert is told that Anna holds the record and has not yet clicked OK; meanwhile Carl gives
 // back another record's lock at once.
 TEST_F(LockUsersTest, AnOpenMessageHoldsUpNoOtherCopy) {
